@@ -1,0 +1,18 @@
+# SQLite: the native build uses the system library; the Windows builds compile the amalgamation
+# that scripts/fetch-sqlite.sh builds from Debian's source package into the build tree.
+if(WIN32)
+  set(HORALIX_SQLITE_DIR "" CACHE PATH "Folder holding sqlite3.c and sqlite3.h")
+  if(NOT HORALIX_SQLITE_DIR)
+    set(HORALIX_SQLITE_DIR ${CMAKE_SOURCE_DIR}/build/deps/sqlite)
+  endif()
+  if(NOT EXISTS ${HORALIX_SQLITE_DIR}/sqlite3.c)
+    message(FATAL_ERROR "sqlite3.c not found in ${HORALIX_SQLITE_DIR}; run scripts/fetch-sqlite.sh first")
+  endif()
+  add_library(horalix_sqlite STATIC ${HORALIX_SQLITE_DIR}/sqlite3.c)
+  target_include_directories(horalix_sqlite SYSTEM PUBLIC ${HORALIX_SQLITE_DIR})
+  target_compile_definitions(horalix_sqlite PRIVATE SQLITE_THREADSAFE=0 SQLITE_OMIT_LOAD_EXTENSION)
+else()
+  find_package(SQLite3 REQUIRED)
+  add_library(horalix_sqlite INTERFACE)
+  target_link_libraries(horalix_sqlite INTERFACE SQLite::SQLite3)
+endif()

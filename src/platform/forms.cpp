@@ -1,0 +1,330 @@
+#include "platform/forms.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace horalix::platform {
+
+// ---- Control ----
+
+Control::Control(Form& owner, std::string name, int index, ControlKind kind)
+    : owner_(owner), name_(std::move(name)), index_(index), kind_(kind) {}
+
+void Control::changed(Property what) {
+  if (owner_.loaded_) owner_.host_.controlChanged(*this, what);
+}
+
+void Control::move(int left, int top, int width, int height) {
+  if (left == left_ && top == top_ && width == width_ && height == height_) return;
+  left_ = left;
+  top_ = top;
+  width_ = width;
+  height_ = height;
+  changed(Property::Geometry);
+}
+
+void Control::setVisible(bool v) {
+  if (v == visible_) return;
+  visible_ = v;
+  changed(Property::Visible);
+}
+
+void Control::setEnabled(bool v) {
+  if (v == enabled_) return;
+  enabled_ = v;
+  changed(Property::Enabled);
+}
+
+void Control::setCaption(const std::string& v) {
+  if (v == caption_) return;
+  caption_ = v;
+  changed(Property::Caption);
+}
+
+void Control::setText(const std::string& v) {
+  if (v == caption_) return;
+  caption_ = v;
+  changed(Property::Caption);
+  if (Change) Change();
+}
+
+void Control::userSetText(const std::string& v) { setText(v); }
+
+void Control::setValue(int v) {
+  if (v == value_) return;
+  value_ = v;
+  changed(Property::Value);
+  if (kind_ == ControlKind::Slider) {
+    if (Change) Change();
+  } else if (Click) {
+    Click();
+  }
+}
+
+void Control::addItem(const std::string& item) {
+  list_.push_back(item);
+  changed(Property::List);
+}
+
+void Control::removeItem(int index) {
+  if (index < 0 || index >= static_cast<int>(list_.size())) {
+    throw std::out_of_range("list index out of range");
+  }
+  list_.erase(list_.begin() + index);
+  if (listIndex_ >= static_cast<int>(list_.size())) listIndex_ = -1;
+  changed(Property::List);
+}
+
+void Control::clear() {
+  list_.clear();
+  listIndex_ = -1;
+  changed(Property::List);
+}
+
+void Control::setListIndex(int v) {
+  if (v < -1 || v >= static_cast<int>(list_.size())) {
+    throw std::out_of_range("list index out of range");
+  }
+  if (v == listIndex_) return;
+  listIndex_ = v;
+  if (kind_ == ControlKind::ComboBox) caption_ = v >= 0 ? list_[v] : caption_;
+  changed(Property::Value);
+  if (Click) Click();
+}
+
+void Control::setForeColor(std::uint32_t c) {
+  if (c == foreColor_) return;
+  foreColor_ = c;
+  changed(Property::Colors);
+}
+
+void Control::setBackColor(std::uint32_t c) {
+  if (c == backColor_) return;
+  backColor_ = c;
+  changed(Property::Colors);
+}
+
+void Control::setFont(const FontSpec& f) {
+  if (f == font_) return;
+  font_ = f;
+  changed(Property::Font);
+}
+
+void Control::setPicture(const std::string& path) {
+  picture_ = path;
+  changed(Property::Picture);
+}
+
+void Control::click() {
+  if (!enabled_) return;
+  if (kind_ == ControlKind::CheckBox) {
+    setValue(value_ == 1 ? 0 : 1);
+  } else if (kind_ == ControlKind::OptionButton) {
+    if (value_ != 1) {
+      // Option buttons of one form are one group: choosing one clears the others.
+      for (auto& other : owner_.controls_) {
+        if (other.get() != this && other->kind_ == ControlKind::OptionButton && other->value_) {
+          other->value_ = 0;
+          other->changed(Property::Value);
+        }
+      }
+      setValue(1);
+    } else if (Click) {
+      Click();
+    }
+  } else if (Click) {
+    Click();
+  }
+}
+
+// ---- MenuItem ----
+
+MenuItem::MenuItem(Form& owner, std::string name, int index, std::string caption)
+    : owner_(owner), name_(std::move(name)), index_(index), caption_(std::move(caption)) {}
+
+void MenuItem::changed(Property what) {
+  if (owner_.loaded_) owner_.host_.menuChanged(*this, what);
+}
+
+void MenuItem::setCaption(const std::string& v) {
+  if (v == caption_) return;
+  caption_ = v;
+  changed(Property::Caption);
+}
+
+void MenuItem::setEnabled(bool v) {
+  if (v == enabled_) return;
+  enabled_ = v;
+  changed(Property::Enabled);
+}
+
+void MenuItem::setVisible(bool v) {
+  if (v == visible_) return;
+  visible_ = v;
+  changed(Property::Visible);
+}
+
+void MenuItem::setChecked(bool v) {
+  if (v == checked_) return;
+  checked_ = v;
+  changed(Property::Checked);
+}
+
+MenuItem& MenuItem::add(const std::string& name, int index, const std::string& caption) {
+  auto item = std::make_unique<MenuItem>(owner_, name, index, caption);
+  item->parent_ = this;
+  children_.push_back(std::move(item));
+  changed(Property::Items);
+  return *children_.back();
+}
+
+bool MenuItem::removeChild(const MenuItem& child) {
+  auto it = std::find_if(children_.begin(), children_.end(),
+                         [&](const auto& c) { return c.get() == &child; });
+  if (it == children_.end()) return false;
+  children_.erase(it);
+  changed(Property::Items);
+  return true;
+}
+
+void MenuItem::click() {
+  if (enabled_ && visible_ && Click) Click();
+}
+
+// ---- Form ----
+
+Form::Form(FormHost& host, std::string name)
+    : host_(host),
+      name_(std::move(name)),
+      menuRoot_(std::make_unique<MenuItem>(*this, "", -1, "")) {}
+
+Form::~Form() = default;
+
+void Form::changed(Property what) {
+  if (loaded_) host_.formChanged(*this, what);
+}
+
+void Form::Load() {
+  if (loaded_) return;
+  loaded_ = true;
+  host_.formLoaded(*this);
+  // Timers enabled in the design start with the window, before its load handler runs.
+  for (std::size_t i = 0; i < timers_.size(); ++i) {
+    if (designEnabled_[i]) timers_[i]->setEnabled(true);
+  }
+  Form_Load();
+}
+
+void Form::Show(bool modal) {
+  Load();
+  if (!loaded_) return;  // the load handler unloaded the window again
+  if (!visible_) {
+    visible_ = true;
+    changed(Property::Visible);
+  }
+  Form_Activate();
+  if (modal && !modal_) {
+    modal_ = true;
+    host_.runModal([this] { return loaded_ && visible_; });
+    modal_ = false;
+  }
+}
+
+void Form::Hide() { setVisible(false); }
+
+bool Form::Unload() {
+  if (!loaded_) return true;
+  bool cancel = false;
+  Form_Unload(cancel);
+  if (cancel) return false;
+  for (auto& t : timers_) t->setEnabled(false);
+  visible_ = false;
+  host_.formUnloaded(*this);
+  loaded_ = false;
+  return true;
+}
+
+void Form::move(int left, int top, int width, int height) {
+  if (left == left_ && top == top_ && width == width_ && height == height_) return;
+  left_ = left;
+  top_ = top;
+  width_ = width;
+  height_ = height;
+  changed(Property::Geometry);
+}
+
+void Form::setVisible(bool v) {
+  if (v && !loaded_) Load();
+  if (v == visible_) return;
+  visible_ = v;
+  changed(Property::Visible);
+}
+
+void Form::setCaption(const std::string& v) {
+  if (v == caption_) return;
+  caption_ = v;
+  changed(Property::Caption);
+}
+
+void Form::setBackColor(std::uint32_t c) {
+  if (c == backColor_) return;
+  backColor_ = c;
+  changed(Property::Colors);
+}
+
+void Form::setTopmost(bool v) {
+  topmost_ = v;
+  changed(Property::Topmost);
+}
+
+Control* Form::findControl(const std::string& name, int index) {
+  for (auto& c : controls_) {
+    if (c->name() == name && c->index() == index) return c.get();
+  }
+  return nullptr;
+}
+
+Control& Form::control(const std::string& name, int index) {
+  if (Control* c = findControl(name, index)) return *c;
+  throw std::out_of_range("no control " + name_ + "." + name + "(" + std::to_string(index) + ")");
+}
+
+Control& Form::addControl(const std::string& name, int index, ControlKind kind) {
+  controls_.push_back(std::make_unique<Control>(*this, name, index, kind));
+  return *controls_.back();
+}
+
+Control& Form::addCell(const std::string& name, int index, const std::string& caption) {
+  Control& c = addControl(name, index, ControlKind::Label);
+  c.visible_ = false;
+  c.caption_ = caption;
+  return c;
+}
+
+Timer& Form::addTimer(const std::string& name, int interval, bool enabled) {
+  timers_.push_back(std::make_unique<Timer>(host_.timers(), name_ + "." + name, interval, false));
+  designEnabled_.push_back(enabled);
+  if (enabled && loaded_) timers_.back()->setEnabled(true);
+  return *timers_.back();
+}
+
+Timer& Form::timer(const std::string& name) {
+  const std::string full = name_ + "." + name;
+  for (auto& t : timers_) {
+    if (t->name() == full) return *t;
+  }
+  throw std::out_of_range("no timer " + full);
+}
+
+MenuItem* Form::findMenu(const std::string& name, int index) {
+  std::vector<MenuItem*> stack{menuRoot_.get()};
+  while (!stack.empty()) {
+    MenuItem* item = stack.back();
+    stack.pop_back();
+    if (item->name() == name && item->index() == index) return item;
+    for (auto& child : item->children()) stack.push_back(child.get());
+  }
+  return nullptr;
+}
+
+}  // namespace horalix::platform
