@@ -1,0 +1,35 @@
+#include "app/app.h"
+
+#include "bars/frm_process.h"
+#include "clock/time_glass.h"
+#include "clock/time_glass_two.h"
+#include "interaction/frm_hudong.h"
+#include "main/frm_exit.h"
+
+namespace horalix {
+
+App::App(platform::Platform& p)
+    : platform(p),
+      frmExit_(std::make_unique<FrmExit>(*this)),
+      frmProcess_(std::make_unique<FrmProcess>(*this, "Frm_process")),
+      frmProcessTwo_(std::make_unique<FrmProcess>(*this, "Frm_process_two")),
+      frmHudong_(std::make_unique<FrmHudong>(*this)),
+      timeGlass_(std::make_unique<TimeGlass>(*this)),
+      timeGlassTwo_(std::make_unique<TimeGlassTwo>(*this)) {}
+
+App::~App() = default;
+
+std::string App::programFolder() const { return platform.files.programFolder(); }
+
+std::string App::pathInProgramFolder(const std::string& name) const {
+  std::string folder = programFolder();
+  if (folder.empty() || folder.back() != '\\') folder += '\\';
+  return folder + name;
+}
+
+void App::endProcess(int exitCode) {
+  ended_ = true;
+  platform.loop.quit(exitCode);
+}
+
+}  // namespace horalix

@@ -1,0 +1,58 @@
+// The running program: the platform it stands on, the settings record, the run variables and
+// the windows that stay loaded for the life of the process.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "app/run_variables.h"
+#include "app/settings_block.h"
+#include "platform/platform.h"
+
+namespace horalix {
+
+class FrmExit;
+class FrmProcess;
+class FrmHudong;
+class TimeGlass;
+class TimeGlassTwo;
+
+class App {
+ public:
+  explicit App(platform::Platform& platform);
+  ~App();
+  App(const App&) = delete;
+  App& operator=(const App&) = delete;
+
+  platform::Platform& platform;
+  SettingsBlock settings;
+  RunVariables run;
+
+  // The program folder without a trailing "\" (a drive root keeps it), and paths inside it.
+  std::string programFolder() const;
+  std::string pathInProgramFolder(const std::string& name) const;
+  std::string iniPath() const { return pathInProgramFolder("TimeData.db"); }
+
+  // The six windows that Main opens, in the order it opens them.
+  FrmExit& frmExit() { return *frmExit_; }
+  FrmProcess& frmProcess() { return *frmProcess_; }
+  FrmProcess& frmProcessTwo() { return *frmProcessTwo_; }
+  FrmHudong& frmHudong() { return *frmHudong_; }
+  TimeGlass& timeGlass() { return *timeGlass_; }
+  TimeGlassTwo& timeGlassTwo() { return *timeGlassTwo_; }
+
+  // Ends the process: the event loop returns.
+  void endProcess(int exitCode = 0);
+  bool ended() const { return ended_; }
+
+ private:
+  std::unique_ptr<FrmExit> frmExit_;
+  std::unique_ptr<FrmProcess> frmProcess_;
+  std::unique_ptr<FrmProcess> frmProcessTwo_;
+  std::unique_ptr<FrmHudong> frmHudong_;
+  std::unique_ptr<TimeGlass> timeGlass_;
+  std::unique_ptr<TimeGlassTwo> timeGlassTwo_;
+  bool ended_ = false;
+};
+
+}  // namespace horalix

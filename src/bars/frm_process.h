@@ -1,0 +1,26 @@
+// A text prompt bar: the primary one (Frm_process) and the extended screen's (Frm_process_two).
+#pragma once
+
+#include <string>
+
+#include "platform/forms.h"
+
+namespace horalix {
+
+class App;
+
+class FrmProcess : public platform::Form {
+ public:
+  FrmProcess(App& app, const std::string& name);
+
+  // Moves the bar above the top edge of the screen, centred horizontally.
+  void park();
+
+ protected:
+  void Form_Load() override;
+
+ private:
+  App& app_;
+};
+
+}  // namespace horalix

@@ -1,0 +1,15 @@
+#include "interaction/frm_hudong.h"
+
+#include "app/app.h"
+
+namespace horalix {
+
+FrmHudong::FrmHudong(App& app) : Form(app.platform.forms, "Frm_hudong"), app_(app) {
+  move(0, 0, 3600, 1800);
+}
+
+void FrmHudong::park() { move(-Width() - 60000, -50000, Width(), Height()); }
+
+void FrmHudong::Form_Load() { park(); }
+
+}  // namespace horalix
