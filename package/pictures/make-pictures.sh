@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Draws the program's pictures with ImageMagick.
+#   make-pictures.sh lightpic OUTPUT_FOLDER   the 24 spotlight bitmaps
+#   make-pictures.sh icon OUTPUT_FILE.ico     the program icon (16, 32 and 48 pixels)
+#
+# Spotlight bitmaps: one 24-bit BMP per spotlight setting, named by its three characters: edge
+# blur (0 sharp, 1 blurred), spot size (0 extra large, 1 large, 2 medium, 3 small) and shape
+# (0 circle, 1 rectangle, 2 strip), e.g. 000.bmp, 132.bmp. Pure white is the see-through spot;
+# the black around it is drawn at the spotlight's opacity, and the grey rim of a blurred edge
+# fades between the two.
+set -euo pipefail
+
+mode=${1:-}
+out=${2:-}
+if [[ -z $out || ( $mode != lightpic && $mode != icon ) ]]; then
+  echo "usage: make-pictures.sh lightpic OUTPUT_FOLDER | icon OUTPUT_FILE.ico" >&2
+  exit 2
+fi
+command -v convert >/dev/null ||
+  { echo "make-pictures.sh: convert not found (Debian package imagemagick)" >&2; exit 1; }
+
+lightpic() {
+  local sizes=(480 360 240 160) # spot height in pixels, by size index
+  mkdir -p "$out"
+  local blur size shape
+  for blur in 0 1; do
+    for size in 0 1 2 3; do
+      for shape in 0 1 2; do
+        local s=${sizes[size]} margin=$((sizes[size] / 8))
+        local w=$((s + 2 * margin)) h=$((s + 2 * margin)) draw
+        case $shape in
+          0) draw="circle $((w / 2)),$((h / 2)) $((w / 2)),$margin" ;;
+          1) draw="rectangle $margin,$margin $((w - margin - 1)),$((h - margin - 1))" ;;
+          2) # a strip as wide as three spots and a third as high: one line of a slide
+            w=$((3 * s + 2 * margin)) h=$((s / 3 + 2 * margin))
+            draw="rectangle $margin,$margin $((w - margin - 1)),$((h - margin - 1))" ;;
+        esac
+        local soften=()
+        ((blur)) && soften=(-blur "0x$((margin / 3))")
+        local file="$out/$blur$size$shape.bmp"
+        convert -size "${w}x$h" xc:black -fill white -draw "$draw" "${soften[@]}" \
+          -type TrueColor "BMP3:$file.tmp"
+        mv -f "$file.tmp" "$file"
+      done
+    done
+  done
+}
+
+icon() {
+  mkdir -p "$(dirname "$out")"
+  # A round clock face with two hands, in the program's blue.
+  convert -size 256x256 xc:none \
+    -fill '#1f5fa8' -draw 'circle 128,128 128,6' \
+    -fill white -draw 'circle 128,128 128,30' \
+    -stroke '#1f5fa8' -strokewidth 18 -draw 'line 128,128 128,58' -draw 'line 128,128 184,160' \
+    -fill '#d23c3c' -stroke none -draw 'circle 128,128 128,114' \
+    -define icon:auto-resize=48,32,16 "ICO:$out.tmp"
+  mv -f "$out.tmp" "$out"
+}
+
+"$mode"
