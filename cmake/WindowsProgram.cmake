@@ -1,0 +1,60 @@
+# The two Windows deliverables, built straight into the program folder dist/win32-<arch>/ with
+# the files that the program's start-up check requires beside them:
+#   Horalix.exe     the tray timer clock (GUI program, entry point wWinMain)
+#   Horalink32.dll  the Office/WPS COM add-in
+# and the files of cmake/Package.cmake (TimeData.db, OfficeData.db, help.chm, sounds\, ...).
+enable_language(RC)
+include(${CMAKE_CURRENT_LIST_DIR}/Package.cmake)
+
+if(NOT HORALIX_TARGET_ARCH)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(HORALIX_TARGET_ARCH x64)
+  else()
+    set(HORALIX_TARGET_ARCH x86)
+  endif()
+endif()
+set(HORALIX_DIST_DIR ${CMAKE_SOURCE_DIR}/dist/win32-${HORALIX_TARGET_ARCH}
+  CACHE PATH "Program folder that the Windows build lays out")
+
+horalix_package_files(${HORALIX_DIST_DIR})
+
+# Resources: the version numbers come from project(); the icon is drawn by the build.
+set(resources ${CMAKE_SOURCE_DIR}/package/resources)
+configure_file(${resources}/version.rc.in ${CMAKE_BINARY_DIR}/package/version.rc @ONLY)
+set_source_files_properties(${resources}/horalix.rc ${resources}/horalink32.rc PROPERTIES
+  INCLUDE_DIRECTORIES "${CMAKE_BINARY_DIR}/package;${resources}"
+  OBJECT_DEPENDS "${CMAKE_BINARY_DIR}/package/version.rc;${resources}/horalix.manifest")
+set_property(SOURCE ${resources}/horalix.rc APPEND PROPERTY
+  OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/package/horalix.ico)
+
+# Horalix.exe: wWinMain, so -municode; UTF-16 at the API, as the Win32 backend expects.
+file(GLOB program_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/win32/program/*.cpp)
+add_executable(Horalix WIN32 ${program_sources} ${resources}/horalix.rc)
+target_link_libraries(Horalix PRIVATE horalix_core horalix_win32)
+target_compile_definitions(Horalix PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
+target_compile_options(Horalix PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${HORALIX_WARNINGS} -municode>)
+target_link_options(Horalix PRIVATE -municode)
+set_target_properties(Horalix PROPERTIES
+  OUTPUT_NAME Horalix
+  RUNTIME_OUTPUT_DIRECTORY ${HORALIX_DIST_DIR})
+add_dependencies(Horalix horalix_package)
+
+# Horalink32.dll: an in-process COM server. Its exports are named in the .def file, undecorated
+# on both architectures (the i686 stdcall names would otherwise carry "@n").
+file(GLOB addin_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/addin/*.cpp)
+file(GLOB addin_exports CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/addin/*.def)
+add_library(Horalink32 SHARED ${addin_sources} ${addin_exports} ${resources}/horalink32.rc)
+target_include_directories(Horalink32 PRIVATE ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(Horalink32 PRIVATE horalix_platform horalix_win32
+  ole32 oleaut32 uuid advapi32 shell32 user32)
+target_compile_definitions(Horalink32 PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
+target_compile_options(Horalink32 PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${HORALIX_WARNINGS}>)
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  target_link_options(Horalink32 PRIVATE -Wl,--enable-stdcall-fixup)
+endif()
+set_target_properties(Horalink32 PROPERTIES
+  PREFIX ""
+  OUTPUT_NAME Horalink32
+  RUNTIME_OUTPUT_DIRECTORY ${HORALIX_DIST_DIR}
+  ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+add_dependencies(Horalink32 horalix_package)
