@@ -1,0 +1,34 @@
+# Wine for the x86_64 program, sourced by scripts/run.sh (and usable by the Wine tests):
+#   source scripts/lib/wine.sh; wine_prefix_ready; "$WINE64" program.exe
+# Sets WINE64 and WINESERVER (the 64-bit loader and its server, called directly: with only
+# wine64 installed the "wine" wrapper may pick a 32-bit loader that is not there), WINEPREFIX
+# (under build/ unless already set) and WINEDLLOVERRIDES (no Mono or Gecko download prompt).
+
+horalix_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+
+wine_find_loader() {
+  local path
+  path=$(dpkg -L wine64 2>/dev/null | grep -E '/wine64$' | grep -v '^/usr/share' | head -n 1 || true)
+  [[ -x $path ]] || path=/usr/lib/wine/wine64
+  [[ -x $path ]] || path=$(command -v wine64 || true)
+  [[ -x $path ]] || { echo "wine.sh: no wine64 loader; run scripts/install-deps.sh" >&2; return 1; }
+  echo "$path"
+}
+
+WINE64=$(wine_find_loader)
+WINESERVER=$(dirname "$WINE64")/wineserver
+[[ -x $WINESERVER ]] || WINESERVER=$(command -v wineserver || echo wineserver)
+export WINEPREFIX=${WINEPREFIX:-$horalix_root/build/wine/prefix}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEARCH=win64
+
+# Creates the prefix on first use (about 8 s), then returns at once.
+wine_prefix_ready() {
+  [[ -f $WINEPREFIX/system.reg ]] && return 0
+  mkdir -p "$WINEPREFIX"
+  echo "wine: creating the prefix $WINEPREFIX"
+  "$WINE64" wineboot --init >/dev/null 2>&1 || true
+  "$WINESERVER" --wait || true
+  [[ -f $WINEPREFIX/system.reg ]] || { echo "wine: could not create $WINEPREFIX" >&2; return 1; }
+}

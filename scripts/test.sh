@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# THE test command: installs what is missing, builds every preset and runs all tests.
+#   bash scripts/test.sh
+# 1. scripts/install-deps.sh (apt-get, only for missing packages)
+# 2. scripts/fetch-sqlite.sh (SQLite amalgamation for the Windows builds, once)
+# 3. native build, then its tests with ctest (GoogleTest programs and package checks)
+# 4. win32-x64 and win32-x86 builds (dist/win32-x64, dist/win32-x86)
+# 5. tests/wine/run.sh, when present: end-to-end tests of dist/win32-x64 under wine64; it ends
+#    with a line "N passed, M failed", which is added to the totals (without one, its exit code
+#    counts as one test)
+# Ends with "N passed, M failed" over all tests, and exits non-zero on any failure.
+set -uo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+mkdir -p build/logs
+passed=0
+failed=0
+started=$SECONDS
+
+fatal() {
+  echo "test: $* failed; stopping after $((SECONDS - started)) s" >&2
+  echo "$passed passed, $((failed + 1)) failed"
+  exit 1
+}
+
+section() { echo; echo "==== $* ($((SECONDS - started)) s)"; }
+
+section "dependencies"
+bash scripts/install-deps.sh || fatal "installing the packages"
+bash scripts/fetch-sqlite.sh || fatal "building the SQLite amalgamation"
+
+section "native build"
+bash scripts/build.sh native || fatal "the native build"
+
+section "native tests"
+ctest --preset native 2>&1 | tee build/logs/ctest-native.log
+ctest_status=${PIPESTATUS[0]}
+summary=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' \
+  build/logs/ctest-native.log | tail -n 1)
+ctest_failed=0
+if [[ $summary =~ ([0-9]+)\ tests?\ failed\ out\ of\ ([0-9]+) ]]; then
+  ctest_failed=${BASH_REMATCH[1]}
+  passed=$((passed + BASH_REMATCH[2] - ctest_failed))
+fi
+# ctest failing without a failed test (a test program that cannot be listed, say) counts as one.
+((ctest_status != 0 && ctest_failed == 0)) && ctest_failed=1
+failed=$((failed + ctest_failed))
+
+section "Windows builds"
+bash scripts/build.sh win32-x64 || fatal "the win32-x64 build"
+bash scripts/build.sh win32-x86 || fatal "the win32-x86 build"
+
+if [[ -f tests/wine/run.sh ]]; then
+  section "Wine tests"
+  bash tests/wine/run.sh 2>&1 | tee build/logs/wine-tests.log
+  wine_status=${PIPESTATUS[0]}
+  summary=$(grep -E '^([A-Za-z]+: )?[0-9]+ passed, [0-9]+ failed' build/logs/wine-tests.log | tail -n 1)
+  if [[ $summary =~ ([0-9]+)\ passed,\ ([0-9]+)\ failed ]]; then
+    passed=$((passed + BASH_REMATCH[1]))
+    failed=$((failed + BASH_REMATCH[2]))
+    ((wine_status == 0 || BASH_REMATCH[2] > 0)) || failed=$((failed + 1))
+  elif ((wine_status == 0)); then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+  fi
+else
+  section "Wine tests: tests/wine/run.sh not present, skipped"
+fi
+
+section "done"
+echo "$passed passed, $failed failed"
+((failed == 0))
