@@ -19,6 +19,9 @@ class Tray {
   // Adds the icon owned by `owner` with its tip; false when the shell refused it.
   virtual bool add(Form& owner, const std::string& tip) = 0;
   virtual void setTip(const std::string& tip) = 0;
+  // Shows the icon file (.ico) instead of the program's own icon. A backend that cannot load it
+  // keeps the icon it shows.
+  virtual void setIcon(const std::string& iconFile) { (void)iconFile; }
   // A balloon over the icon for `timeoutMs`.
   virtual void balloon(const std::string& title, const std::string& text, int timeoutMs) = 0;
   virtual void remove() = 0;
