@@ -38,7 +38,28 @@ inline constexpr long MoreData = 234;
 struct RegData {
   std::uint32_t type = regtype::None;
   std::string data;
+  bool operator==(const RegData&) const = default;
 };
+
+// A REG_SZ value as the registry functions store a text: the text and one terminating NUL.
+inline RegData regSzData(const std::string& text) { return {regtype::Sz, text + '\0'}; }
+
+// A REG_DWORD value: the 4 bytes of the number, little-endian.
+inline RegData regDwordData(std::int32_t number) {
+  const auto bits = static_cast<std::uint32_t>(number);
+  std::string bytes(4, '\0');
+  for (int i = 0; i < 4; ++i) bytes[i] = static_cast<char>((bits >> (8 * i)) & 0xFF);
+  return {regtype::Dword, bytes};
+}
+
+// The number of a REG_DWORD value; a value shorter than 4 bytes reads as far as it goes,
+// as a 4-byte read buffer that starts zeroed would hold it.
+inline std::int32_t regDwordNumber(const RegData& value) {
+  std::uint32_t bits = 0;
+  for (std::size_t i = 0; i < 4 && i < value.data.size(); ++i)
+    bits |= static_cast<std::uint32_t>(static_cast<unsigned char>(value.data[i])) << (8 * i);
+  return static_cast<std::int32_t>(bits);
+}
 
 // Key paths are relative to the root and use "\" as separator; names compare without regard to
 // letter case, as the registry does. Every call opens and closes its key: nothing is cached.
