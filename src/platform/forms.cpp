@@ -53,6 +53,16 @@ void Control::userSetText(const std::string& v) { setText(v); }
 void Control::setValue(int v) {
   if (v == value_) return;
   value_ = v;
+  if (kind_ == ControlKind::OptionButton && v != 0) {
+    // Option buttons of one form are one group: choosing one, from code or by a click, clears
+    // the others (without running their Click).
+    for (auto& other : owner_.controls_) {
+      if (other.get() != this && other->kind_ == ControlKind::OptionButton && other->value_) {
+        other->value_ = 0;
+        other->changed(Property::Value);
+      }
+    }
+  }
   changed(Property::Value);
   if (kind_ == ControlKind::Slider) {
     if (Change) Change();
@@ -71,7 +81,13 @@ void Control::removeItem(int index) {
     throw std::out_of_range("list index out of range");
   }
   list_.erase(list_.begin() + index);
-  if (listIndex_ >= static_cast<int>(list_.size())) listIndex_ = -1;
+  // The selection stays on its item: removing it clears the selection, removing an item above
+  // it moves it up by one.
+  if (index == listIndex_) {
+    listIndex_ = -1;
+  } else if (index < listIndex_) {
+    --listIndex_;
+  }
   changed(Property::List);
 }
 
@@ -121,13 +137,6 @@ void Control::click() {
     setValue(value_ == 1 ? 0 : 1);
   } else if (kind_ == ControlKind::OptionButton) {
     if (value_ != 1) {
-      // Option buttons of one form are one group: choosing one clears the others.
-      for (auto& other : owner_.controls_) {
-        if (other.get() != this && other->kind_ == ControlKind::OptionButton && other->value_) {
-          other->value_ = 0;
-          other->changed(Property::Value);
-        }
-      }
       setValue(1);
     } else if (Click) {
       Click();
@@ -188,7 +197,10 @@ bool MenuItem::removeChild(const MenuItem& child) {
 }
 
 void MenuItem::click() {
-  if (enabled_ && visible_ && Click) Click();
+  if (!enabled_ || !visible_ || !Click) return;
+  // Run a copy: the handler may remove this very item from its menu.
+  const auto handler = Click;
+  handler();
 }
 
 // ---- Form ----
@@ -198,7 +210,15 @@ Form::Form(FormHost& host, std::string name)
       name_(std::move(name)),
       menuRoot_(std::make_unique<MenuItem>(*this, "", -1, "")) {}
 
-Form::~Form() = default;
+// A window destroyed while still loaded leaves the mirror as well, so that no backend keeps a
+// window for it; its unload handler cannot run any more.
+Form::~Form() {
+  if (!loaded_) return;
+  for (auto& t : timers_) t->setEnabled(false);
+  visible_ = false;
+  host_.formUnloaded(*this);
+  loaded_ = false;
+}
 
 void Form::changed(Property what) {
   if (loaded_) host_.formChanged(*this, what);

@@ -64,7 +64,11 @@ int TimerScheduler::runDue() {
     t->due_ = at + t->interval_;
     t->running_ = true;
     try {
-      if (t->onTick) t->onTick();
+      // Run a copy: the handler may destroy its own timer, and the handler with it.
+      if (t->onTick) {
+        const auto handler = t->onTick;
+        handler();
+      }
     } catch (const std::exception& e) {
       if (onHandlerError) onHandlerError(t->name_, e.what());
     } catch (...) {
