@@ -1,0 +1,101 @@
+#include "platform/headless/headless_form_host.h"
+
+#include <algorithm>
+
+namespace horalix::platform {
+
+namespace {
+
+std::string indexed(const std::string& owner, const std::string& name, int index) {
+  std::string s = owner + "." + name;
+  if (index >= 0) s += "(" + std::to_string(index) + ")";
+  return s;
+}
+
+}  // namespace
+
+std::string HeadlessFormHost::describe(const Control& control) {
+  return indexed(control.form().name(), control.name(), control.index());
+}
+
+std::string HeadlessFormHost::describe(const MenuItem& item) {
+  return indexed(item.form().name(), item.name(), item.index());
+}
+
+void HeadlessFormHost::runModal(const std::function<bool()>& stillOpen) {
+  // The form that asked is the one marked modal that is not yet in the stack.
+  Form* form = nullptr;
+  for (Form* f : order_) {
+    if (f->shownModal() && std::find(modal_.begin(), modal_.end(), f) == modal_.end()) form = f;
+  }
+  modal_.push_back(form);
+  struct Pop {
+    std::vector<Form*>& stack;
+    ~Pop() { stack.pop_back(); }
+  } pop{modal_};
+  loop_.runModal(stillOpen, form ? "modal form " + form->name() : "modal form");
+}
+
+void HeadlessFormHost::bringToTop(Form& form) {
+  std::erase(order_, &form);
+  order_.insert(order_.begin(), &form);
+}
+
+void HeadlessFormHost::formLoaded(Form& form) {
+  bringToTop(form);
+  loads_.push_back(form.name());
+  changes_.push_back({form.name(), Property::Loaded});
+}
+
+void HeadlessFormHost::formUnloaded(Form& form) {
+  std::erase(order_, &form);
+  changes_.push_back({form.name(), Property::Loaded});
+}
+
+void HeadlessFormHost::formChanged(Form& form, Property what) {
+  if (what == Property::Visible && form.Visible()) bringToTop(form);
+  changes_.push_back({form.name(), what});
+}
+
+void HeadlessFormHost::controlChanged(Control& control, Property what) {
+  changes_.push_back({describe(control), what});
+}
+
+void HeadlessFormHost::menuChanged(MenuItem& item, Property what) {
+  changes_.push_back({describe(item), what});
+}
+
+std::vector<Form*> HeadlessFormHost::zOrder() const {
+  std::vector<Form*> z = order_;
+  std::stable_partition(z.begin(), z.end(), [](const Form* f) { return f->topmost(); });
+  return z;
+}
+
+Form* HeadlessFormHost::find(const std::string& name) const {
+  for (Form* f : order_) {
+    if (f->name() == name) return f;
+  }
+  return nullptr;
+}
+
+bool HeadlessFormHost::isLoaded(const Form& form) const {
+  return std::find(order_.begin(), order_.end(), &form) != order_.end();
+}
+
+int HeadlessFormHost::loadCount(const std::string& name) const {
+  return static_cast<int>(std::count(loads_.begin(), loads_.end(), name));
+}
+
+void HeadlessFormHost::click(Control& control) {
+  loop_.dispatch("click " + describe(control), [&] { control.click(); });
+}
+
+void HeadlessFormHost::click(MenuItem& item) {
+  loop_.dispatch("click " + describe(item), [&] { item.click(); });
+}
+
+void HeadlessFormHost::type(Control& control, const std::string& text) {
+  loop_.dispatch("type " + describe(control), [&] { control.userSetText(text); });
+}
+
+}  // namespace horalix::platform

@@ -1,0 +1,65 @@
+// The headless mirror of the program's windows: it keeps which forms are loaded, their z-order
+// and a log of every change, and runs modal shows through the virtual-time loop.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/forms.h"
+#include "platform/headless/headless_event_loop.h"
+
+namespace horalix::platform {
+
+// One change the mirror was told of: "Frm_exit" for the form itself, "Frm_exit.Label13(0)" for
+// a control, "Frm_exit.menu_one(2)" for a menu item.
+struct FormChange {
+  std::string target;
+  Property what;
+  bool operator==(const FormChange&) const = default;
+};
+
+class HeadlessFormHost final : public FormHost {
+ public:
+  explicit HeadlessFormHost(HeadlessEventLoop& loop) : loop_(loop) {}
+
+  TimerScheduler& timers() override { return loop_.timers(); }
+  void runModal(const std::function<bool()>& stillOpen) override;
+
+  void formLoaded(Form& form) override;
+  void formUnloaded(Form& form) override;
+  void formChanged(Form& form, Property what) override;
+  void controlChanged(Control& control, Property what) override;
+  void menuChanged(MenuItem& item, Property what) override;
+
+  // Loaded forms, the top of the z-order first: topmost windows above the others, and within
+  // each band the window shown last on top.
+  std::vector<Form*> zOrder() const;
+  Form* find(const std::string& name) const;
+  bool isLoaded(const Form& form) const;
+  // How often a form of this name was loaded.
+  int loadCount(const std::string& name) const;
+  // Modal windows open now, the innermost last.
+  const std::vector<Form*>& modalStack() const { return modal_; }
+
+  const std::vector<FormChange>& changes() const { return changes_; }
+  void clearChanges() { changes_.clear(); }
+
+  // User input, dispatched as the window procedure does: a handler that throws is logged.
+  void click(Control& control);
+  void click(MenuItem& item);
+  void type(Control& control, const std::string& text);
+
+  static std::string describe(const Control& control);
+  static std::string describe(const MenuItem& item);
+
+ private:
+  void bringToTop(Form& form);
+
+  HeadlessEventLoop& loop_;
+  std::vector<Form*> order_;  // loaded forms, the last shown first
+  std::vector<Form*> modal_;
+  std::vector<std::string> loads_;
+  std::vector<FormChange> changes_;
+};
+
+}  // namespace horalix::platform

@@ -1,0 +1,53 @@
+#include "platform/headless/headless_shell.h"
+
+namespace horalix::platform {
+
+namespace {
+
+bool isAddress(const std::string& target) {
+  return target.find("://") != std::string::npos || target.rfind("mailto:", 0) == 0;
+}
+
+template <typename T>
+bool takeFront(std::deque<T>& queue, T& out) {
+  if (queue.empty()) return false;
+  out = queue.front();
+  queue.pop_front();
+  return true;
+}
+
+}  // namespace
+
+int HeadlessShell::open(const std::string& target, const std::string& parameters,
+                        const std::string& folder) {
+  int result = 0;
+  if (!takeFront(openResults_, result)) {
+    const bool found =
+        isAddress(target) || files_.normalFileExists(target) || files_.folderExists(target);
+    result = found ? Opened : FileNotFound;
+  }
+  opened_.push_back({target, parameters, folder, result});
+  return result;
+}
+
+bool HeadlessShell::start(const std::string& commandLine, bool hidden, bool minimized) {
+  bool started = true;
+  takeFront(startResults_, started);
+  started_.push_back({commandLine, hidden, minimized, started});
+  return started;
+}
+
+bool HeadlessShell::startProgram(const std::string& commandLine, bool hidden) {
+  return start(commandLine, hidden, false);
+}
+
+bool HeadlessShell::startProgramMinimized(const std::string& commandLine) {
+  return start(commandLine, false, true);
+}
+
+bool HeadlessShell::htmlHelp(const std::string& chmPath) {
+  help_.push_back(chmPath);
+  return files_.normalFileExists(chmPath);
+}
+
+}  // namespace horalix::platform

@@ -1,0 +1,61 @@
+// Documents, addresses and programs started, as a record; results follow the file system
+// model unless a test queues its own.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/files.h"
+#include "platform/shell.h"
+
+namespace horalix::platform {
+
+struct ShellOpen {
+  std::string target, parameters, folder;
+  int result = 0;
+};
+
+struct ProgramStart {
+  std::string commandLine;
+  bool hidden = false;
+  bool minimized = false;
+  bool started = false;
+};
+
+class HeadlessShell final : public Shell {
+ public:
+  // The shell's "file not found" code.
+  static constexpr int FileNotFound = 2;
+  static constexpr int Opened = 42;
+
+  explicit HeadlessShell(const FileSystem& files) : files_(files) {}
+
+  // An address ("http://...", "mailto:...") opens; a path opens when the file or folder exists.
+  int open(const std::string& target, const std::string& parameters,
+           const std::string& folder) override;
+  bool startProgram(const std::string& commandLine, bool hidden) override;
+  bool startProgramMinimized(const std::string& commandLine) override;
+  // Opens when the help file exists.
+  bool htmlHelp(const std::string& chmPath) override;
+
+  // Results for the next calls, in order, instead of the model's.
+  void queueOpenResult(int result) { openResults_.push_back(result); }
+  void queueStartResult(bool started) { startResults_.push_back(started); }
+
+  const std::vector<ShellOpen>& opened() const { return opened_; }
+  const std::vector<ProgramStart>& started() const { return started_; }
+  const std::vector<std::string>& helpShown() const { return help_; }
+
+ private:
+  const FileSystem& files_;
+  std::deque<int> openResults_;
+  std::deque<bool> startResults_;
+  std::vector<ShellOpen> opened_;
+  std::vector<ProgramStart> started_;
+  std::vector<std::string> help_;
+
+  bool start(const std::string& commandLine, bool hidden, bool minimized);
+};
+
+}  // namespace horalix::platform
