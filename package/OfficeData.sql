@@ -53,3 +53,8 @@ CREATE TABLE IF NOT EXISTS timesum (
   pause_time TEXT,
   filename TEXT
 );
+
+-- The lookups by name (a document's link, a link's preset, a name check) use these. Being
+-- indexes of the NOCASE columns, they serve the comparisons that ignore case.
+CREATE INDEX IF NOT EXISTS clocksetting_clockname ON clocksetting (clockname);
+CREATE INDEX IF NOT EXISTS file_list_fliename ON file_list (fliename);
