@@ -15,6 +15,7 @@ namespace horalix::test {
 class HeadlessFixture : public ::testing::Test {
  public:
   // A test fails when a handler threw and the test did not take the error with takeErrors().
+  // Errors that the program passed over on purpose (Platform::log) are in headless.logged().
   void TearDown() override;
 
   // The full path of a file in the program folder ("sounds\\alarm.wav").

@@ -26,7 +26,10 @@ void HeadlessFormHost::runModal(const std::function<bool()>& stillOpen) {
   // The form that asked is the one marked modal that is not yet in the stack.
   Form* form = nullptr;
   for (Form* f : order_) {
-    if (f->shownModal() && std::find(modal_.begin(), modal_.end(), f) == modal_.end()) form = f;
+    if (f->shownModal() && std::find(modal_.begin(), modal_.end(), f) == modal_.end()) {
+      form = f;
+      break;
+    }
   }
   modal_.push_back(form);
   struct Pop {

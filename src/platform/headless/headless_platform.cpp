@@ -3,20 +3,21 @@
 namespace horalix::platform {
 
 HeadlessPlatform::HeadlessPlatform(const std::string& programFolder)
-    : files_(programFolder), platform_{loop_,
-                                       forms_,
-                                       registry_,
-                                       scriptingShell_,
-                                       files_,
-                                       database_,
-                                       desktop_,
-                                       tray_,
-                                       hotKeys_,
-                                       messageBoxes_,
-                                       sound_,
-                                       shell_,
-                                       dialogs_,
-                                       instance_,
-                                       [this](const std::string& what) { loop_.logError("log", what); }} {}
+    : files_(programFolder),
+      platform_{.loop = loop_,
+                .forms = forms_,
+                .registry = registry_,
+                .scriptingShell = scriptingShell_,
+                .files = files_,
+                .database = database_,
+                .desktop = desktop_,
+                .tray = tray_,
+                .hotKeys = hotKeys_,
+                .messageBoxes = messageBoxes_,
+                .sound = sound_,
+                .shell = shell_,
+                .dialogs = dialogs_,
+                .instance = instance_,
+                .log = [this](const std::string& what) { logged_.push_back(what); }} {}
 
 }  // namespace horalix::platform

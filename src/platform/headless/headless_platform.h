@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/headless/headless_database.h"
 #include "platform/headless/headless_desktop.h"
@@ -47,6 +48,11 @@ class HeadlessPlatform {
   HeadlessDialogs& dialogs() { return dialogs_; }
   HeadlessSingleInstance& instance() { return instance_; }
 
+  // What the program logged through Platform::log: errors it passed over on purpose and went
+  // on. (Handlers that threw are in loop().errors().)
+  const std::vector<std::string>& logged() const { return logged_; }
+  void clearLogged() { logged_.clear(); }
+
  private:
   // The loop comes first and goes last: every timer of every form is scheduled on it.
   HeadlessEventLoop loop_;
@@ -64,6 +70,7 @@ class HeadlessPlatform {
   HeadlessShell shell_{files_};
   HeadlessDialogs dialogs_;
   HeadlessSingleInstance instance_;
+  std::vector<std::string> logged_;
   Platform platform_;
 };
 

@@ -31,5 +31,6 @@ int main() {
     std::printf("Error in %s at %lld ms: %s\n", e.where.c_str(), static_cast<long long>(e.at),
                 e.what.c_str());
   }
+  for (const std::string& line : headless.logged()) std::printf("Logged: %s\n", line.c_str());
   return exitCode;
 }
