@@ -50,10 +50,12 @@ TEST_F(OfficeDataTest, QuotedNamesAreStoredFoundAndDeleted) {
   ASSERT_EQ(found.outcome, DocumentPresetOutcome::Found);
   EXPECT_EQ(presets::fieldText(found.row[presets::kClockname]), "O'Brien");
 
-  EXPECT_EQ(officeData.deleteLink("it's.pptx"), DbOutcome::Done);
   EXPECT_EQ(officeData.deletePreset("O'Brien"), DbOutcome::Done);
   EXPECT_TRUE(officeData.isClockNameFree("O'Brien"));
+  // A link whose preset is gone leads to no preset.
   EXPECT_EQ(officeData.presetForDocument("it's.pptx").outcome, DocumentPresetOutcome::NotLinked);
+  EXPECT_EQ(officeData.deleteLink("it's.pptx"), DbOutcome::Done);
+  EXPECT_TRUE(officeData.isFileNameFree("it's.pptx"));
   EXPECT_EQ(column(officeData.presetList(Access::Direct), 1),
             (std::vector<std::string>{"Keynote", "Panel"}));
   EXPECT_EQ(column(officeData.linkList(Access::Direct), 1), std::vector<std::string>{"talk.pptx"});
