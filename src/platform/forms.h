@@ -76,6 +76,9 @@ class FormHost : public FormObserver {
   virtual TimerScheduler& timers() = 0;
   // Runs a nested loop while `stillOpen()` holds; other timers keep running inside it.
   virtual void runModal(const std::function<bool()>& stillOpen) = 0;
+  // Registers the common-control classes the windows use, once at program start; false when
+  // the system refused. A backend without native controls has nothing to register.
+  virtual bool initCommonControls() { return true; }
 };
 
 // A control with the design name and index of the program's forms (index -1: not in an array).
