@@ -1,0 +1,16 @@
+// The scales by which the settings store font sizes and colours as small indices.
+#pragma once
+
+#include <cstdint>
+
+namespace horalix {
+
+// Font size of a size index: (index + 2) x 5 up to index 18 (10 to 100 in steps of 5), then
+// 100 + (index - 18) x 30 (130, 160, ...). The arithmetic is 16-bit: an index or a size outside
+// -32,768 to 32,767 raises Overflow.
+std::int16_t FontSizeByIndex(int index);
+
+// The colour (0x00BBGGRR) of a palette index 0 to 16; any other index gives black (0).
+std::uint32_t ColorByIndex(int index);
+
+}  // namespace horalix
