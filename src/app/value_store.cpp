@@ -25,29 +25,34 @@ const char* rootPath(platform::RegRoot root) {
   return "HKEY_CURRENT_USER";
 }
 
-// The shell's value as a number, rounded as the runtime's conversions round; nullopt where
-// such a conversion raises an error (text that is no number, a number out of range, a list).
+// A number slot. Through the shell the value is converted with `convert` (CLng or CInt), which
+// raises for text that is no number, a number out of range or a list; the slot then fails.
+// Through the registry it is the leading number of the value's text, converted the same way;
+// 0 when it is missing or does not fit.
 template <typename Integer, typename Convert>
-std::optional<Integer> shellNumber(const ShellValue& value, Convert convert) {
-  try {
-    if (const auto* number = std::get_if<std::int32_t>(&value))
-      return convert(static_cast<double>(*number));
-    if (const auto* text = std::get_if<std::string>(&value))
-      return convert(std::string_view(*text));
-  } catch (const RuntimeError&) {
-  }
-  return std::nullopt;
-}
-
-// The leading number of the registry value's text, rounded; 0 when it is missing or does not
-// fit the type.
-template <typename Integer, typename Convert>
-Integer registryNumber(const Variant& value, Convert convert) {
-  try {
-    return convert(Val(variantText(value)));
-  } catch (const RuntimeError&) {
-    return 0;
-  }
+ReadSlot numberSlot(std::string name, Integer& target, Convert convert) {
+  return {std::move(name),
+          [&target, convert](const ShellValue& value) {
+            try {
+              if (const auto* number = std::get_if<std::int32_t>(&value)) {
+                target = convert(static_cast<double>(*number));
+                return true;
+              }
+              if (const auto* text = std::get_if<std::string>(&value)) {
+                target = convert(std::string_view(*text));
+                return true;
+              }
+            } catch (const RuntimeError&) {
+            }
+            return false;
+          },
+          [&target, convert](const Variant& value) {
+            try {
+              target = convert(Val(variantText(value)));
+            } catch (const RuntimeError&) {
+              target = 0;
+            }
+          }};
 }
 
 }  // namespace
@@ -71,29 +76,11 @@ ReadSlot ReadSlot::text(std::string name, std::string& target) {
 }
 
 ReadSlot ReadSlot::int32(std::string name, std::int32_t& target) {
-  const auto convert = [](auto v) { return CLng(v); };
-  return {std::move(name),
-          [&target, convert](const ShellValue& value) {
-            auto number = shellNumber<std::int32_t>(value, convert);
-            if (number) target = *number;
-            return number.has_value();
-          },
-          [&target, convert](const Variant& value) {
-            target = registryNumber<std::int32_t>(value, convert);
-          }};
+  return numberSlot(std::move(name), target, [](auto v) { return CLng(v); });
 }
 
 ReadSlot ReadSlot::int16(std::string name, std::int16_t& target) {
-  const auto convert = [](auto v) { return CInt(v); };
-  return {std::move(name),
-          [&target, convert](const ShellValue& value) {
-            auto number = shellNumber<std::int16_t>(value, convert);
-            if (number) target = *number;
-            return number.has_value();
-          },
-          [&target, convert](const Variant& value) {
-            target = registryNumber<std::int16_t>(value, convert);
-          }};
+  return numberSlot(std::move(name), target, [](auto v) { return CInt(v); });
 }
 
 ValueStore::ValueStore(platform::ScriptingShell& shell, platform::Registry& registry,
