@@ -37,6 +37,7 @@ double TextWidthUnits(std::string_view text) {
   return (letters + digits) / 2.0 + blanks + others;
 }
 
-std::string GetDbPassword() { return "H7X2K9Q4"; }
+// The password the shipped database file was set up with.
+std::string GetDbPassword() { return "731QT908"; }
 
 }  // namespace horalix
