@@ -135,13 +135,19 @@ TEST_F(PictureSizeTest, ShortFilesLeaveWhatCouldNotBeReadAtZero) {
   EXPECT_EQ(sizeOf({0xFF, 0xD8, 0xFF}), (PictureDimensions{0, 0}));
 }
 
-TEST_F(PictureSizeTest, OverlongJpegSegmentIsWalkedByteByByte) {
+TEST_F(PictureSizeTest, OnlyOverlongJpegSegmentsAreWalkedByteByByte) {
   // An APP1 segment declaring 32,768 bytes cannot be skipped, so the walk finds the frame of
   // the thumbnail embedded in it.
   Bytes file = {0xFF, 0xD8, 0xFF, 0xE1, 0x80, 0x00, 'E', 'x', 'i', 'f', 0, 0};
   append(file, startOfFrame(0xC0, 160, 120));
   append(file, startOfFrame(0xC0, 4000, 3000));
   EXPECT_EQ(sizeOf(file), (PictureDimensions{160, 120}));
+
+  // A segment of a length that can be formed is skipped whole, thumbnail and all.
+  Bytes thumbnail = {'E', 'x', 'i', 'f', 0, 0};
+  append(thumbnail, startOfFrame(0xC0, 160, 120));
+  EXPECT_EQ(sizeOf(jpeg({segment(0xE1, thumbnail), startOfFrame(0xC0, 4000, 3000)})),
+            (PictureDimensions{4000, 3000}));
 }
 
 TEST_F(PictureSizeTest, MissingOrLockedFileGivesZero) {
