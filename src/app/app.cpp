@@ -1,10 +1,18 @@
 #include "app/app.h"
 
+#include "bars/frm_author_wx.h"
+#include "bars/frm_light.h"
+#include "bars/frm_move_background.h"
+#include "bars/frm_move_before.h"
 #include "bars/frm_process.h"
 #include "clock/time_glass.h"
 #include "clock/time_glass_two.h"
 #include "interaction/frm_hudong.h"
+#include "interaction/frm_hudong_set.h"
 #include "main/frm_exit.h"
+#include "presets/frm_data_sum.h"
+#include "presets/frm_offtensetting.h"
+#include "settings/settings_window.h"
 
 namespace horalix {
 
@@ -15,7 +23,15 @@ App::App(platform::Platform& p)
       frmProcessTwo_(std::make_unique<FrmProcess>(*this, "Frm_process_two")),
       frmHudong_(std::make_unique<FrmHudong>(*this)),
       timeGlass_(std::make_unique<TimeGlass>(*this)),
-      timeGlassTwo_(std::make_unique<TimeGlassTwo>(*this)) {}
+      timeGlassTwo_(std::make_unique<TimeGlassTwo>(*this)),
+      settingsWindow_(std::make_unique<SettingsWindow>(*this)),
+      frmDataSum_(std::make_unique<FrmDataSum>(*this)),
+      frmOfftensetting_(std::make_unique<FrmOfftensetting>(*this)),
+      frmHudongSet_(std::make_unique<FrmHudongSet>(*this)),
+      frmLight_(std::make_unique<FrmLight>(*this)),
+      frmMoveBackground_(std::make_unique<FrmMoveBackground>(*this)),
+      frmMoveBefore_(std::make_unique<FrmMoveBefore>(*this)),
+      frmAuthorWx_(std::make_unique<FrmAuthorWx>(*this)) {}
 
 App::~App() = default;
 

@@ -16,6 +16,14 @@ class FrmProcess;
 class FrmHudong;
 class TimeGlass;
 class TimeGlassTwo;
+class SettingsWindow;
+class FrmDataSum;
+class FrmOfftensetting;
+class FrmHudongSet;
+class FrmLight;
+class FrmMoveBackground;
+class FrmMoveBefore;
+class FrmAuthorWx;
 
 class App {
  public:
@@ -41,6 +49,16 @@ class App {
   TimeGlass& timeGlass() { return *timeGlass_; }
   TimeGlassTwo& timeGlassTwo() { return *timeGlassTwo_; }
 
+  // The tool windows: loaded when a command opens them, unloaded when they close.
+  SettingsWindow& settingsWindow() { return *settingsWindow_; }
+  FrmDataSum& frmDataSum() { return *frmDataSum_; }
+  FrmOfftensetting& frmOfftensetting() { return *frmOfftensetting_; }
+  FrmHudongSet& frmHudongSet() { return *frmHudongSet_; }
+  FrmLight& frmLight() { return *frmLight_; }
+  FrmMoveBackground& frmMoveBackground() { return *frmMoveBackground_; }
+  FrmMoveBefore& frmMoveBefore() { return *frmMoveBefore_; }
+  FrmAuthorWx& frmAuthorWx() { return *frmAuthorWx_; }
+
   // Ends the process: the event loop returns.
   void endProcess(int exitCode = 0);
   bool ended() const { return ended_; }
@@ -52,6 +70,14 @@ class App {
   std::unique_ptr<FrmHudong> frmHudong_;
   std::unique_ptr<TimeGlass> timeGlass_;
   std::unique_ptr<TimeGlassTwo> timeGlassTwo_;
+  std::unique_ptr<SettingsWindow> settingsWindow_;
+  std::unique_ptr<FrmDataSum> frmDataSum_;
+  std::unique_ptr<FrmOfftensetting> frmOfftensetting_;
+  std::unique_ptr<FrmHudongSet> frmHudongSet_;
+  std::unique_ptr<FrmLight> frmLight_;
+  std::unique_ptr<FrmMoveBackground> frmMoveBackground_;
+  std::unique_ptr<FrmMoveBefore> frmMoveBefore_;
+  std::unique_ptr<FrmAuthorWx> frmAuthorWx_;
   bool ended_ = false;
 };
 

@@ -5,7 +5,12 @@
 namespace horalix {
 
 FrmProcess::FrmProcess(App& app, const std::string& name)
-    : Form(app.platform.forms, name), app_(app) {
+    : Form(app.platform.forms, name),
+      Timer1(addTimer("Timer1", 500)),
+      Timer2(addTimer("Timer2", 1000)),
+      Timer3(addTimer("Timer3", 100)),
+      Timer4(addTimer("Timer4", 500)),
+      app_(app) {
   move(0, 0, 4800, 600);
 }
 

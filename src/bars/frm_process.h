@@ -16,6 +16,11 @@ class FrmProcess : public platform::Form {
   // Moves the bar above the top edge of the screen, centred horizontally.
   void park();
 
+  platform::Timer& Timer1;  // blink
+  platform::Timer& Timer2;  // text update from the run state, once a second
+  platform::Timer& Timer3;  // start and placement, one shot
+  platform::Timer& Timer4;  // keep-on-top run
+
  protected:
   void Form_Load() override;
 

@@ -4,12 +4,47 @@
 
 namespace horalix {
 
-TimeGlass::TimeGlass(App& app) : Form(app.platform.forms, "time_glass"), app_(app) {
+using platform::ControlKind;
+
+TimeGlass::TimeGlass(App& app)
+    : Form(app.platform.forms, "time_glass"),
+      Label2(addCell("Label2", -1, "1")),
+      Label3(addCell("Label3", -1, "0")),
+      Label4(addCell("Label4", -1, "0")),
+      Label5(addCell("Label5", -1, "0")),
+      Label8(addCell("Label8", -1, "0")),
+      Label9(addControl("Label9", -1, ControlKind::Label)),
+      Label10(addCell("Label10", -1, "0")),
+      Label11(addCell("Label11", -1, "")),
+      Label13(addCell("Label13", -1, "0")),
+      Label15(addCell("Label15", -1, "0")),
+      Label16(addCell("Label16", -1, "")),
+      Picture1(addControl("Picture1", -1, ControlKind::PictureBox)),
+      Picture2(addControl("Picture2", -1, ControlKind::PictureBox)),
+      Timer1(addTimer("Timer1", 1000)),
+      Timer2(addTimer("Timer2", 100)),
+      Timer3(addTimer("Timer3", 450)),
+      Timer4(addTimer("Timer4", 1000)),
+      Timer5(addTimer("Timer5", 20)),
+      Timer7(addTimer("Timer7", 500)),
+      Timer8(addTimer("Timer8", 50)),
+      app_(app) {
   move(0, 0, 2400, 900);
+  // The count text and the time of day: the one in view stands at Top 0, the other far below.
+  addControl("Label1", 1, ControlKind::Label).setTop(0);
+  addControl("Label1", 2, ControlKind::Label).setTop(13800);
+  Label9.setVisible(false);
+  Timer5.onTick = [this] { Timer5_Timer(); };
 }
 
 void TimeGlass::park() { move(-Width() - 5000, -Height() - 5000, Width(), Height()); }
 
 void TimeGlass::Form_Load() { park(); }
+
+// The face drawing belongs to the clock-face code, which does not exist yet: nothing is drawn.
+void TimeGlass::ShowStatue(const std::string& s, int FSize) {
+  (void)s;
+  (void)FSize;
+}
 
 }  // namespace horalix

@@ -4,12 +4,40 @@
 
 namespace horalix {
 
-TimeGlassTwo::TimeGlassTwo(App& app) : Form(app.platform.forms, "time_glasstwo"), app_(app) {
-  move(0, 0, 2400, 900);
+using platform::ControlKind;
+
+TimeGlassTwo::TimeGlassTwo(App& app)
+    : Form(app.platform.forms, "time_glasstwo"),
+      Label2(addCell("Label2", -1, "1")),
+      Label3(addCell("Label3", -1, "0")),
+      Label4(addCell("Label4", -1, "0")),
+      Label5(addCell("Label5", -1, "1")),
+      Label8(addCell("Label8", -1, "0")),
+      Label11(addCell("Label11", -1, "11")),
+      Label16(addCell("Label16", -1, "16")),
+      Picture1(addControl("Picture1", -1, ControlKind::PictureBox)),
+      Picture2(addControl("Picture2", -1, ControlKind::PictureBox)),
+      Timer1(addTimer("Timer1", 1000)),
+      Timer2(addTimer("Timer2", 8)),
+      Timer3(addTimer("Timer3", 450)),
+      Timer4(addTimer("Timer4", 1000)),
+      Timer5(addTimer("Timer5", 20)),
+      Timer8(addTimer("Timer8", 50)),
+      app_(app) {
+  move(-30000, -6000, 5490, 2490);
+  addControl("Label1", 1, ControlKind::Label).setTop(0);
+  addControl("Label1", 2, ControlKind::Label).setTop(13800);
+  addControl("Picture3", -1, ControlKind::PictureBox);
 }
 
 void TimeGlassTwo::park() { move(-Width() - 5000, -Height() - 5000, Width(), Height()); }
 
 void TimeGlassTwo::Form_Load() { park(); }
+
+// The face drawing belongs to the clock-face code, which does not exist yet: nothing is drawn.
+void TimeGlassTwo::ShowStatue(const std::string& s, int FSize) {
+  (void)s;
+  (void)FSize;
+}
 
 }  // namespace horalix

@@ -4,7 +4,12 @@
 
 namespace horalix {
 
-FrmHudong::FrmHudong(App& app) : Form(app.platform.forms, "Frm_hudong"), app_(app) {
+FrmHudong::FrmHudong(App& app)
+    : Form(app.platform.forms, "Frm_hudong"),
+      Label6(addCell("Label6", -1, "")),
+      Timer1(addTimer("Timer1", 1000)),
+      Timer2(addTimer("Timer2", 500)),
+      app_(app) {
   move(0, 0, 3600, 1800);
 }
 

@@ -14,6 +14,11 @@ class FrmHudong : public platform::Form {
   // Moves the window far off screen, where it waits while no interaction countdown runs.
   void park();
 
+  // Sound file name (in the program's "sounds" folder) of the preset that was set up last.
+  platform::Control& Label6;
+  platform::Timer& Timer1;  // count tick
+  platform::Timer& Timer2;  // blink
+
  protected:
   void Form_Load() override;
 

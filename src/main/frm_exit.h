@@ -1,7 +1,14 @@
 // The hidden main window: it carries the tray icon, the tray menu and the run state.
+//
+// The window never shows itself: it sits far off every screen. Its hidden labels, its text box,
+// its watch timers and the captions and states of its menu items are the run state that every
+// other window reads and writes (see run_state.cpp for what each cell holds).
 #pragma once
 
+#include <string>
+
 #include "platform/forms.h"
+#include "platform/tray.h"
 
 namespace horalix {
 
@@ -11,10 +18,83 @@ class FrmExit : public platform::Form {
  public:
   explicit FrmExit(App& app);
 
+  // ---- Run-state cells (hidden labels and a text box; text is the contract) ----
+
+  // "0" counting down, "1" counting up or in overtime; "" before the first run.
+  platform::Control& Lab_time_state;
+  // Hold-off counter of the keep-on-top routine: windows are not raised while it is 1 or more.
+  platform::Control& Label1;
+  // Kind of the document an automatic run is bound to: "1" to "6".
+  platform::Control& Label3;
+  // The run record: (0) set duration "hh:mm:ss", (1) count-down milliseconds banked before the
+  // running segment, (2) the same for the count-up, (3) milliseconds paused, (4) document name.
+  platform::Control& Label4(int index) { return control("Label4", index); }
+  // Running totals: (1) count-down elapsed, (2) count-up elapsed; (3), (4) only reset.
+  platform::Control& Label5(int index) { return control("Label5", index); }
+  // Start-sound flag: the run start plays the start sound only while it reads "0".
+  platform::Control& Label7;
+  // The one open tool or effect window, by name; "" for none.
+  platform::Control& Label10;
+  // (0) the run's binding: "手动计时" or the document name; shorter than 4 characters = none.
+  // (1) to (6) the document last recognised per document kind.
+  platform::Control& Label13(int index) { return control("Label13", index); }
+  // Copy of the clock method `clockmode`: "0", "1" or "2"; "" reads as 0.
+  platform::Control& Label16;
+  // "1" once the document watch has made its first automatic pass.
+  platform::Control& Label17;
+  // Milliseconds the clock shows: time left + 400 counting down, elapsed counting up.
+  platform::Control& Text1;
+  // Holds the tray icon picture; the icon's mouse messages are reported for it.
+  platform::Control& Pic1;
+
+  // ---- Watch timers ----
+
+  platform::Timer& Timer3;  // sibling-program watch
+  platform::Timer& Timer4;  // document watch
+  platform::Timer& Timer5;  // automatic-run end watch
+
+  // ---- Menus ----
+
+  // The tray popup menu and the interaction window's popup.
+  platform::MenuItem& menu;
+  platform::MenuItem& ppt_hudong;
+  platform::MenuItem& menu_one(int index) { return menuItem("menu_one", index); }
+  platform::MenuItem& menu_two(int index) { return menuItem("menu_two", index); }
+  platform::MenuItem& menu_other(int index) { return menuItem("menu_other", index); }
+  platform::MenuItem& menu_often(int index) { return menuItem("menu_often", index); }
+  platform::MenuItem& MouseLight(int index) { return menuItem("MouseLight", index); }
+  platform::MenuItem& hd_time_one(int index) { return menuItem("hd_time_one", index); }
+  platform::MenuItem& hd_time_show() { return menuItem("hd_time_show", -1); }
+  platform::MenuItem& menuItem(const std::string& name, int index);
+
+  // ---- Commands of the tray menu ----
+
+  // Closes the tool window named in Label10 (and leaves Label10 as it is).
+  void delform();
+  void menu_one_Click(int Index);
+  void menu_two_Click(int Index);
+  void menu_other_Click(int Index);
+
+  // A click on the tray icon: Button 1 left, 2 right, 4 middle.
+  void mcTray_MouseClick(int Button, bool DBClick);
+
+  // The window caption with the edition label, also the tray icon's tip.
+  static std::string titleWithEdition();
+
  protected:
   void Form_Load() override;
+  void Form_Unload(bool& cancel) override;
 
  private:
+  void buildMenus();
+  void LoadHudongMenu();
+  void addTrayIcon();
+  void removeTrayIcon();
+  void onTrayMouse(platform::TrayMouse event);
+  void deleteClockOpen();
+  void openHelp();
+  void exitProgram();
+
   App& app_;
 };
 

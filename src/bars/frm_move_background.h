@@ -1,0 +1,16 @@
+// The dynamic-brightness spotlight. Whoever opens or closes it keeps the main window's record of
+// the open tool window and the menu check mark.
+#pragma once
+
+#include "platform/forms.h"
+
+namespace horalix {
+
+class App;
+
+class FrmMoveBackground : public platform::Form {
+ public:
+  explicit FrmMoveBackground(App& app);
+};
+
+}  // namespace horalix

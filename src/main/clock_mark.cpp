@@ -1,0 +1,42 @@
+#include "main/clock_mark.h"
+
+#include "app/app.h"
+#include "app/text_runtime.h"
+#include "main/frm_exit.h"
+
+namespace horalix {
+
+namespace {
+constexpr std::int64_t kDayMs = 86'400'000;
+}
+
+int ClockMethod(App& app) { return static_cast<int>(Val(app.frmExit().Label16.Caption())); }
+
+std::optional<std::int32_t> ClockMark(App& app, int method) {
+  switch (method) {
+    case 0:
+      return static_cast<std::int32_t>(app.platform.loop.tickCount());
+    case 1: {
+      const auto t = app.platform.loop.localTime();
+      return ((t.hour * 60 + t.minute) * 60 + t.second) * 1000 + t.millisecond;
+    }
+    case 2: {
+      const auto t = app.platform.loop.localTime();
+      return ((t.hour * 60 + t.minute) * 60 + t.second) * 1000;
+    }
+    default:
+      return std::nullopt;
+  }
+}
+
+std::int64_t ClockSpan(int method, std::int32_t from, std::int32_t to) {
+  if (method == 0) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(to) -
+                                     static_cast<std::uint32_t>(from));
+  }
+  std::int64_t span = static_cast<std::int64_t>(to) - from;
+  if (span < 0) span += kDayMs;
+  return span;
+}
+
+}  // namespace horalix

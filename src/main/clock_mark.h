@@ -1,0 +1,24 @@
+// Time marks of the running segment, in the unit of the clock method that Frm_exit.Label16 names.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+namespace horalix {
+
+class App;
+
+// The clock method in Frm_exit.Label16 as a number ("" reads as 0).
+int ClockMethod(App& app);
+
+// "Now" by a clock method: 0 the system tick count (its 32 bits as a signed number), 1 whole
+// milliseconds since local midnight, 2 the whole seconds of the time of day times 1000. Any other
+// method takes no mark.
+std::optional<std::int32_t> ClockMark(App& app, int method);
+
+// Milliseconds from `from` to `to` by a clock method. The tick count is subtracted modulo 2^32,
+// so a segment across its wrap is not a failure; the two time-of-day methods add a day when
+// midnight lies between the marks.
+std::int64_t ClockSpan(int method, std::int32_t from, std::int32_t to);
+
+}  // namespace horalix

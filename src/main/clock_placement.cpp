@@ -1,0 +1,166 @@
+#include "main/clock_placement.h"
+
+#include "app/app.h"
+#include "app/ini_read_write.h"
+#include "app/palette.h"
+#include "app/program_values.h"
+#include "app/setting_readers.h"
+#include "app/text_runtime.h"
+#include "app/window_utilities.h"
+#include "clock/time_glass.h"
+#include "clock/time_glass_two.h"
+#include "main/attempt.h"
+#include "main/frm_exit.h"
+#include "main/run_state.h"
+
+namespace horalix {
+
+namespace {
+
+struct ScreenTwips {
+  int width = 0;
+  int height = 0;
+};
+
+ScreenTwips screenTwips(App& app) {
+  return {app.run.ScreenWidthPx * app.platform.desktop.twipsPerPixelX(),
+          app.run.ScreenHeightPx * app.platform.desktop.twipsPerPixelY()};
+}
+
+// The sequencer cells of either clock: "1","1","0" to show, "3","0","0" at rest.
+void setSequencer(platform::Form& clock, const char* state, const char* shown) {
+  clock.control("Label2").setCaption(state);
+  clock.control("Label3").setCaption(shown);
+  clock.control("Label4").setCaption("0");
+}
+
+void parkClock(platform::Form& clock) {
+  clock.setLeft(-clock.Width() - 5000);
+  clock.setTop(-clock.Height() - 5000);
+  setSequencer(clock, "3", "0");
+}
+
+void markShown(platform::Form& clock, platform::Timer& sequencer) {
+  // A sequencer at work is left alone: a show in the middle of its work does not restart it.
+  if (sequencer.Enabled()) return;
+  setSequencer(clock, "1", "1");
+  sequencer.setEnabled(true);
+}
+
+}  // namespace
+
+SavedPosition ReadSavedPosition(App& app, const std::string& leftKey, const std::string& topKey) {
+  SavedPosition at;
+  auto readIni = [&](const std::string& key) {
+    return CLng(Val(variantText(
+        IniReadWrite(app.platform.files, "readpart", app.iniPath(), "clocksite", key, "-100"))));
+  };
+  Attempt(app, "saved position", [&] { at.left = readIni(leftKey); });
+  Attempt(app, "saved position", [&] { at.top = readIni(topKey); });
+  // Either one unset sends both reads to the registry, even when the other was valid.
+  if (at.left == -100 || at.top == -100) {
+    Attempt(app, "saved position", [&] {
+      ProgramValues(app).readGroup(
+          {ReadSlot::int32(leftKey, at.left), ReadSlot::int32(topKey, at.top)});
+    });
+  }
+  return at;
+}
+
+void ShowHideClock(App& app) {
+  platform::MenuItem& item = app.frmExit().menu_two(1);
+  if (CaptionStartsWith(item, "显示")) {
+    Attempt(app, "ShowHideClock", [&] { ShowClocks(app); });
+    SetCaptionPrefix(item, "隐藏");
+  } else {
+    Attempt(app, "ShowHideClock", [&] { HideClocks(app); });
+    SetCaptionPrefix(item, "显示");
+  }
+}
+
+void HideClocks(App& app) {
+  parkClock(app.timeGlass());
+  if (ReadSecondScreen(app) == 1) parkClock(app.timeGlassTwo());
+}
+
+void ShowClocks(App& app) {
+  TimeGlass& clock = app.timeGlass();
+  setSequencer(clock, "1", "1");
+  const ScreenTwips screen = screenTwips(app);
+  Attempt(app, "ShowClocks", [&] {
+    const SavedPosition at = ReadSavedPosition(app, "clockleft", "clocktop");
+    const int width = app.run.BackPictureOn ? clock.Width() : clock.Label9.Width();
+    // Pulled in to end 100 twips inside the right edge when it would not fit.
+    const int limit = screen.width - width - 100;
+    clock.setLeft(at.left >= 0 && limit > at.left ? at.left : limit);
+    clock.setTop(at.top >= 0 && at.top <= screen.height ? at.top : 0);
+  });
+  clock.Label2.setCaption("0");
+  Attempt(app, "ShowClocks", [&] {
+    if (ReadSecondScreen(app) != 1) return;
+    TimeGlassTwo& mirror = app.timeGlassTwo();
+    setSequencer(mirror, "1", "1");
+    SavedPosition at = ReadSavedPosition(app, "clocklefttwo", "clocktoptwo");
+    if (at.top > screen.height) at.top -= screen.height;
+    // The extended screen is taken to begin at the right edge of the primary one.
+    if (at.left < screen.width) at.left = screen.width;
+    mirror.setLeft(at.left);
+    mirror.setTop(at.top);
+    mirror.Label2.setCaption("0");
+  });
+  Attempt(app, "ShowClocks", [&] { MarkClocksShown(app); });
+  Attempt(app, "ShowClocks", [&] { ApplyClockStyle(app); });
+  app.platform.loop.doEvents();
+  app.platform.loop.sleep(10);
+  Attempt(app, "ShowClocks", [&] { ApplyClockStyle(app); });
+}
+
+void MarkClocksShown(App& app) {
+  FrmExit& main = app.frmExit();
+  main.Label1.setCaption("0");
+  SetCaptionPrefix(main.menu_two(1), "隐藏");
+  markShown(app.timeGlass(), app.timeGlass().Timer2);
+  Attempt(app, "MarkClocksShown", [&] {
+    if (ReadSecondScreen(app) == 1) markShown(app.timeGlassTwo(), app.timeGlassTwo().Timer2);
+  });
+}
+
+void ApplyClockStyle(App& app) {
+  const int size = FontSizeByIndex(static_cast<int>(Val(Mid(app.settings.Fontselect, 2, 2))));
+  const std::string text = app.timeGlass().Label11.Caption();
+  Attempt(app, "ApplyClockStyle", [&] { app.timeGlass().ShowStatue(text, size); });
+  Attempt(app, "ApplyClockStyle", [&] {
+    if (ReadSecondScreen(app) == 1) {
+      app.timeGlassTwo().ShowStatue(text, size + ReadHotkeyAdd(app));
+    }
+  });
+}
+
+void RestoreClocks(App& app) {
+  const platform::MenuItem& item = app.frmExit().menu_two(1);
+  TimeGlass& clock = app.timeGlass();
+  if (CaptionStartsWith(item, "显示")) {
+    HideClocks(app);
+  } else if (OptionOn(app.settings.checkvalue, 11) && CaptionStartsWith(item, "隐藏")) {
+    // The clocks show only while a count runs.
+    if (clock.Timer1.Enabled() || clock.Timer4.Enabled()) {
+      ShowClocks(app);
+    } else {
+      HideClocks(app);
+    }
+  } else {
+    ShowClocks(app);
+  }
+  for (platform::Form* window :
+       {static_cast<platform::Form*>(&clock), static_cast<platform::Form*>(&app.timeGlassTwo())}) {
+    window->control("Picture1").setVisible(true);
+    window->control("Picture2").setVisible(true);
+  }
+}
+
+void RaiseClocks(App& app) {
+  SetTopmost(app, app.timeGlass());
+  if (ReadSecondScreen(app) == 1) SetTopmost(app, app.timeGlassTwo());
+}
+
+}  // namespace horalix

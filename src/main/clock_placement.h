@@ -1,0 +1,39 @@
+// Showing, hiding and placing the two clock windows. A clock is never made invisible: a hidden
+// clock is parked far above and to the left of the screen, and showing it moves it back to its
+// saved place and hands it to its show-and-place sequencer. The caption of the tray item
+// "隐藏"/"显示" is the only record of whether the clocks are meant to be shown.
+#pragma once
+
+#include <string>
+
+namespace horalix {
+
+class App;
+
+// A window position saved in TimeData.db [clocksite] (twips), or in the registry when either
+// key holds -100 there (also the value of a missing key).
+struct SavedPosition {
+  int left = -100;
+  int top = -100;
+};
+SavedPosition ReadSavedPosition(App& app, const std::string& leftKey, const std::string& topKey);
+
+// The tray item and hot key 4: shows parked clocks, parks shown ones.
+void ShowHideClock(App& app);
+// Puts the clocks at their saved places, pulled inside the screen, and draws them.
+void ShowClocks(App& app);
+// Parks the clocks and sets their sequencers to rest.
+void HideClocks(App& app);
+// Re-applies the current show/hide choice after a stop, the end of a run or a settings change;
+// with the option to hide the clocks while no count runs, they show only while one counts.
+void RestoreClocks(App& app);
+// Ends the keep-on-top hold-off, marks the clocks shown and starts each clock's sequencer unless
+// it is already at work.
+void MarkClocksShown(App& app);
+// Draws both clocks with their current text at the configured size; the extended screen's clock
+// is drawn larger by the configured amount.
+void ApplyClockStyle(App& app);
+// Puts both clock windows on top (unless the hold-off says otherwise).
+void RaiseClocks(App& app);
+
+}  // namespace horalix

@@ -1,0 +1,24 @@
+// Taking a finished run down: tool windows closed, prompt bars and the interaction window parked,
+// the add-in's hand-over value of the run's document deleted, the tray menu released and the
+// clocks put back where the show/hide choice wants them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace horalix {
+
+class App;
+
+// The hand-over values the add-in wrote for a document kind (the numeric value of
+// Frm_exit.Label3): the one of its kind, none for PDF (4) and drawings (6), all four for any
+// other kind (a manual run has none).
+std::vector<std::string> HandOverValues(int documentKind);
+
+void EndTiming(App& app);
+// Parks both prompt bars above the screen and stops their timers.
+void HideProcessBars(App& app);
+// Parks the interaction window and stops its count, its blink and its sound.
+void HideInteraction(App& app);
+
+}  // namespace horalix

@@ -1,0 +1,35 @@
+#include "main/run_state.h"
+
+#include "app/app.h"
+#include "app/format_picture.h"
+#include "app/text_runtime.h"
+#include "main/frm_exit.h"
+
+namespace horalix {
+
+bool OptionOn(const std::string& options, int position) { return Mid(options, position, 1) == "1"; }
+
+bool RunBound(App& app) { return Len(app.frmExit().Label13(0).Caption()) > 3; }
+
+bool RunCounts(App& app) { return RunBound(app) && OptionOn(app.settings.checkvalue, 1); }
+
+void ResetRunRecord(App& app) {
+  FrmExit& main = app.frmExit();
+  main.Label4(0).setCaption(Format(app.settings.Time_all, "hh:mm:ss"));
+  for (int i = 1; i <= 3; ++i) main.Label4(i).setCaption("0");
+  main.Label7.setCaption("0");
+  for (int i = 1; i <= 4; ++i) main.Label5(i).setCaption("0");
+  main.Text1.setText("0");
+  app.platform.loop.doEvents();
+  main.Label4(1).setCaption("0");
+}
+
+bool CaptionStartsWith(const platform::MenuItem& item, const std::string& prefix) {
+  return Left(item.Caption(), Len(prefix)) == prefix;
+}
+
+void SetCaptionPrefix(platform::MenuItem& item, const std::string& prefix) {
+  item.setCaption(prefix + Mid(item.Caption(), 3));
+}
+
+}  // namespace horalix

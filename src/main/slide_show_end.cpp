@@ -1,0 +1,47 @@
+#include "main/slide_show_end.h"
+
+#include "app/app.h"
+#include "main/attempt.h"
+
+namespace horalix {
+
+namespace {
+
+constexpr int kEscape = 27;
+constexpr int kPasses = 5;
+
+const char* const kSlideShowCaptions[] = {
+    "PowerPoint 幻灯片放映",       "PowerPoint Slide Show",
+    "WPS演示 幻灯片放映",          "Kingsoft Presentation Slide Show",
+    "WPS Presentation Slide Show",
+};
+
+}  // namespace
+
+int SlideShowCaptionCount(const std::string& title) {
+  int count = 0;
+  for (const char* caption : kSlideShowCaptions) {
+    if (title.find(caption) != std::string::npos) ++count;
+  }
+  return count;
+}
+
+void EndSlideShow(App& app) {
+  platform::Desktop& desktop = app.platform.desktop;
+  for (int pass = 0; pass < kPasses; ++pass) {
+    // The window list is walked afresh in each pass: a show that ended no longer matches.
+    for (const platform::TopWindow& window : desktop.topWindows()) {
+      if (window.title.empty()) continue;
+      const int matches = SlideShowCaptionCount(window.title);
+      for (int i = 0; i < matches; ++i) {
+        Attempt(app, "EndSlideShow", [&] {
+          if (desktop.activate(window.handle) && desktop.foregroundWindow() == window.handle) {
+            desktop.pressKey(kEscape);
+          }
+        });
+      }
+    }
+  }
+}
+
+}  // namespace horalix

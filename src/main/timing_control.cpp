@@ -1,0 +1,111 @@
+#include "main/timing_control.h"
+
+#include "app/app.h"
+#include "app/format_picture.h"
+#include "app/setting_readers.h"
+#include "app/text_runtime.h"
+#include "app/time_value.h"
+#include "clock/time_glass.h"
+#include "clock/time_glass_two.h"
+#include "main/attempt.h"
+#include "main/clock_mark.h"
+#include "main/clock_placement.h"
+#include "main/frm_exit.h"
+#include "main/run_state.h"
+#include "main/tray_menu.h"
+
+namespace horalix {
+
+namespace {
+
+// The count timer of the running direction: Timer1 counts down, Timer4 counts up.
+void switchCount(App& app, bool on) {
+  const bool down = app.frmExit().Lab_time_state.Caption() == "0";
+  auto pick = [down](auto& clock) -> platform::Timer& {
+    return down ? clock.Timer1 : clock.Timer4;
+  };
+  pick(app.timeGlass()).setEnabled(on);
+  if (ReadSecondScreen(app) == 1) pick(app.timeGlassTwo()).setEnabled(on);
+}
+
+}  // namespace
+
+void StartTiming(App& app) {
+  FrmExit& main = app.frmExit();
+  if (!main.menu_one(1).Enabled()) return;
+  main.delform();
+  main.Lab_time_state.setCaption("0");
+  main.Label13(0).setCaption("手动计时");
+  main.Timer4.setEnabled(false);
+  main.Timer5.setEnabled(false);
+  main.Label4(0).setCaption(Format(app.settings.Time_all, "hh:mm:ss"));
+  for (int i = 1; i <= 3; ++i) main.Label4(i).setCaption("0");
+  main.Label4(4).setCaption(main.Label13(0).Caption());
+  main.Label7.setCaption("0");
+  for (int i = 1; i <= 4; ++i) main.Label5(i).setCaption("0");
+  main.Text1.setText("0");
+  app.platform.loop.doEvents();
+  const auto area = app.platform.desktop.fullScreenArea();
+  app.run.ScreenWidthPx = area.width();
+  app.run.ScreenHeightPx = area.height();
+  app.timeGlass().Timer5.setEnabled(true);
+}
+
+void PauseResume(App& app) {
+  FrmExit& main = app.frmExit();
+  if (!RunBound(app) || !OptionOn(app.settings.checkvalue, 9)) return;
+  platform::MenuItem& pauseItem = main.menu_one(2);
+  Attempt(app, "PauseResume", [&] { main.Label7.setCaption("1"); });
+  // Bank the total of the last tick; the time since that tick is not banked.
+  Attempt(app, "PauseResume", [&] {
+    if (main.Lab_time_state.Caption() == "1") {
+      main.Label4(2).setCaption(CStr(Val(main.Label5(2).Caption())));
+    } else {
+      main.Label4(1).setCaption(CStr(Val(main.Label5(1).Caption())));
+      main.Label4(2).setCaption("0");
+    }
+  });
+  const int method = ClockMethod(app);
+  const auto now = ClockMark(app, method);
+  Attempt(app, "PauseResume", [&] {
+    if (CaptionStartsWith(pauseItem, "继续") && now) {
+      const auto span = ClockSpan(method, app.run.StartTick, *now);
+      main.Label4(3).setCaption(CStr(Val(main.Label4(3).Caption()) + static_cast<double>(span)));
+    }
+  });
+  if (now) app.run.StartTick = *now;
+  Attempt(app, "PauseResume", [&] {
+    app.timeGlass().Label16.setCaption(Format(TimeOf(app.platform.loop.localTime()), "hh:mm:ss"));
+  });
+  Attempt(app, "PauseResume", [&] {
+    if (CaptionStartsWith(pauseItem, "暂停")) {
+      SetCaptionPrefix(pauseItem, "继续");
+      switchCount(app, false);
+    } else {
+      SetCaptionPrefix(pauseItem, "暂停");
+      switchCount(app, true);
+    }
+  });
+}
+
+void StopTiming(App& app) {
+  FrmExit& main = app.frmExit();
+  if (!main.menu_one(3).Enabled()) return;
+  // A paused run is resumed first, so that its pause is recorded.
+  if (CaptionStartsWith(main.menu_one(2), "继续")) PauseResume(app);
+  Attempt(app, "StopTiming", [&] {
+    main.menu_one(1).setEnabled(true);
+    main.menu_one(2).setEnabled(false);
+    main.menu_one(2).setVisible(OptionOn(app.settings.checkvalue, 9));
+    SetCaptionPrefix(main.menu_one(2), "暂停");
+    main.menu_one(3).setEnabled(false);
+    main.menu_two(1).setEnabled(true);
+  });
+  Attempt(app, "StopTiming", [&] { ReleaseRunMenus(app); });
+  main.Label13(0).setCaption("");
+  Attempt(app, "StopTiming", [&] { main.delform(); });
+  Attempt(app, "StopTiming", [&] { RestoreClocks(app); });
+  main.Timer4.setEnabled(true);
+}
+
+}  // namespace horalix

@@ -1,0 +1,60 @@
+// The notification-area icon of the main window and the clicks on it.
+#include "app/app.h"
+#include "app/program_values.h"
+#include "main/attempt.h"
+#include "main/frm_exit.h"
+
+namespace horalix {
+
+using platform::TrayMouse;
+
+// Every state of the icon (picture, tip) goes through the tray service, which keeps it: when
+// Explorer restarts, the service adds the icon again as it was, so a presenter never loses it.
+void FrmExit::addTrayIcon() {
+  const std::string iconFile = app_.pathInProgramFolder("picture\\icon.ico");
+  if (app_.platform.files.normalFileExists(iconFile)) Pic1.setPicture(iconFile);
+  app_.platform.tray.onMouse = [this](TrayMouse event) { onTrayMouse(event); };
+  app_.platform.tray.add(*this, Caption());
+  if (!Pic1.Picture().empty()) app_.platform.tray.setIcon(Pic1.Picture());
+  app_.platform.tray.setTip(Caption());
+}
+
+void FrmExit::removeTrayIcon() {
+  app_.platform.tray.remove();
+  app_.platform.tray.onMouse = nullptr;
+  app_.platform.loop.doEvents();
+}
+
+// The mouse message arrives decoded by the tray service; only the button-up and double-click
+// messages mean a click.
+void FrmExit::onTrayMouse(TrayMouse event) {
+  switch (event) {
+    case TrayMouse::LeftUp:
+      mcTray_MouseClick(1, false);
+      break;
+    case TrayMouse::LeftDouble:
+      mcTray_MouseClick(1, true);
+      break;
+    case TrayMouse::RightUp:
+      mcTray_MouseClick(2, false);
+      break;
+    case TrayMouse::RightDouble:
+      mcTray_MouseClick(2, true);
+      break;
+    default:
+      break;
+  }
+}
+
+void FrmExit::mcTray_MouseClick(int Button, bool DBClick) {
+  if (Button != 2) return;
+  // The clocks keep off the top while the menu is open, so they do not cover it.
+  Label1.setCaption("200");
+  if (!DBClick) app_.platform.tray.popup(*this, menu);
+}
+
+void FrmExit::deleteClockOpen() {
+  Attempt(app_, "clockopen", [&] { ProgramValues(app_).remove("clockopen"); });
+}
+
+}  // namespace horalix
