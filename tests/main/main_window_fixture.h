@@ -1,0 +1,53 @@
+// A started program on the simulated desktop: the required files are in the program folder,
+// Main has opened the six windows, and the settings record holds its defaults with automatic
+// timing switched off (a presenter starting runs from the tray menu) and pausing allowed.
+#pragma once
+
+#include <string>
+
+#include "app/app.h"
+#include "app/program_start.h"
+#include "app/program_values.h"
+#include "app/settings_record.h"
+#include "clock/time_glass.h"
+#include "clock/time_glass_two.h"
+#include "main/frm_exit.h"
+#include "support/headless_fixture.h"
+
+namespace horalix::test {
+
+class MainWindowTest : public HeadlessFixture {
+ protected:
+  MainWindowTest() {
+    for (const char* file : kRequiredFiles) installFile(file);
+  }
+
+  void start() {
+    Main(app);
+    ASSERT_FALSE(app.ended()) << "the program did not start";
+    app.settings = DefaultSettings();
+    setOption(app.settings.checkvalue, 9, true);
+    setAutomaticTiming(false);
+  }
+
+  // AImode lives in the registry; the readers refresh the record from there.
+  void setAutomaticTiming(bool on) {
+    ProgramValues(app).writeText("AImode", on ? "01111101" : "10111101");
+  }
+  void setSecondScreen(bool on) { ProgramValues(app).writeNumber("second_screen", on ? 1 : 0); }
+
+  // Sets character `position` (1-based) of an option string to "1" or "0".
+  static void setOption(std::string& options, int position, bool on) {
+    options.at(position - 1) = on ? '1' : '0';
+  }
+
+  // Lets the clock's run start (armed 20 ms before) run.
+  void runStart() { loop.advance(20); }
+
+  App app{platform};
+  FrmExit& main = app.frmExit();
+  TimeGlass& clock = app.timeGlass();
+  TimeGlassTwo& mirror = app.timeGlassTwo();
+};
+
+}  // namespace horalix::test

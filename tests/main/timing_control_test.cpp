@@ -1,0 +1,198 @@
+#include "main/timing_control.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "main_window_fixture.h"
+#include "settings/settings_window.h"
+
+namespace horalix::test {
+namespace {
+
+class TimingControlTest : public MainWindowTest {
+ protected:
+  // A manual run that counts down, its run start done.
+  void startCounting() {
+    StartTiming(app);
+    runStart();
+  }
+};
+
+TEST_F(TimingControlTest, StartPauseResumeAndStopMoveThroughTheRunStates) {
+  struct Step {
+    const char* what;
+    std::function<void(App&)> action;
+    bool startEnabled;
+    const char* pauseCaption;
+    bool stopEnabled;
+    bool counting;
+  };
+  const Step steps[] = {
+      {"idle after launch", [](App&) {}, true, "暂停        Ctrl+F2", false, false},
+      {"start", StartTiming, false, "暂停        Ctrl+F2", true, true},
+      {"pause", PauseResume, false, "继续        Ctrl+F2", true, false},
+      {"resume", PauseResume, false, "暂停        Ctrl+F2", true, true},
+      {"pause again", PauseResume, false, "继续        Ctrl+F2", true, false},
+      {"stop", StopTiming, true, "暂停        Ctrl+F2", false, true},
+  };
+  start();
+  main.menu_one(2).setCaption("暂停        Ctrl+F2");
+  clock.Timer5.setEnabled(true);  // the clock's run start at launch, with no run bound
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.what);
+    step.action(app);
+    runStart();
+    EXPECT_EQ(main.menu_one(1).Enabled(), step.startEnabled);
+    EXPECT_EQ(main.menu_one(2).Caption(), step.pauseCaption);
+    EXPECT_EQ(main.menu_one(3).Enabled(), step.stopEnabled);
+    EXPECT_EQ(clock.Timer1.Enabled(), step.counting);
+    EXPECT_FALSE(clock.Timer4.Enabled());
+  }
+  // The stop leaves the count to the clock's next tick, which finds the run unbound.
+  EXPECT_EQ(main.Label13(0).Caption(), "");
+  EXPECT_TRUE(main.Timer4.Enabled()) << "the document watch takes over again";
+}
+
+TEST_F(TimingControlTest, AManualStartResetsTheRunRecordAndRestsTheWatchers) {
+  start();
+  app.settings.Time_all = 150.0 / 86400;
+  main.Label4(3).setCaption("5000");
+  main.Label5(1).setCaption("42");
+  main.Label7.setCaption("1");
+  main.Text1.setText("1234");
+  main.Timer5.setEnabled(true);
+  StartTiming(app);
+  EXPECT_EQ(main.Lab_time_state.Caption(), "0");
+  EXPECT_EQ(main.Label13(0).Caption(), "手动计时");
+  EXPECT_EQ(main.Label4(0).Caption(), "00:02:30");
+  EXPECT_EQ(main.Label4(3).Caption(), "0");
+  EXPECT_EQ(main.Label4(4).Caption(), "手动计时");
+  EXPECT_EQ(main.Label5(1).Caption(), "0");
+  EXPECT_EQ(main.Label7.Caption(), "0");
+  EXPECT_EQ(main.Text1.Text(), "0");
+  EXPECT_FALSE(main.Timer4.Enabled());
+  EXPECT_FALSE(main.Timer5.Enabled());
+  EXPECT_TRUE(clock.Timer5.Enabled());
+}
+
+TEST_F(TimingControlTest, StartWhileARunGoesChangesNothingNotEvenTheToolWindow) {
+  start();
+  startCounting();
+  main.Label13(0).setCaption("report.docx");
+  app.settingsWindow().Show();
+  main.Label10.setCaption("setting");
+  StartTiming(app);
+  EXPECT_TRUE(app.settingsWindow().loaded());
+  EXPECT_EQ(main.Label13(0).Caption(), "report.docx");
+  EXPECT_FALSE(clock.Timer5.Enabled());
+}
+
+TEST_F(TimingControlTest, APauseAddsThePausedSpanByEveryClockMethod) {
+  struct Case {
+    const char* method;
+    std::uint32_t tickBase;
+    const char* paused;
+  };
+  const Case cases[] = {
+      {"0", 10'000'000, "20000"},
+      {"0", 0xFFFF'F000u, "20000"},  // the tick count wraps during the pause
+      {"1", 10'000'000, "20000"},    // midnight passes during the pause
+      {"2", 10'000'000, "20000"},
+      {"", 10'000'000, "20000"},  // no method stored reads as the tick count
+      {"7", 10'000'000, "0"},     // an unknown method takes no marks
+  };
+  start();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string("method ") + c.method + ", tick base " + std::to_string(c.tickBase));
+    loop.setTickBase(c.tickBase - static_cast<std::uint32_t>(loop.now()));
+    loop.setLocalTime({2024, 3, 1, 23, 59, 49, 700});
+    main.Label16.setCaption(c.method);
+    startCounting();
+    loop.advance(300);  // 23:59:50.000
+    PauseResume(app);
+    loop.advance(20'000);  // 00:00:10.000
+    PauseResume(app);
+    EXPECT_EQ(main.Label4(3).Caption(), c.paused);
+    StopTiming(app);
+  }
+}
+
+TEST_F(TimingControlTest, APauseBanksTheTotalOfItsDirection) {
+  start();
+  setSecondScreen(true);
+  startCounting();
+  mirror.Timer1.setEnabled(true);
+  main.Label5(1).setCaption("4200");
+  main.Label4(2).setCaption("77");
+  PauseResume(app);
+  EXPECT_EQ(main.Label4(1).Caption(), "4200");
+  EXPECT_EQ(main.Label4(2).Caption(), "0");
+  EXPECT_EQ(main.Label7.Caption(), "1") << "the resumed run start plays no start sound";
+  EXPECT_FALSE(clock.Timer1.Enabled());
+  EXPECT_FALSE(mirror.Timer1.Enabled()) << "the mirror pauses with the clock";
+  PauseResume(app);
+  EXPECT_TRUE(clock.Timer1.Enabled());
+  EXPECT_TRUE(mirror.Timer1.Enabled());
+
+  // Counting up: the count-up total is banked and the count-down's stays.
+  main.Lab_time_state.setCaption("1");
+  clock.Timer1.setEnabled(false);
+  clock.Timer4.setEnabled(true);
+  main.Label5(2).setCaption("3000");
+  PauseResume(app);
+  EXPECT_EQ(main.Label4(1).Caption(), "4200");
+  EXPECT_EQ(main.Label4(2).Caption(), "3000");
+  EXPECT_FALSE(clock.Timer4.Enabled());
+}
+
+TEST_F(TimingControlTest, PauseNeedsABoundRunAndPausingAllowed) {
+  struct Case {
+    const char* binding;
+    bool pauseAllowed;
+    bool pauses;
+  };
+  const Case cases[] = {
+      {"手动计时", true, true}, {"手动计时", false, false}, {"0", true, false},
+      {"", true, false},        {"abc", true, false},       {"talk.pptx", true, true},
+  };
+  start();
+  main.Lab_time_state.setCaption("0");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.binding);
+    main.menu_one(2).setCaption("暂停");
+    main.Label7.setCaption("0");
+    clock.Timer1.setEnabled(true);
+    main.Label13(0).setCaption(c.binding);
+    setOption(app.settings.checkvalue, 9, c.pauseAllowed);
+    PauseResume(app);
+    EXPECT_EQ(main.menu_one(2).Caption(), c.pauses ? "继续" : "暂停");
+    EXPECT_EQ(clock.Timer1.Enabled(), !c.pauses);
+    EXPECT_EQ(main.Label7.Caption(), c.pauses ? "1" : "0");
+  }
+}
+
+TEST_F(TimingControlTest, StoppingAPausedRunRecordsItsPauseFirst) {
+  start();
+  main.Label16.setCaption("0");
+  startCounting();
+  PauseResume(app);
+  loop.advance(5000);
+  StopTiming(app);
+  EXPECT_EQ(main.Label4(3).Caption(), "5000");
+  EXPECT_EQ(main.menu_one(2).Caption(), "暂停");
+  EXPECT_TRUE(clock.Timer1.Enabled()) << "resumed, so that the next tick ends the run";
+  EXPECT_EQ(main.Label13(0).Caption(), "");
+}
+
+TEST_F(TimingControlTest, StopWithStopDisabledChangesNothing) {
+  start();
+  main.Label13(0).setCaption("talk.pptx");
+  main.menu_one(3).setEnabled(false);
+  StopTiming(app);
+  EXPECT_EQ(main.Label13(0).Caption(), "talk.pptx");
+}
+
+}  // namespace
+}  // namespace horalix::test

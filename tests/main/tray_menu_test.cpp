@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "bars/frm_author_wx.h"
+#include "bars/frm_light.h"
+#include "bars/frm_move_background.h"
+#include "bars/frm_move_before.h"
+#include "interaction/frm_hudong_set.h"
+#include "main_window_fixture.h"
+#include "presets/frm_data_sum.h"
+#include "settings/settings_window.h"
+
+namespace horalix::test {
+namespace {
+
+// Enabled and visible, as a presenter meets an item in the menu.
+struct ItemState {
+  bool enabled, visible;
+  bool operator==(const ItemState&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const ItemState& s) {
+  return out << (s.enabled ? "enabled" : "disabled") << "/" << (s.visible ? "visible" : "hidden");
+}
+
+constexpr ItemState On{true, true}, Off{false, false}, Shown{false, true}, Hidden{true, false};
+
+class TrayMenuTest : public MainWindowTest {
+ protected:
+  ItemState state(platform::MenuItem& item) { return {item.Enabled(), item.Visible()}; }
+
+  std::vector<platform::Form*> toolWindows() {
+    return {&app.settingsWindow(), &app.frmLight(),     &app.frmMoveBackground(),
+            &app.frmMoveBefore(),  &app.frmHudongSet(), &app.frmDataSum()};
+  }
+};
+
+TEST_F(TrayMenuTest, RunStartSetsTheItemsForAnIdleClockAndForACountingRun) {
+  struct Case {
+    const char* what;
+    bool automatic, counting, settingsAllowed, pauseAllowed, presetsExist;
+    ItemState start, pause, stop, settings, presets, other;
+  };
+  const Case cases[] = {
+      {"idle, manual", false, false, false, true, false, On, Shown, Shown, On, Hidden, On},
+      {"idle, automatic", true, false, false, true, false, Off, Shown, Off, On, Hidden, On},
+      {"idle, presets allowed and present", false, false, true, false, true, On, Off, Shown, On, On,
+       On},
+      {"counting, manual", false, true, false, true, false, Shown, On, On, Off, Off, Off},
+      {"counting, settings allowed, no pause", false, true, true, false, true, Shown, Off, On, On,
+       On, Off},
+      {"counting, settings allowed, no presets", false, true, true, true, false, Shown, On, On, On,
+       Hidden, Off},
+      {"counting, automatic", true, true, false, true, false, Off, On, Off, Off, Off, Off},
+  };
+  start();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    setAutomaticTiming(c.automatic);
+    setOption(app.settings.checkvalue, 8, c.settingsAllowed);
+    setOption(app.settings.checkvalue, 9, c.pauseAllowed);
+    main.menu_often(0).setCaption(c.presetsExist ? "演讲十分钟" : "^");
+    main.menu_one(2).setCaption("继续        Ctrl+F2");
+    main.Label13(0).setCaption(c.counting ? "report.pptx" : "0");
+    clock.Timer5.setEnabled(true);
+    runStart();
+    EXPECT_EQ(state(main.menu_one(1)), c.start);
+    EXPECT_EQ(state(main.menu_one(2)), c.pause);
+    EXPECT_EQ(state(main.menu_one(3)), c.stop);
+    EXPECT_EQ(state(main.menu_two(2)), c.settings);
+    EXPECT_EQ(state(main.menu_two(3)), c.presets);
+    for (int i : {0, 2, 3, 4}) EXPECT_EQ(state(main.menu_other(i)), c.other) << i;
+    EXPECT_EQ(clock.Timer1.Enabled(), c.counting) << "the count-down runs only when counting";
+    EXPECT_EQ(main.menu_one(2).Caption(),
+              c.counting ? "暂停        Ctrl+F2" : "继续        Ctrl+F2");
+  }
+}
+
+TEST_F(TrayMenuTest, DelformClosesExactlyTheWindowNamedInLabel10) {
+  struct Case {
+    std::string open;
+    std::vector<std::string> closed;
+  };
+  const Case cases[] = {
+      {"setting", {"Settings"}},
+      {"Frm_light", {"Frm_light"}},
+      {"Frm_move_background", {"Frm_move_before", "Frm_move_background"}},
+      {"Frm_hudong_set", {"Frm_hudong_set"}},
+      {"Frm_data_sum", {"Frm_data_sum"}},
+      {"", {}},
+      {"settings", {}},
+  };
+  start();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.open);
+    for (platform::Form* tool : toolWindows()) tool->Show();
+    main.MouseLight(0).setChecked(true);
+    main.MouseLight(1).setChecked(true);
+    main.Label10.setCaption(c.open);
+    forms.clearChanges();
+    main.delform();
+    std::vector<std::string> closed;
+    for (const platform::FormChange& change : forms.changes()) {
+      if (change.what == platform::Property::Loaded) closed.push_back(change.target);
+    }
+    EXPECT_EQ(closed, c.closed);
+    EXPECT_EQ(main.Label10.Caption(), c.open) << "delform leaves Label10 alone";
+    EXPECT_EQ(main.MouseLight(0).Checked(), c.open != "Frm_light");
+    EXPECT_EQ(main.MouseLight(1).Checked(), c.open != "Frm_move_background");
+  }
+}
+
+TEST_F(TrayMenuTest, ExitUnloadsTheWindowsInOrderAndLeavesNothingBehind) {
+  start();
+  ProgramValues(app).writeNumber("clockopen", 32);
+  ProgramValues(app).writeText("filename3", "talk.pptx");
+  forms.clearChanges();
+  tray.onPopup = platform::HeadlessTray::choose("退出");
+  ASSERT_TRUE(tray.mouse(platform::TrayMouse::RightUp));
+  std::vector<std::string> unloaded;
+  for (const platform::FormChange& change : forms.changes()) {
+    if (change.what == platform::Property::Loaded) unloaded.push_back(change.target);
+  }
+  const std::vector<std::string> order = {"Frm_hudong", "Frm_process",   "Frm_process_two",
+                                          "time_glass", "time_glasstwo", "Frm_exit"};
+  EXPECT_EQ(unloaded, order);
+  EXPECT_TRUE(app.ended());
+  EXPECT_FALSE(tray.iconShown());
+  EXPECT_FALSE(registry.raw(platform::RegRoot::CurrentUser, "Vantrel", "clockopen"));
+  EXPECT_TRUE(registry.raw(platform::RegRoot::CurrentUser, "Vantrel", "filename3"))
+      << "the add-in's hand-over values stay";
+}
+
+TEST_F(TrayMenuTest, HelpTriesTheViewerThenTheHelpFunctionThenTellsTheUser) {
+  start();
+  const std::string chm = programPath("help.chm");
+  main.menu_other_Click(2);
+  ASSERT_EQ(shell.started().size(), 1u);
+  EXPECT_EQ(shell.started()[0].commandLine, "hh.exe \"" + chm + "\"")
+      << "the path is quoted: the program folder has a blank";
+  EXPECT_TRUE(shell.helpShown().empty());
+
+  shell.queueStartResult(false);
+  main.menu_other_Click(2);
+  ASSERT_EQ(shell.helpShown().size(), 1u);
+  EXPECT_EQ(shell.helpShown()[0], chm);
+  EXPECT_TRUE(messageBoxes.shown().empty());
+
+  shell.queueStartResult(false);
+  files.remove(chm);
+  main.menu_other_Click(2);
+  ASSERT_EQ(messageBoxes.shown().size(), 1u);
+  EXPECT_EQ(messageBoxes.shown()[0].text, "无法打开帮助文件！");
+}
+
+TEST_F(TrayMenuTest, OnlineHelpWaitsForItsWindowToClose) {
+  start();
+  std::string shownModal;
+  loop.onModal = [&](platform::HeadlessEventLoop& modalLoop, const std::string& what) {
+    shownModal = what;
+    modalLoop.advance(1000);
+    app.frmAuthorWx().Unload();
+  };
+  const std::int64_t before = loop.now();
+  main.menu_other_Click(3);
+  EXPECT_NE(shownModal.find("Frm_Author_wx"), std::string::npos) << shownModal;
+  EXPECT_FALSE(app.frmAuthorWx().loaded());
+  EXPECT_GE(loop.now() - before, 1000) << "the command returned only after the window closed";
+}
+
+TEST_F(TrayMenuTest, StartDoesNothingInAutomaticModeAndOnlyClosesTheToolWithTimingOff) {
+  start();
+  app.settingsWindow().Show();
+  main.Label10.setCaption("setting");
+  setAutomaticTiming(true);
+  main.menu_one_Click(1);
+  EXPECT_TRUE(app.settingsWindow().loaded());
+  EXPECT_NE(main.Label13(0).Caption(), "手动计时");
+
+  setAutomaticTiming(false);
+  setOption(app.settings.checkvalue, 1, false);
+  main.menu_one_Click(1);
+  EXPECT_FALSE(app.settingsWindow().loaded());
+  EXPECT_NE(main.Label13(0).Caption(), "手动计时");
+
+  setOption(app.settings.checkvalue, 1, true);
+  main.menu_one_Click(1);
+  EXPECT_EQ(main.Label13(0).Caption(), "手动计时");
+}
+
+TEST_F(TrayMenuTest, OpeningSettingsClosesTheStatisticsFirst) {
+  start();
+  main.menu_other_Click(0);
+  ASSERT_TRUE(app.frmDataSum().loaded());
+  EXPECT_EQ(main.Label10.Caption(), "Frm_data_sum");
+  main.menu_two_Click(2);
+  EXPECT_FALSE(app.frmDataSum().loaded());
+  EXPECT_TRUE(app.settingsWindow().Visible());
+  EXPECT_EQ(main.Label10.Caption(), "setting");
+  loop.advance(200);
+  EXPECT_EQ(main.Label1.Caption(), "30") << "the open settings window holds the clocks back";
+  app.settingsWindow().Unload();
+  EXPECT_EQ(main.Label1.Caption(), "0");
+}
+
+TEST_F(TrayMenuTest, StatisticsRestTheWatchersAndResetTheRunRecordUntilTheyClose) {
+  start();
+  app.settings.Time_all = 600.0 / 86400;
+  main.Label4(1).setCaption("12345");
+  main.Label5(2).setCaption("777");
+  main.Text1.setText("9000");
+  main.Timer5.setEnabled(true);
+  main.menu_other_Click(0);
+  EXPECT_FALSE(main.Timer4.Enabled());
+  EXPECT_FALSE(main.Timer5.Enabled());
+  EXPECT_EQ(main.Label4(0).Caption(), "00:10:00");
+  EXPECT_EQ(main.Label4(1).Caption(), "0");
+  EXPECT_EQ(main.Label5(2).Caption(), "0");
+  EXPECT_EQ(main.Text1.Text(), "0");
+  EXPECT_TRUE(clock.Timer5.Enabled()) << "the clock is prepared afresh";
+  app.frmDataSum().Unload();
+  EXPECT_TRUE(main.Timer4.Enabled()) << "closing the statistics restarts the document watch";
+}
+
+}  // namespace
+}  // namespace horalix::test
