@@ -3,7 +3,11 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "platform/fixed_font_metrics.h"
+
 namespace horalix::platform {
+
+FontService& FormHost::fonts() { return FixedFontMetrics::shared(); }
 
 // ---- Control ----
 
@@ -39,12 +43,14 @@ void Control::setCaption(const std::string& v) {
   if (v == caption_) return;
   caption_ = v;
   changed(Property::Caption);
+  fitToText();
 }
 
 void Control::setText(const std::string& v) {
   if (v == caption_) return;
   caption_ = v;
   changed(Property::Caption);
+  fitToText();
   if (Change) Change();
 }
 
@@ -124,11 +130,101 @@ void Control::setFont(const FontSpec& f) {
   if (f == font_) return;
   font_ = f;
   changed(Property::Font);
+  fitToText();
 }
 
-void Control::setPicture(const std::string& path) {
+void Control::setPicture(const std::string& path) { setPicture(path, 0, 0); }
+
+void Control::setPicture(const std::string& path, int widthPx, int heightPx) {
   picture_ = path;
+  pictureWidthPx_ = path.empty() ? 0 : widthPx;
+  pictureHeightPx_ = path.empty() ? 0 : heightPx;
   changed(Property::Picture);
+  if (autoSize_ && kind_ != ControlKind::Label) {
+    move(left_, top_, pictureWidthPx_ * autoSizeTwipsPerPixel_,
+         pictureHeightPx_ * autoSizeTwipsPerPixel_);
+  }
+}
+
+FontSpec Control::realisedFont() const { return owner_.host_.fonts().realise(font_); }
+
+void Control::setAutoSize(bool v, int twipsPerPixel) {
+  autoSize_ = v;
+  autoSizeTwipsPerPixel_ = twipsPerPixel;
+  if (!v) return;
+  if (kind_ == ControlKind::Label) {
+    fitToText();
+  } else {
+    setPicture(picture_, pictureWidthPx_, pictureHeightPx_);
+  }
+}
+
+void Control::fitToText() {
+  if (!autoSize_ || kind_ != ControlKind::Label) return;
+  const TextExtent e = owner_.host_.fonts().measure(font_, caption_);
+  move(left_, top_, e.width, e.height);
+}
+
+void Control::draw(DrawOp op) {
+  drawing_.push_back(std::move(op));
+  changed(Property::Drawing);
+}
+
+void Control::Cls() {
+  drawing_.clear();
+  CurrentX = 0;
+  CurrentY = 0;
+  DrawOp op;
+  op.kind = DrawOp::Kind::Clear;
+  op.color = backColor_;
+  draw(std::move(op));
+}
+
+void Control::Print(const std::string& text) {
+  DrawOp op;
+  op.kind = DrawOp::Kind::Text;
+  op.color = foreColor_;
+  op.x = static_cast<float>(CurrentX);
+  op.y = static_cast<float>(CurrentY);
+  op.text = text;
+  op.font = realisedFont();
+  draw(std::move(op));
+  CurrentX = 0;
+  CurrentY += TextHeight(text);
+}
+
+int Control::TextWidth(const std::string& text) const {
+  return owner_.host_.fonts().measure(font_, text).width;
+}
+
+int Control::TextHeight(const std::string& text) const {
+  return owner_.host_.fonts().measure(font_, text).height;
+}
+
+void Control::PaintPicture(const std::string& picture, float x, float y, float width, float height,
+                           int naturalWidth, int naturalHeight) {
+  PaintPicture(picture, x, y, width, height, 0, 0, static_cast<float>(naturalWidth),
+               static_cast<float>(naturalHeight), naturalWidth, naturalHeight);
+}
+
+void Control::PaintPicture(const std::string& picture, float x, float y, float width, float height,
+                           float srcX, float srcY, float srcWidth, float srcHeight,
+                           int naturalWidth, int naturalHeight) {
+  if (picture.empty()) throw std::invalid_argument("invalid picture");
+  DrawOp op;
+  op.kind = DrawOp::Kind::Picture;
+  op.picture = picture;
+  op.x = x;
+  op.y = y;
+  op.width = width;
+  op.height = height;
+  op.srcX = srcX;
+  op.srcY = srcY;
+  op.srcWidth = srcWidth;
+  op.srcHeight = srcHeight;
+  op.naturalWidth = naturalWidth;
+  op.naturalHeight = naturalHeight;
+  draw(std::move(op));
 }
 
 void Control::click() {
@@ -290,6 +386,11 @@ void Form::setBackColor(std::uint32_t c) {
   if (c == backColor_) return;
   backColor_ = c;
   changed(Property::Colors);
+}
+
+void Form::setRegion(const std::optional<WindowRegion>& region) {
+  region_ = region;
+  changed(Property::Region);
 }
 
 void Form::setTopmost(bool v) {

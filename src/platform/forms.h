@@ -7,10 +7,12 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "platform/fonts.h"
 #include "platform/timer.h"
 
 namespace horalix::platform {
@@ -34,12 +36,31 @@ enum class ControlKind {
   ListView,
 };
 
-struct FontSpec {
-  std::string name = "宋体";
-  double size = 9;
-  bool bold = false;
-  bool italic = false;
-  bool operator==(const FontSpec&) const = default;
+// One thing drawn into a picture box's persistent image, in the order drawn. Positions and
+// sizes are twips of the box.
+struct DrawOp {
+  enum class Kind { Clear, Picture, Text };
+  Kind kind = Kind::Clear;
+  // Clear: the back colour cleared to; Text: the fore colour.
+  std::uint32_t color = 0;
+  // Picture: the file drawn, the destination rectangle and the section of the picture taken,
+  // in twips of the picture at its natural size (naturalWidth x naturalHeight twips).
+  std::string picture;
+  float x = 0, y = 0, width = 0, height = 0;
+  float srcX = 0, srcY = 0, srcWidth = 0, srcHeight = 0;
+  int naturalWidth = 0, naturalHeight = 0;
+  // Text: the text printed at (x, y) in this font.
+  std::string text;
+  FontSpec font;
+  bool operator==(const DrawOp&) const = default;
+};
+
+// A window's outline: the rounded rectangle from (left, top) to (right, bottom) with corner
+// ellipses of the given size, in pixels of the window.
+struct WindowRegion {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  int ellipseWidth = 0, ellipseHeight = 0;
+  bool operator==(const WindowRegion&) const = default;
 };
 
 // Which property changed, so that a backend mirrors only that.
@@ -57,6 +78,8 @@ enum class Property {
   Loaded,
   Checked,
   Items,
+  Drawing,  // a picture box's persistent image
+  Region,   // a window's outline
 };
 
 // Told of every change to a form, its controls and its menus.
@@ -79,6 +102,9 @@ class FormHost : public FormObserver {
   // Registers the common-control classes the windows use, once at program start; false when
   // the system refused. A backend without native controls has nothing to register.
   virtual bool initCommonControls() { return true; }
+  // Measures texts and realises fonts for the controls (labels that size themselves, picture
+  // boxes). A host without its own uses the fixed metrics.
+  virtual FontService& fonts();
 };
 
 // A control with the design name and index of the program's forms (index -1: not in an array).
@@ -133,9 +159,46 @@ class Control {
   const FontSpec& Font() const { return font_; }
   void setFont(const FontSpec& f);
 
-  // The file a picture box or image shows ("" for none).
+  // The file a picture box or image shows ("" for none), with the picture's natural size in
+  // pixels (0 x 0 when not known).
   const std::string& Picture() const { return picture_; }
   void setPicture(const std::string& path);
+  void setPicture(const std::string& path, int widthPx, int heightPx);
+  int PictureWidthPx() const { return pictureWidthPx_; }
+  int PictureHeightPx() const { return pictureHeightPx_; }
+
+  // The font as the system realises it (face that took, drawable size).
+  FontSpec realisedFont() const;
+
+  // A label with AutoSize takes the size of its caption in its font; a picture box with
+  // AutoSize the size of its picture (pixels x twipsPerPixel, given to setAutoSize).
+  bool AutoSize() const { return autoSize_; }
+  void setAutoSize(bool v, int twipsPerPixel = 15);
+
+  // ---- Drawing on picture boxes (twips of the box; borderless, so the scale is the size) ----
+  int ScaleWidth() const { return width_; }
+  int ScaleHeight() const { return height_; }
+  bool AutoRedraw() const { return autoRedraw_; }
+  void setAutoRedraw(bool v) { autoRedraw_ = v; }
+  double CurrentX = 0, CurrentY = 0;
+  // Clears the persistent image to BackColor and puts the print position at (0, 0).
+  void Cls();
+  // Prints text at (CurrentX, CurrentY) in the box's font and ForeColor; the print position
+  // then moves to the start of the next line.
+  void Print(const std::string& text);
+  int TextWidth(const std::string& text) const;
+  int TextHeight(const std::string& text) const;
+  // Draws a picture file into the rectangle (x, y, width, height), taking the section
+  // (srcX, srcY, srcWidth, srcHeight) in twips of its natural size (naturalWidth x
+  // naturalHeight twips); without a section the whole picture is stretched. An empty file name
+  // (no picture) throws std::invalid_argument.
+  void PaintPicture(const std::string& picture, float x, float y, float width, float height,
+                    int naturalWidth, int naturalHeight);
+  void PaintPicture(const std::string& picture, float x, float y, float width, float height,
+                    float srcX, float srcY, float srcWidth, float srcHeight, int naturalWidth,
+                    int naturalHeight);
+  // What the persistent image holds, since the last Cls.
+  const std::vector<DrawOp>& drawing() const { return drawing_; }
 
   std::function<void()> Click;
   std::function<void()> Change;
@@ -147,6 +210,8 @@ class Control {
  private:
   friend class Form;
   void changed(Property what);
+  void fitToText();
+  void draw(DrawOp op);
 
   Form& owner_;
   std::string name_;
@@ -161,6 +226,10 @@ class Control {
   std::uint32_t foreColor_ = 0x000000, backColor_ = 0xFFFFFF;
   FontSpec font_;
   std::string picture_;
+  int pictureWidthPx_ = 0, pictureHeightPx_ = 0;
+  bool autoSize_ = false, autoRedraw_ = false;
+  int autoSizeTwipsPerPixel_ = 15;
+  std::vector<DrawOp> drawing_;
 };
 
 // A menu item with its design name and index; items form a tree and can be added and removed
@@ -243,6 +312,9 @@ class Form {
   void setBackColor(std::uint32_t c);
   bool topmost() const { return topmost_; }
   void setTopmost(bool v);
+  // The window's outline; none: the whole rectangle. The window owns the region it is given.
+  const std::optional<WindowRegion>& Region() const { return region_; }
+  void setRegion(const std::optional<WindowRegion>& region);
 
   // Controls by design name and index.
   Control& control(const std::string& name, int index = -1);
@@ -280,6 +352,7 @@ class Form {
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   std::string caption_;
   std::uint32_t backColor_ = 0x8000000F;
+  std::optional<WindowRegion> region_;
   std::vector<std::unique_ptr<Control>> controls_;
   std::vector<std::unique_ptr<Timer>> timers_;
   std::vector<bool> designEnabled_;

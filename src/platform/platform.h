@@ -7,6 +7,8 @@
 #include "platform/dialogs.h"
 #include "platform/event_loop.h"
 #include "platform/files.h"
+#include "platform/fixed_font_metrics.h"
+#include "platform/fonts.h"
 #include "platform/forms.h"
 #include "platform/message_boxes.h"
 #include "platform/registry.h"
@@ -35,6 +37,8 @@ struct Platform {
   SingleInstance& instance;
   // Logs an error that was caught and passed over, so that the program goes on.
   std::function<void(const std::string&)> log;
+  // Font realisation, text measurement and the program's own font files.
+  FontService& fonts = FixedFontMetrics::shared();
 };
 
 }  // namespace horalix::platform

@@ -23,6 +23,8 @@ class HeadlessFormHost final : public FormHost {
   explicit HeadlessFormHost(HeadlessEventLoop& loop) : loop_(loop) {}
 
   TimerScheduler& timers() override { return loop_.timers(); }
+  FontService& fonts() override { return fonts_ ? *fonts_ : FormHost::fonts(); }
+  void useFonts(FontService& fonts) { fonts_ = &fonts; }
   void runModal(const std::function<bool()>& stillOpen) override;
 
   void formLoaded(Form& form) override;
@@ -56,6 +58,7 @@ class HeadlessFormHost final : public FormHost {
   void bringToTop(Form& form);
 
   HeadlessEventLoop& loop_;
+  FontService* fonts_ = nullptr;
   std::vector<Form*> order_;  // loaded forms, the last shown first
   std::vector<Form*> modal_;
   std::vector<std::string> loads_;

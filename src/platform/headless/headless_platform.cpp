@@ -18,6 +18,9 @@ HeadlessPlatform::HeadlessPlatform(const std::string& programFolder)
                 .shell = shell_,
                 .dialogs = dialogs_,
                 .instance = instance_,
-                .log = [this](const std::string& what) { logged_.push_back(what); }} {}
+                .log = [this](const std::string& what) { logged_.push_back(what); },
+                .fonts = fonts_} {
+  forms_.useFonts(fonts_);
+}
 
 }  // namespace horalix::platform

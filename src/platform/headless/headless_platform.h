@@ -10,6 +10,7 @@
 #include "platform/headless/headless_dialogs.h"
 #include "platform/headless/headless_event_loop.h"
 #include "platform/headless/headless_file_system.h"
+#include "platform/headless/headless_fonts.h"
 #include "platform/headless/headless_form_host.h"
 #include "platform/headless/headless_message_boxes.h"
 #include "platform/headless/headless_registry.h"
@@ -36,6 +37,7 @@ class HeadlessPlatform {
   HeadlessEventLoop& loop() { return loop_; }
   HeadlessFormHost& forms() { return forms_; }
   HeadlessFileSystem& files() { return files_; }
+  HeadlessFonts& fonts() { return fonts_; }
   HeadlessRegistry& registry() { return registry_; }
   HeadlessScriptingShell& scriptingShell() { return scriptingShell_; }
   HeadlessDatabase& database() { return database_; }
@@ -58,6 +60,7 @@ class HeadlessPlatform {
   HeadlessEventLoop loop_;
   HeadlessFormHost forms_{loop_};
   HeadlessFileSystem files_;
+  HeadlessFonts fonts_{files_};
   HeadlessRegistry registry_;
   HeadlessScriptingShell scriptingShell_{registry_};
   SqliteDatabase sqlite_;

@@ -1,0 +1,124 @@
+#include "platform/fixed_font_metrics.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+
+namespace horalix::platform {
+
+namespace {
+
+struct FamilyMetrics {
+  std::string_view family;
+  int advance;     // per mille of the em
+  int lineHeight;  // per mille of the em
+};
+
+constexpr std::array<FamilyMetrics, 7> kFamilies = {{
+    {"Arial", 556, 1150},
+    {"Arial Black", 667, 1410},
+    {"Trebuchet MS", 524, 1160},
+    {"Tahoma", 545, 1210},
+    {"Times New Roman", 500, 1150},
+    {"宋体", 500, 1150},
+    {"微软雅黑", 560, 1320},
+}};
+constexpr FamilyMetrics kOtherFamily{"", 500, 1200};
+constexpr std::string_view kDefaultFace = "宋体";
+
+const FamilyMetrics& metricsOf(std::string_view family) {
+  for (const FamilyMetrics& m : kFamilies) {
+    if (sameName(m.family, family)) return m;
+  }
+  return kOtherFamily;
+}
+
+// Decodes one UTF-8 character at pos and moves pos past it; a stray byte counts as itself.
+char32_t nextChar(std::string_view s, std::size_t& pos) {
+  const auto lead = static_cast<unsigned char>(s[pos]);
+  int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+  char32_t c = extra == 3   ? lead & 0x07
+               : extra == 2 ? lead & 0x0F
+               : extra == 1 ? lead & 0x1F
+                            : lead;
+  ++pos;
+  while (extra-- > 0 && pos < s.size() && (static_cast<unsigned char>(s[pos]) & 0xC0) == 0x80) {
+    c = (c << 6) | (static_cast<unsigned char>(s[pos]) & 0x3F);
+    ++pos;
+  }
+  return c;
+}
+
+bool fullWidth(char32_t c) {
+  return (c >= 0x2E80 && c <= 0xA4CF) || (c >= 0xAC00 && c <= 0xD7A3) ||
+         (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F) ||
+         (c >= 0xFF00 && c <= 0xFF60) || (c >= 0xFFE0 && c <= 0xFFE6) ||
+         (c >= 0x20000 && c <= 0x3FFFD);
+}
+
+int roundHalfUp(double v) { return static_cast<int>(std::floor(v + 0.5)); }
+
+}  // namespace
+
+FixedFontMetrics::FixedFontMetrics() {
+  for (const FamilyMetrics& m : kFamilies) {
+    if (m.family != "Arial Black" && m.family != "Trebuchet MS") {
+      installed_.insert(std::string(m.family));
+    }
+  }
+}
+
+FixedFontMetrics& FixedFontMetrics::shared() {
+  static FixedFontMetrics instance;
+  return instance;
+}
+
+bool FixedFontMetrics::installed(std::string_view family) const {
+  return installed_.find(family) != installed_.end();
+}
+
+FontSpec FixedFontMetrics::realise(const FontSpec& requested) const {
+  FontSpec realised = requested;
+  if (!installed(requested.name)) realised.name = std::string(kDefaultFace);
+  const int pixels = std::max(1, roundHalfUp(requested.size * 4.0 / 3.0));
+  realised.size = pixels * 0.75;
+  return realised;
+}
+
+TextExtent FixedFontMetrics::measure(const FontSpec& font, std::string_view text) const {
+  const FontSpec realised = realise(font);
+  const FamilyMetrics& m = metricsOf(realised.name);
+  const double em = realised.size * 20.0;
+  double widest = 0, line = 0;
+  int lines = 1;
+  for (std::size_t pos = 0; pos < text.size();) {
+    const char32_t c = nextChar(text, pos);
+    if (c == U'\r') continue;
+    if (c == U'\n') {
+      widest = std::max(widest, line);
+      line = 0;
+      ++lines;
+      continue;
+    }
+    line += fullWidth(c) ? em : em * m.advance / 1000.0;
+  }
+  widest = std::max(widest, line);
+  return {roundHalfUp(widest), roundHalfUp(lines * em * m.lineHeight / 1000.0)};
+}
+
+std::string FixedFontMetrics::familyOfFontFile(std::string_view path) {
+  const std::size_t slash = path.find_last_of("\\/");
+  std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+  if (sameName(name, "trebuc.ttf")) return "Trebuchet MS";
+  if (sameName(name, "arialbd.ttf")) return "Arial";
+  const std::size_t dot = name.find_last_of('.');
+  return std::string(dot == std::string_view::npos ? name : name.substr(0, dot));
+}
+
+bool FixedFontMetrics::addFontFile(const std::string& path) {
+  installed_.insert(familyOfFontFile(path));
+  return true;
+}
+
+}  // namespace horalix::platform
