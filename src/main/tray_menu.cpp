@@ -48,6 +48,9 @@ void FrmExit::buildMenus() {
   auto& onlineHelp = menu.add("menu_other", 3, "在线帮助");
   auto& exit = menu.add("menu_other", 4, "退出");
 
+  // Both trees are popups only: hidden on the window, so it gets no menu bar.
+  menu.setVisible(false);
+  ppt_hudong.setVisible(false);
   ppt_hudong.add("Frmhudong", 0, "自由互动").setVisible(false);
   ppt_hudong.add("Frmhudong", 1, "暂停计时");
   ppt_hudong.add("Frmhudong", 2, "关闭计时");
