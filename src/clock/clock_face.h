@@ -1,0 +1,64 @@
+// The face of a clock window: the window sized to the shown text (and to the back picture when
+// one is shown), the back picture behind the text, the text centred, the rounded outline. One
+// face serves both the floating clock and its mirror; they differ in where the back picture
+// comes from and in the time left from which the blank half of a blink shows.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace horalix {
+
+class App;
+namespace platform {
+class Control;
+class Form;
+}  // namespace platform
+
+// The controls a face draws with, added to the window when it lacks them: the outer box
+// Picture1 with the stretched back picture, the inner box Picture2 with the background and the
+// text, the never-shown Picture3 with the back picture at its natural size, the hidden labels
+// Label9 (a measuring text) and Label11 (the shown text, sizing itself to it).
+struct ClockFaceControls {
+  platform::Control& Picture1;
+  platform::Control& Picture2;
+  platform::Control& Picture3;
+  platform::Control& Label9;
+  platform::Control& Label11;
+};
+ClockFaceControls addFaceControls(platform::Form& window);
+
+class ClockFace {
+ public:
+  // blankFromMillis: from this many milliseconds of the running count on, the odd half of a
+  // blink leaves the face blank (2000 in the floating clock, 3000 in the mirror). pictureOwner:
+  // the window whose Picture1 picture this face shows (the mirror shows the floating clock's);
+  // nullptr for the window itself.
+  ClockFace(App& app, platform::Form& window, int blankFromMillis,
+            platform::Form* pictureOwner = nullptr);
+
+  // Lays the face out around the text s (held by Label11 in the face's font) and draws s at
+  // the font size FSize. A drawing error lays the face out plainly for this call instead and is
+  // logged; the clock keeps its place and its timers.
+  void ShowStatue(const std::string& s, int FSize);
+  void creatrange();
+  void changcolor(std::uint32_t nowcolor);
+
+  const ClockFaceControls& controls() const { return controls_; }
+
+ private:
+  void layOut(const std::string& s, int FSize, bool backPicture);
+  void layOutWithPicture();
+  void layOutPlain();
+  void sizeFace(int width, int height);
+  void paintPictureSection();
+  bool textShown() const;
+
+  App& app_;
+  platform::Form& window_;
+  int blankFromMillis_;
+  platform::Form* pictureOwner_;
+  ClockFaceControls controls_;
+};
+
+}  // namespace horalix
