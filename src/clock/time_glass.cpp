@@ -28,7 +28,8 @@ TimeGlass::TimeGlass(App& app)
       Timer5(addTimer("Timer5", 20)),
       Timer7(addTimer("Timer7", 500)),
       Timer8(addTimer("Timer8", 50)),
-      app_(app) {
+      app_(app),
+      face_(app, *this, 2000) {
   move(0, 0, 2400, 900);
   // The count text and the time of day: the one in view stands at Top 0, the other far below.
   addControl("Label1", 1, ControlKind::Label).setTop(0);
@@ -41,10 +42,10 @@ void TimeGlass::park() { move(-Width() - 5000, -Height() - 5000, Width(), Height
 
 void TimeGlass::Form_Load() { park(); }
 
-// The face drawing belongs to the clock-face code, which does not exist yet: nothing is drawn.
-void TimeGlass::ShowStatue(const std::string& s, int FSize) {
-  (void)s;
-  (void)FSize;
-}
+void TimeGlass::ShowStatue(const std::string& s, int FSize) { face_.ShowStatue(s, FSize); }
+
+void TimeGlass::creatrange() { face_.creatrange(); }
+
+void TimeGlass::changcolor(std::uint32_t nowcolor) { face_.changcolor(nowcolor); }
 
 }  // namespace horalix

@@ -1,8 +1,10 @@
 // The floating clock window.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
+#include "clock/clock_face.h"
 #include "platform/forms.h"
 
 namespace horalix {
@@ -18,6 +20,10 @@ class TimeGlass : public platform::Form {
 
   // Lays the clock face out around the text s at the font size FSize (points) and draws it.
   void ShowStatue(const std::string& s, int FSize);
+  // Cuts the window to its rounded outline over its current size.
+  void creatrange();
+  // Keys out a colour close to the text colour nowcolor, so that only the text shows.
+  void changcolor(std::uint32_t nowcolor);
 
   // ---- Cells (hidden labels whose captions carry state) ----
 
@@ -64,6 +70,8 @@ class TimeGlass : public platform::Form {
   void Timer5_Timer();
 
   App& app_;
+  // Blank half of a blink from 2000 ms of the running count on.
+  ClockFace face_;
 };
 
 }  // namespace horalix

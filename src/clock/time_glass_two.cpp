@@ -1,6 +1,7 @@
 #include "clock/time_glass_two.h"
 
 #include "app/app.h"
+#include "clock/time_glass.h"
 
 namespace horalix {
 
@@ -23,21 +24,22 @@ TimeGlassTwo::TimeGlassTwo(App& app)
       Timer4(addTimer("Timer4", 1000)),
       Timer5(addTimer("Timer5", 20)),
       Timer8(addTimer("Timer8", 50)),
-      app_(app) {
+      app_(app),
+      // The mirror shows the back picture that the floating clock holds.
+      face_(app, *this, 3000, &app.timeGlass()) {
   move(-30000, -6000, 5490, 2490);
   addControl("Label1", 1, ControlKind::Label).setTop(0);
   addControl("Label1", 2, ControlKind::Label).setTop(13800);
-  addControl("Picture3", -1, ControlKind::PictureBox);
 }
 
 void TimeGlassTwo::park() { move(-Width() - 5000, -Height() - 5000, Width(), Height()); }
 
 void TimeGlassTwo::Form_Load() { park(); }
 
-// The face drawing belongs to the clock-face code, which does not exist yet: nothing is drawn.
-void TimeGlassTwo::ShowStatue(const std::string& s, int FSize) {
-  (void)s;
-  (void)FSize;
-}
+void TimeGlassTwo::ShowStatue(const std::string& s, int FSize) { face_.ShowStatue(s, FSize); }
+
+void TimeGlassTwo::creatrange() { face_.creatrange(); }
+
+void TimeGlassTwo::changcolor(std::uint32_t nowcolor) { face_.changcolor(nowcolor); }
 
 }  // namespace horalix

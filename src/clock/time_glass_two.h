@@ -1,8 +1,10 @@
 // The mirror clock on the extended screen.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
+#include "clock/clock_face.h"
 #include "platform/forms.h"
 
 namespace horalix {
@@ -17,6 +19,10 @@ class TimeGlassTwo : public platform::Form {
 
   // Lays the mirror's face out around the text s at the font size FSize (points) and draws it.
   void ShowStatue(const std::string& s, int FSize);
+  // Cuts the window to its rounded outline over its current size.
+  void creatrange();
+  // Keys out a colour close to the text colour nowcolor, so that only the text shows.
+  void changcolor(std::uint32_t nowcolor);
 
   // ---- Cells, with the meanings of the same cells of the main clock ----
 
@@ -44,6 +50,8 @@ class TimeGlassTwo : public platform::Form {
 
  private:
   App& app_;
+  // Blank half of a blink from 3000 ms of the running count on.
+  ClockFace face_;
 };
 
 }  // namespace horalix
