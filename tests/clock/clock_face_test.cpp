@@ -3,6 +3,7 @@
 // picture that cannot be drawn.
 #include "clock/clock_face.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -215,6 +216,26 @@ TEST_F(ClockFaceTest, APictureThatCannotBeDrawnFallsBackToThePlainFaceAndKeepsCo
   show(face, "00:04");
   EXPECT_EQ(clock.Width(), 3000);
   EXPECT_EQ(drawn(face, DrawOp::Kind::Picture).size(), 1U);
+}
+
+// The windows draw through their own face, which found the controls they declare and added the
+// ones they lack, each once.
+TEST_F(ClockFaceTest, EachClockWindowHasOneSetOfFaceControls) {
+  for (platform::Form* w : {&mainWindow, &mirrorWindow}) {
+    for (const char* name : {"Picture1", "Picture2", "Picture3", "Label9", "Label11"}) {
+      const auto n = std::count_if(w->controls().begin(), w->controls().end(),
+                                   [&](const auto& c) { return c->name() == name; });
+      EXPECT_EQ(n, 1) << w->name() << "." << name;
+    }
+  }
+  app.settings.picture_width = 200;
+  app.settings.picture_height = 100;
+  loadBackPicture(face, "C:\\pic\\main.bmp", 200, 100);
+  show(face, "00:05");
+  mirror.controls().Picture3.setPicture("C:\\pic\\own.bmp", 200, 100);
+  app.timeGlassTwo().ShowStatue("00:05", 12);
+  EXPECT_EQ(mirrorWindow.Width(), 3000);
+  EXPECT_EQ(mirror.controls().Picture1.Picture(), "C:\\pic\\main.bmp");
 }
 
 }  // namespace
