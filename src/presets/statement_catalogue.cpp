@@ -84,7 +84,8 @@ std::string insertStatement(std::string_view table) {
       params += ", ";
     }
     columns += column.name;
-    params += "?" + std::to_string(n);
+    params += '?';
+    params += std::to_string(n);
   }
   if (n == 0) throw std::logic_error("no columns to add a row to " + std::string(table));
   return "insert into " + std::string(table) + " (" + columns + ") values (" + params + ")";
