@@ -1,0 +1,48 @@
+#include "platform/win32/message_window.h"
+
+namespace horalix::win32 {
+
+namespace {
+constexpr wchar_t kClassName[] = L"HoralixMessageWindow";
+}  // namespace
+
+MessageWindow::MessageWindow(DispatchGuard& guard, const wchar_t* title, Handler handler)
+    : guard_(guard), handler_(std::move(handler)) {
+  static const bool registered = [] {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = &MessageWindow::windowProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = kClassName;
+    return RegisterClassExW(&wc) != 0;
+  }();
+  (void)registered;
+  hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, title, WS_POPUP, 0, 0, 0, 0, nullptr,
+                          nullptr, GetModuleHandleW(nullptr), this);
+}
+
+MessageWindow::~MessageWindow() {
+  if (hwnd_ != nullptr) {
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd_);
+  }
+}
+
+LRESULT CALLBACK MessageWindow::windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lp);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  // "taskkill /pid N" (without /f) posts WM_CLOSE to every top-level window of the process. The
+  // program ends through its forms' own close path; these helper windows stay until then.
+  if (msg == WM_CLOSE) return 0;
+  auto* self = reinterpret_cast<MessageWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (self == nullptr || self->hwnd_ == nullptr || !self->handler_) {
+    return DefWindowProcW(hwnd, msg, wp, lp);
+  }
+  std::optional<LRESULT> handled;
+  self->guard_.run("message window", [&] { handled = self->handler_(msg, wp, lp); });
+  return handled ? *handled : DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+}  // namespace horalix::win32

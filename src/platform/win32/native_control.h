@@ -1,0 +1,53 @@
+// One control of a form mirrored into a child window: STATIC, BUTTON, EDIT, COMBOBOX, LISTBOX,
+// trackbar or list view by the control's kind. The model is the truth: the native window shows
+// it, and user input goes back into it as the model's own user actions.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/forms.h"
+#include "platform/win32/screen_units.h"
+
+namespace horalix::win32 {
+
+class NativeControl {
+ public:
+  NativeControl(platform::Control& control, HWND parent, int id, const ScreenUnits& units);
+  ~NativeControl();
+  NativeControl(const NativeControl&) = delete;
+  NativeControl& operator=(const NativeControl&) = delete;
+
+  HWND hwnd() const { return hwnd_; }
+  platform::Control& control() const { return control_; }
+
+  // Shows one property of the model. Native notifications that this causes are not user input
+  // and are ignored.
+  void mirror(platform::Property what);
+  void mirrorAll();
+
+  // A WM_COMMAND notification of the control (BN_CLICKED, EN_CHANGE, ...).
+  void command(WORD notification);
+  // The trackbar of a slider moved.
+  void scrolled();
+  // WM_NOTIFY of a list view: the user selected a row.
+  void notified(const NMHDR& header);
+  // WM_CTLCOLOR*: sets the colours of the model on the DC and returns the background brush.
+  HBRUSH colors(HDC dc);
+
+ private:
+  void mirrorText();
+  void mirrorList();
+  void mirrorValue();
+  void mirrorFont();
+  std::string nativeText() const;
+
+  platform::Control& control_;
+  const ScreenUnits& units_;
+  HWND hwnd_ = nullptr;
+  HFONT font_ = nullptr;
+  HBRUSH background_ = nullptr;
+  COLORREF backgroundColor_ = 0;
+  int mirroring_ = 0;
+};
+
+}  // namespace horalix::win32

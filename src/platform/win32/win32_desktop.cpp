@@ -1,0 +1,107 @@
+#include "platform/win32/win32_desktop.h"
+
+#include <windows.h>
+
+#include "platform/win32/screen_units.h"
+#include "platform/win32/wide_text.h"
+
+namespace horalix::win32 {
+
+using platform::PixelRect;
+
+int Win32Desktop::twipsPerPixelX() const { return ScreenUnits::current().twipsPerPixelX; }
+int Win32Desktop::twipsPerPixelY() const { return ScreenUnits::current().twipsPerPixelY; }
+
+PixelRect Win32Desktop::primaryScreen() const {
+  return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+PixelRect Win32Desktop::fullScreenArea() const {
+  return {0, 0, GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN)};
+}
+
+int Win32Desktop::screenCount() const { return GetSystemMetrics(SM_CMONITORS); }
+
+PixelRect Win32Desktop::virtualScreen() const {
+  const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+  const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+  return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+          top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+std::optional<platform::PixelPoint> Win32Desktop::cursorPos() const {
+  POINT p;
+  if (!GetCursorPos(&p)) return std::nullopt;
+  return platform::PixelPoint{p.x, p.y};
+}
+
+namespace {
+
+BOOL CALLBACK collectTopWindow(HWND hwnd, LPARAM param) {
+  auto& out = *reinterpret_cast<std::vector<platform::TopWindow>*>(param);
+  const int length = GetWindowTextLengthW(hwnd);
+  std::wstring title(static_cast<std::size_t>(length) + 1, L'\0');
+  const int copied = length > 0 ? GetWindowTextW(hwnd, title.data(), length + 1) : 0;
+  title.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+  out.push_back(
+      {reinterpret_cast<std::uintptr_t>(hwnd), toUtf8(title), IsWindowVisible(hwnd) != FALSE});
+  return TRUE;
+}
+
+}  // namespace
+
+std::vector<platform::TopWindow> Win32Desktop::topWindows() const {
+  std::vector<platform::TopWindow> windows;
+  // EnumWindows walks the top-level windows in z-order, topmost first.
+  EnumWindows(&collectTopWindow, reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+
+std::uintptr_t Win32Desktop::foregroundWindow() const {
+  return reinterpret_cast<std::uintptr_t>(GetForegroundWindow());
+}
+
+bool Win32Desktop::activate(std::uintptr_t handle) {
+  const auto hwnd = reinterpret_cast<HWND>(handle);
+  SetForegroundWindow(hwnd);
+  return GetForegroundWindow() == hwnd;
+}
+
+void Win32Desktop::pressKey(int virtualKey) {
+  const auto key = static_cast<BYTE>(virtualKey);
+  keybd_event(key, 0, 0, 0);
+  keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+}
+
+void Win32Desktop::setTopmost(platform::Form& form) {
+  HWND hwnd = forms_.windowOf(form);
+  if (hwnd == nullptr) return;
+  // Not activated: raising the clock above a running slide show must not take the keyboard
+  // from it.
+  SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void Win32Desktop::setTransparent(platform::Form& form, std::int64_t colorKey, int alpha) {
+  HWND hwnd = forms_.windowOf(form);
+  // An alpha that is no byte would leave a layered window without attributes, which shows
+  // nothing at all; the window is left as it was instead.
+  if (hwnd == nullptr || alpha < 0 || alpha > 255) return;
+  const LONG_PTR exStyle = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
+  SetWindowLongPtrW(hwnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+  DWORD flags = LWA_ALPHA;
+  COLORREF key = 0;
+  if (colorKey >= 0) {
+    flags |= LWA_COLORKEY;
+    key = toColorRef(static_cast<std::uint32_t>(colorKey));
+  }
+  SetLayeredWindowAttributes(hwnd, key, static_cast<BYTE>(alpha), flags);
+}
+
+bool Win32Desktop::useEnglishKeyboard() {
+  HKL layout = LoadKeyboardLayoutW(L"00000409", 0);
+  if (layout == nullptr) return false;
+  ActivateKeyboardLayout(layout, 0);
+  return true;
+}
+
+}  // namespace horalix::win32

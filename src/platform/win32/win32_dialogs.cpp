@@ -1,0 +1,82 @@
+#include "platform/win32/win32_dialogs.h"
+
+#include <windows.h>
+#include <commdlg.h>
+
+#include <algorithm>
+#include <cwchar>
+
+#include "platform/win32/com_apartment.h"
+#include "platform/win32/wide_text.h"
+
+namespace horalix::win32 {
+
+namespace {
+
+// Long enough for any path the dialog returns.
+constexpr DWORD kPathBuffer = 32768;
+
+std::optional<std::string> runFileDialog(bool save, const std::string& title,
+                                         const std::string& filter, const std::string& folder,
+                                         const std::string& name) {
+  // The dialogs host shell extensions, which expect COM on this thread.
+  ensureComApartment();
+  std::wstring path = toWide(name);
+  path.resize(kPathBuffer, L'\0');
+  const std::wstring wideTitle = toWide(title);
+  const std::wstring wideFilter = dialogFilter(filter);
+  const std::wstring wideFolder = toWide(folder);
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = GetActiveWindow();
+  dialog.lpstrFilter = wideFilter.size() > 2 ? wideFilter.c_str() : nullptr;
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = path.data();
+  dialog.nMaxFile = kPathBuffer;
+  dialog.lpstrInitialDir = wideFolder.empty() ? nullptr : wideFolder.c_str();
+  dialog.lpstrTitle = wideTitle.empty() ? nullptr : wideTitle.c_str();
+  // The program's current folder stays where it was: paths of its own files are absolute.
+  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST;
+  dialog.Flags |= save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST;
+  const BOOL chosen = save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
+  if (!chosen) return std::nullopt;
+  path.resize(std::wcslen(path.c_str()));
+  return toUtf8(path);
+}
+
+}  // namespace
+
+std::wstring dialogFilter(const std::string& filter) {
+  std::wstring out = toWide(filter);
+  std::replace(out.begin(), out.end(), L'|', L'\0');
+  out.append(2, L'\0');
+  return out;
+}
+
+std::optional<std::string> Win32Dialogs::openFile(const std::string& title,
+                                                  const std::string& filter,
+                                                  const std::string& folder) {
+  return runFileDialog(false, title, filter, folder, "");
+}
+
+std::optional<std::string> Win32Dialogs::saveFile(const std::string& title,
+                                                  const std::string& filter,
+                                                  const std::string& folder,
+                                                  const std::string& name) {
+  return runFileDialog(true, title, filter, folder, name);
+}
+
+std::optional<std::uint32_t> Win32Dialogs::chooseColor(std::uint32_t initial) {
+  // The user's custom colours last for the session, as in any program's colour dialog.
+  static COLORREF customColors[16] = {};
+  CHOOSECOLORW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = GetActiveWindow();
+  dialog.rgbResult = static_cast<COLORREF>(initial & 0x00FFFFFFu);
+  dialog.lpCustColors = customColors;
+  dialog.Flags = CC_RGBINIT | CC_ANYCOLOR;
+  if (!ChooseColorW(&dialog)) return std::nullopt;
+  return static_cast<std::uint32_t>(dialog.rgbResult);
+}
+
+}  // namespace horalix::win32

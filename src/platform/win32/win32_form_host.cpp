@@ -1,0 +1,334 @@
+#include "platform/win32/win32_form_host.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "platform/win32/program_icon.h"
+#include "platform/win32/wide_text.h"
+
+namespace horalix::win32 {
+
+using platform::Control;
+using platform::Form;
+using platform::MenuItem;
+using platform::Property;
+
+namespace {
+
+constexpr wchar_t kFormClass[] = L"HoralixForm";
+constexpr int kFirstControlId = 100;
+constexpr UINT kFirstMenuCommand = 0x4000;
+// A plain window with a caption for now; borderless and layered windows come with drawing.
+constexpr DWORD kFormStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+}  // namespace
+
+Win32FormHost::Win32FormHost(Win32EventLoop& loop, DispatchGuard& guard)
+    : loop_(loop), guard_(guard), units_(ScreenUnits::current()) {
+  INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX),
+                               ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
+  InitCommonControlsEx(&classes);
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = &Win32FormHost::windowProc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hIcon = programIcon(false);
+  wc.hIconSm = programIcon(true);
+  wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  wc.lpszClassName = kFormClass;
+  RegisterClassExW(&wc);
+}
+
+bool Win32FormHost::initCommonControls() {
+  // The extended combo box classes, as the program asks for at its start.
+  INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_USEREX_CLASSES};
+  return InitCommonControlsEx(&classes) != FALSE;
+}
+
+Win32FormHost::~Win32FormHost() {
+  // Forms still loaded when the program ends lose their windows without running their unload.
+  // The forms themselves may be gone already: only the native side is touched.
+  for (auto& native : forms_) destroyWindows(*native);
+}
+
+void Win32FormHost::destroyWindows(NativeForm& native) {
+  if (native.hwnd != nullptr) {
+    // Messages that destroying the windows still sends must not reach the mirror.
+    SetWindowLongPtrW(native.hwnd, GWLP_USERDATA, 0);
+    SetMenu(native.hwnd, nullptr);
+  }
+  native.controls.clear();
+  if (native.hwnd != nullptr) DestroyWindow(native.hwnd);
+  native.hwnd = nullptr;
+  native.menuBar.reset();
+  if (native.background != nullptr) DeleteObject(native.background);
+  native.background = nullptr;
+}
+
+Win32FormHost::NativeForm* Win32FormHost::find(const Form& form) const {
+  for (const auto& native : forms_) {
+    if (&native->form == &form) return native.get();
+  }
+  return nullptr;
+}
+
+HWND Win32FormHost::windowOf(const Form& form) const {
+  const NativeForm* native = find(form);
+  return native != nullptr ? native->hwnd : nullptr;
+}
+
+HWND Win32FormHost::windowOf(const Control& control) const {
+  const NativeForm* native = find(control.form());
+  if (native == nullptr) return nullptr;
+  auto it = native->controls.find(&control);
+  return it != native->controls.end() ? it->second->hwnd() : nullptr;
+}
+
+NativeControl* Win32FormHost::findControl(const NativeForm& native, HWND child) const {
+  if (child == nullptr) return nullptr;
+  for (const auto& [control, mirror] : native.controls) {
+    if (mirror->hwnd() == child) return mirror.get();
+  }
+  return nullptr;
+}
+
+NativeControl* Win32FormHost::ensureControl(NativeForm& native, Control& control) {
+  auto it = native.controls.find(&control);
+  if (it != native.controls.end()) return it->second.get();
+  // Hidden state cells never get a window; a control gets one the first time it is visible.
+  if (!control.Visible()) return nullptr;
+  const auto& all = native.form.controls();
+  const auto position =
+      std::find_if(all.begin(), all.end(), [&](const auto& c) { return c.get() == &control; });
+  const int id = kFirstControlId + static_cast<int>(position - all.begin());
+  auto mirror = std::make_unique<NativeControl>(control, native.hwnd, id, units_);
+  NativeControl* result = mirror.get();
+  native.controls.emplace(&control, std::move(mirror));
+  return result;
+}
+
+void Win32FormHost::placeForm(const NativeForm& native) {
+  const Form& form = native.form;
+  SetWindowPos(native.hwnd, nullptr, units_.toPixelsX(form.Left()), units_.toPixelsY(form.Top()),
+               units_.toPixelsX(form.Width()), units_.toPixelsY(form.Height()),
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32FormHost::formLoaded(Form& form) {
+  if (find(form) != nullptr) return;
+  auto owned = std::make_unique<NativeForm>(form);
+  NativeForm& native = *owned;
+  forms_.push_back(std::move(owned));
+  native.hwnd = CreateWindowExW(0, kFormClass, toWide(form.Caption()).c_str(), kFormStyle,
+                                units_.toPixelsX(form.Left()), units_.toPixelsY(form.Top()),
+                                units_.toPixelsX(form.Width()), units_.toPixelsY(form.Height()),
+                                nullptr, nullptr, GetModuleHandleW(nullptr), &native);
+  if (native.hwnd == nullptr) {
+    guard_.report("form " + form.name(), "window could not be created");
+    return;
+  }
+  for (const auto& control : form.controls()) ensureControl(native, *control);
+  rebuildMenuBar(native);
+  if (form.topmost()) formChanged(form, Property::Topmost);
+  if (form.Visible()) ShowWindow(native.hwnd, SW_SHOW);
+}
+
+void Win32FormHost::formUnloaded(Form& form) {
+  auto it = std::find_if(forms_.begin(), forms_.end(),
+                         [&](const auto& native) { return &native->form == &form; });
+  if (it == forms_.end()) return;
+  std::unique_ptr<NativeForm> native = std::move(*it);
+  forms_.erase(it);
+  destroyWindows(*native);
+  if (forms_.empty() && !endingSession_ && onLastFormUnloaded) onLastFormUnloaded();
+}
+
+void Win32FormHost::formChanged(Form& form, Property what) {
+  NativeForm* native = find(form);
+  if (native == nullptr || native->hwnd == nullptr) return;
+  switch (what) {
+    case Property::Geometry:
+      placeForm(*native);
+      break;
+    case Property::Visible:
+      ShowWindow(native->hwnd, form.Visible() ? SW_SHOW : SW_HIDE);
+      break;
+    case Property::Caption:
+      SetWindowTextW(native->hwnd, toWide(form.Caption()).c_str());
+      break;
+    case Property::Colors:
+      InvalidateRect(native->hwnd, nullptr, TRUE);
+      break;
+    case Property::Topmost:
+      SetWindowPos(native->hwnd, form.topmost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      break;
+    default:
+      break;
+  }
+}
+
+void Win32FormHost::controlChanged(Control& control, Property what) {
+  NativeForm* native = find(control.form());
+  if (native == nullptr || native->hwnd == nullptr) return;
+  const bool existed = native->controls.count(&control) != 0;
+  NativeControl* mirror = ensureControl(*native, control);
+  // A control created just now already shows every property.
+  if (mirror != nullptr && existed) mirror->mirror(what);
+}
+
+void Win32FormHost::menuChanged(MenuItem& item, Property) {
+  NativeForm* native = find(item.form());
+  if (native != nullptr && native->hwnd != nullptr) rebuildMenuBar(*native);
+}
+
+void Win32FormHost::rebuildMenuBar(NativeForm& native) {
+  auto bar = std::make_unique<NativeMenu>(native.form.menuRoot(), NativeMenu::Kind::MenuBar,
+                                          kFirstMenuCommand);
+  if (bar->empty()) {
+    if (native.menuBar == nullptr) return;
+    SetMenu(native.hwnd, nullptr);
+    native.menuBar.reset();
+    return;
+  }
+  SetMenu(native.hwnd, bar->handle());
+  native.menuBar = std::move(bar);  // the old bar is destroyed after the window let go of it
+  DrawMenuBar(native.hwnd);
+}
+
+void Win32FormHost::runModal(const std::function<bool()>& stillOpen) {
+  // The form being shown modally is the one that says so and is not already running its loop.
+  const Form* modal = nullptr;
+  for (const auto& native : forms_) {
+    if (native->form.shownModal() &&
+        std::find(modalForms_.begin(), modalForms_.end(), &native->form) == modalForms_.end()) {
+      modal = &native->form;
+    }
+  }
+  // Like any modal window, it keeps the user from the program's other windows meanwhile.
+  std::vector<const Form*> disabled;
+  for (const auto& native : forms_) {
+    if (&native->form == modal || native->hwnd == nullptr) continue;
+    if (IsWindowEnabled(native->hwnd)) {
+      EnableWindow(native->hwnd, FALSE);
+      disabled.push_back(&native->form);
+    }
+  }
+  modalForms_.push_back(modal);
+  loop_.runModal(stillOpen);
+  modalForms_.pop_back();
+  // Forms unloaded meanwhile are no longer found; nothing of them is touched.
+  for (const Form* form : disabled) {
+    if (NativeForm* native = find(*form)) EnableWindow(native->hwnd, TRUE);
+  }
+}
+
+void Win32FormHost::eraseBackground(NativeForm& native, HDC dc) {
+  const COLORREF color = toColorRef(native.form.BackColor());
+  if (native.background == nullptr || native.backgroundColor != color) {
+    if (native.background != nullptr) DeleteObject(native.background);
+    native.background = CreateSolidBrush(color);
+    native.backgroundColor = color;
+  }
+  RECT client;
+  GetClientRect(native.hwnd, &client);
+  FillRect(dc, &client, native.background);
+}
+
+void Win32FormHost::userMoved(NativeForm& native) {
+  RECT r;
+  if (!GetWindowRect(native.hwnd, &r)) return;
+  native.form.move(units_.toTwipsX(r.left), units_.toTwipsY(r.top),
+                   units_.toTwipsX(r.right - r.left), units_.toTwipsY(r.bottom - r.top));
+}
+
+void Win32FormHost::unloadAll() {
+  std::vector<Form*> loaded;
+  for (const auto& native : forms_) loaded.push_back(&native->form);
+  for (auto it = loaded.rbegin(); it != loaded.rend(); ++it) {
+    const bool stillLoaded = std::any_of(forms_.begin(), forms_.end(),
+                                         [&](const auto& native) { return &native->form == *it; });
+    if (stillLoaded) (*it)->Unload();
+  }
+}
+
+LRESULT CALLBACK Win32FormHost::windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lp);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* native = reinterpret_cast<NativeForm*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (native == nullptr || native->hwnd == nullptr) return DefWindowProcW(hwnd, msg, wp, lp);
+  // Every form with a window here has this host as its own.
+  auto& host = static_cast<Win32FormHost&>(native->form.host());
+  LRESULT result = 0;  // what a handler that failed answers
+  host.guard_.run(native->form.name(), [&] { result = host.handle(*native, hwnd, msg, wp, lp); });
+  return result;
+}
+
+LRESULT Win32FormHost::handle(NativeForm& native, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  // A model handler may unload the form, which frees `native`: every branch returns as soon as
+  // the model has been called.
+  switch (msg) {
+    case WM_COMMAND: {
+      if (lp != 0) {
+        if (NativeControl* control = findControl(native, reinterpret_cast<HWND>(lp))) {
+          control->command(HIWORD(wp));
+        }
+        return 0;
+      }
+      if (HIWORD(wp) == 0 && native.menuBar != nullptr) {
+        if (MenuItem* item = native.menuBar->itemFor(LOWORD(wp))) item->click();
+      }
+      return 0;
+    }
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lp);
+      if (NativeControl* control = findControl(native, header->hwndFrom)) {
+        control->notified(*header);
+      }
+      return 0;
+    }
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      if (NativeControl* control = findControl(native, reinterpret_cast<HWND>(lp))) {
+        control->scrolled();
+      }
+      return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+      if (NativeControl* control = findControl(native, reinterpret_cast<HWND>(lp))) {
+        return reinterpret_cast<LRESULT>(control->colors(reinterpret_cast<HDC>(wp)));
+      }
+      break;
+    case WM_ERASEBKGND:
+      eraseBackground(native, reinterpret_cast<HDC>(wp));
+      return 1;
+    case WM_EXITSIZEMOVE:
+      userMoved(native);
+      return 0;
+    case WM_CLOSE:
+      // The form's own close path: its unload runs and may keep it open.
+      native.form.Unload();
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      if (wp != 0 && !endingSession_) {
+        endingSession_ = true;
+        unloadAll();
+        if (onSessionEnd) onSessionEnd();
+      }
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+}  // namespace horalix::win32

@@ -1,0 +1,83 @@
+// The forms model mirrored into real windows: one top-level window per loaded form, a child
+// window per control that has been visible, the form's menu bar. User input goes back into the
+// model (a click runs Control::click(), typing runs userSetText), and the model's own changes are
+// mirrored with the native notifications they cause ignored.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "platform/forms.h"
+#include "platform/win32/dispatch_guard.h"
+#include "platform/win32/native_control.h"
+#include "platform/win32/native_menu.h"
+#include "platform/win32/screen_units.h"
+#include "platform/win32/win32_event_loop.h"
+
+namespace horalix::win32 {
+
+class Win32FormHost final : public platform::FormHost {
+ public:
+  Win32FormHost(Win32EventLoop& loop, DispatchGuard& guard);
+  ~Win32FormHost() override;
+  Win32FormHost(const Win32FormHost&) = delete;
+  Win32FormHost& operator=(const Win32FormHost&) = delete;
+
+  platform::TimerScheduler& timers() override { return loop_.timers(); }
+  void runModal(const std::function<bool()>& stillOpen) override;
+  bool initCommonControls() override;
+
+  void formLoaded(platform::Form& form) override;
+  void formUnloaded(platform::Form& form) override;
+  void formChanged(platform::Form& form, platform::Property what) override;
+  void controlChanged(platform::Control& control, platform::Property what) override;
+  void menuChanged(platform::MenuItem& item, platform::Property what) override;
+
+  // The window of a loaded form; null when the form is not loaded.
+  HWND windowOf(const platform::Form& form) const;
+  // The child window of a control; null while it has never been visible.
+  HWND windowOf(const platform::Control& control) const;
+  std::size_t loadedCount() const { return forms_.size(); }
+  const ScreenUnits& units() const { return units_; }
+
+  // Runs when the last loaded form has been unloaded: the program has no window left.
+  std::function<void()> onLastFormUnloaded;
+  // Runs when Windows ends the session, after every form has been unloaded.
+  std::function<void()> onSessionEnd;
+
+ private:
+  struct NativeForm {
+    explicit NativeForm(platform::Form& f) : form(f) {}
+    platform::Form& form;
+    HWND hwnd = nullptr;
+    std::map<const platform::Control*, std::unique_ptr<NativeControl>> controls;
+    std::unique_ptr<NativeMenu> menuBar;
+    HBRUSH background = nullptr;
+    COLORREF backgroundColor = 0;
+  };
+
+  static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT handle(NativeForm& native, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  NativeForm* find(const platform::Form& form) const;
+  NativeControl* findControl(const NativeForm& native, HWND child) const;
+  NativeControl* ensureControl(NativeForm& native, platform::Control& control);
+  void placeForm(const NativeForm& native);
+  void rebuildMenuBar(NativeForm& native);
+  void eraseBackground(NativeForm& native, HDC dc);
+  void userMoved(NativeForm& native);
+  void unloadAll();
+  void destroyWindows(NativeForm& native);
+
+  Win32EventLoop& loop_;
+  DispatchGuard& guard_;
+  ScreenUnits units_;
+  std::vector<std::unique_ptr<NativeForm>> forms_;  // in load order
+  std::vector<const platform::Form*> modalForms_;   // innermost last
+  bool endingSession_ = false;
+};
+
+}  // namespace horalix::win32
