@@ -1,0 +1,114 @@
+// A small look into the running program for the Wine tests, since Wine's tasklist is a stub:
+//   probe pids <image name>   the process ids of the processes with that image, one a line
+//   probe windows <pid>       the top-level windows of a process: "<visible> <class>\t<title>"
+//   probe texts <pid>         the texts of the message boxes of a process, one a line
+//   probe ok <pid>            answers the message boxes of a process with OK
+// Output is UTF-8. Exit code 0, or 2 on a usage error.
+#include <windows.h>
+#include <tlhelp32.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string utf8(const std::wstring& text) {
+  if (text.empty()) return {};
+  const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr,
+                                    0, nullptr, nullptr);
+  std::string out(static_cast<std::size_t>(n), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n,
+                      nullptr, nullptr);
+  return out;
+}
+
+std::wstring windowText(HWND hwnd) {
+  wchar_t text[1024] = {};
+  GetWindowTextW(hwnd, text, 1024);
+  return text;
+}
+
+std::wstring className(HWND hwnd) {
+  wchar_t name[256] = {};
+  GetClassNameW(hwnd, name, 256);
+  return name;
+}
+
+struct Search {
+  DWORD pid;
+  std::vector<HWND> windows;
+};
+
+BOOL CALLBACK collect(HWND hwnd, LPARAM param) {
+  auto& search = *reinterpret_cast<Search*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid == search.pid) search.windows.push_back(hwnd);
+  return TRUE;
+}
+
+std::vector<HWND> windowsOf(DWORD pid) {
+  Search search{pid, {}};
+  EnumWindows(&collect, reinterpret_cast<LPARAM>(&search));
+  return search.windows;
+}
+
+BOOL CALLBACK printStatic(HWND child, LPARAM) {
+  if (className(child) == L"Static" || className(child) == L"STATIC") {
+    const std::wstring text = windowText(child);
+    if (!text.empty()) std::printf("%s\n", utf8(text).c_str());
+  }
+  return TRUE;
+}
+
+int pids(const wchar_t* image) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return 1;
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32FirstW(snapshot, &entry); more;
+       more = Process32NextW(snapshot, &entry)) {
+    if (_wcsicmp(entry.szExeFile, image) == 0) std::printf("%lu\n", entry.th32ProcessID);
+  }
+  CloseHandle(snapshot);
+  return 0;
+}
+
+int windows(DWORD pid) {
+  for (HWND hwnd : windowsOf(pid)) {
+    std::printf("%d %s\t%s\n", IsWindowVisible(hwnd) ? 1 : 0, utf8(className(hwnd)).c_str(),
+                utf8(windowText(hwnd)).c_str());
+  }
+  return 0;
+}
+
+int texts(DWORD pid) {
+  for (HWND hwnd : windowsOf(pid)) {
+    if (className(hwnd) == L"#32770") EnumChildWindows(hwnd, &printStatic, 0);
+  }
+  return 0;
+}
+
+int answerOk(DWORD pid) {
+  for (HWND hwnd : windowsOf(pid)) {
+    if (className(hwnd) == L"#32770") PostMessageW(hwnd, WM_COMMAND, IDOK, 0);
+  }
+  return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc == 3) {
+    const std::wstring verb = argv[1];
+    if (verb == L"pids") return pids(argv[2]);
+    const auto pid = static_cast<DWORD>(std::wcstoul(argv[2], nullptr, 10));
+    if (verb == L"windows") return windows(pid);
+    if (verb == L"texts") return texts(pid);
+    if (verb == L"ok") return answerOk(pid);
+  }
+  std::fprintf(stderr, "usage: probe pids <image> | windows <pid> | texts <pid> | ok <pid>\n");
+  return 2;
+}

@@ -1,0 +1,249 @@
+#!/usr/bin/env bash
+# End-to-end tests of the Windows program folder (dist/win32-x64) under wine64:
+#   bash tests/wine/run.sh
+# Runs on $DISPLAY when it works, else on an Xvfb display of its own (a free number). Makes a
+# fresh Wine prefix under build/wine-tests/ and ends every Wine process of it between tests, so
+# each test starts from a clean registry key HKCU\Vantrel and no running program. Every call
+# into Wine is bounded in time. Prints a line per test, a few measurements (start-up time, size,
+# memory) and ends with "N passed, M failed"; the exit code is non-zero on any failure.
+#
+# A test is one function named test_<what> that returns non-zero (after saying why with `fail`)
+# when the program does not behave; the helpers below start, find, answer and end the program.
+# HORALIX_DIST overrides the program folder; HORALIX_WINE_KEEP=1 keeps the prefix afterwards.
+set -uo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+dist=${HORALIX_DIST:-$root/dist/win32-x64}
+work=$root/build/wine-tests
+export WINEPREFIX=$work/prefix
+export WINEDEBUG=-all
+# shellcheck source=scripts/lib/wine.sh
+source "$root/scripts/lib/wine.sh"
+
+probe=$work/probe.exe
+log=$work/wine.log
+program_job=      # the background job of the program under test
+program_pid=      # its Windows process id
+xvfb_pid=
+
+# ---- Helpers ---------------------------------------------------------------------------------
+
+note() { echo "  $*"; }
+fail() { echo "  FAIL: $*"; }
+
+# on_wine <seconds> <program> [args...]: a bounded call of a Windows program; its output
+# without carriage returns.
+on_wine() {
+  local seconds=$1
+  shift
+  timeout "$seconds" "$WINE64" "$@" 2>>"$log" | tr -d '\r'
+  return "${PIPESTATUS[0]}"
+}
+
+# Waits up to <seconds> for a command to succeed.
+wait_until() {
+  local seconds=$1 deadline
+  shift
+  deadline=$((SECONDS + seconds))
+  while ((SECONDS < deadline)); do
+    "$@" && return 0
+    sleep 0.2
+  done
+  "$@"
+}
+
+start_display() {
+  if [[ -n ${DISPLAY:-} ]] && xdotool getdisplaygeometry >/dev/null 2>&1; then
+    note "display $DISPLAY"
+    return 0
+  fi
+  local n
+  for n in $(seq 90 199); do
+    [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
+    Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    export DISPLAY=:$n
+    if wait_until 10 xdotool getdisplaygeometry >/dev/null 2>&1; then
+      note "Xvfb display $DISPLAY"
+      return 0
+    fi
+    kill "$xvfb_pid" 2>/dev/null
+    xvfb_pid=
+  done
+  echo "wine tests: no display could be started ($work/xvfb.log)" >&2
+  return 1
+}
+
+# Ends every process of the prefix, the program under test included.
+end_wine() {
+  timeout 20 "$WINESERVER" -k >/dev/null 2>&1
+  timeout 20 "$WINESERVER" -w >/dev/null 2>&1
+  if [[ -n $program_job ]]; then
+    kill "$program_job" 2>/dev/null
+    wait "$program_job" 2>/dev/null
+  fi
+  program_job=
+  program_pid=
+}
+
+cleanup() {
+  end_wine
+  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
+  [[ ${HORALIX_WINE_KEEP:-0} == 1 ]] || rm -rf "$WINEPREFIX"
+}
+
+setup() {
+  mkdir -p "$work"
+  : >"$log"
+  [[ -f $dist/Horalix.exe ]] || { echo "wine tests: no $dist/Horalix.exe; build win32-x64 first" >&2; return 1; }
+  start_display || return 1
+  x86_64-w64-mingw32-g++-posix -std=c++20 -Wall -Wextra -Werror -O2 -municode -static \
+    -o "$probe" "$root/tests/wine/probe.cpp" || { echo "wine tests: the probe did not build" >&2; return 1; }
+  rm -rf "$WINEPREFIX"
+  local started=$SECONDS
+  wine_prefix_ready >/dev/null || return 1
+  # A crash ends the program at once instead of waiting behind the crash dialog.
+  on_wine 20 reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null
+  note "fresh prefix $WINEPREFIX in $((SECONDS - started)) s"
+}
+
+# Windows pids of running Horalix.exe processes.
+program_pids() { on_wine 10 "$probe" pids Horalix.exe; }
+
+# start_program [folder]: starts Horalix.exe from the folder (default: the program folder) in
+# the background and waits for its process; sets program_job and program_pid.
+start_program() {
+  local folder=${1:-$dist}
+  (cd "$folder" && exec timeout 120 "$WINE64" Horalix.exe) >>"$log" 2>&1 &
+  program_job=$!
+  wait_until 15 test -n "$(program_pids)" || { fail "Horalix.exe did not start"; return 1; }
+  program_pid=$(program_pids | head -n 1)
+}
+
+# Lines "<visible> <class>\t<title>" of the program's top-level windows.
+program_windows() { on_wine 10 "$probe" windows "$program_pid"; }
+has_form_window() { program_windows | grep -q '^1 HoralixForm'; }
+has_message_box() { program_windows | grep -q '#32770'; }
+message_texts() { on_wine 10 "$probe" texts "$program_pid"; }
+
+# wait_for_exit <seconds>: waits for the program to end and sets exit_status to its exit code;
+# fails when it still runs after that time.
+exit_status=
+wait_for_exit() {
+  local deadline=$((SECONDS + $1))
+  while kill -0 "$program_job" 2>/dev/null && ((SECONDS < deadline)); do sleep 0.2; done
+  kill -0 "$program_job" 2>/dev/null && return 1
+  exit_status=0
+  wait "$program_job" || exit_status=$?
+  program_job=
+}
+
+# reg_value <name>: the data of a value of HKCU\Vantrel, empty when it is missing.
+reg_value() {
+  on_wine 20 reg query 'HKCU\Vantrel' /v "$1" |
+    awk -v name="$1" 'tolower($1) == tolower(name) { $1 = ""; $2 = ""; sub(/^  /, ""); print }'
+}
+reg_set() { on_wine 20 reg add 'HKCU\Vantrel' /v "$1" /t REG_SZ /d "$2" /f >/dev/null; }
+reg_clear() { on_wine 20 reg delete 'HKCU\Vantrel' /f >/dev/null 2>&1; true; }
+
+# The program folder as the program sees it (Wine maps / to Z:).
+windows_path() { echo "Z:${1//\//\\}"; }
+
+# ---- Tests -------------------------------------------------------------------------------------
+
+test_first_start_opens_windows_and_publishes_folder() {
+  reg_clear
+  local started_ns
+  started_ns=$(date +%s%N)
+  start_program || return 1
+  wait_until 15 has_form_window || { fail "no window of the program appeared"; return 1; }
+  note "start-up to the first window: $((($(date +%s%N) - started_ns) / 1000000)) ms"
+  local rss
+  # The program's own process is the child of the time limit that started it.
+  rss=$(awk '/VmRSS/ { print $2 " " $3 }' "/proc/$(pgrep -P "$program_job" | head -n 1)/status" 2>/dev/null)
+  [[ -n $rss ]] && note "resident memory after start: $rss"
+  local expected pathget version
+  expected=$(windows_path "$dist")
+  wait_until 10 test -n "$(reg_value Version)"
+  pathget=$(reg_value pathget)
+  version=$(reg_value Version)
+  [[ $version == 5.2 ]] || { fail "Version is '$version', expected 5.2"; return 1; }
+  [[ ${pathget,,} == "${expected,,}" ]] || { fail "pathget is '$pathget', expected '$expected'"; return 1; }
+}
+
+test_second_start_ends_at_once() {
+  reg_clear
+  start_program || return 1
+  wait_until 15 has_form_window || { fail "the first instance shows no window"; return 1; }
+  local first=$program_pid started=$SECONDS status=0
+  (cd "$dist" && timeout 15 "$WINE64" Horalix.exe) >>"$log" 2>&1 || status=$?
+  ((status == 0)) || { fail "the second start ended with code $status"; return 1; }
+  ((SECONDS - started <= 5)) || { fail "the second start took $((SECONDS - started)) s"; return 1; }
+  [[ $(program_pids) == "$first" ]] || { fail "processes now: $(program_pids | xargs)"; return 1; }
+}
+
+test_taskkill_ends_the_program_through_its_close_path() {
+  reg_clear
+  start_program || return 1
+  wait_until 15 has_form_window || { fail "no window of the program appeared"; return 1; }
+  on_wine 20 taskkill /pid "$program_pid" >/dev/null
+  wait_for_exit 15 || { fail "still running 15 s after taskkill /pid"; return 1; }
+  ((exit_status == 0)) || { fail "ended with exit code $exit_status"; return 1; }
+}
+
+test_missing_required_file_shows_message_and_no_window() {
+  reg_clear
+  local folder=$work/incomplete
+  rm -rf "$folder"
+  cp -r "$dist" "$folder"
+  rm -f "$folder/help.chm"
+  start_program "$folder" || return 1
+  wait_until 15 has_message_box || { fail "no message box appeared"; return 1; }
+  message_texts | grep -qx '保持程序完整，请重新安装' ||
+    { fail "message texts: $(message_texts | xargs)"; return 1; }
+  ! has_form_window || { fail "a window of the program opened"; return 1; }
+  on_wine 10 "$probe" ok "$program_pid"
+  wait_for_exit 15 || { fail "still running after the message was answered"; return 1; }
+  ((exit_status == 0)) || { fail "ended with exit code $exit_status"; return 1; }
+  ! has_form_window
+}
+
+test_newer_stored_version_refuses_to_start() {
+  reg_clear
+  on_wine 20 reg add 'HKCU\Vantrel' /f >/dev/null
+  reg_set Version 9.9
+  start_program || return 1
+  wait_until 15 has_message_box || { fail "no message box appeared"; return 1; }
+  message_texts | grep -qx '请使用最新版本' || { fail "message texts: $(message_texts | xargs)"; return 1; }
+  on_wine 10 "$probe" ok "$program_pid"
+  wait_for_exit 15 || { fail "still running after the message was answered"; return 1; }
+  [[ $(reg_value Version) == 9.9 ]] || { fail "the stored version was changed"; return 1; }
+}
+
+# ---- Runner ------------------------------------------------------------------------------------
+
+main() {
+  echo "Wine tests of $dist"
+  trap cleanup EXIT
+  if ! setup; then
+    echo "0 passed, 1 failed"
+    exit 1
+  fi
+  note "Horalix.exe: $(stat -c %s "$dist/Horalix.exe") bytes"
+  local passed=0 failed=0 name
+  for name in $(declare -F | awk '$3 ~ /^test_/ { print $3 }'); do
+    echo "$name"
+    if "$name"; then
+      echo "  ok"
+      passed=$((passed + 1))
+    else
+      echo "  FAILED (Wine log: $log)"
+      failed=$((failed + 1))
+    fi
+    end_wine
+  done
+  echo "$passed passed, $failed failed"
+  ((failed == 0))
+}
+
+main "$@"
