@@ -9,11 +9,15 @@
 #
 # A test is one function named test_<what> that returns non-zero (after saying why with `fail`)
 # when the program does not behave; the helpers below start, find, answer and end the program.
-# HORALIX_DIST overrides the program folder; HORALIX_WINE_KEEP=1 keeps the prefix afterwards.
+# Before them, the Win32 backend's own tests (GoogleTest, built by the win32-x64 preset) run in
+# the same prefix; each of their tests counts in the totals.
+# HORALIX_DIST overrides the program folder, HORALIX_BACKEND_TESTS the backend test program;
+# HORALIX_WINE_KEEP=1 keeps the prefix afterwards.
 set -uo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 dist=${HORALIX_DIST:-$root/dist/win32-x64}
+backend_tests=${HORALIX_BACKEND_TESTS:-$root/build/win32-x64/tests/horalix_win32_tests.exe}
 work=$root/build/wine-tests
 export WINEPREFIX=$work/prefix
 export WINEDEBUG=-all
@@ -222,6 +226,33 @@ test_newer_stored_version_refuses_to_start() {
 
 # ---- Runner ------------------------------------------------------------------------------------
 
+passed=0
+failed=0
+
+# The backend's GoogleTest program: its passed and failed tests join the totals; a run that
+# ends without its summary counts as one failure.
+run_backend_tests() {
+  if [[ ! -f $backend_tests ]]; then
+    echo "backend tests: $backend_tests not built, skipped"
+    return 0
+  fi
+  echo "backend tests ($(basename "$backend_tests"))"
+  local output ok bad
+  output=$(cd "$work" && on_wine 300 "$backend_tests" --gtest_brief=1 2>&1)
+  ok=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\{0,1\}\..*/\1/p' <<<"$output")
+  bad=$(sed -n 's/^\[  FAILED  \] \([0-9]*\) tests\{0,1\}, listed below:.*/\1/p' <<<"$output")
+  grep -E '^\[  (FAILED|SKIPPED) \]|Failure|^[^[].*:[0-9]+: ' <<<"$output" | sed 's/^/  /'
+  if [[ -z $ok ]]; then
+    fail "the backend tests ended without a summary"
+    tail -n 20 <<<"$output" | sed 's/^/    /'
+    failed=$((failed + 1))
+    return 0
+  fi
+  note "$ok passed, ${bad:-0} failed"
+  passed=$((passed + ok))
+  failed=$((failed + ${bad:-0}))
+}
+
 main() {
   echo "Wine tests of $dist"
   trap cleanup EXIT
@@ -229,8 +260,10 @@ main() {
     echo "0 passed, 1 failed"
     exit 1
   fi
+  run_backend_tests
+  end_wine
   note "Horalix.exe: $(stat -c %s "$dist/Horalix.exe") bytes"
-  local passed=0 failed=0 name
+  local name
   for name in $(declare -F | awk '$3 ~ /^test_/ { print $3 }'); do
     echo "$name"
     if "$name"; then

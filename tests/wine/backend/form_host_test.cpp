@@ -1,0 +1,194 @@
+// The forms model mirrored into real windows: what the model says shows natively, what the user
+// does natively comes back into the model once, and the model's own changes cause no echo.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "backend_fixture.h"
+#include "platform/forms.h"
+#include "platform/win32/wide_text.h"
+
+namespace horalix::win32::test {
+namespace {
+
+using platform::Control;
+using platform::ControlKind;
+using platform::Form;
+
+std::string textOf(HWND hwnd) {
+  wchar_t text[256] = {};
+  GetWindowTextW(hwnd, text, 256);
+  return toUtf8(text);
+}
+
+// Sends the notification a control sends its form when the user acts on it.
+void notify(HWND control, WORD code) {
+  SendMessageW(GetParent(control), WM_COMMAND,
+               MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID(control)), code),
+               reinterpret_cast<LPARAM>(control));
+}
+
+class FormHostTest : public ::testing::Test {
+ protected:
+  Control& add(const std::string& name, ControlKind kind) {
+    Control& c = form.addControl(name, -1, kind);
+    c.move(150, 300, 1500, 300);
+    return c;
+  }
+  HWND hwndOf(const Control& c) { return b.forms.windowOf(c); }
+
+  Backend b;
+  Form form{b.forms, "Frm_test"};
+};
+
+TEST_F(FormHostTest, TheModelShowsInTheNativeWindows) {
+  Control& label = add("Label1", ControlKind::Label);
+  label.setCaption("您的发言");
+  form.move(1500, 3000, 6000, 4500);
+  form.setCaption("Horalix");
+  form.Show();
+  HWND window = b.forms.windowOf(form);
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(IsWindowVisible(window));
+  EXPECT_EQ(textOf(window), "Horalix");
+  RECT r;
+  GetWindowRect(window, &r);
+  const ScreenUnits& u = b.forms.units();
+  EXPECT_EQ(r.left, u.toPixelsX(1500));
+  EXPECT_EQ(r.top, u.toPixelsY(3000));
+  EXPECT_EQ(r.right - r.left, u.toPixelsX(6000));
+
+  ASSERT_NE(hwndOf(label), nullptr);
+  EXPECT_EQ(textOf(hwndOf(label)), "您的发言");
+  label.setCaption("还剩");
+  EXPECT_EQ(textOf(hwndOf(label)), "还剩");
+  label.setEnabled(false);
+  EXPECT_FALSE(IsWindowEnabled(hwndOf(label)));
+  label.setVisible(false);
+  EXPECT_FALSE(IsWindowVisible(hwndOf(label)));
+  form.Hide();
+  EXPECT_FALSE(IsWindowVisible(window));
+}
+
+TEST_F(FormHostTest, HiddenStateCellsGetNoWindowUntilShown) {
+  Control& cell = form.addCell("Label13", 0, "手动计时");
+  form.Load();
+  EXPECT_EQ(hwndOf(cell), nullptr);
+  cell.setVisible(true);
+  ASSERT_NE(hwndOf(cell), nullptr);
+  EXPECT_EQ(textOf(hwndOf(cell)), "手动计时");
+}
+
+TEST_F(FormHostTest, ClicksRunTheModelsHandlers) {
+  Control& button = add("Command1", ControlKind::CommandButton);
+  Control& check = add("Check1", ControlKind::CheckBox);
+  int clicks = 0, checkClicks = 0;
+  button.Click = [&] { ++clicks; };
+  check.Click = [&] { ++checkClicks; };
+  form.Show();
+  SendMessageW(hwndOf(button), BM_CLICK, 0, 0);
+  EXPECT_EQ(clicks, 1);
+  SendMessageW(hwndOf(check), BM_CLICK, 0, 0);
+  EXPECT_EQ(check.Value(), 1);
+  EXPECT_EQ(checkClicks, 1);
+  EXPECT_EQ(SendMessageW(hwndOf(check), BM_GETCHECK, 0, 0), BST_CHECKED);
+  // A value set by the program shows, and runs Click once, from the model only.
+  check.setValue(0);
+  EXPECT_EQ(checkClicks, 2);
+  EXPECT_EQ(SendMessageW(hwndOf(check), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+}
+
+TEST_F(FormHostTest, TypingChangesTheModelOnceAndTheModelsTextDoesNotEcho) {
+  Control& text = add("Text1", ControlKind::TextBox);
+  int changes = 0;
+  text.Change = [&] { ++changes; };
+  form.Show();
+  SetWindowTextW(hwndOf(text), L"12:30");  // what typing does to the edit control
+  EXPECT_EQ(text.Text(), "12:30");
+  EXPECT_EQ(changes, 1);
+  text.setText("00:05");
+  EXPECT_EQ(changes, 2);
+  EXPECT_EQ(textOf(hwndOf(text)), "00:05");
+}
+
+TEST_F(FormHostTest, ListSelectionsSetTheListIndex) {
+  Control& list = add("List1", ControlKind::ListBox);
+  Control& combo = add("Combo1", ControlKind::ComboBox);
+  for (const char* item : {"会议", "课堂", "演讲"}) {
+    list.addItem(item);
+    combo.addItem(item);
+  }
+  int listClicks = 0;
+  list.Click = [&] { ++listClicks; };
+  form.Show();
+  EXPECT_EQ(SendMessageW(hwndOf(list), LB_GETCOUNT, 0, 0), 3);
+  SendMessageW(hwndOf(list), LB_SETCURSEL, 2, 0);
+  notify(hwndOf(list), LBN_SELCHANGE);
+  EXPECT_EQ(list.ListIndex(), 2);
+  EXPECT_EQ(listClicks, 1);
+  SendMessageW(hwndOf(combo), CB_SETCURSEL, 1, 0);
+  notify(hwndOf(combo), CBN_SELCHANGE);
+  EXPECT_EQ(combo.ListIndex(), 1);
+  EXPECT_EQ(combo.Text(), "课堂");
+  list.removeItem(0);
+  EXPECT_EQ(SendMessageW(hwndOf(list), LB_GETCOUNT, 0, 0), 2);
+}
+
+class RefusingForm : public Form {
+ public:
+  using Form::Form;
+  bool refuse = true;
+
+ protected:
+  void Form_Unload(bool& cancel) override { cancel = refuse; }
+};
+
+TEST_F(FormHostTest, ClosingTheWindowRunsTheFormsUnloadAndTheLastOneEndsTheProgram) {
+  RefusingForm keeper(b.forms, "Frm_exit");
+  keeper.Load();
+  form.Load();
+  SendMessageW(b.forms.windowOf(form), WM_CLOSE, 0, 0);
+  EXPECT_FALSE(form.loaded());
+  EXPECT_EQ(b.forms.windowOf(form), nullptr);
+  EXPECT_EQ(b.lastFormsUnloaded, 0);
+  SendMessageW(b.forms.windowOf(keeper), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(keeper.loaded());  // its unload cancelled the close
+  keeper.refuse = false;
+  SendMessageW(b.forms.windowOf(keeper), WM_CLOSE, 0, 0);
+  EXPECT_FALSE(keeper.loaded());
+  EXPECT_EQ(b.lastFormsUnloaded, 1);
+}
+
+TEST_F(FormHostTest, AModalFormKeepsTheUserFromTheOtherForms) {
+  Form modal(b.forms, "Frm_modal");
+  form.Show();
+  bool otherEnabledInside = true;
+  platform::Timer closer(b.loop.timers(), "closer", 20, true);
+  closer.onTick = [&] {
+    otherEnabledInside = IsWindowEnabled(b.forms.windowOf(form)) != FALSE;
+    modal.Hide();
+  };
+  modal.Show(true);  // returns when the timer hides it
+  EXPECT_FALSE(otherEnabledInside);
+  EXPECT_TRUE(IsWindowEnabled(b.forms.windowOf(form)));
+}
+
+TEST_F(FormHostTest, MenuCommandsOfTheMenuBarClickTheirItems) {
+  platform::MenuItem& file = form.menuRoot().add("menu_file", -1, "文件");
+  platform::MenuItem& exit = file.add("menu_exit", -1, "退出");
+  int clicks = 0;
+  exit.Click = [&] { ++clicks; };
+  form.Show();
+  HMENU bar = GetMenu(b.forms.windowOf(form));
+  ASSERT_NE(bar, nullptr);
+  const UINT command = GetMenuItemID(GetSubMenu(bar, 0), 0);
+  SendMessageW(b.forms.windowOf(form), WM_COMMAND, MAKEWPARAM(command, 0), 0);
+  EXPECT_EQ(clicks, 1);
+  file.setVisible(false);
+  EXPECT_EQ(GetMenu(b.forms.windowOf(form)), nullptr);
+}
+
+}  // namespace
+}  // namespace horalix::win32::test
