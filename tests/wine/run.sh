@@ -224,6 +224,28 @@ test_newer_stored_version_refuses_to_start() {
   [[ $(reg_value Version) == 9.9 ]] || { fail "the stored version was changed"; return 1; }
 }
 
+# Wine docks tray icons in its own "Wine System Tray" window when the display has no tray; the
+# program's icon is the first (and only) one there. A right click on it opens the tray menu,
+# whose last item "退出" ends the program, which takes its icon and clockopen with it.
+tray_window() { xdotool search --onlyvisible --name 'Wine System Tray' 2>/dev/null | head -n 1; }
+has_popup_menu() { program_windows | grep -q '^1 #32768'; }
+
+test_tray_menu_exit_item_ends_the_program() {
+  reg_clear
+  start_program || return 1
+  wait_until 15 has_form_window || { fail "no window of the program appeared"; return 1; }
+  wait_until 10 test -n "$(tray_window)" || { fail "no tray icon appeared"; return 1; }
+  on_wine 20 reg add 'HKCU\Vantrel' /v clockopen /t REG_DWORD /d 32 /f >/dev/null
+  xdotool mousemove --window "$(tray_window)" 10 10 click 3
+  wait_until 10 has_popup_menu || { fail "a right click on the tray icon opened no menu"; return 1; }
+  # No item is chosen yet: Up chooses the menu's last item.
+  xdotool key Up Return
+  wait_for_exit 15 || { fail "still running after the exit item"; return 1; }
+  ((exit_status == 0)) || { fail "ended with exit code $exit_status"; return 1; }
+  [[ -z $(reg_value clockopen) ]] || { fail "clockopen is still in the registry"; return 1; }
+  wait_until 5 test -z "$(tray_window)" || { fail "the tray icon stayed behind"; return 1; }
+}
+
 # ---- Runner ------------------------------------------------------------------------------------
 
 passed=0

@@ -2,9 +2,8 @@
 
 #include <commctrl.h>
 
-#include <cmath>
-
 #include "platform/win32/wide_text.h"
+#include "platform/win32/win32_fonts.h"
 
 namespace horalix::win32 {
 
@@ -228,13 +227,7 @@ void NativeControl::mirrorValue() {
 }
 
 void NativeControl::mirrorFont() {
-  const platform::FontSpec& spec = control_.Font();
-  // Points to pixels: size * (1440 / twips per pixel) / 72.
-  const int height = -static_cast<int>(std::lround(spec.size * 20.0 / units_.twipsPerPixelY));
-  HFONT font =
-      CreateFontW(height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, spec.italic ? TRUE : FALSE,
-                  FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, toWide(spec.name).c_str());
+  HFONT font = createFont(control_.Font());
   if (font == nullptr) return;
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   if (font_ != nullptr) DeleteObject(font_);

@@ -117,6 +117,15 @@ void Win32FormHost::placeForm(const NativeForm& native) {
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void Win32FormHost::shapeForm(const NativeForm& native) {
+  const auto& region = native.form.Region();
+  // The window owns the region it is given and deletes it.
+  HRGN shape = region ? CreateRoundRectRgn(region->left, region->top, region->right, region->bottom,
+                                           region->ellipseWidth, region->ellipseHeight)
+                      : nullptr;
+  SetWindowRgn(native.hwnd, shape, TRUE);
+}
+
 void Win32FormHost::formLoaded(Form& form) {
   if (find(form) != nullptr) return;
   auto owned = std::make_unique<NativeForm>(form);
@@ -132,6 +141,7 @@ void Win32FormHost::formLoaded(Form& form) {
   }
   for (const auto& control : form.controls()) ensureControl(native, *control);
   rebuildMenuBar(native);
+  if (form.Region()) shapeForm(native);
   if (form.topmost()) formChanged(form, Property::Topmost);
   if (form.Visible()) ShowWindow(native.hwnd, SW_SHOW);
 }
@@ -161,6 +171,9 @@ void Win32FormHost::formChanged(Form& form, Property what) {
       break;
     case Property::Colors:
       InvalidateRect(native->hwnd, nullptr, TRUE);
+      break;
+    case Property::Region:
+      shapeForm(*native);
       break;
     case Property::Topmost:
       SetWindowPos(native->hwnd, form.topmost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,

@@ -17,6 +17,7 @@
 #include "platform/win32/native_menu.h"
 #include "platform/win32/screen_units.h"
 #include "platform/win32/win32_event_loop.h"
+#include "platform/win32/win32_fonts.h"
 
 namespace horalix::win32 {
 
@@ -30,6 +31,7 @@ class Win32FormHost final : public platform::FormHost {
   platform::TimerScheduler& timers() override { return loop_.timers(); }
   void runModal(const std::function<bool()>& stillOpen) override;
   bool initCommonControls() override;
+  platform::FontService& fonts() override { return fonts_; }
 
   void formLoaded(platform::Form& form) override;
   void formUnloaded(platform::Form& form) override;
@@ -66,6 +68,7 @@ class Win32FormHost final : public platform::FormHost {
   NativeControl* findControl(const NativeForm& native, HWND child) const;
   NativeControl* ensureControl(NativeForm& native, platform::Control& control);
   void placeForm(const NativeForm& native);
+  void shapeForm(const NativeForm& native);
   void rebuildMenuBar(NativeForm& native);
   void eraseBackground(NativeForm& native, HDC dc);
   void userMoved(NativeForm& native);
@@ -75,6 +78,7 @@ class Win32FormHost final : public platform::FormHost {
   Win32EventLoop& loop_;
   DispatchGuard& guard_;
   ScreenUnits units_;
+  Win32Fonts fonts_;
   std::vector<std::unique_ptr<NativeForm>> forms_;  // in load order
   std::vector<const platform::Form*> modalForms_;   // innermost last
   bool endingSession_ = false;

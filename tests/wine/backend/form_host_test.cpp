@@ -175,6 +175,21 @@ TEST_F(FormHostTest, AModalFormKeepsTheUserFromTheOtherForms) {
   EXPECT_TRUE(IsWindowEnabled(b.forms.windowOf(form)));
 }
 
+TEST_F(FormHostTest, TheWindowTakesTheOutlineOfItsRegion) {
+  form.move(0, 0, 3000, 1500);
+  form.Load();
+  HWND window = b.forms.windowOf(form);
+  form.setRegion(platform::WindowRegion{1, 1, 99, 49, 20, 20});
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(window, region), ERROR);
+  // The rounded corner is cut away, the middle kept.
+  EXPECT_FALSE(PtInRegion(region, 1, 1));
+  EXPECT_TRUE(PtInRegion(region, 50, 25));
+  form.setRegion(std::nullopt);
+  EXPECT_EQ(GetWindowRgn(window, region), ERROR);
+  DeleteObject(region);
+}
+
 TEST_F(FormHostTest, MenuCommandsOfTheMenuBarClickTheirItems) {
   platform::MenuItem& file = form.menuRoot().add("menu_file", -1, "文件");
   platform::MenuItem& exit = file.add("menu_exit", -1, "退出");
