@@ -14,7 +14,8 @@ Win32Platform::Win32Platform()
           scriptingShell_, files_,    database_,
           desktop_,        tray_,     hotKeys_,
           messageBoxes_,   sound_,    shell_,
-          dialogs_,        instance_, [this](const std::string& message) { log_.write(message); }} {
+          dialogs_,        instance_, [this](const std::string& message) { log_.write(message); },
+          forms_.fonts()} {
   // Any handler may enable, disable or re-time a timer: the native timer follows after each.
   guard_.afterHandler = [this] { loop_.rearm(); };
   // The program runs while any of its windows is loaded, and ends with the user's session.
