@@ -312,6 +312,11 @@ class Form {
   void setBackColor(std::uint32_t c);
   bool topmost() const { return topmost_; }
   void setTopmost(bool v);
+  // The window's frame, set in the design (it takes effect when the window loads): 0 none (a bare
+  // window without caption or task-bar button), 1 fixed single, 2 sizable, 3 fixed dialog, 4
+  // fixed tool window, 5 sizable tool window.
+  int BorderStyle() const { return borderStyle_; }
+  void setBorderStyle(int v) { borderStyle_ = v; }
   // The window's outline; none: the whole rectangle. The window owns the region it is given.
   const std::optional<WindowRegion>& Region() const { return region_; }
   void setRegion(const std::optional<WindowRegion>& region);
@@ -352,6 +357,7 @@ class Form {
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   std::string caption_;
   std::uint32_t backColor_ = 0x8000000F;
+  int borderStyle_ = 2;
   std::optional<WindowRegion> region_;
   std::vector<std::unique_ptr<Control>> controls_;
   std::vector<std::unique_ptr<Timer>> timers_;

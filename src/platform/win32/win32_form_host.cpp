@@ -19,9 +19,30 @@ namespace {
 constexpr wchar_t kFormClass[] = L"HoralixForm";
 constexpr int kFirstControlId = 100;
 constexpr UINT kFirstMenuCommand = 0x4000;
-// A plain window with a caption for now; borderless and layered windows come with drawing.
-constexpr DWORD kFormStyle =
-    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+struct Frame {
+  DWORD style;
+  DWORD exStyle;
+};
+
+// The window styles of a form's BorderStyle. A bare window (0) and the tool windows have no
+// task-bar button.
+Frame frameOf(int borderStyle) {
+  constexpr DWORD kCaption = WS_CAPTION | WS_SYSMENU;
+  switch (borderStyle) {
+    case 0:
+      return {WS_POPUP, WS_EX_TOOLWINDOW};
+    case 1:
+      return {WS_OVERLAPPED | kCaption | WS_MINIMIZEBOX, 0};
+    case 3:
+      return {WS_POPUP | kCaption, WS_EX_DLGMODALFRAME};
+    case 4:
+      return {WS_POPUP | kCaption, WS_EX_TOOLWINDOW};
+    case 5:
+      return {WS_POPUP | kCaption | WS_THICKFRAME, WS_EX_TOOLWINDOW};
+    default:
+      return {WS_OVERLAPPEDWINDOW, 0};
+  }
+}
 
 }  // namespace
 
@@ -131,10 +152,11 @@ void Win32FormHost::formLoaded(Form& form) {
   auto owned = std::make_unique<NativeForm>(form);
   NativeForm& native = *owned;
   forms_.push_back(std::move(owned));
-  native.hwnd = CreateWindowExW(0, kFormClass, toWide(form.Caption()).c_str(), kFormStyle,
-                                units_.toPixelsX(form.Left()), units_.toPixelsY(form.Top()),
-                                units_.toPixelsX(form.Width()), units_.toPixelsY(form.Height()),
-                                nullptr, nullptr, GetModuleHandleW(nullptr), &native);
+  const Frame frame = frameOf(form.BorderStyle());
+  native.hwnd = CreateWindowExW(
+      frame.exStyle, kFormClass, toWide(form.Caption()).c_str(), frame.style | WS_CLIPCHILDREN,
+      units_.toPixelsX(form.Left()), units_.toPixelsY(form.Top()), units_.toPixelsX(form.Width()),
+      units_.toPixelsY(form.Height()), nullptr, nullptr, GetModuleHandleW(nullptr), &native);
   if (native.hwnd == nullptr) {
     guard_.report("form " + form.name(), "window could not be created");
     return;

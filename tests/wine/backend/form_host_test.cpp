@@ -175,6 +175,27 @@ TEST_F(FormHostTest, AModalFormKeepsTheUserFromTheOtherForms) {
   EXPECT_TRUE(IsWindowEnabled(b.forms.windowOf(form)));
 }
 
+TEST_F(FormHostTest, TheBorderStyleChoosesTheFrame) {
+  struct Case {
+    int borderStyle;
+    bool caption, sizable, taskBarButton;
+  };
+  for (const Case& c :
+       {Case{0, false, false, false}, Case{1, true, false, true}, Case{2, true, true, true},
+        Case{4, true, false, false}, Case{5, true, true, false}}) {
+    Form framed(b.forms, "Frm_framed");
+    framed.setBorderStyle(c.borderStyle);
+    framed.Load();
+    HWND window = b.forms.windowOf(framed);
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
+    EXPECT_EQ((style & WS_CAPTION) == WS_CAPTION, c.caption) << c.borderStyle;
+    EXPECT_EQ((style & WS_THICKFRAME) != 0, c.sizable) << c.borderStyle;
+    EXPECT_EQ((exStyle & WS_EX_TOOLWINDOW) == 0, c.taskBarButton) << c.borderStyle;
+    framed.Unload();
+  }
+}
+
 TEST_F(FormHostTest, TheWindowTakesTheOutlineOfItsRegion) {
   form.move(0, 0, 3000, 1500);
   form.Load();
