@@ -1,4 +1,5 @@
 #include "platform/win32/message_window.h"
+#include "platform/win32/window_owner.h"
 
 namespace horalix::win32 {
 
@@ -29,14 +30,10 @@ MessageWindow::~MessageWindow() {
 }
 
 LRESULT CALLBACK MessageWindow::windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lp);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
   // "taskkill /pid N" (without /f) posts WM_CLOSE to every top-level window of the process. The
   // program ends through its forms' own close path; these helper windows stay until then.
   if (msg == WM_CLOSE) return 0;
-  auto* self = reinterpret_cast<MessageWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  auto* self = windowOwner<MessageWindow>(hwnd, msg, lp);
   if (self == nullptr || self->hwnd_ == nullptr || !self->handler_) {
     return DefWindowProcW(hwnd, msg, wp, lp);
   }

@@ -1,7 +1,9 @@
 #include "platform/win32/native_control.h"
+#include "platform/win32/window_owner.h"
 
 #include <commctrl.h>
 
+#include "platform/win32/picture_painter.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_fonts.h"
 
@@ -17,6 +19,9 @@ constexpr int kComboListPixels = 160;
 // A slider runs 0 to 10 unless the model sets a larger value.
 constexpr int kSliderDefaultMax = 10;
 
+// Picture boxes and images are windows of the program's own, painted from the model.
+constexpr wchar_t kPictureClass[] = L"HoralixPicture";
+
 struct NativeClass {
   const wchar_t* className;
   DWORD style;
@@ -29,7 +34,7 @@ NativeClass nativeClassOf(ControlKind kind) {
       return {L"STATIC", SS_LEFT | SS_NOTIFY, 0};
     case ControlKind::PictureBox:
     case ControlKind::Image:
-      return {L"STATIC", SS_LEFT | SS_NOTIFY, 0};
+      return {kPictureClass, 0, 0};
     case ControlKind::TextBox:
       return {L"EDIT", ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
     case ControlKind::CommandButton:
@@ -58,8 +63,18 @@ NativeClass nativeClassOf(ControlKind kind) {
 }  // namespace
 
 NativeControl::NativeControl(platform::Control& control, HWND parent, int id,
-                             const ScreenUnits& units)
-    : control_(control), units_(units) {
+                             ControlContext& context)
+    : control_(control), context_(context), units_(context.units) {
+  static const bool registered = [] {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = &NativeControl::pictureProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.lpszClassName = kPictureClass;
+    return RegisterClassExW(&wc) != 0;
+  }();
+  (void)registered;
   const NativeClass native = nativeClassOf(control.kind());
   DWORD style = WS_CHILD | native.style;
   if (control.Visible()) style |= WS_VISIBLE;
@@ -67,7 +82,7 @@ NativeControl::NativeControl(platform::Control& control, HWND parent, int id,
   ++mirroring_;
   hwnd_ = CreateWindowExW(native.exStyle, native.className, L"", style, 0, 0, 0, 0, parent,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                          GetModuleHandleW(nullptr), nullptr);
+                          GetModuleHandleW(nullptr), this);
   if (control.kind() == ControlKind::Slider) {
     SendMessageW(hwnd_, TBM_SETRANGE, FALSE, MAKELPARAM(0, kSliderDefaultMax));
   }
@@ -76,7 +91,10 @@ NativeControl::NativeControl(platform::Control& control, HWND parent, int id,
 }
 
 NativeControl::~NativeControl() {
-  if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+  if (hwnd_ != nullptr) {
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd_);
+  }
   if (font_ != nullptr) DeleteObject(font_);
   if (background_ != nullptr) DeleteObject(background_);
 }
@@ -124,7 +142,8 @@ void NativeControl::mirror(Property what) {
       mirrorFont();
       break;
     case Property::Picture:
-      InvalidateRect(hwnd_, nullptr, TRUE);
+    case Property::Drawing:
+      InvalidateRect(hwnd_, nullptr, FALSE);
       break;
     default:
       break;
@@ -284,6 +303,45 @@ void NativeControl::notified(const NMHDR& header) {
   const bool nowSelected = (change.uNewState & LVIS_SELECTED) != 0;
   const bool wasSelected = (change.uOldState & LVIS_SELECTED) != 0;
   if (nowSelected && !wasSelected && change.iItem >= 0) control_.setListIndex(change.iItem);
+}
+
+void NativeControl::paint() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd_, &ps);
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  const SIZE size{client.right, client.bottom};
+  if (size.cx > 0 && size.cy > 0) {
+    // Drawn off screen first: the clock face is drawn anew several times a second.
+    HDC buffer = CreateCompatibleDC(dc);
+    HBITMAP image = CreateCompatibleBitmap(dc, size.cx, size.cy);
+    HGDIOBJ old = SelectObject(buffer, image);
+    paintPictureBox(buffer, size, control_, units_, context_.pictures);
+    BitBlt(dc, 0, 0, size.cx, size.cy, buffer, 0, 0, SRCCOPY);
+    SelectObject(buffer, old);
+    DeleteObject(image);
+    DeleteDC(buffer);
+  }
+  EndPaint(hwnd_, &ps);
+}
+
+LRESULT CALLBACK NativeControl::pictureProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* self = windowOwner<NativeControl>(hwnd, msg, lp);
+  if (self == nullptr || self->hwnd_ == nullptr) return DefWindowProcW(hwnd, msg, wp, lp);
+  switch (msg) {
+    case WM_ERASEBKGND:
+      return 1;  // the paint covers every pixel
+    case WM_PAINT:
+      self->context_.guard.run(self->control_.name(), [self] { self->paint(); });
+      return 0;
+    case WM_LBUTTONUP:
+      // The click may unload the form and this object with it.
+      self->context_.guard.run(self->control_.name(),
+                               [&control = self->control_] { control.click(); });
+      return 0;
+    default:
+      return DefWindowProcW(hwnd, msg, wp, lp);
+  }
 }
 
 HBRUSH NativeControl::colors(HDC dc) {

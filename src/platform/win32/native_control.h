@@ -6,13 +6,22 @@
 #include <windows.h>
 
 #include "platform/forms.h"
+#include "platform/win32/dispatch_guard.h"
+#include "platform/win32/picture_cache.h"
 #include "platform/win32/screen_units.h"
 
 namespace horalix::win32 {
 
+// What the controls of all forms share.
+struct ControlContext {
+  const ScreenUnits& units;
+  DispatchGuard& guard;
+  PictureCache& pictures;
+};
+
 class NativeControl {
  public:
-  NativeControl(platform::Control& control, HWND parent, int id, const ScreenUnits& units);
+  NativeControl(platform::Control& control, HWND parent, int id, ControlContext& context);
   ~NativeControl();
   NativeControl(const NativeControl&) = delete;
   NativeControl& operator=(const NativeControl&) = delete;
@@ -40,8 +49,11 @@ class NativeControl {
   void mirrorValue();
   void mirrorFont();
   std::string nativeText() const;
+  void paint();
+  static LRESULT CALLBACK pictureProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
   platform::Control& control_;
+  ControlContext& context_;
   const ScreenUnits& units_;
   HWND hwnd_ = nullptr;
   HFONT font_ = nullptr;

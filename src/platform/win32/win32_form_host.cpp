@@ -1,4 +1,5 @@
 #include "platform/win32/win32_form_host.h"
+#include "platform/win32/window_owner.h"
 
 #include <commctrl.h>
 
@@ -125,7 +126,7 @@ NativeControl* Win32FormHost::ensureControl(NativeForm& native, Control& control
   const auto position =
       std::find_if(all.begin(), all.end(), [&](const auto& c) { return c.get() == &control; });
   const int id = kFirstControlId + static_cast<int>(position - all.begin());
-  auto mirror = std::make_unique<NativeControl>(control, native.hwnd, id, units_);
+  auto mirror = std::make_unique<NativeControl>(control, native.hwnd, id, controlContext_);
   NativeControl* result = mirror.get();
   native.controls.emplace(&control, std::move(mirror));
   return result;
@@ -291,11 +292,7 @@ void Win32FormHost::unloadAll() {
 }
 
 LRESULT CALLBACK Win32FormHost::windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lp);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* native = reinterpret_cast<NativeForm*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  auto* native = windowOwner<NativeForm>(hwnd, msg, lp);
   if (native == nullptr || native->hwnd == nullptr) return DefWindowProcW(hwnd, msg, wp, lp);
   // Every form with a window here has this host as its own.
   auto& host = static_cast<Win32FormHost&>(native->form.host());

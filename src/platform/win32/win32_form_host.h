@@ -15,6 +15,7 @@
 #include "platform/win32/dispatch_guard.h"
 #include "platform/win32/native_control.h"
 #include "platform/win32/native_menu.h"
+#include "platform/win32/picture_cache.h"
 #include "platform/win32/screen_units.h"
 #include "platform/win32/win32_event_loop.h"
 #include "platform/win32/win32_fonts.h"
@@ -79,6 +80,8 @@ class Win32FormHost final : public platform::FormHost {
   DispatchGuard& guard_;
   ScreenUnits units_;
   Win32Fonts fonts_;
+  PictureCache pictures_;
+  ControlContext controlContext_{units_, guard_, pictures_};
   std::vector<std::unique_ptr<NativeForm>> forms_;  // in load order
   std::vector<const platform::Form*> modalForms_;   // innermost last
   bool endingSession_ = false;
