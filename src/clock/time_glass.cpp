@@ -1,6 +1,8 @@
 #include "clock/time_glass.h"
 
 #include "app/app.h"
+#include "app/palette.h"
+#include "app/text_runtime.h"
 
 namespace horalix {
 
@@ -21,6 +23,8 @@ TimeGlass::TimeGlass(App& app)
       Label16(addCell("Label16", -1, "")),
       Picture1(addControl("Picture1", -1, ControlKind::PictureBox)),
       Picture2(addControl("Picture2", -1, ControlKind::PictureBox)),
+      Picture3(addControl("Picture3", -1, ControlKind::PictureBox)),
+      Image1(addControl("Image1", -1, ControlKind::Image)),
       Timer1(addTimer("Timer1", 1000)),
       Timer2(addTimer("Timer2", 100)),
       Timer3(addTimer("Timer3", 450)),
@@ -34,13 +38,23 @@ TimeGlass::TimeGlass(App& app)
   // The count text and the time of day: the one in view stands at Top 0, the other far below.
   addControl("Label1", 1, ControlKind::Label).setTop(0);
   addControl("Label1", 2, ControlKind::Label).setTop(13800);
+  addControl("Image2", 0, ControlKind::Image).setVisible(false);
+  addControl("Image2", 1, ControlKind::Image).setVisible(false);
+  Image1.setVisible(false);
   Label9.setVisible(false);
+  Timer1.onTick = [this] { Timer1_Timer(); };
+  Timer2.onTick = [this] { Timer2_Timer(); };
+  Timer3.onTick = [this] { Timer3_Timer(); };
   Timer5.onTick = [this] { Timer5_Timer(); };
 }
 
 void TimeGlass::park() { move(-Width() - 5000, -Height() - 5000, Width(), Height()); }
 
 void TimeGlass::Form_Load() { park(); }
+
+int TimeGlass::wantedSize() {
+  return FontSizeByIndex(static_cast<int>(Val(Mid(app_.settings.Fontselect, 2, 2))));
+}
 
 void TimeGlass::ShowStatue(const std::string& s, int FSize) { face_.ShowStatue(s, FSize); }
 

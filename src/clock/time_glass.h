@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "clock/clock_face.h"
 #include "platform/forms.h"
@@ -18,6 +19,13 @@ class TimeGlass : public platform::Form {
   // Moves the clock far off screen, above and to the left of the primary screen.
   void park();
 
+  // Shows the count held in Label1(1) (or the time of day in its view) in the chosen format,
+  // on this clock and, with the extended screen in use, on the mirror.
+  void Label_change();
+  // Milliseconds the running count has lasted, with what was banked before the last pause:
+  // "Timer1" for the count-down, "Timer4" for the count-up; any other name gives 0. A clock
+  // method that fails moves the stored choice one method on.
+  std::int32_t remaintime(const std::string& Timername);
   // Lays the clock face out around the text s at the font size FSize (points) and draws it.
   void ShowStatue(const std::string& s, int FSize);
   // Cuts the window to its rounded outline over its current size.
@@ -52,6 +60,22 @@ class TimeGlass : public platform::Form {
   // The two drawing surfaces inside the window.
   platform::Control& Picture1;
   platform::Control& Picture2;
+  // The back picture at its natural size; never shown.
+  platform::Control& Picture3;
+  // The count text (1) and the time of day (2): the one in view stands at Top 0.
+  platform::Control& Label1(int index) { return control("Label1", index); }
+  // The hover play/stop button and its idle (0) and running (1) pictures.
+  platform::Control& Image1;
+  platform::Control& Image2(int index) { return control("Image2", index); }
+
+  // ---- Values of the current run, taken by the run start ----
+
+  std::int32_t AlarmOneSeconds = 0;
+  std::int32_t AlarmTwoSeconds = 0;
+  // The run's sound files, by position: start, the three stages, zero, the cycle.
+  std::vector<std::string> SoundNames;
+  // Added to the font size of the mirror clock.
+  std::int16_t MirrorSizeAdd = 0;
 
   // ---- Timers ----
 
@@ -67,9 +91,28 @@ class TimeGlass : public platform::Form {
   void Form_Load() override;
 
  private:
+  void Timer1_Timer();
+  void Timer2_Timer();
+  void Timer3_Timer();
   void Timer5_Timer();
+  // Run start steps.
+  void setUpFonts(int wantedSize, std::uint32_t faceColour);
+  void setUpBackground(std::uint32_t faceColour);
+  void layOutFirstText(bool countDown);
+  // Count-down tick steps.
+  int dueStage(std::int32_t u);
+  void runStage(int k);
+  void endCountDown();
+  // The sequencer's placement and the reminder's hand-over to the blink.
+  void placeAtSavedPosition();
+  void handOverToBlink();
+  // The font size of the clock text chosen in the settings.
+  int wantedSize();
 
   App& app_;
+  // Reminder stages (bit k) that fired in this run: a stage whose second got no tick fires once
+  // at the next tick, and never twice.
+  unsigned firedStages_ = 0;
   // Blank half of a blink from 2000 ms of the running count on.
   ClockFace face_;
 };

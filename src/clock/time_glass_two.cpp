@@ -30,6 +30,11 @@ TimeGlassTwo::TimeGlassTwo(App& app)
   move(-30000, -6000, 5490, 2490);
   addControl("Label1", 1, ControlKind::Label).setTop(0);
   addControl("Label1", 2, ControlKind::Label).setTop(13800);
+  // The mirror's own run start does not set a run up yet: it parks the mirror.
+  Timer5.onTick = [this] {
+    Timer5.setEnabled(false);
+    park();
+  };
 }
 
 void TimeGlassTwo::park() { move(-Width() - 5000, -Height() - 5000, Width(), Height()); }

@@ -1,0 +1,43 @@
+// The reminder's blink: every 450 ms the clock's text is blanked or shown again while BlinkCount
+// runs down, and the reminder lasts while BlinkHold runs down. When both have run out the blink
+// stops and a clock that is meant to stay hidden goes back to its parked place. The mirror
+// blinks in step with the clock.
+#include "app/app.h"
+#include "app/setting_readers.h"
+#include "clock/time_glass.h"
+#include "clock/time_glass_two.h"
+
+namespace horalix {
+
+void TimeGlass::Timer3_Timer() {
+  TimeGlassTwo& mirror = app_.timeGlassTwo();
+  auto& count = app_.run.BlinkCount;
+  auto& hold = app_.run.BlinkHold;
+  Timer3.setInterval(450);
+  if (Label8.Caption() == "1") {
+    if (count > 0 && count % 2 == 1) {
+      const int size = wantedSize();
+      ShowStatue("", size);
+      if (ReadSecondScreen(app_) == 1) mirror.ShowStatue("", size + MirrorSizeAdd);
+    } else {
+      Label_change();
+    }
+  }
+  if (count <= 0) {
+    if (hold <= 0) {
+      Timer3.setEnabled(false);
+      mirror.Timer3.setEnabled(false);
+    }
+    Picture2.setVisible(true);
+    mirror.Picture2.setVisible(true);
+    Label8.setCaption("0");
+  }
+  if (Label4.Caption() == "1" && Label3.Caption() == "0" && hold <= 0) {
+    Timer2.setEnabled(true);
+    mirror.Timer2.setEnabled(true);
+  }
+  if (count > 0) --count;
+  if (hold > 0) --hold;
+}
+
+}  // namespace horalix

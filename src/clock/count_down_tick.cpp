@@ -1,0 +1,134 @@
+// The count-down tick: it measures the run, publishes the elapsed and remaining time in the run
+// state, shows the count, starts the reminder stages (flash, prompt bar, sound) and ends the
+// count when less than a second remains. It ticks every 200 ms, and once 1000 ms after a stage
+// so that the next tick falls in the following second.
+#include "app/app.h"
+#include "app/format_picture.h"
+#include "app/runtime_error.h"
+#include "app/sound_playback.h"
+#include "app/text_runtime.h"
+#include "app/time_conversions.h"
+#include "app/time_value.h"
+#include "app/window_utilities.h"
+#include "bars/frm_process.h"
+#include "clock/display_format.h"
+#include "clock/time_glass.h"
+#include "main/attempt.h"
+#include "main/frm_exit.h"
+#include "main/run_state.h"
+
+namespace horalix {
+
+void TimeGlass::Timer1_Timer() {
+  FrmExit& main = app_.frmExit();
+  const char* where = "time_glass.Timer1";
+  auto attempt = [&](auto&& statement) { Attempt(app_, where, statement); };
+  std::int32_t e = 0;
+  std::int32_t r = 0;
+  attempt([&] { main.Lab_time_state.setCaption("0"); });
+  attempt([&] {
+    if (Image1.Visible()) Timer7.setEnabled(true);
+  });
+  Timer1.setInterval(200);
+  attempt([&] { SetTopmost(app_, *this); });
+  e = remaintime("Timer1");
+  attempt([&] {
+    const std::int64_t left = std::int64_t{app_.run.RunSeconds} * 1000 + 400 - e;
+    if (left != static_cast<std::int32_t>(left)) throw RuntimeError(RuntimeErrorCode::Overflow);
+    r = static_cast<std::int32_t>(left);
+  });
+  main.Label5(1).setCaption(CStr(e));
+  main.Text1.setText(CStr(r));
+  // The time left never rises by more than 400 ms: after such a jump (a change of clock method)
+  // the clock holds what it showed until the measure has come back down.
+  attempt([&] {
+    const double guard = Val(Label10.Caption());
+    if (guard + 400 < r) {
+      r = static_cast<std::int32_t>(guard - 200);
+    } else {
+      Label10.setCaption(CStr(r));
+    }
+  });
+  if (r > 0) {
+    attempt([&] { Label1(1).setCaption(ClockText(OptionOn(app_.settings.optvalue, 1) ? r : e)); });
+    attempt(
+        [&] { Label1(2).setCaption(Format(TimeOf(app_.platform.loop.localTime()), "hh:mm:ss")); });
+    Timer1.setEnabled(true);
+    attempt([&] { Label_change(); });
+  }
+  if (!RunBound(app_)) {
+    r = 0;
+    app_.run.AfterZeroAction = 5;
+  }
+  if (Int(r / 1000.0) <= 0) {
+    endCountDown();
+  } else {
+    const std::int32_t u = static_cast<std::int32_t>(Int((r + 100) / 1000.0));
+    if (const int k = dueStage(u)) attempt([&] { runStage(k); });
+    if (!Timer3.Enabled()) {
+      Picture1.setVisible(true);
+      Picture2.setVisible(true);
+    }
+  }
+  if (Label13.Caption() == "0") {
+    Label13.setCaption("1");
+    attempt([&] { UseEnglishKeyboard(app_); });
+  }
+}
+
+// The stage whose second the count has reached. A stage fires in the second it names, or at the
+// first tick after it when that second got no tick (a busy machine), and once a run only. A stage
+// at the set length or above never fires; a stage at the second of an earlier one is the same
+// stage.
+int TimeGlass::dueStage(std::int32_t u) {
+  if (u == app_.run.RunSeconds) return 0;
+  const std::int32_t seconds[] = {AlarmOneSeconds, AlarmTwoSeconds, app_.settings.Time_three};
+  for (int k = 1; k <= 3; ++k) {
+    const std::int32_t at = seconds[k - 1];
+    if ((firedStages_ & (1U << k)) != 0 || u > at || at >= app_.run.RunSeconds) continue;
+    for (int j = k; j <= 3; ++j) {
+      if (seconds[j - 1] == at) firedStages_ |= 1U << j;
+    }
+    return k;
+  }
+  return 0;
+}
+
+void TimeGlass::runStage(int k) {
+  const std::string& c = app_.settings.checkvalue;
+  auto on = [&c](int position) { return OptionOn(c, position); };
+  const char* where = "time_glass.Timer1";
+  Timer1.setInterval(1000);
+  if (k == 3) {
+    Label1(1).setTop(0);
+    Label1(2).setTop(13800);
+  }
+  const bool stageOn = on(1) && on(1 + k);
+  Attempt(app_, where, [&] {
+    if (!stageOn) return;
+    if (on(14 + k)) Label8.setCaption("1");
+    Label5.setCaption(CStr(k));
+    Label2.setCaption("1");
+    Label4.setCaption("1");
+    Timer2.setEnabled(true);
+  });
+  Attempt(app_, where, [&] {
+    if (!stageOn || !on(18 + k)) return;
+    Label5.setCaption(CStr(k));
+    app_.frmProcess().Timer3.setEnabled(true);
+  });
+  Attempt(app_, where, [&] {
+    if (!stageOn || !on(23 + k)) return;
+    auto sound = [this](int entry) {
+      return app_.pathInProgramFolder("sounds\\" + SoundNames.at(entry));
+    };
+    StopMusic(app_, sound(k - 1));
+    if (k == 3 && on(6)) {
+      WavPlayLoop(app_, sound(k));
+    } else {
+      PlayMusic(app_, sound(k));
+    }
+  });
+}
+
+}  // namespace horalix

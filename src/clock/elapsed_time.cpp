@@ -1,0 +1,77 @@
+// How long the running count has lasted, by the clock method the presenter chose: the system
+// tick count, milliseconds since midnight, or the time of day in whole seconds. A method that
+// fails moves the stored choice on to the next one, which takes effect from the next run.
+#include <cmath>
+#include <exception>
+#include <limits>
+#include <optional>
+
+#include "app/app.h"
+#include "app/program_values.h"
+#include "app/runtime_error.h"
+#include "app/text_runtime.h"
+#include "app/time_conversions.h"
+#include "app/time_value.h"
+#include "clock/time_glass.h"
+#include "main/attempt.h"
+#include "main/clock_mark.h"
+#include "main/frm_exit.h"
+
+namespace horalix {
+
+namespace {
+
+bool fits32(std::int64_t v) {
+  return v >= std::numeric_limits<std::int32_t>::min() &&
+         v <= std::numeric_limits<std::int32_t>::max();
+}
+
+constexpr std::int64_t kDayMs = 86'400'000;
+
+}  // namespace
+
+std::int32_t TimeGlass::remaintime(const std::string& Timername) {
+  FrmExit& main = app_.frmExit();
+  int bankIndex = 0;
+  if (Timername == "Timer1") bankIndex = 1;
+  if (Timername == "Timer4") bankIndex = 2;
+  if (bankIndex == 0) return 0;
+  std::int32_t result = 0;
+  bool failed = false;
+  try {
+    const int method = ClockMethod(app_);
+    const double banked = Val(main.Label4(bankIndex).Caption());
+    std::optional<std::int64_t> span;
+    if (method == 0 || method == 1) {
+      // The tick count is subtracted modulo 2^32: a run across its wrap counts on.
+      if (const auto now = ClockMark(app_, method)) {
+        span = ClockSpan(method, app_.run.StartTick, *now);
+      }
+    } else if (method == 2) {
+      const std::int64_t started = TimeToSeconds(TimeValue(Label16.Caption()));
+      const std::int64_t now = TimeToSeconds(TimeOf(app_.platform.loop.localTime()));
+      span = (now - started) * 1000;
+    }
+    if (span) {
+      double sum = static_cast<double>(*span) + banked;
+      if ((method == 1 || method == 2) && sum < 0) sum += kDayMs;
+      const double rounded = std::nearbyint(sum);
+      if (!fits32(static_cast<std::int64_t>(rounded)))
+        throw RuntimeError(RuntimeErrorCode::Overflow);
+      result = static_cast<std::int32_t>(rounded);
+    }
+  } catch (const std::exception& e) {
+    app_.platform.log(std::string("remaintime: ") + e.what());
+    failed = true;
+  }
+  if (failed) {
+    // The next method from the next run on; the last method stays.
+    Attempt(app_, "remaintime", [&] {
+      const int method = ClockMethod(app_);
+      if (method < 2) ProgramValues(app_).writeNumber("clockmode", method + 1);
+    });
+  }
+  return result;
+}
+
+}  // namespace horalix

@@ -1,0 +1,108 @@
+// The clock window's show-and-place sequencer: it brings the parked clock to its saved place and
+// draws it, hands a reminder over to the blink with its counters armed, and parks the clock again
+// after the reminder when the clocks are meant to stay hidden. One state runs per tick:
+// 1 place, 2 shown, 3 settle, 4 park, 5 parked, 6 reminder.
+#include <algorithm>
+
+#include "app/app.h"
+#include "app/text_runtime.h"
+#include "clock/time_glass.h"
+#include "main/attempt.h"
+#include "main/clock_placement.h"
+#include "main/frm_exit.h"
+#include "main/run_state.h"
+
+namespace horalix {
+
+void TimeGlass::Timer2_Timer() {
+  auto draw = [this] { ShowStatue(Label11.Caption(), wantedSize()); };
+  switch (static_cast<int>(Val(Label2.Caption()))) {
+    case 1:
+      Attempt(app_, "time_glass.Timer2", [&] { placeAtSavedPosition(); });
+      Label2.setCaption("2");
+      Attempt(app_, "time_glass.Timer2", draw);
+      break;
+    case 2:
+      Label2.setCaption("3");
+      draw();
+      if (Label4.Caption() == "1") Label2.setCaption("6");
+      break;
+    case 3:
+      Label4.setCaption("0");
+      Timer2.setEnabled(false);
+      Picture1.setVisible(true);
+      Picture2.setVisible(true);
+      draw();
+      break;
+    case 4:
+      move(-Width() - 5000, -Height() - 5000, Width(), Height());
+      Label2.setCaption("5");
+      Label8.setCaption("0");
+      break;
+    case 5:
+      Label2.setCaption("3");
+      Label8.setCaption("0");
+      break;
+    case 6:
+      Label2.setCaption("4");
+      app_.platform.loop.doEvents();
+      handOverToBlink();
+      break;
+    default:
+      break;
+  }
+  app_.platform.loop.doEvents();
+}
+
+// The saved place, pulled inside the primary screen: a place beyond the right edge becomes the
+// right edge less 100 twips, one above or below the screen the top edge.
+void TimeGlass::placeAtSavedPosition() {
+  const SavedPosition at = ReadSavedPosition(app_, "clockleft", "clocktop");
+  const int width = app_.run.BackPictureOn ? Width() : Label9.Width();
+  const int maxLeft = app_.run.ScreenWidthPx * app_.platform.desktop.twipsPerPixelX() - width - 100;
+  int left = at.left >= 0 && maxLeft > at.left ? at.left : maxLeft;
+  if (left < 0) left = 0;
+  const int screenHeight = app_.run.ScreenHeightPx * app_.platform.desktop.twipsPerPixelY();
+  const int top = at.top >= 0 && screenHeight > at.top ? at.top : 0;
+  move(left, top, Width(), Height());
+}
+
+// The count goes on downwards while more than a second remains before zero, and as overtime
+// from the zero reminder on. The blink counters are numbers of 450 ms half-periods.
+void TimeGlass::handOverToBlink() {
+  const std::string stage = Label5.Caption();
+  const bool down = Val(app_.frmExit().Text1.Caption()) > 1000 && stage < "4";
+  Timer1.setEnabled(down);
+  Timer4.setEnabled(!down);
+  Timer2.setEnabled(false);
+  Timer3.setEnabled(true);
+
+  const std::string& c = app_.settings.checkvalue;
+  auto on = [&c](int k) { return OptionOn(c, k); };
+  const std::int32_t T = app_.settings.tellShowtime;
+  auto& count = app_.run.BlinkCount;
+  auto& hold = app_.run.BlinkHold;
+  auto armPlain = [&](int enable, int flash) {
+    count = on(1) && on(enable) && on(flash) ? 2 * T : 0;
+    hold = 2 * T;
+  };
+  // The third alarm and the zero reminder last at most their span, or all of it with the
+  // continuous reminder on.
+  auto armSpan = [&](int enable, int flash, std::int32_t span, bool flashWholeSpan) {
+    if (!(on(1) && on(enable))) return;
+    const std::int32_t shortSpan = std::min(T, span);
+    hold = 2 * (on(6) ? span : shortSpan);
+    if (!on(flash)) {
+      count = 0;
+    } else {
+      count = 2 * (on(6) && flashWholeSpan ? span : shortSpan);
+    }
+  };
+  if (stage == "0") armPlain(1, 14);
+  if (stage == "1") armPlain(2, 15);
+  if (stage == "2") armPlain(3, 16);
+  if (stage == "3") armSpan(4, 17, app_.settings.Time_three, true);
+  if (stage == "4") armSpan(5, 18, app_.settings.time_end, false);
+}
+
+}  // namespace horalix

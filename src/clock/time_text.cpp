@@ -1,0 +1,65 @@
+// The text the clock shows: the count in seconds, in minutes and seconds, or in hours, minutes
+// and seconds, with the overtime prefix while counting up; or the time of day when the presenter
+// switched the clock to that view.
+#include "app/app.h"
+#include "app/format_picture.h"
+#include "app/setting_readers.h"
+#include "app/text_runtime.h"
+#include "app/time_conversions.h"
+#include "app/time_value.h"
+#include "clock/display_format.h"
+#include "clock/time_glass.h"
+#include "clock/time_glass_two.h"
+#include "main/frm_exit.h"
+
+namespace horalix {
+
+int DisplayFormat(const std::string& optvalue) {
+  int format = 3;
+  if (CInt(Mid(optvalue, 3, 1)) == 1) format = 1;
+  if (CInt(Mid(optvalue, 4, 1)) == 1) format = 2;
+  if (CInt(Mid(optvalue, 5, 1)) == 1) format = 3;
+  return format;
+}
+
+std::string CountText(int format, int hours, int minutes, int seconds) {
+  switch (format) {
+    case 1:
+      return CStr((hours * 60 + minutes) * 60 + seconds);
+    case 2:
+      return Format(hours * 60 + minutes, "00") + ":" + Format(seconds, "00");
+    default:
+      return Format(hours, "00") + ":" + Format(minutes, "00") + ":" + Format(seconds, "00");
+  }
+}
+
+std::string ClockText(std::int32_t ms) {
+  const std::vector<std::string> parts = Split(SplitMilliseconds(ms), "\\");
+  return Format(Val(parts.at(0)), "00") + ":" + Format(Val(parts.at(1)), "00") + ":" +
+         Format(Val(parts.at(2)), "00");
+}
+
+std::string TimeOfDayText(App& app, int format) {
+  return Format(TimeOf(app.platform.loop.localTime()), format == 2 ? "hh:mm" : "hh:mm:ss");
+}
+
+void TimeGlass::Label_change() {
+  const int format = DisplayFormat(app_.settings.optvalue);
+  std::string text;
+  if (Label1(1).Top() != 0) {
+    text = TimeOfDayText(app_, format);
+  } else {
+    const double t = TimeValue(Label1(1).Caption());
+    text = CountText(format, Hour(t), Minute(t), Second(t));
+    if (app_.frmExit().Lab_time_state.Caption() != "0") text = app_.run.OvertimePrefix + text;
+  }
+  Label11.setCaption(text);
+  const int size = wantedSize();
+  ShowStatue(text, size);
+  if (ReadSecondScreen(app_) == 1) {
+    app_.timeGlassTwo().ShowStatue(Label11.Caption(), size + MirrorSizeAdd);
+  }
+  app_.platform.loop.doEvents();
+}
+
+}  // namespace horalix
