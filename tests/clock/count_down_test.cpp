@@ -1,0 +1,195 @@
+// A manual run of the floating clock in virtual time: the run start's first text, the rhythm of
+// the count-down, the reminder stages with their flashing, prompt bar and sound, the end of the
+// count, and runs across the wrap of the tick count or past a second that got no tick.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "bars/frm_process.h"
+#include "main/main_window_fixture.h"
+#include "main/timing_control.h"
+
+namespace horalix::test {
+namespace {
+
+class CountDownTest : public MainWindowTest {
+ protected:
+  struct Stage {
+    std::string stage;  // time_glass.Label5 as the prompt bar found it
+    std::string left;   // the shown text at that moment
+    std::string flash;  // time_glass.Label8: "1" when the stage flashes the text
+    bool operator==(const Stage&) const = default;
+  };
+
+  CountDownTest() {
+    for (const char* file : {"sounds\\start.wav", "sounds\\Timeout.wav", "sounds\\Stop.wav"}) {
+      installFile(file);
+    }
+  }
+
+  // The program started, the clock prepared idle as at launch, the prompt bar's start replaced
+  // by a recorder of the stage it was asked to show.
+  void launch() {
+    start();
+    clock.Timer5.setEnabled(true);
+    runStart();
+    FrmProcess& bar = app.frmProcess();
+    bar.Timer3.onTick = [this, &bar] {
+      bar.Timer3.setEnabled(false);
+      barStarts.push_back(
+          {clock.Label5.Caption(), clock.Label11.Caption(), clock.Label8.Caption()});
+    };
+  }
+  void startRun() {
+    StartTiming(app);
+    runStart();
+  }
+  // Advances until the shown text changes (at most `limit` ms); returns the ms it took.
+  std::int64_t untilTextChanges(std::int64_t limit = 5000) {
+    const std::string before = shown();
+    for (std::int64_t waited = 1; waited <= limit; ++waited) {
+      loop.advance(1);
+      if (shown() != before) return waited;
+    }
+    return -1;
+  }
+  std::string shown() const { return clock.Label11.Caption(); }
+  std::vector<std::string> playedSounds() const {
+    std::vector<std::string> played;
+    for (const auto& w : sound.waves()) {
+      if (!w.path.empty())
+        played.push_back(w.path.substr(w.path.rfind('\\') + 1) + (w.loop ? "*" : ""));
+    }
+    return played;
+  }
+
+  std::vector<Stage> barStarts;
+};
+
+TEST_F(CountDownTest, TheFirstRunShowsTheSetTimeThenTicksASecondLaterAndEvery200Ms) {
+  launch();
+  startRun();
+  EXPECT_EQ(shown(), "02:30");
+  EXPECT_EQ(app.run.RunSeconds, 150);
+  EXPECT_EQ(playedSounds(), std::vector<std::string>{"start.wav"});
+  // The first tick of the first run comes 1000 ms after the start: 149.4 s left.
+  EXPECT_EQ(untilTextChanges(), 1000);
+  EXPECT_EQ(shown(), "02:29");
+  EXPECT_EQ(main.Text1.Text(), "149400");
+  EXPECT_EQ(clock.Timer1.Interval(), 200);
+  // From then on the text changes once a second, at the 200 ms tick after each whole second.
+  EXPECT_EQ(untilTextChanges(), 600);
+  EXPECT_EQ(shown(), "02:28");
+  for (const char* next : {"02:27", "02:26", "02:25"}) {
+    EXPECT_EQ(untilTextChanges(), 1000);
+    EXPECT_EQ(shown(), next);
+  }
+}
+
+TEST_F(CountDownTest, ALaterRunStartsFromTheIntervalThePreviousRunLeft) {
+  launch();
+  startRun();
+  loop.advance(3000);
+  StopTiming(app);
+  loop.advance(200);  // the next tick finds the run unbound and ends the count
+  ASSERT_FALSE(clock.Timer1.Enabled());
+  ASSERT_TRUE(main.menu_one(1).Enabled());
+  startRun();
+  EXPECT_EQ(shown(), "02:30");
+  loop.advance(199);
+  EXPECT_EQ(main.Text1.Text(), "0") << "no tick yet";
+  loop.advance(1);
+  EXPECT_EQ(main.Text1.Text(), "150200");
+  EXPECT_EQ(shown(), "02:30");
+}
+
+TEST_F(CountDownTest, EachStageFlashesStartsThePromptBarAndPlaysItsSoundOnce) {
+  launch();
+  startRun();
+  loop.advance(151'000);
+  const std::vector<Stage> expected = {
+      {"1", "01:00", "1"}, {"2", "00:30", "1"}, {"3", "00:05", "1"}};
+  EXPECT_EQ(barStarts, expected);
+  // Stage 3 repeats its sound with the continuous reminder on (the default).
+  EXPECT_EQ(playedSounds(),
+            (std::vector<std::string>{"start.wav", "Timeout.wav", "Timeout.wav", "Timeout.wav*"}));
+  // Zero stops the count and ends the run.
+  EXPECT_FALSE(clock.Timer1.Enabled());
+  EXPECT_TRUE(main.menu_one(1).Enabled());
+  EXPECT_EQ(shown(), "00:00");
+}
+
+TEST_F(CountDownTest, AStageTickWaitsASecondSoTheStageRunsOnce) {
+  launch();
+  startRun();
+  // Up to the stage tick at one minute left.
+  while (shown() != "01:00" && loop.now() < 200'000) loop.advance(1);
+  ASSERT_EQ(clock.Timer1.Interval(), 1000);
+  EXPECT_EQ(untilTextChanges(), 1000);
+  EXPECT_EQ(shown(), "00:59");
+  EXPECT_EQ(clock.Timer1.Interval(), 200);
+}
+
+TEST_F(CountDownTest, ClearingTheBindingEndsTheCountAtTheNextTick) {
+  launch();
+  startRun();
+  loop.advance(5000);
+  main.Label13(0).setCaption("");
+  loop.advance(200);
+  EXPECT_FALSE(clock.Timer1.Enabled());
+  EXPECT_EQ(app.run.AfterZeroAction, 5);
+  EXPECT_TRUE(main.menu_one(1).Enabled()) << "the run has ended";
+  loop.advance(20);
+  EXPECT_FALSE(clock.Timer5.Enabled()) << "the run start ran again and found no run";
+  loop.advance(5000);
+  EXPECT_FALSE(clock.Timer1.Enabled());
+}
+
+TEST_F(CountDownTest, ARunAcrossTheWrapOfTheTickCountCountsOn) {
+  launch();
+  // The 32-bit tick count wraps 10 s into the run.
+  loop.setTickBase(static_cast<std::uint32_t>(-(loop.now() + 10'000)));
+  startRun();
+  loop.advance(9'000);
+  EXPECT_EQ(shown(), "02:21");
+  loop.advance(4'000);
+  EXPECT_EQ(shown(), "02:17");
+  EXPECT_TRUE(clock.Timer1.Enabled());
+  EXPECT_FALSE(registry.raw(platform::RegRoot::CurrentUser, "Vantrel", "clockmode"))
+      << "the clock method is not moved on";
+}
+
+TEST_F(CountDownTest, AStageWhoseSecondGotNoTickFiresOnceAtTheNextTick) {
+  launch();
+  startRun();
+  // Up to the last tick in the 61st second before the end.
+  while (main.Text1.Text() == "0" || std::stoi(main.Text1.Text()) > 61'000) loop.advance(200);
+  ASSERT_TRUE(barStarts.empty());
+  // The machine is busy for 1.2 s: the second of the first stage gets no tick.
+  loop.sleep(1200);
+  loop.advance(101);  // the overdue tick, and the prompt bar's start 100 ms after it
+  ASSERT_EQ(barStarts.size(), 1U);
+  EXPECT_EQ(barStarts[0].stage, "1");
+  EXPECT_EQ(barStarts[0].left, "00:59");
+  loop.advance(40'000);
+  ASSERT_EQ(barStarts.size(), 2U) << "stage 1 not again, stage 2 in its own second";
+  EXPECT_EQ(barStarts[1].stage, "2");
+  EXPECT_EQ(barStarts[1].left, "00:30");
+}
+
+TEST_F(CountDownTest, StagesAtTheSetLengthOrAtTheSameSecondFireNoMore) {
+  launch();
+  app.settings.Time_all = 90.0 / 86400;
+  app.settings.Time_one = 90;  // the set length: never
+  app.settings.Time_two = 30;
+  app.settings.Time_three = 30;  // the second stage's second: once, as stage 2
+  startRun();
+  loop.advance(91'000);
+  ASSERT_EQ(barStarts.size(), 1U);
+  EXPECT_EQ(barStarts[0].stage, "2");
+}
+
+}  // namespace
+}  // namespace horalix::test
