@@ -1,6 +1,7 @@
 // A small look into the running program for the Wine tests, since Wine's tasklist is a stub:
 //   probe pids <image name>   the process ids of the processes with that image, one a line
-//   probe windows <pid>       the top-level windows of a process: "<visible> <class>\t<title>"
+//   probe windows <pid>       the top-level windows of a process:
+//                             "<visible> <class>\t<title>\t<left>,<top>,<right>,<bottom>"
 //   probe texts <pid>         the texts of the message boxes of a process, one a line
 //   probe ok <pid>            answers the message boxes of a process with OK
 // Output is UTF-8. Exit code 0, or 2 on a usage error.
@@ -78,8 +79,11 @@ int pids(const wchar_t* image) {
 
 int windows(DWORD pid) {
   for (HWND hwnd : windowsOf(pid)) {
-    std::printf("%d %s\t%s\n", IsWindowVisible(hwnd) ? 1 : 0, utf8(className(hwnd)).c_str(),
-                utf8(windowText(hwnd)).c_str());
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    std::printf("%d %s\t%s\t%ld,%ld,%ld,%ld\n", IsWindowVisible(hwnd) ? 1 : 0,
+                utf8(className(hwnd)).c_str(), utf8(windowText(hwnd)).c_str(), r.left, r.top,
+                r.right, r.bottom);
   }
   return 0;
 }
