@@ -134,6 +134,19 @@ TEST_F(RegistryTest, ShellReadsATextUpToItsFirstNul) {
   EXPECT_EQ(shell.regRead(std::string(kShellKey) + "cut"), ShellValue(std::string("ab")));
 }
 
+TEST_F(RegistryTest, ShellReadsBinaryAndMultiTextValuesAsLists) {
+  ASSERT_EQ(registry.setValue(RegRoot::CurrentUser, kKey, "bytes",
+                              {regtype::Binary, std::string("\x01\x00\xff", 3)}),
+            regresult::Success);
+  ASSERT_EQ(registry.setValue(RegRoot::CurrentUser, kKey, "texts",
+                              {regtype::MultiSz, std::string("会议\0课堂\0\0", 15)}),
+            regresult::Success);
+  EXPECT_EQ(shell.regRead(std::string(kShellKey) + "bytes"),
+            ShellValue(std::vector<std::uint8_t>{1, 0, 255}));
+  EXPECT_EQ(shell.regRead(std::string(kShellKey) + "texts"),
+            ShellValue(std::vector<std::string>{"会议", "课堂"}));
+}
+
 TEST_F(RegistryTest, ShellCreatesMissingKeysOnWrite) {
   ASSERT_TRUE(shell.regWrite(std::string(kShellKey) + "a\\b\\v", std::string("1"), "REG_SZ"));
   EXPECT_TRUE(registry.keyExists(RegRoot::CurrentUser, std::string(kKey) + "\\a\\b"));
