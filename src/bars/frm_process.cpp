@@ -1,25 +1,108 @@
 #include "bars/frm_process.h"
 
 #include "app/app.h"
+#include "app/setting_readers.h"
+#include "app/window_utilities.h"
+#include "main/attempt.h"
+#include "main/frm_exit.h"
 
 namespace horalix {
 
+BarRole BarRole::primary() { return {}; }
+
+BarRole BarRole::extendedScreen() {
+  BarRole role;
+  role.extended = true;
+  role.hideGap = 5000;
+  role.leftKey = "processtwo_left";
+  role.topKey = "processtwo_top";
+  role.readsSizeOffset = true;
+  role.drivesPartner = false;
+  return role;
+}
+
 FrmProcess::FrmProcess(App& app, const std::string& name)
     : Form(app.platform.forms, name),
+      Label1(addControl("Label1", -1, platform::ControlKind::Label)),
       Timer1(addTimer("Timer1", 500)),
       Timer2(addTimer("Timer2", 1000)),
       Timer3(addTimer("Timer3", 100)),
       Timer4(addTimer("Timer4", 500)),
-      app_(app) {
-  move(0, 0, 4800, 600);
+      app_(app),
+      role_(name == "Frm_process_two" ? BarRole::extendedScreen() : BarRole::primary()) {
+  // The design: a bare window (no caption, no task-bar button), the system highlight colour
+  // behind a self-sizing text.
+  setBorderStyle(0);
+  move(0, 0, 5925, 2310);
+  setBackColor(0x8000000D);
+  Label1.setAutoSize(true);
+  Label1.setCaption("你的演讲时间还剩20秒");
+  Label1.move(240, 120, Label1.Width(), Label1.Height());
+  Timer4.onTick = [this] { keepOnTopTick(); };
+  // The extended screen's bar composes its text from the primary bar's and is placed by its
+  // own rules; until it does, only the primary bar starts and counts.
+  if (!role_.extended) {
+    Timer2.onTick = [this] { textTick(); };
+    Timer3.onTick = [this] { startTick(); };
+  }
 }
 
-void FrmProcess::park() {
-  const auto screen = app_.platform.desktop.primaryScreen();
-  const int screenTwips = screen.width() * app_.platform.desktop.twipsPerPixelX();
-  move((screenTwips - Width()) / 2, -Height() - 2000, Width(), Height());
+int FrmProcess::screenWidthTwips() const {
+  return app_.run.ScreenWidthPx * app_.platform.desktop.twipsPerPixelX();
 }
 
-void FrmProcess::Form_Load() { park(); }
+int FrmProcess::screenHeightTwips() const {
+  return app_.run.ScreenHeightPx * app_.platform.desktop.twipsPerPixelY();
+}
+
+int FrmProcess::centredLeft() const {
+  const int w = screenWidthTwips();
+  return (role_.extended ? w : 0) + (w - Width()) / 2;
+}
+
+FrmProcess* FrmProcess::partner() {
+  if (!role_.drivesPartner || ReadSecondScreen(app_) != 1) return nullptr;
+  return &app_.frmProcessTwo();
+}
+
+void FrmProcess::Form_Load() {
+  Attempt(app_, "Frm_process load", [&] { SetTopmost(app_, *this); });
+  loadLook();
+  Attempt(app_, "Frm_process load", [&] {
+    setWidth(Label1.Width() + 480);
+    setHeight(Label1.Height() + 240);
+  });
+  park(5000);
+}
+
+void FrmProcess::park(int gap) {
+  setTop(-Height() - gap);
+  setLeft(centredLeft());
+}
+
+void FrmProcess::Form_Resize() {
+  Label1.setLeft(240);
+  Label1.setTop(120);
+  setHeight(Label1.Height() + 240);
+  setWidth(Label1.Width() + 480);
+}
+
+void FrmProcess::tuichu() {
+  if (FrmProcess* two = partner()) two->tuichu();
+  for (platform::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4}) t->setEnabled(false);
+  park(role_.hideGap);
+}
+
+// Re-tops the bar at four ticks one second apart. The first tick comes after the design's
+// 500 ms only at the bar's first start: nothing sets the interval back.
+void FrmProcess::keepOnTopTick() {
+  // The extended screen's bar cancels any hold-off, so that it is re-topped on this very tick.
+  if (role_.extended) app_.frmExit().Label1.setCaption("0");
+  Attempt(app_, "Frm_process keep on top", [&] { SetTopmost(app_, *this); });
+  Timer4.setInterval(1000);
+  if (keepOnTopCount_ < 1) Timer4.setEnabled(false);
+  keepOnTopCount_ = static_cast<std::int16_t>(keepOnTopCount_ - 1);
+  if (FrmProcess* two = partner()) two->Timer4.setEnabled(true);
+}
 
 }  // namespace horalix

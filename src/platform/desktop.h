@@ -56,6 +56,10 @@ class Desktop {
   virtual void setTopmost(Form& form) = 0;
   // Colour key and alpha of a layered window: alpha 0..255; colorKey < 0 for none.
   virtual void setTransparent(Form& form, std::int64_t colorKey, int alpha) = 0;
+  // Lets the user move the window with the pointer, as by its caption, until the left button
+  // is released; returns after the drop. A desktop without a pointer leaves the window where
+  // it is.
+  virtual void dragWithPointer(Form& form) { (void)form; }
 
   // Loads and activates the US English keyboard layout ("00000409").
   virtual bool useEnglishKeyboard() = 0;

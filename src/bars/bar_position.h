@@ -1,0 +1,31 @@
+// Where the prompt bars are kept between runs: TimeData.db [clocksite] first, the registry
+// values of the same names when the file holds none.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace horalix {
+
+class App;
+
+// A bar position in twips; -100 in either coordinate means "not stored".
+struct BarPosition {
+  std::int32_t left = -100;
+  std::int32_t top = -100;
+};
+
+// Reads both coordinates from [clocksite]; when either is -100 (or missing), both again from the
+// registry, through the scripting shell and, when that fails, the registry functions. A value
+// the registry does not hold either reads as -100, so that the caller can tell "stored nowhere"
+// from a stored 0.
+BarPosition ReadBarPosition(App& app, const std::string& leftKey, const std::string& topKey);
+
+// Writes the position as text into [clocksite], then as REG_DWORD values of the same names
+// (shell first, the registry functions for both when the shell fails). No clamping.
+void SaveBarPosition(App& app, const std::string& leftKey, const std::string& topKey,
+                     std::int32_t left, std::int32_t top);
+void SaveProcessPos(App& app, std::int32_t left, std::int32_t top);
+void SaveProcessTwoPos(App& app, std::int32_t left, std::int32_t top);
+
+}  // namespace horalix

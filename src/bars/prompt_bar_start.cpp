@@ -1,0 +1,108 @@
+// The prompt bar's one-shot start: another window writes the alarm stage into time_glass.Label5
+// and enables Timer3; 100 ms later the bar takes its look, its display time and its first
+// caption, goes to its stored place and starts its text update and keep-on-top run.
+#include "app/app.h"
+#include "app/text_runtime.h"
+#include "app/time_conversions.h"
+#include "bars/bar_position.h"
+#include "bars/frm_process.h"
+#include "bars/prompt_bar_text.h"
+#include "clock/time_glass.h"
+#include "main/attempt.h"
+#include "main/frm_exit.h"
+#include "main/run_state.h"
+
+namespace horalix {
+
+void FrmProcess::startTick() {
+  const SettingsBlock& settings = app_.settings;
+  auto step = [&](auto&& statement) { Attempt(app_, "Frm_process.Timer3", statement); };
+
+  for (platform::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4}) t->setEnabled(false);
+  // No hold-off: the keep-on-top run takes effect at once.
+  app_.frmExit().Label1.setCaption("0");
+  loadLook();
+  step([&] { barStage_ = CInt(Val(app_.timeGlass().Label5.Caption())); });
+
+  displayCounter_ = settings.tellShowtime;
+  std::int32_t seconds = 0;
+  switch (barStage_) {
+    case 1:
+    case 7:
+      seconds = settings.Time_one;
+      break;
+    case 2:
+      seconds = settings.Time_two;
+      break;
+    case 3:
+      seconds = settings.Time_three;
+      // The third reminder may keep the bar on screen until zero.
+      if (OptionOn(settings.checkvalue, 1) && OptionOn(settings.checkvalue, 4) &&
+          OptionOn(settings.checkvalue, 6)) {
+        displayCounter_ = static_cast<std::int16_t>(settings.Time_three);
+      }
+      break;
+    case 4:
+      break;
+    default:
+      displayCounter_ = 0;
+  }
+  step([&] { barTime_ = SecondsToTime(seconds); });
+  step([&] { timeText_ = BarTimeText(seconds * 1000, barTime_); });
+
+  switch (barStage_) {
+    case 1:
+    case 2:
+    case 3:
+    case 7:
+    case 4:
+      step([&] {
+        if (barStage_ == 4 && Len(settings.tellShowtext) >= 1) {
+          Label1.setCaption(settings.tellShowtext);
+        } else {
+          Label1.setCaption(settings.tellprocesstext + (barStage_ == 4 ? "超时" : "还剩") +
+                            timeText_);
+        }
+      });
+      Form_Resize();
+      step([&] {
+        if (FrmProcess* two = partner()) two->Label1.setCaption(Label1.Caption());
+      });
+      Timer1.setEnabled(false);
+      Timer2.setEnabled(true);
+      Timer3.setEnabled(false);
+      break;
+    default:
+      // Any other stage hides the bar.
+      Timer1.setEnabled(false);
+      Timer2.setEnabled(false);
+      Timer3.setEnabled(false);
+      tuichu();
+      app_.platform.loop.doEvents();
+      return;
+  }
+
+  setWidth(Label1.Width() + 480);
+  setHeight(Label1.Height() + 240);
+  Form_Resize();
+  placeAtStoredPosition();
+  step([&] {
+    if (FrmProcess* two = partner()) two->Timer3.setEnabled(true);
+  });
+  keepOnTopCount_ = 3;
+  Timer4.setEnabled(true);
+}
+
+// The stored position serves while it fits the primary screen; otherwise, for this showing
+// only, the bar is centred horizontally and put 200 twips below the top edge. A bar whose
+// position is stored nowhere (neither the file nor the registry) is placed the same way, not at
+// the screen's corner.
+void FrmProcess::placeAtStoredPosition() {
+  const BarPosition at = ReadBarPosition(app_, role_.leftKey, role_.topKey);
+  const int w = screenWidthTwips();
+  const int h = screenHeightTwips();
+  setLeft(at.left >= 0 && at.left <= w - Width() ? at.left : (w - Width()) / 2);
+  setTop(at.top >= 0 && at.top <= h ? at.top : 200);
+}
+
+}  // namespace horalix

@@ -1,0 +1,140 @@
+// The prompt bar's once-a-second text update from the run state.
+#include "bars/prompt_bar_text.h"
+
+#include <vector>
+
+#include "app/app.h"
+#include "app/format_picture.h"
+#include "app/text_runtime.h"
+#include "app/time_conversions.h"
+#include "app/time_value.h"
+#include "bars/frm_process.h"
+#include "clock/time_glass.h"
+#include "main/attempt.h"
+#include "main/frm_exit.h"
+#include "main/run_state.h"
+
+namespace horalix {
+
+namespace {
+
+std::string TwoDigits(int n) { return Format(static_cast<double>(n), "00"); }
+
+}  // namespace
+
+double BarTimeOf(std::int32_t ms) {
+  const std::vector<std::string> parts = Split(SplitMilliseconds(ms), "\\");
+  return TimeValue(TwoDigits(CInt(parts.at(0))) + ":" + TwoDigits(CInt(parts.at(1))) + ":" +
+                   TwoDigits(CInt(parts.at(2))));
+}
+
+std::string BarTimeText(std::int32_t ms, double barTime) {
+  const auto seconds = static_cast<std::int64_t>(Int(ms / 1000.0));
+  if (seconds >= 3600) {
+    return std::to_string(Hour(barTime)) + "时" + TwoDigits(Minute(barTime)) + "分" +
+           TwoDigits(Second(barTime)) + "秒";
+  }
+  if (seconds >= 60)
+    return std::to_string(Minute(barTime)) + "分" + TwoDigits(Second(barTime)) + "秒";
+  return std::to_string(seconds) + "秒";
+}
+
+void FrmProcess::parkFromTick() {
+  for (platform::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4}) t->setEnabled(false);
+  park(2000);
+  tuichu();
+}
+
+// Every step runs even when one before it failed. The display counter, set by the start, falls
+// by one a tick; the bar parks when it has run out, except at zero with the option to keep the
+// bar until the end of the run.
+void FrmProcess::textTick() {
+  FrmExit& main = app_.frmExit();
+  const SettingsBlock& settings = app_.settings;
+  auto step = [&](auto&& statement) { Attempt(app_, "Frm_process.Timer2", statement); };
+
+  std::int32_t ms = 0;
+  step([&] { ms = CLng(main.Text1.Text()); });
+  // A count of a day or more keeps the time shown before.
+  step([&] { barTime_ = BarTimeOf(ms); });
+  step([&] {
+    if (FrmProcess* two = partner()) two->Timer2.setEnabled(true);
+  });
+  step([&] { barStage_ = CInt(Val(app_.timeGlass().Label5.Caption())); });
+
+  if (displayCounter_ > 0) {
+    displayCounter_ = static_cast<std::int16_t>(displayCounter_ - 1);
+    switch (barStage_) {
+      case 1:
+      case 2:
+      case 3:
+        step([&] {
+          timeText_ = BarTimeText(ms, barTime_);
+          Label1.setCaption(settings.tellprocesstext + "还剩" + timeText_);
+          Form_Resize();
+        });
+        // The bar leaves with the last second of the run.
+        step([&] {
+          if (Val(main.Text1.Text()) < 1000) displayCounter_ = 0;
+        });
+        break;
+      case 4:
+        break;
+      case 7:
+        Form_Resize();
+        break;
+      default:
+        displayCounter_ = 0;
+    }
+    step([&] {
+      if (FrmProcess* two = partner()) {
+        two->Timer2.setEnabled(true);
+        two->Label1.setCaption(Label1.Caption());
+      }
+    });
+  }
+
+  switch (barStage_) {
+    case 1:
+    case 2:
+    case 3:
+    case 5:
+    case 6:
+      if (displayCounter_ < 1) parkFromTick();
+      break;
+    case 4:
+      step([&] {
+        timeText_ = BarTimeText(ms, barTime_);
+        Label1.setCaption(Len(settings.tellShowtext) >= 1
+                              ? settings.tellShowtext
+                              : settings.tellprocesstext + "超时" + timeText_);
+        Form_Resize();
+      });
+      if (OptionOn(settings.checkvalue, 1)) {
+        if (OptionOn(settings.checkvalue, 6)) {
+          // The bar stays and keeps counting the time over.
+          Timer1.setEnabled(false);
+          Timer2.setEnabled(true);
+          Timer3.setEnabled(false);
+        } else if (displayCounter_ < 1) {
+          parkFromTick();
+        }
+      }
+      break;
+    case 7:
+      // The preview runs down twice as fast while the counter is positive, then ends by letting
+      // the document watch run again.
+      displayCounter_ = static_cast<std::int16_t>(displayCounter_ - 1);
+      if (displayCounter_ < 0) {
+        parkFromTick();
+        main.Timer4.setEnabled(true);
+      }
+      break;
+    default:
+      displayCounter_ = 0;
+      parkFromTick();
+  }
+  app_.platform.loop.doEvents();
+}
+
+}  // namespace horalix

@@ -1,0 +1,55 @@
+// A started program whose primary prompt bar a test asks for as the clock's count-down tick
+// does: it writes the time the clock shows into Frm_exit.Text1 and the stage into
+// time_glass.Label5, then enables the bar's start timer.
+#pragma once
+
+#include <string>
+
+#include "app/ini_read_write.h"
+#include "bars/frm_process.h"
+#include "main/main_window_fixture.h"
+
+namespace horalix::test {
+
+class PromptBarTest : public MainWindowTest {
+ protected:
+  void SetUp() override { start(); }
+
+  // The primary screen's full-screen area in twips.
+  int screenWidth() const { return app.run.ScreenWidthPx * 15; }
+  int screenHeight() const { return app.run.ScreenHeightPx * 15; }
+  int centredLeft(const FrmProcess& b) const { return (screenWidth() - b.Width()) / 2; }
+
+  void writeIni(const std::string& section, const std::string& key, const std::string& value) {
+    IniReadWrite(files, "write", app.iniPath(), section, key, value);
+  }
+  void storePosition(int left, int top) {
+    writeIni("clocksite", "processleft", std::to_string(left));
+    writeIni("clocksite", "processtop", std::to_string(top));
+  }
+
+  // The clock shows `ms` milliseconds.
+  void clockShows(int ms) { main.Text1.setText(std::to_string(ms)); }
+  // The clock asks for the bar at `stage`; the start runs 100 ms later.
+  void askForBar(const std::string& stage, int ms) {
+    clockShows(ms);
+    clock.Label5.setCaption(stage);
+    bar.Timer3.setEnabled(true);
+    loop.advance(100);
+  }
+
+  bool onScreen(const FrmProcess& b) const { return b.Top() >= 0; }
+  bool parked(const FrmProcess& b) const {
+    return b.Top() == -b.Height() - 2000 && b.Left() == centredLeft(b) && !b.Timer1.Enabled() &&
+           !b.Timer2.Enabled() && !b.Timer3.Enabled() && !b.Timer4.Enabled();
+  }
+  bool fitsItsText(const FrmProcess& b) const {
+    return b.Label1.Left() == 240 && b.Label1.Top() == 120 && b.Width() == b.Label1.Width() + 480 &&
+           b.Height() == b.Label1.Height() + 240;
+  }
+
+  FrmProcess& bar = app.frmProcess();
+  FrmProcess& barTwo = app.frmProcessTwo();
+};
+
+}  // namespace horalix::test
