@@ -1,0 +1,109 @@
+// The reminder's blink: its length in 450 ms half-periods, its blank halves, and the clock parked
+// again after a reminder when the clocks are meant to stay hidden.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "main/main_window_fixture.h"
+
+namespace horalix::test {
+namespace {
+
+class ReminderBlinkTest : public MainWindowTest {
+ protected:
+  bool faceBlank() {
+    const auto& drawn = clock.Picture2.drawing();
+    return std::none_of(drawn.begin(), drawn.end(), [](const platform::DrawOp& op) {
+      return op.kind == platform::DrawOp::Kind::Text && !op.text.empty();
+    });
+  }
+};
+
+TEST_F(ReminderBlinkTest, TheBlinkRunsItsHalfPeriodsThenParksAHiddenClock) {
+  struct Case {
+    const char* flash;
+    int count, hold;
+    int ticks;   // until the blink stops: the counters are tested before they go down
+    int blanks;  // ticks that left the face blank
+  };
+  const Case cases[] = {{"0", 0, 6, 7, 0}, {"1", 4, 4, 5, 2}, {"1", 0, 0, 1, 0}};
+  start();
+  clock.Label1(1).setCaption("00:01:00");
+  clock.Label11.setCaption("01:00");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.flash << " " << c.count << " " << c.hold);
+    clock.move(1000, 1000, clock.Width(), clock.Height());
+    main.Text1.setText("60000");
+    main.Lab_time_state.setCaption("0");
+    clock.Label8.setCaption(c.flash);
+    clock.Label4.setCaption("1");  // a reminder
+    clock.Label3.setCaption("0");  // with the clocks hidden
+    clock.Label2.setCaption("4");
+    app.run.BlinkCount = c.count;
+    app.run.BlinkHold = c.hold;
+    clock.ShowStatue("01:00", 40);
+    clock.Timer3.setEnabled(true);
+    int ticks = 0, blanks = 0;
+    while (clock.Timer3.Enabled() && ticks < 50) {
+      loop.advance(450);
+      ++ticks;
+      if (faceBlank()) ++blanks;
+    }
+    EXPECT_EQ(ticks, c.ticks);
+    EXPECT_EQ(blanks, c.blanks);
+    EXPECT_EQ(clock.Label8.Caption(), "0");
+    // The sequencer parks the clock (4), then settles (5, 3) and stops.
+    loop.advance(400);
+    EXPECT_LT(clock.Left(), 0);
+    EXPECT_LT(clock.Top(), 0);
+    EXPECT_FALSE(clock.Timer2.Enabled());
+  }
+}
+
+TEST_F(ReminderBlinkTest, AClockPlacedByTheRunStartStaysOnScreenAfterTheReminder) {
+  start();
+  clock.move(1000, 1000, clock.Width(), clock.Height());
+  clock.Label4.setCaption("1");
+  clock.Label3.setCaption("1");
+  clock.Label2.setCaption("4");
+  app.run.BlinkCount = 0;
+  app.run.BlinkHold = 2;
+  clock.Timer3.setEnabled(true);
+  loop.advance(5000);
+  EXPECT_FALSE(clock.Timer3.Enabled());
+  EXPECT_FALSE(clock.Timer2.Enabled());
+  EXPECT_EQ(clock.Left(), 1000);
+}
+
+TEST_F(ReminderBlinkTest, TheSequencerArmsTheBlinkByStageAndPicksTheCountTimer) {
+  struct Case {
+    const char* stage;
+    const char* textLeft;
+    int count, hold;
+    bool countDown;
+  };
+  // Defaults: tellShowtime 3, Time_three 5, time_end 0, every flash and continuous reminder on.
+  const Case cases[] = {
+      {"1", "60400", 6, 6, true},  {"2", "30400", 6, 6, true}, {"3", "5400", 10, 10, true},
+      {"3", "800", 10, 10, false}, {"4", "300", 0, 0, false},
+  };
+  start();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.stage);
+    main.Text1.setText(c.textLeft);
+    clock.Label5.setCaption(c.stage);
+    clock.Label2.setCaption("6");
+    clock.Timer2.setEnabled(true);
+    loop.advance(100);
+    EXPECT_EQ(app.run.BlinkCount, c.count);
+    EXPECT_EQ(app.run.BlinkHold, c.hold);
+    EXPECT_EQ(clock.Timer1.Enabled(), c.countDown);
+    EXPECT_EQ(clock.Timer4.Enabled(), !c.countDown);
+    EXPECT_TRUE(clock.Timer3.Enabled());
+    EXPECT_FALSE(clock.Timer2.Enabled());
+    for (platform::Timer* t : {&clock.Timer1, &clock.Timer3, &clock.Timer4}) t->setEnabled(false);
+  }
+}
+
+}  // namespace
+}  // namespace horalix::test

@@ -1,0 +1,153 @@
+// The clock's measure of the running count by the three clock methods, with the move to the
+// next method when one fails, and the text it makes of a count in each format.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "main/main_window_fixture.h"
+
+namespace horalix::test {
+namespace {
+
+class TimeTextTest : public MainWindowTest {
+ protected:
+  std::optional<platform::RegData> clockmode() {
+    return registry.raw(platform::RegRoot::CurrentUser, "Vantrel", "clockmode");
+  }
+};
+
+TEST_F(TimeTextTest, ElapsedTimeByEachClockMethod) {
+  struct Case {
+    const char* what;
+    const char* method;
+    platform::LocalTime startAt;  // the clock when the segment starts
+    std::int64_t after;           // virtual ms until the measure
+    const char* banked;
+    const char* name;
+    std::int32_t elapsed;
+  };
+  const Case cases[] = {
+      {"tick count", "0", {2026, 3, 1, 10, 0, 0, 0}, 2'500, "0", "Timer1", 2'500},
+      {"banked count-down", "", {2026, 3, 1, 10, 0, 0, 0}, 2'500, "700", "Timer1", 3'200},
+      {"count-up bank", "0", {2026, 3, 1, 10, 0, 0, 0}, 1'000, "50", "Timer4", 1'050},
+      {"ms since midnight across it", "1", {2026, 3, 1, 23, 59, 59, 500}, 800, "0", "Timer1", 800},
+      {"time of day across midnight",
+       "2",
+       {2026, 3, 1, 23, 59, 50, 0},
+       20'000,
+       "100",
+       "Timer1",
+       20'100},
+      {"whole seconds only", "2", {2026, 3, 1, 10, 0, 0, 900}, 200, "0", "Timer1", 1'000},
+      {"lower-case name", "0", {2026, 3, 1, 10, 0, 0, 0}, 1'000, "0", "timer1", 0},
+      {"no name", "0", {2026, 3, 1, 10, 0, 0, 0}, 1'000, "0", "", 0},
+  };
+  start();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    loop.setLocalTime(c.startAt);
+    main.Label16.setCaption(c.method);
+    const int bank = std::string(c.name) == "Timer4" ? 2 : 1;
+    main.Label4(1).setCaption("0");
+    main.Label4(2).setCaption("0");
+    main.Label4(bank).setCaption(c.banked);
+    clock.Timer5.setEnabled(true);  // the run start takes the mark
+    runStart();
+    main.Label4(bank).setCaption(c.banked);
+    loop.advance(c.after);
+    EXPECT_EQ(clock.remaintime(c.name), c.elapsed);
+  }
+  EXPECT_FALSE(clockmode()) << "no method failed";
+}
+
+TEST_F(TimeTextTest, AFailedMeasureReturnsWhatItHadAndMovesTheMethodOnButNotPastTheLast) {
+  start();
+  struct Case {
+    const char* method;
+    const char* banked;
+    const char* startText;
+    std::optional<std::int32_t> storedAfter;
+  };
+  const Case cases[] = {
+      {"0", "3000000000", "10:00:00", 1},  // the sum does not fit 32 bits
+      {"1", "3000000000", "10:00:00", 2},
+      {"2", "0", "not a time", std::nullopt},  // the last method stays
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.method);
+    registry.deleteValue(platform::RegRoot::CurrentUser, "Vantrel", "clockmode");
+    main.Label16.setCaption(c.method);
+    main.Label4(1).setCaption(c.banked);
+    clock.Label16.setCaption(c.startText);
+    EXPECT_EQ(clock.remaintime("Timer1"), 0);
+    if (c.storedAfter) {
+      ASSERT_TRUE(clockmode());
+      EXPECT_EQ(*clockmode(), platform::regDwordData(*c.storedAfter));
+    } else {
+      EXPECT_FALSE(clockmode());
+    }
+  }
+}
+
+TEST_F(TimeTextTest, TheCountInEachFormatWithTheOvertimePrefix) {
+  struct Case {
+    const char* optvalue;
+    const char* count;
+    const char* direction;
+    const char* prefix;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {"100100100", "00:02:30", "0", "", "02:30"},
+      {"100100100", "01:30:05", "0", "", "90:05"},
+      {"101000100", "00:02:30", "0", "", "150"},
+      {"101000100", "00:00:05", "0", "", "5"},
+      {"100010100", "00:01:07", "1", "超时", "超时00:01:07"},
+      {"101000100", "00:01:07", "1", "-", "-67"},
+      {"100100100", "00:01:07", "1", "", "01:07"},
+      {"101010100", "00:02:30", "0", "", "00:02:30"},  // 3 and 5: the last wins
+      {"100001100", "00:02:30", "0", "", "00:02:30"},  // days are not read here
+  };
+  start();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.optvalue) + " " + c.count);
+    app.settings.optvalue = c.optvalue;
+    clock.Label1(1).setCaption(c.count);
+    clock.Label1(1).setTop(0);
+    main.Lab_time_state.setCaption(c.direction);
+    app.run.OvertimePrefix = c.prefix;
+    clock.Label_change();
+    EXPECT_EQ(clock.Label11.Caption(), c.shown);
+  }
+}
+
+TEST_F(TimeTextTest, TheTimeOfDayViewAndTheMirror) {
+  start();
+  loop.setLocalTime({2026, 3, 1, 9, 5, 7, 0});
+  clock.Label1(1).setTop(13800);
+  main.Lab_time_state.setCaption("1");
+  app.run.OvertimePrefix = "超时";
+  app.settings.optvalue = "100100100";
+  clock.Label_change();
+  EXPECT_EQ(clock.Label11.Caption(), "09:05");
+  app.settings.optvalue = "100010100";
+  clock.Label_change();
+  EXPECT_EQ(clock.Label11.Caption(), "09:05:07");
+
+  // The mirror draws the same text larger by the configured amount, only with the extended
+  // screen in use.
+  clock.MirrorSizeAdd = 20;
+  setSecondScreen(false);
+  mirror.ShowStatue("", 10);
+  clock.Label_change();
+  EXPECT_EQ(mirror.control("Picture2").Font().size, 10);
+  setSecondScreen(true);
+  clock.Label_change();
+  const int size = static_cast<int>(clock.control("Picture2").Font().size);
+  EXPECT_EQ(mirror.control("Picture2").Font().size, size + 20);
+}
+
+}  // namespace
+}  // namespace horalix::test
