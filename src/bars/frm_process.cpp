@@ -34,7 +34,7 @@ FrmProcess::FrmProcess(App& app, const std::string& name)
   // behind a self-sizing text.
   setBorderStyle(0);
   move(0, 0, 5925, 2310);
-  setBackColor(0x8000000D);
+  setBarBackColor(0x8000000D);
   Label1.setAutoSize(true);
   Label1.setCaption("你的演讲时间还剩20秒");
   Label1.move(240, 120, Label1.Width(), Label1.Height());

@@ -95,6 +95,8 @@ class FrmProcess : public platform::Form {
   void startTick();
   void textTick();
   void keepOnTopTick();
+  // The window's back colour, behind the text too.
+  void setBarBackColor(std::uint32_t colour);
   // Places the bar at its stored position for this showing.
   void placeAtStoredPosition();
   // Parks the bar from its own text tick and hides it.

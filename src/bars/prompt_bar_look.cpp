@@ -55,15 +55,22 @@ void FrmProcess::loadLook() {
   if (look_.transparent == 1) {
     step([&] { changcolor(textColour); });
   } else {
-    step([&] { setBackColor(ColourOfText(look_.backColourText)); });
+    step([&] { setBarBackColor(ColourOfText(look_.backColourText)); });
   }
+}
+
+// The text has no background of its own: the label takes the window's back colour, so that
+// with a colour key only the letters stay.
+void FrmProcess::setBarBackColor(std::uint32_t colour) {
+  setBackColor(colour);
+  Label1.setBackColor(colour);
 }
 
 // The background takes a colour close to the text colour and that colour is keyed out: only the
 // text shows. The layered style stays once given.
 void FrmProcess::changcolor(std::uint32_t nowcolor) {
   const std::uint32_t key = KeyColour(nowcolor);
-  setBackColor(key);
+  setBarBackColor(key);
   SetTransparent(app_, *this, key, 255);
 }
 

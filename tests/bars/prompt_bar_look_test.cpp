@@ -78,6 +78,7 @@ TEST_F(PromptBarTest, TheLookComesFromTheHotkeySettingsAtEveryStart) {
     EXPECT_EQ(bar.Label1.Font().size, c.size);
     EXPECT_EQ(bar.Label1.ForeColor(), c.textColour);
     EXPECT_EQ(bar.BackColor(), c.backColour);
+    EXPECT_EQ(bar.Label1.BackColor(), c.backColour);  // no background behind the letters
     if (c.key) {
       ASSERT_EQ(desktop.transparencyCalls().size(), calls + 1);
       EXPECT_EQ(desktop.transparencyCalls().back().form, "Frm_process");
