@@ -161,6 +161,21 @@ TEST_F(FormHostTest, ClosingTheWindowRunsTheFormsUnloadAndTheLastOneEndsTheProgr
   EXPECT_EQ(b.lastFormsUnloaded, 1);
 }
 
+TEST_F(FormHostTest, TheEndOfTheSessionUnloadsEveryFormAndEndsTheProgram) {
+  Form clock(b.forms, "time_glass");
+  bool sessionEnded = false;
+  b.forms.onSessionEnd = [&] { sessionEnded = true; };
+  form.Load();
+  clock.Load();
+  EXPECT_EQ(SendMessageW(b.forms.windowOf(form), WM_QUERYENDSESSION, 0, 0), TRUE);
+  SendMessageW(b.forms.windowOf(form), WM_ENDSESSION, TRUE, 0);
+  EXPECT_FALSE(form.loaded());
+  EXPECT_FALSE(clock.loaded());
+  EXPECT_TRUE(sessionEnded);
+  // The session's end is not also the ordinary end of the last window.
+  EXPECT_EQ(b.lastFormsUnloaded, 0);
+}
+
 TEST_F(FormHostTest, AModalFormKeepsTheUserFromTheOtherForms) {
   Form modal(b.forms, "Frm_modal");
   form.Show();
