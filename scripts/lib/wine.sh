@@ -31,4 +31,16 @@ wine_prefix_ready() {
   "$WINE64" wineboot --init >/dev/null 2>&1 || true
   "$WINESERVER" --wait || true
   [[ -f $WINEPREFIX/system.reg ]] || { echo "wine: could not create $WINEPREFIX" >&2; return 1; }
+  wine_link_chinese_font
+}
+
+# A new prefix has no font with Chinese letters, so menus and messages show boxes. Link Debian's
+# Droid Sans Fallback (fonts-droid-fallback) behind the dialog and Chinese faces.
+wine_link_chinese_font() {
+  local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' face
+  for face in Tahoma "MS Shell Dlg" "MS Shell Dlg 2" SimSun "宋体" "Microsoft YaHei"; do
+    "$WINE64" reg add "$key" /v "$face" /t REG_MULTI_SZ \
+      /d "DroidSansFallbackFull.ttf,Droid Sans Fallback" /f >/dev/null 2>&1 || true
+  done
+  "$WINESERVER" --wait || true
 }
