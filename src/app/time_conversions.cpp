@@ -17,6 +17,13 @@ double SecondsToTime(std::int32_t seconds) {
   return CDate(Format(hours, "00") + ":" + Format(minutes, "00") + ":" + Format(secs, "00"));
 }
 
+std::string DurationText(std::int32_t seconds) {
+  constexpr std::int32_t kSecondsPerDay = 86400;
+  if (seconds < kSecondsPerDay) return Format(SecondsToTime(seconds), "hh:mm:ss");
+  return Format(seconds / 3600, "00") + ":" + Format(seconds % 3600 / 60, "00") + ":" +
+         Format(seconds % 60, "00");
+}
+
 std::string SplitMilliseconds(std::int32_t milliseconds) {
   const std::int32_t hours = CLng(Int(milliseconds / 3600000.0));
   std::int32_t rest = milliseconds % 3600000;

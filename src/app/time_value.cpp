@@ -110,6 +110,12 @@ double timeOfDayFrom(const ClockFields& f) {
   return TimeOfDayValue(f.hours, f.minutes, f.seconds);
 }
 
+// A duration: any number of hours, minutes and seconds up to 59.
+std::int64_t durationFrom(const ClockFields& f) {
+  if (f.minutes > 59 || f.seconds > 59) typeMismatch();
+  return f.hours * std::int64_t{3600} + f.minutes * 60 + f.seconds;
+}
+
 // "yyyy-m-d" or "yyyy/m/d" with the same separator twice.
 std::optional<double> readDate(TimeTextReader& in) {
   const std::size_t start = in.position();
@@ -197,6 +203,18 @@ double CDate(std::string_view text) {
 double TimeValue(std::string_view text) {
   const double value = CDate(text);
   return std::fabs(value - std::trunc(value));
+}
+
+std::int32_t DurationSeconds(std::string_view text) {
+  TimeTextReader in(text);
+  in.skipBlanks();
+  const auto clock = readClockFields(in);
+  if (!clock) typeMismatch();
+  in.skipBlanks();
+  if (!in.atEnd()) typeMismatch();
+  const std::int64_t seconds = durationFrom(*clock);
+  if (seconds > INT32_MAX) throw RuntimeError(RuntimeErrorCode::Overflow);
+  return static_cast<std::int32_t>(seconds);
 }
 
 }  // namespace horalix

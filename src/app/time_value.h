@@ -3,6 +3,7 @@
 // the same form (00:02:30 is 150 / 86400).
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 #include "platform/event_loop.h"
@@ -37,5 +38,11 @@ double DateOf(const platform::LocalTime& now);
 double CDate(std::string_view text);
 // The same reading, keeping only the time of day.
 double TimeValue(std::string_view text);
+
+// Reads a duration written "h:m:s" or "h:m" as whole seconds. Unlike a time of day its hours
+// may exceed 23 ("25:00:00" is 90,000 seconds), so that runs of a day or more read back;
+// minutes and seconds go up to 59. Any other text raises TypeMismatch, a duration beyond the
+// 32-bit range Overflow.
+std::int32_t DurationSeconds(std::string_view text);
 
 }  // namespace horalix

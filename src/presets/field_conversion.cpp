@@ -15,13 +15,38 @@ std::string_view trimmed(std::string_view text) {
   return text.substr(first, last - first + 1);
 }
 
-// One or two digits, as a number.
-std::optional<int> smallField(std::string_view field) {
-  if (field.empty() || field.size() > 2 || !isDigit(field[0])) return std::nullopt;
-  if (field.size() == 2 && !isDigit(field[1])) return std::nullopt;
+// Up to `maxDigits` digits, as a number.
+std::optional<int> digitsField(std::string_view field, std::size_t maxDigits) {
+  if (field.empty() || field.size() > maxDigits) return std::nullopt;
   int value = 0;
-  for (char c : field) value = value * 10 + (c - '0');
+  for (char c : field) {
+    if (!isDigit(c)) return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
   return value;
+}
+
+std::string twoDigits(int value) {
+  return {static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
+}
+
+// "h:mm:ss" or "h:mm" with hours of up to `maxHourDigits` digits and at most `maxHours`,
+// minutes and seconds of one or two digits up to 59, as "hh:mm:ss".
+std::optional<std::string> clockText(std::string_view text, std::size_t maxHourDigits,
+                                     int maxHours) {
+  std::string_view s = trimmed(text);
+  const auto firstColon = s.find(':');
+  if (firstColon == std::string_view::npos) return std::nullopt;
+  const auto secondColon = s.find(':', firstColon + 1);
+  auto hours = digitsField(s.substr(0, firstColon), maxHourDigits);
+  auto minutes = digitsField(s.substr(firstColon + 1, secondColon - firstColon - 1), 2);
+  std::optional<int> seconds = 0;
+  if (secondColon != std::string_view::npos) seconds = digitsField(s.substr(secondColon + 1), 2);
+  if (!hours || !minutes || !seconds || *hours > maxHours || *minutes > 59 || *seconds > 59) {
+    return std::nullopt;
+  }
+  const std::string h = std::to_string(*hours);
+  return (h.size() < 2 ? "0" + h : h) + ":" + twoDigits(*minutes) + ":" + twoDigits(*seconds);
 }
 
 }  // namespace
@@ -64,27 +89,10 @@ std::optional<std::int64_t> wholeNumberOf(std::string_view text, std::int64_t mi
   return value;
 }
 
-std::optional<std::string> timeOfDayText(std::string_view text) {
-  std::string_view s = trimmed(text);
-  const auto firstColon = s.find(':');
-  if (firstColon == std::string_view::npos) return std::nullopt;
-  const auto secondColon = s.find(':', firstColon + 1);
-  auto hours = smallField(s.substr(0, firstColon));
-  auto minutes = smallField(s.substr(firstColon + 1, secondColon - firstColon - 1));
-  std::optional<int> seconds = 0;
-  if (secondColon != std::string_view::npos) seconds = smallField(s.substr(secondColon + 1));
-  if (!hours || !minutes || !seconds || *hours > 23 || *minutes > 59 || *seconds > 59) {
-    return std::nullopt;
-  }
-  std::string result = "00:00:00";
-  auto put = [&](std::size_t at, int value) {
-    result[at] = static_cast<char>('0' + value / 10);
-    result[at + 1] = static_cast<char>('0' + value % 10);
-  };
-  put(0, *hours);
-  put(3, *minutes);
-  put(6, *seconds);
-  return result;
+std::optional<std::string> timeOfDayText(std::string_view text) { return clockText(text, 2, 23); }
+
+std::optional<std::string> durationText(std::string_view text) {
+  return clockText(text, 6, 999999);
 }
 
 std::optional<platform::DbValue> columnValue(ColumnKind kind, const std::string& text) {
@@ -105,6 +113,9 @@ std::optional<platform::DbValue> columnValue(ColumnKind kind, const std::string&
       return std::nullopt;
     case ColumnKind::TimeOfDay:
       if (auto t = timeOfDayText(text)) return platform::DbValue(*t);
+      return std::nullopt;
+    case ColumnKind::Duration:
+      if (auto t = durationText(text)) return platform::DbValue(*t);
       return std::nullopt;
     case ColumnKind::Identity:
       break;

@@ -25,6 +25,9 @@ std::optional<std::int64_t> wholeNumberOf(std::string_view text, std::int64_t mi
 // each, blanks around it) as "hh:mm:ss"; nullopt for anything else (24 hours or more cannot be
 // a time of day).
 std::optional<std::string> timeOfDayText(std::string_view text);
+// The same for a duration of any number of hours (one to six digits; minutes and seconds as
+// above), stored with at least two hour digits: "25:0:5" gives "25:00:05".
+std::optional<std::string> durationText(std::string_view text);
 
 // The value stored for a text written into a column of that kind; nullopt when the text cannot
 // be converted.

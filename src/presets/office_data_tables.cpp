@@ -38,9 +38,9 @@ const std::array<ColumnSpec, kLinkColumnCount> kLinkColumns = {{
 const std::array<ColumnSpec, kRunRecordColumnCount> kRunRecordColumns = {{
     {"ID", ColumnKind::Identity},
     {"set_time", ColumnKind::TimeOfDay},
-    {"use_time", ColumnKind::TimeOfDay},
-    {"out_time", ColumnKind::TimeOfDay},
-    {"pause_time", ColumnKind::TimeOfDay},
+    {"use_time", ColumnKind::Duration},
+    {"out_time", ColumnKind::Duration},
+    {"pause_time", ColumnKind::Duration},
     {"filename", ColumnKind::Text},
 }};
 

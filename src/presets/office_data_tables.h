@@ -19,6 +19,7 @@ enum class ColumnKind {
   Integer32,  // a number, rounded to a whole number (halves to even), 32-bit range
   Integer16,  // the same, 16-bit range
   TimeOfDay,  // a duration as a time of day, "h:mm:ss" or "h:mm", stored as "hh:mm:ss"
+  Duration,   // a duration whose hours may exceed 23, stored as "hh:mm:ss" ("25:00:00")
   Identity,   // assigned by the database; never written
 };
 

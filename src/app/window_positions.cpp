@@ -1,0 +1,33 @@
+#include "app/window_positions.h"
+
+#include "app/app.h"
+#include "app/ini_read_write.h"
+#include "app/program_values.h"
+#include "main/attempt.h"
+
+namespace horalix {
+
+void SaveWindowPos(App& app, const std::string& leftKey, const std::string& topKey,
+                   std::int32_t left, std::int32_t top) {
+  const std::string ini = app.iniPath();
+  Attempt(app, "window position", [&] {
+    IniReadWrite(app.platform.files, "write", ini, "clocksite", leftKey, std::to_string(left));
+  });
+  Attempt(app, "window position", [&] {
+    IniReadWrite(app.platform.files, "write", ini, "clocksite", topKey, std::to_string(top));
+  });
+  Attempt(app, "window position", [&] {
+    ProgramValues(app).writeGroup(
+        {{leftKey, left, platform::regtype::Dword}, {topKey, top, platform::regtype::Dword}});
+  });
+}
+
+void SaveClockPos(App& app, std::int32_t left, std::int32_t top) {
+  SaveWindowPos(app, "clockleft", "clocktop", left, top);
+}
+
+void SaveClockTwoPos(App& app, std::int32_t left, std::int32_t top) {
+  SaveWindowPos(app, "clocklefttwo", "clocktoptwo", left, top);
+}
+
+}  // namespace horalix
