@@ -1,26 +1,159 @@
-// The end of the count-down at zero, for now a plain stop: the count stops, the stage sounds and
-// the prompt bars stop, the count-down time is banked, the clock shows the final text and the run
-// ends. A count whose binding was cleared ends the run and re-arms the run start, which finds no
-// run and leaves the clock idle. The run is not recorded yet and no time-up prompt shows.
+// The end of the count-down at zero: the count stops, the stage sounds and the prompt bars stop,
+// the count-down time is banked and the next segment's start is taken; then the after-zero
+// action chosen at the run start runs: the overtime count, the stop, the cycle (the same timer
+// or the next preset again), or the end of a count that has lost its run.
 #include "app/app.h"
 #include "app/format_picture.h"
+#include "app/setting_readers.h"
 #include "app/sound_playback.h"
 #include "app/text_runtime.h"
 #include "app/time_value.h"
 #include "bars/frm_process.h"
 #include "clock/display_format.h"
+#include "clock/run_stop.h"
 #include "clock/time_glass.h"
+#include "clock/time_glass_two.h"
 #include "main/attempt.h"
 #include "main/clock_mark.h"
+#include "main/clock_placement.h"
 #include "main/end_of_run.h"
 #include "main/frm_exit.h"
 #include "main/run_state.h"
 
 namespace horalix {
 
+namespace {
+
+constexpr const char* kWhere = "time_glass.Timer1";
+
+// The zero reminder through the sequencer: the window is shown, flashes when so set, and the
+// sequencer hands over to the blink.
+template <class Window>
+void armZeroReminder(Window& window, bool flash) {
+  if (flash) window.Label8.setCaption("1");
+  window.Label5.setCaption("4");
+  window.Label2.setCaption("1");
+  window.Label4.setCaption("1");
+  window.Timer2.setEnabled(true);
+}
+
+void startOvertime(App& app, TimeGlass& clock) {
+  auto attempt = [&app](auto&& statement) { Attempt(app, kWhere, statement); };
+  const std::string& c = app.settings.checkvalue;
+  auto on = [&c](int position) { return OptionOn(c, position); };
+  const bool zeroReminder = on(1) && on(5);
+  attempt([&] {
+    if (!zeroReminder) return;
+    armZeroReminder(clock, on(18));
+    if (ReadSecondScreen(app) == 1) armZeroReminder(app.timeGlassTwo(), on(18));
+  });
+  attempt([&] {
+    if (!zeroReminder || !on(22)) return;
+    clock.Label5.setCaption("4");
+    app.frmProcess().Timer3.setEnabled(true);
+  });
+  attempt([&] {
+    if (zeroReminder && on(27)) {
+      PlayMusic(app, app.pathInProgramFolder("sounds\\" + clock.SoundNames.at(4)));
+    }
+  });
+  clock.Timer1.setEnabled(false);
+  clock.Timer4.setEnabled(true);
+  attempt([&] {
+    if (ReadSecondScreen(app) != 1) return;
+    app.timeGlassTwo().Timer1.setEnabled(false);
+    app.timeGlassTwo().Timer4.setEnabled(true);
+  });
+  attempt([&] {
+    auto withPrefix = [&](const char* prefix) {
+      app.run.OvertimePrefix = prefix;
+      app.frmExit().Lab_time_state.setCaption("1");
+      clock.Label_change();
+      if (CaptionStartsWith(app.frmExit().menu_two(1), "隐藏")) ShowClocks(app);
+    };
+    switch (ReadTimeoutAction(app)) {
+      case 0:
+        app.run.OvertimePrefix = "";
+        break;
+      case 1:
+        clock.Timer8.setEnabled(true);
+        break;
+      case 2:
+        withPrefix("-");
+        break;
+      case 3:
+        withPrefix("超时");
+        break;
+      case 4:
+        app.run.OvertimePrefix = "";
+        HideClocks(app);
+        break;
+      default:
+        break;
+    }
+  });
+}
+
+// The steps that the stop and the cycle share: the final text, the record, the count stopped
+// and the interaction window parked.
+void stopCount(App& app, TimeGlass& clock) {
+  auto attempt = [&app](auto&& statement) { Attempt(app, kWhere, statement); };
+  // Zero left, or the whole set length when the clock shows the time spent.
+  attempt([&] {
+    const std::int32_t shown = OptionOn(app.settings.optvalue, 1) ? 0 : app.run.RunMillis;
+    clock.Label1(1).setCaption(ClockText(shown));
+  });
+  attempt([&] { clock.Label_change(); });
+  RecordRun(app, clock);
+  for (platform::Timer* t : {&clock.Timer1, &clock.Timer2, &clock.Timer3, &clock.Timer4}) {
+    t->setEnabled(false);
+  }
+  attempt([&] { HideInteraction(app); });
+}
+
+// Tool windows closed and the time-up prompt, when the after-zero option at `option` asks.
+void closeAndPrompt(App& app, int option) {
+  if (!OptionOn(app.settings.checkvalue, 1) || !OptionOn(app.settings.optvalue, option)) return;
+  CloseToolWindows(app, false);
+  ShowTimeUpPrompt(app);
+}
+
+void stopRun(App& app, TimeGlass& clock) {
+  stopCount(app, clock);
+  Attempt(app, kWhere, [&] { closeAndPrompt(app, 8); });
+  Attempt(app, kWhere, [&] { EndTiming(app); });
+}
+
+void cycleRun(App& app, TimeGlass& clock) {
+  stopCount(app, clock);
+  Attempt(app, kWhere, [&] {
+    const std::string& c = app.settings.checkvalue;
+    if (OptionOn(c, 1) && OptionOn(c, 6) && OptionOn(c, 31)) {
+      PlayMusic(app, app.pathInProgramFolder("sounds\\" + clock.SoundNames.at(5)));
+    }
+  });
+  Attempt(app, kWhere, [&] { closeAndPrompt(app, 9); });
+  Attempt(app, kWhere, [&] { RestoreClocks(app); });
+  Attempt(app, kWhere, [&] { StartNextRound(app, clock); });
+}
+
+// A count whose binding was cleared: the run is recorded and ended, and the run start, armed
+// again, finds no run and leaves the clock idle.
+void endUnboundRun(App& app, TimeGlass& clock) {
+  RecordRun(app, clock);
+  Attempt(app, kWhere, [&] { HideInteraction(app); });
+  for (platform::Timer* t : {&clock.Timer1, &clock.Timer2, &clock.Timer3, &clock.Timer4}) {
+    t->setEnabled(false);
+  }
+  Attempt(app, kWhere, [&] { EndTiming(app); });
+  clock.Timer5.setEnabled(true);
+}
+
+}  // namespace
+
 void TimeGlass::endCountDown() {
   FrmExit& main = app_.frmExit();
-  auto attempt = [this](auto&& statement) { Attempt(app_, "time_glass.Timer1", statement); };
+  auto attempt = [this](auto&& statement) { Attempt(app_, kWhere, statement); };
   Timer1.setEnabled(false);
   Timer3.setEnabled(false);
   app_.run.BlinkCount = 0;
@@ -29,7 +162,7 @@ void TimeGlass::endCountDown() {
   attempt([&] {
     if (!OptionOn(app_.settings.checkvalue, 1)) return;
     for (int entry = 0; entry <= 4; ++entry) {
-      Attempt(app_, "time_glass.Timer1", [&] {
+      Attempt(app_, kWhere, [&] {
         StopMusic(app_, app_.pathInProgramFolder("sounds\\" + SoundNames.at(entry)));
       });
     }
@@ -37,22 +170,28 @@ void TimeGlass::endCountDown() {
   attempt([&] { HideProcessBars(app_); });
   main.Label4(1).setCaption(CStr(Val(main.Label5(1).Caption())));
   if (const auto mark = ClockMark(app_, ClockMethod(app_))) app_.run.StartTick = *mark;
-  Label16.setCaption(Format(TimeOf(app_.platform.loop.localTime()), "hh:mm:ss"));
+  attempt([&] { Label16.setCaption(Format(TimeOf(app_.platform.loop.localTime()), "hh:mm:ss")); });
 
-  const bool bound = app_.run.AfterZeroAction == 0 || app_.run.AfterZeroAction == 1 ||
-                     app_.run.AfterZeroAction == 2;
-  if (bound) {
-    // The final text: zero left, or the whole set length when the clock shows the time spent.
-    attempt([&] {
-      const std::int32_t shown = OptionOn(app_.settings.optvalue, 1) ? 0 : app_.run.RunMillis;
-      Label1(1).setCaption(ClockText(shown));
-    });
-    attempt([&] { Label_change(); });
+  switch (app_.run.AfterZeroAction) {
+    case 0:
+      startOvertime(app_, *this);
+      break;
+    case 1:
+      stopRun(app_, *this);
+      break;
+    case 2: {
+      const std::string& c = app_.settings.checkvalue;
+      if (app_.settings.time_end > 0 && OptionOn(c, 1) && OptionOn(c, 5)) {
+        startOvertime(app_, *this);
+      } else {
+        cycleRun(app_, *this);
+      }
+      break;
+    }
+    default:
+      endUnboundRun(app_, *this);
+      break;
   }
-  for (platform::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4}) t->setEnabled(false);
-  attempt([&] { HideInteraction(app_); });
-  attempt([&] { EndTiming(app_); });
-  if (!bound) Timer5.setEnabled(true);
 }
 
 }  // namespace horalix

@@ -1,0 +1,58 @@
+// The end of a run at zero in virtual time: a short run stopped, recorded and taken down, and the
+// cycle that starts the run again.
+#include <gtest/gtest.h>
+
+#include "clock/run_end_fixture.h"
+#include "presets/office_data_file.h"
+
+namespace horalix::test {
+namespace {
+
+class StopAtZero : public RunEndTest, public testing::WithParamInterface<bool> {};
+
+TEST_P(StopAtZero, EndsTheRunAndRecordsItWithARowOnlyWhenRecordingIsOn) {
+  const bool recording = GetParam();
+  createOfficeDataFile(files.realPath(programPath("OfficeData.db")));
+  ProgramValues(app).writeNumber("Time_Record", recording ? 1 : 0);
+  launch(kStop);
+  setOption(app.settings.checkvalue, 33, false);  // no time-up prompt here
+  startRun();
+  ASSERT_FALSE(runEnded());
+  const std::int64_t took = until([&] { return !clock.Timer1.Enabled(); });
+  // The count ends at the first tick with less than a second left.
+  EXPECT_GE(took, 9'000);
+  EXPECT_LE(took, 9'800);
+  EXPECT_TRUE(runEnded()) << "menus released";
+  EXPECT_FALSE(clock.Timer4.Enabled()) << "no overtime";
+  EXPECT_EQ(clock.Label11.Caption(), "00:00");
+  EXPECT_EQ(clocksite("set_time"), "00:00:10");
+  EXPECT_EQ(clocksite("use_time"), "00:00:10");
+  EXPECT_EQ(clocksite("out_time"), "00:00:00");
+  EXPECT_EQ(clocksite("pause_time"), "00:00:00");
+  EXPECT_EQ(clocksite("filename"), "手动计时");
+  EXPECT_EQ(runRows(), recording ? 1U : 0U);
+  loop.advance(5'000);
+  EXPECT_FALSE(clock.Timer1.Enabled() || clock.Timer4.Enabled()) << "the run stays ended";
+}
+
+INSTANTIATE_TEST_SUITE_P(Recording, StopAtZero, testing::Bool());
+
+TEST_F(RunEndTest, TheCycleActionRecordsTheRunAndStartsTheSameTimerAgain) {
+  createOfficeDataFile(files.realPath(programPath("OfficeData.db")));
+  ProgramValues(app).writeNumber("Time_Record", 1);
+  launch(kCycle);
+  startRun();
+  until([&] { return !clock.Timer1.Enabled(); });
+  EXPECT_EQ(runRows(), 1U);
+  EXPECT_TRUE(clock.Timer5.Enabled()) << "the run start is armed";
+  runStart();
+  EXPECT_TRUE(clock.Timer1.Enabled()) << "the same timer counts again";
+  EXPECT_EQ(clock.Label11.Caption(), "00:10");
+  EXPECT_FALSE(runEnded());
+  // And again after the next ten seconds.
+  until([&] { return clock.Timer5.Enabled(); }, 11'000);
+  EXPECT_EQ(runRows(), 2U);
+}
+
+}  // namespace
+}  // namespace horalix::test
