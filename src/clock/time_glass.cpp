@@ -50,8 +50,6 @@ TimeGlass::TimeGlass(App& app)
 
 void TimeGlass::park() { move(-Width() - 5000, -Height() - 5000, Width(), Height()); }
 
-void TimeGlass::Form_Load() { park(); }
-
 int TimeGlass::wantedSize() {
   return FontSizeByIndex(static_cast<int>(Val(Mid(app_.settings.Fontselect, 2, 2))));
 }

@@ -89,6 +89,8 @@ class TimeGlass : public platform::Form {
 
  protected:
   void Form_Load() override;
+  void Form_LostFocus() override;
+  void Form_Unload(bool& cancel) override;
 
  private:
   void Timer1_Timer();

@@ -293,6 +293,8 @@ class Form {
   // Runs Form_Unload (which may cancel) and closes the window; its timers stop.
   bool Unload();
   bool shownModal() const { return modal_; }
+  // The window has lost the keyboard focus (raised by the host).
+  void LostFocus() { Form_LostFocus(); }
 
   int Left() const { return left_; }
   int Top() const { return top_; }
@@ -345,6 +347,7 @@ class Form {
   // Set cancel to true to keep the window loaded.
   virtual void Form_Unload(bool& cancel) { (void)cancel; }
   virtual void Form_Activate() {}
+  virtual void Form_LostFocus() {}
 
  private:
   friend class Control;

@@ -344,6 +344,9 @@ LRESULT Win32FormHost::handle(NativeForm& native, HWND hwnd, UINT msg, WPARAM wp
     case WM_EXITSIZEMOVE:
       userMoved(native);
       return 0;
+    case WM_KILLFOCUS:
+      native.form.LostFocus();
+      return 0;
     case WM_CLOSE:
       // The form's own close path: its unload runs and may keep it open.
       native.form.Unload();
