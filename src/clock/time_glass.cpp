@@ -45,6 +45,7 @@ TimeGlass::TimeGlass(App& app)
   Timer1.onTick = [this] { Timer1_Timer(); };
   Timer2.onTick = [this] { Timer2_Timer(); };
   Timer3.onTick = [this] { Timer3_Timer(); };
+  Timer4.onTick = [this] { Timer4_Timer(); };
   Timer5.onTick = [this] { Timer5_Timer(); };
 }
 

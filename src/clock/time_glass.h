@@ -96,6 +96,7 @@ class TimeGlass : public platform::Form {
   void Timer1_Timer();
   void Timer2_Timer();
   void Timer3_Timer();
+  void Timer4_Timer();
   void Timer5_Timer();
   // Run start steps.
   void setUpFonts(int wantedSize, std::uint32_t faceColour);

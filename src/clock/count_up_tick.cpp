@@ -1,0 +1,111 @@
+// The count-up tick: it counts a run that counts up, and the overtime after zero. Each tick
+// publishes the elapsed time in the run state and shows it; once the overtime has lasted its set
+// span the run stops (and, when cycling, starts again). A count that has lost its run is stopped,
+// recorded and the run start armed again.
+#include "app/app.h"
+#include "app/format_picture.h"
+#include "app/setting_readers.h"
+#include "app/sound_playback.h"
+#include "app/text_runtime.h"
+#include "app/time_value.h"
+#include "app/window_utilities.h"
+#include "clock/display_format.h"
+#include "clock/run_stop.h"
+#include "clock/time_glass.h"
+#include "main/attempt.h"
+#include "main/clock_placement.h"
+#include "main/end_of_run.h"
+#include "main/frm_exit.h"
+#include "main/run_state.h"
+#include "main/slide_show_end.h"
+
+namespace horalix {
+
+namespace {
+
+constexpr const char* kWhere = "time_glass.Timer4";
+
+// Whether the overtime has reached its end: the end is on (the zero reminder and a span above
+// 0) and the elapsed whole seconds have come to the span. The first tick at or past it ends
+// the overtime, also when no tick fell in the span's own second.
+bool overtimeOver(App& app, std::int32_t elapsed) {
+  const std::int16_t action = app.run.AfterZeroAction;
+  if (action != 0 && action != 2) return false;
+  const std::string& c = app.settings.checkvalue;
+  const std::int32_t span = app.settings.time_end;
+  return OptionOn(c, 1) && OptionOn(c, 5) && span > 0 && elapsed / 1000 >= span;
+}
+
+// Banks the count-up, stops the count and records the run.
+void stopCountUp(App& app, TimeGlass& clock) {
+  FrmExit& main = app.frmExit();
+  main.Label4(2).setCaption(CStr(Val(main.Label5(2).Caption())));
+  for (platform::Timer* t : {&clock.Timer1, &clock.Timer2, &clock.Timer3, &clock.Timer4}) {
+    t->setEnabled(false);
+  }
+  RecordRun(app, clock);
+}
+
+// The overtime's end: the run is recorded and taken down; then either the slide show ends
+// (overtime counting) or the next round starts (cycling).
+void endOvertime(App& app, TimeGlass& clock) {
+  auto attempt = [&app](auto&& statement) { Attempt(app, kWhere, statement); };
+  const bool cycling = app.run.AfterZeroAction == 2;
+  clock.Timer4.setInterval(1000);
+  stopCountUp(app, clock);
+  attempt([&] { HideInteraction(app); });
+  attempt([&] { HideProcessBars(app); });
+  attempt([&] {
+    if (!OptionOn(app.settings.optvalue, cycling ? 9 : 7)) return;
+    CloseToolWindows(app, true);
+    Attempt(app, kWhere, [&] {
+      const std::string& c = app.settings.checkvalue;
+      if (OptionOn(c, 1) && OptionOn(c, 31)) {
+        PlayMusic(app, app.pathInProgramFolder("sounds\\" + clock.SoundNames.at(5)));
+      }
+    });
+    ShowTimeUpPrompt(app);
+  });
+  if (cycling) {
+    attempt([&] { RestoreClocks(app); });
+    attempt([&] { StartNextRound(app, clock); });
+  } else {
+    attempt([&] { EndSlideShow(app); });
+  }
+}
+
+}  // namespace
+
+void TimeGlass::Timer4_Timer() {
+  FrmExit& main = app_.frmExit();
+  auto attempt = [this](auto&& statement) { Attempt(app_, kWhere, statement); };
+  attempt([&] { main.Lab_time_state.setCaption("1"); });
+  attempt([&] {
+    if (Image1.Visible()) Timer7.setEnabled(true);
+  });
+  Timer4.setInterval(200);
+  attempt([&] { SetTopmost(app_, *this); });
+  const std::int32_t elapsed = remaintime("Timer4");
+  main.Label5(2).setCaption(CStr(elapsed));
+  main.Text1.setText(CStr(elapsed));
+  attempt([&] { Label1(1).setCaption(ClockText(elapsed)); });
+  attempt(
+      [&] { Label1(2).setCaption(Format(TimeOf(app_.platform.loop.localTime()), "hh:mm:ss")); });
+  attempt([&] { Label_change(); });
+  app_.platform.loop.doEvents();
+
+  attempt([&] {
+    if (overtimeOver(app_, elapsed)) endOvertime(app_, *this);
+  });
+  if (!RunBound(app_)) {
+    // The count has lost its run: stopped, recorded and the run start armed, which finds no
+    // run and leaves the clock idle.
+    attempt([&] { stopCountUp(app_, *this); });
+    attempt([&] { EndTiming(app_); });
+    Timer5.setEnabled(true);
+    attempt([&] { HideInteraction(app_); });
+    attempt([&] { HideProcessBars(app_); });
+  }
+}
+
+}  // namespace horalix

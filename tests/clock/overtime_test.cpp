@@ -1,0 +1,85 @@
+// The overtime count after zero in virtual time: each of the five overtime styles up to the set
+// end of the overtime, an end second that got no tick, and an overtime without an end.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "clock/run_end_fixture.h"
+
+namespace horalix::test {
+namespace {
+
+struct OvertimeStyle {
+  int timeout;            // the registry value timeout
+  const char* oneSecond;  // the text one second into the overtime
+  bool colours;           // the overtime colours are applied
+  bool parked;            // the clocks are parked and the count goes on unseen
+};
+
+class OvertimeStyles : public RunEndTest, public testing::WithParamInterface<OvertimeStyle> {};
+
+TEST_P(OvertimeStyles, CountOnPastZeroInTheirStyleAndStopAtTheOvertimeEnd) {
+  const OvertimeStyle& c = GetParam();
+  ProgramValues(app).writeNumber("timeout", c.timeout);
+  launch(kOvertime);
+  setOption(app.settings.checkvalue, 33, false);
+  app.settings.time_end = 3;
+  int colourTicks = 0;
+  clock.Timer8.onTick = [&] {
+    clock.Timer8.setEnabled(false);
+    ++colourTicks;
+  };
+  startRun();
+  until([&] { return !clock.Timer1.Enabled(); });
+  EXPECT_TRUE(clock.Timer4.Enabled()) << "the overtime count takes over";
+  loop.advance(1'300);
+  EXPECT_EQ(main.Lab_time_state.Caption(), "1");
+  EXPECT_EQ(clock.Label11.Caption(), c.oneSecond);
+  EXPECT_EQ(colourTicks, c.colours ? 1 : 0);
+  EXPECT_EQ(clock.Left() < 0, c.parked);
+  EXPECT_FALSE(runEnded()) << "the overtime counts as part of the run";
+  // The overtime ends at its first tick three seconds in.
+  ASSERT_GE(until([&] { return !clock.Timer4.Enabled(); }, 5'000), 0);
+  const int banked = std::stoi(main.Label4(2).Caption());
+  EXPECT_GE(banked, 3'000);
+  EXPECT_LT(banked, 3'200);
+  EXPECT_EQ(clocksite("out_time"), "00:00:03");
+  EXPECT_EQ(clock.Timer4.Interval(), 1000) << "the next run's first tick after a second";
+  loop.advance(5'000);
+  EXPECT_FALSE(clock.Timer1.Enabled() || clock.Timer4.Enabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(Timeout, OvertimeStyles,
+                         testing::Values(OvertimeStyle{0, "00:01", false, false},
+                                         OvertimeStyle{1, "00:01", true, false},
+                                         OvertimeStyle{2, "-00:01", false, false},
+                                         OvertimeStyle{3, "超时00:01", false, false},
+                                         OvertimeStyle{4, "00:01", false, true}));
+
+TEST_F(RunEndTest, AnOvertimeWhoseEndSecondGotNoTickStillEnds) {
+  launch(kOvertime);
+  setOption(app.settings.checkvalue, 33, false);
+  app.settings.time_end = 3;
+  startRun();
+  until([&] { return !clock.Timer1.Enabled(); });
+  until([&] { return main.Text1.Text() != "0" && std::stoi(main.Text1.Text()) >= 2'000; });
+  ASSERT_TRUE(clock.Timer4.Enabled());
+  // The machine is busy for two seconds: no tick falls in the third second of the overtime.
+  loop.sleep(2'000);
+  loop.advance(200);
+  EXPECT_GE(std::stoi(main.Text1.Text()), 4'000);
+  EXPECT_FALSE(clock.Timer4.Enabled()) << "the overtime ends at the first tick past its end";
+}
+
+TEST_F(RunEndTest, WithoutItsEndTheOvertimeCountsOn) {
+  launch(kOvertime);
+  app.settings.time_end = 0;
+  startRun();
+  until([&] { return !clock.Timer1.Enabled(); });
+  loop.advance(30'000);
+  EXPECT_TRUE(clock.Timer4.Enabled());
+  EXPECT_EQ(clock.Label11.Caption(), "00:30");
+}
+
+}  // namespace
+}  // namespace horalix::test
