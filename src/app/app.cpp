@@ -1,10 +1,12 @@
 #include "app/app.h"
 
 #include "bars/frm_author_wx.h"
+#include "bars/frm_black.h"
 #include "bars/frm_light.h"
 #include "bars/frm_move_background.h"
 #include "bars/frm_move_before.h"
 #include "bars/frm_process.h"
+#include "bars/frm_tishi.h"
 #include "clock/time_glass.h"
 #include "clock/time_glass_two.h"
 #include "interaction/frm_hudong.h"
@@ -31,7 +33,9 @@ App::App(platform::Platform& p)
       frmLight_(std::make_unique<FrmLight>(*this)),
       frmMoveBackground_(std::make_unique<FrmMoveBackground>(*this)),
       frmMoveBefore_(std::make_unique<FrmMoveBefore>(*this)),
-      frmAuthorWx_(std::make_unique<FrmAuthorWx>(*this)) {}
+      frmAuthorWx_(std::make_unique<FrmAuthorWx>(*this)),
+      frmTishi_(std::make_unique<FrmTishi>(*this)),
+      frmBlack_(std::make_unique<FrmBlack>(*this)) {}
 
 App::~App() = default;
 

@@ -24,6 +24,8 @@ class FrmLight;
 class FrmMoveBackground;
 class FrmMoveBefore;
 class FrmAuthorWx;
+class FrmTishi;
+class FrmBlack;
 
 class App {
  public:
@@ -58,6 +60,9 @@ class App {
   FrmMoveBackground& frmMoveBackground() { return *frmMoveBackground_; }
   FrmMoveBefore& frmMoveBefore() { return *frmMoveBefore_; }
   FrmAuthorWx& frmAuthorWx() { return *frmAuthorWx_; }
+  // The time-up prompt and its backdrop: loaded for one showing, unloaded when it closes.
+  FrmTishi& frmTishi() { return *frmTishi_; }
+  FrmBlack& frmBlack() { return *frmBlack_; }
 
   // Ends the process: the event loop returns.
   void endProcess(int exitCode = 0);
@@ -78,6 +83,8 @@ class App {
   std::unique_ptr<FrmMoveBackground> frmMoveBackground_;
   std::unique_ptr<FrmMoveBefore> frmMoveBefore_;
   std::unique_ptr<FrmAuthorWx> frmAuthorWx_;
+  std::unique_ptr<FrmTishi> frmTishi_;
+  std::unique_ptr<FrmBlack> frmBlack_;
   bool ended_ = false;
 };
 

@@ -1,0 +1,50 @@
+#include "bars/frm_black.h"
+
+#include "app/app.h"
+#include "app/window_utilities.h"
+#include "main/attempt.h"
+#include "main/frm_exit.h"
+#include "main/run_state.h"
+
+namespace horalix {
+
+namespace {
+
+constexpr std::uint32_t kWindowBackground = 0x80000005;  // system colour of window backgrounds
+constexpr std::uint32_t kWindowText = 0x80000008;        // system colour of window text
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+constexpr int kHalfOpaque = 128;
+// Below the full-screen area lies the task bar; the backdrop covers it too.
+constexpr int kTaskBarCover = 3000;
+
+}  // namespace
+
+FrmBlack::FrmBlack(App& app) : Form(app.platform.forms, "Frm_black"), app_(app) {
+  setBorderStyle(0);
+  setBackColor(kWindowBackground);
+}
+
+void FrmBlack::Form_Load() {
+  // The keep-on-top routine acts at once, so the backdrop goes over everything.
+  Attempt(app_, "Frm_black", [&] { app_.frmExit().Label1.setCaption("0"); });
+  Attempt(app_, "Frm_black", [&] { SetTopmost(app_, *this); });
+  setBackColor(kWindowBackground);
+  // Each chosen look applies in turn: the last colour wins, only the first one is translucent.
+  const std::string& options = app_.settings.checkvalue;
+  if (OptionOn(options, 28)) {
+    setBackColor(kWindowText);
+    Attempt(app_, "Frm_black",
+            [&] { app_.platform.desktop.setTransparent(*this, -1, kHalfOpaque); });
+  }
+  if (OptionOn(options, 29)) setBackColor(kWindowText);
+  if (OptionOn(options, 30)) setBackColor(kWhite);
+
+  const platform::Desktop& desktop = app_.platform.desktop;
+  const platform::PixelRect area = desktop.fullScreenArea();
+  app_.run.ScreenWidthPx = area.width();
+  app_.run.ScreenHeightPx = area.height();
+  move(0, 0, app_.run.ScreenWidthPx * desktop.twipsPerPixelX(),
+       app_.run.ScreenHeightPx * desktop.twipsPerPixelY() + kTaskBarCover);
+}
+
+}  // namespace horalix

@@ -1,0 +1,94 @@
+#include "bars/frm_tishi.h"
+
+#include <algorithm>
+
+#include "app/app.h"
+#include "app/palette.h"
+#include "app/text_runtime.h"
+#include "app/window_utilities.h"
+#include "bars/frm_black.h"
+#include "clock/time_glass.h"
+#include "main/attempt.h"
+
+namespace horalix {
+
+using platform::ControlKind;
+
+namespace {
+
+constexpr int kMinimumWidth = 3000;
+
+}  // namespace
+
+FrmTishi::FrmTishi(App& app)
+    : Form(app.platform.forms, "Frm_tishi"),
+      Label2(addControl("Label2", -1, ControlKind::Label)),
+      Command1(addControl("Command1", -1, ControlKind::CommandButton)),
+      Timer1(addTimer("Timer1", 500, true)),
+      app_(app) {
+  setBorderStyle(3);
+  move(0, 0, 4155, 1740);
+  platform::FontSpec font = Label2.Font();
+  font.name = "宋体";
+  font.size = 10.5;
+  Label2.setFont(font);
+  Label2.setAutoSize(true);
+  Command1.setCaption("关闭");
+  Command1.Click = [this] { closePrompt(); };
+  Timer1.onTick = [this] { Timer1_Timer(); };
+}
+
+void FrmTishi::Form_Load() {
+  // Every showing starts from the design places; the last showing centred them for its width.
+  Label2.move(480, 360, Label2.Width(), Label2.Height());
+  Command1.move(Command1.Left(), 960, 1215, 495);
+  Attempt(app_, "Frm_tishi", [&] { app_.frmBlack().Show(); });
+  // Made topmost after the backdrop, the prompt lies above it.
+  Attempt(app_, "Frm_tishi", [&] { SetTopmost(app_, *this); });
+  setCaption("Horalix");
+  Label2.setCaption(app_.settings.tellouttext);
+  setWidth(std::max(Label2.Width() + 2 * Label2.Left(), kMinimumWidth));
+}
+
+void FrmTishi::Form_Activate() {
+  Label2.setLeft((Width() - Label2.Width()) / 2);
+  Command1.setLeft((Width() - Command1.Width()) / 2);
+  const platform::Desktop& desktop = app_.platform.desktop;
+  move((app_.run.ScreenWidthPx * desktop.twipsPerPixelX() - Width()) / 2,
+       (app_.run.ScreenHeightPx * desktop.twipsPerPixelY() - Height()) / 2, Width(), Height());
+}
+
+void FrmTishi::Timer1_Timer() {
+  // Directly on top, whatever the hold-off counter says.
+  Attempt(app_, "Frm_tishi.Timer1", [&] { app_.platform.desktop.setTopmost(*this); });
+  Attempt(app_, "Frm_tishi.Timer1", [&] {
+    TimeGlass& clock = app_.timeGlass();
+    const int size = FontSizeByIndex(CInt(Val(Mid(app_.settings.Fontselect, 2, 2))));
+    clock.ShowStatue(clock.Label11.Caption(), size);
+  });
+}
+
+void FrmTishi::Command1_MouseMove(int Button, int Shift, float X, float Y) {
+  (void)Button;
+  (void)Shift;
+  (void)X;
+  (void)Y;
+  closePrompt();
+}
+
+void FrmTishi::Form_Unload(bool& cancel) {
+  (void)cancel;
+  unloading_ = true;
+  closePrompt();
+  unloading_ = false;
+}
+
+void FrmTishi::closePrompt() {
+  Timer1.setEnabled(false);
+  Attempt(app_, "Frm_tishi", [&] { app_.frmBlack().Unload(); });
+  // While the prompt is already unloading, its second unload does nothing.
+  if (!unloading_) Unload();
+  Attempt(app_, "Frm_tishi", [&] { SetTopmost(app_, app_.timeGlass()); });
+}
+
+}  // namespace horalix

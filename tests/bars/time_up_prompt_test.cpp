@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "bars/frm_black.h"
+#include "bars/frm_tishi.h"
+#include "main/main_window_fixture.h"
+
+namespace horalix::test {
+namespace {
+
+// A window whose one-shot tick shows the prompt modally, as the clock's count ticks do, and
+// notes when it went in and when it came out again.
+class CallingWindow : public platform::Form {
+ public:
+  CallingWindow(App& app, platform::HeadlessEventLoop& loop)
+      : Form(app.platform.forms, "caller"), Timer1(addTimer("Timer1", 1000)) {
+    Timer1.onTick = [this, &app, &loop] {
+      Timer1.setEnabled(false);
+      enteredAt = loop.now();
+      app.frmTishi().Show(true);
+      leftAt = loop.now();
+    };
+  }
+  platform::Timer& Timer1;
+  std::int64_t enteredAt = -1, leftAt = -1;
+};
+
+class TimeUpPromptTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    start();
+    desktop.setFullScreenArea({0, 0, 1280, 984});
+    setOption(app.settings.checkvalue, 33, true);
+    app.settings.tellouttext = "时间到";
+  }
+
+  // Shows the prompt from a tick of the calling window; `whileOpen` acts for the user.
+  void showFromTick(const std::function<void()>& whileOpen) {
+    loop.onModal = [&](platform::HeadlessEventLoop&, const std::string&) { whileOpen(); };
+    caller.Load();
+    caller.Timer1.setEnabled(true);
+    loop.advance(1000);
+    loop.onModal = nullptr;
+  }
+  int topmostCallsOf(const std::string& form) const {
+    const auto& calls = desktop.topmostCalls();
+    return static_cast<int>(std::count(calls.begin(), calls.end(), form));
+  }
+  bool drewText(const std::string& text) const {
+    for (const auto& op : clock.Picture2.drawing()) {
+      if (op.kind == platform::DrawOp::Kind::Text && op.text == text) return true;
+    }
+    return false;
+  }
+
+  FrmTishi& prompt = app.frmTishi();
+  FrmBlack& backdrop = app.frmBlack();
+  CallingWindow caller{app, loop};
+};
+
+TEST_F(TimeUpPromptTest, OtherTimersTickWhileThePromptWaitsAndTheCallingTickGoesOnAfter) {
+  int blinkTicks = 0, watchTicks = 0;
+  const auto blink = clock.Timer3.onTick;
+  clock.Timer3.onTick = [&] {
+    ++blinkTicks;
+    blink();
+  };
+  const auto watch = main.Timer4.onTick;
+  main.Timer4.onTick = [&] {
+    ++watchTicks;
+    if (watch) watch();
+  };
+  app.run.BlinkCount = 40;
+  app.run.BlinkHold = 40;
+  clock.Timer3.setEnabled(true);
+  main.Timer4.setEnabled(true);
+  clock.Label11.setCaption("00:00");
+
+  int blinkBefore = 0, watchBefore = 0;
+  showFromTick([&] {
+    EXPECT_TRUE(prompt.Visible());
+    EXPECT_TRUE(backdrop.Visible());
+    EXPECT_EQ(caller.leftAt, -1) << "the calling tick went on while the prompt was open";
+    blinkBefore = blinkTicks;
+    watchBefore = watchTicks;
+    clock.Picture2.Cls();
+    loop.advance(3000);
+    EXPECT_GE(blinkTicks - blinkBefore, 6);
+    EXPECT_GE(watchTicks - watchBefore, 2);
+    // The prompt's own tick keeps it on top and the clock face drawn with its text.
+    EXPECT_GE(topmostCallsOf("Frm_tishi"), 6);
+    EXPECT_TRUE(drewText("00:00"));
+    forms.click(prompt.Command1);
+  });
+
+  EXPECT_EQ(caller.leftAt - caller.enteredAt, 3000);
+  EXPECT_FALSE(prompt.loaded());
+  EXPECT_FALSE(backdrop.loaded());
+  EXPECT_FALSE(prompt.Timer1.Enabled());
+  EXPECT_EQ(desktop.topmostCalls().back(), "time_glass");
+  // The calling window's own tick waited: it ran once.
+  EXPECT_FALSE(caller.Timer1.Enabled());
+}
+
+TEST_F(TimeUpPromptTest, ThePointerOverTheButtonClosesBothAndRetopsTheClockTwice) {
+  int clockTopmost = -1;
+  showFromTick([&] {
+    clockTopmost = topmostCallsOf("time_glass");
+    prompt.Command1_MouseMove(0, 0, 10, 10);
+  });
+  EXPECT_FALSE(prompt.loaded());
+  EXPECT_FALSE(backdrop.loaded());
+  EXPECT_EQ(topmostCallsOf("time_glass") - clockTopmost, 2);
+  EXPECT_GE(caller.leftAt, 0);
+}
+
+TEST_F(TimeUpPromptTest, WithTheHoldOffCounterSetTheClockIsNotRaisedAndTheCounterRunsDown) {
+  int clockTopmost = -1;
+  showFromTick([&] {
+    clockTopmost = topmostCallsOf("time_glass");
+    main.Label1.setCaption("20");
+    EXPECT_TRUE(prompt.Unload());  // the close box
+  });
+  EXPECT_FALSE(backdrop.loaded());
+  EXPECT_EQ(topmostCallsOf("time_glass"), clockTopmost);
+  EXPECT_EQ(main.Label1.Caption(), "15");
+}
+
+TEST_F(TimeUpPromptTest, TheBackdropTakesTheChosenLookAndCoversTheTaskBar) {
+  struct Case {
+    bool translucent, dark, white;
+    std::uint32_t colour;
+  };
+  const std::vector<Case> cases = {
+      {false, false, false, 0x80000005},
+      {true, false, false, 0x80000008},
+      {false, true, false, 0x80000008},
+      {false, false, true, 0xFFFFFF},
+      {true, false, true, 0xFFFFFF},
+      {false, true, true, 0xFFFFFF},
+      // A new showing starts again from the design colour.
+      {false, false, false, 0x80000005},
+  };
+  for (const Case& c : cases) {
+    setOption(app.settings.checkvalue, 28, c.translucent);
+    setOption(app.settings.checkvalue, 29, c.dark);
+    setOption(app.settings.checkvalue, 30, c.white);
+    const std::size_t transparencyBefore = desktop.transparencyCalls().size();
+    std::uint32_t colour = 0;
+    int width = 0, height = 0;
+    showFromTick([&] {
+      colour = backdrop.BackColor();
+      width = backdrop.Width();
+      height = backdrop.Height();
+      forms.click(prompt.Command1);
+    });
+    const auto& calls = desktop.transparencyCalls();
+    const std::string what =
+        std::string(c.translucent ? "28" : "") + (c.dark ? "29" : "") + (c.white ? "30" : "");
+    EXPECT_EQ(colour, c.colour) << what;
+    ASSERT_EQ(calls.size() - transparencyBefore, c.translucent ? 1u : 0u) << what;
+    if (c.translucent) {
+      EXPECT_EQ(calls.back().form, "Frm_black");
+      EXPECT_EQ(calls.back().colorKey, -1);
+      EXPECT_EQ(calls.back().alpha, 128);
+    }
+    EXPECT_EQ(width, 1280 * 15) << what;
+    EXPECT_EQ(height, 984 * 15 + 3000) << what;
+  }
+}
+
+TEST_F(TimeUpPromptTest, ThePromptFitsItsMessageAndStandsCentredOnTheScreen) {
+  for (const std::string& message : {std::string("到"), std::string(60, 'W')}) {
+    app.settings.tellouttext = message;
+    int labelWidth = 0;
+    showFromTick([&] {
+      labelWidth = prompt.Label2.Width();
+      const int width = std::max(labelWidth + 960, 3000);
+      EXPECT_EQ(prompt.Caption(), "Horalix");
+      EXPECT_EQ(prompt.Label2.Caption(), message);
+      EXPECT_EQ(prompt.Width(), width) << message;
+      EXPECT_EQ(prompt.Label2.Left(), (width - labelWidth) / 2) << message;
+      EXPECT_EQ(prompt.Command1.Left(), (width - 1215) / 2) << message;
+      EXPECT_EQ(prompt.Left(), (1280 * 15 - width) / 2) << message;
+      EXPECT_EQ(prompt.Top(), (984 * 15 - prompt.Height()) / 2) << message;
+      forms.click(prompt.Command1);
+    });
+    EXPECT_GT(labelWidth, 0);
+  }
+}
+
+}  // namespace
+}  // namespace horalix::test
