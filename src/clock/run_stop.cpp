@@ -6,6 +6,7 @@
 #include "app/run_record.h"
 #include "app/setting_readers.h"
 #include "app/text_runtime.h"
+#include "bars/frm_tishi.h"
 #include "clock/time_glass.h"
 #include "interaction/frm_hudong_set.h"
 #include "main/attempt.h"
@@ -37,7 +38,7 @@ void CloseToolWindows(App& app, bool withStatistics) {
 void ShowTimeUpPrompt(App& app) {
   Attempt(app, "ShowTimeUpPrompt", [&] {
     if (!OptionOn(app.settings.checkvalue, 33) || Trim(app.settings.tellouttext).empty()) return;
-    // The time-up prompt window joins here, shown modally.
+    app.frmTishi().Show(true);
   });
 }
 

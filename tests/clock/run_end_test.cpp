@@ -2,6 +2,7 @@
 // cycle that starts the run again.
 #include <gtest/gtest.h>
 
+#include "bars/frm_tishi.h"
 #include "clock/run_end_fixture.h"
 #include "presets/office_data_file.h"
 
@@ -52,6 +53,48 @@ TEST_F(RunEndTest, TheCycleActionRecordsTheRunAndStartsTheSameTimerAgain) {
   // And again after the next ten seconds.
   until([&] { return clock.Timer5.Enabled(); }, 11'000);
   EXPECT_EQ(runRows(), 2U);
+}
+
+TEST_F(RunEndTest, TheTimeUpPromptWaitsWhileTheOtherTimersTickThenTheRunEnds) {
+  launch(kStop);
+  int watchTicks = 0, blinkTicks = 0;
+  bool endedWhileOpen = true;
+  loop.onModal = [&](platform::HeadlessEventLoop&, const std::string& what) {
+    if (what.find("Frm_tishi") == std::string::npos) return;
+    // A reminder blink and the sibling-program watch are under way; the prompt stays open for
+    // five seconds, then its button is clicked.
+    for (platform::Timer* t : {&clock.Timer3, &main.Timer3}) {
+      int& ticks = t == &clock.Timer3 ? blinkTicks : watchTicks;
+      t->onTick = [&ticks, t, own = t->onTick] {
+        ++ticks;
+        if (own) own();
+      };
+    }
+    app.run.BlinkHold = 20;
+    clock.Timer3.setEnabled(true);
+    main.Timer3.setEnabled(true);
+    loop.advance(5'000);
+    endedWhileOpen = runEnded();
+    app.frmTishi().Command1.click();
+  };
+  startRun();
+  until([&] { return !clock.Timer1.Enabled(); });
+  EXPECT_GE(blinkTicks, 10) << "the blink ran while the prompt was open";
+  EXPECT_GE(watchTicks, 4) << "the watch ran while the prompt was open";
+  EXPECT_FALSE(endedWhileOpen) << "the tick waits for the prompt";
+  EXPECT_TRUE(runEnded()) << "the run ends once the prompt has closed";
+  EXPECT_FALSE(app.frmTishi().Visible());
+}
+
+TEST_F(RunEndTest, ABlankTimeUpTextShowsNoPrompt) {
+  launch(kStop);
+  app.settings.tellouttext = "   ";
+  bool shown = false;
+  loop.onModal = [&](platform::HeadlessEventLoop&, const std::string&) { shown = true; };
+  startRun();
+  until([&] { return !clock.Timer1.Enabled(); });
+  EXPECT_FALSE(shown);
+  EXPECT_TRUE(runEnded());
 }
 
 }  // namespace
