@@ -1,0 +1,99 @@
+#include "clock/timeout_colours.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/app.h"
+#include "app/ini_read_write.h"
+#include "app/picture_size.h"
+#include "app/setting_readers.h"
+#include "app/text_runtime.h"
+#include "app/window_utilities.h"
+#include "clock/time_glass.h"
+#include "clock/time_glass_two.h"
+#include "main/attempt.h"
+
+namespace horalix {
+
+namespace {
+
+// A colour number of TimeData.db [Hotkey]; a text that is no number gives black.
+std::uint32_t overtimeColour(App& app, const char* key, const char* fallback) {
+  const std::string text = variantText(
+      IniReadWrite(app.platform.files, "readpart", app.iniPath(), "Hotkey", key, fallback));
+  return static_cast<std::uint32_t>(CLng(Val(text)));
+}
+
+// The back picture of the settings into Picture3, at most 600 x 450 pixels as the face uses
+// it; false when there is none to show.
+bool reloadBackPicture(App& app, platform::Control& Picture3) {
+  SettingsBlock& settings = app.settings;
+  const std::vector<std::string> parts = Split(settings.picturename, "\\");
+  const std::string name = parts.empty() ? "" : parts[0];
+  Picture3.setPicture("", 0, 0);
+  const std::string path = app.pathInProgramFolder("picture\\" + name);
+  app.run.BackPictureOn = false;
+  if (name.empty() || !app.platform.files.normalFileExists(path)) return false;
+  const PictureDimensions size = PictureSize(app.platform.files, path);
+  Picture3.setPicture(path, size.width, size.height);
+  app.run.BackPictureOn = true;
+  settings.picture_width = std::min(size.width, 600);
+  settings.picture_height = std::min(size.height, 450);
+  return true;
+}
+
+// The steps both windows take; `mirror` is the other window to recolour along, or none.
+template <class Window>
+void recolour(App& app, Window& window, TimeGlassTwo* mirror) {
+  const char* where = "Timer8";
+  window.Timer8.setEnabled(false);
+  Attempt(app, where, [&] { SetTopmost(app, window); });
+  std::uint32_t fore = 0, back = 0;
+  Attempt(app, where, [&] { fore = overtimeColour(app, "outForeColor", "65535"); });
+  Attempt(app, where, [&] { back = overtimeColour(app, "outbackColor", "255"); });
+  app.run.OvertimePrefix = "";
+  app.run.BlinkCount = 0;
+  window.Picture1.setVisible(true);
+  window.Picture2.setVisible(true);
+
+  for (platform::Control* text :
+       {&window.control("Label1", 1), &window.control("Label1", 2), &window.control("Label9"),
+        &window.control("Label11"), &window.Picture2}) {
+    text->setForeColor(fore);
+  }
+  if (mirror) mirror->Picture2.setForeColor(fore);
+
+  platform::Control& Picture3 = window.control("Picture3");
+  if (Mid(app.settings.checkvalue, 12, 1) == "0") {
+    bool picture = false;
+    Attempt(app, where, [&] { picture = reloadBackPicture(app, Picture3); });
+    if (!picture) {
+      window.setBackColor(back);
+      window.Picture2.setBackColor(back);
+      if (mirror) {
+        mirror->setBackColor(back);
+        mirror->Picture2.setBackColor(back);
+      }
+    }
+  } else {
+    Picture3.setPicture("", 0, 0);
+    app.run.BackPictureOn = false;
+    Attempt(app, where, [&] { window.changcolor(fore); });
+  }
+}
+
+}  // namespace
+
+void TimeoutColours(App& app, TimeGlass& clock) {
+  TimeGlassTwo* mirror = nullptr;
+  Attempt(app, "Timer8", [&] {
+    if (ReadSecondScreen(app) == 1) mirror = &app.timeGlassTwo();
+  });
+  recolour(app, clock, mirror);
+}
+
+void TimeoutColours(App& app, TimeGlassTwo& mirror) { recolour(app, mirror, nullptr); }
+
+}  // namespace horalix
