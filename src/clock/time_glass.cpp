@@ -3,6 +3,7 @@
 #include "app/app.h"
 #include "app/palette.h"
 #include "app/text_runtime.h"
+#include "clock/timeout_colours.h"
 
 namespace horalix {
 
@@ -47,6 +48,7 @@ TimeGlass::TimeGlass(App& app)
   Timer3.onTick = [this] { Timer3_Timer(); };
   Timer4.onTick = [this] { Timer4_Timer(); };
   Timer5.onTick = [this] { Timer5_Timer(); };
+  Timer8.onTick = [this] { TimeoutColours(app_, *this); };
 }
 
 void TimeGlass::park() { move(-Width() - 5000, -Height() - 5000, Width(), Height()); }

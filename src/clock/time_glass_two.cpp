@@ -2,6 +2,7 @@
 
 #include "app/app.h"
 #include "clock/time_glass.h"
+#include "clock/timeout_colours.h"
 
 namespace horalix {
 
@@ -35,6 +36,7 @@ TimeGlassTwo::TimeGlassTwo(App& app)
     Timer5.setEnabled(false);
     park();
   };
+  Timer8.onTick = [this] { TimeoutColours(app_, *this); };
 }
 
 void TimeGlassTwo::park() { move(-Width() - 5000, -Height() - 5000, Width(), Height()); }

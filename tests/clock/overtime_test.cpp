@@ -56,6 +56,21 @@ INSTANTIATE_TEST_SUITE_P(Timeout, OvertimeStyles,
                                          OvertimeStyle{3, "超时00:01", false, false},
                                          OvertimeStyle{4, "00:01", false, true}));
 
+TEST_F(RunEndTest, OvertimeStyleOneRecoloursTheClockThroughItsColourTimer) {
+  ProgramValues(app).writeNumber("timeout", 1);
+  launch(kOvertime);
+  setOption(app.settings.checkvalue, 33, false);
+  app.settings.time_end = 3;
+  startRun();
+  until([&] { return !clock.Timer1.Enabled(); });
+  loop.advance(1'300);
+  // The defaults of the overtime colours: yellow text, the one-shot timer spent.
+  EXPECT_EQ(clock.Picture2.ForeColor(), 65535u);
+  EXPECT_EQ(clock.control("Label11").ForeColor(), 65535u);
+  EXPECT_FALSE(clock.Timer8.Enabled());
+  EXPECT_EQ(app.run.OvertimePrefix, "");
+}
+
 TEST_F(RunEndTest, AnOvertimeWhoseEndSecondGotNoTickStillEnds) {
   launch(kOvertime);
   setOption(app.settings.checkvalue, 33, false);
