@@ -30,4 +30,12 @@ void SaveClockTwoPos(App& app, std::int32_t left, std::int32_t top) {
   SaveWindowPos(app, "clocklefttwo", "clocktoptwo", left, top);
 }
 
+void SaveProcessPos(App& app, std::int32_t left, std::int32_t top) {
+  SaveWindowPos(app, "processleft", "processtop", left, top);
+}
+
+void SaveProcessTwoPos(App& app, std::int32_t left, std::int32_t top) {
+  SaveWindowPos(app, "processtwo_left", "processtwo_top", left, top);
+}
+
 }  // namespace horalix

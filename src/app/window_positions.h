@@ -21,5 +21,9 @@ void SaveWindowPos(App& app, const std::string& leftKey, const std::string& topK
 void SaveClockPos(App& app, std::int32_t left, std::int32_t top);
 // The mirror clock on the extended screen: clocklefttwo, clocktoptwo.
 void SaveClockTwoPos(App& app, std::int32_t left, std::int32_t top);
+// The primary prompt bar: processleft, processtop.
+void SaveProcessPos(App& app, std::int32_t left, std::int32_t top);
+// The extended screen's prompt bar: processtwo_left, processtwo_top.
+void SaveProcessTwoPos(App& app, std::int32_t left, std::int32_t top);
 
 }  // namespace horalix

@@ -44,27 +44,4 @@ BarPosition ReadBarPosition(App& app, const std::string& leftKey, const std::str
   return at;
 }
 
-void SaveBarPosition(App& app, const std::string& leftKey, const std::string& topKey,
-                     std::int32_t left, std::int32_t top) {
-  const std::string ini = app.iniPath();
-  Attempt(app, "bar position", [&] {
-    IniReadWrite(app.platform.files, "write", ini, "clocksite", leftKey, std::to_string(left));
-  });
-  Attempt(app, "bar position", [&] {
-    IniReadWrite(app.platform.files, "write", ini, "clocksite", topKey, std::to_string(top));
-  });
-  Attempt(app, "bar position", [&] {
-    ProgramValues(app).writeGroup(
-        {{leftKey, left, platform::regtype::Dword}, {topKey, top, platform::regtype::Dword}});
-  });
-}
-
-void SaveProcessPos(App& app, std::int32_t left, std::int32_t top) {
-  SaveBarPosition(app, "processleft", "processtop", left, top);
-}
-
-void SaveProcessTwoPos(App& app, std::int32_t left, std::int32_t top) {
-  SaveBarPosition(app, "processtwo_left", "processtwo_top", left, top);
-}
-
 }  // namespace horalix

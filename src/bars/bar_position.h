@@ -21,11 +21,4 @@ struct BarPosition {
 // from a stored 0.
 BarPosition ReadBarPosition(App& app, const std::string& leftKey, const std::string& topKey);
 
-// Writes the position as text into [clocksite], then as REG_DWORD values of the same names
-// (shell first, the registry functions for both when the shell fails). No clamping.
-void SaveBarPosition(App& app, const std::string& leftKey, const std::string& topKey,
-                     std::int32_t left, std::int32_t top);
-void SaveProcessPos(App& app, std::int32_t left, std::int32_t top);
-void SaveProcessTwoPos(App& app, std::int32_t left, std::int32_t top);
-
 }  // namespace horalix

@@ -1,6 +1,7 @@
 // Dragging a prompt bar: the system moves the window with the pointer; the bar then clamps
 // itself to the primary screen and stores where it was dropped.
 #include "app/app.h"
+#include "app/window_positions.h"
 #include "bars/bar_position.h"
 #include "bars/frm_process.h"
 #include "main/frm_exit.h"
@@ -38,7 +39,7 @@ void FrmProcess::Form_MouseMove(int Button, int Shift, float X, float Y) {
     if (newTop < 0) newTop = 0;
     if (newTop > screenHeightTwips()) newTop = screenHeightTwips();
     move(newLeft, newTop, Width(), Height());
-    SaveBarPosition(app_, role_.leftKey, role_.topKey, Left(), Top());
+    SaveWindowPos(app_, role_.leftKey, role_.topKey, Left(), Top());
   }
   // A bar left on screen without its text update goes as soon as the pointer touches it.
   if (!Timer2.Enabled()) tuichu();
