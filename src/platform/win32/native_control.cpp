@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/keyed_outline.h"
 #include "platform/win32/picture_painter.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_fonts.h"
@@ -317,6 +318,10 @@ void NativeControl::paint() {
     HBITMAP image = CreateCompatibleBitmap(dc, size.cx, size.cy);
     HGDIOBJ old = SelectObject(buffer, image);
     paintPictureBox(buffer, size, control_, units_, context_.pictures);
+    HWND window = GetAncestor(hwnd_, GA_ROOT);
+    POINT origin{0, 0};
+    MapWindowPoints(hwnd_, window, &origin, 1);
+    paintOutsideOutline(buffer, window, control_.form().Region(), origin, size);
     BitBlt(dc, 0, 0, size.cx, size.cy, buffer, 0, 0, SRCCOPY);
     SelectObject(buffer, old);
     DeleteObject(image);

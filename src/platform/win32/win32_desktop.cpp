@@ -95,6 +95,8 @@ void Win32Desktop::setTransparent(platform::Form& form, std::int64_t colorKey, i
     key = toColorRef(static_cast<std::uint32_t>(colorKey));
   }
   SetLayeredWindowAttributes(hwnd, key, static_cast<BYTE>(alpha), flags);
+  // With a colour key the outline is drawn instead of cut (see keyed_outline.h).
+  forms_.reshape(form);
 }
 
 bool Win32Desktop::useEnglishKeyboard() {

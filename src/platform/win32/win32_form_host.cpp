@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/keyed_outline.h"
 #include "platform/win32/program_icon.h"
 #include "platform/win32/wide_text.h"
 
@@ -141,6 +142,13 @@ void Win32FormHost::placeForm(const NativeForm& native) {
 
 void Win32FormHost::shapeForm(const NativeForm& native) {
   const auto& region = native.form.Region();
+  if (colourKeyOf(native.hwnd)) {
+    // A colour-keyed window draws its outline (see keyed_outline.h): no region, and every
+    // surface repaints the outside of the new outline in the key colour.
+    SetWindowRgn(native.hwnd, nullptr, TRUE);
+    RedrawWindow(native.hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    return;
+  }
   // The window owns the region it is given and deletes it.
   HRGN shape = region ? CreateRoundRectRgn(region->left, region->top, region->right, region->bottom,
                                            region->ellipseWidth, region->ellipseHeight)
@@ -272,6 +280,14 @@ void Win32FormHost::eraseBackground(NativeForm& native, HDC dc) {
   RECT client;
   GetClientRect(native.hwnd, &client);
   FillRect(dc, &client, native.background);
+  paintOutsideOutline(dc, native.hwnd, native.form.Region(), POINT{0, 0},
+                      SIZE{client.right, client.bottom});
+}
+
+void Win32FormHost::reshape(const Form& form) {
+  if (const NativeForm* native = find(form); native != nullptr && native->hwnd != nullptr) {
+    shapeForm(*native);
+  }
 }
 
 void Win32FormHost::userMoved(NativeForm& native) {

@@ -42,6 +42,8 @@ class Win32FormHost final : public platform::FormHost {
 
   // The window of a loaded form; null when the form is not loaded.
   HWND windowOf(const platform::Form& form) const;
+  // Gives the form's window its outline again, after its see-through style changed.
+  void reshape(const platform::Form& form);
   // The child window of a control; null while it has never been visible.
   HWND windowOf(const platform::Control& control) const;
   std::size_t loadedCount() const { return forms_.size(); }
