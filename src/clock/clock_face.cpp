@@ -68,7 +68,11 @@ ClockFace::ClockFace(App& app, platform::Form& window, int blankFromMillis,
       window_(window),
       blankFromMillis_(blankFromMillis),
       pictureOwner_(pictureOwner),
-      controls_(addFaceControls(window)) {}
+      controls_(addFaceControls(window)) {
+  // A clock window is its face alone: no caption, no frame, no task-bar button, so that its
+  // rounded outline and see-through background leave nothing but the text.
+  window.setBorderStyle(0);
+}
 
 void ClockFace::creatrange() { horalix::creatrange(app_, window_); }
 
