@@ -1,7 +1,8 @@
 // A small look into the running program for the Wine tests, since Wine's tasklist is a stub:
 //   probe pids <image name>   the process ids of the processes with that image, one a line
 //   probe windows <pid>       the top-level windows of a process:
-//                             "<visible> <class>\t<title>\t<left>,<top>,<right>,<bottom>"
+//                             "<visible> <class>\t<title>\t<left>,<top>,<right>,<bottom>\t<ex>"
+//                             (<ex>: the extended window style, in hex)
 //   probe texts <pid>         the texts of the message boxes of a process, one a line
 //   probe ok <pid>            answers the message boxes of a process with OK
 // Output is UTF-8. Exit code 0, or 2 on a usage error.
@@ -81,9 +82,10 @@ int windows(DWORD pid) {
   for (HWND hwnd : windowsOf(pid)) {
     RECT r{};
     GetWindowRect(hwnd, &r);
-    std::printf("%d %s\t%s\t%ld,%ld,%ld,%ld\n", IsWindowVisible(hwnd) ? 1 : 0,
+    std::printf("%d %s\t%s\t%ld,%ld,%ld,%ld\t%lx\n", IsWindowVisible(hwnd) ? 1 : 0,
                 utf8(className(hwnd)).c_str(), utf8(windowText(hwnd)).c_str(), r.left, r.top,
-                r.right, r.bottom);
+                r.right, r.bottom,
+                static_cast<unsigned long>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE)));
   }
   return 0;
 }
