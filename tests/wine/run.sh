@@ -253,6 +253,173 @@ test_tray_menu_exit_item_ends_the_program() {
   wait_until 5 test -z "$(tray_window)" || { fail "the tray icon stayed behind"; return 1; }
 }
 
+# ---- What the user sees: the clock face and the prompt bar -------------------------------------
+
+# The desktop behind the program's windows: a colour that none of them paints, so that a pixel
+# of it inside a window's rectangle is a see-through pixel.
+backdrop='#3060C0'
+paint_backdrop() {
+  local width height
+  read -r width height < <(xdotool getdisplaygeometry)
+  convert -size "${width}x${height}" "xc:$backdrop" "$work/backdrop.png" || return 1
+  # display sets the root window's background and ends with status 1: the pixels tell.
+  timeout 10 display -window root "$work/backdrop.png" 2>/dev/null
+  import -window root -crop 1x1+0+0 -depth 8 "$work/backdrop-check.png" 2>/dev/null &&
+    [[ $(pixel_at "$work/backdrop-check.png" 0 0) == "$backdrop" ]]
+}
+
+# start_run_from_tray <folder>: a run with the stored settings (and Version, so that the start
+# keeps them), begun by the first item of the tray menu.
+start_run_from_tray() {
+  reg_set Version 5.2
+  local name value
+  while read -r name value; do
+    reg_set "$name" "$value" </dev/null
+  done
+  for name in Time_one:60 Time_two:30 Time_three:5 time_end:0 tellShowtime:10 time_left:0; do
+    on_wine 20 reg add 'HKCU\Vantrel' /v "${name%%:*}" /t REG_DWORD /d "${name#*:}" /f </dev/null >/dev/null
+  done
+  start_program "$1" </dev/null || return 1
+  # The tray window of Wine shows only after the program's first window (as a user waits too).
+  wait_until 15 has_form_window || { fail "no window of the program appeared"; return 1; }
+  wait_until 10 has_tray || { fail "no tray icon appeared"; return 1; }
+  # The tray window may show a moment before its icon: a second click if the first opens nothing.
+  local attempt
+  for attempt in 1 2; do
+    right_click_tray
+    wait_until 5 has_popup_menu && break
+  done
+  has_popup_menu || { fail "a right click on the tray icon opened no menu"; return 1; }
+  # The first item starts the run.
+  xdotool key Down Return
+}
+
+# The rectangle "left top right bottom" and extended style of the program's visible form window
+# that lies on the screen and is no wider than <max width> pixels, topmost first.
+visible_form() {
+  program_windows | awk -F'\t' -v max="$1" '/^1 HoralixForm/ {
+      split($3, r, ",")
+      if (r[1] >= 0 && r[2] >= 0 && r[3] - r[1] > 0 && r[3] - r[1] <= max && r[4] > r[2]) {
+        print r[1], r[2], r[3], r[4], $4; exit
+      }
+    }'
+}
+
+has_clock() { test -n "$(visible_form 600)"; }
+has_tray() { test -n "$(tray_window)"; }
+
+# pixel_counts <shot> <rect> <colour...>: how many pixels of each colour ("#RRGGBB") the
+# screenshot of the rectangle "left top right bottom" holds, one count a line.
+pixel_counts() {
+  local shot=$1 left top right bottom colour
+  read -r left top right bottom <<<"$2"
+  shift 2
+  import -window root -crop "$((right - left))x$((bottom - top))+$left+$top" +repage -depth 8 \
+    "$shot.png" 2>/dev/null || return 1
+  convert "$shot.png" -format %c histogram:info:- >"$shot.txt"
+  for colour in "$@"; do
+    awk -v c="$colour" 'index(toupper($0), c) { n += $1 } END { print n + 0 }' "$shot.txt"
+  done
+}
+
+# pixel_at <png> <x> <y>: the colour of one pixel, "#RRGGBB".
+pixel_at() { convert "$1" -depth 8 -format "#%[hex:p{$2,$3}]" info:- | cut -c1-7; }
+
+# The clock of a see-through run: green text (key colour 0x00FF0A, i.e. #0AFF00 on screen) on a
+# borderless, topmost, colour-keyed window with corners of radius 20 cut round: the backdrop
+# shows around the letters and in the cut corners, and no pixel keeps the key or turns black.
+test_clock_face_shows_its_text_on_a_see_through_rounded_window() {
+  local shot=$work/clock-shot rect ex
+  reg_clear
+  paint_backdrop || { fail "the backdrop could not be painted"; return 1; }
+  start_run_from_tray "$dist" <<'SETTINGS' || return 1
+Time_all 00:01:10
+checkvalue 111111010101011111111111111100101
+optvalue 100100100
+tellsoundname start.wav\Timeout.wav\Timeout.wav\Timeout.wav\Stop.wav\Stop.wav
+tellprocesstext 您的发言
+clockFont Trebuchet MS
+Fontselect 1060604\65280
+picturename \0
+AImode 10111101
+tellouttext 时间到
+SETTINGS
+  wait_until 10 has_clock || { fail "no clock on the screen: $(program_windows | grep '^1')"; return 1; }
+  sleep 1
+  read -r -a rect <<<"$(visible_form 600)"
+  ((${#rect[@]} == 5)) || { fail "the clock went away"; return 1; }
+  ex=${rect[4]}
+  note "clock window ${rect[*]:0:4}, extended style $ex"
+  ((0x$ex & 0x80000)) || { fail "the clock window is not layered"; return 1; }
+  ((0x$ex & 0x8)) || { fail "the clock window is not topmost"; return 1; }
+  local counts text key black back
+  counts=$(pixel_counts "$shot" "${rect[*]:0:4}" '#00FF00' '#0AFF00' '#000000' "$backdrop") || {
+    fail "no screenshot"
+    return 1
+  }
+  read -r text key black back <<<"$(echo $counts)"
+  note "clock face pixels: text $text, key $key, black $black, backdrop $back ($shot.png)"
+  ((text > 20)) || { fail "the clock shows no text"; return 1; }
+  ((key == 0)) || { fail "the key colour shows"; return 1; }
+  ((black == 0)) || { fail "black pixels on the clock"; return 1; }
+  ((back > text)) || { fail "the background is not see-through"; return 1; }
+  [[ $(pixel_at "$shot.png" 1 1) == "$backdrop" ]] || { fail "the top left corner is not cut"; return 1; }
+}
+
+# A short run reaches its first reminder after ten seconds: the prompt bar at the top of the
+# screen shows white text over a colour-keyed background (key 0xFAFAFA), so only the letters
+# cover the backdrop.
+test_prompt_bar_shows_its_text_over_a_see_through_background() {
+  local folder=$work/bar-folder shot=$work/bar-shot rect
+  rm -rf "$folder"
+  cp -r "$dist" "$folder"
+  sed -i 's/^\[Hotkey\]$/[Hotkey]\nprocessColor=16\nprocessvalue=1/' "$folder/TimeData.db"
+  reg_clear
+  paint_backdrop || { fail "the backdrop could not be painted"; return 1; }
+  start_run_from_tray "$folder" <<'SETTINGS' || return 1
+Time_all 00:01:10
+checkvalue 111111010100011111111111111100101
+optvalue 100100100
+tellsoundname start.wav\Timeout.wav\Timeout.wav\Timeout.wav\Stop.wav\Stop.wav
+tellprocesstext 您的发言
+clockFont Trebuchet MS
+Fontselect 1060602\65280
+picturename \0
+AImode 10111101
+tellouttext 时间到
+SETTINGS
+  wait_until 20 has_bar || { fail "no prompt bar at the top: $(program_windows | grep '^1')"; return 1; }
+  # It shows for ten seconds; a moment for its first paint.
+  sleep 0.5
+  read -r -a rect <<<"$(bar_rect)"
+  ((${#rect[@]} == 4)) || { fail "the prompt bar went away at once"; return 1; }
+  note "prompt bar ${rect[*]}"
+  local counts text key back
+  counts=$(pixel_counts "$shot" "${rect[*]}" '#FFFFFF' '#FAFAFA' "$backdrop") || {
+    fail "no screenshot"
+    return 1
+  }
+  read -r text key back <<<"$(echo $counts)"
+  note "prompt bar pixels: text $text, key $key, backdrop $back ($shot.png)"
+  ((text > 20)) || { fail "the bar shows no text"; return 1; }
+  ((key == 0)) || { fail "the key colour shows"; return 1; }
+  ((back > text)) || { fail "the background is not see-through"; return 1; }
+}
+# The prompt bar: the program's visible form window centred at the top of the screen, wider than
+# tall (the clock stands at a side).
+bar_rect() {
+  local width
+  width=$(xdotool getdisplaygeometry | awk '{ print $1 }')
+  program_windows | awk -F'\t' -v width="$width" '/^1 HoralixForm/ {
+      split($3, r, ",")
+      centre = (r[1] + r[3]) / 2 - width / 2
+      if (r[2] >= 0 && r[2] < 300 && centre * centre < 1600 && r[3] - r[1] > 2 * (r[4] - r[2])) {
+        print r[1], r[2], r[3], r[4]; exit
+      }
+    }'
+}
+has_bar() { test -n "$(bar_rect)"; }
+
 # ---- Runner ------------------------------------------------------------------------------------
 
 passed=0
