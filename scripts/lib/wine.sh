@@ -38,9 +38,13 @@ wine_prefix_ready() {
 # Droid Sans Fallback (fonts-droid-fallback) behind the dialog and Chinese faces.
 wine_link_chinese_font() {
   local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' face
-  for face in Tahoma "MS Shell Dlg" "MS Shell Dlg 2" SimSun "宋体" "Microsoft YaHei"; do
+  for face in Tahoma "MS Shell Dlg" "MS Shell Dlg 2" SimSun "宋体" "Microsoft YaHei" "DejaVu Sans"; do
     "$WINE64" reg add "$key" /v "$face" /t REG_MULTI_SZ \
       /d "DroidSansFallbackFull.ttf,Droid Sans Fallback" /f >/dev/null 2>&1 || true
   done
+  # The clock and the prompt bars ask for Trebuchet MS, which Wine lacks: DejaVu Sans stands in,
+  # with the Chinese letters linked above, as Windows links them behind any face.
+  "$WINE64" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+    /v "Trebuchet MS" /t REG_SZ /d "DejaVu Sans" /f >/dev/null 2>&1 || true
   "$WINESERVER" --wait || true
 }
