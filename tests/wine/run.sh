@@ -392,10 +392,12 @@ SETTINGS
   # It shows for ten seconds; a moment for its first paint.
   sleep 0.5
   read -r -a rect <<<"$(bar_rect)"
-  ((${#rect[@]} == 4)) || { fail "the prompt bar went away at once"; return 1; }
-  note "prompt bar ${rect[*]}"
+  ((${#rect[@]} == 5)) || { fail "the prompt bar went away at once"; return 1; }
+  note "prompt bar ${rect[*]:0:4}, extended style ${rect[4]}"
+  ((0x${rect[4]} & 0x80000)) || { fail "the prompt bar is not layered"; return 1; }
+  ((0x${rect[4]} & 0x8)) || { fail "the prompt bar is not topmost"; return 1; }
   local counts text key back
-  counts=$(pixel_counts "$shot" "${rect[*]}" '#FFFFFF' '#FAFAFA' "$backdrop") || {
+  counts=$(pixel_counts "$shot" "${rect[*]:0:4}" '#FFFFFF' '#FAFAFA' "$backdrop") || {
     fail "no screenshot"
     return 1
   }
@@ -405,8 +407,9 @@ SETTINGS
   ((key == 0)) || { fail "the key colour shows"; return 1; }
   ((back > text)) || { fail "the background is not see-through"; return 1; }
 }
-# The prompt bar: the program's visible form window centred at the top of the screen, wider than
-# tall (the clock stands at a side).
+
+# The prompt bar: the rectangle and extended style of the program's visible form window centred
+# at the top of the screen, wider than tall (the clock stands at a side).
 bar_rect() {
   local width
   width=$(xdotool getdisplaygeometry | awk '{ print $1 }')
@@ -414,7 +417,7 @@ bar_rect() {
       split($3, r, ",")
       centre = (r[1] + r[3]) / 2 - width / 2
       if (r[2] >= 0 && r[2] < 300 && centre * centre < 1600 && r[3] - r[1] > 2 * (r[4] - r[2])) {
-        print r[1], r[2], r[3], r[4]; exit
+        print r[1], r[2], r[3], r[4], $4; exit
       }
     }'
 }
