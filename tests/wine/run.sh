@@ -268,14 +268,27 @@ paint_backdrop() {
     [[ $(pixel_at "$work/backdrop-check.png" 0 0) == "$backdrop" ]]
 }
 
-# start_run_from_tray <folder>: a run with the stored settings (and Version, so that the start
-# keeps them), begun by the first item of the tray menu.
+# start_run_from_tray <folder> <checkvalue> <Fontselect> <picturename>: a run of 70 seconds,
+# with reminders and the prompt bar at the first alarm (one minute left) and timing by hand,
+# stored before the start (with Version, so that the start keeps them), begun by the first
+# item of the tray menu.
 start_run_from_tray() {
   reg_set Version 5.2
   local name value
   while read -r name value; do
     reg_set "$name" "$value" </dev/null
-  done
+  done <<SETTINGS
+Time_all 00:01:10
+checkvalue $2
+optvalue 100100100
+tellsoundname start.wav\Timeout.wav\Timeout.wav\Timeout.wav\Stop.wav\Stop.wav
+tellprocesstext 您的发言
+clockFont Trebuchet MS
+Fontselect $3
+picturename $4
+AImode 10111101
+tellouttext 时间到
+SETTINGS
   for name in Time_one:60 Time_two:30 Time_three:5 time_end:0 tellShowtime:10 time_left:0; do
     on_wine 20 reg add 'HKCU\Vantrel' /v "${name%%:*}" /t REG_DWORD /d "${name#*:}" /f </dev/null >/dev/null
   done
@@ -332,18 +345,7 @@ test_clock_face_shows_its_text_on_a_see_through_rounded_window() {
   local shot=$work/clock-shot rect ex
   reg_clear
   paint_backdrop || { fail "the backdrop could not be painted"; return 1; }
-  start_run_from_tray "$dist" <<'SETTINGS' || return 1
-Time_all 00:01:10
-checkvalue 111111010101011111111111111100101
-optvalue 100100100
-tellsoundname start.wav\Timeout.wav\Timeout.wav\Timeout.wav\Stop.wav\Stop.wav
-tellprocesstext 您的发言
-clockFont Trebuchet MS
-Fontselect 1060604\65280
-picturename \0
-AImode 10111101
-tellouttext 时间到
-SETTINGS
+  start_run_from_tray "$dist" 111111010101011111111111111100101 '1060604\65280' '\0' || return 1
   wait_until 10 has_clock || { fail "no clock on the screen: $(program_windows | grep '^1')"; return 1; }
   sleep 1
   read -r -a rect <<<"$(visible_form 600)"
@@ -366,6 +368,38 @@ SETTINGS
   [[ $(pixel_at "$shot.png" 1 1) == "$backdrop" ]] || { fail "the top left corner is not cut"; return 1; }
 }
 
+# An opaque clock (blue back colour 0xFF0000, no colour key) keeps the rounded outline of its
+# window region: the backdrop shows in its cut corners, the back colour inside.
+test_clock_face_on_its_back_colour_has_rounded_corners() {
+  local shot=$work/clock-opaque-shot rect
+  reg_clear
+  paint_backdrop || { fail "the backdrop could not be painted"; return 1; }
+  start_run_from_tray "$dist" 111111010100011111111111111100101 '1060604\65280' '\16711680' ||
+    return 1
+  wait_until 10 has_clock || { fail "no clock on the screen: $(program_windows | grep '^1')"; return 1; }
+  sleep 1
+  read -r -a rect <<<"$(visible_form 600)"
+  ((${#rect[@]} == 5)) || { fail "the clock went away"; return 1; }
+  note "clock window ${rect[*]:0:4}, extended style ${rect[4]}"
+  local counts text back width height
+  counts=$(pixel_counts "$shot" "${rect[*]:0:4}" '#00FF00' '#0000FF') || { fail "no screenshot"; return 1; }
+  read -r text back <<<"$(echo $counts)"
+  note "clock face pixels: text $text, back colour $back ($shot.png)"
+  ((text > 20 && back > text)) || { fail "no text on the back colour"; return 1; }
+  width=$((rect[2] - rect[0]))
+  height=$((rect[3] - rect[1]))
+  # Corners of 20 pixels round: (2, 2) from each corner lies outside the outline.
+  local x y
+  for x in 2 $((width - 3)); do
+    for y in 2 $((height - 3)); do
+      [[ $(pixel_at "$shot.png" "$x" "$y") == "$backdrop" ]] || {
+        fail "the corner at ($x, $y) is $(pixel_at "$shot.png" "$x" "$y"), not cut"
+        return 1
+      }
+    done
+  done
+}
+
 # A short run reaches its first reminder after ten seconds: the prompt bar at the top of the
 # screen shows white text over a colour-keyed background (key 0xFAFAFA), so only the letters
 # cover the backdrop.
@@ -376,18 +410,7 @@ test_prompt_bar_shows_its_text_over_a_see_through_background() {
   sed -i 's/^\[Hotkey\]$/[Hotkey]\nprocessColor=16\nprocessvalue=1/' "$folder/TimeData.db"
   reg_clear
   paint_backdrop || { fail "the backdrop could not be painted"; return 1; }
-  start_run_from_tray "$folder" <<'SETTINGS' || return 1
-Time_all 00:01:10
-checkvalue 111111010100011111111111111100101
-optvalue 100100100
-tellsoundname start.wav\Timeout.wav\Timeout.wav\Timeout.wav\Stop.wav\Stop.wav
-tellprocesstext 您的发言
-clockFont Trebuchet MS
-Fontselect 1060602\65280
-picturename \0
-AImode 10111101
-tellouttext 时间到
-SETTINGS
+  start_run_from_tray "$folder" 111111010100011111111111111100101 '1060602\65280' '\0' || return 1
   wait_until 20 has_bar || { fail "no prompt bar at the top: $(program_windows | grep '^1')"; return 1; }
   # It shows for ten seconds; a moment for its first paint.
   sleep 0.5
