@@ -113,6 +113,7 @@ setup() {
 
 # Windows pids of running Horalix.exe processes.
 program_pids() { on_wine 10 "$probe" pids Horalix.exe; }
+has_program_pid() { test -n "$(program_pids)"; }
 
 # start_program [folder]: starts Horalix.exe from the folder (default: the program folder) in
 # the background and waits for its process; sets program_job and program_pid.
@@ -120,7 +121,7 @@ start_program() {
   local folder=${1:-$dist}
   (cd "$folder" && exec timeout 120 "$WINE64" Horalix.exe) >>"$log" 2>&1 &
   program_job=$!
-  wait_until 15 test -n "$(program_pids)" || { fail "Horalix.exe did not start"; return 1; }
+  wait_until 15 has_program_pid || { fail "Horalix.exe did not start"; return 1; }
   program_pid=$(program_pids | head -n 1)
 }
 
@@ -149,6 +150,7 @@ reg_value() {
 }
 reg_set() { on_wine 20 reg add 'HKCU\Vantrel' /v "$1" /t REG_SZ /d "$2" /f >/dev/null; }
 reg_clear() { on_wine 20 reg delete 'HKCU\Vantrel' /f >/dev/null 2>&1; true; }
+has_version_value() { test -n "$(reg_value Version)"; }
 
 # The program folder as the program sees it (Wine maps / to Z:).
 windows_path() { echo "Z:${1//\//\\}"; }
@@ -168,7 +170,7 @@ test_first_start_opens_windows_and_publishes_folder() {
   [[ -n $rss ]] && note "resident memory after start: $rss"
   local expected pathget version
   expected=$(windows_path "$dist")
-  wait_until 10 test -n "$(reg_value Version)"
+  wait_until 10 has_version_value
   pathget=$(reg_value pathget)
   version=$(reg_value Version)
   [[ $version == 5.2 ]] || { fail "Version is '$version', expected 5.2"; return 1; }
@@ -228,6 +230,10 @@ test_newer_stored_version_refuses_to_start() {
 # program's icon is the first (and only) one there. A right click on it opens the tray menu,
 # whose last item "退出" ends the program, which takes its icon and clockopen with it.
 tray_window() { xdotool search --onlyvisible --name 'Wine System Tray' 2>/dev/null | head -n 1; }
+# Predicates for wait_until: each asks afresh at every try (a "$(...)" argument would be worked
+# out once, before the waiting starts).
+has_tray() { test -n "$(tray_window)"; }
+has_no_tray() { test -z "$(tray_window)"; }
 has_popup_menu() { program_windows | grep -q '^1 #32768'; }
 # Right-clicks the tray icon. Wine's tray window stands at the top left of the screen, where a
 # clock with no saved place may cover it; it is moved to the middle of the screen first.
@@ -241,7 +247,7 @@ test_tray_menu_exit_item_ends_the_program() {
   reg_clear
   start_program || return 1
   wait_until 15 has_form_window || { fail "no window of the program appeared"; return 1; }
-  wait_until 10 test -n "$(tray_window)" || { fail "no tray icon appeared"; return 1; }
+  wait_until 10 has_tray || { fail "no tray icon appeared"; return 1; }
   on_wine 20 reg add 'HKCU\Vantrel' /v clockopen /t REG_DWORD /d 32 /f >/dev/null
   right_click_tray
   wait_until 10 has_popup_menu || { fail "a right click on the tray icon opened no menu"; return 1; }
@@ -250,7 +256,7 @@ test_tray_menu_exit_item_ends_the_program() {
   wait_for_exit 15 || { fail "still running after the exit item"; return 1; }
   ((exit_status == 0)) || { fail "ended with exit code $exit_status"; return 1; }
   [[ -z $(reg_value clockopen) ]] || { fail "clockopen is still in the registry"; return 1; }
-  wait_until 5 test -z "$(tray_window)" || { fail "the tray icon stayed behind"; return 1; }
+  wait_until 5 has_no_tray || { fail "the tray icon stayed behind"; return 1; }
 }
 
 # ---- What the user sees: the clock face and the prompt bar -------------------------------------
@@ -319,7 +325,6 @@ visible_form() {
 }
 
 has_clock() { test -n "$(visible_form 600)"; }
-has_tray() { test -n "$(tray_window)"; }
 
 # pixel_counts <shot> <rect> <colour...>: how many pixels of each colour ("#RRGGBB") the
 # screenshot of the rectangle "left top right bottom" holds, one count a line.
@@ -366,6 +371,28 @@ test_clock_face_shows_its_text_on_a_see_through_rounded_window() {
   ((black == 0)) || { fail "black pixels on the clock"; return 1; }
   ((back > text)) || { fail "the background is not see-through"; return 1; }
   [[ $(pixel_at "$shot.png" 1 1) == "$backdrop" ]] || { fail "the top left corner is not cut"; return 1; }
+}
+
+# A manual run begun from the tray menu counts down on screen: two screenshots of the clock two
+# seconds apart differ, and the clock has not moved in between.
+test_manual_run_from_the_tray_menu_counts_down_on_screen() {
+  local first=$work/countdown-1 second=$work/countdown-2 rect later
+  reg_clear
+  start_run_from_tray "$dist" 111111010100011111111111111100101 '1060604\65280' '\16711680' ||
+    return 1
+  wait_until 10 has_clock || { fail "no clock on the screen: $(program_windows | grep '^1')"; return 1; }
+  sleep 1
+  read -r -a rect <<<"$(visible_form 600)"
+  ((${#rect[@]} == 5)) || { fail "the clock went away"; return 1; }
+  pixel_counts "$first" "${rect[*]:0:4}" >/dev/null || { fail "no screenshot"; return 1; }
+  sleep 2
+  read -r -a later <<<"$(visible_form 600)"
+  [[ ${later[*]:0:4} == "${rect[*]:0:4}" ]] || { fail "the clock moved: ${later[*]:0:4}"; return 1; }
+  pixel_counts "$second" "${rect[*]:0:4}" >/dev/null || { fail "no second screenshot"; return 1; }
+  local changed
+  changed=$(compare -metric AE "$first.png" "$second.png" null: 2>&1 >/dev/null)
+  note "clock ${rect[*]:0:4}: $changed pixels changed in two seconds ($first.png, $second.png)"
+  [[ $changed =~ ^[0-9]+$ ]] && ((changed > 20)) || { fail "the clock's face did not change"; return 1; }
 }
 
 # An opaque clock (blue back colour 0xFF0000, no colour key) keeps the rounded outline of its
