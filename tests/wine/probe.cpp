@@ -4,6 +4,9 @@
 //                             "<visible> <class>\t<title>\t<left>,<top>,<right>,<bottom>\t<ex>"
 //                             (<ex>: the extended window style, in hex)
 //   probe texts <pid>         the texts of the message boxes of a process, one a line
+//   probe children <pid>      the child windows of the visible top-level windows of a process:
+//                             "<top-level hwnd>\t<class>\t<text>\t<left>,<top>,<right>,<bottom>"
+//                             (screen coordinates)
 //   probe ok <pid>            answers the message boxes of a process with OK
 // Output is UTF-8. Exit code 0, or 2 on a usage error.
 #include <windows.h>
@@ -97,6 +100,22 @@ int texts(DWORD pid) {
   return 0;
 }
 
+BOOL CALLBACK printChild(HWND child, LPARAM parent) {
+  RECT r{};
+  GetWindowRect(child, &r);
+  std::printf("%llx\t%s\t%s\t%ld,%ld,%ld,%ld\n", static_cast<unsigned long long>(parent),
+              utf8(className(child)).c_str(), utf8(windowText(child)).c_str(), r.left, r.top,
+              r.right, r.bottom);
+  return TRUE;
+}
+
+int children(DWORD pid) {
+  for (HWND hwnd : windowsOf(pid)) {
+    if (IsWindowVisible(hwnd)) EnumChildWindows(hwnd, &printChild, reinterpret_cast<LPARAM>(hwnd));
+  }
+  return 0;
+}
+
 int answerOk(DWORD pid) {
   for (HWND hwnd : windowsOf(pid)) {
     if (className(hwnd) == L"#32770") PostMessageW(hwnd, WM_COMMAND, IDOK, 0);
@@ -113,8 +132,11 @@ int wmain(int argc, wchar_t** argv) {
     const auto pid = static_cast<DWORD>(std::wcstoul(argv[2], nullptr, 10));
     if (verb == L"windows") return windows(pid);
     if (verb == L"texts") return texts(pid);
+    if (verb == L"children") return children(pid);
     if (verb == L"ok") return answerOk(pid);
   }
-  std::fprintf(stderr, "usage: probe pids <image> | windows <pid> | texts <pid> | ok <pid>\n");
+  std::fprintf(
+      stderr,
+      "usage: probe pids <image> | windows <pid> | texts <pid> | children <pid> | ok <pid>\n");
   return 2;
 }

@@ -12,7 +12,8 @@
 # Before them, the Win32 backend's own tests (GoogleTest, built by the win32-x64 preset) run in
 # the same prefix; each of their tests counts in the totals.
 # HORALIX_DIST overrides the program folder, HORALIX_BACKEND_TESTS the backend test program;
-# HORALIX_WINE_KEEP=1 keeps the prefix afterwards.
+# HORALIX_WINE_KEEP=1 keeps the prefix afterwards; HORALIX_WINE_ONLY=<regex> runs only the tests
+# whose names match.
 set -uo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -274,19 +275,20 @@ paint_backdrop() {
     [[ $(pixel_at "$work/backdrop-check.png" 0 0) == "$backdrop" ]]
 }
 
-# start_run_from_tray <folder> <checkvalue> <Fontselect> <picturename>: a run of 70 seconds,
-# with reminders and the prompt bar at the first alarm (one minute left) and timing by hand,
-# stored before the start (with Version, so that the start keeps them), begun by the first
-# item of the tray menu.
+# start_run_from_tray <folder> <checkvalue> <Fontselect> <picturename> [<Time_all> <optvalue>]:
+# a run of 70 seconds (or Time_all) that counts on past zero (or as optvalue says), with
+# reminders and the prompt bar at the first alarm (one minute left) and timing by hand, stored
+# before the start (with Version, so that the start keeps them), begun by the first item of the
+# tray menu.
 start_run_from_tray() {
   reg_set Version 5.2
   local name value
   while read -r name value; do
     reg_set "$name" "$value" </dev/null
   done <<SETTINGS
-Time_all 00:01:10
+Time_all ${5:-00:01:10}
 checkvalue $2
-optvalue 100100100
+optvalue ${6:-100100100}
 tellsoundname start.wav\Timeout.wav\Timeout.wav\Timeout.wav\Stop.wav\Stop.wav
 tellprocesstext 您的发言
 clockFont Trebuchet MS
@@ -473,6 +475,95 @@ bar_rect() {
 }
 has_bar() { test -n "$(bar_rect)"; }
 
+# ---- The time-up prompt ------------------------------------------------------------------------
+
+# Lines "<top-level hwnd>\t<class>\t<text>\t<left>,<top>,<right>,<bottom>" of the child windows
+# of the program's visible windows.
+child_windows() { on_wine 10 "$probe" children "$program_pid"; }
+
+# The time-up prompt: the rectangle "left top right bottom" of the program's visible form
+# window centred on the screen, smaller than half of it and titled "Horalix".
+prompt_rect() {
+  local width height
+  read -r width height < <(xdotool getdisplaygeometry)
+  program_windows | awk -F'\t' -v width="$width" -v height="$height" '/^1 HoralixForm/ && $2 == "Horalix" {
+      split($3, r, ",")
+      dx = (r[1] + r[3] - width) / 2; dy = (r[2] + r[4] - height) / 2
+      if (dx * dx < 400 && dy * dy < 400 && r[3] - r[1] < width / 2 && r[4] - r[2] < height / 2) {
+        print r[1], r[2], r[3], r[4]; exit
+      }
+    }'
+}
+has_prompt() { test -n "$(prompt_rect)"; }
+has_no_prompt() { test -z "$(prompt_rect)"; }
+# The backdrop under the prompt: a visible form window that covers the whole screen.
+has_backdrop() {
+  local width height
+  read -r width height < <(xdotool getdisplaygeometry)
+  program_windows | awk -F'\t' -v width="$width" -v height="$height" '/^1 HoralixForm/ {
+      split($3, r, ",")
+      if (r[1] <= 0 && r[2] <= 0 && r[3] >= width && r[4] >= height) found = 1
+    } END { exit !found }'
+}
+has_no_backdrop() { ! has_backdrop; }
+
+# An 8-second run that stops at zero shows the time-up prompt "时间到" in the middle of the
+# screen over a dimmed backdrop (the desktop darker everywhere around it); the prompt's button
+# "关闭" closes prompt and backdrop, and the program goes on, idle.
+test_stopped_run_shows_the_time_up_prompt_over_a_dimmed_backdrop() {
+  local shot=$work/time-up-shot rect
+  reg_clear
+  paint_backdrop || { fail "the backdrop could not be painted"; return 1; }
+  start_run_from_tray "$dist" 111111010100011111111111111100101 '1060604\65280' '\16711680' \
+    00:00:08 100100010 || return 1
+  wait_until 10 has_clock || { fail "no clock on the screen: $(program_windows | grep '^1')"; return 1; }
+  wait_until 20 has_prompt || { fail "no time-up prompt: $(program_windows | grep '^1')"; return 1; }
+  has_backdrop || { fail "no backdrop under the prompt: $(program_windows | grep '^1')"; return 1; }
+  sleep 1
+  read -r -a rect <<<"$(prompt_rect)"
+  ((${#rect[@]} == 4)) || { fail "the prompt went away at once"; return 1; }
+  note "time-up prompt ${rect[*]}"
+  local texts
+  texts=$(child_windows)
+  grep -q "	时间到	" <<<"$texts" || { fail "the prompt's texts: $(cut -f2,3 <<<"$texts" | xargs)"; return 1; }
+  # The whole screen: the desktop around the prompt is darker than the painted backdrop.
+  local width height
+  read -r width height < <(xdotool getdisplaygeometry)
+  pixel_counts "$shot" "0 0 $width $height" >/dev/null || { fail "no screenshot"; return 1; }
+  note "screenshot $shot.png"
+  local x y colour
+  for x in 40 $((width - 40)); do
+    for y in $((height / 2)) $((height - 40)); do
+      colour=$(pixel_at "$shot.png" "$x" "$y")
+      dimmed "$colour" || { fail "the desktop at ($x, $y) is $colour, not dimmed from $backdrop"; return 1; }
+    done
+  done
+  # The prompt's text: dark letters inside its rectangle.
+  local dark
+  dark=$(convert "$shot.png" -crop "$((rect[2] - rect[0]))x$((rect[3] - rect[1]))+${rect[0]}+${rect[1]}" \
+    +repage -colorspace Gray -threshold 30% -format '%[fx:int(w*h*(1-mean)+0.5)]' info:-)
+  note "dark pixels in the prompt: $dark"
+  ((dark > 20)) || { fail "the prompt shows no text"; return 1; }
+  # Its button closes it.
+  local button
+  button=$(awk -F'\t' '$3 == "关闭" { split($4, r, ","); print int((r[1] + r[3]) / 2), int((r[2] + r[4]) / 2); exit }' <<<"$texts")
+  [[ -n $button ]] || { fail "the prompt has no button \"关闭\""; return 1; }
+  xdotool mousemove $button click 1
+  wait_until 5 has_no_prompt || { fail "the prompt stayed after its button"; return 1; }
+  wait_until 5 has_no_backdrop || { fail "the backdrop stayed after the prompt"; return 1; }
+  has_program_pid || { fail "the program ended with the prompt"; return 1; }
+}
+
+# dimmed <#RRGGBB>: the colour is the painted backdrop darkened: each channel at most the
+# backdrop's, and not all of them the same.
+dimmed() {
+  local c=${1#\#} b=${backdrop#\#} i
+  [[ ${#c} == 6 && ${c^^} != "${b^^}" ]] || return 1
+  for i in 0 2 4; do
+    ((16#${c:i:2} <= 16#${b:i:2})) || return 1
+  done
+}
+
 # ---- Runner ------------------------------------------------------------------------------------
 
 passed=0
@@ -514,6 +605,7 @@ main() {
   note "Horalix.exe: $(stat -c %s "$dist/Horalix.exe") bytes"
   local name
   for name in $(declare -F | awk '$3 ~ /^test_/ { print $3 }'); do
+    [[ $name =~ ${HORALIX_WINE_ONLY:-.} ]] || continue
     echo "$name"
     if "$name"; then
       echo "  ok"
