@@ -27,7 +27,7 @@ FrmTishi::FrmTishi(App& app)
       Timer1(addTimer("Timer1", 500, true)),
       app_(app) {
   setBorderStyle(3);
-  move(0, 0, 4155, 1740);
+  setClientSize(4155, 1740);
   platform::FontSpec font = Label2.Font();
   font.name = "宋体";
   font.size = 10.5;
@@ -40,6 +40,8 @@ FrmTishi::FrmTishi(App& app)
 
 void FrmTishi::Form_Load() {
   // Every showing starts from the design places; the last showing centred them for its width.
+  // The design gives the client area; the dialog frame comes on top of it.
+  setClientSize(4155, 1740);
   Label2.move(480, 360, Label2.Width(), Label2.Height());
   Command1.move(Command1.Left(), 960, 1215, 495);
   Attempt(app_, "Frm_tishi", [&] { app_.frmBlack().Show(); });

@@ -369,6 +369,15 @@ void Form::move(int left, int top, int width, int height) {
   changed(Property::Geometry);
 }
 
+void Form::setClientSize(int width, int height) {
+  const auto [frameWidth, frameHeight] = host_.frameSize(borderStyle_);
+  move(left_, top_, width + frameWidth, height + frameHeight);
+}
+
+int Form::ScaleWidth() const { return width_ - host_.frameSize(borderStyle_).first; }
+
+int Form::ScaleHeight() const { return height_ - host_.frameSize(borderStyle_).second; }
+
 void Form::setVisible(bool v) {
   if (v && !loaded_) Load();
   if (v == visible_) return;

@@ -105,6 +105,12 @@ class FormHost : public FormObserver {
   // Measures texts and realises fonts for the controls (labels that size themselves, picture
   // boxes). A host without its own uses the fixed metrics.
   virtual FontService& fonts();
+  // What the frame of a window with this BorderStyle (title bar and borders) adds to its client
+  // area, in twips: {width, height}. A host that draws no frames adds nothing.
+  virtual std::pair<int, int> frameSize(int borderStyle) {
+    (void)borderStyle;
+    return {0, 0};
+  }
 };
 
 // A control with the design name and index of the program's forms (index -1: not in an array).
@@ -317,6 +323,11 @@ class Form {
   // The window's frame, set in the design (it takes effect when the window loads): 0 none (a bare
   // window without caption or task-bar button), 1 fixed single, 2 sizable, 3 fixed dialog, 4
   // fixed tool window, 5 sizable tool window.
+  // Sizes the window so that its client area (inside title bar and borders) has this size.
+  void setClientSize(int width, int height);
+  // The client area's size in twips.
+  int ScaleWidth() const;
+  int ScaleHeight() const;
   int BorderStyle() const { return borderStyle_; }
   void setBorderStyle(int v) { borderStyle_ = v; }
   // The window's outline; none: the whole rectangle. The window owns the region it is given.

@@ -193,5 +193,16 @@ TEST_F(TimeUpPromptTest, ThePromptFitsItsMessageAndStandsCentredOnTheScreen) {
   }
 }
 
+TEST_F(TimeUpPromptTest, TheDialogFrameComesOnTopOfTheDesignedClientArea) {
+  // A title bar and borders as a dialog frame has them: the close button must stay inside.
+  forms.setFrameSize(3, 90, 465);
+  showFromTick([&] {
+    EXPECT_EQ(prompt.ScaleHeight(), 1740);
+    EXPECT_EQ(prompt.Height(), 1740 + 465);
+    EXPECT_LE(prompt.Command1.Top() + prompt.Command1.Height(), prompt.ScaleHeight());
+    forms.click(prompt.Command1);
+  });
+}
+
 }  // namespace
 }  // namespace horalix::test

@@ -2,6 +2,8 @@
 // and a log of every change, and runs modal shows through the virtual-time loop.
 #pragma once
 
+#include <map>
+
 #include <string>
 #include <vector>
 
@@ -25,6 +27,14 @@ class HeadlessFormHost final : public FormHost {
   TimerScheduler& timers() override { return loop_.timers(); }
   FontService& fonts() override { return fonts_ ? *fonts_ : FormHost::fonts(); }
   void useFonts(FontService& fonts) { fonts_ = &fonts; }
+  // Frames add nothing here unless a test gives a BorderStyle a frame (twips).
+  std::pair<int, int> frameSize(int borderStyle) override {
+    auto it = frames_.find(borderStyle);
+    return it == frames_.end() ? std::pair<int, int>{0, 0} : it->second;
+  }
+  void setFrameSize(int borderStyle, int width, int height) {
+    frames_[borderStyle] = {width, height};
+  }
   void runModal(const std::function<bool()>& stillOpen) override;
 
   void formLoaded(Form& form) override;
@@ -63,6 +73,7 @@ class HeadlessFormHost final : public FormHost {
   std::vector<Form*> modal_;
   std::vector<std::string> loads_;
   std::vector<FormChange> changes_;
+  std::map<int, std::pair<int, int>> frames_;
 };
 
 }  // namespace horalix::platform

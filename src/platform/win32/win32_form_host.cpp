@@ -156,6 +156,13 @@ void Win32FormHost::shapeForm(const NativeForm& native) {
   SetWindowRgn(native.hwnd, shape, TRUE);
 }
 
+std::pair<int, int> Win32FormHost::frameSize(int borderStyle) {
+  const Frame frame = frameOf(borderStyle);
+  RECT bounds{0, 0, 0, 0};
+  if (!AdjustWindowRectEx(&bounds, frame.style, FALSE, frame.exStyle)) return {0, 0};
+  return {units_.toTwipsX(bounds.right - bounds.left), units_.toTwipsY(bounds.bottom - bounds.top)};
+}
+
 void Win32FormHost::formLoaded(Form& form) {
   if (find(form) != nullptr) return;
   auto owned = std::make_unique<NativeForm>(form);

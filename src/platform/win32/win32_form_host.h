@@ -33,6 +33,7 @@ class Win32FormHost final : public platform::FormHost {
   void runModal(const std::function<bool()>& stillOpen) override;
   bool initCommonControls() override;
   platform::FontService& fonts() override { return fonts_; }
+  std::pair<int, int> frameSize(int borderStyle) override;
 
   void formLoaded(platform::Form& form) override;
   void formUnloaded(platform::Form& form) override;
