@@ -48,3 +48,24 @@ wine_link_chinese_font() {
     /v "Trebuchet MS" /t REG_SZ /d "DejaVu Sans" /f >/dev/null 2>&1 || true
   "$WINESERVER" --wait || true
 }
+
+# on_wine <seconds> <program> [args...]: a bounded call of a Windows program; its output without
+# carriage returns; its errors go to $log when the caller sets one.
+on_wine() {
+  local seconds=$1
+  shift
+  timeout "$seconds" "$WINE64" "$@" 2>>"${log:-/dev/null}" | tr -d '\r'
+  return "${PIPESTATUS[0]}"
+}
+
+# wait_until <seconds> <command...>: waits for the command to succeed, asking again every 0.2 s.
+wait_until() {
+  local seconds=$1 deadline
+  shift
+  deadline=$((SECONDS + seconds))
+  while ((SECONDS < deadline)); do
+    "$@" && return 0
+    sleep 0.2
+  done
+  "$@"
+}

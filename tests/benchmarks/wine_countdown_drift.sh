@@ -32,23 +32,7 @@ give_up() {
   exit 1
 }
 
-on_wine() {
-  local seconds=$1
-  shift
-  timeout "$seconds" "$WINE64" "$@" 2>>"$log" | tr -d '\r'
-  return "${PIPESTATUS[0]}"
-}
 
-wait_until() {
-  local seconds=$1 deadline
-  shift
-  deadline=$((SECONDS + seconds))
-  while ((SECONDS < deadline)); do
-    "$@" && return 0
-    sleep 0.2
-  done
-  "$@"
-}
 
 cleanup() {
   timeout 20 "$WINESERVER" -k >/dev/null 2>&1

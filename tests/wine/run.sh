@@ -36,26 +36,7 @@ xvfb_pid=
 note() { echo "  $*"; }
 fail() { echo "  FAIL: $*"; }
 
-# on_wine <seconds> <program> [args...]: a bounded call of a Windows program; its output
-# without carriage returns.
-on_wine() {
-  local seconds=$1
-  shift
-  timeout "$seconds" "$WINE64" "$@" 2>>"$log" | tr -d '\r'
-  return "${PIPESTATUS[0]}"
-}
 
-# Waits up to <seconds> for a command to succeed.
-wait_until() {
-  local seconds=$1 deadline
-  shift
-  deadline=$((SECONDS + seconds))
-  while ((SECONDS < deadline)); do
-    "$@" && return 0
-    sleep 0.2
-  done
-  "$@"
-}
 
 start_display() {
   if [[ -n ${DISPLAY:-} ]] && xdotool getdisplaygeometry >/dev/null 2>&1; then
