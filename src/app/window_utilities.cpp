@@ -11,7 +11,8 @@ void OpenWithShell(App& app, const std::string& target) {
   // The shell reports success with a code above 32.
   if (app.platform.shell.open(target, "", "") > 32) return;
   // Quoted, so that a folder or document whose path holds a blank reaches Explorer whole.
-  app.platform.shell.startProgramMinimized("explorer \"" + target + "\"");
+  app.platform.shell.startProgram("explorer \"" + target + "\"",
+                                  platform::Shell::Window::Minimized);
 }
 
 void SetTopmost(App& app, platform::Form& window) {

@@ -155,7 +155,10 @@ void FrmExit::openHelp() {
   std::string folder = app_.programFolder();
   if (folder.empty() || folder.back() != '\\') folder += '\\';
   const std::string chm = folder + "help.chm";
-  if (app_.platform.shell.startProgram("hh.exe \"" + chm + "\"", false)) return;
+  if (app_.platform.shell.startProgram("hh.exe \"" + chm + "\"",
+                                       platform::Shell::Window::Maximized)) {
+    return;
+  }
   if (app_.platform.shell.htmlHelp(chm)) return;
   app_.platform.messageBoxes.show("无法打开帮助文件！", "Horalix", platform::mb::Ok);
 }

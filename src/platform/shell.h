@@ -12,13 +12,11 @@ class Shell {
   // shell's code: above 32 on success.
   virtual int open(const std::string& target, const std::string& parameters,
                    const std::string& folder) = 0;
+  // How a started program's window first shows: normal, not at all, or minimised or maximised
+  // and active.
+  enum class Window { Normal, Hidden, Minimized, Maximized };
   // Starts a program with a command line; false when it could not be started.
-  virtual bool startProgram(const std::string& commandLine, bool hidden) = 0;
-  // Starts a program with its window minimised and active (Explorer as the fallback of opening
-  // a document). A backend without that window style starts it as startProgram does.
-  virtual bool startProgramMinimized(const std::string& commandLine) {
-    return startProgram(commandLine, false);
-  }
+  virtual bool startProgram(const std::string& commandLine, Window window) = 0;
   // Opens a page of the program's help file through the HTML help function.
   virtual bool htmlHelp(const std::string& chmPath) = 0;
 };

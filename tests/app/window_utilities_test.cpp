@@ -56,7 +56,7 @@ TEST_F(WindowUtilitiesTest, OpenWithShellFallsBackToExplorerQuoted) {
   OpenWithShell(app, target);
   ASSERT_EQ(shell.started().size(), 1u);
   EXPECT_EQ(shell.started()[0].commandLine, "explorer \"" + target + "\"");
-  EXPECT_TRUE(shell.started()[0].minimized);
+  EXPECT_EQ(shell.started()[0].window, platform::Shell::Window::Minimized);
 }
 
 TEST_F(WindowUtilitiesTest, TransparencyNeedsAnOpacityThatIsAByte) {

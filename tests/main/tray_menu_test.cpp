@@ -140,6 +140,7 @@ TEST_F(TrayMenuTest, HelpTriesTheViewerThenTheHelpFunctionThenTellsTheUser) {
   ASSERT_EQ(shell.started().size(), 1u);
   EXPECT_EQ(shell.started()[0].commandLine, "hh.exe \"" + chm + "\"")
       << "the path is quoted: the program folder has a blank";
+  EXPECT_EQ(shell.started()[0].window, platform::Shell::Window::Maximized);
   EXPECT_TRUE(shell.helpShown().empty());
 
   shell.queueStartResult(false);

@@ -222,9 +222,9 @@ TEST_F(HeadlessServices, ShellOpensWhatExistsUnlessTheTestSaysOtherwise) {
   EXPECT_TRUE(shell.htmlHelp(programPath("help.chm")));
   EXPECT_FALSE(shell.htmlHelp(programPath("other.chm")));
   shell.queueStartResult(false);
-  EXPECT_FALSE(shell.startProgram("notepad.exe", false));
-  EXPECT_TRUE(shell.startProgramMinimized("explorer.exe"));
-  EXPECT_TRUE(shell.started().back().minimized);
+  EXPECT_FALSE(shell.startProgram("notepad.exe", Shell::Window::Normal));
+  EXPECT_TRUE(shell.startProgram("explorer.exe", Shell::Window::Minimized));
+  EXPECT_EQ(shell.started().back().window, Shell::Window::Minimized);
 }
 
 }  // namespace

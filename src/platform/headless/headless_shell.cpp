@@ -30,19 +30,11 @@ int HeadlessShell::open(const std::string& target, const std::string& parameters
   return result;
 }
 
-bool HeadlessShell::start(const std::string& commandLine, bool hidden, bool minimized) {
+bool HeadlessShell::startProgram(const std::string& commandLine, Window window) {
   bool started = true;
   takeFront(startResults_, started);
-  started_.push_back({commandLine, hidden, minimized, started});
+  started_.push_back({commandLine, window, started});
   return started;
-}
-
-bool HeadlessShell::startProgram(const std::string& commandLine, bool hidden) {
-  return start(commandLine, hidden, false);
-}
-
-bool HeadlessShell::startProgramMinimized(const std::string& commandLine) {
-  return start(commandLine, false, true);
 }
 
 bool HeadlessShell::htmlHelp(const std::string& chmPath) {

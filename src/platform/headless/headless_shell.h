@@ -18,8 +18,7 @@ struct ShellOpen {
 
 struct ProgramStart {
   std::string commandLine;
-  bool hidden = false;
-  bool minimized = false;
+  Shell::Window window = Shell::Window::Normal;
   bool started = false;
 };
 
@@ -34,8 +33,7 @@ class HeadlessShell final : public Shell {
   // An address ("http://...", "mailto:...") opens; a path opens when the file or folder exists.
   int open(const std::string& target, const std::string& parameters,
            const std::string& folder) override;
-  bool startProgram(const std::string& commandLine, bool hidden) override;
-  bool startProgramMinimized(const std::string& commandLine) override;
+  bool startProgram(const std::string& commandLine, Window window) override;
   // Opens when the help file exists.
   bool htmlHelp(const std::string& chmPath) override;
 
@@ -54,8 +52,6 @@ class HeadlessShell final : public Shell {
   std::vector<ShellOpen> opened_;
   std::vector<ProgramStart> started_;
   std::vector<std::string> help_;
-
-  bool start(const std::string& commandLine, bool hidden, bool minimized);
 };
 
 }  // namespace horalix::platform

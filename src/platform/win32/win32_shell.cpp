@@ -55,14 +55,18 @@ int Win32Shell::open(const std::string& target, const std::string& parameters,
   return static_cast<int>(reinterpret_cast<INT_PTR>(result));
 }
 
-bool Win32Shell::startProgram(const std::string& commandLine, bool hidden) {
-  return startWithShowCommand(commandLine, hidden ? SW_HIDE : SW_SHOWNORMAL,
-                              hidden ? CREATE_NO_WINDOW : 0);
-}
-
-bool Win32Shell::startProgramMinimized(const std::string& commandLine) {
-  // Minimised and active, as Explorer is started when a document has no program of its own.
-  return startWithShowCommand(commandLine, SW_SHOWMINIMIZED, 0);
+bool Win32Shell::startProgram(const std::string& commandLine, Window window) {
+  switch (window) {
+    case Window::Hidden:
+      return startWithShowCommand(commandLine, SW_HIDE, CREATE_NO_WINDOW);
+    case Window::Minimized:
+      return startWithShowCommand(commandLine, SW_SHOWMINIMIZED, 0);
+    case Window::Maximized:
+      return startWithShowCommand(commandLine, SW_SHOWMAXIMIZED, 0);
+    case Window::Normal:
+      break;
+  }
+  return startWithShowCommand(commandLine, SW_SHOWNORMAL, 0);
 }
 
 bool Win32Shell::htmlHelp(const std::string& chmPath) {

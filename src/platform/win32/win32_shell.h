@@ -10,8 +10,7 @@ class Win32Shell final : public platform::Shell {
  public:
   int open(const std::string& target, const std::string& parameters,
            const std::string& folder) override;
-  bool startProgram(const std::string& commandLine, bool hidden) override;
-  bool startProgramMinimized(const std::string& commandLine) override;
+  bool startProgram(const std::string& commandLine, Window window) override;
   bool htmlHelp(const std::string& chmPath) override;
 };
 

@@ -16,8 +16,8 @@ namespace {
 TEST(Win32Shell, StartsReportWhetherTheyHappened) {
   Win32Shell shell;
   Backend b;
-  EXPECT_TRUE(shell.startProgram("cmd.exe /c exit 0", true));
-  EXPECT_FALSE(shell.startProgram("C:\\no\\such\\program.exe", true));
+  EXPECT_TRUE(shell.startProgram("cmd.exe /c exit 0", platform::Shell::Window::Hidden));
+  EXPECT_FALSE(shell.startProgram("C:\\no\\such\\program.exe", platform::Shell::Window::Hidden));
   // The shell's code: 32 or less is a failure.
   EXPECT_LE(shell.open(b.folder.file("missing.pdf"), "", ""), 32);
 }
