@@ -152,9 +152,7 @@ void FrmExit::menu_other_Click(int Index) {
 // The help viewer first, with the file's path quoted so that a program folder with a blank in
 // its name reaches it whole; then the HTML help function; then the user is told.
 void FrmExit::openHelp() {
-  std::string folder = app_.programFolder();
-  if (folder.empty() || folder.back() != '\\') folder += '\\';
-  const std::string chm = folder + "help.chm";
+  const std::string chm = app_.pathInProgramFolder("help.chm");
   if (app_.platform.shell.startProgram("hh.exe \"" + chm + "\"",
                                        platform::Shell::Window::Maximized)) {
     return;
