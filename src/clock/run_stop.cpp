@@ -46,9 +46,11 @@ void StartNextRound(App& app, TimeGlass& clock) {
   bool nextPreset = false;
   Attempt(app, "StartNextRound",
           [&] { nextPreset = Mid(app.settings.AImode, 1, 1) == "1" && ReadClockCycle(app) == 1; });
-  // The presets menu has no next-preset command yet: until it has, the same timer starts again.
-  (void)nextPreset;
-  clock.Timer5.setEnabled(true);
+  if (nextPreset) {
+    app.frmExit().nextmenu_often();
+  } else {
+    clock.Timer5.setEnabled(true);
+  }
 }
 
 }  // namespace horalix

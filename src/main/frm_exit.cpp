@@ -76,6 +76,7 @@ void FrmExit::Form_Load() {
   attempt("registry key",
           [&] { CreateNewKey(app_.platform.registry, platform::RegRoot::CurrentUser, "Vantrel"); });
   attempt("interaction menu", [&] { LoadHudongMenu(); });
+  attempt("presets menu", [&] { change_clock_menu(); });
   attempt("tray icon", [&] { addTrayIcon(); });
   attempt("watch flag", [&] { Label17.setCaption("0"); });
   attempt("start balloon",

@@ -5,6 +5,7 @@
 // other window reads and writes (see run_state.cpp for what each cell holds).
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "platform/forms.h"
@@ -75,6 +76,18 @@ class FrmExit : public platform::Form {
   void menu_two_Click(int Index);
   void menu_other_Click(int Index);
 
+  // ---- Presets submenu ----
+
+  // Rebuilds the presets submenu from OfficeData.db.
+  void change_clock_menu();
+  // Applies the preset of submenu item Index, when the presets item is enabled.
+  void oftenclockstart(std::int16_t Index);
+  // Checks submenu item Index, copies its preset into the settings record, stores the record
+  // and starts a run with it.
+  void menu_often_Click(int Index);
+  // Applies the preset after the checked one, wrapping to the first.
+  void nextmenu_often();
+
   // A click on the tray icon: Button 1 left, 2 right, 4 middle.
   void mcTray_MouseClick(int Button, bool DBClick);
 
@@ -88,6 +101,9 @@ class FrmExit : public platform::Form {
  private:
   void buildMenus();
   void LoadHudongMenu();
+  void ClearOftenMenu();
+  void LoadOftenMenu();
+  int oftenCount();
   void addTrayIcon();
   void removeTrayIcon();
   void onTrayMouse(platform::TrayMouse event);

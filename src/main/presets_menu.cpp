@@ -1,0 +1,146 @@
+// The presets submenu of the tray menu: one item per named preset of OfficeData.db, in list
+// order. Choosing one copies the preset into the settings record, stores the record and starts
+// a run with it; at the end of a cycling run the next preset in the list starts.
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "app/app.h"
+#include "app/setting_readers.h"
+#include "app/settings_record.h"
+#include "app/text_helpers.h"
+#include "app/text_runtime.h"
+#include "app/time_value.h"
+#include "clock/time_glass.h"
+#include "main/attempt.h"
+#include "main/frm_exit.h"
+#include "presets/preset_database.h"
+
+namespace horalix {
+
+namespace {
+
+using presets::fieldText;
+using presets::PresetColumn;
+
+presets::PresetDatabase officeData(App& app) {
+  return presets::PresetDatabase(app.platform.database, app.platform.files,
+                                 app.platform.messageBoxes, app.programFolder(), GetDbPassword());
+}
+
+// Copies a preset row into the record. The stored texts go through the runtime's conversions,
+// so a field that is no number fails the whole copy and the record is left as it was. The
+// overtime text and the time-up prompt text go to their own fields, as the preset manager reads
+// them; the timing mode and the picture size are not the preset's to set.
+void copyPresetRow(const std::vector<platform::DbValue>& row, SettingsBlock& record) {
+  auto text = [&](PresetColumn column) { return fieldText(row.at(column)); };
+  auto whole = [&](PresetColumn column) { return CLng(std::string_view(text(column))); };
+  SettingsBlock copy = record;
+  copy.Time_all = DurationSeconds(text(presets::kTimeall)) / 86400.0;
+  copy.Time_one = whole(presets::kTiemone);
+  copy.Time_two = whole(presets::kTimetwo);
+  copy.Time_three = whole(presets::kTiemthree);
+  copy.time_end = whole(presets::kTimeEnd);
+  copy.checkvalue = text(presets::kCheckvalue);
+  copy.optvalue = text(presets::kOptvalue);
+  copy.secondtimer = "";
+  copy.tellShowtime = CInt(std::string_view(text(presets::kTellShowtime)));
+  copy.tellsoundname = text(presets::kTellsoundname);
+  copy.tellprocesstext = text(presets::kTellprocesstext);
+  copy.tellShowtext = text(presets::kTellShowtext);
+  copy.clockFont = text(presets::kClockFont);
+  copy.Fontselect = text(presets::kFontselect);
+  copy.picturename = text(presets::kPicturename);
+  copy.tellouttext = text(presets::kTellouttext);
+  copy.time_left = 0;
+  record = copy;
+}
+
+}  // namespace
+
+// The preset hot keys are registered elsewhere later, around this rebuild.
+void FrmExit::change_clock_menu() {
+  Attempt(app_, "ClearOftenMenu", [&] { ClearOftenMenu(); });
+  Attempt(app_, "LoadOftenMenu", [&] { LoadOftenMenu(); });
+}
+
+void FrmExit::ClearOftenMenu() {
+  platform::MenuItem& presets = menu_two(3);
+  while (presets.children().size() > 1) presets.removeChild(*presets.children().back());
+}
+
+// The item stays hidden when the file is missing or the list cannot be read; no message. The
+// first item then shows the placeholder "^", which the other menus read as "no preset", also
+// when it showed a preset before the rebuild.
+void FrmExit::LoadOftenMenu() {
+  platform::MenuItem& presets = menu_two(3);
+  presets.setEnabled(false);
+  presets.setVisible(false);
+  menu_often(0).setCaption("^");
+  const auto names = officeData(app_).menuPresetNames();
+  if (!names || names->empty()) return;
+  presets.setEnabled(true);
+  presets.setVisible(true);
+  for (std::size_t i = 0; i < names->size(); ++i) {
+    const int index = static_cast<int>(i);
+    platform::MenuItem& item = index == 0 ? menu_often(0) : presets.add("menu_often", index, "");
+    item.setCaption((*names)[i]);
+    item.setVisible(true);
+    item.Click = [this, index] { menu_often_Click(index); };
+  }
+}
+
+int FrmExit::oftenCount() { return static_cast<int>(menu_two(3).children().size()); }
+
+void FrmExit::oftenclockstart(std::int16_t Index) {
+  if (!menu_two(3).Enabled() || Index < 0 || Index >= oftenCount()) return;
+  menu_often_Click(Index);
+}
+
+void FrmExit::menu_often_Click(int Index) {
+  for (int i = 0; i < oftenCount(); ++i) menu_often(i).setChecked(i == Index);
+
+  presets::PresetDatabase database = officeData(app_);
+  const presets::DbRows rows = database.menuPreset(menu_often(Index).Caption());
+  if (!rows.ok()) {
+    if (app_.platform.log) app_.platform.log("presets menu: " + database.lastError());
+    return;  // the layer has told the user
+  }
+  if (!rows.empty()) {
+    try {
+      copyPresetRow(rows.table.rows.front(), app_.settings);
+    } catch (const std::exception& e) {
+      if (app_.platform.log)
+        app_.platform.log(std::string("presets menu, preset row: ") + e.what());
+      presets::showNotice(app_.platform.messageBoxes, presets::DbNotice::ListsUnavailable);
+      return;
+    }
+  }
+
+  Attempt(app_, "presets menu, AImode", [&] { ReadAImode(app_); });
+  Attempt(app_, "presets menu, save", [&] { SaveSettings(app_, app_.settings); });
+  Attempt(app_, "presets menu, run start", [&] {
+    TimeGlass& clock = app_.timeGlass();
+    clock.Label15.setCaption("1");
+    clock.Timer1.setEnabled(false);
+    clock.Timer4.setEnabled(false);
+    clock.Timer5.setEnabled(true);
+  });
+}
+
+// Presets are taken in list order, wrapping from the last to the first; with none checked the
+// first one starts.
+void FrmExit::nextmenu_often() {
+  const int count = oftenCount();
+  int checked = -1;
+  for (int i = count - 1; i >= 0; --i) {
+    if (menu_often(i).Checked()) {
+      checked = i;
+      break;
+    }
+  }
+  if (checked + 1 == count) checked = -1;
+  menu_often_Click(checked + 1);
+}
+
+}  // namespace horalix
