@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "app/app.h"
+#include "app/attempt.h"
 #include "app/program_values.h"
 #include "app/runtime_error.h"
 #include "app/settings_record.h"
@@ -11,7 +12,6 @@
 #include "clock/time_glass.h"
 #include "clock/time_glass_two.h"
 #include "interaction/frm_hudong.h"
-#include "main/attempt.h"
 #include "main/frm_exit.h"
 #include "platform/message_boxes.h"
 

@@ -3,13 +3,13 @@
 #include <vector>
 
 #include "app/app.h"
+#include "app/attempt.h"
 #include "app/format_picture.h"
 #include "app/ini_read_write.h"
 #include "app/program_values.h"
 #include "app/text_helpers.h"
 #include "app/text_runtime.h"
 #include "app/time_conversions.h"
-#include "main/attempt.h"
 #include "main/frm_exit.h"
 #include "presets/preset_database.h"
 

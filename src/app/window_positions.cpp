@@ -1,9 +1,9 @@
 #include "app/window_positions.h"
 
 #include "app/app.h"
+#include "app/attempt.h"
 #include "app/ini_read_write.h"
 #include "app/program_values.h"
-#include "main/attempt.h"
 
 namespace horalix {
 

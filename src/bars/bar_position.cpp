@@ -1,9 +1,9 @@
 #include "bars/bar_position.h"
 
+#include "app/attempt.h"
 #include "app/ini_read_write.h"
 #include "app/program_values.h"
 #include "app/text_runtime.h"
-#include "main/attempt.h"
 
 namespace horalix {
 

@@ -1,8 +1,8 @@
 #include "bars/frm_black.h"
 
 #include "app/app.h"
+#include "app/attempt.h"
 #include "app/window_utilities.h"
-#include "main/attempt.h"
 #include "main/frm_exit.h"
 #include "main/run_state.h"
 

@@ -1,9 +1,9 @@
 #include "bars/frm_process.h"
 
 #include "app/app.h"
+#include "app/attempt.h"
 #include "app/setting_readers.h"
 #include "app/window_utilities.h"
-#include "main/attempt.h"
 #include "main/frm_exit.h"
 
 namespace horalix {

@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "app/app.h"
+#include "app/attempt.h"
 #include "app/palette.h"
 #include "app/text_runtime.h"
 #include "app/window_utilities.h"
 #include "bars/frm_black.h"
 #include "clock/time_glass.h"
-#include "main/attempt.h"
 
 namespace horalix {
 

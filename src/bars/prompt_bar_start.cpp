@@ -2,13 +2,13 @@
 // and enables Timer3; 100 ms later the bar takes its look, its display time and its first
 // caption, goes to its stored place and starts its text update and keep-on-top run.
 #include "app/app.h"
+#include "app/attempt.h"
 #include "app/text_runtime.h"
 #include "app/time_conversions.h"
 #include "bars/bar_position.h"
 #include "bars/frm_process.h"
 #include "bars/prompt_bar_text.h"
 #include "clock/time_glass.h"
-#include "main/attempt.h"
 #include "main/frm_exit.h"
 #include "main/run_state.h"
 

@@ -4,13 +4,13 @@
 #include <vector>
 
 #include "app/app.h"
+#include "app/attempt.h"
 #include "app/format_picture.h"
 #include "app/text_runtime.h"
 #include "app/time_conversions.h"
 #include "app/time_value.h"
 #include "bars/frm_process.h"
 #include "clock/time_glass.h"
-#include "main/attempt.h"
 #include "main/frm_exit.h"
 #include "main/run_state.h"
 

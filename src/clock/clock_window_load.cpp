@@ -6,10 +6,10 @@
 #include <algorithm>
 
 #include "app/app.h"
+#include "app/attempt.h"
 #include "app/settings_record.h"
 #include "app/window_utilities.h"
 #include "clock/time_glass.h"
-#include "main/attempt.h"
 #include "main/clock_placement.h"
 
 namespace horalix {

@@ -3,6 +3,7 @@
 // action chosen at the run start runs: the overtime count, the stop, the cycle (the same timer
 // or the next preset again), or the end of a count that has lost its run.
 #include "app/app.h"
+#include "app/attempt.h"
 #include "app/format_picture.h"
 #include "app/setting_readers.h"
 #include "app/sound_playback.h"
@@ -13,7 +14,6 @@
 #include "clock/run_stop.h"
 #include "clock/time_glass.h"
 #include "clock/time_glass_two.h"
-#include "main/attempt.h"
 #include "main/clock_mark.h"
 #include "main/clock_placement.h"
 #include "main/end_of_run.h"

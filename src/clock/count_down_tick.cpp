@@ -3,6 +3,7 @@
 // count when less than a second remains. It ticks every 200 ms, and once 1000 ms after a stage
 // so that the next tick falls in the following second.
 #include "app/app.h"
+#include "app/attempt.h"
 #include "app/format_picture.h"
 #include "app/runtime_error.h"
 #include "app/sound_playback.h"
@@ -13,7 +14,6 @@
 #include "bars/frm_process.h"
 #include "clock/display_format.h"
 #include "clock/time_glass.h"
-#include "main/attempt.h"
 #include "main/frm_exit.h"
 #include "main/run_state.h"
 

@@ -3,6 +3,7 @@
 // span the run stops (and, when cycling, starts again). A count that has lost its run is stopped,
 // recorded and the run start armed again.
 #include "app/app.h"
+#include "app/attempt.h"
 #include "app/format_picture.h"
 #include "app/setting_readers.h"
 #include "app/sound_playback.h"
@@ -12,7 +13,6 @@
 #include "clock/display_format.h"
 #include "clock/run_stop.h"
 #include "clock/time_glass.h"
-#include "main/attempt.h"
 #include "main/clock_placement.h"
 #include "main/end_of_run.h"
 #include "main/frm_exit.h"

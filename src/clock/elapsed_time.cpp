@@ -7,13 +7,13 @@
 #include <optional>
 
 #include "app/app.h"
+#include "app/attempt.h"
 #include "app/program_values.h"
 #include "app/runtime_error.h"
 #include "app/text_runtime.h"
 #include "app/time_conversions.h"
 #include "app/time_value.h"
 #include "clock/time_glass.h"
-#include "main/attempt.h"
 #include "main/clock_mark.h"
 #include "main/frm_exit.h"
 

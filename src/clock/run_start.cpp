@@ -7,6 +7,7 @@
 #include <exception>
 
 #include "app/app.h"
+#include "app/attempt.h"
 #include "app/format_picture.h"
 #include "app/palette.h"
 #include "app/picture_size.h"
@@ -19,7 +20,6 @@
 #include "clock/display_format.h"
 #include "clock/time_glass.h"
 #include "clock/time_glass_two.h"
-#include "main/attempt.h"
 #include "main/clock_mark.h"
 #include "main/clock_placement.h"
 #include "main/end_of_run.h"

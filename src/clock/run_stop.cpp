@@ -3,13 +3,13 @@
 #include <cmath>
 
 #include "app/app.h"
+#include "app/attempt.h"
 #include "app/run_record.h"
 #include "app/setting_readers.h"
 #include "app/text_runtime.h"
 #include "bars/frm_tishi.h"
 #include "clock/time_glass.h"
 #include "interaction/frm_hudong_set.h"
-#include "main/attempt.h"
 #include "main/frm_exit.h"
 #include "main/run_state.h"
 #include "presets/frm_data_sum.h"

@@ -5,9 +5,9 @@
 #include <algorithm>
 
 #include "app/app.h"
+#include "app/attempt.h"
 #include "app/text_runtime.h"
 #include "clock/time_glass.h"
-#include "main/attempt.h"
 #include "main/clock_placement.h"
 #include "main/frm_exit.h"
 #include "main/run_state.h"

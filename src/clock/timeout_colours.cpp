@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/app.h"
+#include "app/attempt.h"
 #include "app/ini_read_write.h"
 #include "app/picture_size.h"
 #include "app/setting_readers.h"
@@ -13,7 +14,6 @@
 #include "app/window_utilities.h"
 #include "clock/time_glass.h"
 #include "clock/time_glass_two.h"
-#include "main/attempt.h"
 
 namespace horalix {
 

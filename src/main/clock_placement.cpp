@@ -1,6 +1,7 @@
 #include "main/clock_placement.h"
 
 #include "app/app.h"
+#include "app/attempt.h"
 #include "app/ini_read_write.h"
 #include "app/palette.h"
 #include "app/program_values.h"
@@ -9,7 +10,6 @@
 #include "app/window_utilities.h"
 #include "clock/time_glass.h"
 #include "clock/time_glass_two.h"
-#include "main/attempt.h"
 #include "main/frm_exit.h"
 #include "main/run_state.h"
 

@@ -1,6 +1,7 @@
 #include "main/end_of_run.h"
 
 #include "app/app.h"
+#include "app/attempt.h"
 #include "app/program_values.h"
 #include "app/setting_readers.h"
 #include "app/sound_playback.h"
@@ -8,7 +9,6 @@
 #include "bars/frm_process.h"
 #include "interaction/frm_hudong.h"
 #include "interaction/frm_hudong_set.h"
-#include "main/attempt.h"
 #include "main/clock_placement.h"
 #include "main/frm_exit.h"
 #include "main/run_state.h"

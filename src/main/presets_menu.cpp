@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "app/app.h"
+#include "app/attempt.h"
 #include "app/setting_readers.h"
 #include "app/settings_record.h"
 #include "app/text_helpers.h"
 #include "app/text_runtime.h"
 #include "app/time_value.h"
 #include "clock/time_glass.h"
-#include "main/attempt.h"
 #include "main/frm_exit.h"
 #include "presets/preset_database.h"
 

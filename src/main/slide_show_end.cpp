@@ -1,7 +1,7 @@
 #include "main/slide_show_end.h"
 
 #include "app/app.h"
-#include "main/attempt.h"
+#include "app/attempt.h"
 
 namespace horalix {
 

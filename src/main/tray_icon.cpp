@@ -1,7 +1,7 @@
 // The notification-area icon of the main window and the clicks on it.
 #include "app/app.h"
+#include "app/attempt.h"
 #include "app/program_values.h"
-#include "main/attempt.h"
 #include "main/frm_exit.h"
 
 namespace horalix {

@@ -2,6 +2,7 @@
 #include "main/tray_menu.h"
 
 #include "app/app.h"
+#include "app/attempt.h"
 #include "app/setting_readers.h"
 #include "app/text_runtime.h"
 #include "bars/frm_author_wx.h"
@@ -13,7 +14,6 @@
 #include "clock/time_glass_two.h"
 #include "interaction/frm_hudong.h"
 #include "interaction/frm_hudong_set.h"
-#include "main/attempt.h"
 #include "main/clock_placement.h"
 #include "main/frm_exit.h"
 #include "main/run_state.h"
