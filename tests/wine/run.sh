@@ -309,6 +309,22 @@ visible_form() {
 
 has_clock() { test -n "$(visible_form 600)"; }
 
+# clock_on_screen <array name>: waits for the clock, lets it paint, and puts its rectangle and
+# extended style ("left top right bottom style") into the named array.
+clock_on_screen() {
+  local -n into=$1
+  wait_until 10 has_clock || { fail "no clock on the screen: $(program_windows | grep '^1')"; return 1; }
+  sleep 1
+  read -r -a into <<<"$(visible_form 600)"
+  ((${#into[@]} == 5)) || { fail "the clock went away"; return 1; }
+}
+
+# layered_and_topmost <what> <extended style, hex>: the window is see-through-capable and on top.
+layered_and_topmost() {
+  ((0x$2 & 0x80000)) || { fail "$1 is not layered"; return 1; }
+  ((0x$2 & 0x8)) || { fail "$1 is not topmost"; return 1; }
+}
+
 # pixel_counts <shot> <rect> <colour...>: how many pixels of each colour ("#RRGGBB") the
 # screenshot of the rectangle "left top right bottom" holds, one count a line.
 pixel_counts() {
@@ -334,14 +350,10 @@ test_clock_face_shows_its_text_on_a_see_through_rounded_window() {
   reg_clear
   paint_backdrop || { fail "the backdrop could not be painted"; return 1; }
   start_run_from_tray "$dist" 111111010101011111111111111100101 '1060604\65280' '\0' || return 1
-  wait_until 10 has_clock || { fail "no clock on the screen: $(program_windows | grep '^1')"; return 1; }
-  sleep 1
-  read -r -a rect <<<"$(visible_form 600)"
-  ((${#rect[@]} == 5)) || { fail "the clock went away"; return 1; }
+  clock_on_screen rect || return 1
   ex=${rect[4]}
   note "clock window ${rect[*]:0:4}, extended style $ex"
-  ((0x$ex & 0x80000)) || { fail "the clock window is not layered"; return 1; }
-  ((0x$ex & 0x8)) || { fail "the clock window is not topmost"; return 1; }
+  layered_and_topmost "the clock window" "$ex" || return 1
   local counts text key black back
   counts=$(pixel_counts "$shot" "${rect[*]:0:4}" '#00FF00' '#0AFF00' '#000000' "$backdrop") || {
     fail "no screenshot"
@@ -363,10 +375,7 @@ test_manual_run_from_the_tray_menu_counts_down_on_screen() {
   reg_clear
   start_run_from_tray "$dist" 111111010100011111111111111100101 '1060604\65280' '\16711680' ||
     return 1
-  wait_until 10 has_clock || { fail "no clock on the screen: $(program_windows | grep '^1')"; return 1; }
-  sleep 1
-  read -r -a rect <<<"$(visible_form 600)"
-  ((${#rect[@]} == 5)) || { fail "the clock went away"; return 1; }
+  clock_on_screen rect || return 1
   pixel_counts "$first" "${rect[*]:0:4}" >/dev/null || { fail "no screenshot"; return 1; }
   sleep 2
   read -r -a later <<<"$(visible_form 600)"
@@ -386,10 +395,7 @@ test_clock_face_on_its_back_colour_has_rounded_corners() {
   paint_backdrop || { fail "the backdrop could not be painted"; return 1; }
   start_run_from_tray "$dist" 111111010100011111111111111100101 '1060604\65280' '\16711680' ||
     return 1
-  wait_until 10 has_clock || { fail "no clock on the screen: $(program_windows | grep '^1')"; return 1; }
-  sleep 1
-  read -r -a rect <<<"$(visible_form 600)"
-  ((${#rect[@]} == 5)) || { fail "the clock went away"; return 1; }
+  clock_on_screen rect || return 1
   note "clock window ${rect[*]:0:4}, extended style ${rect[4]}"
   local counts text back width height
   counts=$(pixel_counts "$shot" "${rect[*]:0:4}" '#00FF00' '#0000FF') || { fail "no screenshot"; return 1; }
@@ -427,8 +433,7 @@ test_prompt_bar_shows_its_text_over_a_see_through_background() {
   read -r -a rect <<<"$(bar_rect)"
   ((${#rect[@]} == 5)) || { fail "the prompt bar went away at once"; return 1; }
   note "prompt bar ${rect[*]:0:4}, extended style ${rect[4]}"
-  ((0x${rect[4]} & 0x80000)) || { fail "the prompt bar is not layered"; return 1; }
-  ((0x${rect[4]} & 0x8)) || { fail "the prompt bar is not topmost"; return 1; }
+  layered_and_topmost "the prompt bar" "${rect[4]}" || return 1
   local counts text key back
   counts=$(pixel_counts "$shot" "${rect[*]:0:4}" '#FFFFFF' '#FAFAFA' "$backdrop") || {
     fail "no screenshot"
