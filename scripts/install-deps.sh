@@ -8,6 +8,8 @@ packages=(
   # native build and tests
   cmake ninja-build g++ make googletest libgtest-dev libbenchmark-dev libsqlite3-dev
   clang-format
+  # the include check of the layers
+  python3
   # Windows builds: MinGW-w64 with POSIX threads; SQLite amalgamation from Debian's source
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64 dpkg-dev tcl
   # files of the program folder: database, help file, sounds, pictures

@@ -3,16 +3,15 @@
 #include <exception>
 
 #include "app/app.h"
-#include "app/attempt.h"
-#include "app/program_values.h"
-#include "app/runtime_error.h"
-#include "app/settings_record.h"
-#include "app/text_runtime.h"
-#include "bars/frm_process.h"
-#include "clock/time_glass.h"
-#include "clock/time_glass_two.h"
-#include "interaction/frm_hudong.h"
-#include "main/frm_exit.h"
+#include "services/attempt.h"
+#include "services/program_values.h"
+#include "services/runtime_error.h"
+#include "services/settings_record.h"
+#include "services/text_runtime.h"
+#include "bars/bars.h"
+#include "clock/clock.h"
+#include "interaction/interaction.h"
+#include "main/main.h"
 #include "platform/message_boxes.h"
 
 namespace horalix {

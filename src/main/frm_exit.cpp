@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-#include "app/app.h"
-#include "app/registry_routines.h"
+#include "services/context.h"
+#include "services/registry_routines.h"
 
 namespace horalix {
 
@@ -22,7 +22,7 @@ Control& textBox(platform::Form& form, const std::string& name, const std::strin
 }  // namespace
 
 // The cells start with the values of the window's design, before any code runs.
-FrmExit::FrmExit(App& app)
+FrmExit::FrmExit(Context& app)
     : Form(app.platform.forms, "Frm_exit"),
       Lab_time_state(addCell("Lab_time_state", -1, "")),
       Label1(addCell("Label1", -1, "0")),

@@ -13,11 +13,11 @@
 
 namespace horalix {
 
-class App;
+class Context;
 
 class FrmExit : public platform::Form {
  public:
-  explicit FrmExit(App& app);
+  explicit FrmExit(Context& app);
 
   // ---- Run-state cells (hidden labels and a text box; text is the contract) ----
 
@@ -111,7 +111,7 @@ class FrmExit : public platform::Form {
   void openHelp();
   void exitProgram();
 
-  App& app_;
+  Context& app_;
 };
 
 }  // namespace horalix

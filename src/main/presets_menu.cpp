@@ -5,16 +5,16 @@
 #include <optional>
 #include <vector>
 
-#include "app/app.h"
-#include "app/attempt.h"
-#include "app/setting_readers.h"
-#include "app/settings_record.h"
-#include "app/text_helpers.h"
-#include "app/text_runtime.h"
-#include "app/time_value.h"
-#include "clock/time_glass.h"
+#include "services/context.h"
+#include "services/attempt.h"
+#include "services/setting_readers.h"
+#include "services/settings_record.h"
+#include "services/text_helpers.h"
+#include "services/text_runtime.h"
+#include "services/time_value.h"
+#include "clock/clock.h"
 #include "main/frm_exit.h"
-#include "presets/preset_database.h"
+#include "presets/presets.h"
 
 namespace horalix {
 
@@ -23,7 +23,7 @@ namespace {
 using presets::fieldText;
 using presets::PresetColumn;
 
-presets::PresetDatabase officeData(App& app) {
+presets::PresetDatabase officeData(Context& app) {
   return presets::PresetDatabase(app.platform.database, app.platform.files,
                                  app.platform.messageBoxes, app.programFolder(), GetDbPassword());
 }

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/ini_read_write.h"
+#include "services/ini_read_write.h"
 #include "bars/frm_process.h"
 #include "main/main_window_fixture.h"
 

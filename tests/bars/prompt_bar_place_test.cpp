@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "app/program_values.h"
+#include "services/program_values.h"
 #include "main/frm_exit.h"
 #include "prompt_bar_fixture.h"
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/program_values.h"
+#include "services/program_values.h"
 #include "main/main_window_fixture.h"
 #include "platform/headless/headless_tray.h"
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "app/ini_read_write.h"
-#include "app/variant.h"
+#include "services/ini_read_write.h"
+#include "services/variant.h"
 #include "main/main_window_fixture.h"
 #include "main/timing_control.h"
 #include "presets/preset_database.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ini_read_write.h"
+#include "services/ini_read_write.h"
 #include "clock/window_shape.h"
 #include "main/main_window_fixture.h"
 

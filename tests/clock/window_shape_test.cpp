@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/program_fixture.h"
-#include "app/runtime_error.h"
+#include "support/program_fixture.h"
+#include "services/runtime_error.h"
 #include "clock/clock_face.h"
 #include "clock/time_glass.h"
 
