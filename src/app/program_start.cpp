@@ -3,16 +3,16 @@
 #include <exception>
 
 #include "app/app.h"
-#include "services/attempt.h"
-#include "services/program_values.h"
-#include "services/runtime_error.h"
-#include "services/settings_record.h"
-#include "services/text_runtime.h"
 #include "bars/bars.h"
 #include "clock/clock.h"
 #include "interaction/interaction.h"
 #include "main/main.h"
 #include "platform/message_boxes.h"
+#include "services/attempt.h"
+#include "services/program_values.h"
+#include "services/runtime_error.h"
+#include "services/settings_record.h"
+#include "services/text_runtime.h"
 
 namespace horalix {
 

@@ -1,9 +1,9 @@
 #include "bars/frm_black.h"
 
-#include "services/context.h"
-#include "services/attempt.h"
-#include "services/window_utilities.h"
 #include "main/main.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/window_utilities.h"
 
 namespace horalix {
 

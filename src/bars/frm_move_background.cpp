@@ -4,6 +4,7 @@
 
 namespace horalix {
 
-FrmMoveBackground::FrmMoveBackground(Context& app) : Form(app.platform.forms, "Frm_move_background") {}
+FrmMoveBackground::FrmMoveBackground(Context& app)
+    : Form(app.platform.forms, "Frm_move_background") {}
 
 }  // namespace horalix

@@ -1,10 +1,10 @@
 #include "bars/frm_process.h"
 
-#include "services/context.h"
+#include "main/main.h"
 #include "services/attempt.h"
+#include "services/context.h"
 #include "services/setting_readers.h"
 #include "services/window_utilities.h"
-#include "main/main.h"
 
 namespace horalix {
 

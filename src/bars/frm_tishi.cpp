@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include "services/context.h"
+#include "bars/frm_black.h"
+#include "clock/clock.h"
 #include "services/attempt.h"
+#include "services/context.h"
 #include "services/palette.h"
 #include "services/text_runtime.h"
 #include "services/window_utilities.h"
-#include "bars/frm_black.h"
-#include "clock/clock.h"
 
 namespace horalix {
 

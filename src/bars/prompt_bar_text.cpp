@@ -3,15 +3,15 @@
 
 #include <vector>
 
-#include "services/context.h"
+#include "bars/frm_process.h"
+#include "clock/clock.h"
+#include "main/main.h"
 #include "services/attempt.h"
+#include "services/context.h"
 #include "services/format_picture.h"
 #include "services/text_runtime.h"
 #include "services/time_conversions.h"
 #include "services/time_value.h"
-#include "bars/frm_process.h"
-#include "clock/clock.h"
-#include "main/main.h"
 
 namespace horalix {
 

@@ -2,19 +2,19 @@
 // the count-down time is banked and the next segment's start is taken; then the after-zero
 // action chosen at the run start runs: the overtime count, the stop, the cycle (the same timer
 // or the next preset again), or the end of a count that has lost its run.
-#include "services/context.h"
-#include "services/attempt.h"
-#include "services/format_picture.h"
-#include "services/setting_readers.h"
-#include "services/sound_playback.h"
-#include "services/text_runtime.h"
-#include "services/time_value.h"
 #include "bars/bars.h"
 #include "clock/display_format.h"
 #include "clock/run_stop.h"
 #include "clock/time_glass.h"
 #include "clock/time_glass_two.h"
 #include "main/main.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/format_picture.h"
+#include "services/setting_readers.h"
+#include "services/sound_playback.h"
+#include "services/text_runtime.h"
+#include "services/time_value.h"
 
 namespace horalix {
 

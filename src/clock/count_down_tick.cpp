@@ -2,8 +2,12 @@
 // state, shows the count, starts the reminder stages (flash, prompt bar, sound) and ends the
 // count when less than a second remains. It ticks every 200 ms, and once 1000 ms after a stage
 // so that the next tick falls in the following second.
-#include "services/context.h"
+#include "bars/bars.h"
+#include "clock/display_format.h"
+#include "clock/time_glass.h"
+#include "main/main.h"
 #include "services/attempt.h"
+#include "services/context.h"
 #include "services/format_picture.h"
 #include "services/runtime_error.h"
 #include "services/sound_playback.h"
@@ -11,10 +15,6 @@
 #include "services/time_conversions.h"
 #include "services/time_value.h"
 #include "services/window_utilities.h"
-#include "bars/bars.h"
-#include "clock/display_format.h"
-#include "clock/time_glass.h"
-#include "main/main.h"
 
 namespace horalix {
 

@@ -2,18 +2,18 @@
 // publishes the elapsed time in the run state and shows it; once the overtime has lasted its set
 // span the run stops (and, when cycling, starts again). A count that has lost its run is stopped,
 // recorded and the run start armed again.
-#include "services/context.h"
+#include "clock/display_format.h"
+#include "clock/run_stop.h"
+#include "clock/time_glass.h"
+#include "main/main.h"
 #include "services/attempt.h"
+#include "services/context.h"
 #include "services/format_picture.h"
 #include "services/setting_readers.h"
 #include "services/sound_playback.h"
 #include "services/text_runtime.h"
 #include "services/time_value.h"
 #include "services/window_utilities.h"
-#include "clock/display_format.h"
-#include "clock/run_stop.h"
-#include "clock/time_glass.h"
-#include "main/main.h"
 
 namespace horalix {
 

@@ -6,15 +6,15 @@
 #include <limits>
 #include <optional>
 
-#include "services/context.h"
+#include "clock/time_glass.h"
+#include "main/main.h"
 #include "services/attempt.h"
+#include "services/context.h"
 #include "services/program_values.h"
 #include "services/runtime_error.h"
 #include "services/text_runtime.h"
 #include "services/time_conversions.h"
 #include "services/time_value.h"
-#include "clock/time_glass.h"
-#include "main/main.h"
 
 namespace horalix {
 

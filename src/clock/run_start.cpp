@@ -6,8 +6,12 @@
 #include <algorithm>
 #include <exception>
 
-#include "services/context.h"
+#include "clock/display_format.h"
+#include "clock/time_glass.h"
+#include "clock/time_glass_two.h"
+#include "main/main.h"
 #include "services/attempt.h"
+#include "services/context.h"
 #include "services/format_picture.h"
 #include "services/palette.h"
 #include "services/picture_size.h"
@@ -17,10 +21,6 @@
 #include "services/time_conversions.h"
 #include "services/time_value.h"
 #include "services/window_utilities.h"
-#include "clock/display_format.h"
-#include "clock/time_glass.h"
-#include "clock/time_glass_two.h"
-#include "main/main.h"
 
 namespace horalix {
 

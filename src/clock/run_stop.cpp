@@ -2,16 +2,16 @@
 
 #include <cmath>
 
-#include "services/context.h"
-#include "services/attempt.h"
-#include "services/run_record.h"
-#include "services/setting_readers.h"
-#include "services/text_runtime.h"
 #include "bars/bars.h"
 #include "clock/time_glass.h"
 #include "interaction/interaction.h"
 #include "main/main.h"
 #include "presets/presets.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/run_record.h"
+#include "services/setting_readers.h"
+#include "services/text_runtime.h"
 #include "settings/settings.h"
 
 namespace horalix {

@@ -1,9 +1,9 @@
 #include "clock/time_glass.h"
 
+#include "clock/timeout_colours.h"
 #include "services/context.h"
 #include "services/palette.h"
 #include "services/text_runtime.h"
-#include "clock/timeout_colours.h"
 
 namespace horalix {
 

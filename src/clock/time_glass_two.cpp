@@ -1,8 +1,8 @@
 #include "clock/time_glass_two.h"
 
-#include "services/context.h"
 #include "clock/time_glass.h"
 #include "clock/timeout_colours.h"
+#include "services/context.h"
 
 namespace horalix {
 

@@ -1,16 +1,16 @@
 // The text the clock shows: the count in seconds, in minutes and seconds, or in hours, minutes
 // and seconds, with the overtime prefix while counting up; or the time of day when the presenter
 // switched the clock to that view.
+#include "clock/display_format.h"
+#include "clock/time_glass.h"
+#include "clock/time_glass_two.h"
+#include "main/main.h"
 #include "services/context.h"
 #include "services/format_picture.h"
 #include "services/setting_readers.h"
 #include "services/text_runtime.h"
 #include "services/time_conversions.h"
 #include "services/time_value.h"
-#include "clock/display_format.h"
-#include "clock/time_glass.h"
-#include "clock/time_glass_two.h"
-#include "main/main.h"
 
 namespace horalix {
 

@@ -5,15 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "services/context.h"
+#include "clock/time_glass.h"
+#include "clock/time_glass_two.h"
 #include "services/attempt.h"
+#include "services/context.h"
 #include "services/ini_read_write.h"
 #include "services/picture_size.h"
 #include "services/setting_readers.h"
 #include "services/text_runtime.h"
 #include "services/window_utilities.h"
-#include "clock/time_glass.h"
-#include "clock/time_glass_two.h"
 
 namespace horalix {
 

@@ -1,8 +1,8 @@
 #include "main/clock_mark.h"
 
+#include "main/frm_exit.h"
 #include "services/context.h"
 #include "services/text_runtime.h"
-#include "main/frm_exit.h"
 
 namespace horalix {
 

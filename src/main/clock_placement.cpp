@@ -1,16 +1,16 @@
 #include "main/clock_placement.h"
 
-#include "services/context.h"
+#include "clock/clock.h"
+#include "main/frm_exit.h"
+#include "main/run_state.h"
 #include "services/attempt.h"
+#include "services/context.h"
 #include "services/ini_read_write.h"
 #include "services/palette.h"
 #include "services/program_values.h"
 #include "services/setting_readers.h"
 #include "services/text_runtime.h"
 #include "services/window_utilities.h"
-#include "clock/clock.h"
-#include "main/frm_exit.h"
-#include "main/run_state.h"
 
 namespace horalix {
 
@@ -48,7 +48,8 @@ void markShown(platform::Form& clock, platform::Timer& sequencer) {
 
 }  // namespace
 
-SavedPosition ReadSavedPosition(Context& app, const std::string& leftKey, const std::string& topKey) {
+SavedPosition ReadSavedPosition(Context& app, const std::string& leftKey,
+                                const std::string& topKey) {
   SavedPosition at;
   auto readIni = [&](const std::string& key) {
     return CLng(Val(variantText(

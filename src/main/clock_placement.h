@@ -16,7 +16,8 @@ struct SavedPosition {
   int left = -100;
   int top = -100;
 };
-SavedPosition ReadSavedPosition(Context& app, const std::string& leftKey, const std::string& topKey);
+SavedPosition ReadSavedPosition(Context& app, const std::string& leftKey,
+                                const std::string& topKey);
 
 // The tray item and hot key 4: shows parked clocks, parks shown ones.
 void ShowHideClock(Context& app);

@@ -1,11 +1,5 @@
 #include "main/end_of_run.h"
 
-#include "services/context.h"
-#include "services/attempt.h"
-#include "services/program_values.h"
-#include "services/setting_readers.h"
-#include "services/sound_playback.h"
-#include "services/text_runtime.h"
 #include "bars/bars.h"
 #include "interaction/interaction.h"
 #include "main/clock_placement.h"
@@ -14,6 +8,12 @@
 #include "main/slide_show_end.h"
 #include "main/tray_menu.h"
 #include "presets/presets.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/program_values.h"
+#include "services/setting_readers.h"
+#include "services/sound_playback.h"
+#include "services/text_runtime.h"
 #include "settings/settings.h"
 
 namespace horalix {

@@ -5,16 +5,16 @@
 #include <optional>
 #include <vector>
 
-#include "services/context.h"
+#include "clock/clock.h"
+#include "main/frm_exit.h"
+#include "presets/presets.h"
 #include "services/attempt.h"
+#include "services/context.h"
 #include "services/setting_readers.h"
 #include "services/settings_record.h"
 #include "services/text_helpers.h"
 #include "services/text_runtime.h"
 #include "services/time_value.h"
-#include "clock/clock.h"
-#include "main/frm_exit.h"
-#include "presets/presets.h"
 
 namespace horalix {
 

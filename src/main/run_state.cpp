@@ -1,9 +1,9 @@
 #include "main/run_state.h"
 
+#include "main/frm_exit.h"
 #include "services/context.h"
 #include "services/format_picture.h"
 #include "services/text_runtime.h"
-#include "main/frm_exit.h"
 
 namespace horalix {
 

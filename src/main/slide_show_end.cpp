@@ -1,7 +1,7 @@
 #include "main/slide_show_end.h"
 
-#include "services/context.h"
 #include "services/attempt.h"
+#include "services/context.h"
 
 namespace horalix {
 

@@ -1,17 +1,17 @@
 #include "main/timing_control.h"
 
-#include "services/context.h"
-#include "services/attempt.h"
-#include "services/format_picture.h"
-#include "services/setting_readers.h"
-#include "services/text_runtime.h"
-#include "services/time_value.h"
 #include "clock/clock.h"
 #include "main/clock_mark.h"
 #include "main/clock_placement.h"
 #include "main/frm_exit.h"
 #include "main/run_state.h"
 #include "main/tray_menu.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/format_picture.h"
+#include "services/setting_readers.h"
+#include "services/text_runtime.h"
+#include "services/time_value.h"
 
 namespace horalix {
 

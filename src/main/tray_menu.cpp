@@ -1,10 +1,6 @@
 // The tray menu: its tree as designed and the click handlers of its three item arrays.
 #include "main/tray_menu.h"
 
-#include "services/context.h"
-#include "services/attempt.h"
-#include "services/setting_readers.h"
-#include "services/text_runtime.h"
 #include "bars/bars.h"
 #include "clock/clock.h"
 #include "interaction/interaction.h"
@@ -13,6 +9,10 @@
 #include "main/run_state.h"
 #include "main/timing_control.h"
 #include "presets/presets.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/setting_readers.h"
+#include "services/text_runtime.h"
 #include "settings/settings.h"
 
 namespace horalix {

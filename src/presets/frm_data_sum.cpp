@@ -1,9 +1,9 @@
 #include "presets/frm_data_sum.h"
 
-#include "services/context.h"
-#include "services/setting_readers.h"
 #include "clock/clock.h"
 #include "main/main.h"
+#include "services/context.h"
+#include "services/setting_readers.h"
 
 namespace horalix {
 

@@ -1,7 +1,7 @@
 #include "services/file_names.h"
 
-#include "services/text_runtime.h"
 #include "platform/files.h"
+#include "services/text_runtime.h"
 
 namespace horalix {
 

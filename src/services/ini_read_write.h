@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "services/variant.h"
 #include "platform/files.h"
+#include "services/variant.h"
 
 namespace horalix {
 

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "services/runtime_error.h"
 #include "platform/files.h"
+#include "services/runtime_error.h"
 
 namespace horalix {
 

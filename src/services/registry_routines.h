@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string>
 
-#include "services/variant.h"
 #include "platform/message_boxes.h"
 #include "platform/registry.h"
+#include "services/variant.h"
 
 namespace horalix {
 

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "services/context.h"
 #include "services/attempt.h"
+#include "services/context.h"
 #include "services/format_picture.h"
 #include "services/ini_read_write.h"
 #include "services/program_values.h"
@@ -60,9 +60,11 @@ void SaveTimeRecord(Context& app, std::int32_t left, std::int32_t top, const std
   platform::Form& exit = app.runStateWindow();
   writeKey("set_time", [&] { return exit.control("Label4", 0).Caption(); });
   // The used time is rounded up from half a second; a cell that is no number fails here.
-  writeKey("use_time", [&] { return RunRecordSeconds(CDbl(exit.control("Label4", 1).Caption()) + 500); });
+  writeKey("use_time",
+           [&] { return RunRecordSeconds(CDbl(exit.control("Label4", 1).Caption()) + 500); });
   writeKey("out_time", [&] { return RunRecordSeconds(Val(exit.control("Label4", 2).Caption())); });
-  writeKey("pause_time", [&] { return RunRecordSeconds(Val(exit.control("Label4", 3).Caption())); });
+  writeKey("pause_time",
+           [&] { return RunRecordSeconds(Val(exit.control("Label4", 3).Caption())); });
   writeKey("filename", [&] { return exit.control("Label4", 4).Caption(); });
 
   if (timeRecord == 0) return;

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "services/variant.h"
 #include "platform/registry.h"
 #include "platform/scripting_shell.h"
+#include "services/variant.h"
 
 namespace horalix {
 

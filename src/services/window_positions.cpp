@@ -1,7 +1,7 @@
 #include "services/window_positions.h"
 
-#include "services/context.h"
 #include "services/attempt.h"
+#include "services/context.h"
 #include "services/ini_read_write.h"
 #include "services/program_values.h"
 

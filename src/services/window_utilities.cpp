@@ -36,7 +36,8 @@ platform::PixelPoint CursorPos(Context& app) {
   return app.platform.desktop.cursorPos().value_or(platform::PixelPoint{});
 }
 
-void SetTransparent(Context& app, platform::Form& window, std::uint32_t colorKey, std::int32_t alpha) {
+void SetTransparent(Context& app, platform::Form& window, std::uint32_t colorKey,
+                    std::int32_t alpha) {
   // An opacity that is no byte would leave a layered window without attributes, which Windows
   // does not draw at all: such a call leaves the window as it was.
   if (alpha < 0 || alpha > 255) return;

@@ -3,9 +3,9 @@
 #include <optional>
 #include <string>
 
+#include "platform/scripting_shell.h"
 #include "services/registry_routines.h"
 #include "services/text_helpers.h"
-#include "platform/scripting_shell.h"
 
 namespace horalix {
 

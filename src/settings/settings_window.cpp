@@ -1,7 +1,7 @@
 #include "settings/settings_window.h"
 
-#include "services/context.h"
 #include "main/main.h"
+#include "services/context.h"
 
 namespace horalix {
 

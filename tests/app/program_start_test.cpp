@@ -4,13 +4,13 @@
 
 #include <string>
 
-#include "services/settings_record.h"
 #include "bars/frm_process.h"
 #include "clock/time_glass.h"
 #include "clock/time_glass_two.h"
 #include "interaction/frm_hudong.h"
 #include "main/frm_exit.h"
 #include "platform/headless/headless_platform.h"
+#include "services/settings_record.h"
 #include "support/program_fixture.h"
 
 namespace horalix::test {

@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "services/ini_read_write.h"
 #include "bars/frm_process.h"
 #include "main/main_window_fixture.h"
+#include "services/ini_read_write.h"
 
 namespace horalix::test {
 

@@ -7,11 +7,11 @@
 
 #include "app/app.h"
 #include "app/program_start.h"
-#include "services/program_values.h"
-#include "services/settings_record.h"
 #include "clock/time_glass.h"
 #include "clock/time_glass_two.h"
 #include "main/frm_exit.h"
+#include "services/program_values.h"
+#include "services/settings_record.h"
 #include "support/headless_fixture.h"
 
 namespace horalix::test {

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "services/runtime_error.h"
 #include "platform/headless/headless_file_system.h"
 #include "runtime_error_of.h"
+#include "services/runtime_error.h"
 
 namespace horalix {
 namespace {

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "services/time_value.h"
-#include "services/window_positions.h"
 #include "main/frm_exit.h"
 #include "presets/office_data_file.h"
 #include "presets/preset_database.h"
+#include "services/time_value.h"
+#include "services/window_positions.h"
 #include "support/program_fixture.h"
 
 namespace horalix::test {

@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/headless/headless_file_system.h"
+#include "runtime_error_of.h"
 #include "services/file_names.h"
 #include "services/palette.h"
 #include "services/runtime_error.h"
 #include "services/text_helpers.h"
-#include "platform/headless/headless_file_system.h"
-#include "runtime_error_of.h"
 
 namespace horalix {
 namespace {

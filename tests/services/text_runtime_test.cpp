@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "services/runtime_error.h"
 #include "runtime_error_of.h"
+#include "services/runtime_error.h"
 
 namespace horalix {
 namespace {

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "runtime_error_of.h"
 #include "services/format_picture.h"
 #include "services/runtime_error.h"
 #include "services/time_value.h"
-#include "runtime_error_of.h"
 
 namespace horalix {
 namespace {

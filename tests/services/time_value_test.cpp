@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "runtime_error_of.h"
 #include "services/format_picture.h"
 #include "services/runtime_error.h"
-#include "runtime_error_of.h"
 
 namespace horalix {
 namespace {
