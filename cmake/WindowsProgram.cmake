@@ -41,11 +41,12 @@ add_dependencies(Horalix horalix_package)
 
 # Horalink32.dll: an in-process COM server. Its exports are named in the .def file, undecorated
 # on both architectures (the i686 stdcall names would otherwise carry "@n").
-file(GLOB addin_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/addin/*.cpp)
-file(GLOB addin_exports CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/addin/*.def)
+# Its Win32 part (src/addin/win32) stands over the add-in's portable library.
+file(GLOB addin_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/addin/win32/*.cpp)
+file(GLOB addin_exports CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/addin/win32/*.def)
 add_library(Horalink32 SHARED ${addin_sources} ${addin_exports} ${resources}/horalink32.rc)
 target_include_directories(Horalink32 PRIVATE ${CMAKE_SOURCE_DIR}/src)
-target_link_libraries(Horalink32 PRIVATE horalix_platform horalix_win32
+target_link_libraries(Horalink32 PRIVATE horalix_addin horalix_platform horalix_win32
   ole32 oleaut32 uuid advapi32 shell32 user32)
 target_compile_definitions(Horalink32 PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 target_compile_options(Horalink32 PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${HORALIX_WARNINGS}>)

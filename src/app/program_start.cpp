@@ -7,6 +7,7 @@
 #include "app/program_values.h"
 #include "app/runtime_error.h"
 #include "app/settings_record.h"
+#include "app/stored_version.h"
 #include "app/text_runtime.h"
 #include "bars/frm_process.h"
 #include "clock/time_glass.h"
@@ -24,22 +25,9 @@ void PublishProgramFolder(App& app) {
   ProgramValues(app).writeText("pathget", app.programFolder());
 }
 
-// The stored version as a number: through the shell the value converted as a number; when that
-// fails, the leading number of what the registry functions give (0 when missing).
 double StoredVersion(App& app) {
   ValueStore store = ProgramValues(app);
-  if (const auto value = store.shellRead("Version")) {
-    try {
-      if (const auto* text = std::get_if<std::string>(&*value)) return CDbl(*text);
-      if (const auto* number = std::get_if<std::int32_t>(&*value)) return *number;
-    } catch (const RuntimeError&) {
-    }
-  }
-  try {
-    return Val(variantText(store.registryRead("Version")));
-  } catch (const RuntimeError&) {
-    return 0;
-  }
+  return ReadStoredVersion(store);
 }
 
 }  // namespace
