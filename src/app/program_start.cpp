@@ -88,17 +88,18 @@ bool InitControls(App& app) {
   }
 }
 
-bool StartupCheck(App& app) {
-  if (!CheckVersion(app)) return false;
-  return CheckInstallFiles(app);
+bool StartupCheck(App& app, const std::function<void()>& beforeRefusal) {
+  if (!CheckVersion(app, beforeRefusal)) return false;
+  return CheckInstallFiles(app, beforeRefusal);
 }
 
-bool CheckVersion(App& app) {
+bool CheckVersion(App& app, const std::function<void()>& beforeRefusal) {
   const double current = ProgramVersion();
   // Passed once through its text form, as it is stored, so that an unchanged value compares
   // equal to this build's.
   const double stored = VersionFromText(VersionText(StoredVersion(app)));
   if (stored > current) {
+    if (beforeRefusal) beforeRefusal();
     app.platform.messageBoxes.show("请使用最新版本", kProgramTitle, platform::mb::Ok);
     return false;
   }
@@ -110,12 +111,13 @@ bool CheckVersion(App& app) {
   return true;
 }
 
-bool CheckInstallFiles(App& app) {
+bool CheckInstallFiles(App& app, const std::function<void()>& beforeRefusal) {
   bool complete = true;
   for (const char* name : kRequiredFiles) {
     if (!app.platform.files.normalFileExists(app.pathInProgramFolder(name))) complete = false;
   }
   if (!complete) {
+    if (beforeRefusal) beforeRefusal();
     app.platform.messageBoxes.show("保持程序完整，请重新安装", kProgramTitle, platform::mb::Ok);
   }
   return complete;

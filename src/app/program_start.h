@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 
 namespace horalix {
@@ -38,12 +39,13 @@ void Main(App& app);
 bool InitControls(App& app);
 
 // Whether the program may run: the version test, then (only when that passed) the files test.
-// Also repeated at every tick of the main window's watch timer.
-bool StartupCheck(App& app);
+// Also repeated at every tick of the main window's watch timer, which passes `beforeRefusal`
+// to stop its timers before the refusal's message is shown.
+bool StartupCheck(App& app, const std::function<void()>& beforeRefusal = {});
 // The stored version against this build's: newer refuses with "请使用最新版本"; older or
 // missing deletes the stored settings and stores this build's version.
-bool CheckVersion(App& app);
+bool CheckVersion(App& app, const std::function<void()>& beforeRefusal = {});
 // Every required file is looked for; any missing gives one "保持程序完整，请重新安装".
-bool CheckInstallFiles(App& app);
+bool CheckInstallFiles(App& app, const std::function<void()>& beforeRefusal = {});
 
 }  // namespace horalix
