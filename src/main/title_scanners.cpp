@@ -145,7 +145,10 @@ FileList scan(const std::vector<platform::TopWindow>& windows, const Scanner& sc
   std::vector<std::string> names;
   for (const platform::TopWindow& window : windows) {
     if (window.title.empty()) continue;
-    const std::string title = Left(window.title, kTitleCharacters);
+    // A title of no more bytes than that has no more characters either: cut only a longer one.
+    const std::string title = window.title.size() <= kTitleCharacters
+                                  ? window.title
+                                  : Left(window.title, kTitleCharacters);
     if (!scanner.selects(title)) continue;
     std::string name = scanner.name(title);
     if (!scanner.keeps(name)) continue;

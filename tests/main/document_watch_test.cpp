@@ -105,6 +105,14 @@ TEST_F(DocumentWatchTest, WithTheAddinReportingOfficeTitlesAreNotReadButPdfTitle
   desktop.closeWindow(pdf);
   loop.advance(kEndWatchInterval);
   EXPECT_TRUE(watching());
+
+  // PDF files switched off while one is timed: the run ends although the file is still open.
+  desktop.openWindow("Slides.pdf - Reader");
+  loop.advance(200);
+  ASSERT_TRUE(runBound("4", "Slides.pdf"));
+  ProgramValues(app).writeText("AImode", "01111001");
+  loop.advance(kEndWatchInterval);
+  EXPECT_TRUE(watching());
 }
 
 TEST_F(DocumentWatchTest, AKindSwitchedOffOrANameOfFourCharactersIsNeverBound) {
@@ -123,13 +131,27 @@ TEST_F(DocumentWatchTest, AKindSwitchedOffOrANameOfFourCharactersIsNeverBound) {
   addinPublishes("filename2", "ab.do");
   loop.advance(200);
   EXPECT_TRUE(runBound("2", "ab.do"));
+
+  // Documents switched off while one is timed: the run ends although the add-in still reports it.
+  ProgramValues(app).writeText("AImode", "01010101");
+  loop.advance(kEndWatchInterval);
+  EXPECT_TRUE(watching());
 }
 
+// Started while the add-in reports a show, the program binds it at once and never makes its
+// first pass; after that run the first pass hands over with the old kind and an empty binding,
+// which must not count as the (deleted) show still running.
 TEST_F(DocumentWatchTest, AStaleBindingEndsAtOnceAndTheNextDocumentIsPickedUp) {
   startWatching();
-  ProgramValues(app).writeNumber("clockopen", 32);
-  main.Label3.setCaption("3");  // the kind of a run that ended before
+  addinPublishes("filename3", "Deck.pptx");
   loop.advance(kFirstWatchTick);
+  ASSERT_TRUE(runBound("3", "Deck.pptx"));
+  addinDeletes("filename3");
+  loop.advance(kEndWatchInterval);
+  ASSERT_TRUE(watching());
+  ASSERT_EQ(main.Label13(0).Caption(), "");
+  loop.advance(200);  // the first pass without a document
+  ASSERT_EQ(main.Label17.Caption(), "1");
   ASSERT_TRUE(main.Timer5.Enabled());
   loop.advance(kEndWatchInterval);
   EXPECT_TRUE(watching());
@@ -185,7 +207,7 @@ TEST_F(DocumentWatchTest, ManualTimingRedrawsTheIdleClockOnceAndStops) {
   // While nothing is bound the watch keeps ticking.
   main.Label13(0).setCaption("");
   main.Timer4.setEnabled(true);
-  app.settings.optvalue = "100001100";
+  app.settings.optvalue = "101010100";  // seconds, then hours:minutes:seconds: the last wins
   loop.advance(200);
   EXPECT_EQ(clock.Label11.Caption(), "01:30:05");
   EXPECT_TRUE(main.Timer4.Enabled());
