@@ -259,12 +259,9 @@ paint_backdrop() {
     [[ $(pixel_at "$work/backdrop-check.png" 0 0) == "$backdrop" ]]
 }
 
-# start_run_from_tray <folder> <checkvalue> <Fontselect> <picturename> [<Time_all> <optvalue>]:
-# a run of 70 seconds (or Time_all) that counts on past zero (or as optvalue says), with
-# reminders and the prompt bar at the first alarm (one minute left) and timing by hand, stored
-# before the start (with Version, so that the start keeps them), begun by the first item of the
-# tray menu.
-start_run_from_tray() {
+# The settings of a run: <folder> <checkvalue> <Fontselect> <picturename> [<Time_all>]
+# [<optvalue>] [<AImode>] (manual timing by default), with the stored version of this build.
+store_run_settings() {
   reg_set Version 5.2
   local name value
   while read -r name value; do
@@ -278,12 +275,21 @@ tellprocesstext 您的发言
 clockFont Trebuchet MS
 Fontselect $3
 picturename $4
-AImode 10111101
+AImode ${7:-10111101}
 tellouttext 时间到
 SETTINGS
   for name in Time_one:60 Time_two:30 Time_three:5 time_end:0 tellShowtime:10 time_left:0; do
     on_wine 20 reg add 'HKCU\Vantrel' /v "${name%%:*}" /t REG_DWORD /d "${name#*:}" /f </dev/null >/dev/null
   done
+}
+
+# start_run_from_tray <folder> <checkvalue> <Fontselect> <picturename> [<Time_all> <optvalue>]:
+# a run of 70 seconds (or Time_all) that counts on past zero (or as optvalue says), with
+# reminders and the prompt bar at the first alarm (one minute left) and timing by hand, stored
+# before the start (with Version, so that the start keeps them), begun by the first item of the
+# tray menu.
+start_run_from_tray() {
+  store_run_settings "$1" "$2" "$3" "$4" "${5:-}" "${6:-}"
   start_program "$1" </dev/null || return 1
   # The tray window of Wine shows only after the program's first window (as a user waits too).
   wait_until 15 has_form_window || { fail "no window of the program appeared"; return 1; }
@@ -388,6 +394,26 @@ test_manual_run_from_the_tray_menu_counts_down_on_screen() {
   changed=$(compare -metric AE "$first.png" "$second.png" null: 2>&1 >/dev/null)
   note "clock ${rect[*]:0:4}: $changed pixels changed in two seconds ($first.png, $second.png)"
   [[ $changed =~ ^[0-9]+$ ]] && ((changed > 20)) || { fail "the clock's face did not change"; return 1; }
+}
+
+# With automatic timing, another program's window titled like a PDF document starts a run by
+# itself: the clock comes on screen and counts, with no click on the tray menu.
+test_a_pdf_window_starts_an_automatic_run() {
+  local first=$work/automatic-1 second=$work/automatic-2 rect changed opener
+  reg_clear
+  store_run_settings "$dist" 111111010100011111111111111100101 '1060604\65280' '\16711680' \
+    '' '' 01111101
+  on_wine 30 "$probe" window "Slides.pdf - Reader" </dev/null >/dev/null 2>&1 &
+  opener=$!
+  start_program "$dist" </dev/null || { kill "$opener" 2>/dev/null; return 1; }
+  clock_on_screen rect || { kill "$opener" 2>/dev/null; return 1; }
+  pixel_counts "$first" "${rect[*]:0:4}" >/dev/null || { fail "no screenshot"; return 1; }
+  sleep 2
+  pixel_counts "$second" "${rect[*]:0:4}" >/dev/null || { fail "no second screenshot"; return 1; }
+  kill "$opener" 2>/dev/null
+  changed=$(compare -metric AE "$first.png" "$second.png" null: 2>&1 >/dev/null)
+  note "clock ${rect[*]:0:4}: $changed pixels changed in two seconds ($first.png, $second.png)"
+  [[ $changed =~ ^[0-9]+$ ]] && ((changed > 20)) || { fail "no run counts for the PDF window"; return 1; }
 }
 
 # An opaque clock (blue back colour 0xFF0000, no colour key) keeps the rounded outline of its
