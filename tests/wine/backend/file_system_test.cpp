@@ -48,7 +48,7 @@ TEST_F(FileSystemTest, AFileHeldOpenByAnotherHandleIsInUse) {
   make("Horalix.exe");
   const std::string path = folder.file("Horalix.exe");
   EXPECT_FALSE(files.isInUse(path));
-  EXPECT_FALSE(files.isInUse(folder.file("missing.exe")));
+  EXPECT_TRUE(files.isInUse(folder.file("missing.exe")));
   // Even a holder that shares reading and writing keeps an unshared open out.
   HANDLE holder =
       CreateFileW(toWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -57,6 +57,16 @@ TEST_F(FileSystemTest, AFileHeldOpenByAnotherHandleIsInUse) {
   EXPECT_TRUE(files.isInUse(path));
   CloseHandle(holder);
   EXPECT_FALSE(files.isInUse(path));
+}
+
+TEST_F(FileSystemTest, AFileThatCannotBeWrittenIsInUseAHiddenOneIsNot) {
+  make("readonly.exe", FILE_ATTRIBUTE_READONLY);
+  make("hidden.exe", FILE_ATTRIBUTE_HIDDEN);
+  make("system.exe", FILE_ATTRIBUTE_SYSTEM);
+  EXPECT_TRUE(files.isInUse(folder.file("readonly.exe")));
+  EXPECT_FALSE(files.isInUse(folder.file("hidden.exe")));
+  EXPECT_FALSE(files.isInUse(folder.file("system.exe")));
+  SetFileAttributesW(toWide(folder.file("readonly.exe")).c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST_F(FileSystemTest, WholeFilesRoundTripUnderUnicodeNames) {
