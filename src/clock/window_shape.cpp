@@ -58,7 +58,7 @@ void changcolor(App& app, platform::Form& window, platform::Control& Picture2,
   Picture2.setBackColor(key);
   window.setBackColor(key);
   // Only the key counts; the rest of the window stays opaque.
-  app.platform.desktop.setTransparent(window, key, 255);
+  app.platform.desktop.setColorKey(window, key);
 }
 
 }  // namespace horalix

@@ -99,6 +99,16 @@ void Win32Desktop::setTransparent(platform::Form& form, std::int64_t colorKey, i
   forms_.reshape(form);
 }
 
+void Win32Desktop::setColorKey(platform::Form& form, std::uint32_t colorKey) {
+  HWND hwnd = forms_.windowOf(form);
+  if (hwnd == nullptr) return;
+  const LONG_PTR exStyle = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
+  SetWindowLongPtrW(hwnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+  // The alpha is not used with the colour-key flag alone.
+  SetLayeredWindowAttributes(hwnd, toColorRef(colorKey), 0, LWA_COLORKEY);
+  forms_.reshape(form);
+}
+
 bool Win32Desktop::useEnglishKeyboard() {
   HKL layout = LoadKeyboardLayoutW(L"00000409", 0);
   if (layout == nullptr) return false;
