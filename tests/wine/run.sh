@@ -84,7 +84,7 @@ setup() {
   [[ -f $dist/Horalix.exe ]] || { echo "wine tests: no $dist/Horalix.exe; build win32-x64 first" >&2; return 1; }
   start_display || return 1
   x86_64-w64-mingw32-g++-posix -std=c++20 -Wall -Wextra -Werror -O2 -municode -static \
-    -o "$probe" "$root/tests/wine/probe.cpp" || { echo "wine tests: the probe did not build" >&2; return 1; }
+    -o "$probe" "$root/tests/wine/probe.cpp" -lgdi32 || { echo "wine tests: the probe did not build" >&2; return 1; }
   rm -rf "$WINEPREFIX"
   local started=$SECONDS
   wine_prefix_ready >/dev/null || return 1
@@ -157,6 +157,14 @@ test_first_start_opens_windows_and_publishes_folder() {
   version=$(reg_value Version)
   [[ $version == 5.2 ]] || { fail "Version is '$version', expected 5.2"; return 1; }
   [[ ${pathget,,} == "${expected,,}" ]] || { fail "pathget is '$pathget', expected '$expected'"; return 1; }
+}
+
+# The start balloon's title "Horalix" is drawn in the bold dialog font: in this prefix its Latin
+# letters must come out as letters, not as missing-glyph boxes.
+test_balloon_title_font_draws_latin_letters() {
+  local drawn
+  drawn=$(on_wine 10 "$probe" letters Horalix)
+  [[ $drawn == letters ]] || { fail "the balloon's title font draws Horalix as '$drawn'"; return 1; }
 }
 
 test_second_start_ends_at_once() {
