@@ -104,8 +104,9 @@ void Win32Desktop::setColorKey(platform::Form& form, std::uint32_t colorKey) {
   if (hwnd == nullptr) return;
   const LONG_PTR exStyle = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
   SetWindowLongPtrW(hwnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
-  // The alpha is not used with the colour-key flag alone.
-  SetLayeredWindowAttributes(hwnd, toColorRef(colorKey), 0, LWA_COLORKEY);
+  // Full opacity with the key draws exactly what the key alone draws on Windows (the rest of
+  // the window as it is); Wine draws the key alone's see-through pixels black and needs it.
+  SetLayeredWindowAttributes(hwnd, toColorRef(colorKey), 255, LWA_COLORKEY | LWA_ALPHA);
   forms_.reshape(form);
 }
 
