@@ -266,8 +266,8 @@ paint_backdrop() {
 
 # start_run_from_tray <folder> <checkvalue> <Fontselect> <picturename> [<Time_all> <optvalue>]:
 # a run of 70 seconds (or Time_all) that counts on past zero (or as optvalue says), with
-# reminders and the prompt bar at the first alarm (one minute left) and timing by hand, stored
-# before the start (with Version, so that the start keeps them), begun by the first item of the
+# reminders and the prompt bar at the first alarm (one minute left) and timing by hand, and the
+# clock's place, stored before the start (with Version, so that the start keeps them), begun by the first item of the
 # tray menu.
 start_run_from_tray() {
   reg_set Version 5.2
@@ -286,7 +286,9 @@ picturename $4
 AImode 10111101
 tellouttext 时间到
 SETTINGS
-  for name in Time_one:60 Time_two:30 Time_three:5 time_end:0 tellShowtime:10 time_left:0; do
+  # The clock stands at a place of its own (100, 100 pixels), clear of the tray window's corner.
+  for name in Time_one:60 Time_two:30 Time_three:5 time_end:0 tellShowtime:10 time_left:0 \
+    clockleft:1500 clocktop:1500; do
     on_wine 20 reg add 'HKCU\Vantrel' /v "${name%%:*}" /t REG_DWORD /d "${name#*:}" /f </dev/null >/dev/null
   done
   start_program "$1" </dev/null || return 1
