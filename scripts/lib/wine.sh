@@ -42,6 +42,10 @@ wine_link_chinese_font() {
     "$WINE64" reg add "$key" /v "$face" /t REG_MULTI_SZ \
       /d "DroidSansFallbackFull.ttf,Droid Sans Fallback" /f >/dev/null 2>&1 || true
   done
+  # Wine has no Tahoma here: the dialog faces (bold ones too, as in a tray balloon's title) end
+  # up in Droid Sans Fallback itself, which has no Latin letters. DejaVu Sans lends them.
+  "$WINE64" reg add "$key" /v "Droid Sans Fallback" /t REG_MULTI_SZ \
+    /d "DejaVuSans.ttf,DejaVu Sans" /f >/dev/null 2>&1 || true
   # The clock and the prompt bars ask for Trebuchet MS, which Wine lacks: DejaVu Sans stands in,
   # with the Chinese letters linked above, as Windows links them behind any face.
   "$WINE64" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \

@@ -3,6 +3,7 @@
 // include this header, never the files behind it.
 #pragma once
 
+#include "bars/bar_position.h"
 #include "bars/frm_author_wx.h"
 #include "bars/frm_black.h"
 #include "bars/frm_light.h"

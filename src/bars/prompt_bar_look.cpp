@@ -71,7 +71,7 @@ void FrmProcess::setBarBackColor(std::uint32_t colour) {
 void FrmProcess::changcolor(std::uint32_t nowcolor) {
   const std::uint32_t key = KeyColour(nowcolor);
   setBarBackColor(key);
-  SetTransparent(app_, *this, key, 255);
+  app_.platform.desktop.setColorKey(*this, key);
 }
 
 }  // namespace horalix

@@ -35,10 +35,11 @@ void FrmProcess::startTick() {
       break;
     case 3:
       seconds = settings.Time_three;
-      // The third reminder may keep the bar on screen until zero.
+      // The third reminder may keep the bar on screen until zero. A span beyond the counter's
+      // range fails this step alone and the bar keeps its display time.
       if (OptionOn(settings.checkvalue, 1) && OptionOn(settings.checkvalue, 4) &&
           OptionOn(settings.checkvalue, 6)) {
-        displayCounter_ = static_cast<std::int16_t>(settings.Time_three);
+        step([&] { displayCounter_ = CInt(settings.Time_three); });
       }
       break;
     case 4:
@@ -47,7 +48,7 @@ void FrmProcess::startTick() {
       displayCounter_ = 0;
   }
   step([&] { barTime_ = SecondsToTime(seconds); });
-  step([&] { timeText_ = BarTimeText(seconds * 1000, barTime_); });
+  step([&] { timeText_ = BarTimeText(std::int64_t{seconds} * 1000, barTime_); });
 
   switch (barStage_) {
     case 1:

@@ -27,7 +27,7 @@ double BarTimeOf(std::int32_t ms) {
                    TwoDigits(CInt(parts.at(2))));
 }
 
-std::string BarTimeText(std::int32_t ms, double barTime) {
+std::string BarTimeText(std::int64_t ms, double barTime) {
   const auto seconds = static_cast<std::int64_t>(Int(ms / 1000.0));
   if (seconds >= 3600) {
     return std::to_string(Hour(barTime)) + "时" + TwoDigits(Minute(barTime)) + "分" +

@@ -13,6 +13,6 @@ double BarTimeOf(std::int32_t ms);
 // The caption's time text for `ms` milliseconds: "1时05分09秒" from an hour on, "5分09秒" from a
 // minute on, else the whole seconds and "秒" ("9秒"). Hours, minutes and seconds come from
 // `barTime`, the whole seconds from `ms` rounded down.
-std::string BarTimeText(std::int32_t ms, double barTime);
+std::string BarTimeText(std::int64_t ms, double barTime);
 
 }  // namespace horalix

@@ -59,6 +59,9 @@ ClockFaceControls addFaceControls(platform::Form& window) {
   c.Picture3.setVisible(false);
   c.Picture3.setAutoSize(true, kTwipsPerPicturePixel);
   c.Label11.setAutoSize(true);
+  // The measuring text sizes itself to its text too: its width is the width the clock is
+  // placed by.
+  c.Label9.setAutoSize(true);
   return c;
 }
 

@@ -58,7 +58,7 @@ void changcolor(Context& app, platform::Form& window, platform::Control& Picture
   Picture2.setBackColor(key);
   window.setBackColor(key);
   // Only the key counts; the rest of the window stays opaque.
-  app.platform.desktop.setTransparent(window, key, 255);
+  app.platform.desktop.setColorKey(window, key);
 }
 
 }  // namespace horalix

@@ -1,5 +1,6 @@
 #include "main/clock_placement.h"
 
+#include "bars/bars.h"
 #include "clock/clock.h"
 #include "main/frm_exit.h"
 #include "main/run_state.h"
@@ -48,23 +49,11 @@ void markShown(platform::Form& clock, platform::Timer& sequencer) {
 
 }  // namespace
 
-SavedPosition ReadSavedPosition(Context& app, const std::string& leftKey,
-                                const std::string& topKey) {
-  SavedPosition at;
-  auto readIni = [&](const std::string& key) {
-    return CLng(Val(variantText(
-        IniReadWrite(app.platform.files, "readpart", app.iniPath(), "clocksite", key, "-100"))));
-  };
-  Attempt(app, "saved position", [&] { at.left = readIni(leftKey); });
-  Attempt(app, "saved position", [&] { at.top = readIni(topKey); });
-  // Either one unset sends both reads to the registry, even when the other was valid.
-  if (at.left == -100 || at.top == -100) {
-    Attempt(app, "saved position", [&] {
-      ProgramValues(app).readGroup(
-          {ReadSlot::int32(leftKey, at.left), ReadSlot::int32(topKey, at.top)});
-    });
-  }
-  return at;
+SavedPosition ReadSavedPosition(Context& app, const std::string& leftKey, const std::string& topKey) {
+  // The same pair rule as the prompt bars: a value the registry does not hold is not stored
+  // (-100), not a place at 0.
+  const BarPosition at = ReadBarPosition(app, leftKey, topKey);
+  return {at.left, at.top};
 }
 
 void ShowHideClock(Context& app) {
@@ -101,6 +90,8 @@ void ShowClocks(Context& app) {
     TimeGlassTwo& mirror = app.timeGlassTwo();
     setSequencer(mirror, "1", "1");
     SavedPosition at = ReadSavedPosition(app, "clocklefttwo", "clocktoptwo");
+    // Stored nowhere: the top of the extended screen.
+    if (at.top == SavedPosition{}.top) at.top = 0;
     if (at.top > screen.height) at.top -= screen.height;
     // The extended screen is taken to begin at the right edge of the primary one.
     if (at.left < screen.width) at.left = screen.width;

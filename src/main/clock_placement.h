@@ -11,7 +11,7 @@ namespace horalix {
 class Context;
 
 // A window position saved in TimeData.db [clocksite] (twips), or in the registry when either
-// key holds -100 there (also the value of a missing key).
+// key holds -100 there (also the value of a missing key); -100 where it is stored nowhere.
 struct SavedPosition {
   int left = -100;
   int top = -100;

@@ -8,25 +8,25 @@
 
 namespace horalix {
 
-// Read once at load. A preset that cannot be read hides all five items: a half-filled menu
-// would start the wrong durations.
+// Read once at load. Each item stands on its own: a preset that cannot be read hides its own
+// item (it would start a wrong duration) and leaves the others as they are.
 void FrmExit::LoadHudongMenu() {
-  try {
-    for (int i = 1; i <= 5; ++i) {
+  for (int i = 1; i <= 5; ++i) {
+    platform::MenuItem& item = hd_time_one(i - 1);
+    try {
       const std::string section = "hudongset" + std::to_string(i);
       auto read = [&](const std::string& key, const std::string& fallback) {
         return Trim(variantText(
             IniReadWrite(app_.platform.files, "readpart", app_.iniPath(), section, key, fallback)));
       };
-      const std::string sname = read("sname", "00:01:00");
-      const std::string flags = read("checkvalue", "00000");
-      platform::MenuItem& item = hd_time_one(i - 1);
-      item.setVisible(Val(horalix::Left(flags, 1)) != 0);
-      item.setCaption(TimeToMinSec(sname));
+      const std::string caption = TimeToMinSec(read("sname", "00:01:00"));
+      const bool shown = Val(horalix::Left(read("checkvalue", "00000"), 1)) != 0;
+      item.setCaption(caption);
+      item.setVisible(shown);
+    } catch (const std::exception& e) {
+      if (app_.platform.log) app_.platform.log(std::string("LoadHudongMenu: ") + e.what());
+      item.setVisible(false);
     }
-  } catch (const std::exception& e) {
-    if (app_.platform.log) app_.platform.log(std::string("LoadHudongMenu: ") + e.what());
-    for (int i = 0; i < 5; ++i) hd_time_one(i).setVisible(false);
   }
 }
 

@@ -151,7 +151,7 @@ void FrmExit::openHelp() {
                                        platform::Shell::Window::Maximized)) {
     return;
   }
-  if (app_.platform.shell.htmlHelp(chm)) return;
+  if (app_.platform.shell.htmlHelp(chm, *this)) return;
   app_.platform.messageBoxes.show("无法打开帮助文件！", "Horalix", platform::mb::Ok);
 }
 

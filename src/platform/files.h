@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace horalix::platform {
@@ -22,9 +23,15 @@ class FileSystem {
   virtual bool normalFileExists(const std::string& path) const = 0;
   virtual bool folderExists(const std::string& path) const = 0;
 
-  // True when the file exists but another process holds it open without sharing.
+  // True when the file cannot be opened for reading and writing without sharing: another
+  // process holds it, it is missing, read-only or denied to us, or the path names a folder.
+  // Hidden and system files are opened like any other.
   virtual bool isInUse(const std::string& path) const = 0;
 
+  // Text in the system's ANSI code page, in which the profile functions keep INI files: a
+  // file's bytes to UTF-8, and UTF-8 to bytes (a character the code page lacks becomes "?").
+  virtual std::string ansiToUtf8(std::string_view bytes) const = 0;
+  virtual std::string utf8ToAnsi(std::string_view text) const = 0;
   virtual std::optional<std::string> readAll(const std::string& path) const = 0;
   // Replaces the file's content, creating the file; false when it cannot be written.
   virtual bool writeAll(const std::string& path, const std::string& content) = 0;

@@ -41,11 +41,18 @@ std::string_view trimBlanks(std::string_view text) {
   return text;
 }
 
-// Cuts to at most `limit` bytes without splitting a UTF-8 character.
-std::string cutBytes(std::string text, std::size_t limit) {
-  if (text.size() <= limit) return text;
-  std::size_t end = limit;
-  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+// Cuts to at most `limit` bytes of the file's code page, never inside a character.
+std::string cutBytes(const FileSystem& files, std::string text, std::size_t limit) {
+  if (files.utf8ToAnsi(text).size() <= limit) return text;
+  std::size_t end = 0;
+  std::size_t bytes = 0;
+  while (end < text.size()) {
+    std::size_t next = end + 1;
+    while (next < text.size() && (static_cast<unsigned char>(text[next]) & 0xC0) == 0x80) ++next;
+    bytes += files.utf8ToAnsi(std::string_view(text).substr(end, next - end)).size();
+    if (bytes > limit) break;
+    end = next;
+  }
   text.resize(end);
   return text;
 }
@@ -80,6 +87,22 @@ Document parse(std::string content) {
 std::string render(const Document& doc) {
   std::string content = doc.bom;
   for (const auto& line : doc.lines) content += line.text + line.end;
+  return content;
+}
+
+// The file holds text in the system's code page (a file that starts with the UTF-8 byte order
+// mark is UTF-8); the engine works on UTF-8.
+Document load(const FileSystem& files, const std::optional<std::string>& content) {
+  Document doc = parse(content.value_or(""));
+  if (!doc.bom.empty()) return doc;
+  for (auto& line : doc.lines) line.text = files.ansiToUtf8(line.text);
+  return doc;
+}
+
+std::string store(const FileSystem& files, const Document& doc) {
+  if (!doc.bom.empty()) return render(doc);
+  std::string content;
+  for (const auto& line : doc.lines) content += files.utf8ToAnsi(line.text) + line.end;
   return content;
 }
 
@@ -157,17 +180,17 @@ std::string IniFile::readString(const std::string& path, const std::string& sect
                                 std::size_t capacity) const {
   if (capacity == 0) return "";
   std::string result = fallback;
-  const Document doc = parse(files_.readAll(path).value_or(""));
+  const Document doc = load(files_, files_.readAll(path));
   if (auto range = firstSection(doc, section)) {
     const std::size_t line = findEntry(doc, *range, key);
     if (line != std::string::npos) result = unquoted(entryOf(doc.lines[line].text)->value);
   }
-  return cutBytes(std::move(result), capacity - 1);
+  return cutBytes(files_, std::move(result), capacity - 1);
 }
 
 std::string IniFile::readSection(const std::string& path, const std::string& section,
                                  std::size_t capacity) const {
-  const Document doc = parse(files_.readAll(path).value_or(""));
+  const Document doc = load(files_, files_.readAll(path));
   auto range = firstSection(doc, section);
   if (!range) return "";
   std::string listed;
@@ -182,15 +205,15 @@ std::string IniFile::readSection(const std::string& path, const std::string& sec
   }
   // Everything and the closing NUL fit; otherwise the last entry is cut and still ends with a
   // NUL, and the count is two less than the room.
-  if (listed.size() + 1 <= capacity) return listed;
+  if (files_.utf8ToAnsi(listed).size() + 1 <= capacity) return listed;
   if (capacity < 3) return "";
-  return cutBytes(std::move(listed), capacity - 3) + '\0';
+  return cutBytes(files_, std::move(listed), capacity - 3) + '\0';
 }
 
 bool IniFile::writeString(const std::string& path, const std::string& section,
                           const std::string& key, const std::optional<std::string>& value) {
   const auto existing = files_.readAll(path);
-  Document doc = parse(existing.value_or(""));
+  Document doc = load(files_, existing);
   const std::string sectionName = firstLine(trimBlanks(section));
   const std::string keyName = firstLine(trimBlanks(key));
   auto range = firstSection(doc, sectionName);
@@ -199,7 +222,7 @@ bool IniFile::writeString(const std::string& path, const std::string& section,
   if (!value) {
     if (line == std::string::npos) return true;  // nothing to delete
     doc.lines.erase(doc.lines.begin() + static_cast<std::ptrdiff_t>(line));
-    return files_.writeAll(path, render(doc));
+    return files_.writeAll(path, store(files_, doc));
   }
 
   const std::string newText = keyName + "=" + firstLine(*value);
@@ -215,20 +238,20 @@ bool IniFile::writeString(const std::string& path, const std::string& section,
     insertLine(doc, doc.lines.size(), "[" + sectionName + "]");
     insertLine(doc, doc.lines.size(), newText);
   }
-  return files_.writeAll(path, render(doc));
+  return files_.writeAll(path, store(files_, doc));
 }
 
 // Every occurrence of the section goes, so that no later copy of it comes to light.
 bool IniFile::deleteSection(const std::string& path, const std::string& section) {
   const auto existing = files_.readAll(path);
   if (!existing) return true;
-  Document doc = parse(*existing);
+  Document doc = load(files_, existing);
   auto found = sections(doc, section);
   if (found.empty()) return true;
   for (auto it = found.rbegin(); it != found.rend(); ++it)
     doc.lines.erase(doc.lines.begin() + static_cast<std::ptrdiff_t>(it->header),
                     doc.lines.begin() + static_cast<std::ptrdiff_t>(it->end));
-  return files_.writeAll(path, render(doc));
+  return files_.writeAll(path, store(files_, doc));
 }
 
 }  // namespace horalix::platform

@@ -5,10 +5,12 @@
 
 namespace horalix::platform {
 
+class Form;
+
 class Shell {
  public:
   virtual ~Shell() = default;
-  // Opens a document, folder or address with its associated program ("open" verb). Returns the
+  // Opens a document, folder or address by its default action. Returns the
   // shell's code: above 32 on success.
   virtual int open(const std::string& target, const std::string& parameters,
                    const std::string& folder) = 0;
@@ -17,8 +19,9 @@ class Shell {
   enum class Window { Normal, Hidden, Minimized, Maximized };
   // Starts a program with a command line; false when it could not be started.
   virtual bool startProgram(const std::string& commandLine, Window window) = 0;
-  // Opens a page of the program's help file through the HTML help function.
-  virtual bool htmlHelp(const std::string& chmPath) = 0;
+  // Opens a page of the program's help file through the HTML help function, in a window owned
+  // by `owner`.
+  virtual bool htmlHelp(const std::string& chmPath, const Form& owner) = 0;
 };
 
 }  // namespace horalix::platform

@@ -1,7 +1,6 @@
 #include "presets/connection_text.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 
 namespace horalix::presets {
@@ -15,11 +14,9 @@ std::string lowered(std::string_view text) {
   return result;
 }
 
-// Keywords that may follow the data source in a connection text.
-constexpr std::array<std::string_view, 7> kKeywords = {
-    "provider=", "data source=",           "jet oledb:", "user id=",
-    "password=", "persist security info=", "mode=",
-};
+// The keyword that follows the data source in the program's connection text: the database
+// password's.
+constexpr std::string_view kAfterDataSource = ";jet oledb:";
 
 }  // namespace
 
@@ -49,14 +46,10 @@ std::optional<std::string> dataSourceOf(std::string_view connectionText) {
     }
   }
   if (start == std::string::npos) return std::nullopt;
-  std::size_t end = start;
-  for (end = lower.find(';', start); end != std::string::npos; end = lower.find(';', end + 1)) {
-    std::string_view rest = std::string_view(lower).substr(end + 1);
-    bool keyword = std::any_of(kKeywords.begin(), kKeywords.end(),
-                               [&](std::string_view k) { return rest.starts_with(k); });
-    if (keyword) break;
-  }
-  if (end == std::string::npos) end = connectionText.size();
+  // The last such keyword is the real one: a folder name may hold the same text, the password
+  // (digits and capital letters) cannot.
+  std::size_t end = lower.rfind(kAfterDataSource);
+  if (end == std::string::npos || end < start) end = connectionText.size();
   return std::string(connectionText.substr(start, end - start));
 }
 

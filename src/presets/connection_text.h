@@ -19,8 +19,8 @@ std::string officeDataPath(std::string_view programFolder);
 std::string connectionText(std::string_view dataSourcePath, std::string_view password);
 
 // The value of "data source=" in a connection text; nullopt when it names none. The value runs
-// to the next ";" that starts another known keyword, so that a folder whose name holds a ";"
-// still names the right file.
+// to the database password's keyword that follows it, so that a folder whose name holds ";" and
+// a keyword ("mode=", "password=") still names the right file.
 std::optional<std::string> dataSourceOf(std::string_view connectionText);
 
 }  // namespace horalix::presets

@@ -148,9 +148,10 @@ bool PresetDatabase::isFileNameFree(const std::string& fliename) {
   return rows.ok() && rows.empty();
 }
 
-std::string PresetDatabase::findClockFile(const std::string& clockname) {
+std::optional<std::string> PresetDatabase::findClockFile(const std::string& clockname) {
   DbRows rows = read(Statement::FirstLinkOfPreset, {clockname}, Access::Direct, std::nullopt);
-  if (!rows.ok() || rows.empty() || rows.table.rows[0].empty()) return {};
+  if (!rows.ok()) return std::nullopt;
+  if (rows.empty() || rows.table.rows[0].empty()) return std::string();
   return fieldText(rows.table.rows[0][0]);
 }
 

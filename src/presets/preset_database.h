@@ -85,8 +85,10 @@ class PresetDatabase {
   bool isClockNameFree(const std::string& clockname);
   bool isFileNameFree(const std::string& fliename);
 
-  // The document name of the first link that uses the preset; "" when none or on failure.
-  std::string findClockFile(const std::string& clockname);
+  // The delete guard: the document name of the first link that uses the preset, "" when none.
+  // Nothing (the preset counts as in use) when the links cannot be read: a locked or damaged
+  // link table must not let a linked preset be deleted.
+  std::optional<std::string> findClockFile(const std::string& clockname);
 
   // --- Entries, only when the file exists. A field that cannot be converted for its column
   // fails the whole row; the preset entry then shows its notice (1000 ms), the link entry its

@@ -27,7 +27,7 @@ bool IsOfficeFile(std::string_view path) {
 }
 
 bool IsFileInUse(const platform::FileSystem& files, const std::string& path) {
-  return !files.normalFileExists(path) || files.isInUse(path);
+  return files.isInUse(path);
 }
 
 }  // namespace horalix

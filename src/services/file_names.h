@@ -23,7 +23,8 @@ std::string GetFileExt(std::string_view path);
 bool IsOfficeFile(std::string_view path);
 
 // True when the file cannot be opened for reading and writing without sharing: it is missing,
-// or another process holds it open (a running program's executable does).
+// read-only or denied to us, or another process holds it open (a running program's executable
+// does). A hidden or system file that nobody holds is free.
 bool IsFileInUse(const platform::FileSystem& files, const std::string& path);
 
 }  // namespace horalix

@@ -83,6 +83,7 @@ TEST_F(PromptBarTest, TheLookComesFromTheHotkeySettingsAtEveryStart) {
       ASSERT_EQ(desktop.transparencyCalls().size(), calls + 1);
       EXPECT_EQ(desktop.transparencyCalls().back().form, "Frm_process");
       EXPECT_EQ(desktop.transparencyCalls().back().colorKey, *c.key);
+      EXPECT_EQ(desktop.transparencyCalls().back().alpha, std::nullopt) << "the colour key alone";
     } else {
       EXPECT_EQ(desktop.transparencyCalls().size(), calls);
     }

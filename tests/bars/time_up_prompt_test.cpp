@@ -104,6 +104,27 @@ TEST_F(TimeUpPromptTest, OtherTimersTickWhileThePromptWaitsAndTheCallingTickGoes
   EXPECT_FALSE(caller.Timer1.Enabled());
 }
 
+TEST_F(TimeUpPromptTest, ThePromptSpeaksInSongTiAndKeepsItselfOnTopDespiteTheHoldOff) {
+  EXPECT_EQ(prompt.Label2.Font().name, "宋体");
+  EXPECT_EQ(prompt.Label2.Font().size, 10.5);
+  int atLoad = -1, afterTick = -1;
+  std::vector<std::string> order;
+  showFromTick([&] {
+    atLoad = topmostCallsOf("Frm_tishi");
+    order = desktop.topmostCalls();
+    main.Label1.setCaption("200");  // a menu holds the windows down
+    loop.advance(500);
+    afterTick = topmostCallsOf("Frm_tishi");
+    prompt.Unload();
+  });
+  EXPECT_EQ(atLoad, 1) << "raised once it loaded";
+  const auto black = std::find(order.begin(), order.end(), "Frm_black");
+  EXPECT_LT(black - order.begin(),
+            std::find(order.begin(), order.end(), "Frm_tishi") - order.begin())
+      << "above its backdrop";
+  EXPECT_EQ(afterTick, 2) << "its own tick raises it whatever the hold-off says";
+}
+
 TEST_F(TimeUpPromptTest, ThePointerOverTheButtonClosesBothAndRetopsTheClockTwice) {
   int clockTopmost = -1;
   showFromTick([&] {

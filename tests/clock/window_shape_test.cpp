@@ -2,6 +2,7 @@
 // picked from the text colour.
 #include "clock/window_shape.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -97,6 +98,7 @@ TEST_F(WindowShapeTest, ChangcolorPaintsWindowAndSurfaceInTheKeyAndKeysItOut) {
   ASSERT_EQ(desktop.transparencyCalls().size(), 1U);
   EXPECT_EQ(desktop.transparencyCalls()[0].form, "time_glass");
   EXPECT_EQ(desktop.transparencyCalls()[0].colorKey, 0x32FAFA);
+  EXPECT_EQ(desktop.transparencyCalls()[0].alpha, std::nullopt) << "the colour key alone";
 
   // An overflowing colour reaches the caller and changes nothing.
   EXPECT_THROW(face.changcolor(0x7FFFFFFF), RuntimeError);

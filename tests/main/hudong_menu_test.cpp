@@ -29,12 +29,17 @@ TEST_F(HudongMenuTest, PresetItemsShowTheirDurationAndTheirUse) {
   }
 }
 
-TEST_F(HudongMenuTest, APresetThatCannotBeReadHidesAllFive) {
+TEST_F(HudongMenuTest, APresetThatCannotBeReadHidesOnlyItsOwnItem) {
   installFile("TimeData.db",
               "[hudongset1]\r\nsname=00:03:00\r\ncheckvalue=1\r\n"
-              "[hudongset2]\r\nsname=3 minutes\r\ncheckvalue=1\r\n");
+              "[hudongset2]\r\nsname=3 minutes\r\ncheckvalue=1\r\n"
+              "[hudongset3]\r\nsname=00:07:00\r\ncheckvalue=1\r\n");
   start();
-  for (int i = 0; i < 5; ++i) EXPECT_FALSE(main.hd_time_one(i).Visible()) << i;
+  EXPECT_TRUE(main.hd_time_one(0).Visible());
+  EXPECT_EQ(main.hd_time_one(0).Caption(), "03:00");
+  EXPECT_FALSE(main.hd_time_one(1).Visible()) << "its duration cannot be read";
+  EXPECT_TRUE(main.hd_time_one(2).Visible()) << "a later preset is read on its own";
+  EXPECT_EQ(main.hd_time_one(2).Caption(), "07:00");
 }
 
 }  // namespace

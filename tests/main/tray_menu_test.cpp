@@ -147,6 +147,7 @@ TEST_F(TrayMenuTest, HelpTriesTheViewerThenTheHelpFunctionThenTellsTheUser) {
   main.menu_other_Click(2);
   ASSERT_EQ(shell.helpShown().size(), 1u);
   EXPECT_EQ(shell.helpShown()[0], chm);
+  EXPECT_EQ(shell.helpOwners()[0], "Frm_exit") << "the help window belongs to the main window";
   EXPECT_TRUE(messageBoxes.shown().empty());
 
   shell.queueStartResult(false);

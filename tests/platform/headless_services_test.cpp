@@ -219,8 +219,9 @@ TEST_F(HeadlessServices, ShellOpensWhatExistsUnlessTheTestSaysOtherwise) {
   EXPECT_EQ(shell.open(programPath("absent.pptx"), "", ""), HeadlessShell::FileNotFound);
   shell.queueOpenResult(31);
   EXPECT_EQ(shell.open(programPath("help.chm"), "", ""), 31);
-  EXPECT_TRUE(shell.htmlHelp(programPath("help.chm")));
-  EXPECT_FALSE(shell.htmlHelp(programPath("other.chm")));
+  Form owner(forms, "Frm_exit");
+  EXPECT_TRUE(shell.htmlHelp(programPath("help.chm"), owner));
+  EXPECT_FALSE(shell.htmlHelp(programPath("other.chm"), owner));
   shell.queueStartResult(false);
   EXPECT_FALSE(shell.startProgram("notepad.exe", Shell::Window::Normal));
   EXPECT_TRUE(shell.startProgram("explorer.exe", Shell::Window::Minimized));

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <thread>
 #include <variant>
 
 namespace horalix::platform {
@@ -156,6 +158,29 @@ TEST_F(SqliteDatabaseTest, EachOpenIsItsOwnConnectionClosedWhenDestroyed) {
   const DbResult write = second->execute("UPDATE timesum SET note = 1", {});
   EXPECT_TRUE(write.ok) << write.error;
   EXPECT_EQ(write.changes, 2) << "the uncommitted delete was rolled back";
+}
+
+TEST_F(SqliteDatabaseTest, AStatementWaitsForALockAboutASecondThenFails) {
+  using namespace std::chrono_literals;
+  auto holder = open();
+  auto writer = open();
+  // A lock let go within the wait is waited for.
+  ASSERT_TRUE(holder->execute("BEGIN EXCLUSIVE", {}).ok);
+  std::thread release([&] {
+    std::this_thread::sleep_for(300ms);
+    holder->execute("COMMIT", {});
+  });
+  const DbResult waited = writer->execute("UPDATE timesum SET note = 1", {});
+  release.join();
+  EXPECT_TRUE(waited.ok) << waited.error;
+  // A lock held on gives a failure after the wait, not a hang.
+  ASSERT_TRUE(holder->execute("BEGIN EXCLUSIVE", {}).ok);
+  const auto start = std::chrono::steady_clock::now();
+  const DbResult busy = writer->execute("UPDATE timesum SET note = 2", {});
+  const auto took = std::chrono::steady_clock::now() - start;
+  EXPECT_FALSE(busy.ok);
+  EXPECT_GE(took, 900ms);
+  EXPECT_LT(took, 3s);
 }
 
 }  // namespace

@@ -29,7 +29,11 @@ TEST(ConnectionText, IsBuiltAsTheProgramBuildsItAndNamesTheFile) {
   for (const Case& c :
        {Case{"C:\\", "C:\\OfficeData.db"}, Case{"D:\\Talks", "D:\\Talks\\OfficeData.db"},
         Case{"D:\\a;b", "D:\\a;b\\OfficeData.db"},
-        Case{"D:\\x;provider", "D:\\x;provider\\OfficeData.db"}}) {
+        Case{"D:\\x;provider", "D:\\x;provider\\OfficeData.db"},
+        // Keywords inside a folder name belong to the path.
+        Case{"D:\\a;mode=Read", "D:\\a;mode=Read\\OfficeData.db"},
+        Case{"D:\\b;password=1", "D:\\b;password=1\\OfficeData.db"},
+        Case{"D:\\c;Jet OLEDB:x", "D:\\c;Jet OLEDB:x\\OfficeData.db"}}) {
     const std::string path = presets::officeDataPath(c.folder);
     EXPECT_EQ(path, c.path);
     EXPECT_EQ(presets::dataSourceOf(presets::connectionText(path, "731QT908")), c.path);
@@ -235,7 +239,11 @@ const std::vector<Operation>& operations() {
        [](DB& d) { return std::string(d.isClockNameFree("a") ? "free" : "taken"); }},
       {"isFileNameFree",
        [](DB& d) { return std::string(d.isFileNameFree("a") ? "free" : "taken"); }},
-      {"findClockFile", [](DB& d) { return "'" + d.findClockFile("a") + "'"; }},
+      {"findClockFile",
+       [](DB& d) {
+         const auto file = d.findClockFile("a");
+         return file ? "'" + *file + "'" : std::string("in use");
+       }},
       {"addPreset", [](DB& d) { return outcomeText(d.addPreset(samplePreset("a", 1))); }},
       {"addLink",
        [](DB& d) {
@@ -297,7 +305,7 @@ TEST_F(OfficeDataTest, AMissingFileStaysMissing) {
                  {"missing", ""},
                  {"taken", kListsUnavailable},
                  {"taken", kListsUnavailable},
-                 {"''", ""},
+                 {"in use", ""},
                  {"missing", ""},
                  {"missing", ""},
                  {"missing", ""},
@@ -325,7 +333,7 @@ TEST_F(OfficeDataTest, FailuresShowTheirOperationsNotice) {
                  {"failed", kListsUnavailable},
                  {"taken", kListsUnavailable},
                  {"taken", kListsUnavailable},
-                 {"''", ""},
+                 {"in use", ""},
                  {"failed", "受限制或操作系统是精简版本，不支持本功能", 1000},
                  {"failed", "受账户权限限制只能调用，保存数据需管理员权限", 2000},
                  {"failed", "请使用最新版本的程序", 800},

@@ -10,6 +10,7 @@
 #include "services/time_conversions.h"
 #include "services/time_value.h"
 #include "support/program_fixture.h"
+#include "support/picture_files.h"
 
 namespace horalix::test {
 namespace {
@@ -206,16 +207,6 @@ TEST_F(SettingsRecordTest, FallbackPathCutsTextsAndTakesLeadingNumbers) {
   EXPECT_EQ(loaded.tellShowtime, 2);  // halves round to even
   EXPECT_EQ(loaded.time_end, 0);      // too large for 32 bits
   EXPECT_EQ(TimeToSeconds(loaded.Time_all), 600);
-}
-
-// A minimal PNG header: signature and the IHDR chunk with a big-endian width and height.
-std::string pngOf(int width, int height) {
-  std::string png = "\x89PNG\r\n\x1a\n";
-  png += std::string("\0\0\0\x0dIHDR", 8);
-  for (int v : {width, height}) {
-    for (int shift : {24, 16, 8, 0}) png += static_cast<char>((v >> shift) & 0xFF);
-  }
-  return png + std::string(5, '\0');
 }
 
 TEST_F(SettingsRecordTest, BackPictureSizeFollowsItsFileAndIsCapped) {

@@ -117,15 +117,26 @@ TEST(SharedHelpers, DatabasePasswordIsTheShippedFilesPassword) {
   EXPECT_EQ(GetDbPassword(), "731QT908");
 }
 
-TEST(SharedHelpers, FileInUseWhenMissingOrHeldOpen) {
+TEST(SharedHelpers, FileInUseWhenItCannotBeOpenedForWritingWithoutSharing) {
   platform::HeadlessFileSystem files;
   const std::string exe = files.programFolder() + "\\sibling.exe";
   EXPECT_TRUE(IsFileInUse(files, exe)) << "a missing file cannot be opened";
-  files.seedFile(exe, "MZ");
-  EXPECT_FALSE(IsFileInUse(files, exe));
-  files.setInUse(exe, true);
-  EXPECT_TRUE(IsFileInUse(files, exe));
   EXPECT_TRUE(IsFileInUse(files, files.programFolder())) << "a folder is no file";
+  struct Case {
+    const char* what;
+    void (platform::HeadlessFileSystem::*set)(const std::string&, bool);
+    bool inUse;
+  };
+  for (const Case& c : {Case{"held open", &platform::HeadlessFileSystem::setInUse, true},
+                        Case{"read-only", &platform::HeadlessFileSystem::setReadOnly, true},
+                        Case{"hidden", &platform::HeadlessFileSystem::setHidden, false},
+                        Case{"system", &platform::HeadlessFileSystem::setSystem, false}}) {
+    files.seedFile(exe, "MZ");
+    EXPECT_FALSE(IsFileInUse(files, exe)) << "a plain file nobody holds is free";
+    (files.*c.set)(exe, true);
+    EXPECT_EQ(IsFileInUse(files, exe), c.inUse) << c.what;
+    (files.*c.set)(exe, false);
+  }
 }
 
 }  // namespace

@@ -10,10 +10,14 @@
 //   probe ok <pid>            answers the message boxes of a process with OK
 //   probe window <title>      shows a top-level window with that title, as another program's
 //                             document window, until the process is ended
+//   probe letters <text>      "letters" when the bold dialog font (a tray balloon's title)
+//                             draws the text with glyphs, "boxes" when it draws missing-glyph
+//                             boxes instead
 // Output is UTF-8. Exit code 0, or 2 on a usage error.
 #include <windows.h>
 #include <tlhelp32.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cwchar>
 #include <string>
@@ -134,6 +138,42 @@ int showWindow(const std::wstring& title) {
   return 0;
 }
 
+// Draws `text` in the bold status font on a white surface of its own and returns the pixels.
+std::vector<std::uint32_t> drawn(HDC dc, HFONT font, const std::wstring& text) {
+  constexpr int kWidth = 400, kHeight = 60;
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), kWidth, -kHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP surface = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ oldBitmap = SelectObject(dc, surface);
+  HGDIOBJ oldFont = SelectObject(dc, font);
+  const RECT all{0, 0, kWidth, kHeight};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  TextOutW(dc, 2, 2, text.c_str(), static_cast<int>(text.size()));
+  GdiFlush();
+  const auto* pixels = static_cast<const std::uint32_t*>(bits);
+  std::vector<std::uint32_t> copy(pixels, pixels + kWidth * kHeight);
+  SelectObject(dc, oldFont);
+  SelectObject(dc, oldBitmap);
+  DeleteObject(surface);
+  return copy;
+}
+
+int letters(const std::wstring& text) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  metrics.lfStatusFont.lfWeight = FW_BOLD;
+  HFONT font = CreateFontIndirectW(&metrics.lfStatusFont);
+  HDC dc = CreateCompatibleDC(nullptr);
+  // A character of the private use area has a glyph in no font: it draws as a box.
+  const bool boxes = drawn(dc, font, text) == drawn(dc, font, std::wstring(text.size(), L'\xE000'));
+  DeleteDC(dc);
+  DeleteObject(font);
+  std::printf("%s\n", boxes ? "boxes" : "letters");
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -141,6 +181,7 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring verb = argv[1];
     if (verb == L"pids") return pids(argv[2]);
     if (verb == L"window") return showWindow(argv[2]);
+    if (verb == L"letters") return letters(argv[2]);
     const auto pid = static_cast<DWORD>(std::wcstoul(argv[2], nullptr, 10));
     if (verb == L"windows") return windows(pid);
     if (verb == L"texts") return texts(pid);
@@ -150,6 +191,6 @@ int wmain(int argc, wchar_t** argv) {
   std::fprintf(
       stderr,
       "usage: probe pids <image> | windows <pid> | texts <pid> | children <pid> | ok <pid> | "
-      "window <title>\n");
+      "window <title> | letters <text>\n");
   return 2;
 }

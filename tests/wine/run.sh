@@ -87,7 +87,7 @@ setup() {
   [[ -f $dist/Horalix.exe ]] || { echo "wine tests: no $dist/Horalix.exe; build win32-x64 first" >&2; return 1; }
   start_display || return 1
   x86_64-w64-mingw32-g++-posix -std=c++20 -Wall -Wextra -Werror -O2 -municode -static \
-    -o "$probe" "$root/tests/wine/probe.cpp" || { echo "wine tests: the probe did not build" >&2; return 1; }
+    -o "$probe" "$root/tests/wine/probe.cpp" -lgdi32 || { echo "wine tests: the probe did not build" >&2; return 1; }
   rm -rf "$WINEPREFIX"
   local started=$SECONDS
   wine_prefix_ready >/dev/null || return 1
@@ -160,6 +160,14 @@ test_first_start_opens_windows_and_publishes_folder() {
   version=$(reg_value Version)
   [[ $version == 5.2 ]] || { fail "Version is '$version', expected 5.2"; return 1; }
   [[ ${pathget,,} == "${expected,,}" ]] || { fail "pathget is '$pathget', expected '$expected'"; return 1; }
+}
+
+# The start balloon's title "Horalix" is drawn in the bold dialog font: in this prefix its Latin
+# letters must come out as letters, not as missing-glyph boxes.
+test_balloon_title_font_draws_latin_letters() {
+  local drawn
+  drawn=$(on_wine 10 "$probe" letters Horalix)
+  [[ $drawn == letters ]] || { fail "the balloon's title font draws Horalix as '$drawn'"; return 1; }
 }
 
 test_second_start_ends_at_once() {
@@ -260,7 +268,7 @@ paint_backdrop() {
 }
 
 # The settings of a run: <folder> <checkvalue> <Fontselect> <picturename> [<Time_all>]
-# [<optvalue>] [<AImode>] (manual timing by default), with the stored version of this build.
+# [<optvalue>] [<AImode>] (manual timing by default), and the clock's place, with the stored version of this build.
 store_run_settings() {
   reg_set Version 5.2
   local name value
@@ -278,7 +286,9 @@ picturename $4
 AImode ${7:-10111101}
 tellouttext 时间到
 SETTINGS
-  for name in Time_one:60 Time_two:30 Time_three:5 time_end:0 tellShowtime:10 time_left:0; do
+  # The clock stands at a place of its own (100, 100 pixels), clear of the tray window's corner.
+  for name in Time_one:60 Time_two:30 Time_three:5 time_end:0 tellShowtime:10 time_left:0 \
+    clockleft:1500 clocktop:1500; do
     on_wine 20 reg add 'HKCU\Vantrel' /v "${name%%:*}" /t REG_DWORD /d "${name#*:}" /f </dev/null >/dev/null
   done
 }

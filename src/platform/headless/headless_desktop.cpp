@@ -85,6 +85,10 @@ void HeadlessDesktop::setTransparent(Form& form, std::int64_t colorKey, int alph
   transparency_.push_back({form.name(), colorKey, alpha});
 }
 
+void HeadlessDesktop::setColorKey(Form& form, std::uint32_t colorKey) {
+  transparency_.push_back({form.name(), colorKey, std::nullopt});
+}
+
 bool HeadlessDesktop::useEnglishKeyboard() {
   ++keyboardSwitches_;
   if (keyboardFails_) return false;

@@ -20,7 +20,7 @@ struct KeyPress {
 struct TransparencyCall {
   std::string form;
   std::int64_t colorKey = -1;
-  int alpha = 255;
+  std::optional<int> alpha = 255;  // none: the colour key alone
 };
 
 class HeadlessDesktop final : public Desktop {
@@ -41,6 +41,7 @@ class HeadlessDesktop final : public Desktop {
   void pressKey(int virtualKey) override;
   void setTopmost(Form& form) override;
   void setTransparent(Form& form, std::int64_t colorKey, int alpha) override;
+  void setColorKey(Form& form, std::uint32_t colorKey) override;
   bool useEnglishKeyboard() override;
 
   // ---- the test's model ----

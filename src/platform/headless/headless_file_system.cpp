@@ -141,7 +141,8 @@ bool HeadlessFileSystem::folderExists(const std::string& path) const {
 }
 
 bool HeadlessFileSystem::isInUse(const std::string& path) const {
-  return isPlainFile(path) && flagsOf(path).inUse;
+  const Flags flags = flagsOf(path);
+  return !isPlainFile(path) || flags.inUse || flags.readOnly;
 }
 
 std::optional<std::string> HeadlessFileSystem::readAll(const std::string& path) const {

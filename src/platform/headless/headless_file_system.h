@@ -25,6 +25,8 @@ class HeadlessFileSystem : public FileSystem {
   bool normalFileExists(const std::string& path) const override;
   bool folderExists(const std::string& path) const override;
   bool isInUse(const std::string& path) const override;
+  std::string ansiToUtf8(std::string_view bytes) const override;
+  std::string utf8ToAnsi(std::string_view text) const override;
   std::optional<std::string> readAll(const std::string& path) const override;
   bool writeAll(const std::string& path, const std::string& content) override;
   bool copy(const std::string& from, const std::string& to, bool overwrite) override;
@@ -39,6 +41,10 @@ class HeadlessFileSystem : public FileSystem {
   // The temporary folder that holds the drives ("<root>/C/Program Files/Horalix").
   const std::filesystem::path& root() const { return root_; }
 
+  // The system's ANSI code page: 65001 (UTF-8, no conversion) unless a test sets another, such
+  // as 936 (simplified Chinese).
+  void setAnsiCodePage(unsigned codePage) { ansiCodePage_ = codePage; }
+
   // Test set-up: writes a file, creating the folders along its path.
   void seedFile(const std::string& path, const std::string& content);
   void setHidden(const std::string& path, bool hidden) { flag(path).hidden = hidden; }
@@ -46,12 +52,16 @@ class HeadlessFileSystem : public FileSystem {
   // The file is held open without sharing by another process: reads, writes, copies and
   // deletion fail, as they would on Windows.
   void setInUse(const std::string& path, bool inUse) { flag(path).inUse = inUse; }
+  // The file is read-only or its permissions deny writing: it can be read but not opened for
+  // writing.
+  void setReadOnly(const std::string& path, bool readOnly) { flag(path).readOnly = readOnly; }
 
  private:
   struct Flags {
     bool hidden = false;
     bool system = false;
     bool inUse = false;
+    bool readOnly = false;
   };
   // The path's canonical key: drive and names, case-folded, "." and ".." resolved.
   static std::optional<std::vector<std::string>> segments(const std::string& windowsPath);
@@ -64,6 +74,7 @@ class HeadlessFileSystem : public FileSystem {
   std::string programFolder_;
   std::filesystem::path root_;
   std::map<std::string, Flags> flags_;
+  unsigned ansiCodePage_ = 65001;
 };
 
 }  // namespace horalix::platform

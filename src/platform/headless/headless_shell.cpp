@@ -1,5 +1,7 @@
 #include "platform/headless/headless_shell.h"
 
+#include "platform/forms.h"
+
 namespace horalix::platform {
 
 namespace {
@@ -37,8 +39,9 @@ bool HeadlessShell::startProgram(const std::string& commandLine, Window window) 
   return started;
 }
 
-bool HeadlessShell::htmlHelp(const std::string& chmPath) {
+bool HeadlessShell::htmlHelp(const std::string& chmPath, const Form& owner) {
   help_.push_back(chmPath);
+  helpOwners_.push_back(owner.name());
   return files_.normalFileExists(chmPath);
 }
 

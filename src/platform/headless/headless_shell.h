@@ -35,7 +35,7 @@ class HeadlessShell final : public Shell {
            const std::string& folder) override;
   bool startProgram(const std::string& commandLine, Window window) override;
   // Opens when the help file exists.
-  bool htmlHelp(const std::string& chmPath) override;
+  bool htmlHelp(const std::string& chmPath, const Form& owner) override;
 
   // Results for the next calls, in order, instead of the model's.
   void queueOpenResult(int result) { openResults_.push_back(result); }
@@ -44,6 +44,8 @@ class HeadlessShell final : public Shell {
   const std::vector<ShellOpen>& opened() const { return opened_; }
   const std::vector<ProgramStart>& started() const { return started_; }
   const std::vector<std::string>& helpShown() const { return help_; }
+  // The names of the windows that owned them.
+  const std::vector<std::string>& helpOwners() const { return helpOwners_; }
 
  private:
   const FileSystem& files_;
@@ -52,6 +54,7 @@ class HeadlessShell final : public Shell {
   std::vector<ShellOpen> opened_;
   std::vector<ProgramStart> started_;
   std::vector<std::string> help_;
+  std::vector<std::string> helpOwners_;
 };
 
 }  // namespace horalix::platform

@@ -99,6 +99,17 @@ void Win32Desktop::setTransparent(platform::Form& form, std::int64_t colorKey, i
   forms_.reshape(form);
 }
 
+void Win32Desktop::setColorKey(platform::Form& form, std::uint32_t colorKey) {
+  HWND hwnd = forms_.windowOf(form);
+  if (hwnd == nullptr) return;
+  const LONG_PTR exStyle = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
+  SetWindowLongPtrW(hwnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+  // Full opacity with the key draws exactly what the key alone draws on Windows (the rest of
+  // the window as it is); Wine draws the key alone's see-through pixels black and needs it.
+  SetLayeredWindowAttributes(hwnd, toColorRef(colorKey), 255, LWA_COLORKEY | LWA_ALPHA);
+  forms_.reshape(form);
+}
+
 bool Win32Desktop::useEnglishKeyboard() {
   HKL layout = LoadKeyboardLayoutW(L"00000409", 0);
   if (layout == nullptr) return false;

@@ -103,13 +103,11 @@ bool Win32FileSystem::folderExists(const std::string& path) const {
 }
 
 bool Win32FileSystem::isInUse(const std::string& path) const {
-  // Opening without sharing fails while any other handle is open on the file, a running
-  // program's own image included.
-  FileHandle file(CreateFileW(toWide(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (file.valid()) return false;
-  const DWORD error = GetLastError();
-  return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
+  // Opening for reading and writing without sharing fails while any other handle is open on
+  // the file (a running program's own image included), and for a file we may not write.
+  FileHandle file(CreateFileW(toWide(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  return !file.valid();
 }
 
 std::optional<std::string> Win32FileSystem::readAll(const std::string& path) const {

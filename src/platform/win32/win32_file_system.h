@@ -11,6 +11,8 @@ class Win32FileSystem final : public platform::FileSystem {
   bool normalFileExists(const std::string& path) const override;
   bool folderExists(const std::string& path) const override;
   bool isInUse(const std::string& path) const override;
+  std::string ansiToUtf8(std::string_view bytes) const override;
+  std::string utf8ToAnsi(std::string_view text) const override;
   std::optional<std::string> readAll(const std::string& path) const override;
   bool writeAll(const std::string& path, const std::string& content) override;
   bool copy(const std::string& from, const std::string& to, bool overwrite) override;

@@ -9,6 +9,7 @@ Win32Platform::Win32Platform()
       desktop_(forms_),
       tray_(guard_, forms_),
       hotKeys_(guard_),
+      shell_(&forms_),
       platform_{
           loop_,           forms_,    registry_,
           scriptingShell_, files_,    database_,

@@ -6,6 +6,7 @@
 #include "platform/win32/com_apartment.h"
 #include "platform/win32/system_function.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/win32_form_host.h"
 
 namespace horalix::win32 {
 
@@ -51,7 +52,7 @@ int Win32Shell::open(const std::string& target, const std::string& parameters,
   const std::wstring args = toWide(parameters);
   const std::wstring dir = toWide(folder);
   HINSTANCE result =
-      ShellExecuteW(nullptr, L"open", file.c_str(), orNull(args), orNull(dir), SW_SHOWNORMAL);
+      ShellExecuteW(nullptr, nullptr, file.c_str(), orNull(args), orNull(dir), SW_SHOWNORMAL);
   return static_cast<int>(reinterpret_cast<INT_PTR>(result));
 }
 
@@ -69,10 +70,11 @@ bool Win32Shell::startProgram(const std::string& commandLine, Window window) {
   return startWithShowCommand(commandLine, SW_SHOWNORMAL, 0);
 }
 
-bool Win32Shell::htmlHelp(const std::string& chmPath) {
+bool Win32Shell::htmlHelp(const std::string& chmPath, const platform::Form& owner) {
   HtmlHelpFn help = htmlHelpFunction();
   if (help == nullptr) return false;
-  return help(GetDesktopWindow(), toWide(chmPath).c_str(), kDisplayTopic, 0) != nullptr;
+  HWND ownerWindow = forms_ != nullptr ? forms_->windowOf(owner) : nullptr;
+  return help(ownerWindow, toWide(chmPath).c_str(), kDisplayTopic, 0) != nullptr;
 }
 
 }  // namespace horalix::win32

@@ -6,12 +6,20 @@
 
 namespace horalix::win32 {
 
+class Win32FormHost;
+
 class Win32Shell final : public platform::Shell {
  public:
+  // Without a form host, help windows have no owner.
+  explicit Win32Shell(const Win32FormHost* forms = nullptr) : forms_(forms) {}
+
   int open(const std::string& target, const std::string& parameters,
            const std::string& folder) override;
   bool startProgram(const std::string& commandLine, Window window) override;
-  bool htmlHelp(const std::string& chmPath) override;
+  bool htmlHelp(const std::string& chmPath, const platform::Form& owner) override;
+
+ private:
+  const Win32FormHost* forms_;
 };
 
 }  // namespace horalix::win32

@@ -7,11 +7,11 @@
 
 namespace horalix::win32 {
 
+std::uint32_t waveFlags(bool loop) { return loop ? SND_ASYNC | SND_LOOP : SND_ASYNC; }
+
 bool Win32Sound::playWave(const std::string& path, bool loop) {
   // One wave sound at a time for the whole process: a new one replaces the one playing.
-  DWORD flags = SND_ASYNC | SND_FILENAME | SND_NODEFAULT;
-  if (loop) flags |= SND_LOOP;
-  return PlaySoundW(toWide(path).c_str(), nullptr, flags) != FALSE;
+  return PlaySoundW(toWide(path).c_str(), nullptr, waveFlags(loop)) != FALSE;
 }
 
 void Win32Sound::stopWave() { PlaySoundW(nullptr, nullptr, SND_ASYNC); }

@@ -45,6 +45,20 @@ TEST_F(DesktopTest, TransparencySetsTheColourKeyAndOpacity) {
   EXPECT_EQ(flags, static_cast<DWORD>(LWA_ALPHA));
 }
 
+TEST_F(DesktopTest, AColourKeyAloneLeavesTheRestOfTheWindowOpaque) {
+  desktop.setColorKey(form, 0x32FAFA);
+  ASSERT_TRUE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED);
+  COLORREF key = 0;
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  ASSERT_TRUE(GetLayeredWindowAttributes(window, &key, &alpha, &flags));
+  EXPECT_EQ(key, RGB(0xFA, 0xFA, 0x32));
+  EXPECT_TRUE(flags & LWA_COLORKEY);
+  if (flags & LWA_ALPHA) {
+    EXPECT_EQ(alpha, 255) << "the rest of the window stays opaque";
+  }
+}
+
 TEST_F(DesktopTest, AnOpacityThatIsNoByteLeavesTheWindowAsItWas) {
   for (int alpha : {-1, 256}) {
     desktop.setTransparent(form, 0x00FF00, alpha);

@@ -1,0 +1,193 @@
+// The clock's run start: the font fallback, the display format and the after-zero action from
+// the option strings, a count-down of no length, the background, the start sound, the hover
+// button and the prompt bars it parks.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "services/palette.h"
+#include "bars/frm_process.h"
+#include "clock/window_shape.h"
+#include "main/main_window_fixture.h"
+#include "main/timing_control.h"
+#include "platform/headless/headless_fonts.h"
+
+namespace horalix::test {
+namespace {
+
+class RunStartRulesTest : public MainWindowTest {
+ protected:
+  RunStartRulesTest() { installFile("sounds\\start.wav"); }
+
+  void SetUp() override { start(); }
+
+  // An idle pass, as at the program start or after a settings change.
+  void idlePass() {
+    clock.Timer5.setEnabled(true);
+    runStart();
+  }
+  // A manual run; `beforeStart` runs between the start command and the run start.
+  void boundRun(const std::function<void()>& beforeStart = {}) {
+    StartTiming(app);
+    if (beforeStart) beforeStart();
+    runStart();
+  }
+  int startSoundsPlayed() const {
+    int played = 0;
+    for (const auto& w : sound.waves()) played += w.path == programPath("sounds\\start.wav");
+    return played;
+  }
+  std::vector<std::string> fontFiles() { return headless.fonts().fontFileCalls(); }
+  std::string shown() const { return clock.Label11.Caption(); }
+};
+
+TEST_F(RunStartRulesTest, AFaceThatIsNotInstalledFallsBackToTheProgramsTrebuchet) {
+  installFile("font\\trebuc.ttf");
+  app.settings.clockFont = "Consolas";
+  idlePass();
+  EXPECT_EQ(fontFiles(), std::vector<std::string>{programPath("font\\trebuc.ttf")});
+  EXPECT_EQ(app.settings.clockFont, "Trebuchet MS") << "kept in memory for the run";
+  EXPECT_EQ(clock.Label1(1).Font().name, "Trebuchet MS");
+  EXPECT_EQ(clock.Label9.Font().name, "Trebuchet MS");
+}
+
+TEST_F(RunStartRulesTest, ArialBlackComesFromItsOwnFileAndStaysTheChosenFace) {
+  installFile("font\\Arial Black.ttf");
+  app.settings.clockFont = "Arial Black";
+  idlePass();
+  EXPECT_EQ(fontFiles(), std::vector<std::string>{programPath("font\\Arial Black.ttf")});
+  EXPECT_EQ(app.settings.clockFont, "Arial Black");
+  EXPECT_EQ(clock.Label11.Font().name, "Arial Black");
+}
+
+TEST_F(RunStartRulesTest, WhenTheFirstFallbackFailsTheSecondPutsTrebuchetOnEverySurface) {
+  // Arial Black's own file is missing: the first check cannot help, the second one does.
+  installFile("font\\trebuc.ttf");
+  app.settings.clockFont = "Arial Black";
+  idlePass();
+  EXPECT_EQ(fontFiles(), (std::vector<std::string>{programPath("font\\Arial Black.ttf"),
+                                                   programPath("font\\trebuc.ttf")}));
+  EXPECT_EQ(app.settings.clockFont, "Arial Black") << "the second check leaves the setting";
+  for (platform::Control* c :
+       {&clock.Label1(1), &clock.Label1(2), &clock.Label9, &clock.Label11, &clock.Picture2}) {
+    EXPECT_EQ(c->Font().name, "Trebuchet MS") << c->name();
+  }
+}
+
+TEST_F(RunStartRulesTest, TheDisplayFormatTakesTheLastOfCharacters3To5) {
+  struct Case {
+    const char* optvalue;
+    const char* first;
+  };
+  // The default set time is 00:02:30.
+  for (const Case& c :
+       {Case{"100000100", "00:02:30"}, Case{"101000100", "150"}, Case{"100100100", "02:30"},
+        Case{"100010100", "00:02:30"}, Case{"101100100", "02:30"}, Case{"100110100", "00:02:30"},
+        Case{"101010100", "00:02:30"}, Case{"1001", "00:02:30"}}) {
+    app.settings.optvalue = c.optvalue;
+    idlePass();
+    EXPECT_EQ(shown(), c.first) << c.optvalue;
+  }
+}
+
+TEST_F(RunStartRulesTest, TheCycleAfterZeroIsForManualRunsOnly) {
+  struct Case {
+    const char* optvalue;
+    bool automatic;
+    int action;
+  };
+  for (const Case& c :
+       {Case{"100100001", false, 2}, Case{"100100001", true, 0}, Case{"100100011", true, 1},
+        Case{"100100010", false, 1}, Case{"100100110", false, 1}, Case{"10010010", true, 2}}) {
+    setAutomaticTiming(c.automatic);
+    app.settings.optvalue = c.optvalue;
+    idlePass();
+    EXPECT_EQ(app.run.AfterZeroAction, c.action)
+        << c.optvalue << (c.automatic ? " automatic" : " manual");
+  }
+}
+
+TEST_F(RunStartRulesTest, ACountDownOfNoLengthShowsTheTimeOfDay) {
+  loop.setLocalTime({2024, 5, 6, 9, 41, 7, 0, 1});
+  app.settings.Time_all = 0;
+  struct Case {
+    const char* optvalue;
+    const char* shown;
+  };
+  for (const Case& c :
+       {Case{"100100100", "09:41"}, Case{"100010100", "09:41:07"}, Case{"000100100", "00:00"}}) {
+    app.settings.optvalue = c.optvalue;
+    idlePass();
+    EXPECT_EQ(shown(), c.shown) << c.optvalue;
+  }
+}
+
+TEST_F(RunStartRulesTest, AnOpaqueClockWithoutPictureTakesTheBackColour) {
+  setOption(app.settings.checkvalue, 12, false);
+  app.settings.picturename = "\\255";
+  idlePass();
+  EXPECT_EQ(clock.BackColor(), 255U);
+  EXPECT_EQ(clock.Picture2.BackColor(), 255U);
+  EXPECT_FALSE(app.run.BackPictureOn);
+}
+
+TEST_F(RunStartRulesTest, ASeeThroughClockKeysOutAColourNearItsText) {
+  setOption(app.settings.checkvalue, 12, true);
+  app.settings.Fontselect = "1100300\\0";  // colour index 3: red
+  idlePass();
+  const std::uint32_t key = KeyColour(ColorByIndex(3));
+  EXPECT_EQ(clock.BackColor(), key);
+  const auto& calls = desktop.transparencyCalls();
+  ASSERT_FALSE(calls.empty());
+  EXPECT_EQ(calls.back().form, "time_glass");
+  EXPECT_EQ(calls.back().colorKey, key);
+  EXPECT_EQ(calls.back().alpha, std::nullopt) << "the key alone; the text stays opaque";
+}
+
+TEST_F(RunStartRulesTest, TheStartSoundPlaysOnlyWhileTheStartSoundFlagIsZero) {
+  setOption(app.settings.checkvalue, 23, true);
+  app.settings.tellsoundname = "start.wav\\Timeout.wav";
+  struct Case {
+    const char* label7;
+    bool plays;
+  };
+  for (const Case& c : {Case{"0", true}, Case{"1", false}, Case{"", false}}) {
+    const int before = startSoundsPlayed();
+    boundRun([&] { main.Label7.setCaption(c.label7); });
+    EXPECT_EQ(startSoundsPlayed() - before, c.plays ? 1 : 0) << "Label7 " << c.label7;
+    StopTiming(app);
+  }
+}
+
+TEST_F(RunStartRulesTest, TheHoverButtonIsASquareAsHighAsTheFace) {
+  boundRun();
+  ASSERT_GT(clock.Picture1.Height(), 0);
+  EXPECT_EQ(clock.Image1.Width(), clock.Picture1.Height());
+  EXPECT_EQ(clock.Image1.Height(), clock.Picture1.Height());
+  EXPECT_EQ(clock.Image1.Left(), 0);
+  EXPECT_EQ(clock.Image1.Top(), 0);
+}
+
+TEST_F(RunStartRulesTest, TheRunStartParksBothPromptBars) {
+  for (FrmProcess* bar : {&app.frmProcess(), &app.frmProcessTwo()}) {
+    bar->move(3000, 3000, 4000, 900);
+    bar->Timer2.setEnabled(true);
+    bar->Timer4.setEnabled(true);
+  }
+  const int screenWidth = app.run.ScreenWidthPx * 15;
+  boundRun();
+  FrmProcess& bar = app.frmProcess();
+  EXPECT_EQ(bar.Left(), (screenWidth - bar.Width()) / 2) << "centred above the screen";
+  for (FrmProcess* bar : {&app.frmProcess(), &app.frmProcessTwo()}) {
+    EXPECT_EQ(bar->Top(), -bar->Height() - 2000) << bar->name();
+    for (platform::Timer* t : {&bar->Timer1, &bar->Timer2, &bar->Timer3, &bar->Timer4})
+      EXPECT_FALSE(t->Enabled()) << bar->name();
+  }
+}
+
+}  // namespace
+}  // namespace horalix::test
