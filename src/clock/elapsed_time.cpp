@@ -13,7 +13,7 @@
 #include "app/text_runtime.h"
 #include "app/time_conversions.h"
 #include "app/time_value.h"
-#include "clock/time_glass.h"
+#include "clock/clock_window.h"
 #include "main/clock_mark.h"
 #include "main/frm_exit.h"
 
@@ -30,7 +30,7 @@ constexpr std::int64_t kDayMs = 86'400'000;
 
 }  // namespace
 
-std::int32_t TimeGlass::remaintime(const std::string& Timername) {
+std::int32_t ClockWindow::remaintime(const std::string& Timername) {
   FrmExit& main = app_.frmExit();
   int bankIndex = 0;
   if (Timername == "Timer1") bankIndex = 1;
