@@ -67,6 +67,15 @@ TEST_F(SecondBarTest, AReminderBringsTheSecondBarOnTheExtendedScreenWithThePrima
 
 TEST_F(SecondBarTest, TheSecondBarFollowsThePrimaryBarsTextAndParksWithIt) {
   storeSecondPosition(screenWidth() + 2000, 1200);
+  // Asked for before the primary bar (by the mirror clock), it shows the primary bar's caption
+  // as it stands.
+  bar.Label1.setCaption("before");
+  clock.Label5.setCaption("2");
+  barTwo.Timer3.setEnabled(true);
+  loop.advance(100);
+  EXPECT_EQ(barTwo.Label1.Caption(), "before");
+  EXPECT_GE(barTwo.Left(), screenWidth());
+  HideProcessBars(app);
   askForBoth("1", 60400);
   // The second bar's own text tick takes the primary bar's caption as it stands; it composes
   // none of its own.

@@ -167,18 +167,20 @@ TEST_F(MirrorClockTest, TheZeroBranchFollowsTheAfterZeroActionOnTheMirror) {
     bool bar;        // the second prompt bar was asked for
     const char* prefix;
     const char* finalCount;  // Label1(1) after a stop ("" when not a stop)
+    const char* direction;   // Frm_exit.Lab_time_state just after zero
   };
   const Case cases[] = {
-      {"overtime", "100100100", 0, 0, 0, true, true, true, "", ""},
+      {"overtime", "100100100", 0, 0, 0, true, true, true, "", "", "0"},
       {"overtime, zero reminder off: the bar still", "100100100", 0, 0, 5, true, false, true, "",
-       ""},
-      {"overtime, no bar at zero", "100100100", 0, 0, 22, true, true, false, "", ""},
-      {"overtime with prefix -", "100100100", 0, 2, 0, true, true, true, "-", ""},
-      {"overtime with prefix 超时", "100100100", 0, 3, 0, true, true, true, "超时", ""},
-      {"stop", "100100010", 0, 0, 0, false, false, false, "", "00:00:00"},
-      {"stop counting up", "000100010", 0, 0, 0, false, false, false, "", "00:00:03"},
-      {"cycle with an overtime span", "100100001", 5, 2, 0, true, true, true, "-", ""},
-      {"cycle without a span: a stop", "100100001", 0, 0, 0, false, false, false, "", "00:00:00"},
+       "", "0"},
+      {"overtime, no bar at zero", "100100100", 0, 0, 22, true, true, false, "", "", "0"},
+      {"overtime with prefix -", "100100100", 0, 2, 0, true, true, true, "-", "", "0"},
+      {"overtime with prefix 超时", "100100100", 0, 3, 0, true, true, true, "超时", "", "0"},
+      {"stop", "100100010", 0, 0, 0, false, false, false, "", "00:00:00", "0"},
+      {"stop counting up", "000100010", 0, 0, 0, false, false, false, "", "00:00:03", "0"},
+      {"cycle with an overtime span", "100100001", 5, 2, 0, true, true, true, "-", "", "1"},
+      {"cycle without a span: a stop", "100100001", 0, 0, 0, false, false, false, "", "00:00:00",
+       "0"},
   };
   launch();
   for (const Case& c : cases) {
@@ -193,7 +195,9 @@ TEST_F(MirrorClockTest, TheZeroBranchFollowsTheAfterZeroActionOnTheMirror) {
     barTwoStarts.clear();
     startMirrorAlone(3);
     std::string alertStage;
-    for (int step = 0; step < 20 && mirror.Timer1.Enabled(); ++step) loop.advance(200);
+    while (mirror.Timer1.Enabled() && loop.now() < 1'000'000) loop.advance(1);
+    // Only the cycle's prefixed overtime marks the count as upward at once.
+    EXPECT_EQ(main.Lab_time_state.Caption(), c.direction);
     if (mirror.Label4.Caption() == "1" || mirror.Label2.Caption() != "1") {
       alertStage = mirror.Label5.Caption();
     }
@@ -383,6 +387,10 @@ TEST_F(MirrorClockTest, AClickRedrawsAndEveryMoveSavesWhereTheMirrorStands) {
   mirror.Picture2_MouseDown(1, 0, 10, 10);
   EXPECT_NE(faceText(mirror), "12:34") << "nor a click while neither text is in view";
   mirror.Label1(1).setTop(0);
+  app.settings.checkvalue.at(9) = '1';
+  mirror.Picture2_MouseDown(1, 0, 10, 10);
+  EXPECT_NE(faceText(mirror), "12:34") << "nor while clicks on the clock do not act";
+  app.settings.checkvalue.at(9) = '0';
   mirror.Picture2_MouseDown(1, 0, 10, 10);
   EXPECT_EQ(faceText(mirror), "12:34");
 
