@@ -2,19 +2,16 @@
 
 #include <exception>
 
-#include "app/app.h"
-#include "app/attempt.h"
-#include "app/format_picture.h"
-#include "app/palette.h"
-#include "app/setting_readers.h"
-#include "app/text_runtime.h"
-#include "app/time_value.h"
-#include "app/window_utilities.h"
 #include "clock/display_format.h"
-#include "main/clock_mark.h"
-#include "main/clock_placement.h"
-#include "main/frm_exit.h"
-#include "main/run_state.h"
+#include "main/main.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/format_picture.h"
+#include "services/palette.h"
+#include "services/setting_readers.h"
+#include "services/text_runtime.h"
+#include "services/time_value.h"
+#include "services/window_utilities.h"
 
 namespace horalix {
 
@@ -48,7 +45,7 @@ ClockRole ClockRole::extendedScreen() {
   return role;
 }
 
-ClockWindow::ClockWindow(App& app, const ClockRole& role, platform::Form* pictureOwner)
+ClockWindow::ClockWindow(Context& app, const ClockRole& role, platform::Form* pictureOwner)
     : Form(app.platform.forms, role.name),
       Label2(addCell("Label2", -1, "1")),
       Label3(addCell("Label3", -1, "0")),

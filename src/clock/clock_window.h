@@ -17,8 +17,12 @@
 
 namespace horalix {
 
-class App;
+class Context;
 class FrmProcess;
+
+// The colour of the clock text: a palette entry by the index in characters 4-5 of Fontselect,
+// or the custom colour after its first 8 characters when the index is 17 or more.
+std::uint32_t FaceColour(const std::string& fontselect);
 
 // The differences between the two clocks, as data.
 struct ClockRole {
@@ -36,7 +40,7 @@ class ClockWindow : public platform::Form {
  public:
   // pictureOwner: the window whose Picture1 picture the face shows (the mirror shows the
   // floating clock's); nullptr for the window itself.
-  ClockWindow(App& app, const ClockRole& role, platform::Form* pictureOwner = nullptr);
+  ClockWindow(Context& app, const ClockRole& role, platform::Form* pictureOwner = nullptr);
 
   const ClockRole& role() const { return role_; }
 
@@ -182,7 +186,7 @@ class ClockWindow : public platform::Form {
   // Where a statement of this clock's handler `handler` failed, for the log.
   std::string where(const char* handler) const { return std::string(role_.name) + "." + handler; }
 
-  App& app_;
+  Context& app_;
   ClockFace face_;
 
  private:

@@ -4,14 +4,14 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/app.h"
-#include "app/attempt.h"
-#include "app/palette.h"
-#include "app/picture_size.h"
-#include "app/text_runtime.h"
-#include "app/time_value.h"
 #include "clock/clock_window.h"
 #include "clock/display_format.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/palette.h"
+#include "services/picture_size.h"
+#include "services/text_runtime.h"
+#include "services/time_value.h"
 
 namespace horalix {
 
@@ -19,14 +19,6 @@ namespace {
 
 // Twips per pixel of the back picture's stored size.
 constexpr int kPictureTwips = 15;
-
-// The face colour: a palette entry by the index in characters 4-5 of Fontselect, or the custom
-// colour after its first 8 characters when the index is 17 or more.
-std::uint32_t FaceColour(const std::string& fontselect) {
-  const int index = static_cast<int>(Val(Mid(fontselect, 4, 2)));
-  if (index < 17) return ColorByIndex(index);
-  return static_cast<std::uint32_t>(CLng(Val(Mid(fontselect, 9))));
-}
 
 // A label's font did not take: a face other than the one asked, or a size far from it.
 bool fontFailed(const platform::Control& label, const std::string& name, int size) {
@@ -48,6 +40,12 @@ void setFont(platform::Control& c, const std::string& name, int size) {
 }
 
 }  // namespace
+
+std::uint32_t FaceColour(const std::string& fontselect) {
+  const int index = static_cast<int>(Val(Mid(fontselect, 4, 2)));
+  if (index < 17) return ColorByIndex(index);
+  return static_cast<std::uint32_t>(CLng(Val(Mid(fontselect, 9))));
+}
 
 void ClockWindow::styleFace(int size, bool countDown) {
   auto attempt = [this](auto&& statement) { Attempt(app_, where("Timer5").c_str(), statement); };

@@ -3,12 +3,12 @@
 // and puts the window at its saved position, pulled inside the screen. Losing the focus re-fits
 // the drawing surfaces and the window to the current text and back picture. Unloading lets go
 // of the window's rounded outline. Every statement is attempted on its own.
-#include "app/app.h"
-#include "app/attempt.h"
-#include "app/settings_record.h"
-#include "app/window_utilities.h"
 #include "clock/time_glass.h"
-#include "main/clock_placement.h"
+#include "main/main.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/settings_record.h"
+#include "services/window_utilities.h"
 
 namespace horalix {
 

@@ -4,20 +4,19 @@
 // tick falls in the following second. The floating clock also publishes the elapsed and
 // remaining time in the run state and redraws at every tick; the mirror's face is redrawn by
 // the floating clock's text update.
-#include "app/app.h"
-#include "app/attempt.h"
-#include "app/format_picture.h"
-#include "app/runtime_error.h"
-#include "app/sound_playback.h"
-#include "app/text_runtime.h"
-#include "app/time_conversions.h"
-#include "app/time_value.h"
-#include "app/window_utilities.h"
-#include "bars/frm_process.h"
+#include "bars/bars.h"
 #include "clock/display_format.h"
 #include "clock/time_glass.h"
-#include "main/frm_exit.h"
-#include "main/run_state.h"
+#include "main/main.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/format_picture.h"
+#include "services/runtime_error.h"
+#include "services/sound_playback.h"
+#include "services/text_runtime.h"
+#include "services/time_conversions.h"
+#include "services/time_value.h"
+#include "services/window_utilities.h"
 
 namespace horalix {
 

@@ -3,22 +3,18 @@
 // stops (the floating clock also ends the run or, when cycling, starts it again), and a count
 // that has lost its run stops. The floating clock also publishes the elapsed time in the run
 // state, records the run and arms the run start again.
-#include "app/app.h"
-#include "app/attempt.h"
-#include "app/format_picture.h"
-#include "app/setting_readers.h"
-#include "app/sound_playback.h"
-#include "app/text_runtime.h"
-#include "app/time_value.h"
-#include "app/window_utilities.h"
 #include "clock/display_format.h"
 #include "clock/run_stop.h"
 #include "clock/time_glass.h"
-#include "main/clock_placement.h"
-#include "main/end_of_run.h"
-#include "main/frm_exit.h"
-#include "main/run_state.h"
-#include "main/slide_show_end.h"
+#include "main/main.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/format_picture.h"
+#include "services/setting_readers.h"
+#include "services/sound_playback.h"
+#include "services/text_runtime.h"
+#include "services/time_value.h"
+#include "services/window_utilities.h"
 
 namespace horalix {
 
@@ -27,7 +23,7 @@ namespace {
 constexpr const char* kWhere = "time_glass.Timer4";
 
 // Banks the count-up, stops the count and records the run.
-void stopCountUp(App& app, TimeGlass& clock) {
+void stopCountUp(Context& app, TimeGlass& clock) {
   FrmExit& main = app.frmExit();
   main.Label4(2).setCaption(CStr(Val(main.Label5(2).Caption())));
   clock.stopCountTimers();
@@ -36,7 +32,7 @@ void stopCountUp(App& app, TimeGlass& clock) {
 
 // The overtime's end: the run is recorded and taken down; then either the slide show ends
 // (overtime counting) or the next round starts (cycling).
-void finishOvertime(App& app, TimeGlass& clock) {
+void finishOvertime(Context& app, TimeGlass& clock) {
   auto attempt = [&app](auto&& statement) { Attempt(app, kWhere, statement); };
   const bool cycling = app.run.AfterZeroAction == 2;
   clock.Timer4.setInterval(1000);

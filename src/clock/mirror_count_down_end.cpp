@@ -3,12 +3,12 @@
 // extended screen's prompt bar), stops with its final count, or, when cycling, either counts
 // the overtime before the next round or stops. Sounds, the run record, the time-up prompt and
 // the next round belong to the floating clock.
-#include "app/app.h"
-#include "app/attempt.h"
-#include "app/setting_readers.h"
-#include "bars/frm_process.h"
+#include "bars/bars.h"
 #include "clock/time_glass_two.h"
-#include "main/run_state.h"
+#include "main/main.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/setting_readers.h"
 
 namespace horalix {
 

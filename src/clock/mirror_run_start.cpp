@@ -5,19 +5,19 @@
 // measure the run from this moment. With the extended screen in use and a run bound it starts
 // the mirror's count-down tick; otherwise the mirror is parked far off screen. Every statement
 // is attempted on its own.
-#include "app/app.h"
-#include "app/attempt.h"
-#include "app/setting_readers.h"
-#include "app/time_value.h"
-#include "bars/frm_process.h"
+#include "bars/bars.h"
 #include "clock/time_glass.h"
 #include "clock/time_glass_two.h"
-#include "main/run_state.h"
+#include "main/main.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/setting_readers.h"
+#include "services/time_value.h"
 
 namespace horalix {
 
 void TimeGlassTwo::Timer5_Timer() {
-  App& app = app_;
+  Context& app = app_;
   const SettingsBlock& settings = app.settings;
   auto attempt = [&app](auto&& statement) { Attempt(app, "time_glasstwo.Timer5", statement); };
 

@@ -2,15 +2,14 @@
 // it loses the focus, and its mouse handling (a left click redraws, a drag moves the window and
 // every move saves where it stands). While the extended screen is not in use the mirror is
 // parked far off screen instead. Every statement is attempted on its own.
-#include "app/app.h"
-#include "app/attempt.h"
-#include "app/setting_readers.h"
-#include "app/text_runtime.h"
-#include "app/window_positions.h"
-#include "app/window_utilities.h"
 #include "clock/time_glass_two.h"
-#include "main/frm_exit.h"
-#include "main/run_state.h"
+#include "main/main.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/setting_readers.h"
+#include "services/text_runtime.h"
+#include "services/window_positions.h"
+#include "services/window_utilities.h"
 
 namespace horalix {
 

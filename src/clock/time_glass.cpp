@@ -1,14 +1,14 @@
 #include "clock/time_glass.h"
 
-#include "app/app.h"
-#include "bars/frm_process.h"
+#include "bars/bars.h"
 #include "clock/timeout_colours.h"
+#include "services/context.h"
 
 namespace horalix {
 
 using platform::ControlKind;
 
-TimeGlass::TimeGlass(App& app)
+TimeGlass::TimeGlass(Context& app)
     : ClockWindow(app, ClockRole::floating()),
       Label10(addCell("Label10", -1, "0")),
       Label13(addCell("Label13", -1, "0")),

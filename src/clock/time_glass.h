@@ -9,11 +9,11 @@
 
 namespace horalix {
 
-class App;
+class Context;
 
 class TimeGlass : public ClockWindow {
  public:
-  explicit TimeGlass(App& app);
+  explicit TimeGlass(Context& app);
 
   // Shows the count held in Label1(1) (or the time of day in its view) in the chosen format,
   // on this clock and, with the extended screen in use, on the mirror.

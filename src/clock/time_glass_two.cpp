@@ -1,19 +1,19 @@
 #include "clock/time_glass_two.h"
 
-#include "app/app.h"
-#include "app/attempt.h"
-#include "app/extended_screen.h"
-#include "app/setting_readers.h"
-#include "bars/frm_process.h"
+#include "bars/bars.h"
 #include "clock/time_glass.h"
 #include "clock/timeout_colours.h"
-#include "main/clock_placement.h"
+#include "main/main.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/extended_screen.h"
+#include "services/setting_readers.h"
 
 namespace horalix {
 
 using platform::ControlKind;
 
-TimeGlassTwo::TimeGlassTwo(App& app)
+TimeGlassTwo::TimeGlassTwo(Context& app)
     // The mirror shows the back picture that the floating clock holds.
     : ClockWindow(app, ClockRole::extendedScreen(), &app.timeGlass()) {
   Label5.setCaption("1");

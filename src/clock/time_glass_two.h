@@ -12,11 +12,11 @@
 
 namespace horalix {
 
-class App;
+class Context;
 
 class TimeGlassTwo : public ClockWindow {
  public:
-  explicit TimeGlassTwo(App& app);
+  explicit TimeGlassTwo(Context& app);
 
   // Builds the mirror's own text from its count cell into Label11, then draws the floating
   // clock's text on the mirror's face.

@@ -7,10 +7,10 @@
 #include <optional>
 #include <string>
 
-#include "app/palette.h"
-#include "app/program_values.h"
 #include "main/end_of_run.h"
 #include "prompt_bar_fixture.h"
+#include "services/palette.h"
+#include "services/program_values.h"
 
 namespace horalix::test {
 namespace {

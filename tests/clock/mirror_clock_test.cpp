@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "app/ini_read_write.h"
-#include "app/palette.h"
-#include "app/program_values.h"
-#include "app/variant.h"
 #include "bars/frm_process.h"
 #include "main/main_window_fixture.h"
 #include "main/timing_control.h"
+#include "services/ini_read_write.h"
+#include "services/palette.h"
+#include "services/program_values.h"
+#include "services/variant.h"
 
 namespace horalix::test {
 namespace {
