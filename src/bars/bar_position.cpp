@@ -9,14 +9,12 @@ namespace horalix {
 
 namespace {
 
-constexpr std::int32_t kNotStored = -100;
-
 // The number slot of the value store, except that a value missing from the registry reads as
 // "not stored" (-100) instead of 0.
 ReadSlot UnsetWhenMissing(ReadSlot slot, std::int32_t& target) {
   slot.fromRegistry = [inner = slot.fromRegistry, &target](const Variant& value) {
     if (isEmpty(value)) {
-      target = kNotStored;
+      target = kBarNotStored;
     } else {
       inner(value);
     }
@@ -30,11 +28,11 @@ BarPosition ReadBarPosition(Context& app, const std::string& leftKey, const std:
   BarPosition at;
   auto readIni = [&](const std::string& key) {
     return CLng(Val(variantText(IniReadWrite(app.platform.files, "readpart", app.iniPath(),
-                                             "clocksite", key, std::to_string(kNotStored)))));
+                                             "clocksite", key, std::to_string(kBarNotStored)))));
   };
   Attempt(app, "bar position", [&] { at.left = readIni(leftKey); });
   Attempt(app, "bar position", [&] { at.top = readIni(topKey); });
-  if (at.left == kNotStored || at.top == kNotStored) {
+  if (at.left == kBarNotStored || at.top == kBarNotStored) {
     Attempt(app, "bar position", [&] {
       // The position is a pair: both coordinates come from the registry.
       ProgramValues(app).readGroup({UnsetWhenMissing(ReadSlot::int32(leftKey, at.left), at.left),

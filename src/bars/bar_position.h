@@ -9,10 +9,11 @@ namespace horalix {
 
 class Context;
 
-// A bar position in twips; -100 in either coordinate means "not stored".
+// A bar position in twips; kBarNotStored in either coordinate means "not stored".
+constexpr std::int32_t kBarNotStored = -100;
 struct BarPosition {
-  std::int32_t left = -100;
-  std::int32_t top = -100;
+  std::int32_t left = kBarNotStored;
+  std::int32_t top = kBarNotStored;
 };
 
 // Reads both coordinates from [clocksite]; when either is -100 (or missing), both again from the

@@ -38,13 +38,9 @@ FrmProcess::FrmProcess(Context& app, const std::string& name)
   Label1.setAutoSize(true);
   Label1.setCaption("你的演讲时间还剩20秒");
   Label1.move(240, 120, Label1.Width(), Label1.Height());
+  Timer2.onTick = [this] { textTick(); };
+  Timer3.onTick = [this] { startTick(); };
   Timer4.onTick = [this] { keepOnTopTick(); };
-  // The extended screen's bar composes its text from the primary bar's and is placed by its
-  // own rules; until it does, only the primary bar starts and counts.
-  if (!role_.extended) {
-    Timer2.onTick = [this] { textTick(); };
-    Timer3.onTick = [this] { startTick(); };
-  }
 }
 
 int FrmProcess::screenWidthTwips() const {

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 
+#include "bars/bar_position.h"
 #include "platform/forms.h"
 
 namespace horalix {
@@ -99,6 +100,7 @@ class FrmProcess : public platform::Form {
   void setBarBackColor(std::uint32_t colour);
   // Places the bar at its stored position for this showing.
   void placeAtStoredPosition();
+  void placeOnExtendedScreen(BarPosition at);
   // Parks the bar from its own text tick and hides it.
   void parkFromTick();
   // The extended screen's bar, while the second screen is in use and this bar drives it.

@@ -8,6 +8,7 @@
 #include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
+#include "services/extended_screen.h"
 #include "services/text_runtime.h"
 #include "services/time_conversions.h"
 
@@ -57,7 +58,10 @@ void FrmProcess::startTick() {
     case 7:
     case 4:
       step([&] {
-        if (barStage_ == 4 && Len(settings.tellShowtext) >= 1) {
+        if (role_.extended && barStage_ != 4) {
+          // The extended screen's bar shows the primary bar's text.
+          Label1.setCaption(app_.frmProcess().Label1.Caption());
+        } else if (barStage_ == 4 && Len(settings.tellShowtext) >= 1) {
           Label1.setCaption(settings.tellShowtext);
         } else {
           Label1.setCaption(settings.tellprocesstext + (barStage_ == 4 ? "超时" : "还剩") +
@@ -101,8 +105,24 @@ void FrmProcess::placeAtStoredPosition() {
   const BarPosition at = ReadBarPosition(app_, role_.leftKey, role_.topKey);
   const int w = screenWidthTwips();
   const int h = screenHeightTwips();
+  if (role_.extended) {
+    placeOnExtendedScreen(at);
+    return;
+  }
   setLeft(at.left >= 0 && at.left <= w - Width() ? at.left : (w - Width()) / 2);
   setTop(at.top >= 0 && at.top <= h ? at.top : 200);
+}
+
+// On the extended screen the stored position serves as it is, brought onto that screen: a top
+// below it is reduced by whole screen heights, a left on the primary screen becomes the extended
+// screen's left edge. A position stored nowhere counts as 0, the extended screen's top-left
+// corner.
+void FrmProcess::placeOnExtendedScreen(BarPosition at) {
+  if (at.left == kBarNotStored) at.left = 0;
+  if (at.top == kBarNotStored) at.top = 0;
+  const int w = screenWidthTwips();
+  setLeft(at.left < w ? w : at.left);
+  setTop(ReduceByScreenHeights(at.top, screenHeightTwips()));
 }
 
 }  // namespace horalix

@@ -68,8 +68,13 @@ void FrmProcess::textTick() {
       case 2:
       case 3:
         step([&] {
-          timeText_ = BarTimeText(ms, barTime_);
-          Label1.setCaption(settings.tellprocesstext + "还剩" + timeText_);
+          if (role_.extended) {
+            // The extended screen's bar shows the primary bar's text.
+            Label1.setCaption(app_.frmProcess().Label1.Caption());
+          } else {
+            timeText_ = BarTimeText(ms, barTime_);
+            Label1.setCaption(settings.tellprocesstext + "还剩" + timeText_);
+          }
           Form_Resize();
         });
         // The bar leaves with the last second of the run.
@@ -80,6 +85,7 @@ void FrmProcess::textTick() {
       case 4:
         break;
       case 7:
+        if (role_.extended) step([&] { Label1.setCaption(app_.frmProcess().Label1.Caption()); });
         Form_Resize();
         break;
       default:

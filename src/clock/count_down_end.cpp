@@ -22,17 +22,6 @@ namespace {
 
 constexpr const char* kWhere = "time_glass.Timer1";
 
-// The zero reminder through the sequencer: the window is shown, flashes when so set, and the
-// sequencer hands over to the blink.
-template <class Window>
-void armZeroReminder(Window& window, bool flash) {
-  if (flash) window.Label8.setCaption("1");
-  window.Label5.setCaption("4");
-  window.Label2.setCaption("1");
-  window.Label4.setCaption("1");
-  window.Timer2.setEnabled(true);
-}
-
 void startOvertime(Context& app, TimeGlass& clock) {
   auto attempt = [&app](auto&& statement) { Attempt(app, kWhere, statement); };
   const std::string& c = app.settings.checkvalue;
@@ -40,8 +29,8 @@ void startOvertime(Context& app, TimeGlass& clock) {
   const bool zeroReminder = on(1) && on(5);
   attempt([&] {
     if (!zeroReminder) return;
-    armZeroReminder(clock, on(18));
-    if (ReadSecondScreen(app) == 1) armZeroReminder(app.timeGlassTwo(), on(18));
+    clock.armZeroReminder(on(18));
+    if (ReadSecondScreen(app) == 1) app.timeGlassTwo().armZeroReminder(on(18));
   });
   attempt([&] {
     if (!zeroReminder || !on(22)) return;
@@ -60,50 +49,16 @@ void startOvertime(Context& app, TimeGlass& clock) {
     app.timeGlassTwo().Timer1.setEnabled(false);
     app.timeGlassTwo().Timer4.setEnabled(true);
   });
-  attempt([&] {
-    auto withPrefix = [&](const char* prefix) {
-      app.run.OvertimePrefix = prefix;
-      app.frmExit().Lab_time_state.setCaption("1");
-      clock.Label_change();
-      if (CaptionStartsWith(app.frmExit().menu_two(1), "隐藏")) ShowClocks(app);
-    };
-    switch (ReadTimeoutAction(app)) {
-      case 0:
-        app.run.OvertimePrefix = "";
-        break;
-      case 1:
-        clock.Timer8.setEnabled(true);
-        break;
-      case 2:
-        withPrefix("-");
-        break;
-      case 3:
-        withPrefix("超时");
-        break;
-      case 4:
-        app.run.OvertimePrefix = "";
-        HideClocks(app);
-        break;
-      default:
-        break;
-    }
-  });
+  attempt([&] { clock.applyOvertimeStyle(true); });
 }
 
 // The steps that the stop and the cycle share: the final text, the record, the count stopped
 // and the interaction window parked.
 void stopCount(Context& app, TimeGlass& clock) {
   auto attempt = [&app](auto&& statement) { Attempt(app, kWhere, statement); };
-  // Zero left, or the whole set length when the clock shows the time spent.
-  attempt([&] {
-    const std::int32_t shown = OptionOn(app.settings.optvalue, 1) ? 0 : app.run.RunMillis;
-    clock.Label1(1).setCaption(ClockText(shown));
-  });
-  attempt([&] { clock.Label_change(); });
+  clock.showFinalCount();
   RecordRun(app, clock);
-  for (platform::Timer* t : {&clock.Timer1, &clock.Timer2, &clock.Timer3, &clock.Timer4}) {
-    t->setEnabled(false);
-  }
+  clock.stopCountTimers();
   attempt([&] { HideInteraction(app); });
 }
 
@@ -138,9 +93,7 @@ void cycleRun(Context& app, TimeGlass& clock) {
 void endUnboundRun(Context& app, TimeGlass& clock) {
   RecordRun(app, clock);
   Attempt(app, kWhere, [&] { HideInteraction(app); });
-  for (platform::Timer* t : {&clock.Timer1, &clock.Timer2, &clock.Timer3, &clock.Timer4}) {
-    t->setEnabled(false);
-  }
+  clock.stopCountTimers();
   Attempt(app, kWhere, [&] { EndTiming(app); });
   clock.Timer5.setEnabled(true);
 }
@@ -165,8 +118,7 @@ void TimeGlass::endCountDown() {
   });
   attempt([&] { HideProcessBars(app_); });
   main.Label4(1).setCaption(CStr(Val(main.Label5(1).Caption())));
-  if (const auto mark = ClockMark(app_, ClockMethod(app_))) app_.run.StartTick = *mark;
-  attempt([&] { Label16.setCaption(Format(TimeOf(app_.platform.loop.localTime()), "hh:mm:ss")); });
+  takeSegmentStart();
 
   switch (app_.run.AfterZeroAction) {
     case 0:

@@ -1,7 +1,9 @@
-// The count-down tick: it measures the run, publishes the elapsed and remaining time in the run
-// state, shows the count, starts the reminder stages (flash, prompt bar, sound) and ends the
-// count when less than a second remains. It ticks every 200 ms, and once 1000 ms after a stage
-// so that the next tick falls in the following second.
+// The count-down tick of either clock: it measures the run, shows the count, starts the reminder
+// stages (flash, prompt bar and, on the floating clock, sound) and ends the count when less
+// than a second remains. It ticks every 200 ms, and once 1000 ms after a stage so that the next
+// tick falls in the following second. The floating clock also publishes the elapsed and
+// remaining time in the run state and redraws at every tick; the mirror's face is redrawn by
+// the floating clock's text update.
 #include "bars/bars.h"
 #include "clock/display_format.h"
 #include "clock/time_glass.h"
@@ -18,16 +20,14 @@
 
 namespace horalix {
 
-void TimeGlass::Timer1_Timer() {
+void ClockWindow::Timer1_Timer() {
   FrmExit& main = app_.frmExit();
-  const char* where = "time_glass.Timer1";
-  auto attempt = [&](auto&& statement) { Attempt(app_, where, statement); };
+  const std::string at = where("Timer1");
+  auto attempt = [&](auto&& statement) { Attempt(app_, at.c_str(), statement); };
   std::int32_t e = 0;
   std::int32_t r = 0;
   attempt([&] { main.Lab_time_state.setCaption("0"); });
-  attempt([&] {
-    if (Image1.Visible()) Timer7.setEnabled(true);
-  });
+  beforeCountTick();
   Timer1.setInterval(200);
   attempt([&] { SetTopmost(app_, *this); });
   e = remaintime("Timer1");
@@ -36,24 +36,13 @@ void TimeGlass::Timer1_Timer() {
     if (left != static_cast<std::int32_t>(left)) throw RuntimeError(RuntimeErrorCode::Overflow);
     r = static_cast<std::int32_t>(left);
   });
-  main.Label5(1).setCaption(CStr(e));
-  main.Text1.setText(CStr(r));
-  // The time left never rises by more than 400 ms: after such a jump (a change of clock method)
-  // the clock holds what it showed until the measure has come back down.
-  attempt([&] {
-    const double guard = Val(Label10.Caption());
-    if (guard + 400 < r) {
-      r = static_cast<std::int32_t>(guard - 200);
-    } else {
-      Label10.setCaption(CStr(r));
-    }
-  });
+  publishCountDown(e, r);
   if (r > 0) {
     attempt([&] { Label1(1).setCaption(ClockText(OptionOn(app_.settings.optvalue, 1) ? r : e)); });
     attempt(
         [&] { Label1(2).setCaption(Format(TimeOf(app_.platform.loop.localTime()), "hh:mm:ss")); });
     Timer1.setEnabled(true);
-    attempt([&] { Label_change(); });
+    countDownShown();
   }
   if (!RunBound(app_)) {
     r = 0;
@@ -69,17 +58,14 @@ void TimeGlass::Timer1_Timer() {
       Picture2.setVisible(true);
     }
   }
-  if (Label13.Caption() == "0") {
-    Label13.setCaption("1");
-    attempt([&] { UseEnglishKeyboard(app_); });
-  }
+  afterCountDownTick();
 }
 
 // The stage whose second the count has reached. A stage fires in the second it names, or at the
 // first tick after it when that second got no tick (a busy machine), and once a run only. A stage
 // at the set length or above never fires; a stage at the second of an earlier one is the same
 // stage.
-int TimeGlass::dueStage(std::int32_t u) {
+int ClockWindow::dueStage(std::int32_t u) {
   if (u == app_.run.RunSeconds) return 0;
   const std::int32_t seconds[] = {AlarmOneSeconds, AlarmTwoSeconds, app_.settings.Time_three};
   for (int k = 1; k <= 3; ++k) {
@@ -93,17 +79,17 @@ int TimeGlass::dueStage(std::int32_t u) {
   return 0;
 }
 
-void TimeGlass::runStage(int k) {
+void ClockWindow::runStage(int k) {
   const std::string& c = app_.settings.checkvalue;
   auto on = [&c](int position) { return OptionOn(c, position); };
-  const char* where = "time_glass.Timer1";
+  const std::string at = where("Timer1");
   Timer1.setInterval(1000);
   if (k == 3) {
     Label1(1).setTop(0);
     Label1(2).setTop(13800);
   }
   const bool stageOn = on(1) && on(1 + k);
-  Attempt(app_, where, [&] {
+  Attempt(app_, at.c_str(), [&] {
     if (!stageOn) return;
     if (on(14 + k)) Label8.setCaption("1");
     Label5.setCaption(CStr(k));
@@ -111,12 +97,44 @@ void TimeGlass::runStage(int k) {
     Label4.setCaption("1");
     Timer2.setEnabled(true);
   });
-  Attempt(app_, where, [&] {
+  Attempt(app_, at.c_str(), [&] {
     if (!stageOn || !on(18 + k)) return;
     Label5.setCaption(CStr(k));
-    app_.frmProcess().Timer3.setEnabled(true);
+    promptBar().Timer3.setEnabled(true);
   });
-  Attempt(app_, where, [&] {
+  stageSound(k, stageOn);
+}
+
+void TimeGlass::beforeCountTick() {
+  Attempt(app_, "time_glass.Timer7", [&] {
+    if (Image1.Visible()) Timer7.setEnabled(true);
+  });
+}
+
+void TimeGlass::publishCountDown(std::int32_t e, std::int32_t& r) {
+  FrmExit& main = app_.frmExit();
+  main.Label5(1).setCaption(CStr(e));
+  main.Text1.setText(CStr(r));
+  // The time left never rises by more than 400 ms: after such a jump (a change of clock method)
+  // the clock holds what it showed until the measure has come back down.
+  Attempt(app_, "time_glass.Timer1", [&] {
+    const double guard = Val(Label10.Caption());
+    if (guard + 400 < r) {
+      r = static_cast<std::int32_t>(guard - 200);
+    } else {
+      Label10.setCaption(CStr(r));
+    }
+  });
+}
+
+void TimeGlass::countDownShown() {
+  Attempt(app_, "time_glass.Timer1", [&] { Label_change(); });
+}
+
+void TimeGlass::stageSound(int k, bool stageOn) {
+  const std::string& c = app_.settings.checkvalue;
+  auto on = [&c](int position) { return OptionOn(c, position); };
+  Attempt(app_, "time_glass.Timer1", [&] {
     if (!stageOn || !on(23 + k)) return;
     auto sound = [this](int entry) {
       return app_.pathInProgramFolder("sounds\\" + SoundNames.at(entry));
@@ -128,6 +146,13 @@ void TimeGlass::runStage(int k) {
       PlayMusic(app_, sound(k));
     }
   });
+}
+
+void TimeGlass::afterCountDownTick() {
+  if (Label13.Caption() == "0") {
+    Label13.setCaption("1");
+    Attempt(app_, "time_glass.Timer1", [&] { UseEnglishKeyboard(app_); });
+  }
 }
 
 }  // namespace horalix

@@ -1,7 +1,8 @@
-// The count-up tick: it counts a run that counts up, and the overtime after zero. Each tick
-// publishes the elapsed time in the run state and shows it; once the overtime has lasted its set
-// span the run stops (and, when cycling, starts again). A count that has lost its run is stopped,
-// recorded and the run start armed again.
+// The count-up tick of either clock: it counts a run that counts up, and the overtime after
+// zero. Each tick shows the elapsed time; once the overtime has lasted its set span the count
+// stops (the floating clock also ends the run or, when cycling, starts it again), and a count
+// that has lost its run stops. The floating clock also publishes the elapsed time in the run
+// state, records the run and arms the run start again.
 #include "clock/display_format.h"
 #include "clock/run_stop.h"
 #include "clock/time_glass.h"
@@ -21,30 +22,17 @@ namespace {
 
 constexpr const char* kWhere = "time_glass.Timer4";
 
-// Whether the overtime has reached its end: the end is on (the zero reminder and a span above
-// 0) and the elapsed whole seconds have come to the span. The first tick at or past it ends
-// the overtime, also when no tick fell in the span's own second.
-bool overtimeOver(Context& app, std::int32_t elapsed) {
-  const std::int16_t action = app.run.AfterZeroAction;
-  if (action != 0 && action != 2) return false;
-  const std::string& c = app.settings.checkvalue;
-  const std::int32_t span = app.settings.time_end;
-  return OptionOn(c, 1) && OptionOn(c, 5) && span > 0 && elapsed / 1000 >= span;
-}
-
 // Banks the count-up, stops the count and records the run.
 void stopCountUp(Context& app, TimeGlass& clock) {
   FrmExit& main = app.frmExit();
   main.Label4(2).setCaption(CStr(Val(main.Label5(2).Caption())));
-  for (platform::Timer* t : {&clock.Timer1, &clock.Timer2, &clock.Timer3, &clock.Timer4}) {
-    t->setEnabled(false);
-  }
+  clock.stopCountTimers();
   RecordRun(app, clock);
 }
 
 // The overtime's end: the run is recorded and taken down; then either the slide show ends
 // (overtime counting) or the next round starts (cycling).
-void endOvertime(Context& app, TimeGlass& clock) {
+void finishOvertime(Context& app, TimeGlass& clock) {
   auto attempt = [&app](auto&& statement) { Attempt(app, kWhere, statement); };
   const bool cycling = app.run.AfterZeroAction == 2;
   clock.Timer4.setInterval(1000);
@@ -72,18 +60,27 @@ void endOvertime(Context& app, TimeGlass& clock) {
 
 }  // namespace
 
-void TimeGlass::Timer4_Timer() {
+// Whether the overtime has reached its end: the end is on (the zero reminder and a span above
+// 0) and the elapsed whole seconds have come to the span. The first tick at or past it ends
+// the overtime, also when no tick fell in the span's own second.
+bool ClockWindow::overtimeOver(std::int32_t elapsed) {
+  const std::int16_t action = app_.run.AfterZeroAction;
+  if (action != 0 && action != 2) return false;
+  const std::string& c = app_.settings.checkvalue;
+  const std::int32_t span = app_.settings.time_end;
+  return OptionOn(c, 1) && OptionOn(c, 5) && span > 0 && elapsed / 1000 >= span;
+}
+
+void ClockWindow::Timer4_Timer() {
   FrmExit& main = app_.frmExit();
-  auto attempt = [this](auto&& statement) { Attempt(app_, kWhere, statement); };
+  const std::string at = where("Timer4");
+  auto attempt = [&](auto&& statement) { Attempt(app_, at.c_str(), statement); };
   attempt([&] { main.Lab_time_state.setCaption("1"); });
-  attempt([&] {
-    if (Image1.Visible()) Timer7.setEnabled(true);
-  });
+  beforeCountTick();
   Timer4.setInterval(200);
   attempt([&] { SetTopmost(app_, *this); });
   const std::int32_t elapsed = remaintime("Timer4");
-  main.Label5(2).setCaption(CStr(elapsed));
-  main.Text1.setText(CStr(elapsed));
+  publishCountUp(elapsed);
   attempt([&] { Label1(1).setCaption(ClockText(elapsed)); });
   attempt(
       [&] { Label1(2).setCaption(Format(TimeOf(app_.platform.loop.localTime()), "hh:mm:ss")); });
@@ -91,17 +88,28 @@ void TimeGlass::Timer4_Timer() {
   app_.platform.loop.doEvents();
 
   attempt([&] {
-    if (overtimeOver(app_, elapsed)) endOvertime(app_, *this);
+    if (overtimeOver(elapsed)) endOvertime();
   });
-  if (!RunBound(app_)) {
-    // The count has lost its run: stopped, recorded and the run start armed, which finds no
-    // run and leaves the clock idle.
-    attempt([&] { stopCountUp(app_, *this); });
-    attempt([&] { EndTiming(app_); });
-    Timer5.setEnabled(true);
-    attempt([&] { HideInteraction(app_); });
-    attempt([&] { HideProcessBars(app_); });
-  }
+  if (!RunBound(app_)) countUpLostRun();
+}
+
+void TimeGlass::publishCountUp(std::int32_t elapsed) {
+  FrmExit& main = app_.frmExit();
+  main.Label5(2).setCaption(CStr(elapsed));
+  main.Text1.setText(CStr(elapsed));
+}
+
+void TimeGlass::endOvertime() { finishOvertime(app_, *this); }
+
+// The count has lost its run: stopped, recorded and the run start armed, which finds no run and
+// leaves the clock idle.
+void TimeGlass::countUpLostRun() {
+  auto attempt = [this](auto&& statement) { Attempt(app_, kWhere, statement); };
+  attempt([&] { stopCountUp(app_, *this); });
+  attempt([&] { EndTiming(app_); });
+  Timer5.setEnabled(true);
+  attempt([&] { HideInteraction(app_); });
+  attempt([&] { HideProcessBars(app_); });
 }
 
 }  // namespace horalix

@@ -6,7 +6,7 @@
 #include <limits>
 #include <optional>
 
-#include "clock/time_glass.h"
+#include "clock/clock_window.h"
 #include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
@@ -29,7 +29,7 @@ constexpr std::int64_t kDayMs = 86'400'000;
 
 }  // namespace
 
-std::int32_t TimeGlass::remaintime(const std::string& Timername) {
+std::int32_t ClockWindow::remaintime(const std::string& Timername) {
   FrmExit& main = app_.frmExit();
   int bankIndex = 0;
   if (Timername == "Timer1") bankIndex = 1;

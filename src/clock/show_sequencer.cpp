@@ -1,7 +1,8 @@
-// The clock window's show-and-place sequencer: it brings the parked clock to its saved place and
-// draws it, hands a reminder over to the blink with its counters armed, and parks the clock again
-// after the reminder when the clocks are meant to stay hidden. One state runs per tick:
-// 1 place, 2 shown, 3 settle, 4 park, 5 parked, 6 reminder.
+// The show-and-place sequencer of either clock: it brings the parked clock to its saved place
+// and draws it, hands a reminder over to the count (and, on the floating clock, to the blink
+// with its counters armed), and parks the clock again after the reminder when the clocks are
+// meant to stay hidden. One state runs per tick: 1 place, 2 shown, 3 settle, 4 park, 5 parked,
+// 6 reminder.
 #include <algorithm>
 
 #include "clock/time_glass.h"
@@ -12,13 +13,14 @@
 
 namespace horalix {
 
-void TimeGlass::Timer2_Timer() {
-  auto draw = [this] { ShowStatue(Label11.Caption(), wantedSize()); };
+void ClockWindow::Timer2_Timer() {
+  const std::string at = where("Timer2");
+  auto draw = [this] { redraw(); };
   switch (static_cast<int>(Val(Label2.Caption()))) {
     case 1:
-      Attempt(app_, "time_glass.Timer2", [&] { placeAtSavedPosition(); });
+      Attempt(app_, at.c_str(), [&] { placeAtSavedPosition(); });
       Label2.setCaption("2");
-      Attempt(app_, "time_glass.Timer2", draw);
+      Attempt(app_, at.c_str(), draw);
       break;
     case 2:
       Label2.setCaption("3");
@@ -33,7 +35,7 @@ void TimeGlass::Timer2_Timer() {
       draw();
       break;
     case 4:
-      move(-Width() - 5000, -Height() - 5000, Width(), Height());
+      park();
       Label2.setCaption("5");
       Label8.setCaption("0");
       break;
@@ -65,15 +67,20 @@ void TimeGlass::placeAtSavedPosition() {
   move(left, top, Width(), Height());
 }
 
-// The count goes on downwards while more than a second remains before zero, and as overtime
-// from the zero reminder on. The blink counters are numbers of 450 ms half-periods.
-void TimeGlass::handOverToBlink() {
-  const std::string stage = Label5.Caption();
-  const bool down = Val(app_.frmExit().Text1.Caption()) > 1000 && stage < "4";
+void ClockWindow::handOverToCount() {
+  const bool down = Val(app_.frmExit().Text1.Caption()) > 1000 && Label5.Caption() < "4";
   Timer1.setEnabled(down);
   Timer4.setEnabled(!down);
   Timer2.setEnabled(false);
   Timer3.setEnabled(true);
+}
+
+void ClockWindow::handOverToBlink() { handOverToCount(); }
+
+// The blink counters are numbers of 450 ms half-periods.
+void TimeGlass::handOverToBlink() {
+  handOverToCount();
+  const std::string stage = Label5.Caption();
 
   const std::string& c = app_.settings.checkvalue;
   auto on = [&c](int k) { return OptionOn(c, k); };

@@ -1,52 +1,70 @@
 #include "clock/time_glass_two.h"
 
+#include "bars/bars.h"
 #include "clock/time_glass.h"
 #include "clock/timeout_colours.h"
+#include "main/main.h"
+#include "services/attempt.h"
 #include "services/context.h"
+#include "services/extended_screen.h"
+#include "services/setting_readers.h"
 
 namespace horalix {
 
 using platform::ControlKind;
 
 TimeGlassTwo::TimeGlassTwo(Context& app)
-    : Form(app.platform.forms, "time_glasstwo"),
-      Label2(addCell("Label2", -1, "1")),
-      Label3(addCell("Label3", -1, "0")),
-      Label4(addCell("Label4", -1, "0")),
-      Label5(addCell("Label5", -1, "1")),
-      Label8(addCell("Label8", -1, "0")),
-      Label11(addCell("Label11", -1, "11")),
-      Label16(addCell("Label16", -1, "16")),
-      Picture1(addControl("Picture1", -1, ControlKind::PictureBox)),
-      Picture2(addControl("Picture2", -1, ControlKind::PictureBox)),
-      Timer1(addTimer("Timer1", 1000)),
-      Timer2(addTimer("Timer2", 8)),
-      Timer3(addTimer("Timer3", 450)),
-      Timer4(addTimer("Timer4", 1000)),
-      Timer5(addTimer("Timer5", 20)),
-      Timer8(addTimer("Timer8", 50)),
-      app_(app),
-      // The mirror shows the back picture that the floating clock holds.
-      face_(app, *this, 3000, &app.timeGlass()) {
+    // The mirror shows the back picture that the floating clock holds.
+    : ClockWindow(app, ClockRole::extendedScreen(), &app.timeGlass()) {
+  Label5.setCaption("1");
+  Label11.setCaption("11");
+  Label16.setCaption("16");
   move(-30000, -6000, 5490, 2490);
   addControl("Label1", 1, ControlKind::Label).setTop(0);
   addControl("Label1", 2, ControlKind::Label).setTop(13800);
-  // The mirror's own run start does not set a run up yet: it parks the mirror.
-  Timer5.onTick = [this] {
-    Timer5.setEnabled(false);
-    park();
+  // The mirror has no blink of its own (the floating clock blinks both faces): its Timer3 only
+  // switches itself off.
+  Timer3.onTick = [this] {
+    Timer3.setInterval(450);
+    Timer3.setEnabled(false);
   };
+  Timer5.onTick = [this] { Timer5_Timer(); };
   Timer8.onTick = [this] { TimeoutColours(app_, *this); };
 }
 
-void TimeGlassTwo::park() { move(-Width() - 5000, -Height() - 5000, Width(), Height()); }
+FrmProcess& TimeGlassTwo::promptBar() { return app_.frmProcessTwo(); }
 
-void TimeGlassTwo::Form_Load() { park(); }
+int TimeGlassTwo::mirrorSize() { return wantedSize() + MirrorFontAdd; }
 
-void TimeGlassTwo::ShowStatue(const std::string& s, int FSize) { face_.ShowStatue(s, FSize); }
+void TimeGlassTwo::redraw() { ShowStatue(app_.timeGlass().Label11.Caption(), mirrorSize()); }
 
-void TimeGlassTwo::creatrange() { face_.creatrange(); }
+void TimeGlassTwo::Label_change() {
+  Label11.setCaption(shownText());
+  redraw();
+  app_.platform.loop.doEvents();
+}
 
-void TimeGlassTwo::changcolor(std::uint32_t nowcolor) { face_.changcolor(nowcolor); }
+void TimeGlassTwo::parkOffScreen() {
+  setTop(-ScreenHeightTwips(app_) - 15000);
+  setLeft(-ScreenWidthTwips(app_) - 5000);
+}
+
+TimeGlassTwo::Place TimeGlassTwo::savedPlace() {
+  const SavedPosition at = ReadSavedPosition(app_, "clocklefttwo", "clocktoptwo");
+  Place place{at.left, at.top};
+  place.top = ReduceByScreenHeights(place.top, ScreenHeightTwips(app_));
+  const int w = ScreenWidthTwips(app_);
+  if (place.left < w) place.left = w;
+  return place;
+}
+
+// Unlike the placement at load, a negative top stays, and nothing is parked when the extended
+// screen is not in use: the window is simply not moved.
+void TimeGlassTwo::placeAtSavedPosition() {
+  if (ReadSecondScreen(app_) != 1) return;
+  const Place place = savedPlace();
+  setLeft(place.left);
+  setTop(place.top);
+}
 
 }  // namespace horalix

@@ -44,15 +44,7 @@ std::string TimeOfDayText(Context& app, int format) {
 }
 
 void TimeGlass::Label_change() {
-  const int format = DisplayFormat(app_.settings.optvalue);
-  std::string text;
-  if (Label1(1).Top() != 0) {
-    text = TimeOfDayText(app_, format);
-  } else {
-    const double t = TimeValue(Label1(1).Caption());
-    text = CountText(format, Hour(t), Minute(t), Second(t));
-    if (app_.frmExit().Lab_time_state.Caption() != "0") text = app_.run.OvertimePrefix + text;
-  }
+  const std::string text = shownText();
   Label11.setCaption(text);
   const int size = wantedSize();
   ShowStatue(text, size);

@@ -73,8 +73,12 @@ void PauseResume(Context& app) {
     }
   });
   if (now) app.run.StartTick = *now;
+  // Both clocks measure the new segment from now: with the time-of-day method each reads the
+  // segment's start from its own Label16.
   Attempt(app, "PauseResume", [&] {
-    app.timeGlass().Label16.setCaption(Format(TimeOf(app.platform.loop.localTime()), "hh:mm:ss"));
+    const std::string now = Format(TimeOf(app.platform.loop.localTime()), "hh:mm:ss");
+    app.timeGlass().Label16.setCaption(now);
+    app.timeGlassTwo().Label16.setCaption(now);
   });
   Attempt(app, "PauseResume", [&] {
     if (CaptionStartsWith(pauseItem, "暂停")) {

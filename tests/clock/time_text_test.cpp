@@ -53,8 +53,9 @@ TEST_F(TimeTextTest, ElapsedTimeByEachClockMethod) {
     main.Label4(1).setCaption("0");
     main.Label4(2).setCaption("0");
     main.Label4(bank).setCaption(c.banked);
-    clock.Timer5.setEnabled(true);  // the run start takes the mark
+    clock.Timer5.setEnabled(true);  // the run starts take the mark
     runStart();
+    mirrorRunStart();
     main.Label4(bank).setCaption(c.banked);
     loop.advance(c.after);
     EXPECT_EQ(clock.remaintime(c.name), c.elapsed);

@@ -29,9 +29,10 @@ class MainWindowTest : public HeadlessFixture {
     app.settings = DefaultSettings();
     setOption(app.settings.checkvalue, 9, true);
     setAutomaticTiming(false);
-    // The clock's load arms the first run start, which also puts the clocks in place; both are
+    // The clocks' loads arm the first run starts, which also put the clocks in place; they are
     // held back here, so that a test runs a run start itself when it needs one.
     clock.Timer5.setEnabled(false);
+    mirror.Timer5.setEnabled(false);
     clock.Label15.setCaption("0");
   }
 
@@ -48,6 +49,9 @@ class MainWindowTest : public HeadlessFixture {
 
   // Lets the clock's run start (armed 20 ms before) run.
   void runStart() { loop.advance(20); }
+  // Lets the mirror's run start, which the clock's arms, run too: both clocks measure the run
+  // from this moment, 20 ms after the clock's own start.
+  void mirrorRunStart() { loop.advance(20); }
 
   App app{platform};
   FrmExit& main = app.frmExit();

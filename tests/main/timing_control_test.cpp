@@ -17,6 +17,7 @@ class TimingControlTest : public MainWindowTest {
   void startCounting() {
     StartTiming(app);
     runStart();
+    mirrorRunStart();
   }
 };
 

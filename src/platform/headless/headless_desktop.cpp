@@ -8,8 +8,11 @@
 namespace horalix::platform {
 
 // SM_CYFULLSCREEN is the work area less a caption bar: 1080 - 40 (task bar) - 23 (caption).
+// The extended screen lies right of the primary one, as the clocks take it to.
 HeadlessDesktop::HeadlessDesktop()
-    : screens_{{0, 0, 1920, 1080}}, fullScreen_{0, 0, 1920, 1017}, cursor_(PixelPoint{960, 540}) {}
+    : screens_{{0, 0, 1920, 1080}, {1920, 0, 3840, 1080}},
+      fullScreen_{0, 0, 1920, 1017},
+      cursor_(PixelPoint{960, 540}) {}
 
 PixelRect HeadlessDesktop::virtualScreen() const {
   PixelRect all = screens_.front();

@@ -25,7 +25,8 @@ struct TransparencyCall {
 
 class HeadlessDesktop final : public Desktop {
  public:
-  // One 1920 x 1080 screen with a task bar of 40 pixels at the bottom; no other windows.
+  // A primary 1920 x 1080 screen with a task bar of 40 pixels at the bottom, and an extended
+  // screen of the same size to its right; no other windows.
   HeadlessDesktop();
 
   int twipsPerPixelX() const override { return twipsX_; }

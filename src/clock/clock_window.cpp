@@ -1,0 +1,211 @@
+#include "clock/clock_window.h"
+
+#include <exception>
+
+#include "clock/display_format.h"
+#include "main/main.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/format_picture.h"
+#include "services/palette.h"
+#include "services/setting_readers.h"
+#include "services/text_runtime.h"
+#include "services/time_value.h"
+#include "services/window_utilities.h"
+
+namespace horalix {
+
+using platform::ControlKind;
+
+namespace {
+
+// A test whose condition fails to evaluate (a missing or non-numeric option character) counts
+// as met.
+template <class Condition>
+bool met(Condition&& condition) {
+  try {
+    return condition();
+  } catch (const std::exception&) {
+    return true;
+  }
+}
+bool flagMet(const std::string& options, int position) {
+  return met([&] { return CInt(Mid(options, position, 1)) == 1; });
+}
+
+}  // namespace
+
+ClockRole ClockRole::floating() { return {}; }
+
+ClockRole ClockRole::extendedScreen() {
+  ClockRole role;
+  role.name = "time_glasstwo";
+  role.sequencerInterval = 8;
+  role.blankFromMillis = 3000;
+  return role;
+}
+
+ClockWindow::ClockWindow(Context& app, const ClockRole& role, platform::Form* pictureOwner)
+    : Form(app.platform.forms, role.name),
+      Label2(addCell("Label2", -1, "1")),
+      Label3(addCell("Label3", -1, "0")),
+      Label4(addCell("Label4", -1, "0")),
+      Label5(addCell("Label5", -1, "0")),
+      Label8(addCell("Label8", -1, "0")),
+      Label9(addControl("Label9", -1, ControlKind::Label)),
+      Label11(addCell("Label11", -1, "")),
+      Label16(addCell("Label16", -1, "")),
+      Picture1(addControl("Picture1", -1, ControlKind::PictureBox)),
+      Picture2(addControl("Picture2", -1, ControlKind::PictureBox)),
+      Picture3(addControl("Picture3", -1, ControlKind::PictureBox)),
+      Timer1(addTimer("Timer1", 1000)),
+      Timer2(addTimer("Timer2", role.sequencerInterval)),
+      Timer3(addTimer("Timer3", 450)),
+      Timer4(addTimer("Timer4", 1000)),
+      Timer5(addTimer("Timer5", 20)),
+      Timer8(addTimer("Timer8", 50)),
+      app_(app),
+      face_(app, *this, role.blankFromMillis, pictureOwner),
+      role_(role) {
+  Label9.setVisible(false);
+  Timer1.onTick = [this] { Timer1_Timer(); };
+  Timer2.onTick = [this] { Timer2_Timer(); };
+  Timer4.onTick = [this] { Timer4_Timer(); };
+}
+
+void ClockWindow::park() { move(-Width() - 5000, -Height() - 5000, Width(), Height()); }
+
+void ClockWindow::ShowStatue(const std::string& s, int FSize) { face_.ShowStatue(s, FSize); }
+
+void ClockWindow::creatrange() { face_.creatrange(); }
+
+void ClockWindow::changcolor(std::uint32_t nowcolor) { face_.changcolor(nowcolor); }
+
+int ClockWindow::wantedSize() {
+  return FontSizeByIndex(static_cast<int>(Val(Mid(app_.settings.Fontselect, 2, 2))));
+}
+
+void ClockWindow::beginRunStart() {
+  for (platform::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5}) t->setEnabled(false);
+  Label5.setCaption("0");
+  Attempt(app_, where("Timer5").c_str(), [&] { SetTopmost(app_, *this); });
+  app_.run.BlinkCount = 0;
+  Picture1.setVisible(true);
+  Picture2.setVisible(true);
+}
+
+void ClockWindow::drawFirstFace(const std::string& countText, int size) {
+  Attempt(app_, where("Timer5").c_str(), [&] {
+    if (Label1(1).Top() == 0) {
+      ShowStatue(countText, size);
+    } else {
+      ShowStatue(Label1(2).Caption(), static_cast<int>(CLng(Label1(2).Font().size)));
+    }
+  });
+}
+
+int ClockWindow::startFormat() {
+  const std::string& optvalue = app_.settings.optvalue;
+  int format = 3;
+  if (flagMet(optvalue, 3)) format = 1;
+  if (flagMet(optvalue, 4)) format = 2;
+  if (flagMet(optvalue, 5)) format = 3;
+  return format;
+}
+
+bool ClockWindow::startCountsDown() { return flagMet(app_.settings.optvalue, 1); }
+
+void ClockWindow::setFirstTexts(int format, bool countDown, int hours, int minutes, int seconds) {
+  const std::string first =
+      countDown ? CountText(format, hours, minutes, seconds) : CountText(format, 0, 0, 0);
+  Attempt(app_, where("Timer5").c_str(),
+          [&] { Label1(2).setCaption(TimeOfDayText(app_, format)); });
+  Label1(1).setCaption(first);
+  Label11.setCaption(first);
+  Label9.setCaption(format == 2 ? "00:00" : "00:00:00");
+}
+
+void ClockWindow::takeRunValues() {
+  const SettingsBlock& settings = app_.settings;
+  Attempt(app_, where("Timer5").c_str(), [&] {
+    const auto area = app_.platform.desktop.fullScreenArea();
+    app_.run.ScreenWidthPx = area.width();
+    app_.run.ScreenHeightPx = area.height();
+  });
+  std::int16_t afterZero = 0;
+  if (flagMet(settings.optvalue, 8)) afterZero = 1;
+  // With automatic timing the cycle is never chosen here.
+  if (met([&] { return CInt(Mid(settings.optvalue, 9, 1)) == 1 && !ReadAImode(app_); })) {
+    afterZero = 2;
+  }
+  app_.run.AfterZeroAction = afterZero;
+  takeSegmentStart();
+}
+
+void ClockWindow::takeSegmentStart() {
+  if (const auto mark = ClockMark(app_, ClockMethod(app_))) app_.run.StartTick = *mark;
+  Attempt(app_, where("Label16").c_str(),
+          [&] { Label16.setCaption(Format(TimeOf(app_.platform.loop.localTime()), "hh:mm:ss")); });
+}
+
+void ClockWindow::armZeroReminder(bool flash) {
+  if (flash) Label8.setCaption("1");
+  Label5.setCaption("4");
+  Label2.setCaption("1");
+  Label4.setCaption("1");
+  Timer2.setEnabled(true);
+}
+
+void ClockWindow::applyOvertimeStyle(bool redrawPrefixed) {
+  auto prefixed = [&](const char* prefix) {
+    app_.run.OvertimePrefix = prefix;
+    if (!redrawPrefixed) return;
+    app_.frmExit().Lab_time_state.setCaption("1");
+    Label_change();
+    if (CaptionStartsWith(app_.frmExit().menu_two(1), "隐藏")) ShowClocks(app_);
+  };
+  switch (ReadTimeoutAction(app_)) {
+    case 0:
+      app_.run.OvertimePrefix = "";
+      break;
+    case 1:
+      Timer8.setEnabled(true);
+      break;
+    case 2:
+      prefixed("-");
+      break;
+    case 3:
+      prefixed("超时");
+      break;
+    case 4:
+      app_.run.OvertimePrefix = "";
+      HideClocks(app_);
+      break;
+    default:
+      break;
+  }
+}
+
+void ClockWindow::showFinalCount() {
+  const std::string at = where("Timer1");
+  Attempt(app_, at.c_str(), [&] {
+    const std::int32_t shown = OptionOn(app_.settings.optvalue, 1) ? 0 : app_.run.RunMillis;
+    Label1(1).setCaption(ClockText(shown));
+  });
+  Attempt(app_, at.c_str(), [&] { Label_change(); });
+}
+
+void ClockWindow::stopCountTimers() {
+  for (platform::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4}) t->setEnabled(false);
+}
+
+std::string ClockWindow::shownText() {
+  const int format = DisplayFormat(app_.settings.optvalue);
+  if (Label1(1).Top() != 0) return TimeOfDayText(app_, format);
+  const double t = TimeValue(Label1(1).Caption());
+  std::string text = CountText(format, Hour(t), Minute(t), Second(t));
+  if (app_.frmExit().Lab_time_state.Caption() != "0") text = app_.run.OvertimePrefix + text;
+  return text;
+}
+
+}  // namespace horalix

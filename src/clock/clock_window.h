@@ -1,0 +1,212 @@
+// What the floating clock and its mirror on the extended screen have in common: the face and
+// its cells, the count timers and the show-and-place sequencer, the measurement of the running
+// count, the run start's styling and layout, and the skeletons of the count ticks.
+//
+// One class serves both clocks. What sets the mirror apart is gathered in its ClockRole (its
+// window name, its sequencer's pace, from which time left its blink leaves the face blank) and
+// in the hooks that each window fills: the floating clock publishes the run state, plays the
+// sounds, records the run and shows the time-up prompt; the mirror only shows what the floating
+// clock shows, on the extended screen, and drives the extended screen's prompt bar.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "clock/clock_face.h"
+#include "platform/forms.h"
+
+namespace horalix {
+
+class Context;
+class FrmProcess;
+
+// The colour of the clock text: a palette entry by the index in characters 4-5 of Fontselect,
+// or the custom colour after its first 8 characters when the index is 17 or more.
+std::uint32_t FaceColour(const std::string& fontselect);
+
+// The differences between the two clocks, as data.
+struct ClockRole {
+  const char* name = "time_glass";
+  // Interval of the show-and-place sequencer Timer2.
+  int sequencerInterval = 100;
+  // From this many milliseconds of the running count on, the odd half of a blink is blank.
+  int blankFromMillis = 2000;
+
+  static ClockRole floating();
+  static ClockRole extendedScreen();
+};
+
+class ClockWindow : public platform::Form {
+ public:
+  // pictureOwner: the window whose Picture1 picture the face shows (the mirror shows the
+  // floating clock's); nullptr for the window itself.
+  ClockWindow(Context& app, const ClockRole& role, platform::Form* pictureOwner = nullptr);
+
+  const ClockRole& role() const { return role_; }
+
+  // Moves the clock off screen by its own size: Left = -Width - 5000, Top = -Height - 5000.
+  void park();
+
+  // Shows the count held in Label1(1) (or the time of day in its view) in the chosen format.
+  virtual void Label_change() = 0;
+  // Milliseconds the running count has lasted, with what was banked before the last pause:
+  // "Timer1" for the count-down, "Timer4" for the count-up; any other name gives 0. A clock
+  // method that fails moves the stored choice one method on.
+  std::int32_t remaintime(const std::string& Timername);
+  // Lays the clock face out around the text s at the font size FSize (points) and draws it.
+  void ShowStatue(const std::string& s, int FSize);
+  // Cuts the window to its rounded outline over its current size.
+  void creatrange();
+  // Keys out a colour close to the text colour nowcolor, so that only the text shows.
+  void changcolor(std::uint32_t nowcolor);
+
+  // ---- Cells (hidden labels whose captions carry state) ----
+
+  // State of the show-and-place sequencer: "1" place and show, "3" at rest.
+  platform::Control& Label2;
+  // Companions of Label2: "1"/"0" when the clocks are shown, "0"/"0" when parked; Label4 "1"
+  // sends the sequencer on to the stage alert.
+  platform::Control& Label3;
+  platform::Control& Label4;
+  // Reminder stage reached: "1" to "3" the alarms, "4" zero, "0" none, "7" a settings preview.
+  platform::Control& Label5;
+  // Blink flag of the stage.
+  platform::Control& Label8;
+  // Width template of the text; its width is the clock's width while no back picture shows.
+  platform::Control& Label9;
+  // The text the clock shows.
+  platform::Control& Label11;
+  // Time of day at which the running segment began, as text.
+  platform::Control& Label16;
+  // The two drawing surfaces inside the window.
+  platform::Control& Picture1;
+  platform::Control& Picture2;
+  // The back picture at its natural size; never shown.
+  platform::Control& Picture3;
+  // The count text (1) and the time of day (2): the one in view stands at Top 0.
+  platform::Control& Label1(int index) { return control("Label1", index); }
+
+  // ---- Values of the current run, taken by the run start ----
+
+  std::int32_t AlarmOneSeconds = 0;
+  std::int32_t AlarmTwoSeconds = 0;
+
+  // ---- Timers ----
+
+  platform::Timer& Timer1;  // count-down tick: 1000 ms first, then what its ticks set
+  platform::Timer& Timer2;  // show-and-place sequencer
+  platform::Timer& Timer3;  // blink (the mirror's: a placeholder that switches itself off)
+  platform::Timer& Timer4;  // count-up and overtime tick
+  platform::Timer& Timer5;  // run start, one shot
+  platform::Timer& Timer8;  // overtime colours, one shot
+
+  // ---- Steps that both clocks share ----
+
+  // The count timer goes on downwards while more than a second remains before zero, and
+  // upwards from the zero reminder on; the sequencer stops and the blink timer starts.
+  void handOverToCount();
+  // The font size of the clock text chosen in the settings (before any mirror enlargement).
+  int wantedSize();
+  // The run start's first steps: every timer off, no stage, on top, no blink, the face shown.
+  void beginRunStart();
+  // The run start's drawing: `countText` at `size` while the count is in view, else the time
+  // of day at its own label's size.
+  void drawFirstFace(const std::string& countText, int size);
+  // The run start's display format: optvalue characters 3, 4 and 5, the last "1" wins; a
+  // missing or unreadable character counts as "1".
+  int startFormat();
+  // The run start's direction: optvalue character 1 is "1" (or unreadable) for a count-down.
+  bool startCountsDown();
+  // The run start's first texts: the count (the set time counting down, zero counting up) in
+  // Label1(1) and Label11, the time of day in Label1(2), the zero template in Label9.
+  void setFirstTexts(int format, bool countDown, int hours, int minutes, int seconds);
+  // The run start's styling: fonts at `size` with their fallbacks, the labels hidden, the
+  // background or colour key, the face laid out around the first text.
+  void styleFace(int size, bool countDown);
+  // The run start's shared values: the screen size, the after-zero action and the start of the
+  // first counting segment.
+  void takeRunValues();
+  // Takes the start of a counting segment: StartTick by the clock method and Label16.
+  void takeSegmentStart();
+  // The zero reminder through the sequencer: shown, flashing when so set, then the blink.
+  void armZeroReminder(bool flash);
+  // Sets the overtime style chosen for after zero. With `redrawPrefixed`, a prefixed style also
+  // marks the count as upward, redraws and shows the clocks when they are meant to be shown.
+  void applyOvertimeStyle(bool redrawPrefixed);
+  // On losing the focus: the text box fitted to the shown text, then the window to the text box
+  // or, while a back picture shows, to the larger of the text box and the picture, which is
+  // painted stretched over the face.
+  void fitTextBox();
+  void refitWindow();
+  // The count at a stop: zero left, or the whole set length when the clock shows the time
+  // spent; then the text update.
+  void showFinalCount();
+  // Switches the count, sequencer and blink timers off.
+  void stopCountTimers();
+  // The text that Label1(1) stands for in the chosen format, with the overtime prefix while
+  // counting up, or the time of day in its view.
+  std::string shownText();
+
+ protected:
+  // ---- Hooks that each clock fills ----
+
+  // At the start of either count tick.
+  virtual void beforeCountTick() {}
+  // The count-down tick has measured e ms elapsed and r ms left; r may be lowered.
+  virtual void publishCountDown(std::int32_t e, std::int32_t& r) {
+    (void)e;
+    (void)r;
+  }
+  // The count-down tick has put the count into the cells.
+  virtual void countDownShown() {}
+  // After the stage's flash and prompt bar, whether the stage is on (checkvalue 1 and k + 1).
+  virtual void stageSound(int k, bool stageOn) {
+    (void)k;
+    (void)stageOn;
+  }
+  // Less than a second left, or the run has gone.
+  virtual void endCountDown() = 0;
+  // At the end of the count-down tick.
+  virtual void afterCountDownTick() {}
+  // The count-up tick has measured `elapsed` ms.
+  virtual void publishCountUp(std::int32_t elapsed) { (void)elapsed; }
+  // The overtime has lasted its set span.
+  virtual void endOvertime() = 0;
+  // The count-up tick finds no run bound.
+  virtual void countUpLostRun() = 0;
+  // The prompt bar that this clock's reminder stages show.
+  virtual FrmProcess& promptBar() = 0;
+  // The sequencer's redraw of the face.
+  virtual void redraw() = 0;
+  // State 1 of the sequencer: the window at its saved place.
+  virtual void placeAtSavedPosition() = 0;
+  // State 6 of the sequencer: the count goes on after the stage alert.
+  virtual void handOverToBlink();
+
+  // Where a statement of this clock's handler `handler` failed, for the log.
+  std::string where(const char* handler) const { return std::string(role_.name) + "." + handler; }
+
+  Context& app_;
+  ClockFace face_;
+
+ private:
+  void Timer1_Timer();
+  void Timer2_Timer();
+  void Timer4_Timer();
+  void setUpFonts(int wantedSize, std::uint32_t faceColour);
+  void setUpBackground(std::uint32_t faceColour);
+  void layOutFirstText(bool countDown);
+  int dueStage(std::int32_t u);
+  void runStage(int k);
+  bool overtimeOver(std::int32_t elapsed);
+
+  ClockRole role_;
+  // Reminder stages (bit k) that fired in this run: a stage whose second got no tick fires once
+  // at the next tick, and never twice.
+  unsigned firedStages_ = 0;
+
+ protected:
+  void resetStages() { firedStages_ = 0; }
+};
+
+}  // namespace horalix

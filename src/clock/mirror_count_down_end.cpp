@@ -1,0 +1,76 @@
+// The mirror's count-down at zero: the count stops and a new counting segment begins; then, by
+// the after-zero action, the mirror counts on in overtime (with its zero reminder and the
+// extended screen's prompt bar), stops with its final count, or, when cycling, either counts
+// the overtime before the next round or stops. Sounds, the run record, the time-up prompt and
+// the next round belong to the floating clock.
+#include "bars/bars.h"
+#include "clock/time_glass_two.h"
+#include "main/main.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/setting_readers.h"
+
+namespace horalix {
+
+namespace {
+constexpr const char* kWhere = "time_glasstwo.Timer1";
+}
+
+void TimeGlassTwo::endCountDown() {
+  auto attempt = [this](auto&& statement) { Attempt(app_, kWhere, statement); };
+  const std::string& c = app_.settings.checkvalue;
+  auto on = [&c](int position) { return OptionOn(c, position); };
+  Timer1.setEnabled(false);
+  Timer3.setEnabled(false);
+  app_.run.BlinkCount = 0;
+  takeSegmentStart();
+  Picture1.setVisible(true);
+  Picture2.setVisible(true);
+
+  // The zero reminder on the mirror, and the extended screen's prompt bar when `barOn`.
+  auto zeroReminder = [&](bool barOn) {
+    attempt([&] {
+      if (on(1) && on(5)) armZeroReminder(on(18));
+    });
+    attempt([&] {
+      if (!barOn) return;
+      Label5.setCaption("4");
+      promptBar().Timer3.setEnabled(true);
+    });
+  };
+  auto stop = [&] {
+    showFinalCount();
+    stopCountTimers();
+  };
+
+  switch (app_.run.AfterZeroAction) {
+    case 0:
+      // The prompt bar at zero does not ask for the zero reminder itself here.
+      zeroReminder(on(1) && on(22));
+      Timer1.setEnabled(false);
+      Timer4.setEnabled(true);
+      attempt([&] { applyOvertimeStyle(false); });
+      break;
+    case 1:
+      stop();
+      break;
+    case 2:
+      if (app_.settings.time_end > 0 && on(1) && on(5)) {
+        zeroReminder(on(22));
+        attempt([&] {
+          if (ReadSecondScreen(app_) != 1) return;
+          Timer1.setEnabled(false);
+          Timer4.setEnabled(true);
+        });
+        attempt([&] { applyOvertimeStyle(true); });
+      } else {
+        stop();
+      }
+      break;
+    default:
+      stopCountTimers();
+      break;
+  }
+}
+
+}  // namespace horalix

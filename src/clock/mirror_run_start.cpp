@@ -1,0 +1,70 @@
+// The mirror clock's run start: a one-shot pass, armed by the floating clock's run start (and
+// once by the mirror's load), that parks the extended screen's prompt bar, rebuilds the
+// mirror's face from the settings record as the floating clock's run start does, enlarged by
+// the mirror's font offset, and takes the run's shared values again, so that both clocks
+// measure the run from this moment. With the extended screen in use and a run bound it starts
+// the mirror's count-down tick; otherwise the mirror is parked far off screen. Every statement
+// is attempted on its own.
+#include "bars/bars.h"
+#include "clock/time_glass.h"
+#include "clock/time_glass_two.h"
+#include "main/main.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/setting_readers.h"
+#include "services/time_value.h"
+
+namespace horalix {
+
+void TimeGlassTwo::Timer5_Timer() {
+  Context& app = app_;
+  const SettingsBlock& settings = app.settings;
+  auto attempt = [&app](auto&& statement) { Attempt(app, "time_glasstwo.Timer5", statement); };
+
+  beginRunStart();
+  // The extended screen's prompt bar is parked centred above the extended screen; its
+  // keep-on-top run goes on.
+  attempt([&] {
+    FrmProcess& bar = app.frmProcessTwo();
+    for (platform::Timer* t : {&bar.Timer1, &bar.Timer2, &bar.Timer3}) t->setEnabled(false);
+    bar.park(2000);
+  });
+  attempt([&] { MirrorFontAdd = ReadHotkeyAdd(app); });
+  Label8.setCaption("0");
+  resetStages();
+  AlarmOneSeconds = settings.Time_one;
+  AlarmTwoSeconds = settings.Time_two;
+
+  const int format = startFormat();
+  const bool countDown = startCountsDown();
+  int hours = 0, minutes = 0, seconds = 0;
+  attempt([&] {
+    hours = Hour(settings.Time_all);
+    minutes = Minute(settings.Time_all);
+    seconds = Second(settings.Time_all);
+  });
+  setFirstTexts(format, countDown, hours, minutes, seconds);
+
+  int size = 0;
+  attempt([&] { size = static_cast<std::int16_t>(mirrorSize()); });
+  styleFace(size, countDown);
+
+  Label2.setCaption("1");
+  Label3.setCaption("1");
+  Label4.setCaption("0");
+  // The face shows the floating clock's text.
+  drawFirstFace(app.timeGlass().Label11.Caption(), size);
+  takeRunValues();
+
+  if (ReadSecondScreen(app) == 0) {
+    parkOffScreen();
+    return;
+  }
+  if (RunCounts(app)) {
+    Timer1.setEnabled(true);
+    Timer3.setEnabled(false);
+    Timer4.setEnabled(false);
+  }
+}
+
+}  // namespace horalix

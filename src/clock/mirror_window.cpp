@@ -1,0 +1,80 @@
+// The mirror clock's window: its placement on the extended screen when it loads, its refit when
+// it loses the focus, and its mouse handling (a left click redraws, a drag moves the window and
+// every move saves where it stands). While the extended screen is not in use the mirror is
+// parked far off screen instead. Every statement is attempted on its own.
+#include "clock/time_glass_two.h"
+#include "main/main.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/setting_readers.h"
+#include "services/text_runtime.h"
+#include "services/window_positions.h"
+#include "services/window_utilities.h"
+
+namespace horalix {
+
+namespace {
+constexpr int kLeftButton = 1;
+}
+
+void TimeGlassTwo::Form_Load() {
+  auto attempt = [this](auto&& statement) { Attempt(app_, "time_glasstwo.Form_Load", statement); };
+  attempt([&] { SetTopmost(app_, *this); });
+  Timer5.setEnabled(true);
+  Place place = savedPlace();
+  // At load a place above the top edge comes down to it.
+  if (place.top < 0) place.top = 0;
+  attempt([&] {
+    if (ReadSecondScreen(app_) != 0) {
+      setLeft(place.left);
+      setTop(place.top);
+    } else {
+      parkOffScreen();
+    }
+  });
+}
+
+void TimeGlassTwo::Form_LostFocus() {
+  Attempt(app_, "time_glasstwo.Form_LostFocus", [&] { fitTextBox(); });
+  bool parked = false;
+  Attempt(app_, "time_glasstwo.Form_LostFocus", [&] {
+    if (ReadSecondScreen(app_) != 0) return;
+    parkOffScreen();
+    parked = true;
+  });
+  if (!parked) refitWindow();
+}
+
+// Only a left click on a face that shows either of its two texts, and only while clicks on the
+// clock act (checkvalue 10 "0"). The click does not switch between the count and the time of
+// day: the floating clock decides the view.
+void TimeGlassTwo::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
+  (void)Shift;
+  (void)X;
+  (void)Y;
+  const int top = Label1(1).Top();
+  if (Button != kLeftButton || (top != 0 && top != 13800)) return;
+  if (Mid(app_.settings.checkvalue, 10, 1) != "0") return;
+  Attempt(app_, "time_glasstwo.Picture1_MouseDown", [&] { redraw(); });
+}
+
+void TimeGlassTwo::Picture2_MouseMove(int Button, int Shift, float X, float Y) {
+  // Over the text box the keep-on-top routine of every window holds off for its next 20 calls.
+  app_.frmExit().Label1.setCaption("100");
+  Picture1_MouseMove(Button, Shift, X, Y);
+}
+
+// The saved place is not clamped here: the next placement applies its own rules to it.
+void TimeGlassTwo::Picture1_MouseMove(int Button, int Shift, float X, float Y) {
+  (void)Shift;
+  (void)X;
+  (void)Y;
+  auto attempt = [this](auto&& statement) {
+    Attempt(app_, "time_glasstwo.Picture1_MouseMove", statement);
+  };
+  if (Button == kLeftButton) attempt([&] { app_.platform.desktop.dragWithPointer(*this); });
+  attempt([&] { SaveClockTwoPos(app_, Left(), Top()); });
+  attempt([&] { redraw(); });
+}
+
+}  // namespace horalix

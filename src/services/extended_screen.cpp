@@ -1,0 +1,23 @@
+#include "services/extended_screen.h"
+
+#include "services/context.h"
+
+namespace horalix {
+
+int ScreenWidthTwips(Context& app) {
+  return app.run.ScreenWidthPx * app.platform.desktop.twipsPerPixelX();
+}
+
+int ScreenHeightTwips(Context& app) {
+  return app.run.ScreenHeightPx * app.platform.desktop.twipsPerPixelY();
+}
+
+std::int32_t ReduceByScreenHeights(std::int32_t top, std::int32_t screenHeight) {
+  if (screenHeight <= 0 || top <= screenHeight) return top;
+  // The number of heights that a one-at-a-time reduction would take off, in one step.
+  const std::int64_t over = std::int64_t{top} - screenHeight;
+  const std::int64_t heights = (over + screenHeight - 1) / screenHeight;
+  return static_cast<std::int32_t>(top - heights * screenHeight);
+}
+
+}  // namespace horalix

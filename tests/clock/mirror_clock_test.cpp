@@ -1,0 +1,410 @@
+// The mirror clock on the extended screen in virtual time: the same text as the floating clock at
+// every tick, its own reminder stages and zero branches (with the floating clock's count held
+// back where a rule of the mirror alone is tested), the overtime limit, its place on the
+// extended screen and its parking, a pause under the time-of-day method, and its mouse.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "bars/frm_process.h"
+#include "main/main_window_fixture.h"
+#include "main/timing_control.h"
+#include "services/ini_read_write.h"
+#include "services/palette.h"
+#include "services/program_values.h"
+#include "services/variant.h"
+
+namespace horalix::test {
+namespace {
+
+// The primary screen's full-screen area in twips: 1920 x 1017 pixels at 15 twips a pixel.
+constexpr int W = 1920 * 15;
+constexpr int H = 1017 * 15;
+
+class MirrorClockTest : public MainWindowTest {
+ protected:
+  MirrorClockTest() {
+    for (const char* file : {"sounds\\start.wav", "sounds\\Timeout.wav", "sounds\\Stop.wav"}) {
+      installFile(file);
+    }
+  }
+
+  // The program started, the clocks prepared idle as at launch, the extended screen's prompt
+  // bar's start replaced by a recorder of the mirror's stage it was asked for. The primary bar
+  // does not start, so that only the mirror asks for the second bar.
+  void launch(bool secondScreen = true) {
+    start();
+    setSecondScreen(secondScreen);
+    clock.Timer5.setEnabled(true);
+    runStart();
+    mirrorRunStart();
+    FrmProcess& bar = app.frmProcess();
+    bar.Timer3.onTick = [&bar] { bar.Timer3.setEnabled(false); };
+    FrmProcess& barTwo = app.frmProcessTwo();
+    barTwo.Timer3.onTick = [this, &barTwo] {
+      barTwo.Timer3.setEnabled(false);
+      barTwoStarts.push_back(mirror.Label5.Caption());
+    };
+  }
+  void startRun() {
+    StartTiming(app);
+    runStart();
+    mirrorRunStart();
+  }
+  // A run of `seconds` without reminder stages, counted by the mirror alone: the floating
+  // clock's count is held back, so that only the mirror's own rules act.
+  void startMirrorAlone(int seconds) {
+    app.settings.Time_all = seconds / 86400.0;
+    app.settings.Time_one = app.settings.Time_two = app.settings.Time_three = 0;
+    startRun();
+    clock.Timer1.setEnabled(false);
+  }
+  void writeIni(const std::string& section, const std::string& key, const std::string& value) {
+    IniReadWrite(files, "write", app.iniPath(), section, key, value);
+  }
+  // The text last drawn on a clock's face ("" when the face was left blank).
+  static std::string faceText(ClockWindow& window) {
+    std::string text;
+    for (const platform::DrawOp& op : window.Picture2.drawing()) {
+      if (op.kind == platform::DrawOp::Kind::Text) text = op.text;
+    }
+    return text;
+  }
+  bool countTimersOff() {
+    return !mirror.Timer1.Enabled() && !mirror.Timer2.Enabled() && !mirror.Timer3.Enabled() &&
+           !mirror.Timer4.Enabled();
+  }
+
+  std::vector<std::string> barTwoStarts;
+};
+
+TEST_F(MirrorClockTest, BothFacesShowTheSameTextAtEveryTickThroughStagesZeroAndOvertime) {
+  launch();
+  app.settings.Time_all = 40.0 / 86400;
+  app.settings.Time_one = 30;
+  app.settings.Time_two = 20;
+  app.settings.Time_three = 10;
+  startRun();
+  EXPECT_EQ(faceText(mirror), "00:40");
+  int compared = 0;
+  for (int step = 0; step < 250; ++step) {  // 50 s: the stages, zero and 10 s of overtime
+    loop.advance(200);
+    const std::string main = faceText(clock), two = faceText(mirror);
+    // A blink blanks the floating clock's face from 2000 ms of the count on, the mirror's from
+    // 3000 ms: a blank half is not compared.
+    if (main.empty() || two.empty()) continue;
+    ++compared;
+    ASSERT_EQ(two, main) << "at step " << step;
+  }
+  EXPECT_GT(compared, 200);
+  EXPECT_EQ(faceText(mirror), faceText(clock));
+  EXPECT_TRUE(mirror.Timer4.Enabled()) << "the mirror counts the overtime";
+  EXPECT_GE(mirror.Left(), W) << "on the extended screen";
+}
+
+TEST_F(MirrorClockTest, EachStageAlertsTheMirrorAndShowsTheSecondBarByItsOwnFlags) {
+  struct Case {
+    const char* what;
+    int off;                           // checkvalue character switched off (0: none)
+    std::vector<std::string> bars;     // stages for which the second bar was asked
+    std::vector<std::string> flashes;  // stages that set the mirror's flash flag
+    std::vector<std::string> alerts;   // stages that sent the mirror's sequencer on
+  };
+  const Case cases[] = {
+      {"all on", 0, {"1", "2", "3"}, {"1", "2", "3"}, {"1", "2", "3"}},
+      {"stage 2 off", 3, {"1", "3"}, {"1", "3"}, {"1", "3"}},
+      {"no bar at stage 1", 19, {"2", "3"}, {"1", "2", "3"}, {"1", "2", "3"}},
+      {"stage 3 does not flash", 17, {"1", "2", "3"}, {"1", "2"}, {"1", "2", "3"}},
+      {"reminders off", 1, {}, {}, {}},
+  };
+  launch();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    app.settings.checkvalue = "111111010100011111111111111100101";
+    if (c.off != 0) setOption(app.settings.checkvalue, c.off, false);
+    barTwoStarts.clear();
+    app.settings.Time_all = 8.0 / 86400;
+    app.settings.Time_one = 6;
+    app.settings.Time_two = 4;
+    app.settings.Time_three = 2;
+    startRun();
+    if (c.off == 1) {
+      // Without reminders no run counts: the mirror is prepared but does not tick.
+      EXPECT_FALSE(mirror.Timer1.Enabled());
+      continue;
+    }
+    std::vector<std::string> flashes, alerts;
+    std::string lastStage = mirror.Label5.Caption();
+    for (int step = 0; step < 40 && mirror.Timer1.Enabled(); ++step) {
+      loop.advance(200);
+      const std::string stage = mirror.Label5.Caption();
+      if (stage != lastStage && stage != "4" && stage != "0") {
+        alerts.push_back(stage);
+        if (mirror.Label8.Caption() == "1") flashes.push_back(stage);
+        mirror.Label8.setCaption("0");
+      }
+      lastStage = stage;
+    }
+    EXPECT_EQ(barTwoStarts, c.bars);
+    EXPECT_EQ(flashes, c.flashes);
+    EXPECT_EQ(alerts, c.alerts);
+    StopTiming(app);
+    loop.advance(1000);
+  }
+}
+
+TEST_F(MirrorClockTest, TheZeroBranchFollowsTheAfterZeroActionOnTheMirror) {
+  struct Case {
+    const char* what;
+    const char* optvalue;
+    int timeEnd;
+    int timeout;     // the overtime style
+    int off;         // checkvalue character switched off (0: none)
+    bool overtime;   // the mirror counts on upwards
+    bool zeroAlert;  // the mirror's sequencer was sent on with stage 4
+    bool bar;        // the second prompt bar was asked for
+    const char* prefix;
+    const char* finalCount;  // Label1(1) after a stop ("" when not a stop)
+    const char* direction;   // Frm_exit.Lab_time_state just after zero
+  };
+  const Case cases[] = {
+      {"overtime", "100100100", 0, 0, 0, true, true, true, "", "", "0"},
+      {"overtime, zero reminder off: the bar still", "100100100", 0, 0, 5, true, false, true, "",
+       "", "0"},
+      {"overtime, no bar at zero", "100100100", 0, 0, 22, true, true, false, "", "", "0"},
+      {"overtime with prefix -", "100100100", 0, 2, 0, true, true, true, "-", "", "0"},
+      {"overtime with prefix 超时", "100100100", 0, 3, 0, true, true, true, "超时", "", "0"},
+      {"stop", "100100010", 0, 0, 0, false, false, false, "", "00:00:00", "0"},
+      {"stop counting up", "000100010", 0, 0, 0, false, false, false, "", "00:00:03", "0"},
+      {"cycle with an overtime span", "100100001", 5, 2, 0, true, true, true, "-", "", "1"},
+      {"cycle without a span: a stop", "100100001", 0, 0, 0, false, false, false, "", "00:00:00",
+       "0"},
+  };
+  launch();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    app.settings.checkvalue = "111111010100011111111111111100101";
+    if (c.off != 0) setOption(app.settings.checkvalue, c.off, false);
+    app.settings.optvalue = c.optvalue;
+    app.settings.time_end = c.timeEnd;
+    ProgramValues(app).writeNumber("timeout", c.timeout);
+    app.run.OvertimePrefix = "?";
+    mirror.Label1(1).setCaption("");
+    barTwoStarts.clear();
+    startMirrorAlone(3);
+    std::string alertStage;
+    while (mirror.Timer1.Enabled() && loop.now() < 1'000'000) loop.advance(1);
+    // Only the cycle's prefixed overtime marks the count as upward at once.
+    EXPECT_EQ(main.Lab_time_state.Caption(), c.direction);
+    if (mirror.Label4.Caption() == "1" || mirror.Label2.Caption() != "1") {
+      alertStage = mirror.Label5.Caption();
+    }
+    loop.advance(150);  // the bar's start, 100 ms after it was asked for
+    EXPECT_FALSE(mirror.Timer1.Enabled());
+    EXPECT_EQ(mirror.Timer4.Enabled(), c.overtime);
+    EXPECT_EQ(alertStage == "4", c.zeroAlert);
+    EXPECT_EQ(barTwoStarts == std::vector<std::string>{"4"}, c.bar);
+    if (c.overtime) {
+      EXPECT_EQ(app.run.OvertimePrefix, c.prefix);
+    }
+    if (*c.finalCount != '\0') {
+      EXPECT_EQ(mirror.Label1(1).Caption(), c.finalCount);
+      EXPECT_TRUE(countTimersOff());
+    }
+    StopTiming(app);
+    loop.advance(1000);
+  }
+}
+
+TEST_F(MirrorClockTest, ARunThatLostItsBindingStopsTheMirrorAtItsNextTick) {
+  launch();
+  startMirrorAlone(30);
+  loop.advance(1200);
+  ASSERT_TRUE(mirror.Timer1.Enabled());
+  main.Label13(0).setCaption("0");
+  loop.advance(200);
+  EXPECT_TRUE(countTimersOff());
+  EXPECT_EQ(app.run.AfterZeroAction, 5);
+}
+
+TEST_F(MirrorClockTest, TheOvertimeLimitStopsTheMirrorAtTheFirstTickAtOrPastIt) {
+  struct Case {
+    const char* what;
+    int busyAt;    // overtime ms at which the machine is busy for 1.5 s (0: never)
+    bool limitOn;  // checkvalue character 5
+    bool stopped;
+  };
+  const Case cases[] = {
+      {"in the limit's own second", 0, true, true},
+      {"the limit's second got no tick", 1700, true, true},
+      {"limit off", 0, false, false},
+  };
+  launch();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    setOption(app.settings.checkvalue, 5, c.limitOn);
+    app.settings.optvalue = "100100100";
+    app.settings.time_end = 2;
+    startMirrorAlone(2);
+    while (!mirror.Timer4.Enabled() && loop.now() < 100'000) loop.advance(1);
+    const std::int64_t zeroAt = loop.now();
+    bool busy = false;
+    while (mirror.Timer4.Enabled() && loop.now() - zeroAt < 4000) {
+      if (!busy && c.busyAt > 0 && loop.now() - zeroAt >= c.busyAt) {
+        loop.sleep(1500);
+        busy = true;
+      }
+      loop.advance(1);
+    }
+    EXPECT_EQ(!mirror.Timer4.Enabled(), c.stopped);
+    if (c.stopped) {
+      EXPECT_TRUE(countTimersOff());
+    }
+    StopTiming(app);
+    loop.advance(1000);
+  }
+}
+
+TEST_F(MirrorClockTest, APauseUnderTheTimeOfDayMethodKeepsBothClocksEqual) {
+  launch();
+  main.Label16.setCaption("2");
+  app.settings.Time_all = 12.0 / 86400;
+  startRun();
+  loop.advance(3000);
+  PauseResume(app);
+  loop.advance(5000);
+  PauseResume(app);
+  for (int step = 0; step < 40; ++step) {
+    loop.advance(200);
+    ASSERT_EQ(mirror.remaintime("Timer1"), clock.remaintime("Timer1")) << "at step " << step;
+    ASSERT_EQ(mirror.Timer1.Enabled(), clock.Timer1.Enabled()) << "at step " << step;
+  }
+  EXPECT_TRUE(mirror.Timer1.Enabled()) << "neither clock has reached zero 8 s after the resume";
+}
+
+TEST_F(MirrorClockTest, TheRunStartLaysTheMirrorOutLargerAndTakesTheRunsStartAgain) {
+  struct Case {
+    const char* what;
+    bool secondScreen;
+    int add;
+  };
+  const Case cases[] = {{"extended screen in use", true, 20}, {"not in use", false, 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    launch(c.secondScreen);
+    writeIni("Hotkey", "add", std::to_string(c.add));
+    StartTiming(app);
+    runStart();
+    const std::int32_t clocksMark = app.run.StartTick;
+    mirrorRunStart();
+    EXPECT_EQ(app.run.StartTick, clocksMark + 20) << "the mirror's start moment";
+    const int size = FontSizeByIndex(6);  // Fontselect characters 2-3: "06"
+    EXPECT_EQ(mirror.Label11.Font().size, size + c.add);
+    EXPECT_EQ(mirror.Label1(2).Font().size, size + c.add);
+    if (c.secondScreen) {
+      EXPECT_TRUE(mirror.Timer1.Enabled());
+    } else {
+      EXPECT_EQ(mirror.Top(), -H - 15000);
+      EXPECT_EQ(mirror.Left(), -W - 5000);
+      EXPECT_TRUE(countTimersOff());
+    }
+    EXPECT_FALSE(mirror.Timer2.Enabled()) << "the show sequencer is left to others";
+    StopTiming(app);
+    loop.advance(1000);
+  }
+}
+
+TEST_F(MirrorClockTest, TheMirrorStandsOnTheExtendedScreenAtLoadAndWhenTheSequencerPlacesIt) {
+  struct Case {
+    int savedLeft, savedTop;
+    int left, top;     // at load
+    int sequencerTop;  // after state 1 of the show sequencer
+  };
+  const Case cases[] = {
+      {W + 800, H + 10, W + 800, 10, 10},
+      {W + 800, H, W + 800, H, H},
+      {W + 800, 2 * H + 10, W + 800, 10, 10},
+      {W + 800, 5 * H / 2, W + 800, H / 2, H / 2},
+      {0, 300, W, 300, 300},
+      {-700, 300, W, 300, 300},
+      {W + 800, -50, W + 800, 0, -50},
+  };
+  launch();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.savedLeft) + ", " + std::to_string(c.savedTop));
+    installFile("TimeData.db", "[clocksite]\r\nclocklefttwo=" + std::to_string(c.savedLeft) +
+                                   "\r\nclocktoptwo=" + std::to_string(c.savedTop) + "\r\n");
+    mirror.Unload();
+    mirror.Load();
+    EXPECT_EQ(mirror.Left(), c.left);
+    EXPECT_EQ(mirror.Top(), c.top);
+    mirror.Timer5.setEnabled(false);
+    mirror.move(-9000, -9000, mirror.Width(), mirror.Height());
+    mirror.Label2.setCaption("1");
+    mirror.Timer2.setEnabled(true);
+    loop.advance(8);
+    EXPECT_EQ(mirror.Left(), c.left);
+    EXPECT_EQ(mirror.Top(), c.sequencerTop);
+    EXPECT_EQ(mirror.Label2.Caption(), "2");
+    loop.advance(100);
+  }
+  // With the extended screen out of use the mirror is parked by the screen's size at load and
+  // at every loss of focus, and the sequencer leaves it where it is.
+  setSecondScreen(false);
+  mirror.Unload();
+  mirror.Load();
+  EXPECT_EQ(mirror.Top(), -H - 15000);
+  EXPECT_EQ(mirror.Left(), -W - 5000);
+  mirror.move(W, 0, mirror.Width(), mirror.Height());
+  mirror.LostFocus();
+  EXPECT_EQ(mirror.Left(), -W - 5000);
+  mirror.move(W, 0, mirror.Width(), mirror.Height());
+  mirror.Label2.setCaption("1");
+  mirror.Timer2.setEnabled(true);
+  loop.advance(8);
+  EXPECT_EQ(mirror.Left(), W);
+}
+
+TEST_F(MirrorClockTest, AScreenWithoutHeightLeavesTheStoredTopAsItIs) {
+  launch();
+  installFile("TimeData.db", "[clocksite]\r\nclocklefttwo=30000\r\nclocktoptwo=900\r\n");
+  app.run.ScreenHeightPx = 0;
+  mirror.Unload();
+  mirror.Load();
+  EXPECT_EQ(mirror.Top(), 900);
+}
+
+TEST_F(MirrorClockTest, AClickRedrawsAndEveryMoveSavesWhereTheMirrorStands) {
+  launch();
+  app.settings.checkvalue.at(9) = '0';  // clicks on the clock act
+  mirror.move(W + 1000, 2000, mirror.Width(), mirror.Height());
+  clock.Label11.setCaption("12:34");
+  mirror.Picture1_MouseDown(2, 0, 10, 10);
+  EXPECT_NE(faceText(mirror), "12:34") << "a right click does nothing";
+  mirror.Label1(1).setTop(500);
+  mirror.Picture2_MouseDown(1, 0, 10, 10);
+  EXPECT_NE(faceText(mirror), "12:34") << "nor a click while neither text is in view";
+  mirror.Label1(1).setTop(0);
+  app.settings.checkvalue.at(9) = '1';
+  mirror.Picture2_MouseDown(1, 0, 10, 10);
+  EXPECT_NE(faceText(mirror), "12:34") << "nor while clicks on the clock do not act";
+  app.settings.checkvalue.at(9) = '0';
+  mirror.Picture2_MouseDown(1, 0, 10, 10);
+  EXPECT_EQ(faceText(mirror), "12:34");
+
+  main.Label1.setCaption("0");
+  mirror.Picture1_MouseMove(0, 0, 10, 10);
+  EXPECT_EQ(main.Label1.Caption(), "0") << "over the face box the hold-off stays";
+  mirror.move(W + 1500, 2500, mirror.Width(), mirror.Height());
+  mirror.Picture2_MouseMove(0, 0, 10, 10);
+  EXPECT_EQ(main.Label1.Caption(), "100");
+  EXPECT_EQ(
+      variantText(IniReadWrite(files, "readpart", app.iniPath(), "clocksite", "clocklefttwo", "")),
+      std::to_string(W + 1500));
+  EXPECT_EQ(ProgramValues(app).readInt32("clocktoptwo"), 2500);
+}
+
+}  // namespace
+}  // namespace horalix::test
