@@ -1,9 +1,9 @@
 // The interaction presets in the tray menu: one item per stored preset, captioned with its
 // duration and shown while the preset is in use.
 #include "app/app.h"
-#include "app/ini_read_write.h"
 #include "app/text_helpers.h"
 #include "app/text_runtime.h"
+#include "interaction/interaction_presets.h"
 #include "main/frm_exit.h"
 
 namespace horalix {
@@ -13,16 +13,10 @@ namespace horalix {
 void FrmExit::LoadHudongMenu() {
   try {
     for (int i = 1; i <= 5; ++i) {
-      const std::string section = "hudongset" + std::to_string(i);
-      auto read = [&](const std::string& key, const std::string& fallback) {
-        return Trim(variantText(
-            IniReadWrite(app_.platform.files, "readpart", app_.iniPath(), section, key, fallback)));
-      };
-      const std::string sname = read("sname", "00:01:00");
-      const std::string flags = read("checkvalue", "00000");
+      const HudongMenuEntry entry = ReadHudongMenuEntry({app_.platform.files, app_.iniPath()}, i);
       platform::MenuItem& item = hd_time_one(i - 1);
-      item.setVisible(Val(horalix::Left(flags, 1)) != 0);
-      item.setCaption(TimeToMinSec(sname));
+      item.setVisible(Val(horalix::Left(entry.checkvalue, 1)) != 0);
+      item.setCaption(TimeToMinSec(entry.sname));
     }
   } catch (const std::exception& e) {
     if (app_.platform.log) app_.platform.log(std::string("LoadHudongMenu: ") + e.what());
