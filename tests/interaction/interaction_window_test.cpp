@@ -165,13 +165,38 @@ TEST_F(WindowTest, InteractionSettingsCloseTheCountdownAndTakeTheToolWindowsPlac
   EXPECT_TRUE(app.frmHudongSet().Visible());
 }
 
-TEST_F(WindowTest, TheWindowWaitsOffScreenFromTheStartAndAfterAMainRunEnds) {
+TEST_F(WindowTest, TheWindowWaitsOffScreenAndAStartPutsItOnTop) {
   startWith(section(1, "0:05:00", "11111"));
   EXPECT_FALSE(onScreen());
   EXPECT_EQ(hudong.BorderStyle(), 0);
+  main.Label1.setCaption("200");  // as the tray menu leaves it
   choose(0);
   EXPECT_TRUE(onScreen());
+  EXPECT_EQ(main.Label1.Caption(), "0");
   EXPECT_EQ(desktop.topmostCalls().back(), "Frm_hudong");
+}
+
+TEST_F(WindowTest, TimeUpIsDrawnAtThePresetSizeButAtMost320) {
+  struct Case {
+    const char* size;
+    double drawn;
+  };
+  const Case cases[] = {{"210", 210}, {"320", 320}, {"400", 320}};
+  std::string ini;
+  for (int i = 0; i < 3; ++i) {
+    ini +=
+        section(i + 1, "0:00:02", "11111", "5", std::string("Arial\\") + cases[i].size + "\\4\\0");
+  }
+  startWith(ini);
+  for (int i = 0; i < 3; ++i) {
+    SCOPED_TRACE(cases[i].size);
+    choose(i);
+    until("时间到");
+    // Drawn in the nearest size the screen has: within a quarter point.
+    EXPECT_NEAR(hudong.Picture4.drawing().back().font.size, cases[i].drawn, 0.25);
+    popupCommand(2);
+    EXPECT_EQ(hudong.Label8.Font().size, 80);
+  }
 }
 
 }  // namespace
