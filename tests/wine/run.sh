@@ -256,6 +256,14 @@ paint_backdrop() {
     [[ $(pixel_at "$work/backdrop-check.png" 0 0) == "$backdrop" ]]
 }
 
+# repaint_backdrop: paints the backdrop again once the windows under test are up. Where a window
+# with a colour key or a cut outline, or a closed menu, uncovers the desktop, the display
+# shows its own black instead of a backdrop painted before.
+repaint_backdrop() {
+  paint_backdrop || { fail "the backdrop could not be painted again"; return 1; }
+  sleep 0.5
+}
+
 # start_run_from_tray <folder> <checkvalue> <Fontselect> <picturename> [<Time_all> <optvalue>]:
 # a run of 70 seconds (or Time_all) that counts on past zero (or as optvalue says), with
 # reminders and the prompt bar at the first alarm (one minute left) and timing by hand, stored
@@ -351,6 +359,7 @@ test_clock_face_shows_its_text_on_a_see_through_rounded_window() {
   paint_backdrop || { fail "the backdrop could not be painted"; return 1; }
   start_run_from_tray "$dist" 111111010101011111111111111100101 '1060604\65280' '\0' || return 1
   clock_on_screen rect || return 1
+  repaint_backdrop || return 1
   ex=${rect[4]}
   note "clock window ${rect[*]:0:4}, extended style $ex"
   layered_and_topmost "the clock window" "$ex" || return 1
@@ -396,6 +405,7 @@ test_clock_face_on_its_back_colour_has_rounded_corners() {
   start_run_from_tray "$dist" 111111010100011111111111111100101 '1060604\65280' '\16711680' ||
     return 1
   clock_on_screen rect || return 1
+  repaint_backdrop || return 1
   note "clock window ${rect[*]:0:4}, extended style ${rect[4]}"
   local counts text back width height
   counts=$(pixel_counts "$shot" "${rect[*]:0:4}" '#00FF00' '#0000FF') || { fail "no screenshot"; return 1; }
@@ -428,8 +438,8 @@ test_prompt_bar_shows_its_text_over_a_see_through_background() {
   paint_backdrop || { fail "the backdrop could not be painted"; return 1; }
   start_run_from_tray "$folder" 111111010100011111111111111100101 '1060602\65280' '\0' || return 1
   wait_until 20 has_bar || { fail "no prompt bar at the top: $(program_windows | grep '^1')"; return 1; }
-  # It shows for ten seconds; a moment for its first paint.
-  sleep 0.5
+  # It shows for ten seconds.
+  repaint_backdrop || return 1
   read -r -a rect <<<"$(bar_rect)"
   ((${#rect[@]} == 5)) || { fail "the prompt bar went away at once"; return 1; }
   note "prompt bar ${rect[*]:0:4}, extended style ${rect[4]}"
@@ -605,10 +615,7 @@ test_interaction_countdown_from_the_tray_menu_counts_on_screen_and_closes() {
   # 互动设置 first; 扩展屏显示 is hidden without a second screen; then the one preset in use.
   xdotool key Down Return
   wait_until 10 has_countdown || { fail "no countdown on the screen: $(program_windows | grep '^1')"; return 1; }
-  # The closed menu leaves the desktop under it black in the display's own colour: painted
-  # again, the backdrop shows through the countdown's see-through pixels.
-  paint_backdrop || { fail "the backdrop could not be painted again"; return 1; }
-  sleep 1
+  repaint_backdrop || return 1
   read -r -a rect <<<"$(countdown_rect)"
   ((${#rect[@]} == 5)) || { fail "the countdown went away"; return 1; }
   note "countdown window ${rect[*]:0:4}, extended style ${rect[4]}"
