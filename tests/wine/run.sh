@@ -250,10 +250,16 @@ paint_backdrop() {
   local width height
   read -r width height < <(xdotool getdisplaygeometry)
   convert -size "${width}x${height}" "xc:$backdrop" "$work/backdrop.png" || return 1
-  # display sets the root window's background and ends with status 1: the pixels tell.
-  timeout 10 display -window root "$work/backdrop.png" 2>/dev/null
-  import -window root -crop 1x1+0+0 -depth 8 "$work/backdrop-check.png" 2>/dev/null &&
-    [[ $(pixel_at "$work/backdrop-check.png" 0 0) == "$backdrop" ]]
+  # display sets the root window's background and ends with status 1: the pixels tell. A window
+  # of the test before may still stand at the corner for a moment, so the paint is tried again.
+  local try
+  for try in 1 2 3; do
+    timeout 10 display -window root "$work/backdrop.png" 2>/dev/null
+    import -window root -crop 1x1+0+0 -depth 8 "$work/backdrop-check.png" 2>/dev/null &&
+      [[ $(pixel_at "$work/backdrop-check.png" 0 0) == "$backdrop" ]] && return 0
+    sleep 1
+  done
+  return 1
 }
 
 # repaint_backdrop: paints the backdrop again once the windows under test are up. Where a window
