@@ -1,8 +1,8 @@
 #include "interaction/frm_hudong.h"
 
-#include "app/app.h"
-#include "app/attempt.h"
-#include "app/text_runtime.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/text_runtime.h"
 
 namespace horalix {
 
@@ -22,7 +22,7 @@ Control& hiddenLabel(platform::Form& form, const std::string& name) {
 
 // The cells start with the values of the window's design; every timer is off until a preset
 // starts.
-FrmHudong::FrmHudong(App& app)
+FrmHudong::FrmHudong(Context& app)
     : Form(app.platform.forms, "Frm_hudong"),
       Label1(addCell("Label1", -1, "1")),
       Label2(addCell("Label2", -1, "")),

@@ -19,11 +19,11 @@
 
 namespace horalix {
 
-class App;
+class Context;
 
 class FrmHudong : public platform::Form {
  public:
-  explicit FrmHudong(App& app);
+  explicit FrmHudong(Context& app);
 
   // Moves the window far off screen, where it waits while no interaction countdown runs.
   void park();
@@ -102,7 +102,7 @@ class FrmHudong : public platform::Form {
   int screenWidthTwips() const;
   int screenHeightTwips() const;
 
-  App& app_;
+  Context& app_;
   // True while the blink has blanked the time.
   bool blinkBlank_ = false;
 };

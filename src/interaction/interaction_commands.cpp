@@ -2,21 +2,21 @@
 
 #include <regex>
 
-#include "app/app.h"
-#include "app/setting_readers.h"
-#include "app/sound_playback.h"
-#include "app/text_runtime.h"
-#include "app/time_value.h"
 #include "interaction/frm_hudong.h"
 #include "interaction/frm_hudong_set.h"
 #include "interaction/interaction_presets.h"
-#include "main/frm_exit.h"
+#include "main/main.h"
+#include "services/context.h"
+#include "services/setting_readers.h"
+#include "services/sound_playback.h"
+#include "services/text_runtime.h"
+#include "services/time_value.h"
 
 namespace horalix {
 
 namespace {
 
-PresetFile presetFile(App& app) { return {app.platform.files, app.iniPath()}; }
+PresetFile presetFile(Context& app) { return {app.platform.files, app.iniPath()}; }
 
 // A caption the countdown can take as its duration: minutes and seconds of one or two digits,
 // each 0 to 59.
@@ -29,7 +29,7 @@ bool isMinutesAndSeconds(const std::string& caption) {
 
 }  // namespace
 
-void hd_time_one_Click(App& app, std::int16_t Index) {
+void hd_time_one_Click(Context& app, std::int16_t Index) {
   FrmHudong& window = app.frmHudong();
   const std::string caption = app.frmExit().hd_time_one(Index).Caption();
   if (window.Timer1.Enabled()) return;
@@ -48,7 +48,7 @@ void hd_time_one_Click(App& app, std::int16_t Index) {
   hd_set(app, TimeValue("00:" + caption), static_cast<std::int16_t>(Index + 1));
 }
 
-void hd_set(App& app, double duration, std::int16_t n) {
+void hd_set(Context& app, double duration, std::int16_t n) {
   (void)duration;
   FrmHudong& window = app.frmHudong();
   const HudongPreset preset = ReadHudongPresetForStart(presetFile(app), n);
@@ -59,12 +59,12 @@ void hd_set(App& app, double duration, std::int16_t n) {
   window.Timer3.setEnabled(true);
 }
 
-void Frmhudong_Click(App& app, std::int16_t Index) {
+void Frmhudong_Click(Context& app, std::int16_t Index) {
   if (Index == 1) app.frmHudong().pauseOrContinue();
   if (Index == 2) app.frmHudong().closeCountdown();
 }
 
-void hd_time_show_Click(App& app) {
+void hd_time_show_Click(Context& app) {
   platform::MenuItem& item = app.frmExit().hd_time_show();
   FrmHudong& window = app.frmHudong();
   if (Len(window.Label1.Caption()) < 3) {
@@ -79,7 +79,7 @@ void hd_time_show_Click(App& app) {
   window.centreHorizontally(item.Checked());
 }
 
-void hd_time_set_Click(App& app) {
+void hd_time_set_Click(Context& app) {
   FrmExit& main = app.frmExit();
   Frmhudong_Click(app, 2);
   main.delform();

@@ -7,20 +7,19 @@
 #include <limits>
 #include <optional>
 
-#include "app/app.h"
-#include "app/attempt.h"
-#include "app/format_picture.h"
-#include "app/program_values.h"
-#include "app/runtime_error.h"
-#include "app/sound_playback.h"
-#include "app/text_runtime.h"
-#include "app/time_conversions.h"
-#include "app/time_value.h"
-#include "app/window_utilities.h"
 #include "interaction/frm_hudong.h"
 #include "interaction/interaction_presets.h"
-#include "main/clock_mark.h"
-#include "main/frm_exit.h"
+#include "main/main.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/format_picture.h"
+#include "services/program_values.h"
+#include "services/runtime_error.h"
+#include "services/sound_playback.h"
+#include "services/text_runtime.h"
+#include "services/time_conversions.h"
+#include "services/time_value.h"
+#include "services/window_utilities.h"
 
 namespace horalix {
 
@@ -56,7 +55,7 @@ bool sizeUsable(const std::string& selection) {
   }
 }
 
-platform::MenuItem& pauseItem(App& app) { return app.frmExit().menuItem("Frmhudong", 1); }
+platform::MenuItem& pauseItem(Context& app) { return app.frmExit().menuItem("Frmhudong", 1); }
 
 }  // namespace
 

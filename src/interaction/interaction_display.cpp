@@ -3,13 +3,13 @@
 // text, and its place on the primary or the extended screen.
 #include <exception>
 
-#include "app/app.h"
-#include "app/attempt.h"
-#include "app/palette.h"
-#include "app/text_runtime.h"
-#include "clock/window_shape.h"
+#include "clock/clock.h"
 #include "interaction/frm_hudong.h"
-#include "main/frm_exit.h"
+#include "main/main.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/palette.h"
+#include "services/text_runtime.h"
 
 namespace horalix {
 

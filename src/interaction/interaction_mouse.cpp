@@ -1,9 +1,9 @@
 // The mouse on the interaction window's time: any press holds off the keep-on-top routine, a
 // right press or a double click opens the "互动" popup, a left drag moves the window. Where it
 // is dropped is not kept: the next start or time-up centres it again.
-#include "app/app.h"
 #include "interaction/frm_hudong.h"
-#include "main/frm_exit.h"
+#include "main/main.h"
+#include "services/context.h"
 
 namespace horalix {
 

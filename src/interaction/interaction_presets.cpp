@@ -3,10 +3,10 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/ini_read_write.h"
-#include "app/text_runtime.h"
-#include "app/time_value.h"
-#include "app/variant.h"
+#include "services/ini_read_write.h"
+#include "services/text_runtime.h"
+#include "services/time_value.h"
+#include "services/variant.h"
 
 namespace horalix {
 

@@ -1,10 +1,10 @@
 #include "main/clock_mark.h"
 
-#include "app/app.h"
-#include "app/text_runtime.h"
-#include "app/time_conversions.h"
-#include "app/time_value.h"
 #include "main/frm_exit.h"
+#include "services/context.h"
+#include "services/text_runtime.h"
+#include "services/time_conversions.h"
+#include "services/time_value.h"
 
 namespace horalix {
 
@@ -12,9 +12,9 @@ namespace {
 constexpr std::int64_t kDayMs = 86'400'000;
 }
 
-int ClockMethod(App& app) { return static_cast<int>(Val(app.frmExit().Label16.Caption())); }
+int ClockMethod(Context& app) { return static_cast<int>(Val(app.frmExit().Label16.Caption())); }
 
-std::optional<std::int32_t> ClockMark(App& app, int method) {
+std::optional<std::int32_t> ClockMark(Context& app, int method) {
   switch (method) {
     case 0:
       return static_cast<std::int32_t>(app.platform.loop.tickCount());
@@ -41,7 +41,7 @@ std::int64_t ClockSpan(int method, std::int32_t from, std::int32_t to) {
   return span;
 }
 
-std::optional<double> ElapsedByMethod(App& app, int method, std::int32_t startMark,
+std::optional<double> ElapsedByMethod(Context& app, int method, std::int32_t startMark,
                                       const std::string& startTime, double banked) {
   std::optional<std::int64_t> span;
   if (method == 0 || method == 1) {

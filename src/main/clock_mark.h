@@ -7,15 +7,15 @@
 
 namespace horalix {
 
-class App;
+class Context;
 
 // The clock method in Frm_exit.Label16 as a number ("" reads as 0).
-int ClockMethod(App& app);
+int ClockMethod(Context& app);
 
 // "Now" by a clock method: 0 the system tick count (its 32 bits as a signed number), 1 whole
 // milliseconds since local midnight, 2 the whole seconds of the time of day times 1000. Any other
 // method takes no mark.
-std::optional<std::int32_t> ClockMark(App& app, int method);
+std::optional<std::int32_t> ClockMark(Context& app, int method);
 
 // Milliseconds from `from` to `to` by a clock method. The tick count is subtracted modulo 2^32,
 // so a segment across its wrap is not a failure; the two time-of-day methods add a day when
@@ -26,7 +26,7 @@ std::int64_t ClockSpan(int method, std::int32_t from, std::int32_t to);
 // began at the mark `startMark` (methods 0 and 1) or at the time of day `startTime` ("hh:mm:ss",
 // method 2). By the time-of-day methods a negative result gains a day. Empty for any other
 // method; a start time that does not read as a time raises TypeMismatch.
-std::optional<double> ElapsedByMethod(App& app, int method, std::int32_t startMark,
+std::optional<double> ElapsedByMethod(Context& app, int method, std::int32_t startMark,
                                       const std::string& startTime, double banked);
 
 }  // namespace horalix

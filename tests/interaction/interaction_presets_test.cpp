@@ -2,10 +2,10 @@
 // stored duration text, and the submenu built from the presets.
 #include <gtest/gtest.h>
 
-#include "app/ini_read_write.h"
-#include "app/setting_readers.h"
 #include "interaction/interaction_presets.h"
 #include "interaction_fixture.h"
+#include "services/ini_read_write.h"
+#include "services/setting_readers.h"
 
 namespace horalix::test {
 namespace {

@@ -3,10 +3,10 @@
 // and the submenu commands that move, close and configure it.
 #include <gtest/gtest.h>
 
-#include "app/program_values.h"
 #include "interaction/frm_hudong_set.h"
 #include "interaction_fixture.h"
 #include "presets/frm_data_sum.h"
+#include "services/program_values.h"
 
 namespace horalix::test {
 namespace {
