@@ -25,8 +25,6 @@ bool fits32(std::int64_t v) {
          v <= std::numeric_limits<std::int32_t>::max();
 }
 
-constexpr std::int64_t kDayMs = 86'400'000;
-
 }  // namespace
 
 std::int32_t ClockWindow::remaintime(const std::string& Timername) {
@@ -40,21 +38,9 @@ std::int32_t ClockWindow::remaintime(const std::string& Timername) {
   try {
     const int method = ClockMethod(app_);
     const double banked = Val(main.Label4(bankIndex).Caption());
-    std::optional<std::int64_t> span;
-    if (method == 0 || method == 1) {
-      // The tick count is subtracted modulo 2^32: a run across its wrap counts on.
-      if (const auto now = ClockMark(app_, method)) {
-        span = ClockSpan(method, app_.run.StartTick, *now);
-      }
-    } else if (method == 2) {
-      const std::int64_t started = TimeToSeconds(TimeValue(Label16.Caption()));
-      const std::int64_t now = TimeToSeconds(TimeOf(app_.platform.loop.localTime()));
-      span = (now - started) * 1000;
-    }
-    if (span) {
-      double sum = static_cast<double>(*span) + banked;
-      if ((method == 1 || method == 2) && sum < 0) sum += kDayMs;
-      const double rounded = std::nearbyint(sum);
+    if (const auto sum =
+            ElapsedByMethod(app_, method, app_.run.StartTick, Label16.Caption(), banked)) {
+      const double rounded = std::nearbyint(*sum);
       if (!fits32(static_cast<std::int64_t>(rounded)))
         throw RuntimeError(RuntimeErrorCode::Overflow);
       result = static_cast<std::int32_t>(rounded);

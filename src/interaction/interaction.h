@@ -1,6 +1,9 @@
-// The interaction subsystem's public interface: the interaction countdown window and its settings
-// window. Other folders include this header, never the files behind it.
+// The interaction subsystem's public interface: the interaction countdown window, its settings
+// window, the commands that start and end a countdown and the stored interaction presets. Other
+// folders include this header, never the files behind it.
 #pragma once
 
 #include "interaction/frm_hudong.h"
 #include "interaction/frm_hudong_set.h"
+#include "interaction/interaction_commands.h"
+#include "interaction/interaction_presets.h"

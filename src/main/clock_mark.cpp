@@ -3,6 +3,8 @@
 #include "main/frm_exit.h"
 #include "services/context.h"
 #include "services/text_runtime.h"
+#include "services/time_conversions.h"
+#include "services/time_value.h"
 
 namespace horalix {
 
@@ -37,6 +39,23 @@ std::int64_t ClockSpan(int method, std::int32_t from, std::int32_t to) {
   std::int64_t span = static_cast<std::int64_t>(to) - from;
   if (span < 0) span += kDayMs;
   return span;
+}
+
+std::optional<double> ElapsedByMethod(Context& app, int method, std::int32_t startMark,
+                                      const std::string& startTime, double banked) {
+  std::optional<std::int64_t> span;
+  if (method == 0 || method == 1) {
+    // The tick count is subtracted modulo 2^32: a count across its wrap counts on.
+    if (const auto now = ClockMark(app, method)) span = ClockSpan(method, startMark, *now);
+  } else if (method == 2) {
+    const std::int64_t started = TimeToSeconds(TimeValue(startTime));
+    const std::int64_t now = TimeToSeconds(TimeOf(app.platform.loop.localTime()));
+    span = (now - started) * 1000;
+  }
+  if (!span) return std::nullopt;
+  double sum = static_cast<double>(*span) + banked;
+  if (method != 0 && sum < 0) sum += kDayMs;
+  return sum;
 }
 
 }  // namespace horalix

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace horalix {
 
@@ -20,5 +21,12 @@ std::optional<std::int32_t> ClockMark(Context& app, int method);
 // so a segment across its wrap is not a failure; the two time-of-day methods add a day when
 // midnight lies between the marks.
 std::int64_t ClockSpan(int method, std::int32_t from, std::int32_t to);
+
+// Milliseconds a count has lasted by a clock method: `banked` plus the running segment, which
+// began at the mark `startMark` (methods 0 and 1) or at the time of day `startTime` ("hh:mm:ss",
+// method 2). By the time-of-day methods a negative result gains a day. Empty for any other
+// method; a start time that does not read as a time raises TypeMismatch.
+std::optional<double> ElapsedByMethod(Context& app, int method, std::int32_t startMark,
+                                      const std::string& startTime, double banked);
 
 }  // namespace horalix

@@ -1,5 +1,6 @@
 // The interaction presets in the tray menu: one item per stored preset, captioned with its
 // duration and shown while the preset is in use.
+#include "interaction/interaction.h"
 #include "main/frm_exit.h"
 #include "services/context.h"
 #include "services/ini_read_write.h"
@@ -14,13 +15,9 @@ void FrmExit::LoadHudongMenu() {
   for (int i = 1; i <= 5; ++i) {
     platform::MenuItem& item = hd_time_one(i - 1);
     try {
-      const std::string section = "hudongset" + std::to_string(i);
-      auto read = [&](const std::string& key, const std::string& fallback) {
-        return Trim(variantText(
-            IniReadWrite(app_.platform.files, "readpart", app_.iniPath(), section, key, fallback)));
-      };
-      const std::string caption = TimeToMinSec(read("sname", "00:01:00"));
-      const bool shown = Val(horalix::Left(read("checkvalue", "00000"), 1)) != 0;
+      const HudongMenuEntry entry = ReadHudongMenuEntry({app_.platform.files, app_.iniPath()}, i);
+      const std::string caption = TimeToMinSec(entry.sname);
+      const bool shown = Val(horalix::Left(entry.checkvalue, 1)) != 0;
       item.setCaption(caption);
       item.setVisible(shown);
     } catch (const std::exception& e) {

@@ -33,10 +33,14 @@ void FrmExit::buildMenus() {
   lights.add("MouseLight", 1, "动态亮度");
   menu.add("menu_two", 5, "-");
   auto& hudong = menu.add("hd_time", -1, "互动计时");
-  hudong.add("hd_time_set", -1, "互动设置");
-  hudong.add("hd_time_show", -1, "扩展屏显示");
+  hudong.add("hd_time_set", -1, "互动设置").Click = [this] { hd_time_set_Click(app_); };
+  hudong.add("hd_time_show", -1, "扩展屏显示").Click = [this] { hd_time_show_Click(app_); };
   static const char* const presetCaptions[] = {"互动一", "互动二", "互动三", "互动四", "互动五"};
-  for (int i = 0; i < 5; ++i) hudong.add("hd_time_one", i, presetCaptions[i]);
+  for (std::int16_t i = 0; i < 5; ++i) {
+    hudong.add("hd_time_one", i, presetCaptions[i]).Click = [this, i] {
+      hd_time_one_Click(app_, i);
+    };
+  }
   auto& statistics = menu.add("menu_other", 0, "计时统计");
   auto& help = menu.add("menu_other", 2, "帮助");
   auto& onlineHelp = menu.add("menu_other", 3, "在线帮助");
@@ -46,8 +50,8 @@ void FrmExit::buildMenus() {
   menu.setVisible(false);
   ppt_hudong.setVisible(false);
   ppt_hudong.add("Frmhudong", 0, "自由互动").setVisible(false);
-  ppt_hudong.add("Frmhudong", 1, "暂停计时");
-  ppt_hudong.add("Frmhudong", 2, "关闭计时");
+  ppt_hudong.add("Frmhudong", 1, "暂停计时").Click = [this] { Frmhudong_Click(app_, 1); };
+  ppt_hudong.add("Frmhudong", 2, "关闭计时").Click = [this] { Frmhudong_Click(app_, 2); };
 
   one1.Click = [this] { menu_one_Click(1); };
   one2.Click = [this] { menu_one_Click(2); };

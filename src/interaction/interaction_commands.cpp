@@ -1,0 +1,90 @@
+#include "interaction/interaction_commands.h"
+
+#include <regex>
+
+#include "interaction/frm_hudong.h"
+#include "interaction/frm_hudong_set.h"
+#include "interaction/interaction_presets.h"
+#include "main/main.h"
+#include "services/context.h"
+#include "services/setting_readers.h"
+#include "services/sound_playback.h"
+#include "services/text_runtime.h"
+#include "services/time_value.h"
+
+namespace horalix {
+
+namespace {
+
+PresetFile presetFile(Context& app) { return {app.platform.files, app.iniPath()}; }
+
+// A caption the countdown can take as its duration: minutes and seconds of one or two digits,
+// each 0 to 59.
+bool isMinutesAndSeconds(const std::string& caption) {
+  static const std::regex form("([0-9]{1,2}):([0-9]{1,2})");
+  std::smatch parts;
+  if (!std::regex_match(caption, parts, form)) return false;
+  return std::stoi(parts[1]) <= 59 && std::stoi(parts[2]) <= 59;
+}
+
+}  // namespace
+
+void hd_time_one_Click(Context& app, std::int16_t Index) {
+  FrmHudong& window = app.frmHudong();
+  const std::string caption = app.frmExit().hd_time_one(Index).Caption();
+  if (window.Timer1.Enabled()) return;
+  if (!isMinutesAndSeconds(caption)) {
+    app.platform.log("hd_time_one: \"" + caption + "\" is not minutes:seconds");
+    return;
+  }
+  window.Label9(0).setCaption("0");
+  window.Label9(1).setCaption("0");
+  window.Label1.setCaption(caption);
+  app.frmExit().menuItem("Frmhudong", 1).setCaption("暂停计时");
+  for (platform::Timer* t : {&window.Timer1, &window.Timer2, &window.Timer3, &window.Timer4}) {
+    t->setEnabled(false);
+  }
+  StopMusic(app, app.pathInProgramFolder("sounds\\" + window.Label6.Caption()));
+  hd_set(app, TimeValue("00:" + caption), static_cast<std::int16_t>(Index + 1));
+}
+
+void hd_set(Context& app, double duration, std::int16_t n) {
+  (void)duration;
+  FrmHudong& window = app.frmHudong();
+  const HudongPreset preset = ReadHudongPresetForStart(presetFile(app), n);
+  window.Label2.setCaption(preset.Ttime);
+  window.Label4.setCaption(preset.Fontselect);
+  window.Label6.setCaption(preset.soundname);
+  window.Label7.setCaption(preset.checkvalue);
+  window.Timer3.setEnabled(true);
+}
+
+void Frmhudong_Click(Context& app, std::int16_t Index) {
+  if (Index == 1) app.frmHudong().pauseOrContinue();
+  if (Index == 2) app.frmHudong().closeCountdown();
+}
+
+void hd_time_show_Click(Context& app) {
+  platform::MenuItem& item = app.frmExit().hd_time_show();
+  FrmHudong& window = app.frmHudong();
+  if (Len(window.Label1.Caption()) < 3) {
+    item.setChecked(false);
+    return;
+  }
+  if (ReadSecondScreen(app) == 0) {
+    window.centreHorizontally(false);
+    return;
+  }
+  item.setChecked(!item.Checked());
+  window.centreHorizontally(item.Checked());
+}
+
+void hd_time_set_Click(Context& app) {
+  FrmExit& main = app.frmExit();
+  Frmhudong_Click(app, 2);
+  main.delform();
+  main.Label10.setCaption("Frm_hudong_set");
+  app.frmHudongSet().Show();
+}
+
+}  // namespace horalix

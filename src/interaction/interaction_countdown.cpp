@@ -1,0 +1,229 @@
+// The interaction countdown: the start of a preset, the measured elapsed time, the tick with its
+// reminder phase, the blink, the time-up, pause/continue and close. Elapsed time is always the
+// banked time plus now minus the mark of the running segment, never a count of ticks.
+#include <algorithm>
+#include <cmath>
+#include <exception>
+#include <limits>
+#include <optional>
+
+#include "interaction/frm_hudong.h"
+#include "interaction/interaction_presets.h"
+#include "main/main.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/format_picture.h"
+#include "services/program_values.h"
+#include "services/runtime_error.h"
+#include "services/sound_playback.h"
+#include "services/text_runtime.h"
+#include "services/time_conversions.h"
+#include "services/time_value.h"
+#include "services/window_utilities.h"
+
+namespace horalix {
+
+namespace {
+
+constexpr const char* kStartWhere = "Frm_hudong.Timer3";
+constexpr const char* kPauseCaption = "暂停计时";
+constexpr const char* kContinueCaption = "开始计时";
+constexpr const char* kTimeUp = "时间到";
+constexpr std::uint32_t kTimeUpColour = 255;  // red
+
+std::int32_t to32(std::int64_t v) {
+  if (v < std::numeric_limits<std::int32_t>::min() || v > std::numeric_limits<std::int32_t>::max())
+    throw RuntimeError(RuntimeErrorCode::Overflow);
+  return static_cast<std::int32_t>(v);
+}
+
+// "5:30", "0:45", "12:00": minutes without a leading zero, seconds with two digits.
+std::string minutesAndSeconds(int minutes, int seconds) {
+  return std::to_string(minutes) + ":" + (seconds < 10 ? "0" : "") + std::to_string(seconds);
+}
+
+// A display selection whose size (field 2) is missing or not a 16-bit number would fail every
+// time the remaining time is drawn; such a preset is shown with the start's default display.
+bool sizeUsable(const std::string& selection) {
+  const std::vector<std::string> fields = Split(selection, "\\");
+  if (fields.size() < 2 || !IsNumeric(fields[1])) return false;
+  try {
+    CInt(fields[1]);
+    return true;
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
+platform::MenuItem& pauseItem(Context& app) { return app.frmExit().menuItem("Frmhudong", 1); }
+
+}  // namespace
+
+// One shot, 100 ms after the preset command; each step goes on after a failing one.
+void FrmHudong::Timer3_Timer() {
+  auto attempt = [this](auto&& step) { Attempt(app_, kStartWhere, step); };
+  Timer3.setEnabled(false);
+  attempt([&] {
+    app_.frmExit().Label1.setCaption("0");
+    SetTopmost(app_, *this);
+  });
+  blinkBlank_ = false;
+  Picture4.setVisible(true);
+
+  int minutes = 0, seconds = 0;
+  attempt([&] {
+    const double duration = TimeValue("00:" + Label1.Caption());
+    minutes = Minute(duration);
+    seconds = Second(duration);
+  });
+  HudongMillis = (minutes * 60 + seconds) * 1000;
+
+  if (!sizeUsable(Label4.Caption())) Label4.setCaption(kStartFontselect);
+  const std::vector<std::string> fields = Split(Label4.Caption(), "\\");
+  Label3.setCaption("");
+  Label8.setCaption(minutesAndSeconds(minutes, seconds));
+
+  applyDisplaySelection(fields);
+  attempt([&] { app_.platform.loop.doEvents(); });
+  attempt([&] { ShowStatue(Label8.Caption(), displaySize()); });
+
+  if (flagOn(static_cast<int>(HudongFlag::AutoStart))) {
+    attempt([&] { takeStartMark(); });
+    Timer1.setEnabled(true);
+    attempt([&] { pauseItem(app_).setCaption(kPauseCaption); });
+  }
+  attempt([&] { placeCentred(); });
+}
+
+// The running segment starts now, by the clock method in force; the time of day too, for the
+// method that counts whole seconds of it.
+void FrmHudong::takeStartMark() {
+  if (const auto mark = ClockMark(app_, ClockMethod(app_))) HudongStartTick = *mark;
+  Label11.setCaption(Format(TimeOf(app_.platform.loop.localTime()), "hh:mm:ss"));
+}
+
+std::int32_t FrmHudong::remaintime(const std::string& Timername) {
+  if (Timername != "Timer1") return 0;
+  Timer1.setInterval(200);
+  const int method = ClockMethod(app_);
+  std::int32_t elapsed = 0;
+  try {
+    const double banked = Val(Label9(0).Caption());
+    if (const auto sum = ElapsedByMethod(app_, method, HudongStartTick, Label11.Caption(), banked))
+      elapsed = to32(static_cast<std::int64_t>(std::floor(*sum)));
+    return elapsed;
+  } catch (const std::exception& e) {
+    app_.platform.log(std::string("Frm_hudong.remaintime: ") + e.what());
+  }
+  // The next method for the whole program, from the main window's next refresh on.
+  Attempt(app_, "Frm_hudong.remaintime", [&] {
+    if (method < 2) ProgramValues(app_).writeNumber("clockmode", method + 1);
+  });
+  return 0;
+}
+
+void FrmHudong::Timer1_Timer() {
+  Timer1.setEnabled(false);
+  Timer1.setInterval(200);
+  SetTopmost(app_, *this);
+  const std::int32_t elapsed = remaintime("Timer1");
+  // Half a second added: the whole seconds below are the time left to the nearest second.
+  const std::int32_t remaining = to32(std::int64_t{HudongMillis} + 500 - elapsed);
+  Label9(1).setCaption(CStr(elapsed));
+  if (remaining > 0) {
+    Label5.setCaption(CStr(remaining));
+    Timer1.setEnabled(true);
+    showremaintime();
+  }
+  const auto secs = static_cast<std::int64_t>(std::floor(remaining / 1000.0));
+  const double reminder = Val(Label2.Caption());
+  const bool blinks = flagOn(static_cast<int>(HudongFlag::ReminderBlink));
+  if (reminder < secs) {
+    Timer2.setEnabled(false);
+  } else if (reminder == secs) {
+    // The reminder second runs once: the next tick comes a whole second later.
+    Timer1.setInterval(1000);
+    if (flagOn(static_cast<int>(HudongFlag::ReminderSound))) PlayMusic(app_, soundPath());
+    if (blinks) Timer2.setEnabled(true);
+  } else if (secs <= 0) {
+    Label3.setCaption("");
+    Timer1.setEnabled(false);
+    Timer2.setEnabled(false);
+    Picture4.setVisible(false);
+    Timer4.setEnabled(true);
+    return;
+  } else if (blinks) {
+    Timer2.setEnabled(true);
+  }
+  if (!Timer2.Enabled()) Picture4.setVisible(true);
+}
+
+void FrmHudong::showremaintime() {
+  const auto s = static_cast<std::int32_t>(std::floor(Val(Label5.Caption()) / 1000));
+  const double t = SecondsToTime(s);
+  const std::string text = minutesAndSeconds(Minute(t), Second(t));
+  Label8.setCaption(text);
+  ShowStatue(text, displaySize());
+}
+
+void FrmHudong::Timer2_Timer() {
+  Label3.setCaption("1");
+  blinkBlank_ = !blinkBlank_;
+  Picture4.setVisible(!blinkBlank_);
+}
+
+// One shot, 100 ms after zero: "时间到" in red, centred, with the preset's sound.
+void FrmHudong::Timer4_Timer() {
+  auto attempt = [this](auto&& step) { Attempt(app_, "Frm_hudong.Timer4", step); };
+  Timer4.setEnabled(false);
+  Picture4.setVisible(false);
+  attempt([&] { SetTopmost(app_, *this); });
+  blinkBlank_ = false;
+  attempt([&] {
+    Picture4.setForeColor(kTimeUpColour);
+    changcolor(kTimeUpColour);
+  });
+  int size = 0;
+  attempt([&] {
+    Label8.setCaption(kTimeUp);
+    platform::FontSpec font = Label8.Font();
+    font.size = std::min(font.size, 320.0);
+    Label8.setFont(font);
+    size = CInt(font.size);
+  });
+  attempt([&] { ShowStatue(kTimeUp, size); });
+  attempt([&] { placeCentred(); });
+  Picture4.setVisible(true);
+  attempt([&] {
+    if (!Label6.Caption().empty()) PlayMusic(app_, soundPath());
+  });
+}
+
+// Time since the last tick is not counted: the banked time is the elapsed time of that tick.
+void FrmHudong::pauseOrContinue() {
+  platform::MenuItem& item = pauseItem(app_);
+  Label9(0).setCaption(Label9(1).Caption());
+  if (item.Caption() == kPauseCaption) {
+    item.setCaption(kContinueCaption);
+    Timer1.setEnabled(false);
+    Timer2.setEnabled(false);
+    Picture4.setVisible(true);
+  } else if (Label8.Caption() != kTimeUp) {
+    item.setCaption(kPauseCaption);
+    takeStartMark();
+    Timer1.setEnabled(true);
+    if (Label3.Caption() == "1") Timer2.setEnabled(true);
+  }
+}
+
+void FrmHudong::closeCountdown() {
+  Label1.setCaption("");
+  move(-screenWidthTwips() - 10000, -screenHeightTwips() - 20000, Width(), Height());
+  for (platform::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4}) t->setEnabled(false);
+  platform::FontSpec font = Label8.Font();
+  font.size = 80;
+  Label8.setFont(font);
+  StopMusic(app_, soundPath());
+}
+
+}  // namespace horalix

@@ -1,0 +1,70 @@
+// The five interaction presets, one section of TimeData.db each ("hudongset1" to "hudongset5"),
+// with the keys id, sname, checkvalue, Ttime, Fontselect and soundname. Each reader has its own
+// defaults for a missing key or an empty value: the menu, the start of a countdown and the
+// settings window see a bare file differently.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace horalix {
+
+namespace platform {
+class FileSystem;
+}
+
+// The INI file and the files service through which every preset is read and written.
+struct PresetFile {
+  platform::FileSystem& files;
+  std::string path;  // the program folder's TimeData.db
+};
+
+// "hudongset" followed by the preset number in decimal: "hudongset3".
+std::string HudongSection(int number);
+
+// One character of a preset's checkvalue, by 1-based position.
+enum class HudongFlag : int {
+  InUse = 1,          // shown in the interaction menu
+  AutoStart = 2,      // counts at once when shown
+  ReminderSound = 3,  // plays the sound at the reminder second
+  FourthBox = 4,      // kept for the settings window only
+  ReminderBlink = 5,  // blinks during the reminder phase
+};
+bool HudongFlagOn(const std::string& checkvalue, HudongFlag flag);
+
+// What the start of a countdown reads of a preset; missing values give "11111", "5",
+// "Trebuchet MS\300\9\12632256" and "alarm.wav".
+struct HudongPreset {
+  std::string checkvalue;
+  std::string Ttime;
+  std::string Fontselect;
+  std::string soundname;
+};
+HudongPreset ReadHudongPresetForStart(const PresetFile& file, int number);
+inline constexpr const char* kStartFontselect = "Trebuchet MS\\300\\9\\12632256";
+
+// What the interaction menu reads: the duration text (default "00:01:00") and the flags
+// (default "00000").
+struct HudongMenuEntry {
+  std::string sname;
+  std::string checkvalue;
+};
+HudongMenuEntry ReadHudongMenuEntry(const PresetFile& file, int number);
+
+// Writes the six keys of the preset's section in the order id, sname, checkvalue, Ttime,
+// Fontselect, soundname. A write that fails is passed over and the next is still written.
+void SaveHudongSet(const PresetFile& file, std::int16_t number, const std::string& sname,
+                   const std::string& checkvalue, std::int16_t Ttime, const std::string& Fontselect,
+                   const std::string& soundname);
+
+// Reads the section back and tells whether it holds exactly these values: id and Ttime as
+// numbers (a value that is not a number is a difference), the texts case-sensitively.
+bool ReadHudongSet(const PresetFile& file, std::int16_t number, const std::string& sname,
+                   const std::string& checkvalue, std::int16_t Ttime, const std::string& Fontselect,
+                   const std::string& soundname);
+
+// The duration text of a preset for its section: minutes and seconds (each the whole part of
+// the absolute value) as "0:MM:SS"; 5 and 30 give "0:05:30".
+std::string HudongDurationText(double minutes, double seconds);
+
+}  // namespace horalix
