@@ -3,6 +3,7 @@
 // stops and a clock that is meant to stay hidden goes back to its parked place. The mirror
 // blinks in step with the clock.
 #include "app/app.h"
+#include "app/attempt.h"
 #include "app/setting_readers.h"
 #include "clock/time_glass.h"
 #include "clock/time_glass_two.h"
@@ -20,7 +21,9 @@ void TimeGlass::Timer3_Timer() {
       ShowStatue("", size);
       if (ReadSecondScreen(app_) == 1) mirror.ShowStatue("", size + MirrorSizeAdd);
     } else {
-      Label_change();
+      // A text that cannot be made (an option string too short or not digits) leaves the face
+      // as it was for this half-period; the counters below still run down, so the blink ends.
+      Attempt(app_, "time_glass.Timer3", [&] { Label_change(); });
     }
   }
   if (count <= 0) {
