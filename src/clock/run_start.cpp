@@ -18,6 +18,7 @@
 #include "app/time_value.h"
 #include "app/window_utilities.h"
 #include "clock/display_format.h"
+#include "clock/face_colour.h"
 #include "clock/time_glass.h"
 #include "clock/time_glass_two.h"
 #include "main/clock_mark.h"
@@ -45,14 +46,6 @@ bool met(Condition&& condition) {
 }
 bool flagMet(const std::string& options, int position) {
   return met([&] { return CInt(Mid(options, position, 1)) == 1; });
-}
-
-// The face colour: a palette entry by the index in characters 4-5 of Fontselect, or the custom
-// colour after its first 8 characters when the index is 17 or more.
-std::uint32_t FaceColour(const std::string& fontselect) {
-  const int index = static_cast<int>(Val(Mid(fontselect, 4, 2)));
-  if (index < 17) return ColorByIndex(index);
-  return static_cast<std::uint32_t>(CLng(Val(Mid(fontselect, 9))));
 }
 
 // A label's font did not take: a face other than the one asked, or a size far from it.
