@@ -8,6 +8,8 @@ packages=(
   # native build and tests
   cmake ninja-build g++ make googletest libgtest-dev libbenchmark-dev libsqlite3-dev
   clang-format
+  # fuzz targets: clang with libFuzzer and the sanitizers' runtime
+  clang libclang-rt-14-dev
   # Windows builds: MinGW-w64 with POSIX threads; SQLite amalgamation from Debian's source
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64 dpkg-dev tcl
   # files of the program folder: database, help file, sounds, pictures
