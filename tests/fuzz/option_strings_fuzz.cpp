@@ -22,14 +22,6 @@ std::vector<std::string> Seeds() { return RecordSeeds(); }
 
 namespace {
 
-template <class F>
-void allowRuntimeError(F&& f) {
-  try {
-    f();
-  } catch (const RuntimeError&) {
-  }
-}
-
 // The readers alone: each gives a value or a runtime error, and values stay in their ranges.
 void decoders(const SettingsBlock& s) {
   for (const std::string* options : {&s.checkvalue, &s.optvalue, &s.AImode})

@@ -9,18 +9,6 @@
 
 namespace horalix::fuzz {
 
-namespace {
-
-template <class F>
-void allowRuntimeError(F&& f) {
-  try {
-    f();
-  } catch (const RuntimeError&) {
-  }
-}
-
-}  // namespace
-
 std::vector<std::string> FieldLines(const std::string& text, std::size_t count) {
   std::vector<std::string> out;
   std::size_t start = 0;

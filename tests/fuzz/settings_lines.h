@@ -8,9 +8,19 @@
 #include <string>
 #include <vector>
 
+#include "app/runtime_error.h"
 #include "app/settings_block.h"
 
 namespace horalix::fuzz {
+
+// Runs f; a runtime error (the program's own conversion failures) is an allowed outcome.
+template <class F>
+void allowRuntimeError(F&& f) {
+  try {
+    f();
+  } catch (const RuntimeError&) {
+  }
+}
 
 // The first `count` lines of a text, "\n" apart; missing lines are empty.
 std::vector<std::string> FieldLines(const std::string& text, std::size_t count);
