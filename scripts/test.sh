@@ -3,11 +3,12 @@
 #   bash scripts/test.sh
 # 1. scripts/install-deps.sh (apt-get, only for missing packages)
 # 2. scripts/fetch-sqlite.sh (SQLite amalgamation for the Windows builds, once)
-# 3. native build, then its tests with ctest (GoogleTest programs and package checks)
-# 4. the fuzz targets (scripts/fuzz.sh ci): a few seconds each over their committed corpus; each
+# 3. the include check: every include of src/ along the direction of the layers (one test)
+# 4. native build, then its tests with ctest (GoogleTest programs and package checks)
+# 5. the fuzz targets (scripts/fuzz.sh ci): a few seconds each over their committed corpus; each
 #    target counts as one test
-# 5. win32-x64 and win32-x86 builds (dist/win32-x64, dist/win32-x86)
-# 6. tests/wine/run.sh, when present: end-to-end tests of dist/win32-x64 under wine64; it ends
+# 6. win32-x64 and win32-x86 builds (dist/win32-x64, dist/win32-x86)
+# 7. tests/wine/run.sh, when present: end-to-end tests of dist/win32-x64 under wine64; it ends
 #    with a line "N passed, M failed", which is added to the totals (without one, its exit code
 #    counts as one test)
 # Ends with "N passed, M failed" over all tests, and exits non-zero on any failure.
@@ -31,6 +32,13 @@ section() { echo; echo "==== $* ($((SECONDS - started)) s)"; }
 section "dependencies"
 bash scripts/install-deps.sh || fatal "installing the packages"
 bash scripts/fetch-sqlite.sh || fatal "building the SQLite amalgamation"
+
+section "include check"
+if python3 scripts/check-includes.py; then
+  passed=$((passed + 1))
+else
+  failed=$((failed + 1))
+fi
 
 section "native build"
 bash scripts/build.sh native || fatal "the native build"

@@ -1,25 +1,16 @@
 #include "app/app.h"
 
-#include "bars/frm_author_wx.h"
-#include "bars/frm_black.h"
-#include "bars/frm_light.h"
-#include "bars/frm_move_background.h"
-#include "bars/frm_move_before.h"
-#include "bars/frm_process.h"
-#include "bars/frm_tishi.h"
-#include "clock/time_glass.h"
-#include "clock/time_glass_two.h"
-#include "interaction/frm_hudong.h"
-#include "interaction/frm_hudong_set.h"
-#include "main/frm_exit.h"
-#include "presets/frm_data_sum.h"
-#include "presets/frm_offtensetting.h"
-#include "settings/settings_window.h"
+#include "bars/bars.h"
+#include "clock/clock.h"
+#include "interaction/interaction.h"
+#include "main/main.h"
+#include "presets/presets.h"
+#include "settings/settings.h"
 
 namespace horalix {
 
 App::App(platform::Platform& p)
-    : platform(p),
+    : Context(p),
       frmExit_(std::make_unique<FrmExit>(*this)),
       frmProcess_(std::make_unique<FrmProcess>(*this, "Frm_process")),
       frmProcessTwo_(std::make_unique<FrmProcess>(*this, "Frm_process_two")),
@@ -39,17 +30,8 @@ App::App(platform::Platform& p)
 
 App::~App() = default;
 
-std::string App::programFolder() const { return platform.files.programFolder(); }
+platform::Form& App::runStateWindow() { return *frmExit_; }
 
-std::string App::pathInProgramFolder(const std::string& name) const {
-  std::string folder = programFolder();
-  if (folder.empty() || folder.back() != '\\') folder += '\\';
-  return folder + name;
-}
-
-void App::endProcess(int exitCode) {
-  ended_ = true;
-  platform.loop.quit(exitCode);
-}
+void App::addRunRecordRow() { AddRunRecordRow(*this); }
 
 }  // namespace horalix

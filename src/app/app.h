@@ -1,72 +1,39 @@
-// The running program: the platform it stands on, the settings record, the run variables and
-// the windows that stay loaded for the life of the process.
+// The running program: it owns the windows that stay loaded for the life of the process and
+// fills in the context that every subsystem receives.
 #pragma once
 
 #include <memory>
-#include <string>
 
-#include "app/run_variables.h"
-#include "app/settings_block.h"
 #include "platform/platform.h"
+#include "services/context.h"
 
 namespace horalix {
 
-class FrmExit;
-class FrmProcess;
-class FrmHudong;
-class TimeGlass;
-class TimeGlassTwo;
-class SettingsWindow;
-class FrmDataSum;
-class FrmOfftensetting;
-class FrmHudongSet;
-class FrmLight;
-class FrmMoveBackground;
-class FrmMoveBefore;
-class FrmAuthorWx;
-class FrmTishi;
-class FrmBlack;
-
-class App {
+class App final : public Context {
  public:
   explicit App(platform::Platform& platform);
-  ~App();
-  App(const App&) = delete;
-  App& operator=(const App&) = delete;
+  ~App() override;
 
-  platform::Platform& platform;
-  SettingsBlock settings;
-  RunVariables run;
+  FrmExit& frmExit() override { return *frmExit_; }
+  FrmProcess& frmProcess() override { return *frmProcess_; }
+  FrmProcess& frmProcessTwo() override { return *frmProcessTwo_; }
+  FrmHudong& frmHudong() override { return *frmHudong_; }
+  TimeGlass& timeGlass() override { return *timeGlass_; }
+  TimeGlassTwo& timeGlassTwo() override { return *timeGlassTwo_; }
 
-  // The program folder without a trailing "\" (a drive root keeps it), and paths inside it.
-  std::string programFolder() const;
-  std::string pathInProgramFolder(const std::string& name) const;
-  std::string iniPath() const { return pathInProgramFolder("TimeData.db"); }
+  SettingsWindow& settingsWindow() override { return *settingsWindow_; }
+  FrmDataSum& frmDataSum() override { return *frmDataSum_; }
+  FrmOfftensetting& frmOfftensetting() override { return *frmOfftensetting_; }
+  FrmHudongSet& frmHudongSet() override { return *frmHudongSet_; }
+  FrmLight& frmLight() override { return *frmLight_; }
+  FrmMoveBackground& frmMoveBackground() override { return *frmMoveBackground_; }
+  FrmMoveBefore& frmMoveBefore() override { return *frmMoveBefore_; }
+  FrmAuthorWx& frmAuthorWx() override { return *frmAuthorWx_; }
+  FrmTishi& frmTishi() override { return *frmTishi_; }
+  FrmBlack& frmBlack() override { return *frmBlack_; }
 
-  // The six windows that Main opens, in the order it opens them.
-  FrmExit& frmExit() { return *frmExit_; }
-  FrmProcess& frmProcess() { return *frmProcess_; }
-  FrmProcess& frmProcessTwo() { return *frmProcessTwo_; }
-  FrmHudong& frmHudong() { return *frmHudong_; }
-  TimeGlass& timeGlass() { return *timeGlass_; }
-  TimeGlassTwo& timeGlassTwo() { return *timeGlassTwo_; }
-
-  // The tool windows: loaded when a command opens them, unloaded when they close.
-  SettingsWindow& settingsWindow() { return *settingsWindow_; }
-  FrmDataSum& frmDataSum() { return *frmDataSum_; }
-  FrmOfftensetting& frmOfftensetting() { return *frmOfftensetting_; }
-  FrmHudongSet& frmHudongSet() { return *frmHudongSet_; }
-  FrmLight& frmLight() { return *frmLight_; }
-  FrmMoveBackground& frmMoveBackground() { return *frmMoveBackground_; }
-  FrmMoveBefore& frmMoveBefore() { return *frmMoveBefore_; }
-  FrmAuthorWx& frmAuthorWx() { return *frmAuthorWx_; }
-  // The time-up prompt and its backdrop: loaded for one showing, unloaded when it closes.
-  FrmTishi& frmTishi() { return *frmTishi_; }
-  FrmBlack& frmBlack() { return *frmBlack_; }
-
-  // Ends the process: the event loop returns.
-  void endProcess(int exitCode = 0);
-  bool ended() const { return ended_; }
+  platform::Form& runStateWindow() override;
+  void addRunRecordRow() override;
 
  private:
   std::unique_ptr<FrmExit> frmExit_;
@@ -85,7 +52,6 @@ class App {
   std::unique_ptr<FrmAuthorWx> frmAuthorWx_;
   std::unique_ptr<FrmTishi> frmTishi_;
   std::unique_ptr<FrmBlack> frmBlack_;
-  bool ended_ = false;
 };
 
 }  // namespace horalix

@@ -1,9 +1,9 @@
 #include "bars/bar_position.h"
 
-#include "app/attempt.h"
-#include "app/ini_read_write.h"
-#include "app/program_values.h"
-#include "app/text_runtime.h"
+#include "services/attempt.h"
+#include "services/ini_read_write.h"
+#include "services/program_values.h"
+#include "services/text_runtime.h"
 
 namespace horalix {
 
@@ -26,7 +26,7 @@ ReadSlot UnsetWhenMissing(ReadSlot slot, std::int32_t& target) {
 
 }  // namespace
 
-BarPosition ReadBarPosition(App& app, const std::string& leftKey, const std::string& topKey) {
+BarPosition ReadBarPosition(Context& app, const std::string& leftKey, const std::string& topKey) {
   BarPosition at;
   auto readIni = [&](const std::string& key) {
     return CLng(Val(variantText(IniReadWrite(app.platform.files, "readpart", app.iniPath(),

@@ -7,7 +7,7 @@
 
 namespace horalix {
 
-class App;
+class Context;
 
 // A bar position in twips; -100 in either coordinate means "not stored".
 struct BarPosition {
@@ -19,6 +19,6 @@ struct BarPosition {
 // registry, through the scripting shell and, when that fails, the registry functions. A value
 // the registry does not hold either reads as -100, so that the caller can tell "stored nowhere"
 // from a stored 0.
-BarPosition ReadBarPosition(App& app, const std::string& leftKey, const std::string& topKey);
+BarPosition ReadBarPosition(Context& app, const std::string& leftKey, const std::string& topKey);
 
 }  // namespace horalix

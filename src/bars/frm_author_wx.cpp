@@ -1,9 +1,9 @@
 #include "bars/frm_author_wx.h"
 
-#include "app/app.h"
+#include "services/context.h"
 
 namespace horalix {
 
-FrmAuthorWx::FrmAuthorWx(App& app) : Form(app.platform.forms, "Frm_Author_wx") {}
+FrmAuthorWx::FrmAuthorWx(Context& app) : Form(app.platform.forms, "Frm_Author_wx") {}
 
 }  // namespace horalix

@@ -5,11 +5,11 @@
 
 namespace horalix {
 
-class App;
+class Context;
 
 class FrmAuthorWx : public platform::Form {
  public:
-  explicit FrmAuthorWx(App& app);
+  explicit FrmAuthorWx(Context& app);
 };
 
 }  // namespace horalix

@@ -1,10 +1,9 @@
 #include "bars/frm_black.h"
 
-#include "app/app.h"
-#include "app/attempt.h"
-#include "app/window_utilities.h"
-#include "main/frm_exit.h"
-#include "main/run_state.h"
+#include "main/main.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/window_utilities.h"
 
 namespace horalix {
 
@@ -19,7 +18,7 @@ constexpr int kTaskBarCover = 3000;
 
 }  // namespace
 
-FrmBlack::FrmBlack(App& app) : Form(app.platform.forms, "Frm_black"), app_(app) {
+FrmBlack::FrmBlack(Context& app) : Form(app.platform.forms, "Frm_black"), app_(app) {
   setBorderStyle(0);
   setBackColor(kWindowBackground);
 }

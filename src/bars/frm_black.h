@@ -6,17 +6,17 @@
 
 namespace horalix {
 
-class App;
+class Context;
 
 class FrmBlack : public platform::Form {
  public:
-  explicit FrmBlack(App& app);
+  explicit FrmBlack(Context& app);
 
  protected:
   void Form_Load() override;
 
  private:
-  App& app_;
+  Context& app_;
 };
 
 }  // namespace horalix

@@ -1,10 +1,10 @@
 #include "bars/frm_light.h"
 
-#include "app/app.h"
+#include "services/context.h"
 
 namespace horalix {
 
-FrmLight::FrmLight(App& app)
+FrmLight::FrmLight(Context& app)
     : Form(app.platform.forms, "Frm_light"), Label1(addCell("Label1", -1, "0")) {}
 
 }  // namespace horalix

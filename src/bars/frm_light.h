@@ -6,11 +6,11 @@
 
 namespace horalix {
 
-class App;
+class Context;
 
 class FrmLight : public platform::Form {
  public:
-  explicit FrmLight(App& app);
+  explicit FrmLight(Context& app);
 
   // The spotlight's own hold-off counter: while it is not 0 the spotlight does not put itself
   // on top, so a menu opened over it stays visible.

@@ -1,9 +1,10 @@
 #include "bars/frm_move_background.h"
 
-#include "app/app.h"
+#include "services/context.h"
 
 namespace horalix {
 
-FrmMoveBackground::FrmMoveBackground(App& app) : Form(app.platform.forms, "Frm_move_background") {}
+FrmMoveBackground::FrmMoveBackground(Context& app)
+    : Form(app.platform.forms, "Frm_move_background") {}
 
 }  // namespace horalix

@@ -6,11 +6,11 @@
 
 namespace horalix {
 
-class App;
+class Context;
 
 class FrmMoveBackground : public platform::Form {
  public:
-  explicit FrmMoveBackground(App& app);
+  explicit FrmMoveBackground(Context& app);
 };
 
 }  // namespace horalix

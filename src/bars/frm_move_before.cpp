@@ -1,9 +1,9 @@
 #include "bars/frm_move_before.h"
 
-#include "app/app.h"
+#include "services/context.h"
 
 namespace horalix {
 
-FrmMoveBefore::FrmMoveBefore(App& app) : Form(app.platform.forms, "Frm_move_before") {}
+FrmMoveBefore::FrmMoveBefore(Context& app) : Form(app.platform.forms, "Frm_move_before") {}
 
 }  // namespace horalix

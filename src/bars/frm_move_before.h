@@ -5,11 +5,11 @@
 
 namespace horalix {
 
-class App;
+class Context;
 
 class FrmMoveBefore : public platform::Form {
  public:
-  explicit FrmMoveBefore(App& app);
+  explicit FrmMoveBefore(Context& app);
 };
 
 }  // namespace horalix

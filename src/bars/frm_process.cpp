@@ -1,10 +1,10 @@
 #include "bars/frm_process.h"
 
-#include "app/app.h"
-#include "app/attempt.h"
-#include "app/setting_readers.h"
-#include "app/window_utilities.h"
-#include "main/frm_exit.h"
+#include "main/main.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/setting_readers.h"
+#include "services/window_utilities.h"
 
 namespace horalix {
 
@@ -21,7 +21,7 @@ BarRole BarRole::extendedScreen() {
   return role;
 }
 
-FrmProcess::FrmProcess(App& app, const std::string& name)
+FrmProcess::FrmProcess(Context& app, const std::string& name)
     : Form(app.platform.forms, name),
       Label1(addControl("Label1", -1, platform::ControlKind::Label)),
       Timer1(addTimer("Timer1", 500)),

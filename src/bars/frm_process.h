@@ -15,7 +15,7 @@
 
 namespace horalix {
 
-class App;
+class Context;
 
 // The differences between the two bars, as data.
 struct BarRole {
@@ -44,7 +44,7 @@ struct BarLook {
 class FrmProcess : public platform::Form {
  public:
   // The role follows the window's name: "Frm_process_two" is the extended screen's bar.
-  FrmProcess(App& app, const std::string& name);
+  FrmProcess(Context& app, const std::string& name);
 
   platform::Control& Label1;  // the bar's text, sized to its caption, at (240, 120)
 
@@ -104,7 +104,7 @@ class FrmProcess : public platform::Form {
   // The extended screen's bar, while the second screen is in use and this bar drives it.
   FrmProcess* partner();
 
-  App& app_;
+  Context& app_;
   BarRole role_;
   BarLook look_;
   std::int16_t barStage_ = 0;

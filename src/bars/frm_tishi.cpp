@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include "app/app.h"
-#include "app/attempt.h"
-#include "app/palette.h"
-#include "app/text_runtime.h"
-#include "app/window_utilities.h"
 #include "bars/frm_black.h"
-#include "clock/time_glass.h"
+#include "clock/clock.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/palette.h"
+#include "services/text_runtime.h"
+#include "services/window_utilities.h"
 
 namespace horalix {
 
@@ -20,7 +20,7 @@ constexpr int kMinimumWidth = 3000;
 
 }  // namespace
 
-FrmTishi::FrmTishi(App& app)
+FrmTishi::FrmTishi(Context& app)
     : Form(app.platform.forms, "Frm_tishi"),
       Label2(addControl("Label2", -1, ControlKind::Label)),
       Command1(addControl("Command1", -1, ControlKind::CommandButton)),

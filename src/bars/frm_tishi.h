@@ -8,11 +8,11 @@
 
 namespace horalix {
 
-class App;
+class Context;
 
 class FrmTishi : public platform::Form {
  public:
-  explicit FrmTishi(App& app);
+  explicit FrmTishi(Context& app);
 
   // The message, sizing itself to its text.
   platform::Control& Label2;
@@ -34,7 +34,7 @@ class FrmTishi : public platform::Form {
   // Stops the timer, closes the backdrop and the prompt and puts the clock on top again.
   void closePrompt();
 
-  App& app_;
+  Context& app_;
   bool unloading_ = false;
 };
 

@@ -1,10 +1,10 @@
 // Dragging a prompt bar: the system moves the window with the pointer; the bar then clamps
 // itself to the primary screen and stores where it was dropped.
-#include "app/app.h"
-#include "app/window_positions.h"
 #include "bars/bar_position.h"
 #include "bars/frm_process.h"
-#include "main/frm_exit.h"
+#include "main/main.h"
+#include "services/context.h"
+#include "services/window_positions.h"
 
 namespace horalix {
 

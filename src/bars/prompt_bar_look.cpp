@@ -1,13 +1,13 @@
 // The prompt bar's look, read from TimeData.db [Hotkey] at load and again at every start, so
 // that a changed setting takes effect at the next show.
-#include "app/app.h"
-#include "app/attempt.h"
-#include "app/ini_read_write.h"
-#include "app/palette.h"
-#include "app/text_runtime.h"
-#include "app/window_utilities.h"
 #include "bars/frm_process.h"
-#include "clock/window_shape.h"
+#include "clock/clock.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/ini_read_write.h"
+#include "services/palette.h"
+#include "services/text_runtime.h"
+#include "services/window_utilities.h"
 
 namespace horalix {
 

@@ -1,16 +1,15 @@
 // The prompt bar's one-shot start: another window writes the alarm stage into time_glass.Label5
 // and enables Timer3; 100 ms later the bar takes its look, its display time and its first
 // caption, goes to its stored place and starts its text update and keep-on-top run.
-#include "app/app.h"
-#include "app/attempt.h"
-#include "app/text_runtime.h"
-#include "app/time_conversions.h"
 #include "bars/bar_position.h"
 #include "bars/frm_process.h"
 #include "bars/prompt_bar_text.h"
-#include "clock/time_glass.h"
-#include "main/frm_exit.h"
-#include "main/run_state.h"
+#include "clock/clock.h"
+#include "main/main.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/text_runtime.h"
+#include "services/time_conversions.h"
 
 namespace horalix {
 

@@ -3,16 +3,15 @@
 
 #include <vector>
 
-#include "app/app.h"
-#include "app/attempt.h"
-#include "app/format_picture.h"
-#include "app/text_runtime.h"
-#include "app/time_conversions.h"
-#include "app/time_value.h"
 #include "bars/frm_process.h"
-#include "clock/time_glass.h"
-#include "main/frm_exit.h"
-#include "main/run_state.h"
+#include "clock/clock.h"
+#include "main/main.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/format_picture.h"
+#include "services/text_runtime.h"
+#include "services/time_conversions.h"
+#include "services/time_value.h"
 
 namespace horalix {
 

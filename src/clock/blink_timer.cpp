@@ -2,11 +2,11 @@
 // runs down, and the reminder lasts while BlinkHold runs down. When both have run out the blink
 // stops and a clock that is meant to stay hidden goes back to its parked place. The mirror
 // blinks in step with the clock.
-#include "app/app.h"
-#include "app/attempt.h"
-#include "app/setting_readers.h"
 #include "clock/time_glass.h"
 #include "clock/time_glass_two.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/setting_readers.h"
 
 namespace horalix {
 

@@ -2,12 +2,12 @@
 
 #include <exception>
 
-#include "app/app.h"
-#include "app/runtime_error.h"
-#include "app/text_runtime.h"
 #include "clock/window_shape.h"
-#include "main/frm_exit.h"
+#include "main/main.h"
 #include "platform/forms.h"
+#include "services/context.h"
+#include "services/runtime_error.h"
+#include "services/text_runtime.h"
 
 namespace horalix {
 
@@ -62,7 +62,7 @@ ClockFaceControls addFaceControls(platform::Form& window) {
   return c;
 }
 
-ClockFace::ClockFace(App& app, platform::Form& window, int blankFromMillis,
+ClockFace::ClockFace(Context& app, platform::Form& window, int blankFromMillis,
                      platform::Form* pictureOwner)
     : app_(app),
       window_(window),

@@ -5,12 +5,12 @@
 // of the window's rounded outline. Every statement is attempted on its own.
 #include <algorithm>
 
-#include "app/app.h"
-#include "app/attempt.h"
-#include "app/settings_record.h"
-#include "app/window_utilities.h"
 #include "clock/time_glass.h"
-#include "main/clock_placement.h"
+#include "main/main.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/settings_record.h"
+#include "services/window_utilities.h"
 
 namespace horalix {
 

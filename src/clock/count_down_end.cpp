@@ -2,23 +2,19 @@
 // the count-down time is banked and the next segment's start is taken; then the after-zero
 // action chosen at the run start runs: the overtime count, the stop, the cycle (the same timer
 // or the next preset again), or the end of a count that has lost its run.
-#include "app/app.h"
-#include "app/attempt.h"
-#include "app/format_picture.h"
-#include "app/setting_readers.h"
-#include "app/sound_playback.h"
-#include "app/text_runtime.h"
-#include "app/time_value.h"
-#include "bars/frm_process.h"
+#include "bars/bars.h"
 #include "clock/display_format.h"
 #include "clock/run_stop.h"
 #include "clock/time_glass.h"
 #include "clock/time_glass_two.h"
-#include "main/clock_mark.h"
-#include "main/clock_placement.h"
-#include "main/end_of_run.h"
-#include "main/frm_exit.h"
-#include "main/run_state.h"
+#include "main/main.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/format_picture.h"
+#include "services/setting_readers.h"
+#include "services/sound_playback.h"
+#include "services/text_runtime.h"
+#include "services/time_value.h"
 
 namespace horalix {
 
@@ -37,7 +33,7 @@ void armZeroReminder(Window& window, bool flash) {
   window.Timer2.setEnabled(true);
 }
 
-void startOvertime(App& app, TimeGlass& clock) {
+void startOvertime(Context& app, TimeGlass& clock) {
   auto attempt = [&app](auto&& statement) { Attempt(app, kWhere, statement); };
   const std::string& c = app.settings.checkvalue;
   auto on = [&c](int position) { return OptionOn(c, position); };
@@ -96,7 +92,7 @@ void startOvertime(App& app, TimeGlass& clock) {
 
 // The steps that the stop and the cycle share: the final text, the record, the count stopped
 // and the interaction window parked.
-void stopCount(App& app, TimeGlass& clock) {
+void stopCount(Context& app, TimeGlass& clock) {
   auto attempt = [&app](auto&& statement) { Attempt(app, kWhere, statement); };
   // Zero left, or the whole set length when the clock shows the time spent.
   attempt([&] {
@@ -112,19 +108,19 @@ void stopCount(App& app, TimeGlass& clock) {
 }
 
 // Tool windows closed and the time-up prompt, when the after-zero option at `option` asks.
-void closeAndPrompt(App& app, int option) {
+void closeAndPrompt(Context& app, int option) {
   if (!OptionOn(app.settings.checkvalue, 1) || !OptionOn(app.settings.optvalue, option)) return;
   CloseToolWindows(app, false);
   ShowTimeUpPrompt(app);
 }
 
-void stopRun(App& app, TimeGlass& clock) {
+void stopRun(Context& app, TimeGlass& clock) {
   stopCount(app, clock);
   Attempt(app, kWhere, [&] { closeAndPrompt(app, 8); });
   Attempt(app, kWhere, [&] { EndTiming(app); });
 }
 
-void cycleRun(App& app, TimeGlass& clock) {
+void cycleRun(Context& app, TimeGlass& clock) {
   stopCount(app, clock);
   Attempt(app, kWhere, [&] {
     const std::string& c = app.settings.checkvalue;
@@ -139,7 +135,7 @@ void cycleRun(App& app, TimeGlass& clock) {
 
 // A count whose binding was cleared: the run is recorded and ended, and the run start, armed
 // again, finds no run and leaves the clock idle.
-void endUnboundRun(App& app, TimeGlass& clock) {
+void endUnboundRun(Context& app, TimeGlass& clock) {
   RecordRun(app, clock);
   Attempt(app, kWhere, [&] { HideInteraction(app); });
   for (platform::Timer* t : {&clock.Timer1, &clock.Timer2, &clock.Timer3, &clock.Timer4}) {

@@ -2,20 +2,19 @@
 // state, shows the count, starts the reminder stages (flash, prompt bar, sound) and ends the
 // count when less than a second remains. It ticks every 200 ms, and once 1000 ms after a stage
 // so that the next tick falls in the following second.
-#include "app/app.h"
-#include "app/attempt.h"
-#include "app/format_picture.h"
-#include "app/runtime_error.h"
-#include "app/sound_playback.h"
-#include "app/text_runtime.h"
-#include "app/time_conversions.h"
-#include "app/time_value.h"
-#include "app/window_utilities.h"
-#include "bars/frm_process.h"
+#include "bars/bars.h"
 #include "clock/display_format.h"
 #include "clock/time_glass.h"
-#include "main/frm_exit.h"
-#include "main/run_state.h"
+#include "main/main.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/format_picture.h"
+#include "services/runtime_error.h"
+#include "services/sound_playback.h"
+#include "services/text_runtime.h"
+#include "services/time_conversions.h"
+#include "services/time_value.h"
+#include "services/window_utilities.h"
 
 namespace horalix {
 

@@ -2,22 +2,18 @@
 // publishes the elapsed time in the run state and shows it; once the overtime has lasted its set
 // span the run stops (and, when cycling, starts again). A count that has lost its run is stopped,
 // recorded and the run start armed again.
-#include "app/app.h"
-#include "app/attempt.h"
-#include "app/format_picture.h"
-#include "app/setting_readers.h"
-#include "app/sound_playback.h"
-#include "app/text_runtime.h"
-#include "app/time_value.h"
-#include "app/window_utilities.h"
 #include "clock/display_format.h"
 #include "clock/run_stop.h"
 #include "clock/time_glass.h"
-#include "main/clock_placement.h"
-#include "main/end_of_run.h"
-#include "main/frm_exit.h"
-#include "main/run_state.h"
-#include "main/slide_show_end.h"
+#include "main/main.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/format_picture.h"
+#include "services/setting_readers.h"
+#include "services/sound_playback.h"
+#include "services/text_runtime.h"
+#include "services/time_value.h"
+#include "services/window_utilities.h"
 
 namespace horalix {
 
@@ -28,7 +24,7 @@ constexpr const char* kWhere = "time_glass.Timer4";
 // Whether the overtime has reached its end: the end is on (the zero reminder and a span above
 // 0) and the elapsed whole seconds have come to the span. The first tick at or past it ends
 // the overtime, also when no tick fell in the span's own second.
-bool overtimeOver(App& app, std::int32_t elapsed) {
+bool overtimeOver(Context& app, std::int32_t elapsed) {
   const std::int16_t action = app.run.AfterZeroAction;
   if (action != 0 && action != 2) return false;
   const std::string& c = app.settings.checkvalue;
@@ -37,7 +33,7 @@ bool overtimeOver(App& app, std::int32_t elapsed) {
 }
 
 // Banks the count-up, stops the count and records the run.
-void stopCountUp(App& app, TimeGlass& clock) {
+void stopCountUp(Context& app, TimeGlass& clock) {
   FrmExit& main = app.frmExit();
   main.Label4(2).setCaption(CStr(Val(main.Label5(2).Caption())));
   for (platform::Timer* t : {&clock.Timer1, &clock.Timer2, &clock.Timer3, &clock.Timer4}) {
@@ -48,7 +44,7 @@ void stopCountUp(App& app, TimeGlass& clock) {
 
 // The overtime's end: the run is recorded and taken down; then either the slide show ends
 // (overtime counting) or the next round starts (cycling).
-void endOvertime(App& app, TimeGlass& clock) {
+void endOvertime(Context& app, TimeGlass& clock) {
   auto attempt = [&app](auto&& statement) { Attempt(app, kWhere, statement); };
   const bool cycling = app.run.AfterZeroAction == 2;
   clock.Timer4.setInterval(1000);

@@ -7,7 +7,7 @@
 
 namespace horalix {
 
-class App;
+class Context;
 
 // The format chosen by optvalue characters 3, 4 and 5; the last of them that is 1 wins, none
 // gives 3. A character that is missing or not a number raises TypeMismatch.
@@ -20,6 +20,6 @@ std::string CountText(int format, int hours, int minutes, int seconds);
 std::string ClockText(std::int32_t ms);
 
 // The time of day: "hh:mm" in format 2, "hh:mm:ss" otherwise.
-std::string TimeOfDayText(App& app, int format);
+std::string TimeOfDayText(Context& app, int format);
 
 }  // namespace horalix

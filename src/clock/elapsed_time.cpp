@@ -6,16 +6,15 @@
 #include <limits>
 #include <optional>
 
-#include "app/app.h"
-#include "app/attempt.h"
-#include "app/program_values.h"
-#include "app/runtime_error.h"
-#include "app/text_runtime.h"
-#include "app/time_conversions.h"
-#include "app/time_value.h"
 #include "clock/time_glass.h"
-#include "main/clock_mark.h"
-#include "main/frm_exit.h"
+#include "main/main.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/program_values.h"
+#include "services/runtime_error.h"
+#include "services/text_runtime.h"
+#include "services/time_conversions.h"
+#include "services/time_value.h"
 
 namespace horalix {
 

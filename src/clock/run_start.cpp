@@ -6,27 +6,21 @@
 #include <algorithm>
 #include <exception>
 
-#include "app/app.h"
-#include "app/attempt.h"
-#include "app/format_picture.h"
-#include "app/palette.h"
-#include "app/picture_size.h"
-#include "app/setting_readers.h"
-#include "app/sound_playback.h"
-#include "app/text_runtime.h"
-#include "app/time_conversions.h"
-#include "app/time_value.h"
-#include "app/window_utilities.h"
 #include "clock/display_format.h"
-#include "clock/face_colour.h"
 #include "clock/time_glass.h"
 #include "clock/time_glass_two.h"
-#include "main/clock_mark.h"
-#include "main/clock_placement.h"
-#include "main/end_of_run.h"
-#include "main/frm_exit.h"
-#include "main/run_state.h"
-#include "main/tray_menu.h"
+#include "main/main.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/format_picture.h"
+#include "services/palette.h"
+#include "services/picture_size.h"
+#include "services/setting_readers.h"
+#include "services/sound_playback.h"
+#include "services/text_runtime.h"
+#include "services/time_conversions.h"
+#include "services/time_value.h"
+#include "services/window_utilities.h"
 
 namespace horalix {
 
@@ -70,7 +64,7 @@ void setFont(platform::Control& c, const std::string& name, int size) {
 }  // namespace
 
 void TimeGlass::Timer5_Timer() {
-  App& app = app_;
+  Context& app = app_;
   SettingsBlock& settings = app.settings;
   FrmExit& main = app.frmExit();
   auto attempt = [&app](auto&& statement) { Attempt(app, kWhere, statement); };
@@ -277,6 +271,14 @@ void TimeGlass::layOutFirstText(bool countDown) {
   Picture2.move(0, 0, Picture2.Width(), Picture2.Height());
   Picture1.setVisible(true);
   Picture2.setVisible(true);
+}
+
+// A palette entry by the index in characters 4-5 of Fontselect, or the custom
+// colour after its first 8 characters when the index is 17 or more.
+std::uint32_t FaceColour(const std::string& fontselect) {
+  const int index = static_cast<int>(Val(Mid(fontselect, 4, 2)));
+  if (index < 17) return ColorByIndex(index);
+  return static_cast<std::uint32_t>(CLng(Val(Mid(fontselect, 9))));
 }
 
 }  // namespace horalix

@@ -4,22 +4,22 @@
 
 namespace horalix {
 
-class App;
+class Context;
 class TimeGlass;
 
 // Records the stopped run with the clock's place and the run-end sound.
-void RecordRun(App& app, TimeGlass& clock);
+void RecordRun(Context& app, TimeGlass& clock);
 
 // Closes the tool windows a stopping run takes down (the statistics window first when asked),
 // then the one open tool window the main window names.
-void CloseToolWindows(App& app, bool withStatistics);
+void CloseToolWindows(Context& app, bool withStatistics);
 
 // Shows the time-up prompt when it is switched on and has a text that is not all blanks. The
 // calling tick waits until the prompt closes; every other timer keeps running meanwhile.
-void ShowTimeUpPrompt(App& app);
+void ShowTimeUpPrompt(Context& app);
 
 // Starts the next round of a cycling run: the next preset of the presets menu when timing is
 // manual and preset cycling is chosen, otherwise the same timer again.
-void StartNextRound(App& app, TimeGlass& clock);
+void StartNextRound(Context& app, TimeGlass& clock);
 
 }  // namespace horalix

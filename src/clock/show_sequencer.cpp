@@ -4,13 +4,11 @@
 // 1 place, 2 shown, 3 settle, 4 park, 5 parked, 6 reminder.
 #include <algorithm>
 
-#include "app/app.h"
-#include "app/attempt.h"
-#include "app/text_runtime.h"
 #include "clock/time_glass.h"
-#include "main/clock_placement.h"
-#include "main/frm_exit.h"
-#include "main/run_state.h"
+#include "main/main.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/text_runtime.h"
 
 namespace horalix {
 

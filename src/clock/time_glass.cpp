@@ -1,15 +1,15 @@
 #include "clock/time_glass.h"
 
-#include "app/app.h"
-#include "app/palette.h"
-#include "app/text_runtime.h"
 #include "clock/timeout_colours.h"
+#include "services/context.h"
+#include "services/palette.h"
+#include "services/text_runtime.h"
 
 namespace horalix {
 
 using platform::ControlKind;
 
-TimeGlass::TimeGlass(App& app)
+TimeGlass::TimeGlass(Context& app)
     : Form(app.platform.forms, "time_glass"),
       Label2(addCell("Label2", -1, "1")),
       Label3(addCell("Label3", -1, "0")),

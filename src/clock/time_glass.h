@@ -10,11 +10,15 @@
 
 namespace horalix {
 
-class App;
+class Context;
+
+// The colour of the clock text: a palette entry by the index in characters 4-5 of Fontselect,
+// or the custom colour after its first 8 characters when the index is 17 or more.
+std::uint32_t FaceColour(const std::string& fontselect);
 
 class TimeGlass : public platform::Form {
  public:
-  explicit TimeGlass(App& app);
+  explicit TimeGlass(Context& app);
 
   // Moves the clock far off screen, above and to the left of the primary screen.
   void park();
@@ -112,7 +116,7 @@ class TimeGlass : public platform::Form {
   // The font size of the clock text chosen in the settings.
   int wantedSize();
 
-  App& app_;
+  Context& app_;
   // Reminder stages (bit k) that fired in this run: a stage whose second got no tick fires once
   // at the next tick, and never twice.
   unsigned firedStages_ = 0;

@@ -1,14 +1,14 @@
 #include "clock/time_glass_two.h"
 
-#include "app/app.h"
 #include "clock/time_glass.h"
 #include "clock/timeout_colours.h"
+#include "services/context.h"
 
 namespace horalix {
 
 using platform::ControlKind;
 
-TimeGlassTwo::TimeGlassTwo(App& app)
+TimeGlassTwo::TimeGlassTwo(Context& app)
     : Form(app.platform.forms, "time_glasstwo"),
       Label2(addCell("Label2", -1, "1")),
       Label3(addCell("Label3", -1, "0")),

@@ -9,11 +9,11 @@
 
 namespace horalix {
 
-class App;
+class Context;
 
 class TimeGlassTwo : public platform::Form {
  public:
-  explicit TimeGlassTwo(App& app);
+  explicit TimeGlassTwo(Context& app);
 
   void park();
 
@@ -49,7 +49,7 @@ class TimeGlassTwo : public platform::Form {
   void Form_Load() override;
 
  private:
-  App& app_;
+  Context& app_;
   // Blank half of a blink from 3000 ms of the running count on.
   ClockFace face_;
 };

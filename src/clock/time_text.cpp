@@ -1,16 +1,16 @@
 // The text the clock shows: the count in seconds, in minutes and seconds, or in hours, minutes
 // and seconds, with the overtime prefix while counting up; or the time of day when the presenter
 // switched the clock to that view.
-#include "app/app.h"
-#include "app/format_picture.h"
-#include "app/setting_readers.h"
-#include "app/text_runtime.h"
-#include "app/time_conversions.h"
-#include "app/time_value.h"
 #include "clock/display_format.h"
 #include "clock/time_glass.h"
 #include "clock/time_glass_two.h"
-#include "main/frm_exit.h"
+#include "main/main.h"
+#include "services/context.h"
+#include "services/format_picture.h"
+#include "services/setting_readers.h"
+#include "services/text_runtime.h"
+#include "services/time_conversions.h"
+#include "services/time_value.h"
 
 namespace horalix {
 
@@ -39,7 +39,7 @@ std::string ClockText(std::int32_t ms) {
          Format(Val(parts.at(2)), "00");
 }
 
-std::string TimeOfDayText(App& app, int format) {
+std::string TimeOfDayText(Context& app, int format) {
   return Format(TimeOf(app.platform.loop.localTime()), format == 2 ? "hh:mm" : "hh:mm:ss");
 }
 

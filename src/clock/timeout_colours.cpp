@@ -5,22 +5,22 @@
 #include <string>
 #include <vector>
 
-#include "app/app.h"
-#include "app/attempt.h"
-#include "app/ini_read_write.h"
-#include "app/picture_size.h"
-#include "app/setting_readers.h"
-#include "app/text_runtime.h"
-#include "app/window_utilities.h"
 #include "clock/time_glass.h"
 #include "clock/time_glass_two.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/ini_read_write.h"
+#include "services/picture_size.h"
+#include "services/setting_readers.h"
+#include "services/text_runtime.h"
+#include "services/window_utilities.h"
 
 namespace horalix {
 
 namespace {
 
 // A colour number of TimeData.db [Hotkey]; a text that is no number gives black.
-std::uint32_t overtimeColour(App& app, const char* key, const char* fallback) {
+std::uint32_t overtimeColour(Context& app, const char* key, const char* fallback) {
   const std::string text = variantText(
       IniReadWrite(app.platform.files, "readpart", app.iniPath(), "Hotkey", key, fallback));
   return static_cast<std::uint32_t>(CLng(Val(text)));
@@ -28,7 +28,7 @@ std::uint32_t overtimeColour(App& app, const char* key, const char* fallback) {
 
 // The back picture of the settings into Picture3, at most 600 x 450 pixels as the face uses
 // it; false when there is none to show.
-bool reloadBackPicture(App& app, platform::Control& Picture3) {
+bool reloadBackPicture(Context& app, platform::Control& Picture3) {
   SettingsBlock& settings = app.settings;
   const std::vector<std::string> parts = Split(settings.picturename, "\\");
   const std::string name = parts.empty() ? "" : parts[0];
@@ -46,7 +46,7 @@ bool reloadBackPicture(App& app, platform::Control& Picture3) {
 
 // The steps both windows take; `mirror` is the other window to recolour along, or none.
 template <class Window>
-void recolour(App& app, Window& window, TimeGlassTwo* mirror) {
+void recolour(Context& app, Window& window, TimeGlassTwo* mirror) {
   const char* where = "Timer8";
   window.Timer8.setEnabled(false);
   Attempt(app, where, [&] { SetTopmost(app, window); });
@@ -86,7 +86,7 @@ void recolour(App& app, Window& window, TimeGlassTwo* mirror) {
 
 }  // namespace
 
-void TimeoutColours(App& app, TimeGlass& clock) {
+void TimeoutColours(Context& app, TimeGlass& clock) {
   TimeGlassTwo* mirror = nullptr;
   Attempt(app, "Timer8", [&] {
     if (ReadSecondScreen(app) == 1) mirror = &app.timeGlassTwo();
@@ -94,6 +94,6 @@ void TimeoutColours(App& app, TimeGlass& clock) {
   recolour(app, clock, mirror);
 }
 
-void TimeoutColours(App& app, TimeGlassTwo& mirror) { recolour(app, mirror, nullptr); }
+void TimeoutColours(Context& app, TimeGlassTwo& mirror) { recolour(app, mirror, nullptr); }
 
 }  // namespace horalix

@@ -7,14 +7,14 @@
 
 namespace horalix {
 
-class App;
+class Context;
 class TimeGlass;
 class TimeGlassTwo;
 
 // The tick of the floating clock's Timer8; with the extended screen in use it also recolours
 // the mirror's text surface and background.
-void TimeoutColours(App& app, TimeGlass& clock);
+void TimeoutColours(Context& app, TimeGlass& clock);
 // The tick of the mirror's Timer8: the mirror alone.
-void TimeoutColours(App& app, TimeGlassTwo& mirror);
+void TimeoutColours(Context& app, TimeGlassTwo& mirror);
 
 }  // namespace horalix

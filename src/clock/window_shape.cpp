@@ -4,9 +4,9 @@
 #include <exception>
 #include <utility>
 
-#include "app/app.h"
-#include "app/runtime_error.h"
-#include "app/text_runtime.h"
+#include "services/context.h"
+#include "services/runtime_error.h"
+#include "services/text_runtime.h"
 
 namespace horalix {
 
@@ -40,7 +40,7 @@ std::uint32_t KeyColour(std::uint32_t textColour) {
   return static_cast<std::uint32_t>(static_cast<std::int32_t>(key));
 }
 
-void creatrange(App& app, platform::Form& window) {
+void creatrange(Context& app, platform::Form& window) {
   try {
     const std::int16_t r = CornerRadius(CornerIndex(app.settings.Fontselect));
     const auto& desktop = app.platform.desktop;
@@ -52,7 +52,7 @@ void creatrange(App& app, platform::Form& window) {
   }
 }
 
-void changcolor(App& app, platform::Form& window, platform::Control& Picture2,
+void changcolor(Context& app, platform::Form& window, platform::Control& Picture2,
                 std::uint32_t nowcolor) {
   const std::uint32_t key = KeyColour(nowcolor);
   Picture2.setBackColor(key);

@@ -8,7 +8,7 @@
 
 namespace horalix {
 
-class App;
+class Context;
 namespace platform {
 class Control;
 class Form;
@@ -28,11 +28,11 @@ std::uint32_t KeyColour(std::uint32_t textColour);
 
 // Cuts the window to a rounded rectangle over its current size: from pixel (1, 1) to
 // (w - 1, h - 1) with the corner radius of the settings. A failure leaves the previous outline.
-void creatrange(App& app, platform::Form& window);
+void creatrange(Context& app, platform::Form& window);
 
 // Paints the window and its text surface in the key colour of the text colour nowcolor and
 // keys that colour out. Errors go to the caller.
-void changcolor(App& app, platform::Form& window, platform::Control& Picture2,
+void changcolor(Context& app, platform::Form& window, platform::Control& Picture2,
                 std::uint32_t nowcolor);
 
 }  // namespace horalix

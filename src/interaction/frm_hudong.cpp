@@ -1,10 +1,10 @@
 #include "interaction/frm_hudong.h"
 
-#include "app/app.h"
+#include "services/context.h"
 
 namespace horalix {
 
-FrmHudong::FrmHudong(App& app)
+FrmHudong::FrmHudong(Context& app)
     : Form(app.platform.forms, "Frm_hudong"),
       Label6(addCell("Label6", -1, "")),
       Timer1(addTimer("Timer1", 1000)),

@@ -5,11 +5,11 @@
 
 namespace horalix {
 
-class App;
+class Context;
 
 class FrmHudong : public platform::Form {
  public:
-  explicit FrmHudong(App& app);
+  explicit FrmHudong(Context& app);
 
   // Moves the window far off screen, where it waits while no interaction countdown runs.
   void park();
@@ -23,7 +23,7 @@ class FrmHudong : public platform::Form {
   void Form_Load() override;
 
  private:
-  App& app_;
+  Context& app_;
 };
 
 }  // namespace horalix

@@ -1,9 +1,9 @@
 #include "interaction/frm_hudong_set.h"
 
-#include "app/app.h"
+#include "services/context.h"
 
 namespace horalix {
 
-FrmHudongSet::FrmHudongSet(App& app) : Form(app.platform.forms, "Frm_hudong_set") {}
+FrmHudongSet::FrmHudongSet(Context& app) : Form(app.platform.forms, "Frm_hudong_set") {}
 
 }  // namespace horalix

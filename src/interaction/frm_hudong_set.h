@@ -5,11 +5,11 @@
 
 namespace horalix {
 
-class App;
+class Context;
 
 class FrmHudongSet : public platform::Form {
  public:
-  explicit FrmHudongSet(App& app);
+  explicit FrmHudongSet(Context& app);
 };
 
 }  // namespace horalix

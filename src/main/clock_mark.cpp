@@ -1,8 +1,8 @@
 #include "main/clock_mark.h"
 
-#include "app/app.h"
-#include "app/text_runtime.h"
 #include "main/frm_exit.h"
+#include "services/context.h"
+#include "services/text_runtime.h"
 
 namespace horalix {
 
@@ -10,9 +10,9 @@ namespace {
 constexpr std::int64_t kDayMs = 86'400'000;
 }
 
-int ClockMethod(App& app) { return static_cast<int>(Val(app.frmExit().Label16.Caption())); }
+int ClockMethod(Context& app) { return static_cast<int>(Val(app.frmExit().Label16.Caption())); }
 
-std::optional<std::int32_t> ClockMark(App& app, int method) {
+std::optional<std::int32_t> ClockMark(Context& app, int method) {
   switch (method) {
     case 0:
       return static_cast<std::int32_t>(app.platform.loop.tickCount());

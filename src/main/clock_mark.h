@@ -6,15 +6,15 @@
 
 namespace horalix {
 
-class App;
+class Context;
 
 // The clock method in Frm_exit.Label16 as a number ("" reads as 0).
-int ClockMethod(App& app);
+int ClockMethod(Context& app);
 
 // "Now" by a clock method: 0 the system tick count (its 32 bits as a signed number), 1 whole
 // milliseconds since local midnight, 2 the whole seconds of the time of day times 1000. Any other
 // method takes no mark.
-std::optional<std::int32_t> ClockMark(App& app, int method);
+std::optional<std::int32_t> ClockMark(Context& app, int method);
 
 // Milliseconds from `from` to `to` by a clock method. The tick count is subtracted modulo 2^32,
 // so a segment across its wrap is not a failure; the two time-of-day methods add a day when

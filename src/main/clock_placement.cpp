@@ -1,17 +1,16 @@
 #include "main/clock_placement.h"
 
-#include "app/app.h"
-#include "app/attempt.h"
-#include "app/ini_read_write.h"
-#include "app/palette.h"
-#include "app/program_values.h"
-#include "app/setting_readers.h"
-#include "app/text_runtime.h"
-#include "app/window_utilities.h"
-#include "clock/time_glass.h"
-#include "clock/time_glass_two.h"
+#include "clock/clock.h"
 #include "main/frm_exit.h"
 #include "main/run_state.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/ini_read_write.h"
+#include "services/palette.h"
+#include "services/program_values.h"
+#include "services/setting_readers.h"
+#include "services/text_runtime.h"
+#include "services/window_utilities.h"
 
 namespace horalix {
 
@@ -22,7 +21,7 @@ struct ScreenTwips {
   int height = 0;
 };
 
-ScreenTwips screenTwips(App& app) {
+ScreenTwips screenTwips(Context& app) {
   return {app.run.ScreenWidthPx * app.platform.desktop.twipsPerPixelX(),
           app.run.ScreenHeightPx * app.platform.desktop.twipsPerPixelY()};
 }
@@ -49,7 +48,8 @@ void markShown(platform::Form& clock, platform::Timer& sequencer) {
 
 }  // namespace
 
-SavedPosition ReadSavedPosition(App& app, const std::string& leftKey, const std::string& topKey) {
+SavedPosition ReadSavedPosition(Context& app, const std::string& leftKey,
+                                const std::string& topKey) {
   SavedPosition at;
   auto readIni = [&](const std::string& key) {
     return CLng(Val(variantText(
@@ -67,7 +67,7 @@ SavedPosition ReadSavedPosition(App& app, const std::string& leftKey, const std:
   return at;
 }
 
-void ShowHideClock(App& app) {
+void ShowHideClock(Context& app) {
   platform::MenuItem& item = app.frmExit().menu_two(1);
   if (CaptionStartsWith(item, "显示")) {
     Attempt(app, "ShowHideClock", [&] { ShowClocks(app); });
@@ -78,12 +78,12 @@ void ShowHideClock(App& app) {
   }
 }
 
-void HideClocks(App& app) {
+void HideClocks(Context& app) {
   parkClock(app.timeGlass());
   if (ReadSecondScreen(app) == 1) parkClock(app.timeGlassTwo());
 }
 
-void ShowClocks(App& app) {
+void ShowClocks(Context& app) {
   TimeGlass& clock = app.timeGlass();
   setSequencer(clock, "1", "1");
   const ScreenTwips screen = screenTwips(app);
@@ -115,7 +115,7 @@ void ShowClocks(App& app) {
   Attempt(app, "ShowClocks", [&] { ApplyClockStyle(app); });
 }
 
-void MarkClocksShown(App& app) {
+void MarkClocksShown(Context& app) {
   FrmExit& main = app.frmExit();
   main.Label1.setCaption("0");
   SetCaptionPrefix(main.menu_two(1), "隐藏");
@@ -125,7 +125,7 @@ void MarkClocksShown(App& app) {
   });
 }
 
-void ApplyClockStyle(App& app) {
+void ApplyClockStyle(Context& app) {
   const int size = FontSizeByIndex(static_cast<int>(Val(Mid(app.settings.Fontselect, 2, 2))));
   const std::string text = app.timeGlass().Label11.Caption();
   Attempt(app, "ApplyClockStyle", [&] { app.timeGlass().ShowStatue(text, size); });
@@ -136,7 +136,7 @@ void ApplyClockStyle(App& app) {
   });
 }
 
-void RestoreClocks(App& app) {
+void RestoreClocks(Context& app) {
   const platform::MenuItem& item = app.frmExit().menu_two(1);
   TimeGlass& clock = app.timeGlass();
   if (CaptionStartsWith(item, "显示")) {
@@ -158,7 +158,7 @@ void RestoreClocks(App& app) {
   }
 }
 
-void RaiseClocks(App& app) {
+void RaiseClocks(Context& app) {
   SetTopmost(app, app.timeGlass());
   if (ReadSecondScreen(app) == 1) SetTopmost(app, app.timeGlassTwo());
 }

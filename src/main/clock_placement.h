@@ -8,7 +8,7 @@
 
 namespace horalix {
 
-class App;
+class Context;
 
 // A window position saved in TimeData.db [clocksite] (twips), or in the registry when either
 // key holds -100 there (also the value of a missing key).
@@ -16,24 +16,25 @@ struct SavedPosition {
   int left = -100;
   int top = -100;
 };
-SavedPosition ReadSavedPosition(App& app, const std::string& leftKey, const std::string& topKey);
+SavedPosition ReadSavedPosition(Context& app, const std::string& leftKey,
+                                const std::string& topKey);
 
 // The tray item and hot key 4: shows parked clocks, parks shown ones.
-void ShowHideClock(App& app);
+void ShowHideClock(Context& app);
 // Puts the clocks at their saved places, pulled inside the screen, and draws them.
-void ShowClocks(App& app);
+void ShowClocks(Context& app);
 // Parks the clocks and sets their sequencers to rest.
-void HideClocks(App& app);
+void HideClocks(Context& app);
 // Re-applies the current show/hide choice after a stop, the end of a run or a settings change;
 // with the option to hide the clocks while no count runs, they show only while one counts.
-void RestoreClocks(App& app);
+void RestoreClocks(Context& app);
 // Ends the keep-on-top hold-off, marks the clocks shown and starts each clock's sequencer unless
 // it is already at work.
-void MarkClocksShown(App& app);
+void MarkClocksShown(Context& app);
 // Draws both clocks with their current text at the configured size; the extended screen's clock
 // is drawn larger by the configured amount.
-void ApplyClockStyle(App& app);
+void ApplyClockStyle(Context& app);
 // Puts both clock windows on top (unless the hold-off says otherwise).
-void RaiseClocks(App& app);
+void RaiseClocks(Context& app);
 
 }  // namespace horalix

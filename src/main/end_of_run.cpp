@@ -1,28 +1,26 @@
 #include "main/end_of_run.h"
 
-#include "app/app.h"
-#include "app/attempt.h"
-#include "app/program_values.h"
-#include "app/setting_readers.h"
-#include "app/sound_playback.h"
-#include "app/text_runtime.h"
-#include "bars/frm_process.h"
-#include "interaction/frm_hudong.h"
-#include "interaction/frm_hudong_set.h"
+#include "bars/bars.h"
+#include "interaction/interaction.h"
 #include "main/clock_placement.h"
 #include "main/frm_exit.h"
 #include "main/run_state.h"
 #include "main/slide_show_end.h"
 #include "main/tray_menu.h"
-#include "presets/frm_data_sum.h"
-#include "presets/frm_offtensetting.h"
-#include "settings/settings_window.h"
+#include "presets/presets.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/program_values.h"
+#include "services/setting_readers.h"
+#include "services/sound_playback.h"
+#include "services/text_runtime.h"
+#include "settings/settings.h"
 
 namespace horalix {
 
 namespace {
 
-void stopInteractionSound(App& app) {
+void stopInteractionSound(Context& app) {
   StopMusic(app, app.pathInProgramFolder("sounds\\" + app.frmHudong().Label6.Caption()));
 }
 
@@ -46,7 +44,7 @@ std::vector<std::string> HandOverValues(int documentKind) {
   }
 }
 
-void EndTiming(App& app) {
+void EndTiming(Context& app) {
   FrmExit& main = app.frmExit();
   for (platform::Form* tool : {static_cast<platform::Form*>(&app.frmDataSum()),
                                static_cast<platform::Form*>(&app.frmHudongSet()),
@@ -74,23 +72,25 @@ void EndTiming(App& app) {
   Attempt(app, "EndTiming", [&] { RestoreClocks(app); });
 }
 
-void HideProcessBars(App& app) {
+void HideProcessBars(Context& app) {
   const int screenWidth = app.run.ScreenWidthPx * app.platform.desktop.twipsPerPixelX();
   // The extended screen is taken to lie right of the primary one and to be as wide.
   const struct {
     FrmProcess& bar;
     int offset;
   } bars[] = {{app.frmProcess(), 0}, {app.frmProcessTwo(), screenWidth}};
-  for (const auto& [bar, offset] : bars) {
-    for (platform::Timer* t : {&bar.Timer1, &bar.Timer2, &bar.Timer3, &bar.Timer4}) {
-      t->setEnabled(false);
-    }
-    bar.setLeft((screenWidth - bar.Width()) / 2 + offset);
-    bar.setTop(-bar.Height() - 2000);
-  }
+  for (const auto& [bar, offset] : bars) ParkProcessBar(bar, screenWidth, offset, 2000);
 }
 
-void HideInteraction(App& app) {
+void ParkProcessBar(FrmProcess& bar, int screenWidth, int offset, int distance) {
+  for (platform::Timer* t : {&bar.Timer1, &bar.Timer2, &bar.Timer3, &bar.Timer4}) {
+    t->setEnabled(false);
+  }
+  bar.setLeft((screenWidth - bar.Width()) / 2 + offset);
+  bar.setTop(-bar.Height() - distance);
+}
+
+void HideInteraction(Context& app) {
   FrmHudong& window = app.frmHudong();
   window.setTop(-50000);
   window.setLeft(-window.Width() - 60000);

@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-#include "app/app.h"
-#include "app/registry_routines.h"
+#include "services/context.h"
+#include "services/registry_routines.h"
 
 namespace horalix {
 
@@ -22,7 +22,7 @@ Control& textBox(platform::Form& form, const std::string& name, const std::strin
 }  // namespace
 
 // The cells start with the values of the window's design, before any code runs.
-FrmExit::FrmExit(App& app)
+FrmExit::FrmExit(Context& app)
     : Form(app.platform.forms, "Frm_exit"),
       Lab_time_state(addCell("Lab_time_state", -1, "")),
       Label1(addCell("Label1", -1, "0")),
@@ -36,6 +36,7 @@ FrmExit::FrmExit(App& app)
       Timer3(addTimer("Timer3", 1000)),
       Timer4(addTimer("Timer4", 1000)),
       Timer5(addTimer("Timer5", 300)),
+      Label12(addCell("Label12", -1, "12")),
       menu(menuRoot().add("menu", -1, "Horalix")),
       ppt_hudong(menuRoot().add("ppt_hudong", -1, "互动")),
       app_(app) {
@@ -47,6 +48,9 @@ FrmExit::FrmExit(App& app)
   addCell("Label13", 0, "0");
   for (int i = 1; i <= 6; ++i) addCell("Label13", i, "");
   Pic1.setVisible(false);
+  Timer3.onTick = [this] { Timer3_Timer(); };
+  Timer4.onTick = [this] { Timer4_Timer(); };
+  Timer5.onTick = [this] { Timer5_Timer(); };
   buildMenus();
 }
 

@@ -13,11 +13,11 @@
 
 namespace horalix {
 
-class App;
+class Context;
 
 class FrmExit : public platform::Form {
  public:
-  explicit FrmExit(App& app);
+  explicit FrmExit(Context& app);
 
   // ---- Run-state cells (hidden labels and a text box; text is the contract) ----
 
@@ -53,6 +53,15 @@ class FrmExit : public platform::Form {
   platform::Timer& Timer3;  // sibling-program watch
   platform::Timer& Timer4;  // document watch
   platform::Timer& Timer5;  // automatic-run end watch
+
+  // Stage-sound names of the last automatic start, joined by "\"; only the document watch
+  // reads and writes it.
+  platform::Control& Label12;
+
+  // The watch ticks (document_watch.cpp, end_watch.cpp, sibling_watch.cpp).
+  void Timer3_Timer();
+  void Timer4_Timer();
+  void Timer5_Timer();
 
   // ---- Menus ----
 
@@ -110,8 +119,10 @@ class FrmExit : public platform::Form {
   void deleteClockOpen();
   void openHelp();
   void exitProgram();
+  void automaticStart(const std::string& bound);
+  void continueLastRun(const std::string& bound);
 
-  App& app_;
+  Context& app_;
 };
 
 }  // namespace horalix

@@ -1,10 +1,10 @@
 // The interaction presets in the tray menu: one item per stored preset, captioned with its
 // duration and shown while the preset is in use.
-#include "app/app.h"
-#include "app/ini_read_write.h"
-#include "app/text_helpers.h"
-#include "app/text_runtime.h"
 #include "main/frm_exit.h"
+#include "services/context.h"
+#include "services/ini_read_write.h"
+#include "services/text_helpers.h"
+#include "services/text_runtime.h"
 
 namespace horalix {
 

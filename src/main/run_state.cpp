@@ -1,19 +1,19 @@
 #include "main/run_state.h"
 
-#include "app/app.h"
-#include "app/format_picture.h"
-#include "app/text_runtime.h"
 #include "main/frm_exit.h"
+#include "services/context.h"
+#include "services/format_picture.h"
+#include "services/text_runtime.h"
 
 namespace horalix {
 
 bool OptionOn(const std::string& options, int position) { return Mid(options, position, 1) == "1"; }
 
-bool RunBound(App& app) { return Len(app.frmExit().Label13(0).Caption()) > 3; }
+bool RunBound(Context& app) { return Len(app.frmExit().Label13(0).Caption()) > 3; }
 
-bool RunCounts(App& app) { return RunBound(app) && OptionOn(app.settings.checkvalue, 1); }
+bool RunCounts(Context& app) { return RunBound(app) && OptionOn(app.settings.checkvalue, 1); }
 
-void ResetRunRecord(App& app) {
+void ResetRunRecord(Context& app) {
   FrmExit& main = app.frmExit();
   main.Label4(0).setCaption(Format(app.settings.Time_all, "hh:mm:ss"));
   for (int i = 1; i <= 3; ++i) main.Label4(i).setCaption("0");

@@ -1,7 +1,7 @@
 #include "main/slide_show_end.h"
 
-#include "app/app.h"
-#include "app/attempt.h"
+#include "services/attempt.h"
+#include "services/context.h"
 
 namespace horalix {
 
@@ -26,7 +26,7 @@ int SlideShowCaptionCount(const std::string& title) {
   return count;
 }
 
-void EndSlideShow(App& app) {
+void EndSlideShow(Context& app) {
   platform::Desktop& desktop = app.platform.desktop;
   for (int pass = 0; pass < kPasses; ++pass) {
     // The window list is walked afresh in each pass: a show that ended no longer matches.

@@ -1,25 +1,24 @@
 #include "main/timing_control.h"
 
-#include "app/app.h"
-#include "app/attempt.h"
-#include "app/format_picture.h"
-#include "app/setting_readers.h"
-#include "app/text_runtime.h"
-#include "app/time_value.h"
-#include "clock/time_glass.h"
-#include "clock/time_glass_two.h"
+#include "clock/clock.h"
 #include "main/clock_mark.h"
 #include "main/clock_placement.h"
 #include "main/frm_exit.h"
 #include "main/run_state.h"
 #include "main/tray_menu.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/format_picture.h"
+#include "services/setting_readers.h"
+#include "services/text_runtime.h"
+#include "services/time_value.h"
 
 namespace horalix {
 
 namespace {
 
 // The count timer of the running direction: Timer1 counts down, Timer4 counts up.
-void switchCount(App& app, bool on) {
+void switchCount(Context& app, bool on) {
   const bool down = app.frmExit().Lab_time_state.Caption() == "0";
   auto pick = [down](auto& clock) -> platform::Timer& {
     return down ? clock.Timer1 : clock.Timer4;
@@ -30,7 +29,7 @@ void switchCount(App& app, bool on) {
 
 }  // namespace
 
-void StartTiming(App& app) {
+void StartTiming(Context& app) {
   FrmExit& main = app.frmExit();
   if (!main.menu_one(1).Enabled()) return;
   main.delform();
@@ -51,7 +50,7 @@ void StartTiming(App& app) {
   app.timeGlass().Timer5.setEnabled(true);
 }
 
-void PauseResume(App& app) {
+void PauseResume(Context& app) {
   FrmExit& main = app.frmExit();
   if (!RunBound(app) || !OptionOn(app.settings.checkvalue, 9)) return;
   platform::MenuItem& pauseItem = main.menu_one(2);
@@ -88,7 +87,7 @@ void PauseResume(App& app) {
   });
 }
 
-void StopTiming(App& app) {
+void StopTiming(Context& app) {
   FrmExit& main = app.frmExit();
   if (!main.menu_one(3).Enabled()) return;
   // A paused run is resumed first, so that its pause is recorded.

@@ -4,15 +4,15 @@
 
 namespace horalix {
 
-class App;
+class Context;
 
 // Starts a manual run unless one is going (the Start item is disabled while one is).
-void StartTiming(App& app);
+void StartTiming(Context& app);
 // Pauses the running count, or resumes a paused one; the pause item's caption tells which.
 // Acts only while a run is bound and pausing is allowed.
-void PauseResume(App& app);
+void PauseResume(Context& app);
 // Stops the run: a paused run is resumed first so that its pause is recorded. The count ends at
 // the clock's next tick, which finds the run unbound.
-void StopTiming(App& app);
+void StopTiming(Context& app);
 
 }  // namespace horalix

@@ -1,8 +1,8 @@
 // The notification-area icon of the main window and the clicks on it.
-#include "app/app.h"
-#include "app/attempt.h"
-#include "app/program_values.h"
 #include "main/frm_exit.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/program_values.h"
 
 namespace horalix {
 

@@ -1,25 +1,19 @@
 // The tray menu: its tree as designed and the click handlers of its three item arrays.
 #include "main/tray_menu.h"
 
-#include "app/app.h"
-#include "app/attempt.h"
-#include "app/setting_readers.h"
-#include "app/text_runtime.h"
-#include "bars/frm_author_wx.h"
-#include "bars/frm_light.h"
-#include "bars/frm_move_background.h"
-#include "bars/frm_move_before.h"
-#include "bars/frm_process.h"
-#include "clock/time_glass.h"
-#include "clock/time_glass_two.h"
-#include "interaction/frm_hudong.h"
-#include "interaction/frm_hudong_set.h"
+#include "bars/bars.h"
+#include "clock/clock.h"
+#include "interaction/interaction.h"
 #include "main/clock_placement.h"
 #include "main/frm_exit.h"
 #include "main/run_state.h"
 #include "main/timing_control.h"
-#include "presets/frm_data_sum.h"
-#include "settings/settings_window.h"
+#include "presets/presets.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/setting_readers.h"
+#include "services/text_runtime.h"
+#include "settings/settings.h"
 
 namespace horalix {
 
@@ -174,7 +168,7 @@ void FrmExit::exitProgram() {
   app_.endProcess(0);
 }
 
-void SetRunStartMenus(App& app, bool counting) {
+void SetRunStartMenus(Context& app, bool counting) {
   FrmExit& main = app.frmExit();
   const std::string& check = app.settings.checkvalue;
   const bool manual = !ReadAImode(app);
@@ -208,7 +202,7 @@ void SetRunStartMenus(App& app, bool counting) {
   }
 }
 
-void ReleaseRunMenus(App& app) {
+void ReleaseRunMenus(Context& app) {
   FrmExit& main = app.frmExit();
   const std::string& check = app.settings.checkvalue;
   main.menu_two(2).setEnabled(true);

@@ -5,14 +5,14 @@
 
 namespace horalix {
 
-class App;
+class Context;
 
 // The menus at a run start: `counting` when a run is bound and timing is switched on; otherwise
 // the run start only prepares the clock (as at launch) and the menus are those of an idle clock.
-void SetRunStartMenus(App& app, bool counting);
+void SetRunStartMenus(Context& app, bool counting);
 
 // Releases the items that a counting run locked: settings, presets (shown only when allowed and
 // at least one preset exists), statistics, help, online help and exit.
-void ReleaseRunMenus(App& app);
+void ReleaseRunMenus(Context& app);
 
 }  // namespace horalix

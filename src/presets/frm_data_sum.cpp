@@ -1,15 +1,13 @@
 #include "presets/frm_data_sum.h"
 
-#include "app/app.h"
-#include "app/setting_readers.h"
-#include "clock/time_glass.h"
-#include "clock/time_glass_two.h"
-#include "main/frm_exit.h"
-#include "main/run_state.h"
+#include "clock/clock.h"
+#include "main/main.h"
+#include "services/context.h"
+#include "services/setting_readers.h"
 
 namespace horalix {
 
-FrmDataSum::FrmDataSum(App& app) : Form(app.platform.forms, "Frm_data_sum"), app_(app) {}
+FrmDataSum::FrmDataSum(Context& app) : Form(app.platform.forms, "Frm_data_sum"), app_(app) {}
 
 // Always hands the program back to timing: automatic timing resumes its watch and re-arms the
 // clock without the start sound; manual timing gets a fresh run record and an idle clock.

@@ -6,17 +6,17 @@
 
 namespace horalix {
 
-class App;
+class Context;
 
 class FrmDataSum : public platform::Form {
  public:
-  explicit FrmDataSum(App& app);
+  explicit FrmDataSum(Context& app);
 
  protected:
   void Form_Unload(bool& cancel) override;
 
  private:
-  App& app_;
+  Context& app_;
 };
 
 }  // namespace horalix

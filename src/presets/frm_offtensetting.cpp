@@ -1,9 +1,9 @@
 #include "presets/frm_offtensetting.h"
 
-#include "app/app.h"
+#include "services/context.h"
 
 namespace horalix {
 
-FrmOfftensetting::FrmOfftensetting(App& app) : Form(app.platform.forms, "Frm_offtensetting") {}
+FrmOfftensetting::FrmOfftensetting(Context& app) : Form(app.platform.forms, "Frm_offtensetting") {}
 
 }  // namespace horalix

@@ -5,11 +5,11 @@
 
 namespace horalix {
 
-class App;
+class Context;
 
 class FrmOfftensetting : public platform::Form {
  public:
-  explicit FrmOfftensetting(App& app);
+  explicit FrmOfftensetting(Context& app);
 };
 
 }  // namespace horalix

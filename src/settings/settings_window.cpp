@@ -1,12 +1,11 @@
 #include "settings/settings_window.h"
 
-#include "app/app.h"
-#include "main/clock_placement.h"
-#include "main/frm_exit.h"
+#include "main/main.h"
+#include "services/context.h"
 
 namespace horalix {
 
-SettingsWindow::SettingsWindow(App& app)
+SettingsWindow::SettingsWindow(Context& app)
     : Form(app.platform.forms, "Settings"), Timer1(addTimer("Timer1", 200, true)), app_(app) {
   Timer1.onTick = [this] { app_.frmExit().Label1.setCaption("30"); };
 }

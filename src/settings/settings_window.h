@@ -6,11 +6,11 @@
 
 namespace horalix {
 
-class App;
+class Context;
 
 class SettingsWindow : public platform::Form {
  public:
-  explicit SettingsWindow(App& app);
+  explicit SettingsWindow(Context& app);
 
   // Every 200 ms while the window is open: holds the main window's keep-on-top hold-off at "30".
   platform::Timer& Timer1;
@@ -19,7 +19,7 @@ class SettingsWindow : public platform::Form {
   void Form_Unload(bool& cancel) override;
 
  private:
-  App& app_;
+  Context& app_;
 };
 
 }  // namespace horalix

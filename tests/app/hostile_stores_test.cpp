@@ -13,11 +13,12 @@
 #include <vector>
 
 #include "app/program_start.h"
-#include "app/settings_record.h"
 #include "main/run_state.h"
 #include "main/timing_control.h"
 #include "platform/ini_file.h"
-#include "program_fixture.h"
+#include "services/settings_record.h"
+#include "services/startup_check.h"
+#include "support/program_fixture.h"
 
 namespace horalix::test {
 namespace {

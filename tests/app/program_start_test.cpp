@@ -1,17 +1,18 @@
 #include "app/program_start.h"
+#include "services/startup_check.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "app/settings_record.h"
 #include "bars/frm_process.h"
 #include "clock/time_glass.h"
 #include "clock/time_glass_two.h"
 #include "interaction/frm_hudong.h"
 #include "main/frm_exit.h"
 #include "platform/headless/headless_platform.h"
-#include "program_fixture.h"
+#include "services/settings_record.h"
+#include "support/program_fixture.h"
 
 namespace horalix::test {
 namespace {

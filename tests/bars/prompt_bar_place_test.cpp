@@ -3,9 +3,9 @@
 #include <optional>
 #include <string>
 
-#include "app/program_values.h"
 #include "main/frm_exit.h"
 #include "prompt_bar_fixture.h"
+#include "services/program_values.h"
 
 namespace horalix::test {
 namespace {

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "app/program_fixture.h"
 #include "clock/time_glass.h"
 #include "clock/time_glass_two.h"
 #include "main/frm_exit.h"
+#include "support/program_fixture.h"
 
 namespace horalix::test {
 namespace {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/ini_read_write.h"
 #include "clock/window_shape.h"
 #include "main/main_window_fixture.h"
+#include "services/ini_read_write.h"
 
 namespace horalix::test {
 namespace {

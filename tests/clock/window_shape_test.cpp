@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "app/program_fixture.h"
-#include "app/runtime_error.h"
 #include "clock/clock_face.h"
 #include "clock/time_glass.h"
+#include "services/runtime_error.h"
+#include "support/program_fixture.h"
 
 namespace horalix::test {
 namespace {

@@ -8,11 +8,12 @@
 
 #include "app/app.h"
 #include "app/program_start.h"
-#include "app/settings_record.h"
 #include "bars/frm_tishi.h"
 #include "fuzz_seeds.h"
 #include "main/timing_control.h"
 #include "platform/headless/headless_platform.h"
+#include "services/settings_record.h"
+#include "services/startup_check.h"
 #include "settings_lines.h"
 
 namespace horalix::fuzz {

@@ -8,11 +8,11 @@
 #include <utility>
 #include <vector>
 
-#include "app/ini_read_write.h"
 #include "fuzz_seeds.h"
 #include "memory_files.h"
 #include "platform/ini_file.h"
 #include "platform/name_compare.h"
+#include "services/ini_read_write.h"
 
 namespace horalix::fuzz {
 

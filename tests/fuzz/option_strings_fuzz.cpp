@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "app/palette.h"
-#include "app/runtime_error.h"
-#include "app/text_runtime.h"
 #include "clock/display_format.h"
-#include "clock/face_colour.h"
+#include "clock/time_glass.h"
 #include "clock/window_shape.h"
 #include "fuzz_seeds.h"
 #include "main/run_state.h"
+#include "services/palette.h"
+#include "services/runtime_error.h"
+#include "services/text_runtime.h"
 #include "settings_lines.h"
 
 namespace horalix::fuzz {

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "app/picture_size.h"
 #include "fuzz_seeds.h"
 #include "memory_files.h"
+#include "services/picture_size.h"
 
 namespace horalix::fuzz {
 

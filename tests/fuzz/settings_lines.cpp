@@ -2,10 +2,10 @@
 
 #include <cstdint>
 
-#include "app/runtime_error.h"
-#include "app/settings_record.h"
-#include "app/text_runtime.h"
-#include "app/time_value.h"
+#include "services/runtime_error.h"
+#include "services/settings_record.h"
+#include "services/text_runtime.h"
+#include "services/time_value.h"
 
 namespace horalix::fuzz {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/runtime_error.h"
-#include "app/settings_block.h"
+#include "services/runtime_error.h"
+#include "services/settings_block.h"
 
 namespace horalix::fuzz {
 

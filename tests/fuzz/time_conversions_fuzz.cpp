@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "app/runtime_error.h"
-#include "app/text_runtime.h"
-#include "app/time_conversions.h"
-#include "app/time_value.h"
 #include "fuzz_seeds.h"
+#include "services/runtime_error.h"
+#include "services/text_runtime.h"
+#include "services/time_conversions.h"
+#include "services/time_value.h"
 
 namespace horalix::fuzz {
 

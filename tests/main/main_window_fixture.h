@@ -7,11 +7,12 @@
 
 #include "app/app.h"
 #include "app/program_start.h"
-#include "app/program_values.h"
-#include "app/settings_record.h"
 #include "clock/time_glass.h"
 #include "clock/time_glass_two.h"
 #include "main/frm_exit.h"
+#include "services/program_values.h"
+#include "services/settings_record.h"
+#include "services/startup_check.h"
 #include "support/headless_fixture.h"
 
 namespace horalix::test {

@@ -1,0 +1,12 @@
+// The main subsystem's public interface: the hidden main window with its tray menu and run-state
+// cells, the run state's typed accessors, the clock's placement and marks, and the ends of a run
+// and of a slide show. Other folders include this header, never the files behind it.
+#pragma once
+
+#include "main/clock_mark.h"
+#include "main/clock_placement.h"
+#include "main/end_of_run.h"
+#include "main/frm_exit.h"
+#include "main/run_state.h"
+#include "main/slide_show_end.h"
+#include "main/tray_menu.h"

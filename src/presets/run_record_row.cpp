@@ -1,0 +1,29 @@
+#include "presets/run_record_row.h"
+
+#include "presets/preset_database.h"
+#include "services/context.h"
+#include "services/format_picture.h"
+#include "services/run_record.h"
+#include "services/text_helpers.h"
+#include "services/text_runtime.h"
+
+namespace horalix {
+
+void AddRunRecordRow(Context& app) {
+  platform::Form& exit = app.runStateWindow();
+  auto cell = [&](int index) { return exit.control("Label4", index).Caption(); };
+  presets::RunRecord row;
+  row.set_time = Format(std::string_view(cell(0)), "hh:mm:ss");
+  row.use_time = RunRecordSeconds(Val(cell(1)));
+  row.out_time = RunRecordSeconds(Val(cell(2)));
+  row.pause_time = RunRecordSeconds(Val(cell(3)));
+  row.filename = cell(4);
+  presets::PresetDatabase officeData(app.platform.database, app.platform.files,
+                                     app.platform.messageBoxes, app.programFolder(),
+                                     GetDbPassword());
+  if (officeData.addRunRecord(row) == presets::DbOutcome::Failed) {
+    app.platform.log("run record row: " + officeData.lastError());
+  }
+}
+
+}  // namespace horalix

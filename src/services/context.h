@@ -1,0 +1,93 @@
+// What every subsystem receives: the platform it stands on, the settings record, the run
+// variables, the program folder, and the windows of the other subsystems it calls.
+//
+// The program's composition (app/) fills this in. The window types are only declared here; each
+// is defined in its subsystem's public header (clock/clock.h, main/main.h, bars/bars.h,
+// interaction/interaction.h, settings/settings.h, presets/presets.h), which a caller includes
+// for the members it uses. The shared services below the subsystems see only what this header
+// defines: the platform, the two records, and the run-state window as a plain form.
+#pragma once
+
+#include <string>
+
+#include "platform/forms.h"
+#include "platform/platform.h"
+#include "services/run_variables.h"
+#include "services/settings_block.h"
+
+namespace horalix {
+
+// main/main.h
+class FrmExit;
+// bars/bars.h
+class FrmProcess;
+class FrmLight;
+class FrmMoveBackground;
+class FrmMoveBefore;
+class FrmAuthorWx;
+class FrmTishi;
+class FrmBlack;
+// interaction/interaction.h
+class FrmHudong;
+class FrmHudongSet;
+// clock/clock.h
+class TimeGlass;
+class TimeGlassTwo;
+// settings/settings.h
+class SettingsWindow;
+// presets/presets.h
+class FrmDataSum;
+class FrmOfftensetting;
+
+class Context {
+ public:
+  explicit Context(platform::Platform& platform) : platform(platform) {}
+  virtual ~Context() = default;
+  Context(const Context&) = delete;
+  Context& operator=(const Context&) = delete;
+
+  platform::Platform& platform;
+  SettingsBlock settings;
+  RunVariables run;
+
+  // The program folder without a trailing "\" (a drive root keeps it), and paths inside it.
+  std::string programFolder() const;
+  std::string pathInProgramFolder(const std::string& name) const;
+  std::string iniPath() const { return pathInProgramFolder("TimeData.db"); }
+
+  // The six windows that Main opens, in the order it opens them.
+  virtual FrmExit& frmExit() = 0;
+  virtual FrmProcess& frmProcess() = 0;
+  virtual FrmProcess& frmProcessTwo() = 0;
+  virtual FrmHudong& frmHudong() = 0;
+  virtual TimeGlass& timeGlass() = 0;
+  virtual TimeGlassTwo& timeGlassTwo() = 0;
+
+  // The tool windows: loaded when a command opens them, unloaded when they close.
+  virtual SettingsWindow& settingsWindow() = 0;
+  virtual FrmDataSum& frmDataSum() = 0;
+  virtual FrmOfftensetting& frmOfftensetting() = 0;
+  virtual FrmHudongSet& frmHudongSet() = 0;
+  virtual FrmLight& frmLight() = 0;
+  virtual FrmMoveBackground& frmMoveBackground() = 0;
+  virtual FrmMoveBefore& frmMoveBefore() = 0;
+  virtual FrmAuthorWx& frmAuthorWx() = 0;
+  // The time-up prompt and its backdrop: loaded for one showing, unloaded when it closes.
+  virtual FrmTishi& frmTishi() = 0;
+  virtual FrmBlack& frmBlack() = 0;
+
+  // The hidden main window as a plain form: its hidden labels and menu items hold the run
+  // state, which the shared services read and write by name.
+  virtual platform::Form& runStateWindow() = 0;
+  // Adds the run record of the main window's cells as a row of the statistics table.
+  virtual void addRunRecordRow() = 0;
+
+  // Ends the process: the event loop returns.
+  void endProcess(int exitCode = 0);
+  bool ended() const { return ended_; }
+
+ private:
+  bool ended_ = false;
+};
+
+}  // namespace horalix

@@ -1,0 +1,74 @@
+#include "services/run_record.h"
+
+#include <vector>
+
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/format_picture.h"
+#include "services/ini_read_write.h"
+#include "services/program_values.h"
+#include "services/text_helpers.h"
+#include "services/text_runtime.h"
+#include "services/time_conversions.h"
+
+namespace horalix {
+
+std::string RunRecordSeconds(double milliseconds) {
+  return DurationText(CLng(milliseconds / 1000));
+}
+
+namespace {
+
+// Writes the clock's place and the sound name, and reads whether runs are recorded: all through
+// the scripting shell, and when any of it failed all again through the registry functions.
+std::int16_t storeAndReadTimeRecord(Context& app, std::int32_t left, std::int32_t top,
+                                    const std::string& music) {
+  std::vector<NamedValue> writes;
+  if (left > 0) writes.push_back({"clockleft", left, platform::regtype::Dword});
+  if (top > 0) writes.push_back({"clocktop", top, platform::regtype::Dword});
+  writes.push_back({"musicname", music, platform::regtype::Sz});
+
+  std::int16_t timeRecord = 0;
+  const ReadSlot recording = ReadSlot::int16("Time_Record", timeRecord);
+  ValueStore values = ProgramValues(app);
+  bool failed = false;
+  for (const NamedValue& value : writes) failed = !values.shellWrite(value) || failed;
+  const auto read = values.shellRead("Time_Record");
+  failed = !(read && recording.fromShell(*read)) || failed;
+  if (failed) {
+    for (const NamedValue& value : writes) values.registryWrite(value);
+    timeRecord = 0;
+    recording.fromRegistry(values.registryRead("Time_Record"));
+  }
+  return timeRecord;
+}
+
+}  // namespace
+
+void SaveTimeRecord(Context& app, std::int32_t left, std::int32_t top, const std::string& music) {
+  const std::string ini = app.iniPath();
+  auto writeKey = [&](const char* key, auto value) {
+    Attempt(app, "run record",
+            [&] { IniReadWrite(app.platform.files, "write", ini, "clocksite", key, value()); });
+  };
+  if (left > 0) writeKey("clockleft", [&] { return std::to_string(left); });
+  if (top > 0) writeKey("clocktop", [&] { return std::to_string(top); });
+
+  std::int16_t timeRecord = 0;
+  Attempt(app, "run record", [&] { timeRecord = storeAndReadTimeRecord(app, left, top, music); });
+
+  platform::Form& exit = app.runStateWindow();
+  writeKey("set_time", [&] { return exit.control("Label4", 0).Caption(); });
+  // The used time is rounded up from half a second; a cell that is no number fails here.
+  writeKey("use_time",
+           [&] { return RunRecordSeconds(CDbl(exit.control("Label4", 1).Caption()) + 500); });
+  writeKey("out_time", [&] { return RunRecordSeconds(Val(exit.control("Label4", 2).Caption())); });
+  writeKey("pause_time",
+           [&] { return RunRecordSeconds(Val(exit.control("Label4", 3).Caption())); });
+  writeKey("filename", [&] { return exit.control("Label4", 4).Caption(); });
+
+  if (timeRecord == 0) return;
+  Attempt(app, "run record row", [&] { app.addRunRecordRow(); });
+}
+
+}  // namespace horalix

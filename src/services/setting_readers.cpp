@@ -1,0 +1,115 @@
+#include "services/setting_readers.h"
+
+#include <optional>
+
+#include "services/context.h"
+#include "services/ini_read_write.h"
+#include "services/program_values.h"
+#include "services/runtime_error.h"
+#include "services/text_runtime.h"
+#include "services/value_store.h"
+
+namespace horalix {
+
+namespace {
+
+constexpr char kDefaultAImode[] = "01111101";
+
+// A registry option as a 16-bit number, with only its upper bound checked: a stored negative
+// number comes back unchanged.
+std::int16_t readBounded(Context& app, const std::string& name, std::int16_t highest) {
+  const std::int16_t value = ProgramValues(app).readInt16(name);
+  return value > highest ? 0 : value;
+}
+
+// The leading number of a one-character option, 0 for anything else.
+double flagValue(const std::string& options, int position) {
+  try {
+    return Val(Mid(options, position, 1));
+  } catch (const RuntimeError&) {
+    return 0;
+  }
+}
+
+// A key of TimeData.db [Hotkey], or nothing when the file is not there at all.
+std::optional<std::string> hotkeyOption(Context& app, const std::string& key,
+                                        const std::string& fallback) {
+  const std::string path = app.iniPath();
+  if (!app.platform.files.normalFileExists(path)) return std::nullopt;
+  return variantText(IniReadWrite(app.platform.files, "readpart", path, "Hotkey", key, fallback));
+}
+
+// A leading number rounded to 16 bits; a value that does not fit reads as 0.
+std::int16_t leadingInt16(const std::string& text) {
+  try {
+    return CInt(Val(text));
+  } catch (const RuntimeError&) {
+    return 0;
+  }
+}
+
+}  // namespace
+
+bool ReadAImode(Context& app) {
+  std::string& mode = app.settings.AImode;
+  mode = ProgramValues(app).readText("AImode");
+  if (Len(mode) < 8) mode = kDefaultAImode;
+  return Mid(mode, 2, 1) == "1";
+}
+
+bool ReadCheckFlag7(Context& app) {
+  return flagValue(ProgramValues(app).readText("checkvalue"), 7) == 1;
+}
+
+std::int16_t ReadClockMode(Context& app) { return readBounded(app, "clockmode", 2); }
+
+std::int16_t ReadHotkeyAdd(Context& app) {
+  const auto text = hotkeyOption(app, "add", "0");
+  if (!text) return 0;
+  // A stored value beyond 16 bits reads as 0, which is within the allowed range.
+  const std::int16_t seconds = leadingInt16(*text);
+  if (seconds < 0) return 0;
+  return seconds > 100 ? 100 : seconds;
+}
+
+bool IsPresetHotkeyOn(Context& app) {
+  const auto often = hotkeyOption(app, "often", "00");
+  if (!often) return false;
+  return flagValue(*often, 1) + flagValue(*often, 2) > 0;
+}
+
+std::string PresetHotkeyPrefix(Context& app) {
+  const auto often = hotkeyOption(app, "often", "00");
+  if (!often) return "";
+  const bool ctrl = flagValue(*often, 1) == 1;
+  const bool alt = flagValue(*often, 2) == 1;
+  std::string prefix = ctrl && alt ? "Ctrl+Alt" : ctrl ? "Ctrl" : alt ? "Alt" : "";
+  if (!prefix.empty()) prefix += "+";
+  return prefix;
+}
+
+std::int16_t ReadSecondScreen(Context& app) {
+  const std::int16_t screen = readBounded(app, "second_screen", 1);
+  // The main window's menu is built by its own load; before that there is nothing to show.
+  if (platform::MenuItem* item = app.runStateWindow().findMenu("hd_time_show")) {
+    if (screen != 0) {
+      item->setVisible(true);
+    } else {
+      item->setChecked(false);
+      item->setVisible(false);
+    }
+  }
+  return screen;
+}
+
+std::int16_t ReadClockCycle(Context& app) { return readBounded(app, "clockcycle", 2); }
+
+std::int16_t ReadTimeoutAction(Context& app) { return readBounded(app, "timeout", 4); }
+
+std::int16_t ReadOpenTogetherStop(Context& app) {
+  const auto text = hotkeyOption(app, "opentogetherstop", "0");
+  if (!text) return 0;
+  return leadingInt16(*text) != 0 ? 1 : 0;
+}
+
+}  // namespace horalix

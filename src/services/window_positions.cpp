@@ -1,0 +1,41 @@
+#include "services/window_positions.h"
+
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/ini_read_write.h"
+#include "services/program_values.h"
+
+namespace horalix {
+
+void SaveWindowPos(Context& app, const std::string& leftKey, const std::string& topKey,
+                   std::int32_t left, std::int32_t top) {
+  const std::string ini = app.iniPath();
+  Attempt(app, "window position", [&] {
+    IniReadWrite(app.platform.files, "write", ini, "clocksite", leftKey, std::to_string(left));
+  });
+  Attempt(app, "window position", [&] {
+    IniReadWrite(app.platform.files, "write", ini, "clocksite", topKey, std::to_string(top));
+  });
+  Attempt(app, "window position", [&] {
+    ProgramValues(app).writeGroup(
+        {{leftKey, left, platform::regtype::Dword}, {topKey, top, platform::regtype::Dword}});
+  });
+}
+
+void SaveClockPos(Context& app, std::int32_t left, std::int32_t top) {
+  SaveWindowPos(app, "clockleft", "clocktop", left, top);
+}
+
+void SaveClockTwoPos(Context& app, std::int32_t left, std::int32_t top) {
+  SaveWindowPos(app, "clocklefttwo", "clocktoptwo", left, top);
+}
+
+void SaveProcessPos(Context& app, std::int32_t left, std::int32_t top) {
+  SaveWindowPos(app, "processleft", "processtop", left, top);
+}
+
+void SaveProcessTwoPos(Context& app, std::int32_t left, std::int32_t top) {
+  SaveWindowPos(app, "processtwo_left", "processtwo_top", left, top);
+}
+
+}  // namespace horalix

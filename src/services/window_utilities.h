@@ -1,0 +1,38 @@
+// Small services over the desktop and the shell: opening a document or address, keeping a window
+// on top unless the program's menus or dialogs need the screen, the English keyboard layout, the
+// mouse position and layered transparency.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/desktop.h"
+
+namespace horalix {
+
+namespace platform {
+class Form;
+}
+class Context;
+
+// Opens a document, folder or web address with its associated program; when the shell cannot,
+// Explorer is started with it, minimised.
+void OpenWithShell(Context& app, const std::string& target);
+
+// Puts the window on top of all others while the hold-off counter (Frm_exit.Label1) is below 1;
+// otherwise lowers the counter by 5 and leaves the window where it is. Every window of the
+// program calls this from its timers, so the counter runs down across all of them.
+void SetTopmost(Context& app, platform::Form& window);
+
+// Switches the input language to US English, so that the hot keys' letters are what they say.
+void UseEnglishKeyboard(Context& app);
+
+// The mouse position in screen pixels ((0, 0) when the system cannot tell).
+platform::PixelPoint CursorPos(Context& app);
+
+// Makes the window layered: pixels of the key colour (0x00BBGGRR) become transparent, the rest
+// takes the opacity alpha (0 invisible to 255 opaque). An alpha outside 0 to 255 changes nothing.
+void SetTransparent(Context& app, platform::Form& window, std::uint32_t colorKey,
+                    std::int32_t alpha);
+
+}  // namespace horalix

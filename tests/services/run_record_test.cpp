@@ -1,0 +1,165 @@
+#include "services/run_record.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "main/frm_exit.h"
+#include "presets/office_data_file.h"
+#include "presets/preset_database.h"
+#include "services/time_value.h"
+#include "services/window_positions.h"
+#include "support/program_fixture.h"
+
+namespace horalix::test {
+namespace {
+
+using platform::regDwordData;
+using platform::regSzData;
+
+class RunRecordTest : public ProgramFixture {
+ protected:
+  std::string iniText() { return files.readAll(app.iniPath()).value_or(""); }
+  void createOfficeData() { createOfficeDataFile(files.realPath(programPath("OfficeData.db"))); }
+  // The run record cells of the main window: set time and the three millisecond counts.
+  void setRecord(const std::string& set, const std::string& used, const std::string& over,
+                 const std::string& paused, const std::string& document = "手动计时") {
+    app.frmExit().Label4(0).setCaption(set);
+    app.frmExit().Label4(1).setCaption(used);
+    app.frmExit().Label4(2).setCaption(over);
+    app.frmExit().Label4(3).setCaption(paused);
+    app.frmExit().Label4(4).setCaption(document);
+  }
+  // The timesum rows as their five texts.
+  std::vector<std::vector<std::string>> runRows() {
+    presets::PresetDatabase officeData{platform.database, files, messageBoxes,
+                                       files.programFolder(), "731QT908"};
+    std::vector<std::vector<std::string>> rows;
+    for (const auto& row : officeData.runRecords().table.rows) {
+      std::vector<std::string> texts;
+      for (std::size_t i = 1; i < row.size(); ++i) texts.push_back(presets::fieldText(row[i]));
+      rows.push_back(texts);
+    }
+    return rows;
+  }
+};
+
+struct RecordingCase {
+  const char* what;
+  std::optional<std::int32_t> timeRecord;
+  bool database;
+  std::size_t rows;
+};
+
+class TenSecondRun : public RunRecordTest, public testing::WithParamInterface<RecordingCase> {};
+
+TEST_P(TenSecondRun, IsRecordedAndAddsARowOnlyWithRecordingOn) {
+  const RecordingCase& c = GetParam();
+  if (c.timeRecord) storeNumber("Time_Record", *c.timeRecord);
+  if (c.database) createOfficeData();
+  // 10,500 ms rounds to the even second: 10.
+  setRecord("00:00:10", "10000", "0", "0");
+  SaveTimeRecord(app, 1200, 300, "Stop.wav");
+
+  EXPECT_EQ(iniText(),
+            "[clocksite]\r\nclockleft=1200\r\nclocktop=300\r\nset_time=00:00:10\r\n"
+            "use_time=00:00:10\r\nout_time=00:00:00\r\npause_time=00:00:00\r\n"
+            "filename=手动计时\r\n");
+  EXPECT_EQ(stored("clockleft"), regDwordData(1200));
+  EXPECT_EQ(stored("clocktop"), regDwordData(300));
+  EXPECT_EQ(stored("musicname"), regSzData("Stop.wav"));
+  if (c.database) {
+    const auto rows = runRows();
+    ASSERT_EQ(rows.size(), c.rows);
+    if (c.rows == 1) {
+      EXPECT_EQ(rows[0], (std::vector<std::string>{"00:00:10", "00:00:10", "00:00:00", "00:00:00",
+                                                   "手动计时"}));
+    }
+  }
+  EXPECT_TRUE(messageBoxes.shown().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Recording, TenSecondRun,
+                         testing::Values(RecordingCase{"on", 1, true, 1},
+                                         RecordingCase{"off", 0, true, 0},
+                                         RecordingCase{"missing", std::nullopt, true, 0},
+                                         RecordingCase{"on_without_database", 1, false, 0}),
+                         [](const auto& info) { return std::string(info.param.what); });
+
+TEST_F(RunRecordTest, DurationsOfADayOrMoreAreWrittenWithTheirHoursAndReadBack) {
+  files.writeAll(app.iniPath(), "[clocksite]\r\nuse_time=00:00:05\r\nout_time=00:00:01\r\n");
+  storeNumber("Time_Record", 1);
+  createOfficeData();
+  // 25 hours used, exactly 24 hours over, a pause of 90 s.
+  setRecord("01:00:00", "90000000", "86400000", "90000", "talk.pptx");
+  SaveTimeRecord(app, 0, 0, "");
+
+  EXPECT_EQ(iniValue("clocksite", "use_time"), "25:00:00");
+  EXPECT_EQ(iniValue("clocksite", "out_time"), "24:00:00");
+  EXPECT_EQ(iniValue("clocksite", "pause_time"), "00:01:30");
+  EXPECT_EQ(DurationSeconds(iniValue("clocksite", "use_time")), 90000);
+  const auto rows = runRows();
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(rows[0], (std::vector<std::string>{"01:00:00", "25:00:00", "24:00:00", "00:01:30",
+                                               "talk.pptx"}));
+  EXPECT_EQ(DurationSeconds(rows[0][1]), 90000);
+}
+
+TEST_F(RunRecordTest, ParkedClockAndUnreadableCellsKeepTheirStoredValues) {
+  files.writeAll(app.iniPath(), "[clocksite]\r\nclockleft=700\r\nuse_time=00:00:05\r\n");
+  storeNumber("clockleft", 700);
+  storeNumber("Time_Record", 1);
+  createOfficeData();
+  // A used time that is no number: clocksite keeps its text, the row takes 0.
+  setRecord("00:05:00", "abc", "1400", "x");
+  SaveTimeRecord(app, 0, -300, "");
+
+  EXPECT_EQ(iniText(),
+            "[clocksite]\r\nclockleft=700\r\nuse_time=00:00:05\r\nset_time=00:05:00\r\n"
+            "out_time=00:00:01\r\npause_time=00:00:00\r\nfilename=手动计时\r\n");
+  EXPECT_EQ(stored("clockleft"), regDwordData(700));
+  EXPECT_FALSE(stored("clocktop"));
+  EXPECT_EQ(stored("musicname"), regSzData(""));
+  EXPECT_EQ(runRows(), (std::vector<std::vector<std::string>>{
+                           {"00:05:00", "00:00:00", "00:00:01", "00:00:00", "手动计时"}}));
+}
+
+TEST_F(RunRecordTest, WithoutTheScriptingShellTheRegistryFunctionsStoreAndRead) {
+  scriptingShell.setAvailable(false);
+  storeNumber("Time_Record", 1);
+  createOfficeData();
+  // 1,400 ms: 2 s in clocksite (half a second added), 1 s in the row.
+  setRecord("00:00:10", "1400", "0", "0");
+  SaveTimeRecord(app, 15, 30, "end.wav");
+
+  EXPECT_EQ(stored("clockleft"), regDwordData(15));
+  EXPECT_EQ(stored("musicname"), regSzData("end.wav"));
+  EXPECT_EQ(iniValue("clocksite", "use_time"), "00:00:02");
+  ASSERT_EQ(runRows().size(), 1u);
+  EXPECT_EQ(runRows()[0][1], "00:00:01");
+}
+
+TEST_F(RunRecordTest, PositionSaversWriteBothStoresWithoutTestingTheValues) {
+  struct Case {
+    void (*save)(Context&, std::int32_t, std::int32_t);
+    const char* leftKey;
+    const char* topKey;
+  };
+  const std::vector<Case> cases = {{SaveClockPos, "clockleft", "clocktop"},
+                                   {SaveClockTwoPos, "clocklefttwo", "clocktoptwo"}};
+  for (bool shell : {true, false}) {
+    scriptingShell.setAvailable(shell);
+    for (const Case& c : cases) {
+      c.save(app, -100, shell ? 0 : 4500);
+      EXPECT_EQ(iniValue("clocksite", c.leftKey), "-100") << c.leftKey;
+      EXPECT_EQ(iniValue("clocksite", c.topKey), shell ? "0" : "4500") << c.topKey;
+      EXPECT_EQ(stored(c.leftKey), regDwordData(-100)) << c.leftKey << shell;
+      EXPECT_EQ(stored(c.topKey), regDwordData(shell ? 0 : 4500)) << c.topKey << shell;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace horalix::test
