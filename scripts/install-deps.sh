@@ -8,6 +8,8 @@ packages=(
   # native build and tests
   cmake ninja-build g++ make googletest libgtest-dev libbenchmark-dev libsqlite3-dev
   clang-format
+  # fuzz targets: clang with libFuzzer and the sanitizers' runtime
+  clang libclang-rt-14-dev
   # the include check of the layers
   python3
   # Windows builds: MinGW-w64 with POSIX threads; SQLite amalgamation from Debian's source

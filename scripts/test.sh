@@ -5,8 +5,10 @@
 # 2. scripts/fetch-sqlite.sh (SQLite amalgamation for the Windows builds, once)
 # 3. the include check: every include of src/ along the direction of the layers (one test)
 # 4. native build, then its tests with ctest (GoogleTest programs and package checks)
-# 5. win32-x64 and win32-x86 builds (dist/win32-x64, dist/win32-x86)
-# 6. tests/wine/run.sh, when present: end-to-end tests of dist/win32-x64 under wine64; it ends
+# 5. the fuzz targets (scripts/fuzz.sh ci): a few seconds each over their committed corpus; each
+#    target counts as one test
+# 6. win32-x64 and win32-x86 builds (dist/win32-x64, dist/win32-x86)
+# 7. tests/wine/run.sh, when present: end-to-end tests of dist/win32-x64 under wine64; it ends
 #    with a line "N passed, M failed", which is added to the totals (without one, its exit code
 #    counts as one test)
 # Ends with "N passed, M failed" over all tests, and exits non-zero on any failure.
@@ -54,6 +56,16 @@ fi
 # ctest failing without a failed test (a test program that cannot be listed, say) counts as one.
 ((ctest_status != 0 && ctest_failed == 0)) && ctest_failed=1
 failed=$((failed + ctest_failed))
+
+section "fuzz targets"
+bash scripts/fuzz.sh ci "${HORALIX_FUZZ_SECONDS:-5}" 2>&1 | tee build/logs/fuzz.log
+summary=$(grep -E '^fuzz: [0-9]+ passed, [0-9]+ failed' build/logs/fuzz.log | tail -n 1)
+if [[ $summary =~ ([0-9]+)\ passed,\ ([0-9]+)\ failed ]]; then
+  passed=$((passed + BASH_REMATCH[1]))
+  failed=$((failed + BASH_REMATCH[2]))
+else
+  failed=$((failed + 1))
+fi
 
 section "Windows builds"
 bash scripts/build.sh win32-x64 || fatal "the win32-x64 build"

@@ -4,6 +4,7 @@
 // blinks in step with the clock.
 #include "clock/time_glass.h"
 #include "clock/time_glass_two.h"
+#include "services/attempt.h"
 #include "services/context.h"
 #include "services/setting_readers.h"
 
@@ -20,7 +21,9 @@ void TimeGlass::Timer3_Timer() {
       ShowStatue("", size);
       if (ReadSecondScreen(app_) == 1) mirror.ShowStatue("", size + MirrorSizeAdd);
     } else {
-      Label_change();
+      // A text that cannot be made (an option string too short or not digits) leaves the face
+      // as it was for this half-period; the counters below still run down, so the blink ends.
+      Attempt(app_, "time_glass.Timer3", [&] { Label_change(); });
     }
   }
   if (count <= 0) {

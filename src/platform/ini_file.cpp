@@ -198,7 +198,7 @@ std::string IniFile::readSection(const std::string& path, const std::string& sec
     const std::string& text = doc.lines[i].text;
     if (isBlankOrComment(text)) continue;
     if (auto entry = entryOf(text))
-      listed += entry->key + "=" + unquoted(entry->value);
+      listed += entry->key + "=" + entry->value;  // quotes stay: only key reads drop them
     else
       listed += trimBlanks(text);
     listed += '\0';

@@ -24,7 +24,8 @@ class IniFile {
                          std::size_t capacity) const;
 
   // GetPrivateProfileSection: the characters it copies, not counting the final NUL: the
-  // section's lines "key=value" (lines without "=" as they stand), each followed by a NUL, cut
+  // section's lines "key=value" (values with their quotes; lines without "=" as they stand),
+  // each followed by a NUL, cut
   // so that the whole fits `capacity` characters. Empty for a missing file or section.
   std::string readSection(const std::string& path, const std::string& section,
                           std::size_t capacity) const;

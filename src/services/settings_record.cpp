@@ -35,6 +35,9 @@ template <class... F>
 struct Overloaded : F... {
   using F::operator()...;
 };
+// Spelled out for compilers without aggregate deduction (clang 14, which builds the fuzz targets).
+template <class... F>
+Overloaded(F...) -> Overloaded<F...>;
 
 // The set duration as it is stored, and read back from its text.
 std::string durationText(double time) { return Format(time, "hh:mm:ss"); }

@@ -60,6 +60,26 @@ TEST_F(ReminderBlinkTest, TheBlinkRunsItsHalfPeriodsThenParksAHiddenClock) {
   }
 }
 
+// An optvalue whose format characters are missing or not digits cannot give the time text; the
+// blink still runs its count and stops, with no error left over.
+TEST_F(ReminderBlinkTest, ABlinkWhoseTextCannotBeMadeStillEnds) {
+  start();
+  clock.Label1(1).setCaption("00:01:00");
+  for (const char* optvalue : {"1", "", "10x100100", "513"}) {
+    SCOPED_TRACE(optvalue);
+    app.settings.optvalue = optvalue;
+    clock.Label8.setCaption("1");
+    clock.Label4.setCaption("1");
+    clock.Label3.setCaption("1");
+    app.run.BlinkCount = 4;
+    app.run.BlinkHold = 4;
+    clock.Timer3.setEnabled(true);
+    loop.advance(450 * 6);
+    EXPECT_FALSE(clock.Timer3.Enabled()) << "the blink goes on";
+    EXPECT_EQ(clock.Label8.Caption(), "0");
+  }
+}
+
 TEST_F(ReminderBlinkTest, AClockPlacedByTheRunStartStaysOnScreenAfterTheReminder) {
   start();
   clock.move(1000, 1000, clock.Width(), clock.Height());

@@ -141,7 +141,7 @@ TEST_F(IniEngine, SectionListsEntriesEachEndedByNul) {
   files.writeAll(
       kIni, crlf({"[s]", " a = 1 ", "; skipped", "", "b=\"2\"", "  bare line  ", "[t]", "c=3"}));
   using namespace std::string_literals;
-  EXPECT_EQ(ini.readSection(kIni, "S", 10000), "a=1\0b=2\0bare line\0"s);
+  EXPECT_EQ(ini.readSection(kIni, "S", 10000), "a=1\0b=\"2\"\0bare line\0"s);
   EXPECT_EQ(ini.readSection(kIni, "missing", 10000), "");
   // Too small: the last entry is cut and still ends with a NUL; two less than the room.
   EXPECT_EQ(ini.readSection(kIni, "s", 8), "a=1\0b\0"s);

@@ -8,6 +8,11 @@
 //                             "<top-level hwnd>\t<class>\t<text>\t<left>,<top>,<right>,<bottom>"
 //                             (screen coordinates)
 //   probe ok <pid>            answers the message boxes of a process with OK
+//   probe usage <pid>         what the process holds: "<kernel handles> <windows>", the handles
+//                             from the system's handle list and the windows (top-level and
+//                             child) it owns. Wine 8 answers GetProcessHandleCount, GetGuiResources
+//                             and the memory counters of a process with 0, so these are counted
+//                             where Wine keeps them; memory is read on the Linux side.
 //   probe window <title>      shows a top-level window with that title, as another program's
 //                             document window, until the process is ended
 //   probe letters <text>      "letters" when the bold dialog font (a tray balloon's title)
@@ -16,9 +21,11 @@
 // Output is UTF-8. Exit code 0, or 2 on a usage error.
 #include <windows.h>
 #include <tlhelp32.h>
+#include <winternl.h>
 
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <cwchar>
 #include <string>
 #include <vector>
@@ -129,6 +136,59 @@ int answerOk(DWORD pid) {
   return 0;
 }
 
+// One entry of the system's handle list (SystemHandleInformation), as ntdll returns it.
+struct HandleEntry {
+  ULONG ownerPid;
+  BYTE objectType;
+  BYTE flags;
+  USHORT handle;
+  PVOID object;
+  ACCESS_MASK access;
+};
+
+unsigned long handleCount(DWORD pid) {
+  constexpr auto kSystemHandleInformation = static_cast<SYSTEM_INFORMATION_CLASS>(16);
+  constexpr auto kInfoLengthMismatch = static_cast<NTSTATUS>(0xC0000004L);
+  using Query = NTSTATUS(WINAPI*)(SYSTEM_INFORMATION_CLASS, PVOID, ULONG, PULONG);
+  // Found at run time, so that the probe links without ntdll's import library.
+  const auto query = reinterpret_cast<Query>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
+  if (!query) return 0;
+  std::vector<char> buffer(1 << 20);
+  ULONG length = 0;
+  NTSTATUS status;
+  while ((status = query(kSystemHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()),
+                         &length)) == kInfoLengthMismatch) {
+    buffer.resize(buffer.size() * 2);
+  }
+  if (status != 0) return 0;
+  ULONG count = 0;
+  std::memcpy(&count, buffer.data(), sizeof count);
+  const char* first = buffer.data() + sizeof(void*);  // the count, padded to the entries
+  unsigned long owned = 0;
+  for (ULONG i = 0; i < count; ++i) {
+    HandleEntry entry;
+    std::memcpy(&entry, first + i * sizeof entry, sizeof entry);
+    if (entry.ownerPid == pid) ++owned;
+  }
+  return owned;
+}
+
+BOOL CALLBACK countChild(HWND, LPARAM count) {
+  ++*reinterpret_cast<unsigned long*>(count);
+  return TRUE;
+}
+
+int usage(DWORD pid) {
+  unsigned long windowCount = 0;
+  for (HWND hwnd : windowsOf(pid)) {
+    ++windowCount;
+    EnumChildWindows(hwnd, &countChild, reinterpret_cast<LPARAM>(&windowCount));
+  }
+  std::printf("%lu %lu\n", handleCount(pid), windowCount);
+  return 0;
+}
+
 int showWindow(const std::wstring& title) {
   HWND hwnd = CreateWindowExW(0, L"STATIC", title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600,
                               500, 300, 120, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -187,10 +247,12 @@ int wmain(int argc, wchar_t** argv) {
     if (verb == L"texts") return texts(pid);
     if (verb == L"children") return children(pid);
     if (verb == L"ok") return answerOk(pid);
+    if (verb == L"usage") return usage(pid);
   }
   std::fprintf(
       stderr,
       "usage: probe pids <image> | windows <pid> | texts <pid> | children <pid> | ok <pid> | "
-      "window <title> | letters <text>\n");
+      "usage <pid> | window <title> | letters <text>
+");
   return 2;
 }

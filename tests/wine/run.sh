@@ -13,16 +13,18 @@
 # the same prefix, then the add-in's test host (tests/wine/addin) with the add-in registered by
 # regsvr32; each of their tests counts in the totals.
 # HORALIX_DIST overrides the program folder, HORALIX_BACKEND_TESTS the backend test program,
-# HORALIX_ADDIN_HOST the add-in's test host;
+# HORALIX_ADDIN_HOST the add-in's test host, HORALIX_WINE_WORK the folder of the prefix and the
+# files the tests leave;
 # HORALIX_WINE_KEEP=1 keeps the prefix afterwards; HORALIX_WINE_ONLY=<regex> runs only the tests
-# whose names match.
+# whose names match; HORALIX_SOAK_SECONDS sets how long the soak test runs (default 150, its
+# three parts together; scripts/soak.sh runs it for hours).
 set -uo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 dist=${HORALIX_DIST:-$root/dist/win32-x64}
 backend_tests=${HORALIX_BACKEND_TESTS:-$root/build/win32-x64/tests/horalix_win32_tests.exe}
 addin_host=${HORALIX_ADDIN_HOST:-$root/build/win32-x64/tests/horalink_host_tests.exe}
-work=$root/build/wine-tests
+work=${HORALIX_WINE_WORK:-$root/build/wine-tests}
 export WINEPREFIX=$work/prefix
 export WINEDEBUG=-all
 # shellcheck source=scripts/lib/wine.sh
@@ -104,7 +106,7 @@ has_program_pid() { test -n "$(program_pids)"; }
 # the background and waits for its process; sets program_job and program_pid.
 start_program() {
   local folder=${1:-$dist}
-  (cd "$folder" && exec timeout 120 "$WINE64" Horalix.exe) >>"$log" 2>&1 &
+  (cd "$folder" && exec timeout "${program_limit:-120}" "$WINE64" Horalix.exe) >>"$log" 2>&1 &
   program_job=$!
   wait_until 15 has_program_pid || { fail "Horalix.exe did not start"; return 1; }
   program_pid=$(program_pids | head -n 1)
@@ -282,7 +284,8 @@ repaint_backdrop() {
 }
 
 # The settings of a run: <folder> <checkvalue> <Fontselect> <picturename> [<Time_all>]
-# [<optvalue>] [<AImode>] (manual timing by default), and the clock's place, with the stored version of this build.
+# [<optvalue>] [<AImode>] (manual timing by default), and the clock's place, with the stored
+# version of this build. run_numbers may replace the numbers stored ("Time_one:60 ... time_left:0").
 store_run_settings() {
   reg_set Version 5.2
   local name value
@@ -301,7 +304,7 @@ AImode ${7:-10111101}
 tellouttext 时间到
 SETTINGS
   # The clock stands at a place of its own (100, 100 pixels), clear of the tray window's corner.
-  for name in Time_one:60 Time_two:30 Time_three:5 time_end:0 tellShowtime:10 time_left:0 \
+  for name in ${run_numbers:-Time_one:60 Time_two:30 Time_three:5 time_end:0 tellShowtime:10 time_left:0} \
     clockleft:1500 clocktop:1500; do
     on_wine 20 reg add 'HKCU\Vantrel' /v "${name%%:*}" /t REG_DWORD /d "${name#*:}" /f </dev/null >/dev/null
   done
@@ -787,6 +790,186 @@ test_addin_classes_come_and_go_with_registration() {
   output=$(on_wine 60 cscript //nologo "$script")
   [[ $(grep -c ' missing ' <<<"$output") == 3 ]] ||
     { fail "classes still created after unregistering: $output"; return 1; }
+}
+
+# hostile_run <folder>: with what the folder and the registry hold, the program starts, a
+# 3-second run that stops at zero is begun from the tray menu, its time-up prompt is closed and
+# the program is ended through its close path. Recording of runs is on.
+hostile_run() {
+  on_wine 20 reg add 'HKCU\Vantrel' /v Time_Record /t REG_DWORD /d 1 /f >/dev/null
+  on_wine 20 reg add 'HKCU\Vantrel' /v clockcycle /t REG_DWORD /d 0 /f >/dev/null
+  start_run_from_tray "$1" 111111010100011111111111111100101 '1060604\65280' '\0' 00:00:03 \
+    100100010 || return 1
+  wait_until 10 has_clock || { fail "no clock on the screen: $(program_windows | grep '^1')"; return 1; }
+  wait_until 20 has_prompt || { fail "the run reached no time-up prompt"; return 1; }
+  close_time_up_prompt
+  wait_until 5 has_no_prompt || { fail "the prompt stayed"; return 1; }
+  on_wine 20 taskkill /pid "$program_pid" >/dev/null
+  wait_for_exit 15 || { fail "still running 15 s after taskkill /pid"; return 1; }
+}
+
+# keeps_bytes <what> <before> <after>: every byte of the file before is still there, in its
+# place (the program may only add to a file it writes).
+keeps_bytes() {
+  cmp -s -n "$(stat -c %s "$2")" "$2" "$3" || { fail "$1 lost bytes: $(cmp "$2" "$3" | head -n 1)"; return 1; }
+}
+
+# TimeData.db of random bytes, OfficeData.db that is no database, and settings values of the
+# wrong types that the run does not write: everything keeps its bytes, the values their types.
+test_hostile_files_and_values_survive_a_run() {
+  local folder=$work/hostile
+  rm -rf "$folder"
+  cp -r "$dist" "$folder"
+  head -c 65536 /dev/urandom >"$folder/TimeData.db"
+  head -c 8192 /dev/urandom >"$folder/OfficeData.db"
+  cp "$folder/TimeData.db" "$work/TimeData.before"
+  cp "$folder/OfficeData.db" "$work/OfficeData.before"
+  reg_clear
+  hostile_run "$folder" || return 1
+  keeps_bytes TimeData.db "$work/TimeData.before" "$folder/TimeData.db" || return 1
+  cmp -s "$work/OfficeData.before" "$folder/OfficeData.db" || { fail "OfficeData.db changed"; return 1; }
+  # Values of wrong types, stored now: a second start with them keeps each as it is.
+  on_wine 20 reg add 'HKCU\Vantrel' /v secondtimer /t REG_BINARY /d 00ff10 /f >/dev/null
+  on_wine 20 reg add 'HKCU\Vantrel' /v second_screen /t REG_SZ /d 'not a number' /f >/dev/null
+  on_wine 20 reg add 'HKCU\Vantrel' /v clockmode /t REG_MULTI_SZ /d 'a\0b' /f >/dev/null
+  on_wine 20 reg add 'HKCU\Vantrel' /v processleft /t REG_EXPAND_SZ /d '%TEMP%' /f >/dev/null
+  local before after
+  before=$(on_wine 20 reg query 'HKCU\Vantrel' | grep -iE '^ +(secondtimer|second_screen|clockmode|processleft) ')
+  start_program "$folder" || return 1
+  wait_until 15 has_form_window || { fail "no window of the program appeared"; return 1; }
+  sleep 2
+  on_wine 20 taskkill /pid "$program_pid" >/dev/null
+  wait_for_exit 15 || { fail "still running 15 s after taskkill /pid"; return 1; }
+  after=$(on_wine 20 reg query 'HKCU\Vantrel' | grep -iE '^ +(secondtimer|second_screen|clockmode|processleft) ')
+  [[ $before == "$after" ]] || { fail "values changed: before '$before', after '$after'"; return 1; }
+}
+
+# OfficeData.db that is read-only, or of zero bytes: the run is not recorded there and the file
+# stays as it was. The tests run as root, for whom Wine's read-only attribute (the Unix write
+# bits) stops nothing; the file is made immutable as well, where the file system allows it.
+test_read_only_or_empty_database_is_left_as_it_was() {
+  local folder=$work/hostile-db kind db
+  for kind in read-only empty; do
+    [[ -e $folder ]] && chattr -i "$folder/OfficeData.db" 2>/dev/null
+    rm -rf "$folder"
+    cp -r "$dist" "$folder"
+    db=$folder/OfficeData.db
+    [[ $kind == empty ]] && : >"$db"
+    cp "$db" "$work/OfficeData.before"
+    if [[ $kind == read-only ]]; then
+      on_wine 20 attrib +r "$(windows_path "$db")"
+      if ((EUID == 0)) && ! chattr +i "$db" 2>/dev/null; then
+        note "read-only: skipped, the file cannot be made immutable here"
+        continue
+      fi
+    fi
+    reg_clear
+    hostile_run "$folder" || { fail "$kind: the run failed"; chattr -i "$db" 2>/dev/null; return 1; }
+    chattr -i "$db" 2>/dev/null
+    cmp -s "$work/OfficeData.before" "$db" || { fail "$kind: OfficeData.db changed"; return 1; }
+    end_wine
+  done
+}
+
+# Closes the time-up prompt with its button "关闭" when it shows; true when it did.
+close_time_up_prompt() {
+  has_prompt || return 1
+  local button
+  button=$(child_windows | awk -F'\t' '$3 == "关闭" { split($4, r, ","); print int((r[1] + r[3]) / 2), int((r[2] + r[4]) / 2); exit }')
+  [[ -n $button ]] || return 1
+  xdotool mousemove $button click 1
+}
+
+# Private memory of the program's Linux process in kB (its own pages, clean and dirty).
+private_kb() {
+  local pid
+  pid=$(pgrep -P "$program_job" | head -n 1)
+  awk '/^Private_(Clean|Dirty):/ { kb += $2 } END { print kb + 0 }' "/proc/$pid/smaps_rollup" 2>/dev/null
+}
+
+# soak_part <name> <seconds> <optvalue> <restart: yes|no>: one program runs 5-second runs with
+# reminders at 4, 3 and 1 seconds left, the prompt bar at each of them and at zero, two seconds
+# of overtime where the action counts on, and the time-up prompt at each end, which is closed
+# by its button. With restart, a run that has ended is started again from the tray menu. Every
+# few seconds the program's kernel handles, windows and private memory are sampled; after a
+# warm-up, the mean handles and windows of the last third of the samples may exceed those of the
+# first third by at most 8 and 2, and the peak private memory by at most 4 MB or 5 %.
+soak_part() {
+  local name=$1 seconds=$2 optvalue=$3 restart=$4
+  local samples=$work/soak-$name.txt every=$((seconds >= 600 ? 30 : 5))
+  program_limit=$((seconds + 120))
+  local folder=$work/soak-folder
+  rm -rf "$folder"
+  cp -r "$dist" "$folder"
+  sed -i 's/^\[Hotkey\]$/[Hotkey]\nprocessColor=16\nprocessvalue=1/' "$folder/TimeData.db"
+  run_numbers="Time_one:4 Time_two:3 Time_three:1 time_end:2 tellShowtime:2 time_left:0" \
+    start_run_from_tray "$folder" 111111010100011111111111111100101 '1060604\65280' '\0' \
+    00:00:05 "$optvalue" || return 1
+  local started=$SECONDS next_sample=$SECONDS next_restart=$((SECONDS + 12)) prompts=0 restarts=0
+  : >"$samples"
+  while ((SECONDS - started < seconds)); do
+    has_program_pid || { fail "$name: the program ended after $((SECONDS - started)) s"; return 1; }
+    close_time_up_prompt && prompts=$((prompts + 1))
+    if [[ $restart == yes ]] && ((SECONDS >= next_restart)) && ! has_prompt; then
+      right_click_tray
+      if wait_until 3 has_popup_menu; then
+        xdotool key Down Return
+        restarts=$((restarts + 1))
+      fi
+      sleep 0.3
+      has_popup_menu && xdotool key Escape
+      next_restart=$((SECONDS + 10))
+    fi
+    # Samples are taken while no time-up prompt shows: it and its backdrop are windows of their
+    # own for as long as they show.
+    if ((SECONDS >= next_sample)) && ! has_prompt; then
+      echo "$((SECONDS - started)) $(on_wine 20 "$probe" usage "$program_pid") $(private_kb)" >>"$samples"
+      next_sample=$((SECONDS + every))
+    fi
+    sleep 1
+  done
+  program_limit=
+  # Columns: seconds, handles, windows, private kB. The first quarter is warm-up.
+  awk -v name="$name" -v prompts="$prompts" -v restarts="$restarts" '
+    BEGIN { n = 0 }
+    NF == 4 { t[n] = $1; h[n] = $2; w[n] = $3; m[n] = $4; n++ }
+    END {
+      start = int(n / 4); k = int((n - start) / 3)
+      if (k < 1) { print "  " name ": too few samples (" n ")"; exit 1 }
+      # Memory swings by several MB within a run (the prompt and its backdrop come and go), so
+      # its peaks are compared; a leak raises them too.
+      for (i = 0; i < k; i++) {
+        h1 += h[start + i]; w1 += w[start + i]; if (m[start + i] > m1) m1 = m[start + i]
+        h2 += h[n - k + i]; w2 += w[n - k + i]; if (m[n - k + i] > m2) m2 = m[n - k + i]
+      }
+      h1 /= k; w1 /= k; h2 /= k; w2 /= k
+      printf "  soak %s: %d s, %d time-up prompts closed, %d restarts; handles %.1f -> %.1f, windows %.1f -> %.1f, peak private memory %.0f -> %.0f kB (%d samples)\n", \
+        name, t[n - 1], prompts, restarts, h1, h2, w1, w2, m1, m2, n
+      limit = m1 * 0.05; if (limit < 4096) limit = 4096
+      bad = 0
+      if (h2 - h1 > 8) { print "  FAIL: " name ": handles grow"; bad = 1 }
+      if (w2 - w1 > 2) { print "  FAIL: " name ": windows grow"; bad = 1 }
+      if (m2 - m1 > limit) { print "  FAIL: " name ": private memory grows"; bad = 1 }
+      if (prompts < 1) { print "  FAIL: " name ": no run reached its time-up prompt"; bad = 1 }
+      exit bad
+    }' "$samples"
+}
+
+# Back-to-back runs for HORALIX_SOAK_SECONDS in three parts, one program each: cycling runs
+# (the same timer again at every end, after two seconds of overtime), runs that stop at zero,
+# and runs that count on in overtime until the overtime ends; the last two are started again
+# from the tray menu. Handles, windows and private memory stay flat in each.
+test_soak_back_to_back_runs_hold_handles_windows_and_memory_flat() {
+  local total=${HORALIX_SOAK_SECONDS:-150} status=0
+  reg_clear
+  soak_part cycle $((total / 2)) 100100001 no || status=1
+  end_wine
+  reg_clear
+  soak_part stop $((total / 4)) 100100010 yes || status=1
+  end_wine
+  reg_clear
+  soak_part overtime $((total / 4)) 100100100 yes || status=1
+  return $status
 }
 
 main() {

@@ -1,0 +1,39 @@
+// Whole files kept in memory, for targets that read and write one file thousands of times a
+// second. Only whole-file reads and writes are kept; the rest answers as for an empty folder.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/files.h"
+
+namespace horalix::fuzz {
+
+class MemoryFiles : public platform::FileSystem {
+ public:
+  std::map<std::string, std::string> content;
+
+  std::string programFolder() const override { return "C:\\Horalix"; }
+  bool normalFileExists(const std::string& path) const override { return content.count(path); }
+  bool folderExists(const std::string&) const override { return true; }
+  bool isInUse(const std::string&) const override { return false; }
+  std::optional<std::string> readAll(const std::string& path) const override {
+    const auto found = content.find(path);
+    if (found == content.end()) return std::nullopt;
+    return found->second;
+  }
+  bool writeAll(const std::string& path, const std::string& text) override {
+    content[path] = text;
+    return true;
+  }
+  bool copy(const std::string&, const std::string&, bool) override { return false; }
+  bool remove(const std::string& path) override { return content.erase(path) > 0; }
+  bool createFolder(const std::string&) override { return true; }
+  std::vector<std::string> list(const std::string&, const std::string&) const override {
+    return {};
+  }
+};
+
+}  // namespace horalix::fuzz

@@ -1,0 +1,48 @@
+// The option strings as the clock decodes them, from any text: the character readers, the
+// display format, the parts of Fontselect and the sound list each give a value in range or a
+// runtime error. clock_run_fuzz starts whole runs with the same records.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "clock/display_format.h"
+#include "clock/time_glass.h"
+#include "clock/window_shape.h"
+#include "fuzz_seeds.h"
+#include "main/run_state.h"
+#include "services/palette.h"
+#include "services/runtime_error.h"
+#include "services/text_runtime.h"
+#include "settings_lines.h"
+
+namespace horalix::fuzz {
+
+std::vector<std::string> Seeds() { return RecordSeeds(); }
+
+namespace {
+
+// The readers alone: each gives a value or a runtime error, and values stay in their ranges.
+void decoders(const SettingsBlock& s) {
+  for (const std::string* options : {&s.checkvalue, &s.optvalue, &s.AImode})
+    for (int position = 1; position <= 40; ++position) (void)OptionOn(*options, position);
+  allowRuntimeError([&] {
+    const int format = DisplayFormat(s.optvalue);
+    if (format < 1 || format > 3) Finding("display format " + std::to_string(format));
+    (void)CountText(format, 1, 2, 3);
+  });
+  allowRuntimeError([&] { (void)CornerRadius(CornerIndex(s.Fontselect)); });
+  allowRuntimeError([&] { (void)KeyColour(FaceColour(s.Fontselect)); });
+  allowRuntimeError([&] { (void)FontSizeByIndex(CInt(Val(Mid(s.Fontselect, 2, 2)))); });
+  (void)Split(s.tellsoundname, "\\");
+}
+
+}  // namespace
+
+}  // namespace horalix::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace horalix::fuzz;
+  decoders(RecordFromLines(std::string(reinterpret_cast<const char*>(data), size)));
+  return 0;
+}
