@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/files.h"
@@ -19,6 +20,9 @@ class MemoryFiles : public platform::FileSystem {
   bool normalFileExists(const std::string& path) const override { return content.count(path); }
   bool folderExists(const std::string&) const override { return true; }
   bool isInUse(const std::string&) const override { return false; }
+  // The file bytes are the text: the fuzzed INI files are taken as they come, in any encoding.
+  std::string ansiToUtf8(std::string_view bytes) const override { return std::string(bytes); }
+  std::string utf8ToAnsi(std::string_view text) const override { return std::string(text); }
   std::optional<std::string> readAll(const std::string& path) const override {
     const auto found = content.find(path);
     if (found == content.end()) return std::nullopt;
