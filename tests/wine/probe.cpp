@@ -252,7 +252,6 @@ int wmain(int argc, wchar_t** argv) {
   std::fprintf(
       stderr,
       "usage: probe pids <image> | windows <pid> | texts <pid> | children <pid> | ok <pid> | "
-      "usage <pid> | window <title> | letters <text>
-");
+      "usage <pid> | window <title> | letters <text>\n");
   return 2;
 }
