@@ -32,7 +32,8 @@ void FrmBlack::Form_Load() {
   const std::string& options = app_.settings.checkvalue;
   if (OptionOn(options, 28)) {
     setBackColor(kWindowText);
-    Attempt(app_, "Frm_black", [&] { setLayered(-1, kHalfOpaque); });
+    Attempt(app_, "Frm_black",
+            [&] { app_.platform.desktop.setTransparent(*this, -1, kHalfOpaque); });
   }
   if (OptionOn(options, 29)) setBackColor(kWindowText);
   if (OptionOn(options, 30)) setBackColor(kWhite);

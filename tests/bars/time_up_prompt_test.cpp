@@ -46,7 +46,10 @@ class TimeUpPromptTest : public MainWindowTest {
     loop.advance(1000);
     loop.onModal = nullptr;
   }
-  int topmostCallsOf(const std::string& form) const { return forms.raiseCount(form); }
+  int topmostCallsOf(const std::string& form) const {
+    const auto& calls = desktop.topmostCalls();
+    return static_cast<int>(std::count(calls.begin(), calls.end(), form));
+  }
   bool drewText(const std::string& text) const {
     for (const auto& op : clock.Picture2.drawing()) {
       if (op.kind == platform::DrawOp::Kind::Text && op.text == text) return true;
@@ -98,9 +101,7 @@ TEST_F(TimeUpPromptTest, OtherTimersTickWhileThePromptWaitsAndTheCallingTickGoes
   EXPECT_FALSE(prompt.loaded());
   EXPECT_FALSE(backdrop.loaded());
   EXPECT_FALSE(prompt.Timer1.Enabled());
-  // The clock is back on top of every window.
-  ASSERT_FALSE(forms.zOrder().empty());
-  EXPECT_EQ(forms.zOrder().front(), &clock);
+  EXPECT_EQ(desktop.topmostCalls().back(), "time_glass");
   // The calling window's own tick waited: it ran once.
   EXPECT_FALSE(caller.Timer1.Enabled());
 }
@@ -148,27 +149,24 @@ TEST_F(TimeUpPromptTest, TheBackdropTakesTheChosenLookAndCoversTheTaskBar) {
     setOption(app.settings.checkvalue, 28, c.translucent);
     setOption(app.settings.checkvalue, 29, c.dark);
     setOption(app.settings.checkvalue, 30, c.white);
+    const std::size_t transparencyBefore = desktop.transparencyCalls().size();
     std::uint32_t colour = 0;
     int width = 0, height = 0;
-    bool layered = false;
-    std::int64_t key = 0;
-    int alpha = 0;
     showFromTick([&] {
-      layered = backdrop.layered();
-      key = backdrop.ColorKey();
-      alpha = backdrop.Alpha();
       colour = backdrop.BackColor();
       width = backdrop.Width();
       height = backdrop.Height();
       forms.click(prompt.Command1);
     });
+    const auto& calls = desktop.transparencyCalls();
     const std::string what =
         std::string(c.translucent ? "28" : "") + (c.dark ? "29" : "") + (c.white ? "30" : "");
     EXPECT_EQ(colour, c.colour) << what;
-    ASSERT_EQ(layered, c.translucent) << what;
+    ASSERT_EQ(calls.size() - transparencyBefore, c.translucent ? 1u : 0u) << what;
     if (c.translucent) {
-      EXPECT_EQ(key, -1);
-      EXPECT_EQ(alpha, 128);
+      EXPECT_EQ(calls.back().form, "Frm_black");
+      EXPECT_EQ(calls.back().colorKey, -1);
+      EXPECT_EQ(calls.back().alpha, 128);
     }
     EXPECT_EQ(width, 1280 * 15) << what;
     EXPECT_EQ(height, 984 * 15 + 3000) << what;

@@ -53,8 +53,6 @@ class HeadlessFormHost final : public FormHost {
   bool isLoaded(const Form& form) const;
   // How often a form of this name was loaded.
   int loadCount(const std::string& name) const;
-  // How often the form was raised to the top of the topmost band.
-  int raiseCount(const std::string& name) const;
   // Modal windows open now, the innermost last.
   const std::vector<Form*>& modalStack() const { return modal_; }
 
@@ -78,7 +76,6 @@ class HeadlessFormHost final : public FormHost {
   std::vector<Form*> order_;  // loaded forms, the last shown first
   std::vector<Form*> modal_;
   std::vector<std::string> loads_;
-  std::map<std::string, int> raises_;
   std::vector<FormChange> changes_;
   std::map<int, std::pair<int, int>> frames_;
 };
