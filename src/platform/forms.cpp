@@ -3,11 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "platform/fixed_font_metrics.h"
-
 namespace horalix::platform {
-
-FontService& FormHost::fonts() { return FixedFontMetrics::shared(); }
 
 // ---- Control ----
 

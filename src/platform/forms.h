@@ -103,8 +103,8 @@ class FormHost : public FormObserver {
   // the system refused. A backend without native controls has nothing to register.
   virtual bool initCommonControls() { return true; }
   // Measures texts and realises fonts for the controls (labels that size themselves, picture
-  // boxes). A host without its own uses the fixed metrics.
-  virtual FontService& fonts();
+  // boxes).
+  virtual FontService& fonts() = 0;
   // What the frame of a window with this BorderStyle (title bar and borders) adds to its client
   // area, in twips: {width, height}. A host that draws no frames adds nothing.
   virtual std::pair<int, int> frameSize(int borderStyle) {
