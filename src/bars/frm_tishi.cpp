@@ -6,6 +6,7 @@
 #include "clock/clock.h"
 #include "services/attempt.h"
 #include "services/context.h"
+#include "services/option_names.h"
 #include "services/palette.h"
 #include "services/text_runtime.h"
 #include "services/window_utilities.h"
@@ -65,7 +66,8 @@ void FrmTishi::Timer1_Timer() {
   Attempt(app_, "Frm_tishi.Timer1", [&] { app_.platform.desktop.setTopmost(*this); });
   Attempt(app_, "Frm_tishi.Timer1", [&] {
     TimeGlass& clock = app_.timeGlass();
-    const int size = FontSizeByIndex(CInt(Val(Mid(app_.settings.Fontselect, 2, 2))));
+    const int size = FontSizeByIndex(
+        CInt(Val(FontselectPart(app_.settings.Fontselect, FontselectField::SizeIndex))));
     clock.ShowStatue(clock.Label11.Caption(), size);
   });
 }

@@ -8,6 +8,7 @@
 #include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
+#include "services/option_names.h"
 #include "services/text_runtime.h"
 #include "services/time_conversions.h"
 
@@ -36,8 +37,9 @@ void FrmProcess::startTick() {
     case 3:
       seconds = settings.Time_three;
       // The third reminder may keep the bar on screen until zero.
-      if (OptionOn(settings.checkvalue, 1) && OptionOn(settings.checkvalue, 4) &&
-          OptionOn(settings.checkvalue, 6)) {
+      if (OptionOn(settings.checkvalue, CheckFlag::TimedDuration) &&
+          OptionOn(settings.checkvalue, CheckFlag::Alarm3) &&
+          OptionOn(settings.checkvalue, CheckFlag::ContinuousReminder)) {
         displayCounter_ = static_cast<std::int16_t>(settings.Time_three);
       }
       break;

@@ -13,6 +13,7 @@
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/format_picture.h"
+#include "services/option_names.h"
 #include "services/palette.h"
 #include "services/picture_size.h"
 #include "services/setting_readers.h"
@@ -38,16 +39,17 @@ bool met(Condition&& condition) {
     return true;
   }
 }
-bool flagMet(const std::string& options, int position) {
-  return met([&] { return CInt(Mid(options, position, 1)) == 1; });
+bool flagMet(const std::string& options, OptFlag flag) {
+  return met([&] { return CInt(OptionChar(options, flag)) == 1; });
 }
 
 // The face colour: a palette entry by the index in characters 4-5 of Fontselect, or the custom
 // colour after its first 8 characters when the index is 17 or more.
 std::uint32_t FaceColour(const std::string& fontselect) {
-  const int index = static_cast<int>(Val(Mid(fontselect, 4, 2)));
+  const int index = static_cast<int>(Val(FontselectPart(fontselect, FontselectField::ColourIndex)));
   if (index < 17) return ColorByIndex(index);
-  return static_cast<std::uint32_t>(CLng(Val(Mid(fontselect, 9))));
+  return static_cast<std::uint32_t>(
+      CLng(Val(FontselectPart(fontselect, FontselectField::ColourNumber))));
 }
 
 // A label's font did not take: a face other than the one asked, or a size far from it.
@@ -106,12 +108,12 @@ void TimeGlass::Timer5_Timer() {
   for (int i = 1; i <= 3; ++i) main.Label4(i).setCaption("0");
 
   int format = 3;
-  if (flagMet(settings.optvalue, 3)) format = 1;
-  if (flagMet(settings.optvalue, 4)) format = 2;
-  if (flagMet(settings.optvalue, 5)) format = 3;
+  if (flagMet(settings.optvalue, OptFlag::FormatSeconds)) format = 1;
+  if (flagMet(settings.optvalue, OptFlag::FormatMinutes)) format = 2;
+  if (flagMet(settings.optvalue, OptFlag::FormatHours)) format = 3;
   Image1.setVisible(false);
 
-  const bool countDown = flagMet(settings.optvalue, 1);
+  const bool countDown = flagMet(settings.optvalue, OptFlag::CountDown);
   const std::string first =
       countDown ? CountText(format, hours, minutes, seconds) : CountText(format, 0, 0, 0);
   attempt([&] { Label1(2).setCaption(TimeOfDayText(app, format)); });
@@ -152,8 +154,11 @@ void TimeGlass::Timer5_Timer() {
   });
 
   std::int16_t afterZero = 0;
-  if (flagMet(settings.optvalue, 8)) afterZero = 1;
-  if (met([&] { return CInt(Mid(settings.optvalue, 9, 1)) == 1 && !ReadAImode(app); })) {
+  if (flagMet(settings.optvalue, OptFlag::AfterZeroStop)) afterZero = 1;
+  if (met([&] {
+        return CInt(OptionChar(settings.optvalue, OptFlag::AfterZeroCycle)) == 1 &&
+               !ReadAImode(app);
+      })) {
     afterZero = 2;
   }
   app.run.AfterZeroAction = afterZero;
@@ -172,7 +177,7 @@ void TimeGlass::Timer5_Timer() {
     Timer3.setEnabled(false);
     Timer4.setEnabled(false);
     attempt([&] {
-      if (OptionOn(settings.checkvalue, 23) && main.Label7.Caption() == "0" &&
+      if (OptionOn(settings.checkvalue, CheckFlag::SoundStart) && main.Label7.Caption() == "0" &&
           !SoundNames.empty()) {
         PlayMusic(app, app.pathInProgramFolder("sounds\\" + SoundNames.front()));
       }
@@ -232,7 +237,7 @@ void TimeGlass::setUpFonts(int size, std::uint32_t colour) {
 // clock keys out a colour near the text colour.
 void TimeGlass::setUpBackground(std::uint32_t colour) {
   SettingsBlock& settings = app_.settings;
-  if (Mid(settings.checkvalue, 12, 1) != "0") {
+  if (OptionChar(settings.checkvalue, CheckFlag::TransparentBack) != "0") {
     Picture3.setPicture("", 0, 0);
     app_.run.BackPictureOn = false;
     changcolor(colour);

@@ -2,6 +2,7 @@
 
 #include "clock/timeout_colours.h"
 #include "services/context.h"
+#include "services/option_names.h"
 #include "services/palette.h"
 #include "services/text_runtime.h"
 
@@ -54,7 +55,8 @@ TimeGlass::TimeGlass(Context& app)
 void TimeGlass::park() { move(-Width() - 5000, -Height() - 5000, Width(), Height()); }
 
 int TimeGlass::wantedSize() {
-  return FontSizeByIndex(static_cast<int>(Val(Mid(app_.settings.Fontselect, 2, 2))));
+  return FontSizeByIndex(
+      static_cast<int>(Val(FontselectPart(app_.settings.Fontselect, FontselectField::SizeIndex))));
 }
 
 void TimeGlass::ShowStatue(const std::string& s, int FSize) { face_.ShowStatue(s, FSize); }

@@ -10,6 +10,7 @@
 #include "presets/presets.h"
 #include "services/attempt.h"
 #include "services/context.h"
+#include "services/option_names.h"
 #include "services/program_values.h"
 #include "services/setting_readers.h"
 #include "services/sound_playback.h"
@@ -57,7 +58,8 @@ void EndTiming(Context& app) {
   const int kind = static_cast<int>(Val(main.Label3.Caption()));
   Attempt(app, "EndTiming", [&] { ProgramValues(app).removeGroup(HandOverValues(kind)); });
   Attempt(app, "EndTiming", [&] {
-    if (kind == 3 && OptionOn(app.settings.checkvalue, 1) && OptionOn(app.settings.optvalue, 8)) {
+    if (kind == 3 && OptionOn(app.settings.checkvalue, CheckFlag::TimedDuration) &&
+        OptionOn(app.settings.optvalue, OptFlag::AfterZeroStop)) {
       EndSlideShow(app);
     }
   });
@@ -65,7 +67,7 @@ void EndTiming(Context& app) {
   Attempt(app, "EndTiming", [&] {
     main.menu_one(1).setEnabled(!ReadAImode(app));
     main.menu_one(2).setEnabled(false);
-    main.menu_one(2).setVisible(OptionOn(app.settings.checkvalue, 9));
+    main.menu_one(2).setVisible(OptionOn(app.settings.checkvalue, CheckFlag::PauseAllowed));
     main.menu_one(3).setEnabled(false);
     ReleaseRunMenus(app);
   });

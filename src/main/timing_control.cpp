@@ -9,6 +9,7 @@
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/format_picture.h"
+#include "services/option_names.h"
 #include "services/setting_readers.h"
 #include "services/text_runtime.h"
 #include "services/time_value.h"
@@ -52,7 +53,7 @@ void StartTiming(Context& app) {
 
 void PauseResume(Context& app) {
   FrmExit& main = app.frmExit();
-  if (!RunBound(app) || !OptionOn(app.settings.checkvalue, 9)) return;
+  if (!RunBound(app) || !OptionOn(app.settings.checkvalue, CheckFlag::PauseAllowed)) return;
   platform::MenuItem& pauseItem = main.menu_one(2);
   Attempt(app, "PauseResume", [&] { main.Label7.setCaption("1"); });
   // Bank the total of the last tick; the time since that tick is not banked.
@@ -95,7 +96,7 @@ void StopTiming(Context& app) {
   Attempt(app, "StopTiming", [&] {
     main.menu_one(1).setEnabled(true);
     main.menu_one(2).setEnabled(false);
-    main.menu_one(2).setVisible(OptionOn(app.settings.checkvalue, 9));
+    main.menu_one(2).setVisible(OptionOn(app.settings.checkvalue, CheckFlag::PauseAllowed));
     SetCaptionPrefix(main.menu_one(2), "暂停");
     main.menu_one(3).setEnabled(false);
     main.menu_two(1).setEnabled(true);

@@ -11,6 +11,7 @@
 #include "presets/presets.h"
 #include "services/attempt.h"
 #include "services/context.h"
+#include "services/option_names.h"
 #include "services/setting_readers.h"
 #include "services/text_runtime.h"
 #include "settings/settings.h"
@@ -84,7 +85,7 @@ void FrmExit::menu_one_Click(int Index) {
       // With automatic timing on, runs start from the documents, never from this item.
       if (!ReadAImode(app_)) {
         delform();
-        if (OptionOn(app_.settings.checkvalue, 1)) StartTiming(app_);
+        if (OptionOn(app_.settings.checkvalue, CheckFlag::TimedDuration)) StartTiming(app_);
       }
       break;
     case 2:
@@ -172,8 +173,8 @@ void SetRunStartMenus(Context& app, bool counting) {
   FrmExit& main = app.frmExit();
   const std::string& check = app.settings.checkvalue;
   const bool manual = !ReadAImode(app);
-  const bool pauseAllowed = OptionOn(check, 9);
-  const bool settingsAllowed = OptionOn(check, 8);
+  const bool pauseAllowed = OptionOn(check, CheckFlag::PauseAllowed);
+  const bool settingsAllowed = OptionOn(check, CheckFlag::SettingsAllowed);
   const bool presetsExist = main.menu_often(0).Caption() != "^";
   if (counting) {
     main.menu_one(1).setEnabled(false);
@@ -208,7 +209,8 @@ void ReleaseRunMenus(Context& app) {
   main.menu_two(2).setEnabled(true);
   main.menu_two(2).setVisible(true);
   main.menu_two(3).setEnabled(true);
-  main.menu_two(3).setVisible(OptionOn(check, 8) && main.menu_often(0).Caption() != "^");
+  main.menu_two(3).setVisible(OptionOn(check, CheckFlag::SettingsAllowed) &&
+                              main.menu_often(0).Caption() != "^");
   for (int i : {0, 2, 3, 4}) main.menu_other(i).setEnabled(true);
   for (int i : {0, 2, 3, 4}) main.menu_other(i).setVisible(true);
 }
