@@ -26,7 +26,7 @@ class MainWindowTest : public HeadlessFixture {
     Main(app);
     ASSERT_FALSE(app.ended()) << "the program did not start";
     app.settings = DefaultSettings();
-    setOption(app.settings.checkvalue, 9, true);
+    SetOption(app.settings.checkvalue, CheckFlag::PauseAllowed, true);
     setAutomaticTiming(false);
     // The clock's load arms the first run start, which also puts the clocks in place; both are
     // held back here, so that a test runs a run start itself when it needs one.
@@ -39,11 +39,6 @@ class MainWindowTest : public HeadlessFixture {
     ProgramValues(app).writeText("AImode", on ? "01111101" : "10111101");
   }
   void setSecondScreen(bool on) { ProgramValues(app).writeNumber("second_screen", on ? 1 : 0); }
-
-  // Sets character `position` (1-based) of an option string to "1" or "0".
-  static void setOption(std::string& options, int position, bool on) {
-    options.at(position - 1) = on ? '1' : '0';
-  }
 
   // Lets the clock's run start (armed 20 ms before) run.
   void runStart() { loop.advance(20); }
