@@ -12,6 +12,7 @@
 #include "services/context.h"
 #include "services/format_picture.h"
 #include "services/option_names.h"
+#include "services/run_cells.h"
 #include "services/setting_readers.h"
 #include "services/sound_playback.h"
 #include "services/text_runtime.h"
@@ -28,7 +29,7 @@ constexpr const char* kWhere = "time_glass.Timer1";
 template <class Window>
 void armZeroReminder(Window& window, bool flash) {
   if (flash) window.Label8.setCaption("1");
-  window.Label5.setCaption("4");
+  WriteAlarmStage(window.Label5, AlarmStage::Zero);
   window.Label2.setCaption("1");
   window.Label4.setCaption("1");
   window.Timer2.setEnabled(true);
@@ -47,7 +48,7 @@ void startOvertime(Context& app, TimeGlass& clock) {
   });
   attempt([&] {
     if (!zeroReminder || !on(CheckFlag::BarOvertime)) return;
-    clock.Label5.setCaption("4");
+    WriteAlarmStage(clock.Label5, AlarmStage::Zero);
     app.frmProcess().Timer3.setEnabled(true);
   });
   attempt([&] {
@@ -65,7 +66,7 @@ void startOvertime(Context& app, TimeGlass& clock) {
   attempt([&] {
     auto withPrefix = [&](const char* prefix) {
       app.run.OvertimePrefix = prefix;
-      app.frmExit().Lab_time_state.setCaption("1");
+      WriteCountDirection(app.frmExit().Lab_time_state, CountDirection::Up);
       clock.Label_change();
       if (CaptionStartsWith(app.frmExit().menu_two(1), "隐藏")) ShowClocks(app);
     };
@@ -171,7 +172,7 @@ void TimeGlass::endCountDown() {
   });
   attempt([&] { HideProcessBars(app_); });
   main.Label4(1).setCaption(CStr(Val(main.Label5(1).Caption())));
-  if (const auto mark = ClockMark(app_, ClockMethod(app_))) app_.run.StartTick = *mark;
+  if (const auto mark = ClockMark(app_, ReadClockMethod(app_))) app_.run.StartTick = *mark;
   attempt([&] { Label16.setCaption(Format(TimeOf(app_.platform.loop.localTime()), "hh:mm:ss")); });
 
   switch (app_.run.AfterZeroAction) {

@@ -10,6 +10,7 @@
 #include "services/context.h"
 #include "services/format_picture.h"
 #include "services/option_names.h"
+#include "services/run_cells.h"
 #include "services/runtime_error.h"
 #include "services/sound_playback.h"
 #include "services/text_runtime.h"
@@ -25,7 +26,7 @@ void TimeGlass::Timer1_Timer() {
   auto attempt = [&](auto&& statement) { Attempt(app_, where, statement); };
   std::int32_t e = 0;
   std::int32_t r = 0;
-  attempt([&] { main.Lab_time_state.setCaption("0"); });
+  attempt([&] { WriteCountDirection(main.Lab_time_state, CountDirection::Down); });
   attempt([&] {
     if (Image1.Visible()) Timer7.setEnabled(true);
   });
@@ -109,14 +110,14 @@ void TimeGlass::runStage(int k) {
   Attempt(app_, where, [&] {
     if (!stageOn) return;
     if (on(StageFlash(k))) Label8.setCaption("1");
-    Label5.setCaption(CStr(k));
+    WriteAlarmStage(Label5, AlarmStageOf(k));
     Label2.setCaption("1");
     Label4.setCaption("1");
     Timer2.setEnabled(true);
   });
   Attempt(app_, where, [&] {
     if (!stageOn || !on(StageBar(k))) return;
-    Label5.setCaption(CStr(k));
+    WriteAlarmStage(Label5, AlarmStageOf(k));
     app_.frmProcess().Timer3.setEnabled(true);
   });
   Attempt(app_, where, [&] {

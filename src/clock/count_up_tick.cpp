@@ -10,6 +10,7 @@
 #include "services/context.h"
 #include "services/format_picture.h"
 #include "services/option_names.h"
+#include "services/run_cells.h"
 #include "services/setting_readers.h"
 #include "services/sound_playback.h"
 #include "services/text_runtime.h"
@@ -79,7 +80,7 @@ void endOvertime(Context& app, TimeGlass& clock) {
 void TimeGlass::Timer4_Timer() {
   FrmExit& main = app_.frmExit();
   auto attempt = [this](auto&& statement) { Attempt(app_, kWhere, statement); };
-  attempt([&] { main.Lab_time_state.setCaption("1"); });
+  attempt([&] { WriteCountDirection(main.Lab_time_state, CountDirection::Up); });
   attempt([&] {
     if (Image1.Visible()) Timer7.setEnabled(true);
   });

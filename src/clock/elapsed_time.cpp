@@ -38,22 +38,24 @@ std::int32_t TimeGlass::remaintime(const std::string& Timername) {
   std::int32_t result = 0;
   bool failed = false;
   try {
-    const int method = ClockMethod(app_);
+    const ClockMethod method = ReadClockMethod(app_);
     const double banked = Val(main.Label4(bankIndex).Caption());
     std::optional<std::int64_t> span;
-    if (method == 0 || method == 1) {
+    if (method == ClockMethod::TickCount || method == ClockMethod::SecondsSinceMidnight) {
       // The tick count is subtracted modulo 2^32: a run across its wrap counts on.
       if (const auto now = ClockMark(app_, method)) {
         span = ClockSpan(method, app_.run.StartTick, *now);
       }
-    } else if (method == 2) {
+    } else if (method == ClockMethod::TimeOfDay) {
       const std::int64_t started = TimeToSeconds(TimeValue(Label16.Caption()));
       const std::int64_t now = TimeToSeconds(TimeOf(app_.platform.loop.localTime()));
       span = (now - started) * 1000;
     }
     if (span) {
       double sum = static_cast<double>(*span) + banked;
-      if ((method == 1 || method == 2) && sum < 0) sum += kDayMs;
+      if ((method == ClockMethod::SecondsSinceMidnight || method == ClockMethod::TimeOfDay) &&
+          sum < 0)
+        sum += kDayMs;
       const double rounded = std::nearbyint(sum);
       if (!fits32(static_cast<std::int64_t>(rounded)))
         throw RuntimeError(RuntimeErrorCode::Overflow);
@@ -66,7 +68,7 @@ std::int32_t TimeGlass::remaintime(const std::string& Timername) {
   if (failed) {
     // The next method from the next run on; the last method stays.
     Attempt(app_, "remaintime", [&] {
-      const int method = ClockMethod(app_);
+      const int method = static_cast<int>(ReadClockMethod(app_));
       if (method < 2) ProgramValues(app_).writeNumber("clockmode", method + 1);
     });
   }

@@ -16,6 +16,7 @@
 #include "services/option_names.h"
 #include "services/palette.h"
 #include "services/picture_size.h"
+#include "services/run_cells.h"
 #include "services/setting_readers.h"
 #include "services/sound_playback.h"
 #include "services/text_runtime.h"
@@ -80,7 +81,7 @@ void TimeGlass::Timer5_Timer() {
   auto attempt = [&app](auto&& statement) { Attempt(app, kWhere, statement); };
 
   for (platform::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5}) t->setEnabled(false);
-  Label5.setCaption("0");
+  WriteAlarmStage(Label5, AlarmStage::None);
   attempt([&] { SetTopmost(app, *this); });
   app.run.BlinkCount = 0;
   Picture1.setVisible(true);
@@ -163,7 +164,7 @@ void TimeGlass::Timer5_Timer() {
   }
   app.run.AfterZeroAction = afterZero;
 
-  if (const auto mark = ClockMark(app, ClockMethod(app))) app.run.StartTick = *mark;
+  if (const auto mark = ClockMark(app, ReadClockMethod(app))) app.run.StartTick = *mark;
   attempt([&] { Label16.setCaption(Format(TimeOf(app.platform.loop.localTime()), "hh:mm:ss")); });
   app.timeGlassTwo().Timer5.setEnabled(true);
 

@@ -9,6 +9,7 @@
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/option_names.h"
+#include "services/run_cells.h"
 #include "services/text_runtime.h"
 
 namespace horalix {
@@ -69,8 +70,8 @@ void TimeGlass::placeAtSavedPosition() {
 // The count goes on downwards while more than a second remains before zero, and as overtime
 // from the zero reminder on. The blink counters are numbers of 450 ms half-periods.
 void TimeGlass::handOverToBlink() {
-  const std::string stage = Label5.Caption();
-  const bool down = Val(app_.frmExit().Text1.Caption()) > 1000 && stage < "4";
+  // The stage is compared as text: a stage past zero ("7" after a settings apply) counts up.
+  const bool down = Val(app_.frmExit().Text1.Caption()) > 1000 && Label5.Caption() < "4";
   Timer1.setEnabled(down);
   Timer4.setEnabled(!down);
   Timer2.setEnabled(false);
@@ -97,11 +98,11 @@ void TimeGlass::handOverToBlink() {
       count = 2 * (on(CheckFlag::ContinuousReminder) && flashWholeSpan ? span : shortSpan);
     }
   };
-  if (stage == "0") armPlain(0);
-  if (stage == "1") armPlain(1);
-  if (stage == "2") armPlain(2);
-  if (stage == "3") armSpan(3, app_.settings.Time_three, true);
-  if (stage == "4") armSpan(4, app_.settings.time_end, false);
+  if (IsAlarmStage(Label5, AlarmStage::None)) armPlain(0);
+  if (IsAlarmStage(Label5, AlarmStage::Alarm1)) armPlain(1);
+  if (IsAlarmStage(Label5, AlarmStage::Alarm2)) armPlain(2);
+  if (IsAlarmStage(Label5, AlarmStage::Alarm3)) armSpan(3, app_.settings.Time_three, true);
+  if (IsAlarmStage(Label5, AlarmStage::Zero)) armSpan(4, app_.settings.time_end, false);
 }
 
 }  // namespace horalix

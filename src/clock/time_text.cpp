@@ -8,6 +8,7 @@
 #include "services/context.h"
 #include "services/format_picture.h"
 #include "services/option_names.h"
+#include "services/run_cells.h"
 #include "services/setting_readers.h"
 #include "services/text_runtime.h"
 #include "services/time_conversions.h"
@@ -52,7 +53,8 @@ void TimeGlass::Label_change() {
   } else {
     const double t = TimeValue(Label1(1).Caption());
     text = CountText(format, Hour(t), Minute(t), Second(t));
-    if (app_.frmExit().Lab_time_state.Caption() != "0") text = app_.run.OvertimePrefix + text;
+    if (!IsCountDirection(app_.frmExit().Lab_time_state, CountDirection::Down))
+      text = app_.run.OvertimePrefix + text;
   }
   Label11.setCaption(text);
   const int size = wantedSize();

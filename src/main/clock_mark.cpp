@@ -10,17 +10,17 @@ namespace {
 constexpr std::int64_t kDayMs = 86'400'000;
 }
 
-int ClockMethod(Context& app) { return static_cast<int>(Val(app.frmExit().Label16.Caption())); }
+ClockMethod ReadClockMethod(Context& app) { return ReadClockMethodCell(app.frmExit().Label16); }
 
-std::optional<std::int32_t> ClockMark(Context& app, int method) {
+std::optional<std::int32_t> ClockMark(Context& app, ClockMethod method) {
   switch (method) {
-    case 0:
+    case ClockMethod::TickCount:
       return static_cast<std::int32_t>(app.platform.loop.tickCount());
-    case 1: {
+    case ClockMethod::SecondsSinceMidnight: {
       const auto t = app.platform.loop.localTime();
       return ((t.hour * 60 + t.minute) * 60 + t.second) * 1000 + t.millisecond;
     }
-    case 2: {
+    case ClockMethod::TimeOfDay: {
       const auto t = app.platform.loop.localTime();
       return ((t.hour * 60 + t.minute) * 60 + t.second) * 1000;
     }
@@ -29,8 +29,8 @@ std::optional<std::int32_t> ClockMark(Context& app, int method) {
   }
 }
 
-std::int64_t ClockSpan(int method, std::int32_t from, std::int32_t to) {
-  if (method == 0) {
+std::int64_t ClockSpan(ClockMethod method, std::int32_t from, std::int32_t to) {
+  if (method == ClockMethod::TickCount) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(to) -
                                      static_cast<std::uint32_t>(from));
   }

@@ -4,21 +4,23 @@
 #include <cstdint>
 #include <optional>
 
+#include "services/run_cells.h"
+
 namespace horalix {
 
 class Context;
 
-// The clock method in Frm_exit.Label16 as a number ("" reads as 0).
-int ClockMethod(Context& app);
+// The clock method in Frm_exit.Label16 ("" reads as the tick count).
+ClockMethod ReadClockMethod(Context& app);
 
 // "Now" by a clock method: 0 the system tick count (its 32 bits as a signed number), 1 whole
 // milliseconds since local midnight, 2 the whole seconds of the time of day times 1000. Any other
 // method takes no mark.
-std::optional<std::int32_t> ClockMark(Context& app, int method);
+std::optional<std::int32_t> ClockMark(Context& app, ClockMethod method);
 
 // Milliseconds from `from` to `to` by a clock method. The tick count is subtracted modulo 2^32,
 // so a segment across its wrap is not a failure; the two time-of-day methods add a day when
 // midnight lies between the marks.
-std::int64_t ClockSpan(int method, std::int32_t from, std::int32_t to);
+std::int64_t ClockSpan(ClockMethod method, std::int32_t from, std::int32_t to);
 
 }  // namespace horalix

@@ -12,6 +12,7 @@
 #include "services/context.h"
 #include "services/option_names.h"
 #include "services/program_values.h"
+#include "services/run_cells.h"
 #include "services/setting_readers.h"
 #include "services/sound_playback.h"
 #include "services/text_runtime.h"
@@ -55,10 +56,12 @@ void EndTiming(Context& app) {
   }
   Attempt(app, "EndTiming", [&] { HideProcessBars(app); });
   main.Label1.setCaption("0");
-  const int kind = static_cast<int>(Val(main.Label3.Caption()));
-  Attempt(app, "EndTiming", [&] { ProgramValues(app).removeGroup(HandOverValues(kind)); });
+  const DocumentKind kind = ReadDocumentKind(main.Label3);
+  Attempt(app, "EndTiming",
+          [&] { ProgramValues(app).removeGroup(HandOverValues(static_cast<int>(kind))); });
   Attempt(app, "EndTiming", [&] {
-    if (kind == 3 && OptionOn(app.settings.checkvalue, CheckFlag::TimedDuration) &&
+    if (kind == DocumentKind::SlideShow &&
+        OptionOn(app.settings.checkvalue, CheckFlag::TimedDuration) &&
         OptionOn(app.settings.optvalue, OptFlag::AfterZeroStop)) {
       EndSlideShow(app);
     }
