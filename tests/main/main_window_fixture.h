@@ -10,6 +10,7 @@
 #include "clock/time_glass.h"
 #include "clock/time_glass_two.h"
 #include "main/frm_exit.h"
+#include "services/option_names.h"
 #include "services/program_values.h"
 #include "services/settings_record.h"
 #include "support/headless_fixture.h"
