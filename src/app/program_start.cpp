@@ -12,6 +12,7 @@
 #include "services/program_values.h"
 #include "services/runtime_error.h"
 #include "services/settings_record.h"
+#include "services/stored_version.h"
 #include "services/text_runtime.h"
 
 namespace horalix {
@@ -23,22 +24,9 @@ void PublishProgramFolder(App& app) {
   ProgramValues(app).writeText("pathget", app.programFolder());
 }
 
-// The stored version as a number: through the shell the value converted as a number; when that
-// fails, the leading number of what the registry functions give (0 when missing).
 double StoredVersion(App& app) {
   ValueStore store = ProgramValues(app);
-  if (const auto value = store.shellRead("Version")) {
-    try {
-      if (const auto* text = std::get_if<std::string>(&*value)) return CDbl(*text);
-      if (const auto* number = std::get_if<std::int32_t>(&*value)) return *number;
-    } catch (const RuntimeError&) {
-    }
-  }
-  try {
-    return Val(variantText(store.registryRead("Version")));
-  } catch (const RuntimeError&) {
-    return 0;
-  }
+  return ReadStoredVersion(store);
 }
 
 }  // namespace

@@ -10,8 +10,10 @@
 # A test is one function named test_<what> that returns non-zero (after saying why with `fail`)
 # when the program does not behave; the helpers below start, find, answer and end the program.
 # Before them, the Win32 backend's own tests (GoogleTest, built by the win32-x64 preset) run in
-# the same prefix; each of their tests counts in the totals.
-# HORALIX_DIST overrides the program folder, HORALIX_BACKEND_TESTS the backend test program;
+# the same prefix, then the add-in's test host (tests/wine/addin) with the add-in registered by
+# regsvr32; each of their tests counts in the totals.
+# HORALIX_DIST overrides the program folder, HORALIX_BACKEND_TESTS the backend test program,
+# HORALIX_ADDIN_HOST the add-in's test host;
 # HORALIX_WINE_KEEP=1 keeps the prefix afterwards; HORALIX_WINE_ONLY=<regex> runs only the tests
 # whose names match.
 set -uo pipefail
@@ -19,6 +21,7 @@ set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 dist=${HORALIX_DIST:-$root/dist/win32-x64}
 backend_tests=${HORALIX_BACKEND_TESTS:-$root/build/win32-x64/tests/horalix_win32_tests.exe}
+addin_host=${HORALIX_ADDIN_HOST:-$root/build/win32-x64/tests/horalink_host_tests.exe}
 work=$root/build/wine-tests
 export WINEPREFIX=$work/prefix
 export WINEDEBUG=-all
@@ -555,21 +558,23 @@ dimmed() {
 passed=0
 failed=0
 
-# The backend's GoogleTest program: its passed and failed tests join the totals; a run that
-# ends without its summary counts as one failure.
-run_backend_tests() {
-  if [[ ! -f $backend_tests ]]; then
-    echo "backend tests: $backend_tests not built, skipped"
+# A GoogleTest program under Wine: its passed and failed tests join the totals; a run that ends
+# without its summary counts as one failure.
+#   run_gtest_program <label> <program>
+run_gtest_program() {
+  local label=$1 program=$2
+  if [[ ! -f $program ]]; then
+    echo "$label: $program not built, skipped"
     return 0
   fi
-  echo "backend tests ($(basename "$backend_tests"))"
+  echo "$label ($(basename "$program"))"
   local output ok bad
-  output=$(cd "$work" && on_wine 300 "$backend_tests" --gtest_brief=1 2>&1)
+  output=$(cd "$work" && on_wine 300 "$program" --gtest_brief=1 2>&1)
   ok=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\{0,1\}\..*/\1/p' <<<"$output")
   bad=$(sed -n 's/^\[  FAILED  \] \([0-9]*\) tests\{0,1\}, listed below:.*/\1/p' <<<"$output")
   grep -E '^\[  (FAILED|SKIPPED) \]|Failure|^[^[].*:[0-9]+: ' <<<"$output" | sed 's/^/  /'
   if [[ -z $ok ]]; then
-    fail "the backend tests ended without a summary"
+    fail "the $label ended without a summary"
     tail -n 20 <<<"$output" | sed 's/^/    /'
     failed=$((failed + 1))
     return 0
@@ -577,6 +582,77 @@ run_backend_tests() {
   note "$ok passed, ${bad:-0} failed"
   passed=$((passed + ok))
   failed=$((failed + ${bad:-0}))
+}
+
+# The backend's own tests against the real system calls.
+run_backend_tests() { run_gtest_program "backend tests" "$backend_tests"; }
+
+# ---- The add-in ------------------------------------------------------------------------------
+
+# The add-in library as regsvr32 takes it: a Windows path.
+addin_dll() { echo "Z:${dist//\//\\}\\Horalink32.dll"; }
+register_addin() { on_wine 60 regsvr32 /s "$(addin_dll)" >/dev/null; }
+unregister_addin() { on_wine 60 regsvr32 /s /u "$(addin_dll)" >/dev/null; }
+
+# The keys that registering writes and unregistering removes, as `reg query` names them.
+addin_keys=(
+  'HKCR\CLSID\{6E0F4B52-3C1D-4A7B-9E2F-5D8C1A7B3F21}'
+  'HKCR\CLSID\{6E0F4B52-3C1D-4A7B-9E2F-5D8C1A7B3F22}'
+  'HKCR\CLSID\{6E0F4B52-3C1D-4A7B-9E2F-5D8C1A7B3F23}'
+  'HKCR\Horalink.OfficeWd' 'HKCR\Horalink.OfficeET' 'HKCR\Horalink.OfficePT'
+  'HKCR\Interface\{6E0F4B52-3C1D-4A7B-9E2F-5D8C1A7B3F11}'
+  'HKCR\Interface\{6E0F4B52-3C1D-4A7B-9E2F-5D8C1A7B3F12}'
+  'HKCR\Interface\{6E0F4B52-3C1D-4A7B-9E2F-5D8C1A7B3F13}'
+  'HKCR\TypeLib\{6E0F4B52-3C1D-4A7B-9E2F-5D8C1A7B3F01}'
+  'HKCU\Software\Microsoft\Office\Word\Addins\Horalink.OfficeWd'
+  'HKCU\Software\Microsoft\Office\Excel\Addins\Horalink.OfficeET'
+  'HKCU\Software\Microsoft\Office\PowerPoint\Addins\Horalink.OfficePT'
+  'HKLM\Software\Microsoft\Office\Word\Addins\Horalink.OfficeWd'
+  'HKLM\Software\Microsoft\Office\Excel\Addins\Horalink.OfficeET'
+  'HKLM\Software\Microsoft\Office\PowerPoint\Addins\Horalink.OfficePT'
+)
+
+# How many of the add-in's keys exist now.
+addin_keys_present() {
+  local key count=0
+  for key in "${addin_keys[@]}"; do
+    on_wine 20 reg query "$key" >/dev/null 2>&1 && count=$((count + 1))
+  done
+  echo "$count"
+}
+
+# Our test host loads the registered add-in through COM as an office host does: each class
+# connected with a fake application, its events fired, its ribbon read, its callbacks called by
+# name, then disconnected, with the hand-over values checked at each step. Each of its tests
+# counts in the totals.
+run_addin_host_tests() {
+  if ! register_addin; then
+    fail "regsvr32 did not register $(addin_dll)"
+    failed=$((failed + 1))
+    return 0
+  fi
+  run_gtest_program "add-in host tests" "$addin_host"
+  unregister_addin
+}
+
+# A client nobody here wrote, Wine's script host, creates each class by its ProgID after
+# registration and finds none after unregistration; unregistering removes every key that
+# registering wrote.
+test_addin_classes_come_and_go_with_registration() {
+  local script="Z:${root//\//\\}\\tests\\wine\\addin\\create_by_progid.vbs" output count
+  register_addin || { fail "regsvr32 did not register the add-in"; return 1; }
+  count=$(addin_keys_present)
+  ((count == ${#addin_keys[@]})) || { fail "only $count of ${#addin_keys[@]} keys registered"; return 1; }
+  output=$(on_wine 60 cscript //nologo "$script")
+  note "$(tr '\n' ';' <<<"$output")"
+  [[ $(grep -c ' created, ribbon \[\]$' <<<"$output") == 3 ]] ||
+    { fail "the script host did not create the three classes"; return 1; }
+  unregister_addin || { fail "regsvr32 /u failed"; return 1; }
+  count=$(addin_keys_present)
+  ((count == 0)) || { fail "$count keys left after unregistering"; return 1; }
+  output=$(on_wine 60 cscript //nologo "$script")
+  [[ $(grep -c ' missing ' <<<"$output") == 3 ]] ||
+    { fail "classes still created after unregistering: $output"; return 1; }
 }
 
 main() {
@@ -587,6 +663,8 @@ main() {
     exit 1
   fi
   run_backend_tests
+  end_wine
+  run_addin_host_tests
   end_wine
   note "Horalix.exe: $(stat -c %s "$dist/Horalix.exe") bytes"
   local name
