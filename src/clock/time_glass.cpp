@@ -10,23 +10,54 @@ namespace horalix {
 
 using platform::ControlKind;
 
+namespace {
+
+constexpr unsigned kCell = platform::design::kHidden;
+
+// The window's design. The cells hold the values they start with; the count text and the time of
+// day (Label1) stand one in view at Top 0 and the other far below; the picture boxes and the
+// labels of the face are placed by the face.
+constexpr platform::ControlDesign kDesign[] = {
+    {.kind = ControlKind::Label, .name = "Label2", .caption = "1", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label3", .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label4", .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label5", .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label8", .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label9", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label10", .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label11", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label13", .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label15", .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label16", .flags = kCell},
+    {.kind = ControlKind::PictureBox, .name = "Picture1"},
+    {.kind = ControlKind::PictureBox, .name = "Picture2"},
+    {.kind = ControlKind::PictureBox, .name = "Picture3"},
+    {.kind = ControlKind::Image, .name = "Image1", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label1", .index = 1, .top = 0},
+    {.kind = ControlKind::Label, .name = "Label1", .index = 2, .top = 13800},
+    {.kind = ControlKind::Image, .name = "Image2", .index = 0, .flags = kCell},
+    {.kind = ControlKind::Image, .name = "Image2", .index = 1, .flags = kCell},
+};
+
+}  // namespace
+
 TimeGlass::TimeGlass(Context& app)
     : Form(app.platform.forms, "time_glass"),
-      Label2(addCell("Label2", -1, "1")),
-      Label3(addCell("Label3", -1, "0")),
-      Label4(addCell("Label4", -1, "0")),
-      Label5(addCell("Label5", -1, "0")),
-      Label8(addCell("Label8", -1, "0")),
-      Label9(addControl("Label9", -1, ControlKind::Label)),
-      Label10(addCell("Label10", -1, "0")),
-      Label11(addCell("Label11", -1, "")),
-      Label13(addCell("Label13", -1, "0")),
-      Label15(addCell("Label15", -1, "0")),
-      Label16(addCell("Label16", -1, "")),
-      Picture1(addControl("Picture1", -1, ControlKind::PictureBox)),
-      Picture2(addControl("Picture2", -1, ControlKind::PictureBox)),
-      Picture3(addControl("Picture3", -1, ControlKind::PictureBox)),
-      Image1(addControl("Image1", -1, ControlKind::Image)),
+      Label2(addControls(kDesign).control("Label2")),
+      Label3(control("Label3")),
+      Label4(control("Label4")),
+      Label5(control("Label5")),
+      Label8(control("Label8")),
+      Label9(control("Label9")),
+      Label10(control("Label10")),
+      Label11(control("Label11")),
+      Label13(control("Label13")),
+      Label15(control("Label15")),
+      Label16(control("Label16")),
+      Picture1(control("Picture1")),
+      Picture2(control("Picture2")),
+      Picture3(control("Picture3")),
+      Image1(control("Image1")),
       Timer1(addTimer("Timer1", 1000)),
       Timer2(addTimer("Timer2", 100)),
       Timer3(addTimer("Timer3", 450)),
@@ -37,13 +68,6 @@ TimeGlass::TimeGlass(Context& app)
       app_(app),
       face_(app, *this, 2000) {
   move(0, 0, 2400, 900);
-  // The count text and the time of day: the one in view stands at Top 0, the other far below.
-  addControl("Label1", 1, ControlKind::Label).setTop(0);
-  addControl("Label1", 2, ControlKind::Label).setTop(13800);
-  addControl("Image2", 0, ControlKind::Image).setVisible(false);
-  addControl("Image2", 1, ControlKind::Image).setVisible(false);
-  Image1.setVisible(false);
-  Label9.setVisible(false);
   Timer1.onTick = [this] { Timer1_Timer(); };
   Timer2.onTick = [this] { Timer2_Timer(); };
   Timer3.onTick = [this] { Timer3_Timer(); };

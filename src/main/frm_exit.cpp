@@ -44,17 +44,11 @@ constexpr platform::ControlDesign kDesign[] = {
     {.kind = ControlKind::Label, .name = "Label13", .index = 6, .flags = kCell},
 };
 
-// The form with its designed controls, for the members that name them.
-platform::Form& designed(platform::Form& form) {
-  form.addControls(kDesign);
-  return form;
-}
-
 }  // namespace
 
 FrmExit::FrmExit(Context& app)
     : Form(app.platform.forms, "Frm_exit"),
-      Lab_time_state(designed(*this).control("Lab_time_state")),
+      Lab_time_state(addControls(kDesign).control("Lab_time_state")),
       Label1(control("Label1")),
       Label3(control("Label3")),
       Label7(control("Label7")),

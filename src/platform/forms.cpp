@@ -424,7 +424,7 @@ Control& Form::addControl(const std::string& name, int index, ControlKind kind) 
   return *controls_.back();
 }
 
-void Form::addControls(std::span<const ControlDesign> designs) {
+Form& Form::addControls(std::span<const ControlDesign> designs) {
   for (const ControlDesign& d : designs) {
     int left = d.left, top = d.top;
     if (!d.container.empty()) {
@@ -454,6 +454,7 @@ void Form::addControls(std::span<const ControlDesign> designs) {
     c.enabled_ = (d.flags & design::kDisabled) == 0;
     if ((d.flags & design::kAutoSize) != 0) c.setAutoSize(true);
   }
+  return *this;
 }
 
 Control& Form::addCell(const std::string& name, int index, const std::string& caption) {

@@ -355,8 +355,8 @@ class Form {
   Control& addControl(const std::string& name, int index, ControlKind kind);
   // Adds the controls of a design table, in its order. A control's place is given inside its
   // container and kept in form twips; a container named before it was added throws
-  // std::out_of_range.
-  void addControls(std::span<const ControlDesign> designs);
+  // std::out_of_range. Returns the form, so that a constructor's member list can name them.
+  Form& addControls(std::span<const ControlDesign> designs);
   // A hidden label that holds state as its caption.
   Control& addCell(const std::string& name, int index = -1, const std::string& caption = "");
 
