@@ -3,6 +3,10 @@
 // a run with it; at the end of a cycling run the next preset in the list starts.
 #include <cstdint>
 #include <optional>
+#include <stdexcept>
+#include <string_view>
+#include <type_traits>
+#include <variant>
 #include <vector>
 
 #include "clock/clock.h"
@@ -21,37 +25,51 @@ namespace horalix {
 namespace {
 
 using presets::fieldText;
-using presets::PresetColumn;
 
 presets::PresetDatabase officeData(Context& app) {
   return presets::PresetDatabase(app.platform.database, app.platform.files,
                                  app.platform.messageBoxes, app.programFolder(), GetDbPassword());
 }
 
-// Copies a preset row into the record. The stored texts go through the runtime's conversions,
-// so a field that is no number fails the whole copy and the record is left as it was. The
-// overtime text and the time-up prompt text go to their own fields, as the preset manager reads
-// them; the timing mode and the picture size are not the preset's to set.
+// The preset's values that a menu choice leaves alone: the timing mode and the picture size are
+// not the preset's to set, and the time left starts at 0.
+bool keptFromRecord(std::string_view field) {
+  return field == "AImode" || field == "picture_width" || field == "picture_height" ||
+         field == "time_left";
+}
+
+const SettingsField& settingsField(std::string_view name) {
+  for (const SettingsField& field : kSettingsFields) {
+    if (field.name == name) return field;
+  }
+  throw std::out_of_range("no settings field " + std::string(name));
+}
+
+// Copies a preset row into the record, each column into the record's field that the column
+// table names. The stored texts go through the runtime's conversions, so a field that is no
+// number fails the whole copy and the record is left as it was.
 void copyPresetRow(const std::vector<platform::DbValue>& row, SettingsBlock& record) {
-  auto text = [&](PresetColumn column) { return fieldText(row.at(column)); };
-  auto whole = [&](PresetColumn column) { return CLng(std::string_view(text(column))); };
   SettingsBlock copy = record;
-  copy.Time_all = DurationSeconds(text(presets::kTimeall)) / 86400.0;
-  copy.Time_one = whole(presets::kTiemone);
-  copy.Time_two = whole(presets::kTimetwo);
-  copy.Time_three = whole(presets::kTiemthree);
-  copy.time_end = whole(presets::kTimeEnd);
-  copy.checkvalue = text(presets::kCheckvalue);
-  copy.optvalue = text(presets::kOptvalue);
+  for (std::size_t column = 0; column < presets::kPresetColumns.size(); ++column) {
+    const std::string_view field = presets::kPresetColumns[column].field;
+    if (field.empty() || keptFromRecord(field)) continue;
+    const std::string text = fieldText(row.at(column));
+    std::visit(
+        [&](auto member) {
+          using Value = std::remove_reference_t<decltype(copy.*member)>;
+          if constexpr (std::is_same_v<Value, double>) {
+            copy.*member = DurationSeconds(text) / 86400.0;
+          } else if constexpr (std::is_same_v<Value, std::int32_t>) {
+            copy.*member = CLng(std::string_view(text));
+          } else if constexpr (std::is_same_v<Value, std::int16_t>) {
+            copy.*member = CInt(std::string_view(text));
+          } else {
+            copy.*member = text;
+          }
+        },
+        settingsField(field).member);
+  }
   copy.secondtimer = "";
-  copy.tellShowtime = CInt(std::string_view(text(presets::kTellShowtime)));
-  copy.tellsoundname = text(presets::kTellsoundname);
-  copy.tellprocesstext = text(presets::kTellprocesstext);
-  copy.tellShowtext = text(presets::kTellShowtext);
-  copy.clockFont = text(presets::kClockFont);
-  copy.Fontselect = text(presets::kFontselect);
-  copy.picturename = text(presets::kPicturename);
-  copy.tellouttext = text(presets::kTellouttext);
   copy.time_left = 0;
   record = copy;
 }
