@@ -78,14 +78,14 @@ void BuildCommandMenu(FrmExit& main, CommandMenu menu, platform::MenuItem& root)
 platform::MenuItem& CommandItem(FrmExit& main, CommandId id);
 
 // Runs a command's action as a click on its item does; false for an item without action.
-bool RunCommand(FrmExit& main, CommandId id);
+[[nodiscard]] bool RunCommand(FrmExit& main, CommandId id);
 
 // Runs the command shown by the menu item `name`(`index`); false when no command has that item.
-bool RunMenuCommand(FrmExit& main, std::string_view name, int index);
+[[nodiscard]] bool RunMenuCommand(FrmExit& main, std::string_view name, int index);
 
 // Runs what the hot key `id` stands for: ids 1 to 6 the commands that name them, then with n
 // items in the presets submenu 6 + i and 6 + n + i the preset i (1-based). False for an id that
 // names nothing.
-bool DispatchHotKey(FrmExit& main, int id);
+[[nodiscard]] bool DispatchHotKey(FrmExit& main, int id);
 
 }  // namespace horalix
