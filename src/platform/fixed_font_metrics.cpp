@@ -69,11 +69,6 @@ FixedFontMetrics::FixedFontMetrics() {
   }
 }
 
-FixedFontMetrics& FixedFontMetrics::shared() {
-  static FixedFontMetrics instance;
-  return instance;
-}
-
 bool FixedFontMetrics::installed(std::string_view family) const {
   return installed_.find(family) != installed_.end();
 }

@@ -42,9 +42,6 @@ class FixedFontMetrics : public FontService {
   void install(const std::string& family) { installed_.insert(family); }
   void uninstall(const std::string& family) { installed_.erase(family); }
 
-  // The shared instance for hosts that have no font service of their own.
-  static FixedFontMetrics& shared();
-
  private:
   std::set<std::string, FoldedLess> installed_;
 };

@@ -3,11 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "platform/fixed_font_metrics.h"
-
 namespace horalix::platform {
-
-FontService& FormHost::fonts() { return FixedFontMetrics::shared(); }
 
 // ---- Control ----
 
@@ -357,6 +353,12 @@ bool Form::Unload() {
   visible_ = false;
   host_.formUnloaded(*this);
   loaded_ = false;
+  // The band and the see-through look belong to the window: a window loaded again starts
+  // plain, as it was designed.
+  topmost_ = false;
+  layered_ = false;
+  colorKey_ = -1;
+  alpha_ = 255;
   return true;
 }
 
@@ -405,6 +407,15 @@ void Form::setRegion(const std::optional<WindowRegion>& region) {
 void Form::setTopmost(bool v) {
   topmost_ = v;
   changed(Property::Topmost);
+}
+
+void Form::setLayered(std::int64_t colorKey, int alpha) {
+  // A layered window without valid attributes would not be drawn at all.
+  if (alpha < 0 || alpha > 255) return;
+  layered_ = true;
+  colorKey_ = colorKey;
+  alpha_ = alpha;
+  changed(Property::Layered);
 }
 
 Control* Form::findControl(const std::string& name, int index) {

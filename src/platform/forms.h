@@ -82,6 +82,7 @@ enum class Property {
   Items,
   Drawing,  // a picture box's persistent image
   Region,   // a window's outline
+  Layered,  // a window's colour key and opacity
 };
 
 // Told of every change to a form, its controls and its menus.
@@ -105,8 +106,8 @@ class FormHost : public FormObserver {
   // the system refused. A backend without native controls has nothing to register.
   virtual bool initCommonControls() { return true; }
   // Measures texts and realises fonts for the controls (labels that size themselves, picture
-  // boxes). A host without its own uses the fixed metrics.
-  virtual FontService& fonts();
+  // boxes).
+  virtual FontService& fonts() = 0;
   // What the frame of a window with this BorderStyle (title bar and borders) adds to its client
   // area, in twips: {width, height}. A host that draws no frames adds nothing.
   virtual std::pair<int, int> frameSize(int borderStyle) {
@@ -332,8 +333,17 @@ class Form {
   void setCaption(const std::string& v);
   std::uint32_t BackColor() const { return backColor_; }
   void setBackColor(std::uint32_t c);
+  // In the topmost band, above every window that is not. Setting it true again raises the
+  // window to the top of that band. Unloading the window ends it, as it ends the layered look.
   bool topmost() const { return topmost_; }
   void setTopmost(bool v);
+  // The see-through look of a layered window: pixels of the key colour (0x00BBGGRR; -1 none) are
+  // left out, the rest is drawn at the opacity Alpha (0 clear to 255 opaque). A window never
+  // made layered is drawn plainly; an opacity that is no byte leaves the window as it was.
+  bool layered() const { return layered_; }
+  std::int64_t ColorKey() const { return colorKey_; }
+  int Alpha() const { return alpha_; }
+  void setLayered(std::int64_t colorKey, int alpha);
   // The window's frame, set in the design (it takes effect when the window loads): 0 none (a bare
   // window without caption or task-bar button), 1 fixed single, 2 sizable, 3 fixed dialog, 4
   // fixed tool window, 5 sizable tool window.
@@ -385,7 +395,9 @@ class Form {
 
   FormHost& host_;
   std::string name_;
-  bool loaded_ = false, visible_ = false, modal_ = false, topmost_ = false;
+  bool loaded_ = false, visible_ = false, modal_ = false, topmost_ = false, layered_ = false;
+  std::int64_t colorKey_ = -1;
+  int alpha_ = 255;
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   std::string caption_;
   std::uint32_t backColor_ = 0x8000000F;

@@ -7,7 +7,6 @@
 #include "platform/dialogs.h"
 #include "platform/event_loop.h"
 #include "platform/files.h"
-#include "platform/fixed_font_metrics.h"
 #include "platform/fonts.h"
 #include "platform/forms.h"
 #include "platform/message_boxes.h"
@@ -38,7 +37,7 @@ struct Platform {
   // Logs an error that was caught and passed over, so that the program goes on.
   std::function<void(const std::string&)> log;
   // Font realisation, text measurement and the program's own font files.
-  FontService& fonts = FixedFontMetrics::shared();
+  FontService& fonts;
 };
 
 }  // namespace horalix::platform

@@ -10,10 +10,6 @@ namespace {
 
 std::string extensionOf(const std::string& path) { return LCase(GetFileExt(path)); }
 
-// The media control interface takes a device name up to the first blank unless it is quoted:
-// every command quotes the path, so that a sound under "C:\Program Files" plays too.
-std::string quoted(const std::string& path) { return "\"" + path + "\""; }
-
 }  // namespace
 
 void PlayMusic(Context& app, const std::string& path) {
@@ -39,15 +35,16 @@ void StopMusic(Context& app, const std::string& path) {
 
 void MciPlay(Context& app, const std::string& path) {
   auto& sound = app.platform.sound;
-  sound.mciCommand("close " + quoted(path));
-  sound.mciCommand("open " + quoted(path));
-  sound.mciCommand("play " + quoted(path));
+  // Closed and opened again, so that a file that was playing starts from its beginning.
+  sound.closeMedia(path);
+  sound.openMedia(path);
+  sound.playMedia(path);
 }
 
 void MciStop(Context& app, const std::string& path) {
   auto& sound = app.platform.sound;
-  sound.mciCommand("stop " + quoted(path));
-  sound.mciCommand("close " + quoted(path));
+  sound.stopMedia(path);
+  sound.closeMedia(path);
 }
 
 void WavPlay(Context& app, const std::string& path) { app.platform.sound.playWave(path, false); }

@@ -1,5 +1,5 @@
 // Playing and stopping the sounds of the reminder stages, the run end and the interaction timer.
-// MP3 files go to the media control interface, WAV files to the wave player, which has one slot
+// MP3 files go to the media player, WAV files to the wave player, which has one slot
 // for the whole process: starting or stopping one WAV sound affects whatever WAV sound plays.
 #pragma once
 
@@ -12,11 +12,11 @@ class Context;
 // Plays the file once, chosen by its extension (mp3 or wav, in any letter case); a missing file
 // or another extension plays nothing.
 void PlayMusic(Context& app, const std::string& path);
-// Stops the file: an MP3 by its media device, anything else by stopping the current WAV sound
+// Stops the file: an MP3 as a media file, anything else by stopping the current WAV sound
 // (a file that is neither MP3 nor WAV is also closed as a media device).
 void StopMusic(Context& app, const std::string& path);
 
-// The media device whose name is the file's path: closed, opened and played from the start.
+// The file as a media file: closed, opened and played from the start; stopped and closed.
 void MciPlay(Context& app, const std::string& path);
 void MciStop(Context& app, const std::string& path);
 // The wave player: once, or repeating (only when the file exists) until stopped or replaced.

@@ -276,6 +276,27 @@ TEST_F(FormsModel, ZOrderPutsTopmostFirstThenTheLastShown) {
   EXPECT_EQ(names, (std::vector<std::string>{"B", "A", "C"}));
 }
 
+// Raising a topmost window again puts it above the other topmost ones; the band and the layered
+// look go with the window when it unloads.
+TEST_F(FormsModel, TopmostRaisesWithinTheBandAndUnloadingEndsBandAndLook) {
+  ProbeForm a(forms, "A"), b(forms, "B"), c(forms, "C");
+  for (ProbeForm* f : {&a, &b, &c}) f->Show();
+  a.setTopmost(true);
+  b.setTopmost(true);
+  a.setTopmost(true);
+  a.setLayered(0x00FF00, 200);
+  std::vector<std::string> names;
+  for (Form* f : forms.zOrder()) names.push_back(f->name());
+  EXPECT_EQ(names, (std::vector<std::string>{"A", "B", "C"}));
+  EXPECT_EQ(forms.raiseCount("A"), 2);
+
+  ASSERT_TRUE(a.Unload());
+  EXPECT_FALSE(a.topmost());
+  EXPECT_FALSE(a.layered());
+  EXPECT_EQ(a.ColorKey(), -1);
+  EXPECT_EQ(a.Alpha(), 255);
+}
+
 TEST_F(FormsModel, ClickHandlerErrorIsLoggedByTheDispatch) {
   auto& button = form.addControl("Command1", -1, ControlKind::CommandButton);
   button.Click = [] { throw std::runtime_error("Subscript out of range"); };

@@ -65,41 +65,39 @@ TEST_F(HeadlessServices, TimersRunWhileAMessageBoxIsOpen) {
   EXPECT_EQ(messageBoxes.shown().back().closedAt, 3000);
 }
 
-TEST_F(HeadlessServices, MediaCommandsSucceedAndFailAsTheyWouldOnWindows) {
+TEST_F(HeadlessServices, MediaRequestsSucceedAndFailAsTheyWouldOnWindows) {
   installFile("sounds\\alarm.mp3");
   installFile("sounds\\my song.mp3");
   installFile("sounds\\note.txt");
   const std::string alarm = programPath("sounds\\alarm.mp3");
   const std::string spaced = programPath("sounds\\my song.mp3");
+  using R = MediaResult;
   struct Case {
-    std::string command;
-    int result;
+    const char* request;
+    MediaResult (HeadlessSound::*call)(const std::string&);
+    std::string path;
+    MediaResult result;
   };
   const Case cases[] = {
-      {"close \"" + alarm + "\"", mcierr::InvalidDeviceName},  // nothing open yet
-      {"open \"" + alarm + "\"", 0},
-      {"open \"" + alarm + "\"", mcierr::DeviceOpen},
-      {"PLAY \"" + alarm + "\"", 0},
-      {"stop \"" + alarm + "\"", 0},
-      {"close \"" + alarm + "\"", 0},
-      {"open \"" + spaced + "\" alias song", 0},
-      {"play song", 0},
-      {"open " + spaced, mcierr::FileNotFound},  // unquoted: the name ends at the first blank
-      {"play \"" + programPath("sounds\\missing.mp3") + "\"", mcierr::FileNotFound},
-      {"open \"" + programPath("sounds\\note.txt") + "\"", mcierr::ExtensionNotFound},
-      {"open \"" + alarm + "\" volume 5", mcierr::UnrecognizedKeyword},
-      {"play \"" + alarm, mcierr::NoClosingQuote},
-      {"", mcierr::MissingCommandString},
-      {"jump song", mcierr::UnrecognizedCommand},
-      {"play", mcierr::MissingDeviceName},
+      {"close before open", &HeadlessSound::closeMedia, alarm, R::NotOpen},
+      {"stop before open", &HeadlessSound::stopMedia, alarm, R::NotOpen},
+      {"open", &HeadlessSound::openMedia, alarm, R::Done},
+      {"open again", &HeadlessSound::openMedia, alarm, R::AlreadyOpen},
+      {"open in other letter case", &HeadlessSound::openMedia, programPath("SOUNDS\\ALARM.MP3"),
+       R::AlreadyOpen},
+      {"play", &HeadlessSound::playMedia, alarm, R::Done},
+      {"stop", &HeadlessSound::stopMedia, alarm, R::Done},
+      {"close", &HeadlessSound::closeMedia, alarm, R::Done},
+      {"play opens a closed file", &HeadlessSound::playMedia, spaced, R::Done},
+      {"play of a missing file", &HeadlessSound::playMedia, programPath("sounds\\gone.mp3"),
+       R::FileNotFound},
+      {"open of a type without a driver", &HeadlessSound::openMedia,
+       programPath("sounds\\note.txt"), R::UnknownType},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(sound.mciCommand(c.command), c.result) << c.command;
-  }
-  EXPECT_EQ(sound.mciPlaying(), (std::vector<std::string>{spaced}));
-  EXPECT_EQ(sound.mciCommand("close all"), 0);
-  EXPECT_TRUE(sound.mciPlaying().empty());
-  EXPECT_EQ(sound.mci().size(), std::size(cases) + 1);
+  for (const Case& c : cases) EXPECT_EQ((sound.*c.call)(c.path), c.result) << c.request;
+  EXPECT_EQ(sound.mediaPlaying(), (std::vector<std::string>{spaced}));
+  EXPECT_FALSE(sound.mediaOpen(alarm));
+  EXPECT_FALSE(sound.mediaOpen(programPath("sounds\\note.txt")));
 }
 
 TEST_F(HeadlessServices, MissingWaveFilePlaysTheDefaultSound) {

@@ -18,11 +18,6 @@ class SoundPlaybackTest : public ProgramFixture {
     }
   }
   std::string soundPath(const std::string& name) { return programPath("sounds\\" + name); }
-  std::vector<std::string> mciCommands() const {
-    std::vector<std::string> commands;
-    for (const auto& event : sound.mci()) commands.push_back(event.command);
-    return commands;
-  }
 };
 
 TEST_F(SoundPlaybackTest, PlayMusicChoosesThePlayerByExtension) {
@@ -33,36 +28,31 @@ TEST_F(SoundPlaybackTest, PlayMusicChoosesThePlayerByExtension) {
   PlayMusic(app, soundPath("note.ogg"));
   PlayMusic(app, soundPath("missing.wav"));
   EXPECT_EQ(sound.waves().size(), 1u);
-  EXPECT_TRUE(sound.mci().empty());
+  EXPECT_TRUE(sound.mediaPlaying().empty());
+  EXPECT_FALSE(sound.mediaOpen(soundPath("note.ogg")));
 }
 
-// The program folder "C:\Program Files\Horalix" has a blank: only a quoted path reaches MCI.
-TEST_F(SoundPlaybackTest, MciPlaysAnMp3UnderAFolderWithABlank) {
+// The program folder "C:\Program Files\Horalix" has a blank: the whole path is the device.
+TEST_F(SoundPlaybackTest, AnMp3UnderAFolderWithABlankPlaysAndStops) {
   const std::string path = soundPath("bell.mp3");
   ASSERT_NE(path.find(' '), std::string::npos);
   PlayMusic(app, path);
-  const std::string quoted = "\"" + path + "\"";
-  EXPECT_EQ(mciCommands(),
-            (std::vector<std::string>{"close " + quoted, "open " + quoted, "play " + quoted}));
-  EXPECT_EQ(sound.mci().at(1).result, 0);
-  EXPECT_EQ(sound.mci().at(2).result, 0);
-  EXPECT_EQ(sound.mciPlaying(), (std::vector<std::string>{path}));
+  EXPECT_EQ(sound.mediaPlaying(), (std::vector<std::string>{path}));
+  EXPECT_EQ(sound.mediaPlays(path), 1);
+  EXPECT_EQ(sound.currentWave(), "");
 
   StopMusic(app, path);
-  EXPECT_TRUE(sound.mciPlaying().empty());
-  EXPECT_EQ(mciCommands().at(3), "stop " + quoted);
-  EXPECT_EQ(mciCommands().at(4), "close " + quoted);
-  EXPECT_EQ(sound.mci().at(3).result, 0);
-  EXPECT_EQ(sound.mci().at(4).result, 0);
+  EXPECT_TRUE(sound.mediaPlaying().empty());
+  EXPECT_FALSE(sound.mediaOpen(path));
 }
 
 TEST_F(SoundPlaybackTest, MciPlayOfAnOpenFileStartsItAgain) {
   const std::string path = soundPath("bell.mp3");
   MciPlay(app, path);
   MciPlay(app, path);
-  ASSERT_EQ(sound.mci().size(), 6u);
-  for (std::size_t i = 3; i < 6; ++i) EXPECT_EQ(sound.mci()[i].result, 0) << i;
-  EXPECT_EQ(sound.mciPlaying().size(), 1u);
+  // Closed and opened again: one device, played once since it was opened.
+  EXPECT_EQ(sound.mediaPlaying(), (std::vector<std::string>{path}));
+  EXPECT_EQ(sound.mediaPlays(path), 1);
 }
 
 TEST_F(SoundPlaybackTest, StopMusicOfAWavStopsAnyWaveSound) {
@@ -70,16 +60,17 @@ TEST_F(SoundPlaybackTest, StopMusicOfAWavStopsAnyWaveSound) {
   EXPECT_TRUE(sound.waveLooping());
   StopMusic(app, soundPath("alarm.WAV"));
   EXPECT_EQ(sound.currentWave(), "");
-  EXPECT_TRUE(sound.mci().empty());
+  EXPECT_FALSE(sound.waveLooping());
 }
 
 TEST_F(SoundPlaybackTest, StopMusicOfAnotherKindClosesItAndStopsTheWave) {
   WavPlay(app, soundPath("alarm.WAV"));
-  const std::string path = soundPath("note.ogg");
-  StopMusic(app, path);
-  const std::string quoted = "\"" + path + "\"";
-  EXPECT_EQ(mciCommands(), (std::vector<std::string>{"stop " + quoted, "close " + quoted}));
+  const std::string mp3 = soundPath("bell.mp3");
+  MciPlay(app, mp3);
+  StopMusic(app, soundPath("note.ogg"));
   EXPECT_EQ(sound.currentWave(), "");
+  // Only the named file is closed.
+  EXPECT_EQ(sound.mediaPlaying(), (std::vector<std::string>{mp3}));
 }
 
 TEST_F(SoundPlaybackTest, StopMusicOfAnMp3LeavesTheWavePlaying) {
@@ -90,13 +81,15 @@ TEST_F(SoundPlaybackTest, StopMusicOfAnMp3LeavesTheWavePlaying) {
 
 TEST_F(SoundPlaybackTest, MissingFilesAndShortPathsDoNothing) {
   WavPlay(app, soundPath("alarm.WAV"));
+  MciPlay(app, soundPath("bell.mp3"));
   StopMusic(app, soundPath("missing.wav"));
+  StopMusic(app, soundPath("missing.mp3"));
   StopMusic(app, "C:\\");
   StopMusic(app, "");
   WavPlayLoop(app, soundPath("missing.wav"));
   EXPECT_EQ(sound.currentWave(), soundPath("alarm.WAV"));
   EXPECT_EQ(sound.waves().size(), 1u);
-  EXPECT_TRUE(sound.mci().empty());
+  EXPECT_EQ(sound.mediaPlaying(), (std::vector<std::string>{soundPath("bell.mp3")}));
 }
 
 }  // namespace

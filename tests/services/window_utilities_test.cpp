@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "clock/time_glass.h"
 #include "main/frm_exit.h"
 #include "support/program_fixture.h"
 
@@ -13,17 +12,24 @@ namespace {
 
 class WindowUtilitiesTest : public ProgramFixture {
  public:
+  WindowUtilitiesTest() { window.Load(); }
   platform::Control& holdoff() { return app.frmExit().control("Label1"); }
-  platform::Form& clock() { return app.timeGlass(); }
+  platform::Form& clock() { return window; }
+  int raises() const { return forms.raiseCount("probe"); }
+
+  // A loaded window of its own, so that the clock's load does not raise it first.
+  platform::Form window{forms, "probe"};
 };
 
 TEST_F(WindowUtilitiesTest, HoldOffOfTwoHundredSuspendsFortyCalls) {
   holdoff().setCaption("200");
   for (int call = 1; call <= 40; ++call) SetTopmost(app, clock());
   EXPECT_EQ(holdoff().Caption(), "0");
-  EXPECT_TRUE(desktop.topmostCalls().empty());
+  EXPECT_EQ(raises(), 0);
+  EXPECT_FALSE(clock().topmost());
   SetTopmost(app, clock());
-  EXPECT_EQ(desktop.topmostCalls(), (std::vector<std::string>{"time_glass"}));
+  EXPECT_EQ(raises(), 1);
+  EXPECT_TRUE(clock().topmost());
 }
 
 TEST_F(WindowUtilitiesTest, HoldOffRunsDownByFiveAcrossCalls) {
@@ -34,17 +40,18 @@ TEST_F(WindowUtilitiesTest, HoldOffRunsDownByFiveAcrossCalls) {
                {"-2", ""},  {"abc", ""}, {"", ""},     {"0.5", ""}};
   for (const auto& c : cases) {
     holdoff().setCaption(c.caption);
-    const auto raisedBefore = desktop.topmostCalls().size();
+    const int raisedBefore = raises();
     SetTopmost(app, clock());
-    const bool raised = desktop.topmostCalls().size() > raisedBefore;
+    const bool raised = raises() > raisedBefore;
     EXPECT_EQ(raised, std::string(c.after).empty()) << c.caption;
     EXPECT_EQ(holdoff().Caption(), raised ? std::string(c.caption) : std::string(c.after))
         << c.caption;
   }
   holdoff().setCaption("3");
   SetTopmost(app, clock());
+  const int raisedBefore = raises();
   SetTopmost(app, clock());  // at -2 the window is raised again
-  EXPECT_EQ(desktop.topmostCalls().back(), "time_glass");
+  EXPECT_EQ(raises(), raisedBefore + 1);
 }
 
 TEST_F(WindowUtilitiesTest, OpenWithShellFallsBackToExplorerQuoted) {
@@ -60,12 +67,16 @@ TEST_F(WindowUtilitiesTest, OpenWithShellFallsBackToExplorerQuoted) {
 }
 
 TEST_F(WindowUtilitiesTest, TransparencyNeedsAnOpacityThatIsAByte) {
-  SetTransparent(app, clock(), 0x00FF00, 255);
-  SetTransparent(app, clock(), 0x00FF00, 256);
-  SetTransparent(app, clock(), 0x00FF00, -1);
-  ASSERT_EQ(desktop.transparencyCalls().size(), 1u);
-  EXPECT_EQ(desktop.transparencyCalls()[0].colorKey, 0x00FF00);
-  EXPECT_EQ(desktop.transparencyCalls()[0].alpha, 255);
+  EXPECT_FALSE(clock().layered());
+  SetTransparent(app, clock(), 0x00FF00, 200);
+  SetTransparent(app, clock(), 0x0000FF, 256);
+  SetTransparent(app, clock(), 0x0000FF, -1);
+  EXPECT_TRUE(clock().layered());
+  EXPECT_EQ(clock().ColorKey(), 0x00FF00);
+  EXPECT_EQ(clock().Alpha(), 200);
+  SetTransparent(app, clock(), 0x0000FF, 0);
+  EXPECT_EQ(clock().ColorKey(), 0x0000FF);
+  EXPECT_EQ(clock().Alpha(), 0);
 }
 
 }  // namespace

@@ -79,12 +79,6 @@ bool HeadlessDesktop::activate(std::uintptr_t handle) {
 
 void HeadlessDesktop::pressKey(int virtualKey) { keys_.push_back({virtualKey, foreground_}); }
 
-void HeadlessDesktop::setTopmost(Form& form) { topmost_.push_back(form.name()); }
-
-void HeadlessDesktop::setTransparent(Form& form, std::int64_t colorKey, int alpha) {
-  transparency_.push_back({form.name(), colorKey, alpha});
-}
-
 bool HeadlessDesktop::useEnglishKeyboard() {
   ++keyboardSwitches_;
   if (keyboardFails_) return false;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/fixed_font_metrics.h"
 #include "platform/forms.h"
 #include "platform/headless/headless_event_loop.h"
 
@@ -25,7 +26,9 @@ class HeadlessFormHost final : public FormHost {
   explicit HeadlessFormHost(HeadlessEventLoop& loop) : loop_(loop) {}
 
   TimerScheduler& timers() override { return loop_.timers(); }
-  FontService& fonts() override { return fonts_ ? *fonts_ : FormHost::fonts(); }
+  // The fonts a test or the headless platform hands in; without them, the host's own fixed
+  // metrics.
+  FontService& fonts() override { return fonts_ ? *fonts_ : ownFonts_; }
   void useFonts(FontService& fonts) { fonts_ = &fonts; }
   // Frames add nothing here unless a test gives a BorderStyle a frame (twips).
   std::pair<int, int> frameSize(int borderStyle) override {
@@ -50,6 +53,8 @@ class HeadlessFormHost final : public FormHost {
   bool isLoaded(const Form& form) const;
   // How often a form of this name was loaded.
   int loadCount(const std::string& name) const;
+  // How often the form was raised to the top of the topmost band.
+  int raiseCount(const std::string& name) const;
   // Modal windows open now, the innermost last.
   const std::vector<Form*>& modalStack() const { return modal_; }
 
@@ -69,9 +74,11 @@ class HeadlessFormHost final : public FormHost {
 
   HeadlessEventLoop& loop_;
   FontService* fonts_ = nullptr;
+  FixedFontMetrics ownFonts_;
   std::vector<Form*> order_;  // loaded forms, the last shown first
   std::vector<Form*> modal_;
   std::vector<std::string> loads_;
+  std::map<std::string, int> raises_;
   std::vector<FormChange> changes_;
   std::map<int, std::pair<int, int>> frames_;
 };

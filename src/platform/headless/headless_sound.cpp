@@ -1,37 +1,10 @@
 #include "platform/headless/headless_sound.h"
 
-#include <algorithm>
-#include <optional>
-
-#include "platform/name_compare.h"
-
 namespace horalix::platform {
 
 namespace {
 
-// Splits a command string at blanks; a double-quoted part is one token. nullopt when a quote
-// is not closed.
-std::optional<std::vector<std::string>> tokenize(const std::string& command) {
-  std::vector<std::string> tokens;
-  std::size_t i = 0;
-  while (i < command.size()) {
-    if (command[i] == ' ' || command[i] == '\t') {
-      ++i;
-    } else if (command[i] == '"') {
-      const std::size_t end = command.find('"', i + 1);
-      if (end == std::string::npos) return std::nullopt;
-      tokens.push_back(command.substr(i + 1, end - i - 1));
-      i = end + 1;
-    } else {
-      const std::size_t end = command.find_first_of(" \t", i);
-      tokens.push_back(command.substr(i, end == std::string::npos ? end : end - i));
-      i = end == std::string::npos ? command.size() : end;
-    }
-  }
-  return tokens;
-}
-
-// The file types with a media-control driver registered for their extension.
+// The file types with a media driver registered for their extension.
 bool knownExtension(const std::string& file) {
   const std::size_t dot = file.rfind('.');
   if (dot == std::string::npos || file.find('\\', dot) != std::string::npos) return false;
@@ -57,68 +30,38 @@ void HeadlessSound::stopWave() {
   waveLoop_ = false;
 }
 
-int HeadlessSound::mciCommand(const std::string& command) {
-  const int result = execute(command);
-  mci_.push_back({command, result, loop_.now()});
-  return result;
+MediaResult HeadlessSound::openMedia(const std::string& path) {
+  if (!files_.normalFileExists(path)) return MediaResult::FileNotFound;
+  if (!knownExtension(path)) return MediaResult::UnknownType;
+  if (devices_.count(path) != 0) return MediaResult::AlreadyOpen;
+  devices_[path] = {path, false, 0};
+  return MediaResult::Done;
 }
 
-int HeadlessSound::open(const std::string& element, const std::vector<std::string>& options) {
-  if (!files_.normalFileExists(element)) return mcierr::FileNotFound;
-  if (!knownExtension(element)) return mcierr::ExtensionNotFound;
-  std::string name = element;
-  for (std::size_t i = 0; i < options.size(); ++i) {
-    const std::string option = foldCase(options[i]);
-    if ((option == "alias" || option == "type") && i + 1 < options.size()) {
-      if (option == "alias") name = options[i + 1];
-      ++i;
-    } else if (option != "wait" && option != "shareable") {
-      return mcierr::UnrecognizedKeyword;
-    }
+MediaResult HeadlessSound::playMedia(const std::string& path) {
+  auto it = devices_.find(path);
+  if (it == devices_.end()) {
+    // Playing a file that is not open opens it first, as the media player does.
+    if (const MediaResult opened = openMedia(path); opened != MediaResult::Done) return opened;
+    it = devices_.find(path);
   }
-  const std::string key = foldCase(name);
-  if (devices_.count(key) != 0) return mcierr::DeviceOpen;
-  devices_[key] = {element, false};
-  return 0;
+  it->second.playing = true;
+  ++it->second.plays;
+  return MediaResult::Done;
 }
 
-int HeadlessSound::execute(const std::string& command) {
-  const auto tokens = tokenize(command);
-  if (!tokens) return mcierr::NoClosingQuote;
-  if (tokens->empty()) return mcierr::MissingCommandString;
-  const std::string verb = foldCase(tokens->front());
-  static const char* const verbs[] = {"open", "play", "stop", "close", "pause", "resume", "seek"};
-  if (std::find(std::begin(verbs), std::end(verbs), verb) == std::end(verbs)) {
-    return mcierr::UnrecognizedCommand;
-  }
-  if (tokens->size() < 2) return mcierr::MissingDeviceName;
-  const std::string& device = (*tokens)[1];
-  const std::vector<std::string> options(tokens->begin() + 2, tokens->end());
-  if (verb == "open") return open(device, options);
-
-  const std::string key = foldCase(device);
-  if (verb == "close" && key == "all") {
-    devices_.clear();
-    return 0;
-  }
-  auto it = devices_.find(key);
-  if (it == devices_.end() && verb == "play") {
-    // Playing a file that is not open opens it first (the media-control auto-open).
-    if (const int err = open(device, {})) return err;
-    it = devices_.find(key);
-  }
-  if (it == devices_.end()) return mcierr::InvalidDeviceName;
-  if (verb == "close") {
-    devices_.erase(it);
-  } else if (verb == "play" || verb == "resume") {
-    it->second.playing = true;
-  } else if (verb == "stop" || verb == "pause") {
-    it->second.playing = false;
-  }
-  return 0;
+MediaResult HeadlessSound::stopMedia(const std::string& path) {
+  const auto it = devices_.find(path);
+  if (it == devices_.end()) return MediaResult::NotOpen;
+  it->second.playing = false;
+  return MediaResult::Done;
 }
 
-std::vector<std::string> HeadlessSound::mciPlaying() const {
+MediaResult HeadlessSound::closeMedia(const std::string& path) {
+  return devices_.erase(path) != 0 ? MediaResult::Done : MediaResult::NotOpen;
+}
+
+std::vector<std::string> HeadlessSound::mediaPlaying() const {
   std::vector<std::string> files;
   for (const auto& [name, device] : devices_) {
     if (device.playing) files.push_back(device.file);
@@ -126,8 +69,11 @@ std::vector<std::string> HeadlessSound::mciPlaying() const {
   return files;
 }
 
-bool HeadlessSound::mciOpen(const std::string& device) const {
-  return devices_.count(foldCase(device)) != 0;
+bool HeadlessSound::mediaOpen(const std::string& path) const { return devices_.count(path) != 0; }
+
+int HeadlessSound::mediaPlays(const std::string& path) const {
+  const auto it = devices_.find(path);
+  return it == devices_.end() ? 0 : it->second.plays;
 }
 
 }  // namespace horalix::platform

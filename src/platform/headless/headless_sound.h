@@ -1,5 +1,5 @@
-// Sound as a record: wave files played and stopped, and the media-control command strings with
-// the error codes they would get. File existence comes from the file system service, so a
+// Sound as state: the wave file playing and the media files open and playing, with the waves
+// played and stopped as a record. File existence comes from the file system service, so a
 // missing file fails as it would on Windows.
 #pragma once
 
@@ -10,22 +10,10 @@
 
 #include "platform/files.h"
 #include "platform/headless/headless_event_loop.h"
+#include "platform/name_compare.h"
 #include "platform/sound.h"
 
 namespace horalix::platform {
-
-// Media-control error codes that the headless player gives.
-namespace mcierr {
-inline constexpr int UnrecognizedKeyword = 259;
-inline constexpr int UnrecognizedCommand = 261;
-inline constexpr int InvalidDeviceName = 263;
-inline constexpr int DeviceOpen = 265;
-inline constexpr int MissingCommandString = 267;
-inline constexpr int FileNotFound = 275;
-inline constexpr int ExtensionNotFound = 281;
-inline constexpr int NoClosingQuote = 294;
-inline constexpr int MissingDeviceName = 292;
-}  // namespace mcierr
 
 struct WaveEvent {
   std::string path;  // "" for a stop
@@ -35,45 +23,41 @@ struct WaveEvent {
   std::int64_t at = 0;
 };
 
-struct MciEvent {
-  std::string command;
-  int result = 0;
-  std::int64_t at = 0;
-};
-
 class HeadlessSound final : public Sound {
  public:
   HeadlessSound(HeadlessEventLoop& loop, const FileSystem& files) : loop_(loop), files_(files) {}
 
   bool playWave(const std::string& path, bool loop) override;
   void stopWave() override;
-  int mciCommand(const std::string& command) override;
+  MediaResult openMedia(const std::string& path) override;
+  MediaResult playMedia(const std::string& path) override;
+  MediaResult stopMedia(const std::string& path) override;
+  MediaResult closeMedia(const std::string& path) override;
 
   const std::vector<WaveEvent>& waves() const { return waves_; }
-  const std::vector<MciEvent>& mci() const { return mci_; }
   // The wave file playing now ("" for none); sounds are not timed, so a sound played once
   // counts as playing until it is stopped or replaced.
   const std::string& currentWave() const { return currentWave_; }
   bool waveLooping() const { return waveLoop_; }
-  // Files of the open media devices that are playing.
-  std::vector<std::string> mciPlaying() const;
-  bool mciOpen(const std::string& device) const;
+  // The media files playing now, in path order.
+  std::vector<std::string> mediaPlaying() const;
+  bool mediaOpen(const std::string& path) const;
+  // How often the open media file has been played since it was opened (0 when not open).
+  int mediaPlays(const std::string& path) const;
 
  private:
   struct Device {
     std::string file;
     bool playing = false;
+    int plays = 0;
   };
-  int execute(const std::string& command);
-  int open(const std::string& element, const std::vector<std::string>& options);
 
   HeadlessEventLoop& loop_;
   const FileSystem& files_;
   std::vector<WaveEvent> waves_;
-  std::vector<MciEvent> mci_;
   std::string currentWave_;
   bool waveLoop_ = false;
-  std::map<std::string, Device> devices_;  // by case-folded device name or alias
+  std::map<std::string, Device, FoldedLess> devices_;  // by path, letter case ignored
 };
 
 }  // namespace horalix::platform

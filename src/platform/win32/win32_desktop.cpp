@@ -73,32 +73,6 @@ void Win32Desktop::pressKey(int virtualKey) {
   keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
 }
 
-void Win32Desktop::setTopmost(platform::Form& form) {
-  HWND hwnd = forms_.windowOf(form);
-  if (hwnd == nullptr) return;
-  // Not activated: raising the clock above a running slide show must not take the keyboard
-  // from it.
-  SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-void Win32Desktop::setTransparent(platform::Form& form, std::int64_t colorKey, int alpha) {
-  HWND hwnd = forms_.windowOf(form);
-  // An alpha that is no byte would leave a layered window without attributes, which shows
-  // nothing at all; the window is left as it was instead.
-  if (hwnd == nullptr || alpha < 0 || alpha > 255) return;
-  const LONG_PTR exStyle = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
-  SetWindowLongPtrW(hwnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
-  DWORD flags = LWA_ALPHA;
-  COLORREF key = 0;
-  if (colorKey >= 0) {
-    flags |= LWA_COLORKEY;
-    key = toColorRef(static_cast<std::uint32_t>(colorKey));
-  }
-  SetLayeredWindowAttributes(hwnd, key, static_cast<BYTE>(alpha), flags);
-  // With a colour key the outline is drawn instead of cut (see keyed_outline.h).
-  forms_.reshape(form);
-}
-
 bool Win32Desktop::useEnglishKeyboard() {
   HKL layout = LoadKeyboardLayoutW(L"00000409", 0);
   if (layout == nullptr) return false;

@@ -193,6 +193,7 @@ void Win32FormHost::formLoaded(Form& form) {
   }
   for (const auto& control : form.controls()) ensureControl(native, *control);
   rebuildMenuBar(native);
+  if (form.layered()) applyLayered(native);
   if (form.Region()) shapeForm(native);
   if (form.topmost()) formChanged(form, Property::Topmost);
   if (form.Visible()) ShowWindow(native.hwnd, SW_SHOW);
@@ -228,8 +229,15 @@ void Win32FormHost::formChanged(Form& form, Property what) {
       shapeForm(*native);
       break;
     case Property::Topmost:
+      // Not activated: raising the clock above a running slide show must not take the keyboard
+      // from it.
       SetWindowPos(native->hwnd, form.topmost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      break;
+    case Property::Layered:
+      applyLayered(*native);
+      // With a colour key the outline is drawn instead of cut (see keyed_outline.h).
+      shapeForm(*native);
       break;
     default:
       break;
@@ -305,10 +313,17 @@ void Win32FormHost::eraseBackground(NativeForm& native, HDC dc) {
                       SIZE{client.right, client.bottom});
 }
 
-void Win32FormHost::reshape(const Form& form) {
-  if (const NativeForm* native = find(form); native != nullptr && native->hwnd != nullptr) {
-    shapeForm(*native);
+void Win32FormHost::applyLayered(const NativeForm& native) {
+  const Form& form = native.form;
+  const LONG_PTR exStyle = GetWindowLongPtrW(native.hwnd, GWL_EXSTYLE);
+  SetWindowLongPtrW(native.hwnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+  DWORD flags = LWA_ALPHA;
+  COLORREF key = 0;
+  if (form.ColorKey() >= 0) {
+    flags |= LWA_COLORKEY;
+    key = toColorRef(static_cast<std::uint32_t>(form.ColorKey()));
   }
+  SetLayeredWindowAttributes(native.hwnd, key, static_cast<BYTE>(form.Alpha()), flags);
 }
 
 void Win32FormHost::userMoved(NativeForm& native) {

@@ -30,7 +30,7 @@ class DesktopTest : public ::testing::Test {
 };
 
 TEST_F(DesktopTest, TransparencySetsTheColourKeyAndOpacity) {
-  desktop.setTransparent(form, 0x00FF00, 200);
+  form.setLayered(0x00FF00, 200);
   ASSERT_TRUE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED);
   COLORREF key = 0;
   BYTE alpha = 0;
@@ -40,23 +40,48 @@ TEST_F(DesktopTest, TransparencySetsTheColourKeyAndOpacity) {
   EXPECT_EQ(alpha, 200);
   EXPECT_EQ(flags, static_cast<DWORD>(LWA_COLORKEY | LWA_ALPHA));
 
-  desktop.setTransparent(form, -1, 255);
+  form.setLayered(-1, 255);
   ASSERT_TRUE(GetLayeredWindowAttributes(window, &key, &alpha, &flags));
   EXPECT_EQ(flags, static_cast<DWORD>(LWA_ALPHA));
 }
 
 TEST_F(DesktopTest, AnOpacityThatIsNoByteLeavesTheWindowAsItWas) {
   for (int alpha : {-1, 256}) {
-    desktop.setTransparent(form, 0x00FF00, alpha);
+    form.setLayered(0x00FF00, alpha);
     EXPECT_FALSE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED) << alpha;
   }
+}
+
+// The window mirrors the form: a look given before the window exists is there when it is made,
+// and a window loaded again starts plain.
+TEST_F(DesktopTest, TheLayeredLookFollowsTheFormThroughUnloadAndLoad) {
+  platform::Form face{b.forms, "face"};
+  face.setLayered(0x00FF00, 180);
+  face.setTopmost(true);
+  face.Load();
+  HWND hwnd = b.forms.windowOf(face);
+  ASSERT_NE(hwnd, nullptr);
+  COLORREF key = 0;
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  ASSERT_TRUE(GetLayeredWindowAttributes(hwnd, &key, &alpha, &flags));
+  EXPECT_EQ(key, RGB(0, 255, 0));
+  EXPECT_EQ(alpha, 180);
+  EXPECT_TRUE(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+  ASSERT_TRUE(face.Unload());
+  face.Load();
+  hwnd = b.forms.windowOf(face);
+  ASSERT_NE(hwnd, nullptr);
+  EXPECT_FALSE(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED);
+  EXPECT_FALSE(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 
 TEST_F(DesktopTest, KeepingOnTopMakesTheWindowTopmostWithoutMovingIt) {
   form.move(1500, 1500, 3000, 1500);
   RECT before;
   GetWindowRect(window, &before);
-  desktop.setTopmost(form);
+  form.setTopmost(true);
   EXPECT_TRUE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
   RECT after;
   GetWindowRect(window, &after);
@@ -97,7 +122,7 @@ TEST_F(DesktopTest, AColourKeyedWindowDrawsItsOutlineInTheKeyColour) {
     RECT frame{};
     GetWindowRect(hwnd, &frame);
     const int w = frame.right - frame.left, h = frame.bottom - frame.top;
-    desktop.setTransparent(face, c.key, 255);
+    face.setLayered(c.key, 255);
     const platform::WindowRegion outline{1, 1, w - 1, h - 1, 20, 20};
     face.setRegion(outline);
     HRGN region = CreateRectRgn(0, 0, 0, 0);

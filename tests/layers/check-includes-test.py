@@ -1,0 +1,93 @@
+#!/usr/bin/env python3
+"""The include check against planted includes.
+
+In one copy of src/, each case adds one include line to a file (created when missing) and the
+check must report that file, or, for an include along the layers, report nothing; the line is
+taken back after each case.
+    python3 tests/layers/check-includes-test.py
+"""
+
+import importlib.util
+import os
+import shutil
+import sys
+import tempfile
+
+ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
+spec = importlib.util.spec_from_file_location(
+    "check_includes", os.path.join(ROOT, "scripts", "check-includes.py"))
+check_includes = importlib.util.module_from_spec(spec)
+spec.loader.exec_module(check_includes)
+
+FAIL, PASS = "fail", "pass"
+CASES = [
+    (FAIL, "clock/time_glass.cpp", '#include "platform/headless/headless_platform.h"'),
+    (FAIL, "clock/time_glass.cpp", '#include "app/app.h"'),
+    (FAIL, "clock/time_glass.cpp", '#include "main/frm_exit.h"'),
+    (FAIL, "clock/time_glass.cpp", '#include "../main/frm_exit.h"'),
+    (FAIL, "clock/time_glass.cpp", "#include <app/app.h>"),
+    (FAIL, "clock/time_glass.cpp", '  #  include "app/app.h"'),
+    (FAIL, "services/text_runtime.cpp", '#include "main/main.h"'),
+    (FAIL, "services/text_runtime.cpp", '#include "app/app.h"'),
+    (FAIL, "services/context.h", '#include "clock/time_glass.h"'),
+    (FAIL, "platform/forms.cpp", '#include "services/text_runtime.h"'),
+    (FAIL, "platform/forms.h", '#include "platform/win32/wide_text.h"'),
+    (FAIL, "platform/headless/headless_sound.cpp", '#include "services/sound_playback.h"'),
+    (FAIL, "platform/win32/win32_sound.cpp", '#include "platform/headless/headless_sound.h"'),
+    (FAIL, "platform/sqlite/sqlite_database.cpp", '#include "platform/win32/wide_text.h"'),
+    (FAIL, "platform/headless/program/headless_program.cpp", '#include "clock/clock.h"'),
+    (FAIL, "platform/headless/program/headless_program.cpp",
+     '#include "platform/win32/win32_platform.h"'),
+    (FAIL, "app/app.cpp", '#include "bars/frm_tishi.h"'),
+    (FAIL, "addin/planted.cpp", '#include "app/app.h"'),
+    (FAIL, "addin/planted.cpp", '#include "main/main.h"'),
+    (FAIL, "extras/planted.cpp", "#include <string>"),
+    (PASS, "clock/time_glass.cpp", '#include "main/main.h"'),
+    (PASS, "clock/time_glass.cpp", '#include "services/context.h"'),
+    (PASS, "clock/time_glass.cpp", "#include <windowsx.h>"),
+    (PASS, "app/app.cpp", '#include "settings/settings.h"'),
+    (PASS, "services/text_runtime.cpp", '#include "platform/forms.h"'),
+    (PASS, "platform/win32/win32_sound.cpp", '#include "platform/sqlite/sqlite_database.h"'),
+    (PASS, "platform/win32/program/horalix_program.cpp", '#include "app/program_start.h"'),
+    (PASS, "addin/planted.cpp", '#include "services/value_store.h"'),
+    (PASS, "addin/win32/planted.cpp", '#include "platform/registry.h"'),
+]
+
+
+def main():
+    failures = []
+    with tempfile.TemporaryDirectory() as work:
+        src = os.path.join(work, "src")
+        shutil.copytree(os.path.join(ROOT, "src"), src)
+        faults = check_includes.check(work)
+        if faults:
+            failures.append("the unchanged tree does not pass: " + "; ".join(faults))
+        for expected, file, line in CASES:
+            planted = os.path.join(src, file)
+            original = None
+            if os.path.exists(planted):
+                with open(planted, encoding="utf-8") as f:
+                    original = f.read()
+            else:
+                os.makedirs(os.path.dirname(planted), exist_ok=True)
+            with open(planted, "a", encoding="utf-8") as f:
+                f.write("\n" + line + "\n")
+            faults = check_includes.check(work)
+            if original is None:
+                os.remove(planted)
+            else:
+                with open(planted, "w", encoding="utf-8") as f:
+                    f.write(original)
+            reported = any(fault.startswith("src/" + file) for fault in faults)
+            if expected == FAIL and not reported:
+                failures.append(f"{line} in src/{file} was not reported")
+            if expected == PASS and faults:
+                failures.append(f"{line} in src/{file} was reported: " + "; ".join(faults))
+    for failure in failures:
+        print("FAIL: " + failure)
+    print(f"include check test: {len(CASES)} planted cases, {len(failures)} failure(s)")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
