@@ -3,6 +3,7 @@
 #include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
+#include "services/option_names.h"
 #include "services/window_utilities.h"
 
 namespace horalix {
@@ -30,13 +31,13 @@ void FrmBlack::Form_Load() {
   setBackColor(kWindowBackground);
   // Each chosen look applies in turn: the last colour wins, only the first one is translucent.
   const std::string& options = app_.settings.checkvalue;
-  if (OptionOn(options, 28)) {
+  if (OptionOn(options, CheckFlag::ScreenTranslucent)) {
     setBackColor(kWindowText);
     Attempt(app_, "Frm_black",
             [&] { app_.platform.desktop.setTransparent(*this, -1, kHalfOpaque); });
   }
-  if (OptionOn(options, 29)) setBackColor(kWindowText);
-  if (OptionOn(options, 30)) setBackColor(kWhite);
+  if (OptionOn(options, CheckFlag::ScreenBlack)) setBackColor(kWindowText);
+  if (OptionOn(options, CheckFlag::ScreenWhite)) setBackColor(kWhite);
 
   const platform::Desktop& desktop = app_.platform.desktop;
   const platform::PixelRect area = desktop.fullScreenArea();

@@ -21,9 +21,23 @@ BarRole BarRole::extendedScreen() {
   return role;
 }
 
+namespace {
+
+// A self-sizing text.
+constexpr platform::ControlDesign kDesign[] = {
+    {.kind = platform::ControlKind::Label,
+     .name = "Label1",
+     .left = 240,
+     .top = 120,
+     .caption = "你的演讲时间还剩20秒",
+     .flags = platform::design::kAutoSize},
+};
+
+}  // namespace
+
 FrmProcess::FrmProcess(Context& app, const std::string& name)
     : Form(app.platform.forms, name),
-      Label1(addControl("Label1", -1, platform::ControlKind::Label)),
+      Label1(addControls(kDesign).control("Label1")),
       Timer1(addTimer("Timer1", 500)),
       Timer2(addTimer("Timer2", 1000)),
       Timer3(addTimer("Timer3", 100)),
@@ -31,13 +45,10 @@ FrmProcess::FrmProcess(Context& app, const std::string& name)
       app_(app),
       role_(name == "Frm_process_two" ? BarRole::extendedScreen() : BarRole::primary()) {
   // The design: a bare window (no caption, no task-bar button), the system highlight colour
-  // behind a self-sizing text.
+  // behind the text.
   setBorderStyle(0);
   move(0, 0, 5925, 2310);
   setBarBackColor(0x8000000D);
-  Label1.setAutoSize(true);
-  Label1.setCaption("你的演讲时间还剩20秒");
-  Label1.move(240, 120, Label1.Width(), Label1.Height());
   Timer2.onTick = [this] { textTick(); };
   Timer3.onTick = [this] { startTick(); };
   Timer4.onTick = [this] { keepOnTopTick(); };

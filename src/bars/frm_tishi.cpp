@@ -6,6 +6,7 @@
 #include "clock/clock.h"
 #include "services/attempt.h"
 #include "services/context.h"
+#include "services/option_names.h"
 #include "services/palette.h"
 #include "services/text_runtime.h"
 #include "services/window_utilities.h"
@@ -18,22 +19,34 @@ namespace {
 
 constexpr int kMinimumWidth = 3000;
 
+// The prompt's text sizes itself to the time-up text; the button closes the prompt.
+constexpr platform::ControlDesign kDesign[] = {
+    {.kind = ControlKind::Label,
+     .name = "Label2",
+     .left = 480,
+     .top = 360,
+     .fontName = "宋体",
+     .fontSize = 10.5,
+     .flags = platform::design::kAutoSize},
+    {.kind = ControlKind::CommandButton,
+     .name = "Command1",
+     .top = 960,
+     .width = 1215,
+     .height = 495,
+     .caption = "关闭",
+     .tabIndex = 0},
+};
+
 }  // namespace
 
 FrmTishi::FrmTishi(Context& app)
     : Form(app.platform.forms, "Frm_tishi"),
-      Label2(addControl("Label2", -1, ControlKind::Label)),
-      Command1(addControl("Command1", -1, ControlKind::CommandButton)),
+      Label2(addControls(kDesign).control("Label2")),
+      Command1(control("Command1")),
       Timer1(addTimer("Timer1", 500, true)),
       app_(app) {
   setBorderStyle(3);
   setClientSize(4155, 1740);
-  platform::FontSpec font = Label2.Font();
-  font.name = "宋体";
-  font.size = 10.5;
-  Label2.setFont(font);
-  Label2.setAutoSize(true);
-  Command1.setCaption("关闭");
   Command1.Click = [this] { closePrompt(); };
   Timer1.onTick = [this] { Timer1_Timer(); };
 }
@@ -65,7 +78,8 @@ void FrmTishi::Timer1_Timer() {
   Attempt(app_, "Frm_tishi.Timer1", [&] { app_.platform.desktop.setTopmost(*this); });
   Attempt(app_, "Frm_tishi.Timer1", [&] {
     TimeGlass& clock = app_.timeGlass();
-    const int size = FontSizeByIndex(CInt(Val(Mid(app_.settings.Fontselect, 2, 2))));
+    const int size = FontSizeByIndex(
+        CInt(Val(FontselectPart(app_.settings.Fontselect, FontselectField::SizeIndex))));
     clock.ShowStatue(clock.Label11.Caption(), size);
   });
 }

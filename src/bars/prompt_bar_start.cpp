@@ -9,6 +9,7 @@
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/extended_screen.h"
+#include "services/option_names.h"
 #include "services/text_runtime.h"
 #include "services/time_conversions.h"
 
@@ -38,8 +39,9 @@ void FrmProcess::startTick() {
       seconds = settings.Time_three;
       // The third reminder may keep the bar on screen until zero. A span beyond the counter's
       // range fails this step alone and the bar keeps its display time.
-      if (OptionOn(settings.checkvalue, 1) && OptionOn(settings.checkvalue, 4) &&
-          OptionOn(settings.checkvalue, 6)) {
+      if (OptionOn(settings.checkvalue, CheckFlag::TimedDuration) &&
+          OptionOn(settings.checkvalue, CheckFlag::Alarm3) &&
+          OptionOn(settings.checkvalue, CheckFlag::ContinuousReminder)) {
         step([&] { displayCounter_ = CInt(settings.Time_three); });
       }
       break;

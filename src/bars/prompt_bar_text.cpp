@@ -9,6 +9,7 @@
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/format_picture.h"
+#include "services/option_names.h"
 #include "services/text_runtime.h"
 #include "services/time_conversions.h"
 #include "services/time_value.h"
@@ -115,8 +116,8 @@ void FrmProcess::textTick() {
                               : settings.tellprocesstext + "超时" + timeText_);
         Form_Resize();
       });
-      if (OptionOn(settings.checkvalue, 1)) {
-        if (OptionOn(settings.checkvalue, 6)) {
+      if (OptionOn(settings.checkvalue, CheckFlag::TimedDuration)) {
+        if (OptionOn(settings.checkvalue, CheckFlag::ContinuousReminder)) {
           // The bar stays and keeps counting the time over.
           Timer1.setEnabled(false);
           Timer2.setEnabled(true);

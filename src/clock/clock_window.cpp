@@ -7,6 +7,7 @@
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/format_picture.h"
+#include "services/option_names.h"
 #include "services/palette.h"
 #include "services/setting_readers.h"
 #include "services/text_runtime.h"
@@ -29,8 +30,8 @@ bool met(Condition&& condition) {
     return true;
   }
 }
-bool flagMet(const std::string& options, int position) {
-  return met([&] { return CInt(Mid(options, position, 1)) == 1; });
+bool flagMet(const std::string& options, OptFlag flag) {
+  return met([&] { return CInt(OptionChar(options, flag)) == 1; });
 }
 
 }  // namespace
@@ -82,7 +83,8 @@ void ClockWindow::creatrange() { face_.creatrange(); }
 void ClockWindow::changcolor(std::uint32_t nowcolor) { face_.changcolor(nowcolor); }
 
 int ClockWindow::wantedSize() {
-  return FontSizeByIndex(static_cast<int>(Val(Mid(app_.settings.Fontselect, 2, 2))));
+  return FontSizeByIndex(
+      static_cast<int>(Val(FontselectPart(app_.settings.Fontselect, FontselectField::SizeIndex))));
 }
 
 void ClockWindow::beginRunStart() {
@@ -107,13 +109,13 @@ void ClockWindow::drawFirstFace(const std::string& countText, int size) {
 int ClockWindow::startFormat() {
   const std::string& optvalue = app_.settings.optvalue;
   int format = 3;
-  if (flagMet(optvalue, 3)) format = 1;
-  if (flagMet(optvalue, 4)) format = 2;
-  if (flagMet(optvalue, 5)) format = 3;
+  if (flagMet(optvalue, OptFlag::FormatSeconds)) format = 1;
+  if (flagMet(optvalue, OptFlag::FormatMinutes)) format = 2;
+  if (flagMet(optvalue, OptFlag::FormatHours)) format = 3;
   return format;
 }
 
-bool ClockWindow::startCountsDown() { return flagMet(app_.settings.optvalue, 1); }
+bool ClockWindow::startCountsDown() { return flagMet(app_.settings.optvalue, OptFlag::CountDown); }
 
 void ClockWindow::setFirstTexts(int format, bool countDown, int hours, int minutes, int seconds) {
   const std::string first =
@@ -133,9 +135,12 @@ void ClockWindow::takeRunValues() {
     app_.run.ScreenHeightPx = area.height();
   });
   std::int16_t afterZero = 0;
-  if (flagMet(settings.optvalue, 8)) afterZero = 1;
+  if (flagMet(settings.optvalue, OptFlag::AfterZeroStop)) afterZero = 1;
   // With automatic timing the cycle is never chosen here.
-  if (met([&] { return CInt(Mid(settings.optvalue, 9, 1)) == 1 && !ReadAImode(app_); })) {
+  if (met([&] {
+        return CInt(OptionChar(settings.optvalue, OptFlag::AfterZeroCycle)) == 1 &&
+               !ReadAImode(app_);
+      })) {
     afterZero = 2;
   }
   app_.run.AfterZeroAction = afterZero;
@@ -143,14 +148,14 @@ void ClockWindow::takeRunValues() {
 }
 
 void ClockWindow::takeSegmentStart() {
-  if (const auto mark = ClockMark(app_, ClockMethod(app_))) app_.run.StartTick = *mark;
+  if (const auto mark = ClockMark(app_, ReadClockMethod(app_))) app_.run.StartTick = *mark;
   Attempt(app_, where("Label16").c_str(),
           [&] { Label16.setCaption(Format(TimeOf(app_.platform.loop.localTime()), "hh:mm:ss")); });
 }
 
 void ClockWindow::armZeroReminder(bool flash) {
   if (flash) Label8.setCaption("1");
-  Label5.setCaption("4");
+  WriteAlarmStage(Label5, AlarmStage::Zero);
   Label2.setCaption("1");
   Label4.setCaption("1");
   Timer2.setEnabled(true);
@@ -189,7 +194,8 @@ void ClockWindow::applyOvertimeStyle(bool redrawPrefixed) {
 void ClockWindow::showFinalCount() {
   const std::string at = where("Timer1");
   Attempt(app_, at.c_str(), [&] {
-    const std::int32_t shown = OptionOn(app_.settings.optvalue, 1) ? 0 : app_.run.RunMillis;
+    const std::int32_t shown =
+        OptionOn(app_.settings.optvalue, OptFlag::CountDown) ? 0 : app_.run.RunMillis;
     Label1(1).setCaption(ClockText(shown));
   });
   Attempt(app_, at.c_str(), [&] { Label_change(); });

@@ -8,6 +8,7 @@
 #include "clock/display_format.h"
 #include "services/attempt.h"
 #include "services/context.h"
+#include "services/option_names.h"
 #include "services/palette.h"
 #include "services/picture_size.h"
 #include "services/text_runtime.h"
@@ -102,7 +103,7 @@ void ClockWindow::setUpFonts(int size, std::uint32_t colour) {
 // clock keys out a colour near the text colour.
 void ClockWindow::setUpBackground(std::uint32_t colour) {
   SettingsBlock& settings = app_.settings;
-  if (Mid(settings.checkvalue, 12, 1) != "0") {
+  if (OptionChar(settings.checkvalue, CheckFlag::TransparentBack) != "0") {
     Picture3.setPicture("", 0, 0);
     app_.run.BackPictureOn = false;
     changcolor(colour);

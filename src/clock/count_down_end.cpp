@@ -11,6 +11,8 @@
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/format_picture.h"
+#include "services/option_names.h"
+#include "services/run_cells.h"
 #include "services/setting_readers.h"
 #include "services/sound_playback.h"
 #include "services/text_runtime.h"
@@ -25,20 +27,21 @@ constexpr const char* kWhere = "time_glass.Timer1";
 void startOvertime(Context& app, TimeGlass& clock) {
   auto attempt = [&app](auto&& statement) { Attempt(app, kWhere, statement); };
   const std::string& c = app.settings.checkvalue;
-  auto on = [&c](int position) { return OptionOn(c, position); };
-  const bool zeroReminder = on(1) && on(5);
+  auto on = [&c](CheckFlag flag) { return OptionOn(c, flag); };
+  const bool zeroReminder = on(CheckFlag::TimedDuration) && on(CheckFlag::OvertimeLimit);
   attempt([&] {
     if (!zeroReminder) return;
-    clock.armZeroReminder(on(18));
-    if (ReadSecondScreen(app) == 1) app.timeGlassTwo().armZeroReminder(on(18));
+    clock.armZeroReminder(on(CheckFlag::FlashOvertime));
+    if (ReadSecondScreen(app) == 1)
+      app.timeGlassTwo().armZeroReminder(on(CheckFlag::FlashOvertime));
   });
   attempt([&] {
-    if (!zeroReminder || !on(22)) return;
-    clock.Label5.setCaption("4");
+    if (!zeroReminder || !on(CheckFlag::BarOvertime)) return;
+    WriteAlarmStage(clock.Label5, AlarmStage::Zero);
     app.frmProcess().Timer3.setEnabled(true);
   });
   attempt([&] {
-    if (zeroReminder && on(27)) {
+    if (zeroReminder && on(CheckFlag::SoundOvertime)) {
       PlayMusic(app, app.pathInProgramFolder("sounds\\" + clock.SoundNames.at(4)));
     }
   });
@@ -62,16 +65,18 @@ void stopCount(Context& app, TimeGlass& clock) {
   attempt([&] { HideInteraction(app); });
 }
 
-// Tool windows closed and the time-up prompt, when the after-zero option at `option` asks.
-void closeAndPrompt(Context& app, int option) {
-  if (!OptionOn(app.settings.checkvalue, 1) || !OptionOn(app.settings.optvalue, option)) return;
+// Tool windows closed and the time-up prompt, when the after-zero option `option` is on.
+void closeAndPrompt(Context& app, OptFlag option) {
+  if (!OptionOn(app.settings.checkvalue, CheckFlag::TimedDuration) ||
+      !OptionOn(app.settings.optvalue, option))
+    return;
   CloseToolWindows(app, false);
   ShowTimeUpPrompt(app);
 }
 
 void stopRun(Context& app, TimeGlass& clock) {
   stopCount(app, clock);
-  Attempt(app, kWhere, [&] { closeAndPrompt(app, 8); });
+  Attempt(app, kWhere, [&] { closeAndPrompt(app, OptFlag::AfterZeroStop); });
   Attempt(app, kWhere, [&] { EndTiming(app); });
 }
 
@@ -79,11 +84,12 @@ void cycleRun(Context& app, TimeGlass& clock) {
   stopCount(app, clock);
   Attempt(app, kWhere, [&] {
     const std::string& c = app.settings.checkvalue;
-    if (OptionOn(c, 1) && OptionOn(c, 6) && OptionOn(c, 31)) {
+    if (OptionOn(c, CheckFlag::TimedDuration) && OptionOn(c, CheckFlag::ContinuousReminder) &&
+        OptionOn(c, CheckFlag::EndSound)) {
       PlayMusic(app, app.pathInProgramFolder("sounds\\" + clock.SoundNames.at(5)));
     }
   });
-  Attempt(app, kWhere, [&] { closeAndPrompt(app, 9); });
+  Attempt(app, kWhere, [&] { closeAndPrompt(app, OptFlag::AfterZeroCycle); });
   Attempt(app, kWhere, [&] { RestoreClocks(app); });
   Attempt(app, kWhere, [&] { StartNextRound(app, clock); });
 }
@@ -109,7 +115,7 @@ void TimeGlass::endCountDown() {
   Picture1.setVisible(true);
   Picture2.setVisible(true);
   attempt([&] {
-    if (!OptionOn(app_.settings.checkvalue, 1)) return;
+    if (!OptionOn(app_.settings.checkvalue, CheckFlag::TimedDuration)) return;
     for (int entry = 0; entry <= 4; ++entry) {
       Attempt(app_, kWhere, [&] {
         StopMusic(app_, app_.pathInProgramFolder("sounds\\" + SoundNames.at(entry)));
@@ -129,7 +135,8 @@ void TimeGlass::endCountDown() {
       break;
     case 2: {
       const std::string& c = app_.settings.checkvalue;
-      if (app_.settings.time_end > 0 && OptionOn(c, 1) && OptionOn(c, 5)) {
+      if (app_.settings.time_end > 0 && OptionOn(c, CheckFlag::TimedDuration) &&
+          OptionOn(c, CheckFlag::OvertimeLimit)) {
         startOvertime(app_, *this);
       } else {
         cycleRun(app_, *this);

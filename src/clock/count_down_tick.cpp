@@ -11,6 +11,8 @@
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/format_picture.h"
+#include "services/option_names.h"
+#include "services/run_cells.h"
 #include "services/runtime_error.h"
 #include "services/sound_playback.h"
 #include "services/text_runtime.h"
@@ -38,7 +40,9 @@ void ClockWindow::Timer1_Timer() {
   });
   publishCountDown(e, r);
   if (r > 0) {
-    attempt([&] { Label1(1).setCaption(ClockText(OptionOn(app_.settings.optvalue, 1) ? r : e)); });
+    attempt([&] {
+      Label1(1).setCaption(ClockText(OptionOn(app_.settings.optvalue, OptFlag::CountDown) ? r : e));
+    });
     attempt(
         [&] { Label1(2).setCaption(Format(TimeOf(app_.platform.loop.localTime()), "hh:mm:ss")); });
     Timer1.setEnabled(true);
@@ -81,25 +85,25 @@ int ClockWindow::dueStage(std::int32_t u) {
 
 void ClockWindow::runStage(int k) {
   const std::string& c = app_.settings.checkvalue;
-  auto on = [&c](int position) { return OptionOn(c, position); };
+  auto on = [&c](CheckFlag flag) { return OptionOn(c, flag); };
   const std::string at = where("Timer1");
   Timer1.setInterval(1000);
   if (k == 3) {
     Label1(1).setTop(0);
     Label1(2).setTop(13800);
   }
-  const bool stageOn = on(1) && on(1 + k);
+  const bool stageOn = on(CheckFlag::TimedDuration) && on(StageSwitch(k));
   Attempt(app_, at.c_str(), [&] {
     if (!stageOn) return;
-    if (on(14 + k)) Label8.setCaption("1");
-    Label5.setCaption(CStr(k));
+    if (on(StageFlash(k))) Label8.setCaption("1");
+    WriteAlarmStage(Label5, AlarmStageOf(k));
     Label2.setCaption("1");
     Label4.setCaption("1");
     Timer2.setEnabled(true);
   });
   Attempt(app_, at.c_str(), [&] {
-    if (!stageOn || !on(18 + k)) return;
-    Label5.setCaption(CStr(k));
+    if (!stageOn || !on(StageBar(k))) return;
+    WriteAlarmStage(Label5, AlarmStageOf(k));
     promptBar().Timer3.setEnabled(true);
   });
   stageSound(k, stageOn);
@@ -133,14 +137,14 @@ void TimeGlass::countDownShown() {
 
 void TimeGlass::stageSound(int k, bool stageOn) {
   const std::string& c = app_.settings.checkvalue;
-  auto on = [&c](int position) { return OptionOn(c, position); };
+  auto on = [&c](CheckFlag flag) { return OptionOn(c, flag); };
   Attempt(app_, "time_glass.Timer1", [&] {
-    if (!stageOn || !on(23 + k)) return;
+    if (!stageOn || !on(StageSound(k))) return;
     auto sound = [this](int entry) {
       return app_.pathInProgramFolder("sounds\\" + SoundNames.at(entry));
     };
     StopMusic(app_, sound(k - 1));
-    if (k == 3 && on(6)) {
+    if (k == 3 && on(CheckFlag::ContinuousReminder)) {
       WavPlayLoop(app_, sound(k));
     } else {
       PlayMusic(app_, sound(k));

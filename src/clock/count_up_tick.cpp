@@ -10,6 +10,8 @@
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/format_picture.h"
+#include "services/option_names.h"
+#include "services/run_cells.h"
 #include "services/setting_readers.h"
 #include "services/sound_playback.h"
 #include "services/text_runtime.h"
@@ -40,11 +42,13 @@ void finishOvertime(Context& app, TimeGlass& clock) {
   attempt([&] { HideInteraction(app); });
   attempt([&] { HideProcessBars(app); });
   attempt([&] {
-    if (!OptionOn(app.settings.optvalue, cycling ? 9 : 7)) return;
+    if (!OptionOn(app.settings.optvalue,
+                  cycling ? OptFlag::AfterZeroCycle : OptFlag::AfterZeroOvertime))
+      return;
     CloseToolWindows(app, true);
     Attempt(app, kWhere, [&] {
       const std::string& c = app.settings.checkvalue;
-      if (OptionOn(c, 1) && OptionOn(c, 31)) {
+      if (OptionOn(c, CheckFlag::TimedDuration) && OptionOn(c, CheckFlag::EndSound)) {
         PlayMusic(app, app.pathInProgramFolder("sounds\\" + clock.SoundNames.at(5)));
       }
     });
@@ -68,7 +72,8 @@ bool ClockWindow::overtimeOver(std::int32_t elapsed) {
   if (action != 0 && action != 2) return false;
   const std::string& c = app_.settings.checkvalue;
   const std::int32_t span = app_.settings.time_end;
-  return OptionOn(c, 1) && OptionOn(c, 5) && span > 0 && elapsed / 1000 >= span;
+  return OptionOn(c, CheckFlag::TimedDuration) && OptionOn(c, CheckFlag::OvertimeLimit) &&
+         span > 0 && elapsed / 1000 >= span;
 }
 
 void ClockWindow::Timer4_Timer() {

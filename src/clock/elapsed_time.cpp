@@ -36,7 +36,7 @@ std::int32_t ClockWindow::remaintime(const std::string& Timername) {
   std::int32_t result = 0;
   bool failed = false;
   try {
-    const int method = ClockMethod(app_);
+    const ClockMethod method = ReadClockMethod(app_);
     const double banked = Val(main.Label4(bankIndex).Caption());
     if (const auto sum =
             ElapsedByMethod(app_, method, app_.run.StartTick, Label16.Caption(), banked)) {
@@ -52,7 +52,7 @@ std::int32_t ClockWindow::remaintime(const std::string& Timername) {
   if (failed) {
     // The next method from the next run on; the last method stays.
     Attempt(app_, "remaintime", [&] {
-      const int method = ClockMethod(app_);
+      const int method = static_cast<int>(ReadClockMethod(app_));
       if (method < 2) ProgramValues(app_).writeNumber("clockmode", method + 1);
     });
   }

@@ -8,6 +8,7 @@
 #include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
+#include "services/option_names.h"
 #include "services/setting_readers.h"
 
 namespace horalix {
@@ -19,7 +20,7 @@ constexpr const char* kWhere = "time_glasstwo.Timer1";
 void TimeGlassTwo::endCountDown() {
   auto attempt = [this](auto&& statement) { Attempt(app_, kWhere, statement); };
   const std::string& c = app_.settings.checkvalue;
-  auto on = [&c](int position) { return OptionOn(c, position); };
+  auto on = [&c](CheckFlag flag) { return OptionOn(c, flag); };
   Timer1.setEnabled(false);
   Timer3.setEnabled(false);
   app_.run.BlinkCount = 0;
@@ -30,7 +31,8 @@ void TimeGlassTwo::endCountDown() {
   // The zero reminder on the mirror, and the extended screen's prompt bar when `barOn`.
   auto zeroReminder = [&](bool barOn) {
     attempt([&] {
-      if (on(1) && on(5)) armZeroReminder(on(18));
+      if (on(CheckFlag::TimedDuration) && on(CheckFlag::OvertimeLimit))
+        armZeroReminder(on(CheckFlag::FlashOvertime));
     });
     attempt([&] {
       if (!barOn) return;
@@ -46,7 +48,7 @@ void TimeGlassTwo::endCountDown() {
   switch (app_.run.AfterZeroAction) {
     case 0:
       // The prompt bar at zero does not ask for the zero reminder itself here.
-      zeroReminder(on(1) && on(22));
+      zeroReminder(on(CheckFlag::TimedDuration) && on(CheckFlag::BarOvertime));
       Timer1.setEnabled(false);
       Timer4.setEnabled(true);
       attempt([&] { applyOvertimeStyle(false); });
@@ -55,8 +57,9 @@ void TimeGlassTwo::endCountDown() {
       stop();
       break;
     case 2:
-      if (app_.settings.time_end > 0 && on(1) && on(5)) {
-        zeroReminder(on(22));
+      if (app_.settings.time_end > 0 && on(CheckFlag::TimedDuration) &&
+          on(CheckFlag::OvertimeLimit)) {
+        zeroReminder(on(CheckFlag::BarOvertime));
         attempt([&] {
           if (ReadSecondScreen(app_) != 1) return;
           Timer1.setEnabled(false);

@@ -6,6 +6,7 @@
 #include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
+#include "services/option_names.h"
 #include "services/setting_readers.h"
 #include "services/text_runtime.h"
 #include "services/window_positions.h"
@@ -54,7 +55,7 @@ void TimeGlassTwo::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
   (void)Y;
   const int top = Label1(1).Top();
   if (Button != kLeftButton || (top != 0 && top != 13800)) return;
-  if (Mid(app_.settings.checkvalue, 10, 1) != "0") return;
+  if (OptionChar(app_.settings.checkvalue, CheckFlag::KeepTimeText) != "0") return;
   Attempt(app_, "time_glasstwo.Picture1_MouseDown", [&] { redraw(); });
 }
 

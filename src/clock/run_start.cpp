@@ -13,8 +13,10 @@
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/format_picture.h"
+#include "services/option_names.h"
 #include "services/palette.h"
 #include "services/picture_size.h"
+#include "services/run_cells.h"
 #include "services/setting_readers.h"
 #include "services/sound_playback.h"
 #include "services/text_runtime.h"
@@ -92,7 +94,7 @@ void TimeGlass::Timer5_Timer() {
     Timer3.setEnabled(false);
     Timer4.setEnabled(false);
     attempt([&] {
-      if (OptionOn(settings.checkvalue, 23) && main.Label7.Caption() == "0" &&
+      if (OptionOn(settings.checkvalue, CheckFlag::SoundStart) && main.Label7.Caption() == "0" &&
           !SoundNames.empty()) {
         PlayMusic(app, app.pathInProgramFolder("sounds\\" + SoundNames.front()));
       }

@@ -9,6 +9,7 @@
 #include "presets/presets.h"
 #include "services/attempt.h"
 #include "services/context.h"
+#include "services/option_names.h"
 #include "services/run_record.h"
 #include "services/setting_readers.h"
 #include "services/text_runtime.h"
@@ -35,15 +36,18 @@ void CloseToolWindows(Context& app, bool withStatistics) {
 
 void ShowTimeUpPrompt(Context& app) {
   Attempt(app, "ShowTimeUpPrompt", [&] {
-    if (!OptionOn(app.settings.checkvalue, 33) || Trim(app.settings.tellouttext).empty()) return;
+    if (!OptionOn(app.settings.checkvalue, CheckFlag::EndPrompt) ||
+        Trim(app.settings.tellouttext).empty())
+      return;
     app.frmTishi().Show(true);
   });
 }
 
 void StartNextRound(Context& app, TimeGlass& clock) {
   bool nextPreset = false;
-  Attempt(app, "StartNextRound",
-          [&] { nextPreset = Mid(app.settings.AImode, 1, 1) == "1" && ReadClockCycle(app) == 1; });
+  Attempt(app, "StartNextRound", [&] {
+    nextPreset = OptionOn(app.settings.AImode, AiFlag::Manual) && ReadClockCycle(app) == 1;
+  });
   if (nextPreset) {
     app.frmExit().nextmenu_often();
   } else {

@@ -9,6 +9,8 @@
 #include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
+#include "services/option_names.h"
+#include "services/run_cells.h"
 #include "services/text_runtime.h"
 
 namespace horalix {
@@ -83,31 +85,31 @@ void TimeGlass::handOverToBlink() {
   const std::string stage = Label5.Caption();
 
   const std::string& c = app_.settings.checkvalue;
-  auto on = [&c](int k) { return OptionOn(c, k); };
+  auto on = [&c](CheckFlag flag) { return OptionOn(c, flag); };
   const std::int32_t T = app_.settings.tellShowtime;
   auto& count = app_.run.BlinkCount;
   auto& hold = app_.run.BlinkHold;
-  auto armPlain = [&](int enable, int flash) {
-    count = on(1) && on(enable) && on(flash) ? 2 * T : 0;
+  auto armPlain = [&](int k) {
+    count = on(CheckFlag::TimedDuration) && on(StageSwitch(k)) && on(StageFlash(k)) ? 2 * T : 0;
     hold = 2 * T;
   };
   // The third alarm and the zero reminder last at most their span, or all of it with the
   // continuous reminder on.
-  auto armSpan = [&](int enable, int flash, std::int32_t span, bool flashWholeSpan) {
-    if (!(on(1) && on(enable))) return;
+  auto armSpan = [&](int k, std::int32_t span, bool flashWholeSpan) {
+    if (!(on(CheckFlag::TimedDuration) && on(StageSwitch(k)))) return;
     const std::int32_t shortSpan = std::min(T, span);
-    hold = 2 * (on(6) ? span : shortSpan);
-    if (!on(flash)) {
+    hold = 2 * (on(CheckFlag::ContinuousReminder) ? span : shortSpan);
+    if (!on(StageFlash(k))) {
       count = 0;
     } else {
-      count = 2 * (on(6) && flashWholeSpan ? span : shortSpan);
+      count = 2 * (on(CheckFlag::ContinuousReminder) && flashWholeSpan ? span : shortSpan);
     }
   };
-  if (stage == "0") armPlain(1, 14);
-  if (stage == "1") armPlain(2, 15);
-  if (stage == "2") armPlain(3, 16);
-  if (stage == "3") armSpan(4, 17, app_.settings.Time_three, true);
-  if (stage == "4") armSpan(5, 18, app_.settings.time_end, false);
+  if (IsAlarmStage(Label5, AlarmStage::None)) armPlain(0);
+  if (IsAlarmStage(Label5, AlarmStage::Alarm1)) armPlain(1);
+  if (IsAlarmStage(Label5, AlarmStage::Alarm2)) armPlain(2);
+  if (IsAlarmStage(Label5, AlarmStage::Alarm3)) armSpan(3, app_.settings.Time_three, true);
+  if (IsAlarmStage(Label5, AlarmStage::Zero)) armSpan(4, app_.settings.time_end, false);
 }
 
 }  // namespace horalix

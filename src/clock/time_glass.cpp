@@ -3,6 +3,9 @@
 #include "bars/bars.h"
 #include "clock/timeout_colours.h"
 #include "services/context.h"
+#include "services/option_names.h"
+#include "services/palette.h"
+#include "services/text_runtime.h"
 
 namespace horalix {
 

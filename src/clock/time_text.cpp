@@ -7,6 +7,8 @@
 #include "main/main.h"
 #include "services/context.h"
 #include "services/format_picture.h"
+#include "services/option_names.h"
+#include "services/run_cells.h"
 #include "services/setting_readers.h"
 #include "services/text_runtime.h"
 #include "services/time_conversions.h"
@@ -16,9 +18,9 @@ namespace horalix {
 
 int DisplayFormat(const std::string& optvalue) {
   int format = 3;
-  if (CInt(Mid(optvalue, 3, 1)) == 1) format = 1;
-  if (CInt(Mid(optvalue, 4, 1)) == 1) format = 2;
-  if (CInt(Mid(optvalue, 5, 1)) == 1) format = 3;
+  if (CInt(OptionChar(optvalue, OptFlag::FormatSeconds)) == 1) format = 1;
+  if (CInt(OptionChar(optvalue, OptFlag::FormatMinutes)) == 1) format = 2;
+  if (CInt(OptionChar(optvalue, OptFlag::FormatHours)) == 1) format = 3;
   return format;
 }
 

@@ -10,6 +10,7 @@
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/ini_read_write.h"
+#include "services/option_names.h"
 #include "services/picture_size.h"
 #include "services/setting_readers.h"
 #include "services/text_runtime.h"
@@ -66,7 +67,7 @@ void recolour(Context& app, Window& window, TimeGlassTwo* mirror) {
   if (mirror) mirror->Picture2.setForeColor(fore);
 
   platform::Control& Picture3 = window.control("Picture3");
-  if (Mid(app.settings.checkvalue, 12, 1) == "0") {
+  if (OptionChar(app.settings.checkvalue, CheckFlag::TransparentBack) == "0") {
     bool picture = false;
     Attempt(app, where, [&] { picture = reloadBackPicture(app, Picture3); });
     if (!picture) {

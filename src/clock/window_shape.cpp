@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "services/context.h"
+#include "services/option_names.h"
 #include "services/runtime_error.h"
 #include "services/text_runtime.h"
 
@@ -29,7 +30,9 @@ std::int16_t CornerRadius(double cornerIndex) {
   return CInt(cornerIndex <= 6 ? cornerIndex * 5 : 40 + (cornerIndex - 7) * 20);
 }
 
-double CornerIndex(const std::string& fontselect) { return Val(Mid(fontselect, 6, 2)); }
+double CornerIndex(const std::string& fontselect) {
+  return Val(FontselectPart(fontselect, FontselectField::CornerIndex));
+}
 
 std::uint32_t KeyColour(std::uint32_t textColour) {
   for (const auto& [text, key] : kFixedKeys) {

@@ -98,14 +98,14 @@ void FrmHudong::Timer3_Timer() {
 // The running segment starts now, by the clock method in force; the time of day too, for the
 // method that counts whole seconds of it.
 void FrmHudong::takeStartMark() {
-  if (const auto mark = ClockMark(app_, ClockMethod(app_))) HudongStartTick = *mark;
+  if (const auto mark = ClockMark(app_, ReadClockMethod(app_))) HudongStartTick = *mark;
   Label11.setCaption(Format(TimeOf(app_.platform.loop.localTime()), "hh:mm:ss"));
 }
 
 std::int32_t FrmHudong::remaintime(const std::string& Timername) {
   if (Timername != "Timer1") return 0;
   Timer1.setInterval(200);
-  const int method = ClockMethod(app_);
+  const ClockMethod method = ReadClockMethod(app_);
   std::int32_t elapsed = 0;
   try {
     const double banked = Val(Label9(0).Caption());
@@ -117,7 +117,8 @@ std::int32_t FrmHudong::remaintime(const std::string& Timername) {
   }
   // The next method for the whole program, from the main window's next refresh on.
   Attempt(app_, "Frm_hudong.remaintime", [&] {
-    if (method < 2) ProgramValues(app_).writeNumber("clockmode", method + 1);
+    const int number = static_cast<int>(method);
+    if (number < 2) ProgramValues(app_).writeNumber("clockmode", number + 1);
   });
   return 0;
 }

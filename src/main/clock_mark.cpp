@@ -12,17 +12,17 @@ namespace {
 constexpr std::int64_t kDayMs = 86'400'000;
 }
 
-int ClockMethod(Context& app) { return static_cast<int>(Val(app.frmExit().Label16.Caption())); }
+ClockMethod ReadClockMethod(Context& app) { return ReadClockMethodCell(app.frmExit().Label16); }
 
-std::optional<std::int32_t> ClockMark(Context& app, int method) {
+std::optional<std::int32_t> ClockMark(Context& app, ClockMethod method) {
   switch (method) {
-    case 0:
+    case ClockMethod::TickCount:
       return static_cast<std::int32_t>(app.platform.loop.tickCount());
-    case 1: {
+    case ClockMethod::SecondsSinceMidnight: {
       const auto t = app.platform.loop.localTime();
       return ((t.hour * 60 + t.minute) * 60 + t.second) * 1000 + t.millisecond;
     }
-    case 2: {
+    case ClockMethod::TimeOfDay: {
       const auto t = app.platform.loop.localTime();
       return ((t.hour * 60 + t.minute) * 60 + t.second) * 1000;
     }
@@ -31,8 +31,8 @@ std::optional<std::int32_t> ClockMark(Context& app, int method) {
   }
 }
 
-std::int64_t ClockSpan(int method, std::int32_t from, std::int32_t to) {
-  if (method == 0) {
+std::int64_t ClockSpan(ClockMethod method, std::int32_t from, std::int32_t to) {
+  if (method == ClockMethod::TickCount) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(to) -
                                      static_cast<std::uint32_t>(from));
   }
@@ -41,20 +41,20 @@ std::int64_t ClockSpan(int method, std::int32_t from, std::int32_t to) {
   return span;
 }
 
-std::optional<double> ElapsedByMethod(Context& app, int method, std::int32_t startMark,
+std::optional<double> ElapsedByMethod(Context& app, ClockMethod method, std::int32_t startMark,
                                       const std::string& startTime, double banked) {
   std::optional<std::int64_t> span;
-  if (method == 0 || method == 1) {
+  if (method == ClockMethod::TickCount || method == ClockMethod::SecondsSinceMidnight) {
     // The tick count is subtracted modulo 2^32: a count across its wrap counts on.
     if (const auto now = ClockMark(app, method)) span = ClockSpan(method, startMark, *now);
-  } else if (method == 2) {
+  } else if (method == ClockMethod::TimeOfDay) {
     const std::int64_t started = TimeToSeconds(TimeValue(startTime));
     const std::int64_t now = TimeToSeconds(TimeOf(app.platform.loop.localTime()));
     span = (now - started) * 1000;
   }
   if (!span) return std::nullopt;
   double sum = static_cast<double>(*span) + banked;
-  if (method != 0 && sum < 0) sum += kDayMs;
+  if (method != ClockMethod::TickCount && sum < 0) sum += kDayMs;
   return sum;
 }
 

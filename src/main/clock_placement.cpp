@@ -7,6 +7,7 @@
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/ini_read_write.h"
+#include "services/option_names.h"
 #include "services/palette.h"
 #include "services/program_values.h"
 #include "services/setting_readers.h"
@@ -49,7 +50,8 @@ void markShown(platform::Form& clock, platform::Timer& sequencer) {
 
 }  // namespace
 
-SavedPosition ReadSavedPosition(Context& app, const std::string& leftKey, const std::string& topKey) {
+SavedPosition ReadSavedPosition(Context& app, const std::string& leftKey,
+                                const std::string& topKey) {
   // The same pair rule as the prompt bars: a value the registry does not hold is not stored
   // (-100), not a place at 0.
   const BarPosition at = ReadBarPosition(app, leftKey, topKey);
@@ -117,7 +119,8 @@ void MarkClocksShown(Context& app) {
 }
 
 void ApplyClockStyle(Context& app) {
-  const int size = FontSizeByIndex(static_cast<int>(Val(Mid(app.settings.Fontselect, 2, 2))));
+  const int size = FontSizeByIndex(
+      static_cast<int>(Val(FontselectPart(app.settings.Fontselect, FontselectField::SizeIndex))));
   const std::string text = app.timeGlass().Label11.Caption();
   Attempt(app, "ApplyClockStyle", [&] { app.timeGlass().ShowStatue(text, size); });
   Attempt(app, "ApplyClockStyle", [&] {
@@ -132,7 +135,8 @@ void RestoreClocks(Context& app) {
   TimeGlass& clock = app.timeGlass();
   if (CaptionStartsWith(item, "显示")) {
     HideClocks(app);
-  } else if (OptionOn(app.settings.checkvalue, 11) && CaptionStartsWith(item, "隐藏")) {
+  } else if (OptionOn(app.settings.checkvalue, CheckFlag::HideWhenIdle) &&
+             CaptionStartsWith(item, "隐藏")) {
     // The clocks show only while a count runs.
     if (clock.Timer1.Enabled() || clock.Timer4.Enabled()) {
       ShowClocks(app);

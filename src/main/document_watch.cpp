@@ -16,6 +16,7 @@
 #include "services/context.h"
 #include "services/format_picture.h"
 #include "services/ini_read_write.h"
+#include "services/option_names.h"
 #include "services/program_values.h"
 #include "services/setting_readers.h"
 #include "services/settings_record.h"
@@ -151,7 +152,7 @@ void FrmExit::automaticStart(const std::string& bound) {
   });
   TimeGlass& clock = app_.timeGlass();
   clock.Label15.setCaption("1");
-  if (Mid(app_.settings.checkvalue, 1, 1) == "1") {
+  if (OptionOn(app_.settings.checkvalue, CheckFlag::TimedDuration)) {
     clock.Timer5.setEnabled(true);
   } else {
     Attempt(app_, where, [&] { RestoreClocks(app_); });

@@ -10,7 +10,9 @@
 #include "presets/presets.h"
 #include "services/attempt.h"
 #include "services/context.h"
+#include "services/option_names.h"
 #include "services/program_values.h"
+#include "services/run_cells.h"
 #include "services/setting_readers.h"
 #include "services/sound_playback.h"
 #include "services/text_runtime.h"
@@ -54,10 +56,13 @@ void EndTiming(Context& app) {
   }
   Attempt(app, "EndTiming", [&] { HideProcessBars(app); });
   main.Label1.setCaption("0");
-  const int kind = static_cast<int>(Val(main.Label3.Caption()));
-  Attempt(app, "EndTiming", [&] { ProgramValues(app).removeGroup(HandOverValues(kind)); });
+  const DocumentKind kind = ReadDocumentKind(main.Label3);
+  Attempt(app, "EndTiming",
+          [&] { ProgramValues(app).removeGroup(HandOverValues(static_cast<int>(kind))); });
   Attempt(app, "EndTiming", [&] {
-    if (kind == 3 && OptionOn(app.settings.checkvalue, 1) && OptionOn(app.settings.optvalue, 8)) {
+    if (kind == DocumentKind::SlideShow &&
+        OptionOn(app.settings.checkvalue, CheckFlag::TimedDuration) &&
+        OptionOn(app.settings.optvalue, OptFlag::AfterZeroStop)) {
       EndSlideShow(app);
     }
   });
@@ -65,7 +70,7 @@ void EndTiming(Context& app) {
   Attempt(app, "EndTiming", [&] {
     main.menu_one(1).setEnabled(!ReadAImode(app));
     main.menu_one(2).setEnabled(false);
-    main.menu_one(2).setVisible(OptionOn(app.settings.checkvalue, 9));
+    main.menu_one(2).setVisible(OptionOn(app.settings.checkvalue, CheckFlag::PauseAllowed));
     main.menu_one(3).setEnabled(false);
     ReleaseRunMenus(app);
   });

@@ -1,13 +1,13 @@
 #include "main/file_preset.h"
 
-#include "services/context.h"
-#include "services/attempt.h"
-#include "services/program_values.h"
-#include "services/settings_record.h"
-#include "services/text_runtime.h"
 #include "main/frm_exit.h"
 #include "main/office_data.h"
 #include "main/preset_row.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/program_values.h"
+#include "services/settings_record.h"
+#include "services/text_runtime.h"
 
 namespace horalix {
 

@@ -12,27 +12,51 @@ using platform::ControlKind;
 
 namespace {
 
-Control& textBox(platform::Form& form, const std::string& name, const std::string& text) {
-  Control& box = form.addControl(name, -1, ControlKind::TextBox);
-  box.setVisible(false);
-  box.setText(text);
-  return box;
-}
+constexpr unsigned kCell = platform::design::kHidden;
+
+// The window's design: hidden state cells, each with the value it holds before any code runs.
+constexpr platform::ControlDesign kDesign[] = {
+    {.kind = ControlKind::Label, .name = "Lab_time_state", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label1", .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label3", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label7", .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label10", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label16", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label17", .caption = "0", .flags = kCell},
+    {.kind = ControlKind::TextBox, .name = "Text1", .caption = "0", .flags = kCell},
+    {.kind = ControlKind::PictureBox, .name = "Pic1", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label4", .index = 0, .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label4", .index = 1, .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label4", .index = 2, .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label4", .index = 3, .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label4", .index = 4, .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label5", .index = 0, .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label5", .index = 1, .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label5", .index = 2, .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label5", .index = 3, .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label5", .index = 4, .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label13", .index = 0, .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label13", .index = 1, .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label13", .index = 2, .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label13", .index = 3, .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label13", .index = 4, .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label13", .index = 5, .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label13", .index = 6, .flags = kCell},
+};
 
 }  // namespace
 
-// The cells start with the values of the window's design, before any code runs.
 FrmExit::FrmExit(Context& app)
     : Form(app.platform.forms, "Frm_exit"),
-      Lab_time_state(addCell("Lab_time_state", -1, "")),
-      Label1(addCell("Label1", -1, "0")),
-      Label3(addCell("Label3", -1, "")),
-      Label7(addCell("Label7", -1, "0")),
-      Label10(addCell("Label10", -1, "")),
-      Label16(addCell("Label16", -1, "")),
-      Label17(addCell("Label17", -1, "0")),
-      Text1(textBox(*this, "Text1", "0")),
-      Pic1(addControl("Pic1", -1, ControlKind::PictureBox)),
+      Lab_time_state(addControls(kDesign).control("Lab_time_state")),
+      Label1(control("Label1")),
+      Label3(control("Label3")),
+      Label7(control("Label7")),
+      Label10(control("Label10")),
+      Label16(control("Label16")),
+      Label17(control("Label17")),
+      Text1(control("Text1")),
+      Pic1(control("Pic1")),
       Timer3(addTimer("Timer3", 1000)),
       Timer4(addTimer("Timer4", 1000)),
       Timer5(addTimer("Timer5", 300)),
@@ -43,11 +67,6 @@ FrmExit::FrmExit(Context& app)
   // Placed off every screen by its design; no code moves it.
   move(-11670, -7500, 2235, 1395);
   setCaption("Horalix");
-  for (int i = 0; i <= 4; ++i) addCell("Label4", i, i < 4 ? "0" : "");
-  for (int i = 0; i <= 4; ++i) addCell("Label5", i, "0");
-  addCell("Label13", 0, "0");
-  for (int i = 1; i <= 6; ++i) addCell("Label13", i, "");
-  Pic1.setVisible(false);
   Timer3.onTick = [this] { Timer3_Timer(); };
   Timer4.onTick = [this] { Timer4_Timer(); };
   Timer5.onTick = [this] { Timer5_Timer(); };

@@ -76,14 +76,33 @@ class FrmExit : public platform::Form {
   platform::MenuItem& hd_time_one(int index) { return menuItem("hd_time_one", index); }
   platform::MenuItem& hd_time_show() { return menuItem("hd_time_show", -1); }
   platform::MenuItem& menuItem(const std::string& name, int index);
+  Context& context() { return app_; }
 
   // ---- Commands of the tray menu ----
 
   // Closes the tool window named in Label10 (and leaves Label10 as it is).
   void delform();
+  // The items of the three arrays run their commands of the command table.
   void menu_one_Click(int Index);
   void menu_two_Click(int Index);
   void menu_other_Click(int Index);
+
+  // The actions of the command table (main/command_table.h).
+  void startCommand();
+  void pauseCommand();
+  void stopCommand();
+  void showHideCommand();
+  void settingsCommand();
+  void statisticsCommand();
+  void helpCommand();
+  void onlineHelpCommand();
+  void exitCommand();
+  // Hot keys 1 (start) and 3 (stop): without the shared start/stop key each does its own; with it
+  // both toggle, starting while the start item is enabled and stopping otherwise, and doing
+  // nothing while the start item is hidden.
+  void startStopHotKey(bool start);
+  // How many presets have hot keys: the items of the presets submenu, at most 9.
+  int presetHotKeyCount();
 
   // ---- Presets submenu ----
 
@@ -117,8 +136,6 @@ class FrmExit : public platform::Form {
   void removeTrayIcon();
   void onTrayMouse(platform::TrayMouse event);
   void deleteClockOpen();
-  void openHelp();
-  void exitProgram();
   void automaticStart(const std::string& bound);
   void continueLastRun(const std::string& bound);
 

@@ -9,6 +9,7 @@
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/format_picture.h"
+#include "services/option_names.h"
 #include "services/palette.h"
 #include "services/picture_size.h"
 #include "services/setting_readers.h"
@@ -108,7 +109,7 @@ void IdleClockRefresh(Context& app, double setTime) {
       return;
     }
     settings.Time_all = TimeOfDayValue(Hour(setTime), Minute(setTime), Second(setTime));
-    text = IdleCountText(format, Mid(settings.optvalue, 1, 1) == "1", settings.Time_all,
+    text = IdleCountText(format, OptionOn(settings.optvalue, OptFlag::CountDown), settings.Time_all,
                          app.run.RunSeconds);
   });
 
@@ -121,14 +122,15 @@ void IdleClockRefresh(Context& app, double setTime) {
   });
   int size = 0;
   Attempt(app, where, [&] {
-    size = FontSizeByIndex(static_cast<int>(Val(Mid(settings.Fontselect, 2, 2))));
+    size = FontSizeByIndex(
+        static_cast<int>(Val(FontselectPart(settings.Fontselect, FontselectField::SizeIndex))));
     platform::FontSpec font = clock.Label11.Font();
     font.size = size;
     clock.Label11.setFont(font);
   });
   clock.Label11.setCaption(text);
   if (mirrored) mirror.Label11.setCaption(text);
-  if (Mid(settings.checkvalue, 12, 1) == "0") {
+  if (OptionChar(settings.checkvalue, CheckFlag::TransparentBack) == "0") {
     Attempt(app, where, [&] { applyBackground(app, mirrored); });
   }
 

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "services/settings_block.h"
 #include "platform/database.h"
+#include "services/settings_block.h"
 
 namespace horalix {
 

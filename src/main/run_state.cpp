@@ -3,15 +3,16 @@
 #include "main/frm_exit.h"
 #include "services/context.h"
 #include "services/format_picture.h"
+#include "services/option_names.h"
 #include "services/text_runtime.h"
 
 namespace horalix {
 
-bool OptionOn(const std::string& options, int position) { return Mid(options, position, 1) == "1"; }
-
 bool RunBound(Context& app) { return Len(app.frmExit().Label13(0).Caption()) > 3; }
 
-bool RunCounts(Context& app) { return RunBound(app) && OptionOn(app.settings.checkvalue, 1); }
+bool RunCounts(Context& app) {
+  return RunBound(app) && OptionOn(app.settings.checkvalue, CheckFlag::TimedDuration);
+}
 
 void ResetRunRecord(Context& app) {
   FrmExit& main = app.frmExit();

@@ -4,13 +4,11 @@
 #include <string>
 
 #include "platform/forms.h"
+#include "services/option_names.h"
 
 namespace horalix {
 
 class Context;
-
-// Whether character `position` (1-based) of an option string is "1".
-bool OptionOn(const std::string& options, int position);
 
 // Whether a run is bound: the binding in Frm_exit.Label13(0) is longer than 3 characters
 // ("手动计时" counts; the initial "0" and "" do not).

@@ -2,11 +2,11 @@
 // this program closes its own open tool window, so that the two do not cover each other.
 #include <string>
 
-#include "services/context.h"
+#include "main/frm_exit.h"
 #include "services/attempt.h"
+#include "services/context.h"
 #include "services/file_names.h"
 #include "services/value_store.h"
-#include "main/frm_exit.h"
 
 namespace horalix {
 

@@ -9,6 +9,8 @@
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/format_picture.h"
+#include "services/option_names.h"
+#include "services/run_cells.h"
 #include "services/setting_readers.h"
 #include "services/text_runtime.h"
 #include "services/time_value.h"
@@ -19,7 +21,7 @@ namespace {
 
 // The count timer of the running direction: Timer1 counts down, Timer4 counts up.
 void switchCount(Context& app, bool on) {
-  const bool down = app.frmExit().Lab_time_state.Caption() == "0";
+  const bool down = IsCountDirection(app.frmExit().Lab_time_state, CountDirection::Down);
   auto pick = [down](auto& clock) -> platform::Timer& {
     return down ? clock.Timer1 : clock.Timer4;
   };
@@ -33,7 +35,7 @@ void StartTiming(Context& app) {
   FrmExit& main = app.frmExit();
   if (!main.menu_one(1).Enabled()) return;
   main.delform();
-  main.Lab_time_state.setCaption("0");
+  WriteCountDirection(main.Lab_time_state, CountDirection::Down);
   main.Label13(0).setCaption("手动计时");
   main.Timer4.setEnabled(false);
   main.Timer5.setEnabled(false);
@@ -52,19 +54,19 @@ void StartTiming(Context& app) {
 
 void PauseResume(Context& app) {
   FrmExit& main = app.frmExit();
-  if (!RunBound(app) || !OptionOn(app.settings.checkvalue, 9)) return;
+  if (!RunBound(app) || !OptionOn(app.settings.checkvalue, CheckFlag::PauseAllowed)) return;
   platform::MenuItem& pauseItem = main.menu_one(2);
   Attempt(app, "PauseResume", [&] { main.Label7.setCaption("1"); });
   // Bank the total of the last tick; the time since that tick is not banked.
   Attempt(app, "PauseResume", [&] {
-    if (main.Lab_time_state.Caption() == "1") {
+    if (IsCountDirection(main.Lab_time_state, CountDirection::Up)) {
       main.Label4(2).setCaption(CStr(Val(main.Label5(2).Caption())));
     } else {
       main.Label4(1).setCaption(CStr(Val(main.Label5(1).Caption())));
       main.Label4(2).setCaption("0");
     }
   });
-  const int method = ClockMethod(app);
+  const ClockMethod method = ReadClockMethod(app);
   const auto now = ClockMark(app, method);
   Attempt(app, "PauseResume", [&] {
     if (CaptionStartsWith(pauseItem, "继续") && now) {
@@ -99,7 +101,7 @@ void StopTiming(Context& app) {
   Attempt(app, "StopTiming", [&] {
     main.menu_one(1).setEnabled(true);
     main.menu_one(2).setEnabled(false);
-    main.menu_one(2).setVisible(OptionOn(app.settings.checkvalue, 9));
+    main.menu_one(2).setVisible(OptionOn(app.settings.checkvalue, CheckFlag::PauseAllowed));
     SetCaptionPrefix(main.menu_one(2), "暂停");
     main.menu_one(3).setEnabled(false);
     main.menu_two(1).setEnabled(true);

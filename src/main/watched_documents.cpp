@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "services/context.h"
 #include "services/attempt.h"
+#include "services/context.h"
 #include "services/program_values.h"
 #include "services/text_runtime.h"
 

@@ -420,6 +420,39 @@ Control& Form::addControl(const std::string& name, int index, ControlKind kind) 
   return *controls_.back();
 }
 
+Form& Form::addControls(std::span<const ControlDesign> designs) {
+  for (const ControlDesign& d : designs) {
+    int left = d.left, top = d.top;
+    if (!d.container.empty()) {
+      const std::string container(d.container);
+      const Control* holder = findControl(container, d.containerIndex);
+      if (holder == nullptr) throw std::out_of_range("no container " + name_ + "." + container);
+      left += holder->Left();
+      top += holder->Top();
+    }
+    Control& c = addControl(std::string(d.name), d.index, d.kind);
+    c.left_ = left;
+    c.top_ = top;
+    c.width_ = d.width;
+    c.height_ = d.height;
+    c.caption_ = std::string(d.caption);
+    if (!d.fontName.empty()) {
+      c.font_.name = std::string(d.fontName);
+      c.font_.size = d.fontSize;
+      c.font_.bold = d.bold;
+    }
+    c.foreColor_ = d.foreColor;
+    c.backColor_ = d.backColor;
+    c.borderStyle_ = d.borderStyle;
+    c.tabIndex_ = d.tabIndex;
+    c.container_ = std::string(d.container);
+    c.visible_ = (d.flags & design::kHidden) == 0;
+    c.enabled_ = (d.flags & design::kDisabled) == 0;
+    if ((d.flags & design::kAutoSize) != 0) c.setAutoSize(true);
+  }
+  return *this;
+}
+
 Control& Form::addCell(const std::string& name, int index, const std::string& caption) {
   Control& c = addControl(name, index, ControlKind::Label);
   c.visible_ = false;

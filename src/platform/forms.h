@@ -8,10 +8,12 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "platform/control_design.h"
 #include "platform/fonts.h"
 #include "platform/timer.h"
 
@@ -176,6 +178,16 @@ class Control {
   // The font as the system realises it (face that took, drawable size).
   FontSpec realisedFont() const;
 
+  // The frame drawn around the control (0 none, 1 fixed single), the control's place in the
+  // Tab order (-1 none) and the control it sits in ("" the form), as designed; a backend reads
+  // them when it creates the native control.
+  int BorderStyle() const { return borderStyle_; }
+  void setBorderStyle(int v) { borderStyle_ = v; }
+  int TabIndex() const { return tabIndex_; }
+  void setTabIndex(int v) { tabIndex_ = v; }
+  const std::string& Container() const { return container_; }
+  void setContainer(const std::string& v) { container_ = v; }
+
   // A label with AutoSize takes the size of its caption in its font; a picture box with
   // AutoSize the size of its picture (pixels x twipsPerPixel, given to setAutoSize).
   bool AutoSize() const { return autoSize_; }
@@ -234,6 +246,8 @@ class Control {
   std::string picture_;
   int pictureWidthPx_ = 0, pictureHeightPx_ = 0;
   bool autoSize_ = false, autoRedraw_ = false;
+  int borderStyle_ = 0, tabIndex_ = -1;
+  std::string container_;
   int autoSizeTwipsPerPixel_ = 15;
   std::vector<DrawOp> drawing_;
 };
@@ -339,6 +353,10 @@ class Form {
   Control* findControl(const std::string& name, int index = -1);
   const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
   Control& addControl(const std::string& name, int index, ControlKind kind);
+  // Adds the controls of a design table, in its order. A control's place is given inside its
+  // container and kept in form twips; a container named before it was added throws
+  // std::out_of_range. Returns the form, so that a constructor's member list can name them.
+  Form& addControls(std::span<const ControlDesign> designs);
   // A hidden label that holds state as its caption.
   Control& addCell(const std::string& name, int index = -1, const std::string& caption = "");
 

@@ -26,6 +26,8 @@ enum class ColumnKind {
 struct ColumnSpec {
   std::string_view name;
   ColumnKind kind;
+  // The settings record's field that the column holds (its name in the record), "" for none.
+  std::string_view field = {};
 };
 
 // Positions of the preset row's 23 columns.

@@ -1,4 +1,5 @@
 #include "services/setting_readers.h"
+#include "services/option_names.h"
 
 #include <optional>
 
@@ -23,9 +24,9 @@ std::int16_t readBounded(Context& app, const std::string& name, std::int16_t hig
 }
 
 // The leading number of a one-character option, 0 for anything else.
-double flagValue(const std::string& options, int position) {
+double flagValue(const std::string& character) {
   try {
-    return Val(Mid(options, position, 1));
+    return Val(character);
   } catch (const RuntimeError&) {
     return 0;
   }
@@ -54,11 +55,12 @@ bool ReadAImode(Context& app) {
   std::string& mode = app.settings.AImode;
   mode = ProgramValues(app).readText("AImode");
   if (Len(mode) < 8) mode = kDefaultAImode;
-  return Mid(mode, 2, 1) == "1";
+  return OptionOn(mode, AiFlag::Automatic);
 }
 
 bool ReadCheckFlag7(Context& app) {
-  return flagValue(ProgramValues(app).readText("checkvalue"), 7) == 1;
+  return flagValue(OptionChar(ProgramValues(app).readText("checkvalue"), CheckFlag::SmartTiming)) ==
+         1;
 }
 
 std::int16_t ReadClockMode(Context& app) { return readBounded(app, "clockmode", 2); }
@@ -75,14 +77,14 @@ std::int16_t ReadHotkeyAdd(Context& app) {
 bool IsPresetHotkeyOn(Context& app) {
   const auto often = hotkeyOption(app, "often", "00");
   if (!often) return false;
-  return flagValue(*often, 1) + flagValue(*often, 2) > 0;
+  return flagValue(Mid(*often, 1, 1)) + flagValue(Mid(*often, 2, 1)) > 0;
 }
 
 std::string PresetHotkeyPrefix(Context& app) {
   const auto often = hotkeyOption(app, "often", "00");
   if (!often) return "";
-  const bool ctrl = flagValue(*often, 1) == 1;
-  const bool alt = flagValue(*often, 2) == 1;
+  const bool ctrl = flagValue(Mid(*often, 1, 1)) == 1;
+  const bool alt = flagValue(Mid(*often, 2, 1)) == 1;
   std::string prefix = ctrl && alt ? "Ctrl+Alt" : ctrl ? "Ctrl" : alt ? "Alt" : "";
   if (!prefix.empty()) prefix += "+";
   return prefix;

@@ -1,4 +1,5 @@
 #include "services/settings_record.h"
+#include "services/option_names.h"
 
 #include "services/context.h"
 #include "services/format_picture.h"
@@ -78,7 +79,7 @@ NamedValue storedValue(const SettingsField& field, const SettingsBlock& record) 
 // With checkvalue character 12 "0" the back picture's size follows the picture file in the
 // program's picture folder; either way within that option it is held to 600 x 450.
 void fitBackPicture(Context& app, SettingsBlock& record) {
-  if (Mid(record.checkvalue, 12, 1) != "0") return;
+  if (OptionChar(record.checkvalue, CheckFlag::TransparentBack) != "0") return;
   const std::string name = record.picturename.substr(0, record.picturename.find('\\'));
   if (!name.empty()) {
     const std::string path = app.pathInProgramFolder("picture\\" + name);

@@ -16,6 +16,7 @@
 #include "main/run_state.h"
 #include "main/timing_control.h"
 #include "platform/ini_file.h"
+#include "services/option_names.h"
 #include "services/settings_record.h"
 #include "services/startup_check.h"
 #include "support/program_fixture.h"
@@ -79,7 +80,8 @@ struct Program {
     Main(app);
     if (app.ended()) return false;
     loop.advance(2000);
-    if (!OptionOn(app.settings.checkvalue, 1)) app.settings.checkvalue = kCheckvalue;
+    if (!OptionOn(app.settings.checkvalue, CheckFlag::TimedDuration))
+      app.settings.checkvalue = kCheckvalue;
     StartTiming(app);
     loop.advance(3000);
     const bool counted = RunCounts(app);

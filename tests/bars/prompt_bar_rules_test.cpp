@@ -5,6 +5,7 @@
 #include <string>
 
 #include "prompt_bar_fixture.h"
+#include "services/option_names.h"
 
 namespace horalix::test {
 namespace {
@@ -12,9 +13,9 @@ namespace {
 class PromptBarRulesTest : public PromptBarTest {
  protected:
   void setKeepOptions(bool c1, bool c4, bool c6) {
-    setOption(app.settings.checkvalue, 1, c1);
-    setOption(app.settings.checkvalue, 4, c4);
-    setOption(app.settings.checkvalue, 6, c6);
+    SetOption(app.settings.checkvalue, CheckFlag::TimedDuration, c1);
+    SetOption(app.settings.checkvalue, CheckFlag::Alarm3, c4);
+    SetOption(app.settings.checkvalue, CheckFlag::ContinuousReminder, c6);
   }
 };
 

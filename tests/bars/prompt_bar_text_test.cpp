@@ -106,7 +106,7 @@ TEST_F(PromptBarTest, ZeroShowsTheTimeOverAndKeepsTheBarWhenSoSet) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.first + std::string(c.keepUntilEnd ? " kept" : ""));
     app.settings.tellShowtext = c.showText;
-    setOption(app.settings.checkvalue, 6, c.keepUntilEnd);
+    SetOption(app.settings.checkvalue, CheckFlag::ContinuousReminder, c.keepUntilEnd);
     askForBar("4", 0);
     EXPECT_EQ(bar.Label1.Caption(), c.first);
     EXPECT_TRUE(onScreen(bar));

@@ -34,7 +34,7 @@ class TimeUpPromptTest : public MainWindowTest {
   void SetUp() override {
     start();
     desktop.setFullScreenArea({0, 0, 1280, 984});
-    setOption(app.settings.checkvalue, 33, true);
+    SetOption(app.settings.checkvalue, CheckFlag::EndPrompt, true);
     app.settings.tellouttext = "时间到";
   }
 
@@ -165,9 +165,9 @@ TEST_F(TimeUpPromptTest, TheBackdropTakesTheChosenLookAndCoversTheTaskBar) {
       {false, false, false, 0x80000005},
   };
   for (const Case& c : cases) {
-    setOption(app.settings.checkvalue, 28, c.translucent);
-    setOption(app.settings.checkvalue, 29, c.dark);
-    setOption(app.settings.checkvalue, 30, c.white);
+    SetOption(app.settings.checkvalue, CheckFlag::ScreenTranslucent, c.translucent);
+    SetOption(app.settings.checkvalue, CheckFlag::ScreenBlack, c.dark);
+    SetOption(app.settings.checkvalue, CheckFlag::ScreenWhite, c.white);
     const std::size_t transparencyBefore = desktop.transparencyCalls().size();
     std::uint32_t colour = 0;
     int width = 0, height = 0;

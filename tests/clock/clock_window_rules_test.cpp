@@ -5,6 +5,7 @@
 #include <string>
 
 #include "main/main_window_fixture.h"
+#include "services/option_names.h"
 #include "support/picture_files.h"
 
 namespace horalix::test {
@@ -44,7 +45,7 @@ TEST_F(ClockWindowRulesTest, TheFloatingClockBlanksFrom2000MsTheMirrorFrom3000) 
 
 TEST_F(ClockWindowRulesTest, ABackPictureCountsAsAtMost600By450) {
   installFile("picture\\stage.png", pngOf(800, 600));
-  setOption(app.settings.checkvalue, 12, false);
+  SetOption(app.settings.checkvalue, CheckFlag::TransparentBack, false);
   app.settings.picturename = "stage.png\\0";
   clock.Timer5.setEnabled(true);
   loop.advance(20);

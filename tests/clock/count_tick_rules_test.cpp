@@ -6,9 +6,10 @@
 #include <algorithm>
 #include <string>
 
+#include "clock/run_end_fixture.h"
+#include "services/option_names.h"
 #include "services/program_values.h"
 #include "services/text_runtime.h"
-#include "clock/run_end_fixture.h"
 
 namespace horalix::test {
 namespace {
@@ -22,8 +23,8 @@ class CountTickRulesTest : public RunEndTest {
   // sent the show the Esc key.
   bool overtimeEndSendsEscape(const char* optvalue) {
     launch(optvalue);
-    setOption(app.settings.checkvalue, 5, true);
-    setOption(app.settings.checkvalue, 33, false);
+    SetOption(app.settings.checkvalue, CheckFlag::OvertimeLimit, true);
+    SetOption(app.settings.checkvalue, CheckFlag::EndPrompt, false);
     app.settings.time_end = 2;
     const std::uintptr_t show = desktop.openWindow("PowerPoint 幻灯片放映 - talk.pptx");
     startRun();

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "main/main_window_fixture.h"
 #include "main/timing_control.h"
 #include "services/ini_read_write.h"
+#include "services/option_names.h"
 #include "services/palette.h"
 #include "services/program_values.h"
 #include "services/variant.h"
@@ -107,30 +109,34 @@ TEST_F(MirrorClockTest, BothFacesShowTheSameTextAtEveryTickThroughStagesZeroAndO
 TEST_F(MirrorClockTest, EachStageAlertsTheMirrorAndShowsTheSecondBarByItsOwnFlags) {
   struct Case {
     const char* what;
-    int off;                           // checkvalue character switched off (0: none)
+    std::optional<CheckFlag> off;      // checkvalue character switched off
     std::vector<std::string> bars;     // stages for which the second bar was asked
     std::vector<std::string> flashes;  // stages that set the mirror's flash flag
     std::vector<std::string> alerts;   // stages that sent the mirror's sequencer on
   };
   const Case cases[] = {
-      {"all on", 0, {"1", "2", "3"}, {"1", "2", "3"}, {"1", "2", "3"}},
-      {"stage 2 off", 3, {"1", "3"}, {"1", "3"}, {"1", "3"}},
-      {"no bar at stage 1", 19, {"2", "3"}, {"1", "2", "3"}, {"1", "2", "3"}},
-      {"stage 3 does not flash", 17, {"1", "2", "3"}, {"1", "2"}, {"1", "2", "3"}},
-      {"reminders off", 1, {}, {}, {}},
+      {"all on", std::nullopt, {"1", "2", "3"}, {"1", "2", "3"}, {"1", "2", "3"}},
+      {"stage 2 off", CheckFlag::Alarm2, {"1", "3"}, {"1", "3"}, {"1", "3"}},
+      {"no bar at stage 1", CheckFlag::BarAlarm1, {"2", "3"}, {"1", "2", "3"}, {"1", "2", "3"}},
+      {"stage 3 does not flash",
+       CheckFlag::FlashAlarm3,
+       {"1", "2", "3"},
+       {"1", "2"},
+       {"1", "2", "3"}},
+      {"reminders off", CheckFlag::TimedDuration, {}, {}, {}},
   };
   launch();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     app.settings.checkvalue = "111111010100011111111111111100101";
-    if (c.off != 0) setOption(app.settings.checkvalue, c.off, false);
+    if (c.off) SetOption(app.settings.checkvalue, *c.off, false);
     barTwoStarts.clear();
     app.settings.Time_all = 8.0 / 86400;
     app.settings.Time_one = 6;
     app.settings.Time_two = 4;
     app.settings.Time_three = 2;
     startRun();
-    if (c.off == 1) {
+    if (c.off == CheckFlag::TimedDuration) {
       // Without reminders no run counts: the mirror is prepared but does not tick.
       EXPECT_FALSE(mirror.Timer1.Enabled());
       continue;
@@ -160,33 +166,37 @@ TEST_F(MirrorClockTest, TheZeroBranchFollowsTheAfterZeroActionOnTheMirror) {
     const char* what;
     const char* optvalue;
     int timeEnd;
-    int timeout;     // the overtime style
-    int off;         // checkvalue character switched off (0: none)
-    bool overtime;   // the mirror counts on upwards
-    bool zeroAlert;  // the mirror's sequencer was sent on with stage 4
-    bool bar;        // the second prompt bar was asked for
+    int timeout;                   // the overtime style
+    std::optional<CheckFlag> off;  // checkvalue character switched off
+    bool overtime;                 // the mirror counts on upwards
+    bool zeroAlert;                // the mirror's sequencer was sent on with stage 4
+    bool bar;                      // the second prompt bar was asked for
     const char* prefix;
     const char* finalCount;  // Label1(1) after a stop ("" when not a stop)
     const char* direction;   // Frm_exit.Lab_time_state just after zero
   };
   const Case cases[] = {
-      {"overtime", "100100100", 0, 0, 0, true, true, true, "", "", "0"},
-      {"overtime, zero reminder off: the bar still", "100100100", 0, 0, 5, true, false, true, "",
+      {"overtime", "100100100", 0, 0, std::nullopt, true, true, true, "", "", "0"},
+      {"overtime, zero reminder off: the bar still", "100100100", 0, 0, CheckFlag::OvertimeLimit,
+       true, false, true, "", "", "0"},
+      {"overtime, no bar at zero", "100100100", 0, 0, CheckFlag::BarOvertime, true, true, false, "",
        "", "0"},
-      {"overtime, no bar at zero", "100100100", 0, 0, 22, true, true, false, "", "", "0"},
-      {"overtime with prefix -", "100100100", 0, 2, 0, true, true, true, "-", "", "0"},
-      {"overtime with prefix 超时", "100100100", 0, 3, 0, true, true, true, "超时", "", "0"},
-      {"stop", "100100010", 0, 0, 0, false, false, false, "", "00:00:00", "0"},
-      {"stop counting up", "000100010", 0, 0, 0, false, false, false, "", "00:00:03", "0"},
-      {"cycle with an overtime span", "100100001", 5, 2, 0, true, true, true, "-", "", "1"},
-      {"cycle without a span: a stop", "100100001", 0, 0, 0, false, false, false, "", "00:00:00",
+      {"overtime with prefix -", "100100100", 0, 2, std::nullopt, true, true, true, "-", "", "0"},
+      {"overtime with prefix 超时", "100100100", 0, 3, std::nullopt, true, true, true, "超时", "",
        "0"},
+      {"stop", "100100010", 0, 0, std::nullopt, false, false, false, "", "00:00:00", "0"},
+      {"stop counting up", "000100010", 0, 0, std::nullopt, false, false, false, "", "00:00:03",
+       "0"},
+      {"cycle with an overtime span", "100100001", 5, 2, std::nullopt, true, true, true, "-", "",
+       "1"},
+      {"cycle without a span: a stop", "100100001", 0, 0, std::nullopt, false, false, false, "",
+       "00:00:00", "0"},
   };
   launch();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     app.settings.checkvalue = "111111010100011111111111111100101";
-    if (c.off != 0) setOption(app.settings.checkvalue, c.off, false);
+    if (c.off) SetOption(app.settings.checkvalue, *c.off, false);
     app.settings.optvalue = c.optvalue;
     app.settings.time_end = c.timeEnd;
     ProgramValues(app).writeNumber("timeout", c.timeout);
@@ -244,7 +254,7 @@ TEST_F(MirrorClockTest, TheOvertimeLimitStopsTheMirrorAtTheFirstTickAtOrPastIt) 
   launch();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    setOption(app.settings.checkvalue, 5, c.limitOn);
+    SetOption(app.settings.checkvalue, CheckFlag::OvertimeLimit, c.limitOn);
     app.settings.optvalue = "100100100";
     app.settings.time_end = 2;
     startMirrorAlone(2);

@@ -22,7 +22,7 @@ TEST_P(OvertimeStyles, CountOnPastZeroInTheirStyleAndStopAtTheOvertimeEnd) {
   const OvertimeStyle& c = GetParam();
   ProgramValues(app).writeNumber("timeout", c.timeout);
   launch(kOvertime);
-  setOption(app.settings.checkvalue, 33, false);
+  SetOption(app.settings.checkvalue, CheckFlag::EndPrompt, false);
   app.settings.time_end = 3;
   int colourTicks = 0;
   clock.Timer8.onTick = [&] {
@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(Timeout, OvertimeStyles,
 TEST_F(RunEndTest, OvertimeStyleOneRecoloursTheClockThroughItsColourTimer) {
   ProgramValues(app).writeNumber("timeout", 1);
   launch(kOvertime);
-  setOption(app.settings.checkvalue, 33, false);
+  SetOption(app.settings.checkvalue, CheckFlag::EndPrompt, false);
   app.settings.time_end = 3;
   startRun();
   until([&] { return !clock.Timer1.Enabled(); });
@@ -73,7 +73,7 @@ TEST_F(RunEndTest, OvertimeStyleOneRecoloursTheClockThroughItsColourTimer) {
 
 TEST_F(RunEndTest, AnOvertimeWhoseEndSecondGotNoTickStillEnds) {
   launch(kOvertime);
-  setOption(app.settings.checkvalue, 33, false);
+  SetOption(app.settings.checkvalue, CheckFlag::EndPrompt, false);
   app.settings.time_end = 3;
   startRun();
   until([&] { return !clock.Timer1.Enabled(); });

@@ -16,7 +16,7 @@ TEST_P(StopAtZero, EndsTheRunAndRecordsItWithARowOnlyWhenRecordingIsOn) {
   createOfficeDataFile(files.realPath(programPath("OfficeData.db")));
   ProgramValues(app).writeNumber("Time_Record", recording ? 1 : 0);
   launch(kStop);
-  setOption(app.settings.checkvalue, 33, false);  // no time-up prompt here
+  SetOption(app.settings.checkvalue, CheckFlag::EndPrompt, false);  // no time-up prompt here
   startRun();
   ASSERT_FALSE(runEnded());
   const std::int64_t took = until([&] { return !clock.Timer1.Enabled(); });

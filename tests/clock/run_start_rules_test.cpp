@@ -9,12 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "services/palette.h"
 #include "bars/frm_process.h"
 #include "clock/window_shape.h"
 #include "main/main_window_fixture.h"
 #include "main/timing_control.h"
 #include "platform/headless/headless_fonts.h"
+#include "services/option_names.h"
+#include "services/palette.h"
 
 namespace horalix::test {
 namespace {
@@ -127,7 +128,7 @@ TEST_F(RunStartRulesTest, ACountDownOfNoLengthShowsTheTimeOfDay) {
 }
 
 TEST_F(RunStartRulesTest, AnOpaqueClockWithoutPictureTakesTheBackColour) {
-  setOption(app.settings.checkvalue, 12, false);
+  SetOption(app.settings.checkvalue, CheckFlag::TransparentBack, false);
   app.settings.picturename = "\\255";
   idlePass();
   EXPECT_EQ(clock.BackColor(), 255U);
@@ -136,7 +137,7 @@ TEST_F(RunStartRulesTest, AnOpaqueClockWithoutPictureTakesTheBackColour) {
 }
 
 TEST_F(RunStartRulesTest, ASeeThroughClockKeysOutAColourNearItsText) {
-  setOption(app.settings.checkvalue, 12, true);
+  SetOption(app.settings.checkvalue, CheckFlag::TransparentBack, true);
   app.settings.Fontselect = "1100300\\0";  // colour index 3: red
   idlePass();
   const std::uint32_t key = KeyColour(ColorByIndex(3));
@@ -149,7 +150,7 @@ TEST_F(RunStartRulesTest, ASeeThroughClockKeysOutAColourNearItsText) {
 }
 
 TEST_F(RunStartRulesTest, TheStartSoundPlaysOnlyWhileTheStartSoundFlagIsZero) {
-  setOption(app.settings.checkvalue, 23, true);
+  SetOption(app.settings.checkvalue, CheckFlag::SoundStart, true);
   app.settings.tellsoundname = "start.wav\\Timeout.wav";
   struct Case {
     const char* label7;

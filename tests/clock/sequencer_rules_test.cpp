@@ -7,6 +7,7 @@
 #include "main/clock_placement.h"
 #include "main/main_window_fixture.h"
 #include "main/timing_control.h"
+#include "services/option_names.h"
 
 namespace horalix::test {
 namespace {
@@ -54,7 +55,7 @@ TEST_F(SequencerRulesTest, AClockWiderThanTheScreenStartsAtItsLeftEdge) {
 
 TEST_F(SequencerRulesTest, WhileACountUpRunsTheHideWhileIdleOptionShowsTheClock) {
   installFile("TimeData.db", "[clocksite]\r\nclockleft=1000\r\nclocktop=2000\r\n");
-  setOption(app.settings.checkvalue, 11, true);
+  SetOption(app.settings.checkvalue, CheckFlag::HideWhenIdle, true);
   for (bool countingUp : {true, false}) {
     clock.park();
     clock.Timer2.setEnabled(false);
@@ -90,7 +91,7 @@ TEST_F(SequencerRulesTest, ThePresetsItemNeedsItsOptionAndAPreset) {
   for (const Case& c : {Case{false, "keynote", true, false}, Case{true, "keynote", true, true},
                         Case{true, "^", true, false}, Case{false, "keynote", false, false},
                         Case{true, "keynote", false, true}}) {
-    setOption(app.settings.checkvalue, 8, c.option8);
+    SetOption(app.settings.checkvalue, CheckFlag::SettingsAllowed, c.option8);
     main.menu_often(0).setCaption(c.firstPreset);
     if (c.run) {
       StartTiming(app);

@@ -95,7 +95,7 @@ TEST_F(TimeoutColoursTest, ABackPictureStaysBehindTheTextCappedToItsLargestSize)
 }
 
 TEST_F(TimeoutColoursTest, TransparentBackgroundKeysTheNewTextColour) {
-  setOption(app.settings.checkvalue, 12, true);
+  SetOption(app.settings.checkvalue, CheckFlag::TransparentBack, true);
   app.run.BackPictureOn = true;
   tick(clock);
 

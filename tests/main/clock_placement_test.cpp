@@ -51,7 +51,7 @@ TEST_F(ClockPlacementTest, RestoreFollowsTheShowChoiceTheHideOptionAndTheCount) 
     clock.Picture1.setVisible(false);
     mirror.control("Picture2").setVisible(false);
     main.menu_two(1).setCaption(c.caption);
-    setOption(app.settings.checkvalue, 11, c.hideWhileIdle);
+    SetOption(app.settings.checkvalue, CheckFlag::HideWhenIdle, c.hideWhileIdle);
     RestoreClocks(app);
     if (c.shown) {
       EXPECT_EQ(clock.Left(), 1000);

@@ -87,8 +87,8 @@ TEST_F(EndOfRunTest, OnlyASlideShowRunThatStopsAtZeroEndsTheShow) {
     SCOPED_TRACE(std::string("kind ") + c.kind);
     const std::size_t before = desktop.keys().size();
     main.Label3.setCaption(c.kind);
-    setOption(app.settings.checkvalue, 1, c.timing);
-    setOption(app.settings.optvalue, 8, c.stopAtZero);
+    SetOption(app.settings.checkvalue, CheckFlag::TimedDuration, c.timing);
+    SetOption(app.settings.optvalue, OptFlag::AfterZeroStop, c.stopAtZero);
     EndTiming(app);
     ASSERT_EQ(desktop.keys().size() - before, c.escapes);
     for (std::size_t i = before; i < desktop.keys().size(); ++i) {

@@ -10,6 +10,7 @@
 #include "clock/time_glass.h"
 #include "clock/time_glass_two.h"
 #include "main/frm_exit.h"
+#include "services/option_names.h"
 #include "services/program_values.h"
 #include "services/settings_record.h"
 #include "services/startup_check.h"
@@ -27,7 +28,7 @@ class MainWindowTest : public HeadlessFixture {
     Main(app);
     ASSERT_FALSE(app.ended()) << "the program did not start";
     app.settings = DefaultSettings();
-    setOption(app.settings.checkvalue, 9, true);
+    SetOption(app.settings.checkvalue, CheckFlag::PauseAllowed, true);
     setAutomaticTiming(false);
     // The clocks' loads arm the first run starts, which also put the clocks in place; they are
     // held back here, so that a test runs a run start itself when it needs one.
@@ -41,11 +42,6 @@ class MainWindowTest : public HeadlessFixture {
     ProgramValues(app).writeText("AImode", on ? "01111101" : "10111101");
   }
   void setSecondScreen(bool on) { ProgramValues(app).writeNumber("second_screen", on ? 1 : 0); }
-
-  // Sets character `position` (1-based) of an option string to "1" or "0".
-  static void setOption(std::string& options, int position, bool on) {
-    options.at(position - 1) = on ? '1' : '0';
-  }
 
   // Lets the clock's run start (armed 20 ms before) run.
   void runStart() { loop.advance(20); }

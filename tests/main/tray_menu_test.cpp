@@ -59,8 +59,8 @@ TEST_F(TrayMenuTest, RunStartSetsTheItemsForAnIdleClockAndForACountingRun) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     setAutomaticTiming(c.automatic);
-    setOption(app.settings.checkvalue, 8, c.settingsAllowed);
-    setOption(app.settings.checkvalue, 9, c.pauseAllowed);
+    SetOption(app.settings.checkvalue, CheckFlag::SettingsAllowed, c.settingsAllowed);
+    SetOption(app.settings.checkvalue, CheckFlag::PauseAllowed, c.pauseAllowed);
     main.menu_often(0).setCaption(c.presetsExist ? "演讲十分钟" : "^");
     main.menu_one(2).setCaption("继续        Ctrl+F2");
     main.Label13(0).setCaption(c.counting ? "report.pptx" : "0");
@@ -182,12 +182,12 @@ TEST_F(TrayMenuTest, StartDoesNothingInAutomaticModeAndOnlyClosesTheToolWithTimi
   EXPECT_NE(main.Label13(0).Caption(), "手动计时");
 
   setAutomaticTiming(false);
-  setOption(app.settings.checkvalue, 1, false);
+  SetOption(app.settings.checkvalue, CheckFlag::TimedDuration, false);
   main.menu_one_Click(1);
   EXPECT_FALSE(app.settingsWindow().loaded());
   EXPECT_NE(main.Label13(0).Caption(), "手动计时");
 
-  setOption(app.settings.checkvalue, 1, true);
+  SetOption(app.settings.checkvalue, CheckFlag::TimedDuration, true);
   main.menu_one_Click(1);
   EXPECT_EQ(main.Label13(0).Caption(), "手动计时");
 }

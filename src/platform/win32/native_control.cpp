@@ -80,6 +80,7 @@ NativeControl::NativeControl(platform::Control& control, HWND parent, int id,
   DWORD style = WS_CHILD | native.style;
   if (control.Visible()) style |= WS_VISIBLE;
   if (!control.Enabled()) style |= WS_DISABLED;
+  if (control.BorderStyle() == 1) style |= WS_BORDER;
   ++mirroring_;
   hwnd_ = CreateWindowExW(native.exStyle, native.className, L"", style, 0, 0, 0, 0, parent,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),

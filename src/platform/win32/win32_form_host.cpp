@@ -129,6 +129,20 @@ NativeControl* Win32FormHost::ensureControl(NativeForm& native, Control& control
   const int id = kFirstControlId + static_cast<int>(position - all.begin());
   auto mirror = std::make_unique<NativeControl>(control, native.hwnd, id, controlContext_);
   NativeControl* result = mirror.get();
+  // The Tab key follows the order of the sibling windows: a control with a tab index goes right
+  // behind the one with the next lower index, or to the front when none is lower.
+  if (control.TabIndex() >= 0) {
+    HWND after = HWND_TOP;
+    int best = -1;
+    for (const auto& [other, otherMirror] : native.controls) {
+      if (other->TabIndex() >= 0 && other->TabIndex() < control.TabIndex() &&
+          other->TabIndex() > best) {
+        best = other->TabIndex();
+        after = otherMirror->hwnd();
+      }
+    }
+    SetWindowPos(result->hwnd(), after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
   native.controls.emplace(&control, std::move(mirror));
   return result;
 }

@@ -1,0 +1,52 @@
+#include "services/run_cells.h"
+
+#include <string>
+
+#include "services/text_runtime.h"
+
+namespace horalix {
+
+namespace {
+
+int numberIn(const platform::Control& cell) { return static_cast<int>(Val(cell.Caption())); }
+
+template <class Enum>
+std::string textOf(Enum value) {
+  return std::to_string(static_cast<int>(value));
+}
+
+}  // namespace
+
+AlarmStage ReadAlarmStage(const platform::Control& cell) {
+  return static_cast<AlarmStage>(numberIn(cell));
+}
+
+bool IsAlarmStage(const platform::Control& cell, AlarmStage stage) {
+  return cell.Caption() == textOf(stage);
+}
+
+void WriteAlarmStage(platform::Control& cell, AlarmStage stage) { cell.setCaption(textOf(stage)); }
+
+AlarmStage AlarmStageOf(int alarm) { return static_cast<AlarmStage>(alarm); }
+
+DocumentKind ReadDocumentKind(const platform::Control& cell) {
+  return static_cast<DocumentKind>(numberIn(cell));
+}
+
+void WriteDocumentKind(platform::Control& cell, DocumentKind kind) {
+  cell.setCaption(textOf(kind));
+}
+
+bool IsCountDirection(const platform::Control& cell, CountDirection direction) {
+  return cell.Caption() == textOf(direction);
+}
+
+void WriteCountDirection(platform::Control& cell, CountDirection direction) {
+  cell.setCaption(textOf(direction));
+}
+
+ClockMethod ReadClockMethodCell(const platform::Control& cell) {
+  return static_cast<ClockMethod>(numberIn(cell));
+}
+
+}  // namespace horalix

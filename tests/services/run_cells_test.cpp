@@ -1,0 +1,64 @@
+#include "services/run_cells.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/headless_fixture.h"
+
+namespace horalix::test {
+namespace {
+
+class RunCellsTest : public HeadlessFixture {
+ protected:
+  platform::Form form{forms, "time_glass"};
+  platform::Control& cell = form.addCell("Label5", -1, "");
+};
+
+// The stage's text is what the prompt bars and the sequencer read: the numbers of the cell's
+// encoding, compared exactly.
+TEST_F(RunCellsTest, AlarmStagesKeepTheirTextEncoding) {
+  struct Case {
+    AlarmStage stage;
+    const char* text;
+  };
+  for (const Case c :
+       {Case{AlarmStage::None, "0"}, Case{AlarmStage::Alarm1, "1"}, Case{AlarmStage::Alarm3, "3"},
+        Case{AlarmStage::Zero, "4"}, Case{AlarmStage::SettingsApplied, "7"}}) {
+    WriteAlarmStage(cell, c.stage);
+    EXPECT_EQ(cell.Caption(), c.text);
+    EXPECT_EQ(ReadAlarmStage(cell), c.stage);
+    EXPECT_TRUE(IsAlarmStage(cell, c.stage));
+  }
+  EXPECT_EQ(AlarmStageOf(2), AlarmStage::Alarm2);
+  cell.setCaption("04");
+  EXPECT_EQ(ReadAlarmStage(cell), AlarmStage::Zero) << "read as a number";
+  EXPECT_FALSE(IsAlarmStage(cell, AlarmStage::Zero)) << "compared as text";
+  cell.setCaption("");
+  EXPECT_EQ(ReadAlarmStage(cell), AlarmStage::None);
+  EXPECT_FALSE(IsAlarmStage(cell, AlarmStage::None));
+}
+
+TEST_F(RunCellsTest, DirectionKindAndMethodReadTheirCells) {
+  EXPECT_FALSE(IsCountDirection(cell, CountDirection::Down)) << "\"\" counts neither way";
+  EXPECT_FALSE(IsCountDirection(cell, CountDirection::Up));
+  WriteCountDirection(cell, CountDirection::Up);
+  EXPECT_EQ(cell.Caption(), "1");
+  WriteCountDirection(cell, CountDirection::Down);
+  EXPECT_EQ(cell.Caption(), "0");
+
+  EXPECT_EQ(ReadClockMethodCell(cell), ClockMethod::TickCount);
+  cell.setCaption("");
+  EXPECT_EQ(ReadClockMethodCell(cell), ClockMethod::TickCount) << "\"\" reads as 0";
+  cell.setCaption("2");
+  EXPECT_EQ(ReadClockMethodCell(cell), ClockMethod::TimeOfDay);
+
+  EXPECT_EQ(ReadDocumentKind(cell), DocumentKind::WordDocument);
+  WriteDocumentKind(cell, DocumentKind::SlideShow);
+  EXPECT_EQ(cell.Caption(), "3");
+  cell.setCaption("");
+  EXPECT_EQ(ReadDocumentKind(cell), DocumentKind::None);
+}
+
+}  // namespace
+}  // namespace horalix::test
