@@ -47,7 +47,8 @@ class Win32Platform {
   Win32HotKeys hotKeys_;
   Win32MessageBoxes messageBoxes_;
   Win32Sound sound_;
-  Win32Shell shell_;
+  Win32Shell shell_{
+      [this](const std::function<bool()>& stillWaiting) { loop_.runModal(stillWaiting); }};
   Win32Dialogs dialogs_;
   Win32SingleInstance instance_;
   platform::Platform platform_;

@@ -2,16 +2,28 @@
 // HTML help viewer (HtmlHelpW from hhctrl.ocx, loaded when first needed).
 #pragma once
 
+#include <functional>
+
 #include "platform/shell.h"
 
 namespace horalix::win32 {
 
 class Win32Shell final : public platform::Shell {
  public:
+  // The program's message loop, run while `stillWaiting()` holds; without one, waiting for a
+  // started program blocks the thread.
+  using ModalLoop = std::function<void(const std::function<bool()>& stillWaiting)>;
+  explicit Win32Shell(ModalLoop modalLoop = {}) : modalLoop_(std::move(modalLoop)) {}
+
   int open(const std::string& target, const std::string& parameters,
            const std::string& folder) override;
   bool startProgram(const std::string& commandLine, Window window) override;
+  std::optional<std::uint32_t> runAndWait(const std::string& commandLine, Window window,
+                                          int timeoutMs) override;
   bool htmlHelp(const std::string& chmPath) override;
+
+ private:
+  ModalLoop modalLoop_;
 };
 
 }  // namespace horalix::win32
