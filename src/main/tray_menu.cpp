@@ -29,8 +29,8 @@ void FrmExit::buildMenus() {
   auto& presets = menu.add("menu_two", 3, "常用时钟");
   presets.add("menu_often", 0, "^");
   auto& lights = menu.add("menu_two", 4, "聚光灯");
-  lights.add("MouseLight", 0, "跟随模式");
-  lights.add("MouseLight", 1, "动态亮度");
+  auto& follow = lights.add("MouseLight", 0, "跟随模式");
+  auto& brightness = lights.add("MouseLight", 1, "动态亮度");
   menu.add("menu_two", 5, "-");
   auto& hudong = menu.add("hd_time", -1, "互动计时");
   hudong.add("hd_time_set", -1, "互动设置");
@@ -54,6 +54,8 @@ void FrmExit::buildMenus() {
   one3.Click = [this] { menu_one_Click(3); };
   two1.Click = [this] { menu_two_Click(1); };
   two2.Click = [this] { menu_two_Click(2); };
+  follow.Click = [this] { MouseLight_Click(app_, 0); };
+  brightness.Click = [this] { MouseLight_Click(app_, 1); };
   statistics.Click = [this] { menu_other_Click(0); };
   help.Click = [this] { menu_other_Click(2); };
   onlineHelp.Click = [this] { menu_other_Click(3); };
