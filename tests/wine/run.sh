@@ -285,15 +285,20 @@ SETTINGS
   # The tray window of Wine shows only after the program's first window (as a user waits too).
   wait_until 15 has_form_window || { fail "no window of the program appeared"; return 1; }
   wait_until 10 has_tray || { fail "no tray icon appeared"; return 1; }
-  # The tray window may show a moment before its icon: a second click if the first opens nothing.
+  open_tray_menu || return 1
+  # The first item starts the run.
+  xdotool key Down Return
+}
+
+# Opens the tray menu with a right click on the icon. The tray window may show a moment before
+# its icon: a second click if the first opens nothing.
+open_tray_menu() {
   local attempt
   for attempt in 1 2; do
     right_click_tray
     wait_until 5 has_popup_menu && break
   done
   has_popup_menu || { fail "a right click on the tray icon opened no menu"; return 1; }
-  # The first item starts the run.
-  xdotool key Down Return
 }
 
 # The rectangle "left top right bottom" and extended style of the program's visible form window
@@ -548,6 +553,93 @@ dimmed() {
   for i in 0 2 4; do
     ((16#${c:i:2} <= 16#${b:i:2})) || return 1
   done
+}
+
+# ---- The spotlights ----------------------------------------------------------------------------
+
+# choose_spotlight <item>: opens the tray menu of an idle program and chooses item 0
+# "跟随模式" or 1 "动态亮度" of its submenu "聚光灯", the sixth item from the bottom (退出,
+# 在线帮助, 帮助, 计时统计, 互动计时, a separator, 聚光灯).
+choose_spotlight() {
+  open_tray_menu || return 1
+  xdotool key Up Up Up Up Up Up Right
+  sleep 0.3
+  (($1 == 1)) && xdotool key Down
+  xdotool key Return
+}
+
+# start_spotlight <item>: an idle program over the painted backdrop switches on spotlight
+# <item> from its tray menu, and a window of the program covers the screen.
+start_spotlight() {
+  reg_clear
+  paint_backdrop || { fail "the backdrop could not be painted"; return 1; }
+  start_program || return 1
+  wait_until 15 has_form_window || { fail "no window of the program appeared"; return 1; }
+  wait_until 10 has_tray || { fail "no tray icon appeared"; return 1; }
+  choose_spotlight "$1" || return 1
+  wait_until 5 has_backdrop || { fail "nothing over the screen: $(program_windows | grep '^1')"; return 1; }
+}
+
+# expect_pixels <png> <test> <what> <x,y...>: each pixel passes the test ("dimmed" or
+# "undimmed": the backdrop as painted).
+undimmed() { [[ $1 == "$backdrop" ]]; }
+expect_pixels() {
+  local png=$1 check=$2 what=$3 point colour
+  shift 3
+  for point in "$@"; do
+    colour=$(pixel_at "$png" "${point%,*}" "${point#*,}")
+    "$check" "$colour" || { fail "$what ($point) is $colour, not $check"; return 1; }
+  done
+}
+
+# The dynamic-brightness spotlight from the tray menu: two clicks on its veil mark a
+# rectangle; then the whole screen is dimmed except that rectangle, where the desktop shows as
+# it is; a double click on the dark area ends the effect and the program goes on.
+test_area_spotlight_dims_all_but_the_marked_rectangle_until_a_double_click() {
+  local shot=$work/spotlight-shot width height
+  start_spotlight 1 || return 1
+  sleep 0.5
+  xdotool mousemove 300 200 click 1
+  sleep 0.3
+  xdotool mousemove 500 350
+  sleep 0.2
+  xdotool mousemove 700 500
+  sleep 0.3
+  xdotool click 1
+  sleep 1.5
+  has_backdrop || { fail "no dark layer over the screen: $(program_windows | grep '^1')"; return 1; }
+  read -r width height < <(xdotool getdisplaygeometry)
+  pixel_counts "$shot" "0 0 $width $height" >/dev/null || { fail "no screenshot"; return 1; }
+  note "screenshot $shot.png"
+  expect_pixels "$shot.png" undimmed "inside the rectangle" 350,250 650,250 350,450 650,450 ||
+    return 1
+  expect_pixels "$shot.png" dimmed "outside the rectangle" 100,100 $((width - 40)),100 \
+    100,$((height - 40)) $((width - 40)),$((height - 40)) || return 1
+  xdotool mousemove 100 100 click --repeat 2 --delay 120 1
+  wait_until 5 has_no_backdrop || { fail "the dark layer stayed after a double click"; return 1; }
+  has_program_pid || { fail "the program ended with the spotlight"; return 1; }
+}
+
+# The follow-mode spotlight from the tray menu: the screen is dimmed except a spot around the
+# pointer, where the desktop shows as it is; the spot goes with the pointer; the same menu item
+# ends the effect.
+test_follow_spotlight_dims_all_but_a_spot_around_the_pointer() {
+  local shot=$work/follow-shot width height x y spot
+  start_spotlight 0 || return 1
+  read -r width height < <(xdotool getdisplaygeometry)
+  for spot in "300 250" "900 500"; do
+    read -r x y <<<"$spot"
+    xdotool mousemove "$x" "$y"
+    sleep 1
+    pixel_counts "$shot" "0 0 $width $height" >/dev/null || { fail "no screenshot"; return 1; }
+    note "pointer at ($x, $y): $shot.png"
+    expect_pixels "$shot.png" undimmed "next to the pointer" $((x + 60)),"$y" || return 1
+    expect_pixels "$shot.png" dimmed "far from the pointer" $((x < 640 ? width - 40 : 40)),40 ||
+      return 1
+  done
+  choose_spotlight 0 || return 1
+  wait_until 5 has_no_backdrop || { fail "the spotlight stayed after its menu item"; return 1; }
+  has_program_pid || { fail "the program ended with the spotlight"; return 1; }
 }
 
 # ---- Runner ------------------------------------------------------------------------------------
