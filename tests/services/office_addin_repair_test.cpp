@@ -1,4 +1,4 @@
-#include "app/office_addin_repair.h"
+#include "services/office_addin_repair.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ini_read_write.h"
+#include "services/ini_read_write.h"
 #include "support/headless_fixture.h"
 
 namespace horalix::test {

@@ -1,6 +1,6 @@
-#include "app/file_dialog.h"
+#include "services/file_dialog.h"
 
-#include "app/text_runtime.h"
+#include "services/text_runtime.h"
 
 namespace horalix {
 

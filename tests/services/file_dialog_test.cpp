@@ -1,4 +1,4 @@
-#include "app/file_dialog.h"
+#include "services/file_dialog.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "app/office_addin_repair.h"
+#include "services/office_addin_repair.h"
 
-#include "app/ini_read_write.h"
-#include "app/registry_routines.h"
+#include "services/ini_read_write.h"
+#include "services/registry_routines.h"
 
 namespace horalix {
 
