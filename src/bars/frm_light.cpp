@@ -89,8 +89,13 @@ void FrmLight::Form_Load() {
                     size.height * desktop.twipsPerPixelY());
     });
   }
-  // White is the see-through spot; everything else is drawn at the opacity.
-  Attempt(app_, "Frm_light", [&] { SetTransparent(app_, *this, kWhite, SpotlightAlpha(opacity)); });
+  alpha_ = SpotlightAlpha(opacity);
+}
+
+// White is the see-through spot; everything else is drawn at the opacity. Set on the shown
+// window: Wine takes a colour key given to a hidden window only partly.
+void FrmLight::Form_Activate() {
+  Attempt(app_, "Frm_light", [&] { SetTransparent(app_, *this, kWhite, alpha_); });
 }
 
 void FrmLight::centreSpotOn(float x, float y) {

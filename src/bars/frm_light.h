@@ -27,6 +27,7 @@ class FrmLight : public platform::Form {
 
  protected:
   void Form_Load() override;
+  void Form_Activate() override;
 
  private:
   void Timer1_Timer();
@@ -37,6 +38,7 @@ class FrmLight : public platform::Form {
   void centreSpotOn(float x, float y);
 
   Context& app_;
+  int alpha_ = 178;
 };
 
 }  // namespace horalix

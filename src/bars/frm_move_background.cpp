@@ -117,10 +117,11 @@ void FrmMoveBackground::Timer1_Timer() {
   std::int32_t opacity = 70;
   Attempt(app_, "Frm_move_background.Timer1",
           [&] { opacity = SpotlightOpacity(app_.platform.files, app_.iniPath()); });
-  Attempt(app_, "Frm_move_background.Timer1",
-          [&] { SetTransparent(app_, *this, kWhite, SpotlightAlpha(opacity)); });
   Show();
   coverScreen();
+  // Set on the shown window: Wine takes a colour key given to a hidden window only partly.
+  Attempt(app_, "Frm_move_background.Timer1",
+          [&] { SetTransparent(app_, *this, kWhite, SpotlightAlpha(opacity)); });
 }
 
 void FrmMoveBackground::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
