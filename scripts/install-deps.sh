@@ -12,6 +12,9 @@ packages=(
   python3
   # Windows builds: MinGW-w64 with POSIX threads; SQLite amalgamation from Debian's source
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64 dpkg-dev tcl
+  # the add-in's type library: widl, the IDL compiler of the MinGW-w64 tools, and the system
+  # IDL files it imports (oaidl.idl, ocidl.idl), which Debian ships with Wine's headers
+  mingw-w64-tools libwine-dev
   # files of the program folder: database, help file, sounds, pictures
   sqlite3 fp-utils sox imagemagick
   # running the x86_64 program: the 64-bit Wine loader only (never wine32), the X libraries and

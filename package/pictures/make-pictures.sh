@@ -3,6 +3,7 @@
 #   make-pictures.sh lightpic OUTPUT_FOLDER   the 24 spotlight bitmaps
 #   make-pictures.sh icon OUTPUT_FILE.ico     the program icon (16, 32 and 48 pixels)
 #   make-pictures.sh help OUTPUT_FILE.bmp     the online-help window's picture (344 x 344)
+#   make-pictures.sh buttons OUTPUT_FOLDER    the add-in's ribbon button bitmaps for WPS hosts
 #
 # Spotlight bitmaps: one 24-bit BMP per spotlight setting, named by its three characters: edge
 # blur (0 sharp, 1 blurred), spot size (0 extra large, 1 large, 2 medium, 3 small) and shape
@@ -13,8 +14,10 @@ set -euo pipefail
 
 mode=${1:-}
 out=${2:-}
-if [[ -z $out || ( $mode != lightpic && $mode != icon && $mode != help ) ]]; then
-  echo "usage: make-pictures.sh lightpic OUTPUT_FOLDER | icon OUTPUT_FILE.ico | help OUTPUT_FILE.bmp" >&2
+case $mode in lightpic | icon | help | buttons) ;; *) mode= ;; esac
+if [[ -z $out || -z $mode ]]; then
+  echo "usage: make-pictures.sh lightpic OUTPUT_FOLDER | icon OUTPUT_FILE.ico |" \
+    "help OUTPUT_FILE.bmp | buttons OUTPUT_FOLDER" >&2
   exit 2
 fi
 command -v convert >/dev/null ||
@@ -68,6 +71,34 @@ help() {
     -fill '#1f5fa8' -draw 'rectangle 132,276 212,290' -draw 'rectangle 92,290 252,300' \
     -type TrueColor "BMP3:$out.tmp"
   mv -f "$out.tmp" "$out"
+}
+
+# The ribbon buttons: 32 x 32 pixels, 24 bits per pixel, uncompressed, on white.
+#   button102.bmp  a stopwatch with a green start arrow (the clock)
+#   button103.bmp  a presentation screen with a stopwatch (the meeting timer)
+#   button104.bmp  an open address book showing two people (the debate timer)
+buttons() {
+  mkdir -p "$out"
+  local stopwatch=(-fill '#1f5fa8' -draw 'rectangle 13,1 18,4' -draw 'circle 15,17 15,5'
+    -fill white -draw 'circle 15,17 15,8' -stroke '#1f5fa8' -strokewidth 2
+    -draw 'line 15,17 15,10' -stroke none)
+  convert -size 32x32 xc:white "${stopwatch[@]}" \
+    -fill '#2e9e3e' -draw 'polygon 20,20 31,26 20,31' \
+    -type TrueColor "BMP3:$out/button102.bmp.tmp"
+  convert -size 32x32 xc:white \
+    -fill '#5a5a5a' -draw 'rectangle 1,2 30,21' -fill '#dfe8f5' -draw 'rectangle 3,4 28,19' \
+    -fill '#5a5a5a' -draw 'rectangle 15,22 16,27' -draw 'line 9,30 22,30' \
+    -fill '#1f5fa8' -draw 'circle 20,12 20,6' -fill white -draw 'circle 20,12 20,8' \
+    -stroke '#1f5fa8' -draw 'line 20,12 20,9' -stroke none \
+    -type TrueColor "BMP3:$out/button103.bmp.tmp"
+  convert -size 32x32 xc:white \
+    -fill '#8a5a2b' -draw 'polygon 1,5 15,8 15,30 1,27' -draw 'polygon 16,8 30,5 30,27 16,30' \
+    -fill '#fdf6e3' -draw 'polygon 3,7 14,9 14,27 3,25' -draw 'polygon 17,9 28,7 28,25 17,27' \
+    -fill '#1f5fa8' -draw 'circle 8,13 8,11' -draw 'ellipse 8,20 3,3 180,360' \
+    -fill '#d23c3c' -draw 'circle 23,13 23,11' -draw 'ellipse 23,20 3,3 180,360' \
+    -type TrueColor "BMP3:$out/button104.bmp.tmp"
+  local n
+  for n in 102 103 104; do mv -f "$out/button$n.bmp.tmp" "$out/button$n.bmp"; done
 }
 
 "$mode"

@@ -2,60 +2,28 @@
 
 #include <exception>
 
-#include "app/app.h"
 #include "bars/bars.h"
 #include "clock/clock.h"
 #include "interaction/interaction.h"
 #include "main/main.h"
 #include "platform/message_boxes.h"
 #include "services/attempt.h"
+#include "services/context.h"
 #include "services/program_values.h"
-#include "services/runtime_error.h"
-#include "services/settings_record.h"
-#include "services/text_runtime.h"
+#include "services/startup_check.h"
 
 namespace horalix {
 
 namespace {
 
 // The add-in finds the program by the folder stored in pathget.
-void PublishProgramFolder(App& app) {
+void PublishProgramFolder(Context& app) {
   ProgramValues(app).writeText("pathget", app.programFolder());
-}
-
-// The stored version as a number: through the shell the value converted as a number; when that
-// fails, the leading number of what the registry functions give (0 when missing).
-double StoredVersion(App& app) {
-  ValueStore store = ProgramValues(app);
-  if (const auto value = store.shellRead("Version")) {
-    try {
-      if (const auto* text = std::get_if<std::string>(&*value)) return CDbl(*text);
-      if (const auto* number = std::get_if<std::int32_t>(&*value)) return *number;
-    } catch (const RuntimeError&) {
-    }
-  }
-  try {
-    return Val(variantText(store.registryRead("Version")));
-  } catch (const RuntimeError&) {
-    return 0;
-  }
 }
 
 }  // namespace
 
-double ProgramVersion() { return kVersionMajor + kVersionMinor / 10.0; }
-
-std::string VersionText(double version) { return CStr(version); }
-
-double VersionFromText(const std::string& text) {
-  try {
-    return Val(text);
-  } catch (const RuntimeError&) {
-    return 0;
-  }
-}
-
-void Main(App& app) {
+void Main(Context& app) {
   if (!app.platform.instance.claim()) {
     app.endProcess(0);
     return;
@@ -79,45 +47,12 @@ void Main(App& app) {
   }
 }
 
-bool InitControls(App& app) {
+bool InitControls(Context& app) {
   try {
     return app.platform.forms.initCommonControls();
   } catch (const std::exception&) {
     return false;
   }
-}
-
-bool StartupCheck(App& app) {
-  if (!CheckVersion(app)) return false;
-  return CheckInstallFiles(app);
-}
-
-bool CheckVersion(App& app) {
-  const double current = ProgramVersion();
-  // Passed once through its text form, as it is stored, so that an unchanged value compares
-  // equal to this build's.
-  const double stored = VersionFromText(VersionText(StoredVersion(app)));
-  if (stored > current) {
-    app.platform.messageBoxes.show("请使用最新版本", kProgramTitle, platform::mb::Ok);
-    return false;
-  }
-  if (stored < current) {
-    Attempt(app, "CheckVersion, deleting the settings", [&] { DeleteSettings(app); });
-    Attempt(app, "CheckVersion, storing the version",
-            [&] { ProgramValues(app).writeText("Version", VersionText(current)); });
-  }
-  return true;
-}
-
-bool CheckInstallFiles(App& app) {
-  bool complete = true;
-  for (const char* name : kRequiredFiles) {
-    if (!app.platform.files.normalFileExists(app.pathInProgramFolder(name))) complete = false;
-  }
-  if (!complete) {
-    app.platform.messageBoxes.show("保持程序完整，请重新安装", kProgramTitle, platform::mb::Ok);
-  }
-  return complete;
 }
 
 }  // namespace horalix

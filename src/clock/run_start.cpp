@@ -42,14 +42,6 @@ bool flagMet(const std::string& options, int position) {
   return met([&] { return CInt(Mid(options, position, 1)) == 1; });
 }
 
-// The face colour: a palette entry by the index in characters 4-5 of Fontselect, or the custom
-// colour after its first 8 characters when the index is 17 or more.
-std::uint32_t FaceColour(const std::string& fontselect) {
-  const int index = static_cast<int>(Val(Mid(fontselect, 4, 2)));
-  if (index < 17) return ColorByIndex(index);
-  return static_cast<std::uint32_t>(CLng(Val(Mid(fontselect, 9))));
-}
-
 // A label's font did not take: a face other than the one asked, or a size far from it.
 bool fontFailed(const platform::Control& label, const std::string& name, int size) {
   const platform::FontSpec got = label.realisedFont();
@@ -279,6 +271,14 @@ void TimeGlass::layOutFirstText(bool countDown) {
   Picture2.move(0, 0, Picture2.Width(), Picture2.Height());
   Picture1.setVisible(true);
   Picture2.setVisible(true);
+}
+
+// A palette entry by the index in characters 4-5 of Fontselect, or the custom
+// colour after its first 8 characters when the index is 17 or more.
+std::uint32_t FaceColour(const std::string& fontselect) {
+  const int index = static_cast<int>(Val(Mid(fontselect, 4, 2)));
+  if (index < 17) return ColorByIndex(index);
+  return static_cast<std::uint32_t>(CLng(Val(Mid(fontselect, 9))));
 }
 
 }  // namespace horalix

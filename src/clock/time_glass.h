@@ -12,6 +12,10 @@ namespace horalix {
 
 class Context;
 
+// The colour of the clock text: a palette entry by the index in characters 4-5 of Fontselect,
+// or the custom colour after its first 8 characters when the index is 17 or more.
+std::uint32_t FaceColour(const std::string& fontselect);
+
 class TimeGlass : public platform::Form {
  public:
   explicit TimeGlass(Context& app);

@@ -79,13 +79,15 @@ void HideProcessBars(Context& app) {
     FrmProcess& bar;
     int offset;
   } bars[] = {{app.frmProcess(), 0}, {app.frmProcessTwo(), screenWidth}};
-  for (const auto& [bar, offset] : bars) {
-    for (platform::Timer* t : {&bar.Timer1, &bar.Timer2, &bar.Timer3, &bar.Timer4}) {
-      t->setEnabled(false);
-    }
-    bar.setLeft((screenWidth - bar.Width()) / 2 + offset);
-    bar.setTop(-bar.Height() - 2000);
+  for (const auto& [bar, offset] : bars) ParkProcessBar(bar, screenWidth, offset, 2000);
+}
+
+void ParkProcessBar(FrmProcess& bar, int screenWidth, int offset, int distance) {
+  for (platform::Timer* t : {&bar.Timer1, &bar.Timer2, &bar.Timer3, &bar.Timer4}) {
+    t->setEnabled(false);
   }
+  bar.setLeft((screenWidth - bar.Width()) / 2 + offset);
+  bar.setTop(-bar.Height() - distance);
 }
 
 void HideInteraction(Context& app) {

@@ -36,6 +36,7 @@ FrmExit::FrmExit(Context& app)
       Timer3(addTimer("Timer3", 1000)),
       Timer4(addTimer("Timer4", 1000)),
       Timer5(addTimer("Timer5", 300)),
+      Label12(addCell("Label12", -1, "12")),
       menu(menuRoot().add("menu", -1, "Horalix")),
       ppt_hudong(menuRoot().add("ppt_hudong", -1, "互动")),
       app_(app) {
@@ -47,6 +48,9 @@ FrmExit::FrmExit(Context& app)
   addCell("Label13", 0, "0");
   for (int i = 1; i <= 6; ++i) addCell("Label13", i, "");
   Pic1.setVisible(false);
+  Timer3.onTick = [this] { Timer3_Timer(); };
+  Timer4.onTick = [this] { Timer4_Timer(); };
+  Timer5.onTick = [this] { Timer5_Timer(); };
   buildMenus();
 }
 

@@ -54,6 +54,15 @@ class FrmExit : public platform::Form {
   platform::Timer& Timer4;  // document watch
   platform::Timer& Timer5;  // automatic-run end watch
 
+  // Stage-sound names of the last automatic start, joined by "\"; only the document watch
+  // reads and writes it.
+  platform::Control& Label12;
+
+  // The watch ticks (document_watch.cpp, end_watch.cpp, sibling_watch.cpp).
+  void Timer3_Timer();
+  void Timer4_Timer();
+  void Timer5_Timer();
+
   // ---- Menus ----
 
   // The tray popup menu and the interaction window's popup.
@@ -110,6 +119,8 @@ class FrmExit : public platform::Form {
   void deleteClockOpen();
   void openHelp();
   void exitProgram();
+  void automaticStart(const std::string& bound);
+  void continueLastRun(const std::string& bound);
 
   Context& app_;
 };

@@ -7,6 +7,8 @@
 
 #include "clock/clock.h"
 #include "main/frm_exit.h"
+#include "main/office_data.h"
+#include "main/preset_row.h"
 #include "presets/presets.h"
 #include "services/attempt.h"
 #include "services/context.h"
@@ -17,46 +19,6 @@
 #include "services/time_value.h"
 
 namespace horalix {
-
-namespace {
-
-using presets::fieldText;
-using presets::PresetColumn;
-
-presets::PresetDatabase officeData(Context& app) {
-  return presets::PresetDatabase(app.platform.database, app.platform.files,
-                                 app.platform.messageBoxes, app.programFolder(), GetDbPassword());
-}
-
-// Copies a preset row into the record. The stored texts go through the runtime's conversions,
-// so a field that is no number fails the whole copy and the record is left as it was. The
-// overtime text and the time-up prompt text go to their own fields, as the preset manager reads
-// them; the timing mode and the picture size are not the preset's to set.
-void copyPresetRow(const std::vector<platform::DbValue>& row, SettingsBlock& record) {
-  auto text = [&](PresetColumn column) { return fieldText(row.at(column)); };
-  auto whole = [&](PresetColumn column) { return CLng(std::string_view(text(column))); };
-  SettingsBlock copy = record;
-  copy.Time_all = DurationSeconds(text(presets::kTimeall)) / 86400.0;
-  copy.Time_one = whole(presets::kTiemone);
-  copy.Time_two = whole(presets::kTimetwo);
-  copy.Time_three = whole(presets::kTiemthree);
-  copy.time_end = whole(presets::kTimeEnd);
-  copy.checkvalue = text(presets::kCheckvalue);
-  copy.optvalue = text(presets::kOptvalue);
-  copy.secondtimer = "";
-  copy.tellShowtime = CInt(std::string_view(text(presets::kTellShowtime)));
-  copy.tellsoundname = text(presets::kTellsoundname);
-  copy.tellprocesstext = text(presets::kTellprocesstext);
-  copy.tellShowtext = text(presets::kTellShowtext);
-  copy.clockFont = text(presets::kClockFont);
-  copy.Fontselect = text(presets::kFontselect);
-  copy.picturename = text(presets::kPicturename);
-  copy.tellouttext = text(presets::kTellouttext);
-  copy.time_left = 0;
-  record = copy;
-}
-
-}  // namespace
 
 // The preset hot keys are registered elsewhere later, around this rebuild.
 void FrmExit::change_clock_menu() {
@@ -77,7 +39,7 @@ void FrmExit::LoadOftenMenu() {
   presets.setEnabled(false);
   presets.setVisible(false);
   menu_often(0).setCaption("^");
-  const auto names = officeData(app_).menuPresetNames();
+  const auto names = OfficeDataOf(app_).menuPresetNames();
   if (!names || names->empty()) return;
   presets.setEnabled(true);
   presets.setVisible(true);
@@ -100,18 +62,15 @@ void FrmExit::oftenclockstart(std::int16_t Index) {
 void FrmExit::menu_often_Click(int Index) {
   for (int i = 0; i < oftenCount(); ++i) menu_often(i).setChecked(i == Index);
 
-  presets::PresetDatabase database = officeData(app_);
+  presets::PresetDatabase database = OfficeDataOf(app_);
   const presets::DbRows rows = database.menuPreset(menu_often(Index).Caption());
   if (!rows.ok()) {
     if (app_.platform.log) app_.platform.log("presets menu: " + database.lastError());
     return;  // the layer has told the user
   }
   if (!rows.empty()) {
-    try {
-      copyPresetRow(rows.table.rows.front(), app_.settings);
-    } catch (const std::exception& e) {
-      if (app_.platform.log)
-        app_.platform.log(std::string("presets menu, preset row: ") + e.what());
+    if (!CopyPresetRow(rows.table.rows.front(), app_.settings, PresetCopy::Menu)) {
+      if (app_.platform.log) app_.platform.log("presets menu: a field of the preset is unreadable");
       presets::showNotice(app_.platform.messageBoxes, presets::DbNotice::ListsUnavailable);
       return;
     }

@@ -39,46 +39,12 @@ struct Overloaded : F... {
 // The set duration as it is stored, and read back from its text.
 std::string durationText(double time) { return Format(time, "hh:mm:ss"); }
 
-ReadSlot durationSlot(const std::string& name, double& target) {
-  return {name,
-          [&target](const platform::ShellValue& value) {
-            try {
-              if (const auto* text = std::get_if<std::string>(&value)) {
-                target = CDate(*text);
-                return true;
-              }
-              if (const auto* number = std::get_if<std::int32_t>(&value)) {
-                target = *number;
-                return true;
-              }
-            } catch (const RuntimeError&) {
-            }
-            return false;
-          },
-          [&target](const Variant& value) {
-            if (isEmpty(value)) {
-              target = 0;
-              return;
-            }
-            if (const auto* number = std::get_if<std::int32_t>(&value)) {
-              target = *number;
-              return;
-            }
-            // Text from the registry functions still carries its terminating NUL.
-            try {
-              target = CDate(CutAtControlChar(variantText(value)));
-            } catch (const RuntimeError&) {
-              // A text that is no time leaves the duration as it was.
-            }
-          }};
-}
-
 // The read of one loaded field, with the conversions of its type.
 ReadSlot readSlot(const SettingsField& field, SettingsBlock& record) {
   const std::string name(field.name);
   return std::visit(
       Overloaded{
-          [&](double SettingsBlock::*m) { return durationSlot(name, record.*m); },
+          [&](double SettingsBlock::*m) { return DurationSlot(name, record.*m); },
           [&](std::int32_t SettingsBlock::*m) { return ReadSlot::int32(name, record.*m); },
           [&](std::int16_t SettingsBlock::*m) { return ReadSlot::int16(name, record.*m); },
           [&](std::string SettingsBlock::*m) { return ReadSlot::text(name, record.*m); },
@@ -218,6 +184,40 @@ void DeleteSettings(Context& app) {
   for (const char* key : kScreenTwoIniKeys) {
     IniReadWrite(app.platform.files, "write", ini, "clocksite", key, "0");
   }
+}
+
+ReadSlot DurationSlot(const std::string& name, double& target) {
+  return {name,
+          [&target](const platform::ShellValue& value) {
+            try {
+              if (const auto* text = std::get_if<std::string>(&value)) {
+                target = CDate(*text);
+                return true;
+              }
+              if (const auto* number = std::get_if<std::int32_t>(&value)) {
+                target = *number;
+                return true;
+              }
+            } catch (const RuntimeError&) {
+            }
+            return false;
+          },
+          [&target](const Variant& value) {
+            if (isEmpty(value)) {
+              target = 0;
+              return;
+            }
+            if (const auto* number = std::get_if<std::int32_t>(&value)) {
+              target = *number;
+              return;
+            }
+            // Text from the registry functions still carries its terminating NUL.
+            try {
+              target = CDate(CutAtControlChar(variantText(value)));
+            } catch (const RuntimeError&) {
+              // A text that is no time leaves the duration as it was.
+            }
+          }};
 }
 
 }  // namespace horalix

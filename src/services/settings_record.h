@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "services/settings_block.h"
+#include "services/value_store.h"
 
 namespace horalix {
 
@@ -39,6 +40,11 @@ SettingsBlock DefaultSettings();
 // stays; the add-in's clockopen goes in its place), then pathget and the extended-screen
 // positions.
 std::vector<std::string> DeletedSettingNames();
+
+// The read of a set duration stored as "hh:mm:ss" text (a number is taken as a time value):
+// through the registry functions a missing value reads as 0 and a text that is no time leaves
+// the target as it was.
+ReadSlot DurationSlot(const std::string& name, double& target);
 
 // Writes the 20 fields, each under its own name: through the scripting shell, and when any one
 // failed the whole record again through the registry functions.

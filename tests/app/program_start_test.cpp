@@ -1,4 +1,5 @@
 #include "app/program_start.h"
+#include "services/startup_check.h"
 
 #include <gtest/gtest.h>
 

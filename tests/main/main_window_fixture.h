@@ -12,6 +12,7 @@
 #include "main/frm_exit.h"
 #include "services/program_values.h"
 #include "services/settings_record.h"
+#include "services/startup_check.h"
 #include "support/headless_fixture.h"
 
 namespace horalix::test {

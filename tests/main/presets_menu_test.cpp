@@ -5,20 +5,11 @@
 
 #include "clock/run_stop.h"
 #include "main_window_fixture.h"
+#include "preset_rows.h"
 #include "presets/office_data_file.h"
 
 namespace horalix::test {
 namespace {
-
-// One preset row in the table's column order; the texts name the preset so that a test sees
-// which one was applied.
-std::string presetRow(int id, const std::string& name, const std::string& tiemone = "60") {
-  return "INSERT INTO clocksetting VALUES (" + std::to_string(id) + ", '" + name +
-         "', '2024-03-01', '', '25:00:30', '" + tiemone + "', 30, 10, '" + std::string(33, '1') +
-         "', '100100100', 300, 5, 'a.wav', 'process " + name + "', 'overtime " + name +
-         "', 'Trebuchet MS', '1020304', 'bg.png\\0', '11111111', 'time up " + name +
-         "', 99, 640, 480);\n";
-}
 
 class PresetsMenuTest : public MainWindowTest {
  protected:

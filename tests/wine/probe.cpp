@@ -8,6 +8,8 @@
 //                             "<top-level hwnd>\t<class>\t<text>\t<left>,<top>,<right>,<bottom>"
 //                             (screen coordinates)
 //   probe ok <pid>            answers the message boxes of a process with OK
+//   probe window <title>      shows a top-level window with that title, as another program's
+//                             document window, until the process is ended
 // Output is UTF-8. Exit code 0, or 2 on a usage error.
 #include <windows.h>
 #include <tlhelp32.h>
@@ -123,12 +125,22 @@ int answerOk(DWORD pid) {
   return 0;
 }
 
+int showWindow(const std::wstring& title) {
+  HWND hwnd = CreateWindowExW(0, L"STATIC", title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600,
+                              500, 300, 120, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (hwnd == nullptr) return 1;
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   if (argc == 3) {
     const std::wstring verb = argv[1];
     if (verb == L"pids") return pids(argv[2]);
+    if (verb == L"window") return showWindow(argv[2]);
     const auto pid = static_cast<DWORD>(std::wcstoul(argv[2], nullptr, 10));
     if (verb == L"windows") return windows(pid);
     if (verb == L"texts") return texts(pid);
@@ -137,6 +149,7 @@ int wmain(int argc, wchar_t** argv) {
   }
   std::fprintf(
       stderr,
-      "usage: probe pids <image> | windows <pid> | texts <pid> | children <pid> | ok <pid>\n");
+      "usage: probe pids <image> | windows <pid> | texts <pid> | children <pid> | ok <pid> | "
+      "window <title>\n");
   return 2;
 }

@@ -10,8 +10,10 @@
 # A test is one function named test_<what> that returns non-zero (after saying why with `fail`)
 # when the program does not behave; the helpers below start, find, answer and end the program.
 # Before them, the Win32 backend's own tests (GoogleTest, built by the win32-x64 preset) run in
-# the same prefix; each of their tests counts in the totals.
-# HORALIX_DIST overrides the program folder, HORALIX_BACKEND_TESTS the backend test program;
+# the same prefix, then the add-in's test host (tests/wine/addin) with the add-in registered by
+# regsvr32; each of their tests counts in the totals.
+# HORALIX_DIST overrides the program folder, HORALIX_BACKEND_TESTS the backend test program,
+# HORALIX_ADDIN_HOST the add-in's test host;
 # HORALIX_WINE_KEEP=1 keeps the prefix afterwards; HORALIX_WINE_ONLY=<regex> runs only the tests
 # whose names match.
 set -uo pipefail
@@ -19,6 +21,7 @@ set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 dist=${HORALIX_DIST:-$root/dist/win32-x64}
 backend_tests=${HORALIX_BACKEND_TESTS:-$root/build/win32-x64/tests/horalix_win32_tests.exe}
+addin_host=${HORALIX_ADDIN_HOST:-$root/build/win32-x64/tests/horalink_host_tests.exe}
 work=$root/build/wine-tests
 export WINEPREFIX=$work/prefix
 export WINEDEBUG=-all
@@ -256,12 +259,9 @@ paint_backdrop() {
     [[ $(pixel_at "$work/backdrop-check.png" 0 0) == "$backdrop" ]]
 }
 
-# start_run_from_tray <folder> <checkvalue> <Fontselect> <picturename> [<Time_all> <optvalue>]:
-# a run of 70 seconds (or Time_all) that counts on past zero (or as optvalue says), with
-# reminders and the prompt bar at the first alarm (one minute left) and timing by hand, stored
-# before the start (with Version, so that the start keeps them), begun by the first item of the
-# tray menu.
-start_run_from_tray() {
+# The settings of a run: <folder> <checkvalue> <Fontselect> <picturename> [<Time_all>]
+# [<optvalue>] [<AImode>] (manual timing by default), with the stored version of this build.
+store_run_settings() {
   reg_set Version 5.2
   local name value
   while read -r name value; do
@@ -275,12 +275,21 @@ tellprocesstext 您的发言
 clockFont Trebuchet MS
 Fontselect $3
 picturename $4
-AImode 10111101
+AImode ${7:-10111101}
 tellouttext 时间到
 SETTINGS
   for name in Time_one:60 Time_two:30 Time_three:5 time_end:0 tellShowtime:10 time_left:0; do
     on_wine 20 reg add 'HKCU\Vantrel' /v "${name%%:*}" /t REG_DWORD /d "${name#*:}" /f </dev/null >/dev/null
   done
+}
+
+# start_run_from_tray <folder> <checkvalue> <Fontselect> <picturename> [<Time_all> <optvalue>]:
+# a run of 70 seconds (or Time_all) that counts on past zero (or as optvalue says), with
+# reminders and the prompt bar at the first alarm (one minute left) and timing by hand, stored
+# before the start (with Version, so that the start keeps them), begun by the first item of the
+# tray menu.
+start_run_from_tray() {
+  store_run_settings "$1" "$2" "$3" "$4" "${5:-}" "${6:-}"
   start_program "$1" </dev/null || return 1
   # The tray window of Wine shows only after the program's first window (as a user waits too).
   wait_until 15 has_form_window || { fail "no window of the program appeared"; return 1; }
@@ -390,6 +399,26 @@ test_manual_run_from_the_tray_menu_counts_down_on_screen() {
   changed=$(compare -metric AE "$first.png" "$second.png" null: 2>&1 >/dev/null)
   note "clock ${rect[*]:0:4}: $changed pixels changed in two seconds ($first.png, $second.png)"
   [[ $changed =~ ^[0-9]+$ ]] && ((changed > 20)) || { fail "the clock's face did not change"; return 1; }
+}
+
+# With automatic timing, another program's window titled like a PDF document starts a run by
+# itself: the clock comes on screen and counts, with no click on the tray menu.
+test_a_pdf_window_starts_an_automatic_run() {
+  local first=$work/automatic-1 second=$work/automatic-2 rect changed opener
+  reg_clear
+  store_run_settings "$dist" 111111010100011111111111111100101 '1060604\65280' '\16711680' \
+    '' '' 01111101
+  on_wine 30 "$probe" window "Slides.pdf - Reader" </dev/null >/dev/null 2>&1 &
+  opener=$!
+  start_program "$dist" </dev/null || { kill "$opener" 2>/dev/null; return 1; }
+  clock_on_screen rect || { kill "$opener" 2>/dev/null; return 1; }
+  pixel_counts "$first" "${rect[*]:0:4}" >/dev/null || { fail "no screenshot"; return 1; }
+  sleep 2
+  pixel_counts "$second" "${rect[*]:0:4}" >/dev/null || { fail "no second screenshot"; return 1; }
+  kill "$opener" 2>/dev/null
+  changed=$(compare -metric AE "$first.png" "$second.png" null: 2>&1 >/dev/null)
+  note "clock ${rect[*]:0:4}: $changed pixels changed in two seconds ($first.png, $second.png)"
+  [[ $changed =~ ^[0-9]+$ ]] && ((changed > 20)) || { fail "no run counts for the PDF window"; return 1; }
 }
 
 # An opaque clock (blue back colour 0xFF0000, no colour key) keeps the rounded outline of its
@@ -647,21 +676,23 @@ test_follow_spotlight_dims_all_but_a_spot_around_the_pointer() {
 passed=0
 failed=0
 
-# The backend's GoogleTest program: its passed and failed tests join the totals; a run that
-# ends without its summary counts as one failure.
-run_backend_tests() {
-  if [[ ! -f $backend_tests ]]; then
-    echo "backend tests: $backend_tests not built, skipped"
+# A GoogleTest program under Wine: its passed and failed tests join the totals; a run that ends
+# without its summary counts as one failure.
+#   run_gtest_program <label> <program>
+run_gtest_program() {
+  local label=$1 program=$2
+  if [[ ! -f $program ]]; then
+    echo "$label: $program not built, skipped"
     return 0
   fi
-  echo "backend tests ($(basename "$backend_tests"))"
+  echo "$label ($(basename "$program"))"
   local output ok bad
-  output=$(cd "$work" && on_wine 300 "$backend_tests" --gtest_brief=1 2>&1)
+  output=$(cd "$work" && on_wine 300 "$program" --gtest_brief=1 2>&1)
   ok=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\{0,1\}\..*/\1/p' <<<"$output")
   bad=$(sed -n 's/^\[  FAILED  \] \([0-9]*\) tests\{0,1\}, listed below:.*/\1/p' <<<"$output")
   grep -E '^\[  (FAILED|SKIPPED) \]|Failure|^[^[].*:[0-9]+: ' <<<"$output" | sed 's/^/  /'
   if [[ -z $ok ]]; then
-    fail "the backend tests ended without a summary"
+    fail "the $label ended without a summary"
     tail -n 20 <<<"$output" | sed 's/^/    /'
     failed=$((failed + 1))
     return 0
@@ -669,6 +700,77 @@ run_backend_tests() {
   note "$ok passed, ${bad:-0} failed"
   passed=$((passed + ok))
   failed=$((failed + ${bad:-0}))
+}
+
+# The backend's own tests against the real system calls.
+run_backend_tests() { run_gtest_program "backend tests" "$backend_tests"; }
+
+# ---- The add-in ------------------------------------------------------------------------------
+
+# The add-in library as regsvr32 takes it: a Windows path.
+addin_dll() { echo "Z:${dist//\//\\}\\Horalink32.dll"; }
+register_addin() { on_wine 60 regsvr32 /s "$(addin_dll)" >/dev/null; }
+unregister_addin() { on_wine 60 regsvr32 /s /u "$(addin_dll)" >/dev/null; }
+
+# The keys that registering writes and unregistering removes, as `reg query` names them.
+addin_keys=(
+  'HKCR\CLSID\{6E0F4B52-3C1D-4A7B-9E2F-5D8C1A7B3F21}'
+  'HKCR\CLSID\{6E0F4B52-3C1D-4A7B-9E2F-5D8C1A7B3F22}'
+  'HKCR\CLSID\{6E0F4B52-3C1D-4A7B-9E2F-5D8C1A7B3F23}'
+  'HKCR\Horalink.OfficeWd' 'HKCR\Horalink.OfficeET' 'HKCR\Horalink.OfficePT'
+  'HKCR\Interface\{6E0F4B52-3C1D-4A7B-9E2F-5D8C1A7B3F11}'
+  'HKCR\Interface\{6E0F4B52-3C1D-4A7B-9E2F-5D8C1A7B3F12}'
+  'HKCR\Interface\{6E0F4B52-3C1D-4A7B-9E2F-5D8C1A7B3F13}'
+  'HKCR\TypeLib\{6E0F4B52-3C1D-4A7B-9E2F-5D8C1A7B3F01}'
+  'HKCU\Software\Microsoft\Office\Word\Addins\Horalink.OfficeWd'
+  'HKCU\Software\Microsoft\Office\Excel\Addins\Horalink.OfficeET'
+  'HKCU\Software\Microsoft\Office\PowerPoint\Addins\Horalink.OfficePT'
+  'HKLM\Software\Microsoft\Office\Word\Addins\Horalink.OfficeWd'
+  'HKLM\Software\Microsoft\Office\Excel\Addins\Horalink.OfficeET'
+  'HKLM\Software\Microsoft\Office\PowerPoint\Addins\Horalink.OfficePT'
+)
+
+# How many of the add-in's keys exist now.
+addin_keys_present() {
+  local key count=0
+  for key in "${addin_keys[@]}"; do
+    on_wine 20 reg query "$key" >/dev/null 2>&1 && count=$((count + 1))
+  done
+  echo "$count"
+}
+
+# Our test host loads the registered add-in through COM as an office host does: each class
+# connected with a fake application, its events fired, its ribbon read, its callbacks called by
+# name, then disconnected, with the hand-over values checked at each step. Each of its tests
+# counts in the totals.
+run_addin_host_tests() {
+  if ! register_addin; then
+    fail "regsvr32 did not register $(addin_dll)"
+    failed=$((failed + 1))
+    return 0
+  fi
+  run_gtest_program "add-in host tests" "$addin_host"
+  unregister_addin
+}
+
+# A client nobody here wrote, Wine's script host, creates each class by its ProgID after
+# registration and finds none after unregistration; unregistering removes every key that
+# registering wrote.
+test_addin_classes_come_and_go_with_registration() {
+  local script="Z:${root//\//\\}\\tests\\wine\\addin\\create_by_progid.vbs" output count
+  register_addin || { fail "regsvr32 did not register the add-in"; return 1; }
+  count=$(addin_keys_present)
+  ((count == ${#addin_keys[@]})) || { fail "only $count of ${#addin_keys[@]} keys registered"; return 1; }
+  output=$(on_wine 60 cscript //nologo "$script")
+  note "$(tr '\n' ';' <<<"$output")"
+  [[ $(grep -c ' created, ribbon \[\]$' <<<"$output") == 3 ]] ||
+    { fail "the script host did not create the three classes"; return 1; }
+  unregister_addin || { fail "regsvr32 /u failed"; return 1; }
+  count=$(addin_keys_present)
+  ((count == 0)) || { fail "$count keys left after unregistering"; return 1; }
+  output=$(on_wine 60 cscript //nologo "$script")
+  [[ $(grep -c ' missing ' <<<"$output") == 3 ]] ||
+    { fail "classes still created after unregistering: $output"; return 1; }
 }
 
 main() {
@@ -679,6 +781,8 @@ main() {
     exit 1
   fi
   run_backend_tests
+  end_wine
+  run_addin_host_tests
   end_wine
   note "Horalix.exe: $(stat -c %s "$dist/Horalix.exe") bytes"
   local name

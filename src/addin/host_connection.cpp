@@ -1,0 +1,52 @@
+#include "addin/host_connection.h"
+
+#include <exception>
+
+#include "addin/handover_values.h"
+#include "addin/ribbon_definition.h"
+
+namespace horalix::addin {
+
+template <typename Step>
+void HostConnection::guarded(Step step) const {
+  try {
+    step();
+  } catch (const std::exception&) {
+  }
+}
+
+void HostConnection::OnConnection(HostApplication* host) {
+  host_ = host;
+  guarded([&] { AnnounceAddin(services_); });
+}
+
+void HostConnection::OnDisconnection() {
+  guarded([&] { WithdrawHostValues(services_, kind_); });
+  host_ = nullptr;
+}
+
+std::string HostConnection::GetCustomUI() const {
+  try {
+    return RibbonDefinition(services_, kind_, host_);
+  } catch (const std::exception&) {
+    return "";
+  }
+}
+
+void HostConnection::DocumentOpen(const std::string& name) {
+  guarded([&] { PublishDocumentName(services_, kind_, name); });
+}
+
+void HostConnection::SlideShowBegin(HostApplication& showHost) {
+  guarded([&] { PublishSlideShow(services_, showHost); });
+}
+
+void HostConnection::SlideShowEnd(HostApplication* showHost) {
+  guarded([&] { WithdrawSlideShow(services_, showHost, host_); });
+}
+
+void HostConnection::ButtonClicked(const std::string& controlId) {
+  guarded([&] { mybuttons(services_, controlId); });
+}
+
+}  // namespace horalix::addin

@@ -1,0 +1,192 @@
+#include "addin/win32/addin_class.h"
+
+#include <exception>
+#include <string>
+
+#include "addin/ribbon_definition.h"
+#include "addin/win32/addin_module.h"
+#include "addin/win32/com_object.h"
+#include "addin/win32/dispatch_calls.h"
+#include "addin/win32/event_sink.h"
+#include "platform/win32/wide_text.h"
+
+namespace horalix::addin::win32 {
+
+namespace {
+
+// Runs a member's work; whatever fails, the host gets S_OK.
+template <typename Work>
+HRESULT sheltered(Work work) {
+  try {
+    work();
+  } catch (const std::exception&) {
+  }
+  return S_OK;
+}
+
+// The bitmap resource as a picture object that owns the bitmap; nullptr when it cannot be made.
+IPictureDisp* bitmapPicture(int resource) {
+  HANDLE bitmap = LoadImageW(ModuleHandle(), MAKEINTRESOURCEW(resource), IMAGE_BITMAP, 0, 0,
+                             LR_CREATEDIBSECTION);
+  if (bitmap == nullptr) return nullptr;
+  PICTDESC description{};
+  description.cbSizeofstruct = sizeof(description);
+  description.picType = PICTYPE_BITMAP;
+  description.bmp.hbitmap = static_cast<HBITMAP>(bitmap);
+  IPictureDisp* picture = nullptr;
+  if (FAILED(OleCreatePictureIndirect(&description, IID_IPictureDisp, TRUE,
+                                      reinterpret_cast<void**>(&picture)))) {
+    DeleteObject(bitmap);
+    return nullptr;
+  }
+  return picture;
+}
+
+template <typename DefaultInterface>
+class AddinClass final : public ComObject<AddinClass<DefaultInterface>, DefaultInterface,
+                                          IRibbonExtensibility, _IDTExtensibility2> {
+ public:
+  AddinClass(HostKind kind, const IID& defaultIid) : kind_(kind), defaultIid_(defaultIid) {}
+
+  // IUnknown
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    if (out == nullptr) return E_POINTER;
+    *out = nullptr;
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
+        IsEqualIID(iid, defaultIid_)) {
+      *out = static_cast<DefaultInterface*>(this);
+    } else if (IsEqualIID(iid, IID_IRibbonExtensibility)) {
+      *out = static_cast<IRibbonExtensibility*>(this);
+    } else if (IsEqualIID(iid, IID__IDTExtensibility2)) {
+      *out = static_cast<_IDTExtensibility2*>(this);
+    } else {
+      return E_NOINTERFACE;
+    }
+    this->AddRef();
+    return S_OK;
+  }
+
+  // IDispatch, over the default interface's type information.
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+    if (count == nullptr) return E_POINTER;
+    *count = TypeInfoOf(defaultIid_) != nullptr ? 1 : 0;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID, ITypeInfo** info) override {
+    if (info == nullptr) return E_POINTER;
+    *info = index == 0 ? TypeInfoOf(defaultIid_) : nullptr;
+    if (*info == nullptr) return DISP_E_BADINDEX;
+    (*info)->AddRef();
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
+                                          DISPID* ids) override {
+    ITypeInfo* info = TypeInfoOf(defaultIid_);
+    if (info == nullptr) return E_UNEXPECTED;
+    return DispGetIDsOfNames(info, names, count, ids);
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params,
+                                   VARIANT* result, EXCEPINFO* exception,
+                                   UINT* argumentError) override {
+    ITypeInfo* info = TypeInfoOf(defaultIid_);
+    if (info == nullptr) return E_UNEXPECTED;
+    return DispInvoke(static_cast<DefaultInterface*>(this), info, id, flags, params, result,
+                      exception, argumentError);
+  }
+
+  // The default interface: the ribbon's callbacks.
+  HRESULT STDMETHODCALLTYPE IRibbonExtensibility_GetCustomUI(BSTR ribbonId, BSTR* xml) override {
+    return GetCustomUI(ribbonId, xml);
+  }
+  HRESULT STDMETHODCALLTYPE GetImage(IDispatch* control, IPictureDisp** image) override {
+    if (image == nullptr) return E_POINTER;
+    *image = nullptr;
+    return sheltered([&] {
+      const auto id = TextProperty(control, L"Id");
+      if (!id) return;
+      if (const auto bitmap = addin::GetImage(*id)) *image = bitmapPicture(*bitmap);
+    });
+  }
+  HRESULT STDMETHODCALLTYPE mybuttons(IDispatch* control) override {
+    return sheltered([&] {
+      if (const auto id = TextProperty(control, L"Id")) connection().ButtonClicked(*id);
+    });
+  }
+
+  // IRibbonExtensibility: the ribbon text whatever ribbon the host asks for.
+  HRESULT STDMETHODCALLTYPE GetCustomUI(BSTR, BSTR* xml) override {
+    if (xml == nullptr) return E_POINTER;
+    *xml = nullptr;
+    return sheltered([&] {
+      const std::wstring text = horalix::win32::toWide(connection().GetCustomUI());
+      *xml = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    });
+  }
+
+  // _IDTExtensibility2
+  HRESULT STDMETHODCALLTYPE OnConnection(IDispatch* application, ext_ConnectMode, IDispatch*,
+                                         SAFEARRAY**) override {
+    return sheltered([&] {
+      HostState& state = StateOf(kind_);
+      disconnect(state);
+      IDispatch* host = nullptr;
+      if (application != nullptr) {
+        application->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&host));
+      }
+      state.host = std::make_unique<DispatchHost>(host);
+      if (host != nullptr) host->Release();
+      state.connection->OnConnection(state.host->application() ? state.host.get() : nullptr);
+      state.sink = EventSink::Create(kind_, state.host->application());
+    });
+  }
+  HRESULT STDMETHODCALLTYPE OnDisconnection(ext_DisconnectMode, SAFEARRAY**) override {
+    return sheltered([&] {
+      HostState& state = StateOf(kind_);
+      state.connection->OnDisconnection();
+      disconnect(state);
+    });
+  }
+  HRESULT STDMETHODCALLTYPE OnAddInsUpdate(SAFEARRAY**) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE OnStartupComplete(SAFEARRAY**) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE OnBeginShutdown(SAFEARRAY**) override { return S_OK; }
+
+ private:
+  HostConnection& connection() { return *StateOf(kind_).connection; }
+
+  // Ends the subscription, then lets the host application go.
+  static void disconnect(HostState& state) {
+    if (state.sink != nullptr) {
+      state.sink->Close();
+      state.sink = nullptr;
+    }
+    state.host.reset();
+  }
+
+  HostKind kind_;
+  const IID& defaultIid_;
+};
+
+template <typename DefaultInterface>
+HRESULT create(HostKind kind, const IID& defaultIid, REFIID iid, void** out) {
+  auto* object = new (std::nothrow) AddinClass<DefaultInterface>(kind, defaultIid);
+  if (object == nullptr) return E_OUTOFMEMORY;
+  const HRESULT result = object->QueryInterface(iid, out);
+  object->Release();
+  return result;
+}
+
+}  // namespace
+
+HRESULT CreateAddinObject(HostKind kind, REFIID iid, void** out) {
+  switch (kind) {
+    case HostKind::WordProcessor:
+      return create<_OfficeWd>(kind, IID__OfficeWd, iid, out);
+    case HostKind::Spreadsheet:
+      return create<_OfficeET>(kind, IID__OfficeET, iid, out);
+    case HostKind::Presentation:
+      break;
+  }
+  return create<_OfficePT>(kind, IID__OfficePT, iid, out);
+}
+
+}  // namespace horalix::addin::win32

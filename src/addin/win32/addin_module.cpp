@@ -1,0 +1,85 @@
+#include "addin/win32/addin_module.h"
+
+#include <array>
+#include <atomic>
+#include <map>
+#include <tuple>
+
+#include "platform/win32/wide_text.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_message_boxes.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_scripting_shell.h"
+#include "platform/win32/win32_shell.h"
+
+namespace horalix::addin::win32 {
+
+namespace {
+
+HMODULE module_ = nullptr;
+std::atomic<long> objects_{0};
+std::atomic<long> locks_{0};
+
+}  // namespace
+
+void SetModuleHandle(HMODULE module) { module_ = module; }
+HMODULE ModuleHandle() { return module_; }
+
+std::wstring ModulePath() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(module_, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) return L"";
+    if (length < path.size()) {
+      path.resize(length);
+      return path;
+    }
+    path.resize(path.size() * 2);
+  }
+}
+
+void ObjectCreated() { ++objects_; }
+void ObjectDestroyed() { --objects_; }
+void LockServer(bool lock) { lock ? ++locks_ : --locks_; }
+bool CanUnload() { return objects_ == 0 && locks_ == 0; }
+
+AddinServices& Services() {
+  // Built once, on the host's thread, when the host first uses the add-in.
+  static horalix::win32::Win32Registry registry;
+  static horalix::win32::Win32ScriptingShell scriptingShell;
+  static horalix::win32::Win32FileSystem files;
+  static horalix::win32::Win32Shell shell;
+  static horalix::win32::Win32MessageBoxes messageBoxes;
+  static AddinServices services{
+      registry,     scriptingShell,
+      files,        shell,
+      messageBoxes, horalix::win32::folderOfModulePath(horalix::win32::toUtf8(ModulePath()))};
+  return services;
+}
+
+ITypeInfo* TypeInfoOf(REFIID iid) {
+  static ITypeLib* library = [] {
+    ITypeLib* loaded = nullptr;
+    // The type library is resource 1 of this very file; nothing needs to be registered.
+    if (FAILED(LoadTypeLibEx(ModulePath().c_str(), REGKIND_NONE, &loaded))) return loaded;
+    return loaded;
+  }();
+  static std::map<std::tuple<unsigned long, unsigned short, unsigned short>, ITypeInfo*> infos;
+  if (library == nullptr) return nullptr;
+  const auto key = std::make_tuple(iid.Data1, iid.Data2, iid.Data3);
+  auto found = infos.find(key);
+  if (found != infos.end()) return found->second;
+  ITypeInfo* info = nullptr;
+  if (FAILED(library->GetTypeInfoOfGuid(iid, &info))) info = nullptr;
+  infos[key] = info;
+  return info;
+}
+
+HostState& StateOf(HostKind kind) {
+  static std::array<HostState, 3> states;
+  HostState& state = states[static_cast<std::size_t>(kind)];
+  if (!state.connection) state.connection = std::make_unique<HostConnection>(Services(), kind);
+  return state;
+}
+
+}  // namespace horalix::addin::win32

@@ -1,0 +1,181 @@
+// The document watch: the main window's heartbeat while no run counts. At every tick it repeats
+// the start-up check, looks at the open documents (the add-in's hand-over values or the window
+// titles), binds the run to the document of the highest kind that is open and enabled, redraws
+// the idle clock and, with automatic timing on, starts a run for the bound document with that
+// document's preset and hands over to the end watch.
+#include <array>
+#include <string>
+
+#include "clock/clock.h"
+#include "main/clock_placement.h"
+#include "main/file_preset.h"
+#include "main/frm_exit.h"
+#include "main/idle_clock.h"
+#include "main/watched_documents.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/format_picture.h"
+#include "services/ini_read_write.h"
+#include "services/program_values.h"
+#include "services/setting_readers.h"
+#include "services/settings_record.h"
+#include "services/sound_playback.h"
+#include "services/startup_check.h"
+#include "services/text_runtime.h"
+#include "services/time_conversions.h"
+#include "services/time_value.h"
+
+namespace horalix {
+
+namespace {
+
+constexpr int kWatchInterval = 200;
+
+// The options of the first automatic pass without a document: reminders off, so that no count
+// starts; they live only until the settings are loaded again.
+constexpr char kFirstPassCheckvalue[] = "000111010100011111111111111100101";
+
+// The document a kind's candidate names: the add-in's value as written, or the name of the
+// topmost matching window when it is longer than 3 characters.
+std::string candidateOf(const DocumentSight& sight, DocumentKind kind) {
+  if (sight.reportedByAddin(kind)) return sight.reportedOf(kind);
+  const FileList& list = sight.titledOf(kind);
+  if (!list || Len(list->front()) <= 3) return "";
+  return list->front();
+}
+
+// The whole seconds of a stored time text; nullopt when it is no time.
+std::optional<std::int32_t> secondsOfText(const std::string& text) {
+  try {
+    return TimeToSeconds(CDate(text));
+  } catch (const std::exception&) {
+    return std::nullopt;
+  }
+}
+
+}  // namespace
+
+void FrmExit::Timer4_Timer() {
+  // A refusal ends the program: the watch timers stop before its message, so that the message
+  // comes once and nothing else starts behind it.
+  const bool mayRun = StartupCheck(app_, [this] {
+    Timer3.setEnabled(false);
+    Timer4.setEnabled(false);
+    Timer5.setEnabled(false);
+  });
+  if (!mayRun) {
+    app_.endProcess(0);
+    return;
+  }
+  Timer3.setEnabled(true);
+  Timer4.setInterval(kWatchInterval);
+
+  std::int16_t clockopen = 0;
+  double storedTime = 0;
+  Attempt(app_, "document watch, registry", [&] {
+    ProgramValues(app_).readGroup(
+        {ReadSlot::int16("clockopen", clockopen), DurationSlot("Time_all", storedTime)});
+  });
+  double setTime = storedTime;
+  Attempt(app_, "document watch, set time", [&] {
+    if (TimeToSeconds(storedTime) == 0) setTime = app_.settings.Time_all;
+  });
+
+  // The last enabled kind with a document wins: a slide show beats a workbook, a drawing all.
+  const DocumentSight sight = LookForDocuments(app_, clockopen, app_.settings.AImode);
+  std::string bound;
+  for (DocumentKind kind : kDocumentKinds) {
+    const std::string candidate = candidateOf(sight, kind);
+    if (Len(candidate) > 4 && KindEnabled(app_.settings.AImode, kind)) {
+      const int k = static_cast<int>(kind);
+      Label13(k).setCaption(candidate);
+      Label3.setCaption(CStr(k));
+      bound = candidate;
+    }
+  }
+  if (Len(bound) > 4 && ReadAImode(app_)) Label13(0).setCaption(bound);
+
+  IdleClockRefresh(app_, setTime);
+
+  if (!ReadAImode(app_)) {
+    // Manual timing: the watch only redraws the idle clock while nothing is bound.
+    Timer4.setEnabled(Label13(0).Caption().empty());
+    Timer5.setEnabled(false);
+    return;
+  }
+  if (Len(bound) <= 3 && Label17.Caption() != "0") return;
+  automaticStart(bound);
+}
+
+// Starts the run of the bound document, or, on the first pass without one, settles the clocks
+// with the stored settings; either way the end watch takes over.
+void FrmExit::automaticStart(const std::string& bound) {
+  const char* where = "document watch, start";
+  Timer3.setEnabled(false);
+  Attempt(app_, where, [&] { Label16.setCaption(CStr(ReadClockMode(app_))); });
+  Timer4.setEnabled(false);
+
+  Attempt(app_, where, [&] {
+    if (Len(Label12.Caption()) > 3) {
+      for (const std::string& name : Split(Label12.Caption(), "\\"))
+        StopMusic(app_, app_.pathInProgramFolder("sounds\\" + name));
+    }
+  });
+  Attempt(app_, where, [&] {
+    const std::string music = ProgramValues(app_).readText("musicname");
+    StopMusic(app_, app_.pathInProgramFolder("sounds\\" + music));
+  });
+
+  if (Len(bound) < 3 && Label17.Caption() == "0") {
+    Attempt(app_, where, [&] { LoadSettings(app_, app_.settings); });
+    app_.settings.checkvalue = kFirstPassCheckvalue;
+    Label17.setCaption("1");
+  } else {
+    Attempt(app_, where, [&] { LoadFilePreset(app_); });
+  }
+  Label12.setCaption(app_.settings.tellsoundname);
+  Attempt(app_, where, [&] { continueLastRun(bound); });
+
+  Attempt(app_, where, [&] { Label4(0).setCaption(Format(app_.settings.Time_all, "hh:mm:ss")); });
+  for (int i = 1; i <= 3; ++i) Label4(i).setCaption("0");
+  Label4(4).setCaption(bound);
+  Label7.setCaption("0");
+  for (int i = 1; i <= 4; ++i) Label5(i).setCaption("0");
+  Text1.setText("0");
+  app_.platform.loop.doEvents();
+
+  Attempt(app_, where, [&] {
+    const platform::PixelRect area = app_.platform.desktop.fullScreenArea();
+    app_.run.ScreenWidthPx = area.width();
+    app_.run.ScreenHeightPx = area.height();
+  });
+  TimeGlass& clock = app_.timeGlass();
+  clock.Label15.setCaption("1");
+  if (Mid(app_.settings.checkvalue, 1, 1) == "1") {
+    clock.Timer5.setEnabled(true);
+  } else {
+    Attempt(app_, where, [&] { RestoreClocks(app_); });
+  }
+  Timer5.setEnabled(true);
+}
+
+// With the option to continue, the same document opened again runs for what was left of its
+// last recorded run. Stages at or above that rest were passed before and do not fire again (the
+// count's own rule for stages at or above the run's length).
+void FrmExit::continueLastRun(const std::string& bound) {
+  if (!ReadCheckFlag7(app_)) return;
+  platform::FileSystem& files = app_.platform.files;
+  const std::string ini = app_.iniPath();
+  auto read = [&](const char* key, const std::string& fallback) {
+    return variantText(IniReadWrite(files, "readpart", ini, "clocksite", key, fallback));
+  };
+  Label4(0).setCaption(read("set_time", Format(app_.settings.Time_all, "hh:mm:ss")));
+  Label4(1).setCaption(read("use_time", "0"));
+  Label4(4).setCaption(read("filename", ""));
+  if (Label4(4).Caption() != bound) return;
+  const auto set = secondsOfText(Label4(0).Caption());
+  const auto used = secondsOfText(Label4(1).Caption());
+  if (set && used && *used < *set) app_.settings.Time_all = SecondsToTime(*set - *used);
+}
+
+}  // namespace horalix

@@ -1,0 +1,69 @@
+// The end watch of an automatic run: while a run is bound to a document it looks, in the same
+// two ways as the document watch, whether that document is still open, and ends the run when it
+// is gone.
+#include <algorithm>
+#include <string>
+
+#include "clock/clock.h"
+#include "main/clock_placement.h"
+#include "main/end_of_run.h"
+#include "main/frm_exit.h"
+#include "main/timing_control.h"
+#include "main/watched_documents.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/setting_readers.h"
+#include "services/settings_record.h"
+#include "services/text_runtime.h"
+
+namespace horalix {
+
+namespace {
+
+bool listHolds(const FileList& list, const std::string& name) {
+  return list && std::find(list->begin(), list->end(), name) != list->end();
+}
+
+// Whether the document the run is bound to is still open. Only the kind of the run counts,
+// and only while that kind is enabled. A binding too short to name a document is never found:
+// on the add-in's road it would equal a deleted value, and the watch would wait for ever.
+bool boundDocumentOpen(const DocumentSight& sight, const std::string& aiMode, int kindNumber,
+                       const std::string& bound) {
+  if (kindNumber < 1 || kindNumber > 6 || Len(bound) < 4) return false;
+  const auto kind = static_cast<DocumentKind>(kindNumber);
+  if (!KindEnabled(aiMode, kind)) return false;
+  if (sight.reportedByAddin(kind)) return sight.reportedOf(kind) == bound;
+  return listHolds(sight.titledOf(kind), bound);
+}
+
+}  // namespace
+
+void FrmExit::Timer5_Timer() {
+  if (!ReadAImode(app_)) {
+    // Automatic timing was switched off: the watch goes back, a counting run goes on.
+    Timer4.setEnabled(true);
+    Timer5.setEnabled(false);
+    return;
+  }
+  const DocumentSight sight = LookForDocuments(app_, ReadClockOpen(app_), app_.settings.AImode);
+  int kind = 0;
+  Attempt(app_, "end watch, kind", [&] { kind = static_cast<int>(Val(Label3.Caption())); });
+  if (boundDocumentOpen(sight, app_.settings.AImode, kind, Label13(0).Caption())) return;
+
+  const char* where = "end watch";
+  // A paused run is resumed first, so that its pause is recorded.
+  if (horalix::Left(menu_one(2).Caption(), 2) == "继续")
+    Attempt(app_, where, [&] { PauseResume(app_); });
+  for (int i = 0; i <= 6; ++i) Label13(i).setCaption("");
+  Timer4.setEnabled(true);
+  Timer5.setEnabled(false);
+  Attempt(app_, where, [&] { LoadSettings(app_, app_.settings); });
+  Attempt(app_, where, [&] {
+    const std::vector<std::string> parts = Split(app_.settings.picturename, "\\");
+    if (parts.empty() || parts[0].empty()) app_.timeGlass().Picture3.setPicture("");
+  });
+  Attempt(app_, where, [&] { RestoreClocks(app_); });
+  Attempt(app_, where, [&] { EndTiming(app_); });
+}
+
+}  // namespace horalix

@@ -1,0 +1,39 @@
+#include "main/file_preset.h"
+
+#include "services/context.h"
+#include "services/attempt.h"
+#include "services/program_values.h"
+#include "services/settings_record.h"
+#include "services/text_runtime.h"
+#include "main/frm_exit.h"
+#include "main/office_data.h"
+#include "main/preset_row.h"
+
+namespace horalix {
+
+namespace {
+
+constexpr char kDefaultAImode[] = "01111101";
+
+}  // namespace
+
+// The document name is bound as a value, so a name with a quote ("it's.pptx") finds its link
+// like any other. A link whose preset cannot be read counts as no preset: the run takes the
+// stored settings rather than whatever the last run left in the record.
+void LoadFilePreset(Context& app) {
+  const std::string document = app.frmExit().Label13(0).Caption();
+  presets::PresetDatabase database = OfficeDataOf(app);
+  const presets::DocumentPreset preset = database.presetForDocument(document);
+  if (preset.outcome == presets::DocumentPresetOutcome::Found) {
+    CopyPresetRow(preset.row, app.settings, PresetCopy::Document);
+    Attempt(app, "LoadFilePreset, AImode",
+            [&] { app.settings.AImode = ProgramValues(app).readText("AImode"); });
+  } else {
+    if (preset.outcome != presets::DocumentPresetOutcome::NotLinked && app.platform.log)
+      app.platform.log("LoadFilePreset: " + database.lastError());
+    Attempt(app, "LoadFilePreset, LoadSettings", [&] { LoadSettings(app, app.settings); });
+  }
+  if (Len(app.settings.AImode) < 8) app.settings.AImode = kDefaultAImode;
+}
+
+}  // namespace horalix

@@ -1,0 +1,143 @@
+#include "main/idle_clock.h"
+
+#include <algorithm>
+
+#include "bars/bars.h"
+#include "clock/clock.h"
+#include "main/end_of_run.h"
+#include "main/frm_exit.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/format_picture.h"
+#include "services/palette.h"
+#include "services/picture_size.h"
+#include "services/setting_readers.h"
+#include "services/text_runtime.h"
+#include "services/time_value.h"
+#include "services/window_utilities.h"
+
+namespace horalix {
+
+namespace {
+
+constexpr int kParkDistance = 5000;
+constexpr int kWidestPicture = 600;
+constexpr int kHighestPicture = 450;
+
+// The option characters 3 to 5 of optvalue choose the format; the last one set wins and none
+// set means hours:minutes:seconds.
+int displayFormat(const std::string& optvalue) {
+  int format = 3;
+  if (Mid(optvalue, 3, 1) == "1") format = 1;
+  if (Mid(optvalue, 4, 1) == "1") format = 2;
+  if (Mid(optvalue, 5, 1) == "1") format = 3;
+  return format;
+}
+
+// A prompt bar still counting while no run is bound is taken off the screen; the primary one
+// also asks for a run start, which settles the clocks.
+void parkStaleBars(Context& app) {
+  const int screenWidth = app.run.ScreenWidthPx * app.platform.desktop.twipsPerPixelX();
+  FrmProcess& primary = app.frmProcess();
+  if (primary.Timer2.Enabled()) {
+    app.frmExit().Label1.setCaption("0");
+    ParkProcessBar(primary, screenWidth, 0, kParkDistance);
+    app.timeGlass().Timer5.setEnabled(true);
+  }
+  FrmProcess& extended = app.frmProcessTwo();
+  if (extended.Timer2.Enabled()) ParkProcessBar(extended, screenWidth, screenWidth, kParkDistance);
+}
+
+// The back picture's size from its file, or, without one, the back colour after the "\".
+void applyBackground(Context& app, bool mirrored) {
+  SettingsBlock& settings = app.settings;
+  const std::vector<std::string> parts = Split(settings.picturename, "\\");
+  const std::string file = parts.empty() ? "" : parts[0];
+  const std::string path = app.pathInProgramFolder("picture\\" + file);
+  if (!file.empty() && app.platform.files.normalFileExists(path)) {
+    const PictureDimensions size = PictureSize(app.platform.files, path);
+    settings.picture_width = size.width;
+    settings.picture_height = size.height;
+  } else if (parts.size() > 1) {
+    const auto colour = static_cast<std::uint32_t>(CLng(Val(parts[1])));
+    app.timeGlass().setBackColor(colour);
+    app.timeGlass().Picture2.setBackColor(colour);
+    if (mirrored) {
+      app.timeGlassTwo().setBackColor(colour);
+      app.timeGlassTwo().Picture2.setBackColor(colour);
+    }
+  }
+  settings.picture_width = std::min(settings.picture_width, kWidestPicture);
+  settings.picture_height = std::min(settings.picture_height, kHighestPicture);
+}
+
+}  // namespace
+
+std::string IdleCountText(int format, bool showRemaining, double setTime, int lastRunSeconds) {
+  const int hours = showRemaining ? Hour(setTime) : 0;
+  const int minutes = showRemaining ? Minute(setTime) : 0;
+  const int seconds = showRemaining ? Second(setTime) : 0;
+  switch (format) {
+    case 1:
+      return showRemaining ? CStr(lastRunSeconds) : "0";
+    case 2:
+      return Format(hours * 60 + minutes, "00") + ":" + Format(seconds, "00");
+    default:
+      return Format(hours, "00") + ":" + Format(minutes, "00") + ":" + Format(seconds, "00");
+  }
+}
+
+void IdleClockRefresh(Context& app, double setTime) {
+  const char* where = "idle clock";
+  SettingsBlock& settings = app.settings;
+  TimeGlass& clock = app.timeGlass();
+  TimeGlassTwo& mirror = app.timeGlassTwo();
+  Attempt(app, where, [&] { parkStaleBars(app); });
+  for (platform::Control* picture :
+       {&clock.Picture1, &clock.Picture2, &mirror.Picture1, &mirror.Picture2}) {
+    picture->setVisible(true);
+  }
+  app.frmExit().Text1.setText("0");
+
+  const int format = displayFormat(settings.optvalue);
+  std::string text;
+  Attempt(app, where, [&] {
+    if (clock.Label1(1).Top() != 0) {
+      // The time-of-day view: the set time is not refreshed there.
+      text = Format(TimeOf(app.platform.loop.localTime()), format == 2 ? "hh:mm" : "hh:mm:ss");
+      return;
+    }
+    settings.Time_all = TimeOfDayValue(Hour(setTime), Minute(setTime), Second(setTime));
+    text = IdleCountText(format, Mid(settings.optvalue, 1, 1) == "1", settings.Time_all,
+                         app.run.RunSeconds);
+  });
+
+  bool mirrored = false;
+  Attempt(app, where, [&] { mirrored = ReadSecondScreen(app) == 1; });
+  Attempt(app, where, [&] {
+    const std::uint32_t colour = FaceColour(settings.Fontselect);
+    clock.Picture2.setForeColor(colour);
+    mirror.Picture2.setForeColor(colour);
+  });
+  int size = 0;
+  Attempt(app, where, [&] {
+    size = FontSizeByIndex(static_cast<int>(Val(Mid(settings.Fontselect, 2, 2))));
+    platform::FontSpec font = clock.Label11.Font();
+    font.size = size;
+    clock.Label11.setFont(font);
+  });
+  clock.Label11.setCaption(text);
+  if (mirrored) mirror.Label11.setCaption(text);
+  if (Mid(settings.checkvalue, 12, 1) == "0") {
+    Attempt(app, where, [&] { applyBackground(app, mirrored); });
+  }
+
+  Attempt(app, where, [&] { clock.ShowStatue(text, size); });
+  Attempt(app, where, [&] { SetTopmost(app, clock); });
+  if (mirrored) {
+    Attempt(app, where, [&] { mirror.ShowStatue(text, size + ReadHotkeyAdd(app)); });
+    Attempt(app, where, [&] { SetTopmost(app, mirror); });
+  }
+}
+
+}  // namespace horalix

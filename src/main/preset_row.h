@@ -1,0 +1,27 @@
+// Copying a stored preset row (columns by position, as OfficeData.db keeps them) into the
+// settings record. The presets menu and a document's own preset share this copy.
+#pragma once
+
+#include <vector>
+
+#include "services/settings_block.h"
+#include "platform/database.h"
+
+namespace horalix {
+
+enum class PresetCopy {
+  // The presets menu: a field that cannot be converted fails the whole copy and the record is
+  // left as it was; time_left becomes 0 and the picture size is not the preset's to set.
+  Menu,
+  // A document's preset: a field that is empty (NULL) or cannot be converted leaves its value
+  // as it was and the others are still copied; numbers are read from the start of their text;
+  // time_left and the picture size come from the row.
+  Document,
+};
+
+// Copies the row into the record; secondtimer becomes "", AImode is left alone (it always comes
+// from the registry). Returns whether every field was copied.
+bool CopyPresetRow(const std::vector<platform::DbValue>& row, SettingsBlock& record,
+                   PresetCopy copy);
+
+}  // namespace horalix

@@ -1,0 +1,44 @@
+// The watch of the sibling timer program: while it runs and reports a time between 1 and 999,
+// this program closes its own open tool window, so that the two do not cover each other.
+#include <string>
+
+#include "services/context.h"
+#include "services/attempt.h"
+#include "services/file_names.h"
+#include "services/value_store.h"
+#include "main/frm_exit.h"
+
+namespace horalix {
+
+namespace {
+
+constexpr int kIdleSiblingInterval = 15000;  // installed, not running
+constexpr int kRunningSiblingInterval = 300;
+constexpr int kAfterClosingInterval = 5000;
+
+}  // namespace
+
+// The sibling counts as running when its program file is missing or cannot be opened for
+// exclusive use. The timer switches itself off; the document watch switches it on again.
+void FrmExit::Timer3_Timer() {
+  ValueStore sibling(app_.platform.scriptingShell, app_.platform.registry, "Morventa");
+  std::string folder;
+  Attempt(app_, "sibling watch", [&] { folder = sibling.readText("pathget"); });
+  if (!folder.ends_with("\\")) folder += "\\";
+  const std::string program = folder + "zelquist.exe";
+  if (app_.platform.files.normalFileExists(program) && !IsFileInUse(app_.platform.files, program)) {
+    Timer3.setEnabled(false);
+    Timer3.setInterval(kIdleSiblingInterval);
+    return;
+  }
+  Timer3.setInterval(kRunningSiblingInterval);
+  std::int32_t time = 0;
+  Attempt(app_, "sibling watch", [&] { time = sibling.readInt32("time"); });
+  if (time > 0 && time < 1000) {
+    Attempt(app_, "sibling watch", [&] { delform(); });
+    Timer3.setInterval(kAfterClosingInterval);
+    Timer3.setEnabled(false);
+  }
+}
+
+}  // namespace horalix

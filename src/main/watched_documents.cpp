@@ -1,0 +1,63 @@
+#include "main/watched_documents.h"
+
+#include <vector>
+
+#include "services/context.h"
+#include "services/attempt.h"
+#include "services/program_values.h"
+#include "services/text_runtime.h"
+
+namespace horalix {
+
+namespace {
+
+constexpr std::array<KindSource, 6> kKindSources{{
+    {DocumentKind::Workbook, 4, "filename1"},
+    {DocumentKind::WordDocument, 3, "filename2"},
+    {DocumentKind::SlideShow, 5, "filename3"},
+    {DocumentKind::Pdf, 6, nullptr},
+    {DocumentKind::Presentation, 7, "filename5"},
+    {DocumentKind::Drawing, 8, nullptr},
+}};
+
+}  // namespace
+
+const KindSource& SourceOf(DocumentKind kind) { return kKindSources[static_cast<int>(kind) - 1]; }
+
+bool KindEnabled(const std::string& aiMode, DocumentKind kind) {
+  return Mid(aiMode, SourceOf(kind).aiModeCharacter, 1) == "1";
+}
+
+std::int16_t ReadClockOpen(Context& app) {
+  std::int16_t clockopen = 0;
+  ProgramValues(app).readGroup({ReadSlot::int16("clockopen", clockopen)});
+  return clockopen;
+}
+
+// The windows are taken once for all kinds: the desktop is walked once a look.
+DocumentSight LookForDocuments(Context& app, std::int16_t clockopen, const std::string& aiMode) {
+  DocumentSight sight;
+  sight.fromAddin = clockopen == kAddinReporting;
+  if (sight.fromAddin) {
+    std::vector<ReadSlot> slots;
+    for (const KindSource& source : kKindSources) {
+      if (source.handOverValue == nullptr) continue;
+      slots.push_back(
+          ReadSlot::text(source.handOverValue, sight.reported[static_cast<int>(source.kind) - 1]));
+    }
+    Attempt(app, "hand-over values", [&] { ProgramValues(app).readGroup(slots); });
+  }
+  std::vector<platform::TopWindow> windows;
+  bool walked = false;
+  for (const KindSource& source : kKindSources) {
+    if (sight.reportedByAddin(source.kind) || !KindEnabled(aiMode, source.kind)) continue;
+    if (!walked) {
+      Attempt(app, "window titles", [&] { windows = app.platform.desktop.topWindows(); });
+      walked = true;
+    }
+    sight.titled[static_cast<int>(source.kind) - 1] = DocumentFileList(source.kind, windows);
+  }
+  return sight;
+}
+
+}  // namespace horalix

@@ -1,0 +1,70 @@
+#include "services/startup_check.h"
+
+#include "platform/message_boxes.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/program_values.h"
+#include "services/runtime_error.h"
+#include "services/settings_record.h"
+#include "services/stored_version.h"
+#include "services/text_runtime.h"
+
+namespace horalix {
+
+namespace {
+
+double StoredVersion(Context& app) {
+  ValueStore store = ProgramValues(app);
+  return ReadStoredVersion(store);
+}
+
+}  // namespace
+
+double ProgramVersion() { return kVersionMajor + kVersionMinor / 10.0; }
+
+std::string VersionText(double version) { return CStr(version); }
+
+double VersionFromText(const std::string& text) {
+  try {
+    return Val(text);
+  } catch (const RuntimeError&) {
+    return 0;
+  }
+}
+
+bool StartupCheck(Context& app, const std::function<void()>& beforeRefusal) {
+  if (!CheckVersion(app, beforeRefusal)) return false;
+  return CheckInstallFiles(app, beforeRefusal);
+}
+
+bool CheckVersion(Context& app, const std::function<void()>& beforeRefusal) {
+  const double current = ProgramVersion();
+  // Passed once through its text form, as it is stored, so that an unchanged value compares
+  // equal to this build's.
+  const double stored = VersionFromText(VersionText(StoredVersion(app)));
+  if (stored > current) {
+    if (beforeRefusal) beforeRefusal();
+    app.platform.messageBoxes.show("请使用最新版本", kProgramTitle, platform::mb::Ok);
+    return false;
+  }
+  if (stored < current) {
+    Attempt(app, "CheckVersion, deleting the settings", [&] { DeleteSettings(app); });
+    Attempt(app, "CheckVersion, storing the version",
+            [&] { ProgramValues(app).writeText("Version", VersionText(current)); });
+  }
+  return true;
+}
+
+bool CheckInstallFiles(Context& app, const std::function<void()>& beforeRefusal) {
+  bool complete = true;
+  for (const char* name : kRequiredFiles) {
+    if (!app.platform.files.normalFileExists(app.pathInProgramFolder(name))) complete = false;
+  }
+  if (!complete) {
+    if (beforeRefusal) beforeRefusal();
+    app.platform.messageBoxes.show("保持程序完整，请重新安装", kProgramTitle, platform::mb::Ok);
+  }
+  return complete;
+}
+
+}  // namespace horalix

@@ -1,0 +1,281 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "services/ini_read_write.h"
+#include "services/time_conversions.h"
+#include "main/idle_clock.h"
+#include "main_window_fixture.h"
+#include "preset_rows.h"
+#include "presets/frm_data_sum.h"
+#include "presets/office_data_file.h"
+
+namespace horalix::test {
+namespace {
+
+constexpr int kFirstWatchTick = 1000;
+constexpr int kEndWatchInterval = 300;
+
+// The program with its watch running, a fake add-in that writes and deletes its hand-over
+// values, and other programs' windows with titles.
+class DocumentWatchTest : public MainWindowTest {
+ protected:
+  // The stored settings: counting on, alarm 1 at 7 minutes left, a 5-minute set time.
+  void startWatching(const std::string& rows = "") {
+    createOfficeDataFile(files.realPath(programPath("OfficeData.db")), rows);
+    start();
+    SettingsBlock stored = DefaultSettings();
+    stored.checkvalue = std::string(33, '1');
+    stored.Time_all = SecondsToTime(300);
+    stored.Time_one = 420;
+    stored.tellouttext = "stored";
+    SaveSettings(app, stored);
+    app.settings = stored;
+    setAutomaticTiming(true);
+  }
+  void addinPublishes(const std::string& value, const std::string& document) {
+    ProgramValues(app).writeNumber("clockopen", 32);
+    ProgramValues(app).writeText(value, document);
+  }
+  void addinDeletes(const std::string& value) { ProgramValues(app).remove(value); }
+  bool runBound(const std::string& kind, const std::string& document) {
+    return main.Label3.Caption() == kind && main.Label13(0).Caption() == document &&
+           main.Timer5.Enabled() && !main.Timer4.Enabled();
+  }
+  // The last recorded run, and the option to continue it.
+  void recordLastRun(const std::string& used, const std::string& document) {
+    SettingsBlock stored = app.settings;
+    stored.checkvalue.at(6) = '1';
+    SaveSettings(app, stored);
+    for (auto [key, value] : {std::pair<std::string, std::string>{"set_time", "00:10:00"},
+                              {"use_time", used},
+                              {"filename", document}}) {
+      (void)IniReadWrite(files, "write", app.iniPath(), "clocksite", key, value);
+    }
+  }
+  bool watching() { return main.Timer4.Enabled() && !main.Timer5.Enabled(); }
+  // The run start was armed and has run: the count-down is on.
+  bool counting() { return clock.Timer1.Enabled(); }
+};
+
+TEST_F(DocumentWatchTest, ASlideShowPublishedByTheAddinRunsWithItsLinkedPresetUntilItEnds) {
+  startWatching(presetRow(1, "Talk") + linkRow(1, "Deck.pptx", "Talk") +
+                "UPDATE clocksetting SET timeall = '0:07:00';\n");
+  addinPublishes("filename1", "Budget.xlsx");
+  addinPublishes("filename3", "Deck.pptx");
+  loop.advance(kFirstWatchTick);
+  EXPECT_TRUE(runBound("3", "Deck.pptx"));
+  EXPECT_EQ(main.Label13(1).Caption(), "Budget.xlsx");  // seen, but the show wins
+  EXPECT_EQ(app.settings.tellouttext, "time up Talk");
+  EXPECT_EQ(main.Label4(0).Caption(), "00:07:00");
+  EXPECT_EQ(main.Label4(4).Caption(), "Deck.pptx");
+  runStart();
+  EXPECT_TRUE(counting());
+  EXPECT_EQ(app.run.RunSeconds, 420);
+
+  loop.advance(5 * kEndWatchInterval);
+  EXPECT_TRUE(runBound("3", "Deck.pptx"));  // the show still runs
+  addinDeletes("filename3");
+  loop.advance(kEndWatchInterval);
+  EXPECT_TRUE(watching());
+  EXPECT_EQ(main.Label13(0).Caption(), "");
+  EXPECT_EQ(app.settings.tellouttext, "stored");  // the document's preset is dropped
+  EXPECT_TRUE(registry.raw(platform::RegRoot::CurrentUser, "Vantrel", "filename1"));
+}
+
+TEST_F(DocumentWatchTest, WithTheAddinReportingOfficeTitlesAreNotReadButPdfTitlesAre) {
+  startWatching();
+  ProgramValues(app).writeNumber("clockopen", 32);
+  desktop.openWindow("Plan.xlsx - Excel");
+  loop.advance(kFirstWatchTick);
+  EXPECT_EQ(main.Label13(1).Caption(), "");
+  EXPECT_EQ(main.Label13(0).Caption(), "0");
+  // The first pass without a document settles the clocks and counts nothing.
+  EXPECT_EQ(main.Label17.Caption(), "1");
+  EXPECT_EQ(app.settings.checkvalue, "000111010100011111111111111100101");
+  loop.advance(kEndWatchInterval);
+  EXPECT_TRUE(watching());
+
+  const auto pdf = desktop.openWindow("Slides.pdf - Reader");
+  loop.advance(200);
+  EXPECT_TRUE(runBound("4", "Slides.pdf"));
+  runStart();
+  EXPECT_TRUE(counting());
+  desktop.closeWindow(pdf);
+  loop.advance(kEndWatchInterval);
+  EXPECT_TRUE(watching());
+
+  // PDF files switched off while one is timed: the run ends although the file is still open.
+  desktop.openWindow("Slides.pdf - Reader");
+  loop.advance(200);
+  ASSERT_TRUE(runBound("4", "Slides.pdf"));
+  ProgramValues(app).writeText("AImode", "01111001");
+  loop.advance(kEndWatchInterval);
+  EXPECT_TRUE(watching());
+}
+
+TEST_F(DocumentWatchTest, AKindSwitchedOffOrANameOfFourCharactersIsNeverBound) {
+  startWatching();
+  // Presentations in a show switched off; the watch binds by the AImode held in memory.
+  ProgramValues(app).writeText("AImode", "01110101");
+  app.settings.AImode = "01110101";
+  addinPublishes("filename3", "Deck.pptx");
+  addinPublishes("filename2", "a.do");
+  loop.advance(kFirstWatchTick);
+  EXPECT_EQ(main.Label3.Caption(), "");
+  EXPECT_EQ(main.Label13(0).Caption(), "0");
+  // The empty first pass ends with no kind, which takes every hand-over value away.
+  loop.advance(kEndWatchInterval);
+  ASSERT_TRUE(watching());
+  addinPublishes("filename2", "ab.do");
+  loop.advance(200);
+  EXPECT_TRUE(runBound("2", "ab.do"));
+
+  // Documents switched off while one is timed: the run ends although the add-in still reports it.
+  ProgramValues(app).writeText("AImode", "01010101");
+  loop.advance(kEndWatchInterval);
+  EXPECT_TRUE(watching());
+}
+
+// Started while the add-in reports a show, the program binds it at once and never makes its
+// first pass; after that run the first pass hands over with the old kind and an empty binding,
+// which must not count as the (deleted) show still running.
+TEST_F(DocumentWatchTest, AStaleBindingEndsAtOnceAndTheNextDocumentIsPickedUp) {
+  startWatching();
+  addinPublishes("filename3", "Deck.pptx");
+  loop.advance(kFirstWatchTick);
+  ASSERT_TRUE(runBound("3", "Deck.pptx"));
+  addinDeletes("filename3");
+  loop.advance(kEndWatchInterval);
+  ASSERT_TRUE(watching());
+  ASSERT_EQ(main.Label13(0).Caption(), "");
+  loop.advance(200);  // the first pass without a document
+  ASSERT_EQ(main.Label17.Caption(), "1");
+  ASSERT_TRUE(main.Timer5.Enabled());
+  loop.advance(kEndWatchInterval);
+  EXPECT_TRUE(watching());
+  addinPublishes("filename2", "Notes.docx");
+  loop.advance(200);
+  EXPECT_TRUE(runBound("2", "Notes.docx"));
+}
+
+TEST_F(DocumentWatchTest, ReopeningADocumentContinuesItsLastRun) {
+  startWatching();
+  recordLastRun("00:04:00", "Plan.xlsx");
+  const auto window = desktop.openWindow("Plan.xlsx - Excel");
+  loop.advance(kFirstWatchTick);
+  ASSERT_TRUE(runBound("1", "Plan.xlsx"));
+  EXPECT_EQ(main.Label4(0).Caption(), "00:06:00");
+  runStart();
+  EXPECT_EQ(app.run.RunSeconds, 360);
+  // Alarm 1 at 7 minutes left was passed before the pause: it does not fire again.
+  loop.advance(3000);
+  EXPECT_EQ(clock.Label5.Caption(), "0");
+  desktop.closeWindow(window);
+  loop.advance(kEndWatchInterval);
+  EXPECT_TRUE(watching());
+}
+
+TEST_F(DocumentWatchTest, AnotherDocumentsRecordOrAllTimeUsedKeepsTheSetTime) {
+  startWatching();
+  recordLastRun("00:04:00", "Other.xlsx");
+  const auto window = desktop.openWindow("Plan.xlsx - Excel");
+  loop.advance(kFirstWatchTick);
+  ASSERT_TRUE(runBound("1", "Plan.xlsx"));
+  EXPECT_EQ(main.Label4(0).Caption(), "00:05:00");
+
+  desktop.closeWindow(window);
+  loop.advance(kEndWatchInterval);
+  ASSERT_TRUE(watching());
+  recordLastRun("00:10:00", "Plan.xlsx");
+  desktop.openWindow("Plan.xlsx - Excel");
+  loop.advance(200);
+  ASSERT_TRUE(runBound("1", "Plan.xlsx"));
+  EXPECT_EQ(main.Label4(0).Caption(), "00:05:00");
+}
+
+TEST_F(DocumentWatchTest, ManualTimingRedrawsTheIdleClockOnceAndStops) {
+  startWatching();
+  setAutomaticTiming(false);
+  ProgramValues(app).writeText("Time_all", "01:30:05");
+  app.settings.optvalue = "100100100";  // minutes:seconds
+  loop.advance(kFirstWatchTick);
+  EXPECT_EQ(clock.Label11.Caption(), "90:05");
+  EXPECT_FALSE(main.Timer4.Enabled());
+  EXPECT_FALSE(main.Timer5.Enabled());
+  // While nothing is bound the watch keeps ticking.
+  main.Label13(0).setCaption("");
+  main.Timer4.setEnabled(true);
+  app.settings.optvalue = "101010100";  // seconds, then hours:minutes:seconds: the last wins
+  loop.advance(200);
+  EXPECT_EQ(clock.Label11.Caption(), "01:30:05");
+  EXPECT_TRUE(main.Timer4.Enabled());
+}
+
+TEST(IdleCountText, ShowsTheSetTimeInEachFormatOrZero) {
+  const double setTime = SecondsToTime(3600 + 30 * 60 + 5);
+  struct Case {
+    int format;
+    bool showRemaining;
+    const char* text;
+  };
+  const Case cases[] = {
+      {1, true, "420"}, {2, true, "90:05"},  {3, true, "01:30:05"},
+      {1, false, "0"},  {2, false, "00:00"}, {3, false, "00:00:00"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(IdleCountText(c.format, c.showRemaining, setTime, 420), c.text) << c.format;
+  }
+}
+
+TEST_F(DocumentWatchTest, AFailedStartupCheckStopsTheWatchesBeforeItsOneMessage) {
+  startWatching();
+  messageBoxes.answer(platform::answer::Ok, 5000);  // the presenter reads it for 5 s
+  ProgramValues(app).writeText("Version", "99.0");
+  loop.advance(kFirstWatchTick + 5000);
+  ASSERT_EQ(messageBoxes.shown().size(), 1u);
+  EXPECT_EQ(messageBoxes.shown()[0].text, "请使用最新版本");
+  EXPECT_TRUE(app.ended());
+  EXPECT_FALSE(main.Timer3.Enabled());
+  EXPECT_FALSE(main.Timer4.Enabled());
+  EXPECT_FALSE(main.Timer5.Enabled());
+}
+
+TEST_F(DocumentWatchTest, TheSiblingWatchKeepsItsRhythm) {
+  start();
+  ValueStore sibling(scriptingShell, registry, "Morventa");
+  struct Case {
+    const char* what;
+    bool installedIdle;
+    const char* time;
+    int interval;
+    bool enabled;
+    bool closes;
+  };
+  const Case cases[] = {
+      {"installed and idle", true, "500", 15000, false, false},
+      {"running, no time", false, "", 300, true, false},
+      {"running, time 0", false, "0", 300, true, false},
+      {"running, time 1000", false, "1000", 300, true, false},
+      {"running, time 1", false, "1", 5000, false, true},
+      {"running, time 999", false, "999", 5000, false, true},
+  };
+  installFile("Sibling\\zelquist.exe");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    sibling.writeText("pathget", c.installedIdle ? programPath("Sibling") : "");
+    sibling.writeText("time", c.time);
+    main.Label10.setCaption("Frm_data_sum");
+    app.frmDataSum().Show();
+    main.Timer3.setEnabled(true);
+    main.Timer3_Timer();
+    EXPECT_EQ(main.Timer3.Interval(), c.interval);
+    EXPECT_EQ(main.Timer3.Enabled(), c.enabled);
+    EXPECT_EQ(app.frmDataSum().loaded(), !c.closes);
+    app.frmDataSum().Unload();
+  }
+}
+
+}  // namespace
+}  // namespace horalix::test
