@@ -6,7 +6,8 @@
 #   OfficeData.db  empty database made by sqlite3 from package/OfficeData.sql
 #   help.chm       help pages compiled by chmcmd
 #   sounds\        default sounds made by sox
-#   LightPic\      spotlight bitmaps and picture\icon.ico, drawn by ImageMagick
+#   LightPic\      spotlight bitmaps, picture\icon.ico and picture\online-help.bmp, drawn by
+#                  ImageMagick
 #   font\          no font is shipped; the folder holds only .keep
 # Each file is remade only when its sources change. The program writes to TimeData.db and
 # OfficeData.db while it runs; a build keeps those changes until their sources change.
@@ -79,11 +80,17 @@ function(horalix_package_files folder)
     COMMAND ${CMAKE_COMMAND} -E copy ${work}/horalix.ico ${folder}/picture/icon.ico
     DEPENDS ${work}/horalix.ico)
 
+  add_custom_command(OUTPUT ${folder}/picture/online-help.bmp
+    COMMAND bash ${package}/pictures/make-pictures.sh help ${folder}/picture/online-help.bmp
+    DEPENDS ${package}/pictures/make-pictures.sh
+    COMMENT "Online-help picture")
+
   add_custom_command(OUTPUT ${folder}/font/.keep
     COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}/font
     COMMAND ${CMAKE_COMMAND} -E touch ${folder}/font/.keep)
 
   add_custom_target(horalix_package ALL DEPENDS
     ${folder}/TimeData.db ${folder}/OfficeData.db ${folder}/help.chm ${sounds} ${spots}
-    ${work}/horalix.ico ${folder}/picture/icon.ico ${folder}/font/.keep)
+    ${work}/horalix.ico ${folder}/picture/icon.ico ${folder}/picture/online-help.bmp
+    ${folder}/font/.keep)
 endfunction()

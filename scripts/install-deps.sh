@@ -23,6 +23,8 @@ packages=(
   # fonts its display driver loads (CJK included), a virtual display and input tools
   wine64 fonts-wine fonts-droid-fallback libxrender1 libxrandr2 libxcursor1 libxi6
   libxinerama1 libxcomposite1 libxfixes3 libxxf86vm1 xvfb xdotool x11-utils
+  # a solid background of the test display's root window
+  x11-xserver-utils
 )
 
 missing=()

@@ -2,6 +2,7 @@
 # Draws the program's pictures with ImageMagick.
 #   make-pictures.sh lightpic OUTPUT_FOLDER   the 24 spotlight bitmaps
 #   make-pictures.sh icon OUTPUT_FILE.ico     the program icon (16, 32 and 48 pixels)
+#   make-pictures.sh help OUTPUT_FILE.bmp     the online-help window's picture (344 x 344)
 #   make-pictures.sh buttons OUTPUT_FOLDER    the add-in's ribbon button bitmaps for WPS hosts
 #
 # Spotlight bitmaps: one 24-bit BMP per spotlight setting, named by its three characters: edge
@@ -13,9 +14,10 @@ set -euo pipefail
 
 mode=${1:-}
 out=${2:-}
-if [[ -z $out || ( $mode != lightpic && $mode != icon && $mode != buttons ) ]]; then
+case $mode in lightpic | icon | help | buttons) ;; *) mode= ;; esac
+if [[ -z $out || -z $mode ]]; then
   echo "usage: make-pictures.sh lightpic OUTPUT_FOLDER | icon OUTPUT_FILE.ico |" \
-    "buttons OUTPUT_FOLDER" >&2
+    "help OUTPUT_FILE.bmp | buttons OUTPUT_FOLDER" >&2
   exit 2
 fi
 command -v convert >/dev/null ||
@@ -57,6 +59,17 @@ icon() {
     -stroke '#1f5fa8' -strokewidth 18 -draw 'line 128,128 128,58' -draw 'line 128,128 184,160' \
     -fill '#d23c3c' -stroke none -draw 'circle 128,128 128,114' \
     -define icon:auto-resize=48,32,16 "ICO:$out.tmp"
+  mv -f "$out.tmp" "$out"
+}
+
+help() {
+  mkdir -p "$(dirname "$out")"
+  # A play button on a screen in the program's blue: the online help is a set of videos.
+  convert -size 344x344 xc:white \
+    -fill '#1f5fa8' -draw 'roundrectangle 22,52 322,262 18,18' \
+    -fill white -draw 'polygon 142,102 142,212 232,157' \
+    -fill '#1f5fa8' -draw 'rectangle 132,276 212,290' -draw 'rectangle 92,290 252,300' \
+    -type TrueColor "BMP3:$out.tmp"
   mv -f "$out.tmp" "$out"
 }
 

@@ -11,3 +11,4 @@
 #include "bars/frm_move_before.h"
 #include "bars/frm_process.h"
 #include "bars/frm_tishi.h"
+#include "bars/spotlight_menu.h"

@@ -1,10 +1,158 @@
 #include "bars/frm_move_background.h"
 
+#include <cmath>
+#include <vector>
+
+#include "bars/frm_move_before.h"
+#include "bars/spotlight_settings.h"
+#include "main/main.h"
+#include "services/attempt.h"
 #include "services/context.h"
+#include "services/text_runtime.h"
+#include "services/window_utilities.h"
 
 namespace horalix {
 
+using platform::ControlKind;
+
+namespace {
+
+constexpr std::uint32_t kWindowText = 0x80000008;  // system colour of window text: dark
+constexpr std::uint32_t kBlack = 0x000000;
+constexpr std::uint32_t kWhite = 0xFFFFFF;  // the colour key: the clear rectangle
+// The design size of the clear rectangle's picture, in pixels, and the width of its frame.
+constexpr int kDesignWidthPx = 915;
+constexpr int kDesignHeightPx = 34;
+constexpr int kFramePx = 2;
+// Idle windows wait this far beyond the top left corner of the screen.
+constexpr int kParkGap = 5000;
+// While the dark layer is open the other windows do not put themselves on top.
+constexpr const char* kHoldOthers = "30";
+constexpr int kLeftButton = 1;
+
+}  // namespace
+
 FrmMoveBackground::FrmMoveBackground(Context& app)
-    : Form(app.platform.forms, "Frm_move_background") {}
+    : Form(app.platform.forms, "Frm_move_background"),
+      Picture1(addControl("Picture1", -1, ControlKind::PictureBox)),
+      Label1(addCell("Label1")),
+      Timer1(addTimer("Timer1", 100, false)),
+      Timer2(addTimer("Timer2", 30, false)),
+      Timer3(addTimer("Timer3", 300, true)),
+      app_(app) {
+  setBorderStyle(0);
+  setBackColor(kWindowText);
+  Timer1.onTick = [this] { Timer1_Timer(); };
+  Timer2.onTick = [this] { Timer2_Timer(); };
+  Timer3.onTick = [this] { Timer3_Timer(); };
+  Picture1.MouseDown = [this](int Button, int Shift, float X, float Y) {
+    Picture1_MouseDown(Button, Shift, X, Y);
+  };
+  Picture1.MouseMove = [this](int Button, int Shift, float X, float Y) {
+    Picture1_MouseMove(Button, Shift, X, Y);
+  };
+  DblClick = [this] { Form_DblClick(); };
+}
+
+void FrmMoveBackground::park() {
+  move(-Width() - kParkGap, -Height() - kParkGap, Width(), Height());
+}
+
+void FrmMoveBackground::coverScreen() {
+  const platform::Desktop& desktop = app_.platform.desktop;
+  const platform::PixelRect screen = desktop.primaryScreen();
+  move(screen.left * desktop.twipsPerPixelX(), screen.top * desktop.twipsPerPixelY(),
+       screen.width() * desktop.twipsPerPixelX(), screen.height() * desktop.twipsPerPixelY());
+}
+
+// The layer starts out of sight (the design shows it minimised) and hands over to the veil.
+void FrmMoveBackground::Form_Load() {
+  const platform::Desktop& desktop = app_.platform.desktop;
+  Label1.setCaption("");
+  Picture1.setBackColor(kBlack);
+  Picture1.Cls();
+  Picture1.move(0, 0, kDesignWidthPx * desktop.twipsPerPixelX(),
+                kDesignHeightPx * desktop.twipsPerPixelY());
+  coverScreen();
+  park();
+  Timer2.setEnabled(true);
+}
+
+void FrmMoveBackground::Timer2_Timer() {
+  Timer2.setEnabled(false);
+  Hide();
+  FrmMoveBefore& veil = app_.frmMoveBefore();
+  veil.Load();
+  const platform::Desktop& desktop = app_.platform.desktop;
+  const platform::PixelRect screen = desktop.primaryScreen();
+  veil.move(screen.left * desktop.twipsPerPixelX(), screen.top * desktop.twipsPerPixelY(),
+            screen.width() * desktop.twipsPerPixelX(), screen.height() * desktop.twipsPerPixelY());
+  veil.Show();
+}
+
+void FrmMoveBackground::Timer1_Timer() {
+  Timer1.setEnabled(false);
+  Attempt(app_, "Frm_move_background.Timer1", [&] {
+    const std::vector<std::string> corners = Split(Label1.Caption(), "/");
+    const float x0 = static_cast<float>(Val(corners.at(0)));
+    const float y0 = static_cast<float>(Val(corners.at(1)));
+    const float x1 = static_cast<float>(Val(corners.at(2)));
+    const float y1 = static_cast<float>(Val(corners.at(3)));
+    Picture1.move(static_cast<int>(x1 > x0 ? x0 : x1), static_cast<int>(y1 > y0 ? y0 : y1),
+                  static_cast<int>(std::fabs(x1 - x0)), static_cast<int>(std::fabs(y1 - y0)));
+  });
+  // The picture of the clear rectangle over the whole box: white inside a thin dark frame.
+  Attempt(app_, "Frm_move_background.Timer1", [&] {
+    const platform::Desktop& desktop = app_.platform.desktop;
+    const auto frameX = static_cast<float>(kFramePx * desktop.twipsPerPixelX());
+    const auto frameY = static_cast<float>(kFramePx * desktop.twipsPerPixelY());
+    Picture1.setAutoRedraw(true);
+    Picture1.Cls();
+    const float insideWidth = static_cast<float>(Picture1.ScaleWidth()) - 2 * frameX;
+    const float insideHeight = static_cast<float>(Picture1.ScaleHeight()) - 2 * frameY;
+    if (insideWidth > 0 && insideHeight > 0) {
+      Picture1.FillBox(frameX, frameY, insideWidth, insideHeight, kWhite);
+    }
+  });
+  std::int32_t opacity = 70;
+  Attempt(app_, "Frm_move_background.Timer1",
+          [&] { opacity = SpotlightOpacity(app_.platform.files, app_.iniPath()); });
+  Show();
+  coverScreen();
+  // Set on the shown window: Wine takes a colour key given to a hidden window only partly.
+  Attempt(app_, "Frm_move_background.Timer1",
+          [&] { SetTransparent(app_, *this, kWhite, SpotlightAlpha(opacity)); });
+}
+
+void FrmMoveBackground::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
+  (void)Button;
+  (void)Shift;
+  grabX_ = X;
+  grabY_ = Y;
+}
+
+void FrmMoveBackground::Picture1_MouseMove(int Button, int Shift, float X, float Y) {
+  (void)Shift;
+  // Only the left button alone drags the rectangle.
+  if (Button != kLeftButton) return;
+  Picture1.move(static_cast<int>(static_cast<float>(Picture1.Left()) - grabX_ + X),
+                static_cast<int>(static_cast<float>(Picture1.Top()) - grabY_ + Y), Picture1.Width(),
+                Picture1.Height());
+}
+
+void FrmMoveBackground::Timer3_Timer() {
+  app_.frmExit().Label1.setCaption(kHoldOthers);
+  Attempt(app_, "Frm_move_background.Timer3", [&] { app_.platform.desktop.setTopmost(*this); });
+}
+
+void FrmMoveBackground::Form_DblClick() {
+  Timer1.setEnabled(false);
+  Timer2.setEnabled(false);
+  Timer3.setEnabled(false);
+  FrmExit& main = app_.frmExit();
+  main.MouseLight(1).setChecked(false);
+  main.Label10.setCaption("");
+  Unload();
+}
 
 }  // namespace horalix

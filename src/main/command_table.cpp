@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "bars/bars.h"
 #include "interaction/interaction.h"
 #include "main/frm_exit.h"
 
@@ -14,8 +15,7 @@ namespace {
 using M = CommandMenu;
 using C = CommandId;
 
-// The tray menu in its design order, then the interaction window's popup. The spotlights' items
-// have no action here yet.
+// The tray menu in its design order, then the interaction window's popup.
 constexpr Command kCommands[] = {
     {C::Start, M::Tray, "menu_one", 1, "", 0, "开始", "start", 1,
      [](FrmExit& m) { m.startCommand(); }},
@@ -30,8 +30,10 @@ constexpr Command kCommands[] = {
      [](FrmExit& m) { m.settingsCommand(); }},
     {C::Presets, M::Tray, "menu_two", 3, "", 0, "常用时钟", "", 0, nullptr},
     {C::Spotlights, M::Tray, "menu_two", 4, "", 0, "聚光灯", "", 0, nullptr},
-    {C::FollowLight, M::Tray, "MouseLight", 0, "menu_two", 4, "跟随模式", "focus", 5, nullptr},
-    {C::DynamicLight, M::Tray, "MouseLight", 1, "menu_two", 4, "动态亮度", "light", 6, nullptr},
+    {C::FollowLight, M::Tray, "MouseLight", 0, "menu_two", 4, "跟随模式", "focus", 5,
+     [](FrmExit& m) { MouseLight_Click(m.context(), 0); }},
+    {C::DynamicLight, M::Tray, "MouseLight", 1, "menu_two", 4, "动态亮度", "light", 6,
+     [](FrmExit& m) { MouseLight_Click(m.context(), 1); }},
     {C::ToolSeparator, M::Tray, "menu_two", 5, "", 0, "-", "", 0, nullptr},
     {C::Interaction, M::Tray, "hd_time", -1, "", 0, "互动计时", "", 0, nullptr},
     {C::InteractionSettings, M::Tray, "hd_time_set", -1, "hd_time", -1, "互动设置", "", 0,

@@ -7,6 +7,21 @@
 
 namespace horalix::platform {
 
+// The open or save dialog as the program's file dialog routine asks for it: one file.
+struct FileDialogRequest {
+  bool save = false;
+  std::string title;
+  // Description and pattern pairs separated by "|": "Sounds (*.wav)|*.wav|All|*.*".
+  std::string filter;
+  std::string initialFile;
+  // Added to a name typed without an extension; "" for none.
+  std::string defaultExtension;
+  std::string initialFolder;
+};
+
+// A filter as the dialogs take it: every "|" a NUL, and two NULs at the end.
+std::string nulSeparatedFilter(const std::string& filter);
+
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
@@ -16,6 +31,8 @@ class Dialogs {
   virtual std::optional<std::string> saveFile(const std::string& title, const std::string& filter,
                                               const std::string& folder,
                                               const std::string& name) = 0;
+  // The chosen path; nullopt when the user cancelled or the dialog failed.
+  virtual std::optional<std::string> fileDialog(const FileDialogRequest& request) = 0;
   virtual std::optional<std::uint32_t> chooseColor(std::uint32_t initial) = 0;
 };
 

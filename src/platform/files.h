@@ -18,6 +18,10 @@ class FileSystem {
   // The folder the program was started from, without a trailing "\" (a drive root keeps it).
   virtual std::string programFolder() const = 0;
 
+  // The Windows folder and the system folder (GetWindowsDirectory, GetSystemDirectory).
+  virtual std::string windowsFolder() const = 0;
+  virtual std::string systemFolder() const = 0;
+
   // True when a directory listing with the normal-file attribute finds the file: hidden and
   // system files and folders do not count.
   virtual bool normalFileExists(const std::string& path) const = 0;

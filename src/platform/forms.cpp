@@ -197,6 +197,21 @@ int Control::TextHeight(const std::string& text) const {
   return owner_.host_.fonts().measure(font_, text).height;
 }
 
+namespace {
+
+// A drawing operation over the rectangle (x, y, width, height) of a picture box.
+DrawOp placedOp(DrawOp::Kind kind, float x, float y, float width, float height) {
+  DrawOp op;
+  op.kind = kind;
+  op.x = x;
+  op.y = y;
+  op.width = width;
+  op.height = height;
+  return op;
+}
+
+}  // namespace
+
 void Control::PaintPicture(const std::string& picture, float x, float y, float width, float height,
                            int naturalWidth, int naturalHeight) {
   PaintPicture(picture, x, y, width, height, 0, 0, static_cast<float>(naturalWidth),
@@ -207,19 +222,26 @@ void Control::PaintPicture(const std::string& picture, float x, float y, float w
                            float srcX, float srcY, float srcWidth, float srcHeight,
                            int naturalWidth, int naturalHeight) {
   if (picture.empty()) throw std::invalid_argument("invalid picture");
-  DrawOp op;
-  op.kind = DrawOp::Kind::Picture;
+  DrawOp op = placedOp(DrawOp::Kind::Picture, x, y, width, height);
   op.picture = picture;
-  op.x = x;
-  op.y = y;
-  op.width = width;
-  op.height = height;
   op.srcX = srcX;
   op.srcY = srcY;
   op.srcWidth = srcWidth;
   op.srcHeight = srcHeight;
   op.naturalWidth = naturalWidth;
   op.naturalHeight = naturalHeight;
+  draw(std::move(op));
+}
+
+void Control::FillBox(float x, float y, float width, float height, std::uint32_t color) {
+  DrawOp op = placedOp(DrawOp::Kind::Box, x, y, width, height);
+  op.color = color;
+  draw(std::move(op));
+}
+
+void Control::FillEllipse(float x, float y, float width, float height, std::uint32_t color) {
+  DrawOp op = placedOp(DrawOp::Kind::Ellipse, x, y, width, height);
+  op.color = color;
   draw(std::move(op));
 }
 

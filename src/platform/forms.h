@@ -41,9 +41,10 @@ enum class ControlKind {
 // One thing drawn into a picture box's persistent image, in the order drawn. Positions and
 // sizes are twips of the box.
 struct DrawOp {
-  enum class Kind { Clear, Picture, Text };
+  enum class Kind { Clear, Picture, Text, Box, Ellipse };
   Kind kind = Kind::Clear;
-  // Clear: the back colour cleared to; Text: the fore colour.
+  // Clear: the back colour cleared to; Text: the fore colour; Box, Ellipse: the fill colour of
+  // the rectangle (x, y, width, height) or of the ellipse inside it.
   std::uint32_t color = 0;
   // Picture: the file drawn, the destination rectangle and the section of the picture taken,
   // in twips of the picture at its natural size (naturalWidth x naturalHeight twips).
@@ -215,11 +216,18 @@ class Control {
   void PaintPicture(const std::string& picture, float x, float y, float width, float height,
                     float srcX, float srcY, float srcWidth, float srcHeight, int naturalWidth,
                     int naturalHeight);
+  // Fills the rectangle (x, y, width, height), or the ellipse inside it, with a colour.
+  void FillBox(float x, float y, float width, float height, std::uint32_t color);
+  void FillEllipse(float x, float y, float width, float height, std::uint32_t color);
   // What the persistent image holds, since the last Cls.
   const std::vector<DrawOp>& drawing() const { return drawing_; }
 
   std::function<void()> Click;
   std::function<void()> Change;
+  // Mouse input over the control, as a backend reports it: Button 1 left, 2 right, 4 middle
+  // (while moving, the buttons held, or'ed; 0 for none); Shift 1 Shift, 2 Ctrl, 4 Alt; X and Y
+  // in twips of the control. Controls that do not handle them leave them empty.
+  std::function<void(int Button, int Shift, float X, float Y)> MouseDown, MouseMove;
 
   // User input, as a backend reports it.
   void click();
@@ -315,6 +323,12 @@ class Form {
   bool shownModal() const { return modal_; }
   // The window has lost the keyboard focus (raised by the host).
   void LostFocus() { Form_LostFocus(); }
+
+  // Mouse input on the window's own surface (not over a control), as a backend reports it,
+  // with the arguments of the controls' pair (X and Y in twips of the client area). Windows
+  // that do not handle them leave them empty; a backend may then pass the input by.
+  std::function<void(int Button, int Shift, float X, float Y)> MouseDown, MouseMove;
+  std::function<void()> DblClick;
 
   int Left() const { return left_; }
   int Top() const { return top_; }

@@ -71,6 +71,8 @@ TEST_F(CommandTableTest, EveryCommandHasItsCaptionAndItsActionRuns) {
       {CommandId::Help, [&] { return shell.started().size() == 1; }},
       {CommandId::OnlineHelp,
        [&] { return shownModal.find("Frm_Author_wx") != std::string::npos; }},
+      {CommandId::FollowLight, [&] { return main.MouseLight(0).Checked(); }},
+      {CommandId::DynamicLight, [&] { return main.MouseLight(1).Checked(); }},
       {CommandId::InteractionSettings,
        [&] { return app.frmHudongSet().loaded() && main.Label10.Caption() == "Frm_hudong_set"; }},
       {CommandId::InteractionPreset1,

@@ -146,6 +146,10 @@ pictures() {
     expect "$name corner" "$(convert "$file" -format '%[hex:p{0,0}]' info:)" 000000
   done
   expect "icon sizes" "$(identify -format '%w ' "$work/icon.ico")" "48 32 16 "
+  bash "$package/pictures/make-pictures.sh" help "$work/online-help.bmp"
+  # The help window shows it at 5160 twips square, 344 pixels at 15 twips a pixel.
+  expect "online-help picture size" "$(identify -format '%w x %h' "$work/online-help.bmp")" "344 x 344"
+  expect "online-help picture bits per pixel" "$(od -An -tu2 -j28 -N2 "$work/online-help.bmp" | tr -d ' ')" 24
 }
 
 case $check in

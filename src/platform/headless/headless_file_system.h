@@ -22,6 +22,8 @@ class HeadlessFileSystem : public FileSystem {
   HeadlessFileSystem& operator=(const HeadlessFileSystem&) = delete;
 
   std::string programFolder() const override { return programFolder_; }
+  std::string windowsFolder() const override { return windowsFolder_; }
+  std::string systemFolder() const override { return systemFolder_; }
   bool normalFileExists(const std::string& path) const override;
   bool folderExists(const std::string& path) const override;
   bool isInUse(const std::string& path) const override;
@@ -45,6 +47,12 @@ class HeadlessFileSystem : public FileSystem {
   // as 936 (simplified Chinese).
   void setAnsiCodePage(unsigned codePage) { ansiCodePage_ = codePage; }
 
+  // Test set-up: the Windows folder and the system folder, "C:\\Windows" and
+  // "C:\\Windows\\system32" at first (folders that hold nothing until a test seeds them).
+  void setSystemFolders(std::string windows, std::string system) {
+    windowsFolder_ = std::move(windows);
+    systemFolder_ = std::move(system);
+  }
   // Test set-up: writes a file, creating the folders along its path.
   void seedFile(const std::string& path, const std::string& content);
   void setHidden(const std::string& path, bool hidden) { flag(path).hidden = hidden; }
@@ -72,6 +80,8 @@ class HeadlessFileSystem : public FileSystem {
   bool isPlainFile(const std::string& windowsPath) const;
 
   std::string programFolder_;
+  std::string windowsFolder_ = "C:\\Windows";
+  std::string systemFolder_ = "C:\\Windows\\system32";
   std::filesystem::path root_;
   std::map<std::string, Flags> flags_;
   unsigned ansiCodePage_ = 65001;

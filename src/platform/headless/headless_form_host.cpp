@@ -101,4 +101,45 @@ void HeadlessFormHost::type(Control& control, const std::string& text) {
   loop_.dispatch("type " + describe(control), [&] { control.userSetText(text); });
 }
 
+namespace {
+
+using MouseHandler = std::function<void(int, int, float, float)>;
+
+// The handler is copied before it runs: it may unload its window.
+void raiseMouse(const MouseHandler& handler, int button, int shift, float x, float y) {
+  if (!handler) return;
+  MouseHandler run = handler;
+  run(button, shift, x, y);
+}
+
+}  // namespace
+
+void HeadlessFormHost::mouseDown(Form& form, int button, float x, float y, int shift) {
+  loop_.dispatch("mouse down on " + form.name(),
+                 [&] { raiseMouse(form.MouseDown, button, shift, x, y); });
+}
+
+void HeadlessFormHost::mouseMove(Form& form, int button, float x, float y, int shift) {
+  loop_.dispatch("mouse move on " + form.name(),
+                 [&] { raiseMouse(form.MouseMove, button, shift, x, y); });
+}
+
+void HeadlessFormHost::dblClick(Form& form) {
+  loop_.dispatch("double click on " + form.name(), [&] {
+    if (!form.DblClick) return;
+    std::function<void()> run = form.DblClick;
+    run();
+  });
+}
+
+void HeadlessFormHost::mouseDown(Control& control, int button, float x, float y, int shift) {
+  loop_.dispatch("mouse down on " + describe(control),
+                 [&] { raiseMouse(control.MouseDown, button, shift, x, y); });
+}
+
+void HeadlessFormHost::mouseMove(Control& control, int button, float x, float y, int shift) {
+  loop_.dispatch("mouse move on " + describe(control),
+                 [&] { raiseMouse(control.MouseMove, button, shift, x, y); });
+}
+
 }  // namespace horalix::platform

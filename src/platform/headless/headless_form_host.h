@@ -63,6 +63,13 @@ class HeadlessFormHost final : public FormHost {
   void click(Control& control);
   void click(MenuItem& item);
   void type(Control& control, const std::string& text);
+  // Mouse input on a window or a control (X, Y in twips of it); nothing happens where the
+  // window or control does not handle that input.
+  void mouseDown(Form& form, int button, float x, float y, int shift = 0);
+  void mouseMove(Form& form, int button, float x, float y, int shift = 0);
+  void dblClick(Form& form);
+  void mouseDown(Control& control, int button, float x, float y, int shift = 0);
+  void mouseMove(Control& control, int button, float x, float y, int shift = 0);
 
   static std::string describe(const Control& control);
   static std::string describe(const MenuItem& item);

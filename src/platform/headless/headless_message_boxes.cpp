@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "platform/timer.h"
+#include "platform/headless/nested_wait.h"
 
 namespace horalix::platform {
 
@@ -66,16 +66,7 @@ int HeadlessMessageBoxes::run(const std::string& text, const std::string& captio
     ~Close() { --open; }
   } close{open_};
 
-  // The box closes by a timer of its own, made after the program's timers, so that timers due
-  // at the same instant run before it closes.
-  bool closed = reply.afterMs <= 0;
-  Timer closer(loop_.timers(), "message box",
-               static_cast<int>(std::max<std::int64_t>(reply.afterMs, 0)), !closed);
-  closer.onTick = [&] {
-    closed = true;
-    closer.setEnabled(false);
-  };
-  loop_.runNested([&] { return !closed; }, "message box \"" + caption + "\"");
+  stayOpenFor(loop_, reply.afterMs, "message box \"" + caption + "\"");
 
   shown_[slot].answer = reply.button;
   shown_[slot].closedAt = loop_.now();

@@ -71,7 +71,7 @@ class HeadlessPlatform {
   HeadlessMessageBoxes messageBoxes_{loop_};
   HeadlessSound sound_{loop_, files_};
   HeadlessShell shell_{files_};
-  HeadlessDialogs dialogs_;
+  HeadlessDialogs dialogs_{loop_};
   HeadlessSingleInstance instance_;
   std::vector<std::string> logged_;
   Platform platform_;

@@ -35,8 +35,16 @@ int HeadlessShell::open(const std::string& target, const std::string& parameters
 bool HeadlessShell::startProgram(const std::string& commandLine, Window window) {
   bool started = true;
   takeFront(startResults_, started);
-  started_.push_back({commandLine, window, started});
+  started_.push_back({commandLine, window, started, false, 0, std::nullopt});
   return started;
+}
+
+std::optional<std::uint32_t> HeadlessShell::runAndWait(const std::string& commandLine,
+                                                       Window window, int timeoutMs) {
+  std::optional<std::uint32_t> code = 0;
+  takeFront(exitCodes_, code);
+  started_.push_back({commandLine, window, code.has_value(), true, timeoutMs, code});
+  return code;
 }
 
 bool HeadlessShell::htmlHelp(const std::string& chmPath, const Form& owner) {

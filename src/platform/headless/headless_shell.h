@@ -2,7 +2,9 @@
 // model unless a test queues its own.
 #pragma once
 
+#include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,10 @@ struct ProgramStart {
   std::string commandLine;
   Shell::Window window = Shell::Window::Normal;
   bool started = false;
+  // Started by runAndWait: the time allowed and the exit code handed back.
+  bool waited = false;
+  int timeoutMs = 0;
+  std::optional<std::uint32_t> exitCode;
 };
 
 class HeadlessShell final : public Shell {
@@ -34,12 +40,18 @@ class HeadlessShell final : public Shell {
   int open(const std::string& target, const std::string& parameters,
            const std::string& folder) override;
   bool startProgram(const std::string& commandLine, Window window) override;
+  // Ends at once with exit code 0 unless the test queued another outcome.
+  std::optional<std::uint32_t> runAndWait(const std::string& commandLine, Window window,
+                                          int timeoutMs) override;
   // Opens when the help file exists.
   bool htmlHelp(const std::string& chmPath, const Form& owner) override;
 
   // Results for the next calls, in order, instead of the model's.
   void queueOpenResult(int result) { openResults_.push_back(result); }
   void queueStartResult(bool started) { startResults_.push_back(started); }
+  // The outcome of the next runAndWait: an exit code, or nullopt for a program that could not
+  // be started or did not end in time.
+  void queueExitCode(std::optional<std::uint32_t> code) { exitCodes_.push_back(code); }
 
   const std::vector<ShellOpen>& opened() const { return opened_; }
   const std::vector<ProgramStart>& started() const { return started_; }
@@ -51,6 +63,7 @@ class HeadlessShell final : public Shell {
   const FileSystem& files_;
   std::deque<int> openResults_;
   std::deque<bool> startResults_;
+  std::deque<std::optional<std::uint32_t>> exitCodes_;
   std::vector<ShellOpen> opened_;
   std::vector<ProgramStart> started_;
   std::vector<std::string> help_;

@@ -1,4 +1,5 @@
 #include "platform/win32/native_control.h"
+#include "platform/win32/mouse_input.h"
 #include "platform/win32/window_owner.h"
 
 #include <commctrl.h>
@@ -340,6 +341,19 @@ LRESULT CALLBACK NativeControl::pictureProc(HWND hwnd, UINT msg, WPARAM wp, LPAR
     case WM_PAINT:
       self->context_.guard.run(self->control_.name(), [self] { self->paint(); });
       return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_MOUSEMOVE: {
+      bool handled = false;
+      // The handler may unload the form and this object with it.
+      self->context_.guard.run(self->control_.name(),
+                               [&, &control = self->control_, &units = self->units_] {
+                                 handled = forwardMouse(control, msg, wp, lp, units);
+                               });
+      if (handled) return 0;
+      return DefWindowProcW(hwnd, msg, wp, lp);
+    }
     case WM_LBUTTONUP:
       // The click may unload the form and this object with it.
       self->context_.guard.run(self->control_.name(),

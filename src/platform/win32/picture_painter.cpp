@@ -77,6 +77,28 @@ void paintText(HDC dc, SIZE size, const DrawOp& op, const ScreenUnits& units) {
   DeleteObject(font);
 }
 
+// A rectangle, or the ellipse inside it, filled with the shape's colour and without an outline.
+void paintShape(HDC dc, const DrawOp& op, const ScreenUnits& units) {
+  const int left = pixels(op.x, units.twipsPerPixelX);
+  const int top = pixels(op.y, units.twipsPerPixelY);
+  const int right = pixels(op.x + op.width, units.twipsPerPixelX);
+  const int bottom = pixels(op.y + op.height, units.twipsPerPixelY);
+  if (right <= left || bottom <= top) return;
+  HBRUSH brush = CreateSolidBrush(toColorRef(op.color));
+  if (op.kind == DrawOp::Kind::Box) {
+    RECT area{left, top, right, bottom};
+    FillRect(dc, &area, brush);
+  } else {
+    HGDIOBJ oldBrush = SelectObject(dc, brush);
+    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
+    // Without a pen the ellipse fills one pixel less to the right and below.
+    Ellipse(dc, left, top, right + 1, bottom + 1);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+  }
+  DeleteObject(brush);
+}
+
 }  // namespace
 
 void paintPictureBox(HDC dc, SIZE size, const platform::Control& box, const ScreenUnits& units,
@@ -92,6 +114,10 @@ void paintPictureBox(HDC dc, SIZE size, const platform::Control& box, const Scre
         break;
       case DrawOp::Kind::Text:
         paintText(dc, size, op, units);
+        break;
+      case DrawOp::Kind::Box:
+      case DrawOp::Kind::Ellipse:
+        paintShape(dc, op, units);
         break;
     }
   }

@@ -3,7 +3,6 @@
 #include <windows.h>
 #include <commdlg.h>
 
-#include <algorithm>
 #include <cwchar>
 
 #include "platform/win32/com_apartment.h"
@@ -16,9 +15,11 @@ namespace {
 // Long enough for any path the dialog returns.
 constexpr DWORD kPathBuffer = 32768;
 
+// One file, never several: every caller takes a single path.
 std::optional<std::string> runFileDialog(bool save, const std::string& title,
                                          const std::string& filter, const std::string& folder,
-                                         const std::string& name) {
+                                         const std::string& name,
+                                         const std::string& defaultExtension = "") {
   // The dialogs host shell extensions, which expect COM on this thread.
   ensureComApartment();
   std::wstring path = toWide(name);
@@ -26,6 +27,7 @@ std::optional<std::string> runFileDialog(bool save, const std::string& title,
   const std::wstring wideTitle = toWide(title);
   const std::wstring wideFilter = dialogFilter(filter);
   const std::wstring wideFolder = toWide(folder);
+  const std::wstring wideExtension = toWide(defaultExtension);
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = GetActiveWindow();
@@ -35,6 +37,7 @@ std::optional<std::string> runFileDialog(bool save, const std::string& title,
   dialog.nMaxFile = kPathBuffer;
   dialog.lpstrInitialDir = wideFolder.empty() ? nullptr : wideFolder.c_str();
   dialog.lpstrTitle = wideTitle.empty() ? nullptr : wideTitle.c_str();
+  dialog.lpstrDefExt = wideExtension.empty() ? nullptr : wideExtension.c_str();
   // The program's current folder stays where it was: paths of its own files are absolute.
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST;
   dialog.Flags |= save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST;
@@ -47,10 +50,7 @@ std::optional<std::string> runFileDialog(bool save, const std::string& title,
 }  // namespace
 
 std::wstring dialogFilter(const std::string& filter) {
-  std::wstring out = toWide(filter);
-  std::replace(out.begin(), out.end(), L'|', L'\0');
-  out.append(2, L'\0');
-  return out;
+  return toWide(platform::nulSeparatedFilter(filter));
 }
 
 std::optional<std::string> Win32Dialogs::openFile(const std::string& title,
@@ -64,6 +64,11 @@ std::optional<std::string> Win32Dialogs::saveFile(const std::string& title,
                                                   const std::string& folder,
                                                   const std::string& name) {
   return runFileDialog(true, title, filter, folder, name);
+}
+
+std::optional<std::string> Win32Dialogs::fileDialog(const platform::FileDialogRequest& request) {
+  return runFileDialog(request.save, request.title, request.filter, request.initialFolder,
+                       request.initialFile, request.defaultExtension);
 }
 
 std::optional<std::uint32_t> Win32Dialogs::chooseColor(std::uint32_t initial) {

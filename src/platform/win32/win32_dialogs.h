@@ -13,6 +13,7 @@ class Win32Dialogs final : public platform::Dialogs {
                                       const std::string& folder) override;
   std::optional<std::string> saveFile(const std::string& title, const std::string& filter,
                                       const std::string& folder, const std::string& name) override;
+  std::optional<std::string> fileDialog(const platform::FileDialogRequest& request) override;
   std::optional<std::uint32_t> chooseColor(std::uint32_t initial) override;
 };
 

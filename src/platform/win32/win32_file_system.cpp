@@ -167,4 +167,25 @@ std::vector<std::string> Win32FileSystem::list(const std::string& folder,
   return names;
 }
 
+namespace {
+
+// A folder that a system call writes into a buffer; "" when the call fails.
+template <typename Call>
+std::string systemPath(Call call) {
+  wchar_t buffer[MAX_PATH + 1] = {};
+  const UINT length = call(buffer, MAX_PATH + 1);
+  if (length == 0 || length > MAX_PATH) return "";
+  return toUtf8(std::wstring_view(buffer, length));
+}
+
+}  // namespace
+
+std::string Win32FileSystem::windowsFolder() const {
+  return systemPath([](wchar_t* buffer, UINT size) { return GetWindowsDirectoryW(buffer, size); });
+}
+
+std::string Win32FileSystem::systemFolder() const {
+  return systemPath([](wchar_t* buffer, UINT size) { return GetSystemDirectoryW(buffer, size); });
+}
+
 }  // namespace horalix::win32

@@ -8,6 +8,8 @@ namespace horalix::win32 {
 class Win32FileSystem final : public platform::FileSystem {
  public:
   std::string programFolder() const override;
+  std::string windowsFolder() const override;
+  std::string systemFolder() const override;
   bool normalFileExists(const std::string& path) const override;
   bool folderExists(const std::string& path) const override;
   bool isInUse(const std::string& path) const override;

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/win32/keyed_outline.h"
+#include "platform/win32/mouse_input.h"
 #include "platform/win32/program_icon.h"
 #include "platform/win32/wide_text.h"
 
@@ -381,6 +382,14 @@ LRESULT Win32FormHost::handle(NativeForm& native, HWND hwnd, UINT msg, WPARAM wp
     case WM_EXITSIZEMOVE:
       userMoved(native);
       return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDBLCLK:
+      // Only windows that handle the mouse themselves get it; the others keep the default.
+      if (forwardMouse(native.form, msg, wp, lp, units_)) return 0;
+      break;
     case WM_KILLFOCUS:
       native.form.LostFocus();
       return 0;

@@ -9,7 +9,8 @@ Win32Platform::Win32Platform()
       desktop_(forms_),
       tray_(guard_, forms_),
       hotKeys_(guard_),
-      shell_(&forms_),
+      shell_(&forms_,
+             [this](const std::function<bool()>& stillWaiting) { loop_.runModal(stillWaiting); }),
       platform_{
           loop_,           forms_,    registry_,
           scriptingShell_, files_,    database_,

@@ -23,7 +23,9 @@ HtmlHelpFn htmlHelpFunction() {
   return fn;
 }
 
-bool startWithShowCommand(const std::string& commandLine, WORD show, DWORD creationFlags) {
+// Starts the program; the caller owns the process handle it is given back.
+bool createProcess(const std::string& commandLine, WORD show, DWORD creationFlags,
+                   HANDLE* processOut) {
   std::wstring line = toWide(commandLine);  // CreateProcessW may write into the command line
   line.push_back(L'\0');
   STARTUPINFOW startup{};
@@ -36,9 +38,36 @@ bool startWithShowCommand(const std::string& commandLine, WORD show, DWORD creat
     return false;
   }
   CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  if (processOut != nullptr) {
+    *processOut = process.hProcess;
+  } else {
+    CloseHandle(process.hProcess);
+  }
   return true;
 }
+
+struct ShowCommand {
+  WORD show;
+  DWORD creationFlags;
+};
+
+ShowCommand showCommandOf(platform::Shell::Window window) {
+  switch (window) {
+    case platform::Shell::Window::Hidden:
+      return {SW_HIDE, CREATE_NO_WINDOW};
+    case platform::Shell::Window::Minimized:
+      return {SW_SHOWMINIMIZED, 0};
+    case platform::Shell::Window::Maximized:
+      return {SW_SHOWMAXIMIZED, 0};
+    case platform::Shell::Window::Normal:
+      break;
+  }
+  return {SW_SHOWNORMAL, 0};
+}
+
+// While the program's own loop waits for a started program, a thread timer wakes it up now and
+// then to look whether the program has ended.
+constexpr UINT kWakeUpMs = 50;
 
 const wchar_t* orNull(const std::wstring& text) { return text.empty() ? nullptr : text.c_str(); }
 
@@ -57,17 +86,36 @@ int Win32Shell::open(const std::string& target, const std::string& parameters,
 }
 
 bool Win32Shell::startProgram(const std::string& commandLine, Window window) {
-  switch (window) {
-    case Window::Hidden:
-      return startWithShowCommand(commandLine, SW_HIDE, CREATE_NO_WINDOW);
-    case Window::Minimized:
-      return startWithShowCommand(commandLine, SW_SHOWMINIMIZED, 0);
-    case Window::Maximized:
-      return startWithShowCommand(commandLine, SW_SHOWMAXIMIZED, 0);
-    case Window::Normal:
-      break;
+  const ShowCommand command = showCommandOf(window);
+  return createProcess(commandLine, command.show, command.creationFlags, nullptr);
+}
+
+std::optional<std::uint32_t> Win32Shell::runAndWait(const std::string& commandLine, Window window,
+                                                    int timeoutMs) {
+  const ShowCommand command = showCommandOf(window);
+  HANDLE process = nullptr;
+  if (!createProcess(commandLine, command.show, command.creationFlags, &process)) {
+    return std::nullopt;
   }
-  return startWithShowCommand(commandLine, SW_SHOWNORMAL, 0);
+  const DWORD limit = static_cast<DWORD>(timeoutMs > 0 ? timeoutMs : 0);
+  DWORD waited = WAIT_TIMEOUT;
+  if (modalLoop_) {
+    const ULONGLONG deadline = GetTickCount64() + limit;
+    const UINT_PTR wakeUp = SetTimer(nullptr, 0, kWakeUpMs, nullptr);
+    modalLoop_([&] {
+      waited = WaitForSingleObject(process, 0);
+      return waited == WAIT_TIMEOUT && GetTickCount64() < deadline;
+    });
+    if (wakeUp != 0) KillTimer(nullptr, wakeUp);
+  } else {
+    waited = WaitForSingleObject(process, limit);
+  }
+  DWORD exitCode = 0;
+  const bool ended =
+      waited == WAIT_OBJECT_0 && GetExitCodeProcess(process, &exitCode) && exitCode != STILL_ACTIVE;
+  CloseHandle(process);
+  if (!ended) return std::nullopt;
+  return static_cast<std::uint32_t>(exitCode);
 }
 
 bool Win32Shell::htmlHelp(const std::string& chmPath, const platform::Form& owner) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "backend_fixture.h"
@@ -20,6 +22,22 @@ TEST(Win32Shell, StartsReportWhetherTheyHappened) {
   EXPECT_FALSE(shell.startProgram("C:\\no\\such\\program.exe", platform::Shell::Window::Hidden));
   // The shell's code: 32 or less is a failure.
   EXPECT_LE(shell.open(b.folder.file("missing.pdf"), "", ""), 32);
+}
+
+TEST(Win32Shell, RunAndWaitHandsBackTheExitCode) {
+  Backend b;
+  Win32Shell shell(
+      [&](const std::function<bool()>& stillWaiting) { b.loop.runModal(stillWaiting); });
+  EXPECT_EQ(shell.runAndWait("cmd.exe /c exit 5", platform::Shell::Window::Hidden, 30000),
+            std::optional<std::uint32_t>(5u));
+  EXPECT_EQ(shell.runAndWait("cmd.exe /c exit 0", platform::Shell::Window::Minimized, 30000),
+            std::optional<std::uint32_t>(0u));
+  EXPECT_EQ(shell.runAndWait("C:\\no\\such\\program.exe", platform::Shell::Window::Hidden, 1000),
+            std::nullopt);
+  // Without the program's loop the thread itself waits.
+  Win32Shell blocking;
+  EXPECT_EQ(blocking.runAndWait("cmd.exe /c exit 3", platform::Shell::Window::Hidden, 30000),
+            std::optional<std::uint32_t>(3u));
 }
 
 TEST(Win32HotKeys, AHotKeyComesBackByItsIdAndAFreedOneNoLonger) {

@@ -1,0 +1,20 @@
+// Switching the two spotlights on and off: the tray menu's items "跟随模式" and "动态亮度"
+// (MouseLight(0) and MouseLight(1)) and the hot keys `focus` and `light`. Each spotlight counts
+// as the one open tool window: its name stands in Frm_exit.Label10 while it is open, and the
+// item's check mark shows it.
+#pragma once
+
+namespace horalix {
+
+class Context;
+
+// The menu item MouseLight(Index). Index 0 switches the follow-mode spotlight on or off. Index 1
+// first closes whatever tool window is open, so choosing it while the dynamic-brightness
+// spotlight is open starts a new area selection.
+void MouseLight_Click(Context& app, int Index);
+
+// The hot keys: `focus` (Index 0) does what the menu item does; `light` (Index 1) ends the
+// dynamic-brightness spotlight when it is open, and otherwise opens it.
+void SpotlightHotKey(Context& app, int Index);
+
+}  // namespace horalix

@@ -1,0 +1,67 @@
+// A started program with the spotlight windows at hand, a 1920 x 1080 primary screen and
+// helpers that seed [light] settings and spot bitmaps.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "bars/frm_light.h"
+#include "bars/frm_move_background.h"
+#include "bars/frm_move_before.h"
+#include "main/main_window_fixture.h"
+#include "services/ini_read_write.h"
+
+namespace horalix::test {
+
+class SpotlightTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    start();
+    desktop.setFullScreenArea({0, 0, 1920, 1040});
+  }
+
+  void setLight(const std::string& key, const std::optional<std::string>& value) {
+    if (value) {
+      IniReadWrite(files, "write", app.iniPath(), "light", key, *value);
+    } else {
+      IniReadWrite(files, "delpart", app.iniPath(), "light", key, "");
+    }
+  }
+
+  // A bitmap file whose header gives its size, as the spot bitmaps of LightPic.
+  void installBitmap(const std::string& relative, int widthPx, int heightPx) {
+    std::string bytes(54, '\0');
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    bytes[18] = static_cast<char>(widthPx & 0xFF);
+    bytes[19] = static_cast<char>(widthPx >> 8);
+    bytes[22] = static_cast<char>(heightPx & 0xFF);
+    bytes[23] = static_cast<char>(heightPx >> 8);
+    installFile(relative, bytes);
+  }
+
+  // The alpha of the last transparency call made for a window; -1 for none.
+  int lastAlpha(const std::string& form) const {
+    int alpha = -1;
+    for (const platform::TransparencyCall& call : desktop.transparencyCalls()) {
+      if (call.form == form && call.colorKey == 0xFFFFFF) alpha = call.alpha.value_or(255);
+    }
+    return alpha;
+  }
+  int topmostCount(const std::string& form) const {
+    int n = 0;
+    for (const std::string& name : desktop.topmostCalls()) n += name == form;
+    return n;
+  }
+
+  // The menu items, clicked as a user does.
+  void chooseFollow() { forms.click(main.MouseLight(0)); }
+  void chooseArea() { forms.click(main.MouseLight(1)); }
+
+  FrmLight& light = app.frmLight();
+  FrmMoveBackground& layer = app.frmMoveBackground();
+  FrmMoveBefore& veil = app.frmMoveBefore();
+};
+
+}  // namespace horalix::test
