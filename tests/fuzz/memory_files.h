@@ -17,6 +17,8 @@ class MemoryFiles : public platform::FileSystem {
   std::map<std::string, std::string> content;
 
   std::string programFolder() const override { return "C:\\Horalix"; }
+  std::string windowsFolder() const override { return "C:\\Windows"; }
+  std::string systemFolder() const override { return "C:\\Windows\\system32"; }
   bool normalFileExists(const std::string& path) const override { return content.count(path); }
   bool folderExists(const std::string&) const override { return true; }
   bool isInUse(const std::string&) const override { return false; }

@@ -11,6 +11,7 @@
 #include "clock/window_shape.h"
 #include "fuzz_seeds.h"
 #include "main/run_state.h"
+#include "services/option_names.h"
 #include "services/palette.h"
 #include "services/runtime_error.h"
 #include "services/text_runtime.h"
@@ -24,8 +25,11 @@ namespace {
 
 // The readers alone: each gives a value or a runtime error, and values stay in their ranges.
 void decoders(const SettingsBlock& s) {
-  for (const std::string* options : {&s.checkvalue, &s.optvalue, &s.AImode})
-    for (int position = 1; position <= 40; ++position) (void)OptionOn(*options, position);
+  for (int position = 1; position <= 40; ++position) {
+    (void)OptionOn(s.checkvalue, static_cast<CheckFlag>(position));
+    (void)OptionOn(s.optvalue, static_cast<OptFlag>(position));
+    (void)OptionOn(s.AImode, static_cast<AiFlag>(position));
+  }
   allowRuntimeError([&] {
     const int format = DisplayFormat(s.optvalue);
     if (format < 1 || format > 3) Finding("display format " + std::to_string(format));
@@ -33,7 +37,9 @@ void decoders(const SettingsBlock& s) {
   });
   allowRuntimeError([&] { (void)CornerRadius(CornerIndex(s.Fontselect)); });
   allowRuntimeError([&] { (void)KeyColour(FaceColour(s.Fontselect)); });
-  allowRuntimeError([&] { (void)FontSizeByIndex(CInt(Val(Mid(s.Fontselect, 2, 2)))); });
+  allowRuntimeError([&] {
+    (void)FontSizeByIndex(CInt(Val(FontselectPart(s.Fontselect, FontselectField::SizeIndex))));
+  });
   (void)Split(s.tellsoundname, "\\");
 }
 
