@@ -18,6 +18,9 @@ namespace {
 
 constexpr std::uint32_t kFace = 0x8000000F;  // the dialog face colour
 constexpr int kRowTop = 60, kRowPitch = 660;
+// The frames round the text boxes mark their places only: native text boxes draw their own
+// sunken edge, and a window laid over them would hide what they hold.
+constexpr unsigned kShape = platform::design::kHidden;
 
 // One preset's row, inside its frame Frame1(k). Indices are those of the first row: the
 // constructor adds 4k to the Check1, Text1 and Shape1 indices and takes k for the rest. The
@@ -163,10 +166,10 @@ constexpr ControlDesign kRow[] = {
      .caption = "..",
      .tabIndex = 8,
      .container = "Frame1"},
-    {.kind = ControlKind::Label, .name = "Shape1", .index = 0, .borderStyle = 1},
-    {.kind = ControlKind::Label, .name = "Shape1", .index = 1, .borderStyle = 1},
-    {.kind = ControlKind::Label, .name = "Shape1", .index = 2, .borderStyle = 1},
-    {.kind = ControlKind::Label, .name = "Shape1", .index = 3, .borderStyle = 1},
+    {.kind = ControlKind::Label, .name = "Shape1", .index = 0, .borderStyle = 1, .flags = kShape},
+    {.kind = ControlKind::Label, .name = "Shape1", .index = 1, .borderStyle = 1, .flags = kShape},
+    {.kind = ControlKind::Label, .name = "Shape1", .index = 2, .borderStyle = 1, .flags = kShape},
+    {.kind = ControlKind::Label, .name = "Shape1", .index = 3, .borderStyle = 1, .flags = kShape},
 };
 
 constexpr const char* kRowHeadings[] = {"互动一", "互动二", "互动三", "互动四", "互动五"};
