@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 #include "services/ini_read_write.h"
 #include "services/text_runtime.h"
@@ -40,6 +41,17 @@ bool HudongFlagOn(const std::string& checkvalue, HudongFlag flag) {
   return Mid(checkvalue, static_cast<int>(flag), 1) == "1";
 }
 
+std::string HudongFontPart(const std::string& fontselect, HudongFontField field) {
+  const std::vector<std::string> fields = Split(fontselect, "\\");
+  const auto at = static_cast<std::size_t>(field) - 1;
+  return at < fields.size() ? fields[at] : "";
+}
+
+std::string MakeHudongFontselect(const std::string& name, const std::string& size, int colourIndex,
+                                 std::uint32_t colour) {
+  return name + "\\" + size + "\\" + std::to_string(colourIndex) + "\\" + std::to_string(colour);
+}
+
 HudongPreset ReadHudongPresetForStart(const PresetFile& file, int number) {
   return {readKey(file, number, "checkvalue", "11111"), readKey(file, number, "Ttime", "5"),
           readKey(file, number, "Fontselect", kStartFontselect),
@@ -48,6 +60,13 @@ HudongPreset ReadHudongPresetForStart(const PresetFile& file, int number) {
 
 HudongMenuEntry ReadHudongMenuEntry(const PresetFile& file, int number) {
   return {readKey(file, number, "sname", "00:01:00"), readKey(file, number, "checkvalue", "00000")};
+}
+
+HudongSettingsEntry ReadHudongSettingsEntry(const PresetFile& file, int number) {
+  return {readKey(file, number, "sname", "0:0" + std::to_string(number) + ":00"),
+          readKey(file, number, "checkvalue", "01011"), readKey(file, number, "Ttime", "5"),
+          readKey(file, number, "Fontselect", kSettingsFontselect),
+          readKey(file, number, "soundname", "alarm.wav")};
 }
 
 void SaveHudongSet(const PresetFile& file, std::int16_t number, const std::string& sname,

@@ -31,6 +31,21 @@ enum class HudongFlag : int {
   ReminderBlink = 5,  // blinks during the reminder phase
 };
 bool HudongFlagOn(const std::string& checkvalue, HudongFlag flag);
+inline constexpr int kHudongFlagCount = 5;
+
+// The fields of a preset's Fontselect, "name\size\colour index\colour", by 1-based position:
+// the font name ("DS-Digital" for the list entry "LCD数码"), the size in points, the palette
+// index (0 to 16; 17 a colour of the user's) and the colour in effect as a decimal COLORREF.
+enum class HudongFontField : int {
+  Name = 1,
+  Size = 2,
+  ColourIndex = 3,
+  Colour = 4,
+};
+// The field's text ("" when the selection has fewer fields).
+std::string HudongFontPart(const std::string& fontselect, HudongFontField field);
+std::string MakeHudongFontselect(const std::string& name, const std::string& size, int colourIndex,
+                                 std::uint32_t colour);
 
 // What the start of a countdown reads of a preset; missing values give "11111", "5",
 // "Trebuchet MS\300\9\12632256" and "alarm.wav".
@@ -50,6 +65,18 @@ struct HudongMenuEntry {
   std::string checkvalue;
 };
 HudongMenuEntry ReadHudongMenuEntry(const PresetFile& file, int number);
+
+// What the settings window reads of a preset; missing values give the preset's own length
+// ("0:0N:00", N minutes), "01011", "5", "Trebuchet MS\200\4\16711808" and "alarm.wav".
+struct HudongSettingsEntry {
+  std::string sname;
+  std::string checkvalue;
+  std::string Ttime;
+  std::string Fontselect;
+  std::string soundname;
+};
+HudongSettingsEntry ReadHudongSettingsEntry(const PresetFile& file, int number);
+inline constexpr const char* kSettingsFontselect = "Trebuchet MS\\200\\4\\16711808";
 
 // Writes the six keys of the preset's section in the order id, sname, checkvalue, Ttime,
 // Fontselect, soundname. A write that fails is passed over and the next is still written.

@@ -19,6 +19,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/fonts.h"
 #include "platform/name_compare.h"
@@ -33,6 +34,10 @@ class FixedFontMetrics : public FontService {
   TextExtent measure(const FontSpec& font, std::string_view text) const override;
   // Registers the family a font file holds (see familyOfFontFile); always succeeds here.
   bool addFontFile(const std::string& path) override;
+  // The installed families, in name order.
+  std::vector<std::string> screenFonts() const override {
+    return {installed_.begin(), installed_.end()};
+  }
 
   // The family a font file holds: "trebuc.ttf" holds "Trebuchet MS", "arialbd.ttf" "Arial";
   // any other file the family named by its file name without the extension.

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace horalix::platform {
 
@@ -37,6 +38,10 @@ class FontService {
   // Makes the fonts of a font file usable by this process until it ends; false when the file
   // cannot be registered.
   virtual bool addFontFile(const std::string& path) = 0;
+
+  // The families of the fonts installed for the screen, as a font list offers them (vertical
+  // variants begin with "@").
+  virtual std::vector<std::string> screenFonts() const = 0;
 };
 
 }  // namespace horalix::platform

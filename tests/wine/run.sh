@@ -687,6 +687,59 @@ test_interaction_countdown_from_the_tray_menu_counts_on_screen_and_closes() {
   has_program_pid || { fail "the program ended"; return 1; }
 }
 
+# The interaction settings window: "互动设置", the first item of the tray menu's "互动计时", opens
+# a window titled "互动计时" on the screen whose controls (five rows with their switches, the shared
+# display, "应用" and "关闭") are child windows inside it; a click on "关闭" closes it.
+settings_rect() {
+  program_windows | awk -F'\t' '/^1 HoralixForm/ && $2 == "互动计时" {
+      split($3, r, ","); print r[1], r[2], r[3], r[4]; exit
+    }'
+}
+has_settings_window() { test -n "$(settings_rect)"; }
+has_no_settings_window() { test -z "$(settings_rect)"; }
+
+test_interaction_settings_window_opens_from_the_tray_menu_with_its_controls() {
+  reg_clear
+  on_wine 20 reg add 'HKCU\Vantrel' /f >/dev/null
+  reg_set Version 5.2
+  reg_set AImode 10111101
+  paint_backdrop || { fail "the backdrop could not be painted"; return 1; }
+  start_program || return 1
+  wait_until 15 has_form_window || { fail "no window of the program appeared"; return 1; }
+  wait_until 10 has_tray || { fail "no tray icon appeared"; return 1; }
+  open_interaction_submenu || return 1
+  xdotool key Return
+  wait_until 10 has_settings_window || { fail "no settings window: $(program_windows | grep '^1')"; return 1; }
+  local rect children
+  read -r -a rect <<<"$(settings_rect)"
+  note "settings window ${rect[*]}"
+  ((rect[0] >= 0 && rect[1] >= 0 && rect[2] - rect[0] > 400 && rect[3] - rect[1] > 200)) ||
+    { fail "the window is not on the screen"; return 1; }
+  sleep 1
+  children=$(child_windows)
+  local text count
+  for text in 倒计时时长 运行自动倒计时 互动一 互动五 显示设置 提醒闪烁 全选 全不选 应用 关闭; do
+    count=$(awk -F'\t' -v t="$text" -v l="${rect[0]}" -v tp="${rect[1]}" -v r="${rect[2]}" -v b="${rect[3]}" '
+        $3 == t { split($4, c, ","); if (c[1] >= l && c[2] >= tp && c[3] <= r && c[4] <= b) n++ }
+        END { print n + 0 }' <<<"$children")
+    note "$text: $count on the window"
+    ((count > 0)) || { fail "no control \"$text\" inside the window"; return 1; }
+  done
+  count=$(awk -F'\t' '$3 == "倒计时时长"' <<<"$children" | wc -l)
+  ((count == 5)) || { fail "$count row switches instead of 5"; return 1; }
+  local shot=$work/interaction-settings colours
+  pixel_counts "$shot" "${rect[*]}" >/dev/null || { fail "no screenshot"; return 1; }
+  colours=$(wc -l <"$shot.txt")
+  note "$colours colours in the window ($shot.png)"
+  ((colours > 3)) || { fail "the window is blank"; return 1; }
+  local close
+  read -r -a close <<<"$(awk -F'\t' '$3 == "关闭" && $2 == "Button" { split($4, c, ","); print c[1], c[2], c[3], c[4]; exit }' <<<"$children")"
+  ((${#close[@]} == 4)) || { fail "no 关闭 button"; return 1; }
+  xdotool mousemove $(((close[0] + close[2]) / 2)) $(((close[1] + close[3]) / 2)) click 1
+  wait_until 10 has_no_settings_window || { fail "关闭 left the window open"; return 1; }
+  has_program_pid || { fail "the program ended"; return 1; }
+}
+
 # ---- Runner ------------------------------------------------------------------------------------
 
 passed=0

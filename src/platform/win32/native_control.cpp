@@ -47,7 +47,8 @@ NativeClass nativeClassOf(ControlKind kind) {
     case ControlKind::OptionButton:
       return {L"BUTTON", BS_RADIOBUTTON | WS_TABSTOP, 0};
     case ControlKind::Frame:
-      return {L"BUTTON", BS_GROUPBOX, 0};
+      // Drawn after the controls inside it, so that it does not paint over them.
+      return {L"BUTTON", BS_GROUPBOX, WS_EX_TRANSPARENT};
     case ControlKind::ComboBox:
       return {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0};
     case ControlKind::ListBox:

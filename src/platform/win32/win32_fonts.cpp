@@ -94,4 +94,27 @@ bool Win32Fonts::addFontFile(const std::string& path) {
   return AddFontResourceExW(toWide(path).c_str(), FR_PRIVATE, nullptr) > 0;
 }
 
+namespace {
+
+int CALLBACK addFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM found) {
+  reinterpret_cast<std::vector<std::string>*>(found)->push_back(toUtf8(font->lfFaceName));
+  return 1;
+}
+
+}  // namespace
+
+// One name per family of every character set, in name order, as a font list shows them.
+std::vector<std::string> Win32Fonts::screenFonts() const {
+  std::vector<std::string> families;
+  HDC screen = GetDC(nullptr);
+  if (screen == nullptr) return families;
+  LOGFONTW wanted{};
+  wanted.lfCharSet = DEFAULT_CHARSET;
+  EnumFontFamiliesExW(screen, &wanted, &addFamily, reinterpret_cast<LPARAM>(&families), 0);
+  ReleaseDC(nullptr, screen);
+  std::sort(families.begin(), families.end());
+  families.erase(std::unique(families.begin(), families.end()), families.end());
+  return families;
+}
+
 }  // namespace horalix::win32

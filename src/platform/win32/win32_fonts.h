@@ -15,6 +15,7 @@ class Win32Fonts final : public platform::FontService {
                                std::string_view text) const override;
   // Private to the process: other programs do not see the program's fonts.
   bool addFontFile(const std::string& path) override;
+  std::vector<std::string> screenFonts() const override;
 };
 
 // A GDI font for a font of the program (points at the screen's resolution); the caller deletes

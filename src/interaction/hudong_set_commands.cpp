@@ -1,0 +1,32 @@
+// The interaction settings window's sound picker and help link.
+#include "interaction/frm_hudong_set.h"
+#include "services/context.h"
+#include "services/sound_import.h"
+#include "services/window_utilities.h"
+
+namespace horalix {
+
+// The row's sound field shows the chosen file once it stands in the sounds folder; a cancelled
+// dialog or a failed copy leaves the name that was there.
+void FrmHudongSet::Command1_Click(int Index) {
+  if (Index < 0 || Index >= kPresets) return;
+  if (const auto name = ImportSoundFile(app_)) rowText(Index, RowField::Sound).setText(*name);
+}
+
+// The help viewer first, then the HTML help function, then the user is told; with Ctrl held the
+// online article instead.
+void FrmHudongSet::Lab_help_Click(bool ctrlHeld) {
+  if (ctrlHeld) {
+    OpenWithShell(app_, kOnlineArticle);
+    return;
+  }
+  const std::string topic = app_.pathInProgramFolder("help.chm") + "::/2.3、互动计时.htm";
+  if (app_.platform.shell.startProgram("hh.exe \"" + topic + "\"",
+                                       platform::Shell::Window::Maximized)) {
+    return;
+  }
+  if (app_.platform.shell.htmlHelp(topic, *this)) return;
+  app_.platform.messageBoxes.show("无法打开帮助文件！", "Horalix", platform::mb::Ok);
+}
+
+}  // namespace horalix

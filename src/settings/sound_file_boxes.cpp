@@ -1,0 +1,20 @@
+#include "settings/sound_file_boxes.h"
+
+#include "services/sound_import.h"
+
+namespace horalix {
+
+namespace {
+
+bool isSoundFileBox(int Index) { return (Index >= 0 && Index <= 4) || Index == 10; }
+
+}  // namespace
+
+void Text4_Click(Context& app, platform::Form& settings, int Index) {
+  if (!isSoundFileBox(Index)) return;
+  platform::Control* box = settings.findControl("Text4", Index);
+  if (box == nullptr) return;
+  if (const auto name = ImportSoundFile(app)) box->setText(*name);
+}
+
+}  // namespace horalix
