@@ -12,9 +12,10 @@ enum class ControlKind;
 
 // Design switches of a control.
 namespace design {
-inline constexpr unsigned kHidden = 1u << 0;    // Visible = False (state cells)
-inline constexpr unsigned kDisabled = 1u << 1;  // Enabled = False
-inline constexpr unsigned kAutoSize = 1u << 2;  // a label takes the size of its caption
+inline constexpr unsigned kHidden = 1u << 0;       // Visible = False (state cells)
+inline constexpr unsigned kDisabled = 1u << 1;     // Enabled = False
+inline constexpr unsigned kAutoSize = 1u << 2;     // a label takes the size of its caption
+inline constexpr unsigned kMultiSelect = 1u << 3;  // a list box with extended selection
 }  // namespace design
 
 struct ControlDesign {

@@ -17,6 +17,9 @@ struct FileDialogRequest {
   // Added to a name typed without an extension; "" for none.
   std::string defaultExtension;
   std::string initialFolder;
+  // Several files may be chosen: the answer is then the folder and each bare name, separated
+  // by NULs (one chosen file still comes back as its whole path).
+  bool multiSelect = false;
 };
 
 // A filter as the dialogs take it: every "|" a NUL, and two NULs at the end.

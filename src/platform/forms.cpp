@@ -75,6 +75,7 @@ void Control::setValue(int v) {
 
 void Control::addItem(const std::string& item) {
   list_.push_back(item);
+  if (multiSelect_) selected_.push_back(false);
   changed(Property::List);
 }
 
@@ -83,6 +84,7 @@ void Control::removeItem(int index) {
     throw std::out_of_range("list index out of range");
   }
   list_.erase(list_.begin() + index);
+  if (multiSelect_) selected_.erase(selected_.begin() + index);
   // The selection stays on its item: removing it clears the selection, removing an item above
   // it moves it up by one.
   if (index == listIndex_) {
@@ -95,6 +97,7 @@ void Control::removeItem(int index) {
 
 void Control::clear() {
   list_.clear();
+  selected_.clear();
   listIndex_ = -1;
   changed(Property::List);
 }
@@ -373,6 +376,7 @@ bool Form::Unload() {
   if (cancel) return false;
   for (auto& t : timers_) t->setEnabled(false);
   visible_ = false;
+  activeControl_ = nullptr;
   host_.formUnloaded(*this);
   loaded_ = false;
   return true;
@@ -471,6 +475,7 @@ Form& Form::addControls(std::span<const ControlDesign> designs) {
     c.visible_ = (d.flags & design::kHidden) == 0;
     c.enabled_ = (d.flags & design::kDisabled) == 0;
     if ((d.flags & design::kAutoSize) != 0) c.setAutoSize(true);
+    c.multiSelect_ = (d.flags & design::kMultiSelect) != 0;
   }
   return *this;
 }

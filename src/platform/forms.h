@@ -83,6 +83,7 @@ enum class Property {
   Items,
   Drawing,  // a picture box's persistent image
   Region,   // a window's outline
+  Focus,    // a control was given the keyboard focus by code
 };
 
 // Told of every change to a form, its controls and its menus.
@@ -222,8 +223,39 @@ class Control {
   // What the persistent image holds, since the last Cls.
   const std::vector<DrawOp>& drawing() const { return drawing_; }
 
+  // ---- Lists with extended selection, tab stops, locked text, focus and keys ----
+  // A list box designed with design::kMultiSelect keeps a selected flag per row (Shift adds a
+  // range, Ctrl single rows); ListIndex is then the row with the focus rectangle.
+  bool MultiSelect() const { return multiSelect_; }
+  bool Selected(int index) const;
+  // Changes one row's flag without running Click, as code setting Selected does.
+  void setSelected(int index, bool v);
+  int SelCount() const;
+  // The user's selection as a whole: the flags and the focus row, then Click once.
+  void userSelect(const std::vector<bool>& selected, int focusRow);
+  // Tab stops of a list box's rows, in dialog units; empty: the system's default stops.
+  const std::vector<int>& TabStops() const { return tabStops_; }
+  void setTabStops(const std::vector<int>& stops);
+  // A text box that shows its text but takes no typing.
+  bool Locked() const { return locked_; }
+  void setLocked(bool v);
+  // Gives the control the keyboard focus; the control that had it runs LostFocus.
+  void SetFocus();
+  bool hasFocus() const;
+  // The user moved the focus here (a backend reports it); the control that had it runs
+  // LostFocus.
+  void userFocus();
+  // The user moved the focus out of the control (to another window or a control that does not
+  // report focus): it runs LostFocus.
+  void userBlur();
+  // A key typed while the control has the focus; a handler sets KeyAscii to 0 to swallow it.
+  void keyPress(int& KeyAscii);
+
   std::function<void()> Click;
   std::function<void()> Change;
+  std::function<void()> DblClick;
+  std::function<void()> LostFocus;
+  std::function<void(int& KeyAscii)> KeyPress;
   // Mouse input over the control, as a backend reports it: Button 1 left, 2 right, 4 middle
   // (while moving, the buttons held, or'ed; 0 for none); Shift 1 Shift, 2 Ctrl, 4 Alt; X and Y
   // in twips of the control. Controls that do not handle them leave them empty.
@@ -249,6 +281,9 @@ class Control {
   int value_ = 0;
   std::vector<std::string> list_;
   int listIndex_ = -1;
+  bool multiSelect_ = false, locked_ = false;
+  std::vector<bool> selected_;
+  std::vector<int> tabStops_;
   std::uint32_t foreColor_ = 0x000000, backColor_ = 0xFFFFFF;
   FontSpec font_;
   std::string picture_;
@@ -366,6 +401,8 @@ class Form {
   Control& control(const std::string& name, int index = -1);
   Control* findControl(const std::string& name, int index = -1);
   const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+  // The control with the keyboard focus inside the window; nullptr for none.
+  Control* ActiveControl() const { return activeControl_; }
   Control& addControl(const std::string& name, int index, ControlKind kind);
   // Adds the controls of a design table, in its order. A control's place is given inside its
   // container and kept in form twips; a container named before it was added throws
@@ -406,6 +443,7 @@ class Form {
   int borderStyle_ = 2;
   std::optional<WindowRegion> region_;
   std::vector<std::unique_ptr<Control>> controls_;
+  Control* activeControl_ = nullptr;
   std::vector<std::unique_ptr<Timer>> timers_;
   std::vector<bool> designEnabled_;
   std::unique_ptr<MenuItem> menuRoot_;

@@ -1,9 +1,10 @@
-// The order store of the preset manager: a list's row numbers become the IDs of its records.
-// ID is a list position, not a key; the row is found by name and updated through its hidden
-// identity (SQLite's rowid), the way the old code updated the record its keyset had found.
+// The order store of the preset manager: the order of a list becomes the IDs of its table.
+// ID is a list position, not a key; each row is found by name and rewritten through its hidden
+// identity (SQLite's rowid). The whole table is renumbered inside one transaction, so that the
+// IDs stay 1..n without gaps or doubles even when the list shows only search results.
 
 #include <algorithm>
-#include <map>
+#include <set>
 
 #include "presets/preset_database.h"
 
@@ -26,77 +27,92 @@ double idKey(const DbValue& value) {
   return -1e300;
 }
 
-struct Placed {
+struct Record {
   std::int64_t rowid;
   DbValue id;
   double key;
-  std::size_t rank;  // the list position of a row written now; after all of them otherwise
 };
 
 }  // namespace
 
-DbOutcome PresetDatabase::storeOrder(Statement rowStatement, std::string_view table,
-                                     const std::vector<OrderRow>& rows) {
-  if (!fileExists()) return DbOutcome::FileMissing;
+StoredOrder PresetDatabase::storeOrder(Statement rowStatement, std::string_view table,
+                                       const std::vector<std::string>& shown, DbNotice onFailure) {
+  StoredOrder stored;
+  if (!fileExists()) {
+    stored.outcome = DbOutcome::FileMissing;
+    return stored;
+  }
   auto connection = connect();
   if (!connection) {
-    fail("", DbNotice::DeleteFailed);
-    return DbOutcome::Failed;
+    stored.outcome = DbOutcome::Failed;
+    fail("", onFailure);
+    return stored;
   }
-  const std::string update = "update " + std::string(table) + " set ID=?1 where rowid=?2";
-  auto abandon = [&](const platform::DbResult& failed) {
+  auto abandon = [&](const std::string& error, DbNotice notice) {
     connection->execute("rollback", {});
-    fail(failed.error.empty() ? "a row without its identity" : failed.error,
-         DbNotice::DeleteFailed);
-    return DbOutcome::Failed;
+    fail(error.empty() ? "a row without its identity" : error, notice);
+    stored.outcome = DbOutcome::Failed;
+    stored.ids.clear();
+    return stored;
   };
-
-  if (auto begun = connection->execute("begin immediate", {}); !begun.ok) return abandon(begun);
-
-  std::map<std::int64_t, std::size_t> written;  // rowid -> list position
-  bool everyRowFound = true;
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    platform::DbResult found = connection->query(sqliteStatement(rowStatement), {rows[i].name});
-    if (!found.ok) return abandon(found);
-    if (found.table.rows.empty()) {
-      showNotice(boxes_, DbNotice::RecordNotFound);
-      everyRowFound = false;
-      break;
-    }
-    const auto* rowid = std::get_if<std::int64_t>(&found.table.rows[0].at(0));
-    if (!rowid) return abandon({});
-    if (auto done = connection->execute(update, {rows[i].number, *rowid}); !done.ok) {
-      return abandon(done);
-    }
-    written[*rowid] = i;
+  if (auto begun = connection->execute("begin immediate", {}); !begun.ok) {
+    return abandon(begun.error, onFailure);
   }
 
-  // Make the IDs the positions 1..n: a list that showed only search results has written
-  // numbers that other records may already hold.
+  // The table in its present order: by ID, records of equal ID in the order they were added.
   platform::DbResult all =
-      connection->query("select rowid, ID from " + std::string(table) + " order by ID, rowid", {});
-  if (!all.ok) return abandon(all);
-  std::vector<Placed> placed;
+      connection->query("select rowid, ID from " + std::string(table) + " order by rowid", {});
+  if (!all.ok) return abandon(all.error, onFailure);
+  std::vector<Record> records;
   for (auto& row : all.table.rows) {
     const auto* rowid = std::get_if<std::int64_t>(&row.at(0));
-    if (!rowid) return abandon({});
-    auto at = written.find(*rowid);
-    placed.push_back(
-        {*rowid, row.at(1), idKey(row.at(1)), at == written.end() ? rows.size() : at->second});
+    if (!rowid) return abandon("", onFailure);
+    records.push_back({*rowid, row.at(1), idKey(row.at(1))});
   }
-  std::stable_sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) {
-    return a.key != b.key ? a.key < b.key : a.rank < b.rank;
-  });
-  for (std::size_t i = 0; i < placed.size(); ++i) {
-    const std::int64_t position = static_cast<std::int64_t>(i) + 1;
-    if (placed[i].id == DbValue(position)) continue;
-    if (auto done = connection->execute(update, {position, placed[i].rowid}); !done.ok) {
-      return abandon(done);
-    }
+  std::stable_sort(records.begin(), records.end(),
+                   [](const Record& a, const Record& b) { return a.key < b.key; });
+
+  // The shown rows, in the list's order, and the places they hold now.
+  std::vector<std::int64_t> shownRowids, rowidOfEachShown;
+  std::set<std::int64_t> seen;
+  for (const std::string& name : shown) {
+    platform::DbResult found = connection->query(sqliteStatement(rowStatement), {name});
+    if (!found.ok) return abandon(found.error, onFailure);
+    if (found.table.rows.empty())
+      return abandon("no record named " + name, DbNotice::RecordNotFound);
+    const auto* rowid = std::get_if<std::int64_t>(&found.table.rows[0].at(0));
+    if (!rowid) return abandon("", onFailure);
+    rowidOfEachShown.push_back(*rowid);
+    if (seen.insert(*rowid).second) shownRowids.push_back(*rowid);
+  }
+  std::vector<std::size_t> places;
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    if (seen.contains(records[i].rowid)) places.push_back(i);
+  }
+  std::vector<Record> ordered = records;
+  for (std::size_t k = 0; k < places.size(); ++k) {
+    auto it = std::find_if(records.begin(), records.end(),
+                           [&](const Record& r) { return r.rowid == shownRowids[k]; });
+    ordered[places[k]] = *it;
   }
 
-  if (auto committed = connection->execute("commit", {}); !committed.ok) return abandon(committed);
-  return everyRowFound ? DbOutcome::Done : DbOutcome::Failed;
+  const std::string update = "update " + std::string(table) + " set ID=?1 where rowid=?2";
+  for (std::size_t i = 0; i < ordered.size(); ++i) {
+    const std::int64_t position = static_cast<std::int64_t>(i) + 1;
+    if (ordered[i].id == DbValue(position)) continue;
+    if (auto done = connection->execute(update, {position, ordered[i].rowid}); !done.ok) {
+      return abandon(done.error, onFailure);
+    }
+  }
+  if (auto committed = connection->execute("commit", {}); !committed.ok) {
+    return abandon(committed.error, onFailure);
+  }
+  for (std::int64_t rowid : rowidOfEachShown) {
+    for (std::size_t i = 0; i < ordered.size(); ++i) {
+      if (ordered[i].rowid == rowid) stored.ids.push_back(static_cast<std::int64_t>(i) + 1);
+    }
+  }
+  return stored;
 }
 
 }  // namespace horalix::presets

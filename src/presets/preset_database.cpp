@@ -171,12 +171,14 @@ DbOutcome PresetDatabase::deleteLink(const std::string& fliename) {
   return remove(Statement::DeleteLink, fliename);
 }
 
-DbOutcome PresetDatabase::storePresetOrder(const std::vector<OrderRow>& rows) {
-  return storeOrder(Statement::PresetOrderRow, "clocksetting", rows);
+StoredOrder PresetDatabase::storePresetOrder(const std::vector<std::string>& shown,
+                                             DbNotice onFailure) {
+  return storeOrder(Statement::PresetOrderRow, "clocksetting", shown, onFailure);
 }
 
-DbOutcome PresetDatabase::storeLinkOrder(const std::vector<OrderRow>& rows) {
-  return storeOrder(Statement::LinkOrderRow, "file_list", rows);
+StoredOrder PresetDatabase::storeLinkOrder(const std::vector<std::string>& shown,
+                                           DbNotice onFailure) {
+  return storeOrder(Statement::LinkOrderRow, "file_list", shown, onFailure);
 }
 
 DbRows PresetDatabase::presetToApply(const std::string& clockname) {

@@ -40,10 +40,12 @@ struct DbRows {
 // it does not) or opens it directly (and then fails into its message when it is missing).
 enum class Access { IfPresent, Direct };
 
-// A list row whose number is written back as the record's ID.
-struct OrderRow {
-  std::int64_t number = 0;
-  std::string name;  // the preset name, or the document name for a link
+// What the order store did: on Done, the new ID of each shown row, in the order given.
+struct StoredOrder {
+  DbOutcome outcome = DbOutcome::Done;
+  std::vector<std::int64_t> ids;
+
+  bool ok() const { return outcome == DbOutcome::Done; }
 };
 
 enum class DocumentPresetOutcome {
@@ -100,13 +102,15 @@ class PresetDatabase {
   DbOutcome deletePreset(const std::string& clockname);
   DbOutcome deleteLink(const std::string& fliename);
 
-  // --- Order store, only when the file exists: writes each row's number as the ID of the
-  // record it names (the first one found), in list order. A name without a record shows
-  // "找不到该记录" and stops; the IDs written until then stay. Afterwards the IDs of the whole
-  // table are made the positions 1..n in ID order, the rows just written first among equal IDs,
-  // so that no two records share a position even when the list showed only search results.
-  DbOutcome storePresetOrder(const std::vector<OrderRow>& rows);
-  DbOutcome storeLinkOrder(const std::vector<OrderRow>& rows);
+  // --- Order store, only when the file exists. `shown` names the rows a list shows (preset
+  // names, or document names for links), in the list's order. The records keep the order of
+  // their IDs, except that the shown ones take the places the shown ones held, in the list's
+  // order: a full list gives its order to the table, a list of search results moves a row only
+  // past its shown neighbour, and the records not shown keep their places. The whole table is
+  // then numbered 1..n in that order, in one transaction: a failure leaves every ID as it was.
+  // A shown name without a record shows "找不到该记录"; any other failure shows `onFailure`.
+  StoredOrder storePresetOrder(const std::vector<std::string>& shown, DbNotice onFailure);
+  StoredOrder storeLinkOrder(const std::vector<std::string>& shown, DbNotice onFailure);
 
   // --- Applying a preset from the preset manager, only when the file exists; failures are
   // silent. wholePresetRow gives the first row when there is one of exactly 23 columns, else
@@ -135,8 +139,8 @@ class PresetDatabase {
   DbOutcome remove(Statement statement, platform::DbValue value);
   DbOutcome addRow(Statement statement, std::span<const ColumnSpec> columns,
                    const std::vector<std::string>& values, std::optional<DbNotice> onFailure);
-  DbOutcome storeOrder(Statement rowStatement, std::string_view table,
-                       const std::vector<OrderRow>& rows);
+  StoredOrder storeOrder(Statement rowStatement, std::string_view table,
+                         const std::vector<std::string>& shown, DbNotice onFailure);
   void fail(const std::string& error, std::optional<DbNotice> notice);
 
   platform::Database& database_;

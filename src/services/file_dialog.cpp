@@ -13,14 +13,15 @@ constexpr std::uint32_t kShownAtLeastMs = 20;
 
 std::string FileDialog(platform::Platform& platform, bool save, const std::string& title,
                        const std::string& filter, const std::string& initialFile,
-                       const std::string& defaultExtension, const std::string& initialDirectory) {
+                       const std::string& defaultExtension, const std::string& initialDirectory,
+                       bool multiSelect) {
   if (Len(initialFile) > kFileDialogMaxPath) {
     platform.messageBoxes.show("Filename Length Overflow", "Horalix - FileDialog Function",
                                platform::mb::Exclamation);
     return "";
   }
   platform::FileDialogRequest request{
-      save, title, filter, initialFile, defaultExtension, initialDirectory};
+      save, title, filter, initialFile, defaultExtension, initialDirectory, multiSelect};
   std::optional<std::string> chosen;
   try {
     const std::uint32_t before = platform.loop.tickCount();
@@ -35,6 +36,7 @@ std::string FileDialog(platform::Platform& platform, bool save, const std::strin
     return "";
   }
   if (!chosen) return "";
+  if (multiSelect) return *chosen;
   // One path: anything after a NUL is not part of it.
   return chosen->substr(0, chosen->find('\0'));
 }

@@ -16,9 +16,11 @@ inline constexpr int kFileDialogMaxPath = 260;
 // user cancels or the dialog fails. `filter` is "description|patterns|description|patterns...".
 // An initial file name longer than 260 characters is refused with a message, without a dialog.
 // A dialog that closes within 20 ms (it could not show itself, as with an initial name the
-// system refuses) is shown once more without an initial name.
+// system refuses) is shown once more without an initial name. With `multiSelect` several files
+// may be chosen: the answer is then the folder and each bare name separated by NULs.
 std::string FileDialog(platform::Platform& platform, bool save, const std::string& title,
                        const std::string& filter, const std::string& initialFile,
-                       const std::string& defaultExtension, const std::string& initialDirectory);
+                       const std::string& defaultExtension, const std::string& initialDirectory,
+                       bool multiSelect = false);
 
 }  // namespace horalix

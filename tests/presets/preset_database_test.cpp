@@ -252,7 +252,7 @@ const std::vector<Operation>& operations() {
       {"deletePreset", [](DB& d) { return outcomeText(d.deletePreset("a")); }},
       {"storePresetOrder",
        [](DB& d) {
-         return outcomeText(d.storePresetOrder({{1, "a"}}));
+         return outcomeText(d.storePresetOrder({"a"}, presets::DbNotice::DeleteFailed).outcome);
        }},
       {"presetToApply", [](DB& d) { return outcomeText(d.presetToApply("a").outcome); }},
       {"menuPresetNames",

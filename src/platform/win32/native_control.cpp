@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
 #include "platform/win32/keyed_outline.h"
 #include "platform/win32/picture_painter.h"
 #include "platform/win32/wide_text.h"
@@ -83,6 +85,9 @@ NativeControl::NativeControl(platform::Control& control, HWND parent, int id,
   if (control.Visible()) style |= WS_VISIBLE;
   if (!control.Enabled()) style |= WS_DISABLED;
   if (control.BorderStyle() == 1) style |= WS_BORDER;
+  // Rows of list boxes line their columns up at tab stops; some lists select several rows.
+  if (control.kind() == ControlKind::ListBox) style |= LBS_USETABSTOPS;
+  if (control.MultiSelect()) style |= LBS_EXTENDEDSEL;
   ++mirroring_;
   hwnd_ = CreateWindowExW(native.exStyle, native.className, L"", style, 0, 0, 0, 0, parent,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
@@ -126,6 +131,12 @@ void NativeControl::mirror(Property what) {
       break;
     case Property::Enabled:
       EnableWindow(hwnd_, control_.Enabled() ? TRUE : FALSE);
+      if (control_.kind() == ControlKind::TextBox) {
+        SendMessageW(hwnd_, EM_SETREADONLY, control_.Locked() ? TRUE : FALSE, 0);
+      }
+      break;
+    case Property::Focus:
+      SetFocus(hwnd_);
       break;
     case Property::Caption:
       mirrorText();
@@ -185,6 +196,10 @@ void NativeControl::mirrorList() {
       break;
     case ControlKind::ListBox:
       SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0);
+      if (!control_.TabStops().empty()) {
+        std::vector<INT> stops(control_.TabStops().begin(), control_.TabStops().end());
+        SendMessageW(hwnd_, LB_SETTABSTOPS, stops.size(), reinterpret_cast<LPARAM>(stops.data()));
+      }
       for (const auto& item : items) {
         SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(toWide(item).c_str()));
       }
@@ -222,7 +237,16 @@ void NativeControl::mirrorValue() {
       if (control_.ListIndex() < 0) mirrorText();
       break;
     case ControlKind::ListBox:
-      SendMessageW(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(control_.ListIndex()), 0);
+      if (!control_.MultiSelect()) {
+        SendMessageW(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(control_.ListIndex()), 0);
+        break;
+      }
+      for (int i = 0; i < static_cast<int>(control_.List().size()); ++i) {
+        SendMessageW(hwnd_, LB_SETSEL, control_.Selected(i) ? TRUE : FALSE, i);
+      }
+      if (control_.ListIndex() >= 0) {
+        SendMessageW(hwnd_, LB_SETCARETINDEX, static_cast<WPARAM>(control_.ListIndex()), FALSE);
+      }
       break;
     case ControlKind::ListView: {
       LVITEMW state{};
@@ -275,6 +299,8 @@ void NativeControl::command(WORD notification) {
       break;
     case ControlKind::TextBox:
       if (notification == EN_CHANGE) control.userSetText(nativeText());
+      if (notification == EN_SETFOCUS) control.userFocus();
+      if (notification == EN_KILLFOCUS) control.userBlur();
       break;
     case ControlKind::ComboBox:
       if (notification == CBN_SELCHANGE) {
@@ -285,7 +311,15 @@ void NativeControl::command(WORD notification) {
       }
       break;
     case ControlKind::ListBox:
-      if (notification == LBN_SELCHANGE) {
+      if (notification == LBN_SETFOCUS) control.userFocus();
+      if (notification == LBN_DBLCLK && control.DblClick) control.DblClick();
+      if (notification == LBN_SELCHANGE && control.MultiSelect()) {
+        std::vector<bool> selected(control.List().size());
+        for (std::size_t i = 0; i < selected.size(); ++i) {
+          selected[i] = SendMessageW(hwnd_, LB_GETSEL, i, 0) > 0;
+        }
+        control.userSelect(selected, static_cast<int>(SendMessageW(hwnd_, LB_GETCARETINDEX, 0, 0)));
+      } else if (notification == LBN_SELCHANGE) {
         const auto index = static_cast<int>(SendMessageW(hwnd_, LB_GETCURSEL, 0, 0));
         if (index >= 0) control.setListIndex(index);
       }

@@ -15,11 +15,12 @@ namespace {
 // Long enough for any path the dialog returns.
 constexpr DWORD kPathBuffer = 32768;
 
-// One file, never several: every caller takes a single path.
+// One file, or with `multiSelect` the folder and the chosen names separated by NULs.
 std::optional<std::string> runFileDialog(bool save, const std::string& title,
                                          const std::string& filter, const std::string& folder,
                                          const std::string& name,
-                                         const std::string& defaultExtension = "") {
+                                         const std::string& defaultExtension = "",
+                                         bool multiSelect = false) {
   // The dialogs host shell extensions, which expect COM on this thread.
   ensureComApartment();
   std::wstring path = toWide(name);
@@ -41,9 +42,15 @@ std::optional<std::string> runFileDialog(bool save, const std::string& title,
   // The program's current folder stays where it was: paths of its own files are absolute.
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST;
   dialog.Flags |= save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST;
+  if (multiSelect && !save) dialog.Flags |= OFN_ALLOWMULTISELECT;
   const BOOL chosen = save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
   if (!chosen) return std::nullopt;
-  path.resize(std::wcslen(path.c_str()));
+  // Several names end with two NULs; one path with one.
+  std::size_t end = std::wcslen(path.c_str());
+  while (multiSelect && end + 1 < path.size() && path[end + 1] != L'\0') {
+    end += 1 + std::wcslen(path.c_str() + end + 1);
+  }
+  path.resize(end);
   return toUtf8(path);
 }
 
@@ -68,7 +75,7 @@ std::optional<std::string> Win32Dialogs::saveFile(const std::string& title,
 
 std::optional<std::string> Win32Dialogs::fileDialog(const platform::FileDialogRequest& request) {
   return runFileDialog(request.save, request.title, request.filter, request.initialFolder,
-                       request.initialFile, request.defaultExtension);
+                       request.initialFile, request.defaultExtension, request.multiSelect);
 }
 
 std::optional<std::uint32_t> Win32Dialogs::chooseColor(std::uint32_t initial) {

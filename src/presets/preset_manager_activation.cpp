@@ -1,0 +1,24 @@
+// Which of the preset manager's lists is active: the one clicked last, until a tab switch.
+#include <cstdlib>
+
+#include "presets/frm_offtensetting.h"
+
+namespace horalix {
+
+void FrmOfftensetting::List1_Click() {
+  if (Text3.Text() == "List2" && std::atoi(Label7.Caption().c_str()) + 1 <= linkRows.count()) {
+    deselectAll(linkRows);
+  }
+  Text3.setText("List1");
+  Label7.setCaption(std::to_string(List1.ListIndex()));
+}
+
+void FrmOfftensetting::List2_Click() {
+  if (Text3.Text() == "List1" && std::atoi(Label7.Caption().c_str()) + 1 <= presetRows.count()) {
+    deselectAll(presetRows);
+  }
+  Text3.setText("List2");
+  Label7.setCaption(std::to_string(List2.ListIndex()));
+}
+
+}  // namespace horalix

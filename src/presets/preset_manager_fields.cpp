@@ -1,0 +1,63 @@
+// The entry fields of both pages: the entry buttons are enabled only with the fields they need,
+// the number fields hold whole numbers of 0 or more, and Enter moves on to the next field.
+#include <cmath>
+
+#include "presets/frm_offtensetting.h"
+#include "services/text_runtime.h"
+
+namespace horalix {
+
+namespace {
+
+constexpr int kEnter = 13;
+
+// A number field left with something else than a number of 0 or more holds the next number;
+// a fraction is cut off.
+void keepWholeNumber(platform::Control& field, int rowCount) {
+  const std::string& text = field.Text();
+  if (!IsNumeric(text) || Val(text) < 0) field.setText(std::to_string(rowCount + 1));
+  field.setText(CStr(std::trunc(Val(field.Text()))));
+}
+
+}  // namespace
+
+void FrmOfftensetting::Text1_Change(int) {
+  control("Cmd_save").setEnabled(!control("Text1", 1).Text().empty());
+}
+
+void FrmOfftensetting::Text2_Change(int index) {
+  if (index != 1 && index != 2) return;
+  control("Command1", 0)
+      .setEnabled(!control("Text2", 1).Text().empty() && !control("Text2", 2).Text().empty());
+}
+
+void FrmOfftensetting::Text1_LostFocus(int index) {
+  if (index == 0) keepWholeNumber(control("Text1", 0), presetRows.count());
+}
+
+void FrmOfftensetting::Text2_LostFocus(int index) {
+  if (index == 0) keepWholeNumber(control("Text2", 0), linkRows.count());
+}
+
+void FrmOfftensetting::Text1_KeyPress(int index, int& KeyAscii) {
+  if (KeyAscii != kEnter) return;
+  KeyAscii = 0;
+  if (index == 0) control("Text1", 1).SetFocus();
+  if (index == 1) control("Text1", 3).SetFocus();
+  if (index == 3) control("Cmd_save").SetFocus();
+}
+
+void FrmOfftensetting::Text2_KeyPress(int index, int& KeyAscii) {
+  if (KeyAscii != kEnter) return;
+  KeyAscii = 0;
+  if (index == 0) control("Text2", 1).SetFocus();
+  if (index == 1) control("Text2", 3).SetFocus();
+  if (index == 3) control("Command1", 0).SetFocus();
+}
+
+// The preset of a link is chosen by a double click on the preset list, not typed.
+void FrmOfftensetting::Text2_MouseDown(int index) {
+  if (index == 2) notice("请双击下表的时钟名称进行录入", 2000, "录入提示");
+}
+
+}  // namespace horalix

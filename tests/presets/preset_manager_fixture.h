@@ -1,0 +1,83 @@
+// The program with its preset manager over a real OfficeData.db: six presets, of which the
+// first two are linked to documents whose names hold a quote and blanks.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "main/main.h"
+#include "presets/office_data_file.h"
+#include "presets/presets.h"
+#include "support/program_fixture.h"
+
+namespace horalix::test {
+
+presets::PresetRecord samplePreset(const std::string& clockname, int id);
+
+class PresetManagerTest : public ProgramFixture {
+ protected:
+  void SetUp() override {
+    createOfficeDataFile(files.realPath(programPath("OfficeData.db")));
+    int id = 0;
+    for (const char* name : {"Keynote", "O'Brien", "Long    gap", "Panel", "Quiz", "Zeta"}) {
+      ASSERT_EQ(data.addPreset(samplePreset(name, ++id)), presets::DbOutcome::Done);
+    }
+    ASSERT_EQ(data.addLink({"1", "talk.pptx", "Keynote", ""}), presets::DbOutcome::Done);
+    ASSERT_EQ(data.addLink({"2", "it's my deck.pptx", "O'Brien", "quoted"}),
+              presets::DbOutcome::Done);
+  }
+
+  FrmOfftensetting& manager() { return app.frmOfftensetting(); }
+  platform::Control& c(const std::string& name, int index = -1) {
+    return manager().control(name, index);
+  }
+  void open() { manager().Load(); }
+
+  // The user clicks rows of a list (the last one gets the focus rectangle).
+  void clickRows(platform::Control& list, const std::vector<int>& rows) {
+    std::vector<bool> selected(list.List().size());
+    for (int r : rows) selected[static_cast<std::size_t>(r)] = true;
+    list.userSelect(selected, rows.empty() ? -1 : rows.back());
+  }
+
+  // "ID name" of the stored presets, or of the links ("ID document"), in ID order.
+  std::vector<std::string> storedPresets() {
+    return stored(data.presetList(presets::Access::Direct), 1);
+  }
+  std::vector<std::string> storedLinks() {
+    return stored(data.linkList(presets::Access::Direct), 1);
+  }
+  static std::vector<std::string> stored(const presets::DbRows& rows, std::size_t column) {
+    std::vector<std::string> out;
+    for (const auto& row : rows.table.rows) {
+      out.push_back(presets::fieldText(row[0]) + " " + presets::fieldText(row[column]));
+    }
+    return out;
+  }
+  // "number name" of the shown rows of a list, from its text.
+  std::vector<std::string> shown(platform::Control& list) {
+    std::vector<std::string> out;
+    for (const std::string& text : list.List()) {
+      const std::size_t gap = text.find(manager().listpad);
+      out.push_back(text.substr(0, gap) + " " +
+                    text.substr(gap + manager().listpad.size(),
+                                text.find('\t') - gap - manager().listpad.size()));
+    }
+    return out;
+  }
+  std::vector<std::string> menuCaptions() {
+    std::vector<std::string> out;
+    for (const auto& item : app.frmExit().menu_two(3).children()) out.push_back(item->Caption());
+    return out;
+  }
+  std::vector<std::string> shownTexts() {
+    std::vector<std::string> out;
+    for (const auto& box : messageBoxes.shown()) out.push_back(box.text);
+    return out;
+  }
+
+  presets::PresetDatabase data{platform.database, files, messageBoxes, files.programFolder(),
+                               "731QT908"};
+};
+
+}  // namespace horalix::test

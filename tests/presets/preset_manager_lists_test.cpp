@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include "presets/preset_manager_fixture.h"
+
+namespace horalix::test {
+namespace {
+
+TEST(PresetManagerRows, NumberGapAndColumnsAndTabStops) {
+  const std::string gap(4, ' ');
+  EXPECT_EQ(presets::rowText({7, "Keynote", "2024-03-01", "main hall", "Keynote"}, gap),
+            "007    Keynote\t2024-03-01\tmain hall");
+  // Four digits from 1000 on; a tab in a name would break the columns and is not shown.
+  EXPECT_EQ(presets::rowText({1000, "a\tb", "x.pptx", "", "a\tb"}, gap), "1000    a\tx.pptx\t");
+
+  struct Case {
+    int twipsPerPixel;
+    int dpi;
+    std::vector<int> stops;
+  };
+  for (const Case& c :
+       {Case{15, 96, {122, 230}}, Case{12, 120, {117, 216}}, Case{10, 144, {122, 230}},
+        Case{7, 206, {0, 0}}, Case{18, 80, {122, 230}}, Case{19, 76, {0, 0}}}) {
+    SCOPED_TRACE(c.twipsPerPixel);
+    EXPECT_EQ(presets::dotsPerInchOf(c.twipsPerPixel), c.dpi);
+    EXPECT_EQ(presets::tabStopsFor(c.dpi), c.stops);
+  }
+  EXPECT_EQ(presets::tabStopsFor(100), (std::vector<int>{122, 230}));
+  EXPECT_EQ(presets::tabStopsFor(101), (std::vector<int>{117, 216}));
+  EXPECT_EQ(presets::tabStopsFor(130), (std::vector<int>{117, 216}));
+  EXPECT_EQ(presets::tabStopsFor(150), (std::vector<int>{122, 230}));
+  EXPECT_EQ(presets::tabStopsFor(151), (std::vector<int>{0, 0}));
+}
+
+TEST_F(PresetManagerTest, LoadFillsBothListsWithMeasuredGapAndKeys) {
+  desktop.setTwipsPerPixel(12, 12);
+  open();
+  const std::string& pad = manager().listpad;
+  ASSERT_FALSE(pad.empty());
+  EXPECT_LE(pad.size(), 50u);
+  EXPECT_EQ(pad.find_first_not_of(' '), std::string::npos);
+  // "001" and the gap take at least 630 of the list's 6615 twips; one blank less would not.
+  EXPECT_EQ(c("Label8").Caption(), "001" + pad);
+  EXPECT_GE(c("Label8").Width() * 6615, 630 * c("List1").Width());
+  EXPECT_EQ(manager().screendpi, 120);
+  EXPECT_EQ(c("List1").TabStops(), (std::vector<int>{117, 216}));
+  EXPECT_EQ(c("List2").TabStops(), (std::vector<int>{117, 216}));
+
+  ASSERT_EQ(c("List1").List().size(), 6u);
+  EXPECT_EQ(c("List1").List()[0], "001" + pad + "Keynote\t2024-03-01\tremark of Keynote");
+  EXPECT_EQ(c("List2").List()[1], "002" + pad + "O'Brien\tit's my deck.pptx\tquoted");
+  EXPECT_EQ(c("Text1", 0).Text(), "7");
+  EXPECT_EQ(c("Text2", 0).Text(), "3");
+  EXPECT_EQ(c("Text3").Text(), "");
+
+  // A name with a run of blanks is read back whole, and a link's key is its document.
+  const auto presetsRead = manager().Listdata("List1");
+  ASSERT_TRUE(presetsRead);
+  EXPECT_EQ((*presetsRead)[2].number, 3);
+  EXPECT_EQ((*presetsRead)[2].name, "Long    gap");
+  EXPECT_EQ((*presetsRead)[2].key, "Long    gap");
+  EXPECT_EQ((*manager().Listdata("List2"))[1].key, "it's my deck.pptx");
+  EXPECT_FALSE(manager().Listdata("List3"));
+}
+
+TEST_F(PresetManagerTest, EmptyTablesGiveEmptyListsAndNumberOne) {
+  createOfficeDataFile(files.realPath(programPath("OfficeData.db")),
+                       "delete from clocksetting; delete from file_list;");
+  open();
+  EXPECT_TRUE(c("List1").List().empty());
+  EXPECT_FALSE(manager().Listdata("List1"));
+  EXPECT_EQ(c("Text1", 0).Text(), "1");
+  EXPECT_EQ(c("Text2", 0).Text(), "1");
+  EXPECT_TRUE(messageBoxes.shown().empty());
+}
+
+TEST_F(PresetManagerTest, ClickingAListMakesItActiveAndClearsTheOther) {
+  open();
+  clickRows(c("List2"), {0, 1});
+  EXPECT_EQ(c("Text3").Text(), "List2");
+  EXPECT_EQ(c("Label7").Caption(), "1");
+  clickRows(c("List1"), {3});
+  EXPECT_EQ(c("Text3").Text(), "List1");
+  EXPECT_EQ(c("Label7").Caption(), "3");
+  EXPECT_EQ(c("List2").SelCount(), 0);
+  // The same list again changes only the current row.
+  clickRows(c("List1"), {3, 4});
+  EXPECT_EQ(c("Label7").Caption(), "4");
+  EXPECT_EQ(c("List1").SelCount(), 2);
+}
+
+TEST_F(PresetManagerTest, TabSwitchShowsTheOtherEntryAreaAndLeavesNoListActive) {
+  open();
+  EXPECT_TRUE(c("Picture1", 1).Visible());
+  EXPECT_FALSE(c("Text2", 1).Visible());
+  EXPECT_EQ(c("Image1", 0).Height(), 400);
+  clickRows(c("List1"), {1});
+  c("Text2", 3).setText("left over");
+  c("Label6", 1).click();
+  EXPECT_FALSE(c("Picture1", 1).Visible());
+  EXPECT_FALSE(c("Text1", 1).Visible());
+  EXPECT_TRUE(c("Text2", 1).Visible());
+  EXPECT_TRUE(c("Command8", 0).hasFocus());
+  EXPECT_EQ(c("Text2", 3).Text(), "");
+  EXPECT_EQ(c("Text2", 0).Text(), "3");
+  EXPECT_EQ(c("Image1", 1).Height(), 400);
+  EXPECT_EQ(c("Image1", 0).Height(), 375);
+  EXPECT_EQ(c("List1").SelCount(), 0);
+  EXPECT_EQ(c("Text3").Text(), "");
+  // With no active list, the list commands answer with their notices.
+  c("Cmd_up").click();
+  c("Cmd_del").click();
+  EXPECT_EQ(messageBoxes.shown().at(0).text, "请先选中要移动的数据行");
+  EXPECT_EQ(messageBoxes.shown().at(1).text.substr(0, 27), "请鼠标选中待删除行");
+}
+
+TEST_F(PresetManagerTest, SearchMatchesNamesWithQuotesAndWildcards) {
+  open();
+  c("Check1").setValue(1);
+  EXPECT_TRUE(c("Text4").Visible());
+  // Typing before a list is active: the hint, and the field is emptied.
+  c("Text4").setText("x");
+  ASSERT_EQ(messageBoxes.shown().size(), 1u);
+  EXPECT_EQ(messageBoxes.shown()[0].text, "请先选中【时钟名称/特殊计时】文件列表");
+  EXPECT_EQ(c("Text4").Text(), "");
+
+  clickRows(c("List1"), {0});
+  struct Case {
+    const char* text;
+    std::vector<std::string> rows;
+  };
+  for (const Case& k :
+       {Case{"'", {"002 O'Brien"}},
+        Case{"e", {"001 Keynote", "002 O'Brien", "004 Panel", "006 Zeta"}},
+        Case{"%t", {"001 Keynote", "006 Zeta"}}, Case{"_uiz", {"005 Quiz"}},
+        Case{"    ", {"003 Long    gap"}}, Case{"'; delete from clocksetting; --", {}}}) {
+    SCOPED_TRACE(k.text);
+    c("Text4").setText(k.text);
+    EXPECT_EQ(shown(c("List1")), k.rows);
+  }
+  // The link search matches the document name.
+  clickRows(c("List2"), {});
+  c("Text4").setText("it's");
+  EXPECT_EQ(shown(c("List2")), (std::vector<std::string>{"002 O'Brien"}));
+
+  c("Check1").setValue(0);
+  EXPECT_FALSE(c("Text4").Visible());
+  EXPECT_EQ(c("List1").List().size(), 6u);
+  EXPECT_EQ(c("List2").List().size(), 2u);
+  EXPECT_EQ(storedPresets().size(), 6u);
+  EXPECT_EQ(messageBoxes.shown().size(), 1u);
+}
+
+}  // namespace
+}  // namespace horalix::test
