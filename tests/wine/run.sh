@@ -440,7 +440,7 @@ test_hot_keys_start_and_pause_a_run() {
   reg_clear
   rm -rf "$folder"
   cp -r "$dist" "$folder"
-  sed -i -e 's/^start=[^\r]*/start=Ctrl+Alt+F9/' -e 's/^pause=[^\r]*/pause=Ctrl+Alt+F10/' \
+  sed -i -e 's/^start=[^\r]*/start=Ctrl+Alt+S/' -e 's/^pause=[^\r]*/pause=Ctrl+Alt+P/' \
     "$folder/TimeData.db"
   # Pausing allowed (character 9), timing by hand.
   store_run_settings "$folder" 111111011100011111111111111100101 '1060604\65280' '\16711680'
@@ -450,12 +450,17 @@ test_hot_keys_start_and_pause_a_run() {
   # A key event reaches Wine's hot keys only while the pointer is over one of its windows.
   xdotool windowmove "$(tray_window)" 560 390
   xdotool mousemove --window "$(tray_window)" 10 10
-  has_clock && { fail "a clock shows before the start key"; return 1; }
-  xdotool key ctrl+alt+F9
+  # The idle clock stands still until the start key.
+  clock_on_screen rect || return 1
+  status=0
+  clock_shots_differ hot-key-idle "${rect[*]:0:4}" || status=$?
+  ((status == 1)) || { fail "the clock counts before the start key"; return 1; }
+  xdotool key ctrl+alt+s
+  sleep 1
   clock_on_screen rect || return 1
   clock_shots_differ hot-key-run "${rect[*]:0:4}" || { fail "the clock does not count after the start key"; return 1; }
   xdotool mousemove --window "$(tray_window)" 12 12
-  xdotool key ctrl+alt+F10
+  xdotool key ctrl+alt+p
   sleep 1
   status=0
   clock_shots_differ hot-key-pause "${rect[*]:0:4}" || status=$?
