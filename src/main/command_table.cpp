@@ -120,6 +120,11 @@ bool DispatchHotKey(FrmExit& main, int id) {
         main.startStopHotKey(command.id == CommandId::Start);
         return true;
       }
+      // The dynamic-brightness key ends an open area selection without closing other windows.
+      if (command.id == CommandId::FollowLight || command.id == CommandId::DynamicLight) {
+        SpotlightHotKey(main.context(), command.index);
+        return true;
+      }
       return RunCommand(main, command.id);
     }
     return false;

@@ -111,6 +111,11 @@ void FrmExit::Form_Load() {
 void FrmExit::Form_Unload(bool& cancel) {
   cancel = false;
   try {
+    hotkey_del();
+  } catch (const std::exception& e) {
+    if (app_.platform.log) app_.platform.log(std::string("Frm_exit unload, hot keys: ") + e.what());
+  }
+  try {
     removeTrayIcon();
   } catch (const std::exception& e) {
     if (app_.platform.log)

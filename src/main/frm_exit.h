@@ -116,6 +116,17 @@ class FrmExit : public platform::Form {
   // Applies the preset after the checked one, wrapping to the first.
   void nextmenu_often();
 
+  // ---- Global hot keys (hot_keys.cpp) ----
+
+  // Takes the window's hot keys: the six keys of TimeData.db [Hotkey] and, when switched on, the
+  // preset keys; each of the six is shown after its menu item's caption. A key that cannot be
+  // registered is reported and left out; the others are still registered.
+  void Hotkey_set();
+  // Releases every key Hotkey_set registered, for the presets submenu as it is now.
+  void hotkey_del();
+  // A pressed hot key: runs what its id stands for.
+  void HotkeyWndProc(int id);
+
   // A click on the tray icon: Button 1 left, 2 right, 4 middle.
   void mcTray_MouseClick(int Button, bool DBClick);
 

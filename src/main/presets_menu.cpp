@@ -20,10 +20,13 @@
 
 namespace horalix {
 
-// The preset hot keys are registered elsewhere later, around this rebuild.
+// The hot keys are released while the submenu still has its old length, so that the keys of
+// presets that are gone are released too, and taken again for the new list.
 void FrmExit::change_clock_menu() {
+  Attempt(app_, "hotkey_del", [&] { hotkey_del(); });
   Attempt(app_, "ClearOftenMenu", [&] { ClearOftenMenu(); });
   Attempt(app_, "LoadOftenMenu", [&] { LoadOftenMenu(); });
+  Attempt(app_, "Hotkey_set", [&] { Hotkey_set(); });
 }
 
 void FrmExit::ClearOftenMenu() {

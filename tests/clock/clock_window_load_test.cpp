@@ -134,7 +134,7 @@ TEST_F(ClockWindowLoadTest, AManualStartFromTheTrayMenuCountsDownFromTheSetTime)
   runStart();
   tray.onPopup = platform::HeadlessTray::choose("开始");
   ASSERT_TRUE(tray.mouse(platform::TrayMouse::RightUp));
-  ASSERT_EQ(tray.popups().back().chosen, "开始");
+  ASSERT_TRUE(tray.popups().back().chosen.starts_with("开始"));
   runStart();
   EXPECT_EQ(clock.Label11.Caption(), "02:30");
   EXPECT_TRUE(clock.Timer1.Enabled());

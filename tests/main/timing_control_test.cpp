@@ -182,7 +182,7 @@ TEST_F(TimingControlTest, StoppingAPausedRunRecordsItsPauseFirst) {
   loop.advance(5000);
   StopTiming(app);
   EXPECT_EQ(main.Label4(3).Caption(), "5000");
-  EXPECT_EQ(main.menu_one(2).Caption(), "暂停");
+  EXPECT_TRUE(main.menu_one(2).Caption().starts_with("暂停"));
   EXPECT_TRUE(clock.Timer1.Enabled()) << "resumed, so that the next tick ends the run";
   EXPECT_EQ(main.Label13(0).Caption(), "");
 }

@@ -421,6 +421,52 @@ test_manual_run_from_the_tray_menu_counts_down_on_screen() {
   [[ $changed =~ ^[0-9]+$ ]] && ((changed > 20)) || { fail "the clock's face did not change"; return 1; }
 }
 
+# clock_shots_differ <name> <rect>: two screenshots of the rectangle two seconds apart; true
+# when they differ in more than 20 pixels, with the count in the note.
+clock_shots_differ() {
+  local first=$work/$1-1 second=$work/$1-2 changed
+  pixel_counts "$first" "$2" >/dev/null || { fail "no screenshot"; return 2; }
+  sleep 2
+  pixel_counts "$second" "$2" >/dev/null || { fail "no second screenshot"; return 2; }
+  changed=$(compare -metric AE "$first.png" "$second.png" null: 2>&1 >/dev/null)
+  note "$1: $changed pixels changed in two seconds ($first.png, $second.png)"
+  [[ $changed =~ ^[0-9]+$ ]] && ((changed > 20))
+}
+
+# Hot keys from the program folder's TimeData.db, pressed from outside: the start key begins a
+# run whose clock counts on screen, the pause key holds it still.
+test_hot_keys_start_and_pause_a_run() {
+  local folder=$work/hot-keys rect status
+  reg_clear
+  rm -rf "$folder"
+  cp -r "$dist" "$folder"
+  sed -i -e 's/^start=[^\r]*/start=Ctrl+Alt+S/' -e 's/^pause=[^\r]*/pause=Ctrl+Alt+P/' \
+    "$folder/TimeData.db"
+  # Pausing allowed (character 9), timing by hand.
+  store_run_settings "$folder" 111111011100011111111111111100101 '1060604\65280' '\16711680'
+  start_program "$folder" </dev/null || return 1
+  wait_until 15 has_form_window || { fail "no window of the program appeared"; return 1; }
+  wait_until 10 has_tray || { fail "no tray icon appeared"; return 1; }
+  # A key event reaches Wine's hot keys only while the pointer is over one of its windows.
+  xdotool windowmove "$(tray_window)" 560 390
+  xdotool mousemove --window "$(tray_window)" 10 10
+  # The idle clock stands still until the start key.
+  clock_on_screen rect || return 1
+  status=0
+  clock_shots_differ hot-key-idle "${rect[*]:0:4}" || status=$?
+  ((status == 1)) || { fail "the clock counts before the start key"; return 1; }
+  xdotool key ctrl+alt+s
+  sleep 1
+  clock_on_screen rect || return 1
+  clock_shots_differ hot-key-run "${rect[*]:0:4}" || { fail "the clock does not count after the start key"; return 1; }
+  xdotool mousemove --window "$(tray_window)" 12 12
+  xdotool key ctrl+alt+p
+  sleep 1
+  status=0
+  clock_shots_differ hot-key-pause "${rect[*]:0:4}" || status=$?
+  ((status == 1)) || { fail "the clock still counts after the pause key"; return 1; }
+}
+
 # With automatic timing, another program's window titled like a PDF document starts a run by
 # itself: the clock comes on screen and counts, with no click on the tray menu.
 test_a_pdf_window_starts_an_automatic_run() {

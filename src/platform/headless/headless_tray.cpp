@@ -82,7 +82,8 @@ void HeadlessTray::popup(Form& owner, MenuItem& root) {
 std::function<MenuItem*(const PopupRecord&)> HeadlessTray::choose(const std::string& caption) {
   return [caption](const PopupRecord& shown) -> MenuItem* {
     for (const PopupLine& line : shown.lines) {
-      if (line.caption == caption) return line.item;
+      // An item that shows its hot key after blanks is chosen by its name as well.
+      if (line.caption == caption || line.caption.starts_with(caption + ' ')) return line.item;
     }
     return nullptr;
   };

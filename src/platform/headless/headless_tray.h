@@ -57,7 +57,8 @@ class HeadlessTray final : public Tray {
   // Chooses the item to click while a popup menu is open (it may also advance time);
   // null or an unset hook dismisses the menu.
   std::function<MenuItem*(const PopupRecord& shown)> onPopup;
-  // A hook that chooses the first shown item with this caption.
+  // A hook that chooses the first shown item with this caption, or with it and blanks before
+  // the item's hot key.
   static std::function<MenuItem*(const PopupRecord&)> choose(const std::string& caption);
 
   bool iconShown() const { return shown_; }

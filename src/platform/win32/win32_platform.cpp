@@ -8,7 +8,7 @@ Win32Platform::Win32Platform()
       forms_(loop_, guard_),
       desktop_(forms_),
       tray_(guard_, forms_),
-      hotKeys_(guard_),
+      hotKeys_(guard_, [this](const platform::Form& form) { return forms_.windowOf(form); }),
       shell_(&forms_,
              [this](const std::function<bool()>& stillWaiting) { loop_.runModal(stillWaiting); }),
       platform_{

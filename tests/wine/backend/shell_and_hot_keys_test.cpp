@@ -61,5 +61,34 @@ TEST(Win32HotKeys, AHotKeyComesBackByItsIdAndAFreedOneNoLonger) {
   EXPECT_TRUE(keys.registerKey(owner, 3, 2 | 1, VK_F9));
 }
 
+// A loaded form takes its keys on its own window, which hands WM_HOTKEY to the program only while
+// it holds keys; unloaded, it holds none and the combination is free again.
+TEST(Win32HotKeys, ALoadedFormTakesItsKeysOnItsOwnWindowUntilItGoes) {
+  Backend b;
+  Win32HotKeys keys(b.guard, [&](const platform::Form& form) { return b.forms.windowOf(form); });
+  platform::Form owner(b.forms, "Frm_exit");
+  owner.Load();
+  const HWND window = b.forms.windowOf(owner);
+  ASSERT_NE(window, nullptr);
+  std::vector<int> pressed;
+  keys.onHotKey = [&](int id) { pressed.push_back(id); };
+  ASSERT_TRUE(keys.registerKey(owner, 4, 2 | 1, VK_F11));
+  PostMessageW(window, WM_HOTKEY, 4, MAKELPARAM(MOD_CONTROL | MOD_ALT, VK_F11));
+  b.loop.doEvents();
+  EXPECT_EQ(pressed, std::vector<int>{4});
+  keys.unregisterKey(owner, 4);
+  PostMessageW(window, WM_HOTKEY, 4, MAKELPARAM(MOD_CONTROL | MOD_ALT, VK_F11));
+  b.loop.doEvents();
+  EXPECT_EQ(pressed, std::vector<int>{4}) << "the window's own procedure is back";
+  ASSERT_TRUE(keys.registerKey(owner, 5, 2 | 1, VK_F11));
+  owner.Unload();
+  // The key went with the window: another program (here a hidden window) can take it.
+  const HWND other =
+      CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+  EXPECT_TRUE(RegisterHotKey(other, 1, MOD_CONTROL | MOD_ALT, VK_F11));
+  UnregisterHotKey(other, 1);
+  DestroyWindow(other);
+}
+
 }  // namespace
 }  // namespace horalix::win32::test

@@ -1,0 +1,97 @@
+// The main window's global hot keys. The six commands that have keys read them from
+// TimeData.db [Hotkey] each time the keys are taken, and show them after their menu items'
+// captions; the presets of the presets submenu get the keys prefix + 1..9 and prefix + Num 1..9.
+// The keys reach the program while the window takes them: from its load (through the presets
+// menu's rebuild) to its unload.
+#include <string>
+
+#include "main/command_table.h"
+#include "main/frm_exit.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/hot_key_text.h"
+#include "services/ini_read_write.h"
+#include "services/setting_readers.h"
+#include "services/text_runtime.h"
+
+namespace horalix {
+
+namespace {
+
+constexpr int kFixedKeys = 6;
+constexpr int kMostPresetKeys = 9;
+constexpr char kBeforeKey[] = "        ";  // eight blanks between a caption and its key
+
+const Command* commandOfHotKey(int id) {
+  for (const Command& command : Commands()) {
+    if (command.hotKey == id) return &command;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void FrmExit::Hotkey_set() {
+  platform::HotKeys& keys = app_.platform.hotKeys;
+  keys.onHotKey = [this](int id) { HotkeyWndProc(id); };
+  const std::string ini = app_.iniPath();
+
+  for (int id = 1; id <= kFixedKeys; ++id) {
+    const Command* command = commandOfHotKey(id);
+    if (command == nullptr) continue;
+    Attempt(app_, "Hotkey_set", [&] {
+      const std::string text = Trim(variantText(IniReadWrite(
+          app_.platform.files, "readpart", ini, "Hotkey", std::string(command->hotKeyName), "")));
+      // The caption keeps its name, with the state word it shows now, and the key after it.
+      platform::MenuItem& item = CommandItem(*this, command->id);
+      item.setCaption(horalix::Left(item.Caption(), Len(command->caption)) + kBeforeKey +
+                      (text == "无" ? "" : text));
+      const std::uint32_t virtualKey = HotkeyKeyCode(text);
+      if (virtualKey == 0) return;
+      if (keys.registerKey(*this, id, HotkeyModifiers(text), static_cast<int>(virtualKey))) return;
+      // The pause command is not on the clock's own menu line, hence no "also" there.
+      const bool pause = command->id == CommandId::PauseResume;
+      app_.platform.messageBoxes.show("热键" + text + "被其它程序占有\r\r" +
+                                          "请更改热键或关闭其他程序以便设置\r\r" +
+                                          (pause ? "" : "也") + "可右键单击时钟执行相应命令",
+                                      "Horalix", platform::mb::Ok);
+    });
+  }
+
+  if (!IsPresetHotkeyOn(app_)) return;
+  const std::string prefix = PresetHotkeyPrefix(app_);
+  // An often value that names no modifier would take the bare digits from every program.
+  if (prefix.empty()) return;
+  int count = kMostPresetKeys;
+  Attempt(app_, "Hotkey_set", [&] { count = presetHotKeyCount(); });
+  for (int pad = 0; pad < 2; ++pad) {
+    for (int i = 1; i <= count; ++i) {
+      Attempt(app_, "Hotkey_set", [&] {
+        const std::string digit = prefix + std::to_string(i);
+        const std::string key = pad == 0 ? digit : prefix + "Num " + std::to_string(i);
+        const int id = kFixedKeys + pad * count + i;
+        if (keys.registerKey(*this, id, HotkeyModifiers(digit),
+                             static_cast<int>(HotkeyKeyCode(key)))) {
+          return;
+        }
+        app_.platform.messageBoxes.show(
+            "热键" + digit + "被其它程序占有\r\r请更改热键\r\r或右键单击调用", "Horalix",
+            platform::mb::Ok);
+      });
+    }
+  }
+}
+
+void FrmExit::hotkey_del() {
+  platform::HotKeys& keys = app_.platform.hotKeys;
+  keys.onHotKey = nullptr;
+  int count = kMostPresetKeys;
+  Attempt(app_, "hotkey_del", [&] { count = presetHotKeyCount(); });
+  for (int id = 1; id <= kFixedKeys + 2 * count; ++id) {
+    Attempt(app_, "hotkey_del", [&] { keys.unregisterKey(*this, id); });
+  }
+}
+
+void FrmExit::HotkeyWndProc(int id) { (void)DispatchHotKey(*this, id); }
+
+}  // namespace horalix
