@@ -151,11 +151,20 @@ TEST_F(ClockMouseTest, ADragStoresWhereTheDropReachedAndKeepsTheClockOnTheScreen
     EXPECT_TRUE(clock.Timer7.Enabled());
   }
   EXPECT_EQ(desktop.drags().size(), 4u);
+  // Just past the right edge (by the pointer's offset alone) is flush with it too.
+  clock.move(3000, 1500, clock.Width(), clock.Height());
+  const int dropX = (W - clock.Width() - 3000) / 15;
+  desktop.setDragDrop(dropX, 0);
+  const float beyond = static_cast<float>(W - clock.Width() + 300 - (3000 + dropX * 15));
+  forms.mouseDown(clock.Picture2, kLeft, 300, 200);
+  forms.mouseMove(clock.Picture2, kLeft, 300 + beyond, 200);
+  EXPECT_EQ(clock.Left(), W - clock.Width());
+  desktop.setDragDrop(0, 0);
   // A move without the left button only wakes the hover watch.
   clock.move(3000, 1500, clock.Width(), clock.Height());
   forms.mouseMove(clock.Picture1, kRight, 360, 230);
   forms.mouseMove(clock.Picture1, 0, 360, 230);
-  EXPECT_EQ(desktop.drags().size(), 4u);
+  EXPECT_EQ(desktop.drags().size(), 5u);
   EXPECT_EQ(clock.Left(), 3000);
   EXPECT_EQ(main.Label1.Caption(), "100") << "set by the drags over the text box";
   main.Label1.setCaption("0");
