@@ -605,7 +605,7 @@ dimmed() {
   done
 }
 
-# ---- The mouse on the clock, the prompt bar and the time-up prompt ------------------------------
+# ---- The mouse on the clock and the prompt bar ------------------------------------------------
 
 # drag_with_left <x> <y> <dx> <dy>: presses the left button at (x, y), moves the pointer by
 # (dx, dy) in small steps as a hand does, and lets go. The first step starts the window's move.
@@ -630,9 +630,12 @@ near() { (( ($1 - $2) * ($1 - $2) <= $3 * $3 )); }
 # A running clock dragged with the left button follows the pointer, stays where it was dropped
 # and stores that place (twips, 15 a pixel) as clockleft and clocktop.
 test_dragging_the_clock_moves_it_and_stores_its_new_place() {
-  local rect after
+  local rect after folder=$work/drag-folder
+  # The program stores the place in the TimeData.db of its folder: a copy keeps the build's.
+  rm -rf "$folder"
+  cp -r "$dist" "$folder"
   reg_clear
-  start_run_from_tray "$dist" 111111010100011111111111111100101 '1060604\65280' '\16711680' \
+  start_run_from_tray "$folder" 111111010100011111111111111100101 '1060604\65280' '\16711680' \
     00:05:00 || return 1
   clock_on_screen rect || return 1
   note "clock before the drag ${rect[*]:0:4}"
@@ -647,17 +650,21 @@ test_dragging_the_clock_moves_it_and_stores_its_new_place() {
   left=$(reg_value clockleft)
   top=$(reg_value clocktop)
   note "stored clockleft $left, clocktop $top"
-  near "$((left))" "$((after[0] * 15))" 120 && near "$((top))" "$((after[1] * 15))" 120 ||
-    { fail "stored $left, $top for a clock at ${after[*]:0:2} pixels"; return 1; }
+  # The place stored is the one the system's move reached; the clock then moves on by the
+  # pointer's first step away from the press (16 x 12 pixels here).
+  near "$((left))" "$(((after[0] - 16) * 15))" 75 && near "$((top))" "$(((after[1] - 12) * 15))" 75 ||
+    { fail "stored $((left)), $((top)) for a clock at ${after[*]:0:2} pixels"; return 1; }
 }
 
 # While it shows a reminder, the prompt bar dragged down with the left button stays where it was
 # dropped and stores its place as processleft and processtop.
 test_dragging_the_prompt_bar_moves_it_and_stores_its_new_place() {
-  local rect after
+  local rect after folder=$work/drag-folder
+  rm -rf "$folder"
+  cp -r "$dist" "$folder"
   reg_clear
   run_numbers="Time_one:15 Time_two:10 Time_three:5 time_end:0 tellShowtime:30 time_left:0" \
-    start_run_from_tray "$dist" 111111010100011111111111111100101 '1060602\65280' '\0' \
+    start_run_from_tray "$folder" 111111010100011111111111111100101 '1060602\65280' '\0' \
     00:00:20 || return 1
   wait_until 20 has_bar || { fail "no prompt bar at the top: $(program_windows | grep '^1')"; return 1; }
   sleep 0.5
@@ -676,28 +683,6 @@ test_dragging_the_prompt_bar_moves_it_and_stores_its_new_place() {
   moved=$(program_windows | awk -F'\t' -v want="$(((rect[1] + 200)))" '/^1 HoralixForm/ {
       split($3, r, ","); d = r[2] - want; if (d * d < 400) { print r[1], r[2]; exit } }')
   [[ -n $moved ]] || { fail "no window of the program stands where the bar was dropped"; return 1; }
-}
-
-# The time-up prompt closes, with its backdrop, as soon as the pointer moves over "关闭", without
-# a click.
-test_hovering_over_the_time_up_prompts_button_closes_it() {
-  reg_clear
-  xdotool mousemove 5 5
-  start_run_from_tray "$dist" 111111010100011111111111111100101 '1060604\65280' '\16711680' \
-    00:00:06 100100010 || return 1
-  xdotool mousemove 5 5
-  wait_until 20 has_prompt || { fail "no time-up prompt: $(program_windows | grep '^1')"; return 1; }
-  sleep 1
-  has_prompt || { fail "the prompt closed before the pointer came"; return 1; }
-  local button
-  button=$(child_windows | awk -F'\t' '$3 == "关闭" { split($4, r, ","); print int((r[1] + r[3]) / 2), int((r[2] + r[4]) / 2); exit }')
-  [[ -n $button ]] || { fail "the prompt has no button \"关闭\""; return 1; }
-  xdotool mousemove $button
-  sleep 0.2
-  xdotool mousemove_relative 3 1
-  wait_until 5 has_no_prompt || { fail "the prompt stayed with the pointer over its button"; return 1; }
-  wait_until 5 has_no_backdrop || { fail "the backdrop stayed after the prompt"; return 1; }
-  has_program_pid || { fail "the program ended with the prompt"; return 1; }
 }
 
 # ---- The interaction countdown -----------------------------------------------------------------
