@@ -6,7 +6,8 @@
 #   OfficeData.db  empty database made by sqlite3 from package/OfficeData.sql
 #   help.chm       help pages compiled by chmcmd
 #   sounds\        default sounds made by sox
-#   LightPic\      spotlight bitmaps, picture\icon.ico and picture\online-help.bmp, drawn by
+#   LightPic\      spotlight bitmaps, picture\icon.ico, picture\online-help.bmp and the clock's
+#                  hover buttons picture\hover-play.bmp and picture\hover-stop.bmp, drawn by
 #                  ImageMagick
 #   font\          no font is shipped; the folder holds only .keep
 # Each file is remade only when its sources change. The program writes to TimeData.db and
@@ -85,6 +86,12 @@ function(horalix_package_files folder)
     DEPENDS ${package}/pictures/make-pictures.sh
     COMMENT "Online-help picture")
 
+  set(hover_buttons ${folder}/picture/hover-play.bmp ${folder}/picture/hover-stop.bmp)
+  add_custom_command(OUTPUT ${hover_buttons}
+    COMMAND bash ${package}/pictures/make-pictures.sh hover ${folder}/picture
+    DEPENDS ${package}/pictures/make-pictures.sh
+    COMMENT "Hover button pictures")
+
   add_custom_command(OUTPUT ${folder}/font/.keep
     COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}/font
     COMMAND ${CMAKE_COMMAND} -E touch ${folder}/font/.keep)
@@ -92,5 +99,5 @@ function(horalix_package_files folder)
   add_custom_target(horalix_package ALL DEPENDS
     ${folder}/TimeData.db ${folder}/OfficeData.db ${folder}/help.chm ${sounds} ${spots}
     ${work}/horalix.ico ${folder}/picture/icon.ico ${folder}/picture/online-help.bmp
-    ${folder}/font/.keep)
+    ${hover_buttons} ${folder}/font/.keep)
 endfunction()

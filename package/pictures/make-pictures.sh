@@ -4,6 +4,7 @@
 #   make-pictures.sh icon OUTPUT_FILE.ico     the program icon (16, 32 and 48 pixels)
 #   make-pictures.sh help OUTPUT_FILE.bmp     the online-help window's picture (344 x 344)
 #   make-pictures.sh buttons OUTPUT_FOLDER    the add-in's ribbon button bitmaps for WPS hosts
+#   make-pictures.sh hover OUTPUT_FOLDER      the clock's hover play and stop buttons
 #
 # Spotlight bitmaps: one 24-bit BMP per spotlight setting, named by its three characters: edge
 # blur (0 sharp, 1 blurred), spot size (0 extra large, 1 large, 2 medium, 3 small) and shape
@@ -14,10 +15,10 @@ set -euo pipefail
 
 mode=${1:-}
 out=${2:-}
-case $mode in lightpic | icon | help | buttons) ;; *) mode= ;; esac
+case $mode in lightpic | icon | help | buttons | hover) ;; *) mode= ;; esac
 if [[ -z $out || -z $mode ]]; then
   echo "usage: make-pictures.sh lightpic OUTPUT_FOLDER | icon OUTPUT_FILE.ico |" \
-    "help OUTPUT_FILE.bmp | buttons OUTPUT_FOLDER" >&2
+    "help OUTPUT_FILE.bmp | buttons OUTPUT_FOLDER | hover OUTPUT_FOLDER" >&2
   exit 2
 fi
 command -v convert >/dev/null ||
@@ -99,6 +100,19 @@ buttons() {
     -type TrueColor "BMP3:$out/button104.bmp.tmp"
   local n
   for n in 102 103 104; do mv -f "$out/button$n.bmp.tmp" "$out/button$n.bmp"; done
+}
+
+# The clock's hover button: 32 x 32 pixels, 24 bits per pixel, a grey round button with a white
+# right-pointing triangle (hover-play.bmp) or a white square (hover-stop.bmp), on white.
+hover() {
+  mkdir -p "$out"
+  local disc=(-fill '#6e6e6e' -draw 'circle 15.5,15.5 15.5,1')
+  convert -size 32x32 xc:white "${disc[@]}" -fill white -draw 'polygon 12,9 12,23 23,16' \
+    -type TrueColor "BMP3:$out/hover-play.bmp.tmp"
+  convert -size 32x32 xc:white "${disc[@]}" -fill white -draw 'rectangle 10,10 21,21' \
+    -type TrueColor "BMP3:$out/hover-stop.bmp.tmp"
+  mv -f "$out/hover-play.bmp.tmp" "$out/hover-play.bmp"
+  mv -f "$out/hover-stop.bmp.tmp" "$out/hover-stop.bmp"
 }
 
 "$mode"

@@ -52,6 +52,18 @@ FrmProcess::FrmProcess(Context& app, const std::string& name)
   Timer2.onTick = [this] { textTick(); };
   Timer3.onTick = [this] { startTick(); };
   Timer4.onTick = [this] { keepOnTopTick(); };
+  MouseDown = [this](int Button, int Shift, float X, float Y) {
+    Form_MouseDown(Button, Shift, X, Y);
+  };
+  MouseMove = [this](int Button, int Shift, float X, float Y) {
+    Form_MouseMove(Button, Shift, X, Y);
+  };
+  Label1.MouseDown = [this](int Button, int Shift, float X, float Y) {
+    Label1_MouseDown(Button, Shift, X, Y);
+  };
+  Label1.MouseMove = [this](int Button, int Shift, float X, float Y) {
+    Label1_MouseMove(Button, Shift, X, Y);
+  };
 }
 
 int FrmProcess::screenWidthTwips() const {

@@ -48,6 +48,9 @@ FrmTishi::FrmTishi(Context& app)
   setBorderStyle(3);
   setClientSize(4155, 1740);
   Command1.Click = [this] { closePrompt(); };
+  Command1.MouseMove = [this](int Button, int Shift, float X, float Y) {
+    Command1_MouseMove(Button, Shift, X, Y);
+  };
   Timer1.onTick = [this] { Timer1_Timer(); };
 }
 

@@ -17,6 +17,9 @@ void TimeGlass::Form_Load() {
   attempt([&] { SetTopmost(app_, *this); });
   attempt([&] { LoadSettings(app_, app_.settings); });
   Label15.setCaption("1");
+  // The hover button's two pictures, made by the build: 32 x 32 pixels.
+  Image2(0).setPicture(app_.pathInProgramFolder("picture\\hover-play.bmp"), 32, 32);
+  Image2(1).setPicture(app_.pathInProgramFolder("picture\\hover-stop.bmp"), 32, 32);
   Timer5.setEnabled(true);
   // Unlike the sequencer's placement, a saved 0 is not taken, the window's own height must fit
   // below the saved top, and a screen narrower than the window leaves a negative left.

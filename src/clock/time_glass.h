@@ -40,6 +40,24 @@ class TimeGlass : public ClockWindow {
 
   platform::Timer& Timer7;  // hover button watch
 
+  // ---- Mouse input (Button 1 left, 2 right, 4 middle; X and Y in twips of the control) ----
+
+  // A press on the face: a left click switches between the count and the time of day (unless
+  // clicks are set to keep the view), any other button opens the tray menu.
+  void Picture1_MouseDown(int Button, int Shift, float X, float Y);
+  void Picture2_MouseDown(int Button, int Shift, float X, float Y) {
+    Picture1_MouseDown(Button, Shift, X, Y);
+  }
+  // A move over the face wakes the hover button; with the left button held it drags the clock,
+  // stores where it was dropped and keeps it on the primary screen.
+  void Picture1_MouseMove(int Button, int Shift, float X, float Y);
+  void Picture2_MouseMove(int Button, int Shift, float X, float Y);
+  // The hover button: a click starts a run when none is going and stops the running one; a
+  // right press opens the tray menu at the pointer; a move keeps the button awake.
+  void Image1_Click();
+  void Image1_MouseDown(int Button, int Shift, float X, float Y);
+  void Image1_MouseMove(int Button, int Shift, float X, float Y);
+
  protected:
   void Form_Load() override;
   void Form_LostFocus() override;
@@ -62,6 +80,16 @@ class TimeGlass : public ClockWindow {
  private:
   void Timer3_Timer();
   void Timer5_Timer();
+  void Timer7_Timer();
+  // The face redrawn with the shown text at the chosen size, and the mirror with it when asked.
+  void redrawFaces(bool mirrorToo);
+  // Moves the window after a drag by the pointer's offset from the press, kept on the screen.
+  void dropAt(float X, float Y);
+  // Whether the cursor lies strictly inside the control's rectangle on the screen.
+  bool IsCursorInWindow(const platform::Control& control);
+
+  // Where the last left press on the face was, in twips of the face (0 before the first).
+  float DownX = 0, DownY = 0;
 };
 
 }  // namespace horalix

@@ -49,6 +49,9 @@ FrmHudong::FrmHudong(Context& app)
   Timer2.onTick = [this] { Timer2_Timer(); };
   Timer3.onTick = [this] { Timer3_Timer(); };
   Timer4.onTick = [this] { Timer4_Timer(); };
+  Picture4.MouseDown = [this](int Button, int, float, float) { Picture4_MouseDown(Button); };
+  Picture4.MouseMove = [this](int Button, int, float, float) { Picture4_MouseMove(Button); };
+  Picture4.DblClick = [this] { Picture4_DblClick(); };
   move(0, 0, 3600, 1800);
 }
 

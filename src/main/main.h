@@ -9,4 +9,5 @@
 #include "main/frm_exit.h"
 #include "main/run_state.h"
 #include "main/slide_show_end.h"
+#include "main/timing_control.h"
 #include "main/tray_menu.h"

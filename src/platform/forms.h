@@ -257,9 +257,13 @@ class Control {
   std::function<void()> LostFocus;
   std::function<void(int& KeyAscii)> KeyPress;
   // Mouse input over the control, as a backend reports it: Button 1 left, 2 right, 4 middle
-  // (while moving, the buttons held, or'ed; 0 for none); Shift 1 Shift, 2 Ctrl, 4 Alt; X and Y
-  // in twips of the control. Controls that do not handle them leave them empty.
-  std::function<void(int Button, int Shift, float X, float Y)> MouseDown, MouseMove;
+  // (while moving, the buttons held, or'ed; 0 for none; a press or a release names its own
+  // button); Shift 1 Shift, 2 Ctrl, 4 Alt; X and Y in twips of the control. While a button is
+  // held the control keeps the mouse, so moves and the release come to it from anywhere.
+  // Controls that do not handle them leave them empty.
+  std::function<void(int Button, int Shift, float X, float Y)> MouseDown, MouseMove, MouseUp;
+  // A double click of the left button.
+  std::function<void()> DblClick;
 
   // User input, as a backend reports it.
   void click();
@@ -362,7 +366,7 @@ class Form {
   // Mouse input on the window's own surface (not over a control), as a backend reports it,
   // with the arguments of the controls' pair (X and Y in twips of the client area). Windows
   // that do not handle them leave them empty; a backend may then pass the input by.
-  std::function<void(int Button, int Shift, float X, float Y)> MouseDown, MouseMove;
+  std::function<void(int Button, int Shift, float X, float Y)> MouseDown, MouseMove, MouseUp;
   std::function<void()> DblClick;
 
   int Left() const { return left_; }

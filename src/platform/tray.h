@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/desktop.h"
+
 namespace horalix::platform {
 
 class Form;
@@ -32,6 +34,8 @@ class Tray {
   // Shows a popup menu of `root`'s children at the cursor; the chosen item's Click runs after
   // the menu has closed. Returns when the menu is closed.
   virtual void popup(Form& owner, MenuItem& root) = 0;
+  // The same at a point of the screen (pixels) instead of the cursor.
+  virtual void popupAt(Form& owner, MenuItem& root, PixelPoint at) = 0;
 };
 
 class HotKeys {

@@ -84,9 +84,9 @@ TEST_F(PromptBarTest, ADragIsClampedToTheScreenAndStored) {
     askForBar("1", 60400);
     ASSERT_EQ(bar.Left(), 3000);
     main.Label1.setCaption("0");
-    bar.Label1_MouseDown(1, 0, 300, 200);
+    forms.mouseDown(bar.Label1, 1, 300, 200);
     EXPECT_EQ(main.Label1.Caption(), "100");
-    bar.Label1_MouseMove(1, 0, 300 + c.dx, 200 + c.dy);
+    forms.mouseMove(bar.Label1, 1, 300 + c.dx, 200 + c.dy);
     const int left = c.left == -1 ? screenWidth() - bar.Width() : c.left;
     const int top = c.top == -1 ? screenHeight() : c.top;
     EXPECT_EQ(bar.Left(), left);
@@ -103,13 +103,31 @@ TEST_F(PromptBarTest, ADragIsClampedToTheScreenAndStored) {
   }
 }
 
+TEST_F(PromptBarTest, TheSystemsDragMovesTheBarBeforeThePointersOffsetIsAdded) {
+  storePosition(3000, 1500);
+  askForBar("1", 60400);
+  desktop.setDragDrop(100, 50);
+  forms.mouseDown(bar, 1, 300, 200);
+  forms.mouseMove(bar, 1, 360, 230);
+  ASSERT_EQ(desktop.drags().size(), 1u);
+  EXPECT_EQ(bar.Left(), 3000 + 1500 + 60);
+  EXPECT_EQ(bar.Top(), 1500 + 750 + 30);
+  EXPECT_EQ(ProgramValues(app).readInt32("processleft"), bar.Left());
+  EXPECT_EQ(ProgramValues(app).readInt32("processtop"), bar.Top());
+  // A right press keeps no grab point: the next drag measures from the left press.
+  forms.mouseDown(bar.Label1, 2, 0, 0);
+  desktop.setDragDrop(0, 0);
+  forms.mouseMove(bar.Label1, 1, 300, 200);
+  EXPECT_EQ(bar.Left(), 3000 + 1500 + 60);
+}
+
 TEST_F(PromptBarTest, MovingThePointerOverABarWithoutItsTextUpdateParksIt) {
   storePosition(3000, 1500);
   askForBar("1", 60400);
-  bar.Form_MouseMove(0, 0, 10, 10);
+  forms.mouseMove(bar, 0, 10, 10);
   EXPECT_TRUE(onScreen(bar));
   bar.Timer2.setEnabled(false);
-  bar.Form_MouseMove(0, 0, 10, 10);
+  forms.mouseMove(bar, 0, 10, 10);
   EXPECT_TRUE(parked(bar));
   EXPECT_EQ(main.Label1.Caption(), "100");
   // Only a drag stores a position.

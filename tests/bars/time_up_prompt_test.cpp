@@ -129,7 +129,7 @@ TEST_F(TimeUpPromptTest, ThePointerOverTheButtonClosesBothAndRetopsTheClockTwice
   int clockTopmost = -1;
   showFromTick([&] {
     clockTopmost = topmostCallsOf("time_glass");
-    prompt.Command1_MouseMove(0, 0, 10, 10);
+    forms.mouseMove(prompt.Command1, 0, 10, 10);
   });
   EXPECT_FALSE(prompt.loaded());
   EXPECT_FALSE(backdrop.loaded());

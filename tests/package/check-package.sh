@@ -150,6 +150,17 @@ pictures() {
   # The help window shows it at 5160 twips square, 344 pixels at 15 twips a pixel.
   expect "online-help picture size" "$(identify -format '%w x %h' "$work/online-help.bmp")" "344 x 344"
   expect "online-help picture bits per pixel" "$(od -An -tu2 -j28 -N2 "$work/online-help.bmp" | tr -d ' ')" 24
+  bash "$package/pictures/make-pictures.sh" hover "$work/hover"
+  # The clock's hover buttons: 32 x 32, 24 bits, white marks on a grey disc, and they differ.
+  for file in "$work"/hover/hover-{play,stop}.bmp; do
+    name=$(basename "$file")
+    expect "$name size" "$(identify -format '%w x %h' "$file")" "32 x 32"
+    expect "$name bits per pixel" "$(od -An -tu2 -j28 -N2 "$file" | tr -d ' ')" 24
+    expect "$name centre" "$(convert "$file" -crop 1x1+16+16 -format '%[hex:p{0,0}]' info:)" FFFFFF
+    expect "$name rim" "$(convert "$file" -crop 1x1+16+3 -format '%[hex:p{0,0}]' info:)" 6E6E6E
+  done
+  [[ $(md5sum "$work"/hover/*.bmp | awk '{ print $1 }' | sort -u | wc -l) -eq 2 ]] ||
+    fail "the play and stop buttons are the same"
 }
 
 case $check in

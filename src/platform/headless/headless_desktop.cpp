@@ -92,6 +92,12 @@ void HeadlessDesktop::setColorKey(Form& form, std::uint32_t colorKey) {
   transparency_.push_back({form.name(), colorKey, std::nullopt});
 }
 
+void HeadlessDesktop::dragWithPointer(Form& form) {
+  drags_.push_back(form.name());
+  form.move(form.Left() + dragDrop_.x * twipsX_, form.Top() + dragDrop_.y * twipsY_, form.Width(),
+            form.Height());
+}
+
 bool HeadlessDesktop::useEnglishKeyboard() {
   ++keyboardSwitches_;
   if (keyboardFails_) return false;

@@ -43,6 +43,8 @@ class HeadlessDesktop final : public Desktop {
   void setTopmost(Form& form) override;
   void setTransparent(Form& form, std::int64_t colorKey, int alpha) override;
   void setColorKey(Form& form, std::uint32_t colorKey) override;
+  // The window moves by the drop set with setDragDrop (not at all without one).
+  void dragWithPointer(Form& form) override;
   bool useEnglishKeyboard() override;
 
   // ---- the test's model ----
@@ -61,6 +63,9 @@ class HeadlessDesktop final : public Desktop {
   // Makes activate() fail, as the system's foreground lock does.
   void setActivationFails(bool fails) { activationFails_ = fails; }
   void setKeyboardSwitchFails(bool fails) { keyboardFails_ = fails; }
+  // Where the user drops a window that the program lets them drag: this many pixels away from
+  // where the drag began.
+  void setDragDrop(int dxPixels, int dyPixels) { dragDrop_ = PixelPoint{dxPixels, dyPixels}; }
 
   // ---- what the program did ----
 
@@ -69,6 +74,8 @@ class HeadlessDesktop final : public Desktop {
   const std::vector<std::string>& topmostCalls() const { return topmost_; }
   const std::vector<TransparencyCall>& transparencyCalls() const { return transparency_; }
   int keyboardSwitches() const { return keyboardSwitches_; }
+  // The windows dragged with the pointer, by name, in order.
+  const std::vector<std::string>& drags() const { return drags_; }
   const std::string& keyboardLayout() const { return layout_; }
 
  private:
@@ -87,6 +94,8 @@ class HeadlessDesktop final : public Desktop {
   std::vector<KeyPress> keys_;
   std::vector<std::string> topmost_;
   std::vector<TransparencyCall> transparency_;
+  PixelPoint dragDrop_;
+  std::vector<std::string> drags_;
   int keyboardSwitches_ = 0;
   std::string layout_ = "00000804";
 };

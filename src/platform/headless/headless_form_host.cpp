@@ -112,6 +112,12 @@ void raiseMouse(const MouseHandler& handler, int button, int shift, float x, flo
   run(button, shift, x, y);
 }
 
+void raiseDblClick(const std::function<void()>& handler) {
+  if (!handler) return;
+  std::function<void()> run = handler;
+  run();
+}
+
 }  // namespace
 
 void HeadlessFormHost::mouseDown(Form& form, int button, float x, float y, int shift) {
@@ -124,12 +130,13 @@ void HeadlessFormHost::mouseMove(Form& form, int button, float x, float y, int s
                  [&] { raiseMouse(form.MouseMove, button, shift, x, y); });
 }
 
+void HeadlessFormHost::mouseUp(Form& form, int button, float x, float y, int shift) {
+  loop_.dispatch("mouse up on " + form.name(),
+                 [&] { raiseMouse(form.MouseUp, button, shift, x, y); });
+}
+
 void HeadlessFormHost::dblClick(Form& form) {
-  loop_.dispatch("double click on " + form.name(), [&] {
-    if (!form.DblClick) return;
-    std::function<void()> run = form.DblClick;
-    run();
-  });
+  loop_.dispatch("double click on " + form.name(), [&] { raiseDblClick(form.DblClick); });
 }
 
 void HeadlessFormHost::mouseDown(Control& control, int button, float x, float y, int shift) {
@@ -140,6 +147,15 @@ void HeadlessFormHost::mouseDown(Control& control, int button, float x, float y,
 void HeadlessFormHost::mouseMove(Control& control, int button, float x, float y, int shift) {
   loop_.dispatch("mouse move on " + describe(control),
                  [&] { raiseMouse(control.MouseMove, button, shift, x, y); });
+}
+
+void HeadlessFormHost::mouseUp(Control& control, int button, float x, float y, int shift) {
+  loop_.dispatch("mouse up on " + describe(control),
+                 [&] { raiseMouse(control.MouseUp, button, shift, x, y); });
+}
+
+void HeadlessFormHost::dblClick(Control& control) {
+  loop_.dispatch("double click on " + describe(control), [&] { raiseDblClick(control.DblClick); });
 }
 
 }  // namespace horalix::platform

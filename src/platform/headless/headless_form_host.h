@@ -67,9 +67,12 @@ class HeadlessFormHost final : public FormHost {
   // window or control does not handle that input.
   void mouseDown(Form& form, int button, float x, float y, int shift = 0);
   void mouseMove(Form& form, int button, float x, float y, int shift = 0);
+  void mouseUp(Form& form, int button, float x, float y, int shift = 0);
   void dblClick(Form& form);
   void mouseDown(Control& control, int button, float x, float y, int shift = 0);
   void mouseMove(Control& control, int button, float x, float y, int shift = 0);
+  void mouseUp(Control& control, int button, float x, float y, int shift = 0);
+  void dblClick(Control& control);
 
   static std::string describe(const Control& control);
   static std::string describe(const MenuItem& item);

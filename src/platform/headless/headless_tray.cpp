@@ -55,8 +55,12 @@ void HeadlessTray::balloon(const std::string& title, const std::string& text, in
 
 void HeadlessTray::remove() { shown_ = false; }
 
-void HeadlessTray::popup(Form& owner, MenuItem& root) {
-  PopupRecord shown{owner.name(), {}, {}};
+void HeadlessTray::popup(Form& owner, MenuItem& root) { show(owner, root, std::nullopt); }
+
+void HeadlessTray::popupAt(Form& owner, MenuItem& root, PixelPoint at) { show(owner, root, at); }
+
+void HeadlessTray::show(Form& owner, MenuItem& root, std::optional<PixelPoint> at) {
+  PopupRecord shown{owner.name(), {}, {}, at};
   collect(root, 0, shown.lines);
   // The menu is a modal loop of its own: the hook stands in for the user and may let time pass.
   MenuItem* chosen = onPopup ? onPopup(shown) : nullptr;

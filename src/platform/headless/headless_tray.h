@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,7 +32,8 @@ struct PopupLine {
 struct PopupRecord {
   std::string form;
   std::vector<PopupLine> lines;
-  std::string chosen;  // caption of the item chosen, "" when the menu was dismissed
+  std::string chosen;            // caption of the item chosen, "" when the menu was dismissed
+  std::optional<PixelPoint> at;  // where it was asked for; none: at the cursor
 };
 
 class HeadlessTray final : public Tray {
@@ -45,6 +47,7 @@ class HeadlessTray final : public Tray {
   void balloon(const std::string& title, const std::string& text, int timeoutMs) override;
   void remove() override;
   void popup(Form& owner, MenuItem& root) override;
+  void popupAt(Form& owner, MenuItem& root, PixelPoint at) override;
 
   // ---- the test's side ----
 
@@ -78,6 +81,8 @@ class HeadlessTray final : public Tray {
   int adds_ = 0;
   std::vector<Balloon> balloons_;
   std::vector<PopupRecord> popups_;
+
+  void show(Form& owner, MenuItem& root, std::optional<PixelPoint> at);
 };
 
 // A global hot key as registered.

@@ -3,6 +3,7 @@
 #include "platform/win32/window_owner.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <vector>
 
@@ -65,6 +66,10 @@ NativeClass nativeClassOf(ControlKind kind) {
   return {L"STATIC", SS_LEFT, 0};
 }
 
+bool drawnByProgram(ControlKind kind) {
+  return kind == ControlKind::PictureBox || kind == ControlKind::Image;
+}
+
 }  // namespace
 
 NativeControl::NativeControl(platform::Control& control, HWND parent, int id,
@@ -73,6 +78,8 @@ NativeControl::NativeControl(platform::Control& control, HWND parent, int id,
   static const bool registered = [] {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
+    // A double click reaches the boxes that handle it; the others take it as a second press.
+    wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = &NativeControl::pictureProc;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
@@ -95,12 +102,17 @@ NativeControl::NativeControl(platform::Control& control, HWND parent, int id,
   if (control.kind() == ControlKind::Slider) {
     SendMessageW(hwnd_, TBM_SETRANGE, FALSE, MAKELPARAM(0, kSliderDefaultMax));
   }
+  if (hwnd_ != nullptr && !drawnByProgram(control.kind())) {
+    SetWindowSubclass(hwnd_, &NativeControl::mouseProc, 0, reinterpret_cast<DWORD_PTR>(this));
+  }
   --mirroring_;
   mirrorAll();
 }
 
 NativeControl::~NativeControl() {
+  *alive_ = false;
   if (hwnd_ != nullptr) {
+    if (!drawnByProgram(control_.kind())) RemoveWindowSubclass(hwnd_, &NativeControl::mouseProc, 0);
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     DestroyWindow(hwnd_);
   }
@@ -128,6 +140,10 @@ void NativeControl::mirror(Property what) {
     }
     case Property::Visible:
       ShowWindow(hwnd_, control_.Visible() ? SW_SHOWNA : SW_HIDE);
+      // An image is drawn over the boxes it lies on (the clock's hover button over the face).
+      if (control_.Visible() && control_.kind() == ControlKind::Image) {
+        SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      }
       break;
     case Property::Enabled:
       EnableWindow(hwnd_, control_.Enabled() ? TRUE : FALSE);
@@ -359,12 +375,33 @@ void NativeControl::paint() {
     POINT origin{0, 0};
     MapWindowPoints(hwnd_, window, &origin, 1);
     paintOutsideOutline(buffer, window, control_.form().Region(), origin, size);
+    spareImagesAbove(dc);
     BitBlt(dc, 0, 0, size.cx, size.cy, buffer, 0, 0, SRCCOPY);
     SelectObject(buffer, old);
     DeleteObject(image);
     DeleteDC(buffer);
   }
   EndPaint(hwnd_, &ps);
+}
+
+// Sibling boxes overlap without clipping each other; an image shown over a box (the clock's
+// hover button over the face) must not be painted over when the box is drawn anew.
+void NativeControl::spareImagesAbove(HDC dc) const {
+  for (HWND above = GetWindow(hwnd_, GW_HWNDPREV); above != nullptr;
+       above = GetWindow(above, GW_HWNDPREV)) {
+    wchar_t className[32] = {};
+    if (!IsWindowVisible(above) || GetClassNameW(above, className, 32) == 0 ||
+        lstrcmpW(className, kPictureClass) != 0) {
+      continue;
+    }
+    const auto* other =
+        reinterpret_cast<const NativeControl*>(GetWindowLongPtrW(above, GWLP_USERDATA));
+    if (other == nullptr || other->control_.kind() != ControlKind::Image) continue;
+    RECT r;
+    GetWindowRect(above, &r);
+    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
+    ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+  }
 }
 
 LRESULT CALLBACK NativeControl::pictureProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -379,24 +416,54 @@ LRESULT CALLBACK NativeControl::pictureProc(HWND hwnd, UINT msg, WPARAM wp, LPAR
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-    case WM_MOUSEMOVE: {
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDBLCLK: {
       bool handled = false;
       // The handler may unload the form and this object with it.
       self->context_.guard.run(self->control_.name(),
                                [&, &control = self->control_, &units = self->units_] {
-                                 handled = forwardMouse(control, msg, wp, lp, units);
+                                 handled = forwardMouse(control, msg, wp, lp, units, hwnd);
                                });
       if (handled) return 0;
       return DefWindowProcW(hwnd, msg, wp, lp);
     }
-    case WM_LBUTTONUP:
-      // The click may unload the form and this object with it.
+    case WM_LBUTTONUP: {
+      // A release counts as a click only over the box: a captured drag may end elsewhere.
+      RECT client;
+      GetClientRect(hwnd, &client);
+      const POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+      const bool inside = PtInRect(&client, at) != FALSE;
+      // The handlers may unload the form and this object with it.
       self->context_.guard.run(self->control_.name(),
-                               [&control = self->control_] { control.click(); });
+                               [&, &control = self->control_, &units = self->units_] {
+                                 auto alive = self->alive_;
+                                 forwardMouse(control, msg, wp, lp, units, hwnd);
+                                 if (*alive && inside) control.click();
+                               });
       return 0;
+    }
     default:
       return DefWindowProcW(hwnd, msg, wp, lp);
   }
+}
+
+// The system's own controls (labels, buttons, boxes) report the mouse to the model's handlers
+// and then go on as usual, so that a button still presses and a label still clicks. They keep
+// the mouse themselves where they need to (a button while pressed).
+LRESULT CALLBACK NativeControl::mouseProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                          DWORD_PTR data) {
+  auto* self = reinterpret_cast<NativeControl*>(data);
+  if (self == nullptr || !isMouseInput(msg)) return DefSubclassProc(hwnd, msg, wp, lp);
+  // The handler may unload the form and this object with it: then nothing is left to pass on.
+  auto alive = self->alive_;
+  self->context_.guard.run(self->control_.name(),
+                           [&, &control = self->control_, &units = self->units_] {
+                             forwardMouse(control, msg, wp, lp, units, nullptr);
+                           });
+  if (!*alive) return 0;
+  return DefSubclassProc(hwnd, msg, wp, lp);
 }
 
 HBRUSH NativeControl::colors(HDC dc) {

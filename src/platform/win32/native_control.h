@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "platform/forms.h"
 #include "platform/win32/dispatch_guard.h"
 #include "platform/win32/picture_cache.h"
@@ -50,7 +52,10 @@ class NativeControl {
   void mirrorFont();
   std::string nativeText() const;
   void paint();
+  void spareImagesAbove(HDC dc) const;
   static LRESULT CALLBACK pictureProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  static LRESULT CALLBACK mouseProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                    DWORD_PTR data);
 
   platform::Control& control_;
   ControlContext& context_;
@@ -60,6 +65,8 @@ class NativeControl {
   HBRUSH background_ = nullptr;
   COLORREF backgroundColor_ = 0;
   int mirroring_ = 0;
+  // False once this object is gone; a handler that unloads the form is checked against it.
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 }  // namespace horalix::win32

@@ -117,4 +117,17 @@ bool Win32Desktop::useEnglishKeyboard() {
   return true;
 }
 
+// The system's own move of a window by its caption, asked for from a window without one: the
+// mouse is let go first, so that the system's move loop can take it. The loop runs until the
+// left button is released (timers keep running inside it) and the window's end of moving brings
+// the new place into the model before this returns.
+void Win32Desktop::dragWithPointer(platform::Form& form) {
+  HWND hwnd = forms_.windowOf(form);
+  if (hwnd == nullptr) return;
+  POINT at{};
+  GetCursorPos(&at);
+  ReleaseCapture();
+  SendMessageW(hwnd, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(at.x, at.y));
+}
+
 }  // namespace horalix::win32

@@ -25,6 +25,7 @@ class Win32Desktop final : public platform::Desktop {
   void setTopmost(platform::Form& form) override;
   void setTransparent(platform::Form& form, std::int64_t colorKey, int alpha) override;
   void setColorKey(platform::Form& form, std::uint32_t colorKey) override;
+  void dragWithPointer(platform::Form& form) override;
   bool useEnglishKeyboard() override;
 
  private:

@@ -385,10 +385,13 @@ LRESULT Win32FormHost::handle(NativeForm& native, HWND hwnd, UINT msg, WPARAM wp
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
     case WM_MOUSEMOVE:
     case WM_LBUTTONDBLCLK:
       // Only windows that handle the mouse themselves get it; the others keep the default.
-      if (forwardMouse(native.form, msg, wp, lp, units_)) return 0;
+      if (forwardMouse(native.form, msg, wp, lp, units_, hwnd)) return 0;
       break;
     case WM_KILLFOCUS:
       native.form.LostFocus();

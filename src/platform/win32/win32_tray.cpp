@@ -115,12 +115,18 @@ void Win32Tray::remove() {
 }
 
 void Win32Tray::popup(platform::Form& owner, platform::MenuItem& root) {
+  POINT at{};
+  GetCursorPos(&at);
+  popupAt(owner, root, platform::PixelPoint{at.x, at.y});
+}
+
+void Win32Tray::popupAt(platform::Form& owner, platform::MenuItem& root,
+                        platform::PixelPoint point) {
   NativeMenu menu(root, NativeMenu::Kind::Popup, kFirstMenuCommand);
   if (menu.empty()) return;
   HWND hwnd = forms_.windowOf(owner);
   if (hwnd == nullptr) hwnd = window_.hwnd();
-  POINT at{};
-  GetCursorPos(&at);
+  const POINT at{point.x, point.y};
   // A popup menu of a window that is not in the foreground does not close when the user clicks
   // elsewhere; and the empty message afterwards lets the menu's second opening work (both are
   // the documented way for notification-area menus).

@@ -26,6 +26,7 @@ class Win32Tray final : public platform::Tray {
   void balloon(const std::string& title, const std::string& text, int timeoutMs) override;
   void remove() override;
   void popup(platform::Form& owner, platform::MenuItem& root) override;
+  void popupAt(platform::Form& owner, platform::MenuItem& root, platform::PixelPoint at) override;
 
  private:
   std::optional<LRESULT> handle(UINT msg, WPARAM wp, LPARAM lp);

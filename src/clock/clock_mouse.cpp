@@ -1,0 +1,149 @@
+// The floating clock under the mouse. The face has no title bar or buttons of the system's
+// kind: a left click switches between the count and the time of day, any other button opens the
+// tray menu, and a drag with the left button moves the window and stores where it was dropped.
+// The hover button over the face starts or stops a run. A failing step is skipped.
+#include "bars/bars.h"
+#include "clock/time_glass.h"
+#include "clock/time_glass_two.h"
+#include "main/main.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/option_names.h"
+#include "services/setting_readers.h"
+#include "services/text_runtime.h"
+#include "services/window_positions.h"
+
+namespace horalix {
+
+namespace {
+
+constexpr int kLeftButton = 1;
+constexpr int kRightButton = 2;
+// The Top of the face label that is out of view.
+constexpr int kOutOfView = 13800;
+
+}  // namespace
+
+void TimeGlass::redrawFaces(bool mirrorToo) {
+  const int size = wantedSize();
+  ShowStatue(Label11.Caption(), size);
+  if (mirrorToo) app_.timeGlassTwo().ShowStatue(Label11.Caption(), size + MirrorSizeAdd);
+}
+
+void TimeGlass::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
+  (void)Shift;
+  auto attempt = [this](auto&& statement) {
+    Attempt(app_, "time_glass.Picture1_MouseDown", statement);
+  };
+  FrmExit& main = app_.frmExit();
+  // The keep-on-top routine of every window holds off while the user handles the clock.
+  main.Label1.setCaption("100");
+  const int t = Label1(1).Top();
+  if (t == 0 || t == kOutOfView) {
+    if (Button == kLeftButton) {
+      attempt([&] {
+        if (OptionChar(app_.settings.checkvalue, CheckFlag::KeepTimeText) != "0") return;
+        // The count goes out of view and the time of day comes in, or back; the mirror follows.
+        const bool countInView = t == 0;
+        for (ClockWindow* clock :
+             {static_cast<ClockWindow*>(this), static_cast<ClockWindow*>(&app_.timeGlassTwo())}) {
+          clock->Label1(1).setTop(countInView ? kOutOfView : 0);
+          clock->Label1(2).setTop(countInView ? 0 : kOutOfView);
+        }
+        bool mirrorToo = false;
+        attempt([&] { mirrorToo = ReadSecondScreen(app_) == 1; });
+        redrawFaces(mirrorToo);
+      });
+    } else {
+      attempt([&] {
+        // The follow-mode spotlight stays below the menu while it is open.
+        if (main.Label10.Caption() == "Frm_light") app_.frmLight().Label1.setCaption("20");
+      });
+      attempt([&] {
+        // A see-through clock opens the menu at the pointer, an opaque one below its own
+        // bottom edge.
+        if (OptionChar(app_.settings.checkvalue, CheckFlag::TransparentBack) == "0") {
+          const platform::Desktop& desktop = app_.platform.desktop;
+          const platform::PixelPoint at{
+              static_cast<int>((static_cast<float>(Left()) + X) /
+                               static_cast<float>(desktop.twipsPerPixelX())),
+              (Top() + Height()) / desktop.twipsPerPixelY()};
+          app_.platform.tray.popupAt(*this, main.menu, at);
+        } else {
+          app_.platform.tray.popup(*this, main.menu);
+        }
+      });
+    }
+  }
+  if (Button == kLeftButton) {
+    DownX = X;
+    DownY = Y;
+  }
+}
+
+void TimeGlass::Picture2_MouseMove(int Button, int Shift, float X, float Y) {
+  app_.frmExit().Label1.setCaption("100");
+  Picture1_MouseMove(Button, Shift, X, Y);
+}
+
+void TimeGlass::Picture1_MouseMove(int Button, int Shift, float X, float Y) {
+  (void)Shift;
+  auto attempt = [this](auto&& statement) {
+    Attempt(app_, "time_glass.Picture1_MouseMove", statement);
+  };
+  Timer7.setEnabled(true);
+  if (Button != kLeftButton) return;
+  // The system moves the window with the pointer and returns at the drop. The place stored is
+  // the one the drop reached, before the clock is kept on the screen below.
+  attempt([&] { app_.platform.desktop.dragWithPointer(*this); });
+  attempt([&] { SaveClockPos(app_, CLng(Left()), CLng(Top())); });
+  attempt([&] { redrawFaces(false); });
+  attempt([&] { dropAt(X, Y); });
+}
+
+// The window's right edge stays on the screen, its top edge may reach the bottom of the screen
+// area (the clock's height is not subtracted).
+void TimeGlass::dropAt(float X, float Y) {
+  const platform::Desktop& desktop = app_.platform.desktop;
+  double newLeft = Left() + X - DownX;
+  // Counted in 32 bits: a top below a screen placed under the primary one does not overflow.
+  std::int32_t newTop = CLng(Top() + Y - DownY);
+  const double rightmost =
+      static_cast<double>(desktop.twipsPerPixelX()) * app_.run.ScreenWidthPx - Width();
+  const std::int32_t lowest =
+      CLng(static_cast<double>(desktop.twipsPerPixelY()) * app_.run.ScreenHeightPx);
+  if (newLeft < 0) newLeft = 0;
+  if (newLeft > rightmost) newLeft = rightmost;
+  if (newTop < 0) newTop = 0;
+  if (newTop > lowest) newTop = lowest;
+  move(CLng(newLeft), newTop, Width(), Height());
+  redrawFaces(false);
+}
+
+void TimeGlass::Image1_Click() {
+  // The Start item is available exactly while no run is going.
+  if (app_.frmExit().menu_one(1).Enabled()) {
+    StartTiming(app_);
+  } else {
+    StopTiming(app_);
+  }
+}
+
+void TimeGlass::Image1_MouseDown(int Button, int Shift, float X, float Y) {
+  (void)Shift;
+  (void)X;
+  (void)Y;
+  if (Button != kRightButton) return;
+  FrmExit& main = app_.frmExit();
+  app_.platform.tray.popup(*this, main.menu);
+}
+
+void TimeGlass::Image1_MouseMove(int Button, int Shift, float X, float Y) {
+  (void)Button;
+  (void)Shift;
+  (void)X;
+  (void)Y;
+  Timer7.setEnabled(true);
+}
+
+}  // namespace horalix
