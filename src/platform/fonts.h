@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace horalix::platform {
 
@@ -37,6 +38,10 @@ class FontService {
   // Makes the fonts of a font file usable by this process until it ends; false when the file
   // cannot be registered.
   virtual bool addFontFile(const std::string& path) = 0;
+
+  // The names of the screen fonts installed on the system, in the system's order; a service
+  // that cannot tell gives none.
+  virtual std::vector<std::string> installedFonts() const { return {}; }
 };
 
 }  // namespace horalix::platform

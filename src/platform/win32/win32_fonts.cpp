@@ -94,4 +94,26 @@ bool Win32Fonts::addFontFile(const std::string& path) {
   return AddFontResourceExW(toWide(path).c_str(), FR_PRIVATE, nullptr) > 0;
 }
 
+namespace {
+
+int CALLBACK collectFace(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM names) {
+  auto& list = *reinterpret_cast<std::vector<std::string>*>(names);
+  std::string name = toUtf8(font->lfFaceName);
+  if (std::find(list.begin(), list.end(), name) == list.end()) list.push_back(std::move(name));
+  return 1;
+}
+
+}  // namespace
+
+std::vector<std::string> Win32Fonts::installedFonts() const {
+  std::vector<std::string> names;
+  HDC screen = GetDC(nullptr);
+  if (screen == nullptr) return names;
+  LOGFONTW all{};
+  all.lfCharSet = DEFAULT_CHARSET;
+  EnumFontFamiliesExW(screen, &all, &collectFace, reinterpret_cast<LPARAM>(&names), 0);
+  ReleaseDC(nullptr, screen);
+  return names;
+}
+
 }  // namespace horalix::win32

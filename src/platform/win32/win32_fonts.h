@@ -15,6 +15,8 @@ class Win32Fonts final : public platform::FontService {
                                std::string_view text) const override;
   // Private to the process: other programs do not see the program's fonts.
   bool addFontFile(const std::string& path) override;
+  // The face names of the screen's fonts, each once, in the order GDI lists them.
+  std::vector<std::string> installedFonts() const override;
 };
 
 // A GDI font for a font of the program (points at the screen's resolution); the caller deletes
