@@ -446,11 +446,13 @@ test_tray_menu_settings_item_opens_the_settings_window_with_its_controls() {
   has_settings || { fail "no settings window appeared"; return 1; }
   sleep 1
   children=$(child_windows)
+  printf '%s\n' "$children" >"$work/settings-children.txt"
   for caption in 计时时长 报警1余 超时 倒计时 屏幕半透明 持续提醒 手动计时 幻灯片演示 边缘模糊 应用; do
     grep -q $'\t'"$caption"$'\t' <<<"$children" || { fail "no control \"$caption\""; return 1; }
   done
-  [[ $(grep -c $'\tEdit\t无\t' <<<"$children") -ge 6 ]] || { fail "the six hot-key boxes are missing"; return 1; }
-  grep -q $'\tScrollBar\t' <<<"$children" || { fail "no spin bars"; return 1; }
+  # 27 text boxes: 8 number fields, 10 of the reminder grid, 6 hot keys, 3 of the clock's look.
+  [[ $(grep -c $'\tEdit\t' <<<"$children") -ge 27 ]] || { fail "text boxes are missing"; return 1; }
+  [[ $(grep -c $'\tScrollBar\t' <<<"$children") -ge 9 ]] || { fail "spin bars are missing"; return 1; }
   grep -q $'\tComboBox\t' <<<"$children" || { fail "no lists"; return 1; }
   read -r -a rect <<<"$(settings_rect)"
   pixel_counts "$shot" "${rect[*]}" >/dev/null || { fail "no screenshot"; return 1; }
