@@ -16,6 +16,9 @@ inline constexpr unsigned kHidden = 1u << 0;       // Visible = False (state cel
 inline constexpr unsigned kDisabled = 1u << 1;     // Enabled = False
 inline constexpr unsigned kAutoSize = 1u << 2;     // a label takes the size of its caption
 inline constexpr unsigned kMultiSelect = 1u << 3;  // a list box with extended selection
+inline constexpr unsigned kLocked = 1u << 4;       // a text box the user cannot type into
+// A combo box whose text is always one of its items (no free text).
+inline constexpr unsigned kDropdownList = 1u << 5;
 }  // namespace design
 
 struct ControlDesign {
@@ -39,6 +42,10 @@ struct ControlDesign {
   // the table.
   std::string_view container = {};
   int containerIndex = -1;
+  // Scroll bars: the range of Value (Min may lie above Max); check boxes, option buttons and
+  // scroll bars: the value as designed.
+  int min = 0, max = 32767;
+  int value = 0;
 };
 
 }  // namespace horalix::platform

@@ -5,6 +5,26 @@
 
 namespace horalix::platform {
 
+namespace {
+
+bool isContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// Length of a UTF-8 text in characters, and the byte offset of its character n.
+int Len(const std::string& s) {
+  return static_cast<int>(
+      std::count_if(s.begin(), s.end(), [](char c) { return !isContinuation(c); }));
+}
+
+std::size_t charOffset(const std::string& s, std::size_t n) {
+  std::size_t i = 0;
+  for (; i < s.size(); ++i) {
+    if (!isContinuation(s[i]) && n-- == 0) break;
+  }
+  return i;
+}
+
+}  // namespace
+
 // ---- Control ----
 
 Control::Control(Form& owner, std::string name, int index, ControlKind kind)
@@ -42,35 +62,136 @@ void Control::setCaption(const std::string& v) {
   fitToText();
 }
 
-void Control::setText(const std::string& v) {
-  if (v == caption_) return;
+bool Control::setText(const std::string& v) {
+  if (kind_ == ControlKind::ComboBox && dropdownList_) {
+    const auto it = std::find(list_.begin(), list_.end(), v);
+    if (it == list_.end()) return false;
+    return setListIndex(static_cast<int>(it - list_.begin()));
+  }
+  if (v == caption_) return true;
   caption_ = v;
   changed(Property::Caption);
   fitToText();
+  if (selStart_ > Len(caption_)) setSelStart(Len(caption_));
   if (Change) Change();
+  return true;
 }
 
 void Control::userSetText(const std::string& v) { setText(v); }
 
-void Control::setValue(int v) {
-  if (v == value_) return;
+namespace {
+
+bool isScrollBar(ControlKind kind) {
+  return kind == ControlKind::HScrollBar || kind == ControlKind::VScrollBar;
+}
+
+// The UTF-8 form of one code point.
+std::string utf8Of(int code) {
+  std::string out;
+  const auto c = static_cast<unsigned>(code);
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+  return out;
+}
+
+}  // namespace
+
+bool Control::inRange(int v) const {
+  return v >= std::min(min_, max_) && v <= std::max(min_, max_);
+}
+
+void Control::setRange(int min, int max) {
+  min_ = min;
+  max_ = max;
+  changed(Property::Range);
+  if (!inRange(value_)) setValue(std::clamp(value_, std::min(min_, max_), std::max(min_, max_)));
+}
+
+void Control::userScroll(int v) {
+  if (!enabled_) return;
+  setValue(std::clamp(v, std::min(min_, max_), std::max(min_, max_)));
+}
+
+void Control::setSelStart(int v) {
+  v = std::clamp(v, 0, Len(caption_));
+  if (v == selStart_) return;
+  selStart_ = v;
+  changed(Property::Caret);
+}
+
+int Control::filterKey(int keyAscii) {
+  if (KeyPress) KeyPress(keyAscii);
+  return keyAscii;
+}
+
+int Control::userKeyPress(int keyAscii) {
+  keyAscii = filterKey(keyAscii);
+  if (keyAscii == 0 || locked_ || kind_ != ControlKind::TextBox) return keyAscii;
+  const int caret = std::min(selStart_, Len(caption_));
+  const std::size_t at = charOffset(caption_, static_cast<std::size_t>(caret));
+  std::string text = caption_;
+  int newCaret = caret;
+  if (keyAscii == 8) {
+    if (caret == 0) return keyAscii;
+    const std::size_t from = charOffset(caption_, static_cast<std::size_t>(caret - 1));
+    text.erase(from, at - from);
+    newCaret = caret - 1;
+  } else if (keyAscii == 13) {
+    return keyAscii;
+  } else {
+    text.insert(at, utf8Of(keyAscii));
+    newCaret = caret + 1;
+  }
+  // The caret moves before Change runs, so that a handler that sets it has the last word.
+  selStart_ = newCaret;
+  setText(text);
+  changed(Property::Caret);
+  return keyAscii;
+}
+
+void Control::userKeyDown(int keyCode, int shift) {
+  if (KeyDown) KeyDown(keyCode, shift);
+}
+
+void Control::userKeyUp(int keyCode, int shift) {
+  if (KeyUp) KeyUp(keyCode, shift);
+}
+
+bool Control::setValue(int v) {
+  if (isScrollBar(kind_) && !inRange(v)) return false;
+  if (v == value_) return true;
   value_ = v;
   if (kind_ == ControlKind::OptionButton && v != 0) {
-    // Option buttons of one form are one group: choosing one, from code or by a click, clears
-    // the others (without running their Click).
+    // Option buttons of one container are one group: choosing one, from code or by a click,
+    // clears the others (without running their Click).
     for (auto& other : owner_.controls_) {
-      if (other.get() != this && other->kind_ == ControlKind::OptionButton && other->value_) {
+      if (other.get() != this && other->kind_ == ControlKind::OptionButton && other->value_ &&
+          other->container_ == container_ && other->containerIndex_ == containerIndex_) {
         other->value_ = 0;
         other->changed(Property::Value);
       }
     }
   }
   changed(Property::Value);
-  if (kind_ == ControlKind::Slider) {
+  if (kind_ == ControlKind::Slider || isScrollBar(kind_)) {
     if (Change) Change();
   } else if (Click) {
     Click();
   }
+  return true;
 }
 
 void Control::addItem(const std::string& item) {
@@ -102,15 +223,14 @@ void Control::clear() {
   changed(Property::List);
 }
 
-void Control::setListIndex(int v) {
-  if (v < -1 || v >= static_cast<int>(list_.size())) {
-    throw std::out_of_range("list index out of range");
-  }
-  if (v == listIndex_) return;
+bool Control::setListIndex(int v) {
+  if (v < -1 || v >= static_cast<int>(list_.size())) return false;
+  if (v == listIndex_) return true;
   listIndex_ = v;
   if (kind_ == ControlKind::ComboBox) caption_ = v >= 0 ? list_[v] : caption_;
   changed(Property::Value);
   if (Click) Click();
+  return true;
 }
 
 void Control::setForeColor(std::uint32_t c) {
@@ -472,6 +592,12 @@ Form& Form::addControls(std::span<const ControlDesign> designs) {
     c.borderStyle_ = d.borderStyle;
     c.tabIndex_ = d.tabIndex;
     c.container_ = std::string(d.container);
+    c.containerIndex_ = d.containerIndex;
+    c.min_ = d.min;
+    c.max_ = d.max;
+    c.value_ = d.value;
+    c.locked_ = (d.flags & design::kLocked) != 0;
+    c.dropdownList_ = (d.flags & design::kDropdownList) != 0;
     c.visible_ = (d.flags & design::kHidden) == 0;
     c.enabled_ = (d.flags & design::kDisabled) == 0;
     if ((d.flags & design::kAutoSize) != 0) c.setAutoSize(true);

@@ -36,6 +36,10 @@ enum class ControlKind {
   Frame,
   Slider,
   ListView,
+  HScrollBar,  // Value within Min..Max; Change runs when it moves
+  VScrollBar,  // the same, standing upright: its upper arrow lowers Value
+  Shape,       // a drawn rectangle outline
+  TabStrip,    // a row of tabs: List holds their captions, ListIndex the selected one
 };
 
 // One thing drawn into a picture box's persistent image, in the order drawn. Positions and
@@ -84,6 +88,8 @@ enum class Property {
   Drawing,  // a picture box's persistent image
   Region,   // a window's outline
   Focus,    // a control was given the keyboard focus by code
+  Range,    // a scroll bar's Min and Max
+  Caret,    // a text box's caret (SelStart)
 };
 
 // Told of every change to a form, its controls and its menus.
@@ -118,8 +124,10 @@ class FormHost : public FormObserver {
 };
 
 // A control with the design name and index of the program's forms (index -1: not in an array).
-// Geometry is in twips. Setting `Value` or `ListIndex` from code runs the Click handler, and
-// setting `Text` runs Change, when the value really changes.
+// Geometry is in twips. Setting `Value` or `ListIndex` from code runs the Click handler (a scroll
+// bar's Change), and setting `Text` runs Change, when the value really changes. A setter that
+// cannot take the value (a list position beyond the list, a text that is no item of a drop-down
+// list, a scroll value outside the range) leaves the control as it is and returns false.
 class Control {
  public:
   Control(Form& owner, std::string name, int index, ControlKind kind);
@@ -148,11 +156,28 @@ class Control {
   const std::string& Caption() const { return caption_; }
   void setCaption(const std::string& v);
   const std::string& Text() const { return caption_; }
-  void setText(const std::string& v);
+  // A drop-down list combo box takes only the text of one of its items, which it selects.
+  bool setText(const std::string& v);
 
-  // Check boxes 0/1/2, option buttons 0/1, sliders their position.
+  // Check boxes 0/1/2, option buttons 0/1, sliders and scroll bars their position. Option
+  // buttons in one container (the form itself or one frame or picture box) are one group.
   int Value() const { return value_; }
-  void setValue(int v);
+  bool setValue(int v);
+
+  // Scroll bars: the range of Value; Min may lie above Max. A Value outside a new range is
+  // moved to its nearer end (running Change).
+  int Min() const { return min_; }
+  int Max() const { return max_; }
+  void setRange(int min, int max);
+  bool inRange(int v) const;
+
+  // Text boxes: a locked box takes no typed characters (key events still reach its handlers);
+  // SelStart is the caret's place in characters, 0 to the text's length.
+  int SelStart() const { return selStart_; }
+  void setSelStart(int v);
+  // A combo box whose text is always one of its items.
+  bool DropdownList() const { return dropdownList_; }
+  void setDropdownList(bool v) { dropdownList_ = v; }
 
   // List boxes and combo boxes.
   const std::vector<std::string>& List() const { return list_; }
@@ -160,7 +185,7 @@ class Control {
   void removeItem(int index);
   void clear();
   int ListIndex() const { return listIndex_; }
-  void setListIndex(int v);
+  bool setListIndex(int v);
 
   std::uint32_t ForeColor() const { return foreColor_; }
   std::uint32_t BackColor() const { return backColor_; }
@@ -188,7 +213,11 @@ class Control {
   int TabIndex() const { return tabIndex_; }
   void setTabIndex(int v) { tabIndex_ = v; }
   const std::string& Container() const { return container_; }
-  void setContainer(const std::string& v) { container_ = v; }
+  int ContainerIndex() const { return containerIndex_; }
+  void setContainer(const std::string& v, int index = -1) {
+    container_ = v;
+    containerIndex_ = index;
+  }
 
   // A label with AutoSize takes the size of its caption in its font; a picture box with
   // AutoSize the size of its picture (pixels x twipsPerPixel, given to setAutoSize).
@@ -253,9 +282,7 @@ class Control {
 
   std::function<void()> Click;
   std::function<void()> Change;
-  std::function<void()> DblClick;
   std::function<void()> LostFocus;
-  std::function<void(int& KeyAscii)> KeyPress;
   // Mouse input over the control, as a backend reports it: Button 1 left, 2 right, 4 middle
   // (while moving, the buttons held, or'ed; 0 for none; a press or a release names its own
   // button); Shift 1 Shift, 2 Ctrl, 4 Alt; X and Y in twips of the control. While a button is
@@ -265,9 +292,26 @@ class Control {
   // A double click of the left button.
   std::function<void()> DblClick;
 
+  // Keyboard input of text boxes: KeyPress gets each typed character (code point; 8
+  // Backspace, 13 Enter) and may change it, 0 discarding it; KeyDown and KeyUp get the virtual
+  // key code and the shift state (1 Shift, 2 Ctrl, 4 Alt).
+  std::function<void(int& KeyAscii)> KeyPress;
+  std::function<void(int&KeyCode, int Shift)> KeyDown, KeyUp;
+
   // User input, as a backend reports it.
   void click();
   void userSetText(const std::string& v);
+  // A typed character: KeyPress first, then (unless discarded or locked) the text changes at
+  // the caret. Returns the character the box took (0 none).
+  int userKeyPress(int keyAscii);
+  // KeyPress alone, for a backend whose native box does the typing: the character to type.
+  int filterKey(int keyAscii);
+  // Where the caret stands now, as the backend's native box reports it.
+  void userCaret(int v) { selStart_ = v; }
+  void userKeyDown(int keyCode, int shift);
+  void userKeyUp(int keyCode, int shift);
+  // The user moved a scroll bar to this value (kept inside the range).
+  void userScroll(int v);
 
  private:
   friend class Form;
@@ -295,6 +339,10 @@ class Control {
   bool autoSize_ = false, autoRedraw_ = false;
   int borderStyle_ = 0, tabIndex_ = -1;
   std::string container_;
+  int containerIndex_ = -1;
+  int min_ = 0, max_ = 32767;
+  bool dropdownList_ = false;
+  int selStart_ = 0;
   int autoSizeTwipsPerPixel_ = 15;
   std::vector<DrawOp> drawing_;
 };

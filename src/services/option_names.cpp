@@ -1,5 +1,6 @@
 #include "services/option_names.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "services/text_runtime.h"
@@ -64,8 +65,11 @@ std::string FontselectPart(const std::string& fontselect, FontselectField field)
 
 std::string MakeFontselect(int sizeIndex, int colourIndex, int cornerIndex,
                            std::string_view colourNumber) {
+  // Each position stays two digits wide whatever it is given.
+  const auto field = [](int position) { return std::clamp(position, 0, 99); };
   char fields[16];
-  std::snprintf(fields, sizeof fields, "1%02d%02d%02d\\", sizeIndex, colourIndex, cornerIndex);
+  std::snprintf(fields, sizeof fields, "1%02d%02d%02d\\", field(sizeIndex), field(colourIndex),
+                field(cornerIndex));
   return fields + std::string(colourNumber);
 }
 

@@ -2,12 +2,67 @@
 
 #include "main/main.h"
 #include "services/context.h"
+#include "settings/settings_design.h"
+#include "settings/settings_lists.h"
 
 namespace horalix {
 
 SettingsWindow::SettingsWindow(Context& app)
-    : Form(app.platform.forms, "Settings"), Timer1(addTimer("Timer1", 200, true)), app_(app) {
+    : Form(app.platform.forms, "Settings"),
+      Timer1(addControls(SettingsDesign()).addTimer("Timer1", 200, true)),
+      app_(app) {
+  setCaption("设置");
+  setBorderStyle(3);
+  setBackColor(0xFFFFFF);
+  setClientSize(15000, 6300);
+  move(600, 600, Width(), Height());
   Timer1.onTick = [this] { app_.frmExit().Label1.setCaption("30"); };
+  fillLists();
+  wireHandlers();
+}
+
+void SettingsWindow::fillLists() {
+  FillSettingsLists(*this, app_.platform.files, app_.platform.fonts, app_.programFolder());
+}
+
+void SettingsWindow::notice(const std::string& text, int timeoutMs) {
+  app_.platform.messageBoxes.showTimed(text, "Horalix", platform::mb::Ok, timeoutMs);
+}
+
+// Each control array's events go to the handler of its name with the control's index.
+void SettingsWindow::wireHandlers() {
+  for (const auto& owned : controls()) {
+    platform::Control& control = *owned;
+    const std::string& name = control.name();
+    const int i = control.index();
+    if (name == "Text2") {
+      control.KeyPress = [this, i](int& key) { Text2_KeyPress(i, key); };
+      control.Change = [this, i] { Text2_Change(i); };
+    } else if (name == "VScrol1") {
+      control.Change = [this, i] { VScrol1_Change(i); };
+    } else if (name == "Text4") {
+      control.KeyPress = [this, i](int& key) { Text4_KeyPress(i, key); };
+      control.LostFocus = [this, i] { Text4_LostFocus(i); };
+    } else if (name == "Check2") {
+      control.Click = [this, i] { Check2_Click(i); };
+    } else if (name == "Option4") {
+      control.Click = [this, i] { Option4_Click(i); };
+    } else if (name == "Check5") {
+      control.Click = [this, i] { Check5_Click(i); };
+    } else if (name == "Option6") {
+      control.Click = [this, i] { Option6_Click(i); };
+    } else if (name == "Check6") {
+      control.Click = [this, i] { Check6_Click(i); };
+    } else if (name == "Text3") {
+      control.KeyDown = [this, i](int& key, int shift) { Text3_KeyDown(i, key, shift); };
+      control.KeyUp = [this, i](int& key, int shift) { Text3_KeyUp(i, key, shift); };
+      control.Change = [this, i] { Text3_Change(i); };
+    } else if (name == "HScroll2") {
+      control.Change = [this] {
+        c("Label5").setCaption(std::to_string(c("HScroll2").Value()) + "％不透明");
+      };
+    }
+  }
 }
 
 void SettingsWindow::Form_Unload(bool& cancel) {

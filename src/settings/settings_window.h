@@ -1,6 +1,10 @@
 // The settings window. While it is open it keeps the clocks from jumping in front of it; closing
-// it hands the keep-on-top duty back to the clock windows. Applying nothing, it closes unchanged.
+// it hands the keep-on-top duty back to the clock windows. Its controls stand for the settings
+// record and the stored options (settings_codec.h); the handlers below keep the number fields in
+// range, switch rows of controls together and capture hot keys, all before anything is stored.
 #pragma once
+
+#include <string>
 
 #include "platform/forms.h"
 
@@ -15,10 +19,36 @@ class SettingsWindow : public platform::Form {
   // Every 200 ms while the window is open: holds the main window's keep-on-top hold-off at "30".
   platform::Timer& Timer1;
 
+  // A control by its design name and index.
+  platform::Control& c(const std::string& name, int index = -1) { return control(name, index); }
+
+  // ---- Number fields, spins, rows and exclusive options of the time page ----
+  void Text2_KeyPress(int index, int& keyAscii);
+  void Text2_Change(int index);
+  void VScrol1_Change(int index);
+  void Text4_KeyPress(int index, int& keyAscii);
+  void Text4_LostFocus(int index);
+  // The row rules (indices 1 to 5); the loading of the window runs them after filling it.
+  void Check2_Click(int index);
+  bool RowEnabled(int index);
+  void Option4_Click(int index);
+  void Check5_Click(int index);
+  void Option6_Click(int index);
+  void Check6_Click(int index);
+
+  // ---- Hot-key capture in Text3(1..6) ----
+  void Text3_KeyDown(int index, int keyCode, int shift);
+  void Text3_KeyUp(int index, int keyCode, int shift);
+  void Text3_Change(int index);
+
  protected:
   void Form_Unload(bool& cancel) override;
 
  private:
+  void wireHandlers();
+  void fillLists();
+  void notice(const std::string& text, int timeoutMs);
+
   Context& app_;
 };
 

@@ -201,7 +201,80 @@ TEST_F(FormsModel, SettingAValueRunsItsHandlerOnlyOnChange) {
     EXPECT_EQ(clicks, c.expectedClicks);
     EXPECT_EQ(changes, c.expectedChanges);
   }
-  EXPECT_THROW(form.control("Probe", 3).setListIndex(2), std::out_of_range);
+}
+
+TEST_F(FormsModel, ASetterThatCannotTakeTheValueLeavesTheControlAsItIs) {
+  auto& list = form.addControl("Combo1", -1, ControlKind::ComboBox);
+  list.setDropdownList(true);
+  for (const char* item : {"Arial", "黑体"}) list.addItem(item);
+  auto& bar = form.addControl("VScrol1", 1, ControlKind::VScrollBar);
+  bar.setRange(0, 23);
+  int clicks = 0, changes = 0;
+  list.Click = [&] { ++clicks; };
+  bar.Change = [&] { ++changes; };
+  EXPECT_TRUE(list.setListIndex(1));
+  EXPECT_FALSE(list.setListIndex(2));
+  EXPECT_FALSE(list.setText("Courier"));
+  EXPECT_EQ(list.ListIndex(), 1);
+  EXPECT_TRUE(list.setText("Arial"));
+  EXPECT_EQ(list.ListIndex(), 0);
+  EXPECT_EQ(clicks, 2);
+  EXPECT_TRUE(bar.setValue(23));
+  EXPECT_FALSE(bar.setValue(24));
+  EXPECT_FALSE(bar.setValue(-1));
+  EXPECT_EQ(bar.Value(), 23);
+  forms.scrollArrow(bar, +1);  // the user cannot move it past its end either
+  EXPECT_EQ(bar.Value(), 23);
+  bar.setRange(0, 9);  // a narrower range pulls the value in
+  EXPECT_EQ(bar.Value(), 9);
+  EXPECT_EQ(changes, 2);
+}
+
+TEST_F(FormsModel, TypedKeysPassTheKeyPressFilterAndLockedBoxesTakeNone) {
+  auto& box = form.addControl("Text2", 1, ControlKind::TextBox);
+  auto& locked = form.addControl("Text3", 1, ControlKind::TextBox);
+  locked.setLocked(true);
+  locked.setText("无");
+  int changes = 0;
+  box.Change = [&] { ++changes; };
+  box.KeyPress = [](int& key) {
+    if (key < '0' || key > '9') key = key == 8 ? 8 : 0;
+  };
+  std::vector<int> downs;
+  locked.KeyDown = [&](int& key, int shift) { downs.push_back(key * 10 + shift); };
+  forms.typeKeys(box, "1a2\b3");
+  EXPECT_EQ(box.Text(), "13");
+  EXPECT_EQ(box.SelStart(), 2);
+  box.setSelStart(1);
+  forms.typeKeys(box, "\b9");
+  EXPECT_EQ(box.Text(), "93");
+  EXPECT_EQ(changes, 6);
+  box.setSelStart(99);
+  EXPECT_EQ(box.SelStart(), 2);
+  forms.typeKeys(locked, "x");
+  forms.keyDown(locked, 65, 2);
+  EXPECT_EQ(locked.Text(), "无");
+  EXPECT_EQ(downs, std::vector<int>{652});
+}
+
+TEST_F(FormsModel, OptionButtonsInDifferentContainersAreDifferentGroups) {
+  const platform::ControlDesign design[] = {
+      {.kind = ControlKind::PictureBox, .name = "Picture2"},
+      {.kind = ControlKind::PictureBox, .name = "Picture4"},
+      {.kind = ControlKind::OptionButton,
+       .name = "Option1",
+       .index = 0,
+       .container = "Picture2",
+       .value = 1},
+      {.kind = ControlKind::OptionButton, .name = "Option1", .index = 1, .container = "Picture2"},
+      {.kind = ControlKind::OptionButton, .name = "Option4", .index = 0, .container = "Picture4"},
+  };
+  form.addControls(design);
+  forms.click(form.control("Option4", 0));
+  EXPECT_EQ(form.control("Option1", 0).Value(), 1);
+  forms.click(form.control("Option1", 1));
+  EXPECT_EQ(form.control("Option1", 0).Value(), 0);
+  EXPECT_EQ(form.control("Option4", 0).Value(), 1);
 }
 
 TEST_F(FormsModel, OptionButtonsOfAFormAreOneGroupFromCodeAndFromClicks) {

@@ -101,6 +101,44 @@ void HeadlessFormHost::type(Control& control, const std::string& text) {
   loop_.dispatch("type " + describe(control), [&] { control.userSetText(text); });
 }
 
+void HeadlessFormHost::typeKeys(Control& control, const std::string& text) {
+  for (std::size_t i = 0; i < text.size();) {
+    // One UTF-8 character at a time, as its code point.
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    int code = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length && i + k < text.size(); ++k) {
+      code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    }
+    i += length;
+    loop_.dispatch("key press in " + describe(control), [&] { control.userKeyPress(code); });
+  }
+}
+
+void HeadlessFormHost::keyDown(Control& control, int keyCode, int shift) {
+  loop_.dispatch("key down in " + describe(control), [&] { control.userKeyDown(keyCode, shift); });
+}
+
+void HeadlessFormHost::keyUp(Control& control, int keyCode, int shift) {
+  loop_.dispatch("key up in " + describe(control), [&] { control.userKeyUp(keyCode, shift); });
+}
+
+void HeadlessFormHost::lostFocus(Control& control) {
+  // The focus was in the control (a test moves it there first when it was not), then leaves.
+  loop_.dispatch("focus leaves " + describe(control), [&] {
+    if (!control.hasFocus()) control.userFocus();
+    control.userBlur();
+  });
+}
+
+void HeadlessFormHost::scroll(Control& control, int value) {
+  loop_.dispatch("scroll " + describe(control), [&] { control.userScroll(value); });
+}
+
+void HeadlessFormHost::scrollArrow(Control& control, int step) {
+  scroll(control, control.Value() + step);
+}
+
 namespace {
 
 using MouseHandler = std::function<void(int, int, float, float)>;

@@ -63,6 +63,15 @@ class HeadlessFormHost final : public FormHost {
   void click(Control& control);
   void click(MenuItem& item);
   void type(Control& control, const std::string& text);
+  // Keys pressed in a text box: each character of `text` typed (KeyPress, then the text at the
+  // caret), a key going down or up with its shift state, the focus leaving the box.
+  void typeKeys(Control& control, const std::string& text);
+  void keyDown(Control& control, int keyCode, int shift = 0);
+  void keyUp(Control& control, int keyCode, int shift = 0);
+  void lostFocus(Control& control);
+  // A scroll bar moved by the user: its arrows step by one (upper or left arrow: -1).
+  void scroll(Control& control, int value);
+  void scrollArrow(Control& control, int step);
   // Mouse input on a window or a control (X, Y in twips of it); nothing happens where the
   // window or control does not handle that input.
   void mouseDown(Form& form, int button, float x, float y, int shift = 0);

@@ -7,6 +7,8 @@
 
 #include <vector>
 
+#include <algorithm>
+
 #include "platform/win32/keyed_outline.h"
 #include "platform/win32/picture_painter.h"
 #include "platform/win32/wide_text.h"
@@ -62,12 +64,36 @@ NativeClass nativeClassOf(ControlKind kind) {
     case ControlKind::ListView:
       return {WC_LISTVIEWW, LVS_LIST | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP,
               WS_EX_CLIENTEDGE};
+    case ControlKind::HScrollBar:
+      return {L"SCROLLBAR", SBS_HORZ, 0};
+    case ControlKind::VScrollBar:
+      return {L"SCROLLBAR", SBS_VERT, 0};
+    case ControlKind::Shape:
+      return {L"STATIC", SS_BLACKFRAME, 0};
+    case ControlKind::TabStrip:
+      return {WC_TABCONTROLW, WS_TABSTOP, 0};
   }
   return {L"STATIC", SS_LEFT, 0};
 }
 
 bool drawnByProgram(ControlKind kind) {
   return kind == ControlKind::PictureBox || kind == ControlKind::Image;
+}
+
+bool isScrollBar(ControlKind kind) {
+  return kind == ControlKind::HScrollBar || kind == ControlKind::VScrollBar;
+}
+
+// The window property that leads a subclassed text box back to its NativeControl.
+constexpr wchar_t kTextBoxOwner[] = L"HoralixTextBox";
+
+// The shift state of a key event: 1 Shift, 2 Ctrl, 4 Alt.
+int shiftState() {
+  int state = 0;
+  if (GetKeyState(VK_SHIFT) < 0) state |= 1;
+  if (GetKeyState(VK_CONTROL) < 0) state |= 2;
+  if (GetKeyState(VK_MENU) < 0) state |= 4;
+  return state;
 }
 
 }  // namespace
@@ -89,6 +115,14 @@ NativeControl::NativeControl(platform::Control& control, HWND parent, int id,
   (void)registered;
   const NativeClass native = nativeClassOf(control.kind());
   DWORD style = WS_CHILD | native.style;
+  if (control.kind() == ControlKind::ComboBox && control.DropdownList()) {
+    style = (style & ~static_cast<DWORD>(CBS_DROPDOWN)) | CBS_DROPDOWNLIST;
+  }
+  if (control.kind() == ControlKind::TextBox && control.Locked()) style |= ES_READONLY;
+  // Containers leave the controls inside them unpainted.
+  if (control.kind() == ControlKind::Frame || control.kind() == ControlKind::PictureBox) {
+    style |= WS_CLIPSIBLINGS;
+  }
   if (control.Visible()) style |= WS_VISIBLE;
   if (!control.Enabled()) style |= WS_DISABLED;
   if (control.BorderStyle() == 1) style |= WS_BORDER;
@@ -105,12 +139,25 @@ NativeControl::NativeControl(platform::Control& control, HWND parent, int id,
   if (hwnd_ != nullptr && !drawnByProgram(control.kind())) {
     SetWindowSubclass(hwnd_, &NativeControl::mouseProc, 0, reinterpret_cast<DWORD_PTR>(this));
   }
+  // A control inside a frame or picture box lies above it.
+  if (hwnd_ != nullptr && !control.Container().empty()) {
+    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+  if (hwnd_ != nullptr && control.kind() == ControlKind::TextBox) {
+    SetPropW(hwnd_, kTextBoxOwner, this);
+    editProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+        hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&NativeControl::textBoxProc)));
+  }
   --mirroring_;
   mirrorAll();
 }
 
 NativeControl::~NativeControl() {
   *alive_ = false;
+  if (hwnd_ != nullptr && editProc_ != nullptr) {
+    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editProc_));
+    RemovePropW(hwnd_, kTextBoxOwner);
+  }
   if (hwnd_ != nullptr) {
     if (!drawnByProgram(control_.kind())) RemoveWindowSubclass(hwnd_, &NativeControl::mouseProc, 0);
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
@@ -121,8 +168,9 @@ NativeControl::~NativeControl() {
 }
 
 void NativeControl::mirrorAll() {
-  for (Property p : {Property::Font, Property::Geometry, Property::List, Property::Caption,
-                     Property::Value, Property::Colors, Property::Enabled, Property::Visible}) {
+  for (Property p :
+       {Property::Font, Property::Geometry, Property::Range, Property::List, Property::Caption,
+        Property::Value, Property::Colors, Property::Enabled, Property::Visible}) {
     mirror(p);
   }
 }
@@ -176,6 +224,12 @@ void NativeControl::mirror(Property what) {
     case Property::Drawing:
       InvalidateRect(hwnd_, nullptr, FALSE);
       break;
+    case Property::Range:
+      mirrorRange();
+      break;
+    case Property::Caret:
+      mirrorCaret();
+      break;
     default:
       break;
   }
@@ -193,7 +247,7 @@ std::string NativeControl::nativeText() const {
 void NativeControl::mirrorText() {
   const ControlKind kind = control_.kind();
   if (kind == ControlKind::ListBox || kind == ControlKind::ListView ||
-      kind == ControlKind::Slider) {
+      kind == ControlKind::Slider || kind == ControlKind::TabStrip || isScrollBar(kind)) {
     return;
   }
   // A text the user is typing is already the model's: setting it again would move the caret.
@@ -232,9 +286,54 @@ void NativeControl::mirrorList() {
       }
       break;
     }
+    case ControlKind::TabStrip:
+      SendMessageW(hwnd_, TCM_DELETEALLITEMS, 0, 0);
+      for (std::size_t i = 0; i < items.size(); ++i) {
+        std::wstring text = toWide(items[i]);
+        TCITEMW tab{};
+        tab.mask = TCIF_TEXT;
+        tab.pszText = text.data();
+        SendMessageW(hwnd_, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&tab));
+      }
+      break;
     default:
       break;
   }
+}
+
+void NativeControl::mirrorRange() {
+  if (!isScrollBar(control_.kind())) return;
+  SetScrollRange(hwnd_, SB_CTL, std::min(control_.Min(), control_.Max()),
+                 std::max(control_.Min(), control_.Max()), TRUE);
+  SetScrollPos(hwnd_, SB_CTL, control_.Value(), TRUE);
+}
+
+void NativeControl::mirrorCaret() {
+  if (control_.kind() != ControlKind::TextBox) return;
+  // The caret in UTF-16 units of the edit control.
+  const std::string& text = control_.Text();
+  std::size_t bytes = 0;
+  for (int chars = 0; bytes < text.size(); ++bytes) {
+    if ((static_cast<unsigned char>(text[bytes]) & 0xC0) != 0x80 &&
+        chars++ == control_.SelStart()) {
+      break;
+    }
+  }
+  const auto units = static_cast<WPARAM>(toWide(text.substr(0, bytes)).size());
+  SendMessageW(hwnd_, EM_SETSEL, units, static_cast<LPARAM>(units));
+}
+
+int NativeControl::nativeCaret() const {
+  DWORD start = 0;
+  SendMessageW(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+  const int length = GetWindowTextLengthW(hwnd_);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  GetWindowTextW(hwnd_, text.data(), length + 1);
+  text.resize(std::min<std::size_t>(start, static_cast<std::size_t>(length)));
+  const std::string before = toUtf8(text);
+  return static_cast<int>(std::count_if(before.begin(), before.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  }));
 }
 
 void NativeControl::mirrorValue() {
@@ -284,6 +383,13 @@ void NativeControl::mirrorValue() {
       SendMessageW(hwnd_, TBM_SETPOS, TRUE, value);
       break;
     }
+    case ControlKind::HScrollBar:
+    case ControlKind::VScrollBar:
+      SetScrollPos(hwnd_, SB_CTL, control_.Value(), TRUE);
+      break;
+    case ControlKind::TabStrip:
+      SendMessageW(hwnd_, TCM_SETCURSEL, static_cast<WPARAM>(control_.ListIndex()), 0);
+      break;
     default:
       break;
   }
@@ -314,7 +420,10 @@ void NativeControl::command(WORD notification) {
       if (notification == STN_CLICKED) control.click();
       break;
     case ControlKind::TextBox:
-      if (notification == EN_CHANGE) control.userSetText(nativeText());
+      if (notification == EN_CHANGE) {
+        control.userCaret(nativeCaret());
+        control.userSetText(nativeText());
+      }
       if (notification == EN_SETFOCUS) control.userFocus();
       if (notification == EN_KILLFOCUS) control.userBlur();
       break;
@@ -345,13 +454,53 @@ void NativeControl::command(WORD notification) {
   }
 }
 
-void NativeControl::scrolled() {
-  if (mirroring_ > 0 || control_.kind() != ControlKind::Slider) return;
-  control_.setValue(static_cast<int>(SendMessageW(hwnd_, TBM_GETPOS, 0, 0)));
+void NativeControl::scrolled(WPARAM request) {
+  if (mirroring_ > 0) return;
+  if (control_.kind() == ControlKind::Slider) {
+    control_.setValue(static_cast<int>(SendMessageW(hwnd_, TBM_GETPOS, 0, 0)));
+    return;
+  }
+  if (!isScrollBar(control_.kind())) return;
+  // The arrows step by one, the track by ten; Min above Max turns the direction round.
+  const int direction = control_.Min() <= control_.Max() ? 1 : -1;
+  const int value = control_.Value();
+  int next = value;
+  switch (LOWORD(request)) {
+    case SB_LINEUP:
+      next = value - direction;
+      break;
+    case SB_LINEDOWN:
+      next = value + direction;
+      break;
+    case SB_PAGEUP:
+      next = value - 10 * direction;
+      break;
+    case SB_PAGEDOWN:
+      next = value + 10 * direction;
+      break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
+      next = static_cast<int>(HIWORD(request));
+      break;
+    case SB_TOP:
+      next = control_.Min();
+      break;
+    case SB_BOTTOM:
+      next = control_.Max();
+      break;
+    default:
+      return;
+  }
+  control_.userScroll(next);
 }
 
 void NativeControl::notified(const NMHDR& header) {
-  if (mirroring_ > 0 || control_.kind() != ControlKind::ListView) return;
+  if (mirroring_ > 0) return;
+  if (control_.kind() == ControlKind::TabStrip && header.code == TCN_SELCHANGE) {
+    control_.setListIndex(static_cast<int>(SendMessageW(hwnd_, TCM_GETCURSEL, 0, 0)));
+    return;
+  }
+  if (control_.kind() != ControlKind::ListView) return;
   if (header.code != LVN_ITEMCHANGED) return;
   const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
   const bool nowSelected = (change.uNewState & LVIS_SELECTED) != 0;
@@ -464,6 +613,55 @@ LRESULT CALLBACK NativeControl::mouseProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM
                            });
   if (!*alive) return 0;
   return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+LRESULT NativeControl::keyMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  // The model's handlers may unload the form: nothing of this object is used after them.
+  platform::Control& control = control_;
+  DispatchGuard& guard = context_.guard;
+  const WNDPROC editProc = editProc_;
+  HWND hwnd = hwnd_;
+  switch (msg) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYUP: {
+      if (!control.KeyDown && !control.KeyUp) break;
+      const bool down = msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN;
+      const int key = static_cast<int>(wp);
+      const int shift = shiftState();
+      guard.run(control.name(), [&] {
+        if (down) {
+          control.userKeyDown(key, shift);
+        } else {
+          control.userKeyUp(key, shift);
+        }
+      });
+      // A box that captures keys keeps Alt from opening the window's menu.
+      if (msg == WM_SYSKEYDOWN || msg == WM_SYSKEYUP) return 0;
+      return CallWindowProcW(editProc, hwnd, msg, wp, lp);
+    }
+    case WM_CHAR:
+    case WM_SYSCHAR: {
+      int key = static_cast<int>(wp);
+      guard.run(control.name(), [&] {
+        control.userCaret(nativeCaret());
+        key = control.filterKey(key);
+      });
+      if (key == 0 || control.Locked() || msg == WM_SYSCHAR) return 0;
+      return CallWindowProcW(editProc, hwnd, msg, static_cast<WPARAM>(key), lp);
+    }
+    default:
+      break;
+  }
+  return CallWindowProcW(editProc, hwnd, msg, wp, lp);
+}
+
+LRESULT CALLBACK NativeControl::textBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* self = static_cast<NativeControl*>(GetPropW(hwnd, kTextBoxOwner));
+  if (self == nullptr) return DefWindowProcW(hwnd, msg, wp, lp);
+  if (self->mirroring_ > 0) return CallWindowProcW(self->editProc_, hwnd, msg, wp, lp);
+  return self->keyMessage(msg, wp, lp);
 }
 
 HBRUSH NativeControl::colors(HDC dc) {

@@ -38,8 +38,8 @@ class NativeControl {
 
   // A WM_COMMAND notification of the control (BN_CLICKED, EN_CHANGE, ...).
   void command(WORD notification);
-  // The trackbar of a slider moved.
-  void scrolled();
+  // The trackbar of a slider or a scroll bar moved (WM_HSCROLL/WM_VSCROLL's request).
+  void scrolled(WPARAM request);
   // WM_NOTIFY of a list view: the user selected a row.
   void notified(const NMHDR& header);
   // WM_CTLCOLOR*: sets the colours of the model on the DC and returns the background brush.
@@ -50,7 +50,13 @@ class NativeControl {
   void mirrorList();
   void mirrorValue();
   void mirrorFont();
+  void mirrorRange();
+  void mirrorCaret();
   std::string nativeText() const;
+  int nativeCaret() const;
+  // Key messages of a text box go to the model's key handlers before the edit control.
+  LRESULT keyMessage(UINT msg, WPARAM wp, LPARAM lp);
+  static LRESULT CALLBACK textBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   void paint();
   void spareImagesAbove(HDC dc) const;
   static LRESULT CALLBACK pictureProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -67,6 +73,7 @@ class NativeControl {
   int mirroring_ = 0;
   // False once this object is gone; a handler that unloads the form is checked against it.
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+  WNDPROC editProc_ = nullptr;
 };
 
 }  // namespace horalix::win32

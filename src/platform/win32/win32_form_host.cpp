@@ -365,7 +365,7 @@ LRESULT Win32FormHost::handle(NativeForm& native, HWND hwnd, UINT msg, WPARAM wp
     case WM_HSCROLL:
     case WM_VSCROLL:
       if (NativeControl* control = findControl(native, reinterpret_cast<HWND>(lp))) {
-        control->scrolled();
+        control->scrolled(wp);
       }
       return 0;
     case WM_CTLCOLORSTATIC:

@@ -1,0 +1,51 @@
+// Turning the settings record and the stored options into the settings window's controls
+// (decoding) and back (encoding). The window's fill, its apply command and the preset manager
+// all go through these, so every one of them uses the same characters and fields.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "platform/forms.h"
+#include "services/option_names.h"
+#include "services/settings_block.h"
+
+namespace horalix {
+
+// The control that stands for a character of an option string ("" for none: `checkvalue`
+// character 13 is always "0").
+struct ControlRef {
+  std::string_view name;
+  int index = -1;
+};
+ControlRef ControlOf(CheckFlag flag);
+ControlRef ControlOf(OptFlag flag);
+ControlRef ControlOf(AiFlag flag);
+
+// Sets the controls from the record; setting them runs their handlers, as a user's change does.
+// A character that is missing or not a number leaves its control as it is.
+void DecodeSettings(platform::Form& window, const SettingsBlock& settings);
+// The record as the controls stand: every value is overwritten; `secondtimer` becomes "" and
+// `time_left` 0.
+SettingsBlock EncodeSettings(platform::Form& window);
+
+// The values outside the record that the window shows, as stored: keys of TimeData.db
+// [Hotkey] and [light] and registry values (already read as numbers).
+struct StoredOptions {
+  std::array<std::string, 6> hotKeys;  // start, pause, stop, hide, focus, light
+  std::string add;                     // extra font size of the second-screen clock
+  std::string often;                   // modifiers of the preset hot keys, "Ctrl" and "Alt"
+  std::string clocklight;              // edge blur, size and shape of the spotlight
+  std::string backlight;               // spotlight opacity in percent
+  int secondScreen = 0, clockCycle = 0, openTogetherStop = 0, timeout = 0;
+  bool operator==(const StoredOptions&) const = default;
+};
+void DecodeStoredOptions(platform::Form& window, const StoredOptions& options);
+StoredOptions EncodeStoredOptions(platform::Form& window);
+
+// The list position that a stored two-digit field selects in a list of `count` entries: a
+// position beyond the end takes the last entry, a negative one the first.
+int ValidListPosition(int stored, int count);
+
+}  // namespace horalix

@@ -1,0 +1,25 @@
+// What the settings window's lists hold. Their positions are what the settings store, so the
+// entries and their order are fixed.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/files.h"
+#include "platform/fonts.h"
+#include "platform/forms.h"
+
+namespace horalix {
+
+// The fonts offered for the clock: the program's own set when its font folder holds
+// "Arial Black.ttf", else every installed screen font without "@"; "Trebuchet MS" is always
+// among them.
+std::vector<std::string> ClockFontList(const platform::FileSystem& files,
+                                       const platform::FontService& fonts,
+                                       const std::string& programFolder);
+
+// Fills Combo1 to Combo7 of the settings window.
+void FillSettingsLists(platform::Form& window, const platform::FileSystem& files,
+                       const platform::FontService& fonts, const std::string& programFolder);
+
+}  // namespace horalix

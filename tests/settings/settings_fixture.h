@@ -1,0 +1,33 @@
+// The settings window of a program on a fresh simulated desktop, with the record at its
+// defaults and the program's own font set installed.
+#pragma once
+
+#include <string>
+
+#include "services/settings_record.h"
+#include "settings/settings_lists.h"
+#include "settings/settings_window.h"
+#include "support/program_fixture.h"
+
+namespace horalix::test {
+
+class SettingsFixture : public ProgramFixture {
+ protected:
+  void SetUp() override {
+    app.settings = DefaultSettings();
+    installFile("font\\Arial Black.ttf");
+    FillSettingsLists(window, files, platform.fonts, app.programFolder());
+  }
+
+  platform::Control& c(const std::string& name, int index = -1) { return window.c(name, index); }
+  // The texts of the timed notices shown so far.
+  std::vector<std::string> notices() const {
+    std::vector<std::string> texts;
+    for (const auto& box : messageBoxes.shown()) texts.push_back(box.text);
+    return texts;
+  }
+
+  SettingsWindow& window = app.settingsWindow();
+};
+
+}  // namespace horalix::test
