@@ -15,6 +15,8 @@ namespace design {
 inline constexpr unsigned kHidden = 1u << 0;    // Visible = False (state cells)
 inline constexpr unsigned kDisabled = 1u << 1;  // Enabled = False
 inline constexpr unsigned kAutoSize = 1u << 2;  // a label takes the size of its caption
+// A list box whose lines are selected several at once (Shift a range, Ctrl single lines).
+inline constexpr unsigned kMultiSelect = 1u << 3;
 }  // namespace design
 
 struct ControlDesign {

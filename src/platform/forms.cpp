@@ -75,6 +75,7 @@ void Control::setValue(int v) {
 
 void Control::addItem(const std::string& item) {
   list_.push_back(item);
+  selected_.push_back(false);
   changed(Property::List);
 }
 
@@ -83,6 +84,7 @@ void Control::removeItem(int index) {
     throw std::out_of_range("list index out of range");
   }
   list_.erase(list_.begin() + index);
+  selected_.erase(selected_.begin() + index);
   // The selection stays on its item: removing it clears the selection, removing an item above
   // it moves it up by one.
   if (index == listIndex_) {
@@ -95,6 +97,7 @@ void Control::removeItem(int index) {
 
 void Control::clear() {
   list_.clear();
+  selected_.clear();
   listIndex_ = -1;
   changed(Property::List);
 }
@@ -106,6 +109,26 @@ void Control::setListIndex(int v) {
   if (v == listIndex_) return;
   listIndex_ = v;
   if (kind_ == ControlKind::ComboBox) caption_ = v >= 0 ? list_[v] : caption_;
+  changed(Property::Value);
+  if (Click) Click();
+}
+
+bool Control::Selected(int index) const {
+  if (index < 0 || index >= static_cast<int>(list_.size())) {
+    throw std::out_of_range("list index out of range");
+  }
+  return selected_[static_cast<std::size_t>(index)];
+}
+
+void Control::setSelected(int index, bool v) {
+  if (Selected(index) == v) return;
+  selected_[static_cast<std::size_t>(index)] = v;
+  changed(Property::Value);
+}
+
+void Control::userSetSelection(const std::vector<bool>& selected) {
+  if (selected.size() != list_.size()) throw std::out_of_range("selection of another list");
+  selected_ = selected;
   changed(Property::Value);
   if (Click) Click();
 }
@@ -471,6 +494,7 @@ Form& Form::addControls(std::span<const ControlDesign> designs) {
     c.visible_ = (d.flags & design::kHidden) == 0;
     c.enabled_ = (d.flags & design::kDisabled) == 0;
     if ((d.flags & design::kAutoSize) != 0) c.setAutoSize(true);
+    c.multiSelect_ = (d.flags & design::kMultiSelect) != 0;
   }
   return *this;
 }

@@ -160,6 +160,12 @@ class Control {
   void clear();
   int ListIndex() const { return listIndex_; }
   void setListIndex(int v);
+  // A list box of several selected lines (design::kMultiSelect): whether line `index` is
+  // selected. Code sets it without running Click; the user's selection comes with Click.
+  bool MultiSelect() const { return multiSelect_; }
+  bool Selected(int index) const;
+  void setSelected(int index, bool v);
+  void userSetSelection(const std::vector<bool>& selected);
 
   std::uint32_t ForeColor() const { return foreColor_; }
   std::uint32_t BackColor() const { return backColor_; }
@@ -249,6 +255,8 @@ class Control {
   int value_ = 0;
   std::vector<std::string> list_;
   int listIndex_ = -1;
+  bool multiSelect_ = false;
+  std::vector<bool> selected_;
   std::uint32_t foreColor_ = 0x000000, backColor_ = 0xFFFFFF;
   FontSpec font_;
   std::string picture_;

@@ -79,6 +79,7 @@ NativeControl::NativeControl(platform::Control& control, HWND parent, int id,
   (void)registered;
   const NativeClass native = nativeClassOf(control.kind());
   DWORD style = WS_CHILD | native.style;
+  if (control.MultiSelect()) style |= LBS_EXTENDEDSEL;
   if (control.Visible()) style |= WS_VISIBLE;
   if (!control.Enabled()) style |= WS_DISABLED;
   if (control.BorderStyle() == 1) style |= WS_BORDER;
@@ -221,7 +222,11 @@ void NativeControl::mirrorValue() {
       if (control_.ListIndex() < 0) mirrorText();
       break;
     case ControlKind::ListBox:
-      SendMessageW(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(control_.ListIndex()), 0);
+      if (control_.MultiSelect()) {
+        mirrorSelection();
+      } else {
+        SendMessageW(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(control_.ListIndex()), 0);
+      }
       break;
     case ControlKind::ListView: {
       LVITEMW state{};
@@ -245,6 +250,26 @@ void NativeControl::mirrorValue() {
     }
     default:
       break;
+  }
+}
+
+std::vector<bool> NativeControl::nativeSelection() const {
+  std::vector<bool> selected(control_.List().size());
+  for (std::size_t i = 0; i < selected.size(); ++i) {
+    selected[i] = SendMessageW(hwnd_, LB_GETSEL, static_cast<WPARAM>(i), 0) > 0;
+  }
+  return selected;
+}
+
+// Only the lines whose state differs are set: setting a line again would move the anchor of a
+// range the user is extending with Shift.
+void NativeControl::mirrorSelection() {
+  const std::vector<bool> shown = nativeSelection();
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    const bool selected = control_.Selected(static_cast<int>(i));
+    if (shown[i] != selected) {
+      SendMessageW(hwnd_, LB_SETSEL, selected ? TRUE : FALSE, static_cast<LPARAM>(i));
+    }
   }
 }
 
@@ -284,7 +309,9 @@ void NativeControl::command(WORD notification) {
       }
       break;
     case ControlKind::ListBox:
-      if (notification == LBN_SELCHANGE) {
+      if (notification == LBN_SELCHANGE && control.MultiSelect()) {
+        control.userSetSelection(nativeSelection());
+      } else if (notification == LBN_SELCHANGE) {
         const auto index = static_cast<int>(SendMessageW(hwnd_, LB_GETCURSEL, 0, 0));
         if (index >= 0) control.setListIndex(index);
       }

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "platform/forms.h"
 #include "platform/win32/dispatch_guard.h"
 #include "platform/win32/picture_cache.h"
@@ -48,6 +50,9 @@ class NativeControl {
   void mirrorList();
   void mirrorValue();
   void mirrorFont();
+  // The lines selected in a list box of several selected lines, and the model's shown there.
+  std::vector<bool> nativeSelection() const;
+  void mirrorSelection();
   std::string nativeText() const;
   void paint();
   static LRESULT CALLBACK pictureProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
