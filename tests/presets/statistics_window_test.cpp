@@ -35,12 +35,13 @@ class StatisticsWindowTest : public MainWindowTest {
   void createOfficeData(const std::string& sql = "") {
     createOfficeDataFile(files.realPath(programPath("OfficeData.db")), sql);
   }
-  // Runs with IDs 1..n, each "00:0n:00" set and the document "docN.ppt".
+  // Runs with IDs 10, 20, ... (not their list places), each "00:0n:00" set and "docN.ppt".
   void recordRuns(int n) {
     std::string sql;
     for (int i = 1; i <= n; ++i) {
-      sql += "INSERT INTO timesum VALUES (" + std::to_string(i) + ", '00:0" + std::to_string(i) +
-             ":00', '00:00:30', '00:00:00', '00:00:00', 'doc" + std::to_string(i) + ".ppt');";
+      sql += "INSERT INTO timesum VALUES (" + std::to_string(10 * i) + ", '00:0" +
+             std::to_string(i) + ":00', '00:00:30', '00:00:00', '00:00:00', 'doc" +
+             std::to_string(i) + ".ppt');";
     }
     createOfficeData(sql);
   }
@@ -137,14 +138,14 @@ TEST_F(StatisticsWindowTest, EmptyOrMissingRecordsShowNothingAndTellWhyNothingHa
 }
 
 TEST_F(StatisticsWindowTest, UnreadableRecordsLeaveTheStoredSwitchAlone) {
-  storeNumber("Time_Record", 1);
+  storeNumber("Time_Record", 0);
   installFile("OfficeData.db", "not a database");
   FrmDataSum& window = open();
   EXPECT_EQ(shownTexts(), (std::vector<std::string>{"操作系统是精简版本，不支持本功能"}));
   EXPECT_FALSE(window.Check1.Enabled());
   EXPECT_EQ(window.Check1.Value(), 0);
-  window.Check1.setValue(0);
-  EXPECT_EQ(platform::regDwordNumber(*stored("Time_Record")), 1);
+  window.Check1.setValue(1);
+  EXPECT_EQ(platform::regDwordNumber(*stored("Time_Record")), 0) << "the switch is not armed";
 }
 
 TEST_F(StatisticsWindowTest, RecordingSwitchFollowsTheRegistryAndShowsTheNoticeWhileOff) {
@@ -191,22 +192,22 @@ TEST_F(StatisticsWindowTest, DeletesTheSelectedRunsAndSelectsTheLineThatTakesThe
       {"lines 3 and 5 of ten",
        {3, 5},
        platform::answer::Yes,
-       {"1", "2", "3", "5", "7", "8", "9", "10"},
+       {"10", "20", "30", "50", "70", "80", "90", "100"},
        3},
       {"only line 0",
        {0},
        platform::answer::Yes,
-       {"2", "3", "4", "5", "6", "7", "8", "9", "10"},
+       {"20", "30", "40", "50", "60", "70", "80", "90", "100"},
        0},
       {"the last two lines",
        {8, 9},
        platform::answer::Yes,
-       {"1", "2", "3", "4", "5", "6", "7", "8"},
+       {"10", "20", "30", "40", "50", "60", "70", "80"},
        7},
       {"answered no",
        {4},
        platform::answer::No,
-       {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"},
+       {"10", "20", "30", "40", "50", "60", "70", "80", "90", "100"},
        4},
   };
   for (const Case& c : cases) {
@@ -235,18 +236,18 @@ TEST_F(StatisticsWindowTest, DeleteWithoutSelectionExplainsHowToSelect) {
   EXPECT_EQ(messageBoxes.shown()[0].text,
             "请鼠标选中待删除的行\r\r同时按下shift按钮可连续多选\r\r同时按下Ctrl按钮可间隔多选");
   EXPECT_EQ(messageBoxes.shown()[0].timeoutMs, 5000);
-  EXPECT_EQ(storedIds(), (std::vector<std::string>{"1", "2"}));
+  EXPECT_EQ(storedIds(), (std::vector<std::string>{"10", "20"}));
 }
 
 TEST_F(StatisticsWindowTest, AFailingDeleteKeepsWhatWasDeletedBeforeIt) {
   recordRuns(5);
-  // The engine refuses to delete run 2.
+  // The engine refuses to delete run 20.
   {
     std::string error;
     auto connection = platform.database.open(programPath("OfficeData.db"), error);
     ASSERT_TRUE(connection);
     ASSERT_TRUE(connection
-                    ->execute("CREATE TRIGGER keep2 BEFORE DELETE ON timesum WHEN old.ID = 2 "
+                    ->execute("CREATE TRIGGER keep2 BEFORE DELETE ON timesum WHEN old.ID = 20 "
                               "BEGIN SELECT RAISE(ABORT, 'locked'); END",
                               {})
                     .ok);
@@ -254,8 +255,8 @@ TEST_F(StatisticsWindowTest, AFailingDeleteKeepsWhatWasDeletedBeforeIt) {
   FrmDataSum& window = open();
   for (int line : {0, 1, 3}) window.List1.setSelected(line, true);
   window.Command3.click();
-  EXPECT_EQ(storedIds(), (std::vector<std::string>{"1", "2", "3", "5"}));
-  EXPECT_EQ(window.List2.List(), (std::vector<std::string>{"1", "2", "3", "5"}));
+  EXPECT_EQ(storedIds(), (std::vector<std::string>{"10", "20", "30", "50"}));
+  EXPECT_EQ(window.List2.List(), (std::vector<std::string>{"10", "20", "30", "50"}));
   EXPECT_EQ(shownTexts().back(), "请使用最新版本的程序");
   EXPECT_EQ(messageBoxes.shown().back().timeoutMs, 800);
 }
