@@ -689,7 +689,7 @@ test_interaction_countdown_from_the_tray_menu_counts_on_screen_and_closes() {
 
 # ---- The statistics window ---------------------------------------------------------------------
 
-has_statistics_window() { program_windows | grep -q $'^1 HoralixForm\t计时统计$'; }
+has_statistics_window() { program_windows | grep -q $'^1 HoralixForm\t计时统计\t'; }
 # Clicks the button of that caption in the program's visible windows.
 click_button() {
   local button

@@ -27,7 +27,7 @@ TEST(Win32Shell, StartsReportWhetherTheyHappened) {
 TEST(Win32Shell, RunAndWaitHandsBackTheExitCode) {
   Backend b;
   Win32Shell shell(
-      [&](const std::function<bool()>& stillWaiting) { b.loop.runModal(stillWaiting); });
+      nullptr, [&](const std::function<bool()>& stillWaiting) { b.loop.runModal(stillWaiting); });
   EXPECT_EQ(shell.runAndWait("cmd.exe /c exit 5", platform::Shell::Window::Hidden, 30000),
             std::optional<std::uint32_t>(5u));
   EXPECT_EQ(shell.runAndWait("cmd.exe /c exit 0", platform::Shell::Window::Minimized, 30000),
