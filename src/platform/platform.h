@@ -2,6 +2,7 @@
 // builds and hands to the core.
 #pragma once
 
+#include "platform/automation.h"
 #include "platform/database.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
@@ -38,6 +39,8 @@ struct Platform {
   std::function<void(const std::string&)> log;
   // Font realisation, text measurement and the program's own font files.
   FontService& fonts;
+  // Other programs' objects by late binding (the spreadsheet of the statistics export).
+  Automation& automation;
 };
 
 }  // namespace horalix::platform

@@ -42,6 +42,7 @@ class HeadlessFixture : public ::testing::Test {
   platform::HeadlessShell& shell = headless.shell();
   platform::HeadlessDialogs& dialogs = headless.dialogs();
   platform::HeadlessSingleInstance& instance = headless.instance();
+  platform::HeadlessAutomation& automation = headless.automation();
 };
 
 }  // namespace horalix::test

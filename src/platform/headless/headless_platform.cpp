@@ -19,7 +19,8 @@ HeadlessPlatform::HeadlessPlatform(const std::string& programFolder)
                 .dialogs = dialogs_,
                 .instance = instance_,
                 .log = [this](const std::string& what) { logged_.push_back(what); },
-                .fonts = fonts_} {
+                .fonts = fonts_,
+                .automation = automation_} {
   forms_.useFonts(fonts_);
 }
 

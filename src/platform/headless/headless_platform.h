@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/headless/headless_automation.h"
 #include "platform/headless/headless_database.h"
 #include "platform/headless/headless_desktop.h"
 #include "platform/headless/headless_dialogs.h"
@@ -49,6 +50,7 @@ class HeadlessPlatform {
   HeadlessShell& shell() { return shell_; }
   HeadlessDialogs& dialogs() { return dialogs_; }
   HeadlessSingleInstance& instance() { return instance_; }
+  HeadlessAutomation& automation() { return automation_; }
 
   // What the program logged through Platform::log: errors it passed over on purpose and went
   // on. (Handlers that threw are in loop().errors().)
@@ -73,6 +75,7 @@ class HeadlessPlatform {
   HeadlessShell shell_{files_};
   HeadlessDialogs dialogs_{loop_};
   HeadlessSingleInstance instance_;
+  HeadlessAutomation automation_;
   std::vector<std::string> logged_;
   Platform platform_;
 };

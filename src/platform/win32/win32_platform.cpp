@@ -12,12 +12,12 @@ Win32Platform::Win32Platform()
       shell_(&forms_,
              [this](const std::function<bool()>& stillWaiting) { loop_.runModal(stillWaiting); }),
       platform_{
-          loop_,           forms_,    registry_,
-          scriptingShell_, files_,    database_,
-          desktop_,        tray_,     hotKeys_,
-          messageBoxes_,   sound_,    shell_,
-          dialogs_,        instance_, [this](const std::string& message) { log_.write(message); },
-          forms_.fonts()} {
+          loop_,           forms_,     registry_,
+          scriptingShell_, files_,     database_,
+          desktop_,        tray_,      hotKeys_,
+          messageBoxes_,   sound_,     shell_,
+          dialogs_,        instance_,  [this](const std::string& message) { log_.write(message); },
+          forms_.fonts(),  automation_} {
   // Any handler may enable, disable or re-time a timer: the native timer follows after each.
   guard_.afterHandler = [this] { loop_.rearm(); };
   // The program runs while any of its windows is loaded, and ends with the user's session.

@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 #include "platform/sqlite/sqlite_database.h"
 #include "platform/win32/dispatch_guard.h"
+#include "platform/win32/win32_automation.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_event_loop.h"
@@ -50,6 +51,7 @@ class Win32Platform {
   Win32Shell shell_;
   Win32Dialogs dialogs_;
   Win32SingleInstance instance_;
+  Win32Automation automation_;
   platform::Platform platform_;
 };
 

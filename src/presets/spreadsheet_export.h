@@ -1,0 +1,19 @@
+// The statistics export: into a new workbook of the spreadsheet application through its
+// automation interface when one is registered, else into a CSV file in the program folder that
+// Notepad then opens.
+#pragma once
+
+#include <string>
+
+#include "platform/automation.h"
+
+namespace horalix {
+
+class Context;
+
+// `SomeArray` is the export table: the heading row, then one row per run. A table without runs
+// only tells the user there is nothing to export.
+void export_to_excel(Context& app, const std::string& sheetname,
+                     const platform::AutomationTable& SomeArray);
+
+}  // namespace horalix
