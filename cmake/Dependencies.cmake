@@ -10,7 +10,12 @@ if(WIN32)
   endif()
   add_library(horalix_sqlite STATIC ${HORALIX_SQLITE_DIR}/sqlite3.c)
   target_include_directories(horalix_sqlite SYSTEM PUBLIC ${HORALIX_SQLITE_DIR})
-  target_compile_definitions(horalix_sqlite PRIVATE SQLITE_THREADSAFE=0 SQLITE_OMIT_LOAD_EXTENSION)
+  # Without what the program never uses: threads, extensions, memory statistics, deprecated and
+  # shared-cache interfaces, progress callbacks, declared column types and the JSON functions.
+  # SQLITE_OMIT_AUTOINIT must stay off: the program never calls sqlite3_initialize itself.
+  target_compile_definitions(horalix_sqlite PRIVATE SQLITE_THREADSAFE=0 SQLITE_OMIT_LOAD_EXTENSION
+    SQLITE_DEFAULT_MEMSTATUS=0 SQLITE_OMIT_DEPRECATED SQLITE_OMIT_SHARED_CACHE
+    SQLITE_OMIT_PROGRESS_CALLBACK SQLITE_OMIT_DECLTYPE SQLITE_OMIT_JSON SQLITE_USE_ALLOCA)
 else()
   find_package(SQLite3 REQUIRED)
   add_library(horalix_sqlite INTERFACE)
