@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "platform/win32/keyed_outline.h"
 #include "platform/win32/picture_painter.h"
 #include "platform/win32/wide_text.h"
@@ -92,6 +94,7 @@ NativeControl::NativeControl(platform::Control& control, HWND parent, int id,
 }
 
 NativeControl::~NativeControl() {
+  std::erase(context_.drawingsToSettle, this);
   if (hwnd_ != nullptr) {
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     DestroyWindow(hwnd_);
@@ -143,8 +146,10 @@ void NativeControl::mirror(Property what) {
       mirrorFont();
       break;
     case Property::Picture:
-    case Property::Drawing:
       InvalidateRect(hwnd_, nullptr, FALSE);
+      break;
+    case Property::Drawing:
+      drawingChanged();
       break;
     default:
       break;
@@ -306,6 +311,29 @@ void NativeControl::notified(const NMHDR& header) {
   if (nowSelected && !wasSelected && change.iItem >= 0) control_.setListIndex(change.iItem);
 }
 
+void NativeControl::drawingChanged() {
+  const auto& drawing = control_.drawing();
+  if (painted_ && drawing == shown_) return;
+  // Cleared and partly drawn again as it was: the rest most likely follows in the same handler.
+  // Whether it did is seen when the handlers are done.
+  const bool redrawingTheSame = painted_ && drawing.size() < shown_.size() &&
+                                std::equal(drawing.begin(), drawing.end(), shown_.begin());
+  if (!redrawingTheSame) {
+    InvalidateRect(hwnd_, nullptr, FALSE);
+    return;
+  }
+  if (!settlePending_) {
+    settlePending_ = true;
+    context_.drawingsToSettle.push_back(this);
+  }
+}
+
+void NativeControl::settleDrawing() {
+  settlePending_ = false;
+  if (hwnd_ == nullptr || (painted_ && control_.drawing() == shown_)) return;
+  InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
 void NativeControl::paint() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd_, &ps);
@@ -323,6 +351,8 @@ void NativeControl::paint() {
     MapWindowPoints(hwnd_, window, &origin, 1);
     paintOutsideOutline(buffer, window, control_.form().Region(), origin, size);
     BitBlt(dc, 0, 0, size.cx, size.cy, buffer, 0, 0, SRCCOPY);
+    shown_ = control_.drawing();
+    painted_ = true;
     SelectObject(buffer, old);
     DeleteObject(image);
     DeleteDC(buffer);

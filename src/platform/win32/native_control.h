@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "platform/forms.h"
 #include "platform/win32/dispatch_guard.h"
 #include "platform/win32/picture_cache.h"
@@ -12,11 +14,15 @@
 
 namespace horalix::win32 {
 
+class NativeControl;
+
 // What the controls of all forms share.
 struct ControlContext {
   const ScreenUnits& units;
   DispatchGuard& guard;
   PictureCache& pictures;
+  // Picture boxes whose drawing may differ from what they show, once the handlers are done.
+  std::vector<NativeControl*> drawingsToSettle = {};
 };
 
 class NativeControl {
@@ -42,6 +48,9 @@ class NativeControl {
   void notified(const NMHDR& header);
   // WM_CTLCOLOR*: sets the colours of the model on the DC and returns the background brush.
   HBRUSH colors(HDC dc);
+  // Repaints a picture box whose drawing is no longer what it shows. A handler that clears the
+  // box and draws the same again (the clock, several times a second) causes no repaint.
+  void settleDrawing();
 
  private:
   void mirrorText();
@@ -50,6 +59,7 @@ class NativeControl {
   void mirrorFont();
   std::string nativeText() const;
   void paint();
+  void drawingChanged();
   static LRESULT CALLBACK pictureProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
   platform::Control& control_;
@@ -60,6 +70,10 @@ class NativeControl {
   HBRUSH background_ = nullptr;
   COLORREF backgroundColor_ = 0;
   int mirroring_ = 0;
+  // The drawing the window showed at its last paint.
+  std::vector<platform::DrawOp> shown_;
+  bool painted_ = false;
+  bool settlePending_ = false;
 };
 
 }  // namespace horalix::win32
