@@ -147,6 +147,6 @@ awk '
 echo
 echo "sizes:"
 for exe in "$dist/Horalix.exe" "${dist%/*}/win32-x86/Horalix.exe" "$tools/minimal_tray_clock.exe"; do
-  [[ -f $exe ]] && printf "  %-60s %8.2f MB\n" "${exe#"$root"/}" "$(stat -c %s "$exe" | awk '{ print $1 / 1048576 }')"
+  [[ -f $exe ]] && stat -c %s "$exe" | awk -v name="${exe#"$root"/}" '{ printf "  %-56s %9d bytes  %.2f MiB\n", name, $1, $1 / 1048576 }'
 done
 exit 0
