@@ -226,8 +226,11 @@ void Win32FormHost::formChanged(Form& form, Property what) {
       InvalidateRect(native->hwnd, nullptr, TRUE);
       break;
     case Property::Region:
-      // The clock gives its outline again at every redraw; the same outline keeps the window.
-      if (!native->shaped || native->shapedRegion != form.Region()) shapeForm(*native);
+      // The clock gives its outline again at every redraw; the same outline keeps a keyed
+      // window as it is. A window cut by a region is cut and redrawn again.
+      if (!native->shaped || native->shapedRegion != form.Region() || !colourKeyOf(native->hwnd)) {
+        shapeForm(*native);
+      }
       break;
     case Property::Topmost:
       SetWindowPos(native->hwnd, form.topmost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
