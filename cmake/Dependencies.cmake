@@ -10,7 +10,20 @@ if(WIN32)
   endif()
   add_library(horalix_sqlite STATIC ${HORALIX_SQLITE_DIR}/sqlite3.c)
   target_include_directories(horalix_sqlite SYSTEM PUBLIC ${HORALIX_SQLITE_DIR})
-  target_compile_definitions(horalix_sqlite PRIVATE SQLITE_THREADSAFE=0 SQLITE_OMIT_LOAD_EXTENSION)
+  # Without what the program never uses: threads, extensions, memory statistics, deprecated,
+  # shared-cache, authoriser, trace, get-table, statement-completion and incremental-blob
+  # interfaces, progress callbacks, declared column types, EXPLAIN, the introspection pragmas,
+  # Tcl-style parameters and the JSON functions. Database files of every kind stay readable
+  # (UTF-16, WAL and auto-vacuum are kept). SQLITE_OMIT_AUTOINIT must stay off: the program never
+  # calls sqlite3_initialize itself.
+  target_compile_definitions(horalix_sqlite PRIVATE SQLITE_THREADSAFE=0 SQLITE_OMIT_LOAD_EXTENSION
+    SQLITE_DEFAULT_MEMSTATUS=0 SQLITE_OMIT_DEPRECATED SQLITE_OMIT_SHARED_CACHE
+    SQLITE_OMIT_AUTHORIZATION SQLITE_OMIT_TRACE SQLITE_OMIT_GET_TABLE SQLITE_OMIT_COMPLETE
+    SQLITE_OMIT_INCRBLOB SQLITE_OMIT_PROGRESS_CALLBACK SQLITE_OMIT_DECLTYPE SQLITE_OMIT_EXPLAIN
+    SQLITE_OMIT_INTROSPECTION_PRAGMAS SQLITE_OMIT_TCL_VARIABLE SQLITE_OMIT_JSON SQLITE_USE_ALLOCA)
+  # No C++ exception ever passes through SQLite's C code (it calls no callback of ours): it
+  # needs no unwind tables.
+  target_compile_options(horalix_sqlite PRIVATE -fno-asynchronous-unwind-tables -fno-unwind-tables)
 else()
   find_package(SQLite3 REQUIRED)
   add_library(horalix_sqlite INTERFACE)

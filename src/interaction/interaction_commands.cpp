@@ -1,6 +1,6 @@
 #include "interaction/interaction_commands.h"
 
-#include <regex>
+#include <string_view>
 
 #include "interaction/frm_hudong.h"
 #include "interaction/frm_hudong_set.h"
@@ -21,10 +21,20 @@ PresetFile presetFile(Context& app) { return {app.platform.files, app.iniPath()}
 // A caption the countdown can take as its duration: minutes and seconds of one or two digits,
 // each 0 to 59.
 bool isMinutesAndSeconds(const std::string& caption) {
-  static const std::regex form("([0-9]{1,2}):([0-9]{1,2})");
-  std::smatch parts;
-  if (!std::regex_match(caption, parts, form)) return false;
-  return std::stoi(parts[1]) <= 59 && std::stoi(parts[2]) <= 59;
+  // One or two digits, 0 to 59; a field of anything else (or nothing) is no number.
+  const auto field = [](std::string_view digits) {
+    if (digits.empty() || digits.size() > 2) return false;
+    int value = 0;
+    for (const char c : digits) {
+      if (c < '0' || c > '9') return false;
+      value = value * 10 + (c - '0');
+    }
+    return value <= 59;
+  };
+  const std::size_t colon = caption.find(':');
+  if (colon == std::string::npos) return false;
+  const std::string_view text(caption);
+  return field(text.substr(0, colon)) && field(text.substr(colon + 1));
 }
 
 }  // namespace

@@ -213,7 +213,7 @@ TEST_F(CountdownTest, ACaptionThatIsNotMinutesAndSecondsChangesNothing) {
   startWith(section(1, "0:01:00", "11111"));
   choose(0);
   popupCommand(1);
-  for (const char* caption : {"1:00:00", "60:00", "05:7x", "", "互动一"}) {
+  for (const char* caption : {"1:00:00", "60:00", "05:7x", "", ":05", "5:", "100:0", "互动一"}) {
     SCOPED_TRACE(caption);
     main.hd_time_one(0).setCaption(caption);
     choose(0);

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+#include <algorithm>
+
 #include "platform/win32/keyed_outline.h"
 #include "platform/win32/picture_painter.h"
 #include "platform/win32/wide_text.h"
@@ -158,6 +160,7 @@ NativeControl::~NativeControl() {
     SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editProc_));
     RemovePropW(hwnd_, kTextBoxOwner);
   }
+  std::erase(context_.drawingsToSettle, this);
   if (hwnd_ != nullptr) {
     if (!drawnByProgram(control_.kind())) RemoveWindowSubclass(hwnd_, &NativeControl::mouseProc, 0);
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
@@ -221,7 +224,6 @@ void NativeControl::mirror(Property what) {
       mirrorFont();
       break;
     case Property::Picture:
-    case Property::Drawing:
       InvalidateRect(hwnd_, nullptr, FALSE);
       break;
     case Property::Range:
@@ -229,6 +231,9 @@ void NativeControl::mirror(Property what) {
       break;
     case Property::Caret:
       mirrorCaret();
+      break;
+    case Property::Drawing:
+      drawingChanged();
       break;
     default:
       break;
@@ -508,6 +513,29 @@ void NativeControl::notified(const NMHDR& header) {
   if (nowSelected && !wasSelected && change.iItem >= 0) control_.setListIndex(change.iItem);
 }
 
+void NativeControl::drawingChanged() {
+  const auto& drawing = control_.drawing();
+  if (painted_ && drawing == shown_) return;
+  // Cleared and partly drawn again as it was: the rest most likely follows in the same handler.
+  // Whether it did is seen when the handlers are done.
+  const bool redrawingTheSame = painted_ && drawing.size() < shown_.size() &&
+                                std::equal(drawing.begin(), drawing.end(), shown_.begin());
+  if (!redrawingTheSame) {
+    InvalidateRect(hwnd_, nullptr, FALSE);
+    return;
+  }
+  if (!settlePending_) {
+    settlePending_ = true;
+    context_.drawingsToSettle.push_back(this);
+  }
+}
+
+void NativeControl::settleDrawing() {
+  settlePending_ = false;
+  if (hwnd_ == nullptr || (painted_ && control_.drawing() == shown_)) return;
+  InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
 void NativeControl::paint() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd_, &ps);
@@ -526,6 +554,8 @@ void NativeControl::paint() {
     paintOutsideOutline(buffer, window, control_.form().Region(), origin, size);
     spareImagesAbove(dc);
     BitBlt(dc, 0, 0, size.cx, size.cy, buffer, 0, 0, SRCCOPY);
+    shown_ = control_.drawing();
+    painted_ = true;
     SelectObject(buffer, old);
     DeleteObject(image);
     DeleteDC(buffer);

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <vector>
 
 #include "platform/forms.h"
 #include "platform/win32/dispatch_guard.h"
@@ -14,11 +15,15 @@
 
 namespace horalix::win32 {
 
+class NativeControl;
+
 // What the controls of all forms share.
 struct ControlContext {
   const ScreenUnits& units;
   DispatchGuard& guard;
   PictureCache& pictures;
+  // Picture boxes whose drawing may differ from what they show, once the handlers are done.
+  std::vector<NativeControl*> drawingsToSettle = {};
 };
 
 class NativeControl {
@@ -44,6 +49,9 @@ class NativeControl {
   void notified(const NMHDR& header);
   // WM_CTLCOLOR*: sets the colours of the model on the DC and returns the background brush.
   HBRUSH colors(HDC dc);
+  // Repaints a picture box whose drawing is no longer what it shows. A handler that clears the
+  // box and draws the same again (the clock, several times a second) causes no repaint.
+  void settleDrawing();
 
  private:
   void mirrorText();
@@ -59,6 +67,7 @@ class NativeControl {
   static LRESULT CALLBACK textBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   void paint();
   void spareImagesAbove(HDC dc) const;
+  void drawingChanged();
   static LRESULT CALLBACK pictureProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   static LRESULT CALLBACK mouseProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
                                     DWORD_PTR data);
@@ -74,6 +83,10 @@ class NativeControl {
   // False once this object is gone; a handler that unloads the form is checked against it.
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
   WNDPROC editProc_ = nullptr;
+  // The drawing the window showed at its last paint.
+  std::vector<platform::DrawOp> shown_;
+  bool painted_ = false;
+  bool settlePending_ = false;
 };
 
 }  // namespace horalix::win32

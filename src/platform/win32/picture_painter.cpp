@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "platform/win32/font_cache.h"
 #include "platform/win32/wide_text.h"
-#include "platform/win32/win32_fonts.h"
 
 namespace horalix::win32 {
 
@@ -64,8 +64,7 @@ void paintPicture(HDC dc, const DrawOp& op, const ScreenUnits& units, PictureCac
 }
 
 void paintText(HDC dc, SIZE size, const DrawOp& op, const ScreenUnits& units) {
-  HFONT font = createFont(op.font);
-  HGDIOBJ old = SelectObject(dc, font);
+  HGDIOBJ old = SelectObject(dc, FontCache::shared().get(op.font).font);
   SetTextColor(dc, toColorRef(op.color));
   // The box's image shows through around the letters.
   SetBkMode(dc, TRANSPARENT);
@@ -74,7 +73,6 @@ void paintText(HDC dc, SIZE size, const DrawOp& op, const ScreenUnits& units) {
             size.cy * 4};
   DrawTextW(dc, text.data(), static_cast<int>(text.size()), &area, DT_NOCLIP | DT_NOPREFIX);
   SelectObject(dc, old);
-  DeleteObject(font);
 }
 
 // A rectangle, or the ellipse inside it, filled with the shape's colour and without an outline.

@@ -6,7 +6,7 @@ namespace horalix::win32 {
 
 namespace {
 
-int twipsPerPixel(int dpi) { return dpi > 0 ? 1440 / dpi : 15; }
+int twipsPerPixel(int dpi) { return 1440 / dpi; }
 
 int toPixels(int twips, int perPixel) {
   return static_cast<int>(std::lround(static_cast<double>(twips) / perPixel));
@@ -14,14 +14,24 @@ int toPixels(int twips, int perPixel) {
 
 }  // namespace
 
+// The system's logical resolution changes only with a new sign-in: read once.
+ScreenUnits::Dpi ScreenUnits::screenDpi() {
+  static const Dpi dpi = [] {
+    Dpi read{96, 96};
+    if (HDC screen = GetDC(nullptr)) {
+      read.x = GetDeviceCaps(screen, LOGPIXELSX);
+      read.y = GetDeviceCaps(screen, LOGPIXELSY);
+      ReleaseDC(nullptr, screen);
+    }
+    if (read.x <= 0 || read.y <= 0) read = {96, 96};
+    return read;
+  }();
+  return dpi;
+}
+
 ScreenUnits ScreenUnits::current() {
-  ScreenUnits units;
-  if (HDC screen = GetDC(nullptr)) {
-    units.twipsPerPixelX = twipsPerPixel(GetDeviceCaps(screen, LOGPIXELSX));
-    units.twipsPerPixelY = twipsPerPixel(GetDeviceCaps(screen, LOGPIXELSY));
-    ReleaseDC(nullptr, screen);
-  }
-  return units;
+  const Dpi dpi = screenDpi();
+  return {twipsPerPixel(dpi.x), twipsPerPixel(dpi.y)};
 }
 
 int ScreenUnits::toPixelsX(int twips) const { return toPixels(twips, twipsPerPixelX); }

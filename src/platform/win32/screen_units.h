@@ -13,6 +13,11 @@ struct ScreenUnits {
 
   // 1440 divided by the screen's logical pixels per inch: 15 at 96 DPI, 12 at 120 DPI.
   static ScreenUnits current();
+  // The screen's logical pixels per inch, as GDI fonts are sized by.
+  struct Dpi {
+    int x, y;
+  };
+  static Dpi screenDpi();
 
   int toPixelsX(int twips) const;
   int toPixelsY(int twips) const;

@@ -4,6 +4,7 @@
 
 #include "platform/win32/screen_units.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/window_order.h"
 
 namespace horalix::win32 {
 
@@ -75,7 +76,7 @@ void Win32Desktop::pressKey(int virtualKey) {
 
 void Win32Desktop::setTopmost(platform::Form& form) {
   HWND hwnd = forms_.windowOf(form);
-  if (hwnd == nullptr) return;
+  if (hwnd == nullptr || isTopmostAndFirst(hwnd)) return;
   // Not activated: raising the clock above a running slide show must not take the keyboard
   // from it.
   SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

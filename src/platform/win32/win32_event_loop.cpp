@@ -60,6 +60,11 @@ void Win32EventLoop::runDueTimers() {
   // The scheduler skips a timer whose handler is running, so a tick that comes through DoEvents
   // inside that handler waits until the handler returns.
   guard_.run("timers", [this] { scheduler_.runDue(); });
+  handlersDone();
+}
+
+void Win32EventLoop::handlersDone() {
+  if (onHandlersDone) guard_.run("drawing", onHandlersDone);
 }
 
 void Win32EventLoop::rearm() {
@@ -92,6 +97,7 @@ bool Win32EventLoop::dispatch(const MSG& msg) {
 }
 
 void Win32EventLoop::doEvents() {
+  handlersDone();
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (!dispatch(msg)) return;
@@ -105,6 +111,7 @@ void Win32EventLoop::sleep(int ms) { Sleep(static_cast<DWORD>(std::max(ms, 0)));
 void Win32EventLoop::runModal(const std::function<bool()>& stillOpen) {
   MSG msg;
   while (!quitRequested_ && stillOpen()) {
+    handlersDone();
     rearm();
     const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got == -1) return;
@@ -115,6 +122,7 @@ void Win32EventLoop::runModal(const std::function<bool()>& stillOpen) {
 int Win32EventLoop::run() {
   MSG msg;
   for (;;) {
+    handlersDone();
     rearm();
     const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got == 0) return static_cast<int>(msg.wParam);

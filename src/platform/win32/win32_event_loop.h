@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "platform/event_loop.h"
@@ -33,10 +34,16 @@ class Win32EventLoop final : public platform::EventLoop {
 
   bool quitRequested() const { return quitRequested_; }
 
+  // Runs whenever the program's handlers are done for now: after timers ran, before DoEvents
+  // looks at the queue and before the loop waits. The windows bring their drawing up to date
+  // here, so that a handler that draws the same thing again costs no repaint.
+  std::function<void()> onHandlersDone;
+
  private:
   // Dispatches one message; false when it was WM_QUIT (which is posted again for the outer loops).
   bool dispatch(const MSG& msg);
   void runDueTimers();
+  void handlersDone();
   std::int64_t monotonicMs() const;
 
   DispatchGuard& guard_;

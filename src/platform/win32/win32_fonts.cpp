@@ -3,64 +3,26 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/win32/font_cache.h"
 #include "platform/win32/screen_units.h"
 #include "platform/win32/wide_text.h"
 
 namespace horalix::win32 {
 
-namespace {
-
-int screenDpiY() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-  if (screen != nullptr) ReleaseDC(nullptr, screen);
-  return dpi > 0 ? dpi : 96;
-}
-
-// A font selected into a screen DC for the life of the object.
-class MeasuringDc {
- public:
-  explicit MeasuringDc(const platform::FontSpec& spec)
-      : dc_(GetDC(nullptr)), font_(createFont(spec)) {
-    old_ = SelectObject(dc_, font_);
-    GetTextMetricsW(dc_, &metrics_);
-  }
-  ~MeasuringDc() {
-    SelectObject(dc_, old_);
-    DeleteObject(font_);
-    ReleaseDC(nullptr, dc_);
-  }
-  MeasuringDc(const MeasuringDc&) = delete;
-  MeasuringDc& operator=(const MeasuringDc&) = delete;
-
-  HDC dc() const { return dc_; }
-  const TEXTMETRICW& metrics() const { return metrics_; }
-
- private:
-  HDC dc_;
-  HFONT font_;
-  HGDIOBJ old_ = nullptr;
-  TEXTMETRICW metrics_{};
-};
-
-}  // namespace
-
 HFONT createFont(const platform::FontSpec& spec) {
   // A negative height asks for the character (em) height in pixels.
-  const int height = -static_cast<int>(std::lround(spec.size * screenDpiY() / 72.0));
+  const int height = -static_cast<int>(std::lround(spec.size * ScreenUnits::screenDpi().y / 72.0));
   return CreateFontW(height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, spec.italic ? TRUE : FALSE,
                      FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                      DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, toWide(spec.name).c_str());
 }
 
 platform::FontSpec Win32Fonts::realise(const platform::FontSpec& requested) const {
-  MeasuringDc measuring(requested);
-  wchar_t face[LF_FACESIZE] = {};
-  GetTextFaceW(measuring.dc(), LF_FACESIZE, face);
-  const TEXTMETRICW& tm = measuring.metrics();
+  const FontCache::Entry& font = FontCache::shared().get(requested);
+  const TEXTMETRICW& tm = font.metrics;
   platform::FontSpec realised = requested;
-  realised.name = toUtf8(face);
-  realised.size = (tm.tmHeight - tm.tmInternalLeading) * 72.0 / screenDpiY();
+  realised.name = toUtf8(font.face);
+  realised.size = (tm.tmHeight - tm.tmInternalLeading) * 72.0 / ScreenUnits::screenDpi().y;
   realised.bold = tm.tmWeight >= FW_BOLD;
   realised.italic = tm.tmItalic != 0;
   return realised;
@@ -68,7 +30,10 @@ platform::FontSpec Win32Fonts::realise(const platform::FontSpec& requested) cons
 
 platform::TextExtent Win32Fonts::measure(const platform::FontSpec& font,
                                          std::string_view text) const {
-  MeasuringDc measuring(font);
+  FontCache& cache = FontCache::shared();
+  const FontCache::Entry& entry = cache.get(font);
+  HDC dc = cache.measuringDc();
+  HGDIOBJ old = SelectObject(dc, entry.font);
   const std::wstring wide = toWide(text);
   int widest = 0, lines = 0;
   std::size_t start = 0;
@@ -78,20 +43,23 @@ platform::TextExtent Win32Fonts::measure(const platform::FontSpec& font,
     if (stop > start && wide[stop - 1] == L'\r') --stop;
     SIZE size{};
     if (stop > start) {
-      GetTextExtentPoint32W(measuring.dc(), wide.data() + start, static_cast<int>(stop - start),
-                            &size);
+      GetTextExtentPoint32W(dc, wide.data() + start, static_cast<int>(stop - start), &size);
     }
     widest = std::max<int>(widest, size.cx);
     ++lines;
     if (end == std::wstring::npos) break;
     start = end + 1;
   }
+  SelectObject(dc, old);
   const ScreenUnits units = ScreenUnits::current();
-  return {units.toTwipsX(widest), units.toTwipsY(lines * measuring.metrics().tmHeight)};
+  return {units.toTwipsX(widest), units.toTwipsY(lines * entry.metrics.tmHeight)};
 }
 
 bool Win32Fonts::addFontFile(const std::string& path) {
-  return AddFontResourceExW(toWide(path).c_str(), FR_PRIVATE, nullptr) > 0;
+  const bool added = AddFontResourceExW(toWide(path).c_str(), FR_PRIVATE, nullptr) > 0;
+  // A face asked for before may now realise as the added one.
+  if (added) FontCache::shared().clear();
+  return added;
 }
 
 namespace {

@@ -64,6 +64,13 @@ Win32FormHost::Win32FormHost(Win32EventLoop& loop, DispatchGuard& guard)
   wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   wc.lpszClassName = kFormClass;
   RegisterClassExW(&wc);
+  loop_.onHandlersDone = [this] { settleDrawings(); };
+}
+
+void Win32FormHost::settleDrawings() {
+  std::vector<NativeControl*> pending;
+  pending.swap(controlContext_.drawingsToSettle);
+  for (NativeControl* control : pending) control->settleDrawing();
 }
 
 bool Win32FormHost::initCommonControls() {
@@ -73,6 +80,7 @@ bool Win32FormHost::initCommonControls() {
 }
 
 Win32FormHost::~Win32FormHost() {
+  loop_.onHandlersDone = nullptr;
   // Forms still loaded when the program ends lose their windows without running their unload.
   // The forms themselves may be gone already: only the native side is touched.
   for (auto& native : forms_) destroyWindows(*native);
@@ -150,13 +158,20 @@ NativeControl* Win32FormHost::ensureControl(NativeForm& native, Control& control
 
 void Win32FormHost::placeForm(const NativeForm& native) {
   const Form& form = native.form;
-  SetWindowPos(native.hwnd, nullptr, units_.toPixelsX(form.Left()), units_.toPixelsY(form.Top()),
-               units_.toPixelsX(form.Width()), units_.toPixelsY(form.Height()),
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  const RECT wanted{units_.toPixelsX(form.Left()), units_.toPixelsY(form.Top()),
+                    units_.toPixelsX(form.Left()) + units_.toPixelsX(form.Width()),
+                    units_.toPixelsY(form.Top()) + units_.toPixelsY(form.Height())};
+  // The model changes by twips, the window by pixels: a change within a pixel moves nothing.
+  RECT now{};
+  if (GetWindowRect(native.hwnd, &now) && EqualRect(&now, &wanted)) return;
+  SetWindowPos(native.hwnd, nullptr, wanted.left, wanted.top, wanted.right - wanted.left,
+               wanted.bottom - wanted.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Win32FormHost::shapeForm(const NativeForm& native) {
+void Win32FormHost::shapeForm(NativeForm& native) {
   const auto& region = native.form.Region();
+  native.shaped = true;
+  native.shapedRegion = region;
   if (colourKeyOf(native.hwnd)) {
     // A colour-keyed window draws its outline (see keyed_outline.h): no region, and every
     // surface repaints the outside of the new outline in the key colour.
@@ -226,7 +241,11 @@ void Win32FormHost::formChanged(Form& form, Property what) {
       InvalidateRect(native->hwnd, nullptr, TRUE);
       break;
     case Property::Region:
-      shapeForm(*native);
+      // The clock gives its outline again at every redraw; the same outline keeps a keyed
+      // window as it is. A window cut by a region is cut and redrawn again.
+      if (!native->shaped || native->shapedRegion != form.Region() || !colourKeyOf(native->hwnd)) {
+        shapeForm(*native);
+      }
       break;
     case Property::Topmost:
       SetWindowPos(native->hwnd, form.topmost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
@@ -307,7 +326,7 @@ void Win32FormHost::eraseBackground(NativeForm& native, HDC dc) {
 }
 
 void Win32FormHost::reshape(const Form& form) {
-  if (const NativeForm* native = find(form); native != nullptr && native->hwnd != nullptr) {
+  if (NativeForm* native = find(form); native != nullptr && native->hwnd != nullptr) {
     shapeForm(*native);
   }
 }

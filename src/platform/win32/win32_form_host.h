@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/forms.h"
@@ -64,6 +65,9 @@ class Win32FormHost final : public platform::FormHost {
     std::unique_ptr<NativeMenu> menuBar;
     HBRUSH background = nullptr;
     COLORREF backgroundColor = 0;
+    // The outline last given to the window, so that the same outline again changes nothing.
+    bool shaped = false;
+    std::optional<platform::WindowRegion> shapedRegion;
   };
 
   static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -72,7 +76,8 @@ class Win32FormHost final : public platform::FormHost {
   NativeControl* findControl(const NativeForm& native, HWND child) const;
   NativeControl* ensureControl(NativeForm& native, platform::Control& control);
   void placeForm(const NativeForm& native);
-  void shapeForm(const NativeForm& native);
+  void shapeForm(NativeForm& native);
+  void settleDrawings();
   void rebuildMenuBar(NativeForm& native);
   void eraseBackground(NativeForm& native, HDC dc);
   void userMoved(NativeForm& native);

@@ -15,6 +15,18 @@ namespace {
 // Query, set value, create subkey, enumerate subkeys, notify, create link: the program's own
 // access mask, without the standard rights of KEY_ALL_ACCESS.
 constexpr REGSAM kAccess = 0x3F;
+// Keys kept open for reading: the program reads from a handful.
+constexpr std::size_t kKeptKeys = 8;
+// A first read of a value goes into this many bytes; a larger value is read again.
+constexpr DWORD kFirstReadBytes = 512;
+
+// Whether `path` is `key` or lies below it; key names compare without regard to case.
+bool atOrBelow(const std::wstring& path, const std::wstring& key) {
+  if (path.size() < key.size()) return false;
+  if (path.size() > key.size() && path[key.size()] != L'\\') return false;
+  return CompareStringOrdinal(path.c_str(), static_cast<int>(key.size()), key.c_str(),
+                              static_cast<int>(key.size()), TRUE) == CSTR_EQUAL;
+}
 
 HKEY rootKey(RegRoot root) {
   switch (root) {
@@ -59,6 +71,58 @@ class OpenKey {
 
 }  // namespace
 
+Win32Registry::~Win32Registry() {
+  for (const KeptKey& kept : kept_) RegCloseKey(kept.key);
+}
+
+HKEY Win32Registry::readKey(RegRoot root, const std::string& path, long& result) {
+  const std::wstring wide = toWide(path);
+  for (auto it = kept_.begin(); it != kept_.end(); ++it) {
+    if (it->root == root && it->path.size() == wide.size() && atOrBelow(wide, it->path)) {
+      kept_.splice(kept_.begin(), kept_, it);
+      result = ERROR_SUCCESS;
+      return kept_.front().key;
+    }
+  }
+  HKEY key = nullptr;
+  result = RegOpenKeyExW(rootKey(root), wide.c_str(), 0, kAccess, &key);
+  // HKEY_CLASSES_ROOT merges the machine's classes, where a normal user has no set right: a
+  // reader then asks for read access only.
+  if (result == ERROR_ACCESS_DENIED)
+    result = RegOpenKeyExW(rootKey(root), wide.c_str(), 0, KEY_READ, &key);
+  if (result != ERROR_SUCCESS) return nullptr;
+  if (kept_.size() >= kKeptKeys) {
+    RegCloseKey(kept_.back().key);
+    kept_.pop_back();
+  }
+  kept_.push_front({root, wide, key});
+  return key;
+}
+
+void Win32Registry::forget(RegRoot root, const std::wstring& path) {
+  for (auto it = kept_.begin(); it != kept_.end();) {
+    if (it->root == root && atOrBelow(it->path, path)) {
+      RegCloseKey(it->key);
+      it = kept_.erase(it);
+    } else {
+      ++it;
+    }
+  }
+}
+
+long Win32Registry::readValue(HKEY key, const std::wstring& name, DWORD& type, std::string& bytes) {
+  DWORD size = kFirstReadBytes;
+  long result = ERROR_MORE_DATA;
+  // A value that grows between the reads is read again.
+  for (int attempt = 0; attempt < 3 && result == ERROR_MORE_DATA; ++attempt) {
+    bytes.resize(size);
+    result = RegQueryValueExW(key, name.c_str(), nullptr, &type,
+                              reinterpret_cast<BYTE*>(bytes.data()), &size);
+  }
+  if (result == ERROR_SUCCESS) bytes.resize(size);
+  return result;
+}
+
 long Win32Registry::createKey(RegRoot root, const std::string& path) {
   HKEY key = nullptr;
   const long result = RegCreateKeyExW(rootKey(root), toWide(path).c_str(), 0, nullptr,
@@ -68,11 +132,21 @@ long Win32Registry::createKey(RegRoot root, const std::string& path) {
 }
 
 bool Win32Registry::keyExists(RegRoot root, const std::string& path) {
-  OpenKey key(root, path, KEY_READ);
-  return key.result() == ERROR_SUCCESS;
+  long result = ERROR_SUCCESS;
+  HKEY key = readKey(root, path, result);
+  if (key == nullptr) return false;
+  // A kept key may have been deleted since (by the scripting shell, the add-in, another
+  // program): it is opened anew, which finds a key made again under the same name.
+  if (RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                       nullptr, nullptr, nullptr) != ERROR_KEY_DELETED) {
+    return true;
+  }
+  forget(root, toWide(path));
+  return readKey(root, path, result) != nullptr;
 }
 
 long Win32Registry::deleteKey(RegRoot root, const std::string& path) {
+  forget(root, toWide(path));
   OpenKey key(root, path, kAccess);
   if (key.result() != ERROR_SUCCESS) return key.result();
   // The key itself, relative to its root; the registry refuses a key that has subkeys.
@@ -101,25 +175,20 @@ long Win32Registry::setValue(RegRoot root, const std::string& path, const std::s
 long Win32Registry::queryValue(RegRoot root, const std::string& path, const std::string& name,
                                RegData& out) {
   lastCloseFailed_ = false;
-  OpenKey key;
-  long opened = key.open(root, path, kAccess);
-  // HKEY_CLASSES_ROOT merges the machine's classes, where a normal user has no set right: a
-  // reader then asks for read access only.
-  if (opened == ERROR_ACCESS_DENIED) opened = key.open(root, path, KEY_READ);
-  if (opened != ERROR_SUCCESS) return opened;
-
+  long opened = ERROR_SUCCESS;
+  HKEY key = readKey(root, path, opened);
+  if (key == nullptr) return opened;
   const std::wstring wideName = toWide(name);
   DWORD type = 0;
-  DWORD size = 0;
-  long result = RegQueryValueExW(key.get(), wideName.c_str(), nullptr, &type, nullptr, &size);
   std::string bytes;
-  if (result == ERROR_SUCCESS) {
-    bytes.resize(size);
-    result = RegQueryValueExW(key.get(), wideName.c_str(), nullptr, &type,
-                              reinterpret_cast<BYTE*>(bytes.data()), &size);
-    bytes.resize(size);
+  long result = readValue(key, wideName, type, bytes);
+  if (result == ERROR_KEY_DELETED) {
+    // Deleted since it was kept: read from the key of that name now, if there is one.
+    forget(root, toWide(path));
+    key = readKey(root, path, opened);
+    if (key == nullptr) return opened;
+    result = readValue(key, wideName, type, bytes);
   }
-  lastCloseFailed_ = key.close() != ERROR_SUCCESS;
   if (result != ERROR_SUCCESS) return result;
 
   out.type = type;

@@ -1,6 +1,12 @@
-// The registry over advapi32: every call opens and closes its key, with the access the program
-// asks for (0x3F: query, set, create subkey, enumerate, notify, create link).
+// The registry over advapi32, with the access the program asks for (0x3F: query, set, create
+// subkey, enumerate, notify, create link). Writes open and close their key; reads keep the few
+// keys they read from open, since the clock reads its options several times a second.
 #pragma once
+
+#include <windows.h>
+
+#include <list>
+#include <string>
 
 #include "platform/registry.h"
 
@@ -8,6 +14,11 @@ namespace horalix::win32 {
 
 class Win32Registry final : public platform::Registry {
  public:
+  Win32Registry() = default;
+  ~Win32Registry() override;
+  Win32Registry(const Win32Registry&) = delete;
+  Win32Registry& operator=(const Win32Registry&) = delete;
+
   long createKey(platform::RegRoot root, const std::string& path) override;
   bool keyExists(platform::RegRoot root, const std::string& path) override;
   long deleteKey(platform::RegRoot root, const std::string& path) override;
@@ -20,7 +31,19 @@ class Win32Registry final : public platform::Registry {
   bool lastCloseFailed() const override { return lastCloseFailed_; }
 
  private:
+  struct KeptKey {
+    platform::RegRoot root;
+    std::wstring path;
+    HKEY key;
+  };
+  // The key opened for reading, kept; null with the error when it cannot be opened.
+  HKEY readKey(platform::RegRoot root, const std::string& path, long& result);
+  // Closes the kept keys at and below a path (deleted, or deleted by someone else).
+  void forget(platform::RegRoot root, const std::wstring& path);
+  long readValue(HKEY key, const std::wstring& name, DWORD& type, std::string& bytes);
+
   bool lastCloseFailed_ = false;
+  std::list<KeptKey> kept_;  // most recently used first
 };
 
 }  // namespace horalix::win32

@@ -31,8 +31,11 @@ class Variant {
   VARIANT value;
 };
 
-// One "WScript.Shell" object, created for one verb and released after it.
-class ShellObject {
+}  // namespace
+
+// One "WScript.Shell" object, kept for the verbs that follow on the same thread: creating it
+// looks the class up in the registry and loads its library, which costs far more than a verb.
+class Win32ScriptingShell::ShellObject {
  public:
   ShellObject() {
     if (!ensureComApartment()) return;
@@ -49,6 +52,9 @@ class ShellObject {
   }
   ShellObject(const ShellObject&) = delete;
   ShellObject& operator=(const ShellObject&) = delete;
+
+  bool created() const { return dispatch_ != nullptr; }
+  DWORD thread() const { return thread_; }
 
   // Calls a method with its arguments in the order the script would write them.
   bool call(const wchar_t* method, const std::vector<VARIANT*>& args, VARIANT* result) {
@@ -76,7 +82,10 @@ class ShellObject {
 
  private:
   IDispatch* dispatch_ = nullptr;
+  DWORD thread_ = GetCurrentThreadId();
 };
+
+namespace {
 
 std::string textOf(BSTR text) {
   if (text == nullptr) return {};
@@ -143,6 +152,18 @@ bool sameText(std::string_view a, std::string_view b) {
 
 }  // namespace
 
+Win32ScriptingShell::Win32ScriptingShell() = default;
+Win32ScriptingShell::~Win32ScriptingShell() = default;
+
+Win32ScriptingShell::ShellObject& Win32ScriptingShell::shell() {
+  // An object of another thread's apartment cannot be called from this one; one that could not
+  // be made is tried again, as the shell may have been registered meanwhile.
+  if (shell_ == nullptr || !shell_->created() || shell_->thread() != GetCurrentThreadId()) {
+    shell_ = std::make_unique<ShellObject>();
+  }
+  return *shell_;
+}
+
 bool Win32ScriptingShell::regWrite(const std::string& path, const ShellValue& value,
                                    const std::string& type) {
   Variant name, data, typeName;
@@ -162,23 +183,20 @@ bool Win32ScriptingShell::regWrite(const std::string& path, const ShellValue& va
   } else {
     return false;  // the program writes only texts and numbers
   }
-  ShellObject shell;
-  return shell.call(L"RegWrite", {&name.value, &data.value, &typeName.value}, nullptr);
+  return shell().call(L"RegWrite", {&name.value, &data.value, &typeName.value}, nullptr);
 }
 
 std::optional<ShellValue> Win32ScriptingShell::regRead(const std::string& path) {
   Variant name, result;
   Variant::setText(name.value, path);
-  ShellObject shell;
-  if (!shell.call(L"RegRead", {&name.value}, &result.value)) return std::nullopt;
+  if (!shell().call(L"RegRead", {&name.value}, &result.value)) return std::nullopt;
   return fromVariant(result.value);
 }
 
 bool Win32ScriptingShell::regDelete(const std::string& path) {
   Variant name;
   Variant::setText(name.value, path);
-  ShellObject shell;
-  return shell.call(L"RegDelete", {&name.value}, nullptr);
+  return shell().call(L"RegDelete", {&name.value}, nullptr);
 }
 
 }  // namespace horalix::win32

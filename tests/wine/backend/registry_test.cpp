@@ -105,6 +105,34 @@ TEST_F(RegistryTest, DeletedValueIsGone) {
   EXPECT_NE(registry.deleteValue(RegRoot::CurrentUser, kKey, "v"), regresult::Success);
 }
 
+// Reads keep their keys open: what others do to a key meanwhile must still be seen.
+TEST_F(RegistryTest, ReadsSeeTheKeyAsOthersLeftIt) {
+  const std::wstring key = L"Software\\HoralixBackendTest";
+  ASSERT_EQ(registry.setValue(RegRoot::CurrentUser, kKey, "v", {regtype::Sz, "one"}),
+            regresult::Success);
+  EXPECT_EQ(query("v").data, std::string("one\0", 4));
+  ASSERT_TRUE(registry.keyExists(RegRoot::CurrentUser, kKey));
+
+  // Deleted and made again by someone else, with another value.
+  ASSERT_EQ(RegDeleteTreeW(HKEY_CURRENT_USER, key.c_str()), ERROR_SUCCESS);
+  ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, key.c_str(), L"v", REG_SZ, L"two", 8),
+            ERROR_SUCCESS);
+  EXPECT_EQ(query("v").data, std::string("two\0", 4));
+  EXPECT_TRUE(registry.keyExists(RegRoot::CurrentUser, kKey));
+
+  // Deleted for good: neither the key nor its value is found.
+  ASSERT_EQ(RegDeleteTreeW(HKEY_CURRENT_USER, key.c_str()), ERROR_SUCCESS);
+  EXPECT_FALSE(registry.keyExists(RegRoot::CurrentUser, kKey));
+  query("v", regresult::FileNotFound);
+
+  // A value longer than a first read takes comes back whole.
+  ASSERT_EQ(registry.createKey(RegRoot::CurrentUser, kKey), regresult::Success);
+  const std::string longText(3000, 'x');
+  ASSERT_EQ(registry.setValue(RegRoot::CurrentUser, kKey, "long", {regtype::Sz, longText}),
+            regresult::Success);
+  EXPECT_EQ(query("long").data, longText + std::string(1, '\0'));
+}
+
 TEST_F(RegistryTest, ShellWritesTextsAndNumbersThatBothWaysReadBack) {
   ASSERT_TRUE(
       shell.regWrite(std::string(kShellKey) + "pathget", std::string("C:\\计时"), "REG_SZ"));
