@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
@@ -37,11 +38,17 @@ bool matches(std::string_view pattern, std::string_view name) {
   return p == pattern.size();
 }
 
+// A fresh folder of its own under the system's temporary folder; create_directory tells a
+// folder made now from one that was there.
 fs::path makeTempRoot() {
-  std::string templ = (fs::temp_directory_path() / "horalix-files-XXXXXX").string();
-  if (mkdtemp(templ.data()) == nullptr)
-    throw std::runtime_error("cannot create a temporary folder for the program folder");
-  return templ;
+  std::random_device random;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const fs::path root =
+        fs::temp_directory_path() / ("horalix-files-" + std::to_string(random()));
+    std::error_code error;
+    if (fs::create_directory(root, error)) return root;
+  }
+  throw std::runtime_error("cannot create a temporary folder for the program folder");
 }
 
 }  // namespace
