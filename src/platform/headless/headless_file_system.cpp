@@ -178,7 +178,10 @@ bool HeadlessFileSystem::copy(const std::string& from, const std::string& to, bo
   if (!target || fs::is_directory(*target, error)) return false;
   if (fs::exists(*target, error) && (!overwrite || flagsOf(to).inUse)) return false;
   if (!fs::is_directory(target->parent_path(), error)) return false;
-  fs::copy_file(*resolve(from), *target, fs::copy_options::overwrite_existing, error);
+  // The file replaced is removed first: MinGW's copy_file refuses to overwrite an existing file
+  // even when asked to.
+  if (fs::exists(*target, error) && !fs::remove(*target, error)) return false;
+  fs::copy_file(*resolve(from), *target, error);
   if (error) return false;
   const Flags source = flagsOf(from);
   flag(to).hidden = source.hidden;
