@@ -32,8 +32,8 @@ file(GLOB program_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/win
 add_executable(Horalix WIN32 ${program_sources} ${resources}/horalix.rc)
 target_link_libraries(Horalix PRIVATE horalix_core horalix_win32)
 horalix_include_view(Horalix platform platform/sqlite platform/win32 services app)
-target_compile_definitions(Horalix PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
-target_compile_options(Horalix PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${HORALIX_WARNINGS} -municode>)
+target_link_libraries(Horalix PRIVATE horalix_options)
+target_compile_options(Horalix PRIVATE $<$<COMPILE_LANGUAGE:CXX>:-municode>)
 target_link_options(Horalix PRIVATE -municode)
 set_target_properties(Horalix PROPERTIES
   OUTPUT_NAME Horalix
@@ -93,8 +93,7 @@ target_include_directories(Horalink32 PRIVATE ${addin_work})
 add_dependencies(Horalink32 horalink_resources)
 target_link_libraries(Horalink32 PRIVATE horalix_addin horalix_platform horalix_win32
   ole32 oleaut32 uuid advapi32 shell32 user32)
-target_compile_definitions(Horalink32 PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
-target_compile_options(Horalink32 PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${HORALIX_WARNINGS}>)
+target_link_libraries(Horalink32 PRIVATE horalix_options)
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   target_link_options(Horalink32 PRIVATE -Wl,--enable-stdcall-fixup)
 endif()

@@ -18,23 +18,32 @@ constexpr int kPictureSize = 5160;  // the 344-pixel picture at 15 twips a pixel
 constexpr int kPicturePx = 344;
 constexpr std::uint32_t kCyan = 0xFFFF00;
 
+// The picture that leads to the help video, and the line under it.
+constexpr platform::ControlDesign kDesign[] = {
+    {.kind = ControlKind::PictureBox,
+     .name = "Picture1",
+     .width = kPictureSize,
+     .height = kPictureSize},
+    {.kind = ControlKind::Label,
+     .name = "Label1",
+     .top = kPictureSize,
+     .width = kClientWidth,
+     .height = kClientHeight - kPictureSize,
+     .caption = "点击上方图片，观看帮助视频",
+     .fontName = "宋体",
+     .fontSize = 14.25,
+     .backColor = kCyan},
+};
+
 }  // namespace
 
 FrmAuthorWx::FrmAuthorWx(Context& app)
     : Form(app.platform.forms, "Frm_Author_wx"),
-      Picture1(addControl("Picture1", -1, ControlKind::PictureBox)),
-      Label1(addControl("Label1", -1, ControlKind::Label)),
+      Picture1(addControls(kDesign).control("Picture1")),
+      Label1(control("Label1")),
       app_(app) {
   setBorderStyle(3);
   setCaption("在线帮助");
-  Picture1.move(0, 0, kPictureSize, kPictureSize);
-  Label1.move(0, kPictureSize, kClientWidth, kClientHeight - kPictureSize);
-  platform::FontSpec font = Label1.Font();
-  font.name = "宋体";
-  font.size = 14.25;
-  Label1.setFont(font);
-  Label1.setBackColor(kCyan);
-  Label1.setCaption("点击上方图片，观看帮助视频");
   Picture1.Click = [this] { Picture1_Click(); };
   Label1.Click = [this] { Label1_Click(); };
 }

@@ -26,18 +26,27 @@ constexpr int kTaskBarCover = 3000;
 // While the spotlight is open the other windows do not put themselves on top.
 constexpr const char* kHoldOthers = "200";
 
+// The spot's picture box, in the menu text colour that the colour key leaves out, and the cell
+// that counts the pointer's stillness.
+constexpr platform::ControlDesign kDesign[] = {
+    {.kind = ControlKind::PictureBox, .name = "Picture1", .backColor = kMenuText},
+    {.kind = ControlKind::Label,
+     .name = "Label1",
+     .caption = "0",
+     .flags = platform::design::kHidden},
+};
+
 }  // namespace
 
 FrmLight::FrmLight(Context& app)
     : Form(app.platform.forms, "Frm_light"),
-      Picture1(addControl("Picture1", -1, ControlKind::PictureBox)),
-      Label1(addCell("Label1", -1, "0")),
+      Picture1(addControls(kDesign).control("Picture1")),
+      Label1(control("Label1")),
       Timer1(addTimer("Timer1", 500, true)),
       Timer2(addTimer("Timer2", 10, true)),
       app_(app) {
   setBorderStyle(0);
   setBackColor(kMenuText);
-  Picture1.setBackColor(kMenuText);
   Timer1.onTick = [this] { Timer1_Timer(); };
   Timer2.onTick = [this] { Timer2_Timer(); };
   MouseMove = [this](int Button, int Shift, float X, float Y) {

@@ -30,12 +30,18 @@ constexpr int kParkGap = 5000;
 constexpr const char* kHoldOthers = "30";
 constexpr int kLeftButton = 1;
 
+// The clear rectangle and the cell that holds the rectangle's corners.
+constexpr platform::ControlDesign kDesign[] = {
+    {.kind = ControlKind::PictureBox, .name = "Picture1"},
+    {.kind = ControlKind::Label, .name = "Label1", .flags = platform::design::kHidden},
+};
+
 }  // namespace
 
 FrmMoveBackground::FrmMoveBackground(Context& app)
     : Form(app.platform.forms, "Frm_move_background"),
-      Picture1(addControl("Picture1", -1, ControlKind::PictureBox)),
-      Label1(addCell("Label1")),
+      Picture1(addControls(kDesign).control("Picture1")),
+      Label1(control("Label1")),
       Timer1(addTimer("Timer1", 100, false)),
       Timer2(addTimer("Timer2", 30, false)),
       Timer3(addTimer("Timer3", 300, true)),

@@ -24,17 +24,21 @@ std::string cornerText(float x0, float y0, float x1, float y1) {
   return CStr(x0) + "/" + CStr(y0) + "/" + CStr(x1) + "/" + CStr(y1);
 }
 
+// The mark of the first corner. Disabled, it lets the mouse through to the veil beneath it.
+constexpr platform::ControlDesign kDesign[] = {
+    {.kind = ControlKind::Label,
+     .name = "Mark",
+     .backColor = kDesktopColour,
+     .flags = platform::design::kHidden | platform::design::kDisabled},
+};
+
 }  // namespace
 
 FrmMoveBefore::FrmMoveBefore(Context& app)
     : Form(app.platform.forms, "Frm_move_before"),
-      Mark(addControl("Mark", -1, ControlKind::Label)),
+      Mark(addControls(kDesign).control("Mark")),
       app_(app) {
   setBorderStyle(0);
-  Mark.setBackColor(kDesktopColour);
-  // Disabled, the mark lets the mouse through to the veil beneath it.
-  Mark.setEnabled(false);
-  Mark.setVisible(false);
   MouseDown = [this](int Button, int Shift, float X, float Y) {
     Form_MouseDown(Button, Shift, X, Y);
   };

@@ -46,19 +46,45 @@ ClockRole ClockRole::extendedScreen() {
   return role;
 }
 
+namespace {
+
+constexpr unsigned kCell = platform::design::kHidden;
+
+// The cells both clocks keep, with the values they start with, the hidden label that measures
+// the text, and the face's picture boxes (the face places them). The mirror starts some cells
+// with values of its own.
+constexpr platform::ControlDesign kDesign[] = {
+    {.kind = ControlKind::Label, .name = "Label2", .caption = "1", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label3", .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label4", .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label5", .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label8", .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label9", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label11", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label16", .flags = kCell},
+    {.kind = ControlKind::PictureBox, .name = "Picture1"},
+    {.kind = ControlKind::PictureBox, .name = "Picture2"},
+    {.kind = ControlKind::PictureBox, .name = "Picture3"},
+    // The count text and the time of day: the one in view stands at Top 0, the other far below.
+    {.kind = ControlKind::Label, .name = "Label1", .index = 1, .top = 0},
+    {.kind = ControlKind::Label, .name = "Label1", .index = 2, .top = 13800},
+};
+
+}  // namespace
+
 ClockWindow::ClockWindow(Context& app, const ClockRole& role, platform::Form* pictureOwner)
     : Form(app.platform.forms, role.name),
-      Label2(addCell("Label2", -1, "1")),
-      Label3(addCell("Label3", -1, "0")),
-      Label4(addCell("Label4", -1, "0")),
-      Label5(addCell("Label5", -1, "0")),
-      Label8(addCell("Label8", -1, "0")),
-      Label9(addControl("Label9", -1, ControlKind::Label)),
-      Label11(addCell("Label11", -1, "")),
-      Label16(addCell("Label16", -1, "")),
-      Picture1(addControl("Picture1", -1, ControlKind::PictureBox)),
-      Picture2(addControl("Picture2", -1, ControlKind::PictureBox)),
-      Picture3(addControl("Picture3", -1, ControlKind::PictureBox)),
+      Label2(addControls(kDesign).control("Label2")),
+      Label3(control("Label3")),
+      Label4(control("Label4")),
+      Label5(control("Label5")),
+      Label8(control("Label8")),
+      Label9(control("Label9")),
+      Label11(control("Label11")),
+      Label16(control("Label16")),
+      Picture1(control("Picture1")),
+      Picture2(control("Picture2")),
+      Picture3(control("Picture3")),
       Timer1(addTimer("Timer1", 1000)),
       Timer2(addTimer("Timer2", role.sequencerInterval)),
       Timer3(addTimer("Timer3", 450)),
@@ -68,7 +94,6 @@ ClockWindow::ClockWindow(Context& app, const ClockRole& role, platform::Form* pi
       app_(app),
       face_(app, *this, role.blankFromMillis, pictureOwner),
       role_(role) {
-  Label9.setVisible(false);
   Timer1.onTick = [this] { Timer1_Timer(); };
   Timer2.onTick = [this] { Timer2_Timer(); };
   Timer4.onTick = [this] { Timer4_Timer(); };

@@ -11,20 +11,31 @@ namespace horalix {
 
 using platform::ControlKind;
 
+namespace {
+
+constexpr unsigned kHidden = platform::design::kHidden;
+
+// What the floating clock has beyond the cells of both clocks: its own cells, the play/stop
+// image and its two pictures.
+constexpr platform::ControlDesign kDesign[] = {
+    {.kind = ControlKind::Label, .name = "Label10", .caption = "0", .flags = kHidden},
+    {.kind = ControlKind::Label, .name = "Label13", .caption = "0", .flags = kHidden},
+    {.kind = ControlKind::Label, .name = "Label15", .caption = "0", .flags = kHidden},
+    {.kind = ControlKind::Image, .name = "Image1", .flags = kHidden},
+    {.kind = ControlKind::Image, .name = "Image2", .index = 0, .flags = kHidden},
+    {.kind = ControlKind::Image, .name = "Image2", .index = 1, .flags = kHidden},
+};
+
+}  // namespace
+
 TimeGlass::TimeGlass(Context& app)
     : ClockWindow(app, ClockRole::floating()),
-      Label10(addCell("Label10", -1, "0")),
-      Label13(addCell("Label13", -1, "0")),
-      Label15(addCell("Label15", -1, "0")),
-      Image1(addControl("Image1", -1, ControlKind::Image)),
+      Label10(addControls(kDesign).control("Label10")),
+      Label13(control("Label13")),
+      Label15(control("Label15")),
+      Image1(control("Image1")),
       Timer7(addTimer("Timer7", 500)) {
   move(0, 0, 2400, 900);
-  // The count text and the time of day: the one in view stands at Top 0, the other far below.
-  addControl("Label1", 1, ControlKind::Label).setTop(0);
-  addControl("Label1", 2, ControlKind::Label).setTop(13800);
-  addControl("Image2", 0, ControlKind::Image).setVisible(false);
-  addControl("Image2", 1, ControlKind::Image).setVisible(false);
-  Image1.setVisible(false);
   Timer3.onTick = [this] { Timer3_Timer(); };
   Timer5.onTick = [this] { Timer5_Timer(); };
   Timer8.onTick = [this] { TimeoutColours(app_, *this); };

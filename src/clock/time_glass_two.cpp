@@ -11,8 +11,6 @@
 
 namespace horalix {
 
-using platform::ControlKind;
-
 TimeGlassTwo::TimeGlassTwo(Context& app)
     // The mirror shows the back picture that the floating clock holds.
     : ClockWindow(app, ClockRole::extendedScreen(), &app.timeGlass()) {
@@ -20,8 +18,6 @@ TimeGlassTwo::TimeGlassTwo(Context& app)
   Label11.setCaption("11");
   Label16.setCaption("16");
   move(-30000, -6000, 5490, 2490);
-  addControl("Label1", 1, ControlKind::Label).setTop(0);
-  addControl("Label1", 2, ControlKind::Label).setTop(13800);
   // The mirror has no blink of its own (the floating clock blinks both faces): its Timer3 only
   // switches itself off.
   Timer3.onTick = [this] {

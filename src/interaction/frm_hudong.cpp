@@ -6,17 +6,28 @@
 
 namespace horalix {
 
-using platform::Control;
 using platform::ControlKind;
 
 namespace {
 
-Control& hiddenLabel(platform::Form& form, const std::string& name) {
-  Control& label = form.addControl(name, -1, ControlKind::Label);
-  label.setVisible(false);
-  label.setAutoSize(true);
-  return label;
-}
+constexpr unsigned kCell = platform::design::kHidden;
+
+// The cells with the values they start with; Label8, hidden, measures the time's text; the
+// picture box shows it.
+constexpr platform::ControlDesign kDesign[] = {
+    {.kind = ControlKind::Label, .name = "Label1", .caption = "1", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label2", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label3", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label4", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label5", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label6", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label7", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label8", .flags = kCell | platform::design::kAutoSize},
+    {.kind = ControlKind::Label, .name = "Label11", .flags = kCell},
+    {.kind = ControlKind::PictureBox, .name = "Picture4"},
+    {.kind = ControlKind::Label, .name = "Label9", .index = 0, .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label9", .index = 1, .caption = "0", .flags = kCell},
+};
 
 }  // namespace
 
@@ -24,16 +35,16 @@ Control& hiddenLabel(platform::Form& form, const std::string& name) {
 // starts.
 FrmHudong::FrmHudong(Context& app)
     : Form(app.platform.forms, "Frm_hudong"),
-      Label1(addCell("Label1", -1, "1")),
-      Label2(addCell("Label2", -1, "")),
-      Label3(addCell("Label3", -1, "")),
-      Label4(addCell("Label4", -1, "")),
-      Label5(addCell("Label5", -1, "")),
-      Label6(addCell("Label6", -1, "")),
-      Label7(addCell("Label7", -1, "")),
-      Label8(hiddenLabel(*this, "Label8")),
-      Label11(addCell("Label11", -1, "")),
-      Picture4(addControl("Picture4", -1, ControlKind::PictureBox)),
+      Label1(addControls(kDesign).control("Label1")),
+      Label2(control("Label2")),
+      Label3(control("Label3")),
+      Label4(control("Label4")),
+      Label5(control("Label5")),
+      Label6(control("Label6")),
+      Label7(control("Label7")),
+      Label8(control("Label8")),
+      Label11(control("Label11")),
+      Picture4(control("Picture4")),
       Timer1(addTimer("Timer1", 1000)),
       Timer2(addTimer("Timer2", 500)),
       Timer3(addTimer("Timer3", 100)),
@@ -41,8 +52,6 @@ FrmHudong::FrmHudong(Context& app)
       Timer5(addTimer("Timer5", 1000)),
       Timer6(addTimer("Timer6", 1000)),
       app_(app) {
-  addCell("Label9", 0, "0");
-  addCell("Label9", 1, "0");
   // Nothing but the time shows: no caption, no frame, no task-bar button.
   setBorderStyle(0);
   Timer1.onTick = [this] { Timer1_Timer(); };
@@ -75,7 +84,7 @@ void FrmHudong::Form_Load() {
 
 void FrmHudong::park() { move(-Width() - 60000, -50000, Width(), Height()); }
 
-bool FrmHudong::flagOn(int position) const { return Mid(Label7.Caption(), position, 1) == "1"; }
+bool FrmHudong::flagOn(HudongFlag flag) const { return HudongFlagOn(Label7.Caption(), flag); }
 
 int FrmHudong::displaySize() const {
   const std::vector<std::string> fields = Split(Label4.Caption(), "\\");

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "interaction/interaction_presets.h"
 #include "platform/forms.h"
 
 namespace horalix {
@@ -95,7 +96,7 @@ class FrmHudong : public platform::Form {
   // Start steps.
   void applyDisplaySelection(const std::vector<std::string>& fields);
   void takeStartMark();
-  bool flagOn(int position) const;
+  bool flagOn(HudongFlag flag) const;
   // The font size of the display selection (Label4, field 2).
   int displaySize() const;
   std::string soundPath() const;

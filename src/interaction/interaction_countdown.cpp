@@ -87,7 +87,7 @@ void FrmHudong::Timer3_Timer() {
   attempt([&] { app_.platform.loop.doEvents(); });
   attempt([&] { ShowStatue(Label8.Caption(), displaySize()); });
 
-  if (flagOn(static_cast<int>(HudongFlag::AutoStart))) {
+  if (flagOn(HudongFlag::AutoStart)) {
     attempt([&] { takeStartMark(); });
     Timer1.setEnabled(true);
     attempt([&] { pauseItem(app_).setCaption(kPauseCaption); });
@@ -138,13 +138,13 @@ void FrmHudong::Timer1_Timer() {
   }
   const auto secs = static_cast<std::int64_t>(std::floor(remaining / 1000.0));
   const double reminder = Val(Label2.Caption());
-  const bool blinks = flagOn(static_cast<int>(HudongFlag::ReminderBlink));
+  const bool blinks = flagOn(HudongFlag::ReminderBlink);
   if (reminder < secs) {
     Timer2.setEnabled(false);
   } else if (reminder == secs) {
     // The reminder second runs once: the next tick comes a whole second later.
     Timer1.setInterval(1000);
-    if (flagOn(static_cast<int>(HudongFlag::ReminderSound))) PlayMusic(app_, soundPath());
+    if (flagOn(HudongFlag::ReminderSound)) PlayMusic(app_, soundPath());
     if (blinks) Timer2.setEnabled(true);
   } else if (secs <= 0) {
     Label3.setCaption("");

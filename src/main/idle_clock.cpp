@@ -25,13 +25,13 @@ constexpr int kParkDistance = 5000;
 constexpr int kWidestPicture = 600;
 constexpr int kHighestPicture = 450;
 
-// The option characters 3 to 5 of optvalue choose the format; the last one set wins and none
-// set means hours:minutes:seconds.
+// The format characters of optvalue choose the format; the last one set wins and none set
+// (or one that is no number) means hours:minutes:seconds.
 int displayFormat(const std::string& optvalue) {
   int format = 3;
-  if (Mid(optvalue, 3, 1) == "1") format = 1;
-  if (Mid(optvalue, 4, 1) == "1") format = 2;
-  if (Mid(optvalue, 5, 1) == "1") format = 3;
+  if (OptionOn(optvalue, OptFlag::FormatSeconds)) format = 1;
+  if (OptionOn(optvalue, OptFlag::FormatMinutes)) format = 2;
+  if (OptionOn(optvalue, OptFlag::FormatHours)) format = 3;
   return format;
 }
 

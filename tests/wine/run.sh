@@ -972,30 +972,41 @@ PY
 passed=0
 failed=0
 
-# A GoogleTest program under Wine: its passed and failed tests join the totals; a run that ends
-# without its summary counts as one failure.
-#   run_gtest_program <label> <program>
+# A GoogleTest program under Wine: its passed and failed tests join the totals, as its XML
+# report counts them; a run that leaves no report counts as one failure.
+#   run_gtest_program <label> <program> [<seconds>]
 run_gtest_program() {
-  local label=$1 program=$2
+  local label=$1 program=$2 seconds=${3:-300}
   if [[ ! -f $program ]]; then
     echo "$label: $program not built, skipped"
     return 0
   fi
   echo "$label ($(basename "$program"))"
-  local output ok bad
-  output=$(cd "$work" && on_wine 300 "$program" --gtest_brief=1 2>&1)
-  ok=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\{0,1\}\..*/\1/p' <<<"$output")
-  bad=$(sed -n 's/^\[  FAILED  \] \([0-9]*\) tests\{0,1\}, listed below:.*/\1/p' <<<"$output")
+  local report=$work/$(basename "$program" .exe).xml output counts
+  rm -f "$report"
+  output=$(cd "$work" && on_wine "$seconds" "$program" --gtest_brief=1 \
+    "--gtest_output=xml:Z:${report//\//\\}" 2>&1)
   grep -E '^\[  (FAILED|SKIPPED) \]|Failure|^[^[].*:[0-9]+: ' <<<"$output" | sed 's/^/  /'
-  if [[ -z $ok ]]; then
-    fail "the $label ended without a summary"
+  if ! counts=$(python3 "$root/tests/wine/gtest_counts.py" "$report" 2>&1); then
+    fail "the $label left no report: $counts"
     tail -n 20 <<<"$output" | sed 's/^/    /'
     failed=$((failed + 1))
     return 0
   fi
-  note "$ok passed, ${bad:-0} failed"
+  local ok bad
+  read -r ok bad <<<"$counts"
+  note "$ok passed, $bad failed"
   passed=$((passed + ok))
-  failed=$((failed + ${bad:-0}))
+  failed=$((failed + bad))
+}
+
+# The portable core with its headless tests, as MinGW builds it (32-bit long, 16-bit wchar_t).
+run_core_tests() {
+  local program
+  for program in "$root"/build/win32-x64/tests/core/test_*.exe; do
+    [[ -f $program ]] || continue
+    run_gtest_program "core tests" "$program" 600
+  done
 }
 
 # The backend's own tests against the real system calls.
@@ -1258,6 +1269,10 @@ main() {
   fi
   run_backend_tests
   end_wine
+  if [[ ${HORALIX_WINE_ONLY:-.} == . ]]; then
+    run_core_tests
+    end_wine
+  fi
   run_addin_host_tests
   end_wine
   note "Horalix.exe: $(stat -c %s "$dist/Horalix.exe") bytes"

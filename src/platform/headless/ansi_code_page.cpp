@@ -1,6 +1,12 @@
-// The simulated system's ANSI code page, converted with iconv. Like the Windows conversions, a
-// byte sequence the code page cannot decode becomes U+FFFD and a character it lacks becomes "?".
+// The simulated system's ANSI code page, converted with iconv, or, where the headless backend is
+// built for Windows itself (its tests run under Wine), with the system's own conversions. Like
+// those, a byte sequence the code page cannot decode becomes U+FFFD and a character it lacks
+// becomes "?".
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <iconv.h>
+#endif
 
 #include <algorithm>
 #include <cerrno>
@@ -13,6 +19,42 @@ namespace horalix::platform {
 namespace {
 
 constexpr unsigned kUtf8CodePage = 65001;
+
+#ifdef _WIN32
+
+std::wstring toWide(unsigned codePage, std::string_view bytes) {
+  const int size = static_cast<int>(bytes.size());
+  const int length = MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(std::max(length, 0)), L'\0');
+  if (length > 0) MultiByteToWideChar(codePage, 0, bytes.data(), size, wide.data(), length);
+  return wide;
+}
+
+std::string fromWide(unsigned codePage, const std::wstring& wide) {
+  const int size = static_cast<int>(wide.size());
+  const char* replacement = codePage == CP_UTF8 ? nullptr : "?";
+  const int length =
+      WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, replacement, nullptr);
+  std::string bytes(static_cast<std::size_t>(std::max(length, 0)), '\0');
+  if (length > 0) {
+    WideCharToMultiByte(codePage, 0, wide.data(), size, bytes.data(), length, replacement, nullptr);
+  }
+  return bytes;
+}
+
+}  // namespace
+
+std::string HeadlessFileSystem::ansiToUtf8(std::string_view bytes) const {
+  if (ansiCodePage_ == kUtf8CodePage) return std::string(bytes);
+  return fromWide(CP_UTF8, toWide(ansiCodePage_, bytes));
+}
+
+std::string HeadlessFileSystem::utf8ToAnsi(std::string_view text) const {
+  if (ansiCodePage_ == kUtf8CodePage) return std::string(text);
+  return fromWide(ansiCodePage_, toWide(CP_UTF8, text));
+}
+
+#else
 
 class Converter {
  public:
@@ -72,5 +114,7 @@ std::string HeadlessFileSystem::utf8ToAnsi(std::string_view text) const {
   if (!converter.valid()) return std::string(text);
   return converter.run(text, "?", 0);
 }
+
+#endif
 
 }  // namespace horalix::platform

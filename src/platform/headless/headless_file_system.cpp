@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
@@ -37,11 +38,17 @@ bool matches(std::string_view pattern, std::string_view name) {
   return p == pattern.size();
 }
 
+// A fresh folder of its own under the system's temporary folder; create_directory tells a
+// folder made now from one that was there.
 fs::path makeTempRoot() {
-  std::string templ = (fs::temp_directory_path() / "horalix-files-XXXXXX").string();
-  if (mkdtemp(templ.data()) == nullptr)
-    throw std::runtime_error("cannot create a temporary folder for the program folder");
-  return templ;
+  std::random_device random;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const fs::path root =
+        fs::temp_directory_path() / ("horalix-files-" + std::to_string(random()));
+    std::error_code error;
+    if (fs::create_directory(root, error)) return root;
+  }
+  throw std::runtime_error("cannot create a temporary folder for the program folder");
 }
 
 }  // namespace
@@ -171,7 +178,10 @@ bool HeadlessFileSystem::copy(const std::string& from, const std::string& to, bo
   if (!target || fs::is_directory(*target, error)) return false;
   if (fs::exists(*target, error) && (!overwrite || flagsOf(to).inUse)) return false;
   if (!fs::is_directory(target->parent_path(), error)) return false;
-  fs::copy_file(*resolve(from), *target, fs::copy_options::overwrite_existing, error);
+  // The file replaced is removed first: MinGW's copy_file refuses to overwrite an existing file
+  // even when asked to.
+  if (fs::exists(*target, error) && !fs::remove(*target, error)) return false;
+  fs::copy_file(*resolve(from), *target, error);
   if (error) return false;
   const Flags source = flagsOf(from);
   flag(to).hidden = source.hidden;
