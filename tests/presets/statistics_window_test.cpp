@@ -280,7 +280,11 @@ TEST_F(StatisticsWindowTest, CsvExportKeepsEveryDocumentNameInItsColumn) {
   EXPECT_EQ(shell.started()[0].window, platform::Shell::Window::Normal);
   EXPECT_TRUE(automation.calls().empty()) << "no spreadsheet is registered";
 
-  // Another CSV reader finds six columns in every row and the names whole.
+  // Another CSV reader finds six columns in every row and the names whole. Python runs on the
+  // Linux side only; under Wine the end-to-end test reads the exported file with it.
+#ifdef _WIN32
+  GTEST_SKIP() << "no python3 inside Wine";
+#endif
   const std::string real = files.realPath(csvFile());
   const std::string script =
       "import csv,sys\n"

@@ -121,10 +121,9 @@ NativeControl::NativeControl(platform::Control& control, HWND parent, int id,
     style = (style & ~static_cast<DWORD>(CBS_DROPDOWN)) | CBS_DROPDOWNLIST;
   }
   if (control.kind() == ControlKind::TextBox && control.Locked()) style |= ES_READONLY;
-  // Containers leave the controls inside them unpainted.
-  if (control.kind() == ControlKind::Frame || control.kind() == ControlKind::PictureBox) {
-    style |= WS_CLIPSIBLINGS;
-  }
+  // A frame leaves the controls inside it unpainted. Picture boxes do not: the clock's face is
+  // drawn over its sibling pictures as they are.
+  if (control.kind() == ControlKind::Frame) style |= WS_CLIPSIBLINGS;
   if (control.Visible()) style |= WS_VISIBLE;
   if (!control.Enabled()) style |= WS_DISABLED;
   if (control.BorderStyle() == 1) style |= WS_BORDER;
