@@ -1,10 +1,14 @@
 #include "main/preset_row.h"
 
 #include <exception>
+#include <stdexcept>
+#include <string>
 #include <string_view>
+#include <type_traits>
 #include <variant>
 
 #include "presets/presets.h"
+#include "services/settings_record.h"
 #include "services/text_runtime.h"
 #include "services/time_value.h"
 
@@ -52,39 +56,53 @@ class RowCopier {
   int failures_ = 0;
 };
 
+const SettingsField& settingsField(std::string_view name) {
+  for (const SettingsField& field : kSettingsFields) {
+    if (field.name == name) return field;
+  }
+  throw std::out_of_range("no settings field " + std::string(name));
+}
+
+// Whether the copy takes the column's field: AImode always comes from the registry, and the
+// presets menu leaves the time left and the picture size to the record.
+bool copied(std::string_view field, PresetCopy copy) {
+  if (field.empty() || field == "AImode") return false;
+  if (copy == PresetCopy::Document) return true;
+  return field != "time_left" && field != "picture_width" && field != "picture_height";
+}
+
 }  // namespace
 
-// The row's overtime text (column 14) and time-up text (column 19) stand under their own names:
-// the preset manager writes and reads them so, whatever order older descriptions give.
+// Each column goes into the record's field that the column table names, converted by the
+// field's type. The overtime and time-up texts stand under their own names, whatever order
+// older descriptions give.
 bool CopyPresetRow(const std::vector<platform::DbValue>& row, SettingsBlock& record,
                    PresetCopy copy) {
   RowCopier from(row, copy);
   SettingsBlock to = record;
-  from.take(presets::kTimeall, to.Time_all,
-            [](const std::string& s) { return DurationSeconds(s) / 86400.0; });
-  from.whole(presets::kTiemone, to.Time_one);
-  from.whole(presets::kTimetwo, to.Time_two);
-  from.whole(presets::kTiemthree, to.Time_three);
-  from.whole(presets::kTimeEnd, to.time_end);
-  from.text(presets::kCheckvalue, to.checkvalue);
-  from.text(presets::kOptvalue, to.optvalue);
-  to.secondtimer = "";
-  from.take(presets::kTellShowtime, to.tellShowtime,
-            [](const std::string& s) { return CInt(std::string_view(s)); });
-  from.text(presets::kTellsoundname, to.tellsoundname);
-  from.text(presets::kTellprocesstext, to.tellprocesstext);
-  from.text(presets::kTellShowtext, to.tellShowtext);
-  from.text(presets::kClockFont, to.clockFont);
-  from.text(presets::kFontselect, to.Fontselect);
-  from.text(presets::kPicturename, to.picturename);
-  from.text(presets::kTellouttext, to.tellouttext);
-  if (copy == PresetCopy::Menu) {
-    to.time_left = 0;
-  } else {
-    from.whole(presets::kTimeLeft, to.time_left);
-    from.whole(presets::kPictureWidth, to.picture_width);
-    from.whole(presets::kPictureHeight, to.picture_height);
+  for (std::size_t column = 0; column < presets::kPresetColumns.size(); ++column) {
+    const std::string_view field = presets::kPresetColumns[column].field;
+    if (!copied(field, copy)) continue;
+    const auto at = static_cast<PresetColumn>(column);
+    std::visit(
+        [&](auto member) {
+          using Value = std::remove_reference_t<decltype(to.*member)>;
+          if constexpr (std::is_same_v<Value, double>) {
+            from.take(at, to.*member,
+                      [](const std::string& s) { return DurationSeconds(s) / 86400.0; });
+          } else if constexpr (std::is_same_v<Value, std::int32_t>) {
+            from.whole(at, to.*member);
+          } else if constexpr (std::is_same_v<Value, std::int16_t>) {
+            from.take(at, to.*member,
+                      [](const std::string& s) { return CInt(std::string_view(s)); });
+          } else {
+            from.text(at, to.*member);
+          }
+        },
+        settingsField(field).member);
   }
+  to.secondtimer = "";
+  if (copy == PresetCopy::Menu) to.time_left = 0;
   const bool whole = from.failures() == 0;
   if (whole || copy == PresetCopy::Document) record = to;
   return whole;
