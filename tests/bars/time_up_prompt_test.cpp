@@ -7,7 +7,7 @@
 
 #include "bars/frm_black.h"
 #include "bars/frm_tishi.h"
-#include "main/main_window_fixture.h"
+#include "support/main_window_fixture.h"
 
 namespace horalix::test {
 namespace {
