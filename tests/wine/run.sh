@@ -1293,4 +1293,10 @@ main() {
   ((failed == 0))
 }
 
+# Tests kept in files of their own, one file per topic.
+for group in "$root"/tests/wine/groups/*.sh; do
+  # shellcheck source=/dev/null
+  [[ -e $group ]] && source "$group"
+done
+
 main "$@"
