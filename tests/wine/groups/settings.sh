@@ -35,7 +35,7 @@ control_centre() {
 # control lies inside it, and the screenshot ($work/settings-page-<name>.png, kept for a person
 # to look at) shows more than a blank window.
 page_looks_right() {
-  local name=$1 rect=$2 controls=$3 screen_width screen_height left top right bottom outside colours
+  local name=$1 rect=$2 controls=$3 screen_width screen_height left top right bottom outside colours blank
   read -r screen_width screen_height <<<"$(xdotool getdisplaygeometry)"
   read -r left top right bottom <<<"$rect"
   ((left >= 0 && top >= 0 && right <= screen_width && bottom <= screen_height)) ||
@@ -49,6 +49,21 @@ page_looks_right() {
   colours=$(wc -l <"$work/settings-page-$name.txt")
   note "page $name: window $rect, $(wc -l <<<"$controls") controls, $colours colours ($work/settings-page-$name.png)"
   ((colours > 8)) || { fail "page $name is blank"; return 1; }
+  blank=$(blank_controls "$work/settings-page-$name.png" "$left" "$top" "$controls")
+  [[ -z $blank ]] || { fail "page $name: controls not drawn: $(xargs <<<"$blank")"; return 1; }
+}
+
+# blank_controls <png> <left> <top> <controls>: the controls with a text whose place in the
+# screenshot of the window at (left, top) holds a single colour: covered, or never painted.
+blank_controls() {
+  local png=$1 left=$2 top=$3 class text place r
+  while IFS=$'\t' read -r class text place; do
+    [[ -n $text ]] || continue
+    IFS=, read -r -a r <<<"$place"
+    ((r[2] - r[0] > 2 && r[3] - r[1] > 2)) || continue
+    [[ $(convert "$png" -crop "$((r[2] - r[0]))x$((r[3] - r[1]))+$((r[0] - left))+$((r[1] - top))" \
+      +repage -format %k info:- 2>/dev/null) == 1 ]] && echo "$class \"$text\""
+  done <<<"$4"
 }
 
 # The settings window opened from the tray menu looks right on every page: each tab clicked with
