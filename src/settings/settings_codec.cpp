@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "services/hot_key_text.h"
 #include "services/palette.h"
 #include "services/runtime_error.h"
 #include "services/text_runtime.h"
@@ -198,8 +199,10 @@ SettingsBlock EncodeSettings(Form& w, const SettingsBlock& unreadable) {
 
 void DecodeStoredOptions(Form& w, const StoredOptions& o) {
   for (int i = 0; i < 6; ++i) {
+    // A stored text that names no key (also "无" that a code page without it stored as "?")
+    // registers nothing: it shows as "无", so that two of them are no clash at the next apply.
     const std::string key = Trim(o.hotKeys[static_cast<std::size_t>(i)]);
-    w.control("Text3", i + 1).setText(key.empty() ? "无" : key);
+    w.control("Text3", i + 1).setText(HotkeyKeyCode(key) == 0 ? "无" : key);
   }
   w.control("Text2", 0).setText(CStr(Val(o.add)));
   const std::string often = o.often.empty() ? "00" : o.often;

@@ -105,3 +105,27 @@ test_settings_window_pages_show_their_controls_on_screen() {
     previous_shot=$work/settings-page-$pages.png
   done
 }
+
+# "应用" stores what the window shows: "持续提醒" clicked off and applied reaches the registry's
+# checkvalue (character 6) and the hot keys reach TimeData.db (whose "无" turns "?" in a code
+# page without that character).
+test_settings_apply_stores_the_window_in_the_registry_and_the_ini_file() {
+  local folder=$work/settings-apply controls checkvalue
+  reg_clear
+  rm -rf "$folder"
+  cp -r "$dist" "$folder"
+  sed -i '/^start=/d' "$folder/TimeData.db"
+  start_program "$folder" </dev/null || return 1
+  wait_until 15 has_form_window || { fail "no window of the program appeared"; return 1; }
+  wait_until 10 has_tray || { fail "no tray icon appeared"; return 1; }
+  open_settings_from_tray || return 1
+  sleep 1
+  controls=$(settings_controls "$(settings_hwnd)")
+  xdotool mousemove $(control_centre "$controls" 持续提醒) click 1
+  sleep 0.5
+  xdotool mousemove $(control_centre "$controls" 应用) click 1
+  applied() { checkvalue=$(reg_value checkvalue); [[ ${checkvalue:5:1} == 0 ]]; }
+  wait_until 10 applied || { fail "checkvalue after the apply: \"$checkvalue\""; return 1; }
+  grep -q '^start=' "$folder/TimeData.db" || { fail "no hot keys in TimeData.db"; return 1; }
+  has_settings || { fail "the window closed"; return 1; }
+}
