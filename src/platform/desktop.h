@@ -54,6 +54,9 @@ class Desktop {
 
   // Puts one of the program's windows on top of all others (topmost, without moving it).
   virtual void setTopmost(Form& form) = 0;
+  // Puts one of the program's windows below all others, without moving it or activating it; a
+  // topmost window loses that place.
+  virtual void sendToBottom(Form& form) = 0;
   // Colour key and alpha of a layered window: alpha 0..255; colorKey < 0 for none.
   virtual void setTransparent(Form& form, std::int64_t colorKey, int alpha) = 0;
   // The colour key alone: pixels of exactly that colour are see-through, all others are drawn

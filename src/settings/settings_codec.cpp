@@ -1,8 +1,11 @@
 #include "settings/settings_codec.h"
 
 #include <algorithm>
+#include <optional>
 
+#include "services/hot_key_text.h"
 #include "services/palette.h"
+#include "services/runtime_error.h"
 #include "services/text_runtime.h"
 #include "services/time_value.h"
 
@@ -74,9 +77,21 @@ std::string encodeFlags(Form& window, const ControlRef (&table)[N]) {
   return options;
 }
 
+// A field's number converted, or `unreadable` when its text is no number or the number does
+// not fit.
+template <typename T, typename Convert>
+T numberOr(const Control& field, T unreadable, Convert convert) {
+  if (!IsNumeric(field.Text())) return unreadable;
+  try {
+    return convert(Val(field.Text()));
+  } catch (const RuntimeError&) {
+    return unreadable;
+  }
+}
+
 // The whole part of a field's number.
-std::int32_t wholeNumber(const Control& field) {
-  return static_cast<std::int32_t>(Int(Val(field.Text())));
+std::int32_t wholeNumber(const Control& field, std::int32_t unreadable) {
+  return numberOr(field, unreadable, [](double v) { return CLng(Int(v)); });
 }
 
 void selectStored(Control& list, const std::string& field) {
@@ -101,6 +116,8 @@ int ValidListPosition(int stored, int count) {
   return std::clamp(stored, 0, count - 1);
 }
 
+// In the order of the window's fill: the handlers that these values run see the values set
+// before them.
 void DecodeSettings(Form& w, const SettingsBlock& s) {
   w.control("Text2", 1).setText(std::to_string(Hour(s.Time_all)));
   w.control("Text2", 2).setText(std::to_string(Minute(s.Time_all)));
@@ -111,48 +128,54 @@ void DecodeSettings(Form& w, const SettingsBlock& s) {
   w.control("Text2", 7).setText(std::to_string(s.time_end));
   decodeFlags<CheckFlag>(w, s.checkvalue, kCheckvalueControls);
   decodeFlags<OptFlag>(w, s.optvalue, kOptvalueControls);
-  decodeFlags<AiFlag>(w, s.AImode, kAImodeControls);
-  w.control("Text4", 5).setText(std::to_string(s.tellShowtime));
-  const auto sounds = Split(s.tellsoundname, "\\");
-  for (std::size_t i = 0; i < std::size(kSoundBoxes) && i < sounds.size(); ++i) {
-    w.control("Text4", kSoundBoxes[i]).setText(sounds[i]);
-  }
-  w.control("Text4", 6).setText(s.tellprocesstext);
-  w.control("Text4", 7).setText(s.tellouttext);
-  w.control("Text4", 8).setText(s.tellShowtext);
   if (!w.control("Combo1").setText(s.clockFont)) w.control("Combo1").setText("Trebuchet MS");
 
   Control& colours = w.control("Combo3");
   selectStored(w.control("Combo2"), FontselectPart(s.Fontselect, FontselectField::SizeIndex));
   selectStored(colours, FontselectPart(s.Fontselect, FontselectField::ColourIndex));
-  selectStored(w.control("Combo4"), FontselectPart(s.Fontselect, FontselectField::CornerIndex));
   const int colour = colours.ListIndex();
   w.control("Label10").setBackColor(
       colour >= 0 && colour < 17
           ? ColorByIndex(colour)
           : colourNumber(FontselectPart(s.Fontselect, FontselectField::ColourNumber)));
+  selectStored(w.control("Combo4"), FontselectPart(s.Fontselect, FontselectField::CornerIndex));
 
   const int split = InStr(s.picturename, "\\");
   Control& picture = w.control("Text1", 5);
   picture.setText(split > 0 ? Left(s.picturename, split - 1) : s.picturename);
   if (split > 0) picture.setBackColor(colourNumber(Mid(s.picturename, split + 1)));
+  const auto sounds = Split(s.tellsoundname, "\\");
+  for (std::size_t i = 0; i < std::size(kSoundBoxes) && i < sounds.size(); ++i) {
+    w.control("Text4", kSoundBoxes[i]).setText(sounds[i]);
+  }
+  w.control("Text4", 5).setText(std::to_string(s.tellShowtime));
+  w.control("Text4", 6).setText(s.tellprocesstext);
+  w.control("Text4", 7).setText(s.tellouttext);
+  w.control("Text4", 8).setText(s.tellShowtext);
+  decodeFlags<AiFlag>(w, s.AImode, kAImodeControls);
   w.control("Text1", 18).setText(std::to_string(s.picture_width));
   w.control("Text1", 19).setText(std::to_string(s.picture_height));
 }
 
-SettingsBlock EncodeSettings(Form& w) {
+SettingsBlock EncodeSettings(Form& w, const SettingsBlock& unreadable) {
   SettingsBlock s;
-  s.Time_all =
-      TimeOfDayValue(wholeNumber(w.control("Text2", 1)), wholeNumber(w.control("Text2", 2)),
-                     wholeNumber(w.control("Text2", 3)));
-  s.Time_one = wholeNumber(w.control("Text2", 4));
-  s.Time_two = wholeNumber(w.control("Text2", 5));
-  s.Time_three = wholeNumber(w.control("Text2", 6));
-  s.time_end = wholeNumber(w.control("Text2", 7));
+  const auto field = [&w](int index) -> const Control& { return w.control("Text2", index); };
+  const auto part = [&field](int index) {
+    return numberOr(field(index), std::optional<std::int32_t>(),
+                    [](double v) { return std::optional(CLng(Int(v))); });
+  };
+  const auto hours = part(1), minutes = part(2), seconds = part(3);
+  s.Time_all = hours && minutes && seconds ? TimeOfDayValue(*hours, *minutes, *seconds)
+                                           : unreadable.Time_all;
+  s.Time_one = wholeNumber(field(4), unreadable.Time_one);
+  s.Time_two = wholeNumber(field(5), unreadable.Time_two);
+  s.Time_three = wholeNumber(field(6), unreadable.Time_three);
+  s.time_end = wholeNumber(field(7), unreadable.time_end);
   s.checkvalue = encodeFlags(w, kCheckvalueControls);
   s.optvalue = encodeFlags(w, kOptvalueControls);
   s.secondtimer = "";
-  s.tellShowtime = CInt(Val(w.control("Text4", 5).Text()));
+  s.tellShowtime =
+      numberOr(w.control("Text4", 5), unreadable.tellShowtime, [](double v) { return CInt(v); });
   for (std::size_t i = 0; i < std::size(kSoundBoxes); ++i) {
     if (i > 0) s.tellsoundname += "\\";
     s.tellsoundname += w.control("Text4", kSoundBoxes[i]).Text();
@@ -168,15 +191,18 @@ SettingsBlock EncodeSettings(Form& w) {
   s.AImode = encodeFlags(w, kAImodeControls);
   s.tellouttext = w.control("Text4", 7).Text();
   s.time_left = 0;
-  s.picture_width = CLng(Val(w.control("Text1", 18).Text()));
-  s.picture_height = CLng(Val(w.control("Text1", 19).Text()));
+  const auto longInteger = [](double v) { return CLng(v); };
+  s.picture_width = numberOr(w.control("Text1", 18), unreadable.picture_width, longInteger);
+  s.picture_height = numberOr(w.control("Text1", 19), unreadable.picture_height, longInteger);
   return s;
 }
 
 void DecodeStoredOptions(Form& w, const StoredOptions& o) {
   for (int i = 0; i < 6; ++i) {
+    // A stored text that names no key (also "无" that a code page without it stored as "?")
+    // registers nothing: it shows as "无", so that two of them are no clash at the next apply.
     const std::string key = Trim(o.hotKeys[static_cast<std::size_t>(i)]);
-    w.control("Text3", i + 1).setText(key.empty() ? "无" : key);
+    w.control("Text3", i + 1).setText(HotkeyKeyCode(key) == 0 ? "无" : key);
   }
   w.control("Text2", 0).setText(CStr(Val(o.add)));
   const std::string often = o.often.empty() ? "00" : o.often;

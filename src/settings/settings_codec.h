@@ -27,8 +27,9 @@ ControlRef ControlOf(AiFlag flag);
 // A character that is missing or not a number leaves its control as it is.
 void DecodeSettings(platform::Form& window, const SettingsBlock& settings);
 // The record as the controls stand: every value is overwritten; `secondtimer` becomes "" and
-// `time_left` 0.
-SettingsBlock EncodeSettings(platform::Form& window);
+// `time_left` 0. A number field whose text is no number (or a number too large for its value)
+// gives the value of `unreadable` instead; the set duration needs all three of its fields.
+SettingsBlock EncodeSettings(platform::Form& window, const SettingsBlock& unreadable = {});
 
 // The values outside the record that the window shows, as stored: keys of TimeData.db
 // [Hotkey] and [light] and registry values (already read as numbers).

@@ -57,6 +57,8 @@ void SettingsWindow::wireHandlers() {
       control.KeyDown = [this, i](int& key, int shift) { Text3_KeyDown(i, key, shift); };
       control.KeyUp = [this, i](int& key, int shift) { Text3_KeyUp(i, key, shift); };
       control.Change = [this, i] { Text3_Change(i); };
+    } else if (name == "Command1") {
+      control.Click = [this] { Command1_Click(); };
     } else if (name == "HScroll2") {
       control.Change = [this] {
         c("Label5").setCaption(std::to_string(c("HScroll2").Value()) + "％不透明");

@@ -36,12 +36,36 @@ class SettingsWindow : public platform::Form {
   void Option6_Click(int index);
   void Check6_Click(int index);
 
+  // ---- Loading and applying ----
+
+  // Sets every control from the settings record, TimeData.db and the registry; each value set
+  // runs that control's handler, as a user's choice would.
+  void FillSettingsForm();
+  // "应用": checks what the window holds, stores it and sets the clocks up for a fresh run (or,
+  // in prompt-text mode, stores and previews only the prompt bars' look).
+  void Command1_Click();
+
+  // While code fills the controls (the window's load, a preset loaded into it): handlers that
+  // would ask the user something stay quiet.
+  bool fillingFromCode() const { return fillingFromCode_ > 0; }
+  class FillFromCode {
+   public:
+    explicit FillFromCode(SettingsWindow& window) : window_(window) { ++window_.fillingFromCode_; }
+    ~FillFromCode() { --window_.fillingFromCode_; }
+    FillFromCode(const FillFromCode&) = delete;
+    FillFromCode& operator=(const FillFromCode&) = delete;
+
+   private:
+    SettingsWindow& window_;
+  };
+
   // ---- Hot-key capture in Text3(1..6) ----
   void Text3_KeyDown(int index, int keyCode, int shift);
   void Text3_KeyUp(int index, int keyCode, int shift);
   void Text3_Change(int index);
 
  protected:
+  void Form_Load() override;
   void Form_Unload(bool& cancel) override;
 
  private:
@@ -50,6 +74,9 @@ class SettingsWindow : public platform::Form {
   void notice(const std::string& text, int timeoutMs);
 
   Context& app_;
+  int fillingFromCode_ = 0;
 };
+
+using FillFromCode = SettingsWindow::FillFromCode;
 
 }  // namespace horalix

@@ -96,7 +96,8 @@ TEST_F(SettingsCodec, FontNamesAndThePictureAndSoundStrings) {
 
 TEST_F(SettingsCodec, StoredOptionsOutsideTheRecord) {
   StoredOptions stored;
-  stored.hotKeys = {" F5 ", "", "Ctrl+S", "无", "F6", "F7"};
+  // "?": "无" stored where the code page has no such character.
+  stored.hotKeys = {" F5 ", "", "Ctrl+S", "无", "F6", "?"};
   stored.add = "12";
   stored.often = "10";
   stored.clocklight = "01";  // not three characters: "000"
@@ -106,6 +107,7 @@ TEST_F(SettingsCodec, StoredOptionsOutsideTheRecord) {
   StoredOptions encoded = EncodeStoredOptions(window);
   EXPECT_EQ(encoded.hotKeys[0], "F5");
   EXPECT_EQ(encoded.hotKeys[1], "无");
+  EXPECT_EQ(encoded.hotKeys[5], "无");
   EXPECT_EQ(encoded.add, "12");
   EXPECT_EQ(encoded.often, "10");
   EXPECT_EQ(encoded.clocklight, "000");

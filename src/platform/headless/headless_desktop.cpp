@@ -84,6 +84,8 @@ void HeadlessDesktop::pressKey(int virtualKey) { keys_.push_back({virtualKey, fo
 
 void HeadlessDesktop::setTopmost(Form& form) { topmost_.push_back(form.name()); }
 
+void HeadlessDesktop::sendToBottom(Form& form) { bottom_.push_back(form.name()); }
+
 void HeadlessDesktop::setTransparent(Form& form, std::int64_t colorKey, int alpha) {
   transparency_.push_back({form.name(), colorKey, alpha});
 }

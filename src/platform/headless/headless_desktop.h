@@ -41,6 +41,7 @@ class HeadlessDesktop final : public Desktop {
   bool activate(std::uintptr_t handle) override;
   void pressKey(int virtualKey) override;
   void setTopmost(Form& form) override;
+  void sendToBottom(Form& form) override;
   void setTransparent(Form& form, std::int64_t colorKey, int alpha) override;
   void setColorKey(Form& form, std::uint32_t colorKey) override;
   // The window moves by the drop set with setDragDrop (not at all without one).
@@ -72,6 +73,7 @@ class HeadlessDesktop final : public Desktop {
   const std::vector<std::uintptr_t>& activations() const { return activations_; }
   const std::vector<KeyPress>& keys() const { return keys_; }
   const std::vector<std::string>& topmostCalls() const { return topmost_; }
+  const std::vector<std::string>& bottomCalls() const { return bottom_; }
   const std::vector<TransparencyCall>& transparencyCalls() const { return transparency_; }
   int keyboardSwitches() const { return keyboardSwitches_; }
   // The windows dragged with the pointer, by name, in order.
@@ -93,6 +95,7 @@ class HeadlessDesktop final : public Desktop {
   std::vector<std::uintptr_t> activations_;
   std::vector<KeyPress> keys_;
   std::vector<std::string> topmost_;
+  std::vector<std::string> bottom_;
   std::vector<TransparencyCall> transparency_;
   PixelPoint dragDrop_;
   std::vector<std::string> drags_;

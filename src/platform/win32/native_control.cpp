@@ -98,6 +98,16 @@ int shiftState() {
   return state;
 }
 
+// Whether other controls of the form are placed inside this one.
+bool holdsControls(const platform::Control& container) {
+  for (const auto& other : container.form().controls()) {
+    if (other->Container() == container.name() && other->ContainerIndex() == container.index()) {
+      return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 NativeControl::NativeControl(platform::Control& control, HWND parent, int id,
@@ -121,9 +131,12 @@ NativeControl::NativeControl(platform::Control& control, HWND parent, int id,
     style = (style & ~static_cast<DWORD>(CBS_DROPDOWN)) | CBS_DROPDOWNLIST;
   }
   if (control.kind() == ControlKind::TextBox && control.Locked()) style |= ES_READONLY;
-  // A frame leaves the controls inside it unpainted. Picture boxes do not: the clock's face is
-  // drawn over its sibling pictures as they are.
-  if (control.kind() == ControlKind::Frame) style |= WS_CLIPSIBLINGS;
+  // A container leaves the controls inside it unpainted. A picture box that holds no controls
+  // does not clip: the clock's face is drawn over its sibling pictures as they are.
+  if (control.kind() == ControlKind::Frame ||
+      (control.kind() == ControlKind::PictureBox && holdsControls(control))) {
+    style |= WS_CLIPSIBLINGS;
+  }
   if (control.Visible()) style |= WS_VISIBLE;
   if (!control.Enabled()) style |= WS_DISABLED;
   if (control.BorderStyle() == 1) style |= WS_BORDER;

@@ -82,6 +82,13 @@ void Win32Desktop::setTopmost(platform::Form& form) {
   SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+void Win32Desktop::sendToBottom(platform::Form& form) {
+  HWND hwnd = forms_.windowOf(form);
+  if (hwnd != nullptr) {
+    SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+}
+
 void Win32Desktop::setTransparent(platform::Form& form, std::int64_t colorKey, int alpha) {
   HWND hwnd = forms_.windowOf(form);
   // An alpha that is no byte would leave a layered window without attributes, which shows

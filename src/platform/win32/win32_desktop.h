@@ -23,6 +23,7 @@ class Win32Desktop final : public platform::Desktop {
   bool activate(std::uintptr_t handle) override;
   void pressKey(int virtualKey) override;
   void setTopmost(platform::Form& form) override;
+  void sendToBottom(platform::Form& form) override;
   void setTransparent(platform::Form& form, std::int64_t colorKey, int alpha) override;
   void setColorKey(platform::Form& form, std::uint32_t colorKey) override;
   void dragWithPointer(platform::Form& form) override;

@@ -1,12 +1,13 @@
 // A small look into the running program for the Wine tests, since Wine's tasklist is a stub:
 //   probe pids <image name>   the process ids of the processes with that image, one a line
 //   probe windows <pid>       the top-level windows of a process:
-//                             "<visible> <class>\t<title>\t<left>,<top>,<right>,<bottom>\t<ex>"
-//                             (<ex>: the extended window style, in hex)
+//                             "<visible> <class>\t<title>\t<left>,<top>,<right>,<bottom>\t<ex>
+//                             \t<hwnd>" (<ex>: the extended window style, in hex)
 //   probe texts <pid>         the texts of the message boxes of a process, one a line
 //   probe children <pid>      the child windows of the visible top-level windows of a process:
-//                             "<top-level hwnd>\t<class>\t<text>\t<left>,<top>,<right>,<bottom>"
-//                             (screen coordinates)
+//                             "<top-level hwnd>\t<class>\t<text>\t<left>,<top>,<right>,<bottom>
+//                             \t<visible>" (screen coordinates; <visible> 1 when the child and
+//                             every parent of it are visible)
 //   probe ok <pid>            answers the message boxes of a process with OK
 //   probe usage <pid>         what the process holds: "<kernel handles> <windows>", the handles
 //                             from the system's handle list and the windows (top-level and
@@ -98,10 +99,10 @@ int windows(DWORD pid) {
   for (HWND hwnd : windowsOf(pid)) {
     RECT r{};
     GetWindowRect(hwnd, &r);
-    std::printf("%d %s\t%s\t%ld,%ld,%ld,%ld\t%lx\n", IsWindowVisible(hwnd) ? 1 : 0,
+    std::printf("%d %s\t%s\t%ld,%ld,%ld,%ld\t%lx\t%llx\n", IsWindowVisible(hwnd) ? 1 : 0,
                 utf8(className(hwnd)).c_str(), utf8(windowText(hwnd)).c_str(), r.left, r.top,
-                r.right, r.bottom,
-                static_cast<unsigned long>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE)));
+                r.right, r.bottom, static_cast<unsigned long>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE)),
+                reinterpret_cast<unsigned long long>(hwnd));
   }
   return 0;
 }
@@ -116,9 +117,9 @@ int texts(DWORD pid) {
 BOOL CALLBACK printChild(HWND child, LPARAM parent) {
   RECT r{};
   GetWindowRect(child, &r);
-  std::printf("%llx\t%s\t%s\t%ld,%ld,%ld,%ld\n", static_cast<unsigned long long>(parent),
+  std::printf("%llx\t%s\t%s\t%ld,%ld,%ld,%ld\t%d\n", static_cast<unsigned long long>(parent),
               utf8(className(child)).c_str(), utf8(windowText(child)).c_str(), r.left, r.top,
-              r.right, r.bottom);
+              r.right, r.bottom, IsWindowVisible(child) ? 1 : 0);
   return TRUE;
 }
 

@@ -1,0 +1,83 @@
+// Opening the settings window: the clock steps behind it, and every control is filled from the
+// settings record, TimeData.db and the registry. Each value set runs its control's handler, so
+// the options that act at once and the row rules follow the loaded values.
+#include <string>
+
+#include "clock/clock.h"
+#include "services/context.h"
+#include "services/control_frame.h"
+#include "services/ini_read_write.h"
+#include "services/setting_readers.h"
+#include "services/settings_record.h"
+#include "services/text_runtime.h"
+#include "settings/settings_codec.h"
+#include "settings/settings_window.h"
+
+namespace horalix {
+
+namespace {
+
+// A record whose checkvalue is this short was never loaded (a fresh registry).
+constexpr int kShortestLoadedCheckvalue = 10;
+
+// The stored values outside the record, with the defaults of missing keys.
+StoredOptions ReadStoredOptions(Context& app) {
+  const std::string ini = app.iniPath();
+  const auto read = [&](const char* section, const char* key, const char* fallback) {
+    return variantText(IniReadWrite(app.platform.files, "readpart", ini, section, key, fallback));
+  };
+  StoredOptions o;
+  const char* hotKeys[] = {"start", "pause", "stop", "hide", "focus", "light"};
+  for (std::size_t i = 0; i < o.hotKeys.size(); ++i)
+    o.hotKeys[i] = read("Hotkey", hotKeys[i], "无");
+  o.add = read("Hotkey", "add", "0");
+  o.often = Trim(read("Hotkey", "often", "00"));
+  o.clocklight = read("light", "clocklight", "000");
+  o.backlight = read("light", "backlight", "70");
+  o.secondScreen = ReadSecondScreen(app);
+  o.clockCycle = ReadClockCycle(app);
+  o.openTogetherStop = ReadOpenTogetherStop(app);
+  o.timeout = ReadTimeoutAction(app);
+  return o;
+}
+
+// Each edit box has a frame shape drawn just outside it, where the design holds one.
+void frameEditBoxes(platform::Form& window) {
+  const auto frame = [&window](const char* shape, const char* box, int index) {
+    platform::Control* s = window.findControl(shape, index);
+    platform::Control* b = window.findControl(box, index);
+    if (s != nullptr && b != nullptr) FrameControl(*s, *b);
+  };
+  frame("Shape1", "Text1", 5);
+  for (int i = 0; i <= 6; ++i) frame("Shape2", "Text2", i);
+  for (int i = 1; i <= 4; ++i) frame("Shape3", "Text3", i);
+  for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 10}) frame("Shape4", "Text4", i);
+}
+
+}  // namespace
+
+void SettingsWindow::Form_Load() {
+  // The clock would otherwise stand over the window while the user edits it.
+  app_.platform.desktop.sendToBottom(app_.timeGlass());
+  // Disabled, the colour list's handler opens no colour dialog while the fill sets its position.
+  platform::Control& colours = c("Combo3");
+  colours.setEnabled(false);
+  {
+    FillFromCode filling(*this);
+    FillSettingsForm();
+  }
+  colours.setEnabled(true);
+  frameEditBoxes(*this);
+}
+
+void SettingsWindow::FillSettingsForm() {
+  if (Len(app_.settings.checkvalue) < kShortestLoadedCheckvalue) LoadSettings(app_, app_.settings);
+  // The lists first: their positions are what the record and the stored options select.
+  fillLists();
+  DecodeSettings(*this, app_.settings);
+  // The row rules of the time page, the dependent rows before the master row.
+  for (int row : {4, 3, 2, 1}) Check2_Click(row);
+  DecodeStoredOptions(*this, ReadStoredOptions(app_));
+}
+
+}  // namespace horalix
