@@ -86,10 +86,6 @@ void selectStored(Control& list, const std::string& field) {
 
 int storedPosition(const Control& list) { return std::max(0, list.ListIndex()); }
 
-std::uint32_t colourNumber(const std::string& text) {
-  return static_cast<std::uint32_t>(Val(text));
-}
-
 }  // namespace
 
 ControlRef ControlOf(CheckFlag flag) { return kCheckvalueControls[static_cast<int>(flag) - 1]; }
@@ -120,24 +116,27 @@ void DecodeSettings(Form& w, const SettingsBlock& s) {
   w.control("Text4", 6).setText(s.tellprocesstext);
   w.control("Text4", 7).setText(s.tellouttext);
   w.control("Text4", 8).setText(s.tellShowtext);
-  if (!w.control("Combo1").setText(s.clockFont)) w.control("Combo1").setText("Trebuchet MS");
+  DecodeClockLook(w, s);
+  selectStored(w.control("Combo4"), FontselectPart(s.Fontselect, FontselectField::CornerIndex));
+  w.control("Text1", 18).setText(std::to_string(s.picture_width));
+  w.control("Text1", 19).setText(std::to_string(s.picture_height));
+}
 
+void DecodeClockLook(Form& w, const SettingsBlock& s) {
+  if (!w.control("Combo1").setText(s.clockFont)) w.control("Combo1").setText("Trebuchet MS");
   Control& colours = w.control("Combo3");
   selectStored(w.control("Combo2"), FontselectPart(s.Fontselect, FontselectField::SizeIndex));
   selectStored(colours, FontselectPart(s.Fontselect, FontselectField::ColourIndex));
-  selectStored(w.control("Combo4"), FontselectPart(s.Fontselect, FontselectField::CornerIndex));
   const int colour = colours.ListIndex();
   w.control("Label10").setBackColor(
       colour >= 0 && colour < 17
           ? ColorByIndex(colour)
-          : colourNumber(FontselectPart(s.Fontselect, FontselectField::ColourNumber)));
+          : ColourFromText(FontselectPart(s.Fontselect, FontselectField::ColourNumber)));
 
   const int split = InStr(s.picturename, "\\");
   Control& picture = w.control("Text1", 5);
   picture.setText(split > 0 ? Left(s.picturename, split - 1) : s.picturename);
-  if (split > 0) picture.setBackColor(colourNumber(Mid(s.picturename, split + 1)));
-  w.control("Text1", 18).setText(std::to_string(s.picture_width));
-  w.control("Text1", 19).setText(std::to_string(s.picture_height));
+  if (split > 0) picture.setBackColor(ColourFromText(Mid(s.picturename, split + 1)));
 }
 
 SettingsBlock EncodeSettings(Form& w) {

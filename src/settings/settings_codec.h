@@ -29,6 +29,9 @@ void DecodeSettings(platform::Form& window, const SettingsBlock& settings);
 // The record as the controls stand: every value is overwritten; `secondtimer` becomes "" and
 // `time_left` 0.
 SettingsBlock EncodeSettings(platform::Form& window);
+// The clock's look alone, as DecodeSettings sets it: font, size and colour lists with the colour
+// swatch, and the background picture with its colour.
+void DecodeClockLook(platform::Form& window, const SettingsBlock& settings);
 
 // The values outside the record that the window shows, as stored: keys of TimeData.db
 // [Hotkey] and [light] and registry values (already read as numbers).

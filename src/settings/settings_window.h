@@ -4,6 +4,7 @@
 // range, switch rows of controls together and capture hot keys, all before anything is stored.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "platform/forms.h"
@@ -41,6 +42,28 @@ class SettingsWindow : public platform::Form {
   void Text3_KeyUp(int index, int keyCode, int shift);
   void Text3_Change(int index);
 
+  // ---- Options that act at once: stored or put into force the moment they change ----
+  // Index 5 transparent background, 6 the second screen, 7 cycling of presets, 8 one hot key
+  // for start and stop.
+  void Check1_Click(int index);
+  void Combo7_Click();
+  void Text6_Click(int index);
+  void Check10_Click();
+
+  // ---- The second screen: the scroll bars move its clock, or its prompt bar ----
+  void HScroll1_Change();
+  void VScroll1_Change();
+
+  // ---- The look controls serve the clock or, in prompt-text mode, the prompt bars ----
+  void Check8_Click(int index);
+  void Combo3_Click();
+  // The colour last chosen: a position of the colour list, or a colour picked in the dialog.
+  std::int32_t ColourChoice = 0;
+
+  // True while code fills the controls (the window's loading, a preset applied into it): the
+  // handlers then take the values as they come and open no dialog.
+  bool fillingFromCode() const { return fillingFromCode_ > 0; }
+
  protected:
   void Form_Unload(bool& cancel) override;
 
@@ -49,7 +72,38 @@ class SettingsWindow : public platform::Form {
   void fillLists();
   void notice(const std::string& text, int timeoutMs);
 
+  // Second-screen placement.
+  struct Place {
+    std::int32_t left = 0, top = 0;
+  };
+  void secondScreenSwitch();
+  Place storeSecondScreenSwitch();
+  void setScrollBars(int leftMin, Place at);
+  void placeForMode();
+  void parkSecondScreen();
+  // The look controls from the prompt bars' keys, or back from the settings record.
+  void loadPromptLook();
+  void reloadClockLook();
+  void transparentBackground();
+  // A key of TimeData.db [Hotkey]: read (the fallback when empty or missing) and written.
+  std::string readHotkey(const std::string& key, const std::string& fallback);
+  void writeHotkey(const std::string& key, const std::string& value);
+
+  friend class FillFromCode;
+  int fillingFromCode_ = 0;
   Context& app_;
+};
+
+// Marks the window as filled by code for the guard's lifetime.
+class FillFromCode {
+ public:
+  explicit FillFromCode(SettingsWindow& window) : window_(window) { ++window_.fillingFromCode_; }
+  ~FillFromCode() { --window_.fillingFromCode_; }
+  FillFromCode(const FillFromCode&) = delete;
+  FillFromCode& operator=(const FillFromCode&) = delete;
+
+ private:
+  SettingsWindow& window_;
 };
 
 }  // namespace horalix
