@@ -51,19 +51,24 @@ TEST_F(LookControls, LeavingPromptModeReloadsTheClocksWholeLook) {
   app.settings = record;
   fill(record);
   storeHotkey("processFont", "黑体");
-  storeHotkey("processColor", "17");
-  storeHotkey("processForeset", "999");
+  storeHotkey("processColor", "3");
   storeHotkey("processvalue", "1");
   forms.click(c("Check8", 0));
-  EXPECT_EQ(c("Label10").BackColor(), 999u);  // the bars' own custom colour, no dialog
   EXPECT_EQ(c("Combo1").Text(), "黑体");
   forms.click(c("Check8", 0));
-  EXPECT_TRUE(dialogs.calls().empty());
+  EXPECT_TRUE(dialogs.calls().empty());  // "自定义" back from the record opens no dialog
   const SettingsBlock encoded = EncodeSettings(window);
   EXPECT_EQ(encoded.clockFont, record.clockFont);
   EXPECT_EQ(encoded.Fontselect, record.Fontselect);
   EXPECT_EQ(encoded.picturename, record.picturename);
   EXPECT_EQ(encoded.checkvalue, record.checkvalue);
+
+  // With "自定义" on both sides no dialog chooses: the swatch shows the bars' own colour.
+  storeHotkey("processColor", "17");
+  storeHotkey("processForeset", "999");
+  forms.click(c("Check8", 0));
+  EXPECT_EQ(c("Label10").BackColor(), 999u);
+  EXPECT_TRUE(dialogs.calls().empty());
 }
 
 TEST_F(LookControls, TheColourListFallsBackWhenTheDialogIsCancelled) {
