@@ -30,6 +30,10 @@ TEST_F(ImmediateOptions, TransparencyAndTheOvertimeColoursShowOnlyWhatApplies) {
   EXPECT_TRUE(c("Text1", 5).Visible());
   EXPECT_TRUE(c("Text6", 1).Visible());
   EXPECT_EQ(c("Text1", 5).Text(), "");
+  forms.click(c("Check1", 5));
+  c("Combo7").setListIndex(0);
+  c("Combo7").setListIndex(1);
+  EXPECT_FALSE(c("Text6", 1).Visible());
 }
 
 TEST_F(ImmediateOptions, ClicksStoreTheirValueAtOnce) {
