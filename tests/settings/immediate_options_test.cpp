@@ -8,10 +8,10 @@ using ImmediateOptions = SettingsFixture;
 
 TEST_F(ImmediateOptions, TransparencyAndTheOvertimeColoursShowOnlyWhatApplies) {
   c("Combo7").setListIndex(3);
-  EXPECT_EQ(platform::regDwordNumber(*stored("Timeout")), 3);
+  EXPECT_EQ(storedNumber("Timeout"), 3);
   EXPECT_FALSE(c("Text6", 0).Visible());
   c("Combo7").setListIndex(1);  // "变色", nothing stored: yellow text on red
-  EXPECT_EQ(platform::regDwordNumber(*stored("Timeout")), 1);
+  EXPECT_EQ(storedNumber("Timeout"), 1);
   EXPECT_TRUE(c("Text6", 1).Visible());
   EXPECT_EQ(c("Text6", 0).BackColor(), 65535u);
   EXPECT_EQ(c("Text6", 1).BackColor(), 255u);
@@ -44,7 +44,7 @@ TEST_F(ImmediateOptions, ClicksStoreTheirValueAtOnce) {
   EXPECT_EQ(iniValue("Hotkey", "outbackColor"), "4660");
   EXPECT_EQ(c("Text6", 1).BackColor(), 4660u);
   forms.click(c("Check1", 7));
-  EXPECT_EQ(platform::regDwordNumber(*stored("clockcycle")), 1);
+  EXPECT_EQ(storedNumber("clockcycle"), 1);
   forms.click(c("Check1", 8));
   EXPECT_EQ(iniValue("Hotkey", "opentogetherstop"), "1");
 }

@@ -15,9 +15,6 @@ class SecondScreen : public SettingsFixture {
     app.run.ScreenWidthPx = 1920;
     app.run.ScreenHeightPx = 1040;
   }
-  std::int32_t storedNumber(const std::string& name) {
-    return platform::regDwordNumber(*stored(name));
-  }
   TimeGlassTwo& mirror = app.timeGlassTwo();
   FrmProcess& bar = app.frmProcessTwo();
 };
