@@ -69,6 +69,11 @@ class Desktop {
 
   // Loads and activates the US English keyboard layout ("00000409").
   virtual bool useEnglishKeyboard() = 0;
+
+  // The colour of a display element of the system (5 is the window background), 0x00BBGGRR.
+  // Setting it changes it for the user's whole desktop until it is set again.
+  virtual std::uint32_t systemColor(int element) const = 0;
+  virtual void setSystemColor(int element, std::uint32_t color) = 0;
 };
 
 }  // namespace horalix::platform

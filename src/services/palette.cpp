@@ -1,8 +1,10 @@
 #include "services/palette.h"
 
+#include <algorithm>
 #include <array>
 
 #include "services/runtime_error.h"
+#include "services/text_runtime.h"
 
 namespace horalix {
 
@@ -30,6 +32,11 @@ std::int16_t FontSizeByIndex(int index) {
 std::uint32_t ColorByIndex(int index) {
   if (index < 0 || index >= static_cast<int>(kPalette.size())) return 0;
   return kPalette[static_cast<std::size_t>(index)];
+}
+
+std::uint32_t ColourFromText(std::string_view text) {
+  const double number = std::clamp(Val(text), -2147483648.0, 4294967295.0);
+  return static_cast<std::uint32_t>(static_cast<std::int64_t>(number));
 }
 
 }  // namespace horalix

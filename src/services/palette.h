@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 namespace horalix {
 
@@ -12,5 +13,10 @@ std::int16_t FontSizeByIndex(int index);
 
 // The colour (0x00BBGGRR) of a palette index 0 to 16; any other index gives black (0).
 std::uint32_t ColorByIndex(int index);
+
+// A colour stored as decimal text: its leading number taken as a 32-bit colour value, so that a
+// negative number names a system colour (-2147483635 is 0x8000000D, the highlight colour).
+// Numbers beyond 32 bits are held at the nearer end.
+std::uint32_t ColourFromText(std::string_view text);
 
 }  // namespace horalix

@@ -101,10 +101,6 @@ void selectStored(Control& list, const std::string& field) {
 
 int storedPosition(const Control& list) { return std::max(0, list.ListIndex()); }
 
-std::uint32_t colourNumber(const std::string& text) {
-  return static_cast<std::uint32_t>(Val(text));
-}
-
 }  // namespace
 
 ControlRef ControlOf(CheckFlag flag) { return kCheckvalueControls[static_cast<int>(flag) - 1]; }
@@ -128,22 +124,8 @@ void DecodeSettings(Form& w, const SettingsBlock& s) {
   w.control("Text2", 7).setText(std::to_string(s.time_end));
   decodeFlags<CheckFlag>(w, s.checkvalue, kCheckvalueControls);
   decodeFlags<OptFlag>(w, s.optvalue, kOptvalueControls);
-  if (!w.control("Combo1").setText(s.clockFont)) w.control("Combo1").setText("Trebuchet MS");
-
-  Control& colours = w.control("Combo3");
-  selectStored(w.control("Combo2"), FontselectPart(s.Fontselect, FontselectField::SizeIndex));
-  selectStored(colours, FontselectPart(s.Fontselect, FontselectField::ColourIndex));
-  const int colour = colours.ListIndex();
-  w.control("Label10").setBackColor(
-      colour >= 0 && colour < 17
-          ? ColorByIndex(colour)
-          : colourNumber(FontselectPart(s.Fontselect, FontselectField::ColourNumber)));
+  DecodeClockLook(w, s);
   selectStored(w.control("Combo4"), FontselectPart(s.Fontselect, FontselectField::CornerIndex));
-
-  const int split = InStr(s.picturename, "\\");
-  Control& picture = w.control("Text1", 5);
-  picture.setText(split > 0 ? Left(s.picturename, split - 1) : s.picturename);
-  if (split > 0) picture.setBackColor(colourNumber(Mid(s.picturename, split + 1)));
   const auto sounds = Split(s.tellsoundname, "\\");
   for (std::size_t i = 0; i < std::size(kSoundBoxes) && i < sounds.size(); ++i) {
     w.control("Text4", kSoundBoxes[i]).setText(sounds[i]);
@@ -155,6 +137,23 @@ void DecodeSettings(Form& w, const SettingsBlock& s) {
   decodeFlags<AiFlag>(w, s.AImode, kAImodeControls);
   w.control("Text1", 18).setText(std::to_string(s.picture_width));
   w.control("Text1", 19).setText(std::to_string(s.picture_height));
+}
+
+void DecodeClockLook(Form& w, const SettingsBlock& s) {
+  if (!w.control("Combo1").setText(s.clockFont)) w.control("Combo1").setText("Trebuchet MS");
+  Control& colours = w.control("Combo3");
+  selectStored(w.control("Combo2"), FontselectPart(s.Fontselect, FontselectField::SizeIndex));
+  selectStored(colours, FontselectPart(s.Fontselect, FontselectField::ColourIndex));
+  const int colour = colours.ListIndex();
+  w.control("Label10").setBackColor(
+      colour >= 0 && colour < 17
+          ? ColorByIndex(colour)
+          : ColourFromText(FontselectPart(s.Fontselect, FontselectField::ColourNumber)));
+
+  const int split = InStr(s.picturename, "\\");
+  Control& picture = w.control("Text1", 5);
+  picture.setText(split > 0 ? Left(s.picturename, split - 1) : s.picturename);
+  if (split > 0) picture.setBackColor(ColourFromText(Mid(s.picturename, split + 1)));
 }
 
 SettingsBlock EncodeSettings(Form& w, const SettingsBlock& unreadable) {

@@ -30,6 +30,9 @@ void DecodeSettings(platform::Form& window, const SettingsBlock& settings);
 // `time_left` 0. A number field whose text is no number (or a number too large for its value)
 // gives the value of `unreadable` instead; the set duration needs all three of its fields.
 SettingsBlock EncodeSettings(platform::Form& window, const SettingsBlock& unreadable = {});
+// The clock's look alone, as DecodeSettings sets it: font, size and colour lists with the colour
+// swatch, and the background picture with its colour.
+void DecodeClockLook(platform::Form& window, const SettingsBlock& settings);
 
 // The values outside the record that the window shows, as stored: keys of TimeData.db
 // [Hotkey] and [light] and registry values (already read as numbers).

@@ -47,8 +47,10 @@ constexpr ControlDesign option(std::string_view name, int index, int left, int t
 }
 
 constexpr ControlDesign label(std::string_view name, int index, int left, int top, int width,
-                              std::string_view caption, std::string_view container) {
-  return row(ControlKind::Label, name, index, left, top + 30, width, 240, caption, container);
+                              std::string_view caption, std::string_view container,
+                              unsigned flags = 0) {
+  return row(ControlKind::Label, name, index, left, top + 30, width, 240, caption, container, -1,
+             flags);
 }
 
 constexpr ControlDesign text(std::string_view name, int index, int left, int top, int width,
@@ -196,6 +198,11 @@ constexpr ControlDesign kDesign[] = {
     check("Check9", 1, 2000, 1050, 800, "Alt", "Picture13"),
     label("Label8", -1, 60, 1400, 900, "超时显示", "Picture13"),
     list("Combo7", 1000, 1380, 2000, "Picture13"),
+    // The overtime colours, shown for the overtime display "变色".
+    label("Label12", 0, 3050, 1380, 400, "字体", "Picture13", design::kHidden),
+    text("Text6", 0, 3450, 1380, 300, "", "Picture13", design::kLocked | design::kHidden),
+    label("Label12", 1, 3800, 1380, 400, "背景", "Picture13", design::kHidden),
+    text("Text6", 1, 4200, 1380, 300, "", "Picture13", design::kLocked | design::kHidden),
 
     // The clock's look.
     holder(P, "Picture12", 5100, 4880, 4800, 1300),
@@ -209,7 +216,8 @@ constexpr ControlDesign kDesign[] = {
     label("Label9", 3, 2400, 420, 500, "圆角", "Picture12"),
     list("Combo4", 2900, 420, 900, "Picture12"),
     label("Label9", 4, 60, 840, 500, "背景", "Picture12"),
-    text("Text1", 5, 560, 840, 1700, "", "Picture12", design::kLocked),
+    text("Text1", 5, 560, 840, 1400, "", "Picture12", design::kLocked),
+    row(ControlKind::CommandButton, "Command3", 1, 1980, 840, 380, 285, "..", "Picture12"),
     text("Text1", 18, 2400, 840, 700, "0", "Picture12"),
     text("Text1", 19, 3200, 840, 700, "0", "Picture12"),
 
@@ -260,6 +268,14 @@ constexpr ControlDesign kDesign[] = {
      .max = 100,
      .value = 70},
     label("Label5", -1, 3000, 450, 1500, "70％不透明", "Picture11"),
+
+    // Where the second screen's clock or prompt bar stands; the bars show while it is in use.
+    holder(F, "Frame3", 10080, 4350, 3200, 1300, "副屏位置"),
+    row(ControlKind::HScrollBar, "HScroll1", -1, 120, 500, 2700, 255, "", "Frame3", -1,
+        design::kHidden),
+    row(ControlKind::VScrollBar, "VScroll1", -1, 2880, 250, 255, 950, "", "Frame3", -1,
+        design::kHidden),
+    check("Check10", -1, 13400, 4400, 1500, "屏幕保护色", ""),
 
     row(ControlKind::CommandButton, "Command1", -1, 13500, 5700, 1200, 420, "应用"),
 };

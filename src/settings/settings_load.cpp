@@ -67,6 +67,12 @@ void SettingsWindow::Form_Load() {
     FillSettingsForm();
   }
   colours.setEnabled(true);
+  // The choice a cancelled colour dialog goes back to: the list's position, or on "自定义" the
+  // stored colour that the swatch shows.
+  const int position = colours.ListIndex();
+  ColourChoice = position + 1 == static_cast<int>(colours.List().size())
+                     ? static_cast<std::int32_t>(c("Label10").BackColor())
+                     : position;
   frameEditBoxes(*this);
 }
 

@@ -59,6 +59,22 @@ void SettingsWindow::wireHandlers() {
       control.Change = [this, i] { Text3_Change(i); };
     } else if (name == "Command1") {
       control.Click = [this] { Command1_Click(); };
+    } else if (name == "Check1") {
+      control.Click = [this, i] { Check1_Click(i); };
+    } else if (name == "Check8") {
+      control.Click = [this, i] { Check8_Click(i); };
+    } else if (name == "Combo3") {
+      control.Click = [this] { Combo3_Click(); };
+    } else if (name == "Combo7") {
+      control.Click = [this] { Combo7_Click(); };
+    } else if (name == "Text6") {
+      control.Click = [this, i] { Text6_Click(i); };
+    } else if (name == "Check10") {
+      control.Click = [this] { Check10_Click(); };
+    } else if (name == "HScroll1") {
+      control.Change = [this] { HScroll1_Change(); };
+    } else if (name == "VScroll1") {
+      control.Change = [this] { VScroll1_Change(); };
     } else if (name == "HScroll2") {
       control.Change = [this] {
         c("Label5").setCaption(std::to_string(c("HScroll2").Value()) + "％不透明");

@@ -4,6 +4,7 @@
 // range, switch rows of controls together and capture hot keys, all before anything is stored.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "platform/forms.h"
@@ -64,6 +65,24 @@ class SettingsWindow : public platform::Form {
   void Text3_KeyUp(int index, int keyCode, int shift);
   void Text3_Change(int index);
 
+  // ---- Options that act at once: stored or put into force the moment they change ----
+  // Index 5 transparent background, 6 the second screen, 7 cycling of presets, 8 one hot key
+  // for start and stop.
+  void Check1_Click(int index);
+  void Combo7_Click();
+  void Text6_Click(int index);
+  void Check10_Click();
+
+  // ---- The second screen: the scroll bars move its clock, or its prompt bar ----
+  void HScroll1_Change();
+  void VScroll1_Change();
+
+  // ---- The look controls serve the clock or, in prompt-text mode, the prompt bars ----
+  void Check8_Click(int index);
+  void Combo3_Click();
+  // The colour last chosen: a position of the colour list, or a colour picked in the dialog.
+  std::int32_t ColourChoice = 0;
+
  protected:
   void Form_Load() override;
   void Form_Unload(bool& cancel) override;
@@ -72,6 +91,23 @@ class SettingsWindow : public platform::Form {
   void wireHandlers();
   void fillLists();
   void notice(const std::string& text, int timeoutMs);
+
+  // Second-screen placement.
+  struct Place {
+    std::int32_t left = 0, top = 0;
+  };
+  void secondScreenSwitch();
+  Place storeSecondScreenSwitch();
+  void setScrollBars(int leftMin, Place at);
+  void placeForMode();
+  void parkSecondScreen();
+  // The look controls from the prompt bars' keys, or back from the settings record.
+  void loadPromptLook();
+  void reloadClockLook();
+  void transparentBackground();
+  // A key of TimeData.db [Hotkey]: read (the fallback when empty or missing) and written.
+  std::string readHotkey(const std::string& key, const std::string& fallback);
+  void writeHotkey(const std::string& key, const std::string& value);
 
   Context& app_;
   int fillingFromCode_ = 0;

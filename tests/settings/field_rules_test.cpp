@@ -120,7 +120,7 @@ TEST_F(FieldRules, ExclusiveBoxesAndTheModeSwitch) {
   EXPECT_EQ(c("Check5", 2).Value(), 0);
 
   ASSERT_EQ(c("Check6", 2).Value(), 1);  // slide shows, as stored by default
-  forms.click(c("Check6", 4));            // PPT on: slide shows off
+  forms.click(c("Check6", 4));           // PPT on: slide shows off
   EXPECT_EQ(c("Check6", 2).Value(), 0);
   forms.click(c("Check6", 2));
   EXPECT_EQ(c("Check6", 4).Value(), 0);

@@ -71,6 +71,8 @@ TEST_F(SettingsCodec, FontselectColourAndListPositions) {
     SCOPED_TRACE(k.stored);
     SettingsBlock stored = DefaultSettings();
     stored.Fontselect = k.stored;
+    // Filled by code, as the window's loading and a preset's apply fill it.
+    const FillFromCode filling(window);
     DecodeSettings(window, stored);
     EXPECT_EQ(c("Label10").BackColor(), k.swatch);
     EXPECT_EQ(EncodeSettings(window).Fontselect, k.encoded);

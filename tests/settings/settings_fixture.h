@@ -27,6 +27,12 @@ class SettingsFixture : public ProgramFixture {
     return texts;
   }
 
+  // A REG_DWORD value of the program's key; -1 when it is missing.
+  std::int32_t storedNumber(const std::string& name) {
+    const auto value = stored(name);
+    return value ? platform::regDwordNumber(*value) : -1;
+  }
+
   SettingsWindow& window = app.settingsWindow();
 };
 

@@ -107,4 +107,9 @@ bool HeadlessDesktop::useEnglishKeyboard() {
   return true;
 }
 
+std::uint32_t HeadlessDesktop::systemColor(int element) const {
+  const auto it = sysColors_.find(element);
+  return it == sysColors_.end() ? 0xFFFFFFu : it->second;
+}
+
 }  // namespace horalix::platform

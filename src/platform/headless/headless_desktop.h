@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,6 +48,9 @@ class HeadlessDesktop final : public Desktop {
   // The window moves by the drop set with setDragDrop (not at all without one).
   void dragWithPointer(Form& form) override;
   bool useEnglishKeyboard() override;
+  // Every element starts white.
+  std::uint32_t systemColor(int element) const override;
+  void setSystemColor(int element, std::uint32_t color) override { sysColors_[element] = color; }
 
   // ---- the test's model ----
 
@@ -101,6 +105,7 @@ class HeadlessDesktop final : public Desktop {
   std::vector<std::string> drags_;
   int keyboardSwitches_ = 0;
   std::string layout_ = "00000804";
+  std::map<int, std::uint32_t> sysColors_;
 };
 
 }  // namespace horalix::platform

@@ -125,6 +125,15 @@ bool Win32Desktop::useEnglishKeyboard() {
   return true;
 }
 
+std::uint32_t Win32Desktop::systemColor(int element) const {
+  return static_cast<std::uint32_t>(GetSysColor(element));
+}
+
+void Win32Desktop::setSystemColor(int element, std::uint32_t color) {
+  const COLORREF value = color;
+  SetSysColors(1, &element, &value);
+}
+
 // The system's own move of a window by its caption, asked for from a window without one: the
 // mouse is let go first, so that the system's move loop can take it. The loop runs until the
 // left button is released (timers keep running inside it) and the window's end of moving brings

@@ -28,6 +28,8 @@ class Win32Desktop final : public platform::Desktop {
   void setColorKey(platform::Form& form, std::uint32_t colorKey) override;
   void dragWithPointer(platform::Form& form) override;
   bool useEnglishKeyboard() override;
+  std::uint32_t systemColor(int element) const override;
+  void setSystemColor(int element, std::uint32_t color) override;
 
  private:
   Win32FormHost& forms_;

@@ -1,0 +1,126 @@
+// The options that act the moment they change: they store their value at once (registry or
+// TimeData.db), change the system's window colour, or show and hide other controls.
+#include <string>
+
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/ini_read_write.h"
+#include "services/palette.h"
+#include "services/program_values.h"
+#include "services/text_runtime.h"
+#include "settings/settings_window.h"
+
+namespace horalix {
+
+namespace {
+
+constexpr int kCustomColour = 17;                   // the colour list's entry "自定义"
+constexpr int kOvertimeRecolour = 1;                // the overtime display "变色"
+constexpr int kWindowElement = 5;                   // the system's window background
+constexpr std::uint32_t kEyeProtection = 13625803;  // 0xCFE9CB, a soft green
+constexpr std::uint32_t kWhite = 16777215;
+
+// The controls of the custom background and the corner radius, which a transparent background
+// makes pointless.
+struct ControlName {
+  const char* name;
+  int index;
+};
+constexpr ControlName kCustomBackground[] = {
+    {"Label9", 4}, {"Text1", 5}, {"Command3", 1}, {"Label9", 3}, {"Combo4", -1},
+};
+
+}  // namespace
+
+std::string SettingsWindow::readHotkey(const std::string& key, const std::string& fallback) {
+  std::string text = fallback;
+  Attempt(app_, "settings", [&] {
+    text = variantText(
+        IniReadWrite(app_.platform.files, "readpart", app_.iniPath(), "Hotkey", key, fallback));
+  });
+  return text;
+}
+
+void SettingsWindow::writeHotkey(const std::string& key, const std::string& value) {
+  Attempt(app_, "settings", [&] {
+    IniReadWrite(app_.platform.files, "write", app_.iniPath(), "Hotkey", key, value);
+  });
+}
+
+void SettingsWindow::Check1_Click(int index) {
+  const int value = c("Check1", index).Value();
+  switch (index) {
+    case 5:
+      transparentBackground();
+      break;
+    case 6:
+      secondScreenSwitch();
+      break;
+    case 7:
+      Attempt(app_, "settings", [&] {
+        ProgramValues(app_).write("clockcycle", std::int32_t{value}, platform::regtype::Dword);
+      });
+      break;
+    case 8:
+      // The hot keys themselves are registered anew only by the apply command.
+      writeHotkey("opentogetherstop", std::to_string(value));
+      break;
+    default:
+      break;
+  }
+}
+
+void SettingsWindow::transparentBackground() {
+  const bool transparent = c("Check1", 5).Value() == 1;
+  if (c("Combo3").ListIndex() == kCustomColour && transparent) {
+    notice("透明时钟建议选用程序设置颜色", 1000);
+  }
+  c("Text1", 5).setText("");
+  const bool opaque = c("Check1", 5).Value() == 0;
+  for (const ControlName& name : kCustomBackground) c(name.name, name.index).setVisible(opaque);
+  if (c("Combo7").ListIndex() == kOvertimeRecolour) {
+    c("Label12", 1).setVisible(opaque);
+    c("Text6", 1).setVisible(opaque);
+  }
+}
+
+void SettingsWindow::Combo7_Click() {
+  const int display = c("Combo7").ListIndex();
+  Attempt(app_, "settings", [&] {
+    ProgramValues(app_).write("Timeout", std::int32_t{display}, platform::regtype::Dword);
+  });
+  c("Text6", 0).setBackColor(ColourFromText(readHotkey("outForeColor", "65535")));
+  c("Text6", 1).setBackColor(ColourFromText(readHotkey("outbackColor", "255")));
+  const bool recolour = display == kOvertimeRecolour;
+  for (int i = 0; i <= 1; ++i) {
+    c("Label12", i).setVisible(recolour);
+    c("Text6", i).setVisible(recolour);
+  }
+  // A transparent clock has no background to recolour.
+  if (recolour && c("Check1", 5).Value() == 1) {
+    c("Label12", 1).setVisible(false);
+    c("Text6", 1).setVisible(false);
+  }
+}
+
+void SettingsWindow::Text6_Click(int index) {
+  const auto colour = app_.platform.dialogs.chooseColor(0);
+  if (!colour) return;
+  c("Text6", index).setBackColor(*colour);
+  ColourChoice = static_cast<std::int32_t>(*colour);
+  if (index == 0) writeHotkey("outForeColor", std::to_string(*colour));
+  if (index == 1) writeHotkey("outbackColor", std::to_string(*colour));
+}
+
+void SettingsWindow::Check10_Click() {
+  platform::Desktop& desktop = app_.platform.desktop;
+  if (desktop.systemColor(kWindowElement) == kEyeProtection) {
+    desktop.setSystemColor(kWindowElement, kWhite);
+    notice("电脑眼睛保护色已恢得成白色", 1500);
+  } else {
+    desktop.setSystemColor(kWindowElement, kEyeProtection);
+    notice("电脑眼睛保护色已设置,再点一次该工具恢复成白色", 1500);
+  }
+}
+
+}  // namespace horalix

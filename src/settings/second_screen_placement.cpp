@@ -1,0 +1,166 @@
+// The second screen: its switch, stored at once, and the two scroll bars that move its clock
+// (or, in prompt-text mode, its prompt bar) while the user watches, storing the place at every
+// step. The second screen is taken to lie right of the primary one, with the same size.
+#include <algorithm>
+#include <optional>
+
+#include "bars/bars.h"
+#include "clock/clock.h"
+#include "main/main.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/extended_screen.h"
+#include "services/program_values.h"
+#include "services/window_positions.h"
+#include "settings/settings_window.h"
+
+namespace horalix {
+
+namespace {
+
+// One step of the horizontal scroll bar is 20 twips, one of the vertical one 40.
+constexpr int kHStep = 20;
+constexpr int kVStep = 40;
+// How far above its screen the second prompt bar waits while not in use.
+constexpr int kBarParkGap = 5000;
+
+constexpr std::int32_t floorDiv(std::int32_t value, std::int32_t step) {
+  return value / step - (value % step < 0 ? 1 : 0);
+}
+
+// Far above and left of the primary screen.
+void parkFar(Context& app, platform::Form& window) {
+  window.setTop(-ScreenHeightTwips(app) - 15000);
+  window.setLeft(-ScreenWidthTwips(app) - 5000);
+}
+
+// The window the scroll bars move, and the routine that stores its place.
+struct ScrollTarget {
+  platform::Form& window;
+  void (*save)(Context&, std::int32_t, std::int32_t);
+};
+ScrollTarget scrollTarget(Context& app, SettingsWindow& settings) {
+  if (settings.c("Check8", 0).Value() != 0) return {app.frmProcessTwo(), SaveProcessTwoPos};
+  return {app.timeGlassTwo(), SaveClockTwoPos};
+}
+
+void storeScrollPlace(Context& app, SettingsWindow& settings, const ScrollTarget& target) {
+  target.save(app, settings.c("HScroll1").Value() * kHStep,
+              settings.c("VScroll1").Value() * kVStep);
+}
+
+// The scroll bars are there only while the second screen is in use.
+void showScrollBars(SettingsWindow& settings) {
+  const bool shown = settings.c("Check1", 6).Value() != 0;
+  settings.c("HScroll1").setVisible(shown);
+  settings.c("VScroll1").setVisible(shown);
+}
+
+}  // namespace
+
+// Stores the switch as second_screen and reads the mirror clock's last place. Through the
+// scripting shell first; when any step fails, the reads and the write again through the registry
+// functions (a missing value reads as 0).
+SettingsWindow::Place SettingsWindow::storeSecondScreenSwitch() {
+  Place at;
+  Attempt(app_, "second screen", [&] {
+    ValueStore store = ProgramValues(app_);
+    const ReadSlot slots[] = {ReadSlot::int32("clocklefttwo", at.left),
+                              ReadSlot::int32("clocktoptwo", at.top)};
+    const NamedValue flag{"second_screen", std::int32_t{c("Check1", 6).Value()},
+                          platform::regtype::Dword};
+    bool done = true;
+    for (const ReadSlot& slot : slots) {
+      const auto value = done ? store.shellRead(slot.name) : std::nullopt;
+      done = value && slot.fromShell(*value);
+    }
+    done = done && store.shellWrite(flag);
+    if (done) return;
+    for (const ReadSlot& slot : slots) slot.fromRegistry(store.registryRead(slot.name));
+    store.registryWrite(flag);
+  });
+  return at;
+}
+
+// The scroll ranges over the second screen and the values of a place. A value outside the range
+// is not taken: the scroll bar keeps its value. Each value that changes moves the window and
+// stores its place through the scroll bars' own change.
+void SettingsWindow::setScrollBars(int leftMin, Place at) {
+  const int w = ScreenWidthTwips(app_);
+  const int h = ScreenHeightTwips(app_);
+  platform::Control& across = c("HScroll1");
+  platform::Control& down = c("VScroll1");
+  across.setRange(leftMin, w / kHStep * 2 + 500);
+  down.setRange(-20, h / kVStep + 100);
+  across.setValue(floorDiv(at.left, kHStep));
+  down.setValue(floorDiv(at.top, kVStep));
+}
+
+void SettingsWindow::parkSecondScreen() {
+  RestoreClocks(app_);
+  parkFar(app_, app_.timeGlassTwo());
+  app_.frmProcessTwo().park(kBarParkGap);
+}
+
+void SettingsWindow::secondScreenSwitch() {
+  Place at = storeSecondScreenSwitch();
+  if (c("Check1", 6).Value() == 1) {
+    const int w = ScreenWidthTwips(app_);
+    at.top = ReduceByScreenHeights(at.top, ScreenHeightTwips(app_));
+    if (at.left < w) at.left = w;
+    setScrollBars(w / kHStep, at);
+    TimeGlassTwo& mirror = app_.timeGlassTwo();
+    mirror.setLeft(mirror.Left() < w ? w : c("HScroll1").Value() * kHStep);
+    mirror.setTop(at.top);
+  } else {
+    parkSecondScreen();
+  }
+  showScrollBars(*this);
+}
+
+// After a switch of the prompt-text mode: the scroll bars take up the window the mode addresses.
+void SettingsWindow::placeForMode() {
+  const int w = ScreenWidthTwips(app_);
+  const int h = ScreenHeightTwips(app_);
+  if (c("Check1", 6).Value() != 1) {
+    parkSecondScreen();
+  } else if (c("Check8", 0).Value() == 0) {
+    Place at = storeSecondScreenSwitch();
+    at.top = std::max(0, ReduceByScreenHeights(at.top, h));
+    if (at.left < w) at.left = w;
+    setScrollBars(0, at);
+    app_.timeGlassTwo().setLeft(at.left);
+    app_.timeGlassTwo().setTop(at.top);
+  } else {
+    const BarPosition stored = ReadBarPosition(app_, "processtwo_left", "processtwo_top");
+    // A place stored nowhere is the screen's corner; a left on the primary screen stays.
+    Place at{stored.left == kBarNotStored ? 0 : stored.left,
+             stored.top == kBarNotStored ? 0 : stored.top};
+    at.top = ReduceByScreenHeights(at.top, h);
+    setScrollBars(0, at);
+    FrmProcess& bar = app_.frmProcessTwo();
+    bar.setLeft(at.left);
+    bar.setTop(at.top >= 1 && at.top <= h + 500 ? at.top : 100);
+  }
+  showScrollBars(*this);
+}
+
+void SettingsWindow::HScroll1_Change() {
+  const ScrollTarget target = scrollTarget(app_, *this);
+  if (c("Check1", 6).Value() != 1) {
+    parkFar(app_, target.window);
+    return;
+  }
+  const int w = ScreenWidthTwips(app_);
+  // A window still left of the second screen first snaps to its edge; the next step moves it.
+  target.window.setLeft(target.window.Left() < w ? w : c("HScroll1").Value() * kHStep);
+  storeScrollPlace(app_, *this, target);
+}
+
+void SettingsWindow::VScroll1_Change() {
+  const ScrollTarget target = scrollTarget(app_, *this);
+  target.window.setTop(c("VScroll1").Value() * kVStep);
+  storeScrollPlace(app_, *this, target);
+}
+
+}  // namespace horalix
