@@ -472,6 +472,10 @@ FrmOfftensetting::FrmOfftensetting(Context& app)
   setBorderStyle(3);
   setClientSize(6825, 8265);
   wireHandlers();
+  presetFromSettings = [this] { return presetOfSettingsWindow(); };
+  applyPresetRow = [this](const std::vector<platform::DbValue>& row) {
+    applyToSettingsWindow(row);
+  };
 }
 
 void OpenPresetManager(Context& app) { app.frmOfftensetting().Show(true); }

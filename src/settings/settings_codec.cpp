@@ -101,7 +101,7 @@ int ValidListPosition(int stored, int count) {
   return std::clamp(stored, 0, count - 1);
 }
 
-void DecodeSettings(Form& w, const SettingsBlock& s) {
+void DecodePresetSettings(Form& w, const SettingsBlock& s) {
   w.control("Text2", 1).setText(std::to_string(Hour(s.Time_all)));
   w.control("Text2", 2).setText(std::to_string(Minute(s.Time_all)));
   w.control("Text2", 3).setText(std::to_string(Second(s.Time_all)));
@@ -111,15 +111,6 @@ void DecodeSettings(Form& w, const SettingsBlock& s) {
   w.control("Text2", 7).setText(std::to_string(s.time_end));
   decodeFlags<CheckFlag>(w, s.checkvalue, kCheckvalueControls);
   decodeFlags<OptFlag>(w, s.optvalue, kOptvalueControls);
-  decodeFlags<AiFlag>(w, s.AImode, kAImodeControls);
-  w.control("Text4", 5).setText(std::to_string(s.tellShowtime));
-  const auto sounds = Split(s.tellsoundname, "\\");
-  for (std::size_t i = 0; i < std::size(kSoundBoxes) && i < sounds.size(); ++i) {
-    w.control("Text4", kSoundBoxes[i]).setText(sounds[i]);
-  }
-  w.control("Text4", 6).setText(s.tellprocesstext);
-  w.control("Text4", 7).setText(s.tellouttext);
-  w.control("Text4", 8).setText(s.tellShowtext);
   if (!w.control("Combo1").setText(s.clockFont)) w.control("Combo1").setText("Trebuchet MS");
 
   Control& colours = w.control("Combo3");
@@ -136,6 +127,19 @@ void DecodeSettings(Form& w, const SettingsBlock& s) {
   Control& picture = w.control("Text1", 5);
   picture.setText(split > 0 ? Left(s.picturename, split - 1) : s.picturename);
   if (split > 0) picture.setBackColor(colourNumber(Mid(s.picturename, split + 1)));
+  const auto sounds = Split(s.tellsoundname, "\\");
+  for (std::size_t i = 0; i < std::size(kSoundBoxes) && i < sounds.size(); ++i) {
+    w.control("Text4", kSoundBoxes[i]).setText(sounds[i]);
+  }
+  w.control("Text4", 5).setText(std::to_string(s.tellShowtime));
+  w.control("Text4", 6).setText(s.tellprocesstext);
+  w.control("Text4", 7).setText(s.tellouttext);
+  w.control("Text4", 8).setText(s.tellShowtext);
+}
+
+void DecodeSettings(Form& w, const SettingsBlock& s) {
+  DecodePresetSettings(w, s);
+  decodeFlags<AiFlag>(w, s.AImode, kAImodeControls);
   w.control("Text1", 18).setText(std::to_string(s.picture_width));
   w.control("Text1", 19).setText(std::to_string(s.picture_height));
 }

@@ -261,6 +261,10 @@ constexpr ControlDesign kDesign[] = {
      .value = 70},
     label("Label5", -1, 3000, 450, 1500, "70％不透明", "Picture11"),
 
+    // The way to the preset manager: its picture and the label beside it.
+    holder(ControlKind::Image, "Image1", 10200, 5700, 420, 420),
+    holder(ControlKind::Label, "Label30", 10680, 5790, 1000, 240, "特殊计时"),
+
     row(ControlKind::CommandButton, "Command1", -1, 13500, 5700, 1200, 420, "应用"),
 };
 

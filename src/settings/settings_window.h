@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "platform/forms.h"
 
@@ -41,6 +42,15 @@ class SettingsWindow : public platform::Form {
   void Text3_KeyUp(int index, int keyCode, int shift);
   void Text3_Change(int index);
 
+  // ---- The preset manager: the picture and the label "特殊计时" beside it ----
+  // Moves the window so that the preset manager fits beside it and opens that modally.
+  void Image1_Click();
+  void Label30_Click() { Image1_Click(); }
+
+  // True while code sets the controls (the window's fill, a preset being applied): a handler
+  // that would ask the user something, such as the colour list's colour dialog, stays quiet.
+  bool fillingFromCode() const { return fillingFromCode_; }
+
  protected:
   void Form_Unload(bool& cancel) override;
 
@@ -50,6 +60,23 @@ class SettingsWindow : public platform::Form {
   void notice(const std::string& text, int timeoutMs);
 
   Context& app_;
+  bool fillingFromCode_ = false;
+  friend class FillFromCode;
+};
+
+// Marks the settings window as filled from code while it lives; the mark it found comes back
+// when it ends, so guards nest.
+class FillFromCode {
+ public:
+  explicit FillFromCode(SettingsWindow& window)
+      : window_(window), was_(std::exchange(window.fillingFromCode_, true)) {}
+  ~FillFromCode() { window_.fillingFromCode_ = was_; }
+  FillFromCode(const FillFromCode&) = delete;
+  FillFromCode& operator=(const FillFromCode&) = delete;
+
+ private:
+  SettingsWindow& window_;
+  bool was_;
 };
 
 }  // namespace horalix
