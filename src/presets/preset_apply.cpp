@@ -25,6 +25,9 @@ void FrmOfftensetting::applyToSettingsWindow(const std::vector<platform::DbValue
   CopyPresetRow(row, preset, PresetCopy::Document);
   FillFromCode filling(window);
   DecodePresetSettings(window, preset);
+  // The overtime options' handlers set the overtime row from the settings record in force;
+  // a second pass gives back the preset's values to whatever a handler changed.
+  DecodePresetSettings(window, preset);
 }
 
 }  // namespace horalix
