@@ -564,6 +564,7 @@ void FrmOfftensetting::Form_Load() {
     header.move(list->Left() - left, header.Top(), list->Width() + 36, header.Height());
     list->setTop(header.Top() + header.Height() - 23);
   }
+  Attempt(app_, "preset manager, headings", [&] { drawHeadings(); });
   showTab(0);
   for (int i = 0; i < 4; ++i) {
     FrameControl(control("Shape1", i), control("Text1", i));

@@ -99,6 +99,7 @@ class FrmOfftensetting : public platform::Form {
   void applyToSettingsWindow(const std::vector<platform::DbValue>& row);
   void measureGap();
   void setTabStops();
+  void drawHeadings();
   void loadLists();
   void placeBesideSettings();
   void showTab(int index);
