@@ -121,10 +121,18 @@ TEST_F(PresetEntryTest, StoredPresetAppliesBackEveryControlButTheModeAndPictureS
   DecodeSettings(settings(), lookB());
   s("Combo1").setText("Tahoma");
   const Snapshot kept = keptControls();
-  ASSERT_NE(appliedControls(), entered);
   // The colour list runs its handler while the preset is applied, marked as set from code.
   std::vector<bool> colourClicks;
   s("Combo3").Click = [&] { colourClicks.push_back(settings().fillingFromCode()); };
+  const Snapshot before = appliedControls();
+  ASSERT_NE(before, entered);
+  // With the link page shown, a double click only chooses the link's preset.
+  c("Image1", 1).click();
+  clickRows(c("List1"), {6});
+  c("List1").DblClick();
+  EXPECT_EQ(c("Text2", 2).Text(), "It's  my  talk");
+  EXPECT_EQ(appliedControls(), before);
+  c("Image1", 0).click();
   clickRows(c("List1"), {6});
   c("List1").DblClick();
   EXPECT_EQ(appliedControls(), entered);
