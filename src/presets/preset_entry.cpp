@@ -1,6 +1,7 @@
 // A new preset from the settings window: its time page is read and checked as the window's own
 // apply command checks it, and its controls become the settings columns of the preset row.
 #include <exception>
+#include <stdexcept>
 #include <string>
 
 #include "presets/field_conversion.h"
@@ -20,9 +21,6 @@ std::int32_t wholePart(SettingsWindow& window, int index) {
   return CLng(Int(CDbl(window.c("Text2", index).Text())));
 }
 
-// Thrown when the duration is not a time of day.
-struct NotATimeOfDay : std::exception {};
-
 }  // namespace
 
 std::optional<presets::PresetRecord> FrmOfftensetting::presetOfSettingsWindow() {
@@ -38,11 +36,12 @@ std::optional<presets::PresetRecord> FrmOfftensetting::presetOfSettingsWindow() 
     // cannot be one.
     const std::optional<std::string> timeall = presets::timeOfDayText(
         std::to_string(hours) + ":" + std::to_string(minutes) + ":" + std::to_string(seconds));
-    if (!timeall) throw NotATimeOfDay();
+    if (!timeall) throw std::invalid_argument("not a time of day");
     record.timeall = *timeall;
     times.duration = hours * 3600 + minutes * 60 + seconds;
-    for (std::size_t i = 0; i < 3; ++i)
+    for (std::size_t i = 0; i < 3; ++i) {
       times.alarms[i] = wholePart(window, static_cast<int>(i) + 4);
+    }
     record.time_end = std::to_string(wholePart(window, 7));
   } catch (const std::exception&) {
     presets::showNotice(boxes, presets::DbNotice::PresetNotSaved);
