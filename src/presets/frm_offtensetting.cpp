@@ -472,6 +472,10 @@ FrmOfftensetting::FrmOfftensetting(Context& app)
   setBorderStyle(3);
   setClientSize(6825, 8265);
   wireHandlers();
+  presetFromSettings = [this] { return presetOfSettingsWindow(); };
+  applyPresetRow = [this](const std::vector<platform::DbValue>& row) {
+    applyToSettingsWindow(row);
+  };
 }
 
 void OpenPresetManager(Context& app) { app.frmOfftensetting().Show(true); }
@@ -560,6 +564,7 @@ void FrmOfftensetting::Form_Load() {
     header.move(list->Left() - left, header.Top(), list->Width() + 36, header.Height());
     list->setTop(header.Top() + header.Height() - 23);
   }
+  Attempt(app_, "preset manager, headings", [&] { drawHeadings(); });
   showTab(0);
   for (int i = 0; i < 4; ++i) {
     FrameControl(control("Shape1", i), control("Text1", i));

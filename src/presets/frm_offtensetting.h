@@ -48,8 +48,8 @@ class FrmOfftensetting : public platform::Form {
 
   // ---- Entry of presets (the settings window supplies the settings values) ----
   // Turns the settings window's controls into the settings columns of a preset row (every
-  // column from `timeall` on); nothing when the settings window refuses them (it has told the
-  // user). Until the settings window provides it, a preset cannot be entered.
+  // column from `timeall` on); nothing when they are refused (the user has been told). The
+  // settings window's own by default.
   std::function<std::optional<presets::PresetRecord>()> presetFromSettings;
   // Writes a stored preset row (23 columns) back into the settings window's controls.
   std::function<void(const std::vector<platform::DbValue>& row)> applyPresetRow;
@@ -95,8 +95,11 @@ class FrmOfftensetting : public platform::Form {
 
  private:
   void wireHandlers();
+  std::optional<presets::PresetRecord> presetOfSettingsWindow();
+  void applyToSettingsWindow(const std::vector<platform::DbValue>& row);
   void measureGap();
   void setTabStops();
+  void drawHeadings();
   void loadLists();
   void placeBesideSettings();
   void showTab(int index);

@@ -114,7 +114,7 @@ int ValidListPosition(int stored, int count) {
 
 // In the order of the window's fill: the handlers that these values run see the values set
 // before them.
-void DecodeSettings(Form& w, const SettingsBlock& s) {
+void DecodePresetSettings(Form& w, const SettingsBlock& s) {
   w.control("Text2", 1).setText(std::to_string(Hour(s.Time_all)));
   w.control("Text2", 2).setText(std::to_string(Minute(s.Time_all)));
   w.control("Text2", 3).setText(std::to_string(Second(s.Time_all)));
@@ -134,6 +134,10 @@ void DecodeSettings(Form& w, const SettingsBlock& s) {
   w.control("Text4", 6).setText(s.tellprocesstext);
   w.control("Text4", 7).setText(s.tellouttext);
   w.control("Text4", 8).setText(s.tellShowtext);
+}
+
+void DecodeSettings(Form& w, const SettingsBlock& s) {
+  DecodePresetSettings(w, s);
   decodeFlags<AiFlag>(w, s.AImode, kAImodeControls);
   w.control("Text1", 18).setText(std::to_string(s.picture_width));
   w.control("Text1", 19).setText(std::to_string(s.picture_height));

@@ -26,6 +26,9 @@ ControlRef ControlOf(AiFlag flag);
 // Sets the controls from the record; setting them runs their handlers, as a user's change does.
 // A character that is missing or not a number leaves its control as it is.
 void DecodeSettings(platform::Form& window, const SettingsBlock& settings);
+// The same for the controls a named preset sets: all but the timing mode, the document kinds
+// and the picture size, which the window keeps when a preset is applied to it.
+void DecodePresetSettings(platform::Form& window, const SettingsBlock& settings);
 // The record as the controls stand: every value is overwritten; `secondtimer` becomes "" and
 // `time_left` 0. A number field whose text is no number (or a number too large for its value)
 // gives the value of `unreadable` instead; the set duration needs all three of its fields.

@@ -276,6 +276,9 @@ constexpr ControlDesign kDesign[] = {
     row(ControlKind::VScrollBar, "VScroll1", -1, 2880, 250, 255, 950, "", "Frame3", -1,
         design::kHidden),
     check("Check10", -1, 13400, 4400, 1500, "屏幕保护色", ""),
+    // The way to the preset manager: its picture and the label beside it.
+    holder(ControlKind::Image, "Image1", 10200, 5700, 420, 420),
+    holder(ControlKind::Label, "Label30", 10680, 5790, 1000, 240, "特殊计时"),
 
     row(ControlKind::CommandButton, "Command1", -1, 13500, 5700, 1200, 420, "应用"),
 };

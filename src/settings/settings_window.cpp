@@ -81,6 +81,8 @@ void SettingsWindow::wireHandlers() {
       };
     }
   }
+  c("Image1").Click = [this] { Image1_Click(); };
+  c("Label30").Click = [this] { Label30_Click(); };
 }
 
 void SettingsWindow::Form_Unload(bool& cancel) {

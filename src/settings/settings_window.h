@@ -83,6 +83,11 @@ class SettingsWindow : public platform::Form {
   // The colour last chosen: a position of the colour list, or a colour picked in the dialog.
   std::int32_t ColourChoice = 0;
 
+  // ---- The preset manager: the picture and the label "特殊计时" beside it ----
+  // Moves the window so that the preset manager fits beside it and opens that modally.
+  void Image1_Click();
+  void Label30_Click() { Image1_Click(); }
+
  protected:
   void Form_Load() override;
   void Form_Unload(bool& cancel) override;

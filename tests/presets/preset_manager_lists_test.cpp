@@ -44,6 +44,21 @@ TEST_F(PresetManagerTest, LoadFillsBothListsWithMeasuredGapAndKeys) {
   EXPECT_EQ(manager().screendpi, 120);
   EXPECT_EQ(c("List1").TabStops(), (std::vector<int>{117, 216}));
   EXPECT_EQ(c("List2").TabStops(), (std::vector<int>{117, 216}));
+  // Each header strip names the columns of its list, left to right above them.
+  for (const auto& [strip, titles] :
+       {std::pair{"Picture2", std::vector<std::string>{"序号", "时钟名称", "时间", "备注"}},
+        std::pair{"Picture3", std::vector<std::string>{"序号", "时钟名称", "文件名称", "备注"}}}) {
+    std::vector<std::string> shownTitles;
+    float lastX = -400;
+    for (const platform::DrawOp& op : c(strip).drawing()) {
+      if (op.kind != platform::DrawOp::Kind::Text) continue;
+      shownTitles.push_back(op.text);
+      EXPECT_GT(op.x, lastX + 400) << op.text;
+      EXPECT_LT(op.x, c(strip).Width() - 400) << op.text;
+      lastX = op.x;
+    }
+    EXPECT_EQ(shownTitles, titles);
+  }
 
   ASSERT_EQ(c("List1").List().size(), 6u);
   EXPECT_EQ(c("List1").List()[0], "001" + pad + "Keynote\t2024-03-01\tremark of Keynote");

@@ -1,0 +1,33 @@
+// A stored preset back into the settings window. The controls react as to a user's change (the
+// transparent background hides its controls, the rows follow their boxes), except that the
+// colour list opens no colour dialog while a preset is being applied: a custom colour comes from
+// the row itself. The timing mode, the document kinds and the picture size stay as the window
+// shows them.
+#include <exception>
+
+#include "main/main.h"
+#include "presets/frm_offtensetting.h"
+#include "services/context.h"
+#include "settings/settings.h"
+
+namespace horalix {
+
+void FrmOfftensetting::applyToSettingsWindow(const std::vector<platform::DbValue>& row) {
+  SettingsWindow& window = app_.settingsWindow();
+  // A column that is empty or cannot be read leaves its control as it is: the row is laid over
+  // what the window shows.
+  SettingsBlock preset = app_.settings;
+  try {
+    preset = EncodeSettings(window);
+  } catch (const std::exception&) {
+    // A number field beyond its range: the record stands in for the window.
+  }
+  CopyPresetRow(row, preset, PresetCopy::Document);
+  FillFromCode filling(window);
+  DecodePresetSettings(window, preset);
+  // The overtime options' handlers set the overtime row from the settings record in force;
+  // a second pass gives back the preset's values to whatever a handler changed.
+  DecodePresetSettings(window, preset);
+}
+
+}  // namespace horalix

@@ -1,0 +1,82 @@
+// A new preset from the settings window: its time page is read and checked as the window's own
+// apply command checks it, and its controls become the settings columns of the preset row.
+#include <exception>
+#include <stdexcept>
+#include <string>
+
+#include "presets/field_conversion.h"
+#include "presets/frm_offtensetting.h"
+#include "presets/preset_database.h"
+#include "services/context.h"
+#include "services/text_runtime.h"
+#include "settings/settings.h"
+
+namespace horalix {
+
+namespace {
+
+// The whole part of a field's number; a field that is not a number, or one beyond 32 bits,
+// throws.
+std::int32_t wholePart(SettingsWindow& window, int index) {
+  return CLng(Int(CDbl(window.c("Text2", index).Text())));
+}
+
+}  // namespace
+
+std::optional<presets::PresetRecord> FrmOfftensetting::presetOfSettingsWindow() {
+  SettingsWindow& window = app_.settingsWindow();
+  platform::MessageBoxes& boxes = app_.platform.messageBoxes;
+  presets::PresetRecord record;
+  StageTimes times;
+  try {
+    const std::int32_t hours = wholePart(window, 1);
+    const std::int32_t minutes = wholePart(window, 2);
+    const std::int32_t seconds = wholePart(window, 3);
+    // The duration is stored as a time of day: 24 hours or more, or 60 minutes or seconds,
+    // cannot be one.
+    const std::optional<std::string> timeall = presets::timeOfDayText(
+        std::to_string(hours) + ":" + std::to_string(minutes) + ":" + std::to_string(seconds));
+    if (!timeall) throw std::invalid_argument("not a time of day");
+    record.timeall = *timeall;
+    times.duration = hours * 3600 + minutes * 60 + seconds;
+    for (std::size_t i = 0; i < 3; ++i) {
+      times.alarms[i] = wholePart(window, static_cast<int>(i) + 4);
+    }
+    record.time_end = std::to_string(wholePart(window, 7));
+  } catch (const std::exception&) {
+    presets::showNotice(boxes, presets::DbNotice::PresetNotSaved);
+    return std::nullopt;
+  }
+  if (!CheckStageTimes(window, boxes, times, "设置时长不能相同，请修改")) return std::nullopt;
+  if (!HotKeysDistinct(window, boxes)) return std::nullopt;
+
+  SettingsBlock settings;
+  try {
+    settings = EncodeSettings(window);
+  } catch (const std::exception&) {
+    presets::showNotice(boxes, presets::DbNotice::PresetNotSaved);
+    return std::nullopt;
+  }
+  record.tiemone = std::to_string(times.alarms[0]);
+  record.timetwo = std::to_string(times.alarms[1]);
+  record.tiemthree = std::to_string(times.alarms[2]);
+  record.checkvalue = settings.checkvalue;
+  record.optvalue = settings.optvalue;
+  // The number fields go as the user left them: the columns convert them, and one that is not
+  // a number fails the whole row with the entry's notice.
+  record.tellShowtime = window.c("Text4", 5).Text();
+  record.tellsoundname = settings.tellsoundname;
+  record.tellprocesstext = settings.tellprocesstext;
+  record.tellShowtext = settings.tellShowtext;
+  record.clockFont = settings.clockFont;
+  record.Fontselect = settings.Fontselect;
+  record.picturename = settings.picturename;
+  record.AImode = settings.AImode;
+  record.tellouttext = settings.tellouttext;
+  record.time_left = "0";
+  record.picture_width = window.c("Text1", 18).Text();
+  record.picture_height = window.c("Text1", 19).Text();
+  return record;
+}
+
+}  // namespace horalix
