@@ -14,11 +14,13 @@ SettingsWindow::SettingsWindow(Context& app)
   setCaption("设置");
   setBorderStyle(3);
   setBackColor(0xFFFFFF);
-  setClientSize(15000, 6300);
+  setClientSize(5400, 8700);
   move(600, 600, Width(), Height());
   Timer1.onTick = [this] { app_.frmExit().Label1.setCaption("30"); };
   fillLists();
   wireHandlers();
+  wirePageHandlers();
+  Image2_Click(1);
 }
 
 void SettingsWindow::fillLists() {
