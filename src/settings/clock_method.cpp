@@ -34,10 +34,12 @@ void SettingsWindow::Combo9_Click() {
   programKey(app_).write("clockmode", method, platform::regtype::Dword);
 }
 
-// "程序修复": the stored settings go, so that the next load takes the defaults, and the add-in's
-// installation is repaired. The controls keep what they show.
+// "程序修复": the stored settings go and the record takes the defaults, so that the window shows
+// them the next time it opens; the add-in's installation is repaired. The controls keep what
+// they show until then, and applying them stores them again.
 void SettingsWindow::Command5_Click() {
   DeleteSettings(app_);
+  LoadSettings(app_, app_.settings);
   RepairOfficeAddin(app_.platform, app_.iniPath());
 }
 
