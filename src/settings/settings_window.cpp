@@ -72,6 +72,8 @@ void SettingsWindow::Form_Unload(bool& cancel) {
   app_.frmExit().Label1.setCaption("0");
   // The clocks go back on top at once: the hold-off has just ended.
   RaiseClocks(app_);
+  // The window opens again on its first page.
+  Image2_Click(1);
 }
 
 }  // namespace horalix

@@ -75,6 +75,14 @@ TEST_F(SettingsPagesTest, EachTabLaysOutItsPage) {
       EXPECT_EQ(picture(k), tabPicture(k == tab ? 3 : 1)) << k;
     }
   }
+  // Closed on the system page, the window opens again on the first.
+  window.Show();
+  c("Image2", 3).click();
+  window.Unload();
+  window.Show();
+  EXPECT_TRUE(c("Frame1").Visible());
+  EXPECT_FALSE(c("Picture10").Visible());
+  EXPECT_EQ(c("Image2", 1).Height(), 400);
   EXPECT_FALSE(c("Image2", 4).Visible());
   EXPECT_FALSE(c("Lab_Tab", 6).Visible());
 }
