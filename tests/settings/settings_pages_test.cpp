@@ -2,6 +2,8 @@
 // look at the stored mode, and the help link.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "settings_fixture.h"
 
 namespace horalix::test {
@@ -14,61 +16,40 @@ class SettingsPagesTest : public SettingsFixture {
 };
 
 TEST_F(SettingsPagesTest, EachTabLaysOutItsPage) {
-  struct Shown {
-    const char* name;
-    int left, top;  // -1: anywhere
-  };
-  struct Page {
-    std::vector<Shown> shown;
-    const char* title;
-    int titleTop, upperHeight, lowerTop, lowerHeight;
-    bool sideFrames;
-    const char* blockTitle;
-  };
   const char* containers[] = {"Frame1",   "Picture7",  "Picture8", "Picture13",
                               "Picture6", "Picture10", "Picture11"};
+  struct Page {
+    const char* shown;                       // one character per container above
+    std::vector<std::array<int, 3>> places;  // container, left, top
+    const char* title;                       // Label1(8)
+    std::array<int, 5> frames;  // its top, Shape1(14) height, Shape1(0) top and height, side frames
+    const char* block;          // Label1(10)
+  };
+  // clang-format off
   const Page pages[] = {
-      {{{"Frame1", -1, -1}, {"Picture8", -1, -1}}, "格式", 3450, 3010, 3550, 600, true, "时钟"},
-      {{{"Picture7", 300, 535}, {"Picture13", 300, 4050}},
-       "其它",
-       3850,
-       3410,
-       3950,
-       2420,
-       false,
-       "时钟"},
-      {{{"Picture6", 300, 535}, {"Picture10", 300, 3650}, {"Picture11", 300, 6680}},
-       "热键",
-       3450,
-       3010,
-       3550,
-       2820,
-       false,
+      {"1010000", {}, "格式", {3450, 3010, 3550, 600, 1}, "时钟"},
+      {"0101000", {{1, 300, 535}, {3, 300, 4050}}, "其它", {3850, 3410, 3950, 2420, 0}, "时钟"},
+      {"0000111", {{4, 300, 535}, {5, 300, 3650}, {6, 300, 6680}}, "热键", {3450, 3010, 3550, 2820, 0},
        "聚光灯"},
   };
-  // From the system page back to the first, so that every page is reached from another one; the
-  // second page by the label on its tab.
+  // clang-format on
+  // Every page reached from another one; the second by the label on its tab.
   for (int tab : {3, 1, 2, 3, 1}) {
     SCOPED_TRACE(tab);
     tab == 2 ? c("Lab_Tab", 2).click() : c("Image2", tab).click();
     const Page& page = pages[tab - 1];
-    for (const char* name : containers) {
-      const auto shown = std::find_if(page.shown.begin(), page.shown.end(),
-                                      [&](const Shown& s) { return std::string(s.name) == name; });
-      EXPECT_EQ(c(name).Visible(), shown != page.shown.end()) << name;
-      if (shown != page.shown.end() && shown->left >= 0) {
-        EXPECT_EQ(c(name).Left(), shown->left) << name;
-        EXPECT_EQ(c(name).Top(), shown->top) << name;
-      }
+    for (int k = 0; k < 7; ++k) EXPECT_EQ(c(containers[k]).Visible(), page.shown[k] == '1') << k;
+    for (const auto& [k, left, top] : page.places) {
+      EXPECT_EQ(c(containers[k]).Left(), left) << k;
+      EXPECT_EQ(c(containers[k]).Top(), top) << k;
     }
     EXPECT_EQ(c("Label1", 8).Caption(), page.title);
-    EXPECT_EQ(c("Label1", 8).Top(), page.titleTop);
-    EXPECT_EQ(c("Shape1", 14).Height(), page.upperHeight);
-    EXPECT_EQ(c("Shape1", 0).Top(), page.lowerTop);
-    EXPECT_EQ(c("Shape1", 0).Height(), page.lowerHeight);
-    EXPECT_EQ(c("Shape1", 15).Visible(), page.sideFrames);
-    EXPECT_EQ(c("Shape1", 16).Visible(), page.sideFrames);
-    EXPECT_EQ(c("Label1", 10).Caption(), page.blockTitle);
+    const std::array<int, 5> frames = {c("Label1", 8).Top(), c("Shape1", 14).Height(),
+                                       c("Shape1", 0).Top(), c("Shape1", 0).Height(),
+                                       c("Shape1", 15).Visible()};
+    EXPECT_EQ(frames, page.frames);
+    EXPECT_EQ(c("Shape1", 16).Visible(), c("Shape1", 15).Visible());
+    EXPECT_EQ(c("Label1", 10).Caption(), page.block);
     for (int k = 1; k <= 6; ++k) {
       EXPECT_EQ(c("Image2", k).Height(), k == tab ? 400 : 375) << k;
       EXPECT_EQ(c("Image2", k).Top(), k == tab ? 20 : 45) << k;
