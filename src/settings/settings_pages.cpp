@@ -42,44 +42,22 @@ struct Page {
   bool sideFrames;
 };
 
+// clang-format off
 constexpr Page kPages[] = {
-    {{{{"Frame1", true},
-       {"Picture7", false},
-       {"Picture8", true},
-       {"Picture13", false},
-       {"Picture6", false},
-       {"Picture10", false}}},
-     "格式",
-     3450,
-     3010,
-     3550,
-     600,
-     true},
-    {{{{"Frame1", false},
-       {"Picture7", true, 300, 535},
-       {"Picture8", false},
-       {"Picture13", true, 300, 4050},
-       {"Picture6", false},
-       {"Picture10", false}}},
-     "其它",
-     3850,
-     3410,
-     3950,
-     2420,
-     false},
-    {{{{"Frame1", false},
-       {"Picture7", false},
-       {"Picture8", false},
-       {"Picture13", false},
-       {"Picture6", true, 300, 535},
-       {"Picture10", true, 300, 3650}}},
-     "热键",
-     3450,
-     3010,
-     3550,
-     2820,
-     false},
+    // "限时": the time-limit rows and the display format.
+    {{{{"Frame1", true}, {"Picture7", false}, {"Picture8", true}, {"Picture13", false},
+       {"Picture6", false}, {"Picture10", false}}},
+     "格式", 3450, 3010, 3550, 600, true},
+    // "提醒": the reminder grid and the further options of the clock.
+    {{{{"Frame1", false}, {"Picture7", true, 300, 535}, {"Picture8", false},
+       {"Picture13", true, 300, 4050}, {"Picture6", false}, {"Picture10", false}}},
+     "其它", 3850, 3410, 3950, 2420, false},
+    // "系统": the timing mode and the hot keys with the clock method and the repair.
+    {{{{"Frame1", false}, {"Picture7", false}, {"Picture8", false}, {"Picture13", false},
+       {"Picture6", true, 300, 535}, {"Picture10", true, 300, 3650}}},
+     "热键", 3450, 3010, 3550, 2820, false},
 };
+// clang-format on
 
 // The online articles about the settings: the two of the time and reminder pages, the one of the
 // system page.
@@ -106,8 +84,9 @@ void SettingsWindow::Image2_Click(int index) {
   const Page& page = kPages[index - 1];
   for (const Place& place : page.containers) {
     platform::Control& container = c(place.name);
-    if (place.left >= 0)
+    if (place.left >= 0) {
       container.move(place.left, place.top, container.Width(), container.Height());
+    }
     container.setVisible(place.shown);
   }
   c("Label1", 8).setCaption(page.lowerTitle);
