@@ -7,7 +7,8 @@
 #   help.chm       help pages compiled by chmcmd
 #   sounds\        default sounds made by sox
 #   LightPic\      spotlight bitmaps, picture\icon.ico, picture\online-help.bmp and the clock's
-#                  hover buttons picture\hover-play.bmp and picture\hover-stop.bmp, drawn by
+#                  hover buttons picture\hover-play.bmp and picture\hover-stop.bmp, the settings
+#                  window's tabs picture\tab-rest.bmp, tab-hover.bmp and tab-selected.bmp, drawn by
 #                  ImageMagick
 #   font\          no font is shipped; the folder holds only .keep
 # Each file is remade only when its sources change. The program writes to TimeData.db and
@@ -92,6 +93,13 @@ function(horalix_package_files folder)
     DEPENDS ${package}/pictures/make-pictures.sh
     COMMENT "Hover button pictures")
 
+  set(tab_pictures ${folder}/picture/tab-rest.bmp ${folder}/picture/tab-hover.bmp
+    ${folder}/picture/tab-selected.bmp)
+  add_custom_command(OUTPUT ${tab_pictures}
+    COMMAND bash ${package}/pictures/make-pictures.sh tabs ${folder}/picture
+    DEPENDS ${package}/pictures/make-pictures.sh
+    COMMENT "Settings tab pictures")
+
   add_custom_command(OUTPUT ${folder}/font/.keep
     COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}/font
     COMMAND ${CMAKE_COMMAND} -E touch ${folder}/font/.keep)
@@ -99,5 +107,5 @@ function(horalix_package_files folder)
   add_custom_target(horalix_package ALL DEPENDS
     ${folder}/TimeData.db ${folder}/OfficeData.db ${folder}/help.chm ${sounds} ${spots}
     ${work}/horalix.ico ${folder}/picture/icon.ico ${folder}/picture/online-help.bmp
-    ${hover_buttons} ${folder}/font/.keep)
+    ${hover_buttons} ${tab_pictures} ${folder}/font/.keep)
 endfunction()

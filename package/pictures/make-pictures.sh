@@ -5,6 +5,8 @@
 #   make-pictures.sh help OUTPUT_FILE.bmp     the online-help window's picture (344 x 344)
 #   make-pictures.sh buttons OUTPUT_FOLDER    the add-in's ribbon button bitmaps for WPS hosts
 #   make-pictures.sh hover OUTPUT_FOLDER      the clock's hover play and stop buttons
+#   make-pictures.sh tabs OUTPUT_FOLDER       the settings window's tabs: at rest, under the mouse,
+#                                             selected
 #
 # Spotlight bitmaps: one 24-bit BMP per spotlight setting, named by its three characters: edge
 # blur (0 sharp, 1 blurred), spot size (0 extra large, 1 large, 2 medium, 3 small) and shape
@@ -15,10 +17,10 @@ set -euo pipefail
 
 mode=${1:-}
 out=${2:-}
-case $mode in lightpic | icon | help | buttons | hover) ;; *) mode= ;; esac
+case $mode in lightpic | icon | help | buttons | hover | tabs) ;; *) mode= ;; esac
 if [[ -z $out || -z $mode ]]; then
   echo "usage: make-pictures.sh lightpic OUTPUT_FOLDER | icon OUTPUT_FILE.ico |" \
-    "help OUTPUT_FILE.bmp | buttons OUTPUT_FOLDER | hover OUTPUT_FOLDER" >&2
+    "help OUTPUT_FILE.bmp | buttons OUTPUT_FOLDER | hover OUTPUT_FOLDER | tabs OUTPUT_FOLDER" >&2
   exit 2
 fi
 command -v convert >/dev/null ||
@@ -113,6 +115,26 @@ hover() {
     -type TrueColor "BMP3:$out/hover-stop.bmp.tmp"
   mv -f "$out/hover-play.bmp.tmp" "$out/hover-play.bmp"
   mv -f "$out/hover-stop.bmp.tmp" "$out/hover-stop.bmp"
+}
+
+# The settings window's tabs: 67 x 27 pixels, 24 bits per pixel, a rounded tab in the dialog face
+# colour (behind the tab's caption label) with a grey outline at rest (tab-rest.bmp), a blue one
+# under the mouse (tab-hover.bmp) and a blue one with a blue top edge when selected
+# (tab-selected.bmp).
+tabs() {
+  mkdir -p "$out"
+  local name outline top
+  for name in rest hover selected; do
+    case $name in
+      rest) outline='#a0a0a0' top='#a0a0a0' ;;
+      hover) outline='#3c7fd9' top='#3c7fd9' ;;
+      selected) outline='#3c7fd9' top='#1f5fa8' ;;
+    esac
+    convert -size 67x27 xc:white -fill '#f0f0f0' -stroke "$outline" \
+      -draw 'roundrectangle 0,0 66,34 5,5' -stroke none -fill "$top" -draw 'rectangle 3,0 63,2' \
+      -type TrueColor "BMP3:$out/tab-$name.bmp.tmp"
+    mv -f "$out/tab-$name.bmp.tmp" "$out/tab-$name.bmp"
+  done
 }
 
 "$mode"

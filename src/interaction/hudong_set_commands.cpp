@@ -1,7 +1,7 @@
 // The interaction settings window's sound picker and help link.
 #include "interaction/frm_hudong_set.h"
 #include "services/context.h"
-#include "services/sound_import.h"
+#include "services/file_import.h"
 #include "services/window_utilities.h"
 
 namespace horalix {
@@ -20,13 +20,7 @@ void FrmHudongSet::Lab_help_Click(bool ctrlHeld) {
     OpenWithShell(app_, kOnlineArticle);
     return;
   }
-  const std::string topic = app_.pathInProgramFolder("help.chm") + "::/2.3、互动计时.htm";
-  if (app_.platform.shell.startProgram("hh.exe \"" + topic + "\"",
-                                       platform::Shell::Window::Maximized)) {
-    return;
-  }
-  if (app_.platform.shell.htmlHelp(topic, *this)) return;
-  app_.platform.messageBoxes.show("无法打开帮助文件！", "Horalix", platform::mb::Ok);
+  OpenHelpPage(app_, "2.3、互动计时.htm", *this);
 }
 
 }  // namespace horalix

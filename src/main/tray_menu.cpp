@@ -18,6 +18,7 @@
 #include "services/option_names.h"
 #include "services/setting_readers.h"
 #include "services/text_runtime.h"
+#include "services/window_utilities.h"
 #include "settings/settings.h"
 
 namespace horalix {
@@ -104,17 +105,8 @@ void FrmExit::startStopHotKey(bool start) {
 
 int FrmExit::presetHotKeyCount() { return std::min(oftenCount(), 9); }
 
-// The help viewer first, with the file's path quoted so that a program folder with a blank in
-// its name reaches it whole; then the HTML help function; then the user is told.
-void FrmExit::helpCommand() {
-  const std::string chm = app_.pathInProgramFolder("help.chm");
-  if (app_.platform.shell.startProgram("hh.exe \"" + chm + "\"",
-                                       platform::Shell::Window::Maximized)) {
-    return;
-  }
-  if (app_.platform.shell.htmlHelp(chm, *this)) return;
-  app_.platform.messageBoxes.show("无法打开帮助文件！", "Horalix", platform::mb::Ok);
-}
+// The help file at its first page.
+void FrmExit::helpCommand() { OpenHelpPage(app_, "", *this); }
 
 // The windows go in a fixed order, the main window last: its unload takes the hot keys, the tray
 // icon and clockopen with it. A count still running is not recorded, and the documents'

@@ -47,6 +47,28 @@ void Control::setVisible(bool v) {
   if (v == visible_) return;
   visible_ = v;
   changed(Property::Visible);
+  for (auto& inner : owner_.controls_) {
+    if (inner->isInside(*this)) inner->changed(Property::Visible);
+  }
+}
+
+// A container comes before the controls inside it in the form, so every chain ends.
+const Control* Control::containerControl() const {
+  return container_.empty() ? nullptr : owner_.findControl(container_, containerIndex_);
+}
+
+bool Control::isInside(const Control& container) const {
+  for (const Control* at = containerControl(); at != nullptr; at = at->containerControl()) {
+    if (at == &container) return true;
+  }
+  return false;
+}
+
+bool Control::VisibleOnScreen() const {
+  for (const Control* at = this; at != nullptr; at = at->containerControl()) {
+    if (!at->visible_) return false;
+  }
+  return true;
 }
 
 void Control::setEnabled(bool v) {

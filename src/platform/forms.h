@@ -149,6 +149,13 @@ class Control {
 
   bool Visible() const { return visible_; }
   void setVisible(bool v);
+  // Visible, and so is every frame or picture box it lies in: what a user can see of it. A
+  // container shown or hidden reports a change of Visible for every control inside it.
+  bool VisibleOnScreen() const;
+  // Whether the control lies in `container`, directly or inside a container that lies in it.
+  bool isInside(const Control& container) const;
+  // The frame or picture box the control lies in; nullptr for the form itself.
+  const Control* containerControl() const;
   bool Enabled() const { return enabled_; }
   void setEnabled(bool v);
 

@@ -131,13 +131,7 @@ void FrmOfftensetting::Lab_help_Click(bool ctrlHeld) {
                                  : "https://horalix.example/help/presets");
     return;
   }
-  const std::string page = app_.pathInProgramFolder("help.chm") + "::/2.2、特殊计时.htm";
-  if (app_.platform.shell.startProgram("hh.exe \"" + page + "\"",
-                                       platform::Shell::Window::Maximized)) {
-    return;
-  }
-  if (app_.platform.shell.htmlHelp(page, *this)) return;
-  app_.platform.messageBoxes.show("无法打开帮助文件！", "Horalix", platform::mb::Ok);
+  OpenHelpPage(app_, "2.2、特殊计时.htm", *this);
 }
 
 void FrmOfftensetting::Cmd_close_Click() { Unload(); }

@@ -14,6 +14,17 @@ void OpenWithShell(Context& app, const std::string& target) {
                                   platform::Shell::Window::Minimized);
 }
 
+void OpenHelpPage(Context& app, const std::string& page, const platform::Form& owner) {
+  std::string target = app.pathInProgramFolder("help.chm");
+  if (!page.empty()) target += "::/" + page;
+  if (app.platform.shell.startProgram("hh.exe \"" + target + "\"",
+                                      platform::Shell::Window::Maximized)) {
+    return;
+  }
+  if (app.platform.shell.htmlHelp(target, owner)) return;
+  app.platform.messageBoxes.show("无法打开帮助文件！", "Horalix", platform::mb::Ok);
+}
+
 void SetTopmost(Context& app, platform::Form& window) {
   platform::Control& holdoff = app.runStateWindow().control("Label1");
   // A caption that is no number reads as 0, so the window is raised.

@@ -1,6 +1,6 @@
-// Small services over the desktop and the shell: opening a document or address, keeping a window
-// on top unless the program's menus or dialogs need the screen, the English keyboard layout, the
-// mouse position and layered transparency.
+// Small services over the desktop and the shell: opening a document, address or help page, keeping
+// a window on top unless the program's menus or dialogs need the screen, the English keyboard
+// layout, the mouse position and layered transparency.
 #pragma once
 
 #include <cstdint>
@@ -18,6 +18,12 @@ class Context;
 // Opens a document, folder or web address with its associated program; when the shell cannot,
 // Explorer is started with it, minimised.
 void OpenWithShell(Context& app, const std::string& target);
+
+// Opens a page of the program's help file ("2.1、设置.htm"; "" for the file's first page): the
+// help viewer first, maximised, with the path quoted so that a program folder with a blank in
+// its name reaches it whole; then the HTML help function, in a window owned by `owner`; when
+// neither opens the user is told "无法打开帮助文件！".
+void OpenHelpPage(Context& app, const std::string& page, const platform::Form& owner);
 
 // Puts the window on top of all others while the hold-off counter (Frm_exit.Label1) is below 1;
 // otherwise lowers the counter by 5 and leaves the window where it is. Every window of the

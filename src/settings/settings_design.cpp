@@ -13,6 +13,7 @@ namespace design = platform::design;
 namespace {
 
 constexpr std::uint32_t kWhite = 0xFFFFFF;
+constexpr std::uint32_t kFace = 0x8000000F;  // the dialog face colour, as the tab pictures
 
 // One row of the table: kind, name, index, place and size inside the container, caption.
 constexpr ControlDesign row(ControlKind kind, std::string_view name, int index, int left, int top,
@@ -84,6 +85,28 @@ constexpr ControlDesign holder(ControlKind kind, std::string_view name, int left
   return row(kind, name, -1, left, top, width, height, caption);
 }
 
+constexpr ControlDesign inside(ControlKind kind, std::string_view name, int left, int top,
+                               int width, int height, std::string_view container) {
+  return row(kind, name, -1, left, top, width, height, {}, container);
+}
+
+constexpr ControlDesign hidden(ControlDesign d) {
+  d.flags |= design::kHidden;
+  return d;
+}
+
+// The tabs stand side by side over the pages, each with its caption on a label.
+constexpr ControlDesign tab(int index) {
+  return row(ControlKind::Image, "Image2", index, 300 + (index - 1) * 1050, 45, 1000, 375, {});
+}
+
+constexpr ControlDesign tabLabel(int index, std::string_view caption) {
+  ControlDesign d = row(ControlKind::Label, "Lab_Tab", index, 300 + (index - 1) * 1050 + 260, 130,
+                        480, 240, caption);
+  d.backColor = kFace;
+  return d;
+}
+
 constexpr ControlKind F = ControlKind::Frame;
 constexpr ControlKind P = ControlKind::PictureBox;
 
@@ -92,56 +115,56 @@ constexpr int gridRow(int r) { return 300 + r * 380; }
 
 constexpr ControlDesign kDesign[] = {
     // The time-limit rows.
-    holder(F, "Frame1", 120, 60, 4800, 3900, "限时"),
-    holder(P, "Picture2", 240, 300, 4500, 300),
+    holder(F, "Frame1", 300, 535, 4800, 2880, "限时"),
+    inside(P, "Picture2", 120, 220, 4500, 285, "Frame1"),
     option("Option1", 0, 0, 0, 1200, "倒计时", "Picture2"),
     option("Option1", 1, 1300, 0, 1200, "正计时", "Picture2"),
-    check("Check2", 1, 120, 650, 1250, "计时时长", "Frame1", 1),
-    text("Text2", 1, 1400, 640, 500, "0", "Frame1"),
-    spin(1, 1900, 640, "Frame1", 0, 23, 23),
-    label("Label1", 1, 2160, 640, 300, "时", "Frame1"),
-    text("Text2", 2, 2450, 640, 500, "0", "Frame1"),
-    spin(2, 2950, 640, "Frame1", 0, 59, 59),
-    label("Label1", 2, 3210, 640, 300, "分", "Frame1"),
-    text("Text2", 3, 3500, 640, 500, "0", "Frame1"),
-    spin(3, 4000, 640, "Frame1", 0, 59, 59),
-    label("Label1", 3, 4260, 640, 300, "秒", "Frame1"),
-    check("Check2", 2, 120, 1040, 1250, "报警1余", "Frame1", 1),
-    text("Text2", 4, 1400, 1030, 700, "60", "Frame1"),
-    spin(4, 2100, 1030, "Frame1", 1, 9999, 9940),
-    label("Label1", 4, 2360, 1030, 300, "秒", "Frame1"),
-    check("Check2", 3, 120, 1430, 1250, "报警2余", "Frame1", 1),
-    text("Text2", 5, 1400, 1420, 700, "60", "Frame1"),
-    spin(5, 2100, 1420, "Frame1", 1, 9999, 9940),
-    label("Label1", 5, 2360, 1420, 300, "秒", "Frame1"),
-    check("Check2", 4, 120, 1820, 1250, "报警3余", "Frame1", 1),
-    text("Text2", 6, 1400, 1810, 700, "60", "Frame1"),
-    spin(6, 2100, 1810, "Frame1", 1, 9999, 9940),
-    label("Label1", 6, 2360, 1810, 300, "秒", "Frame1"),
-    check("Check2", 6, 2800, 1820, 1400, "持续提醒", "Frame1", 1),
-    check("Check2", 5, 120, 2210, 800, "超时", "Frame1", 1),
-    text("Text2", 7, 950, 2200, 700, "0", "Frame1"),
-    spin(7, 1650, 2200, "Frame1", 0, 9999, 9999),
-    label("Label1", 7, 1910, 2200, 1300, "秒停止计时", "Frame1"),
-    holder(P, "Picture4", 240, 2680, 4500, 300),
+    check("Check2", 1, 120, 520, 1250, "计时时长", "Frame1", 1),
+    text("Text2", 1, 1400, 510, 500, "0", "Frame1"),
+    spin(1, 1900, 510, "Frame1", 0, 23, 23),
+    label("Label1", 1, 2160, 510, 300, "时", "Frame1"),
+    text("Text2", 2, 2450, 510, 500, "0", "Frame1"),
+    spin(2, 2950, 510, "Frame1", 0, 59, 59),
+    label("Label1", 2, 3210, 510, 300, "分", "Frame1"),
+    text("Text2", 3, 3500, 510, 500, "0", "Frame1"),
+    spin(3, 4000, 510, "Frame1", 0, 59, 59),
+    label("Label1", 3, 4260, 510, 300, "秒", "Frame1"),
+    check("Check2", 2, 120, 820, 1250, "报警1余", "Frame1", 1),
+    text("Text2", 4, 1400, 810, 700, "60", "Frame1"),
+    spin(4, 2100, 810, "Frame1", 1, 9999, 9940),
+    label("Label1", 4, 2360, 810, 300, "秒", "Frame1"),
+    check("Check2", 3, 120, 1120, 1250, "报警2余", "Frame1", 1),
+    text("Text2", 5, 1400, 1110, 700, "60", "Frame1"),
+    spin(5, 2100, 1110, "Frame1", 1, 9999, 9940),
+    label("Label1", 5, 2360, 1110, 300, "秒", "Frame1"),
+    check("Check2", 4, 120, 1420, 1250, "报警3余", "Frame1", 1),
+    text("Text2", 6, 1400, 1410, 700, "60", "Frame1"),
+    spin(6, 2100, 1410, "Frame1", 1, 9999, 9940),
+    label("Label1", 6, 2360, 1410, 300, "秒", "Frame1"),
+    check("Check2", 6, 2800, 1420, 1400, "持续提醒", "Frame1", 1),
+    check("Check2", 5, 120, 1720, 800, "超时", "Frame1", 1),
+    text("Text2", 7, 950, 1710, 700, "0", "Frame1"),
+    spin(7, 1650, 1710, "Frame1", 0, 9999, 9999),
+    label("Label1", 7, 1910, 1710, 1300, "秒停止计时", "Frame1"),
+    inside(P, "Picture4", 120, 2020, 4500, 285, "Frame1"),
     option("Option4", 0, 0, 0, 1400, "超时计时", "Picture4"),
     option("Option4", 1, 1500, 0, 1400, "停止计时", "Picture4"),
     option("Option4", 2, 3000, 0, 1400, "循环计时", "Picture4"),
-    check("Check5", 0, 120, 3100, 1450, "屏幕半透明", "Frame1", 1),
-    check("Check5", 1, 1650, 3100, 1400, "屏幕黑屏", "Frame1"),
-    check("Check5", 2, 3150, 3100, 1400, "屏幕白屏", "Frame1"),
-    check("Check1", 1, 120, 3480, 1400, "计时设置", "Frame1", 1),
-    check("Check1", 2, 1650, 3480, 1400, "暂停计时", "Frame1"),
-    check("Check1", 3, 3150, 3480, 1500, "不切换时间", "Frame1", 1),
+    check("Check5", 0, 120, 2320, 1450, "屏幕半透明", "Frame1", 1),
+    check("Check5", 1, 1650, 2320, 1400, "屏幕黑屏", "Frame1"),
+    check("Check5", 2, 3150, 2320, 1400, "屏幕白屏", "Frame1"),
+    check("Check1", 1, 120, 2600, 1400, "计时设置", "Frame1", 1),
+    check("Check1", 2, 1650, 2600, 1400, "暂停计时", "Frame1"),
+    check("Check1", 3, 3150, 2600, 1500, "不切换时间", "Frame1", 1),
     // The display format.
-    holder(P, "Picture8", 120, 4080, 4800, 700),
+    holder(P, "Picture8", 300, 3680, 4800, 520),
     option("Option2", 0, 120, 0, 2000, "59(秒)", "Picture8"),
-    option("Option2", 1, 2400, 0, 2300, "59:59(分秒)", "Picture8"),
-    option("Option2", 2, 120, 350, 2200, "23:59:59(时分秒)", "Picture8"),
-    option("Option2", 3, 2400, 350, 2400, "3天23:59:59(天时分秒)", "Picture8"),
+    option("Option2", 1, 2520, 0, 2200, "59:59(分秒)", "Picture8"),
+    option("Option2", 2, 120, 250, 2200, "23:59:59(时分秒)", "Picture8"),
+    option("Option2", 3, 2520, 250, 2250, "3天23:59:59(天时分秒)", "Picture8"),
 
     // The reminder grid: rows start, alarms 1-3, overtime and end; columns sound, flash, text.
-    holder(P, "Picture7", 5100, 60, 4800, 3000),
+    hidden(holder(P, "Picture7", 300, 535, 4800, 3000)),
     label("Label2", 0, 900, 0, 600, "声音", "Picture7"),
     label("Label2", 1, 2640, 0, 600, "闪烁", "Picture7"),
     label("Label2", 2, 3240, 0, 600, "文字", "Picture7"),
@@ -183,7 +206,7 @@ constexpr ControlDesign kDesign[] = {
     text("Text4", 6, 2400, 2620, 2350, "您的发言", "Picture7"),
 
     // Further options of the clock.
-    holder(P, "Picture13", 5100, 3120, 4800, 1700),
+    hidden(holder(P, "Picture13", 300, 4050, 4800, 2600)),
     check("Check1", 4, 60, 0, 1500, "不计时隐藏", "Picture13"),
     check("Check1", 5, 1600, 0, 1400, "透明背景", "Picture13"),
     check("Check1", 6, 3100, 0, 1500, "副屏显示", "Picture13"),
@@ -203,9 +226,16 @@ constexpr ControlDesign kDesign[] = {
     text("Text6", 0, 3450, 1380, 300, "", "Picture13", design::kLocked | design::kHidden),
     label("Label12", 1, 3800, 1380, 400, "背景", "Picture13", design::kHidden),
     text("Text6", 1, 4200, 1380, 300, "", "Picture13", design::kLocked | design::kHidden),
+    check("Check10", -1, 3300, 1050, 1450, "屏幕保护色", "Picture13"),
+    // Where the second screen's clock or prompt bar stands; the bars show while it is in use.
+    row(F, "Frame3", -1, 60, 1750, 4700, 820, "副屏位置", "Picture13"),
+    row(ControlKind::HScrollBar, "HScroll1", -1, 120, 450, 3000, 255, "", "Frame3", -1,
+        design::kHidden),
+    row(ControlKind::VScrollBar, "VScroll1", -1, 3300, 200, 255, 560, "", "Frame3", -1,
+        design::kHidden),
 
     // The clock's look.
-    holder(P, "Picture12", 5100, 4880, 4800, 1300),
+    holder(P, "Picture12", 300, 6680, 4800, 1300),
     label("Label9", 0, 60, 0, 500, "字体", "Picture12"),
     list("Combo1", 560, 0, 1700, "Picture12"),
     label("Label9", 1, 2400, 0, 500, "字号", "Picture12"),
@@ -217,12 +247,12 @@ constexpr ControlDesign kDesign[] = {
     list("Combo4", 2900, 420, 900, "Picture12"),
     label("Label9", 4, 60, 840, 500, "背景", "Picture12"),
     text("Text1", 5, 560, 840, 1400, "", "Picture12", design::kLocked),
-    row(ControlKind::CommandButton, "Command3", 1, 1980, 840, 380, 285, "..", "Picture12"),
+    row(ControlKind::CommandButton, "Command3", 1, 1980, 840, 330, 285, "..", "Picture12"),
     text("Text1", 18, 2400, 840, 700, "0", "Picture12"),
     text("Text1", 19, 3200, 840, 700, "0", "Picture12"),
 
     // The timing mode.
-    holder(P, "Picture6", 10080, 60, 4800, 1300),
+    hidden(holder(P, "Picture6", 300, 535, 4800, 1300)),
     label("Label11", -1, 60, 0, 1000, "模式设置", "Picture6"),
     option("Option6", 0, 1100, 0, 1300, "手动计时", "Picture6"),
     option("Option6", 1, 2500, 0, 1300, "自动计时", "Picture6"),
@@ -235,7 +265,7 @@ constexpr ControlDesign kDesign[] = {
     check("Check6", 5, 3500, 760, 1000, "CAD", "Picture6", 1),
 
     // The hot keys.
-    holder(P, "Picture10", 10080, 1420, 4800, 1700),
+    hidden(holder(P, "Picture10", 300, 3650, 4800, 2000)),
     label("Label12", -1, 60, 0, 3000, "(直接按键可修改热键)", "Picture10"),
     label("Label13", 1, 60, 350, 900, "开始", "Picture10"),
     text("Text3", 1, 1000, 350, 1350, "无", "Picture10", design::kLocked),
@@ -249,9 +279,12 @@ constexpr ControlDesign kDesign[] = {
     text("Text3", 5, 1000, 1150, 1350, "无", "Picture10", design::kLocked),
     label("Label13", 6, 2450, 1150, 900, "动态亮度", "Picture10"),
     text("Text3", 6, 3400, 1150, 1350, "无", "Picture10", design::kLocked),
+    label("Label15", -1, 60, 1600, 900, "计时方法", "Picture10"),
+    list("Combo9", 1000, 1580, 1350, "Picture10"),
+    row(ControlKind::CommandButton, "Command5", -1, 3400, 1560, 1350, 360, "程序修复", "Picture10"),
 
     // The spotlights.
-    holder(P, "Picture11", 10080, 3180, 4800, 1100),
+    hidden(holder(P, "Picture11", 300, 6680, 4800, 1100)),
     check("Check7", -1, 60, 0, 1300, "边缘模糊", "Picture11"),
     label("Label14", 0, 1500, 0, 500, "大小", "Picture11"),
     list("Combo5", 2000, 0, 900, "Picture11"),
@@ -269,18 +302,43 @@ constexpr ControlDesign kDesign[] = {
      .value = 70},
     label("Label5", -1, 3000, 450, 1500, "70％不透明", "Picture11"),
 
-    // Where the second screen's clock or prompt bar stands; the bars show while it is in use.
-    holder(F, "Frame3", 10080, 4350, 3200, 1300, "副屏位置"),
-    row(ControlKind::HScrollBar, "HScroll1", -1, 120, 500, 2700, 255, "", "Frame3", -1,
-        design::kHidden),
-    row(ControlKind::VScrollBar, "VScroll1", -1, 2880, 250, 255, 950, "", "Frame3", -1,
-        design::kHidden),
-    check("Check10", -1, 13400, 4400, 1500, "屏幕保护色", ""),
     // The way to the preset manager: its picture and the label beside it.
-    holder(ControlKind::Image, "Image1", 10200, 5700, 420, 420),
-    holder(ControlKind::Label, "Label30", 10680, 5790, 1000, 240, "特殊计时"),
+    holder(ControlKind::Image, "Image1", 1300, 8120, 420, 420),
+    holder(ControlKind::Label, "Label30", 1780, 8210, 1000, 240, "特殊计时"),
 
-    row(ControlKind::CommandButton, "Command1", -1, 13500, 5700, 1200, 420, "应用"),
+    // The tabs over the pages, their three pictures, and the frames and titles of the blocks.
+    tab(1),
+    tab(2),
+    tab(3),
+    hidden(tab(4)),
+    hidden(tab(5)),
+    hidden(tab(6)),
+    tabLabel(1, "限时"),
+    tabLabel(2, "提醒"),
+    tabLabel(3, "系统"),
+    hidden(tabLabel(4, "系统")),
+    hidden(tabLabel(5, "聚光灯")),
+    hidden(tabLabel(6, "模式设置")),
+    hidden(row(ControlKind::Image, "Image3", 1, 0, 0, 1000, 400, "")),
+    hidden(row(ControlKind::Image, "Image3", 2, 0, 0, 1000, 400, "")),
+    hidden(row(ControlKind::Image, "Image3", 3, 0, 0, 1000, 400, "")),
+    row(ControlKind::Shape, "Shape1", 14, 240, 440, 4920, 3010, ""),
+    row(ControlKind::Shape, "Shape1", 0, 240, 3550, 4920, 600, ""),
+    row(ControlKind::Shape, "Shape1", 15, 2700, 3550, 15, 600, ""),
+    row(ControlKind::Shape, "Shape1", 16, 240, 3850, 4920, 15, ""),
+    label("Label1", 8, 360, 3420, 500, "格式", {}),
+    label("Label1", 10, 360, 6420, 700, "时钟", {}),
+
+    {.kind = ControlKind::Label,
+     .name = "Lab_help",
+     .left = 300,
+     .top = 8200,
+     .width = 500,
+     .height = 240,
+     .caption = "帮助",
+     .foreColor = 0xFF0000,
+     .backColor = kWhite},
+    row(ControlKind::CommandButton, "Command1", -1, 3900, 8120, 1200, 420, "应用"),
 };
 
 }  // namespace

@@ -14,11 +14,13 @@ SettingsWindow::SettingsWindow(Context& app)
   setCaption("设置");
   setBorderStyle(3);
   setBackColor(0xFFFFFF);
-  setClientSize(15000, 6300);
+  setClientSize(5400, 8700);
   move(600, 600, Width(), Height());
   Timer1.onTick = [this] { app_.frmExit().Label1.setCaption("30"); };
   fillLists();
   wireHandlers();
+  wirePageHandlers();
+  Image2_Click(1);
 }
 
 void SettingsWindow::fillLists() {
@@ -90,6 +92,8 @@ void SettingsWindow::Form_Unload(bool& cancel) {
   app_.frmExit().Label1.setCaption("0");
   // The clocks go back on top at once: the hold-off has just ended.
   RaiseClocks(app_);
+  // The window opens again on its first page.
+  Image2_Click(1);
 }
 
 }  // namespace horalix

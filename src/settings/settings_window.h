@@ -88,6 +88,25 @@ class SettingsWindow : public platform::Form {
   void Image1_Click();
   void Label30_Click() { Image1_Click(); }
 
+  // ---- Pages and help (settings_pages.cpp) ----
+  // Selects tab 1 "限时", 2 "提醒" or 3 "系统" and lays out its page; the label on a tab acts as
+  // the tab itself.
+  void Image2_Click(int index);
+  void Lab_Tab_Click(int index) { Image2_Click(index); }
+  // The mouse over tab `index`, or over the window's background for an index of no tab.
+  void Image2_MouseMove(int index);
+  void Lab_Tab_MouseMove(int index) { Image2_MouseMove(index); }
+  void Lab_help_Click(bool ctrlHeld);
+
+  // ---- The clock's background (background_picture.cpp) ----
+  void Command3_Click(int index);
+  void Text1_Click(int index);
+
+  // ---- Clock method and repair (clock_method.cpp) ----
+  void FillClockMethods();
+  void Combo9_Click();
+  void Command5_Click();
+
  protected:
   void Form_Load() override;
   void Form_Unload(bool& cancel) override;
@@ -96,6 +115,8 @@ class SettingsWindow : public platform::Form {
   void wireHandlers();
   void fillLists();
   void notice(const std::string& text, int timeoutMs);
+  void wirePageHandlers();
+  void showStoredMode();
 
   // Second-screen placement.
   struct Place {
@@ -116,6 +137,8 @@ class SettingsWindow : public platform::Form {
 
   Context& app_;
   int fillingFromCode_ = 0;
+  // Whether Ctrl was held when the pointer went down on "帮助".
+  bool ctrlAtHelpPress_ = false;
 };
 
 using FillFromCode = SettingsWindow::FillFromCode;

@@ -1,6 +1,6 @@
 #include "settings/sound_file_boxes.h"
 
-#include "services/sound_import.h"
+#include "services/file_import.h"
 
 namespace horalix {
 

@@ -375,8 +375,10 @@ TEST_F(HudongSettingsTest, HelpOpensTheTopicOrTheArticleWithCtrl) {
   ASSERT_EQ(shell.opened().size(), 1u);
   EXPECT_EQ(shell.opened()[0].target, FrmHudongSet::kOnlineArticle);
   // Neither the viewer nor the help function: the user is told.
+  files.remove(programPath("help.chm"));
   shell.queueStartResult(false);
   settings.Lab_help.click();
+  ASSERT_FALSE(texts().empty());
   EXPECT_EQ(texts().back(), "无法打开帮助文件！");
 }
 

@@ -1,6 +1,7 @@
 // A form built from its design table: every column of a row reaches the control.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "support/headless_fixture.h"
@@ -77,6 +78,34 @@ TEST_F(ControlDesignTest, AContainerMustComeFirst) {
   };
   platform::Form form(forms, "Settings");
   EXPECT_THROW(form.addControls(kOrphan), std::out_of_range);
+}
+
+// What a user sees of a control depends on every container around it; showing or hiding a
+// container tells the backend about each control inside it.
+TEST_F(ControlDesignTest, AControlIsOnScreenOnlyWhileItsContainersAre) {
+  constexpr ControlDesign kNested[] = {
+      {.kind = ControlKind::PictureBox, .name = "Picture7"},
+      {.kind = ControlKind::Frame, .name = "Frame1", .container = "Picture7"},
+      {.kind = ControlKind::CheckBox, .name = "Check3", .container = "Frame1"},
+      {.kind = ControlKind::Label, .name = "Label2"},
+  };
+  platform::Form form(forms, "Settings");
+  form.addControls(kNested);
+  platform::Control& box = form.control("Check3");
+  form.Load();
+  forms.clearChanges();
+  form.control("Picture7").setVisible(false);
+  EXPECT_TRUE(box.Visible());
+  EXPECT_FALSE(box.VisibleOnScreen());
+  EXPECT_TRUE(box.isInside(form.control("Picture7")));
+  EXPECT_FALSE(form.control("Label2").isInside(form.control("Picture7")));
+  EXPECT_NE(std::find(forms.changes().begin(), forms.changes().end(),
+                      platform::FormChange{"Settings.Check3", platform::Property::Visible}),
+            forms.changes().end());
+  form.control("Picture7").setVisible(true);
+  EXPECT_TRUE(box.VisibleOnScreen());
+  form.control("Frame1").setVisible(false);
+  EXPECT_FALSE(box.VisibleOnScreen());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The settings window's sound-name boxes: only Text4(0) to Text4(4) and Text4(10) import a sound.
 #include <gtest/gtest.h>
 
+#include "settings/settings.h"
 #include "settings/sound_file_boxes.h"
 #include "support/program_fixture.h"
 
@@ -24,6 +25,10 @@ TEST_F(SoundFileBoxesTest, OnlyTheSoundBoxesOpenTheDialog) {
   }
   EXPECT_EQ(dialogs.calls().size(), 6u);
   EXPECT_EQ(files.readAll(programPath("sounds\\chime.wav")), "chime");
+  // The settings window's own boxes import the same way.
+  dialogs.answerFileAfter("D:\\s\\chime.wav", 500);
+  app.settingsWindow().c("Text4", 10).click();
+  EXPECT_EQ(app.settingsWindow().c("Text4", 10).Text(), "chime.wav");
 }
 
 }  // namespace

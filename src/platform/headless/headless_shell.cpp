@@ -50,7 +50,8 @@ std::optional<std::uint32_t> HeadlessShell::runAndWait(const std::string& comman
 bool HeadlessShell::htmlHelp(const std::string& chmPath, const Form& owner) {
   help_.push_back(chmPath);
   helpOwners_.push_back(owner.name());
-  return files_.normalFileExists(chmPath);
+  // A page of the file is named after "::".
+  return files_.normalFileExists(chmPath.substr(0, chmPath.find("::")));
 }
 
 }  // namespace horalix::platform

@@ -43,7 +43,7 @@ class HeadlessShell final : public Shell {
   // Ends at once with exit code 0 unless the test queued another outcome.
   std::optional<std::uint32_t> runAndWait(const std::string& commandLine, Window window,
                                           int timeoutMs) override;
-  // Opens when the help file exists.
+  // Opens when the help file exists (a page of it is named after "::").
   bool htmlHelp(const std::string& chmPath, const Form& owner) override;
 
   // Results for the next calls, in order, instead of the model's.

@@ -78,6 +78,15 @@ NativeClass nativeClassOf(ControlKind kind) {
   return {L"STATIC", SS_LEFT, 0};
 }
 
+// A picture box that other controls name as their container.
+bool holdsControls(const platform::Control& box) {
+  if (box.kind() != ControlKind::PictureBox) return false;
+  for (const auto& other : box.form().controls()) {
+    if (other->containerControl() == &box) return true;
+  }
+  return false;
+}
+
 bool drawnByProgram(ControlKind kind) {
   return kind == ControlKind::PictureBox || kind == ControlKind::Image;
 }
@@ -131,13 +140,14 @@ NativeControl::NativeControl(platform::Control& control, HWND parent, int id,
     style = (style & ~static_cast<DWORD>(CBS_DROPDOWN)) | CBS_DROPDOWNLIST;
   }
   if (control.kind() == ControlKind::TextBox && control.Locked()) style |= ES_READONLY;
-  // A container leaves the controls inside it unpainted. A picture box that holds no controls
-  // does not clip: the clock's face is drawn over its sibling pictures as they are.
-  if (control.kind() == ControlKind::Frame ||
-      (control.kind() == ControlKind::PictureBox && holdsControls(control))) {
+  // A frame, and a picture box that holds controls, leaves the controls inside it unpainted; an
+  // image leaves the labels on it (a tab's caption). Other picture boxes do not: the clock's
+  // face is drawn over its sibling pictures as they are.
+  if (control.kind() == ControlKind::Frame || control.kind() == ControlKind::Image ||
+      holdsControls(control)) {
     style |= WS_CLIPSIBLINGS;
   }
-  if (control.Visible()) style |= WS_VISIBLE;
+  if (control.VisibleOnScreen()) style |= WS_VISIBLE;
   if (!control.Enabled()) style |= WS_DISABLED;
   if (control.BorderStyle() == 1) style |= WS_BORDER;
   // Rows of list boxes line their columns up at tab stops; some lists select several rows.
@@ -197,12 +207,15 @@ void NativeControl::mirror(Property what) {
     case Property::Geometry: {
       int height = units_.toPixelsY(control_.Height());
       if (control_.kind() == ControlKind::ComboBox) height += kComboListPixels;
-      MoveWindow(hwnd_, units_.toPixelsX(control_.Left()), units_.toPixelsY(control_.Top()),
-                 units_.toPixelsX(control_.Width()), height, TRUE);
+      const int width = units_.toPixelsX(control_.Width());
+      MoveWindow(hwnd_, units_.toPixelsX(control_.Left()), units_.toPixelsY(control_.Top()), width,
+                 height, TRUE);
+      if (control_.kind() == ControlKind::Shape) outlineOnly(width, height);
       break;
     }
     case Property::Visible:
-      ShowWindow(hwnd_, control_.Visible() ? SW_SHOWNA : SW_HIDE);
+      // A control inside a hidden frame or picture box is hidden with it.
+      ShowWindow(hwnd_, control_.VisibleOnScreen() ? SW_SHOWNA : SW_HIDE);
       // An image is drawn over the boxes it lies on (the clock's hover button over the face).
       if (control_.Visible() && control_.kind() == ControlKind::Image) {
         SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -546,6 +559,19 @@ void NativeControl::settleDrawing() {
   settlePending_ = false;
   if (hwnd_ == nullptr || (painted_ && control_.drawing() == shown_)) return;
   InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+// A shape is its outline: the window keeps only its edge, so that what lies inside the shape
+// (controls, picture boxes, the form's background) is painted as if the shape were not there.
+void NativeControl::outlineOnly(int width, int height) {
+  HRGN outline = CreateRectRgn(0, 0, width, height);
+  if (width > 2 && height > 2) {
+    HRGN inside = CreateRectRgn(1, 1, width - 1, height - 1);
+    CombineRgn(outline, outline, inside, RGN_DIFF);
+    DeleteObject(inside);
+  }
+  // The window owns the region from here on.
+  SetWindowRgn(hwnd_, outline, TRUE);
 }
 
 void NativeControl::paint() {

@@ -66,6 +66,7 @@ class NativeControl {
   LRESULT keyMessage(UINT msg, WPARAM wp, LPARAM lp);
   static LRESULT CALLBACK textBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   void paint();
+  void outlineOnly(int width, int height);
   void spareImagesAbove(HDC dc) const;
   void drawingChanged();
   static LRESULT CALLBACK pictureProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);

@@ -13,6 +13,7 @@
 namespace horalix::win32 {
 
 using platform::Control;
+using platform::ControlKind;
 using platform::Form;
 using platform::MenuItem;
 using platform::Property;
@@ -153,7 +154,40 @@ NativeControl* Win32FormHost::ensureControl(NativeForm& native, Control& control
     SetWindowPos(result->hwnd(), after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
   native.controls.emplace(&control, std::move(mirror));
+  // A frame or picture box that gets its window after the controls inside it goes below them
+  // again, in the form's order, which puts every container before its contents.
+  for (const auto& inner : all) {
+    if (!inner->isInside(control)) continue;
+    const auto innerMirror = native.controls.find(inner.get());
+    if (innerMirror == native.controls.end()) continue;
+    SetWindowPos(innerMirror->second->hwnd(), HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+  keepLabelsOnImages(native, control);
   return result;
+}
+
+// A label that lies on an image (a tab's caption on its picture) stays above it, also when the
+// image is raised over the boxes it lies on as it is shown.
+void Win32FormHost::keepLabelsOnImages(NativeForm& native, const Control& control) {
+  const auto within = [](const Control& inner, const Control& outer) {
+    return inner.Left() >= outer.Left() && inner.Top() >= outer.Top() &&
+           inner.Left() + inner.Width() <= outer.Left() + outer.Width() &&
+           inner.Top() + inner.Height() <= outer.Top() + outer.Height();
+  };
+  const auto raise = [](const NativeControl& label) {
+    SetWindowPos(label.hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  };
+  for (const auto& [other, mirror] : native.controls) {
+    if (control.kind() == ControlKind::Image && other->kind() == ControlKind::Label &&
+        within(*other, control)) {
+      raise(*mirror);
+    } else if (control.kind() == ControlKind::Label && other->kind() == ControlKind::Image &&
+               within(control, *other)) {
+      raise(*native.controls.at(&control));
+      return;
+    }
+  }
 }
 
 void Win32FormHost::placeForm(const NativeForm& native) {
@@ -262,7 +296,10 @@ void Win32FormHost::controlChanged(Control& control, Property what) {
   const bool existed = native->controls.count(&control) != 0;
   NativeControl* mirror = ensureControl(*native, control);
   // A control created just now already shows every property.
-  if (mirror != nullptr && existed) mirror->mirror(what);
+  if (mirror != nullptr && existed) {
+    mirror->mirror(what);
+    if (what == Property::Visible) keepLabelsOnImages(*native, control);
+  }
 }
 
 void Win32FormHost::menuChanged(MenuItem& item, Property) {

@@ -75,6 +75,7 @@ class Win32FormHost final : public platform::FormHost {
   NativeForm* find(const platform::Form& form) const;
   NativeControl* findControl(const NativeForm& native, HWND child) const;
   NativeControl* ensureControl(NativeForm& native, platform::Control& control);
+  void keepLabelsOnImages(NativeForm& native, const platform::Control& control);
   void placeForm(const NativeForm& native);
   void shapeForm(NativeForm& native);
   void settleDrawings();

@@ -1,0 +1,74 @@
+#include "services/file_import.h"
+
+#include "services/context.h"
+#include "services/file_dialog.h"
+#include "services/file_names.h"
+#include "services/text_runtime.h"
+
+namespace horalix {
+
+namespace {
+
+void tellNotChosen(Context& app) {
+  app.platform.messageBoxes.showTimed("没有进行选择", "Horalix", platform::mb::Ok, 800);
+}
+
+// A shortcut is not a file to use: the name "lnk" alone, or any name ending in ".lnk".
+bool isShortcut(const std::string& name) {
+  return name == "lnk" || LCase(GetFileExt(name)) == "lnk";
+}
+
+// The file to import from the dialog's answer: one path, or the folder and the bare names
+// separated by NULs; "" when every file picked is a shortcut.
+std::string firstFileChosen(const std::string& answer) {
+  const std::size_t end = answer.find('\0');
+  if (end == std::string::npos) return isShortcut(GetFileName(answer)) ? "" : answer;
+  std::string folder = answer.substr(0, end);
+  if (!folder.ends_with('\\')) folder += '\\';
+  for (std::size_t start = end + 1; start < answer.size();) {
+    std::size_t stop = answer.find('\0', start);
+    if (stop == std::string::npos) stop = answer.size();
+    const std::string name = answer.substr(start, stop - start);
+    if (!name.empty() && !isShortcut(name)) return folder + name;
+    start = stop + 1;
+  }
+  return "";
+}
+
+}  // namespace
+
+std::optional<std::string> ImportFile(Context& app, const FileImport& kind) {
+  platform::FileSystem& files = app.platform.files;
+  const std::string folder = app.pathInProgramFolder(kind.folder);
+  const std::string answer =
+      FileDialog(app.platform, false, "导入文件名称", kind.filter, "", "", folder + "\\", true);
+  if (answer.empty()) {
+    app.platform.messageBoxes.show(kind.nothingChosen, "Horalix",
+                                   platform::mb::Question | platform::mb::Ok);
+    return std::nullopt;
+  }
+  const std::string chosen = firstFileChosen(answer);
+  const std::string name = GetFileName(chosen);
+  if (name.empty()) return std::nullopt;
+  if (!files.folderExists(folder) && !files.createFolder(folder)) {
+    tellNotChosen(app);
+    return std::nullopt;
+  }
+  const std::string target = folder + "\\" + name;
+  if (!files.normalFileExists(target) && !files.copy(chosen, target, false)) {
+    tellNotChosen(app);
+    return std::nullopt;
+  }
+  return name;
+}
+
+std::optional<std::string> ImportSoundFile(Context& app) {
+  return ImportFile(app, {"sounds", "声音文件(*.wav),*.mp3|*.wav;*.mp3", "没有选择文件"});
+}
+
+std::optional<std::string> ImportPictureFile(Context& app) {
+  return ImportFile(app, {"picture", "图片文件(*.jpg),*.ico,*.bmp,*.gif)|*.jpg;*.ico;*.bmp;*.gif",
+                          "没有加载图片"});
+}
+
+}  // namespace horalix
