@@ -26,7 +26,7 @@ constexpr const char* kTabPictures[] = {"picture\\tab-rest.bmp", "picture\\tab-h
                                         "picture\\tab-selected.bmp"};
 
 // Where a page puts one of its containers; a hidden container stays where it is.
-struct Place {
+struct ContainerPlace {
   const char* name;
   bool shown;
   int left = -1, top = -1;
@@ -34,7 +34,7 @@ struct Place {
 
 // One page: its containers, the title of its lower block and the frames around its two blocks.
 struct Page {
-  std::array<Place, 6> containers;
+  std::array<ContainerPlace, 6> containers;
   const char* lowerTitle;
   int lowerTitleTop;
   int upperFrameHeight;
@@ -82,7 +82,7 @@ void SettingsWindow::Image2_Click(int index) {
 
   if (index == 3) showStoredMode();
   const Page& page = kPages[index - 1];
-  for (const Place& place : page.containers) {
+  for (const ContainerPlace& place : page.containers) {
     platform::Control& container = c(place.name);
     if (place.left >= 0) {
       container.move(place.left, place.top, container.Width(), container.Height());

@@ -69,7 +69,10 @@ TEST_F(PresetEntryTest, StoredPresetAppliesBackEveryControlButTheModeAndPictureS
                   .tellouttext = "time's up",
                   .picture_width = 640,
                   .picture_height = 480};
-  DecodeSettings(settings(), a);
+  {
+    FillFromCode filling(settings());
+    DecodeSettings(settings(), a);
+  }
   // The overtime option's handler took the overtime row from the record in force: the user
   // sets it again, and picks a font and a custom colour.
   s("Text2", 7).setText("45");
@@ -92,7 +95,10 @@ TEST_F(PresetEntryTest, StoredPresetAppliesBackEveryControlButTheModeAndPictureS
   b.picturename = "\\0";
   b.AImode = "01011101";
   b.picture_width = b.picture_height = 10;
-  DecodeSettings(settings(), b);
+  {
+    FillFromCode filling(settings());
+    DecodeSettings(settings(), b);
+  }
   s("Combo1").setText("Tahoma");
   s("Label10").setBackColor(0x00FF00);
   const Snapshot before = controls();
