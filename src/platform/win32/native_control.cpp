@@ -78,15 +78,6 @@ NativeClass nativeClassOf(ControlKind kind) {
   return {L"STATIC", SS_LEFT, 0};
 }
 
-// A picture box that other controls name as their container.
-bool holdsControls(const platform::Control& box) {
-  if (box.kind() != ControlKind::PictureBox) return false;
-  for (const auto& other : box.form().controls()) {
-    if (other->containerControl() == &box) return true;
-  }
-  return false;
-}
-
 bool drawnByProgram(ControlKind kind) {
   return kind == ControlKind::PictureBox || kind == ControlKind::Image;
 }
