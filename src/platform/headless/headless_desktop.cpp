@@ -82,16 +82,6 @@ bool HeadlessDesktop::activate(std::uintptr_t handle) {
 
 void HeadlessDesktop::pressKey(int virtualKey) { keys_.push_back({virtualKey, foreground_}); }
 
-void HeadlessDesktop::setTopmost(Form& form) { topmost_.push_back(form.name()); }
-
-void HeadlessDesktop::setTransparent(Form& form, std::int64_t colorKey, int alpha) {
-  transparency_.push_back({form.name(), colorKey, alpha});
-}
-
-void HeadlessDesktop::setColorKey(Form& form, std::uint32_t colorKey) {
-  transparency_.push_back({form.name(), colorKey, std::nullopt});
-}
-
 void HeadlessDesktop::dragWithPointer(Form& form) {
   drags_.push_back(form.name());
   form.move(form.Left() + dragDrop_.x * twipsX_, form.Top() + dragDrop_.y * twipsY_, form.Width(),
