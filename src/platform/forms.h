@@ -434,9 +434,8 @@ class Form {
   void setCaption(const std::string& v);
   std::uint32_t BackColor() const { return backColor_; }
   void setBackColor(std::uint32_t c);
-  // The window's place in the z-order and its see-through look belong to the loaded window:
-  // they are set while it is loaded (a set before does nothing), and a window loaded again
-  // starts plain, as it was designed.
+  // The topmost band and the see-through look below belong to the loaded window: set before it
+  // loads they do nothing, and a window loaded again starts plain, as it was designed.
   // In the topmost band, above every window that is not. Setting it true again raises the
   // window to the top of that band.
   bool topmost() const { return topmost_; }
