@@ -18,7 +18,8 @@ cp -r "$root/dist/win32-x64" "$work/dist"
 # not see the working tree's scripts change under it.
 rm -rf "$work/src"
 mkdir -p "$work/src/tests/wine" "$work/src/scripts/lib"
-cp "$root/tests/wine/run.sh" "$root/tests/wine/probe.cpp" "$work/src/tests/wine/"
+cp -r "$root/tests/wine/run.sh" "$root/tests/wine/lib.sh" "$root/tests/wine/groups" "$work/src/tests/wine/"
+cp "$root/build/win32-x64/tests/probe.exe" "$work/"
 cp "$root/scripts/lib/wine.sh" "$work/src/scripts/lib/"
 HORALIX_SOAK_SECONDS=$seconds HORALIX_WINE_ONLY='^test_soak_' HORALIX_BACKEND_TESTS=none \
-  HORALIX_WINE_WORK=$work HORALIX_DIST=$work/dist exec bash "$work/src/tests/wine/run.sh"
+  HORALIX_PROBE=$work/probe.exe HORALIX_WINE_WORK=$work HORALIX_DIST=$work/dist exec bash "$work/src/tests/wine/run.sh"

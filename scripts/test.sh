@@ -44,14 +44,14 @@ section "native build"
 bash scripts/build.sh native || fatal "the native build"
 
 section "native tests"
-ctest --preset native 2>&1 | tee build/logs/ctest-native.log
+rm -f build/logs/ctest-native.xml
+ctest --preset native --output-junit "$root/build/logs/ctest-native.xml" 2>&1 |
+  tee build/logs/ctest-native.log
 ctest_status=${PIPESTATUS[0]}
-summary=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' \
-  build/logs/ctest-native.log | tail -n 1)
 ctest_failed=0
-if [[ $summary =~ ([0-9]+)\ tests?\ failed\ out\ of\ ([0-9]+) ]]; then
-  ctest_failed=${BASH_REMATCH[1]}
-  passed=$((passed + BASH_REMATCH[2] - ctest_failed))
+if counts=$(python3 tests/support/junit_counts.py build/logs/ctest-native.xml 2>/dev/null); then
+  read -r ctest_passed ctest_failed <<<"$counts"
+  passed=$((passed + ctest_passed))
 fi
 # ctest failing without a failed test (a test program that cannot be listed, say) counts as one.
 ((ctest_status != 0 && ctest_failed == 0)) && ctest_failed=1

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "bars/frm_author_wx.h"
-#include "main/main_window_fixture.h"
+#include "support/main_window_fixture.h"
 
 namespace horalix::test {
 namespace {

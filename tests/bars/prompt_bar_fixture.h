@@ -6,8 +6,8 @@
 #include <string>
 
 #include "bars/frm_process.h"
-#include "main/main_window_fixture.h"
 #include "services/ini_read_write.h"
+#include "support/main_window_fixture.h"
 
 namespace horalix::test {
 

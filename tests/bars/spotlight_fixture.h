@@ -9,8 +9,8 @@
 #include "bars/frm_light.h"
 #include "bars/frm_move_background.h"
 #include "bars/frm_move_before.h"
-#include "main/main_window_fixture.h"
 #include "services/ini_read_write.h"
+#include "support/main_window_fixture.h"
 
 namespace horalix::test {
 

@@ -7,7 +7,7 @@
 
 #include "bars/frm_black.h"
 #include "bars/frm_tishi.h"
-#include "main/main_window_fixture.h"
+#include "support/main_window_fixture.h"
 
 namespace horalix::test {
 namespace {
@@ -46,7 +46,7 @@ class TimeUpPromptTest : public MainWindowTest {
     loop.advance(1000);
     loop.onModal = nullptr;
   }
-  int topmostCallsOf(const std::string& form) const { return forms.raiseCount(form); }
+  int raisesOf(const std::string& form) const { return forms.raiseCount(form); }
   // Where the window stands in the z-order, 0 on top; -1 when it is not loaded.
   int place(const platform::Form& form) const {
     const auto z = forms.zOrder();
@@ -93,7 +93,7 @@ TEST_F(TimeUpPromptTest, OtherTimersTickWhileThePromptWaitsAndTheCallingTickGoes
     EXPECT_GE(blinkTicks - blinkBefore, 6);
     EXPECT_GE(watchTicks - watchBefore, 2);
     // The prompt's own tick keeps it on top and the clock face drawn with its text.
-    EXPECT_GE(topmostCallsOf("Frm_tishi"), 6);
+    EXPECT_GE(raisesOf("Frm_tishi"), 6);
     EXPECT_TRUE(drewText("00:00"));
     forms.click(prompt.Command1);
   });
@@ -112,12 +112,12 @@ TEST_F(TimeUpPromptTest, ThePromptSpeaksInSongTiAndKeepsItselfOnTopDespiteTheHol
   EXPECT_EQ(prompt.Label2.Font().size, 10.5);
   int atLoad = -1, afterTick = -1, promptPlace = -1, backdropPlace = -1;
   showFromTick([&] {
-    atLoad = topmostCallsOf("Frm_tishi");
+    atLoad = raisesOf("Frm_tishi");
     promptPlace = place(prompt);
     backdropPlace = place(backdrop);
     main.Label1.setCaption("200");  // a menu holds the windows down
     loop.advance(500);
-    afterTick = topmostCallsOf("Frm_tishi");
+    afterTick = raisesOf("Frm_tishi");
     prompt.Unload();
   });
   EXPECT_EQ(atLoad, 1) << "raised once it loaded";
@@ -129,24 +129,24 @@ TEST_F(TimeUpPromptTest, ThePromptSpeaksInSongTiAndKeepsItselfOnTopDespiteTheHol
 TEST_F(TimeUpPromptTest, ThePointerOverTheButtonClosesBothAndRetopsTheClockTwice) {
   int clockTopmost = -1;
   showFromTick([&] {
-    clockTopmost = topmostCallsOf("time_glass");
+    clockTopmost = raisesOf("time_glass");
     forms.mouseMove(prompt.Command1, 0, 10, 10);
   });
   EXPECT_FALSE(prompt.loaded());
   EXPECT_FALSE(backdrop.loaded());
-  EXPECT_EQ(topmostCallsOf("time_glass") - clockTopmost, 2);
+  EXPECT_EQ(raisesOf("time_glass") - clockTopmost, 2);
   EXPECT_GE(caller.leftAt, 0);
 }
 
 TEST_F(TimeUpPromptTest, WithTheHoldOffCounterSetTheClockIsNotRaisedAndTheCounterRunsDown) {
   int clockTopmost = -1;
   showFromTick([&] {
-    clockTopmost = topmostCallsOf("time_glass");
+    clockTopmost = raisesOf("time_glass");
     main.Label1.setCaption("20");
     EXPECT_TRUE(prompt.Unload());  // the close box
   });
   EXPECT_FALSE(backdrop.loaded());
-  EXPECT_EQ(topmostCallsOf("time_glass"), clockTopmost);
+  EXPECT_EQ(raisesOf("time_glass"), clockTopmost);
   EXPECT_EQ(main.Label1.Caption(), "15");
 }
 

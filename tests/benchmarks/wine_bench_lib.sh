@@ -5,7 +5,7 @@
 # shellcheck source=scripts/lib/wine.sh
 source "$root/scripts/lib/wine.sh"
 
-probe=$work/probe.exe
+probe=$root/build/win32-x64/tests/probe.exe
 log=$work/wine.log
 xvfb_pid=
 
@@ -40,8 +40,7 @@ bench_setup() {
   mkdir -p "$work"
   : >"$log"
   start_display || give_up "no Xvfb display"
-  x86_64-w64-mingw32-g++-posix -std=c++20 -Wall -Wextra -Werror -O2 -municode -static \
-    -o "$probe" "$root/tests/wine/probe.cpp" -lgdi32 || give_up "the probe did not build"
+  [[ -f $probe ]] || give_up "no $probe: build win32-x64 first"
   rm -rf "$WINEPREFIX"
   wine_prefix_ready >/dev/null || give_up "no prefix"
 }

@@ -8,10 +8,10 @@
 #include <string>
 
 #include "bars/frm_light.h"
-#include "main/main_window_fixture.h"
 #include "main/timing_control.h"
 #include "services/ini_read_write.h"
 #include "services/variant.h"
+#include "support/main_window_fixture.h"
 
 namespace horalix::test {
 namespace {

@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "main/main_window_fixture.h"
 #include "platform/headless/headless_tray.h"
 #include "services/program_values.h"
+#include "support/main_window_fixture.h"
 
 namespace horalix::test {
 namespace {

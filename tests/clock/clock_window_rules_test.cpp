@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "main/main_window_fixture.h"
 #include "services/option_names.h"
+#include "support/main_window_fixture.h"
 #include "support/picture_files.h"
 
 namespace horalix::test {

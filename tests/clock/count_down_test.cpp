@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "bars/frm_process.h"
-#include "main/main_window_fixture.h"
 #include "main/timing_control.h"
+#include "support/main_window_fixture.h"
 
 namespace horalix::test {
 namespace {

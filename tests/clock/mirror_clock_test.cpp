@@ -10,13 +10,13 @@
 #include <vector>
 
 #include "bars/frm_process.h"
-#include "main/main_window_fixture.h"
 #include "main/timing_control.h"
 #include "services/ini_read_write.h"
 #include "services/option_names.h"
 #include "services/palette.h"
 #include "services/program_values.h"
 #include "services/variant.h"
+#include "support/main_window_fixture.h"
 
 namespace horalix::test {
 namespace {

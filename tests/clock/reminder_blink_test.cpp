@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "main/main_window_fixture.h"
+#include "support/main_window_fixture.h"
 
 namespace horalix::test {
 namespace {

@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <string>
 
-#include "main/main_window_fixture.h"
 #include "main/timing_control.h"
 #include "presets/preset_database.h"
 #include "services/ini_read_write.h"
 #include "services/variant.h"
+#include "support/main_window_fixture.h"
 
 namespace horalix::test {
 

@@ -11,11 +11,11 @@
 
 #include "bars/frm_process.h"
 #include "clock/window_shape.h"
-#include "main/main_window_fixture.h"
 #include "main/timing_control.h"
 #include "platform/headless/headless_fonts.h"
 #include "services/option_names.h"
 #include "services/palette.h"
+#include "support/main_window_fixture.h"
 
 namespace horalix::test {
 namespace {

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "main/clock_placement.h"
-#include "main/main_window_fixture.h"
 #include "main/timing_control.h"
 #include "services/option_names.h"
+#include "support/main_window_fixture.h"
 
 namespace horalix::test {
 namespace {

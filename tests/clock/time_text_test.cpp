@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "main/main_window_fixture.h"
+#include "support/main_window_fixture.h"
 
 namespace horalix::test {
 namespace {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "clock/window_shape.h"
-#include "main/main_window_fixture.h"
 #include "services/ini_read_write.h"
+#include "support/main_window_fixture.h"
 
 namespace horalix::test {
 namespace {

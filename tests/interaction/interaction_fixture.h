@@ -7,7 +7,7 @@
 
 #include "interaction/frm_hudong.h"
 #include "interaction/interaction_commands.h"
-#include "main/main_window_fixture.h"
+#include "support/main_window_fixture.h"
 
 namespace horalix::test {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "main_window_fixture.h"
+#include "support/main_window_fixture.h"
 
 namespace horalix::test {
 namespace {

@@ -9,10 +9,10 @@
 
 #include "bars/frm_author_wx.h"
 #include "interaction/interaction.h"
-#include "main_window_fixture.h"
 #include "presets/frm_data_sum.h"
 #include "services/text_runtime.h"
 #include "settings/settings_window.h"
+#include "support/main_window_fixture.h"
 
 namespace horalix::test {
 namespace {

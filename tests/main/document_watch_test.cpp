@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "services/ini_read_write.h"
-#include "services/time_conversions.h"
 #include "main/idle_clock.h"
-#include "main_window_fixture.h"
 #include "preset_rows.h"
 #include "presets/frm_data_sum.h"
 #include "presets/office_data_file.h"
+#include "services/ini_read_write.h"
+#include "services/time_conversions.h"
+#include "support/main_window_fixture.h"
 
 namespace horalix::test {
 namespace {

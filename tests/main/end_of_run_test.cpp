@@ -10,10 +10,10 @@
 #include "interaction/frm_hudong_set.h"
 #include "main/slide_show_end.h"
 #include "main/timing_control.h"
-#include "main_window_fixture.h"
 #include "presets/frm_data_sum.h"
 #include "presets/frm_offtensetting.h"
 #include "settings/settings_window.h"
+#include "support/main_window_fixture.h"
 
 namespace horalix::test {
 namespace {

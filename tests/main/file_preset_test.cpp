@@ -5,9 +5,9 @@
 #include <cmath>
 #include <string>
 
-#include "main_window_fixture.h"
 #include "preset_rows.h"
 #include "presets/office_data_file.h"
+#include "support/main_window_fixture.h"
 
 namespace horalix::test {
 namespace {

@@ -8,10 +8,10 @@
 #include "bars/frm_light.h"
 #include "bars/frm_move_background.h"
 #include "main/run_state.h"
-#include "main_window_fixture.h"
 #include "preset_rows.h"
 #include "presets/office_data_file.h"
 #include "services/ini_read_write.h"
+#include "support/main_window_fixture.h"
 
 namespace horalix::test {
 namespace {

@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "clock/run_stop.h"
-#include "main_window_fixture.h"
 #include "preset_rows.h"
 #include "presets/office_data_file.h"
+#include "support/main_window_fixture.h"
 
 namespace horalix::test {
 namespace {

@@ -5,8 +5,8 @@
 #include <functional>
 #include <string>
 
-#include "main_window_fixture.h"
 #include "settings/settings_window.h"
+#include "support/main_window_fixture.h"
 
 namespace horalix::test {
 namespace {

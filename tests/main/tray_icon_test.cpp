@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "main/frm_exit.h"
-#include "main_window_fixture.h"
+#include "support/main_window_fixture.h"
 
 namespace horalix::test {
 namespace {

@@ -8,9 +8,9 @@
 #include "bars/frm_move_background.h"
 #include "bars/frm_move_before.h"
 #include "interaction/frm_hudong_set.h"
-#include "main_window_fixture.h"
 #include "presets/frm_data_sum.h"
 #include "settings/settings_window.h"
+#include "support/main_window_fixture.h"
 
 namespace horalix::test {
 namespace {

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "main/main_window_fixture.h"
 #include "presets/frm_data_sum.h"
 #include "presets/office_data_file.h"
 #include "presets/spreadsheet_export.h"
 #include "presets/statistics_csv.h"
+#include "support/main_window_fixture.h"
 
 namespace horalix::test {
 namespace {

@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
-"""Prints "<passed> <failed>" from a GoogleTest XML report; fails when there is none.
-    python3 tests/wine/gtest_counts.py report.xml
+"""Prints "<passed> <failed>" from a JUnit XML report, as GoogleTest (--gtest_output=xml) and
+ctest (--output-junit) write them; fails when there is none. Tests that did not run (skipped,
+disabled) count in neither.
+    python3 tests/support/junit_counts.py report.xml
 """
 import sys
 import xml.etree.ElementTree as ET
@@ -10,7 +12,7 @@ def main():
     root = ET.parse(sys.argv[1]).getroot()
     passed = failed = 0
     for case in root.iter("testcase"):
-        if case.get("status") == "notrun" or case.get("result") == "skipped":
+        if case.get("status") in ("notrun", "disabled") or case.get("result") == "skipped":
             continue
         if case.find("failure") is not None or case.find("error") is not None:
             failed += 1
