@@ -33,8 +33,7 @@ void FrmBlack::Form_Load() {
   const std::string& options = app_.settings.checkvalue;
   if (OptionOn(options, CheckFlag::ScreenTranslucent)) {
     setBackColor(kWindowText);
-    Attempt(app_, "Frm_black",
-            [&] { app_.platform.desktop.setTransparent(*this, -1, kHalfOpaque); });
+    Attempt(app_, "Frm_black", [&] { setLayered(-1, kHalfOpaque); });
   }
   if (OptionOn(options, CheckFlag::ScreenBlack)) setBackColor(kWindowText);
   if (OptionOn(options, CheckFlag::ScreenWhite)) setBackColor(kWhite);

@@ -104,7 +104,7 @@ void FrmLight::Form_Load() {
 // White is the see-through spot; everything else is drawn at the opacity. Set on the shown
 // window: Wine takes a colour key given to a hidden window only partly.
 void FrmLight::Form_Activate() {
-  Attempt(app_, "Frm_light", [&] { SetTransparent(app_, *this, kWhite, alpha_); });
+  Attempt(app_, "Frm_light", [&] { SetTransparent(*this, kWhite, alpha_); });
 }
 
 void FrmLight::centreSpotOn(float x, float y) {
@@ -132,7 +132,7 @@ void FrmLight::Timer1_Timer() {
   double holdoff = 0;
   Attempt(app_, "Frm_light.Timer1", [&] { holdoff = Val(Label1.Caption()); });
   if (holdoff == 0) {
-    Attempt(app_, "Frm_light.Timer1", [&] { app_.platform.desktop.setTopmost(*this); });
+    Attempt(app_, "Frm_light.Timer1", [&] { setTopmost(true); });
   } else {
     Label1.setCaption(CStr(holdoff - 1));
   }

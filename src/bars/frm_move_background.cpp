@@ -127,7 +127,7 @@ void FrmMoveBackground::Timer1_Timer() {
   coverScreen();
   // Set on the shown window: Wine takes a colour key given to a hidden window only partly.
   Attempt(app_, "Frm_move_background.Timer1",
-          [&] { SetTransparent(app_, *this, kWhite, SpotlightAlpha(opacity)); });
+          [&] { SetTransparent(*this, kWhite, SpotlightAlpha(opacity)); });
 }
 
 void FrmMoveBackground::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
@@ -148,7 +148,7 @@ void FrmMoveBackground::Picture1_MouseMove(int Button, int Shift, float X, float
 
 void FrmMoveBackground::Timer3_Timer() {
   app_.frmExit().Label1.setCaption(kHoldOthers);
-  Attempt(app_, "Frm_move_background.Timer3", [&] { app_.platform.desktop.setTopmost(*this); });
+  Attempt(app_, "Frm_move_background.Timer3", [&] { setTopmost(true); });
 }
 
 void FrmMoveBackground::Form_DblClick() {

@@ -78,7 +78,7 @@ void FrmTishi::Form_Activate() {
 
 void FrmTishi::Timer1_Timer() {
   // Directly on top, whatever the hold-off counter says.
-  Attempt(app_, "Frm_tishi.Timer1", [&] { app_.platform.desktop.setTopmost(*this); });
+  Attempt(app_, "Frm_tishi.Timer1", [&] { setTopmost(true); });
   Attempt(app_, "Frm_tishi.Timer1", [&] {
     TimeGlass& clock = app_.timeGlass();
     const int size = FontSizeByIndex(

@@ -71,7 +71,7 @@ void FrmProcess::setBarBackColor(std::uint32_t colour) {
 void FrmProcess::changcolor(std::uint32_t nowcolor) {
   const std::uint32_t key = KeyColour(nowcolor);
   setBarBackColor(key);
-  app_.platform.desktop.setColorKey(*this, key);
+  setLayered(key, 255);
 }
 
 }  // namespace horalix

@@ -80,7 +80,7 @@ ClockFace::ClockFace(Context& app, platform::Form& window, int blankFromMillis,
 void ClockFace::creatrange() { horalix::creatrange(app_, window_); }
 
 void ClockFace::changcolor(std::uint32_t nowcolor) {
-  horalix::changcolor(app_, window_, controls_.Picture2, nowcolor);
+  horalix::changcolor(window_, controls_.Picture2, nowcolor);
 }
 
 void ClockFace::ShowStatue(const std::string& s, int FSize) {

@@ -55,13 +55,12 @@ void creatrange(Context& app, platform::Form& window) {
   }
 }
 
-void changcolor(Context& app, platform::Form& window, platform::Control& Picture2,
-                std::uint32_t nowcolor) {
+void changcolor(platform::Form& window, platform::Control& Picture2, std::uint32_t nowcolor) {
   const std::uint32_t key = KeyColour(nowcolor);
   Picture2.setBackColor(key);
   window.setBackColor(key);
   // Only the key counts; the rest of the window stays opaque.
-  app.platform.desktop.setColorKey(window, key);
+  window.setLayered(key, 255);
 }
 
 }  // namespace horalix

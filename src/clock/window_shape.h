@@ -32,7 +32,6 @@ void creatrange(Context& app, platform::Form& window);
 
 // Paints the window and its text surface in the key colour of the text colour nowcolor and
 // keys that colour out. Errors go to the caller.
-void changcolor(Context& app, platform::Form& window, platform::Control& Picture2,
-                std::uint32_t nowcolor);
+void changcolor(platform::Form& window, platform::Control& Picture2, std::uint32_t nowcolor);
 
 }  // namespace horalix

@@ -95,7 +95,7 @@ void FrmHudong::changcolor(std::uint32_t colour) {
   const std::uint32_t key = KeyColour(colour);
   Picture4.setBackColor(key);
   setBackColor(key);
-  app_.platform.desktop.setTransparent(*this, key, 255);
+  setLayered(key, 255);
 }
 
 void FrmHudong::ShowStatue(const std::string& text, int size) {

@@ -52,16 +52,7 @@ class Desktop {
   // Synthesises a key press and release (a virtual-key code) to the focused window.
   virtual void pressKey(int virtualKey) = 0;
 
-  // Puts one of the program's windows on top of all others (topmost, without moving it).
-  virtual void setTopmost(Form& form) = 0;
-  // Puts one of the program's windows below all others, without moving it or activating it; a
-  // topmost window loses that place.
   virtual void sendToBottom(Form& form) = 0;
-  // Colour key and alpha of a layered window: alpha 0..255; colorKey < 0 for none.
-  virtual void setTransparent(Form& form, std::int64_t colorKey, int alpha) = 0;
-  // The colour key alone: pixels of exactly that colour are see-through, all others are drawn
-  // as they are (no opacity is applied).
-  virtual void setColorKey(Form& form, std::uint32_t colorKey) = 0;
   // Lets the user move the window with the pointer, as by its caption, until the left button
   // is released; returns after the drop. A desktop without a pointer leaves the window where
   // it is.

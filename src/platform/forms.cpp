@@ -521,6 +521,9 @@ bool Form::Unload() {
   activeControl_ = nullptr;
   host_.formUnloaded(*this);
   loaded_ = false;
+  topmost_ = layered_ = false;
+  colorKey_ = -1;
+  alpha_ = 255;
   return true;
 }
 
@@ -567,8 +570,17 @@ void Form::setRegion(const std::optional<WindowRegion>& region) {
 }
 
 void Form::setTopmost(bool v) {
+  if (!loaded_) return;
   topmost_ = v;
   changed(Property::Topmost);
+}
+
+void Form::setLayered(std::int64_t colorKey, int alpha) {
+  if (!loaded_ || alpha < 0 || alpha > 255) return;
+  layered_ = true;
+  colorKey_ = colorKey;
+  alpha_ = alpha;
+  changed(Property::Layered);
 }
 
 Control* Form::findControl(const std::string& name, int index) {

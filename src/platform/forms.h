@@ -87,6 +87,7 @@ enum class Property {
   Items,
   Drawing,  // a picture box's persistent image
   Region,   // a window's outline
+  Layered,  // a window's colour key and opacity
   Focus,    // a control was given the keyboard focus by code
   Range,    // a scroll bar's Min and Max
   Caret,    // a text box's caret (SelStart)
@@ -440,8 +441,19 @@ class Form {
   void setCaption(const std::string& v);
   std::uint32_t BackColor() const { return backColor_; }
   void setBackColor(std::uint32_t c);
+  // The topmost band and the see-through look below belong to the loaded window: set before it
+  // loads they do nothing, and a window loaded again starts plain, as it was designed.
+  // In the topmost band, above every window that is not. Setting it true again raises the
+  // window to the top of that band.
   bool topmost() const { return topmost_; }
   void setTopmost(bool v);
+  // A layered window drawn without the pixels of the key colour (0x00BBGGRR; -1 none) and the
+  // rest at the opacity alpha (0 clear, 255 opaque: the key alone). An opacity that is no byte
+  // leaves the window as it was, as a layered window without valid attributes shows nothing.
+  bool layered() const { return layered_; }
+  std::int64_t colorKey() const { return colorKey_; }
+  int alpha() const { return alpha_; }
+  void setLayered(std::int64_t colorKey, int alpha);
   // The window's frame, set in the design (it takes effect when the window loads): 0 none (a bare
   // window without caption or task-bar button), 1 fixed single, 2 sizable, 3 fixed dialog, 4
   // fixed tool window, 5 sizable tool window.
@@ -495,7 +507,9 @@ class Form {
 
   FormHost& host_;
   std::string name_;
-  bool loaded_ = false, visible_ = false, modal_ = false, topmost_ = false;
+  bool loaded_ = false, visible_ = false, modal_ = false, topmost_ = false, layered_ = false;
+  std::int64_t colorKey_ = -1;
+  int alpha_ = 255;
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   std::string caption_;
   std::uint32_t backColor_ = 0x8000000F;

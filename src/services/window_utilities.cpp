@@ -35,7 +35,7 @@ void SetTopmost(Context& app, platform::Form& window) {
     value = 0;
   }
   if (value < 1) {
-    app.platform.desktop.setTopmost(window);
+    window.setTopmost(true);
   } else {
     holdoff.setCaption(CStr(value - 5));
   }
@@ -47,12 +47,8 @@ platform::PixelPoint CursorPos(Context& app) {
   return app.platform.desktop.cursorPos().value_or(platform::PixelPoint{});
 }
 
-void SetTransparent(Context& app, platform::Form& window, std::uint32_t colorKey,
-                    std::int32_t alpha) {
-  // An opacity that is no byte would leave a layered window without attributes, which Windows
-  // does not draw at all: such a call leaves the window as it was.
-  if (alpha < 0 || alpha > 255) return;
-  app.platform.desktop.setTransparent(window, colorKey, alpha);
+void SetTransparent(platform::Form& window, std::uint32_t colorKey, std::int32_t alpha) {
+  window.setLayered(colorKey, alpha);
 }
 
 }  // namespace horalix

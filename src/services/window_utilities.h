@@ -38,7 +38,6 @@ platform::PixelPoint CursorPos(Context& app);
 
 // Makes the window layered: pixels of the key colour (0x00BBGGRR) become transparent, the rest
 // takes the opacity alpha (0 invisible to 255 opaque). An alpha outside 0 to 255 changes nothing.
-void SetTransparent(Context& app, platform::Form& window, std::uint32_t colorKey,
-                    std::int32_t alpha);
+void SetTransparent(platform::Form& window, std::uint32_t colorKey, std::int32_t alpha);
 
 }  // namespace horalix

@@ -73,11 +73,7 @@ TEST_F(PromptBarTest, FirstReminderShowsAtTheStoredPlaceCountsAndParksAfterItsDi
 }
 
 TEST_F(PromptBarTest, TheKeepOnTopRunRetopsTheBarFourTimesOneSecondApart) {
-  auto retops = [&] {
-    int n = 0;
-    for (const std::string& name : desktop.topmostCalls()) n += name == "Frm_process";
-    return n;
-  };
+  auto retops = [&] { return forms.raiseCount("Frm_process"); };
   app.settings.tellShowtime = 10;
   askForBar("1", 60400);
   const int before = retops();

@@ -41,19 +41,12 @@ class SpotlightTest : public MainWindowTest {
     installFile(relative, bytes);
   }
 
-  // The alpha of the last transparency call made for a window; -1 for none.
-  int lastAlpha(const std::string& form) const {
-    int alpha = -1;
-    for (const platform::TransparencyCall& call : desktop.transparencyCalls()) {
-      if (call.form == form && call.colorKey == 0xFFFFFF) alpha = call.alpha.value_or(255);
-    }
-    return alpha;
+  // The opacity of a loaded window that keys out white; -1 for none.
+  int lastAlpha(const std::string& name) const {
+    const platform::Form* form = forms.find(name);
+    return form && form->layered() && form->colorKey() == 0xFFFFFF ? form->alpha() : -1;
   }
-  int topmostCount(const std::string& form) const {
-    int n = 0;
-    for (const std::string& name : desktop.topmostCalls()) n += name == form;
-    return n;
-  }
+  int topmostCount(const std::string& form) const { return forms.raiseCount(form); }
 
   // The menu items, clicked as a user does.
   void chooseFollow() { forms.click(main.MouseLight(0)); }

@@ -46,9 +46,12 @@ class TimeUpPromptTest : public MainWindowTest {
     loop.advance(1000);
     loop.onModal = nullptr;
   }
-  int topmostCallsOf(const std::string& form) const {
-    const auto& calls = desktop.topmostCalls();
-    return static_cast<int>(std::count(calls.begin(), calls.end(), form));
+  int raisesOf(const std::string& form) const { return forms.raiseCount(form); }
+  // Where the window stands in the z-order, 0 on top; -1 when it is not loaded.
+  int place(const platform::Form& form) const {
+    const auto z = forms.zOrder();
+    const auto it = std::find(z.begin(), z.end(), &form);
+    return it == z.end() ? -1 : static_cast<int>(it - z.begin());
   }
   bool drewText(const std::string& text) const {
     for (const auto& op : clock.Picture2.drawing()) {
@@ -90,7 +93,7 @@ TEST_F(TimeUpPromptTest, OtherTimersTickWhileThePromptWaitsAndTheCallingTickGoes
     EXPECT_GE(blinkTicks - blinkBefore, 6);
     EXPECT_GE(watchTicks - watchBefore, 2);
     // The prompt's own tick keeps it on top and the clock face drawn with its text.
-    EXPECT_GE(topmostCallsOf("Frm_tishi"), 6);
+    EXPECT_GE(raisesOf("Frm_tishi"), 6);
     EXPECT_TRUE(drewText("00:00"));
     forms.click(prompt.Command1);
   });
@@ -99,7 +102,7 @@ TEST_F(TimeUpPromptTest, OtherTimersTickWhileThePromptWaitsAndTheCallingTickGoes
   EXPECT_FALSE(prompt.loaded());
   EXPECT_FALSE(backdrop.loaded());
   EXPECT_FALSE(prompt.Timer1.Enabled());
-  EXPECT_EQ(desktop.topmostCalls().back(), "time_glass");
+  EXPECT_EQ(place(clock), 0) << "the clock is back on top";
   // The calling window's own tick waited: it ran once.
   EXPECT_FALSE(caller.Timer1.Enabled());
 }
@@ -107,45 +110,43 @@ TEST_F(TimeUpPromptTest, OtherTimersTickWhileThePromptWaitsAndTheCallingTickGoes
 TEST_F(TimeUpPromptTest, ThePromptSpeaksInSongTiAndKeepsItselfOnTopDespiteTheHoldOff) {
   EXPECT_EQ(prompt.Label2.Font().name, "宋体");
   EXPECT_EQ(prompt.Label2.Font().size, 10.5);
-  int atLoad = -1, afterTick = -1;
-  std::vector<std::string> order;
+  int atLoad = -1, afterTick = -1, promptPlace = -1, backdropPlace = -1;
   showFromTick([&] {
-    atLoad = topmostCallsOf("Frm_tishi");
-    order = desktop.topmostCalls();
+    atLoad = raisesOf("Frm_tishi");
+    promptPlace = place(prompt);
+    backdropPlace = place(backdrop);
     main.Label1.setCaption("200");  // a menu holds the windows down
     loop.advance(500);
-    afterTick = topmostCallsOf("Frm_tishi");
+    afterTick = raisesOf("Frm_tishi");
     prompt.Unload();
   });
   EXPECT_EQ(atLoad, 1) << "raised once it loaded";
-  const auto black = std::find(order.begin(), order.end(), "Frm_black");
-  EXPECT_LT(black - order.begin(),
-            std::find(order.begin(), order.end(), "Frm_tishi") - order.begin())
-      << "above its backdrop";
+  EXPECT_EQ(promptPlace, 0);
+  EXPECT_EQ(backdropPlace, 1) << "the prompt stands above its backdrop";
   EXPECT_EQ(afterTick, 2) << "its own tick raises it whatever the hold-off says";
 }
 
 TEST_F(TimeUpPromptTest, ThePointerOverTheButtonClosesBothAndRetopsTheClockTwice) {
   int clockTopmost = -1;
   showFromTick([&] {
-    clockTopmost = topmostCallsOf("time_glass");
+    clockTopmost = raisesOf("time_glass");
     forms.mouseMove(prompt.Command1, 0, 10, 10);
   });
   EXPECT_FALSE(prompt.loaded());
   EXPECT_FALSE(backdrop.loaded());
-  EXPECT_EQ(topmostCallsOf("time_glass") - clockTopmost, 2);
+  EXPECT_EQ(raisesOf("time_glass") - clockTopmost, 2);
   EXPECT_GE(caller.leftAt, 0);
 }
 
 TEST_F(TimeUpPromptTest, WithTheHoldOffCounterSetTheClockIsNotRaisedAndTheCounterRunsDown) {
   int clockTopmost = -1;
   showFromTick([&] {
-    clockTopmost = topmostCallsOf("time_glass");
+    clockTopmost = raisesOf("time_glass");
     main.Label1.setCaption("20");
     EXPECT_TRUE(prompt.Unload());  // the close box
   });
   EXPECT_FALSE(backdrop.loaded());
-  EXPECT_EQ(topmostCallsOf("time_glass"), clockTopmost);
+  EXPECT_EQ(raisesOf("time_glass"), clockTopmost);
   EXPECT_EQ(main.Label1.Caption(), "15");
 }
 
@@ -168,25 +169,22 @@ TEST_F(TimeUpPromptTest, TheBackdropTakesTheChosenLookAndCoversTheTaskBar) {
     SetOption(app.settings.checkvalue, CheckFlag::ScreenTranslucent, c.translucent);
     SetOption(app.settings.checkvalue, CheckFlag::ScreenBlack, c.dark);
     SetOption(app.settings.checkvalue, CheckFlag::ScreenWhite, c.white);
-    const std::size_t transparencyBefore = desktop.transparencyCalls().size();
     std::uint32_t colour = 0;
-    int width = 0, height = 0;
+    int width = 0, height = 0, alpha = -1;
+    std::int64_t key = 0;
     showFromTick([&] {
+      alpha = backdrop.layered() ? backdrop.alpha() : -1;
+      key = backdrop.colorKey();
       colour = backdrop.BackColor();
       width = backdrop.Width();
       height = backdrop.Height();
       forms.click(prompt.Command1);
     });
-    const auto& calls = desktop.transparencyCalls();
     const std::string what =
         std::string(c.translucent ? "28" : "") + (c.dark ? "29" : "") + (c.white ? "30" : "");
     EXPECT_EQ(colour, c.colour) << what;
-    ASSERT_EQ(calls.size() - transparencyBefore, c.translucent ? 1u : 0u) << what;
-    if (c.translucent) {
-      EXPECT_EQ(calls.back().form, "Frm_black");
-      EXPECT_EQ(calls.back().colorKey, -1);
-      EXPECT_EQ(calls.back().alpha, 128);
-    }
+    EXPECT_EQ(alpha, c.translucent ? 128 : -1) << what;
+    EXPECT_EQ(key, -1) << what;
     EXPECT_EQ(width, 1280 * 15) << what;
     EXPECT_EQ(height, 984 * 15 + 3000) << what;
   }

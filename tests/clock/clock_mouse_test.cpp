@@ -202,13 +202,13 @@ TEST_F(ClockMouseTest, TheHoverButtonShowsPlayOrStopWhileTheCursorRestsOnTheFace
   EXPECT_EQ(clock.Image1.Picture(), stop) << "a run is going";
 
   // On the face's edge the cursor counts as outside.
-  const int topmostBefore = static_cast<int>(desktop.topmostCalls().size());
+  const int topmostBefore = forms.raiseCount("time_glass");
   cursorAt(0, 5);
   loop.advance(100);
   EXPECT_FALSE(clock.Image1.Visible());
   EXPECT_FALSE(clock.Timer7.Enabled());
   EXPECT_EQ(main.Label1.Caption(), "0");
-  EXPECT_GT(static_cast<int>(desktop.topmostCalls().size()), topmostBefore);
+  EXPECT_GT(forms.raiseCount("time_glass"), topmostBefore);
 
   // With the tray menu up the re-topping waits.
   main.menu.setVisible(true);

@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "clock/time_glass.h"
 #include "main/frm_exit.h"
 #include "support/program_fixture.h"
 
@@ -13,17 +12,21 @@ namespace {
 
 class WindowUtilitiesTest : public ProgramFixture {
  public:
+  WindowUtilitiesTest() { window.Load(); }
   platform::Control& holdoff() { return app.frmExit().control("Label1"); }
-  platform::Form& clock() { return app.timeGlass(); }
+  int raises() const { return forms.raiseCount("probe"); }
+
+  platform::Form window{forms, "probe"};
 };
 
 TEST_F(WindowUtilitiesTest, HoldOffOfTwoHundredSuspendsFortyCalls) {
   holdoff().setCaption("200");
-  for (int call = 1; call <= 40; ++call) SetTopmost(app, clock());
+  for (int call = 1; call <= 40; ++call) SetTopmost(app, window);
   EXPECT_EQ(holdoff().Caption(), "0");
-  EXPECT_TRUE(desktop.topmostCalls().empty());
-  SetTopmost(app, clock());
-  EXPECT_EQ(desktop.topmostCalls(), (std::vector<std::string>{"time_glass"}));
+  EXPECT_FALSE(window.topmost());
+  SetTopmost(app, window);
+  EXPECT_TRUE(window.topmost());
+  EXPECT_EQ(raises(), 1);
 }
 
 TEST_F(WindowUtilitiesTest, HoldOffRunsDownByFiveAcrossCalls) {
@@ -34,17 +37,18 @@ TEST_F(WindowUtilitiesTest, HoldOffRunsDownByFiveAcrossCalls) {
                {"-2", ""},  {"abc", ""}, {"", ""},     {"0.5", ""}};
   for (const auto& c : cases) {
     holdoff().setCaption(c.caption);
-    const auto raisedBefore = desktop.topmostCalls().size();
-    SetTopmost(app, clock());
-    const bool raised = desktop.topmostCalls().size() > raisedBefore;
+    const int raisedBefore = raises();
+    SetTopmost(app, window);
+    const bool raised = raises() > raisedBefore;
     EXPECT_EQ(raised, std::string(c.after).empty()) << c.caption;
     EXPECT_EQ(holdoff().Caption(), raised ? std::string(c.caption) : std::string(c.after))
         << c.caption;
   }
   holdoff().setCaption("3");
-  SetTopmost(app, clock());
-  SetTopmost(app, clock());  // at -2 the window is raised again
-  EXPECT_EQ(desktop.topmostCalls().back(), "time_glass");
+  SetTopmost(app, window);
+  const int raisedBefore = raises();
+  SetTopmost(app, window);  // at -2 the window is raised again
+  EXPECT_EQ(raises(), raisedBefore + 1);
 }
 
 TEST_F(WindowUtilitiesTest, OpenWithShellFallsBackToExplorerQuoted) {
@@ -59,13 +63,25 @@ TEST_F(WindowUtilitiesTest, OpenWithShellFallsBackToExplorerQuoted) {
   EXPECT_EQ(shell.started()[0].window, platform::Shell::Window::Minimized);
 }
 
-TEST_F(WindowUtilitiesTest, TransparencyNeedsAnOpacityThatIsAByte) {
-  SetTransparent(app, clock(), 0x00FF00, 255);
-  SetTransparent(app, clock(), 0x00FF00, 256);
-  SetTransparent(app, clock(), 0x00FF00, -1);
-  ASSERT_EQ(desktop.transparencyCalls().size(), 1u);
-  EXPECT_EQ(desktop.transparencyCalls()[0].colorKey, 0x00FF00);
-  EXPECT_EQ(desktop.transparencyCalls()[0].alpha, 255);
+// An opacity that is no byte leaves the window as it was; the look ends with the window, and a
+// window not loaded takes none.
+TEST_F(WindowUtilitiesTest, TransparencyNeedsAnOpacityThatIsAByteAndALoadedWindow) {
+  for (int alpha : {-1, 256}) SetTransparent(window, 0x0000FF, alpha);
+  EXPECT_FALSE(window.layered());
+  SetTransparent(window, 0x00FF00, 200);
+  SetTransparent(window, 0x0000FF, 256);
+  EXPECT_TRUE(window.layered());
+  EXPECT_EQ(window.colorKey(), 0x00FF00);
+  EXPECT_EQ(window.alpha(), 200);
+
+  window.setTopmost(true);
+  ASSERT_TRUE(window.Unload());
+  SetTransparent(window, 0x00FF00, 200);
+  window.setTopmost(true);
+  window.Load();
+  EXPECT_FALSE(window.layered());
+  EXPECT_EQ(window.colorKey(), -1);
+  EXPECT_FALSE(window.topmost());
 }
 
 }  // namespace

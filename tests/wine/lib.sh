@@ -273,11 +273,27 @@ prompt_rect() {
 }
 has_prompt() { test -n "$(prompt_rect)"; }
 has_no_prompt() { test -z "$(prompt_rect)"; }
+# The backdrop under the prompt: a visible form window that covers the whole screen.
+has_backdrop() {
+  local width height
+  read -r width height < <(xdotool getdisplaygeometry)
+  program_windows | awk -F'\t' -v width="$width" -v height="$height" '/^1 HoralixForm/ {
+      split($3, r, ",")
+      if (r[1] <= 0 && r[2] <= 0 && r[3] >= width && r[4] >= height) found = 1
+    } END { exit !found }'
+}
+has_no_backdrop() { ! has_backdrop; }
+# button_centre <caption>: "x y" of the middle of the child window of that caption in the
+# program's visible windows; fails when there is none.
+button_centre() {
+  local centre
+  centre=$(child_windows | awk -F'\t' -v caption="$1" '$3 == caption { split($4, r, ","); print int((r[1] + r[3]) / 2), int((r[2] + r[4]) / 2); exit }')
+  [[ -n $centre ]] && echo "$centre"
+}
 # Clicks the button of that caption in the program's visible windows.
 click_button() {
   local button
-  button=$(child_windows | awk -F'\t' -v caption="$1" '$3 == caption { split($4, r, ","); print int((r[1] + r[3]) / 2), int((r[2] + r[4]) / 2); exit }')
-  [[ -n $button ]] || return 1
+  button=$(button_centre "$1") || return 1
   xdotool mousemove $button click 1
 }
 
@@ -326,9 +342,5 @@ run_backend_tests() { run_gtest_program "backend tests" "$backend_tests"; }
 
 # Closes the time-up prompt with its button "关闭" when it shows; true when it did.
 close_time_up_prompt() {
-  has_prompt || return 1
-  local button
-  button=$(child_windows | awk -F'\t' '$3 == "关闭" { split($4, r, ","); print int((r[1] + r[3]) / 2), int((r[2] + r[4]) / 2); exit }')
-  [[ -n $button ]] || return 1
-  xdotool mousemove $button click 1
+  has_prompt && click_button 关闭
 }

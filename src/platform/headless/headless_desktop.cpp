@@ -82,17 +82,7 @@ bool HeadlessDesktop::activate(std::uintptr_t handle) {
 
 void HeadlessDesktop::pressKey(int virtualKey) { keys_.push_back({virtualKey, foreground_}); }
 
-void HeadlessDesktop::setTopmost(Form& form) { topmost_.push_back(form.name()); }
-
 void HeadlessDesktop::sendToBottom(Form& form) { bottom_.push_back(form.name()); }
-
-void HeadlessDesktop::setTransparent(Form& form, std::int64_t colorKey, int alpha) {
-  transparency_.push_back({form.name(), colorKey, alpha});
-}
-
-void HeadlessDesktop::setColorKey(Form& form, std::uint32_t colorKey) {
-  transparency_.push_back({form.name(), colorKey, std::nullopt});
-}
 
 void HeadlessDesktop::dragWithPointer(Form& form) {
   drags_.push_back(form.name());

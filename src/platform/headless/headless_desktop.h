@@ -1,6 +1,6 @@
 // A desktop that a test sets up: screens, cursor, other programs' windows, the foreground
-// window. What the program does to it (activations, key presses, topmost and transparency
-// calls, keyboard layout) is recorded for the test to read.
+// window. What the program does to it (activations, key presses, keyboard layout) is recorded for
+// the test to read.
 #pragma once
 
 #include <cstdint>
@@ -16,12 +16,6 @@ namespace horalix::platform {
 struct KeyPress {
   int virtualKey = 0;
   std::uintptr_t target = 0;  // the foreground window that received it (0: none)
-};
-
-struct TransparencyCall {
-  std::string form;
-  std::int64_t colorKey = -1;
-  std::optional<int> alpha = 255;  // none: the colour key alone
 };
 
 class HeadlessDesktop final : public Desktop {
@@ -41,10 +35,7 @@ class HeadlessDesktop final : public Desktop {
   std::uintptr_t foregroundWindow() const override { return foreground_; }
   bool activate(std::uintptr_t handle) override;
   void pressKey(int virtualKey) override;
-  void setTopmost(Form& form) override;
   void sendToBottom(Form& form) override;
-  void setTransparent(Form& form, std::int64_t colorKey, int alpha) override;
-  void setColorKey(Form& form, std::uint32_t colorKey) override;
   // The window moves by the drop set with setDragDrop (not at all without one).
   void dragWithPointer(Form& form) override;
   bool useEnglishKeyboard() override;
@@ -76,9 +67,7 @@ class HeadlessDesktop final : public Desktop {
 
   const std::vector<std::uintptr_t>& activations() const { return activations_; }
   const std::vector<KeyPress>& keys() const { return keys_; }
-  const std::vector<std::string>& topmostCalls() const { return topmost_; }
   const std::vector<std::string>& bottomCalls() const { return bottom_; }
-  const std::vector<TransparencyCall>& transparencyCalls() const { return transparency_; }
   int keyboardSwitches() const { return keyboardSwitches_; }
   // The windows dragged with the pointer, by name, in order.
   const std::vector<std::string>& drags() const { return drags_; }
@@ -98,9 +87,7 @@ class HeadlessDesktop final : public Desktop {
   bool activationFails_ = false, keyboardFails_ = false;
   std::vector<std::uintptr_t> activations_;
   std::vector<KeyPress> keys_;
-  std::vector<std::string> topmost_;
   std::vector<std::string> bottom_;
-  std::vector<TransparencyCall> transparency_;
   PixelPoint dragDrop_;
   std::vector<std::string> drags_;
   int keyboardSwitches_ = 0;

@@ -57,6 +57,10 @@ void HeadlessFormHost::formUnloaded(Form& form) {
 
 void HeadlessFormHost::formChanged(Form& form, Property what) {
   if (what == Property::Visible && form.Visible()) bringToTop(form);
+  if (what == Property::Topmost && form.topmost()) {
+    ++raises_[form.name()];
+    bringToTop(form);
+  }
   changes_.push_back({form.name(), what});
 }
 
@@ -83,6 +87,11 @@ Form* HeadlessFormHost::find(const std::string& name) const {
 
 bool HeadlessFormHost::isLoaded(const Form& form) const {
   return std::find(order_.begin(), order_.end(), &form) != order_.end();
+}
+
+int HeadlessFormHost::raiseCount(const std::string& name) const {
+  const auto it = raises_.find(name);
+  return it == raises_.end() ? 0 : it->second;
 }
 
 int HeadlessFormHost::loadCount(const std::string& name) const {

@@ -1,5 +1,6 @@
-// The headless mirror of the program's windows: it keeps which forms are loaded, their z-order
-// and a log of every change, and runs modal shows through the virtual-time loop.
+// The headless mirror of the program's windows: it keeps which forms are loaded, their z-order,
+// how often each was raised to the top, and a log of every change, and runs modal shows through the
+// virtual-time loop.
 #pragma once
 
 #include <map>
@@ -53,6 +54,8 @@ class HeadlessFormHost final : public FormHost {
   bool isLoaded(const Form& form) const;
   // How often a form of this name was loaded.
   int loadCount(const std::string& name) const;
+  // How often a form of this name was raised to the top of the topmost band.
+  int raiseCount(const std::string& name) const;
   // Modal windows open now, the innermost last.
   const std::vector<Form*>& modalStack() const { return modal_; }
 
@@ -95,6 +98,7 @@ class HeadlessFormHost final : public FormHost {
   std::vector<Form*> order_;  // loaded forms, the last shown first
   std::vector<Form*> modal_;
   std::vector<std::string> loads_;
+  std::map<std::string, int> raises_;
   std::vector<FormChange> changes_;
   std::map<int, std::pair<int, int>> frames_;
 };

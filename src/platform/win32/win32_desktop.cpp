@@ -4,7 +4,6 @@
 
 #include "platform/win32/screen_units.h"
 #include "platform/win32/wide_text.h"
-#include "platform/win32/window_order.h"
 
 namespace horalix::win32 {
 
@@ -74,48 +73,11 @@ void Win32Desktop::pressKey(int virtualKey) {
   keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
 }
 
-void Win32Desktop::setTopmost(platform::Form& form) {
-  HWND hwnd = forms_.windowOf(form);
-  if (hwnd == nullptr || isTopmostAndFirst(hwnd)) return;
-  // Not activated: raising the clock above a running slide show must not take the keyboard
-  // from it.
-  SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
 void Win32Desktop::sendToBottom(platform::Form& form) {
   HWND hwnd = forms_.windowOf(form);
   if (hwnd != nullptr) {
     SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
-}
-
-void Win32Desktop::setTransparent(platform::Form& form, std::int64_t colorKey, int alpha) {
-  HWND hwnd = forms_.windowOf(form);
-  // An alpha that is no byte would leave a layered window without attributes, which shows
-  // nothing at all; the window is left as it was instead.
-  if (hwnd == nullptr || alpha < 0 || alpha > 255) return;
-  const LONG_PTR exStyle = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
-  SetWindowLongPtrW(hwnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
-  DWORD flags = LWA_ALPHA;
-  COLORREF key = 0;
-  if (colorKey >= 0) {
-    flags |= LWA_COLORKEY;
-    key = toColorRef(static_cast<std::uint32_t>(colorKey));
-  }
-  SetLayeredWindowAttributes(hwnd, key, static_cast<BYTE>(alpha), flags);
-  // With a colour key the outline is drawn instead of cut (see keyed_outline.h).
-  forms_.reshape(form);
-}
-
-void Win32Desktop::setColorKey(platform::Form& form, std::uint32_t colorKey) {
-  HWND hwnd = forms_.windowOf(form);
-  if (hwnd == nullptr) return;
-  const LONG_PTR exStyle = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
-  SetWindowLongPtrW(hwnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
-  // Full opacity with the key draws exactly what the key alone draws on Windows (the rest of
-  // the window as it is); Wine draws the key alone's see-through pixels black and needs it.
-  SetLayeredWindowAttributes(hwnd, toColorRef(colorKey), 255, LWA_COLORKEY | LWA_ALPHA);
-  forms_.reshape(form);
 }
 
 bool Win32Desktop::useEnglishKeyboard() {

@@ -1,5 +1,5 @@
 // The desktop over user32: screen metrics, the cursor, other programs' top-level windows, the
-// keyboard, and the z-order and transparency of the program's own windows.
+// keyboard, and the pointer's drag of the program's own windows.
 #pragma once
 
 #include "platform/desktop.h"
@@ -22,10 +22,7 @@ class Win32Desktop final : public platform::Desktop {
   std::uintptr_t foregroundWindow() const override;
   bool activate(std::uintptr_t handle) override;
   void pressKey(int virtualKey) override;
-  void setTopmost(platform::Form& form) override;
   void sendToBottom(platform::Form& form) override;
-  void setTransparent(platform::Form& form, std::int64_t colorKey, int alpha) override;
-  void setColorKey(platform::Form& form, std::uint32_t colorKey) override;
   void dragWithPointer(platform::Form& form) override;
   bool useEnglishKeyboard() override;
   std::uint32_t systemColor(int element) const override;

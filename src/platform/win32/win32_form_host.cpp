@@ -9,6 +9,7 @@
 #include "platform/win32/mouse_input.h"
 #include "platform/win32/program_icon.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/window_order.h"
 
 namespace horalix::win32 {
 
@@ -282,8 +283,16 @@ void Win32FormHost::formChanged(Form& form, Property what) {
       }
       break;
     case Property::Topmost:
+      // Raised again only when another window has come above it. Not activated: raising the
+      // clock above a running slide show must not take the keyboard from it.
+      if (form.topmost() && isTopmostAndFirst(native->hwnd)) break;
       SetWindowPos(native->hwnd, form.topmost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      break;
+    case Property::Layered:
+      applyLayered(*native);
+      // With a colour key the outline is drawn instead of cut (see keyed_outline.h).
+      shapeForm(*native);
       break;
     default:
       break;
@@ -362,10 +371,19 @@ void Win32FormHost::eraseBackground(NativeForm& native, HDC dc) {
                       SIZE{client.right, client.bottom});
 }
 
-void Win32FormHost::reshape(const Form& form) {
-  if (NativeForm* native = find(form); native != nullptr && native->hwnd != nullptr) {
-    shapeForm(*native);
+void Win32FormHost::applyLayered(const NativeForm& native) {
+  const Form& form = native.form;
+  const LONG_PTR exStyle = GetWindowLongPtrW(native.hwnd, GWL_EXSTYLE);
+  SetWindowLongPtrW(native.hwnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+  // The opacity is always given: at 255 with a key, Windows draws what the key alone draws (the
+  // rest of the window as it is), and Wine draws the key alone's see-through pixels black.
+  DWORD flags = LWA_ALPHA;
+  COLORREF key = 0;
+  if (form.colorKey() >= 0) {
+    flags |= LWA_COLORKEY;
+    key = toColorRef(static_cast<std::uint32_t>(form.colorKey()));
   }
+  SetLayeredWindowAttributes(native.hwnd, key, static_cast<BYTE>(form.alpha()), flags);
 }
 
 void Win32FormHost::userMoved(NativeForm& native) {

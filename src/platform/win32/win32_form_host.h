@@ -44,8 +44,6 @@ class Win32FormHost final : public platform::FormHost {
 
   // The window of a loaded form; null when the form is not loaded.
   HWND windowOf(const platform::Form& form) const;
-  // Gives the form's window its outline again, after its see-through style changed.
-  void reshape(const platform::Form& form);
   // The child window of a control; null while it has never been visible.
   HWND windowOf(const platform::Control& control) const;
   std::size_t loadedCount() const { return forms_.size(); }
@@ -78,6 +76,8 @@ class Win32FormHost final : public platform::FormHost {
   void keepLabelsOnImages(NativeForm& native, const platform::Control& control);
   void placeForm(const NativeForm& native);
   void shapeForm(NativeForm& native);
+  // The form's colour key and opacity on its layered window.
+  void applyLayered(const NativeForm& native);
   void settleDrawings();
   void rebuildMenuBar(NativeForm& native);
   void eraseBackground(NativeForm& native, HDC dc);

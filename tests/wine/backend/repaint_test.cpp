@@ -74,10 +74,9 @@ TEST_F(RepaintTest, OnlyAChangedFaceIsPainted) {
 }
 
 TEST_F(RepaintTest, TheSameOutlineAgainLeavesAKeyedWindowAlone) {
-  Win32Desktop desktop(b.forms);
   const platform::WindowRegion outline{1, 1, 199, 99, 20, 20};
   form.setRegion(outline);
-  desktop.setColorKey(form, 0x32FAFA);
+  form.setLayered(0x32FAFA, 255);
   settle();
   form.setRegion(outline);
   EXPECT_FALSE(awaitsPaint(window()));

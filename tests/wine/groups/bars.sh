@@ -30,16 +30,6 @@ test_prompt_bar_shows_its_text_over_a_see_through_background() {
   ((key == 0)) || { fail "the key colour shows"; return 1; }
   ((back > text)) || { fail "the background is not see-through"; return 1; }
 }
-# The backdrop under the prompt: a visible form window that covers the whole screen.
-has_backdrop() {
-  local width height
-  read -r width height < <(xdotool getdisplaygeometry)
-  program_windows | awk -F'\t' -v width="$width" -v height="$height" '/^1 HoralixForm/ {
-      split($3, r, ",")
-      if (r[1] <= 0 && r[2] <= 0 && r[3] >= width && r[4] >= height) found = 1
-    } END { exit !found }'
-}
-has_no_backdrop() { ! has_backdrop; }
 
 # An 8-second run that stops at zero shows the time-up prompt "时间到" in the middle of the
 # screen over a dimmed backdrop (the desktop darker everywhere around it); the prompt's button
