@@ -206,7 +206,7 @@ constexpr ControlDesign kDesign[] = {
     text("Text4", 6, 2400, 2620, 2350, "您的发言", "Picture7"),
 
     // Further options of the clock.
-    hidden(holder(P, "Picture13", 300, 4050, 4800, 2600)),
+    hidden(holder(P, "Picture13", 300, 4050, 4800, 2330)),
     check("Check1", 4, 60, 0, 1500, "不计时隐藏", "Picture13"),
     check("Check1", 5, 1600, 0, 1400, "透明背景", "Picture13"),
     check("Check1", 6, 3100, 0, 1500, "副屏显示", "Picture13"),
@@ -228,10 +228,10 @@ constexpr ControlDesign kDesign[] = {
     text("Text6", 1, 4200, 1380, 300, "", "Picture13", design::kLocked | design::kHidden),
     check("Check10", -1, 3300, 1050, 1450, "屏幕保护色", "Picture13"),
     // Where the second screen's clock or prompt bar stands; the bars show while it is in use.
-    row(F, "Frame3", -1, 60, 1750, 4700, 820, "副屏位置", "Picture13"),
-    row(ControlKind::HScrollBar, "HScroll1", -1, 120, 450, 3000, 255, "", "Frame3", -1,
+    row(F, "Frame3", -1, 60, 1720, 4700, 600, "副屏位置", "Picture13"),
+    row(ControlKind::HScrollBar, "HScroll1", -1, 120, 280, 3000, 255, "", "Frame3", -1,
         design::kHidden),
-    row(ControlKind::VScrollBar, "VScroll1", -1, 3300, 200, 255, 560, "", "Frame3", -1,
+    row(ControlKind::VScrollBar, "VScroll1", -1, 3300, 180, 255, 400, "", "Frame3", -1,
         design::kHidden),
 
     // The clock's look.
