@@ -111,8 +111,8 @@ void storeOptions(Context& app, const StoredOptions& o) {
 
 // The clocks stop; the next run is armed in the timing mode just stored.
 void rearmRun(Context& app) {
-  TimeGlass& clock = app.timeGlass();
-  FrmExit& main = app.frmExit();
+  FloatingClock& clock = app.floatingClock();
+  MainWindow& main = app.mainWindow();
   clock.Label15.setCaption("1");
   clock.Timer1.setEnabled(false);
   clock.Timer4.setEnabled(false);
@@ -127,7 +127,7 @@ void rearmRun(Context& app) {
   main.Timer5.setEnabled(false);
   ResetRunRecord(app);
   clock.Timer3.setEnabled(false);
-  app.timeGlassTwo().Timer3.setEnabled(false);
+  app.mirrorClock().Timer3.setEnabled(false);
   if (main.Label13(0).Caption() != "手动计时") main.Label13(0).setCaption("");
   clock.Timer5.setEnabled(true);
 }
@@ -157,10 +157,10 @@ void applyPromptLook(Context& app, SettingsWindow& w) {
   writeIni(app, "Hotkey", "processvalue", std::to_string(w.c("Check1", 5).Value()));
   writeIni(app, "Hotkey", "processBackColor", colourText(w.c("Text1", 5).BackColor()));
   writeIni(app, "Hotkey", "processadd", w.c("Text2", 0).Text());
-  app.frmExit().Timer4.setEnabled(false);
-  app.frmProcess().Timer3.setEnabled(true);
-  WriteAlarmStage(app.timeGlass().Label5, AlarmStage::SettingsApplied);
-  WriteAlarmStage(app.timeGlassTwo().Label5, AlarmStage::SettingsApplied);
+  app.mainWindow().Timer4.setEnabled(false);
+  app.promptBar().Timer3.setEnabled(true);
+  WriteAlarmStage(app.floatingClock().Label5, AlarmStage::SettingsApplied);
+  WriteAlarmStage(app.mirrorClock().Label5, AlarmStage::SettingsApplied);
 }
 
 }  // namespace
@@ -179,7 +179,7 @@ void SettingsWindow::Command1_Click() {
   SaveSettings(app_, app_.settings);
   app_.platform.loop.doEvents();
   storeOptions(app_, options);
-  FrmExit& main = app_.frmExit();
+  MainWindow& main = app_.mainWindow();
   main.hotkey_del();
   main.Hotkey_set();
   rearmRun(app_);

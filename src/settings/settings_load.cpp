@@ -58,7 +58,7 @@ void frameEditBoxes(platform::Form& window) {
 
 void SettingsWindow::Form_Load() {
   // The clock would otherwise stand over the window while the user edits it.
-  app_.platform.desktop.sendToBottom(app_.timeGlass());
+  app_.platform.desktop.sendToBottom(app_.floatingClock());
   // Disabled, the colour list's handler opens no colour dialog while the fill sets its position.
   platform::Control& colours = c("Combo3");
   colours.setEnabled(false);
