@@ -47,7 +47,8 @@ std::optional<PresetRecord> PresetManager::presetOfSettingsWindow() {
     showNotice(boxes, DbNotice::PresetNotSaved);
     return std::nullopt;
   }
-  if (!CheckStageTimes(window, boxes, times, "设置时长不能相同，请修改")) return std::nullopt;
+  if (!CheckStageTimes(window, boxes, times, {"设置时长不能相同，请修改", "\r\r"}))
+    return std::nullopt;
   if (!HotKeysDistinct(window, boxes)) return std::nullopt;
 
   SettingsBlock settings;

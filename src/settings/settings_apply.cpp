@@ -3,7 +3,6 @@
 // accepted one stores the record and the options, takes the hot keys anew and sets the clocks up
 // for a fresh run. In prompt-text mode only the prompt bars' look is stored and previewed.
 #include <string>
-#include <vector>
 
 #include "bars/bars.h"
 #include "clock/clock.h"
@@ -17,77 +16,11 @@
 #include "services/value_store.h"
 #include "settings/settings_codec.h"
 #include "settings/settings_window.h"
+#include "settings/stage_checks.h"
 
 namespace horalix {
 
 namespace {
-
-constexpr const char* kCaption = "Horalix";
-constexpr const char* kNoHotKey = "无";
-constexpr int kHotKeyNoticeMs = 800;
-// Each reminder must come this many seconds after the one before it (or after the start).
-constexpr int kLeastAlarmGap = 10;
-// The last reminder must come this many seconds before zero or earlier.
-constexpr int kLeastLastAlarm = 3;
-
-// One row of the reminder check: seconds left when it fires, and its name in the messages.
-struct AlarmRow {
-  std::int32_t seconds;
-  std::string name;
-};
-
-void tell(Context& app, const std::string& text) {
-  app.platform.messageBoxes.show(text, kCaption, platform::mb::Ok);
-}
-
-// Whether the reminder times fit the duration; every fault found is told, in order. Only
-// checked while the duration is switched on.
-bool alarmTimesAccepted(Context& app, SettingsWindow& window, const SettingsBlock& taken) {
-  if (window.c("Check2", 1).Value() == 0) return true;
-  const AlarmRow alarms[] = {
-      {taken.Time_one, "报警1"}, {taken.Time_two, "报警2"}, {taken.Time_three, "报警3"}};
-  // Equal reminder times are refused even for rows that are switched off.
-  for (int i = 0; i < 3; ++i) {
-    for (int j = i + 1; j < 3; ++j) {
-      if (alarms[i].seconds == alarms[j].seconds) {
-        tell(app, alarms[i].name + "和" + alarms[j].name + "提醒时间不能相同，请修改");
-        return false;
-      }
-    }
-  }
-  std::vector<AlarmRow> rows{{TimeToSeconds(taken.Time_all), "计时时长"}};
-  for (int row = 2; row <= 4; ++row) {
-    if (window.c("Check2", row).Value() != 0) rows.push_back(alarms[row - 2]);
-  }
-  bool accepted = true;
-  for (std::size_t k = 0; k + 1 < rows.size(); ++k) {
-    if (rows[k].seconds < rows[k + 1].seconds + kLeastAlarmGap) {
-      tell(app,
-           rows[k].name + "要比\r\n\r\n" + rows[k + 1].name + "\r\n\r\n多10秒以上，请修改后再保存");
-      accepted = false;
-    }
-  }
-  if (rows.size() >= 2 && rows.back().seconds < kLeastLastAlarm) {
-    tell(app, rows.back().name + "设定时长要在3秒以上，请修改再保存");
-    accepted = false;
-  }
-  return accepted;
-}
-
-// Two actions cannot share one hot key.
-bool hotKeysDistinct(Context& app, const StoredOptions& options) {
-  const auto& keys = options.hotKeys;
-  for (std::size_t i = 0; i < keys.size(); ++i) {
-    for (std::size_t j = i + 1; j < keys.size(); ++j) {
-      if (keys[i] == keys[j] && keys[i] != kNoHotKey) {
-        app.platform.messageBoxes.showTimed("系统热键设置不能相同", kCaption, platform::mb::Ok,
-                                            kHotKeyNoticeMs);
-        return false;
-      }
-    }
-  }
-  return true;
-}
 
 void writeIni(Context& app, const char* section, const char* key, const std::string& value) {
   IniReadWrite(app.platform.files, "write", app.iniPath(), section, key, value);
@@ -173,7 +106,13 @@ void SettingsWindow::Command1_Click() {
   // A field that is no number keeps the value the record has.
   const SettingsBlock taken = EncodeSettings(*this, app_.settings);
   const StoredOptions options = EncodeStoredOptions(*this);
-  if (!alarmTimesAccepted(app_, *this, taken) || !hotKeysDistinct(app_, options)) return;
+  const StageTimes times{TimeToSeconds(taken.Time_all),
+                         {taken.Time_one, taken.Time_two, taken.Time_three}};
+  platform::MessageBoxes& boxes = app_.platform.messageBoxes;
+  if (!CheckStageTimes(*this, boxes, times, {"提醒时间不能相同，请修改", "\r\n\r\n"}) ||
+      !HotKeysDistinct(*this, boxes)) {
+    return;
+  }
 
   app_.settings = taken;
   SaveSettings(app_, app_.settings);
