@@ -8,7 +8,7 @@
 #include "clock/clock.h"
 #include "main/main.h"
 #include "services/context.h"
-#include "services/ini_read_write.h"
+#include "services/program_ini.h"
 #include "services/run_cells.h"
 #include "services/setting_readers.h"
 #include "services/settings_record.h"
@@ -22,10 +22,6 @@ namespace horalix {
 
 namespace {
 
-void writeIni(Context& app, const char* section, const char* key, const std::string& value) {
-  IniReadWrite(app.platform.files, "write", app.iniPath(), section, key, value);
-}
-
 // Colours are stored as the signed 32-bit numbers that the readers take (system colours are
 // negative).
 std::string colourText(std::uint32_t colour) {
@@ -33,13 +29,12 @@ std::string colourText(std::uint32_t colour) {
 }
 
 void storeOptions(Context& app, const StoredOptions& o) {
-  const char* hotKeys[] = {"start", "pause", "stop", "hide", "focus", "light"};
   for (std::size_t i = 0; i < o.hotKeys.size(); ++i)
-    writeIni(app, "Hotkey", hotKeys[i], o.hotKeys[i]);
-  writeIni(app, "Hotkey", "add", o.add);
-  writeIni(app, "Hotkey", "often", o.often);
-  writeIni(app, "light", "clocklight", o.clocklight);
-  writeIni(app, "light", "backlight", o.backlight);
+    WriteProgramIni(app, "Hotkey", kHotKeyNames[i], o.hotKeys[i]);
+  WriteProgramIni(app, "Hotkey", "add", o.add);
+  WriteProgramIni(app, "Hotkey", "often", o.often);
+  WriteProgramIni(app, "light", "clocklight", o.clocklight);
+  WriteProgramIni(app, "light", "backlight", o.backlight);
 }
 
 // The clocks stop; the next run is armed in the timing mode just stored.
@@ -83,13 +78,13 @@ void offerFileExtensions(Context& app, SettingsWindow& window) {
 // Prompt-text mode: the look controls stand for the prompt bars; store them and show the
 // primary bar with them at once. Nothing is checked and the settings record is not touched.
 void applyPromptLook(Context& app, SettingsWindow& w) {
-  writeIni(app, "Hotkey", "processFont", w.c("Combo1").Text());
-  writeIni(app, "Hotkey", "processFontSize", std::to_string(w.c("Combo2").ListIndex()));
-  writeIni(app, "Hotkey", "processColor", std::to_string(w.c("Combo3").ListIndex()));
-  writeIni(app, "Hotkey", "processForeset", colourText(w.c("Label10").BackColor()));
-  writeIni(app, "Hotkey", "processvalue", std::to_string(w.c("Check1", 5).Value()));
-  writeIni(app, "Hotkey", "processBackColor", colourText(w.c("Text1", 5).BackColor()));
-  writeIni(app, "Hotkey", "processadd", w.c("Text2", 0).Text());
+  WriteProgramIni(app, "Hotkey", "processFont", w.c("Combo1").Text());
+  WriteProgramIni(app, "Hotkey", "processFontSize", std::to_string(w.c("Combo2").ListIndex()));
+  WriteProgramIni(app, "Hotkey", "processColor", std::to_string(w.c("Combo3").ListIndex()));
+  WriteProgramIni(app, "Hotkey", "processForeset", colourText(w.c("Label10").BackColor()));
+  WriteProgramIni(app, "Hotkey", "processvalue", std::to_string(w.c("Check1", 5).Value()));
+  WriteProgramIni(app, "Hotkey", "processBackColor", colourText(w.c("Text1", 5).BackColor()));
+  WriteProgramIni(app, "Hotkey", "processadd", w.c("Text2", 0).Text());
   app.mainWindow().Timer4.setEnabled(false);
   app.promptBar().Timer3.setEnabled(true);
   WriteAlarmStage(app.floatingClock().Label5, AlarmStage::SettingsApplied);
