@@ -191,7 +191,7 @@ void Win32FormHost::keepLabelsOnImages(NativeForm& native, const Control& contro
   }
 }
 
-void Win32FormHost::placeForm(const NativeForm& native) {
+void Win32FormHost::placeForm(NativeForm& native) {
   const Form& form = native.form;
   const RECT wanted{units_.toPixelsX(form.Left()), units_.toPixelsY(form.Top()),
                     units_.toPixelsX(form.Left()) + units_.toPixelsX(form.Width()),
@@ -201,12 +201,14 @@ void Win32FormHost::placeForm(const NativeForm& native) {
   if (GetWindowRect(native.hwnd, &now) && EqualRect(&now, &wanted)) return;
   SetWindowPos(native.hwnd, nullptr, wanted.left, wanted.top, wanted.right - wanted.left,
                wanted.bottom - wanted.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  native.movedSinceShaped = true;
 }
 
 void Win32FormHost::shapeForm(NativeForm& native) {
   const auto& region = native.form.Region();
   native.shaped = true;
   native.shapedRegion = region;
+  native.movedSinceShaped = false;
   if (colourKeyOf(native.hwnd)) {
     // A colour-keyed window draws its outline (see keyed_outline.h): no region, and every
     // surface repaints the outside of the new outline in the key colour.
@@ -268,6 +270,7 @@ void Win32FormHost::formChanged(Form& form, Property what) {
       break;
     case Property::Visible:
       ShowWindow(native->hwnd, form.Visible() ? SW_SHOW : SW_HIDE);
+      if (form.Visible()) native->movedSinceShaped = true;
       break;
     case Property::Caption:
       SetWindowTextW(native->hwnd, toWide(form.Caption()).c_str());
@@ -276,9 +279,11 @@ void Win32FormHost::formChanged(Form& form, Property what) {
       InvalidateRect(native->hwnd, nullptr, TRUE);
       break;
     case Property::Region:
-      // The clock gives its outline again at every redraw; the same outline keeps a keyed
-      // window as it is. A window cut by a region is cut and redrawn again.
-      if (!native->shaped || native->shapedRegion != form.Region() || !colourKeyOf(native->hwnd)) {
+      // The clock gives its outline again at every redraw: the same outline keeps the window
+      // as it is. A window cut by a region is cut and redrawn again once it has been moved or
+      // shown since.
+      if (!native->shaped || native->shapedRegion != form.Region() ||
+          (native->movedSinceShaped && !colourKeyOf(native->hwnd))) {
         shapeForm(*native);
       }
       break;

@@ -66,6 +66,9 @@ class Win32FormHost final : public platform::FormHost {
     // The outline last given to the window, so that the same outline again changes nothing.
     bool shaped = false;
     std::optional<platform::WindowRegion> shapedRegion;
+    // Set when the window has been moved, resized or shown since it was last cut: under Wine a
+    // window cut by a region is cut again then, for its face to be drawn whole.
+    bool movedSinceShaped = false;
   };
 
   static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -74,7 +77,7 @@ class Win32FormHost final : public platform::FormHost {
   NativeControl* findControl(const NativeForm& native, HWND child) const;
   NativeControl* ensureControl(NativeForm& native, platform::Control& control);
   void keepLabelsOnImages(NativeForm& native, const platform::Control& control);
-  void placeForm(const NativeForm& native);
+  void placeForm(NativeForm& native);
   void shapeForm(NativeForm& native);
   // The form's colour key and opacity on its layered window.
   void applyLayered(const NativeForm& native);
