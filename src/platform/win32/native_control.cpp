@@ -271,9 +271,15 @@ void NativeControl::mirrorText() {
       kind == ControlKind::Slider || kind == ControlKind::TabStrip || isScrollBar(kind)) {
     return;
   }
-  // A text the user is typing is already the model's: setting it again would move the caret.
-  if (nativeText() == control_.Caption()) return;
-  SetWindowTextW(hwnd_, toWide(control_.Caption()).c_str());
+  const std::string& text = control_.Caption();
+  if (kind == ControlKind::TextBox || kind == ControlKind::ComboBox) {
+    // A text the user is typing is already the model's: setting it again would move the caret.
+    if (nativeText() == text) return;
+  } else if (givenText_ == text) {
+    return;
+  }
+  SetWindowTextW(hwnd_, toWide(text).c_str());
+  if (kind != ControlKind::TextBox && kind != ControlKind::ComboBox) givenText_ = text;
 }
 
 void NativeControl::mirrorList() {

@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/forms.h"
@@ -88,6 +90,9 @@ class NativeControl {
   std::vector<platform::DrawOp> shown_;
   bool painted_ = false;
   bool settlePending_ = false;
+  // The text last given to a control whose text only the program sets (not a text box or combo
+  // box): comparing with it spares reading the window's text back at every change.
+  std::optional<std::string> givenText_;
 };
 
 }  // namespace horalix::win32

@@ -89,7 +89,15 @@ std::string Win32FileSystem::programFolder() const {
 }
 
 bool Win32FileSystem::normalFileExists(const std::string& path) const {
-  FileSearch search(toWide(path));
+  const std::wstring wide = toWide(path);
+  // A name without wildcards that is not there at all needs no directory search (the sibling
+  // watch asks for a missing program several times a second).
+  if (wide.find_first_of(L"*?<>\"") == std::wstring::npos &&
+      GetFileAttributesW(wide.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return false;
+  }
+  FileSearch search(wide);
   if (!search.found()) return false;
   do {
     if ((search.current().dwFileAttributes & kNotNormal) == 0) return true;

@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 #include "platform/sqlite/sqlite_database.h"
 #include "platform/win32/dispatch_guard.h"
+#include "platform/win32/registry_change_watch.h"
 #include "platform/win32/win32_automation.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_dialogs.h"
@@ -39,8 +40,9 @@ class Win32Platform {
   DispatchGuard guard_;
   Win32EventLoop loop_;
   Win32FormHost forms_;
-  Win32Registry registry_;
-  Win32ScriptingShell scriptingShell_;
+  RegistryChangeWatch registryWatch_;
+  Win32Registry registry_{&registryWatch_};
+  Win32ScriptingShell scriptingShell_{&registryWatch_};
   Win32FileSystem files_;
   platform::SqliteDatabase database_;
   Win32Desktop desktop_;

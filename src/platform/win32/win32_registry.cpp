@@ -69,6 +69,11 @@ class OpenKey {
   long result_ = ERROR_FILE_NOT_FOUND;
 };
 
+// The key of a kept read: the path and the name as the caller spelled them.
+std::string readKeyOf(const std::string& path, const std::string& name) {
+  return path + std::string(1, '\0') + name;
+}
+
 }  // namespace
 
 Win32Registry::~Win32Registry() {
@@ -124,6 +129,7 @@ long Win32Registry::readValue(HKEY key, const std::wstring& name, DWORD& type, s
 }
 
 long Win32Registry::createKey(RegRoot root, const std::string& path) {
+  dropReads();
   HKEY key = nullptr;
   const long result = RegCreateKeyExW(rootKey(root), toWide(path).c_str(), 0, nullptr,
                                       REG_OPTION_NON_VOLATILE, kAccess, nullptr, &key, nullptr);
@@ -131,21 +137,48 @@ long Win32Registry::createKey(RegRoot root, const std::string& path) {
   return result;
 }
 
+bool Win32Registry::keepsReads(RegRoot root) {
+  if (watch_ == nullptr || root != RegRoot::CurrentUser) return false;
+  const std::uint64_t generation = watch_->generation();
+  if (generation != readGeneration_) {
+    dropReads();
+    readGeneration_ = generation;
+  }
+  return true;
+}
+
+void Win32Registry::dropReads() {
+  reads_.clear();
+  keys_.clear();
+  // What the other readers of the watch kept may be stale too.
+  if (watch_ != nullptr) watch_->lookAgain();
+}
+
 bool Win32Registry::keyExists(RegRoot root, const std::string& path) {
+  const bool keep = keepsReads(root);
+  if (keep) {
+    if (const auto kept = keys_.find(path); kept != keys_.end()) return kept->second;
+  }
   long result = ERROR_SUCCESS;
   HKEY key = readKey(root, path, result);
-  if (key == nullptr) return false;
+  if (key == nullptr) {
+    if (keep) keys_[path] = false;
+    return false;
+  }
   // A kept key may have been deleted since (by the scripting shell, the add-in, another
   // program): it is opened anew, which finds a key made again under the same name.
-  if (RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                       nullptr, nullptr, nullptr) != ERROR_KEY_DELETED) {
-    return true;
+  bool exists = RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                 nullptr, nullptr, nullptr, nullptr) != ERROR_KEY_DELETED;
+  if (!exists) {
+    forget(root, toWide(path));
+    exists = readKey(root, path, result) != nullptr;
   }
-  forget(root, toWide(path));
-  return readKey(root, path, result) != nullptr;
+  if (keep) keys_[path] = exists;
+  return exists;
 }
 
 long Win32Registry::deleteKey(RegRoot root, const std::string& path) {
+  dropReads();
   forget(root, toWide(path));
   OpenKey key(root, path, kAccess);
   if (key.result() != ERROR_SUCCESS) return key.result();
@@ -155,6 +188,7 @@ long Win32Registry::deleteKey(RegRoot root, const std::string& path) {
 
 long Win32Registry::setValue(RegRoot root, const std::string& path, const std::string& name,
                              const RegData& value) {
+  dropReads();
   OpenKey key(root, path, kAccess);
   if (key.result() != ERROR_SUCCESS) return key.result();
   const std::wstring wideName = toWide(name);
@@ -175,6 +209,20 @@ long Win32Registry::setValue(RegRoot root, const std::string& path, const std::s
 long Win32Registry::queryValue(RegRoot root, const std::string& path, const std::string& name,
                                RegData& out) {
   lastCloseFailed_ = false;
+  if (!keepsReads(root)) return readFromRegistry(root, path, name, out);
+  const std::string key = readKeyOf(path, name);
+  auto kept = reads_.find(key);
+  if (kept == reads_.end()) {
+    KeptRead read{ERROR_SUCCESS, {}};
+    read.result = readFromRegistry(root, path, name, read.value);
+    kept = reads_.emplace(key, std::move(read)).first;
+  }
+  if (kept->second.result == ERROR_SUCCESS) out = kept->second.value;
+  return kept->second.result;
+}
+
+long Win32Registry::readFromRegistry(RegRoot root, const std::string& path, const std::string& name,
+                                     RegData& out) {
   long opened = ERROR_SUCCESS;
   HKEY key = readKey(root, path, opened);
   if (key == nullptr) return opened;
@@ -204,6 +252,7 @@ long Win32Registry::queryValue(RegRoot root, const std::string& path, const std:
 }
 
 long Win32Registry::deleteValue(RegRoot root, const std::string& path, const std::string& name) {
+  dropReads();
   OpenKey key(root, path, kAccess);
   if (key.result() != ERROR_SUCCESS) return key.result();
   return RegDeleteValueW(key.get(), toWide(name).c_str());

@@ -1,20 +1,24 @@
 // The registry over advapi32, with the access the program asks for (0x3F: query, set, create
 // subkey, enumerate, notify, create link). Writes open and close their key; reads keep the few
-// keys they read from open, since the clock reads its options several times a second.
+// keys they read from open, since the clock reads its options several times a second. Given a
+// watch of HKEY_CURRENT_USER, what was read from there is kept until the watch sees a change.
 #pragma once
 
 #include <windows.h>
 
+#include <cstdint>
 #include <list>
+#include <map>
 #include <string>
 
 #include "platform/registry.h"
+#include "platform/win32/registry_change_watch.h"
 
 namespace horalix::win32 {
 
 class Win32Registry final : public platform::Registry {
  public:
-  Win32Registry() = default;
+  explicit Win32Registry(RegistryChangeWatch* watch = nullptr) : watch_(watch) {}
   ~Win32Registry() override;
   Win32Registry(const Win32Registry&) = delete;
   Win32Registry& operator=(const Win32Registry&) = delete;
@@ -41,7 +45,21 @@ class Win32Registry final : public platform::Registry {
   // Closes the kept keys at and below a path (deleted, or deleted by someone else).
   void forget(platform::RegRoot root, const std::wstring& path);
   long readValue(HKEY key, const std::wstring& name, DWORD& type, std::string& bytes);
+  long readFromRegistry(platform::RegRoot root, const std::string& path, const std::string& name,
+                        platform::RegData& out);
+  // Whether reads under this root may be answered from what was read before; drops those kept
+  // from before the latest change.
+  bool keepsReads(platform::RegRoot root);
+  void dropReads();
 
+  struct KeptRead {
+    long result;
+    platform::RegData value;
+  };
+  RegistryChangeWatch* watch_;
+  std::uint64_t readGeneration_ = 0;
+  std::map<std::string, KeptRead> reads_;  // by path and value name
+  std::map<std::string, bool> keys_;       // whether the key at a path exists
   bool lastCloseFailed_ = false;
   std::list<KeptKey> kept_;  // most recently used first
 };

@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "platform/win32/registry_change_watch.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_scripting_shell.h"
 
@@ -131,6 +132,52 @@ TEST_F(RegistryTest, ReadsSeeTheKeyAsOthersLeftIt) {
   ASSERT_EQ(registry.setValue(RegRoot::CurrentUser, kKey, "long", {regtype::Sz, longText}),
             regresult::Success);
   EXPECT_EQ(query("long").data, longText + std::string(1, '\0'));
+}
+
+// With a watch, reads are kept while the handler runs; the next handler sees what another
+// program changed, and a write of the program's own is seen at once, by both ways of reading.
+TEST_F(RegistryTest, KeptReadsFollowEveryChange) {
+  const std::wstring key = L"Software\\HoralixBackendTest";
+  const std::string path = std::string(kShellKey) + "v";
+  RegistryChangeWatch watch;
+  Win32Registry keptRegistry(&watch);
+  Win32ScriptingShell keptShell(&watch);
+  auto outside = [&](const wchar_t* text) {
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, key.c_str(), L"v", REG_SZ, text,
+                              static_cast<DWORD>((wcslen(text) + 1) * sizeof(wchar_t))),
+              ERROR_SUCCESS);
+  };
+  auto read = [&] {
+    RegData out;
+    keptRegistry.queryValue(RegRoot::CurrentUser, kKey, "v", out);
+    return out.data;
+  };
+  outside(L"one");
+  EXPECT_EQ(read(), std::string("one\0", 4));
+  EXPECT_EQ(keptShell.regRead(path), ShellValue(std::string("one")));
+
+  // Within the handler the reads are kept; the next handler reads afresh.
+  outside(L"two");
+  EXPECT_EQ(read(), std::string("one\0", 4));
+  watch.lookAgain();
+  EXPECT_EQ(read(), std::string("two\0", 4));
+  EXPECT_EQ(keptShell.regRead(path), ShellValue(std::string("two")));
+
+  // The program's own writes, either way, and deletes.
+  ASSERT_TRUE(keptShell.regWrite(path, std::string("three"), "REG_SZ"));
+  EXPECT_EQ(read(), platform::regSzData("three").data);
+  ASSERT_EQ(keptRegistry.setValue(RegRoot::CurrentUser, kKey, "v", platform::regSzData("four")),
+            regresult::Success);
+  EXPECT_EQ(keptShell.regRead(path), ShellValue(std::string("four")));
+  ASSERT_EQ(keptRegistry.deleteValue(RegRoot::CurrentUser, kKey, "v"), regresult::Success);
+  EXPECT_FALSE(keptShell.regRead(path).has_value());
+
+  // A key made by another program is found by the next handler.
+  const std::string inner = std::string(kKey) + "\\inner";
+  EXPECT_FALSE(keptRegistry.keyExists(RegRoot::CurrentUser, inner));
+  ASSERT_EQ(registry.createKey(RegRoot::CurrentUser, inner), regresult::Success);
+  watch.lookAgain();
+  EXPECT_TRUE(keptRegistry.keyExists(RegRoot::CurrentUser, inner));
 }
 
 TEST_F(RegistryTest, ShellWritesTextsAndNumbersThatBothWaysReadBack) {
