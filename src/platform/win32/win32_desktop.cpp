@@ -96,6 +96,46 @@ void Win32Desktop::setSystemColor(int element, std::uint32_t color) {
   SetSysColors(1, &element, &value);
 }
 
+namespace {
+
+// The system's move loop, for a window that must not be activated (the system's own activates
+// the window it moves): the window follows the pointer until the left button is released, Esc
+// puts it back, and the other messages (timers too) go on being dispatched meanwhile.
+void moveWithoutActivating(HWND hwnd, POINT start) {
+  RECT from{};
+  if (!GetWindowRect(hwnd, &from)) return;
+  SendMessageW(hwnd, WM_ENTERSIZEMOVE, 0, 0);
+  SetCapture(hwnd);
+  const auto place = [hwnd](int left, int top) {
+    SetWindowPos(hwnd, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  };
+  MSG msg;
+  while (GetCapture() == hwnd && (GetKeyState(VK_LBUTTON) & 0x8000) != 0) {
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got == 0) {
+      PostQuitMessage(static_cast<int>(msg.wParam));  // for the loop outside
+      break;
+    }
+    if (got == -1 || msg.message == WM_LBUTTONUP) break;
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
+      place(from.left, from.top);
+      break;
+    }
+    if (msg.message == WM_MOUSEMOVE) {
+      POINT now{};
+      GetCursorPos(&now);
+      place(from.left + now.x - start.x, from.top + now.y - start.y);
+      continue;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  if (GetCapture() == hwnd) ReleaseCapture();
+  SendMessageW(hwnd, WM_EXITSIZEMOVE, 0, 0);
+}
+
+}  // namespace
+
 // The system's own move of a window by its caption, asked for from a window without one: the
 // mouse is let go first, so that the system's move loop can take it. The loop runs until the
 // left button is released (timers keep running inside it) and the window's end of moving brings
@@ -106,6 +146,10 @@ void Win32Desktop::dragWithPointer(platform::Form& form) {
   POINT at{};
   GetCursorPos(&at);
   ReleaseCapture();
+  if (Win32FormHost::staysInactive(form)) {
+    moveWithoutActivating(hwnd, at);
+    return;
+  }
   SendMessageW(hwnd, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(at.x, at.y));
 }
 

@@ -49,7 +49,15 @@ Frame frameOf(int borderStyle) {
   }
 }
 
+int showCommand(const Form& form) {
+  return Win32FormHost::staysInactive(form) ? SW_SHOWNA : SW_SHOW;
+}
+
 }  // namespace
+
+bool Win32FormHost::staysInactive(const Form& form) {
+  return form.BorderStyle() == 0 && form.topmost();
+}
 
 Win32FormHost::Win32FormHost(Win32EventLoop& loop, DispatchGuard& guard)
     : loop_(loop), guard_(guard), units_(ScreenUnits::current()) {
@@ -248,7 +256,7 @@ void Win32FormHost::formLoaded(Form& form) {
   rebuildMenuBar(native);
   if (form.Region()) shapeForm(native);
   if (form.topmost()) formChanged(form, Property::Topmost);
-  if (form.Visible()) ShowWindow(native.hwnd, SW_SHOW);
+  if (form.Visible()) ShowWindow(native.hwnd, showCommand(form));
 }
 
 void Win32FormHost::formUnloaded(Form& form) {
@@ -269,7 +277,7 @@ void Win32FormHost::formChanged(Form& form, Property what) {
       placeForm(*native);
       break;
     case Property::Visible:
-      ShowWindow(native->hwnd, form.Visible() ? SW_SHOW : SW_HIDE);
+      ShowWindow(native->hwnd, form.Visible() ? showCommand(form) : SW_HIDE);
       if (form.Visible()) native->movedSinceShaped = true;
       break;
     case Property::Caption:
@@ -471,6 +479,9 @@ LRESULT Win32FormHost::handle(NativeForm& native, HWND hwnd, UINT msg, WPARAM wp
     case WM_LBUTTONDBLCLK:
       // Only windows that handle the mouse themselves get it; the others keep the default.
       if (forwardMouse(native.form, msg, wp, lp, units_, hwnd)) return 0;
+      break;
+    case WM_MOUSEACTIVATE:
+      if (staysInactive(native.form)) return MA_NOACTIVATE;
       break;
     case WM_KILLFOCUS:
       native.form.LostFocus();

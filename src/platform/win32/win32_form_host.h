@@ -42,6 +42,12 @@ class Win32FormHost final : public platform::FormHost {
   void controlChanged(platform::Control& control, platform::Property what) override;
   void menuChanged(platform::MenuItem& item, platform::Property what) override;
 
+  // A bare window kept above all others (the clock, the prompt bar) is shown, clicked and
+  // dragged without taking the keyboard from the window the presenter works in, as its raises
+  // are. Under Wine an activated window is also handed to the window manager for good, and each
+  // later move off and onto the screen then waits for it.
+  static bool staysInactive(const platform::Form& form);
+
   // The window of a loaded form; null when the form is not loaded.
   HWND windowOf(const platform::Form& form) const;
   // The child window of a control; null while it has never been visible.

@@ -211,6 +211,28 @@ TEST_F(FormHostTest, TheBorderStyleChoosesTheFrame) {
   }
 }
 
+// A bare window above all others (the clock, the prompt bar) comes up without taking the
+// keyboard; a window with a frame is activated as it is shown.
+TEST_F(FormHostTest, ABareTopmostWindowIsShownWithoutActivation) {
+  Form framed(b.forms, "Frm_framed");
+  framed.setBorderStyle(3);
+  framed.Show();
+  HWND active = b.forms.windowOf(framed);
+  ASSERT_EQ(GetActiveWindow(), active);
+  form.setBorderStyle(0);
+  form.Load();
+  form.setTopmost(true);
+  form.Show();
+  EXPECT_TRUE(IsWindowVisible(b.forms.windowOf(form)));
+  EXPECT_EQ(GetActiveWindow(), active);
+  // A click leaves the keyboard where it was.
+  EXPECT_EQ(SendMessageW(b.forms.windowOf(form), WM_MOUSEACTIVATE,
+                         reinterpret_cast<WPARAM>(b.forms.windowOf(form)),
+                         MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)),
+            MA_NOACTIVATE);
+  framed.Unload();
+}
+
 TEST_F(FormHostTest, TheWindowTakesTheOutlineOfItsRegion) {
   form.move(0, 0, 3000, 1500);
   form.Load();
