@@ -141,7 +141,8 @@ bool Win32Registry::keepsReads(RegRoot root) {
   if (watch_ == nullptr || root != RegRoot::CurrentUser) return false;
   const std::uint64_t generation = watch_->generation();
   if (generation != readGeneration_) {
-    dropReads();
+    reads_.clear();
+    keys_.clear();
     readGeneration_ = generation;
   }
   return true;
@@ -151,7 +152,7 @@ void Win32Registry::dropReads() {
   reads_.clear();
   keys_.clear();
   // What the other readers of the watch kept may be stale too.
-  if (watch_ != nullptr) watch_->lookAgain();
+  if (watch_ != nullptr) watch_->wrote();
 }
 
 bool Win32Registry::keyExists(RegRoot root, const std::string& path) {
