@@ -19,7 +19,11 @@ Win32Platform::Win32Platform()
           dialogs_,        instance_,  [this](const std::string& message) { log_.write(message); },
           forms_.fonts(),  automation_} {
   // Any handler may enable, disable or re-time a timer: the native timer follows after each.
-  guard_.afterHandler = [this] { loop_.rearm(); };
+  // The next handler may find the registry changed by another program.
+  guard_.afterHandler = [this] {
+    loop_.rearm();
+    registryWatch_.lookAgain();
+  };
   // The program runs while any of its windows is loaded, and ends with the user's session.
   forms_.onLastFormUnloaded = [this] { loop_.quit(0); };
   forms_.onSessionEnd = [this] { loop_.quit(0); };

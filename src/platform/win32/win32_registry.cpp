@@ -141,8 +141,7 @@ bool Win32Registry::keepsReads(RegRoot root) {
   if (watch_ == nullptr || root != RegRoot::CurrentUser) return false;
   const std::uint64_t generation = watch_->generation();
   if (generation != readGeneration_) {
-    reads_.clear();
-    keys_.clear();
+    dropReads();
     readGeneration_ = generation;
   }
   return true;
@@ -152,7 +151,7 @@ void Win32Registry::dropReads() {
   reads_.clear();
   keys_.clear();
   // What the other readers of the watch kept may be stale too.
-  if (watch_ != nullptr) watch_->wrote();
+  if (watch_ != nullptr) watch_->lookAgain();
 }
 
 bool Win32Registry::keyExists(RegRoot root, const std::string& path) {

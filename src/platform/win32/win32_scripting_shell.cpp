@@ -183,7 +183,7 @@ bool Win32ScriptingShell::keepsRead(const std::string& path) {
 void Win32ScriptingShell::dropReads() {
   reads_.clear();
   // What the other readers of the watch kept may be stale too.
-  if (watch_ != nullptr) watch_->wrote();
+  if (watch_ != nullptr) watch_->lookAgain();
 }
 
 bool Win32ScriptingShell::regWrite(const std::string& path, const ShellValue& value,

@@ -134,9 +134,8 @@ TEST_F(RegistryTest, ReadsSeeTheKeyAsOthersLeftIt) {
   EXPECT_EQ(query("long").data, longText + std::string(1, '\0'));
 }
 
-// With a watch, reads are kept until the registry reports a change: another program's change
-// is seen once the report has come (polled here, as the program polls), the program's own
-// writes at once, by both ways of reading.
+// With a watch, reads are kept while the handler runs; the next handler sees what another
+// program changed, and a write of the program's own is seen at once, by both ways of reading.
 TEST_F(RegistryTest, KeptReadsFollowEveryChange) {
   const std::wstring key = L"Software\\HoralixBackendTest";
   const std::string path = std::string(kShellKey) + "v";
@@ -153,17 +152,16 @@ TEST_F(RegistryTest, KeptReadsFollowEveryChange) {
     keptRegistry.queryValue(RegRoot::CurrentUser, kKey, "v", out);
     return out.data;
   };
-  // Another program's change reaches the reads within a few polls.
-  auto seen = [](const auto& poll) {
-    for (int i = 0; i < 200 && !poll(); ++i) Sleep(10);
-    return poll();
-  };
   outside(L"one");
-  EXPECT_TRUE(seen([&] { return read() == platform::regSzData("one").data; }));
+  EXPECT_EQ(read(), std::string("one\0", 4));
   EXPECT_EQ(keptShell.regRead(path), ShellValue(std::string("one")));
+
+  // Within the handler the reads are kept; the next handler reads afresh.
   outside(L"two");
-  EXPECT_TRUE(seen([&] { return read() == platform::regSzData("two").data; }));
-  EXPECT_TRUE(seen([&] { return keptShell.regRead(path) == ShellValue(std::string("two")); }));
+  EXPECT_EQ(read(), std::string("one\0", 4));
+  watch.lookAgain();
+  EXPECT_EQ(read(), std::string("two\0", 4));
+  EXPECT_EQ(keptShell.regRead(path), ShellValue(std::string("two")));
 
   // The program's own writes, either way, and deletes.
   ASSERT_TRUE(keptShell.regWrite(path, std::string("three"), "REG_SZ"));
@@ -174,11 +172,12 @@ TEST_F(RegistryTest, KeptReadsFollowEveryChange) {
   ASSERT_EQ(keptRegistry.deleteValue(RegRoot::CurrentUser, kKey, "v"), regresult::Success);
   EXPECT_FALSE(keptShell.regRead(path).has_value());
 
-  // A key made by another program is found.
+  // A key made by another program is found by the next handler.
   const std::string inner = std::string(kKey) + "\\inner";
   EXPECT_FALSE(keptRegistry.keyExists(RegRoot::CurrentUser, inner));
   ASSERT_EQ(registry.createKey(RegRoot::CurrentUser, inner), regresult::Success);
-  EXPECT_TRUE(seen([&] { return keptRegistry.keyExists(RegRoot::CurrentUser, inner); }));
+  watch.lookAgain();
+  EXPECT_TRUE(keptRegistry.keyExists(RegRoot::CurrentUser, inner));
 }
 
 TEST_F(RegistryTest, ShellWritesTextsAndNumbersThatBothWaysReadBack) {
