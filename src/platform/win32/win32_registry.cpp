@@ -141,7 +141,8 @@ bool Win32Registry::keepsReads(RegRoot root) {
   if (watch_ == nullptr || root != RegRoot::CurrentUser) return false;
   const std::uint64_t generation = watch_->generation();
   if (generation != readGeneration_) {
-    dropReads();
+    reads_.clear();
+    keys_.clear();
     readGeneration_ = generation;
   }
   return true;

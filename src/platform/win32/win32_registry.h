@@ -50,6 +50,7 @@ class Win32Registry final : public platform::Registry {
   // Whether reads under this root may be answered from what was read before; drops those kept
   // from before the latest change.
   bool keepsReads(platform::RegRoot root);
+  // Before a write of the program's own: drops what this reader and every other one kept.
   void dropReads();
 
   struct KeptRead {

@@ -32,6 +32,7 @@ class Win32ScriptingShell final : public platform::ScriptingShell {
   // Whether a read of this path may be answered from what was read before; drops those kept
   // from before the latest change.
   bool keepsRead(const std::string& path);
+  // Before a write of the program's own: drops what this reader and every other one kept.
   void dropReads();
 
   std::unique_ptr<ShellObject> shell_;
