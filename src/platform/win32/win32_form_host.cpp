@@ -213,7 +213,7 @@ void Win32FormHost::placeForm(NativeForm& native) {
 }
 
 void Win32FormHost::shapeForm(NativeForm& native) {
-  const auto& region = native.form.Region();
+  const auto& region = native.form.region();
   native.shaped = true;
   native.shapedRegion = region;
   native.movedSinceShaped = false;
@@ -254,7 +254,7 @@ void Win32FormHost::formLoaded(Form& form) {
   }
   for (const auto& control : form.controls()) ensureControl(native, *control);
   rebuildMenuBar(native);
-  if (form.Region()) shapeForm(native);
+  if (form.region()) shapeForm(native);
   if (form.topmost()) formChanged(form, Property::Topmost);
   if (form.Visible()) ShowWindow(native.hwnd, showCommand(form));
 }
@@ -290,7 +290,7 @@ void Win32FormHost::formChanged(Form& form, Property what) {
       // The clock gives its outline again at every redraw: the same outline keeps the window
       // as it is. A window cut by a region is cut and redrawn again once it has been moved or
       // shown since.
-      if (!native->shaped || native->shapedRegion != form.Region() ||
+      if (!native->shaped || native->shapedRegion != form.region() ||
           (native->movedSinceShaped && !colourKeyOf(native->hwnd))) {
         shapeForm(*native);
       }
@@ -380,7 +380,7 @@ void Win32FormHost::eraseBackground(NativeForm& native, HDC dc) {
   RECT client;
   GetClientRect(native.hwnd, &client);
   FillRect(dc, &client, native.background);
-  paintOutsideOutline(dc, native.hwnd, native.form.Region(), POINT{0, 0},
+  paintOutsideOutline(dc, native.hwnd, native.form.region(), POINT{0, 0},
                       SIZE{client.right, client.bottom});
 }
 
