@@ -1,8 +1,6 @@
 #include "platform/win32/win32_form_host.h"
 #include "platform/win32/window_owner.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 
 #include "platform/win32/keyed_outline.h"
@@ -53,9 +51,6 @@ Frame frameOf(int borderStyle) {
 
 Win32FormHost::Win32FormHost(Win32EventLoop& loop, DispatchGuard& guard)
     : loop_(loop), guard_(guard), units_(ScreenUnits::current()) {
-  INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX),
-                               ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
-  InitCommonControlsEx(&classes);
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   wc.style = CS_DBLCLKS;
@@ -76,9 +71,9 @@ void Win32FormHost::settleDrawings() {
 }
 
 bool Win32FormHost::initCommonControls() {
-  // The extended combo box classes, as the program asks for at its start.
-  INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_USEREX_CLASSES};
-  return InitCommonControlsEx(&classes) != FALSE;
+  // The classes (the extended combo boxes among them) are registered with the first control
+  // window of a system class (see common_controls.h); the program's start loads nothing for it.
+  return true;
 }
 
 Win32FormHost::~Win32FormHost() {
