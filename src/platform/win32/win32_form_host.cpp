@@ -2,6 +2,7 @@
 #include "platform/win32/window_owner.h"
 
 #include <algorithm>
+#include <set>
 
 #include "platform/win32/keyed_outline.h"
 #include "platform/win32/mouse_input.h"
@@ -251,7 +252,23 @@ void Win32FormHost::formUnloaded(Form& form) {
   std::unique_ptr<NativeForm> native = std::move(*it);
   forms_.erase(it);
   destroyWindows(*native);
+  forgetUnusedPictures();
   if (forms_.empty() && !endingSession_ && onLastFormUnloaded) onLastFormUnloaded();
+}
+
+// A window closed: the pictures that only it showed (a spotlight's screen-sized bitmaps) are
+// freed; those the windows still loaded show stay.
+void Win32FormHost::forgetUnusedPictures() {
+  std::set<std::string> shown;
+  for (const auto& native : forms_) {
+    for (const auto& control : native->form.controls()) {
+      if (!control->Picture().empty()) shown.insert(control->Picture());
+      for (const auto& op : control->drawing()) {
+        if (op.kind == platform::DrawOp::Kind::Picture) shown.insert(op.picture);
+      }
+    }
+  }
+  pictures_.keepOnly(shown);
 }
 
 void Win32FormHost::formChanged(Form& form, Property what) {
