@@ -4,6 +4,7 @@
 #include <cmath>
 #include <system_error>
 
+#include "services/number_text.h"
 #include "services/runtime_error.h"
 
 namespace horalix {
@@ -324,13 +325,8 @@ double Fix(double v) { return std::trunc(v); }
 
 namespace {
 
-template <typename Real>
-std::string numberText(Real v, int significantDigits) {
-  char buffer[48];
-  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, v,
-                                       std::chars_format::general, significantDigits);
-  (void)ec;  // the buffer holds any double in this form
-  std::string text(buffer, end);
+std::string numberText(double v, int significantDigits) {
+  std::string text = generalNumberText(v, significantDigits);
   for (char& c : text) {
     if (c == 'e') c = 'E';
   }
