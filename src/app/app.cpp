@@ -11,26 +11,26 @@ namespace horalix {
 
 App::App(platform::Platform& p)
     : Context(p),
-      frmExit_(std::make_unique<FrmExit>(*this)),
-      frmProcess_(std::make_unique<FrmProcess>(*this, "Frm_process")),
-      frmProcessTwo_(std::make_unique<FrmProcess>(*this, "Frm_process_two")),
-      frmHudong_(std::make_unique<FrmHudong>(*this)),
-      timeGlass_(std::make_unique<TimeGlass>(*this)),
-      timeGlassTwo_(std::make_unique<TimeGlassTwo>(*this)),
+      mainWindow_(std::make_unique<MainWindow>(*this)),
+      promptBar_(std::make_unique<PromptBar>(*this, "Frm_process")),
+      secondPromptBar_(std::make_unique<PromptBar>(*this, "Frm_process_two")),
+      interactionWindow_(std::make_unique<InteractionWindow>(*this)),
+      floatingClock_(std::make_unique<FloatingClock>(*this)),
+      mirrorClock_(std::make_unique<MirrorClock>(*this)),
       settingsWindow_(std::make_unique<SettingsWindow>(*this)),
-      frmDataSum_(std::make_unique<FrmDataSum>(*this)),
-      frmOfftensetting_(std::make_unique<FrmOfftensetting>(*this)),
-      frmHudongSet_(std::make_unique<FrmHudongSet>(*this)),
-      frmLight_(std::make_unique<FrmLight>(*this)),
-      frmMoveBackground_(std::make_unique<FrmMoveBackground>(*this)),
-      frmMoveBefore_(std::make_unique<FrmMoveBefore>(*this)),
-      frmAuthorWx_(std::make_unique<FrmAuthorWx>(*this)),
-      frmTishi_(std::make_unique<FrmTishi>(*this)),
-      frmBlack_(std::make_unique<FrmBlack>(*this)) {}
+      statisticsWindow_(std::make_unique<StatisticsWindow>(*this)),
+      presetManager_(std::make_unique<PresetManager>(*this)),
+      interactionSettingsWindow_(std::make_unique<InteractionSettingsWindow>(*this)),
+      followSpotlight_(std::make_unique<FollowSpotlight>(*this)),
+      spotlightDarkLayer_(std::make_unique<SpotlightDarkLayer>(*this)),
+      spotlightVeil_(std::make_unique<SpotlightVeil>(*this)),
+      onlineHelpWindow_(std::make_unique<OnlineHelpWindow>(*this)),
+      timeUpPrompt_(std::make_unique<TimeUpPrompt>(*this)),
+      timeUpBackdrop_(std::make_unique<TimeUpBackdrop>(*this)) {}
 
 App::~App() = default;
 
-platform::Form& App::runStateWindow() { return *frmExit_; }
+platform::Form& App::runStateWindow() { return *mainWindow_; }
 
 void App::addRunRecordRow() { AddRunRecordRow(*this); }
 

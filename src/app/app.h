@@ -14,44 +14,46 @@ class App final : public Context {
   explicit App(platform::Platform& platform);
   ~App() override;
 
-  FrmExit& frmExit() override { return *frmExit_; }
-  FrmProcess& frmProcess() override { return *frmProcess_; }
-  FrmProcess& frmProcessTwo() override { return *frmProcessTwo_; }
-  FrmHudong& frmHudong() override { return *frmHudong_; }
-  TimeGlass& timeGlass() override { return *timeGlass_; }
-  TimeGlassTwo& timeGlassTwo() override { return *timeGlassTwo_; }
+  MainWindow& mainWindow() override { return *mainWindow_; }
+  PromptBar& promptBar() override { return *promptBar_; }
+  PromptBar& secondPromptBar() override { return *secondPromptBar_; }
+  InteractionWindow& interactionWindow() override { return *interactionWindow_; }
+  FloatingClock& floatingClock() override { return *floatingClock_; }
+  MirrorClock& mirrorClock() override { return *mirrorClock_; }
 
   SettingsWindow& settingsWindow() override { return *settingsWindow_; }
-  FrmDataSum& frmDataSum() override { return *frmDataSum_; }
-  FrmOfftensetting& frmOfftensetting() override { return *frmOfftensetting_; }
-  FrmHudongSet& frmHudongSet() override { return *frmHudongSet_; }
-  FrmLight& frmLight() override { return *frmLight_; }
-  FrmMoveBackground& frmMoveBackground() override { return *frmMoveBackground_; }
-  FrmMoveBefore& frmMoveBefore() override { return *frmMoveBefore_; }
-  FrmAuthorWx& frmAuthorWx() override { return *frmAuthorWx_; }
-  FrmTishi& frmTishi() override { return *frmTishi_; }
-  FrmBlack& frmBlack() override { return *frmBlack_; }
+  StatisticsWindow& statisticsWindow() override { return *statisticsWindow_; }
+  PresetManager& presetManager() override { return *presetManager_; }
+  InteractionSettingsWindow& interactionSettingsWindow() override {
+    return *interactionSettingsWindow_;
+  }
+  FollowSpotlight& followSpotlight() override { return *followSpotlight_; }
+  SpotlightDarkLayer& spotlightDarkLayer() override { return *spotlightDarkLayer_; }
+  SpotlightVeil& spotlightVeil() override { return *spotlightVeil_; }
+  OnlineHelpWindow& onlineHelpWindow() override { return *onlineHelpWindow_; }
+  TimeUpPrompt& timeUpPrompt() override { return *timeUpPrompt_; }
+  TimeUpBackdrop& timeUpBackdrop() override { return *timeUpBackdrop_; }
 
   platform::Form& runStateWindow() override;
   void addRunRecordRow() override;
 
  private:
-  std::unique_ptr<FrmExit> frmExit_;
-  std::unique_ptr<FrmProcess> frmProcess_;
-  std::unique_ptr<FrmProcess> frmProcessTwo_;
-  std::unique_ptr<FrmHudong> frmHudong_;
-  std::unique_ptr<TimeGlass> timeGlass_;
-  std::unique_ptr<TimeGlassTwo> timeGlassTwo_;
+  std::unique_ptr<MainWindow> mainWindow_;
+  std::unique_ptr<PromptBar> promptBar_;
+  std::unique_ptr<PromptBar> secondPromptBar_;
+  std::unique_ptr<InteractionWindow> interactionWindow_;
+  std::unique_ptr<FloatingClock> floatingClock_;
+  std::unique_ptr<MirrorClock> mirrorClock_;
   std::unique_ptr<SettingsWindow> settingsWindow_;
-  std::unique_ptr<FrmDataSum> frmDataSum_;
-  std::unique_ptr<FrmOfftensetting> frmOfftensetting_;
-  std::unique_ptr<FrmHudongSet> frmHudongSet_;
-  std::unique_ptr<FrmLight> frmLight_;
-  std::unique_ptr<FrmMoveBackground> frmMoveBackground_;
-  std::unique_ptr<FrmMoveBefore> frmMoveBefore_;
-  std::unique_ptr<FrmAuthorWx> frmAuthorWx_;
-  std::unique_ptr<FrmTishi> frmTishi_;
-  std::unique_ptr<FrmBlack> frmBlack_;
+  std::unique_ptr<StatisticsWindow> statisticsWindow_;
+  std::unique_ptr<PresetManager> presetManager_;
+  std::unique_ptr<InteractionSettingsWindow> interactionSettingsWindow_;
+  std::unique_ptr<FollowSpotlight> followSpotlight_;
+  std::unique_ptr<SpotlightDarkLayer> spotlightDarkLayer_;
+  std::unique_ptr<SpotlightVeil> spotlightVeil_;
+  std::unique_ptr<OnlineHelpWindow> onlineHelpWindow_;
+  std::unique_ptr<TimeUpPrompt> timeUpPrompt_;
+  std::unique_ptr<TimeUpBackdrop> timeUpBackdrop_;
 };
 
 }  // namespace horalix

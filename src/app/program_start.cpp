@@ -40,8 +40,9 @@ void Main(Context& app) {
   // with them; without it the add-in could not start the program until its next start.
   Attempt(app, "Main, program folder again", [&] { PublishProgramFolder(app); });
 
-  platform::Form* windows[] = {&app.frmExit(),   &app.frmProcess(), &app.frmProcessTwo(),
-                               &app.frmHudong(), &app.timeGlass(),  &app.timeGlassTwo()};
+  platform::Form* windows[] = {&app.mainWindow(),      &app.promptBar(),
+                               &app.secondPromptBar(), &app.interactionWindow(),
+                               &app.floatingClock(),   &app.mirrorClock()};
   for (platform::Form* window : windows) {
     Attempt(app, "Main, opening a window", [&] { window->Show(); });
   }

@@ -4,11 +4,11 @@
 #pragma once
 
 #include "bars/bar_position.h"
-#include "bars/frm_author_wx.h"
-#include "bars/frm_black.h"
-#include "bars/frm_light.h"
-#include "bars/frm_move_background.h"
-#include "bars/frm_move_before.h"
-#include "bars/frm_process.h"
-#include "bars/frm_tishi.h"
+#include "bars/follow_spotlight.h"
+#include "bars/online_help_window.h"
+#include "bars/prompt_bar.h"
+#include "bars/spotlight_dark_layer.h"
 #include "bars/spotlight_menu.h"
+#include "bars/spotlight_veil.h"
+#include "bars/time_up_backdrop.h"
+#include "bars/time_up_prompt.h"

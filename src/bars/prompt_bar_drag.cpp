@@ -1,7 +1,7 @@
 // Dragging a prompt bar: the system moves the window with the pointer; the bar then clamps
 // itself to the primary screen and stores where it was dropped.
 #include "bars/bar_position.h"
-#include "bars/frm_process.h"
+#include "bars/prompt_bar.h"
 #include "main/main.h"
 #include "services/context.h"
 #include "services/window_positions.h"
@@ -12,19 +12,19 @@ namespace {
 constexpr int kLeftButton = 1;
 }
 
-void FrmProcess::Form_MouseDown(int Button, int Shift, float X, float Y) {
+void PromptBar::Form_MouseDown(int Button, int Shift, float X, float Y) {
   (void)Shift;
   // Holds off the keep-on-top routine of every window while the user handles the bar.
-  app_.frmExit().Label1.setCaption("100");
+  app_.mainWindow().Label1.setCaption("100");
   if (Button == kLeftButton) {
     grabX_ = X;
     grabY_ = Y;
   }
 }
 
-void FrmProcess::Form_MouseMove(int Button, int Shift, float X, float Y) {
+void PromptBar::Form_MouseMove(int Button, int Shift, float X, float Y) {
   (void)Shift;
-  app_.frmExit().Label1.setCaption("100");
+  app_.mainWindow().Label1.setCaption("100");
   if (Button & kLeftButton) {
     app_.platform.desktop.dragWithPointer(*this);
     auto newLeft = static_cast<std::int32_t>(Left() + (X - grabX_));

@@ -1,6 +1,6 @@
 // The prompt bar's look, read from TimeData.db [Hotkey] at load and again at every start, so
 // that a changed setting takes effect at the next show.
-#include "bars/frm_process.h"
+#include "bars/prompt_bar.h"
 #include "clock/clock.h"
 #include "services/attempt.h"
 #include "services/context.h"
@@ -21,7 +21,7 @@ std::uint32_t ColourOfText(const std::string& text) {
 
 }  // namespace
 
-void FrmProcess::loadLook() {
+void PromptBar::loadLook() {
   const std::string ini = app_.iniPath();
   auto read = [&](const char* key, const char* fallback) {
     return variantText(IniReadWrite(app_.platform.files, "readpart", ini, "Hotkey", key, fallback));
@@ -61,14 +61,14 @@ void FrmProcess::loadLook() {
 
 // The text has no background of its own: the label takes the window's back colour, so that
 // with a colour key only the letters stay.
-void FrmProcess::setBarBackColor(std::uint32_t colour) {
+void PromptBar::setBarBackColor(std::uint32_t colour) {
   setBackColor(colour);
   Label1.setBackColor(colour);
 }
 
 // The background takes a colour close to the text colour and that colour is keyed out: only the
 // text shows. The layered style stays once given.
-void FrmProcess::changcolor(std::uint32_t nowcolor) {
+void PromptBar::changcolor(std::uint32_t nowcolor) {
   const std::uint32_t key = KeyColour(nowcolor);
   setBarBackColor(key);
   setLayered(key, 255);

@@ -2,7 +2,7 @@
 // and enables Timer3; 100 ms later the bar takes its look, its display time and its first
 // caption, goes to its stored place and starts its text update and keep-on-top run.
 #include "bars/bar_position.h"
-#include "bars/frm_process.h"
+#include "bars/prompt_bar.h"
 #include "bars/prompt_bar_text.h"
 #include "clock/clock.h"
 #include "main/main.h"
@@ -15,15 +15,15 @@
 
 namespace horalix {
 
-void FrmProcess::startTick() {
+void PromptBar::startTick() {
   const SettingsBlock& settings = app_.settings;
   auto step = [&](auto&& statement) { Attempt(app_, "Frm_process.Timer3", statement); };
 
   for (platform::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4}) t->setEnabled(false);
   // No hold-off: the keep-on-top run takes effect at once.
-  app_.frmExit().Label1.setCaption("0");
+  app_.mainWindow().Label1.setCaption("0");
   loadLook();
-  step([&] { barStage_ = CInt(Val(app_.timeGlass().Label5.Caption())); });
+  step([&] { barStage_ = CInt(Val(app_.floatingClock().Label5.Caption())); });
 
   displayCounter_ = settings.tellShowtime;
   std::int32_t seconds = 0;
@@ -62,7 +62,7 @@ void FrmProcess::startTick() {
       step([&] {
         if (role_.extended && barStage_ != 4) {
           // The extended screen's bar shows the primary bar's text.
-          Label1.setCaption(app_.frmProcess().Label1.Caption());
+          Label1.setCaption(app_.promptBar().Label1.Caption());
         } else if (barStage_ == 4 && Len(settings.tellShowtext) >= 1) {
           Label1.setCaption(settings.tellShowtext);
         } else {
@@ -72,7 +72,7 @@ void FrmProcess::startTick() {
       });
       Form_Resize();
       step([&] {
-        if (FrmProcess* two = partner()) two->Label1.setCaption(Label1.Caption());
+        if (PromptBar* two = partner()) two->Label1.setCaption(Label1.Caption());
       });
       Timer1.setEnabled(false);
       Timer2.setEnabled(true);
@@ -93,7 +93,7 @@ void FrmProcess::startTick() {
   Form_Resize();
   placeAtStoredPosition();
   step([&] {
-    if (FrmProcess* two = partner()) two->Timer3.setEnabled(true);
+    if (PromptBar* two = partner()) two->Timer3.setEnabled(true);
   });
   keepOnTopCount_ = 3;
   Timer4.setEnabled(true);
@@ -103,7 +103,7 @@ void FrmProcess::startTick() {
 // only, the bar is centred horizontally and put 200 twips below the top edge. A bar whose
 // position is stored nowhere (neither the file nor the registry) is placed the same way, not at
 // the screen's corner.
-void FrmProcess::placeAtStoredPosition() {
+void PromptBar::placeAtStoredPosition() {
   const BarPosition at = ReadBarPosition(app_, role_.leftKey, role_.topKey);
   const int w = screenWidthTwips();
   const int h = screenHeightTwips();
@@ -119,7 +119,7 @@ void FrmProcess::placeAtStoredPosition() {
 // below it is reduced by whole screen heights, a left on the primary screen becomes the extended
 // screen's left edge. A position stored nowhere counts as 0, the extended screen's top-left
 // corner.
-void FrmProcess::placeOnExtendedScreen(BarPosition at) {
+void PromptBar::placeOnExtendedScreen(BarPosition at) {
   if (at.left == kBarNotStored) at.left = 0;
   if (at.top == kBarNotStored) at.top = 0;
   const int w = screenWidthTwips();

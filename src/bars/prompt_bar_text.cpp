@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "bars/frm_process.h"
+#include "bars/prompt_bar.h"
 #include "clock/clock.h"
 #include "main/main.h"
 #include "services/attempt.h"
@@ -39,7 +39,7 @@ std::string BarTimeText(std::int64_t ms, double barTime) {
   return std::to_string(seconds) + "秒";
 }
 
-void FrmProcess::parkFromTick() {
+void PromptBar::parkFromTick() {
   for (platform::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4}) t->setEnabled(false);
   park(2000);
   tuichu();
@@ -48,8 +48,8 @@ void FrmProcess::parkFromTick() {
 // Every step runs even when one before it failed. The display counter, set by the start, falls
 // by one a tick; the bar parks when it has run out, except at zero with the option to keep the
 // bar until the end of the run.
-void FrmProcess::textTick() {
-  FrmExit& main = app_.frmExit();
+void PromptBar::textTick() {
+  MainWindow& main = app_.mainWindow();
   const SettingsBlock& settings = app_.settings;
   auto step = [&](auto&& statement) { Attempt(app_, "Frm_process.Timer2", statement); };
 
@@ -58,9 +58,9 @@ void FrmProcess::textTick() {
   // A count of a day or more keeps the time shown before.
   step([&] { barTime_ = BarTimeOf(ms); });
   step([&] {
-    if (FrmProcess* two = partner()) two->Timer2.setEnabled(true);
+    if (PromptBar* two = partner()) two->Timer2.setEnabled(true);
   });
-  step([&] { barStage_ = CInt(Val(app_.timeGlass().Label5.Caption())); });
+  step([&] { barStage_ = CInt(Val(app_.floatingClock().Label5.Caption())); });
 
   if (displayCounter_ > 0) {
     displayCounter_ = static_cast<std::int16_t>(displayCounter_ - 1);
@@ -71,7 +71,7 @@ void FrmProcess::textTick() {
         step([&] {
           if (role_.extended) {
             // The extended screen's bar shows the primary bar's text.
-            Label1.setCaption(app_.frmProcess().Label1.Caption());
+            Label1.setCaption(app_.promptBar().Label1.Caption());
           } else {
             timeText_ = BarTimeText(ms, barTime_);
             Label1.setCaption(settings.tellprocesstext + "还剩" + timeText_);
@@ -86,14 +86,14 @@ void FrmProcess::textTick() {
       case 4:
         break;
       case 7:
-        if (role_.extended) step([&] { Label1.setCaption(app_.frmProcess().Label1.Caption()); });
+        if (role_.extended) step([&] { Label1.setCaption(app_.promptBar().Label1.Caption()); });
         Form_Resize();
         break;
       default:
         displayCounter_ = 0;
     }
     step([&] {
-      if (FrmProcess* two = partner()) {
+      if (PromptBar* two = partner()) {
         two->Timer2.setEnabled(true);
         two->Label1.setCaption(Label1.Caption());
       }

@@ -1,8 +1,8 @@
 #include "bars/spotlight_menu.h"
 
-#include "bars/frm_light.h"
-#include "bars/frm_move_background.h"
-#include "bars/frm_move_before.h"
+#include "bars/follow_spotlight.h"
+#include "bars/spotlight_dark_layer.h"
+#include "bars/spotlight_veil.h"
 #include "main/main.h"
 #include "services/context.h"
 
@@ -14,34 +14,34 @@ constexpr int kFollow = 0;
 constexpr int kArea = 1;
 
 void toggleFollow(Context& app) {
-  FrmExit& main = app.frmExit();
+  MainWindow& main = app.mainWindow();
   if (main.MouseLight(kFollow).Checked()) {
     main.Label10.setCaption("");
     main.MouseLight(kFollow).setChecked(false);
-    app.frmLight().Unload();
+    app.followSpotlight().Unload();
     return;
   }
   main.delform();
   main.Label10.setCaption("Frm_light");
   main.MouseLight(kFollow).setChecked(true);
-  app.frmLight().Show();
+  app.followSpotlight().Show();
 }
 
 void openArea(Context& app) {
-  FrmExit& main = app.frmExit();
+  MainWindow& main = app.mainWindow();
   main.MouseLight(kArea).setChecked(true);
   main.Label10.setCaption("Frm_move_background");
-  app.frmMoveBackground().Show();
+  app.spotlightDarkLayer().Show();
 }
 
 // The veil goes with the dark layer: left alone it would cover the screen, almost invisible,
 // and take every mouse click.
 void closeArea(Context& app) {
-  FrmExit& main = app.frmExit();
+  MainWindow& main = app.mainWindow();
   main.MouseLight(kArea).setChecked(false);
   main.Label10.setCaption("");
-  app.frmMoveBefore().Unload();
-  app.frmMoveBackground().Unload();
+  app.spotlightVeil().Unload();
+  app.spotlightDarkLayer().Unload();
 }
 
 }  // namespace
@@ -50,8 +50,8 @@ void MouseLight_Click(Context& app, int Index) {
   if (Index == kFollow) {
     toggleFollow(app);
   } else if (Index == kArea) {
-    app.frmExit().delform();
-    if (app.frmExit().MouseLight(kArea).Checked()) {
+    app.mainWindow().delform();
+    if (app.mainWindow().MouseLight(kArea).Checked()) {
       closeArea(app);
     } else {
       openArea(app);
@@ -63,10 +63,10 @@ void SpotlightHotKey(Context& app, int Index) {
   if (Index == kFollow) {
     toggleFollow(app);
   } else if (Index == kArea) {
-    if (app.frmExit().MouseLight(kArea).Checked()) {
+    if (app.mainWindow().MouseLight(kArea).Checked()) {
       closeArea(app);
     } else {
-      app.frmExit().delform();
+      app.mainWindow().delform();
       openArea(app);
     }
   }

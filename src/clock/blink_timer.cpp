@@ -2,16 +2,16 @@
 // runs down, and the reminder lasts while BlinkHold runs down. When both have run out the blink
 // stops and a clock that is meant to stay hidden goes back to its parked place. The mirror
 // blinks in step with the clock.
-#include "clock/time_glass.h"
-#include "clock/time_glass_two.h"
+#include "clock/floating_clock.h"
+#include "clock/mirror_clock.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/setting_readers.h"
 
 namespace horalix {
 
-void TimeGlass::Timer3_Timer() {
-  TimeGlassTwo& mirror = app_.timeGlassTwo();
+void FloatingClock::Timer3_Timer() {
+  MirrorClock& mirror = app_.mirrorClock();
   auto& count = app_.run.BlinkCount;
   auto& hold = app_.run.BlinkHold;
   Timer3.setInterval(450);

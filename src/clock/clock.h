@@ -2,6 +2,6 @@
 // and the shape of a clock window. Other folders include this header, never the files behind it.
 #pragma once
 
-#include "clock/time_glass.h"
-#include "clock/time_glass_two.h"
+#include "clock/floating_clock.h"
+#include "clock/mirror_clock.h"
 #include "clock/window_shape.h"

@@ -186,7 +186,7 @@ void ClockFace::paintPictureSection() {
 
 // The odd half of a blink is blank once the running count has reached the face's threshold.
 bool ClockFace::textShown() const {
-  return app_.run.BlinkCount % 2 == 0 || Val(app_.frmExit().Text1.Caption()) < blankFromMillis_;
+  return app_.run.BlinkCount % 2 == 0 || Val(app_.mainWindow().Text1.Caption()) < blankFromMillis_;
 }
 
 }  // namespace horalix

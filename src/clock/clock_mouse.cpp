@@ -3,8 +3,8 @@
 // tray menu, and a drag with the left button moves the window and stores where it was dropped.
 // The hover button over the face starts or stops a run. A failing step is skipped.
 #include "bars/bars.h"
-#include "clock/time_glass.h"
-#include "clock/time_glass_two.h"
+#include "clock/floating_clock.h"
+#include "clock/mirror_clock.h"
 #include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
@@ -24,18 +24,18 @@ constexpr int kOutOfView = 13800;
 
 }  // namespace
 
-void TimeGlass::redrawFaces(bool mirrorToo) {
+void FloatingClock::redrawFaces(bool mirrorToo) {
   const int size = wantedSize();
   ShowStatue(Label11.Caption(), size);
-  if (mirrorToo) app_.timeGlassTwo().ShowStatue(Label11.Caption(), size + MirrorSizeAdd);
+  if (mirrorToo) app_.mirrorClock().ShowStatue(Label11.Caption(), size + MirrorSizeAdd);
 }
 
-void TimeGlass::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
+void FloatingClock::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
   (void)Shift;
   auto attempt = [this](auto&& statement) {
     Attempt(app_, "time_glass.Picture1_MouseDown", statement);
   };
-  FrmExit& main = app_.frmExit();
+  MainWindow& main = app_.mainWindow();
   // The keep-on-top routine of every window holds off while the user handles the clock.
   main.Label1.setCaption("100");
   const int t = Label1(1).Top();
@@ -46,7 +46,7 @@ void TimeGlass::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
         // The count goes out of view and the time of day comes in, or back; the mirror follows.
         const bool countInView = t == 0;
         for (ClockWindow* clock :
-             {static_cast<ClockWindow*>(this), static_cast<ClockWindow*>(&app_.timeGlassTwo())}) {
+             {static_cast<ClockWindow*>(this), static_cast<ClockWindow*>(&app_.mirrorClock())}) {
           clock->Label1(1).setTop(countInView ? kOutOfView : 0);
           clock->Label1(2).setTop(countInView ? 0 : kOutOfView);
         }
@@ -57,7 +57,7 @@ void TimeGlass::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
     } else {
       attempt([&] {
         // The follow-mode spotlight stays below the menu while it is open.
-        if (main.Label10.Caption() == "Frm_light") app_.frmLight().Label1.setCaption("20");
+        if (main.Label10.Caption() == "Frm_light") app_.followSpotlight().Label1.setCaption("20");
       });
       attempt([&] {
         // A see-through clock opens the menu at the pointer, an opaque one below its own
@@ -81,12 +81,12 @@ void TimeGlass::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
   }
 }
 
-void TimeGlass::Picture2_MouseMove(int Button, int Shift, float X, float Y) {
-  app_.frmExit().Label1.setCaption("100");
+void FloatingClock::Picture2_MouseMove(int Button, int Shift, float X, float Y) {
+  app_.mainWindow().Label1.setCaption("100");
   Picture1_MouseMove(Button, Shift, X, Y);
 }
 
-void TimeGlass::Picture1_MouseMove(int Button, int Shift, float X, float Y) {
+void FloatingClock::Picture1_MouseMove(int Button, int Shift, float X, float Y) {
   (void)Shift;
   auto attempt = [this](auto&& statement) {
     Attempt(app_, "time_glass.Picture1_MouseMove", statement);
@@ -103,7 +103,7 @@ void TimeGlass::Picture1_MouseMove(int Button, int Shift, float X, float Y) {
 
 // The window's right edge stays on the screen, its top edge may reach the bottom of the screen
 // area (the clock's height is not subtracted).
-void TimeGlass::dropAt(float X, float Y) {
+void FloatingClock::dropAt(float X, float Y) {
   const platform::Desktop& desktop = app_.platform.desktop;
   double newLeft = Left() + X - DownX;
   // Counted in 32 bits: a top below a screen placed under the primary one does not overflow.
@@ -120,25 +120,25 @@ void TimeGlass::dropAt(float X, float Y) {
   redrawFaces(false);
 }
 
-void TimeGlass::Image1_Click() {
+void FloatingClock::Image1_Click() {
   // The Start item is available exactly while no run is going.
-  if (app_.frmExit().menu_one(1).Enabled()) {
+  if (app_.mainWindow().menu_one(1).Enabled()) {
     StartTiming(app_);
   } else {
     StopTiming(app_);
   }
 }
 
-void TimeGlass::Image1_MouseDown(int Button, int Shift, float X, float Y) {
+void FloatingClock::Image1_MouseDown(int Button, int Shift, float X, float Y) {
   (void)Shift;
   (void)X;
   (void)Y;
   if (Button != kRightButton) return;
-  FrmExit& main = app_.frmExit();
+  MainWindow& main = app_.mainWindow();
   app_.platform.tray.popup(*this, main.menu);
 }
 
-void TimeGlass::Image1_MouseMove(int Button, int Shift, float X, float Y) {
+void FloatingClock::Image1_MouseMove(int Button, int Shift, float X, float Y) {
   (void)Button;
   (void)Shift;
   (void)X;

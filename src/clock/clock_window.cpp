@@ -190,9 +190,9 @@ void ClockWindow::applyOvertimeStyle(bool redrawPrefixed) {
   auto prefixed = [&](const char* prefix) {
     app_.run.OvertimePrefix = prefix;
     if (!redrawPrefixed) return;
-    app_.frmExit().Lab_time_state.setCaption("1");
+    app_.mainWindow().Lab_time_state.setCaption("1");
     Label_change();
-    if (CaptionStartsWith(app_.frmExit().menu_two(1), "隐藏")) ShowClocks(app_);
+    if (CaptionStartsWith(app_.mainWindow().menu_two(1), "隐藏")) ShowClocks(app_);
   };
   switch (ReadTimeoutAction(app_)) {
     case 0:
@@ -235,7 +235,7 @@ std::string ClockWindow::shownText() {
   if (Label1(1).Top() != 0) return TimeOfDayText(app_, format);
   const double t = TimeValue(Label1(1).Caption());
   std::string text = CountText(format, Hour(t), Minute(t), Second(t));
-  if (app_.frmExit().Lab_time_state.Caption() != "0") text = app_.run.OvertimePrefix + text;
+  if (app_.mainWindow().Lab_time_state.Caption() != "0") text = app_.run.OvertimePrefix + text;
   return text;
 }
 

@@ -18,7 +18,7 @@
 namespace horalix {
 
 class Context;
-class FrmProcess;
+class PromptBar;
 
 // The colour of the clock text: a palette entry by the index in characters 4-5 of Fontselect,
 // or the custom colour after its first 8 characters when the index is 17 or more.
@@ -175,7 +175,7 @@ class ClockWindow : public platform::Form {
   // The count-up tick finds no run bound.
   virtual void countUpLostRun() = 0;
   // The prompt bar that this clock's reminder stages show.
-  virtual FrmProcess& promptBar() = 0;
+  virtual PromptBar& promptBar() = 0;
   // The sequencer's redraw of the face.
   virtual void redraw() = 0;
   // State 1 of the sequencer: the window at its saved place.

@@ -3,7 +3,7 @@
 // and puts the window at its saved position, pulled inside the screen. Losing the focus re-fits
 // the drawing surfaces and the window to the current text and back picture. Unloading lets go
 // of the window's rounded outline. Every statement is attempted on its own.
-#include "clock/time_glass.h"
+#include "clock/floating_clock.h"
 #include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
@@ -12,7 +12,7 @@
 
 namespace horalix {
 
-void TimeGlass::Form_Load() {
+void FloatingClock::Form_Load() {
   auto attempt = [this](auto&& statement) { Attempt(app_, "time_glass.Form_Load", statement); };
   attempt([&] { SetTopmost(app_, *this); });
   attempt([&] { LoadSettings(app_, app_.settings); });
@@ -32,12 +32,12 @@ void TimeGlass::Form_Load() {
   attempt([&] { setTop(at.top > 0 && roomBelow > at.top ? at.top : 0); });
 }
 
-void TimeGlass::Form_LostFocus() {
+void FloatingClock::Form_LostFocus() {
   Attempt(app_, "time_glass.Form_LostFocus", [&] { fitTextBox(); });
   refitWindow();
 }
 
-void TimeGlass::Form_Unload(bool& cancel) {
+void FloatingClock::Form_Unload(bool& cancel) {
   (void)cancel;
   setRegion(std::nullopt);
 }

@@ -4,9 +4,9 @@
 // or the next preset again), or the end of a count that has lost its run.
 #include "bars/bars.h"
 #include "clock/display_format.h"
+#include "clock/floating_clock.h"
+#include "clock/mirror_clock.h"
 #include "clock/run_stop.h"
-#include "clock/time_glass.h"
-#include "clock/time_glass_two.h"
 #include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
@@ -24,7 +24,7 @@ namespace {
 
 constexpr const char* kWhere = "time_glass.Timer1";
 
-void startOvertime(Context& app, TimeGlass& clock) {
+void startOvertime(Context& app, FloatingClock& clock) {
   auto attempt = [&app](auto&& statement) { Attempt(app, kWhere, statement); };
   const std::string& c = app.settings.checkvalue;
   auto on = [&c](CheckFlag flag) { return OptionOn(c, flag); };
@@ -32,13 +32,12 @@ void startOvertime(Context& app, TimeGlass& clock) {
   attempt([&] {
     if (!zeroReminder) return;
     clock.armZeroReminder(on(CheckFlag::FlashOvertime));
-    if (ReadSecondScreen(app) == 1)
-      app.timeGlassTwo().armZeroReminder(on(CheckFlag::FlashOvertime));
+    if (ReadSecondScreen(app) == 1) app.mirrorClock().armZeroReminder(on(CheckFlag::FlashOvertime));
   });
   attempt([&] {
     if (!zeroReminder || !on(CheckFlag::BarOvertime)) return;
     WriteAlarmStage(clock.Label5, AlarmStage::Zero);
-    app.frmProcess().Timer3.setEnabled(true);
+    app.promptBar().Timer3.setEnabled(true);
   });
   attempt([&] {
     if (zeroReminder && on(CheckFlag::SoundOvertime)) {
@@ -49,15 +48,15 @@ void startOvertime(Context& app, TimeGlass& clock) {
   clock.Timer4.setEnabled(true);
   attempt([&] {
     if (ReadSecondScreen(app) != 1) return;
-    app.timeGlassTwo().Timer1.setEnabled(false);
-    app.timeGlassTwo().Timer4.setEnabled(true);
+    app.mirrorClock().Timer1.setEnabled(false);
+    app.mirrorClock().Timer4.setEnabled(true);
   });
   attempt([&] { clock.applyOvertimeStyle(true); });
 }
 
 // The steps that the stop and the cycle share: the final text, the record, the count stopped
 // and the interaction window parked.
-void stopCount(Context& app, TimeGlass& clock) {
+void stopCount(Context& app, FloatingClock& clock) {
   auto attempt = [&app](auto&& statement) { Attempt(app, kWhere, statement); };
   clock.showFinalCount();
   RecordRun(app, clock);
@@ -74,13 +73,13 @@ void closeAndPrompt(Context& app, OptFlag option) {
   ShowTimeUpPrompt(app);
 }
 
-void stopRun(Context& app, TimeGlass& clock) {
+void stopRun(Context& app, FloatingClock& clock) {
   stopCount(app, clock);
   Attempt(app, kWhere, [&] { closeAndPrompt(app, OptFlag::AfterZeroStop); });
   Attempt(app, kWhere, [&] { EndTiming(app); });
 }
 
-void cycleRun(Context& app, TimeGlass& clock) {
+void cycleRun(Context& app, FloatingClock& clock) {
   stopCount(app, clock);
   Attempt(app, kWhere, [&] {
     const std::string& c = app.settings.checkvalue;
@@ -96,7 +95,7 @@ void cycleRun(Context& app, TimeGlass& clock) {
 
 // A count whose binding was cleared: the run is recorded and ended, and the run start, armed
 // again, finds no run and leaves the clock idle.
-void endUnboundRun(Context& app, TimeGlass& clock) {
+void endUnboundRun(Context& app, FloatingClock& clock) {
   RecordRun(app, clock);
   Attempt(app, kWhere, [&] { HideInteraction(app); });
   clock.stopCountTimers();
@@ -106,8 +105,8 @@ void endUnboundRun(Context& app, TimeGlass& clock) {
 
 }  // namespace
 
-void TimeGlass::endCountDown() {
-  FrmExit& main = app_.frmExit();
+void FloatingClock::endCountDown() {
+  MainWindow& main = app_.mainWindow();
   auto attempt = [this](auto&& statement) { Attempt(app_, kWhere, statement); };
   Timer1.setEnabled(false);
   Timer3.setEnabled(false);

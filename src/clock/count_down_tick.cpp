@@ -6,7 +6,7 @@
 // the floating clock's text update.
 #include "bars/bars.h"
 #include "clock/display_format.h"
-#include "clock/time_glass.h"
+#include "clock/floating_clock.h"
 #include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
@@ -23,7 +23,7 @@
 namespace horalix {
 
 void ClockWindow::Timer1_Timer() {
-  FrmExit& main = app_.frmExit();
+  MainWindow& main = app_.mainWindow();
   const std::string at = where("Timer1");
   auto attempt = [&](auto&& statement) { Attempt(app_, at.c_str(), statement); };
   std::int32_t e = 0;
@@ -109,14 +109,14 @@ void ClockWindow::runStage(int k) {
   stageSound(k, stageOn);
 }
 
-void TimeGlass::beforeCountTick() {
+void FloatingClock::beforeCountTick() {
   Attempt(app_, "time_glass.Timer7", [&] {
     if (Image1.Visible()) Timer7.setEnabled(true);
   });
 }
 
-void TimeGlass::publishCountDown(std::int32_t e, std::int32_t& r) {
-  FrmExit& main = app_.frmExit();
+void FloatingClock::publishCountDown(std::int32_t e, std::int32_t& r) {
+  MainWindow& main = app_.mainWindow();
   main.Label5(1).setCaption(CStr(e));
   main.Text1.setText(CStr(r));
   // The time left never rises by more than 400 ms: after such a jump (a change of clock method)
@@ -131,11 +131,11 @@ void TimeGlass::publishCountDown(std::int32_t e, std::int32_t& r) {
   });
 }
 
-void TimeGlass::countDownShown() {
+void FloatingClock::countDownShown() {
   Attempt(app_, "time_glass.Timer1", [&] { Label_change(); });
 }
 
-void TimeGlass::stageSound(int k, bool stageOn) {
+void FloatingClock::stageSound(int k, bool stageOn) {
   const std::string& c = app_.settings.checkvalue;
   auto on = [&c](CheckFlag flag) { return OptionOn(c, flag); };
   Attempt(app_, "time_glass.Timer1", [&] {
@@ -152,7 +152,7 @@ void TimeGlass::stageSound(int k, bool stageOn) {
   });
 }
 
-void TimeGlass::afterCountDownTick() {
+void FloatingClock::afterCountDownTick() {
   if (Label13.Caption() == "0") {
     Label13.setCaption("1");
     Attempt(app_, "time_glass.Timer1", [&] { UseEnglishKeyboard(app_); });

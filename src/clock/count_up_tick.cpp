@@ -4,8 +4,8 @@
 // that has lost its run stops. The floating clock also publishes the elapsed time in the run
 // state, records the run and arms the run start again.
 #include "clock/display_format.h"
+#include "clock/floating_clock.h"
 #include "clock/run_stop.h"
-#include "clock/time_glass.h"
 #include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
@@ -25,8 +25,8 @@ namespace {
 constexpr const char* kWhere = "time_glass.Timer4";
 
 // Banks the count-up, stops the count and records the run.
-void stopCountUp(Context& app, TimeGlass& clock) {
-  FrmExit& main = app.frmExit();
+void stopCountUp(Context& app, FloatingClock& clock) {
+  MainWindow& main = app.mainWindow();
   main.Label4(2).setCaption(CStr(Val(main.Label5(2).Caption())));
   clock.stopCountTimers();
   RecordRun(app, clock);
@@ -34,7 +34,7 @@ void stopCountUp(Context& app, TimeGlass& clock) {
 
 // The overtime's end: the run is recorded and taken down; then either the slide show ends
 // (overtime counting) or the next round starts (cycling).
-void finishOvertime(Context& app, TimeGlass& clock) {
+void finishOvertime(Context& app, FloatingClock& clock) {
   auto attempt = [&app](auto&& statement) { Attempt(app, kWhere, statement); };
   const bool cycling = app.run.AfterZeroAction == 2;
   clock.Timer4.setInterval(1000);
@@ -77,7 +77,7 @@ bool ClockWindow::overtimeOver(std::int32_t elapsed) {
 }
 
 void ClockWindow::Timer4_Timer() {
-  FrmExit& main = app_.frmExit();
+  MainWindow& main = app_.mainWindow();
   const std::string at = where("Timer4");
   auto attempt = [&](auto&& statement) { Attempt(app_, at.c_str(), statement); };
   attempt([&] { main.Lab_time_state.setCaption("1"); });
@@ -98,17 +98,17 @@ void ClockWindow::Timer4_Timer() {
   if (!RunBound(app_)) countUpLostRun();
 }
 
-void TimeGlass::publishCountUp(std::int32_t elapsed) {
-  FrmExit& main = app_.frmExit();
+void FloatingClock::publishCountUp(std::int32_t elapsed) {
+  MainWindow& main = app_.mainWindow();
   main.Label5(2).setCaption(CStr(elapsed));
   main.Text1.setText(CStr(elapsed));
 }
 
-void TimeGlass::endOvertime() { finishOvertime(app_, *this); }
+void FloatingClock::endOvertime() { finishOvertime(app_, *this); }
 
 // The count has lost its run: stopped, recorded and the run start armed, which finds no run and
 // leaves the clock idle.
-void TimeGlass::countUpLostRun() {
+void FloatingClock::countUpLostRun() {
   auto attempt = [this](auto&& statement) { Attempt(app_, kWhere, statement); };
   attempt([&] { stopCountUp(app_, *this); });
   attempt([&] { EndTiming(app_); });

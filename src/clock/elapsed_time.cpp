@@ -28,7 +28,7 @@ bool fits32(std::int64_t v) {
 }  // namespace
 
 std::int32_t ClockWindow::remaintime(const std::string& Timername) {
-  FrmExit& main = app_.frmExit();
+  MainWindow& main = app_.mainWindow();
   int bankIndex = 0;
   if (Timername == "Timer1") bankIndex = 1;
   if (Timername == "Timer4") bankIndex = 2;

@@ -2,7 +2,7 @@
 // button in its top left corner starts a run (play) or stops the running one (stop). It shows
 // only in manual timing mode. While the cursor is over the face the keep-on-top routine holds
 // off; when it leaves, the button goes and the clock is put on top again.
-#include "clock/time_glass.h"
+#include "clock/floating_clock.h"
 #include "main/main.h"
 #include "services/context.h"
 #include "services/option_names.h"
@@ -18,7 +18,7 @@ constexpr int kWatchInterval = 100;
 }  // namespace
 
 // A point on the border counts as outside.
-bool TimeGlass::IsCursorInWindow(const platform::Control& control) {
+bool FloatingClock::IsCursorInWindow(const platform::Control& control) {
   const platform::Desktop& desktop = app_.platform.desktop;
   const std::optional<platform::PixelPoint> at = desktop.cursorPos();
   if (!at) return false;
@@ -30,9 +30,9 @@ bool TimeGlass::IsCursorInWindow(const platform::Control& control) {
   return left < at->x && at->x < right && top < at->y && at->y < bottom;
 }
 
-void TimeGlass::Timer7_Timer() {
+void FloatingClock::Timer7_Timer() {
   Timer7.setInterval(kWatchInterval);
-  FrmExit& main = app_.frmExit();
+  MainWindow& main = app_.mainWindow();
   if (IsCursorInWindow(Picture2)) {
     if (OptionOn(app_.settings.AImode, AiFlag::Manual)) {
       // A square as high as the face at its top left corner, on the face's own colour.

@@ -4,7 +4,7 @@
 // the overtime before the next round or stops. Sounds, the run record, the time-up prompt and
 // the next round belong to the floating clock.
 #include "bars/bars.h"
-#include "clock/time_glass_two.h"
+#include "clock/mirror_clock.h"
 #include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
@@ -17,7 +17,7 @@ namespace {
 constexpr const char* kWhere = "time_glasstwo.Timer1";
 }
 
-void TimeGlassTwo::endCountDown() {
+void MirrorClock::endCountDown() {
   auto attempt = [this](auto&& statement) { Attempt(app_, kWhere, statement); };
   const std::string& c = app_.settings.checkvalue;
   auto on = [&c](CheckFlag flag) { return OptionOn(c, flag); };

@@ -6,8 +6,8 @@
 // the mirror's count-down tick; otherwise the mirror is parked far off screen. Every statement
 // is attempted on its own.
 #include "bars/bars.h"
-#include "clock/time_glass.h"
-#include "clock/time_glass_two.h"
+#include "clock/floating_clock.h"
+#include "clock/mirror_clock.h"
 #include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
@@ -16,7 +16,7 @@
 
 namespace horalix {
 
-void TimeGlassTwo::Timer5_Timer() {
+void MirrorClock::Timer5_Timer() {
   Context& app = app_;
   const SettingsBlock& settings = app.settings;
   auto attempt = [&app](auto&& statement) { Attempt(app, "time_glasstwo.Timer5", statement); };
@@ -25,7 +25,7 @@ void TimeGlassTwo::Timer5_Timer() {
   // The extended screen's prompt bar is parked centred above the extended screen; its
   // keep-on-top run goes on.
   attempt([&] {
-    FrmProcess& bar = app.frmProcessTwo();
+    PromptBar& bar = app.secondPromptBar();
     for (platform::Timer* t : {&bar.Timer1, &bar.Timer2, &bar.Timer3}) t->setEnabled(false);
     bar.park(2000);
   });
@@ -53,7 +53,7 @@ void TimeGlassTwo::Timer5_Timer() {
   Label3.setCaption("1");
   Label4.setCaption("0");
   // The face shows the floating clock's text.
-  drawFirstFace(app.timeGlass().Label11.Caption(), size);
+  drawFirstFace(app.floatingClock().Label11.Caption(), size);
   takeRunValues();
 
   if (ReadSecondScreen(app) == 0) {

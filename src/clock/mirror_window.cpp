@@ -2,7 +2,7 @@
 // it loses the focus, and its mouse handling (a left click redraws, a drag moves the window and
 // every move saves where it stands). While the extended screen is not in use the mirror is
 // parked far off screen instead. Every statement is attempted on its own.
-#include "clock/time_glass_two.h"
+#include "clock/mirror_clock.h"
 #include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
@@ -18,7 +18,7 @@ namespace {
 constexpr int kLeftButton = 1;
 }
 
-void TimeGlassTwo::Form_Load() {
+void MirrorClock::Form_Load() {
   auto attempt = [this](auto&& statement) { Attempt(app_, "time_glasstwo.Form_Load", statement); };
   attempt([&] { SetTopmost(app_, *this); });
   Timer5.setEnabled(true);
@@ -35,7 +35,7 @@ void TimeGlassTwo::Form_Load() {
   });
 }
 
-void TimeGlassTwo::Form_LostFocus() {
+void MirrorClock::Form_LostFocus() {
   Attempt(app_, "time_glasstwo.Form_LostFocus", [&] { fitTextBox(); });
   bool parked = false;
   Attempt(app_, "time_glasstwo.Form_LostFocus", [&] {
@@ -49,7 +49,7 @@ void TimeGlassTwo::Form_LostFocus() {
 // Only a left click on a face that shows either of its two texts, and only while clicks on the
 // clock act (checkvalue 10 "0"). The click does not switch between the count and the time of
 // day: the floating clock decides the view.
-void TimeGlassTwo::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
+void MirrorClock::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
   (void)Shift;
   (void)X;
   (void)Y;
@@ -59,14 +59,14 @@ void TimeGlassTwo::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
   Attempt(app_, "time_glasstwo.Picture1_MouseDown", [&] { redraw(); });
 }
 
-void TimeGlassTwo::Picture2_MouseMove(int Button, int Shift, float X, float Y) {
+void MirrorClock::Picture2_MouseMove(int Button, int Shift, float X, float Y) {
   // Over the text box the keep-on-top routine of every window holds off for its next 20 calls.
-  app_.frmExit().Label1.setCaption("100");
+  app_.mainWindow().Label1.setCaption("100");
   Picture1_MouseMove(Button, Shift, X, Y);
 }
 
 // The saved place is not clamped here: the next placement applies its own rules to it.
-void TimeGlassTwo::Picture1_MouseMove(int Button, int Shift, float X, float Y) {
+void MirrorClock::Picture1_MouseMove(int Button, int Shift, float X, float Y) {
   (void)Shift;
   (void)X;
   (void)Y;

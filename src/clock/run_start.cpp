@@ -7,8 +7,8 @@
 #include <exception>
 
 #include "clock/display_format.h"
-#include "clock/time_glass.h"
-#include "clock/time_glass_two.h"
+#include "clock/floating_clock.h"
+#include "clock/mirror_clock.h"
 #include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
@@ -32,10 +32,10 @@ constexpr const char* kWhere = "time_glass.Timer5";
 
 }  // namespace
 
-void TimeGlass::Timer5_Timer() {
+void FloatingClock::Timer5_Timer() {
   Context& app = app_;
   SettingsBlock& settings = app.settings;
-  FrmExit& main = app.frmExit();
+  MainWindow& main = app.mainWindow();
   auto attempt = [&app](auto&& statement) { Attempt(app, kWhere, statement); };
 
   beginRunStart();
@@ -82,7 +82,7 @@ void TimeGlass::Timer5_Timer() {
 
   drawFirstFace(Label11.Caption(), size);
   takeRunValues();
-  app.timeGlassTwo().Timer5.setEnabled(true);
+  app.mirrorClock().Timer5.setEnabled(true);
 
   const bool counting = RunCounts(app);
   if (counting) {

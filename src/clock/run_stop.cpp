@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "bars/bars.h"
-#include "clock/time_glass.h"
+#include "clock/floating_clock.h"
 #include "interaction/interaction.h"
 #include "main/main.h"
 #include "presets/presets.h"
@@ -17,7 +17,7 @@
 
 namespace horalix {
 
-void RecordRun(Context& app, TimeGlass& clock) {
+void RecordRun(Context& app, FloatingClock& clock) {
   Attempt(app, "RecordRun", [&] {
     const std::string music = clock.SoundNames.size() > 4 ? clock.SoundNames[4] : "";
     SaveTimeRecord(app, clock.Left(), clock.Top(), music);
@@ -25,13 +25,13 @@ void RecordRun(Context& app, TimeGlass& clock) {
 }
 
 void CloseToolWindows(Context& app, bool withStatistics) {
-  if (withStatistics) Attempt(app, "CloseToolWindows", [&] { app.frmDataSum().Unload(); });
-  for (platform::Form* tool : {static_cast<platform::Form*>(&app.frmOfftensetting()),
-                               static_cast<platform::Form*>(&app.frmHudongSet()),
+  if (withStatistics) Attempt(app, "CloseToolWindows", [&] { app.statisticsWindow().Unload(); });
+  for (platform::Form* tool : {static_cast<platform::Form*>(&app.presetManager()),
+                               static_cast<platform::Form*>(&app.interactionSettingsWindow()),
                                static_cast<platform::Form*>(&app.settingsWindow())}) {
     Attempt(app, "CloseToolWindows", [&] { tool->Unload(); });
   }
-  Attempt(app, "CloseToolWindows", [&] { app.frmExit().delform(); });
+  Attempt(app, "CloseToolWindows", [&] { app.mainWindow().delform(); });
 }
 
 void ShowTimeUpPrompt(Context& app) {
@@ -39,17 +39,17 @@ void ShowTimeUpPrompt(Context& app) {
     if (!OptionOn(app.settings.checkvalue, CheckFlag::EndPrompt) ||
         Trim(app.settings.tellouttext).empty())
       return;
-    app.frmTishi().Show(true);
+    app.timeUpPrompt().Show(true);
   });
 }
 
-void StartNextRound(Context& app, TimeGlass& clock) {
+void StartNextRound(Context& app, FloatingClock& clock) {
   bool nextPreset = false;
   Attempt(app, "StartNextRound", [&] {
     nextPreset = OptionOn(app.settings.AImode, AiFlag::Manual) && ReadClockCycle(app) == 1;
   });
   if (nextPreset) {
-    app.frmExit().nextmenu_often();
+    app.mainWindow().nextmenu_often();
   } else {
     clock.Timer5.setEnabled(true);
   }

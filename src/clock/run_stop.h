@@ -5,10 +5,10 @@
 namespace horalix {
 
 class Context;
-class TimeGlass;
+class FloatingClock;
 
 // Records the stopped run with the clock's place and the run-end sound.
-void RecordRun(Context& app, TimeGlass& clock);
+void RecordRun(Context& app, FloatingClock& clock);
 
 // Closes the tool windows a stopping run takes down (the statistics window first when asked),
 // then the one open tool window the main window names.
@@ -20,6 +20,6 @@ void ShowTimeUpPrompt(Context& app);
 
 // Starts the next round of a cycling run: the next preset of the presets menu when timing is
 // manual and preset cycling is chosen, otherwise the same timer again.
-void StartNextRound(Context& app, TimeGlass& clock);
+void StartNextRound(Context& app, FloatingClock& clock);
 
 }  // namespace horalix

@@ -5,7 +5,7 @@
 // 6 reminder.
 #include <algorithm>
 
-#include "clock/time_glass.h"
+#include "clock/floating_clock.h"
 #include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
@@ -58,7 +58,7 @@ void ClockWindow::Timer2_Timer() {
 
 // The saved place, pulled inside the primary screen: a place beyond the right edge becomes the
 // right edge less 100 twips, one above or below the screen the top edge.
-void TimeGlass::placeAtSavedPosition() {
+void FloatingClock::placeAtSavedPosition() {
   const SavedPosition at = ReadSavedPosition(app_, "clockleft", "clocktop");
   const int width = app_.run.BackPictureOn ? Width() : Label9.Width();
   const int maxLeft = app_.run.ScreenWidthPx * app_.platform.desktop.twipsPerPixelX() - width - 100;
@@ -70,7 +70,7 @@ void TimeGlass::placeAtSavedPosition() {
 }
 
 void ClockWindow::handOverToCount() {
-  const bool down = Val(app_.frmExit().Text1.Caption()) > 1000 && Label5.Caption() < "4";
+  const bool down = Val(app_.mainWindow().Text1.Caption()) > 1000 && Label5.Caption() < "4";
   Timer1.setEnabled(down);
   Timer4.setEnabled(!down);
   Timer2.setEnabled(false);
@@ -80,7 +80,7 @@ void ClockWindow::handOverToCount() {
 void ClockWindow::handOverToBlink() { handOverToCount(); }
 
 // The blink counters are numbers of 450 ms half-periods.
-void TimeGlass::handOverToBlink() {
+void FloatingClock::handOverToBlink() {
   handOverToCount();
   const std::string stage = Label5.Caption();
 

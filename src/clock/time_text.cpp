@@ -2,8 +2,8 @@
 // and seconds, with the overtime prefix while counting up; or the time of day when the presenter
 // switched the clock to that view.
 #include "clock/display_format.h"
-#include "clock/time_glass.h"
-#include "clock/time_glass_two.h"
+#include "clock/floating_clock.h"
+#include "clock/mirror_clock.h"
 #include "main/main.h"
 #include "services/context.h"
 #include "services/format_picture.h"
@@ -45,13 +45,13 @@ std::string TimeOfDayText(Context& app, int format) {
   return Format(TimeOf(app.platform.loop.localTime()), format == 2 ? "hh:mm" : "hh:mm:ss");
 }
 
-void TimeGlass::Label_change() {
+void FloatingClock::Label_change() {
   const std::string text = shownText();
   Label11.setCaption(text);
   const int size = wantedSize();
   ShowStatue(text, size);
   if (ReadSecondScreen(app_) == 1) {
-    app_.timeGlassTwo().ShowStatue(Label11.Caption(), size + MirrorSizeAdd);
+    app_.mirrorClock().ShowStatue(Label11.Caption(), size + MirrorSizeAdd);
   }
   app_.platform.loop.doEvents();
 }

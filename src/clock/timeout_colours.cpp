@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "clock/time_glass.h"
-#include "clock/time_glass_two.h"
+#include "clock/floating_clock.h"
+#include "clock/mirror_clock.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/ini_read_write.h"
@@ -47,7 +47,7 @@ bool reloadBackPicture(Context& app, platform::Control& Picture3) {
 
 // The steps both windows take; `mirror` is the other window to recolour along, or none.
 template <class Window>
-void recolour(Context& app, Window& window, TimeGlassTwo* mirror) {
+void recolour(Context& app, Window& window, MirrorClock* mirror) {
   const char* where = "Timer8";
   window.Timer8.setEnabled(false);
   Attempt(app, where, [&] { SetTopmost(app, window); });
@@ -87,14 +87,14 @@ void recolour(Context& app, Window& window, TimeGlassTwo* mirror) {
 
 }  // namespace
 
-void TimeoutColours(Context& app, TimeGlass& clock) {
-  TimeGlassTwo* mirror = nullptr;
+void TimeoutColours(Context& app, FloatingClock& clock) {
+  MirrorClock* mirror = nullptr;
   Attempt(app, "Timer8", [&] {
-    if (ReadSecondScreen(app) == 1) mirror = &app.timeGlassTwo();
+    if (ReadSecondScreen(app) == 1) mirror = &app.mirrorClock();
   });
   recolour(app, clock, mirror);
 }
 
-void TimeoutColours(Context& app, TimeGlassTwo& mirror) { recolour(app, mirror, nullptr); }
+void TimeoutColours(Context& app, MirrorClock& mirror) { recolour(app, mirror, nullptr); }
 
 }  // namespace horalix

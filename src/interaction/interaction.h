@@ -3,7 +3,7 @@
 // folders include this header, never the files behind it.
 #pragma once
 
-#include "interaction/frm_hudong.h"
-#include "interaction/frm_hudong_set.h"
 #include "interaction/interaction_commands.h"
 #include "interaction/interaction_presets.h"
+#include "interaction/interaction_settings_window.h"
+#include "interaction/interaction_window.h"

@@ -2,9 +2,9 @@
 
 #include <string_view>
 
-#include "interaction/frm_hudong.h"
-#include "interaction/frm_hudong_set.h"
 #include "interaction/interaction_presets.h"
+#include "interaction/interaction_settings_window.h"
+#include "interaction/interaction_window.h"
 #include "main/main.h"
 #include "services/context.h"
 #include "services/setting_readers.h"
@@ -40,8 +40,8 @@ bool isMinutesAndSeconds(const std::string& caption) {
 }  // namespace
 
 void hd_time_one_Click(Context& app, std::int16_t Index) {
-  FrmHudong& window = app.frmHudong();
-  const std::string caption = app.frmExit().hd_time_one(Index).Caption();
+  InteractionWindow& window = app.interactionWindow();
+  const std::string caption = app.mainWindow().hd_time_one(Index).Caption();
   if (window.Timer1.Enabled()) return;
   if (!isMinutesAndSeconds(caption)) {
     app.platform.log("hd_time_one: \"" + caption + "\" is not minutes:seconds");
@@ -50,7 +50,7 @@ void hd_time_one_Click(Context& app, std::int16_t Index) {
   window.Label9(0).setCaption("0");
   window.Label9(1).setCaption("0");
   window.Label1.setCaption(caption);
-  app.frmExit().menuItem("Frmhudong", 1).setCaption("暂停计时");
+  app.mainWindow().menuItem("Frmhudong", 1).setCaption("暂停计时");
   for (platform::Timer* t : {&window.Timer1, &window.Timer2, &window.Timer3, &window.Timer4}) {
     t->setEnabled(false);
   }
@@ -60,7 +60,7 @@ void hd_time_one_Click(Context& app, std::int16_t Index) {
 
 void hd_set(Context& app, double duration, std::int16_t n) {
   (void)duration;
-  FrmHudong& window = app.frmHudong();
+  InteractionWindow& window = app.interactionWindow();
   const HudongPreset preset = ReadHudongPresetForStart(presetFile(app), n);
   window.Label2.setCaption(preset.Ttime);
   window.Label4.setCaption(preset.Fontselect);
@@ -70,13 +70,13 @@ void hd_set(Context& app, double duration, std::int16_t n) {
 }
 
 void Frmhudong_Click(Context& app, std::int16_t Index) {
-  if (Index == 1) app.frmHudong().pauseOrContinue();
-  if (Index == 2) app.frmHudong().closeCountdown();
+  if (Index == 1) app.interactionWindow().pauseOrContinue();
+  if (Index == 2) app.interactionWindow().closeCountdown();
 }
 
 void hd_time_show_Click(Context& app) {
-  platform::MenuItem& item = app.frmExit().hd_time_show();
-  FrmHudong& window = app.frmHudong();
+  platform::MenuItem& item = app.mainWindow().hd_time_show();
+  InteractionWindow& window = app.interactionWindow();
   if (Len(window.Label1.Caption()) < 3) {
     item.setChecked(false);
     return;
@@ -90,11 +90,11 @@ void hd_time_show_Click(Context& app) {
 }
 
 void hd_time_set_Click(Context& app) {
-  FrmExit& main = app.frmExit();
+  MainWindow& main = app.mainWindow();
   Frmhudong_Click(app, 2);
   main.delform();
   main.Label10.setCaption("Frm_hudong_set");
-  app.frmHudongSet().Show();
+  app.interactionSettingsWindow().Show();
 }
 
 }  // namespace horalix

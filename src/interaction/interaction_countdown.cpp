@@ -7,8 +7,8 @@
 #include <limits>
 #include <optional>
 
-#include "interaction/frm_hudong.h"
 #include "interaction/interaction_presets.h"
+#include "interaction/interaction_window.h"
 #include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
@@ -55,16 +55,16 @@ bool sizeUsable(const std::string& selection) {
   }
 }
 
-platform::MenuItem& pauseItem(Context& app) { return app.frmExit().menuItem("Frmhudong", 1); }
+platform::MenuItem& pauseItem(Context& app) { return app.mainWindow().menuItem("Frmhudong", 1); }
 
 }  // namespace
 
 // One shot, 100 ms after the preset command; each step goes on after a failing one.
-void FrmHudong::Timer3_Timer() {
+void InteractionWindow::Timer3_Timer() {
   auto attempt = [this](auto&& step) { Attempt(app_, kStartWhere, step); };
   Timer3.setEnabled(false);
   attempt([&] {
-    app_.frmExit().Label1.setCaption("0");
+    app_.mainWindow().Label1.setCaption("0");
     SetTopmost(app_, *this);
   });
   blinkBlank_ = false;
@@ -97,12 +97,12 @@ void FrmHudong::Timer3_Timer() {
 
 // The running segment starts now, by the clock method in force; the time of day too, for the
 // method that counts whole seconds of it.
-void FrmHudong::takeStartMark() {
+void InteractionWindow::takeStartMark() {
   if (const auto mark = ClockMark(app_, ReadClockMethod(app_))) HudongStartTick = *mark;
   Label11.setCaption(Format(TimeOf(app_.platform.loop.localTime()), "hh:mm:ss"));
 }
 
-std::int32_t FrmHudong::remaintime(const std::string& Timername) {
+std::int32_t InteractionWindow::remaintime(const std::string& Timername) {
   if (Timername != "Timer1") return 0;
   Timer1.setInterval(200);
   const ClockMethod method = ReadClockMethod(app_);
@@ -123,7 +123,7 @@ std::int32_t FrmHudong::remaintime(const std::string& Timername) {
   return 0;
 }
 
-void FrmHudong::Timer1_Timer() {
+void InteractionWindow::Timer1_Timer() {
   Timer1.setEnabled(false);
   Timer1.setInterval(200);
   SetTopmost(app_, *this);
@@ -159,7 +159,7 @@ void FrmHudong::Timer1_Timer() {
   if (!Timer2.Enabled()) Picture4.setVisible(true);
 }
 
-void FrmHudong::showremaintime() {
+void InteractionWindow::showremaintime() {
   const auto s = static_cast<std::int32_t>(std::floor(Val(Label5.Caption()) / 1000));
   const double t = SecondsToTime(s);
   const std::string text = minutesAndSeconds(Minute(t), Second(t));
@@ -167,14 +167,14 @@ void FrmHudong::showremaintime() {
   ShowStatue(text, displaySize());
 }
 
-void FrmHudong::Timer2_Timer() {
+void InteractionWindow::Timer2_Timer() {
   Label3.setCaption("1");
   blinkBlank_ = !blinkBlank_;
   Picture4.setVisible(!blinkBlank_);
 }
 
 // One shot, 100 ms after zero: "时间到" in red, centred, with the preset's sound.
-void FrmHudong::Timer4_Timer() {
+void InteractionWindow::Timer4_Timer() {
   auto attempt = [this](auto&& step) { Attempt(app_, "Frm_hudong.Timer4", step); };
   Timer4.setEnabled(false);
   Picture4.setVisible(false);
@@ -201,7 +201,7 @@ void FrmHudong::Timer4_Timer() {
 }
 
 // Time since the last tick is not counted: the banked time is the elapsed time of that tick.
-void FrmHudong::pauseOrContinue() {
+void InteractionWindow::pauseOrContinue() {
   platform::MenuItem& item = pauseItem(app_);
   Label9(0).setCaption(Label9(1).Caption());
   if (item.Caption() == kPauseCaption) {
@@ -217,7 +217,7 @@ void FrmHudong::pauseOrContinue() {
   }
 }
 
-void FrmHudong::closeCountdown() {
+void InteractionWindow::closeCountdown() {
   Label1.setCaption("");
   move(-screenWidthTwips() - 10000, -screenHeightTwips() - 20000, Width(), Height());
   for (platform::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4}) t->setEnabled(false);

@@ -4,7 +4,7 @@
 #include <exception>
 
 #include "clock/clock.h"
-#include "interaction/frm_hudong.h"
+#include "interaction/interaction_window.h"
 #include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
@@ -40,7 +40,7 @@ bool fontNotApplied(const platform::Control& label, const std::string& name, dou
 // Every step goes on after a failing one. A face the system lacks is replaced by the program's
 // own file of it (Arial Black), or by Trebuchet MS from its own file; fonts added are kept for
 // the life of the process.
-void FrmHudong::applyDisplaySelection(const std::vector<std::string>& fields) {
+void InteractionWindow::applyDisplaySelection(const std::vector<std::string>& fields) {
   auto attempt = [this](auto&& step) { Attempt(app_, kWhere, step); };
   auto field = [&fields](std::size_t i) { return i < fields.size() ? fields[i] : std::string(); };
   std::string face = field(0);
@@ -91,14 +91,14 @@ void FrmHudong::applyDisplaySelection(const std::vector<std::string>& fields) {
   attempt([&] { changcolor(colour); });
 }
 
-void FrmHudong::changcolor(std::uint32_t colour) {
+void InteractionWindow::changcolor(std::uint32_t colour) {
   const std::uint32_t key = KeyColour(colour);
   Picture4.setBackColor(key);
   setBackColor(key);
   setLayered(key, 255);
 }
 
-void FrmHudong::ShowStatue(const std::string& text, int size) {
+void InteractionWindow::ShowStatue(const std::string& text, int size) {
   try {
     Picture4.move(0, 0, Label8.Width() + 200, Label8.Height() + 200);
     move(Left(), Top(), Picture4.Width(), Picture4.Height());
@@ -118,14 +118,14 @@ void FrmHudong::ShowStatue(const std::string& text, int size) {
   }
 }
 
-void FrmHudong::placeCentred() {
+void InteractionWindow::placeCentred() {
   setTop(CLng((screenHeightTwips() - Height()) / 2.0));
-  const platform::MenuItem& extended = app_.frmExit().hd_time_show();
+  const platform::MenuItem& extended = app_.mainWindow().hd_time_show();
   centreHorizontally(extended.Visible() && extended.Checked());
 }
 
 // The extended screen is taken to lie right of the primary screen, with its width.
-void FrmHudong::centreHorizontally(bool extendedScreen) {
+void InteractionWindow::centreHorizontally(bool extendedScreen) {
   const int width = screenWidthTwips();
   const double left = (width - Width()) / 2.0 + (extendedScreen ? width : 0);
   setLeft(CLng(left));

@@ -1,6 +1,6 @@
 #include "main/clock_mark.h"
 
-#include "main/frm_exit.h"
+#include "main/main_window.h"
 #include "services/context.h"
 #include "services/text_runtime.h"
 #include "services/time_conversions.h"
@@ -12,7 +12,7 @@ namespace {
 constexpr std::int64_t kDayMs = 86'400'000;
 }
 
-ClockMethod ReadClockMethod(Context& app) { return ReadClockMethodCell(app.frmExit().Label16); }
+ClockMethod ReadClockMethod(Context& app) { return ReadClockMethodCell(app.mainWindow().Label16); }
 
 std::optional<std::int32_t> ClockMark(Context& app, ClockMethod method) {
   switch (method) {

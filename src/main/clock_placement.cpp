@@ -2,7 +2,7 @@
 
 #include "bars/bars.h"
 #include "clock/clock.h"
-#include "main/frm_exit.h"
+#include "main/main_window.h"
 #include "main/run_state.h"
 #include "services/attempt.h"
 #include "services/context.h"
@@ -59,7 +59,7 @@ SavedPosition ReadSavedPosition(Context& app, const std::string& leftKey,
 }
 
 void ShowHideClock(Context& app) {
-  platform::MenuItem& item = app.frmExit().menu_two(1);
+  platform::MenuItem& item = app.mainWindow().menu_two(1);
   if (CaptionStartsWith(item, "显示")) {
     Attempt(app, "ShowHideClock", [&] { ShowClocks(app); });
     SetCaptionPrefix(item, "隐藏");
@@ -70,12 +70,12 @@ void ShowHideClock(Context& app) {
 }
 
 void HideClocks(Context& app) {
-  parkClock(app.timeGlass());
-  if (ReadSecondScreen(app) == 1) parkClock(app.timeGlassTwo());
+  parkClock(app.floatingClock());
+  if (ReadSecondScreen(app) == 1) parkClock(app.mirrorClock());
 }
 
 void ShowClocks(Context& app) {
-  TimeGlass& clock = app.timeGlass();
+  FloatingClock& clock = app.floatingClock();
   setSequencer(clock, "1", "1");
   const ScreenTwips screen = screenTwips(app);
   Attempt(app, "ShowClocks", [&] {
@@ -89,7 +89,7 @@ void ShowClocks(Context& app) {
   clock.Label2.setCaption("0");
   Attempt(app, "ShowClocks", [&] {
     if (ReadSecondScreen(app) != 1) return;
-    TimeGlassTwo& mirror = app.timeGlassTwo();
+    MirrorClock& mirror = app.mirrorClock();
     setSequencer(mirror, "1", "1");
     SavedPosition at = ReadSavedPosition(app, "clocklefttwo", "clocktoptwo");
     // Stored nowhere: the top of the extended screen.
@@ -109,30 +109,30 @@ void ShowClocks(Context& app) {
 }
 
 void MarkClocksShown(Context& app) {
-  FrmExit& main = app.frmExit();
+  MainWindow& main = app.mainWindow();
   main.Label1.setCaption("0");
   SetCaptionPrefix(main.menu_two(1), "隐藏");
-  markShown(app.timeGlass(), app.timeGlass().Timer2);
+  markShown(app.floatingClock(), app.floatingClock().Timer2);
   Attempt(app, "MarkClocksShown", [&] {
-    if (ReadSecondScreen(app) == 1) markShown(app.timeGlassTwo(), app.timeGlassTwo().Timer2);
+    if (ReadSecondScreen(app) == 1) markShown(app.mirrorClock(), app.mirrorClock().Timer2);
   });
 }
 
 void ApplyClockStyle(Context& app) {
   const int size = FontSizeByIndex(
       static_cast<int>(Val(FontselectPart(app.settings.Fontselect, FontselectField::SizeIndex))));
-  const std::string text = app.timeGlass().Label11.Caption();
-  Attempt(app, "ApplyClockStyle", [&] { app.timeGlass().ShowStatue(text, size); });
+  const std::string text = app.floatingClock().Label11.Caption();
+  Attempt(app, "ApplyClockStyle", [&] { app.floatingClock().ShowStatue(text, size); });
   Attempt(app, "ApplyClockStyle", [&] {
     if (ReadSecondScreen(app) == 1) {
-      app.timeGlassTwo().ShowStatue(text, size + ReadHotkeyAdd(app));
+      app.mirrorClock().ShowStatue(text, size + ReadHotkeyAdd(app));
     }
   });
 }
 
 void RestoreClocks(Context& app) {
-  const platform::MenuItem& item = app.frmExit().menu_two(1);
-  TimeGlass& clock = app.timeGlass();
+  const platform::MenuItem& item = app.mainWindow().menu_two(1);
+  FloatingClock& clock = app.floatingClock();
   if (CaptionStartsWith(item, "显示")) {
     HideClocks(app);
   } else if (OptionOn(app.settings.checkvalue, CheckFlag::HideWhenIdle) &&
@@ -147,15 +147,15 @@ void RestoreClocks(Context& app) {
     ShowClocks(app);
   }
   for (platform::Form* window :
-       {static_cast<platform::Form*>(&clock), static_cast<platform::Form*>(&app.timeGlassTwo())}) {
+       {static_cast<platform::Form*>(&clock), static_cast<platform::Form*>(&app.mirrorClock())}) {
     window->control("Picture1").setVisible(true);
     window->control("Picture2").setVisible(true);
   }
 }
 
 void RaiseClocks(Context& app) {
-  SetTopmost(app, app.timeGlass());
-  if (ReadSecondScreen(app) == 1) SetTopmost(app, app.timeGlassTwo());
+  SetTopmost(app, app.floatingClock());
+  if (ReadSecondScreen(app) == 1) SetTopmost(app, app.mirrorClock());
 }
 
 }  // namespace horalix

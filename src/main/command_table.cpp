@@ -6,7 +6,7 @@
 
 #include "bars/bars.h"
 #include "interaction/interaction.h"
-#include "main/frm_exit.h"
+#include "main/main_window.h"
 
 namespace horalix {
 
@@ -18,49 +18,51 @@ using C = CommandId;
 // The tray menu in its design order, then the interaction window's popup.
 constexpr Command kCommands[] = {
     {C::Start, M::Tray, "menu_one", 1, "", 0, "开始", "start", 1,
-     [](FrmExit& m) { m.startCommand(); }},
+     [](MainWindow& m) { m.startCommand(); }},
     {C::PauseResume, M::Tray, "menu_one", 2, "", 0, "暂停", "pause", 2,
-     [](FrmExit& m) { m.pauseCommand(); }},
+     [](MainWindow& m) { m.pauseCommand(); }},
     {C::Stop, M::Tray, "menu_one", 3, "", 0, "停止", "stop", 3,
-     [](FrmExit& m) { m.stopCommand(); }},
+     [](MainWindow& m) { m.stopCommand(); }},
     {C::RunSeparator, M::Tray, "menu_one", 5, "", 0, "-", "", 0, nullptr},
     {C::ShowHideClock, M::Tray, "menu_two", 1, "", 0, "隐藏", "hide", 4,
-     [](FrmExit& m) { m.showHideCommand(); }},
+     [](MainWindow& m) { m.showHideCommand(); }},
     {C::Settings, M::Tray, "menu_two", 2, "", 0, "设置", "", 0,
-     [](FrmExit& m) { m.settingsCommand(); }},
+     [](MainWindow& m) { m.settingsCommand(); }},
     {C::Presets, M::Tray, "menu_two", 3, "", 0, "常用时钟", "", 0, nullptr},
     {C::Spotlights, M::Tray, "menu_two", 4, "", 0, "聚光灯", "", 0, nullptr},
     {C::FollowLight, M::Tray, "MouseLight", 0, "menu_two", 4, "跟随模式", "focus", 5,
-     [](FrmExit& m) { MouseLight_Click(m.context(), 0); }},
+     [](MainWindow& m) { MouseLight_Click(m.context(), 0); }},
     {C::DynamicLight, M::Tray, "MouseLight", 1, "menu_two", 4, "动态亮度", "light", 6,
-     [](FrmExit& m) { MouseLight_Click(m.context(), 1); }},
+     [](MainWindow& m) { MouseLight_Click(m.context(), 1); }},
     {C::ToolSeparator, M::Tray, "menu_two", 5, "", 0, "-", "", 0, nullptr},
     {C::Interaction, M::Tray, "hd_time", -1, "", 0, "互动计时", "", 0, nullptr},
     {C::InteractionSettings, M::Tray, "hd_time_set", -1, "hd_time", -1, "互动设置", "", 0,
-     [](FrmExit& m) { hd_time_set_Click(m.context()); }},
+     [](MainWindow& m) { hd_time_set_Click(m.context()); }},
     {C::InteractionScreen, M::Tray, "hd_time_show", -1, "hd_time", -1, "扩展屏显示", "", 0,
-     [](FrmExit& m) { hd_time_show_Click(m.context()); }},
+     [](MainWindow& m) { hd_time_show_Click(m.context()); }},
     {C::InteractionPreset1, M::Tray, "hd_time_one", 0, "hd_time", -1, "互动一", "", 0,
-     [](FrmExit& m) { hd_time_one_Click(m.context(), 0); }},
+     [](MainWindow& m) { hd_time_one_Click(m.context(), 0); }},
     {C::InteractionPreset2, M::Tray, "hd_time_one", 1, "hd_time", -1, "互动二", "", 0,
-     [](FrmExit& m) { hd_time_one_Click(m.context(), 1); }},
+     [](MainWindow& m) { hd_time_one_Click(m.context(), 1); }},
     {C::InteractionPreset3, M::Tray, "hd_time_one", 2, "hd_time", -1, "互动三", "", 0,
-     [](FrmExit& m) { hd_time_one_Click(m.context(), 2); }},
+     [](MainWindow& m) { hd_time_one_Click(m.context(), 2); }},
     {C::InteractionPreset4, M::Tray, "hd_time_one", 3, "hd_time", -1, "互动四", "", 0,
-     [](FrmExit& m) { hd_time_one_Click(m.context(), 3); }},
+     [](MainWindow& m) { hd_time_one_Click(m.context(), 3); }},
     {C::InteractionPreset5, M::Tray, "hd_time_one", 4, "hd_time", -1, "互动五", "", 0,
-     [](FrmExit& m) { hd_time_one_Click(m.context(), 4); }},
+     [](MainWindow& m) { hd_time_one_Click(m.context(), 4); }},
     {C::Statistics, M::Tray, "menu_other", 0, "", 0, "计时统计", "", 0,
-     [](FrmExit& m) { m.statisticsCommand(); }},
-    {C::Help, M::Tray, "menu_other", 2, "", 0, "帮助", "", 0, [](FrmExit& m) { m.helpCommand(); }},
+     [](MainWindow& m) { m.statisticsCommand(); }},
+    {C::Help, M::Tray, "menu_other", 2, "", 0, "帮助", "", 0,
+     [](MainWindow& m) { m.helpCommand(); }},
     {C::OnlineHelp, M::Tray, "menu_other", 3, "", 0, "在线帮助", "", 0,
-     [](FrmExit& m) { m.onlineHelpCommand(); }},
-    {C::Exit, M::Tray, "menu_other", 4, "", 0, "退出", "", 0, [](FrmExit& m) { m.exitCommand(); }},
+     [](MainWindow& m) { m.onlineHelpCommand(); }},
+    {C::Exit, M::Tray, "menu_other", 4, "", 0, "退出", "", 0,
+     [](MainWindow& m) { m.exitCommand(); }},
     {C::FreeInteraction, M::Interaction, "Frmhudong", 0, "", 0, "自由互动", "", 0, nullptr},
     {C::InteractionPause, M::Interaction, "Frmhudong", 1, "", 0, "暂停计时", "", 0,
-     [](FrmExit& m) { Frmhudong_Click(m.context(), 1); }},
+     [](MainWindow& m) { Frmhudong_Click(m.context(), 1); }},
     {C::InteractionClose, M::Interaction, "Frmhudong", 2, "", 0, "关闭计时", "", 0,
-     [](FrmExit& m) { Frmhudong_Click(m.context(), 2); }},
+     [](MainWindow& m) { Frmhudong_Click(m.context(), 2); }},
 };
 
 // The fixed hot keys 1 to 6; presets follow them.
@@ -77,7 +79,7 @@ const Command& FindCommand(CommandId id) {
   return *found;
 }
 
-void BuildCommandMenu(FrmExit& main, CommandMenu menu, platform::MenuItem& root) {
+void BuildCommandMenu(MainWindow& main, CommandMenu menu, platform::MenuItem& root) {
   for (const Command& command : kCommands) {
     if (command.menu != menu) continue;
     platform::MenuItem& parent =
@@ -91,26 +93,26 @@ void BuildCommandMenu(FrmExit& main, CommandMenu menu, platform::MenuItem& root)
   }
 }
 
-platform::MenuItem& CommandItem(FrmExit& main, CommandId id) {
+platform::MenuItem& CommandItem(MainWindow& main, CommandId id) {
   const Command& command = FindCommand(id);
   return main.menuItem(std::string(command.name), command.index);
 }
 
-bool RunCommand(FrmExit& main, CommandId id) {
+bool RunCommand(MainWindow& main, CommandId id) {
   const Command& command = FindCommand(id);
   if (command.action == nullptr) return false;
   command.action(main);
   return true;
 }
 
-bool RunMenuCommand(FrmExit& main, std::string_view name, int index) {
+bool RunMenuCommand(MainWindow& main, std::string_view name, int index) {
   for (const Command& command : kCommands) {
     if (command.name == name && command.index == index) return RunCommand(main, command.id);
   }
   return false;
 }
 
-bool DispatchHotKey(FrmExit& main, int id) {
+bool DispatchHotKey(MainWindow& main, int id) {
   if (id >= 1 && id <= kFixedHotKeys) {
     for (const Command& command : kCommands) {
       if (command.hotKey != id) continue;

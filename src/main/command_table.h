@@ -10,7 +10,7 @@
 
 namespace horalix {
 
-class FrmExit;
+class MainWindow;
 
 namespace platform {
 class MenuItem;
@@ -64,7 +64,7 @@ struct Command {
   std::string_view hotKeyName;
   int hotKey;
   // What the command does; nullptr for a submenu or a separator.
-  void (*action)(FrmExit& main);
+  void (*action)(MainWindow& main);
 };
 
 std::span<const Command> Commands();
@@ -72,20 +72,20 @@ const Command& FindCommand(CommandId id);
 
 // Adds the items of one popup under `root`, in table order, each item's Click running its
 // command's action.
-void BuildCommandMenu(FrmExit& main, CommandMenu menu, platform::MenuItem& root);
+void BuildCommandMenu(MainWindow& main, CommandMenu menu, platform::MenuItem& root);
 
 // The item that shows a command.
-platform::MenuItem& CommandItem(FrmExit& main, CommandId id);
+platform::MenuItem& CommandItem(MainWindow& main, CommandId id);
 
 // Runs a command's action as a click on its item does; false for an item without action.
-[[nodiscard]] bool RunCommand(FrmExit& main, CommandId id);
+[[nodiscard]] bool RunCommand(MainWindow& main, CommandId id);
 
 // Runs the command shown by the menu item `name`(`index`); false when no command has that item.
-[[nodiscard]] bool RunMenuCommand(FrmExit& main, std::string_view name, int index);
+[[nodiscard]] bool RunMenuCommand(MainWindow& main, std::string_view name, int index);
 
 // Runs what the hot key `id` stands for: ids 1 to 6 the commands that name them, then with n
 // items in the presets submenu 6 + i and 6 + n + i the preset i (1-based). False for an id that
 // names nothing.
-[[nodiscard]] bool DispatchHotKey(FrmExit& main, int id);
+[[nodiscard]] bool DispatchHotKey(MainWindow& main, int id);
 
 }  // namespace horalix

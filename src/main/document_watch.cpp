@@ -9,8 +9,8 @@
 #include "clock/clock.h"
 #include "main/clock_placement.h"
 #include "main/file_preset.h"
-#include "main/frm_exit.h"
 #include "main/idle_clock.h"
+#include "main/main_window.h"
 #include "main/watched_documents.h"
 #include "services/attempt.h"
 #include "services/context.h"
@@ -56,7 +56,7 @@ std::optional<std::int32_t> secondsOfText(const std::string& text) {
 
 }  // namespace
 
-void FrmExit::Timer4_Timer() {
+void MainWindow::Timer4_Timer() {
   // A refusal ends the program: the watch timers stop before its message, so that the message
   // comes once and nothing else starts behind it.
   const bool mayRun = StartupCheck(app_, [this] {
@@ -110,7 +110,7 @@ void FrmExit::Timer4_Timer() {
 
 // Starts the run of the bound document, or, on the first pass without one, settles the clocks
 // with the stored settings; either way the end watch takes over.
-void FrmExit::automaticStart(const std::string& bound) {
+void MainWindow::automaticStart(const std::string& bound) {
   const char* where = "document watch, start";
   Timer3.setEnabled(false);
   Attempt(app_, where, [&] { Label16.setCaption(CStr(ReadClockMode(app_))); });
@@ -150,7 +150,7 @@ void FrmExit::automaticStart(const std::string& bound) {
     app_.run.ScreenWidthPx = area.width();
     app_.run.ScreenHeightPx = area.height();
   });
-  TimeGlass& clock = app_.timeGlass();
+  FloatingClock& clock = app_.floatingClock();
   clock.Label15.setCaption("1");
   if (OptionOn(app_.settings.checkvalue, CheckFlag::TimedDuration)) {
     clock.Timer5.setEnabled(true);
@@ -163,7 +163,7 @@ void FrmExit::automaticStart(const std::string& bound) {
 // With the option to continue, the same document opened again runs for what was left of its
 // last recorded run. Stages at or above that rest were passed before and do not fire again (the
 // count's own rule for stages at or above the run's length).
-void FrmExit::continueLastRun(const std::string& bound) {
+void MainWindow::continueLastRun(const std::string& bound) {
   if (!ReadCheckFlag7(app_)) return;
   platform::FileSystem& files = app_.platform.files;
   const std::string ini = app_.iniPath();

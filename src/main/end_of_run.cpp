@@ -3,7 +3,7 @@
 #include "bars/bars.h"
 #include "interaction/interaction.h"
 #include "main/clock_placement.h"
-#include "main/frm_exit.h"
+#include "main/main_window.h"
 #include "main/run_state.h"
 #include "main/slide_show_end.h"
 #include "main/tray_menu.h"
@@ -23,7 +23,7 @@ namespace horalix {
 namespace {
 
 void stopInteractionSound(Context& app) {
-  StopMusic(app, app.pathInProgramFolder("sounds\\" + app.frmHudong().Label6.Caption()));
+  StopMusic(app, app.pathInProgramFolder("sounds\\" + app.interactionWindow().Label6.Caption()));
 }
 
 }  // namespace
@@ -47,10 +47,10 @@ std::vector<std::string> HandOverValues(int documentKind) {
 }
 
 void EndTiming(Context& app) {
-  FrmExit& main = app.frmExit();
-  for (platform::Form* tool : {static_cast<platform::Form*>(&app.frmDataSum()),
-                               static_cast<platform::Form*>(&app.frmHudongSet()),
-                               static_cast<platform::Form*>(&app.frmOfftensetting()),
+  MainWindow& main = app.mainWindow();
+  for (platform::Form* tool : {static_cast<platform::Form*>(&app.statisticsWindow()),
+                               static_cast<platform::Form*>(&app.interactionSettingsWindow()),
+                               static_cast<platform::Form*>(&app.presetManager()),
                                static_cast<platform::Form*>(&app.settingsWindow())}) {
     Attempt(app, "EndTiming", [&] { tool->Unload(); });
   }
@@ -81,13 +81,13 @@ void HideProcessBars(Context& app) {
   const int screenWidth = app.run.ScreenWidthPx * app.platform.desktop.twipsPerPixelX();
   // The extended screen is taken to lie right of the primary one and to be as wide.
   const struct {
-    FrmProcess& bar;
+    PromptBar& bar;
     int offset;
-  } bars[] = {{app.frmProcess(), 0}, {app.frmProcessTwo(), screenWidth}};
+  } bars[] = {{app.promptBar(), 0}, {app.secondPromptBar(), screenWidth}};
   for (const auto& [bar, offset] : bars) ParkProcessBar(bar, screenWidth, offset, 2000);
 }
 
-void ParkProcessBar(FrmProcess& bar, int screenWidth, int offset, int distance) {
+void ParkProcessBar(PromptBar& bar, int screenWidth, int offset, int distance) {
   for (platform::Timer* t : {&bar.Timer1, &bar.Timer2, &bar.Timer3, &bar.Timer4}) {
     t->setEnabled(false);
   }
@@ -96,7 +96,7 @@ void ParkProcessBar(FrmProcess& bar, int screenWidth, int offset, int distance) 
 }
 
 void HideInteraction(Context& app) {
-  FrmHudong& window = app.frmHudong();
+  InteractionWindow& window = app.interactionWindow();
   window.setTop(-50000);
   window.setLeft(-window.Width() - 60000);
   window.Timer1.setEnabled(false);

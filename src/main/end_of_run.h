@@ -9,7 +9,7 @@
 namespace horalix {
 
 class Context;
-class FrmProcess;
+class PromptBar;
 
 // The hand-over values the add-in wrote for a document kind (the numeric value of
 // Frm_exit.Label3): the one of its kind, none for PDF (4) and drawings (6), all four for any
@@ -21,7 +21,7 @@ void EndTiming(Context& app);
 void HideProcessBars(Context& app);
 // Stops a prompt bar's four timers and parks it `distance` twips above the top edge, centred on
 // its screen (`offset` twips right of the primary screen's left edge, `screenWidth` wide).
-void ParkProcessBar(FrmProcess& bar, int screenWidth, int offset, int distance);
+void ParkProcessBar(PromptBar& bar, int screenWidth, int offset, int distance);
 // Parks the interaction window and stops its count, its blink and its sound.
 void HideInteraction(Context& app);
 

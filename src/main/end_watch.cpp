@@ -7,7 +7,7 @@
 #include "clock/clock.h"
 #include "main/clock_placement.h"
 #include "main/end_of_run.h"
-#include "main/frm_exit.h"
+#include "main/main_window.h"
 #include "main/timing_control.h"
 #include "main/watched_documents.h"
 #include "services/attempt.h"
@@ -38,7 +38,7 @@ bool boundDocumentOpen(const DocumentSight& sight, const std::string& aiMode, in
 
 }  // namespace
 
-void FrmExit::Timer5_Timer() {
+void MainWindow::Timer5_Timer() {
   if (!ReadAImode(app_)) {
     // Automatic timing was switched off: the watch goes back, a counting run goes on.
     Timer4.setEnabled(true);
@@ -60,7 +60,7 @@ void FrmExit::Timer5_Timer() {
   Attempt(app_, where, [&] { LoadSettings(app_, app_.settings); });
   Attempt(app_, where, [&] {
     const std::vector<std::string> parts = Split(app_.settings.picturename, "\\");
-    if (parts.empty() || parts[0].empty()) app_.timeGlass().Picture3.setPicture("");
+    if (parts.empty() || parts[0].empty()) app_.floatingClock().Picture3.setPicture("");
   });
   Attempt(app_, where, [&] { RestoreClocks(app_); });
   Attempt(app_, where, [&] { EndTiming(app_); });

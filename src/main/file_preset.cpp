@@ -1,6 +1,6 @@
 #include "main/file_preset.h"
 
-#include "main/frm_exit.h"
+#include "main/main_window.h"
 #include "main/office_data.h"
 #include "main/preset_row.h"
 #include "services/attempt.h"
@@ -21,15 +21,15 @@ constexpr char kDefaultAImode[] = "01111101";
 // like any other. A link whose preset cannot be read counts as no preset: the run takes the
 // stored settings rather than whatever the last run left in the record.
 void LoadFilePreset(Context& app) {
-  const std::string document = app.frmExit().Label13(0).Caption();
-  presets::PresetDatabase database = OfficeDataOf(app);
-  const presets::DocumentPreset preset = database.presetForDocument(document);
-  if (preset.outcome == presets::DocumentPresetOutcome::Found) {
+  const std::string document = app.mainWindow().Label13(0).Caption();
+  PresetDatabase database = OfficeDataOf(app);
+  const DocumentPreset preset = database.presetForDocument(document);
+  if (preset.outcome == DocumentPresetOutcome::Found) {
     CopyPresetRow(preset.row, app.settings, PresetCopy::Document);
     Attempt(app, "LoadFilePreset, AImode",
             [&] { app.settings.AImode = ProgramValues(app).readText("AImode"); });
   } else {
-    if (preset.outcome != presets::DocumentPresetOutcome::NotLinked && app.platform.log)
+    if (preset.outcome != DocumentPresetOutcome::NotLinked && app.platform.log)
       app.platform.log("LoadFilePreset: " + database.lastError());
     Attempt(app, "LoadFilePreset, LoadSettings", [&] { LoadSettings(app, app.settings); });
   }

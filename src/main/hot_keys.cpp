@@ -6,7 +6,7 @@
 #include <string>
 
 #include "main/command_table.h"
-#include "main/frm_exit.h"
+#include "main/main_window.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/hot_key_text.h"
@@ -31,7 +31,7 @@ const Command* commandOfHotKey(int id) {
 
 }  // namespace
 
-void FrmExit::Hotkey_set() {
+void MainWindow::Hotkey_set() {
   platform::HotKeys& keys = app_.platform.hotKeys;
   keys.onHotKey = [this](int id) { HotkeyWndProc(id); };
   const std::string ini = app_.iniPath();
@@ -82,7 +82,7 @@ void FrmExit::Hotkey_set() {
   }
 }
 
-void FrmExit::hotkey_del() {
+void MainWindow::hotkey_del() {
   platform::HotKeys& keys = app_.platform.hotKeys;
   keys.onHotKey = nullptr;
   int count = kMostPresetKeys;
@@ -92,6 +92,6 @@ void FrmExit::hotkey_del() {
   }
 }
 
-void FrmExit::HotkeyWndProc(int id) { (void)DispatchHotKey(*this, id); }
+void MainWindow::HotkeyWndProc(int id) { (void)DispatchHotKey(*this, id); }
 
 }  // namespace horalix

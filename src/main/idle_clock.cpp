@@ -5,7 +5,7 @@
 #include "bars/bars.h"
 #include "clock/clock.h"
 #include "main/end_of_run.h"
-#include "main/frm_exit.h"
+#include "main/main_window.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/format_picture.h"
@@ -39,13 +39,13 @@ int displayFormat(const std::string& optvalue) {
 // also asks for a run start, which settles the clocks.
 void parkStaleBars(Context& app) {
   const int screenWidth = app.run.ScreenWidthPx * app.platform.desktop.twipsPerPixelX();
-  FrmProcess& primary = app.frmProcess();
+  PromptBar& primary = app.promptBar();
   if (primary.Timer2.Enabled()) {
-    app.frmExit().Label1.setCaption("0");
+    app.mainWindow().Label1.setCaption("0");
     ParkProcessBar(primary, screenWidth, 0, kParkDistance);
-    app.timeGlass().Timer5.setEnabled(true);
+    app.floatingClock().Timer5.setEnabled(true);
   }
-  FrmProcess& extended = app.frmProcessTwo();
+  PromptBar& extended = app.secondPromptBar();
   if (extended.Timer2.Enabled()) ParkProcessBar(extended, screenWidth, screenWidth, kParkDistance);
 }
 
@@ -61,11 +61,11 @@ void applyBackground(Context& app, bool mirrored) {
     settings.picture_height = size.height;
   } else if (parts.size() > 1) {
     const auto colour = static_cast<std::uint32_t>(CLng(Val(parts[1])));
-    app.timeGlass().setBackColor(colour);
-    app.timeGlass().Picture2.setBackColor(colour);
+    app.floatingClock().setBackColor(colour);
+    app.floatingClock().Picture2.setBackColor(colour);
     if (mirrored) {
-      app.timeGlassTwo().setBackColor(colour);
-      app.timeGlassTwo().Picture2.setBackColor(colour);
+      app.mirrorClock().setBackColor(colour);
+      app.mirrorClock().Picture2.setBackColor(colour);
     }
   }
   settings.picture_width = std::min(settings.picture_width, kWidestPicture);
@@ -91,14 +91,14 @@ std::string IdleCountText(int format, bool showRemaining, double setTime, int la
 void IdleClockRefresh(Context& app, double setTime) {
   const char* where = "idle clock";
   SettingsBlock& settings = app.settings;
-  TimeGlass& clock = app.timeGlass();
-  TimeGlassTwo& mirror = app.timeGlassTwo();
+  FloatingClock& clock = app.floatingClock();
+  MirrorClock& mirror = app.mirrorClock();
   Attempt(app, where, [&] { parkStaleBars(app); });
   for (platform::Control* picture :
        {&clock.Picture1, &clock.Picture2, &mirror.Picture1, &mirror.Picture2}) {
     picture->setVisible(true);
   }
-  app.frmExit().Text1.setText("0");
+  app.mainWindow().Text1.setText("0");
 
   const int format = displayFormat(settings.optvalue);
   std::string text;

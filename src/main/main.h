@@ -7,7 +7,7 @@
 #include "main/clock_mark.h"
 #include "main/clock_placement.h"
 #include "main/end_of_run.h"
-#include "main/frm_exit.h"
+#include "main/main_window.h"
 #include "main/preset_row.h"
 #include "main/run_state.h"
 #include "main/slide_show_end.h"

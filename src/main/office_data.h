@@ -7,9 +7,9 @@
 
 namespace horalix {
 
-inline presets::PresetDatabase OfficeDataOf(Context& app) {
-  return presets::PresetDatabase(app.platform.database, app.platform.files,
-                                 app.platform.messageBoxes, app.programFolder(), GetDbPassword());
+inline PresetDatabase OfficeDataOf(Context& app) {
+  return PresetDatabase(app.platform.database, app.platform.files, app.platform.messageBoxes,
+                        app.programFolder(), GetDbPassword());
 }
 
 }  // namespace horalix

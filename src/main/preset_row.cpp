@@ -16,8 +16,6 @@ namespace horalix {
 
 namespace {
 
-using presets::PresetColumn;
-
 class RowCopier {
  public:
   RowCopier(const std::vector<platform::DbValue>& row, PresetCopy copy) : row_(row), copy_(copy) {}
@@ -31,7 +29,7 @@ class RowCopier {
         ++failures_;
         return;
       }
-      target = convert(presets::fieldText(value));
+      target = convert(fieldText(value));
     } catch (const std::exception&) {
       ++failures_;
     }
@@ -80,8 +78,8 @@ bool CopyPresetRow(const std::vector<platform::DbValue>& row, SettingsBlock& rec
                    PresetCopy copy) {
   RowCopier from(row, copy);
   SettingsBlock to = record;
-  for (std::size_t column = 0; column < presets::kPresetColumns.size(); ++column) {
-    const std::string_view field = presets::kPresetColumns[column].field;
+  for (std::size_t column = 0; column < kPresetColumns.size(); ++column) {
+    const std::string_view field = kPresetColumns[column].field;
     if (!copied(field, copy)) continue;
     const auto at = static_cast<PresetColumn>(column);
     std::visit(

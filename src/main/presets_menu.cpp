@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "clock/clock.h"
-#include "main/frm_exit.h"
+#include "main/main_window.h"
 #include "main/office_data.h"
 #include "main/preset_row.h"
 #include "presets/presets.h"
@@ -22,14 +22,14 @@ namespace horalix {
 
 // The hot keys are released while the submenu still has its old length, so that the keys of
 // presets that are gone are released too, and taken again for the new list.
-void FrmExit::change_clock_menu() {
+void MainWindow::change_clock_menu() {
   Attempt(app_, "hotkey_del", [&] { hotkey_del(); });
   Attempt(app_, "ClearOftenMenu", [&] { ClearOftenMenu(); });
   Attempt(app_, "LoadOftenMenu", [&] { LoadOftenMenu(); });
   Attempt(app_, "Hotkey_set", [&] { Hotkey_set(); });
 }
 
-void FrmExit::ClearOftenMenu() {
+void MainWindow::ClearOftenMenu() {
   platform::MenuItem& presets = menu_two(3);
   while (presets.children().size() > 1) presets.removeChild(*presets.children().back());
 }
@@ -37,7 +37,7 @@ void FrmExit::ClearOftenMenu() {
 // The item stays hidden when the file is missing or the list cannot be read; no message. The
 // first item then shows the placeholder "^", which the other menus read as "no preset", also
 // when it showed a preset before the rebuild.
-void FrmExit::LoadOftenMenu() {
+void MainWindow::LoadOftenMenu() {
   platform::MenuItem& presets = menu_two(3);
   presets.setEnabled(false);
   presets.setVisible(false);
@@ -55,18 +55,18 @@ void FrmExit::LoadOftenMenu() {
   }
 }
 
-int FrmExit::oftenCount() { return static_cast<int>(menu_two(3).children().size()); }
+int MainWindow::oftenCount() { return static_cast<int>(menu_two(3).children().size()); }
 
-void FrmExit::oftenclockstart(std::int16_t Index) {
+void MainWindow::oftenclockstart(std::int16_t Index) {
   if (!menu_two(3).Enabled() || Index < 0 || Index >= oftenCount()) return;
   menu_often_Click(Index);
 }
 
-void FrmExit::menu_often_Click(int Index) {
+void MainWindow::menu_often_Click(int Index) {
   for (int i = 0; i < oftenCount(); ++i) menu_often(i).setChecked(i == Index);
 
-  presets::PresetDatabase database = OfficeDataOf(app_);
-  const presets::DbRows rows = database.menuPreset(menu_often(Index).Caption());
+  PresetDatabase database = OfficeDataOf(app_);
+  const DbRows rows = database.menuPreset(menu_often(Index).Caption());
   if (!rows.ok()) {
     if (app_.platform.log) app_.platform.log("presets menu: " + database.lastError());
     return;  // the layer has told the user
@@ -74,7 +74,7 @@ void FrmExit::menu_often_Click(int Index) {
   if (!rows.empty()) {
     if (!CopyPresetRow(rows.table.rows.front(), app_.settings, PresetCopy::Menu)) {
       if (app_.platform.log) app_.platform.log("presets menu: a field of the preset is unreadable");
-      presets::showNotice(app_.platform.messageBoxes, presets::DbNotice::ListsUnavailable);
+      showNotice(app_.platform.messageBoxes, DbNotice::ListsUnavailable);
       return;
     }
   }
@@ -82,7 +82,7 @@ void FrmExit::menu_often_Click(int Index) {
   Attempt(app_, "presets menu, AImode", [&] { ReadAImode(app_); });
   Attempt(app_, "presets menu, save", [&] { SaveSettings(app_, app_.settings); });
   Attempt(app_, "presets menu, run start", [&] {
-    TimeGlass& clock = app_.timeGlass();
+    FloatingClock& clock = app_.floatingClock();
     clock.Label15.setCaption("1");
     clock.Timer1.setEnabled(false);
     clock.Timer4.setEnabled(false);
@@ -92,7 +92,7 @@ void FrmExit::menu_often_Click(int Index) {
 
 // Presets are taken in list order, wrapping from the last to the first; with none checked the
 // first one starts.
-void FrmExit::nextmenu_often() {
+void MainWindow::nextmenu_often() {
   const int count = oftenCount();
   int checked = -1;
   for (int i = count - 1; i >= 0; --i) {

@@ -1,6 +1,6 @@
 #include "main/run_state.h"
 
-#include "main/frm_exit.h"
+#include "main/main_window.h"
 #include "services/context.h"
 #include "services/format_picture.h"
 #include "services/option_names.h"
@@ -8,14 +8,14 @@
 
 namespace horalix {
 
-bool RunBound(Context& app) { return Len(app.frmExit().Label13(0).Caption()) > 3; }
+bool RunBound(Context& app) { return Len(app.mainWindow().Label13(0).Caption()) > 3; }
 
 bool RunCounts(Context& app) {
   return RunBound(app) && OptionOn(app.settings.checkvalue, CheckFlag::TimedDuration);
 }
 
 void ResetRunRecord(Context& app) {
-  FrmExit& main = app.frmExit();
+  MainWindow& main = app.mainWindow();
   main.Label4(0).setCaption(Format(app.settings.Time_all, "hh:mm:ss"));
   for (int i = 1; i <= 3; ++i) main.Label4(i).setCaption("0");
   main.Label7.setCaption("0");

@@ -2,7 +2,7 @@
 // this program closes its own open tool window, so that the two do not cover each other.
 #include <string>
 
-#include "main/frm_exit.h"
+#include "main/main_window.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/file_names.h"
@@ -20,7 +20,7 @@ constexpr int kAfterClosingInterval = 5000;
 
 // The sibling counts as running when its program file is missing or cannot be opened for
 // exclusive use. The timer switches itself off; the document watch switches it on again.
-void FrmExit::Timer3_Timer() {
+void MainWindow::Timer3_Timer() {
   ValueStore sibling(app_.platform.scriptingShell, app_.platform.registry, "Morventa");
   std::string folder;
   Attempt(app_, "sibling watch", [&] { folder = sibling.readText("pathget"); });

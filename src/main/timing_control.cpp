@@ -3,7 +3,7 @@
 #include "clock/clock.h"
 #include "main/clock_mark.h"
 #include "main/clock_placement.h"
-#include "main/frm_exit.h"
+#include "main/main_window.h"
 #include "main/run_state.h"
 #include "main/tray_menu.h"
 #include "services/attempt.h"
@@ -21,18 +21,18 @@ namespace {
 
 // The count timer of the running direction: Timer1 counts down, Timer4 counts up.
 void switchCount(Context& app, bool on) {
-  const bool down = IsCountDirection(app.frmExit().Lab_time_state, CountDirection::Down);
+  const bool down = IsCountDirection(app.mainWindow().Lab_time_state, CountDirection::Down);
   auto pick = [down](auto& clock) -> platform::Timer& {
     return down ? clock.Timer1 : clock.Timer4;
   };
-  pick(app.timeGlass()).setEnabled(on);
-  if (ReadSecondScreen(app) == 1) pick(app.timeGlassTwo()).setEnabled(on);
+  pick(app.floatingClock()).setEnabled(on);
+  if (ReadSecondScreen(app) == 1) pick(app.mirrorClock()).setEnabled(on);
 }
 
 }  // namespace
 
 void StartTiming(Context& app) {
-  FrmExit& main = app.frmExit();
+  MainWindow& main = app.mainWindow();
   if (!main.menu_one(1).Enabled()) return;
   main.delform();
   WriteCountDirection(main.Lab_time_state, CountDirection::Down);
@@ -49,11 +49,11 @@ void StartTiming(Context& app) {
   const auto area = app.platform.desktop.fullScreenArea();
   app.run.ScreenWidthPx = area.width();
   app.run.ScreenHeightPx = area.height();
-  app.timeGlass().Timer5.setEnabled(true);
+  app.floatingClock().Timer5.setEnabled(true);
 }
 
 void PauseResume(Context& app) {
-  FrmExit& main = app.frmExit();
+  MainWindow& main = app.mainWindow();
   if (!RunBound(app) || !OptionOn(app.settings.checkvalue, CheckFlag::PauseAllowed)) return;
   platform::MenuItem& pauseItem = main.menu_one(2);
   Attempt(app, "PauseResume", [&] { main.Label7.setCaption("1"); });
@@ -79,8 +79,8 @@ void PauseResume(Context& app) {
   // segment's start from its own Label16.
   Attempt(app, "PauseResume", [&] {
     const std::string now = Format(TimeOf(app.platform.loop.localTime()), "hh:mm:ss");
-    app.timeGlass().Label16.setCaption(now);
-    app.timeGlassTwo().Label16.setCaption(now);
+    app.floatingClock().Label16.setCaption(now);
+    app.mirrorClock().Label16.setCaption(now);
   });
   Attempt(app, "PauseResume", [&] {
     if (CaptionStartsWith(pauseItem, "暂停")) {
@@ -94,7 +94,7 @@ void PauseResume(Context& app) {
 }
 
 void StopTiming(Context& app) {
-  FrmExit& main = app.frmExit();
+  MainWindow& main = app.mainWindow();
   if (!main.menu_one(3).Enabled()) return;
   // A paused run is resumed first, so that its pause is recorded.
   if (CaptionStartsWith(main.menu_one(2), "继续")) PauseResume(app);

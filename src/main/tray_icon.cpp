@@ -1,5 +1,5 @@
 // The notification-area icon of the main window and the clicks on it.
-#include "main/frm_exit.h"
+#include "main/main_window.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/program_values.h"
@@ -10,7 +10,7 @@ using platform::TrayMouse;
 
 // Every state of the icon (picture, tip) goes through the tray service, which keeps it: when
 // Explorer restarts, the service adds the icon again as it was, so a presenter never loses it.
-void FrmExit::addTrayIcon() {
+void MainWindow::addTrayIcon() {
   const std::string iconFile = app_.pathInProgramFolder("picture\\icon.ico");
   if (app_.platform.files.normalFileExists(iconFile)) Pic1.setPicture(iconFile);
   app_.platform.tray.onMouse = [this](TrayMouse event) { onTrayMouse(event); };
@@ -19,7 +19,7 @@ void FrmExit::addTrayIcon() {
   app_.platform.tray.setTip(Caption());
 }
 
-void FrmExit::removeTrayIcon() {
+void MainWindow::removeTrayIcon() {
   app_.platform.tray.remove();
   app_.platform.tray.onMouse = nullptr;
   app_.platform.loop.doEvents();
@@ -27,7 +27,7 @@ void FrmExit::removeTrayIcon() {
 
 // The mouse message arrives decoded by the tray service; only the button-up and double-click
 // messages mean a click.
-void FrmExit::onTrayMouse(TrayMouse event) {
+void MainWindow::onTrayMouse(TrayMouse event) {
   switch (event) {
     case TrayMouse::LeftUp:
       mcTray_MouseClick(1, false);
@@ -46,14 +46,14 @@ void FrmExit::onTrayMouse(TrayMouse event) {
   }
 }
 
-void FrmExit::mcTray_MouseClick(int Button, bool DBClick) {
+void MainWindow::mcTray_MouseClick(int Button, bool DBClick) {
   if (Button != 2) return;
   // The clocks keep off the top while the menu is open, so they do not cover it.
   Label1.setCaption("200");
   if (!DBClick) app_.platform.tray.popup(*this, menu);
 }
 
-void FrmExit::deleteClockOpen() {
+void MainWindow::deleteClockOpen() {
   Attempt(app_, "clockopen", [&] { ProgramValues(app_).remove("clockopen"); });
 }
 

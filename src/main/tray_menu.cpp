@@ -9,7 +9,7 @@
 #include "interaction/interaction.h"
 #include "main/clock_placement.h"
 #include "main/command_table.h"
-#include "main/frm_exit.h"
+#include "main/main_window.h"
 #include "main/run_state.h"
 #include "main/timing_control.h"
 #include "presets/presets.h"
@@ -25,7 +25,7 @@ namespace horalix {
 
 // The items come from the command table; the presets under "常用时钟" are added at run time
 // from OfficeData.db, its first item showing "^" while there is none.
-void FrmExit::buildMenus() {
+void MainWindow::buildMenus() {
   BuildCommandMenu(*this, CommandMenu::Tray, menu);
   BuildCommandMenu(*this, CommandMenu::Interaction, ppt_hudong);
   CommandItem(*this, CommandId::Presets).add("menu_often", 0, "^");
@@ -35,66 +35,66 @@ void FrmExit::buildMenus() {
   CommandItem(*this, CommandId::FreeInteraction).setVisible(false);
 }
 
-void FrmExit::delform() {
+void MainWindow::delform() {
   const std::string open = Label10.Caption();
   if (open == "setting") {
     app_.settingsWindow().Unload();
   } else if (open == "Frm_light") {
     MouseLight(0).setChecked(false);
-    app_.frmLight().Unload();
+    app_.followSpotlight().Unload();
   } else if (open == "Frm_move_background") {
     MouseLight(1).setChecked(false);
-    app_.frmMoveBefore().Unload();
-    app_.frmMoveBackground().Unload();
+    app_.spotlightVeil().Unload();
+    app_.spotlightDarkLayer().Unload();
   } else if (open == "Frm_hudong_set") {
-    app_.frmHudongSet().Unload();
+    app_.interactionSettingsWindow().Unload();
   } else if (open == "Frm_data_sum") {
-    app_.frmDataSum().Unload();
+    app_.statisticsWindow().Unload();
   }
 }
 
-void FrmExit::menu_one_Click(int Index) { (void)RunMenuCommand(*this, "menu_one", Index); }
-void FrmExit::menu_two_Click(int Index) { (void)RunMenuCommand(*this, "menu_two", Index); }
-void FrmExit::menu_other_Click(int Index) { (void)RunMenuCommand(*this, "menu_other", Index); }
+void MainWindow::menu_one_Click(int Index) { (void)RunMenuCommand(*this, "menu_one", Index); }
+void MainWindow::menu_two_Click(int Index) { (void)RunMenuCommand(*this, "menu_two", Index); }
+void MainWindow::menu_other_Click(int Index) { (void)RunMenuCommand(*this, "menu_other", Index); }
 
 // With automatic timing on, runs start from the documents, never from this item.
-void FrmExit::startCommand() {
+void MainWindow::startCommand() {
   if (ReadAImode(app_)) return;
   delform();
   if (OptionOn(app_.settings.checkvalue, CheckFlag::TimedDuration)) StartTiming(app_);
 }
 
-void FrmExit::pauseCommand() { PauseResume(app_); }
+void MainWindow::pauseCommand() { PauseResume(app_); }
 
-void FrmExit::stopCommand() { StopTiming(app_); }
+void MainWindow::stopCommand() { StopTiming(app_); }
 
-void FrmExit::showHideCommand() { ShowHideClock(app_); }
+void MainWindow::showHideCommand() { ShowHideClock(app_); }
 
-void FrmExit::settingsCommand() {
+void MainWindow::settingsCommand() {
   delform();
   Label10.setCaption("setting");
   app_.settingsWindow().Show();
 }
 
 // Every step goes on after a failing one.
-void FrmExit::statisticsCommand() {
+void MainWindow::statisticsCommand() {
   Attempt(app_, "statistics", [&] { delform(); });
   Label10.setCaption("Frm_data_sum");
   // The document watchers rest while the statistics are open; closing them restarts the watch.
   Timer4.setEnabled(false);
   Timer5.setEnabled(false);
   Attempt(app_, "statistics", [&] { ResetRunRecord(app_); });
-  app_.timeGlass().Timer3.setEnabled(false);
-  app_.timeGlassTwo().Timer3.setEnabled(false);
-  app_.timeGlass().Timer5.setEnabled(true);
-  Attempt(app_, "statistics", [&] { app_.frmDataSum().Show(); });
+  app_.floatingClock().Timer3.setEnabled(false);
+  app_.mirrorClock().Timer3.setEnabled(false);
+  app_.floatingClock().Timer5.setEnabled(true);
+  Attempt(app_, "statistics", [&] { app_.statisticsWindow().Show(); });
 }
 
-void FrmExit::onlineHelpCommand() {
-  Attempt(app_, "online help", [&] { app_.frmAuthorWx().Show(true); });
+void MainWindow::onlineHelpCommand() {
+  Attempt(app_, "online help", [&] { app_.onlineHelpWindow().Show(true); });
 }
 
-void FrmExit::startStopHotKey(bool start) {
+void MainWindow::startStopHotKey(bool start) {
   if (ReadOpenTogetherStop(app_) == 0) {
     start ? StartTiming(app_) : StopTiming(app_);
     return;
@@ -103,17 +103,18 @@ void FrmExit::startStopHotKey(bool start) {
   menu_one(1).Enabled() ? StartTiming(app_) : StopTiming(app_);
 }
 
-int FrmExit::presetHotKeyCount() { return std::min(oftenCount(), 9); }
+int MainWindow::presetHotKeyCount() { return std::min(oftenCount(), 9); }
 
 // The help file at its first page.
-void FrmExit::helpCommand() { OpenHelpPage(app_, "", *this); }
+void MainWindow::helpCommand() { OpenHelpPage(app_, "", *this); }
 
 // The windows go in a fixed order, the main window last: its unload takes the hot keys, the tray
 // icon and clockopen with it. A count still running is not recorded, and the documents'
 // hand-over values stay for the add-in.
-void FrmExit::exitCommand() {
-  platform::Form* const windows[] = {&app_.frmHudong(), &app_.frmProcess(),   &app_.frmProcessTwo(),
-                                     &app_.timeGlass(), &app_.timeGlassTwo(), this};
+void MainWindow::exitCommand() {
+  platform::Form* const windows[] = {&app_.interactionWindow(), &app_.promptBar(),
+                                     &app_.secondPromptBar(),   &app_.floatingClock(),
+                                     &app_.mirrorClock(),       this};
   for (platform::Form* window : windows) {
     Attempt(app_, "exit", [&] { window->Unload(); });
   }
@@ -122,7 +123,7 @@ void FrmExit::exitCommand() {
 }
 
 void SetRunStartMenus(Context& app, bool counting) {
-  FrmExit& main = app.frmExit();
+  MainWindow& main = app.mainWindow();
   const std::string& check = app.settings.checkvalue;
   const bool manual = !ReadAImode(app);
   const bool pauseAllowed = OptionOn(check, CheckFlag::PauseAllowed);
@@ -156,7 +157,7 @@ void SetRunStartMenus(Context& app, bool counting) {
 }
 
 void ReleaseRunMenus(Context& app) {
-  FrmExit& main = app.frmExit();
+  MainWindow& main = app.mainWindow();
   const std::string& check = app.settings.checkvalue;
   main.menu_two(2).setEnabled(true);
   main.menu_two(2).setVisible(true);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-namespace horalix::presets {
+namespace horalix {
 
 namespace {
 
@@ -53,4 +53,4 @@ std::optional<std::string> dataSourceOf(std::string_view connectionText) {
   return std::string(connectionText.substr(start, end - start));
 }
 
-}  // namespace horalix::presets
+}  // namespace horalix

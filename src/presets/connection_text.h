@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace horalix::presets {
+namespace horalix {
 
 inline constexpr std::string_view kOfficeDataFileName = "OfficeData.db";
 
@@ -23,4 +23,4 @@ std::string connectionText(std::string_view dataSourcePath, std::string_view pas
 // a keyword ("mode=", "password=") still names the right file.
 std::optional<std::string> dataSourceOf(std::string_view connectionText);
 
-}  // namespace horalix::presets
+}  // namespace horalix

@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace horalix::presets {
+namespace horalix {
 
 namespace {
 constexpr std::string_view kCaption = "Horalix";
@@ -36,4 +36,4 @@ void showNotice(platform::MessageBoxes& boxes, DbNotice notice) {
   }
 }
 
-}  // namespace horalix::presets
+}  // namespace horalix

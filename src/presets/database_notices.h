@@ -6,7 +6,7 @@
 
 #include "platform/message_boxes.h"
 
-namespace horalix::presets {
+namespace horalix {
 
 enum class DbNotice {
   ListsUnavailable,  // lists, search, name checks, applying a menu preset, statistics load
@@ -28,4 +28,4 @@ NoticeText noticeText(DbNotice notice);
 // is the program's title on both.
 void showNotice(platform::MessageBoxes& boxes, DbNotice notice);
 
-}  // namespace horalix::presets
+}  // namespace horalix

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-namespace horalix::presets {
+namespace horalix {
 
 namespace {
 
@@ -143,4 +143,4 @@ std::optional<std::vector<platform::DbValue>> rowValues(std::span<const ColumnSp
   return values;
 }
 
-}  // namespace horalix::presets
+}  // namespace horalix

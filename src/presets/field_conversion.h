@@ -13,7 +13,7 @@
 #include "platform/database.h"
 #include "presets/office_data_tables.h"
 
-namespace horalix::presets {
+namespace horalix {
 
 // A decimal number (blanks around it, an optional sign, digits, an optional fraction) rounded
 // to a whole number with halves going to the even one (2.5 gives 2, 3.5 gives 4); nullopt when
@@ -39,4 +39,4 @@ std::optional<std::vector<platform::DbValue>> rowValues(std::span<const ColumnSp
                                                         const std::vector<std::string>& texts,
                                                         std::string& failed);
 
-}  // namespace horalix::presets
+}  // namespace horalix

@@ -8,7 +8,7 @@
 
 #include "presets/preset_database.h"
 
-namespace horalix::presets {
+namespace horalix {
 
 using platform::DbValue;
 
@@ -115,4 +115,4 @@ StoredOrder PresetDatabase::storeOrder(Statement rowStatement, std::string_view 
   return stored;
 }
 
-}  // namespace horalix::presets
+}  // namespace horalix

@@ -1,6 +1,6 @@
 #include "presets/office_data_tables.h"
 
-namespace horalix::presets {
+namespace horalix {
 
 const std::array<ColumnSpec, kPresetColumnCount> kPresetColumns = {{
     {"ID", ColumnKind::Integer32},
@@ -65,4 +65,4 @@ std::vector<std::string> RunRecord::values() const {
   return {set_time, use_time, out_time, pause_time, filename};
 }
 
-}  // namespace horalix::presets
+}  // namespace horalix

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-namespace horalix::presets {
+namespace horalix {
 
 // What a column holds, and so how a text written into it is converted on its way in.
 enum class ColumnKind {
@@ -133,4 +133,4 @@ struct RunRecord {
   std::vector<std::string> values() const;
 };
 
-}  // namespace horalix::presets
+}  // namespace horalix

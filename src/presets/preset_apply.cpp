@@ -6,13 +6,13 @@
 #include <exception>
 
 #include "main/main.h"
-#include "presets/frm_offtensetting.h"
+#include "presets/preset_manager.h"
 #include "services/context.h"
 #include "settings/settings.h"
 
 namespace horalix {
 
-void FrmOfftensetting::applyToSettingsWindow(const std::vector<platform::DbValue>& row) {
+void PresetManager::applyToSettingsWindow(const std::vector<platform::DbValue>& row) {
   SettingsWindow& window = app_.settingsWindow();
   // A column that is empty or cannot be read leaves its control as it is: the row is laid over
   // what the window shows.

@@ -6,7 +6,7 @@
 #include "presets/field_conversion.h"
 #include "services/number_text.h"
 
-namespace horalix::presets {
+namespace horalix {
 
 using platform::DbValue;
 
@@ -30,7 +30,7 @@ PresetDatabase::PresetDatabase(platform::Database& database, const platform::Fil
 std::string PresetDatabase::path() const { return officeDataPath(programFolder_); }
 
 std::string PresetDatabase::connectionText() const {
-  return presets::connectionText(path(), password_);
+  return horalix::connectionText(path(), password_);
 }
 
 bool PresetDatabase::fileExists() const { return files_.normalFileExists(path()); }
@@ -240,4 +240,4 @@ DbOutcome PresetDatabase::deleteRunRecord(std::int64_t id) {
   return remove(Statement::DeleteRunRecord, id);
 }
 
-}  // namespace horalix::presets
+}  // namespace horalix

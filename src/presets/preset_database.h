@@ -19,7 +19,7 @@
 #include "presets/office_data_tables.h"
 #include "presets/statement_catalogue.h"
 
-namespace horalix::presets {
+namespace horalix {
 
 enum class DbOutcome {
   Done,
@@ -155,4 +155,4 @@ class PresetDatabase {
 // The text of a field as the readers take it: text as is, numbers in decimal, NULL as "".
 std::string fieldText(const platform::DbValue& value);
 
-}  // namespace horalix::presets
+}  // namespace horalix

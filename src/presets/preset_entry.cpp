@@ -5,8 +5,8 @@
 #include <string>
 
 #include "presets/field_conversion.h"
-#include "presets/frm_offtensetting.h"
 #include "presets/preset_database.h"
+#include "presets/preset_manager.h"
 #include "services/context.h"
 #include "services/text_runtime.h"
 #include "settings/settings.h"
@@ -23,10 +23,10 @@ std::int32_t wholePart(SettingsWindow& window, int index) {
 
 }  // namespace
 
-std::optional<presets::PresetRecord> FrmOfftensetting::presetOfSettingsWindow() {
+std::optional<PresetRecord> PresetManager::presetOfSettingsWindow() {
   SettingsWindow& window = app_.settingsWindow();
   platform::MessageBoxes& boxes = app_.platform.messageBoxes;
-  presets::PresetRecord record;
+  PresetRecord record;
   StageTimes times;
   try {
     const std::int32_t hours = wholePart(window, 1);
@@ -34,7 +34,7 @@ std::optional<presets::PresetRecord> FrmOfftensetting::presetOfSettingsWindow() 
     const std::int32_t seconds = wholePart(window, 3);
     // The duration is stored as a time of day: 24 hours or more, or 60 minutes or seconds,
     // cannot be one.
-    const std::optional<std::string> timeall = presets::timeOfDayText(
+    const std::optional<std::string> timeall = timeOfDayText(
         std::to_string(hours) + ":" + std::to_string(minutes) + ":" + std::to_string(seconds));
     if (!timeall) throw std::invalid_argument("not a time of day");
     record.timeall = *timeall;
@@ -44,17 +44,18 @@ std::optional<presets::PresetRecord> FrmOfftensetting::presetOfSettingsWindow() 
     }
     record.time_end = std::to_string(wholePart(window, 7));
   } catch (const std::exception&) {
-    presets::showNotice(boxes, presets::DbNotice::PresetNotSaved);
+    showNotice(boxes, DbNotice::PresetNotSaved);
     return std::nullopt;
   }
-  if (!CheckStageTimes(window, boxes, times, "设置时长不能相同，请修改")) return std::nullopt;
+  if (!CheckStageTimes(window, boxes, times, {"设置时长不能相同，请修改", "\r\r"}))
+    return std::nullopt;
   if (!HotKeysDistinct(window, boxes)) return std::nullopt;
 
   SettingsBlock settings;
   try {
     settings = EncodeSettings(window);
   } catch (const std::exception&) {
-    presets::showNotice(boxes, presets::DbNotice::PresetNotSaved);
+    showNotice(boxes, DbNotice::PresetNotSaved);
     return std::nullopt;
   }
   record.tiemone = std::to_string(times.alarms[0]);

@@ -1,11 +1,11 @@
 // Which of the preset manager's lists is active: the one clicked last, until a tab switch.
 #include <cstdlib>
 
-#include "presets/frm_offtensetting.h"
+#include "presets/preset_manager.h"
 
 namespace horalix {
 
-void FrmOfftensetting::List1_Click() {
+void PresetManager::List1_Click() {
   if (Text3.Text() == "List2" && std::atoi(Label7.Caption().c_str()) + 1 <= linkRows.count()) {
     deselectAll(linkRows);
   }
@@ -13,7 +13,7 @@ void FrmOfftensetting::List1_Click() {
   Label7.setCaption(std::to_string(List1.ListIndex()));
 }
 
-void FrmOfftensetting::List2_Click() {
+void PresetManager::List2_Click() {
   if (Text3.Text() == "List1" && std::atoi(Label7.Caption().c_str()) + 1 <= presetRows.count()) {
     deselectAll(presetRows);
   }

@@ -2,17 +2,17 @@
 // stays; after the deletes the table is numbered 1..n again and the list shows the new IDs.
 #include <algorithm>
 
-#include "presets/frm_offtensetting.h"
 #include "presets/preset_database.h"
+#include "presets/preset_manager.h"
 #include "services/context.h"
 #include "services/text_helpers.h"
 
 namespace horalix {
 
-void FrmOfftensetting::Cmd_del_Click() {
-  presets::PresetDatabase data = database();
+void PresetManager::Cmd_del_Click() {
+  PresetDatabase data = database();
   if (!data.fileExists()) return;
-  presets::ManagerList* list = activeList();
+  ManagerList* list = activeList();
   if (list == nullptr) {
     notice("请鼠标选中待删除行\r\r同时按下shift按钮可连续多选\r\r同时按下Ctrl按钮可间隔多选", 5000);
     return;
@@ -31,15 +31,15 @@ void FrmOfftensetting::Cmd_del_Click() {
     return;
   }
 
-  std::vector<presets::ListRow> rows = list->rows();
+  std::vector<ListRow> rows = list->rows();
   int deleted = 0;
   for (auto it = selected.rbegin(); it != selected.rend(); ++it) {
-    const presets::ListRow& row = rows[static_cast<std::size_t>(*it)];
+    const ListRow& row = rows[static_cast<std::size_t>(*it)];
     if (isPresets) {
       const std::optional<std::string> file = data.findClockFile(row.key);
       if (!file) {
         // Links that cannot be read might use the preset: nothing more is deleted.
-        presets::showNotice(app_.platform.messageBoxes, presets::DbNotice::DeleteFailed);
+        showNotice(app_.platform.messageBoxes, DbNotice::DeleteFailed);
         break;
       }
       if (!file->empty()) {
@@ -50,9 +50,8 @@ void FrmOfftensetting::Cmd_del_Click() {
         continue;
       }
     }
-    const presets::DbOutcome done =
-        isPresets ? data.deletePreset(row.key) : data.deleteLink(row.key);
-    if (done != presets::DbOutcome::Done) break;  // the layer has told the user
+    const DbOutcome done = isPresets ? data.deletePreset(row.key) : data.deleteLink(row.key);
+    if (done != DbOutcome::Done) break;  // the layer has told the user
     rows.erase(rows.begin() + *it);
     ++deleted;
   }

@@ -2,8 +2,8 @@
 // controls into the settings columns of a row (presetFromSettings) and takes a stored row back
 // (applyPresetRow); the preset manager adds the number, name, date and remark, stores the row
 // and keeps its list and the presets menu in step.
-#include "presets/frm_offtensetting.h"
 #include "presets/preset_database.h"
+#include "presets/preset_manager.h"
 #include "services/context.h"
 #include "services/format_picture.h"
 #include "services/text_helpers.h"
@@ -11,7 +11,7 @@
 
 namespace horalix {
 
-void FrmOfftensetting::Cmd_save_Click() {
+void PresetManager::Cmd_save_Click() {
   if (!database().fileExists()) return;
   platform::Control& name = control("Text1", 1);
   if (name.Text().empty()) {
@@ -28,16 +28,16 @@ void FrmOfftensetting::Cmd_save_Click() {
     return;
   }
   if (!presetFromSettings) return;
-  std::optional<presets::PresetRecord> record = presetFromSettings();
+  std::optional<PresetRecord> record = presetFromSettings();
   if (record) savePreset(std::move(*record));
 }
 
-bool FrmOfftensetting::savePreset(presets::PresetRecord record) {
+bool PresetManager::savePreset(PresetRecord record) {
   record.ID = control("Text1", 0).Text();
   record.clockname = control("Text1", 1).Text();
   record.setdate = control("Text1", 2).Text();
   record.remark = control("Text1", 3).Text();
-  if (database().addPreset(record) != presets::DbOutcome::Done) return false;
+  if (database().addPreset(record) != DbOutcome::Done) return false;
   presetRows.add({static_cast<std::int64_t>(Val(record.ID)), record.clockname,
                   Format(record.setdate, "yyyy-mm-dd"), record.remark, record.clockname});
   control("Text1", 0).setText(std::to_string(presetRows.count() + 1));
@@ -50,8 +50,8 @@ bool FrmOfftensetting::savePreset(presets::PresetRecord record) {
 
 // With the link page shown, a preset chosen here becomes the link's preset; otherwise its
 // stored row goes to the settings window.
-void FrmOfftensetting::Cmd_load_Click() {
-  presets::PresetDatabase data = database();
+void PresetManager::Cmd_load_Click() {
+  PresetDatabase data = database();
   if (!data.fileExists()) return;
   if (presetRows.count() == 0) {
     notice("没有待加载的时钟名称", 800);
@@ -63,7 +63,7 @@ void FrmOfftensetting::Cmd_load_Click() {
     return;
   }
   const std::string name = presetRows.row(current).key;
-  const presets::DbRows rows = data.presetToApply(name);
+  const DbRows rows = data.presetToApply(name);
   if (control("Picture1", 2).Visible()) {
     control("Text2", 2).setText(name);
     List1.SetFocus();

@@ -2,7 +2,7 @@
 // the number fields hold whole numbers of 0 or more, and Enter moves on to the next field.
 #include <cmath>
 
-#include "presets/frm_offtensetting.h"
+#include "presets/preset_manager.h"
 #include "services/text_runtime.h"
 
 namespace horalix {
@@ -21,25 +21,25 @@ void keepWholeNumber(platform::Control& field, int rowCount) {
 
 }  // namespace
 
-void FrmOfftensetting::Text1_Change(int) {
+void PresetManager::Text1_Change(int) {
   control("Cmd_save").setEnabled(!control("Text1", 1).Text().empty());
 }
 
-void FrmOfftensetting::Text2_Change(int index) {
+void PresetManager::Text2_Change(int index) {
   if (index != 1 && index != 2) return;
   control("Command1", 0)
       .setEnabled(!control("Text2", 1).Text().empty() && !control("Text2", 2).Text().empty());
 }
 
-void FrmOfftensetting::Text1_LostFocus(int index) {
+void PresetManager::Text1_LostFocus(int index) {
   if (index == 0) keepWholeNumber(control("Text1", 0), presetRows.count());
 }
 
-void FrmOfftensetting::Text2_LostFocus(int index) {
+void PresetManager::Text2_LostFocus(int index) {
   if (index == 0) keepWholeNumber(control("Text2", 0), linkRows.count());
 }
 
-void FrmOfftensetting::Text1_KeyPress(int index, int& KeyAscii) {
+void PresetManager::Text1_KeyPress(int index, int& KeyAscii) {
   if (KeyAscii != kEnter) return;
   KeyAscii = 0;
   if (index == 0) control("Text1", 1).SetFocus();
@@ -47,7 +47,7 @@ void FrmOfftensetting::Text1_KeyPress(int index, int& KeyAscii) {
   if (index == 3) control("Cmd_save").SetFocus();
 }
 
-void FrmOfftensetting::Text2_KeyPress(int index, int& KeyAscii) {
+void PresetManager::Text2_KeyPress(int index, int& KeyAscii) {
   if (KeyAscii != kEnter) return;
   KeyAscii = 0;
   if (index == 0) control("Text2", 1).SetFocus();
@@ -56,7 +56,7 @@ void FrmOfftensetting::Text2_KeyPress(int index, int& KeyAscii) {
 }
 
 // The preset of a link is chosen by a double click on the preset list, not typed.
-void FrmOfftensetting::Text2_MouseDown(int index) {
+void PresetManager::Text2_MouseDown(int index) {
   if (index == 2) notice("请双击下表的时钟名称进行录入", 2000, "录入提示");
 }
 

@@ -2,7 +2,7 @@
 // a new document link, their hover pictures, the help link, the close button and the wiring of
 // every control to its handler.
 #include "main/main.h"
-#include "presets/frm_offtensetting.h"
+#include "presets/preset_manager.h"
 #include "services/context.h"
 #include "services/window_utilities.h"
 #include "settings/settings.h"
@@ -19,7 +19,7 @@ constexpr const char* kAreaFields[] = {"Label", "Text"};
 
 }  // namespace
 
-void FrmOfftensetting::wireHandlers() {
+void PresetManager::wireHandlers() {
   List1.Click = [this] { List1_Click(); };
   List2.Click = [this] { List2_Click(); };
   List1.DblClick = [this] { Cmd_load_Click(); };
@@ -63,12 +63,12 @@ void FrmOfftensetting::wireHandlers() {
 }
 
 // The tab pictures are the settings window's: 1 not selected, 2 under the mouse, 3 selected.
-std::string FrmOfftensetting::tabPicture(int which) const {
+std::string PresetManager::tabPicture(int which) const {
   const platform::Control* image = app_.settingsWindow().findControl("Image3", which);
   return image != nullptr ? image->Picture() : std::string();
 }
 
-void FrmOfftensetting::showTab(int index) {
+void PresetManager::showTab(int index) {
   for (int i : {0, 1}) {
     const bool selected = i == index;
     platform::Control& tab = control("Image1", i);
@@ -77,7 +77,7 @@ void FrmOfftensetting::showTab(int index) {
   }
 }
 
-void FrmOfftensetting::Image1_Click(int index) {
+void PresetManager::Image1_Click(int index) {
   showTab(index);
   for (int area : {1, 2}) {
     control("Picture1", area).setVisible(false);
@@ -88,7 +88,7 @@ void FrmOfftensetting::Image1_Click(int index) {
   control("Cmd_save").setVisible(false);
   control("Command8", 0).setVisible(false);
   control("Command1", 0).setVisible(false);
-  if (presets::ManagerList* list = activeList()) {
+  if (ManagerList* list = activeList()) {
     if (std::atoi(Label7.Caption().c_str()) + 1 <= list->count()) deselectAll(*list);
   }
   const int area = index == 0 ? 1 : 2;
@@ -110,13 +110,13 @@ void FrmOfftensetting::Image1_Click(int index) {
   Text3.setText("");
 }
 
-void FrmOfftensetting::Image1_MouseMove(int index) {
+void PresetManager::Image1_MouseMove(int index) {
   Form_MouseMove();
   platform::Control& tab = control("Image1", index);
   if (tab.Height() == kTabHeight) tab.setPicture(tabPicture(2));
 }
 
-void FrmOfftensetting::Form_MouseMove() {
+void PresetManager::Form_MouseMove() {
   for (int i : {0, 1}) {
     platform::Control& tab = control("Image1", i);
     if (tab.Height() == kTabHeight) tab.setPicture(tabPicture(1));
@@ -124,7 +124,7 @@ void FrmOfftensetting::Form_MouseMove() {
 }
 
 // The help of the shown entry area: with Ctrl held its web article, else the help file's page.
-void FrmOfftensetting::Lab_help_Click(bool ctrlHeld) {
+void PresetManager::Lab_help_Click(bool ctrlHeld) {
   const bool linkPage = control("Picture1", 2).Visible();
   if (ctrlHeld) {
     OpenWithShell(app_, linkPage ? "https://horalix.example/help/document-links"
@@ -134,6 +134,6 @@ void FrmOfftensetting::Lab_help_Click(bool ctrlHeld) {
   OpenHelpPage(app_, "2.2、特殊计时.htm", *this);
 }
 
-void FrmOfftensetting::Cmd_close_Click() { Unload(); }
+void PresetManager::Cmd_close_Click() { Unload(); }
 
 }  // namespace horalix

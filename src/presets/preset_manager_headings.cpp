@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "presets/frm_offtensetting.h"
+#include "presets/preset_manager.h"
 
 namespace horalix {
 
@@ -20,7 +20,7 @@ constexpr const char* kAlphabet = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRS
 
 }  // namespace
 
-void FrmOfftensetting::drawHeadings() {
+void PresetManager::drawHeadings() {
   // The presets show number, name, date and remark; the links number, preset, document, remark.
   const std::array<std::pair<const char*, std::array<int, 4>>, 2> titles = {{
       {"Label1", {0, 1, 2, 3}},

@@ -1,7 +1,7 @@
 // The link page of the preset manager: documents are picked with the file dialog, bound to the
 // preset double-clicked in the preset list and stored as rows of file_list.
-#include "presets/frm_offtensetting.h"
 #include "presets/preset_database.h"
+#include "presets/preset_manager.h"
 #include "services/context.h"
 #include "services/file_dialog.h"
 #include "services/file_names.h"
@@ -11,7 +11,7 @@
 
 namespace horalix {
 
-void FrmOfftensetting::Command8_Click(int index) {
+void PresetManager::Command8_Click(int index) {
   if (index != 0) return;
   platform::Control& names = control("Text2", 1);
   names.setText("");
@@ -40,7 +40,7 @@ void FrmOfftensetting::Command8_Click(int index) {
   app_.platform.loop.doEvents();
 }
 
-void FrmOfftensetting::Command1_Click(int index) {
+void PresetManager::Command1_Click(int index) {
   if (index != 0) return;
   if (control("Text2", 1).Text().empty()) {
     notice("没有选择文件名称，请选择", 1500);
@@ -56,8 +56,8 @@ void FrmOfftensetting::Command1_Click(int index) {
 }
 
 // Rows written before a failure stay, with their list rows.
-void FrmOfftensetting::savetodatabase(const std::string& filename, const std::string& clockname) {
-  presets::PresetDatabase data = database();
+void PresetManager::savetodatabase(const std::string& filename, const std::string& clockname) {
+  PresetDatabase data = database();
   if (!data.fileExists()) return;
   platform::Control& number = control("Text2", 0);
   const std::string remark = control("Text2", 3).Text();
@@ -68,7 +68,7 @@ void FrmOfftensetting::savetodatabase(const std::string& filename, const std::st
       notice("文件【" + name + "】已录入", 3000, "提示");
       continue;
     }
-    if (data.addLink({number.Text(), name, clockname, remark}) != presets::DbOutcome::Done) {
+    if (data.addLink({number.Text(), name, clockname, remark}) != DbOutcome::Done) {
       return;  // the layer has told the user
     }
     const auto id = static_cast<std::int64_t>(Val(number.Text()));
@@ -77,11 +77,11 @@ void FrmOfftensetting::savetodatabase(const std::string& filename, const std::st
   }
 }
 
-bool FrmOfftensetting::IsClockNameFree(const std::string& clockname) {
+bool PresetManager::IsClockNameFree(const std::string& clockname) {
   return database().isClockNameFree(clockname);
 }
 
-bool FrmOfftensetting::IsFileNameFree(const std::string& fliename) {
+bool PresetManager::IsFileNameFree(const std::string& fliename) {
   return database().isFileNameFree(fliename);
 }
 

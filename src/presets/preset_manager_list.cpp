@@ -7,7 +7,7 @@
 #include "services/format_picture.h"
 #include "services/text_helpers.h"
 
-namespace horalix::presets {
+namespace horalix {
 
 std::string rowText(const ListRow& row, const std::string& gap) {
   return Format(static_cast<double>(row.number), "000") + gap + CutAtControlChar(row.name) + "\t" +
@@ -80,4 +80,4 @@ std::vector<std::string> ManagerList::keys() const {
   return keys;
 }
 
-}  // namespace horalix::presets
+}  // namespace horalix

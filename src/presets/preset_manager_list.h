@@ -10,7 +10,7 @@
 #include "platform/database.h"
 #include "platform/forms.h"
 
-namespace horalix::presets {
+namespace horalix {
 
 struct ListRow {
   std::int64_t number = 0;  // the position, or the record's ID
@@ -65,4 +65,4 @@ class ManagerList {
   std::vector<ListRow> rows_;
 };
 
-}  // namespace horalix::presets
+}  // namespace horalix

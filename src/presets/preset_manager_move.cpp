@@ -1,16 +1,16 @@
 // Moving a row of the preset manager's active list one place up or down, and the order store
 // that both moves and deletes end with.
-#include "presets/frm_offtensetting.h"
 #include "presets/preset_database.h"
+#include "presets/preset_manager.h"
 #include "services/context.h"
 
 namespace horalix {
 
-void FrmOfftensetting::Cmd_up_Click() { moveRow(true); }
-void FrmOfftensetting::Cmd_down_Click() { moveRow(false); }
+void PresetManager::Cmd_up_Click() { moveRow(true); }
+void PresetManager::Cmd_down_Click() { moveRow(false); }
 
-void FrmOfftensetting::moveRow(bool up) {
-  presets::ManagerList* list = activeList();
+void PresetManager::moveRow(bool up) {
+  ManagerList* list = activeList();
   if (list == nullptr) {
     notice("请先选中要移动的数据行", 800);
     return;
@@ -43,7 +43,7 @@ void FrmOfftensetting::moveRow(bool up) {
 
   // The moved row and its neighbour change places; the numbers they show come from the store.
   const int to = up ? c - 1 : c + 1;
-  std::vector<presets::ListRow> rows = list->rows();
+  std::vector<ListRow> rows = list->rows();
   std::swap(rows[static_cast<std::size_t>(c)], rows[static_cast<std::size_t>(to)]);
   list->show(std::move(rows));
   list->selectOnly(to);
@@ -57,20 +57,18 @@ void FrmOfftensetting::moveRow(bool up) {
 
 // The numbers shown become the IDs the store gave; a failed store leaves the table as it was,
 // and the lists are read again so that they show it.
-bool FrmOfftensetting::storeOrder(presets::ManagerList& list, bool afterDelete) {
-  presets::PresetDatabase data = database();
-  const presets::DbNotice onFailure =
-      afterDelete ? presets::DbNotice::DeleteFailed : presets::DbNotice::LinksNotSaved;
-  const presets::StoredOrder stored = &list == &presetRows
-                                          ? data.storePresetOrder(list.keys(), onFailure)
-                                          : data.storeLinkOrder(list.keys(), onFailure);
-  if (stored.outcome == presets::DbOutcome::FileMissing) return false;
+bool PresetManager::storeOrder(ManagerList& list, bool afterDelete) {
+  PresetDatabase data = database();
+  const DbNotice onFailure = afterDelete ? DbNotice::DeleteFailed : DbNotice::LinksNotSaved;
+  const StoredOrder stored = &list == &presetRows ? data.storePresetOrder(list.keys(), onFailure)
+                                                  : data.storeLinkOrder(list.keys(), onFailure);
+  if (stored.outcome == DbOutcome::FileMissing) return false;
   if (!stored.ok()) {
     if (app_.platform.log) app_.platform.log("preset manager, order: " + data.lastError());
     reloadAfterFailure();
     return false;
   }
-  std::vector<presets::ListRow> rows = list.rows();
+  std::vector<ListRow> rows = list.rows();
   for (std::size_t i = 0; i < rows.size() && i < stored.ids.size(); ++i) {
     rows[i].number = stored.ids[i];
   }
@@ -81,12 +79,12 @@ bool FrmOfftensetting::storeOrder(presets::ManagerList& list, bool afterDelete) 
 }
 
 // After a failed store: the search results again while a search is shown, else both lists.
-void FrmOfftensetting::reloadAfterFailure() {
+void PresetManager::reloadAfterFailure() {
   if (control("Check1").Value() == 1 && !control("Text4").Text().empty()) {
     runSearch();
     return;
   }
-  presets::PresetDatabase data = database();
+  PresetDatabase data = database();
   reloadPresets(data);
   reloadLinks(data);
   control("Text2", 0).setText(std::to_string(linkRows.count() + 1));

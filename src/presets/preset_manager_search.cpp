@@ -2,14 +2,14 @@
 // whose name contains the typed text, numbered by their IDs; switching it off shows both whole
 // lists again. The text is bound as a value: quotes in it are plain characters, "%" and "_"
 // stay wildcards.
-#include "presets/frm_offtensetting.h"
 #include "presets/preset_database.h"
+#include "presets/preset_manager.h"
 #include "services/context.h"
 #include "services/control_frame.h"
 
 namespace horalix {
 
-void FrmOfftensetting::Check1_Click() {
+void PresetManager::Check1_Click() {
   platform::Control& text = control("Text4");
   platform::Control& shape = control("Shape4");
   FrameControl(shape, text);
@@ -20,13 +20,13 @@ void FrmOfftensetting::Check1_Click() {
   text.setText("");
   text.setVisible(false);
   shape.setVisible(false);
-  presets::PresetDatabase data = database();
+  PresetDatabase data = database();
   reloadPresets(data);
   control("Text1", 2).setText(today());
   reloadLinks(data);
 }
 
-void FrmOfftensetting::Text4_Change() {
+void PresetManager::Text4_Change() {
   if (control("Check1").Value() != 1) return;
   if (Text3.Text().empty()) {
     if (!control("Text4").Text().empty()) {
@@ -39,16 +39,16 @@ void FrmOfftensetting::Text4_Change() {
   runSearch();
 }
 
-void FrmOfftensetting::runSearch() {
-  presets::PresetDatabase data = database();
+void PresetManager::runSearch() {
+  PresetDatabase data = database();
   const std::string& text = control("Text4").Text();
   const bool presetsActive = Text3.Text() == "List1";
   if (!presetsActive && Text3.Text() != "List2") return;
-  const presets::DbRows rows = presetsActive ? data.searchPresets(text) : data.searchLinks(text);
+  const DbRows rows = presetsActive ? data.searchPresets(text) : data.searchLinks(text);
   if (!rows.ok()) return;  // the layer has told the user
-  std::vector<presets::ListRow> shown;
+  std::vector<ListRow> shown;
   for (const auto& r : rows.table.rows) {
-    shown.push_back(presetsActive ? presets::presetListRow(r) : presets::linkListRow(r));
+    shown.push_back(presetsActive ? presetListRow(r) : linkListRow(r));
   }
   (presetsActive ? presetRows : linkRows).show(std::move(shown));
 }

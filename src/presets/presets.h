@@ -3,7 +3,7 @@
 // files behind it.
 #pragma once
 
-#include "presets/frm_data_sum.h"
-#include "presets/frm_offtensetting.h"
 #include "presets/preset_database.h"
+#include "presets/preset_manager.h"
 #include "presets/run_record_row.h"
+#include "presets/statistics_window.h"

@@ -12,16 +12,15 @@ namespace horalix {
 void AddRunRecordRow(Context& app) {
   platform::Form& exit = app.runStateWindow();
   auto cell = [&](int index) { return exit.control("Label4", index).Caption(); };
-  presets::RunRecord row;
+  RunRecord row;
   row.set_time = Format(std::string_view(cell(0)), "hh:mm:ss");
   row.use_time = RunRecordSeconds(Val(cell(1)));
   row.out_time = RunRecordSeconds(Val(cell(2)));
   row.pause_time = RunRecordSeconds(Val(cell(3)));
   row.filename = cell(4);
-  presets::PresetDatabase officeData(app.platform.database, app.platform.files,
-                                     app.platform.messageBoxes, app.programFolder(),
-                                     GetDbPassword());
-  if (officeData.addRunRecord(row) == presets::DbOutcome::Failed) {
+  PresetDatabase officeData(app.platform.database, app.platform.files, app.platform.messageBoxes,
+                            app.programFolder(), GetDbPassword());
+  if (officeData.addRunRecord(row) == DbOutcome::Failed) {
     app.platform.log("run record row: " + officeData.lastError());
   }
 }

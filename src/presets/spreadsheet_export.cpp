@@ -32,7 +32,7 @@ void exportToCsv(Context& app, const std::string& folder, const std::string& she
     boxes.show("没有安装WPS或Excel程序，导出为.csv文件", kProgramTitle, platform::mb::Ok);
   }
   const std::string file = folder + sheetname + ".csv";
-  const std::string error = presets::ListviewToCSV(app.platform.files, table, file);
+  const std::string error = ListviewToCSV(app.platform.files, table, file);
   if (!error.empty()) boxes.show(error, kProgramTitle, platform::mb::Ok);
   if (!app.platform.shell.startProgram("notepad \"" + file + "\"",
                                        platform::Shell::Window::Normal)) {

@@ -7,7 +7,7 @@
 
 #include "presets/office_data_tables.h"
 
-namespace horalix::presets {
+namespace horalix {
 
 namespace {
 
@@ -152,4 +152,4 @@ const std::string& sqliteStatement(Statement statement) {
   throw std::logic_error("statement missing from the catalogue");
 }
 
-}  // namespace horalix::presets
+}  // namespace horalix

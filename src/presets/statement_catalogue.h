@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace horalix::presets {
+namespace horalix {
 
 enum class Statement {
   PresetToApply,      // the preset manager's apply command
@@ -67,4 +67,4 @@ const std::string& sqliteStatement(Statement statement);
 // Translates one entry; sqliteStatement() caches its results.
 std::string translateStatement(const CatalogueEntry& entry);
 
-}  // namespace horalix::presets
+}  // namespace horalix

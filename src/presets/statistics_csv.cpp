@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-namespace horalix::presets {
+namespace horalix {
 
 namespace {
 
@@ -40,4 +40,4 @@ std::string ListviewToCSV(platform::FileSystem& files, const platform::Automatio
   return "Permission denied: " + sFile;
 }
 
-}  // namespace horalix::presets
+}  // namespace horalix

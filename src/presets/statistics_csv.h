@@ -7,7 +7,7 @@
 #include "platform/automation.h"
 #include "platform/files.h"
 
-namespace horalix::presets {
+namespace horalix {
 
 // The table as CSV text: cells separated by ",", each line ended by CR LF, and one more CR LF
 // after the last row. A cell holding a comma, a double quote or a line break is put between
@@ -21,4 +21,4 @@ std::string csvText(const platform::AutomationTable& table);
 std::string ListviewToCSV(platform::FileSystem& files, const platform::AutomationTable& SomeArray,
                           const std::string& sFile);
 
-}  // namespace horalix::presets
+}  // namespace horalix

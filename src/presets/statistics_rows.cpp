@@ -5,7 +5,7 @@
 #include "services/format_picture.h"
 #include "services/text_runtime.h"
 
-namespace horalix::presets {
+namespace horalix {
 
 namespace {
 
@@ -80,4 +80,4 @@ platform::AutomationTable exportTable(const std::vector<StatisticsRow>& rows) {
   return table;
 }
 
-}  // namespace horalix::presets
+}  // namespace horalix

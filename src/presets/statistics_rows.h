@@ -13,7 +13,7 @@
 #include "platform/automation.h"
 #include "platform/database.h"
 
-namespace horalix::presets {
+namespace horalix {
 
 inline constexpr std::size_t kStatisticsFieldCount = 6;
 
@@ -48,4 +48,4 @@ const std::array<std::string_view, kStatisticsFieldCount>& statisticsHeadings();
 // No rows at all when the list is empty.
 platform::AutomationTable exportTable(const std::vector<StatisticsRow>& rows);
 
-}  // namespace horalix::presets
+}  // namespace horalix

@@ -18,26 +18,26 @@
 namespace horalix {
 
 // main/main.h
-class FrmExit;
+class MainWindow;
 // bars/bars.h
-class FrmProcess;
-class FrmLight;
-class FrmMoveBackground;
-class FrmMoveBefore;
-class FrmAuthorWx;
-class FrmTishi;
-class FrmBlack;
+class PromptBar;
+class FollowSpotlight;
+class SpotlightDarkLayer;
+class SpotlightVeil;
+class OnlineHelpWindow;
+class TimeUpPrompt;
+class TimeUpBackdrop;
 // interaction/interaction.h
-class FrmHudong;
-class FrmHudongSet;
+class InteractionWindow;
+class InteractionSettingsWindow;
 // clock/clock.h
-class TimeGlass;
-class TimeGlassTwo;
+class FloatingClock;
+class MirrorClock;
 // settings/settings.h
 class SettingsWindow;
 // presets/presets.h
-class FrmDataSum;
-class FrmOfftensetting;
+class StatisticsWindow;
+class PresetManager;
 
 class Context {
  public:
@@ -56,25 +56,25 @@ class Context {
   std::string iniPath() const { return pathInProgramFolder("TimeData.db"); }
 
   // The six windows that Main opens, in the order it opens them.
-  virtual FrmExit& frmExit() = 0;
-  virtual FrmProcess& frmProcess() = 0;
-  virtual FrmProcess& frmProcessTwo() = 0;
-  virtual FrmHudong& frmHudong() = 0;
-  virtual TimeGlass& timeGlass() = 0;
-  virtual TimeGlassTwo& timeGlassTwo() = 0;
+  virtual MainWindow& mainWindow() = 0;
+  virtual PromptBar& promptBar() = 0;
+  virtual PromptBar& secondPromptBar() = 0;
+  virtual InteractionWindow& interactionWindow() = 0;
+  virtual FloatingClock& floatingClock() = 0;
+  virtual MirrorClock& mirrorClock() = 0;
 
   // The tool windows: loaded when a command opens them, unloaded when they close.
   virtual SettingsWindow& settingsWindow() = 0;
-  virtual FrmDataSum& frmDataSum() = 0;
-  virtual FrmOfftensetting& frmOfftensetting() = 0;
-  virtual FrmHudongSet& frmHudongSet() = 0;
-  virtual FrmLight& frmLight() = 0;
-  virtual FrmMoveBackground& frmMoveBackground() = 0;
-  virtual FrmMoveBefore& frmMoveBefore() = 0;
-  virtual FrmAuthorWx& frmAuthorWx() = 0;
+  virtual StatisticsWindow& statisticsWindow() = 0;
+  virtual PresetManager& presetManager() = 0;
+  virtual InteractionSettingsWindow& interactionSettingsWindow() = 0;
+  virtual FollowSpotlight& followSpotlight() = 0;
+  virtual SpotlightDarkLayer& spotlightDarkLayer() = 0;
+  virtual SpotlightVeil& spotlightVeil() = 0;
+  virtual OnlineHelpWindow& onlineHelpWindow() = 0;
   // The time-up prompt and its backdrop: loaded for one showing, unloaded when it closes.
-  virtual FrmTishi& frmTishi() = 0;
-  virtual FrmBlack& frmBlack() = 0;
+  virtual TimeUpPrompt& timeUpPrompt() = 0;
+  virtual TimeUpBackdrop& timeUpBackdrop() = 0;
 
   // The hidden main window as a plain form: its hidden labels and menu items hold the run
   // state, which the shared services read and write by name.

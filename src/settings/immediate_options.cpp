@@ -4,8 +4,8 @@
 
 #include "services/attempt.h"
 #include "services/context.h"
-#include "services/ini_read_write.h"
 #include "services/palette.h"
+#include "services/program_ini.h"
 #include "services/program_values.h"
 #include "services/text_runtime.h"
 #include "settings/settings_window.h"
@@ -34,17 +34,12 @@ constexpr ControlName kCustomBackground[] = {
 
 std::string SettingsWindow::readHotkey(const std::string& key, const std::string& fallback) {
   std::string text = fallback;
-  Attempt(app_, "settings", [&] {
-    text = variantText(
-        IniReadWrite(app_.platform.files, "readpart", app_.iniPath(), "Hotkey", key, fallback));
-  });
+  Attempt(app_, "settings", [&] { text = ReadProgramIni(app_, "Hotkey", key, fallback); });
   return text;
 }
 
 void SettingsWindow::writeHotkey(const std::string& key, const std::string& value) {
-  Attempt(app_, "settings", [&] {
-    IniReadWrite(app_.platform.files, "write", app_.iniPath(), "Hotkey", key, value);
-  });
+  Attempt(app_, "settings", [&] { WriteProgramIni(app_, "Hotkey", key, value); });
 }
 
 void SettingsWindow::Check1_Click(int index) {

@@ -75,7 +75,7 @@ void SettingsWindow::reloadClockLook() {
   }
   c("Text2", 0).setText(CStr(Val(readHotkey("add", "0"))));
   c("Command3", 1).setEnabled(true);
-  app_.frmProcessTwo().park(kBarParkGap);
+  app_.secondPromptBar().park(kBarParkGap);
 }
 
 }  // namespace horalix

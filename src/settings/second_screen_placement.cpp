@@ -40,8 +40,8 @@ struct ScrollTarget {
   void (*save)(Context&, std::int32_t, std::int32_t);
 };
 ScrollTarget scrollTarget(Context& app, SettingsWindow& settings) {
-  if (settings.c("Check8", 0).Value() != 0) return {app.frmProcessTwo(), SaveProcessTwoPos};
-  return {app.timeGlassTwo(), SaveClockTwoPos};
+  if (settings.c("Check8", 0).Value() != 0) return {app.secondPromptBar(), SaveProcessTwoPos};
+  return {app.mirrorClock(), SaveClockTwoPos};
 }
 
 void storeScrollPlace(Context& app, SettingsWindow& settings, const ScrollTarget& target) {
@@ -98,8 +98,8 @@ void SettingsWindow::setScrollBars(int leftMin, Place at) {
 
 void SettingsWindow::parkSecondScreen() {
   RestoreClocks(app_);
-  parkFar(app_, app_.timeGlassTwo());
-  app_.frmProcessTwo().park(kBarParkGap);
+  parkFar(app_, app_.mirrorClock());
+  app_.secondPromptBar().park(kBarParkGap);
 }
 
 void SettingsWindow::secondScreenSwitch() {
@@ -109,7 +109,7 @@ void SettingsWindow::secondScreenSwitch() {
     at.top = ReduceByScreenHeights(at.top, ScreenHeightTwips(app_));
     if (at.left < w) at.left = w;
     setScrollBars(w / kHStep, at);
-    TimeGlassTwo& mirror = app_.timeGlassTwo();
+    MirrorClock& mirror = app_.mirrorClock();
     mirror.setLeft(mirror.Left() < w ? w : c("HScroll1").Value() * kHStep);
     mirror.setTop(at.top);
   } else {
@@ -129,8 +129,8 @@ void SettingsWindow::placeForMode() {
     at.top = std::max(0, ReduceByScreenHeights(at.top, h));
     if (at.left < w) at.left = w;
     setScrollBars(0, at);
-    app_.timeGlassTwo().setLeft(at.left);
-    app_.timeGlassTwo().setTop(at.top);
+    app_.mirrorClock().setLeft(at.left);
+    app_.mirrorClock().setTop(at.top);
   } else {
     const BarPosition stored = ReadBarPosition(app_, "processtwo_left", "processtwo_top");
     // A place stored nowhere is the screen's corner; a left on the primary screen stays.
@@ -138,7 +138,7 @@ void SettingsWindow::placeForMode() {
              stored.top == kBarNotStored ? 0 : stored.top};
     at.top = ReduceByScreenHeights(at.top, h);
     setScrollBars(0, at);
-    FrmProcess& bar = app_.frmProcessTwo();
+    PromptBar& bar = app_.secondPromptBar();
     bar.setLeft(at.left);
     bar.setTop(at.top >= 1 && at.top <= h + 500 ? at.top : 100);
   }

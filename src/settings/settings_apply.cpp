@@ -3,13 +3,12 @@
 // accepted one stores the record and the options, takes the hot keys anew and sets the clocks up
 // for a fresh run. In prompt-text mode only the prompt bars' look is stored and previewed.
 #include <string>
-#include <vector>
 
 #include "bars/bars.h"
 #include "clock/clock.h"
 #include "main/main.h"
 #include "services/context.h"
-#include "services/ini_read_write.h"
+#include "services/program_ini.h"
 #include "services/run_cells.h"
 #include "services/setting_readers.h"
 #include "services/settings_record.h"
@@ -17,81 +16,11 @@
 #include "services/value_store.h"
 #include "settings/settings_codec.h"
 #include "settings/settings_window.h"
+#include "settings/stage_checks.h"
 
 namespace horalix {
 
 namespace {
-
-constexpr const char* kCaption = "Horalix";
-constexpr const char* kNoHotKey = "无";
-constexpr int kHotKeyNoticeMs = 800;
-// Each reminder must come this many seconds after the one before it (or after the start).
-constexpr int kLeastAlarmGap = 10;
-// The last reminder must come this many seconds before zero or earlier.
-constexpr int kLeastLastAlarm = 3;
-
-// One row of the reminder check: seconds left when it fires, and its name in the messages.
-struct AlarmRow {
-  std::int32_t seconds;
-  std::string name;
-};
-
-void tell(Context& app, const std::string& text) {
-  app.platform.messageBoxes.show(text, kCaption, platform::mb::Ok);
-}
-
-// Whether the reminder times fit the duration; every fault found is told, in order. Only
-// checked while the duration is switched on.
-bool alarmTimesAccepted(Context& app, SettingsWindow& window, const SettingsBlock& taken) {
-  if (window.c("Check2", 1).Value() == 0) return true;
-  const AlarmRow alarms[] = {
-      {taken.Time_one, "报警1"}, {taken.Time_two, "报警2"}, {taken.Time_three, "报警3"}};
-  // Equal reminder times are refused even for rows that are switched off.
-  for (int i = 0; i < 3; ++i) {
-    for (int j = i + 1; j < 3; ++j) {
-      if (alarms[i].seconds == alarms[j].seconds) {
-        tell(app, alarms[i].name + "和" + alarms[j].name + "提醒时间不能相同，请修改");
-        return false;
-      }
-    }
-  }
-  std::vector<AlarmRow> rows{{TimeToSeconds(taken.Time_all), "计时时长"}};
-  for (int row = 2; row <= 4; ++row) {
-    if (window.c("Check2", row).Value() != 0) rows.push_back(alarms[row - 2]);
-  }
-  bool accepted = true;
-  for (std::size_t k = 0; k + 1 < rows.size(); ++k) {
-    if (rows[k].seconds < rows[k + 1].seconds + kLeastAlarmGap) {
-      tell(app,
-           rows[k].name + "要比\r\n\r\n" + rows[k + 1].name + "\r\n\r\n多10秒以上，请修改后再保存");
-      accepted = false;
-    }
-  }
-  if (rows.size() >= 2 && rows.back().seconds < kLeastLastAlarm) {
-    tell(app, rows.back().name + "设定时长要在3秒以上，请修改再保存");
-    accepted = false;
-  }
-  return accepted;
-}
-
-// Two actions cannot share one hot key.
-bool hotKeysDistinct(Context& app, const StoredOptions& options) {
-  const auto& keys = options.hotKeys;
-  for (std::size_t i = 0; i < keys.size(); ++i) {
-    for (std::size_t j = i + 1; j < keys.size(); ++j) {
-      if (keys[i] == keys[j] && keys[i] != kNoHotKey) {
-        app.platform.messageBoxes.showTimed("系统热键设置不能相同", kCaption, platform::mb::Ok,
-                                            kHotKeyNoticeMs);
-        return false;
-      }
-    }
-  }
-  return true;
-}
-
-void writeIni(Context& app, const char* section, const char* key, const std::string& value) {
-  IniReadWrite(app.platform.files, "write", app.iniPath(), section, key, value);
-}
 
 // Colours are stored as the signed 32-bit numbers that the readers take (system colours are
 // negative).
@@ -100,19 +29,18 @@ std::string colourText(std::uint32_t colour) {
 }
 
 void storeOptions(Context& app, const StoredOptions& o) {
-  const char* hotKeys[] = {"start", "pause", "stop", "hide", "focus", "light"};
   for (std::size_t i = 0; i < o.hotKeys.size(); ++i)
-    writeIni(app, "Hotkey", hotKeys[i], o.hotKeys[i]);
-  writeIni(app, "Hotkey", "add", o.add);
-  writeIni(app, "Hotkey", "often", o.often);
-  writeIni(app, "light", "clocklight", o.clocklight);
-  writeIni(app, "light", "backlight", o.backlight);
+    WriteProgramIni(app, "Hotkey", kHotKeyNames[i], o.hotKeys[i]);
+  WriteProgramIni(app, "Hotkey", "add", o.add);
+  WriteProgramIni(app, "Hotkey", "often", o.often);
+  WriteProgramIni(app, "light", "clocklight", o.clocklight);
+  WriteProgramIni(app, "light", "backlight", o.backlight);
 }
 
 // The clocks stop; the next run is armed in the timing mode just stored.
 void rearmRun(Context& app) {
-  TimeGlass& clock = app.timeGlass();
-  FrmExit& main = app.frmExit();
+  FloatingClock& clock = app.floatingClock();
+  MainWindow& main = app.mainWindow();
   clock.Label15.setCaption("1");
   clock.Timer1.setEnabled(false);
   clock.Timer4.setEnabled(false);
@@ -127,7 +55,7 @@ void rearmRun(Context& app) {
   main.Timer5.setEnabled(false);
   ResetRunRecord(app);
   clock.Timer3.setEnabled(false);
-  app.timeGlassTwo().Timer3.setEnabled(false);
+  app.mirrorClock().Timer3.setEnabled(false);
   if (main.Label13(0).Caption() != "手动计时") main.Label13(0).setCaption("");
   clock.Timer5.setEnabled(true);
 }
@@ -150,17 +78,17 @@ void offerFileExtensions(Context& app, SettingsWindow& window) {
 // Prompt-text mode: the look controls stand for the prompt bars; store them and show the
 // primary bar with them at once. Nothing is checked and the settings record is not touched.
 void applyPromptLook(Context& app, SettingsWindow& w) {
-  writeIni(app, "Hotkey", "processFont", w.c("Combo1").Text());
-  writeIni(app, "Hotkey", "processFontSize", std::to_string(w.c("Combo2").ListIndex()));
-  writeIni(app, "Hotkey", "processColor", std::to_string(w.c("Combo3").ListIndex()));
-  writeIni(app, "Hotkey", "processForeset", colourText(w.c("Label10").BackColor()));
-  writeIni(app, "Hotkey", "processvalue", std::to_string(w.c("Check1", 5).Value()));
-  writeIni(app, "Hotkey", "processBackColor", colourText(w.c("Text1", 5).BackColor()));
-  writeIni(app, "Hotkey", "processadd", w.c("Text2", 0).Text());
-  app.frmExit().Timer4.setEnabled(false);
-  app.frmProcess().Timer3.setEnabled(true);
-  WriteAlarmStage(app.timeGlass().Label5, AlarmStage::SettingsApplied);
-  WriteAlarmStage(app.timeGlassTwo().Label5, AlarmStage::SettingsApplied);
+  WriteProgramIni(app, "Hotkey", "processFont", w.c("Combo1").Text());
+  WriteProgramIni(app, "Hotkey", "processFontSize", std::to_string(w.c("Combo2").ListIndex()));
+  WriteProgramIni(app, "Hotkey", "processColor", std::to_string(w.c("Combo3").ListIndex()));
+  WriteProgramIni(app, "Hotkey", "processForeset", colourText(w.c("Label10").BackColor()));
+  WriteProgramIni(app, "Hotkey", "processvalue", std::to_string(w.c("Check1", 5).Value()));
+  WriteProgramIni(app, "Hotkey", "processBackColor", colourText(w.c("Text1", 5).BackColor()));
+  WriteProgramIni(app, "Hotkey", "processadd", w.c("Text2", 0).Text());
+  app.mainWindow().Timer4.setEnabled(false);
+  app.promptBar().Timer3.setEnabled(true);
+  WriteAlarmStage(app.floatingClock().Label5, AlarmStage::SettingsApplied);
+  WriteAlarmStage(app.mirrorClock().Label5, AlarmStage::SettingsApplied);
 }
 
 }  // namespace
@@ -173,13 +101,19 @@ void SettingsWindow::Command1_Click() {
   // A field that is no number keeps the value the record has.
   const SettingsBlock taken = EncodeSettings(*this, app_.settings);
   const StoredOptions options = EncodeStoredOptions(*this);
-  if (!alarmTimesAccepted(app_, *this, taken) || !hotKeysDistinct(app_, options)) return;
+  const StageTimes times{TimeToSeconds(taken.Time_all),
+                         {taken.Time_one, taken.Time_two, taken.Time_three}};
+  platform::MessageBoxes& boxes = app_.platform.messageBoxes;
+  if (!CheckStageTimes(*this, boxes, times, {"提醒时间不能相同，请修改", "\r\n\r\n"}) ||
+      !HotKeysDistinct(*this, boxes)) {
+    return;
+  }
 
   app_.settings = taken;
   SaveSettings(app_, app_.settings);
   app_.platform.loop.doEvents();
   storeOptions(app_, options);
-  FrmExit& main = app_.frmExit();
+  MainWindow& main = app_.mainWindow();
   main.hotkey_del();
   main.Hotkey_set();
   rearmRun(app_);

@@ -37,6 +37,9 @@ SettingsBlock EncodeSettings(platform::Form& window, const SettingsBlock& unread
 // swatch, and the background picture with its colour.
 void DecodeClockLook(platform::Form& window, const SettingsBlock& settings);
 
+// The [Hotkey] keys of the six hot keys, in the order of Text3(1..6) and StoredOptions::hotKeys.
+inline constexpr const char* kHotKeyNames[] = {"start", "pause", "stop", "hide", "focus", "light"};
+
 // The values outside the record that the window shows, as stored: keys of TimeData.db
 // [Hotkey] and [light] and registry values (already read as numbers).
 struct StoredOptions {

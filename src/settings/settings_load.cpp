@@ -6,7 +6,7 @@
 #include "clock/clock.h"
 #include "services/context.h"
 #include "services/control_frame.h"
-#include "services/ini_read_write.h"
+#include "services/program_ini.h"
 #include "services/setting_readers.h"
 #include "services/settings_record.h"
 #include "services/text_runtime.h"
@@ -22,14 +22,12 @@ constexpr int kShortestLoadedCheckvalue = 10;
 
 // The stored values outside the record, with the defaults of missing keys.
 StoredOptions ReadStoredOptions(Context& app) {
-  const std::string ini = app.iniPath();
   const auto read = [&](const char* section, const char* key, const char* fallback) {
-    return variantText(IniReadWrite(app.platform.files, "readpart", ini, section, key, fallback));
+    return ReadProgramIni(app, section, key, fallback);
   };
   StoredOptions o;
-  const char* hotKeys[] = {"start", "pause", "stop", "hide", "focus", "light"};
   for (std::size_t i = 0; i < o.hotKeys.size(); ++i)
-    o.hotKeys[i] = read("Hotkey", hotKeys[i], "无");
+    o.hotKeys[i] = read("Hotkey", kHotKeyNames[i], "无");
   o.add = read("Hotkey", "add", "0");
   o.often = Trim(read("Hotkey", "often", "00"));
   o.clocklight = read("light", "clocklight", "000");
@@ -58,7 +56,7 @@ void frameEditBoxes(platform::Form& window) {
 
 void SettingsWindow::Form_Load() {
   // The clock would otherwise stand over the window while the user edits it.
-  app_.platform.desktop.sendToBottom(app_.timeGlass());
+  app_.platform.desktop.sendToBottom(app_.floatingClock());
   // Disabled, the colour list's handler opens no colour dialog while the fill sets its position.
   platform::Control& colours = c("Combo3");
   colours.setEnabled(false);

@@ -16,7 +16,7 @@ SettingsWindow::SettingsWindow(Context& app)
   setBackColor(0xFFFFFF);
   setClientSize(5400, 8700);
   move(600, 600, Width(), Height());
-  Timer1.onTick = [this] { app_.frmExit().Label1.setCaption("30"); };
+  Timer1.onTick = [this] { app_.mainWindow().Label1.setCaption("30"); };
   fillLists();
   wireHandlers();
   wirePageHandlers();
@@ -89,7 +89,7 @@ void SettingsWindow::wireHandlers() {
 
 void SettingsWindow::Form_Unload(bool& cancel) {
   (void)cancel;
-  app_.frmExit().Label1.setCaption("0");
+  app_.mainWindow().Label1.setCaption("0");
   // The clocks go back on top at once: the hold-off has just ended.
   RaiseClocks(app_);
   // The window opens again on its first page.

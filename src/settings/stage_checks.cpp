@@ -16,13 +16,14 @@ void refuse(platform::MessageBoxes& boxes, const std::string& text) {
 }  // namespace
 
 bool CheckStageTimes(platform::Form& window, platform::MessageBoxes& boxes, const StageTimes& times,
-                     std::string_view sameText) {
+                     const StageWording& wording) {
   if (window.control("Check2", 1).Value() != 1) return true;
   // Equal alarms are refused whether or not their rows are ticked.
   for (int i = 0; i < 3; ++i) {
     for (int j = i + 1; j < 3; ++j) {
       if (times.alarms[static_cast<std::size_t>(i)] == times.alarms[static_cast<std::size_t>(j)]) {
-        refuse(boxes, std::string(kAlarmNames[i]) + "和" + kAlarmNames[j] + std::string(sameText));
+        refuse(boxes,
+               std::string(kAlarmNames[i]) + "和" + kAlarmNames[j] + std::string(wording.sameText));
         return false;
       }
     }
@@ -41,8 +42,9 @@ bool CheckStageTimes(platform::Form& window, platform::MessageBoxes& boxes, cons
   for (std::size_t k = 0; k + 1 < stages.size(); ++k) {
     // Alarms count the seconds left, so each stage must come 10 seconds or more before the next.
     if (stages[k].seconds < stages[k + 1].seconds + 10) {
-      refuse(boxes,
-             stages[k].name + "要比\r\r" + stages[k + 1].name + "\r\r多10秒以上，请修改后再保存");
+      const std::string breaks(wording.twoBreaks);
+      refuse(boxes, stages[k].name + "要比" + breaks + stages[k + 1].name + breaks +
+                        "多10秒以上，请修改后再保存");
       accepted = false;
     }
   }

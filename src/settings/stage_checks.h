@@ -19,11 +19,18 @@ struct StageTimes {
   std::array<std::int32_t, 3> alarms{};
 };
 
+// How the two callers word their messages: the text after name & "和" & name for equal alarms,
+// and the two line breaks around the second name of a gap message.
+struct StageWording {
+  std::string_view sameText;
+  std::string_view twoBreaks;
+};
+
 // Checks the times while "计时时长" (Check2(1)) is ticked; the alarm rows take part as their
 // boxes Check2(2..4) say. Equal alarms show name & "和" & name & `sameText` and end the check at
 // once; every gap or 3-second fault shows its own message. True when the times may be stored.
 bool CheckStageTimes(platform::Form& window, platform::MessageBoxes& boxes, const StageTimes& times,
-                     std::string_view sameText);
+                     const StageWording& wording);
 
 // False, after an 800 ms notice, when two of the hot-key fields Text3(1..6) hold the same key
 // ("无", no key, may repeat).

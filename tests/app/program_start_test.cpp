@@ -5,11 +5,11 @@
 
 #include <string>
 
-#include "bars/frm_process.h"
-#include "clock/time_glass.h"
-#include "clock/time_glass_two.h"
-#include "interaction/frm_hudong.h"
-#include "main/frm_exit.h"
+#include "bars/prompt_bar.h"
+#include "clock/floating_clock.h"
+#include "clock/mirror_clock.h"
+#include "interaction/interaction_window.h"
+#include "main/main_window.h"
 #include "platform/headless/headless_platform.h"
 #include "services/settings_record.h"
 #include "support/program_fixture.h"
@@ -27,8 +27,8 @@ class ProgramStartTest : public ProgramFixture {
 
   // The six windows that stay loaded for the life of the process.
   std::vector<platform::Form*> windows() {
-    return {&app.frmExit(),   &app.frmProcess(), &app.frmProcessTwo(),
-            &app.frmHudong(), &app.timeGlass(),  &app.timeGlassTwo()};
+    return {&app.mainWindow(),        &app.promptBar(),     &app.secondPromptBar(),
+            &app.interactionWindow(), &app.floatingClock(), &app.mirrorClock()};
   }
   int loadedWindows() {
     int loaded = 0;

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "bars/frm_author_wx.h"
+#include "bars/online_help_window.h"
 #include "support/main_window_fixture.h"
 
 namespace horalix::test {
@@ -27,13 +27,13 @@ class OnlineHelpTest : public MainWindowTest {
     return wasOpen && !window.loaded();
   }
 
-  FrmAuthorWx& window = app.frmAuthorWx();
+  OnlineHelpWindow& window = app.onlineHelpWindow();
 };
 
 TEST_F(OnlineHelpTest, ThePictureOpensTheHelpPageAndClosesTheWindow) {
   ASSERT_TRUE(openAndThen([&] { forms.click(window.Picture1); }));
   ASSERT_EQ(shell.opened().size(), 1u);
-  EXPECT_EQ(shell.opened()[0].target, FrmAuthorWx::kOnlineHelpAddress);
+  EXPECT_EQ(shell.opened()[0].target, OnlineHelpWindow::kOnlineHelpAddress);
   EXPECT_TRUE(shell.started().empty()) << "the browser opened it: no Explorer";
 }
 

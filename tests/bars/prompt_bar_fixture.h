@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "bars/frm_process.h"
+#include "bars/prompt_bar.h"
 #include "services/ini_read_write.h"
 #include "support/main_window_fixture.h"
 
@@ -22,7 +22,7 @@ class PromptBarTest : public MainWindowTest {
   // The primary screen's full-screen area in twips.
   int screenWidth() const { return app.run.ScreenWidthPx * 15; }
   int screenHeight() const { return app.run.ScreenHeightPx * 15; }
-  int centredLeft(const FrmProcess& b) const { return (screenWidth() - b.Width()) / 2; }
+  int centredLeft(const PromptBar& b) const { return (screenWidth() - b.Width()) / 2; }
 
   void writeIni(const std::string& section, const std::string& key, const std::string& value) {
     IniReadWrite(files, "write", app.iniPath(), section, key, value);
@@ -42,18 +42,18 @@ class PromptBarTest : public MainWindowTest {
     loop.advance(100);
   }
 
-  bool onScreen(const FrmProcess& b) const { return b.Top() >= 0; }
-  bool parked(const FrmProcess& b) const {
+  bool onScreen(const PromptBar& b) const { return b.Top() >= 0; }
+  bool parked(const PromptBar& b) const {
     return b.Top() == -b.Height() - 2000 && b.Left() == centredLeft(b) && !b.Timer1.Enabled() &&
            !b.Timer2.Enabled() && !b.Timer3.Enabled() && !b.Timer4.Enabled();
   }
-  bool fitsItsText(const FrmProcess& b) const {
+  bool fitsItsText(const PromptBar& b) const {
     return b.Label1.Left() == 240 && b.Label1.Top() == 120 && b.Width() == b.Label1.Width() + 480 &&
            b.Height() == b.Label1.Height() + 240;
   }
 
-  FrmProcess& bar = app.frmProcess();
-  FrmProcess& barTwo = app.frmProcessTwo();
+  PromptBar& bar = app.promptBar();
+  PromptBar& barTwo = app.secondPromptBar();
 };
 
 }  // namespace horalix::test

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "main/frm_exit.h"
+#include "main/main_window.h"
 #include "prompt_bar_fixture.h"
 #include "services/program_values.h"
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "clock/time_glass.h"
+#include "clock/floating_clock.h"
 #include "main/timing_control.h"
 #include "prompt_bar_fixture.h"
 

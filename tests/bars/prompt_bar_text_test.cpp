@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "main/frm_exit.h"
+#include "main/main_window.h"
 #include "prompt_bar_fixture.h"
 
 namespace horalix::test {

@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "bars/frm_light.h"
-#include "bars/frm_move_background.h"
-#include "bars/frm_move_before.h"
+#include "bars/follow_spotlight.h"
+#include "bars/spotlight_dark_layer.h"
+#include "bars/spotlight_veil.h"
 #include "services/ini_read_write.h"
 #include "support/main_window_fixture.h"
 
@@ -52,9 +52,9 @@ class SpotlightTest : public MainWindowTest {
   void chooseFollow() { forms.click(main.MouseLight(0)); }
   void chooseArea() { forms.click(main.MouseLight(1)); }
 
-  FrmLight& light = app.frmLight();
-  FrmMoveBackground& layer = app.frmMoveBackground();
-  FrmMoveBefore& veil = app.frmMoveBefore();
+  FollowSpotlight& light = app.followSpotlight();
+  SpotlightDarkLayer& layer = app.spotlightDarkLayer();
+  SpotlightVeil& veil = app.spotlightVeil();
 };
 
 }  // namespace horalix::test

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "bars/frm_black.h"
-#include "bars/frm_tishi.h"
+#include "bars/time_up_backdrop.h"
+#include "bars/time_up_prompt.h"
 #include "support/main_window_fixture.h"
 
 namespace horalix::test {
@@ -21,7 +21,7 @@ class CallingWindow : public platform::Form {
     Timer1.onTick = [this, &app, &loop] {
       Timer1.setEnabled(false);
       enteredAt = loop.now();
-      app.frmTishi().Show(true);
+      app.timeUpPrompt().Show(true);
       leftAt = loop.now();
     };
   }
@@ -60,8 +60,8 @@ class TimeUpPromptTest : public MainWindowTest {
     return false;
   }
 
-  FrmTishi& prompt = app.frmTishi();
-  FrmBlack& backdrop = app.frmBlack();
+  TimeUpPrompt& prompt = app.timeUpPrompt();
+  TimeUpBackdrop& backdrop = app.timeUpBackdrop();
   CallingWindow caller{app, loop};
 };
 

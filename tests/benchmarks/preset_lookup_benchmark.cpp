@@ -10,13 +10,12 @@
 
 namespace {
 
-using horalix::presets::DbOutcome;
+using horalix::DbOutcome;
 
 struct FilledOfficeData {
   horalix::platform::HeadlessPlatform headless;
-  horalix::presets::PresetDatabase officeData{headless.database(), headless.files(),
-                                              headless.messageBoxes(),
-                                              headless.files().programFolder(), "731QT908"};
+  horalix::PresetDatabase officeData{headless.database(), headless.files(), headless.messageBoxes(),
+                                     headless.files().programFolder(), "731QT908"};
 
   explicit FilledOfficeData(int count) {
     const std::string path = headless.files().programFolder() + "\\OfficeData.db";
@@ -43,7 +42,7 @@ void PerDocumentPresetLookup(benchmark::State& state) {
   for (auto _ : state) {
     const std::string document = "talk " + std::to_string(1 + (i++ * 7919) % count) + ".pptx";
     auto found = db.officeData.presetForDocument(document);
-    if (found.outcome != horalix::presets::DocumentPresetOutcome::Found) {
+    if (found.outcome != horalix::DocumentPresetOutcome::Found) {
       state.SkipWithError("the linked preset was not found");
       break;
     }

@@ -1,7 +1,7 @@
 // One tick of the document watch while no document is open, on a desktop of 200 other windows:
 // the start-up check, the registry reads, one walk over the window titles for the six kinds and
 // the idle clock's redraw. Run under callgrind to count its instructions:
-//   valgrind --tool=callgrind --toggle-collect='horalix::FrmExit::Timer4_Timer()' \
+//   valgrind --tool=callgrind --toggle-collect='horalix::MainWindow::Timer4_Timer()' \
 //     build/native/tests/horalix_benchmarks --benchmark_filter=DocumentWatchTick
 #include <benchmark/benchmark.h>
 
@@ -9,7 +9,7 @@
 
 #include "app/app.h"
 #include "app/program_start.h"
-#include "main/frm_exit.h"
+#include "main/main_window.h"
 #include "platform/headless/headless_platform.h"
 #include "services/context.h"
 #include "services/program_values.h"
@@ -30,7 +30,7 @@ void DocumentWatchTick(benchmark::State& state) {
     headless.desktop().openWindow(i % 3 == 0 ? "Inbox - Mail"
                                              : "Notes " + std::to_string(i) + " - Editor");
   }
-  horalix::FrmExit& main = app.frmExit();
+  horalix::MainWindow& main = app.mainWindow();
   main.Label17.setCaption("1");  // past the first pass: the tick only polls
   for (auto _ : state) main.Timer4_Timer();
 }

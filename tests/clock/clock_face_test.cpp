@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "clock/time_glass.h"
-#include "clock/time_glass_two.h"
-#include "main/frm_exit.h"
+#include "clock/floating_clock.h"
+#include "clock/mirror_clock.h"
+#include "main/main_window.h"
 #include "support/program_fixture.h"
 
 namespace horalix::test {
@@ -47,8 +47,8 @@ class ClockFaceTest : public ProgramFixture {
     return ops;
   }
 
-  platform::Form& mainWindow = app.timeGlass();
-  platform::Form& mirrorWindow = app.timeGlassTwo();
+  platform::Form& mainWindow = app.floatingClock();
+  platform::Form& mirrorWindow = app.mirrorClock();
   ClockFace face{app, mainWindow, 2000};
   ClockFace mirror{app, mirrorWindow, 3000, &mainWindow};
 };
@@ -154,7 +154,7 @@ TEST_F(ClockFaceTest, TheOddHalfOfABlinkIsBlankFromEachWindowsThreshold) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.blinkCount) + " at " + c.text1);
     app.run.BlinkCount = c.blinkCount;
-    app.frmExit().Text1.setCaption(c.text1);
+    app.mainWindow().Text1.setCaption(c.text1);
     show(face, "00:02");
     show(mirror, "00:02");
     EXPECT_EQ(drawn(face, DrawOp::Kind::Text).size(), c.mainPrints ? 1U : 0U);
@@ -192,7 +192,7 @@ TEST_F(ClockFaceTest, AnEmptyPicture3EndsTheBackPicture) {
 TEST_F(ClockFaceTest, APictureThatCannotBeDrawnFallsBackToThePlainFaceAndKeepsCounting) {
   app.settings.picture_width = 200;
   app.settings.picture_height = 100;
-  auto& clock = app.timeGlass();
+  auto& clock = app.floatingClock();
   clock.move(1200, 900, clock.Width(), clock.Height());
   clock.Timer1.setEnabled(true);
   clock.Timer3.setEnabled(true);
@@ -233,7 +233,7 @@ TEST_F(ClockFaceTest, EachClockWindowHasOneSetOfFaceControls) {
   loadBackPicture(face, "C:\\pic\\main.bmp", 200, 100);
   show(face, "00:05");
   mirror.controls().Picture3.setPicture("C:\\pic\\own.bmp", 200, 100);
-  app.timeGlassTwo().ShowStatue("00:05", 12);
+  app.mirrorClock().ShowStatue("00:05", 12);
   EXPECT_EQ(mirrorWindow.Width(), 3000);
   EXPECT_EQ(mirror.controls().Picture1.Picture(), "C:\\pic\\main.bmp");
 }

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "bars/frm_light.h"
+#include "bars/follow_spotlight.h"
 #include "main/timing_control.h"
 #include "services/ini_read_write.h"
 #include "services/variant.h"
@@ -99,7 +99,7 @@ TEST_F(ClockMouseTest, OtherButtonsOpenTheTrayMenuAtTheBottomEdgeOrAtThePointer)
     SCOPED_TRACE(c.name);
     SetOption(app.settings.checkvalue, CheckFlag::TransparentBack, c.seeThrough);
     main.Label10.setCaption(c.openTool);
-    app.frmLight().Label1.setCaption("0");
+    app.followSpotlight().Label1.setCaption("0");
     const std::size_t before = tray.popups().size();
     forms.mouseDown(clock.Picture2, c.button, 45, 30);
     ASSERT_EQ(tray.popups().size(), before + 1);
@@ -110,7 +110,7 @@ TEST_F(ClockMouseTest, OtherButtonsOpenTheTrayMenuAtTheBottomEdgeOrAtThePointer)
       EXPECT_EQ(shown.at->x, c.at->x);
       EXPECT_EQ(shown.at->y, c.at->y);
     }
-    EXPECT_EQ(app.frmLight().Label1.Caption(), c.spotlightHold);
+    EXPECT_EQ(app.followSpotlight().Label1.Caption(), c.spotlightHold);
     EXPECT_TRUE(countInView(clock));
   }
   // Neither text in view: the press only holds the windows off.

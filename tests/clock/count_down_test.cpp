@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "bars/frm_process.h"
+#include "bars/prompt_bar.h"
 #include "main/timing_control.h"
 #include "support/main_window_fixture.h"
 
@@ -35,7 +35,7 @@ class CountDownTest : public MainWindowTest {
     start();
     clock.Timer5.setEnabled(true);
     runStart();
-    FrmProcess& bar = app.frmProcess();
+    PromptBar& bar = app.promptBar();
     bar.Timer3.onTick = [this, &bar] {
       bar.Timer3.setEnabled(false);
       barStarts.push_back(

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "bars/frm_process.h"
+#include "bars/prompt_bar.h"
 #include "main/timing_control.h"
 #include "services/ini_read_write.h"
 #include "services/option_names.h"
@@ -42,9 +42,9 @@ class MirrorClockTest : public MainWindowTest {
     clock.Timer5.setEnabled(true);
     runStart();
     mirrorRunStart();
-    FrmProcess& bar = app.frmProcess();
+    PromptBar& bar = app.promptBar();
     bar.Timer3.onTick = [&bar] { bar.Timer3.setEnabled(false); };
-    FrmProcess& barTwo = app.frmProcessTwo();
+    PromptBar& barTwo = app.secondPromptBar();
     barTwo.Timer3.onTick = [this, &barTwo] {
       barTwo.Timer3.setEnabled(false);
       barTwoStarts.push_back(mirror.Label5.Caption());

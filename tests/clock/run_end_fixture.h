@@ -45,8 +45,8 @@ class RunEndTest : public MainWindowTest {
     return variantText(IniReadWrite(files, "readpart", app.iniPath(), "clocksite", key, ""));
   }
   std::size_t runRows() {
-    presets::PresetDatabase officeData{platform.database, files, messageBoxes,
-                                       files.programFolder(), "731QT908"};
+    PresetDatabase officeData{platform.database, files, messageBoxes, files.programFolder(),
+                              "731QT908"};
     return officeData.runRecords().table.rows.size();
   }
   bool runEnded() { return main.menu_one(1).Enabled() && !main.menu_one(3).Enabled(); }

@@ -2,7 +2,7 @@
 // cycle that starts the run again.
 #include <gtest/gtest.h>
 
-#include "bars/frm_tishi.h"
+#include "bars/time_up_prompt.h"
 #include "clock/run_end_fixture.h"
 #include "presets/office_data_file.h"
 
@@ -75,7 +75,7 @@ TEST_F(RunEndTest, TheTimeUpPromptWaitsWhileTheOtherTimersTickThenTheRunEnds) {
     main.Timer3.setEnabled(true);
     loop.advance(5'000);
     endedWhileOpen = runEnded();
-    app.frmTishi().Command1.click();
+    app.timeUpPrompt().Command1.click();
   };
   startRun();
   until([&] { return !clock.Timer1.Enabled(); });
@@ -83,7 +83,7 @@ TEST_F(RunEndTest, TheTimeUpPromptWaitsWhileTheOtherTimersTickThenTheRunEnds) {
   EXPECT_GE(watchTicks, 4) << "the watch ran while the prompt was open";
   EXPECT_FALSE(endedWhileOpen) << "the tick waits for the prompt";
   EXPECT_TRUE(runEnded()) << "the run ends once the prompt has closed";
-  EXPECT_FALSE(app.frmTishi().Visible());
+  EXPECT_FALSE(app.timeUpPrompt().Visible());
 }
 
 TEST_F(RunEndTest, ABlankTimeUpTextShowsNoPrompt) {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "bars/frm_process.h"
+#include "bars/prompt_bar.h"
 #include "clock/window_shape.h"
 #include "main/timing_control.h"
 #include "platform/headless/headless_fonts.h"
@@ -172,16 +172,16 @@ TEST_F(RunStartRulesTest, TheHoverButtonIsASquareAsHighAsTheFace) {
 }
 
 TEST_F(RunStartRulesTest, TheRunStartParksBothPromptBars) {
-  for (FrmProcess* bar : {&app.frmProcess(), &app.frmProcessTwo()}) {
+  for (PromptBar* bar : {&app.promptBar(), &app.secondPromptBar()}) {
     bar->move(3000, 3000, 4000, 900);
     bar->Timer2.setEnabled(true);
     bar->Timer4.setEnabled(true);
   }
   const int screenWidth = app.run.ScreenWidthPx * 15;
   boundRun();
-  FrmProcess& bar = app.frmProcess();
+  PromptBar& bar = app.promptBar();
   EXPECT_EQ(bar.Left(), (screenWidth - bar.Width()) / 2) << "centred above the screen";
-  for (FrmProcess* bar : {&app.frmProcess(), &app.frmProcessTwo()}) {
+  for (PromptBar* bar : {&app.promptBar(), &app.secondPromptBar()}) {
     EXPECT_EQ(bar->Top(), -bar->Height() - 2000) << bar->name();
     for (platform::Timer* t : {&bar->Timer1, &bar->Timer2, &bar->Timer3, &bar->Timer4})
       EXPECT_FALSE(t->Enabled()) << bar->name();

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "clock/clock_face.h"
-#include "clock/time_glass.h"
+#include "clock/floating_clock.h"
 #include "services/runtime_error.h"
 #include "support/program_fixture.h"
 
@@ -17,7 +17,7 @@ namespace {
 class WindowShapeTest : public ProgramFixture {
  public:
   WindowShapeTest() { clock.Load(); }
-  platform::Form& clock = app.timeGlass();
+  platform::Form& clock = app.floatingClock();
 };
 
 TEST_F(WindowShapeTest, TheCornerRadiusIsTheNumberTheCornerListShows) {

@@ -8,7 +8,7 @@
 
 #include "app/app.h"
 #include "app/program_start.h"
-#include "bars/frm_tishi.h"
+#include "bars/time_up_prompt.h"
 #include "fuzz_seeds.h"
 #include "main/timing_control.h"
 #include "platform/headless/headless_platform.h"
@@ -38,7 +38,7 @@ void manualRun(const SettingsBlock& s) {
   loop.setModalLimit(60'000);
   loop.onModal = [&](platform::HeadlessEventLoop& l, const std::string&) {
     l.advance(300);
-    if (app.frmTishi().loaded()) headless.forms().click(app.frmTishi().Command1);
+    if (app.timeUpPrompt().loaded()) headless.forms().click(app.timeUpPrompt().Command1);
   };
   StartTiming(app);
   loop.advance(5000);

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "clock/display_format.h"
-#include "clock/time_glass.h"
+#include "clock/floating_clock.h"
 #include "clock/window_shape.h"
 #include "fuzz_seeds.h"
 #include "main/run_state.h"

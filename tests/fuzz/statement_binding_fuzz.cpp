@@ -32,9 +32,6 @@ std::vector<std::string> Seeds() {
 
 namespace {
 
-using presets::DbOutcome;
-using presets::DbRows;
-
 struct Store {
   // The shipped schema, with one preset, one link and one run record that must stay as they are.
   Store() {
@@ -55,8 +52,8 @@ struct Store {
   std::string folder() { return headless.files().programFolder(); }
 
   platform::HeadlessPlatform headless;
-  presets::PresetDatabase data{headless.platform().database, headless.files(),
-                               headless.platform().messageBoxes, folder(), "731QT908"};
+  PresetDatabase data{headless.platform().database, headless.files(),
+                      headless.platform().messageBoxes, folder(), "731QT908"};
 };
 
 std::vector<std::string> fields(std::string text) {
@@ -66,13 +63,13 @@ std::vector<std::string> fields(std::string text) {
   return FieldLines(text, 6);
 }
 
-std::string everything(presets::PresetDatabase& data) {
+std::string everything(PresetDatabase& data) {
   std::string all;
-  for (const DbRows& rows : {data.presetList(presets::Access::Direct),
-                             data.linkList(presets::Access::Direct), data.runRecords()}) {
+  for (const DbRows& rows :
+       {data.presetList(Access::Direct), data.linkList(Access::Direct), data.runRecords()}) {
     if (!rows.ok()) Finding("a list could not be read");
     for (const auto& row : rows.table.rows) {
-      for (const auto& value : row) all += presets::fieldText(value) + "|";
+      for (const auto& value : row) all += fieldText(value) + "|";
       all += "\n";
     }
   }
@@ -87,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace horalix;
   using namespace horalix::fuzz;
   static Store store;
-  presets::PresetDatabase& db = store.data;
+  PresetDatabase& db = store.data;
   const auto f = fields(std::string(reinterpret_cast<const char*>(data), size));
   const std::string& name = f[0];
   const std::string& document = f[1];
@@ -99,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   (void)db.findClockFile(f[2]);
 
   if (name.empty() || !db.isClockNameFree(name)) return 0;
-  presets::PresetRecord preset;
+  PresetRecord preset;
   preset.ID = "99";
   preset.clockname = name;
   preset.remark = f[3];
@@ -110,9 +107,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (db.addPreset(preset) == DbOutcome::Done) {
     const DbRows rows = db.presetToApply(name);
     if (!rows.ok() || rows.table.rows.size() != 1) Finding("the added preset is not one row");
-    if (presets::fieldText(rows.table.rows[0].at(1)) != name) Finding("the name did not come back");
-    if (presets::fieldText(rows.table.rows[0].at(3)) != f[3])
-      Finding("the remark did not come back");
+    if (fieldText(rows.table.rows[0].at(1)) != name) Finding("the name did not come back");
+    if (fieldText(rows.table.rows[0].at(3)) != f[3]) Finding("the remark did not come back");
     if (db.isClockNameFree(name)) Finding("the added preset's name is free");
     if (db.deletePreset(name) != DbOutcome::Done) Finding("the preset could not be deleted");
     if (!db.isClockNameFree(name)) Finding("the deleted preset's name is taken");
@@ -127,8 +123,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const DbRows runs = db.runRecords();
     if (!runs.ok() || runs.table.rows.empty()) Finding("the run record is not listed");
     const auto& last = runs.table.rows.back();
-    if (presets::fieldText(last.back()) != document)
-      Finding("the run's document did not come back");
+    if (fieldText(last.back()) != document) Finding("the run's document did not come back");
     if (db.deleteRunRecord(std::get<std::int64_t>(last.front())) != DbOutcome::Done)
       Finding("the run record could not be deleted");
   }

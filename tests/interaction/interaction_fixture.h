@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "interaction/frm_hudong.h"
 #include "interaction/interaction_commands.h"
+#include "interaction/interaction_window.h"
 #include "support/main_window_fixture.h"
 
 namespace horalix::test {
@@ -70,7 +70,7 @@ class InteractionTest : public MainWindowTest {
     return loop.now() - from;
   }
 
-  FrmHudong& hudong = app.frmHudong();
+  InteractionWindow& hudong = app.interactionWindow();
 };
 
 }  // namespace horalix::test

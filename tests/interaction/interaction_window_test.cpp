@@ -3,9 +3,9 @@
 // and the submenu commands that move, close and configure it.
 #include <gtest/gtest.h>
 
-#include "interaction/frm_hudong_set.h"
+#include "interaction/interaction_settings_window.h"
 #include "interaction_fixture.h"
-#include "presets/frm_data_sum.h"
+#include "presets/statistics_window.h"
 #include "services/program_values.h"
 
 namespace horalix::test {
@@ -154,14 +154,14 @@ TEST_F(WindowTest, InteractionSettingsCloseTheCountdownAndTakeTheToolWindowsPlac
   choose(0);
   until("4:58");
   main.Label10.setCaption("Frm_data_sum");
-  app.frmDataSum().Show();
+  app.statisticsWindow().Show();
   main.menuItem("hd_time_set", -1).click();
   EXPECT_FALSE(onScreen());
   EXPECT_FALSE(hudong.Timer1.Enabled());
   EXPECT_EQ(sound.currentWave(), "");
-  EXPECT_FALSE(app.frmDataSum().loaded());
+  EXPECT_FALSE(app.statisticsWindow().loaded());
   EXPECT_EQ(main.Label10.Caption(), "Frm_hudong_set");
-  EXPECT_TRUE(app.frmHudongSet().Visible());
+  EXPECT_TRUE(app.interactionSettingsWindow().Visible());
 }
 
 TEST_F(WindowTest, TheWindowWaitsOffScreenAndAStartPutsItOnTop) {

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "interaction/frm_hudong_set.h"
+#include "interaction/interaction_settings_window.h"
 #include "interaction_fixture.h"
 
 namespace horalix::test {
@@ -22,7 +22,7 @@ class SoundImportTest : public InteractionTest {
   std::optional<std::string> soundFile(const std::string& name) {
     return files.readAll(programPath("sounds\\" + name));
   }
-  FrmHudongSet& settings = app.frmHudongSet();
+  InteractionSettingsWindow& settings = app.interactionSettingsWindow();
 };
 
 TEST_F(SoundImportTest, OnlyAMissingFileIsCopiedAndTheFieldNeverNamesAnAbsentFile) {

@@ -7,9 +7,9 @@
 #include <set>
 #include <string>
 
-#include "bars/frm_author_wx.h"
+#include "bars/online_help_window.h"
 #include "interaction/interaction.h"
-#include "presets/frm_data_sum.h"
+#include "presets/statistics_window.h"
 #include "services/text_runtime.h"
 #include "settings/settings_window.h"
 #include "support/main_window_fixture.h"
@@ -26,7 +26,7 @@ TEST_F(CommandTableTest, EveryCommandHasItsCaptionAndItsActionRuns) {
   std::string shownModal;
   loop.onModal = [&](platform::HeadlessEventLoop&, const std::string& what) {
     shownModal = what;
-    app.frmAuthorWx().Unload();
+    app.onlineHelpWindow().Unload();
   };
   const std::map<CommandId, std::string> captions = {
       {CommandId::Start, "开始"},
@@ -66,7 +66,7 @@ TEST_F(CommandTableTest, EveryCommandHasItsCaptionAndItsActionRuns) {
        [&] { return app.settingsWindow().loaded() && main.Label10.Caption() == "setting"; }},
       {CommandId::Statistics,
        [&] {
-         return app.frmDataSum().loaded() && !app.settingsWindow().loaded() &&
+         return app.statisticsWindow().loaded() && !app.settingsWindow().loaded() &&
                 main.Label10.Caption() == "Frm_data_sum";
        }},
       {CommandId::Help, [&] { return shell.started().size() == 1; }},
@@ -75,14 +75,19 @@ TEST_F(CommandTableTest, EveryCommandHasItsCaptionAndItsActionRuns) {
       {CommandId::FollowLight, [&] { return main.MouseLight(0).Checked(); }},
       {CommandId::DynamicLight, [&] { return main.MouseLight(1).Checked(); }},
       {CommandId::InteractionSettings,
-       [&] { return app.frmHudongSet().loaded() && main.Label10.Caption() == "Frm_hudong_set"; }},
+       [&] {
+         return app.interactionSettingsWindow().loaded() &&
+                main.Label10.Caption() == "Frm_hudong_set";
+       }},
       {CommandId::InteractionPreset1,
        [&] {
-         return app.frmHudong().Label1.Caption() == "01:00" && app.frmHudong().Timer3.Enabled();
+         return app.interactionWindow().Label1.Caption() == "01:00" &&
+                app.interactionWindow().Timer3.Enabled();
        }},
       {CommandId::InteractionClose,
        [&] {
-         return app.frmHudong().Label1.Caption().empty() && !app.frmHudong().Timer3.Enabled();
+         return app.interactionWindow().Label1.Caption().empty() &&
+                !app.interactionWindow().Timer3.Enabled();
        }},
       {CommandId::Exit, [&] { return app.ended(); }},
   };

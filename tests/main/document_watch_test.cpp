@@ -5,8 +5,8 @@
 
 #include "main/idle_clock.h"
 #include "preset_rows.h"
-#include "presets/frm_data_sum.h"
 #include "presets/office_data_file.h"
+#include "presets/statistics_window.h"
 #include "services/ini_read_write.h"
 #include "services/time_conversions.h"
 #include "support/main_window_fixture.h"
@@ -267,13 +267,13 @@ TEST_F(DocumentWatchTest, TheSiblingWatchKeepsItsRhythm) {
     sibling.writeText("pathget", c.installedIdle ? programPath("Sibling") : "");
     sibling.writeText("time", c.time);
     main.Label10.setCaption("Frm_data_sum");
-    app.frmDataSum().Show();
+    app.statisticsWindow().Show();
     main.Timer3.setEnabled(true);
     main.Timer3_Timer();
     EXPECT_EQ(main.Timer3.Interval(), c.interval);
     EXPECT_EQ(main.Timer3.Enabled(), c.enabled);
-    EXPECT_EQ(app.frmDataSum().loaded(), !c.closes);
-    app.frmDataSum().Unload();
+    EXPECT_EQ(app.statisticsWindow().loaded(), !c.closes);
+    app.statisticsWindow().Unload();
   }
 }
 

@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "bars/frm_process.h"
-#include "interaction/frm_hudong.h"
-#include "interaction/frm_hudong_set.h"
+#include "bars/prompt_bar.h"
+#include "interaction/interaction_settings_window.h"
+#include "interaction/interaction_window.h"
 #include "main/slide_show_end.h"
 #include "main/timing_control.h"
-#include "presets/frm_data_sum.h"
-#include "presets/frm_offtensetting.h"
+#include "presets/preset_manager.h"
+#include "presets/statistics_window.h"
 #include "settings/settings_window.h"
 #include "support/main_window_fixture.h"
 
@@ -104,32 +104,32 @@ TEST_F(EndOfRunTest, TheEndClosesTheToolsParksTheBarsAndReleasesTheMenu) {
   runStart();
   ASSERT_FALSE(main.menu_other(4).Visible()) << "a counting run locks the exit";
   for (platform::Form* tool : {static_cast<platform::Form*>(&app.settingsWindow()),
-                               static_cast<platform::Form*>(&app.frmDataSum()),
-                               static_cast<platform::Form*>(&app.frmOfftensetting()),
-                               static_cast<platform::Form*>(&app.frmHudongSet())}) {
+                               static_cast<platform::Form*>(&app.statisticsWindow()),
+                               static_cast<platform::Form*>(&app.presetManager()),
+                               static_cast<platform::Form*>(&app.interactionSettingsWindow())}) {
     tool->Show();
   }
-  for (FrmProcess* bar : {&app.frmProcess(), &app.frmProcessTwo()}) {
+  for (PromptBar* bar : {&app.promptBar(), &app.secondPromptBar()}) {
     bar->move(3000, 500, 6000, 800);
     for (platform::Timer* t : {&bar->Timer1, &bar->Timer2, &bar->Timer3, &bar->Timer4}) {
       t->setEnabled(true);
     }
   }
   installFile("sounds\\ding.wav");
-  app.frmHudong().Label6.setCaption("ding.wav");
+  app.interactionWindow().Label6.setCaption("ding.wav");
   sound.playWave(programPath("sounds\\ding.wav"), true);
   main.Label1.setCaption("200");
 
   EndTiming(app);
 
   EXPECT_FALSE(app.settingsWindow().loaded());
-  EXPECT_FALSE(app.frmDataSum().loaded());
-  EXPECT_FALSE(app.frmOfftensetting().loaded());
-  EXPECT_FALSE(app.frmHudongSet().loaded());
+  EXPECT_FALSE(app.statisticsWindow().loaded());
+  EXPECT_FALSE(app.presetManager().loaded());
+  EXPECT_FALSE(app.interactionSettingsWindow().loaded());
   const int screenWidth = 1920 * 15;
-  EXPECT_EQ(app.frmProcess().Left(), (screenWidth - 6000) / 2);
-  EXPECT_EQ(app.frmProcessTwo().Left(), (screenWidth - 6000) / 2 + screenWidth);
-  for (FrmProcess* bar : {&app.frmProcess(), &app.frmProcessTwo()}) {
+  EXPECT_EQ(app.promptBar().Left(), (screenWidth - 6000) / 2);
+  EXPECT_EQ(app.secondPromptBar().Left(), (screenWidth - 6000) / 2 + screenWidth);
+  for (PromptBar* bar : {&app.promptBar(), &app.secondPromptBar()}) {
     EXPECT_EQ(bar->Top(), -800 - 2000);
     for (platform::Timer* t : {&bar->Timer1, &bar->Timer2, &bar->Timer3, &bar->Timer4}) {
       EXPECT_FALSE(t->Enabled()) << t->name();
@@ -156,7 +156,7 @@ TEST_F(EndOfRunTest, TheEndClosesTheToolsParksTheBarsAndReleasesTheMenu) {
 
 TEST_F(EndOfRunTest, HidingTheInteractionParksItAndStopsItsCount) {
   start();
-  FrmHudong& window = app.frmHudong();
+  InteractionWindow& window = app.interactionWindow();
   window.move(2000, 1000, 3600, 1800);
   window.Timer1.setEnabled(true);
   window.Timer2.setEnabled(true);

@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "bars/frm_light.h"
-#include "bars/frm_move_background.h"
+#include "bars/follow_spotlight.h"
+#include "bars/spotlight_dark_layer.h"
 #include "main/run_state.h"
 #include "preset_rows.h"
 #include "presets/office_data_file.h"
@@ -223,14 +223,14 @@ TEST_F(HotKeysTest, SpotlightKeysSwitchTheirEffects) {
   writeKeys({{"focus", "Ctrl+F5"}, {"light", "Ctrl+F6"}});
   start();
   EXPECT_TRUE(hotKeys.press(kCtrl, kF5));
-  EXPECT_TRUE(app.frmLight().loaded());
+  EXPECT_TRUE(app.followSpotlight().loaded());
   EXPECT_EQ(main.Label10.Caption(), "Frm_light");
   EXPECT_TRUE(hotKeys.press(kCtrl, kF5 + 1));
-  EXPECT_FALSE(app.frmLight().loaded());
-  EXPECT_TRUE(app.frmMoveBackground().loaded());
+  EXPECT_FALSE(app.followSpotlight().loaded());
+  EXPECT_TRUE(app.spotlightDarkLayer().loaded());
   EXPECT_TRUE(main.MouseLight(1).Checked());
   EXPECT_TRUE(hotKeys.press(kCtrl, kF5 + 1));
-  EXPECT_FALSE(app.frmMoveBackground().loaded());
+  EXPECT_FALSE(app.spotlightDarkLayer().loaded());
   EXPECT_FALSE(main.MouseLight(1).Checked());
   EXPECT_EQ(main.Label10.Caption(), "");
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "main/frm_exit.h"
+#include "main/main_window.h"
 #include "support/main_window_fixture.h"
 
 namespace horalix::test {
@@ -14,7 +14,7 @@ TEST_F(TrayIconTest, StartAddsTheIconWithTheCaptionAsTipAndAShortBalloon) {
   start();
   ASSERT_TRUE(tray.iconShown());
   EXPECT_EQ(tray.owner(), "Frm_exit");
-  EXPECT_EQ(main.Caption(), FrmExit::titleWithEdition());
+  EXPECT_EQ(main.Caption(), MainWindow::titleWithEdition());
   EXPECT_EQ(tray.tip(), main.Caption()) << "the balloon leaves the tip as it was";
   ASSERT_EQ(tray.balloons().size(), 1u);
   EXPECT_EQ(tray.balloons()[0].title, "Horalix");

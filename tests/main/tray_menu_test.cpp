@@ -3,12 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "bars/frm_author_wx.h"
-#include "bars/frm_light.h"
-#include "bars/frm_move_background.h"
-#include "bars/frm_move_before.h"
-#include "interaction/frm_hudong_set.h"
-#include "presets/frm_data_sum.h"
+#include "bars/follow_spotlight.h"
+#include "bars/online_help_window.h"
+#include "bars/spotlight_dark_layer.h"
+#include "bars/spotlight_veil.h"
+#include "interaction/interaction_settings_window.h"
+#include "presets/statistics_window.h"
 #include "settings/settings_window.h"
 #include "support/main_window_fixture.h"
 
@@ -32,8 +32,8 @@ class TrayMenuTest : public MainWindowTest {
   ItemState state(platform::MenuItem& item) { return {item.Enabled(), item.Visible()}; }
 
   std::vector<platform::Form*> toolWindows() {
-    return {&app.settingsWindow(), &app.frmLight(),     &app.frmMoveBackground(),
-            &app.frmMoveBefore(),  &app.frmHudongSet(), &app.frmDataSum()};
+    return {&app.settingsWindow(), &app.followSpotlight(),           &app.spotlightDarkLayer(),
+            &app.spotlightVeil(),  &app.interactionSettingsWindow(), &app.statisticsWindow()};
   }
 };
 
@@ -163,12 +163,12 @@ TEST_F(TrayMenuTest, OnlineHelpWaitsForItsWindowToClose) {
   loop.onModal = [&](platform::HeadlessEventLoop& modalLoop, const std::string& what) {
     shownModal = what;
     modalLoop.advance(1000);
-    app.frmAuthorWx().Unload();
+    app.onlineHelpWindow().Unload();
   };
   const std::int64_t before = loop.now();
   main.menu_other_Click(3);
   EXPECT_NE(shownModal.find("Frm_Author_wx"), std::string::npos) << shownModal;
-  EXPECT_FALSE(app.frmAuthorWx().loaded());
+  EXPECT_FALSE(app.onlineHelpWindow().loaded());
   EXPECT_GE(loop.now() - before, 1000) << "the command returned only after the window closed";
 }
 
@@ -195,10 +195,10 @@ TEST_F(TrayMenuTest, StartDoesNothingInAutomaticModeAndOnlyClosesTheToolWithTimi
 TEST_F(TrayMenuTest, OpeningSettingsClosesTheStatisticsFirst) {
   start();
   main.menu_other_Click(0);
-  ASSERT_TRUE(app.frmDataSum().loaded());
+  ASSERT_TRUE(app.statisticsWindow().loaded());
   EXPECT_EQ(main.Label10.Caption(), "Frm_data_sum");
   main.menu_two_Click(2);
-  EXPECT_FALSE(app.frmDataSum().loaded());
+  EXPECT_FALSE(app.statisticsWindow().loaded());
   EXPECT_TRUE(app.settingsWindow().Visible());
   EXPECT_EQ(main.Label10.Caption(), "setting");
   loop.advance(200);
@@ -222,7 +222,7 @@ TEST_F(TrayMenuTest, StatisticsRestTheWatchersAndResetTheRunRecordUntilTheyClose
   EXPECT_EQ(main.Label5(2).Caption(), "0");
   EXPECT_EQ(main.Text1.Text(), "0");
   EXPECT_TRUE(clock.Timer5.Enabled()) << "the clock is prepared afresh";
-  app.frmDataSum().Unload();
+  app.statisticsWindow().Unload();
   EXPECT_TRUE(main.Timer4.Enabled()) << "closing the statistics restarts the document watch";
 }
 

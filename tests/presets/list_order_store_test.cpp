@@ -7,10 +7,6 @@
 namespace horalix::test {
 namespace {
 
-using presets::Access;
-using presets::DbNotice;
-using presets::DbOutcome;
-
 class ListOrderStore : public OfficeDataTest {
  protected:
   void SetUp() override { refill(); }
@@ -31,7 +27,7 @@ class ListOrderStore : public OfficeDataTest {
   std::vector<std::string> presets() {
     std::vector<std::string> rows;
     for (const auto& row : officeData.presetList(Access::Direct).table.rows) {
-      rows.push_back(presets::fieldText(row[0]) + " " + presets::fieldText(row[1]));
+      rows.push_back(fieldText(row[0]) + " " + fieldText(row[1]));
     }
     return rows;
   }
@@ -90,8 +86,7 @@ TEST_F(ListOrderStore, ShownRowsTakeTheirOwnPlacesAndTheTableIsNumberedWithoutGa
     if (*c.deletedFirst) {
       ASSERT_EQ(officeData.deletePreset(c.deletedFirst), DbOutcome::Done);
     }
-    const presets::StoredOrder stored =
-        officeData.storePresetOrder(c.shown, DbNotice::DeleteFailed);
+    const StoredOrder stored = officeData.storePresetOrder(c.shown, DbNotice::DeleteFailed);
     EXPECT_EQ(stored.outcome, DbOutcome::Done);
     EXPECT_EQ(stored.ids, c.ids);
     EXPECT_EQ(presets(), c.after);
@@ -101,7 +96,7 @@ TEST_F(ListOrderStore, ShownRowsTakeTheirOwnPlacesAndTheTableIsNumberedWithoutGa
 
 TEST_F(ListOrderStore, AFailureLeavesEveryIdAsItWas) {
   // Links C.pptx and A.pptx swapped, but a shown name has no record: nothing is written.
-  const presets::StoredOrder stored =
+  const StoredOrder stored =
       officeData.storeLinkOrder({"C.pptx", "gone.pptx", "A.pptx"}, DbNotice::LinksNotSaved);
   EXPECT_EQ(stored.outcome, DbOutcome::Failed);
   ASSERT_EQ(messageBoxes.shown().size(), 1u);
@@ -109,7 +104,7 @@ TEST_F(ListOrderStore, AFailureLeavesEveryIdAsItWas) {
   EXPECT_EQ(messageBoxes.shown()[0].timeoutMs, 0);
   std::vector<std::string> links;
   for (const auto& row : officeData.linkList(Access::Direct).table.rows) {
-    links.push_back(presets::fieldText(row[0]) + " " + presets::fieldText(row[1]));
+    links.push_back(fieldText(row[0]) + " " + fieldText(row[1]));
   }
   EXPECT_EQ(links,
             (std::vector<std::string>{"1 A.pptx", "2 B.pptx", "3 C.pptx", "4 D.pptx", "5 E.pptx"}));
@@ -119,7 +114,7 @@ TEST_F(ListOrderStore, AFailureLeavesEveryIdAsItWas) {
   createOfficeData(
       "CREATE TRIGGER refuse BEFORE UPDATE ON clocksetting WHEN old.clockname = 'A' "
       "BEGIN SELECT RAISE(ABORT, 'attempt to write a readonly database'); END;");
-  const presets::StoredOrder refused =
+  const StoredOrder refused =
       officeData.storePresetOrder({"E", "D", "C", "B", "A"}, DbNotice::LinksNotSaved);
   EXPECT_EQ(refused.outcome, DbOutcome::Failed);
   EXPECT_TRUE(refused.ids.empty());

@@ -2,10 +2,8 @@
 
 namespace horalix::test {
 
-using presets::DbOutcome;
-
-presets::PresetRecord samplePreset(const std::string& clockname, int id) {
-  presets::PresetRecord r;
+PresetRecord samplePreset(const std::string& clockname, int id) {
+  PresetRecord r;
   r.ID = std::to_string(id);
   r.clockname = clockname;
   r.setdate = "2024-03-01";
@@ -44,9 +42,9 @@ void OfficeDataTest::fill() {
             DbOutcome::Done);
 }
 
-std::vector<std::string> OfficeDataTest::column(const presets::DbRows& rows, std::size_t position) {
+std::vector<std::string> OfficeDataTest::column(const DbRows& rows, std::size_t position) {
   std::vector<std::string> values;
-  for (const auto& row : rows.table.rows) values.push_back(presets::fieldText(row.at(position)));
+  for (const auto& row : rows.table.rows) values.push_back(fieldText(row.at(position)));
   return values;
 }
 

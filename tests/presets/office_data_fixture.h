@@ -12,7 +12,7 @@
 namespace horalix::test {
 
 // A preset with valid values in every field.
-presets::PresetRecord samplePreset(const std::string& clockname, int id);
+PresetRecord samplePreset(const std::string& clockname, int id);
 
 class OfficeDataTest : public HeadlessFixture {
  protected:
@@ -26,13 +26,13 @@ class OfficeDataTest : public HeadlessFixture {
   void fill();
 
   // One column of the rows as text.
-  static std::vector<std::string> column(const presets::DbRows& rows, std::size_t position);
+  static std::vector<std::string> column(const DbRows& rows, std::size_t position);
   // The texts of the message boxes shown so far.
   std::vector<std::string> shownTexts() const;
 
   // Over the platform's database service, as the program uses it: it opens Windows paths.
-  presets::PresetDatabase officeData{platform.database, files, messageBoxes, files.programFolder(),
-                                     "731QT908"};
+  PresetDatabase officeData{platform.database, files, messageBoxes, files.programFolder(),
+                            "731QT908"};
 };
 
 }  // namespace horalix::test

@@ -11,17 +11,12 @@
 namespace horalix::test {
 namespace {
 
-using presets::Access;
-using presets::DbOutcome;
-using presets::DocumentPresetOutcome;
-
 constexpr const char* kListsUnavailable = "操作系统是精简版本，不支持本功能";
 
 TEST(ConnectionText, IsBuiltAsTheProgramBuildsItAndNamesTheFile) {
-  EXPECT_EQ(
-      presets::connectionText(presets::officeDataPath("C:\\Program Files\\Horalix"), "731QT908"),
-      "provider=Microsoft.jet.OLEDB.4.0;data source=C:\\Program Files\\Horalix\\"
-      "OfficeData.db;Jet OLEDB:Database Password=731QT908");
+  EXPECT_EQ(connectionText(officeDataPath("C:\\Program Files\\Horalix"), "731QT908"),
+            "provider=Microsoft.jet.OLEDB.4.0;data source=C:\\Program Files\\Horalix\\"
+            "OfficeData.db;Jet OLEDB:Database Password=731QT908");
   struct Case {
     const char* folder;
     const char* path;
@@ -34,11 +29,11 @@ TEST(ConnectionText, IsBuiltAsTheProgramBuildsItAndNamesTheFile) {
         Case{"D:\\a;mode=Read", "D:\\a;mode=Read\\OfficeData.db"},
         Case{"D:\\b;password=1", "D:\\b;password=1\\OfficeData.db"},
         Case{"D:\\c;Jet OLEDB:x", "D:\\c;Jet OLEDB:x\\OfficeData.db"}}) {
-    const std::string path = presets::officeDataPath(c.folder);
+    const std::string path = officeDataPath(c.folder);
     EXPECT_EQ(path, c.path);
-    EXPECT_EQ(presets::dataSourceOf(presets::connectionText(path, "731QT908")), c.path);
+    EXPECT_EQ(dataSourceOf(connectionText(path, "731QT908")), c.path);
   }
-  EXPECT_EQ(presets::dataSourceOf("provider=x;Jet OLEDB:Database Password=1"), std::nullopt);
+  EXPECT_EQ(dataSourceOf("provider=x;Jet OLEDB:Database Password=1"), std::nullopt);
 }
 
 TEST_F(OfficeDataTest, QuotedNamesAreStoredFoundAndDeleted) {
@@ -50,9 +45,9 @@ TEST_F(OfficeDataTest, QuotedNamesAreStoredFoundAndDeleted) {
   EXPECT_EQ(column(officeData.searchLinks("it'"), 1), std::vector<std::string>{"it's.pptx"});
   EXPECT_EQ(officeData.findClockFile("O'Brien"), "it's.pptx");
 
-  presets::DocumentPreset found = officeData.presetForDocument("it's.pptx");
+  DocumentPreset found = officeData.presetForDocument("it's.pptx");
   ASSERT_EQ(found.outcome, DocumentPresetOutcome::Found);
-  EXPECT_EQ(presets::fieldText(found.row[presets::kClockname]), "O'Brien");
+  EXPECT_EQ(fieldText(found.row[kClockname]), "O'Brien");
 
   EXPECT_EQ(officeData.deletePreset("O'Brien"), DbOutcome::Done);
   EXPECT_TRUE(officeData.isClockNameFree("O'Brien"));
@@ -93,9 +88,9 @@ TEST_F(OfficeDataTest, NamesCompareWithoutRegardToCase) {
   EXPECT_FALSE(officeData.isFileNameFree("Talk.PPTX"));
   EXPECT_EQ(officeData.findClockFile("keynote"), "talk.pptx");
   EXPECT_EQ(officeData.menuPreset("PANEL").table.rows.size(), 1u);
-  presets::DocumentPreset found = officeData.presetForDocument("TALK.pptx");
+  DocumentPreset found = officeData.presetForDocument("TALK.pptx");
   ASSERT_EQ(found.outcome, DocumentPresetOutcome::Found);
-  EXPECT_EQ(presets::fieldText(found.row[presets::kClockname]), "Keynote");
+  EXPECT_EQ(fieldText(found.row[kClockname]), "Keynote");
   EXPECT_EQ(officeData.deletePreset("keynote"), DbOutcome::Done);
   EXPECT_EQ(officeData.presetList(Access::Direct).table.rows.size(), 2u);
 }
@@ -123,20 +118,19 @@ TEST_F(OfficeDataTest, SearchKeepsTheWildcardsOfLike) {
 TEST_F(OfficeDataTest, PresetRowsHaveTheirColumnsInOrder) {
   createOfficeData();
   fill();
-  for (const presets::DbRows& rows :
-       {officeData.presetToApply("Panel"), officeData.menuPreset("Panel")}) {
+  for (const DbRows& rows : {officeData.presetToApply("Panel"), officeData.menuPreset("Panel")}) {
     ASSERT_EQ(rows.table.rows.size(), 1u);
-    ASSERT_EQ(rows.table.columns.size(), presets::kPresetColumnCount);
-    for (std::size_t i = 0; i < presets::kPresetColumnCount; ++i) {
-      EXPECT_EQ(rows.table.columns[i], presets::kPresetColumns[i].name);
+    ASSERT_EQ(rows.table.columns.size(), kPresetColumnCount);
+    for (std::size_t i = 0; i < kPresetColumnCount; ++i) {
+      EXPECT_EQ(rows.table.columns[i], kPresetColumns[i].name);
     }
     const auto& row = rows.table.rows[0];
-    EXPECT_EQ(row[presets::kPresetId], platform::DbValue(std::int64_t{3}));
-    EXPECT_EQ(row[presets::kTimeall], platform::DbValue(std::string("00:02:30")));
-    EXPECT_EQ(row[presets::kTellShowtime], platform::DbValue(std::int64_t{5}));
-    EXPECT_EQ(row[presets::kPictureHeight], platform::DbValue(std::int64_t{480}));
+    EXPECT_EQ(row[kPresetId], platform::DbValue(std::int64_t{3}));
+    EXPECT_EQ(row[kTimeall], platform::DbValue(std::string("00:02:30")));
+    EXPECT_EQ(row[kTellShowtime], platform::DbValue(std::int64_t{5}));
+    EXPECT_EQ(row[kPictureHeight], platform::DbValue(std::int64_t{480}));
   }
-  EXPECT_EQ(officeData.presetForDocument("talk.pptx").row.size(), presets::kPresetColumnCount);
+  EXPECT_EQ(officeData.presetForDocument("talk.pptx").row.size(), kPresetColumnCount);
   EXPECT_TRUE(officeData.wholePresetRow(officeData.presetToApply("Panel")));
   EXPECT_TRUE(messageBoxes.shown().empty());
 
@@ -151,17 +145,17 @@ TEST_F(OfficeDataTest, PresetRowsHaveTheirColumnsInOrder) {
 TEST_F(OfficeDataTest, FieldsAreConvertedAsTheColumnsHoldThem) {
   createOfficeData();
   struct Case {
-    std::function<void(presets::PresetRecord&)> change;
+    std::function<void(PresetRecord&)> change;
     std::optional<platform::DbValue> stored;  // nullopt: the entry is refused
     std::size_t column;
   };
   const Case cases[] = {
-      {[](auto& r) { r.ID = "3.5"; }, std::int64_t{4}, presets::kPresetId},
-      {[](auto& r) { r.ID = "2.5"; }, std::int64_t{2}, presets::kPresetId},
-      {[](auto& r) { r.tiemone = " -7 "; }, std::int64_t{-7}, presets::kTiemone},
-      {[](auto& r) { r.timeall = "1:2:3"; }, std::string("01:02:03"), presets::kTimeall},
-      {[](auto& r) { r.timeall = "0:45"; }, std::string("00:45:00"), presets::kTimeall},
-      {[](auto& r) { r.tellShowtime = "32767"; }, std::int64_t{32767}, presets::kTellShowtime},
+      {[](auto& r) { r.ID = "3.5"; }, std::int64_t{4}, kPresetId},
+      {[](auto& r) { r.ID = "2.5"; }, std::int64_t{2}, kPresetId},
+      {[](auto& r) { r.tiemone = " -7 "; }, std::int64_t{-7}, kTiemone},
+      {[](auto& r) { r.timeall = "1:2:3"; }, std::string("01:02:03"), kTimeall},
+      {[](auto& r) { r.timeall = "0:45"; }, std::string("00:45:00"), kTimeall},
+      {[](auto& r) { r.tellShowtime = "32767"; }, std::int64_t{32767}, kTellShowtime},
       {[](auto& r) { r.ID = "x"; }, std::nullopt, 0},
       {[](auto& r) { r.timeall = "24:00:00"; }, std::nullopt, 0},
       {[](auto& r) { r.timeall = "0:60:00"; }, std::nullopt, 0},
@@ -175,11 +169,11 @@ TEST_F(OfficeDataTest, FieldsAreConvertedAsTheColumnsHoldThem) {
   int n = 0;
   for (const Case& c : cases) {
     ++n;
-    presets::PresetRecord record = samplePreset("P" + std::to_string(n), n);
+    PresetRecord record = samplePreset("P" + std::to_string(n), n);
     c.change(record);
     const std::size_t boxesBefore = messageBoxes.shown().size();
     const DbOutcome outcome = officeData.addPreset(record);
-    presets::DbRows rows = officeData.presetToApply(record.clockname);
+    DbRows rows = officeData.presetToApply(record.clockname);
     if (c.stored) {
       ASSERT_EQ(outcome, DbOutcome::Done) << n;
       ASSERT_EQ(rows.table.rows.size(), 1u);
@@ -205,7 +199,7 @@ TEST_F(OfficeDataTest, RunRecordIdsAreNeverGivenAgain) {
   ASSERT_EQ(officeData.deleteRunRecord(2), DbOutcome::Done);
   ASSERT_EQ(officeData.addRunRecord({"00:01:00", "00:00:59", "00:00:00", "00:00:00", "b.xlsx"}),
             DbOutcome::Done);
-  EXPECT_EQ(column(officeData.runRecords(), presets::kRunId), (std::vector<std::string>{"1", "3"}));
+  EXPECT_EQ(column(officeData.runRecords(), kRunId), (std::vector<std::string>{"1", "3"}));
   // A time of 24 hours or more is no time of day: the row is abandoned without a word.
   EXPECT_EQ(officeData.addRunRecord({"24:00:00", "00:00:01", "00:00:00", "00:00:00", "c.xlsx"}),
             DbOutcome::Failed);
@@ -217,7 +211,7 @@ TEST_F(OfficeDataTest, RunRecordIdsAreNeverGivenAgain) {
 // when the file holds no tables) and the notice it shows then.
 struct Operation {
   const char* name;
-  std::function<std::string(presets::PresetDatabase&)> run;
+  std::function<std::string(PresetDatabase&)> run;
 };
 
 std::string outcomeText(DbOutcome outcome) {
@@ -227,7 +221,7 @@ std::string outcomeText(DbOutcome outcome) {
 }
 
 const std::vector<Operation>& operations() {
-  using DB = presets::PresetDatabase;
+  using DB = PresetDatabase;
   static const std::vector<Operation> all = {
       {"presetList direct",
        [](DB& d) { return outcomeText(d.presetList(Access::Direct).outcome); }},
@@ -252,7 +246,7 @@ const std::vector<Operation>& operations() {
       {"deletePreset", [](DB& d) { return outcomeText(d.deletePreset("a")); }},
       {"storePresetOrder",
        [](DB& d) {
-         return outcomeText(d.storePresetOrder({"a"}, presets::DbNotice::DeleteFailed).outcome);
+         return outcomeText(d.storePresetOrder({"a"}, DbNotice::DeleteFailed).outcome);
        }},
       {"presetToApply", [](DB& d) { return outcomeText(d.presetToApply("a").outcome); }},
       {"menuPresetNames",
@@ -278,7 +272,7 @@ struct Expected {
   int timeoutMs = 0;
 };
 
-void expectAnswers(presets::PresetDatabase& db, platform::HeadlessMessageBoxes& boxes,
+void expectAnswers(PresetDatabase& db, platform::HeadlessMessageBoxes& boxes,
                    const std::vector<Expected>& expected) {
   ASSERT_EQ(expected.size(), operations().size());
   for (std::size_t i = 0; i < expected.size(); ++i) {

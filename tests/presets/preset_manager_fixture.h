@@ -12,7 +12,7 @@
 
 namespace horalix::test {
 
-presets::PresetRecord samplePreset(const std::string& clockname, int id);
+PresetRecord samplePreset(const std::string& clockname, int id);
 
 class PresetManagerTest : public ProgramFixture {
  protected:
@@ -20,14 +20,13 @@ class PresetManagerTest : public ProgramFixture {
     createOfficeDataFile(files.realPath(programPath("OfficeData.db")));
     int id = 0;
     for (const char* name : {"Keynote", "O'Brien", "Long    gap", "Panel", "Quiz", "Zeta"}) {
-      ASSERT_EQ(data.addPreset(samplePreset(name, ++id)), presets::DbOutcome::Done);
+      ASSERT_EQ(data.addPreset(samplePreset(name, ++id)), DbOutcome::Done);
     }
-    ASSERT_EQ(data.addLink({"1", "talk.pptx", "Keynote", ""}), presets::DbOutcome::Done);
-    ASSERT_EQ(data.addLink({"2", "it's my deck.pptx", "O'Brien", "quoted"}),
-              presets::DbOutcome::Done);
+    ASSERT_EQ(data.addLink({"1", "talk.pptx", "Keynote", ""}), DbOutcome::Done);
+    ASSERT_EQ(data.addLink({"2", "it's my deck.pptx", "O'Brien", "quoted"}), DbOutcome::Done);
   }
 
-  FrmOfftensetting& manager() { return app.frmOfftensetting(); }
+  PresetManager& manager() { return app.presetManager(); }
   platform::Control& c(const std::string& name, int index = -1) {
     return manager().control(name, index);
   }
@@ -41,16 +40,12 @@ class PresetManagerTest : public ProgramFixture {
   }
 
   // "ID name" of the stored presets, or of the links ("ID document"), in ID order.
-  std::vector<std::string> storedPresets() {
-    return stored(data.presetList(presets::Access::Direct), 1);
-  }
-  std::vector<std::string> storedLinks() {
-    return stored(data.linkList(presets::Access::Direct), 1);
-  }
-  static std::vector<std::string> stored(const presets::DbRows& rows, std::size_t column) {
+  std::vector<std::string> storedPresets() { return stored(data.presetList(Access::Direct), 1); }
+  std::vector<std::string> storedLinks() { return stored(data.linkList(Access::Direct), 1); }
+  static std::vector<std::string> stored(const DbRows& rows, std::size_t column) {
     std::vector<std::string> out;
     for (const auto& row : rows.table.rows) {
-      out.push_back(presets::fieldText(row[0]) + " " + presets::fieldText(row[column]));
+      out.push_back(fieldText(row[0]) + " " + fieldText(row[column]));
     }
     return out;
   }
@@ -67,7 +62,7 @@ class PresetManagerTest : public ProgramFixture {
   }
   std::vector<std::string> menuCaptions() {
     std::vector<std::string> out;
-    for (const auto& item : app.frmExit().menu_two(3).children()) out.push_back(item->Caption());
+    for (const auto& item : app.mainWindow().menu_two(3).children()) out.push_back(item->Caption());
     return out;
   }
   std::vector<std::string> shownTexts() {
@@ -76,8 +71,7 @@ class PresetManagerTest : public ProgramFixture {
     return out;
   }
 
-  presets::PresetDatabase data{platform.database, files, messageBoxes, files.programFolder(),
-                               "731QT908"};
+  PresetDatabase data{platform.database, files, messageBoxes, files.programFolder(), "731QT908"};
 };
 
 }  // namespace horalix::test

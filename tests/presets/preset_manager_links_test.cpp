@@ -117,7 +117,7 @@ TEST_F(PresetManagerTest, NumberFieldsAndEnterKey) {
 
 TEST_F(PresetManagerTest, SavedPresetIsListedAndReachesTheMenu) {
   open();
-  app.frmExit().change_clock_menu();
+  app.mainWindow().change_clock_menu();
   c("Text1", 1).setText("New one");
   c("Text1", 3).setText("it's new");
   manager().presetFromSettings = [] { return samplePreset("ignored", 0); };

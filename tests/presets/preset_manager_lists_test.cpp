@@ -7,10 +7,10 @@ namespace {
 
 TEST(PresetManagerRows, NumberGapAndColumnsAndTabStops) {
   const std::string gap(4, ' ');
-  EXPECT_EQ(presets::rowText({7, "Keynote", "2024-03-01", "main hall", "Keynote"}, gap),
+  EXPECT_EQ(rowText({7, "Keynote", "2024-03-01", "main hall", "Keynote"}, gap),
             "007    Keynote\t2024-03-01\tmain hall");
   // Four digits from 1000 on; a tab in a name would break the columns and is not shown.
-  EXPECT_EQ(presets::rowText({1000, "a\tb", "x.pptx", "", "a\tb"}, gap), "1000    a\tx.pptx\t");
+  EXPECT_EQ(rowText({1000, "a\tb", "x.pptx", "", "a\tb"}, gap), "1000    a\tx.pptx\t");
 
   struct Case {
     int twipsPerPixel;
@@ -21,14 +21,14 @@ TEST(PresetManagerRows, NumberGapAndColumnsAndTabStops) {
        {Case{15, 96, {122, 230}}, Case{12, 120, {117, 216}}, Case{10, 144, {122, 230}},
         Case{7, 206, {0, 0}}, Case{18, 80, {122, 230}}, Case{19, 76, {0, 0}}}) {
     SCOPED_TRACE(c.twipsPerPixel);
-    EXPECT_EQ(presets::dotsPerInchOf(c.twipsPerPixel), c.dpi);
-    EXPECT_EQ(presets::tabStopsFor(c.dpi), c.stops);
+    EXPECT_EQ(dotsPerInchOf(c.twipsPerPixel), c.dpi);
+    EXPECT_EQ(tabStopsFor(c.dpi), c.stops);
   }
-  EXPECT_EQ(presets::tabStopsFor(100), (std::vector<int>{122, 230}));
-  EXPECT_EQ(presets::tabStopsFor(101), (std::vector<int>{117, 216}));
-  EXPECT_EQ(presets::tabStopsFor(130), (std::vector<int>{117, 216}));
-  EXPECT_EQ(presets::tabStopsFor(150), (std::vector<int>{122, 230}));
-  EXPECT_EQ(presets::tabStopsFor(151), (std::vector<int>{0, 0}));
+  EXPECT_EQ(tabStopsFor(100), (std::vector<int>{122, 230}));
+  EXPECT_EQ(tabStopsFor(101), (std::vector<int>{117, 216}));
+  EXPECT_EQ(tabStopsFor(130), (std::vector<int>{117, 216}));
+  EXPECT_EQ(tabStopsFor(150), (std::vector<int>{122, 230}));
+  EXPECT_EQ(tabStopsFor(151), (std::vector<int>{0, 0}));
 }
 
 TEST_F(PresetManagerTest, LoadFillsBothListsWithMeasuredGapAndKeys) {

@@ -95,15 +95,15 @@ TEST_F(PresetManagerTest, DeletingTheOnlyPresetEmptiesListAndMenu) {
   createOfficeDataFile(files.realPath(programPath("OfficeData.db")),
                        "delete from file_list; delete from clocksetting where ID > 1;");
   open();
-  app.frmExit().change_clock_menu();
-  EXPECT_TRUE(app.frmExit().menu_two(3).Visible());
+  app.mainWindow().change_clock_menu();
+  EXPECT_TRUE(app.mainWindow().menu_two(3).Visible());
   clickRows(c("List1"), {0});
   messageBoxes.answer(Yes);
   c("Cmd_del").click();
   EXPECT_TRUE(c("List1").List().empty());
   EXPECT_TRUE(storedPresets().empty());
   EXPECT_EQ(c("Text1", 0).Text(), "1");
-  EXPECT_FALSE(app.frmExit().menu_two(3).Visible());
+  EXPECT_FALSE(app.mainWindow().menu_two(3).Visible());
 }
 
 TEST_F(PresetManagerTest, DeletingLinksWithQuotesAndBlanks) {
@@ -122,7 +122,7 @@ TEST_F(PresetManagerTest, DeletingLinksWithQuotesAndBlanks) {
 
 TEST_F(PresetManagerTest, MovesSwapWithTheShownNeighbourAndKeepIdsUnique) {
   open();
-  app.frmExit().change_clock_menu();
+  app.mainWindow().change_clock_menu();
   struct Case {
     const char* what;
     const char* search;  // "" for the full list

@@ -12,7 +12,7 @@ namespace {
 
 TEST_F(OfficeDataTest, OnlyARowOfExactly23ColumnsIsApplied) {
   for (std::size_t width : {22u, 23u, 24u}) {
-    presets::DbRows rows;
+    DbRows rows;
     rows.table.rows = {std::vector<platform::DbValue>(width, platform::DbValue{std::string("1")})};
     const std::size_t before = messageBoxes.shown().size();
     const auto row = officeData.wholePresetRow(rows);

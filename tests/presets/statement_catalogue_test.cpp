@@ -8,9 +8,6 @@
 namespace horalix::test {
 namespace {
 
-using presets::Statement;
-using presets::StatementUse;
-
 TEST(StatementCatalogue, KeepsTheProgramsTextsAndBindsEveryValue) {
   struct Case {
     Statement statement;
@@ -74,10 +71,10 @@ TEST(StatementCatalogue, KeepsTheProgramsTextsAndBindsEveryValue) {
       {Statement::DeleteRunRecord, "delete * from timesum  where ID=…",
        "delete from timesum  where ID=?1"},
   };
-  ASSERT_EQ(std::size(cases), presets::statementCatalogue().size());
+  ASSERT_EQ(std::size(cases), statementCatalogue().size());
   for (const Case& c : cases) {
-    EXPECT_EQ(presets::writtenForm(c.statement), c.written);
-    EXPECT_EQ(presets::sqliteStatement(c.statement), c.sqlite) << c.written;
+    EXPECT_EQ(writtenForm(c.statement), c.written);
+    EXPECT_EQ(sqliteStatement(c.statement), c.sqlite) << c.written;
   }
 }
 
@@ -96,21 +93,19 @@ class EveryStatement : public OfficeDataTest, public ::testing::WithParamInterfa
  protected:
   platform::DbResult run() {
     const RunCase& c = GetParam();
-    const presets::CatalogueEntry& entry = presets::catalogueEntry(c.statement);
+    const CatalogueEntry& entry = catalogueEntry(c.statement);
     std::vector<platform::DbValue> params;
     if (entry.use == StatementUse::AddRow) {
       // A valid row of the table the statement adds to, converted as the layer converts it.
       std::string failed;
       if (c.statement == Statement::PresetAddRow) {
-        params =
-            *presets::rowValues(presets::kPresetColumns, samplePreset("Added", 9).values(), failed);
+        params = *rowValues(kPresetColumns, samplePreset("Added", 9).values(), failed);
       } else if (c.statement == Statement::LinkAddRow) {
-        params = *presets::rowValues(presets::kLinkColumns,
-                                     presets::LinkRecord{"9", "new.docx", "Keynote", ""}.values(),
-                                     failed);
+        params =
+            *rowValues(kLinkColumns, LinkRecord{"9", "new.docx", "Keynote", ""}.values(), failed);
       } else {
-        const presets::RunRecord run{"00:01:00", "00:01:00", "00:00:00", "00:00:00", "new.docx"};
-        params = *presets::rowValues(presets::kRunRecordColumns, run.values(), failed);
+        const RunRecord run{"00:01:00", "00:01:00", "00:00:00", "00:00:00", "new.docx"};
+        params = *rowValues(kRunRecordColumns, run.values(), failed);
       }
     } else if (entry.takesValue) {
       params.push_back(c.value);
@@ -119,13 +114,13 @@ class EveryStatement : public OfficeDataTest, public ::testing::WithParamInterfa
     auto connection = platform.database.open(officeDataPath(), error);
     EXPECT_TRUE(connection) << error;
     if (!connection) return {};
-    const std::string& sql = presets::sqliteStatement(c.statement);
+    const std::string& sql = sqliteStatement(c.statement);
     return entry.use == StatementUse::Read || entry.use == StatementUse::RowToUpdate
                ? connection->query(sql, params)
                : connection->execute(sql, params);
   }
   std::size_t count(const platform::DbResult& result) {
-    const auto use = presets::catalogueEntry(GetParam().statement).use;
+    const auto use = catalogueEntry(GetParam().statement).use;
     return use == StatementUse::Read || use == StatementUse::RowToUpdate
                ? result.table.rows.size()
                : static_cast<std::size_t>(result.changes);
@@ -133,7 +128,7 @@ class EveryStatement : public OfficeDataTest, public ::testing::WithParamInterfa
 };
 
 TEST_P(EveryStatement, RunsOnAnEmptyAndOnAFilledDatabase) {
-  const bool addsRow = presets::catalogueEntry(GetParam().statement).use == StatementUse::AddRow;
+  const bool addsRow = catalogueEntry(GetParam().statement).use == StatementUse::AddRow;
   createOfficeData();
   platform::DbResult empty = run();
   ASSERT_TRUE(empty.ok) << empty.error;

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "presets/frm_data_sum.h"
 #include "presets/office_data_file.h"
 #include "presets/spreadsheet_export.h"
 #include "presets/statistics_csv.h"
+#include "presets/statistics_window.h"
 #include "support/main_window_fixture.h"
 
 namespace horalix::test {
@@ -60,9 +60,9 @@ class StatisticsWindowTest : public MainWindowTest {
     for (const auto& box : messageBoxes.shown()) texts.push_back(box.text);
     return texts;
   }
-  FrmDataSum& open() {
+  StatisticsWindow& open() {
     main.menu_other_Click(0);
-    return app.frmDataSum();
+    return app.statisticsWindow();
   }
   void registerSpreadsheet() {
     registry.setRaw(RegRoot::ClassesRoot, "Excel.Sheet\\CurVer", "",
@@ -77,7 +77,7 @@ TEST_F(StatisticsWindowTest, ListsTheRunsInIdOrderWithTheirPlacesAndTimes) {
       "INSERT INTO timesum VALUES (4, '00:10:00', '00:09:59', '00:00:00', '10:00:00', "
       "'a  b.ppt');"
       "INSERT INTO timesum VALUES (6, '25:00:00', '00:00:01', '0:0:0', '00:00:00', 'x.doc');");
-  FrmDataSum& window = open();
+  StatisticsWindow& window = open();
   const std::string s = window.separator();
   ASSERT_FALSE(s.empty());
   EXPECT_EQ(s.find_first_not_of(' '), std::string::npos);
@@ -106,7 +106,7 @@ TEST_F(StatisticsWindowTest, SeparatorIsTheFewestBlanksThatFillTheShareOfTheList
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    const int blanks = presets::separatorWidth(
+    const int blanks = separatorWidth(
         [&](const std::string& sample) { return static_cast<int>(sample.size()) * c.charWidth; },
         c.listWidth);
     EXPECT_EQ(blanks, c.blanks);
@@ -122,7 +122,7 @@ TEST_F(StatisticsWindowTest, EmptyOrMissingRecordsShowNothingAndTellWhyNothingHa
       files.remove(programPath("OfficeData.db"));
     }
     const std::size_t before = messageBoxes.shown().size();
-    FrmDataSum& window = open();
+    StatisticsWindow& window = open();
     EXPECT_TRUE(window.List1.List().empty());
     EXPECT_EQ(messageBoxes.shown().size(), before) << "an empty list is no failure";
     EXPECT_TRUE(window.Check1.Enabled());
@@ -140,7 +140,7 @@ TEST_F(StatisticsWindowTest, EmptyOrMissingRecordsShowNothingAndTellWhyNothingHa
 TEST_F(StatisticsWindowTest, UnreadableRecordsLeaveTheStoredSwitchAlone) {
   storeNumber("Time_Record", 0);
   installFile("OfficeData.db", "not a database");
-  FrmDataSum& window = open();
+  StatisticsWindow& window = open();
   EXPECT_EQ(shownTexts(), (std::vector<std::string>{"操作系统是精简版本，不支持本功能"}));
   EXPECT_FALSE(window.Check1.Enabled());
   EXPECT_EQ(window.Check1.Value(), 0);
@@ -151,7 +151,7 @@ TEST_F(StatisticsWindowTest, UnreadableRecordsLeaveTheStoredSwitchAlone) {
 TEST_F(StatisticsWindowTest, RecordingSwitchFollowsTheRegistryAndShowsTheNoticeWhileOff) {
   createOfficeData();
   storeNumber("Time_Record", 1);
-  FrmDataSum& window = open();
+  StatisticsWindow& window = open();
   EXPECT_EQ(window.Check1.Value(), 1);
   EXPECT_FALSE(window.Text1.Visible());
   EXPECT_EQ(platform::regDwordNumber(*stored("Time_Record")), 1) << "the load writes nothing";
@@ -173,7 +173,7 @@ TEST_F(StatisticsWindowTest, RecordingSwitchFollowsTheRegistryAndShowsTheNoticeW
   window.Unload();
 
   (void)registry.deleteValue(RegRoot::CurrentUser, "Vantrel", "Time_Record");
-  FrmDataSum& again = open();
+  StatisticsWindow& again = open();
   EXPECT_EQ(again.Check1.Value(), 0) << "a missing value counts as off";
   EXPECT_TRUE(again.Text1.Visible());
   loop.advance(3000);
@@ -214,7 +214,7 @@ TEST_F(StatisticsWindowTest, DeletesTheSelectedRunsAndSelectsTheLineThatTakesThe
     SCOPED_TRACE(c.what);
     files.remove(programPath("OfficeData.db"));
     recordRuns(10);
-    FrmDataSum& window = open();
+    StatisticsWindow& window = open();
     for (int line : c.selected) window.List1.setSelected(line, true);
     messageBoxes.answer(c.answer);
     window.Command3.click();
@@ -230,7 +230,7 @@ TEST_F(StatisticsWindowTest, DeletesTheSelectedRunsAndSelectsTheLineThatTakesThe
 
 TEST_F(StatisticsWindowTest, DeleteWithoutSelectionExplainsHowToSelect) {
   recordRuns(2);
-  FrmDataSum& window = open();
+  StatisticsWindow& window = open();
   window.Command3.click();
   ASSERT_EQ(messageBoxes.shown().size(), 1u);
   EXPECT_EQ(messageBoxes.shown()[0].text,
@@ -252,7 +252,7 @@ TEST_F(StatisticsWindowTest, AFailingDeleteKeepsWhatWasDeletedBeforeIt) {
                               {})
                     .ok);
   }
-  FrmDataSum& window = open();
+  StatisticsWindow& window = open();
   for (int line : {0, 1, 3}) window.List1.setSelected(line, true);
   window.Command3.click();
   EXPECT_EQ(storedIds(), (std::vector<std::string>{"10", "20", "30", "50"}));
@@ -267,7 +267,7 @@ TEST_F(StatisticsWindowTest, CsvExportKeepsEveryDocumentNameInItsColumn) {
       "'Q3, final.pptx');"
       "INSERT INTO timesum VALUES (8, '00:05:00', '00:06:00', '00:01:00', '00:00:00', "
       "'say \"hi\"     there.doc');");
-  FrmDataSum& window = open();
+  StatisticsWindow& window = open();
   window.Command1.click();
   EXPECT_EQ(shownTexts(), (std::vector<std::string>{kNoSpreadsheet}));
   EXPECT_EQ(*files.readAll(csvFile()),
@@ -372,7 +372,7 @@ TEST_F(StatisticsWindowTest, SpreadsheetExportFillsANewWorkbookOfTheApplication)
     EXPECT_EQ(std::vector<std::string>(automation.calls().begin() + static_cast<long>(before),
                                        automation.calls().end()),
               expected);
-    app.frmDataSum().Unload();
+    app.statisticsWindow().Unload();
   }
   ASSERT_EQ(automation.tablesAssigned().size(), 2u);
   const auto& table = automation.tablesAssigned()[0];
@@ -410,7 +410,7 @@ TEST_F(StatisticsWindowTest, SpreadsheetFailuresSkipStepsOnlyOfARunningApplicati
                                           "Excel.Application.Interactive = True"}));
       EXPECT_EQ(calls.size(), 6u) << "the filling stopped; the application is still shown";
     }
-    app.frmDataSum().Unload();
+    app.statisticsWindow().Unload();
   }
 }
 

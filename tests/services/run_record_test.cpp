@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "main/frm_exit.h"
+#include "main/main_window.h"
 #include "presets/office_data_file.h"
 #include "presets/preset_database.h"
 #include "services/time_value.h"
@@ -26,20 +26,20 @@ class RunRecordTest : public ProgramFixture {
   // The run record cells of the main window: set time and the three millisecond counts.
   void setRecord(const std::string& set, const std::string& used, const std::string& over,
                  const std::string& paused, const std::string& document = "手动计时") {
-    app.frmExit().Label4(0).setCaption(set);
-    app.frmExit().Label4(1).setCaption(used);
-    app.frmExit().Label4(2).setCaption(over);
-    app.frmExit().Label4(3).setCaption(paused);
-    app.frmExit().Label4(4).setCaption(document);
+    app.mainWindow().Label4(0).setCaption(set);
+    app.mainWindow().Label4(1).setCaption(used);
+    app.mainWindow().Label4(2).setCaption(over);
+    app.mainWindow().Label4(3).setCaption(paused);
+    app.mainWindow().Label4(4).setCaption(document);
   }
   // The timesum rows as their five texts.
   std::vector<std::vector<std::string>> runRows() {
-    presets::PresetDatabase officeData{platform.database, files, messageBoxes,
-                                       files.programFolder(), "731QT908"};
+    PresetDatabase officeData{platform.database, files, messageBoxes, files.programFolder(),
+                              "731QT908"};
     std::vector<std::vector<std::string>> rows;
     for (const auto& row : officeData.runRecords().table.rows) {
       std::vector<std::string> texts;
-      for (std::size_t i = 1; i < row.size(); ++i) texts.push_back(presets::fieldText(row[i]));
+      for (std::size_t i = 1; i < row.size(); ++i) texts.push_back(fieldText(row[i]));
       rows.push_back(texts);
     }
     return rows;

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "main/frm_exit.h"
+#include "main/main_window.h"
 #include "support/program_fixture.h"
 
 namespace horalix::test {
@@ -87,8 +87,8 @@ TEST_F(SettingReadersTest, RegistryOptionsWithoutTheShellReadTheLeadingNumber) {
 }
 
 TEST_F(SettingReadersTest, SecondScreenShowsOrHidesTheMenuItem) {
-  platform::MenuItem* item = app.frmExit().findMenu("hd_time_show");
-  if (item == nullptr) item = &app.frmExit().menuRoot().add("hd_time_show", -1, "扩展屏显示");
+  platform::MenuItem* item = app.mainWindow().findMenu("hd_time_show");
+  if (item == nullptr) item = &app.mainWindow().menuRoot().add("hd_time_show", -1, "扩展屏显示");
   storeNumber("second_screen", 1);
   EXPECT_EQ(ReadSecondScreen(app), 1);
   EXPECT_TRUE(item->Visible());

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "main/frm_exit.h"
+#include "main/main_window.h"
 #include "support/program_fixture.h"
 
 namespace horalix::test {
@@ -13,7 +13,7 @@ namespace {
 class WindowUtilitiesTest : public ProgramFixture {
  public:
   WindowUtilitiesTest() { window.Load(); }
-  platform::Control& holdoff() { return app.frmExit().control("Label1"); }
+  platform::Control& holdoff() { return app.mainWindow().control("Label1"); }
   int raises() const { return forms.raiseCount("probe"); }
 
   platform::Form window{forms, "probe"};

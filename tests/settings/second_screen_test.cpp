@@ -15,8 +15,8 @@ class SecondScreen : public SettingsFixture {
     app.run.ScreenWidthPx = 1920;
     app.run.ScreenHeightPx = 1040;
   }
-  TimeGlassTwo& mirror = app.timeGlassTwo();
-  FrmProcess& bar = app.frmProcessTwo();
+  MirrorClock& mirror = app.mirrorClock();
+  PromptBar& bar = app.secondPromptBar();
 };
 
 TEST_F(SecondScreen, TheSwitchStoresItselfAndPlacesOrParksTheMirror) {

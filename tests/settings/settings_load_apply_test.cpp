@@ -19,7 +19,7 @@ class SettingsLoadApply : public SettingsFixture {
     SettingsFixture::SetUp();
     installFile("TimeData.db");
   }
-  void open() { app.frmExit().settingsCommand(); }
+  void open() { app.mainWindow().settingsCommand(); }
   void apply() { window.Command1_Click(); }
   std::string storedText(const std::string& name) const {
     const auto value = stored(name);
@@ -45,7 +45,7 @@ TEST_F(SettingsLoadApply, TheWindowOpensFilledFromTheStoredSettings) {
   EXPECT_TRUE(quietWhileFilled);
   EXPECT_FALSE(window.fillingFromCode());
   EXPECT_TRUE(c("Combo3").Enabled());
-  EXPECT_EQ(desktop.bottomCalls(), std::vector<std::string>{app.timeGlass().name()});
+  EXPECT_EQ(desktop.bottomCalls(), std::vector<std::string>{app.floatingClock().name()});
   EXPECT_EQ(c("Text2", 2).Text(), "10");
   EXPECT_EQ(c("Text2", 4).Text(), "120");
   EXPECT_FALSE(c("Text2", 1).Enabled());  // the row rules ran after the fill
@@ -79,8 +79,8 @@ TEST_F(SettingsLoadApply, AnApplyStoresEverySettingAndArmsAFreshRun) {
     c("Combo5").setListIndex(2);
     c("HScroll2").setValue(40);
     c("Text1", 18).setText("wide");  // no number: the record's value stays
-    app.frmExit().Label13(0).setCaption("talk.pptx");
-    app.timeGlass().Timer4.setEnabled(true);
+    app.mainWindow().Label13(0).setCaption("talk.pptx");
+    app.floatingClock().Timer4.setEnabled(true);
     apply();
 
     EXPECT_EQ(storedText("Time_all"), "00:05:00");
@@ -94,10 +94,10 @@ TEST_F(SettingsLoadApply, AnApplyStoresEverySettingAndArmsAFreshRun) {
     ASSERT_FALSE(hotKeys.registered().empty());
     EXPECT_EQ(hotKeys.registered().front().virtualKey, 0x71);  // F2, taken anew
 
-    FrmExit& main = app.frmExit();
-    EXPECT_EQ(app.timeGlass().Label15.Caption(), "1");
-    EXPECT_FALSE(app.timeGlass().Timer4.Enabled());
-    EXPECT_TRUE(app.timeGlass().Timer5.Enabled());
+    MainWindow& main = app.mainWindow();
+    EXPECT_EQ(app.floatingClock().Label15.Caption(), "1");
+    EXPECT_FALSE(app.floatingClock().Timer4.Enabled());
+    EXPECT_TRUE(app.floatingClock().Timer5.Enabled());
     EXPECT_TRUE(main.Timer4.Enabled());
     EXPECT_EQ(main.Label7.Caption(), automatic ? "1" : "0");
     // A manual run starts from zero, bound to no document.
@@ -156,7 +156,7 @@ TEST_F(SettingsLoadApply, ARefusedApplyChangesNothing) {
     files.remove(app.iniPath());
     installFile("TimeData.db");
     app.settings = DefaultSettings();
-    app.timeGlass().Label15.setCaption("");
+    app.floatingClock().Label15.setCaption("");
     open();
     k.set(window);
     const SettingsBlock before = app.settings;
@@ -170,7 +170,7 @@ TEST_F(SettingsLoadApply, ARefusedApplyChangesNothing) {
     }
     EXPECT_EQ(stored("checkvalue").has_value(), accepted);
     EXPECT_EQ(iniValue("Hotkey", "start").empty(), !accepted);
-    EXPECT_EQ(app.timeGlass().Label15.Caption(), accepted ? "1" : "");
+    EXPECT_EQ(app.floatingClock().Label15.Caption(), accepted ? "1" : "");
     window.Unload();
   }
 }
@@ -189,9 +189,9 @@ TEST_F(SettingsLoadApply, PromptTextModeStoresOnlyThePromptBarsLook) {
   EXPECT_EQ(iniValue("Hotkey", "processFontSize"), "4");
   EXPECT_EQ(iniValue("Hotkey", "processBackColor"), "-2147483635");
   EXPECT_EQ(iniValue("Hotkey", "start"), "");
-  EXPECT_EQ(app.timeGlassTwo().Label5.Caption(), "7");
-  EXPECT_TRUE(app.frmProcess().Timer3.Enabled());
-  EXPECT_FALSE(app.frmExit().Timer4.Enabled());
+  EXPECT_EQ(app.mirrorClock().Label5.Caption(), "7");
+  EXPECT_TRUE(app.promptBar().Timer3.Enabled());
+  EXPECT_FALSE(app.mainWindow().Timer4.Enabled());
 }
 
 }  // namespace

@@ -7,9 +7,9 @@
 
 #include "app/app.h"
 #include "app/program_start.h"
-#include "clock/time_glass.h"
-#include "clock/time_glass_two.h"
-#include "main/frm_exit.h"
+#include "clock/floating_clock.h"
+#include "clock/mirror_clock.h"
+#include "main/main_window.h"
 #include "services/option_names.h"
 #include "services/program_values.h"
 #include "services/settings_record.h"
@@ -50,9 +50,9 @@ class MainWindowTest : public HeadlessFixture {
   void mirrorRunStart() { loop.advance(20); }
 
   App app{platform};
-  FrmExit& main = app.frmExit();
-  TimeGlass& clock = app.timeGlass();
-  TimeGlassTwo& mirror = app.timeGlassTwo();
+  MainWindow& main = app.mainWindow();
+  FloatingClock& clock = app.floatingClock();
+  MirrorClock& mirror = app.mirrorClock();
 };
 
 }  // namespace horalix::test

@@ -1,0 +1,141 @@
+#include "bars/follow_spotlight.h"
+
+#include "bars/spotlight_settings.h"
+#include "main/main.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/picture_size.h"
+#include "services/text_runtime.h"
+#include "services/window_utilities.h"
+
+namespace horalix {
+
+using platform::ControlKind;
+
+namespace {
+
+constexpr std::uint32_t kMenuText = 0x80000007;  // system colour of menu text: dark
+constexpr std::uint32_t kWhite = 0xFFFFFF;       // the colour key: the see-through spot
+constexpr std::uint32_t kRimGrey = 0xC0C0C0;
+// The built-in spot, in pixels: the disc and its soft rim.
+constexpr int kSpotWidthPx = 131;
+constexpr int kSpotHeightPx = 130;
+constexpr int kRimPx = 3;
+// Below the full-screen area lies the task bar; the spotlight covers it too.
+constexpr int kTaskBarCover = 3000;
+// While the spotlight is open the other windows do not put themselves on top.
+constexpr const char* kHoldOthers = "200";
+
+// The spot's picture box, in the menu text colour that the colour key leaves out, and the cell
+// that counts the pointer's stillness.
+constexpr platform::ControlDesign kDesign[] = {
+    {.kind = ControlKind::PictureBox, .name = "Picture1", .backColor = kMenuText},
+    {.kind = ControlKind::Label,
+     .name = "Label1",
+     .caption = "0",
+     .flags = platform::design::kHidden},
+};
+
+}  // namespace
+
+FollowSpotlight::FollowSpotlight(Context& app)
+    : Form(app.platform.forms, "Frm_light"),
+      Picture1(addControls(kDesign).control("Picture1")),
+      Label1(control("Label1")),
+      Timer1(addTimer("Timer1", 500, true)),
+      Timer2(addTimer("Timer2", 10, true)),
+      app_(app) {
+  setBorderStyle(0);
+  setBackColor(kMenuText);
+  Timer1.onTick = [this] { Timer1_Timer(); };
+  Timer2.onTick = [this] { Timer2_Timer(); };
+  MouseMove = [this](int Button, int Shift, float X, float Y) {
+    Form_MouseMove(Button, Shift, X, Y);
+  };
+}
+
+void FollowSpotlight::showBuiltInSpot() {
+  const int tx = app_.platform.desktop.twipsPerPixelX();
+  const int ty = app_.platform.desktop.twipsPerPixelY();
+  const auto width = static_cast<float>(kSpotWidthPx * tx);
+  const auto height = static_cast<float>(kSpotHeightPx * ty);
+  Picture1.setPicture("");
+  Picture1.move(Picture1.Left(), Picture1.Top(), kSpotWidthPx * tx, kSpotHeightPx * ty);
+  Picture1.Cls();
+  Picture1.FillEllipse(0, 0, width, height, kRimGrey);
+  Picture1.FillEllipse(static_cast<float>(kRimPx * tx), static_cast<float>(kRimPx * ty),
+                       width - static_cast<float>(2 * kRimPx * tx),
+                       height - static_cast<float>(2 * kRimPx * ty), kWhite);
+}
+
+// Every load starts from the design: nothing of an earlier showing is kept, and the settings
+// are read afresh.
+void FollowSpotlight::Form_Load() {
+  Label1.setCaption("0");
+  showBuiltInSpot();
+  platform::Desktop& desktop = app_.platform.desktop;
+  Attempt(app_, "Frm_light", [&] {
+    const platform::PixelRect area = desktop.fullScreenArea();
+    app_.run.ScreenWidthPx = area.width();
+    app_.run.ScreenHeightPx = area.height();
+  });
+  move(0, 0, app_.run.ScreenWidthPx * desktop.twipsPerPixelX(),
+       app_.run.ScreenHeightPx * desktop.twipsPerPixelY() + kTaskBarCover);
+
+  platform::FileSystem& files = app_.platform.files;
+  const std::string ini = app_.iniPath();
+  std::string name = "000";
+  Attempt(app_, "Frm_light", [&] { name = SpotlightBitmapName(files, ini); });
+  std::int32_t opacity = 70;
+  Attempt(app_, "Frm_light", [&] { opacity = SpotlightOpacity(files, ini); });
+  const std::string bitmap = app_.pathInProgramFolder("LightPic\\" + name + ".bmp");
+  if (files.normalFileExists(bitmap)) {
+    Attempt(app_, "Frm_light", [&] {
+      const PictureDimensions size = PictureSize(files, bitmap);
+      Picture1.Cls();
+      Picture1.setPicture(bitmap, size.width, size.height);
+      Picture1.move(Picture1.Left(), Picture1.Top(), size.width * desktop.twipsPerPixelX(),
+                    size.height * desktop.twipsPerPixelY());
+    });
+  }
+  alpha_ = SpotlightAlpha(opacity);
+}
+
+// White is the see-through spot; everything else is drawn at the opacity. Set on the shown
+// window: Wine takes a colour key given to a hidden window only partly.
+void FollowSpotlight::Form_Activate() {
+  Attempt(app_, "Frm_light", [&] { SetTransparent(*this, kWhite, alpha_); });
+}
+
+void FollowSpotlight::centreSpotOn(float x, float y) {
+  Picture1.move(static_cast<int>(x - static_cast<float>(Picture1.Width()) / 2),
+                static_cast<int>(y - static_cast<float>(Picture1.Height()) / 2), Picture1.Width(),
+                Picture1.Height());
+}
+
+void FollowSpotlight::Timer2_Timer() {
+  const platform::PixelPoint at = CursorPos(app_);
+  const platform::Desktop& desktop = app_.platform.desktop;
+  centreSpotOn(static_cast<float>(at.x * desktop.twipsPerPixelX()),
+               static_cast<float>(at.y * desktop.twipsPerPixelY()));
+}
+
+void FollowSpotlight::Form_MouseMove(int Button, int Shift, float X, float Y) {
+  (void)Button;
+  (void)Shift;
+  centreSpotOn(X, Y);
+}
+
+void FollowSpotlight::Timer1_Timer() {
+  app_.mainWindow().Label1.setCaption(kHoldOthers);
+  // A right click on the clock sets the counter, so that the clock's menu is not covered.
+  double holdoff = 0;
+  Attempt(app_, "Frm_light.Timer1", [&] { holdoff = Val(Label1.Caption()); });
+  if (holdoff == 0) {
+    Attempt(app_, "Frm_light.Timer1", [&] { setTopmost(true); });
+  } else {
+    Label1.setCaption(CStr(holdoff - 1));
+  }
+}
+
+}  // namespace horalix

@@ -1,0 +1,127 @@
+#include "bars/prompt_bar.h"
+
+#include "main/main.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/setting_readers.h"
+#include "services/window_utilities.h"
+
+namespace horalix {
+
+BarRole BarRole::primary() { return {}; }
+
+BarRole BarRole::extendedScreen() {
+  BarRole role;
+  role.extended = true;
+  role.hideGap = 5000;
+  role.leftKey = "processtwo_left";
+  role.topKey = "processtwo_top";
+  role.readsSizeOffset = true;
+  role.drivesPartner = false;
+  return role;
+}
+
+namespace {
+
+// A self-sizing text.
+constexpr platform::ControlDesign kDesign[] = {
+    {.kind = platform::ControlKind::Label,
+     .name = "Label1",
+     .left = 240,
+     .top = 120,
+     .caption = "你的演讲时间还剩20秒",
+     .flags = platform::design::kAutoSize},
+};
+
+}  // namespace
+
+PromptBar::PromptBar(Context& app, const std::string& name)
+    : Form(app.platform.forms, name),
+      Label1(addControls(kDesign).control("Label1")),
+      Timer1(addTimer("Timer1", 500)),
+      Timer2(addTimer("Timer2", 1000)),
+      Timer3(addTimer("Timer3", 100)),
+      Timer4(addTimer("Timer4", 500)),
+      app_(app),
+      role_(name == "Frm_process_two" ? BarRole::extendedScreen() : BarRole::primary()) {
+  // The design: a bare window (no caption, no task-bar button), the system highlight colour
+  // behind the text.
+  setBorderStyle(0);
+  move(0, 0, 5925, 2310);
+  setBarBackColor(0x8000000D);
+  Timer2.onTick = [this] { textTick(); };
+  Timer3.onTick = [this] { startTick(); };
+  Timer4.onTick = [this] { keepOnTopTick(); };
+  MouseDown = [this](int Button, int Shift, float X, float Y) {
+    Form_MouseDown(Button, Shift, X, Y);
+  };
+  MouseMove = [this](int Button, int Shift, float X, float Y) {
+    Form_MouseMove(Button, Shift, X, Y);
+  };
+  Label1.MouseDown = [this](int Button, int Shift, float X, float Y) {
+    Label1_MouseDown(Button, Shift, X, Y);
+  };
+  Label1.MouseMove = [this](int Button, int Shift, float X, float Y) {
+    Label1_MouseMove(Button, Shift, X, Y);
+  };
+}
+
+int PromptBar::screenWidthTwips() const {
+  return app_.run.ScreenWidthPx * app_.platform.desktop.twipsPerPixelX();
+}
+
+int PromptBar::screenHeightTwips() const {
+  return app_.run.ScreenHeightPx * app_.platform.desktop.twipsPerPixelY();
+}
+
+int PromptBar::centredLeft() const {
+  const int w = screenWidthTwips();
+  return (role_.extended ? w : 0) + (w - Width()) / 2;
+}
+
+PromptBar* PromptBar::partner() {
+  if (!role_.drivesPartner || ReadSecondScreen(app_) != 1) return nullptr;
+  return &app_.secondPromptBar();
+}
+
+void PromptBar::Form_Load() {
+  Attempt(app_, "Frm_process load", [&] { SetTopmost(app_, *this); });
+  loadLook();
+  Attempt(app_, "Frm_process load", [&] {
+    setWidth(Label1.Width() + 480);
+    setHeight(Label1.Height() + 240);
+  });
+  park(5000);
+}
+
+void PromptBar::park(int gap) {
+  setTop(-Height() - gap);
+  setLeft(centredLeft());
+}
+
+void PromptBar::Form_Resize() {
+  Label1.setLeft(240);
+  Label1.setTop(120);
+  setHeight(Label1.Height() + 240);
+  setWidth(Label1.Width() + 480);
+}
+
+void PromptBar::tuichu() {
+  if (PromptBar* two = partner()) two->tuichu();
+  for (platform::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4}) t->setEnabled(false);
+  park(role_.hideGap);
+}
+
+// Re-tops the bar at four ticks one second apart. The first tick comes after the design's
+// 500 ms only at the bar's first start: nothing sets the interval back.
+void PromptBar::keepOnTopTick() {
+  // The extended screen's bar cancels any hold-off, so that it is re-topped on this very tick.
+  if (role_.extended) app_.mainWindow().Label1.setCaption("0");
+  Attempt(app_, "Frm_process keep on top", [&] { SetTopmost(app_, *this); });
+  Timer4.setInterval(1000);
+  if (keepOnTopCount_ < 1) Timer4.setEnabled(false);
+  keepOnTopCount_ = static_cast<std::int16_t>(keepOnTopCount_ - 1);
+  if (PromptBar* two = partner()) two->Timer4.setEnabled(true);
+}
+
+}  // namespace horalix

@@ -1,0 +1,47 @@
+// The dynamic-brightness spotlight's dark layer: a bare window over the whole primary screen,
+// dark at the opacity of [light] backlight, with a clear rectangle (Picture1) that the user
+// marks on the veil (Frm_move_before) and may then drag. A double click on the dark area ends
+// the effect. Whoever opens or closes it keeps the main window's record of the open tool window
+// and the menu check mark (spotlight_menu.h).
+#pragma once
+
+#include "platform/forms.h"
+
+namespace horalix {
+
+class Context;
+
+class SpotlightDarkLayer : public platform::Form {
+ public:
+  explicit SpotlightDarkLayer(Context& app);
+
+  // The clear rectangle: white (see-through) inside a thin dark frame.
+  platform::Control& Picture1;
+  // The marked rectangle as the veil reports it: "x0/y0/x1/y1", twips.
+  platform::Control& Label1;
+  platform::Timer& Timer1;  // one shot, 100 ms after the closing press: builds the dark layer
+  platform::Timer& Timer2;  // one shot, 30 ms after the load: hands over to the veil
+  platform::Timer& Timer3;  // keep on top, every 300 ms
+
+  void Picture1_MouseDown(int Button, int Shift, float X, float Y);
+  void Picture1_MouseMove(int Button, int Shift, float X, float Y);
+  void Form_DblClick();
+
+  // Parks the window off screen: where it waits, out of sight, while the veil is in use.
+  void park();
+
+ protected:
+  void Form_Load() override;
+
+ private:
+  void Timer1_Timer();
+  void Timer2_Timer();
+  void Timer3_Timer();
+  // Covers the primary screen, as a maximised window does.
+  void coverScreen();
+
+  Context& app_;
+  float grabX_ = 0, grabY_ = 0;
+};
+
+}  // namespace horalix

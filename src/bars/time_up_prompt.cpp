@@ -1,0 +1,113 @@
+#include "bars/time_up_prompt.h"
+
+#include <algorithm>
+
+#include "bars/time_up_backdrop.h"
+#include "clock/clock.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/option_names.h"
+#include "services/palette.h"
+#include "services/text_runtime.h"
+#include "services/window_utilities.h"
+
+namespace horalix {
+
+using platform::ControlKind;
+
+namespace {
+
+constexpr int kMinimumWidth = 3000;
+
+// The prompt's text sizes itself to the time-up text; the button closes the prompt.
+constexpr platform::ControlDesign kDesign[] = {
+    {.kind = ControlKind::Label,
+     .name = "Label2",
+     .left = 480,
+     .top = 360,
+     .fontName = "宋体",
+     .fontSize = 10.5,
+     .flags = platform::design::kAutoSize},
+    {.kind = ControlKind::CommandButton,
+     .name = "Command1",
+     .top = 960,
+     .width = 1215,
+     .height = 495,
+     .caption = "关闭",
+     .tabIndex = 0},
+};
+
+}  // namespace
+
+TimeUpPrompt::TimeUpPrompt(Context& app)
+    : Form(app.platform.forms, "Frm_tishi"),
+      Label2(addControls(kDesign).control("Label2")),
+      Command1(control("Command1")),
+      Timer1(addTimer("Timer1", 500, true)),
+      app_(app) {
+  setBorderStyle(3);
+  setClientSize(4155, 1740);
+  Command1.Click = [this] { closePrompt(); };
+  Command1.MouseMove = [this](int Button, int Shift, float X, float Y) {
+    Command1_MouseMove(Button, Shift, X, Y);
+  };
+  Timer1.onTick = [this] { Timer1_Timer(); };
+}
+
+void TimeUpPrompt::Form_Load() {
+  // Every showing starts from the design places; the last showing centred them for its width.
+  // The design gives the client area; the dialog frame comes on top of it.
+  setClientSize(4155, 1740);
+  Label2.move(480, 360, Label2.Width(), Label2.Height());
+  Command1.move(Command1.Left(), 960, 1215, 495);
+  Attempt(app_, "Frm_tishi", [&] { app_.timeUpBackdrop().Show(); });
+  // Made topmost after the backdrop, the prompt lies above it.
+  Attempt(app_, "Frm_tishi", [&] { SetTopmost(app_, *this); });
+  setCaption("Horalix");
+  Label2.setCaption(app_.settings.tellouttext);
+  setWidth(std::max(Label2.Width() + 2 * Label2.Left(), kMinimumWidth));
+}
+
+void TimeUpPrompt::Form_Activate() {
+  Label2.setLeft((Width() - Label2.Width()) / 2);
+  Command1.setLeft((Width() - Command1.Width()) / 2);
+  const platform::Desktop& desktop = app_.platform.desktop;
+  move((app_.run.ScreenWidthPx * desktop.twipsPerPixelX() - Width()) / 2,
+       (app_.run.ScreenHeightPx * desktop.twipsPerPixelY() - Height()) / 2, Width(), Height());
+}
+
+void TimeUpPrompt::Timer1_Timer() {
+  // Directly on top, whatever the hold-off counter says.
+  Attempt(app_, "Frm_tishi.Timer1", [&] { setTopmost(true); });
+  Attempt(app_, "Frm_tishi.Timer1", [&] {
+    FloatingClock& clock = app_.floatingClock();
+    const int size = FontSizeByIndex(
+        CInt(Val(FontselectPart(app_.settings.Fontselect, FontselectField::SizeIndex))));
+    clock.ShowStatue(clock.Label11.Caption(), size);
+  });
+}
+
+void TimeUpPrompt::Command1_MouseMove(int Button, int Shift, float X, float Y) {
+  (void)Button;
+  (void)Shift;
+  (void)X;
+  (void)Y;
+  closePrompt();
+}
+
+void TimeUpPrompt::Form_Unload(bool& cancel) {
+  (void)cancel;
+  unloading_ = true;
+  closePrompt();
+  unloading_ = false;
+}
+
+void TimeUpPrompt::closePrompt() {
+  Timer1.setEnabled(false);
+  Attempt(app_, "Frm_tishi", [&] { app_.timeUpBackdrop().Unload(); });
+  // While the prompt is already unloading, its second unload does nothing.
+  if (!unloading_) Unload();
+  Attempt(app_, "Frm_tishi", [&] { SetTopmost(app_, app_.floatingClock()); });
+}
+
+}  // namespace horalix

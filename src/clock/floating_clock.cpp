@@ -1,0 +1,68 @@
+#include "clock/floating_clock.h"
+
+#include "bars/bars.h"
+#include "clock/timeout_colours.h"
+#include "services/context.h"
+#include "services/option_names.h"
+#include "services/palette.h"
+#include "services/text_runtime.h"
+
+namespace horalix {
+
+using platform::ControlKind;
+
+namespace {
+
+constexpr unsigned kHidden = platform::design::kHidden;
+
+// What the floating clock has beyond the cells of both clocks: its own cells, the play/stop
+// image and its two pictures.
+constexpr platform::ControlDesign kDesign[] = {
+    {.kind = ControlKind::Label, .name = "Label10", .caption = "0", .flags = kHidden},
+    {.kind = ControlKind::Label, .name = "Label13", .caption = "0", .flags = kHidden},
+    {.kind = ControlKind::Label, .name = "Label15", .caption = "0", .flags = kHidden},
+    {.kind = ControlKind::Image, .name = "Image1", .flags = kHidden},
+    {.kind = ControlKind::Image, .name = "Image2", .index = 0, .flags = kHidden},
+    {.kind = ControlKind::Image, .name = "Image2", .index = 1, .flags = kHidden},
+};
+
+}  // namespace
+
+FloatingClock::FloatingClock(Context& app)
+    : ClockWindow(app, ClockRole::floating()),
+      Label10(addControls(kDesign).control("Label10")),
+      Label13(control("Label13")),
+      Label15(control("Label15")),
+      Image1(control("Image1")),
+      Timer7(addTimer("Timer7", 500)) {
+  move(0, 0, 2400, 900);
+  Timer3.onTick = [this] { Timer3_Timer(); };
+  Timer5.onTick = [this] { Timer5_Timer(); };
+  Timer8.onTick = [this] { TimeoutColours(app_, *this); };
+  Timer7.onTick = [this] { Timer7_Timer(); };
+  Picture1.MouseDown = [this](int Button, int Shift, float X, float Y) {
+    Picture1_MouseDown(Button, Shift, X, Y);
+  };
+  Picture2.MouseDown = [this](int Button, int Shift, float X, float Y) {
+    Picture2_MouseDown(Button, Shift, X, Y);
+  };
+  Picture1.MouseMove = [this](int Button, int Shift, float X, float Y) {
+    Picture1_MouseMove(Button, Shift, X, Y);
+  };
+  Picture2.MouseMove = [this](int Button, int Shift, float X, float Y) {
+    Picture2_MouseMove(Button, Shift, X, Y);
+  };
+  Image1.Click = [this] { Image1_Click(); };
+  Image1.MouseDown = [this](int Button, int Shift, float X, float Y) {
+    Image1_MouseDown(Button, Shift, X, Y);
+  };
+  Image1.MouseMove = [this](int Button, int Shift, float X, float Y) {
+    Image1_MouseMove(Button, Shift, X, Y);
+  };
+}
+
+PromptBar& FloatingClock::promptBar() { return app_.promptBar(); }
+
+void FloatingClock::redraw() { ShowStatue(Label11.Caption(), wantedSize()); }
+
+}  // namespace horalix

@@ -1,0 +1,78 @@
+#include "clock/mirror_clock.h"
+
+#include "bars/bars.h"
+#include "clock/floating_clock.h"
+#include "clock/timeout_colours.h"
+#include "main/main.h"
+#include "services/attempt.h"
+#include "services/context.h"
+#include "services/extended_screen.h"
+#include "services/setting_readers.h"
+
+namespace horalix {
+
+MirrorClock::MirrorClock(Context& app)
+    // The mirror shows the back picture that the floating clock holds.
+    : ClockWindow(app, ClockRole::extendedScreen(), &app.floatingClock()) {
+  Label5.setCaption("1");
+  Label11.setCaption("11");
+  Label16.setCaption("16");
+  move(-30000, -6000, 5490, 2490);
+  // The mirror has no blink of its own (the floating clock blinks both faces): its Timer3 only
+  // switches itself off.
+  Timer3.onTick = [this] {
+    Timer3.setInterval(450);
+    Timer3.setEnabled(false);
+  };
+  Timer5.onTick = [this] { Timer5_Timer(); };
+  Picture1.MouseDown = [this](int Button, int Shift, float X, float Y) {
+    Picture1_MouseDown(Button, Shift, X, Y);
+  };
+  Picture2.MouseDown = [this](int Button, int Shift, float X, float Y) {
+    Picture2_MouseDown(Button, Shift, X, Y);
+  };
+  Picture1.MouseMove = [this](int Button, int Shift, float X, float Y) {
+    Picture1_MouseMove(Button, Shift, X, Y);
+  };
+  Picture2.MouseMove = [this](int Button, int Shift, float X, float Y) {
+    Picture2_MouseMove(Button, Shift, X, Y);
+  };
+  Timer8.onTick = [this] { TimeoutColours(app_, *this); };
+}
+
+PromptBar& MirrorClock::promptBar() { return app_.secondPromptBar(); }
+
+int MirrorClock::mirrorSize() { return wantedSize() + MirrorFontAdd; }
+
+void MirrorClock::redraw() { ShowStatue(app_.floatingClock().Label11.Caption(), mirrorSize()); }
+
+void MirrorClock::Label_change() {
+  Label11.setCaption(shownText());
+  redraw();
+  app_.platform.loop.doEvents();
+}
+
+void MirrorClock::parkOffScreen() {
+  setTop(-ScreenHeightTwips(app_) - 15000);
+  setLeft(-ScreenWidthTwips(app_) - 5000);
+}
+
+MirrorClock::Place MirrorClock::savedPlace() {
+  const SavedPosition at = ReadSavedPosition(app_, "clocklefttwo", "clocktoptwo");
+  Place place{at.left, at.top};
+  place.top = ReduceByScreenHeights(place.top, ScreenHeightTwips(app_));
+  const int w = ScreenWidthTwips(app_);
+  if (place.left < w) place.left = w;
+  return place;
+}
+
+// Unlike the placement at load, a negative top stays, and nothing is parked when the extended
+// screen is not in use: the window is simply not moved.
+void MirrorClock::placeAtSavedPosition() {
+  if (ReadSecondScreen(app_) != 1) return;
+  const Place place = savedPlace();
+  setLeft(place.left);
+  setTop(place.top);
+}
+
+}  // namespace horalix

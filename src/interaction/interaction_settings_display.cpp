@@ -1,0 +1,113 @@
+// The shared display of the interaction presets in their settings window: the font, size and
+// colour lists, and the colour list's own dialog for a colour of the user's.
+#include <algorithm>
+#include <cstdlib>
+
+#include "interaction/interaction_settings_window.h"
+#include "services/context.h"
+#include "services/palette.h"
+#include "services/text_runtime.h"
+
+namespace horalix {
+
+namespace {
+
+// The list entry for the program's own LCD font, stored under the font's face name.
+constexpr const char* kLcdEntry = "LCD数码";
+constexpr const char* kLcdFace = "DS-Digital";
+constexpr const char* kDefaultFont = "Trebuchet MS";
+constexpr const char* kDefaultSize = "200";
+constexpr int kDefaultColourEntry = 4;
+constexpr int kCustomColourEntry = 17;
+
+// With the program's own fonts in place the list offers exactly the faces it ships or expects.
+constexpr const char* kShippedFonts[] = {"Arial Black", "Trebuchet MS", "Arial", "新宋体",
+                                         "微软雅黑",    "华文楷体",     "黑体",  kLcdEntry};
+
+constexpr const char* kColourNames[] = {"黑色", "深红", "紫红", "红色", "黄色", "橄榄色",
+                                        "浅绿", "绿色", "绿蓝", "浅蓝", "深蓝", "天蓝",
+                                        "兰色", "紫色", "灰色", "银白", "白色", "自定义"};
+
+}  // namespace
+
+bool InteractionSettingsWindow::selectEntry(platform::Control& list, const std::string& text) {
+  const auto& items = list.List();
+  const auto found = std::find(items.begin(), items.end(), text);
+  if (found == items.end()) return false;
+  list.setListIndex(static_cast<int>(found - items.begin()));
+  return true;
+}
+
+void InteractionSettingsWindow::fillLists() {
+  Combo1.clear();
+  if (app_.platform.files.normalFileExists(app_.pathInProgramFolder("font\\Arial Black.ttf"))) {
+    for (const char* face : kShippedFonts) Combo1.addItem(face);
+  } else {
+    for (const std::string& face : app_.platform.forms.fonts().screenFonts()) {
+      if (face.find('@') == std::string::npos) Combo1.addItem(face);
+    }
+  }
+  const auto& faces = Combo1.List();
+  if (std::find(faces.begin(), faces.end(), kDefaultFont) == faces.end()) {
+    Combo1.addItem(kDefaultFont);
+  }
+  Combo2.clear();
+  for (int size = 100; size <= 400; size += 10) Combo2.addItem(std::to_string(size));
+  Combo3.clear();
+  for (const char* name : kColourNames) Combo3.addItem(name);
+}
+
+// A stored name, size or colour index that the lists do not offer shows the settings' default
+// instead, so that an apply never stores an empty field. The LCD font's face name shows as its
+// list entry again.
+void InteractionSettingsWindow::showDisplaySelection(const std::string& fontselect,
+                                                     const std::string& checkvalue) {
+  std::string face = HudongFontPart(fontselect, HudongFontField::Name);
+  if (face == kLcdFace) face = kLcdEntry;
+  if (!selectEntry(Combo1, face)) selectEntry(Combo1, kDefaultFont);
+  const std::string size =
+      CStr(static_cast<long long>(Fix(Val(HudongFontPart(fontselect, HudongFontField::Size)))));
+  if (!selectEntry(Combo2, size)) selectEntry(Combo2, kDefaultSize);
+  const std::string indexText = HudongFontPart(fontselect, HudongFontField::ColourIndex);
+  int entry = IsNumeric(indexText) ? static_cast<int>(std::clamp(Fix(Val(indexText)), -1.0, 17.0))
+                                   : kDefaultColourEntry;
+  if (entry < 0) entry = kDefaultColourEntry;
+  setColourEntryQuietly(entry);
+  previousColour = entry;
+  Check1(1).setBackColor(entry < kCustomColourEntry ? ColorByIndex(entry)
+                                                    : static_cast<std::uint32_t>(Val(HudongFontPart(
+                                                          fontselect, HudongFontField::Colour))));
+  rowBox(0, HudongFlag::ReminderBlink)
+      .setValue(HudongFlagOn(checkvalue, HudongFlag::ReminderBlink) ? 1 : 0);
+}
+
+void InteractionSettingsWindow::setColourEntryQuietly(int entry) {
+  const bool enabled = Combo3.Enabled();
+  Combo3.setEnabled(false);
+  Combo3.setListIndex(entry);
+  Combo3.setEnabled(enabled);
+}
+
+// Acts only while the list is enabled: the load and a cancelled dialog set the entry without
+// asking for a colour.
+void InteractionSettingsWindow::Combo3_Click() {
+  if (!Combo3.Enabled()) return;
+  const int entry = Combo3.ListIndex();
+  if (entry < 0) return;
+  if (entry < kCustomColourEntry) {
+    Check1(1).setBackColor(ColorByIndex(entry));
+    previousColour = entry;
+    return;
+  }
+  if (const auto colour = app_.platform.dialogs.chooseColor(0)) {
+    Check1(1).setBackColor(*colour);
+    previousColour = *colour;
+    return;
+  }
+  if (std::llabs(previousColour) < kCustomColourEntry) {
+    setColourEntryQuietly(static_cast<int>(previousColour));
+  }
+  previousColour = Combo3.ListIndex();
+}
+
+}  // namespace horalix

@@ -1,0 +1,111 @@
+// The interaction countdown window: a borderless, see-through window that shows nothing but the
+// remaining time of an interaction preset (or "时间到") in large type, kept on top, centred on
+// the primary or the extended screen, and parked far off screen while no countdown is shown.
+//
+// Its state lives in hidden labels, as text, because the main window's commands read and write
+// it: Label1 the preset's duration "MM:SS" ("" after a close), Label2 the reminder seconds,
+// Label3 "1" once the blink has ticked, Label4 the display selection (font\size\colour
+// index\colour), Label5 the remaining milliseconds of the last tick, Label6 the sound file,
+// Label7 the preset's five option flags, Label8 the shown text (and its measure), Label9(0) the
+// milliseconds banked before the running segment, Label9(1) the elapsed milliseconds at the
+// last tick, Label11 the time of day at which the running segment began.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "interaction/interaction_presets.h"
+#include "platform/forms.h"
+
+namespace horalix {
+
+class Context;
+
+class InteractionWindow : public platform::Form {
+ public:
+  explicit InteractionWindow(Context& app);
+
+  // Moves the window far off screen, where it waits while no interaction countdown runs.
+  void park();
+
+  // ---- Countdown (interaction_countdown.cpp) ----
+
+  // Elapsed milliseconds of the countdown: banked time plus the running segment, by the clock
+  // method of the main window. Only "Timer1" is measured; any other name gives 0. A method that
+  // fails moves the stored choice one method on.
+  std::int32_t remaintime(const std::string& Timername);
+  // Popup commands: pause or continue ("暂停计时" / "开始计时"), and close.
+  void pauseOrContinue();
+  void closeCountdown();
+
+  // ---- Display (interaction_display.cpp) ----
+
+  // Sizes Picture4 and the window to Label8 plus 200 twips each way and prints the text centred
+  // at the font size. A drawing that fails stops every timer of the window.
+  void ShowStatue(const std::string& text, int size);
+  // Keys out a colour near the text colour, so that only the text shows.
+  void changcolor(std::uint32_t colour);
+  // Centres the window on the primary screen, or on the extended screen when the main window's
+  // "扩展屏显示" is shown and checked; Top centred on the primary screen.
+  void placeCentred();
+  // Centres the window horizontally on the primary or the extended screen; Top stays.
+  void centreHorizontally(bool extendedScreen);
+
+  // ---- Mouse on the time (interaction_mouse.cpp); Button 1 left, 2 right ----
+  void Picture4_MouseDown(int Button);
+  void Picture4_DblClick();
+  void Picture4_MouseMove(int Button);
+
+  // ---- Cells ----
+  platform::Control& Label1;
+  platform::Control& Label2;
+  platform::Control& Label3;
+  platform::Control& Label4;
+  platform::Control& Label5;
+  platform::Control& Label6;
+  platform::Control& Label7;
+  platform::Control& Label8;
+  platform::Control& Label9(int index) { return control("Label9", index); }
+  platform::Control& Label11;
+  // The time is printed on it; its background is the key colour.
+  platform::Control& Picture4;
+
+  // ---- Timers ----
+  platform::Timer& Timer1;  // count tick
+  platform::Timer& Timer2;  // blink
+  platform::Timer& Timer3;  // start, one shot
+  platform::Timer& Timer4;  // time-up, one shot
+  platform::Timer& Timer5;  // no handler; stopped with the rest when drawing fails
+  platform::Timer& Timer6;
+
+  // Length of the countdown in milliseconds, and the mark of the running segment's start in
+  // the unit of the clock method in force when it was taken.
+  std::int32_t HudongMillis = 0;
+  std::int32_t HudongStartTick = 0;
+
+ protected:
+  void Form_Load() override;
+
+ private:
+  void Timer1_Timer();
+  void Timer2_Timer();
+  void Timer3_Timer();
+  void Timer4_Timer();
+  void showremaintime();
+  // Start steps.
+  void applyDisplaySelection(const std::vector<std::string>& fields);
+  void takeStartMark();
+  bool flagOn(HudongFlag flag) const;
+  // The font size of the display selection (Label4, field 2).
+  int displaySize() const;
+  std::string soundPath() const;
+  int screenWidthTwips() const;
+  int screenHeightTwips() const;
+
+  Context& app_;
+  // True while the blink has blanked the time.
+  bool blinkBlank_ = false;
+};
+
+}  // namespace horalix

@@ -1,0 +1,127 @@
+#include "main/main_window.h"
+
+#include <stdexcept>
+
+#include "services/context.h"
+#include "services/registry_routines.h"
+
+namespace horalix {
+
+using platform::Control;
+using platform::ControlKind;
+
+namespace {
+
+constexpr unsigned kCell = platform::design::kHidden;
+
+// The window's design: hidden state cells, each with the value it holds before any code runs.
+constexpr platform::ControlDesign kDesign[] = {
+    {.kind = ControlKind::Label, .name = "Lab_time_state", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label1", .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label3", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label7", .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label10", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label16", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label17", .caption = "0", .flags = kCell},
+    {.kind = ControlKind::TextBox, .name = "Text1", .caption = "0", .flags = kCell},
+    {.kind = ControlKind::PictureBox, .name = "Pic1", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label4", .index = 0, .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label4", .index = 1, .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label4", .index = 2, .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label4", .index = 3, .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label4", .index = 4, .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label5", .index = 0, .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label5", .index = 1, .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label5", .index = 2, .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label5", .index = 3, .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label5", .index = 4, .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label13", .index = 0, .caption = "0", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label13", .index = 1, .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label13", .index = 2, .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label13", .index = 3, .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label13", .index = 4, .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label13", .index = 5, .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label13", .index = 6, .flags = kCell},
+};
+
+}  // namespace
+
+MainWindow::MainWindow(Context& app)
+    : Form(app.platform.forms, "Frm_exit"),
+      Lab_time_state(addControls(kDesign).control("Lab_time_state")),
+      Label1(control("Label1")),
+      Label3(control("Label3")),
+      Label7(control("Label7")),
+      Label10(control("Label10")),
+      Label16(control("Label16")),
+      Label17(control("Label17")),
+      Text1(control("Text1")),
+      Pic1(control("Pic1")),
+      Timer3(addTimer("Timer3", 1000)),
+      Timer4(addTimer("Timer4", 1000)),
+      Timer5(addTimer("Timer5", 300)),
+      Label12(addCell("Label12", -1, "12")),
+      menu(menuRoot().add("menu", -1, "Horalix")),
+      ppt_hudong(menuRoot().add("ppt_hudong", -1, "互动")),
+      app_(app) {
+  // Placed off every screen by its design; no code moves it.
+  move(-11670, -7500, 2235, 1395);
+  setCaption("Horalix");
+  Timer3.onTick = [this] { Timer3_Timer(); };
+  Timer4.onTick = [this] { Timer4_Timer(); };
+  Timer5.onTick = [this] { Timer5_Timer(); };
+  buildMenus();
+}
+
+platform::MenuItem& MainWindow::menuItem(const std::string& name, int index) {
+  if (platform::MenuItem* item = findMenu(name, index)) return *item;
+  throw std::out_of_range("no menu item Frm_exit." + name + "(" + std::to_string(index) + ")");
+}
+
+std::string MainWindow::titleWithEdition() { return "Horalix (5.2)"; }
+
+// Every step goes on after a failing one: the main window must come up whatever is missing.
+void MainWindow::Form_Load() {
+  auto attempt = [this](const char* step, auto&& action) {
+    try {
+      action();
+    } catch (const std::exception& e) {
+      if (app_.platform.log)
+        app_.platform.log(std::string("Frm_exit load, ") + step + ": " + e.what());
+    }
+  };
+  attempt("caption", [&] { setCaption(titleWithEdition()); });
+  attempt("screen size", [&] {
+    const auto area = app_.platform.desktop.fullScreenArea();
+    app_.run.ScreenWidthPx = area.width();
+    app_.run.ScreenHeightPx = area.height();
+  });
+  attempt("registry key",
+          [&] { CreateNewKey(app_.platform.registry, platform::RegRoot::CurrentUser, "Vantrel"); });
+  attempt("interaction menu", [&] { LoadHudongMenu(); });
+  attempt("presets menu", [&] { change_clock_menu(); });
+  attempt("tray icon", [&] { addTrayIcon(); });
+  attempt("watch flag", [&] { Label17.setCaption("0"); });
+  attempt("start balloon",
+          [&] { app_.platform.tray.balloon("Horalix", "  鼠标右键单击，显示右键菜单  ", 2000); });
+  attempt("document watch", [&] { Timer4.setEnabled(true); });
+}
+
+// Runs at the exit command and when Windows shuts down or the user logs off; never cancels.
+void MainWindow::Form_Unload(bool& cancel) {
+  cancel = false;
+  try {
+    hotkey_del();
+  } catch (const std::exception& e) {
+    if (app_.platform.log) app_.platform.log(std::string("Frm_exit unload, hot keys: ") + e.what());
+  }
+  try {
+    removeTrayIcon();
+  } catch (const std::exception& e) {
+    if (app_.platform.log)
+      app_.platform.log(std::string("Frm_exit unload, tray icon: ") + e.what());
+  }
+  deleteClockOpen();
+}
+
+}  // namespace horalix

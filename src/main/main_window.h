@@ -1,0 +1,156 @@
+// The hidden main window: it carries the tray icon, the tray menu and the run state.
+//
+// The window never shows itself: it sits far off every screen. Its hidden labels, its text box,
+// its watch timers and the captions and states of its menu items are the run state that every
+// other window reads and writes (see run_state.cpp for what each cell holds).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/forms.h"
+#include "platform/tray.h"
+
+namespace horalix {
+
+class Context;
+
+class MainWindow : public platform::Form {
+ public:
+  explicit MainWindow(Context& app);
+
+  // ---- Run-state cells (hidden labels and a text box; text is the contract) ----
+
+  // "0" counting down, "1" counting up or in overtime; "" before the first run.
+  platform::Control& Lab_time_state;
+  // Hold-off counter of the keep-on-top routine: windows are not raised while it is 1 or more.
+  platform::Control& Label1;
+  // Kind of the document an automatic run is bound to: "1" to "6".
+  platform::Control& Label3;
+  // The run record: (0) set duration "hh:mm:ss", (1) count-down milliseconds banked before the
+  // running segment, (2) the same for the count-up, (3) milliseconds paused, (4) document name.
+  platform::Control& Label4(int index) { return control("Label4", index); }
+  // Running totals: (1) count-down elapsed, (2) count-up elapsed; (3), (4) only reset.
+  platform::Control& Label5(int index) { return control("Label5", index); }
+  // Start-sound flag: the run start plays the start sound only while it reads "0".
+  platform::Control& Label7;
+  // The one open tool or effect window, by name; "" for none.
+  platform::Control& Label10;
+  // (0) the run's binding: "手动计时" or the document name; shorter than 4 characters = none.
+  // (1) to (6) the document last recognised per document kind.
+  platform::Control& Label13(int index) { return control("Label13", index); }
+  // Copy of the clock method `clockmode`: "0", "1" or "2"; "" reads as 0.
+  platform::Control& Label16;
+  // "1" once the document watch has made its first automatic pass.
+  platform::Control& Label17;
+  // Milliseconds the clock shows: time left + 400 counting down, elapsed counting up.
+  platform::Control& Text1;
+  // Holds the tray icon picture; the icon's mouse messages are reported for it.
+  platform::Control& Pic1;
+
+  // ---- Watch timers ----
+
+  platform::Timer& Timer3;  // sibling-program watch
+  platform::Timer& Timer4;  // document watch
+  platform::Timer& Timer5;  // automatic-run end watch
+
+  // Stage-sound names of the last automatic start, joined by "\"; only the document watch
+  // reads and writes it.
+  platform::Control& Label12;
+
+  // The watch ticks (document_watch.cpp, end_watch.cpp, sibling_watch.cpp).
+  void Timer3_Timer();
+  void Timer4_Timer();
+  void Timer5_Timer();
+
+  // ---- Menus ----
+
+  // The tray popup menu and the interaction window's popup.
+  platform::MenuItem& menu;
+  platform::MenuItem& ppt_hudong;
+  platform::MenuItem& menu_one(int index) { return menuItem("menu_one", index); }
+  platform::MenuItem& menu_two(int index) { return menuItem("menu_two", index); }
+  platform::MenuItem& menu_other(int index) { return menuItem("menu_other", index); }
+  platform::MenuItem& menu_often(int index) { return menuItem("menu_often", index); }
+  platform::MenuItem& MouseLight(int index) { return menuItem("MouseLight", index); }
+  platform::MenuItem& hd_time_one(int index) { return menuItem("hd_time_one", index); }
+  platform::MenuItem& hd_time_show() { return menuItem("hd_time_show", -1); }
+  platform::MenuItem& menuItem(const std::string& name, int index);
+  Context& context() { return app_; }
+
+  // ---- Commands of the tray menu ----
+
+  // Closes the tool window named in Label10 (and leaves Label10 as it is).
+  void delform();
+  // The items of the three arrays run their commands of the command table.
+  void menu_one_Click(int Index);
+  void menu_two_Click(int Index);
+  void menu_other_Click(int Index);
+
+  // The actions of the command table (main/command_table.h).
+  void startCommand();
+  void pauseCommand();
+  void stopCommand();
+  void showHideCommand();
+  void settingsCommand();
+  void statisticsCommand();
+  void helpCommand();
+  void onlineHelpCommand();
+  void exitCommand();
+  // Hot keys 1 (start) and 3 (stop): without the shared start/stop key each does its own; with it
+  // both toggle, starting while the start item is enabled and stopping otherwise, and doing
+  // nothing while the start item is hidden.
+  void startStopHotKey(bool start);
+  // How many presets have hot keys: the items of the presets submenu, at most 9.
+  int presetHotKeyCount();
+
+  // ---- Presets submenu ----
+
+  // Rebuilds the presets submenu from OfficeData.db.
+  void change_clock_menu();
+  // Applies the preset of submenu item Index, when the presets item is enabled.
+  void oftenclockstart(std::int16_t Index);
+  // Checks submenu item Index, copies its preset into the settings record, stores the record
+  // and starts a run with it.
+  void menu_often_Click(int Index);
+  // Applies the preset after the checked one, wrapping to the first.
+  void nextmenu_often();
+
+  // ---- Global hot keys (hot_keys.cpp) ----
+
+  // Takes the window's hot keys: the six keys of TimeData.db [Hotkey] and, when switched on, the
+  // preset keys; each of the six is shown after its menu item's caption. A key that cannot be
+  // registered is reported and left out; the others are still registered.
+  void Hotkey_set();
+  // Releases every key Hotkey_set registered, for the presets submenu as it is now.
+  void hotkey_del();
+  // A pressed hot key: runs what its id stands for.
+  void HotkeyWndProc(int id);
+
+  // A click on the tray icon: Button 1 left, 2 right, 4 middle.
+  void mcTray_MouseClick(int Button, bool DBClick);
+
+  // The window caption with the edition label, also the tray icon's tip.
+  static std::string titleWithEdition();
+
+ protected:
+  void Form_Load() override;
+  void Form_Unload(bool& cancel) override;
+
+ private:
+  void buildMenus();
+  void LoadHudongMenu();
+  void ClearOftenMenu();
+  void LoadOftenMenu();
+  int oftenCount();
+  void addTrayIcon();
+  void removeTrayIcon();
+  void onTrayMouse(platform::TrayMouse event);
+  void deleteClockOpen();
+  void automaticStart(const std::string& bound);
+  void continueLastRun(const std::string& bound);
+
+  Context& app_;
+};
+
+}  // namespace horalix

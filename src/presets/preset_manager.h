@@ -1,0 +1,130 @@
+// The preset manager: the named presets and the document links of OfficeData.db in two
+// numbered lists, with delete, move, search and the entry of new presets and links. It opens
+// beside the settings window, which is the editing buffer of a preset. Every change to the
+// presets rebuilds the tray's presets submenu.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/database.h"
+#include "platform/forms.h"
+#include "presets/office_data_tables.h"
+#include "presets/preset_manager_list.h"
+
+namespace horalix {
+
+class Context;
+
+class PresetDatabase;
+
+class PresetManager : public platform::Form {
+ public:
+  explicit PresetManager(Context& app);
+
+  // ---- The lists ----
+  platform::Control& List1;   // presets
+  platform::Control& List2;   // document links
+  platform::Control& Text3;   // the active list: "List1", "List2" or anything else for none
+  platform::Control& Label7;  // the current row of the active list, as text
+  platform::Control& Label8;  // measures the gap after the row number
+  // The blanks between a row's number and its name, measured at load.
+  std::string listpad;
+  // Horizontal screen resolution in dots per inch, measured at load.
+  std::int16_t screendpi = 0;
+
+  // Each list's rows with their keys, in the order shown.
+  ManagerList presetRows;
+  ManagerList linkRows;
+
+  // The rows of a list ("List1" or "List2") as number, name, second and third column; nothing
+  // for an empty list or an unknown name.
+  std::optional<std::vector<ListRow>> Listdata(const std::string& listname) const;
+
+  // ---- Entry of presets (the settings window supplies the settings values) ----
+  // Turns the settings window's controls into the settings columns of a preset row (every
+  // column from `timeall` on); nothing when they are refused (the user has been told). The
+  // settings window's own by default.
+  std::function<std::optional<PresetRecord>()> presetFromSettings;
+  // Writes a stored preset row (23 columns) back into the settings window's controls.
+  std::function<void(const std::vector<platform::DbValue>& row)> applyPresetRow;
+  // Writes the preset whose settings columns are in `record` under the entry fields' number,
+  // name, date and remark, appends its row and rebuilds the presets menu. False when nothing
+  // was written.
+  bool savePreset(PresetRecord record);
+
+  // ---- Document links ----
+  // Links each of the bare document names (joined by "\") that is not linked yet to the preset.
+  void savetodatabase(const std::string& filename, const std::string& clockname);
+  bool IsClockNameFree(const std::string& clockname);
+  bool IsFileNameFree(const std::string& fliename);
+
+  // ---- Handlers ----
+  void List1_Click();
+  void List2_Click();
+  void Cmd_del_Click();
+  void Cmd_up_Click();
+  void Cmd_down_Click();
+  void Check1_Click();
+  void Text4_Change();
+  void Image1_Click(int index);
+  void Image1_MouseMove(int index);
+  void Form_MouseMove();
+  // With Ctrl held down, the web article of the shown entry area.
+  void Lab_help_Click(bool ctrlHeld);
+  void Cmd_close_Click();
+  void Cmd_save_Click();
+  void Cmd_load_Click();
+  void Command8_Click(int index);
+  void Command1_Click(int index);
+  void Text1_Change(int index);
+  void Text2_Change(int index);
+  void Text1_LostFocus(int index);
+  void Text2_LostFocus(int index);
+  void Text1_KeyPress(int index, int& KeyAscii);
+  void Text2_KeyPress(int index, int& KeyAscii);
+  void Text2_MouseDown(int index);
+
+ protected:
+  void Form_Load() override;
+
+ private:
+  void wireHandlers();
+  std::optional<PresetRecord> presetOfSettingsWindow();
+  void applyToSettingsWindow(const std::vector<platform::DbValue>& row);
+  void measureGap();
+  void setTabStops();
+  void drawHeadings();
+  void loadLists();
+  void placeBesideSettings();
+  void showTab(int index);
+  std::string tabPicture(int which) const;
+  // A list by its marker name; nullptr for anything else.
+  ManagerList* listNamed(const std::string& name);
+  ManagerList* activeList();
+  void deselectAll(ManagerList& list);
+  void moveRow(bool up);
+  // Stores the order of a list and shows the IDs the rows now have; false when the store
+  // failed (the user was told and the lists were read again).
+  bool storeOrder(ManagerList& list, bool afterDelete);
+  void reloadAfterFailure();
+  void runSearch();
+  void reloadPresets(PresetDatabase& database);
+  void reloadLinks(PresetDatabase& database);
+  std::string today() const;
+  void rebuildPresetsMenu();
+  void notice(const std::string& text, int ms, const std::string& caption = "Horalix");
+  PresetDatabase database();
+
+  Context& app_;
+  bool ctrlOnHelp_ = false;
+};
+
+// Opens the preset manager beside the settings window, modally, as the settings window's
+// "特殊计时" picture and label do.
+void OpenPresetManager(Context& app);
+
+}  // namespace horalix

@@ -1,0 +1,16 @@
+// Keys of the program's own INI file TimeData.db, read and written by section and key.
+#pragma once
+
+#include <string>
+
+namespace horalix {
+
+class Context;
+
+// The key's text, or `fallback` when it is empty or missing.
+std::string ReadProgramIni(Context& app, const std::string& section, const std::string& key,
+                           const std::string& fallback);
+void WriteProgramIni(Context& app, const std::string& section, const std::string& key,
+                     const std::string& value);
+
+}  // namespace horalix
