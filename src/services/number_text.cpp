@@ -1,6 +1,5 @@
 #include "services/number_text.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +12,8 @@ std::string generalNumberText(double value, int significantDigits) {
   return buffer;
 }
 
+double decimalTextValue(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
+
 std::string wholeNumberText(double value) {
   char buffer[400];  // the largest double has 309 digits
   std::snprintf(buffer, sizeof buffer, "%.0f", value);
@@ -24,9 +25,7 @@ namespace {
 // Whether the digits d.ddd times ten to the exponent read back as the value's magnitude.
 bool readsBack(const std::string& mantissa, int exponent, double value) {
   const std::string text = mantissa + "e" + std::to_string(exponent - int(mantissa.size()) + 1);
-  double read = 0;
-  std::from_chars(text.data(), text.data() + text.size(), read);
-  return read == std::fabs(value);
+  return decimalTextValue(text) == std::fabs(value);
 }
 
 }  // namespace

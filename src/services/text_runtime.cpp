@@ -1,8 +1,6 @@
 #include "services/text_runtime.h"
 
-#include <charconv>
 #include <cmath>
-#include <system_error>
 
 #include "services/number_text.h"
 #include "services/runtime_error.h"
@@ -130,33 +128,20 @@ bool readNumber(NumberCursor& in, double& out) {
     if (in.peek() == '-') text += '-';
     in.take();
   }
-  // The decimal magnitude of the first significant digit, to tell overflow from underflow.
-  int magnitude = 0;
-  bool significant = false;
   int digits = 0;
-  for (; isDigit(in.peek()); in.take(), ++digits) {
-    const char c = static_cast<char>(in.peek());
-    if (c != '0') significant = true;
-    if (significant) ++magnitude;
-    text += c;
-  }
+  for (; isDigit(in.peek()); in.take(), ++digits) text += static_cast<char>(in.peek());
   if (in.peek() == '.') {
     in.take();
     text += '.';
-    for (; isDigit(in.peek()); in.take(), ++digits) {
-      const char c = static_cast<char>(in.peek());
-      if (c != '0') significant = true;
-      if (!significant) --magnitude;
-      text += c;
-    }
+    for (; isDigit(in.peek()); in.take(), ++digits) text += static_cast<char>(in.peek());
   }
   if (digits == 0) return false;
 
-  long exponent = 0;
   const int e = in.peek();
   if (e == 'e' || e == 'E' || e == 'd' || e == 'D') {
     const std::size_t beforeExponent = in.position();
     in.take();
+    long exponent = 0;
     bool negative = false;
     if (in.peek() == '+' || in.peek() == '-') {
       negative = in.peek() == '-';
@@ -173,12 +158,9 @@ bool readNumber(NumberCursor& in, double& out) {
     }
   }
 
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
-  (void)end;
-  if (ec == std::errc::result_out_of_range) {
-    if (significant && magnitude + exponent > 0) throw RuntimeError(RuntimeErrorCode::Overflow);
-    out = 0;
-  }
+  // Too small a magnitude reads as zero; too large a one as infinity.
+  out = decimalTextValue(text);
+  if (std::isinf(out)) throw RuntimeError(RuntimeErrorCode::Overflow);
   return true;
 }
 

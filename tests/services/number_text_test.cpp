@@ -31,5 +31,19 @@ TEST(NumberText, GeneralAndWholeForms) {
   EXPECT_EQ(wholeNumberText(1e20), "100000000000000000000");
 }
 
+TEST(NumberText, DecimalTextReadsAsTheNearestDouble) {
+  EXPECT_EQ(decimalTextValue("0.1"), 0.1);
+  EXPECT_EQ(decimalTextValue("-12.5e3"), -12500.0);
+  // Halfway between two doubles the even one is taken; a digit past the 17th decides.
+  EXPECT_EQ(decimalTextValue("9007199254740993"), 9007199254740992.0);
+  EXPECT_EQ(decimalTextValue("9007199254740993.0000000000000001"), 9007199254740994.0);
+  // The ends of the range: the largest double, infinity just past it, the smallest denormal and
+  // zero just below half of it.
+  EXPECT_EQ(decimalTextValue("1.7976931348623158e308"), 1.7976931348623157e308);
+  EXPECT_EQ(decimalTextValue("-1.7976931348623159e308"), -HUGE_VAL);
+  EXPECT_EQ(decimalTextValue("2.4703282292062328e-324"), std::ldexp(1.0, -1074));
+  EXPECT_EQ(decimalTextValue("2.4703282292062327e-324"), 0.0);
+}
+
 }  // namespace
 }  // namespace horalix
