@@ -34,13 +34,14 @@ if(WIN32)
   # optional shortcuts (automatic indexes, BETWEEN/LIKE/OR rewrites, the INSERT-SELECT transfer,
   # quick balancing), which change speed only. Its statements (SELECT, INSERT, UPDATE, DELETE and
   # transactions on plain tables) need none of the statements and clauses left out as well:
-  # window functions, triggers, views, common table expressions, upserts, virtual tables, ALTER
-  # TABLE, ANALYZE, REINDEX, foreign keys (never enforced by default anyway) and generated
-  # columns. (ATTACH and VACUUM stay: this SQLite does not link without them.) Database files of every kind stay readable: UTF-16, WAL and auto-vacuum
-  # files are kept, statistics tables are merely not consulted; only a schema that itself holds a
-  # view, a trigger, a virtual table or a generated column (which the program's database never
-  # has) is refused as malformed when the file is opened. SQLITE_OMIT_AUTOINIT must stay off: the
-  # program never calls sqlite3_initialize itself.
+  # window functions, views, common table expressions, upserts, virtual tables, ALTER TABLE,
+  # ANALYZE, REINDEX, foreign keys (never enforced by default anyway) and generated columns.
+  # (ATTACH and VACUUM stay: this SQLite does not link without them. Triggers stay: the tests
+  # make the engine refuse a write with one.) Database files of every kind stay readable: UTF-16,
+  # WAL and auto-vacuum files are kept, statistics tables are merely not consulted; only a schema
+  # that itself holds a view, a virtual table or a generated column (which the program's database
+  # never has) is refused as malformed when the file is opened. SQLITE_OMIT_AUTOINIT must stay
+  # off: the program never calls sqlite3_initialize itself.
   target_compile_definitions(horalix_sqlite PRIVATE ${sqlite_options})
   # No C++ exception ever passes through SQLite's C code (it calls no callback of ours): it
   # needs no unwind tables.
