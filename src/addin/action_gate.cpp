@@ -14,7 +14,7 @@ namespace {
 
 // A version number passed once through its stored text form, "." as the decimal point whatever
 // the user's locale, so that a number read back compares equal to the one written.
-double ThroughText(double version) {
+double throughText(double version) {
   try {
     return Val(CStr(version));
   } catch (const RuntimeError&) {
@@ -24,7 +24,7 @@ double ThroughText(double version) {
 
 }  // namespace
 
-double AddinVersion() { return HORALIX_VERSION_MAJOR + HORALIX_VERSION_MINOR / 10.0; }
+double addinVersion() { return HORALIX_VERSION_MAJOR + HORALIX_VERSION_MINOR / 10.0; }
 
 bool ActionGate(AddinServices& services) {
   if (!CheckVersion(services)) return false;
@@ -32,10 +32,10 @@ bool ActionGate(AddinServices& services) {
 }
 
 bool CheckVersion(AddinServices& services) {
-  const double own = AddinVersion();
-  ValueStore store = ProgramValues(services);
-  const double stored = ReadStoredVersion(store);
-  const double normalised = ThroughText(stored);
+  const double own = addinVersion();
+  ValueStore store = programValues(services);
+  const double stored = readStoredVersion(store);
+  const double normalised = throughText(stored);
   if (normalised > own) {
     services.messageBoxes.show("请使用最新版本", kAddinTitle, platform::mb::Ok);
     return false;

@@ -16,7 +16,7 @@ inline constexpr std::array<const char*, 5> kAddinRequiredFiles{
     "OfficeData.db", "help.CHM", "TimeData.db", "Horalix.exe", "Horalink32.dll"};
 
 // This library's version value: major + minor / 10 (5.2); the program stores the same.
-double AddinVersion();
+double addinVersion();
 
 // CheckVersion, then (only when it passed) CheckInstallFiles.
 bool ActionGate(AddinServices& services);

@@ -113,7 +113,7 @@ std::vector<std::pair<RegRoot, std::string>> ownedKeys(const std::vector<Registr
 
 }  // namespace
 
-std::vector<RegistryEntry> RegistrationEntries(const std::string& modulePath, bool win64,
+std::vector<RegistryEntry> registrationEntries(const std::string& modulePath, bool win64,
                                                ClassesRoot classes) {
   std::vector<RegistryEntry> entries;
   if (classes == ClassesRoot::Machine) {
@@ -126,9 +126,9 @@ std::vector<RegistryEntry> RegistrationEntries(const std::string& modulePath, bo
   return entries;
 }
 
-bool RegisterServer(platform::Registry& registry, const std::string& modulePath, bool win64) {
+bool registerServer(platform::Registry& registry, const std::string& modulePath, bool win64) {
   bool classesWritten = true;
-  for (const auto& entry : RegistrationEntries(modulePath, win64, ClassesRoot::Machine)) {
+  for (const auto& entry : registrationEntries(modulePath, win64, ClassesRoot::Machine)) {
     const bool written = write(registry, entry);
     if (isClassEntry(entry)) classesWritten = classesWritten && written;
   }
@@ -136,15 +136,15 @@ bool RegisterServer(platform::Registry& registry, const std::string& modulePath,
   // Without the right to write the machine's classes, the user's own classes serve the hosts
   // this user starts.
   bool userWritten = true;
-  for (const auto& entry : RegistrationEntries(modulePath, win64, ClassesRoot::CurrentUser)) {
+  for (const auto& entry : registrationEntries(modulePath, win64, ClassesRoot::CurrentUser)) {
     if (isClassEntry(entry)) userWritten = write(registry, entry) && userWritten;
   }
   return userWritten;
 }
 
-void UnregisterServer(platform::Registry& registry, const std::string& modulePath, bool win64) {
+void unregisterServer(platform::Registry& registry, const std::string& modulePath, bool win64) {
   for (const ClassesRoot classes : {ClassesRoot::Machine, ClassesRoot::CurrentUser}) {
-    for (const auto& [root, key] : ownedKeys(RegistrationEntries(modulePath, win64, classes))) {
+    for (const auto& [root, key] : ownedKeys(registrationEntries(modulePath, win64, classes))) {
       if (registry.keyExists(root, key)) registry.deleteKey(root, key);
     }
   }

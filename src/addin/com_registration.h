@@ -54,14 +54,14 @@ enum class ClassesRoot { Machine, CurrentUser };
 
 // Every entry, for the library at `modulePath` of the given word size ("win32" or "win64" in
 // the type library's key).
-std::vector<RegistryEntry> RegistrationEntries(const std::string& modulePath, bool win64,
+std::vector<RegistryEntry> registrationEntries(const std::string& modulePath, bool win64,
                                                ClassesRoot classes);
 
 // Writes every entry. The class entries go to the classes root, or to the current user's
 // classes when that fails; the machine-wide add-in keys are written where the user may.
 // True when the classes, ProgIDs, interfaces and type library were written.
-bool RegisterServer(platform::Registry& registry, const std::string& modulePath, bool win64);
+bool registerServer(platform::Registry& registry, const std::string& modulePath, bool win64);
 // Removes every key that registering writes, from both classes roots, deepest first.
-void UnregisterServer(platform::Registry& registry, const std::string& modulePath, bool win64);
+void unregisterServer(platform::Registry& registry, const std::string& modulePath, bool win64);
 
 }  // namespace horalix::addin

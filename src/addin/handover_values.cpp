@@ -43,21 +43,21 @@ std::vector<std::string> otherHostValues(HostKind kind) {
 
 std::vector<std::string> ownValues(HostKind kind) {
   if (kind == HostKind::Presentation) return {kShowValue, "filename5"};
-  return {DocumentValueName(kind)};
+  return {documentValueName(kind)};
 }
 
 void publish(AddinServices& services, const std::string& valueName, const std::string& text) {
-  ProgramValues(services).writeGroup({{valueName, text, platform::regtype::Sz},
+  programValues(services).writeGroup({{valueName, text, platform::regtype::Sz},
                                       {kClockOpen, kClockOpenValue, platform::regtype::Dword}});
 }
 
 }  // namespace
 
-ValueStore ProgramValues(AddinServices& services) {
+ValueStore programValues(AddinServices& services) {
   return ValueStore(services.scriptingShell, services.registry, "Vantrel");
 }
 
-const char* DocumentValueName(HostKind kind) {
+const char* documentValueName(HostKind kind) {
   switch (kind) {
     case HostKind::WordProcessor:
       return "filename2";
@@ -69,14 +69,14 @@ const char* DocumentValueName(HostKind kind) {
   return "filename5";
 }
 
-std::optional<bool> IsWpsHost(HostApplication* host) {
+std::optional<bool> isWpsHost(HostApplication* host) {
   if (host == nullptr) return std::nullopt;
   const auto path = host->path();
   if (!path) return std::nullopt;
   return path->find("WPS") != std::string::npos;
 }
 
-int WpsBuildThreshold(const std::string& path) {
+int wpsBuildThreshold(const std::string& path) {
   std::vector<std::string> pieces = Split(path, "\\");
   if (pieces.size() == 1) pieces = Split(path, "/");
   if (pieces.size() < 2) return 1;
@@ -90,14 +90,14 @@ int WpsBuildThreshold(const std::string& path) {
   return build > 10214 ? 1 : 0;
 }
 
-void AnnounceAddin(AddinServices& services) {
-  ProgramValues(services).writeNumber(kClockOpen, kClockOpenValue);
+void announceAddin(AddinServices& services) {
+  programValues(services).writeNumber(kClockOpen, kClockOpenValue);
 }
 
 void PublishDocumentName(AddinServices& services, HostKind kind, const std::string& name) {
-  const std::string valueName = DocumentValueName(kind);
+  const std::string valueName = documentValueName(kind);
   std::string stored;
-  ProgramValues(services).readGroup({textSlot(valueName, stored, cutAtNul)});
+  programValues(services).readGroup({textSlot(valueName, stored, cutAtNul)});
   if (!ActionGate(services)) return;
   // A new, unsaved document has no extension and is never published.
   if (Len(GetFileExt(name)) <= 2) return;
@@ -105,7 +105,7 @@ void PublishDocumentName(AddinServices& services, HostKind kind, const std::stri
   publish(services, valueName, name);
 }
 
-void PublishSlideShow(AddinServices& services, HostApplication& host) {
+void publishSlideShow(AddinServices& services, HostApplication& host) {
   // A second show while one runs: the first keeps the value. A count the host does not give
   // does not hold the show back.
   if (host.slideShowWindowCount().value_or(0) >= 2) return;
@@ -115,27 +115,27 @@ void PublishSlideShow(AddinServices& services, HostApplication& host) {
   publish(services, kShowValue, *name);
 }
 
-void WithdrawSlideShow(AddinServices& services, HostApplication* showHost,
+void withdrawSlideShow(AddinServices& services, HostApplication* showHost,
                        HostApplication* connected) {
   int threshold = 1;
   if (showHost != nullptr) {
     const auto path = showHost->path();
-    if (path && path->find("WPS") != std::string::npos) threshold = WpsBuildThreshold(*path);
+    if (path && path->find("WPS") != std::string::npos) threshold = wpsBuildThreshold(*path);
   }
   // A show whose windows cannot be counted has ended with the event.
   const int count = showHost != nullptr ? showHost->slideShowWindowCount().value_or(0) : 0;
-  const int limit = IsWpsHost(connected).value_or(false) ? threshold : 1;
-  if (count <= limit) ProgramValues(services).remove(kShowValue);
+  const int limit = isWpsHost(connected).value_or(false) ? threshold : 1;
+  if (count <= limit) programValues(services).remove(kShowValue);
 }
 
-void WithdrawHostValues(AddinServices& services, HostKind kind) {
+void withdrawHostValues(AddinServices& services, HostKind kind) {
   const std::vector<std::string> others = otherHostValues(kind);
   std::vector<std::string> texts(others.size());
   std::vector<ReadSlot> slots;
   for (std::size_t i = 0; i < others.size(); ++i) {
     slots.push_back(textSlot(others[i], texts[i], cutAtLineEnd));
   }
-  ValueStore store = ProgramValues(services);
+  ValueStore store = programValues(services);
   store.readGroup(slots);
   int total = 0;
   for (const auto& text : texts) total += Len(text);

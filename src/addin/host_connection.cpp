@@ -17,17 +17,17 @@ void HostConnection::guarded(Step step) const {
 
 void HostConnection::OnConnection(HostApplication* host) {
   host_ = host;
-  guarded([&] { AnnounceAddin(services_); });
+  guarded([&] { announceAddin(services_); });
 }
 
 void HostConnection::OnDisconnection() {
-  guarded([&] { WithdrawHostValues(services_, kind_); });
+  guarded([&] { withdrawHostValues(services_, kind_); });
   host_ = nullptr;
 }
 
 std::string HostConnection::GetCustomUI() const {
   try {
-    return RibbonDefinition(services_, kind_, host_);
+    return ribbonDefinition(services_, kind_, host_);
   } catch (const std::exception&) {
     return "";
   }
@@ -38,14 +38,14 @@ void HostConnection::DocumentOpen(const std::string& name) {
 }
 
 void HostConnection::SlideShowBegin(HostApplication& showHost) {
-  guarded([&] { PublishSlideShow(services_, showHost); });
+  guarded([&] { publishSlideShow(services_, showHost); });
 }
 
 void HostConnection::SlideShowEnd(HostApplication* showHost) {
-  guarded([&] { WithdrawSlideShow(services_, showHost, host_); });
+  guarded([&] { withdrawSlideShow(services_, showHost, host_); });
 }
 
-void HostConnection::ButtonClicked(const std::string& controlId) {
+void HostConnection::buttonClicked(const std::string& controlId) {
   guarded([&] { mybuttons(services_, controlId); });
 }
 

@@ -29,7 +29,7 @@ class HostConnection {
   void DocumentOpen(const std::string& name);
   void SlideShowBegin(HostApplication& showHost);
   void SlideShowEnd(HostApplication* showHost);
-  void ButtonClicked(const std::string& controlId);
+  void buttonClicked(const std::string& controlId);
 
  private:
   // Runs one step; a step that throws is passed over, as the host must never see an error.

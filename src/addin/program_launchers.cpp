@@ -18,19 +18,19 @@ constexpr std::array<ProgramEntry, 4> kPrograms{{
 }};
 
 // The second line of the notice that a program runs already.
-const char* RunningHint(ProgramKind kind) {
+const char* runningHint(ProgramKind kind) {
   if (kind == ProgramKind::Clock) return "如果隐藏，请执行快捷键显示时钟";
   return "如果隐藏，可执行快捷键显示时钟";
 }
 
 }  // namespace
 
-const ProgramEntry& Program(ProgramKind kind) {
+const ProgramEntry& program(ProgramKind kind) {
   return kPrograms[static_cast<std::size_t>(kind) - 1];
 }
 
-std::optional<std::string> ProgramPath(AddinServices& services, ProgramKind kind) {
-  const ProgramEntry& program = Program(kind);
+std::optional<std::string> programPath(AddinServices& services, ProgramKind kind) {
+  const ProgramEntry& program = horalix::addin::program(kind);
   ValueStore store(services.scriptingShell, services.registry, program.key);
   // Through the registry functions the text keeps its terminating NUL: cut there, as the
   // shell's text is.
@@ -41,16 +41,16 @@ std::optional<std::string> ProgramPath(AddinServices& services, ProgramKind kind
 }
 
 bool clockinstalled(AddinServices& services, ProgramKind kind) {
-  const auto path = ProgramPath(services, kind);
+  const auto path = programPath(services, kind);
   return path && services.files.normalFileExists(*path);
 }
 
-void LaunchProgram(AddinServices& services, ProgramKind kind) {
+void launchProgram(AddinServices& services, ProgramKind kind) {
   if (!ActionGate(services)) return;
-  const auto path = ProgramPath(services, kind);
+  const auto path = programPath(services, kind);
   if (!path || !services.files.normalFileExists(*path)) return;
   if (IsFileInUse(services.files, *path)) {
-    services.messageBoxes.show(std::string("时钟已运行！\r\r") + RunningHint(kind) +
+    services.messageBoxes.show(std::string("时钟已运行！\r\r") + runningHint(kind) +
                                    "\r\r或在任务栏通知区域右键托盘显示时钟\r",
                                "Horalix", platform::mb::Ok);
     return;

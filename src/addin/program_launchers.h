@@ -19,17 +19,17 @@ struct ProgramEntry {
   const char* executable;  // its file name in that folder
 };
 
-const ProgramEntry& Program(ProgramKind kind);
+const ProgramEntry& program(ProgramKind kind);
 
 // The full path of the program's executable, from its stored folder; nullopt when the folder
 // is not stored or empty (a path built from nothing would name a file at the drive root).
-std::optional<std::string> ProgramPath(AddinServices& services, ProgramKind kind);
+std::optional<std::string> programPath(AddinServices& services, ProgramKind kind);
 
 // Whether the program's executable stands in its stored folder.
 bool clockinstalled(AddinServices& services, ProgramKind kind);
 
 // Starts the program without arguments, after the action gate; when it runs already (its
 // executable is locked) says so instead. Nothing happens when it is not installed.
-void LaunchProgram(AddinServices& services, ProgramKind kind);
+void launchProgram(AddinServices& services, ProgramKind kind);
 
 }  // namespace horalix::addin

@@ -30,7 +30,7 @@ std::string buttonElement(const RibbonButton& button, bool wps) {
 
 }  // namespace
 
-const RibbonButton* FindRibbonButton(const std::string& id) {
+const RibbonButton* findRibbonButton(const std::string& id) {
   for (const auto& button : kButtons) {
     if (id == button.id) return &button;
   }
@@ -38,12 +38,12 @@ const RibbonButton* FindRibbonButton(const std::string& id) {
 }
 
 std::optional<std::string> ribbonxml_Wd(AddinServices&, HostApplication* host) {
-  const auto wps = IsWpsHost(host);
+  const auto wps = isWpsHost(host);
   if (!wps) return std::nullopt;
   // The clock button stands whether or not the program is installed.
   return std::string(kCustomUiOpen) +
          "<tab id=\"CustomTab\" label=\"Horalix\"><group id=\"SampleGroup1\" label=\"Vantrel\">" +
-         buttonElement(*FindRibbonButton("Button2"), *wps) + kCustomUiClose;
+         buttonElement(*findRibbonButton("Button2"), *wps) + kCustomUiClose;
 }
 
 std::optional<std::string> ribbonxml_ET(AddinServices& services, HostApplication* host) {
@@ -51,7 +51,7 @@ std::optional<std::string> ribbonxml_ET(AddinServices& services, HostApplication
 }
 
 std::optional<std::string> ribbonxml_PT(AddinServices& services, HostApplication* host) {
-  const auto wps = IsWpsHost(host);
+  const auto wps = isWpsHost(host);
   if (!wps) return std::nullopt;
   std::string xml = kCustomUiOpen;
   xml += *wps ? "<tab id=\"CustomTab\" label=\"Horalix\">" : "<tab idMso=\"TabSlideShow\">";
@@ -65,7 +65,7 @@ std::optional<std::string> ribbonxml_PT(AddinServices& services, HostApplication
   return xml + kCustomUiClose;
 }
 
-std::string RibbonDefinition(AddinServices& services, HostKind kind, HostApplication* host) {
+std::string ribbonDefinition(AddinServices& services, HostKind kind, HostApplication* host) {
   std::optional<std::string> xml;
   switch (kind) {
     case HostKind::WordProcessor:
@@ -82,13 +82,13 @@ std::string RibbonDefinition(AddinServices& services, HostKind kind, HostApplica
 }
 
 std::optional<int> GetImage(const std::string& controlId) {
-  if (const RibbonButton* button = FindRibbonButton(controlId)) return button->bitmap;
+  if (const RibbonButton* button = findRibbonButton(controlId)) return button->bitmap;
   return std::nullopt;
 }
 
 void mybuttons(AddinServices& services, const std::string& controlId) {
-  if (const RibbonButton* button = FindRibbonButton(controlId)) {
-    LaunchProgram(services, button->program);
+  if (const RibbonButton* button = findRibbonButton(controlId)) {
+    launchProgram(services, button->program);
   }
 }
 

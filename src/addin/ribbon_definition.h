@@ -22,7 +22,7 @@ struct RibbonButton {
 };
 
 // The button with this control id (exact case); nullptr for any other.
-const RibbonButton* FindRibbonButton(const std::string& id);
+const RibbonButton* findRibbonButton(const std::string& id);
 
 // The ribbon text of the word-processor and spreadsheet hosts (the same definition) and of
 // the presentation host. `host` decides between WPS and Microsoft Office; with no host, or a
@@ -32,7 +32,7 @@ std::optional<std::string> ribbonxml_ET(AddinServices& services, HostApplication
 std::optional<std::string> ribbonxml_PT(AddinServices& services, HostApplication* host);
 
 // What the host gets for its ribbon: the kind's text, or "" when the build failed.
-std::string RibbonDefinition(AddinServices& services, HostKind kind, HostApplication* host);
+std::string ribbonDefinition(AddinServices& services, HostKind kind, HostApplication* host);
 
 // The bitmap resource for a button id; nullopt for any other id.
 std::optional<int> GetImage(const std::string& controlId);

@@ -32,6 +32,6 @@ App::~App() = default;
 
 platform::Form& App::runStateWindow() { return *mainWindow_; }
 
-void App::addRunRecordRow() { AddRunRecordRow(*this); }
+void App::addRunRecordRow() { horalix::addRunRecordRow(*this); }
 
 }  // namespace horalix

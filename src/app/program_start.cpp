@@ -17,8 +17,8 @@ namespace horalix {
 namespace {
 
 // The add-in finds the program by the folder stored in pathget.
-void PublishProgramFolder(Context& app) {
-  ProgramValues(app).writeText("pathget", app.programFolder());
+void publishProgramFolder(Context& app) {
+  programValues(app).writeText("pathget", app.programFolder());
 }
 
 }  // namespace
@@ -28,23 +28,23 @@ void Main(Context& app) {
     app.endProcess(0);
     return;
   }
-  Attempt(app, "Main, common controls", [&] { InitControls(app); });
-  Attempt(app, "Main, program folder", [&] { PublishProgramFolder(app); });
+  attempt(app, "Main, common controls", [&] { InitControls(app); });
+  attempt(app, "Main, program folder", [&] { publishProgramFolder(app); });
   bool mayRun = false;
-  Attempt(app, "Main, start-up check", [&] { mayRun = StartupCheck(app); });
+  attempt(app, "Main, start-up check", [&] { mayRun = StartupCheck(app); });
   if (!mayRun) {
     app.endProcess(0);
     return;
   }
   // On the first start of a version the check has just deleted the stored settings, pathget
   // with them; without it the add-in could not start the program until its next start.
-  Attempt(app, "Main, program folder again", [&] { PublishProgramFolder(app); });
+  attempt(app, "Main, program folder again", [&] { publishProgramFolder(app); });
 
   platform::Form* windows[] = {&app.mainWindow(),      &app.promptBar(),
                                &app.secondPromptBar(), &app.interactionWindow(),
                                &app.floatingClock(),   &app.mirrorClock()};
   for (platform::Form* window : windows) {
-    Attempt(app, "Main, opening a window", [&] { window->Show(); });
+    attempt(app, "Main, opening a window", [&] { window->Show(); });
   }
 }
 

@@ -11,7 +11,7 @@ namespace {
 
 // The number slot of the value store, except that a value missing from the registry reads as
 // "not stored" (-100) instead of 0.
-ReadSlot UnsetWhenMissing(ReadSlot slot, std::int32_t& target) {
+ReadSlot unsetWhenMissing(ReadSlot slot, std::int32_t& target) {
   slot.fromRegistry = [inner = slot.fromRegistry, &target](const Variant& value) {
     if (isEmpty(value)) {
       target = kBarNotStored;
@@ -24,19 +24,19 @@ ReadSlot UnsetWhenMissing(ReadSlot slot, std::int32_t& target) {
 
 }  // namespace
 
-BarPosition ReadBarPosition(Context& app, const std::string& leftKey, const std::string& topKey) {
+BarPosition readBarPosition(Context& app, const std::string& leftKey, const std::string& topKey) {
   BarPosition at;
   auto readIni = [&](const std::string& key) {
     return CLng(Val(variantText(IniReadWrite(app.platform.files, "readpart", app.iniPath(),
                                              "clocksite", key, std::to_string(kBarNotStored)))));
   };
-  Attempt(app, "bar position", [&] { at.left = readIni(leftKey); });
-  Attempt(app, "bar position", [&] { at.top = readIni(topKey); });
+  attempt(app, "bar position", [&] { at.left = readIni(leftKey); });
+  attempt(app, "bar position", [&] { at.top = readIni(topKey); });
   if (at.left == kBarNotStored || at.top == kBarNotStored) {
-    Attempt(app, "bar position", [&] {
+    attempt(app, "bar position", [&] {
       // The position is a pair: both coordinates come from the registry.
-      ProgramValues(app).readGroup({UnsetWhenMissing(ReadSlot::int32(leftKey, at.left), at.left),
-                                    UnsetWhenMissing(ReadSlot::int32(topKey, at.top), at.top)});
+      programValues(app).readGroup({unsetWhenMissing(ReadSlot::int32(leftKey, at.left), at.left),
+                                    unsetWhenMissing(ReadSlot::int32(topKey, at.top), at.top)});
     });
   }
   return at;

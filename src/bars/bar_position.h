@@ -20,6 +20,6 @@ struct BarPosition {
 // registry, through the scripting shell and, when that fails, the registry functions. A value
 // the registry does not hold either reads as -100, so that the caller can tell "stored nowhere"
 // from a stored 0.
-BarPosition ReadBarPosition(Context& app, const std::string& leftKey, const std::string& topKey);
+BarPosition readBarPosition(Context& app, const std::string& leftKey, const std::string& topKey);
 
 }  // namespace horalix

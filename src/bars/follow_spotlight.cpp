@@ -62,8 +62,8 @@ void FollowSpotlight::showBuiltInSpot() {
   Picture1.setPicture("");
   Picture1.move(Picture1.Left(), Picture1.Top(), kSpotWidthPx * tx, kSpotHeightPx * ty);
   Picture1.Cls();
-  Picture1.FillEllipse(0, 0, width, height, kRimGrey);
-  Picture1.FillEllipse(static_cast<float>(kRimPx * tx), static_cast<float>(kRimPx * ty),
+  Picture1.fillEllipse(0, 0, width, height, kRimGrey);
+  Picture1.fillEllipse(static_cast<float>(kRimPx * tx), static_cast<float>(kRimPx * ty),
                        width - static_cast<float>(2 * kRimPx * tx),
                        height - static_cast<float>(2 * kRimPx * ty), kWhite);
 }
@@ -74,7 +74,7 @@ void FollowSpotlight::Form_Load() {
   Label1.setCaption("0");
   showBuiltInSpot();
   platform::Desktop& desktop = app_.platform.desktop;
-  Attempt(app_, "Frm_light", [&] {
+  attempt(app_, "Frm_light", [&] {
     const platform::PixelRect area = desktop.fullScreenArea();
     app_.run.ScreenWidthPx = area.width();
     app_.run.ScreenHeightPx = area.height();
@@ -85,12 +85,12 @@ void FollowSpotlight::Form_Load() {
   platform::FileSystem& files = app_.platform.files;
   const std::string ini = app_.iniPath();
   std::string name = "000";
-  Attempt(app_, "Frm_light", [&] { name = SpotlightBitmapName(files, ini); });
+  attempt(app_, "Frm_light", [&] { name = spotlightBitmapName(files, ini); });
   std::int32_t opacity = 70;
-  Attempt(app_, "Frm_light", [&] { opacity = SpotlightOpacity(files, ini); });
+  attempt(app_, "Frm_light", [&] { opacity = spotlightOpacity(files, ini); });
   const std::string bitmap = app_.pathInProgramFolder("LightPic\\" + name + ".bmp");
   if (files.normalFileExists(bitmap)) {
-    Attempt(app_, "Frm_light", [&] {
+    attempt(app_, "Frm_light", [&] {
       const PictureDimensions size = PictureSize(files, bitmap);
       Picture1.Cls();
       Picture1.setPicture(bitmap, size.width, size.height);
@@ -98,13 +98,13 @@ void FollowSpotlight::Form_Load() {
                     size.height * desktop.twipsPerPixelY());
     });
   }
-  alpha_ = SpotlightAlpha(opacity);
+  alpha_ = spotlightAlpha(opacity);
 }
 
 // White is the see-through spot; everything else is drawn at the opacity. Set on the shown
 // window: Wine takes a colour key given to a hidden window only partly.
 void FollowSpotlight::Form_Activate() {
-  Attempt(app_, "Frm_light", [&] { SetTransparent(*this, kWhite, alpha_); });
+  attempt(app_, "Frm_light", [&] { SetTransparent(*this, kWhite, alpha_); });
 }
 
 void FollowSpotlight::centreSpotOn(float x, float y) {
@@ -130,9 +130,9 @@ void FollowSpotlight::Timer1_Timer() {
   app_.mainWindow().Label1.setCaption(kHoldOthers);
   // A right click on the clock sets the counter, so that the clock's menu is not covered.
   double holdoff = 0;
-  Attempt(app_, "Frm_light.Timer1", [&] { holdoff = Val(Label1.Caption()); });
+  attempt(app_, "Frm_light.Timer1", [&] { holdoff = Val(Label1.Caption()); });
   if (holdoff == 0) {
-    Attempt(app_, "Frm_light.Timer1", [&] { setTopmost(true); });
+    attempt(app_, "Frm_light.Timer1", [&] { setTopmost(true); });
   } else {
     Label1.setCaption(CStr(holdoff - 1));
   }

@@ -51,7 +51,7 @@ OnlineHelpWindow::OnlineHelpWindow(Context& app)
 // Centred on the screen at every showing.
 void OnlineHelpWindow::Form_Load() {
   setClientSize(kClientWidth, kClientHeight);
-  Attempt(app_, "Frm_Author_wx", [&] {
+  attempt(app_, "Frm_Author_wx", [&] {
     Picture1.setPicture(app_.pathInProgramFolder("picture\\online-help.bmp"), kPicturePx,
                         kPicturePx);
   });
@@ -62,7 +62,7 @@ void OnlineHelpWindow::Form_Load() {
 }
 
 void OnlineHelpWindow::Picture1_Click() {
-  Attempt(app_, "Frm_Author_wx", [&] { OpenWithShell(app_, kOnlineHelpAddress); });
+  attempt(app_, "Frm_Author_wx", [&] { OpenWithShell(app_, kOnlineHelpAddress); });
   Unload();
 }
 

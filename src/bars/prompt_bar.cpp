@@ -85,9 +85,9 @@ PromptBar* PromptBar::partner() {
 }
 
 void PromptBar::Form_Load() {
-  Attempt(app_, "Frm_process load", [&] { SetTopmost(app_, *this); });
+  attempt(app_, "Frm_process load", [&] { SetTopmost(app_, *this); });
   loadLook();
-  Attempt(app_, "Frm_process load", [&] {
+  attempt(app_, "Frm_process load", [&] {
     setWidth(Label1.Width() + 480);
     setHeight(Label1.Height() + 240);
   });
@@ -117,7 +117,7 @@ void PromptBar::tuichu() {
 void PromptBar::keepOnTopTick() {
   // The extended screen's bar cancels any hold-off, so that it is re-topped on this very tick.
   if (role_.extended) app_.mainWindow().Label1.setCaption("0");
-  Attempt(app_, "Frm_process keep on top", [&] { SetTopmost(app_, *this); });
+  attempt(app_, "Frm_process keep on top", [&] { SetTopmost(app_, *this); });
   Timer4.setInterval(1000);
   if (keepOnTopCount_ < 1) Timer4.setEnabled(false);
   keepOnTopCount_ = static_cast<std::int16_t>(keepOnTopCount_ - 1);

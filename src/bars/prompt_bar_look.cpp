@@ -15,7 +15,7 @@ namespace {
 
 // A colour stored as decimal text: the number taken as a 32-bit integer, so that negative texts
 // name the system colours (-2147483635 is the highlight colour 0x8000000D).
-std::uint32_t ColourOfText(const std::string& text) {
+std::uint32_t colourOfText(const std::string& text) {
   return static_cast<std::uint32_t>(CLng(Val(text)));
 }
 
@@ -27,7 +27,7 @@ void PromptBar::loadLook() {
     return variantText(IniReadWrite(app_.platform.files, "readpart", ini, "Hotkey", key, fallback));
   };
   // Each setting on its own: one that cannot be read keeps the value read before.
-  auto step = [&](auto&& statement) { Attempt(app_, "prompt bar look", statement); };
+  auto step = [&](auto&& statement) { attempt(app_, "prompt bar look", statement); };
   step([&] { look_.fontName = read("processFont", "Trebuchet ms"); });
   step([&] { look_.sizeIndex = CInt(Val(read("processFontSize", "5"))); });
   step([&] { look_.colourIndex = CInt(Val(read("processColor", "5"))); });
@@ -55,7 +55,7 @@ void PromptBar::loadLook() {
   if (look_.transparent == 1) {
     step([&] { changcolor(textColour); });
   } else {
-    step([&] { setBarBackColor(ColourOfText(look_.backColourText)); });
+    step([&] { setBarBackColor(colourOfText(look_.backColourText)); });
   }
 }
 

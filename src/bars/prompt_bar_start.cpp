@@ -17,7 +17,7 @@ namespace horalix {
 
 void PromptBar::startTick() {
   const SettingsBlock& settings = app_.settings;
-  auto step = [&](auto&& statement) { Attempt(app_, "Frm_process.Timer3", statement); };
+  auto step = [&](auto&& statement) { attempt(app_, "Frm_process.Timer3", statement); };
 
   for (platform::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4}) t->setEnabled(false);
   // No hold-off: the keep-on-top run takes effect at once.
@@ -39,9 +39,9 @@ void PromptBar::startTick() {
       seconds = settings.Time_three;
       // The third reminder may keep the bar on screen until zero. A span beyond the counter's
       // range fails this step alone and the bar keeps its display time.
-      if (OptionOn(settings.checkvalue, CheckFlag::TimedDuration) &&
-          OptionOn(settings.checkvalue, CheckFlag::Alarm3) &&
-          OptionOn(settings.checkvalue, CheckFlag::ContinuousReminder)) {
+      if (optionOn(settings.checkvalue, CheckFlag::TimedDuration) &&
+          optionOn(settings.checkvalue, CheckFlag::Alarm3) &&
+          optionOn(settings.checkvalue, CheckFlag::ContinuousReminder)) {
         step([&] { displayCounter_ = CInt(settings.Time_three); });
       }
       break;
@@ -51,7 +51,7 @@ void PromptBar::startTick() {
       displayCounter_ = 0;
   }
   step([&] { barTime_ = SecondsToTime(seconds); });
-  step([&] { timeText_ = BarTimeText(std::int64_t{seconds} * 1000, barTime_); });
+  step([&] { timeText_ = barTimeText(std::int64_t{seconds} * 1000, barTime_); });
 
   switch (barStage_) {
     case 1:
@@ -104,7 +104,7 @@ void PromptBar::startTick() {
 // position is stored nowhere (neither the file nor the registry) is placed the same way, not at
 // the screen's corner.
 void PromptBar::placeAtStoredPosition() {
-  const BarPosition at = ReadBarPosition(app_, role_.leftKey, role_.topKey);
+  const BarPosition at = readBarPosition(app_, role_.leftKey, role_.topKey);
   const int w = screenWidthTwips();
   const int h = screenHeightTwips();
   if (role_.extended) {
@@ -124,7 +124,7 @@ void PromptBar::placeOnExtendedScreen(BarPosition at) {
   if (at.top == kBarNotStored) at.top = 0;
   const int w = screenWidthTwips();
   setLeft(at.left < w ? w : at.left);
-  setTop(ReduceByScreenHeights(at.top, screenHeightTwips()));
+  setTop(reduceByScreenHeights(at.top, screenHeightTwips()));
 }
 
 }  // namespace horalix

@@ -18,24 +18,24 @@ namespace horalix {
 
 namespace {
 
-std::string TwoDigits(int n) { return Format(static_cast<double>(n), "00"); }
+std::string twoDigits(int n) { return Format(static_cast<double>(n), "00"); }
 
 }  // namespace
 
-double BarTimeOf(std::int32_t ms) {
+double barTimeOf(std::int32_t ms) {
   const std::vector<std::string> parts = Split(SplitMilliseconds(ms), "\\");
-  return TimeValue(TwoDigits(CInt(parts.at(0))) + ":" + TwoDigits(CInt(parts.at(1))) + ":" +
-                   TwoDigits(CInt(parts.at(2))));
+  return TimeValue(twoDigits(CInt(parts.at(0))) + ":" + twoDigits(CInt(parts.at(1))) + ":" +
+                   twoDigits(CInt(parts.at(2))));
 }
 
-std::string BarTimeText(std::int64_t ms, double barTime) {
+std::string barTimeText(std::int64_t ms, double barTime) {
   const auto seconds = static_cast<std::int64_t>(Int(ms / 1000.0));
   if (seconds >= 3600) {
-    return std::to_string(Hour(barTime)) + "时" + TwoDigits(Minute(barTime)) + "分" +
-           TwoDigits(Second(barTime)) + "秒";
+    return std::to_string(Hour(barTime)) + "时" + twoDigits(Minute(barTime)) + "分" +
+           twoDigits(Second(barTime)) + "秒";
   }
   if (seconds >= 60)
-    return std::to_string(Minute(barTime)) + "分" + TwoDigits(Second(barTime)) + "秒";
+    return std::to_string(Minute(barTime)) + "分" + twoDigits(Second(barTime)) + "秒";
   return std::to_string(seconds) + "秒";
 }
 
@@ -51,12 +51,12 @@ void PromptBar::parkFromTick() {
 void PromptBar::textTick() {
   MainWindow& main = app_.mainWindow();
   const SettingsBlock& settings = app_.settings;
-  auto step = [&](auto&& statement) { Attempt(app_, "Frm_process.Timer2", statement); };
+  auto step = [&](auto&& statement) { attempt(app_, "Frm_process.Timer2", statement); };
 
   std::int32_t ms = 0;
   step([&] { ms = CLng(main.Text1.Text()); });
   // A count of a day or more keeps the time shown before.
-  step([&] { barTime_ = BarTimeOf(ms); });
+  step([&] { barTime_ = barTimeOf(ms); });
   step([&] {
     if (PromptBar* two = partner()) two->Timer2.setEnabled(true);
   });
@@ -73,7 +73,7 @@ void PromptBar::textTick() {
             // The extended screen's bar shows the primary bar's text.
             Label1.setCaption(app_.promptBar().Label1.Caption());
           } else {
-            timeText_ = BarTimeText(ms, barTime_);
+            timeText_ = barTimeText(ms, barTime_);
             Label1.setCaption(settings.tellprocesstext + "还剩" + timeText_);
           }
           Form_Resize();
@@ -110,14 +110,14 @@ void PromptBar::textTick() {
       break;
     case 4:
       step([&] {
-        timeText_ = BarTimeText(ms, barTime_);
+        timeText_ = barTimeText(ms, barTime_);
         Label1.setCaption(Len(settings.tellShowtext) >= 1
                               ? settings.tellShowtext
                               : settings.tellprocesstext + "超时" + timeText_);
         Form_Resize();
       });
-      if (OptionOn(settings.checkvalue, CheckFlag::TimedDuration)) {
-        if (OptionOn(settings.checkvalue, CheckFlag::ContinuousReminder)) {
+      if (optionOn(settings.checkvalue, CheckFlag::TimedDuration)) {
+        if (optionOn(settings.checkvalue, CheckFlag::ContinuousReminder)) {
           // The bar stays and keeps counting the time over.
           Timer1.setEnabled(false);
           Timer2.setEnabled(true);

@@ -98,7 +98,7 @@ void SpotlightDarkLayer::Timer2_Timer() {
 
 void SpotlightDarkLayer::Timer1_Timer() {
   Timer1.setEnabled(false);
-  Attempt(app_, "Frm_move_background.Timer1", [&] {
+  attempt(app_, "Frm_move_background.Timer1", [&] {
     const std::vector<std::string> corners = Split(Label1.Caption(), "/");
     const float x0 = static_cast<float>(Val(corners.at(0)));
     const float y0 = static_cast<float>(Val(corners.at(1)));
@@ -108,7 +108,7 @@ void SpotlightDarkLayer::Timer1_Timer() {
                   static_cast<int>(std::fabs(x1 - x0)), static_cast<int>(std::fabs(y1 - y0)));
   });
   // The picture of the clear rectangle over the whole box: white inside a thin dark frame.
-  Attempt(app_, "Frm_move_background.Timer1", [&] {
+  attempt(app_, "Frm_move_background.Timer1", [&] {
     const platform::Desktop& desktop = app_.platform.desktop;
     const auto frameX = static_cast<float>(kFramePx * desktop.twipsPerPixelX());
     const auto frameY = static_cast<float>(kFramePx * desktop.twipsPerPixelY());
@@ -117,17 +117,17 @@ void SpotlightDarkLayer::Timer1_Timer() {
     const float insideWidth = static_cast<float>(Picture1.ScaleWidth()) - 2 * frameX;
     const float insideHeight = static_cast<float>(Picture1.ScaleHeight()) - 2 * frameY;
     if (insideWidth > 0 && insideHeight > 0) {
-      Picture1.FillBox(frameX, frameY, insideWidth, insideHeight, kWhite);
+      Picture1.fillBox(frameX, frameY, insideWidth, insideHeight, kWhite);
     }
   });
   std::int32_t opacity = 70;
-  Attempt(app_, "Frm_move_background.Timer1",
-          [&] { opacity = SpotlightOpacity(app_.platform.files, app_.iniPath()); });
+  attempt(app_, "Frm_move_background.Timer1",
+          [&] { opacity = spotlightOpacity(app_.platform.files, app_.iniPath()); });
   Show();
   coverScreen();
   // Set on the shown window: Wine takes a colour key given to a hidden window only partly.
-  Attempt(app_, "Frm_move_background.Timer1",
-          [&] { SetTransparent(*this, kWhite, SpotlightAlpha(opacity)); });
+  attempt(app_, "Frm_move_background.Timer1",
+          [&] { SetTransparent(*this, kWhite, spotlightAlpha(opacity)); });
 }
 
 void SpotlightDarkLayer::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
@@ -148,7 +148,7 @@ void SpotlightDarkLayer::Picture1_MouseMove(int Button, int Shift, float X, floa
 
 void SpotlightDarkLayer::Timer3_Timer() {
   app_.mainWindow().Label1.setCaption(kHoldOthers);
-  Attempt(app_, "Frm_move_background.Timer3", [&] { setTopmost(true); });
+  attempt(app_, "Frm_move_background.Timer3", [&] { setTopmost(true); });
 }
 
 void SpotlightDarkLayer::Form_DblClick() {

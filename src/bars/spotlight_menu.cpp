@@ -59,7 +59,7 @@ void MouseLight_Click(Context& app, int Index) {
   }
 }
 
-void SpotlightHotKey(Context& app, int Index) {
+void spotlightHotKey(Context& app, int Index) {
   if (Index == kFollow) {
     toggleFollow(app);
   } else if (Index == kArea) {

@@ -15,6 +15,6 @@ void MouseLight_Click(Context& app, int Index);
 
 // The hot keys: `focus` (Index 0) does what the menu item does; `light` (Index 1) ends the
 // dynamic-brightness spotlight when it is open, and otherwise opens it.
-void SpotlightHotKey(Context& app, int Index);
+void spotlightHotKey(Context& app, int Index);
 
 }  // namespace horalix

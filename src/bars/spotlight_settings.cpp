@@ -19,7 +19,7 @@ std::string readLight(platform::FileSystem& files, const std::string& iniPath, c
 
 }  // namespace
 
-std::int32_t SpotlightOpacity(platform::FileSystem& files, const std::string& iniPath) {
+std::int32_t spotlightOpacity(platform::FileSystem& files, const std::string& iniPath) {
   double value = 0;
   try {
     value = Val(readLight(files, iniPath, "backlight", "70"));
@@ -31,9 +31,9 @@ std::int32_t SpotlightOpacity(platform::FileSystem& files, const std::string& in
   return CInt(std::clamp(value, kLeastOpacity, kMostOpacity));
 }
 
-std::int32_t SpotlightAlpha(std::int32_t opacity) { return CInt(opacity * 2.55); }
+std::int32_t spotlightAlpha(std::int32_t opacity) { return CInt(opacity * 2.55); }
 
-std::string SpotlightBitmapName(platform::FileSystem& files, const std::string& iniPath) {
+std::string spotlightBitmapName(platform::FileSystem& files, const std::string& iniPath) {
   std::string name = Trim(readLight(files, iniPath, "clocklight", "000"));
   if (Len(name) != 3) name = "000";
   return name;

@@ -51,7 +51,7 @@ void SpotlightVeil::Form_Load() {
   dragging_ = false;
   drawn_ = false;
   Mark.setVisible(false);
-  Attempt(app_, "Frm_move_before", [&] { SetTransparent(*this, kWhite, kVeilAlpha); });
+  attempt(app_, "Frm_move_before", [&] { SetTransparent(*this, kWhite, kVeilAlpha); });
 }
 
 // Any button: the first press fixes one corner; a press after the pointer has moved fixes the

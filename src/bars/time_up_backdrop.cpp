@@ -26,17 +26,17 @@ TimeUpBackdrop::TimeUpBackdrop(Context& app) : Form(app.platform.forms, "Frm_bla
 
 void TimeUpBackdrop::Form_Load() {
   // The keep-on-top routine acts at once, so the backdrop goes over everything.
-  Attempt(app_, "Frm_black", [&] { app_.mainWindow().Label1.setCaption("0"); });
-  Attempt(app_, "Frm_black", [&] { SetTopmost(app_, *this); });
+  attempt(app_, "Frm_black", [&] { app_.mainWindow().Label1.setCaption("0"); });
+  attempt(app_, "Frm_black", [&] { SetTopmost(app_, *this); });
   setBackColor(kWindowBackground);
   // Each chosen look applies in turn: the last colour wins, only the first one is translucent.
   const std::string& options = app_.settings.checkvalue;
-  if (OptionOn(options, CheckFlag::ScreenTranslucent)) {
+  if (optionOn(options, CheckFlag::ScreenTranslucent)) {
     setBackColor(kWindowText);
-    Attempt(app_, "Frm_black", [&] { setLayered(-1, kHalfOpaque); });
+    attempt(app_, "Frm_black", [&] { setLayered(-1, kHalfOpaque); });
   }
-  if (OptionOn(options, CheckFlag::ScreenBlack)) setBackColor(kWindowText);
-  if (OptionOn(options, CheckFlag::ScreenWhite)) setBackColor(kWhite);
+  if (optionOn(options, CheckFlag::ScreenBlack)) setBackColor(kWindowText);
+  if (optionOn(options, CheckFlag::ScreenWhite)) setBackColor(kWhite);
 
   const platform::Desktop& desktop = app_.platform.desktop;
   const platform::PixelRect area = desktop.fullScreenArea();

@@ -60,9 +60,9 @@ void TimeUpPrompt::Form_Load() {
   setClientSize(4155, 1740);
   Label2.move(480, 360, Label2.Width(), Label2.Height());
   Command1.move(Command1.Left(), 960, 1215, 495);
-  Attempt(app_, "Frm_tishi", [&] { app_.timeUpBackdrop().Show(); });
+  attempt(app_, "Frm_tishi", [&] { app_.timeUpBackdrop().Show(); });
   // Made topmost after the backdrop, the prompt lies above it.
-  Attempt(app_, "Frm_tishi", [&] { SetTopmost(app_, *this); });
+  attempt(app_, "Frm_tishi", [&] { SetTopmost(app_, *this); });
   setCaption("Horalix");
   Label2.setCaption(app_.settings.tellouttext);
   setWidth(std::max(Label2.Width() + 2 * Label2.Left(), kMinimumWidth));
@@ -78,11 +78,11 @@ void TimeUpPrompt::Form_Activate() {
 
 void TimeUpPrompt::Timer1_Timer() {
   // Directly on top, whatever the hold-off counter says.
-  Attempt(app_, "Frm_tishi.Timer1", [&] { setTopmost(true); });
-  Attempt(app_, "Frm_tishi.Timer1", [&] {
+  attempt(app_, "Frm_tishi.Timer1", [&] { setTopmost(true); });
+  attempt(app_, "Frm_tishi.Timer1", [&] {
     FloatingClock& clock = app_.floatingClock();
     const int size = FontSizeByIndex(
-        CInt(Val(FontselectPart(app_.settings.Fontselect, FontselectField::SizeIndex))));
+        CInt(Val(fontselectPart(app_.settings.Fontselect, FontselectField::SizeIndex))));
     clock.ShowStatue(clock.Label11.Caption(), size);
   });
 }
@@ -104,10 +104,10 @@ void TimeUpPrompt::Form_Unload(bool& cancel) {
 
 void TimeUpPrompt::closePrompt() {
   Timer1.setEnabled(false);
-  Attempt(app_, "Frm_tishi", [&] { app_.timeUpBackdrop().Unload(); });
+  attempt(app_, "Frm_tishi", [&] { app_.timeUpBackdrop().Unload(); });
   // While the prompt is already unloading, its second unload does nothing.
   if (!unloading_) Unload();
-  Attempt(app_, "Frm_tishi", [&] { SetTopmost(app_, app_.floatingClock()); });
+  attempt(app_, "Frm_tishi", [&] { SetTopmost(app_, app_.floatingClock()); });
 }
 
 }  // namespace horalix

@@ -23,7 +23,7 @@ void FloatingClock::Timer3_Timer() {
     } else {
       // A text that cannot be made (an option string too short or not digits) leaves the face
       // as it was for this half-period; the counters below still run down, so the blink ends.
-      Attempt(app_, "time_glass.Timer3", [&] { Label_change(); });
+      attempt(app_, "time_glass.Timer3", [&] { Label_change(); });
     }
   }
   if (count <= 0) {

@@ -129,7 +129,7 @@ void ClockFace::layOutWithPicture() {
   Control& P2 = controls_.Picture2;
   const Control& P3 = controls_.Picture3;
   const Control& L11 = controls_.Label11;
-  P1.setPicture(P3.Picture(), P3.PictureWidthPx(), P3.PictureHeightPx());
+  P1.setPicture(P3.Picture(), P3.pictureWidthPx(), P3.pictureHeightPx());
   // The larger of text and picture, with a margin of 120 twips across and 20 down for the text.
   const int pictureWidth = app_.settings.picture_width * kTwipsPerPicturePixel;
   const int pictureHeight = app_.settings.picture_height * kTwipsPerPicturePixel;
@@ -138,13 +138,13 @@ void ClockFace::layOutWithPicture() {
   sizeFace(width, height);
   if (pictureOwner_ != nullptr) {
     const Control& source = pictureOwner_->control("Picture1");
-    P1.setPicture(source.Picture(), source.PictureWidthPx(), source.PictureHeightPx());
+    P1.setPicture(source.Picture(), source.pictureWidthPx(), source.pictureHeightPx());
   }
   const int twipsX = app_.platform.desktop.twipsPerPixelX();
   const int twipsY = app_.platform.desktop.twipsPerPixelY();
   P1.PaintPicture(P1.Picture(), 0, 0, static_cast<float>(P1.Width()),
-                  static_cast<float>(P1.Height()), P1.PictureWidthPx() * twipsX,
-                  P1.PictureHeightPx() * twipsY);
+                  static_cast<float>(P1.Height()), P1.pictureWidthPx() * twipsX,
+                  P1.pictureHeightPx() * twipsY);
   P2.move(CLng((P1.Width() - P2.Width()) / 2.0), CLng((P1.Height() - P2.Height()) / 2.0),
           P2.Width(), P2.Height());
 }

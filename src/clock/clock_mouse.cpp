@@ -33,7 +33,7 @@ void FloatingClock::redrawFaces(bool mirrorToo) {
 void FloatingClock::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
   (void)Shift;
   auto attempt = [this](auto&& statement) {
-    Attempt(app_, "time_glass.Picture1_MouseDown", statement);
+    horalix::attempt(app_, "time_glass.Picture1_MouseDown", statement);
   };
   MainWindow& main = app_.mainWindow();
   // The keep-on-top routine of every window holds off while the user handles the clock.
@@ -42,7 +42,7 @@ void FloatingClock::Picture1_MouseDown(int Button, int Shift, float X, float Y) 
   if (t == 0 || t == kOutOfView) {
     if (Button == kLeftButton) {
       attempt([&] {
-        if (OptionChar(app_.settings.checkvalue, CheckFlag::KeepTimeText) != "0") return;
+        if (optionChar(app_.settings.checkvalue, CheckFlag::KeepTimeText) != "0") return;
         // The count goes out of view and the time of day comes in, or back; the mirror follows.
         const bool countInView = t == 0;
         for (ClockWindow* clock :
@@ -62,7 +62,7 @@ void FloatingClock::Picture1_MouseDown(int Button, int Shift, float X, float Y) 
       attempt([&] {
         // A see-through clock opens the menu at the pointer, an opaque one below its own
         // bottom edge.
-        if (OptionChar(app_.settings.checkvalue, CheckFlag::TransparentBack) == "0") {
+        if (optionChar(app_.settings.checkvalue, CheckFlag::TransparentBack) == "0") {
           const platform::Desktop& desktop = app_.platform.desktop;
           const platform::PixelPoint at{
               static_cast<int>((static_cast<float>(Left()) + X) /
@@ -89,7 +89,7 @@ void FloatingClock::Picture2_MouseMove(int Button, int Shift, float X, float Y) 
 void FloatingClock::Picture1_MouseMove(int Button, int Shift, float X, float Y) {
   (void)Shift;
   auto attempt = [this](auto&& statement) {
-    Attempt(app_, "time_glass.Picture1_MouseMove", statement);
+    horalix::attempt(app_, "time_glass.Picture1_MouseMove", statement);
   };
   Timer7.setEnabled(true);
   if (Button != kLeftButton) return;

@@ -31,7 +31,7 @@ bool met(Condition&& condition) {
   }
 }
 bool flagMet(const std::string& options, OptFlag flag) {
-  return met([&] { return CInt(OptionChar(options, flag)) == 1; });
+  return met([&] { return CInt(optionChar(options, flag)) == 1; });
 }
 
 }  // namespace
@@ -109,20 +109,20 @@ void ClockWindow::changcolor(std::uint32_t nowcolor) { face_.changcolor(nowcolor
 
 int ClockWindow::wantedSize() {
   return FontSizeByIndex(
-      static_cast<int>(Val(FontselectPart(app_.settings.Fontselect, FontselectField::SizeIndex))));
+      static_cast<int>(Val(fontselectPart(app_.settings.Fontselect, FontselectField::SizeIndex))));
 }
 
 void ClockWindow::beginRunStart() {
   for (platform::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5}) t->setEnabled(false);
   Label5.setCaption("0");
-  Attempt(app_, where("Timer5").c_str(), [&] { SetTopmost(app_, *this); });
+  attempt(app_, where("Timer5").c_str(), [&] { SetTopmost(app_, *this); });
   app_.run.BlinkCount = 0;
   Picture1.setVisible(true);
   Picture2.setVisible(true);
 }
 
 void ClockWindow::drawFirstFace(const std::string& countText, int size) {
-  Attempt(app_, where("Timer5").c_str(), [&] {
+  attempt(app_, where("Timer5").c_str(), [&] {
     if (Label1(1).Top() == 0) {
       ShowStatue(countText, size);
     } else {
@@ -144,9 +144,9 @@ bool ClockWindow::startCountsDown() { return flagMet(app_.settings.optvalue, Opt
 
 void ClockWindow::setFirstTexts(int format, bool countDown, int hours, int minutes, int seconds) {
   const std::string first =
-      countDown ? CountText(format, hours, minutes, seconds) : CountText(format, 0, 0, 0);
-  Attempt(app_, where("Timer5").c_str(),
-          [&] { Label1(2).setCaption(TimeOfDayText(app_, format)); });
+      countDown ? countText(format, hours, minutes, seconds) : countText(format, 0, 0, 0);
+  attempt(app_, where("Timer5").c_str(),
+          [&] { Label1(2).setCaption(timeOfDayText(app_, format)); });
   Label1(1).setCaption(first);
   Label11.setCaption(first);
   Label9.setCaption(format == 2 ? "00:00" : "00:00:00");
@@ -154,7 +154,7 @@ void ClockWindow::setFirstTexts(int format, bool countDown, int hours, int minut
 
 void ClockWindow::takeRunValues() {
   const SettingsBlock& settings = app_.settings;
-  Attempt(app_, where("Timer5").c_str(), [&] {
+  attempt(app_, where("Timer5").c_str(), [&] {
     const auto area = app_.platform.desktop.fullScreenArea();
     app_.run.ScreenWidthPx = area.width();
     app_.run.ScreenHeightPx = area.height();
@@ -163,7 +163,7 @@ void ClockWindow::takeRunValues() {
   if (flagMet(settings.optvalue, OptFlag::AfterZeroStop)) afterZero = 1;
   // With automatic timing the cycle is never chosen here.
   if (met([&] {
-        return CInt(OptionChar(settings.optvalue, OptFlag::AfterZeroCycle)) == 1 &&
+        return CInt(optionChar(settings.optvalue, OptFlag::AfterZeroCycle)) == 1 &&
                !ReadAImode(app_);
       })) {
     afterZero = 2;
@@ -173,14 +173,14 @@ void ClockWindow::takeRunValues() {
 }
 
 void ClockWindow::takeSegmentStart() {
-  if (const auto mark = ClockMark(app_, ReadClockMethod(app_))) app_.run.StartTick = *mark;
-  Attempt(app_, where("Label16").c_str(),
-          [&] { Label16.setCaption(Format(TimeOf(app_.platform.loop.localTime()), "hh:mm:ss")); });
+  if (const auto mark = clockMark(app_, readClockMethod(app_))) app_.run.StartTick = *mark;
+  attempt(app_, where("Label16").c_str(),
+          [&] { Label16.setCaption(Format(timeOf(app_.platform.loop.localTime()), "hh:mm:ss")); });
 }
 
 void ClockWindow::armZeroReminder(bool flash) {
   if (flash) Label8.setCaption("1");
-  WriteAlarmStage(Label5, AlarmStage::Zero);
+  writeAlarmStage(Label5, AlarmStage::Zero);
   Label2.setCaption("1");
   Label4.setCaption("1");
   Timer2.setEnabled(true);
@@ -192,7 +192,7 @@ void ClockWindow::applyOvertimeStyle(bool redrawPrefixed) {
     if (!redrawPrefixed) return;
     app_.mainWindow().Lab_time_state.setCaption("1");
     Label_change();
-    if (CaptionStartsWith(app_.mainWindow().menu_two(1), "隐藏")) ShowClocks(app_);
+    if (captionStartsWith(app_.mainWindow().menu_two(1), "隐藏")) ShowClocks(app_);
   };
   switch (ReadTimeoutAction(app_)) {
     case 0:
@@ -218,12 +218,12 @@ void ClockWindow::applyOvertimeStyle(bool redrawPrefixed) {
 
 void ClockWindow::showFinalCount() {
   const std::string at = where("Timer1");
-  Attempt(app_, at.c_str(), [&] {
+  attempt(app_, at.c_str(), [&] {
     const std::int32_t shown =
-        OptionOn(app_.settings.optvalue, OptFlag::CountDown) ? 0 : app_.run.RunMillis;
-    Label1(1).setCaption(ClockText(shown));
+        optionOn(app_.settings.optvalue, OptFlag::CountDown) ? 0 : app_.run.RunMillis;
+    Label1(1).setCaption(clockText(shown));
   });
-  Attempt(app_, at.c_str(), [&] { Label_change(); });
+  attempt(app_, at.c_str(), [&] { Label_change(); });
 }
 
 void ClockWindow::stopCountTimers() {
@@ -232,9 +232,9 @@ void ClockWindow::stopCountTimers() {
 
 std::string ClockWindow::shownText() {
   const int format = DisplayFormat(app_.settings.optvalue);
-  if (Label1(1).Top() != 0) return TimeOfDayText(app_, format);
+  if (Label1(1).Top() != 0) return timeOfDayText(app_, format);
   const double t = TimeValue(Label1(1).Caption());
-  std::string text = CountText(format, Hour(t), Minute(t), Second(t));
+  std::string text = countText(format, Hour(t), Minute(t), Second(t));
   if (app_.mainWindow().Lab_time_state.Caption() != "0") text = app_.run.OvertimePrefix + text;
   return text;
 }

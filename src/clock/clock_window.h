@@ -22,7 +22,7 @@ class PromptBar;
 
 // The colour of the clock text: a palette entry by the index in characters 4-5 of Fontselect,
 // or the custom colour after its first 8 characters when the index is 17 or more.
-std::uint32_t FaceColour(const std::string& fontselect);
+std::uint32_t faceColour(const std::string& fontselect);
 
 // The differences between the two clocks, as data.
 struct ClockRole {

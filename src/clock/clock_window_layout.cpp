@@ -42,16 +42,18 @@ void setFont(platform::Control& c, const std::string& name, int size) {
 
 }  // namespace
 
-std::uint32_t FaceColour(const std::string& fontselect) {
+std::uint32_t faceColour(const std::string& fontselect) {
   const int index = static_cast<int>(Val(Mid(fontselect, 4, 2)));
   if (index < 17) return ColorByIndex(index);
   return static_cast<std::uint32_t>(CLng(Val(Mid(fontselect, 9))));
 }
 
 void ClockWindow::styleFace(int size, bool countDown) {
-  auto attempt = [this](auto&& statement) { Attempt(app_, where("Timer5").c_str(), statement); };
+  auto attempt = [this](auto&& statement) {
+    horalix::attempt(app_, where("Timer5").c_str(), statement);
+  };
   std::uint32_t colour = 0;
-  attempt([&] { colour = FaceColour(app_.settings.Fontselect); });
+  attempt([&] { colour = faceColour(app_.settings.Fontselect); });
   attempt([&] { setUpFonts(size, colour); });
   Label1(1).setVisible(false);
   Label1(2).setVisible(false);
@@ -103,7 +105,7 @@ void ClockWindow::setUpFonts(int size, std::uint32_t colour) {
 // clock keys out a colour near the text colour.
 void ClockWindow::setUpBackground(std::uint32_t colour) {
   SettingsBlock& settings = app_.settings;
-  if (OptionChar(settings.checkvalue, CheckFlag::TransparentBack) != "0") {
+  if (optionChar(settings.checkvalue, CheckFlag::TransparentBack) != "0") {
     Picture3.setPicture("", 0, 0);
     app_.run.BackPictureOn = false;
     changcolor(colour);
@@ -135,7 +137,7 @@ void ClockWindow::layOutFirstText(bool countDown) {
   Label1(2).move(0, 13800, Label1(2).Width(), Label1(2).Height());
   if (app_.run.BackPictureOn) {
     const double t = app_.settings.Time_all;
-    Label1(1).setCaption(CountText(3, Hour(t), Minute(t), Second(t)));
+    Label1(1).setCaption(countText(3, Hour(t), Minute(t), Second(t)));
   } else {
     Label1(1).setAutoSize(true);
     Label1(2).setAutoSize(true);
@@ -158,7 +160,7 @@ void ClockWindow::fitTextBox() {
 
 void ClockWindow::refitWindow() {
   auto attempt = [this](auto&& statement) {
-    Attempt(app_, where("Form_LostFocus").c_str(), statement);
+    horalix::attempt(app_, where("Form_LostFocus").c_str(), statement);
   };
   if (!app_.run.BackPictureOn) {
     attempt([&] { move(Left(), Top(), Picture2.Width(), Picture2.Height()); });
@@ -175,8 +177,8 @@ void ClockWindow::refitWindow() {
     const auto& desktop = app_.platform.desktop;
     Picture1.PaintPicture(Picture1.Picture(), 0, 0, static_cast<float>(Picture1.Width()),
                           static_cast<float>(Picture1.Height()),
-                          Picture1.PictureWidthPx() * desktop.twipsPerPixelX(),
-                          Picture1.PictureHeightPx() * desktop.twipsPerPixelY());
+                          Picture1.pictureWidthPx() * desktop.twipsPerPixelX(),
+                          Picture1.pictureHeightPx() * desktop.twipsPerPixelY());
   });
 }
 

@@ -13,7 +13,9 @@
 namespace horalix {
 
 void FloatingClock::Form_Load() {
-  auto attempt = [this](auto&& statement) { Attempt(app_, "time_glass.Form_Load", statement); };
+  auto attempt = [this](auto&& statement) {
+    horalix::attempt(app_, "time_glass.Form_Load", statement);
+  };
   attempt([&] { SetTopmost(app_, *this); });
   attempt([&] { LoadSettings(app_, app_.settings); });
   Label15.setCaption("1");
@@ -23,7 +25,7 @@ void FloatingClock::Form_Load() {
   Timer5.setEnabled(true);
   // Unlike the sequencer's placement, a saved 0 is not taken, the window's own height must fit
   // below the saved top, and a screen narrower than the window leaves a negative left.
-  const SavedPosition at = ReadSavedPosition(app_, "clockleft", "clocktop");
+  const SavedPosition at = readSavedPosition(app_, "clockleft", "clocktop");
   const auto& desktop = app_.platform.desktop;
   const int width = app_.run.BackPictureOn ? Width() : Label9.Width();
   const int maxLeft = app_.run.ScreenWidthPx * desktop.twipsPerPixelX() - width - 100;
@@ -33,7 +35,7 @@ void FloatingClock::Form_Load() {
 }
 
 void FloatingClock::Form_LostFocus() {
-  Attempt(app_, "time_glass.Form_LostFocus", [&] { fitTextBox(); });
+  horalix::attempt(app_, "time_glass.Form_LostFocus", [&] { fitTextBox(); });
   refitWindow();
 }
 

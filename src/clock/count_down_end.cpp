@@ -25,9 +25,9 @@ namespace {
 constexpr const char* kWhere = "time_glass.Timer1";
 
 void startOvertime(Context& app, FloatingClock& clock) {
-  auto attempt = [&app](auto&& statement) { Attempt(app, kWhere, statement); };
+  auto attempt = [&app](auto&& statement) { horalix::attempt(app, kWhere, statement); };
   const std::string& c = app.settings.checkvalue;
-  auto on = [&c](CheckFlag flag) { return OptionOn(c, flag); };
+  auto on = [&c](CheckFlag flag) { return optionOn(c, flag); };
   const bool zeroReminder = on(CheckFlag::TimedDuration) && on(CheckFlag::OvertimeLimit);
   attempt([&] {
     if (!zeroReminder) return;
@@ -36,7 +36,7 @@ void startOvertime(Context& app, FloatingClock& clock) {
   });
   attempt([&] {
     if (!zeroReminder || !on(CheckFlag::BarOvertime)) return;
-    WriteAlarmStage(clock.Label5, AlarmStage::Zero);
+    writeAlarmStage(clock.Label5, AlarmStage::Zero);
     app.promptBar().Timer3.setEnabled(true);
   });
   attempt([&] {
@@ -57,49 +57,49 @@ void startOvertime(Context& app, FloatingClock& clock) {
 // The steps that the stop and the cycle share: the final text, the record, the count stopped
 // and the interaction window parked.
 void stopCount(Context& app, FloatingClock& clock) {
-  auto attempt = [&app](auto&& statement) { Attempt(app, kWhere, statement); };
+  auto attempt = [&app](auto&& statement) { horalix::attempt(app, kWhere, statement); };
   clock.showFinalCount();
-  RecordRun(app, clock);
+  recordRun(app, clock);
   clock.stopCountTimers();
   attempt([&] { HideInteraction(app); });
 }
 
 // Tool windows closed and the time-up prompt, when the after-zero option `option` is on.
 void closeAndPrompt(Context& app, OptFlag option) {
-  if (!OptionOn(app.settings.checkvalue, CheckFlag::TimedDuration) ||
-      !OptionOn(app.settings.optvalue, option))
+  if (!optionOn(app.settings.checkvalue, CheckFlag::TimedDuration) ||
+      !optionOn(app.settings.optvalue, option))
     return;
-  CloseToolWindows(app, false);
-  ShowTimeUpPrompt(app);
+  closeToolWindows(app, false);
+  showTimeUpPrompt(app);
 }
 
 void stopRun(Context& app, FloatingClock& clock) {
   stopCount(app, clock);
-  Attempt(app, kWhere, [&] { closeAndPrompt(app, OptFlag::AfterZeroStop); });
-  Attempt(app, kWhere, [&] { EndTiming(app); });
+  horalix::attempt(app, kWhere, [&] { closeAndPrompt(app, OptFlag::AfterZeroStop); });
+  horalix::attempt(app, kWhere, [&] { EndTiming(app); });
 }
 
 void cycleRun(Context& app, FloatingClock& clock) {
   stopCount(app, clock);
-  Attempt(app, kWhere, [&] {
+  horalix::attempt(app, kWhere, [&] {
     const std::string& c = app.settings.checkvalue;
-    if (OptionOn(c, CheckFlag::TimedDuration) && OptionOn(c, CheckFlag::ContinuousReminder) &&
-        OptionOn(c, CheckFlag::EndSound)) {
+    if (optionOn(c, CheckFlag::TimedDuration) && optionOn(c, CheckFlag::ContinuousReminder) &&
+        optionOn(c, CheckFlag::EndSound)) {
       PlayMusic(app, app.pathInProgramFolder("sounds\\" + clock.SoundNames.at(5)));
     }
   });
-  Attempt(app, kWhere, [&] { closeAndPrompt(app, OptFlag::AfterZeroCycle); });
-  Attempt(app, kWhere, [&] { RestoreClocks(app); });
-  Attempt(app, kWhere, [&] { StartNextRound(app, clock); });
+  horalix::attempt(app, kWhere, [&] { closeAndPrompt(app, OptFlag::AfterZeroCycle); });
+  horalix::attempt(app, kWhere, [&] { RestoreClocks(app); });
+  horalix::attempt(app, kWhere, [&] { startNextRound(app, clock); });
 }
 
 // A count whose binding was cleared: the run is recorded and ended, and the run start, armed
 // again, finds no run and leaves the clock idle.
 void endUnboundRun(Context& app, FloatingClock& clock) {
-  RecordRun(app, clock);
-  Attempt(app, kWhere, [&] { HideInteraction(app); });
+  recordRun(app, clock);
+  horalix::attempt(app, kWhere, [&] { HideInteraction(app); });
   clock.stopCountTimers();
-  Attempt(app, kWhere, [&] { EndTiming(app); });
+  horalix::attempt(app, kWhere, [&] { EndTiming(app); });
   clock.Timer5.setEnabled(true);
 }
 
@@ -107,16 +107,16 @@ void endUnboundRun(Context& app, FloatingClock& clock) {
 
 void FloatingClock::endCountDown() {
   MainWindow& main = app_.mainWindow();
-  auto attempt = [this](auto&& statement) { Attempt(app_, kWhere, statement); };
+  auto attempt = [this](auto&& statement) { horalix::attempt(app_, kWhere, statement); };
   Timer1.setEnabled(false);
   Timer3.setEnabled(false);
   app_.run.BlinkCount = 0;
   Picture1.setVisible(true);
   Picture2.setVisible(true);
   attempt([&] {
-    if (!OptionOn(app_.settings.checkvalue, CheckFlag::TimedDuration)) return;
+    if (!optionOn(app_.settings.checkvalue, CheckFlag::TimedDuration)) return;
     for (int entry = 0; entry <= 4; ++entry) {
-      Attempt(app_, kWhere, [&] {
+      horalix::attempt(app_, kWhere, [&] {
         StopMusic(app_, app_.pathInProgramFolder("sounds\\" + SoundNames.at(entry)));
       });
     }
@@ -134,8 +134,8 @@ void FloatingClock::endCountDown() {
       break;
     case 2: {
       const std::string& c = app_.settings.checkvalue;
-      if (app_.settings.time_end > 0 && OptionOn(c, CheckFlag::TimedDuration) &&
-          OptionOn(c, CheckFlag::OvertimeLimit)) {
+      if (app_.settings.time_end > 0 && optionOn(c, CheckFlag::TimedDuration) &&
+          optionOn(c, CheckFlag::OvertimeLimit)) {
         startOvertime(app_, *this);
       } else {
         cycleRun(app_, *this);

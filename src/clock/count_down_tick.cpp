@@ -25,7 +25,7 @@ namespace horalix {
 void ClockWindow::Timer1_Timer() {
   MainWindow& main = app_.mainWindow();
   const std::string at = where("Timer1");
-  auto attempt = [&](auto&& statement) { Attempt(app_, at.c_str(), statement); };
+  auto attempt = [&](auto&& statement) { horalix::attempt(app_, at.c_str(), statement); };
   std::int32_t e = 0;
   std::int32_t r = 0;
   attempt([&] { main.Lab_time_state.setCaption("0"); });
@@ -41,14 +41,14 @@ void ClockWindow::Timer1_Timer() {
   publishCountDown(e, r);
   if (r > 0) {
     attempt([&] {
-      Label1(1).setCaption(ClockText(OptionOn(app_.settings.optvalue, OptFlag::CountDown) ? r : e));
+      Label1(1).setCaption(clockText(optionOn(app_.settings.optvalue, OptFlag::CountDown) ? r : e));
     });
     attempt(
-        [&] { Label1(2).setCaption(Format(TimeOf(app_.platform.loop.localTime()), "hh:mm:ss")); });
+        [&] { Label1(2).setCaption(Format(timeOf(app_.platform.loop.localTime()), "hh:mm:ss")); });
     Timer1.setEnabled(true);
     countDownShown();
   }
-  if (!RunBound(app_)) {
+  if (!runBound(app_)) {
     r = 0;
     app_.run.AfterZeroAction = 5;
   }
@@ -85,32 +85,32 @@ int ClockWindow::dueStage(std::int32_t u) {
 
 void ClockWindow::runStage(int k) {
   const std::string& c = app_.settings.checkvalue;
-  auto on = [&c](CheckFlag flag) { return OptionOn(c, flag); };
+  auto on = [&c](CheckFlag flag) { return optionOn(c, flag); };
   const std::string at = where("Timer1");
   Timer1.setInterval(1000);
   if (k == 3) {
     Label1(1).setTop(0);
     Label1(2).setTop(13800);
   }
-  const bool stageOn = on(CheckFlag::TimedDuration) && on(StageSwitch(k));
-  Attempt(app_, at.c_str(), [&] {
+  const bool stageOn = on(CheckFlag::TimedDuration) && on(stageSwitch(k));
+  horalix::attempt(app_, at.c_str(), [&] {
     if (!stageOn) return;
-    if (on(StageFlash(k))) Label8.setCaption("1");
-    WriteAlarmStage(Label5, AlarmStageOf(k));
+    if (on(stageFlash(k))) Label8.setCaption("1");
+    writeAlarmStage(Label5, alarmStageOf(k));
     Label2.setCaption("1");
     Label4.setCaption("1");
     Timer2.setEnabled(true);
   });
-  Attempt(app_, at.c_str(), [&] {
-    if (!stageOn || !on(StageBar(k))) return;
-    WriteAlarmStage(Label5, AlarmStageOf(k));
+  horalix::attempt(app_, at.c_str(), [&] {
+    if (!stageOn || !on(stageBar(k))) return;
+    writeAlarmStage(Label5, alarmStageOf(k));
     promptBar().Timer3.setEnabled(true);
   });
   stageSound(k, stageOn);
 }
 
 void FloatingClock::beforeCountTick() {
-  Attempt(app_, "time_glass.Timer7", [&] {
+  horalix::attempt(app_, "time_glass.Timer7", [&] {
     if (Image1.Visible()) Timer7.setEnabled(true);
   });
 }
@@ -121,7 +121,7 @@ void FloatingClock::publishCountDown(std::int32_t e, std::int32_t& r) {
   main.Text1.setText(CStr(r));
   // The time left never rises by more than 400 ms: after such a jump (a change of clock method)
   // the clock holds what it showed until the measure has come back down.
-  Attempt(app_, "time_glass.Timer1", [&] {
+  horalix::attempt(app_, "time_glass.Timer1", [&] {
     const double guard = Val(Label10.Caption());
     if (guard + 400 < r) {
       r = static_cast<std::int32_t>(guard - 200);
@@ -132,14 +132,14 @@ void FloatingClock::publishCountDown(std::int32_t e, std::int32_t& r) {
 }
 
 void FloatingClock::countDownShown() {
-  Attempt(app_, "time_glass.Timer1", [&] { Label_change(); });
+  horalix::attempt(app_, "time_glass.Timer1", [&] { Label_change(); });
 }
 
 void FloatingClock::stageSound(int k, bool stageOn) {
   const std::string& c = app_.settings.checkvalue;
-  auto on = [&c](CheckFlag flag) { return OptionOn(c, flag); };
-  Attempt(app_, "time_glass.Timer1", [&] {
-    if (!stageOn || !on(StageSound(k))) return;
+  auto on = [&c](CheckFlag flag) { return optionOn(c, flag); };
+  horalix::attempt(app_, "time_glass.Timer1", [&] {
+    if (!stageOn || !on(horalix::stageSound(k))) return;
     auto sound = [this](int entry) {
       return app_.pathInProgramFolder("sounds\\" + SoundNames.at(entry));
     };
@@ -155,7 +155,7 @@ void FloatingClock::stageSound(int k, bool stageOn) {
 void FloatingClock::afterCountDownTick() {
   if (Label13.Caption() == "0") {
     Label13.setCaption("1");
-    Attempt(app_, "time_glass.Timer1", [&] { UseEnglishKeyboard(app_); });
+    horalix::attempt(app_, "time_glass.Timer1", [&] { UseEnglishKeyboard(app_); });
   }
 }
 

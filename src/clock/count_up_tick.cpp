@@ -29,34 +29,34 @@ void stopCountUp(Context& app, FloatingClock& clock) {
   MainWindow& main = app.mainWindow();
   main.Label4(2).setCaption(CStr(Val(main.Label5(2).Caption())));
   clock.stopCountTimers();
-  RecordRun(app, clock);
+  recordRun(app, clock);
 }
 
 // The overtime's end: the run is recorded and taken down; then either the slide show ends
 // (overtime counting) or the next round starts (cycling).
 void finishOvertime(Context& app, FloatingClock& clock) {
-  auto attempt = [&app](auto&& statement) { Attempt(app, kWhere, statement); };
+  auto attempt = [&app](auto&& statement) { horalix::attempt(app, kWhere, statement); };
   const bool cycling = app.run.AfterZeroAction == 2;
   clock.Timer4.setInterval(1000);
   stopCountUp(app, clock);
   attempt([&] { HideInteraction(app); });
   attempt([&] { HideProcessBars(app); });
   attempt([&] {
-    if (!OptionOn(app.settings.optvalue,
+    if (!optionOn(app.settings.optvalue,
                   cycling ? OptFlag::AfterZeroCycle : OptFlag::AfterZeroOvertime))
       return;
-    CloseToolWindows(app, true);
-    Attempt(app, kWhere, [&] {
+    closeToolWindows(app, true);
+    horalix::attempt(app, kWhere, [&] {
       const std::string& c = app.settings.checkvalue;
-      if (OptionOn(c, CheckFlag::TimedDuration) && OptionOn(c, CheckFlag::EndSound)) {
+      if (optionOn(c, CheckFlag::TimedDuration) && optionOn(c, CheckFlag::EndSound)) {
         PlayMusic(app, app.pathInProgramFolder("sounds\\" + clock.SoundNames.at(5)));
       }
     });
-    ShowTimeUpPrompt(app);
+    showTimeUpPrompt(app);
   });
   if (cycling) {
     attempt([&] { RestoreClocks(app); });
-    attempt([&] { StartNextRound(app, clock); });
+    attempt([&] { startNextRound(app, clock); });
   } else {
     attempt([&] { EndSlideShow(app); });
   }
@@ -72,30 +72,30 @@ bool ClockWindow::overtimeOver(std::int32_t elapsed) {
   if (action != 0 && action != 2) return false;
   const std::string& c = app_.settings.checkvalue;
   const std::int32_t span = app_.settings.time_end;
-  return OptionOn(c, CheckFlag::TimedDuration) && OptionOn(c, CheckFlag::OvertimeLimit) &&
+  return optionOn(c, CheckFlag::TimedDuration) && optionOn(c, CheckFlag::OvertimeLimit) &&
          span > 0 && elapsed / 1000 >= span;
 }
 
 void ClockWindow::Timer4_Timer() {
   MainWindow& main = app_.mainWindow();
   const std::string at = where("Timer4");
-  auto attempt = [&](auto&& statement) { Attempt(app_, at.c_str(), statement); };
+  auto attempt = [&](auto&& statement) { horalix::attempt(app_, at.c_str(), statement); };
   attempt([&] { main.Lab_time_state.setCaption("1"); });
   beforeCountTick();
   Timer4.setInterval(200);
   attempt([&] { SetTopmost(app_, *this); });
   const std::int32_t elapsed = remaintime("Timer4");
   publishCountUp(elapsed);
-  attempt([&] { Label1(1).setCaption(ClockText(elapsed)); });
+  attempt([&] { Label1(1).setCaption(clockText(elapsed)); });
   attempt(
-      [&] { Label1(2).setCaption(Format(TimeOf(app_.platform.loop.localTime()), "hh:mm:ss")); });
+      [&] { Label1(2).setCaption(Format(timeOf(app_.platform.loop.localTime()), "hh:mm:ss")); });
   attempt([&] { Label_change(); });
   app_.platform.loop.doEvents();
 
   attempt([&] {
     if (overtimeOver(elapsed)) endOvertime();
   });
-  if (!RunBound(app_)) countUpLostRun();
+  if (!runBound(app_)) countUpLostRun();
 }
 
 void FloatingClock::publishCountUp(std::int32_t elapsed) {
@@ -109,7 +109,7 @@ void FloatingClock::endOvertime() { finishOvertime(app_, *this); }
 // The count has lost its run: stopped, recorded and the run start armed, which finds no run and
 // leaves the clock idle.
 void FloatingClock::countUpLostRun() {
-  auto attempt = [this](auto&& statement) { Attempt(app_, kWhere, statement); };
+  auto attempt = [this](auto&& statement) { horalix::attempt(app_, kWhere, statement); };
   attempt([&] { stopCountUp(app_, *this); });
   attempt([&] { EndTiming(app_); });
   Timer5.setEnabled(true);

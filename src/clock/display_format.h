@@ -14,12 +14,12 @@ class Context;
 int DisplayFormat(const std::string& optvalue);
 
 // A count of hours, minutes and seconds in a format.
-std::string CountText(int format, int hours, int minutes, int seconds);
+std::string countText(int format, int hours, int minutes, int seconds);
 
 // Milliseconds as the clock text "hh:mm:ss", hours not limited to 23 (tenths dropped).
-std::string ClockText(std::int32_t ms);
+std::string clockText(std::int32_t ms);
 
 // The time of day: "hh:mm" in format 2, "hh:mm:ss" otherwise.
-std::string TimeOfDayText(Context& app, int format);
+std::string timeOfDayText(Context& app, int format);
 
 }  // namespace horalix

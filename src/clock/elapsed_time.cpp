@@ -36,10 +36,10 @@ std::int32_t ClockWindow::remaintime(const std::string& Timername) {
   std::int32_t result = 0;
   bool failed = false;
   try {
-    const ClockMethod method = ReadClockMethod(app_);
+    const ClockMethod method = readClockMethod(app_);
     const double banked = Val(main.Label4(bankIndex).Caption());
     if (const auto sum =
-            ElapsedByMethod(app_, method, app_.run.StartTick, Label16.Caption(), banked)) {
+            elapsedByMethod(app_, method, app_.run.StartTick, Label16.Caption(), banked)) {
       const double rounded = std::nearbyint(*sum);
       if (!fits32(static_cast<std::int64_t>(rounded)))
         throw RuntimeError(RuntimeErrorCode::Overflow);
@@ -51,9 +51,9 @@ std::int32_t ClockWindow::remaintime(const std::string& Timername) {
   }
   if (failed) {
     // The next method from the next run on; the last method stays.
-    Attempt(app_, "remaintime", [&] {
-      const int method = static_cast<int>(ReadClockMethod(app_));
-      if (method < 2) ProgramValues(app_).writeNumber("clockmode", method + 1);
+    attempt(app_, "remaintime", [&] {
+      const int method = static_cast<int>(readClockMethod(app_));
+      if (method < 2) programValues(app_).writeNumber("clockmode", method + 1);
     });
   }
   return result;

@@ -38,7 +38,7 @@ FloatingClock::FloatingClock(Context& app)
   move(0, 0, 2400, 900);
   Timer3.onTick = [this] { Timer3_Timer(); };
   Timer5.onTick = [this] { Timer5_Timer(); };
-  Timer8.onTick = [this] { TimeoutColours(app_, *this); };
+  Timer8.onTick = [this] { timeoutColours(app_, *this); };
   Timer7.onTick = [this] { Timer7_Timer(); };
   Picture1.MouseDown = [this](int Button, int Shift, float X, float Y) {
     Picture1_MouseDown(Button, Shift, X, Y);

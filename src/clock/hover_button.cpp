@@ -34,14 +34,14 @@ void FloatingClock::Timer7_Timer() {
   Timer7.setInterval(kWatchInterval);
   MainWindow& main = app_.mainWindow();
   if (IsCursorInWindow(Picture2)) {
-    if (OptionOn(app_.settings.AImode, AiFlag::Manual)) {
+    if (optionOn(app_.settings.AImode, AiFlag::Manual)) {
       // A square as high as the face at its top left corner, on the face's own colour.
       const int side = Picture1.Height();
       Image1.setBackColor(Picture2.BackColor());
       Image1.move(0, 0, side, side);
       Image1.setVisible(true);
       const platform::Control& picture = Image2(main.menu_one(1).Enabled() ? 0 : 1);
-      Image1.setPicture(picture.Picture(), picture.PictureWidthPx(), picture.PictureHeightPx());
+      Image1.setPicture(picture.Picture(), picture.pictureWidthPx(), picture.pictureHeightPx());
     }
     main.Label1.setCaption("150");
     return;

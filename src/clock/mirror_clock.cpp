@@ -37,7 +37,7 @@ MirrorClock::MirrorClock(Context& app)
   Picture2.MouseMove = [this](int Button, int Shift, float X, float Y) {
     Picture2_MouseMove(Button, Shift, X, Y);
   };
-  Timer8.onTick = [this] { TimeoutColours(app_, *this); };
+  Timer8.onTick = [this] { timeoutColours(app_, *this); };
 }
 
 PromptBar& MirrorClock::promptBar() { return app_.secondPromptBar(); }
@@ -53,15 +53,15 @@ void MirrorClock::Label_change() {
 }
 
 void MirrorClock::parkOffScreen() {
-  setTop(-ScreenHeightTwips(app_) - 15000);
-  setLeft(-ScreenWidthTwips(app_) - 5000);
+  setTop(-screenHeightTwips(app_) - 15000);
+  setLeft(-screenWidthTwips(app_) - 5000);
 }
 
 MirrorClock::Place MirrorClock::savedPlace() {
-  const SavedPosition at = ReadSavedPosition(app_, "clocklefttwo", "clocktoptwo");
+  const SavedPosition at = readSavedPosition(app_, "clocklefttwo", "clocktoptwo");
   Place place{at.left, at.top};
-  place.top = ReduceByScreenHeights(place.top, ScreenHeightTwips(app_));
-  const int w = ScreenWidthTwips(app_);
+  place.top = reduceByScreenHeights(place.top, screenHeightTwips(app_));
+  const int w = screenWidthTwips(app_);
   if (place.left < w) place.left = w;
   return place;
 }

@@ -18,9 +18,9 @@ constexpr const char* kWhere = "time_glasstwo.Timer1";
 }
 
 void MirrorClock::endCountDown() {
-  auto attempt = [this](auto&& statement) { Attempt(app_, kWhere, statement); };
+  auto attempt = [this](auto&& statement) { horalix::attempt(app_, kWhere, statement); };
   const std::string& c = app_.settings.checkvalue;
-  auto on = [&c](CheckFlag flag) { return OptionOn(c, flag); };
+  auto on = [&c](CheckFlag flag) { return optionOn(c, flag); };
   Timer1.setEnabled(false);
   Timer3.setEnabled(false);
   app_.run.BlinkCount = 0;

@@ -19,7 +19,9 @@ namespace horalix {
 void MirrorClock::Timer5_Timer() {
   Context& app = app_;
   const SettingsBlock& settings = app.settings;
-  auto attempt = [&app](auto&& statement) { Attempt(app, "time_glasstwo.Timer5", statement); };
+  auto attempt = [&app](auto&& statement) {
+    horalix::attempt(app, "time_glasstwo.Timer5", statement);
+  };
 
   beginRunStart();
   // The extended screen's prompt bar is parked centred above the extended screen; its
@@ -60,7 +62,7 @@ void MirrorClock::Timer5_Timer() {
     parkOffScreen();
     return;
   }
-  if (RunCounts(app)) {
+  if (runCounts(app)) {
     Timer1.setEnabled(true);
     Timer3.setEnabled(false);
     Timer4.setEnabled(false);

@@ -19,7 +19,9 @@ constexpr int kLeftButton = 1;
 }
 
 void MirrorClock::Form_Load() {
-  auto attempt = [this](auto&& statement) { Attempt(app_, "time_glasstwo.Form_Load", statement); };
+  auto attempt = [this](auto&& statement) {
+    horalix::attempt(app_, "time_glasstwo.Form_Load", statement);
+  };
   attempt([&] { SetTopmost(app_, *this); });
   Timer5.setEnabled(true);
   Place place = savedPlace();
@@ -36,9 +38,9 @@ void MirrorClock::Form_Load() {
 }
 
 void MirrorClock::Form_LostFocus() {
-  Attempt(app_, "time_glasstwo.Form_LostFocus", [&] { fitTextBox(); });
+  horalix::attempt(app_, "time_glasstwo.Form_LostFocus", [&] { fitTextBox(); });
   bool parked = false;
-  Attempt(app_, "time_glasstwo.Form_LostFocus", [&] {
+  horalix::attempt(app_, "time_glasstwo.Form_LostFocus", [&] {
     if (ReadSecondScreen(app_) != 0) return;
     parkOffScreen();
     parked = true;
@@ -55,8 +57,8 @@ void MirrorClock::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
   (void)Y;
   const int top = Label1(1).Top();
   if (Button != kLeftButton || (top != 0 && top != 13800)) return;
-  if (OptionChar(app_.settings.checkvalue, CheckFlag::KeepTimeText) != "0") return;
-  Attempt(app_, "time_glasstwo.Picture1_MouseDown", [&] { redraw(); });
+  if (optionChar(app_.settings.checkvalue, CheckFlag::KeepTimeText) != "0") return;
+  horalix::attempt(app_, "time_glasstwo.Picture1_MouseDown", [&] { redraw(); });
 }
 
 void MirrorClock::Picture2_MouseMove(int Button, int Shift, float X, float Y) {
@@ -71,7 +73,7 @@ void MirrorClock::Picture1_MouseMove(int Button, int Shift, float X, float Y) {
   (void)X;
   (void)Y;
   auto attempt = [this](auto&& statement) {
-    Attempt(app_, "time_glasstwo.Picture1_MouseMove", statement);
+    horalix::attempt(app_, "time_glasstwo.Picture1_MouseMove", statement);
   };
   if (Button == kLeftButton) attempt([&] { app_.platform.desktop.dragWithPointer(*this); });
   attempt([&] { SaveClockTwoPos(app_, Left(), Top()); });

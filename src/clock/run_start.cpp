@@ -36,7 +36,7 @@ void FloatingClock::Timer5_Timer() {
   Context& app = app_;
   SettingsBlock& settings = app.settings;
   MainWindow& main = app.mainWindow();
-  auto attempt = [&app](auto&& statement) { Attempt(app, kWhere, statement); };
+  auto attempt = [&app](auto&& statement) { horalix::attempt(app, kWhere, statement); };
 
   beginRunStart();
   attempt([&] { HideProcessBars(app); });
@@ -52,7 +52,7 @@ void FloatingClock::Timer5_Timer() {
     hours = Hour(t);
     minutes = Minute(t);
     seconds = Second(t);
-    settings.Time_all = TimeOfDayValue(hours, minutes, seconds);
+    settings.Time_all = timeOfDayValue(hours, minutes, seconds);
   });
   app.run.RunSeconds = hours * 3600 + minutes * 60 + seconds;
   app.run.RunMillis = app.run.RunSeconds * 1000;
@@ -71,7 +71,7 @@ void FloatingClock::Timer5_Timer() {
   attempt([&] { size = wantedSize(); });
   styleFace(size, countDown);
 
-  if (CaptionStartsWith(main.menu_two(1), "显示")) {
+  if (captionStartsWith(main.menu_two(1), "显示")) {
     Label2.setCaption("3");
     Label3.setCaption("0");
   } else {
@@ -84,7 +84,7 @@ void FloatingClock::Timer5_Timer() {
   takeRunValues();
   app.mirrorClock().Timer5.setEnabled(true);
 
-  const bool counting = RunCounts(app);
+  const bool counting = runCounts(app);
   if (counting) {
     const int side = Picture1.Height();
     Image1.move(0, 0, side, side);
@@ -94,7 +94,7 @@ void FloatingClock::Timer5_Timer() {
     Timer3.setEnabled(false);
     Timer4.setEnabled(false);
     attempt([&] {
-      if (OptionOn(settings.checkvalue, CheckFlag::SoundStart) && main.Label7.Caption() == "0" &&
+      if (optionOn(settings.checkvalue, CheckFlag::SoundStart) && main.Label7.Caption() == "0" &&
           !SoundNames.empty()) {
         PlayMusic(app, app.pathInProgramFolder("sounds\\" + SoundNames.front()));
       }
@@ -102,7 +102,7 @@ void FloatingClock::Timer5_Timer() {
   } else {
     Image1.setPicture(Image2(0).Picture());
   }
-  attempt([&] { SetRunStartMenus(app, counting); });
+  attempt([&] { setRunStartMenus(app, counting); });
   if (Label15.Caption() == "1") {
     attempt([&] { RestoreClocks(app); });
     Label15.setCaption("0");

@@ -17,36 +17,36 @@
 
 namespace horalix {
 
-void RecordRun(Context& app, FloatingClock& clock) {
-  Attempt(app, "RecordRun", [&] {
+void recordRun(Context& app, FloatingClock& clock) {
+  attempt(app, "recordRun", [&] {
     const std::string music = clock.SoundNames.size() > 4 ? clock.SoundNames[4] : "";
     SaveTimeRecord(app, clock.Left(), clock.Top(), music);
   });
 }
 
-void CloseToolWindows(Context& app, bool withStatistics) {
-  if (withStatistics) Attempt(app, "CloseToolWindows", [&] { app.statisticsWindow().Unload(); });
+void closeToolWindows(Context& app, bool withStatistics) {
+  if (withStatistics) attempt(app, "closeToolWindows", [&] { app.statisticsWindow().Unload(); });
   for (platform::Form* tool : {static_cast<platform::Form*>(&app.presetManager()),
                                static_cast<platform::Form*>(&app.interactionSettingsWindow()),
                                static_cast<platform::Form*>(&app.settingsWindow())}) {
-    Attempt(app, "CloseToolWindows", [&] { tool->Unload(); });
+    attempt(app, "closeToolWindows", [&] { tool->Unload(); });
   }
-  Attempt(app, "CloseToolWindows", [&] { app.mainWindow().delform(); });
+  attempt(app, "closeToolWindows", [&] { app.mainWindow().delform(); });
 }
 
-void ShowTimeUpPrompt(Context& app) {
-  Attempt(app, "ShowTimeUpPrompt", [&] {
-    if (!OptionOn(app.settings.checkvalue, CheckFlag::EndPrompt) ||
+void showTimeUpPrompt(Context& app) {
+  attempt(app, "showTimeUpPrompt", [&] {
+    if (!optionOn(app.settings.checkvalue, CheckFlag::EndPrompt) ||
         Trim(app.settings.tellouttext).empty())
       return;
     app.timeUpPrompt().Show(true);
   });
 }
 
-void StartNextRound(Context& app, FloatingClock& clock) {
+void startNextRound(Context& app, FloatingClock& clock) {
   bool nextPreset = false;
-  Attempt(app, "StartNextRound", [&] {
-    nextPreset = OptionOn(app.settings.AImode, AiFlag::Manual) && ReadClockCycle(app) == 1;
+  attempt(app, "startNextRound", [&] {
+    nextPreset = optionOn(app.settings.AImode, AiFlag::Manual) && ReadClockCycle(app) == 1;
   });
   if (nextPreset) {
     app.mainWindow().nextmenu_often();

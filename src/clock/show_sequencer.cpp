@@ -20,9 +20,9 @@ void ClockWindow::Timer2_Timer() {
   auto draw = [this] { redraw(); };
   switch (static_cast<int>(Val(Label2.Caption()))) {
     case 1:
-      Attempt(app_, at.c_str(), [&] { placeAtSavedPosition(); });
+      attempt(app_, at.c_str(), [&] { placeAtSavedPosition(); });
       Label2.setCaption("2");
-      Attempt(app_, at.c_str(), draw);
+      attempt(app_, at.c_str(), draw);
       break;
     case 2:
       Label2.setCaption("3");
@@ -59,7 +59,7 @@ void ClockWindow::Timer2_Timer() {
 // The saved place, pulled inside the primary screen: a place beyond the right edge becomes the
 // right edge less 100 twips, one above or below the screen the top edge.
 void FloatingClock::placeAtSavedPosition() {
-  const SavedPosition at = ReadSavedPosition(app_, "clockleft", "clocktop");
+  const SavedPosition at = readSavedPosition(app_, "clockleft", "clocktop");
   const int width = app_.run.BackPictureOn ? Width() : Label9.Width();
   const int maxLeft = app_.run.ScreenWidthPx * app_.platform.desktop.twipsPerPixelX() - width - 100;
   int left = at.left >= 0 && maxLeft > at.left ? at.left : maxLeft;
@@ -85,31 +85,31 @@ void FloatingClock::handOverToBlink() {
   const std::string stage = Label5.Caption();
 
   const std::string& c = app_.settings.checkvalue;
-  auto on = [&c](CheckFlag flag) { return OptionOn(c, flag); };
+  auto on = [&c](CheckFlag flag) { return optionOn(c, flag); };
   const std::int32_t T = app_.settings.tellShowtime;
   auto& count = app_.run.BlinkCount;
   auto& hold = app_.run.BlinkHold;
   auto armPlain = [&](int k) {
-    count = on(CheckFlag::TimedDuration) && on(StageSwitch(k)) && on(StageFlash(k)) ? 2 * T : 0;
+    count = on(CheckFlag::TimedDuration) && on(stageSwitch(k)) && on(stageFlash(k)) ? 2 * T : 0;
     hold = 2 * T;
   };
   // The third alarm and the zero reminder last at most their span, or all of it with the
   // continuous reminder on.
   auto armSpan = [&](int k, std::int32_t span, bool flashWholeSpan) {
-    if (!(on(CheckFlag::TimedDuration) && on(StageSwitch(k)))) return;
+    if (!(on(CheckFlag::TimedDuration) && on(stageSwitch(k)))) return;
     const std::int32_t shortSpan = std::min(T, span);
     hold = 2 * (on(CheckFlag::ContinuousReminder) ? span : shortSpan);
-    if (!on(StageFlash(k))) {
+    if (!on(stageFlash(k))) {
       count = 0;
     } else {
       count = 2 * (on(CheckFlag::ContinuousReminder) && flashWholeSpan ? span : shortSpan);
     }
   };
-  if (IsAlarmStage(Label5, AlarmStage::None)) armPlain(0);
-  if (IsAlarmStage(Label5, AlarmStage::Alarm1)) armPlain(1);
-  if (IsAlarmStage(Label5, AlarmStage::Alarm2)) armPlain(2);
-  if (IsAlarmStage(Label5, AlarmStage::Alarm3)) armSpan(3, app_.settings.Time_three, true);
-  if (IsAlarmStage(Label5, AlarmStage::Zero)) armSpan(4, app_.settings.time_end, false);
+  if (isAlarmStage(Label5, AlarmStage::None)) armPlain(0);
+  if (isAlarmStage(Label5, AlarmStage::Alarm1)) armPlain(1);
+  if (isAlarmStage(Label5, AlarmStage::Alarm2)) armPlain(2);
+  if (isAlarmStage(Label5, AlarmStage::Alarm3)) armSpan(3, app_.settings.Time_three, true);
+  if (isAlarmStage(Label5, AlarmStage::Zero)) armSpan(4, app_.settings.time_end, false);
 }
 
 }  // namespace horalix

@@ -18,13 +18,13 @@ namespace horalix {
 
 int DisplayFormat(const std::string& optvalue) {
   int format = 3;
-  if (CInt(OptionChar(optvalue, OptFlag::FormatSeconds)) == 1) format = 1;
-  if (CInt(OptionChar(optvalue, OptFlag::FormatMinutes)) == 1) format = 2;
-  if (CInt(OptionChar(optvalue, OptFlag::FormatHours)) == 1) format = 3;
+  if (CInt(optionChar(optvalue, OptFlag::FormatSeconds)) == 1) format = 1;
+  if (CInt(optionChar(optvalue, OptFlag::FormatMinutes)) == 1) format = 2;
+  if (CInt(optionChar(optvalue, OptFlag::FormatHours)) == 1) format = 3;
   return format;
 }
 
-std::string CountText(int format, int hours, int minutes, int seconds) {
+std::string countText(int format, int hours, int minutes, int seconds) {
   switch (format) {
     case 1:
       return CStr((hours * 60 + minutes) * 60 + seconds);
@@ -35,14 +35,14 @@ std::string CountText(int format, int hours, int minutes, int seconds) {
   }
 }
 
-std::string ClockText(std::int32_t ms) {
+std::string clockText(std::int32_t ms) {
   const std::vector<std::string> parts = Split(SplitMilliseconds(ms), "\\");
   return Format(Val(parts.at(0)), "00") + ":" + Format(Val(parts.at(1)), "00") + ":" +
          Format(Val(parts.at(2)), "00");
 }
 
-std::string TimeOfDayText(Context& app, int format) {
-  return Format(TimeOf(app.platform.loop.localTime()), format == 2 ? "hh:mm" : "hh:mm:ss");
+std::string timeOfDayText(Context& app, int format) {
+  return Format(timeOf(app.platform.loop.localTime()), format == 2 ? "hh:mm" : "hh:mm:ss");
 }
 
 void FloatingClock::Label_change() {

@@ -50,10 +50,10 @@ template <class Window>
 void recolour(Context& app, Window& window, MirrorClock* mirror) {
   const char* where = "Timer8";
   window.Timer8.setEnabled(false);
-  Attempt(app, where, [&] { SetTopmost(app, window); });
+  attempt(app, where, [&] { SetTopmost(app, window); });
   std::uint32_t fore = 0, back = 0;
-  Attempt(app, where, [&] { fore = overtimeColour(app, "outForeColor", "65535"); });
-  Attempt(app, where, [&] { back = overtimeColour(app, "outbackColor", "255"); });
+  attempt(app, where, [&] { fore = overtimeColour(app, "outForeColor", "65535"); });
+  attempt(app, where, [&] { back = overtimeColour(app, "outbackColor", "255"); });
   app.run.OvertimePrefix = "";
   app.run.BlinkCount = 0;
   window.Picture1.setVisible(true);
@@ -67,9 +67,9 @@ void recolour(Context& app, Window& window, MirrorClock* mirror) {
   if (mirror) mirror->Picture2.setForeColor(fore);
 
   platform::Control& Picture3 = window.control("Picture3");
-  if (OptionChar(app.settings.checkvalue, CheckFlag::TransparentBack) == "0") {
+  if (optionChar(app.settings.checkvalue, CheckFlag::TransparentBack) == "0") {
     bool picture = false;
-    Attempt(app, where, [&] { picture = reloadBackPicture(app, Picture3); });
+    attempt(app, where, [&] { picture = reloadBackPicture(app, Picture3); });
     if (!picture) {
       window.setBackColor(back);
       window.Picture2.setBackColor(back);
@@ -81,20 +81,20 @@ void recolour(Context& app, Window& window, MirrorClock* mirror) {
   } else {
     Picture3.setPicture("", 0, 0);
     app.run.BackPictureOn = false;
-    Attempt(app, where, [&] { window.changcolor(fore); });
+    attempt(app, where, [&] { window.changcolor(fore); });
   }
 }
 
 }  // namespace
 
-void TimeoutColours(Context& app, FloatingClock& clock) {
+void timeoutColours(Context& app, FloatingClock& clock) {
   MirrorClock* mirror = nullptr;
-  Attempt(app, "Timer8", [&] {
+  attempt(app, "Timer8", [&] {
     if (ReadSecondScreen(app) == 1) mirror = &app.mirrorClock();
   });
   recolour(app, clock, mirror);
 }
 
-void TimeoutColours(Context& app, MirrorClock& mirror) { recolour(app, mirror, nullptr); }
+void timeoutColours(Context& app, MirrorClock& mirror) { recolour(app, mirror, nullptr); }
 
 }  // namespace horalix

@@ -26,12 +26,12 @@ constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 7> kFixedKeys = {{
 
 }  // namespace
 
-std::int16_t CornerRadius(double cornerIndex) {
+std::int16_t cornerRadius(double cornerIndex) {
   return CInt(cornerIndex <= 6 ? cornerIndex * 5 : 40 + (cornerIndex - 7) * 20);
 }
 
 double CornerIndex(const std::string& fontselect) {
-  return Val(FontselectPart(fontselect, FontselectField::CornerIndex));
+  return Val(fontselectPart(fontselect, FontselectField::CornerIndex));
 }
 
 std::uint32_t KeyColour(std::uint32_t textColour) {
@@ -45,7 +45,7 @@ std::uint32_t KeyColour(std::uint32_t textColour) {
 
 void creatrange(Context& app, platform::Form& window) {
   try {
-    const std::int16_t r = CornerRadius(CornerIndex(app.settings.Fontselect));
+    const std::int16_t r = cornerRadius(CornerIndex(app.settings.Fontselect));
     const auto& desktop = app.platform.desktop;
     const std::int32_t w = CLng(static_cast<double>(window.Width()) / desktop.twipsPerPixelX());
     const std::int32_t h = CLng(static_cast<double>(window.Height()) / desktop.twipsPerPixelY());

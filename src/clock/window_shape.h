@@ -16,7 +16,7 @@ class Form;
 
 // Corner radius in pixels of an entry of the settings' corner list: 0 to 30 in steps of 5 for
 // the indices 0 to 6, then 40, 60, ... for the indices from 7 on; rounded to 16 bits.
-std::int16_t CornerRadius(double cornerIndex);
+std::int16_t cornerRadius(double cornerIndex);
 
 // The corner index kept in characters 6-7 of Fontselect (not a number: 0).
 double CornerIndex(const std::string& fontselect);

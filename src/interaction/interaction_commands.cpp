@@ -61,7 +61,7 @@ void hd_time_one_Click(Context& app, std::int16_t Index) {
 void hd_set(Context& app, double duration, std::int16_t n) {
   (void)duration;
   InteractionWindow& window = app.interactionWindow();
-  const HudongPreset preset = ReadHudongPresetForStart(presetFile(app), n);
+  const HudongPreset preset = readHudongPresetForStart(presetFile(app), n);
   window.Label2.setCaption(preset.Ttime);
   window.Label4.setCaption(preset.Fontselect);
   window.Label6.setCaption(preset.soundname);

@@ -61,7 +61,7 @@ platform::MenuItem& pauseItem(Context& app) { return app.mainWindow().menuItem("
 
 // One shot, 100 ms after the preset command; each step goes on after a failing one.
 void InteractionWindow::Timer3_Timer() {
-  auto attempt = [this](auto&& step) { Attempt(app_, kStartWhere, step); };
+  auto attempt = [this](auto&& step) { horalix::attempt(app_, kStartWhere, step); };
   Timer3.setEnabled(false);
   attempt([&] {
     app_.mainWindow().Label1.setCaption("0");
@@ -98,27 +98,27 @@ void InteractionWindow::Timer3_Timer() {
 // The running segment starts now, by the clock method in force; the time of day too, for the
 // method that counts whole seconds of it.
 void InteractionWindow::takeStartMark() {
-  if (const auto mark = ClockMark(app_, ReadClockMethod(app_))) HudongStartTick = *mark;
-  Label11.setCaption(Format(TimeOf(app_.platform.loop.localTime()), "hh:mm:ss"));
+  if (const auto mark = clockMark(app_, readClockMethod(app_))) HudongStartTick = *mark;
+  Label11.setCaption(Format(timeOf(app_.platform.loop.localTime()), "hh:mm:ss"));
 }
 
 std::int32_t InteractionWindow::remaintime(const std::string& Timername) {
   if (Timername != "Timer1") return 0;
   Timer1.setInterval(200);
-  const ClockMethod method = ReadClockMethod(app_);
+  const ClockMethod method = readClockMethod(app_);
   std::int32_t elapsed = 0;
   try {
     const double banked = Val(Label9(0).Caption());
-    if (const auto sum = ElapsedByMethod(app_, method, HudongStartTick, Label11.Caption(), banked))
+    if (const auto sum = elapsedByMethod(app_, method, HudongStartTick, Label11.Caption(), banked))
       elapsed = to32(static_cast<std::int64_t>(std::floor(*sum)));
     return elapsed;
   } catch (const std::exception& e) {
     app_.platform.log(std::string("Frm_hudong.remaintime: ") + e.what());
   }
   // The next method for the whole program, from the main window's next refresh on.
-  Attempt(app_, "Frm_hudong.remaintime", [&] {
+  horalix::attempt(app_, "Frm_hudong.remaintime", [&] {
     const int number = static_cast<int>(method);
-    if (number < 2) ProgramValues(app_).writeNumber("clockmode", number + 1);
+    if (number < 2) programValues(app_).writeNumber("clockmode", number + 1);
   });
   return 0;
 }
@@ -175,7 +175,7 @@ void InteractionWindow::Timer2_Timer() {
 
 // One shot, 100 ms after zero: "时间到" in red, centred, with the preset's sound.
 void InteractionWindow::Timer4_Timer() {
-  auto attempt = [this](auto&& step) { Attempt(app_, "Frm_hudong.Timer4", step); };
+  auto attempt = [this](auto&& step) { horalix::attempt(app_, "Frm_hudong.Timer4", step); };
   Timer4.setEnabled(false);
   Picture4.setVisible(false);
   attempt([&] { SetTopmost(app_, *this); });

@@ -41,7 +41,7 @@ bool fontNotApplied(const platform::Control& label, const std::string& name, dou
 // own file of it (Arial Black), or by Trebuchet MS from its own file; fonts added are kept for
 // the life of the process.
 void InteractionWindow::applyDisplaySelection(const std::vector<std::string>& fields) {
-  auto attempt = [this](auto&& step) { Attempt(app_, kWhere, step); };
+  auto attempt = [this](auto&& step) { horalix::attempt(app_, kWhere, step); };
   auto field = [&fields](std::size_t i) { return i < fields.size() ? fields[i] : std::string(); };
   std::string face = field(0);
   const double size = Val(field(1));

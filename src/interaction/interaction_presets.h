@@ -20,7 +20,7 @@ struct PresetFile {
 };
 
 // "hudongset" followed by the preset number in decimal: "hudongset3".
-std::string HudongSection(int number);
+std::string hudongSection(int number);
 
 // One character of a preset's checkvalue, by 1-based position.
 enum class HudongFlag : int {
@@ -30,7 +30,7 @@ enum class HudongFlag : int {
   FourthBox = 4,      // kept for the settings window only
   ReminderBlink = 5,  // blinks during the reminder phase
 };
-bool HudongFlagOn(const std::string& checkvalue, HudongFlag flag);
+bool hudongFlagOn(const std::string& checkvalue, HudongFlag flag);
 inline constexpr int kHudongFlagCount = 5;
 
 // The fields of a preset's Fontselect, "name\size\colour index\colour", by 1-based position:
@@ -43,8 +43,8 @@ enum class HudongFontField : int {
   Colour = 4,
 };
 // The field's text ("" when the selection has fewer fields).
-std::string HudongFontPart(const std::string& fontselect, HudongFontField field);
-std::string MakeHudongFontselect(const std::string& name, const std::string& size, int colourIndex,
+std::string hudongFontPart(const std::string& fontselect, HudongFontField field);
+std::string makeHudongFontselect(const std::string& name, const std::string& size, int colourIndex,
                                  std::uint32_t colour);
 
 // What the start of a countdown reads of a preset; missing values give "11111", "5",
@@ -55,7 +55,7 @@ struct HudongPreset {
   std::string Fontselect;
   std::string soundname;
 };
-HudongPreset ReadHudongPresetForStart(const PresetFile& file, int number);
+HudongPreset readHudongPresetForStart(const PresetFile& file, int number);
 inline constexpr const char* kStartFontselect = "Trebuchet MS\\300\\9\\12632256";
 
 // What the interaction menu reads: the duration text (default "00:01:00") and the flags
@@ -64,7 +64,7 @@ struct HudongMenuEntry {
   std::string sname;
   std::string checkvalue;
 };
-HudongMenuEntry ReadHudongMenuEntry(const PresetFile& file, int number);
+HudongMenuEntry readHudongMenuEntry(const PresetFile& file, int number);
 
 // What the settings window reads of a preset; missing values give the preset's own length
 // ("0:0N:00", N minutes), "01011", "5", "Trebuchet MS\200\4\16711808" and "alarm.wav".
@@ -75,7 +75,7 @@ struct HudongSettingsEntry {
   std::string Fontselect;
   std::string soundname;
 };
-HudongSettingsEntry ReadHudongSettingsEntry(const PresetFile& file, int number);
+HudongSettingsEntry readHudongSettingsEntry(const PresetFile& file, int number);
 inline constexpr const char* kSettingsFontselect = "Trebuchet MS\\200\\4\\16711808";
 
 // Writes the six keys of the preset's section in the order id, sname, checkvalue, Ttime,
@@ -92,6 +92,6 @@ bool ReadHudongSet(const PresetFile& file, std::int16_t number, const std::strin
 
 // The duration text of a preset for its section: minutes and seconds (each the whole part of
 // the absolute value) as "0:MM:SS"; 5 and 30 give "0:05:30".
-std::string HudongDurationText(double minutes, double seconds);
+std::string hudongDurationText(double minutes, double seconds);
 
 }  // namespace horalix

@@ -31,7 +31,7 @@ void InteractionSettingsWindow::Cmd_OK_Click() {
   for (int k = 0; k < kPresets; ++k) {
     const long long m = wholeNumber(rowText(k, RowField::Minutes));
     const long long s = wholeNumber(rowText(k, RowField::Seconds));
-    rows[k] = {HudongDurationText(static_cast<double>(m), static_cast<double>(s)), m * 60 + s};
+    rows[k] = {hudongDurationText(static_cast<double>(m), static_cast<double>(s)), m * 60 + s};
   }
 
   // The presets in use must each last longer than the one in use before them.
@@ -54,7 +54,7 @@ void InteractionSettingsWindow::Cmd_OK_Click() {
   std::string face = Combo1.Text();
   if (face == "LCD数码") face = "DS-Digital";
   const std::string fontselect =
-      MakeHudongFontselect(face, Combo2.Text(), Combo3.ListIndex(), Check1(1).BackColor());
+      makeHudongFontselect(face, Combo2.Text(), Combo3.ListIndex(), Check1(1).BackColor());
   const PresetFile file{app_.platform.files, app_.iniPath()};
   for (int k = 0; k < kPresets; ++k) {
     std::string checkvalue(kHudongFlagCount, '0');
@@ -72,9 +72,9 @@ void InteractionSettingsWindow::Cmd_OK_Click() {
                                       platform::mb::Question | platform::mb::Ok);
       break;
     }
-    Attempt(app_, "Frm_hudong_set apply", [&] {
+    attempt(app_, "Frm_hudong_set apply", [&] {
       platform::MenuItem& item = app_.mainWindow().hd_time_one(k);
-      item.setVisible(HudongFlagOn(checkvalue, HudongFlag::InUse));
+      item.setVisible(hudongFlagOn(checkvalue, HudongFlag::InUse));
       item.setCaption(TimeToMinSec(rows[k].sname));
     });
   }

@@ -10,7 +10,7 @@ namespace horalix {
 // dialog or a failed copy leaves the name that was there.
 void InteractionSettingsWindow::Command1_Click(int Index) {
   if (Index < 0 || Index >= kPresets) return;
-  if (const auto name = ImportSoundFile(app_)) rowText(Index, RowField::Sound).setText(*name);
+  if (const auto name = importSoundFile(app_)) rowText(Index, RowField::Sound).setText(*name);
 }
 
 // The help viewer first, then the HTML help function, then the user is told; with Ctrl held the
@@ -20,7 +20,7 @@ void InteractionSettingsWindow::Lab_help_Click(bool ctrlHeld) {
     OpenWithShell(app_, kOnlineArticle);
     return;
   }
-  OpenHelpPage(app_, "2.3、互动计时.htm", *this);
+  openHelpPage(app_, "2.3、互动计时.htm", *this);
 }
 
 }  // namespace horalix

@@ -62,23 +62,23 @@ void InteractionSettingsWindow::fillLists() {
 // list entry again.
 void InteractionSettingsWindow::showDisplaySelection(const std::string& fontselect,
                                                      const std::string& checkvalue) {
-  std::string face = HudongFontPart(fontselect, HudongFontField::Name);
+  std::string face = hudongFontPart(fontselect, HudongFontField::Name);
   if (face == kLcdFace) face = kLcdEntry;
   if (!selectEntry(Combo1, face)) selectEntry(Combo1, kDefaultFont);
   const std::string size =
-      CStr(static_cast<long long>(Fix(Val(HudongFontPart(fontselect, HudongFontField::Size)))));
+      CStr(static_cast<long long>(Fix(Val(hudongFontPart(fontselect, HudongFontField::Size)))));
   if (!selectEntry(Combo2, size)) selectEntry(Combo2, kDefaultSize);
-  const std::string indexText = HudongFontPart(fontselect, HudongFontField::ColourIndex);
+  const std::string indexText = hudongFontPart(fontselect, HudongFontField::ColourIndex);
   int entry = IsNumeric(indexText) ? static_cast<int>(std::clamp(Fix(Val(indexText)), -1.0, 17.0))
                                    : kDefaultColourEntry;
   if (entry < 0) entry = kDefaultColourEntry;
   setColourEntryQuietly(entry);
   previousColour = entry;
   Check1(1).setBackColor(entry < kCustomColourEntry ? ColorByIndex(entry)
-                                                    : static_cast<std::uint32_t>(Val(HudongFontPart(
+                                                    : static_cast<std::uint32_t>(Val(hudongFontPart(
                                                           fontselect, HudongFontField::Colour))));
   rowBox(0, HudongFlag::ReminderBlink)
-      .setValue(HudongFlagOn(checkvalue, HudongFlag::ReminderBlink) ? 1 : 0);
+      .setValue(hudongFlagOn(checkvalue, HudongFlag::ReminderBlink) ? 1 : 0);
 }
 
 void InteractionSettingsWindow::setColourEntryQuietly(int entry) {

@@ -361,11 +361,11 @@ void InteractionSettingsWindow::Form_Load() {
   const PresetFile file{app_.platform.files, app_.iniPath()};
   HudongSettingsEntry last;
   for (int k = 0; k < kPresets; ++k) {
-    Attempt(app_, "Frm_hudong_set load", [&] {
-      last = ReadHudongSettingsEntry(file, k + 1);
+    attempt(app_, "Frm_hudong_set load", [&] {
+      last = readHudongSettingsEntry(file, k + 1);
       for (HudongFlag flag : {HudongFlag::InUse, HudongFlag::AutoStart, HudongFlag::ReminderSound,
                               HudongFlag::FourthBox}) {
-        rowBox(k, flag).setValue(HudongFlagOn(last.checkvalue, flag) ? 1 : 0);
+        rowBox(k, flag).setValue(hudongFlagOn(last.checkvalue, flag) ? 1 : 0);
       }
       const std::vector<std::string> time = Split(last.sname, ":");
       auto number = [](const std::vector<std::string>& fields, std::size_t i) {
@@ -377,8 +377,8 @@ void InteractionSettingsWindow::Form_Load() {
       rowText(k, RowField::Sound).setText(last.soundname);
     });
   }
-  Attempt(app_, "Frm_hudong_set load", [&] { fillLists(); });
-  Attempt(app_, "Frm_hudong_set load",
+  attempt(app_, "Frm_hudong_set load", [&] { fillLists(); });
+  attempt(app_, "Frm_hudong_set load",
           [&] { showDisplaySelection(last.Fontselect, last.checkvalue); });
   for (int k = 0; k < kPresets; ++k) Check1_Click(4 * k);
   for (int i = 0; i < 4 * kPresets; ++i) FrameControl(Shape1(i), Text1(i));

@@ -67,17 +67,17 @@ InteractionWindow::InteractionWindow(Context& app)
 // Sized for a large time and parked above and left of every screen; each step goes on after a
 // failing one.
 void InteractionWindow::Form_Load() {
-  Attempt(app_, "Frm_hudong load", [&] {
+  attempt(app_, "Frm_hudong load", [&] {
     Label8.setCaption("12:30");
     platform::FontSpec font = Label8.Font();
     font.size = 400;
     Label8.setFont(font);
   });
-  Attempt(app_, "Frm_hudong load", [&] {
+  attempt(app_, "Frm_hudong load", [&] {
     move(Left(), Top(), Label8.Width() + 200, Label8.Height() + 200);
     Picture4.move(0, 0, Width(), Height());
   });
-  Attempt(app_, "Frm_hudong load", [&] {
+  attempt(app_, "Frm_hudong load", [&] {
     move(-screenWidthTwips() - 10000, -screenHeightTwips() - 24000, Width(), Height());
   });
 }
@@ -85,7 +85,7 @@ void InteractionWindow::Form_Load() {
 void InteractionWindow::park() { move(-Width() - 60000, -50000, Width(), Height()); }
 
 bool InteractionWindow::flagOn(HudongFlag flag) const {
-  return HudongFlagOn(Label7.Caption(), flag);
+  return hudongFlagOn(Label7.Caption(), flag);
 }
 
 int InteractionWindow::displaySize() const {

@@ -12,9 +12,9 @@ namespace {
 constexpr std::int64_t kDayMs = 86'400'000;
 }
 
-ClockMethod ReadClockMethod(Context& app) { return ReadClockMethodCell(app.mainWindow().Label16); }
+ClockMethod readClockMethod(Context& app) { return readClockMethodCell(app.mainWindow().Label16); }
 
-std::optional<std::int32_t> ClockMark(Context& app, ClockMethod method) {
+std::optional<std::int32_t> clockMark(Context& app, ClockMethod method) {
   switch (method) {
     case ClockMethod::TickCount:
       return static_cast<std::int32_t>(app.platform.loop.tickCount());
@@ -31,7 +31,7 @@ std::optional<std::int32_t> ClockMark(Context& app, ClockMethod method) {
   }
 }
 
-std::int64_t ClockSpan(ClockMethod method, std::int32_t from, std::int32_t to) {
+std::int64_t clockSpan(ClockMethod method, std::int32_t from, std::int32_t to) {
   if (method == ClockMethod::TickCount) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(to) -
                                      static_cast<std::uint32_t>(from));
@@ -41,15 +41,15 @@ std::int64_t ClockSpan(ClockMethod method, std::int32_t from, std::int32_t to) {
   return span;
 }
 
-std::optional<double> ElapsedByMethod(Context& app, ClockMethod method, std::int32_t startMark,
+std::optional<double> elapsedByMethod(Context& app, ClockMethod method, std::int32_t startMark,
                                       const std::string& startTime, double banked) {
   std::optional<std::int64_t> span;
   if (method == ClockMethod::TickCount || method == ClockMethod::SecondsSinceMidnight) {
     // The tick count is subtracted modulo 2^32: a count across its wrap counts on.
-    if (const auto now = ClockMark(app, method)) span = ClockSpan(method, startMark, *now);
+    if (const auto now = clockMark(app, method)) span = clockSpan(method, startMark, *now);
   } else if (method == ClockMethod::TimeOfDay) {
     const std::int64_t started = TimeToSeconds(TimeValue(startTime));
-    const std::int64_t now = TimeToSeconds(TimeOf(app.platform.loop.localTime()));
+    const std::int64_t now = TimeToSeconds(timeOf(app.platform.loop.localTime()));
     span = (now - started) * 1000;
   }
   if (!span) return std::nullopt;

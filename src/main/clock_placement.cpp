@@ -50,22 +50,22 @@ void markShown(platform::Form& clock, platform::Timer& sequencer) {
 
 }  // namespace
 
-SavedPosition ReadSavedPosition(Context& app, const std::string& leftKey,
+SavedPosition readSavedPosition(Context& app, const std::string& leftKey,
                                 const std::string& topKey) {
   // The same pair rule as the prompt bars: a value the registry does not hold is not stored
   // (-100), not a place at 0.
-  const BarPosition at = ReadBarPosition(app, leftKey, topKey);
+  const BarPosition at = readBarPosition(app, leftKey, topKey);
   return {at.left, at.top};
 }
 
 void ShowHideClock(Context& app) {
   platform::MenuItem& item = app.mainWindow().menu_two(1);
-  if (CaptionStartsWith(item, "显示")) {
-    Attempt(app, "ShowHideClock", [&] { ShowClocks(app); });
-    SetCaptionPrefix(item, "隐藏");
+  if (captionStartsWith(item, "显示")) {
+    attempt(app, "ShowHideClock", [&] { ShowClocks(app); });
+    setCaptionPrefix(item, "隐藏");
   } else {
-    Attempt(app, "ShowHideClock", [&] { HideClocks(app); });
-    SetCaptionPrefix(item, "显示");
+    attempt(app, "ShowHideClock", [&] { HideClocks(app); });
+    setCaptionPrefix(item, "显示");
   }
 }
 
@@ -78,8 +78,8 @@ void ShowClocks(Context& app) {
   FloatingClock& clock = app.floatingClock();
   setSequencer(clock, "1", "1");
   const ScreenTwips screen = screenTwips(app);
-  Attempt(app, "ShowClocks", [&] {
-    const SavedPosition at = ReadSavedPosition(app, "clockleft", "clocktop");
+  attempt(app, "ShowClocks", [&] {
+    const SavedPosition at = readSavedPosition(app, "clockleft", "clocktop");
     const int width = app.run.BackPictureOn ? clock.Width() : clock.Label9.Width();
     // Pulled in to end 100 twips inside the right edge when it would not fit.
     const int limit = screen.width - width - 100;
@@ -87,11 +87,11 @@ void ShowClocks(Context& app) {
     clock.setTop(at.top >= 0 && at.top <= screen.height ? at.top : 0);
   });
   clock.Label2.setCaption("0");
-  Attempt(app, "ShowClocks", [&] {
+  attempt(app, "ShowClocks", [&] {
     if (ReadSecondScreen(app) != 1) return;
     MirrorClock& mirror = app.mirrorClock();
     setSequencer(mirror, "1", "1");
-    SavedPosition at = ReadSavedPosition(app, "clocklefttwo", "clocktoptwo");
+    SavedPosition at = readSavedPosition(app, "clocklefttwo", "clocktoptwo");
     // Stored nowhere: the top of the extended screen.
     if (at.top == SavedPosition{}.top) at.top = 0;
     if (at.top > screen.height) at.top -= screen.height;
@@ -101,29 +101,29 @@ void ShowClocks(Context& app) {
     mirror.setTop(at.top);
     mirror.Label2.setCaption("0");
   });
-  Attempt(app, "ShowClocks", [&] { MarkClocksShown(app); });
-  Attempt(app, "ShowClocks", [&] { ApplyClockStyle(app); });
+  attempt(app, "ShowClocks", [&] { MarkClocksShown(app); });
+  attempt(app, "ShowClocks", [&] { ApplyClockStyle(app); });
   app.platform.loop.doEvents();
   app.platform.loop.sleep(10);
-  Attempt(app, "ShowClocks", [&] { ApplyClockStyle(app); });
+  attempt(app, "ShowClocks", [&] { ApplyClockStyle(app); });
 }
 
 void MarkClocksShown(Context& app) {
   MainWindow& main = app.mainWindow();
   main.Label1.setCaption("0");
-  SetCaptionPrefix(main.menu_two(1), "隐藏");
+  setCaptionPrefix(main.menu_two(1), "隐藏");
   markShown(app.floatingClock(), app.floatingClock().Timer2);
-  Attempt(app, "MarkClocksShown", [&] {
+  attempt(app, "MarkClocksShown", [&] {
     if (ReadSecondScreen(app) == 1) markShown(app.mirrorClock(), app.mirrorClock().Timer2);
   });
 }
 
 void ApplyClockStyle(Context& app) {
   const int size = FontSizeByIndex(
-      static_cast<int>(Val(FontselectPart(app.settings.Fontselect, FontselectField::SizeIndex))));
+      static_cast<int>(Val(fontselectPart(app.settings.Fontselect, FontselectField::SizeIndex))));
   const std::string text = app.floatingClock().Label11.Caption();
-  Attempt(app, "ApplyClockStyle", [&] { app.floatingClock().ShowStatue(text, size); });
-  Attempt(app, "ApplyClockStyle", [&] {
+  attempt(app, "ApplyClockStyle", [&] { app.floatingClock().ShowStatue(text, size); });
+  attempt(app, "ApplyClockStyle", [&] {
     if (ReadSecondScreen(app) == 1) {
       app.mirrorClock().ShowStatue(text, size + ReadHotkeyAdd(app));
     }
@@ -133,10 +133,10 @@ void ApplyClockStyle(Context& app) {
 void RestoreClocks(Context& app) {
   const platform::MenuItem& item = app.mainWindow().menu_two(1);
   FloatingClock& clock = app.floatingClock();
-  if (CaptionStartsWith(item, "显示")) {
+  if (captionStartsWith(item, "显示")) {
     HideClocks(app);
-  } else if (OptionOn(app.settings.checkvalue, CheckFlag::HideWhenIdle) &&
-             CaptionStartsWith(item, "隐藏")) {
+  } else if (optionOn(app.settings.checkvalue, CheckFlag::HideWhenIdle) &&
+             captionStartsWith(item, "隐藏")) {
     // The clocks show only while a count runs.
     if (clock.Timer1.Enabled() || clock.Timer4.Enabled()) {
       ShowClocks(app);
@@ -153,7 +153,7 @@ void RestoreClocks(Context& app) {
   }
 }
 
-void RaiseClocks(Context& app) {
+void raiseClocks(Context& app) {
   SetTopmost(app, app.floatingClock());
   if (ReadSecondScreen(app) == 1) SetTopmost(app, app.mirrorClock());
 }

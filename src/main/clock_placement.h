@@ -16,7 +16,7 @@ struct SavedPosition {
   int left = -100;
   int top = -100;
 };
-SavedPosition ReadSavedPosition(Context& app, const std::string& leftKey,
+SavedPosition readSavedPosition(Context& app, const std::string& leftKey,
                                 const std::string& topKey);
 
 // The tray item and hot key 4: shows parked clocks, parks shown ones.
@@ -35,6 +35,6 @@ void MarkClocksShown(Context& app);
 // is drawn larger by the configured amount.
 void ApplyClockStyle(Context& app);
 // Puts both clock windows on top (unless the hold-off says otherwise).
-void RaiseClocks(Context& app);
+void raiseClocks(Context& app);
 
 }  // namespace horalix

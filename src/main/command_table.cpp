@@ -70,16 +70,16 @@ constexpr int kFixedHotKeys = 6;
 
 }  // namespace
 
-std::span<const Command> Commands() { return kCommands; }
+std::span<const Command> commands() { return kCommands; }
 
-const Command& FindCommand(CommandId id) {
+const Command& findCommand(CommandId id) {
   const auto found = std::find_if(std::begin(kCommands), std::end(kCommands),
                                   [id](const Command& c) { return c.id == id; });
   if (found == std::end(kCommands)) throw std::out_of_range("no such command");
   return *found;
 }
 
-void BuildCommandMenu(MainWindow& main, CommandMenu menu, platform::MenuItem& root) {
+void buildCommandMenu(MainWindow& main, CommandMenu menu, platform::MenuItem& root) {
   for (const Command& command : kCommands) {
     if (command.menu != menu) continue;
     platform::MenuItem& parent =
@@ -93,26 +93,26 @@ void BuildCommandMenu(MainWindow& main, CommandMenu menu, platform::MenuItem& ro
   }
 }
 
-platform::MenuItem& CommandItem(MainWindow& main, CommandId id) {
-  const Command& command = FindCommand(id);
+platform::MenuItem& commandItem(MainWindow& main, CommandId id) {
+  const Command& command = findCommand(id);
   return main.menuItem(std::string(command.name), command.index);
 }
 
-bool RunCommand(MainWindow& main, CommandId id) {
-  const Command& command = FindCommand(id);
+bool runCommand(MainWindow& main, CommandId id) {
+  const Command& command = findCommand(id);
   if (command.action == nullptr) return false;
   command.action(main);
   return true;
 }
 
-bool RunMenuCommand(MainWindow& main, std::string_view name, int index) {
+bool runMenuCommand(MainWindow& main, std::string_view name, int index) {
   for (const Command& command : kCommands) {
-    if (command.name == name && command.index == index) return RunCommand(main, command.id);
+    if (command.name == name && command.index == index) return runCommand(main, command.id);
   }
   return false;
 }
 
-bool DispatchHotKey(MainWindow& main, int id) {
+bool dispatchHotKey(MainWindow& main, int id) {
   if (id >= 1 && id <= kFixedHotKeys) {
     for (const Command& command : kCommands) {
       if (command.hotKey != id) continue;
@@ -124,10 +124,10 @@ bool DispatchHotKey(MainWindow& main, int id) {
       }
       // The dynamic-brightness key ends an open area selection without closing other windows.
       if (command.id == CommandId::FollowLight || command.id == CommandId::DynamicLight) {
-        SpotlightHotKey(main.context(), command.index);
+        spotlightHotKey(main.context(), command.index);
         return true;
       }
-      return RunCommand(main, command.id);
+      return runCommand(main, command.id);
     }
     return false;
   }

@@ -67,25 +67,25 @@ struct Command {
   void (*action)(MainWindow& main);
 };
 
-std::span<const Command> Commands();
-const Command& FindCommand(CommandId id);
+std::span<const Command> commands();
+const Command& findCommand(CommandId id);
 
 // Adds the items of one popup under `root`, in table order, each item's Click running its
 // command's action.
-void BuildCommandMenu(MainWindow& main, CommandMenu menu, platform::MenuItem& root);
+void buildCommandMenu(MainWindow& main, CommandMenu menu, platform::MenuItem& root);
 
 // The item that shows a command.
-platform::MenuItem& CommandItem(MainWindow& main, CommandId id);
+platform::MenuItem& commandItem(MainWindow& main, CommandId id);
 
 // Runs a command's action as a click on its item does; false for an item without action.
-[[nodiscard]] bool RunCommand(MainWindow& main, CommandId id);
+[[nodiscard]] bool runCommand(MainWindow& main, CommandId id);
 
 // Runs the command shown by the menu item `name`(`index`); false when no command has that item.
-[[nodiscard]] bool RunMenuCommand(MainWindow& main, std::string_view name, int index);
+[[nodiscard]] bool runMenuCommand(MainWindow& main, std::string_view name, int index);
 
 // Runs what the hot key `id` stands for: ids 1 to 6 the commands that name them, then with n
 // items in the presets submenu 6 + i and 6 + n + i the preset i (1-based). False for an id that
 // names nothing.
-[[nodiscard]] bool DispatchHotKey(MainWindow& main, int id);
+[[nodiscard]] bool dispatchHotKey(MainWindow& main, int id);
 
 }  // namespace horalix

@@ -73,21 +73,21 @@ void MainWindow::Timer4_Timer() {
 
   std::int16_t clockopen = 0;
   double storedTime = 0;
-  Attempt(app_, "document watch, registry", [&] {
-    ProgramValues(app_).readGroup(
-        {ReadSlot::int16("clockopen", clockopen), DurationSlot("Time_all", storedTime)});
+  attempt(app_, "document watch, registry", [&] {
+    programValues(app_).readGroup(
+        {ReadSlot::int16("clockopen", clockopen), durationSlot("Time_all", storedTime)});
   });
   double setTime = storedTime;
-  Attempt(app_, "document watch, set time", [&] {
+  attempt(app_, "document watch, set time", [&] {
     if (TimeToSeconds(storedTime) == 0) setTime = app_.settings.Time_all;
   });
 
   // The last enabled kind with a document wins: a slide show beats a workbook, a drawing all.
-  const DocumentSight sight = LookForDocuments(app_, clockopen, app_.settings.AImode);
+  const DocumentSight sight = lookForDocuments(app_, clockopen, app_.settings.AImode);
   std::string bound;
   for (DocumentKind kind : kDocumentKinds) {
     const std::string candidate = candidateOf(sight, kind);
-    if (Len(candidate) > 4 && KindEnabled(app_.settings.AImode, kind)) {
+    if (Len(candidate) > 4 && kindEnabled(app_.settings.AImode, kind)) {
       const int k = static_cast<int>(kind);
       Label13(k).setCaption(candidate);
       Label3.setCaption(CStr(k));
@@ -96,7 +96,7 @@ void MainWindow::Timer4_Timer() {
   }
   if (Len(bound) > 4 && ReadAImode(app_)) Label13(0).setCaption(bound);
 
-  IdleClockRefresh(app_, setTime);
+  idleClockRefresh(app_, setTime);
 
   if (!ReadAImode(app_)) {
     // Manual timing: the watch only redraws the idle clock while nothing is bound.
@@ -113,31 +113,31 @@ void MainWindow::Timer4_Timer() {
 void MainWindow::automaticStart(const std::string& bound) {
   const char* where = "document watch, start";
   Timer3.setEnabled(false);
-  Attempt(app_, where, [&] { Label16.setCaption(CStr(ReadClockMode(app_))); });
+  attempt(app_, where, [&] { Label16.setCaption(CStr(ReadClockMode(app_))); });
   Timer4.setEnabled(false);
 
-  Attempt(app_, where, [&] {
+  attempt(app_, where, [&] {
     if (Len(Label12.Caption()) > 3) {
       for (const std::string& name : Split(Label12.Caption(), "\\"))
         StopMusic(app_, app_.pathInProgramFolder("sounds\\" + name));
     }
   });
-  Attempt(app_, where, [&] {
-    const std::string music = ProgramValues(app_).readText("musicname");
+  attempt(app_, where, [&] {
+    const std::string music = programValues(app_).readText("musicname");
     StopMusic(app_, app_.pathInProgramFolder("sounds\\" + music));
   });
 
   if (Len(bound) < 3 && Label17.Caption() == "0") {
-    Attempt(app_, where, [&] { LoadSettings(app_, app_.settings); });
+    attempt(app_, where, [&] { LoadSettings(app_, app_.settings); });
     app_.settings.checkvalue = kFirstPassCheckvalue;
     Label17.setCaption("1");
   } else {
-    Attempt(app_, where, [&] { LoadFilePreset(app_); });
+    attempt(app_, where, [&] { LoadFilePreset(app_); });
   }
   Label12.setCaption(app_.settings.tellsoundname);
-  Attempt(app_, where, [&] { continueLastRun(bound); });
+  attempt(app_, where, [&] { continueLastRun(bound); });
 
-  Attempt(app_, where, [&] { Label4(0).setCaption(Format(app_.settings.Time_all, "hh:mm:ss")); });
+  attempt(app_, where, [&] { Label4(0).setCaption(Format(app_.settings.Time_all, "hh:mm:ss")); });
   for (int i = 1; i <= 3; ++i) Label4(i).setCaption("0");
   Label4(4).setCaption(bound);
   Label7.setCaption("0");
@@ -145,17 +145,17 @@ void MainWindow::automaticStart(const std::string& bound) {
   Text1.setText("0");
   app_.platform.loop.doEvents();
 
-  Attempt(app_, where, [&] {
+  attempt(app_, where, [&] {
     const platform::PixelRect area = app_.platform.desktop.fullScreenArea();
     app_.run.ScreenWidthPx = area.width();
     app_.run.ScreenHeightPx = area.height();
   });
   FloatingClock& clock = app_.floatingClock();
   clock.Label15.setCaption("1");
-  if (OptionOn(app_.settings.checkvalue, CheckFlag::TimedDuration)) {
+  if (optionOn(app_.settings.checkvalue, CheckFlag::TimedDuration)) {
     clock.Timer5.setEnabled(true);
   } else {
-    Attempt(app_, where, [&] { RestoreClocks(app_); });
+    attempt(app_, where, [&] { RestoreClocks(app_); });
   }
   Timer5.setEnabled(true);
 }

@@ -28,7 +28,7 @@ void stopInteractionSound(Context& app) {
 
 }  // namespace
 
-std::vector<std::string> HandOverValues(int documentKind) {
+std::vector<std::string> handOverValues(int documentKind) {
   switch (documentKind) {
     case 1:
       return {"filename1"};
@@ -52,29 +52,29 @@ void EndTiming(Context& app) {
                                static_cast<platform::Form*>(&app.interactionSettingsWindow()),
                                static_cast<platform::Form*>(&app.presetManager()),
                                static_cast<platform::Form*>(&app.settingsWindow())}) {
-    Attempt(app, "EndTiming", [&] { tool->Unload(); });
+    attempt(app, "EndTiming", [&] { tool->Unload(); });
   }
-  Attempt(app, "EndTiming", [&] { HideProcessBars(app); });
+  attempt(app, "EndTiming", [&] { HideProcessBars(app); });
   main.Label1.setCaption("0");
-  const DocumentKind kind = ReadDocumentKind(main.Label3);
-  Attempt(app, "EndTiming",
-          [&] { ProgramValues(app).removeGroup(HandOverValues(static_cast<int>(kind))); });
-  Attempt(app, "EndTiming", [&] {
+  const DocumentKind kind = readDocumentKind(main.Label3);
+  attempt(app, "EndTiming",
+          [&] { programValues(app).removeGroup(handOverValues(static_cast<int>(kind))); });
+  attempt(app, "EndTiming", [&] {
     if (kind == DocumentKind::SlideShow &&
-        OptionOn(app.settings.checkvalue, CheckFlag::TimedDuration) &&
-        OptionOn(app.settings.optvalue, OptFlag::AfterZeroStop)) {
+        optionOn(app.settings.checkvalue, CheckFlag::TimedDuration) &&
+        optionOn(app.settings.optvalue, OptFlag::AfterZeroStop)) {
       EndSlideShow(app);
     }
   });
-  Attempt(app, "EndTiming", [&] { stopInteractionSound(app); });
-  Attempt(app, "EndTiming", [&] {
+  attempt(app, "EndTiming", [&] { stopInteractionSound(app); });
+  attempt(app, "EndTiming", [&] {
     main.menu_one(1).setEnabled(!ReadAImode(app));
     main.menu_one(2).setEnabled(false);
-    main.menu_one(2).setVisible(OptionOn(app.settings.checkvalue, CheckFlag::PauseAllowed));
+    main.menu_one(2).setVisible(optionOn(app.settings.checkvalue, CheckFlag::PauseAllowed));
     main.menu_one(3).setEnabled(false);
-    ReleaseRunMenus(app);
+    releaseRunMenus(app);
   });
-  Attempt(app, "EndTiming", [&] { RestoreClocks(app); });
+  attempt(app, "EndTiming", [&] { RestoreClocks(app); });
 }
 
 void HideProcessBars(Context& app) {
@@ -84,10 +84,10 @@ void HideProcessBars(Context& app) {
     PromptBar& bar;
     int offset;
   } bars[] = {{app.promptBar(), 0}, {app.secondPromptBar(), screenWidth}};
-  for (const auto& [bar, offset] : bars) ParkProcessBar(bar, screenWidth, offset, 2000);
+  for (const auto& [bar, offset] : bars) parkProcessBar(bar, screenWidth, offset, 2000);
 }
 
-void ParkProcessBar(PromptBar& bar, int screenWidth, int offset, int distance) {
+void parkProcessBar(PromptBar& bar, int screenWidth, int offset, int distance) {
   for (platform::Timer* t : {&bar.Timer1, &bar.Timer2, &bar.Timer3, &bar.Timer4}) {
     t->setEnabled(false);
   }

@@ -14,14 +14,14 @@ class PromptBar;
 // The hand-over values the add-in wrote for a document kind (the numeric value of
 // Frm_exit.Label3): the one of its kind, none for PDF (4) and drawings (6), all four for any
 // other kind (a manual run has none).
-std::vector<std::string> HandOverValues(int documentKind);
+std::vector<std::string> handOverValues(int documentKind);
 
 void EndTiming(Context& app);
 // Parks both prompt bars above the screen and stops their timers.
 void HideProcessBars(Context& app);
 // Stops a prompt bar's four timers and parks it `distance` twips above the top edge, centred on
 // its screen (`offset` twips right of the primary screen's left edge, `screenWidth` wide).
-void ParkProcessBar(PromptBar& bar, int screenWidth, int offset, int distance);
+void parkProcessBar(PromptBar& bar, int screenWidth, int offset, int distance);
 // Parks the interaction window and stops its count, its blink and its sound.
 void HideInteraction(Context& app);
 

@@ -31,7 +31,7 @@ bool boundDocumentOpen(const DocumentSight& sight, const std::string& aiMode, in
                        const std::string& bound) {
   if (kindNumber < 1 || kindNumber > 6 || Len(bound) < 4) return false;
   const auto kind = static_cast<DocumentKind>(kindNumber);
-  if (!KindEnabled(aiMode, kind)) return false;
+  if (!kindEnabled(aiMode, kind)) return false;
   if (sight.reportedByAddin(kind)) return sight.reportedOf(kind) == bound;
   return listHolds(sight.titledOf(kind), bound);
 }
@@ -45,25 +45,25 @@ void MainWindow::Timer5_Timer() {
     Timer5.setEnabled(false);
     return;
   }
-  const DocumentSight sight = LookForDocuments(app_, ReadClockOpen(app_), app_.settings.AImode);
+  const DocumentSight sight = lookForDocuments(app_, readClockOpen(app_), app_.settings.AImode);
   int kind = 0;
-  Attempt(app_, "end watch, kind", [&] { kind = static_cast<int>(Val(Label3.Caption())); });
+  attempt(app_, "end watch, kind", [&] { kind = static_cast<int>(Val(Label3.Caption())); });
   if (boundDocumentOpen(sight, app_.settings.AImode, kind, Label13(0).Caption())) return;
 
   const char* where = "end watch";
   // A paused run is resumed first, so that its pause is recorded.
   if (horalix::Left(menu_one(2).Caption(), 2) == "继续")
-    Attempt(app_, where, [&] { PauseResume(app_); });
+    attempt(app_, where, [&] { PauseResume(app_); });
   for (int i = 0; i <= 6; ++i) Label13(i).setCaption("");
   Timer4.setEnabled(true);
   Timer5.setEnabled(false);
-  Attempt(app_, where, [&] { LoadSettings(app_, app_.settings); });
-  Attempt(app_, where, [&] {
+  attempt(app_, where, [&] { LoadSettings(app_, app_.settings); });
+  attempt(app_, where, [&] {
     const std::vector<std::string> parts = Split(app_.settings.picturename, "\\");
     if (parts.empty() || parts[0].empty()) app_.floatingClock().Picture3.setPicture("");
   });
-  Attempt(app_, where, [&] { RestoreClocks(app_); });
-  Attempt(app_, where, [&] { EndTiming(app_); });
+  attempt(app_, where, [&] { RestoreClocks(app_); });
+  attempt(app_, where, [&] { EndTiming(app_); });
 }
 
 }  // namespace horalix

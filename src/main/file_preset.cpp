@@ -22,16 +22,16 @@ constexpr char kDefaultAImode[] = "01111101";
 // stored settings rather than whatever the last run left in the record.
 void LoadFilePreset(Context& app) {
   const std::string document = app.mainWindow().Label13(0).Caption();
-  PresetDatabase database = OfficeDataOf(app);
+  PresetDatabase database = officeDataOf(app);
   const DocumentPreset preset = database.presetForDocument(document);
   if (preset.outcome == DocumentPresetOutcome::Found) {
-    CopyPresetRow(preset.row, app.settings, PresetCopy::Document);
-    Attempt(app, "LoadFilePreset, AImode",
-            [&] { app.settings.AImode = ProgramValues(app).readText("AImode"); });
+    copyPresetRow(preset.row, app.settings, PresetCopy::Document);
+    attempt(app, "LoadFilePreset, AImode",
+            [&] { app.settings.AImode = programValues(app).readText("AImode"); });
   } else {
     if (preset.outcome != DocumentPresetOutcome::NotLinked && app.platform.log)
       app.platform.log("LoadFilePreset: " + database.lastError());
-    Attempt(app, "LoadFilePreset, LoadSettings", [&] { LoadSettings(app, app.settings); });
+    attempt(app, "LoadFilePreset, LoadSettings", [&] { LoadSettings(app, app.settings); });
   }
   if (Len(app.settings.AImode) < 8) app.settings.AImode = kDefaultAImode;
 }

@@ -23,7 +23,7 @@ constexpr int kMostPresetKeys = 9;
 constexpr char kBeforeKey[] = "        ";  // eight blanks between a caption and its key
 
 const Command* commandOfHotKey(int id) {
-  for (const Command& command : Commands()) {
+  for (const Command& command : commands()) {
     if (command.hotKey == id) return &command;
   }
   return nullptr;
@@ -39,11 +39,11 @@ void MainWindow::Hotkey_set() {
   for (int id = 1; id <= kFixedKeys; ++id) {
     const Command* command = commandOfHotKey(id);
     if (command == nullptr) continue;
-    Attempt(app_, "Hotkey_set", [&] {
+    attempt(app_, "Hotkey_set", [&] {
       const std::string text = Trim(variantText(IniReadWrite(
           app_.platform.files, "readpart", ini, "Hotkey", std::string(command->hotKeyName), "")));
       // The caption keeps its name, with the state word it shows now, and the key after it.
-      platform::MenuItem& item = CommandItem(*this, command->id);
+      platform::MenuItem& item = commandItem(*this, command->id);
       item.setCaption(horalix::Left(item.Caption(), Len(command->caption)) + kBeforeKey +
                       (text == "无" ? "" : text));
       const std::uint32_t virtualKey = HotkeyKeyCode(text);
@@ -63,10 +63,10 @@ void MainWindow::Hotkey_set() {
   // An often value that names no modifier would take the bare digits from every program.
   if (prefix.empty()) return;
   int count = kMostPresetKeys;
-  Attempt(app_, "Hotkey_set", [&] { count = presetHotKeyCount(); });
+  attempt(app_, "Hotkey_set", [&] { count = presetHotKeyCount(); });
   for (int pad = 0; pad < 2; ++pad) {
     for (int i = 1; i <= count; ++i) {
-      Attempt(app_, "Hotkey_set", [&] {
+      attempt(app_, "Hotkey_set", [&] {
         const std::string digit = prefix + std::to_string(i);
         const std::string key = pad == 0 ? digit : prefix + "Num " + std::to_string(i);
         const int id = kFixedKeys + pad * count + i;
@@ -86,12 +86,12 @@ void MainWindow::hotkey_del() {
   platform::HotKeys& keys = app_.platform.hotKeys;
   keys.onHotKey = nullptr;
   int count = kMostPresetKeys;
-  Attempt(app_, "hotkey_del", [&] { count = presetHotKeyCount(); });
+  attempt(app_, "hotkey_del", [&] { count = presetHotKeyCount(); });
   for (int id = 1; id <= kFixedKeys + 2 * count; ++id) {
-    Attempt(app_, "hotkey_del", [&] { keys.unregisterKey(*this, id); });
+    attempt(app_, "hotkey_del", [&] { keys.unregisterKey(*this, id); });
   }
 }
 
-void MainWindow::HotkeyWndProc(int id) { (void)DispatchHotKey(*this, id); }
+void MainWindow::HotkeyWndProc(int id) { (void)dispatchHotKey(*this, id); }
 
 }  // namespace horalix

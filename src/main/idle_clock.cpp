@@ -29,9 +29,9 @@ constexpr int kHighestPicture = 450;
 // (or one that is no number) means hours:minutes:seconds.
 int displayFormat(const std::string& optvalue) {
   int format = 3;
-  if (OptionOn(optvalue, OptFlag::FormatSeconds)) format = 1;
-  if (OptionOn(optvalue, OptFlag::FormatMinutes)) format = 2;
-  if (OptionOn(optvalue, OptFlag::FormatHours)) format = 3;
+  if (optionOn(optvalue, OptFlag::FormatSeconds)) format = 1;
+  if (optionOn(optvalue, OptFlag::FormatMinutes)) format = 2;
+  if (optionOn(optvalue, OptFlag::FormatHours)) format = 3;
   return format;
 }
 
@@ -42,11 +42,11 @@ void parkStaleBars(Context& app) {
   PromptBar& primary = app.promptBar();
   if (primary.Timer2.Enabled()) {
     app.mainWindow().Label1.setCaption("0");
-    ParkProcessBar(primary, screenWidth, 0, kParkDistance);
+    parkProcessBar(primary, screenWidth, 0, kParkDistance);
     app.floatingClock().Timer5.setEnabled(true);
   }
   PromptBar& extended = app.secondPromptBar();
-  if (extended.Timer2.Enabled()) ParkProcessBar(extended, screenWidth, screenWidth, kParkDistance);
+  if (extended.Timer2.Enabled()) parkProcessBar(extended, screenWidth, screenWidth, kParkDistance);
 }
 
 // The back picture's size from its file, or, without one, the back colour after the "\".
@@ -74,7 +74,7 @@ void applyBackground(Context& app, bool mirrored) {
 
 }  // namespace
 
-std::string IdleCountText(int format, bool showRemaining, double setTime, int lastRunSeconds) {
+std::string idleCountText(int format, bool showRemaining, double setTime, int lastRunSeconds) {
   const int hours = showRemaining ? Hour(setTime) : 0;
   const int minutes = showRemaining ? Minute(setTime) : 0;
   const int seconds = showRemaining ? Second(setTime) : 0;
@@ -88,12 +88,12 @@ std::string IdleCountText(int format, bool showRemaining, double setTime, int la
   }
 }
 
-void IdleClockRefresh(Context& app, double setTime) {
+void idleClockRefresh(Context& app, double setTime) {
   const char* where = "idle clock";
   SettingsBlock& settings = app.settings;
   FloatingClock& clock = app.floatingClock();
   MirrorClock& mirror = app.mirrorClock();
-  Attempt(app, where, [&] { parkStaleBars(app); });
+  attempt(app, where, [&] { parkStaleBars(app); });
   for (platform::Control* picture :
        {&clock.Picture1, &clock.Picture2, &mirror.Picture1, &mirror.Picture2}) {
     picture->setVisible(true);
@@ -102,43 +102,43 @@ void IdleClockRefresh(Context& app, double setTime) {
 
   const int format = displayFormat(settings.optvalue);
   std::string text;
-  Attempt(app, where, [&] {
+  attempt(app, where, [&] {
     if (clock.Label1(1).Top() != 0) {
       // The time-of-day view: the set time is not refreshed there.
-      text = Format(TimeOf(app.platform.loop.localTime()), format == 2 ? "hh:mm" : "hh:mm:ss");
+      text = Format(timeOf(app.platform.loop.localTime()), format == 2 ? "hh:mm" : "hh:mm:ss");
       return;
     }
-    settings.Time_all = TimeOfDayValue(Hour(setTime), Minute(setTime), Second(setTime));
-    text = IdleCountText(format, OptionOn(settings.optvalue, OptFlag::CountDown), settings.Time_all,
+    settings.Time_all = timeOfDayValue(Hour(setTime), Minute(setTime), Second(setTime));
+    text = idleCountText(format, optionOn(settings.optvalue, OptFlag::CountDown), settings.Time_all,
                          app.run.RunSeconds);
   });
 
   bool mirrored = false;
-  Attempt(app, where, [&] { mirrored = ReadSecondScreen(app) == 1; });
-  Attempt(app, where, [&] {
-    const std::uint32_t colour = FaceColour(settings.Fontselect);
+  attempt(app, where, [&] { mirrored = ReadSecondScreen(app) == 1; });
+  attempt(app, where, [&] {
+    const std::uint32_t colour = faceColour(settings.Fontselect);
     clock.Picture2.setForeColor(colour);
     mirror.Picture2.setForeColor(colour);
   });
   int size = 0;
-  Attempt(app, where, [&] {
+  attempt(app, where, [&] {
     size = FontSizeByIndex(
-        static_cast<int>(Val(FontselectPart(settings.Fontselect, FontselectField::SizeIndex))));
+        static_cast<int>(Val(fontselectPart(settings.Fontselect, FontselectField::SizeIndex))));
     platform::FontSpec font = clock.Label11.Font();
     font.size = size;
     clock.Label11.setFont(font);
   });
   clock.Label11.setCaption(text);
   if (mirrored) mirror.Label11.setCaption(text);
-  if (OptionChar(settings.checkvalue, CheckFlag::TransparentBack) == "0") {
-    Attempt(app, where, [&] { applyBackground(app, mirrored); });
+  if (optionChar(settings.checkvalue, CheckFlag::TransparentBack) == "0") {
+    attempt(app, where, [&] { applyBackground(app, mirrored); });
   }
 
-  Attempt(app, where, [&] { clock.ShowStatue(text, size); });
-  Attempt(app, where, [&] { SetTopmost(app, clock); });
+  attempt(app, where, [&] { clock.ShowStatue(text, size); });
+  attempt(app, where, [&] { SetTopmost(app, clock); });
   if (mirrored) {
-    Attempt(app, where, [&] { mirror.ShowStatue(text, size + ReadHotkeyAdd(app)); });
-    Attempt(app, where, [&] { SetTopmost(app, mirror); });
+    attempt(app, where, [&] { mirror.ShowStatue(text, size + ReadHotkeyAdd(app)); });
+    attempt(app, where, [&] { SetTopmost(app, mirror); });
   }
 }
 

@@ -15,7 +15,7 @@ void MainWindow::LoadHudongMenu() {
   for (int i = 1; i <= 5; ++i) {
     platform::MenuItem& item = hd_time_one(i - 1);
     try {
-      const HudongMenuEntry entry = ReadHudongMenuEntry({app_.platform.files, app_.iniPath()}, i);
+      const HudongMenuEntry entry = readHudongMenuEntry({app_.platform.files, app_.iniPath()}, i);
       const std::string caption = TimeToMinSec(entry.sname);
       const bool shown = Val(horalix::Left(entry.checkvalue, 1)) != 0;
       item.setCaption(caption);

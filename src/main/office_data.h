@@ -7,7 +7,7 @@
 
 namespace horalix {
 
-inline PresetDatabase OfficeDataOf(Context& app) {
+inline PresetDatabase officeDataOf(Context& app) {
   return PresetDatabase(app.platform.database, app.platform.files, app.platform.messageBoxes,
                         app.programFolder(), GetDbPassword());
 }

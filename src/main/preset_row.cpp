@@ -74,7 +74,7 @@ bool copied(std::string_view field, PresetCopy copy) {
 // Each column goes into the record's field that the column table names, converted by the
 // field's type. The overtime and time-up texts stand under their own names, whatever order
 // older descriptions give.
-bool CopyPresetRow(const std::vector<platform::DbValue>& row, SettingsBlock& record,
+bool copyPresetRow(const std::vector<platform::DbValue>& row, SettingsBlock& record,
                    PresetCopy copy) {
   RowCopier from(row, copy);
   SettingsBlock to = record;
@@ -87,7 +87,7 @@ bool CopyPresetRow(const std::vector<platform::DbValue>& row, SettingsBlock& rec
           using Value = std::remove_reference_t<decltype(to.*member)>;
           if constexpr (std::is_same_v<Value, double>) {
             from.take(at, to.*member,
-                      [](const std::string& s) { return DurationSeconds(s) / 86400.0; });
+                      [](const std::string& s) { return durationSeconds(s) / 86400.0; });
           } else if constexpr (std::is_same_v<Value, std::int32_t>) {
             from.whole(at, to.*member);
           } else if constexpr (std::is_same_v<Value, std::int16_t>) {

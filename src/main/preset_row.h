@@ -21,7 +21,7 @@ enum class PresetCopy {
 
 // Copies the row into the record; secondtimer becomes "", AImode is left alone (it always comes
 // from the registry). Returns whether every field was copied.
-bool CopyPresetRow(const std::vector<platform::DbValue>& row, SettingsBlock& record,
+bool copyPresetRow(const std::vector<platform::DbValue>& row, SettingsBlock& record,
                    PresetCopy copy);
 
 }  // namespace horalix

@@ -8,13 +8,13 @@
 
 namespace horalix {
 
-bool RunBound(Context& app) { return Len(app.mainWindow().Label13(0).Caption()) > 3; }
+bool runBound(Context& app) { return Len(app.mainWindow().Label13(0).Caption()) > 3; }
 
-bool RunCounts(Context& app) {
-  return RunBound(app) && OptionOn(app.settings.checkvalue, CheckFlag::TimedDuration);
+bool runCounts(Context& app) {
+  return runBound(app) && optionOn(app.settings.checkvalue, CheckFlag::TimedDuration);
 }
 
-void ResetRunRecord(Context& app) {
+void resetRunRecord(Context& app) {
   MainWindow& main = app.mainWindow();
   main.Label4(0).setCaption(Format(app.settings.Time_all, "hh:mm:ss"));
   for (int i = 1; i <= 3; ++i) main.Label4(i).setCaption("0");
@@ -25,11 +25,11 @@ void ResetRunRecord(Context& app) {
   main.Label4(1).setCaption("0");
 }
 
-bool CaptionStartsWith(const platform::MenuItem& item, const std::string& prefix) {
+bool captionStartsWith(const platform::MenuItem& item, const std::string& prefix) {
   return Left(item.Caption(), Len(prefix)) == prefix;
 }
 
-void SetCaptionPrefix(platform::MenuItem& item, const std::string& prefix) {
+void setCaptionPrefix(platform::MenuItem& item, const std::string& prefix) {
   item.setCaption(prefix + Mid(item.Caption(), 3));
 }
 

@@ -12,20 +12,20 @@ class Context;
 
 // Whether a run is bound: the binding in Frm_exit.Label13(0) is longer than 3 characters
 // ("手动计时" counts; the initial "0" and "" do not).
-bool RunBound(Context& app);
+bool runBound(Context& app);
 
 // Whether the run start counts: a run is bound and timing is switched on (checkvalue 1).
-bool RunCounts(Context& app);
+bool runCounts(Context& app);
 
 // Resets the run record for a run that has not begun: the set duration, nothing banked, nothing
 // paused, the start sound armed, no running totals and nothing shown. Pending window messages run
 // once in the middle, and a tick that banked time meanwhile is wiped again after them.
-void ResetRunRecord(Context& app);
+void resetRunRecord(Context& app);
 
 // Menu captions carry state in their first two characters ("暂停"/"继续", "隐藏"/"显示"):
 // whether a caption begins with a prefix, and the caption with its first two characters replaced
 // and the rest kept as it was.
-bool CaptionStartsWith(const platform::MenuItem& item, const std::string& prefix);
-void SetCaptionPrefix(platform::MenuItem& item, const std::string& prefix);
+bool captionStartsWith(const platform::MenuItem& item, const std::string& prefix);
+void setCaptionPrefix(platform::MenuItem& item, const std::string& prefix);
 
 }  // namespace horalix

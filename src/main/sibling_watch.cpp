@@ -23,7 +23,7 @@ constexpr int kAfterClosingInterval = 5000;
 void MainWindow::Timer3_Timer() {
   ValueStore sibling(app_.platform.scriptingShell, app_.platform.registry, "Morventa");
   std::string folder;
-  Attempt(app_, "sibling watch", [&] { folder = sibling.readText("pathget"); });
+  attempt(app_, "sibling watch", [&] { folder = sibling.readText("pathget"); });
   if (!folder.ends_with("\\")) folder += "\\";
   const std::string program = folder + "zelquist.exe";
   if (app_.platform.files.normalFileExists(program) && !IsFileInUse(app_.platform.files, program)) {
@@ -33,9 +33,9 @@ void MainWindow::Timer3_Timer() {
   }
   Timer3.setInterval(kRunningSiblingInterval);
   std::int32_t time = 0;
-  Attempt(app_, "sibling watch", [&] { time = sibling.readInt32("time"); });
+  attempt(app_, "sibling watch", [&] { time = sibling.readInt32("time"); });
   if (time > 0 && time < 1000) {
-    Attempt(app_, "sibling watch", [&] { delform(); });
+    attempt(app_, "sibling watch", [&] { delform(); });
     Timer3.setInterval(kAfterClosingInterval);
     Timer3.setEnabled(false);
   }

@@ -18,7 +18,7 @@ const char* const kSlideShowCaptions[] = {
 
 }  // namespace
 
-int SlideShowCaptionCount(const std::string& title) {
+int slideShowCaptionCount(const std::string& title) {
   int count = 0;
   for (const char* caption : kSlideShowCaptions) {
     if (title.find(caption) != std::string::npos) ++count;
@@ -32,9 +32,9 @@ void EndSlideShow(Context& app) {
     // The window list is walked afresh in each pass: a show that ended no longer matches.
     for (const platform::TopWindow& window : desktop.topWindows()) {
       if (window.title.empty()) continue;
-      const int matches = SlideShowCaptionCount(window.title);
+      const int matches = slideShowCaptionCount(window.title);
       for (int i = 0; i < matches; ++i) {
-        Attempt(app, "EndSlideShow", [&] {
+        attempt(app, "EndSlideShow", [&] {
           if (desktop.activate(window.handle) && desktop.foregroundWindow() == window.handle) {
             desktop.pressKey(kEscape);
           }

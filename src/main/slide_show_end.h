@@ -9,7 +9,7 @@ class Context;
 
 // How many of the known slide-show captions a window title holds (case-sensitive substrings):
 // each one earns the window its own activation and Esc.
-int SlideShowCaptionCount(const std::string& title);
+int slideShowCaptionCount(const std::string& title);
 
 // Five passes over the top-level windows; each slide-show window is brought to the foreground
 // and gets Esc. Esc goes only to a window that did come to the foreground: a window that cannot

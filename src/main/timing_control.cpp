@@ -21,7 +21,7 @@ namespace {
 
 // The count timer of the running direction: Timer1 counts down, Timer4 counts up.
 void switchCount(Context& app, bool on) {
-  const bool down = IsCountDirection(app.mainWindow().Lab_time_state, CountDirection::Down);
+  const bool down = isCountDirection(app.mainWindow().Lab_time_state, CountDirection::Down);
   auto pick = [down](auto& clock) -> platform::Timer& {
     return down ? clock.Timer1 : clock.Timer4;
   };
@@ -35,7 +35,7 @@ void StartTiming(Context& app) {
   MainWindow& main = app.mainWindow();
   if (!main.menu_one(1).Enabled()) return;
   main.delform();
-  WriteCountDirection(main.Lab_time_state, CountDirection::Down);
+  writeCountDirection(main.Lab_time_state, CountDirection::Down);
   main.Label13(0).setCaption("手动计时");
   main.Timer4.setEnabled(false);
   main.Timer5.setEnabled(false);
@@ -54,40 +54,40 @@ void StartTiming(Context& app) {
 
 void PauseResume(Context& app) {
   MainWindow& main = app.mainWindow();
-  if (!RunBound(app) || !OptionOn(app.settings.checkvalue, CheckFlag::PauseAllowed)) return;
+  if (!runBound(app) || !optionOn(app.settings.checkvalue, CheckFlag::PauseAllowed)) return;
   platform::MenuItem& pauseItem = main.menu_one(2);
-  Attempt(app, "PauseResume", [&] { main.Label7.setCaption("1"); });
+  attempt(app, "PauseResume", [&] { main.Label7.setCaption("1"); });
   // Bank the total of the last tick; the time since that tick is not banked.
-  Attempt(app, "PauseResume", [&] {
-    if (IsCountDirection(main.Lab_time_state, CountDirection::Up)) {
+  attempt(app, "PauseResume", [&] {
+    if (isCountDirection(main.Lab_time_state, CountDirection::Up)) {
       main.Label4(2).setCaption(CStr(Val(main.Label5(2).Caption())));
     } else {
       main.Label4(1).setCaption(CStr(Val(main.Label5(1).Caption())));
       main.Label4(2).setCaption("0");
     }
   });
-  const ClockMethod method = ReadClockMethod(app);
-  const auto now = ClockMark(app, method);
-  Attempt(app, "PauseResume", [&] {
-    if (CaptionStartsWith(pauseItem, "继续") && now) {
-      const auto span = ClockSpan(method, app.run.StartTick, *now);
+  const ClockMethod method = readClockMethod(app);
+  const auto now = clockMark(app, method);
+  attempt(app, "PauseResume", [&] {
+    if (captionStartsWith(pauseItem, "继续") && now) {
+      const auto span = clockSpan(method, app.run.StartTick, *now);
       main.Label4(3).setCaption(CStr(Val(main.Label4(3).Caption()) + static_cast<double>(span)));
     }
   });
   if (now) app.run.StartTick = *now;
   // Both clocks measure the new segment from now: with the time-of-day method each reads the
   // segment's start from its own Label16.
-  Attempt(app, "PauseResume", [&] {
-    const std::string now = Format(TimeOf(app.platform.loop.localTime()), "hh:mm:ss");
+  attempt(app, "PauseResume", [&] {
+    const std::string now = Format(timeOf(app.platform.loop.localTime()), "hh:mm:ss");
     app.floatingClock().Label16.setCaption(now);
     app.mirrorClock().Label16.setCaption(now);
   });
-  Attempt(app, "PauseResume", [&] {
-    if (CaptionStartsWith(pauseItem, "暂停")) {
-      SetCaptionPrefix(pauseItem, "继续");
+  attempt(app, "PauseResume", [&] {
+    if (captionStartsWith(pauseItem, "暂停")) {
+      setCaptionPrefix(pauseItem, "继续");
       switchCount(app, false);
     } else {
-      SetCaptionPrefix(pauseItem, "暂停");
+      setCaptionPrefix(pauseItem, "暂停");
       switchCount(app, true);
     }
   });
@@ -97,19 +97,19 @@ void StopTiming(Context& app) {
   MainWindow& main = app.mainWindow();
   if (!main.menu_one(3).Enabled()) return;
   // A paused run is resumed first, so that its pause is recorded.
-  if (CaptionStartsWith(main.menu_one(2), "继续")) PauseResume(app);
-  Attempt(app, "StopTiming", [&] {
+  if (captionStartsWith(main.menu_one(2), "继续")) PauseResume(app);
+  attempt(app, "StopTiming", [&] {
     main.menu_one(1).setEnabled(true);
     main.menu_one(2).setEnabled(false);
-    main.menu_one(2).setVisible(OptionOn(app.settings.checkvalue, CheckFlag::PauseAllowed));
-    SetCaptionPrefix(main.menu_one(2), "暂停");
+    main.menu_one(2).setVisible(optionOn(app.settings.checkvalue, CheckFlag::PauseAllowed));
+    setCaptionPrefix(main.menu_one(2), "暂停");
     main.menu_one(3).setEnabled(false);
     main.menu_two(1).setEnabled(true);
   });
-  Attempt(app, "StopTiming", [&] { ReleaseRunMenus(app); });
+  attempt(app, "StopTiming", [&] { releaseRunMenus(app); });
   main.Label13(0).setCaption("");
-  Attempt(app, "StopTiming", [&] { main.delform(); });
-  Attempt(app, "StopTiming", [&] { RestoreClocks(app); });
+  attempt(app, "StopTiming", [&] { main.delform(); });
+  attempt(app, "StopTiming", [&] { RestoreClocks(app); });
   main.Timer4.setEnabled(true);
 }
 

@@ -242,7 +242,7 @@ FileList ShowFileList(const std::vector<platform::TopWindow>& windows) {
                         CleanShowTitle, [](const std::string&) { return true; }});
 }
 
-FileList DocumentFileList(DocumentKind kind, const std::vector<platform::TopWindow>& windows) {
+FileList documentFileList(DocumentKind kind, const std::vector<platform::TopWindow>& windows) {
   switch (kind) {
     case DocumentKind::Workbook:
       return ExcelFileList(windows);

@@ -49,6 +49,6 @@ FileList PdfFileList(const std::vector<platform::TopWindow>& windows);
 FileList PptFileList(const std::vector<platform::TopWindow>& windows);
 FileList DwgFileList(const std::vector<platform::TopWindow>& windows);
 // ... and the scanner of a kind.
-FileList DocumentFileList(DocumentKind kind, const std::vector<platform::TopWindow>& windows);
+FileList documentFileList(DocumentKind kind, const std::vector<platform::TopWindow>& windows);
 
 }  // namespace horalix

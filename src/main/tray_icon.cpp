@@ -54,7 +54,7 @@ void MainWindow::mcTray_MouseClick(int Button, bool DBClick) {
 }
 
 void MainWindow::deleteClockOpen() {
-  Attempt(app_, "clockopen", [&] { ProgramValues(app_).remove("clockopen"); });
+  attempt(app_, "clockopen", [&] { programValues(app_).remove("clockopen"); });
 }
 
 }  // namespace horalix

@@ -26,13 +26,13 @@ namespace horalix {
 // The items come from the command table; the presets under "常用时钟" are added at run time
 // from OfficeData.db, its first item showing "^" while there is none.
 void MainWindow::buildMenus() {
-  BuildCommandMenu(*this, CommandMenu::Tray, menu);
-  BuildCommandMenu(*this, CommandMenu::Interaction, ppt_hudong);
-  CommandItem(*this, CommandId::Presets).add("menu_often", 0, "^");
+  buildCommandMenu(*this, CommandMenu::Tray, menu);
+  buildCommandMenu(*this, CommandMenu::Interaction, ppt_hudong);
+  commandItem(*this, CommandId::Presets).add("menu_often", 0, "^");
   // Both trees are popups only: hidden on the window, so it gets no menu bar.
   menu.setVisible(false);
   ppt_hudong.setVisible(false);
-  CommandItem(*this, CommandId::FreeInteraction).setVisible(false);
+  commandItem(*this, CommandId::FreeInteraction).setVisible(false);
 }
 
 void MainWindow::delform() {
@@ -53,15 +53,15 @@ void MainWindow::delform() {
   }
 }
 
-void MainWindow::menu_one_Click(int Index) { (void)RunMenuCommand(*this, "menu_one", Index); }
-void MainWindow::menu_two_Click(int Index) { (void)RunMenuCommand(*this, "menu_two", Index); }
-void MainWindow::menu_other_Click(int Index) { (void)RunMenuCommand(*this, "menu_other", Index); }
+void MainWindow::menu_one_Click(int Index) { (void)runMenuCommand(*this, "menu_one", Index); }
+void MainWindow::menu_two_Click(int Index) { (void)runMenuCommand(*this, "menu_two", Index); }
+void MainWindow::menu_other_Click(int Index) { (void)runMenuCommand(*this, "menu_other", Index); }
 
 // With automatic timing on, runs start from the documents, never from this item.
 void MainWindow::startCommand() {
   if (ReadAImode(app_)) return;
   delform();
-  if (OptionOn(app_.settings.checkvalue, CheckFlag::TimedDuration)) StartTiming(app_);
+  if (optionOn(app_.settings.checkvalue, CheckFlag::TimedDuration)) StartTiming(app_);
 }
 
 void MainWindow::pauseCommand() { PauseResume(app_); }
@@ -78,20 +78,20 @@ void MainWindow::settingsCommand() {
 
 // Every step goes on after a failing one.
 void MainWindow::statisticsCommand() {
-  Attempt(app_, "statistics", [&] { delform(); });
+  attempt(app_, "statistics", [&] { delform(); });
   Label10.setCaption("Frm_data_sum");
   // The document watchers rest while the statistics are open; closing them restarts the watch.
   Timer4.setEnabled(false);
   Timer5.setEnabled(false);
-  Attempt(app_, "statistics", [&] { ResetRunRecord(app_); });
+  attempt(app_, "statistics", [&] { resetRunRecord(app_); });
   app_.floatingClock().Timer3.setEnabled(false);
   app_.mirrorClock().Timer3.setEnabled(false);
   app_.floatingClock().Timer5.setEnabled(true);
-  Attempt(app_, "statistics", [&] { app_.statisticsWindow().Show(); });
+  attempt(app_, "statistics", [&] { app_.statisticsWindow().Show(); });
 }
 
 void MainWindow::onlineHelpCommand() {
-  Attempt(app_, "online help", [&] { app_.onlineHelpWindow().Show(true); });
+  attempt(app_, "online help", [&] { app_.onlineHelpWindow().Show(true); });
 }
 
 void MainWindow::startStopHotKey(bool start) {
@@ -106,7 +106,7 @@ void MainWindow::startStopHotKey(bool start) {
 int MainWindow::presetHotKeyCount() { return std::min(oftenCount(), 9); }
 
 // The help file at its first page.
-void MainWindow::helpCommand() { OpenHelpPage(app_, "", *this); }
+void MainWindow::helpCommand() { openHelpPage(app_, "", *this); }
 
 // The windows go in a fixed order, the main window last: its unload takes the hot keys, the tray
 // icon and clockopen with it. A count still running is not recorded, and the documents'
@@ -116,25 +116,25 @@ void MainWindow::exitCommand() {
                                      &app_.secondPromptBar(),   &app_.floatingClock(),
                                      &app_.mirrorClock(),       this};
   for (platform::Form* window : windows) {
-    Attempt(app_, "exit", [&] { window->Unload(); });
+    attempt(app_, "exit", [&] { window->Unload(); });
   }
-  Attempt(app_, "exit", [&] { deleteClockOpen(); });
+  attempt(app_, "exit", [&] { deleteClockOpen(); });
   app_.endProcess(0);
 }
 
-void SetRunStartMenus(Context& app, bool counting) {
+void setRunStartMenus(Context& app, bool counting) {
   MainWindow& main = app.mainWindow();
   const std::string& check = app.settings.checkvalue;
   const bool manual = !ReadAImode(app);
-  const bool pauseAllowed = OptionOn(check, CheckFlag::PauseAllowed);
-  const bool settingsAllowed = OptionOn(check, CheckFlag::SettingsAllowed);
+  const bool pauseAllowed = optionOn(check, CheckFlag::PauseAllowed);
+  const bool settingsAllowed = optionOn(check, CheckFlag::SettingsAllowed);
   const bool presetsExist = main.menu_often(0).Caption() != "^";
   if (counting) {
     main.menu_one(1).setEnabled(false);
     main.menu_one(1).setVisible(manual);
     main.menu_one(2).setEnabled(pauseAllowed);
     main.menu_one(2).setVisible(pauseAllowed);
-    SetCaptionPrefix(main.menu_one(2), "暂停");
+    setCaptionPrefix(main.menu_one(2), "暂停");
     main.menu_one(3).setEnabled(manual);
     main.menu_one(3).setVisible(manual);
     main.menu_two(2).setEnabled(settingsAllowed);
@@ -152,17 +152,17 @@ void SetRunStartMenus(Context& app, bool counting) {
     main.menu_one(2).setVisible(pauseAllowed);
     main.menu_one(3).setEnabled(false);
     main.menu_one(3).setVisible(manual);
-    ReleaseRunMenus(app);
+    releaseRunMenus(app);
   }
 }
 
-void ReleaseRunMenus(Context& app) {
+void releaseRunMenus(Context& app) {
   MainWindow& main = app.mainWindow();
   const std::string& check = app.settings.checkvalue;
   main.menu_two(2).setEnabled(true);
   main.menu_two(2).setVisible(true);
   main.menu_two(3).setEnabled(true);
-  main.menu_two(3).setVisible(OptionOn(check, CheckFlag::SettingsAllowed) &&
+  main.menu_two(3).setVisible(optionOn(check, CheckFlag::SettingsAllowed) &&
                               main.menu_often(0).Caption() != "^");
   for (int i : {0, 2, 3, 4}) main.menu_other(i).setEnabled(true);
   for (int i : {0, 2, 3, 4}) main.menu_other(i).setVisible(true);

@@ -22,20 +22,20 @@ constexpr std::array<KindSource, 6> kKindSources{{
 
 }  // namespace
 
-const KindSource& SourceOf(DocumentKind kind) { return kKindSources[static_cast<int>(kind) - 1]; }
+const KindSource& sourceOf(DocumentKind kind) { return kKindSources[static_cast<int>(kind) - 1]; }
 
-bool KindEnabled(const std::string& aiMode, DocumentKind kind) {
-  return Mid(aiMode, SourceOf(kind).aiModeCharacter, 1) == "1";
+bool kindEnabled(const std::string& aiMode, DocumentKind kind) {
+  return Mid(aiMode, sourceOf(kind).aiModeCharacter, 1) == "1";
 }
 
-std::int16_t ReadClockOpen(Context& app) {
+std::int16_t readClockOpen(Context& app) {
   std::int16_t clockopen = 0;
-  ProgramValues(app).readGroup({ReadSlot::int16("clockopen", clockopen)});
+  programValues(app).readGroup({ReadSlot::int16("clockopen", clockopen)});
   return clockopen;
 }
 
 // The windows are taken once for all kinds: the desktop is walked once a look.
-DocumentSight LookForDocuments(Context& app, std::int16_t clockopen, const std::string& aiMode) {
+DocumentSight lookForDocuments(Context& app, std::int16_t clockopen, const std::string& aiMode) {
   DocumentSight sight;
   sight.fromAddin = clockopen == kAddinReporting;
   if (sight.fromAddin) {
@@ -45,17 +45,17 @@ DocumentSight LookForDocuments(Context& app, std::int16_t clockopen, const std::
       slots.push_back(
           ReadSlot::text(source.handOverValue, sight.reported[static_cast<int>(source.kind) - 1]));
     }
-    Attempt(app, "hand-over values", [&] { ProgramValues(app).readGroup(slots); });
+    attempt(app, "hand-over values", [&] { programValues(app).readGroup(slots); });
   }
   std::vector<platform::TopWindow> windows;
   bool walked = false;
   for (const KindSource& source : kKindSources) {
-    if (sight.reportedByAddin(source.kind) || !KindEnabled(aiMode, source.kind)) continue;
+    if (sight.reportedByAddin(source.kind) || !kindEnabled(aiMode, source.kind)) continue;
     if (!walked) {
-      Attempt(app, "window titles", [&] { windows = app.platform.desktop.topWindows(); });
+      attempt(app, "window titles", [&] { windows = app.platform.desktop.topWindows(); });
       walked = true;
     }
-    sight.titled[static_cast<int>(source.kind) - 1] = DocumentFileList(source.kind, windows);
+    sight.titled[static_cast<int>(source.kind) - 1] = documentFileList(source.kind, windows);
   }
   return sight;
 }

@@ -25,10 +25,10 @@ struct KindSource {
   const char* handOverValue;
 };
 
-const KindSource& SourceOf(DocumentKind kind);
+const KindSource& sourceOf(DocumentKind kind);
 
 // The kind's character of AImode is "1".
-bool KindEnabled(const std::string& aiMode, DocumentKind kind);
+bool kindEnabled(const std::string& aiMode, DocumentKind kind);
 
 // One look at the open documents.
 struct DocumentSight {
@@ -45,15 +45,15 @@ struct DocumentSight {
   const FileList& titledOf(DocumentKind kind) const { return titled[static_cast<int>(kind) - 1]; }
   // The kind's documents come from the add-in rather than from titles.
   bool reportedByAddin(DocumentKind kind) const {
-    return fromAddin && SourceOf(kind).handOverValue != nullptr;
+    return fromAddin && sourceOf(kind).handOverValue != nullptr;
   }
 };
 
 // clockopen as a whole number; 0 when missing or unreadable.
-std::int16_t ReadClockOpen(Context& app);
+std::int16_t readClockOpen(Context& app);
 
 // Reads the hand-over values (on the add-in road) and walks the windows once for the title
 // lists of the enabled kinds.
-DocumentSight LookForDocuments(Context& app, std::int16_t clockopen, const std::string& aiMode);
+DocumentSight lookForDocuments(Context& app, std::int16_t clockopen, const std::string& aiMode);
 
 }  // namespace horalix

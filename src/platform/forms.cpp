@@ -64,7 +64,7 @@ bool Control::isInside(const Control& container) const {
   return false;
 }
 
-bool Control::VisibleOnScreen() const {
+bool Control::visibleOnScreen() const {
   for (const Control* at = this; at != nullptr; at = at->containerControl()) {
     if (!at->visible_) return false;
   }
@@ -378,13 +378,13 @@ void Control::PaintPicture(const std::string& picture, float x, float y, float w
   draw(std::move(op));
 }
 
-void Control::FillBox(float x, float y, float width, float height, std::uint32_t color) {
+void Control::fillBox(float x, float y, float width, float height, std::uint32_t color) {
   DrawOp op = placedOp(DrawOp::Kind::Box, x, y, width, height);
   op.color = color;
   draw(std::move(op));
 }
 
-void Control::FillEllipse(float x, float y, float width, float height, std::uint32_t color) {
+void Control::fillEllipse(float x, float y, float width, float height, std::uint32_t color) {
   DrawOp op = placedOp(DrawOp::Kind::Ellipse, x, y, width, height);
   op.color = color;
   draw(std::move(op));

@@ -152,7 +152,7 @@ class Control {
   void setVisible(bool v);
   // Visible, and so is every frame or picture box it lies in: what a user can see of it. A
   // container shown or hidden reports a change of Visible for every control inside it.
-  bool VisibleOnScreen() const;
+  bool visibleOnScreen() const;
   // Whether the control lies in `container`, directly or inside a container that lies in it.
   bool isInside(const Control& container) const;
   // The frame or picture box the control lies in; nullptr for the form itself.
@@ -184,7 +184,7 @@ class Control {
   int SelStart() const { return selStart_; }
   void setSelStart(int v);
   // A combo box whose text is always one of its items.
-  bool DropdownList() const { return dropdownList_; }
+  bool dropdownList() const { return dropdownList_; }
   void setDropdownList(bool v) { dropdownList_ = v; }
 
   // List boxes and combo boxes.
@@ -207,8 +207,8 @@ class Control {
   const std::string& Picture() const { return picture_; }
   void setPicture(const std::string& path);
   void setPicture(const std::string& path, int widthPx, int heightPx);
-  int PictureWidthPx() const { return pictureWidthPx_; }
-  int PictureHeightPx() const { return pictureHeightPx_; }
+  int pictureWidthPx() const { return pictureWidthPx_; }
+  int pictureHeightPx() const { return pictureHeightPx_; }
 
   // The font as the system realises it (face that took, drawable size).
   FontSpec realisedFont() const;
@@ -221,7 +221,7 @@ class Control {
   int TabIndex() const { return tabIndex_; }
   void setTabIndex(int v) { tabIndex_ = v; }
   const std::string& Container() const { return container_; }
-  int ContainerIndex() const { return containerIndex_; }
+  int containerIndex() const { return containerIndex_; }
   void setContainer(const std::string& v, int index = -1) {
     container_ = v;
     containerIndex_ = index;
@@ -255,8 +255,8 @@ class Control {
                     float srcX, float srcY, float srcWidth, float srcHeight, int naturalWidth,
                     int naturalHeight);
   // Fills the rectangle (x, y, width, height), or the ellipse inside it, with a colour.
-  void FillBox(float x, float y, float width, float height, std::uint32_t color);
-  void FillEllipse(float x, float y, float width, float height, std::uint32_t color);
+  void fillBox(float x, float y, float width, float height, std::uint32_t color);
+  void fillEllipse(float x, float y, float width, float height, std::uint32_t color);
   // What the persistent image holds, since the last Cls.
   const std::vector<DrawOp>& drawing() const { return drawing_; }
 
@@ -271,7 +271,7 @@ class Control {
   // The user's selection as a whole: the flags and the focus row, then Click once.
   void userSelect(const std::vector<bool>& selected, int focusRow);
   // Tab stops of a list box's rows, in dialog units; empty: the system's default stops.
-  const std::vector<int>& TabStops() const { return tabStops_; }
+  const std::vector<int>& tabStops() const { return tabStops_; }
   void setTabStops(const std::vector<int>& stops);
   // A text box that shows its text but takes no typing.
   bool Locked() const { return locked_; }
@@ -465,7 +465,7 @@ class Form {
   int BorderStyle() const { return borderStyle_; }
   void setBorderStyle(int v) { borderStyle_ = v; }
   // The window's outline; none: the whole rectangle. The window owns the region it is given.
-  const std::optional<WindowRegion>& Region() const { return region_; }
+  const std::optional<WindowRegion>& region() const { return region_; }
   void setRegion(const std::optional<WindowRegion>& region);
 
   // Controls by design name and index.

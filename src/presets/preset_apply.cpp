@@ -18,16 +18,16 @@ void PresetManager::applyToSettingsWindow(const std::vector<platform::DbValue>& 
   // what the window shows.
   SettingsBlock preset = app_.settings;
   try {
-    preset = EncodeSettings(window);
+    preset = encodeSettings(window);
   } catch (const std::exception&) {
     // A number field beyond its range: the record stands in for the window.
   }
-  CopyPresetRow(row, preset, PresetCopy::Document);
+  copyPresetRow(row, preset, PresetCopy::Document);
   FillFromCode filling(window);
-  DecodePresetSettings(window, preset);
+  decodePresetSettings(window, preset);
   // The overtime options' handlers set the overtime row from the settings record in force;
   // a second pass gives back the preset's values to whatever a handler changed.
-  DecodePresetSettings(window, preset);
+  decodePresetSettings(window, preset);
 }
 
 }  // namespace horalix

@@ -47,13 +47,13 @@ std::optional<PresetRecord> PresetManager::presetOfSettingsWindow() {
     showNotice(boxes, DbNotice::PresetNotSaved);
     return std::nullopt;
   }
-  if (!CheckStageTimes(window, boxes, times, {"设置时长不能相同，请修改", "\r\r"}))
+  if (!checkStageTimes(window, boxes, times, {"设置时长不能相同，请修改", "\r\r"}))
     return std::nullopt;
-  if (!HotKeysDistinct(window, boxes)) return std::nullopt;
+  if (!hotKeysDistinct(window, boxes)) return std::nullopt;
 
   SettingsBlock settings;
   try {
-    settings = EncodeSettings(window);
+    settings = encodeSettings(window);
   } catch (const std::exception&) {
     showNotice(boxes, DbNotice::PresetNotSaved);
     return std::nullopt;

@@ -478,7 +478,7 @@ PresetManager::PresetManager(Context& app)
   };
 }
 
-void OpenPresetManager(Context& app) { app.presetManager().Show(true); }
+void openPresetManager(Context& app) { app.presetManager().Show(true); }
 
 PresetDatabase PresetManager::database() {
   return PresetDatabase(app_.platform.database, app_.platform.files, app_.platform.messageBoxes,
@@ -490,7 +490,7 @@ void PresetManager::notice(const std::string& text, int ms, const std::string& c
 }
 
 void PresetManager::rebuildPresetsMenu() {
-  Attempt(app_, "presets menu", [&] { app_.mainWindow().change_clock_menu(); });
+  attempt(app_, "presets menu", [&] { app_.mainWindow().change_clock_menu(); });
 }
 
 std::string PresetManager::today() const {
@@ -552,17 +552,17 @@ void PresetManager::placeBesideSettings() {
 void PresetManager::Form_Load() {
   Text3.setText("");
   Label7.setCaption("");
-  Attempt(app_, "preset manager, place", [&] { placeBesideSettings(); });
-  Attempt(app_, "preset manager, gap", [&] { measureGap(); });
+  attempt(app_, "preset manager, place", [&] { placeBesideSettings(); });
+  attempt(app_, "preset manager, gap", [&] { measureGap(); });
   control("Picture1", 2).setVisible(false);
-  Attempt(app_, "preset manager, tab stops", [&] { setTabStops(); });
+  attempt(app_, "preset manager, tab stops", [&] { setTabStops(); });
   for (int i : {0, 1}) control("Image1", i).setPicture(tabPicture(1));
   for (auto [strip, list, left] : {std::tuple{"Picture2", &List1, 23}, {"Picture3", &List2, 20}}) {
     platform::Control& header = control(strip);
     header.move(list->Left() - left, header.Top(), list->Width() + 36, header.Height());
     list->setTop(header.Top() + header.Height() - 23);
   }
-  Attempt(app_, "preset manager, headings", [&] { drawHeadings(); });
+  attempt(app_, "preset manager, headings", [&] { drawHeadings(); });
   showTab(0);
   for (int i = 0; i < 4; ++i) {
     FrameControl(control("Shape1", i), control("Text1", i));

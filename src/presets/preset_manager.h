@@ -125,6 +125,6 @@ class PresetManager : public platform::Form {
 
 // Opens the preset manager beside the settings window, modally, as the settings window's
 // "特殊计时" picture and label do.
-void OpenPresetManager(Context& app);
+void openPresetManager(Context& app);
 
 }  // namespace horalix

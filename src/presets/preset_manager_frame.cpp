@@ -131,7 +131,7 @@ void PresetManager::Lab_help_Click(bool ctrlHeld) {
                                  : "https://horalix.example/help/presets");
     return;
   }
-  OpenHelpPage(app_, "2.2、特殊计时.htm", *this);
+  openHelpPage(app_, "2.2、特殊计时.htm", *this);
 }
 
 void PresetManager::Cmd_close_Click() { Unload(); }

@@ -38,7 +38,7 @@ void PresetManager::drawHeadings() {
     strip.Cls();
     std::vector<double> starts{0, static_cast<double>(strip.TextWidth("001" + listpad))};
     const double quarterCharacter = strip.TextWidth(kAlphabet) / 52.0 / 4;
-    for (int stop : list.TabStops()) {
+    for (int stop : list.tabStops()) {
       if (stop > 0) starts.push_back(stop * quarterCharacter);
     }
     for (std::size_t i = 0; i < starts.size(); ++i) {

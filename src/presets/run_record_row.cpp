@@ -9,14 +9,14 @@
 
 namespace horalix {
 
-void AddRunRecordRow(Context& app) {
+void addRunRecordRow(Context& app) {
   platform::Form& exit = app.runStateWindow();
   auto cell = [&](int index) { return exit.control("Label4", index).Caption(); };
   RunRecord row;
   row.set_time = Format(std::string_view(cell(0)), "hh:mm:ss");
-  row.use_time = RunRecordSeconds(Val(cell(1)));
-  row.out_time = RunRecordSeconds(Val(cell(2)));
-  row.pause_time = RunRecordSeconds(Val(cell(3)));
+  row.use_time = runRecordSeconds(Val(cell(1)));
+  row.out_time = runRecordSeconds(Val(cell(2)));
+  row.pause_time = runRecordSeconds(Val(cell(3)));
   row.filename = cell(4);
   PresetDatabase officeData(app.platform.database, app.platform.files, app.platform.messageBoxes,
                             app.programFolder(), GetDbPassword());

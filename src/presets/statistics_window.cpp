@@ -294,7 +294,7 @@ void StatisticsWindow::Form_Unload(bool& cancel) {
   }
   main.Timer4.setEnabled(true);
   main.Timer5.setEnabled(false);
-  ResetRunRecord(app_);
+  resetRunRecord(app_);
   app_.floatingClock().Timer3.setEnabled(false);
   app_.mirrorClock().Timer3.setEnabled(false);
   app_.floatingClock().Timer5.setEnabled(true);

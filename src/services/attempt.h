@@ -1,4 +1,4 @@
-// Routines whose failing statements are passed over run each statement through Attempt: an error
+// Routines whose failing statements are passed over run each statement through attempt: an error
 // is logged and the next statement runs.
 #pragma once
 
@@ -10,7 +10,7 @@
 namespace horalix {
 
 template <class Statement>
-void Attempt(Context& app, const char* where, Statement&& statement) {
+void attempt(Context& app, const char* where, Statement&& statement) {
   try {
     statement();
   } catch (const std::exception& e) {

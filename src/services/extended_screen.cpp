@@ -4,15 +4,15 @@
 
 namespace horalix {
 
-int ScreenWidthTwips(Context& app) {
+int screenWidthTwips(Context& app) {
   return app.run.ScreenWidthPx * app.platform.desktop.twipsPerPixelX();
 }
 
-int ScreenHeightTwips(Context& app) {
+int screenHeightTwips(Context& app) {
   return app.run.ScreenHeightPx * app.platform.desktop.twipsPerPixelY();
 }
 
-std::int32_t ReduceByScreenHeights(std::int32_t top, std::int32_t screenHeight) {
+std::int32_t reduceByScreenHeights(std::int32_t top, std::int32_t screenHeight) {
   if (screenHeight <= 0 || top <= screenHeight) return top;
   // The number of heights that a one-at-a-time reduction would take off, in one step.
   const std::int64_t over = std::int64_t{top} - screenHeight;

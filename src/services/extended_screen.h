@@ -11,12 +11,12 @@ class Context;
 
 // The primary screen's width and height in twips: ScreenWidthPx and ScreenHeightPx times the
 // screen's twips per pixel, read at the moment of use.
-int ScreenWidthTwips(Context& app);
-int ScreenHeightTwips(Context& app);
+int screenWidthTwips(Context& app);
+int screenHeightTwips(Context& app);
 
 // A top more than one screen height down, reduced by whole screen heights until it is at most
 // one height (2.5 heights give 0.5, exactly one height stays). A screen height of 0 or less
 // leaves the top as it is.
-std::int32_t ReduceByScreenHeights(std::int32_t top, std::int32_t screenHeight);
+std::int32_t reduceByScreenHeights(std::int32_t top, std::int32_t screenHeight);
 
 }  // namespace horalix

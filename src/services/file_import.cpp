@@ -37,7 +37,7 @@ std::string firstFileChosen(const std::string& answer) {
 
 }  // namespace
 
-std::optional<std::string> ImportFile(Context& app, const FileImport& kind) {
+std::optional<std::string> importFile(Context& app, const FileImport& kind) {
   platform::FileSystem& files = app.platform.files;
   const std::string folder = app.pathInProgramFolder(kind.folder);
   const std::string answer =
@@ -62,12 +62,12 @@ std::optional<std::string> ImportFile(Context& app, const FileImport& kind) {
   return name;
 }
 
-std::optional<std::string> ImportSoundFile(Context& app) {
-  return ImportFile(app, {"sounds", "声音文件(*.wav),*.mp3|*.wav;*.mp3", "没有选择文件"});
+std::optional<std::string> importSoundFile(Context& app) {
+  return importFile(app, {"sounds", "声音文件(*.wav),*.mp3|*.wav;*.mp3", "没有选择文件"});
 }
 
-std::optional<std::string> ImportPictureFile(Context& app) {
-  return ImportFile(app, {"picture", "图片文件(*.jpg),*.ico,*.bmp,*.gif)|*.jpg;*.ico;*.bmp;*.gif",
+std::optional<std::string> importPictureFile(Context& app) {
+  return importFile(app, {"picture", "图片文件(*.jpg),*.ico,*.bmp,*.gif)|*.jpg;*.ico;*.bmp;*.gif",
                           "没有加载图片"});
 }
 

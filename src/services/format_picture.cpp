@@ -88,7 +88,7 @@ std::string twoOrOne(int v, bool twoDigits) {
 
 std::string formatDateTime(double value, std::string_view picture) {
   const std::vector<Token> tokens = tokenize(picture);
-  const DateTimeParts p = SplitDateTime(value);
+  const DateTimeParts p = splitDateTime(value);
   std::string out;
   for (const Token& t : tokens) {
     switch (t.field) {

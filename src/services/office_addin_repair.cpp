@@ -26,12 +26,12 @@ constexpr const char* kComponents[] = {kRegisteredComponent, "user32.dll"};
 
 }  // namespace
 
-std::string ComponentFolder(const platform::FileSystem& files) {
+std::string componentFolder(const platform::FileSystem& files) {
   const std::string wow64 = files.windowsFolder() + "\\SysWOW64";
   return files.folderExists(wow64) ? wow64 : files.systemFolder();
 }
 
-std::vector<std::string> DisabledItemsKeys() {
+std::vector<std::string> disabledItemsKeys() {
   static const char* const hosts[] = {"Word", "Excel", "PowerPoint"};
   static const char* const versions[] = {"11.0", "12.0", "14.0", "15.0",
                                          "16.0", "17.0", "18.0", "19.0"};
@@ -48,7 +48,7 @@ std::vector<std::string> DisabledItemsKeys() {
 AddinRepairResult RepairOfficeAddin(platform::Platform& platform, const std::string& iniPath) {
   platform.messageBoxes.show(kNotice, kCaption, platform::mb::Ok);
   AddinRepairResult result;
-  const std::string folder = ComponentFolder(platform.files);
+  const std::string folder = componentFolder(platform.files);
 
   // System components are the system's own: one that is missing is reported, never replaced.
   for (const char* component : kComponents) {
@@ -65,7 +65,7 @@ AddinRepairResult RepairOfficeAddin(platform::Platform& platform, const std::str
   }
 
   // A list that is not there is as good as a deleted one.
-  for (const std::string& key : DisabledItemsKeys()) {
+  for (const std::string& key : disabledItemsKeys()) {
     DeleteRegKey(platform.registry, platform::RegRoot::CurrentUser, key);
     if (platform.registry.keyExists(platform::RegRoot::CurrentUser, key)) {
       result.keysLeft.push_back(key);

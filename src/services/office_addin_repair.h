@@ -22,11 +22,11 @@ struct AddinRepairResult {
 
 // The folder of the 32-bit system components: the Windows folder's SysWOW64 on a 64-bit
 // Windows, else the system folder.
-std::string ComponentFolder(const platform::FileSystem& files);
+std::string componentFolder(const platform::FileSystem& files);
 
 // The 24 lists of disabled add-ins under HKEY_CURRENT_USER, in the order they are deleted: Word,
 // Excel, then PowerPoint, each for the Office versions 11.0 to 19.0 (there is no 13.0).
-std::vector<std::string> DisabledItemsKeys();
+std::vector<std::string> disabledItemsKeys();
 
 // Tells the user what is about to happen, registers the scripting runtime with Regsvr32 and
 // waits for it, deletes the lists of disabled add-ins, empties [clocksite] filename of the INI

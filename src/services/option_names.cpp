@@ -41,29 +41,29 @@ Span spanOf(FontselectField field) {
 
 }  // namespace
 
-std::string OptionChar(const std::string& o, CheckFlag f) { return charAt(o, static_cast<int>(f)); }
-std::string OptionChar(const std::string& o, OptFlag f) { return charAt(o, static_cast<int>(f)); }
-std::string OptionChar(const std::string& o, AiFlag f) { return charAt(o, static_cast<int>(f)); }
+std::string optionChar(const std::string& o, CheckFlag f) { return charAt(o, static_cast<int>(f)); }
+std::string optionChar(const std::string& o, OptFlag f) { return charAt(o, static_cast<int>(f)); }
+std::string optionChar(const std::string& o, AiFlag f) { return charAt(o, static_cast<int>(f)); }
 
-bool OptionOn(const std::string& o, CheckFlag f) { return OptionChar(o, f) == "1"; }
-bool OptionOn(const std::string& o, OptFlag f) { return OptionChar(o, f) == "1"; }
-bool OptionOn(const std::string& o, AiFlag f) { return OptionChar(o, f) == "1"; }
+bool optionOn(const std::string& o, CheckFlag f) { return optionChar(o, f) == "1"; }
+bool optionOn(const std::string& o, OptFlag f) { return optionChar(o, f) == "1"; }
+bool optionOn(const std::string& o, AiFlag f) { return optionChar(o, f) == "1"; }
 
-void SetOption(std::string& o, CheckFlag f, bool on) { setAt(o, static_cast<int>(f), on); }
-void SetOption(std::string& o, OptFlag f, bool on) { setAt(o, static_cast<int>(f), on); }
-void SetOption(std::string& o, AiFlag f, bool on) { setAt(o, static_cast<int>(f), on); }
+void setOption(std::string& o, CheckFlag f, bool on) { setAt(o, static_cast<int>(f), on); }
+void setOption(std::string& o, OptFlag f, bool on) { setAt(o, static_cast<int>(f), on); }
+void setOption(std::string& o, AiFlag f, bool on) { setAt(o, static_cast<int>(f), on); }
 
-CheckFlag StageSwitch(int stage) { return static_cast<CheckFlag>(1 + stage); }
-CheckFlag StageFlash(int stage) { return static_cast<CheckFlag>(14 + stage); }
-CheckFlag StageBar(int stage) { return static_cast<CheckFlag>(18 + stage); }
-CheckFlag StageSound(int stage) { return static_cast<CheckFlag>(23 + stage); }
+CheckFlag stageSwitch(int stage) { return static_cast<CheckFlag>(1 + stage); }
+CheckFlag stageFlash(int stage) { return static_cast<CheckFlag>(14 + stage); }
+CheckFlag stageBar(int stage) { return static_cast<CheckFlag>(18 + stage); }
+CheckFlag stageSound(int stage) { return static_cast<CheckFlag>(23 + stage); }
 
-std::string FontselectPart(const std::string& fontselect, FontselectField field) {
+std::string fontselectPart(const std::string& fontselect, FontselectField field) {
   const Span span = spanOf(field);
   return span.length == 0 ? Mid(fontselect, span.start) : Mid(fontselect, span.start, span.length);
 }
 
-std::string MakeFontselect(int sizeIndex, int colourIndex, int cornerIndex,
+std::string makeFontselect(int sizeIndex, int colourIndex, int cornerIndex,
                            std::string_view colourNumber) {
   // Each position stays two digits wide whatever it is given.
   const auto field = [](int position) { return std::clamp(position, 0, 99); };

@@ -76,26 +76,26 @@ enum class AiFlag : int {
 inline constexpr int kAImodeLength = 8;
 
 // Character `flag` of the string ("" when the string is too short), as stored.
-std::string OptionChar(const std::string& options, CheckFlag flag);
-std::string OptionChar(const std::string& options, OptFlag flag);
-std::string OptionChar(const std::string& options, AiFlag flag);
+std::string optionChar(const std::string& options, CheckFlag flag);
+std::string optionChar(const std::string& options, OptFlag flag);
+std::string optionChar(const std::string& options, AiFlag flag);
 
 // Whether character `flag` is "1".
-bool OptionOn(const std::string& options, CheckFlag flag);
-bool OptionOn(const std::string& options, OptFlag flag);
-bool OptionOn(const std::string& options, AiFlag flag);
+bool optionOn(const std::string& options, CheckFlag flag);
+bool optionOn(const std::string& options, OptFlag flag);
+bool optionOn(const std::string& options, AiFlag flag);
 
 // Sets character `flag` to "1" or "0"; a string too short is first padded with "0".
-void SetOption(std::string& options, CheckFlag flag, bool on);
-void SetOption(std::string& options, OptFlag flag, bool on);
-void SetOption(std::string& options, AiFlag flag, bool on);
+void setOption(std::string& options, CheckFlag flag, bool on);
+void setOption(std::string& options, OptFlag flag, bool on);
+void setOption(std::string& options, AiFlag flag, bool on);
 
 // The flags of one reminder stage (0 the start, 1 to 3 the alarms, 4 zero and overtime): the
 // row's switch (alarms and zero only), its flash, prompt-bar (not at the start) and sound.
-CheckFlag StageSwitch(int stage);
-CheckFlag StageFlash(int stage);
-CheckFlag StageBar(int stage);
-CheckFlag StageSound(int stage);
+CheckFlag stageSwitch(int stage);
+CheckFlag stageFlash(int stage);
+CheckFlag stageBar(int stage);
+CheckFlag stageSound(int stage);
 
 // `Fontselect` ("1060602\65280"): "1", three two-digit list positions, "\" and a colour number.
 enum class FontselectField {
@@ -108,10 +108,10 @@ enum class FontselectField {
 };
 
 // The field's text as stored ("" or shorter when the string is too short).
-std::string FontselectPart(const std::string& fontselect, FontselectField field);
+std::string fontselectPart(const std::string& fontselect, FontselectField field);
 
 // Builds a `Fontselect` from its three list positions (two digits each) and colour number.
-std::string MakeFontselect(int sizeIndex, int colourIndex, int cornerIndex,
+std::string makeFontselect(int sizeIndex, int colourIndex, int cornerIndex,
                            std::string_view colourNumber);
 
 }  // namespace horalix

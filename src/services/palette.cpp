@@ -34,7 +34,7 @@ std::uint32_t ColorByIndex(int index) {
   return kPalette[static_cast<std::size_t>(index)];
 }
 
-std::uint32_t ColourFromText(std::string_view text) {
+std::uint32_t colourFromText(std::string_view text) {
   const double number = std::clamp(Val(text), -2147483648.0, 4294967295.0);
   return static_cast<std::uint32_t>(static_cast<std::int64_t>(number));
 }

@@ -17,6 +17,6 @@ std::uint32_t ColorByIndex(int index);
 // A colour stored as decimal text: its leading number taken as a 32-bit colour value, so that a
 // negative number names a system colour (-2147483635 is 0x8000000D, the highlight colour).
 // Numbers beyond 32 bits are held at the nearer end.
-std::uint32_t ColourFromText(std::string_view text);
+std::uint32_t colourFromText(std::string_view text);
 
 }  // namespace horalix

@@ -5,13 +5,13 @@
 
 namespace horalix {
 
-std::string ReadProgramIni(Context& app, const std::string& section, const std::string& key,
+std::string readProgramIni(Context& app, const std::string& section, const std::string& key,
                            const std::string& fallback) {
   return variantText(
       IniReadWrite(app.platform.files, "readpart", app.iniPath(), section, key, fallback));
 }
 
-void WriteProgramIni(Context& app, const std::string& section, const std::string& key,
+void writeProgramIni(Context& app, const std::string& section, const std::string& key,
                      const std::string& value) {
   IniReadWrite(app.platform.files, "write", app.iniPath(), section, key, value);
 }

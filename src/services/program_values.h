@@ -6,7 +6,7 @@
 
 namespace horalix {
 
-inline ValueStore ProgramValues(Context& app) {
+inline ValueStore programValues(Context& app) {
   return ValueStore(app.platform.scriptingShell, app.platform.registry);
 }
 

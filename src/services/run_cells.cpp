@@ -17,35 +17,35 @@ std::string textOf(Enum value) {
 
 }  // namespace
 
-AlarmStage ReadAlarmStage(const platform::Control& cell) {
+AlarmStage readAlarmStage(const platform::Control& cell) {
   return static_cast<AlarmStage>(numberIn(cell));
 }
 
-bool IsAlarmStage(const platform::Control& cell, AlarmStage stage) {
+bool isAlarmStage(const platform::Control& cell, AlarmStage stage) {
   return cell.Caption() == textOf(stage);
 }
 
-void WriteAlarmStage(platform::Control& cell, AlarmStage stage) { cell.setCaption(textOf(stage)); }
+void writeAlarmStage(platform::Control& cell, AlarmStage stage) { cell.setCaption(textOf(stage)); }
 
-AlarmStage AlarmStageOf(int alarm) { return static_cast<AlarmStage>(alarm); }
+AlarmStage alarmStageOf(int alarm) { return static_cast<AlarmStage>(alarm); }
 
-DocumentKind ReadDocumentKind(const platform::Control& cell) {
+DocumentKind readDocumentKind(const platform::Control& cell) {
   return static_cast<DocumentKind>(numberIn(cell));
 }
 
-void WriteDocumentKind(platform::Control& cell, DocumentKind kind) {
+void writeDocumentKind(platform::Control& cell, DocumentKind kind) {
   cell.setCaption(textOf(kind));
 }
 
-bool IsCountDirection(const platform::Control& cell, CountDirection direction) {
+bool isCountDirection(const platform::Control& cell, CountDirection direction) {
   return cell.Caption() == textOf(direction);
 }
 
-void WriteCountDirection(platform::Control& cell, CountDirection direction) {
+void writeCountDirection(platform::Control& cell, CountDirection direction) {
   cell.setCaption(textOf(direction));
 }
 
-ClockMethod ReadClockMethodCell(const platform::Control& cell) {
+ClockMethod readClockMethodCell(const platform::Control& cell) {
   return static_cast<ClockMethod>(numberIn(cell));
 }
 

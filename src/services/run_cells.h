@@ -43,19 +43,19 @@ enum class ClockMethod {
   TimeOfDay = 2,
 };
 
-AlarmStage ReadAlarmStage(const platform::Control& cell);
+AlarmStage readAlarmStage(const platform::Control& cell);
 // Whether the cell's text is exactly the stage's ("4", not "04").
-bool IsAlarmStage(const platform::Control& cell, AlarmStage stage);
-void WriteAlarmStage(platform::Control& cell, AlarmStage stage);
+bool isAlarmStage(const platform::Control& cell, AlarmStage stage);
+void writeAlarmStage(platform::Control& cell, AlarmStage stage);
 // The stage for alarm 1 to 3 (4: zero).
-AlarmStage AlarmStageOf(int alarm);
+AlarmStage alarmStageOf(int alarm);
 
-DocumentKind ReadDocumentKind(const platform::Control& cell);
-void WriteDocumentKind(platform::Control& cell, DocumentKind kind);
+DocumentKind readDocumentKind(const platform::Control& cell);
+void writeDocumentKind(platform::Control& cell, DocumentKind kind);
 
-bool IsCountDirection(const platform::Control& cell, CountDirection direction);
-void WriteCountDirection(platform::Control& cell, CountDirection direction);
+bool isCountDirection(const platform::Control& cell, CountDirection direction);
+void writeCountDirection(platform::Control& cell, CountDirection direction);
 
-ClockMethod ReadClockMethodCell(const platform::Control& cell);
+ClockMethod readClockMethodCell(const platform::Control& cell);
 
 }  // namespace horalix

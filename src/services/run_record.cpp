@@ -13,8 +13,8 @@
 
 namespace horalix {
 
-std::string RunRecordSeconds(double milliseconds) {
-  return DurationText(CLng(milliseconds / 1000));
+std::string runRecordSeconds(double milliseconds) {
+  return durationText(CLng(milliseconds / 1000));
 }
 
 namespace {
@@ -30,7 +30,7 @@ std::int16_t storeAndReadTimeRecord(Context& app, std::int32_t left, std::int32_
 
   std::int16_t timeRecord = 0;
   const ReadSlot recording = ReadSlot::int16("Time_Record", timeRecord);
-  ValueStore values = ProgramValues(app);
+  ValueStore values = programValues(app);
   bool failed = false;
   for (const NamedValue& value : writes) failed = !values.shellWrite(value) || failed;
   const auto read = values.shellRead("Time_Record");
@@ -48,27 +48,27 @@ std::int16_t storeAndReadTimeRecord(Context& app, std::int32_t left, std::int32_
 void SaveTimeRecord(Context& app, std::int32_t left, std::int32_t top, const std::string& music) {
   const std::string ini = app.iniPath();
   auto writeKey = [&](const char* key, auto value) {
-    Attempt(app, "run record",
+    attempt(app, "run record",
             [&] { IniReadWrite(app.platform.files, "write", ini, "clocksite", key, value()); });
   };
   if (left > 0) writeKey("clockleft", [&] { return std::to_string(left); });
   if (top > 0) writeKey("clocktop", [&] { return std::to_string(top); });
 
   std::int16_t timeRecord = 0;
-  Attempt(app, "run record", [&] { timeRecord = storeAndReadTimeRecord(app, left, top, music); });
+  attempt(app, "run record", [&] { timeRecord = storeAndReadTimeRecord(app, left, top, music); });
 
   platform::Form& exit = app.runStateWindow();
   writeKey("set_time", [&] { return exit.control("Label4", 0).Caption(); });
   // The used time is rounded up from half a second; a cell that is no number fails here.
   writeKey("use_time",
-           [&] { return RunRecordSeconds(CDbl(exit.control("Label4", 1).Caption()) + 500); });
-  writeKey("out_time", [&] { return RunRecordSeconds(Val(exit.control("Label4", 2).Caption())); });
+           [&] { return runRecordSeconds(CDbl(exit.control("Label4", 1).Caption()) + 500); });
+  writeKey("out_time", [&] { return runRecordSeconds(Val(exit.control("Label4", 2).Caption())); });
   writeKey("pause_time",
-           [&] { return RunRecordSeconds(Val(exit.control("Label4", 3).Caption())); });
+           [&] { return runRecordSeconds(Val(exit.control("Label4", 3).Caption())); });
   writeKey("filename", [&] { return exit.control("Label4", 4).Caption(); });
 
   if (timeRecord == 0) return;
-  Attempt(app, "run record row", [&] { app.addRunRecordRow(); });
+  attempt(app, "run record row", [&] { app.addRunRecordRow(); });
 }
 
 }  // namespace horalix

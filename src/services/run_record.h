@@ -20,6 +20,6 @@ void SaveTimeRecord(Context& app, std::int32_t left, std::int32_t top, const std
 
 // Milliseconds of a run-record cell as a duration text, rounded to whole seconds (halves to
 // the even second).
-std::string RunRecordSeconds(double milliseconds);
+std::string runRecordSeconds(double milliseconds);
 
 }  // namespace horalix

@@ -19,7 +19,7 @@ constexpr char kDefaultAImode[] = "01111101";
 // A registry option as a 16-bit number, with only its upper bound checked: a stored negative
 // number comes back unchanged.
 std::int16_t readBounded(Context& app, const std::string& name, std::int16_t highest) {
-  const std::int16_t value = ProgramValues(app).readInt16(name);
+  const std::int16_t value = programValues(app).readInt16(name);
   return value > highest ? 0 : value;
 }
 
@@ -53,13 +53,13 @@ std::int16_t leadingInt16(const std::string& text) {
 
 bool ReadAImode(Context& app) {
   std::string& mode = app.settings.AImode;
-  mode = ProgramValues(app).readText("AImode");
+  mode = programValues(app).readText("AImode");
   if (Len(mode) < 8) mode = kDefaultAImode;
-  return OptionOn(mode, AiFlag::Automatic);
+  return optionOn(mode, AiFlag::Automatic);
 }
 
 bool ReadCheckFlag7(Context& app) {
-  return flagValue(OptionChar(ProgramValues(app).readText("checkvalue"), CheckFlag::SmartTiming)) ==
+  return flagValue(optionChar(programValues(app).readText("checkvalue"), CheckFlag::SmartTiming)) ==
          1;
 }
 

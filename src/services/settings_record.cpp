@@ -48,7 +48,7 @@ ReadSlot readSlot(const SettingsField& field, SettingsBlock& record) {
   const std::string name(field.name);
   return std::visit(
       Overloaded{
-          [&](double SettingsBlock::*m) { return DurationSlot(name, record.*m); },
+          [&](double SettingsBlock::*m) { return durationSlot(name, record.*m); },
           [&](std::int32_t SettingsBlock::*m) { return ReadSlot::int32(name, record.*m); },
           [&](std::int16_t SettingsBlock::*m) { return ReadSlot::int16(name, record.*m); },
           [&](std::string SettingsBlock::*m) { return ReadSlot::text(name, record.*m); },
@@ -79,7 +79,7 @@ NamedValue storedValue(const SettingsField& field, const SettingsBlock& record) 
 // With checkvalue character 12 "0" the back picture's size follows the picture file in the
 // program's picture folder; either way within that option it is held to 600 x 450.
 void fitBackPicture(Context& app, SettingsBlock& record) {
-  if (OptionChar(record.checkvalue, CheckFlag::TransparentBack) != "0") return;
+  if (optionChar(record.checkvalue, CheckFlag::TransparentBack) != "0") return;
   const std::string name = record.picturename.substr(0, record.picturename.find('\\'));
   if (!name.empty()) {
     const std::string path = app.pathInProgramFolder("picture\\" + name);
@@ -119,7 +119,7 @@ const std::array<SettingsField, 20> kSettingsFields{{
     {"picture_height", &SettingsBlock::picture_height, std::int32_t{50}, false},
 }};
 
-SettingsBlock DefaultSettings() {
+SettingsBlock defaultSettings() {
   SettingsBlock record;
   for (const SettingsField& field : kSettingsFields) {
     std::visit(
@@ -140,7 +140,7 @@ SettingsBlock DefaultSettings() {
   return record;
 }
 
-std::vector<std::string> DeletedSettingNames() {
+std::vector<std::string> deletedSettingNames() {
   std::vector<std::string> names;
   for (const SettingsField& field : kSettingsFields) {
     names.emplace_back(field.name == "secondtimer" ? "clockopen" : field.name);
@@ -155,11 +155,11 @@ void SaveSettings(Context& app, const SettingsBlock& record) {
   CreateNewKey(app.platform.registry, platform::RegRoot::CurrentUser, "Vantrel");
   std::vector<NamedValue> values;
   for (const SettingsField& field : kSettingsFields) values.push_back(storedValue(field, record));
-  ProgramValues(app).writeGroup(values);
+  programValues(app).writeGroup(values);
 }
 
 void LoadSettings(Context& app, SettingsBlock& record) {
-  ValueStore store = ProgramValues(app);
+  ValueStore store = programValues(app);
   std::vector<ReadSlot> slots;
   for (const SettingsField& field : kSettingsFields) {
     if (field.loaded) slots.push_back(readSlot(field, record));
@@ -175,7 +175,7 @@ void LoadSettings(Context& app, SettingsBlock& record) {
 
   // The length test applies to the text exactly as the registry functions return it.
   if (Len(variantText(store.registryRead("checkvalue"))) < kShortestStoredCheckvalue) {
-    record = DefaultSettings();
+    record = defaultSettings();
     return;
   }
   for (const ReadSlot& slot : slots) slot.fromRegistry(store.registryRead(slot.name));
@@ -183,14 +183,14 @@ void LoadSettings(Context& app, SettingsBlock& record) {
 }
 
 void DeleteSettings(Context& app) {
-  ProgramValues(app).removeGroup(DeletedSettingNames());
+  programValues(app).removeGroup(deletedSettingNames());
   const std::string ini = app.iniPath();
   for (const char* key : kScreenTwoIniKeys) {
     IniReadWrite(app.platform.files, "write", ini, "clocksite", key, "0");
   }
 }
 
-ReadSlot DurationSlot(const std::string& name, double& target) {
+ReadSlot durationSlot(const std::string& name, double& target) {
   return {name,
           [&target](const platform::ShellValue& value) {
             try {

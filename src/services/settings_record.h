@@ -34,17 +34,17 @@ struct SettingsField {
 extern const std::array<SettingsField, 20> kSettingsFields;
 
 // The record with every field at its default.
-SettingsBlock DefaultSettings();
+SettingsBlock defaultSettings();
 
 // The registry values that DeleteSettings removes, in order: the stored record (secondtimer
 // stays; the add-in's clockopen goes in its place), then pathget and the extended-screen
 // positions.
-std::vector<std::string> DeletedSettingNames();
+std::vector<std::string> deletedSettingNames();
 
 // The read of a set duration stored as "hh:mm:ss" text (a number is taken as a time value):
 // through the registry functions a missing value reads as 0 and a text that is no time leaves
 // the target as it was.
-ReadSlot DurationSlot(const std::string& name, double& target);
+ReadSlot durationSlot(const std::string& name, double& target);
 
 // Writes the 20 fields, each under its own name: through the scripting shell, and when any one
 // failed the whole record again through the registry functions.

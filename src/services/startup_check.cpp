@@ -13,18 +13,18 @@ namespace horalix {
 
 namespace {
 
-double StoredVersion(Context& app) {
-  ValueStore store = ProgramValues(app);
-  return ReadStoredVersion(store);
+double storedVersion(Context& app) {
+  ValueStore store = programValues(app);
+  return readStoredVersion(store);
 }
 
 }  // namespace
 
-double ProgramVersion() { return kVersionMajor + kVersionMinor / 10.0; }
+double programVersion() { return kVersionMajor + kVersionMinor / 10.0; }
 
-std::string VersionText(double version) { return CStr(version); }
+std::string versionText(double version) { return CStr(version); }
 
-double VersionFromText(const std::string& text) {
+double versionFromText(const std::string& text) {
   try {
     return Val(text);
   } catch (const RuntimeError&) {
@@ -38,19 +38,19 @@ bool StartupCheck(Context& app, const std::function<void()>& beforeRefusal) {
 }
 
 bool CheckVersion(Context& app, const std::function<void()>& beforeRefusal) {
-  const double current = ProgramVersion();
+  const double current = programVersion();
   // Passed once through its text form, as it is stored, so that an unchanged value compares
   // equal to this build's.
-  const double stored = VersionFromText(VersionText(StoredVersion(app)));
+  const double stored = versionFromText(versionText(storedVersion(app)));
   if (stored > current) {
     if (beforeRefusal) beforeRefusal();
     app.platform.messageBoxes.show("请使用最新版本", kProgramTitle, platform::mb::Ok);
     return false;
   }
   if (stored < current) {
-    Attempt(app, "CheckVersion, deleting the settings", [&] { DeleteSettings(app); });
-    Attempt(app, "CheckVersion, storing the version",
-            [&] { ProgramValues(app).writeText("Version", VersionText(current)); });
+    attempt(app, "CheckVersion, deleting the settings", [&] { DeleteSettings(app); });
+    attempt(app, "CheckVersion, storing the version",
+            [&] { programValues(app).writeText("Version", versionText(current)); });
   }
   return true;
 }

@@ -23,11 +23,11 @@ inline constexpr std::array<const char*, 5> kRequiredFiles{
     "OfficeData.db", "help.chm", "TimeData.db", "Horalix.exe", "Horalink32.dll"};
 
 // The version value of this build (5.2).
-double ProgramVersion();
+double programVersion();
 // A version value as text and back, with "." as the decimal point whatever the user's locale,
 // so that a value written and read again compares equal.
-std::string VersionText(double version);
-double VersionFromText(const std::string& text);
+std::string versionText(double version);
+double versionFromText(const std::string& text);
 
 // Whether the program may run: the version test, then (only when that passed) the files test.
 // Also repeated at every tick of the main window's watch timer, which passes `beforeRefusal`

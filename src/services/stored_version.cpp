@@ -9,7 +9,7 @@
 
 namespace horalix {
 
-double ReadStoredVersion(ValueStore& store) {
+double readStoredVersion(ValueStore& store) {
   if (const auto value = store.shellRead("Version")) {
     try {
       if (const auto* text = std::get_if<std::string>(&*value)) return CDbl(*text);

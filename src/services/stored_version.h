@@ -9,6 +9,6 @@ namespace horalix {
 // The stored version as a number: through the shell a text must be a number as a whole (a
 // number value is taken as it is); otherwise the leading number of what the registry functions
 // give, 0 when the value is missing or holds no number.
-double ReadStoredVersion(ValueStore& store);
+double readStoredVersion(ValueStore& store);
 
 }  // namespace horalix

@@ -17,7 +17,7 @@ double SecondsToTime(std::int32_t seconds) {
   return CDate(Format(hours, "00") + ":" + Format(minutes, "00") + ":" + Format(secs, "00"));
 }
 
-std::string DurationText(std::int32_t seconds) {
+std::string durationText(std::int32_t seconds) {
   constexpr std::int32_t kSecondsPerDay = 86400;
   if (seconds < kSecondsPerDay) return Format(SecondsToTime(seconds), "hh:mm:ss");
   return Format(seconds / 3600, "00") + ":" + Format(seconds % 3600 / 60, "00") + ":" +
@@ -37,7 +37,7 @@ std::string SplitMilliseconds(std::int32_t milliseconds) {
 }
 
 std::int32_t TimeToSeconds(double time) {
-  const DateTimeParts p = SplitDateTime(time);
+  const DateTimeParts p = splitDateTime(time);
   return CLng(p.hour * 3600.0 + p.minute * 60.0 + p.second);
 }
 

@@ -14,9 +14,9 @@ namespace horalix {
 double SecondsToTime(std::int32_t seconds);
 
 // A duration in seconds as "hh:mm:ss" text. Below a day it is the text of SecondsToTime; a
-// day or more keeps counting the hours ("25:00:00", "100:00:01"), which DurationSeconds reads
+// day or more keeps counting the hours ("25:00:00", "100:00:01"), which durationSeconds reads
 // back. A negative count raises TypeMismatch.
-std::string DurationText(std::int32_t seconds);
+std::string durationText(std::int32_t seconds);
 
 // Hours, minutes, seconds and tenths of a count of milliseconds, in decimal without leading
 // zeros, joined by "\": 83,456 gives "0\1\23\4". Hours are not limited to 23; a negative count

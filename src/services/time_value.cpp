@@ -107,7 +107,7 @@ std::optional<ClockFields> readClockFields(TimeTextReader& in) {
 // A time of day: hours up to 23, minutes and seconds up to 59.
 double timeOfDayFrom(const ClockFields& f) {
   if (f.hours > 23 || f.minutes > 59 || f.seconds > 59) typeMismatch();
-  return TimeOfDayValue(f.hours, f.minutes, f.seconds);
+  return timeOfDayValue(f.hours, f.minutes, f.seconds);
 }
 
 // A duration: any number of hours, minutes and seconds up to 59.
@@ -137,12 +137,12 @@ std::optional<double> readDate(TimeTextReader& in) {
       *day > daysInMonth(*year, *month)) {
     typeMismatch();
   }
-  return DateSerialValue(*year, *month, *day);
+  return dateSerialValue(*year, *month, *day);
 }
 
 }  // namespace
 
-DateTimeParts SplitDateTime(double value) {
+DateTimeParts splitDateTime(double value) {
   if (!(value >= kFirstDate && value < kLastDate)) {
     throw RuntimeError(RuntimeErrorCode::Overflow);
   }
@@ -163,24 +163,24 @@ DateTimeParts SplitDateTime(double value) {
   return parts;
 }
 
-int Hour(double value) { return SplitDateTime(value).hour; }
-int Minute(double value) { return SplitDateTime(value).minute; }
-int Second(double value) { return SplitDateTime(value).second; }
+int Hour(double value) { return splitDateTime(value).hour; }
+int Minute(double value) { return splitDateTime(value).minute; }
+int Second(double value) { return splitDateTime(value).second; }
 
-double DateSerialValue(int year, int month, int day) {
+double dateSerialValue(int year, int month, int day) {
   return static_cast<double>(daysFromCivil(year, month, day) - kEpochDays);
 }
 
-double TimeOfDayValue(int hour, int minute, int second) {
+double timeOfDayValue(int hour, int minute, int second) {
   return (hour * 3600.0 + minute * 60.0 + second) / kSecondsPerDay;
 }
 
-double TimeOf(const platform::LocalTime& now) {
-  return TimeOfDayValue(now.hour, now.minute, now.second);
+double timeOf(const platform::LocalTime& now) {
+  return timeOfDayValue(now.hour, now.minute, now.second);
 }
 
-double DateOf(const platform::LocalTime& now) {
-  return DateSerialValue(now.year, now.month, now.day);
+double dateOf(const platform::LocalTime& now) {
+  return dateSerialValue(now.year, now.month, now.day);
 }
 
 double CDate(std::string_view text) {
@@ -205,7 +205,7 @@ double TimeValue(std::string_view text) {
   return std::fabs(value - std::trunc(value));
 }
 
-std::int32_t DurationSeconds(std::string_view text) {
+std::int32_t durationSeconds(std::string_view text) {
   TimeTextReader in(text);
   in.skipBlanks();
   const auto clock = readClockFields(in);

@@ -18,18 +18,18 @@ struct DateTimeParts {
 // The calendar date and the time of day of a time value, the time rounded to the nearest
 // second (23:59:59.6 becomes 00:00:00 of the next day). A value outside the years 100 to 9999
 // raises Overflow.
-DateTimeParts SplitDateTime(double value);
+DateTimeParts splitDateTime(double value);
 int Hour(double value);
 int Minute(double value);
 int Second(double value);
 
 // The time value of a calendar date (midnight), and of a time of day.
-double DateSerialValue(int year, int month, int day);
-double TimeOfDayValue(int hour, int minute, int second);
+double dateSerialValue(int year, int month, int day);
+double timeOfDayValue(int hour, int minute, int second);
 
 // The local time of day, and today's date, as time values.
-double TimeOf(const platform::LocalTime& now);
-double DateOf(const platform::LocalTime& now);
+double timeOf(const platform::LocalTime& now);
+double dateOf(const platform::LocalTime& now);
 
 // Reads a time text "h:m:s" or "h:m" (fields of one or more digits: "00:2:30"), a date
 // "yyyy-m-d" or "yyyy/m/d", or a date and a time separated by blanks. A text that is none of
@@ -43,6 +43,6 @@ double TimeValue(std::string_view text);
 // may exceed 23 ("25:00:00" is 90,000 seconds), so that runs of a day or more read back;
 // minutes and seconds go up to 59. Any other text raises TypeMismatch, a duration beyond the
 // 32-bit range Overflow.
-std::int32_t DurationSeconds(std::string_view text);
+std::int32_t durationSeconds(std::string_view text);
 
 }  // namespace horalix

@@ -7,35 +7,35 @@
 
 namespace horalix {
 
-void SaveWindowPos(Context& app, const std::string& leftKey, const std::string& topKey,
+void saveWindowPos(Context& app, const std::string& leftKey, const std::string& topKey,
                    std::int32_t left, std::int32_t top) {
   const std::string ini = app.iniPath();
-  Attempt(app, "window position", [&] {
+  attempt(app, "window position", [&] {
     IniReadWrite(app.platform.files, "write", ini, "clocksite", leftKey, std::to_string(left));
   });
-  Attempt(app, "window position", [&] {
+  attempt(app, "window position", [&] {
     IniReadWrite(app.platform.files, "write", ini, "clocksite", topKey, std::to_string(top));
   });
-  Attempt(app, "window position", [&] {
-    ProgramValues(app).writeGroup(
+  attempt(app, "window position", [&] {
+    programValues(app).writeGroup(
         {{leftKey, left, platform::regtype::Dword}, {topKey, top, platform::regtype::Dword}});
   });
 }
 
 void SaveClockPos(Context& app, std::int32_t left, std::int32_t top) {
-  SaveWindowPos(app, "clockleft", "clocktop", left, top);
+  saveWindowPos(app, "clockleft", "clocktop", left, top);
 }
 
 void SaveClockTwoPos(Context& app, std::int32_t left, std::int32_t top) {
-  SaveWindowPos(app, "clocklefttwo", "clocktoptwo", left, top);
+  saveWindowPos(app, "clocklefttwo", "clocktoptwo", left, top);
 }
 
 void SaveProcessPos(Context& app, std::int32_t left, std::int32_t top) {
-  SaveWindowPos(app, "processleft", "processtop", left, top);
+  saveWindowPos(app, "processleft", "processtop", left, top);
 }
 
 void SaveProcessTwoPos(Context& app, std::int32_t left, std::int32_t top) {
-  SaveWindowPos(app, "processtwo_left", "processtwo_top", left, top);
+  saveWindowPos(app, "processtwo_left", "processtwo_top", left, top);
 }
 
 }  // namespace horalix

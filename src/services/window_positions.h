@@ -14,7 +14,7 @@ class Context;
 // values of the same names (through the scripting shell, both again through the registry
 // functions when either fails). Every value is written as given, 0 and negative ones too; a
 // failing step loses only its own value and nothing is reported.
-void SaveWindowPos(Context& app, const std::string& leftKey, const std::string& topKey,
+void saveWindowPos(Context& app, const std::string& leftKey, const std::string& topKey,
                    std::int32_t left, std::int32_t top);
 
 // The floating clock: clockleft, clocktop.

@@ -14,7 +14,7 @@ void OpenWithShell(Context& app, const std::string& target) {
                                   platform::Shell::Window::Minimized);
 }
 
-void OpenHelpPage(Context& app, const std::string& page, const platform::Form& owner) {
+void openHelpPage(Context& app, const std::string& page, const platform::Form& owner) {
   std::string target = app.pathInProgramFolder("help.chm");
   if (!page.empty()) target += "::/" + page;
   if (app.platform.shell.startProgram("hh.exe \"" + target + "\"",

@@ -23,7 +23,7 @@ void OpenWithShell(Context& app, const std::string& target);
 // help viewer first, maximised, with the path quoted so that a program folder with a blank in
 // its name reaches it whole; then the HTML help function, in a window owned by `owner`; when
 // neither opens the user is told "无法打开帮助文件！".
-void OpenHelpPage(Context& app, const std::string& page, const platform::Form& owner);
+void openHelpPage(Context& app, const std::string& page, const platform::Form& owner);
 
 // Puts the window on top of all others while the hold-off counter (Frm_exit.Label1) is below 1;
 // otherwise lowers the counter by 5 and leaves the window where it is. Every window of the

@@ -21,7 +21,7 @@ ValueStore programKey(Context& app) {
 
 // The list shows the stored method; an unreadable value shows and stores the first. A stored
 // value outside the list selects nothing.
-void SettingsWindow::FillClockMethods() {
+void SettingsWindow::fillClockMethods() {
   platform::Control& list = c("Combo9");
   list.clear();
   for (const char* method : kClockMethods) list.addItem(method);

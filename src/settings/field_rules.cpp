@@ -121,7 +121,7 @@ void SettingsWindow::Option4_Click(int index) {
       c("Text2", 7).setText(std::to_string(stored.time_end));
     }
     overtime.setValue(
-        static_cast<int>(Val(OptionChar(stored.checkvalue, CheckFlag::OvertimeLimit))));
+        static_cast<int>(Val(optionChar(stored.checkvalue, CheckFlag::OvertimeLimit))));
     if (c("Check5", 1).Value() == 0 && c("Check5", 2).Value() == 0) c("Check5", 0).setValue(1);
     if (c("Check2", 1).Value() == 1) overtime.setEnabled(true);
     c("Text2", 7).setText(std::to_string(stored.time_end));

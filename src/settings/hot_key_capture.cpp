@@ -18,7 +18,7 @@ constexpr int kDuplicateNoticeMs = 800;
 void SettingsWindow::Text3_KeyDown(int index, int keyCode, int shift) {
   platform::Control& box = c("Text3", index);
   box.setText("");
-  box.setText(CaptureModifierPrefix(shift) + CaptureKeyName(keyCode));
+  box.setText(captureModifierPrefix(shift) + captureKeyName(keyCode));
   box.setSelStart(Len(box.Text()));
 }
 

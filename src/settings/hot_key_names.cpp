@@ -2,7 +2,7 @@
 
 namespace horalix {
 
-std::string CaptureModifierPrefix(int shift) {
+std::string captureModifierPrefix(int shift) {
   const bool withShift = (shift & 1) != 0, ctrl = (shift & 2) != 0, alt = (shift & 4) != 0;
   // Shift alone adds no prefix: it only changes the key.
   if (!ctrl && !alt) return "";
@@ -13,7 +13,7 @@ std::string CaptureModifierPrefix(int shift) {
   return prefix;
 }
 
-std::string CaptureKeyName(int keyCode) {
+std::string captureKeyName(int keyCode) {
   if (keyCode == 13) return "Enter";
   if (keyCode == 32) return "Space";
   if (keyCode >= 48 && keyCode <= 57) return std::string(1, static_cast<char>(keyCode));

@@ -34,12 +34,12 @@ constexpr ControlName kCustomBackground[] = {
 
 std::string SettingsWindow::readHotkey(const std::string& key, const std::string& fallback) {
   std::string text = fallback;
-  Attempt(app_, "settings", [&] { text = ReadProgramIni(app_, "Hotkey", key, fallback); });
+  attempt(app_, "settings", [&] { text = readProgramIni(app_, "Hotkey", key, fallback); });
   return text;
 }
 
 void SettingsWindow::writeHotkey(const std::string& key, const std::string& value) {
-  Attempt(app_, "settings", [&] { WriteProgramIni(app_, "Hotkey", key, value); });
+  attempt(app_, "settings", [&] { writeProgramIni(app_, "Hotkey", key, value); });
 }
 
 void SettingsWindow::Check1_Click(int index) {
@@ -52,8 +52,8 @@ void SettingsWindow::Check1_Click(int index) {
       secondScreenSwitch();
       break;
     case 7:
-      Attempt(app_, "settings", [&] {
-        ProgramValues(app_).write("clockcycle", std::int32_t{value}, platform::regtype::Dword);
+      attempt(app_, "settings", [&] {
+        programValues(app_).write("clockcycle", std::int32_t{value}, platform::regtype::Dword);
       });
       break;
     case 8:
@@ -81,11 +81,11 @@ void SettingsWindow::transparentBackground() {
 
 void SettingsWindow::Combo7_Click() {
   const int display = c("Combo7").ListIndex();
-  Attempt(app_, "settings", [&] {
-    ProgramValues(app_).write("Timeout", std::int32_t{display}, platform::regtype::Dword);
+  attempt(app_, "settings", [&] {
+    programValues(app_).write("Timeout", std::int32_t{display}, platform::regtype::Dword);
   });
-  c("Text6", 0).setBackColor(ColourFromText(readHotkey("outForeColor", "65535")));
-  c("Text6", 1).setBackColor(ColourFromText(readHotkey("outbackColor", "255")));
+  c("Text6", 0).setBackColor(colourFromText(readHotkey("outForeColor", "65535")));
+  c("Text6", 1).setBackColor(colourFromText(readHotkey("outbackColor", "255")));
   const bool recolour = display == kOvertimeRecolour;
   for (int i = 0; i <= 1; ++i) {
     c("Label12", i).setVisible(recolour);

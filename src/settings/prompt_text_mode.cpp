@@ -41,7 +41,7 @@ void SettingsWindow::loadPromptLook() {
   const int size = storedNumber(readHotkey("processFontSize", "7"));
   const int colour = storedNumber(readHotkey("processColor", "0"));
   const int transparent = storedNumber(readHotkey("processvalue", "0"));
-  const std::uint32_t back = ColourFromText(readHotkey("processBackColor", "-2147483635"));
+  const std::uint32_t back = colourFromText(readHotkey("processBackColor", "-2147483635"));
   const int add = storedNumber(readHotkey("processadd", "0"));
 
   if (!c("Combo1").setText(font)) c("Combo1").setText("Trebuchet MS");
@@ -52,7 +52,7 @@ void SettingsWindow::loadPromptLook() {
   // The list stood at "自定义" already, so no dialog chose the colour: the swatch shows the bars'
   // own, or a prompt-mode apply would store the clock's colour as theirs.
   if (sameColour && colour == kCustomColour) {
-    c("Label10").setBackColor(ColourFromText(readHotkey("processForeset", "0")));
+    c("Label10").setBackColor(colourFromText(readHotkey("processForeset", "0")));
   }
   c("Check1", 5).setValue(transparent);
   c("Text1", 5).setText("");
@@ -68,9 +68,9 @@ void SettingsWindow::reloadClockLook() {
   {
     const FillFromCode filling(*this);
     // First the transparency, whose handler empties the picture name set after it.
-    const std::string flag = OptionChar(s.checkvalue, CheckFlag::TransparentBack);
+    const std::string flag = optionChar(s.checkvalue, CheckFlag::TransparentBack);
     if (flag == "0" || flag == "1") c("Check1", 5).setValue(flag == "1" ? 1 : 0);
-    DecodeClockLook(*this, s);
+    decodeClockLook(*this, s);
     ColourChoice = c("Combo3").ListIndex();
   }
   c("Text2", 0).setText(CStr(Val(readHotkey("add", "0"))));

@@ -30,8 +30,8 @@ constexpr std::int32_t floorDiv(std::int32_t value, std::int32_t step) {
 
 // Far above and left of the primary screen.
 void parkFar(Context& app, platform::Form& window) {
-  window.setTop(-ScreenHeightTwips(app) - 15000);
-  window.setLeft(-ScreenWidthTwips(app) - 5000);
+  window.setTop(-screenHeightTwips(app) - 15000);
+  window.setLeft(-screenWidthTwips(app) - 5000);
 }
 
 // The window the scroll bars move, and the routine that stores its place.
@@ -63,8 +63,8 @@ void showScrollBars(SettingsWindow& settings) {
 // functions (a missing value reads as 0).
 SettingsWindow::Place SettingsWindow::storeSecondScreenSwitch() {
   Place at;
-  Attempt(app_, "second screen", [&] {
-    ValueStore store = ProgramValues(app_);
+  attempt(app_, "second screen", [&] {
+    ValueStore store = programValues(app_);
     const ReadSlot slots[] = {ReadSlot::int32("clocklefttwo", at.left),
                               ReadSlot::int32("clocktoptwo", at.top)};
     const NamedValue flag{"second_screen", std::int32_t{c("Check1", 6).Value()},
@@ -86,8 +86,8 @@ SettingsWindow::Place SettingsWindow::storeSecondScreenSwitch() {
 // is not taken: the scroll bar keeps its value. Each value that changes moves the window and
 // stores its place through the scroll bars' own change.
 void SettingsWindow::setScrollBars(int leftMin, Place at) {
-  const int w = ScreenWidthTwips(app_);
-  const int h = ScreenHeightTwips(app_);
+  const int w = screenWidthTwips(app_);
+  const int h = screenHeightTwips(app_);
   platform::Control& across = c("HScroll1");
   platform::Control& down = c("VScroll1");
   across.setRange(leftMin, w / kHStep * 2 + 500);
@@ -105,8 +105,8 @@ void SettingsWindow::parkSecondScreen() {
 void SettingsWindow::secondScreenSwitch() {
   Place at = storeSecondScreenSwitch();
   if (c("Check1", 6).Value() == 1) {
-    const int w = ScreenWidthTwips(app_);
-    at.top = ReduceByScreenHeights(at.top, ScreenHeightTwips(app_));
+    const int w = screenWidthTwips(app_);
+    at.top = reduceByScreenHeights(at.top, screenHeightTwips(app_));
     if (at.left < w) at.left = w;
     setScrollBars(w / kHStep, at);
     MirrorClock& mirror = app_.mirrorClock();
@@ -120,23 +120,23 @@ void SettingsWindow::secondScreenSwitch() {
 
 // After a switch of the prompt-text mode: the scroll bars take up the window the mode addresses.
 void SettingsWindow::placeForMode() {
-  const int w = ScreenWidthTwips(app_);
-  const int h = ScreenHeightTwips(app_);
+  const int w = screenWidthTwips(app_);
+  const int h = screenHeightTwips(app_);
   if (c("Check1", 6).Value() != 1) {
     parkSecondScreen();
   } else if (c("Check8", 0).Value() == 0) {
     Place at = storeSecondScreenSwitch();
-    at.top = std::max(0, ReduceByScreenHeights(at.top, h));
+    at.top = std::max(0, reduceByScreenHeights(at.top, h));
     if (at.left < w) at.left = w;
     setScrollBars(0, at);
     app_.mirrorClock().setLeft(at.left);
     app_.mirrorClock().setTop(at.top);
   } else {
-    const BarPosition stored = ReadBarPosition(app_, "processtwo_left", "processtwo_top");
+    const BarPosition stored = readBarPosition(app_, "processtwo_left", "processtwo_top");
     // A place stored nowhere is the screen's corner; a left on the primary screen stays.
     Place at{stored.left == kBarNotStored ? 0 : stored.left,
              stored.top == kBarNotStored ? 0 : stored.top};
-    at.top = ReduceByScreenHeights(at.top, h);
+    at.top = reduceByScreenHeights(at.top, h);
     setScrollBars(0, at);
     PromptBar& bar = app_.secondPromptBar();
     bar.setLeft(at.left);
@@ -151,7 +151,7 @@ void SettingsWindow::HScroll1_Change() {
     parkFar(app_, target.window);
     return;
   }
-  const int w = ScreenWidthTwips(app_);
+  const int w = screenWidthTwips(app_);
   // A window still left of the second screen first snaps to its edge; the next step moves it.
   target.window.setLeft(target.window.Left() < w ? w : c("HScroll1").Value() * kHStep);
   storeScrollPlace(app_, *this, target);

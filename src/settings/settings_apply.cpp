@@ -30,11 +30,11 @@ std::string colourText(std::uint32_t colour) {
 
 void storeOptions(Context& app, const StoredOptions& o) {
   for (std::size_t i = 0; i < o.hotKeys.size(); ++i)
-    WriteProgramIni(app, "Hotkey", kHotKeyNames[i], o.hotKeys[i]);
-  WriteProgramIni(app, "Hotkey", "add", o.add);
-  WriteProgramIni(app, "Hotkey", "often", o.often);
-  WriteProgramIni(app, "light", "clocklight", o.clocklight);
-  WriteProgramIni(app, "light", "backlight", o.backlight);
+    writeProgramIni(app, "Hotkey", kHotKeyNames[i], o.hotKeys[i]);
+  writeProgramIni(app, "Hotkey", "add", o.add);
+  writeProgramIni(app, "Hotkey", "often", o.often);
+  writeProgramIni(app, "light", "clocklight", o.clocklight);
+  writeProgramIni(app, "light", "backlight", o.backlight);
 }
 
 // The clocks stop; the next run is armed in the timing mode just stored.
@@ -53,7 +53,7 @@ void rearmRun(Context& app) {
   }
   main.Timer4.setEnabled(true);
   main.Timer5.setEnabled(false);
-  ResetRunRecord(app);
+  resetRunRecord(app);
   clock.Timer3.setEnabled(false);
   app.mirrorClock().Timer3.setEnabled(false);
   if (main.Label13(0).Caption() != "手动计时") main.Label13(0).setCaption("");
@@ -78,17 +78,17 @@ void offerFileExtensions(Context& app, SettingsWindow& window) {
 // Prompt-text mode: the look controls stand for the prompt bars; store them and show the
 // primary bar with them at once. Nothing is checked and the settings record is not touched.
 void applyPromptLook(Context& app, SettingsWindow& w) {
-  WriteProgramIni(app, "Hotkey", "processFont", w.c("Combo1").Text());
-  WriteProgramIni(app, "Hotkey", "processFontSize", std::to_string(w.c("Combo2").ListIndex()));
-  WriteProgramIni(app, "Hotkey", "processColor", std::to_string(w.c("Combo3").ListIndex()));
-  WriteProgramIni(app, "Hotkey", "processForeset", colourText(w.c("Label10").BackColor()));
-  WriteProgramIni(app, "Hotkey", "processvalue", std::to_string(w.c("Check1", 5).Value()));
-  WriteProgramIni(app, "Hotkey", "processBackColor", colourText(w.c("Text1", 5).BackColor()));
-  WriteProgramIni(app, "Hotkey", "processadd", w.c("Text2", 0).Text());
+  writeProgramIni(app, "Hotkey", "processFont", w.c("Combo1").Text());
+  writeProgramIni(app, "Hotkey", "processFontSize", std::to_string(w.c("Combo2").ListIndex()));
+  writeProgramIni(app, "Hotkey", "processColor", std::to_string(w.c("Combo3").ListIndex()));
+  writeProgramIni(app, "Hotkey", "processForeset", colourText(w.c("Label10").BackColor()));
+  writeProgramIni(app, "Hotkey", "processvalue", std::to_string(w.c("Check1", 5).Value()));
+  writeProgramIni(app, "Hotkey", "processBackColor", colourText(w.c("Text1", 5).BackColor()));
+  writeProgramIni(app, "Hotkey", "processadd", w.c("Text2", 0).Text());
   app.mainWindow().Timer4.setEnabled(false);
   app.promptBar().Timer3.setEnabled(true);
-  WriteAlarmStage(app.floatingClock().Label5, AlarmStage::SettingsApplied);
-  WriteAlarmStage(app.mirrorClock().Label5, AlarmStage::SettingsApplied);
+  writeAlarmStage(app.floatingClock().Label5, AlarmStage::SettingsApplied);
+  writeAlarmStage(app.mirrorClock().Label5, AlarmStage::SettingsApplied);
 }
 
 }  // namespace
@@ -99,13 +99,13 @@ void SettingsWindow::Command1_Click() {
     return;
   }
   // A field that is no number keeps the value the record has.
-  const SettingsBlock taken = EncodeSettings(*this, app_.settings);
-  const StoredOptions options = EncodeStoredOptions(*this);
+  const SettingsBlock taken = encodeSettings(*this, app_.settings);
+  const StoredOptions options = encodeStoredOptions(*this);
   const StageTimes times{TimeToSeconds(taken.Time_all),
                          {taken.Time_one, taken.Time_two, taken.Time_three}};
   platform::MessageBoxes& boxes = app_.platform.messageBoxes;
-  if (!CheckStageTimes(*this, boxes, times, {"提醒时间不能相同，请修改", "\r\n\r\n"}) ||
-      !HotKeysDistinct(*this, boxes)) {
+  if (!checkStageTimes(*this, boxes, times, {"提醒时间不能相同，请修改", "\r\n\r\n"}) ||
+      !hotKeysDistinct(*this, boxes)) {
     return;
   }
 

@@ -65,7 +65,7 @@ template <typename Flag, std::size_t N>
 void decodeFlags(Form& window, const std::string& options, const ControlRef (&table)[N]) {
   for (std::size_t i = 0; i < N; ++i) {
     if (table[i].name.empty()) continue;
-    decodeFlag(controlOf(window, table[i]), OptionChar(options, static_cast<Flag>(i + 1)));
+    decodeFlag(controlOf(window, table[i]), optionChar(options, static_cast<Flag>(i + 1)));
   }
 }
 
@@ -96,25 +96,25 @@ std::int32_t wholeNumber(const Control& field, std::int32_t unreadable) {
 
 void selectStored(Control& list, const std::string& field) {
   list.setListIndex(
-      ValidListPosition(static_cast<int>(Val(field)), static_cast<int>(list.List().size())));
+      validListPosition(static_cast<int>(Val(field)), static_cast<int>(list.List().size())));
 }
 
 int storedPosition(const Control& list) { return std::max(0, list.ListIndex()); }
 
 }  // namespace
 
-ControlRef ControlOf(CheckFlag flag) { return kCheckvalueControls[static_cast<int>(flag) - 1]; }
-ControlRef ControlOf(OptFlag flag) { return kOptvalueControls[static_cast<int>(flag) - 1]; }
-ControlRef ControlOf(AiFlag flag) { return kAImodeControls[static_cast<int>(flag) - 1]; }
+ControlRef controlOf(CheckFlag flag) { return kCheckvalueControls[static_cast<int>(flag) - 1]; }
+ControlRef controlOf(OptFlag flag) { return kOptvalueControls[static_cast<int>(flag) - 1]; }
+ControlRef controlOf(AiFlag flag) { return kAImodeControls[static_cast<int>(flag) - 1]; }
 
-int ValidListPosition(int stored, int count) {
+int validListPosition(int stored, int count) {
   if (count <= 0) return -1;
   return std::clamp(stored, 0, count - 1);
 }
 
 // In the order of the window's fill: the handlers that these values run see the values set
 // before them.
-void DecodePresetSettings(Form& w, const SettingsBlock& s) {
+void decodePresetSettings(Form& w, const SettingsBlock& s) {
   w.control("Text2", 1).setText(std::to_string(Hour(s.Time_all)));
   w.control("Text2", 2).setText(std::to_string(Minute(s.Time_all)));
   w.control("Text2", 3).setText(std::to_string(Second(s.Time_all)));
@@ -124,8 +124,8 @@ void DecodePresetSettings(Form& w, const SettingsBlock& s) {
   w.control("Text2", 7).setText(std::to_string(s.time_end));
   decodeFlags<CheckFlag>(w, s.checkvalue, kCheckvalueControls);
   decodeFlags<OptFlag>(w, s.optvalue, kOptvalueControls);
-  DecodeClockLook(w, s);
-  selectStored(w.control("Combo4"), FontselectPart(s.Fontselect, FontselectField::CornerIndex));
+  decodeClockLook(w, s);
+  selectStored(w.control("Combo4"), fontselectPart(s.Fontselect, FontselectField::CornerIndex));
   const auto sounds = Split(s.tellsoundname, "\\");
   for (std::size_t i = 0; i < std::size(kSoundBoxes) && i < sounds.size(); ++i) {
     w.control("Text4", kSoundBoxes[i]).setText(sounds[i]);
@@ -136,31 +136,31 @@ void DecodePresetSettings(Form& w, const SettingsBlock& s) {
   w.control("Text4", 8).setText(s.tellShowtext);
 }
 
-void DecodeSettings(Form& w, const SettingsBlock& s) {
-  DecodePresetSettings(w, s);
+void decodeSettings(Form& w, const SettingsBlock& s) {
+  decodePresetSettings(w, s);
   decodeFlags<AiFlag>(w, s.AImode, kAImodeControls);
   w.control("Text1", 18).setText(std::to_string(s.picture_width));
   w.control("Text1", 19).setText(std::to_string(s.picture_height));
 }
 
-void DecodeClockLook(Form& w, const SettingsBlock& s) {
+void decodeClockLook(Form& w, const SettingsBlock& s) {
   if (!w.control("Combo1").setText(s.clockFont)) w.control("Combo1").setText("Trebuchet MS");
   Control& colours = w.control("Combo3");
-  selectStored(w.control("Combo2"), FontselectPart(s.Fontselect, FontselectField::SizeIndex));
-  selectStored(colours, FontselectPart(s.Fontselect, FontselectField::ColourIndex));
+  selectStored(w.control("Combo2"), fontselectPart(s.Fontselect, FontselectField::SizeIndex));
+  selectStored(colours, fontselectPart(s.Fontselect, FontselectField::ColourIndex));
   const int colour = colours.ListIndex();
   w.control("Label10").setBackColor(
       colour >= 0 && colour < 17
           ? ColorByIndex(colour)
-          : ColourFromText(FontselectPart(s.Fontselect, FontselectField::ColourNumber)));
+          : colourFromText(fontselectPart(s.Fontselect, FontselectField::ColourNumber)));
 
   const int split = InStr(s.picturename, "\\");
   Control& picture = w.control("Text1", 5);
   picture.setText(split > 0 ? Left(s.picturename, split - 1) : s.picturename);
-  if (split > 0) picture.setBackColor(ColourFromText(Mid(s.picturename, split + 1)));
+  if (split > 0) picture.setBackColor(colourFromText(Mid(s.picturename, split + 1)));
 }
 
-SettingsBlock EncodeSettings(Form& w, const SettingsBlock& unreadable) {
+SettingsBlock encodeSettings(Form& w, const SettingsBlock& unreadable) {
   SettingsBlock s;
   const auto field = [&w](int index) -> const Control& { return w.control("Text2", index); };
   const auto part = [&field](int index) {
@@ -168,7 +168,7 @@ SettingsBlock EncodeSettings(Form& w, const SettingsBlock& unreadable) {
                     [](double v) { return std::optional(CLng(Int(v))); });
   };
   const auto hours = part(1), minutes = part(2), seconds = part(3);
-  s.Time_all = hours && minutes && seconds ? TimeOfDayValue(*hours, *minutes, *seconds)
+  s.Time_all = hours && minutes && seconds ? timeOfDayValue(*hours, *minutes, *seconds)
                                            : unreadable.Time_all;
   s.Time_one = wholeNumber(field(4), unreadable.Time_one);
   s.Time_two = wholeNumber(field(5), unreadable.Time_two);
@@ -186,7 +186,7 @@ SettingsBlock EncodeSettings(Form& w, const SettingsBlock& unreadable) {
   s.tellprocesstext = w.control("Text4", 6).Text();
   s.tellShowtext = w.control("Text4", 8).Text();
   s.clockFont = w.control("Combo1").Text();
-  s.Fontselect = MakeFontselect(
+  s.Fontselect = makeFontselect(
       storedPosition(w.control("Combo2")), storedPosition(w.control("Combo3")),
       storedPosition(w.control("Combo4")), std::to_string(w.control("Label10").BackColor()));
   const Control& picture = w.control("Text1", 5);
@@ -200,7 +200,7 @@ SettingsBlock EncodeSettings(Form& w, const SettingsBlock& unreadable) {
   return s;
 }
 
-void DecodeStoredOptions(Form& w, const StoredOptions& o) {
+void decodeStoredOptions(Form& w, const StoredOptions& o) {
   for (int i = 0; i < 6; ++i) {
     // A stored text that names no key (also "无" that a code page without it stored as "?")
     // registers nothing: it shows as "无", so that two of them are no clash at the next apply.
@@ -223,7 +223,7 @@ void DecodeStoredOptions(Form& w, const StoredOptions& o) {
   w.control("Combo7").setListIndex(o.timeout);
 }
 
-StoredOptions EncodeStoredOptions(Form& w) {
+StoredOptions encodeStoredOptions(Form& w) {
   StoredOptions o;
   for (int i = 0; i < 6; ++i)
     o.hotKeys[static_cast<std::size_t>(i)] = w.control("Text3", i + 1).Text();

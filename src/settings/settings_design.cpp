@@ -343,6 +343,6 @@ constexpr ControlDesign kDesign[] = {
 
 }  // namespace
 
-std::span<const ControlDesign> SettingsDesign() { return kDesign; }
+std::span<const ControlDesign> settingsDesign() { return kDesign; }
 
 }  // namespace horalix

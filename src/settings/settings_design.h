@@ -7,6 +7,6 @@
 
 namespace horalix {
 
-std::span<const platform::ControlDesign> SettingsDesign();
+std::span<const platform::ControlDesign> settingsDesign();
 
 }  // namespace horalix

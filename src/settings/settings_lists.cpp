@@ -16,7 +16,7 @@ void fill(platform::Control& list, std::initializer_list<const char*> entries) {
 
 }  // namespace
 
-std::vector<std::string> ClockFontList(const platform::FileSystem& files,
+std::vector<std::string> clockFontList(const platform::FileSystem& files,
                                        const platform::FontService& fonts,
                                        const std::string& programFolder) {
   std::vector<std::string> names;
@@ -34,11 +34,11 @@ std::vector<std::string> ClockFontList(const platform::FileSystem& files,
   return names;
 }
 
-void FillSettingsLists(platform::Form& window, const platform::FileSystem& files,
+void fillSettingsLists(platform::Form& window, const platform::FileSystem& files,
                        const platform::FontService& fonts, const std::string& programFolder) {
   platform::Control& fontList = window.control("Combo1");
   fontList.clear();
-  for (const std::string& name : ClockFontList(files, fonts, programFolder)) fontList.addItem(name);
+  for (const std::string& name : clockFontList(files, fonts, programFolder)) fontList.addItem(name);
 
   // Sizes: position i is the size of size index i.
   platform::Control& sizes = window.control("Combo2");

@@ -21,9 +21,9 @@ namespace {
 constexpr int kShortestLoadedCheckvalue = 10;
 
 // The stored values outside the record, with the defaults of missing keys.
-StoredOptions ReadStoredOptions(Context& app) {
+StoredOptions readStoredOptions(Context& app) {
   const auto read = [&](const char* section, const char* key, const char* fallback) {
-    return ReadProgramIni(app, section, key, fallback);
+    return readProgramIni(app, section, key, fallback);
   };
   StoredOptions o;
   for (std::size_t i = 0; i < o.hotKeys.size(); ++i)
@@ -78,10 +78,10 @@ void SettingsWindow::FillSettingsForm() {
   if (Len(app_.settings.checkvalue) < kShortestLoadedCheckvalue) LoadSettings(app_, app_.settings);
   // The lists first: their positions are what the record and the stored options select.
   fillLists();
-  DecodeSettings(*this, app_.settings);
+  decodeSettings(*this, app_.settings);
   // The row rules of the time page, the dependent rows before the master row.
   for (int row : {4, 3, 2, 1}) Check2_Click(row);
-  DecodeStoredOptions(*this, ReadStoredOptions(app_));
+  decodeStoredOptions(*this, readStoredOptions(app_));
 }
 
 }  // namespace horalix

@@ -102,7 +102,7 @@ void SettingsWindow::Image2_Click(int index) {
   c("Picture11").setVisible(systemPage);
   c("Picture12").setVisible(!systemPage);
   if (systemPage) {
-    FillClockMethods();
+    fillClockMethods();
     c("Label1", 10).setCaption("聚光灯");
     platform::Control& spotlights = c("Picture11");
     spotlights.move(300, 6680, spotlights.Width(), spotlights.Height());
@@ -114,13 +114,13 @@ void SettingsWindow::Image2_Click(int index) {
 void SettingsWindow::showStoredMode() {
   const std::string& mode = app_.settings.AImode;
   for (AiFlag flag : {AiFlag::Manual, AiFlag::Automatic}) {
-    const ControlRef option = ControlOf(flag);
-    if (OptionChar(mode, flag) != "0") c(std::string(option.name), option.index).setValue(1);
+    const ControlRef option = controlOf(flag);
+    if (optionChar(mode, flag) != "0") c(std::string(option.name), option.index).setValue(1);
   }
   for (int k = static_cast<int>(AiFlag::Word); k <= kAImodeLength; ++k) {
     const auto flag = static_cast<AiFlag>(k);
-    const ControlRef box = ControlOf(flag);
-    c(std::string(box.name), box.index).setValue(OptionChar(mode, flag) != "0" ? 1 : 0);
+    const ControlRef box = controlOf(flag);
+    c(std::string(box.name), box.index).setValue(optionChar(mode, flag) != "0" ? 1 : 0);
   }
 }
 
@@ -141,7 +141,7 @@ void SettingsWindow::Image2_MouseMove(int index) {
 // settings.
 void SettingsWindow::Lab_help_Click(bool ctrlHeld) {
   if (!ctrlHeld) {
-    OpenHelpPage(app_, "2.1、设置.htm", *this);
+    openHelpPage(app_, "2.1、设置.htm", *this);
     return;
   }
   if (c("Picture10").Visible()) {

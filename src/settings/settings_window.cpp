@@ -9,7 +9,7 @@ namespace horalix {
 
 SettingsWindow::SettingsWindow(Context& app)
     : Form(app.platform.forms, "Settings"),
-      Timer1(addControls(SettingsDesign()).addTimer("Timer1", 200, true)),
+      Timer1(addControls(settingsDesign()).addTimer("Timer1", 200, true)),
       app_(app) {
   setCaption("设置");
   setBorderStyle(3);
@@ -24,7 +24,7 @@ SettingsWindow::SettingsWindow(Context& app)
 }
 
 void SettingsWindow::fillLists() {
-  FillSettingsLists(*this, app_.platform.files, app_.platform.fonts, app_.programFolder());
+  fillSettingsLists(*this, app_.platform.files, app_.platform.fonts, app_.programFolder());
 }
 
 void SettingsWindow::notice(const std::string& text, int timeoutMs) {
@@ -91,7 +91,7 @@ void SettingsWindow::Form_Unload(bool& cancel) {
   (void)cancel;
   app_.mainWindow().Label1.setCaption("0");
   // The clocks go back on top at once: the hold-off has just ended.
-  RaiseClocks(app_);
+  raiseClocks(app_);
   // The window opens again on its first page.
   Image2_Click(1);
 }

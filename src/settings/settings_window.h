@@ -103,7 +103,7 @@ class SettingsWindow : public platform::Form {
   void Text1_Click(int index);
 
   // ---- Clock method and repair (clock_method.cpp) ----
-  void FillClockMethods();
+  void fillClockMethods();
   void Combo9_Click();
   void Command5_Click();
 

@@ -14,7 +14,7 @@ void Text4_Click(Context& app, platform::Form& settings, int Index) {
   if (!isSoundFileBox(Index)) return;
   platform::Control* box = settings.findControl("Text4", Index);
   if (box == nullptr) return;
-  if (const auto name = ImportSoundFile(app)) box->setText(*name);
+  if (const auto name = importSoundFile(app)) box->setText(*name);
 }
 
 }  // namespace horalix

@@ -15,7 +15,7 @@ void refuse(platform::MessageBoxes& boxes, const std::string& text) {
 
 }  // namespace
 
-bool CheckStageTimes(platform::Form& window, platform::MessageBoxes& boxes, const StageTimes& times,
+bool checkStageTimes(platform::Form& window, platform::MessageBoxes& boxes, const StageTimes& times,
                      const StageWording& wording) {
   if (window.control("Check2", 1).Value() != 1) return true;
   // Equal alarms are refused whether or not their rows are ticked.
@@ -55,7 +55,7 @@ bool CheckStageTimes(platform::Form& window, platform::MessageBoxes& boxes, cons
   return accepted;
 }
 
-bool HotKeysDistinct(platform::Form& window, platform::MessageBoxes& boxes) {
+bool hotKeysDistinct(platform::Form& window, platform::MessageBoxes& boxes) {
   for (int i = 1; i <= 6; ++i) {
     const std::string& key = window.control("Text3", i).Text();
     for (int j = i + 1; j <= 6; ++j) {

@@ -75,9 +75,9 @@ TEST(ComRegistration, UnregisteringRemovesExactlyWhatRegisteringWrote) {
         registry.setFaults(RegRoot::ClassesRoot, kFirstClass, HeadlessRegistry::NoCreate);
       }
       const auto before = dumpAll(registry);
-      EXPECT_TRUE(addin::RegisterServer(registry, kLibrary, win64));
+      EXPECT_TRUE(addin::registerServer(registry, kLibrary, win64));
       EXPECT_NE(dumpAll(registry), before);
-      addin::UnregisterServer(registry, kLibrary, win64);
+      addin::unregisterServer(registry, kLibrary, win64);
       EXPECT_EQ(dumpAll(registry), before) << "machine denied " << machineDenied;
     }
   }
@@ -85,7 +85,7 @@ TEST(ComRegistration, UnregisteringRemovesExactlyWhatRegisteringWrote) {
 
 TEST(ComRegistration, ClassesProgIdsTypeLibraryAndAddinKeysHoldTheirValues) {
   HeadlessRegistry registry;
-  ASSERT_TRUE(addin::RegisterServer(registry, kLibrary, false));
+  ASSERT_TRUE(addin::registerServer(registry, kLibrary, false));
   struct Expect {
     RegRoot root;
     std::string key, name;
@@ -131,7 +131,7 @@ TEST(ComRegistration, ClassesProgIdsTypeLibraryAndAddinKeysHoldTheirValues) {
 TEST(ComRegistration, UserClassesServeWhenTheMachinesCannotBeWritten) {
   HeadlessRegistry registry;
   registry.setFaults(RegRoot::ClassesRoot, kFirstClass, HeadlessRegistry::NoCreate);
-  EXPECT_TRUE(addin::RegisterServer(registry, kLibrary, true));
+  EXPECT_TRUE(addin::registerServer(registry, kLibrary, true));
   EXPECT_EQ(registry.raw(RegRoot::CurrentUser,
                          "Software\\Classes\\CLSID\\{6E0F4B52-3C1D-4A7B-9E2F-5D8C1A7B3F21}"
                          "\\InprocServer32",
@@ -144,7 +144,7 @@ TEST(ComRegistration, UserClassesServeWhenTheMachinesCannotBeWritten) {
   HeadlessRegistry denied;
   denied.setFaults(RegRoot::ClassesRoot, kFirstClass, HeadlessRegistry::NoCreate);
   denied.setFaults(RegRoot::CurrentUser, "Software\\Classes", HeadlessRegistry::NoCreate);
-  EXPECT_FALSE(addin::RegisterServer(denied, kLibrary, true));
+  EXPECT_FALSE(addin::registerServer(denied, kLibrary, true));
 }
 
 }  // namespace

@@ -50,7 +50,7 @@ TEST_F(HandOverTest, OpenedDocumentIsPublishedWhenItHasAnExtensionAndItsValueIsF
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     Fresh<HandOverTest> f;
-    const std::string value = addin::DocumentValueName(c.kind);
+    const std::string value = addin::documentValueName(c.kind);
     if (c.before) f.store(value, *c.before);
     f.scriptingShell.setAvailable(c.shell);
     addin::PublishDocumentName(f.services, c.kind, c.name);
@@ -77,7 +77,7 @@ TEST_F(HandOverTest, FailedGatePublishesNothing) {
   store("Version", "9.9");
   addin::PublishDocumentName(services, HostKind::WordProcessor, "notes.docx");
   host.showWindows = 1;
-  addin::PublishSlideShow(services, host);
+  addin::publishSlideShow(services, host);
   EXPECT_EQ(stored("filename2"), std::nullopt);
   EXPECT_EQ(stored("filename3"), std::nullopt);
   EXPECT_EQ(stored("clockopen"), std::nullopt);
@@ -88,7 +88,7 @@ TEST_F(HandOverTest, MissingHelpFileStopsEveryEventWithOneMessageEach) {
   files.remove(programPath("help.CHM"));
   addin::PublishDocumentName(services, HostKind::WordProcessor, "notes.docx");
   addin::PublishDocumentName(services, HostKind::Spreadsheet, "sums.xlsx");
-  addin::PublishSlideShow(services, host);
+  addin::publishSlideShow(services, host);
   EXPECT_EQ(boxesWith("保持程序完整，请重新安装"), 3);
   EXPECT_EQ(messageBoxes.shown().size(), 3u);
   EXPECT_TRUE(registry.valueNames(RegRoot::CurrentUser, "Vantrel") ==
@@ -115,7 +115,7 @@ TEST_F(HandOverTest, SlideShowStartOverwritesUnlessAnotherShowRuns) {
     f.store("filename3", "old.pptx");
     f.host.showWindows = c.windows;
     f.host.presentation = c.name;
-    addin::PublishSlideShow(f.services, f.host);
+    addin::publishSlideShow(f.services, f.host);
     EXPECT_EQ(f.stored("filename3"), c.after) << c.windows.value_or(-1);
     EXPECT_EQ(f.stored("clockopen").has_value(), c.after != "old.pptx");
   }
@@ -135,7 +135,7 @@ TEST(WpsBuildThreshold, NewerBuildsCountTheEndingShow) {
       {"", 1},
   };
   for (const auto& [path, threshold] : cases) {
-    EXPECT_EQ(addin::WpsBuildThreshold(path), threshold) << path;
+    EXPECT_EQ(addin::wpsBuildThreshold(path), threshold) << path;
   }
 }
 
@@ -168,7 +168,7 @@ TEST_F(HandOverTest, SlideShowEndWithdrawsWhenNoOtherShowRuns) {
     f.store("filename3", "talk.pptx");
     f.host.installPath = c.path;
     f.host.showWindows = c.windows;
-    addin::WithdrawSlideShow(f.services, &f.host, &f.host);
+    addin::withdrawSlideShow(f.services, &f.host, &f.host);
     EXPECT_EQ(!f.stored("filename3").has_value(), c.withdrawn)
         << c.path.value_or("(refused)") << " at " << c.windows.value_or(-1);
   }
@@ -178,7 +178,7 @@ TEST_F(HandOverTest, SlideShowEndWithoutHeldHostCountsAsOffice) {
   store("filename3", "talk.pptx");
   host.installPath = wpsPath("11.1.0.10214");
   host.showWindows = 1;
-  addin::WithdrawSlideShow(services, &host, nullptr);
+  addin::withdrawSlideShow(services, &host, nullptr);
   EXPECT_EQ(stored("filename3"), std::nullopt);
 }
 
@@ -253,7 +253,7 @@ TEST_F(HandOverTest, DisconnectionWithdrawsOwnValuesAndClockOpenWhenOthersAreEmp
     f.registry.setRaw(RegRoot::CurrentUser, "Vantrel", "clockopen", platform::regDwordData(32));
     for (const auto& [name, text] : c.before) f.store(name, text);
     f.scriptingShell.setAvailable(c.shell);
-    addin::WithdrawHostValues(f.services, c.kind);
+    addin::withdrawHostValues(f.services, c.kind);
     std::vector<std::string> remaining;
     for (const auto& name : f.registry.valueNames(RegRoot::CurrentUser, "Vantrel")) {
       if (name != "Version") remaining.push_back(name);
@@ -266,7 +266,7 @@ TEST_F(HandOverTest, ClockOpenGoesBeforeTheHostsOwnValues) {
   store("filename3", "c.ppt");
   store("filename5", "d.ppt");
   scriptingShell.clearJournal();
-  addin::WithdrawHostValues(services, HostKind::Presentation);
+  addin::withdrawHostValues(services, HostKind::Presentation);
   std::vector<std::string> deletes;
   for (const auto& verb : scriptingShell.journal()) {
     if (verb.rfind("RegDelete", 0) == 0) deletes.push_back(verb);
@@ -278,18 +278,18 @@ TEST_F(HandOverTest, ClockOpenGoesBeforeTheHostsOwnValues) {
 
 TEST_F(HandOverTest, WithoutShellEveryStepGoesThroughTheExistingKeyOnly) {
   scriptingShell.setAvailable(false);
-  addin::AnnounceAddin(services);
+  addin::announceAddin(services);
   addin::PublishDocumentName(services, HostKind::Spreadsheet, "sums.xlsx");
   EXPECT_EQ(stored("clockopen"), "32");
   EXPECT_EQ(stored("filename1"), "sums.xlsx");
-  addin::WithdrawHostValues(services, HostKind::Spreadsheet);
+  addin::withdrawHostValues(services, HostKind::Spreadsheet);
   EXPECT_EQ(stored("clockopen"), std::nullopt);
   EXPECT_EQ(stored("filename1"), std::nullopt);
 
   // The registry functions never create the key: with no key, nothing is written.
   registry.deleteValue(RegRoot::CurrentUser, "Vantrel", "Version");
   registry.deleteKey(RegRoot::CurrentUser, "Vantrel");
-  addin::AnnounceAddin(services);
+  addin::announceAddin(services);
   EXPECT_FALSE(registry.hasKey(RegRoot::CurrentUser, "Vantrel"));
 }
 

@@ -64,7 +64,7 @@ TEST_F(RibbonTest, EachHostKindOfficeOrWpsAndInstalledSetMatchesItsGoldenText) {
         } else if (!set.settingsTool) {
           expected = golden("presentation_" + suite + "_" + set.name);
         }
-        EXPECT_EQ(addin::RibbonDefinition(f.services, kind, &f.host), expected)
+        EXPECT_EQ(addin::ribbonDefinition(f.services, kind, &f.host), expected)
             << suite << ", " << set.name << ", kind " << static_cast<int>(kind);
       }
     }
@@ -74,9 +74,9 @@ TEST_F(RibbonTest, EachHostKindOfficeOrWpsAndInstalledSetMatchesItsGoldenText) {
 TEST_F(RibbonTest, NoHostOrNoPathGivesAnEmptyDefinition) {
   for (const HostKind kind :
        {HostKind::WordProcessor, HostKind::Spreadsheet, HostKind::Presentation}) {
-    EXPECT_EQ(addin::RibbonDefinition(services, kind, nullptr), "");
+    EXPECT_EQ(addin::ribbonDefinition(services, kind, nullptr), "");
     host.installPath = std::nullopt;
-    EXPECT_EQ(addin::RibbonDefinition(services, kind, &host), "");
+    EXPECT_EQ(addin::ribbonDefinition(services, kind, &host), "");
     addin::HostConnection connection(services, kind);
     EXPECT_EQ(connection.GetCustomUI(), "");
   }
@@ -105,9 +105,9 @@ TEST_F(RibbonTest, InstalledTestNeedsTheExecutableInTheStoredFolder) {
   }
   // An empty folder names no path at all, rather than the root of the current drive.
   recordProgram("Vantrel", "");
-  EXPECT_EQ(addin::ProgramPath(services, addin::ProgramKind::Clock), std::nullopt);
+  EXPECT_EQ(addin::programPath(services, addin::ProgramKind::Clock), std::nullopt);
   recordProgram("Vantrel", "C:\\H\\");
-  EXPECT_EQ(addin::ProgramPath(services, addin::ProgramKind::Clock), "C:\\H\\Horalix.exe");
+  EXPECT_EQ(addin::programPath(services, addin::ProgramKind::Clock), "C:\\H\\Horalix.exe");
 }
 
 TEST(GetImage, ButtonIdsGiveTheirBitmapsAndNothingElse) {

@@ -38,7 +38,7 @@ std::vector<std::string> valueNames() {
       "Timeout",         "Time_Record",    "clockleft",     "clocktop",
       "clocklefttwo",    "clocktoptwo",    "processleft",   "processtop",
       "processtwo_left", "processtwo_top", "musicname",     "opentogetherstop"};
-  for (const std::string& name : DeletedSettingNames())
+  for (const std::string& name : deletedSettingNames())
     if (name != "pathget" && name != "clockopen" && name != "AImode") names.push_back(name);
   return names;
 }
@@ -80,11 +80,11 @@ struct Program {
     Main(app);
     if (app.ended()) return false;
     loop.advance(2000);
-    if (!OptionOn(app.settings.checkvalue, CheckFlag::TimedDuration))
+    if (!optionOn(app.settings.checkvalue, CheckFlag::TimedDuration))
       app.settings.checkvalue = kCheckvalue;
     StartTiming(app);
     loop.advance(3000);
-    const bool counted = RunCounts(app);
+    const bool counted = runCounts(app);
     StopTiming(app);
     loop.advance(3000);
     for (const auto& e : loop.errors()) ADD_FAILURE() << "escaped in " << e.where << ": " << e.what;
@@ -106,7 +106,7 @@ TEST(HostileStores, ValuesOfEveryWrongTypeSurviveAStartAndAManualRun) {
   const std::vector<std::string> written = {"clockleft", "clocktop", "musicname"};
   {
     Program clean;
-    SettingsBlock settings = DefaultSettings();
+    SettingsBlock settings = defaultSettings();
     settings.AImode = kManualTiming;
     SaveSettings(clean.app, settings);
     std::map<std::string, std::optional<RegData>> before;
@@ -147,7 +147,7 @@ TEST(HostileStores, OptionStringsOfEveryLengthStartARunAndStayAsStored) {
   for (std::size_t length = 0; length <= 40; ++length) {
     SCOPED_TRACE("length " + std::to_string(length));
     Program program;
-    SettingsBlock settings = DefaultSettings();
+    SettingsBlock settings = defaultSettings();
     settings.AImode = kManualTiming;
     SaveSettings(program.app, settings);
     const std::string text = longest.substr(0, length);

@@ -144,9 +144,9 @@ TEST_F(ProgramStartTest, ProgramFolderAtADriveRoot) {
 }
 
 TEST(ProgramVersion, TextUsesAPointAndReadsBackEqual) {
-  EXPECT_EQ(VersionText(ProgramVersion()), "5.2");
-  EXPECT_EQ(VersionFromText(VersionText(ProgramVersion())), ProgramVersion());
-  EXPECT_EQ(VersionFromText("5,2"), 5.0);
+  EXPECT_EQ(versionText(programVersion()), "5.2");
+  EXPECT_EQ(versionFromText(versionText(programVersion())), programVersion());
+  EXPECT_EQ(versionFromText("5,2"), 5.0);
 }
 
 }  // namespace

@@ -13,9 +13,9 @@ namespace {
 class PromptBarRulesTest : public PromptBarTest {
  protected:
   void setKeepOptions(bool c1, bool c4, bool c6) {
-    SetOption(app.settings.checkvalue, CheckFlag::TimedDuration, c1);
-    SetOption(app.settings.checkvalue, CheckFlag::Alarm3, c4);
-    SetOption(app.settings.checkvalue, CheckFlag::ContinuousReminder, c6);
+    setOption(app.settings.checkvalue, CheckFlag::TimedDuration, c1);
+    setOption(app.settings.checkvalue, CheckFlag::Alarm3, c4);
+    setOption(app.settings.checkvalue, CheckFlag::ContinuousReminder, c6);
   }
 };
 

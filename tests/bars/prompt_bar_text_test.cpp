@@ -25,13 +25,13 @@ TEST(BarTimeTextTest, HoursMinutesAndSecondsAsThePresenterReadsThem) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.ms);
-    EXPECT_EQ(BarTimeText(c.ms, BarTimeOf(c.ms)), c.text);
+    EXPECT_EQ(barTimeText(c.ms, barTimeOf(c.ms)), c.text);
   }
 }
 
 TEST(BarTimeTextTest, ADayOrMoreHasNoTimeOfDay) {
-  EXPECT_ANY_THROW(BarTimeOf(86400000));
-  EXPECT_ANY_THROW(BarTimeOf(-500));
+  EXPECT_ANY_THROW(barTimeOf(86400000));
+  EXPECT_ANY_THROW(barTimeOf(-500));
 }
 
 TEST_F(PromptBarTest, FirstReminderShowsAtTheStoredPlaceCountsAndParksAfterItsDisplayTime) {
@@ -102,7 +102,7 @@ TEST_F(PromptBarTest, ZeroShowsTheTimeOverAndKeepsTheBarWhenSoSet) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.first + std::string(c.keepUntilEnd ? " kept" : ""));
     app.settings.tellShowtext = c.showText;
-    SetOption(app.settings.checkvalue, CheckFlag::ContinuousReminder, c.keepUntilEnd);
+    setOption(app.settings.checkvalue, CheckFlag::ContinuousReminder, c.keepUntilEnd);
     askForBar("4", 0);
     EXPECT_EQ(bar.Label1.Caption(), c.first);
     EXPECT_TRUE(onScreen(bar));

@@ -26,7 +26,7 @@ class SecondBarTest : public PromptBarTest {
     for (const auto& [key, value] :
          {std::pair{"processtwo_left", left}, std::pair{"processtwo_top", top}}) {
       if (value) writeIni("clocksite", key, std::to_string(*value));
-      ProgramValues(app).remove(key);
+      programValues(app).remove(key);
     }
   }
   // The primary bar asked for at `stage`; its start passes the start on, 100 ms later.

@@ -34,7 +34,7 @@ class TimeUpPromptTest : public MainWindowTest {
   void SetUp() override {
     start();
     desktop.setFullScreenArea({0, 0, 1280, 984});
-    SetOption(app.settings.checkvalue, CheckFlag::EndPrompt, true);
+    setOption(app.settings.checkvalue, CheckFlag::EndPrompt, true);
     app.settings.tellouttext = "时间到";
   }
 
@@ -166,9 +166,9 @@ TEST_F(TimeUpPromptTest, TheBackdropTakesTheChosenLookAndCoversTheTaskBar) {
       {false, false, false, 0x80000005},
   };
   for (const Case& c : cases) {
-    SetOption(app.settings.checkvalue, CheckFlag::ScreenTranslucent, c.translucent);
-    SetOption(app.settings.checkvalue, CheckFlag::ScreenBlack, c.dark);
-    SetOption(app.settings.checkvalue, CheckFlag::ScreenWhite, c.white);
+    setOption(app.settings.checkvalue, CheckFlag::ScreenTranslucent, c.translucent);
+    setOption(app.settings.checkvalue, CheckFlag::ScreenBlack, c.dark);
+    setOption(app.settings.checkvalue, CheckFlag::ScreenWhite, c.white);
     std::uint32_t colour = 0;
     int width = 0, height = 0, alpha = -1;
     std::int64_t key = 0;

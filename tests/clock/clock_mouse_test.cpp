@@ -55,7 +55,7 @@ class ClockMouseTest : public MainWindowTest {
 
 TEST_F(ClockMouseTest, ALeftClickSwitchesTheViewOfBothClocksUnlessClicksKeepIt) {
   setSecondScreen(false);
-  SetOption(app.settings.checkvalue, CheckFlag::KeepTimeText, false);
+  setOption(app.settings.checkvalue, CheckFlag::KeepTimeText, false);
   forms.mouseDown(clock.Picture2, kLeft, 30, 45);
   EXPECT_EQ(main.Label1.Caption(), "100");
   EXPECT_TRUE(timeOfDayInView(clock));
@@ -72,7 +72,7 @@ TEST_F(ClockMouseTest, ALeftClickSwitchesTheViewOfBothClocksUnlessClicksKeepIt) 
   forms.mouseDown(clock.Picture2, kLeft, 30, 45);
   EXPECT_EQ(faceText(mirror), "09:15") << "on the extended screen the mirror is drawn too";
 
-  SetOption(app.settings.checkvalue, CheckFlag::KeepTimeText, true);
+  setOption(app.settings.checkvalue, CheckFlag::KeepTimeText, true);
   forms.mouseDown(clock.Picture2, kLeft, 30, 45);
   EXPECT_TRUE(timeOfDayInView(clock)) << "clicks set to keep the view leave it";
   EXPECT_TRUE(tray.popups().empty()) << "a left click never opens the menu";
@@ -97,7 +97,7 @@ TEST_F(ClockMouseTest, OtherButtonsOpenTheTrayMenuAtTheBottomEdgeOrAtThePointer)
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    SetOption(app.settings.checkvalue, CheckFlag::TransparentBack, c.seeThrough);
+    setOption(app.settings.checkvalue, CheckFlag::TransparentBack, c.seeThrough);
     main.Label10.setCaption(c.openTool);
     app.followSpotlight().Label1.setCaption("0");
     const std::size_t before = tray.popups().size();
@@ -145,7 +145,7 @@ TEST_F(ClockMouseTest, ADragStoresWhereTheDropReachedAndKeepsTheClockOnTheScreen
     const int reachedLeft = 3000 + c.dropX * 15, reachedTop = 1500 + c.dropY * 15;
     EXPECT_EQ(storedIni("clockleft"), std::to_string(reachedLeft));
     EXPECT_EQ(storedIni("clocktop"), std::to_string(reachedTop));
-    EXPECT_EQ(ProgramValues(app).readInt32("clockleft"), reachedLeft);
+    EXPECT_EQ(programValues(app).readInt32("clockleft"), reachedLeft);
     EXPECT_EQ(clock.Left(), c.endLeft == -1 ? W - clock.Width() : c.endLeft);
     EXPECT_EQ(clock.Top(), c.endTop == -1 ? H : c.endTop);
     EXPECT_TRUE(clock.Timer7.Enabled());

@@ -70,9 +70,9 @@ INSTANTIATE_TEST_SUITE_P(
         SavedPlace{place(-3000, -40), kMaxLeft, 0}));
 
 TEST_F(ClockWindowLoadTest, AnUnsetIniPlaceSendsBothReadsToTheRegistry) {
-  ProgramValues(app).writeText("Version", "5.2");
-  ProgramValues(app).writeNumber("clockleft", 700);
-  ProgramValues(app).writeNumber("clocktop", 800);
+  programValues(app).writeText("Version", "5.2");
+  programValues(app).writeNumber("clockleft", 700);
+  programValues(app).writeNumber("clocktop", 800);
   startWith("clockleft=1200\r\n");
   EXPECT_EQ(clock.Left(), 700);
   EXPECT_EQ(clock.Top(), 800);
@@ -115,9 +115,9 @@ TEST_F(ClockWindowLoadTest, LosingTheFocusFitsTheWindowToTextAndBackPicture) {
 TEST_F(ClockWindowLoadTest, UnloadingLetsGoOfTheOutline) {
   startWith("");
   clock.creatrange();
-  ASSERT_TRUE(clock.Region().has_value());
+  ASSERT_TRUE(clock.region().has_value());
   EXPECT_TRUE(clock.Unload());
-  EXPECT_FALSE(clock.Region().has_value());
+  EXPECT_FALSE(clock.region().has_value());
 }
 
 TEST_F(ClockWindowLoadTest, AManualStartFromTheTrayMenuCountsDownFromTheSetTime) {

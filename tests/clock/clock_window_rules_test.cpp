@@ -45,7 +45,7 @@ TEST_F(ClockWindowRulesTest, TheFloatingClockBlanksFrom2000MsTheMirrorFrom3000) 
 
 TEST_F(ClockWindowRulesTest, ABackPictureCountsAsAtMost600By450) {
   installFile("picture\\stage.png", pngOf(800, 600));
-  SetOption(app.settings.checkvalue, CheckFlag::TransparentBack, false);
+  setOption(app.settings.checkvalue, CheckFlag::TransparentBack, false);
   app.settings.picturename = "stage.png\\0";
   clock.Timer5.setEnabled(true);
   loop.advance(20);

@@ -111,7 +111,7 @@ TEST_F(CountDownTest, EachStageFlashesStartsThePromptBarAndPlaysItsSoundOnce) {
   launch();
   // Zero stops the run, without the time-up prompt.
   app.settings.optvalue = "100100010";
-  SetOption(app.settings.checkvalue, CheckFlag::EndPrompt, false);
+  setOption(app.settings.checkvalue, CheckFlag::EndPrompt, false);
   startRun();
   loop.advance(151'000);
   const std::vector<Stage> expected = {

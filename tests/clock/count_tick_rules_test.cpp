@@ -23,8 +23,8 @@ class CountTickRulesTest : public RunEndTest {
   // sent the show the Esc key.
   bool overtimeEndSendsEscape(const char* optvalue) {
     launch(optvalue);
-    SetOption(app.settings.checkvalue, CheckFlag::OvertimeLimit, true);
-    SetOption(app.settings.checkvalue, CheckFlag::EndPrompt, false);
+    setOption(app.settings.checkvalue, CheckFlag::OvertimeLimit, true);
+    setOption(app.settings.checkvalue, CheckFlag::EndPrompt, false);
     app.settings.time_end = 2;
     const std::uintptr_t show = desktop.openWindow("PowerPoint 幻灯片放映 - talk.pptx");
     startRun();
@@ -100,7 +100,7 @@ TEST_F(CountTickRulesTest, ACountUpThatLostItsRunEndsItAndArmsTheRunStart) {
   loop.advance(1000);
   // The run was bound to a slide show whose value the add-in published.
   main.Label3.setCaption("3");
-  ProgramValues(app).writeText("filename3", "talk.pptx");
+  programValues(app).writeText("filename3", "talk.pptx");
   main.Label13(0).setCaption("0");
   ASSERT_GE(until([&] { return !clock.Timer4.Enabled(); }, 1000), 0);
   EXPECT_TRUE(clock.Timer5.Enabled()) << "the run start is armed again";

@@ -129,7 +129,7 @@ TEST_F(MirrorClockTest, EachStageAlertsTheMirrorAndShowsTheSecondBarByItsOwnFlag
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     app.settings.checkvalue = "111111010100011111111111111100101";
-    if (c.off) SetOption(app.settings.checkvalue, *c.off, false);
+    if (c.off) setOption(app.settings.checkvalue, *c.off, false);
     barTwoStarts.clear();
     app.settings.Time_all = 8.0 / 86400;
     app.settings.Time_one = 6;
@@ -196,10 +196,10 @@ TEST_F(MirrorClockTest, TheZeroBranchFollowsTheAfterZeroActionOnTheMirror) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     app.settings.checkvalue = "111111010100011111111111111100101";
-    if (c.off) SetOption(app.settings.checkvalue, *c.off, false);
+    if (c.off) setOption(app.settings.checkvalue, *c.off, false);
     app.settings.optvalue = c.optvalue;
     app.settings.time_end = c.timeEnd;
-    ProgramValues(app).writeNumber("timeout", c.timeout);
+    programValues(app).writeNumber("timeout", c.timeout);
     app.run.OvertimePrefix = "?";
     mirror.Label1(1).setCaption("");
     barTwoStarts.clear();
@@ -254,7 +254,7 @@ TEST_F(MirrorClockTest, TheOvertimeLimitStopsTheMirrorAtTheFirstTickAtOrPastIt) 
   launch();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    SetOption(app.settings.checkvalue, CheckFlag::OvertimeLimit, c.limitOn);
+    setOption(app.settings.checkvalue, CheckFlag::OvertimeLimit, c.limitOn);
     app.settings.optvalue = "100100100";
     app.settings.time_end = 2;
     startMirrorAlone(2);
@@ -413,7 +413,7 @@ TEST_F(MirrorClockTest, AClickRedrawsAndEveryMoveSavesWhereTheMirrorStands) {
   EXPECT_EQ(
       variantText(IniReadWrite(files, "readpart", app.iniPath(), "clocksite", "clocklefttwo", "")),
       std::to_string(W + 1500));
-  EXPECT_EQ(ProgramValues(app).readInt32("clocktoptwo"), 2500);
+  EXPECT_EQ(programValues(app).readInt32("clocktoptwo"), 2500);
 }
 
 }  // namespace

@@ -20,9 +20,9 @@ class OvertimeStyles : public RunEndTest, public testing::WithParamInterface<Ove
 
 TEST_P(OvertimeStyles, CountOnPastZeroInTheirStyleAndStopAtTheOvertimeEnd) {
   const OvertimeStyle& c = GetParam();
-  ProgramValues(app).writeNumber("timeout", c.timeout);
+  programValues(app).writeNumber("timeout", c.timeout);
   launch(kOvertime);
-  SetOption(app.settings.checkvalue, CheckFlag::EndPrompt, false);
+  setOption(app.settings.checkvalue, CheckFlag::EndPrompt, false);
   app.settings.time_end = 3;
   int colourTicks = 0;
   clock.Timer8.onTick = [&] {
@@ -57,9 +57,9 @@ INSTANTIATE_TEST_SUITE_P(Timeout, OvertimeStyles,
                                          OvertimeStyle{4, "00:01", false, true}));
 
 TEST_F(RunEndTest, OvertimeStyleOneRecoloursTheClockThroughItsColourTimer) {
-  ProgramValues(app).writeNumber("timeout", 1);
+  programValues(app).writeNumber("timeout", 1);
   launch(kOvertime);
-  SetOption(app.settings.checkvalue, CheckFlag::EndPrompt, false);
+  setOption(app.settings.checkvalue, CheckFlag::EndPrompt, false);
   app.settings.time_end = 3;
   startRun();
   until([&] { return !clock.Timer1.Enabled(); });
@@ -73,7 +73,7 @@ TEST_F(RunEndTest, OvertimeStyleOneRecoloursTheClockThroughItsColourTimer) {
 
 TEST_F(RunEndTest, AnOvertimeWhoseEndSecondGotNoTickStillEnds) {
   launch(kOvertime);
-  SetOption(app.settings.checkvalue, CheckFlag::EndPrompt, false);
+  setOption(app.settings.checkvalue, CheckFlag::EndPrompt, false);
   app.settings.time_end = 3;
   startRun();
   until([&] { return !clock.Timer1.Enabled(); });

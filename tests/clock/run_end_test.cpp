@@ -14,9 +14,9 @@ class StopAtZero : public RunEndTest, public testing::WithParamInterface<bool> {
 TEST_P(StopAtZero, EndsTheRunAndRecordsItWithARowOnlyWhenRecordingIsOn) {
   const bool recording = GetParam();
   createOfficeDataFile(files.realPath(programPath("OfficeData.db")));
-  ProgramValues(app).writeNumber("Time_Record", recording ? 1 : 0);
+  programValues(app).writeNumber("Time_Record", recording ? 1 : 0);
   launch(kStop);
-  SetOption(app.settings.checkvalue, CheckFlag::EndPrompt, false);  // no time-up prompt here
+  setOption(app.settings.checkvalue, CheckFlag::EndPrompt, false);  // no time-up prompt here
   startRun();
   ASSERT_FALSE(runEnded());
   const std::int64_t took = until([&] { return !clock.Timer1.Enabled(); });
@@ -40,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(Recording, StopAtZero, testing::Bool());
 
 TEST_F(RunEndTest, TheCycleActionRecordsTheRunAndStartsTheSameTimerAgain) {
   createOfficeDataFile(files.realPath(programPath("OfficeData.db")));
-  ProgramValues(app).writeNumber("Time_Record", 1);
+  programValues(app).writeNumber("Time_Record", 1);
   launch(kCycle);
   startRun();
   until([&] { return !clock.Timer1.Enabled(); });

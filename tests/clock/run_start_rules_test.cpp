@@ -128,7 +128,7 @@ TEST_F(RunStartRulesTest, ACountDownOfNoLengthShowsTheTimeOfDay) {
 }
 
 TEST_F(RunStartRulesTest, AnOpaqueClockWithoutPictureTakesTheBackColour) {
-  SetOption(app.settings.checkvalue, CheckFlag::TransparentBack, false);
+  setOption(app.settings.checkvalue, CheckFlag::TransparentBack, false);
   app.settings.picturename = "\\255";
   idlePass();
   EXPECT_EQ(clock.BackColor(), 255U);
@@ -137,7 +137,7 @@ TEST_F(RunStartRulesTest, AnOpaqueClockWithoutPictureTakesTheBackColour) {
 }
 
 TEST_F(RunStartRulesTest, ASeeThroughClockKeysOutAColourNearItsText) {
-  SetOption(app.settings.checkvalue, CheckFlag::TransparentBack, true);
+  setOption(app.settings.checkvalue, CheckFlag::TransparentBack, true);
   app.settings.Fontselect = "1100300\\0";  // colour index 3: red
   idlePass();
   const std::uint32_t key = KeyColour(ColorByIndex(3));
@@ -148,7 +148,7 @@ TEST_F(RunStartRulesTest, ASeeThroughClockKeysOutAColourNearItsText) {
 }
 
 TEST_F(RunStartRulesTest, TheStartSoundPlaysOnlyWhileTheStartSoundFlagIsZero) {
-  SetOption(app.settings.checkvalue, CheckFlag::SoundStart, true);
+  setOption(app.settings.checkvalue, CheckFlag::SoundStart, true);
   app.settings.tellsoundname = "start.wav\\Timeout.wav";
   struct Case {
     const char* label7;

@@ -55,7 +55,7 @@ TEST_F(SequencerRulesTest, AClockWiderThanTheScreenStartsAtItsLeftEdge) {
 
 TEST_F(SequencerRulesTest, WhileACountUpRunsTheHideWhileIdleOptionShowsTheClock) {
   installFile("TimeData.db", "[clocksite]\r\nclockleft=1000\r\nclocktop=2000\r\n");
-  SetOption(app.settings.checkvalue, CheckFlag::HideWhenIdle, true);
+  setOption(app.settings.checkvalue, CheckFlag::HideWhenIdle, true);
   for (bool countingUp : {true, false}) {
     clock.park();
     clock.Timer2.setEnabled(false);
@@ -91,7 +91,7 @@ TEST_F(SequencerRulesTest, ThePresetsItemNeedsItsOptionAndAPreset) {
   for (const Case& c : {Case{false, "keynote", true, false}, Case{true, "keynote", true, true},
                         Case{true, "^", true, false}, Case{false, "keynote", false, false},
                         Case{true, "keynote", false, true}}) {
-    SetOption(app.settings.checkvalue, CheckFlag::SettingsAllowed, c.option8);
+    setOption(app.settings.checkvalue, CheckFlag::SettingsAllowed, c.option8);
     main.menu_often(0).setCaption(c.firstPreset);
     if (c.run) {
       StartTiming(app);

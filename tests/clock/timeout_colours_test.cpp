@@ -35,7 +35,7 @@ class TimeoutColoursTest : public MainWindowTest {
   template <class Window>
   void tick(Window& window) {
     window.Timer8.setEnabled(true);
-    TimeoutColours(app, window);
+    timeoutColours(app, window);
   }
   static std::vector<std::uint32_t> textColours(platform::Form& w) {
     return {w.control("Label1", 1).ForeColor(), w.control("Label1", 2).ForeColor(),
@@ -95,7 +95,7 @@ TEST_F(TimeoutColoursTest, ABackPictureStaysBehindTheTextCappedToItsLargestSize)
 }
 
 TEST_F(TimeoutColoursTest, TransparentBackgroundKeysTheNewTextColour) {
-  SetOption(app.settings.checkvalue, CheckFlag::TransparentBack, true);
+  setOption(app.settings.checkvalue, CheckFlag::TransparentBack, true);
   app.run.BackPictureOn = true;
   tick(clock);
 

@@ -34,7 +34,7 @@ TEST_F(WindowShapeTest, TheCornerRadiusIsTheNumberTheCornerListShows) {
     SCOPED_TRACE(c.corner);
     app.settings.Fontselect = std::string("11004") + c.corner + "\\255";
     creatrange(app, clock);
-    EXPECT_EQ(clock.Region(), (platform::WindowRegion{1, 1, 199, 99, c.radius, c.radius}));
+    EXPECT_EQ(clock.region(), (platform::WindowRegion{1, 1, 199, 99, c.radius, c.radius}));
   }
 }
 
@@ -53,7 +53,7 @@ TEST_F(WindowShapeTest, TheRegionCoversTheWindowInWholePixels) {
     desktop.setTwipsPerPixel(c.twipsPerPixel, c.twipsPerPixel);
     clock.move(0, 0, c.width, c.height);
     creatrange(app, clock);
-    EXPECT_EQ(clock.Region(), c.region) << c.width << " x " << c.height;
+    EXPECT_EQ(clock.region(), c.region) << c.width << " x " << c.height;
   }
 }
 

@@ -18,7 +18,7 @@
 
 namespace horalix::fuzz {
 
-std::vector<std::string> Seeds() { return RecordSeeds(); }
+std::vector<std::string> seeds() { return recordSeeds(); }
 
 namespace {
 
@@ -30,7 +30,7 @@ void manualRun(const SettingsBlock& s) {
     headless.files().seedFile(headless.files().programFolder() + "\\" + file, "");
   App app(headless.platform());
   Main(app);
-  if (app.ended()) Finding("the program did not start");
+  if (app.ended()) finding("the program did not start");
   platform::HeadlessEventLoop& loop = headless.loop();
   loop.advance(2000);
   app.settings = s;
@@ -43,7 +43,7 @@ void manualRun(const SettingsBlock& s) {
   StartTiming(app);
   loop.advance(5000);
   for (const auto& error : loop.errors())
-    Finding("a handler let an error escape in " + error.where + ": " + error.what);
+    finding("a handler let an error escape in " + error.where + ": " + error.what);
 }
 
 }  // namespace
@@ -53,6 +53,6 @@ void manualRun(const SettingsBlock& s) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace horalix::fuzz;
   if (size > 4096) return 0;
-  manualRun(RecordFromLines(std::string(reinterpret_cast<const char*>(data), size)));
+  manualRun(recordFromLines(std::string(reinterpret_cast<const char*>(data), size)));
   return 0;
 }

@@ -7,7 +7,7 @@
 
 namespace horalix::fuzz {
 
-void Finding(const std::string& what) {
+void finding(const std::string& what) {
   std::fprintf(stderr, "finding: %s\n", what.c_str());
   std::abort();
 }
@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   const char* folder = std::getenv("HORALIX_FUZZ_WRITE_SEEDS");
   if (!folder || !*folder) return 0;
   int n = 0;
-  for (const std::string& seed : horalix::fuzz::Seeds()) {
+  for (const std::string& seed : horalix::fuzz::seeds()) {
     char name[32];
     std::snprintf(name, sizeof name, "/seed-%02d", ++n);
     std::ofstream out(std::string(folder) + name, std::ios::binary);

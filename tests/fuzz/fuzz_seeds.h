@@ -8,9 +8,9 @@
 namespace horalix::fuzz {
 
 // The inputs a target starts from, one per case it should reach at once. Each target defines it.
-std::vector<std::string> Seeds();
+std::vector<std::string> seeds();
 
 // A broken rule: says which, then aborts, so that libFuzzer keeps the input as a crash.
-[[noreturn]] void Finding(const std::string& what);
+[[noreturn]] void finding(const std::string& what);
 
 }  // namespace horalix::fuzz

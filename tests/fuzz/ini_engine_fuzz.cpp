@@ -16,7 +16,7 @@
 
 namespace horalix::fuzz {
 
-std::vector<std::string> Seeds() {
+std::vector<std::string> seeds() {
   return {
       "[clocksite]\r\nclockleft=100\r\nclocktop=200\r\n[Hotkey]\r\nkey1=Alt+1\r\n",
       "[s]\r\na=1\r\n[t]\r\nb=2\r\n[s]\r\na=shadowed\r\nc=3\r\n",
@@ -98,7 +98,7 @@ void othersUnchanged(platform::IniFile& ini,
     const bool named = platform::sameName(trimmed(names[i].first), trimmed(section)) &&
                        (!key || platform::sameName(trimmed(names[i].second), trimmed(*key)));
     if (!named && after.values[i] != before.values[i])
-      Finding(std::string(change) + " of [" + section + "] changed [" + names[i].first + "] " +
+      finding(std::string(change) + " of [" + section + "] changed [" + names[i].first + "] " +
               names[i].second + " from '" + before.values[i] + "' to '" + after.values[i] + "'");
   }
 }
@@ -120,17 +120,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t capacity :
          {std::size_t{0}, std::size_t{1}, std::size_t{2}, std::size_t{7}, std::size_t{10000}}) {
       if (capacity && ini.readString(kPath, section, key, "", capacity).size() >= capacity)
-        Finding("a read of " + key + " fills more than its room of " + std::to_string(capacity));
+        finding("a read of " + key + " fills more than its room of " + std::to_string(capacity));
       const std::string listed = ini.readSection(kPath, section, capacity);
       if (capacity && listed.size() >= capacity)
-        Finding("a section read fills more than its room of " + std::to_string(capacity));
+        finding("a section read fills more than its room of " + std::to_string(capacity));
       if (listed.size() >= 2 && listed.back() != '\0')
-        Finding("a section read does not end its last entry with a NUL");
+        finding("a section read does not end its last entry with a NUL");
       (void)SectionToList(listed);
     }
     (void)IniReadWrite(files, "readall", kPath, section, key, "<default>");
   }
-  if (files.content[kPath] != content) Finding("a read changed the file");
+  if (files.content[kPath] != content) finding("a read changed the file");
 
   // Writes, deletes of a key and of a section, each on a fresh copy of the file.
   std::size_t n = 0;
@@ -144,22 +144,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (plainName(section, false) && plainName(key, true)) {
       const std::string read = ini.readString(kPath, section, key, "<none>", 10000);
       if (read != value)
-        Finding("[" + section + "] " + key + " reads '" + read + "' after a write");
+        finding("[" + section + "] " + key + " reads '" + read + "' after a write");
       othersUnchanged(ini, names, before, section, key, "a write");
       ini.writeString(kPath, section, key, value);
-      if (files.content[kPath] != once) Finding("writing the same value twice changed the file");
+      if (files.content[kPath] != once) finding("writing the same value twice changed the file");
 
       ini.writeString(kPath, section, key, std::nullopt);
       if (ini.readString(kPath, section, key, "<none>", 10000) != "<none>" &&
           before.values[n - 1] == "<none>")
-        Finding("a deleted key that was new reads back");
+        finding("a deleted key that was new reads back");
       othersUnchanged(ini, names, before, section, key, "a key's delete");
     }
 
     files.content[kPath] = content;
     ini.deleteSection(kPath, section);
     if (!ini.readSection(kPath, section, 10000).empty() && plainName(section, false))
-      Finding("[" + section + "] still lists entries after its delete");
+      finding("[" + section + "] still lists entries after its delete");
     othersUnchanged(ini, names, before, section, std::nullopt, "a section's delete");
   }
   return 0;

@@ -19,26 +19,26 @@
 
 namespace horalix::fuzz {
 
-std::vector<std::string> Seeds() { return RecordSeeds(); }
+std::vector<std::string> seeds() { return recordSeeds(); }
 
 namespace {
 
 // The readers alone: each gives a value or a runtime error, and values stay in their ranges.
 void decoders(const SettingsBlock& s) {
   for (int position = 1; position <= 40; ++position) {
-    (void)OptionOn(s.checkvalue, static_cast<CheckFlag>(position));
-    (void)OptionOn(s.optvalue, static_cast<OptFlag>(position));
-    (void)OptionOn(s.AImode, static_cast<AiFlag>(position));
+    (void)optionOn(s.checkvalue, static_cast<CheckFlag>(position));
+    (void)optionOn(s.optvalue, static_cast<OptFlag>(position));
+    (void)optionOn(s.AImode, static_cast<AiFlag>(position));
   }
   allowRuntimeError([&] {
     const int format = DisplayFormat(s.optvalue);
-    if (format < 1 || format > 3) Finding("display format " + std::to_string(format));
-    (void)CountText(format, 1, 2, 3);
+    if (format < 1 || format > 3) finding("display format " + std::to_string(format));
+    (void)countText(format, 1, 2, 3);
   });
-  allowRuntimeError([&] { (void)CornerRadius(CornerIndex(s.Fontselect)); });
-  allowRuntimeError([&] { (void)KeyColour(FaceColour(s.Fontselect)); });
+  allowRuntimeError([&] { (void)cornerRadius(CornerIndex(s.Fontselect)); });
+  allowRuntimeError([&] { (void)KeyColour(faceColour(s.Fontselect)); });
   allowRuntimeError([&] {
-    (void)FontSizeByIndex(CInt(Val(FontselectPart(s.Fontselect, FontselectField::SizeIndex))));
+    (void)FontSizeByIndex(CInt(Val(fontselectPart(s.Fontselect, FontselectField::SizeIndex))));
   });
   (void)Split(s.tellsoundname, "\\");
 }
@@ -49,6 +49,6 @@ void decoders(const SettingsBlock& s) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace horalix::fuzz;
-  decoders(RecordFromLines(std::string(reinterpret_cast<const char*>(data), size)));
+  decoders(recordFromLines(std::string(reinterpret_cast<const char*>(data), size)));
   return 0;
 }

@@ -20,7 +20,7 @@ std::string bytes(std::initializer_list<int> values) {
 
 }  // namespace
 
-std::vector<std::string> Seeds() {
+std::vector<std::string> seeds() {
   // PNG 640 x 480: signature, IHDR length and name, then big-endian width and height.
   const std::string png =
       bytes({0x89, 'P', 'N', 'G',  0x0D, 0x0A, 0x1A, 0x0A, 0,    0, 0, 13, 'I', 'H', 'D',
@@ -56,6 +56,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   files.content[path] = std::string(reinterpret_cast<const char*>(data), size);
   const PictureDimensions got = PictureSize(files, path);
   if (got.width < 0 || got.width > 32767 || got.height < 0 || got.height > 32767)
-    fuzz::Finding("a side of " + std::to_string(got.width) + " x " + std::to_string(got.height));
+    fuzz::finding("a side of " + std::to_string(got.width) + " x " + std::to_string(got.height));
   return 0;
 }

@@ -9,7 +9,7 @@
 
 namespace horalix::fuzz {
 
-std::vector<std::string> FieldLines(const std::string& text, std::size_t count) {
+std::vector<std::string> fieldLines(const std::string& text, std::size_t count) {
   std::vector<std::string> out;
   std::size_t start = 0;
   while (out.size() < count) {
@@ -22,9 +22,9 @@ std::vector<std::string> FieldLines(const std::string& text, std::size_t count) 
   return out;
 }
 
-SettingsBlock RecordFromLines(const std::string& text) {
-  const std::vector<std::string> f = FieldLines(text, 13);
-  SettingsBlock s = DefaultSettings();
+SettingsBlock recordFromLines(const std::string& text) {
+  const std::vector<std::string> f = fieldLines(text, 13);
+  SettingsBlock s = defaultSettings();
   s.checkvalue = f[0];
   s.optvalue = f[1];
   s.Fontselect = f[2];
@@ -46,7 +46,7 @@ SettingsBlock RecordFromLines(const std::string& text) {
   return s;
 }
 
-std::vector<std::string> RecordSeeds() {
+std::vector<std::string> recordSeeds() {
   const std::string sounds = "start.wav\\Timeout.wav\\Timeout.wav\\Timeout.wav\\Stop.wav\\Stop.wav";
   auto seed = [&](const std::string& check, const std::string& opt, const std::string& font,
                   const std::string& time) {

@@ -23,10 +23,10 @@ void allowRuntimeError(F&& f) {
 }
 
 // The first `count` lines of a text, "\n" apart; missing lines are empty.
-std::vector<std::string> FieldLines(const std::string& text, std::size_t count);
+std::vector<std::string> fieldLines(const std::string& text, std::size_t count);
 
-SettingsBlock RecordFromLines(const std::string& text);
+SettingsBlock recordFromLines(const std::string& text);
 // Records from the defaults to the odd: short, empty, non-digit and overlong option strings.
-std::vector<std::string> RecordSeeds();
+std::vector<std::string> recordSeeds();
 
 }  // namespace horalix::fuzz

@@ -18,7 +18,7 @@
 namespace horalix::fuzz {
 
 // One value a line: preset name, document name, search text, remark, duration, a number.
-std::vector<std::string> Seeds() {
+std::vector<std::string> seeds() {
   return {
       "Keynote\ntalk.pptx\nKey\nfirst\n0:02:30\n60",
       "O'Brien\nit's.pptx\n'\nx' OR '1'='1\n0:00:05\n5",
@@ -46,7 +46,7 @@ struct Store {
     sqlite3* db = nullptr;
     sqlite3_open_v2(real.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     if (sqlite3_exec(db, sql.str().c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
-      Finding("the shipped schema does not run");
+      finding("the shipped schema does not run");
     sqlite3_close(db);
   }
   std::string folder() { return headless.files().programFolder(); }
@@ -60,14 +60,14 @@ std::vector<std::string> fields(std::string text) {
   for (char& c : text) {
     if (c == '\0') c = ' ';  // no text the program stores holds a NUL
   }
-  return FieldLines(text, 6);
+  return fieldLines(text, 6);
 }
 
 std::string everything(PresetDatabase& data) {
   std::string all;
   for (const DbRows& rows :
        {data.presetList(Access::Direct), data.linkList(Access::Direct), data.runRecords()}) {
-    if (!rows.ok()) Finding("a list could not be read");
+    if (!rows.ok()) finding("a list could not be read");
     for (const auto& row : rows.table.rows) {
       for (const auto& value : row) all += fieldText(value) + "|";
       all += "\n";
@@ -90,7 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string& document = f[1];
   const std::string before = everything(db);
 
-  if (!db.searchPresets(f[2]).ok() || !db.searchLinks(f[2]).ok()) Finding("a search failed");
+  if (!db.searchPresets(f[2]).ok() || !db.searchLinks(f[2]).ok()) finding("a search failed");
   (void)db.menuPreset(f[2]);
   (void)db.presetForDocument(f[2]);
   (void)db.findClockFile(f[2]);
@@ -106,27 +106,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   preset.tellprocesstext = f[2];
   if (db.addPreset(preset) == DbOutcome::Done) {
     const DbRows rows = db.presetToApply(name);
-    if (!rows.ok() || rows.table.rows.size() != 1) Finding("the added preset is not one row");
-    if (fieldText(rows.table.rows[0].at(1)) != name) Finding("the name did not come back");
-    if (fieldText(rows.table.rows[0].at(3)) != f[3]) Finding("the remark did not come back");
-    if (db.isClockNameFree(name)) Finding("the added preset's name is free");
-    if (db.deletePreset(name) != DbOutcome::Done) Finding("the preset could not be deleted");
-    if (!db.isClockNameFree(name)) Finding("the deleted preset's name is taken");
+    if (!rows.ok() || rows.table.rows.size() != 1) finding("the added preset is not one row");
+    if (fieldText(rows.table.rows[0].at(1)) != name) finding("the name did not come back");
+    if (fieldText(rows.table.rows[0].at(3)) != f[3]) finding("the remark did not come back");
+    if (db.isClockNameFree(name)) finding("the added preset's name is free");
+    if (db.deletePreset(name) != DbOutcome::Done) finding("the preset could not be deleted");
+    if (!db.isClockNameFree(name)) finding("the deleted preset's name is taken");
   }
   if (!document.empty() && db.isFileNameFree(document) &&
       db.addLink({"99", document, name, f[3]}) == DbOutcome::Done) {
-    if (db.isFileNameFree(document)) Finding("the linked document is free");
+    if (db.isFileNameFree(document)) finding("the linked document is free");
     if (db.deleteLink(document) != DbOutcome::Done || !db.isFileNameFree(document))
-      Finding("the link did not go");
+      finding("the link did not go");
   }
   if (db.addRunRecord({f[4], f[5], f[3], f[2], document}) == DbOutcome::Done) {
     const DbRows runs = db.runRecords();
-    if (!runs.ok() || runs.table.rows.empty()) Finding("the run record is not listed");
+    if (!runs.ok() || runs.table.rows.empty()) finding("the run record is not listed");
     const auto& last = runs.table.rows.back();
-    if (fieldText(last.back()) != document) Finding("the run's document did not come back");
+    if (fieldText(last.back()) != document) finding("the run's document did not come back");
     if (db.deleteRunRecord(std::get<std::int64_t>(last.front())) != DbOutcome::Done)
-      Finding("the run record could not be deleted");
+      finding("the run record could not be deleted");
   }
-  if (everything(db) != before) Finding("rows other than the added ones changed");
+  if (everything(db) != before) finding("rows other than the added ones changed");
   return 0;
 }

@@ -15,7 +15,7 @@
 
 namespace horalix::fuzz {
 
-std::vector<std::string> Seeds() {
+std::vector<std::string> seeds() {
   return {"00:2:30",    "23:59:59", "24:00:00",  "25:00:00",   "596523:14:07",
           "0:0",        "1:2:3:4",  "2024-2-29", "2023/2/29",  "2024-12-31 23:59:59",
           "12abc",      "  1 2 3",  "&HFFFF",    "&H7FFFFFFF", "&O177777",
@@ -30,44 +30,44 @@ void numberRules(double v) {
   if (std::isfinite(v) && std::fabs(v) < 2147483647.0) {
     try {
       if (CLng(v) != static_cast<std::int32_t>(std::nearbyint(v)))
-        Finding("CLng(" + std::to_string(v) + ") does not round half to even");
+        finding("CLng(" + std::to_string(v) + ") does not round half to even");
     } catch (const RuntimeError&) {
-      Finding("CLng(" + std::to_string(v) + ") overflows inside the 32-bit range");
+      finding("CLng(" + std::to_string(v) + ") overflows inside the 32-bit range");
     }
   }
   const auto seconds = static_cast<std::int32_t>(std::isfinite(v) ? std::fmod(v, 2.0e9) : 0);
   if (seconds >= 0 && seconds < 86400) {
     try {
       if (TimeToSeconds(SecondsToTime(seconds)) != seconds)
-        Finding(std::to_string(seconds) + " seconds do not come back through a time value");
+        finding(std::to_string(seconds) + " seconds do not come back through a time value");
     } catch (const RuntimeError&) {
-      Finding(std::to_string(seconds) + " seconds cannot become a time value");
+      finding(std::to_string(seconds) + " seconds cannot become a time value");
     }
   }
   if (seconds >= 0) {
     try {
-      const std::string text = DurationText(seconds);
-      if (DurationSeconds(text) != seconds)
-        Finding(std::to_string(seconds) + " seconds read back from '" + text + "' differently");
+      const std::string text = durationText(seconds);
+      if (durationSeconds(text) != seconds)
+        finding(std::to_string(seconds) + " seconds read back from '" + text + "' differently");
     } catch (const RuntimeError&) {
-      Finding(std::to_string(seconds) + " seconds cannot be written as a duration");
+      finding(std::to_string(seconds) + " seconds cannot be written as a duration");
     }
     // Hours\minutes\seconds\tenths adds up to the milliseconds without their last two digits.
     const std::vector<std::string> parts = Split(SplitMilliseconds(seconds), "\\");
     if (parts.size() != 4)
-      Finding("SplitMilliseconds gives " + std::to_string(parts.size()) + " parts");
+      finding("SplitMilliseconds gives " + std::to_string(parts.size()) + " parts");
     const double back = std::stod(parts[0]) * 3600000 + std::stod(parts[1]) * 60000 +
                         std::stod(parts[2]) * 1000 + std::stod(parts[3]) * 100;
     if (back != seconds / 100 * 100.0)
-      Finding("SplitMilliseconds(" + std::to_string(seconds) + ") does not add up");
+      finding("SplitMilliseconds(" + std::to_string(seconds) + ") does not add up");
   } else {
     (void)SplitMilliseconds(seconds);
   }
   try {
-    const DateTimeParts p = SplitDateTime(v);
+    const DateTimeParts p = splitDateTime(v);
     if (p.hour < 0 || p.hour > 23 || p.minute < 0 || p.minute > 59 || p.second < 0 ||
         p.second > 59 || p.month < 1 || p.month > 12 || p.day < 1 || p.day > 31)
-      Finding("SplitDateTime(" + std::to_string(v) + ") gives a part out of range");
+      finding("splitDateTime(" + std::to_string(v) + ") gives a part out of range");
   } catch (const RuntimeError&) {
   }
 }
@@ -79,21 +79,21 @@ void textRules(const std::string& text) {
   } catch (const RuntimeError&) {
   }
   try {
-    if (IsNumeric(text) && !std::isfinite(CDbl(text))) Finding("CDbl gives a number that is none");
+    if (IsNumeric(text) && !std::isfinite(CDbl(text))) finding("CDbl gives a number that is none");
   } catch (const RuntimeError&) {
   }
   try {
     const double t = TimeValue(text);
-    if (!(t >= 0 && t < 1)) Finding("TimeValue('" + text + "') is no time of day");
+    if (!(t >= 0 && t < 1)) finding("TimeValue('" + text + "') is no time of day");
     (void)TimeToSeconds(t);
   } catch (const RuntimeError&) {
   }
   try {
-    (void)SplitDateTime(CDate(text));
+    (void)splitDateTime(CDate(text));
   } catch (const RuntimeError&) {
   }
   try {
-    if (DurationSeconds(text) < 0) Finding("DurationSeconds('" + text + "') is negative");
+    if (durationSeconds(text) < 0) finding("durationSeconds('" + text + "') is negative");
   } catch (const RuntimeError&) {
   }
   numberRules(value);

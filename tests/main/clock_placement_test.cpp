@@ -51,7 +51,7 @@ TEST_F(ClockPlacementTest, RestoreFollowsTheShowChoiceTheHideOptionAndTheCount) 
     clock.Picture1.setVisible(false);
     mirror.control("Picture2").setVisible(false);
     main.menu_two(1).setCaption(c.caption);
-    SetOption(app.settings.checkvalue, CheckFlag::HideWhenIdle, c.hideWhileIdle);
+    setOption(app.settings.checkvalue, CheckFlag::HideWhenIdle, c.hideWhileIdle);
     RestoreClocks(app);
     if (c.shown) {
       EXPECT_EQ(clock.Left(), 1000);
@@ -106,8 +106,8 @@ TEST_F(ClockPlacementTest, AWholeBackPictureCountsAsTheClocksWidth) {
 
 TEST_F(ClockPlacementTest, AnUnsetPositionSendsBothReadsToTheRegistry) {
   savePositions("clockleft=-100\r\nclocktop=2000\r\n");
-  ProgramValues(app).writeNumber("clockleft", 500);
-  ProgramValues(app).writeNumber("clocktop", 600);
+  programValues(app).writeNumber("clockleft", 500);
+  programValues(app).writeNumber("clocktop", 600);
   ShowClocks(app);
   EXPECT_EQ(clock.Left(), 500);
   EXPECT_EQ(clock.Top(), 600) << "the valid INI top is not taken";

@@ -97,7 +97,7 @@ TEST_F(CommandTableTest, EveryCommandHasItsCaptionAndItsActionRuns) {
                                        CommandId::InteractionPreset3, CommandId::InteractionPreset4,
                                        CommandId::InteractionPreset5, CommandId::InteractionPause};
   std::set<CommandId> seen;
-  for (const Command& command : Commands()) {
+  for (const Command& command : commands()) {
     SCOPED_TRACE(std::string(command.name) + "(" + std::to_string(command.index) + ")");
     EXPECT_TRUE(seen.insert(command.id).second) << "one entry per command";
     ASSERT_EQ(captions.count(command.id), 1u);
@@ -105,19 +105,19 @@ TEST_F(CommandTableTest, EveryCommandHasItsCaptionAndItsActionRuns) {
     // The interaction presets show their stored duration (none stored: one minute); the items
     // with hot keys end in the blanks before the (here unset) key.
     const bool interactionPreset = command.name == "hd_time_one";
-    EXPECT_EQ(RTrim(CommandItem(main, command.id).Caption()),
+    EXPECT_EQ(RTrim(commandItem(main, command.id).Caption()),
               interactionPreset ? "01:00" : captions.at(command.id));
     if (runOnly.count(command.id) != 0) {
-      EXPECT_TRUE(RunCommand(main, command.id));
+      EXPECT_TRUE(runCommand(main, command.id));
       continue;
     }
     const auto effect = effects.find(command.id);
     if (effect == effects.end()) {
-      EXPECT_FALSE(RunCommand(main, command.id)) << "an item without action runs nothing";
+      EXPECT_FALSE(runCommand(main, command.id)) << "an item without action runs nothing";
       continue;
     }
     EXPECT_FALSE(effect->second()) << "not yet done";
-    ASSERT_TRUE(RunCommand(main, command.id));
+    ASSERT_TRUE(runCommand(main, command.id));
     EXPECT_TRUE(effect->second());
   }
   EXPECT_EQ(seen.size(), captions.size());
@@ -130,8 +130,8 @@ TEST_F(CommandTableTest, ItemsAndArrayHandlersRunTheirCommands) {
   EXPECT_TRUE(main.menu_two(1).Caption().starts_with("显示"));
   main.menu_two_Click(1);
   EXPECT_TRUE(main.menu_two(1).Caption().starts_with("隐藏"));
-  EXPECT_FALSE(RunMenuCommand(main, "menu_one", 5)) << "a separator";
-  EXPECT_FALSE(RunMenuCommand(main, "menu_one", 4)) << "no such item";
+  EXPECT_FALSE(runMenuCommand(main, "menu_one", 5)) << "a separator";
+  EXPECT_FALSE(runMenuCommand(main, "menu_one", 4)) << "no such item";
   // The design order of the popup, separators included.
   std::vector<std::string> top;
   for (const auto& item : main.menu.children()) top.push_back(RTrim(item->Caption()));
@@ -148,13 +148,13 @@ TEST_F(CommandTableTest, HotKeysDispatchToTheirCommandsAndPresets) {
   setAutomaticTiming(true);
   main.menu_one_Click(1);
   EXPECT_NE(main.Label13(0).Caption(), "手动计时");
-  EXPECT_TRUE(DispatchHotKey(main, 1));
+  EXPECT_TRUE(dispatchHotKey(main, 1));
   EXPECT_EQ(main.Label13(0).Caption(), "手动计时");
-  EXPECT_TRUE(DispatchHotKey(main, 3));
+  EXPECT_TRUE(dispatchHotKey(main, 3));
   EXPECT_EQ(main.Label13(0).Caption(), "");
-  EXPECT_TRUE(DispatchHotKey(main, 4));
+  EXPECT_TRUE(dispatchHotKey(main, 4));
   EXPECT_TRUE(main.menu_two(1).Caption().starts_with("显示"));
-  EXPECT_FALSE(DispatchHotKey(main, 0));
+  EXPECT_FALSE(dispatchHotKey(main, 0));
 
   platform::MenuItem& presets = main.menu_two(3);
   presets.add("menu_often", 1, "B");
@@ -165,10 +165,10 @@ TEST_F(CommandTableTest, HotKeysDispatchToTheirCommandsAndPresets) {
   };
   for (const Case c : {Case{8, 1}, Case{7, 0}, Case{12, 2}, Case{11, 1}}) {
     SCOPED_TRACE(c.id);
-    EXPECT_TRUE(DispatchHotKey(main, c.id));
+    EXPECT_TRUE(dispatchHotKey(main, c.id));
     for (int i = 0; i < 3; ++i) EXPECT_EQ(main.menu_often(i).Checked(), i == c.checked) << i;
   }
-  EXPECT_FALSE(DispatchHotKey(main, 13)) << "past the presets";
+  EXPECT_FALSE(dispatchHotKey(main, 13)) << "past the presets";
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ class DocumentWatchTest : public MainWindowTest {
   void startWatching(const std::string& rows = "") {
     createOfficeDataFile(files.realPath(programPath("OfficeData.db")), rows);
     start();
-    SettingsBlock stored = DefaultSettings();
+    SettingsBlock stored = defaultSettings();
     stored.checkvalue = std::string(33, '1');
     stored.Time_all = SecondsToTime(300);
     stored.Time_one = 420;
@@ -35,10 +35,10 @@ class DocumentWatchTest : public MainWindowTest {
     setAutomaticTiming(true);
   }
   void addinPublishes(const std::string& value, const std::string& document) {
-    ProgramValues(app).writeNumber("clockopen", 32);
-    ProgramValues(app).writeText(value, document);
+    programValues(app).writeNumber("clockopen", 32);
+    programValues(app).writeText(value, document);
   }
-  void addinDeletes(const std::string& value) { ProgramValues(app).remove(value); }
+  void addinDeletes(const std::string& value) { programValues(app).remove(value); }
   bool runBound(const std::string& kind, const std::string& document) {
     return main.Label3.Caption() == kind && main.Label13(0).Caption() == document &&
            main.Timer5.Enabled() && !main.Timer4.Enabled();
@@ -86,7 +86,7 @@ TEST_F(DocumentWatchTest, ASlideShowPublishedByTheAddinRunsWithItsLinkedPresetUn
 
 TEST_F(DocumentWatchTest, WithTheAddinReportingOfficeTitlesAreNotReadButPdfTitlesAre) {
   startWatching();
-  ProgramValues(app).writeNumber("clockopen", 32);
+  programValues(app).writeNumber("clockopen", 32);
   desktop.openWindow("Plan.xlsx - Excel");
   loop.advance(kFirstWatchTick);
   EXPECT_EQ(main.Label13(1).Caption(), "");
@@ -110,7 +110,7 @@ TEST_F(DocumentWatchTest, WithTheAddinReportingOfficeTitlesAreNotReadButPdfTitle
   desktop.openWindow("Slides.pdf - Reader");
   loop.advance(200);
   ASSERT_TRUE(runBound("4", "Slides.pdf"));
-  ProgramValues(app).writeText("AImode", "01111001");
+  programValues(app).writeText("AImode", "01111001");
   loop.advance(kEndWatchInterval);
   EXPECT_TRUE(watching());
 }
@@ -118,7 +118,7 @@ TEST_F(DocumentWatchTest, WithTheAddinReportingOfficeTitlesAreNotReadButPdfTitle
 TEST_F(DocumentWatchTest, AKindSwitchedOffOrANameOfFourCharactersIsNeverBound) {
   startWatching();
   // Presentations in a show switched off; the watch binds by the AImode held in memory.
-  ProgramValues(app).writeText("AImode", "01110101");
+  programValues(app).writeText("AImode", "01110101");
   app.settings.AImode = "01110101";
   addinPublishes("filename3", "Deck.pptx");
   addinPublishes("filename2", "a.do");
@@ -133,7 +133,7 @@ TEST_F(DocumentWatchTest, AKindSwitchedOffOrANameOfFourCharactersIsNeverBound) {
   EXPECT_TRUE(runBound("2", "ab.do"));
 
   // Documents switched off while one is timed: the run ends although the add-in still reports it.
-  ProgramValues(app).writeText("AImode", "01010101");
+  programValues(app).writeText("AImode", "01010101");
   loop.advance(kEndWatchInterval);
   EXPECT_TRUE(watching());
 }
@@ -198,7 +198,7 @@ TEST_F(DocumentWatchTest, AnotherDocumentsRecordOrAllTimeUsedKeepsTheSetTime) {
 TEST_F(DocumentWatchTest, ManualTimingRedrawsTheIdleClockOnceAndStops) {
   startWatching();
   setAutomaticTiming(false);
-  ProgramValues(app).writeText("Time_all", "01:30:05");
+  programValues(app).writeText("Time_all", "01:30:05");
   app.settings.optvalue = "100100100";  // minutes:seconds
   loop.advance(kFirstWatchTick);
   EXPECT_EQ(clock.Label11.Caption(), "90:05");
@@ -225,14 +225,14 @@ TEST(IdleCountText, ShowsTheSetTimeInEachFormatOrZero) {
       {1, false, "0"},  {2, false, "00:00"}, {3, false, "00:00:00"},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(IdleCountText(c.format, c.showRemaining, setTime, 420), c.text) << c.format;
+    EXPECT_EQ(idleCountText(c.format, c.showRemaining, setTime, 420), c.text) << c.format;
   }
 }
 
 TEST_F(DocumentWatchTest, AFailedStartupCheckStopsTheWatchesBeforeItsOneMessage) {
   startWatching();
   messageBoxes.answer(platform::answer::Ok, 5000);  // the presenter reads it for 5 s
-  ProgramValues(app).writeText("Version", "99.0");
+  programValues(app).writeText("Version", "99.0");
   loop.advance(kFirstWatchTick + 5000);
   ASSERT_EQ(messageBoxes.shown().size(), 1u);
   EXPECT_EQ(messageBoxes.shown()[0].text, "请使用最新版本");

@@ -24,7 +24,7 @@ const std::vector<std::string> kHandOver = {"filename1", "filename2", "filename3
 class EndOfRunTest : public MainWindowTest {
  protected:
   void publishDocuments() {
-    for (const std::string& name : kHandOver) ProgramValues(app).writeText(name, name + ".doc");
+    for (const std::string& name : kHandOver) programValues(app).writeText(name, name + ".doc");
   }
   std::vector<std::string> remainingDocuments() {
     std::vector<std::string> left;
@@ -62,7 +62,7 @@ TEST_F(EndOfRunTest, TheHandOverValueOfTheRunsDocumentKindIsDeleted) {
 
 TEST_F(EndOfRunTest, AllFourGoEvenWhenSomeAreAlreadyMissingOrTheShellFails) {
   start();
-  ProgramValues(app).writeText("filename2", "a.docx");
+  programValues(app).writeText("filename2", "a.docx");
   EndTiming(app);
   EXPECT_TRUE(remainingDocuments().empty());
   publishDocuments();
@@ -87,8 +87,8 @@ TEST_F(EndOfRunTest, OnlyASlideShowRunThatStopsAtZeroEndsTheShow) {
     SCOPED_TRACE(std::string("kind ") + c.kind);
     const std::size_t before = desktop.keys().size();
     main.Label3.setCaption(c.kind);
-    SetOption(app.settings.checkvalue, CheckFlag::TimedDuration, c.timing);
-    SetOption(app.settings.optvalue, OptFlag::AfterZeroStop, c.stopAtZero);
+    setOption(app.settings.checkvalue, CheckFlag::TimedDuration, c.timing);
+    setOption(app.settings.optvalue, OptFlag::AfterZeroStop, c.stopAtZero);
     EndTiming(app);
     ASSERT_EQ(desktop.keys().size() - before, c.escapes);
     for (std::size_t i = before; i < desktop.keys().size(); ++i) {
@@ -206,7 +206,7 @@ TEST_F(EndOfRunTest, SlideShowTitlesMatchTheirCaptionsExactly) {
       {"talk.pptx - PowerPoint", 0},
       {"PowerPoint Slide Show / WPS Presentation Slide Show", 2},
   };
-  for (const Case& c : cases) EXPECT_EQ(SlideShowCaptionCount(c.title), c.matches) << c.title;
+  for (const Case& c : cases) EXPECT_EQ(slideShowCaptionCount(c.title), c.matches) << c.title;
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ class FilePresetTest : public MainWindowTest {
  protected:
   // The stored settings differ from every preset, so a test sees where the record came from.
   FilePresetTest() {
-    stored = DefaultSettings();
+    stored = defaultSettings();
     stored.Time_one = 777;
     stored.tellouttext = "stored time up";
     stored.picture_width = 12;
@@ -105,7 +105,7 @@ TEST_F(FilePresetTest, WithoutTheDatabaseTheStoredSettingsAreLoadedSilently) {
 TEST_F(FilePresetTest, AnEmptyFieldKeepsItsValueAndAShortAImodeBecomesTheDefault) {
   startWith(presetRow(1, "A") + linkRow(1, "Deck.pptx", "A") +
             "UPDATE clocksetting SET timetwo = NULL, tellprocesstext = NULL;\n");
-  ProgramValues(app).writeText("AImode", "011");
+  programValues(app).writeText("AImode", "011");
   app.settings.Time_two = 55;
   app.settings.tellprocesstext = "kept";
   loadFor("Deck.pptx");

@@ -99,8 +99,8 @@ TEST_F(PresetsMenuTest, ChoosingAPresetCopiesItsRowStoresTheRecordAndStartsARun)
   EXPECT_EQ(s.picture_width, 123);
   EXPECT_EQ(s.picture_height, 45);
   EXPECT_EQ(s.AImode, "10111101");
-  EXPECT_EQ(ProgramValues(app).readText("tellouttext"), "time up B");
-  EXPECT_EQ(ProgramValues(app).readText("tellShowtext"), "overtime B");
+  EXPECT_EQ(programValues(app).readText("tellouttext"), "time up B");
+  EXPECT_EQ(programValues(app).readText("tellShowtext"), "overtime B");
   EXPECT_TRUE(runStarted());
   EXPECT_FALSE(clock.Timer1.Enabled());
   EXPECT_FALSE(clock.Timer4.Enabled());
@@ -147,9 +147,9 @@ TEST_F(PresetsMenuTest, ACyclingRoundStartsTheNextPresetOnlyWhenPresetCyclingIsC
     for (int i = 0; i < 3; ++i) main.menu_often(i).setChecked(i == 0);
     app.settings.tellouttext = "unchanged";
     app.settings.AImode = c.aimode;
-    ProgramValues(app).writeNumber("clockcycle", c.clockcycle);
+    programValues(app).writeNumber("clockcycle", c.clockcycle);
     clock.Timer5.setEnabled(false);
-    StartNextRound(app, clock);
+    startNextRound(app, clock);
     EXPECT_EQ(app.settings.tellouttext, c.tellouttextAfter);
     EXPECT_TRUE(clock.Timer5.Enabled());
   }
@@ -171,7 +171,7 @@ TEST_F(PresetsMenuTest, AFailingPresetShowsTheMessageAndAVanishedOneStillStarts)
   main.menu_often(0).click();
   EXPECT_EQ(messageBoxes.shown().size(), 1u);
   EXPECT_EQ(app.settings.secondtimer, "kept");
-  EXPECT_EQ(ProgramValues(app).readText("secondtimer"), "kept");
+  EXPECT_EQ(programValues(app).readText("secondtimer"), "kept");
   EXPECT_TRUE(runStarted());
 }
 

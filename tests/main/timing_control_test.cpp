@@ -166,7 +166,7 @@ TEST_F(TimingControlTest, PauseNeedsABoundRunAndPausingAllowed) {
     main.Label7.setCaption("0");
     clock.Timer1.setEnabled(true);
     main.Label13(0).setCaption(c.binding);
-    SetOption(app.settings.checkvalue, CheckFlag::PauseAllowed, c.pauseAllowed);
+    setOption(app.settings.checkvalue, CheckFlag::PauseAllowed, c.pauseAllowed);
     PauseResume(app);
     EXPECT_EQ(main.menu_one(2).Caption(), c.pauses ? "继续" : "暂停");
     EXPECT_EQ(clock.Timer1.Enabled(), !c.pauses);

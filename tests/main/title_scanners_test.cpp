@@ -18,7 +18,7 @@ std::vector<platform::TopWindow> windowsTitled(const std::vector<std::string>& t
 }
 
 FileList scanTitle(DocumentKind kind, const std::string& title) {
-  return DocumentFileList(kind, windowsTitled({title}));
+  return documentFileList(kind, windowsTitled({title}));
 }
 
 TEST(TitleScanners, OneTitleGivesTheCleanedNameOrNothing) {

@@ -59,8 +59,8 @@ TEST_F(TrayMenuTest, RunStartSetsTheItemsForAnIdleClockAndForACountingRun) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     setAutomaticTiming(c.automatic);
-    SetOption(app.settings.checkvalue, CheckFlag::SettingsAllowed, c.settingsAllowed);
-    SetOption(app.settings.checkvalue, CheckFlag::PauseAllowed, c.pauseAllowed);
+    setOption(app.settings.checkvalue, CheckFlag::SettingsAllowed, c.settingsAllowed);
+    setOption(app.settings.checkvalue, CheckFlag::PauseAllowed, c.pauseAllowed);
     main.menu_often(0).setCaption(c.presetsExist ? "演讲十分钟" : "^");
     main.menu_one(2).setCaption("继续        Ctrl+F2");
     main.Label13(0).setCaption(c.counting ? "report.pptx" : "0");
@@ -114,8 +114,8 @@ TEST_F(TrayMenuTest, DelformClosesExactlyTheWindowNamedInLabel10) {
 
 TEST_F(TrayMenuTest, ExitUnloadsTheWindowsInOrderAndLeavesNothingBehind) {
   start();
-  ProgramValues(app).writeNumber("clockopen", 32);
-  ProgramValues(app).writeText("filename3", "talk.pptx");
+  programValues(app).writeNumber("clockopen", 32);
+  programValues(app).writeText("filename3", "talk.pptx");
   forms.clearChanges();
   tray.onPopup = platform::HeadlessTray::choose("退出");
   ASSERT_TRUE(tray.mouse(platform::TrayMouse::RightUp));
@@ -182,12 +182,12 @@ TEST_F(TrayMenuTest, StartDoesNothingInAutomaticModeAndOnlyClosesTheToolWithTimi
   EXPECT_NE(main.Label13(0).Caption(), "手动计时");
 
   setAutomaticTiming(false);
-  SetOption(app.settings.checkvalue, CheckFlag::TimedDuration, false);
+  setOption(app.settings.checkvalue, CheckFlag::TimedDuration, false);
   main.menu_one_Click(1);
   EXPECT_FALSE(app.settingsWindow().loaded());
   EXPECT_NE(main.Label13(0).Caption(), "手动计时");
 
-  SetOption(app.settings.checkvalue, CheckFlag::TimedDuration, true);
+  setOption(app.settings.checkvalue, CheckFlag::TimedDuration, true);
   main.menu_one_Click(1);
   EXPECT_EQ(main.Label13(0).Caption(), "手动计时");
 }

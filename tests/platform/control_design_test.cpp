@@ -96,16 +96,16 @@ TEST_F(ControlDesignTest, AControlIsOnScreenOnlyWhileItsContainersAre) {
   forms.clearChanges();
   form.control("Picture7").setVisible(false);
   EXPECT_TRUE(box.Visible());
-  EXPECT_FALSE(box.VisibleOnScreen());
+  EXPECT_FALSE(box.visibleOnScreen());
   EXPECT_TRUE(box.isInside(form.control("Picture7")));
   EXPECT_FALSE(form.control("Label2").isInside(form.control("Picture7")));
   EXPECT_NE(std::find(forms.changes().begin(), forms.changes().end(),
                       platform::FormChange{"Settings.Check3", platform::Property::Visible}),
             forms.changes().end());
   form.control("Picture7").setVisible(true);
-  EXPECT_TRUE(box.VisibleOnScreen());
+  EXPECT_TRUE(box.visibleOnScreen());
   form.control("Frame1").setVisible(false);
-  EXPECT_FALSE(box.VisibleOnScreen());
+  EXPECT_FALSE(box.visibleOnScreen());
 }
 
 }  // namespace

@@ -94,7 +94,7 @@ TEST_F(DrawingTest, AutoSizePictureBoxTakesThePictureSize) {
   EXPECT_EQ(box.Height(), 1500);
   box.setPicture("");
   EXPECT_EQ(box.Width(), 0);
-  EXPECT_EQ(box.PictureWidthPx(), 0);
+  EXPECT_EQ(box.pictureWidthPx(), 0);
 }
 
 TEST_F(DrawingTest, SurfaceRecordsClearPictureAndTextInOrder) {
@@ -142,9 +142,9 @@ TEST_F(DrawingTest, PaintingWithoutAPictureFailsAndDrawsNothing) {
 
 TEST_F(DrawingTest, WindowKeepsTheRegionItIsGiven) {
   form.Load();
-  EXPECT_FALSE(form.Region().has_value());
+  EXPECT_FALSE(form.region().has_value());
   form.setRegion(platform::WindowRegion{1, 1, 199, 99, 40, 40});
-  EXPECT_EQ(form.Region(), (platform::WindowRegion{1, 1, 199, 99, 40, 40}));
+  EXPECT_EQ(form.region(), (platform::WindowRegion{1, 1, 199, 99, 40, 40}));
   EXPECT_EQ(forms.changes().back(), (FormChange{"Frm_draw", Property::Region}));
 }
 

@@ -71,7 +71,7 @@ TEST_F(PresetEntryTest, StoredPresetAppliesBackEveryControlButTheModeAndPictureS
                   .picture_height = 480};
   {
     FillFromCode filling(settings());
-    DecodeSettings(settings(), a);
+    decodeSettings(settings(), a);
   }
   // The overtime option's handler took the overtime row from the record in force: the user
   // sets it again, and picks a font and a custom colour.
@@ -97,7 +97,7 @@ TEST_F(PresetEntryTest, StoredPresetAppliesBackEveryControlButTheModeAndPictureS
   b.picture_width = b.picture_height = 10;
   {
     FillFromCode filling(settings());
-    DecodeSettings(settings(), b);
+    decodeSettings(settings(), b);
   }
   s("Combo1").setText("Tahoma");
   s("Label10").setBackColor(0x00FF00);

@@ -42,8 +42,8 @@ TEST_F(PresetManagerTest, LoadFillsBothListsWithMeasuredGapAndKeys) {
   EXPECT_EQ(c("Label8").Caption(), "001" + pad);
   EXPECT_GE(c("Label8").Width() * 6615, 630 * c("List1").Width());
   EXPECT_EQ(manager().screendpi, 120);
-  EXPECT_EQ(c("List1").TabStops(), (std::vector<int>{117, 216}));
-  EXPECT_EQ(c("List2").TabStops(), (std::vector<int>{117, 216}));
+  EXPECT_EQ(c("List1").tabStops(), (std::vector<int>{117, 216}));
+  EXPECT_EQ(c("List2").tabStops(), (std::vector<int>{117, 216}));
   // Each header strip names the columns of its list, left to right above them.
   for (const auto& [strip, titles] :
        {std::pair{"Picture2", std::vector<std::string>{"序号", "时钟名称", "时间", "备注"}},

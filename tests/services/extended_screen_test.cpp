@@ -21,7 +21,7 @@ TEST(ExtendedScreen, ATopBelowTheScreenIsReducedByWholeHeightsInOneStep) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.top << " " << c.height);
-    EXPECT_EQ(ReduceByScreenHeights(c.top, c.height), c.expected);
+    EXPECT_EQ(reduceByScreenHeights(c.top, c.height), c.expected);
   }
 }
 

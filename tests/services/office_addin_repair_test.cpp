@@ -32,7 +32,7 @@ class AddinRepairTest : public HeadlessFixture {
     files.seedFile("C:\\Windows\\SysWOW64\\scrrun.dll", "MZ");
     files.seedFile("C:\\Windows\\SysWOW64\\user32.dll", "MZ");
     installFile("TimeData.db", "[clocksite]\r\nfilename=C:\\talks\\keynote.pptx\r\n");
-    for (const std::string& key : DisabledItemsKeys()) {
+    for (const std::string& key : disabledItemsKeys()) {
       registry.setRaw(RegRoot::CurrentUser, key, "addin", platform::regSzData("Horalink32"));
     }
   }
@@ -43,7 +43,7 @@ class AddinRepairTest : public HeadlessFixture {
   const platform::MessageBoxRecord& result() const { return messageBoxes.shown().back(); }
   int keysLeft() const {
     int n = 0;
-    for (const std::string& key : DisabledItemsKeys())
+    for (const std::string& key : disabledItemsKeys())
       n += registry.hasKey(RegRoot::CurrentUser, key);
     return n;
   }
@@ -131,7 +131,7 @@ TEST_F(AddinRepairTest, MissingSystemComponentsAreReportedNeverCopied) {
 
 TEST_F(AddinRepairTest, AListThatIsNotThereIsNoFailureOneThatStaysIs) {
   // No lists at all: nothing to delete, nothing failed.
-  for (const std::string& key : DisabledItemsKeys()) {
+  for (const std::string& key : disabledItemsKeys()) {
     registry.deleteKey(RegRoot::CurrentUser, key);
   }
   EXPECT_TRUE(repair().ok());
@@ -147,7 +147,7 @@ TEST_F(AddinRepairTest, AListThatIsNotThereIsNoFailureOneThatStaysIs) {
 }
 
 TEST(DisabledItemsKeys, TwentyFourListsWordExcelPowerPointWithoutVersion13) {
-  const std::vector<std::string> keys = DisabledItemsKeys();
+  const std::vector<std::string> keys = disabledItemsKeys();
   ASSERT_EQ(keys.size(), 24u);
   EXPECT_EQ(keys[0], "Software\\Microsoft\\Office\\11.0\\Word\\Resiliency\\DisabledItems\\");
   EXPECT_EQ(keys[2], "Software\\Microsoft\\Office\\14.0\\Word\\Resiliency\\DisabledItems\\");

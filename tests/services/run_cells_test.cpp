@@ -25,39 +25,39 @@ TEST_F(RunCellsTest, AlarmStagesKeepTheirTextEncoding) {
   for (const Case c :
        {Case{AlarmStage::None, "0"}, Case{AlarmStage::Alarm1, "1"}, Case{AlarmStage::Alarm3, "3"},
         Case{AlarmStage::Zero, "4"}, Case{AlarmStage::SettingsApplied, "7"}}) {
-    WriteAlarmStage(cell, c.stage);
+    writeAlarmStage(cell, c.stage);
     EXPECT_EQ(cell.Caption(), c.text);
-    EXPECT_EQ(ReadAlarmStage(cell), c.stage);
-    EXPECT_TRUE(IsAlarmStage(cell, c.stage));
+    EXPECT_EQ(readAlarmStage(cell), c.stage);
+    EXPECT_TRUE(isAlarmStage(cell, c.stage));
   }
-  EXPECT_EQ(AlarmStageOf(2), AlarmStage::Alarm2);
+  EXPECT_EQ(alarmStageOf(2), AlarmStage::Alarm2);
   cell.setCaption("04");
-  EXPECT_EQ(ReadAlarmStage(cell), AlarmStage::Zero) << "read as a number";
-  EXPECT_FALSE(IsAlarmStage(cell, AlarmStage::Zero)) << "compared as text";
+  EXPECT_EQ(readAlarmStage(cell), AlarmStage::Zero) << "read as a number";
+  EXPECT_FALSE(isAlarmStage(cell, AlarmStage::Zero)) << "compared as text";
   cell.setCaption("");
-  EXPECT_EQ(ReadAlarmStage(cell), AlarmStage::None);
-  EXPECT_FALSE(IsAlarmStage(cell, AlarmStage::None));
+  EXPECT_EQ(readAlarmStage(cell), AlarmStage::None);
+  EXPECT_FALSE(isAlarmStage(cell, AlarmStage::None));
 }
 
 TEST_F(RunCellsTest, DirectionKindAndMethodReadTheirCells) {
-  EXPECT_FALSE(IsCountDirection(cell, CountDirection::Down)) << "\"\" counts neither way";
-  EXPECT_FALSE(IsCountDirection(cell, CountDirection::Up));
-  WriteCountDirection(cell, CountDirection::Up);
+  EXPECT_FALSE(isCountDirection(cell, CountDirection::Down)) << "\"\" counts neither way";
+  EXPECT_FALSE(isCountDirection(cell, CountDirection::Up));
+  writeCountDirection(cell, CountDirection::Up);
   EXPECT_EQ(cell.Caption(), "1");
-  WriteCountDirection(cell, CountDirection::Down);
+  writeCountDirection(cell, CountDirection::Down);
   EXPECT_EQ(cell.Caption(), "0");
 
-  EXPECT_EQ(ReadClockMethodCell(cell), ClockMethod::TickCount);
+  EXPECT_EQ(readClockMethodCell(cell), ClockMethod::TickCount);
   cell.setCaption("");
-  EXPECT_EQ(ReadClockMethodCell(cell), ClockMethod::TickCount) << "\"\" reads as 0";
+  EXPECT_EQ(readClockMethodCell(cell), ClockMethod::TickCount) << "\"\" reads as 0";
   cell.setCaption("2");
-  EXPECT_EQ(ReadClockMethodCell(cell), ClockMethod::TimeOfDay);
+  EXPECT_EQ(readClockMethodCell(cell), ClockMethod::TimeOfDay);
 
-  EXPECT_EQ(ReadDocumentKind(cell), DocumentKind::WordDocument);
-  WriteDocumentKind(cell, DocumentKind::SlideShow);
+  EXPECT_EQ(readDocumentKind(cell), DocumentKind::WordDocument);
+  writeDocumentKind(cell, DocumentKind::SlideShow);
   EXPECT_EQ(cell.Caption(), "3");
   cell.setCaption("");
-  EXPECT_EQ(ReadDocumentKind(cell), DocumentKind::None);
+  EXPECT_EQ(readDocumentKind(cell), DocumentKind::None);
 }
 
 }  // namespace

@@ -99,12 +99,12 @@ TEST_F(RunRecordTest, DurationsOfADayOrMoreAreWrittenWithTheirHoursAndReadBack) 
   EXPECT_EQ(iniValue("clocksite", "use_time"), "25:00:00");
   EXPECT_EQ(iniValue("clocksite", "out_time"), "24:00:00");
   EXPECT_EQ(iniValue("clocksite", "pause_time"), "00:01:30");
-  EXPECT_EQ(DurationSeconds(iniValue("clocksite", "use_time")), 90000);
+  EXPECT_EQ(durationSeconds(iniValue("clocksite", "use_time")), 90000);
   const auto rows = runRows();
   ASSERT_EQ(rows.size(), 1u);
   EXPECT_EQ(rows[0], (std::vector<std::string>{"01:00:00", "25:00:00", "24:00:00", "00:01:30",
                                                "talk.pptx"}));
-  EXPECT_EQ(DurationSeconds(rows[0][1]), 90000);
+  EXPECT_EQ(durationSeconds(rows[0][1]), 90000);
 }
 
 TEST_F(RunRecordTest, ParkedClockAndUnreadableCellsKeepTheirStoredValues) {

@@ -9,8 +9,8 @@
 #include "services/format_picture.h"
 #include "services/time_conversions.h"
 #include "services/time_value.h"
-#include "support/program_fixture.h"
 #include "support/picture_files.h"
+#include "support/program_fixture.h"
 
 namespace horalix::test {
 namespace {
@@ -26,8 +26,8 @@ struct Overloaded : F... {
 
 // A record unlike the defaults in every field that LoadSettings reads back.
 SettingsBlock changedRecord() {
-  SettingsBlock r = DefaultSettings();
-  r.Time_all = TimeOfDayValue(1, 4, 16);
+  SettingsBlock r = defaultSettings();
+  r.Time_all = timeOfDayValue(1, 4, 16);
   r.Time_one = 120;
   r.Time_two = 45;
   r.Time_three = 7;
@@ -96,7 +96,7 @@ class SettingsRecordTest : public ProgramFixture {
 TEST_F(SettingsRecordTest, EmptyKeyLoadsExactlyTheDefaults) {
   SettingsBlock record;  // as at process start: empty texts and zeros
   LoadSettings(app, record);
-  EXPECT_EQ(record, DefaultSettings());
+  EXPECT_EQ(record, defaultSettings());
   EXPECT_EQ(TimeToSeconds(record.Time_all), 150);
   EXPECT_EQ(record.secondtimer, "");
   EXPECT_EQ(record.picture_width, 150);
@@ -169,7 +169,7 @@ TEST_F(SettingsRecordTest, FallbackPathLoadsDefaultsBelowNineteenCharacters) {
     loaded.tellouttext = "in memory";
     LoadSettings(app, loaded);
     if (c.defaults) {
-      EXPECT_EQ(loaded, DefaultSettings()) << c.checkvalue.size();
+      EXPECT_EQ(loaded, defaultSettings()) << c.checkvalue.size();
     } else {
       expectLoadedFieldsEqual(loaded, stored);
     }
@@ -225,7 +225,7 @@ TEST_F(SettingsRecordTest, BackPictureSizeFollowsItsFileAndIsCapped) {
       {'1', "big.png\\1", 800, 500, 800, 500},
   };
   for (const Case& c : cases) {
-    SettingsBlock saved = DefaultSettings();
+    SettingsBlock saved = defaultSettings();
     saved.checkvalue[11] = c.option12;
     saved.picturename = c.picturename;
     SaveSettings(app, saved);
@@ -245,10 +245,10 @@ TEST_F(SettingsRecordTest, DeleteRemovesTheRecordWithPathgetAndResetsScreenTwo) 
     storeText(name, "1");
   }
   DeleteSettings(app);
-  for (const std::string& name : DeletedSettingNames()) {
+  for (const std::string& name : deletedSettingNames()) {
     EXPECT_FALSE(stored(name).has_value()) << name;
   }
-  EXPECT_EQ(DeletedSettingNames().size(), 25u);
+  EXPECT_EQ(deletedSettingNames().size(), 25u);
   for (const char* kept : {"secondtimer", "Version", "clockleft"}) {
     EXPECT_TRUE(stored(kept).has_value()) << kept;
   }
@@ -258,13 +258,13 @@ TEST_F(SettingsRecordTest, DeleteRemovesTheRecordWithPathgetAndResetsScreenTwo) 
 }
 
 TEST_F(SettingsRecordTest, DeleteTwiceFallsBackAndRewritesTheIniKeys) {
-  SaveSettings(app, DefaultSettings());
+  SaveSettings(app, defaultSettings());
   DeleteSettings(app);
   platform::IniFile(files).writeString(app.iniPath(), "clocksite", "clocktoptwo", "750");
   registry.clearJournal();
   DeleteSettings(app);  // nothing left to delete: the shell fails, the registry functions run
   std::vector<std::string> expected;
-  for (const std::string& name : DeletedSettingNames()) {
+  for (const std::string& name : deletedSettingNames()) {
     expected.push_back("deleteValue HKCU\\Vantrel:" + name);
   }
   EXPECT_EQ(lastCalls("deleteValue", expected.size()), expected);
@@ -278,7 +278,7 @@ TEST_F(SettingsRecordTest, DeleteLeavesTheRecordInMemory) {
   EXPECT_EQ(app.settings, changedRecord());
   SettingsBlock reloaded;
   LoadSettings(app, reloaded);
-  EXPECT_EQ(reloaded, DefaultSettings());
+  EXPECT_EQ(reloaded, defaultSettings());
 }
 
 }  // namespace

@@ -64,7 +64,7 @@ TEST(TimeValue, PartsAreRoundedToTheSecond) {
     EXPECT_EQ(Minute(c.value), c.minute) << c.value;
     EXPECT_EQ(Second(c.value), c.second) << c.value;
   }
-  const DateTimeParts next = SplitDateTime(45296 + 86399.7 * kSecond);
+  const DateTimeParts next = splitDateTime(45296 + 86399.7 * kSecond);
   EXPECT_EQ(next.day, 6);
   EXPECT_EQ(errorOf([] { Hour(1e7); }), RuntimeErrorCode::Overflow);
 }
@@ -85,10 +85,10 @@ TEST(TimeValue, PicturesFormatNumbersAndTimes) {
       {Format(150 * kSecond, "hh:mm:ss"), "00:02:30"},
       {Format(150 * kSecond, "h:m:s"), "0:2:30"},
       {Format(0.75, "hh:mm"), "18:00"},
-      {Format(TimeOf(now), "hh:mm:ss"), "13:05:07"},
-      {Format(DateOf(now), "yyyy-mm-dd"), "2024-03-09"},
-      {Format(DateOf(now) + TimeOf(now), "yyyy-mm-dd hh:mm:ss"), "2024-03-09 13:05:07"},
-      {Format(DateOf(now), "mm:ss"), "00:00"},  // minutes before seconds, not the month
+      {Format(timeOf(now), "hh:mm:ss"), "13:05:07"},
+      {Format(dateOf(now), "yyyy-mm-dd"), "2024-03-09"},
+      {Format(dateOf(now) + timeOf(now), "yyyy-mm-dd hh:mm:ss"), "2024-03-09 13:05:07"},
+      {Format(dateOf(now), "mm:ss"), "00:00"},  // minutes before seconds, not the month
       {Format("00:2:30", "hh:mm:ss"), "00:02:30"},
       {Format("5", "00"), "05"},
       {Format("abc", "00"), "abc"},
@@ -100,7 +100,7 @@ TEST(TimeValue, PicturesFormatNumbersAndTimes) {
 
 TEST(TimeValue, EveryTimeOfDaySurvivesFormattingAndReading) {
   for (int s = 0; s < 86400; s += 7) {
-    const double t = TimeOfDayValue(s / 3600, s / 60 % 60, s % 60);
+    const double t = timeOfDayValue(s / 3600, s / 60 % 60, s % 60);
     const std::string text = Format(t, "hh:mm:ss");
     ASSERT_EQ(Format(CDate(text), "hh:mm:ss"), text);
     ASSERT_EQ(Hour(t) * 3600 + Minute(t) * 60 + Second(t), s) << text;

@@ -42,8 +42,8 @@ TEST_F(ClockMethodTest, RepairDropsTheStoredSettingsAndTheRecordTakesItsDefaults
   app.settings.tellprocesstext = "mine";
   c("Command5").click();
   EXPECT_FALSE(stored("checkvalue"));
-  EXPECT_EQ(app.settings.checkvalue, DefaultSettings().checkvalue);
-  EXPECT_EQ(app.settings.tellprocesstext, DefaultSettings().tellprocesstext);
+  EXPECT_EQ(app.settings.checkvalue, defaultSettings().checkvalue);
+  EXPECT_EQ(app.settings.tellprocesstext, defaultSettings().tellprocesstext);
   EXPECT_EQ(messageBoxes.shown().front().text, "接下来将注册控件，杀毒软件提示请选择允许程序操作");
 }
 

@@ -10,7 +10,7 @@ class LookControls : public SettingsFixture {
  protected:
   void fill(const SettingsBlock& record) {
     const FillFromCode filling(window);
-    DecodeSettings(window, record);
+    decodeSettings(window, record);
   }
   void storeHotkey(const std::string& key, const std::string& value) {
     platform::IniFile(files).writeString(app.iniPath(), "Hotkey", key, value);
@@ -55,7 +55,7 @@ TEST_F(LookControls, LeavingPromptModeReloadsTheClocksWholeLook) {
   forms.click(c("Check8", 0));
   forms.click(c("Check8", 0));
   EXPECT_TRUE(dialogs.calls().empty());  // "自定义" back from the record opens no dialog
-  const SettingsBlock encoded = EncodeSettings(window);
+  const SettingsBlock encoded = encodeSettings(window);
   EXPECT_EQ(encoded.clockFont, record.clockFont);
   EXPECT_EQ(encoded.Fontselect, record.Fontselect);
   EXPECT_EQ(encoded.picturename, record.picturename);

@@ -9,12 +9,12 @@ namespace {
 using SettingsCodec = SettingsFixture;
 
 TEST_F(SettingsCodec, TheDefaultRecordComesBackUnchangedThroughTheWindow) {
-  SettingsBlock stored = DefaultSettings();
+  SettingsBlock stored = defaultSettings();
   stored.secondtimer = "left over";
   stored.time_left = 99;
-  DecodeSettings(window, stored);
-  const SettingsBlock encoded = EncodeSettings(window);
-  SettingsBlock expected = DefaultSettings();
+  decodeSettings(window, stored);
+  const SettingsBlock encoded = encodeSettings(window);
+  SettingsBlock expected = defaultSettings();
   expected.secondtimer = "";
   expected.time_left = 0;
   EXPECT_EQ(encoded, expected);
@@ -24,32 +24,32 @@ TEST_F(SettingsCodec, TheDefaultRecordComesBackUnchangedThroughTheWindow) {
 
 TEST_F(SettingsCodec, EveryFlagCharacterReachesItsOwnControl) {
   // One "1" at a time among "0"s: only that character's control comes back ticked.
-  DecodeSettings(window, DefaultSettings());
+  decodeSettings(window, defaultSettings());
   for (int position = 1; position <= kCheckvalueLength; ++position) {
     SCOPED_TRACE(position);
     const auto flag = static_cast<CheckFlag>(position);
-    if (ControlOf(flag).name.empty()) continue;
+    if (controlOf(flag).name.empty()) continue;
     std::string checkvalue(kCheckvalueLength, '0');
     checkvalue[static_cast<std::size_t>(position - 1)] = '1';
-    SettingsBlock stored = DefaultSettings();
+    SettingsBlock stored = defaultSettings();
     stored.checkvalue = checkvalue;
-    DecodeSettings(window, stored);
+    decodeSettings(window, stored);
     // The screen-cover rule keeps one screen box ticked; the others are as stored.
     std::string expected = checkvalue;
     if (position < 28 || position > 30) expected[27] = '1';
-    EXPECT_EQ(EncodeSettings(window).checkvalue, expected);
+    EXPECT_EQ(encodeSettings(window).checkvalue, expected);
   }
 }
 
 TEST_F(SettingsCodec, ShortOrBrokenStringsLeaveTheControlsOfMissingCharactersAsTheyWere) {
-  DecodeSettings(window, DefaultSettings());
-  SettingsBlock stored = DefaultSettings();
+  decodeSettings(window, defaultSettings());
+  SettingsBlock stored = defaultSettings();
   stored.checkvalue = "0000000x0";  // the alarms off, character 8 not a number
   stored.AImode = "10";
-  DecodeSettings(window, stored);
-  const SettingsBlock encoded = EncodeSettings(window);
+  decodeSettings(window, stored);
+  const SettingsBlock encoded = encodeSettings(window);
   EXPECT_EQ(encoded.checkvalue.substr(0, 9), "000000010");
-  EXPECT_EQ(encoded.checkvalue.substr(9), DefaultSettings().checkvalue.substr(9));
+  EXPECT_EQ(encoded.checkvalue.substr(9), defaultSettings().checkvalue.substr(9));
   EXPECT_EQ(encoded.AImode, "10111101");
 }
 
@@ -69,31 +69,31 @@ TEST_F(SettingsCodec, FontselectColourAndListPositions) {
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.stored);
-    SettingsBlock stored = DefaultSettings();
+    SettingsBlock stored = defaultSettings();
     stored.Fontselect = k.stored;
     // Filled by code, as the window's loading and a preset's apply fill it.
     const FillFromCode filling(window);
-    DecodeSettings(window, stored);
+    decodeSettings(window, stored);
     EXPECT_EQ(c("Label10").BackColor(), k.swatch);
-    EXPECT_EQ(EncodeSettings(window).Fontselect, k.encoded);
+    EXPECT_EQ(encodeSettings(window).Fontselect, k.encoded);
   }
 }
 
 TEST_F(SettingsCodec, FontNamesAndThePictureAndSoundStrings) {
-  SettingsBlock stored = DefaultSettings();
+  SettingsBlock stored = defaultSettings();
   stored.clockFont = "LCD数码";
   stored.picturename = "face.png\\255";
   stored.tellsoundname = "a.wav\\b.wav\\c.wav\\d.wav\\e.wav\\f.mp3";
-  DecodeSettings(window, stored);
-  SettingsBlock encoded = EncodeSettings(window);
+  decodeSettings(window, stored);
+  SettingsBlock encoded = encodeSettings(window);
   EXPECT_EQ(encoded.clockFont, "LCD数码");
   EXPECT_EQ(encoded.picturename, "face.png\\255");
   EXPECT_EQ(c("Text4", 10).Text(), "f.mp3");
   EXPECT_EQ(encoded.tellsoundname, stored.tellsoundname);
   // A font the list does not hold falls back to "Trebuchet MS".
   stored.clockFont = "No Such Font";
-  DecodeSettings(window, stored);
-  EXPECT_EQ(EncodeSettings(window).clockFont, "Trebuchet MS");
+  decodeSettings(window, stored);
+  EXPECT_EQ(encodeSettings(window).clockFont, "Trebuchet MS");
 }
 
 TEST_F(SettingsCodec, StoredOptionsOutsideTheRecord) {
@@ -105,8 +105,8 @@ TEST_F(SettingsCodec, StoredOptionsOutsideTheRecord) {
   stored.clocklight = "01";  // not three characters: "000"
   stored.backlight = "5";
   stored.timeout = 3;
-  DecodeStoredOptions(window, stored);
-  StoredOptions encoded = EncodeStoredOptions(window);
+  decodeStoredOptions(window, stored);
+  StoredOptions encoded = encodeStoredOptions(window);
   EXPECT_EQ(encoded.hotKeys[0], "F5");
   EXPECT_EQ(encoded.hotKeys[1], "无");
   EXPECT_EQ(encoded.hotKeys[5], "无");
@@ -118,8 +118,8 @@ TEST_F(SettingsCodec, StoredOptionsOutsideTheRecord) {
   EXPECT_EQ(encoded.timeout, 3);
   stored.clocklight = "112";
   stored.backlight = "150";
-  DecodeStoredOptions(window, stored);
-  encoded = EncodeStoredOptions(window);
+  decodeStoredOptions(window, stored);
+  encoded = encodeStoredOptions(window);
   EXPECT_EQ(encoded.clocklight, "112");
   EXPECT_EQ(encoded.backlight, "100");
 }

@@ -14,9 +14,9 @@ namespace horalix::test {
 class SettingsFixture : public ProgramFixture {
  protected:
   void SetUp() override {
-    app.settings = DefaultSettings();
+    app.settings = defaultSettings();
     installFile("font\\Arial Black.ttf");
-    FillSettingsLists(window, files, platform.fonts, app.programFolder());
+    fillSettingsLists(window, files, platform.fonts, app.programFolder());
   }
 
   platform::Control& c(const std::string& name, int index = -1) { return window.c(name, index); }

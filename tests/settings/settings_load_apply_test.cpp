@@ -89,8 +89,8 @@ TEST_F(SettingsLoadApply, AnApplyStoresEverySettingAndArmsAFreshRun) {
 
     EXPECT_EQ(storedText("Time_all"), "00:05:00");
     EXPECT_EQ(storedText("AImode"), automatic ? "01111101" : "10111101");
-    EXPECT_EQ(storedText("checkvalue"), EncodeSettings(window).checkvalue);
-    EXPECT_EQ(app.settings.picture_width, DefaultSettings().picture_width);
+    EXPECT_EQ(storedText("checkvalue"), encodeSettings(window).checkvalue);
+    EXPECT_EQ(app.settings.picture_width, defaultSettings().picture_width);
     EXPECT_EQ(iniValue("Hotkey", "start"), "F2");
     EXPECT_EQ(iniValue("Hotkey", "often"), "10");
     EXPECT_EQ(iniValue("light", "clocklight"), "120");
@@ -159,7 +159,7 @@ TEST_F(SettingsLoadApply, ARefusedApplyChangesNothing) {
     (void)registry.deleteKey(HKCU, "Vantrel");
     files.remove(app.iniPath());
     installFile("TimeData.db");
-    app.settings = DefaultSettings();
+    app.settings = defaultSettings();
     app.floatingClock().Label15.setCaption("");
     open();
     k.set(window);

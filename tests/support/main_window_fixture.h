@@ -27,8 +27,8 @@ class MainWindowTest : public HeadlessFixture {
   void start() {
     Main(app);
     ASSERT_FALSE(app.ended()) << "the program did not start";
-    app.settings = DefaultSettings();
-    SetOption(app.settings.checkvalue, CheckFlag::PauseAllowed, true);
+    app.settings = defaultSettings();
+    setOption(app.settings.checkvalue, CheckFlag::PauseAllowed, true);
     setAutomaticTiming(false);
     // The clocks' loads arm the first run starts, which also put the clocks in place; they are
     // held back here, so that a test runs a run start itself when it needs one.
@@ -39,9 +39,9 @@ class MainWindowTest : public HeadlessFixture {
 
   // AImode lives in the registry; the readers refresh the record from there.
   void setAutomaticTiming(bool on) {
-    ProgramValues(app).writeText("AImode", on ? "01111101" : "10111101");
+    programValues(app).writeText("AImode", on ? "01111101" : "10111101");
   }
-  void setSecondScreen(bool on) { ProgramValues(app).writeNumber("second_screen", on ? 1 : 0); }
+  void setSecondScreen(bool on) { programValues(app).writeNumber("second_screen", on ? 1 : 0); }
 
   // Lets the clock's run start (armed 20 ms before) run.
   void runStart() { loop.advance(20); }

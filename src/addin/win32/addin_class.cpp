@@ -26,7 +26,7 @@ HRESULT sheltered(Work work) {
 
 // The bitmap resource as a picture object that owns the bitmap; nullptr when it cannot be made.
 IPictureDisp* bitmapPicture(int resource) {
-  HANDLE bitmap = LoadImageW(ModuleHandle(), MAKEINTRESOURCEW(resource), IMAGE_BITMAP, 0, 0,
+  HANDLE bitmap = LoadImageW(moduleHandle(), MAKEINTRESOURCEW(resource), IMAGE_BITMAP, 0, 0,
                              LR_CREATEDIBSECTION);
   if (bitmap == nullptr) return nullptr;
   PICTDESC description{};
@@ -69,26 +69,26 @@ class AddinClass final : public ComObject<AddinClass<DefaultInterface>, DefaultI
   // IDispatch, over the default interface's type information.
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
     if (count == nullptr) return E_POINTER;
-    *count = TypeInfoOf(defaultIid_) != nullptr ? 1 : 0;
+    *count = typeInfoOf(defaultIid_) != nullptr ? 1 : 0;
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID, ITypeInfo** info) override {
     if (info == nullptr) return E_POINTER;
-    *info = index == 0 ? TypeInfoOf(defaultIid_) : nullptr;
+    *info = index == 0 ? typeInfoOf(defaultIid_) : nullptr;
     if (*info == nullptr) return DISP_E_BADINDEX;
     (*info)->AddRef();
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
                                           DISPID* ids) override {
-    ITypeInfo* info = TypeInfoOf(defaultIid_);
+    ITypeInfo* info = typeInfoOf(defaultIid_);
     if (info == nullptr) return E_UNEXPECTED;
     return DispGetIDsOfNames(info, names, count, ids);
   }
   HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params,
                                    VARIANT* result, EXCEPINFO* exception,
                                    UINT* argumentError) override {
-    ITypeInfo* info = TypeInfoOf(defaultIid_);
+    ITypeInfo* info = typeInfoOf(defaultIid_);
     if (info == nullptr) return E_UNEXPECTED;
     return DispInvoke(static_cast<DefaultInterface*>(this), info, id, flags, params, result,
                       exception, argumentError);
@@ -102,14 +102,14 @@ class AddinClass final : public ComObject<AddinClass<DefaultInterface>, DefaultI
     if (image == nullptr) return E_POINTER;
     *image = nullptr;
     return sheltered([&] {
-      const auto id = TextProperty(control, L"Id");
+      const auto id = textProperty(control, L"Id");
       if (!id) return;
       if (const auto bitmap = addin::GetImage(*id)) *image = bitmapPicture(*bitmap);
     });
   }
   HRESULT STDMETHODCALLTYPE mybuttons(IDispatch* control) override {
     return sheltered([&] {
-      if (const auto id = TextProperty(control, L"Id")) connection().ButtonClicked(*id);
+      if (const auto id = textProperty(control, L"Id")) connection().buttonClicked(*id);
     });
   }
 
@@ -127,7 +127,7 @@ class AddinClass final : public ComObject<AddinClass<DefaultInterface>, DefaultI
   HRESULT STDMETHODCALLTYPE OnConnection(IDispatch* application, ext_ConnectMode, IDispatch*,
                                          SAFEARRAY**) override {
     return sheltered([&] {
-      HostState& state = StateOf(kind_);
+      HostState& state = stateOf(kind_);
       disconnect(state);
       IDispatch* host = nullptr;
       if (application != nullptr) {
@@ -136,12 +136,12 @@ class AddinClass final : public ComObject<AddinClass<DefaultInterface>, DefaultI
       state.host = std::make_unique<DispatchHost>(host);
       if (host != nullptr) host->Release();
       state.connection->OnConnection(state.host->application() ? state.host.get() : nullptr);
-      state.sink = EventSink::Create(kind_, state.host->application());
+      state.sink = EventSink::create(kind_, state.host->application());
     });
   }
   HRESULT STDMETHODCALLTYPE OnDisconnection(ext_DisconnectMode, SAFEARRAY**) override {
     return sheltered([&] {
-      HostState& state = StateOf(kind_);
+      HostState& state = stateOf(kind_);
       state.connection->OnDisconnection();
       disconnect(state);
     });
@@ -151,12 +151,12 @@ class AddinClass final : public ComObject<AddinClass<DefaultInterface>, DefaultI
   HRESULT STDMETHODCALLTYPE OnBeginShutdown(SAFEARRAY**) override { return S_OK; }
 
  private:
-  HostConnection& connection() { return *StateOf(kind_).connection; }
+  HostConnection& connection() { return *stateOf(kind_).connection; }
 
   // Ends the subscription, then lets the host application go.
   static void disconnect(HostState& state) {
     if (state.sink != nullptr) {
-      state.sink->Close();
+      state.sink->close();
       state.sink = nullptr;
     }
     state.host.reset();
@@ -177,7 +177,7 @@ HRESULT create(HostKind kind, const IID& defaultIid, REFIID iid, void** out) {
 
 }  // namespace
 
-HRESULT CreateAddinObject(HostKind kind, REFIID iid, void** out) {
+HRESULT createAddinObject(HostKind kind, REFIID iid, void** out) {
   switch (kind) {
     case HostKind::WordProcessor:
       return create<_OfficeWd>(kind, IID__OfficeWd, iid, out);

@@ -14,6 +14,6 @@
 namespace horalix::addin::win32 {
 
 // Creates the class of this kind and hands out the interface asked for.
-HRESULT CreateAddinObject(HostKind kind, REFIID iid, void** out);
+HRESULT createAddinObject(HostKind kind, REFIID iid, void** out);
 
 }  // namespace horalix::addin::win32

@@ -38,10 +38,10 @@ class ClassFactory final : public addin32::ComObject<ClassFactory, IClassFactory
     if (out == nullptr) return E_POINTER;
     *out = nullptr;
     if (outer != nullptr) return CLASS_E_NOAGGREGATION;
-    return addin32::CreateAddinObject(kind_, iid, out);
+    return addin32::createAddinObject(kind_, iid, out);
   }
   HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override {
-    addin32::LockServer(lock != FALSE);
+    addin32::lockServer(lock != FALSE);
     return S_OK;
   }
 
@@ -49,7 +49,7 @@ class ClassFactory final : public addin32::ComObject<ClassFactory, IClassFactory
   HostKind kind_;
 };
 
-std::string modulePath() { return horalix::win32::toUtf8(addin32::ModulePath()); }
+std::string modulePath() { return horalix::win32::toUtf8(addin32::modulePath()); }
 
 constexpr bool kWin64 = sizeof(void*) == 8;
 
@@ -57,7 +57,7 @@ constexpr bool kWin64 = sizeof(void*) == 8;
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
   if (reason == DLL_PROCESS_ATTACH) {
-    addin32::SetModuleHandle(instance);
+    addin32::setModuleHandle(instance);
     DisableThreadLibraryCalls(instance);
   }
   return TRUE;
@@ -83,15 +83,15 @@ STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, LPVOID* out) {
   return result;
 }
 
-STDAPI DllCanUnloadNow() { return addin32::CanUnload() ? S_OK : S_FALSE; }
+STDAPI DllCanUnloadNow() { return addin32::canUnload() ? S_OK : S_FALSE; }
 
 STDAPI DllRegisterServer() {
   horalix::win32::Win32Registry registry;
-  return horalix::addin::RegisterServer(registry, modulePath(), kWin64) ? S_OK : SELFREG_E_CLASS;
+  return horalix::addin::registerServer(registry, modulePath(), kWin64) ? S_OK : SELFREG_E_CLASS;
 }
 
 STDAPI DllUnregisterServer() {
   horalix::win32::Win32Registry registry;
-  horalix::addin::UnregisterServer(registry, modulePath(), kWin64);
+  horalix::addin::unregisterServer(registry, modulePath(), kWin64);
   return S_OK;
 }

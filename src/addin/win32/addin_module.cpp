@@ -22,10 +22,10 @@ std::atomic<long> locks_{0};
 
 }  // namespace
 
-void SetModuleHandle(HMODULE module) { module_ = module; }
-HMODULE ModuleHandle() { return module_; }
+void setModuleHandle(HMODULE module) { module_ = module; }
+HMODULE moduleHandle() { return module_; }
 
-std::wstring ModulePath() {
+std::wstring modulePath() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     const DWORD length = GetModuleFileNameW(module_, path.data(), static_cast<DWORD>(path.size()));
@@ -38,12 +38,12 @@ std::wstring ModulePath() {
   }
 }
 
-void ObjectCreated() { ++objects_; }
-void ObjectDestroyed() { --objects_; }
-void LockServer(bool lock) { lock ? ++locks_ : --locks_; }
-bool CanUnload() { return objects_ == 0 && locks_ == 0; }
+void objectCreated() { ++objects_; }
+void objectDestroyed() { --objects_; }
+void lockServer(bool lock) { lock ? ++locks_ : --locks_; }
+bool canUnload() { return objects_ == 0 && locks_ == 0; }
 
-AddinServices& Services() {
+AddinServices& services() {
   // Built once, on the host's thread, when the host first uses the add-in.
   static horalix::win32::Win32Registry registry;
   static horalix::win32::Win32ScriptingShell scriptingShell;
@@ -53,15 +53,15 @@ AddinServices& Services() {
   static AddinServices services{
       registry,     scriptingShell,
       files,        shell,
-      messageBoxes, horalix::win32::folderOfModulePath(horalix::win32::toUtf8(ModulePath()))};
+      messageBoxes, horalix::win32::folderOfModulePath(horalix::win32::toUtf8(modulePath()))};
   return services;
 }
 
-ITypeInfo* TypeInfoOf(REFIID iid) {
+ITypeInfo* typeInfoOf(REFIID iid) {
   static ITypeLib* library = [] {
     ITypeLib* loaded = nullptr;
     // The type library is resource 1 of this very file; nothing needs to be registered.
-    if (FAILED(LoadTypeLibEx(ModulePath().c_str(), REGKIND_NONE, &loaded))) return loaded;
+    if (FAILED(LoadTypeLibEx(modulePath().c_str(), REGKIND_NONE, &loaded))) return loaded;
     return loaded;
   }();
   static std::map<std::tuple<unsigned long, unsigned short, unsigned short>, ITypeInfo*> infos;
@@ -75,10 +75,10 @@ ITypeInfo* TypeInfoOf(REFIID iid) {
   return info;
 }
 
-HostState& StateOf(HostKind kind) {
+HostState& stateOf(HostKind kind) {
   static std::array<HostState, 3> states;
   HostState& state = states[static_cast<std::size_t>(kind)];
-  if (!state.connection) state.connection = std::make_unique<HostConnection>(Services(), kind);
+  if (!state.connection) state.connection = std::make_unique<HostConnection>(services(), kind);
   return state;
 }
 

@@ -17,28 +17,28 @@ namespace horalix::addin::win32 {
 
 class EventSink;
 
-void SetModuleHandle(HMODULE module);
-HMODULE ModuleHandle();
+void setModuleHandle(HMODULE module);
+HMODULE moduleHandle();
 // The library's full path, as the system loaded it.
-std::wstring ModulePath();
+std::wstring modulePath();
 
 // Live objects and server locks: the library may be unloaded when both are zero.
-void ObjectCreated();
-void ObjectDestroyed();
-void LockServer(bool lock);
-bool CanUnload();
+void objectCreated();
+void objectDestroyed();
+void lockServer(bool lock);
+bool canUnload();
 
-AddinServices& Services();
+AddinServices& services();
 
 // The type information of an interface of the library's own type library (resource 1);
 // nullptr when it cannot be loaded. Not AddRef'ed: kept for the life of the process.
-ITypeInfo* TypeInfoOf(REFIID iid);
+ITypeInfo* typeInfoOf(REFIID iid);
 
 struct HostState {
   std::unique_ptr<DispatchHost> host;  // the connected host application, while connected
   EventSink* sink = nullptr;           // subscribed to its events, while connected
   std::unique_ptr<HostConnection> connection;
 };
-HostState& StateOf(HostKind kind);
+HostState& stateOf(HostKind kind);
 
 }  // namespace horalix::addin::win32

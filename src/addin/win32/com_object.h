@@ -12,8 +12,8 @@ namespace horalix::addin::win32 {
 template <typename Derived, typename... Interfaces>
 class ComObject : public Interfaces... {
  public:
-  ComObject() { ObjectCreated(); }
-  ~ComObject() { ObjectDestroyed(); }
+  ComObject() { objectCreated(); }
+  ~ComObject() { objectDestroyed(); }
   ComObject(const ComObject&) = delete;
   ComObject& operator=(const ComObject&) = delete;
 

@@ -4,7 +4,7 @@
 
 namespace horalix::addin::win32 {
 
-bool GetProperty(IDispatch* object, const wchar_t* name, OwnedVariant& out) {
+bool getProperty(IDispatch* object, const wchar_t* name, OwnedVariant& out) {
   if (object == nullptr) return false;
   DISPID id = DISPID_UNKNOWN;
   LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
@@ -14,30 +14,30 @@ bool GetProperty(IDispatch* object, const wchar_t* name, OwnedVariant& out) {
                                   &out.value, nullptr, nullptr));
 }
 
-std::optional<std::string> TextProperty(IDispatch* object, const wchar_t* name) {
+std::optional<std::string> textProperty(IDispatch* object, const wchar_t* name) {
   OwnedVariant value;
-  if (!GetProperty(object, name, value)) return std::nullopt;
+  if (!getProperty(object, name, value)) return std::nullopt;
   if (FAILED(VariantChangeType(&value.value, &value.value, 0, VT_BSTR))) return std::nullopt;
   const BSTR text = value.value.bstrVal;
   return horalix::win32::toUtf8(std::wstring_view(text ? text : L"", SysStringLen(text)));
 }
 
-std::optional<int> NumberProperty(IDispatch* object, const wchar_t* name) {
+std::optional<int> numberProperty(IDispatch* object, const wchar_t* name) {
   OwnedVariant value;
-  if (!GetProperty(object, name, value)) return std::nullopt;
+  if (!getProperty(object, name, value)) return std::nullopt;
   if (FAILED(VariantChangeType(&value.value, &value.value, 0, VT_I4))) return std::nullopt;
   return static_cast<int>(value.value.lVal);
 }
 
-IDispatch* ObjectProperty(IDispatch* object, const wchar_t* name) {
+IDispatch* objectProperty(IDispatch* object, const wchar_t* name) {
   OwnedVariant value;
-  if (!GetProperty(object, name, value)) return nullptr;
-  IDispatch* result = ObjectArgument(value.value);
+  if (!getProperty(object, name, value)) return nullptr;
+  IDispatch* result = objectArgument(value.value);
   if (result != nullptr) result->AddRef();
   return result;
 }
 
-IDispatch* ObjectArgument(const VARIANT& argument) {
+IDispatch* objectArgument(const VARIANT& argument) {
   if (argument.vt == VT_DISPATCH) return argument.pdispVal;
   if (argument.vt == (VT_DISPATCH | VT_BYREF) && argument.ppdispVal != nullptr) {
     return *argument.ppdispVal;

@@ -19,12 +19,12 @@ struct OwnedVariant {
   OwnedVariant& operator=(const OwnedVariant&) = delete;
 };
 
-bool GetProperty(IDispatch* object, const wchar_t* name, OwnedVariant& out);
-std::optional<std::string> TextProperty(IDispatch* object, const wchar_t* name);
-std::optional<int> NumberProperty(IDispatch* object, const wchar_t* name);
+bool getProperty(IDispatch* object, const wchar_t* name, OwnedVariant& out);
+std::optional<std::string> textProperty(IDispatch* object, const wchar_t* name);
+std::optional<int> numberProperty(IDispatch* object, const wchar_t* name);
 // The object the property holds, with a reference the caller releases; nullptr when none.
-IDispatch* ObjectProperty(IDispatch* object, const wchar_t* name);
+IDispatch* objectProperty(IDispatch* object, const wchar_t* name);
 // The object an event argument carries (by value or by reference); not AddRef'ed.
-IDispatch* ObjectArgument(const VARIANT& argument);
+IDispatch* objectArgument(const VARIANT& argument);
 
 }  // namespace horalix::addin::win32

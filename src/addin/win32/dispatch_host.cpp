@@ -9,7 +9,7 @@ namespace {
 // Reads a property of the object that a property of `object` holds.
 template <typename Read>
 auto throughObject(IDispatch* object, const wchar_t* holder, Read read) -> decltype(read(object)) {
-  IDispatch* inner = ObjectProperty(object, holder);
+  IDispatch* inner = objectProperty(object, holder);
   if (inner == nullptr) return std::nullopt;
   auto result = read(inner);
   inner->Release();
@@ -26,16 +26,16 @@ DispatchHost::~DispatchHost() {
   if (application_ != nullptr) application_->Release();
 }
 
-std::optional<std::string> DispatchHost::path() { return TextProperty(application_, L"Path"); }
+std::optional<std::string> DispatchHost::path() { return textProperty(application_, L"Path"); }
 
 std::optional<int> DispatchHost::slideShowWindowCount() {
   return throughObject(application_, L"SlideShowWindows",
-                       [](IDispatch* windows) { return NumberProperty(windows, L"Count"); });
+                       [](IDispatch* windows) { return numberProperty(windows, L"Count"); });
 }
 
 std::optional<std::string> DispatchHost::activePresentationName() {
   return throughObject(application_, L"ActivePresentation",
-                       [](IDispatch* presentation) { return TextProperty(presentation, L"Name"); });
+                       [](IDispatch* presentation) { return textProperty(presentation, L"Name"); });
 }
 
 }  // namespace horalix::addin::win32

@@ -8,7 +8,7 @@
 
 namespace horalix::addin::win32 {
 
-const IID& HostEventInterface(HostKind kind) {
+const IID& hostEventInterface(HostKind kind) {
   switch (kind) {
     case HostKind::WordProcessor:
       return DIID_ApplicationEvents4;
@@ -20,14 +20,14 @@ const IID& HostEventInterface(HostKind kind) {
   return DIID_EApplication;
 }
 
-EventSink* EventSink::Create(HostKind kind, IDispatch* application) {
+EventSink* EventSink::create(HostKind kind, IDispatch* application) {
   auto* sink = new EventSink(kind);
   IConnectionPointContainer* container = nullptr;
   if (application != nullptr &&
       SUCCEEDED(application->QueryInterface(IID_IConnectionPointContainer,
                                             reinterpret_cast<void**>(&container)))) {
     IConnectionPoint* point = nullptr;
-    if (SUCCEEDED(container->FindConnectionPoint(HostEventInterface(kind), &point))) {
+    if (SUCCEEDED(container->FindConnectionPoint(hostEventInterface(kind), &point))) {
       if (SUCCEEDED(point->Advise(sink, &sink->cookie_))) {
         sink->source_ = point;
       } else {
@@ -39,7 +39,7 @@ EventSink* EventSink::Create(HostKind kind, IDispatch* application) {
   return sink;
 }
 
-void EventSink::Close() {
+void EventSink::close() {
   if (source_ != nullptr) {
     source_->Unadvise(cookie_);
     source_->Release();
@@ -51,7 +51,7 @@ void EventSink::Close() {
 HRESULT EventSink::QueryInterface(REFIID iid, void** out) {
   if (out == nullptr) return E_POINTER;
   if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
-      IsEqualIID(iid, HostEventInterface(kind_))) {
+      IsEqualIID(iid, hostEventInterface(kind_))) {
     *out = static_cast<IDispatch*>(this);
     AddRef();
     return S_OK;
@@ -79,7 +79,7 @@ HRESULT EventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VAR
   // presentation or slide-show window.
   IDispatch* argument = nullptr;
   if (params != nullptr && params->cArgs >= 1) {
-    argument = ObjectArgument(params->rgvarg[params->cArgs - 1]);
+    argument = objectArgument(params->rgvarg[params->cArgs - 1]);
   }
   try {
     handle(id, argument);
@@ -90,18 +90,18 @@ HRESULT EventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VAR
 }
 
 void EventSink::handle(DISPID id, IDispatch* argument) {
-  HostConnection& connection = *StateOf(kind_).connection;
+  HostConnection& connection = *stateOf(kind_).connection;
   const bool opened = (kind_ == HostKind::WordProcessor && id == host_event::DocumentOpen) ||
                       (kind_ == HostKind::Spreadsheet && id == host_event::WorkbookOpen) ||
                       (kind_ == HostKind::Presentation && id == host_event::PresentationOpen);
   if (opened) {
-    connection.DocumentOpen(TextProperty(argument, L"Name").value_or(""));
+    connection.DocumentOpen(textProperty(argument, L"Name").value_or(""));
     return;
   }
   if (kind_ != HostKind::Presentation) return;
   if (id == host_event::SlideShowBegin || id == host_event::SlideShowEnd) {
     // The application of the show's window, or of the presentation whose show ended.
-    IDispatch* application = ObjectProperty(argument, L"Application");
+    IDispatch* application = objectProperty(argument, L"Application");
     DispatchHost showHost(application);
     if (application != nullptr) application->Release();
     if (id == host_event::SlideShowBegin) {

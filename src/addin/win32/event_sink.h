@@ -15,9 +15,9 @@ namespace horalix::addin::win32 {
 class EventSink final : public ComObject<EventSink, IDispatch> {
  public:
   // Subscribes to `application`'s events (nothing happens when it has no such source).
-  static EventSink* Create(HostKind kind, IDispatch* application);
+  static EventSink* create(HostKind kind, IDispatch* application);
   // Ends the subscription and drops the creator's reference.
-  void Close();
+  void close();
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
@@ -38,6 +38,6 @@ class EventSink final : public ComObject<EventSink, IDispatch> {
 };
 
 // The event interface the host application of this kind sources.
-const IID& HostEventInterface(HostKind kind);
+const IID& hostEventInterface(HostKind kind);
 
 }  // namespace horalix::addin::win32

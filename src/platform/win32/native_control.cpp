@@ -101,7 +101,7 @@ int shiftState() {
 // Whether other controls of the form are placed inside this one.
 bool holdsControls(const platform::Control& container) {
   for (const auto& other : container.form().controls()) {
-    if (other->Container() == container.name() && other->ContainerIndex() == container.index()) {
+    if (other->Container() == container.name() && other->containerIndex() == container.index()) {
       return true;
     }
   }
@@ -127,7 +127,7 @@ NativeControl::NativeControl(platform::Control& control, HWND parent, int id,
   (void)registered;
   const NativeClass native = nativeClassOf(control.kind());
   DWORD style = WS_CHILD | native.style;
-  if (control.kind() == ControlKind::ComboBox && control.DropdownList()) {
+  if (control.kind() == ControlKind::ComboBox && control.dropdownList()) {
     style = (style & ~static_cast<DWORD>(CBS_DROPDOWN)) | CBS_DROPDOWNLIST;
   }
   if (control.kind() == ControlKind::TextBox && control.Locked()) style |= ES_READONLY;
@@ -138,7 +138,7 @@ NativeControl::NativeControl(platform::Control& control, HWND parent, int id,
       holdsControls(control)) {
     style |= WS_CLIPSIBLINGS;
   }
-  if (control.VisibleOnScreen()) style |= WS_VISIBLE;
+  if (control.visibleOnScreen()) style |= WS_VISIBLE;
   if (!control.Enabled()) style |= WS_DISABLED;
   if (control.BorderStyle() == 1) style |= WS_BORDER;
   // Rows of list boxes line their columns up at tab stops; some lists select several rows.
@@ -206,7 +206,7 @@ void NativeControl::mirror(Property what) {
     }
     case Property::Visible:
       // A control inside a hidden frame or picture box is hidden with it.
-      ShowWindow(hwnd_, control_.VisibleOnScreen() ? SW_SHOWNA : SW_HIDE);
+      ShowWindow(hwnd_, control_.visibleOnScreen() ? SW_SHOWNA : SW_HIDE);
       // An image is drawn over the boxes it lies on (the clock's hover button over the face).
       if (control_.Visible() && control_.kind() == ControlKind::Image) {
         SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -287,8 +287,8 @@ void NativeControl::mirrorList() {
       break;
     case ControlKind::ListBox:
       SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0);
-      if (!control_.TabStops().empty()) {
-        std::vector<INT> stops(control_.TabStops().begin(), control_.TabStops().end());
+      if (!control_.tabStops().empty()) {
+        std::vector<INT> stops(control_.tabStops().begin(), control_.tabStops().end());
         SendMessageW(hwnd_, LB_SETTABSTOPS, stops.size(), reinterpret_cast<LPARAM>(stops.data()));
       }
       for (const auto& item : items) {
@@ -580,7 +580,7 @@ void NativeControl::paint() {
     HWND window = GetAncestor(hwnd_, GA_ROOT);
     POINT origin{0, 0};
     MapWindowPoints(hwnd_, window, &origin, 1);
-    paintOutsideOutline(buffer, window, control_.form().Region(), origin, size);
+    paintOutsideOutline(buffer, window, control_.form().region(), origin, size);
     spareImagesAbove(dc);
     BitBlt(dc, 0, 0, size.cx, size.cy, buffer, 0, 0, SRCCOPY);
     shown_ = control_.drawing();

@@ -204,7 +204,7 @@ void Win32FormHost::placeForm(const NativeForm& native) {
 }
 
 void Win32FormHost::shapeForm(NativeForm& native) {
-  const auto& region = native.form.Region();
+  const auto& region = native.form.region();
   native.shaped = true;
   native.shapedRegion = region;
   if (colourKeyOf(native.hwnd)) {
@@ -244,7 +244,7 @@ void Win32FormHost::formLoaded(Form& form) {
   }
   for (const auto& control : form.controls()) ensureControl(native, *control);
   rebuildMenuBar(native);
-  if (form.Region()) shapeForm(native);
+  if (form.region()) shapeForm(native);
   if (form.topmost()) formChanged(form, Property::Topmost);
   if (form.Visible()) ShowWindow(native.hwnd, SW_SHOW);
 }
@@ -278,7 +278,7 @@ void Win32FormHost::formChanged(Form& form, Property what) {
     case Property::Region:
       // The clock gives its outline again at every redraw; the same outline keeps a keyed
       // window as it is. A window cut by a region is cut and redrawn again.
-      if (!native->shaped || native->shapedRegion != form.Region() || !colourKeyOf(native->hwnd)) {
+      if (!native->shaped || native->shapedRegion != form.region() || !colourKeyOf(native->hwnd)) {
         shapeForm(*native);
       }
       break;
@@ -367,7 +367,7 @@ void Win32FormHost::eraseBackground(NativeForm& native, HDC dc) {
   RECT client;
   GetClientRect(native.hwnd, &client);
   FillRect(dc, &client, native.background);
-  paintOutsideOutline(dc, native.hwnd, native.form.Region(), POINT{0, 0},
+  paintOutsideOutline(dc, native.hwnd, native.form.region(), POINT{0, 0},
                       SIZE{client.right, client.bottom});
 }
 

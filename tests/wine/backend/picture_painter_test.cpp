@@ -78,13 +78,13 @@ class PicturePainterTest : public ::testing::Test {
 TEST_F(PicturePainterTest, BoxesAndEllipsesFillTheirRectangle) {
   box.setBackColor(0x000000);
   box.Cls();
-  box.FillBox(30, 30, 1440, 600, 0xFFFFFF);  // pixels 2..97 x 2..41
+  box.fillBox(30, 30, 1440, 600, 0xFFFFFF);  // pixels 2..97 x 2..41
   EXPECT_EQ(paintedAt(1, 1), RGB(0, 0, 0));
   EXPECT_EQ(paintedAt(2, 2), RGB(255, 255, 255));
   EXPECT_EQ(paintedAt(97, 41), RGB(255, 255, 255));
   EXPECT_EQ(paintedAt(98, 42), RGB(0, 0, 0));
   box.Cls();
-  box.FillEllipse(0, 0, 1500, 750, 0xFFFFFF);  // the whole box
+  box.fillEllipse(0, 0, 1500, 750, 0xFFFFFF);  // the whole box
   EXPECT_EQ(paintedAt(50, 25), RGB(255, 255, 255));
   EXPECT_EQ(paintedAt(1, 1), RGB(0, 0, 0)) << "the corners lie outside the ellipse";
   EXPECT_EQ(paintedAt(98, 48), RGB(0, 0, 0));

@@ -101,13 +101,13 @@ TEST_F(WindowLookTest, AColourKeyedWindowDrawsItsOutlineInTheKeyColour) {
     const RECT all{0, 0, w, h};
     HBRUSH white = CreateSolidBrush(RGB(255, 255, 255));
     FillRect(dc, &all, white);
-    paintOutsideOutline(dc, hwnd, face.Region(), POINT{0, 0}, SIZE{w, h});
+    paintOutsideOutline(dc, hwnd, face.region(), POINT{0, 0}, SIZE{w, h});
     const COLORREF edge = c.drawn ? RGB(0x0A, 0xFF, 0x00) : RGB(255, 255, 255);
     EXPECT_EQ(GetPixel(dc, 0, 0), edge) << c.key;
     EXPECT_EQ(GetPixel(dc, 3, 3), edge) << c.key;
     EXPECT_EQ(GetPixel(dc, w / 2, h / 2), RGB(255, 255, 255)) << c.key;
     FillRect(dc, &all, white);
-    paintOutsideOutline(dc, hwnd, face.Region(), POINT{w - 20, h - 20}, SIZE{20, 20});
+    paintOutsideOutline(dc, hwnd, face.region(), POINT{w - 20, h - 20}, SIZE{20, 20});
     EXPECT_EQ(GetPixel(dc, 19, 19), edge) << c.key;
     EXPECT_EQ(GetPixel(dc, 0, 0), RGB(255, 255, 255)) << c.key;
     DeleteObject(white);
