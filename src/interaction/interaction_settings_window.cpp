@@ -354,7 +354,7 @@ platform::Control& InteractionSettingsWindow::rowBox(int k, HudongFlag flag) {
 // what an earlier opening showed is overwritten, as a newly created window would be.
 void InteractionSettingsWindow::Form_Load() {
   // The clock would otherwise stand over the window while the user edits it.
-  Attempt(app_, "Frm_hudong_set load",
+  attempt(app_, "Frm_hudong_set load",
           [&] { app_.platform.desktop.sendToBottom(app_.floatingClock()); });
   Combo3.setEnabled(false);
   for (int i = 0; i < 2; ++i) Option1(i).setValue(0);
