@@ -1,7 +1,7 @@
 #include "bars/bar_position.h"
 
 #include "services/attempt.h"
-#include "services/ini_read_write.h"
+#include "services/program_ini.h"
 #include "services/program_values.h"
 #include "services/text_runtime.h"
 
@@ -27,8 +27,7 @@ ReadSlot unsetWhenMissing(ReadSlot slot, std::int32_t& target) {
 BarPosition readBarPosition(Context& app, const std::string& leftKey, const std::string& topKey) {
   BarPosition at;
   auto readIni = [&](const std::string& key) {
-    return CLng(Val(variantText(IniReadWrite(app.platform.files, "readpart", app.iniPath(),
-                                             "clocksite", key, std::to_string(kBarNotStored)))));
+    return CLng(Val(readProgramIni(app, "clocksite", key, std::to_string(kBarNotStored))));
   };
   attempt(app, "bar position", [&] { at.left = readIni(leftKey); });
   attempt(app, "bar position", [&] { at.top = readIni(topKey); });

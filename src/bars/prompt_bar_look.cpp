@@ -4,8 +4,8 @@
 #include "clock/clock.h"
 #include "services/attempt.h"
 #include "services/context.h"
-#include "services/ini_read_write.h"
 #include "services/palette.h"
+#include "services/program_ini.h"
 #include "services/text_runtime.h"
 #include "services/window_utilities.h"
 
@@ -22,9 +22,8 @@ std::uint32_t colourOfText(const std::string& text) {
 }  // namespace
 
 void PromptBar::loadLook() {
-  const std::string ini = app_.iniPath();
   auto read = [&](const char* key, const char* fallback) {
-    return variantText(IniReadWrite(app_.platform.files, "readpart", ini, "Hotkey", key, fallback));
+    return readProgramIni(app_, "Hotkey", key, fallback);
   };
   // Each setting on its own: one that cannot be read keeps the value read before.
   auto step = [&](auto&& statement) { attempt(app_, "prompt bar look", statement); };

@@ -9,9 +9,9 @@
 #include "clock/mirror_clock.h"
 #include "services/attempt.h"
 #include "services/context.h"
-#include "services/ini_read_write.h"
 #include "services/option_names.h"
 #include "services/picture_size.h"
+#include "services/program_ini.h"
 #include "services/setting_readers.h"
 #include "services/text_runtime.h"
 #include "services/window_utilities.h"
@@ -22,8 +22,7 @@ namespace {
 
 // A colour number of TimeData.db [Hotkey]; a text that is no number gives black.
 std::uint32_t overtimeColour(Context& app, const char* key, const char* fallback) {
-  const std::string text = variantText(
-      IniReadWrite(app.platform.files, "readpart", app.iniPath(), "Hotkey", key, fallback));
+  const std::string text = readProgramIni(app, "Hotkey", key, fallback);
   return static_cast<std::uint32_t>(CLng(Val(text)));
 }
 

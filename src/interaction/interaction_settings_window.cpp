@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "clock/clock.h"
 #include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
@@ -352,6 +353,9 @@ platform::Control& InteractionSettingsWindow::rowBox(int k, HudongFlag flag) {
 // Each step goes on after a failing one. The window is filled from the stored presets alone:
 // what an earlier opening showed is overwritten, as a newly created window would be.
 void InteractionSettingsWindow::Form_Load() {
+  // The clock would otherwise stand over the window while the user edits it.
+  attempt(app_, "Frm_hudong_set load",
+          [&] { app_.platform.desktop.sendToBottom(app_.floatingClock()); });
   Combo3.setEnabled(false);
   for (int i = 0; i < 2; ++i) Option1(i).setValue(0);
   const PresetFile file{app_.platform.files, app_.iniPath()};

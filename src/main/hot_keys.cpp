@@ -10,7 +10,7 @@
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/hot_key_text.h"
-#include "services/ini_read_write.h"
+#include "services/program_ini.h"
 #include "services/setting_readers.h"
 #include "services/text_runtime.h"
 
@@ -34,14 +34,13 @@ const Command* commandOfHotKey(int id) {
 void MainWindow::Hotkey_set() {
   platform::HotKeys& keys = app_.platform.hotKeys;
   keys.onHotKey = [this](int id) { HotkeyWndProc(id); };
-  const std::string ini = app_.iniPath();
 
   for (int id = 1; id <= kFixedKeys; ++id) {
     const Command* command = commandOfHotKey(id);
     if (command == nullptr) continue;
     attempt(app_, "Hotkey_set", [&] {
-      const std::string text = Trim(variantText(IniReadWrite(
-          app_.platform.files, "readpart", ini, "Hotkey", std::string(command->hotKeyName), "")));
+      const std::string text =
+          Trim(readProgramIni(app_, "Hotkey", std::string(command->hotKeyName), ""));
       // The caption keeps its name, with the state word it shows now, and the key after it.
       platform::MenuItem& item = commandItem(*this, command->id);
       item.setCaption(horalix::Left(item.Caption(), Len(command->caption)) + kBeforeKey +

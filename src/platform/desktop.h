@@ -52,6 +52,9 @@ class Desktop {
   // Synthesises a key press and release (a virtual-key code) to the focused window.
   virtual void pressKey(int virtualKey) = 0;
 
+  // Puts the window at the bottom of the window order, where it covers no other window. A
+  // window in the topmost band leaves it (as the system does), so its form is no longer
+  // topmost until it is put there again.
   virtual void sendToBottom(Form& form) = 0;
   // Lets the user move the window with the pointer, as by its caption, until the left button
   // is released; returns after the drop. A desktop without a pointer leaves the window where

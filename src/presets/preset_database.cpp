@@ -1,10 +1,10 @@
 #include "presets/preset_database.h"
 
-#include <charconv>
 #include <utility>
 
 #include "presets/connection_text.h"
 #include "presets/field_conversion.h"
+#include "services/number_text.h"
 
 namespace horalix {
 
@@ -13,11 +13,7 @@ using platform::DbValue;
 std::string fieldText(const DbValue& value) {
   if (const auto* text = std::get_if<std::string>(&value)) return *text;
   if (const auto* whole = std::get_if<std::int64_t>(&value)) return std::to_string(*whole);
-  if (const auto* real = std::get_if<double>(&value)) {
-    char buffer[32];
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, *real);
-    return ec == std::errc() ? std::string(buffer, end) : std::string();
-  }
+  if (const auto* real = std::get_if<double>(&value)) return shortestNumberText(*real);
   return {};
 }
 

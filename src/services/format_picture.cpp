@@ -1,10 +1,10 @@
 #include "services/format_picture.h"
 
-#include <charconv>
 #include <cmath>
 #include <stdexcept>
 #include <vector>
 
+#include "services/number_text.h"
 #include "services/runtime_error.h"
 #include "services/text_runtime.h"
 #include "services/time_value.h"
@@ -19,11 +19,7 @@ bool isDigitPicture(std::string_view picture) {
 
 std::string formatDigits(double value, std::size_t minimumDigits) {
   const double rounded = std::round(value);
-  char buffer[400];
-  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(rounded),
-                                       std::chars_format::fixed, 0);
-  (void)ec;  // any double fits the buffer in fixed form
-  std::string digits(buffer, end);
+  std::string digits = wholeNumberText(std::fabs(rounded));
   if (digits.size() < minimumDigits) digits.insert(0, minimumDigits - digits.size(), '0');
   return rounded < 0 ? "-" + digits : digits;
 }

@@ -5,7 +5,7 @@
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/format_picture.h"
-#include "services/ini_read_write.h"
+#include "services/program_ini.h"
 #include "services/program_values.h"
 #include "services/text_helpers.h"
 #include "services/text_runtime.h"
@@ -46,10 +46,8 @@ std::int16_t storeAndReadTimeRecord(Context& app, std::int32_t left, std::int32_
 }  // namespace
 
 void SaveTimeRecord(Context& app, std::int32_t left, std::int32_t top, const std::string& music) {
-  const std::string ini = app.iniPath();
   auto writeKey = [&](const char* key, auto value) {
-    attempt(app, "run record",
-            [&] { IniReadWrite(app.platform.files, "write", ini, "clocksite", key, value()); });
+    attempt(app, "run record", [&] { writeProgramIni(app, "clocksite", key, value()); });
   };
   if (left > 0) writeKey("clockleft", [&] { return std::to_string(left); });
   if (top > 0) writeKey("clocktop", [&] { return std::to_string(top); });

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "services/context.h"
-#include "services/ini_read_write.h"
+#include "services/program_ini.h"
 #include "services/program_values.h"
 #include "services/runtime_error.h"
 #include "services/text_runtime.h"
@@ -37,7 +37,7 @@ std::optional<std::string> hotkeyOption(Context& app, const std::string& key,
                                         const std::string& fallback) {
   const std::string path = app.iniPath();
   if (!app.platform.files.normalFileExists(path)) return std::nullopt;
-  return variantText(IniReadWrite(app.platform.files, "readpart", path, "Hotkey", key, fallback));
+  return readProgramIni(app, "Hotkey", key, fallback);
 }
 
 // A leading number rounded to 16 bits; a value that does not fit reads as 0.

@@ -5,6 +5,7 @@
 #include "services/format_picture.h"
 #include "services/ini_read_write.h"
 #include "services/picture_size.h"
+#include "services/program_ini.h"
 #include "services/program_values.h"
 #include "services/registry_routines.h"
 #include "services/runtime_error.h"
@@ -184,9 +185,8 @@ void LoadSettings(Context& app, SettingsBlock& record) {
 
 void DeleteSettings(Context& app) {
   programValues(app).removeGroup(deletedSettingNames());
-  const std::string ini = app.iniPath();
   for (const char* key : kScreenTwoIniKeys) {
-    IniReadWrite(app.platform.files, "write", ini, "clocksite", key, "0");
+    writeProgramIni(app, "clocksite", key, "0");
   }
 }
 

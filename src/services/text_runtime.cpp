@@ -1,9 +1,8 @@
 #include "services/text_runtime.h"
 
-#include <charconv>
 #include <cmath>
-#include <system_error>
 
+#include "services/number_text.h"
 #include "services/runtime_error.h"
 
 namespace horalix {
@@ -129,33 +128,20 @@ bool readNumber(NumberCursor& in, double& out) {
     if (in.peek() == '-') text += '-';
     in.take();
   }
-  // The decimal magnitude of the first significant digit, to tell overflow from underflow.
-  int magnitude = 0;
-  bool significant = false;
   int digits = 0;
-  for (; isDigit(in.peek()); in.take(), ++digits) {
-    const char c = static_cast<char>(in.peek());
-    if (c != '0') significant = true;
-    if (significant) ++magnitude;
-    text += c;
-  }
+  for (; isDigit(in.peek()); in.take(), ++digits) text += static_cast<char>(in.peek());
   if (in.peek() == '.') {
     in.take();
     text += '.';
-    for (; isDigit(in.peek()); in.take(), ++digits) {
-      const char c = static_cast<char>(in.peek());
-      if (c != '0') significant = true;
-      if (!significant) --magnitude;
-      text += c;
-    }
+    for (; isDigit(in.peek()); in.take(), ++digits) text += static_cast<char>(in.peek());
   }
   if (digits == 0) return false;
 
-  long exponent = 0;
   const int e = in.peek();
   if (e == 'e' || e == 'E' || e == 'd' || e == 'D') {
     const std::size_t beforeExponent = in.position();
     in.take();
+    long exponent = 0;
     bool negative = false;
     if (in.peek() == '+' || in.peek() == '-') {
       negative = in.peek() == '-';
@@ -172,12 +158,9 @@ bool readNumber(NumberCursor& in, double& out) {
     }
   }
 
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
-  (void)end;
-  if (ec == std::errc::result_out_of_range) {
-    if (significant && magnitude + exponent > 0) throw RuntimeError(RuntimeErrorCode::Overflow);
-    out = 0;
-  }
+  // Too small a magnitude reads as zero; too large a one as infinity.
+  out = decimalTextValue(text);
+  if (std::isinf(out)) throw RuntimeError(RuntimeErrorCode::Overflow);
   return true;
 }
 
@@ -324,13 +307,8 @@ double Fix(double v) { return std::trunc(v); }
 
 namespace {
 
-template <typename Real>
-std::string numberText(Real v, int significantDigits) {
-  char buffer[48];
-  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, v,
-                                       std::chars_format::general, significantDigits);
-  (void)ec;  // the buffer holds any double in this form
-  std::string text(buffer, end);
+std::string numberText(double v, int significantDigits) {
+  std::string text = generalNumberText(v, significantDigits);
   for (char& c : text) {
     if (c == 'e') c = 'E';
   }

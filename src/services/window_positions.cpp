@@ -2,20 +2,17 @@
 
 #include "services/attempt.h"
 #include "services/context.h"
-#include "services/ini_read_write.h"
+#include "services/program_ini.h"
 #include "services/program_values.h"
 
 namespace horalix {
 
 void saveWindowPos(Context& app, const std::string& leftKey, const std::string& topKey,
                    std::int32_t left, std::int32_t top) {
-  const std::string ini = app.iniPath();
-  attempt(app, "window position", [&] {
-    IniReadWrite(app.platform.files, "write", ini, "clocksite", leftKey, std::to_string(left));
-  });
-  attempt(app, "window position", [&] {
-    IniReadWrite(app.platform.files, "write", ini, "clocksite", topKey, std::to_string(top));
-  });
+  attempt(app, "window position",
+          [&] { writeProgramIni(app, "clocksite", leftKey, std::to_string(left)); });
+  attempt(app, "window position",
+          [&] { writeProgramIni(app, "clocksite", topKey, std::to_string(top)); });
   attempt(app, "window position", [&] {
     programValues(app).writeGroup(
         {{leftKey, left, platform::regtype::Dword}, {topKey, top, platform::regtype::Dword}});

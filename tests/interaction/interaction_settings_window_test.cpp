@@ -351,7 +351,11 @@ TEST_F(HudongSettingsTest, AFailedReadBackStopsTheApplyAndLeavesThatPresetsMenuI
 
 TEST_F(HudongSettingsTest, CloseStoresNothingAndTheWindowHoldsTheClocksBack) {
   startWith(section(1, "0:02:00", "10000"));
+  FloatingClock& clock = app.floatingClock();
+  clock.Load();
+  clock.setTopmost(true);
   open();
+  EXPECT_FALSE(clock.topmost());  // sent below the window it would cover
   typeRow(0, "9", "9", true);
   loop.advance(200);
   EXPECT_EQ(main.Label1.Caption(), "30");

@@ -82,7 +82,7 @@ bool HeadlessDesktop::activate(std::uintptr_t handle) {
 
 void HeadlessDesktop::pressKey(int virtualKey) { keys_.push_back({virtualKey, foreground_}); }
 
-void HeadlessDesktop::sendToBottom(Form& form) { bottom_.push_back(form.name()); }
+void HeadlessDesktop::sendToBottom(Form& form) { form.setTopmost(false); }
 
 void HeadlessDesktop::dragWithPointer(Form& form) {
   drags_.push_back(form.name());

@@ -67,7 +67,6 @@ class HeadlessDesktop final : public Desktop {
 
   const std::vector<std::uintptr_t>& activations() const { return activations_; }
   const std::vector<KeyPress>& keys() const { return keys_; }
-  const std::vector<std::string>& bottomCalls() const { return bottom_; }
   int keyboardSwitches() const { return keyboardSwitches_; }
   // The windows dragged with the pointer, by name, in order.
   const std::vector<std::string>& drags() const { return drags_; }
@@ -87,7 +86,6 @@ class HeadlessDesktop final : public Desktop {
   bool activationFails_ = false, keyboardFails_ = false;
   std::vector<std::uintptr_t> activations_;
   std::vector<KeyPress> keys_;
-  std::vector<std::string> bottom_;
   PixelPoint dragDrop_;
   std::vector<std::string> drags_;
   int keyboardSwitches_ = 0;

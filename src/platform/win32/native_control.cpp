@@ -2,15 +2,12 @@
 #include "platform/win32/mouse_input.h"
 #include "platform/win32/window_owner.h"
 
-#include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <vector>
 
-#include <algorithm>
-
-#include <algorithm>
-
+#include "platform/win32/common_controls.h"
 #include "platform/win32/keyed_outline.h"
 #include "platform/win32/picture_painter.h"
 #include "platform/win32/wide_text.h"
@@ -126,6 +123,7 @@ NativeControl::NativeControl(platform::Control& control, HWND parent, int id,
   }();
   (void)registered;
   const NativeClass native = nativeClassOf(control.kind());
+  if (!drawnByProgram(control.kind())) ensureCommonControls();
   DWORD style = WS_CHILD | native.style;
   if (control.kind() == ControlKind::ComboBox && control.dropdownList()) {
     style = (style & ~static_cast<DWORD>(CBS_DROPDOWN)) | CBS_DROPDOWNLIST;
@@ -152,7 +150,7 @@ NativeControl::NativeControl(platform::Control& control, HWND parent, int id,
     SendMessageW(hwnd_, TBM_SETRANGE, FALSE, MAKELPARAM(0, kSliderDefaultMax));
   }
   if (hwnd_ != nullptr && !drawnByProgram(control.kind())) {
-    SetWindowSubclass(hwnd_, &NativeControl::mouseProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    setWindowSubclass(hwnd_, &NativeControl::mouseProc, 0, reinterpret_cast<DWORD_PTR>(this));
   }
   // A control inside a frame or picture box lies above it.
   if (hwnd_ != nullptr && !control.Container().empty()) {
@@ -175,7 +173,7 @@ NativeControl::~NativeControl() {
   }
   std::erase(context_.drawingsToSettle, this);
   if (hwnd_ != nullptr) {
-    if (!drawnByProgram(control_.kind())) RemoveWindowSubclass(hwnd_, &NativeControl::mouseProc, 0);
+    if (!drawnByProgram(control_.kind())) removeWindowSubclass(hwnd_, &NativeControl::mouseProc, 0);
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     DestroyWindow(hwnd_);
   }
@@ -669,7 +667,7 @@ LRESULT CALLBACK NativeControl::pictureProc(HWND hwnd, UINT msg, WPARAM wp, LPAR
 LRESULT CALLBACK NativeControl::mouseProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
                                           DWORD_PTR data) {
   auto* self = reinterpret_cast<NativeControl*>(data);
-  if (self == nullptr || !isMouseInput(msg)) return DefSubclassProc(hwnd, msg, wp, lp);
+  if (self == nullptr || !isMouseInput(msg)) return defSubclassProc(hwnd, msg, wp, lp);
   // The handler may unload the form and this object with it: then nothing is left to pass on.
   auto alive = self->alive_;
   self->context_.guard.run(self->control_.name(),
@@ -677,7 +675,7 @@ LRESULT CALLBACK NativeControl::mouseProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM
                              forwardMouse(control, msg, wp, lp, units, nullptr);
                            });
   if (!*alive) return 0;
-  return DefSubclassProc(hwnd, msg, wp, lp);
+  return defSubclassProc(hwnd, msg, wp, lp);
 }
 
 LRESULT NativeControl::keyMessage(UINT msg, WPARAM wp, LPARAM lp) {

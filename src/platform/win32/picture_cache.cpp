@@ -70,6 +70,14 @@ PictureCache::~PictureCache() {
   }
 }
 
+void PictureCache::keepOnly(const std::set<std::string>& paths) {
+  std::erase_if(entries_, [&](auto& entry) {
+    if (paths.count(entry.first) != 0) return false;
+    if (entry.second.picture.bitmap != nullptr) DeleteObject(entry.second.picture.bitmap);
+    return true;
+  });
+}
+
 LoadedPicture PictureCache::get(const std::string& path) {
   const std::wstring wide = toWide(path);
   FILETIME written{};

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <map>
+#include <set>
 #include <string>
 
 namespace horalix::win32 {
@@ -23,6 +24,10 @@ class PictureCache {
 
   // The picture of a file; a null bitmap when the file is missing or no picture.
   LoadedPicture get(const std::string& path);
+  // Frees the pictures of every file not named: those that no window shows any more.
+  void keepOnly(const std::set<std::string>& paths);
+  std::size_t size() const { return entries_.size(); }
+  bool holds(const std::string& path) const { return entries_.count(path) != 0; }
 
  private:
   struct Entry {

@@ -74,6 +74,7 @@ void Win32Desktop::pressKey(int virtualKey) {
 }
 
 void Win32Desktop::sendToBottom(platform::Form& form) {
+  form.setTopmost(false);
   HWND hwnd = forms_.windowOf(form);
   if (hwnd != nullptr) {
     SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

@@ -6,11 +6,19 @@
 #include <cwchar>
 
 #include "platform/win32/com_apartment.h"
+#include "platform/win32/system_function.h"
 #include "platform/win32/wide_text.h"
 
 namespace horalix::win32 {
 
 namespace {
+
+// The common dialogs' library (and the printing libraries it brings along) is loaded when a
+// dialog is first shown, not at the program's start.
+template <class Function>
+Function dialogFunction(const char* name) {
+  return systemFunction<Function>(L"comdlg32.dll", name);
+}
 
 // Long enough for any path the dialog returns.
 constexpr DWORD kPathBuffer = 32768;
@@ -43,8 +51,10 @@ std::optional<std::string> runFileDialog(bool save, const std::string& title,
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST;
   dialog.Flags |= save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST;
   if (multiSelect && !save) dialog.Flags |= OFN_ALLOWMULTISELECT;
-  const BOOL chosen = save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
-  if (!chosen) return std::nullopt;
+  static const auto saveDialog = dialogFunction<decltype(&GetSaveFileNameW)>("GetSaveFileNameW");
+  static const auto openDialog = dialogFunction<decltype(&GetOpenFileNameW)>("GetOpenFileNameW");
+  const auto show = save ? saveDialog : openDialog;
+  if (show == nullptr || !show(&dialog)) return std::nullopt;
   // Several names end with two NULs; one path with one.
   std::size_t end = std::wcslen(path.c_str());
   while (multiSelect && end + 1 < path.size() && path[end + 1] != L'\0') {
@@ -87,7 +97,8 @@ std::optional<std::uint32_t> Win32Dialogs::chooseColor(std::uint32_t initial) {
   dialog.rgbResult = static_cast<COLORREF>(initial & 0x00FFFFFFu);
   dialog.lpCustColors = customColors;
   dialog.Flags = CC_RGBINIT | CC_ANYCOLOR;
-  if (!ChooseColorW(&dialog)) return std::nullopt;
+  static const auto show = dialogFunction<decltype(&ChooseColorW)>("ChooseColorW");
+  if (show == nullptr || !show(&dialog)) return std::nullopt;
   return static_cast<std::uint32_t>(dialog.rgbResult);
 }
 

@@ -1,9 +1,8 @@
 #include "platform/win32/win32_form_host.h"
 #include "platform/win32/window_owner.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
+#include <set>
 
 #include "platform/win32/keyed_outline.h"
 #include "platform/win32/mouse_input.h"
@@ -61,9 +60,6 @@ bool Win32FormHost::staysInactive(const Form& form) {
 
 Win32FormHost::Win32FormHost(Win32EventLoop& loop, DispatchGuard& guard)
     : loop_(loop), guard_(guard), units_(ScreenUnits::current()) {
-  INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX),
-                               ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
-  InitCommonControlsEx(&classes);
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   wc.style = CS_DBLCLKS;
@@ -84,9 +80,9 @@ void Win32FormHost::settleDrawings() {
 }
 
 bool Win32FormHost::initCommonControls() {
-  // The extended combo box classes, as the program asks for at its start.
-  INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_USEREX_CLASSES};
-  return InitCommonControlsEx(&classes) != FALSE;
+  // The classes (the extended combo boxes among them) are registered with the first control
+  // window of a system class (see common_controls.h); the program's start loads nothing for it.
+  return true;
 }
 
 Win32FormHost::~Win32FormHost() {
@@ -266,7 +262,23 @@ void Win32FormHost::formUnloaded(Form& form) {
   std::unique_ptr<NativeForm> native = std::move(*it);
   forms_.erase(it);
   destroyWindows(*native);
+  forgetUnusedPictures();
   if (forms_.empty() && !endingSession_ && onLastFormUnloaded) onLastFormUnloaded();
+}
+
+// A window closed: the pictures that only it showed (a spotlight's screen-sized bitmaps) are
+// freed; those the windows still loaded show stay.
+void Win32FormHost::forgetUnusedPictures() {
+  std::set<std::string> shown;
+  for (const auto& native : forms_) {
+    for (const auto& control : native->form.controls()) {
+      if (!control->Picture().empty()) shown.insert(control->Picture());
+      for (const auto& op : control->drawing()) {
+        if (op.kind == platform::DrawOp::Kind::Picture) shown.insert(op.picture);
+      }
+    }
+  }
+  pictures_.keepOnly(shown);
 }
 
 void Win32FormHost::formChanged(Form& form, Property what) {

@@ -54,6 +54,7 @@ class Win32FormHost final : public platform::FormHost {
   HWND windowOf(const platform::Control& control) const;
   std::size_t loadedCount() const { return forms_.size(); }
   const ScreenUnits& units() const { return units_; }
+  const PictureCache& pictures() const { return pictures_; }
 
   // Runs when the last loaded form has been unloaded: the program has no window left.
   std::function<void()> onLastFormUnloaded;
@@ -92,6 +93,7 @@ class Win32FormHost final : public platform::FormHost {
   void eraseBackground(NativeForm& native, HDC dc);
   void userMoved(NativeForm& native);
   void unloadAll();
+  void forgetUnusedPictures();
   void destroyWindows(NativeForm& native);
 
   Win32EventLoop& loop_;

@@ -1,8 +1,8 @@
 #include "platform/win32/win32_hot_keys.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
+
+#include "platform/win32/common_controls.h"
 
 namespace horalix::win32 {
 
@@ -24,7 +24,7 @@ Win32HotKeys::Win32HotKeys(DispatchGuard& guard, WindowOf windowOf)
 Win32HotKeys::~Win32HotKeys() {
   for (const auto& [window, id] : registered_) {
     UnregisterHotKey(window, id);
-    if (window != window_.hwnd()) RemoveWindowSubclass(window, &subclassProc, kSubclassId);
+    if (window != window_.hwnd()) removeWindowSubclass(window, &subclassProc, kSubclassId);
   }
 }
 
@@ -46,7 +46,7 @@ bool Win32HotKeys::registerKey(platform::Form& owner, int id, unsigned modifiers
   const UINT mods = modifiers & (MOD_ALT | MOD_CONTROL | MOD_SHIFT);
   if (!RegisterHotKey(window, id, mods, static_cast<UINT>(virtualKey))) return false;
   if (window != window_.hwnd() && !holdsKeys(window)) {
-    SetWindowSubclass(window, &subclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    setWindowSubclass(window, &subclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
   }
   registered_.insert({window, id});
   return true;
@@ -58,7 +58,7 @@ void Win32HotKeys::unregisterKey(platform::Form& owner, int id) {
   UnregisterHotKey(window, id);
   // The window's own procedure is back once it holds no key.
   if (window != window_.hwnd() && !holdsKeys(window)) {
-    RemoveWindowSubclass(window, &subclassProc, kSubclassId);
+    removeWindowSubclass(window, &subclassProc, kSubclassId);
   }
 }
 
@@ -77,7 +77,7 @@ void Win32HotKeys::forget(HWND window) {
     UnregisterHotKey(window, it->second);
     it = registered_.erase(it);
   }
-  RemoveWindowSubclass(window, &subclassProc, kSubclassId);
+  removeWindowSubclass(window, &subclassProc, kSubclassId);
 }
 
 LRESULT CALLBACK Win32HotKeys::subclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
@@ -88,7 +88,7 @@ LRESULT CALLBACK Win32HotKeys::subclassProc(HWND hwnd, UINT msg, WPARAM wp, LPAR
     return 0;
   }
   if (msg == WM_NCDESTROY) self->forget(hwnd);
-  return DefSubclassProc(hwnd, msg, wp, lp);
+  return defSubclassProc(hwnd, msg, wp, lp);
 }
 
 }  // namespace horalix::win32

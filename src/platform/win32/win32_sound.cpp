@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include "platform/win32/system_function.h"
 #include "platform/win32/wide_text.h"
 
 namespace horalix::win32 {
@@ -13,12 +14,23 @@ namespace {
 
 using platform::MediaResult;
 
+// The multimedia library is loaded with the first sound, not at the program's start.
+UINT sendMediaCommand(const std::wstring& command) {
+  static const auto fn = systemFunction<decltype(&mciSendStringW)>(L"winmm.dll", "mciSendStringW");
+  return fn != nullptr ? fn(command.c_str(), nullptr, 0, nullptr) : MCIERR_DEVICE_NOT_INSTALLED;
+}
+
+bool playSound(const wchar_t* path, DWORD flags) {
+  static const auto fn = systemFunction<decltype(&PlaySoundW)>(L"winmm.dll", "PlaySoundW");
+  return fn != nullptr && fn(path, nullptr, flags) != FALSE;
+}
+
 // Sends one command of the media control interface for the device named by a file's path. The
 // path is quoted: unquoted, the device name would end at the first blank, and a sound under
 // "C:\Program Files" would not play.
 MediaResult mediaCommand(const char* verb, const std::string& path) {
   const std::string command = std::string(verb) + " \"" + path + "\"";
-  switch (mciSendStringW(toWide(command).c_str(), nullptr, 0, nullptr)) {
+  switch (sendMediaCommand(toWide(command))) {
     case 0:
       return MediaResult::Done;
     case MCIERR_FILE_NOT_FOUND:
@@ -38,10 +50,10 @@ MediaResult mediaCommand(const char* verb, const std::string& path) {
 
 bool Win32Sound::playWave(const std::string& path, bool loop) {
   // One wave sound at a time for the whole process: a new one replaces the one playing.
-  return PlaySoundW(toWide(path).c_str(), nullptr, waveFlags(loop)) != FALSE;
+  return playSound(toWide(path).c_str(), waveFlags(loop));
 }
 
-void Win32Sound::stopWave() { PlaySoundW(nullptr, nullptr, SND_ASYNC); }
+void Win32Sound::stopWave() { playSound(nullptr, SND_ASYNC); }
 
 MediaResult Win32Sound::openMedia(const std::string& path) { return mediaCommand("open", path); }
 

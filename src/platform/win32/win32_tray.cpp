@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/win32/native_menu.h"
 #include "platform/win32/program_icon.h"
@@ -79,7 +80,11 @@ bool Win32Tray::add(platform::Form&, const std::string& tip) {
 }
 
 void Win32Tray::setTip(const std::string& tip) {
-  tip_ = toWide(tip);
+  std::wstring wide = toWide(tip);
+  // Each change is a round trip to the shell's notification area: the tip it already shows (the
+  // one the icon was added with, at the program's start) is not sent again.
+  if (added_ && wide == tip_) return;
+  tip_ = std::move(wide);
   if (!added_) return;
   NOTIFYICONDATAW data = iconData(NIF_TIP);
   Shell_NotifyIconW(NIM_MODIFY, &data);

@@ -135,5 +135,35 @@ TEST_F(PicturePainterTest, PrintedTextIsDrawnInTheForeColourWhereItWasPrinted) {
   EXPECT_GT(lit, 20);
 }
 
+// A closed window's pictures are freed, those that open windows still show are kept.
+TEST(PictureCacheTest, ClosingAWindowFreesThePicturesOnlyItShowed) {
+  Backend b;
+  Win32FileSystem files;
+  const std::string shared = b.folder.file("shared.bmp"), own = b.folder.file("own.bmp");
+  ASSERT_TRUE(files.writeAll(shared, twoColourBitmap(8)));
+  ASSERT_TRUE(files.writeAll(own, twoColourBitmap(4)));
+  platform::Form stays{b.forms, "stays"}, closes{b.forms, "closes"};
+  const auto show = [&](platform::Form& form, const std::vector<std::string>& pictures) {
+    form.move(0, 0, 3000, 3000);
+    for (std::size_t i = 0; i < pictures.size(); ++i) {
+      platform::Control& image =
+          form.addControl("Image1", static_cast<int>(i), platform::ControlKind::Image);
+      image.move(0, 600 * static_cast<int>(i), 600, 600);
+      image.setPicture(pictures[i]);
+    }
+    form.Show();
+    RedrawWindow(b.forms.windowOf(form), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  };
+  show(stays, {shared});
+  show(closes, {shared, own});
+  ASSERT_EQ(b.forms.pictures().size(), 2u);
+  closes.Unload();
+  EXPECT_EQ(b.forms.pictures().size(), 1u);
+  EXPECT_TRUE(b.forms.pictures().holds(shared));
+  stays.Unload();
+  EXPECT_EQ(b.forms.pictures().size(), 0u);
+}
+
 }  // namespace
 }  // namespace horalix::win32::test
