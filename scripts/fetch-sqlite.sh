@@ -112,7 +112,10 @@ fetch_source() {
   [[ -n $tree ]] || { echo "fetch-sqlite: apt-get source unpacked no sqlite3-* folder" >&2; exit 1; }
 }
 
-tree=$(find "$deps/src" -mindepth 1 -maxdepth 1 -type d -name 'sqlite3-*' 2>/dev/null | head -n 1)
+tree=
+if [[ -d $deps/src ]]; then
+  tree=$(find "$deps/src" -mindepth 1 -maxdepth 1 -type d -name 'sqlite3-*' | head -n 1)
+fi
 if [[ -z $tree ]]; then
   fetch_source
 fi
