@@ -140,9 +140,11 @@ TEST_F(SettingsRecordTest, ShortCheckvalueReadThroughTheShellIsKept) {
   saved.checkvalue = "10101";
   SaveSettings(app, saved);
   SettingsBlock loaded;
+  loaded.picture_width = 800;
   LoadSettings(app, loaded);
   EXPECT_EQ(loaded.checkvalue, "10101");
   EXPECT_EQ(loaded.tellouttext, "结束");
+  EXPECT_EQ(loaded.picture_width, 800);  // no character 12, so no picture rule
 }
 
 // Without the shell the registry functions are asked; their text carries its terminating NUL,
@@ -194,7 +196,8 @@ TEST_F(SettingsRecordTest, FallbackPathFillsMissingValuesWithEmptyOrZero) {
 
 TEST_F(SettingsRecordTest, FallbackPathCutsTextsAndTakesLeadingNumbers) {
   scriptingShell.setAvailable(false);
-  storeRecord(*this, changedRecord());
+  storeRecord(*this, changedRecord());  // character 12 "0", picture back.png
+  installFile("picture\\back.png", pngOf(800, 500));
   storeText("tellShowtext", "abc\r\ndef");
   storeText("Time_one", "45 seconds");
   storeText("tellShowtime", "2.5");
@@ -207,6 +210,8 @@ TEST_F(SettingsRecordTest, FallbackPathCutsTextsAndTakesLeadingNumbers) {
   EXPECT_EQ(loaded.tellShowtime, 2);  // halves round to even
   EXPECT_EQ(loaded.time_end, 0);      // too large for 32 bits
   EXPECT_EQ(TimeToSeconds(loaded.Time_all), 600);
+  EXPECT_EQ(loaded.picture_width, 600);
+  EXPECT_EQ(loaded.picture_height, 450);
 }
 
 TEST_F(SettingsRecordTest, BackPictureSizeFollowsItsFileAndIsCapped) {
