@@ -130,8 +130,8 @@ TEST_F(RunRecordTest, WithoutTheScriptingShellTheRegistryFunctionsStoreAndRead) 
   scriptingShell.setAvailable(false);
   storeNumber("Time_Record", 1);
   createOfficeData();
-  // 1,400 ms: 2 s in clocksite (half a second added), 1 s in the row.
-  setRecord("00:00:10", "1400", "0", "0");
+  // 1,000 ms: 2 s in clocksite (half a second added, 1.5 rounds to even), 1 s in the row.
+  setRecord("00:00:10", "1000", "0", "0");
   SaveTimeRecord(app, 15, 30, "end.wav");
 
   EXPECT_EQ(stored("clockleft"), regDwordData(15));

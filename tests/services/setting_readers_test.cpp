@@ -22,6 +22,7 @@ TEST_F(SettingReadersTest, AImodeShorterThanEightBecomesTheDefault) {
   };
   const Case cases[] = {
       {"0111", "01111101", true},
+      {"1000000", "01111101", true},  // seven characters are too few
       {std::nullopt, "01111101", true},
       {"10000000", "10000000", false},
       {"01000000", "01000000", true},
