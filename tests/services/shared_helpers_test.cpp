@@ -50,6 +50,7 @@ TEST(SharedHelpers, FileNamesAndExtensionsComeFromThePath) {
       {"archive.tar.gz", "archive.tar.gz", "gz", false},
       {"C:\\docs\\readme", "readme", "", false},
       {"C:\\v1.2\\readme", "readme", "", false},
+      {"C:\\v1.\\readme", "readme", "", false},
       {"C:\\DOCS\\readme", "readme", "", false},  // "DO" in a folder name is no document
       {"C:\\docs\\notes.", "notes.", "", false},
       {"plan.WPS", "plan.WPS", "WPS", false},

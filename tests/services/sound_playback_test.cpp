@@ -13,7 +13,7 @@ namespace {
 class SoundPlaybackTest : public ProgramFixture {
  public:
   SoundPlaybackTest() {
-    for (const char* name : {"alarm.WAV", "Stop.wav", "bell.mp3", "note.ogg"}) {
+    for (const char* name : {"alarm.WAV", "Stop.wav", "bell.mp3", "note.ogg", "tune.mid"}) {
       installFile(std::string("sounds\\") + name, "RIFF");
     }
   }
@@ -67,7 +67,8 @@ TEST_F(SoundPlaybackTest, StopMusicOfAnotherKindClosesItAndStopsTheWave) {
   WavPlay(app, soundPath("alarm.WAV"));
   const std::string mp3 = soundPath("bell.mp3");
   MciPlay(app, mp3);
-  StopMusic(app, soundPath("note.ogg"));
+  MciPlay(app, soundPath("tune.mid"));
+  StopMusic(app, soundPath("tune.mid"));
   EXPECT_EQ(sound.currentWave(), "");
   // Only the named file is closed.
   EXPECT_EQ(sound.mediaPlaying(), (std::vector<std::string>{mp3}));
