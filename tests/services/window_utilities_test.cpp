@@ -61,6 +61,10 @@ TEST_F(WindowUtilitiesTest, OpenWithShellFallsBackToExplorerQuoted) {
   ASSERT_EQ(shell.started().size(), 1u);
   EXPECT_EQ(shell.started()[0].commandLine, "explorer \"" + target + "\"");
   EXPECT_EQ(shell.started()[0].window, platform::Shell::Window::Minimized);
+
+  shell.queueOpenResult(32);  // the highest failure code
+  OpenWithShell(app, "C:\\talk.pptx");
+  EXPECT_EQ(shell.started().size(), 2u);
 }
 
 // An opacity that is no byte leaves the window as it was; the look ends with the window, and a
