@@ -212,6 +212,10 @@ TEST_F(SettingsRecordTest, FallbackPathCutsTextsAndTakesLeadingNumbers) {
   EXPECT_EQ(TimeToSeconds(loaded.Time_all), 600);
   EXPECT_EQ(loaded.picture_width, 600);
   EXPECT_EQ(loaded.picture_height, 450);
+  // A stored duration that is no time leaves the one in memory.
+  storeText("Time_all", "soon");
+  LoadSettings(app, loaded);
+  EXPECT_EQ(TimeToSeconds(loaded.Time_all), 600);
 }
 
 TEST_F(SettingsRecordTest, BackPictureSizeFollowsItsFileAndIsCapped) {
