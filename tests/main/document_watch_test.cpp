@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "main/idle_clock.h"
+#include "main/timing_control.h"
 #include "preset_rows.h"
 #include "presets/office_data_file.h"
 #include "presets/statistics_window.h"
@@ -64,23 +65,33 @@ TEST_F(DocumentWatchTest, ASlideShowPublishedByTheAddinRunsWithItsLinkedPresetUn
                 "UPDATE clocksetting SET timeall = '0:07:00';\n");
   addinPublishes("filename1", "Budget.xlsx");
   addinPublishes("filename3", "Deck.pptx");
+  programValues(app).writeNumber("clockmode", 1);
   loop.advance(kFirstWatchTick);
   EXPECT_TRUE(runBound("3", "Deck.pptx"));
   EXPECT_EQ(main.Label13(1).Caption(), "Budget.xlsx");  // seen, but the show wins
   EXPECT_EQ(app.settings.tellouttext, "time up Talk");
   EXPECT_EQ(main.Label4(0).Caption(), "00:07:00");
   EXPECT_EQ(main.Label4(4).Caption(), "Deck.pptx");
+  EXPECT_EQ(main.Label16.Caption(), "1") << "the run is measured by the chosen clock method";
   runStart();
   EXPECT_TRUE(counting());
   EXPECT_EQ(app.run.RunSeconds, 420);
+  ASSERT_FALSE(main.menu_other(4).Visible()) << "a counting run locks the exit";
 
   loop.advance(5 * kEndWatchInterval);
   EXPECT_TRUE(runBound("3", "Deck.pptx"));  // the show still runs
+  // Paused when the show ends, with the preset's back picture on the clock.
+  PauseResume(app);
+  clock.Picture3.setPicture(programPath("picture\\bg.png"));
   addinDeletes("filename3");
   loop.advance(kEndWatchInterval);
   EXPECT_TRUE(watching());
   EXPECT_EQ(main.Label13(0).Caption(), "");
   EXPECT_EQ(app.settings.tellouttext, "stored");  // the document's preset is dropped
+  EXPECT_EQ(clock.Picture3.Picture(), "") << "the stored settings name no back picture";
+  EXPECT_TRUE(main.menu_one(2).Caption().starts_with("暂停")) << "resumed before the end";
+  EXPECT_NE(main.Label4(3).Caption(), "0") << "so that its pause is recorded";
+  EXPECT_TRUE(main.menu_other(4).Visible()) << "the end releases the menu";
   EXPECT_TRUE(registry.raw(platform::RegRoot::CurrentUser, "Vantrel", "filename1"));
 }
 
@@ -94,6 +105,7 @@ TEST_F(DocumentWatchTest, WithTheAddinReportingOfficeTitlesAreNotReadButPdfTitle
   // The first pass without a document settles the clocks and counts nothing.
   EXPECT_EQ(main.Label17.Caption(), "1");
   EXPECT_EQ(app.settings.checkvalue, "000111010100011111111111111100101");
+  EXPECT_FALSE(clock.Timer5.Enabled()) << "the clocks are only put back";
   loop.advance(kEndWatchInterval);
   EXPECT_TRUE(watching());
 
@@ -102,6 +114,10 @@ TEST_F(DocumentWatchTest, WithTheAddinReportingOfficeTitlesAreNotReadButPdfTitle
   EXPECT_TRUE(runBound("4", "Slides.pdf"));
   runStart();
   EXPECT_TRUE(counting());
+  const auto other = desktop.openWindow("Notes.pdf - Reader");  // above the one being timed
+  loop.advance(kEndWatchInterval);
+  EXPECT_TRUE(runBound("4", "Slides.pdf"));
+  desktop.closeWindow(other);
   desktop.closeWindow(pdf);
   loop.advance(kEndWatchInterval);
   EXPECT_TRUE(watching());
@@ -131,6 +147,16 @@ TEST_F(DocumentWatchTest, AKindSwitchedOffOrANameOfFourCharactersIsNeverBound) {
   addinPublishes("filename2", "ab.do");
   loop.advance(200);
   EXPECT_TRUE(runBound("2", "ab.do"));
+
+  // Automatic timing switched off, every kind with it, while one is timed: the watch goes back,
+  // the run goes on.
+  programValues(app).writeText("AImode", "00000000");
+  loop.advance(kEndWatchInterval);
+  EXPECT_TRUE(main.Timer4.Enabled());
+  EXPECT_EQ(main.Label13(0).Caption(), "ab.do");
+  programValues(app).writeText("AImode", "01110101");
+  loop.advance(2 * 200);  // the first tick still looks with the kinds held in memory
+  ASSERT_TRUE(runBound("2", "ab.do"));
 
   // Documents switched off while one is timed: the run ends although the add-in still reports it.
   programValues(app).writeText("AImode", "01010101");
@@ -198,6 +224,7 @@ TEST_F(DocumentWatchTest, AnotherDocumentsRecordOrAllTimeUsedKeepsTheSetTime) {
 TEST_F(DocumentWatchTest, ManualTimingRedrawsTheIdleClockOnceAndStops) {
   startWatching();
   setAutomaticTiming(false);
+  desktop.openWindow("Plan.xlsx - Excel");  // not bound: runs start from the menu
   programValues(app).writeText("Time_all", "01:30:05");
   app.settings.optvalue = "100100100";  // minutes:seconds
   loop.advance(kFirstWatchTick);
@@ -211,6 +238,10 @@ TEST_F(DocumentWatchTest, ManualTimingRedrawsTheIdleClockOnceAndStops) {
   loop.advance(200);
   EXPECT_EQ(clock.Label11.Caption(), "01:30:05");
   EXPECT_TRUE(main.Timer4.Enabled());
+  // A stored set time of zero: the set time in memory stays.
+  programValues(app).writeText("Time_all", "00:00:00");
+  loop.advance(200);
+  EXPECT_EQ(clock.Label11.Caption(), "01:30:05");
 }
 
 TEST(IdleCountText, ShowsTheSetTimeInEachFormatOrZero) {
