@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "bars/prompt_bar.h"
 #include "main/idle_clock.h"
 #include "main/timing_control.h"
 #include "preset_rows.h"
@@ -11,6 +12,7 @@
 #include "services/ini_read_write.h"
 #include "services/time_conversions.h"
 #include "support/main_window_fixture.h"
+#include "support/picture_files.h"
 
 namespace horalix::test {
 namespace {
@@ -258,6 +260,40 @@ TEST(IdleCountText, ShowsTheSetTimeInEachFormatOrZero) {
   for (const Case& c : cases) {
     EXPECT_EQ(idleCountText(c.format, c.showRemaining, setTime, 420), c.text) << c.format;
   }
+}
+
+// Prompt bars left counting while idle are parked above the screen, the primary one asking for a
+// run start that settles the clocks; a big back picture counts at most 600 x 450; the
+// time-of-day view shows the time.
+TEST_F(DocumentWatchTest, TheIdleRefreshParksStaleBarsCapsTheBackPictureAndShowsTheTime) {
+  start();
+  installFile("picture\\big.png", pngOf(1200, 900));
+  app.settings.picturename = "big.png\\0";
+  setOption(app.settings.checkvalue, CheckFlag::TransparentBack, false);
+  const int screenWidth = 1920 * 15;
+  struct {
+    PromptBar& bar;
+    int left;
+  } bars[] = {{app.promptBar(), (screenWidth - 6000) / 2},
+              {app.secondPromptBar(), (screenWidth - 6000) / 2 + screenWidth}};
+  for (auto& [bar, left] : bars) {
+    bar.move(3000, 500, 6000, 800);
+    bar.Timer2.setEnabled(true);
+  }
+  idleClockRefresh(app, SecondsToTime(300));
+  for (auto& [bar, left] : bars) {
+    EXPECT_EQ(bar.Left(), left);
+    EXPECT_EQ(bar.Top(), -800 - 5000);
+    EXPECT_FALSE(bar.Timer2.Enabled());
+  }
+  EXPECT_TRUE(clock.Timer5.Enabled());
+  EXPECT_EQ(app.settings.picture_width, 600);
+  EXPECT_EQ(app.settings.picture_height, 450);
+
+  loop.setLocalTime({2024, 3, 1, 14, 5, 9, 0});
+  clock.Label1(1).setTop(-3000);  // the count label moved out of sight
+  idleClockRefresh(app, SecondsToTime(300));
+  EXPECT_EQ(clock.Label11.Caption(), "14:05") << "minutes:seconds gives hours and minutes";
 }
 
 TEST_F(DocumentWatchTest, AFailedStartupCheckStopsTheWatchesBeforeItsOneMessage) {
