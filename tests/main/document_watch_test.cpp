@@ -10,6 +10,7 @@
 #include "presets/office_data_file.h"
 #include "presets/statistics_window.h"
 #include "services/ini_read_write.h"
+#include "services/sound_playback.h"
 #include "services/time_conversions.h"
 #include "support/main_window_fixture.h"
 #include "support/picture_files.h"
@@ -221,6 +222,30 @@ TEST_F(DocumentWatchTest, AnotherDocumentsRecordOrAllTimeUsedKeepsTheSetTime) {
   loop.advance(200);
   ASSERT_TRUE(runBound("1", "Plan.xlsx"));
   EXPECT_EQ(main.Label4(0).Caption(), "00:05:00");
+}
+
+// The stage sounds of the last automatic run and the stored music still sounding: the next
+// automatic start silences them.
+TEST_F(DocumentWatchTest, AnAutomaticStartStopsTheSoundsOfTheRunBefore) {
+  startWatching();
+  SettingsBlock stored = app.settings;
+  stored.tellsoundname = "gong.wav\\bell.wav";
+  SaveSettings(app, stored);
+  programValues(app).writeText("musicname", "theme.mp3");
+  for (const char* file : {"sounds\\bell.wav", "sounds\\theme.mp3"}) installFile(file);
+  const auto window = desktop.openWindow("Plan.xlsx - Excel");
+  loop.advance(kFirstWatchTick);
+  ASSERT_TRUE(runBound("1", "Plan.xlsx"));
+  sound.playWave(programPath("sounds\\bell.wav"), true);
+  MciPlay(app, programPath("sounds\\theme.mp3"));
+  desktop.closeWindow(window);
+  loop.advance(kEndWatchInterval);
+  ASSERT_TRUE(watching());
+  desktop.openWindow("Plan.xlsx - Excel");
+  loop.advance(200);
+  ASSERT_TRUE(runBound("1", "Plan.xlsx"));
+  EXPECT_EQ(sound.currentWave(), "");
+  EXPECT_TRUE(sound.mediaPlaying().empty());
 }
 
 TEST_F(DocumentWatchTest, ManualTimingRedrawsTheIdleClockOnceAndStops) {
