@@ -76,6 +76,7 @@ TEST_F(DocumentWatchTest, ASlideShowPublishedByTheAddinRunsWithItsLinkedPresetUn
   EXPECT_EQ(main.Label4(0).Caption(), "00:07:00");
   EXPECT_EQ(main.Label4(4).Caption(), "Deck.pptx");
   EXPECT_EQ(main.Label16.Caption(), "1") << "the run is measured by the chosen clock method";
+  EXPECT_EQ(clock.Label15.Caption(), "1") << "the run start puts the clocks in place";
   runStart();
   EXPECT_TRUE(counting());
   EXPECT_EQ(app.run.RunSeconds, 420);
@@ -187,6 +188,10 @@ TEST_F(DocumentWatchTest, AStaleBindingEndsAtOnceAndTheNextDocumentIsPickedUp) {
   addinPublishes("filename2", "Notes.docx");
   loop.advance(200);
   EXPECT_TRUE(runBound("2", "Notes.docx"));
+  // Another document reported in its place: the one being timed is gone.
+  addinPublishes("filename2", "Other.docx");
+  loop.advance(kEndWatchInterval);
+  EXPECT_TRUE(watching());
 }
 
 TEST_F(DocumentWatchTest, ReopeningADocumentContinuesItsLastRun) {
@@ -201,6 +206,7 @@ TEST_F(DocumentWatchTest, ReopeningADocumentContinuesItsLastRun) {
   // Alarm 1 at 7 minutes left was passed before the pause: it does not fire again.
   loop.advance(3000);
   EXPECT_EQ(clock.Label5.Caption(), "0");
+  desktop.openWindow("Other.xlsx - Excel");  // another workbook does not keep the run going
   desktop.closeWindow(window);
   loop.advance(kEndWatchInterval);
   EXPECT_TRUE(watching());
