@@ -141,8 +141,9 @@ TEST_F(CommandTableTest, ItemsAndArrayHandlersRunTheirCommands) {
   EXPECT_EQ(top, order);
 }
 
-// Hot keys 1 to 4 run their commands; hot key 1 starts also in automatic mode, where the menu's
-// Start does nothing. With n presets in the submenu, 6 + i and 6 + n + i both apply preset i.
+// Hot keys 1 to 4 run their commands (3 resumes a paused run before it stops it); hot key 1 starts
+// also in automatic mode, where the menu's Start does nothing. With n presets in the submenu, 6 + i
+// and 6 + n + i both apply preset i.
 TEST_F(CommandTableTest, HotKeysDispatchToTheirCommandsAndPresets) {
   start();
   setAutomaticTiming(true);
@@ -150,6 +151,8 @@ TEST_F(CommandTableTest, HotKeysDispatchToTheirCommandsAndPresets) {
   EXPECT_NE(main.Label13(0).Caption(), "手动计时");
   EXPECT_TRUE(dispatchHotKey(main, 1));
   EXPECT_EQ(main.Label13(0).Caption(), "手动计时");
+  EXPECT_TRUE(dispatchHotKey(main, 2));
+  EXPECT_TRUE(main.menu_one(2).Caption().starts_with("继续"));
   EXPECT_TRUE(dispatchHotKey(main, 3));
   EXPECT_EQ(main.Label13(0).Caption(), "");
   EXPECT_TRUE(dispatchHotKey(main, 4));

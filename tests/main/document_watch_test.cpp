@@ -3,13 +3,17 @@
 #include <string>
 #include <vector>
 
+#include "bars/prompt_bar.h"
 #include "main/idle_clock.h"
+#include "main/timing_control.h"
 #include "preset_rows.h"
 #include "presets/office_data_file.h"
 #include "presets/statistics_window.h"
 #include "services/ini_read_write.h"
+#include "services/sound_playback.h"
 #include "services/time_conversions.h"
 #include "support/main_window_fixture.h"
+#include "support/picture_files.h"
 
 namespace horalix::test {
 namespace {
@@ -44,9 +48,9 @@ class DocumentWatchTest : public MainWindowTest {
            main.Timer5.Enabled() && !main.Timer4.Enabled();
   }
   // The last recorded run, and the option to continue it.
-  void recordLastRun(const std::string& used, const std::string& document) {
+  void recordLastRun(const std::string& used, const std::string& document, bool resume = true) {
     SettingsBlock stored = app.settings;
-    stored.checkvalue.at(6) = '1';
+    stored.checkvalue.at(6) = resume ? '1' : '0';
     SaveSettings(app, stored);
     for (auto [key, value] : {std::pair<std::string, std::string>{"set_time", "00:10:00"},
                               {"use_time", used},
@@ -55,6 +59,15 @@ class DocumentWatchTest : public MainWindowTest {
     }
   }
   bool watching() { return main.Timer4.Enabled() && !main.Timer5.Enabled(); }
+  // The document closed, so its run ends; then opened again and seen by the next watch tick.
+  std::uintptr_t closeAndReopen(std::uintptr_t window, const std::string& title) {
+    desktop.closeWindow(window);
+    loop.advance(kEndWatchInterval);
+    EXPECT_TRUE(watching());
+    const std::uintptr_t again = desktop.openWindow(title);
+    loop.advance(200);
+    return again;
+  }
   // The run start was armed and has run: the count-down is on.
   bool counting() { return clock.Timer1.Enabled(); }
 };
@@ -64,23 +77,35 @@ TEST_F(DocumentWatchTest, ASlideShowPublishedByTheAddinRunsWithItsLinkedPresetUn
                 "UPDATE clocksetting SET timeall = '0:07:00';\n");
   addinPublishes("filename1", "Budget.xlsx");
   addinPublishes("filename3", "Deck.pptx");
+  programValues(app).writeNumber("clockmode", 1);
   loop.advance(kFirstWatchTick);
   EXPECT_TRUE(runBound("3", "Deck.pptx"));
   EXPECT_EQ(main.Label13(1).Caption(), "Budget.xlsx");  // seen, but the show wins
   EXPECT_EQ(app.settings.tellouttext, "time up Talk");
   EXPECT_EQ(main.Label4(0).Caption(), "00:07:00");
   EXPECT_EQ(main.Label4(4).Caption(), "Deck.pptx");
+  EXPECT_EQ(main.Label16.Caption(), "1") << "the run is measured by the chosen clock method";
+  EXPECT_EQ(clock.Label15.Caption(), "1") << "the run start puts the clocks in place";
+  EXPECT_FALSE(main.Timer3.Enabled()) << "the sibling watch rests while a document is timed";
   runStart();
   EXPECT_TRUE(counting());
   EXPECT_EQ(app.run.RunSeconds, 420);
+  ASSERT_FALSE(main.menu_other(4).Visible()) << "a counting run locks the exit";
 
   loop.advance(5 * kEndWatchInterval);
   EXPECT_TRUE(runBound("3", "Deck.pptx"));  // the show still runs
+  // Paused when the show ends, with the preset's back picture on the clock.
+  PauseResume(app);
+  clock.Picture3.setPicture(programPath("picture\\bg.png"));
   addinDeletes("filename3");
   loop.advance(kEndWatchInterval);
   EXPECT_TRUE(watching());
   EXPECT_EQ(main.Label13(0).Caption(), "");
   EXPECT_EQ(app.settings.tellouttext, "stored");  // the document's preset is dropped
+  EXPECT_EQ(clock.Picture3.Picture(), "") << "the stored settings name no back picture";
+  EXPECT_TRUE(main.menu_one(2).Caption().starts_with("暂停")) << "resumed before the end";
+  EXPECT_NE(main.Label4(3).Caption(), "0") << "so that its pause is recorded";
+  EXPECT_TRUE(main.menu_other(4).Visible()) << "the end releases the menu";
   EXPECT_TRUE(registry.raw(platform::RegRoot::CurrentUser, "Vantrel", "filename1"));
 }
 
@@ -94,6 +119,7 @@ TEST_F(DocumentWatchTest, WithTheAddinReportingOfficeTitlesAreNotReadButPdfTitle
   // The first pass without a document settles the clocks and counts nothing.
   EXPECT_EQ(main.Label17.Caption(), "1");
   EXPECT_EQ(app.settings.checkvalue, "000111010100011111111111111100101");
+  EXPECT_FALSE(clock.Timer5.Enabled()) << "the clocks are only put back";
   loop.advance(kEndWatchInterval);
   EXPECT_TRUE(watching());
 
@@ -102,14 +128,14 @@ TEST_F(DocumentWatchTest, WithTheAddinReportingOfficeTitlesAreNotReadButPdfTitle
   EXPECT_TRUE(runBound("4", "Slides.pdf"));
   runStart();
   EXPECT_TRUE(counting());
-  desktop.closeWindow(pdf);
+  const auto other = desktop.openWindow("Notes.pdf - Reader");  // above the one being timed
   loop.advance(kEndWatchInterval);
-  EXPECT_TRUE(watching());
+  EXPECT_TRUE(runBound("4", "Slides.pdf"));
+  desktop.closeWindow(other);
+  closeAndReopen(pdf, "Slides.pdf - Reader");
+  ASSERT_TRUE(runBound("4", "Slides.pdf"));
 
   // PDF files switched off while one is timed: the run ends although the file is still open.
-  desktop.openWindow("Slides.pdf - Reader");
-  loop.advance(200);
-  ASSERT_TRUE(runBound("4", "Slides.pdf"));
   programValues(app).writeText("AImode", "01111001");
   loop.advance(kEndWatchInterval);
   EXPECT_TRUE(watching());
@@ -131,6 +157,16 @@ TEST_F(DocumentWatchTest, AKindSwitchedOffOrANameOfFourCharactersIsNeverBound) {
   addinPublishes("filename2", "ab.do");
   loop.advance(200);
   EXPECT_TRUE(runBound("2", "ab.do"));
+
+  // Automatic timing switched off, every kind with it, while one is timed: the watch goes back,
+  // the run goes on.
+  programValues(app).writeText("AImode", "00000000");
+  loop.advance(kEndWatchInterval);
+  EXPECT_TRUE(main.Timer4.Enabled());
+  EXPECT_EQ(main.Label13(0).Caption(), "ab.do");
+  programValues(app).writeText("AImode", "01110101");
+  loop.advance(2 * 200);  // the first tick still looks with the kinds held in memory
+  ASSERT_TRUE(runBound("2", "ab.do"));
 
   // Documents switched off while one is timed: the run ends although the add-in still reports it.
   programValues(app).writeText("AImode", "01010101");
@@ -158,6 +194,10 @@ TEST_F(DocumentWatchTest, AStaleBindingEndsAtOnceAndTheNextDocumentIsPickedUp) {
   addinPublishes("filename2", "Notes.docx");
   loop.advance(200);
   EXPECT_TRUE(runBound("2", "Notes.docx"));
+  // Another document reported in its place: the one being timed is gone.
+  addinPublishes("filename2", "Other.docx");
+  loop.advance(kEndWatchInterval);
+  EXPECT_TRUE(watching());
 }
 
 TEST_F(DocumentWatchTest, ReopeningADocumentContinuesItsLastRun) {
@@ -172,12 +212,13 @@ TEST_F(DocumentWatchTest, ReopeningADocumentContinuesItsLastRun) {
   // Alarm 1 at 7 minutes left was passed before the pause: it does not fire again.
   loop.advance(3000);
   EXPECT_EQ(clock.Label5.Caption(), "0");
+  desktop.openWindow("Other.xlsx - Excel");  // another workbook does not keep the run going
   desktop.closeWindow(window);
   loop.advance(kEndWatchInterval);
   EXPECT_TRUE(watching());
 }
 
-TEST_F(DocumentWatchTest, AnotherDocumentsRecordOrAllTimeUsedKeepsTheSetTime) {
+TEST_F(DocumentWatchTest, AnotherDocumentsRecordAllTimeUsedOrTheOptionOffKeepTheSetTime) {
   startWatching();
   recordLastRun("00:04:00", "Other.xlsx");
   const auto window = desktop.openWindow("Plan.xlsx - Excel");
@@ -185,19 +226,41 @@ TEST_F(DocumentWatchTest, AnotherDocumentsRecordOrAllTimeUsedKeepsTheSetTime) {
   ASSERT_TRUE(runBound("1", "Plan.xlsx"));
   EXPECT_EQ(main.Label4(0).Caption(), "00:05:00");
 
-  desktop.closeWindow(window);
-  loop.advance(kEndWatchInterval);
-  ASSERT_TRUE(watching());
   recordLastRun("00:10:00", "Plan.xlsx");
-  desktop.openWindow("Plan.xlsx - Excel");
-  loop.advance(200);
+  const auto again = closeAndReopen(window, "Plan.xlsx - Excel");
   ASSERT_TRUE(runBound("1", "Plan.xlsx"));
   EXPECT_EQ(main.Label4(0).Caption(), "00:05:00");
+
+  recordLastRun("00:04:00", "Plan.xlsx", false);
+  closeAndReopen(again, "Plan.xlsx - Excel");
+  ASSERT_TRUE(runBound("1", "Plan.xlsx"));
+  EXPECT_EQ(main.Label4(0).Caption(), "00:05:00");
+}
+
+// The stage sounds of the last automatic run and the stored music still sounding: the next
+// automatic start silences them.
+TEST_F(DocumentWatchTest, AnAutomaticStartStopsTheSoundsOfTheRunBefore) {
+  startWatching();
+  SettingsBlock stored = app.settings;
+  stored.tellsoundname = "gong.wav\\bell.wav";
+  SaveSettings(app, stored);
+  programValues(app).writeText("musicname", "theme.mp3");
+  for (const char* file : {"sounds\\bell.wav", "sounds\\theme.mp3"}) installFile(file);
+  const auto window = desktop.openWindow("Plan.xlsx - Excel");
+  loop.advance(kFirstWatchTick);
+  ASSERT_TRUE(runBound("1", "Plan.xlsx"));
+  sound.playWave(programPath("sounds\\bell.wav"), true);
+  MciPlay(app, programPath("sounds\\theme.mp3"));
+  closeAndReopen(window, "Plan.xlsx - Excel");
+  ASSERT_TRUE(runBound("1", "Plan.xlsx"));
+  EXPECT_EQ(sound.currentWave(), "");
+  EXPECT_TRUE(sound.mediaPlaying().empty());
 }
 
 TEST_F(DocumentWatchTest, ManualTimingRedrawsTheIdleClockOnceAndStops) {
   startWatching();
   setAutomaticTiming(false);
+  desktop.openWindow("Plan.xlsx - Excel");  // not bound: runs start from the menu
   programValues(app).writeText("Time_all", "01:30:05");
   app.settings.optvalue = "100100100";  // minutes:seconds
   loop.advance(kFirstWatchTick);
@@ -211,6 +274,10 @@ TEST_F(DocumentWatchTest, ManualTimingRedrawsTheIdleClockOnceAndStops) {
   loop.advance(200);
   EXPECT_EQ(clock.Label11.Caption(), "01:30:05");
   EXPECT_TRUE(main.Timer4.Enabled());
+  // A stored set time of zero: the set time in memory stays.
+  programValues(app).writeText("Time_all", "00:00:00");
+  loop.advance(200);
+  EXPECT_EQ(clock.Label11.Caption(), "01:30:05");
 }
 
 TEST(IdleCountText, ShowsTheSetTimeInEachFormatOrZero) {
@@ -227,6 +294,40 @@ TEST(IdleCountText, ShowsTheSetTimeInEachFormatOrZero) {
   for (const Case& c : cases) {
     EXPECT_EQ(idleCountText(c.format, c.showRemaining, setTime, 420), c.text) << c.format;
   }
+}
+
+// Prompt bars left counting while idle are parked above the screen, the primary one asking for a
+// run start that settles the clocks; a big back picture counts at most 600 x 450; the
+// time-of-day view shows the time.
+TEST_F(DocumentWatchTest, TheIdleRefreshParksStaleBarsCapsTheBackPictureAndShowsTheTime) {
+  start();
+  installFile("picture\\big.png", pngOf(1200, 900));
+  app.settings.picturename = "big.png\\0";
+  setOption(app.settings.checkvalue, CheckFlag::TransparentBack, false);
+  const int screenWidth = 1920 * 15;
+  struct {
+    PromptBar& bar;
+    int left;
+  } bars[] = {{app.promptBar(), (screenWidth - 6000) / 2},
+              {app.secondPromptBar(), (screenWidth - 6000) / 2 + screenWidth}};
+  for (auto& [bar, left] : bars) {
+    bar.move(3000, 500, 6000, 800);
+    bar.Timer2.setEnabled(true);
+  }
+  idleClockRefresh(app, SecondsToTime(300));
+  for (auto& [bar, left] : bars) {
+    EXPECT_EQ(bar.Left(), left);
+    EXPECT_EQ(bar.Top(), -800 - 5000);
+    EXPECT_FALSE(bar.Timer2.Enabled());
+  }
+  EXPECT_TRUE(clock.Timer5.Enabled());
+  EXPECT_EQ(app.settings.picture_width, 600);
+  EXPECT_EQ(app.settings.picture_height, 450);
+
+  loop.setLocalTime({2024, 3, 1, 14, 5, 9, 0});
+  clock.Label1(1).setTop(-3000);  // the count label moved out of sight
+  idleClockRefresh(app, SecondsToTime(300));
+  EXPECT_EQ(clock.Label11.Caption(), "14:05") << "minutes:seconds gives hours and minutes";
 }
 
 TEST_F(DocumentWatchTest, AFailedStartupCheckStopsTheWatchesBeforeItsOneMessage) {

@@ -150,8 +150,10 @@ TEST_F(EndOfRunTest, TheEndClosesTheToolsParksTheBarsAndReleasesTheMenu) {
   EXPECT_EQ(main.Label13(0).Caption(), "手动计时") << "the binding is the stop's or the tick's";
 
   setAutomaticTiming(true);
+  setOption(app.settings.checkvalue, CheckFlag::PauseAllowed, false);
   EndTiming(app);
   EXPECT_FALSE(main.menu_one(1).Enabled()) << "automatic runs are not started from the menu";
+  EXPECT_FALSE(main.menu_one(2).Visible()) << "pausing is not allowed";
 }
 
 TEST_F(EndOfRunTest, HidingTheInteractionParksItAndStopsItsCount) {

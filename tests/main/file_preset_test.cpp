@@ -44,6 +44,7 @@ class FilePresetTest : public MainWindowTest {
 
 TEST_F(FilePresetTest, ALinkedDocumentGetsItsPresetByPositionAndTheStoredAImode) {
   startWith(presetRow(1, "A") + presetRow(2, "B", "42.5abc") + linkRow(1, "Deck.pptx", "B"));
+  app.settings.AImode = "00000000";  // what the last run left in memory
   loadFor("Deck.pptx");
   const SettingsBlock& s = app.settings;
   EXPECT_EQ(std::lround(s.Time_all * 86400.0), 25 * 3600 + 30);

@@ -64,7 +64,13 @@ TEST_F(TimingControlTest, AManualStartResetsTheRunRecordAndRestsTheWatchers) {
   main.Label7.setCaption("1");
   main.Text1.setText("1234");
   main.Timer5.setEnabled(true);
+  app.settingsWindow().Show();
+  main.Label10.setCaption("setting");
+  desktop.setFullScreenArea({0, 0, 1280, 690});  // a projector came on since the launch
   StartTiming(app);
+  EXPECT_FALSE(app.settingsWindow().loaded()) << "also when started by its hot key";
+  EXPECT_EQ(app.run.ScreenWidthPx, 1280);
+  EXPECT_EQ(app.run.ScreenHeightPx, 690);
   EXPECT_EQ(main.Lab_time_state.Caption(), "0");
   EXPECT_EQ(main.Label13(0).Caption(), "手动计时");
   EXPECT_EQ(main.Label4(0).Caption(), "00:02:30");
@@ -185,6 +191,19 @@ TEST_F(TimingControlTest, StoppingAPausedRunRecordsItsPauseFirst) {
   EXPECT_TRUE(main.menu_one(2).Caption().starts_with("暂停"));
   EXPECT_TRUE(clock.Timer1.Enabled()) << "resumed, so that the next tick ends the run";
   EXPECT_EQ(main.Label13(0).Caption(), "");
+}
+
+TEST_F(TimingControlTest, AStopClosesTheToolWindowAndBringsTheClocksBack) {
+  start();
+  startCounting();
+  app.settingsWindow().Show();
+  main.Label10.setCaption("setting");
+  setOption(app.settings.checkvalue, CheckFlag::PauseAllowed, false);
+  clock.park();
+  StopTiming(app);
+  EXPECT_FALSE(app.settingsWindow().loaded());
+  EXPECT_FALSE(main.menu_one(2).Visible()) << "pausing is not allowed";
+  EXPECT_GT(clock.Left(), 0) << "the clocks are shown at their place again";
 }
 
 TEST_F(TimingControlTest, StopWithStopDisabledChangesNothing) {

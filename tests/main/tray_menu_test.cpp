@@ -213,7 +213,10 @@ TEST_F(TrayMenuTest, StatisticsRestTheWatchersAndResetTheRunRecordUntilTheyClose
   main.Label4(1).setCaption("12345");
   main.Label5(2).setCaption("777");
   main.Text1.setText("9000");
+  main.Label7.setCaption("1");
   main.Timer5.setEnabled(true);
+  clock.Timer3.setEnabled(true);
+  mirror.Timer3.setEnabled(true);
   main.menu_other_Click(0);
   EXPECT_FALSE(main.Timer4.Enabled());
   EXPECT_FALSE(main.Timer5.Enabled());
@@ -221,6 +224,9 @@ TEST_F(TrayMenuTest, StatisticsRestTheWatchersAndResetTheRunRecordUntilTheyClose
   EXPECT_EQ(main.Label4(1).Caption(), "0");
   EXPECT_EQ(main.Label5(2).Caption(), "0");
   EXPECT_EQ(main.Text1.Text(), "0");
+  EXPECT_EQ(main.Label7.Caption(), "0") << "the next run start plays its sound";
+  EXPECT_FALSE(clock.Timer3.Enabled()) << "the clocks stop blinking";
+  EXPECT_FALSE(mirror.Timer3.Enabled());
   EXPECT_TRUE(clock.Timer5.Enabled()) << "the clock is prepared afresh";
   app.statisticsWindow().Unload();
   EXPECT_TRUE(main.Timer4.Enabled()) << "closing the statistics restarts the document watch";
