@@ -96,7 +96,9 @@ TEST_F(WindowTest, TheWindowIsTheTextPlus200TwipsAndKeepsItsLeftEdgeWhileCountin
   EXPECT_EQ(hudong.Left(), left);
   // The text is printed centred in the window.
   const auto& op = hudong.Picture4.drawing().back();
-  EXPECT_NEAR(op.x, (hudong.Width() - forms.fonts().measure(op.font, "9:59").width) / 2.0, 1);
+  const auto printed = forms.fonts().measure(op.font, "9:59");
+  EXPECT_NEAR(op.x, (hudong.Width() - printed.width) / 2.0, 1);
+  EXPECT_NEAR(op.y, (hudong.Height() - printed.height) / 2.0, 1);
 }
 
 TEST_F(WindowTest, TheExtendedScreenCommandMovesAShownCountdownAndBack) {
