@@ -193,7 +193,9 @@ TEST_F(WindowTest, TimeUpIsDrawnAtThePresetSizeButAtMost320) {
   for (int i = 0; i < 3; ++i) {
     SCOPED_TRACE(cases[i].size);
     choose(i);
+    hudong.setLeft(500);  // dragged aside: the time-up centres it again
     until("时间到");
+    EXPECT_NEAR(hudong.Left(), centredLeft(false), 1);
     // Drawn in the nearest size the screen has: within a quarter point.
     EXPECT_NEAR(hudong.Picture4.drawing().back().font.size, cases[i].drawn, 0.25);
     popupCommand(2);
