@@ -99,7 +99,7 @@ TEST_F(PromptBarTest, ZeroShowsTheTimeOverAndKeepsTheBarWhenSoSet) {
   };
   const Case cases[] = {
       {"", true, "您的发言超时0秒", "您的发言超时12秒", true},
-      {"时间到", true, "时间到", "时间到", true},
+      {"停", true, "停", "停", true},  // a text of a single character is shown alone too
       {"", false, "您的发言超时0秒", "您的发言超时12秒", false},
   };
   for (const Case& c : cases) {
