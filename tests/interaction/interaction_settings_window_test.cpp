@@ -214,7 +214,7 @@ TEST_F(HudongSettingsTest, NumberFieldsTakeWholeNumbersFromZeroTo59) {
   const Case cases[] = {
       {"75", "0", true},   {"60", "0", true},  {"-3", "0", true},      {"59", "59", false},
       {"5.7", "5", false}, {"-0", "0", false}, {"07", "7", false},     {"abc", "0", false},
-      {"", "0", false},    {"0", "0", false},  {"58.99", "58", false},
+      {"", "0", false},    {"0", "0", false},  {"58.99", "58", false}, {"5x", "0", false},
   };
   startWith("");
   open();
