@@ -30,6 +30,8 @@ TEST_F(PromptBarTest, TheBarGoesToItsStoredPlaceOrCentredWhenThatDoesNotFit) {
     int left, top;  // kCentred for the centred left
   };
   const int w = screenWidth(), h = screenHeight();
+  askForBar("1", 60400);
+  const int flushRight = w - bar.Width();
   const Case cases[] = {
       {"file", 3000, 1500, 9000, 9000, true, 3000, 1500},
       {"left unset in the file: both from the registry", kUnset, 1500, 4000, 2000, true, 4000,
@@ -40,6 +42,8 @@ TEST_F(PromptBarTest, TheBarGoesToItsStoredPlaceOrCentredWhenThatDoesNotFit) {
       {"stored nowhere, shell failing", std::nullopt, std::nullopt, std::nullopt, std::nullopt,
        false, kCentred, kBelowTop},
       {"corner", 0, 0, std::nullopt, std::nullopt, true, 0, 0},
+      {"flush with the right edge", flushRight, 1500, std::nullopt, std::nullopt, true, flushRight,
+       1500},
       {"past the right edge", w, 1500, std::nullopt, std::nullopt, true, kCentred, 1500},
       {"top edge on the bottom edge", 3000, h, std::nullopt, std::nullopt, true, 3000, h},
       {"below the screen", 3000, h + 1, std::nullopt, std::nullopt, true, 3000, kBelowTop},

@@ -60,10 +60,13 @@ TEST_F(PromptBarRulesTest, AtZeroTheBarStaysUnlessTimingIsOnWithoutTheKeepOption
                         Case{false, false, true}}) {
     setKeepOptions(c.c1, true, c.c6);
     askForBar("4", 0);
+    bool afterFirstTick = false;
     for (int over = 1000; over <= 4000; over += 1000) {
       clockShows(over);
       loop.advance(1000);
+      if (over == 1000) afterFirstTick = onScreen(bar);
     }
+    EXPECT_TRUE(afterFirstTick) << "shown for its display time";
     EXPECT_EQ(onScreen(bar), c.stays) << c.c1 << c.c6;
     bar.tuichu();
   }

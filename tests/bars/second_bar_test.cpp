@@ -61,6 +61,11 @@ TEST_F(SecondBarTest, AReminderBringsTheSecondBarOnTheExtendedScreenWithThePrima
     EXPECT_TRUE(fitsItsText(barTwo));
     EXPECT_TRUE(barTwo.Timer2.Enabled());
     EXPECT_TRUE(barTwo.Timer4.Enabled());
+    // Its keep-on-top run re-tops it whatever hold-off another window has set.
+    main.Label1.setCaption("100");
+    const int raised = forms.raiseCount("Frm_process_two");
+    loop.advance(1000);
+    EXPECT_GT(forms.raiseCount("Frm_process_two"), raised);
     HideProcessBars(app);
   }
 }
@@ -76,14 +81,23 @@ TEST_F(SecondBarTest, TheSecondBarFollowsThePrimaryBarsTextAndParksWithIt) {
   EXPECT_EQ(barTwo.Label1.Caption(), "before");
   EXPECT_GE(barTwo.Left(), screenWidth());
   HideProcessBars(app);
-  askForBoth("1", 60400);
-  // The second bar's own text tick takes the primary bar's caption as it stands; it composes
-  // none of its own.
-  bar.Timer2.setEnabled(false);
-  bar.Label1.setCaption("primary");
-  clockShows(59400);
-  loop.advance(1000);
-  EXPECT_EQ(barTwo.Label1.Caption(), "primary");
+  // At zero it composes the time over as the primary bar does.
+  clock.Label5.setCaption("4");
+  barTwo.Timer3.setEnabled(true);
+  loop.advance(100);
+  EXPECT_EQ(barTwo.Label1.Caption(), "您的发言超时0秒");
+  HideProcessBars(app);
+  // At a reminder and in the settings preview, the second bar's own text tick takes the primary
+  // bar's caption as it stands; it composes none of its own.
+  for (const char* stage : {"1", "7"}) {
+    askForBoth(stage, 60400);
+    bar.Timer2.setEnabled(false);
+    bar.Label1.setCaption("primary");
+    clockShows(59400);
+    loop.advance(1000);
+    EXPECT_EQ(barTwo.Label1.Caption(), "primary") << stage;
+    HideProcessBars(app);
+  }
   // With the primary bar's tick running, its caption is passed on at every tick; after the
   // display time both park, the second one over the extended screen.
   HideProcessBars(app);
@@ -132,6 +146,30 @@ TEST_F(SecondBarTest, TheStoredPlaceIsBroughtOntoTheExtendedScreen) {
   app.run.ScreenHeightPx = 0;
   askForBoth("2", 30400);
   EXPECT_EQ(barTwo.Top(), 3 * h);
+}
+
+TEST_F(SecondBarTest, ADragKeepsTheSecondBarRightOfThePrimaryScreenAndIsStored) {
+  const int w = screenWidth();
+  struct Case {
+    const char* name;
+    float dx;
+    int left;  // -1: three screen widths less the bar's width
+  };
+  for (const Case& c : {Case{"past the left edge", -60000, w}, Case{"far right", 200000, -1}}) {
+    SCOPED_TRACE(c.name);
+    storeSecondPosition(w + 2000, 1200);
+    askForBoth("1", 60400);
+    forms.mouseDown(barTwo.Label1, 1, 300, 200);
+    forms.mouseMove(barTwo.Label1, 1, 300 + c.dx, 200);
+    const int left = c.left == -1 ? 3 * w - barTwo.Width() : c.left;
+    EXPECT_EQ(barTwo.Left(), left);
+    EXPECT_EQ(variantText(IniReadWrite(files, "readpart", app.iniPath(), "clocksite",
+                                       "processtwo_left", "")),
+              std::to_string(left));
+    EXPECT_EQ(programValues(app).readInt32("processtwo_left"), left);
+    EXPECT_EQ(programValues(app).readInt32("processtwo_top"), 1200);
+    HideProcessBars(app);
+  }
 }
 
 TEST_F(SecondBarTest, WithoutTheSecondScreenOnlyThePrimaryBarComes) {

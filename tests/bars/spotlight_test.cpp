@@ -195,6 +195,12 @@ TEST_F(SpotlightTest, FollowModeKeepsOnTopUnlessItsHoldOffCounterRuns) {
   EXPECT_EQ(topmostCount("Frm_light"), 2);
   loop.advance(500);
   EXPECT_EQ(topmostCount("Frm_light"), 3);
+  // Closed while held back, it opens again without the hold-back.
+  light.Label1.setCaption("20");
+  chooseFollow();
+  chooseFollow();
+  loop.advance(500);
+  EXPECT_EQ(topmostCount("Frm_light"), 4);
 }
 
 TEST_F(SpotlightTest, ClosedSpotlightStopsItsTimers) {

@@ -53,11 +53,13 @@ class TimeUpPromptTest : public MainWindowTest {
     const auto it = std::find(z.begin(), z.end(), &form);
     return it == z.end() ? -1 : static_cast<int>(it - z.begin());
   }
-  bool drewText(const std::string& text) const {
+  // The size the clock face's text was last drawn at; -1 when it was not drawn.
+  double drawnSize(const std::string& text) const {
+    double size = -1;
     for (const auto& op : clock.Picture2.drawing()) {
-      if (op.kind == platform::DrawOp::Kind::Text && op.text == text) return true;
+      if (op.kind == platform::DrawOp::Kind::Text && op.text == text) size = op.font.size;
     }
-    return false;
+    return size;
   }
 
   TimeUpPrompt& prompt = app.timeUpPrompt();
@@ -80,6 +82,7 @@ TEST_F(TimeUpPromptTest, OtherTimersTickWhileThePromptWaitsAndTheCallingTickGoes
   clock.Timer3.setEnabled(true);
   main.Timer4.setEnabled(true);
   clock.Label11.setCaption("00:00");
+  app.settings.Fontselect = "1070602\\65280";  // size list position 7: 45 points
 
   int blinkBefore = 0, watchBefore = 0;
   showFromTick([&] {
@@ -92,9 +95,10 @@ TEST_F(TimeUpPromptTest, OtherTimersTickWhileThePromptWaitsAndTheCallingTickGoes
     loop.advance(3000);
     EXPECT_GE(blinkTicks - blinkBefore, 6);
     EXPECT_GE(watchTicks - watchBefore, 2);
-    // The prompt's own tick keeps it on top and the clock face drawn with its text.
+    // The prompt's own tick keeps it on top and the clock face drawn with its text, at the
+    // configured size.
     EXPECT_GE(raisesOf("Frm_tishi"), 6);
-    EXPECT_TRUE(drewText("00:00"));
+    EXPECT_NEAR(drawnSize("00:00"), 45, 0.25);
     forms.click(prompt.Command1);
   });
 
@@ -111,6 +115,7 @@ TEST_F(TimeUpPromptTest, ThePromptSpeaksInSongTiAndKeepsItselfOnTopDespiteTheHol
   EXPECT_EQ(prompt.Label2.Font().name, "宋体");
   EXPECT_EQ(prompt.Label2.Font().size, 10.5);
   int atLoad = -1, afterTick = -1, promptPlace = -1, backdropPlace = -1;
+  main.Label1.setCaption("200");  // a hold-off that the backdrop cancels as it loads
   showFromTick([&] {
     atLoad = raisesOf("Frm_tishi");
     promptPlace = place(prompt);

@@ -43,7 +43,9 @@ TEST_F(CountdownTest, TheShownTimeFollowsTheElapsedTimeNotTheTicks) {
     std::int64_t at;  // ms after the click
     const char* text;
   };
-  const Step steps[] = {{1250, "1:59"}, {10250, "1:50"}, {60300, "1:00"}, {61300, "0:59"}};
+  // The whole seconds left are rounded: 118.6 s show 1:59, 118.4 s show 1:58.
+  const Step steps[] = {{1250, "1:59"},  {1550, "1:59"},  {1750, "1:58"},
+                        {10250, "1:50"}, {60300, "1:00"}, {61300, "0:59"}};
   for (const Step& s : steps) {
     loop.advance(chosen + s.at - loop.now());
     EXPECT_EQ(shown(), s.text) << s.at;
@@ -90,6 +92,14 @@ TEST_F(CountdownTest, AReminderOfZeroRunsAtTheFirstZeroAndTimeUpFollowsASecondLa
   until("时间到", 5000, 10);
   EXPECT_GE(loop.now() - zero, 1000);
   EXPECT_LE(loop.now() - zero, 1200);
+}
+
+TEST_F(CountdownTest, AReminderLongerThanTheCountdownBlinksFromTheStart) {
+  startWith(section(1, "0:00:20", "11111", "30"));
+  choose(0);
+  loop.advance(3000);
+  EXPECT_TRUE(hudong.Timer2.Enabled());
+  EXPECT_EQ(wavesPlayed("ding.wav"), 0) << "its reminder second never comes";
 }
 
 TEST_F(CountdownTest, AReminderOfOneOrMoreEndsWhenLessThanHalfASecondIsLeft) {
@@ -159,8 +169,10 @@ TEST_F(CountdownTest, ContinueAfterTimeUpDoesNothing) {
   popupCommand(1);  // pauses the ended countdown: the item now reads "开始计时"
   popupCommand(1);
   loop.advance(3000);
+  EXPECT_EQ(main.menuItem("Frmhudong", 1).Caption(), "开始计时");
   EXPECT_FALSE(hudong.Timer1.Enabled());
   EXPECT_EQ(shown(), "时间到");
+  EXPECT_EQ(wavesPlayed("ding.wav"), 1) << "the time-up sound is not played again";
 }
 
 TEST_F(CountdownTest, AcrossMidnightTheTimeOfDayMethodsCountOn) {
@@ -188,8 +200,8 @@ TEST_F(CountdownTest, CloseStopsTheSoundAndParksTheWindow) {
   EXPECT_EQ(sound.currentWave(), programPath("sounds\\ding.wav"));
   popupCommand(2);
   EXPECT_EQ(sound.currentWave(), "");
-  EXPECT_LT(hudong.Left(), -1920 * 15);
-  EXPECT_LT(hudong.Top(), -1040 * 15);
+  EXPECT_EQ(hudong.Left(), -app.run.ScreenWidthPx * 15 - 10000);
+  EXPECT_EQ(hudong.Top(), -app.run.ScreenHeightPx * 15 - 20000);
   EXPECT_EQ(hudong.Label1.Caption(), "");
 }
 
@@ -207,6 +219,12 @@ TEST_F(CountdownTest, APresetReplacesAnyCountdownButACountingOne) {
   EXPECT_EQ(main.menuItem("Frmhudong", 1).Caption(), "暂停计时");
   loop.advance(1250);
   EXPECT_EQ(shown(), "1:59");
+  // One showing "时间到" is replaced too, its sound stopped first.
+  until("时间到");
+  EXPECT_EQ(sound.currentWave(), programPath("sounds\\alarm.wav"));
+  choose(0);
+  EXPECT_EQ(sound.currentWave(), "");
+  EXPECT_EQ(shown(), "5:00");
 }
 
 TEST_F(CountdownTest, ACaptionThatIsNotMinutesAndSecondsChangesNothing) {

@@ -96,7 +96,9 @@ TEST_F(WindowTest, TheWindowIsTheTextPlus200TwipsAndKeepsItsLeftEdgeWhileCountin
   EXPECT_EQ(hudong.Left(), left);
   // The text is printed centred in the window.
   const auto& op = hudong.Picture4.drawing().back();
-  EXPECT_NEAR(op.x, (hudong.Width() - forms.fonts().measure(op.font, "9:59").width) / 2.0, 1);
+  const auto printed = forms.fonts().measure(op.font, "9:59");
+  EXPECT_NEAR(op.x, (hudong.Width() - printed.width) / 2.0, 1);
+  EXPECT_NEAR(op.y, (hudong.Height() - printed.height) / 2.0, 1);
 }
 
 TEST_F(WindowTest, TheExtendedScreenCommandMovesAShownCountdownAndBack) {
@@ -191,7 +193,9 @@ TEST_F(WindowTest, TimeUpIsDrawnAtThePresetSizeButAtMost320) {
   for (int i = 0; i < 3; ++i) {
     SCOPED_TRACE(cases[i].size);
     choose(i);
+    hudong.setLeft(500);  // dragged aside: the time-up centres it again
     until("时间到");
+    EXPECT_NEAR(hudong.Left(), centredLeft(false), 1);
     // Drawn in the nearest size the screen has: within a quarter point.
     EXPECT_NEAR(hudong.Picture4.drawing().back().font.size, cases[i].drawn, 0.25);
     popupCommand(2);
