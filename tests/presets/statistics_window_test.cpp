@@ -233,6 +233,7 @@ TEST_F(StatisticsWindowTest, DeletesTheSelectedRunsAndSelectsTheLineThatTakesThe
     for (int i = 0; i < static_cast<int>(window.List1.List().size()); ++i) {
       EXPECT_EQ(window.List1.Selected(i), i == c.selectedAfter) << "line " << i;
     }
+    EXPECT_TRUE((c.answer == platform::answer::Yes ? window.Command3 : window.List1).hasFocus());
     window.Unload();
   }
 }
