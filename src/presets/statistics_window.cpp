@@ -261,7 +261,10 @@ void StatisticsWindow::Command3_Click() {
   }
   const int answer = app_.platform.messageBoxes.show("确定删除数据吗？", "提示",
                                                      platform::mb::YesNo | platform::mb::Question);
-  if (answer != platform::answer::Yes) return;
+  if (answer != platform::answer::Yes) {
+    List1.SetFocus();
+    return;
+  }
 
   int deleted = 0;
   for (int i = highest; i >= 0; --i) {
@@ -279,6 +282,8 @@ void StatisticsWindow::Command3_Click() {
     List1.setSelected(next, true);
     List1.setListIndex(next);
   }
+  List1.SetFocus();
+  Command3.SetFocus();
 }
 
 // Always hands the program back to timing: automatic timing resumes its watch and re-arms the

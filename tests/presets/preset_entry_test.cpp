@@ -161,6 +161,9 @@ TEST_F(PresetEntryTest, EntryChecksTheTimesAndHotKeys) {
   s("Text2", 1).setText("1");
   EXPECT_TRUE(enter("十个汉字十个汉字十个x"));
   EXPECT_EQ(shownTexts().back(), "建议时钟名称控制在10个字符以内");
+  const std::size_t warned = messageBoxes.shown().size();
+  EXPECT_TRUE(enter("十个汉字十个汉字十个"));
+  EXPECT_EQ(messageBoxes.shown().size(), warned) << "ten units are not too wide";
 }
 
 TEST_F(PresetEntryTest, SettingsWindowOpensThePresetManagerBesideIt) {

@@ -74,10 +74,19 @@ TEST_F(PresetManagerTest, LinkEntryStoresNamesWithQuotesAndRefusesDuplicates) {
 TEST_F(PresetManagerTest, WideNamesAreWarnedAboutOncePerDocument) {
   open();
   manager().savetodatabase("a.pptx\\b.pptx\\c.pptx", "十个汉字十个汉字十个x");
-  int warned = 0;
-  for (const std::string& t : shownTexts()) warned += t == "建议时钟名称控制在10个字符以内";
+  // A file name of 21 units is warned about; one of exactly 10 units is no wide preset name.
+  manager().savetodatabase("十九个汉字十九个汉字十九个汉字十九个汉.ppt", "十个汉字十个汉字十个");
+  int warned = 0, wideFiles = 0;
+  for (const std::string& t : shownTexts()) {
+    warned += t == "建议时钟名称控制在10个字符以内";
+    wideFiles += t == "建议文件名控制在20个字符以内";
+  }
   EXPECT_EQ(warned, 3);
-  EXPECT_EQ(storedLinks().size(), 5u);
+  EXPECT_EQ(wideFiles, 1);
+  // Each new link takes the next number.
+  EXPECT_EQ(storedLinks(),
+            (std::vector<std::string>{"1 talk.pptx", "2 it's my deck.pptx", "3 a.pptx", "4 b.pptx",
+                                      "5 c.pptx", "6 十九个汉字十九个汉字十九个汉字十九个汉.ppt"}));
 }
 
 TEST_F(PresetManagerTest, NumberFieldsAndEnterKey) {
@@ -87,7 +96,7 @@ TEST_F(PresetManagerTest, NumberFieldsAndEnterKey) {
     const char* left;
   };
   for (const Case& k :
-       {Case{"-3", "7"}, Case{"abc", "7"}, Case{"3.7", "3"}, Case{"0", "0"}, Case{"12", "12"}}) {
+       {Case{"-0.5", "7"}, Case{"abc", "7"}, Case{"3.7", "3"}, Case{"0", "0"}, Case{"12", "12"}}) {
     SCOPED_TRACE(k.typed);
     c("Text1", 0).SetFocus();
     c("Text1", 0).setText(k.typed);
@@ -127,6 +136,7 @@ TEST_F(PresetManagerTest, SavedPresetIsListedAndReachesTheMenu) {
             "007" + manager().listpad + "New one\t" + c("Text1", 2).Text() + "\tit's new");
   EXPECT_EQ(menuCaptions().back(), "New one");
   EXPECT_EQ(c("Text1", 0).Text(), "8");
+  EXPECT_EQ(c("Text1", 1).Text() + c("Text1", 3).Text(), "");
   // The same name again is refused.
   c("Text1", 1).setText("new ONE");
   c("Cmd_save").click();

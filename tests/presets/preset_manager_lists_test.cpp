@@ -121,6 +121,10 @@ TEST_F(PresetManagerTest, TabSwitchShowsTheOtherEntryAreaAndLeavesNoListActive) 
   EXPECT_EQ(c("Image1", 0).Height(), 375);
   EXPECT_EQ(c("List1").SelCount(), 0);
   EXPECT_EQ(c("Text3").Text(), "");
+  c("Text1", 0).setText("42");
+  c("Image1", 0).click();
+  EXPECT_EQ(c("Text1", 0).Text(), "7");
+  EXPECT_TRUE(c("Text1", 1).hasFocus());
   // With no active list, the list commands answer with their notices.
   c("Cmd_up").click();
   c("Cmd_del").click();
@@ -157,8 +161,13 @@ TEST_F(PresetManagerTest, SearchMatchesNamesWithQuotesAndWildcards) {
   c("Text4").setText("it's");
   EXPECT_EQ(shown(c("List2")), (std::vector<std::string>{"002 O'Brien"}));
 
+  // Switched off: the whole lists again, and the entry date is today's once more.
+  const std::string today = c("Text1", 2).Text();
+  c("Text1", 2).setText("1999-01-01");
   c("Check1").setValue(0);
   EXPECT_FALSE(c("Text4").Visible());
+  EXPECT_EQ(c("Text4").Text(), "");
+  EXPECT_EQ(c("Text1", 2).Text(), today);
   EXPECT_EQ(c("List1").List().size(), 6u);
   EXPECT_EQ(c("List2").List().size(), 2u);
   EXPECT_EQ(storedPresets().size(), 6u);

@@ -106,6 +106,18 @@ TEST_F(PresetManagerTest, DeletingTheOnlyPresetEmptiesListAndMenu) {
   EXPECT_FALSE(app.mainWindow().menu_two(3).Visible());
 }
 
+// Links that cannot be read might name the preset: it stays, and so do the ones after it.
+TEST_F(PresetManagerTest, APresetWhoseLinksCannotBeReadIsNotDeleted) {
+  open();
+  createOfficeDataFile(files.realPath(programPath("OfficeData.db")),
+                       "ALTER TABLE file_list RENAME TO file_list_gone;");
+  clickRows(c("List1"), {4, 5});
+  messageBoxes.answer(Yes);
+  c("Cmd_del").click();
+  EXPECT_EQ(shownTexts().back(), "请使用最新版本的程序");
+  EXPECT_EQ(storedPresets().size(), 6u);
+}
+
 TEST_F(PresetManagerTest, DeletingLinksWithQuotesAndBlanks) {
   open();
   clickRows(c("List2"), {1});

@@ -150,11 +150,11 @@ TEST_F(StatisticsWindowTest, UnreadableRecordsLeaveTheStoredSwitchAlone) {
 
 TEST_F(StatisticsWindowTest, RecordingSwitchFollowsTheRegistryAndShowsTheNoticeWhileOff) {
   createOfficeData();
-  storeNumber("Time_Record", 1);
+  storeNumber("Time_Record", 2);  // any value but 0 records
   StatisticsWindow& window = open();
   EXPECT_EQ(window.Check1.Value(), 1);
   EXPECT_FALSE(window.Text1.Visible());
-  EXPECT_EQ(platform::regDwordNumber(*stored("Time_Record")), 1) << "the load writes nothing";
+  EXPECT_EQ(platform::regDwordNumber(*stored("Time_Record")), 2) << "the load writes nothing";
   loop.advance(3000);
 
   window.Check1.click();
@@ -170,7 +170,16 @@ TEST_F(StatisticsWindowTest, RecordingSwitchFollowsTheRegistryAndShowsTheNoticeW
   window.Check1.click();
   EXPECT_EQ(platform::regDwordNumber(*stored("Time_Record")), 1);
   EXPECT_FALSE(window.Text1.Visible());
+  // Closed in manual timing: no document run to watch for, no blinking, a run armed.
+  registry.setRaw(RegRoot::CurrentUser, "Vantrel", "AImode", platform::regSzData("10111101"));
+  main.Timer5.setEnabled(true);
+  app.floatingClock().Timer3.setEnabled(true);
+  app.mirrorClock().Timer3.setEnabled(true);
   window.Unload();
+  EXPECT_FALSE(main.Timer5.Enabled());
+  EXPECT_FALSE(app.floatingClock().Timer3.Enabled());
+  EXPECT_FALSE(app.mirrorClock().Timer3.Enabled());
+  EXPECT_TRUE(app.floatingClock().Timer5.Enabled());
 
   (void)registry.deleteValue(RegRoot::CurrentUser, "Vantrel", "Time_Record");
   StatisticsWindow& again = open();
@@ -224,6 +233,7 @@ TEST_F(StatisticsWindowTest, DeletesTheSelectedRunsAndSelectsTheLineThatTakesThe
     for (int i = 0; i < static_cast<int>(window.List1.List().size()); ++i) {
       EXPECT_EQ(window.List1.Selected(i), i == c.selectedAfter) << "line " << i;
     }
+    EXPECT_TRUE((c.answer == platform::answer::Yes ? window.Command3 : window.List1).hasFocus());
     window.Unload();
   }
 }
@@ -266,7 +276,9 @@ TEST_F(StatisticsWindowTest, CsvExportKeepsEveryDocumentNameInItsColumn) {
       "INSERT INTO timesum VALUES (3, '00:10:00', '00:09:00', '00:00:00', '00:00:05', "
       "'Q3, final.pptx');"
       "INSERT INTO timesum VALUES (8, '00:05:00', '00:06:00', '00:01:00', '00:00:00', "
-      "'say \"hi\"     there.doc');");
+      "'say \"hi\"     there.doc');"
+      "INSERT INTO timesum VALUES (9, '00:01:00', '00:01:00', '00:00:00', '00:00:00', "
+      "'two' || char(10) || 'lines.ppt');");
   StatisticsWindow& window = open();
   window.Command1.click();
   EXPECT_EQ(shownTexts(), (std::vector<std::string>{kNoSpreadsheet}));
@@ -274,6 +286,7 @@ TEST_F(StatisticsWindowTest, CsvExportKeepsEveryDocumentNameInItsColumn) {
             std::string("\xEF\xBB\xBF") + kHeadingLine +
                 "1,00:10:00,00:09:00,0:00:00,0:00:05,\"Q3, final.pptx\"\r\n"
                 "2,00:05:00,00:06:00,0:01:00,0:00:00,\"say \"\"hi\"\"     there.doc\"\r\n"
+                "3,00:01:00,00:01:00,0:00:00,0:00:00,\"two\nlines.ppt\"\r\n"
                 "\r\n");
   ASSERT_EQ(shell.started().size(), 1u);
   EXPECT_EQ(shell.started()[0].commandLine, "notepad \"" + csvFile() + "\"");
@@ -289,14 +302,14 @@ TEST_F(StatisticsWindowTest, CsvExportKeepsEveryDocumentNameInItsColumn) {
   const std::string script =
       "import csv,sys\n"
       "rows=[r for r in csv.reader(open(sys.argv[1],encoding='utf-8-sig',newline='')) if r]\n"
-      "print('|'.join(str(len(r)) for r in rows)+'|'+rows[1][5]+'|'+rows[2][5])\n";
+      "print('|'.join(str(len(r)) for r in rows)+'|'+rows[1][5]+'|'+rows[2][5]+'|'+rows[3][5])\n";
   std::ofstream(real + ".py") << script;
   FILE* pipe = popen(("python3 '" + real + ".py' '" + real + "'").c_str(), "r");
   ASSERT_NE(pipe, nullptr);
   char buffer[512] = {};
   const std::string out(buffer, fread(buffer, 1, sizeof buffer - 1, pipe));
   pclose(pipe);
-  EXPECT_EQ(out, "6|6|6|Q3, final.pptx|say \"hi\"     there.doc\n");
+  EXPECT_EQ(out, "6|6|6|6|Q3, final.pptx|say \"hi\"     there.doc|two\nlines.ppt\n");
 }
 
 TEST_F(StatisticsWindowTest, CsvExportWithAnOldWpsWarnsAboutIt) {

@@ -34,6 +34,8 @@ TEST_F(FieldRules, NumberFieldsKeepTheirRanges) {
       {2, "007", "7", 52, ""},
       {7, "9999", "9999", 0, ""},
       {5, "a1b2", "12", 9988, ""},  // the key filter drops what is no digit
+      {5, "0", "60", 9940, "取值范围1-9999秒之间"},
+      {6, "10000", "60", 9940, "取值范围1-9999秒之间"},
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.typed);
@@ -63,6 +65,8 @@ TEST_F(FieldRules, PastedTextThatIsNoNumberIsOutOfRangeAndEmptyTextDoesNothing) 
   EXPECT_EQ(c("Text2", 3).Text(), "0");
   EXPECT_EQ(newNotices(), std::vector<std::string>{"取值范围0-59之间"});
   forms.type(c("Text2", 2), "007");
+  EXPECT_EQ(c("Text2", 2).Text(), "7");
+  forms.type(c("Text2", 2), "07");  // the spin stays where it was: the field itself drops the 0
   EXPECT_EQ(c("Text2", 2).Text(), "7");
 }
 
@@ -147,11 +151,8 @@ TEST_F(FieldRules, FlashDurationIsCheckedWhenTheFocusLeaves) {
     const char* after;
     bool notice;
   };
-  const Case cases[] = {{"1", "3", true},
-                        {"31", "3", true},
-                        {"12", "12", false},
-                        {"x", "3", false},
-                        {"2", "2", false}};
+  const Case cases[] = {{"1", "3", true},  {"31", "3", true}, {"12", "12", false},
+                        {"x", "3", false}, {"2", "2", false}, {"30", "30", false}};
   for (const Case& k : cases) {
     SCOPED_TRACE(k.text);
     const std::size_t before = messageBoxes.shown().size();

@@ -24,6 +24,7 @@ TEST_F(HotKeyCapture, KeyPressesBecomeHotKeyTexts) {
        "Shift+Ctrl+F5"},
       {"Ctrl+Alt+Shift+Space", {{true, 32, 7}, {false, 32, 7}}, "Shift+Ctrl+Alt+Space"},
       {"Ctrl+Alt+3", {{true, 51, 6}, {false, 51, 6}}, "无"},
+      {"Ctrl+Alt+9", {{true, 57, 6}, {false, 57, 6}}, "无"},
       {"Ctrl+Alt+F3", {{true, 114, 6}, {false, 114, 6}}, "Ctrl+Alt+F3"},
       {"Alt+3", {{true, 51, 4}, {false, 51, 4}}, "Alt+3"},
       {"Alt+keypad 7", {{true, 103, 4}, {false, 103, 4}}, "Alt+Num 7"},

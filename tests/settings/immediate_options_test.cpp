@@ -16,6 +16,9 @@ TEST_F(ImmediateOptions, TransparencyAndTheOvertimeColoursShowOnlyWhatApplies) {
   EXPECT_EQ(c("Text6", 0).BackColor(), 65535u);
   EXPECT_EQ(c("Text6", 1).BackColor(), 255u);
 
+  forms.click(c("Check1", 5));  // a palette colour: no advice
+  forms.click(c("Check1", 5));
+  EXPECT_TRUE(notices().empty());
   dialogs.answerColor(1);
   c("Combo3").setListIndex(17);
   c("Text1", 5).setText("face.png");
@@ -47,6 +50,10 @@ TEST_F(ImmediateOptions, ClicksStoreTheirValueAtOnce) {
   EXPECT_EQ(storedNumber("clockcycle"), 1);
   forms.click(c("Check1", 8));
   EXPECT_EQ(iniValue("Hotkey", "opentogetherstop"), "1");
+  forms.click(c("Check1", 7));
+  forms.click(c("Check1", 8));
+  EXPECT_EQ(storedNumber("clockcycle"), 0);
+  EXPECT_EQ(iniValue("Hotkey", "opentogetherstop"), "0");
 }
 
 TEST_F(ImmediateOptions, TheEyeProtectionColourTogglesWithWhite) {

@@ -18,8 +18,10 @@ class LookControls : public SettingsFixture {
 };
 
 TEST_F(LookControls, PromptModeShowsTheBarsLookOrItsDefaults) {
+  storeHotkey("add", "4");
   fill(app.settings);
   forms.click(c("Check8", 0));
+  EXPECT_EQ(c("Text2", 0).Text(), "0");
   EXPECT_EQ(c("Combo2").ListIndex(), 7);
   EXPECT_EQ(c("Combo3").ListIndex(), 0);
   EXPECT_EQ(c("Label10").BackColor(), 0u);
@@ -27,13 +29,19 @@ TEST_F(LookControls, PromptModeShowsTheBarsLookOrItsDefaults) {
   EXPECT_FALSE(c("Command3", 1).Enabled());
   forms.click(c("Check8", 0));
   EXPECT_TRUE(c("Command3", 1).Enabled());
+  EXPECT_EQ(c("Text2", 0).Text(), "4");  // the clock's own offset again
 
   // A stored "自定义" opens the dialog as a user's choice would; a transparent bar hides the
   // custom background.
   storeHotkey("processColor", "17");
   storeHotkey("processvalue", "1");
+  storeHotkey("processadd", "25");
+  storeHotkey("processFont", "No Such Font");
   dialogs.answerColor(0x123456);
+  c("Combo1").setText("Arial");
   forms.click(c("Check8", 0));
+  EXPECT_EQ(c("Text2", 0).Text(), "25");
+  EXPECT_EQ(c("Combo1").Text(), "Trebuchet MS");
   EXPECT_EQ(dialogs.calls().size(), 1u);
   EXPECT_EQ(c("Label10").BackColor(), 0x123456u);
   EXPECT_FALSE(c("Combo4").Visible());

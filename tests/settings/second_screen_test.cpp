@@ -49,6 +49,8 @@ TEST_F(SecondScreen, TheSwitchStoresItselfAndPlacesOrParksTheMirror) {
   EXPECT_EQ(storedNumber("second_screen"), 1);
   EXPECT_EQ(mirror.Top(), -2000);
   EXPECT_EQ(c("VScroll1").Value(), H / 2 / 40);
+  EXPECT_EQ(c("VScroll1").Min(), -20);
+  EXPECT_EQ(c("HScroll1").Max(), W / 20 * 2 + 500);
 }
 
 TEST_F(SecondScreen, TheScrollBarsMoveTheMirrorOrInPromptModeTheBar) {

@@ -13,7 +13,7 @@ TEST_F(SettingsCodec, TheDefaultRecordComesBackUnchangedThroughTheWindow) {
   stored.secondtimer = "left over";
   stored.time_left = 99;
   decodeSettings(window, stored);
-  const SettingsBlock encoded = encodeSettings(window);
+  const SettingsBlock encoded = encodeSettings(window, stored);
   SettingsBlock expected = defaultSettings();
   expected.secondtimer = "";
   expected.time_left = 0;
@@ -44,7 +44,7 @@ TEST_F(SettingsCodec, EveryFlagCharacterReachesItsOwnControl) {
 TEST_F(SettingsCodec, ShortOrBrokenStringsLeaveTheControlsOfMissingCharactersAsTheyWere) {
   decodeSettings(window, defaultSettings());
   SettingsBlock stored = defaultSettings();
-  stored.checkvalue = "0000000x0";  // the alarms off, character 8 not a number
+  stored.checkvalue = "0000000-0";  // the alarms off, character 8 not a number
   stored.AImode = "10";
   decodeSettings(window, stored);
   const SettingsBlock encoded = encodeSettings(window);

@@ -41,6 +41,8 @@ TEST_F(SettingsLoadApply, TheWindowOpensFilledFromTheStoredSettings) {
   clock.Load();
   loop.advance(100);  // the clock's run start, which puts it on top
   ASSERT_TRUE(clock.topmost());
+  app.settings = SettingsBlock{};  // the run start read it: empty it again, all but too short
+  app.settings.checkvalue = "111111111";
   bool quietWhileFilled = false;
   c("Combo3").Click = [&] {
     quietWhileFilled = window.fillingFromCode() && !c("Combo3").Enabled();
@@ -69,8 +71,9 @@ TEST_F(SettingsLoadApply, TheWindowOpensFilledFromTheStoredSettings) {
 TEST_F(SettingsLoadApply, AnApplyStoresEverySettingAndArmsAFreshRun) {
   for (const bool automatic : {false, true}) {
     SCOPED_TRACE(automatic);
-    // Explorer hides file extensions: the manual apply offers to show them, and the user agrees.
-    const std::int32_t hidden = automatic ? 0 : 1;
+    // Explorer hides file extensions (1): the manual apply offers to show them, and the user
+    // agrees; any other value asks nothing.
+    const std::int32_t hidden = automatic ? 2 : 1;
     registry.setRaw(HKCU, kExplorerKey, "HideFileExt", platform::regDwordData(hidden));
     messageBoxes.answer(platform::answer::Yes);
     open();
@@ -85,6 +88,7 @@ TEST_F(SettingsLoadApply, AnApplyStoresEverySettingAndArmsAFreshRun) {
     c("Text1", 18).setText("wide");  // no number: the record's value stays
     app.mainWindow().Label13(0).setCaption("talk.pptx");
     app.floatingClock().Timer4.setEnabled(true);
+    app.mainWindow().Timer5.setEnabled(true);
     apply();
 
     EXPECT_EQ(storedText("Time_all"), "00:05:00");
@@ -103,12 +107,14 @@ TEST_F(SettingsLoadApply, AnApplyStoresEverySettingAndArmsAFreshRun) {
     EXPECT_FALSE(app.floatingClock().Timer4.Enabled());
     EXPECT_TRUE(app.floatingClock().Timer5.Enabled());
     EXPECT_TRUE(main.Timer4.Enabled());
+    EXPECT_EQ(main.Timer5.Enabled(), automatic);  // a manual run has no document to watch end
     EXPECT_EQ(main.Label7.Caption(), automatic ? "1" : "0");
     // A manual run starts from zero, bound to no document.
     EXPECT_EQ(main.Label4(0).Caption(), automatic ? "" : "00:05:00");
     EXPECT_EQ(main.Label13(0).Caption(), automatic ? "talk.pptx" : "");
     EXPECT_EQ(messageBoxes.pendingAnswers(), automatic ? 1u : 0u);
-    EXPECT_EQ(platform::regDwordNumber(*registry.raw(HKCU, kExplorerKey, "HideFileExt")), 0);
+    EXPECT_EQ(platform::regDwordNumber(*registry.raw(HKCU, kExplorerKey, "HideFileExt")),
+              automatic ? 2 : 0);
     EXPECT_TRUE(window.Visible());
     main.Label4(0).setCaption("");
     window.Unload();
@@ -186,12 +192,15 @@ TEST_F(SettingsLoadApply, PromptTextModeStoresOnlyThePromptBarsLook) {
   c("Text2", 5).setText("30");  // equal alarms: not checked in this mode
   c("Combo2").setListIndex(4);
   c("Text1", 5).setBackColor(0x8000000D);
+  c("Text2", 0).setText("12");
+  app.mainWindow().Timer4.setEnabled(true);
   const SettingsBlock before = app.settings;
   apply();
   EXPECT_EQ(app.settings, before);
   EXPECT_FALSE(stored("checkvalue").has_value());
   EXPECT_EQ(iniValue("Hotkey", "processFontSize"), "4");
   EXPECT_EQ(iniValue("Hotkey", "processBackColor"), "-2147483635");
+  EXPECT_EQ(iniValue("Hotkey", "processadd"), "12");
   EXPECT_EQ(iniValue("Hotkey", "start"), "");
   EXPECT_EQ(app.mirrorClock().Label5.Caption(), "7");
   EXPECT_TRUE(app.promptBar().Timer3.Enabled());
