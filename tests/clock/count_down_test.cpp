@@ -126,6 +126,29 @@ TEST_F(CountDownTest, EachStageFlashesStartsThePromptBarAndPlaysItsSoundOnce) {
   EXPECT_EQ(shown(), "00:00");
 }
 
+TEST_F(CountDownTest, StageSoundsFollowTheirFlagsEachStopsTheOneBeforeAndZeroStopsThemAll) {
+  for (const char* file : {"sounds\\one.mp3", "sounds\\two.mp3", "sounds\\three.mp3"}) {
+    installFile(file);
+  }
+  launch();
+  app.settings.optvalue = "100100010";
+  app.settings.tellsoundname = "start.wav\\one.mp3\\two.mp3\\three.mp3\\Stop.wav\\Stop.wav";
+  setOption(app.settings.checkvalue, CheckFlag::EndPrompt, false);
+  setOption(app.settings.checkvalue, CheckFlag::SoundAlarm1, false);
+  // Without the continuous reminder the third stage's sound plays once, like the others.
+  setOption(app.settings.checkvalue, CheckFlag::ContinuousReminder, false);
+  startRun();
+  using Paths = std::vector<std::string>;
+  loop.advance(100'000);
+  EXPECT_EQ(sound.mediaPlaying(), Paths{}) << "the first stage is silent";
+  loop.advance(30'000);
+  EXPECT_EQ(sound.mediaPlaying(), Paths{programPath("sounds\\two.mp3")});
+  loop.advance(17'000);
+  EXPECT_EQ(sound.mediaPlaying(), Paths{programPath("sounds\\three.mp3")});
+  loop.advance(4'000);
+  EXPECT_EQ(sound.mediaPlaying(), Paths{}) << "zero stops the stage sounds";
+}
+
 TEST_F(CountDownTest, AStageTickWaitsASecondSoTheStageRunsOnce) {
   launch();
   startRun();
