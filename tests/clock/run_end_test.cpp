@@ -1,5 +1,5 @@
-// The end of a run at zero in virtual time: a short run stopped, recorded and taken down, and the
-// cycle that starts the run again.
+// The end of a run at zero in virtual time: a short run stopped, recorded and taken down, a
+// count-up run up to its set length, and the cycle that starts the run again.
 #include <gtest/gtest.h>
 
 #include "bars/time_up_prompt.h"
@@ -37,6 +37,18 @@ TEST_P(StopAtZero, EndsTheRunAndRecordsItWithARowOnlyWhenRecordingIsOn) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Recording, StopAtZero, testing::Bool());
+
+TEST_F(RunEndTest, ACountUpShowsTheTimeSpentRisingAndStopsOnTheSetLength) {
+  launch("010100010");
+  setOption(app.settings.checkvalue, CheckFlag::EndPrompt, false);
+  startRun();
+  EXPECT_EQ(clock.Label11.Caption(), "00:00");
+  loop.advance(3'500);
+  EXPECT_EQ(clock.Label11.Caption(), "00:03");
+  until([&] { return !clock.Timer1.Enabled(); });
+  EXPECT_EQ(clock.Label11.Caption(), "00:10");
+  EXPECT_TRUE(runEnded());
+}
 
 TEST_F(RunEndTest, TheCycleActionRecordsTheRunAndStartsTheSameTimerAgain) {
   createOfficeDataFile(files.realPath(programPath("OfficeData.db")));
