@@ -208,6 +208,20 @@ TEST_F(CountDownTest, AStageWhoseSecondGotNoTickFiresOnceAtTheNextTick) {
   EXPECT_EQ(barStarts[1].left, "00:30");
 }
 
+TEST_F(CountDownTest, AStageWaitsUntilLessThanItsSecondAnd900MsRemain) {
+  launch();
+  startRun();
+  while (main.Text1.Text() != "61400" && loop.now() < 200'000) loop.advance(1);
+  // A tick held back by 450 ms falls 950 ms above the first stage's second.
+  loop.sleep(450);
+  loop.advance(1);
+  ASSERT_EQ(main.Text1.Text(), "60950");
+  EXPECT_EQ(clock.Timer1.Interval(), 200) << "no stage yet";
+  loop.advance(200);
+  ASSERT_EQ(main.Text1.Text(), "60750");
+  EXPECT_EQ(clock.Timer1.Interval(), 1000) << "the first stage";
+}
+
 TEST_F(CountDownTest, StagesAtTheSetLengthOrAtTheSameSecondFireNoMore) {
   launch();
   app.settings.Time_all = 90.0 / 86400;
