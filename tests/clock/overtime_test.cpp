@@ -93,13 +93,32 @@ TEST_F(RunEndTest, TheZeroReminderAndItsSoundNeedTheirFlagsAndTheStageBarGoesAtZ
     until([&] { return !clock.Timer1.Enabled(); });
     EXPECT_TRUE(clock.Timer4.Enabled()) << "the overtime counts in every case";
     EXPECT_EQ(clock.Label5.Caption(), c.reminded ? "4" : "3");
-    int stopSounds = 0;
-    for (std::size_t i = before; i < sound.waves().size(); ++i)
-      stopSounds += sound.waves()[i].path == programPath("sounds\\Stop.wav");
-    EXPECT_EQ(stopSounds, c.sounded ? 1 : 0);
+    EXPECT_EQ(playsSince(before, "Stop.wav"), c.sounded ? 1 : 0);
     if (!c.reminded) {
       EXPECT_LT(app.promptBar().Top(), 0) << "no bar in overtime without the zero reminder";
     }
+    StopTiming(app);
+    loop.advance(200);
+  }
+}
+
+TEST_F(RunEndTest, TheOvertimeEndTakesTheBarsDownAndPlaysTheEndSoundByItsFlag) {
+  launch(kOvertime);
+  setOption(app.settings.checkvalue, CheckFlag::EndPrompt, false);
+  app.settings.time_end = 3;
+  app.settings.tellShowtime = 10;  // the zero reminder's bar would stay past the end
+  for (bool endSound : {true, false}) {
+    SCOPED_TRACE(endSound);
+    setOption(app.settings.checkvalue, CheckFlag::EndSound, endSound);
+    const std::size_t before = sound.waves().size();
+    startRun();
+    until([&] { return !clock.Timer1.Enabled(); });
+    loop.advance(200);
+    ASSERT_GE(app.promptBar().Top(), 0) << "the zero reminder's bar";
+    ASSERT_GE(until([&] { return !clock.Timer4.Enabled(); }, 5'000), 0);
+    EXPECT_LT(app.promptBar().Top(), 0);
+    // The zero sound and the end sound are both Stop.wav.
+    EXPECT_EQ(playsSince(before, "Stop.wav"), endSound ? 2 : 1);
     StopTiming(app);
     loop.advance(200);
   }
