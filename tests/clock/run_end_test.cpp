@@ -57,7 +57,9 @@ TEST_F(RunEndTest, TheCycleActionRecordsTheRunAndStartsTheSameTimerAgain) {
   startRun();
   until([&] { return !clock.Timer1.Enabled(); });
   EXPECT_EQ(runRows(), 1U);
+  EXPECT_EQ(playsSince(0, "Stop.wav"), 1) << "the end sound";
   EXPECT_TRUE(clock.Timer5.Enabled()) << "the run start is armed";
+  setOption(app.settings.checkvalue, CheckFlag::EndSound, false);
   runStart();
   EXPECT_TRUE(clock.Timer1.Enabled()) << "the same timer counts again";
   EXPECT_EQ(clock.Label11.Caption(), "00:10");
@@ -65,6 +67,7 @@ TEST_F(RunEndTest, TheCycleActionRecordsTheRunAndStartsTheSameTimerAgain) {
   // And again after the next ten seconds: nothing of the first round is counted in the second.
   EXPECT_GE(until([&] { return clock.Timer5.Enabled(); }, 11'000), 9'000);
   EXPECT_EQ(runRows(), 2U);
+  EXPECT_EQ(playsSince(0, "Stop.wav"), 1) << "no end sound once it is switched off";
 }
 
 TEST_F(RunEndTest, TheTimeUpPromptWaitsWhileTheOtherTimersTickThenTheRunEnds) {
@@ -98,15 +101,19 @@ TEST_F(RunEndTest, TheTimeUpPromptWaitsWhileTheOtherTimersTickThenTheRunEnds) {
   EXPECT_FALSE(app.timeUpPrompt().Visible());
 }
 
-TEST_F(RunEndTest, ABlankTimeUpTextShowsNoPrompt) {
+TEST_F(RunEndTest, ABlankTimeUpTextOrThePromptSwitchedOffShowsNoPrompt) {
   launch(kStop);
-  app.settings.tellouttext = "   ";
   bool shown = false;
   loop.onModal = [&](platform::HeadlessEventLoop&, const std::string&) { shown = true; };
-  startRun();
-  until([&] { return !clock.Timer1.Enabled(); });
-  EXPECT_FALSE(shown);
-  EXPECT_TRUE(runEnded());
+  for (bool blankText : {true, false}) {
+    SCOPED_TRACE(blankText);
+    app.settings.tellouttext = blankText ? "   " : "Time is up";
+    setOption(app.settings.checkvalue, CheckFlag::EndPrompt, blankText);
+    startRun();
+    until([&] { return !clock.Timer1.Enabled(); });
+    EXPECT_FALSE(shown);
+    EXPECT_TRUE(runEnded());
+  }
 }
 
 }  // namespace
