@@ -126,6 +126,29 @@ TEST_F(CountDownTest, EachStageFlashesStartsThePromptBarAndPlaysItsSoundOnce) {
   EXPECT_EQ(shown(), "00:00");
 }
 
+TEST_F(CountDownTest, StageSoundsFollowTheirFlagsEachStopsTheOneBeforeAndZeroStopsThemAll) {
+  for (const char* file : {"sounds\\one.mp3", "sounds\\two.mp3", "sounds\\three.mp3"}) {
+    installFile(file);
+  }
+  launch();
+  app.settings.optvalue = "100100010";
+  app.settings.tellsoundname = "start.wav\\one.mp3\\two.mp3\\three.mp3\\Stop.wav\\Stop.wav";
+  setOption(app.settings.checkvalue, CheckFlag::EndPrompt, false);
+  setOption(app.settings.checkvalue, CheckFlag::SoundAlarm1, false);
+  // Without the continuous reminder the third stage's sound plays once, like the others.
+  setOption(app.settings.checkvalue, CheckFlag::ContinuousReminder, false);
+  startRun();
+  using Paths = std::vector<std::string>;
+  loop.advance(100'000);
+  EXPECT_EQ(sound.mediaPlaying(), Paths{}) << "the first stage is silent";
+  loop.advance(30'000);
+  EXPECT_EQ(sound.mediaPlaying(), Paths{programPath("sounds\\two.mp3")});
+  loop.advance(17'000);
+  EXPECT_EQ(sound.mediaPlaying(), Paths{programPath("sounds\\three.mp3")});
+  loop.advance(4'000);
+  EXPECT_EQ(sound.mediaPlaying(), Paths{}) << "zero stops the stage sounds";
+}
+
 TEST_F(CountDownTest, AStageTickWaitsASecondSoTheStageRunsOnce) {
   launch();
   startRun();
@@ -145,6 +168,7 @@ TEST_F(CountDownTest, ClearingTheBindingEndsTheCountAtTheNextTick) {
   loop.advance(200);
   EXPECT_FALSE(clock.Timer1.Enabled());
   EXPECT_EQ(app.run.AfterZeroAction, 5);
+  EXPECT_TRUE(clock.Timer5.Enabled()) << "the run start is armed again";
   EXPECT_TRUE(main.menu_one(1).Enabled()) << "the run has ended";
   loop.advance(20);
   EXPECT_FALSE(clock.Timer5.Enabled()) << "the run start ran again and found no run";
@@ -182,6 +206,20 @@ TEST_F(CountDownTest, AStageWhoseSecondGotNoTickFiresOnceAtTheNextTick) {
   ASSERT_EQ(barStarts.size(), 2U) << "stage 1 not again, stage 2 in its own second";
   EXPECT_EQ(barStarts[1].stage, "2");
   EXPECT_EQ(barStarts[1].left, "00:30");
+}
+
+TEST_F(CountDownTest, AStageWaitsUntilLessThanItsSecondAnd900MsRemain) {
+  launch();
+  startRun();
+  while (main.Text1.Text() != "61400" && loop.now() < 200'000) loop.advance(1);
+  // A tick held back by 450 ms falls 950 ms above the first stage's second.
+  loop.sleep(450);
+  loop.advance(1);
+  ASSERT_EQ(main.Text1.Text(), "60950");
+  EXPECT_EQ(clock.Timer1.Interval(), 200) << "no stage yet";
+  loop.advance(200);
+  ASSERT_EQ(main.Text1.Text(), "60750");
+  EXPECT_EQ(clock.Timer1.Interval(), 1000) << "the first stage";
 }
 
 TEST_F(CountDownTest, StagesAtTheSetLengthOrAtTheSameSecondFireNoMore) {

@@ -56,6 +56,11 @@ TEST_F(CountTickRulesTest, TheShownTimeNeverRisesByMoreThan400Ms) {
   loop.advance(200);
   EXPECT_EQ(clock.Label10.Caption(), "8800");
   EXPECT_EQ(clock.Label11.Caption(), "00:08");
+  // 500 ms above the guard is a jump again.
+  clock.Label10.setCaption("8100");
+  loop.advance(200);
+  EXPECT_EQ(clock.Label10.Caption(), "8100");
+  EXPECT_EQ(clock.Label11.Caption(), "00:07");
 }
 
 TEST_F(CountTickRulesTest, TheThirdReminderAloneBringsBackTheCountView) {

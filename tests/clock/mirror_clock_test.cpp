@@ -237,6 +237,14 @@ TEST_F(MirrorClockTest, ARunThatLostItsBindingStopsTheMirrorAtItsNextTick) {
   loop.advance(200);
   EXPECT_TRUE(countTimersOff());
   EXPECT_EQ(app.run.AfterZeroAction, 5);
+  // The same in overtime, on the count-up tick.
+  StopTiming(app);
+  app.settings.time_end = 0;
+  startMirrorAlone(1);
+  while (!mirror.Timer4.Enabled() && loop.now() < 100'000) loop.advance(1);
+  main.Label13(0).setCaption("0");
+  loop.advance(1000);  // the first count-up tick of the program
+  EXPECT_TRUE(countTimersOff());
 }
 
 TEST_F(MirrorClockTest, TheOvertimeLimitStopsTheMirrorAtTheFirstTickAtOrPastIt) {

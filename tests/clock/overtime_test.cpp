@@ -1,9 +1,11 @@
 // The overtime count after zero in virtual time: each of the five overtime styles up to the set
-// end of the overtime, an end second that got no tick, and an overtime without an end.
+// end of the overtime, the zero reminder and its sound by their flags, an end second that got no
+// tick, and an overtime without an end.
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "bars/prompt_bar.h"
 #include "clock/run_end_fixture.h"
 
 namespace horalix::test {
@@ -69,6 +71,57 @@ TEST_F(RunEndTest, OvertimeStyleOneRecoloursTheClockThroughItsColourTimer) {
   EXPECT_EQ(clock.control("Label11").ForeColor(), 65535u);
   EXPECT_FALSE(clock.Timer8.Enabled());
   EXPECT_EQ(app.run.OvertimePrefix, "");
+}
+
+TEST_F(RunEndTest, TheZeroReminderAndItsSoundNeedTheirFlagsAndTheStageBarGoesAtZero) {
+  struct Case {
+    bool zeroReminder, zeroSound;
+    bool reminded, sounded;
+  };
+  launch(kOvertime);
+  app.settings.time_end = 0;
+  // The third stage's bar, shown 5 s before zero, would stay 10 s.
+  app.settings.tellShowtime = 10;
+  setOption(app.settings.checkvalue, CheckFlag::ContinuousReminder, false);
+  for (const Case& c : {Case{true, true, true, true}, Case{true, false, true, false},
+                        Case{false, true, false, false}}) {
+    SCOPED_TRACE(testing::Message() << c.zeroReminder << c.zeroSound);
+    setOption(app.settings.checkvalue, CheckFlag::OvertimeLimit, c.zeroReminder);
+    setOption(app.settings.checkvalue, CheckFlag::SoundOvertime, c.zeroSound);
+    const std::size_t before = sound.waves().size();
+    startRun();
+    until([&] { return !clock.Timer1.Enabled(); });
+    EXPECT_TRUE(clock.Timer4.Enabled()) << "the overtime counts in every case";
+    EXPECT_EQ(clock.Label5.Caption(), c.reminded ? "4" : "3");
+    EXPECT_EQ(playsSince(before, "Stop.wav"), c.sounded ? 1 : 0);
+    if (!c.reminded) {
+      EXPECT_LT(app.promptBar().Top(), 0) << "no bar in overtime without the zero reminder";
+    }
+    StopTiming(app);
+    loop.advance(200);
+  }
+}
+
+TEST_F(RunEndTest, TheOvertimeEndTakesTheBarsDownAndPlaysTheEndSoundByItsFlag) {
+  launch(kOvertime);
+  setOption(app.settings.checkvalue, CheckFlag::EndPrompt, false);
+  app.settings.time_end = 3;
+  app.settings.tellShowtime = 10;  // the zero reminder's bar would stay past the end
+  for (bool endSound : {true, false}) {
+    SCOPED_TRACE(endSound);
+    setOption(app.settings.checkvalue, CheckFlag::EndSound, endSound);
+    const std::size_t before = sound.waves().size();
+    startRun();
+    until([&] { return !clock.Timer1.Enabled(); });
+    loop.advance(200);
+    ASSERT_GE(app.promptBar().Top(), 0) << "the zero reminder's bar";
+    ASSERT_GE(until([&] { return !clock.Timer4.Enabled(); }, 5'000), 0);
+    EXPECT_LT(app.promptBar().Top(), 0);
+    // The zero sound and the end sound are both Stop.wav.
+    EXPECT_EQ(playsSince(before, "Stop.wav"), endSound ? 2 : 1);
+    StopTiming(app);
+    loop.advance(200);
+  }
 }
 
 TEST_F(RunEndTest, AnOvertimeWhoseEndSecondGotNoTickStillEnds) {

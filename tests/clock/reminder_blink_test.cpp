@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <initializer_list>
+#include <optional>
+#include <string>
 
 #include "support/main_window_fixture.h"
 
@@ -32,13 +36,15 @@ TEST_F(ReminderBlinkTest, TheBlinkRunsItsHalfPeriodsThenParksAHiddenClock) {
   clock.Label11.setCaption("01:00");
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.flash << " " << c.count << " " << c.hold);
-    clock.move(1000, 1000, clock.Width(), clock.Height());
+    for (ClockWindow* w : std::initializer_list<ClockWindow*>{&clock, &mirror}) {
+      w->move(1000, 1000, w->Width(), w->Height());
+      w->Label2.setCaption("4");
+    }
     main.Text1.setText("60000");
     main.Lab_time_state.setCaption("0");
     clock.Label8.setCaption(c.flash);
     clock.Label4.setCaption("1");  // a reminder
     clock.Label3.setCaption("0");  // with the clocks hidden
-    clock.Label2.setCaption("4");
     app.run.BlinkCount = c.count;
     app.run.BlinkHold = c.hold;
     clock.ShowStatue("01:00", 40);
@@ -52,10 +58,11 @@ TEST_F(ReminderBlinkTest, TheBlinkRunsItsHalfPeriodsThenParksAHiddenClock) {
     EXPECT_EQ(ticks, c.ticks);
     EXPECT_EQ(blanks, c.blanks);
     EXPECT_EQ(clock.Label8.Caption(), "0");
-    // The sequencer parks the clock (4), then settles (5, 3) and stops.
+    // The sequencer parks the clock (4), then settles (5, 3) and stops; the mirror's likewise.
     loop.advance(400);
     EXPECT_LT(clock.Left(), 0);
     EXPECT_LT(clock.Top(), 0);
+    EXPECT_LT(mirror.Left(), 0);
     EXPECT_FALSE(clock.Timer2.Enabled());
   }
 }
@@ -101,15 +108,30 @@ TEST_F(ReminderBlinkTest, TheSequencerArmsTheBlinkByStageAndPicksTheCountTimer) 
     const char* textLeft;
     int count, hold;
     bool countDown;
+    std::optional<CheckFlag> off = std::nullopt;
+    std::int32_t timeEnd = 0;
   };
   // Defaults: tellShowtime 3, Time_three 5, time_end 0, every flash and continuous reminder on.
   const Case cases[] = {
-      {"1", "60400", 6, 6, true},  {"2", "30400", 6, 6, true}, {"3", "5400", 10, 10, true},
-      {"3", "800", 10, 10, false}, {"4", "300", 0, 0, false},
+      {"1", "60400", 6, 6, true},
+      {"2", "30400", 6, 6, true},
+      {"3", "5400", 10, 10, true},
+      {"3", "800", 10, 10, false},
+      {"4", "300", 0, 0, false},
+      {"1", "1000", 6, 6, false},  // a second left is not more than a second
+      {"1", "60400", 0, 6, true, CheckFlag::FlashAlarm1},
+      {"3", "5400", 99, 99, true, CheckFlag::Alarm3},  // a stage switched off arms nothing
+      // The zero reminder lasts its whole span, but flashes at most tellShowtime.
+      {"4", "300", 6, 20, false, std::nullopt, 10},
   };
   start();
+  const std::string defaults = app.settings.checkvalue;
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.stage);
+    SCOPED_TRACE(testing::Message() << c.stage << " " << c.textLeft);
+    app.settings.checkvalue = defaults;
+    if (c.off) setOption(app.settings.checkvalue, *c.off, false);
+    app.settings.time_end = c.timeEnd;
+    app.run.BlinkCount = app.run.BlinkHold = 99;
     main.Text1.setText(c.textLeft);
     clock.Label5.setCaption(c.stage);
     clock.Label2.setCaption("6");

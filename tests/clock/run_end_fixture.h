@@ -1,6 +1,7 @@
 // A 10-second manual run of the floating clock in virtual time, up to its end.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -50,6 +51,13 @@ class RunEndTest : public MainWindowTest {
     return officeData.runRecords().table.rows.size();
   }
   bool runEnded() { return main.menu_one(1).Enabled() && !main.menu_one(3).Enabled(); }
+  // How often the sound file `name` was played since the sound record held `from` entries.
+  int playsSince(std::size_t from, const std::string& name) const {
+    int plays = 0;
+    for (std::size_t i = from; i < sound.waves().size(); ++i)
+      plays += sound.waves()[i].path == programPath("sounds\\" + name);
+    return plays;
+  }
 
   static constexpr const char* kStop = "100100010";
   static constexpr const char* kOvertime = "100100100";

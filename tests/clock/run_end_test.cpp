@@ -1,5 +1,5 @@
-// The end of a run at zero in virtual time: a short run stopped, recorded and taken down, and the
-// cycle that starts the run again.
+// The end of a run at zero in virtual time: a short run stopped, recorded and taken down, a
+// count-up run up to its set length, and the cycle that starts the run again.
 #include <gtest/gtest.h>
 
 #include "bars/time_up_prompt.h"
@@ -38,6 +38,18 @@ TEST_P(StopAtZero, EndsTheRunAndRecordsItWithARowOnlyWhenRecordingIsOn) {
 
 INSTANTIATE_TEST_SUITE_P(Recording, StopAtZero, testing::Bool());
 
+TEST_F(RunEndTest, ACountUpShowsTheTimeSpentRisingAndStopsOnTheSetLength) {
+  launch("010100010");
+  setOption(app.settings.checkvalue, CheckFlag::EndPrompt, false);
+  startRun();
+  EXPECT_EQ(clock.Label11.Caption(), "00:00");
+  loop.advance(3'500);
+  EXPECT_EQ(clock.Label11.Caption(), "00:03");
+  until([&] { return !clock.Timer1.Enabled(); });
+  EXPECT_EQ(clock.Label11.Caption(), "00:10");
+  EXPECT_TRUE(runEnded());
+}
+
 TEST_F(RunEndTest, TheCycleActionRecordsTheRunAndStartsTheSameTimerAgain) {
   createOfficeDataFile(files.realPath(programPath("OfficeData.db")));
   programValues(app).writeNumber("Time_Record", 1);
@@ -45,14 +57,17 @@ TEST_F(RunEndTest, TheCycleActionRecordsTheRunAndStartsTheSameTimerAgain) {
   startRun();
   until([&] { return !clock.Timer1.Enabled(); });
   EXPECT_EQ(runRows(), 1U);
+  EXPECT_EQ(playsSince(0, "Stop.wav"), 1) << "the end sound";
   EXPECT_TRUE(clock.Timer5.Enabled()) << "the run start is armed";
+  setOption(app.settings.checkvalue, CheckFlag::EndSound, false);
   runStart();
   EXPECT_TRUE(clock.Timer1.Enabled()) << "the same timer counts again";
   EXPECT_EQ(clock.Label11.Caption(), "00:10");
   EXPECT_FALSE(runEnded());
-  // And again after the next ten seconds.
-  until([&] { return clock.Timer5.Enabled(); }, 11'000);
+  // And again after the next ten seconds: nothing of the first round is counted in the second.
+  EXPECT_GE(until([&] { return clock.Timer5.Enabled(); }, 11'000), 9'000);
   EXPECT_EQ(runRows(), 2U);
+  EXPECT_EQ(playsSince(0, "Stop.wav"), 1) << "no end sound once it is switched off";
 }
 
 TEST_F(RunEndTest, TheTimeUpPromptWaitsWhileTheOtherTimersTickThenTheRunEnds) {
@@ -86,15 +101,19 @@ TEST_F(RunEndTest, TheTimeUpPromptWaitsWhileTheOtherTimersTickThenTheRunEnds) {
   EXPECT_FALSE(app.timeUpPrompt().Visible());
 }
 
-TEST_F(RunEndTest, ABlankTimeUpTextShowsNoPrompt) {
+TEST_F(RunEndTest, ABlankTimeUpTextOrThePromptSwitchedOffShowsNoPrompt) {
   launch(kStop);
-  app.settings.tellouttext = "   ";
   bool shown = false;
   loop.onModal = [&](platform::HeadlessEventLoop&, const std::string&) { shown = true; };
-  startRun();
-  until([&] { return !clock.Timer1.Enabled(); });
-  EXPECT_FALSE(shown);
-  EXPECT_TRUE(runEnded());
+  for (bool blankText : {true, false}) {
+    SCOPED_TRACE(blankText);
+    app.settings.tellouttext = blankText ? "   " : "Time is up";
+    setOption(app.settings.checkvalue, CheckFlag::EndPrompt, blankText);
+    startRun();
+    until([&] { return !clock.Timer1.Enabled(); });
+    EXPECT_FALSE(shown);
+    EXPECT_TRUE(runEnded());
+  }
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include "bars/prompt_bar.h"
 #include "clock/window_shape.h"
+#include "main/clock_placement.h"
 #include "main/timing_control.h"
 #include "platform/headless/headless_fonts.h"
 #include "services/option_names.h"
@@ -160,6 +161,16 @@ TEST_F(RunStartRulesTest, TheStartSoundPlaysOnlyWhileTheStartSoundFlagIsZero) {
     EXPECT_EQ(startSoundsPlayed() - before, c.plays ? 1 : 0) << "Label7 " << c.label7;
     StopTiming(app);
   }
+}
+
+TEST_F(RunStartRulesTest, ClocksHiddenFromTheTrayMenuCountUnseen) {
+  installFile("TimeData.db", "[clocksite]\r\nclockleft=1000\r\nclocktop=2000\r\n");
+  main.menu_two(1).setCaption("隐藏        Ctrl+F4");
+  ShowHideClock(app);
+  boundRun();
+  loop.advance(1000);
+  EXPECT_TRUE(clock.Timer1.Enabled());
+  EXPECT_LT(clock.Left(), 0) << "the run start leaves the clock parked";
 }
 
 TEST_F(RunStartRulesTest, TheHoverButtonIsASquareAsHighAsTheFace) {
