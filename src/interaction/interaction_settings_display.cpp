@@ -5,6 +5,7 @@
 
 #include "interaction/interaction_settings_window.h"
 #include "services/context.h"
+#include "services/look_lists.h"
 #include "services/palette.h"
 #include "services/text_runtime.h"
 
@@ -20,14 +21,6 @@ constexpr const char* kDefaultSize = "200";
 constexpr int kDefaultColourEntry = 4;
 constexpr int kCustomColourEntry = 17;
 
-// With the program's own fonts in place the list offers exactly the faces it ships or expects.
-constexpr const char* kShippedFonts[] = {"Arial Black", "Trebuchet MS", "Arial", "新宋体",
-                                         "微软雅黑",    "华文楷体",     "黑体",  kLcdEntry};
-
-constexpr const char* kColourNames[] = {"黑色", "深红", "紫红", "红色", "黄色", "橄榄色",
-                                        "浅绿", "绿色", "绿蓝", "浅蓝", "深蓝", "天蓝",
-                                        "兰色", "紫色", "灰色", "银白", "白色", "自定义"};
-
 }  // namespace
 
 bool InteractionSettingsWindow::selectEntry(platform::Control& list, const std::string& text) {
@@ -40,21 +33,14 @@ bool InteractionSettingsWindow::selectEntry(platform::Control& list, const std::
 
 void InteractionSettingsWindow::fillLists() {
   Combo1.clear();
-  if (app_.platform.files.normalFileExists(app_.pathInProgramFolder("font\\Arial Black.ttf"))) {
-    for (const char* face : kShippedFonts) Combo1.addItem(face);
-  } else {
-    for (const std::string& face : app_.platform.forms.fonts().screenFonts()) {
-      if (face.find('@') == std::string::npos) Combo1.addItem(face);
-    }
-  }
-  const auto& faces = Combo1.List();
-  if (std::find(faces.begin(), faces.end(), kDefaultFont) == faces.end()) {
-    Combo1.addItem(kDefaultFont);
+  for (const std::string& face :
+       clockFontList(app_.platform.files, app_.platform.forms.fonts(), app_.programFolder())) {
+    Combo1.addItem(face);
   }
   Combo2.clear();
   for (int size = 100; size <= 400; size += 10) Combo2.addItem(std::to_string(size));
   Combo3.clear();
-  for (const char* name : kColourNames) Combo3.addItem(name);
+  for (const char* name : kColourListNames) Combo3.addItem(name);
 }
 
 // A stored name, size or colour index that the lists do not offer shows the settings' default

@@ -1,8 +1,8 @@
 #include "settings/settings_lists.h"
 
-#include <algorithm>
 #include <initializer_list>
 
+#include "services/look_lists.h"
 #include "services/palette.h"
 
 namespace horalix {
@@ -16,24 +16,6 @@ void fill(platform::Control& list, std::initializer_list<const char*> entries) {
 
 }  // namespace
 
-std::vector<std::string> clockFontList(const platform::FileSystem& files,
-                                       const platform::FontService& fonts,
-                                       const std::string& programFolder) {
-  std::vector<std::string> names;
-  if (files.normalFileExists(programFolder + "\\font\\Arial Black.ttf")) {
-    names = {"Arial Black", "Trebuchet MS", "Arial", "新宋体",
-             "微软雅黑",    "华文楷体",     "黑体",  "LCD数码"};
-  } else {
-    for (const std::string& name : fonts.screenFonts()) {
-      if (name.find('@') == std::string::npos) names.push_back(name);
-    }
-  }
-  if (std::find(names.begin(), names.end(), "Trebuchet MS") == names.end()) {
-    names.push_back("Trebuchet MS");
-  }
-  return names;
-}
-
 void fillSettingsLists(platform::Form& window, const platform::FileSystem& files,
                        const platform::FontService& fonts, const std::string& programFolder) {
   platform::Control& fontList = window.control("Combo1");
@@ -45,9 +27,9 @@ void fillSettingsLists(platform::Form& window, const platform::FileSystem& files
   sizes.clear();
   for (int i = 0; i <= 28; ++i) sizes.addItem(std::to_string(FontSizeByIndex(i)));
 
-  fill(window.control("Combo3"),
-       {"黑色", "深红", "紫红", "红色", "黄色", "橄榄色", "浅绿", "绿色", "绿蓝", "浅蓝", "深蓝",
-        "天蓝", "兰色", "紫色", "灰色", "银白", "白色", "自定义"});
+  platform::Control& colours = window.control("Combo3");
+  colours.clear();
+  for (const char* name : kColourListNames) colours.addItem(name);
 
   // Corner radii: 0 to 30 in steps of 5, then 40 to 300 in steps of 20.
   platform::Control& corners = window.control("Combo4");

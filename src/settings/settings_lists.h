@@ -11,13 +11,6 @@
 
 namespace horalix {
 
-// The fonts offered for the clock: the program's own set when its font folder holds
-// "Arial Black.ttf", else every installed screen font without "@"; "Trebuchet MS" is always
-// among them.
-std::vector<std::string> clockFontList(const platform::FileSystem& files,
-                                       const platform::FontService& fonts,
-                                       const std::string& programFolder);
-
 // Fills Combo1 to Combo7 of the settings window.
 void fillSettingsLists(platform::Form& window, const platform::FileSystem& files,
                        const platform::FontService& fonts, const std::string& programFolder);
