@@ -9,6 +9,8 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <map>
+#include <string>
 
 namespace horalix::win32 {
 
@@ -35,6 +37,37 @@ class RegistryChangeWatch {
   DWORD thread_ = GetCurrentThreadId();
   bool armed_ = false;
   bool lookDue_ = true;
+  std::uint64_t generation_ = 0;
+};
+
+// What one reader read from HKEY_CURRENT_USER, by a text key of its own, kept while its watch
+// sees no change. Without a watch nothing is kept.
+template <typename Value>
+class KeptReads {
+ public:
+  explicit KeptReads(RegistryChangeWatch* watch) : watch_(watch) {}
+
+  // Whether reads may be kept now; forgets those from before the latest change.
+  bool current() {
+    if (watch_ == nullptr) return false;
+    const std::uint64_t generation = watch_->generation();
+    if (generation != generation_) {
+      values.clear();
+      generation_ = generation;
+    }
+    return true;
+  }
+  // Before a write of the program's own: forgets what this reader kept, and has the watch look
+  // again, so that every other reader forgets what it kept too.
+  void drop() {
+    values.clear();
+    if (watch_ != nullptr) watch_->lookAgain();
+  }
+
+  std::map<std::string, Value> values;
+
+ private:
+  RegistryChangeWatch* watch_;
   std::uint64_t generation_ = 0;
 };
 

@@ -138,32 +138,26 @@ long Win32Registry::createKey(RegRoot root, const std::string& path) {
 }
 
 bool Win32Registry::keepsReads(RegRoot root) {
-  if (watch_ == nullptr || root != RegRoot::CurrentUser) return false;
-  const std::uint64_t generation = watch_->generation();
-  if (generation != readGeneration_) {
-    reads_.clear();
-    keys_.clear();
-    readGeneration_ = generation;
-  }
-  return true;
+  if (root != RegRoot::CurrentUser) return false;
+  // Both kinds of read are asked, so that each forgets what it kept from before a change.
+  const bool keys = keys_.current();
+  return reads_.current() && keys;
 }
 
 void Win32Registry::dropReads() {
-  reads_.clear();
-  keys_.clear();
-  // What the other readers of the watch kept may be stale too.
-  if (watch_ != nullptr) watch_->lookAgain();
+  reads_.drop();
+  keys_.drop();
 }
 
 bool Win32Registry::keyExists(RegRoot root, const std::string& path) {
   const bool keep = keepsReads(root);
   if (keep) {
-    if (const auto kept = keys_.find(path); kept != keys_.end()) return kept->second;
+    if (const auto kept = keys_.values.find(path); kept != keys_.values.end()) return kept->second;
   }
   long result = ERROR_SUCCESS;
   HKEY key = readKey(root, path, result);
   if (key == nullptr) {
-    if (keep) keys_[path] = false;
+    if (keep) keys_.values[path] = false;
     return false;
   }
   // A kept key may have been deleted since (by the scripting shell, the add-in, another
@@ -174,7 +168,7 @@ bool Win32Registry::keyExists(RegRoot root, const std::string& path) {
     forget(root, toWide(path));
     exists = readKey(root, path, result) != nullptr;
   }
-  if (keep) keys_[path] = exists;
+  if (keep) keys_.values[path] = exists;
   return exists;
 }
 
@@ -212,11 +206,11 @@ long Win32Registry::queryValue(RegRoot root, const std::string& path, const std:
   lastCloseFailed_ = false;
   if (!keepsReads(root)) return readFromRegistry(root, path, name, out);
   const std::string key = readKeyOf(path, name);
-  auto kept = reads_.find(key);
-  if (kept == reads_.end()) {
+  auto kept = reads_.values.find(key);
+  if (kept == reads_.values.end()) {
     KeptRead read{ERROR_SUCCESS, {}};
     read.result = readFromRegistry(root, path, name, read.value);
-    kept = reads_.emplace(key, std::move(read)).first;
+    kept = reads_.values.emplace(key, std::move(read)).first;
   }
   if (kept->second.result == ERROR_SUCCESS) out = kept->second.value;
   return kept->second.result;

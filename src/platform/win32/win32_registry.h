@@ -6,9 +6,7 @@
 
 #include <windows.h>
 
-#include <cstdint>
 #include <list>
-#include <map>
 #include <string>
 
 #include "platform/registry.h"
@@ -18,7 +16,7 @@ namespace horalix::win32 {
 
 class Win32Registry final : public platform::Registry {
  public:
-  explicit Win32Registry(RegistryChangeWatch* watch = nullptr) : watch_(watch) {}
+  explicit Win32Registry(RegistryChangeWatch* watch = nullptr) : reads_(watch), keys_(watch) {}
   ~Win32Registry() override;
   Win32Registry(const Win32Registry&) = delete;
   Win32Registry& operator=(const Win32Registry&) = delete;
@@ -57,10 +55,8 @@ class Win32Registry final : public platform::Registry {
     long result;
     platform::RegData value;
   };
-  RegistryChangeWatch* watch_;
-  std::uint64_t readGeneration_ = 0;
-  std::map<std::string, KeptRead> reads_;  // by path and value name
-  std::map<std::string, bool> keys_;       // whether the key at a path exists
+  KeptReads<KeptRead> reads_;  // by path and value name
+  KeptReads<bool> keys_;       // whether the key at a path exists
   bool lastCloseFailed_ = false;
   std::list<KeptKey> kept_;  // most recently used first
 };

@@ -152,7 +152,7 @@ bool sameText(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-Win32ScriptingShell::Win32ScriptingShell(RegistryChangeWatch* watch) : watch_(watch) {}
+Win32ScriptingShell::Win32ScriptingShell(RegistryChangeWatch* watch) : reads_(watch) {}
 Win32ScriptingShell::~Win32ScriptingShell() = default;
 
 Win32ScriptingShell::ShellObject& Win32ScriptingShell::shell() {
@@ -165,30 +165,17 @@ Win32ScriptingShell::ShellObject& Win32ScriptingShell::shell() {
 }
 
 bool Win32ScriptingShell::keepsRead(const std::string& path) {
-  if (watch_ == nullptr) return false;
   constexpr std::string_view kCurrentUser = "HKEY_CURRENT_USER\\";
   constexpr std::string_view kShortCurrentUser = "HKCU\\";
   const auto startsWith = [&path](std::string_view root) {
     return path.size() > root.size() && sameText(path.substr(0, root.size()), root);
   };
-  if (!startsWith(kCurrentUser) && !startsWith(kShortCurrentUser)) return false;
-  const std::uint64_t generation = watch_->generation();
-  if (generation != readGeneration_) {
-    reads_.clear();
-    readGeneration_ = generation;
-  }
-  return true;
-}
-
-void Win32ScriptingShell::dropReads() {
-  reads_.clear();
-  // What the other readers of the watch kept may be stale too.
-  if (watch_ != nullptr) watch_->lookAgain();
+  return (startsWith(kCurrentUser) || startsWith(kShortCurrentUser)) && reads_.current();
 }
 
 bool Win32ScriptingShell::regWrite(const std::string& path, const ShellValue& value,
                                    const std::string& type) {
-  dropReads();
+  reads_.drop();
   Variant name, data, typeName;
   Variant::setText(name.value, path);
   Variant::setText(typeName.value, type);
@@ -211,10 +198,12 @@ bool Win32ScriptingShell::regWrite(const std::string& path, const ShellValue& va
 
 std::optional<ShellValue> Win32ScriptingShell::regRead(const std::string& path) {
   if (!keepsRead(path)) return readThroughShell(path);
-  if (const auto kept = reads_.find(path); kept != reads_.end()) return kept->second;
+  if (const auto kept = reads_.values.find(path); kept != reads_.values.end()) {
+    return kept->second;
+  }
   std::optional<ShellValue> value = readThroughShell(path);
   // A shell that could not be made is tried again at the next read.
-  if (shell().created()) reads_.emplace(path, value);
+  if (shell().created()) reads_.values.emplace(path, value);
   return value;
 }
 
@@ -226,7 +215,7 @@ std::optional<ShellValue> Win32ScriptingShell::readThroughShell(const std::strin
 }
 
 bool Win32ScriptingShell::regDelete(const std::string& path) {
-  dropReads();
+  reads_.drop();
   Variant name;
   Variant::setText(name.value, path);
   return shell().call(L"RegDelete", {&name.value}, nullptr);

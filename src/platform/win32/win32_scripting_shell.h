@@ -4,8 +4,6 @@
 // change.
 #pragma once
 
-#include <cstdint>
-#include <map>
 #include <memory>
 
 #include "platform/scripting_shell.h"
@@ -32,13 +30,9 @@ class Win32ScriptingShell final : public platform::ScriptingShell {
   // Whether a read of this path may be answered from what was read before; drops those kept
   // from before the latest change.
   bool keepsRead(const std::string& path);
-  // Before a write of the program's own: drops what this reader and every other one kept.
-  void dropReads();
 
   std::unique_ptr<ShellObject> shell_;
-  RegistryChangeWatch* watch_;
-  std::uint64_t readGeneration_ = 0;
-  std::map<std::string, std::optional<platform::ShellValue>> reads_;  // by path
+  KeptReads<std::optional<platform::ShellValue>> reads_;  // by path
 };
 
 }  // namespace horalix::win32
