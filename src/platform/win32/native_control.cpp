@@ -270,14 +270,12 @@ void NativeControl::mirrorText() {
     return;
   }
   const std::string& text = control_.Caption();
-  if (kind == ControlKind::TextBox || kind == ControlKind::ComboBox) {
-    // A text the user is typing is already the model's: setting it again would move the caret.
-    if (nativeText() == text) return;
-  } else if (givenText_ == text) {
-    return;
-  }
+  // A text the user types is compared with the window's own (setting it again would move the
+  // caret); any other with the text last given, which is cheaper than reading it back.
+  const bool typed = kind == ControlKind::TextBox || kind == ControlKind::ComboBox;
+  if ((typed ? nativeText() : givenText_) == text) return;
   SetWindowTextW(hwnd_, toWide(text).c_str());
-  if (kind != ControlKind::TextBox && kind != ControlKind::ComboBox) givenText_ = text;
+  if (!typed) givenText_ = text;
 }
 
 void NativeControl::mirrorList() {
