@@ -2,8 +2,8 @@
 
 #include <array>
 #include <atomic>
-#include <map>
-#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_file_system.h"
@@ -19,6 +19,16 @@ namespace {
 HMODULE module_ = nullptr;
 std::atomic<long> objects_{0};
 std::atomic<long> locks_{0};
+
+// A type library of this file: `resource` is empty for resource 1, else a backslash and the
+// resource's number, appended to the file's path as LoadTypeLibEx takes it.
+ITypeLib* loadTypeLibrary(const wchar_t* resource) {
+  ITypeLib* library = nullptr;
+  if (FAILED(LoadTypeLibEx((modulePath() + resource).c_str(), REGKIND_NONE, &library))) {
+    return nullptr;
+  }
+  return library;
+}
 
 }  // namespace
 
@@ -58,20 +68,20 @@ AddinServices& services() {
 }
 
 ITypeInfo* typeInfoOf(REFIID iid) {
-  static ITypeLib* library = [] {
-    ITypeLib* loaded = nullptr;
-    // The type library is resource 1 of this very file; nothing needs to be registered.
-    if (FAILED(LoadTypeLibEx(modulePath().c_str(), REGKIND_NONE, &loaded))) return loaded;
-    return loaded;
-  }();
-  static std::map<std::tuple<unsigned long, unsigned short, unsigned short>, ITypeInfo*> infos;
-  if (library == nullptr) return nullptr;
-  const auto key = std::make_tuple(iid.Data1, iid.Data2, iid.Data3);
-  auto found = infos.find(key);
-  if (found != infos.end()) return found->second;
+  // The type libraries are resources of this very file, loaded without registering anything:
+  // "Horalink" (resource 1) and the hosts' interfaces (resource 2).
+  static ITypeLib* const libraries[] = {loadTypeLibrary(L""), loadTypeLibrary(L"\\2")};
+  // By the whole interface id: the classes' default interfaces differ only in their last byte.
+  static std::vector<std::pair<IID, ITypeInfo*>> infos;
+  for (const auto& [known, info] : infos) {
+    if (IsEqualIID(known, iid)) return info;
+  }
   ITypeInfo* info = nullptr;
-  if (FAILED(library->GetTypeInfoOfGuid(iid, &info))) info = nullptr;
-  infos[key] = info;
+  for (ITypeLib* library : libraries) {
+    if (library != nullptr && SUCCEEDED(library->GetTypeInfoOfGuid(iid, &info))) break;
+    info = nullptr;
+  }
+  infos.emplace_back(iid, info);
   return info;
 }
 

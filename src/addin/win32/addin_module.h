@@ -30,8 +30,9 @@ bool canUnload();
 
 AddinServices& services();
 
-// The type information of an interface of the library's own type library (resource 1);
-// nullptr when it cannot be loaded. Not AddRef'ed: kept for the life of the process.
+// The type information of an interface of the library's own type libraries (the classes'
+// default interfaces, and the hosts' connection and ribbon interfaces that the classes
+// implement); nullptr when it cannot be loaded. Not AddRef'ed: kept for the life of the process.
 ITypeInfo* typeInfoOf(REFIID iid);
 
 struct HostState {

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <initializer_list>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -29,18 +30,22 @@ struct HostCase {
   const wchar_t* document;
   const wchar_t* value;
   const char* golden;  // the ribbon under Microsoft Office, the program installed
+  const char* defaultInterface;
 };
 
 // The event numbers are the hosts' published ones, as horalink.idl declares them.
 const std::vector<HostCase> kHosts = {
     {L"Horalink.OfficeWd", &DIID_ApplicationEvents4, 4, L"notes.docx", L"filename2",
-     "document_office"},
-    {L"Horalink.OfficeET", &DIID_AppEvents, 0x61F, L"sums.xlsx", L"filename1", "document_office"},
+     "document_office", "_OfficeWd"},
+    {L"Horalink.OfficeET", &DIID_AppEvents, 0x61F, L"sums.xlsx", L"filename1", "document_office",
+     "_OfficeET"},
     {L"Horalink.OfficePT", &DIID_EApplication, 2006, L"talk.pptx", L"filename5",
-     "presentation_office_clock"},
+     "presentation_office_clock", "_OfficePT"},
 };
 constexpr DISPID kSlideShowBegin = 2011;
 constexpr DISPID kSlideShowEnd = 2014;
+// Where a Microsoft Office host is installed.
+constexpr wchar_t kOfficePath[] = L"C:\\Program Files\\Microsoft Office\\root\\Office16";
 
 std::optional<std::wstring> regText(HKEY root, const std::wstring& key, const wchar_t* name) {
   wchar_t buffer[1024];
@@ -138,19 +143,59 @@ class AddinHostTest : public ::testing::Test {
     windows->Release();
   }
 
-  // Calls a member of the add-in's default interface by name, as a ribbon callback does.
-  HRESULT callByName(IDispatch* object, const wchar_t* name, IDispatch* control, VARIANT* result) {
+  // Calls a member by name, as a late-bound caller does, with the arguments in the order a
+  // script writes them (the caller keeps owning what they hold).
+  HRESULT invokeByName(IDispatch* object, const wchar_t* name, std::initializer_list<VARIANT> args,
+                       VARIANT* result) {
     DISPID id = DISPID_UNKNOWN;
     LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
     const HRESULT found = object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
     if (FAILED(found)) return found;
+    std::vector<VARIANT> reversed(std::rbegin(args), std::rend(args));
+    DISPPARAMS params = {reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
+    return object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, result,
+                          nullptr, nullptr);
+  }
+
+  // Calls a member of the add-in's default interface by name, as a ribbon callback does.
+  HRESULT callByName(IDispatch* object, const wchar_t* name, IDispatch* control, VARIANT* result) {
+    return invokeByName(object, name, {objectArgument(control)}, result);
+  }
+
+  static VARIANT objectArgument(IDispatch* object) {
     VARIANT arg;
     VariantInit(&arg);
     arg.vt = VT_DISPATCH;
-    arg.pdispVal = control;
-    DISPPARAMS params = {&arg, nullptr, 1, 0};
-    return object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, result,
-                          nullptr, nullptr);
+    arg.pdispVal = object;
+    return arg;
+  }
+  static VARIANT numberArgument(long number) {
+    VARIANT arg;
+    VariantInit(&arg);
+    arg.vt = VT_I4;
+    arg.lVal = number;
+    return arg;
+  }
+
+  // The name of the interface that an IDispatch describes as its own type information.
+  std::string typeName(IDispatch* object) {
+    UINT count = 0;
+    if (FAILED(object->GetTypeInfoCount(&count)) || count != 1) return "(no type information)";
+    ITypeInfo* info = nullptr;
+    if (FAILED(object->GetTypeInfo(0, LOCALE_USER_DEFAULT, &info))) return "(failed)";
+    BSTR name = nullptr;
+    info->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr);
+    info->Release();
+    std::string text = narrow(name);
+    SysFreeString(name);
+    return text;
+  }
+
+  // The object's IDispatch of one of its interfaces.
+  static IDispatch* face(IDispatch* object, const IID& iid) {
+    IDispatch* dispatch = nullptr;
+    object->QueryInterface(iid, reinterpret_cast<void**>(&dispatch));
+    return dispatch;
   }
 
   std::string ribbon(IDispatch* object) {
@@ -186,8 +231,7 @@ TEST_F(AddinHostTest, EachClassPublishesItsHostsDocumentsWhileConnected) {
     ASSERT_NE(object, nullptr);
     _IDTExtensibility2* addin = connection(object);
     ASSERT_NE(addin, nullptr);
-    FakeApplication* app =
-        application(host, L"C:\\Program Files\\Microsoft Office\\root\\Office16");
+    FakeApplication* app = application(host, kOfficePath);
 
     EXPECT_EQ(ribbon(object), "") << "no host yet";
     EXPECT_EQ(addin->OnConnection(app, ext_cm_Startup, nullptr, nullptr), S_OK);
@@ -220,7 +264,7 @@ TEST_F(AddinHostTest, PresentationHostFollowsSlideShowsAndOtherHostsKeepClockOpe
   IDispatch* object = create(host.progId);
   ASSERT_NE(object, nullptr);
   _IDTExtensibility2* addin = connection(object);
-  FakeApplication* app = application(host, L"C:\\Program Files\\Microsoft Office\\root\\Office16");
+  FakeApplication* app = application(host, kOfficePath);
   ASSERT_EQ(addin->OnConnection(app, ext_cm_Startup, nullptr, nullptr), S_OK);
 
   auto* window = new FakeObject;
@@ -354,6 +398,69 @@ TEST_F(AddinHostTest, RegistrationWroteClassesTypeLibraryAndAddinKeys) {
     EXPECT_EQ(narrow(name), "Horalink");
     SysFreeString(name);
     library->Release();
+  }
+}
+
+// What a late-bound caller reads of each class: its own default interface, and for the
+// connection and ribbon interfaces the hosts' own; through those two a host that calls by name
+// connects the add-in, gets its ribbon and disconnects it.
+TEST_F(AddinHostTest, EachClassDescribesItsOwnDefaultInterface) {
+  for (const HostCase& host : kHosts) {
+    IDispatch* object = create(host.progId);
+    ASSERT_NE(object, nullptr);
+    EXPECT_EQ(typeName(object), host.defaultInterface);
+    object->Release();
+  }
+}
+
+TEST_F(AddinHostTest, ConnectionAndRibbonInterfacesAnswerCallsByName) {
+  for (const HostCase& host : kHosts) {
+    SCOPED_TRACE(host.defaultInterface);
+    IDispatch* object = create(host.progId);
+    ASSERT_NE(object, nullptr);
+    IDispatch* connection = face(object, IID__IDTExtensibility2);
+    IDispatch* ribbon = face(object, IID_IRibbonExtensibility);
+    ASSERT_NE(connection, nullptr);
+    ASSERT_NE(ribbon, nullptr);
+    EXPECT_EQ(typeName(connection), "_IDTExtensibility2");
+    EXPECT_EQ(typeName(ribbon), "IRibbonExtensibility");
+    FakeApplication* app = application(host, kOfficePath);
+    SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
+    VARIANT customArgument;
+    VariantInit(&customArgument);
+    customArgument.vt = VT_ARRAY | VT_VARIANT | VT_BYREF;
+    customArgument.pparray = &custom;
+
+    EXPECT_EQ(invokeByName(connection, L"OnConnection",
+                           {objectArgument(app), numberArgument(ext_cm_Startup),
+                            objectArgument(nullptr), customArgument},
+                           nullptr),
+              S_OK);
+    EXPECT_EQ(regNumber(HKEY_CURRENT_USER, L"Vantrel", L"clockopen"), 32u);
+    EXPECT_EQ(app->sinks(), 1u);
+
+    VARIANT ribbonId;
+    VariantInit(&ribbonId);
+    ribbonId.vt = VT_BSTR;
+    ribbonId.bstrVal = SysAllocString(L"Microsoft.Word.Document");
+    VARIANT xml;
+    VariantInit(&xml);
+    EXPECT_EQ(invokeByName(ribbon, L"GetCustomUI", {ribbonId}, &xml), S_OK);
+    EXPECT_EQ(xml.vt == VT_BSTR ? narrow(xml.bstrVal) : "(no text)", golden(host.golden));
+    VariantClear(&xml);
+    VariantClear(&ribbonId);
+
+    EXPECT_EQ(invokeByName(connection, L"OnDisconnection",
+                           {numberArgument(ext_dm_HostShutdown), customArgument}, nullptr),
+              S_OK);
+    EXPECT_EQ(app->sinks(), 0u);
+    EXPECT_EQ(regNumber(HKEY_CURRENT_USER, L"Vantrel", L"clockopen"), std::nullopt);
+
+    SafeArrayDestroy(custom);
+    app->Release();
+    ribbon->Release();
+    connection->Release();
+    object->Release();
   }
 }
 
