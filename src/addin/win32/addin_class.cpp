@@ -1,6 +1,5 @@
 #include "addin/win32/addin_class.h"
 
-#include <exception>
 #include <string>
 
 #include "addin/ribbon_definition.h"
@@ -14,16 +13,6 @@
 namespace horalix::addin::win32 {
 
 namespace {
-
-// Runs a member's work; whatever fails, the host gets S_OK.
-template <typename Work>
-HRESULT sheltered(Work work) {
-  try {
-    work();
-  } catch (const std::exception&) {
-  }
-  return S_OK;
-}
 
 // The bitmap resource as a picture object that owns the bitmap; nullptr when it cannot be made.
 IPictureDisp* bitmapPicture(int resource) {
@@ -75,14 +64,14 @@ class AddinClass final
   HRESULT STDMETHODCALLTYPE GetImage(IDispatch* control, IPictureDisp** image) override {
     if (image == nullptr) return E_POINTER;
     *image = nullptr;
-    return sheltered([&] {
+    return hostCall([&] {
       const auto id = textProperty(control, L"Id");
       if (!id) return;
       if (const auto bitmap = addin::GetImage(*id)) *image = bitmapPicture(*bitmap);
     });
   }
   HRESULT STDMETHODCALLTYPE mybuttons(IDispatch* control) override {
-    return sheltered([&] {
+    return hostCall([&] {
       if (const auto id = textProperty(control, L"Id")) connection().buttonClicked(*id);
     });
   }
@@ -91,7 +80,7 @@ class AddinClass final
   HRESULT STDMETHODCALLTYPE GetCustomUI(BSTR, BSTR* xml) override {
     if (xml == nullptr) return E_POINTER;
     *xml = nullptr;
-    return sheltered([&] {
+    return hostCall([&] {
       const std::wstring text = horalix::win32::toWide(connection().GetCustomUI());
       *xml = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
     });
@@ -100,7 +89,7 @@ class AddinClass final
   // _IDTExtensibility2
   HRESULT STDMETHODCALLTYPE OnConnection(IDispatch* application, ext_ConnectMode, IDispatch*,
                                          SAFEARRAY**) override {
-    return sheltered([&] {
+    return hostCall([&] {
       HostState& state = stateOf(kind_);
       disconnect(state);
       IDispatch* host = nullptr;
@@ -114,7 +103,7 @@ class AddinClass final
     });
   }
   HRESULT STDMETHODCALLTYPE OnDisconnection(ext_DisconnectMode, SAFEARRAY**) override {
-    return sheltered([&] {
+    return hostCall([&] {
       HostState& state = stateOf(kind_);
       state.connection->OnDisconnection();
       disconnect(state);

@@ -2,6 +2,9 @@
 
 #include <array>
 #include <atomic>
+#include <memory>
+#include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -30,7 +33,46 @@ ITypeLib* loadTypeLibrary(const wchar_t* resource) {
   return library;
 }
 
+// The scripting shell of the add-in's registry steps: a shell object of the Win32 backend, made
+// at the first verb and dropped when the host's call ends (HostCall).
+class CallScopedShell final : public platform::ScriptingShell {
+ public:
+  bool regWrite(const std::string& path, const platform::ShellValue& value,
+                const std::string& type) override {
+    return shell().regWrite(path, value, type);
+  }
+  std::optional<platform::ShellValue> regRead(const std::string& path) override {
+    return shell().regRead(path);
+  }
+  bool regDelete(const std::string& path) override { return shell().regDelete(path); }
+
+  void release() { shell_.reset(); }
+
+ private:
+  horalix::win32::Win32ScriptingShell& shell() {
+    if (shell_ == nullptr) shell_ = std::make_unique<horalix::win32::Win32ScriptingShell>();
+    return *shell_;
+  }
+
+  std::unique_ptr<horalix::win32::Win32ScriptingShell> shell_;
+};
+
+CallScopedShell& scriptingShell() {
+  static CallScopedShell shell;
+  return shell;
+}
+
+// How deep the host's calls into the add-in are nested (a modal message box lets the host call
+// again); the host calls only on its user-interface thread.
+int hostCallDepth_ = 0;
+
 }  // namespace
+
+HostCall::HostCall() { ++hostCallDepth_; }
+
+HostCall::~HostCall() {
+  if (--hostCallDepth_ == 0) scriptingShell().release();
+}
 
 void setModuleHandle(HMODULE module) { module_ = module; }
 HMODULE moduleHandle() { return module_; }
@@ -56,12 +98,11 @@ bool canUnload() { return objects_ == 0 && locks_ == 0; }
 AddinServices& services() {
   // Built once, on the host's thread, when the host first uses the add-in.
   static horalix::win32::Win32Registry registry;
-  static horalix::win32::Win32ScriptingShell scriptingShell;
   static horalix::win32::Win32FileSystem files;
   static horalix::win32::Win32Shell shell;
   static horalix::win32::Win32MessageBoxes messageBoxes;
   static AddinServices services{
-      registry,     scriptingShell,
+      registry,     scriptingShell(),
       files,        shell,
       messageBoxes, horalix::win32::folderOfModulePath(horalix::win32::toUtf8(modulePath()))};
   return services;

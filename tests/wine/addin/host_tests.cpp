@@ -464,5 +464,48 @@ TEST_F(AddinHostTest, ConnectionAndRibbonInterfacesAnswerCallsByName) {
   }
 }
 
+// A host may shut COM down right after disconnecting the add-in and unload the library only
+// later: the scripting-shell object is made within each of the host's calls and let go before
+// the call returns, and nothing of the add-in is alive once the host let its objects go.
+TEST_F(AddinHostTest, NoObjectOfTheAddinOutlivesTheHostsCalls) {
+  FakeShellClass shells;
+  ASSERT_TRUE(shells.registered());
+  const HostCase& host = kHosts[2];
+  IDispatch* object = create(host.progId);
+  ASSERT_NE(object, nullptr);
+  _IDTExtensibility2* addin = connection(object);
+  FakeApplication* app = application(host, kOfficePath);
+
+  EXPECT_EQ(addin->OnConnection(app, ext_cm_Startup, nullptr, nullptr), S_OK);
+  EXPECT_GT(shells.made(), 0) << "the connection did not make its own shell object";
+  EXPECT_EQ(shells.alive(), 0) << "a shell object is kept after the connection";
+  // The fake shell refuses every verb: the registry functions wrote the value.
+  EXPECT_EQ(regNumber(HKEY_CURRENT_USER, L"Vantrel", L"clockopen"), 32u);
+
+  auto* document = new FakeObject;
+  document->set(L"Name", std::wstring(host.document));
+  const long madeBefore = shells.made();
+  app->fire(host.openEvent, document);
+  EXPECT_GT(shells.made(), madeBefore);
+  EXPECT_EQ(shells.alive(), 0) << "a shell object is kept after a document event";
+  EXPECT_EQ(handOver(host.value), std::wstring(host.document));
+
+  EXPECT_EQ(addin->OnDisconnection(ext_dm_HostShutdown, nullptr), S_OK);
+  EXPECT_EQ(shells.alive(), 0) << "a shell object is kept after the disconnection";
+  EXPECT_EQ(handOver(host.value), std::nullopt);
+
+  document->Release();
+  app->Release();
+  addin->Release();
+  object->Release();
+  const HMODULE library = GetModuleHandleW(L"Horalink32.dll");
+  ASSERT_NE(library, nullptr);
+  using CanUnloadNow = HRESULT(STDAPICALLTYPE*)();
+  const auto canUnloadNow = reinterpret_cast<CanUnloadNow>(
+      reinterpret_cast<void*>(GetProcAddress(library, "DllCanUnloadNow")));
+  ASSERT_NE(canUnloadNow, nullptr);
+  EXPECT_EQ(canUnloadNow(), S_OK) << "an object of the add-in is still alive";
+}
+
 }  // namespace
 }  // namespace horalix::test
