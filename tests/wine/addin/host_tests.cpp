@@ -103,6 +103,7 @@ class AddinHostTest : public ::testing::Test {
         regText(HKEY_CLASSES_ROOT, L"CLSID\\{6E0F4B52-3C1D-4A7B-9E2F-5D8C1A7B3F21}\\InprocServer32",
                 nullptr);
     ASSERT_TRUE(library.has_value()) << "the library is not registered";
+    library_ = *library;
     folder_ = library->substr(0, library->find_last_of(L'\\'));
     RegSetValueExW(key, L"pathget", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder_.c_str()),
                    static_cast<DWORD>((folder_.size() + 1) * sizeof(wchar_t)));
@@ -220,6 +221,7 @@ class AddinHostTest : public ::testing::Test {
     return addin;
   }
 
+  std::wstring library_;
   std::wstring folder_;
 };
 
@@ -505,6 +507,91 @@ TEST_F(AddinHostTest, NoObjectOfTheAddinOutlivesTheHostsCalls) {
       reinterpret_cast<void*>(GetProcAddress(library, "DllCanUnloadNow")));
   ASSERT_NE(canUnloadNow, nullptr);
   EXPECT_EQ(canUnloadNow(), S_OK) << "an object of the add-in is still alive";
+}
+
+// What Windows and the hosts' add-in managers show of the library, and the flag by which an
+// installer knows that the library registers itself.
+TEST_F(AddinHostTest, VersionResourceNamesTheLibrary) {
+  std::vector<BYTE> data(GetFileVersionInfoSizeW(library_.c_str(), nullptr));
+  ASSERT_FALSE(data.empty());
+  ASSERT_TRUE(
+      GetFileVersionInfoW(library_.c_str(), 0, static_cast<DWORD>(data.size()), data.data()));
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT size = 0;
+  ASSERT_TRUE(VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &size));
+  for (const auto& [most, least] :
+       {std::pair{fixed->dwFileVersionMS, fixed->dwFileVersionLS},
+        std::pair{fixed->dwProductVersionMS, fixed->dwProductVersionLS}}) {
+    EXPECT_EQ(std::vector<int>({HIWORD(most), LOWORD(most), HIWORD(least), LOWORD(least)}),
+              std::vector<int>({5, 2, 0, 888}));
+  }
+  WORD* translation = nullptr;
+  ASSERT_TRUE(VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation",
+                             reinterpret_cast<void**>(&translation), &size));
+  ASSERT_GE(size, 2 * sizeof(WORD));
+  wchar_t block[64];
+  swprintf(block, 64, L"\\StringFileInfo\\%04x%04x\\", translation[0], translation[1]);
+  const auto text = [&](const wchar_t* name) -> std::optional<std::wstring> {
+    wchar_t* value = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueW(data.data(), (std::wstring(block) + name).c_str(),
+                        reinterpret_cast<void**>(&value), &length)) {
+      return std::nullopt;
+    }
+    return std::wstring(value, length > 0 ? length - 1 : 0);
+  };
+  EXPECT_EQ(text(L"FileVersion"), std::wstring(L"5.02.0888"));
+  EXPECT_EQ(text(L"ProductVersion"), std::wstring(L"5.02.0888"));
+  EXPECT_EQ(text(L"FileDescription"), std::wstring(L"用于办公软件计时"));
+  EXPECT_EQ(text(L"ProductName"), std::wstring(L"Horalix"));
+  EXPECT_TRUE(text(L"OLESelfRegister").has_value());
+}
+
+// The shows that run are counted in the application of the window that raised the event, and
+// of the presentation whose show ended, even where that is not the application the add-in was
+// connected with.
+TEST_F(AddinHostTest, SlideShowsAreCountedInTheEventsApplication) {
+  const HostCase& host = kHosts[2];
+  IDispatch* object = create(host.progId);
+  ASSERT_NE(object, nullptr);
+  _IDTExtensibility2* addin = connection(object);
+  FakeApplication* connected = application(host, kOfficePath);
+  FakeApplication* shown = application(host, kOfficePath);
+  ASSERT_EQ(addin->OnConnection(connected, ext_cm_Startup, nullptr, nullptr), S_OK);
+  auto* window = new FakeObject;
+  window->set(L"Application", static_cast<IDispatch*>(shown));
+
+  setShowCount(connected, 2);
+  setShowCount(shown, 1);
+  connected->fire(kSlideShowBegin, window);
+  EXPECT_EQ(handOver(L"filename3"), std::wstring(L"show.pptx")) << "the only show began";
+
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Vantrel", L"filename3");
+  setShowCount(connected, 1);
+  setShowCount(shown, 2);
+  connected->fire(kSlideShowBegin, window);
+  EXPECT_EQ(handOver(L"filename3"), std::nullopt) << "a second show began";
+
+  const std::wstring running = L"first.pptx";
+  RegSetKeyValueW(HKEY_CURRENT_USER, L"Vantrel", L"filename3", REG_SZ, running.c_str(),
+                  static_cast<DWORD>((running.size() + 1) * sizeof(wchar_t)));
+  auto* presentation = new FakeObject;
+  presentation->set(L"Application", static_cast<IDispatch*>(shown));
+  setShowCount(connected, 0);
+  connected->fire(kSlideShowEnd, presentation);
+  EXPECT_EQ(handOver(L"filename3"), running) << "another show still runs";
+  setShowCount(connected, 2);
+  setShowCount(shown, 1);
+  connected->fire(kSlideShowEnd, presentation);
+  EXPECT_EQ(handOver(L"filename3"), std::nullopt) << "the last show ended";
+
+  addin->OnDisconnection(ext_dm_HostShutdown, nullptr);
+  presentation->Release();
+  window->Release();
+  shown->Release();
+  connected->Release();
+  addin->Release();
+  object->Release();
 }
 
 }  // namespace
