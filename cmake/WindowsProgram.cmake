@@ -41,7 +41,7 @@ set_target_properties(Horalix PROPERTIES
 add_dependencies(Horalix horalix_package)
 
 # The add-in's type library, compiled by widl from our IDL (with the header that declares its
-# interfaces to C++), and its ribbon bitmaps for WPS hosts, drawn by the build: both go into the
+# interfaces to C++), the type library of the hosts' interfaces that its classes answer by name, and its ribbon bitmaps for WPS hosts, drawn by the build: both go into the
 # library's resources. widl takes the system IDL files it imports from Wine's headers and the
 # OLE type library from Wine's 64-bit files.
 set(addin_work ${CMAKE_BINARY_DIR}/addin)
@@ -69,6 +69,13 @@ add_custom_command(OUTPUT ${addin_work}/horalink.tlb ${addin_work}/horalink_h.h
     -t -o ${addin_work}/horalink.tlb -h -H ${addin_work}/horalink_h.h ${addin_idl}
   DEPENDS ${addin_idl}
   COMMENT "Type library of Horalink32")
+set(host_interfaces_idl ${CMAKE_SOURCE_DIR}/src/addin/win32/host_interfaces.idl)
+add_custom_command(OUTPUT ${addin_work}/host_interfaces.tlb
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${addin_work}
+  COMMAND ${HORALIX_WIDL} ${widl_target} -I${HORALIX_WINE_IDL} -I${CMAKE_SOURCE_DIR}/src/addin/win32
+    -L${HORALIX_STDOLE2} -t -o ${addin_work}/host_interfaces.tlb ${host_interfaces_idl}
+  DEPENDS ${host_interfaces_idl} ${addin_idl}
+  COMMENT "Type library of the hosts' interfaces in Horalink32")
 set(addin_bitmaps ${addin_work}/button102.bmp ${addin_work}/button103.bmp
   ${addin_work}/button104.bmp)
 add_custom_command(OUTPUT ${addin_bitmaps}
@@ -76,9 +83,9 @@ add_custom_command(OUTPUT ${addin_bitmaps}
   DEPENDS ${CMAKE_SOURCE_DIR}/package/pictures/make-pictures.sh
   COMMENT "Ribbon button bitmaps")
 add_custom_target(horalink_resources DEPENDS ${addin_work}/horalink.tlb ${addin_work}/horalink_h.h
-  ${addin_bitmaps})
+  ${addin_work}/host_interfaces.tlb ${addin_bitmaps})
 set_property(SOURCE ${resources}/horalink32.rc APPEND PROPERTY
-  OBJECT_DEPENDS ${addin_work}/horalink.tlb ${addin_bitmaps})
+  OBJECT_DEPENDS ${addin_work}/horalink.tlb ${addin_work}/host_interfaces.tlb ${addin_bitmaps})
 set_property(SOURCE ${resources}/horalink32.rc APPEND PROPERTY INCLUDE_DIRECTORIES ${addin_work})
 
 # Horalink32.dll: an in-process COM server. Its exports are named in the .def file, undecorated

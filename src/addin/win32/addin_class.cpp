@@ -1,28 +1,18 @@
 #include "addin/win32/addin_class.h"
 
-#include <exception>
 #include <string>
 
 #include "addin/ribbon_definition.h"
 #include "addin/win32/addin_module.h"
 #include "addin/win32/com_object.h"
 #include "addin/win32/dispatch_calls.h"
+#include "addin/win32/dispatch_face.h"
 #include "addin/win32/event_sink.h"
 #include "platform/win32/wide_text.h"
 
 namespace horalix::addin::win32 {
 
 namespace {
-
-// Runs a member's work; whatever fails, the host gets S_OK.
-template <typename Work>
-HRESULT sheltered(Work work) {
-  try {
-    work();
-  } catch (const std::exception&) {
-  }
-  return S_OK;
-}
 
 // The bitmap resource as a picture object that owns the bitmap; nullptr when it cannot be made.
 IPictureDisp* bitmapPicture(int resource) {
@@ -43,17 +33,18 @@ IPictureDisp* bitmapPicture(int resource) {
 }
 
 template <typename DefaultInterface>
-class AddinClass final : public ComObject<AddinClass<DefaultInterface>, DefaultInterface,
-                                          IRibbonExtensibility, _IDTExtensibility2> {
+class AddinClass final
+    : public ComObject<AddinClass<DefaultInterface>, DispatchFace<DefaultInterface>,
+                       DispatchFace<IRibbonExtensibility>, DispatchFace<_IDTExtensibility2>> {
  public:
-  AddinClass(HostKind kind, const IID& defaultIid) : kind_(kind), defaultIid_(defaultIid) {}
+  explicit AddinClass(HostKind kind) : kind_(kind) {}
 
   // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
     if (out == nullptr) return E_POINTER;
     *out = nullptr;
     if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
-        IsEqualIID(iid, defaultIid_)) {
+        IsEqualIID(iid, __uuidof(DefaultInterface))) {
       *out = static_cast<DefaultInterface*>(this);
     } else if (IsEqualIID(iid, IID_IRibbonExtensibility)) {
       *out = static_cast<IRibbonExtensibility*>(this);
@@ -66,34 +57,6 @@ class AddinClass final : public ComObject<AddinClass<DefaultInterface>, DefaultI
     return S_OK;
   }
 
-  // IDispatch, over the default interface's type information.
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-    if (count == nullptr) return E_POINTER;
-    *count = typeInfoOf(defaultIid_) != nullptr ? 1 : 0;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID, ITypeInfo** info) override {
-    if (info == nullptr) return E_POINTER;
-    *info = index == 0 ? typeInfoOf(defaultIid_) : nullptr;
-    if (*info == nullptr) return DISP_E_BADINDEX;
-    (*info)->AddRef();
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
-                                          DISPID* ids) override {
-    ITypeInfo* info = typeInfoOf(defaultIid_);
-    if (info == nullptr) return E_UNEXPECTED;
-    return DispGetIDsOfNames(info, names, count, ids);
-  }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params,
-                                   VARIANT* result, EXCEPINFO* exception,
-                                   UINT* argumentError) override {
-    ITypeInfo* info = typeInfoOf(defaultIid_);
-    if (info == nullptr) return E_UNEXPECTED;
-    return DispInvoke(static_cast<DefaultInterface*>(this), info, id, flags, params, result,
-                      exception, argumentError);
-  }
-
   // The default interface: the ribbon's callbacks.
   HRESULT STDMETHODCALLTYPE IRibbonExtensibility_GetCustomUI(BSTR ribbonId, BSTR* xml) override {
     return GetCustomUI(ribbonId, xml);
@@ -101,14 +64,14 @@ class AddinClass final : public ComObject<AddinClass<DefaultInterface>, DefaultI
   HRESULT STDMETHODCALLTYPE GetImage(IDispatch* control, IPictureDisp** image) override {
     if (image == nullptr) return E_POINTER;
     *image = nullptr;
-    return sheltered([&] {
+    return hostCall([&] {
       const auto id = textProperty(control, L"Id");
       if (!id) return;
       if (const auto bitmap = addin::GetImage(*id)) *image = bitmapPicture(*bitmap);
     });
   }
   HRESULT STDMETHODCALLTYPE mybuttons(IDispatch* control) override {
-    return sheltered([&] {
+    return hostCall([&] {
       if (const auto id = textProperty(control, L"Id")) connection().buttonClicked(*id);
     });
   }
@@ -117,7 +80,7 @@ class AddinClass final : public ComObject<AddinClass<DefaultInterface>, DefaultI
   HRESULT STDMETHODCALLTYPE GetCustomUI(BSTR, BSTR* xml) override {
     if (xml == nullptr) return E_POINTER;
     *xml = nullptr;
-    return sheltered([&] {
+    return hostCall([&] {
       const std::wstring text = horalix::win32::toWide(connection().GetCustomUI());
       *xml = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
     });
@@ -126,7 +89,7 @@ class AddinClass final : public ComObject<AddinClass<DefaultInterface>, DefaultI
   // _IDTExtensibility2
   HRESULT STDMETHODCALLTYPE OnConnection(IDispatch* application, ext_ConnectMode, IDispatch*,
                                          SAFEARRAY**) override {
-    return sheltered([&] {
+    return hostCall([&] {
       HostState& state = stateOf(kind_);
       disconnect(state);
       IDispatch* host = nullptr;
@@ -140,7 +103,7 @@ class AddinClass final : public ComObject<AddinClass<DefaultInterface>, DefaultI
     });
   }
   HRESULT STDMETHODCALLTYPE OnDisconnection(ext_DisconnectMode, SAFEARRAY**) override {
-    return sheltered([&] {
+    return hostCall([&] {
       HostState& state = stateOf(kind_);
       state.connection->OnDisconnection();
       disconnect(state);
@@ -163,12 +126,11 @@ class AddinClass final : public ComObject<AddinClass<DefaultInterface>, DefaultI
   }
 
   HostKind kind_;
-  const IID& defaultIid_;
 };
 
 template <typename DefaultInterface>
-HRESULT create(HostKind kind, const IID& defaultIid, REFIID iid, void** out) {
-  auto* object = new (std::nothrow) AddinClass<DefaultInterface>(kind, defaultIid);
+HRESULT create(HostKind kind, REFIID iid, void** out) {
+  auto* object = new (std::nothrow) AddinClass<DefaultInterface>(kind);
   if (object == nullptr) return E_OUTOFMEMORY;
   const HRESULT result = object->QueryInterface(iid, out);
   object->Release();
@@ -180,13 +142,13 @@ HRESULT create(HostKind kind, const IID& defaultIid, REFIID iid, void** out) {
 HRESULT createAddinObject(HostKind kind, REFIID iid, void** out) {
   switch (kind) {
     case HostKind::WordProcessor:
-      return create<_OfficeWd>(kind, IID__OfficeWd, iid, out);
+      return create<_OfficeWd>(kind, iid, out);
     case HostKind::Spreadsheet:
-      return create<_OfficeET>(kind, IID__OfficeET, iid, out);
+      return create<_OfficeET>(kind, iid, out);
     case HostKind::Presentation:
       break;
   }
-  return create<_OfficePT>(kind, IID__OfficePT, iid, out);
+  return create<_OfficePT>(kind, iid, out);
 }
 
 }  // namespace horalix::addin::win32

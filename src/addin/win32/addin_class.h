@@ -1,8 +1,8 @@
 // The three add-in classes OfficeWd, OfficeET and OfficePT: one object a host creates, connects
 // and asks for its ribbon. Each is its default interface (the ribbon callbacks' members, reached
 // by name through the type library), the ribbon interface and the add-in connection interface.
-// The three interfaces share one IDispatch: the default interface's, whose members the hosts'
-// ribbon calls by name; the other two the hosts call through their tables of functions.
+// Each of the three has its own IDispatch, answered from that interface's type information, so
+// that a host may call any of them by name as well as through its table of functions.
 #pragma once
 
 #include <windows.h>

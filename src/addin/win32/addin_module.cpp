@@ -2,8 +2,11 @@
 
 #include <array>
 #include <atomic>
-#include <map>
-#include <tuple>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_file_system.h"
@@ -20,7 +23,56 @@ HMODULE module_ = nullptr;
 std::atomic<long> objects_{0};
 std::atomic<long> locks_{0};
 
+// A type library of this file: `resource` is empty for resource 1, else a backslash and the
+// resource's number, appended to the file's path as LoadTypeLibEx takes it.
+ITypeLib* loadTypeLibrary(const wchar_t* resource) {
+  ITypeLib* library = nullptr;
+  if (FAILED(LoadTypeLibEx((modulePath() + resource).c_str(), REGKIND_NONE, &library))) {
+    return nullptr;
+  }
+  return library;
+}
+
+// The scripting shell of the add-in's registry steps: a shell object of the Win32 backend, made
+// at the first verb and dropped when the host's call ends (HostCall).
+class CallScopedShell final : public platform::ScriptingShell {
+ public:
+  bool regWrite(const std::string& path, const platform::ShellValue& value,
+                const std::string& type) override {
+    return shell().regWrite(path, value, type);
+  }
+  std::optional<platform::ShellValue> regRead(const std::string& path) override {
+    return shell().regRead(path);
+  }
+  bool regDelete(const std::string& path) override { return shell().regDelete(path); }
+
+  void release() { shell_.reset(); }
+
+ private:
+  horalix::win32::Win32ScriptingShell& shell() {
+    if (shell_ == nullptr) shell_ = std::make_unique<horalix::win32::Win32ScriptingShell>();
+    return *shell_;
+  }
+
+  std::unique_ptr<horalix::win32::Win32ScriptingShell> shell_;
+};
+
+CallScopedShell& scriptingShell() {
+  static CallScopedShell shell;
+  return shell;
+}
+
+// How deep the host's calls into the add-in are nested (a modal message box lets the host call
+// again); the host calls only on its user-interface thread.
+int hostCallDepth_ = 0;
+
 }  // namespace
+
+HostCall::HostCall() { ++hostCallDepth_; }
+
+HostCall::~HostCall() {
+  if (--hostCallDepth_ == 0) scriptingShell().release();
+}
 
 void setModuleHandle(HMODULE module) { module_ = module; }
 HMODULE moduleHandle() { return module_; }
@@ -46,32 +98,31 @@ bool canUnload() { return objects_ == 0 && locks_ == 0; }
 AddinServices& services() {
   // Built once, on the host's thread, when the host first uses the add-in.
   static horalix::win32::Win32Registry registry;
-  static horalix::win32::Win32ScriptingShell scriptingShell;
   static horalix::win32::Win32FileSystem files;
   static horalix::win32::Win32Shell shell;
   static horalix::win32::Win32MessageBoxes messageBoxes;
   static AddinServices services{
-      registry,     scriptingShell,
+      registry,     scriptingShell(),
       files,        shell,
       messageBoxes, horalix::win32::folderOfModulePath(horalix::win32::toUtf8(modulePath()))};
   return services;
 }
 
 ITypeInfo* typeInfoOf(REFIID iid) {
-  static ITypeLib* library = [] {
-    ITypeLib* loaded = nullptr;
-    // The type library is resource 1 of this very file; nothing needs to be registered.
-    if (FAILED(LoadTypeLibEx(modulePath().c_str(), REGKIND_NONE, &loaded))) return loaded;
-    return loaded;
-  }();
-  static std::map<std::tuple<unsigned long, unsigned short, unsigned short>, ITypeInfo*> infos;
-  if (library == nullptr) return nullptr;
-  const auto key = std::make_tuple(iid.Data1, iid.Data2, iid.Data3);
-  auto found = infos.find(key);
-  if (found != infos.end()) return found->second;
+  // The type libraries are resources of this very file, loaded without registering anything:
+  // "Horalink" (resource 1) and the hosts' interfaces (resource 2).
+  static ITypeLib* const libraries[] = {loadTypeLibrary(L""), loadTypeLibrary(L"\\2")};
+  // By the whole interface id: the classes' default interfaces differ only in their last byte.
+  static std::vector<std::pair<IID, ITypeInfo*>> infos;
+  for (const auto& [known, info] : infos) {
+    if (IsEqualIID(known, iid)) return info;
+  }
   ITypeInfo* info = nullptr;
-  if (FAILED(library->GetTypeInfoOfGuid(iid, &info))) info = nullptr;
-  infos[key] = info;
+  for (ITypeLib* library : libraries) {
+    if (library != nullptr && SUCCEEDED(library->GetTypeInfoOfGuid(iid, &info))) break;
+    info = nullptr;
+  }
+  infos.emplace_back(iid, info);
   return info;
 }
 

@@ -1,11 +1,13 @@
 // What the library keeps for the life of its host process: its module handle, the count of its
 // live objects, the services over the Win32 backend, and per kind of host the connected host
-// application, its event sink and the add-in's connection to it.
+// application, its event sink and the add-in's connection to it. The services hold no COM
+// object between the host's calls.
 #pragma once
 
 #include <windows.h>
 #include <oaidl.h>
 
+#include <exception>
 #include <memory>
 #include <string>
 
@@ -30,8 +32,32 @@ bool canUnload();
 
 AddinServices& services();
 
-// The type information of an interface of the library's own type library (resource 1);
-// nullptr when it cannot be loaded. Not AddRef'ed: kept for the life of the process.
+// One call of the host into the add-in, from its start to its return. The scripting-shell
+// object that the add-in's registry steps use is made at the first verb within the outermost
+// call and let go when that call returns: a host may shut COM down once it has disconnected the
+// add-in and unload the library only later, when releasing a COM object is no longer safe.
+class HostCall {
+ public:
+  HostCall();
+  ~HostCall();
+  HostCall(const HostCall&) = delete;
+  HostCall& operator=(const HostCall&) = delete;
+};
+
+// Runs the work of one call of the host; whatever fails, the host gets S_OK.
+template <typename Work>
+HRESULT hostCall(Work work) {
+  HostCall call;
+  try {
+    work();
+  } catch (const std::exception&) {
+  }
+  return S_OK;
+}
+
+// The type information of an interface of the library's own type libraries (the classes'
+// default interfaces, and the hosts' connection and ribbon interfaces that the classes
+// implement); nullptr when it cannot be loaded. Not AddRef'ed: kept for the life of the process.
 ITypeInfo* typeInfoOf(REFIID iid);
 
 struct HostState {

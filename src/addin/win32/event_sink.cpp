@@ -1,7 +1,5 @@
 #include "addin/win32/event_sink.h"
 
-#include <exception>
-
 #include "addin/win32/addin_module.h"
 #include "addin/win32/com_interfaces.h"
 #include "addin/win32/dispatch_calls.h"
@@ -81,12 +79,7 @@ HRESULT EventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VAR
   if (params != nullptr && params->cArgs >= 1) {
     argument = objectArgument(params->rgvarg[params->cArgs - 1]);
   }
-  try {
-    handle(id, argument);
-  } catch (const std::exception&) {
-    // The host never sees an error of the add-in.
-  }
-  return S_OK;
+  return hostCall([&] { handle(id, argument); });
 }
 
 void EventSink::handle(DISPID id, IDispatch* argument) {

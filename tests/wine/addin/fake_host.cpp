@@ -153,4 +153,46 @@ HRESULT FakeApplication::Unadvise(DWORD cookie) {
 
 HRESULT FakeApplication::EnumConnections(IEnumConnections**) { return E_NOTIMPL; }
 
+// A shell object with no members: every verb the add-in asks for is an unknown name.
+class FakeShellClass::Shell final : public FakeObject {
+ public:
+  explicit Shell(long& alive) : alive_(alive) { ++alive_; }
+  ~Shell() override { --alive_; }
+
+ private:
+  long& alive_;
+};
+
+FakeShellClass::FakeShellClass() {
+  CLSID clsid;
+  if (FAILED(CLSIDFromProgID(L"WScript.Shell", &clsid)) ||
+      FAILED(
+          CoRegisterClassObject(clsid, this, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie_))) {
+    cookie_ = 0;
+  }
+}
+
+FakeShellClass::~FakeShellClass() {
+  if (cookie_ != 0) CoRevokeClassObject(cookie_);
+}
+
+HRESULT FakeShellClass::QueryInterface(REFIID iid, void** out) {
+  if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IClassFactory)) {
+    *out = static_cast<IClassFactory*>(this);
+    return S_OK;
+  }
+  *out = nullptr;
+  return E_NOINTERFACE;
+}
+
+HRESULT FakeShellClass::CreateInstance(IUnknown* outer, REFIID iid, void** out) {
+  *out = nullptr;
+  if (outer != nullptr) return CLASS_E_NOAGGREGATION;
+  auto* shell = new Shell(alive_);
+  ++made_;
+  const HRESULT result = shell->QueryInterface(iid, out);
+  shell->Release();
+  return result;
+}
+
 }  // namespace horalix::test

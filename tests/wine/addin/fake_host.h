@@ -72,4 +72,31 @@ class FakeApplication final : public FakeObject,
   DWORD nextCookie_ = 1;
 };
 
+// Stands in, in this process only, for the scripting shell's class ("WScript.Shell") while it
+// exists: every shell object it makes refuses every verb, so that the add-in takes the registry
+// functions instead, and the test can see how many of those objects are still alive.
+class FakeShellClass final : public IClassFactory {
+ public:
+  FakeShellClass();
+  ~FakeShellClass();
+  FakeShellClass(const FakeShellClass&) = delete;
+  FakeShellClass& operator=(const FakeShellClass&) = delete;
+
+  bool registered() const { return cookie_ != 0; }
+  long made() const { return made_; }
+  long alive() const { return alive_; }
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
+  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+  ULONG STDMETHODCALLTYPE Release() override { return 1; }
+  HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** out) override;
+  HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
+
+ private:
+  class Shell;
+  DWORD cookie_ = 0;
+  long made_ = 0;
+  long alive_ = 0;
+};
+
 }  // namespace horalix::test

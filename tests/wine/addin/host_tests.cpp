@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <initializer_list>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -29,18 +30,22 @@ struct HostCase {
   const wchar_t* document;
   const wchar_t* value;
   const char* golden;  // the ribbon under Microsoft Office, the program installed
+  const char* defaultInterface;
 };
 
 // The event numbers are the hosts' published ones, as horalink.idl declares them.
 const std::vector<HostCase> kHosts = {
     {L"Horalink.OfficeWd", &DIID_ApplicationEvents4, 4, L"notes.docx", L"filename2",
-     "document_office"},
-    {L"Horalink.OfficeET", &DIID_AppEvents, 0x61F, L"sums.xlsx", L"filename1", "document_office"},
+     "document_office", "_OfficeWd"},
+    {L"Horalink.OfficeET", &DIID_AppEvents, 0x61F, L"sums.xlsx", L"filename1", "document_office",
+     "_OfficeET"},
     {L"Horalink.OfficePT", &DIID_EApplication, 2006, L"talk.pptx", L"filename5",
-     "presentation_office_clock"},
+     "presentation_office_clock", "_OfficePT"},
 };
 constexpr DISPID kSlideShowBegin = 2011;
 constexpr DISPID kSlideShowEnd = 2014;
+// Where a Microsoft Office host is installed.
+constexpr wchar_t kOfficePath[] = L"C:\\Program Files\\Microsoft Office\\root\\Office16";
 
 std::optional<std::wstring> regText(HKEY root, const std::wstring& key, const wchar_t* name) {
   wchar_t buffer[1024];
@@ -98,6 +103,7 @@ class AddinHostTest : public ::testing::Test {
         regText(HKEY_CLASSES_ROOT, L"CLSID\\{6E0F4B52-3C1D-4A7B-9E2F-5D8C1A7B3F21}\\InprocServer32",
                 nullptr);
     ASSERT_TRUE(library.has_value()) << "the library is not registered";
+    library_ = *library;
     folder_ = library->substr(0, library->find_last_of(L'\\'));
     RegSetValueExW(key, L"pathget", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder_.c_str()),
                    static_cast<DWORD>((folder_.size() + 1) * sizeof(wchar_t)));
@@ -138,19 +144,59 @@ class AddinHostTest : public ::testing::Test {
     windows->Release();
   }
 
-  // Calls a member of the add-in's default interface by name, as a ribbon callback does.
-  HRESULT callByName(IDispatch* object, const wchar_t* name, IDispatch* control, VARIANT* result) {
+  // Calls a member by name, as a late-bound caller does, with the arguments in the order a
+  // script writes them (the caller keeps owning what they hold).
+  HRESULT invokeByName(IDispatch* object, const wchar_t* name, std::initializer_list<VARIANT> args,
+                       VARIANT* result) {
     DISPID id = DISPID_UNKNOWN;
     LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
     const HRESULT found = object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
     if (FAILED(found)) return found;
+    std::vector<VARIANT> reversed(std::rbegin(args), std::rend(args));
+    DISPPARAMS params = {reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
+    return object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, result,
+                          nullptr, nullptr);
+  }
+
+  // Calls a member of the add-in's default interface by name, as a ribbon callback does.
+  HRESULT callByName(IDispatch* object, const wchar_t* name, IDispatch* control, VARIANT* result) {
+    return invokeByName(object, name, {objectArgument(control)}, result);
+  }
+
+  static VARIANT objectArgument(IDispatch* object) {
     VARIANT arg;
     VariantInit(&arg);
     arg.vt = VT_DISPATCH;
-    arg.pdispVal = control;
-    DISPPARAMS params = {&arg, nullptr, 1, 0};
-    return object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, result,
-                          nullptr, nullptr);
+    arg.pdispVal = object;
+    return arg;
+  }
+  static VARIANT numberArgument(long number) {
+    VARIANT arg;
+    VariantInit(&arg);
+    arg.vt = VT_I4;
+    arg.lVal = number;
+    return arg;
+  }
+
+  // The name of the interface that an IDispatch describes as its own type information.
+  std::string typeName(IDispatch* object) {
+    UINT count = 0;
+    if (FAILED(object->GetTypeInfoCount(&count)) || count != 1) return "(no type information)";
+    ITypeInfo* info = nullptr;
+    if (FAILED(object->GetTypeInfo(0, LOCALE_USER_DEFAULT, &info))) return "(failed)";
+    BSTR name = nullptr;
+    info->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr);
+    info->Release();
+    std::string text = narrow(name);
+    SysFreeString(name);
+    return text;
+  }
+
+  // The object's IDispatch of one of its interfaces.
+  static IDispatch* face(IDispatch* object, const IID& iid) {
+    IDispatch* dispatch = nullptr;
+    object->QueryInterface(iid, reinterpret_cast<void**>(&dispatch));
+    return dispatch;
   }
 
   std::string ribbon(IDispatch* object) {
@@ -175,6 +221,7 @@ class AddinHostTest : public ::testing::Test {
     return addin;
   }
 
+  std::wstring library_;
   std::wstring folder_;
 };
 
@@ -186,8 +233,7 @@ TEST_F(AddinHostTest, EachClassPublishesItsHostsDocumentsWhileConnected) {
     ASSERT_NE(object, nullptr);
     _IDTExtensibility2* addin = connection(object);
     ASSERT_NE(addin, nullptr);
-    FakeApplication* app =
-        application(host, L"C:\\Program Files\\Microsoft Office\\root\\Office16");
+    FakeApplication* app = application(host, kOfficePath);
 
     EXPECT_EQ(ribbon(object), "") << "no host yet";
     EXPECT_EQ(addin->OnConnection(app, ext_cm_Startup, nullptr, nullptr), S_OK);
@@ -220,7 +266,7 @@ TEST_F(AddinHostTest, PresentationHostFollowsSlideShowsAndOtherHostsKeepClockOpe
   IDispatch* object = create(host.progId);
   ASSERT_NE(object, nullptr);
   _IDTExtensibility2* addin = connection(object);
-  FakeApplication* app = application(host, L"C:\\Program Files\\Microsoft Office\\root\\Office16");
+  FakeApplication* app = application(host, kOfficePath);
   ASSERT_EQ(addin->OnConnection(app, ext_cm_Startup, nullptr, nullptr), S_OK);
 
   auto* window = new FakeObject;
@@ -355,6 +401,197 @@ TEST_F(AddinHostTest, RegistrationWroteClassesTypeLibraryAndAddinKeys) {
     SysFreeString(name);
     library->Release();
   }
+}
+
+// What a late-bound caller reads of each class: its own default interface, and for the
+// connection and ribbon interfaces the hosts' own; through those two a host that calls by name
+// connects the add-in, gets its ribbon and disconnects it.
+TEST_F(AddinHostTest, EachClassDescribesItsOwnDefaultInterface) {
+  for (const HostCase& host : kHosts) {
+    IDispatch* object = create(host.progId);
+    ASSERT_NE(object, nullptr);
+    EXPECT_EQ(typeName(object), host.defaultInterface);
+    object->Release();
+  }
+}
+
+TEST_F(AddinHostTest, ConnectionAndRibbonInterfacesAnswerCallsByName) {
+  for (const HostCase& host : kHosts) {
+    SCOPED_TRACE(host.defaultInterface);
+    IDispatch* object = create(host.progId);
+    ASSERT_NE(object, nullptr);
+    IDispatch* connection = face(object, IID__IDTExtensibility2);
+    IDispatch* ribbon = face(object, IID_IRibbonExtensibility);
+    ASSERT_NE(connection, nullptr);
+    ASSERT_NE(ribbon, nullptr);
+    EXPECT_EQ(typeName(connection), "_IDTExtensibility2");
+    EXPECT_EQ(typeName(ribbon), "IRibbonExtensibility");
+    FakeApplication* app = application(host, kOfficePath);
+    SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
+    VARIANT customArgument;
+    VariantInit(&customArgument);
+    customArgument.vt = VT_ARRAY | VT_VARIANT | VT_BYREF;
+    customArgument.pparray = &custom;
+
+    EXPECT_EQ(invokeByName(connection, L"OnConnection",
+                           {objectArgument(app), numberArgument(ext_cm_Startup),
+                            objectArgument(nullptr), customArgument},
+                           nullptr),
+              S_OK);
+    EXPECT_EQ(regNumber(HKEY_CURRENT_USER, L"Vantrel", L"clockopen"), 32u);
+    EXPECT_EQ(app->sinks(), 1u);
+
+    VARIANT ribbonId;
+    VariantInit(&ribbonId);
+    ribbonId.vt = VT_BSTR;
+    ribbonId.bstrVal = SysAllocString(L"Microsoft.Word.Document");
+    VARIANT xml;
+    VariantInit(&xml);
+    EXPECT_EQ(invokeByName(ribbon, L"GetCustomUI", {ribbonId}, &xml), S_OK);
+    EXPECT_EQ(xml.vt == VT_BSTR ? narrow(xml.bstrVal) : "(no text)", golden(host.golden));
+    VariantClear(&xml);
+    VariantClear(&ribbonId);
+
+    EXPECT_EQ(invokeByName(connection, L"OnDisconnection",
+                           {numberArgument(ext_dm_HostShutdown), customArgument}, nullptr),
+              S_OK);
+    EXPECT_EQ(app->sinks(), 0u);
+    EXPECT_EQ(regNumber(HKEY_CURRENT_USER, L"Vantrel", L"clockopen"), std::nullopt);
+
+    SafeArrayDestroy(custom);
+    app->Release();
+    ribbon->Release();
+    connection->Release();
+    object->Release();
+  }
+}
+
+// A host may shut COM down right after disconnecting the add-in and unload the library only
+// later: the scripting-shell object is made within each of the host's calls and let go before
+// the call returns, and nothing of the add-in is alive once the host let its objects go.
+TEST_F(AddinHostTest, NoObjectOfTheAddinOutlivesTheHostsCalls) {
+  FakeShellClass shells;
+  ASSERT_TRUE(shells.registered());
+  const HostCase& host = kHosts[2];
+  IDispatch* object = create(host.progId);
+  ASSERT_NE(object, nullptr);
+  _IDTExtensibility2* addin = connection(object);
+  FakeApplication* app = application(host, kOfficePath);
+
+  EXPECT_EQ(addin->OnConnection(app, ext_cm_Startup, nullptr, nullptr), S_OK);
+  EXPECT_GT(shells.made(), 0) << "the connection did not make its own shell object";
+  EXPECT_EQ(shells.alive(), 0) << "a shell object is kept after the connection";
+  // The fake shell refuses every verb: the registry functions wrote the value.
+  EXPECT_EQ(regNumber(HKEY_CURRENT_USER, L"Vantrel", L"clockopen"), 32u);
+
+  auto* document = new FakeObject;
+  document->set(L"Name", std::wstring(host.document));
+  const long madeBefore = shells.made();
+  app->fire(host.openEvent, document);
+  EXPECT_GT(shells.made(), madeBefore);
+  EXPECT_EQ(shells.alive(), 0) << "a shell object is kept after a document event";
+  EXPECT_EQ(handOver(host.value), std::wstring(host.document));
+
+  EXPECT_EQ(addin->OnDisconnection(ext_dm_HostShutdown, nullptr), S_OK);
+  EXPECT_EQ(shells.alive(), 0) << "a shell object is kept after the disconnection";
+  EXPECT_EQ(handOver(host.value), std::nullopt);
+
+  document->Release();
+  app->Release();
+  addin->Release();
+  object->Release();
+  const HMODULE library = GetModuleHandleW(L"Horalink32.dll");
+  ASSERT_NE(library, nullptr);
+  using CanUnloadNow = HRESULT(STDAPICALLTYPE*)();
+  const auto canUnloadNow = reinterpret_cast<CanUnloadNow>(
+      reinterpret_cast<void*>(GetProcAddress(library, "DllCanUnloadNow")));
+  ASSERT_NE(canUnloadNow, nullptr);
+  EXPECT_EQ(canUnloadNow(), S_OK) << "an object of the add-in is still alive";
+}
+
+// What Windows and the hosts' add-in managers show of the library, and the flag by which an
+// installer knows that the library registers itself.
+TEST_F(AddinHostTest, VersionResourceNamesTheLibrary) {
+  std::vector<BYTE> data(GetFileVersionInfoSizeW(library_.c_str(), nullptr));
+  ASSERT_FALSE(data.empty());
+  ASSERT_TRUE(
+      GetFileVersionInfoW(library_.c_str(), 0, static_cast<DWORD>(data.size()), data.data()));
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT size = 0;
+  ASSERT_TRUE(VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &size));
+  for (const auto& [most, least] :
+       {std::pair{fixed->dwFileVersionMS, fixed->dwFileVersionLS},
+        std::pair{fixed->dwProductVersionMS, fixed->dwProductVersionLS}}) {
+    EXPECT_EQ(std::vector<int>({HIWORD(most), LOWORD(most), HIWORD(least), LOWORD(least)}),
+              std::vector<int>({5, 2, 0, 888}));
+  }
+  WORD* translation = nullptr;
+  ASSERT_TRUE(VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation",
+                             reinterpret_cast<void**>(&translation), &size));
+  ASSERT_GE(size, 2 * sizeof(WORD));
+  wchar_t block[64];
+  swprintf(block, 64, L"\\StringFileInfo\\%04x%04x\\", translation[0], translation[1]);
+  const auto text = [&](const wchar_t* name) -> std::optional<std::wstring> {
+    wchar_t* value = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueW(data.data(), (std::wstring(block) + name).c_str(),
+                        reinterpret_cast<void**>(&value), &length)) {
+      return std::nullopt;
+    }
+    return std::wstring(value, length > 0 ? length - 1 : 0);
+  };
+  EXPECT_EQ(text(L"FileVersion"), std::wstring(L"5.02.0888"));
+  EXPECT_EQ(text(L"ProductVersion"), std::wstring(L"5.02.0888"));
+  EXPECT_EQ(text(L"FileDescription"), std::wstring(L"用于办公软件计时"));
+  EXPECT_EQ(text(L"ProductName"), std::wstring(L"Horalix"));
+  EXPECT_TRUE(text(L"OLESelfRegister").has_value());
+}
+
+// The shows that run are counted in the application of the window that raised the event, and
+// of the presentation whose show ended, even where that is not the application the add-in was
+// connected with.
+TEST_F(AddinHostTest, SlideShowsAreCountedInTheEventsApplication) {
+  const HostCase& host = kHosts[2];
+  IDispatch* object = create(host.progId);
+  ASSERT_NE(object, nullptr);
+  _IDTExtensibility2* addin = connection(object);
+  FakeApplication* connected = application(host, kOfficePath);
+  FakeApplication* shown = application(host, kOfficePath);
+  ASSERT_EQ(addin->OnConnection(connected, ext_cm_Startup, nullptr, nullptr), S_OK);
+  auto* window = new FakeObject;
+  window->set(L"Application", static_cast<IDispatch*>(shown));
+
+  setShowCount(connected, 2);
+  setShowCount(shown, 1);
+  connected->fire(kSlideShowBegin, window);
+  EXPECT_EQ(handOver(L"filename3"), std::wstring(L"show.pptx")) << "the only show began";
+
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Vantrel", L"filename3");
+  setShowCount(connected, 1);
+  setShowCount(shown, 2);
+  connected->fire(kSlideShowBegin, window);
+  EXPECT_EQ(handOver(L"filename3"), std::nullopt) << "a second show began";
+
+  const std::wstring running = L"first.pptx";
+  RegSetKeyValueW(HKEY_CURRENT_USER, L"Vantrel", L"filename3", REG_SZ, running.c_str(),
+                  static_cast<DWORD>((running.size() + 1) * sizeof(wchar_t)));
+  auto* presentation = new FakeObject;
+  presentation->set(L"Application", static_cast<IDispatch*>(shown));
+  setShowCount(connected, 0);
+  connected->fire(kSlideShowEnd, presentation);
+  EXPECT_EQ(handOver(L"filename3"), running) << "another show still runs";
+  setShowCount(connected, 2);
+  setShowCount(shown, 1);
+  connected->fire(kSlideShowEnd, presentation);
+  EXPECT_EQ(handOver(L"filename3"), std::nullopt) << "the last show ended";
+
+  addin->OnDisconnection(ext_dm_HostShutdown, nullptr);
+  presentation->Release();
+  window->Release();
+  shown->Release();
+  connected->Release();
+  addin->Release();
+  object->Release();
 }
 
 }  // namespace
