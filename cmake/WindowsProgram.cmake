@@ -41,8 +41,8 @@ set_target_properties(Horalix PROPERTIES
 add_dependencies(Horalix horalix_package)
 
 # The add-in's type library, compiled by widl from our IDL (with the header that declares its
-# interfaces to C++), the type library of the hosts' interfaces that its classes answer by name, and its ribbon bitmaps for WPS hosts, drawn by the build: both go into the
-# library's resources. widl takes the system IDL files it imports from Wine's headers and the
+# interfaces to C++), the type library of the hosts' interfaces that its classes answer by name,
+# and its ribbon bitmaps for WPS hosts, drawn by the build: all go into the library's resources. widl takes the system IDL files it imports from Wine's headers and the
 # OLE type library from Wine's 64-bit files.
 set(addin_work ${CMAKE_BINARY_DIR}/addin)
 find_program(HORALIX_WIDL ${HORALIX_MINGW_TRIPLE}-widl)
