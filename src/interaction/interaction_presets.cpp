@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "services/ini_read_write.h"
+#include "services/palette.h"
 #include "services/text_runtime.h"
 #include "services/time_value.h"
 #include "services/variant.h"
@@ -49,7 +50,7 @@ std::string hudongFontPart(const std::string& fontselect, HudongFontField field)
 
 std::string makeHudongFontselect(const std::string& name, const std::string& size, int colourIndex,
                                  std::uint32_t colour) {
-  return name + "\\" + size + "\\" + std::to_string(colourIndex) + "\\" + std::to_string(colour);
+  return name + "\\" + size + "\\" + std::to_string(colourIndex) + "\\" + colourText(colour);
 }
 
 HudongPreset readHudongPresetForStart(const PresetFile& file, int number) {

@@ -60,9 +60,9 @@ void InteractionSettingsWindow::showDisplaySelection(const std::string& fontsele
   if (entry < 0) entry = kDefaultColourEntry;
   setColourEntryQuietly(entry);
   previousColour = entry;
-  Check1(1).setBackColor(entry < kCustomColourEntry ? ColorByIndex(entry)
-                                                    : static_cast<std::uint32_t>(Val(hudongFontPart(
-                                                          fontselect, HudongFontField::Colour))));
+  Check1(1).setBackColor(entry < kCustomColourEntry
+                             ? ColorByIndex(entry)
+                             : colourFromText(hudongFontPart(fontselect, HudongFontField::Colour)));
   rowBox(0, HudongFlag::ReminderBlink)
       .setValue(hudongFlagOn(checkvalue, HudongFlag::ReminderBlink) ? 1 : 0);
 }

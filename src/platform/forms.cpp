@@ -602,42 +602,69 @@ Control& Form::addControl(const std::string& name, int index, ControlKind kind) 
 
 Form& Form::addControls(std::span<const ControlDesign> designs) {
   for (const ControlDesign& d : designs) {
-    int left = d.left, top = d.top;
-    if (!d.container.empty()) {
-      const std::string container(d.container);
-      const Control* holder = findControl(container, d.containerIndex);
-      if (holder == nullptr) throw std::out_of_range("no container " + name_ + "." + container);
-      left += holder->Left();
-      top += holder->Top();
-    }
-    Control& c = addControl(std::string(d.name), d.index, d.kind);
-    c.left_ = left;
-    c.top_ = top;
-    c.width_ = d.width;
-    c.height_ = d.height;
-    c.caption_ = std::string(d.caption);
-    if (!d.fontName.empty()) {
-      c.font_.name = std::string(d.fontName);
-      c.font_.size = d.fontSize;
-      c.font_.bold = d.bold;
-    }
-    c.foreColor_ = d.foreColor;
-    c.backColor_ = d.backColor;
-    c.borderStyle_ = d.borderStyle;
-    c.tabIndex_ = d.tabIndex;
-    c.container_ = std::string(d.container);
-    c.containerIndex_ = d.containerIndex;
-    c.min_ = d.min;
-    c.max_ = d.max;
-    c.value_ = d.value;
-    c.locked_ = (d.flags & design::kLocked) != 0;
-    c.dropdownList_ = (d.flags & design::kDropdownList) != 0;
-    c.visible_ = (d.flags & design::kHidden) == 0;
-    c.enabled_ = (d.flags & design::kDisabled) == 0;
-    if ((d.flags & design::kAutoSize) != 0) c.setAutoSize(true);
-    c.multiSelect_ = (d.flags & design::kMultiSelect) != 0;
+    applyDesign(addControl(std::string(d.name), d.index, d.kind), d);
   }
   return *this;
+}
+
+void Form::resetControls(std::span<const ControlDesign> designs) {
+  for (const ControlDesign& d : designs) {
+    Control& c = control(std::string(d.name), d.index);
+    applyDesign(c, d);
+    if (!loaded_) continue;
+    // Everything a backend mirrors when it creates the control; Visible last, for the controls
+    // inside a container too.
+    for (Property p : {Property::Font, Property::Geometry, Property::Range, Property::List,
+                       Property::Caption, Property::Value, Property::Colors, Property::Enabled}) {
+      c.changed(p);
+    }
+    c.changed(Property::Visible);
+    for (auto& inner : controls_) {
+      if (inner->isInside(c)) inner->changed(Property::Visible);
+    }
+  }
+}
+
+void Form::applyDesign(Control& c, const ControlDesign& d) {
+  int left = d.left, top = d.top;
+  if (!d.container.empty()) {
+    const std::string container(d.container);
+    const Control* holder = findControl(container, d.containerIndex);
+    if (holder == nullptr) throw std::out_of_range("no container " + name_ + "." + container);
+    left += holder->Left();
+    top += holder->Top();
+  }
+  c.left_ = left;
+  c.top_ = top;
+  c.width_ = d.width;
+  c.height_ = d.height;
+  c.caption_ = std::string(d.caption);
+  c.selStart_ = 0;
+  c.font_ = FontSpec{};
+  if (!d.fontName.empty()) {
+    c.font_.name = std::string(d.fontName);
+    c.font_.size = d.fontSize;
+    c.font_.bold = d.bold;
+  }
+  c.foreColor_ = d.foreColor;
+  c.backColor_ = d.backColor;
+  c.borderStyle_ = d.borderStyle;
+  c.tabIndex_ = d.tabIndex;
+  c.container_ = std::string(d.container);
+  c.containerIndex_ = d.containerIndex;
+  c.min_ = d.min;
+  c.max_ = d.max;
+  c.value_ = d.value;
+  c.list_.clear();
+  c.selected_.clear();
+  c.listIndex_ = -1;
+  c.locked_ = (d.flags & design::kLocked) != 0;
+  c.dropdownList_ = (d.flags & design::kDropdownList) != 0;
+  c.visible_ = (d.flags & design::kHidden) == 0;
+  c.enabled_ = (d.flags & design::kDisabled) == 0;
+  c.autoSize_ = false;
+  if ((d.flags & design::kAutoSize) != 0) c.setAutoSize(true);
+  c.multiSelect_ = (d.flags & design::kMultiSelect) != 0;
 }
 
 Control& Form::addCell(const std::string& name, int index, const std::string& caption) {

@@ -479,6 +479,12 @@ class Form {
   // container and kept in form twips; a container named before it was added throws
   // std::out_of_range. Returns the form, so that a constructor's member list can name them.
   Form& addControls(std::span<const ControlDesign> designs);
+  // Puts the controls of a design table back as they were designed, as a window loaded anew
+  // shows them: place, caption or text, font, colours, value and range, the design switches;
+  // lists emptied, with no selection. No handler runs (nothing was clicked or typed), and the
+  // mirror of a loaded window hears of every property. What the table does not give (pictures,
+  // drawings, handlers, controls added outside the table) stays as it is.
+  void resetControls(std::span<const ControlDesign> designs);
   // A hidden label that holds state as its caption.
   Control& addCell(const std::string& name, int index = -1, const std::string& caption = "");
 
@@ -504,6 +510,8 @@ class Form {
   friend class Control;
   friend class MenuItem;
   void changed(Property what);
+  // A control's designed properties from its row, its place given inside its container.
+  void applyDesign(Control& c, const ControlDesign& d);
 
   FormHost& host_;
   std::string name_;

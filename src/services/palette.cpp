@@ -39,4 +39,8 @@ std::uint32_t colourFromText(std::string_view text) {
   return static_cast<std::uint32_t>(static_cast<std::int64_t>(number));
 }
 
+std::string colourText(std::uint32_t colour) {
+  return std::to_string(static_cast<std::int32_t>(colour));
+}
+
 }  // namespace horalix

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace horalix {
@@ -18,5 +19,10 @@ std::uint32_t ColorByIndex(int index);
 // negative number names a system colour (-2147483635 is 0x8000000D, the highlight colour).
 // Numbers beyond 32 bits are held at the nearer end.
 std::uint32_t colourFromText(std::string_view text);
+
+// A colour as the decimal text it is stored as: the 32-bit colour value read as a signed number,
+// so that a system colour is negative (0x8000000D is "-2147483635"), as earlier versions wrote
+// it and as colourFromText reads it back.
+std::string colourText(std::uint32_t colour);
 
 }  // namespace horalix

@@ -106,7 +106,15 @@ void SettingsWindow::Check2_Click(int index) {
   if (index == 4) c("Check2", 6).setEnabled(on);
 }
 
+// An option button's rule is that of the option chosen: a button that code clears (a stored
+// "0", another option of the group chosen) applies nothing.
+bool SettingsWindow::optionChosen(const char* name, int index) {
+  const platform::Control* option = findControl(name, index);
+  return option != nullptr && option->Value() == 1;
+}
+
 void SettingsWindow::Option4_Click(int index) {
+  if (!optionChosen("Option4", index)) return;
   for (int i = 0; i <= 2; ++i) c("Check5", i).setEnabled(true);
   platform::Control& overtime = c("Check2", 5);
   const SettingsBlock& stored = app_.settings;
@@ -142,7 +150,7 @@ void SettingsWindow::Check5_Click(int index) {
 
 void SettingsWindow::Option6_Click(int index) {
   const bool automatic = index == 1;
-  if (index != 0 && index != 1) return;
+  if ((index != 0 && index != 1) || !optionChosen("Option6", index)) return;
   for (int kind = 0; kind <= 5; ++kind) c("Check6", kind).setEnabled(automatic);
   if (!automatic) c("Check1", 0).setValue(0);
   c("Check1", 0).setEnabled(automatic);

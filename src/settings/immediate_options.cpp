@@ -27,7 +27,7 @@ struct ControlName {
   int index;
 };
 constexpr ControlName kCustomBackground[] = {
-    {"Label9", 4}, {"Text1", 5}, {"Command3", 1}, {"Label9", 3}, {"Combo4", -1},
+    {"Label1", 17}, {"Text1", 5}, {"Command3", 1}, {"Label1", 18}, {"Combo4", -1},
 };
 
 }  // namespace
@@ -103,8 +103,8 @@ void SettingsWindow::Text6_Click(int index) {
   if (!colour) return;
   c("Text6", index).setBackColor(*colour);
   ColourChoice = static_cast<std::int32_t>(*colour);
-  if (index == 0) writeHotkey("outForeColor", std::to_string(*colour));
-  if (index == 1) writeHotkey("outbackColor", std::to_string(*colour));
+  if (index == 0) writeHotkey("outForeColor", colourText(*colour));
+  if (index == 1) writeHotkey("outbackColor", colourText(*colour));
 }
 
 void SettingsWindow::Check10_Click() {

@@ -8,6 +8,7 @@
 #include "clock/clock.h"
 #include "main/main.h"
 #include "services/context.h"
+#include "services/palette.h"
 #include "services/program_ini.h"
 #include "services/run_cells.h"
 #include "services/setting_readers.h"
@@ -21,12 +22,6 @@
 namespace horalix {
 
 namespace {
-
-// Colours are stored as the signed 32-bit numbers that the readers take (system colours are
-// negative).
-std::string colourText(std::uint32_t colour) {
-  return std::to_string(static_cast<std::int32_t>(colour));
-}
 
 void storeOptions(Context& app, const StoredOptions& o) {
   for (std::size_t i = 0; i < o.hotKeys.size(); ++i)

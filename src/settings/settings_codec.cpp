@@ -188,9 +188,9 @@ SettingsBlock encodeSettings(Form& w, const SettingsBlock& unreadable) {
   s.clockFont = w.control("Combo1").Text();
   s.Fontselect = makeFontselect(
       storedPosition(w.control("Combo2")), storedPosition(w.control("Combo3")),
-      storedPosition(w.control("Combo4")), std::to_string(w.control("Label10").BackColor()));
+      storedPosition(w.control("Combo4")), colourText(w.control("Label10").BackColor()));
   const Control& picture = w.control("Text1", 5);
-  s.picturename = picture.Text() + "\\" + std::to_string(picture.BackColor());
+  s.picturename = picture.Text() + "\\" + colourText(picture.BackColor());
   s.AImode = encodeFlags(w, kAImodeControls);
   s.tellouttext = w.control("Text4", 7).Text();
   s.time_left = 0;

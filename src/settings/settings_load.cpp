@@ -11,6 +11,7 @@
 #include "services/settings_record.h"
 #include "services/text_runtime.h"
 #include "settings/settings_codec.h"
+#include "settings/settings_design.h"
 #include "settings/settings_window.h"
 
 namespace horalix {
@@ -55,6 +56,13 @@ void frameEditBoxes(platform::Form& window) {
 }  // namespace
 
 void SettingsWindow::Form_Load() {
+  // Every opening starts from the window as designed, as a window created anew would: nothing
+  // that an earlier opening showed or left switched (prompt-text mode, a page, a value the stored
+  // settings cannot give) is carried over, and no handler runs for it.
+  resetControls(settingsDesign());
+  move(kDesignLeft, kDesignTop, Width(), Height());
+  ColourChoice = 0;
+  ctrlAtHelpPress_ = false;
   // The clock would otherwise stand over the window while the user edits it.
   app_.platform.desktop.sendToBottom(app_.floatingClock());
   // Disabled, the colour list's handler opens no colour dialog while the fill sets its position.
@@ -72,6 +80,8 @@ void SettingsWindow::Form_Load() {
                      ? static_cast<std::int32_t>(c("Label10").BackColor())
                      : position;
   frameEditBoxes(*this);
+  // The tab of the first page "限时", whose page the design shows, is drawn as the current one.
+  showFirstTab();
 }
 
 void SettingsWindow::FillSettingsForm() {

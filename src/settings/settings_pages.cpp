@@ -109,6 +109,14 @@ void SettingsWindow::Image2_Click(int index) {
   }
 }
 
+void SettingsWindow::showFirstTab() {
+  for (int k = 1; k <= kTabCount; ++k)
+    c("Image2", k).setPicture(c("Image3", kRestPicture).Picture());
+  platform::Control& first = c("Image2", 1);
+  first.move(first.Left(), 20, first.Width(), kTabSelected);
+  first.setPicture(c("Image3", kSelectedPicture).Picture());
+}
+
 // The system page shows the timing mode of the settings record: changes to it that were not
 // applied are dropped.
 void SettingsWindow::showStoredMode() {

@@ -15,7 +15,7 @@ SettingsWindow::SettingsWindow(Context& app)
   setBorderStyle(3);
   setBackColor(0xFFFFFF);
   setClientSize(5400, 8700);
-  move(600, 600, Width(), Height());
+  move(kDesignLeft, kDesignTop, Width(), Height());
   Timer1.onTick = [this] { app_.mainWindow().Label1.setCaption("30"); };
   fillLists();
   wireHandlers();
@@ -61,6 +61,8 @@ void SettingsWindow::wireHandlers() {
       control.Change = [this, i] { Text3_Change(i); };
     } else if (name == "Command1") {
       control.Click = [this] { Command1_Click(); };
+    } else if (name == "Command2") {
+      control.Click = [this] { Command2_Click(); };
     } else if (name == "Check1") {
       control.Click = [this, i] { Check1_Click(i); };
     } else if (name == "Check8") {
@@ -92,8 +94,6 @@ void SettingsWindow::Form_Unload(bool& cancel) {
   app_.mainWindow().Label1.setCaption("0");
   // The clocks go back on top at once: the hold-off has just ended.
   raiseClocks(app_);
-  // The window opens again on its first page.
-  Image2_Click(1);
 }
 
 }  // namespace horalix

@@ -32,6 +32,7 @@ class SettingsWindow : public platform::Form {
   // The row rules (indices 1 to 5); the loading of the window runs them after filling it.
   void Check2_Click(int index);
   bool RowEnabled(int index);
+  // The option buttons act only for the option chosen; clearing one runs no rule.
   void Option4_Click(int index);
   void Check5_Click(int index);
   void Option6_Click(int index);
@@ -45,6 +46,8 @@ class SettingsWindow : public platform::Form {
   // "应用": checks what the window holds, stores it and sets the clocks up for a fresh run (or,
   // in prompt-text mode, stores and previews only the prompt bars' look).
   void Command1_Click();
+  // "关闭": unloads the window, which lets the clocks come to the top again.
+  void Command2_Click() { Unload(); }
 
   // While code fills the controls (the window's load, a preset loaded into it): handlers that
   // would ask the user something stay quiet.
@@ -112,11 +115,17 @@ class SettingsWindow : public platform::Form {
   void Form_Unload(bool& cancel) override;
 
  private:
+  // Where the window stands as designed, in twips: each load starts there.
+  static constexpr int kDesignLeft = 600, kDesignTop = 600;
+
   void wireHandlers();
   void fillLists();
   void notice(const std::string& text, int timeoutMs);
   void wirePageHandlers();
+  // The tab pictures of a window just loaded: every tab at rest but the first, selected.
+  void showFirstTab();
   void showStoredMode();
+  bool optionChosen(const char* name, int index);
 
   // Second-screen placement.
   struct Place {

@@ -113,6 +113,24 @@ TEST(SharedHelpers, PaletteColoursAreBlueGreenRed) {
   for (const Case& c : cases) EXPECT_EQ(ColorByIndex(c.index), c.colour) << c.index;
 }
 
+TEST(SharedHelpers, ColoursAreStoredAsSignedNumbersAndReadBack) {
+  struct Case {
+    std::uint32_t colour;
+    const char* text;
+  };
+  const std::vector<Case> cases = {
+      {0x000000, "0"},
+      {0x00FF00, "65280"},
+      {0xFFFFFF, "16777215"},
+      {0x8000000D, "-2147483635"},  // the system's highlight colour
+      {0x80000005, "-2147483643"},  // the system's window background
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(colourText(c.colour), c.text) << c.colour;
+    EXPECT_EQ(colourFromText(colourText(c.colour)), c.colour) << c.colour;
+  }
+}
+
 TEST(SharedHelpers, DatabasePasswordIsTheShippedFilesPassword) {
   // The add-in and older copies of the database file rely on this exact password.
   EXPECT_EQ(GetDbPassword(), "731QT908");

@@ -68,6 +68,27 @@ TEST_F(SettingsPagesTest, EachTabLaysOutItsPage) {
   EXPECT_FALSE(c("Lab_Tab", 6).Visible());
 }
 
+// The captions a user reads on each page: the overtime display's "超时负号" on the reminder
+// page, the spotlight's "背景" on the system page, "自选背景" before the clock's background,
+// which a transparent clock hides with its box.
+TEST_F(SettingsPagesTest, EachPageShowsTheCaptionsOfItsControls) {
+  const auto onScreen = [&](const std::string& caption) {
+    for (const auto& control : window.controls()) {
+      if (control->Caption() == caption && control->visibleOnScreen()) return true;
+    }
+    return false;
+  };
+  c("Image2", 2).click();
+  EXPECT_TRUE(onScreen("超时负号"));
+  EXPECT_FALSE(onScreen("背景"));
+  c("Image2", 3).click();
+  EXPECT_TRUE(onScreen("背景"));
+  c("Image2", 1).click();
+  EXPECT_TRUE(onScreen("自选背景"));
+  forms.click(c("Check1", 5));
+  EXPECT_FALSE(onScreen("自选背景"));
+}
+
 TEST_F(SettingsPagesTest, OnlyResultingTabsTakeTheHoverPicture) {
   ASSERT_NE(tabPicture(1), tabPicture(2));
   c("Image2", 2).MouseMove(0, 0, 10, 10);
