@@ -1,6 +1,6 @@
 // The contract of the option strings: which control of the settings window stands for which
-// character (Part 6.101). The tables below are copied from that Part, not from the code, so that
-// a character moved to another control in the code's tables fails here. The controls are those
+// character. The tables below are written from the stored strings' documented layout, not from
+// the code's tables, so that a character moved to another control in the code's tables fails here. The controls are those
 // of the window's design on a form without handlers, so that no rule of the window (the screen
 // cover keeping one box ticked, the option groups) stands between a character and its control.
 #include <gtest/gtest.h>
@@ -85,7 +85,7 @@ class OptionStringPositions : public ProgramFixture {
   platform::Form form{forms, "Settings"};
 };
 
-TEST_F(OptionStringPositions, EachCharacterDecodesIntoTheControlThePartNames) {
+TEST_F(OptionStringPositions, EachCharacterDecodesIntoItsOwnControl) {
   for (const FlagString& flags : flagStrings()) {
     for (std::size_t p = 1; p <= flags.spots.size(); ++p) {
       SCOPED_TRACE(std::string(flags.what) + " position " + std::to_string(p));
@@ -101,7 +101,7 @@ TEST_F(OptionStringPositions, EachCharacterDecodesIntoTheControlThePartNames) {
   }
 }
 
-TEST_F(OptionStringPositions, EachControlEncodesIntoTheCharacterThePartNames) {
+TEST_F(OptionStringPositions, EachControlEncodesIntoItsOwnCharacter) {
   for (const FlagString& flags : flagStrings()) {
     for (std::size_t p = 1; p <= flags.spots.size(); ++p) {
       SCOPED_TRACE(std::string(flags.what) + " position " + std::to_string(p));
