@@ -49,24 +49,30 @@ void parkStaleBars(Context& app) {
   if (extended.Timer2.Enabled()) parkProcessBar(extended, screenWidth, screenWidth, kParkDistance);
 }
 
-// The back picture's size from its file, or, without one, the back colour after the "\".
+// The back picture's size from its file, or, without one, the back colour after the "\". A
+// size or colour that cannot be read leaves what was there; the size is capped either way.
 void applyBackground(Context& app, bool mirrored) {
+  const char* where = "idle clock, back picture";
   SettingsBlock& settings = app.settings;
   const std::vector<std::string> parts = Split(settings.picturename, "\\");
   const std::string file = parts.empty() ? "" : parts[0];
   const std::string path = app.pathInProgramFolder("picture\\" + file);
   if (!file.empty() && app.platform.files.normalFileExists(path)) {
-    const PictureDimensions size = PictureSize(app.platform.files, path);
-    settings.picture_width = size.width;
-    settings.picture_height = size.height;
+    attempt(app, where, [&] {
+      const PictureDimensions size = PictureSize(app.platform.files, path);
+      settings.picture_width = size.width;
+      settings.picture_height = size.height;
+    });
   } else if (parts.size() > 1) {
-    const auto colour = static_cast<std::uint32_t>(CLng(Val(parts[1])));
-    app.floatingClock().setBackColor(colour);
-    app.floatingClock().Picture2.setBackColor(colour);
-    if (mirrored) {
-      app.mirrorClock().setBackColor(colour);
-      app.mirrorClock().Picture2.setBackColor(colour);
-    }
+    attempt(app, where, [&] {
+      const auto colour = static_cast<std::uint32_t>(CLng(Val(parts[1])));
+      app.floatingClock().setBackColor(colour);
+      app.floatingClock().Picture2.setBackColor(colour);
+      if (mirrored) {
+        app.mirrorClock().setBackColor(colour);
+        app.mirrorClock().Picture2.setBackColor(colour);
+      }
+    });
   }
   settings.picture_width = std::min(settings.picture_width, kWidestPicture);
   settings.picture_height = std::min(settings.picture_height, kHighestPicture);

@@ -18,14 +18,15 @@ namespace {
 
 class RowCopier {
  public:
-  RowCopier(const std::vector<platform::DbValue>& row, PresetCopy copy) : row_(row), copy_(copy) {}
+  explicit RowCopier(const std::vector<platform::DbValue>& row) : row_(row) {}
 
-  // Assigns the converted field to `target`; a field that fails leaves it and is counted.
+  // Assigns the converted field to `target`; a field that is empty (NULL) or fails to convert
+  // leaves it and is counted.
   template <class T, class Convert>
   void take(PresetColumn column, T& target, Convert convert) {
     try {
       const platform::DbValue& value = row_.at(column);
-      if (copy_ == PresetCopy::Document && std::holds_alternative<std::monostate>(value)) {
+      if (std::holds_alternative<std::monostate>(value)) {
         ++failures_;
         return;
       }
@@ -35,22 +36,10 @@ class RowCopier {
     }
   }
 
-  void text(PresetColumn column, std::string& target) {
-    take(column, target, [](const std::string& s) { return s; });
-  }
-  // A whole number: the menu takes only a text that is a number, a document's preset the number
-  // its text begins with; both round halves to even.
-  void whole(PresetColumn column, std::int32_t& target) {
-    take(column, target, [this](const std::string& s) {
-      return copy_ == PresetCopy::Document ? CLng(Val(s)) : CLng(std::string_view(s));
-    });
-  }
-
   int failures() const { return failures_; }
 
  private:
   const std::vector<platform::DbValue>& row_;
-  PresetCopy copy_;
   int failures_ = 0;
 };
 
@@ -76,7 +65,7 @@ bool copied(std::string_view field, PresetCopy copy) {
 // older descriptions give.
 bool copyPresetRow(const std::vector<platform::DbValue>& row, SettingsBlock& record,
                    PresetCopy copy) {
-  RowCopier from(row, copy);
+  RowCopier from(row);
   SettingsBlock to = record;
   for (std::size_t column = 0; column < kPresetColumns.size(); ++column) {
     const std::string_view field = kPresetColumns[column].field;
@@ -86,15 +75,17 @@ bool copyPresetRow(const std::vector<platform::DbValue>& row, SettingsBlock& rec
         [&](auto member) {
           using Value = std::remove_reference_t<decltype(to.*member)>;
           if constexpr (std::is_same_v<Value, double>) {
-            from.take(at, to.*member,
-                      [](const std::string& s) { return durationSeconds(s) / 86400.0; });
+            // The set duration is a time of day: "25:00:30" is no time and fails.
+            from.take(at, to.*member, [](const std::string& s) { return TimeValue(s); });
           } else if constexpr (std::is_same_v<Value, std::int32_t>) {
-            from.whole(at, to.*member);
+            // Whole numbers are the number the text begins with ("42.5abc" is 42), halves to
+            // even.
+            from.take(at, to.*member, [](const std::string& s) { return CLng(Val(s)); });
           } else if constexpr (std::is_same_v<Value, std::int16_t>) {
             from.take(at, to.*member,
                       [](const std::string& s) { return CInt(std::string_view(s)); });
           } else {
-            from.text(at, to.*member);
+            from.take(at, to.*member, [](const std::string& s) { return s; });
           }
         },
         settingsField(field).member);

@@ -9,13 +9,15 @@
 
 namespace horalix {
 
+// Both copies convert each column the same way: the set duration as a time of day, whole
+// numbers by the number their text begins with, texts as they are; an empty (NULL) field
+// cannot be converted. They differ in what a field that fails does.
 enum class PresetCopy {
   // The presets menu: a field that cannot be converted fails the whole copy and the record is
   // left as it was; time_left becomes 0 and the picture size is not the preset's to set.
   Menu,
-  // A document's preset: a field that is empty (NULL) or cannot be converted leaves its value
-  // as it was and the others are still copied; numbers are read from the start of their text;
-  // time_left and the picture size come from the row.
+  // A document's preset: a field that cannot be converted leaves its value as it was and the
+  // others are still copied; time_left and the picture size come from the row.
   Document,
 };
 

@@ -116,12 +116,21 @@ DbOutcome PresetDatabase::addRow(Statement statement, std::span<const ColumnSpec
   return DbOutcome::Done;
 }
 
-DbRows PresetDatabase::presetList(Access access) {
-  return read(Statement::PresetList, {}, access, DbNotice::ListsUnavailable);
+namespace {
+
+std::optional<DbNotice> listsNotice(bool tellFailure) {
+  if (tellFailure) return DbNotice::ListsUnavailable;
+  return std::nullopt;
 }
 
-DbRows PresetDatabase::linkList(Access access) {
-  return read(Statement::LinkList, {}, access, DbNotice::ListsUnavailable);
+}  // namespace
+
+DbRows PresetDatabase::presetList(Access access, bool tellFailure) {
+  return read(Statement::PresetList, {}, access, listsNotice(tellFailure));
+}
+
+DbRows PresetDatabase::linkList(Access access, bool tellFailure) {
+  return read(Statement::LinkList, {}, access, listsNotice(tellFailure));
 }
 
 DbRows PresetDatabase::searchPresets(const std::string& text) {

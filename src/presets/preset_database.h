@@ -77,11 +77,12 @@ class PresetDatabase {
   // The engine's text of the last failure, for the log.
   const std::string& lastError() const { return lastError_; }
 
-  // --- Preset manager lists and search. A failure shows "操作系统是精简版本，不支持本功能".
-  DbRows presetList(Access access);               // ID, clockname, setdate, remark by ID
-  DbRows linkList(Access access);                 // the 4 link columns by ID
-  DbRows searchPresets(const std::string& text);  // only when the file exists
-  DbRows searchLinks(const std::string& text);    // matches the document name
+  // --- Preset manager lists and search. A failure shows "操作系统是精简版本，不支持本功能"
+  // (the lists only when `tellFailure`).
+  DbRows presetList(Access access, bool tellFailure = true);  // ID, clockname, setdate, remark
+  DbRows linkList(Access access, bool tellFailure = true);    // the 4 link columns, by ID
+  DbRows searchPresets(const std::string& text);              // only when the file exists
+  DbRows searchLinks(const std::string& text);                // matches the document name
 
   // --- Name checks, opened directly: a failure shows the message and counts as taken.
   bool isClockNameFree(const std::string& clockname);

@@ -572,36 +572,42 @@ void PresetManager::Form_Load() {
   loadLists();
 }
 
+// A failing read ends the filling with its one message; the fields after it stay empty.
 void PresetManager::loadLists() {
   PresetDatabase data = database();
   presetRows.clear();
   linkRows.clear();
-  reloadPresets(data);
+  if (!reloadPresets(data)) return;
   control("Text1", 2).setText(today());
-  if (data.fileExists()) reloadLinks(data);
+  if (data.fileExists() && !reloadLinks(data)) return;
   control("Text2", 0).setText(std::to_string(linkRows.count() + 1));
 }
 
-// The presets as stored, numbered by position; a failure leaves the list as it was.
-void PresetManager::reloadPresets(PresetDatabase& data) {
-  const DbRows rows = data.presetList(Access::Direct);
-  if (rows.ok() && !rows.empty()) {
+// The presets as stored, numbered by position, and the next preset number. A table without
+// rows leaves the list as it was; a failed read leaves the list and the number field.
+bool PresetManager::reloadPresets(PresetDatabase& data, bool tellFailure) {
+  const DbRows rows = data.presetList(Access::Direct, tellFailure);
+  if (!rows.ok()) return false;
+  if (!rows.empty()) {
     std::vector<ListRow> shown;
     for (const auto& r : rows.table.rows) shown.push_back(presetListRow(r));
     presetRows.show(std::move(shown));
     presetRows.numberByPosition();
   }
   control("Text1", 0).setText(std::to_string(presetRows.count() + 1));
+  return true;
 }
 
-void PresetManager::reloadLinks(PresetDatabase& data) {
-  const DbRows rows = data.linkList(Access::Direct);
-  if (rows.ok() && !rows.empty()) {
+bool PresetManager::reloadLinks(PresetDatabase& data, bool tellFailure) {
+  const DbRows rows = data.linkList(Access::Direct, tellFailure);
+  if (!rows.ok()) return false;
+  if (!rows.empty()) {
     std::vector<ListRow> shown;
     for (const auto& r : rows.table.rows) shown.push_back(linkListRow(r));
     linkRows.show(std::move(shown));
     linkRows.numberByPosition();
   }
+  return true;
 }
 
 }  // namespace horalix

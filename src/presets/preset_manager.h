@@ -112,8 +112,10 @@ class PresetManager : public platform::Form {
   bool storeOrder(ManagerList& list, bool afterDelete);
   void reloadAfterFailure();
   void runSearch();
-  void reloadPresets(PresetDatabase& database);
-  void reloadLinks(PresetDatabase& database);
+  // Read a list again; false when the read failed, which was told unless `tellFailure` is
+  // false.
+  bool reloadPresets(PresetDatabase& database, bool tellFailure = true);
+  bool reloadLinks(PresetDatabase& database, bool tellFailure = true);
   std::string today() const;
   void rebuildPresetsMenu();
   void notice(const std::string& text, int ms, const std::string& caption = "Horalix");

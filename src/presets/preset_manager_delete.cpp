@@ -33,6 +33,7 @@ void PresetManager::Cmd_del_Click() {
 
   std::vector<ListRow> rows = list->rows();
   int deleted = 0;
+  bool failed = false;
   for (auto it = selected.rbegin(); it != selected.rend(); ++it) {
     const ListRow& row = rows[static_cast<std::size_t>(*it)];
     if (isPresets) {
@@ -40,6 +41,7 @@ void PresetManager::Cmd_del_Click() {
       if (!file) {
         // Links that cannot be read might use the preset: nothing more is deleted.
         showNotice(app_.platform.messageBoxes, DbNotice::DeleteFailed);
+        failed = true;
         break;
       }
       if (!file->empty()) {
@@ -51,11 +53,21 @@ void PresetManager::Cmd_del_Click() {
       }
     }
     const DbOutcome done = isPresets ? data.deletePreset(row.key) : data.deleteLink(row.key);
-    if (done != DbOutcome::Done) break;  // the layer has told the user
+    if (done != DbOutcome::Done) {
+      failed = true;  // the layer has told the user
+      break;
+    }
     rows.erase(rows.begin() + *it);
     ++deleted;
   }
   list->show(std::move(rows));
+  if (failed) {
+    // The command ends with its one notice: the rows deleted until then are gone from the
+    // table, the list and the presets menu, and the others keep their IDs; no order store
+    // follows on a file that has just failed.
+    if (isPresets && deleted > 0) rebuildPresetsMenu();
+    return;
+  }
   storeOrder(*list, true);
   if (isPresets) rebuildPresetsMenu();
 

@@ -79,15 +79,17 @@ bool PresetManager::storeOrder(ManagerList& list, bool afterDelete) {
 }
 
 // After a failed store: the search results again while a search is shown, else both lists.
+// The store's failure has been told; a read that fails too (the file is locked or damaged)
+// adds no second message.
 void PresetManager::reloadAfterFailure() {
   if (control("Check1").Value() == 1 && !control("Text4").Text().empty()) {
     runSearch();
     return;
   }
   PresetDatabase data = database();
-  reloadPresets(data);
-  reloadLinks(data);
-  control("Text2", 0).setText(std::to_string(linkRows.count() + 1));
+  if (reloadPresets(data, false) && reloadLinks(data, false)) {
+    control("Text2", 0).setText(std::to_string(linkRows.count() + 1));
+  }
 }
 
 }  // namespace horalix

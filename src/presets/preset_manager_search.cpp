@@ -20,8 +20,9 @@ void PresetManager::Check1_Click() {
   text.setText("");
   text.setVisible(false);
   shape.setVisible(false);
+  // A failing read ends the reload with its one message.
   PresetDatabase data = database();
-  reloadPresets(data);
+  if (!reloadPresets(data)) return;
   control("Text1", 2).setText(today());
   reloadLinks(data);
 }

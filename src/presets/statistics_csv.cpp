@@ -20,6 +20,16 @@ std::string cellText(const platform::AutomationCell& cell) {
   return quoted + "\"";
 }
 
+// The file's bytes: the system's ANSI code page, in which Notepad and the spreadsheet programs
+// of that system read a file without a mark. A character the code page lacks would turn into
+// "?", so a table with one (a document name in another script) is written as UTF-8 behind a
+// byte-order mark instead, which they recognise too: every name stays whole.
+std::string csvBytes(const platform::FileSystem& files, const std::string& text) {
+  std::string ansi = files.utf8ToAnsi(text);
+  if (files.ansiToUtf8(ansi) == text) return ansi;
+  return std::string(kByteOrderMark) + text;
+}
+
 }  // namespace
 
 std::string csvText(const platform::AutomationTable& table) {
@@ -36,7 +46,7 @@ std::string csvText(const platform::AutomationTable& table) {
 
 std::string ListviewToCSV(platform::FileSystem& files, const platform::AutomationTable& SomeArray,
                           const std::string& sFile) {
-  if (files.writeAll(sFile, std::string(kByteOrderMark) + csvText(SomeArray))) return {};
+  if (files.writeAll(sFile, csvBytes(files, csvText(SomeArray)))) return {};
   return "Permission denied: " + sFile;
 }
 

@@ -15,9 +15,10 @@ namespace horalix {
 // column for any CSV reader.
 std::string csvText(const platform::AutomationTable& table);
 
-// Writes the CSV text to the file, created or replaced. The text is UTF-8 behind a byte-order
-// mark, which Notepad and the spreadsheet programs recognise: a document name in any script
-// keeps its characters on every system. Empty when written, else the error's description.
+// Writes the CSV text to the file, created or replaced: in the system's ANSI code page when
+// every character of the table fits it, else as UTF-8 behind a byte-order mark, so that a
+// document name in any script keeps its characters. Empty when written, else the error's
+// description.
 std::string ListviewToCSV(platform::FileSystem& files, const platform::AutomationTable& SomeArray,
                           const std::string& sFile);
 

@@ -330,6 +330,36 @@ TEST_F(DocumentWatchTest, TheIdleRefreshParksStaleBarsCapsTheBackPictureAndShows
   EXPECT_EQ(clock.Label11.Caption(), "14:05") << "minutes:seconds gives hours and minutes";
 }
 
+// Without a picture file the number after the "\" is the back colour: no number gives black, a
+// number beyond the colour range or no "\" leaves the colour. The stored picture size is capped
+// in every case.
+TEST_F(DocumentWatchTest, TheIdleBackColourComesFromThePictureNameAndTheSizeIsAlwaysCapped) {
+  start();
+  setOption(app.settings.checkvalue, CheckFlag::TransparentBack, false);
+  constexpr std::uint32_t kBefore = 0x123456;
+  struct Case {
+    const char* picturename;
+    std::uint32_t colour;
+  };
+  const Case cases[] = {
+      {"gone.png\\16711680", 0xFF0000},
+      {"\\abc", 0},
+      {"\\2147483653", kBefore},
+      {"gone.png", kBefore},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.picturename);
+    app.settings.picturename = c.picturename;
+    app.settings.picture_width = 1200;
+    app.settings.picture_height = 900;
+    clock.setBackColor(kBefore);
+    idleClockRefresh(app, SecondsToTime(300));
+    EXPECT_EQ(clock.BackColor(), c.colour);
+    EXPECT_EQ(app.settings.picture_width, 600);
+    EXPECT_EQ(app.settings.picture_height, 450);
+  }
+}
+
 TEST_F(DocumentWatchTest, AFailedStartupCheckStopsTheWatchesBeforeItsOneMessage) {
   startWatching();
   messageBoxes.answer(platform::answer::Ok, 5000);  // the presenter reads it for 5 s

@@ -47,7 +47,7 @@ TEST_F(FilePresetTest, ALinkedDocumentGetsItsPresetByPositionAndTheStoredAImode)
   app.settings.AImode = "00000000";  // what the last run left in memory
   loadFor("Deck.pptx");
   const SettingsBlock& s = app.settings;
-  EXPECT_EQ(std::lround(s.Time_all * 86400.0), 25 * 3600 + 30);
+  EXPECT_EQ(std::lround(s.Time_all * 86400.0), 3600 + 30);
   EXPECT_EQ(s.Time_one, 42);  // the number the text begins with, halves to even
   EXPECT_EQ(s.Time_two, 30);
   EXPECT_EQ(s.time_end, 300);
@@ -63,6 +63,46 @@ TEST_F(FilePresetTest, ALinkedDocumentGetsItsPresetByPositionAndTheStoredAImode)
   EXPECT_EQ(s.picture_height, 480);
   EXPECT_EQ(s.AImode, "01111101");  // the registry's, not the preset's "11111111"
   EXPECT_TRUE(messageBoxes.shown().empty());
+}
+
+// The presets menu and a document link read one row into the same values. A set time that is no
+// time of day fails in both: the menu refuses the whole preset with its message, the link keeps
+// the set time in force and takes the rest.
+TEST_F(FilePresetTest, TheMenuAndADocumentLinkConvertARowAlike) {
+  struct Case {
+    const char* timeall;
+    const char* tiemone;
+    int seconds;  // -1: no time of day
+    int timeOne;
+  };
+  const Case cases[] = {
+      {"1:00:30", "42.5abc", 3630, 42}, {"23:59:59", "43.5", 86399, 44}, {"0:02:30", "x7", 150, 0},
+      {"25:00:30", "60", -1, 60},       {"0:60:00", "60", -1, 60},
+  };
+  startWith("");
+  const double before = 99 / 86400.0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.timeall) + " " + c.tiemone);
+    useDatabase(presetRow(1, "A", c.tiemone) + linkRow(1, "Deck.pptx", "A") +
+                "UPDATE clocksetting SET timeall = " + sqlText(c.timeall) + ";\n");
+    main.change_clock_menu();
+    const std::size_t messages = messageBoxes.shown().size();
+    const bool valid = c.seconds >= 0;
+
+    app.settings.Time_all = before;
+    app.settings.Time_one = -1;
+    main.menu_often(0).click();
+    EXPECT_EQ(std::lround(app.settings.Time_all * 86400.0), valid ? c.seconds : 99);
+    EXPECT_EQ(app.settings.Time_one, valid ? c.timeOne : -1);
+    EXPECT_EQ(messageBoxes.shown().size(), messages + (valid ? 0 : 1));
+
+    app.settings.Time_all = before;
+    app.settings.Time_one = -1;
+    loadFor("Deck.pptx");
+    EXPECT_EQ(std::lround(app.settings.Time_all * 86400.0), valid ? c.seconds : 99);
+    EXPECT_EQ(app.settings.Time_one, c.timeOne);
+    EXPECT_EQ(app.settings.tellouttext, "time up A");
+  }
 }
 
 TEST_F(FilePresetTest, WithoutAUsableLinkTheStoredSettingsAreLoaded) {

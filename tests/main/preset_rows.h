@@ -16,7 +16,7 @@ inline std::string sqlText(std::string text) {
 // which one was applied.
 inline std::string presetRow(int id, const std::string& name, const std::string& tiemone = "60") {
   return "INSERT INTO clocksetting VALUES (" + std::to_string(id) + ", " + sqlText(name) +
-         ", '2024-03-01', '', '25:00:30', " + sqlText(tiemone) + ", 30, 10, '" +
+         ", '2024-03-01', '', '1:00:30', " + sqlText(tiemone) + ", 30, 10, '" +
          std::string(33, '1') + "', '100100100', 300, 5, 'a.wav', " + sqlText("process " + name) +
          ", " + sqlText("overtime " + name) +
          ", 'Trebuchet MS', '1020304', 'bg.png\\0', '11111111', " + sqlText("time up " + name) +

@@ -83,7 +83,7 @@ TEST_F(PresetsMenuTest, ChoosingAPresetCopiesItsRowStoresTheRecordAndStartsARun)
 
   EXPECT_EQ(checks(), (std::vector<bool>{false, true, false}));
   const SettingsBlock& s = app.settings;
-  EXPECT_DOUBLE_EQ(s.Time_all, 90030 / 86400.0);
+  EXPECT_DOUBLE_EQ(s.Time_all, 3630 / 86400.0);
   EXPECT_EQ(s.Time_one, 60);
   EXPECT_EQ(s.Time_two, 30);
   EXPECT_EQ(s.Time_three, 10);
@@ -156,7 +156,9 @@ TEST_F(PresetsMenuTest, ACyclingRoundStartsTheNextPresetOnlyWhenPresetCyclingIsC
 }
 
 TEST_F(PresetsMenuTest, AFailingPresetShowsTheMessageAndAVanishedOneStillStarts) {
-  startWith(presetRow(1, "A") + presetRow(2, "Bad", "not a number"));
+  // A set time of 25 hours is no time of day.
+  startWith(presetRow(1, "A") + presetRow(2, "Bad") +
+            "UPDATE clocksetting SET timeall = '25:00:30' WHERE clockname = 'Bad';\n");
   const SettingsBlock before = app.settings;
 
   main.menu_often(1).click();

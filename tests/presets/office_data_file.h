@@ -37,4 +37,28 @@ inline void createOfficeDataFile(const std::string& realPath, const std::string&
   if (rc != SQLITE_OK) throw std::runtime_error("schema: " + message);
 }
 
+// Another program holding the database in a write transaction: every other connection waits
+// for it (about a second) and then fails. The lock is let go when the holder is destroyed.
+class OfficeDataLock {
+ public:
+  explicit OfficeDataLock(const std::string& realPath) {
+    if (sqlite3_open_v2(realPath.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK ||
+        sqlite3_exec(db_, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) != SQLITE_OK) {
+      sqlite3_close(db_);
+      throw std::runtime_error("cannot lock " + realPath);
+    }
+  }
+  ~OfficeDataLock() { sqlite3_close(db_); }
+  OfficeDataLock(const OfficeDataLock&) = delete;
+  OfficeDataLock& operator=(const OfficeDataLock&) = delete;
+
+ private:
+  sqlite3* db_ = nullptr;
+};
+
+// Replaces the database with a file of the same name that holds no database.
+inline void damageOfficeDataFile(const std::string& realPath) {
+  std::ofstream(realPath, std::ios::binary | std::ios::trunc) << std::string(4096, 'x');
+}
+
 }  // namespace horalix::test

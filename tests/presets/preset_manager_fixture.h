@@ -2,6 +2,8 @@
 // first two are linked to documents whose names hold a quote and blanks.
 #pragma once
 
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +26,33 @@ class PresetManagerTest : public ProgramFixture {
     }
     ASSERT_EQ(data.addLink({"1", "talk.pptx", "Keynote", ""}), DbOutcome::Done);
     ASSERT_EQ(data.addLink({"2", "it's my deck.pptx", "O'Brien", "quoted"}), DbOutcome::Done);
+  }
+
+  // Ways the database becomes unreadable while the program runs.
+  enum class Breakage { Locked, Damaged, Gone, LinksDropped };
+  // Breaks the database that way; a lock lasts as long as `lock` holds it.
+  void breakDatabase(Breakage how, std::optional<OfficeDataLock>& lock) {
+    const std::string real = files.realPath(programPath("OfficeData.db"));
+    switch (how) {
+      case Breakage::Locked:
+        lock.emplace(real);
+        break;
+      case Breakage::Damaged:
+        damageOfficeDataFile(real);
+        break;
+      case Breakage::Gone:
+        std::filesystem::remove(real);
+        break;
+      case Breakage::LinksDropped:
+        createOfficeDataFile(real, "DROP TABLE file_list;");
+        break;
+    }
+  }
+  // A fresh database with the presets and links of SetUp, and the manager closed.
+  void startAgain() {
+    manager().Unload();
+    std::filesystem::remove(files.realPath(programPath("OfficeData.db")));
+    SetUp();
   }
 
   PresetManager& manager() { return app.presetManager(); }

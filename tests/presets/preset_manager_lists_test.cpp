@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "presets/preset_manager_fixture.h"
 
 namespace horalix::test {
@@ -86,6 +88,65 @@ TEST_F(PresetManagerTest, EmptyTablesGiveEmptyListsAndNumberOne) {
   EXPECT_EQ(c("Text1", 0).Text(), "1");
   EXPECT_EQ(c("Text2", 0).Text(), "1");
   EXPECT_TRUE(messageBoxes.shown().empty());
+}
+
+// A database another program holds locked, or one damaged, ends the filling at the failing read
+// with one message; the entry fields after it stay empty.
+TEST_F(PresetManagerTest, AnUnreadableDatabaseEndsTheLoadWithOneMessage) {
+  struct Case {
+    Breakage how;
+    std::size_t presets;
+    const char* nextPreset;
+    const char* date;
+  };
+  const Case cases[] = {
+      {Breakage::Locked, 0, "", ""},
+      {Breakage::Damaged, 0, "", ""},
+      {Breakage::LinksDropped, 6, "7", "2024-03-01"},
+  };
+  loop.setLocalTime({2024, 3, 1, 9, 0, 0, 0});
+  for (const Case& k : cases) {
+    SCOPED_TRACE(static_cast<int>(k.how));
+    startAgain();
+    std::optional<OfficeDataLock> lock;
+    breakDatabase(k.how, lock);
+    const std::size_t before = messageBoxes.shown().size();
+    open();
+    ASSERT_EQ(messageBoxes.shown().size(), before + 1);
+    EXPECT_EQ(messageBoxes.shown().back().text, "操作系统是精简版本，不支持本功能");
+    EXPECT_EQ(c("List1").List().size(), k.presets);
+    EXPECT_TRUE(c("List2").List().empty());
+    EXPECT_EQ(c("Text1", 0).Text(), k.nextPreset);
+    EXPECT_EQ(c("Text1", 2).Text(), k.date);
+    EXPECT_EQ(c("Text2", 0).Text(), "");
+  }
+}
+
+// Switching the search off over a database that has become unreadable, or has gone: one
+// message, and the lists and entry fields keep what they showed.
+TEST_F(PresetManagerTest, AnUnreadableDatabaseEndsTheReloadWithOneMessage) {
+  open();
+  clickRows(c("List1"), {0});
+  c("Check1").setValue(1);
+  c("Text4").setText("e");
+  ASSERT_EQ(c("List1").List().size(), 4u);
+  for (Breakage how : {Breakage::Locked, Breakage::Damaged, Breakage::Gone}) {
+    SCOPED_TRACE(static_cast<int>(how));
+    std::optional<OfficeDataLock> lock;
+    breakDatabase(how, lock);
+    c("Text1", 0).setText("9");
+    c("Text1", 2).setText("1999-01-01");
+    const std::size_t before = messageBoxes.shown().size();
+    c("Check1").setValue(0);
+    ASSERT_EQ(messageBoxes.shown().size(), before + 1);
+    EXPECT_EQ(messageBoxes.shown().back().text, "操作系统是精简版本，不支持本功能");
+    EXPECT_EQ(c("List1").List().size(), 4u);
+    EXPECT_EQ(c("List2").List().size(), 2u);
+    EXPECT_EQ(c("Text1", 0).Text(), "9");
+    EXPECT_EQ(c("Text1", 2).Text(), "1999-01-01");
+    c("Check1").setValue(1);
+  }
+  EXPECT_FALSE(files.normalFileExists(programPath("OfficeData.db")));
 }
 
 TEST_F(PresetManagerTest, ClickingAListMakesItActiveAndClearsTheOther) {

@@ -272,6 +272,7 @@ TEST_F(StatisticsWindowTest, AFailingDeleteKeepsWhatWasDeletedBeforeIt) {
 }
 
 TEST_F(StatisticsWindowTest, CsvExportKeepsEveryDocumentNameInItsColumn) {
+  files.setAnsiCodePage(1252);  // a Western system, whose code page lacks the Chinese headings
   createOfficeData(
       "INSERT INTO timesum VALUES (3, '00:10:00', '00:09:00', '00:00:00', '00:00:05', "
       "'Q3, final.pptx');"
@@ -310,6 +311,41 @@ TEST_F(StatisticsWindowTest, CsvExportKeepsEveryDocumentNameInItsColumn) {
   const std::string out(buffer, fread(buffer, 1, sizeof buffer - 1, pipe));
   pclose(pipe);
   EXPECT_EQ(out, "6|6|6|6|Q3, final.pptx|say \"hi\"     there.doc|two\nlines.ppt\n");
+}
+
+// On a Chinese system the file is in its code page, as Notepad reads a file without a mark; a
+// name that code page cannot hold keeps the whole file in UTF-8 behind its mark instead of
+// turning into "?".
+TEST_F(StatisticsWindowTest, CsvExportIsInTheCodePageUnlessANameDoesNotFitIt) {
+  files.setAnsiCodePage(936);
+  const std::string rows =
+      "INSERT INTO timesum VALUES (3, '00:10:00', '00:09:00', '00:00:00', '00:00:05', "
+      "'手动计时');";
+  const std::string text = std::string(kHeadingLine) +
+                           "1,00:10:00,00:09:00,0:00:00,0:00:05,手动计时\r\n"
+                           "2,00:05:00,00:05:00,0:00:00,0:00:00,";
+  struct Case {
+    const char* document;
+    bool ansi;
+  };
+  for (const Case& c : {Case{"季度总结.pptx", true}, Case{"สไลด์.pptx", false}}) {
+    SCOPED_TRACE(c.document);
+    (void)files.remove(programPath("OfficeData.db"));
+    createOfficeData(rows +
+                     "INSERT INTO timesum VALUES (4, '00:05:00', '00:05:00', '00:00:00', "
+                     "'00:00:00', '" +
+                     c.document + "');");
+    open().Command1.click();
+    const std::string expected = text + c.document + "\r\n\r\n";
+    const std::string written = *files.readAll(csvFile());
+    if (c.ansi) {
+      EXPECT_EQ(written.substr(0, 4), "\xD0\xF2\xBA\xC5") << "序号 in the code page";
+      EXPECT_EQ(files.ansiToUtf8(written), expected);
+    } else {
+      EXPECT_EQ(written, "\xEF\xBB\xBF" + expected);
+    }
+    app.statisticsWindow().Unload();
+  }
 }
 
 TEST_F(StatisticsWindowTest, CsvExportWithAnOldWpsWarnsAboutIt) {
