@@ -12,7 +12,9 @@
 #                  ImageMagick
 #   font\          no font is shipped; the folder holds only .keep
 # Each file is remade only when its sources change. The program writes to TimeData.db and
-# OfficeData.db while it runs; a build keeps those changes until their sources change.
+# OfficeData.db while it runs; a build keeps those changes until their sources change. The two
+# stores as made stay in ${CMAKE_BINARY_DIR}/package/made/, for scripts/check-stores.sh to tell
+# whether a run of the tests wrote into the program folder.
 # It also makes ${CMAKE_BINARY_DIR}/package/horalix.ico for the program's resources.
 
 function(horalix_require_tool variable program package purpose)
@@ -32,18 +34,21 @@ function(horalix_package_files folder)
   horalix_require_tool(HORALIX_SOX sox sox "The sounds folder")
   horalix_require_tool(HORALIX_CONVERT convert imagemagick "The pictures")
 
-  add_custom_command(OUTPUT ${folder}/TimeData.db
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
-    COMMAND ${CMAKE_COMMAND} -E copy ${package}/TimeData.ini ${folder}/TimeData.db
+  set(made ${work}/made)
+  add_custom_command(OUTPUT ${folder}/TimeData.db ${made}/TimeData.db
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${folder} ${made}
+    COMMAND ${CMAKE_COMMAND} -E copy ${package}/TimeData.ini ${made}/TimeData.db
+    COMMAND ${CMAKE_COMMAND} -E copy ${made}/TimeData.db ${folder}/TimeData.db
     DEPENDS ${package}/TimeData.ini
     COMMENT "TimeData.db from TimeData.ini")
 
   # Made aside and moved in place, so that a failed run leaves no half-made database behind.
-  add_custom_command(OUTPUT ${folder}/OfficeData.db
+  add_custom_command(OUTPUT ${folder}/OfficeData.db ${made}/OfficeData.db
     COMMAND ${CMAKE_COMMAND} -E rm -f ${work}/OfficeData.db
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${work} ${folder}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${work} ${made} ${folder}
     COMMAND ${HORALIX_SQLITE3} -bail ${work}/OfficeData.db ".read ${package}/OfficeData.sql"
-    COMMAND ${CMAKE_COMMAND} -E rename ${work}/OfficeData.db ${folder}/OfficeData.db
+    COMMAND ${CMAKE_COMMAND} -E rename ${work}/OfficeData.db ${made}/OfficeData.db
+    COMMAND ${CMAKE_COMMAND} -E copy ${made}/OfficeData.db ${folder}/OfficeData.db
     DEPENDS ${package}/OfficeData.sql
     COMMENT "OfficeData.db from OfficeData.sql")
 

@@ -2,6 +2,8 @@
 # THE run command: installs what is missing, builds win32-x64 and starts
 # dist/win32-x64/Horalix.exe under wine64.
 #   bash scripts/run.sh
+# The program runs in the program folder itself and keeps its run record, the clock's place and
+# its presets there, as an installed copy does; tests and benchmarks run copies of the folder.
 # With a display ($DISPLAY set) the program runs there until it ends. Without one, the script
 # starts a virtual display (Xvfb :99), lets the program run for HORALIX_RUN_SECONDS seconds
 # (default 6), saves a screenshot of the whole screen under build/screenshots/, says where, and

@@ -11,6 +11,9 @@
 # 7. tests/wine/run.sh, when present: end-to-end tests of dist/win32-x64 under wine64; it ends
 #    with a line "N passed, M failed", which is added to the totals (without one, its exit code
 #    counts as one test)
+# 8. the program folders as built: dist/win32-x64 and dist/win32-x86 hold TimeData.db and
+#    OfficeData.db after the tests as the build made them (scripts/check-stores.sh; the tests run
+#    the program from copies); one test
 # Ends with "N passed, M failed" over all tests, and exits non-zero on any failure.
 set -uo pipefail
 
@@ -70,6 +73,10 @@ fi
 section "Windows builds"
 bash scripts/build.sh win32-x64 || fatal "the win32-x64 build"
 bash scripts/build.sh win32-x86 || fatal "the win32-x86 build"
+for preset in win32-x64 win32-x86; do
+  bash scripts/check-stores.sh keep "dist/$preset" "build/$preset" "build/logs/stores-$preset" ||
+    fatal "keeping the stores of dist/$preset"
+done
 
 if [[ -f tests/wine/run.sh ]]; then
   section "Wine tests"
@@ -88,6 +95,13 @@ if [[ -f tests/wine/run.sh ]]; then
 else
   section "Wine tests: tests/wine/run.sh not present, skipped"
 fi
+
+section "program folders"
+stores_kept=1
+for preset in win32-x64 win32-x86; do
+  bash scripts/check-stores.sh compare "dist/$preset" "build/logs/stores-$preset" || stores_kept=0
+done
+if ((stores_kept)); then passed=$((passed + 1)); else failed=$((failed + 1)); fi
 
 section "done"
 echo "$passed passed, $failed failed"

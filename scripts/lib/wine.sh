@@ -1,4 +1,4 @@
-# Wine for the x86_64 program, sourced by scripts/run.sh (and usable by the Wine tests):
+# Wine for the x86_64 program, sourced by scripts/run.sh, the Wine tests and the Wine benchmarks:
 #   source scripts/lib/wine.sh; wine_prefix_ready; "$WINE64" program.exe
 # Sets WINE64 and WINESERVER (the 64-bit loader and its server, called directly: with only
 # wine64 installed the "wine" wrapper may pick a 32-bit loader that is not there), WINEPREFIX
@@ -51,6 +51,14 @@ wine_link_chinese_font() {
   "$WINE64" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
     /v "Trebuchet MS" /t REG_SZ /d "DejaVu Sans" /f >/dev/null 2>&1 || true
   "$WINESERVER" --wait || true
+}
+
+# program_copy <program folder> <copy>: makes <copy> anew as a copy of the program folder. The
+# program keeps its run record and the clock's place in the TimeData.db beside it and its rows in
+# OfficeData.db, so every run but the user's own (scripts/run.sh) starts it from such a copy and
+# leaves the folder as built: a fresh install (scripts/test.sh checks its two stores).
+program_copy() {
+  rm -rf "$2" && mkdir -p "$(dirname "$2")" && cp -r "$1" "$2"
 }
 
 # on_wine <seconds> <program> [args...]: a bounded call of a Windows program; its output without

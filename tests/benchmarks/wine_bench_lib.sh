@@ -1,11 +1,14 @@
 # What the Wine benchmarks share, sourced by wine_countdown_drift.sh and wine_footprint.sh after
 # they set root, work (their folder under build/) and WINEPREFIX:
-#   an Xvfb display of their own, the probe of the Wine tests, the settings of a manual run,
-#   starting a run from the tray menu, and the Linux processes and their CPU time.
+#   an Xvfb display of their own, the probe of the Wine tests, the copy of the program folder
+#   the program runs from, the settings of a manual run, starting a run from the tray menu, and
+#   the Linux processes and their CPU time.
 # shellcheck source=scripts/lib/wine.sh
 source "$root/scripts/lib/wine.sh"
 
 probe=$root/build/win32-x64/tests/probe.exe
+# The program runs from a copy of the program folder ($dist), made anew by fresh_program_copy.
+program_folder=$work/program
 log=$work/wine.log
 xvfb_pid=
 
@@ -43,6 +46,10 @@ bench_setup() {
   [[ -f $probe ]] || give_up "no $probe: build win32-x64 first"
   rm -rf "$WINEPREFIX"
   wine_prefix_ready >/dev/null || give_up "no prefix"
+}
+
+fresh_program_copy() {
+  program_copy "$dist" "$program_folder" || give_up "no copy of $dist in $program_folder"
 }
 
 program_pids() { on_wine 10 "$probe" pids Horalix.exe; }

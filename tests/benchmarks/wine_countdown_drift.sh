@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # How closely the clock follows real time under Wine, and what counting costs:
 #   bash tests/benchmarks/wine_countdown_drift.sh [<run length, hh:mm:ss> [<seconds sampled>]]
-# Starts dist/win32-x64/Horalix.exe in a fresh prefix of its own (build/wine-bench) on an Xvfb
-# display of its own, begins a manual run (default 00:02:00) from the tray menu and, once a
-# second for the sampled span (default 75 s, after 4 s spent finding the phase of the ticks),
-# reads the count text the clock window holds (its text cell, a native child window, through the
-# probe of the Wine tests) and the true elapsed time since the tray click. Prints per sample and at the end: the largest and mean difference
+# Starts Horalix.exe from a copy of dist/win32-x64 (build/wine-bench/program) in a fresh prefix
+# of its own (build/wine-bench) on an Xvfb display of its own, begins a manual run (default
+# 00:02:00) from the tray menu and, once a second for the sampled span (default 75 s, after 4 s
+# spent finding the phase of the ticks), reads the count text the clock window holds (its text
+# cell, a native child window, through the probe of the Wine tests) and the true elapsed time
+# since the tray click. Prints per sample and at the end: the largest and mean difference
 # between the shown remaining time and (set time - true elapsed), and the CPU time the program's
 # process (and the prefix's wineserver) used per minute of counting. Measures only: exit code 0
 # whatever the numbers, non-zero only when it cannot measure.
@@ -45,7 +46,8 @@ bench_setup
 echo "Wine count-down drift: a manual run of $run_length, sampled for $sampled s"
 set_manual_run "$run_length"
 
-(cd "$dist" && exec timeout $((sampled + 120)) "$WINE64" Horalix.exe) >>"$log" 2>&1 &
+fresh_program_copy
+(cd "$program_folder" && exec timeout $((sampled + 120)) "$WINE64" Horalix.exe) >>"$log" 2>&1 &
 program_job=$!
 wait_until 15 has_program_pid || give_up "Horalix.exe did not start"
 program_pid=$(program_pids | head -n 1)

@@ -5,7 +5,9 @@
 # with the same compiler and runtime): a hidden window with a tray icon and a borderless,
 # always-on-top, colour-keyed window whose "mm:ss" a 200 ms timer redraws. Each run (default 5)
 # starts both programs in turn in one prefix on an Xvfb display of their own, each after a fresh
-# wineserver, and measures:
+# wineserver.
+# Horalix.exe runs from a copy of the program folder made anew for each run, so that every run
+# starts as a fresh install and the program folder stays as built. Measured:
 #   start to the first visible window (first_window.exe, from inside Wine);
 #   resident and private memory 10 s after the start;
 #   while counting (Horalix.exe: a manual run begun from the tray menu; the yardstick counts from
@@ -108,7 +110,8 @@ echo "columns: program, first window ms, resident kB, private kB, CPU s/min, win
 for run in $(seq 1 "$runs"); do
   echo "run $run"
   measure yardstick minimal_tray_clock.exe "$tools" 600
-  measure Horalix.exe Horalix.exe "$dist"
+  fresh_program_copy
+  measure Horalix.exe Horalix.exe "$program_folder"
 done
 
 # Ratios per run (Horalix.exe / yardstick of the same run), then min, median and max.

@@ -48,7 +48,8 @@ cleanup() {
 setup() {
   mkdir -p "$work"
   : >"$log"
-  [[ -f $dist/Horalix.exe ]] || { echo "wine tests: no $dist/Horalix.exe; build win32-x64 first" >&2; return 1; }
+  [[ -f $built/Horalix.exe ]] || { echo "wine tests: no $built/Horalix.exe; build win32-x64 first" >&2; return 1; }
+  fresh_program_copy || return 1
   start_display || return 1
   [[ -f $probe ]] || { echo "wine tests: no $probe; build win32-x64 first" >&2; return 1; }
   rm -rf "$WINEPREFIX"
@@ -59,11 +60,16 @@ setup() {
   note "fresh prefix $WINEPREFIX in $((SECONDS - started)) s"
 }
 
+# The copy of the program folder that the next test runs from, as built.
+fresh_program_copy() {
+  program_copy "$built" "$dist" || { fail "no copy of $built in $dist"; return 1; }
+}
+
 # Windows pids of running Horalix.exe processes.
 program_pids() { on_wine 10 "$probe" pids Horalix.exe; }
 has_program_pid() { test -n "$(program_pids)"; }
 
-# start_program [folder]: starts Horalix.exe from the folder (default: the program folder) in
+# start_program [folder]: starts Horalix.exe from the folder (default: the test's copy) in
 # the background and waits for its process; sets program_job and program_pid.
 start_program() {
   local folder=${1:-$dist}

@@ -14,6 +14,8 @@
 # Before them, the Win32 backend's own tests (GoogleTest, built by the win32-x64 preset) run in
 # the same prefix, then the add-in's test host (tests/wine/addin) with the add-in registered by
 # regsvr32; each of their tests counts in the totals.
+# The program folder itself stays as built: the add-in's registration, its test host and every
+# test use a copy made anew before each of them (build/wine-tests/program).
 # HORALIX_DIST overrides the program folder, HORALIX_BACKEND_TESTS the backend test program,
 # HORALIX_ADDIN_HOST the add-in's test host, HORALIX_PROBE the probe (tests/wine/probe),
 # HORALIX_WINE_WORK the folder of the prefix and the files the tests leave;
@@ -23,7 +25,7 @@
 set -uo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-dist=${HORALIX_DIST:-$root/dist/win32-x64}
+built=${HORALIX_DIST:-$root/dist/win32-x64}
 backend_tests=${HORALIX_BACKEND_TESTS:-$root/build/win32-x64/tests/horalix_win32_tests.exe}
 addin_host=${HORALIX_ADDIN_HOST:-$root/build/win32-x64/tests/horalink_host_tests.exe}
 work=${HORALIX_WINE_WORK:-$root/build/wine-tests}
@@ -31,6 +33,7 @@ export WINEPREFIX=$work/prefix
 export WINEDEBUG=-all
 # shellcheck source=scripts/lib/wine.sh
 source "$root/scripts/lib/wine.sh"
+dist=$work/program  # the copy of the program folder that the add-in and the tests run from
 
 probe=${HORALIX_PROBE:-$root/build/win32-x64/tests/probe.exe}
 log=$work/wine.log
@@ -46,7 +49,7 @@ for group in "$root"/tests/wine/groups/*.sh; do
 done
 
 main() {
-  echo "Wine tests of $dist"
+  echo "Wine tests of $built"
   trap cleanup EXIT
   if ! setup; then
     echo "0 passed, 1 failed"
@@ -60,12 +63,12 @@ main() {
   fi
   run_addin_host_tests
   end_wine
-  note "Horalix.exe: $(stat -c %s "$dist/Horalix.exe") bytes"
+  note "Horalix.exe: $(stat -c %s "$built/Horalix.exe") bytes"
   local name
   for name in $(declare -F | awk '$3 ~ /^test_/ { print $3 }'); do
     [[ $name =~ ${HORALIX_WINE_ONLY:-.} ]] || continue
     echo "$name"
-    if "$name"; then
+    if fresh_program_copy && "$name"; then
       echo "  ok"
       passed=$((passed + 1))
     else
