@@ -84,6 +84,18 @@ void Control::setCaption(const std::string& v) {
   fitToText();
 }
 
+void Control::setToolTipText(const std::string& v) {
+  if (v == toolTipText_) return;
+  toolTipText_ = v;
+  changed(Property::ToolTip);
+}
+
+void Control::setMousePointer(platform::MousePointer v) {
+  if (v == mousePointer_) return;
+  mousePointer_ = v;
+  changed(Property::Pointer);
+}
+
 bool Control::setText(const std::string& v) {
   if (kind_ == ControlKind::ComboBox && dropdownList_) {
     const auto it = std::find(list_.begin(), list_.end(), v);
@@ -558,6 +570,12 @@ void Form::setCaption(const std::string& v) {
   changed(Property::Caption);
 }
 
+void Form::setMousePointer(platform::MousePointer v) {
+  if (v == mousePointer_) return;
+  mousePointer_ = v;
+  changed(Property::Pointer);
+}
+
 void Form::setBackColor(std::uint32_t c) {
   if (c == backColor_) return;
   backColor_ = c;
@@ -636,6 +654,8 @@ Form& Form::addControls(std::span<const ControlDesign> designs) {
     c.enabled_ = (d.flags & design::kDisabled) == 0;
     if ((d.flags & design::kAutoSize) != 0) c.setAutoSize(true);
     c.multiSelect_ = (d.flags & design::kMultiSelect) != 0;
+    c.toolTipText_ = std::string(d.toolTipText);
+    c.mousePointer_ = d.mousePointer;
   }
   return *this;
 }
