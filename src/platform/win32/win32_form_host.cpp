@@ -279,8 +279,10 @@ void Win32FormHost::placeForm(NativeForm& native) {
   // The model changes by twips, the window by pixels: a change within a pixel moves nothing.
   RECT now{};
   if (GetWindowRect(native.hwnd, &now) && EqualRect(&now, &wanted)) return;
+  native.placing = true;
   SetWindowPos(native.hwnd, nullptr, wanted.left, wanted.top, wanted.right - wanted.left,
                wanted.bottom - wanted.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  native.placing = false;
   native.movedSinceShaped = true;
 }
 
@@ -498,6 +500,15 @@ void Win32FormHost::applyLayered(const NativeForm& native) {
   SetLayeredWindowAttributes(native.hwnd, key, static_cast<BYTE>(form.alpha()), flags);
 }
 
+// While the user drags the window, the model follows every step, so that a change of size
+// meanwhile (the clock's text growing) keeps the window where the drag has brought it.
+void Win32FormHost::userMovedSoFar(NativeForm& native) {
+  RECT r;
+  if (!GetWindowRect(native.hwnd, &r)) return;
+  Form& form = native.form;
+  form.move(units_.toTwipsX(r.left), units_.toTwipsY(r.top), form.Width(), form.Height());
+}
+
 void Win32FormHost::userMoved(NativeForm& native) {
   RECT r;
   if (!GetWindowRect(native.hwnd, &r)) return;
@@ -565,7 +576,14 @@ LRESULT Win32FormHost::handle(NativeForm& native, HWND hwnd, UINT msg, WPARAM wp
     case WM_ERASEBKGND:
       eraseBackground(native, reinterpret_cast<HDC>(wp));
       return 1;
+    case WM_ENTERSIZEMOVE:
+      native.moving = true;
+      return 0;
+    case WM_MOVE:
+      if (native.moving && !native.placing) userMovedSoFar(native);
+      return 0;
     case WM_EXITSIZEMOVE:
+      native.moving = false;
       userMoved(native);
       return 0;
     case WM_SETCURSOR:

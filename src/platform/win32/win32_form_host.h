@@ -78,6 +78,9 @@ class Win32FormHost final : public platform::FormHost {
     // Set when the window has been moved, resized or shown since it was last cut: under Wine a
     // window cut by a region is cut again then, for its face to be drawn whole.
     bool movedSinceShaped = false;
+    // Between the start and the end of a move loop (the user dragging the window), and while
+    // the model's own place is being given to the window.
+    bool moving = false, placing = false;
     // Created with the first control hint; the window owns it and destroys it with itself.
     HWND toolTips = nullptr;
   };
@@ -96,6 +99,7 @@ class Win32FormHost final : public platform::FormHost {
   void rebuildMenuBar(NativeForm& native);
   void eraseBackground(NativeForm& native, HDC dc);
   void userMoved(NativeForm& native);
+  void userMovedSoFar(NativeForm& native);
   void mirrorToolTip(NativeForm& native, const platform::Control& control);
   // Shows the model's pointer for the window or control under the mouse; false to leave the
   // default one.
