@@ -10,11 +10,11 @@ namespace horalix {
 namespace {
 
 // The number slot of the value store, except that a value missing from the registry reads as
-// "not stored" (-100) instead of 0.
-ReadSlot unsetWhenMissing(ReadSlot slot, std::int32_t& target) {
-  slot.fromRegistry = [inner = slot.fromRegistry, &target](const Variant& value) {
+// `missing` instead of 0.
+ReadSlot whenMissing(ReadSlot slot, std::int32_t& target, std::int32_t missing) {
+  slot.fromRegistry = [inner = slot.fromRegistry, &target, missing](const Variant& value) {
     if (isEmpty(value)) {
-      target = kBarNotStored;
+      target = missing;
     } else {
       inner(value);
     }
@@ -24,7 +24,8 @@ ReadSlot unsetWhenMissing(ReadSlot slot, std::int32_t& target) {
 
 }  // namespace
 
-BarPosition readBarPosition(Context& app, const std::string& leftKey, const std::string& topKey) {
+BarPosition readBarPosition(Context& app, const std::string& leftKey, const std::string& topKey,
+                            std::int32_t storedNowhere) {
   BarPosition at;
   auto readIni = [&](const std::string& key) {
     return CLng(Val(readProgramIni(app, "clocksite", key, std::to_string(kBarNotStored))));
@@ -34,8 +35,9 @@ BarPosition readBarPosition(Context& app, const std::string& leftKey, const std:
   if (at.left == kBarNotStored || at.top == kBarNotStored) {
     attempt(app, "bar position", [&] {
       // The position is a pair: both coordinates come from the registry.
-      programValues(app).readGroup({unsetWhenMissing(ReadSlot::int32(leftKey, at.left), at.left),
-                                    unsetWhenMissing(ReadSlot::int32(topKey, at.top), at.top)});
+      programValues(app).readGroup(
+          {whenMissing(ReadSlot::int32(leftKey, at.left), at.left, storedNowhere),
+           whenMissing(ReadSlot::int32(topKey, at.top), at.top, storedNowhere)});
     });
   }
   return at;

@@ -23,7 +23,8 @@ constexpr platform::ControlDesign kDesign[] = {
     {.kind = ControlKind::PictureBox,
      .name = "Picture1",
      .width = kPictureSize,
-     .height = kPictureSize},
+     .height = kPictureSize,
+     .mousePointer = platform::MousePointer::Hand},
     {.kind = ControlKind::Label,
      .name = "Label1",
      .top = kPictureSize,
@@ -32,7 +33,8 @@ constexpr platform::ControlDesign kDesign[] = {
      .caption = "点击上方图片，观看帮助视频",
      .fontName = "宋体",
      .fontSize = 14.25,
-     .backColor = kCyan},
+     .backColor = kCyan,
+     .mousePointer = platform::MousePointer::Hand},
 };
 
 }  // namespace

@@ -94,6 +94,7 @@ void SpotlightDarkLayer::Timer2_Timer() {
   veil.move(screen.left * desktop.twipsPerPixelX(), screen.top * desktop.twipsPerPixelY(),
             screen.width() * desktop.twipsPerPixelX(), screen.height() * desktop.twipsPerPixelY());
   veil.Show();
+  veil.setMousePointer(platform::MousePointer::Cross);
 }
 
 void SpotlightDarkLayer::Timer1_Timer() {

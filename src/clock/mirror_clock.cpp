@@ -58,7 +58,8 @@ void MirrorClock::parkOffScreen() {
 }
 
 MirrorClock::Place MirrorClock::savedPlace() {
-  const SavedPosition at = readSavedPosition(app_, "clocklefttwo", "clocktoptwo");
+  // A coordinate stored nowhere counts as 0: the top left corner of the extended screen.
+  const BarPosition at = readBarPosition(app_, "clocklefttwo", "clocktoptwo", 0);
   Place place{at.left, at.top};
   place.top = reduceByScreenHeights(place.top, screenHeightTwips(app_));
   const int w = screenWidthTwips(app_);

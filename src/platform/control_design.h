@@ -10,6 +10,14 @@ namespace horalix::platform {
 
 enum class ControlKind;
 
+// The pointer shown while the mouse is over a window or control. Default: the one the window or
+// control shows of its kind (the arrow, a text box's I-beam).
+enum class MousePointer {
+  Default,
+  Cross,  // marking a place on the screen
+  Hand,   // a link: clicking it opens something
+};
+
 // Design switches of a control.
 namespace design {
 inline constexpr unsigned kHidden = 1u << 0;       // Visible = False (state cells)
@@ -46,6 +54,9 @@ struct ControlDesign {
   // scroll bars: the value as designed.
   int min = 0, max = 32767;
   int value = 0;
+  // Shown while the mouse rests on the control; empty: none.
+  std::string_view toolTipText = {};
+  MousePointer mousePointer = MousePointer::Default;
 };
 
 }  // namespace horalix::platform

@@ -84,6 +84,18 @@ void Control::setCaption(const std::string& v) {
   fitToText();
 }
 
+void Control::setToolTipText(const std::string& v) {
+  if (v == toolTipText_) return;
+  toolTipText_ = v;
+  changed(Property::ToolTip);
+}
+
+void Control::setMousePointer(platform::MousePointer v) {
+  if (v == mousePointer_) return;
+  mousePointer_ = v;
+  changed(Property::Pointer);
+}
+
 bool Control::setText(const std::string& v) {
   if (kind_ == ControlKind::ComboBox && dropdownList_) {
     const auto it = std::find(list_.begin(), list_.end(), v);
@@ -558,6 +570,12 @@ void Form::setCaption(const std::string& v) {
   changed(Property::Caption);
 }
 
+void Form::setMousePointer(platform::MousePointer v) {
+  if (v == mousePointer_) return;
+  mousePointer_ = v;
+  changed(Property::Pointer);
+}
+
 void Form::setBackColor(std::uint32_t c) {
   if (c == backColor_) return;
   backColor_ = c;
@@ -615,7 +633,8 @@ void Form::resetControls(std::span<const ControlDesign> designs) {
     // Everything a backend mirrors when it creates the control; Visible last, for the controls
     // inside a container too.
     for (Property p : {Property::Font, Property::Geometry, Property::Range, Property::List,
-                       Property::Caption, Property::Value, Property::Colors, Property::Enabled}) {
+                       Property::Caption, Property::Value, Property::Colors, Property::Enabled,
+                       Property::ToolTip, Property::Pointer}) {
       c.changed(p);
     }
     c.changed(Property::Visible);
@@ -665,6 +684,8 @@ void Form::applyDesign(Control& c, const ControlDesign& d) {
   c.autoSize_ = false;
   if ((d.flags & design::kAutoSize) != 0) c.setAutoSize(true);
   c.multiSelect_ = (d.flags & design::kMultiSelect) != 0;
+  c.toolTipText_ = std::string(d.toolTipText);
+  c.mousePointer_ = d.mousePointer;
 }
 
 Control& Form::addCell(const std::string& name, int index, const std::string& caption) {

@@ -91,6 +91,8 @@ enum class Property {
   Focus,    // a control was given the keyboard focus by code
   Range,    // a scroll bar's Min and Max
   Caret,    // a text box's caret (SelStart)
+  ToolTip,  // a control's tool-tip text
+  Pointer,  // the mouse pointer of a window or control
 };
 
 // Told of every change to a form, its controls and its menus.
@@ -212,6 +214,13 @@ class Control {
 
   // The font as the system realises it (face that took, drawable size).
   FontSpec realisedFont() const;
+
+  // The hint shown while the mouse rests on the control ("" none).
+  const std::string& ToolTipText() const { return toolTipText_; }
+  void setToolTipText(const std::string& v);
+  // The pointer over the control; Default shows the control's own.
+  platform::MousePointer MousePointer() const { return mousePointer_; }
+  void setMousePointer(platform::MousePointer v);
 
   // The frame drawn around the control (0 none, 1 fixed single), the control's place in the
   // Tab order (-1 none) and the control it sits in ("" the form), as designed; a backend reads
@@ -352,6 +361,8 @@ class Control {
   bool dropdownList_ = false;
   int selStart_ = 0;
   int autoSizeTwipsPerPixel_ = 15;
+  std::string toolTipText_;
+  platform::MousePointer mousePointer_ = platform::MousePointer::Default;
   std::vector<DrawOp> drawing_;
 };
 
@@ -441,6 +452,9 @@ class Form {
   void setCaption(const std::string& v);
   std::uint32_t BackColor() const { return backColor_; }
   void setBackColor(std::uint32_t c);
+  // The pointer over the window's own surface; a control with a pointer of its own shows that.
+  platform::MousePointer MousePointer() const { return mousePointer_; }
+  void setMousePointer(platform::MousePointer v);
   // The topmost band and the see-through look below belong to the loaded window: set before it
   // loads they do nothing, and a window loaded again starts plain, as it was designed.
   // In the topmost band, above every window that is not. Setting it true again raises the
@@ -521,6 +535,7 @@ class Form {
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   std::string caption_;
   std::uint32_t backColor_ = 0x8000000F;
+  platform::MousePointer mousePointer_ = platform::MousePointer::Default;
   int borderStyle_ = 2;
   std::optional<WindowRegion> region_;
   std::vector<std::unique_ptr<Control>> controls_;

@@ -42,6 +42,12 @@ constexpr ControlDesign check(std::string_view name, int index, int left, int to
   return d;
 }
 
+// The hint shown while the mouse rests on the control.
+constexpr ControlDesign withTip(ControlDesign d, std::string_view tip) {
+  d.toolTipText = tip;
+  return d;
+}
+
 constexpr ControlDesign option(std::string_view name, int index, int left, int top, int width,
                                std::string_view caption, std::string_view container) {
   return row(ControlKind::OptionButton, name, index, left, top, width, 270, caption, container);
@@ -154,7 +160,8 @@ constexpr ControlDesign kDesign[] = {
     check("Check5", 1, 1650, 2320, 1400, "屏幕黑屏", "Frame1"),
     check("Check5", 2, 3150, 2320, 1400, "屏幕白屏", "Frame1"),
     check("Check1", 1, 120, 2600, 1400, "计时设置", "Frame1", 1),
-    check("Check1", 2, 1650, 2600, 1400, "暂停计时", "Frame1"),
+    withTip(check("Check1", 2, 1650, 2600, 1400, "暂停计时", "Frame1"),
+            "选中计时中可暂停(按热键或时钟右键单击执行暂停/继续命令)"),
     check("Check1", 3, 3150, 2600, 1500, "不切换时间", "Frame1", 1),
     // The display format.
     holder(P, "Picture8", 300, 3680, 4800, 520),
@@ -280,7 +287,8 @@ constexpr ControlDesign kDesign[] = {
     label("Label13", 6, 2450, 1150, 900, "动态亮度", "Picture10"),
     text("Text3", 6, 3400, 1150, 1350, "无", "Picture10", design::kLocked),
     label("Label15", -1, 60, 1600, 900, "计时方法", "Picture10"),
-    list("Combo9", 1000, 1580, 1350, "Picture10"),
+    withTip(list("Combo9", 1000, 1580, 1350, "Picture10"),
+            "当不流程调整至计时流程(计时流程无须调整)"),
     row(ControlKind::CommandButton, "Command5", -1, 3400, 1560, 1350, 360, "程序修复", "Picture10"),
 
     // The spotlights.

@@ -37,6 +37,8 @@ TEST_F(AreaSpotlightTest, LayerWaitsOutOfSightWhileTheVeilTakesTheMouse) {
   EXPECT_EQ(std::vector<int>({veil.Left(), veil.Top(), veil.Width(), veil.Height()}),
             std::vector<int>({0, 0, 1920 * 15, 1080 * 15}));
   EXPECT_EQ(lastAlpha("Frm_move_before"), 20) << "almost invisible, white see-through";
+  EXPECT_EQ(veil.MousePointer(), platform::MousePointer::Cross)
+      << "the corners are marked with a cross";
   loop.advance(1000);
   EXPECT_EQ(forms.loadCount("Frm_move_before"), 1) << "the hand-over happens once";
 }

@@ -50,6 +50,9 @@ TEST_F(OnlineHelpTest, WindowIsCentredAndShowsTheBuiltPicture) {
     EXPECT_EQ(window.Top(), (1080 * 15 - window.Height()) / 2);
     EXPECT_EQ(window.Picture1.Picture(), programPath("picture\\online-help.bmp"));
     EXPECT_EQ(window.Picture1.Width(), 5160);
+    // Both lead somewhere when clicked, and show it with the link's hand.
+    EXPECT_EQ(window.Picture1.MousePointer(), platform::MousePointer::Hand);
+    EXPECT_EQ(window.Label1.MousePointer(), platform::MousePointer::Hand);
     window.Unload();
   }));
 }

@@ -385,6 +385,28 @@ TEST_F(MirrorClockTest, TheMirrorStandsOnTheExtendedScreenAtLoadAndWhenTheSequen
   EXPECT_EQ(mirror.Left(), W);
 }
 
+TEST_F(MirrorClockTest, AMirrorPlacedNowhereStandsAtTheTopLeftOfTheExtendedScreen) {
+  // Nothing in the file, or only one coordinate there: both come from the registry, which holds
+  // neither, and a value found nowhere counts as 0.
+  launch();
+  for (const char* stored : {"", "clocklefttwo=3000\r\n"}) {
+    SCOPED_TRACE(stored);
+    installFile("TimeData.db", std::string("[clocksite]\r\n") + stored);
+    mirror.Unload();
+    mirror.Load();
+    EXPECT_EQ(mirror.Left(), W);
+    EXPECT_EQ(mirror.Top(), 0);
+    mirror.Timer5.setEnabled(false);
+    mirror.move(-9000, -9000, mirror.Width(), mirror.Height());
+    mirror.Label2.setCaption("1");
+    mirror.Timer2.setEnabled(true);
+    loop.advance(8);
+    EXPECT_EQ(mirror.Left(), W);
+    EXPECT_EQ(mirror.Top(), 0) << "the show sequencer places it there too";
+    loop.advance(100);
+  }
+}
+
 TEST_F(MirrorClockTest, AScreenWithoutHeightLeavesTheStoredTopAsItIs) {
   launch();
   installFile("TimeData.db", "[clocksite]\r\nclocklefttwo=30000\r\nclocktoptwo=900\r\n");

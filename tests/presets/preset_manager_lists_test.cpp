@@ -79,6 +79,15 @@ TEST_F(PresetManagerTest, LoadFillsBothListsWithMeasuredGapAndKeys) {
   EXPECT_FALSE(manager().Listdata("List3"));
 }
 
+TEST_F(PresetManagerTest, OnlyTheHelpLinkShowsTheLinksHand) {
+  open();
+  for (const auto& control : manager().controls()) {
+    SCOPED_TRACE(control->name());
+    EXPECT_EQ(control->MousePointer() == platform::MousePointer::Hand,
+              control->name() == "Lab_help");
+  }
+}
+
 TEST_F(PresetManagerTest, EmptyTablesGiveEmptyListsAndNumberOne) {
   createOfficeDataFile(files.realPath(programPath("OfficeData.db")),
                        "delete from clocksetting; delete from file_list;");

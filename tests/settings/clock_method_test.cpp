@@ -1,6 +1,9 @@
 // The clock method list of the system page, stored at once, and the repair command.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
+
 #include "settings_fixture.h"
 
 namespace horalix::test {
@@ -34,6 +37,17 @@ TEST_F(ClockMethodTest, TheSystemPageShowsTheStoredMethodAndAChoiceIsStoredAtOnc
   c("Image2", 3).click();
   EXPECT_EQ(list().ListIndex(), -1);
   EXPECT_EQ(storedMethod(), 5);
+}
+
+TEST_F(ClockMethodTest, TheMethodListAndThePauseOptionExplainThemselvesUnderTheMouse) {
+  std::map<std::string, std::string> hints;
+  for (const auto& control : window.controls()) {
+    if (control->ToolTipText().empty()) continue;
+    hints[control->name() + "(" + std::to_string(control->index()) + ")"] = control->ToolTipText();
+  }
+  EXPECT_EQ(hints, (std::map<std::string, std::string>{
+                       {"Check1(2)", "选中计时中可暂停(按热键或时钟右键单击执行暂停/继续命令)"},
+                       {"Combo9(-1)", "当不流程调整至计时流程(计时流程无须调整)"}}));
 }
 
 TEST_F(ClockMethodTest, RepairDropsTheStoredSettingsAndTheRecordTakesItsDefaults) {

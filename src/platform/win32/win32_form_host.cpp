@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <set>
 
+#include "platform/win32/common_controls.h"
 #include "platform/win32/keyed_outline.h"
 #include "platform/win32/mouse_input.h"
 #include "platform/win32/program_icon.h"
@@ -99,8 +100,9 @@ void Win32FormHost::destroyWindows(NativeForm& native) {
     SetMenu(native.hwnd, nullptr);
   }
   native.controls.clear();
-  if (native.hwnd != nullptr) DestroyWindow(native.hwnd);
+  if (native.hwnd != nullptr) DestroyWindow(native.hwnd);  // with the tool tips it owns
   native.hwnd = nullptr;
+  native.toolTips = nullptr;
   native.menuBar.reset();
   if (native.background != nullptr) DeleteObject(native.background);
   native.background = nullptr;
@@ -123,6 +125,11 @@ HWND Win32FormHost::windowOf(const Control& control) const {
   if (native == nullptr) return nullptr;
   auto it = native->controls.find(&control);
   return it != native->controls.end() ? it->second->hwnd() : nullptr;
+}
+
+HWND Win32FormHost::toolTipsOf(const Form& form) const {
+  const NativeForm* native = find(form);
+  return native != nullptr ? native->toolTips : nullptr;
 }
 
 NativeControl* Win32FormHost::findControl(const NativeForm& native, HWND child) const {
@@ -169,8 +176,77 @@ NativeControl* Win32FormHost::ensureControl(NativeForm& native, Control& control
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
   keepLabelsOnImages(native, control);
+  if (!control.ToolTipText().empty()) mirrorToolTip(native, control);
   return result;
 }
+
+// One tool-tip window per form holds the hints of its controls, each tool standing for a
+// control's window; it watches the mouse over that window itself (TTF_SUBCLASS).
+void Win32FormHost::mirrorToolTip(NativeForm& native, const Control& control) {
+  const auto it = native.controls.find(&control);
+  if (it == native.controls.end()) return;  // given to the window it gets when first shown
+  const std::string& text = control.ToolTipText();
+  if (native.toolTips == nullptr) {
+    if (text.empty()) return;
+    if (!ensureCommonControls()) return;
+    native.toolTips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                      WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, native.hwnd,
+                                      nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (native.toolTips == nullptr) {
+      guard_.report("form " + native.form.name(), "tool tips could not be created");
+      return;
+    }
+  }
+  // The size of the structure that every version of the library takes.
+  TTTOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = native.hwnd;
+  tool.uId = reinterpret_cast<UINT_PTR>(it->second->hwnd());
+  SendMessageW(native.toolTips, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  if (text.empty()) return;
+  std::wstring wide = toWide(text);
+  tool.lpszText = wide.data();
+  SendMessageW(native.toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+bool Win32FormHost::showPointer(const NativeForm& native, HWND under, UINT hitTest) {
+  if (hitTest != HTCLIENT) return false;
+  // A control without a pointer of its own shows the window's.
+  platform::MousePointer pointer = native.form.MousePointer();
+  if (const NativeControl* control = findControl(native, under)) {
+    const platform::MousePointer own = control->control().MousePointer();
+    if (own != platform::MousePointer::Default) pointer = own;
+  }
+  LPCWSTR shape = nullptr;
+  switch (pointer) {
+    case platform::MousePointer::Cross:
+      shape = IDC_CROSS;
+      break;
+    case platform::MousePointer::Hand:
+      shape = IDC_HAND;
+      break;
+    case platform::MousePointer::Default:
+      return false;
+  }
+  SetCursor(LoadCursorW(nullptr, shape));
+  return true;
+}
+
+namespace {
+
+// A pointer changed while the mouse rests on the window: it shows at once, not at the next move.
+void refreshPointer(HWND window) {
+  POINT at{};
+  if (!GetCursorPos(&at)) return;
+  HWND under = WindowFromPoint(at);
+  if (under != window && !IsChild(window, under)) return;
+  SendMessageW(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under),
+               MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+}
+
+}  // namespace
 
 // A label that lies on an image (a tab's caption on its picture) stays above it, also when the
 // image is raised over the boxes it lies on as it is shown.
@@ -203,8 +279,10 @@ void Win32FormHost::placeForm(NativeForm& native) {
   // The model changes by twips, the window by pixels: a change within a pixel moves nothing.
   RECT now{};
   if (GetWindowRect(native.hwnd, &now) && EqualRect(&now, &wanted)) return;
+  native.placing = true;
   SetWindowPos(native.hwnd, nullptr, wanted.left, wanted.top, wanted.right - wanted.left,
                wanted.bottom - wanted.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  native.placing = false;
   native.movedSinceShaped = true;
 }
 
@@ -319,6 +397,9 @@ void Win32FormHost::formChanged(Form& form, Property what) {
       // With a colour key the outline is drawn instead of cut (see keyed_outline.h).
       shapeForm(*native);
       break;
+    case Property::Pointer:
+      refreshPointer(native->hwnd);
+      break;
     default:
       break;
   }
@@ -329,6 +410,14 @@ void Win32FormHost::controlChanged(Control& control, Property what) {
   if (native == nullptr || native->hwnd == nullptr) return;
   const bool existed = native->controls.count(&control) != 0;
   NativeControl* mirror = ensureControl(*native, control);
+  if (what == Property::ToolTip) {
+    mirrorToolTip(*native, control);
+    return;
+  }
+  if (what == Property::Pointer) {
+    refreshPointer(native->hwnd);
+    return;
+  }
   // A control created just now already shows every property.
   if (mirror != nullptr && existed) {
     mirror->mirror(what);
@@ -411,6 +500,15 @@ void Win32FormHost::applyLayered(const NativeForm& native) {
   SetLayeredWindowAttributes(native.hwnd, key, static_cast<BYTE>(form.alpha()), flags);
 }
 
+// While the user drags the window, the model follows every step, so that a change of size
+// meanwhile (the clock's text growing) keeps the window where the drag has brought it.
+void Win32FormHost::userMovedSoFar(NativeForm& native) {
+  RECT r;
+  if (!GetWindowRect(native.hwnd, &r)) return;
+  Form& form = native.form;
+  form.move(units_.toTwipsX(r.left), units_.toTwipsY(r.top), form.Width(), form.Height());
+}
+
 void Win32FormHost::userMoved(NativeForm& native) {
   RECT r;
   if (!GetWindowRect(native.hwnd, &r)) return;
@@ -478,9 +576,19 @@ LRESULT Win32FormHost::handle(NativeForm& native, HWND hwnd, UINT msg, WPARAM wp
     case WM_ERASEBKGND:
       eraseBackground(native, reinterpret_cast<HDC>(wp));
       return 1;
+    case WM_ENTERSIZEMOVE:
+      native.moving = true;
+      return 0;
+    case WM_MOVE:
+      if (native.moving && !native.placing) userMovedSoFar(native);
+      return 0;
     case WM_EXITSIZEMOVE:
+      native.moving = false;
       userMoved(native);
       return 0;
+    case WM_SETCURSOR:
+      if (showPointer(native, reinterpret_cast<HWND>(wp), LOWORD(lp))) return TRUE;
+      break;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:

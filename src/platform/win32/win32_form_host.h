@@ -52,6 +52,8 @@ class Win32FormHost final : public platform::FormHost {
   HWND windowOf(const platform::Form& form) const;
   // The child window of a control; null while it has never been visible.
   HWND windowOf(const platform::Control& control) const;
+  // The tool-tip window that shows a loaded form's control hints; null while none has a hint.
+  HWND toolTipsOf(const platform::Form& form) const;
   std::size_t loadedCount() const { return forms_.size(); }
   const ScreenUnits& units() const { return units_; }
   const PictureCache& pictures() const { return pictures_; }
@@ -76,6 +78,11 @@ class Win32FormHost final : public platform::FormHost {
     // Set when the window has been moved, resized or shown since it was last cut: under Wine a
     // window cut by a region is cut again then, for its face to be drawn whole.
     bool movedSinceShaped = false;
+    // Between the start and the end of a move loop (the user dragging the window), and while
+    // the model's own place is being given to the window.
+    bool moving = false, placing = false;
+    // Created with the first control hint; the window owns it and destroys it with itself.
+    HWND toolTips = nullptr;
   };
 
   static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -92,6 +99,11 @@ class Win32FormHost final : public platform::FormHost {
   void rebuildMenuBar(NativeForm& native);
   void eraseBackground(NativeForm& native, HDC dc);
   void userMoved(NativeForm& native);
+  void userMovedSoFar(NativeForm& native);
+  void mirrorToolTip(NativeForm& native, const platform::Control& control);
+  // Shows the model's pointer for the window or control under the mouse; false to leave the
+  // default one.
+  bool showPointer(const NativeForm& native, HWND under, UINT hitTest);
   void unloadAll();
   void forgetUnusedPictures();
   void destroyWindows(NativeForm& native);

@@ -1,6 +1,7 @@
 // The forms model mirrored into real windows: what the model says shows natively, what the user
 // does natively comes back into the model once, and the model's own changes cause no echo.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -246,6 +247,72 @@ TEST_F(FormHostTest, TheWindowTakesTheOutlineOfItsRegion) {
   form.setRegion(std::nullopt);
   EXPECT_EQ(GetWindowRgn(window, region), ERROR);
   DeleteObject(region);
+}
+
+// The hint of the control's window as the form's tool-tip window holds it; "" for none.
+std::string hintOf(HWND toolTips, HWND form, HWND control) {
+  if (toolTips == nullptr) return "";
+  wchar_t text[256] = {};
+  TTTOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  tool.hwnd = form;
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = text;
+  if (!SendMessageW(toolTips, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool))) return "";
+  SendMessageW(toolTips, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
+  return toUtf8(text);
+}
+
+TEST_F(FormHostTest, AControlsHintShowsOverItsWindowAndFollowsTheModel) {
+  Control& pause = add("Check1", ControlKind::CheckBox);
+  Control& method = add("Combo9", ControlKind::ComboBox);
+  method.setTop(900);
+  pause.setToolTipText("暂停/继续");
+  form.Show();
+  HWND window = b.forms.windowOf(form);
+  HWND toolTips = b.forms.toolTipsOf(form);
+  ASSERT_NE(toolTips, nullptr);
+  EXPECT_EQ(hintOf(toolTips, window, hwndOf(pause)), "暂停/继续");
+  EXPECT_EQ(hintOf(toolTips, window, hwndOf(method)), "") << "no hint given";
+  method.setToolTipText("方法");
+  pause.setToolTipText("继续");
+  EXPECT_EQ(hintOf(toolTips, window, hwndOf(method)), "方法");
+  EXPECT_EQ(hintOf(toolTips, window, hwndOf(pause)), "继续");
+  pause.setToolTipText("");
+  EXPECT_EQ(hintOf(toolTips, window, hwndOf(pause)), "");
+  EXPECT_EQ(SendMessageW(toolTips, TTM_GETTOOLCOUNT, 0, 0), 1);
+  // A control that gets its window only when first shown takes its hint with it.
+  Control& later = add("Label1", ControlKind::Label);
+  later.setVisible(false);
+  later.setToolTipText("以后");
+  later.setVisible(true);
+  EXPECT_EQ(hintOf(toolTips, window, hwndOf(later)), "以后");
+}
+
+TEST_F(FormHostTest, ThePointerOverAWindowOrControlIsTheModels) {
+  Control& link = add("Lab_help", ControlKind::Label);
+  Control& plain = add("Label2", ControlKind::Label);
+  plain.setTop(900);
+  form.Show();
+  HWND window = b.forms.windowOf(form);
+  // What the window shows when the mouse rests on `under`.
+  const auto pointerOver = [&](HWND under) {
+    SetCursor(nullptr);
+    SendMessageW(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    return GetCursor();
+  };
+  HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
+  HCURSOR hand = LoadCursorW(nullptr, IDC_HAND);
+  HCURSOR cross = LoadCursorW(nullptr, IDC_CROSS);
+  EXPECT_EQ(pointerOver(window), arrow);
+  link.setMousePointer(platform::MousePointer::Hand);
+  EXPECT_EQ(pointerOver(hwndOf(link)), hand);
+  EXPECT_NE(pointerOver(hwndOf(plain)), hand);
+  form.setMousePointer(platform::MousePointer::Cross);
+  EXPECT_EQ(pointerOver(window), cross);
+  EXPECT_EQ(pointerOver(hwndOf(plain)), cross) << "a control without its own shows the window's";
+  EXPECT_EQ(pointerOver(hwndOf(link)), hand);
 }
 
 TEST_F(FormHostTest, MenuCommandsOfTheMenuBarClickTheirItems) {
