@@ -17,40 +17,41 @@ namespace horalix {
 namespace {
 
 // The add-in finds the program by the folder stored in pathget.
-void publishProgramFolder(Context& app) {
-  programValues(app).writeText("pathget", app.programFolder());
+void publishProgramFolder(Context& context) {
+  programValues(context).writeText("pathget", context.programFolder());
 }
 
 }  // namespace
 
-void Main(Context& app) {
-  if (!app.platform.instance.claim()) {
-    app.endProcess(0);
+void Main(Context& context) {
+  if (!context.platform.instance.claim()) {
+    context.endProcess(0);
     return;
   }
-  attempt(app, "Main, common controls", [&] { InitControls(app); });
-  attempt(app, "Main, program folder", [&] { publishProgramFolder(app); });
+  attempt(context.platform.log, "Main, common controls", [&] { InitControls(context); });
+  attempt(context.platform.log, "Main, program folder", [&] { publishProgramFolder(context); });
   bool mayRun = false;
-  attempt(app, "Main, start-up check", [&] { mayRun = StartupCheck(app); });
+  attempt(context.platform.log, "Main, start-up check", [&] { mayRun = StartupCheck(context); });
   if (!mayRun) {
-    app.endProcess(0);
+    context.endProcess(0);
     return;
   }
   // On the first start of a version the check has just deleted the stored settings, pathget
   // with them; without it the add-in could not start the program until its next start.
-  attempt(app, "Main, program folder again", [&] { publishProgramFolder(app); });
+  attempt(context.platform.log, "Main, program folder again",
+          [&] { publishProgramFolder(context); });
 
-  platform::Form* windows[] = {&app.mainWindow(),      &app.promptBar(),
-                               &app.secondPromptBar(), &app.interactionWindow(),
-                               &app.floatingClock(),   &app.mirrorClock()};
+  platform::Form* windows[] = {&context.mainWindow(),      &context.promptBar(),
+                               &context.secondPromptBar(), &context.interactionWindow(),
+                               &context.floatingClock(),   &context.mirrorClock()};
   for (platform::Form* window : windows) {
-    attempt(app, "Main, opening a window", [&] { window->Show(); });
+    attempt(context.platform.log, "Main, opening a window", [&] { window->Show(); });
   }
 }
 
-bool InitControls(Context& app) {
+bool InitControls(Context& context) {
   try {
-    return app.platform.forms.initCommonControls();
+    return context.platform.forms.initCommonControls();
   } catch (const std::exception&) {
     return false;
   }

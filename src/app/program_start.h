@@ -9,9 +9,9 @@ class Context;
 // The entry of the program. A second instance, or a failed start-up check, ends the process
 // (App::ended()) without opening any window; otherwise the six windows are open and the program
 // lives on in their messages and timers.
-void Main(Context& app);
+void Main(Context& context);
 
 // Registers the common-control classes; true when that raised no error.
-bool InitControls(Context& app);
+bool InitControls(Context& context);
 
 }  // namespace horalix

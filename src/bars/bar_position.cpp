@@ -1,6 +1,7 @@
 #include "bars/bar_position.h"
 
 #include "services/attempt.h"
+#include "services/context.h"
 #include "services/program_ini.h"
 #include "services/program_values.h"
 #include "services/text_runtime.h"
@@ -24,18 +25,18 @@ ReadSlot whenMissing(ReadSlot slot, std::int32_t& target, std::int32_t missing) 
 
 }  // namespace
 
-BarPosition readBarPosition(Context& app, const std::string& leftKey, const std::string& topKey,
+BarPosition readBarPosition(Context& context, const std::string& leftKey, const std::string& topKey,
                             std::int32_t storedNowhere) {
   BarPosition at;
   auto readIni = [&](const std::string& key) {
-    return CLng(Val(readProgramIni(app, "clocksite", key, std::to_string(kBarNotStored))));
+    return CLng(Val(readProgramIni(context, "clocksite", key, std::to_string(kBarNotStored))));
   };
-  attempt(app, "bar position", [&] { at.left = readIni(leftKey); });
-  attempt(app, "bar position", [&] { at.top = readIni(topKey); });
+  attempt(context.platform.log, "bar position", [&] { at.left = readIni(leftKey); });
+  attempt(context.platform.log, "bar position", [&] { at.top = readIni(topKey); });
   if (at.left == kBarNotStored || at.top == kBarNotStored) {
-    attempt(app, "bar position", [&] {
+    attempt(context.platform.log, "bar position", [&] {
       // The position is a pair: both coordinates come from the registry.
-      programValues(app).readGroup(
+      programValues(context).readGroup(
           {whenMissing(ReadSlot::int32(leftKey, at.left), at.left, storedNowhere),
            whenMissing(ReadSlot::int32(topKey, at.top), at.top, storedNowhere)});
     });

@@ -38,13 +38,13 @@ constexpr platform::ControlDesign kDesign[] = {
 
 }  // namespace
 
-FollowSpotlight::FollowSpotlight(Context& app)
-    : Form(app.platform.forms, "Frm_light"),
+FollowSpotlight::FollowSpotlight(Context& context)
+    : Form(context.platform.forms, "Frm_light"),
       Picture1(addControls(kDesign).control("Picture1")),
       Label1(control("Label1")),
       Timer1(addTimer("Timer1", 500, true)),
       Timer2(addTimer("Timer2", 10, true)),
-      app_(app) {
+      context_(context) {
   setBorderStyle(0);
   setBackColor(kMenuText);
   Timer1.onTick = [this] { Timer1_Timer(); };
@@ -55,8 +55,8 @@ FollowSpotlight::FollowSpotlight(Context& app)
 }
 
 void FollowSpotlight::showBuiltInSpot() {
-  const int tx = app_.platform.desktop.twipsPerPixelX();
-  const int ty = app_.platform.desktop.twipsPerPixelY();
+  const int tx = context_.platform.desktop.twipsPerPixelX();
+  const int ty = context_.platform.desktop.twipsPerPixelY();
   const auto width = static_cast<float>(kSpotWidthPx * tx);
   const auto height = static_cast<float>(kSpotHeightPx * ty);
   Picture1.setPicture("");
@@ -73,24 +73,24 @@ void FollowSpotlight::showBuiltInSpot() {
 void FollowSpotlight::Form_Load() {
   Label1.setCaption("0");
   showBuiltInSpot();
-  platform::Desktop& desktop = app_.platform.desktop;
-  attempt(app_, "Frm_light", [&] {
+  platform::Desktop& desktop = context_.platform.desktop;
+  attempt(context_.platform.log, "Frm_light", [&] {
     const platform::PixelRect area = desktop.fullScreenArea();
-    app_.run.ScreenWidthPx = area.width();
-    app_.run.ScreenHeightPx = area.height();
+    context_.run.ScreenWidthPx = area.width();
+    context_.run.ScreenHeightPx = area.height();
   });
-  move(0, 0, app_.run.ScreenWidthPx * desktop.twipsPerPixelX(),
-       app_.run.ScreenHeightPx * desktop.twipsPerPixelY() + kTaskBarCover);
+  move(0, 0, context_.run.ScreenWidthPx * desktop.twipsPerPixelX(),
+       context_.run.ScreenHeightPx * desktop.twipsPerPixelY() + kTaskBarCover);
 
-  platform::FileSystem& files = app_.platform.files;
-  const std::string ini = app_.iniPath();
+  platform::FileSystem& files = context_.platform.files;
+  const std::string ini = context_.iniPath();
   std::string name = "000";
-  attempt(app_, "Frm_light", [&] { name = spotlightBitmapName(files, ini); });
+  attempt(context_.platform.log, "Frm_light", [&] { name = spotlightBitmapName(files, ini); });
   std::int32_t opacity = 70;
-  attempt(app_, "Frm_light", [&] { opacity = spotlightOpacity(files, ini); });
-  const std::string bitmap = app_.pathInProgramFolder("LightPic\\" + name + ".bmp");
+  attempt(context_.platform.log, "Frm_light", [&] { opacity = spotlightOpacity(files, ini); });
+  const std::string bitmap = context_.pathInProgramFolder("LightPic\\" + name + ".bmp");
   if (files.normalFileExists(bitmap)) {
-    attempt(app_, "Frm_light", [&] {
+    attempt(context_.platform.log, "Frm_light", [&] {
       const PictureDimensions size = PictureSize(files, bitmap);
       Picture1.Cls();
       Picture1.setPicture(bitmap, size.width, size.height);
@@ -104,7 +104,7 @@ void FollowSpotlight::Form_Load() {
 // White is the see-through spot; everything else is drawn at the opacity. Set on the shown
 // window: Wine takes a colour key given to a hidden window only partly.
 void FollowSpotlight::Form_Activate() {
-  attempt(app_, "Frm_light", [&] { SetTransparent(*this, kWhite, alpha_); });
+  attempt(context_.platform.log, "Frm_light", [&] { SetTransparent(*this, kWhite, alpha_); });
 }
 
 void FollowSpotlight::centreSpotOn(float x, float y) {
@@ -114,8 +114,8 @@ void FollowSpotlight::centreSpotOn(float x, float y) {
 }
 
 void FollowSpotlight::Timer2_Timer() {
-  const platform::PixelPoint at = CursorPos(app_);
-  const platform::Desktop& desktop = app_.platform.desktop;
+  const platform::PixelPoint at = CursorPos(context_);
+  const platform::Desktop& desktop = context_.platform.desktop;
   centreSpotOn(static_cast<float>(at.x * desktop.twipsPerPixelX()),
                static_cast<float>(at.y * desktop.twipsPerPixelY()));
 }
@@ -127,12 +127,12 @@ void FollowSpotlight::Form_MouseMove(int Button, int Shift, float X, float Y) {
 }
 
 void FollowSpotlight::Timer1_Timer() {
-  app_.mainWindow().Label1.setCaption(kHoldOthers);
+  context_.mainWindow().Label1.setCaption(kHoldOthers);
   // A right click on the clock sets the counter, so that the clock's menu is not covered.
   double holdoff = 0;
-  attempt(app_, "Frm_light.Timer1", [&] { holdoff = Val(Label1.Caption()); });
+  attempt(context_.platform.log, "Frm_light.Timer1", [&] { holdoff = Val(Label1.Caption()); });
   if (holdoff == 0) {
-    attempt(app_, "Frm_light.Timer1", [&] { setTopmost(true); });
+    attempt(context_.platform.log, "Frm_light.Timer1", [&] { setTopmost(true); });
   } else {
     Label1.setCaption(CStr(holdoff - 1));
   }

@@ -12,7 +12,7 @@ class Context;
 
 class FollowSpotlight : public platform::Form {
  public:
-  explicit FollowSpotlight(Context& app);
+  explicit FollowSpotlight(Context& context);
 
   // The spot: the bitmap LightPic\<clocklight>.bmp at its own size, or the built-in disc.
   platform::Control& Picture1;
@@ -37,7 +37,7 @@ class FollowSpotlight : public platform::Form {
   void showBuiltInSpot();
   void centreSpotOn(float x, float y);
 
-  Context& app_;
+  Context& context_;
   int alpha_ = 178;
 };
 

@@ -39,11 +39,11 @@ constexpr platform::ControlDesign kDesign[] = {
 
 }  // namespace
 
-OnlineHelpWindow::OnlineHelpWindow(Context& app)
-    : Form(app.platform.forms, "Frm_Author_wx"),
+OnlineHelpWindow::OnlineHelpWindow(Context& context)
+    : Form(context.platform.forms, "Frm_Author_wx"),
       Picture1(addControls(kDesign).control("Picture1")),
       Label1(control("Label1")),
-      app_(app) {
+      context_(context) {
   setBorderStyle(3);
   setCaption("在线帮助");
   Picture1.Click = [this] { Picture1_Click(); };
@@ -53,18 +53,19 @@ OnlineHelpWindow::OnlineHelpWindow(Context& app)
 // Centred on the screen at every showing.
 void OnlineHelpWindow::Form_Load() {
   setClientSize(kClientWidth, kClientHeight);
-  attempt(app_, "Frm_Author_wx", [&] {
-    Picture1.setPicture(app_.pathInProgramFolder("picture\\online-help.bmp"), kPicturePx,
+  attempt(context_.platform.log, "Frm_Author_wx", [&] {
+    Picture1.setPicture(context_.pathInProgramFolder("picture\\online-help.bmp"), kPicturePx,
                         kPicturePx);
   });
-  const platform::Desktop& desktop = app_.platform.desktop;
+  const platform::Desktop& desktop = context_.platform.desktop;
   const platform::PixelRect screen = desktop.primaryScreen();
   move((screen.width() * desktop.twipsPerPixelX() - Width()) / 2,
        (screen.height() * desktop.twipsPerPixelY() - Height()) / 2, Width(), Height());
 }
 
 void OnlineHelpWindow::Picture1_Click() {
-  attempt(app_, "Frm_Author_wx", [&] { OpenWithShell(app_, kOnlineHelpAddress); });
+  attempt(context_.platform.log, "Frm_Author_wx",
+          [&] { OpenWithShell(context_, kOnlineHelpAddress); });
   Unload();
 }
 

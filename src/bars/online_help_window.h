@@ -11,7 +11,7 @@ class Context;
 
 class OnlineHelpWindow : public platform::Form {
  public:
-  explicit OnlineHelpWindow(Context& app);
+  explicit OnlineHelpWindow(Context& context);
 
   // The address the picture opens.
   static const char* const kOnlineHelpAddress;
@@ -26,7 +26,7 @@ class OnlineHelpWindow : public platform::Form {
   void Form_Load() override;
 
  private:
-  Context& app_;
+  Context& context_;
 };
 
 }  // namespace horalix

@@ -35,14 +35,14 @@ constexpr platform::ControlDesign kDesign[] = {
 
 }  // namespace
 
-PromptBar::PromptBar(Context& app, const std::string& name)
-    : Form(app.platform.forms, name),
+PromptBar::PromptBar(Context& context, const std::string& name)
+    : Form(context.platform.forms, name),
       Label1(addControls(kDesign).control("Label1")),
       Timer1(addTimer("Timer1", 500)),
       Timer2(addTimer("Timer2", 1000)),
       Timer3(addTimer("Timer3", 100)),
       Timer4(addTimer("Timer4", 500)),
-      app_(app),
+      context_(context),
       role_(name == "Frm_process_two" ? BarRole::extendedScreen() : BarRole::primary()) {
   // The design: a bare window (no caption, no task-bar button), the system highlight colour
   // behind the text.
@@ -67,11 +67,11 @@ PromptBar::PromptBar(Context& app, const std::string& name)
 }
 
 int PromptBar::screenWidthTwips() const {
-  return app_.run.ScreenWidthPx * app_.platform.desktop.twipsPerPixelX();
+  return context_.run.ScreenWidthPx * context_.platform.desktop.twipsPerPixelX();
 }
 
 int PromptBar::screenHeightTwips() const {
-  return app_.run.ScreenHeightPx * app_.platform.desktop.twipsPerPixelY();
+  return context_.run.ScreenHeightPx * context_.platform.desktop.twipsPerPixelY();
 }
 
 int PromptBar::centredLeft() const {
@@ -80,14 +80,14 @@ int PromptBar::centredLeft() const {
 }
 
 PromptBar* PromptBar::partner() {
-  if (!role_.drivesPartner || ReadSecondScreen(app_) != 1) return nullptr;
-  return &app_.secondPromptBar();
+  if (!role_.drivesPartner || ReadSecondScreen(context_) != 1) return nullptr;
+  return &context_.secondPromptBar();
 }
 
 void PromptBar::Form_Load() {
-  attempt(app_, "Frm_process load", [&] { SetTopmost(app_, *this); });
+  attempt(context_.platform.log, "Frm_process load", [&] { SetTopmost(context_, *this); });
   loadLook();
-  attempt(app_, "Frm_process load", [&] {
+  attempt(context_.platform.log, "Frm_process load", [&] {
     setWidth(Label1.Width() + 480);
     setHeight(Label1.Height() + 240);
   });
@@ -116,8 +116,8 @@ void PromptBar::tuichu() {
 // 500 ms only at the bar's first start: nothing sets the interval back.
 void PromptBar::keepOnTopTick() {
   // The extended screen's bar cancels any hold-off, so that it is re-topped on this very tick.
-  if (role_.extended) app_.mainWindow().Label1.setCaption("0");
-  attempt(app_, "Frm_process keep on top", [&] { SetTopmost(app_, *this); });
+  if (role_.extended) context_.mainWindow().Label1.setCaption("0");
+  attempt(context_.platform.log, "Frm_process keep on top", [&] { SetTopmost(context_, *this); });
   Timer4.setInterval(1000);
   if (keepOnTopCount_ < 1) Timer4.setEnabled(false);
   keepOnTopCount_ = static_cast<std::int16_t>(keepOnTopCount_ - 1);

@@ -45,7 +45,7 @@ struct BarLook {
 class PromptBar : public platform::Form {
  public:
   // The role follows the window's name: "Frm_process_two" is the extended screen's bar.
-  PromptBar(Context& app, const std::string& name);
+  PromptBar(Context& context, const std::string& name);
 
   platform::Control& Label1;  // the bar's text, sized to its caption, at (240, 120)
 
@@ -106,7 +106,7 @@ class PromptBar : public platform::Form {
   // The extended screen's bar, while the second screen is in use and this bar drives it.
   PromptBar* partner();
 
-  Context& app_;
+  Context& context_;
   BarRole role_;
   BarLook look_;
   std::int16_t barStage_ = 0;

@@ -15,7 +15,7 @@ constexpr int kLeftButton = 1;
 void PromptBar::Form_MouseDown(int Button, int Shift, float X, float Y) {
   (void)Shift;
   // Holds off the keep-on-top routine of every window while the user handles the bar.
-  app_.mainWindow().Label1.setCaption("100");
+  context_.mainWindow().Label1.setCaption("100");
   if (Button == kLeftButton) {
     grabX_ = X;
     grabY_ = Y;
@@ -24,9 +24,9 @@ void PromptBar::Form_MouseDown(int Button, int Shift, float X, float Y) {
 
 void PromptBar::Form_MouseMove(int Button, int Shift, float X, float Y) {
   (void)Shift;
-  app_.mainWindow().Label1.setCaption("100");
+  context_.mainWindow().Label1.setCaption("100");
   if (Button & kLeftButton) {
-    app_.platform.desktop.dragWithPointer(*this);
+    context_.platform.desktop.dragWithPointer(*this);
     auto newLeft = static_cast<std::int32_t>(Left() + (X - grabX_));
     auto newTop = static_cast<std::int32_t>(Top() + (Y - grabY_));
     // The bar stays on its screen (the extended screen's bar anywhere right of the primary
@@ -39,7 +39,7 @@ void PromptBar::Form_MouseMove(int Button, int Shift, float X, float Y) {
     if (newTop < 0) newTop = 0;
     if (newTop > screenHeightTwips()) newTop = screenHeightTwips();
     move(newLeft, newTop, Width(), Height());
-    saveWindowPos(app_, role_.leftKey, role_.topKey, Left(), Top());
+    saveWindowPos(context_, role_.leftKey, role_.topKey, Left(), Top());
   }
   // A bar left on screen without its text update goes as soon as the pointer touches it.
   if (!Timer2.Enabled()) tuichu();

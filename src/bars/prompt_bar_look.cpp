@@ -23,10 +23,12 @@ std::uint32_t colourOfText(const std::string& text) {
 
 void PromptBar::loadLook() {
   auto read = [&](const char* key, const char* fallback) {
-    return readProgramIni(app_, "Hotkey", key, fallback);
+    return readProgramIni(context_, "Hotkey", key, fallback);
   };
   // Each setting on its own: one that cannot be read keeps the value read before.
-  auto step = [&](auto&& statement) { attempt(app_, "prompt bar look", statement); };
+  auto step = [&](auto&& statement) {
+    attempt(context_.platform.log, "prompt bar look", statement);
+  };
   step([&] { look_.fontName = read("processFont", "Trebuchet ms"); });
   step([&] { look_.sizeIndex = CInt(Val(read("processFontSize", "5"))); });
   step([&] { look_.colourIndex = CInt(Val(read("processColor", "5"))); });

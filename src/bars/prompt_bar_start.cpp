@@ -16,14 +16,16 @@
 namespace horalix {
 
 void PromptBar::startTick() {
-  const SettingsBlock& settings = app_.settings;
-  auto step = [&](auto&& statement) { attempt(app_, "Frm_process.Timer3", statement); };
+  const SettingsBlock& settings = context_.settings;
+  auto step = [&](auto&& statement) {
+    attempt(context_.platform.log, "Frm_process.Timer3", statement);
+  };
 
   for (platform::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4}) t->setEnabled(false);
   // No hold-off: the keep-on-top run takes effect at once.
-  app_.mainWindow().Label1.setCaption("0");
+  context_.mainWindow().Label1.setCaption("0");
   loadLook();
-  step([&] { barStage_ = CInt(Val(app_.floatingClock().Label5.Caption())); });
+  step([&] { barStage_ = CInt(Val(context_.floatingClock().Label5.Caption())); });
 
   displayCounter_ = settings.tellShowtime;
   std::int32_t seconds = 0;
@@ -62,7 +64,7 @@ void PromptBar::startTick() {
       step([&] {
         if (role_.extended && barStage_ != 4) {
           // The extended screen's bar shows the primary bar's text.
-          Label1.setCaption(app_.promptBar().Label1.Caption());
+          Label1.setCaption(context_.promptBar().Label1.Caption());
         } else if (barStage_ == 4 && Len(settings.tellShowtext) >= 1) {
           Label1.setCaption(settings.tellShowtext);
         } else {
@@ -84,7 +86,7 @@ void PromptBar::startTick() {
       Timer2.setEnabled(false);
       Timer3.setEnabled(false);
       tuichu();
-      app_.platform.loop.doEvents();
+      context_.platform.loop.doEvents();
       return;
   }
 
@@ -104,7 +106,7 @@ void PromptBar::startTick() {
 // position is stored nowhere (neither the file nor the registry) is placed the same way, not at
 // the screen's corner.
 void PromptBar::placeAtStoredPosition() {
-  const BarPosition at = readBarPosition(app_, role_.leftKey, role_.topKey);
+  const BarPosition at = readBarPosition(context_, role_.leftKey, role_.topKey);
   const int w = screenWidthTwips();
   const int h = screenHeightTwips();
   if (role_.extended) {

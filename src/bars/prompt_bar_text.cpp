@@ -49,9 +49,11 @@ void PromptBar::parkFromTick() {
 // by one a tick; the bar parks when it has run out, except at zero with the option to keep the
 // bar until the end of the run.
 void PromptBar::textTick() {
-  MainWindow& main = app_.mainWindow();
-  const SettingsBlock& settings = app_.settings;
-  auto step = [&](auto&& statement) { attempt(app_, "Frm_process.Timer2", statement); };
+  MainWindow& main = context_.mainWindow();
+  const SettingsBlock& settings = context_.settings;
+  auto step = [&](auto&& statement) {
+    attempt(context_.platform.log, "Frm_process.Timer2", statement);
+  };
 
   std::int32_t ms = 0;
   step([&] { ms = CLng(main.Text1.Text()); });
@@ -60,7 +62,7 @@ void PromptBar::textTick() {
   step([&] {
     if (PromptBar* two = partner()) two->Timer2.setEnabled(true);
   });
-  step([&] { barStage_ = CInt(Val(app_.floatingClock().Label5.Caption())); });
+  step([&] { barStage_ = CInt(Val(context_.floatingClock().Label5.Caption())); });
 
   if (displayCounter_ > 0) {
     displayCounter_ = static_cast<std::int16_t>(displayCounter_ - 1);
@@ -71,7 +73,7 @@ void PromptBar::textTick() {
         step([&] {
           if (role_.extended) {
             // The extended screen's bar shows the primary bar's text.
-            Label1.setCaption(app_.promptBar().Label1.Caption());
+            Label1.setCaption(context_.promptBar().Label1.Caption());
           } else {
             timeText_ = barTimeText(ms, barTime_);
             Label1.setCaption(settings.tellprocesstext + "还剩" + timeText_);
@@ -86,7 +88,7 @@ void PromptBar::textTick() {
       case 4:
         break;
       case 7:
-        if (role_.extended) step([&] { Label1.setCaption(app_.promptBar().Label1.Caption()); });
+        if (role_.extended) step([&] { Label1.setCaption(context_.promptBar().Label1.Caption()); });
         Form_Resize();
         break;
       default:
@@ -140,7 +142,7 @@ void PromptBar::textTick() {
       displayCounter_ = 0;
       parkFromTick();
   }
-  app_.platform.loop.doEvents();
+  context_.platform.loop.doEvents();
 }
 
 }  // namespace horalix

@@ -38,14 +38,14 @@ constexpr platform::ControlDesign kDesign[] = {
 
 }  // namespace
 
-SpotlightDarkLayer::SpotlightDarkLayer(Context& app)
-    : Form(app.platform.forms, "Frm_move_background"),
+SpotlightDarkLayer::SpotlightDarkLayer(Context& context)
+    : Form(context.platform.forms, "Frm_move_background"),
       Picture1(addControls(kDesign).control("Picture1")),
       Label1(control("Label1")),
       Timer1(addTimer("Timer1", 100, false)),
       Timer2(addTimer("Timer2", 30, false)),
       Timer3(addTimer("Timer3", 300, true)),
-      app_(app) {
+      context_(context) {
   setBorderStyle(0);
   setBackColor(kWindowText);
   Timer1.onTick = [this] { Timer1_Timer(); };
@@ -65,7 +65,7 @@ void SpotlightDarkLayer::park() {
 }
 
 void SpotlightDarkLayer::coverScreen() {
-  const platform::Desktop& desktop = app_.platform.desktop;
+  const platform::Desktop& desktop = context_.platform.desktop;
   const platform::PixelRect screen = desktop.primaryScreen();
   move(screen.left * desktop.twipsPerPixelX(), screen.top * desktop.twipsPerPixelY(),
        screen.width() * desktop.twipsPerPixelX(), screen.height() * desktop.twipsPerPixelY());
@@ -73,7 +73,7 @@ void SpotlightDarkLayer::coverScreen() {
 
 // The layer starts out of sight (the design shows it minimised) and hands over to the veil.
 void SpotlightDarkLayer::Form_Load() {
-  const platform::Desktop& desktop = app_.platform.desktop;
+  const platform::Desktop& desktop = context_.platform.desktop;
   Label1.setCaption("");
   Picture1.setBackColor(kBlack);
   Picture1.Cls();
@@ -87,9 +87,9 @@ void SpotlightDarkLayer::Form_Load() {
 void SpotlightDarkLayer::Timer2_Timer() {
   Timer2.setEnabled(false);
   Hide();
-  SpotlightVeil& veil = app_.spotlightVeil();
+  SpotlightVeil& veil = context_.spotlightVeil();
   veil.Load();
-  const platform::Desktop& desktop = app_.platform.desktop;
+  const platform::Desktop& desktop = context_.platform.desktop;
   const platform::PixelRect screen = desktop.primaryScreen();
   veil.move(screen.left * desktop.twipsPerPixelX(), screen.top * desktop.twipsPerPixelY(),
             screen.width() * desktop.twipsPerPixelX(), screen.height() * desktop.twipsPerPixelY());
@@ -99,7 +99,7 @@ void SpotlightDarkLayer::Timer2_Timer() {
 
 void SpotlightDarkLayer::Timer1_Timer() {
   Timer1.setEnabled(false);
-  attempt(app_, "Frm_move_background.Timer1", [&] {
+  attempt(context_.platform.log, "Frm_move_background.Timer1", [&] {
     const std::vector<std::string> corners = Split(Label1.Caption(), "/");
     const float x0 = static_cast<float>(Val(corners.at(0)));
     const float y0 = static_cast<float>(Val(corners.at(1)));
@@ -109,8 +109,8 @@ void SpotlightDarkLayer::Timer1_Timer() {
                   static_cast<int>(std::fabs(x1 - x0)), static_cast<int>(std::fabs(y1 - y0)));
   });
   // The picture of the clear rectangle over the whole box: white inside a thin dark frame.
-  attempt(app_, "Frm_move_background.Timer1", [&] {
-    const platform::Desktop& desktop = app_.platform.desktop;
+  attempt(context_.platform.log, "Frm_move_background.Timer1", [&] {
+    const platform::Desktop& desktop = context_.platform.desktop;
     const auto frameX = static_cast<float>(kFramePx * desktop.twipsPerPixelX());
     const auto frameY = static_cast<float>(kFramePx * desktop.twipsPerPixelY());
     Picture1.setAutoRedraw(true);
@@ -122,12 +122,12 @@ void SpotlightDarkLayer::Timer1_Timer() {
     }
   });
   std::int32_t opacity = 70;
-  attempt(app_, "Frm_move_background.Timer1",
-          [&] { opacity = spotlightOpacity(app_.platform.files, app_.iniPath()); });
+  attempt(context_.platform.log, "Frm_move_background.Timer1",
+          [&] { opacity = spotlightOpacity(context_.platform.files, context_.iniPath()); });
   Show();
   coverScreen();
   // Set on the shown window: Wine takes a colour key given to a hidden window only partly.
-  attempt(app_, "Frm_move_background.Timer1",
+  attempt(context_.platform.log, "Frm_move_background.Timer1",
           [&] { SetTransparent(*this, kWhite, spotlightAlpha(opacity)); });
 }
 
@@ -148,15 +148,15 @@ void SpotlightDarkLayer::Picture1_MouseMove(int Button, int Shift, float X, floa
 }
 
 void SpotlightDarkLayer::Timer3_Timer() {
-  app_.mainWindow().Label1.setCaption(kHoldOthers);
-  attempt(app_, "Frm_move_background.Timer3", [&] { setTopmost(true); });
+  context_.mainWindow().Label1.setCaption(kHoldOthers);
+  attempt(context_.platform.log, "Frm_move_background.Timer3", [&] { setTopmost(true); });
 }
 
 void SpotlightDarkLayer::Form_DblClick() {
   Timer1.setEnabled(false);
   Timer2.setEnabled(false);
   Timer3.setEnabled(false);
-  MainWindow& main = app_.mainWindow();
+  MainWindow& main = context_.mainWindow();
   main.MouseLight(1).setChecked(false);
   main.Label10.setCaption("");
   Unload();

@@ -13,7 +13,7 @@ class Context;
 
 class SpotlightDarkLayer : public platform::Form {
  public:
-  explicit SpotlightDarkLayer(Context& app);
+  explicit SpotlightDarkLayer(Context& context);
 
   // The clear rectangle: white (see-through) inside a thin dark frame.
   platform::Control& Picture1;
@@ -40,7 +40,7 @@ class SpotlightDarkLayer : public platform::Form {
   // Covers the primary screen, as a maximised window does.
   void coverScreen();
 
-  Context& app_;
+  Context& context_;
   float grabX_ = 0, grabY_ = 0;
 };
 

@@ -13,61 +13,61 @@ namespace {
 constexpr int kFollow = 0;
 constexpr int kArea = 1;
 
-void toggleFollow(Context& app) {
-  MainWindow& main = app.mainWindow();
+void toggleFollow(Context& context) {
+  MainWindow& main = context.mainWindow();
   if (main.MouseLight(kFollow).Checked()) {
     main.Label10.setCaption("");
     main.MouseLight(kFollow).setChecked(false);
-    app.followSpotlight().Unload();
+    context.followSpotlight().Unload();
     return;
   }
   main.delform();
   main.Label10.setCaption("Frm_light");
   main.MouseLight(kFollow).setChecked(true);
-  app.followSpotlight().Show();
+  context.followSpotlight().Show();
 }
 
-void openArea(Context& app) {
-  MainWindow& main = app.mainWindow();
+void openArea(Context& context) {
+  MainWindow& main = context.mainWindow();
   main.MouseLight(kArea).setChecked(true);
   main.Label10.setCaption("Frm_move_background");
-  app.spotlightDarkLayer().Show();
+  context.spotlightDarkLayer().Show();
 }
 
 // The veil goes with the dark layer: left alone it would cover the screen, almost invisible,
 // and take every mouse click.
-void closeArea(Context& app) {
-  MainWindow& main = app.mainWindow();
+void closeArea(Context& context) {
+  MainWindow& main = context.mainWindow();
   main.MouseLight(kArea).setChecked(false);
   main.Label10.setCaption("");
-  app.spotlightVeil().Unload();
-  app.spotlightDarkLayer().Unload();
+  context.spotlightVeil().Unload();
+  context.spotlightDarkLayer().Unload();
 }
 
 }  // namespace
 
-void MouseLight_Click(Context& app, int Index) {
+void MouseLight_Click(Context& context, int Index) {
   if (Index == kFollow) {
-    toggleFollow(app);
+    toggleFollow(context);
   } else if (Index == kArea) {
-    app.mainWindow().delform();
-    if (app.mainWindow().MouseLight(kArea).Checked()) {
-      closeArea(app);
+    context.mainWindow().delform();
+    if (context.mainWindow().MouseLight(kArea).Checked()) {
+      closeArea(context);
     } else {
-      openArea(app);
+      openArea(context);
     }
   }
 }
 
-void spotlightHotKey(Context& app, int Index) {
+void spotlightHotKey(Context& context, int Index) {
   if (Index == kFollow) {
-    toggleFollow(app);
+    toggleFollow(context);
   } else if (Index == kArea) {
-    if (app.mainWindow().MouseLight(kArea).Checked()) {
-      closeArea(app);
+    if (context.mainWindow().MouseLight(kArea).Checked()) {
+      closeArea(context);
     } else {
-      app.mainWindow().delform();
-      openArea(app);
+      context.mainWindow().delform();
+      openArea(context);
     }
   }
 }

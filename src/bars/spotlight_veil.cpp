@@ -34,10 +34,10 @@ constexpr platform::ControlDesign kDesign[] = {
 
 }  // namespace
 
-SpotlightVeil::SpotlightVeil(Context& app)
-    : Form(app.platform.forms, "Frm_move_before"),
+SpotlightVeil::SpotlightVeil(Context& context)
+    : Form(context.platform.forms, "Frm_move_before"),
       Mark(addControls(kDesign).control("Mark")),
-      app_(app) {
+      context_(context) {
   setBorderStyle(0);
   MouseDown = [this](int Button, int Shift, float X, float Y) {
     Form_MouseDown(Button, Shift, X, Y);
@@ -51,7 +51,8 @@ void SpotlightVeil::Form_Load() {
   dragging_ = false;
   drawn_ = false;
   Mark.setVisible(false);
-  attempt(app_, "Frm_move_before", [&] { SetTransparent(*this, kWhite, kVeilAlpha); });
+  attempt(context_.platform.log, "Frm_move_before",
+          [&] { SetTransparent(*this, kWhite, kVeilAlpha); });
 }
 
 // Any button: the first press fixes one corner; a press after the pointer has moved fixes the
@@ -66,7 +67,7 @@ void SpotlightVeil::Form_MouseDown(int Button, int Shift, float X, float Y) {
   if (wasDrawn) {
     dragging_ = false;
     drawn_ = false;
-    app_.spotlightDarkLayer().Timer1.setEnabled(true);
+    context_.spotlightDarkLayer().Timer1.setEnabled(true);
     Unload();
   }
 }
@@ -81,7 +82,7 @@ void SpotlightVeil::Form_MouseMove(int Button, int Shift, float X, float Y) {
   Mark.move(static_cast<int>(std::min(startX_, X)), static_cast<int>(std::min(startY_, Y)),
             static_cast<int>(std::fabs(X - startX_)), static_cast<int>(std::fabs(Y - startY_)));
   Mark.setVisible(true);
-  app_.spotlightDarkLayer().Label1.setCaption(cornerText(startX_, startY_, X, Y));
+  context_.spotlightDarkLayer().Label1.setCaption(cornerText(startX_, startY_, X, Y));
   drawn_ = true;
 }
 

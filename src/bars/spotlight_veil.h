@@ -12,7 +12,7 @@ class Context;
 
 class SpotlightVeil : public platform::Form {
  public:
-  explicit SpotlightVeil(Context& app);
+  explicit SpotlightVeil(Context& context);
 
   // The rectangle being marked, drawn while the pointer moves (not part of the design's
   // controls: the design draws it on the window itself).
@@ -28,7 +28,7 @@ class SpotlightVeil : public platform::Form {
   void Form_Load() override;
 
  private:
-  Context& app_;
+  Context& context_;
   float startX_ = 0, startY_ = 0;
   bool dragging_ = false, drawn_ = false;
 };

@@ -19,31 +19,33 @@ constexpr int kTaskBarCover = 3000;
 
 }  // namespace
 
-TimeUpBackdrop::TimeUpBackdrop(Context& app) : Form(app.platform.forms, "Frm_black"), app_(app) {
+TimeUpBackdrop::TimeUpBackdrop(Context& context)
+    : Form(context.platform.forms, "Frm_black"), context_(context) {
   setBorderStyle(0);
   setBackColor(kWindowBackground);
 }
 
 void TimeUpBackdrop::Form_Load() {
   // The keep-on-top routine acts at once, so the backdrop goes over everything.
-  attempt(app_, "Frm_black", [&] { app_.mainWindow().Label1.setCaption("0"); });
-  attempt(app_, "Frm_black", [&] { SetTopmost(app_, *this); });
+  attempt(context_.platform.log, "Frm_black",
+          [&] { context_.mainWindow().Label1.setCaption("0"); });
+  attempt(context_.platform.log, "Frm_black", [&] { SetTopmost(context_, *this); });
   setBackColor(kWindowBackground);
   // Each chosen look applies in turn: the last colour wins, only the first one is translucent.
-  const std::string& options = app_.settings.checkvalue;
+  const std::string& options = context_.settings.checkvalue;
   if (optionOn(options, CheckFlag::ScreenTranslucent)) {
     setBackColor(kWindowText);
-    attempt(app_, "Frm_black", [&] { setLayered(-1, kHalfOpaque); });
+    attempt(context_.platform.log, "Frm_black", [&] { setLayered(-1, kHalfOpaque); });
   }
   if (optionOn(options, CheckFlag::ScreenBlack)) setBackColor(kWindowText);
   if (optionOn(options, CheckFlag::ScreenWhite)) setBackColor(kWhite);
 
-  const platform::Desktop& desktop = app_.platform.desktop;
+  const platform::Desktop& desktop = context_.platform.desktop;
   const platform::PixelRect area = desktop.fullScreenArea();
-  app_.run.ScreenWidthPx = area.width();
-  app_.run.ScreenHeightPx = area.height();
-  move(0, 0, app_.run.ScreenWidthPx * desktop.twipsPerPixelX(),
-       app_.run.ScreenHeightPx * desktop.twipsPerPixelY() + kTaskBarCover);
+  context_.run.ScreenWidthPx = area.width();
+  context_.run.ScreenHeightPx = area.height();
+  move(0, 0, context_.run.ScreenWidthPx * desktop.twipsPerPixelX(),
+       context_.run.ScreenHeightPx * desktop.twipsPerPixelY() + kTaskBarCover);
 }
 
 }  // namespace horalix

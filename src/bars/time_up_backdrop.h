@@ -10,13 +10,13 @@ class Context;
 
 class TimeUpBackdrop : public platform::Form {
  public:
-  explicit TimeUpBackdrop(Context& app);
+  explicit TimeUpBackdrop(Context& context);
 
  protected:
   void Form_Load() override;
 
  private:
-  Context& app_;
+  Context& context_;
 };
 
 }  // namespace horalix

@@ -39,12 +39,12 @@ constexpr platform::ControlDesign kDesign[] = {
 
 }  // namespace
 
-TimeUpPrompt::TimeUpPrompt(Context& app)
-    : Form(app.platform.forms, "Frm_tishi"),
+TimeUpPrompt::TimeUpPrompt(Context& context)
+    : Form(context.platform.forms, "Frm_tishi"),
       Label2(addControls(kDesign).control("Label2")),
       Command1(control("Command1")),
       Timer1(addTimer("Timer1", 500, true)),
-      app_(app) {
+      context_(context) {
   setBorderStyle(3);
   setClientSize(4155, 1740);
   Command1.Click = [this] { closePrompt(); };
@@ -60,29 +60,29 @@ void TimeUpPrompt::Form_Load() {
   setClientSize(4155, 1740);
   Label2.move(480, 360, Label2.Width(), Label2.Height());
   Command1.move(Command1.Left(), 960, 1215, 495);
-  attempt(app_, "Frm_tishi", [&] { app_.timeUpBackdrop().Show(); });
+  attempt(context_.platform.log, "Frm_tishi", [&] { context_.timeUpBackdrop().Show(); });
   // Made topmost after the backdrop, the prompt lies above it.
-  attempt(app_, "Frm_tishi", [&] { SetTopmost(app_, *this); });
+  attempt(context_.platform.log, "Frm_tishi", [&] { SetTopmost(context_, *this); });
   setCaption("Horalix");
-  Label2.setCaption(app_.settings.tellouttext);
+  Label2.setCaption(context_.settings.tellouttext);
   setWidth(std::max(Label2.Width() + 2 * Label2.Left(), kMinimumWidth));
 }
 
 void TimeUpPrompt::Form_Activate() {
   Label2.setLeft((Width() - Label2.Width()) / 2);
   Command1.setLeft((Width() - Command1.Width()) / 2);
-  const platform::Desktop& desktop = app_.platform.desktop;
-  move((app_.run.ScreenWidthPx * desktop.twipsPerPixelX() - Width()) / 2,
-       (app_.run.ScreenHeightPx * desktop.twipsPerPixelY() - Height()) / 2, Width(), Height());
+  const platform::Desktop& desktop = context_.platform.desktop;
+  move((context_.run.ScreenWidthPx * desktop.twipsPerPixelX() - Width()) / 2,
+       (context_.run.ScreenHeightPx * desktop.twipsPerPixelY() - Height()) / 2, Width(), Height());
 }
 
 void TimeUpPrompt::Timer1_Timer() {
   // Directly on top, whatever the hold-off counter says.
-  attempt(app_, "Frm_tishi.Timer1", [&] { setTopmost(true); });
-  attempt(app_, "Frm_tishi.Timer1", [&] {
-    FloatingClock& clock = app_.floatingClock();
+  attempt(context_.platform.log, "Frm_tishi.Timer1", [&] { setTopmost(true); });
+  attempt(context_.platform.log, "Frm_tishi.Timer1", [&] {
+    FloatingClock& clock = context_.floatingClock();
     const int size = FontSizeByIndex(
-        CInt(Val(fontselectPart(app_.settings.Fontselect, FontselectField::SizeIndex))));
+        CInt(Val(fontselectPart(context_.settings.Fontselect, FontselectField::SizeIndex))));
     clock.ShowStatue(clock.Label11.Caption(), size);
   });
 }
@@ -104,10 +104,11 @@ void TimeUpPrompt::Form_Unload(bool& cancel) {
 
 void TimeUpPrompt::closePrompt() {
   Timer1.setEnabled(false);
-  attempt(app_, "Frm_tishi", [&] { app_.timeUpBackdrop().Unload(); });
+  attempt(context_.platform.log, "Frm_tishi", [&] { context_.timeUpBackdrop().Unload(); });
   // While the prompt is already unloading, its second unload does nothing.
   if (!unloading_) Unload();
-  attempt(app_, "Frm_tishi", [&] { SetTopmost(app_, app_.floatingClock()); });
+  attempt(context_.platform.log, "Frm_tishi",
+          [&] { SetTopmost(context_, context_.floatingClock()); });
 }
 
 }  // namespace horalix

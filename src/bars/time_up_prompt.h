@@ -12,7 +12,7 @@ class Context;
 
 class TimeUpPrompt : public platform::Form {
  public:
-  explicit TimeUpPrompt(Context& app);
+  explicit TimeUpPrompt(Context& context);
 
   // The message, sizing itself to its text.
   platform::Control& Label2;
@@ -34,7 +34,7 @@ class TimeUpPrompt : public platform::Form {
   // Stops the timer, closes the backdrop and the prompt and puts the clock on top again.
   void closePrompt();
 
-  Context& app_;
+  Context& context_;
   bool unloading_ = false;
 };
 

@@ -11,19 +11,19 @@
 namespace horalix {
 
 void FloatingClock::Timer3_Timer() {
-  MirrorClock& mirror = app_.mirrorClock();
-  auto& count = app_.run.BlinkCount;
-  auto& hold = app_.run.BlinkHold;
+  MirrorClock& mirror = context_.mirrorClock();
+  auto& count = context_.run.BlinkCount;
+  auto& hold = context_.run.BlinkHold;
   Timer3.setInterval(450);
   if (Label8.Caption() == "1") {
     if (count > 0 && count % 2 == 1) {
       const int size = wantedSize();
       ShowStatue("", size);
-      if (ReadSecondScreen(app_) == 1) mirror.ShowStatue("", size + MirrorSizeAdd);
+      if (ReadSecondScreen(context_) == 1) mirror.ShowStatue("", size + MirrorSizeAdd);
     } else {
       // A text that cannot be made (an option string too short or not digits) leaves the face
       // as it was for this half-period; the counters below still run down, so the blink ends.
-      attempt(app_, "time_glass.Timer3", [&] { Label_change(); });
+      attempt(context_.platform.log, "time_glass.Timer3", [&] { Label_change(); });
     }
   }
   if (count <= 0) {

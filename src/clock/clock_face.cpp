@@ -65,9 +65,9 @@ ClockFaceControls addFaceControls(platform::Form& window) {
   return c;
 }
 
-ClockFace::ClockFace(Context& app, platform::Form& window, int blankFromMillis,
+ClockFace::ClockFace(Context& context, platform::Form& window, int blankFromMillis,
                      platform::Form* pictureOwner)
-    : app_(app),
+    : context_(context),
       window_(window),
       blankFromMillis_(blankFromMillis),
       pictureOwner_(pictureOwner),
@@ -77,7 +77,7 @@ ClockFace::ClockFace(Context& app, platform::Form& window, int blankFromMillis,
   window.setBorderStyle(0);
 }
 
-void ClockFace::creatrange() { horalix::creatrange(app_, window_); }
+void ClockFace::creatrange() { horalix::creatrange(context_, window_); }
 
 void ClockFace::changcolor(std::uint32_t nowcolor) {
   horalix::changcolor(window_, controls_.Picture2, nowcolor);
@@ -85,13 +85,13 @@ void ClockFace::changcolor(std::uint32_t nowcolor) {
 
 void ClockFace::ShowStatue(const std::string& s, int FSize) {
   // A missing back picture is no error: the plain layout from now on, until a loader sets one.
-  if (controls_.Picture3.Picture().empty()) app_.run.BackPictureOn = false;
-  const bool backPicture = app_.run.BackPictureOn;
+  if (controls_.Picture3.Picture().empty()) context_.run.BackPictureOn = false;
+  const bool backPicture = context_.run.BackPictureOn;
   try {
     layOut(s, FSize, backPicture);
     return;
   } catch (const std::exception& e) {
-    app_.platform.log(window_.name() + ".ShowStatue: " + e.what());
+    context_.platform.log(window_.name() + ".ShowStatue: " + e.what());
   }
   // The back picture could not be drawn: show the text plainly this time and try the picture
   // again at the next call. The clock keeps counting where it stands.
@@ -99,7 +99,7 @@ void ClockFace::ShowStatue(const std::string& s, int FSize) {
   try {
     layOut(s, FSize, false);
   } catch (const std::exception& e) {
-    app_.platform.log(window_.name() + ".ShowStatue: " + e.what());
+    context_.platform.log(window_.name() + ".ShowStatue: " + e.what());
   }
 }
 
@@ -131,8 +131,8 @@ void ClockFace::layOutWithPicture() {
   const Control& L11 = controls_.Label11;
   P1.setPicture(P3.Picture(), P3.pictureWidthPx(), P3.pictureHeightPx());
   // The larger of text and picture, with a margin of 120 twips across and 20 down for the text.
-  const int pictureWidth = app_.settings.picture_width * kTwipsPerPicturePixel;
-  const int pictureHeight = app_.settings.picture_height * kTwipsPerPicturePixel;
+  const int pictureWidth = context_.settings.picture_width * kTwipsPerPicturePixel;
+  const int pictureHeight = context_.settings.picture_height * kTwipsPerPicturePixel;
   const int width = L11.Width() + 120 >= pictureWidth ? L11.Width() + 120 : pictureWidth;
   const int height = L11.Height() + 20 >= pictureHeight ? L11.Height() + 20 : pictureHeight;
   sizeFace(width, height);
@@ -140,8 +140,8 @@ void ClockFace::layOutWithPicture() {
     const Control& source = pictureOwner_->control("Picture1");
     P1.setPicture(source.Picture(), source.pictureWidthPx(), source.pictureHeightPx());
   }
-  const int twipsX = app_.platform.desktop.twipsPerPixelX();
-  const int twipsY = app_.platform.desktop.twipsPerPixelY();
+  const int twipsX = context_.platform.desktop.twipsPerPixelX();
+  const int twipsY = context_.platform.desktop.twipsPerPixelY();
   P1.PaintPicture(P1.Picture(), 0, 0, static_cast<float>(P1.Width()),
                   static_cast<float>(P1.Height()), P1.pictureWidthPx() * twipsX,
                   P1.pictureHeightPx() * twipsY);
@@ -186,7 +186,8 @@ void ClockFace::paintPictureSection() {
 
 // The odd half of a blink is blank once the running count has reached the face's threshold.
 bool ClockFace::textShown() const {
-  return app_.run.BlinkCount % 2 == 0 || Val(app_.mainWindow().Text1.Caption()) < blankFromMillis_;
+  return context_.run.BlinkCount % 2 == 0 ||
+         Val(context_.mainWindow().Text1.Caption()) < blankFromMillis_;
 }
 
 }  // namespace horalix

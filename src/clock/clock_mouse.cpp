@@ -27,50 +27,51 @@ constexpr int kOutOfView = 13800;
 void FloatingClock::redrawFaces(bool mirrorToo) {
   const int size = wantedSize();
   ShowStatue(Label11.Caption(), size);
-  if (mirrorToo) app_.mirrorClock().ShowStatue(Label11.Caption(), size + MirrorSizeAdd);
+  if (mirrorToo) context_.mirrorClock().ShowStatue(Label11.Caption(), size + MirrorSizeAdd);
 }
 
 void FloatingClock::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
   (void)Shift;
   auto attempt = [this](auto&& statement) {
-    horalix::attempt(app_, "time_glass.Picture1_MouseDown", statement);
+    horalix::attempt(context_.platform.log, "time_glass.Picture1_MouseDown", statement);
   };
-  MainWindow& main = app_.mainWindow();
+  MainWindow& main = context_.mainWindow();
   // The keep-on-top routine of every window holds off while the user handles the clock.
   main.Label1.setCaption("100");
   const int t = Label1(1).Top();
   if (t == 0 || t == kOutOfView) {
     if (Button == kLeftButton) {
       attempt([&] {
-        if (optionChar(app_.settings.checkvalue, CheckFlag::KeepTimeText) != "0") return;
+        if (optionChar(context_.settings.checkvalue, CheckFlag::KeepTimeText) != "0") return;
         // The count goes out of view and the time of day comes in, or back; the mirror follows.
         const bool countInView = t == 0;
-        for (ClockWindow* clock :
-             {static_cast<ClockWindow*>(this), static_cast<ClockWindow*>(&app_.mirrorClock())}) {
+        for (ClockWindow* clock : {static_cast<ClockWindow*>(this),
+                                   static_cast<ClockWindow*>(&context_.mirrorClock())}) {
           clock->Label1(1).setTop(countInView ? kOutOfView : 0);
           clock->Label1(2).setTop(countInView ? 0 : kOutOfView);
         }
         bool mirrorToo = false;
-        attempt([&] { mirrorToo = ReadSecondScreen(app_) == 1; });
+        attempt([&] { mirrorToo = ReadSecondScreen(context_) == 1; });
         redrawFaces(mirrorToo);
       });
     } else {
       attempt([&] {
         // The follow-mode spotlight stays below the menu while it is open.
-        if (main.Label10.Caption() == "Frm_light") app_.followSpotlight().Label1.setCaption("20");
+        if (main.Label10.Caption() == "Frm_light")
+          context_.followSpotlight().Label1.setCaption("20");
       });
       attempt([&] {
         // A see-through clock opens the menu at the pointer, an opaque one below its own
         // bottom edge.
-        if (optionChar(app_.settings.checkvalue, CheckFlag::TransparentBack) == "0") {
-          const platform::Desktop& desktop = app_.platform.desktop;
+        if (optionChar(context_.settings.checkvalue, CheckFlag::TransparentBack) == "0") {
+          const platform::Desktop& desktop = context_.platform.desktop;
           const platform::PixelPoint at{
               static_cast<int>((static_cast<float>(Left()) + X) /
                                static_cast<float>(desktop.twipsPerPixelX())),
               (Top() + Height()) / desktop.twipsPerPixelY()};
-          app_.platform.tray.popupAt(*this, main.menu, at);
+          context_.platform.tray.popupAt(*this, main.menu, at);
         } else {
-          app_.platform.tray.popup(*this, main.menu);
+          context_.platform.tray.popup(*this, main.menu);
         }
       });
     }
@@ -82,21 +83,21 @@ void FloatingClock::Picture1_MouseDown(int Button, int Shift, float X, float Y) 
 }
 
 void FloatingClock::Picture2_MouseMove(int Button, int Shift, float X, float Y) {
-  app_.mainWindow().Label1.setCaption("100");
+  context_.mainWindow().Label1.setCaption("100");
   Picture1_MouseMove(Button, Shift, X, Y);
 }
 
 void FloatingClock::Picture1_MouseMove(int Button, int Shift, float X, float Y) {
   (void)Shift;
   auto attempt = [this](auto&& statement) {
-    horalix::attempt(app_, "time_glass.Picture1_MouseMove", statement);
+    horalix::attempt(context_.platform.log, "time_glass.Picture1_MouseMove", statement);
   };
   Timer7.setEnabled(true);
   if (Button != kLeftButton) return;
   // The system moves the window with the pointer and returns at the drop. The place stored is
   // the one the drop reached, before the clock is kept on the screen below.
-  attempt([&] { app_.platform.desktop.dragWithPointer(*this); });
-  attempt([&] { SaveClockPos(app_, CLng(Left()), CLng(Top())); });
+  attempt([&] { context_.platform.desktop.dragWithPointer(*this); });
+  attempt([&] { SaveClockPos(context_, CLng(Left()), CLng(Top())); });
   attempt([&] { redrawFaces(false); });
   attempt([&] { dropAt(X, Y); });
 }
@@ -104,14 +105,14 @@ void FloatingClock::Picture1_MouseMove(int Button, int Shift, float X, float Y) 
 // The window's right edge stays on the screen, its top edge may reach the bottom of the screen
 // area (the clock's height is not subtracted).
 void FloatingClock::dropAt(float X, float Y) {
-  const platform::Desktop& desktop = app_.platform.desktop;
+  const platform::Desktop& desktop = context_.platform.desktop;
   double newLeft = Left() + X - DownX;
   // Counted in 32 bits: a top below a screen placed under the primary one does not overflow.
   std::int32_t newTop = CLng(Top() + Y - DownY);
   const double rightmost =
-      static_cast<double>(desktop.twipsPerPixelX()) * app_.run.ScreenWidthPx - Width();
+      static_cast<double>(desktop.twipsPerPixelX()) * context_.run.ScreenWidthPx - Width();
   const std::int32_t lowest =
-      CLng(static_cast<double>(desktop.twipsPerPixelY()) * app_.run.ScreenHeightPx);
+      CLng(static_cast<double>(desktop.twipsPerPixelY()) * context_.run.ScreenHeightPx);
   if (newLeft < 0) newLeft = 0;
   if (newLeft > rightmost) newLeft = rightmost;
   if (newTop < 0) newTop = 0;
@@ -122,10 +123,10 @@ void FloatingClock::dropAt(float X, float Y) {
 
 void FloatingClock::Image1_Click() {
   // The Start item is available exactly while no run is going.
-  if (app_.mainWindow().menu_one(1).Enabled()) {
-    StartTiming(app_);
+  if (context_.mainWindow().menu_one(1).Enabled()) {
+    StartTiming(context_);
   } else {
-    StopTiming(app_);
+    StopTiming(context_);
   }
 }
 
@@ -134,8 +135,8 @@ void FloatingClock::Image1_MouseDown(int Button, int Shift, float X, float Y) {
   (void)X;
   (void)Y;
   if (Button != kRightButton) return;
-  MainWindow& main = app_.mainWindow();
-  app_.platform.tray.popup(*this, main.menu);
+  MainWindow& main = context_.mainWindow();
+  context_.platform.tray.popup(*this, main.menu);
 }
 
 void FloatingClock::Image1_MouseMove(int Button, int Shift, float X, float Y) {

@@ -72,8 +72,8 @@ constexpr platform::ControlDesign kDesign[] = {
 
 }  // namespace
 
-ClockWindow::ClockWindow(Context& app, const ClockRole& role, platform::Form* pictureOwner)
-    : Form(app.platform.forms, role.name),
+ClockWindow::ClockWindow(Context& context, const ClockRole& role, platform::Form* pictureOwner)
+    : Form(context.platform.forms, role.name),
       Label2(addControls(kDesign).control("Label2")),
       Label3(control("Label3")),
       Label4(control("Label4")),
@@ -91,8 +91,8 @@ ClockWindow::ClockWindow(Context& app, const ClockRole& role, platform::Form* pi
       Timer4(addTimer("Timer4", 1000)),
       Timer5(addTimer("Timer5", 20)),
       Timer8(addTimer("Timer8", 50)),
-      app_(app),
-      face_(app, *this, role.blankFromMillis, pictureOwner),
+      context_(context),
+      face_(context, *this, role.blankFromMillis, pictureOwner),
       role_(role) {
   Timer1.onTick = [this] { Timer1_Timer(); };
   Timer2.onTick = [this] { Timer2_Timer(); };
@@ -108,21 +108,21 @@ void ClockWindow::creatrange() { face_.creatrange(); }
 void ClockWindow::changcolor(std::uint32_t nowcolor) { face_.changcolor(nowcolor); }
 
 int ClockWindow::wantedSize() {
-  return FontSizeByIndex(
-      static_cast<int>(Val(fontselectPart(app_.settings.Fontselect, FontselectField::SizeIndex))));
+  return FontSizeByIndex(static_cast<int>(
+      Val(fontselectPart(context_.settings.Fontselect, FontselectField::SizeIndex))));
 }
 
 void ClockWindow::beginRunStart() {
   for (platform::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5}) t->setEnabled(false);
   Label5.setCaption("0");
-  attempt(app_, where("Timer5").c_str(), [&] { SetTopmost(app_, *this); });
-  app_.run.BlinkCount = 0;
+  attempt(context_.platform.log, where("Timer5").c_str(), [&] { SetTopmost(context_, *this); });
+  context_.run.BlinkCount = 0;
   Picture1.setVisible(true);
   Picture2.setVisible(true);
 }
 
 void ClockWindow::drawFirstFace(const std::string& countText, int size) {
-  attempt(app_, where("Timer5").c_str(), [&] {
+  attempt(context_.platform.log, where("Timer5").c_str(), [&] {
     if (Label1(1).Top() == 0) {
       ShowStatue(countText, size);
     } else {
@@ -132,7 +132,7 @@ void ClockWindow::drawFirstFace(const std::string& countText, int size) {
 }
 
 int ClockWindow::startFormat() {
-  const std::string& optvalue = app_.settings.optvalue;
+  const std::string& optvalue = context_.settings.optvalue;
   int format = 3;
   if (flagMet(optvalue, OptFlag::FormatSeconds)) format = 1;
   if (flagMet(optvalue, OptFlag::FormatMinutes)) format = 2;
@@ -140,42 +140,46 @@ int ClockWindow::startFormat() {
   return format;
 }
 
-bool ClockWindow::startCountsDown() { return flagMet(app_.settings.optvalue, OptFlag::CountDown); }
+bool ClockWindow::startCountsDown() {
+  return flagMet(context_.settings.optvalue, OptFlag::CountDown);
+}
 
 void ClockWindow::setFirstTexts(int format, bool countDown, int hours, int minutes, int seconds) {
   const std::string first =
       countDown ? countText(format, hours, minutes, seconds) : countText(format, 0, 0, 0);
-  attempt(app_, where("Timer5").c_str(),
-          [&] { Label1(2).setCaption(timeOfDayText(app_, format)); });
+  attempt(context_.platform.log, where("Timer5").c_str(),
+          [&] { Label1(2).setCaption(timeOfDayText(context_, format)); });
   Label1(1).setCaption(first);
   Label11.setCaption(first);
   Label9.setCaption(format == 2 ? "00:00" : "00:00:00");
 }
 
 void ClockWindow::takeRunValues() {
-  const SettingsBlock& settings = app_.settings;
-  attempt(app_, where("Timer5").c_str(), [&] {
-    const auto area = app_.platform.desktop.fullScreenArea();
-    app_.run.ScreenWidthPx = area.width();
-    app_.run.ScreenHeightPx = area.height();
+  const SettingsBlock& settings = context_.settings;
+  attempt(context_.platform.log, where("Timer5").c_str(), [&] {
+    const auto area = context_.platform.desktop.fullScreenArea();
+    context_.run.ScreenWidthPx = area.width();
+    context_.run.ScreenHeightPx = area.height();
   });
   std::int16_t afterZero = 0;
   if (flagMet(settings.optvalue, OptFlag::AfterZeroStop)) afterZero = 1;
   // With automatic timing the cycle is never chosen here.
   if (met([&] {
         return CInt(optionChar(settings.optvalue, OptFlag::AfterZeroCycle)) == 1 &&
-               !ReadAImode(app_);
+               !ReadAImode(context_);
       })) {
     afterZero = 2;
   }
-  app_.run.AfterZeroAction = afterZero;
+  context_.run.AfterZeroAction = afterZero;
   takeSegmentStart();
 }
 
 void ClockWindow::takeSegmentStart() {
-  if (const auto mark = clockMark(app_, readClockMethod(app_))) app_.run.StartTick = *mark;
-  attempt(app_, where("Label16").c_str(),
-          [&] { Label16.setCaption(Format(timeOf(app_.platform.loop.localTime()), "hh:mm:ss")); });
+  if (const auto mark = clockMark(context_, readClockMethod(context_)))
+    context_.run.StartTick = *mark;
+  attempt(context_.platform.log, where("Label16").c_str(), [&] {
+    Label16.setCaption(Format(timeOf(context_.platform.loop.localTime()), "hh:mm:ss"));
+  });
 }
 
 void ClockWindow::armZeroReminder(bool flash) {
@@ -188,15 +192,15 @@ void ClockWindow::armZeroReminder(bool flash) {
 
 void ClockWindow::applyOvertimeStyle(bool redrawPrefixed) {
   auto prefixed = [&](const char* prefix) {
-    app_.run.OvertimePrefix = prefix;
+    context_.run.OvertimePrefix = prefix;
     if (!redrawPrefixed) return;
-    app_.mainWindow().Lab_time_state.setCaption("1");
+    context_.mainWindow().Lab_time_state.setCaption("1");
     Label_change();
-    if (captionStartsWith(app_.mainWindow().menu_two(1), "隐藏")) ShowClocks(app_);
+    if (captionStartsWith(context_.mainWindow().menu_two(1), "隐藏")) ShowClocks(context_);
   };
-  switch (ReadTimeoutAction(app_)) {
+  switch (ReadTimeoutAction(context_)) {
     case 0:
-      app_.run.OvertimePrefix = "";
+      context_.run.OvertimePrefix = "";
       break;
     case 1:
       Timer8.setEnabled(true);
@@ -208,8 +212,8 @@ void ClockWindow::applyOvertimeStyle(bool redrawPrefixed) {
       prefixed("超时");
       break;
     case 4:
-      app_.run.OvertimePrefix = "";
-      HideClocks(app_);
+      context_.run.OvertimePrefix = "";
+      HideClocks(context_);
       break;
     default:
       break;
@@ -218,12 +222,12 @@ void ClockWindow::applyOvertimeStyle(bool redrawPrefixed) {
 
 void ClockWindow::showFinalCount() {
   const std::string at = where("Timer1");
-  attempt(app_, at.c_str(), [&] {
+  attempt(context_.platform.log, at.c_str(), [&] {
     const std::int32_t shown =
-        optionOn(app_.settings.optvalue, OptFlag::CountDown) ? 0 : app_.run.RunMillis;
+        optionOn(context_.settings.optvalue, OptFlag::CountDown) ? 0 : context_.run.RunMillis;
     Label1(1).setCaption(clockText(shown));
   });
-  attempt(app_, at.c_str(), [&] { Label_change(); });
+  attempt(context_.platform.log, at.c_str(), [&] { Label_change(); });
 }
 
 void ClockWindow::stopCountTimers() {
@@ -231,11 +235,12 @@ void ClockWindow::stopCountTimers() {
 }
 
 std::string ClockWindow::shownText() {
-  const int format = DisplayFormat(app_.settings.optvalue);
-  if (Label1(1).Top() != 0) return timeOfDayText(app_, format);
+  const int format = DisplayFormat(context_.settings.optvalue);
+  if (Label1(1).Top() != 0) return timeOfDayText(context_, format);
   const double t = TimeValue(Label1(1).Caption());
   std::string text = countText(format, Hour(t), Minute(t), Second(t));
-  if (app_.mainWindow().Lab_time_state.Caption() != "0") text = app_.run.OvertimePrefix + text;
+  if (context_.mainWindow().Lab_time_state.Caption() != "0")
+    text = context_.run.OvertimePrefix + text;
   return text;
 }
 

@@ -40,7 +40,7 @@ class ClockWindow : public platform::Form {
  public:
   // pictureOwner: the window whose Picture1 picture the face shows (the mirror shows the
   // floating clock's); nullptr for the window itself.
-  ClockWindow(Context& app, const ClockRole& role, platform::Form* pictureOwner = nullptr);
+  ClockWindow(Context& context, const ClockRole& role, platform::Form* pictureOwner = nullptr);
 
   const ClockRole& role() const { return role_; }
 
@@ -186,7 +186,7 @@ class ClockWindow : public platform::Form {
   // Where a statement of this clock's handler `handler` failed, for the log.
   std::string where(const char* handler) const { return std::string(role_.name) + "." + handler; }
 
-  Context& app_;
+  Context& context_;
   ClockFace face_;
 
  private:

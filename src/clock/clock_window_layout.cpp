@@ -50,10 +50,10 @@ std::uint32_t faceColour(const std::string& fontselect) {
 
 void ClockWindow::styleFace(int size, bool countDown) {
   auto attempt = [this](auto&& statement) {
-    horalix::attempt(app_, where("Timer5").c_str(), statement);
+    horalix::attempt(context_.platform.log, where("Timer5").c_str(), statement);
   };
   std::uint32_t colour = 0;
-  attempt([&] { colour = faceColour(app_.settings.Fontselect); });
+  attempt([&] { colour = faceColour(context_.settings.Fontselect); });
   attempt([&] { setUpFonts(size, colour); });
   Label1(1).setVisible(false);
   Label1(2).setVisible(false);
@@ -64,10 +64,10 @@ void ClockWindow::styleFace(int size, bool countDown) {
 // The clock font on the labels and the drawing surface. A font that does not take is replaced
 // by the program's own font file: Arial Black by its own, any other face by Trebuchet MS.
 void ClockWindow::setUpFonts(int size, std::uint32_t colour) {
-  SettingsBlock& settings = app_.settings;
-  platform::FontService& fonts = app_.platform.fonts;
+  SettingsBlock& settings = context_.settings;
+  platform::FontService& fonts = context_.platform.fonts;
   auto fontFile = [this](const char* file) {
-    return app_.pathInProgramFolder(std::string("font\\") + file);
+    return context_.pathInProgramFolder(std::string("font\\") + file);
   };
   for (int i : {1, 2}) {
     setFont(Label1(i), settings.clockFont, size);
@@ -104,22 +104,22 @@ void ClockWindow::setUpFonts(int size, std::uint32_t colour) {
 // An opaque clock shows its back picture, or its back colour when there is none; a see-through
 // clock keys out a colour near the text colour.
 void ClockWindow::setUpBackground(std::uint32_t colour) {
-  SettingsBlock& settings = app_.settings;
+  SettingsBlock& settings = context_.settings;
   if (optionChar(settings.checkvalue, CheckFlag::TransparentBack) != "0") {
     Picture3.setPicture("", 0, 0);
-    app_.run.BackPictureOn = false;
+    context_.run.BackPictureOn = false;
     changcolor(colour);
     return;
   }
   const std::vector<std::string> parts = Split(settings.picturename, "\\");
   const std::string name = parts.empty() ? "" : parts[0];
   Picture3.setPicture("", 0, 0);
-  const std::string path = app_.pathInProgramFolder("picture\\" + name);
-  app_.run.BackPictureOn = false;
-  if (!name.empty() && app_.platform.files.normalFileExists(path)) {
-    const PictureDimensions size = PictureSize(app_.platform.files, path);
+  const std::string path = context_.pathInProgramFolder("picture\\" + name);
+  context_.run.BackPictureOn = false;
+  if (!name.empty() && context_.platform.files.normalFileExists(path)) {
+    const PictureDimensions size = PictureSize(context_.platform.files, path);
     Picture3.setPicture(path, size.width, size.height);
-    app_.run.BackPictureOn = true;
+    context_.run.BackPictureOn = true;
     settings.picture_width = std::min(size.width, 600);
     settings.picture_height = std::min(size.height, 450);
   } else {
@@ -132,11 +132,11 @@ void ClockWindow::setUpBackground(std::uint32_t colour) {
 // The face sized around the first text (and the back picture); a count-down of no length shows
 // the time of day instead.
 void ClockWindow::layOutFirstText(bool countDown) {
-  const bool noLength = countDown && app_.run.RunSeconds == 0;
+  const bool noLength = countDown && context_.run.RunSeconds == 0;
   Label1(1).move(0, 0, Label1(1).Width(), Label1(1).Height());
   Label1(2).move(0, 13800, Label1(2).Width(), Label1(2).Height());
-  if (app_.run.BackPictureOn) {
-    const double t = app_.settings.Time_all;
+  if (context_.run.BackPictureOn) {
+    const double t = context_.settings.Time_all;
     Label1(1).setCaption(countText(3, Hour(t), Minute(t), Second(t)));
   } else {
     Label1(1).setAutoSize(true);
@@ -160,21 +160,22 @@ void ClockWindow::fitTextBox() {
 
 void ClockWindow::refitWindow() {
   auto attempt = [this](auto&& statement) {
-    horalix::attempt(app_, where("Form_LostFocus").c_str(), statement);
+    horalix::attempt(context_.platform.log, where("Form_LostFocus").c_str(), statement);
   };
-  if (!app_.run.BackPictureOn) {
+  if (!context_.run.BackPictureOn) {
     attempt([&] { move(Left(), Top(), Picture2.Width(), Picture2.Height()); });
     return;
   }
   attempt([&] {
-    const int width = std::max(Picture2.Width(), app_.settings.picture_width * kPictureTwips);
-    const int height = std::max(Picture2.Height(), app_.settings.picture_height * kPictureTwips);
+    const int width = std::max(Picture2.Width(), context_.settings.picture_width * kPictureTwips);
+    const int height =
+        std::max(Picture2.Height(), context_.settings.picture_height * kPictureTwips);
     Picture1.move(Picture1.Left(), Picture1.Top(), width, height);
   });
   attempt([&] { move(Left(), Top(), Picture1.Width(), Picture1.Height()); });
   // The back picture is painted stretched over the whole surface, whatever its size.
   attempt([&] {
-    const auto& desktop = app_.platform.desktop;
+    const auto& desktop = context_.platform.desktop;
     Picture1.PaintPicture(Picture1.Picture(), 0, 0, static_cast<float>(Picture1.Width()),
                           static_cast<float>(Picture1.Height()),
                           Picture1.pictureWidthPx() * desktop.twipsPerPixelX(),

@@ -14,28 +14,28 @@ namespace horalix {
 
 void FloatingClock::Form_Load() {
   auto attempt = [this](auto&& statement) {
-    horalix::attempt(app_, "time_glass.Form_Load", statement);
+    horalix::attempt(context_.platform.log, "time_glass.Form_Load", statement);
   };
-  attempt([&] { SetTopmost(app_, *this); });
-  attempt([&] { LoadSettings(app_, app_.settings); });
+  attempt([&] { SetTopmost(context_, *this); });
+  attempt([&] { LoadSettings(context_, context_.settings); });
   Label15.setCaption("1");
   // The hover button's two pictures, made by the build: 32 x 32 pixels.
-  Image2(0).setPicture(app_.pathInProgramFolder("picture\\hover-play.bmp"), 32, 32);
-  Image2(1).setPicture(app_.pathInProgramFolder("picture\\hover-stop.bmp"), 32, 32);
+  Image2(0).setPicture(context_.pathInProgramFolder("picture\\hover-play.bmp"), 32, 32);
+  Image2(1).setPicture(context_.pathInProgramFolder("picture\\hover-stop.bmp"), 32, 32);
   Timer5.setEnabled(true);
   // Unlike the sequencer's placement, a saved 0 is not taken, the window's own height must fit
   // below the saved top, and a screen narrower than the window leaves a negative left.
-  const SavedPosition at = readSavedPosition(app_, "clockleft", "clocktop");
-  const auto& desktop = app_.platform.desktop;
-  const int width = app_.run.BackPictureOn ? Width() : Label9.Width();
-  const int maxLeft = app_.run.ScreenWidthPx * desktop.twipsPerPixelX() - width - 100;
+  const SavedPosition at = readSavedPosition(context_, "clockleft", "clocktop");
+  const auto& desktop = context_.platform.desktop;
+  const int width = context_.run.BackPictureOn ? Width() : Label9.Width();
+  const int maxLeft = context_.run.ScreenWidthPx * desktop.twipsPerPixelX() - width - 100;
   attempt([&] { setLeft(at.left > 0 && maxLeft > at.left ? at.left : maxLeft); });
-  const int roomBelow = app_.run.ScreenHeightPx * desktop.twipsPerPixelY() - Height();
+  const int roomBelow = context_.run.ScreenHeightPx * desktop.twipsPerPixelY() - Height();
   attempt([&] { setTop(at.top > 0 && roomBelow > at.top ? at.top : 0); });
 }
 
 void FloatingClock::Form_LostFocus() {
-  horalix::attempt(app_, "time_glass.Form_LostFocus", [&] { fitTextBox(); });
+  horalix::attempt(context_.platform.log, "time_glass.Form_LostFocus", [&] { fitTextBox(); });
   refitWindow();
 }
 

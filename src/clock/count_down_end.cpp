@@ -24,126 +24,135 @@ namespace {
 
 constexpr const char* kWhere = "time_glass.Timer1";
 
-void startOvertime(Context& app, FloatingClock& clock) {
-  auto attempt = [&app](auto&& statement) { horalix::attempt(app, kWhere, statement); };
-  const std::string& c = app.settings.checkvalue;
+void startOvertime(Context& context, FloatingClock& clock) {
+  auto attempt = [&context](auto&& statement) {
+    horalix::attempt(context.platform.log, kWhere, statement);
+  };
+  const std::string& c = context.settings.checkvalue;
   auto on = [&c](CheckFlag flag) { return optionOn(c, flag); };
   const bool zeroReminder = on(CheckFlag::TimedDuration) && on(CheckFlag::OvertimeLimit);
   attempt([&] {
     if (!zeroReminder) return;
     clock.armZeroReminder(on(CheckFlag::FlashOvertime));
-    if (ReadSecondScreen(app) == 1) app.mirrorClock().armZeroReminder(on(CheckFlag::FlashOvertime));
+    if (ReadSecondScreen(context) == 1)
+      context.mirrorClock().armZeroReminder(on(CheckFlag::FlashOvertime));
   });
   attempt([&] {
     if (!zeroReminder || !on(CheckFlag::BarOvertime)) return;
     writeAlarmStage(clock.Label5, AlarmStage::Zero);
-    app.promptBar().Timer3.setEnabled(true);
+    context.promptBar().Timer3.setEnabled(true);
   });
   attempt([&] {
     if (zeroReminder && on(CheckFlag::SoundOvertime)) {
-      PlayMusic(app, app.pathInProgramFolder("sounds\\" + clock.SoundNames.at(4)));
+      PlayMusic(context, context.pathInProgramFolder("sounds\\" + clock.SoundNames.at(4)));
     }
   });
   clock.Timer1.setEnabled(false);
   clock.Timer4.setEnabled(true);
   attempt([&] {
-    if (ReadSecondScreen(app) != 1) return;
-    app.mirrorClock().Timer1.setEnabled(false);
-    app.mirrorClock().Timer4.setEnabled(true);
+    if (ReadSecondScreen(context) != 1) return;
+    context.mirrorClock().Timer1.setEnabled(false);
+    context.mirrorClock().Timer4.setEnabled(true);
   });
   attempt([&] { clock.applyOvertimeStyle(true); });
 }
 
 // The steps that the stop and the cycle share: the final text, the record, the count stopped
 // and the interaction window parked.
-void stopCount(Context& app, FloatingClock& clock) {
-  auto attempt = [&app](auto&& statement) { horalix::attempt(app, kWhere, statement); };
+void stopCount(Context& context, FloatingClock& clock) {
+  auto attempt = [&context](auto&& statement) {
+    horalix::attempt(context.platform.log, kWhere, statement);
+  };
   clock.showFinalCount();
-  recordRun(app, clock);
+  recordRun(context, clock);
   clock.stopCountTimers();
-  attempt([&] { HideInteraction(app); });
+  attempt([&] { HideInteraction(context); });
 }
 
 // Tool windows closed and the time-up prompt, when the after-zero option `option` is on.
-void closeAndPrompt(Context& app, OptFlag option) {
-  if (!optionOn(app.settings.checkvalue, CheckFlag::TimedDuration) ||
-      !optionOn(app.settings.optvalue, option))
+void closeAndPrompt(Context& context, OptFlag option) {
+  if (!optionOn(context.settings.checkvalue, CheckFlag::TimedDuration) ||
+      !optionOn(context.settings.optvalue, option))
     return;
-  closeToolWindows(app, false);
-  showTimeUpPrompt(app);
+  closeToolWindows(context, false);
+  showTimeUpPrompt(context);
 }
 
-void stopRun(Context& app, FloatingClock& clock) {
-  stopCount(app, clock);
-  horalix::attempt(app, kWhere, [&] { closeAndPrompt(app, OptFlag::AfterZeroStop); });
-  horalix::attempt(app, kWhere, [&] { EndTiming(app); });
+void stopRun(Context& context, FloatingClock& clock) {
+  stopCount(context, clock);
+  horalix::attempt(context.platform.log, kWhere,
+                   [&] { closeAndPrompt(context, OptFlag::AfterZeroStop); });
+  horalix::attempt(context.platform.log, kWhere, [&] { EndTiming(context); });
 }
 
-void cycleRun(Context& app, FloatingClock& clock) {
-  stopCount(app, clock);
-  horalix::attempt(app, kWhere, [&] {
-    const std::string& c = app.settings.checkvalue;
+void cycleRun(Context& context, FloatingClock& clock) {
+  stopCount(context, clock);
+  horalix::attempt(context.platform.log, kWhere, [&] {
+    const std::string& c = context.settings.checkvalue;
     if (optionOn(c, CheckFlag::TimedDuration) && optionOn(c, CheckFlag::ContinuousReminder) &&
         optionOn(c, CheckFlag::EndSound)) {
-      PlayMusic(app, app.pathInProgramFolder("sounds\\" + clock.SoundNames.at(5)));
+      PlayMusic(context, context.pathInProgramFolder("sounds\\" + clock.SoundNames.at(5)));
     }
   });
-  horalix::attempt(app, kWhere, [&] { closeAndPrompt(app, OptFlag::AfterZeroCycle); });
-  horalix::attempt(app, kWhere, [&] { RestoreClocks(app); });
-  horalix::attempt(app, kWhere, [&] { startNextRound(app, clock); });
+  horalix::attempt(context.platform.log, kWhere,
+                   [&] { closeAndPrompt(context, OptFlag::AfterZeroCycle); });
+  horalix::attempt(context.platform.log, kWhere, [&] { RestoreClocks(context); });
+  horalix::attempt(context.platform.log, kWhere, [&] { startNextRound(context, clock); });
 }
 
 // A count whose binding was cleared: the run is recorded and ended, and the run start, armed
 // again, finds no run and leaves the clock idle.
-void endUnboundRun(Context& app, FloatingClock& clock) {
-  recordRun(app, clock);
-  horalix::attempt(app, kWhere, [&] { HideInteraction(app); });
+void endUnboundRun(Context& context, FloatingClock& clock) {
+  recordRun(context, clock);
+  horalix::attempt(context.platform.log, kWhere, [&] { HideInteraction(context); });
   clock.stopCountTimers();
-  horalix::attempt(app, kWhere, [&] { EndTiming(app); });
+  horalix::attempt(context.platform.log, kWhere, [&] { EndTiming(context); });
   clock.Timer5.setEnabled(true);
 }
 
 }  // namespace
 
 void FloatingClock::endCountDown() {
-  MainWindow& main = app_.mainWindow();
-  auto attempt = [this](auto&& statement) { horalix::attempt(app_, kWhere, statement); };
+  MainWindow& main = context_.mainWindow();
+  auto attempt = [this](auto&& statement) {
+    horalix::attempt(context_.platform.log, kWhere, statement);
+  };
   Timer1.setEnabled(false);
   Timer3.setEnabled(false);
-  app_.run.BlinkCount = 0;
+  context_.run.BlinkCount = 0;
   Picture1.setVisible(true);
   Picture2.setVisible(true);
   attempt([&] {
-    if (!optionOn(app_.settings.checkvalue, CheckFlag::TimedDuration)) return;
+    if (!optionOn(context_.settings.checkvalue, CheckFlag::TimedDuration)) return;
     for (int entry = 0; entry <= 4; ++entry) {
-      horalix::attempt(app_, kWhere, [&] {
-        StopMusic(app_, app_.pathInProgramFolder("sounds\\" + SoundNames.at(entry)));
+      horalix::attempt(context_.platform.log, kWhere, [&] {
+        StopMusic(context_, context_.pathInProgramFolder("sounds\\" + SoundNames.at(entry)));
       });
     }
   });
-  attempt([&] { HideProcessBars(app_); });
+  attempt([&] { HideProcessBars(context_); });
   main.Label4(1).setCaption(CStr(Val(main.Label5(1).Caption())));
   takeSegmentStart();
 
-  switch (app_.run.AfterZeroAction) {
+  switch (context_.run.AfterZeroAction) {
     case 0:
-      startOvertime(app_, *this);
+      startOvertime(context_, *this);
       break;
     case 1:
-      stopRun(app_, *this);
+      stopRun(context_, *this);
       break;
     case 2: {
-      const std::string& c = app_.settings.checkvalue;
-      if (app_.settings.time_end > 0 && optionOn(c, CheckFlag::TimedDuration) &&
+      const std::string& c = context_.settings.checkvalue;
+      if (context_.settings.time_end > 0 && optionOn(c, CheckFlag::TimedDuration) &&
           optionOn(c, CheckFlag::OvertimeLimit)) {
-        startOvertime(app_, *this);
+        startOvertime(context_, *this);
       } else {
-        cycleRun(app_, *this);
+        cycleRun(context_, *this);
       }
       break;
     }
     default:
-      endUnboundRun(app_, *this);
+      endUnboundRun(context_, *this);
       break;
   }
 }

@@ -23,34 +23,38 @@
 namespace horalix {
 
 void ClockWindow::Timer1_Timer() {
-  MainWindow& main = app_.mainWindow();
+  MainWindow& main = context_.mainWindow();
   const std::string at = where("Timer1");
-  auto attempt = [&](auto&& statement) { horalix::attempt(app_, at.c_str(), statement); };
+  auto attempt = [&](auto&& statement) {
+    horalix::attempt(context_.platform.log, at.c_str(), statement);
+  };
   std::int32_t e = 0;
   std::int32_t r = 0;
   attempt([&] { main.Lab_time_state.setCaption("0"); });
   beforeCountTick();
   Timer1.setInterval(200);
-  attempt([&] { SetTopmost(app_, *this); });
+  attempt([&] { SetTopmost(context_, *this); });
   e = remaintime("Timer1");
   attempt([&] {
-    const std::int64_t left = std::int64_t{app_.run.RunSeconds} * 1000 + 400 - e;
+    const std::int64_t left = std::int64_t{context_.run.RunSeconds} * 1000 + 400 - e;
     if (left != static_cast<std::int32_t>(left)) throw RuntimeError(RuntimeErrorCode::Overflow);
     r = static_cast<std::int32_t>(left);
   });
   publishCountDown(e, r);
   if (r > 0) {
     attempt([&] {
-      Label1(1).setCaption(clockText(optionOn(app_.settings.optvalue, OptFlag::CountDown) ? r : e));
+      Label1(1).setCaption(
+          clockText(optionOn(context_.settings.optvalue, OptFlag::CountDown) ? r : e));
     });
-    attempt(
-        [&] { Label1(2).setCaption(Format(timeOf(app_.platform.loop.localTime()), "hh:mm:ss")); });
+    attempt([&] {
+      Label1(2).setCaption(Format(timeOf(context_.platform.loop.localTime()), "hh:mm:ss"));
+    });
     Timer1.setEnabled(true);
     countDownShown();
   }
-  if (!runBound(app_)) {
+  if (!runBound(context_)) {
     r = 0;
-    app_.run.AfterZeroAction = 5;
+    context_.run.AfterZeroAction = 5;
   }
   if (Int(r / 1000.0) <= 0) {
     endCountDown();
@@ -70,11 +74,11 @@ void ClockWindow::Timer1_Timer() {
 // at the set length or above never fires; a stage at the second of an earlier one is the same
 // stage.
 int ClockWindow::dueStage(std::int32_t u) {
-  if (u == app_.run.RunSeconds) return 0;
-  const std::int32_t seconds[] = {AlarmOneSeconds, AlarmTwoSeconds, app_.settings.Time_three};
+  if (u == context_.run.RunSeconds) return 0;
+  const std::int32_t seconds[] = {AlarmOneSeconds, AlarmTwoSeconds, context_.settings.Time_three};
   for (int k = 1; k <= 3; ++k) {
     const std::int32_t at = seconds[k - 1];
-    if ((firedStages_ & (1U << k)) != 0 || u > at || at >= app_.run.RunSeconds) continue;
+    if ((firedStages_ & (1U << k)) != 0 || u > at || at >= context_.run.RunSeconds) continue;
     for (int j = k; j <= 3; ++j) {
       if (seconds[j - 1] == at) firedStages_ |= 1U << j;
     }
@@ -84,7 +88,7 @@ int ClockWindow::dueStage(std::int32_t u) {
 }
 
 void ClockWindow::runStage(int k) {
-  const std::string& c = app_.settings.checkvalue;
+  const std::string& c = context_.settings.checkvalue;
   auto on = [&c](CheckFlag flag) { return optionOn(c, flag); };
   const std::string at = where("Timer1");
   Timer1.setInterval(1000);
@@ -93,7 +97,7 @@ void ClockWindow::runStage(int k) {
     Label1(2).setTop(13800);
   }
   const bool stageOn = on(CheckFlag::TimedDuration) && on(stageSwitch(k));
-  horalix::attempt(app_, at.c_str(), [&] {
+  horalix::attempt(context_.platform.log, at.c_str(), [&] {
     if (!stageOn) return;
     if (on(stageFlash(k))) Label8.setCaption("1");
     writeAlarmStage(Label5, alarmStageOf(k));
@@ -101,7 +105,7 @@ void ClockWindow::runStage(int k) {
     Label4.setCaption("1");
     Timer2.setEnabled(true);
   });
-  horalix::attempt(app_, at.c_str(), [&] {
+  horalix::attempt(context_.platform.log, at.c_str(), [&] {
     if (!stageOn || !on(stageBar(k))) return;
     writeAlarmStage(Label5, alarmStageOf(k));
     promptBar().Timer3.setEnabled(true);
@@ -110,18 +114,18 @@ void ClockWindow::runStage(int k) {
 }
 
 void FloatingClock::beforeCountTick() {
-  horalix::attempt(app_, "time_glass.Timer7", [&] {
+  horalix::attempt(context_.platform.log, "time_glass.Timer7", [&] {
     if (Image1.Visible()) Timer7.setEnabled(true);
   });
 }
 
 void FloatingClock::publishCountDown(std::int32_t e, std::int32_t& r) {
-  MainWindow& main = app_.mainWindow();
+  MainWindow& main = context_.mainWindow();
   main.Label5(1).setCaption(CStr(e));
   main.Text1.setText(CStr(r));
   // The time left never rises by more than 400 ms: after such a jump (a change of clock method)
   // the clock holds what it showed until the measure has come back down.
-  horalix::attempt(app_, "time_glass.Timer1", [&] {
+  horalix::attempt(context_.platform.log, "time_glass.Timer1", [&] {
     const double guard = Val(Label10.Caption());
     if (guard + 400 < r) {
       r = static_cast<std::int32_t>(guard - 200);
@@ -132,22 +136,22 @@ void FloatingClock::publishCountDown(std::int32_t e, std::int32_t& r) {
 }
 
 void FloatingClock::countDownShown() {
-  horalix::attempt(app_, "time_glass.Timer1", [&] { Label_change(); });
+  horalix::attempt(context_.platform.log, "time_glass.Timer1", [&] { Label_change(); });
 }
 
 void FloatingClock::stageSound(int k, bool stageOn) {
-  const std::string& c = app_.settings.checkvalue;
+  const std::string& c = context_.settings.checkvalue;
   auto on = [&c](CheckFlag flag) { return optionOn(c, flag); };
-  horalix::attempt(app_, "time_glass.Timer1", [&] {
+  horalix::attempt(context_.platform.log, "time_glass.Timer1", [&] {
     if (!stageOn || !on(horalix::stageSound(k))) return;
     auto sound = [this](int entry) {
-      return app_.pathInProgramFolder("sounds\\" + SoundNames.at(entry));
+      return context_.pathInProgramFolder("sounds\\" + SoundNames.at(entry));
     };
-    StopMusic(app_, sound(k - 1));
+    StopMusic(context_, sound(k - 1));
     if (k == 3 && on(CheckFlag::ContinuousReminder)) {
-      WavPlayLoop(app_, sound(k));
+      WavPlayLoop(context_, sound(k));
     } else {
-      PlayMusic(app_, sound(k));
+      PlayMusic(context_, sound(k));
     }
   });
 }
@@ -155,7 +159,8 @@ void FloatingClock::stageSound(int k, bool stageOn) {
 void FloatingClock::afterCountDownTick() {
   if (Label13.Caption() == "0") {
     Label13.setCaption("1");
-    horalix::attempt(app_, "time_glass.Timer1", [&] { UseEnglishKeyboard(app_); });
+    horalix::attempt(context_.platform.log, "time_glass.Timer1",
+                     [&] { UseEnglishKeyboard(context_); });
   }
 }
 

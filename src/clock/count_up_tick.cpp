@@ -25,40 +25,42 @@ namespace {
 constexpr const char* kWhere = "time_glass.Timer4";
 
 // Banks the count-up, stops the count and records the run.
-void stopCountUp(Context& app, FloatingClock& clock) {
-  MainWindow& main = app.mainWindow();
+void stopCountUp(Context& context, FloatingClock& clock) {
+  MainWindow& main = context.mainWindow();
   main.Label4(2).setCaption(CStr(Val(main.Label5(2).Caption())));
   clock.stopCountTimers();
-  recordRun(app, clock);
+  recordRun(context, clock);
 }
 
 // The overtime's end: the run is recorded and taken down; then either the slide show ends
 // (overtime counting) or the next round starts (cycling).
-void finishOvertime(Context& app, FloatingClock& clock) {
-  auto attempt = [&app](auto&& statement) { horalix::attempt(app, kWhere, statement); };
-  const bool cycling = app.run.AfterZeroAction == 2;
+void finishOvertime(Context& context, FloatingClock& clock) {
+  auto attempt = [&context](auto&& statement) {
+    horalix::attempt(context.platform.log, kWhere, statement);
+  };
+  const bool cycling = context.run.AfterZeroAction == 2;
   clock.Timer4.setInterval(1000);
-  stopCountUp(app, clock);
-  attempt([&] { HideInteraction(app); });
-  attempt([&] { HideProcessBars(app); });
+  stopCountUp(context, clock);
+  attempt([&] { HideInteraction(context); });
+  attempt([&] { HideProcessBars(context); });
   attempt([&] {
-    if (!optionOn(app.settings.optvalue,
+    if (!optionOn(context.settings.optvalue,
                   cycling ? OptFlag::AfterZeroCycle : OptFlag::AfterZeroOvertime))
       return;
-    closeToolWindows(app, true);
-    horalix::attempt(app, kWhere, [&] {
-      const std::string& c = app.settings.checkvalue;
+    closeToolWindows(context, true);
+    horalix::attempt(context.platform.log, kWhere, [&] {
+      const std::string& c = context.settings.checkvalue;
       if (optionOn(c, CheckFlag::TimedDuration) && optionOn(c, CheckFlag::EndSound)) {
-        PlayMusic(app, app.pathInProgramFolder("sounds\\" + clock.SoundNames.at(5)));
+        PlayMusic(context, context.pathInProgramFolder("sounds\\" + clock.SoundNames.at(5)));
       }
     });
-    showTimeUpPrompt(app);
+    showTimeUpPrompt(context);
   });
   if (cycling) {
-    attempt([&] { RestoreClocks(app); });
-    attempt([&] { startNextRound(app, clock); });
+    attempt([&] { RestoreClocks(context); });
+    attempt([&] { startNextRound(context, clock); });
   } else {
-    attempt([&] { EndSlideShow(app); });
+    attempt([&] { EndSlideShow(context); });
   }
 }
 
@@ -68,53 +70,58 @@ void finishOvertime(Context& app, FloatingClock& clock) {
 // 0) and the elapsed whole seconds have come to the span. The first tick at or past it ends
 // the overtime, also when no tick fell in the span's own second.
 bool ClockWindow::overtimeOver(std::int32_t elapsed) {
-  const std::int16_t action = app_.run.AfterZeroAction;
+  const std::int16_t action = context_.run.AfterZeroAction;
   if (action != 0 && action != 2) return false;
-  const std::string& c = app_.settings.checkvalue;
-  const std::int32_t span = app_.settings.time_end;
+  const std::string& c = context_.settings.checkvalue;
+  const std::int32_t span = context_.settings.time_end;
   return optionOn(c, CheckFlag::TimedDuration) && optionOn(c, CheckFlag::OvertimeLimit) &&
          span > 0 && elapsed / 1000 >= span;
 }
 
 void ClockWindow::Timer4_Timer() {
-  MainWindow& main = app_.mainWindow();
+  MainWindow& main = context_.mainWindow();
   const std::string at = where("Timer4");
-  auto attempt = [&](auto&& statement) { horalix::attempt(app_, at.c_str(), statement); };
+  auto attempt = [&](auto&& statement) {
+    horalix::attempt(context_.platform.log, at.c_str(), statement);
+  };
   attempt([&] { main.Lab_time_state.setCaption("1"); });
   beforeCountTick();
   Timer4.setInterval(200);
-  attempt([&] { SetTopmost(app_, *this); });
+  attempt([&] { SetTopmost(context_, *this); });
   const std::int32_t elapsed = remaintime("Timer4");
   publishCountUp(elapsed);
   attempt([&] { Label1(1).setCaption(clockText(elapsed)); });
-  attempt(
-      [&] { Label1(2).setCaption(Format(timeOf(app_.platform.loop.localTime()), "hh:mm:ss")); });
+  attempt([&] {
+    Label1(2).setCaption(Format(timeOf(context_.platform.loop.localTime()), "hh:mm:ss"));
+  });
   attempt([&] { Label_change(); });
-  app_.platform.loop.doEvents();
+  context_.platform.loop.doEvents();
 
   attempt([&] {
     if (overtimeOver(elapsed)) endOvertime();
   });
-  if (!runBound(app_)) countUpLostRun();
+  if (!runBound(context_)) countUpLostRun();
 }
 
 void FloatingClock::publishCountUp(std::int32_t elapsed) {
-  MainWindow& main = app_.mainWindow();
+  MainWindow& main = context_.mainWindow();
   main.Label5(2).setCaption(CStr(elapsed));
   main.Text1.setText(CStr(elapsed));
 }
 
-void FloatingClock::endOvertime() { finishOvertime(app_, *this); }
+void FloatingClock::endOvertime() { finishOvertime(context_, *this); }
 
 // The count has lost its run: stopped, recorded and the run start armed, which finds no run and
 // leaves the clock idle.
 void FloatingClock::countUpLostRun() {
-  auto attempt = [this](auto&& statement) { horalix::attempt(app_, kWhere, statement); };
-  attempt([&] { stopCountUp(app_, *this); });
-  attempt([&] { EndTiming(app_); });
+  auto attempt = [this](auto&& statement) {
+    horalix::attempt(context_.platform.log, kWhere, statement);
+  };
+  attempt([&] { stopCountUp(context_, *this); });
+  attempt([&] { EndTiming(context_); });
   Timer5.setEnabled(true);
-  attempt([&] { HideInteraction(app_); });
-  attempt([&] { HideProcessBars(app_); });
+  attempt([&] { HideInteraction(context_); });
+  attempt([&] { HideProcessBars(context_); });
 }
 
 }  // namespace horalix

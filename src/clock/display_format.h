@@ -20,6 +20,6 @@ std::string countText(int format, int hours, int minutes, int seconds);
 std::string clockText(std::int32_t ms);
 
 // The time of day: "hh:mm" in format 2, "hh:mm:ss" otherwise.
-std::string timeOfDayText(Context& app, int format);
+std::string timeOfDayText(Context& context, int format);
 
 }  // namespace horalix

@@ -28,7 +28,7 @@ bool fits32(std::int64_t v) {
 }  // namespace
 
 std::int32_t ClockWindow::remaintime(const std::string& Timername) {
-  MainWindow& main = app_.mainWindow();
+  MainWindow& main = context_.mainWindow();
   int bankIndex = 0;
   if (Timername == "Timer1") bankIndex = 1;
   if (Timername == "Timer4") bankIndex = 2;
@@ -36,24 +36,24 @@ std::int32_t ClockWindow::remaintime(const std::string& Timername) {
   std::int32_t result = 0;
   bool failed = false;
   try {
-    const ClockMethod method = readClockMethod(app_);
+    const ClockMethod method = readClockMethod(context_);
     const double banked = Val(main.Label4(bankIndex).Caption());
     if (const auto sum =
-            elapsedByMethod(app_, method, app_.run.StartTick, Label16.Caption(), banked)) {
+            elapsedByMethod(context_, method, context_.run.StartTick, Label16.Caption(), banked)) {
       const double rounded = std::nearbyint(*sum);
       if (!fits32(static_cast<std::int64_t>(rounded)))
         throw RuntimeError(RuntimeErrorCode::Overflow);
       result = static_cast<std::int32_t>(rounded);
     }
   } catch (const std::exception& e) {
-    app_.platform.log(std::string("remaintime: ") + e.what());
+    context_.platform.log(std::string("remaintime: ") + e.what());
     failed = true;
   }
   if (failed) {
     // The next method from the next run on; the last method stays.
-    attempt(app_, "remaintime", [&] {
-      const int method = static_cast<int>(readClockMethod(app_));
-      if (method < 2) programValues(app_).writeNumber("clockmode", method + 1);
+    attempt(context_.platform.log, "remaintime", [&] {
+      const int method = static_cast<int>(readClockMethod(context_));
+      if (method < 2) programValues(context_).writeNumber("clockmode", method + 1);
     });
   }
   return result;

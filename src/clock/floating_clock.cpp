@@ -28,8 +28,8 @@ constexpr platform::ControlDesign kDesign[] = {
 
 }  // namespace
 
-FloatingClock::FloatingClock(Context& app)
-    : ClockWindow(app, ClockRole::floating()),
+FloatingClock::FloatingClock(Context& context)
+    : ClockWindow(context, ClockRole::floating()),
       Label10(addControls(kDesign).control("Label10")),
       Label13(control("Label13")),
       Label15(control("Label15")),
@@ -38,7 +38,7 @@ FloatingClock::FloatingClock(Context& app)
   move(0, 0, 2400, 900);
   Timer3.onTick = [this] { Timer3_Timer(); };
   Timer5.onTick = [this] { Timer5_Timer(); };
-  Timer8.onTick = [this] { timeoutColours(app_, *this); };
+  Timer8.onTick = [this] { timeoutColours(context_, *this); };
   Timer7.onTick = [this] { Timer7_Timer(); };
   Picture1.MouseDown = [this](int Button, int Shift, float X, float Y) {
     Picture1_MouseDown(Button, Shift, X, Y);
@@ -61,7 +61,7 @@ FloatingClock::FloatingClock(Context& app)
   };
 }
 
-PromptBar& FloatingClock::promptBar() { return app_.promptBar(); }
+PromptBar& FloatingClock::promptBar() { return context_.promptBar(); }
 
 void FloatingClock::redraw() { ShowStatue(Label11.Caption(), wantedSize()); }
 

@@ -13,7 +13,7 @@ class Context;
 
 class FloatingClock : public ClockWindow {
  public:
-  explicit FloatingClock(Context& app);
+  explicit FloatingClock(Context& context);
 
   // Shows the count held in Label1(1) (or the time of day in its view) in the chosen format,
   // on this clock and, with the extended screen in use, on the mirror.

@@ -19,7 +19,7 @@ constexpr int kWatchInterval = 100;
 
 // A point on the border counts as outside.
 bool FloatingClock::IsCursorInWindow(const platform::Control& control) {
-  const platform::Desktop& desktop = app_.platform.desktop;
+  const platform::Desktop& desktop = context_.platform.desktop;
   const std::optional<platform::PixelPoint> at = desktop.cursorPos();
   if (!at) return false;
   const int tx = desktop.twipsPerPixelX(), ty = desktop.twipsPerPixelY();
@@ -32,9 +32,9 @@ bool FloatingClock::IsCursorInWindow(const platform::Control& control) {
 
 void FloatingClock::Timer7_Timer() {
   Timer7.setInterval(kWatchInterval);
-  MainWindow& main = app_.mainWindow();
+  MainWindow& main = context_.mainWindow();
   if (IsCursorInWindow(Picture2)) {
-    if (optionOn(app_.settings.AImode, AiFlag::Manual)) {
+    if (optionOn(context_.settings.AImode, AiFlag::Manual)) {
       // A square as high as the face at its top left corner, on the face's own colour.
       const int side = Picture1.Height();
       Image1.setBackColor(Picture2.BackColor());
@@ -50,7 +50,7 @@ void FloatingClock::Timer7_Timer() {
   Timer7.setEnabled(false);
   // The re-topping waits while the tray menu is up.
   main.Label1.setCaption(main.menu.Visible() ? "100" : "0");
-  SetTopmost(app_, *this);
+  SetTopmost(context_, *this);
 }
 
 }  // namespace horalix

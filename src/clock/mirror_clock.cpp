@@ -11,9 +11,9 @@
 
 namespace horalix {
 
-MirrorClock::MirrorClock(Context& app)
+MirrorClock::MirrorClock(Context& context)
     // The mirror shows the back picture that the floating clock holds.
-    : ClockWindow(app, ClockRole::extendedScreen(), &app.floatingClock()) {
+    : ClockWindow(context, ClockRole::extendedScreen(), &context.floatingClock()) {
   Label5.setCaption("1");
   Label11.setCaption("11");
   Label16.setCaption("16");
@@ -37,32 +37,32 @@ MirrorClock::MirrorClock(Context& app)
   Picture2.MouseMove = [this](int Button, int Shift, float X, float Y) {
     Picture2_MouseMove(Button, Shift, X, Y);
   };
-  Timer8.onTick = [this] { timeoutColours(app_, *this); };
+  Timer8.onTick = [this] { timeoutColours(context_, *this); };
 }
 
-PromptBar& MirrorClock::promptBar() { return app_.secondPromptBar(); }
+PromptBar& MirrorClock::promptBar() { return context_.secondPromptBar(); }
 
 int MirrorClock::mirrorSize() { return wantedSize() + MirrorFontAdd; }
 
-void MirrorClock::redraw() { ShowStatue(app_.floatingClock().Label11.Caption(), mirrorSize()); }
+void MirrorClock::redraw() { ShowStatue(context_.floatingClock().Label11.Caption(), mirrorSize()); }
 
 void MirrorClock::Label_change() {
   Label11.setCaption(shownText());
   redraw();
-  app_.platform.loop.doEvents();
+  context_.platform.loop.doEvents();
 }
 
 void MirrorClock::parkOffScreen() {
-  setTop(-screenHeightTwips(app_) - 15000);
-  setLeft(-screenWidthTwips(app_) - 5000);
+  setTop(-screenHeightTwips(context_) - 15000);
+  setLeft(-screenWidthTwips(context_) - 5000);
 }
 
 MirrorClock::Place MirrorClock::savedPlace() {
   // A coordinate stored nowhere counts as 0: the top left corner of the extended screen.
-  const BarPosition at = readBarPosition(app_, "clocklefttwo", "clocktoptwo", 0);
+  const BarPosition at = readBarPosition(context_, "clocklefttwo", "clocktoptwo", 0);
   Place place{at.left, at.top};
-  place.top = reduceByScreenHeights(place.top, screenHeightTwips(app_));
-  const int w = screenWidthTwips(app_);
+  place.top = reduceByScreenHeights(place.top, screenHeightTwips(context_));
+  const int w = screenWidthTwips(context_);
   if (place.left < w) place.left = w;
   return place;
 }
@@ -70,7 +70,7 @@ MirrorClock::Place MirrorClock::savedPlace() {
 // Unlike the placement at load, a negative top stays, and nothing is parked when the extended
 // screen is not in use: the window is simply not moved.
 void MirrorClock::placeAtSavedPosition() {
-  if (ReadSecondScreen(app_) != 1) return;
+  if (ReadSecondScreen(context_) != 1) return;
   const Place place = savedPlace();
   setLeft(place.left);
   setTop(place.top);

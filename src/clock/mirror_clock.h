@@ -16,7 +16,7 @@ class Context;
 
 class MirrorClock : public ClockWindow {
  public:
-  explicit MirrorClock(Context& app);
+  explicit MirrorClock(Context& context);
 
   // Builds the mirror's own text from its count cell into Label11, then draws the floating
   // clock's text on the mirror's face.

@@ -18,12 +18,14 @@ constexpr const char* kWhere = "time_glasstwo.Timer1";
 }
 
 void MirrorClock::endCountDown() {
-  auto attempt = [this](auto&& statement) { horalix::attempt(app_, kWhere, statement); };
-  const std::string& c = app_.settings.checkvalue;
+  auto attempt = [this](auto&& statement) {
+    horalix::attempt(context_.platform.log, kWhere, statement);
+  };
+  const std::string& c = context_.settings.checkvalue;
   auto on = [&c](CheckFlag flag) { return optionOn(c, flag); };
   Timer1.setEnabled(false);
   Timer3.setEnabled(false);
-  app_.run.BlinkCount = 0;
+  context_.run.BlinkCount = 0;
   takeSegmentStart();
   Picture1.setVisible(true);
   Picture2.setVisible(true);
@@ -45,7 +47,7 @@ void MirrorClock::endCountDown() {
     stopCountTimers();
   };
 
-  switch (app_.run.AfterZeroAction) {
+  switch (context_.run.AfterZeroAction) {
     case 0:
       // The prompt bar at zero does not ask for the zero reminder itself here.
       zeroReminder(on(CheckFlag::TimedDuration) && on(CheckFlag::BarOvertime));
@@ -57,11 +59,11 @@ void MirrorClock::endCountDown() {
       stop();
       break;
     case 2:
-      if (app_.settings.time_end > 0 && on(CheckFlag::TimedDuration) &&
+      if (context_.settings.time_end > 0 && on(CheckFlag::TimedDuration) &&
           on(CheckFlag::OvertimeLimit)) {
         zeroReminder(on(CheckFlag::BarOvertime));
         attempt([&] {
-          if (ReadSecondScreen(app_) != 1) return;
+          if (ReadSecondScreen(context_) != 1) return;
           Timer1.setEnabled(false);
           Timer4.setEnabled(true);
         });

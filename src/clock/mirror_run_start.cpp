@@ -17,21 +17,21 @@
 namespace horalix {
 
 void MirrorClock::Timer5_Timer() {
-  Context& app = app_;
-  const SettingsBlock& settings = app.settings;
-  auto attempt = [&app](auto&& statement) {
-    horalix::attempt(app, "time_glasstwo.Timer5", statement);
+  Context& context = context_;
+  const SettingsBlock& settings = context.settings;
+  auto attempt = [&context](auto&& statement) {
+    horalix::attempt(context.platform.log, "time_glasstwo.Timer5", statement);
   };
 
   beginRunStart();
   // The extended screen's prompt bar is parked centred above the extended screen; its
   // keep-on-top run goes on.
   attempt([&] {
-    PromptBar& bar = app.secondPromptBar();
+    PromptBar& bar = context.secondPromptBar();
     for (platform::Timer* t : {&bar.Timer1, &bar.Timer2, &bar.Timer3}) t->setEnabled(false);
     bar.park(2000);
   });
-  attempt([&] { MirrorFontAdd = ReadHotkeyAdd(app); });
+  attempt([&] { MirrorFontAdd = ReadHotkeyAdd(context); });
   Label8.setCaption("0");
   resetStages();
   AlarmOneSeconds = settings.Time_one;
@@ -55,14 +55,14 @@ void MirrorClock::Timer5_Timer() {
   Label3.setCaption("1");
   Label4.setCaption("0");
   // The face shows the floating clock's text.
-  drawFirstFace(app.floatingClock().Label11.Caption(), size);
+  drawFirstFace(context.floatingClock().Label11.Caption(), size);
   takeRunValues();
 
-  if (ReadSecondScreen(app) == 0) {
+  if (ReadSecondScreen(context) == 0) {
     parkOffScreen();
     return;
   }
-  if (runCounts(app)) {
+  if (runCounts(context)) {
     Timer1.setEnabled(true);
     Timer3.setEnabled(false);
     Timer4.setEnabled(false);

@@ -20,15 +20,15 @@ constexpr int kLeftButton = 1;
 
 void MirrorClock::Form_Load() {
   auto attempt = [this](auto&& statement) {
-    horalix::attempt(app_, "time_glasstwo.Form_Load", statement);
+    horalix::attempt(context_.platform.log, "time_glasstwo.Form_Load", statement);
   };
-  attempt([&] { SetTopmost(app_, *this); });
+  attempt([&] { SetTopmost(context_, *this); });
   Timer5.setEnabled(true);
   Place place = savedPlace();
   // At load a place above the top edge comes down to it.
   if (place.top < 0) place.top = 0;
   attempt([&] {
-    if (ReadSecondScreen(app_) != 0) {
+    if (ReadSecondScreen(context_) != 0) {
       setLeft(place.left);
       setTop(place.top);
     } else {
@@ -38,10 +38,10 @@ void MirrorClock::Form_Load() {
 }
 
 void MirrorClock::Form_LostFocus() {
-  horalix::attempt(app_, "time_glasstwo.Form_LostFocus", [&] { fitTextBox(); });
+  horalix::attempt(context_.platform.log, "time_glasstwo.Form_LostFocus", [&] { fitTextBox(); });
   bool parked = false;
-  horalix::attempt(app_, "time_glasstwo.Form_LostFocus", [&] {
-    if (ReadSecondScreen(app_) != 0) return;
+  horalix::attempt(context_.platform.log, "time_glasstwo.Form_LostFocus", [&] {
+    if (ReadSecondScreen(context_) != 0) return;
     parkOffScreen();
     parked = true;
   });
@@ -57,13 +57,13 @@ void MirrorClock::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
   (void)Y;
   const int top = Label1(1).Top();
   if (Button != kLeftButton || (top != 0 && top != 13800)) return;
-  if (optionChar(app_.settings.checkvalue, CheckFlag::KeepTimeText) != "0") return;
-  horalix::attempt(app_, "time_glasstwo.Picture1_MouseDown", [&] { redraw(); });
+  if (optionChar(context_.settings.checkvalue, CheckFlag::KeepTimeText) != "0") return;
+  horalix::attempt(context_.platform.log, "time_glasstwo.Picture1_MouseDown", [&] { redraw(); });
 }
 
 void MirrorClock::Picture2_MouseMove(int Button, int Shift, float X, float Y) {
   // Over the text box the keep-on-top routine of every window holds off for its next 20 calls.
-  app_.mainWindow().Label1.setCaption("100");
+  context_.mainWindow().Label1.setCaption("100");
   Picture1_MouseMove(Button, Shift, X, Y);
 }
 
@@ -73,10 +73,10 @@ void MirrorClock::Picture1_MouseMove(int Button, int Shift, float X, float Y) {
   (void)X;
   (void)Y;
   auto attempt = [this](auto&& statement) {
-    horalix::attempt(app_, "time_glasstwo.Picture1_MouseMove", statement);
+    horalix::attempt(context_.platform.log, "time_glasstwo.Picture1_MouseMove", statement);
   };
-  if (Button == kLeftButton) attempt([&] { app_.platform.desktop.dragWithPointer(*this); });
-  attempt([&] { SaveClockTwoPos(app_, Left(), Top()); });
+  if (Button == kLeftButton) attempt([&] { context_.platform.desktop.dragWithPointer(*this); });
+  attempt([&] { SaveClockTwoPos(context_, Left(), Top()); });
   attempt([&] { redraw(); });
 }
 

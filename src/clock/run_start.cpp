@@ -33,16 +33,18 @@ constexpr const char* kWhere = "time_glass.Timer5";
 }  // namespace
 
 void FloatingClock::Timer5_Timer() {
-  Context& app = app_;
-  SettingsBlock& settings = app.settings;
-  MainWindow& main = app.mainWindow();
-  auto attempt = [&app](auto&& statement) { horalix::attempt(app, kWhere, statement); };
+  Context& context = context_;
+  SettingsBlock& settings = context.settings;
+  MainWindow& main = context.mainWindow();
+  auto attempt = [&context](auto&& statement) {
+    horalix::attempt(context.platform.log, kWhere, statement);
+  };
 
   beginRunStart();
-  attempt([&] { HideProcessBars(app); });
+  attempt([&] { HideProcessBars(context); });
 
   SoundNames = Split(settings.tellsoundname, "\\");
-  attempt([&] { MirrorSizeAdd = ReadHotkeyAdd(app); });
+  attempt([&] { MirrorSizeAdd = ReadHotkeyAdd(context); });
   Label8.setCaption("0");
   resetStages();
 
@@ -54,11 +56,11 @@ void FloatingClock::Timer5_Timer() {
     seconds = Second(t);
     settings.Time_all = timeOfDayValue(hours, minutes, seconds);
   });
-  app.run.RunSeconds = hours * 3600 + minutes * 60 + seconds;
-  app.run.RunMillis = app.run.RunSeconds * 1000;
+  context.run.RunSeconds = hours * 3600 + minutes * 60 + seconds;
+  context.run.RunMillis = context.run.RunSeconds * 1000;
   AlarmOneSeconds = settings.Time_one;
   AlarmTwoSeconds = settings.Time_two;
-  Label10.setCaption(CStr(app.run.RunMillis));
+  Label10.setCaption(CStr(context.run.RunMillis));
   for (int i = 1; i <= 3; ++i) main.Label4(i).setCaption("0");
 
   const int format = startFormat();
@@ -82,9 +84,9 @@ void FloatingClock::Timer5_Timer() {
 
   drawFirstFace(Label11.Caption(), size);
   takeRunValues();
-  app.mirrorClock().Timer5.setEnabled(true);
+  context.mirrorClock().Timer5.setEnabled(true);
 
-  const bool counting = runCounts(app);
+  const bool counting = runCounts(context);
   if (counting) {
     const int side = Picture1.Height();
     Image1.move(0, 0, side, side);
@@ -96,15 +98,15 @@ void FloatingClock::Timer5_Timer() {
     attempt([&] {
       if (optionOn(settings.checkvalue, CheckFlag::SoundStart) && main.Label7.Caption() == "0" &&
           !SoundNames.empty()) {
-        PlayMusic(app, app.pathInProgramFolder("sounds\\" + SoundNames.front()));
+        PlayMusic(context, context.pathInProgramFolder("sounds\\" + SoundNames.front()));
       }
     });
   } else {
     Image1.setPicture(Image2(0).Picture());
   }
-  attempt([&] { setRunStartMenus(app, counting); });
+  attempt([&] { setRunStartMenus(context, counting); });
   if (Label15.Caption() == "1") {
-    attempt([&] { RestoreClocks(app); });
+    attempt([&] { RestoreClocks(context); });
     Label15.setCaption("0");
   }
   Label13.setCaption("0");

@@ -17,39 +17,40 @@
 
 namespace horalix {
 
-void recordRun(Context& app, FloatingClock& clock) {
-  attempt(app, "recordRun", [&] {
+void recordRun(Context& context, FloatingClock& clock) {
+  attempt(context.platform.log, "recordRun", [&] {
     const std::string music = clock.SoundNames.size() > 4 ? clock.SoundNames[4] : "";
-    SaveTimeRecord(app, clock.Left(), clock.Top(), music);
+    SaveTimeRecord(context, clock.Left(), clock.Top(), music);
   });
 }
 
-void closeToolWindows(Context& app, bool withStatistics) {
-  if (withStatistics) attempt(app, "closeToolWindows", [&] { app.statisticsWindow().Unload(); });
-  for (platform::Form* tool : {static_cast<platform::Form*>(&app.presetManager()),
-                               static_cast<platform::Form*>(&app.interactionSettingsWindow()),
-                               static_cast<platform::Form*>(&app.settingsWindow())}) {
-    attempt(app, "closeToolWindows", [&] { tool->Unload(); });
+void closeToolWindows(Context& context, bool withStatistics) {
+  if (withStatistics)
+    attempt(context.platform.log, "closeToolWindows", [&] { context.statisticsWindow().Unload(); });
+  for (platform::Form* tool : {static_cast<platform::Form*>(&context.presetManager()),
+                               static_cast<platform::Form*>(&context.interactionSettingsWindow()),
+                               static_cast<platform::Form*>(&context.settingsWindow())}) {
+    attempt(context.platform.log, "closeToolWindows", [&] { tool->Unload(); });
   }
-  attempt(app, "closeToolWindows", [&] { app.mainWindow().delform(); });
+  attempt(context.platform.log, "closeToolWindows", [&] { context.mainWindow().delform(); });
 }
 
-void showTimeUpPrompt(Context& app) {
-  attempt(app, "showTimeUpPrompt", [&] {
-    if (!optionOn(app.settings.checkvalue, CheckFlag::EndPrompt) ||
-        Trim(app.settings.tellouttext).empty())
+void showTimeUpPrompt(Context& context) {
+  attempt(context.platform.log, "showTimeUpPrompt", [&] {
+    if (!optionOn(context.settings.checkvalue, CheckFlag::EndPrompt) ||
+        Trim(context.settings.tellouttext).empty())
       return;
-    app.timeUpPrompt().Show(true);
+    context.timeUpPrompt().Show(true);
   });
 }
 
-void startNextRound(Context& app, FloatingClock& clock) {
+void startNextRound(Context& context, FloatingClock& clock) {
   bool nextPreset = false;
-  attempt(app, "startNextRound", [&] {
-    nextPreset = optionOn(app.settings.AImode, AiFlag::Manual) && ReadClockCycle(app) == 1;
+  attempt(context.platform.log, "startNextRound", [&] {
+    nextPreset = optionOn(context.settings.AImode, AiFlag::Manual) && ReadClockCycle(context) == 1;
   });
   if (nextPreset) {
-    app.mainWindow().nextmenu_often();
+    context.mainWindow().nextmenu_often();
   } else {
     clock.Timer5.setEnabled(true);
   }

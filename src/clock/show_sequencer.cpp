@@ -20,9 +20,9 @@ void ClockWindow::Timer2_Timer() {
   auto draw = [this] { redraw(); };
   switch (static_cast<int>(Val(Label2.Caption()))) {
     case 1:
-      attempt(app_, at.c_str(), [&] { placeAtSavedPosition(); });
+      attempt(context_.platform.log, at.c_str(), [&] { placeAtSavedPosition(); });
       Label2.setCaption("2");
-      attempt(app_, at.c_str(), draw);
+      attempt(context_.platform.log, at.c_str(), draw);
       break;
     case 2:
       Label2.setCaption("3");
@@ -47,30 +47,31 @@ void ClockWindow::Timer2_Timer() {
       break;
     case 6:
       Label2.setCaption("4");
-      app_.platform.loop.doEvents();
+      context_.platform.loop.doEvents();
       handOverToBlink();
       break;
     default:
       break;
   }
-  app_.platform.loop.doEvents();
+  context_.platform.loop.doEvents();
 }
 
 // The saved place, pulled inside the primary screen: a place beyond the right edge becomes the
 // right edge less 100 twips, one above or below the screen the top edge.
 void FloatingClock::placeAtSavedPosition() {
-  const SavedPosition at = readSavedPosition(app_, "clockleft", "clocktop");
-  const int width = app_.run.BackPictureOn ? Width() : Label9.Width();
-  const int maxLeft = app_.run.ScreenWidthPx * app_.platform.desktop.twipsPerPixelX() - width - 100;
+  const SavedPosition at = readSavedPosition(context_, "clockleft", "clocktop");
+  const int width = context_.run.BackPictureOn ? Width() : Label9.Width();
+  const int maxLeft =
+      context_.run.ScreenWidthPx * context_.platform.desktop.twipsPerPixelX() - width - 100;
   int left = at.left >= 0 && maxLeft > at.left ? at.left : maxLeft;
   if (left < 0) left = 0;
-  const int screenHeight = app_.run.ScreenHeightPx * app_.platform.desktop.twipsPerPixelY();
+  const int screenHeight = context_.run.ScreenHeightPx * context_.platform.desktop.twipsPerPixelY();
   const int top = at.top >= 0 && screenHeight > at.top ? at.top : 0;
   move(left, top, Width(), Height());
 }
 
 void ClockWindow::handOverToCount() {
-  const bool down = Val(app_.mainWindow().Text1.Caption()) > 1000 && Label5.Caption() < "4";
+  const bool down = Val(context_.mainWindow().Text1.Caption()) > 1000 && Label5.Caption() < "4";
   Timer1.setEnabled(down);
   Timer4.setEnabled(!down);
   Timer2.setEnabled(false);
@@ -84,11 +85,11 @@ void FloatingClock::handOverToBlink() {
   handOverToCount();
   const std::string stage = Label5.Caption();
 
-  const std::string& c = app_.settings.checkvalue;
+  const std::string& c = context_.settings.checkvalue;
   auto on = [&c](CheckFlag flag) { return optionOn(c, flag); };
-  const std::int32_t T = app_.settings.tellShowtime;
-  auto& count = app_.run.BlinkCount;
-  auto& hold = app_.run.BlinkHold;
+  const std::int32_t T = context_.settings.tellShowtime;
+  auto& count = context_.run.BlinkCount;
+  auto& hold = context_.run.BlinkHold;
   auto armPlain = [&](int k) {
     count = on(CheckFlag::TimedDuration) && on(stageSwitch(k)) && on(stageFlash(k)) ? 2 * T : 0;
     hold = 2 * T;
@@ -108,8 +109,8 @@ void FloatingClock::handOverToBlink() {
   if (isAlarmStage(Label5, AlarmStage::None)) armPlain(0);
   if (isAlarmStage(Label5, AlarmStage::Alarm1)) armPlain(1);
   if (isAlarmStage(Label5, AlarmStage::Alarm2)) armPlain(2);
-  if (isAlarmStage(Label5, AlarmStage::Alarm3)) armSpan(3, app_.settings.Time_three, true);
-  if (isAlarmStage(Label5, AlarmStage::Zero)) armSpan(4, app_.settings.time_end, false);
+  if (isAlarmStage(Label5, AlarmStage::Alarm3)) armSpan(3, context_.settings.Time_three, true);
+  if (isAlarmStage(Label5, AlarmStage::Zero)) armSpan(4, context_.settings.time_end, false);
 }
 
 }  // namespace horalix

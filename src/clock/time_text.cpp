@@ -41,8 +41,8 @@ std::string clockText(std::int32_t ms) {
          Format(Val(parts.at(2)), "00");
 }
 
-std::string timeOfDayText(Context& app, int format) {
-  return Format(timeOf(app.platform.loop.localTime()), format == 2 ? "hh:mm" : "hh:mm:ss");
+std::string timeOfDayText(Context& context, int format) {
+  return Format(timeOf(context.platform.loop.localTime()), format == 2 ? "hh:mm" : "hh:mm:ss");
 }
 
 void FloatingClock::Label_change() {
@@ -50,10 +50,10 @@ void FloatingClock::Label_change() {
   Label11.setCaption(text);
   const int size = wantedSize();
   ShowStatue(text, size);
-  if (ReadSecondScreen(app_) == 1) {
-    app_.mirrorClock().ShowStatue(Label11.Caption(), size + MirrorSizeAdd);
+  if (ReadSecondScreen(context_) == 1) {
+    context_.mirrorClock().ShowStatue(Label11.Caption(), size + MirrorSizeAdd);
   }
-  app_.platform.loop.doEvents();
+  context_.platform.loop.doEvents();
 }
 
 }  // namespace horalix

@@ -21,24 +21,24 @@ namespace horalix {
 namespace {
 
 // A colour number of TimeData.db [Hotkey]; a text that is no number gives black.
-std::uint32_t overtimeColour(Context& app, const char* key, const char* fallback) {
-  const std::string text = readProgramIni(app, "Hotkey", key, fallback);
+std::uint32_t overtimeColour(Context& context, const char* key, const char* fallback) {
+  const std::string text = readProgramIni(context, "Hotkey", key, fallback);
   return static_cast<std::uint32_t>(CLng(Val(text)));
 }
 
 // The back picture of the settings into Picture3, at most 600 x 450 pixels as the face uses
 // it; false when there is none to show.
-bool reloadBackPicture(Context& app, platform::Control& Picture3) {
-  SettingsBlock& settings = app.settings;
+bool reloadBackPicture(Context& context, platform::Control& Picture3) {
+  SettingsBlock& settings = context.settings;
   const std::vector<std::string> parts = Split(settings.picturename, "\\");
   const std::string name = parts.empty() ? "" : parts[0];
   Picture3.setPicture("", 0, 0);
-  const std::string path = app.pathInProgramFolder("picture\\" + name);
-  app.run.BackPictureOn = false;
-  if (name.empty() || !app.platform.files.normalFileExists(path)) return false;
-  const PictureDimensions size = PictureSize(app.platform.files, path);
+  const std::string path = context.pathInProgramFolder("picture\\" + name);
+  context.run.BackPictureOn = false;
+  if (name.empty() || !context.platform.files.normalFileExists(path)) return false;
+  const PictureDimensions size = PictureSize(context.platform.files, path);
   Picture3.setPicture(path, size.width, size.height);
-  app.run.BackPictureOn = true;
+  context.run.BackPictureOn = true;
   settings.picture_width = std::min(size.width, 600);
   settings.picture_height = std::min(size.height, 450);
   return true;
@@ -46,15 +46,17 @@ bool reloadBackPicture(Context& app, platform::Control& Picture3) {
 
 // The steps both windows take; `mirror` is the other window to recolour along, or none.
 template <class Window>
-void recolour(Context& app, Window& window, MirrorClock* mirror) {
+void recolour(Context& context, Window& window, MirrorClock* mirror) {
   const char* where = "Timer8";
   window.Timer8.setEnabled(false);
-  attempt(app, where, [&] { SetTopmost(app, window); });
+  attempt(context.platform.log, where, [&] { SetTopmost(context, window); });
   std::uint32_t fore = 0, back = 0;
-  attempt(app, where, [&] { fore = overtimeColour(app, "outForeColor", "65535"); });
-  attempt(app, where, [&] { back = overtimeColour(app, "outbackColor", "255"); });
-  app.run.OvertimePrefix = "";
-  app.run.BlinkCount = 0;
+  attempt(context.platform.log, where,
+          [&] { fore = overtimeColour(context, "outForeColor", "65535"); });
+  attempt(context.platform.log, where,
+          [&] { back = overtimeColour(context, "outbackColor", "255"); });
+  context.run.OvertimePrefix = "";
+  context.run.BlinkCount = 0;
   window.Picture1.setVisible(true);
   window.Picture2.setVisible(true);
 
@@ -66,9 +68,9 @@ void recolour(Context& app, Window& window, MirrorClock* mirror) {
   if (mirror) mirror->Picture2.setForeColor(fore);
 
   platform::Control& Picture3 = window.control("Picture3");
-  if (optionChar(app.settings.checkvalue, CheckFlag::TransparentBack) == "0") {
+  if (optionChar(context.settings.checkvalue, CheckFlag::TransparentBack) == "0") {
     bool picture = false;
-    attempt(app, where, [&] { picture = reloadBackPicture(app, Picture3); });
+    attempt(context.platform.log, where, [&] { picture = reloadBackPicture(context, Picture3); });
     if (!picture) {
       window.setBackColor(back);
       window.Picture2.setBackColor(back);
@@ -79,21 +81,21 @@ void recolour(Context& app, Window& window, MirrorClock* mirror) {
     }
   } else {
     Picture3.setPicture("", 0, 0);
-    app.run.BackPictureOn = false;
-    attempt(app, where, [&] { window.changcolor(fore); });
+    context.run.BackPictureOn = false;
+    attempt(context.platform.log, where, [&] { window.changcolor(fore); });
   }
 }
 
 }  // namespace
 
-void timeoutColours(Context& app, FloatingClock& clock) {
+void timeoutColours(Context& context, FloatingClock& clock) {
   MirrorClock* mirror = nullptr;
-  attempt(app, "Timer8", [&] {
-    if (ReadSecondScreen(app) == 1) mirror = &app.mirrorClock();
+  attempt(context.platform.log, "Timer8", [&] {
+    if (ReadSecondScreen(context) == 1) mirror = &context.mirrorClock();
   });
-  recolour(app, clock, mirror);
+  recolour(context, clock, mirror);
 }
 
-void timeoutColours(Context& app, MirrorClock& mirror) { recolour(app, mirror, nullptr); }
+void timeoutColours(Context& context, MirrorClock& mirror) { recolour(context, mirror, nullptr); }
 
 }  // namespace horalix

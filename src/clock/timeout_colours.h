@@ -13,8 +13,8 @@ class MirrorClock;
 
 // The tick of the floating clock's Timer8; with the extended screen in use it also recolours
 // the mirror's text surface and background.
-void timeoutColours(Context& app, FloatingClock& clock);
+void timeoutColours(Context& context, FloatingClock& clock);
 // The tick of the mirror's Timer8: the mirror alone.
-void timeoutColours(Context& app, MirrorClock& mirror);
+void timeoutColours(Context& context, MirrorClock& mirror);
 
 }  // namespace horalix

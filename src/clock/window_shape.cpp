@@ -43,15 +43,15 @@ std::uint32_t KeyColour(std::uint32_t textColour) {
   return static_cast<std::uint32_t>(static_cast<std::int32_t>(key));
 }
 
-void creatrange(Context& app, platform::Form& window) {
+void creatrange(Context& context, platform::Form& window) {
   try {
-    const std::int16_t r = cornerRadius(CornerIndex(app.settings.Fontselect));
-    const auto& desktop = app.platform.desktop;
+    const std::int16_t r = cornerRadius(CornerIndex(context.settings.Fontselect));
+    const auto& desktop = context.platform.desktop;
     const std::int32_t w = CLng(static_cast<double>(window.Width()) / desktop.twipsPerPixelX());
     const std::int32_t h = CLng(static_cast<double>(window.Height()) / desktop.twipsPerPixelY());
     window.setRegion(platform::WindowRegion{1, 1, w - 1, h - 1, r, r});
   } catch (const std::exception& e) {
-    app.platform.log(window.name() + ".creatrange: " + e.what());
+    context.platform.log(window.name() + ".creatrange: " + e.what());
   }
 }
 

@@ -28,7 +28,7 @@ std::uint32_t KeyColour(std::uint32_t textColour);
 
 // Cuts the window to a rounded rectangle over its current size: from pixel (1, 1) to
 // (w - 1, h - 1) with the corner radius of the settings. A failure leaves the previous outline.
-void creatrange(Context& app, platform::Form& window);
+void creatrange(Context& context, platform::Form& window);
 
 // Paints the window and its text surface in the key colour of the text colour nowcolor and
 // keys that colour out. Errors go to the caller.

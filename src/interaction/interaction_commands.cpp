@@ -16,7 +16,7 @@ namespace horalix {
 
 namespace {
 
-PresetFile presetFile(Context& app) { return {app.platform.files, app.iniPath()}; }
+PresetFile presetFile(Context& context) { return {context.platform.files, context.iniPath()}; }
 
 // A caption the countdown can take as its duration: minutes and seconds of one or two digits,
 // each 0 to 59.
@@ -39,29 +39,29 @@ bool isMinutesAndSeconds(const std::string& caption) {
 
 }  // namespace
 
-void hd_time_one_Click(Context& app, std::int16_t Index) {
-  InteractionWindow& window = app.interactionWindow();
-  const std::string caption = app.mainWindow().hd_time_one(Index).Caption();
+void hd_time_one_Click(Context& context, std::int16_t Index) {
+  InteractionWindow& window = context.interactionWindow();
+  const std::string caption = context.mainWindow().hd_time_one(Index).Caption();
   if (window.Timer1.Enabled()) return;
   if (!isMinutesAndSeconds(caption)) {
-    app.platform.log("hd_time_one: \"" + caption + "\" is not minutes:seconds");
+    context.platform.log("hd_time_one: \"" + caption + "\" is not minutes:seconds");
     return;
   }
   window.Label9(0).setCaption("0");
   window.Label9(1).setCaption("0");
   window.Label1.setCaption(caption);
-  app.mainWindow().menuItem("Frmhudong", 1).setCaption("暂停计时");
+  context.mainWindow().menuItem("Frmhudong", 1).setCaption("暂停计时");
   for (platform::Timer* t : {&window.Timer1, &window.Timer2, &window.Timer3, &window.Timer4}) {
     t->setEnabled(false);
   }
-  StopMusic(app, app.pathInProgramFolder("sounds\\" + window.Label6.Caption()));
-  hd_set(app, TimeValue("00:" + caption), static_cast<std::int16_t>(Index + 1));
+  StopMusic(context, context.pathInProgramFolder("sounds\\" + window.Label6.Caption()));
+  hd_set(context, TimeValue("00:" + caption), static_cast<std::int16_t>(Index + 1));
 }
 
-void hd_set(Context& app, double duration, std::int16_t n) {
+void hd_set(Context& context, double duration, std::int16_t n) {
   (void)duration;
-  InteractionWindow& window = app.interactionWindow();
-  const HudongPreset preset = readHudongPresetForStart(presetFile(app), n);
+  InteractionWindow& window = context.interactionWindow();
+  const InteractionPreset preset = readInteractionPresetForStart(presetFile(context), n);
   window.Label2.setCaption(preset.Ttime);
   window.Label4.setCaption(preset.Fontselect);
   window.Label6.setCaption(preset.soundname);
@@ -69,19 +69,19 @@ void hd_set(Context& app, double duration, std::int16_t n) {
   window.Timer3.setEnabled(true);
 }
 
-void Frmhudong_Click(Context& app, std::int16_t Index) {
-  if (Index == 1) app.interactionWindow().pauseOrContinue();
-  if (Index == 2) app.interactionWindow().closeCountdown();
+void Frmhudong_Click(Context& context, std::int16_t Index) {
+  if (Index == 1) context.interactionWindow().pauseOrContinue();
+  if (Index == 2) context.interactionWindow().closeCountdown();
 }
 
-void hd_time_show_Click(Context& app) {
-  platform::MenuItem& item = app.mainWindow().hd_time_show();
-  InteractionWindow& window = app.interactionWindow();
+void hd_time_show_Click(Context& context) {
+  platform::MenuItem& item = context.mainWindow().hd_time_show();
+  InteractionWindow& window = context.interactionWindow();
   if (Len(window.Label1.Caption()) < 3) {
     item.setChecked(false);
     return;
   }
-  if (ReadSecondScreen(app) == 0) {
+  if (ReadSecondScreen(context) == 0) {
     window.centreHorizontally(false);
     return;
   }
@@ -89,12 +89,12 @@ void hd_time_show_Click(Context& app) {
   window.centreHorizontally(item.Checked());
 }
 
-void hd_time_set_Click(Context& app) {
-  MainWindow& main = app.mainWindow();
-  Frmhudong_Click(app, 2);
+void hd_time_set_Click(Context& context) {
+  MainWindow& main = context.mainWindow();
+  Frmhudong_Click(context, 2);
   main.delform();
   main.Label10.setCaption("Frm_hudong_set");
-  app.interactionSettingsWindow().Show();
+  context.interactionSettingsWindow().Show();
 }
 
 }  // namespace horalix

@@ -12,20 +12,20 @@ class Context;
 // Starts preset Index + 1 with the item's caption as its duration, unless a countdown is
 // counting. A caption that is not minutes:seconds (each 0 to 59) is ignored and changes
 // nothing.
-void hd_time_one_Click(Context& app, std::int16_t Index);
+void hd_time_one_Click(Context& context, std::int16_t Index);
 
 // Copies preset n from TimeData.db into the countdown window and starts it 100 ms later. The
 // duration is the window's Label1, which the caller sets first; the argument is not used.
-void hd_set(Context& app, double duration, std::int16_t n);
+void hd_set(Context& context, double duration, std::int16_t n);
 
 // The "互动" popup: 1 pause or continue, 2 close; any other index does nothing.
-void Frmhudong_Click(Context& app, std::int16_t Index);
+void Frmhudong_Click(Context& context, std::int16_t Index);
 
 // "扩展屏显示": moves a shown countdown between the primary and the extended screen.
-void hd_time_show_Click(Context& app);
+void hd_time_show_Click(Context& context);
 
 // "互动设置": closes the countdown and opens the interaction settings window in place of the
 // open tool window.
-void hd_time_set_Click(Context& app);
+void hd_time_set_Click(Context& context);
 
 }  // namespace horalix

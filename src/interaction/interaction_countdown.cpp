@@ -55,17 +55,21 @@ bool sizeUsable(const std::string& selection) {
   }
 }
 
-platform::MenuItem& pauseItem(Context& app) { return app.mainWindow().menuItem("Frmhudong", 1); }
+platform::MenuItem& pauseItem(Context& context) {
+  return context.mainWindow().menuItem("Frmhudong", 1);
+}
 
 }  // namespace
 
 // One shot, 100 ms after the preset command; each step goes on after a failing one.
 void InteractionWindow::Timer3_Timer() {
-  auto attempt = [this](auto&& step) { horalix::attempt(app_, kStartWhere, step); };
+  auto attempt = [this](auto&& step) {
+    horalix::attempt(context_.platform.log, kStartWhere, step);
+  };
   Timer3.setEnabled(false);
   attempt([&] {
-    app_.mainWindow().Label1.setCaption("0");
-    SetTopmost(app_, *this);
+    context_.mainWindow().Label1.setCaption("0");
+    SetTopmost(context_, *this);
   });
   blinkBlank_ = false;
   Picture4.setVisible(true);
@@ -84,13 +88,13 @@ void InteractionWindow::Timer3_Timer() {
   Label8.setCaption(minutesAndSeconds(minutes, seconds));
 
   applyDisplaySelection(fields);
-  attempt([&] { app_.platform.loop.doEvents(); });
+  attempt([&] { context_.platform.loop.doEvents(); });
   attempt([&] { ShowStatue(Label8.Caption(), displaySize()); });
 
-  if (flagOn(HudongFlag::AutoStart)) {
+  if (flagOn(InteractionFlag::AutoStart)) {
     attempt([&] { takeStartMark(); });
     Timer1.setEnabled(true);
-    attempt([&] { pauseItem(app_).setCaption(kPauseCaption); });
+    attempt([&] { pauseItem(context_).setCaption(kPauseCaption); });
   }
   attempt([&] { placeCentred(); });
 }
@@ -98,27 +102,28 @@ void InteractionWindow::Timer3_Timer() {
 // The running segment starts now, by the clock method in force; the time of day too, for the
 // method that counts whole seconds of it.
 void InteractionWindow::takeStartMark() {
-  if (const auto mark = clockMark(app_, readClockMethod(app_))) HudongStartTick = *mark;
-  Label11.setCaption(Format(timeOf(app_.platform.loop.localTime()), "hh:mm:ss"));
+  if (const auto mark = clockMark(context_, readClockMethod(context_))) HudongStartTick = *mark;
+  Label11.setCaption(Format(timeOf(context_.platform.loop.localTime()), "hh:mm:ss"));
 }
 
 std::int32_t InteractionWindow::remaintime(const std::string& Timername) {
   if (Timername != "Timer1") return 0;
   Timer1.setInterval(200);
-  const ClockMethod method = readClockMethod(app_);
+  const ClockMethod method = readClockMethod(context_);
   std::int32_t elapsed = 0;
   try {
     const double banked = Val(Label9(0).Caption());
-    if (const auto sum = elapsedByMethod(app_, method, HudongStartTick, Label11.Caption(), banked))
+    if (const auto sum =
+            elapsedByMethod(context_, method, HudongStartTick, Label11.Caption(), banked))
       elapsed = to32(static_cast<std::int64_t>(std::floor(*sum)));
     return elapsed;
   } catch (const std::exception& e) {
-    app_.platform.log(std::string("Frm_hudong.remaintime: ") + e.what());
+    context_.platform.log(std::string("Frm_hudong.remaintime: ") + e.what());
   }
   // The next method for the whole program, from the main window's next refresh on.
-  horalix::attempt(app_, "Frm_hudong.remaintime", [&] {
+  horalix::attempt(context_.platform.log, "Frm_hudong.remaintime", [&] {
     const int number = static_cast<int>(method);
-    if (number < 2) programValues(app_).writeNumber("clockmode", number + 1);
+    if (number < 2) programValues(context_).writeNumber("clockmode", number + 1);
   });
   return 0;
 }
@@ -126,7 +131,7 @@ std::int32_t InteractionWindow::remaintime(const std::string& Timername) {
 void InteractionWindow::Timer1_Timer() {
   Timer1.setEnabled(false);
   Timer1.setInterval(200);
-  SetTopmost(app_, *this);
+  SetTopmost(context_, *this);
   const std::int32_t elapsed = remaintime("Timer1");
   // Half a second added: the whole seconds below are the time left to the nearest second.
   const std::int32_t remaining = to32(std::int64_t{HudongMillis} + 500 - elapsed);
@@ -138,13 +143,13 @@ void InteractionWindow::Timer1_Timer() {
   }
   const auto secs = static_cast<std::int64_t>(std::floor(remaining / 1000.0));
   const double reminder = Val(Label2.Caption());
-  const bool blinks = flagOn(HudongFlag::ReminderBlink);
+  const bool blinks = flagOn(InteractionFlag::ReminderBlink);
   if (reminder < secs) {
     Timer2.setEnabled(false);
   } else if (reminder == secs) {
     // The reminder second runs once: the next tick comes a whole second later.
     Timer1.setInterval(1000);
-    if (flagOn(HudongFlag::ReminderSound)) PlayMusic(app_, soundPath());
+    if (flagOn(InteractionFlag::ReminderSound)) PlayMusic(context_, soundPath());
     if (blinks) Timer2.setEnabled(true);
   } else if (secs <= 0) {
     Label3.setCaption("");
@@ -175,10 +180,12 @@ void InteractionWindow::Timer2_Timer() {
 
 // One shot, 100 ms after zero: "时间到" in red, centred, with the preset's sound.
 void InteractionWindow::Timer4_Timer() {
-  auto attempt = [this](auto&& step) { horalix::attempt(app_, "Frm_hudong.Timer4", step); };
+  auto attempt = [this](auto&& step) {
+    horalix::attempt(context_.platform.log, "Frm_hudong.Timer4", step);
+  };
   Timer4.setEnabled(false);
   Picture4.setVisible(false);
-  attempt([&] { SetTopmost(app_, *this); });
+  attempt([&] { SetTopmost(context_, *this); });
   blinkBlank_ = false;
   attempt([&] {
     Picture4.setForeColor(kTimeUpColour);
@@ -196,13 +203,13 @@ void InteractionWindow::Timer4_Timer() {
   attempt([&] { placeCentred(); });
   Picture4.setVisible(true);
   attempt([&] {
-    if (!Label6.Caption().empty()) PlayMusic(app_, soundPath());
+    if (!Label6.Caption().empty()) PlayMusic(context_, soundPath());
   });
 }
 
 // Time since the last tick is not counted: the banked time is the elapsed time of that tick.
 void InteractionWindow::pauseOrContinue() {
-  platform::MenuItem& item = pauseItem(app_);
+  platform::MenuItem& item = pauseItem(context_);
   Label9(0).setCaption(Label9(1).Caption());
   if (item.Caption() == kPauseCaption) {
     item.setCaption(kContinueCaption);
@@ -224,7 +231,7 @@ void InteractionWindow::closeCountdown() {
   platform::FontSpec font = Label8.Font();
   font.size = 80;
   Label8.setFont(font);
-  StopMusic(app_, soundPath());
+  StopMusic(context_, soundPath());
 }
 
 }  // namespace horalix

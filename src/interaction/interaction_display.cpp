@@ -41,13 +41,13 @@ bool fontNotApplied(const platform::Control& label, const std::string& name, dou
 // own file of it (Arial Black), or by Trebuchet MS from its own file; fonts added are kept for
 // the life of the process.
 void InteractionWindow::applyDisplaySelection(const std::vector<std::string>& fields) {
-  auto attempt = [this](auto&& step) { horalix::attempt(app_, kWhere, step); };
+  auto attempt = [this](auto&& step) { horalix::attempt(context_.platform.log, kWhere, step); };
   auto field = [&fields](std::size_t i) { return i < fields.size() ? fields[i] : std::string(); };
   std::string face = field(0);
   const double size = Val(field(1));
-  platform::FontService& fonts = app_.platform.fonts;
+  platform::FontService& fonts = context_.platform.fonts;
   auto fontFile = [this](const char* file) {
-    return app_.pathInProgramFolder(std::string("font\\") + file);
+    return context_.pathInProgramFolder(std::string("font\\") + file);
   };
   attempt([&] {
     setFontName(Label8, face);
@@ -111,7 +111,7 @@ void InteractionWindow::ShowStatue(const std::string& text, int size) {
     Picture4.setAutoRedraw(false);
   } catch (const std::exception& e) {
     // The countdown halts on the last text drawn rather than ticking on blind.
-    app_.platform.log(std::string("Frm_hudong.ShowStatue: ") + e.what());
+    context_.platform.log(std::string("Frm_hudong.ShowStatue: ") + e.what());
     for (platform::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &Timer6}) {
       t->setEnabled(false);
     }
@@ -120,7 +120,7 @@ void InteractionWindow::ShowStatue(const std::string& text, int size) {
 
 void InteractionWindow::placeCentred() {
   setTop(CLng((screenHeightTwips() - Height()) / 2.0));
-  const platform::MenuItem& extended = app_.mainWindow().hd_time_show();
+  const platform::MenuItem& extended = context_.mainWindow().hd_time_show();
   centreHorizontally(extended.Visible() && extended.Checked());
 }
 

@@ -13,19 +13,19 @@ constexpr int kRightButton = 2;
 }  // namespace
 
 void InteractionWindow::Picture4_MouseDown(int Button) {
-  MainWindow& main = app_.mainWindow();
+  MainWindow& main = context_.mainWindow();
   // Twenty calls of the keep-on-top routine leave the window order alone while the user works.
   main.Label1.setCaption("100");
-  if (Button == kRightButton) app_.platform.tray.popup(main, main.ppt_hudong);
+  if (Button == kRightButton) context_.platform.tray.popup(main, main.ppt_hudong);
 }
 
 void InteractionWindow::Picture4_DblClick() {
-  MainWindow& main = app_.mainWindow();
-  app_.platform.tray.popup(main, main.ppt_hudong);
+  MainWindow& main = context_.mainWindow();
+  context_.platform.tray.popup(main, main.ppt_hudong);
 }
 
 void InteractionWindow::Picture4_MouseMove(int Button) {
-  if (Button & kLeftButton) app_.platform.desktop.dragWithPointer(*this);
+  if (Button & kLeftButton) context_.platform.desktop.dragWithPointer(*this);
 }
 
 }  // namespace horalix

@@ -17,13 +17,13 @@ namespace {
 std::string readKey(const PresetFile& file, int number, const std::string& key,
                     const std::string& fallback) {
   return Trim(variantText(
-      IniReadWrite(file.files, "readpart", file.path, hudongSection(number), key, fallback)));
+      IniReadWrite(file.files, "readpart", file.path, interactionSection(number), key, fallback)));
 }
 
 void writeKey(const PresetFile& file, int number, const std::string& key,
               const std::string& value) {
   try {
-    IniReadWrite(file.files, "write", file.path, hudongSection(number), key, value);
+    IniReadWrite(file.files, "write", file.path, interactionSection(number), key, value);
   } catch (const std::exception&) {
     // The check after writing finds a key that did not take.
   }
@@ -36,34 +36,34 @@ bool sameNumber(const std::string& stored, int expected) {
 
 }  // namespace
 
-std::string hudongSection(int number) { return "hudongset" + std::to_string(number); }
+std::string interactionSection(int number) { return "hudongset" + std::to_string(number); }
 
-bool hudongFlagOn(const std::string& checkvalue, HudongFlag flag) {
+bool interactionFlagOn(const std::string& checkvalue, InteractionFlag flag) {
   return Mid(checkvalue, static_cast<int>(flag), 1) == "1";
 }
 
-std::string hudongFontPart(const std::string& fontselect, HudongFontField field) {
+std::string interactionFontPart(const std::string& fontselect, InteractionFontField field) {
   const std::vector<std::string> fields = Split(fontselect, "\\");
   const auto at = static_cast<std::size_t>(field) - 1;
   return at < fields.size() ? fields[at] : "";
 }
 
-std::string makeHudongFontselect(const std::string& name, const std::string& size, int colourIndex,
-                                 std::uint32_t colour) {
+std::string makeInteractionFontselect(const std::string& name, const std::string& size,
+                                      int colourIndex, std::uint32_t colour) {
   return name + "\\" + size + "\\" + std::to_string(colourIndex) + "\\" + colourText(colour);
 }
 
-HudongPreset readHudongPresetForStart(const PresetFile& file, int number) {
+InteractionPreset readInteractionPresetForStart(const PresetFile& file, int number) {
   return {readKey(file, number, "checkvalue", "11111"), readKey(file, number, "Ttime", "5"),
           readKey(file, number, "Fontselect", kStartFontselect),
           readKey(file, number, "soundname", "alarm.wav")};
 }
 
-HudongMenuEntry readHudongMenuEntry(const PresetFile& file, int number) {
+InteractionMenuEntry readInteractionMenuEntry(const PresetFile& file, int number) {
   return {readKey(file, number, "sname", "00:01:00"), readKey(file, number, "checkvalue", "00000")};
 }
 
-HudongSettingsEntry readHudongSettingsEntry(const PresetFile& file, int number) {
+InteractionSettingsEntry readInteractionSettingsEntry(const PresetFile& file, int number) {
   return {readKey(file, number, "sname", "0:0" + std::to_string(number) + ":00"),
           readKey(file, number, "checkvalue", "01011"), readKey(file, number, "Ttime", "5"),
           readKey(file, number, "Fontselect", kSettingsFontselect),
@@ -92,7 +92,7 @@ bool ReadHudongSet(const PresetFile& file, std::int16_t number, const std::strin
          readKey(file, number, "soundname", "") == soundname;
 }
 
-std::string hudongDurationText(double minutes, double seconds) {
+std::string interactionDurationText(double minutes, double seconds) {
   const auto m = static_cast<long long>(std::fabs(Fix(minutes)));
   const auto s = static_cast<long long>(std::fabs(Fix(seconds)));
   // Read as a time of day, so that minutes or seconds above 59 fail as they would there.

@@ -20,62 +20,62 @@ struct PresetFile {
 };
 
 // "hudongset" followed by the preset number in decimal: "hudongset3".
-std::string hudongSection(int number);
+std::string interactionSection(int number);
 
 // One character of a preset's checkvalue, by 1-based position.
-enum class HudongFlag : int {
+enum class InteractionFlag : int {
   InUse = 1,          // shown in the interaction menu
   AutoStart = 2,      // counts at once when shown
   ReminderSound = 3,  // plays the sound at the reminder second
   FourthBox = 4,      // kept for the settings window only
   ReminderBlink = 5,  // blinks during the reminder phase
 };
-bool hudongFlagOn(const std::string& checkvalue, HudongFlag flag);
-inline constexpr int kHudongFlagCount = 5;
+bool interactionFlagOn(const std::string& checkvalue, InteractionFlag flag);
+inline constexpr int kInteractionFlagCount = 5;
 
 // The fields of a preset's Fontselect, "name\size\colour index\colour", by 1-based position:
 // the font name ("DS-Digital" for the list entry "LCD数码"), the size in points, the palette
 // index (0 to 16; 17 a colour of the user's) and the colour in effect as a decimal COLORREF.
-enum class HudongFontField : int {
+enum class InteractionFontField : int {
   Name = 1,
   Size = 2,
   ColourIndex = 3,
   Colour = 4,
 };
 // The field's text ("" when the selection has fewer fields).
-std::string hudongFontPart(const std::string& fontselect, HudongFontField field);
-std::string makeHudongFontselect(const std::string& name, const std::string& size, int colourIndex,
-                                 std::uint32_t colour);
+std::string interactionFontPart(const std::string& fontselect, InteractionFontField field);
+std::string makeInteractionFontselect(const std::string& name, const std::string& size,
+                                      int colourIndex, std::uint32_t colour);
 
 // What the start of a countdown reads of a preset; missing values give "11111", "5",
 // "Trebuchet MS\300\9\12632256" and "alarm.wav".
-struct HudongPreset {
+struct InteractionPreset {
   std::string checkvalue;
   std::string Ttime;
   std::string Fontselect;
   std::string soundname;
 };
-HudongPreset readHudongPresetForStart(const PresetFile& file, int number);
+InteractionPreset readInteractionPresetForStart(const PresetFile& file, int number);
 inline constexpr const char* kStartFontselect = "Trebuchet MS\\300\\9\\12632256";
 
 // What the interaction menu reads: the duration text (default "00:01:00") and the flags
 // (default "00000").
-struct HudongMenuEntry {
+struct InteractionMenuEntry {
   std::string sname;
   std::string checkvalue;
 };
-HudongMenuEntry readHudongMenuEntry(const PresetFile& file, int number);
+InteractionMenuEntry readInteractionMenuEntry(const PresetFile& file, int number);
 
 // What the settings window reads of a preset; missing values give the preset's own length
 // ("0:0N:00", N minutes), "01011", "5", "Trebuchet MS\200\4\16711808" and "alarm.wav".
-struct HudongSettingsEntry {
+struct InteractionSettingsEntry {
   std::string sname;
   std::string checkvalue;
   std::string Ttime;
   std::string Fontselect;
   std::string soundname;
 };
-HudongSettingsEntry readHudongSettingsEntry(const PresetFile& file, int number);
+InteractionSettingsEntry readInteractionSettingsEntry(const PresetFile& file, int number);
 inline constexpr const char* kSettingsFontselect = "Trebuchet MS\\200\\4\\16711808";
 
 // Writes the six keys of the preset's section in the order id, sname, checkvalue, Ttime,
@@ -92,6 +92,6 @@ bool ReadHudongSet(const PresetFile& file, std::int16_t number, const std::strin
 
 // The duration text of a preset for its section: minutes and seconds (each the whole part of
 // the absolute value) as "0:MM:SS"; 5 and 30 give "0:05:30".
-std::string hudongDurationText(double minutes, double seconds);
+std::string interactionDurationText(double minutes, double seconds);
 
 }  // namespace horalix

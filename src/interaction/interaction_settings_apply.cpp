@@ -31,7 +31,7 @@ void InteractionSettingsWindow::Cmd_OK_Click() {
   for (int k = 0; k < kPresets; ++k) {
     const long long m = wholeNumber(rowText(k, RowField::Minutes));
     const long long s = wholeNumber(rowText(k, RowField::Seconds));
-    rows[k] = {hudongDurationText(static_cast<double>(m), static_cast<double>(s)), m * 60 + s};
+    rows[k] = {interactionDurationText(static_cast<double>(m), static_cast<double>(s)), m * 60 + s};
   }
 
   // The presets in use must each last longer than the one in use before them.
@@ -39,12 +39,12 @@ void InteractionSettingsWindow::Cmd_OK_Click() {
   bool refused = false;
   int before = -1;
   for (int k = 0; k < kPresets; ++k) {
-    if (rowBox(k, HudongFlag::InUse).Value() != 1) continue;
+    if (rowBox(k, InteractionFlag::InUse).Value() != 1) continue;
     if (before >= 0 && rows[k].seconds <= rows[before].seconds) {
-      app_.platform.messageBoxes.show(std::string(kPresetNames[before]) + "设定时长" + cr + cr +
-                                          "要比" + kPresetNames[k] + "时长" + cr + cr +
-                                          "短，请修改再保存",
-                                      "Horalix", platform::mb::Ok);
+      context_.platform.messageBoxes.show(std::string(kPresetNames[before]) + "设定时长" + cr + cr +
+                                              "要比" + kPresetNames[k] + "时长" + cr + cr +
+                                              "短，请修改再保存",
+                                          "Horalix", platform::mb::Ok);
       refused = true;
     }
     before = k;
@@ -54,12 +54,12 @@ void InteractionSettingsWindow::Cmd_OK_Click() {
   std::string face = Combo1.Text();
   if (face == "LCD数码") face = "DS-Digital";
   const std::string fontselect =
-      makeHudongFontselect(face, Combo2.Text(), Combo3.ListIndex(), Check1(1).BackColor());
-  const PresetFile file{app_.platform.files, app_.iniPath()};
+      makeInteractionFontselect(face, Combo2.Text(), Combo3.ListIndex(), Check1(1).BackColor());
+  const PresetFile file{context_.platform.files, context_.iniPath()};
   for (int k = 0; k < kPresets; ++k) {
-    std::string checkvalue(kHudongFlagCount, '0');
-    for (int flag = 1; flag <= kHudongFlagCount; ++flag) {
-      if (rowBox(k, static_cast<HudongFlag>(flag)).Value() == 1) checkvalue[flag - 1] = '1';
+    std::string checkvalue(kInteractionFlagCount, '0');
+    for (int flag = 1; flag <= kInteractionFlagCount; ++flag) {
+      if (rowBox(k, static_cast<InteractionFlag>(flag)).Value() == 1) checkvalue[flag - 1] = '1';
     }
     const auto number = static_cast<std::int16_t>(k + 1);
     const auto Ttime =
@@ -68,13 +68,13 @@ void InteractionSettingsWindow::Cmd_OK_Click() {
     SaveHudongSet(file, number, rows[k].sname, checkvalue, Ttime, fontselect, soundname);
     // The menu shows a preset only once the file is known to hold it.
     if (!ReadHudongSet(file, number, rows[k].sname, checkvalue, Ttime, fontselect, soundname)) {
-      app_.platform.messageBoxes.show("账户权限限制，仅能调用，设置需管理员权限", "Horalix",
-                                      platform::mb::Question | platform::mb::Ok);
+      context_.platform.messageBoxes.show("账户权限限制，仅能调用，设置需管理员权限", "Horalix",
+                                          platform::mb::Question | platform::mb::Ok);
       break;
     }
-    attempt(app_, "Frm_hudong_set apply", [&] {
-      platform::MenuItem& item = app_.mainWindow().hd_time_one(k);
-      item.setVisible(hudongFlagOn(checkvalue, HudongFlag::InUse));
+    attempt(context_.platform.log, "Frm_hudong_set apply", [&] {
+      platform::MenuItem& item = context_.mainWindow().hd_time_one(k);
+      item.setVisible(interactionFlagOn(checkvalue, InteractionFlag::InUse));
       item.setCaption(TimeToMinSec(rows[k].sname));
     });
   }

@@ -10,17 +10,17 @@ namespace horalix {
 // dialog or a failed copy leaves the name that was there.
 void InteractionSettingsWindow::Command1_Click(int Index) {
   if (Index < 0 || Index >= kPresets) return;
-  if (const auto name = importSoundFile(app_)) rowText(Index, RowField::Sound).setText(*name);
+  if (const auto name = importSoundFile(context_)) rowText(Index, RowField::Sound).setText(*name);
 }
 
 // The help viewer first, then the HTML help function, then the user is told; with Ctrl held the
 // online article instead.
 void InteractionSettingsWindow::Lab_help_Click(bool ctrlHeld) {
   if (ctrlHeld) {
-    OpenWithShell(app_, kOnlineArticle);
+    OpenWithShell(context_, kOnlineArticle);
     return;
   }
-  openHelpPage(app_, "2.3、互动计时.htm", *this);
+  openHelpPage(context_, "2.3、互动计时.htm", *this);
 }
 
 }  // namespace horalix

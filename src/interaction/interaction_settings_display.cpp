@@ -33,8 +33,8 @@ bool InteractionSettingsWindow::selectEntry(platform::Control& list, const std::
 
 void InteractionSettingsWindow::fillLists() {
   Combo1.clear();
-  for (const std::string& face :
-       clockFontList(app_.platform.files, app_.platform.forms.fonts(), app_.programFolder())) {
+  for (const std::string& face : clockFontList(
+           context_.platform.files, context_.platform.forms.fonts(), context_.programFolder())) {
     Combo1.addItem(face);
   }
   Combo2.clear();
@@ -48,23 +48,24 @@ void InteractionSettingsWindow::fillLists() {
 // list entry again.
 void InteractionSettingsWindow::showDisplaySelection(const std::string& fontselect,
                                                      const std::string& checkvalue) {
-  std::string face = hudongFontPart(fontselect, HudongFontField::Name);
+  std::string face = interactionFontPart(fontselect, InteractionFontField::Name);
   if (face == kLcdFace) face = kLcdEntry;
   if (!selectEntry(Combo1, face)) selectEntry(Combo1, kDefaultFont);
-  const std::string size =
-      CStr(static_cast<long long>(Fix(Val(hudongFontPart(fontselect, HudongFontField::Size)))));
+  const std::string size = CStr(static_cast<long long>(
+      Fix(Val(interactionFontPart(fontselect, InteractionFontField::Size)))));
   if (!selectEntry(Combo2, size)) selectEntry(Combo2, kDefaultSize);
-  const std::string indexText = hudongFontPart(fontselect, HudongFontField::ColourIndex);
+  const std::string indexText = interactionFontPart(fontselect, InteractionFontField::ColourIndex);
   int entry = IsNumeric(indexText) ? static_cast<int>(std::clamp(Fix(Val(indexText)), -1.0, 17.0))
                                    : kDefaultColourEntry;
   if (entry < 0) entry = kDefaultColourEntry;
   setColourEntryQuietly(entry);
   previousColour = entry;
-  Check1(1).setBackColor(entry < kCustomColourEntry
-                             ? ColorByIndex(entry)
-                             : colourFromText(hudongFontPart(fontselect, HudongFontField::Colour)));
-  rowBox(0, HudongFlag::ReminderBlink)
-      .setValue(hudongFlagOn(checkvalue, HudongFlag::ReminderBlink) ? 1 : 0);
+  Check1(1).setBackColor(
+      entry < kCustomColourEntry
+          ? ColorByIndex(entry)
+          : colourFromText(interactionFontPart(fontselect, InteractionFontField::Colour)));
+  rowBox(0, InteractionFlag::ReminderBlink)
+      .setValue(interactionFlagOn(checkvalue, InteractionFlag::ReminderBlink) ? 1 : 0);
 }
 
 void InteractionSettingsWindow::setColourEntryQuietly(int entry) {
@@ -85,7 +86,7 @@ void InteractionSettingsWindow::Combo3_Click() {
     previousColour = entry;
     return;
   }
-  if (const auto colour = app_.platform.dialogs.chooseColor(0)) {
+  if (const auto colour = context_.platform.dialogs.chooseColor(0)) {
     Check1(1).setBackColor(*colour);
     previousColour = *colour;
     return;

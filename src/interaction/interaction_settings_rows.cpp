@@ -14,8 +14,8 @@ void InteractionSettingsWindow::Check1_Click(int Index) {
   if (Index < 0 || Index >= 4 * kPresets || Index % 4 != 0) return;
   const int k = Index / 4;
   const bool on = Check1(Index).Value() == 1;
-  for (HudongFlag flag :
-       {HudongFlag::AutoStart, HudongFlag::ReminderSound, HudongFlag::FourthBox}) {
+  for (InteractionFlag flag :
+       {InteractionFlag::AutoStart, InteractionFlag::ReminderSound, InteractionFlag::FourthBox}) {
     rowBox(k, flag).setEnabled(on);
   }
   for (RowField field :
@@ -31,7 +31,7 @@ void InteractionSettingsWindow::Option1_Click(int Index) {
   if (Option1(Index).Value() != 1) return;
   const int value = Index == 0 ? 1 : 0;
   for (int i = 0; i <= kFlashBox; ++i) Check1(i).setValue(value);
-  for (int k = 0; k < kPresets; ++k) rowBox(k, HudongFlag::AutoStart).setValue(1);
+  for (int k = 0; k < kPresets; ++k) rowBox(k, InteractionFlag::AutoStart).setValue(1);
 }
 
 // Minutes, seconds and reminder seconds: text that is no number becomes "0", a number outside
@@ -46,7 +46,7 @@ void InteractionSettingsWindow::Text1_Change(int Index) {
   }
   const double number = Val(box.Text());
   if (number > 59 || number < 0) {
-    app_.platform.messageBoxes.show("取值范围0-59之间", "Horalix", platform::mb::Ok);
+    context_.platform.messageBoxes.show("取值范围0-59之间", "Horalix", platform::mb::Ok);
     box.setText("0");
     return;
   }

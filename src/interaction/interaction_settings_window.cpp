@@ -317,8 +317,8 @@ platform::Form& addRows(platform::Form& form) {
 const char* const InteractionSettingsWindow::kOnlineArticle =
     "https://horalix.example/help/interaction.htm";
 
-InteractionSettingsWindow::InteractionSettingsWindow(Context& app)
-    : Form(app.platform.forms, "Frm_hudong_set"),
+InteractionSettingsWindow::InteractionSettingsWindow(Context& context)
+    : Form(context.platform.forms, "Frm_hudong_set"),
       Combo1(addRows(*this).addControls(kShared).control("Combo1")),
       Combo2(control("Combo2")),
       Combo3(control("Combo3")),
@@ -326,7 +326,7 @@ InteractionSettingsWindow::InteractionSettingsWindow(Context& app)
       Cmd_exit(control("Cmd_exit")),
       Lab_help(control("Lab_help")),
       Timer1(addTimer("Timer1", 200, true)),
-      app_(app) {
+      context_(context) {
   setCaption("互动计时");
   setBorderStyle(3);
   setClientSize(10320, 4920);
@@ -345,8 +345,8 @@ InteractionSettingsWindow::InteractionSettingsWindow(Context& app)
   Timer1.onTick = [this] { Timer1_Timer(); };
 }
 
-platform::Control& InteractionSettingsWindow::rowBox(int k, HudongFlag flag) {
-  if (flag == HudongFlag::ReminderBlink) return Check1(kFlashBox);
+platform::Control& InteractionSettingsWindow::rowBox(int k, InteractionFlag flag) {
+  if (flag == InteractionFlag::ReminderBlink) return Check1(kFlashBox);
   return Check1(4 * k + static_cast<int>(flag) - 1);
 }
 
@@ -354,18 +354,18 @@ platform::Control& InteractionSettingsWindow::rowBox(int k, HudongFlag flag) {
 // what an earlier opening showed is overwritten, as a newly created window would be.
 void InteractionSettingsWindow::Form_Load() {
   // The clock would otherwise stand over the window while the user edits it.
-  attempt(app_, "Frm_hudong_set load",
-          [&] { app_.platform.desktop.sendToBottom(app_.floatingClock()); });
+  attempt(context_.platform.log, "Frm_hudong_set load",
+          [&] { context_.platform.desktop.sendToBottom(context_.floatingClock()); });
   Combo3.setEnabled(false);
   for (int i = 0; i < 2; ++i) Option1(i).setValue(0);
-  const PresetFile file{app_.platform.files, app_.iniPath()};
-  HudongSettingsEntry last;
+  const PresetFile file{context_.platform.files, context_.iniPath()};
+  InteractionSettingsEntry last;
   for (int k = 0; k < kPresets; ++k) {
-    attempt(app_, "Frm_hudong_set load", [&] {
-      last = readHudongSettingsEntry(file, k + 1);
-      for (HudongFlag flag : {HudongFlag::InUse, HudongFlag::AutoStart, HudongFlag::ReminderSound,
-                              HudongFlag::FourthBox}) {
-        rowBox(k, flag).setValue(hudongFlagOn(last.checkvalue, flag) ? 1 : 0);
+    attempt(context_.platform.log, "Frm_hudong_set load", [&] {
+      last = readInteractionSettingsEntry(file, k + 1);
+      for (InteractionFlag flag : {InteractionFlag::InUse, InteractionFlag::AutoStart,
+                                   InteractionFlag::ReminderSound, InteractionFlag::FourthBox}) {
+        rowBox(k, flag).setValue(interactionFlagOn(last.checkvalue, flag) ? 1 : 0);
       }
       const std::vector<std::string> time = Split(last.sname, ":");
       auto number = [](const std::vector<std::string>& fields, std::size_t i) {
@@ -377,14 +377,14 @@ void InteractionSettingsWindow::Form_Load() {
       rowText(k, RowField::Sound).setText(last.soundname);
     });
   }
-  attempt(app_, "Frm_hudong_set load", [&] { fillLists(); });
-  attempt(app_, "Frm_hudong_set load",
+  attempt(context_.platform.log, "Frm_hudong_set load", [&] { fillLists(); });
+  attempt(context_.platform.log, "Frm_hudong_set load",
           [&] { showDisplaySelection(last.Fontselect, last.checkvalue); });
   for (int k = 0; k < kPresets; ++k) Check1_Click(4 * k);
   for (int i = 0; i < 4 * kPresets; ++i) FrameControl(Shape1(i), Text1(i));
   Combo3.setEnabled(true);
 }
 
-void InteractionSettingsWindow::Timer1_Timer() { app_.mainWindow().Label1.setCaption("30"); }
+void InteractionSettingsWindow::Timer1_Timer() { context_.mainWindow().Label1.setCaption("30"); }
 
 }  // namespace horalix

@@ -26,7 +26,7 @@ enum class RowField : int {
 
 class InteractionSettingsWindow : public platform::Form {
  public:
-  explicit InteractionSettingsWindow(Context& app);
+  explicit InteractionSettingsWindow(Context& context);
 
   static constexpr int kPresets = 5;
   // Check1(20): "提醒闪烁", shared by all presets.
@@ -39,7 +39,7 @@ class InteractionSettingsWindow : public platform::Form {
   platform::Control& Shape1(int index) { return control("Shape1", index); }
   platform::Control& Option1(int index) { return control("Option1", index); }
   // The check box of preset row k (0 to 4) that holds the flag; ReminderBlink is Check1(20).
-  platform::Control& rowBox(int k, HudongFlag flag);
+  platform::Control& rowBox(int k, InteractionFlag flag);
   platform::Control& rowText(int k, RowField field) {
     return Text1(4 * k + static_cast<int>(field));
   }
@@ -82,7 +82,7 @@ class InteractionSettingsWindow : public platform::Form {
   // Sets the colour list's entry without opening the colour dialog.
   void setColourEntryQuietly(int entry);
 
-  Context& app_;
+  Context& context_;
   // Whether Ctrl was held when the pointer went down on "帮助".
   bool ctrlAtHelpPress_ = false;
 };

@@ -33,8 +33,8 @@ constexpr platform::ControlDesign kDesign[] = {
 
 // The cells start with the values of the window's design; every timer is off until a preset
 // starts.
-InteractionWindow::InteractionWindow(Context& app)
-    : Form(app.platform.forms, "Frm_hudong"),
+InteractionWindow::InteractionWindow(Context& context)
+    : Form(context.platform.forms, "Frm_hudong"),
       Label1(addControls(kDesign).control("Label1")),
       Label2(control("Label2")),
       Label3(control("Label3")),
@@ -51,7 +51,7 @@ InteractionWindow::InteractionWindow(Context& app)
       Timer4(addTimer("Timer4", 100)),
       Timer5(addTimer("Timer5", 1000)),
       Timer6(addTimer("Timer6", 1000)),
-      app_(app) {
+      context_(context) {
   // Nothing but the time shows: no caption, no frame, no task-bar button.
   setBorderStyle(0);
   Timer1.onTick = [this] { Timer1_Timer(); };
@@ -67,25 +67,25 @@ InteractionWindow::InteractionWindow(Context& app)
 // Sized for a large time and parked above and left of every screen; each step goes on after a
 // failing one.
 void InteractionWindow::Form_Load() {
-  attempt(app_, "Frm_hudong load", [&] {
+  attempt(context_.platform.log, "Frm_hudong load", [&] {
     Label8.setCaption("12:30");
     platform::FontSpec font = Label8.Font();
     font.size = 400;
     Label8.setFont(font);
   });
-  attempt(app_, "Frm_hudong load", [&] {
+  attempt(context_.platform.log, "Frm_hudong load", [&] {
     move(Left(), Top(), Label8.Width() + 200, Label8.Height() + 200);
     Picture4.move(0, 0, Width(), Height());
   });
-  attempt(app_, "Frm_hudong load", [&] {
+  attempt(context_.platform.log, "Frm_hudong load", [&] {
     move(-screenWidthTwips() - 10000, -screenHeightTwips() - 24000, Width(), Height());
   });
 }
 
 void InteractionWindow::park() { move(-Width() - 60000, -50000, Width(), Height()); }
 
-bool InteractionWindow::flagOn(HudongFlag flag) const {
-  return hudongFlagOn(Label7.Caption(), flag);
+bool InteractionWindow::flagOn(InteractionFlag flag) const {
+  return interactionFlagOn(Label7.Caption(), flag);
 }
 
 int InteractionWindow::displaySize() const {
@@ -94,15 +94,15 @@ int InteractionWindow::displaySize() const {
 }
 
 std::string InteractionWindow::soundPath() const {
-  return app_.pathInProgramFolder("sounds\\" + Label6.Caption());
+  return context_.pathInProgramFolder("sounds\\" + Label6.Caption());
 }
 
 int InteractionWindow::screenWidthTwips() const {
-  return app_.run.ScreenWidthPx * app_.platform.desktop.twipsPerPixelX();
+  return context_.run.ScreenWidthPx * context_.platform.desktop.twipsPerPixelX();
 }
 
 int InteractionWindow::screenHeightTwips() const {
-  return app_.run.ScreenHeightPx * app_.platform.desktop.twipsPerPixelY();
+  return context_.run.ScreenHeightPx * context_.platform.desktop.twipsPerPixelY();
 }
 
 }  // namespace horalix

@@ -24,7 +24,7 @@ class Context;
 
 class InteractionWindow : public platform::Form {
  public:
-  explicit InteractionWindow(Context& app);
+  explicit InteractionWindow(Context& context);
 
   // Moves the window far off screen, where it waits while no interaction countdown runs.
   void park();
@@ -96,14 +96,14 @@ class InteractionWindow : public platform::Form {
   // Start steps.
   void applyDisplaySelection(const std::vector<std::string>& fields);
   void takeStartMark();
-  bool flagOn(HudongFlag flag) const;
+  bool flagOn(InteractionFlag flag) const;
   // The font size of the display selection (Label4, field 2).
   int displaySize() const;
   std::string soundPath() const;
   int screenWidthTwips() const;
   int screenHeightTwips() const;
 
-  Context& app_;
+  Context& context_;
   // True while the blink has blanked the time.
   bool blinkBlank_ = false;
 };

@@ -12,18 +12,20 @@ namespace {
 constexpr std::int64_t kDayMs = 86'400'000;
 }
 
-ClockMethod readClockMethod(Context& app) { return readClockMethodCell(app.mainWindow().Label16); }
+ClockMethod readClockMethod(Context& context) {
+  return readClockMethodCell(context.mainWindow().Label16);
+}
 
-std::optional<std::int32_t> clockMark(Context& app, ClockMethod method) {
+std::optional<std::int32_t> clockMark(Context& context, ClockMethod method) {
   switch (method) {
     case ClockMethod::TickCount:
-      return static_cast<std::int32_t>(app.platform.loop.tickCount());
+      return static_cast<std::int32_t>(context.platform.loop.tickCount());
     case ClockMethod::SecondsSinceMidnight: {
-      const auto t = app.platform.loop.localTime();
+      const auto t = context.platform.loop.localTime();
       return ((t.hour * 60 + t.minute) * 60 + t.second) * 1000 + t.millisecond;
     }
     case ClockMethod::TimeOfDay: {
-      const auto t = app.platform.loop.localTime();
+      const auto t = context.platform.loop.localTime();
       return ((t.hour * 60 + t.minute) * 60 + t.second) * 1000;
     }
     default:
@@ -41,15 +43,15 @@ std::int64_t clockSpan(ClockMethod method, std::int32_t from, std::int32_t to) {
   return span;
 }
 
-std::optional<double> elapsedByMethod(Context& app, ClockMethod method, std::int32_t startMark,
+std::optional<double> elapsedByMethod(Context& context, ClockMethod method, std::int32_t startMark,
                                       const std::string& startTime, double banked) {
   std::optional<std::int64_t> span;
   if (method == ClockMethod::TickCount || method == ClockMethod::SecondsSinceMidnight) {
     // The tick count is subtracted modulo 2^32: a count across its wrap counts on.
-    if (const auto now = clockMark(app, method)) span = clockSpan(method, startMark, *now);
+    if (const auto now = clockMark(context, method)) span = clockSpan(method, startMark, *now);
   } else if (method == ClockMethod::TimeOfDay) {
     const std::int64_t started = TimeToSeconds(TimeValue(startTime));
-    const std::int64_t now = TimeToSeconds(timeOf(app.platform.loop.localTime()));
+    const std::int64_t now = TimeToSeconds(timeOf(context.platform.loop.localTime()));
     span = (now - started) * 1000;
   }
   if (!span) return std::nullopt;

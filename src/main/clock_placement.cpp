@@ -23,9 +23,9 @@ struct ScreenTwips {
   int height = 0;
 };
 
-ScreenTwips screenTwips(Context& app) {
-  return {app.run.ScreenWidthPx * app.platform.desktop.twipsPerPixelX(),
-          app.run.ScreenHeightPx * app.platform.desktop.twipsPerPixelY()};
+ScreenTwips screenTwips(Context& context) {
+  return {context.run.ScreenWidthPx * context.platform.desktop.twipsPerPixelX(),
+          context.run.ScreenHeightPx * context.platform.desktop.twipsPerPixelY()};
 }
 
 // The sequencer cells of either clock: "1","1","0" to show, "3","0","0" at rest.
@@ -50,48 +50,48 @@ void markShown(platform::Form& clock, platform::Timer& sequencer) {
 
 }  // namespace
 
-SavedPosition readSavedPosition(Context& app, const std::string& leftKey,
+SavedPosition readSavedPosition(Context& context, const std::string& leftKey,
                                 const std::string& topKey) {
   // The same pair rule as the prompt bars: a value the registry does not hold is not stored
   // (-100), not a place at 0.
-  const BarPosition at = readBarPosition(app, leftKey, topKey);
+  const BarPosition at = readBarPosition(context, leftKey, topKey);
   return {at.left, at.top};
 }
 
-void ShowHideClock(Context& app) {
-  platform::MenuItem& item = app.mainWindow().menu_two(1);
+void ShowHideClock(Context& context) {
+  platform::MenuItem& item = context.mainWindow().menu_two(1);
   if (captionStartsWith(item, "显示")) {
-    attempt(app, "ShowHideClock", [&] { ShowClocks(app); });
+    attempt(context.platform.log, "ShowHideClock", [&] { ShowClocks(context); });
     setCaptionPrefix(item, "隐藏");
   } else {
-    attempt(app, "ShowHideClock", [&] { HideClocks(app); });
+    attempt(context.platform.log, "ShowHideClock", [&] { HideClocks(context); });
     setCaptionPrefix(item, "显示");
   }
 }
 
-void HideClocks(Context& app) {
-  parkClock(app.floatingClock());
-  if (ReadSecondScreen(app) == 1) parkClock(app.mirrorClock());
+void HideClocks(Context& context) {
+  parkClock(context.floatingClock());
+  if (ReadSecondScreen(context) == 1) parkClock(context.mirrorClock());
 }
 
-void ShowClocks(Context& app) {
-  FloatingClock& clock = app.floatingClock();
+void ShowClocks(Context& context) {
+  FloatingClock& clock = context.floatingClock();
   setSequencer(clock, "1", "1");
-  const ScreenTwips screen = screenTwips(app);
-  attempt(app, "ShowClocks", [&] {
-    const SavedPosition at = readSavedPosition(app, "clockleft", "clocktop");
-    const int width = app.run.BackPictureOn ? clock.Width() : clock.Label9.Width();
+  const ScreenTwips screen = screenTwips(context);
+  attempt(context.platform.log, "ShowClocks", [&] {
+    const SavedPosition at = readSavedPosition(context, "clockleft", "clocktop");
+    const int width = context.run.BackPictureOn ? clock.Width() : clock.Label9.Width();
     // Pulled in to end 100 twips inside the right edge when it would not fit.
     const int limit = screen.width - width - 100;
     clock.setLeft(at.left >= 0 && limit > at.left ? at.left : limit);
     clock.setTop(at.top >= 0 && at.top <= screen.height ? at.top : 0);
   });
   clock.Label2.setCaption("0");
-  attempt(app, "ShowClocks", [&] {
-    if (ReadSecondScreen(app) != 1) return;
-    MirrorClock& mirror = app.mirrorClock();
+  attempt(context.platform.log, "ShowClocks", [&] {
+    if (ReadSecondScreen(context) != 1) return;
+    MirrorClock& mirror = context.mirrorClock();
     setSequencer(mirror, "1", "1");
-    SavedPosition at = readSavedPosition(app, "clocklefttwo", "clocktoptwo");
+    SavedPosition at = readSavedPosition(context, "clocklefttwo", "clocktoptwo");
     // Stored nowhere: the top of the extended screen.
     if (at.top == SavedPosition{}.top) at.top = 0;
     if (at.top > screen.height) at.top -= screen.height;
@@ -101,61 +101,63 @@ void ShowClocks(Context& app) {
     mirror.setTop(at.top);
     mirror.Label2.setCaption("0");
   });
-  attempt(app, "ShowClocks", [&] { MarkClocksShown(app); });
-  attempt(app, "ShowClocks", [&] { ApplyClockStyle(app); });
-  app.platform.loop.doEvents();
-  app.platform.loop.sleep(10);
-  attempt(app, "ShowClocks", [&] { ApplyClockStyle(app); });
+  attempt(context.platform.log, "ShowClocks", [&] { MarkClocksShown(context); });
+  attempt(context.platform.log, "ShowClocks", [&] { ApplyClockStyle(context); });
+  context.platform.loop.doEvents();
+  context.platform.loop.sleep(10);
+  attempt(context.platform.log, "ShowClocks", [&] { ApplyClockStyle(context); });
 }
 
-void MarkClocksShown(Context& app) {
-  MainWindow& main = app.mainWindow();
+void MarkClocksShown(Context& context) {
+  MainWindow& main = context.mainWindow();
   main.Label1.setCaption("0");
   setCaptionPrefix(main.menu_two(1), "隐藏");
-  markShown(app.floatingClock(), app.floatingClock().Timer2);
-  attempt(app, "MarkClocksShown", [&] {
-    if (ReadSecondScreen(app) == 1) markShown(app.mirrorClock(), app.mirrorClock().Timer2);
+  markShown(context.floatingClock(), context.floatingClock().Timer2);
+  attempt(context.platform.log, "MarkClocksShown", [&] {
+    if (ReadSecondScreen(context) == 1)
+      markShown(context.mirrorClock(), context.mirrorClock().Timer2);
   });
 }
 
-void ApplyClockStyle(Context& app) {
-  const int size = FontSizeByIndex(
-      static_cast<int>(Val(fontselectPart(app.settings.Fontselect, FontselectField::SizeIndex))));
-  const std::string text = app.floatingClock().Label11.Caption();
-  attempt(app, "ApplyClockStyle", [&] { app.floatingClock().ShowStatue(text, size); });
-  attempt(app, "ApplyClockStyle", [&] {
-    if (ReadSecondScreen(app) == 1) {
-      app.mirrorClock().ShowStatue(text, size + ReadHotkeyAdd(app));
+void ApplyClockStyle(Context& context) {
+  const int size = FontSizeByIndex(static_cast<int>(
+      Val(fontselectPart(context.settings.Fontselect, FontselectField::SizeIndex))));
+  const std::string text = context.floatingClock().Label11.Caption();
+  attempt(context.platform.log, "ApplyClockStyle",
+          [&] { context.floatingClock().ShowStatue(text, size); });
+  attempt(context.platform.log, "ApplyClockStyle", [&] {
+    if (ReadSecondScreen(context) == 1) {
+      context.mirrorClock().ShowStatue(text, size + ReadHotkeyAdd(context));
     }
   });
 }
 
-void RestoreClocks(Context& app) {
-  const platform::MenuItem& item = app.mainWindow().menu_two(1);
-  FloatingClock& clock = app.floatingClock();
+void RestoreClocks(Context& context) {
+  const platform::MenuItem& item = context.mainWindow().menu_two(1);
+  FloatingClock& clock = context.floatingClock();
   if (captionStartsWith(item, "显示")) {
-    HideClocks(app);
-  } else if (optionOn(app.settings.checkvalue, CheckFlag::HideWhenIdle) &&
+    HideClocks(context);
+  } else if (optionOn(context.settings.checkvalue, CheckFlag::HideWhenIdle) &&
              captionStartsWith(item, "隐藏")) {
     // The clocks show only while a count runs.
     if (clock.Timer1.Enabled() || clock.Timer4.Enabled()) {
-      ShowClocks(app);
+      ShowClocks(context);
     } else {
-      HideClocks(app);
+      HideClocks(context);
     }
   } else {
-    ShowClocks(app);
+    ShowClocks(context);
   }
-  for (platform::Form* window :
-       {static_cast<platform::Form*>(&clock), static_cast<platform::Form*>(&app.mirrorClock())}) {
+  for (platform::Form* window : {static_cast<platform::Form*>(&clock),
+                                 static_cast<platform::Form*>(&context.mirrorClock())}) {
     window->control("Picture1").setVisible(true);
     window->control("Picture2").setVisible(true);
   }
 }
 
-void raiseClocks(Context& app) {
-  SetTopmost(app, app.floatingClock());
-  if (ReadSecondScreen(app) == 1) SetTopmost(app, app.mirrorClock());
+void raiseClocks(Context& context) {
+  SetTopmost(context, context.floatingClock());
+  if (ReadSecondScreen(context) == 1) SetTopmost(context, context.mirrorClock());
 }
 
 }  // namespace horalix

@@ -16,25 +16,25 @@ struct SavedPosition {
   int left = -100;
   int top = -100;
 };
-SavedPosition readSavedPosition(Context& app, const std::string& leftKey,
+SavedPosition readSavedPosition(Context& context, const std::string& leftKey,
                                 const std::string& topKey);
 
 // The tray item and hot key 4: shows parked clocks, parks shown ones.
-void ShowHideClock(Context& app);
+void ShowHideClock(Context& context);
 // Puts the clocks at their saved places, pulled inside the screen, and draws them.
-void ShowClocks(Context& app);
+void ShowClocks(Context& context);
 // Parks the clocks and sets their sequencers to rest.
-void HideClocks(Context& app);
+void HideClocks(Context& context);
 // Re-applies the current show/hide choice after a stop, the end of a run or a settings change;
 // with the option to hide the clocks while no count runs, they show only while one counts.
-void RestoreClocks(Context& app);
+void RestoreClocks(Context& context);
 // Ends the keep-on-top hold-off, marks the clocks shown and starts each clock's sequencer unless
 // it is already at work.
-void MarkClocksShown(Context& app);
+void MarkClocksShown(Context& context);
 // Draws both clocks with their current text at the configured size; the extended screen's clock
 // is drawn larger by the configured amount.
-void ApplyClockStyle(Context& app);
+void ApplyClockStyle(Context& context);
 // Puts both clock windows on top (unless the hold-off says otherwise).
-void raiseClocks(Context& app);
+void raiseClocks(Context& context);
 
 }  // namespace horalix

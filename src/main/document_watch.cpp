@@ -59,13 +59,13 @@ std::optional<std::int32_t> secondsOfText(const std::string& text) {
 void MainWindow::Timer4_Timer() {
   // A refusal ends the program: the watch timers stop before its message, so that the message
   // comes once and nothing else starts behind it.
-  const bool mayRun = StartupCheck(app_, [this] {
+  const bool mayRun = StartupCheck(context_, [this] {
     Timer3.setEnabled(false);
     Timer4.setEnabled(false);
     Timer5.setEnabled(false);
   });
   if (!mayRun) {
-    app_.endProcess(0);
+    context_.endProcess(0);
     return;
   }
   Timer3.setEnabled(true);
@@ -73,32 +73,32 @@ void MainWindow::Timer4_Timer() {
 
   std::int16_t clockopen = 0;
   double storedTime = 0;
-  attempt(app_, "document watch, registry", [&] {
-    programValues(app_).readGroup(
+  attempt(context_.platform.log, "document watch, registry", [&] {
+    programValues(context_).readGroup(
         {ReadSlot::int16("clockopen", clockopen), durationSlot("Time_all", storedTime)});
   });
   double setTime = storedTime;
-  attempt(app_, "document watch, set time", [&] {
-    if (TimeToSeconds(storedTime) == 0) setTime = app_.settings.Time_all;
+  attempt(context_.platform.log, "document watch, set time", [&] {
+    if (TimeToSeconds(storedTime) == 0) setTime = context_.settings.Time_all;
   });
 
   // The last enabled kind with a document wins: a slide show beats a workbook, a drawing all.
-  const DocumentSight sight = lookForDocuments(app_, clockopen, app_.settings.AImode);
+  const DocumentSight sight = lookForDocuments(context_, clockopen, context_.settings.AImode);
   std::string bound;
   for (DocumentKind kind : kDocumentKinds) {
     const std::string candidate = candidateOf(sight, kind);
-    if (Len(candidate) > 4 && kindEnabled(app_.settings.AImode, kind)) {
+    if (Len(candidate) > 4 && kindEnabled(context_.settings.AImode, kind)) {
       const int k = static_cast<int>(kind);
       Label13(k).setCaption(candidate);
       Label3.setCaption(CStr(k));
       bound = candidate;
     }
   }
-  if (Len(bound) > 4 && ReadAImode(app_)) Label13(0).setCaption(bound);
+  if (Len(bound) > 4 && ReadAImode(context_)) Label13(0).setCaption(bound);
 
-  idleClockRefresh(app_, setTime);
+  idleClockRefresh(context_, setTime);
 
-  if (!ReadAImode(app_)) {
+  if (!ReadAImode(context_)) {
     // Manual timing: the watch only redraws the idle clock while nothing is bound.
     Timer4.setEnabled(Label13(0).Caption().empty());
     Timer5.setEnabled(false);
@@ -113,49 +113,50 @@ void MainWindow::Timer4_Timer() {
 void MainWindow::automaticStart(const std::string& bound) {
   const char* where = "document watch, start";
   Timer3.setEnabled(false);
-  attempt(app_, where, [&] { Label16.setCaption(CStr(ReadClockMode(app_))); });
+  attempt(context_.platform.log, where, [&] { Label16.setCaption(CStr(ReadClockMode(context_))); });
   Timer4.setEnabled(false);
 
-  attempt(app_, where, [&] {
+  attempt(context_.platform.log, where, [&] {
     if (Len(Label12.Caption()) > 3) {
       for (const std::string& name : Split(Label12.Caption(), "\\"))
-        StopMusic(app_, app_.pathInProgramFolder("sounds\\" + name));
+        StopMusic(context_, context_.pathInProgramFolder("sounds\\" + name));
     }
   });
-  attempt(app_, where, [&] {
-    const std::string music = programValues(app_).readText("musicname");
-    StopMusic(app_, app_.pathInProgramFolder("sounds\\" + music));
+  attempt(context_.platform.log, where, [&] {
+    const std::string music = programValues(context_).readText("musicname");
+    StopMusic(context_, context_.pathInProgramFolder("sounds\\" + music));
   });
 
   if (Len(bound) < 3 && Label17.Caption() == "0") {
-    attempt(app_, where, [&] { LoadSettings(app_, app_.settings); });
-    app_.settings.checkvalue = kFirstPassCheckvalue;
+    attempt(context_.platform.log, where, [&] { LoadSettings(context_, context_.settings); });
+    context_.settings.checkvalue = kFirstPassCheckvalue;
     Label17.setCaption("1");
   } else {
-    attempt(app_, where, [&] { LoadFilePreset(app_); });
+    attempt(context_.platform.log, where, [&] { LoadFilePreset(context_); });
   }
-  Label12.setCaption(app_.settings.tellsoundname);
-  attempt(app_, where, [&] { continueLastRun(bound); });
+  Label12.setCaption(context_.settings.tellsoundname);
+  attempt(context_.platform.log, where, [&] { continueLastRun(bound); });
 
-  attempt(app_, where, [&] { Label4(0).setCaption(Format(app_.settings.Time_all, "hh:mm:ss")); });
+  attempt(context_.platform.log, where,
+          [&] { Label4(0).setCaption(Format(context_.settings.Time_all, "hh:mm:ss")); });
   for (int i = 1; i <= 3; ++i) Label4(i).setCaption("0");
   Label4(4).setCaption(bound);
   Label7.setCaption("0");
   for (int i = 1; i <= 4; ++i) Label5(i).setCaption("0");
   Text1.setText("0");
-  app_.platform.loop.doEvents();
+  context_.platform.loop.doEvents();
 
-  attempt(app_, where, [&] {
-    const platform::PixelRect area = app_.platform.desktop.fullScreenArea();
-    app_.run.ScreenWidthPx = area.width();
-    app_.run.ScreenHeightPx = area.height();
+  attempt(context_.platform.log, where, [&] {
+    const platform::PixelRect area = context_.platform.desktop.fullScreenArea();
+    context_.run.ScreenWidthPx = area.width();
+    context_.run.ScreenHeightPx = area.height();
   });
-  FloatingClock& clock = app_.floatingClock();
+  FloatingClock& clock = context_.floatingClock();
   clock.Label15.setCaption("1");
-  if (optionOn(app_.settings.checkvalue, CheckFlag::TimedDuration)) {
+  if (optionOn(context_.settings.checkvalue, CheckFlag::TimedDuration)) {
     clock.Timer5.setEnabled(true);
   } else {
-    attempt(app_, where, [&] { RestoreClocks(app_); });
+    attempt(context_.platform.log, where, [&] { RestoreClocks(context_); });
   }
   Timer5.setEnabled(true);
 }
@@ -164,19 +165,19 @@ void MainWindow::automaticStart(const std::string& bound) {
 // last recorded run. Stages at or above that rest were passed before and do not fire again (the
 // count's own rule for stages at or above the run's length).
 void MainWindow::continueLastRun(const std::string& bound) {
-  if (!ReadCheckFlag7(app_)) return;
-  platform::FileSystem& files = app_.platform.files;
-  const std::string ini = app_.iniPath();
+  if (!ReadCheckFlag7(context_)) return;
+  platform::FileSystem& files = context_.platform.files;
+  const std::string ini = context_.iniPath();
   auto read = [&](const char* key, const std::string& fallback) {
     return variantText(IniReadWrite(files, "readpart", ini, "clocksite", key, fallback));
   };
-  Label4(0).setCaption(read("set_time", Format(app_.settings.Time_all, "hh:mm:ss")));
+  Label4(0).setCaption(read("set_time", Format(context_.settings.Time_all, "hh:mm:ss")));
   Label4(1).setCaption(read("use_time", "0"));
   Label4(4).setCaption(read("filename", ""));
   if (Label4(4).Caption() != bound) return;
   const auto set = secondsOfText(Label4(0).Caption());
   const auto used = secondsOfText(Label4(1).Caption());
-  if (set && used && *used < *set) app_.settings.Time_all = SecondsToTime(*set - *used);
+  if (set && used && *used < *set) context_.settings.Time_all = SecondsToTime(*set - *used);
 }
 
 }  // namespace horalix

@@ -22,8 +22,9 @@ namespace horalix {
 
 namespace {
 
-void stopInteractionSound(Context& app) {
-  StopMusic(app, app.pathInProgramFolder("sounds\\" + app.interactionWindow().Label6.Caption()));
+void stopInteractionSound(Context& context) {
+  StopMusic(context,
+            context.pathInProgramFolder("sounds\\" + context.interactionWindow().Label6.Caption()));
 }
 
 }  // namespace
@@ -46,44 +47,44 @@ std::vector<std::string> handOverValues(int documentKind) {
   }
 }
 
-void EndTiming(Context& app) {
-  MainWindow& main = app.mainWindow();
-  for (platform::Form* tool : {static_cast<platform::Form*>(&app.statisticsWindow()),
-                               static_cast<platform::Form*>(&app.interactionSettingsWindow()),
-                               static_cast<platform::Form*>(&app.presetManager()),
-                               static_cast<platform::Form*>(&app.settingsWindow())}) {
-    attempt(app, "EndTiming", [&] { tool->Unload(); });
+void EndTiming(Context& context) {
+  MainWindow& main = context.mainWindow();
+  for (platform::Form* tool : {static_cast<platform::Form*>(&context.statisticsWindow()),
+                               static_cast<platform::Form*>(&context.interactionSettingsWindow()),
+                               static_cast<platform::Form*>(&context.presetManager()),
+                               static_cast<platform::Form*>(&context.settingsWindow())}) {
+    attempt(context.platform.log, "EndTiming", [&] { tool->Unload(); });
   }
-  attempt(app, "EndTiming", [&] { HideProcessBars(app); });
+  attempt(context.platform.log, "EndTiming", [&] { HideProcessBars(context); });
   main.Label1.setCaption("0");
   const DocumentKind kind = readDocumentKind(main.Label3);
-  attempt(app, "EndTiming",
-          [&] { programValues(app).removeGroup(handOverValues(static_cast<int>(kind))); });
-  attempt(app, "EndTiming", [&] {
+  attempt(context.platform.log, "EndTiming",
+          [&] { programValues(context).removeGroup(handOverValues(static_cast<int>(kind))); });
+  attempt(context.platform.log, "EndTiming", [&] {
     if (kind == DocumentKind::SlideShow &&
-        optionOn(app.settings.checkvalue, CheckFlag::TimedDuration) &&
-        optionOn(app.settings.optvalue, OptFlag::AfterZeroStop)) {
-      EndSlideShow(app);
+        optionOn(context.settings.checkvalue, CheckFlag::TimedDuration) &&
+        optionOn(context.settings.optvalue, OptFlag::AfterZeroStop)) {
+      EndSlideShow(context);
     }
   });
-  attempt(app, "EndTiming", [&] { stopInteractionSound(app); });
-  attempt(app, "EndTiming", [&] {
-    main.menu_one(1).setEnabled(!ReadAImode(app));
+  attempt(context.platform.log, "EndTiming", [&] { stopInteractionSound(context); });
+  attempt(context.platform.log, "EndTiming", [&] {
+    main.menu_one(1).setEnabled(!ReadAImode(context));
     main.menu_one(2).setEnabled(false);
-    main.menu_one(2).setVisible(optionOn(app.settings.checkvalue, CheckFlag::PauseAllowed));
+    main.menu_one(2).setVisible(optionOn(context.settings.checkvalue, CheckFlag::PauseAllowed));
     main.menu_one(3).setEnabled(false);
-    releaseRunMenus(app);
+    releaseRunMenus(context);
   });
-  attempt(app, "EndTiming", [&] { RestoreClocks(app); });
+  attempt(context.platform.log, "EndTiming", [&] { RestoreClocks(context); });
 }
 
-void HideProcessBars(Context& app) {
-  const int screenWidth = app.run.ScreenWidthPx * app.platform.desktop.twipsPerPixelX();
+void HideProcessBars(Context& context) {
+  const int screenWidth = context.run.ScreenWidthPx * context.platform.desktop.twipsPerPixelX();
   // The extended screen is taken to lie right of the primary one and to be as wide.
   const struct {
     PromptBar& bar;
     int offset;
-  } bars[] = {{app.promptBar(), 0}, {app.secondPromptBar(), screenWidth}};
+  } bars[] = {{context.promptBar(), 0}, {context.secondPromptBar(), screenWidth}};
   for (const auto& [bar, offset] : bars) parkProcessBar(bar, screenWidth, offset, 2000);
 }
 
@@ -95,13 +96,13 @@ void parkProcessBar(PromptBar& bar, int screenWidth, int offset, int distance) {
   bar.setTop(-bar.Height() - distance);
 }
 
-void HideInteraction(Context& app) {
-  InteractionWindow& window = app.interactionWindow();
+void HideInteraction(Context& context) {
+  InteractionWindow& window = context.interactionWindow();
   window.setTop(-50000);
   window.setLeft(-window.Width() - 60000);
   window.Timer1.setEnabled(false);
   window.Timer2.setEnabled(false);
-  stopInteractionSound(app);
+  stopInteractionSound(context);
 }
 
 }  // namespace horalix

@@ -16,13 +16,13 @@ class PromptBar;
 // other kind (a manual run has none).
 std::vector<std::string> handOverValues(int documentKind);
 
-void EndTiming(Context& app);
+void EndTiming(Context& context);
 // Parks both prompt bars above the screen and stops their timers.
-void HideProcessBars(Context& app);
+void HideProcessBars(Context& context);
 // Stops a prompt bar's four timers and parks it `distance` twips above the top edge, centred on
 // its screen (`offset` twips right of the primary screen's left edge, `screenWidth` wide).
 void parkProcessBar(PromptBar& bar, int screenWidth, int offset, int distance);
 // Parks the interaction window and stops its count, its blink and its sound.
-void HideInteraction(Context& app);
+void HideInteraction(Context& context);
 
 }  // namespace horalix

@@ -39,31 +39,33 @@ bool boundDocumentOpen(const DocumentSight& sight, const std::string& aiMode, in
 }  // namespace
 
 void MainWindow::Timer5_Timer() {
-  if (!ReadAImode(app_)) {
+  if (!ReadAImode(context_)) {
     // Automatic timing was switched off: the watch goes back, a counting run goes on.
     Timer4.setEnabled(true);
     Timer5.setEnabled(false);
     return;
   }
-  const DocumentSight sight = lookForDocuments(app_, readClockOpen(app_), app_.settings.AImode);
+  const DocumentSight sight =
+      lookForDocuments(context_, readClockOpen(context_), context_.settings.AImode);
   int kind = 0;
-  attempt(app_, "end watch, kind", [&] { kind = static_cast<int>(Val(Label3.Caption())); });
-  if (boundDocumentOpen(sight, app_.settings.AImode, kind, Label13(0).Caption())) return;
+  attempt(context_.platform.log, "end watch, kind",
+          [&] { kind = static_cast<int>(Val(Label3.Caption())); });
+  if (boundDocumentOpen(sight, context_.settings.AImode, kind, Label13(0).Caption())) return;
 
   const char* where = "end watch";
   // A paused run is resumed first, so that its pause is recorded.
   if (horalix::Left(menu_one(2).Caption(), 2) == "继续")
-    attempt(app_, where, [&] { PauseResume(app_); });
+    attempt(context_.platform.log, where, [&] { PauseResume(context_); });
   for (int i = 0; i <= 6; ++i) Label13(i).setCaption("");
   Timer4.setEnabled(true);
   Timer5.setEnabled(false);
-  attempt(app_, where, [&] { LoadSettings(app_, app_.settings); });
-  attempt(app_, where, [&] {
-    const std::vector<std::string> parts = Split(app_.settings.picturename, "\\");
-    if (parts.empty() || parts[0].empty()) app_.floatingClock().Picture3.setPicture("");
+  attempt(context_.platform.log, where, [&] { LoadSettings(context_, context_.settings); });
+  attempt(context_.platform.log, where, [&] {
+    const std::vector<std::string> parts = Split(context_.settings.picturename, "\\");
+    if (parts.empty() || parts[0].empty()) context_.floatingClock().Picture3.setPicture("");
   });
-  attempt(app_, where, [&] { RestoreClocks(app_); });
-  attempt(app_, where, [&] { EndTiming(app_); });
+  attempt(context_.platform.log, where, [&] { RestoreClocks(context_); });
+  attempt(context_.platform.log, where, [&] { EndTiming(context_); });
 }
 
 }  // namespace horalix

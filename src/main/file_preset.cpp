@@ -20,20 +20,21 @@ constexpr char kDefaultAImode[] = "01111101";
 // The document name is bound as a value, so a name with a quote ("it's.pptx") finds its link
 // like any other. A link whose preset cannot be read counts as no preset: the run takes the
 // stored settings rather than whatever the last run left in the record.
-void LoadFilePreset(Context& app) {
-  const std::string document = app.mainWindow().Label13(0).Caption();
-  PresetDatabase database = officeDataOf(app);
+void LoadFilePreset(Context& context) {
+  const std::string document = context.mainWindow().Label13(0).Caption();
+  PresetDatabase database = officeDataOf(context);
   const DocumentPreset preset = database.presetForDocument(document);
   if (preset.outcome == DocumentPresetOutcome::Found) {
-    copyPresetRow(preset.row, app.settings, PresetCopy::Document);
-    attempt(app, "LoadFilePreset, AImode",
-            [&] { app.settings.AImode = programValues(app).readText("AImode"); });
+    copyPresetRow(preset.row, context.settings, PresetCopy::Document);
+    attempt(context.platform.log, "LoadFilePreset, AImode",
+            [&] { context.settings.AImode = programValues(context).readText("AImode"); });
   } else {
-    if (preset.outcome != DocumentPresetOutcome::NotLinked && app.platform.log)
-      app.platform.log("LoadFilePreset: " + database.lastError());
-    attempt(app, "LoadFilePreset, LoadSettings", [&] { LoadSettings(app, app.settings); });
+    if (preset.outcome != DocumentPresetOutcome::NotLinked && context.platform.log)
+      context.platform.log("LoadFilePreset: " + database.lastError());
+    attempt(context.platform.log, "LoadFilePreset, LoadSettings",
+            [&] { LoadSettings(context, context.settings); });
   }
-  if (Len(app.settings.AImode) < 8) app.settings.AImode = kDefaultAImode;
+  if (Len(context.settings.AImode) < 8) context.settings.AImode = kDefaultAImode;
 }
 
 }  // namespace horalix

@@ -9,6 +9,6 @@ class Context;
 // a document link of OfficeData.db names, else (no link, a link to a preset that is gone, no
 // database) from the registry. AImode always comes from the registry; shorter than 8
 // characters it becomes "01111101".
-void LoadFilePreset(Context& app);
+void LoadFilePreset(Context& context);
 
 }  // namespace horalix

@@ -32,15 +32,15 @@ const Command* commandOfHotKey(int id) {
 }  // namespace
 
 void MainWindow::Hotkey_set() {
-  platform::HotKeys& keys = app_.platform.hotKeys;
+  platform::HotKeys& keys = context_.platform.hotKeys;
   keys.onHotKey = [this](int id) { HotkeyWndProc(id); };
 
   for (int id = 1; id <= kFixedKeys; ++id) {
     const Command* command = commandOfHotKey(id);
     if (command == nullptr) continue;
-    attempt(app_, "Hotkey_set", [&] {
+    attempt(context_.platform.log, "Hotkey_set", [&] {
       const std::string text =
-          Trim(readProgramIni(app_, "Hotkey", std::string(command->hotKeyName), ""));
+          Trim(readProgramIni(context_, "Hotkey", std::string(command->hotKeyName), ""));
       // The caption keeps its name, with the state word it shows now, and the key after it.
       platform::MenuItem& item = commandItem(*this, command->id);
       item.setCaption(horalix::Left(item.Caption(), Len(command->caption)) + kBeforeKey +
@@ -50,22 +50,22 @@ void MainWindow::Hotkey_set() {
       if (keys.registerKey(*this, id, HotkeyModifiers(text), static_cast<int>(virtualKey))) return;
       // The pause command is not on the clock's own menu line, hence no "also" there.
       const bool pause = command->id == CommandId::PauseResume;
-      app_.platform.messageBoxes.show("热键" + text + "被其它程序占有\r\r" +
-                                          "请更改热键或关闭其他程序以便设置\r\r" +
-                                          (pause ? "" : "也") + "可右键单击时钟执行相应命令",
-                                      "Horalix", platform::mb::Ok);
+      context_.platform.messageBoxes.show("热键" + text + "被其它程序占有\r\r" +
+                                              "请更改热键或关闭其他程序以便设置\r\r" +
+                                              (pause ? "" : "也") + "可右键单击时钟执行相应命令",
+                                          "Horalix", platform::mb::Ok);
     });
   }
 
-  if (!IsPresetHotkeyOn(app_)) return;
-  const std::string prefix = PresetHotkeyPrefix(app_);
+  if (!IsPresetHotkeyOn(context_)) return;
+  const std::string prefix = PresetHotkeyPrefix(context_);
   // An often value that names no modifier would take the bare digits from every program.
   if (prefix.empty()) return;
   int count = kMostPresetKeys;
-  attempt(app_, "Hotkey_set", [&] { count = presetHotKeyCount(); });
+  attempt(context_.platform.log, "Hotkey_set", [&] { count = presetHotKeyCount(); });
   for (int pad = 0; pad < 2; ++pad) {
     for (int i = 1; i <= count; ++i) {
-      attempt(app_, "Hotkey_set", [&] {
+      attempt(context_.platform.log, "Hotkey_set", [&] {
         const std::string digit = prefix + std::to_string(i);
         const std::string key = pad == 0 ? digit : prefix + "Num " + std::to_string(i);
         const int id = kFixedKeys + pad * count + i;
@@ -73,7 +73,7 @@ void MainWindow::Hotkey_set() {
                              static_cast<int>(HotkeyKeyCode(key)))) {
           return;
         }
-        app_.platform.messageBoxes.show(
+        context_.platform.messageBoxes.show(
             "热键" + digit + "被其它程序占有\r\r请更改热键\r\r或右键单击调用", "Horalix",
             platform::mb::Ok);
       });
@@ -82,12 +82,12 @@ void MainWindow::Hotkey_set() {
 }
 
 void MainWindow::hotkey_del() {
-  platform::HotKeys& keys = app_.platform.hotKeys;
+  platform::HotKeys& keys = context_.platform.hotKeys;
   keys.onHotKey = nullptr;
   int count = kMostPresetKeys;
-  attempt(app_, "hotkey_del", [&] { count = presetHotKeyCount(); });
+  attempt(context_.platform.log, "hotkey_del", [&] { count = presetHotKeyCount(); });
   for (int id = 1; id <= kFixedKeys + 2 * count; ++id) {
-    attempt(app_, "hotkey_del", [&] { keys.unregisterKey(*this, id); });
+    attempt(context_.platform.log, "hotkey_del", [&] { keys.unregisterKey(*this, id); });
   }
 }
 

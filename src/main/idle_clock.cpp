@@ -37,40 +37,40 @@ int displayFormat(const std::string& optvalue) {
 
 // A prompt bar still counting while no run is bound is taken off the screen; the primary one
 // also asks for a run start, which settles the clocks.
-void parkStaleBars(Context& app) {
-  const int screenWidth = app.run.ScreenWidthPx * app.platform.desktop.twipsPerPixelX();
-  PromptBar& primary = app.promptBar();
+void parkStaleBars(Context& context) {
+  const int screenWidth = context.run.ScreenWidthPx * context.platform.desktop.twipsPerPixelX();
+  PromptBar& primary = context.promptBar();
   if (primary.Timer2.Enabled()) {
-    app.mainWindow().Label1.setCaption("0");
+    context.mainWindow().Label1.setCaption("0");
     parkProcessBar(primary, screenWidth, 0, kParkDistance);
-    app.floatingClock().Timer5.setEnabled(true);
+    context.floatingClock().Timer5.setEnabled(true);
   }
-  PromptBar& extended = app.secondPromptBar();
+  PromptBar& extended = context.secondPromptBar();
   if (extended.Timer2.Enabled()) parkProcessBar(extended, screenWidth, screenWidth, kParkDistance);
 }
 
 // The back picture's size from its file, or, without one, the back colour after the "\". A
 // size or colour that cannot be read leaves what was there; the size is capped either way.
-void applyBackground(Context& app, bool mirrored) {
+void applyBackground(Context& context, bool mirrored) {
   const char* where = "idle clock, back picture";
-  SettingsBlock& settings = app.settings;
+  SettingsBlock& settings = context.settings;
   const std::vector<std::string> parts = Split(settings.picturename, "\\");
   const std::string file = parts.empty() ? "" : parts[0];
-  const std::string path = app.pathInProgramFolder("picture\\" + file);
-  if (!file.empty() && app.platform.files.normalFileExists(path)) {
-    attempt(app, where, [&] {
-      const PictureDimensions size = PictureSize(app.platform.files, path);
+  const std::string path = context.pathInProgramFolder("picture\\" + file);
+  if (!file.empty() && context.platform.files.normalFileExists(path)) {
+    attempt(context.platform.log, where, [&] {
+      const PictureDimensions size = PictureSize(context.platform.files, path);
       settings.picture_width = size.width;
       settings.picture_height = size.height;
     });
   } else if (parts.size() > 1) {
-    attempt(app, where, [&] {
+    attempt(context.platform.log, where, [&] {
       const auto colour = static_cast<std::uint32_t>(CLng(Val(parts[1])));
-      app.floatingClock().setBackColor(colour);
-      app.floatingClock().Picture2.setBackColor(colour);
+      context.floatingClock().setBackColor(colour);
+      context.floatingClock().Picture2.setBackColor(colour);
       if (mirrored) {
-        app.mirrorClock().setBackColor(colour);
-        app.mirrorClock().Picture2.setBackColor(colour);
+        context.mirrorClock().setBackColor(colour);
+        context.mirrorClock().Picture2.setBackColor(colour);
       }
     });
   }
@@ -94,40 +94,40 @@ std::string idleCountText(int format, bool showRemaining, double setTime, int la
   }
 }
 
-void idleClockRefresh(Context& app, double setTime) {
+void idleClockRefresh(Context& context, double setTime) {
   const char* where = "idle clock";
-  SettingsBlock& settings = app.settings;
-  FloatingClock& clock = app.floatingClock();
-  MirrorClock& mirror = app.mirrorClock();
-  attempt(app, where, [&] { parkStaleBars(app); });
+  SettingsBlock& settings = context.settings;
+  FloatingClock& clock = context.floatingClock();
+  MirrorClock& mirror = context.mirrorClock();
+  attempt(context.platform.log, where, [&] { parkStaleBars(context); });
   for (platform::Control* picture :
        {&clock.Picture1, &clock.Picture2, &mirror.Picture1, &mirror.Picture2}) {
     picture->setVisible(true);
   }
-  app.mainWindow().Text1.setText("0");
+  context.mainWindow().Text1.setText("0");
 
   const int format = displayFormat(settings.optvalue);
   std::string text;
-  attempt(app, where, [&] {
+  attempt(context.platform.log, where, [&] {
     if (clock.Label1(1).Top() != 0) {
       // The time-of-day view: the set time is not refreshed there.
-      text = Format(timeOf(app.platform.loop.localTime()), format == 2 ? "hh:mm" : "hh:mm:ss");
+      text = Format(timeOf(context.platform.loop.localTime()), format == 2 ? "hh:mm" : "hh:mm:ss");
       return;
     }
     settings.Time_all = timeOfDayValue(Hour(setTime), Minute(setTime), Second(setTime));
     text = idleCountText(format, optionOn(settings.optvalue, OptFlag::CountDown), settings.Time_all,
-                         app.run.RunSeconds);
+                         context.run.RunSeconds);
   });
 
   bool mirrored = false;
-  attempt(app, where, [&] { mirrored = ReadSecondScreen(app) == 1; });
-  attempt(app, where, [&] {
+  attempt(context.platform.log, where, [&] { mirrored = ReadSecondScreen(context) == 1; });
+  attempt(context.platform.log, where, [&] {
     const std::uint32_t colour = faceColour(settings.Fontselect);
     clock.Picture2.setForeColor(colour);
     mirror.Picture2.setForeColor(colour);
   });
   int size = 0;
-  attempt(app, where, [&] {
+  attempt(context.platform.log, where, [&] {
     size = FontSizeByIndex(
         static_cast<int>(Val(fontselectPart(settings.Fontselect, FontselectField::SizeIndex))));
     platform::FontSpec font = clock.Label11.Font();
@@ -137,14 +137,15 @@ void idleClockRefresh(Context& app, double setTime) {
   clock.Label11.setCaption(text);
   if (mirrored) mirror.Label11.setCaption(text);
   if (optionChar(settings.checkvalue, CheckFlag::TransparentBack) == "0") {
-    attempt(app, where, [&] { applyBackground(app, mirrored); });
+    attempt(context.platform.log, where, [&] { applyBackground(context, mirrored); });
   }
 
-  attempt(app, where, [&] { clock.ShowStatue(text, size); });
-  attempt(app, where, [&] { SetTopmost(app, clock); });
+  attempt(context.platform.log, where, [&] { clock.ShowStatue(text, size); });
+  attempt(context.platform.log, where, [&] { SetTopmost(context, clock); });
   if (mirrored) {
-    attempt(app, where, [&] { mirror.ShowStatue(text, size + ReadHotkeyAdd(app)); });
-    attempt(app, where, [&] { SetTopmost(app, mirror); });
+    attempt(context.platform.log, where,
+            [&] { mirror.ShowStatue(text, size + ReadHotkeyAdd(context)); });
+    attempt(context.platform.log, where, [&] { SetTopmost(context, mirror); });
   }
 }
 

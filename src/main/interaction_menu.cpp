@@ -15,13 +15,14 @@ void MainWindow::LoadHudongMenu() {
   for (int i = 1; i <= 5; ++i) {
     platform::MenuItem& item = hd_time_one(i - 1);
     try {
-      const HudongMenuEntry entry = readHudongMenuEntry({app_.platform.files, app_.iniPath()}, i);
+      const InteractionMenuEntry entry =
+          readInteractionMenuEntry({context_.platform.files, context_.iniPath()}, i);
       const std::string caption = TimeToMinSec(entry.sname);
       const bool shown = Val(horalix::Left(entry.checkvalue, 1)) != 0;
       item.setCaption(caption);
       item.setVisible(shown);
     } catch (const std::exception& e) {
-      if (app_.platform.log) app_.platform.log(std::string("LoadHudongMenu: ") + e.what());
+      if (context_.platform.log) context_.platform.log(std::string("LoadHudongMenu: ") + e.what());
       item.setVisible(false);
     }
   }

@@ -46,8 +46,8 @@ constexpr platform::ControlDesign kDesign[] = {
 
 }  // namespace
 
-MainWindow::MainWindow(Context& app)
-    : Form(app.platform.forms, "Frm_exit"),
+MainWindow::MainWindow(Context& context)
+    : Form(context.platform.forms, "Frm_exit"),
       Lab_time_state(addControls(kDesign).control("Lab_time_state")),
       Label1(control("Label1")),
       Label3(control("Label3")),
@@ -63,7 +63,7 @@ MainWindow::MainWindow(Context& app)
       Label12(addCell("Label12", -1, "12")),
       menu(menuRoot().add("menu", -1, "Horalix")),
       ppt_hudong(menuRoot().add("ppt_hudong", -1, "互动")),
-      app_(app) {
+      context_(context) {
   // Placed off every screen by its design; no code moves it.
   move(-11670, -7500, 2235, 1395);
   setCaption("Horalix");
@@ -86,24 +86,26 @@ void MainWindow::Form_Load() {
     try {
       action();
     } catch (const std::exception& e) {
-      if (app_.platform.log)
-        app_.platform.log(std::string("Frm_exit load, ") + step + ": " + e.what());
+      if (context_.platform.log)
+        context_.platform.log(std::string("Frm_exit load, ") + step + ": " + e.what());
     }
   };
   attempt("caption", [&] { setCaption(titleWithEdition()); });
   attempt("screen size", [&] {
-    const auto area = app_.platform.desktop.fullScreenArea();
-    app_.run.ScreenWidthPx = area.width();
-    app_.run.ScreenHeightPx = area.height();
+    const auto area = context_.platform.desktop.fullScreenArea();
+    context_.run.ScreenWidthPx = area.width();
+    context_.run.ScreenHeightPx = area.height();
   });
-  attempt("registry key",
-          [&] { CreateNewKey(app_.platform.registry, platform::RegRoot::CurrentUser, "Vantrel"); });
+  attempt("registry key", [&] {
+    CreateNewKey(context_.platform.registry, platform::RegRoot::CurrentUser, "Vantrel");
+  });
   attempt("interaction menu", [&] { LoadHudongMenu(); });
   attempt("presets menu", [&] { change_clock_menu(); });
   attempt("tray icon", [&] { addTrayIcon(); });
   attempt("watch flag", [&] { Label17.setCaption("0"); });
-  attempt("start balloon",
-          [&] { app_.platform.tray.balloon("Horalix", "  鼠标右键单击，显示右键菜单  ", 2000); });
+  attempt("start balloon", [&] {
+    context_.platform.tray.balloon("Horalix", "  鼠标右键单击，显示右键菜单  ", 2000);
+  });
   attempt("document watch", [&] { Timer4.setEnabled(true); });
 }
 
@@ -113,13 +115,14 @@ void MainWindow::Form_Unload(bool& cancel) {
   try {
     hotkey_del();
   } catch (const std::exception& e) {
-    if (app_.platform.log) app_.platform.log(std::string("Frm_exit unload, hot keys: ") + e.what());
+    if (context_.platform.log)
+      context_.platform.log(std::string("Frm_exit unload, hot keys: ") + e.what());
   }
   try {
     removeTrayIcon();
   } catch (const std::exception& e) {
-    if (app_.platform.log)
-      app_.platform.log(std::string("Frm_exit unload, tray icon: ") + e.what());
+    if (context_.platform.log)
+      context_.platform.log(std::string("Frm_exit unload, tray icon: ") + e.what());
   }
   deleteClockOpen();
 }

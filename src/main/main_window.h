@@ -17,7 +17,7 @@ class Context;
 
 class MainWindow : public platform::Form {
  public:
-  explicit MainWindow(Context& app);
+  explicit MainWindow(Context& context);
 
   // ---- Run-state cells (hidden labels and a text box; text is the contract) ----
 
@@ -76,7 +76,7 @@ class MainWindow : public platform::Form {
   platform::MenuItem& hd_time_one(int index) { return menuItem("hd_time_one", index); }
   platform::MenuItem& hd_time_show() { return menuItem("hd_time_show", -1); }
   platform::MenuItem& menuItem(const std::string& name, int index);
-  Context& context() { return app_; }
+  Context& context() { return context_; }
 
   // ---- Commands of the tray menu ----
 
@@ -150,7 +150,7 @@ class MainWindow : public platform::Form {
   void automaticStart(const std::string& bound);
   void continueLastRun(const std::string& bound);
 
-  Context& app_;
+  Context& context_;
 };
 
 }  // namespace horalix

@@ -7,9 +7,9 @@
 
 namespace horalix {
 
-inline PresetDatabase officeDataOf(Context& app) {
-  return PresetDatabase(app.platform.database, app.platform.files, app.platform.messageBoxes,
-                        app.programFolder(), GetDbPassword());
+inline PresetDatabase officeDataOf(Context& context) {
+  return PresetDatabase(context.platform.database, context.platform.files,
+                        context.platform.messageBoxes, context.programFolder(), GetDbPassword());
 }
 
 }  // namespace horalix

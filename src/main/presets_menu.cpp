@@ -23,10 +23,10 @@ namespace horalix {
 // The hot keys are released while the submenu still has its old length, so that the keys of
 // presets that are gone are released too, and taken again for the new list.
 void MainWindow::change_clock_menu() {
-  attempt(app_, "hotkey_del", [&] { hotkey_del(); });
-  attempt(app_, "ClearOftenMenu", [&] { ClearOftenMenu(); });
-  attempt(app_, "LoadOftenMenu", [&] { LoadOftenMenu(); });
-  attempt(app_, "Hotkey_set", [&] { Hotkey_set(); });
+  attempt(context_.platform.log, "hotkey_del", [&] { hotkey_del(); });
+  attempt(context_.platform.log, "ClearOftenMenu", [&] { ClearOftenMenu(); });
+  attempt(context_.platform.log, "LoadOftenMenu", [&] { LoadOftenMenu(); });
+  attempt(context_.platform.log, "Hotkey_set", [&] { Hotkey_set(); });
 }
 
 void MainWindow::ClearOftenMenu() {
@@ -42,7 +42,7 @@ void MainWindow::LoadOftenMenu() {
   presets.setEnabled(false);
   presets.setVisible(false);
   menu_often(0).setCaption("^");
-  const auto names = officeDataOf(app_).menuPresetNames();
+  const auto names = officeDataOf(context_).menuPresetNames();
   if (!names || names->empty()) return;
   presets.setEnabled(true);
   presets.setVisible(true);
@@ -65,24 +65,26 @@ void MainWindow::oftenclockstart(std::int16_t Index) {
 void MainWindow::menu_often_Click(int Index) {
   for (int i = 0; i < oftenCount(); ++i) menu_often(i).setChecked(i == Index);
 
-  PresetDatabase database = officeDataOf(app_);
+  PresetDatabase database = officeDataOf(context_);
   const DbRows rows = database.menuPreset(menu_often(Index).Caption());
   if (!rows.ok()) {
-    if (app_.platform.log) app_.platform.log("presets menu: " + database.lastError());
+    if (context_.platform.log) context_.platform.log("presets menu: " + database.lastError());
     return;  // the layer has told the user
   }
   if (!rows.empty()) {
-    if (!copyPresetRow(rows.table.rows.front(), app_.settings, PresetCopy::Menu)) {
-      if (app_.platform.log) app_.platform.log("presets menu: a field of the preset is unreadable");
-      showNotice(app_.platform.messageBoxes, DbNotice::ListsUnavailable);
+    if (!copyPresetRow(rows.table.rows.front(), context_.settings, PresetCopy::Menu)) {
+      if (context_.platform.log)
+        context_.platform.log("presets menu: a field of the preset is unreadable");
+      showNotice(context_.platform.messageBoxes, DbNotice::ListsUnavailable);
       return;
     }
   }
 
-  attempt(app_, "presets menu, AImode", [&] { ReadAImode(app_); });
-  attempt(app_, "presets menu, save", [&] { SaveSettings(app_, app_.settings); });
-  attempt(app_, "presets menu, run start", [&] {
-    FloatingClock& clock = app_.floatingClock();
+  attempt(context_.platform.log, "presets menu, AImode", [&] { ReadAImode(context_); });
+  attempt(context_.platform.log, "presets menu, save",
+          [&] { SaveSettings(context_, context_.settings); });
+  attempt(context_.platform.log, "presets menu, run start", [&] {
+    FloatingClock& clock = context_.floatingClock();
     clock.Label15.setCaption("1");
     clock.Timer1.setEnabled(false);
     clock.Timer4.setEnabled(false);

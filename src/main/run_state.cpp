@@ -8,20 +8,20 @@
 
 namespace horalix {
 
-bool runBound(Context& app) { return Len(app.mainWindow().Label13(0).Caption()) > 3; }
+bool runBound(Context& context) { return Len(context.mainWindow().Label13(0).Caption()) > 3; }
 
-bool runCounts(Context& app) {
-  return runBound(app) && optionOn(app.settings.checkvalue, CheckFlag::TimedDuration);
+bool runCounts(Context& context) {
+  return runBound(context) && optionOn(context.settings.checkvalue, CheckFlag::TimedDuration);
 }
 
-void resetRunRecord(Context& app) {
-  MainWindow& main = app.mainWindow();
-  main.Label4(0).setCaption(Format(app.settings.Time_all, "hh:mm:ss"));
+void resetRunRecord(Context& context) {
+  MainWindow& main = context.mainWindow();
+  main.Label4(0).setCaption(Format(context.settings.Time_all, "hh:mm:ss"));
   for (int i = 1; i <= 3; ++i) main.Label4(i).setCaption("0");
   main.Label7.setCaption("0");
   for (int i = 1; i <= 4; ++i) main.Label5(i).setCaption("0");
   main.Text1.setText("0");
-  app.platform.loop.doEvents();
+  context.platform.loop.doEvents();
   main.Label4(1).setCaption("0");
 }
 

@@ -12,15 +12,15 @@ class Context;
 
 // Whether a run is bound: the binding in Frm_exit.Label13(0) is longer than 3 characters
 // ("手动计时" counts; the initial "0" and "" do not).
-bool runBound(Context& app);
+bool runBound(Context& context);
 
 // Whether the run start counts: a run is bound and timing is switched on (checkvalue 1).
-bool runCounts(Context& app);
+bool runCounts(Context& context);
 
 // Resets the run record for a run that has not begun: the set duration, nothing banked, nothing
 // paused, the start sound armed, no running totals and nothing shown. Pending window messages run
 // once in the middle, and a tick that banked time meanwhile is wiped again after them.
-void resetRunRecord(Context& app);
+void resetRunRecord(Context& context);
 
 // Menu captions carry state in their first two characters ("暂停"/"继续", "隐藏"/"显示"):
 // whether a caption begins with a prefix, and the caption with its first two characters replaced

@@ -21,21 +21,22 @@ constexpr int kAfterClosingInterval = 5000;
 // The sibling counts as running when its program file is missing or cannot be opened for
 // exclusive use. The timer switches itself off; the document watch switches it on again.
 void MainWindow::Timer3_Timer() {
-  ValueStore sibling(app_.platform.scriptingShell, app_.platform.registry, "Morventa");
+  ValueStore sibling(context_.platform.scriptingShell, context_.platform.registry, "Morventa");
   std::string folder;
-  attempt(app_, "sibling watch", [&] { folder = sibling.readText("pathget"); });
+  attempt(context_.platform.log, "sibling watch", [&] { folder = sibling.readText("pathget"); });
   if (!folder.ends_with("\\")) folder += "\\";
   const std::string program = folder + "zelquist.exe";
-  if (app_.platform.files.normalFileExists(program) && !IsFileInUse(app_.platform.files, program)) {
+  if (context_.platform.files.normalFileExists(program) &&
+      !IsFileInUse(context_.platform.files, program)) {
     Timer3.setEnabled(false);
     Timer3.setInterval(kIdleSiblingInterval);
     return;
   }
   Timer3.setInterval(kRunningSiblingInterval);
   std::int32_t time = 0;
-  attempt(app_, "sibling watch", [&] { time = sibling.readInt32("time"); });
+  attempt(context_.platform.log, "sibling watch", [&] { time = sibling.readInt32("time"); });
   if (time > 0 && time < 1000) {
-    attempt(app_, "sibling watch", [&] { delform(); });
+    attempt(context_.platform.log, "sibling watch", [&] { delform(); });
     Timer3.setInterval(kAfterClosingInterval);
     Timer3.setEnabled(false);
   }

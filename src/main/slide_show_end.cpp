@@ -26,15 +26,15 @@ int slideShowCaptionCount(const std::string& title) {
   return count;
 }
 
-void EndSlideShow(Context& app) {
-  platform::Desktop& desktop = app.platform.desktop;
+void EndSlideShow(Context& context) {
+  platform::Desktop& desktop = context.platform.desktop;
   for (int pass = 0; pass < kPasses; ++pass) {
     // The window list is walked afresh in each pass: a show that ended no longer matches.
     for (const platform::TopWindow& window : desktop.topWindows()) {
       if (window.title.empty()) continue;
       const int matches = slideShowCaptionCount(window.title);
       for (int i = 0; i < matches; ++i) {
-        attempt(app, "EndSlideShow", [&] {
+        attempt(context.platform.log, "EndSlideShow", [&] {
           if (desktop.activate(window.handle) && desktop.foregroundWindow() == window.handle) {
             desktop.pressKey(kEscape);
           }

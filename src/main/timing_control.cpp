@@ -20,45 +20,45 @@ namespace horalix {
 namespace {
 
 // The count timer of the running direction: Timer1 counts down, Timer4 counts up.
-void switchCount(Context& app, bool on) {
-  const bool down = isCountDirection(app.mainWindow().Lab_time_state, CountDirection::Down);
+void switchCount(Context& context, bool on) {
+  const bool down = isCountDirection(context.mainWindow().Lab_time_state, CountDirection::Down);
   auto pick = [down](auto& clock) -> platform::Timer& {
     return down ? clock.Timer1 : clock.Timer4;
   };
-  pick(app.floatingClock()).setEnabled(on);
-  if (ReadSecondScreen(app) == 1) pick(app.mirrorClock()).setEnabled(on);
+  pick(context.floatingClock()).setEnabled(on);
+  if (ReadSecondScreen(context) == 1) pick(context.mirrorClock()).setEnabled(on);
 }
 
 }  // namespace
 
-void StartTiming(Context& app) {
-  MainWindow& main = app.mainWindow();
+void StartTiming(Context& context) {
+  MainWindow& main = context.mainWindow();
   if (!main.menu_one(1).Enabled()) return;
   main.delform();
   writeCountDirection(main.Lab_time_state, CountDirection::Down);
   main.Label13(0).setCaption("手动计时");
   main.Timer4.setEnabled(false);
   main.Timer5.setEnabled(false);
-  main.Label4(0).setCaption(Format(app.settings.Time_all, "hh:mm:ss"));
+  main.Label4(0).setCaption(Format(context.settings.Time_all, "hh:mm:ss"));
   for (int i = 1; i <= 3; ++i) main.Label4(i).setCaption("0");
   main.Label4(4).setCaption(main.Label13(0).Caption());
   main.Label7.setCaption("0");
   for (int i = 1; i <= 4; ++i) main.Label5(i).setCaption("0");
   main.Text1.setText("0");
-  app.platform.loop.doEvents();
-  const auto area = app.platform.desktop.fullScreenArea();
-  app.run.ScreenWidthPx = area.width();
-  app.run.ScreenHeightPx = area.height();
-  app.floatingClock().Timer5.setEnabled(true);
+  context.platform.loop.doEvents();
+  const auto area = context.platform.desktop.fullScreenArea();
+  context.run.ScreenWidthPx = area.width();
+  context.run.ScreenHeightPx = area.height();
+  context.floatingClock().Timer5.setEnabled(true);
 }
 
-void PauseResume(Context& app) {
-  MainWindow& main = app.mainWindow();
-  if (!runBound(app) || !optionOn(app.settings.checkvalue, CheckFlag::PauseAllowed)) return;
+void PauseResume(Context& context) {
+  MainWindow& main = context.mainWindow();
+  if (!runBound(context) || !optionOn(context.settings.checkvalue, CheckFlag::PauseAllowed)) return;
   platform::MenuItem& pauseItem = main.menu_one(2);
-  attempt(app, "PauseResume", [&] { main.Label7.setCaption("1"); });
+  attempt(context.platform.log, "PauseResume", [&] { main.Label7.setCaption("1"); });
   // Bank the total of the last tick; the time since that tick is not banked.
-  attempt(app, "PauseResume", [&] {
+  attempt(context.platform.log, "PauseResume", [&] {
     if (isCountDirection(main.Lab_time_state, CountDirection::Up)) {
       main.Label4(2).setCaption(CStr(Val(main.Label5(2).Caption())));
     } else {
@@ -66,50 +66,50 @@ void PauseResume(Context& app) {
       main.Label4(2).setCaption("0");
     }
   });
-  const ClockMethod method = readClockMethod(app);
-  const auto now = clockMark(app, method);
-  attempt(app, "PauseResume", [&] {
+  const ClockMethod method = readClockMethod(context);
+  const auto now = clockMark(context, method);
+  attempt(context.platform.log, "PauseResume", [&] {
     if (captionStartsWith(pauseItem, "继续") && now) {
-      const auto span = clockSpan(method, app.run.StartTick, *now);
+      const auto span = clockSpan(method, context.run.StartTick, *now);
       main.Label4(3).setCaption(CStr(Val(main.Label4(3).Caption()) + static_cast<double>(span)));
     }
   });
-  if (now) app.run.StartTick = *now;
+  if (now) context.run.StartTick = *now;
   // Both clocks measure the new segment from now: with the time-of-day method each reads the
   // segment's start from its own Label16.
-  attempt(app, "PauseResume", [&] {
-    const std::string now = Format(timeOf(app.platform.loop.localTime()), "hh:mm:ss");
-    app.floatingClock().Label16.setCaption(now);
-    app.mirrorClock().Label16.setCaption(now);
+  attempt(context.platform.log, "PauseResume", [&] {
+    const std::string now = Format(timeOf(context.platform.loop.localTime()), "hh:mm:ss");
+    context.floatingClock().Label16.setCaption(now);
+    context.mirrorClock().Label16.setCaption(now);
   });
-  attempt(app, "PauseResume", [&] {
+  attempt(context.platform.log, "PauseResume", [&] {
     if (captionStartsWith(pauseItem, "暂停")) {
       setCaptionPrefix(pauseItem, "继续");
-      switchCount(app, false);
+      switchCount(context, false);
     } else {
       setCaptionPrefix(pauseItem, "暂停");
-      switchCount(app, true);
+      switchCount(context, true);
     }
   });
 }
 
-void StopTiming(Context& app) {
-  MainWindow& main = app.mainWindow();
+void StopTiming(Context& context) {
+  MainWindow& main = context.mainWindow();
   if (!main.menu_one(3).Enabled()) return;
   // A paused run is resumed first, so that its pause is recorded.
-  if (captionStartsWith(main.menu_one(2), "继续")) PauseResume(app);
-  attempt(app, "StopTiming", [&] {
+  if (captionStartsWith(main.menu_one(2), "继续")) PauseResume(context);
+  attempt(context.platform.log, "StopTiming", [&] {
     main.menu_one(1).setEnabled(true);
     main.menu_one(2).setEnabled(false);
-    main.menu_one(2).setVisible(optionOn(app.settings.checkvalue, CheckFlag::PauseAllowed));
+    main.menu_one(2).setVisible(optionOn(context.settings.checkvalue, CheckFlag::PauseAllowed));
     setCaptionPrefix(main.menu_one(2), "暂停");
     main.menu_one(3).setEnabled(false);
     main.menu_two(1).setEnabled(true);
   });
-  attempt(app, "StopTiming", [&] { releaseRunMenus(app); });
+  attempt(context.platform.log, "StopTiming", [&] { releaseRunMenus(context); });
   main.Label13(0).setCaption("");
-  attempt(app, "StopTiming", [&] { main.delform(); });
-  attempt(app, "StopTiming", [&] { RestoreClocks(app); });
+  attempt(context.platform.log, "StopTiming", [&] { main.delform(); });
+  attempt(context.platform.log, "StopTiming", [&] { RestoreClocks(context); });
   main.Timer4.setEnabled(true);
 }
 

@@ -7,12 +7,12 @@ namespace horalix {
 class Context;
 
 // Starts a manual run unless one is going (the Start item is disabled while one is).
-void StartTiming(Context& app);
+void StartTiming(Context& context);
 // Pauses the running count, or resumes a paused one; the pause item's caption tells which.
 // Acts only while a run is bound and pausing is allowed.
-void PauseResume(Context& app);
+void PauseResume(Context& context);
 // Stops the run: a paused run is resumed first so that its pause is recorded. The count ends at
 // the clock's next tick, which finds the run unbound.
-void StopTiming(Context& app);
+void StopTiming(Context& context);
 
 }  // namespace horalix

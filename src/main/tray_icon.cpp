@@ -11,18 +11,18 @@ using platform::TrayMouse;
 // Every state of the icon (picture, tip) goes through the tray service, which keeps it: when
 // Explorer restarts, the service adds the icon again as it was, so a presenter never loses it.
 void MainWindow::addTrayIcon() {
-  const std::string iconFile = app_.pathInProgramFolder("picture\\icon.ico");
-  if (app_.platform.files.normalFileExists(iconFile)) Pic1.setPicture(iconFile);
-  app_.platform.tray.onMouse = [this](TrayMouse event) { onTrayMouse(event); };
-  app_.platform.tray.add(*this, Caption());
-  if (!Pic1.Picture().empty()) app_.platform.tray.setIcon(Pic1.Picture());
-  app_.platform.tray.setTip(Caption());
+  const std::string iconFile = context_.pathInProgramFolder("picture\\icon.ico");
+  if (context_.platform.files.normalFileExists(iconFile)) Pic1.setPicture(iconFile);
+  context_.platform.tray.onMouse = [this](TrayMouse event) { onTrayMouse(event); };
+  context_.platform.tray.add(*this, Caption());
+  if (!Pic1.Picture().empty()) context_.platform.tray.setIcon(Pic1.Picture());
+  context_.platform.tray.setTip(Caption());
 }
 
 void MainWindow::removeTrayIcon() {
-  app_.platform.tray.remove();
-  app_.platform.tray.onMouse = nullptr;
-  app_.platform.loop.doEvents();
+  context_.platform.tray.remove();
+  context_.platform.tray.onMouse = nullptr;
+  context_.platform.loop.doEvents();
 }
 
 // The mouse message arrives decoded by the tray service; only the button-up and double-click
@@ -50,11 +50,11 @@ void MainWindow::mcTray_MouseClick(int Button, bool DBClick) {
   if (Button != 2) return;
   // The clocks keep off the top while the menu is open, so they do not cover it.
   Label1.setCaption("200");
-  if (!DBClick) app_.platform.tray.popup(*this, menu);
+  if (!DBClick) context_.platform.tray.popup(*this, menu);
 }
 
 void MainWindow::deleteClockOpen() {
-  attempt(app_, "clockopen", [&] { programValues(app_).remove("clockopen"); });
+  attempt(context_.platform.log, "clockopen", [&] { programValues(context_).remove("clockopen"); });
 }
 
 }  // namespace horalix

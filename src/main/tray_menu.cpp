@@ -38,18 +38,18 @@ void MainWindow::buildMenus() {
 void MainWindow::delform() {
   const std::string open = Label10.Caption();
   if (open == "setting") {
-    app_.settingsWindow().Unload();
+    context_.settingsWindow().Unload();
   } else if (open == "Frm_light") {
     MouseLight(0).setChecked(false);
-    app_.followSpotlight().Unload();
+    context_.followSpotlight().Unload();
   } else if (open == "Frm_move_background") {
     MouseLight(1).setChecked(false);
-    app_.spotlightVeil().Unload();
-    app_.spotlightDarkLayer().Unload();
+    context_.spotlightVeil().Unload();
+    context_.spotlightDarkLayer().Unload();
   } else if (open == "Frm_hudong_set") {
-    app_.interactionSettingsWindow().Unload();
+    context_.interactionSettingsWindow().Unload();
   } else if (open == "Frm_data_sum") {
-    app_.statisticsWindow().Unload();
+    context_.statisticsWindow().Unload();
   }
 }
 
@@ -59,73 +59,73 @@ void MainWindow::menu_other_Click(int Index) { (void)runMenuCommand(*this, "menu
 
 // With automatic timing on, runs start from the documents, never from this item.
 void MainWindow::startCommand() {
-  if (ReadAImode(app_)) return;
+  if (ReadAImode(context_)) return;
   delform();
-  if (optionOn(app_.settings.checkvalue, CheckFlag::TimedDuration)) StartTiming(app_);
+  if (optionOn(context_.settings.checkvalue, CheckFlag::TimedDuration)) StartTiming(context_);
 }
 
-void MainWindow::pauseCommand() { PauseResume(app_); }
+void MainWindow::pauseCommand() { PauseResume(context_); }
 
-void MainWindow::stopCommand() { StopTiming(app_); }
+void MainWindow::stopCommand() { StopTiming(context_); }
 
-void MainWindow::showHideCommand() { ShowHideClock(app_); }
+void MainWindow::showHideCommand() { ShowHideClock(context_); }
 
 void MainWindow::settingsCommand() {
   delform();
   Label10.setCaption("setting");
-  app_.settingsWindow().Show();
+  context_.settingsWindow().Show();
 }
 
 // Every step goes on after a failing one.
 void MainWindow::statisticsCommand() {
-  attempt(app_, "statistics", [&] { delform(); });
+  attempt(context_.platform.log, "statistics", [&] { delform(); });
   Label10.setCaption("Frm_data_sum");
   // The document watchers rest while the statistics are open; closing them restarts the watch.
   Timer4.setEnabled(false);
   Timer5.setEnabled(false);
-  attempt(app_, "statistics", [&] { resetRunRecord(app_); });
-  app_.floatingClock().Timer3.setEnabled(false);
-  app_.mirrorClock().Timer3.setEnabled(false);
-  app_.floatingClock().Timer5.setEnabled(true);
-  attempt(app_, "statistics", [&] { app_.statisticsWindow().Show(); });
+  attempt(context_.platform.log, "statistics", [&] { resetRunRecord(context_); });
+  context_.floatingClock().Timer3.setEnabled(false);
+  context_.mirrorClock().Timer3.setEnabled(false);
+  context_.floatingClock().Timer5.setEnabled(true);
+  attempt(context_.platform.log, "statistics", [&] { context_.statisticsWindow().Show(); });
 }
 
 void MainWindow::onlineHelpCommand() {
-  attempt(app_, "online help", [&] { app_.onlineHelpWindow().Show(true); });
+  attempt(context_.platform.log, "online help", [&] { context_.onlineHelpWindow().Show(true); });
 }
 
 void MainWindow::startStopHotKey(bool start) {
-  if (ReadOpenTogetherStop(app_) == 0) {
-    start ? StartTiming(app_) : StopTiming(app_);
+  if (ReadOpenTogetherStop(context_) == 0) {
+    start ? StartTiming(context_) : StopTiming(context_);
     return;
   }
   if (!menu_one(1).Visible()) return;
-  menu_one(1).Enabled() ? StartTiming(app_) : StopTiming(app_);
+  menu_one(1).Enabled() ? StartTiming(context_) : StopTiming(context_);
 }
 
 int MainWindow::presetHotKeyCount() { return std::min(oftenCount(), 9); }
 
 // The help file at its first page.
-void MainWindow::helpCommand() { openHelpPage(app_, "", *this); }
+void MainWindow::helpCommand() { openHelpPage(context_, "", *this); }
 
 // The windows go in a fixed order, the main window last: its unload takes the hot keys, the tray
 // icon and clockopen with it. A count still running is not recorded, and the documents'
 // hand-over values stay for the add-in.
 void MainWindow::exitCommand() {
-  platform::Form* const windows[] = {&app_.interactionWindow(), &app_.promptBar(),
-                                     &app_.secondPromptBar(),   &app_.floatingClock(),
-                                     &app_.mirrorClock(),       this};
+  platform::Form* const windows[] = {&context_.interactionWindow(), &context_.promptBar(),
+                                     &context_.secondPromptBar(),   &context_.floatingClock(),
+                                     &context_.mirrorClock(),       this};
   for (platform::Form* window : windows) {
-    attempt(app_, "exit", [&] { window->Unload(); });
+    attempt(context_.platform.log, "exit", [&] { window->Unload(); });
   }
-  attempt(app_, "exit", [&] { deleteClockOpen(); });
-  app_.endProcess(0);
+  attempt(context_.platform.log, "exit", [&] { deleteClockOpen(); });
+  context_.endProcess(0);
 }
 
-void setRunStartMenus(Context& app, bool counting) {
-  MainWindow& main = app.mainWindow();
-  const std::string& check = app.settings.checkvalue;
-  const bool manual = !ReadAImode(app);
+void setRunStartMenus(Context& context, bool counting) {
+  MainWindow& main = context.mainWindow();
+  const std::string& check = context.settings.checkvalue;
+  const bool manual = !ReadAImode(context);
   const bool pauseAllowed = optionOn(check, CheckFlag::PauseAllowed);
   const bool settingsAllowed = optionOn(check, CheckFlag::SettingsAllowed);
   const bool presetsExist = main.menu_often(0).Caption() != "^";
@@ -152,13 +152,13 @@ void setRunStartMenus(Context& app, bool counting) {
     main.menu_one(2).setVisible(pauseAllowed);
     main.menu_one(3).setEnabled(false);
     main.menu_one(3).setVisible(manual);
-    releaseRunMenus(app);
+    releaseRunMenus(context);
   }
 }
 
-void releaseRunMenus(Context& app) {
-  MainWindow& main = app.mainWindow();
-  const std::string& check = app.settings.checkvalue;
+void releaseRunMenus(Context& context) {
+  MainWindow& main = context.mainWindow();
+  const std::string& check = context.settings.checkvalue;
   main.menu_two(2).setEnabled(true);
   main.menu_two(2).setVisible(true);
   main.menu_two(3).setEnabled(true);

@@ -9,10 +9,10 @@ class Context;
 
 // The menus at a run start: `counting` when a run is bound and timing is switched on; otherwise
 // the run start only prepares the clock (as at launch) and the menus are those of an idle clock.
-void setRunStartMenus(Context& app, bool counting);
+void setRunStartMenus(Context& context, bool counting);
 
 // Releases the items that a counting run locked: settings, presets (shown only when allowed and
 // at least one preset exists), statistics, help, online help and exit.
-void releaseRunMenus(Context& app);
+void releaseRunMenus(Context& context);
 
 }  // namespace horalix

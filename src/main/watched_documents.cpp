@@ -28,14 +28,15 @@ bool kindEnabled(const std::string& aiMode, DocumentKind kind) {
   return Mid(aiMode, sourceOf(kind).aiModeCharacter, 1) == "1";
 }
 
-std::int16_t readClockOpen(Context& app) {
+std::int16_t readClockOpen(Context& context) {
   std::int16_t clockopen = 0;
-  programValues(app).readGroup({ReadSlot::int16("clockopen", clockopen)});
+  programValues(context).readGroup({ReadSlot::int16("clockopen", clockopen)});
   return clockopen;
 }
 
 // The windows are taken once for all kinds: the desktop is walked once a look.
-DocumentSight lookForDocuments(Context& app, std::int16_t clockopen, const std::string& aiMode) {
+DocumentSight lookForDocuments(Context& context, std::int16_t clockopen,
+                               const std::string& aiMode) {
   DocumentSight sight;
   sight.fromAddin = clockopen == kAddinReporting;
   if (sight.fromAddin) {
@@ -45,14 +46,16 @@ DocumentSight lookForDocuments(Context& app, std::int16_t clockopen, const std::
       slots.push_back(
           ReadSlot::text(source.handOverValue, sight.reported[static_cast<int>(source.kind) - 1]));
     }
-    attempt(app, "hand-over values", [&] { programValues(app).readGroup(slots); });
+    attempt(context.platform.log, "hand-over values",
+            [&] { programValues(context).readGroup(slots); });
   }
   std::vector<platform::TopWindow> windows;
   bool walked = false;
   for (const KindSource& source : kKindSources) {
     if (sight.reportedByAddin(source.kind) || !kindEnabled(aiMode, source.kind)) continue;
     if (!walked) {
-      attempt(app, "window titles", [&] { windows = app.platform.desktop.topWindows(); });
+      attempt(context.platform.log, "window titles",
+              [&] { windows = context.platform.desktop.topWindows(); });
       walked = true;
     }
     sight.titled[static_cast<int>(source.kind) - 1] = documentFileList(source.kind, windows);

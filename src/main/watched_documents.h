@@ -50,10 +50,10 @@ struct DocumentSight {
 };
 
 // clockopen as a whole number; 0 when missing or unreadable.
-std::int16_t readClockOpen(Context& app);
+std::int16_t readClockOpen(Context& context);
 
 // Reads the hand-over values (on the add-in road) and walks the windows once for the title
 // lists of the enabled kinds.
-DocumentSight lookForDocuments(Context& app, std::int16_t clockopen, const std::string& aiMode);
+DocumentSight lookForDocuments(Context& context, std::int16_t clockopen, const std::string& aiMode);
 
 }  // namespace horalix

@@ -10,6 +10,7 @@
 #include "platform/files.h"
 #include "platform/fonts.h"
 #include "platform/forms.h"
+#include "platform/log.h"
 #include "platform/message_boxes.h"
 #include "platform/registry.h"
 #include "platform/scripting_shell.h"
@@ -36,7 +37,7 @@ struct Platform {
   Dialogs& dialogs;
   SingleInstance& instance;
   // Logs an error that was caught and passed over, so that the program goes on.
-  std::function<void(const std::string&)> log;
+  Log log;
   // Font realisation, text measurement and the program's own font files.
   FontService& fonts;
   // Other programs' objects by late binding (the spreadsheet of the statistics export).

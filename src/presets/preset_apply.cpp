@@ -13,10 +13,10 @@
 namespace horalix {
 
 void PresetManager::applyToSettingsWindow(const std::vector<platform::DbValue>& row) {
-  SettingsWindow& window = app_.settingsWindow();
+  SettingsWindow& window = context_.settingsWindow();
   // A column that is empty or cannot be read leaves its control as it is: the row is laid over
   // what the window shows.
-  SettingsBlock preset = app_.settings;
+  SettingsBlock preset = context_.settings;
   try {
     preset = encodeSettings(window);
   } catch (const std::exception&) {

@@ -24,8 +24,8 @@ std::int32_t wholePart(SettingsWindow& window, int index) {
 }  // namespace
 
 std::optional<PresetRecord> PresetManager::presetOfSettingsWindow() {
-  SettingsWindow& window = app_.settingsWindow();
-  platform::MessageBoxes& boxes = app_.platform.messageBoxes;
+  SettingsWindow& window = context_.settingsWindow();
+  platform::MessageBoxes& boxes = context_.platform.messageBoxes;
   PresetRecord record;
   StageTimes times;
   try {

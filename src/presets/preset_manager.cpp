@@ -459,8 +459,8 @@ constexpr ControlDesign kShapes[] = {
 
 }  // namespace
 
-PresetManager::PresetManager(Context& app)
-    : Form(app.platform.forms, "Frm_offtensetting"),
+PresetManager::PresetManager(Context& context)
+    : Form(context.platform.forms, "Frm_offtensetting"),
       List1(addControls(kDesign).addControls(kShapes).control("List1")),
       List2(control("List2")),
       Text3(control("Text3")),
@@ -468,7 +468,7 @@ PresetManager::PresetManager(Context& app)
       Label8(control("Label8")),
       presetRows(List1, listpad),
       linkRows(List2, listpad),
-      app_(app) {
+      context_(context) {
   setCaption("特殊计时");
   setBorderStyle(3);
   setClientSize(6825, 8265);
@@ -479,23 +479,24 @@ PresetManager::PresetManager(Context& app)
   };
 }
 
-void openPresetManager(Context& app) { app.presetManager().Show(true); }
+void openPresetManager(Context& context) { context.presetManager().Show(true); }
 
 PresetDatabase PresetManager::database() {
-  return PresetDatabase(app_.platform.database, app_.platform.files, app_.platform.messageBoxes,
-                        app_.programFolder(), GetDbPassword());
+  return PresetDatabase(context_.platform.database, context_.platform.files,
+                        context_.platform.messageBoxes, context_.programFolder(), GetDbPassword());
 }
 
 void PresetManager::notice(const std::string& text, int ms, const std::string& caption) {
-  app_.platform.messageBoxes.showTimed(text, caption, platform::mb::Ok, ms);
+  context_.platform.messageBoxes.showTimed(text, caption, platform::mb::Ok, ms);
 }
 
 void PresetManager::rebuildPresetsMenu() {
-  attempt(app_, "presets menu", [&] { app_.mainWindow().change_clock_menu(); });
+  attempt(context_.platform.log, "presets menu",
+          [&] { context_.mainWindow().change_clock_menu(); });
 }
 
 std::string PresetManager::today() const {
-  const platform::LocalTime now = app_.platform.loop.localTime();
+  const platform::LocalTime now = context_.platform.loop.localTime();
   char text[16];
   std::snprintf(text, sizeof text, "%04d-%02d-%02d", now.year, now.month, now.day);
   return text;
@@ -537,14 +538,14 @@ void PresetManager::measureGap() {
 }
 
 void PresetManager::setTabStops() {
-  screendpi = static_cast<std::int16_t>(dotsPerInchOf(app_.platform.desktop.twipsPerPixelX()));
+  screendpi = static_cast<std::int16_t>(dotsPerInchOf(context_.platform.desktop.twipsPerPixelX()));
   const std::vector<int> stops = tabStopsFor(screendpi);
   List1.setTabStops(stops);
   List2.setTabStops(stops);
 }
 
 void PresetManager::placeBesideSettings() {
-  SettingsWindow& settings = app_.settingsWindow();
+  SettingsWindow& settings = context_.settingsWindow();
   if (!settings.loaded()) return;
   move(settings.Left() + settings.Width() + 120, settings.Top(), Width(), settings.Height());
 }
@@ -553,17 +554,17 @@ void PresetManager::placeBesideSettings() {
 void PresetManager::Form_Load() {
   Text3.setText("");
   Label7.setCaption("");
-  attempt(app_, "preset manager, place", [&] { placeBesideSettings(); });
-  attempt(app_, "preset manager, gap", [&] { measureGap(); });
+  attempt(context_.platform.log, "preset manager, place", [&] { placeBesideSettings(); });
+  attempt(context_.platform.log, "preset manager, gap", [&] { measureGap(); });
   control("Picture1", 2).setVisible(false);
-  attempt(app_, "preset manager, tab stops", [&] { setTabStops(); });
+  attempt(context_.platform.log, "preset manager, tab stops", [&] { setTabStops(); });
   for (int i : {0, 1}) control("Image1", i).setPicture(tabPicture(1));
   for (auto [strip, list, left] : {std::tuple{"Picture2", &List1, 23}, {"Picture3", &List2, 20}}) {
     platform::Control& header = control(strip);
     header.move(list->Left() - left, header.Top(), list->Width() + 36, header.Height());
     list->setTop(header.Top() + header.Height() - 23);
   }
-  attempt(app_, "preset manager, headings", [&] { drawHeadings(); });
+  attempt(context_.platform.log, "preset manager, headings", [&] { drawHeadings(); });
   showTab(0);
   for (int i = 0; i < 4; ++i) {
     FrameControl(control("Shape1", i), control("Text1", i));

@@ -23,7 +23,7 @@ class PresetDatabase;
 
 class PresetManager : public platform::Form {
  public:
-  explicit PresetManager(Context& app);
+  explicit PresetManager(Context& context);
 
   // ---- The lists ----
   platform::Control& List1;   // presets
@@ -121,12 +121,12 @@ class PresetManager : public platform::Form {
   void notice(const std::string& text, int ms, const std::string& caption = "Horalix");
   PresetDatabase database();
 
-  Context& app_;
+  Context& context_;
   bool ctrlOnHelp_ = false;
 };
 
 // Opens the preset manager beside the settings window, modally, as the settings window's
 // "特殊计时" picture and label do.
-void openPresetManager(Context& app);
+void openPresetManager(Context& context);
 
 }  // namespace horalix

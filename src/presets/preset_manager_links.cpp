@@ -16,9 +16,9 @@ void PresetManager::Command8_Click(int index) {
   platform::Control& names = control("Text2", 1);
   names.setText("");
   const std::string chosen =
-      FileDialog(app_.platform, false, "导入文件名称", "所有文件(*.*)|*.*", "", "", "", true);
+      FileDialog(context_.platform, false, "导入文件名称", "所有文件(*.*)|*.*", "", "", "", true);
   if (chosen.empty()) {
-    app_.platform.messageBoxes.show("没有选择文件。", kProgramTitle, platform::mb::Question);
+    context_.platform.messageBoxes.show("没有选择文件。", kProgramTitle, platform::mb::Question);
     names.setLocked(false);
     return;
   }
@@ -37,7 +37,7 @@ void PresetManager::Command8_Click(int index) {
     names.setText(joined);
     names.setLocked(true);
   }
-  app_.platform.loop.doEvents();
+  context_.platform.loop.doEvents();
 }
 
 void PresetManager::Command1_Click(int index) {

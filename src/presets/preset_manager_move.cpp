@@ -64,7 +64,7 @@ bool PresetManager::storeOrder(ManagerList& list, bool afterDelete) {
                                                   : data.storeLinkOrder(list.keys(), onFailure);
   if (stored.outcome == DbOutcome::FileMissing) return false;
   if (!stored.ok()) {
-    if (app_.platform.log) app_.platform.log("preset manager, order: " + data.lastError());
+    if (context_.platform.log) context_.platform.log("preset manager, order: " + data.lastError());
     reloadAfterFailure();
     return false;
   }

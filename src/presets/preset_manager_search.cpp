@@ -31,8 +31,8 @@ void PresetManager::Text4_Change() {
   if (control("Check1").Value() != 1) return;
   if (Text3.Text().empty()) {
     if (!control("Text4").Text().empty()) {
-      app_.platform.messageBoxes.show("请先选中【时钟名称/特殊计时】文件列表", "查询提示",
-                                      platform::mb::Ok | platform::mb::Question);
+      context_.platform.messageBoxes.show("请先选中【时钟名称/特殊计时】文件列表", "查询提示",
+                                          platform::mb::Ok | platform::mb::Question);
     }
     control("Text4").setText("");
     return;

@@ -9,8 +9,8 @@
 
 namespace horalix {
 
-void addRunRecordRow(Context& app) {
-  platform::Form& exit = app.runStateWindow();
+void addRunRecordRow(Context& context) {
+  platform::Form& exit = context.runStateWindow();
   auto cell = [&](int index) { return exit.control("Label4", index).Caption(); };
   RunRecord row;
   row.set_time = Format(std::string_view(cell(0)), "hh:mm:ss");
@@ -18,10 +18,11 @@ void addRunRecordRow(Context& app) {
   row.out_time = runRecordSeconds(Val(cell(2)));
   row.pause_time = runRecordSeconds(Val(cell(3)));
   row.filename = cell(4);
-  PresetDatabase officeData(app.platform.database, app.platform.files, app.platform.messageBoxes,
-                            app.programFolder(), GetDbPassword());
+  PresetDatabase officeData(context.platform.database, context.platform.files,
+                            context.platform.messageBoxes, context.programFolder(),
+                            GetDbPassword());
   if (officeData.addRunRecord(row) == DbOutcome::Failed) {
-    app.platform.log("run record row: " + officeData.lastError());
+    context.platform.log("run record row: " + officeData.lastError());
   }
 }
 

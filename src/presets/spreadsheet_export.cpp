@@ -22,21 +22,21 @@ constexpr char kSpreadsheetClass[] = "Excel.Application";
 
 // The CSV file in the program folder, opened in Notepad. The path is quoted, so that a program
 // folder whose name holds blanks reaches Notepad whole.
-void exportToCsv(Context& app, const std::string& folder, const std::string& sheetname,
+void exportToCsv(Context& context, const std::string& folder, const std::string& sheetname,
                  const platform::AutomationTable& table) {
-  auto& boxes = app.platform.messageBoxes;
-  if (IsWpsInstalled(app.platform.scriptingShell, app.platform.registry)) {
+  auto& boxes = context.platform.messageBoxes;
+  if (IsWpsInstalled(context.platform.scriptingShell, context.platform.registry)) {
     boxes.show("WPS是早期版本，只能导出为csv文件，请升级WPS程序", "提示",
                platform::mb::Exclamation);
   } else {
     boxes.show("没有安装WPS或Excel程序，导出为.csv文件", kProgramTitle, platform::mb::Ok);
   }
   const std::string file = folder + sheetname + ".csv";
-  const std::string error = ListviewToCSV(app.platform.files, table, file);
+  const std::string error = ListviewToCSV(context.platform.files, table, file);
   if (!error.empty()) boxes.show(error, kProgramTitle, platform::mb::Ok);
-  if (!app.platform.shell.startProgram("notepad \"" + file + "\"",
-                                       platform::Shell::Window::Normal)) {
-    app.platform.log("statistics export: notepad could not be started");
+  if (!context.platform.shell.startProgram("notepad \"" + file + "\"",
+                                           platform::Shell::Window::Normal)) {
+    context.platform.log("statistics export: notepad could not be started");
   }
 }
 
@@ -46,8 +46,8 @@ void exportToCsv(Context& app, const std::string& folder, const std::string& she
 // cases, so that the user sees what was exported.
 class WorkbookFill {
  public:
-  WorkbookFill(std::shared_ptr<AutomationObject> application, bool attached, Context& app)
-      : application_(std::move(application)), attached_(attached), app_(app) {}
+  WorkbookFill(std::shared_ptr<AutomationObject> application, bool attached, Context& context)
+      : application_(std::move(application)), attached_(attached), context_(context) {}
 
   void run(const std::string& sheetname, const platform::AutomationTable& table) {
     step([&] { return call(application_, "Workbooks").and_then("Add"); });
@@ -114,7 +114,7 @@ class WorkbookFill {
     const Chain result = action();
     if (!result.error && result.object != nullptr) return;
     const std::string what = result.error ? result.error->description : "no object";
-    app_.platform.log("statistics export, spreadsheet: " + what);
+    context_.platform.log("statistics export, spreadsheet: " + what);
     if (!attached_) stopped_ = true;
   }
 
@@ -122,25 +122,25 @@ class WorkbookFill {
   std::shared_ptr<AutomationObject> sheet_;
   bool attached_;
   bool stopped_ = false;
-  Context& app_;
+  Context& context_;
 };
 
 }  // namespace
 
-void export_to_excel(Context& app, const std::string& sheetname,
+void export_to_excel(Context& context, const std::string& sheetname,
                      const platform::AutomationTable& SomeArray) {
-  auto& boxes = app.platform.messageBoxes;
+  auto& boxes = context.platform.messageBoxes;
   if (SomeArray.rows.size() <= 1) {
     boxes.show("没有要导出的数据", kProgramTitle, platform::mb::Ok);
     return;
   }
-  std::string folder = app.programFolder();
+  std::string folder = context.programFolder();
   if (folder.empty() || folder.back() != '\\') folder += '\\';
-  if (!RegKeyExists(app.platform.registry, boxes, "Excel.Sheet\\CurVer", "")) {
-    exportToCsv(app, folder, sheetname, SomeArray);
+  if (!RegKeyExists(context.platform.registry, boxes, "Excel.Sheet\\CurVer", "")) {
+    exportToCsv(context, folder, sheetname, SomeArray);
     return;
   }
-  platform::Automation& automation = app.platform.automation;
+  platform::Automation& automation = context.platform.automation;
   bool attached = true;
   AutomationReply application = automation.running(kSpreadsheetClass);
   if (application.error && application.error->number == AutomationError::kCannotCreateObject) {
@@ -154,7 +154,7 @@ void export_to_excel(Context& app, const std::string& sheetname,
     }
   }
   if (application.object == nullptr) return;
-  WorkbookFill(application.object, attached, app).run(sheetname, SomeArray);
+  WorkbookFill(application.object, attached, context).run(sheetname, SomeArray);
 }
 
 }  // namespace horalix

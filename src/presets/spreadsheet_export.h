@@ -13,7 +13,7 @@ class Context;
 
 // `SomeArray` is the export table: the heading row, then one row per run. A table without runs
 // only tells the user there is nothing to export.
-void export_to_excel(Context& app, const std::string& sheetname,
+void export_to_excel(Context& context, const std::string& sheetname,
                      const platform::AutomationTable& SomeArray);
 
 }  // namespace horalix

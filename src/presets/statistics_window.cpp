@@ -97,19 +97,19 @@ constexpr platform::ControlDesign kDesign[] = {
      .tabIndex = 4},
 };
 
-PresetDatabase officeData(Context& app) {
-  return PresetDatabase(app.platform.database, app.platform.files, app.platform.messageBoxes,
-                        app.programFolder(), GetDbPassword());
+PresetDatabase officeData(Context& context) {
+  return PresetDatabase(context.platform.database, context.platform.files,
+                        context.platform.messageBoxes, context.programFolder(), GetDbPassword());
 }
 
-void timedNotice(Context& app, const std::string& text, int timeoutMs) {
-  app.platform.messageBoxes.showTimed(text, kProgramTitle, platform::mb::Ok, timeoutMs);
+void timedNotice(Context& context, const std::string& text, int timeoutMs) {
+  context.platform.messageBoxes.showTimed(text, kProgramTitle, platform::mb::Ok, timeoutMs);
 }
 
 }  // namespace
 
-StatisticsWindow::StatisticsWindow(Context& app)
-    : Form(app.platform.forms, "Frm_data_sum"),
+StatisticsWindow::StatisticsWindow(Context& context)
+    : Form(context.platform.forms, "Frm_data_sum"),
       List1(addControls(kDesign).control("List1")),
       List2(control("List2")),
       Label3(control("Label3")),
@@ -120,7 +120,7 @@ StatisticsWindow::StatisticsWindow(Context& app)
       Command2(control("Command2")),
       Command3(control("Command3")),
       Timer1(addTimer("Timer1", 3000, true)),
-      app_(app) {
+      context_(context) {
   setBorderStyle(3);
   setCaption("计时统计");
   Check1.Click = [this] { Check1_Click(); };
@@ -134,13 +134,13 @@ StatisticsWindow::StatisticsWindow(Context& app)
 // could be read, so that a failed load leaves the stored value alone.
 void StatisticsWindow::Form_Load() {
   setClientSize(kClientWidth, kClientHeight);
-  const platform::Desktop& desktop = app_.platform.desktop;
+  const platform::Desktop& desktop = context_.platform.desktop;
   const platform::PixelRect screen = desktop.primaryScreen();
   move((screen.width() * desktop.twipsPerPixelX() - Width()) / 2,
        (screen.height() * desktop.twipsPerPixelY() - Height()) / 2, Width(), Height());
   if (!fillList()) return;
 
-  ValueStore values(app_.platform.scriptingShell, app_.platform.registry);
+  ValueStore values(context_.platform.scriptingShell, context_.platform.registry);
   const int recording = values.readInt32("Time_Record") != 0 ? 1 : 0;
 
   Picture1.setLeft(List1.Left() - 25);
@@ -169,15 +169,15 @@ bool StatisticsWindow::fillList() {
     separator_.assign(static_cast<std::size_t>(gap), ' ');
     Label3.setCaption(separatorSample(gap));
   } catch (const std::exception& e) {
-    app_.platform.log(std::string("statistics load, columns: ") + e.what());
-    showNotice(app_.platform.messageBoxes, DbNotice::ListsUnavailable);
+    context_.platform.log(std::string("statistics load, columns: ") + e.what());
+    showNotice(context_.platform.messageBoxes, DbNotice::ListsUnavailable);
     return false;
   }
   // A failed read has shown its message already; a missing file leaves the list empty.
-  PresetDatabase database = officeData(app_);
+  PresetDatabase database = officeData(context_);
   const DbRows records = database.runRecords();
   if (records.outcome == DbOutcome::Failed) {
-    app_.platform.log("statistics load: " + database.lastError());
+    context_.platform.log("statistics load: " + database.lastError());
     return false;
   }
   for (const auto& record : records.table.rows) {
@@ -208,7 +208,7 @@ void StatisticsWindow::drawHeadings() {
 void StatisticsWindow::Check1_Click() {
   // The load sets the switch while it is still disabled: that value is not written back.
   if (!Check1.Enabled()) return;
-  ValueStore values(app_.platform.scriptingShell, app_.platform.registry);
+  ValueStore values(context_.platform.scriptingShell, context_.platform.registry);
   values.writeNumber("Time_Record", Check1.Value());
   Text1.setVisible(Check1.Value() == 0);
   Timer1.setEnabled(true);
@@ -221,10 +221,10 @@ void StatisticsWindow::Timer1_Timer() {
 
 void StatisticsWindow::Command1_Click() {
   if (List1.List().empty()) {
-    timedNotice(app_, "没有记录导出", 800);
+    timedNotice(context_, "没有记录导出", 800);
     return;
   }
-  export_to_excel(app_, "sheet1", ListToArray());
+  export_to_excel(context_, "sheet1", ListToArray());
 }
 
 // The export table comes from the runs as read, not from the list's text: a document name
@@ -242,11 +242,11 @@ void StatisticsWindow::removeLine(int index) {
 // Deletes the selected runs, from the last line up. A failure has shown its notice and ends
 // the delete; the lines deleted until then stay deleted.
 void StatisticsWindow::Command3_Click() {
-  PresetDatabase database = officeData(app_);
+  PresetDatabase database = officeData(context_);
   if (!database.fileExists()) return;
   const int count = static_cast<int>(List1.List().size());
   if (count == 0) {
-    timedNotice(app_, "没有记录可删除", 800);
+    timedNotice(context_, "没有记录可删除", 800);
     return;
   }
   int highest = -1;
@@ -254,13 +254,13 @@ void StatisticsWindow::Command3_Click() {
     if (List1.Selected(i)) highest = i;
   }
   if (highest < 0) {
-    timedNotice(app_,
+    timedNotice(context_,
                 "请鼠标选中待删除的行\r\r同时按下shift按钮可连续多选\r\r同时按下Ctrl按钮可间隔多选",
                 5000);
     return;
   }
-  const int answer = app_.platform.messageBoxes.show("确定删除数据吗？", "提示",
-                                                     platform::mb::YesNo | platform::mb::Question);
+  const int answer = context_.platform.messageBoxes.show(
+      "确定删除数据吗？", "提示", platform::mb::YesNo | platform::mb::Question);
   if (answer != platform::answer::Yes) {
     List1.SetFocus();
     return;
@@ -270,7 +270,7 @@ void StatisticsWindow::Command3_Click() {
   for (int i = highest; i >= 0; --i) {
     if (!List1.Selected(i)) continue;
     if (database.deleteRunRecord(rows_[static_cast<std::size_t>(i)].id) != DbOutcome::Done) {
-      app_.platform.log("statistics delete: " + database.lastError());
+      context_.platform.log("statistics delete: " + database.lastError());
       return;
     }
     removeLine(i);
@@ -290,19 +290,19 @@ void StatisticsWindow::Command3_Click() {
 // clock without the start sound; manual timing gets a fresh run record and an idle clock.
 void StatisticsWindow::Form_Unload(bool& cancel) {
   (void)cancel;
-  MainWindow& main = app_.mainWindow();
-  if (ReadAImode(app_)) {
+  MainWindow& main = context_.mainWindow();
+  if (ReadAImode(context_)) {
     main.Label7.setCaption("1");
     main.Timer4.setEnabled(true);
-    app_.floatingClock().Timer5.setEnabled(true);
+    context_.floatingClock().Timer5.setEnabled(true);
     return;
   }
   main.Timer4.setEnabled(true);
   main.Timer5.setEnabled(false);
-  resetRunRecord(app_);
-  app_.floatingClock().Timer3.setEnabled(false);
-  app_.mirrorClock().Timer3.setEnabled(false);
-  app_.floatingClock().Timer5.setEnabled(true);
+  resetRunRecord(context_);
+  context_.floatingClock().Timer3.setEnabled(false);
+  context_.mirrorClock().Timer3.setEnabled(false);
+  context_.floatingClock().Timer5.setEnabled(true);
 }
 
 }  // namespace horalix

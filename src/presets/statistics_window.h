@@ -17,7 +17,7 @@ class Context;
 
 class StatisticsWindow : public platform::Form {
  public:
-  explicit StatisticsWindow(Context& app);
+  explicit StatisticsWindow(Context& context);
 
   // The visible list, one line per run; several lines can be selected.
   platform::Control& List1;
@@ -57,7 +57,7 @@ class StatisticsWindow : public platform::Form {
   void removeLine(int index);
   platform::AutomationTable ListToArray() const;
 
-  Context& app_;
+  Context& context_;
   std::string separator_ = " ";
   std::vector<StatisticsRow> rows_;
 };

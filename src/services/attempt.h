@@ -5,16 +5,16 @@
 #include <exception>
 #include <string>
 
-#include "services/context.h"
+#include "platform/log.h"
 
 namespace horalix {
 
 template <class Statement>
-void attempt(Context& app, const char* where, Statement&& statement) {
+void attempt(const platform::Log& log, const char* where, Statement&& statement) {
   try {
     statement();
   } catch (const std::exception& e) {
-    if (app.platform.log) app.platform.log(std::string(where) + ": " + e.what());
+    if (log) log(std::string(where) + ": " + e.what());
   }
 }
 

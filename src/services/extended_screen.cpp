@@ -4,12 +4,12 @@
 
 namespace horalix {
 
-int screenWidthTwips(Context& app) {
-  return app.run.ScreenWidthPx * app.platform.desktop.twipsPerPixelX();
+int screenWidthTwips(Context& context) {
+  return context.run.ScreenWidthPx * context.platform.desktop.twipsPerPixelX();
 }
 
-int screenHeightTwips(Context& app) {
-  return app.run.ScreenHeightPx * app.platform.desktop.twipsPerPixelY();
+int screenHeightTwips(Context& context) {
+  return context.run.ScreenHeightPx * context.platform.desktop.twipsPerPixelY();
 }
 
 std::int32_t reduceByScreenHeights(std::int32_t top, std::int32_t screenHeight) {

@@ -11,8 +11,8 @@ class Context;
 
 // The primary screen's width and height in twips: ScreenWidthPx and ScreenHeightPx times the
 // screen's twips per pixel, read at the moment of use.
-int screenWidthTwips(Context& app);
-int screenHeightTwips(Context& app);
+int screenWidthTwips(Context& context);
+int screenHeightTwips(Context& context);
 
 // A top more than one screen height down, reduced by whole screen heights until it is at most
 // one height (2.5 heights give 0.5, exactly one height stays). A screen height of 0 or less

@@ -9,8 +9,8 @@ namespace horalix {
 
 namespace {
 
-void tellNotChosen(Context& app) {
-  app.platform.messageBoxes.showTimed("没有进行选择", "Horalix", platform::mb::Ok, 800);
+void tellNotChosen(Context& context) {
+  context.platform.messageBoxes.showTimed("没有进行选择", "Horalix", platform::mb::Ok, 800);
 }
 
 // A shortcut is not a file to use: the name "lnk" alone, or any name ending in ".lnk".
@@ -37,38 +37,39 @@ std::string firstFileChosen(const std::string& answer) {
 
 }  // namespace
 
-std::optional<std::string> importFile(Context& app, const FileImport& kind) {
-  platform::FileSystem& files = app.platform.files;
-  const std::string folder = app.pathInProgramFolder(kind.folder);
+std::optional<std::string> importFile(Context& context, const FileImport& kind) {
+  platform::FileSystem& files = context.platform.files;
+  const std::string folder = context.pathInProgramFolder(kind.folder);
   const std::string answer =
-      FileDialog(app.platform, false, "导入文件名称", kind.filter, "", "", folder + "\\", true);
+      FileDialog(context.platform, false, "导入文件名称", kind.filter, "", "", folder + "\\", true);
   if (answer.empty()) {
-    app.platform.messageBoxes.show(kind.nothingChosen, "Horalix",
-                                   platform::mb::Question | platform::mb::Ok);
+    context.platform.messageBoxes.show(kind.nothingChosen, "Horalix",
+                                       platform::mb::Question | platform::mb::Ok);
     return std::nullopt;
   }
   const std::string chosen = firstFileChosen(answer);
   const std::string name = GetFileName(chosen);
   if (name.empty()) return std::nullopt;
   if (!files.folderExists(folder) && !files.createFolder(folder)) {
-    tellNotChosen(app);
+    tellNotChosen(context);
     return std::nullopt;
   }
   const std::string target = folder + "\\" + name;
   if (!files.normalFileExists(target) && !files.copy(chosen, target, false)) {
-    tellNotChosen(app);
+    tellNotChosen(context);
     return std::nullopt;
   }
   return name;
 }
 
-std::optional<std::string> importSoundFile(Context& app) {
-  return importFile(app, {"sounds", "声音文件(*.wav),*.mp3|*.wav;*.mp3", "没有选择文件"});
+std::optional<std::string> importSoundFile(Context& context) {
+  return importFile(context, {"sounds", "声音文件(*.wav),*.mp3|*.wav;*.mp3", "没有选择文件"});
 }
 
-std::optional<std::string> importPictureFile(Context& app) {
-  return importFile(app, {"picture", "图片文件(*.jpg),*.ico,*.bmp,*.gif)|*.jpg;*.ico;*.bmp;*.gif",
-                          "没有加载图片"});
+std::optional<std::string> importPictureFile(Context& context) {
+  return importFile(
+      context,
+      {"picture", "图片文件(*.jpg),*.ico,*.bmp,*.gif)|*.jpg;*.ico;*.bmp;*.gif", "没有加载图片"});
 }
 
 }  // namespace horalix

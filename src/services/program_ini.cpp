@@ -5,15 +5,15 @@
 
 namespace horalix {
 
-std::string readProgramIni(Context& app, const std::string& section, const std::string& key,
+std::string readProgramIni(Context& context, const std::string& section, const std::string& key,
                            const std::string& fallback) {
   return variantText(
-      IniReadWrite(app.platform.files, "readpart", app.iniPath(), section, key, fallback));
+      IniReadWrite(context.platform.files, "readpart", context.iniPath(), section, key, fallback));
 }
 
-void writeProgramIni(Context& app, const std::string& section, const std::string& key,
+void writeProgramIni(Context& context, const std::string& section, const std::string& key,
                      const std::string& value) {
-  IniReadWrite(app.platform.files, "write", app.iniPath(), section, key, value);
+  IniReadWrite(context.platform.files, "write", context.iniPath(), section, key, value);
 }
 
 }  // namespace horalix

@@ -8,9 +8,9 @@ namespace horalix {
 class Context;
 
 // The key's text, or `fallback` when it is empty or missing.
-std::string readProgramIni(Context& app, const std::string& section, const std::string& key,
+std::string readProgramIni(Context& context, const std::string& section, const std::string& key,
                            const std::string& fallback);
-void writeProgramIni(Context& app, const std::string& section, const std::string& key,
+void writeProgramIni(Context& context, const std::string& section, const std::string& key,
                      const std::string& value);
 
 }  // namespace horalix

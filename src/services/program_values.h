@@ -6,8 +6,8 @@
 
 namespace horalix {
 
-inline ValueStore programValues(Context& app) {
-  return ValueStore(app.platform.scriptingShell, app.platform.registry);
+inline ValueStore programValues(Context& context) {
+  return ValueStore(context.platform.scriptingShell, context.platform.registry);
 }
 
 }  // namespace horalix

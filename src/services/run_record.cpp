@@ -21,7 +21,7 @@ namespace {
 
 // Writes the clock's place and the sound name, and reads whether runs are recorded: all through
 // the scripting shell, and when any of it failed all again through the registry functions.
-std::int16_t storeAndReadTimeRecord(Context& app, std::int32_t left, std::int32_t top,
+std::int16_t storeAndReadTimeRecord(Context& context, std::int32_t left, std::int32_t top,
                                     const std::string& music) {
   std::vector<NamedValue> writes;
   if (left > 0) writes.push_back({"clockleft", left, platform::regtype::Dword});
@@ -30,7 +30,7 @@ std::int16_t storeAndReadTimeRecord(Context& app, std::int32_t left, std::int32_
 
   std::int16_t timeRecord = 0;
   const ReadSlot recording = ReadSlot::int16("Time_Record", timeRecord);
-  ValueStore values = programValues(app);
+  ValueStore values = programValues(context);
   bool failed = false;
   for (const NamedValue& value : writes) failed = !values.shellWrite(value) || failed;
   const auto read = values.shellRead("Time_Record");
@@ -45,17 +45,20 @@ std::int16_t storeAndReadTimeRecord(Context& app, std::int32_t left, std::int32_
 
 }  // namespace
 
-void SaveTimeRecord(Context& app, std::int32_t left, std::int32_t top, const std::string& music) {
+void SaveTimeRecord(Context& context, std::int32_t left, std::int32_t top,
+                    const std::string& music) {
   auto writeKey = [&](const char* key, auto value) {
-    attempt(app, "run record", [&] { writeProgramIni(app, "clocksite", key, value()); });
+    attempt(context.platform.log, "run record",
+            [&] { writeProgramIni(context, "clocksite", key, value()); });
   };
   if (left > 0) writeKey("clockleft", [&] { return std::to_string(left); });
   if (top > 0) writeKey("clocktop", [&] { return std::to_string(top); });
 
   std::int16_t timeRecord = 0;
-  attempt(app, "run record", [&] { timeRecord = storeAndReadTimeRecord(app, left, top, music); });
+  attempt(context.platform.log, "run record",
+          [&] { timeRecord = storeAndReadTimeRecord(context, left, top, music); });
 
-  platform::Form& exit = app.runStateWindow();
+  platform::Form& exit = context.runStateWindow();
   writeKey("set_time", [&] { return exit.control("Label4", 0).Caption(); });
   // The used time is rounded up from half a second; a cell that is no number fails here.
   writeKey("use_time",
@@ -66,7 +69,7 @@ void SaveTimeRecord(Context& app, std::int32_t left, std::int32_t top, const std
   writeKey("filename", [&] { return exit.control("Label4", 4).Caption(); });
 
   if (timeRecord == 0) return;
-  attempt(app, "run record row", [&] { app.addRunRecordRow(); });
+  attempt(context.platform.log, "run record row", [&] { context.addRunRecordRow(); });
 }
 
 }  // namespace horalix

@@ -16,7 +16,8 @@ class Context;
 // written with their full hours ("25:00:00"). Every failure is silent and loses only its own
 // value; the timesum row is added only when the registry value Time_Record is not 0 and the
 // database file exists.
-void SaveTimeRecord(Context& app, std::int32_t left, std::int32_t top, const std::string& music);
+void SaveTimeRecord(Context& context, std::int32_t left, std::int32_t top,
+                    const std::string& music);
 
 // Milliseconds of a run-record cell as a duration text, rounded to whole seconds (halves to
 // the even second).

@@ -18,8 +18,8 @@ constexpr char kDefaultAImode[] = "01111101";
 
 // A registry option as a 16-bit number, with only its upper bound checked: a stored negative
 // number comes back unchanged.
-std::int16_t readBounded(Context& app, const std::string& name, std::int16_t highest) {
-  const std::int16_t value = programValues(app).readInt16(name);
+std::int16_t readBounded(Context& context, const std::string& name, std::int16_t highest) {
+  const std::int16_t value = programValues(context).readInt16(name);
   return value > highest ? 0 : value;
 }
 
@@ -33,11 +33,11 @@ double flagValue(const std::string& character) {
 }
 
 // A key of TimeData.db [Hotkey], or nothing when the file is not there at all.
-std::optional<std::string> hotkeyOption(Context& app, const std::string& key,
+std::optional<std::string> hotkeyOption(Context& context, const std::string& key,
                                         const std::string& fallback) {
-  const std::string path = app.iniPath();
-  if (!app.platform.files.normalFileExists(path)) return std::nullopt;
-  return readProgramIni(app, "Hotkey", key, fallback);
+  const std::string path = context.iniPath();
+  if (!context.platform.files.normalFileExists(path)) return std::nullopt;
+  return readProgramIni(context, "Hotkey", key, fallback);
 }
 
 // A leading number rounded to 16 bits; a value that does not fit reads as 0.
@@ -51,22 +51,22 @@ std::int16_t leadingInt16(const std::string& text) {
 
 }  // namespace
 
-bool ReadAImode(Context& app) {
-  std::string& mode = app.settings.AImode;
-  mode = programValues(app).readText("AImode");
+bool ReadAImode(Context& context) {
+  std::string& mode = context.settings.AImode;
+  mode = programValues(context).readText("AImode");
   if (Len(mode) < 8) mode = kDefaultAImode;
   return optionOn(mode, AiFlag::Automatic);
 }
 
-bool ReadCheckFlag7(Context& app) {
-  return flagValue(optionChar(programValues(app).readText("checkvalue"), CheckFlag::SmartTiming)) ==
-         1;
+bool ReadCheckFlag7(Context& context) {
+  return flagValue(optionChar(programValues(context).readText("checkvalue"),
+                              CheckFlag::SmartTiming)) == 1;
 }
 
-std::int16_t ReadClockMode(Context& app) { return readBounded(app, "clockmode", 2); }
+std::int16_t ReadClockMode(Context& context) { return readBounded(context, "clockmode", 2); }
 
-std::int16_t ReadHotkeyAdd(Context& app) {
-  const auto text = hotkeyOption(app, "add", "0");
+std::int16_t ReadHotkeyAdd(Context& context) {
+  const auto text = hotkeyOption(context, "add", "0");
   if (!text) return 0;
   // A stored value beyond 16 bits reads as 0, which is within the allowed range.
   const std::int16_t seconds = leadingInt16(*text);
@@ -74,14 +74,14 @@ std::int16_t ReadHotkeyAdd(Context& app) {
   return seconds > 100 ? 100 : seconds;
 }
 
-bool IsPresetHotkeyOn(Context& app) {
-  const auto often = hotkeyOption(app, "often", "00");
+bool IsPresetHotkeyOn(Context& context) {
+  const auto often = hotkeyOption(context, "often", "00");
   if (!often) return false;
   return flagValue(Mid(*often, 1, 1)) + flagValue(Mid(*often, 2, 1)) > 0;
 }
 
-std::string PresetHotkeyPrefix(Context& app) {
-  const auto often = hotkeyOption(app, "often", "00");
+std::string PresetHotkeyPrefix(Context& context) {
+  const auto often = hotkeyOption(context, "often", "00");
   if (!often) return "";
   const bool ctrl = flagValue(Mid(*often, 1, 1)) == 1;
   const bool alt = flagValue(Mid(*often, 2, 1)) == 1;
@@ -90,10 +90,10 @@ std::string PresetHotkeyPrefix(Context& app) {
   return prefix;
 }
 
-std::int16_t ReadSecondScreen(Context& app) {
-  const std::int16_t screen = readBounded(app, "second_screen", 1);
+std::int16_t ReadSecondScreen(Context& context) {
+  const std::int16_t screen = readBounded(context, "second_screen", 1);
   // The main window's menu is built by its own load; before that there is nothing to show.
-  if (platform::MenuItem* item = app.runStateWindow().findMenu("hd_time_show")) {
+  if (platform::MenuItem* item = context.runStateWindow().findMenu("hd_time_show")) {
     if (screen != 0) {
       item->setVisible(true);
     } else {
@@ -104,12 +104,12 @@ std::int16_t ReadSecondScreen(Context& app) {
   return screen;
 }
 
-std::int16_t ReadClockCycle(Context& app) { return readBounded(app, "clockcycle", 2); }
+std::int16_t ReadClockCycle(Context& context) { return readBounded(context, "clockcycle", 2); }
 
-std::int16_t ReadTimeoutAction(Context& app) { return readBounded(app, "timeout", 4); }
+std::int16_t ReadTimeoutAction(Context& context) { return readBounded(context, "timeout", 4); }
 
-std::int16_t ReadOpenTogetherStop(Context& app) {
-  const auto text = hotkeyOption(app, "opentogetherstop", "0");
+std::int16_t ReadOpenTogetherStop(Context& context) {
+  const auto text = hotkeyOption(context, "opentogetherstop", "0");
   if (!text) return 0;
   return leadingInt16(*text) != 0 ? 1 : 0;
 }

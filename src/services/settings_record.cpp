@@ -79,13 +79,13 @@ NamedValue storedValue(const SettingsField& field, const SettingsBlock& record) 
 
 // With checkvalue character 12 "0" the back picture's size follows the picture file in the
 // program's picture folder; either way within that option it is held to 600 x 450.
-void fitBackPicture(Context& app, SettingsBlock& record) {
+void fitBackPicture(Context& context, SettingsBlock& record) {
   if (optionChar(record.checkvalue, CheckFlag::TransparentBack) != "0") return;
   const std::string name = record.picturename.substr(0, record.picturename.find('\\'));
   if (!name.empty()) {
-    const std::string path = app.pathInProgramFolder("picture\\" + name);
-    if (app.platform.files.normalFileExists(path)) {
-      const PictureDimensions size = PictureSize(app.platform.files, path);
+    const std::string path = context.pathInProgramFolder("picture\\" + name);
+    if (context.platform.files.normalFileExists(path)) {
+      const PictureDimensions size = PictureSize(context.platform.files, path);
       record.picture_width = size.width;
       record.picture_height = size.height;
     }
@@ -151,16 +151,16 @@ std::vector<std::string> deletedSettingNames() {
   return names;
 }
 
-void SaveSettings(Context& app, const SettingsBlock& record) {
+void SaveSettings(Context& context, const SettingsBlock& record) {
   // The registry functions write only into an existing key; the shell would create it.
-  CreateNewKey(app.platform.registry, platform::RegRoot::CurrentUser, "Vantrel");
+  CreateNewKey(context.platform.registry, platform::RegRoot::CurrentUser, "Vantrel");
   std::vector<NamedValue> values;
   for (const SettingsField& field : kSettingsFields) values.push_back(storedValue(field, record));
-  programValues(app).writeGroup(values);
+  programValues(context).writeGroup(values);
 }
 
-void LoadSettings(Context& app, SettingsBlock& record) {
-  ValueStore store = programValues(app);
+void LoadSettings(Context& context, SettingsBlock& record) {
+  ValueStore store = programValues(context);
   std::vector<ReadSlot> slots;
   for (const SettingsField& field : kSettingsFields) {
     if (field.loaded) slots.push_back(readSlot(field, record));
@@ -171,7 +171,7 @@ void LoadSettings(Context& app, SettingsBlock& record) {
     const auto value = store.shellRead(slot.name);
     failed = !(value && slot.fromShell(*value)) || failed;
   }
-  fitBackPicture(app, record);
+  fitBackPicture(context, record);
   if (!failed) return;
 
   // The length test applies to the text exactly as the registry functions return it.
@@ -180,13 +180,13 @@ void LoadSettings(Context& app, SettingsBlock& record) {
     return;
   }
   for (const ReadSlot& slot : slots) slot.fromRegistry(store.registryRead(slot.name));
-  fitBackPicture(app, record);
+  fitBackPicture(context, record);
 }
 
-void DeleteSettings(Context& app) {
-  programValues(app).removeGroup(deletedSettingNames());
+void DeleteSettings(Context& context) {
+  programValues(context).removeGroup(deletedSettingNames());
   for (const char* key : kScreenTwoIniKeys) {
-    writeProgramIni(app, "clocksite", key, "0");
+    writeProgramIni(context, "clocksite", key, "0");
   }
 }
 

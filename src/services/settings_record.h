@@ -48,17 +48,17 @@ ReadSlot durationSlot(const std::string& name, double& target);
 
 // Writes the 20 fields, each under its own name: through the scripting shell, and when any one
 // failed the whole record again through the registry functions.
-void SaveSettings(Context& app, const SettingsBlock& record);
+void SaveSettings(Context& context, const SettingsBlock& record);
 
 // Reads the stored record. Through the scripting shell, a value that cannot be read keeps the
 // field as it was; when any read failed, the registry functions are asked instead: a stored
 // checkvalue shorter than 19 characters then means no usable record, and the whole record
 // takes its defaults. With checkvalue character 12 "0" the back picture's size comes from the
 // picture file, held to 600 x 450 pixels.
-void LoadSettings(Context& app, SettingsBlock& record);
+void LoadSettings(Context& context, SettingsBlock& record);
 
 // Removes the stored record with the add-in's clockopen, pathget and the extended-screen
 // positions, and resets those positions in TimeData.db to "0". The record in memory stays.
-void DeleteSettings(Context& app);
+void DeleteSettings(Context& context);
 
 }  // namespace horalix

@@ -12,48 +12,50 @@ std::string extensionOf(const std::string& path) { return LCase(GetFileExt(path)
 
 }  // namespace
 
-void PlayMusic(Context& app, const std::string& path) {
-  if (!app.platform.files.normalFileExists(path)) return;
+void PlayMusic(Context& context, const std::string& path) {
+  if (!context.platform.files.normalFileExists(path)) return;
   const std::string ext = extensionOf(path);
   if (ext == "mp3") {
-    MciPlay(app, path);
+    MciPlay(context, path);
   } else if (ext == "wav") {
-    WavPlay(app, path);
+    WavPlay(context, path);
   }
 }
 
-void StopMusic(Context& app, const std::string& path) {
-  if (!app.platform.files.normalFileExists(path) || Len(path) <= 3) return;
+void StopMusic(Context& context, const std::string& path) {
+  if (!context.platform.files.normalFileExists(path) || Len(path) <= 3) return;
   const std::string ext = extensionOf(path);
   if (ext == "mp3") {
-    MciStop(app, path);
+    MciStop(context, path);
     return;
   }
-  if (ext != "wav") MciStop(app, path);
-  WavStop(app);
+  if (ext != "wav") MciStop(context, path);
+  WavStop(context);
 }
 
-void MciPlay(Context& app, const std::string& path) {
-  auto& sound = app.platform.sound;
+void MciPlay(Context& context, const std::string& path) {
+  auto& sound = context.platform.sound;
   // Closed and opened again, so that a file that was playing starts from its beginning.
   sound.closeMedia(path);
   sound.openMedia(path);
   sound.playMedia(path);
 }
 
-void MciStop(Context& app, const std::string& path) {
-  auto& sound = app.platform.sound;
+void MciStop(Context& context, const std::string& path) {
+  auto& sound = context.platform.sound;
   sound.stopMedia(path);
   sound.closeMedia(path);
 }
 
-void WavPlay(Context& app, const std::string& path) { app.platform.sound.playWave(path, false); }
-
-void WavPlayLoop(Context& app, const std::string& path) {
-  if (!app.platform.files.normalFileExists(path)) return;
-  app.platform.sound.playWave(path, true);
+void WavPlay(Context& context, const std::string& path) {
+  context.platform.sound.playWave(path, false);
 }
 
-void WavStop(Context& app) { app.platform.sound.stopWave(); }
+void WavPlayLoop(Context& context, const std::string& path) {
+  if (!context.platform.files.normalFileExists(path)) return;
+  context.platform.sound.playWave(path, true);
+}
+
+void WavStop(Context& context) { context.platform.sound.stopWave(); }
 
 }  // namespace horalix

@@ -13,8 +13,8 @@ namespace horalix {
 
 namespace {
 
-double storedVersion(Context& app) {
-  ValueStore store = programValues(app);
+double storedVersion(Context& context) {
+  ValueStore store = programValues(context);
   return readStoredVersion(store);
 }
 
@@ -32,37 +32,39 @@ double versionFromText(const std::string& text) {
   }
 }
 
-bool StartupCheck(Context& app, const std::function<void()>& beforeRefusal) {
-  if (!CheckVersion(app, beforeRefusal)) return false;
-  return CheckInstallFiles(app, beforeRefusal);
+bool StartupCheck(Context& context, const std::function<void()>& beforeRefusal) {
+  if (!CheckVersion(context, beforeRefusal)) return false;
+  return CheckInstallFiles(context, beforeRefusal);
 }
 
-bool CheckVersion(Context& app, const std::function<void()>& beforeRefusal) {
+bool CheckVersion(Context& context, const std::function<void()>& beforeRefusal) {
   const double current = programVersion();
   // Passed once through its text form, as it is stored, so that an unchanged value compares
   // equal to this build's.
-  const double stored = versionFromText(versionText(storedVersion(app)));
+  const double stored = versionFromText(versionText(storedVersion(context)));
   if (stored > current) {
     if (beforeRefusal) beforeRefusal();
-    app.platform.messageBoxes.show("请使用最新版本", kProgramTitle, platform::mb::Ok);
+    context.platform.messageBoxes.show("请使用最新版本", kProgramTitle, platform::mb::Ok);
     return false;
   }
   if (stored < current) {
-    attempt(app, "CheckVersion, deleting the settings", [&] { DeleteSettings(app); });
-    attempt(app, "CheckVersion, storing the version",
-            [&] { programValues(app).writeText("Version", versionText(current)); });
+    attempt(context.platform.log, "CheckVersion, deleting the settings",
+            [&] { DeleteSettings(context); });
+    attempt(context.platform.log, "CheckVersion, storing the version",
+            [&] { programValues(context).writeText("Version", versionText(current)); });
   }
   return true;
 }
 
-bool CheckInstallFiles(Context& app, const std::function<void()>& beforeRefusal) {
+bool CheckInstallFiles(Context& context, const std::function<void()>& beforeRefusal) {
   bool complete = true;
   for (const char* name : kRequiredFiles) {
-    if (!app.platform.files.normalFileExists(app.pathInProgramFolder(name))) complete = false;
+    if (!context.platform.files.normalFileExists(context.pathInProgramFolder(name)))
+      complete = false;
   }
   if (!complete) {
     if (beforeRefusal) beforeRefusal();
-    app.platform.messageBoxes.show("保持程序完整，请重新安装", kProgramTitle, platform::mb::Ok);
+    context.platform.messageBoxes.show("保持程序完整，请重新安装", kProgramTitle, platform::mb::Ok);
   }
   return complete;
 }

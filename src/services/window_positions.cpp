@@ -7,32 +7,32 @@
 
 namespace horalix {
 
-void saveWindowPos(Context& app, const std::string& leftKey, const std::string& topKey,
+void saveWindowPos(Context& context, const std::string& leftKey, const std::string& topKey,
                    std::int32_t left, std::int32_t top) {
-  attempt(app, "window position",
-          [&] { writeProgramIni(app, "clocksite", leftKey, std::to_string(left)); });
-  attempt(app, "window position",
-          [&] { writeProgramIni(app, "clocksite", topKey, std::to_string(top)); });
-  attempt(app, "window position", [&] {
-    programValues(app).writeGroup(
+  attempt(context.platform.log, "window position",
+          [&] { writeProgramIni(context, "clocksite", leftKey, std::to_string(left)); });
+  attempt(context.platform.log, "window position",
+          [&] { writeProgramIni(context, "clocksite", topKey, std::to_string(top)); });
+  attempt(context.platform.log, "window position", [&] {
+    programValues(context).writeGroup(
         {{leftKey, left, platform::regtype::Dword}, {topKey, top, platform::regtype::Dword}});
   });
 }
 
-void SaveClockPos(Context& app, std::int32_t left, std::int32_t top) {
-  saveWindowPos(app, "clockleft", "clocktop", left, top);
+void SaveClockPos(Context& context, std::int32_t left, std::int32_t top) {
+  saveWindowPos(context, "clockleft", "clocktop", left, top);
 }
 
-void SaveClockTwoPos(Context& app, std::int32_t left, std::int32_t top) {
-  saveWindowPos(app, "clocklefttwo", "clocktoptwo", left, top);
+void SaveClockTwoPos(Context& context, std::int32_t left, std::int32_t top) {
+  saveWindowPos(context, "clocklefttwo", "clocktoptwo", left, top);
 }
 
-void SaveProcessPos(Context& app, std::int32_t left, std::int32_t top) {
-  saveWindowPos(app, "processleft", "processtop", left, top);
+void SaveProcessPos(Context& context, std::int32_t left, std::int32_t top) {
+  saveWindowPos(context, "processleft", "processtop", left, top);
 }
 
-void SaveProcessTwoPos(Context& app, std::int32_t left, std::int32_t top) {
-  saveWindowPos(app, "processtwo_left", "processtwo_top", left, top);
+void SaveProcessTwoPos(Context& context, std::int32_t left, std::int32_t top) {
+  saveWindowPos(context, "processtwo_left", "processtwo_top", left, top);
 }
 
 }  // namespace horalix

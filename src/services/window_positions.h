@@ -14,16 +14,16 @@ class Context;
 // values of the same names (through the scripting shell, both again through the registry
 // functions when either fails). Every value is written as given, 0 and negative ones too; a
 // failing step loses only its own value and nothing is reported.
-void saveWindowPos(Context& app, const std::string& leftKey, const std::string& topKey,
+void saveWindowPos(Context& context, const std::string& leftKey, const std::string& topKey,
                    std::int32_t left, std::int32_t top);
 
 // The floating clock: clockleft, clocktop.
-void SaveClockPos(Context& app, std::int32_t left, std::int32_t top);
+void SaveClockPos(Context& context, std::int32_t left, std::int32_t top);
 // The mirror clock on the extended screen: clocklefttwo, clocktoptwo.
-void SaveClockTwoPos(Context& app, std::int32_t left, std::int32_t top);
+void SaveClockTwoPos(Context& context, std::int32_t left, std::int32_t top);
 // The primary prompt bar: processleft, processtop.
-void SaveProcessPos(Context& app, std::int32_t left, std::int32_t top);
+void SaveProcessPos(Context& context, std::int32_t left, std::int32_t top);
 // The extended screen's prompt bar: processtwo_left, processtwo_top.
-void SaveProcessTwoPos(Context& app, std::int32_t left, std::int32_t top);
+void SaveProcessTwoPos(Context& context, std::int32_t left, std::int32_t top);
 
 }  // namespace horalix

@@ -6,27 +6,27 @@
 
 namespace horalix {
 
-void OpenWithShell(Context& app, const std::string& target) {
+void OpenWithShell(Context& context, const std::string& target) {
   // The shell reports success with a code above 32.
-  if (app.platform.shell.open(target, "", "") > 32) return;
+  if (context.platform.shell.open(target, "", "") > 32) return;
   // Quoted, so that a folder or document whose path holds a blank reaches Explorer whole.
-  app.platform.shell.startProgram("explorer \"" + target + "\"",
-                                  platform::Shell::Window::Minimized);
+  context.platform.shell.startProgram("explorer \"" + target + "\"",
+                                      platform::Shell::Window::Minimized);
 }
 
-void openHelpPage(Context& app, const std::string& page, const platform::Form& owner) {
-  std::string target = app.pathInProgramFolder("help.chm");
+void openHelpPage(Context& context, const std::string& page, const platform::Form& owner) {
+  std::string target = context.pathInProgramFolder("help.chm");
   if (!page.empty()) target += "::/" + page;
-  if (app.platform.shell.startProgram("hh.exe \"" + target + "\"",
-                                      platform::Shell::Window::Maximized)) {
+  if (context.platform.shell.startProgram("hh.exe \"" + target + "\"",
+                                          platform::Shell::Window::Maximized)) {
     return;
   }
-  if (app.platform.shell.htmlHelp(target, owner)) return;
-  app.platform.messageBoxes.show("无法打开帮助文件！", "Horalix", platform::mb::Ok);
+  if (context.platform.shell.htmlHelp(target, owner)) return;
+  context.platform.messageBoxes.show("无法打开帮助文件！", "Horalix", platform::mb::Ok);
 }
 
-void SetTopmost(Context& app, platform::Form& window) {
-  platform::Control& holdoff = app.runStateWindow().control("Label1");
+void SetTopmost(Context& context, platform::Form& window) {
+  platform::Control& holdoff = context.runStateWindow().control("Label1");
   // A caption that is no number reads as 0, so the window is raised.
   double value = 0;
   try {
@@ -41,10 +41,10 @@ void SetTopmost(Context& app, platform::Form& window) {
   }
 }
 
-void UseEnglishKeyboard(Context& app) { app.platform.desktop.useEnglishKeyboard(); }
+void UseEnglishKeyboard(Context& context) { context.platform.desktop.useEnglishKeyboard(); }
 
-platform::PixelPoint CursorPos(Context& app) {
-  return app.platform.desktop.cursorPos().value_or(platform::PixelPoint{});
+platform::PixelPoint CursorPos(Context& context) {
+  return context.platform.desktop.cursorPos().value_or(platform::PixelPoint{});
 }
 
 void SetTransparent(platform::Form& window, std::uint32_t colorKey, std::int32_t alpha) {

@@ -19,7 +19,7 @@ constexpr std::uint32_t kWindowBackground = 0x80000005;  // system colour of win
 // colour. A cancelled dialog or a failed copy leaves the box as it was.
 void SettingsWindow::Command3_Click(int index) {
   if (index != 1) return;
-  const auto name = importPictureFile(app_);
+  const auto name = importPictureFile(context_);
   if (!name) return;
   platform::Control& box = c("Text1", 5);
   box.setText(*name);
@@ -27,7 +27,7 @@ void SettingsWindow::Command3_Click(int index) {
   // A name of three characters or fewer is no picture file: the sizes stay.
   if (Len(*name) <= 3) return;
   const PictureDimensions size =
-      PictureSize(app_.platform.files, app_.pathInProgramFolder("picture\\" + *name));
+      PictureSize(context_.platform.files, context_.pathInProgramFolder("picture\\" + *name));
   c("Text1", 18).setText(std::to_string(size.width));
   c("Text1", 19).setText(std::to_string(size.height));
 }
@@ -35,7 +35,7 @@ void SettingsWindow::Command3_Click(int index) {
 // A click on the box chooses a colour instead of a picture; cancelling keeps both.
 void SettingsWindow::Text1_Click(int index) {
   if (index != 5) return;
-  const auto colour = app_.platform.dialogs.chooseColor(0);
+  const auto colour = context_.platform.dialogs.chooseColor(0);
   if (!colour) return;
   platform::Control& box = c("Text1", 5);
   box.setText("");

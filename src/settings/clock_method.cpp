@@ -13,8 +13,8 @@ namespace {
 
 constexpr const char* kClockMethods[] = {"方法1", "方法2", "方法3"};
 
-ValueStore programKey(Context& app) {
-  return ValueStore(app.platform.scriptingShell, app.platform.registry);
+ValueStore programKey(Context& context) {
+  return ValueStore(context.platform.scriptingShell, context.platform.registry);
 }
 
 }  // namespace
@@ -25,22 +25,22 @@ void SettingsWindow::fillClockMethods() {
   platform::Control& list = c("Combo9");
   list.clear();
   for (const char* method : kClockMethods) list.addItem(method);
-  list.setListIndex(programKey(app_).readInt32("clockmode"));
+  list.setListIndex(programKey(context_).readInt32("clockmode"));
 }
 
 void SettingsWindow::Combo9_Click() {
   const int method = c("Combo9").ListIndex();
   if (method < 0) return;
-  programKey(app_).write("clockmode", method, platform::regtype::Dword);
+  programKey(context_).write("clockmode", method, platform::regtype::Dword);
 }
 
 // "程序修复": the stored settings go and the record takes the defaults, so that the window shows
 // them the next time it opens; the add-in's installation is repaired. The controls keep what
 // they show until then, and applying them stores them again.
 void SettingsWindow::Command5_Click() {
-  DeleteSettings(app_);
-  LoadSettings(app_, app_.settings);
-  RepairOfficeAddin(app_.platform, app_.iniPath());
+  DeleteSettings(context_);
+  LoadSettings(context_, context_.settings);
+  RepairOfficeAddin(context_.platform, context_.iniPath());
 }
 
 }  // namespace horalix

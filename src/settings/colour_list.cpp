@@ -28,7 +28,7 @@ void SettingsWindow::Combo3_Click() {
     ColourChoice = position;
     return;
   }
-  if (const auto picked = app_.platform.dialogs.chooseColor(0)) {
+  if (const auto picked = context_.platform.dialogs.chooseColor(0)) {
     c("Label10").setBackColor(*picked);
     ColourChoice = static_cast<std::int32_t>(*picked);
     return;

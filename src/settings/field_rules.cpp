@@ -117,7 +117,7 @@ void SettingsWindow::Option4_Click(int index) {
   if (!optionChosen("Option4", index)) return;
   for (int i = 0; i <= 2; ++i) c("Check5", i).setEnabled(true);
   platform::Control& overtime = c("Check2", 5);
-  const SettingsBlock& stored = app_.settings;
+  const SettingsBlock& stored = context_.settings;
   if (index == 1) {
     overtime.setValue(0);
     overtime.setEnabled(false);

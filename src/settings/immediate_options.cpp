@@ -34,12 +34,14 @@ constexpr ControlName kCustomBackground[] = {
 
 std::string SettingsWindow::readHotkey(const std::string& key, const std::string& fallback) {
   std::string text = fallback;
-  attempt(app_, "settings", [&] { text = readProgramIni(app_, "Hotkey", key, fallback); });
+  attempt(context_.platform.log, "settings",
+          [&] { text = readProgramIni(context_, "Hotkey", key, fallback); });
   return text;
 }
 
 void SettingsWindow::writeHotkey(const std::string& key, const std::string& value) {
-  attempt(app_, "settings", [&] { writeProgramIni(app_, "Hotkey", key, value); });
+  attempt(context_.platform.log, "settings",
+          [&] { writeProgramIni(context_, "Hotkey", key, value); });
 }
 
 void SettingsWindow::Check1_Click(int index) {
@@ -52,8 +54,8 @@ void SettingsWindow::Check1_Click(int index) {
       secondScreenSwitch();
       break;
     case 7:
-      attempt(app_, "settings", [&] {
-        programValues(app_).write("clockcycle", std::int32_t{value}, platform::regtype::Dword);
+      attempt(context_.platform.log, "settings", [&] {
+        programValues(context_).write("clockcycle", std::int32_t{value}, platform::regtype::Dword);
       });
       break;
     case 8:
@@ -81,8 +83,8 @@ void SettingsWindow::transparentBackground() {
 
 void SettingsWindow::Combo7_Click() {
   const int display = c("Combo7").ListIndex();
-  attempt(app_, "settings", [&] {
-    programValues(app_).write("Timeout", std::int32_t{display}, platform::regtype::Dword);
+  attempt(context_.platform.log, "settings", [&] {
+    programValues(context_).write("Timeout", std::int32_t{display}, platform::regtype::Dword);
   });
   c("Text6", 0).setBackColor(colourFromText(readHotkey("outForeColor", "65535")));
   c("Text6", 1).setBackColor(colourFromText(readHotkey("outbackColor", "255")));
@@ -99,7 +101,7 @@ void SettingsWindow::Combo7_Click() {
 }
 
 void SettingsWindow::Text6_Click(int index) {
-  const auto colour = app_.platform.dialogs.chooseColor(0);
+  const auto colour = context_.platform.dialogs.chooseColor(0);
   if (!colour) return;
   c("Text6", index).setBackColor(*colour);
   ColourChoice = static_cast<std::int32_t>(*colour);
@@ -108,7 +110,7 @@ void SettingsWindow::Text6_Click(int index) {
 }
 
 void SettingsWindow::Check10_Click() {
-  platform::Desktop& desktop = app_.platform.desktop;
+  platform::Desktop& desktop = context_.platform.desktop;
   if (desktop.systemColor(kWindowElement) == kEyeProtection) {
     desktop.setSystemColor(kWindowElement, kWhite);
     notice("电脑眼睛保护色已恢得成白色", 1500);

@@ -64,7 +64,7 @@ void SettingsWindow::loadPromptLook() {
 // Back to the clock's look, all of it from the settings record, so that a normal apply never
 // stores the prompt bars' font, colour or transparency as the clock's.
 void SettingsWindow::reloadClockLook() {
-  const SettingsBlock& s = app_.settings;
+  const SettingsBlock& s = context_.settings;
   {
     const FillFromCode filling(*this);
     // First the transparency, whose handler empties the picture name set after it.
@@ -75,7 +75,7 @@ void SettingsWindow::reloadClockLook() {
   }
   c("Text2", 0).setText(CStr(Val(readHotkey("add", "0"))));
   c("Command3", 1).setEnabled(true);
-  app_.secondPromptBar().park(kBarParkGap);
+  context_.secondPromptBar().park(kBarParkGap);
 }
 
 }  // namespace horalix

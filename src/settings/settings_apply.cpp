@@ -23,23 +23,23 @@ namespace horalix {
 
 namespace {
 
-void storeOptions(Context& app, const StoredOptions& o) {
+void storeOptions(Context& context, const StoredOptions& o) {
   for (std::size_t i = 0; i < o.hotKeys.size(); ++i)
-    writeProgramIni(app, "Hotkey", kHotKeyNames[i], o.hotKeys[i]);
-  writeProgramIni(app, "Hotkey", "add", o.add);
-  writeProgramIni(app, "Hotkey", "often", o.often);
-  writeProgramIni(app, "light", "clocklight", o.clocklight);
-  writeProgramIni(app, "light", "backlight", o.backlight);
+    writeProgramIni(context, "Hotkey", kHotKeyNames[i], o.hotKeys[i]);
+  writeProgramIni(context, "Hotkey", "add", o.add);
+  writeProgramIni(context, "Hotkey", "often", o.often);
+  writeProgramIni(context, "light", "clocklight", o.clocklight);
+  writeProgramIni(context, "light", "backlight", o.backlight);
 }
 
 // The clocks stop; the next run is armed in the timing mode just stored.
-void rearmRun(Context& app) {
-  FloatingClock& clock = app.floatingClock();
-  MainWindow& main = app.mainWindow();
+void rearmRun(Context& context) {
+  FloatingClock& clock = context.floatingClock();
+  MainWindow& main = context.mainWindow();
   clock.Label15.setCaption("1");
   clock.Timer1.setEnabled(false);
   clock.Timer4.setEnabled(false);
-  if (ReadAImode(app)) {
+  if (ReadAImode(context)) {
     // The document watch binds the next run; it starts without the start sound.
     main.Label7.setCaption("1");
     main.Timer4.setEnabled(true);
@@ -48,20 +48,20 @@ void rearmRun(Context& app) {
   }
   main.Timer4.setEnabled(true);
   main.Timer5.setEnabled(false);
-  resetRunRecord(app);
+  resetRunRecord(context);
   clock.Timer3.setEnabled(false);
-  app.mirrorClock().Timer3.setEnabled(false);
+  context.mirrorClock().Timer3.setEnabled(false);
   if (main.Label13(0).Caption() != "手动计时") main.Label13(0).setCaption("");
   clock.Timer5.setEnabled(true);
 }
 
 // Documents are recognised by their extensions: when Explorer hides them, offer to show them.
-void offerFileExtensions(Context& app, SettingsWindow& window) {
-  ValueStore explorer(app.platform.scriptingShell, app.platform.registry,
+void offerFileExtensions(Context& context, SettingsWindow& window) {
+  ValueStore explorer(context.platform.scriptingShell, context.platform.registry,
                       "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced");
   if (explorer.readInt32("HideFileExt") != 1) return;
   window.Hide();
-  const int answer = app.platform.messageBoxes.show(
+  const int answer = context.platform.messageBoxes.show(
       "电脑已隐藏文件扩展名，特殊文件的计时将不正确\r\n\r\n点同意将修复此功能，杀毒软件提示请允许",
       "提示", platform::mb::YesNo | platform::mb::Information);
   if (answer == platform::answer::Yes) {
@@ -72,47 +72,47 @@ void offerFileExtensions(Context& app, SettingsWindow& window) {
 
 // Prompt-text mode: the look controls stand for the prompt bars; store them and show the
 // primary bar with them at once. Nothing is checked and the settings record is not touched.
-void applyPromptLook(Context& app, SettingsWindow& w) {
-  writeProgramIni(app, "Hotkey", "processFont", w.c("Combo1").Text());
-  writeProgramIni(app, "Hotkey", "processFontSize", std::to_string(w.c("Combo2").ListIndex()));
-  writeProgramIni(app, "Hotkey", "processColor", std::to_string(w.c("Combo3").ListIndex()));
-  writeProgramIni(app, "Hotkey", "processForeset", colourText(w.c("Label10").BackColor()));
-  writeProgramIni(app, "Hotkey", "processvalue", std::to_string(w.c("Check1", 5).Value()));
-  writeProgramIni(app, "Hotkey", "processBackColor", colourText(w.c("Text1", 5).BackColor()));
-  writeProgramIni(app, "Hotkey", "processadd", w.c("Text2", 0).Text());
-  app.mainWindow().Timer4.setEnabled(false);
-  app.promptBar().Timer3.setEnabled(true);
-  writeAlarmStage(app.floatingClock().Label5, AlarmStage::SettingsApplied);
-  writeAlarmStage(app.mirrorClock().Label5, AlarmStage::SettingsApplied);
+void applyPromptLook(Context& context, SettingsWindow& w) {
+  writeProgramIni(context, "Hotkey", "processFont", w.c("Combo1").Text());
+  writeProgramIni(context, "Hotkey", "processFontSize", std::to_string(w.c("Combo2").ListIndex()));
+  writeProgramIni(context, "Hotkey", "processColor", std::to_string(w.c("Combo3").ListIndex()));
+  writeProgramIni(context, "Hotkey", "processForeset", colourText(w.c("Label10").BackColor()));
+  writeProgramIni(context, "Hotkey", "processvalue", std::to_string(w.c("Check1", 5).Value()));
+  writeProgramIni(context, "Hotkey", "processBackColor", colourText(w.c("Text1", 5).BackColor()));
+  writeProgramIni(context, "Hotkey", "processadd", w.c("Text2", 0).Text());
+  context.mainWindow().Timer4.setEnabled(false);
+  context.promptBar().Timer3.setEnabled(true);
+  writeAlarmStage(context.floatingClock().Label5, AlarmStage::SettingsApplied);
+  writeAlarmStage(context.mirrorClock().Label5, AlarmStage::SettingsApplied);
 }
 
 }  // namespace
 
 void SettingsWindow::Command1_Click() {
   if (c("Check8", 0).Value() == 1) {
-    applyPromptLook(app_, *this);
+    applyPromptLook(context_, *this);
     return;
   }
   // A field that is no number keeps the value the record has.
-  const SettingsBlock taken = encodeSettings(*this, app_.settings);
+  const SettingsBlock taken = encodeSettings(*this, context_.settings);
   const StoredOptions options = encodeStoredOptions(*this);
   const StageTimes times{TimeToSeconds(taken.Time_all),
                          {taken.Time_one, taken.Time_two, taken.Time_three}};
-  platform::MessageBoxes& boxes = app_.platform.messageBoxes;
+  platform::MessageBoxes& boxes = context_.platform.messageBoxes;
   if (!checkStageTimes(*this, boxes, times, {"提醒时间不能相同，请修改", "\r\n\r\n"}) ||
       !hotKeysDistinct(*this, boxes)) {
     return;
   }
 
-  app_.settings = taken;
-  SaveSettings(app_, app_.settings);
-  app_.platform.loop.doEvents();
-  storeOptions(app_, options);
-  MainWindow& main = app_.mainWindow();
+  context_.settings = taken;
+  SaveSettings(context_, context_.settings);
+  context_.platform.loop.doEvents();
+  storeOptions(context_, options);
+  MainWindow& main = context_.mainWindow();
   main.hotkey_del();
   main.Hotkey_set();
-  rearmRun(app_);
-  offerFileExtensions(app_, *this);
+  rearmRun(context_);
+  offerFileExtensions(context_, *this);
 }
 
 }  // namespace horalix

@@ -22,9 +22,9 @@ namespace {
 constexpr int kShortestLoadedCheckvalue = 10;
 
 // The stored values outside the record, with the defaults of missing keys.
-StoredOptions readStoredOptions(Context& app) {
+StoredOptions readStoredOptions(Context& context) {
   const auto read = [&](const char* section, const char* key, const char* fallback) {
-    return readProgramIni(app, section, key, fallback);
+    return readProgramIni(context, section, key, fallback);
   };
   StoredOptions o;
   for (std::size_t i = 0; i < o.hotKeys.size(); ++i)
@@ -33,10 +33,10 @@ StoredOptions readStoredOptions(Context& app) {
   o.often = Trim(read("Hotkey", "often", "00"));
   o.clocklight = read("light", "clocklight", "000");
   o.backlight = read("light", "backlight", "70");
-  o.secondScreen = ReadSecondScreen(app);
-  o.clockCycle = ReadClockCycle(app);
-  o.openTogetherStop = ReadOpenTogetherStop(app);
-  o.timeout = ReadTimeoutAction(app);
+  o.secondScreen = ReadSecondScreen(context);
+  o.clockCycle = ReadClockCycle(context);
+  o.openTogetherStop = ReadOpenTogetherStop(context);
+  o.timeout = ReadTimeoutAction(context);
   return o;
 }
 
@@ -64,7 +64,7 @@ void SettingsWindow::Form_Load() {
   ColourChoice = 0;
   ctrlAtHelpPress_ = false;
   // The clock would otherwise stand over the window while the user edits it.
-  app_.platform.desktop.sendToBottom(app_.floatingClock());
+  context_.platform.desktop.sendToBottom(context_.floatingClock());
   // Disabled, the colour list's handler opens no colour dialog while the fill sets its position.
   platform::Control& colours = c("Combo3");
   colours.setEnabled(false);
@@ -85,13 +85,14 @@ void SettingsWindow::Form_Load() {
 }
 
 void SettingsWindow::FillSettingsForm() {
-  if (Len(app_.settings.checkvalue) < kShortestLoadedCheckvalue) LoadSettings(app_, app_.settings);
+  if (Len(context_.settings.checkvalue) < kShortestLoadedCheckvalue)
+    LoadSettings(context_, context_.settings);
   // The lists first: their positions are what the record and the stored options select.
   fillLists();
-  decodeSettings(*this, app_.settings);
+  decodeSettings(*this, context_.settings);
   // The row rules of the time page, the dependent rows before the master row.
   for (int row : {4, 3, 2, 1}) Check2_Click(row);
-  decodeStoredOptions(*this, readStoredOptions(app_));
+  decodeStoredOptions(*this, readStoredOptions(context_));
 }
 
 }  // namespace horalix

@@ -120,7 +120,7 @@ void SettingsWindow::showFirstTab() {
 // The system page shows the timing mode of the settings record: changes to it that were not
 // applied are dropped.
 void SettingsWindow::showStoredMode() {
-  const std::string& mode = app_.settings.AImode;
+  const std::string& mode = context_.settings.AImode;
   for (AiFlag flag : {AiFlag::Manual, AiFlag::Automatic}) {
     const ControlRef option = controlOf(flag);
     if (optionChar(mode, flag) != "0") c(std::string(option.name), option.index).setValue(1);
@@ -149,14 +149,14 @@ void SettingsWindow::Image2_MouseMove(int index) {
 // settings.
 void SettingsWindow::Lab_help_Click(bool ctrlHeld) {
   if (!ctrlHeld) {
-    openHelpPage(app_, "2.1、设置.htm", *this);
+    openHelpPage(context_, "2.1、设置.htm", *this);
     return;
   }
   if (c("Picture10").Visible()) {
-    OpenWithShell(app_, kSystemPageArticle);
+    OpenWithShell(context_, kSystemPageArticle);
     return;
   }
-  for (const char* article : kTimePagesArticles) OpenWithShell(app_, article);
+  for (const char* article : kTimePagesArticles) OpenWithShell(context_, article);
 }
 
 void SettingsWindow::wirePageHandlers() {
@@ -170,7 +170,7 @@ void SettingsWindow::wirePageHandlers() {
     } else if (name == "Frame1") {
       control.MouseMove = [this](int, int, float, float) { Image2_MouseMove(0); };
     } else if (name == "Text4") {
-      control.Click = [this, i] { Text4_Click(app_, *this, i); };
+      control.Click = [this, i] { Text4_Click(context_, *this, i); };
     } else if (name == "Text1") {
       control.Click = [this, i] { Text1_Click(i); };
     } else if (name == "Command3") {
@@ -187,7 +187,7 @@ void SettingsWindow::wirePageHandlers() {
     ctrlAtHelpPress_ = false;
   };
   for (int k : {kRestPicture, kHoverPicture, kSelectedPicture}) {
-    c("Image3", k).setPicture(app_.pathInProgramFolder(kTabPictures[k - 1]));
+    c("Image3", k).setPicture(context_.pathInProgramFolder(kTabPictures[k - 1]));
   }
 }
 

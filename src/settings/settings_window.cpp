@@ -7,16 +7,16 @@
 
 namespace horalix {
 
-SettingsWindow::SettingsWindow(Context& app)
-    : Form(app.platform.forms, "Settings"),
+SettingsWindow::SettingsWindow(Context& context)
+    : Form(context.platform.forms, "Settings"),
       Timer1(addControls(settingsDesign()).addTimer("Timer1", 200, true)),
-      app_(app) {
+      context_(context) {
   setCaption("设置");
   setBorderStyle(3);
   setBackColor(0xFFFFFF);
   setClientSize(5400, 8700);
   move(kDesignLeft, kDesignTop, Width(), Height());
-  Timer1.onTick = [this] { app_.mainWindow().Label1.setCaption("30"); };
+  Timer1.onTick = [this] { context_.mainWindow().Label1.setCaption("30"); };
   fillLists();
   wireHandlers();
   wirePageHandlers();
@@ -24,11 +24,12 @@ SettingsWindow::SettingsWindow(Context& app)
 }
 
 void SettingsWindow::fillLists() {
-  fillSettingsLists(*this, app_.platform.files, app_.platform.fonts, app_.programFolder());
+  fillSettingsLists(*this, context_.platform.files, context_.platform.fonts,
+                    context_.programFolder());
 }
 
 void SettingsWindow::notice(const std::string& text, int timeoutMs) {
-  app_.platform.messageBoxes.showTimed(text, "Horalix", platform::mb::Ok, timeoutMs);
+  context_.platform.messageBoxes.showTimed(text, "Horalix", platform::mb::Ok, timeoutMs);
 }
 
 // Each control array's events go to the handler of its name with the control's index.
@@ -91,9 +92,9 @@ void SettingsWindow::wireHandlers() {
 
 void SettingsWindow::Form_Unload(bool& cancel) {
   (void)cancel;
-  app_.mainWindow().Label1.setCaption("0");
+  context_.mainWindow().Label1.setCaption("0");
   // The clocks go back on top at once: the hold-off has just ended.
-  raiseClocks(app_);
+  raiseClocks(context_);
 }
 
 }  // namespace horalix

@@ -10,11 +10,11 @@ bool isSoundFileBox(int Index) { return (Index >= 0 && Index <= 4) || Index == 1
 
 }  // namespace
 
-void Text4_Click(Context& app, platform::Form& settings, int Index) {
+void Text4_Click(Context& context, platform::Form& settings, int Index) {
   if (!isSoundFileBox(Index)) return;
   platform::Control* box = settings.findControl("Text4", Index);
   if (box == nullptr) return;
-  if (const auto name = importSoundFile(app)) box->setText(*name);
+  if (const auto name = importSoundFile(context)) box->setText(*name);
 }
 
 }  // namespace horalix

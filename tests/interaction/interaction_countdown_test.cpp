@@ -31,7 +31,7 @@ TEST_F(CountdownTest, EachDurationShowsItsFullLengthFirstAndEndsOnTime) {
     // Whole seconds are shown rounded, so the end comes within half a second of the length.
     EXPECT_GE(lasted, cases[i].millis - 500);
     EXPECT_LE(lasted, cases[i].millis + 500);
-    EXPECT_EQ(hudong.Picture4.ForeColor(), 255u);
+    EXPECT_EQ(interaction.Picture4.ForeColor(), 255u);
   }
 }
 
@@ -68,12 +68,13 @@ TEST_F(CountdownTest, TheReminderSecondPlaysOnceAndBlinksUntilTimeUp) {
     until("0:05");
     EXPECT_EQ(wavesPlayed("ding.wav") - before, cases[i].sound ? 1 : 0);
     // The tick of the reminder second sets the next one a whole second later.
-    EXPECT_EQ(hudong.Timer1.Interval(), 1000);
+    EXPECT_EQ(interaction.Timer1.Interval(), 1000);
     int hiddenHalves = 0, halves = 0;
-    while (hudong.Label8.Caption() != "时间到" && halves < 20) {
+    while (interaction.Label8.Caption() != "时间到" && halves < 20) {
       loop.advance(500);
       ++halves;
-      if (!hudong.Picture4.Visible() && hudong.Label8.Caption() != "时间到") ++hiddenHalves;
+      if (!interaction.Picture4.Visible() && interaction.Label8.Caption() != "时间到")
+        ++hiddenHalves;
     }
     EXPECT_EQ(hiddenHalves > 3, cases[i].blink) << hiddenHalves << " of " << halves;
     EXPECT_EQ(wavesPlayed("ding.wav") - before, cases[i].sound ? 2 : 1) << "time-up sound";
@@ -88,7 +89,7 @@ TEST_F(CountdownTest, AReminderOfZeroRunsAtTheFirstZeroAndTimeUpFollowsASecondLa
   until("0:00");
   const std::int64_t zero = loop.now();
   EXPECT_EQ(wavesPlayed("ding.wav"), 1);
-  EXPECT_TRUE(hudong.Timer2.Enabled());
+  EXPECT_TRUE(interaction.Timer2.Enabled());
   until("时间到", 5000, 10);
   EXPECT_GE(loop.now() - zero, 1000);
   EXPECT_LE(loop.now() - zero, 1200);
@@ -98,7 +99,7 @@ TEST_F(CountdownTest, AReminderLongerThanTheCountdownBlinksFromTheStart) {
   startWith(section(1, "0:00:20", "11111", "30"));
   choose(0);
   loop.advance(3000);
-  EXPECT_TRUE(hudong.Timer2.Enabled());
+  EXPECT_TRUE(interaction.Timer2.Enabled());
   EXPECT_EQ(wavesPlayed("ding.wav"), 0) << "its reminder second never comes";
 }
 
@@ -108,11 +109,11 @@ TEST_F(CountdownTest, AReminderOfOneOrMoreEndsWhenLessThanHalfASecondIsLeft) {
   until("0:01");
   // The tick that draws 0:00 also hides it; the time-up follows a tenth of a second later.
   int zeroSeen = 0;
-  while (hudong.Label8.Caption() != "0:00") loop.advance(10);
+  while (interaction.Label8.Caption() != "0:00") loop.advance(10);
   const std::int64_t zero = loop.now();
-  zeroSeen += hudong.Picture4.Visible();
+  zeroSeen += interaction.Picture4.Visible();
   EXPECT_EQ(zeroSeen, 0);
-  EXPECT_TRUE(hudong.Timer4.Enabled());
+  EXPECT_TRUE(interaction.Timer4.Enabled());
   until("时间到", 1000, 10);
   EXPECT_EQ(loop.now() - zero, 100);
 }
@@ -132,7 +133,7 @@ TEST_F(CountdownTest, PauseKeepsTheShownTimeAndContinueGoesOnFromIt) {
   // At most one tick of time is lost, never the minute of the pause.
   EXPECT_TRUE(shown() == "3:12" || shown() == "3:11") << shown();
   until("时间到");
-  EXPECT_EQ(hudong.Label8.Caption(), "时间到");
+  EXPECT_EQ(interaction.Label8.Caption(), "时间到");
 }
 
 TEST_F(CountdownTest, PauseDuringTheBlinkShowsSteadilyAndContinueBlinksAgain) {
@@ -141,10 +142,10 @@ TEST_F(CountdownTest, PauseDuringTheBlinkShowsSteadilyAndContinueBlinksAgain) {
   until("0:08");
   popupCommand(1);
   loop.advance(3000);
-  EXPECT_TRUE(hudong.Picture4.Visible());
-  EXPECT_FALSE(hudong.Timer2.Enabled());
+  EXPECT_TRUE(interaction.Picture4.Visible());
+  EXPECT_FALSE(interaction.Timer2.Enabled());
   popupCommand(1);
-  EXPECT_TRUE(hudong.Timer2.Enabled());
+  EXPECT_TRUE(interaction.Timer2.Enabled());
 }
 
 TEST_F(CountdownTest, WithoutAutomaticStartTheFullTimeWaitsForContinue) {
@@ -152,7 +153,7 @@ TEST_F(CountdownTest, WithoutAutomaticStartTheFullTimeWaitsForContinue) {
   choose(0);
   loop.advance(5000);
   EXPECT_EQ(shown(), "1:00");
-  EXPECT_FALSE(hudong.Timer1.Enabled());
+  EXPECT_FALSE(interaction.Timer1.Enabled());
   EXPECT_EQ(main.menuItem("Frmhudong", 1).Caption(), "暂停计时");
   popupCommand(1);  // reads "暂停计时": only switches to "开始计时"
   loop.advance(5000);
@@ -170,7 +171,7 @@ TEST_F(CountdownTest, ContinueAfterTimeUpDoesNothing) {
   popupCommand(1);
   loop.advance(3000);
   EXPECT_EQ(main.menuItem("Frmhudong", 1).Caption(), "开始计时");
-  EXPECT_FALSE(hudong.Timer1.Enabled());
+  EXPECT_FALSE(interaction.Timer1.Enabled());
   EXPECT_EQ(shown(), "时间到");
   EXPECT_EQ(wavesPlayed("ding.wav"), 1) << "the time-up sound is not played again";
 }
@@ -200,9 +201,9 @@ TEST_F(CountdownTest, CloseStopsTheSoundAndParksTheWindow) {
   EXPECT_EQ(sound.currentWave(), programPath("sounds\\ding.wav"));
   popupCommand(2);
   EXPECT_EQ(sound.currentWave(), "");
-  EXPECT_EQ(hudong.Left(), -app.run.ScreenWidthPx * 15 - 10000);
-  EXPECT_EQ(hudong.Top(), -app.run.ScreenHeightPx * 15 - 20000);
-  EXPECT_EQ(hudong.Label1.Caption(), "");
+  EXPECT_EQ(interaction.Left(), -app.run.ScreenWidthPx * 15 - 10000);
+  EXPECT_EQ(interaction.Top(), -app.run.ScreenHeightPx * 15 - 20000);
+  EXPECT_EQ(interaction.Label1.Caption(), "");
 }
 
 TEST_F(CountdownTest, APresetReplacesAnyCountdownButACountingOne) {
@@ -211,11 +212,11 @@ TEST_F(CountdownTest, APresetReplacesAnyCountdownButACountingOne) {
   choose(0);
   loop.advance(2000);
   choose(1);  // counting: ignored
-  EXPECT_EQ(hudong.Label1.Caption(), "05:00");
+  EXPECT_EQ(interaction.Label1.Caption(), "05:00");
   popupCommand(1);
   choose(1);  // paused: replaced
   EXPECT_EQ(shown(), "2:00");
-  EXPECT_EQ(hudong.Label6.Caption(), "alarm.wav");
+  EXPECT_EQ(interaction.Label6.Caption(), "alarm.wav");
   EXPECT_EQ(main.menuItem("Frmhudong", 1).Caption(), "暂停计时");
   loop.advance(1250);
   EXPECT_EQ(shown(), "1:59");
@@ -235,9 +236,9 @@ TEST_F(CountdownTest, ACaptionThatIsNotMinutesAndSecondsChangesNothing) {
     SCOPED_TRACE(caption);
     main.hd_time_one(0).setCaption(caption);
     choose(0);
-    EXPECT_EQ(hudong.Label1.Caption(), "01:00");
+    EXPECT_EQ(interaction.Label1.Caption(), "01:00");
     EXPECT_EQ(main.menuItem("Frmhudong", 1).Caption(), "开始计时");
-    EXPECT_FALSE(hudong.Timer3.Enabled());
+    EXPECT_FALSE(interaction.Timer3.Enabled());
   }
   main.hd_time_one(0).setCaption("2:5");
   choose(0);
@@ -252,10 +253,10 @@ TEST_F(CountdownTest, ADisplaySelectionWithoutASizeTakesTheStartDefaults) {
     choose(i);
     loop.advance(2000);
     EXPECT_EQ(shown(), "0:28");
-    EXPECT_EQ(hudong.Label4.Caption(), "Trebuchet MS\\300\\9\\12632256");
-    EXPECT_EQ(hudong.Picture4.Font().size, 300);
-    EXPECT_EQ(hudong.Picture4.ForeColor(), 0xFF0000u);
-    EXPECT_TRUE(hudong.Timer1.Enabled());
+    EXPECT_EQ(interaction.Label4.Caption(), "Trebuchet MS\\300\\9\\12632256");
+    EXPECT_EQ(interaction.Picture4.Font().size, 300);
+    EXPECT_EQ(interaction.Picture4.ForeColor(), 0xFF0000u);
+    EXPECT_TRUE(interaction.Timer1.Enabled());
     popupCommand(2);
   }
   EXPECT_TRUE(takeErrors().empty());
@@ -266,11 +267,11 @@ TEST_F(CountdownTest, AFailingClockMethodMovesTheStoredChoiceOn) {
   choose(0);
   popupCommand(1);
   // A banked time beyond the 32-bit range cannot be measured.
-  hudong.Label9(1).setCaption("99999999999");
+  interaction.Label9(1).setCaption("99999999999");
   popupCommand(1);
   loop.advance(1000);  // the first tick after a pause right at the start comes a second later
   EXPECT_EQ(programValues(app).readInt32("clockmode"), 1);
-  EXPECT_EQ(hudong.Label9(1).Caption(), "0");
+  EXPECT_EQ(interaction.Label9(1).Caption(), "0");
   EXPECT_EQ(shown(), "1:00");
 }
 

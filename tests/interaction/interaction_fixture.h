@@ -50,14 +50,14 @@ class InteractionTest : public MainWindowTest {
 
   // The text printed last on the time's picture box, "" when it is blank or hidden.
   std::string shown() {
-    if (!hudong.Picture4.Visible()) return "";
-    const auto& drawn = hudong.Picture4.drawing();
+    if (!interaction.Picture4.Visible()) return "";
+    const auto& drawn = interaction.Picture4.drawing();
     for (auto op = drawn.rbegin(); op != drawn.rend(); ++op) {
       if (op->kind == platform::DrawOp::Kind::Text) return op->text;
     }
     return "";
   }
-  bool onScreen() { return hudong.Left() >= 0 && hudong.Top() >= 0; }
+  bool onScreen() { return interaction.Left() >= 0 && interaction.Top() >= 0; }
   int wavesPlayed(const std::string& file) {
     int n = 0;
     for (const auto& w : sound.waves()) n += w.path == programPath("sounds\\" + file);
@@ -70,7 +70,7 @@ class InteractionTest : public MainWindowTest {
     return loop.now() - from;
   }
 
-  InteractionWindow& hudong = app.interactionWindow();
+  InteractionWindow& interaction = app.interactionWindow();
 };
 
 }  // namespace horalix::test

@@ -16,12 +16,12 @@ TEST_F(PresetsTest, EachReaderHasItsOwnDefaults) {
   installFile("TimeData.db", "[hudongset2]\r\nsoundname=\r\nTtime= 7 \r\n");
   const PresetFile file{files, programPath("TimeData.db")};
   for (int n : {1, 2}) {
-    const HudongPreset preset = readHudongPresetForStart(file, n);
+    const InteractionPreset preset = readInteractionPresetForStart(file, n);
     EXPECT_EQ(preset.checkvalue, "11111");
     EXPECT_EQ(preset.Ttime, n == 2 ? "7" : "5");
     EXPECT_EQ(preset.Fontselect, "Trebuchet MS\\300\\9\\12632256");
     EXPECT_EQ(preset.soundname, "alarm.wav");
-    const HudongMenuEntry entry = readHudongMenuEntry(file, n);
+    const InteractionMenuEntry entry = readInteractionMenuEntry(file, n);
     EXPECT_EQ(entry.sname, "00:01:00");
     EXPECT_EQ(entry.checkvalue, "00000");
   }
@@ -58,11 +58,11 @@ TEST_F(PresetsTest, AWrittenPresetReadsBackAndEveryDifferenceIsFound) {
 }
 
 TEST_F(PresetsTest, TheDurationTextIsHoursMinutesAndSeconds) {
-  EXPECT_EQ(hudongDurationText(0, 45), "0:00:45");
-  EXPECT_EQ(hudongDurationText(5, 30), "0:05:30");
-  EXPECT_EQ(hudongDurationText(-5.7, 30.9), "0:05:30");
-  EXPECT_THROW(hudongDurationText(60, 0), std::exception);
-  EXPECT_EQ(hudongSection(3), "hudongset3");
+  EXPECT_EQ(interactionDurationText(0, 45), "0:00:45");
+  EXPECT_EQ(interactionDurationText(5, 30), "0:05:30");
+  EXPECT_EQ(interactionDurationText(-5.7, 30.9), "0:05:30");
+  EXPECT_THROW(interactionDurationText(60, 0), std::exception);
+  EXPECT_EQ(interactionSection(3), "hudongset3");
 }
 
 TEST_F(PresetsTest, TheSubmenuListsThePresetsInUseWithTheirDurations) {

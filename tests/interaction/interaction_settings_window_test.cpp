@@ -11,7 +11,7 @@
 namespace horalix::test {
 namespace {
 
-class HudongSettingsTest : public InteractionTest {
+class InteractionSettingsTest : public InteractionTest {
  protected:
   InteractionSettingsWindow& open() {
     main.menuItem("hd_time_set", -1).click();
@@ -19,8 +19,8 @@ class HudongSettingsTest : public InteractionTest {
   }
   // Types a preset's row as a user would.
   void typeRow(int k, const std::string& minutes, const std::string& seconds, bool inUse) {
-    if ((settings.rowBox(k, HudongFlag::InUse).Value() == 1) != inUse) {
-      settings.rowBox(k, HudongFlag::InUse).click();
+    if ((settings.rowBox(k, InteractionFlag::InUse).Value() == 1) != inUse) {
+      settings.rowBox(k, InteractionFlag::InUse).click();
     }
     settings.rowText(k, RowField::Minutes).userSetText(minutes);
     settings.rowText(k, RowField::Seconds).userSetText(seconds);
@@ -38,7 +38,7 @@ class HudongSettingsTest : public InteractionTest {
   InteractionSettingsWindow& settings = app.interactionSettingsWindow();
 };
 
-TEST_F(HudongSettingsTest, ABareFileShowsEachPresetsOwnDefaults) {
+TEST_F(InteractionSettingsTest, ABareFileShowsEachPresetsOwnDefaults) {
   startWith("");
   headless.fonts().install("@宋体");  // a vertical face: never offered
   open();
@@ -49,15 +49,15 @@ TEST_F(HudongSettingsTest, ABareFileShowsEachPresetsOwnDefaults) {
     EXPECT_EQ(settings.rowText(k, RowField::ReminderSeconds).Text(), "5");
     EXPECT_EQ(settings.rowText(k, RowField::Sound).Text(), "alarm.wav");
     // "01011": not in use, so the rest of the row is disabled.
-    EXPECT_EQ(settings.rowBox(k, HudongFlag::InUse).Value(), 0);
-    EXPECT_EQ(settings.rowBox(k, HudongFlag::AutoStart).Value(), 1);
-    EXPECT_EQ(settings.rowBox(k, HudongFlag::ReminderSound).Value(), 0);
-    EXPECT_EQ(settings.rowBox(k, HudongFlag::FourthBox).Value(), 1);
-    EXPECT_FALSE(settings.rowBox(k, HudongFlag::AutoStart).Enabled());
+    EXPECT_EQ(settings.rowBox(k, InteractionFlag::InUse).Value(), 0);
+    EXPECT_EQ(settings.rowBox(k, InteractionFlag::AutoStart).Value(), 1);
+    EXPECT_EQ(settings.rowBox(k, InteractionFlag::ReminderSound).Value(), 0);
+    EXPECT_EQ(settings.rowBox(k, InteractionFlag::FourthBox).Value(), 1);
+    EXPECT_FALSE(settings.rowBox(k, InteractionFlag::AutoStart).Enabled());
     EXPECT_FALSE(settings.rowText(k, RowField::Sound).Enabled());
     EXPECT_FALSE(settings.Command1(k).Enabled());
   }
-  EXPECT_EQ(settings.rowBox(0, HudongFlag::ReminderBlink).Value(), 1);
+  EXPECT_EQ(settings.rowBox(0, InteractionFlag::ReminderBlink).Value(), 1);
   EXPECT_EQ(settings.Combo1.Text(), "Trebuchet MS");
   for (const std::string& face : settings.Combo1.List()) EXPECT_NE(face.front(), '@');
   EXPECT_EQ(settings.Combo2.Text(), "200");
@@ -70,7 +70,7 @@ TEST_F(HudongSettingsTest, ABareFileShowsEachPresetsOwnDefaults) {
   EXPECT_TRUE(messageBoxes.shown().empty());
 }
 
-TEST_F(HudongSettingsTest, AllFivePresetsAreStoredReadBackAndShownInTheMenu) {
+TEST_F(InteractionSettingsTest, AllFivePresetsAreStoredReadBackAndShownInTheMenu) {
   struct Preset {
     const char* minutes;
     const char* seconds;
@@ -91,16 +91,16 @@ TEST_F(HudongSettingsTest, AllFivePresetsAreStoredReadBackAndShownInTheMenu) {
   };
   startWith("");
   open();
-  settings.rowBox(0, HudongFlag::ReminderBlink).setValue(1);
+  settings.rowBox(0, InteractionFlag::ReminderBlink).setValue(1);
   for (int k = 0; k < 5; ++k) {
     const Preset& p = presets[k];
     typeRow(k, p.minutes, p.seconds, true);
-    settings.rowBox(k, HudongFlag::AutoStart).setValue(p.autoStart);
-    settings.rowBox(k, HudongFlag::ReminderSound).setValue(p.sound);
-    settings.rowBox(k, HudongFlag::FourthBox).setValue(p.fourth);
+    settings.rowBox(k, InteractionFlag::AutoStart).setValue(p.autoStart);
+    settings.rowBox(k, InteractionFlag::ReminderSound).setValue(p.sound);
+    settings.rowBox(k, InteractionFlag::FourthBox).setValue(p.fourth);
     settings.rowText(k, RowField::ReminderSeconds).userSetText(p.reminder);
     settings.rowText(k, RowField::Sound).userSetText(p.soundname);
-    if (!p.inUse) settings.rowBox(k, HudongFlag::InUse).click();
+    if (!p.inUse) settings.rowBox(k, InteractionFlag::InUse).click();
   }
   settings.Combo2.setListIndex(10);  // 200
   settings.Combo3.setListIndex(9);   // 浅蓝
@@ -131,15 +131,15 @@ TEST_F(HudongSettingsTest, AllFivePresetsAreStoredReadBackAndShownInTheMenu) {
     // An empty sound name reads as the default sound.
     EXPECT_EQ(settings.rowText(k, RowField::Sound).Text(),
               *p.soundname ? p.soundname : "alarm.wav");
-    EXPECT_EQ(settings.rowBox(k, HudongFlag::InUse).Value(), p.inUse);
-    EXPECT_EQ(settings.rowBox(k, HudongFlag::FourthBox).Value(), p.fourth);
+    EXPECT_EQ(settings.rowBox(k, InteractionFlag::InUse).Value(), p.inUse);
+    EXPECT_EQ(settings.rowBox(k, InteractionFlag::FourthBox).Value(), p.fourth);
     EXPECT_EQ(settings.rowText(k, RowField::Minutes).Enabled(), p.inUse);
   }
   EXPECT_EQ(settings.Combo3.ListIndex(), 9);
   EXPECT_EQ(settings.Combo2.Text(), "200");
 }
 
-TEST_F(HudongSettingsTest, ThePresetsInUseMustEachLastLongerThanTheOneBefore) {
+TEST_F(InteractionSettingsTest, ThePresetsInUseMustEachLastLongerThanTheOneBefore) {
   struct Row {
     const char* minutes;
     const char* seconds;
@@ -205,7 +205,7 @@ TEST_F(HudongSettingsTest, ThePresetsInUseMustEachLastLongerThanTheOneBefore) {
   }
 }
 
-TEST_F(HudongSettingsTest, NumberFieldsTakeWholeNumbersFromZeroTo59) {
+TEST_F(InteractionSettingsTest, NumberFieldsTakeWholeNumbersFromZeroTo59) {
   struct Case {
     const char* typed;
     const char* shown;
@@ -240,14 +240,14 @@ TEST_F(HudongSettingsTest, NumberFieldsTakeWholeNumbersFromZeroTo59) {
   EXPECT_EQ(settings.Text1(19).Text(), "x y.wav");
 }
 
-TEST_F(HudongSettingsTest, TheRowSwitchesAndSelectAllOrNone) {
+TEST_F(InteractionSettingsTest, TheRowSwitchesAndSelectAllOrNone) {
   startWith("");
   open();
-  settings.rowBox(2, HudongFlag::InUse).click();
+  settings.rowBox(2, InteractionFlag::InUse).click();
   for (int k = 0; k < 5; ++k) {
     SCOPED_TRACE(k);
     EXPECT_EQ(settings.rowText(k, RowField::Seconds).Enabled(), k == 2);
-    EXPECT_EQ(settings.rowBox(k, HudongFlag::FourthBox).Enabled(), k == 2);
+    EXPECT_EQ(settings.rowBox(k, InteractionFlag::FourthBox).Enabled(), k == 2);
     EXPECT_EQ(settings.Command1(k).Enabled(), k == 2);
   }
   settings.Option1(0).click();
@@ -262,7 +262,7 @@ TEST_F(HudongSettingsTest, TheRowSwitchesAndSelectAllOrNone) {
   EXPECT_TRUE(settings.Combo3.Enabled());
 }
 
-TEST_F(HudongSettingsTest, TheColourListAndAColourOfTheUsers) {
+TEST_F(InteractionSettingsTest, TheColourListAndAColourOfTheUsers) {
   startWith("");
   open();
   settings.Combo3.setListIndex(3);
@@ -284,7 +284,7 @@ TEST_F(HudongSettingsTest, TheColourListAndAColourOfTheUsers) {
   EXPECT_EQ(settings.Check1(1).BackColor(), 0x123456u);
 }
 
-TEST_F(HudongSettingsTest, TheSharedDisplayGoesIntoEverySectionAndTheLcdFontByItsFaceName) {
+TEST_F(InteractionSettingsTest, TheSharedDisplayGoesIntoEverySectionAndTheLcdFontByItsFaceName) {
   installFile("font\\Arial Black.ttf");
   startWith(section(1, "0:01:00", "10000", "5", "Arial\\300\\1\\0") +
             section(5, "0:05:00", "10001", "5", "Arial\\300\\1\\0"));
@@ -307,7 +307,7 @@ TEST_F(HudongSettingsTest, TheSharedDisplayGoesIntoEverySectionAndTheLcdFontByIt
   EXPECT_EQ(settings.Combo1.Text(), "LCD数码");
 }
 
-TEST_F(HudongSettingsTest, StoredDisplayValuesTheListsLackShowTheDefaults) {
+TEST_F(InteractionSettingsTest, StoredDisplayValuesTheListsLackShowTheDefaults) {
   struct Case {
     const char* fontselect;
     const char* face;
@@ -333,7 +333,7 @@ TEST_F(HudongSettingsTest, StoredDisplayValuesTheListsLackShowTheDefaults) {
   }
 }
 
-TEST_F(HudongSettingsTest, AFailedReadBackStopsTheApplyAndLeavesThatPresetsMenuItem) {
+TEST_F(InteractionSettingsTest, AFailedReadBackStopsTheApplyAndLeavesThatPresetsMenuItem) {
   // The third sound name has characters the file's code page lacks: it reads back as "??.wav".
   files.setAnsiCodePage(1252);
   startWith("");
@@ -351,7 +351,7 @@ TEST_F(HudongSettingsTest, AFailedReadBackStopsTheApplyAndLeavesThatPresetsMenuI
   EXPECT_EQ(stored(4, "sname"), "");
 }
 
-TEST_F(HudongSettingsTest, CloseStoresNothingAndTheWindowHoldsTheClocksBack) {
+TEST_F(InteractionSettingsTest, CloseStoresNothingAndTheWindowHoldsTheClocksBack) {
   startWith(section(1, "0:02:00", "10000"));
   FloatingClock& clock = app.floatingClock();
   clock.Load();
@@ -369,7 +369,7 @@ TEST_F(HudongSettingsTest, CloseStoresNothingAndTheWindowHoldsTheClocksBack) {
   EXPECT_EQ(main.hd_time_one(0).Caption(), "02:00");
 }
 
-TEST_F(HudongSettingsTest, HelpOpensTheTopicOrTheArticleWithCtrl) {
+TEST_F(InteractionSettingsTest, HelpOpensTheTopicOrTheArticleWithCtrl) {
   startWith("");
   open();
   settings.Lab_help.click();

@@ -18,7 +18,7 @@ class WindowTest : public InteractionTest {
   // Left of the window centred on the primary screen, or on an extended screen of the same
   // width right of it.
   double centredLeft(bool extended) {
-    return (kScreenWidth - hudong.Width()) / 2.0 + (extended ? kScreenWidth : 0);
+    return (kScreenWidth - interaction.Width()) / 2.0 + (extended ? kScreenWidth : 0);
   }
 };
 
@@ -39,14 +39,14 @@ TEST_F(WindowTest, TheTextColourAndItsKeyComeFromTheDisplaySelection) {
   for (int i = 0; i < 4; ++i) {
     SCOPED_TRACE(cases[i].fontselect);
     choose(i);
-    EXPECT_EQ(hudong.Picture4.ForeColor(), cases[i].text);
-    EXPECT_EQ(hudong.Picture4.BackColor(), cases[i].key);
-    EXPECT_TRUE(hudong.layered());
-    EXPECT_EQ(hudong.colorKey(), cases[i].key);
+    EXPECT_EQ(interaction.Picture4.ForeColor(), cases[i].text);
+    EXPECT_EQ(interaction.Picture4.BackColor(), cases[i].key);
+    EXPECT_TRUE(interaction.layered());
+    EXPECT_EQ(interaction.colorKey(), cases[i].key);
     until("时间到");
     // Time-up is red on its own key, whatever the preset's colour.
-    EXPECT_EQ(hudong.Picture4.ForeColor(), 255u);
-    EXPECT_EQ(hudong.colorKey(), 3277050);
+    EXPECT_EQ(interaction.Picture4.ForeColor(), 255u);
+    EXPECT_EQ(interaction.colorKey(), 3277050);
     popupCommand(2);
   }
 }
@@ -73,9 +73,9 @@ TEST_F(WindowTest, AFontTheSystemLacksEndsInTheProgramsOwnTrebuchet) {
     }
     startWith(section(1, "0:01:00", "11111", "5", std::string(c.face) + "\\200\\4\\65535"));
     choose(0);
-    EXPECT_EQ(hudong.Label8.realisedFont().name, c.shownFace);
-    EXPECT_EQ(hudong.Picture4.realisedFont().name, c.shownFace);
-    EXPECT_EQ(hudong.Picture4.Font().size, 200);
+    EXPECT_EQ(interaction.Label8.realisedFont().name, c.shownFace);
+    EXPECT_EQ(interaction.Picture4.realisedFont().name, c.shownFace);
+    EXPECT_EQ(interaction.Picture4.Font().size, 200);
     popupCommand(2);
   }
 }
@@ -83,22 +83,22 @@ TEST_F(WindowTest, AFontTheSystemLacksEndsInTheProgramsOwnTrebuchet) {
 TEST_F(WindowTest, TheWindowIsTheTextPlus200TwipsAndKeepsItsLeftEdgeWhileCounting) {
   startWith(section(1, "0:10:01", "11111", "5", "Arial\\300\\4\\65535"));
   choose(0);
-  const auto text = forms.fonts().measure(hudong.Label8.realisedFont(), "10:01");
-  EXPECT_EQ(hudong.Width(), text.width + 200);
-  EXPECT_EQ(hudong.Height(), text.height + 200);
-  EXPECT_EQ(hudong.Picture4.Width(), hudong.Width());
+  const auto text = forms.fonts().measure(interaction.Label8.realisedFont(), "10:01");
+  EXPECT_EQ(interaction.Width(), text.width + 200);
+  EXPECT_EQ(interaction.Height(), text.height + 200);
+  EXPECT_EQ(interaction.Picture4.Width(), interaction.Width());
   // Centred on the primary screen's full-screen area (1920 x 1017 pixels).
-  EXPECT_NEAR(hudong.Left(), centredLeft(false), 1);
-  EXPECT_NEAR(hudong.Top(), (1017 * 15 - hudong.Height()) / 2.0, 1);
-  const int left = hudong.Left(), wide = hudong.Width();
+  EXPECT_NEAR(interaction.Left(), centredLeft(false), 1);
+  EXPECT_NEAR(interaction.Top(), (1017 * 15 - interaction.Height()) / 2.0, 1);
+  const int left = interaction.Left(), wide = interaction.Width();
   until("9:59");
-  EXPECT_LT(hudong.Width(), wide);
-  EXPECT_EQ(hudong.Left(), left);
+  EXPECT_LT(interaction.Width(), wide);
+  EXPECT_EQ(interaction.Left(), left);
   // The text is printed centred in the window.
-  const auto& op = hudong.Picture4.drawing().back();
+  const auto& op = interaction.Picture4.drawing().back();
   const auto printed = forms.fonts().measure(op.font, "9:59");
-  EXPECT_NEAR(op.x, (hudong.Width() - printed.width) / 2.0, 1);
-  EXPECT_NEAR(op.y, (hudong.Height() - printed.height) / 2.0, 1);
+  EXPECT_NEAR(op.x, (interaction.Width() - printed.width) / 2.0, 1);
+  EXPECT_NEAR(op.y, (interaction.Height() - printed.height) / 2.0, 1);
 }
 
 TEST_F(WindowTest, TheExtendedScreenCommandMovesAShownCountdownAndBack) {
@@ -109,36 +109,36 @@ TEST_F(WindowTest, TheExtendedScreenCommandMovesAShownCountdownAndBack) {
   EXPECT_FALSE(item.Checked());
   choose(0);
   loop.advance(3000);
-  const int top = hudong.Top();
+  const int top = interaction.Top();
   hd_time_show_Click(app);
   EXPECT_TRUE(item.Checked());
-  EXPECT_NEAR(hudong.Left(), centredLeft(true), 1);
-  EXPECT_EQ(hudong.Top(), top);
-  hudong.setTop(top + 300);
+  EXPECT_NEAR(interaction.Left(), centredLeft(true), 1);
+  EXPECT_EQ(interaction.Top(), top);
+  interaction.setTop(top + 300);
   hd_time_show_Click(app);
   EXPECT_FALSE(item.Checked());
-  EXPECT_NEAR(hudong.Left(), centredLeft(false), 1);
-  EXPECT_EQ(hudong.Top(), top + 300);
+  EXPECT_NEAR(interaction.Left(), centredLeft(false), 1);
+  EXPECT_EQ(interaction.Top(), top + 300);
   // A start with the check set centres on the extended screen.
   hd_time_show_Click(app);
   popupCommand(2);
   choose(0);
-  EXPECT_NEAR(hudong.Left(), centredLeft(true), 1);
+  EXPECT_NEAR(interaction.Left(), centredLeft(true), 1);
   // Without a second screen the item goes and the countdown comes back to the primary screen.
   setSecondScreen(false);
   hd_time_show_Click(app);
   EXPECT_FALSE(item.Visible());
-  EXPECT_NEAR(hudong.Left(), centredLeft(false), 1);
+  EXPECT_NEAR(interaction.Left(), centredLeft(false), 1);
 }
 
 TEST_F(WindowTest, TheMouseOpensThePopupAndHoldsOffKeepOnTop) {
   startWith(section(1, "0:05:00", "11111"));
   choose(0);
   tray.onPopup = platform::HeadlessTray::choose("关闭计时");
-  hudong.Picture4_MouseDown(1);
+  interaction.Picture4_MouseDown(1);
   EXPECT_EQ(main.Label1.Caption(), "100");
   EXPECT_TRUE(tray.popups().empty());
-  hudong.Picture4_MouseDown(2);
+  interaction.Picture4_MouseDown(2);
   ASSERT_EQ(tray.popups().size(), 1u);
   const auto& lines = tray.popups().back().lines;
   ASSERT_EQ(lines.size(), 2u);  // "自由互动" is never shown
@@ -147,8 +147,8 @@ TEST_F(WindowTest, TheMouseOpensThePopupAndHoldsOffKeepOnTop) {
   EXPECT_FALSE(onScreen());
   choose(0);
   tray.onPopup = platform::HeadlessTray::choose("暂停计时");
-  hudong.Picture4_DblClick();
-  EXPECT_FALSE(hudong.Timer1.Enabled());
+  interaction.Picture4_DblClick();
+  EXPECT_FALSE(interaction.Timer1.Enabled());
 }
 
 TEST_F(WindowTest, InteractionSettingsCloseTheCountdownAndTakeTheToolWindowsPlace) {
@@ -159,7 +159,7 @@ TEST_F(WindowTest, InteractionSettingsCloseTheCountdownAndTakeTheToolWindowsPlac
   app.statisticsWindow().Show();
   main.menuItem("hd_time_set", -1).click();
   EXPECT_FALSE(onScreen());
-  EXPECT_FALSE(hudong.Timer1.Enabled());
+  EXPECT_FALSE(interaction.Timer1.Enabled());
   EXPECT_EQ(sound.currentWave(), "");
   EXPECT_FALSE(app.statisticsWindow().loaded());
   EXPECT_EQ(main.Label10.Caption(), "Frm_hudong_set");
@@ -169,13 +169,13 @@ TEST_F(WindowTest, InteractionSettingsCloseTheCountdownAndTakeTheToolWindowsPlac
 TEST_F(WindowTest, TheWindowWaitsOffScreenAndAStartPutsItOnTop) {
   startWith(section(1, "0:05:00", "11111"));
   EXPECT_FALSE(onScreen());
-  EXPECT_EQ(hudong.BorderStyle(), 0);
+  EXPECT_EQ(interaction.BorderStyle(), 0);
   main.Label1.setCaption("200");  // as the tray menu leaves it
   choose(0);
   EXPECT_TRUE(onScreen());
   EXPECT_EQ(main.Label1.Caption(), "0");
-  EXPECT_TRUE(hudong.topmost());
-  EXPECT_EQ(forms.zOrder().front(), &hudong);
+  EXPECT_TRUE(interaction.topmost());
+  EXPECT_EQ(forms.zOrder().front(), &interaction);
 }
 
 TEST_F(WindowTest, TimeUpIsDrawnAtThePresetSizeButAtMost320) {
@@ -193,13 +193,13 @@ TEST_F(WindowTest, TimeUpIsDrawnAtThePresetSizeButAtMost320) {
   for (int i = 0; i < 3; ++i) {
     SCOPED_TRACE(cases[i].size);
     choose(i);
-    hudong.setLeft(500);  // dragged aside: the time-up centres it again
+    interaction.setLeft(500);  // dragged aside: the time-up centres it again
     until("时间到");
-    EXPECT_NEAR(hudong.Left(), centredLeft(false), 1);
+    EXPECT_NEAR(interaction.Left(), centredLeft(false), 1);
     // Drawn in the nearest size the screen has: within a quarter point.
-    EXPECT_NEAR(hudong.Picture4.drawing().back().font.size, cases[i].drawn, 0.25);
+    EXPECT_NEAR(interaction.Picture4.drawing().back().font.size, cases[i].drawn, 0.25);
     popupCommand(2);
-    EXPECT_EQ(hudong.Label8.Font().size, 80);
+    EXPECT_EQ(interaction.Label8.Font().size, 80);
   }
 }
 

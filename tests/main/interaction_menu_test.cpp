@@ -7,9 +7,9 @@
 namespace horalix::test {
 namespace {
 
-class HudongMenuTest : public MainWindowTest {};
+class InteractionMenuTest : public MainWindowTest {};
 
-TEST_F(HudongMenuTest, PresetItemsShowTheirDurationAndTheirUse) {
+TEST_F(InteractionMenuTest, PresetItemsShowTheirDurationAndTheirUse) {
   installFile("TimeData.db",
               "[hudongset1]\r\nsname=0:05:30\r\ncheckvalue=11111\r\n"
               "[hudongset2]\r\nsname=00:10:00\r\ncheckvalue=01111\r\n"
@@ -29,7 +29,7 @@ TEST_F(HudongMenuTest, PresetItemsShowTheirDurationAndTheirUse) {
   }
 }
 
-TEST_F(HudongMenuTest, APresetThatCannotBeReadHidesOnlyItsOwnItem) {
+TEST_F(InteractionMenuTest, APresetThatCannotBeReadHidesOnlyItsOwnItem) {
   installFile("TimeData.db",
               "[hudongset1]\r\nsname=00:03:00\r\ncheckvalue=1\r\n"
               "[hudongset2]\r\nsname=3 minutes\r\ncheckvalue=1\r\n"
