@@ -24,7 +24,7 @@ constexpr int kRimPx = 3;
 // Below the full-screen area lies the task bar; the spotlight covers it too.
 constexpr int kTaskBarCover = 3000;
 // While the spotlight is open the other windows do not put themselves on top.
-constexpr const char* kHoldOthers = "200";
+constexpr int kHoldOthers = 200;
 
 // The spot's picture box, in the menu text colour that the colour key leaves out, and the cell
 // that counts the pointer's stillness.
@@ -127,7 +127,7 @@ void FollowSpotlight::Form_MouseMove(int Button, int Shift, float X, float Y) {
 }
 
 void FollowSpotlight::Timer1_Timer() {
-  context_.mainWindow().Label1.setCaption(kHoldOthers);
+  context_.run.holdOff = kHoldOthers;
   // A right click on the clock sets the counter, so that the clock's menu is not covered.
   double holdoff = 0;
   attempt(context_.platform.log, "Frm_light.Timer1", [&] { holdoff = Val(Label1.Caption()); });

@@ -15,7 +15,7 @@ constexpr int kLeftButton = 1;
 void PromptBar::Form_MouseDown(int Button, int Shift, float X, float Y) {
   (void)Shift;
   // Holds off the keep-on-top routine of every window while the user handles the bar.
-  context_.mainWindow().Label1.setCaption("100");
+  context_.run.holdOff = 100;
   if (Button == kLeftButton) {
     grabX_ = X;
     grabY_ = Y;
@@ -24,7 +24,7 @@ void PromptBar::Form_MouseDown(int Button, int Shift, float X, float Y) {
 
 void PromptBar::Form_MouseMove(int Button, int Shift, float X, float Y) {
   (void)Shift;
-  context_.mainWindow().Label1.setCaption("100");
+  context_.run.holdOff = 100;
   if (Button & kLeftButton) {
     context_.platform.desktop.dragWithPointer(*this);
     auto newLeft = static_cast<std::int32_t>(Left() + (X - grabX_));

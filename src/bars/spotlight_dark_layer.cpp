@@ -27,7 +27,7 @@ constexpr int kFramePx = 2;
 // Idle windows wait this far beyond the top left corner of the screen.
 constexpr int kParkGap = 5000;
 // While the dark layer is open the other windows do not put themselves on top.
-constexpr const char* kHoldOthers = "30";
+constexpr int kHoldOthers = 30;
 constexpr int kLeftButton = 1;
 
 // The clear rectangle and the cell that holds the rectangle's corners.
@@ -148,7 +148,7 @@ void SpotlightDarkLayer::Picture1_MouseMove(int Button, int Shift, float X, floa
 }
 
 void SpotlightDarkLayer::Timer3_Timer() {
-  context_.mainWindow().Label1.setCaption(kHoldOthers);
+  context_.run.holdOff = kHoldOthers;
   attempt(context_.platform.log, "Frm_move_background.Timer3", [&] { setTopmost(true); });
 }
 
@@ -158,7 +158,7 @@ void SpotlightDarkLayer::Form_DblClick() {
   Timer3.setEnabled(false);
   MainWindow& main = context_.mainWindow();
   main.MouseLight(1).setChecked(false);
-  main.Label10.setCaption("");
+  context_.run.openToolWindow = ToolWindow::None;
   Unload();
 }
 

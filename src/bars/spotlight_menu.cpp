@@ -16,13 +16,13 @@ constexpr int kArea = 1;
 void toggleFollow(Context& context) {
   MainWindow& main = context.mainWindow();
   if (main.MouseLight(kFollow).Checked()) {
-    main.Label10.setCaption("");
+    context.run.openToolWindow = ToolWindow::None;
     main.MouseLight(kFollow).setChecked(false);
     context.followSpotlight().Unload();
     return;
   }
   main.delform();
-  main.Label10.setCaption("Frm_light");
+  context.run.openToolWindow = ToolWindow::FollowSpotlight;
   main.MouseLight(kFollow).setChecked(true);
   context.followSpotlight().Show();
 }
@@ -30,7 +30,7 @@ void toggleFollow(Context& context) {
 void openArea(Context& context) {
   MainWindow& main = context.mainWindow();
   main.MouseLight(kArea).setChecked(true);
-  main.Label10.setCaption("Frm_move_background");
+  context.run.openToolWindow = ToolWindow::SpotlightArea;
   context.spotlightDarkLayer().Show();
 }
 
@@ -39,7 +39,7 @@ void openArea(Context& context) {
 void closeArea(Context& context) {
   MainWindow& main = context.mainWindow();
   main.MouseLight(kArea).setChecked(false);
-  main.Label10.setCaption("");
+  context.run.openToolWindow = ToolWindow::None;
   context.spotlightVeil().Unload();
   context.spotlightDarkLayer().Unload();
 }

@@ -63,7 +63,7 @@ void MirrorClock::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
 
 void MirrorClock::Picture2_MouseMove(int Button, int Shift, float X, float Y) {
   // Over the text box the keep-on-top routine of every window holds off for its next 20 calls.
-  context_.mainWindow().Label1.setCaption("100");
+  context_.run.holdOff = 100;
   Picture1_MouseMove(Button, Shift, X, Y);
 }
 

@@ -93,7 +93,7 @@ void hd_time_set_Click(Context& context) {
   MainWindow& main = context.mainWindow();
   Frmhudong_Click(context, 2);
   main.delform();
-  main.Label10.setCaption("Frm_hudong_set");
+  context.run.openToolWindow = ToolWindow::InteractionSettings;
   context.interactionSettingsWindow().Show();
 }
 

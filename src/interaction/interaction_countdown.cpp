@@ -68,7 +68,7 @@ void InteractionWindow::Timer3_Timer() {
   };
   Timer3.setEnabled(false);
   attempt([&] {
-    context_.mainWindow().Label1.setCaption("0");
+    context_.run.holdOff = 0;
     SetTopmost(context_, *this);
   });
   blinkBlank_ = false;

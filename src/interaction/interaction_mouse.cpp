@@ -15,7 +15,7 @@ constexpr int kRightButton = 2;
 void InteractionWindow::Picture4_MouseDown(int Button) {
   MainWindow& main = context_.mainWindow();
   // Twenty calls of the keep-on-top routine leave the window order alone while the user works.
-  main.Label1.setCaption("100");
+  context_.run.holdOff = 100;
   if (Button == kRightButton) context_.platform.tray.popup(main, main.ppt_hudong);
 }
 

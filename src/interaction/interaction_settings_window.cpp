@@ -385,6 +385,6 @@ void InteractionSettingsWindow::Form_Load() {
   Combo3.setEnabled(true);
 }
 
-void InteractionSettingsWindow::Timer1_Timer() { context_.mainWindow().Label1.setCaption("30"); }
+void InteractionSettingsWindow::Timer1_Timer() { context_.run.holdOff = 30; }
 
 }  // namespace horalix

@@ -56,7 +56,7 @@ void EndTiming(Context& context) {
     attempt(context.platform.log, "EndTiming", [&] { tool->Unload(); });
   }
   attempt(context.platform.log, "EndTiming", [&] { HideProcessBars(context); });
-  main.Label1.setCaption("0");
+  context.run.holdOff = 0;
   const DocumentKind kind = readDocumentKind(main.Label3);
   attempt(context.platform.log, "EndTiming",
           [&] { programValues(context).removeGroup(handOverValues(static_cast<int>(kind))); });

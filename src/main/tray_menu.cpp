@@ -36,19 +36,19 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::delform() {
-  const std::string open = Label10.Caption();
-  if (open == "setting") {
+  const ToolWindow open = context_.run.openToolWindow;
+  if (open == ToolWindow::Settings) {
     context_.settingsWindow().Unload();
-  } else if (open == "Frm_light") {
+  } else if (open == ToolWindow::FollowSpotlight) {
     MouseLight(0).setChecked(false);
     context_.followSpotlight().Unload();
-  } else if (open == "Frm_move_background") {
+  } else if (open == ToolWindow::SpotlightArea) {
     MouseLight(1).setChecked(false);
     context_.spotlightVeil().Unload();
     context_.spotlightDarkLayer().Unload();
-  } else if (open == "Frm_hudong_set") {
+  } else if (open == ToolWindow::InteractionSettings) {
     context_.interactionSettingsWindow().Unload();
-  } else if (open == "Frm_data_sum") {
+  } else if (open == ToolWindow::Statistics) {
     context_.statisticsWindow().Unload();
   }
 }
@@ -72,14 +72,14 @@ void MainWindow::showHideCommand() { ShowHideClock(context_); }
 
 void MainWindow::settingsCommand() {
   delform();
-  Label10.setCaption("setting");
+  context_.run.openToolWindow = ToolWindow::Settings;
   context_.settingsWindow().Show();
 }
 
 // Every step goes on after a failing one.
 void MainWindow::statisticsCommand() {
   attempt(context_.platform.log, "statistics", [&] { delform(); });
-  Label10.setCaption("Frm_data_sum");
+  context_.run.openToolWindow = ToolWindow::Statistics;
   // The document watchers rest while the statistics are open; closing them restarts the watch.
   Timer4.setEnabled(false);
   Timer5.setEnabled(false);
