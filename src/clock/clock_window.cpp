@@ -6,6 +6,7 @@
 #include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
+#include "services/extended_screen.h"
 #include "services/format_picture.h"
 #include "services/option_names.h"
 #include "services/palette.h"
@@ -156,11 +157,7 @@ void ClockWindow::setFirstTexts(int format, bool countDown, int hours, int minut
 
 void ClockWindow::takeRunValues() {
   const SettingsBlock& settings = context_.settings;
-  attempt(context_.platform.log, where("Timer5").c_str(), [&] {
-    const auto area = context_.platform.desktop.fullScreenArea();
-    context_.run.ScreenWidthPx = area.width();
-    context_.run.ScreenHeightPx = area.height();
-  });
+  attempt(context_.platform.log, where("Timer5").c_str(), [&] { captureScreenSize(context_); });
   std::int16_t afterZero = 0;
   if (flagMet(settings.optvalue, OptFlag::AfterZeroStop)) afterZero = 1;
   // With automatic timing the cycle is never chosen here.
