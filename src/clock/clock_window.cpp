@@ -98,6 +98,23 @@ ClockWindow::ClockWindow(Context& context, const ClockRole& role, platform::Form
   Timer1.onTick = [this] { Timer1_Timer(); };
   Timer2.onTick = [this] { Timer2_Timer(); };
   Timer4.onTick = [this] { Timer4_Timer(); };
+  Picture1.MouseDown = [this](int Button, int Shift, float X, float Y) {
+    Picture1_MouseDown(Button, Shift, X, Y);
+  };
+  Picture2.MouseDown = [this](int Button, int Shift, float X, float Y) {
+    Picture2_MouseDown(Button, Shift, X, Y);
+  };
+  Picture1.MouseMove = [this](int Button, int Shift, float X, float Y) {
+    Picture1_MouseMove(Button, Shift, X, Y);
+  };
+  Picture2.MouseMove = [this](int Button, int Shift, float X, float Y) {
+    Picture2_MouseMove(Button, Shift, X, Y);
+  };
+}
+
+void ClockWindow::Picture2_MouseMove(int Button, int Shift, float X, float Y) {
+  context_.mainWindow().Label1.setCaption("100");
+  Picture1_MouseMove(Button, Shift, X, Y);
 }
 
 void ClockWindow::park() { move(-Width() - 5000, -Height() - 5000, Width(), Height()); }
