@@ -82,11 +82,6 @@ void FloatingClock::Picture1_MouseDown(int Button, int Shift, float X, float Y) 
   }
 }
 
-void FloatingClock::Picture2_MouseMove(int Button, int Shift, float X, float Y) {
-  context_.mainWindow().Label1.setCaption("100");
-  Picture1_MouseMove(Button, Shift, X, Y);
-}
-
 void FloatingClock::Picture1_MouseMove(int Button, int Shift, float X, float Y) {
   (void)Shift;
   auto attempt = [this](auto&& statement) {

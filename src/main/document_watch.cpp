@@ -14,6 +14,7 @@
 #include "main/watched_documents.h"
 #include "services/attempt.h"
 #include "services/context.h"
+#include "services/extended_screen.h"
 #include "services/format_picture.h"
 #include "services/ini_read_write.h"
 #include "services/option_names.h"
@@ -146,11 +147,7 @@ void MainWindow::automaticStart(const std::string& bound) {
   Text1.setText("0");
   context_.platform.loop.doEvents();
 
-  attempt(context_.platform.log, where, [&] {
-    const platform::PixelRect area = context_.platform.desktop.fullScreenArea();
-    context_.run.ScreenWidthPx = area.width();
-    context_.run.ScreenHeightPx = area.height();
-  });
+  attempt(context_.platform.log, where, [&] { captureScreenSize(context_); });
   FloatingClock& clock = context_.floatingClock();
   clock.Label15.setCaption("1");
   if (optionOn(context_.settings.checkvalue, CheckFlag::TimedDuration)) {

@@ -8,6 +8,7 @@
 #include "main/tray_menu.h"
 #include "services/attempt.h"
 #include "services/context.h"
+#include "services/extended_screen.h"
 #include "services/format_picture.h"
 #include "services/option_names.h"
 #include "services/run_cells.h"
@@ -46,9 +47,7 @@ void StartTiming(Context& context) {
   for (int i = 1; i <= 4; ++i) main.Label5(i).setCaption("0");
   main.Text1.setText("0");
   context.platform.loop.doEvents();
-  const auto area = context.platform.desktop.fullScreenArea();
-  context.run.ScreenWidthPx = area.width();
-  context.run.ScreenHeightPx = area.height();
+  captureScreenSize(context);
   context.floatingClock().Timer5.setEnabled(true);
 }
 
