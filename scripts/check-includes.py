@@ -8,12 +8,14 @@ The layers, bottom to top:
   backends (src/platform/headless, win32, sqlite)  <- the platform interfaces, their own folder;
                                                       headless and win32 also the sqlite backend
   shared services (src/services)                  <- the platform interfaces, services
+  store (src/store)                               <- the platform interfaces, services, store
   subsystems (src/main, clock, bars, interaction, settings, presets)
                                                   <- the platform interfaces, services, their own
-                                                     folder, another subsystem only through its
-                                                     public header (clock/clock.h, main/main.h...)
+                                                     folder, the store and another subsystem only
+                                                     through its public header (store/store.h,
+                                                     clock/clock.h, main/main.h...)
   composition (src/app)                           <- the platform interfaces, services, app, the
-                                                     subsystems' public headers
+                                                     store's and the subsystems' public headers
   entry points (src/platform/<backend>/program)   <- app, the platform interfaces, their backend
   add-in (src/addin)                              <- platform, services, addin
 Prints one line per include against the direction and exits 1 when there is any.
@@ -25,7 +27,7 @@ import sys
 
 SUBSYSTEMS = ("main", "clock", "bars", "interaction", "settings", "presets")
 BACKENDS = ("headless", "win32", "sqlite")
-OUR_FOLDERS = ("platform", "services", "app", "addin") + SUBSYSTEMS
+OUR_FOLDERS = ("platform", "services", "store", "app", "addin") + SUBSYSTEMS
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 SOURCE_SUFFIXES = (".h", ".hpp", ".cpp", ".cc", ".c", ".inl")
 
@@ -37,9 +39,11 @@ def is_interface(target):
 
 
 def public_header(target):
-    """<subsystem>/<subsystem>.h: the one header through which other folders reach a subsystem."""
+    """<folder>/<folder>.h: the one header through which other folders reach a subsystem or the
+    store."""
     parts = target.split("/")
-    return len(parts) == 2 and parts[0] in SUBSYSTEMS and parts[1] == parts[0] + ".h"
+    return (len(parts) == 2 and parts[0] in SUBSYSTEMS + ("store",)
+            and parts[1] == parts[0] + ".h")
 
 
 def under(target, folder):
@@ -59,6 +63,8 @@ def layer_of(path):
         return None
     if parts[0] == "services" and len(parts) == 2:
         return ("services", None)
+    if parts[0] == "store" and len(parts) == 2:
+        return ("store", None)
     if parts[0] in SUBSYSTEMS and len(parts) == 2:
         return ("subsystem", parts[0])
     if parts[0] == "app" and len(parts) == 2:
@@ -79,6 +85,8 @@ def allowed(layer, own, target):
                 or (own in ("headless", "win32") and under(target, "platform/sqlite")))
     if layer == "services":
         return is_interface(target) or under(target, "services")
+    if layer == "store":
+        return is_interface(target) or under(target, "services") or under(target, "store")
     if layer == "subsystem":
         return (is_interface(target) or under(target, "services") or under(target, own)
                 or public_header(target))

@@ -4,12 +4,11 @@
 #include <stdexcept>
 #include <string>
 
-#include "presets/field_conversion.h"
-#include "presets/preset_database.h"
 #include "presets/preset_manager.h"
 #include "services/context.h"
 #include "services/text_runtime.h"
 #include "settings/settings.h"
+#include "store/store.h"
 
 namespace horalix {
 

@@ -42,6 +42,10 @@ CASES = [
     (FAIL, "addin/planted.cpp", '#include "app/app.h"'),
     (FAIL, "addin/planted.cpp", '#include "main/main.h"'),
     (FAIL, "extras/planted.cpp", "#include <string>"),
+    (FAIL, "store/preset_database.cpp", '#include "presets/presets.h"'),
+    (FAIL, "store/preset_database.cpp", '#include "main/main.h"'),
+    (FAIL, "services/text_runtime.cpp", '#include "store/store.h"'),
+    (FAIL, "clock/floating_clock.cpp", '#include "store/preset_database.h"'),
     (PASS, "clock/floating_clock.cpp", '#include "main/main.h"'),
     (PASS, "clock/floating_clock.cpp", '#include "services/context.h"'),
     (PASS, "clock/floating_clock.cpp", "#include <windowsx.h>"),
@@ -50,6 +54,9 @@ CASES = [
     (PASS, "platform/win32/win32_sound.cpp", '#include "platform/sqlite/sqlite_database.h"'),
     (PASS, "platform/win32/program/horalix_program.cpp", '#include "app/program_start.h"'),
     (PASS, "addin/planted.cpp", '#include "services/value_store.h"'),
+    (PASS, "store/preset_database.cpp", '#include "services/text_runtime.h"'),
+    (PASS, "clock/floating_clock.cpp", '#include "store/store.h"'),
+    (PASS, "app/app.cpp", '#include "store/store.h"'),
     (PASS, "addin/win32/planted.cpp", '#include "platform/registry.h"'),
 ]
 
