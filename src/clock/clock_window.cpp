@@ -2,10 +2,12 @@
 
 #include <exception>
 
-#include "clock/display_format.h"
+#include "clock/clock_placement.h"
 #include "main/main.h"
 #include "services/attempt.h"
+#include "services/clock_mark.h"
 #include "services/context.h"
+#include "services/display_format.h"
 #include "services/extended_screen.h"
 #include "services/format_picture.h"
 #include "services/option_names.h"

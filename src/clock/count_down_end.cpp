@@ -3,13 +3,14 @@
 // action chosen at the run start runs: the overtime count, the stop, the cycle (the same timer
 // or the next preset again), or the end of a count that has lost its run.
 #include "bars/bars.h"
-#include "clock/display_format.h"
+#include "clock/clock_placement.h"
 #include "clock/floating_clock.h"
 #include "clock/mirror_clock.h"
 #include "clock/run_stop.h"
 #include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
+#include "services/display_format.h"
 #include "services/format_picture.h"
 #include "services/option_names.h"
 #include "services/run_cells.h"

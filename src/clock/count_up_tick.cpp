@@ -3,12 +3,13 @@
 // stops (the floating clock also ends the run or, when cycling, starts it again), and a count
 // that has lost its run stops. The floating clock also publishes the elapsed time in the run
 // state, records the run and arms the run start again.
-#include "clock/display_format.h"
+#include "clock/clock_placement.h"
 #include "clock/floating_clock.h"
 #include "clock/run_stop.h"
 #include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
+#include "services/display_format.h"
 #include "services/format_picture.h"
 #include "services/option_names.h"
 #include "services/run_cells.h"

@@ -6,12 +6,13 @@
 #include <algorithm>
 #include <exception>
 
-#include "clock/display_format.h"
+#include "clock/clock_placement.h"
 #include "clock/floating_clock.h"
 #include "clock/mirror_clock.h"
 #include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
+#include "services/display_format.h"
 #include "services/format_picture.h"
 #include "services/option_names.h"
 #include "services/palette.h"

@@ -11,6 +11,7 @@
 #include "interaction/interaction_window.h"
 #include "main/main.h"
 #include "services/attempt.h"
+#include "services/clock_mark.h"
 #include "services/context.h"
 #include "services/format_picture.h"
 #include "services/program_values.h"

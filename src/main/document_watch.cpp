@@ -7,7 +7,6 @@
 #include <string>
 
 #include "clock/clock.h"
-#include "main/clock_placement.h"
 #include "main/file_preset.h"
 #include "main/idle_clock.h"
 #include "main/main_window.h"

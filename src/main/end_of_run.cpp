@@ -1,8 +1,8 @@
 #include "main/end_of_run.h"
 
 #include "bars/bars.h"
+#include "clock/clock.h"
 #include "interaction/interaction.h"
-#include "main/clock_placement.h"
 #include "main/main_window.h"
 #include "main/run_state.h"
 #include "main/slide_show_end.h"

@@ -1,12 +1,11 @@
 #include "main/timing_control.h"
 
 #include "clock/clock.h"
-#include "main/clock_mark.h"
-#include "main/clock_placement.h"
 #include "main/main_window.h"
 #include "main/run_state.h"
 #include "main/tray_menu.h"
 #include "services/attempt.h"
+#include "services/clock_mark.h"
 #include "services/context.h"
 #include "services/extended_screen.h"
 #include "services/format_picture.h"

@@ -7,7 +7,6 @@
 #include "bars/bars.h"
 #include "clock/clock.h"
 #include "interaction/interaction.h"
-#include "main/clock_placement.h"
 #include "main/command_table.h"
 #include "main/main_window.h"
 #include "main/run_state.h"

@@ -7,14 +7,12 @@
 #include <string_view>
 #include <variant>
 
-#include "presets/field_conversion.h"
-#include "presets/office_data_tables.h"
-#include "presets/preset_database.h"
 #include "presets/preset_manager.h"
 #include "services/context.h"
 #include "services/settings_record.h"
 #include "services/text_runtime.h"
 #include "settings/settings.h"
+#include "store/store.h"
 
 namespace horalix {
 

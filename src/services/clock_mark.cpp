@@ -1,6 +1,5 @@
-#include "main/clock_mark.h"
+#include "services/clock_mark.h"
 
-#include "main/main_window.h"
 #include "services/context.h"
 #include "services/text_runtime.h"
 #include "services/time_conversions.h"
@@ -13,7 +12,7 @@ constexpr std::int64_t kDayMs = 86'400'000;
 }
 
 ClockMethod readClockMethod(Context& context) {
-  return readClockMethodCell(context.mainWindow().Label16);
+  return readClockMethodCell(context.runStateWindow().control("Label16"));
 }
 
 std::optional<std::int32_t> clockMark(Context& context, ClockMethod method) {

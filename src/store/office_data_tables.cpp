@@ -1,4 +1,4 @@
-#include "presets/office_data_tables.h"
+#include "store/office_data_tables.h"
 
 #include <string>
 

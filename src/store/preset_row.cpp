@@ -1,4 +1,4 @@
-#include "main/preset_row.h"
+#include "store/preset_row.h"
 
 #include <exception>
 #include <string>
@@ -6,10 +6,10 @@
 #include <type_traits>
 #include <variant>
 
-#include "presets/presets.h"
 #include "services/settings_record.h"
 #include "services/text_runtime.h"
 #include "services/time_value.h"
+#include "store/preset_database.h"
 
 namespace horalix {
 
