@@ -8,6 +8,7 @@
 #include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
+#include "services/ports.h"
 #include "services/text_runtime.h"
 #include "services/window_utilities.h"
 
@@ -157,7 +158,7 @@ void SpotlightDarkLayer::Form_DblClick() {
   Timer2.setEnabled(false);
   Timer3.setEnabled(false);
   MainWindow& main = context_.mainWindow();
-  main.MouseLight(1).setChecked(false);
+  context_.ports().spotlightMenu().setChecked(Spotlight::Area, false);
   main.Label10.setCaption("");
   Unload();
 }

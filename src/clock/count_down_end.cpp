@@ -13,6 +13,7 @@
 #include "services/display_format.h"
 #include "services/format_picture.h"
 #include "services/option_names.h"
+#include "services/ports.h"
 #include "services/run_cells.h"
 #include "services/setting_readers.h"
 #include "services/sound_playback.h"
@@ -67,7 +68,7 @@ void stopCount(Context& context, FloatingClock& clock) {
   clock.showFinalCount();
   recordRun(context, clock);
   clock.stopCountTimers();
-  attempt([&] { HideInteraction(context); });
+  attempt([&] { context.ports().runControl().hideInteraction(); });
 }
 
 // Tool windows closed and the time-up prompt, when the after-zero option `option` is on.
@@ -83,7 +84,7 @@ void stopRun(Context& context, FloatingClock& clock) {
   stopCount(context, clock);
   horalix::attempt(context.platform.log, kWhere,
                    [&] { closeAndPrompt(context, OptFlag::AfterZeroStop); });
-  horalix::attempt(context.platform.log, kWhere, [&] { EndTiming(context); });
+  horalix::attempt(context.platform.log, kWhere, [&] { context.ports().runControl().endRun(); });
 }
 
 void cycleRun(Context& context, FloatingClock& clock) {
@@ -105,9 +106,10 @@ void cycleRun(Context& context, FloatingClock& clock) {
 // again, finds no run and leaves the clock idle.
 void endUnboundRun(Context& context, FloatingClock& clock) {
   recordRun(context, clock);
-  horalix::attempt(context.platform.log, kWhere, [&] { HideInteraction(context); });
+  horalix::attempt(context.platform.log, kWhere,
+                   [&] { context.ports().runControl().hideInteraction(); });
   clock.stopCountTimers();
-  horalix::attempt(context.platform.log, kWhere, [&] { EndTiming(context); });
+  horalix::attempt(context.platform.log, kWhere, [&] { context.ports().runControl().endRun(); });
   clock.Timer5.setEnabled(true);
 }
 
@@ -131,7 +133,7 @@ void FloatingClock::endCountDown() {
       });
     }
   });
-  attempt([&] { HideProcessBars(context_); });
+  attempt([&] { context_.ports().runControl().hideProcessBars(); });
   main.Label4(1).setCaption(CStr(Val(main.Label5(1).Caption())));
   takeSegmentStart();
 

@@ -17,6 +17,7 @@
 #include "services/option_names.h"
 #include "services/palette.h"
 #include "services/picture_size.h"
+#include "services/ports.h"
 #include "services/run_cells.h"
 #include "services/setting_readers.h"
 #include "services/sound_playback.h"
@@ -42,7 +43,7 @@ void FloatingClock::Timer5_Timer() {
   };
 
   beginRunStart();
-  attempt([&] { HideProcessBars(context); });
+  attempt([&] { context.ports().runControl().hideProcessBars(); });
 
   SoundNames = Split(settings.tellsoundname, "\\");
   attempt([&] { MirrorSizeAdd = ReadHotkeyAdd(context); });
@@ -105,7 +106,7 @@ void FloatingClock::Timer5_Timer() {
   } else {
     Image1.setPicture(Image2(0).Picture());
   }
-  attempt([&] { setRunStartMenus(context, counting); });
+  attempt([&] { context.ports().runMenus().runStarted(counting); });
   if (Label15.Caption() == "1") {
     attempt([&] { RestoreClocks(context); });
     Label15.setCaption("0");

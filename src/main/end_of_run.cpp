@@ -11,12 +11,12 @@
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/option_names.h"
+#include "services/ports.h"
 #include "services/program_values.h"
 #include "services/run_cells.h"
 #include "services/setting_readers.h"
 #include "services/sound_playback.h"
 #include "services/text_runtime.h"
-#include "settings/settings.h"
 
 namespace horalix {
 
@@ -49,11 +49,9 @@ std::vector<std::string> handOverValues(int documentKind) {
 
 void EndTiming(Context& context) {
   MainWindow& main = context.mainWindow();
-  for (platform::Form* tool : {static_cast<platform::Form*>(&context.statisticsWindow()),
-                               static_cast<platform::Form*>(&context.interactionSettingsWindow()),
-                               static_cast<platform::Form*>(&context.presetManager()),
-                               static_cast<platform::Form*>(&context.settingsWindow())}) {
-    attempt(context.platform.log, "EndTiming", [&] { tool->Unload(); });
+  for (ToolWindow tool : {ToolWindow::Statistics, ToolWindow::InteractionSettings,
+                          ToolWindow::PresetManager, ToolWindow::Settings}) {
+    attempt(context.platform.log, "EndTiming", [&] { context.ports().toolWindows().unload(tool); });
   }
   attempt(context.platform.log, "EndTiming", [&] { HideProcessBars(context); });
   main.Label1.setCaption("0");

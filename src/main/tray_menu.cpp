@@ -15,10 +15,10 @@
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/option_names.h"
+#include "services/ports.h"
 #include "services/setting_readers.h"
 #include "services/text_runtime.h"
 #include "services/window_utilities.h"
-#include "settings/settings.h"
 
 namespace horalix {
 
@@ -37,7 +37,7 @@ void MainWindow::buildMenus() {
 void MainWindow::delform() {
   const std::string open = Label10.Caption();
   if (open == "setting") {
-    context_.settingsWindow().Unload();
+    context_.ports().toolWindows().unload(ToolWindow::Settings);
   } else if (open == "Frm_light") {
     MouseLight(0).setChecked(false);
     context_.followSpotlight().Unload();
@@ -72,7 +72,7 @@ void MainWindow::showHideCommand() { ShowHideClock(context_); }
 void MainWindow::settingsCommand() {
   delform();
   Label10.setCaption("setting");
-  context_.settingsWindow().Show();
+  context_.ports().toolWindows().open(ToolWindow::Settings);
 }
 
 // Every step goes on after a failing one.
