@@ -1,53 +1,54 @@
 #!/usr/bin/env python3
-"""Checks that every include of src/ goes along the direction of the layers.
+"""Checks that every include of src/ goes down the chain of layers.
 
     python3 scripts/check-includes.py [SOURCE_ROOT]      (default: the tree this script is in)
 
-The layers, bottom to top:
-  platform interfaces (src/platform/*.h, *.cpp)   <- the platform interfaces only
-  backends (src/platform/headless, win32, sqlite)  <- the platform interfaces, their own folder;
-                                                      headless and win32 also the sqlite backend
-  shared services (src/services)                  <- the platform interfaces, services
-  subsystems (src/main, clock, bars, interaction, settings, presets)
-                                                  <- the platform interfaces, services, their own
-                                                     folder, another subsystem only through its
-                                                     public header (clock/clock.h, main/main.h...)
-  composition (src/app)                           <- the platform interfaces, services, app, the
-                                                     subsystems' public headers
-  entry points (src/platform/<backend>/program)   <- app, the platform interfaces, their backend
-  add-in (src/addin)                              <- platform, services, addin
-Prints one line per include against the direction and exits 1 when there is any.
+The layers form one chain, bottom to top; a file includes from its own folder and from lower
+layers, never from a higher one:
+  platform interfaces (src/platform/*.h, *.cpp)
+  < services (src/services)
+  < store (src/store, the preset and statistics database; accepted when the folder exists)
+  < bars < clock < interaction < main < settings < presets   (the subsystems, src/<name>)
+  < app (src/app, the composition)
+  < entry points (src/platform/<backend>/program)
+From a lower subsystem a file includes the public header only (clock/clock.h, main/main.h...);
+from platform, services and store any header. An entry point includes app, the platform
+interfaces and its own backend.
+Beside the chain:
+  backends (src/platform/headless, win32, sqlite) see the platform interfaces and their own
+  folder; headless and win32 also the sqlite backend.
+  the add-in (src/addin) sees the platform interfaces, the add-in and those services that know
+  none of the program's windows: not services/context.h nor a services header that includes it,
+  directly or through others. Its Win32 COM part (src/addin/win32) is the add-in's own backend:
+  it also includes src/addin/win32 and the win32 backend's helpers (wide text, registry, files),
+  from which it builds the platform objects of the library it is loaded as.
+The code still holds includes that go up the chain. Each is listed, as "src/<file> -> <target>",
+in scripts/upward-includes.txt: a listed include passes, an upward include not listed fails, and
+so does a listed one that is gone, so that the list only shrinks.
+Prints one line per fault and how many upward includes remain listed; exits 1 on any fault.
 """
 
+import collections
 import os
 import re
 import sys
 
-SUBSYSTEMS = ("main", "clock", "bars", "interaction", "settings", "presets")
+# The chain's folders, bottom to top (the platform interfaces and the entry points are placed
+# by layer_of, not by folder).
+CHAIN = ("platform", "services", "store", "bars", "clock", "interaction", "main", "settings",
+         "presets", "app", "entry")
+SUBSYSTEMS = ("bars", "clock", "interaction", "main", "settings", "presets")
 BACKENDS = ("headless", "win32", "sqlite")
-OUR_FOLDERS = ("platform", "services", "app", "addin") + SUBSYSTEMS
+OUR_FOLDERS = ("platform", "services", "store", "app", "addin") + SUBSYSTEMS
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 SOURCE_SUFFIXES = (".h", ".hpp", ".cpp", ".cc", ".c", ".inl")
-
-
-def is_interface(target):
-    """platform/<file>: an interface of the platform layer, not a backend's file."""
-    parts = target.split("/")
-    return len(parts) == 2 and parts[0] == "platform"
-
-
-def public_header(target):
-    """<subsystem>/<subsystem>.h: the one header through which other folders reach a subsystem."""
-    parts = target.split("/")
-    return len(parts) == 2 and parts[0] in SUBSYSTEMS and parts[1] == parts[0] + ".h"
-
-
-def under(target, folder):
-    return target.startswith(folder + "/")
+UPWARD_LIST = os.path.join("scripts", "upward-includes.txt")
+WINDOWS_HEADER = "services/context.h"
 
 
 def layer_of(path):
-    """The layer of a file, from its path under src/; None for a folder outside every layer."""
+    """The layer of a file from its path under src/, with the backend for backends and entry
+    points ("win32" for the add-in's COM part); None for a folder outside every layer."""
     parts = path.split("/")
     if parts[0] == "platform":
         if len(parts) == 2:
@@ -57,37 +58,61 @@ def layer_of(path):
                 return ("entry", parts[1])
             return ("backend", parts[1])
         return None
-    if parts[0] == "services" and len(parts) == 2:
-        return ("services", None)
-    if parts[0] in SUBSYSTEMS and len(parts) == 2:
-        return ("subsystem", parts[0])
-    if parts[0] == "app" and len(parts) == 2:
-        return ("app", None)
+    if parts[0] in CHAIN and len(parts) == 2:
+        return (parts[0], None)
     if parts[0] == "addin":
-        return ("addin", None)
+        if len(parts) == 2:
+            return ("addin", None)
+        if parts[1] == "win32":
+            return ("addin", "win32")
     return None
 
 
-def allowed(layer, own, target):
-    if layer == "platform":
-        return is_interface(target)
+def rank(layer):
+    return CHAIN.index(layer) if layer in CHAIN else None
+
+
+def public_header(target):
+    """<subsystem>/<subsystem>.h: the one header through which higher folders reach a subsystem."""
+    parts = target.split("/")
+    return len(parts) == 2 and parts[0] in SUBSYSTEMS and parts[1] == parts[0] + ".h"
+
+
+def under(target, folder):
+    return target.startswith(folder + "/")
+
+
+def allowed_beside_chain(layer, own, target, windows):
+    """For a backend, an entry point or the add-in: whether the include is allowed."""
+    target_layer = layer_of(target)
+    interface = target_layer == ("platform", None)
+    sqlite = own in ("headless", "win32") and under(target, "platform/sqlite")
     if layer == "backend":
-        return (is_interface(target) or under(target, "platform/" + own)
-                or (own in ("headless", "win32") and under(target, "platform/sqlite")))
+        return interface or under(target, "platform/" + own) or sqlite
     if layer == "entry":
-        return (is_interface(target) or under(target, "platform/" + own) or under(target, "app")
-                or (own in ("headless", "win32") and under(target, "platform/sqlite")))
-    if layer == "services":
-        return is_interface(target) or under(target, "services")
-    if layer == "subsystem":
-        return (is_interface(target) or under(target, "services") or under(target, own)
-                or public_header(target))
-    if layer == "app":
-        return (is_interface(target) or under(target, "services") or under(target, "app")
-                or public_header(target))
+        return interface or under(target, "platform/" + own) or sqlite or under(target, "app")
     if layer == "addin":
-        return under(target, "platform") or under(target, "services") or under(target, "addin")
+        portable = (interface or target_layer == ("addin", None)
+                    or (under(target, "services") and target not in windows))
+        if own == "win32":
+            return portable or under(target, "addin/win32") or under(target, "platform/win32")
+        return portable
     return False
+
+
+def direction(layer, target):
+    """For a file of the chain: "own", "down", "up" or None for an include that no file of that
+    layer may have (a backend, a lower subsystem's inner header, the add-in)."""
+    target_layer = layer_of(target)
+    if target_layer is None or target_layer[0] not in CHAIN or target_layer[0] == "entry":
+        return None
+    if target_layer[0] == layer:
+        return "own"
+    if rank(target_layer[0]) > rank(layer):
+        return "up"
+    if target_layer[0] in SUBSYSTEMS and not public_header(target):
+        return None
+    return "down"
 
 
 def tree_target(src, path, quote, name):
@@ -102,38 +127,98 @@ def tree_target(src, path, quote, name):
     return None
 
 
-def check(root):
-    src = os.path.join(root, "src")
-    faults = []
+def includes(src):
+    """Every source file under src/ with its includes of the tree: {path: [(line, target)]}."""
+    found = {}
     for folder, _, names in sorted(os.walk(src)):
         for file_name in sorted(names):
             if not file_name.endswith(SOURCE_SUFFIXES):
                 continue
             path = os.path.relpath(os.path.join(folder, file_name), src).replace(os.sep, "/")
-            layer = layer_of(path)
-            if layer is None:
-                faults.append(f"src/{path}: its folder belongs to no layer")
-                continue
+            found[path] = []
             with open(os.path.join(src, path), encoding="utf-8", errors="replace") as source:
                 for number, line in enumerate(source, 1):
                     match = INCLUDE.match(line)
                     if not match:
                         continue
                     target = tree_target(src, path, match.group(1), match.group(2))
-                    if target is not None and not allowed(layer[0], layer[1], target):
-                        faults.append(f"src/{path}:{number}: {layer[0]} may not include {target}")
-    return faults
+                    if target is not None:
+                        found[path].append((number, target))
+    return found
+
+
+def window_headers(found):
+    """services/context.h and every services file that includes it, directly or through others."""
+    windows = {WINDOWS_HEADER}
+    grown = True
+    while grown:
+        grown = False
+        for path, targets in found.items():
+            if path in windows or not under(path, "services"):
+                continue
+            if any(target in windows for _, target in targets):
+                windows.add(path)
+                grown = True
+    return windows
+
+
+def read_upward_list(root):
+    """The listed upward includes as a count per ("src/<file>", target)."""
+    listed = collections.Counter()
+    path = os.path.join(root, UPWARD_LIST)
+    if not os.path.isfile(path):
+        return listed
+    with open(path, encoding="utf-8") as entries:
+        for line in entries:
+            line = line.split("#", 1)[0].strip()
+            if line:
+                file, _, target = (part.strip() for part in line.partition("->"))
+                listed[(file, target)] += 1
+    return listed
+
+
+def check(root):
+    """The faults, and how many upward includes the list still holds."""
+    src = os.path.join(root, "src")
+    found = includes(src)
+    windows = window_headers(found)
+    listed = read_upward_list(root)
+    upward = collections.Counter()
+    faults = []
+    for path, targets in found.items():
+        layer = layer_of(path)
+        if layer is None:
+            faults.append(f"src/{path}: its folder belongs to no layer")
+            continue
+        for number, target in targets:
+            where = f"src/{path}:{number}: {layer[0]}"
+            if layer[0] in CHAIN and layer[0] != "entry":
+                way = direction(layer[0], target)
+                if way is None:
+                    faults.append(f"{where} may not include {target}")
+                elif way == "up":
+                    key = ("src/" + path, target)
+                    upward[key] += 1
+                    if upward[key] > listed[key]:
+                        faults.append(f"{where} includes {target}, above it in the chain")
+            elif not allowed_beside_chain(layer[0], layer[1], target, windows):
+                faults.append(f"{where} may not include {target}")
+    for (file, target), count in sorted(listed.items()):
+        if upward[(file, target)] < count:
+            faults.append(f"{UPWARD_LIST}: {file} -> {target} is gone; take it off the list")
+    return faults, sum(listed.values())
 
 
 def main():
     root = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..")
-    faults = check(os.path.abspath(root))
+    faults, remaining = check(os.path.abspath(root))
     for fault in faults:
         print(fault)
+    print(f"include check: {remaining} upward include(s) remain in {UPWARD_LIST}")
     if faults:
-        print(f"include check: {len(faults)} include(s) against the direction of the layers")
+        print(f"include check: {len(faults)} fault(s) against the chain of layers")
         return 1
-    print("include check: every include goes along the layers")
+    print("include check: every other include goes down the chain of layers")
     return 0
 
 

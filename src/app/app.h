@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "app/app_ports.h"
 #include "platform/platform.h"
 #include "services/context.h"
 
@@ -36,6 +37,7 @@ class App final : public Context {
 
   platform::Form& runStateWindow() override;
   void addRunRecordRow() override;
+  Ports& ports() override { return ports_; }
 
  private:
   std::unique_ptr<MainWindow> mainWindow_;
@@ -54,6 +56,7 @@ class App final : public Context {
   std::unique_ptr<OnlineHelpWindow> onlineHelpWindow_;
   std::unique_ptr<TimeUpPrompt> timeUpPrompt_;
   std::unique_ptr<TimeUpBackdrop> timeUpBackdrop_;
+  AppPorts ports_{*this};
 };
 
 }  // namespace horalix

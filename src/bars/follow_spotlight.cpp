@@ -4,6 +4,7 @@
 #include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
+#include "services/extended_screen.h"
 #include "services/picture_size.h"
 #include "services/text_runtime.h"
 #include "services/window_utilities.h"
@@ -73,14 +74,8 @@ void FollowSpotlight::showBuiltInSpot() {
 void FollowSpotlight::Form_Load() {
   Label1.setCaption("0");
   showBuiltInSpot();
-  platform::Desktop& desktop = context_.platform.desktop;
-  attempt(context_.platform.log, "Frm_light", [&] {
-    const platform::PixelRect area = desktop.fullScreenArea();
-    context_.run.ScreenWidthPx = area.width();
-    context_.run.ScreenHeightPx = area.height();
-  });
-  move(0, 0, context_.run.ScreenWidthPx * desktop.twipsPerPixelX(),
-       context_.run.ScreenHeightPx * desktop.twipsPerPixelY() + kTaskBarCover);
+  attempt(context_.platform.log, "Frm_light", [&] { captureScreenSize(context_); });
+  move(0, 0, screenWidthTwips(context_), screenHeightTwips(context_) + kTaskBarCover);
 
   platform::FileSystem& files = context_.platform.files;
   const std::string ini = context_.iniPath();
@@ -94,6 +89,7 @@ void FollowSpotlight::Form_Load() {
       const PictureDimensions size = PictureSize(files, bitmap);
       Picture1.Cls();
       Picture1.setPicture(bitmap, size.width, size.height);
+      const platform::Desktop& desktop = context_.platform.desktop;
       Picture1.move(Picture1.Left(), Picture1.Top(), size.width * desktop.twipsPerPixelX(),
                     size.height * desktop.twipsPerPixelY());
     });

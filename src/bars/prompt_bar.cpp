@@ -3,6 +3,7 @@
 #include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
+#include "services/extended_screen.h"
 #include "services/setting_readers.h"
 #include "services/window_utilities.h"
 
@@ -66,13 +67,9 @@ PromptBar::PromptBar(Context& context, const std::string& name)
   };
 }
 
-int PromptBar::screenWidthTwips() const {
-  return context_.run.ScreenWidthPx * context_.platform.desktop.twipsPerPixelX();
-}
+int PromptBar::screenWidthTwips() const { return horalix::screenWidthTwips(context_); }
 
-int PromptBar::screenHeightTwips() const {
-  return context_.run.ScreenHeightPx * context_.platform.desktop.twipsPerPixelY();
-}
+int PromptBar::screenHeightTwips() const { return horalix::screenHeightTwips(context_); }
 
 int PromptBar::centredLeft() const {
   const int w = screenWidthTwips();

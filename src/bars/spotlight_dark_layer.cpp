@@ -8,6 +8,7 @@
 #include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
+#include "services/ports.h"
 #include "services/text_runtime.h"
 #include "services/window_utilities.h"
 
@@ -157,8 +158,8 @@ void SpotlightDarkLayer::Form_DblClick() {
   Timer2.setEnabled(false);
   Timer3.setEnabled(false);
   MainWindow& main = context_.mainWindow();
-  main.MouseLight(1).setChecked(false);
-  context_.run.openToolWindow = ToolWindow::None;
+  context_.ports().spotlightMenu().setChecked(Spotlight::Area, false);
+  context_.run.openToolWindow = OpenWindow::None;
   Unload();
 }
 

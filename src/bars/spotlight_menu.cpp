@@ -5,6 +5,7 @@
 #include "bars/spotlight_veil.h"
 #include "main/main.h"
 #include "services/context.h"
+#include "services/ports.h"
 
 namespace horalix {
 
@@ -15,22 +16,22 @@ constexpr int kArea = 1;
 
 void toggleFollow(Context& context) {
   MainWindow& main = context.mainWindow();
-  if (main.MouseLight(kFollow).Checked()) {
-    context.run.openToolWindow = ToolWindow::None;
-    main.MouseLight(kFollow).setChecked(false);
+  if (context.ports().spotlightMenu().checked(Spotlight::Follow)) {
+    context.run.openToolWindow = OpenWindow::None;
+    context.ports().spotlightMenu().setChecked(Spotlight::Follow, false);
     context.followSpotlight().Unload();
     return;
   }
   main.delform();
-  context.run.openToolWindow = ToolWindow::FollowSpotlight;
-  main.MouseLight(kFollow).setChecked(true);
+  context.run.openToolWindow = OpenWindow::FollowSpotlight;
+  context.ports().spotlightMenu().setChecked(Spotlight::Follow, true);
   context.followSpotlight().Show();
 }
 
 void openArea(Context& context) {
   MainWindow& main = context.mainWindow();
-  main.MouseLight(kArea).setChecked(true);
-  context.run.openToolWindow = ToolWindow::SpotlightArea;
+  context.ports().spotlightMenu().setChecked(Spotlight::Area, true);
+  context.run.openToolWindow = OpenWindow::SpotlightArea;
   context.spotlightDarkLayer().Show();
 }
 
@@ -38,8 +39,8 @@ void openArea(Context& context) {
 // and take every mouse click.
 void closeArea(Context& context) {
   MainWindow& main = context.mainWindow();
-  main.MouseLight(kArea).setChecked(false);
-  context.run.openToolWindow = ToolWindow::None;
+  context.ports().spotlightMenu().setChecked(Spotlight::Area, false);
+  context.run.openToolWindow = OpenWindow::None;
   context.spotlightVeil().Unload();
   context.spotlightDarkLayer().Unload();
 }
@@ -51,7 +52,7 @@ void MouseLight_Click(Context& context, int Index) {
     toggleFollow(context);
   } else if (Index == kArea) {
     context.mainWindow().delform();
-    if (context.mainWindow().MouseLight(kArea).Checked()) {
+    if (context.ports().spotlightMenu().checked(Spotlight::Area)) {
       closeArea(context);
     } else {
       openArea(context);
@@ -63,7 +64,7 @@ void spotlightHotKey(Context& context, int Index) {
   if (Index == kFollow) {
     toggleFollow(context);
   } else if (Index == kArea) {
-    if (context.mainWindow().MouseLight(kArea).Checked()) {
+    if (context.ports().spotlightMenu().checked(Spotlight::Area)) {
       closeArea(context);
     } else {
       context.mainWindow().delform();

@@ -3,6 +3,7 @@
 #include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
+#include "services/extended_screen.h"
 #include "services/option_names.h"
 #include "services/window_utilities.h"
 
@@ -39,12 +40,8 @@ void TimeUpBackdrop::Form_Load() {
   if (optionOn(options, CheckFlag::ScreenBlack)) setBackColor(kWindowText);
   if (optionOn(options, CheckFlag::ScreenWhite)) setBackColor(kWhite);
 
-  const platform::Desktop& desktop = context_.platform.desktop;
-  const platform::PixelRect area = desktop.fullScreenArea();
-  context_.run.ScreenWidthPx = area.width();
-  context_.run.ScreenHeightPx = area.height();
-  move(0, 0, context_.run.ScreenWidthPx * desktop.twipsPerPixelX(),
-       context_.run.ScreenHeightPx * desktop.twipsPerPixelY() + kTaskBarCover);
+  captureScreenSize(context_);
+  move(0, 0, screenWidthTwips(context_), screenHeightTwips(context_) + kTaskBarCover);
 }
 
 }  // namespace horalix

@@ -1,7 +1,9 @@
 // The clock subsystem's public interface: the clock window and its mirror on the second screen,
-// and the shape of a clock window. Other folders include this header, never the files behind it.
+// showing, hiding and placing the two, and the shape of a clock window. Other folders include
+// this header, never the files behind it.
 #pragma once
 
+#include "clock/clock_placement.h"
 #include "clock/floating_clock.h"
 #include "clock/mirror_clock.h"
 #include "clock/window_shape.h"

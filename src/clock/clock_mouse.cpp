@@ -57,7 +57,7 @@ void FloatingClock::Picture1_MouseDown(int Button, int Shift, float X, float Y) 
     } else {
       attempt([&] {
         // The follow-mode spotlight stays below the menu while it is open.
-        if (context_.run.openToolWindow == ToolWindow::FollowSpotlight)
+        if (context_.run.openToolWindow == OpenWindow::FollowSpotlight)
           context_.followSpotlight().Label1.setCaption("20");
       });
       attempt([&] {
@@ -80,11 +80,6 @@ void FloatingClock::Picture1_MouseDown(int Button, int Shift, float X, float Y) 
     DownX = X;
     DownY = Y;
   }
-}
-
-void FloatingClock::Picture2_MouseMove(int Button, int Shift, float X, float Y) {
-  context_.run.holdOff = 100;
-  Picture1_MouseMove(Button, Shift, X, Y);
 }
 
 void FloatingClock::Picture1_MouseMove(int Button, int Shift, float X, float Y) {

@@ -2,10 +2,13 @@
 
 #include <exception>
 
-#include "clock/display_format.h"
+#include "clock/clock_placement.h"
 #include "main/main.h"
 #include "services/attempt.h"
+#include "services/clock_mark.h"
 #include "services/context.h"
+#include "services/display_format.h"
+#include "services/extended_screen.h"
 #include "services/format_picture.h"
 #include "services/option_names.h"
 #include "services/palette.h"
@@ -97,6 +100,23 @@ ClockWindow::ClockWindow(Context& context, const ClockRole& role, platform::Form
   Timer1.onTick = [this] { Timer1_Timer(); };
   Timer2.onTick = [this] { Timer2_Timer(); };
   Timer4.onTick = [this] { Timer4_Timer(); };
+  Picture1.MouseDown = [this](int Button, int Shift, float X, float Y) {
+    Picture1_MouseDown(Button, Shift, X, Y);
+  };
+  Picture2.MouseDown = [this](int Button, int Shift, float X, float Y) {
+    Picture2_MouseDown(Button, Shift, X, Y);
+  };
+  Picture1.MouseMove = [this](int Button, int Shift, float X, float Y) {
+    Picture1_MouseMove(Button, Shift, X, Y);
+  };
+  Picture2.MouseMove = [this](int Button, int Shift, float X, float Y) {
+    Picture2_MouseMove(Button, Shift, X, Y);
+  };
+}
+
+void ClockWindow::Picture2_MouseMove(int Button, int Shift, float X, float Y) {
+  context_.run.holdOff = 100;
+  Picture1_MouseMove(Button, Shift, X, Y);
 }
 
 void ClockWindow::park() { move(-Width() - 5000, -Height() - 5000, Width(), Height()); }
@@ -156,11 +176,7 @@ void ClockWindow::setFirstTexts(int format, bool countDown, int hours, int minut
 
 void ClockWindow::takeRunValues() {
   const SettingsBlock& settings = context_.settings;
-  attempt(context_.platform.log, where("Timer5").c_str(), [&] {
-    const auto area = context_.platform.desktop.fullScreenArea();
-    context_.run.ScreenWidthPx = area.width();
-    context_.run.ScreenHeightPx = area.height();
-  });
+  attempt(context_.platform.log, where("Timer5").c_str(), [&] { captureScreenSize(context_); });
   std::int16_t afterZero = 0;
   if (flagMet(settings.optvalue, OptFlag::AfterZeroStop)) afterZero = 1;
   // With automatic timing the cycle is never chosen here.

@@ -49,6 +49,17 @@ class ClockWindow : public platform::Form {
 
   // Shows the count held in Label1(1) (or the time of day in its view) in the chosen format.
   virtual void Label_change() = 0;
+
+  // Mouse input on the face (Picture1) or the text box (Picture2), wired by this class for both
+  // clocks: Button 1 is the left button; X and Y are twips. A press on the text box acts as one
+  // on the face; a move over it first holds off the keep-on-top routine of every window, then
+  // acts as one over the face.
+  virtual void Picture1_MouseDown(int Button, int Shift, float X, float Y) = 0;
+  void Picture2_MouseDown(int Button, int Shift, float X, float Y) {
+    Picture1_MouseDown(Button, Shift, X, Y);
+  }
+  virtual void Picture1_MouseMove(int Button, int Shift, float X, float Y) = 0;
+  void Picture2_MouseMove(int Button, int Shift, float X, float Y);
   // Milliseconds the running count has lasted, with what was banked before the last pause:
   // "Timer1" for the count-down, "Timer4" for the count-up; any other name gives 0. A clock
   // method that fails moves the stored choice one method on.

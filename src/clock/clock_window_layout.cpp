@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "clock/clock_window.h"
-#include "clock/display_format.h"
 #include "services/attempt.h"
 #include "services/context.h"
+#include "services/display_format.h"
 #include "services/option_names.h"
 #include "services/palette.h"
 #include "services/picture_size.h"

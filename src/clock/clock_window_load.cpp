@@ -3,6 +3,7 @@
 // and puts the window at its saved position, pulled inside the screen. Losing the focus re-fits
 // the drawing surfaces and the window to the current text and back picture. Unloading lets go
 // of the window's rounded outline. Every statement is attempted on its own.
+#include "clock/clock_placement.h"
 #include "clock/floating_clock.h"
 #include "main/main.h"
 #include "services/attempt.h"

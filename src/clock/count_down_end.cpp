@@ -3,15 +3,17 @@
 // action chosen at the run start runs: the overtime count, the stop, the cycle (the same timer
 // or the next preset again), or the end of a count that has lost its run.
 #include "bars/bars.h"
-#include "clock/display_format.h"
+#include "clock/clock_placement.h"
 #include "clock/floating_clock.h"
 #include "clock/mirror_clock.h"
 #include "clock/run_stop.h"
 #include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
+#include "services/display_format.h"
 #include "services/format_picture.h"
 #include "services/option_names.h"
+#include "services/ports.h"
 #include "services/run_cells.h"
 #include "services/setting_readers.h"
 #include "services/sound_playback.h"
@@ -66,7 +68,7 @@ void stopCount(Context& context, FloatingClock& clock) {
   clock.showFinalCount();
   recordRun(context, clock);
   clock.stopCountTimers();
-  attempt([&] { HideInteraction(context); });
+  attempt([&] { context.ports().runControl().hideInteraction(); });
 }
 
 // Tool windows closed and the time-up prompt, when the after-zero option `option` is on.
@@ -82,7 +84,7 @@ void stopRun(Context& context, FloatingClock& clock) {
   stopCount(context, clock);
   horalix::attempt(context.platform.log, kWhere,
                    [&] { closeAndPrompt(context, OptFlag::AfterZeroStop); });
-  horalix::attempt(context.platform.log, kWhere, [&] { EndTiming(context); });
+  horalix::attempt(context.platform.log, kWhere, [&] { context.ports().runControl().endRun(); });
 }
 
 void cycleRun(Context& context, FloatingClock& clock) {
@@ -104,9 +106,10 @@ void cycleRun(Context& context, FloatingClock& clock) {
 // again, finds no run and leaves the clock idle.
 void endUnboundRun(Context& context, FloatingClock& clock) {
   recordRun(context, clock);
-  horalix::attempt(context.platform.log, kWhere, [&] { HideInteraction(context); });
+  horalix::attempt(context.platform.log, kWhere,
+                   [&] { context.ports().runControl().hideInteraction(); });
   clock.stopCountTimers();
-  horalix::attempt(context.platform.log, kWhere, [&] { EndTiming(context); });
+  horalix::attempt(context.platform.log, kWhere, [&] { context.ports().runControl().endRun(); });
   clock.Timer5.setEnabled(true);
 }
 
@@ -130,7 +133,7 @@ void FloatingClock::endCountDown() {
       });
     }
   });
-  attempt([&] { HideProcessBars(context_); });
+  attempt([&] { context_.ports().runControl().hideProcessBars(); });
   main.Label4(1).setCaption(CStr(Val(main.Label5(1).Caption())));
   takeSegmentStart();
 

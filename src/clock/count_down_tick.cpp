@@ -5,11 +5,11 @@
 // remaining time in the run state and redraws at every tick; the mirror's face is redrawn by
 // the floating clock's text update.
 #include "bars/bars.h"
-#include "clock/display_format.h"
 #include "clock/floating_clock.h"
 #include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
+#include "services/display_format.h"
 #include "services/format_picture.h"
 #include "services/option_names.h"
 #include "services/run_cells.h"

@@ -3,14 +3,16 @@
 // stops (the floating clock also ends the run or, when cycling, starts it again), and a count
 // that has lost its run stops. The floating clock also publishes the elapsed time in the run
 // state, records the run and arms the run start again.
-#include "clock/display_format.h"
+#include "clock/clock_placement.h"
 #include "clock/floating_clock.h"
 #include "clock/run_stop.h"
 #include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
+#include "services/display_format.h"
 #include "services/format_picture.h"
 #include "services/option_names.h"
+#include "services/ports.h"
 #include "services/run_cells.h"
 #include "services/setting_readers.h"
 #include "services/sound_playback.h"
@@ -41,8 +43,8 @@ void finishOvertime(Context& context, FloatingClock& clock) {
   const bool cycling = context.run.AfterZeroAction == 2;
   clock.Timer4.setInterval(1000);
   stopCountUp(context, clock);
-  attempt([&] { HideInteraction(context); });
-  attempt([&] { HideProcessBars(context); });
+  attempt([&] { context.ports().runControl().hideInteraction(); });
+  attempt([&] { context.ports().runControl().hideProcessBars(); });
   attempt([&] {
     if (!optionOn(context.settings.optvalue,
                   cycling ? OptFlag::AfterZeroCycle : OptFlag::AfterZeroOvertime))
@@ -118,10 +120,10 @@ void FloatingClock::countUpLostRun() {
     horalix::attempt(context_.platform.log, kWhere, statement);
   };
   attempt([&] { stopCountUp(context_, *this); });
-  attempt([&] { EndTiming(context_); });
+  attempt([&] { context_.ports().runControl().endRun(); });
   Timer5.setEnabled(true);
-  attempt([&] { HideInteraction(context_); });
-  attempt([&] { HideProcessBars(context_); });
+  attempt([&] { context_.ports().runControl().hideInteraction(); });
+  attempt([&] { context_.ports().runControl().hideProcessBars(); });
 }
 
 }  // namespace horalix

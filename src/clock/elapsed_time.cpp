@@ -9,6 +9,7 @@
 #include "clock/clock_window.h"
 #include "main/main.h"
 #include "services/attempt.h"
+#include "services/clock_mark.h"
 #include "services/context.h"
 #include "services/program_values.h"
 #include "services/runtime_error.h"

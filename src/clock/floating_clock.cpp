@@ -40,18 +40,6 @@ FloatingClock::FloatingClock(Context& context)
   Timer5.onTick = [this] { Timer5_Timer(); };
   Timer8.onTick = [this] { timeoutColours(context_, *this); };
   Timer7.onTick = [this] { Timer7_Timer(); };
-  Picture1.MouseDown = [this](int Button, int Shift, float X, float Y) {
-    Picture1_MouseDown(Button, Shift, X, Y);
-  };
-  Picture2.MouseDown = [this](int Button, int Shift, float X, float Y) {
-    Picture2_MouseDown(Button, Shift, X, Y);
-  };
-  Picture1.MouseMove = [this](int Button, int Shift, float X, float Y) {
-    Picture1_MouseMove(Button, Shift, X, Y);
-  };
-  Picture2.MouseMove = [this](int Button, int Shift, float X, float Y) {
-    Picture2_MouseMove(Button, Shift, X, Y);
-  };
   Image1.Click = [this] { Image1_Click(); };
   Image1.MouseDown = [this](int Button, int Shift, float X, float Y) {
     Image1_MouseDown(Button, Shift, X, Y);

@@ -44,14 +44,10 @@ class FloatingClock : public ClockWindow {
 
   // A press on the face: a left click switches between the count and the time of day (unless
   // clicks are set to keep the view), any other button opens the tray menu.
-  void Picture1_MouseDown(int Button, int Shift, float X, float Y);
-  void Picture2_MouseDown(int Button, int Shift, float X, float Y) {
-    Picture1_MouseDown(Button, Shift, X, Y);
-  }
+  void Picture1_MouseDown(int Button, int Shift, float X, float Y) override;
   // A move over the face wakes the hover button; with the left button held it drags the clock,
   // stores where it was dropped and keeps it on the primary screen.
-  void Picture1_MouseMove(int Button, int Shift, float X, float Y);
-  void Picture2_MouseMove(int Button, int Shift, float X, float Y);
+  void Picture1_MouseMove(int Button, int Shift, float X, float Y) override;
   // The hover button: a click starts a run when none is going and stops the running one; a
   // right press opens the tray menu at the pointer; a move keeps the button awake.
   void Image1_Click();

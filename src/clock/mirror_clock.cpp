@@ -25,18 +25,6 @@ MirrorClock::MirrorClock(Context& context)
     Timer3.setEnabled(false);
   };
   Timer5.onTick = [this] { Timer5_Timer(); };
-  Picture1.MouseDown = [this](int Button, int Shift, float X, float Y) {
-    Picture1_MouseDown(Button, Shift, X, Y);
-  };
-  Picture2.MouseDown = [this](int Button, int Shift, float X, float Y) {
-    Picture2_MouseDown(Button, Shift, X, Y);
-  };
-  Picture1.MouseMove = [this](int Button, int Shift, float X, float Y) {
-    Picture1_MouseMove(Button, Shift, X, Y);
-  };
-  Picture2.MouseMove = [this](int Button, int Shift, float X, float Y) {
-    Picture2_MouseMove(Button, Shift, X, Y);
-  };
   Timer8.onTick = [this] { timeoutColours(context_, *this); };
 }
 

@@ -22,15 +22,10 @@ class MirrorClock : public ClockWindow {
   // clock's text on the mirror's face.
   void Label_change() override;
 
-  // Mouse input on the face (Picture1) or the text box (Picture2): Button 1 is the left
-  // button; X and Y are twips. A left click redraws; a move with the left button drags the
+  // Mouse input on the face: a left click redraws; a move with the left button drags the
   // window, and every move saves where the mirror stands.
-  void Picture1_MouseDown(int Button, int Shift, float X, float Y);
-  void Picture2_MouseDown(int Button, int Shift, float X, float Y) {
-    Picture1_MouseDown(Button, Shift, X, Y);
-  }
-  void Picture1_MouseMove(int Button, int Shift, float X, float Y);
-  void Picture2_MouseMove(int Button, int Shift, float X, float Y);
+  void Picture1_MouseDown(int Button, int Shift, float X, float Y) override;
+  void Picture1_MouseMove(int Button, int Shift, float X, float Y) override;
 
   // Points added to every font size of the mirror: [Hotkey] add, taken by the run start.
   std::int16_t MirrorFontAdd = 0;

@@ -61,12 +61,6 @@ void MirrorClock::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
   horalix::attempt(context_.platform.log, "time_glasstwo.Picture1_MouseDown", [&] { redraw(); });
 }
 
-void MirrorClock::Picture2_MouseMove(int Button, int Shift, float X, float Y) {
-  // Over the text box the keep-on-top routine of every window holds off for its next 20 calls.
-  context_.run.holdOff = 100;
-  Picture1_MouseMove(Button, Shift, X, Y);
-}
-
 // The saved place is not clamped here: the next placement applies its own rules to it.
 void MirrorClock::Picture1_MouseMove(int Button, int Shift, float X, float Y) {
   (void)Shift;

@@ -6,16 +6,18 @@
 #include <algorithm>
 #include <exception>
 
-#include "clock/display_format.h"
+#include "clock/clock_placement.h"
 #include "clock/floating_clock.h"
 #include "clock/mirror_clock.h"
 #include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
+#include "services/display_format.h"
 #include "services/format_picture.h"
 #include "services/option_names.h"
 #include "services/palette.h"
 #include "services/picture_size.h"
+#include "services/ports.h"
 #include "services/run_cells.h"
 #include "services/setting_readers.h"
 #include "services/sound_playback.h"
@@ -41,7 +43,7 @@ void FloatingClock::Timer5_Timer() {
   };
 
   beginRunStart();
-  attempt([&] { HideProcessBars(context); });
+  attempt([&] { context.ports().runControl().hideProcessBars(); });
 
   SoundNames = Split(settings.tellsoundname, "\\");
   attempt([&] { MirrorSizeAdd = ReadHotkeyAdd(context); });
@@ -104,7 +106,7 @@ void FloatingClock::Timer5_Timer() {
   } else {
     Image1.setPicture(Image2(0).Picture());
   }
-  attempt([&] { setRunStartMenus(context, counting); });
+  attempt([&] { context.ports().runMenus().runStarted(counting); });
   if (Label15.Caption() == "1") {
     attempt([&] { RestoreClocks(context); });
     Label15.setCaption("0");

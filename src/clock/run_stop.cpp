@@ -4,16 +4,13 @@
 
 #include "bars/bars.h"
 #include "clock/floating_clock.h"
-#include "interaction/interaction.h"
-#include "main/main.h"
-#include "presets/presets.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/option_names.h"
+#include "services/ports.h"
 #include "services/run_record.h"
 #include "services/setting_readers.h"
 #include "services/text_runtime.h"
-#include "settings/settings.h"
 
 namespace horalix {
 
@@ -25,14 +22,16 @@ void recordRun(Context& context, FloatingClock& clock) {
 }
 
 void closeToolWindows(Context& context, bool withStatistics) {
+  ToolWindows& tools = context.ports().toolWindows();
   if (withStatistics)
-    attempt(context.platform.log, "closeToolWindows", [&] { context.statisticsWindow().Unload(); });
-  for (platform::Form* tool : {static_cast<platform::Form*>(&context.presetManager()),
-                               static_cast<platform::Form*>(&context.interactionSettingsWindow()),
-                               static_cast<platform::Form*>(&context.settingsWindow())}) {
-    attempt(context.platform.log, "closeToolWindows", [&] { tool->Unload(); });
+    attempt(context.platform.log, "closeToolWindows",
+            [&] { tools.unload(OpenWindow::Statistics); });
+  for (OpenWindow tool :
+       {OpenWindow::PresetManager, OpenWindow::InteractionSettings, OpenWindow::Settings}) {
+    attempt(context.platform.log, "closeToolWindows", [&] { tools.unload(tool); });
   }
-  attempt(context.platform.log, "closeToolWindows", [&] { context.mainWindow().delform(); });
+  attempt(context.platform.log, "closeToolWindows",
+          [&] { context.ports().runControl().closeToolWindow(); });
 }
 
 void showTimeUpPrompt(Context& context) {
@@ -50,7 +49,7 @@ void startNextRound(Context& context, FloatingClock& clock) {
     nextPreset = optionOn(context.settings.AImode, AiFlag::Manual) && ReadClockCycle(context) == 1;
   });
   if (nextPreset) {
-    context.mainWindow().nextmenu_often();
+    context.ports().runControl().nextPreset();
   } else {
     clock.Timer5.setEnabled(true);
   }

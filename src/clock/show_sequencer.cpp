@@ -5,6 +5,7 @@
 // 6 reminder.
 #include <algorithm>
 
+#include "clock/clock_placement.h"
 #include "clock/floating_clock.h"
 #include "main/main.h"
 #include "services/attempt.h"

@@ -1,11 +1,11 @@
 // The text the clock shows: the count in seconds, in minutes and seconds, or in hours, minutes
 // and seconds, with the overtime prefix while counting up; or the time of day when the presenter
 // switched the clock to that view.
-#include "clock/display_format.h"
 #include "clock/floating_clock.h"
 #include "clock/mirror_clock.h"
 #include "main/main.h"
 #include "services/context.h"
+#include "services/display_format.h"
 #include "services/format_picture.h"
 #include "services/option_names.h"
 #include "services/run_cells.h"

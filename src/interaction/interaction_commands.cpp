@@ -7,6 +7,7 @@
 #include "interaction/interaction_window.h"
 #include "main/main.h"
 #include "services/context.h"
+#include "services/ports.h"
 #include "services/setting_readers.h"
 #include "services/sound_playback.h"
 #include "services/text_runtime.h"
@@ -41,7 +42,7 @@ bool isMinutesAndSeconds(const std::string& caption) {
 
 void hd_time_one_Click(Context& context, std::int16_t Index) {
   InteractionWindow& window = context.interactionWindow();
-  const std::string caption = context.mainWindow().hd_time_one(Index).Caption();
+  const std::string caption = context.ports().interactionMenu().presetCaption(Index);
   if (window.Timer1.Enabled()) return;
   if (!isMinutesAndSeconds(caption)) {
     context.platform.log("hd_time_one: \"" + caption + "\" is not minutes:seconds");
@@ -50,7 +51,7 @@ void hd_time_one_Click(Context& context, std::int16_t Index) {
   window.Label9(0).setCaption("0");
   window.Label9(1).setCaption("0");
   window.Label1.setCaption(caption);
-  context.mainWindow().menuItem("Frmhudong", 1).setCaption("暂停计时");
+  context.ports().interactionMenu().setPauseCaption("暂停计时");
   for (platform::Timer* t : {&window.Timer1, &window.Timer2, &window.Timer3, &window.Timer4}) {
     t->setEnabled(false);
   }
@@ -93,7 +94,7 @@ void hd_time_set_Click(Context& context) {
   MainWindow& main = context.mainWindow();
   Frmhudong_Click(context, 2);
   main.delform();
-  context.run.openToolWindow = ToolWindow::InteractionSettings;
+  context.run.openToolWindow = OpenWindow::InteractionSettings;
   context.interactionSettingsWindow().Show();
 }
 

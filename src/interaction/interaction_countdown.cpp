@@ -11,8 +11,10 @@
 #include "interaction/interaction_window.h"
 #include "main/main.h"
 #include "services/attempt.h"
+#include "services/clock_mark.h"
 #include "services/context.h"
 #include "services/format_picture.h"
+#include "services/ports.h"
 #include "services/program_values.h"
 #include "services/runtime_error.h"
 #include "services/sound_playback.h"
@@ -55,10 +57,6 @@ bool sizeUsable(const std::string& selection) {
   }
 }
 
-platform::MenuItem& pauseItem(Context& context) {
-  return context.mainWindow().menuItem("Frmhudong", 1);
-}
-
 }  // namespace
 
 // One shot, 100 ms after the preset command; each step goes on after a failing one.
@@ -94,7 +92,7 @@ void InteractionWindow::Timer3_Timer() {
   if (flagOn(InteractionFlag::AutoStart)) {
     attempt([&] { takeStartMark(); });
     Timer1.setEnabled(true);
-    attempt([&] { pauseItem(context_).setCaption(kPauseCaption); });
+    attempt([&] { context_.ports().interactionMenu().setPauseCaption(kPauseCaption); });
   }
   attempt([&] { placeCentred(); });
 }
@@ -209,15 +207,15 @@ void InteractionWindow::Timer4_Timer() {
 
 // Time since the last tick is not counted: the banked time is the elapsed time of that tick.
 void InteractionWindow::pauseOrContinue() {
-  platform::MenuItem& item = pauseItem(context_);
+  InteractionMenu& menu = context_.ports().interactionMenu();
   Label9(0).setCaption(Label9(1).Caption());
-  if (item.Caption() == kPauseCaption) {
-    item.setCaption(kContinueCaption);
+  if (menu.pauseCaption() == kPauseCaption) {
+    menu.setPauseCaption(kContinueCaption);
     Timer1.setEnabled(false);
     Timer2.setEnabled(false);
     Picture4.setVisible(true);
   } else if (Label8.Caption() != kTimeUp) {
-    item.setCaption(kPauseCaption);
+    menu.setPauseCaption(kPauseCaption);
     takeStartMark();
     Timer1.setEnabled(true);
     if (Label3.Caption() == "1") Timer2.setEnabled(true);

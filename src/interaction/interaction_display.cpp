@@ -5,10 +5,10 @@
 
 #include "clock/clock.h"
 #include "interaction/interaction_window.h"
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/palette.h"
+#include "services/ports.h"
 #include "services/text_runtime.h"
 
 namespace horalix {
@@ -120,8 +120,7 @@ void InteractionWindow::ShowStatue(const std::string& text, int size) {
 
 void InteractionWindow::placeCentred() {
   setTop(CLng((screenHeightTwips() - Height()) / 2.0));
-  const platform::MenuItem& extended = context_.mainWindow().hd_time_show();
-  centreHorizontally(extended.Visible() && extended.Checked());
+  centreHorizontally(context_.ports().interactionMenu().onExtendedScreen());
 }
 
 // The extended screen is taken to lie right of the primary screen, with its width.

@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "interaction/interaction_settings_window.h"
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
+#include "services/ports.h"
 #include "services/text_helpers.h"
 #include "services/text_runtime.h"
 
@@ -73,9 +73,8 @@ void InteractionSettingsWindow::Cmd_OK_Click() {
       break;
     }
     attempt(context_.platform.log, "Frm_hudong_set apply", [&] {
-      platform::MenuItem& item = context_.mainWindow().hd_time_one(k);
-      item.setVisible(interactionFlagOn(checkvalue, InteractionFlag::InUse));
-      item.setCaption(TimeToMinSec(rows[k].sname));
+      context_.ports().interactionMenu().showPreset(
+          k, interactionFlagOn(checkvalue, InteractionFlag::InUse), TimeToMinSec(rows[k].sname));
     });
   }
   Unload();

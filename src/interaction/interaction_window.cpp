@@ -2,6 +2,7 @@
 
 #include "services/attempt.h"
 #include "services/context.h"
+#include "services/extended_screen.h"
 #include "services/text_runtime.h"
 
 namespace horalix {
@@ -97,12 +98,8 @@ std::string InteractionWindow::soundPath() const {
   return context_.pathInProgramFolder("sounds\\" + Label6.Caption());
 }
 
-int InteractionWindow::screenWidthTwips() const {
-  return context_.run.ScreenWidthPx * context_.platform.desktop.twipsPerPixelX();
-}
+int InteractionWindow::screenWidthTwips() const { return horalix::screenWidthTwips(context_); }
 
-int InteractionWindow::screenHeightTwips() const {
-  return context_.run.ScreenHeightPx * context_.platform.desktop.twipsPerPixelY();
-}
+int InteractionWindow::screenHeightTwips() const { return horalix::screenHeightTwips(context_); }
 
 }  // namespace horalix

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "clock/clock.h"
-#include "main/clock_placement.h"
 #include "main/file_preset.h"
 #include "main/idle_clock.h"
 #include "main/main_window.h"
@@ -15,6 +14,7 @@
 #include "main/watched_documents.h"
 #include "services/attempt.h"
 #include "services/context.h"
+#include "services/extended_screen.h"
 #include "services/format_picture.h"
 #include "services/ini_read_write.h"
 #include "services/option_names.h"
@@ -141,11 +141,7 @@ void MainWindow::automaticStart(const std::string& bound) {
 
   startRunRecord(context_, bound);
 
-  attempt(context_.platform.log, where, [&] {
-    const platform::PixelRect area = context_.platform.desktop.fullScreenArea();
-    context_.run.ScreenWidthPx = area.width();
-    context_.run.ScreenHeightPx = area.height();
-  });
+  attempt(context_.platform.log, where, [&] { captureScreenSize(context_); });
   FloatingClock& clock = context_.floatingClock();
   clock.Label15.setCaption("1");
   if (optionOn(context_.settings.checkvalue, CheckFlag::TimedDuration)) {

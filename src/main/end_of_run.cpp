@@ -1,8 +1,8 @@
 #include "main/end_of_run.h"
 
 #include "bars/bars.h"
+#include "clock/clock.h"
 #include "interaction/interaction.h"
-#include "main/clock_placement.h"
 #include "main/main_window.h"
 #include "main/run_state.h"
 #include "main/slide_show_end.h"
@@ -11,12 +11,12 @@
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/option_names.h"
+#include "services/ports.h"
 #include "services/program_values.h"
 #include "services/run_cells.h"
 #include "services/setting_readers.h"
 #include "services/sound_playback.h"
 #include "services/text_runtime.h"
-#include "settings/settings.h"
 
 namespace horalix {
 
@@ -49,11 +49,9 @@ std::vector<std::string> handOverValues(int documentKind) {
 
 void EndTiming(Context& context) {
   MainWindow& main = context.mainWindow();
-  for (platform::Form* tool : {static_cast<platform::Form*>(&context.statisticsWindow()),
-                               static_cast<platform::Form*>(&context.interactionSettingsWindow()),
-                               static_cast<platform::Form*>(&context.presetManager()),
-                               static_cast<platform::Form*>(&context.settingsWindow())}) {
-    attempt(context.platform.log, "EndTiming", [&] { tool->Unload(); });
+  for (OpenWindow tool : {OpenWindow::Statistics, OpenWindow::InteractionSettings,
+                          OpenWindow::PresetManager, OpenWindow::Settings}) {
+    attempt(context.platform.log, "EndTiming", [&] { context.ports().toolWindows().unload(tool); });
   }
   attempt(context.platform.log, "EndTiming", [&] { HideProcessBars(context); });
   context.run.holdOff = 0;

@@ -1,13 +1,12 @@
 #include "main/file_preset.h"
 
 #include "main/main_window.h"
-#include "main/office_data.h"
-#include "main/preset_row.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/program_values.h"
 #include "services/settings_record.h"
 #include "services/text_runtime.h"
+#include "store/store.h"
 
 namespace horalix {
 

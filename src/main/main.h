@@ -1,14 +1,10 @@
 // The main subsystem's public interface: the hidden main window with its tray menu and run-state
-// cells, the run state's typed accessors, the clock's placement and marks, the ends of a run
-// and of a slide show, and the copy of a stored preset row into a settings record. Other
+// cells, the run state's typed accessors, and the ends of a run and of a slide show. Other
 // folders include this header, never the files behind it.
 #pragma once
 
-#include "main/clock_mark.h"
-#include "main/clock_placement.h"
 #include "main/end_of_run.h"
 #include "main/main_window.h"
-#include "main/preset_row.h"
 #include "main/run_state.h"
 #include "main/slide_show_end.h"
 #include "main/timing_control.h"

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "services/context.h"
+#include "services/extended_screen.h"
 #include "services/registry_routines.h"
 
 namespace horalix {
@@ -82,11 +83,7 @@ void MainWindow::Form_Load() {
     }
   };
   attempt("caption", [&] { setCaption(titleWithEdition()); });
-  attempt("screen size", [&] {
-    const auto area = context_.platform.desktop.fullScreenArea();
-    context_.run.ScreenWidthPx = area.width();
-    context_.run.ScreenHeightPx = area.height();
-  });
+  attempt("screen size", [&] { captureScreenSize(context_); });
   attempt("registry key", [&] {
     CreateNewKey(context_.platform.registry, platform::RegRoot::CurrentUser, "Vantrel");
   });

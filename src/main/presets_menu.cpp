@@ -7,9 +7,6 @@
 
 #include "clock/clock.h"
 #include "main/main_window.h"
-#include "main/office_data.h"
-#include "main/preset_row.h"
-#include "presets/presets.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/setting_readers.h"
@@ -17,6 +14,7 @@
 #include "services/text_helpers.h"
 #include "services/text_runtime.h"
 #include "services/time_value.h"
+#include "store/store.h"
 
 namespace horalix {
 

@@ -1,13 +1,13 @@
 #include "main/timing_control.h"
 
 #include "clock/clock.h"
-#include "main/clock_mark.h"
-#include "main/clock_placement.h"
 #include "main/main_window.h"
 #include "main/run_state.h"
 #include "main/tray_menu.h"
 #include "services/attempt.h"
+#include "services/clock_mark.h"
 #include "services/context.h"
+#include "services/extended_screen.h"
 #include "services/format_picture.h"
 #include "services/option_names.h"
 #include "services/run_cells.h"
@@ -40,9 +40,7 @@ void StartTiming(Context& context) {
   main.Timer4.setEnabled(false);
   main.Timer5.setEnabled(false);
   startRunRecord(context, main.Label13(0).Caption());
-  const auto area = context.platform.desktop.fullScreenArea();
-  context.run.ScreenWidthPx = area.width();
-  context.run.ScreenHeightPx = area.height();
+  captureScreenSize(context);
   context.floatingClock().Timer5.setEnabled(true);
 }
 

@@ -7,7 +7,6 @@
 #include "bars/bars.h"
 #include "clock/clock.h"
 #include "interaction/interaction.h"
-#include "main/clock_placement.h"
 #include "main/command_table.h"
 #include "main/main_window.h"
 #include "main/run_state.h"
@@ -16,10 +15,10 @@
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/option_names.h"
+#include "services/ports.h"
 #include "services/setting_readers.h"
 #include "services/text_runtime.h"
 #include "services/window_utilities.h"
-#include "settings/settings.h"
 
 namespace horalix {
 
@@ -36,19 +35,19 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::delform() {
-  const ToolWindow open = context_.run.openToolWindow;
-  if (open == ToolWindow::Settings) {
-    context_.settingsWindow().Unload();
-  } else if (open == ToolWindow::FollowSpotlight) {
+  const OpenWindow open = context_.run.openToolWindow;
+  if (open == OpenWindow::Settings) {
+    context_.ports().toolWindows().unload(ToolWindow::Settings);
+  } else if (open == OpenWindow::FollowSpotlight) {
     MouseLight(0).setChecked(false);
     context_.followSpotlight().Unload();
-  } else if (open == ToolWindow::SpotlightArea) {
+  } else if (open == OpenWindow::SpotlightArea) {
     MouseLight(1).setChecked(false);
     context_.spotlightVeil().Unload();
     context_.spotlightDarkLayer().Unload();
-  } else if (open == ToolWindow::InteractionSettings) {
+  } else if (open == OpenWindow::InteractionSettings) {
     context_.interactionSettingsWindow().Unload();
-  } else if (open == ToolWindow::Statistics) {
+  } else if (open == OpenWindow::Statistics) {
     context_.statisticsWindow().Unload();
   }
 }
@@ -72,14 +71,14 @@ void MainWindow::showHideCommand() { ShowHideClock(context_); }
 
 void MainWindow::settingsCommand() {
   delform();
-  context_.run.openToolWindow = ToolWindow::Settings;
-  context_.settingsWindow().Show();
+  context_.run.openToolWindow = OpenWindow::Settings;
+  context_.ports().toolWindows().open(ToolWindow::Settings);
 }
 
 // Every step goes on after a failing one.
 void MainWindow::statisticsCommand() {
   attempt(context_.platform.log, "statistics", [&] { delform(); });
-  context_.run.openToolWindow = ToolWindow::Statistics;
+  context_.run.openToolWindow = OpenWindow::Statistics;
   // The document watchers rest while the statistics are open; closing them restarts the watch.
   Timer4.setEnabled(false);
   Timer5.setEnabled(false);

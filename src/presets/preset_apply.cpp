@@ -9,6 +9,7 @@
 #include "presets/preset_manager.h"
 #include "services/context.h"
 #include "settings/settings.h"
+#include "store/store.h"
 
 namespace horalix {
 

@@ -1,15 +1,18 @@
 // A new preset from the settings window: its time page is read and checked as the window's own
 // apply command checks it, and its controls become the settings columns of the preset row.
+#include <cstddef>
 #include <exception>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <variant>
 
-#include "presets/field_conversion.h"
-#include "presets/preset_database.h"
 #include "presets/preset_manager.h"
 #include "services/context.h"
+#include "services/settings_record.h"
 #include "services/text_runtime.h"
 #include "settings/settings.h"
+#include "store/store.h"
 
 namespace horalix {
 
@@ -61,19 +64,17 @@ std::optional<PresetRecord> PresetManager::presetOfSettingsWindow() {
   record.tiemone = std::to_string(times.alarms[0]);
   record.timetwo = std::to_string(times.alarms[1]);
   record.tiemthree = std::to_string(times.alarms[2]);
-  record.checkvalue = settings.checkvalue;
-  record.optvalue = settings.optvalue;
+  // Every column that holds a text field of the settings takes it as the window gave it.
+  for (std::size_t column = 0; column < kPresetColumns.size(); ++column) {
+    const std::string_view field = kPresetColumns[column].field;
+    if (field.empty()) continue;
+    const SettingsMember member = settingsField(field).member;
+    if (const auto* text = std::get_if<std::string SettingsBlock::*>(&member))
+      record.column(column) = settings.**text;
+  }
   // The number fields go as the user left them: the columns convert them, and one that is not
   // a number fails the whole row with the entry's notice.
   record.tellShowtime = window.c("Text4", 5).Text();
-  record.tellsoundname = settings.tellsoundname;
-  record.tellprocesstext = settings.tellprocesstext;
-  record.tellShowtext = settings.tellShowtext;
-  record.clockFont = settings.clockFont;
-  record.Fontselect = settings.Fontselect;
-  record.picturename = settings.picturename;
-  record.AImode = settings.AImode;
-  record.tellouttext = settings.tellouttext;
   record.time_left = "0";
   record.picture_width = window.c("Text1", 18).Text();
   record.picture_height = window.c("Text1", 19).Text();

@@ -4,7 +4,6 @@
 #include <tuple>
 
 #include "main/main.h"
-#include "presets/preset_database.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/control_frame.h"
@@ -12,6 +11,7 @@
 #include "services/settings_block.h"
 #include "services/text_helpers.h"
 #include "settings/settings.h"
+#include "store/store.h"
 
 namespace horalix {
 

@@ -12,8 +12,8 @@
 
 #include "platform/database.h"
 #include "platform/forms.h"
-#include "presets/office_data_tables.h"
 #include "presets/preset_manager_list.h"
+#include "store/store.h"
 
 namespace horalix {
 

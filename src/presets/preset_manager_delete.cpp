@@ -2,10 +2,10 @@
 // stays; after the deletes the table is numbered 1..n again and the list shows the new IDs.
 #include <algorithm>
 
-#include "presets/preset_database.h"
 #include "presets/preset_manager.h"
 #include "services/context.h"
 #include "services/text_helpers.h"
+#include "store/store.h"
 
 namespace horalix {
 

@@ -2,12 +2,12 @@
 // controls into the settings columns of a row (presetFromSettings) and takes a stored row back
 // (applyPresetRow); the preset manager adds the number, name, date and remark, stores the row
 // and keeps its list and the presets menu in step.
-#include "presets/preset_database.h"
 #include "presets/preset_manager.h"
 #include "services/context.h"
 #include "services/format_picture.h"
 #include "services/text_helpers.h"
 #include "services/text_runtime.h"
+#include "store/store.h"
 
 namespace horalix {
 

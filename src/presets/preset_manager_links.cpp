@@ -1,6 +1,5 @@
 // The link page of the preset manager: documents are picked with the file dialog, bound to the
 // preset double-clicked in the preset list and stored as rows of file_list.
-#include "presets/preset_database.h"
 #include "presets/preset_manager.h"
 #include "services/context.h"
 #include "services/file_dialog.h"
@@ -8,6 +7,7 @@
 #include "services/startup_check.h"
 #include "services/text_helpers.h"
 #include "services/text_runtime.h"
+#include "store/store.h"
 
 namespace horalix {
 

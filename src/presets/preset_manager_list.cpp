@@ -2,10 +2,9 @@
 
 #include <cmath>
 
-#include "presets/office_data_tables.h"
-#include "presets/preset_database.h"
 #include "services/format_picture.h"
 #include "services/text_helpers.h"
+#include "store/store.h"
 
 namespace horalix {
 

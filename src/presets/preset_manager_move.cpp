@@ -1,8 +1,8 @@
 // Moving a row of the preset manager's active list one place up or down, and the order store
 // that both moves and deletes end with.
-#include "presets/preset_database.h"
 #include "presets/preset_manager.h"
 #include "services/context.h"
+#include "store/store.h"
 
 namespace horalix {
 

@@ -2,10 +2,10 @@
 // whose name contains the typed text, numbered by their IDs; switching it off shows both whole
 // lists again. The text is bound as a value: quotes in it are plain characters, "%" and "_"
 // stay wildcards.
-#include "presets/preset_database.h"
 #include "presets/preset_manager.h"
 #include "services/context.h"
 #include "services/control_frame.h"
+#include "store/store.h"
 
 namespace horalix {
 

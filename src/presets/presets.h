@@ -1,9 +1,8 @@
-// The presets subsystem's public interface: the statistics and preset windows, the preset
-// database, and the statistics row of a stopped run. Other folders include this header, never the
-// files behind it.
+// The presets subsystem's public interface: the statistics and preset windows, and the statistics
+// row of a stopped run. Other folders include this header, never the files behind it.
 #pragma once
 
-#include "presets/preset_database.h"
 #include "presets/preset_manager.h"
 #include "presets/run_record_row.h"
 #include "presets/statistics_window.h"
+#include "store/store.h"

@@ -1,11 +1,11 @@
 #include "presets/run_record_row.h"
 
-#include "presets/preset_database.h"
 #include "services/context.h"
 #include "services/format_picture.h"
 #include "services/run_record.h"
 #include "services/text_helpers.h"
 #include "services/text_runtime.h"
+#include "store/store.h"
 
 namespace horalix {
 

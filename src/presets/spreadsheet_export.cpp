@@ -3,11 +3,11 @@
 #include <memory>
 #include <vector>
 
-#include "presets/statistics_csv.h"
 #include "services/context.h"
 #include "services/registry_routines.h"
 #include "services/startup_check.h"
 #include "services/wps_detection.h"
+#include "store/store.h"
 
 namespace horalix {
 

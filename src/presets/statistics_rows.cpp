@@ -1,9 +1,8 @@
 #include "presets/statistics_rows.h"
 
-#include "presets/office_data_tables.h"
-#include "presets/preset_database.h"
 #include "services/format_picture.h"
 #include "services/text_runtime.h"
+#include "store/store.h"
 
 namespace horalix {
 

@@ -2,13 +2,13 @@
 
 #include "clock/clock.h"
 #include "main/main.h"
-#include "presets/preset_database.h"
 #include "presets/spreadsheet_export.h"
 #include "services/context.h"
 #include "services/setting_readers.h"
 #include "services/startup_check.h"
 #include "services/text_helpers.h"
 #include "services/value_store.h"
+#include "store/store.h"
 
 namespace horalix {
 

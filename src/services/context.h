@@ -12,6 +12,7 @@
 
 #include "platform/forms.h"
 #include "platform/platform.h"
+#include "services/ports.h"
 #include "services/run_state_record.h"
 #include "services/settings_block.h"
 
@@ -81,6 +82,9 @@ class Context {
   virtual platform::Form& runStateWindow() = 0;
   // Adds the run record of the main window's cells as a row of the statistics table.
   virtual void addRunRecordRow() = 0;
+
+  // The interfaces through which a subsystem calls one above it.
+  virtual Ports& ports() = 0;
 
   // Ends the process: the event loop returns.
   void endProcess(int exitCode = 0);

@@ -14,6 +14,9 @@ class Context;
 int screenWidthTwips(Context& context);
 int screenHeightTwips(Context& context);
 
+// Takes the primary screen's full size in pixels into ScreenWidthPx and ScreenHeightPx.
+void captureScreenSize(Context& context);
+
 // A top more than one screen height down, reduced by whole screen heights until it is at most
 // one height (2.5 heights give 0.5, exactly one height stays). A screen height of 0 or less
 // leaves the top as it is.

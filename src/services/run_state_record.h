@@ -35,7 +35,7 @@ enum class ClockMethod {
 };
 
 // The tool window the main window opened last and closes before it opens another.
-enum class ToolWindow {
+enum class OpenWindow {
   None,
   Settings,
   Statistics,
@@ -67,7 +67,7 @@ struct RunState {
   // the count drops by 5 instead. Set by whatever must stay in front for a while (a drag, an open
   // menu or tool window), cleared when that ends.
   int holdOff = 0;
-  ToolWindow openToolWindow = ToolWindow::None;
+  OpenWindow openToolWindow = OpenWindow::None;
 };
 
 }  // namespace horalix

@@ -1,4 +1,6 @@
 #include "services/settings_record.h"
+
+#include <stdexcept>
 #include "services/option_names.h"
 
 #include "services/context.h"
@@ -119,6 +121,13 @@ const std::array<SettingsField, 20> kSettingsFields{{
     {"picture_width", &SettingsBlock::picture_width, std::int32_t{150}, false},
     {"picture_height", &SettingsBlock::picture_height, std::int32_t{50}, false},
 }};
+
+const SettingsField& settingsField(std::string_view name) {
+  for (const SettingsField& field : kSettingsFields) {
+    if (field.name == name) return field;
+  }
+  throw std::out_of_range("no settings field " + std::string(name));
+}
 
 SettingsBlock defaultSettings() {
   SettingsBlock record;

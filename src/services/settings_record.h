@@ -33,6 +33,9 @@ struct SettingsField {
 
 extern const std::array<SettingsField, 20> kSettingsFields;
 
+// The field of that registry name; throws std::out_of_range when the record has none.
+const SettingsField& settingsField(std::string_view name);
+
 // The record with every field at its default.
 SettingsBlock defaultSettings();
 

@@ -1,7 +1,7 @@
 // The way from the settings window to the preset manager, which opens to its right.
-#include "presets/presets.h"
 #include "services/context.h"
 #include "services/extended_screen.h"
+#include "services/ports.h"
 #include "settings/settings_window.h"
 
 namespace horalix {
@@ -17,7 +17,7 @@ constexpr int kNarrowScreenLeft = 150;
 void SettingsWindow::Image1_Click() {
   const int left = (screenWidthTwips(context_) - Width() - kManagerWidth) / 2 - 1000;
   move(left > 0 ? left : kNarrowScreenLeft, Top(), Width(), Height());
-  openPresetManager(context_);
+  context_.ports().toolWindows().open(ToolWindow::PresetManager);
 }
 
 }  // namespace horalix

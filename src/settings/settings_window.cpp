@@ -1,5 +1,6 @@
 #include "settings/settings_window.h"
 
+#include "clock/clock.h"
 #include "main/main.h"
 #include "services/context.h"
 #include "settings/settings_design.h"

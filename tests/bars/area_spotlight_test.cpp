@@ -169,11 +169,11 @@ TEST_F(AreaSpotlightTest, DoubleClickEndsTheEffect) {
   loop.advance(100);
   ASSERT_TRUE(layer.Visible());
   ASSERT_TRUE(main.MouseLight(1).Checked());
-  ASSERT_EQ(app.run.openToolWindow, ToolWindow::SpotlightArea);
+  ASSERT_EQ(app.run.openToolWindow, OpenWindow::SpotlightArea);
   forms.dblClick(layer);
   EXPECT_FALSE(layer.loaded());
   EXPECT_FALSE(main.MouseLight(1).Checked());
-  EXPECT_EQ(app.run.openToolWindow, ToolWindow::None);
+  EXPECT_EQ(app.run.openToolWindow, OpenWindow::None);
   EXPECT_FALSE(layer.Timer1.Enabled() || layer.Timer2.Enabled() || layer.Timer3.Enabled());
   // The menu item then opens it afresh.
   chooseArea();

@@ -16,7 +16,7 @@ struct Effects {
   bool follow = false;  // Frm_light loaded
   bool area = false;    // Frm_move_background loaded
   bool followMark = false, areaMark = false;
-  ToolWindow open = ToolWindow::None;
+  OpenWindow open = OpenWindow::None;
   bool operator==(const Effects&) const = default;
 };
 
@@ -40,9 +40,9 @@ TEST_F(SpotlightToggleTest, MenuItemsSwitchTheEffectsAndOneClosesTheOther) {
     Effects after;
     int areaLoads;  // how often the dark layer has been loaded so far
   };
-  const Effects none{false, false, false, false, ToolWindow::None};
-  const Effects follow{true, false, true, false, ToolWindow::FollowSpotlight};
-  const Effects area{false, true, false, true, ToolWindow::SpotlightArea};
+  const Effects none{false, false, false, false, OpenWindow::None};
+  const Effects follow{true, false, true, false, OpenWindow::FollowSpotlight};
+  const Effects area{false, true, false, true, OpenWindow::SpotlightArea};
   const Case cases[] = {
       {Follow, follow, 0},
       {Follow, none, 0},  // the same item again switches it off
@@ -55,7 +55,7 @@ TEST_F(SpotlightToggleTest, MenuItemsSwitchTheEffectsAndOneClosesTheOther) {
       {FollowKey, none, 3},
       {AreaKey, area, 4},
       {Settings,
-       {false, false, false, false, ToolWindow::Settings},
+       {false, false, false, false, OpenWindow::Settings},
        4},  // another tool window closes it
   };
   for (const Case& c : cases) {

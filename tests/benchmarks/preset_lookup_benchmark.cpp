@@ -6,7 +6,7 @@
 
 #include "platform/headless/headless_platform.h"
 #include "presets/office_data_file.h"
-#include "presets/preset_database.h"
+#include "store/preset_database.h"
 
 namespace {
 

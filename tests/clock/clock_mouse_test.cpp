@@ -83,17 +83,17 @@ TEST_F(ClockMouseTest, OtherButtonsOpenTheTrayMenuAtTheBottomEdgeOrAtThePointer)
     const char* name;
     int button;
     bool seeThrough;
-    ToolWindow openTool;
+    OpenWindow openTool;
     std::optional<platform::PixelPoint> at;
     const char* spotlightHold;
   };
   // The clock stands at (200, 100) pixels; the press is 45 twips (3 pixels) from its left.
   const int bottom = (1500 + clock.Height()) / 15;
   const Case cases[] = {
-      {"right, opaque", kRight, false, ToolWindow::None, platform::PixelPoint{203, bottom}, "0"},
-      {"middle, opaque", kMiddle, false, ToolWindow::None, platform::PixelPoint{203, bottom}, "0"},
-      {"right, see-through", kRight, true, ToolWindow::None, std::nullopt, "0"},
-      {"spotlight open", kRight, true, ToolWindow::FollowSpotlight, std::nullopt, "20"},
+      {"right, opaque", kRight, false, OpenWindow::None, platform::PixelPoint{203, bottom}, "0"},
+      {"middle, opaque", kMiddle, false, OpenWindow::None, platform::PixelPoint{203, bottom}, "0"},
+      {"right, see-through", kRight, true, OpenWindow::None, std::nullopt, "0"},
+      {"spotlight open", kRight, true, OpenWindow::FollowSpotlight, std::nullopt, "20"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

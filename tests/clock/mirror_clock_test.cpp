@@ -446,5 +446,24 @@ TEST_F(MirrorClockTest, AClickRedrawsAndEveryMoveSavesWhereTheMirrorStands) {
   EXPECT_EQ(programValues(app).readInt32("clocktoptwo"), 2500);
 }
 
+// Both clocks take mouse input from their controls: a move over the text box holds off
+// keep-on-top and a press on it acts as one on the face.
+TEST_F(MirrorClockTest, BothClocksTakeTheMouseFromTheirFaceAndTextBox) {
+  launch();
+  for (ClockWindow* window :
+       {static_cast<ClockWindow*>(&clock), static_cast<ClockWindow*>(&mirror)}) {
+    main.Label1.setCaption("0");
+    forms.mouseMove(window->Picture1, 0, 10, 10);
+    EXPECT_EQ(main.Label1.Caption(), "0") << window->name();
+    forms.mouseMove(window->Picture2, 0, 10, 10);
+    EXPECT_EQ(main.Label1.Caption(), "100") << window->name();
+  }
+  app.settings.checkvalue.at(9) = '0';
+  mirror.Label1(1).setTop(0);
+  clock.Label11.setCaption("12:34");
+  forms.mouseDown(mirror.Picture2, 1, 10, 10);
+  EXPECT_EQ(faceText(mirror), "12:34");
+}
+
 }  // namespace
 }  // namespace horalix::test

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "main/timing_control.h"
-#include "presets/preset_database.h"
 #include "services/ini_read_write.h"
 #include "services/variant.h"
+#include "store/preset_database.h"
 #include "support/main_window_fixture.h"
 
 namespace horalix::test {

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "bars/prompt_bar.h"
+#include "clock/clock_placement.h"
 #include "clock/window_shape.h"
-#include "main/clock_placement.h"
 #include "main/timing_control.h"
 #include "platform/headless/headless_fonts.h"
 #include "services/option_names.h"

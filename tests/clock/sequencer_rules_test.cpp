@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "main/clock_placement.h"
+#include "clock/clock_placement.h"
 #include "main/timing_control.h"
 #include "services/option_names.h"
 #include "support/main_window_fixture.h"

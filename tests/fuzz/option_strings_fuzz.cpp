@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "clock/display_format.h"
 #include "clock/floating_clock.h"
 #include "clock/window_shape.h"
 #include "fuzz_seeds.h"
 #include "main/run_state.h"
+#include "services/display_format.h"
 #include "services/option_names.h"
 #include "services/palette.h"
 #include "services/runtime_error.h"

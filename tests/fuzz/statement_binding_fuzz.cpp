@@ -12,8 +12,8 @@
 
 #include "fuzz_seeds.h"
 #include "platform/headless/headless_platform.h"
-#include "presets/preset_database.h"
 #include "settings_lines.h"
+#include "store/preset_database.h"
 
 namespace horalix::fuzz {
 

@@ -155,14 +155,14 @@ TEST_F(WindowTest, InteractionSettingsCloseTheCountdownAndTakeTheToolWindowsPlac
   startWith(section(1, "0:05:00", "11111"));
   choose(0);
   until("4:58");
-  app.run.openToolWindow = ToolWindow::Statistics;
+  app.run.openToolWindow = OpenWindow::Statistics;
   app.statisticsWindow().Show();
   main.menuItem("hd_time_set", -1).click();
   EXPECT_FALSE(onScreen());
   EXPECT_FALSE(interaction.Timer1.Enabled());
   EXPECT_EQ(sound.currentWave(), "");
   EXPECT_FALSE(app.statisticsWindow().loaded());
-  EXPECT_EQ(app.run.openToolWindow, ToolWindow::InteractionSettings);
+  EXPECT_EQ(app.run.openToolWindow, OpenWindow::InteractionSettings);
   EXPECT_TRUE(app.interactionSettingsWindow().Visible());
 }
 

@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """The include check against planted includes.
 
-In one copy of src/, each case adds one include line to a file (created when missing) and the
-check must report that file, or, for an include along the layers, report nothing; the line is
-taken back after each case.
+In one copy of src/ and of the list of upward includes, each case adds one include line to a
+file (created when missing) and the check must report that file, or, for an include down the
+chain, report nothing; the line is taken back after each case. A last case lists an upward
+include that the tree does not hold, which the check must report as gone.
     python3 tests/layers/check-includes-test.py
 """
 
@@ -39,10 +40,27 @@ CASES = [
     (FAIL, "platform/headless/program/headless_program.cpp",
      '#include "platform/win32/win32_platform.h"'),
     (FAIL, "app/app.cpp", '#include "bars/time_up_prompt.h"'),
+    (FAIL, "bars/bar_position.cpp", '#include "main/main.h"'),
+    (FAIL, "bars/bar_position.cpp", '#include "clock/clock.h"'),
+    (FAIL, "settings/clock_method.cpp", '#include "presets/presets.h"'),
+    (FAIL, "main/planted.cpp", '#include "app/app.h"'),
+    (FAIL, "store/planted.cpp", '#include "bars/bars.h"'),
+    (FAIL, "clock/floating_clock.cpp", '#include "interaction/interaction.h"'),
     (FAIL, "addin/planted.cpp", '#include "app/app.h"'),
     (FAIL, "addin/planted.cpp", '#include "main/main.h"'),
+    (FAIL, "addin/planted.cpp", '#include "clock/clock.h"'),
+    (FAIL, "addin/planted.cpp", '#include "clock/floating_clock.h"'),
+    (FAIL, "addin/planted.cpp", '#include "services/context.h"'),
+    (FAIL, "addin/planted.cpp", '#include "services/program_values.h"'),
+    (FAIL, "addin/planted.cpp", '#include "platform/win32/wide_text.h"'),
+    (FAIL, "addin/planted.cpp", '#include "platform/headless/headless_sound.h"'),
+    (FAIL, "addin/planted.cpp", '#include "addin/win32/addin_module.h"'),
+    (FAIL, "addin/win32/planted.cpp", '#include "services/context.h"'),
+    (FAIL, "addin/win32/planted.cpp", '#include "platform/headless/headless_sound.h"'),
     (FAIL, "extras/planted.cpp", "#include <string>"),
-    (PASS, "clock/floating_clock.cpp", '#include "main/main.h"'),
+    (PASS, "clock/floating_clock.cpp", '#include "bars/bars.h"'),
+    (PASS, "presets/statistics_window.cpp", '#include "settings/settings.h"'),
+    (PASS, "store/planted.cpp", '#include "services/value_store.h"'),
     (PASS, "clock/floating_clock.cpp", '#include "services/context.h"'),
     (PASS, "clock/floating_clock.cpp", "#include <windowsx.h>"),
     (PASS, "app/app.cpp", '#include "settings/settings.h"'),
@@ -51,6 +69,7 @@ CASES = [
     (PASS, "platform/win32/program/horalix_program.cpp", '#include "app/program_start.h"'),
     (PASS, "addin/planted.cpp", '#include "services/value_store.h"'),
     (PASS, "addin/win32/planted.cpp", '#include "platform/registry.h"'),
+    (PASS, "addin/win32/planted.cpp", '#include "platform/win32/wide_text.h"'),
 ]
 
 
@@ -59,7 +78,10 @@ def main():
     with tempfile.TemporaryDirectory() as work:
         src = os.path.join(work, "src")
         shutil.copytree(os.path.join(ROOT, "src"), src)
-        faults = check_includes.check(work)
+        upward_list = os.path.join(work, check_includes.UPWARD_LIST)
+        os.makedirs(os.path.dirname(upward_list))
+        shutil.copy(os.path.join(ROOT, check_includes.UPWARD_LIST), upward_list)
+        faults, _ = check_includes.check(work)
         if faults:
             failures.append("the unchanged tree does not pass: " + "; ".join(faults))
         for expected, file, line in CASES:
@@ -72,7 +94,7 @@ def main():
                 os.makedirs(os.path.dirname(planted), exist_ok=True)
             with open(planted, "a", encoding="utf-8") as f:
                 f.write("\n" + line + "\n")
-            faults = check_includes.check(work)
+            faults, _ = check_includes.check(work)
             if original is None:
                 os.remove(planted)
             else:
@@ -83,9 +105,15 @@ def main():
                 failures.append(f"{line} in src/{file} was not reported")
             if expected == PASS and faults:
                 failures.append(f"{line} in src/{file} was reported: " + "; ".join(faults))
+        gone = "src/bars/bar_position.cpp -> main/main.h"
+        with open(upward_list, "a", encoding="utf-8") as f:
+            f.write(gone + "\n")
+        faults, _ = check_includes.check(work)
+        if not any(gone in fault for fault in faults):
+            failures.append(f"the listed include {gone}, which no file holds, was not reported")
     for failure in failures:
         print("FAIL: " + failure)
-    print(f"include check test: {len(CASES)} planted cases, {len(failures)} failure(s)")
+    print(f"include check test: {len(CASES) + 1} planted cases, {len(failures)} failure(s)")
     return 1 if failures else 0
 
 

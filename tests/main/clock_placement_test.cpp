@@ -1,4 +1,4 @@
-#include "main/clock_placement.h"
+#include "clock/clock_placement.h"
 
 #include <gtest/gtest.h>
 

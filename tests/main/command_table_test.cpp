@@ -64,12 +64,12 @@ TEST_F(CommandTableTest, EveryCommandHasItsCaptionAndItsActionRuns) {
       {CommandId::ShowHideClock, [&] { return main.menu_two(1).Caption().starts_with("显示"); }},
       {CommandId::Settings,
        [&] {
-         return app.settingsWindow().loaded() && app.run.openToolWindow == ToolWindow::Settings;
+         return app.settingsWindow().loaded() && app.run.openToolWindow == OpenWindow::Settings;
        }},
       {CommandId::Statistics,
        [&] {
          return app.statisticsWindow().loaded() && !app.settingsWindow().loaded() &&
-                app.run.openToolWindow == ToolWindow::Statistics;
+                app.run.openToolWindow == OpenWindow::Statistics;
        }},
       {CommandId::Help, [&] { return shell.started().size() == 1; }},
       {CommandId::OnlineHelp,
@@ -79,7 +79,7 @@ TEST_F(CommandTableTest, EveryCommandHasItsCaptionAndItsActionRuns) {
       {CommandId::InteractionSettings,
        [&] {
          return app.interactionSettingsWindow().loaded() &&
-                app.run.openToolWindow == ToolWindow::InteractionSettings;
+                app.run.openToolWindow == OpenWindow::InteractionSettings;
        }},
       {CommandId::InteractionPreset1,
        [&] {

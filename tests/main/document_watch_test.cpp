@@ -398,7 +398,7 @@ TEST_F(DocumentWatchTest, TheSiblingWatchKeepsItsRhythm) {
     SCOPED_TRACE(c.what);
     sibling.writeText("pathget", c.installedIdle ? programPath("Sibling") : "");
     sibling.writeText("time", c.time);
-    app.run.openToolWindow = ToolWindow::Statistics;
+    app.run.openToolWindow = OpenWindow::Statistics;
     app.statisticsWindow().Show();
     main.Timer3.setEnabled(true);
     main.Timer3_Timer();

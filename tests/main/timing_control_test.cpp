@@ -65,7 +65,7 @@ TEST_F(TimingControlTest, AManualStartResetsTheRunRecordAndRestsTheWatchers) {
   main.Text1.setText("1234");
   main.Timer5.setEnabled(true);
   app.settingsWindow().Show();
-  app.run.openToolWindow = ToolWindow::Settings;
+  app.run.openToolWindow = OpenWindow::Settings;
   desktop.setFullScreenArea({0, 0, 1280, 690});  // a projector came on since the launch
   StartTiming(app);
   EXPECT_FALSE(app.settingsWindow().loaded()) << "also when started by its hot key";
@@ -89,7 +89,7 @@ TEST_F(TimingControlTest, StartWhileARunGoesChangesNothingNotEvenTheToolWindow) 
   startCounting();
   main.Label13(0).setCaption("report.docx");
   app.settingsWindow().Show();
-  app.run.openToolWindow = ToolWindow::Settings;
+  app.run.openToolWindow = OpenWindow::Settings;
   StartTiming(app);
   EXPECT_TRUE(app.settingsWindow().loaded());
   EXPECT_EQ(main.Label13(0).Caption(), "report.docx");
@@ -198,7 +198,7 @@ TEST_F(TimingControlTest, AStopClosesTheToolWindowAndBringsTheClocksBack) {
   start();
   startCounting();
   app.settingsWindow().Show();
-  app.run.openToolWindow = ToolWindow::Settings;
+  app.run.openToolWindow = OpenWindow::Settings;
   setOption(app.settings.checkvalue, CheckFlag::PauseAllowed, false);
   clock.park();
   StopTiming(app);

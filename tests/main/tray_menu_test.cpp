@@ -80,16 +80,16 @@ TEST_F(TrayMenuTest, RunStartSetsTheItemsForAnIdleClockAndForACountingRun) {
 
 TEST_F(TrayMenuTest, DelformClosesExactlyTheOpenToolWindow) {
   struct Case {
-    ToolWindow open;
+    OpenWindow open;
     std::vector<std::string> closed;
   };
   const Case cases[] = {
-      {ToolWindow::Settings, {"Settings"}},
-      {ToolWindow::FollowSpotlight, {"Frm_light"}},
-      {ToolWindow::SpotlightArea, {"Frm_move_before", "Frm_move_background"}},
-      {ToolWindow::InteractionSettings, {"Frm_hudong_set"}},
-      {ToolWindow::Statistics, {"Frm_data_sum"}},
-      {ToolWindow::None, {}},
+      {OpenWindow::Settings, {"Settings"}},
+      {OpenWindow::FollowSpotlight, {"Frm_light"}},
+      {OpenWindow::SpotlightArea, {"Frm_move_before", "Frm_move_background"}},
+      {OpenWindow::InteractionSettings, {"Frm_hudong_set"}},
+      {OpenWindow::Statistics, {"Frm_data_sum"}},
+      {OpenWindow::None, {}},
   };
   start();
   for (const Case& c : cases) {
@@ -106,8 +106,8 @@ TEST_F(TrayMenuTest, DelformClosesExactlyTheOpenToolWindow) {
     }
     EXPECT_EQ(closed, c.closed);
     EXPECT_EQ(app.run.openToolWindow, c.open) << "delform leaves the record alone";
-    EXPECT_EQ(main.MouseLight(0).Checked(), c.open != ToolWindow::FollowSpotlight);
-    EXPECT_EQ(main.MouseLight(1).Checked(), c.open != ToolWindow::SpotlightArea);
+    EXPECT_EQ(main.MouseLight(0).Checked(), c.open != OpenWindow::FollowSpotlight);
+    EXPECT_EQ(main.MouseLight(1).Checked(), c.open != OpenWindow::SpotlightArea);
   }
 }
 
@@ -174,7 +174,7 @@ TEST_F(TrayMenuTest, OnlineHelpWaitsForItsWindowToClose) {
 TEST_F(TrayMenuTest, StartDoesNothingInAutomaticModeAndOnlyClosesTheToolWithTimingOff) {
   start();
   app.settingsWindow().Show();
-  app.run.openToolWindow = ToolWindow::Settings;
+  app.run.openToolWindow = OpenWindow::Settings;
   setAutomaticTiming(true);
   main.menu_one_Click(1);
   EXPECT_TRUE(app.settingsWindow().loaded());
@@ -195,11 +195,11 @@ TEST_F(TrayMenuTest, OpeningSettingsClosesTheStatisticsFirst) {
   start();
   main.menu_other_Click(0);
   ASSERT_TRUE(app.statisticsWindow().loaded());
-  EXPECT_EQ(app.run.openToolWindow, ToolWindow::Statistics);
+  EXPECT_EQ(app.run.openToolWindow, OpenWindow::Statistics);
   main.menu_two_Click(2);
   EXPECT_FALSE(app.statisticsWindow().loaded());
   EXPECT_TRUE(app.settingsWindow().Visible());
-  EXPECT_EQ(app.run.openToolWindow, ToolWindow::Settings);
+  EXPECT_EQ(app.run.openToolWindow, OpenWindow::Settings);
   loop.advance(200);
   EXPECT_EQ(app.run.holdOff, 30) << "the open settings window holds the clocks back";
   app.settingsWindow().Unload();

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "presets/office_data_file.h"
-#include "presets/preset_database.h"
+#include "store/preset_database.h"
 #include "support/headless_fixture.h"
 
 namespace horalix::test {

@@ -1,12 +1,12 @@
-#include "presets/preset_database.h"
+#include "store/preset_database.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <functional>
 
-#include "presets/connection_text.h"
 #include "presets/office_data_fixture.h"
+#include "store/connection_text.h"
 
 namespace horalix::test {
 namespace {

@@ -1,9 +1,9 @@
-#include "presets/statement_catalogue.h"
+#include "store/statement_catalogue.h"
 
 #include <gtest/gtest.h>
 
-#include "presets/field_conversion.h"
 #include "presets/office_data_fixture.h"
+#include "store/field_conversion.h"
 
 namespace horalix::test {
 namespace {

@@ -7,8 +7,8 @@
 
 #include "presets/office_data_file.h"
 #include "presets/spreadsheet_export.h"
-#include "presets/statistics_csv.h"
 #include "presets/statistics_window.h"
+#include "store/statistics_csv.h"
 #include "support/main_window_fixture.h"
 
 namespace horalix::test {

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "presets/field_conversion.h"
 #include "runtime_error_of.h"
 #include "services/runtime_error.h"
 #include "services/time_conversions.h"
 #include "services/time_value.h"
+#include "store/field_conversion.h"
 
 namespace horalix {
 namespace {

@@ -8,9 +8,9 @@
 
 #include "main/main_window.h"
 #include "presets/office_data_file.h"
-#include "presets/preset_database.h"
 #include "services/time_value.h"
 #include "services/window_positions.h"
+#include "store/preset_database.h"
 #include "support/program_fixture.h"
 
 namespace horalix::test {

@@ -6,20 +6,36 @@ namespace horalix::win32 {
 
 namespace {
 
+// The thread's own share of COM: held from the first call that initialised COM on a thread where
+// nobody had, until the thread ends.
 class ThreadApartment {
  public:
-  ThreadApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+  ThreadApartment() = default;
   ~ThreadApartment() {
-    if (SUCCEEDED(result_)) CoUninitialize();
+    if (owned_) CoUninitialize();
   }
   ThreadApartment(const ThreadApartment&) = delete;
   ThreadApartment& operator=(const ThreadApartment&) = delete;
 
-  // RPC_E_CHANGED_MODE: someone made this thread multi-threaded first; COM still works.
-  bool usable() const { return SUCCEEDED(result_) || result_ == RPC_E_CHANGED_MODE; }
+  bool usable() {
+    if (owned_) return true;
+    const HRESULT result = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    if (result == S_OK) {
+      owned_ = true;
+      return true;
+    }
+    // S_FALSE: the thread's owner (a host that loaded the add-in, say) initialised COM first. Its
+    // share is given back at once, so that the owner's own shutdown of COM is not held up by ours.
+    if (result == S_FALSE) {
+      CoUninitialize();
+      return true;
+    }
+    // RPC_E_CHANGED_MODE: someone made this thread multi-threaded first; COM still works.
+    return result == RPC_E_CHANGED_MODE;
+  }
 
  private:
-  HRESULT result_;
+  bool owned_ = false;
 };
 
 }  // namespace

@@ -509,6 +509,27 @@ TEST_F(AddinHostTest, NoObjectOfTheAddinOutlivesTheHostsCalls) {
   EXPECT_EQ(canUnloadNow(), S_OK) << "an object of the add-in is still alive";
 }
 
+// Nor does the add-in keep a share of COM on the host's thread: when the host shuts COM down
+// after the add-in has written its values, COM is down on that thread.
+TEST_F(AddinHostTest, TheHostsShutdownOfComIsNotHeldUpByTheAddin) {
+  const HostCase& host = kHosts[0];
+  IDispatch* object = create(host.progId);
+  ASSERT_NE(object, nullptr);
+  _IDTExtensibility2* addin = connection(object);
+  FakeApplication* app = application(host, kOfficePath);
+  EXPECT_EQ(addin->OnConnection(app, ext_cm_Startup, nullptr, nullptr), S_OK);
+  EXPECT_EQ(regNumber(HKEY_CURRENT_USER, L"Vantrel", L"clockopen"), 32u);
+  EXPECT_EQ(addin->OnDisconnection(ext_dm_HostShutdown, nullptr), S_OK);
+  app->Release();
+  addin->Release();
+  object->Release();
+
+  CoUninitialize();
+  const HRESULT again = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  EXPECT_EQ(again, S_OK) << "COM stayed initialised on the host's thread after its shutdown";
+  if (again == S_FALSE) CoUninitialize();
+}
+
 // What Windows and the hosts' add-in managers show of the library, and the flag by which an
 // installer knows that the library registers itself.
 TEST_F(AddinHostTest, VersionResourceNamesTheLibrary) {

@@ -1,10 +1,10 @@
-#include "presets/preset_database.h"
+#include "store/preset_database.h"
 
 #include <utility>
 
-#include "presets/connection_text.h"
-#include "presets/field_conversion.h"
 #include "services/number_text.h"
+#include "store/connection_text.h"
+#include "store/field_conversion.h"
 
 namespace horalix {
 

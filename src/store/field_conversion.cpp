@@ -1,4 +1,4 @@
-#include "presets/field_conversion.h"
+#include "store/field_conversion.h"
 
 #include <limits>
 

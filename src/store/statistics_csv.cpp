@@ -1,4 +1,4 @@
-#include "presets/statistics_csv.h"
+#include "store/statistics_csv.h"
 
 #include <string_view>
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <set>
 
-#include "presets/preset_database.h"
+#include "store/preset_database.h"
 
 namespace horalix {
 

@@ -1,6 +1,5 @@
-#include "main/clock_mark.h"
+#include "services/clock_mark.h"
 
-#include "main/main_window.h"
 #include "services/context.h"
 #include "services/text_runtime.h"
 #include "services/time_conversions.h"

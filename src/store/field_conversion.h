@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/database.h"
-#include "presets/office_data_tables.h"
+#include "store/office_data_tables.h"
 
 namespace horalix {
 

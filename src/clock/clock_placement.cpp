@@ -1,9 +1,8 @@
-#include "main/clock_placement.h"
+#include "clock/clock_placement.h"
 
 #include "bars/bars.h"
 #include "clock/clock.h"
-#include "main/main_window.h"
-#include "main/run_state.h"
+#include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/ini_read_write.h"

@@ -1,4 +1,4 @@
-#include "presets/database_notices.h"
+#include "store/database_notices.h"
 
 #include <string>
 

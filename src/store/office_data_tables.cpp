@@ -1,4 +1,6 @@
-#include "presets/office_data_tables.h"
+#include "store/office_data_tables.h"
+
+#include <string>
 
 namespace horalix {
 
@@ -51,12 +53,45 @@ std::span<const ColumnSpec> tableColumns(std::string_view table) {
   return {};
 }
 
+namespace {
+
+// The preset record's members in column order.
+constexpr std::array<std::string PresetRecord::*, kPresetColumnCount> kPresetMembers = {{
+    &PresetRecord::ID,
+    &PresetRecord::clockname,
+    &PresetRecord::setdate,
+    &PresetRecord::remark,
+    &PresetRecord::timeall,
+    &PresetRecord::tiemone,
+    &PresetRecord::timetwo,
+    &PresetRecord::tiemthree,
+    &PresetRecord::checkvalue,
+    &PresetRecord::optvalue,
+    &PresetRecord::time_end,
+    &PresetRecord::tellShowtime,
+    &PresetRecord::tellsoundname,
+    &PresetRecord::tellprocesstext,
+    &PresetRecord::tellShowtext,
+    &PresetRecord::clockFont,
+    &PresetRecord::Fontselect,
+    &PresetRecord::picturename,
+    &PresetRecord::AImode,
+    &PresetRecord::tellouttext,
+    &PresetRecord::time_left,
+    &PresetRecord::picture_width,
+    &PresetRecord::picture_height,
+}};
+
+}  // namespace
+
+std::string& PresetRecord::column(std::size_t position) {
+  return this->*kPresetMembers.at(position);
+}
+
 std::vector<std::string> PresetRecord::values() const {
-  return {ID,        clockname,     setdate,       remark,          timeall,
-          tiemone,   timetwo,       tiemthree,     checkvalue,      optvalue,
-          time_end,  tellShowtime,  tellsoundname, tellprocesstext, tellShowtext,
-          clockFont, Fontselect,    picturename,   AImode,          tellouttext,
-          time_left, picture_width, picture_height};
+  std::vector<std::string> values;
+  for (std::string PresetRecord::*member : kPresetMembers) values.push_back(this->*member);
+  return values;
 }
 
 std::vector<std::string> LinkRecord::values() const { return {ID, fliename, clockname, remark}; }

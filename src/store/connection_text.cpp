@@ -1,4 +1,4 @@
-#include "presets/connection_text.h"
+#include "store/connection_text.h"
 
 #include <algorithm>
 #include <cctype>

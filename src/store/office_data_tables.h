@@ -106,6 +106,9 @@ struct PresetRecord {
   std::string picture_width;
   std::string picture_height;
 
+  // The value of the column at that position (a PresetColumn); throws std::out_of_range past
+  // the last column.
+  std::string& column(std::size_t position);
   // The 23 values in column order.
   std::vector<std::string> values() const;
 };

@@ -1,9 +1,9 @@
 // The program folder's OfficeData.db as the main window's commands open it.
 #pragma once
 
-#include "presets/presets.h"
 #include "services/context.h"
 #include "services/text_helpers.h"
+#include "store/preset_database.h"
 
 namespace horalix {
 

@@ -1,11 +1,11 @@
-#include "presets/statement_catalogue.h"
+#include "store/statement_catalogue.h"
 
 #include <algorithm>
 #include <array>
 #include <stdexcept>
 #include <vector>
 
-#include "presets/office_data_tables.h"
+#include "store/office_data_tables.h"
 
 namespace horalix {
 

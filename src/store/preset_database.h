@@ -15,9 +15,9 @@
 #include "platform/database.h"
 #include "platform/files.h"
 #include "platform/message_boxes.h"
-#include "presets/database_notices.h"
-#include "presets/office_data_tables.h"
-#include "presets/statement_catalogue.h"
+#include "store/database_notices.h"
+#include "store/office_data_tables.h"
+#include "store/statement_catalogue.h"
 
 namespace horalix {
 

@@ -1,16 +1,15 @@
-#include "main/preset_row.h"
+#include "store/preset_row.h"
 
 #include <exception>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <type_traits>
 #include <variant>
 
-#include "presets/presets.h"
 #include "services/settings_record.h"
 #include "services/text_runtime.h"
 #include "services/time_value.h"
+#include "store/preset_database.h"
 
 namespace horalix {
 
@@ -42,13 +41,6 @@ class RowCopier {
   const std::vector<platform::DbValue>& row_;
   int failures_ = 0;
 };
-
-const SettingsField& settingsField(std::string_view name) {
-  for (const SettingsField& field : kSettingsFields) {
-    if (field.name == name) return field;
-  }
-  throw std::out_of_range("no settings field " + std::string(name));
-}
 
 // Whether the copy takes the column's field: AImode always comes from the registry, and the
 // presets menu leaves the time left and the picture size to the record.

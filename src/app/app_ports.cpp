@@ -1,0 +1,81 @@
+#include "app/app_ports.h"
+
+#include "interaction/interaction.h"
+#include "main/main.h"
+#include "presets/presets.h"
+#include "settings/settings.h"
+
+namespace horalix {
+
+void AppPorts::endRun() { EndTiming(context_); }
+
+void AppPorts::hideProcessBars() { HideProcessBars(context_); }
+
+void AppPorts::hideInteraction() { HideInteraction(context_); }
+
+void AppPorts::nextPreset() { context_.mainWindow().nextmenu_often(); }
+
+void AppPorts::closeToolWindow() { context_.mainWindow().delform(); }
+
+void AppPorts::runStarted(bool counting) { setRunStartMenus(context_, counting); }
+
+// The preset manager opens through its own opener, modal; the others show as their commands
+// show them.
+void AppPorts::open(ToolWindow window) {
+  if (window == ToolWindow::PresetManager) {
+    openPresetManager(context_);
+  } else {
+    form(window).Show();
+  }
+}
+
+void AppPorts::unload(ToolWindow window) { form(window).Unload(); }
+
+platform::Form& AppPorts::form(ToolWindow window) {
+  switch (window) {
+    case ToolWindow::Statistics:
+      return context_.statisticsWindow();
+    case ToolWindow::PresetManager:
+      return context_.presetManager();
+    case ToolWindow::InteractionSettings:
+      return context_.interactionSettingsWindow();
+    case ToolWindow::Settings:
+      break;
+  }
+  return context_.settingsWindow();
+}
+
+std::string AppPorts::presetCaption(int index) {
+  return context_.mainWindow().hd_time_one(index).Caption();
+}
+
+void AppPorts::showPreset(int index, bool visible, const std::string& caption) {
+  platform::MenuItem& item = context_.mainWindow().hd_time_one(index);
+  item.setVisible(visible);
+  item.setCaption(caption);
+}
+
+// The pause item is the second of the countdown's own menu.
+std::string AppPorts::pauseCaption() {
+  return context_.mainWindow().menuItem("Frmhudong", 1).Caption();
+}
+
+void AppPorts::setPauseCaption(const std::string& caption) {
+  context_.mainWindow().menuItem("Frmhudong", 1).setCaption(caption);
+}
+
+bool AppPorts::onExtendedScreen() {
+  const platform::MenuItem& extended = context_.mainWindow().hd_time_show();
+  return extended.Visible() && extended.Checked();
+}
+
+// The spotlight items are numbered in the order of the enumeration.
+bool AppPorts::checked(Spotlight spotlight) {
+  return context_.mainWindow().MouseLight(static_cast<int>(spotlight)).Checked();
+}
+
+void AppPorts::setChecked(Spotlight spotlight, bool checked) {
+  context_.mainWindow().MouseLight(static_cast<int>(spotlight)).setChecked(checked);
+}
+
+}  // namespace horalix

@@ -1,0 +1,52 @@
+// The ports of the subsystems, implemented over the program's windows.
+#pragma once
+
+#include <string>
+
+#include "services/context.h"
+#include "services/ports.h"
+
+namespace horalix {
+
+class AppPorts final : public Ports,
+                       public RunControl,
+                       public RunMenus,
+                       public ToolWindows,
+                       public InteractionMenu,
+                       public SpotlightMenu {
+ public:
+  explicit AppPorts(Context& context) : context_(context) {}
+
+  RunControl& runControl() override { return *this; }
+  RunMenus& runMenus() override { return *this; }
+  ToolWindows& toolWindows() override { return *this; }
+  InteractionMenu& interactionMenu() override { return *this; }
+  SpotlightMenu& spotlightMenu() override { return *this; }
+
+  void endRun() override;
+  void hideProcessBars() override;
+  void hideInteraction() override;
+  void nextPreset() override;
+  void closeToolWindow() override;
+
+  void runStarted(bool counting) override;
+
+  void open(ToolWindow window) override;
+  void unload(ToolWindow window) override;
+
+  std::string presetCaption(int index) override;
+  void showPreset(int index, bool visible, const std::string& caption) override;
+  std::string pauseCaption() override;
+  void setPauseCaption(const std::string& caption) override;
+  bool onExtendedScreen() override;
+
+  bool checked(Spotlight spotlight) override;
+  void setChecked(Spotlight spotlight, bool checked) override;
+
+ private:
+  platform::Form& form(ToolWindow window);
+
+  Context& context_;
+};
+
+}  // namespace horalix

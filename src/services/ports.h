@@ -1,0 +1,81 @@
+// The small interfaces through which a subsystem calls one that stands above it. The lower side
+// declares what it needs here; the composition (app/) implements each by forwarding to the
+// windows, so the caller never sees the window types behind them.
+#pragma once
+
+#include <string>
+
+namespace horalix {
+
+// What the clocks ask of the program when a run ends or moves on.
+class RunControl {
+ public:
+  virtual ~RunControl() = default;
+  // Ends the run: unloads the tool windows, hides the bars and clocks, records the run.
+  virtual void endRun() = 0;
+  // Hides the prompt bars and the windows that go with them.
+  virtual void hideProcessBars() = 0;
+  // Hides the interaction window and stops its countdown.
+  virtual void hideInteraction() = 0;
+  // Loads the next preset of the list and starts it.
+  virtual void nextPreset() = 0;
+  // Closes the one tool window a tray command opened, if any.
+  virtual void closeToolWindow() = 0;
+};
+
+// The tray menu's items that follow the run.
+class RunMenus {
+ public:
+  virtual ~RunMenus() = default;
+  // A run started: counting up or down decides which items are offered.
+  virtual void runStarted(bool counting) = 0;
+};
+
+// The tool windows, loaded when a command opens them and unloaded when they close.
+enum class ToolWindow { Settings, Statistics, PresetManager, InteractionSettings };
+
+class ToolWindows {
+ public:
+  virtual ~ToolWindows() = default;
+  // Opens the window the way its own command does.
+  virtual void open(ToolWindow window) = 0;
+  virtual void unload(ToolWindow window) = 0;
+};
+
+// The interaction items of the tray menu.
+class InteractionMenu {
+ public:
+  virtual ~InteractionMenu() = default;
+  // The caption of the item that starts interaction preset `index` (minutes:seconds).
+  virtual std::string presetCaption(int index) = 0;
+  // Shows or hides that item, with its caption.
+  virtual void showPreset(int index, bool visible, const std::string& caption) = 0;
+  // The caption of the item that pauses or continues the countdown.
+  virtual std::string pauseCaption() = 0;
+  virtual void setPauseCaption(const std::string& caption) = 0;
+  // Whether the countdown goes on the extended screen (the item is offered and ticked).
+  virtual bool onExtendedScreen() = 0;
+};
+
+// The tray menu's ticks of the two spotlights.
+enum class Spotlight { Follow, Area };
+
+class SpotlightMenu {
+ public:
+  virtual ~SpotlightMenu() = default;
+  virtual bool checked(Spotlight spotlight) = 0;
+  virtual void setChecked(Spotlight spotlight, bool checked) = 0;
+};
+
+// The ports the program hands to every subsystem.
+class Ports {
+ public:
+  virtual ~Ports() = default;
+  virtual RunControl& runControl() = 0;
+  virtual RunMenus& runMenus() = 0;
+  virtual ToolWindows& toolWindows() = 0;
+  virtual InteractionMenu& interactionMenu() = 0;
+  virtual SpotlightMenu& spotlightMenu() = 0;
+};
+
+}  // namespace horalix
