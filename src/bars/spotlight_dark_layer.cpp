@@ -5,7 +5,6 @@
 
 #include "bars/spotlight_settings.h"
 #include "bars/spotlight_veil.h"
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/ports.h"
@@ -157,7 +156,6 @@ void SpotlightDarkLayer::Form_DblClick() {
   Timer1.setEnabled(false);
   Timer2.setEnabled(false);
   Timer3.setEnabled(false);
-  MainWindow& main = context_.mainWindow();
   context_.ports().spotlightMenu().setChecked(Spotlight::Area, false);
   context_.run.openToolWindow = OpenWindow::None;
   Unload();

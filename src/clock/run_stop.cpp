@@ -25,9 +25,9 @@ void closeToolWindows(Context& context, bool withStatistics) {
   ToolWindows& tools = context.ports().toolWindows();
   if (withStatistics)
     attempt(context.platform.log, "closeToolWindows",
-            [&] { tools.unload(OpenWindow::Statistics); });
-  for (OpenWindow tool :
-       {OpenWindow::PresetManager, OpenWindow::InteractionSettings, OpenWindow::Settings}) {
+            [&] { tools.unload(ToolWindow::Statistics); });
+  for (ToolWindow tool :
+       {ToolWindow::PresetManager, ToolWindow::InteractionSettings, ToolWindow::Settings}) {
     attempt(context.platform.log, "closeToolWindows", [&] { tools.unload(tool); });
   }
   attempt(context.platform.log, "closeToolWindows",

@@ -49,8 +49,8 @@ std::vector<std::string> handOverValues(int documentKind) {
 
 void EndTiming(Context& context) {
   MainWindow& main = context.mainWindow();
-  for (OpenWindow tool : {OpenWindow::Statistics, OpenWindow::InteractionSettings,
-                          OpenWindow::PresetManager, OpenWindow::Settings}) {
+  for (ToolWindow tool : {ToolWindow::Statistics, ToolWindow::InteractionSettings,
+                          ToolWindow::PresetManager, ToolWindow::Settings}) {
     attempt(context.platform.log, "EndTiming", [&] { context.ports().toolWindows().unload(tool); });
   }
   attempt(context.platform.log, "EndTiming", [&] { HideProcessBars(context); });
