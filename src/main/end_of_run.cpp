@@ -7,7 +7,6 @@
 #include "main/run_state.h"
 #include "main/slide_show_end.h"
 #include "main/tray_menu.h"
-#include "presets/presets.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/option_names.h"

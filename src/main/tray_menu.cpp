@@ -11,7 +11,6 @@
 #include "main/main_window.h"
 #include "main/run_state.h"
 #include "main/timing_control.h"
-#include "presets/presets.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/option_names.h"
@@ -48,7 +47,7 @@ void MainWindow::delform() {
   } else if (open == OpenWindow::InteractionSettings) {
     context_.interactionSettingsWindow().Unload();
   } else if (open == OpenWindow::Statistics) {
-    context_.statisticsWindow().Unload();
+    context_.ports().toolWindows().unload(ToolWindow::Statistics);
   }
 }
 
@@ -86,7 +85,7 @@ void MainWindow::statisticsCommand() {
   context_.floatingClock().Timer3.setEnabled(false);
   context_.mirrorClock().Timer3.setEnabled(false);
   context_.floatingClock().Timer5.setEnabled(true);
-  attempt(context_.platform.log, "statistics", [&] { context_.statisticsWindow().Show(); });
+  attempt(context_.platform.log, "statistics", [&] { context_.ports().toolWindows().open(ToolWindow::Statistics); });
 }
 
 void MainWindow::onlineHelpCommand() {
