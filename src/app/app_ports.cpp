@@ -69,6 +69,11 @@ bool AppPorts::onExtendedScreen() {
   return extended.Visible() && extended.Checked();
 }
 
+void AppPorts::popUp() {
+  MainWindow& main = context_.mainWindow();
+  context_.platform.tray.popup(main, main.ppt_hudong);
+}
+
 // The spotlight items are numbered in the order of the enumeration.
 bool AppPorts::checked(Spotlight spotlight) {
   return context_.mainWindow().MouseLight(static_cast<int>(spotlight)).Checked();

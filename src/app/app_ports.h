@@ -39,6 +39,7 @@ class AppPorts final : public Ports,
   std::string pauseCaption() override;
   void setPauseCaption(const std::string& caption) override;
   bool onExtendedScreen() override;
+  void popUp() override;
 
   bool checked(Spotlight spotlight) override;
   void setChecked(Spotlight spotlight, bool checked) override;

@@ -9,7 +9,6 @@
 
 #include "interaction/interaction_presets.h"
 #include "interaction/interaction_window.h"
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/clock_mark.h"
 #include "services/context.h"

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "clock/clock.h"
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/control_frame.h"

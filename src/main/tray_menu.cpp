@@ -85,7 +85,8 @@ void MainWindow::statisticsCommand() {
   context_.floatingClock().Timer3.setEnabled(false);
   context_.mirrorClock().Timer3.setEnabled(false);
   context_.floatingClock().Timer5.setEnabled(true);
-  attempt(context_.platform.log, "statistics", [&] { context_.ports().toolWindows().open(ToolWindow::Statistics); });
+  attempt(context_.platform.log, "statistics",
+          [&] { context_.ports().toolWindows().open(ToolWindow::Statistics); });
 }
 
 void MainWindow::onlineHelpCommand() {

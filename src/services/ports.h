@@ -55,6 +55,8 @@ class InteractionMenu {
   virtual void setPauseCaption(const std::string& caption) = 0;
   // Whether the countdown goes on the extended screen (the item is offered and ticked).
   virtual bool onExtendedScreen() = 0;
+  // Opens the "互动" popup menu at the pointer.
+  virtual void popUp() = 0;
 };
 
 // The tray menu's ticks of the two spotlights.
