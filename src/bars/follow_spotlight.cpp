@@ -1,7 +1,6 @@
 #include "bars/follow_spotlight.h"
 
 #include "bars/spotlight_settings.h"
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/extended_screen.h"

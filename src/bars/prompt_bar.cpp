@@ -1,6 +1,5 @@
 #include "bars/prompt_bar.h"
 
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/extended_screen.h"

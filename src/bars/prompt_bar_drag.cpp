@@ -2,7 +2,6 @@
 // itself to the primary screen and stores where it was dropped.
 #include "bars/bar_position.h"
 #include "bars/prompt_bar.h"
-#include "main/main.h"
 #include "services/context.h"
 #include "services/window_positions.h"
 

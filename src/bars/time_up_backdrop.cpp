@@ -1,6 +1,5 @@
 #include "bars/time_up_backdrop.h"
 
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/extended_screen.h"
