@@ -1,8 +1,10 @@
 #include "app/app_ports.h"
 
+#include "clock/clock.h"
 #include "interaction/interaction.h"
 #include "main/main.h"
 #include "presets/presets.h"
+#include "services/window_utilities.h"
 #include "settings/settings.h"
 
 namespace horalix {
@@ -82,5 +84,13 @@ bool AppPorts::checked(Spotlight spotlight) {
 void AppPorts::setChecked(Spotlight spotlight, bool checked) {
   context_.mainWindow().MouseLight(static_cast<int>(spotlight)).setChecked(checked);
 }
+
+// The shown text is the one the clock holds in its Label11.
+void AppPorts::redrawText(int fontSize) {
+  FloatingClock& clock = context_.floatingClock();
+  clock.ShowStatue(clock.Label11.Caption(), fontSize);
+}
+
+void AppPorts::putOnTop() { SetTopmost(context_, context_.floatingClock()); }
 
 }  // namespace horalix
