@@ -1,8 +1,10 @@
 #include "app/app_ports.h"
 
+#include "clock/clock.h"
 #include "interaction/interaction.h"
 #include "main/main.h"
 #include "presets/presets.h"
+#include "services/window_utilities.h"
 #include "settings/settings.h"
 
 namespace horalix {
@@ -69,6 +71,11 @@ bool AppPorts::onExtendedScreen() {
   return extended.Visible() && extended.Checked();
 }
 
+void AppPorts::popUp() {
+  MainWindow& main = context_.mainWindow();
+  context_.platform.tray.popup(main, main.ppt_hudong);
+}
+
 // The spotlight items are numbered in the order of the enumeration.
 bool AppPorts::checked(Spotlight spotlight) {
   return context_.mainWindow().MouseLight(static_cast<int>(spotlight)).Checked();
@@ -77,5 +84,13 @@ bool AppPorts::checked(Spotlight spotlight) {
 void AppPorts::setChecked(Spotlight spotlight, bool checked) {
   context_.mainWindow().MouseLight(static_cast<int>(spotlight)).setChecked(checked);
 }
+
+// The shown text is the one the clock holds in its Label11.
+void AppPorts::redrawText(int fontSize) {
+  FloatingClock& clock = context_.floatingClock();
+  clock.ShowStatue(clock.Label11.Caption(), fontSize);
+}
+
+void AppPorts::putOnTop() { SetTopmost(context_, context_.floatingClock()); }
 
 }  // namespace horalix

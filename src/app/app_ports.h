@@ -13,7 +13,8 @@ class AppPorts final : public Ports,
                        public RunMenus,
                        public ToolWindows,
                        public InteractionMenu,
-                       public SpotlightMenu {
+                       public SpotlightMenu,
+                       public ClockDisplay {
  public:
   explicit AppPorts(Context& context) : context_(context) {}
 
@@ -22,6 +23,7 @@ class AppPorts final : public Ports,
   ToolWindows& toolWindows() override { return *this; }
   InteractionMenu& interactionMenu() override { return *this; }
   SpotlightMenu& spotlightMenu() override { return *this; }
+  ClockDisplay& clockDisplay() override { return *this; }
 
   void endRun() override;
   void hideProcessBars() override;
@@ -39,9 +41,13 @@ class AppPorts final : public Ports,
   std::string pauseCaption() override;
   void setPauseCaption(const std::string& caption) override;
   bool onExtendedScreen() override;
+  void popUp() override;
 
   bool checked(Spotlight spotlight) override;
   void setChecked(Spotlight spotlight, bool checked) override;
+
+  void redrawText(int fontSize) override;
+  void putOnTop() override;
 
  private:
   platform::Form& form(ToolWindow window);

@@ -1,7 +1,6 @@
 #include "bars/follow_spotlight.h"
 
 #include "bars/spotlight_settings.h"
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/extended_screen.h"
@@ -25,7 +24,7 @@ constexpr int kRimPx = 3;
 // Below the full-screen area lies the task bar; the spotlight covers it too.
 constexpr int kTaskBarCover = 3000;
 // While the spotlight is open the other windows do not put themselves on top.
-constexpr const char* kHoldOthers = "200";
+constexpr int kHoldOthers = 200;
 
 // The spot's picture box, in the menu text colour that the colour key leaves out, and the cell
 // that counts the pointer's stillness.
@@ -123,7 +122,7 @@ void FollowSpotlight::Form_MouseMove(int Button, int Shift, float X, float Y) {
 }
 
 void FollowSpotlight::Timer1_Timer() {
-  context_.mainWindow().Label1.setCaption(kHoldOthers);
+  context_.run.holdOff = kHoldOthers;
   // A right click on the clock sets the counter, so that the clock's menu is not covered.
   double holdoff = 0;
   attempt(context_.platform.log, "Frm_light.Timer1", [&] { holdoff = Val(Label1.Caption()); });

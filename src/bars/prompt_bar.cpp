@@ -1,6 +1,5 @@
 #include "bars/prompt_bar.h"
 
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/extended_screen.h"
@@ -113,7 +112,7 @@ void PromptBar::tuichu() {
 // 500 ms only at the bar's first start: nothing sets the interval back.
 void PromptBar::keepOnTopTick() {
   // The extended screen's bar cancels any hold-off, so that it is re-topped on this very tick.
-  if (role_.extended) context_.mainWindow().Label1.setCaption("0");
+  if (role_.extended) context_.run.holdOff = 0;
   attempt(context_.platform.log, "Frm_process keep on top", [&] { SetTopmost(context_, *this); });
   Timer4.setInterval(1000);
   if (keepOnTopCount_ < 1) Timer4.setEnabled(false);

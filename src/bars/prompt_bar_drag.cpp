@@ -2,7 +2,6 @@
 // itself to the primary screen and stores where it was dropped.
 #include "bars/bar_position.h"
 #include "bars/prompt_bar.h"
-#include "main/main.h"
 #include "services/context.h"
 #include "services/window_positions.h"
 
@@ -15,7 +14,7 @@ constexpr int kLeftButton = 1;
 void PromptBar::Form_MouseDown(int Button, int Shift, float X, float Y) {
   (void)Shift;
   // Holds off the keep-on-top routine of every window while the user handles the bar.
-  context_.mainWindow().Label1.setCaption("100");
+  context_.run.holdOff = 100;
   if (Button == kLeftButton) {
     grabX_ = X;
     grabY_ = Y;
@@ -24,7 +23,7 @@ void PromptBar::Form_MouseDown(int Button, int Shift, float X, float Y) {
 
 void PromptBar::Form_MouseMove(int Button, int Shift, float X, float Y) {
   (void)Shift;
-  context_.mainWindow().Label1.setCaption("100");
+  context_.run.holdOff = 100;
   if (Button & kLeftButton) {
     context_.platform.desktop.dragWithPointer(*this);
     auto newLeft = static_cast<std::int32_t>(Left() + (X - grabX_));

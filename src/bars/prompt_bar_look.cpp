@@ -1,12 +1,12 @@
 // The prompt bar's look, read from TimeData.db [Hotkey] at load and again at every start, so
 // that a changed setting takes effect at the next show.
 #include "bars/prompt_bar.h"
-#include "clock/clock.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/palette.h"
 #include "services/program_ini.h"
 #include "services/text_runtime.h"
+#include "services/window_shape.h"
 #include "services/window_utilities.h"
 
 namespace horalix {

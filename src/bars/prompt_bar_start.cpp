@@ -23,7 +23,7 @@ void PromptBar::startTick() {
 
   for (platform::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4}) t->setEnabled(false);
   // No hold-off: the keep-on-top run takes effect at once.
-  context_.mainWindow().Label1.setCaption("0");
+  context_.run.holdOff = 0;
   loadLook();
   step([&] { barStage_ = CInt(Val(context_.floatingClock().Label5.Caption())); });
 

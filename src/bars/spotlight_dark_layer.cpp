@@ -5,7 +5,6 @@
 
 #include "bars/spotlight_settings.h"
 #include "bars/spotlight_veil.h"
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/ports.h"
@@ -28,7 +27,7 @@ constexpr int kFramePx = 2;
 // Idle windows wait this far beyond the top left corner of the screen.
 constexpr int kParkGap = 5000;
 // While the dark layer is open the other windows do not put themselves on top.
-constexpr const char* kHoldOthers = "30";
+constexpr int kHoldOthers = 30;
 constexpr int kLeftButton = 1;
 
 // The clear rectangle and the cell that holds the rectangle's corners.
@@ -149,7 +148,7 @@ void SpotlightDarkLayer::Picture1_MouseMove(int Button, int Shift, float X, floa
 }
 
 void SpotlightDarkLayer::Timer3_Timer() {
-  context_.mainWindow().Label1.setCaption(kHoldOthers);
+  context_.run.holdOff = kHoldOthers;
   attempt(context_.platform.log, "Frm_move_background.Timer3", [&] { setTopmost(true); });
 }
 
@@ -157,9 +156,8 @@ void SpotlightDarkLayer::Form_DblClick() {
   Timer1.setEnabled(false);
   Timer2.setEnabled(false);
   Timer3.setEnabled(false);
-  MainWindow& main = context_.mainWindow();
   context_.ports().spotlightMenu().setChecked(Spotlight::Area, false);
-  main.Label10.setCaption("");
+  context_.run.openToolWindow = OpenWindow::None;
   Unload();
 }
 

@@ -3,7 +3,6 @@
 #include "bars/follow_spotlight.h"
 #include "bars/spotlight_dark_layer.h"
 #include "bars/spotlight_veil.h"
-#include "main/main.h"
 #include "services/context.h"
 #include "services/ports.h"
 
@@ -15,32 +14,29 @@ constexpr int kFollow = 0;
 constexpr int kArea = 1;
 
 void toggleFollow(Context& context) {
-  MainWindow& main = context.mainWindow();
   if (context.ports().spotlightMenu().checked(Spotlight::Follow)) {
-    main.Label10.setCaption("");
+    context.run.openToolWindow = OpenWindow::None;
     context.ports().spotlightMenu().setChecked(Spotlight::Follow, false);
     context.followSpotlight().Unload();
     return;
   }
-  main.delform();
-  main.Label10.setCaption("Frm_light");
+  context.ports().runControl().closeToolWindow();
+  context.run.openToolWindow = OpenWindow::FollowSpotlight;
   context.ports().spotlightMenu().setChecked(Spotlight::Follow, true);
   context.followSpotlight().Show();
 }
 
 void openArea(Context& context) {
-  MainWindow& main = context.mainWindow();
   context.ports().spotlightMenu().setChecked(Spotlight::Area, true);
-  main.Label10.setCaption("Frm_move_background");
+  context.run.openToolWindow = OpenWindow::SpotlightArea;
   context.spotlightDarkLayer().Show();
 }
 
 // The veil goes with the dark layer: left alone it would cover the screen, almost invisible,
 // and take every mouse click.
 void closeArea(Context& context) {
-  MainWindow& main = context.mainWindow();
   context.ports().spotlightMenu().setChecked(Spotlight::Area, false);
-  main.Label10.setCaption("");
+  context.run.openToolWindow = OpenWindow::None;
   context.spotlightVeil().Unload();
   context.spotlightDarkLayer().Unload();
 }
@@ -51,7 +47,7 @@ void MouseLight_Click(Context& context, int Index) {
   if (Index == kFollow) {
     toggleFollow(context);
   } else if (Index == kArea) {
-    context.mainWindow().delform();
+    context.ports().runControl().closeToolWindow();
     if (context.ports().spotlightMenu().checked(Spotlight::Area)) {
       closeArea(context);
     } else {
@@ -67,7 +63,7 @@ void spotlightHotKey(Context& context, int Index) {
     if (context.ports().spotlightMenu().checked(Spotlight::Area)) {
       closeArea(context);
     } else {
-      context.mainWindow().delform();
+      context.ports().runControl().closeToolWindow();
       openArea(context);
     }
   }

@@ -1,6 +1,6 @@
 // Switching the two spotlights on and off: the tray menu's items "跟随模式" and "动态亮度"
 // (MouseLight(0) and MouseLight(1)) and the hot keys `focus` and `light`. Each spotlight counts
-// as the one open tool window: its name stands in Frm_exit.Label10 while it is open, and the
+// as the one open tool window: the run state records it as open while it is, and the
 // item's check mark shows it.
 #pragma once
 

@@ -1,6 +1,5 @@
 #include "bars/time_up_backdrop.h"
 
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/extended_screen.h"
@@ -28,8 +27,7 @@ TimeUpBackdrop::TimeUpBackdrop(Context& context)
 
 void TimeUpBackdrop::Form_Load() {
   // The keep-on-top routine acts at once, so the backdrop goes over everything.
-  attempt(context_.platform.log, "Frm_black",
-          [&] { context_.mainWindow().Label1.setCaption("0"); });
+  attempt(context_.platform.log, "Frm_black", [&] { context_.run.holdOff = 0; });
   attempt(context_.platform.log, "Frm_black", [&] { SetTopmost(context_, *this); });
   setBackColor(kWindowBackground);
   // Each chosen look applies in turn: the last colour wins, only the first one is translucent.

@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "bars/time_up_backdrop.h"
-#include "clock/clock.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/option_names.h"
 #include "services/palette.h"
+#include "services/ports.h"
 #include "services/text_runtime.h"
 #include "services/window_utilities.h"
 
@@ -80,10 +80,9 @@ void TimeUpPrompt::Timer1_Timer() {
   // Directly on top, whatever the hold-off counter says.
   attempt(context_.platform.log, "Frm_tishi.Timer1", [&] { setTopmost(true); });
   attempt(context_.platform.log, "Frm_tishi.Timer1", [&] {
-    FloatingClock& clock = context_.floatingClock();
     const int size = FontSizeByIndex(
         CInt(Val(fontselectPart(context_.settings.Fontselect, FontselectField::SizeIndex))));
-    clock.ShowStatue(clock.Label11.Caption(), size);
+    context_.ports().clockDisplay().redrawText(size);
   });
 }
 
@@ -107,8 +106,7 @@ void TimeUpPrompt::closePrompt() {
   attempt(context_.platform.log, "Frm_tishi", [&] { context_.timeUpBackdrop().Unload(); });
   // While the prompt is already unloading, its second unload does nothing.
   if (!unloading_) Unload();
-  attempt(context_.platform.log, "Frm_tishi",
-          [&] { SetTopmost(context_, context_.floatingClock()); });
+  attempt(context_.platform.log, "Frm_tishi", [&] { context_.ports().clockDisplay().putOnTop(); });
 }
 
 }  // namespace horalix

@@ -6,4 +6,4 @@
 #include "clock/clock_placement.h"
 #include "clock/floating_clock.h"
 #include "clock/mirror_clock.h"
-#include "clock/window_shape.h"
+#include "services/window_shape.h"

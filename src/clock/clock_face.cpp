@@ -2,12 +2,12 @@
 
 #include <exception>
 
-#include "clock/window_shape.h"
 #include "main/main.h"
 #include "platform/forms.h"
 #include "services/context.h"
 #include "services/runtime_error.h"
 #include "services/text_runtime.h"
+#include "services/window_shape.h"
 
 namespace horalix {
 

@@ -37,7 +37,7 @@ void FloatingClock::Picture1_MouseDown(int Button, int Shift, float X, float Y) 
   };
   MainWindow& main = context_.mainWindow();
   // The keep-on-top routine of every window holds off while the user handles the clock.
-  main.Label1.setCaption("100");
+  context_.run.holdOff = 100;
   const int t = Label1(1).Top();
   if (t == 0 || t == kOutOfView) {
     if (Button == kLeftButton) {
@@ -57,7 +57,7 @@ void FloatingClock::Picture1_MouseDown(int Button, int Shift, float X, float Y) 
     } else {
       attempt([&] {
         // The follow-mode spotlight stays below the menu while it is open.
-        if (main.Label10.Caption() == "Frm_light")
+        if (context_.run.openToolWindow == OpenWindow::FollowSpotlight)
           context_.followSpotlight().Label1.setCaption("20");
       });
       attempt([&] {

@@ -109,7 +109,7 @@ void ShowClocks(Context& context) {
 
 void MarkClocksShown(Context& context) {
   MainWindow& main = context.mainWindow();
-  main.Label1.setCaption("0");
+  context.run.holdOff = 0;
   setCaptionPrefix(main.menu_two(1), "隐藏");
   markShown(context.floatingClock(), context.floatingClock().Timer2);
   attempt(context.platform.log, "MarkClocksShown", [&] {

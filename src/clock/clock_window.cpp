@@ -115,7 +115,7 @@ ClockWindow::ClockWindow(Context& context, const ClockRole& role, platform::Form
 }
 
 void ClockWindow::Picture2_MouseMove(int Button, int Shift, float X, float Y) {
-  context_.mainWindow().Label1.setCaption("100");
+  context_.run.holdOff = 100;
   Picture1_MouseMove(Button, Shift, X, Y);
 }
 

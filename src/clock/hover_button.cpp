@@ -43,13 +43,13 @@ void FloatingClock::Timer7_Timer() {
       const platform::Control& picture = Image2(main.menu_one(1).Enabled() ? 0 : 1);
       Image1.setPicture(picture.Picture(), picture.pictureWidthPx(), picture.pictureHeightPx());
     }
-    main.Label1.setCaption("150");
+    context_.run.holdOff = 150;
     return;
   }
   Image1.setVisible(false);
   Timer7.setEnabled(false);
   // The re-topping waits while the tray menu is up.
-  main.Label1.setCaption(main.menu.Visible() ? "100" : "0");
+  context_.run.holdOff = main.menu.Visible() ? 100 : 0;
   SetTopmost(context_, *this);
 }
 

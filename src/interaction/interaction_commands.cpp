@@ -91,11 +91,10 @@ void hd_time_show_Click(Context& context) {
 }
 
 void hd_time_set_Click(Context& context) {
-  MainWindow& main = context.mainWindow();
   Frmhudong_Click(context, 2);
-  main.delform();
-  main.Label10.setCaption("Frm_hudong_set");
-  context.interactionSettingsWindow().Show();
+  context.ports().runControl().closeToolWindow();
+  context.run.openToolWindow = OpenWindow::InteractionSettings;
+  context.ports().toolWindows().open(ToolWindow::InteractionSettings);
 }
 
 }  // namespace horalix

@@ -9,7 +9,6 @@
 
 #include "interaction/interaction_presets.h"
 #include "interaction/interaction_window.h"
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/clock_mark.h"
 #include "services/context.h"
@@ -66,7 +65,7 @@ void InteractionWindow::Timer3_Timer() {
   };
   Timer3.setEnabled(false);
   attempt([&] {
-    context_.mainWindow().Label1.setCaption("0");
+    context_.run.holdOff = 0;
     SetTopmost(context_, *this);
   });
   blinkBlank_ = false;

@@ -2,8 +2,8 @@
 // right press or a double click opens the "互动" popup, a left drag moves the window. Where it
 // is dropped is not kept: the next start or time-up centres it again.
 #include "interaction/interaction_window.h"
-#include "main/main.h"
 #include "services/context.h"
+#include "services/ports.h"
 
 namespace horalix {
 
@@ -13,16 +13,12 @@ constexpr int kRightButton = 2;
 }  // namespace
 
 void InteractionWindow::Picture4_MouseDown(int Button) {
-  MainWindow& main = context_.mainWindow();
   // Twenty calls of the keep-on-top routine leave the window order alone while the user works.
-  main.Label1.setCaption("100");
-  if (Button == kRightButton) context_.platform.tray.popup(main, main.ppt_hudong);
+  context_.run.holdOff = 100;
+  if (Button == kRightButton) context_.ports().interactionMenu().popUp();
 }
 
-void InteractionWindow::Picture4_DblClick() {
-  MainWindow& main = context_.mainWindow();
-  context_.platform.tray.popup(main, main.ppt_hudong);
-}
+void InteractionWindow::Picture4_DblClick() { context_.ports().interactionMenu().popUp(); }
 
 void InteractionWindow::Picture4_MouseMove(int Button) {
   if (Button & kLeftButton) context_.platform.desktop.dragWithPointer(*this);

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "clock/clock.h"
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/control_frame.h"
@@ -385,6 +384,6 @@ void InteractionSettingsWindow::Form_Load() {
   Combo3.setEnabled(true);
 }
 
-void InteractionSettingsWindow::Timer1_Timer() { context_.mainWindow().Label1.setCaption("30"); }
+void InteractionSettingsWindow::Timer1_Timer() { context_.run.holdOff = 30; }
 
 }  // namespace horalix

@@ -10,6 +10,7 @@
 #include "main/file_preset.h"
 #include "main/idle_clock.h"
 #include "main/main_window.h"
+#include "main/run_state.h"
 #include "main/watched_documents.h"
 #include "services/attempt.h"
 #include "services/context.h"
@@ -104,7 +105,7 @@ void MainWindow::Timer4_Timer() {
     Timer5.setEnabled(false);
     return;
   }
-  if (Len(bound) <= 3 && Label17.Caption() != "0") return;
+  if (Len(bound) <= 3 && firstPassMade_) return;
   automaticStart(bound);
 }
 
@@ -113,12 +114,13 @@ void MainWindow::Timer4_Timer() {
 void MainWindow::automaticStart(const std::string& bound) {
   const char* where = "document watch, start";
   Timer3.setEnabled(false);
-  attempt(context_.platform.log, where, [&] { Label16.setCaption(CStr(ReadClockMode(context_))); });
+  attempt(context_.platform.log, where,
+          [&] { context_.run.method = static_cast<ClockMethod>(ReadClockMode(context_)); });
   Timer4.setEnabled(false);
 
   attempt(context_.platform.log, where, [&] {
-    if (Len(Label12.Caption()) > 3) {
-      for (const std::string& name : Split(Label12.Caption(), "\\"))
+    if (Len(stageSounds_) > 3) {
+      for (const std::string& name : Split(stageSounds_, "\\"))
         StopMusic(context_, context_.pathInProgramFolder("sounds\\" + name));
     }
   });
@@ -127,24 +129,17 @@ void MainWindow::automaticStart(const std::string& bound) {
     StopMusic(context_, context_.pathInProgramFolder("sounds\\" + music));
   });
 
-  if (Len(bound) < 3 && Label17.Caption() == "0") {
+  if (Len(bound) < 3 && !firstPassMade_) {
     attempt(context_.platform.log, where, [&] { LoadSettings(context_, context_.settings); });
     context_.settings.checkvalue = kFirstPassCheckvalue;
-    Label17.setCaption("1");
+    firstPassMade_ = true;
   } else {
     attempt(context_.platform.log, where, [&] { LoadFilePreset(context_); });
   }
-  Label12.setCaption(context_.settings.tellsoundname);
+  stageSounds_ = context_.settings.tellsoundname;
   attempt(context_.platform.log, where, [&] { continueLastRun(bound); });
 
-  attempt(context_.platform.log, where,
-          [&] { Label4(0).setCaption(Format(context_.settings.Time_all, "hh:mm:ss")); });
-  for (int i = 1; i <= 3; ++i) Label4(i).setCaption("0");
-  Label4(4).setCaption(bound);
-  Label7.setCaption("0");
-  for (int i = 1; i <= 4; ++i) Label5(i).setCaption("0");
-  Text1.setText("0");
-  context_.platform.loop.doEvents();
+  startRunRecord(context_, bound);
 
   attempt(context_.platform.log, where, [&] { captureScreenSize(context_); });
   FloatingClock& clock = context_.floatingClock();

@@ -7,7 +7,6 @@
 #include "main/run_state.h"
 #include "main/slide_show_end.h"
 #include "main/tray_menu.h"
-#include "presets/presets.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/option_names.h"
@@ -54,7 +53,7 @@ void EndTiming(Context& context) {
     attempt(context.platform.log, "EndTiming", [&] { context.ports().toolWindows().unload(tool); });
   }
   attempt(context.platform.log, "EndTiming", [&] { HideProcessBars(context); });
-  main.Label1.setCaption("0");
+  context.run.holdOff = 0;
   const DocumentKind kind = readDocumentKind(main.Label3);
   attempt(context.platform.log, "EndTiming",
           [&] { programValues(context).removeGroup(handOverValues(static_cast<int>(kind))); });

@@ -41,7 +41,7 @@ void parkStaleBars(Context& context) {
   const int screenWidth = context.run.ScreenWidthPx * context.platform.desktop.twipsPerPixelX();
   PromptBar& primary = context.promptBar();
   if (primary.Timer2.Enabled()) {
-    context.mainWindow().Label1.setCaption("0");
+    context.run.holdOff = 0;
     parkProcessBar(primary, screenWidth, 0, kParkDistance);
     context.floatingClock().Timer5.setEnabled(true);
   }

@@ -18,12 +18,8 @@ constexpr unsigned kCell = platform::design::kHidden;
 // The window's design: hidden state cells, each with the value it holds before any code runs.
 constexpr platform::ControlDesign kDesign[] = {
     {.kind = ControlKind::Label, .name = "Lab_time_state", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label1", .caption = "0", .flags = kCell},
     {.kind = ControlKind::Label, .name = "Label3", .flags = kCell},
     {.kind = ControlKind::Label, .name = "Label7", .caption = "0", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label10", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label16", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label17", .caption = "0", .flags = kCell},
     {.kind = ControlKind::TextBox, .name = "Text1", .caption = "0", .flags = kCell},
     {.kind = ControlKind::PictureBox, .name = "Pic1", .flags = kCell},
     {.kind = ControlKind::Label, .name = "Label4", .index = 0, .caption = "0", .flags = kCell},
@@ -50,18 +46,13 @@ constexpr platform::ControlDesign kDesign[] = {
 MainWindow::MainWindow(Context& context)
     : Form(context.platform.forms, "Frm_exit"),
       Lab_time_state(addControls(kDesign).control("Lab_time_state")),
-      Label1(control("Label1")),
       Label3(control("Label3")),
       Label7(control("Label7")),
-      Label10(control("Label10")),
-      Label16(control("Label16")),
-      Label17(control("Label17")),
       Text1(control("Text1")),
       Pic1(control("Pic1")),
       Timer3(addTimer("Timer3", 1000)),
       Timer4(addTimer("Timer4", 1000)),
       Timer5(addTimer("Timer5", 300)),
-      Label12(addCell("Label12", -1, "12")),
       menu(menuRoot().add("menu", -1, "Horalix")),
       ppt_hudong(menuRoot().add("ppt_hudong", -1, "互动")),
       context_(context) {
@@ -99,7 +90,7 @@ void MainWindow::Form_Load() {
   attempt("interaction menu", [&] { LoadHudongMenu(); });
   attempt("presets menu", [&] { change_clock_menu(); });
   attempt("tray icon", [&] { addTrayIcon(); });
-  attempt("watch flag", [&] { Label17.setCaption("0"); });
+  firstPassMade_ = false;
   attempt("start balloon", [&] {
     context_.platform.tray.balloon("Horalix", "  鼠标右键单击，显示右键菜单  ", 2000);
   });

@@ -23,8 +23,6 @@ class MainWindow : public platform::Form {
 
   // "0" counting down, "1" counting up or in overtime; "" before the first run.
   platform::Control& Lab_time_state;
-  // Hold-off counter of the keep-on-top routine: windows are not raised while it is 1 or more.
-  platform::Control& Label1;
   // Kind of the document an automatic run is bound to: "1" to "6".
   platform::Control& Label3;
   // The run record: (0) set duration "hh:mm:ss", (1) count-down milliseconds banked before the
@@ -34,15 +32,9 @@ class MainWindow : public platform::Form {
   platform::Control& Label5(int index) { return control("Label5", index); }
   // Start-sound flag: the run start plays the start sound only while it reads "0".
   platform::Control& Label7;
-  // The one open tool or effect window, by name; "" for none.
-  platform::Control& Label10;
   // (0) the run's binding: "手动计时" or the document name; shorter than 4 characters = none.
   // (1) to (6) the document last recognised per document kind.
   platform::Control& Label13(int index) { return control("Label13", index); }
-  // Copy of the clock method `clockmode`: "0", "1" or "2"; "" reads as 0.
-  platform::Control& Label16;
-  // "1" once the document watch has made its first automatic pass.
-  platform::Control& Label17;
   // Milliseconds the clock shows: time left + 400 counting down, elapsed counting up.
   platform::Control& Text1;
   // Holds the tray icon picture; the icon's mouse messages are reported for it.
@@ -54,14 +46,12 @@ class MainWindow : public platform::Form {
   platform::Timer& Timer4;  // document watch
   platform::Timer& Timer5;  // automatic-run end watch
 
-  // Stage-sound names of the last automatic start, joined by "\"; only the document watch
-  // reads and writes it.
-  platform::Control& Label12;
-
   // The watch ticks (document_watch.cpp, end_watch.cpp, sibling_watch.cpp).
   void Timer3_Timer();
   void Timer4_Timer();
   void Timer5_Timer();
+  // Whether the document watch has made its first automatic pass.
+  bool firstPassMade() const { return firstPassMade_; }
 
   // ---- Menus ----
 
@@ -80,7 +70,7 @@ class MainWindow : public platform::Form {
 
   // ---- Commands of the tray menu ----
 
-  // Closes the tool window named in Label10 (and leaves Label10 as it is).
+  // Closes the open tool window of the run state (and leaves the record of it as it is).
   void delform();
   // The items of the three arrays run their commands of the command table.
   void menu_one_Click(int Index);
@@ -151,6 +141,9 @@ class MainWindow : public platform::Form {
   void continueLastRun(const std::string& bound);
 
   Context& context_;
+  bool firstPassMade_ = false;
+  // Stage-sound names of the last automatic start, joined by "\".
+  std::string stageSounds_;
 };
 
 }  // namespace horalix

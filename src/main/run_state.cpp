@@ -14,15 +14,30 @@ bool runCounts(Context& context) {
   return runBound(context) && optionOn(context.settings.checkvalue, CheckFlag::TimedDuration);
 }
 
-void resetRunRecord(Context& context) {
+namespace {
+
+// The set duration, nothing banked or paused, the start sound armed, no running totals and
+// nothing shown; the document, when given, is kept with the record. Pending messages run after.
+void clearRunRecord(Context& context, const std::string* document) {
   MainWindow& main = context.mainWindow();
   main.Label4(0).setCaption(Format(context.settings.Time_all, "hh:mm:ss"));
   for (int i = 1; i <= 3; ++i) main.Label4(i).setCaption("0");
+  if (document) main.Label4(4).setCaption(*document);
   main.Label7.setCaption("0");
   for (int i = 1; i <= 4; ++i) main.Label5(i).setCaption("0");
   main.Text1.setText("0");
   context.platform.loop.doEvents();
-  main.Label4(1).setCaption("0");
+}
+
+}  // namespace
+
+void resetRunRecord(Context& context) {
+  clearRunRecord(context, nullptr);
+  context.mainWindow().Label4(1).setCaption("0");
+}
+
+void startRunRecord(Context& context, const std::string& document) {
+  clearRunRecord(context, &document);
 }
 
 bool captionStartsWith(const platform::MenuItem& item, const std::string& prefix) {

@@ -22,6 +22,10 @@ bool runCounts(Context& context);
 // once in the middle, and a tick that banked time meanwhile is wiped again after them.
 void resetRunRecord(Context& context);
 
+// The same reset for a run that starts now, bound to `document`, which the record keeps. What a
+// tick banks during the pending messages stays.
+void startRunRecord(Context& context, const std::string& document);
+
 // Menu captions carry state in their first two characters ("暂停"/"继续", "隐藏"/"显示"):
 // whether a caption begins with a prefix, and the caption with its first two characters replaced
 // and the rest kept as it was.

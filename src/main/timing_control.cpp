@@ -39,13 +39,7 @@ void StartTiming(Context& context) {
   main.Label13(0).setCaption("手动计时");
   main.Timer4.setEnabled(false);
   main.Timer5.setEnabled(false);
-  main.Label4(0).setCaption(Format(context.settings.Time_all, "hh:mm:ss"));
-  for (int i = 1; i <= 3; ++i) main.Label4(i).setCaption("0");
-  main.Label4(4).setCaption(main.Label13(0).Caption());
-  main.Label7.setCaption("0");
-  for (int i = 1; i <= 4; ++i) main.Label5(i).setCaption("0");
-  main.Text1.setText("0");
-  context.platform.loop.doEvents();
+  startRunRecord(context, main.Label13(0).Caption());
   captureScreenSize(context);
   context.floatingClock().Timer5.setEnabled(true);
 }

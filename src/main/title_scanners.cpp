@@ -256,6 +256,8 @@ FileList documentFileList(DocumentKind kind, const std::vector<platform::TopWind
       return PptFileList(windows);
     case DocumentKind::Drawing:
       return DwgFileList(windows);
+    case DocumentKind::None:
+      break;
   }
   return std::nullopt;
 }

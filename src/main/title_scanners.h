@@ -9,18 +9,9 @@
 #include <vector>
 
 #include "platform/desktop.h"
+#include "services/run_state_record.h"
 
 namespace horalix {
-
-// The kinds of document that automatic timing recognises, as stored in Frm_exit.Label3.
-enum class DocumentKind {
-  Workbook = 1,
-  WordDocument = 2,
-  SlideShow = 3,
-  Pdf = 4,
-  Presentation = 5,
-  Drawing = 6,
-};
 
 inline constexpr DocumentKind kDocumentKinds[] = {
     DocumentKind::Workbook, DocumentKind::WordDocument, DocumentKind::SlideShow,

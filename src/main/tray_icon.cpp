@@ -49,7 +49,7 @@ void MainWindow::onTrayMouse(TrayMouse event) {
 void MainWindow::mcTray_MouseClick(int Button, bool DBClick) {
   if (Button != 2) return;
   // The clocks keep off the top while the menu is open, so they do not cover it.
-  Label1.setCaption("200");
+  context_.run.holdOff = 200;
   if (!DBClick) context_.platform.tray.popup(*this, menu);
 }
 

@@ -11,7 +11,6 @@
 #include "main/main_window.h"
 #include "main/run_state.h"
 #include "main/timing_control.h"
-#include "presets/presets.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/option_names.h"
@@ -35,20 +34,20 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::delform() {
-  const std::string open = Label10.Caption();
-  if (open == "setting") {
+  const OpenWindow open = context_.run.openToolWindow;
+  if (open == OpenWindow::Settings) {
     context_.ports().toolWindows().unload(ToolWindow::Settings);
-  } else if (open == "Frm_light") {
+  } else if (open == OpenWindow::FollowSpotlight) {
     MouseLight(0).setChecked(false);
     context_.followSpotlight().Unload();
-  } else if (open == "Frm_move_background") {
+  } else if (open == OpenWindow::SpotlightArea) {
     MouseLight(1).setChecked(false);
     context_.spotlightVeil().Unload();
     context_.spotlightDarkLayer().Unload();
-  } else if (open == "Frm_hudong_set") {
+  } else if (open == OpenWindow::InteractionSettings) {
     context_.interactionSettingsWindow().Unload();
-  } else if (open == "Frm_data_sum") {
-    context_.statisticsWindow().Unload();
+  } else if (open == OpenWindow::Statistics) {
+    context_.ports().toolWindows().unload(ToolWindow::Statistics);
   }
 }
 
@@ -71,14 +70,14 @@ void MainWindow::showHideCommand() { ShowHideClock(context_); }
 
 void MainWindow::settingsCommand() {
   delform();
-  Label10.setCaption("setting");
+  context_.run.openToolWindow = OpenWindow::Settings;
   context_.ports().toolWindows().open(ToolWindow::Settings);
 }
 
 // Every step goes on after a failing one.
 void MainWindow::statisticsCommand() {
   attempt(context_.platform.log, "statistics", [&] { delform(); });
-  Label10.setCaption("Frm_data_sum");
+  context_.run.openToolWindow = OpenWindow::Statistics;
   // The document watchers rest while the statistics are open; closing them restarts the watch.
   Timer4.setEnabled(false);
   Timer5.setEnabled(false);
@@ -86,7 +85,8 @@ void MainWindow::statisticsCommand() {
   context_.floatingClock().Timer3.setEnabled(false);
   context_.mirrorClock().Timer3.setEnabled(false);
   context_.floatingClock().Timer5.setEnabled(true);
-  attempt(context_.platform.log, "statistics", [&] { context_.statisticsWindow().Show(); });
+  attempt(context_.platform.log, "statistics",
+          [&] { context_.ports().toolWindows().open(ToolWindow::Statistics); });
 }
 
 void MainWindow::onlineHelpCommand() {

@@ -11,9 +11,7 @@ namespace {
 constexpr std::int64_t kDayMs = 86'400'000;
 }
 
-ClockMethod readClockMethod(Context& context) {
-  return readClockMethodCell(context.runStateWindow().control("Label16"));
-}
+ClockMethod readClockMethod(Context& context) { return context.run.method; }
 
 std::optional<std::int32_t> clockMark(Context& context, ClockMethod method) {
   switch (method) {

@@ -1,4 +1,4 @@
-// Time marks of the running segment, in the unit of the clock method that Frm_exit.Label16 names.
+// Time marks of the running segment, in the unit of the run's clock method.
 #pragma once
 
 #include <cstdint>
@@ -11,7 +11,7 @@ namespace horalix {
 
 class Context;
 
-// The clock method in Frm_exit.Label16 ("" reads as the tick count).
+// The run's clock method.
 ClockMethod readClockMethod(Context& context);
 
 // "Now" by a clock method: the system tick count (its 32 bits as a signed number), whole

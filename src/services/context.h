@@ -13,7 +13,7 @@
 #include "platform/forms.h"
 #include "platform/platform.h"
 #include "services/ports.h"
-#include "services/run_variables.h"
+#include "services/run_state_record.h"
 #include "services/settings_block.h"
 
 namespace horalix {
@@ -49,7 +49,7 @@ class Context {
 
   platform::Platform& platform;
   SettingsBlock settings;
-  RunVariables run;
+  RunState run;
 
   // The program folder without a trailing "\" (a drive root keeps it), and paths inside it.
   std::string programFolder() const;

@@ -55,6 +55,8 @@ class InteractionMenu {
   virtual void setPauseCaption(const std::string& caption) = 0;
   // Whether the countdown goes on the extended screen (the item is offered and ticked).
   virtual bool onExtendedScreen() = 0;
+  // Opens the "互动" popup menu at the pointer.
+  virtual void popUp() = 0;
 };
 
 // The tray menu's ticks of the two spotlights.
@@ -67,6 +69,16 @@ class SpotlightMenu {
   virtual void setChecked(Spotlight spotlight, bool checked) = 0;
 };
 
+// The floating clock, for the windows that show with it.
+class ClockDisplay {
+ public:
+  virtual ~ClockDisplay() = default;
+  // Draws the clock's shown text again at the given font size.
+  virtual void redrawText(int fontSize) = 0;
+  // Puts the clock on top of the other windows, unless they are held off.
+  virtual void putOnTop() = 0;
+};
+
 // The ports the program hands to every subsystem.
 class Ports {
  public:
@@ -76,6 +88,7 @@ class Ports {
   virtual ToolWindows& toolWindows() = 0;
   virtual InteractionMenu& interactionMenu() = 0;
   virtual SpotlightMenu& spotlightMenu() = 0;
+  virtual ClockDisplay& clockDisplay() = 0;
 };
 
 }  // namespace horalix

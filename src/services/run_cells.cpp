@@ -45,8 +45,4 @@ void writeCountDirection(platform::Control& cell, CountDirection direction) {
   cell.setCaption(textOf(direction));
 }
 
-ClockMethod readClockMethodCell(const platform::Control& cell) {
-  return static_cast<ClockMethod>(numberIn(cell));
-}
-
 }  // namespace horalix

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/forms.h"
+#include "services/run_state_record.h"
 
 namespace horalix {
 
@@ -16,31 +17,6 @@ enum class AlarmStage {
   Alarm3 = 3,
   Zero = 4,
   SettingsApplied = 7,  // written by the settings window's apply
-};
-
-// Frm_exit.Label3: the kind of document an automatic run is bound to ("" before any).
-enum class DocumentKind {
-  None = 0,
-  Workbook = 1,
-  WordDocument = 2,
-  SlideShow = 3,
-  Pdf = 4,
-  PresentationEdit = 5,
-  Drawing = 6,
-};
-
-// Frm_exit.Lab_time_state: which way the run counts ("" before the first run counts neither).
-enum class CountDirection {
-  Down = 0,  // to zero
-  Up = 1,    // up, or on past zero in overtime
-};
-
-// Frm_exit.Label16: how elapsed time is measured ("" reads as the tick count). Values past the
-// named ones take no time mark.
-enum class ClockMethod {
-  TickCount = 0,
-  SecondsSinceMidnight = 1,
-  TimeOfDay = 2,
 };
 
 AlarmStage readAlarmStage(const platform::Control& cell);
@@ -55,7 +31,5 @@ void writeDocumentKind(platform::Control& cell, DocumentKind kind);
 
 bool isCountDirection(const platform::Control& cell, CountDirection direction);
 void writeCountDirection(platform::Control& cell, CountDirection direction);
-
-ClockMethod readClockMethodCell(const platform::Control& cell);
 
 }  // namespace horalix

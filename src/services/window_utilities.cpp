@@ -1,8 +1,6 @@
 #include "services/window_utilities.h"
 
 #include "services/context.h"
-#include "services/runtime_error.h"
-#include "services/text_runtime.h"
 
 namespace horalix {
 
@@ -26,18 +24,11 @@ void openHelpPage(Context& context, const std::string& page, const platform::For
 }
 
 void SetTopmost(Context& context, platform::Form& window) {
-  platform::Control& holdoff = context.runStateWindow().control("Label1");
-  // A caption that is no number reads as 0, so the window is raised.
-  double value = 0;
-  try {
-    value = Val(holdoff.Caption());
-  } catch (const RuntimeError&) {
-    value = 0;
-  }
-  if (value < 1) {
+  int& holdOff = context.run.holdOff;
+  if (holdOff < 1) {
     window.setTopmost(true);
   } else {
-    holdoff.setCaption(CStr(value - 5));
+    holdOff -= 5;
   }
 }
 

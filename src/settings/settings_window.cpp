@@ -17,7 +17,7 @@ SettingsWindow::SettingsWindow(Context& context)
   setBackColor(0xFFFFFF);
   setClientSize(5400, 8700);
   move(kDesignLeft, kDesignTop, Width(), Height());
-  Timer1.onTick = [this] { context_.mainWindow().Label1.setCaption("30"); };
+  Timer1.onTick = [this] { context_.run.holdOff = 30; };
   fillLists();
   wireHandlers();
   wirePageHandlers();
@@ -93,7 +93,7 @@ void SettingsWindow::wireHandlers() {
 
 void SettingsWindow::Form_Unload(bool& cancel) {
   (void)cancel;
-  context_.mainWindow().Label1.setCaption("0");
+  context_.run.holdOff = 0;
   // The clocks go back on top at once: the hold-off has just ended.
   raiseClocks(context_);
 }

@@ -169,11 +169,11 @@ TEST_F(AreaSpotlightTest, DoubleClickEndsTheEffect) {
   loop.advance(100);
   ASSERT_TRUE(layer.Visible());
   ASSERT_TRUE(main.MouseLight(1).Checked());
-  ASSERT_EQ(main.Label10.Caption(), "Frm_move_background");
+  ASSERT_EQ(app.run.openToolWindow, OpenWindow::SpotlightArea);
   forms.dblClick(layer);
   EXPECT_FALSE(layer.loaded());
   EXPECT_FALSE(main.MouseLight(1).Checked());
-  EXPECT_EQ(main.Label10.Caption(), "");
+  EXPECT_EQ(app.run.openToolWindow, OpenWindow::None);
   EXPECT_FALSE(layer.Timer1.Enabled() || layer.Timer2.Enabled() || layer.Timer3.Enabled());
   // The menu item then opens it afresh.
   chooseArea();
@@ -183,9 +183,9 @@ TEST_F(AreaSpotlightTest, DoubleClickEndsTheEffect) {
 
 TEST_F(AreaSpotlightTest, DarkLayerKeepsOnTopAndHoldsTheOthersBack) {
   chooseArea();
-  main.Label1.setCaption("0");
+  app.run.holdOff = 0;
   loop.advance(300);
-  EXPECT_EQ(main.Label1.Caption(), "30");
+  EXPECT_EQ(app.run.holdOff, 30);
   EXPECT_EQ(topmostCount("Frm_move_background"), 1);
   loop.advance(600);
   EXPECT_EQ(topmostCount("Frm_move_background"), 3);

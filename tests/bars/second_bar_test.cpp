@@ -62,7 +62,7 @@ TEST_F(SecondBarTest, AReminderBringsTheSecondBarOnTheExtendedScreenWithThePrima
     EXPECT_TRUE(barTwo.Timer2.Enabled());
     EXPECT_TRUE(barTwo.Timer4.Enabled());
     // Its keep-on-top run re-tops it whatever hold-off another window has set.
-    main.Label1.setCaption("100");
+    app.run.holdOff = 100;
     const int raised = forms.raiseCount("Frm_process_two");
     loop.advance(1000);
     EXPECT_GT(forms.raiseCount("Frm_process_two"), raised);

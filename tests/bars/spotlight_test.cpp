@@ -16,20 +16,20 @@ struct Effects {
   bool follow = false;  // Frm_light loaded
   bool area = false;    // Frm_move_background loaded
   bool followMark = false, areaMark = false;
-  std::string open;
+  OpenWindow open = OpenWindow::None;
   bool operator==(const Effects&) const = default;
 };
 
 std::ostream& operator<<(std::ostream& out, const Effects& e) {
   return out << "{follow " << e.follow << ", area " << e.area << ", marks " << e.followMark
-             << e.areaMark << ", open \"" << e.open << "\"}";
+             << e.areaMark << ", open " << static_cast<int>(e.open) << "}";
 }
 
 class SpotlightToggleTest : public SpotlightTest {
  protected:
   Effects effects() {
     return {light.loaded(), layer.loaded(), main.MouseLight(0).Checked(),
-            main.MouseLight(1).Checked(), main.Label10.Caption()};
+            main.MouseLight(1).Checked(), app.run.openToolWindow};
   }
 };
 
@@ -40,9 +40,9 @@ TEST_F(SpotlightToggleTest, MenuItemsSwitchTheEffectsAndOneClosesTheOther) {
     Effects after;
     int areaLoads;  // how often the dark layer has been loaded so far
   };
-  const Effects none{false, false, false, false, ""};
-  const Effects follow{true, false, true, false, "Frm_light"};
-  const Effects area{false, true, false, true, "Frm_move_background"};
+  const Effects none{false, false, false, false, OpenWindow::None};
+  const Effects follow{true, false, true, false, OpenWindow::FollowSpotlight};
+  const Effects area{false, true, false, true, OpenWindow::SpotlightArea};
   const Case cases[] = {
       {Follow, follow, 0},
       {Follow, none, 0},  // the same item again switches it off
@@ -54,7 +54,9 @@ TEST_F(SpotlightToggleTest, MenuItemsSwitchTheEffectsAndOneClosesTheOther) {
       {Follow, follow, 3},  // follow mode closes the dark layer
       {FollowKey, none, 3},
       {AreaKey, area, 4},
-      {Settings, {false, false, false, false, "setting"}, 4},  // another tool window closes it
+      {Settings,
+       {false, false, false, false, OpenWindow::Settings},
+       4},  // another tool window closes it
   };
   for (const Case& c : cases) {
     switch (c.step) {
@@ -184,7 +186,7 @@ TEST_F(SpotlightTest, FollowModeCoversTheScreenAndCentresTheSpotOnThePointer) {
 TEST_F(SpotlightTest, FollowModeKeepsOnTopUnlessItsHoldOffCounterRuns) {
   chooseFollow();
   loop.advance(500);
-  EXPECT_EQ(main.Label1.Caption(), "200") << "the other windows hold off while it is open";
+  EXPECT_EQ(app.run.holdOff, 200) << "the other windows hold off while it is open";
   EXPECT_EQ(topmostCount("Frm_light"), 1);
   // A right click on the clock holds the spotlight back for 20 ticks: 10 seconds.
   light.Label1.setCaption("20");
@@ -207,10 +209,10 @@ TEST_F(SpotlightTest, ClosedSpotlightStopsItsTimers) {
   chooseFollow();
   chooseFollow();
   const int before = topmostCount("Frm_light");
-  main.Label1.setCaption("0");
+  app.run.holdOff = 0;
   loop.advance(2000);
   EXPECT_EQ(topmostCount("Frm_light"), before);
-  EXPECT_EQ(main.Label1.Caption(), "0");
+  EXPECT_EQ(app.run.holdOff, 0);
 }
 
 }  // namespace

@@ -115,12 +115,12 @@ TEST_F(TimeUpPromptTest, ThePromptSpeaksInSongTiAndKeepsItselfOnTopDespiteTheHol
   EXPECT_EQ(prompt.Label2.Font().name, "宋体");
   EXPECT_EQ(prompt.Label2.Font().size, 10.5);
   int atLoad = -1, afterTick = -1, promptPlace = -1, backdropPlace = -1;
-  main.Label1.setCaption("200");  // a hold-off that the backdrop cancels as it loads
+  app.run.holdOff = 200;  // a hold-off that the backdrop cancels as it loads
   showFromTick([&] {
     atLoad = raisesOf("Frm_tishi");
     promptPlace = place(prompt);
     backdropPlace = place(backdrop);
-    main.Label1.setCaption("200");  // a menu holds the windows down
+    app.run.holdOff = 200;  // a menu holds the windows down
     loop.advance(500);
     afterTick = raisesOf("Frm_tishi");
     prompt.Unload();
@@ -147,12 +147,12 @@ TEST_F(TimeUpPromptTest, WithTheHoldOffCounterSetTheClockIsNotRaisedAndTheCounte
   int clockTopmost = -1;
   showFromTick([&] {
     clockTopmost = raisesOf("time_glass");
-    main.Label1.setCaption("20");
+    app.run.holdOff = 20;
     EXPECT_TRUE(prompt.Unload());  // the close box
   });
   EXPECT_FALSE(backdrop.loaded());
   EXPECT_EQ(raisesOf("time_glass"), clockTopmost);
-  EXPECT_EQ(main.Label1.Caption(), "15");
+  EXPECT_EQ(app.run.holdOff, 15);
 }
 
 TEST_F(TimeUpPromptTest, TheBackdropTakesTheChosenLookAndCoversTheTaskBar) {

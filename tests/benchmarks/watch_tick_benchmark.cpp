@@ -31,7 +31,7 @@ void DocumentWatchTick(benchmark::State& state) {
                                              : "Notes " + std::to_string(i) + " - Editor");
   }
   horalix::MainWindow& main = app.mainWindow();
-  main.Label17.setCaption("1");  // past the first pass: the tick only polls
+  main.Timer4_Timer();  // the first pass, without a document: later ticks only poll
   for (auto _ : state) main.Timer4_Timer();
 }
 BENCHMARK(DocumentWatchTick)->Arg(200)->Unit(benchmark::kMicrosecond);

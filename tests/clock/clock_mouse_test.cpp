@@ -29,7 +29,7 @@ class ClockMouseTest : public MainWindowTest {
     runStart();
     mirrorRunStart();
     clock.move(3000, 1500, clock.Width(), clock.Height());
-    main.Label1.setCaption("0");
+    app.run.holdOff = 0;
   }
   static std::string faceText(ClockWindow& window) {
     std::string text;
@@ -57,7 +57,7 @@ TEST_F(ClockMouseTest, ALeftClickSwitchesTheViewOfBothClocksUnlessClicksKeepIt) 
   setSecondScreen(false);
   setOption(app.settings.checkvalue, CheckFlag::KeepTimeText, false);
   forms.mouseDown(clock.Picture2, kLeft, 30, 45);
-  EXPECT_EQ(main.Label1.Caption(), "100");
+  EXPECT_EQ(app.run.holdOff, 100);
   EXPECT_TRUE(timeOfDayInView(clock));
   EXPECT_TRUE(timeOfDayInView(mirror)) << "the mirror's labels follow";
   clock.Label11.setCaption("09:15");
@@ -83,22 +83,22 @@ TEST_F(ClockMouseTest, OtherButtonsOpenTheTrayMenuAtTheBottomEdgeOrAtThePointer)
     const char* name;
     int button;
     bool seeThrough;
-    const char* openTool;
+    OpenWindow openTool;
     std::optional<platform::PixelPoint> at;
     const char* spotlightHold;
   };
   // The clock stands at (200, 100) pixels; the press is 45 twips (3 pixels) from its left.
   const int bottom = (1500 + clock.Height()) / 15;
   const Case cases[] = {
-      {"right, opaque", kRight, false, "", platform::PixelPoint{203, bottom}, "0"},
-      {"middle, opaque", kMiddle, false, "", platform::PixelPoint{203, bottom}, "0"},
-      {"right, see-through", kRight, true, "", std::nullopt, "0"},
-      {"spotlight open", kRight, true, "Frm_light", std::nullopt, "20"},
+      {"right, opaque", kRight, false, OpenWindow::None, platform::PixelPoint{203, bottom}, "0"},
+      {"middle, opaque", kMiddle, false, OpenWindow::None, platform::PixelPoint{203, bottom}, "0"},
+      {"right, see-through", kRight, true, OpenWindow::None, std::nullopt, "0"},
+      {"spotlight open", kRight, true, OpenWindow::FollowSpotlight, std::nullopt, "20"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     setOption(app.settings.checkvalue, CheckFlag::TransparentBack, c.seeThrough);
-    main.Label10.setCaption(c.openTool);
+    app.run.openToolWindow = c.openTool;
     app.followSpotlight().Label1.setCaption("0");
     const std::size_t before = tray.popups().size();
     forms.mouseDown(clock.Picture2, c.button, 45, 30);
@@ -116,12 +116,12 @@ TEST_F(ClockMouseTest, OtherButtonsOpenTheTrayMenuAtTheBottomEdgeOrAtThePointer)
   // Neither text in view: the press only holds the windows off.
   clock.Label1(1).setTop(500);
   const std::size_t before = tray.popups().size();
-  main.Label1.setCaption("0");
+  app.run.holdOff = 0;
   forms.mouseDown(clock.Picture1, kRight, 45, 30);
   forms.mouseDown(clock.Picture1, kLeft, 45, 30);
   EXPECT_EQ(tray.popups().size(), before);
   EXPECT_EQ(clock.Label1(1).Top(), 500);
-  EXPECT_EQ(main.Label1.Caption(), "100");
+  EXPECT_EQ(app.run.holdOff, 100);
 }
 
 TEST_F(ClockMouseTest, ADragStoresWhereTheDropReachedAndKeepsTheClockOnTheScreen) {
@@ -166,10 +166,10 @@ TEST_F(ClockMouseTest, ADragStoresWhereTheDropReachedAndKeepsTheClockOnTheScreen
   forms.mouseMove(clock.Picture1, 0, 360, 230);
   EXPECT_EQ(desktop.drags().size(), 5u);
   EXPECT_EQ(clock.Left(), 3000);
-  EXPECT_EQ(main.Label1.Caption(), "100") << "set by the drags over the text box";
-  main.Label1.setCaption("0");
+  EXPECT_EQ(app.run.holdOff, 100) << "set by the drags over the text box";
+  app.run.holdOff = 0;
   forms.mouseMove(clock.Picture1, 0, 360, 230);
-  EXPECT_EQ(main.Label1.Caption(), "0") << "over the outer box the hold-off stays";
+  EXPECT_EQ(app.run.holdOff, 0) << "over the outer box the hold-off stays";
 }
 
 TEST_F(ClockMouseTest, TheHoverButtonShowsPlayOrStopWhileTheCursorRestsOnTheFace) {
@@ -187,7 +187,7 @@ TEST_F(ClockMouseTest, TheHoverButtonShowsPlayOrStopWhileTheCursorRestsOnTheFace
   EXPECT_EQ(clock.Image1.Top(), 0);
   EXPECT_EQ(clock.Image1.Width(), side);
   EXPECT_EQ(clock.Image1.Height(), side);
-  EXPECT_EQ(main.Label1.Caption(), "150");
+  EXPECT_EQ(app.run.holdOff, 150);
   EXPECT_EQ(clock.Timer7.Interval(), 100);
 
   StartTiming(app);
@@ -207,7 +207,7 @@ TEST_F(ClockMouseTest, TheHoverButtonShowsPlayOrStopWhileTheCursorRestsOnTheFace
   loop.advance(100);
   EXPECT_FALSE(clock.Image1.Visible());
   EXPECT_FALSE(clock.Timer7.Enabled());
-  EXPECT_EQ(main.Label1.Caption(), "0");
+  EXPECT_EQ(app.run.holdOff, 0);
   EXPECT_GT(forms.raiseCount("time_glass"), topmostBefore);
 
   // With the tray menu up the re-topping waits.
@@ -217,7 +217,7 @@ TEST_F(ClockMouseTest, TheHoverButtonShowsPlayOrStopWhileTheCursorRestsOnTheFace
   loop.advance(500);
   desktop.setCursor(std::nullopt);
   loop.advance(100);
-  EXPECT_EQ(main.Label1.Caption(), "95") << "100, lowered by the keep-on-top call that follows";
+  EXPECT_EQ(app.run.holdOff, 95) << "100, lowered by the keep-on-top call that follows";
   main.menu.setVisible(false);
 
   // In automatic mode no button shows, but the windows still hold off.
@@ -227,7 +227,7 @@ TEST_F(ClockMouseTest, TheHoverButtonShowsPlayOrStopWhileTheCursorRestsOnTheFace
   forms.mouseMove(clock.Picture2, 0, 75, 75);
   loop.advance(500);
   EXPECT_FALSE(clock.Image1.Visible());
-  EXPECT_EQ(main.Label1.Caption(), "150");
+  EXPECT_EQ(app.run.holdOff, 150);
 }
 
 TEST_F(ClockMouseTest, TheHoverButtonStartsARunAndStopsTheRunningOne) {
@@ -246,12 +246,12 @@ TEST_F(ClockMouseTest, TheHoverButtonStartsARunAndStopsTheRunningOne) {
   EXPECT_EQ(main.Label13(0).Caption(), "");
 
   // A right press opens the menu at the pointer and leaves the hold-off alone.
-  main.Label1.setCaption("0");
+  app.run.holdOff = 0;
   forms.mouseDown(clock.Image1, kRight, 10, 10);
   forms.mouseDown(clock.Image1, kMiddle, 10, 10);
   ASSERT_EQ(tray.popups().size(), 1u);
   EXPECT_FALSE(tray.popups().back().at.has_value());
-  EXPECT_EQ(main.Label1.Caption(), "0");
+  EXPECT_EQ(app.run.holdOff, 0);
 }
 
 }  // namespace

@@ -287,7 +287,7 @@ TEST_F(MirrorClockTest, TheOvertimeLimitStopsTheMirrorAtTheFirstTickAtOrPastIt) 
 
 TEST_F(MirrorClockTest, APauseUnderTheTimeOfDayMethodKeepsBothClocksEqual) {
   launch();
-  main.Label16.setCaption("2");
+  app.run.method = ClockMethod::TimeOfDay;
   app.settings.Time_all = 12.0 / 86400;
   startRun();
   loop.advance(3000);
@@ -434,12 +434,12 @@ TEST_F(MirrorClockTest, AClickRedrawsAndEveryMoveSavesWhereTheMirrorStands) {
   mirror.Picture2_MouseDown(1, 0, 10, 10);
   EXPECT_EQ(faceText(mirror), "12:34");
 
-  main.Label1.setCaption("0");
+  app.run.holdOff = 0;
   mirror.Picture1_MouseMove(0, 0, 10, 10);
-  EXPECT_EQ(main.Label1.Caption(), "0") << "over the face box the hold-off stays";
+  EXPECT_EQ(app.run.holdOff, 0) << "over the face box the hold-off stays";
   mirror.move(W + 1500, 2500, mirror.Width(), mirror.Height());
   mirror.Picture2_MouseMove(0, 0, 10, 10);
-  EXPECT_EQ(main.Label1.Caption(), "100");
+  EXPECT_EQ(app.run.holdOff, 100);
   EXPECT_EQ(
       variantText(IniReadWrite(files, "readpart", app.iniPath(), "clocksite", "clocklefttwo", "")),
       std::to_string(W + 1500));
@@ -452,11 +452,11 @@ TEST_F(MirrorClockTest, BothClocksTakeTheMouseFromTheirFaceAndTextBox) {
   launch();
   for (ClockWindow* window :
        {static_cast<ClockWindow*>(&clock), static_cast<ClockWindow*>(&mirror)}) {
-    main.Label1.setCaption("0");
+    app.run.holdOff = 0;
     forms.mouseMove(window->Picture1, 0, 10, 10);
-    EXPECT_EQ(main.Label1.Caption(), "0") << window->name();
+    EXPECT_EQ(app.run.holdOff, 0) << window->name();
     forms.mouseMove(window->Picture2, 0, 10, 10);
-    EXPECT_EQ(main.Label1.Caption(), "100") << window->name();
+    EXPECT_EQ(app.run.holdOff, 100) << window->name();
   }
   app.settings.checkvalue.at(9) = '0';
   mirror.Label1(1).setTop(0);

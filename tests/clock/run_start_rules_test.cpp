@@ -11,11 +11,11 @@
 
 #include "bars/prompt_bar.h"
 #include "clock/clock_placement.h"
-#include "clock/window_shape.h"
 #include "main/timing_control.h"
 #include "platform/headless/headless_fonts.h"
 #include "services/option_names.h"
 #include "services/palette.h"
+#include "services/window_shape.h"
 #include "support/main_window_fixture.h"
 
 namespace horalix::test {

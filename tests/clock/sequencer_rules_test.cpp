@@ -68,7 +68,7 @@ TEST_F(SequencerRulesTest, WhileACountUpRunsTheHideWhileIdleOptionShowsTheClock)
 
 TEST_F(SequencerRulesTest, ByTheTimeOfDayPauseAndResumeRetakeTheSegmentStart) {
   loop.setLocalTime({2024, 5, 6, 10, 0, 0, 0, 1});
-  main.Label16.setCaption("2");
+  app.run.method = ClockMethod::TimeOfDay;
   StartTiming(app);
   runStart();
   ASSERT_EQ(app.run.StartTick, 36'000'000);

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "clock/window_shape.h"
 #include "services/ini_read_write.h"
+#include "services/window_shape.h"
 #include "support/main_window_fixture.h"
 
 namespace horalix::test {

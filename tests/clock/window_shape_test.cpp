@@ -1,6 +1,6 @@
 // The clock windows' rounded outline by the corner list of the settings, and the colour key
 // picked from the text colour.
-#include "clock/window_shape.h"
+#include "services/window_shape.h"
 
 #include <optional>
 #include <string>

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "clock/floating_clock.h"
-#include "clock/window_shape.h"
 #include "fuzz_seeds.h"
 #include "main/run_state.h"
 #include "services/display_format.h"
@@ -15,6 +14,7 @@
 #include "services/palette.h"
 #include "services/runtime_error.h"
 #include "services/text_runtime.h"
+#include "services/window_shape.h"
 #include "settings_lines.h"
 
 namespace horalix::fuzz {

@@ -136,7 +136,7 @@ TEST_F(WindowTest, TheMouseOpensThePopupAndHoldsOffKeepOnTop) {
   choose(0);
   tray.onPopup = platform::HeadlessTray::choose("关闭计时");
   interaction.Picture4_MouseDown(1);
-  EXPECT_EQ(main.Label1.Caption(), "100");
+  EXPECT_EQ(app.run.holdOff, 100);
   EXPECT_TRUE(tray.popups().empty());
   interaction.Picture4_MouseDown(2);
   ASSERT_EQ(tray.popups().size(), 1u);
@@ -155,14 +155,14 @@ TEST_F(WindowTest, InteractionSettingsCloseTheCountdownAndTakeTheToolWindowsPlac
   startWith(section(1, "0:05:00", "11111"));
   choose(0);
   until("4:58");
-  main.Label10.setCaption("Frm_data_sum");
+  app.run.openToolWindow = OpenWindow::Statistics;
   app.statisticsWindow().Show();
   main.menuItem("hd_time_set", -1).click();
   EXPECT_FALSE(onScreen());
   EXPECT_FALSE(interaction.Timer1.Enabled());
   EXPECT_EQ(sound.currentWave(), "");
   EXPECT_FALSE(app.statisticsWindow().loaded());
-  EXPECT_EQ(main.Label10.Caption(), "Frm_hudong_set");
+  EXPECT_EQ(app.run.openToolWindow, OpenWindow::InteractionSettings);
   EXPECT_TRUE(app.interactionSettingsWindow().Visible());
 }
 
@@ -170,10 +170,10 @@ TEST_F(WindowTest, TheWindowWaitsOffScreenAndAStartPutsItOnTop) {
   startWith(section(1, "0:05:00", "11111"));
   EXPECT_FALSE(onScreen());
   EXPECT_EQ(interaction.BorderStyle(), 0);
-  main.Label1.setCaption("200");  // as the tray menu leaves it
+  app.run.holdOff = 200;  // as the tray menu leaves it
   choose(0);
   EXPECT_TRUE(onScreen());
-  EXPECT_EQ(main.Label1.Caption(), "0");
+  EXPECT_EQ(app.run.holdOff, 0);
   EXPECT_TRUE(interaction.topmost());
   EXPECT_EQ(forms.zOrder().front(), &interaction);
 }

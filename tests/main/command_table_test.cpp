@@ -63,11 +63,13 @@ TEST_F(CommandTableTest, EveryCommandHasItsCaptionAndItsActionRuns) {
       {CommandId::Stop, [&] { return main.Label13(0).Caption().empty(); }},
       {CommandId::ShowHideClock, [&] { return main.menu_two(1).Caption().starts_with("显示"); }},
       {CommandId::Settings,
-       [&] { return app.settingsWindow().loaded() && main.Label10.Caption() == "setting"; }},
+       [&] {
+         return app.settingsWindow().loaded() && app.run.openToolWindow == OpenWindow::Settings;
+       }},
       {CommandId::Statistics,
        [&] {
          return app.statisticsWindow().loaded() && !app.settingsWindow().loaded() &&
-                main.Label10.Caption() == "Frm_data_sum";
+                app.run.openToolWindow == OpenWindow::Statistics;
        }},
       {CommandId::Help, [&] { return shell.started().size() == 1; }},
       {CommandId::OnlineHelp,
@@ -77,7 +79,7 @@ TEST_F(CommandTableTest, EveryCommandHasItsCaptionAndItsActionRuns) {
       {CommandId::InteractionSettings,
        [&] {
          return app.interactionSettingsWindow().loaded() &&
-                main.Label10.Caption() == "Frm_hudong_set";
+                app.run.openToolWindow == OpenWindow::InteractionSettings;
        }},
       {CommandId::InteractionPreset1,
        [&] {

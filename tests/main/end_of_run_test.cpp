@@ -118,7 +118,7 @@ TEST_F(EndOfRunTest, TheEndClosesTheToolsParksTheBarsAndReleasesTheMenu) {
   installFile("sounds\\ding.wav");
   app.interactionWindow().Label6.setCaption("ding.wav");
   sound.playWave(programPath("sounds\\ding.wav"), true);
-  main.Label1.setCaption("200");
+  app.run.holdOff = 200;
 
   EndTiming(app);
 
@@ -136,7 +136,7 @@ TEST_F(EndOfRunTest, TheEndClosesTheToolsParksTheBarsAndReleasesTheMenu) {
     }
   }
   EXPECT_EQ(sound.currentWave(), "") << "the interaction sound stops";
-  EXPECT_EQ(main.Label1.Caption(), "0");
+  EXPECT_EQ(app.run.holdOff, 0);
   EXPECT_TRUE(main.menu_one(1).Enabled());
   EXPECT_FALSE(main.menu_one(2).Enabled());
   EXPECT_TRUE(main.menu_one(2).Visible());

@@ -224,7 +224,7 @@ TEST_F(HotKeysTest, SpotlightKeysSwitchTheirEffects) {
   start();
   EXPECT_TRUE(hotKeys.press(kCtrl, kF5));
   EXPECT_TRUE(app.followSpotlight().loaded());
-  EXPECT_EQ(main.Label10.Caption(), "Frm_light");
+  EXPECT_EQ(app.run.openToolWindow, OpenWindow::FollowSpotlight);
   EXPECT_TRUE(hotKeys.press(kCtrl, kF5 + 1));
   EXPECT_FALSE(app.followSpotlight().loaded());
   EXPECT_TRUE(app.spotlightDarkLayer().loaded());
@@ -232,7 +232,7 @@ TEST_F(HotKeysTest, SpotlightKeysSwitchTheirEffects) {
   EXPECT_TRUE(hotKeys.press(kCtrl, kF5 + 1));
   EXPECT_FALSE(app.spotlightDarkLayer().loaded());
   EXPECT_FALSE(main.MouseLight(1).Checked());
-  EXPECT_EQ(main.Label10.Caption(), "");
+  EXPECT_EQ(app.run.openToolWindow, OpenWindow::None);
 }
 
 // Unloading the main window releases every key it took, the preset keys included; a key pressed

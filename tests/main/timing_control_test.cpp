@@ -65,7 +65,7 @@ TEST_F(TimingControlTest, AManualStartResetsTheRunRecordAndRestsTheWatchers) {
   main.Text1.setText("1234");
   main.Timer5.setEnabled(true);
   app.settingsWindow().Show();
-  main.Label10.setCaption("setting");
+  app.run.openToolWindow = OpenWindow::Settings;
   desktop.setFullScreenArea({0, 0, 1280, 690});  // a projector came on since the launch
   StartTiming(app);
   EXPECT_FALSE(app.settingsWindow().loaded()) << "also when started by its hot key";
@@ -89,7 +89,7 @@ TEST_F(TimingControlTest, StartWhileARunGoesChangesNothingNotEvenTheToolWindow) 
   startCounting();
   main.Label13(0).setCaption("report.docx");
   app.settingsWindow().Show();
-  main.Label10.setCaption("setting");
+  app.run.openToolWindow = OpenWindow::Settings;
   StartTiming(app);
   EXPECT_TRUE(app.settingsWindow().loaded());
   EXPECT_EQ(main.Label13(0).Caption(), "report.docx");
@@ -98,24 +98,25 @@ TEST_F(TimingControlTest, StartWhileARunGoesChangesNothingNotEvenTheToolWindow) 
 
 TEST_F(TimingControlTest, APauseAddsThePausedSpanByEveryClockMethod) {
   struct Case {
-    const char* method;
+    ClockMethod method;
     std::uint32_t tickBase;
     const char* paused;
   };
   const Case cases[] = {
-      {"0", 10'000'000, "20000"},
-      {"0", 0xFFFF'F000u, "20000"},  // the tick count wraps during the pause
-      {"1", 10'000'000, "20000"},    // midnight passes during the pause
-      {"2", 10'000'000, "20000"},
-      {"", 10'000'000, "20000"},  // no method stored reads as the tick count
-      {"7", 10'000'000, "0"},     // an unknown method takes no marks
+      {ClockMethod::TickCount, 10'000'000, "20000"},
+      {ClockMethod::TickCount, 0xFFFF'F000u, "20000"},  // the tick count wraps during the pause
+      {ClockMethod::SecondsSinceMidnight, 10'000'000, "20000"},  // midnight passes during the pause
+      {ClockMethod::TimeOfDay, 10'000'000, "20000"},
+      {RunState{}.method, 10'000'000, "20000"},  // a fresh run state measures by the tick count
+      {static_cast<ClockMethod>(7), 10'000'000, "0"},  // an unknown method takes no marks
   };
   start();
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string("method ") + c.method + ", tick base " + std::to_string(c.tickBase));
+    SCOPED_TRACE("method " + std::to_string(static_cast<int>(c.method)) + ", tick base " +
+                 std::to_string(c.tickBase));
     loop.setTickBase(c.tickBase - static_cast<std::uint32_t>(loop.now()));
     loop.setLocalTime({2024, 3, 1, 23, 59, 49, 700});
-    main.Label16.setCaption(c.method);
+    app.run.method = c.method;
     startCounting();
     loop.advance(300);  // 23:59:50.000
     PauseResume(app);
@@ -182,7 +183,7 @@ TEST_F(TimingControlTest, PauseNeedsABoundRunAndPausingAllowed) {
 
 TEST_F(TimingControlTest, StoppingAPausedRunRecordsItsPauseFirst) {
   start();
-  main.Label16.setCaption("0");
+  app.run.method = ClockMethod::TickCount;
   startCounting();
   PauseResume(app);
   loop.advance(5000);
@@ -197,7 +198,7 @@ TEST_F(TimingControlTest, AStopClosesTheToolWindowAndBringsTheClocksBack) {
   start();
   startCounting();
   app.settingsWindow().Show();
-  main.Label10.setCaption("setting");
+  app.run.openToolWindow = OpenWindow::Settings;
   setOption(app.settings.checkvalue, CheckFlag::PauseAllowed, false);
   clock.park();
   StopTiming(app);

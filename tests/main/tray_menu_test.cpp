@@ -78,27 +78,26 @@ TEST_F(TrayMenuTest, RunStartSetsTheItemsForAnIdleClockAndForACountingRun) {
   }
 }
 
-TEST_F(TrayMenuTest, DelformClosesExactlyTheWindowNamedInLabel10) {
+TEST_F(TrayMenuTest, DelformClosesExactlyTheOpenToolWindow) {
   struct Case {
-    std::string open;
+    OpenWindow open;
     std::vector<std::string> closed;
   };
   const Case cases[] = {
-      {"setting", {"Settings"}},
-      {"Frm_light", {"Frm_light"}},
-      {"Frm_move_background", {"Frm_move_before", "Frm_move_background"}},
-      {"Frm_hudong_set", {"Frm_hudong_set"}},
-      {"Frm_data_sum", {"Frm_data_sum"}},
-      {"", {}},
-      {"settings", {}},
+      {OpenWindow::Settings, {"Settings"}},
+      {OpenWindow::FollowSpotlight, {"Frm_light"}},
+      {OpenWindow::SpotlightArea, {"Frm_move_before", "Frm_move_background"}},
+      {OpenWindow::InteractionSettings, {"Frm_hudong_set"}},
+      {OpenWindow::Statistics, {"Frm_data_sum"}},
+      {OpenWindow::None, {}},
   };
   start();
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.open);
+    SCOPED_TRACE(static_cast<int>(c.open));
     for (platform::Form* tool : toolWindows()) tool->Show();
     main.MouseLight(0).setChecked(true);
     main.MouseLight(1).setChecked(true);
-    main.Label10.setCaption(c.open);
+    app.run.openToolWindow = c.open;
     forms.clearChanges();
     main.delform();
     std::vector<std::string> closed;
@@ -106,9 +105,9 @@ TEST_F(TrayMenuTest, DelformClosesExactlyTheWindowNamedInLabel10) {
       if (change.what == platform::Property::Loaded) closed.push_back(change.target);
     }
     EXPECT_EQ(closed, c.closed);
-    EXPECT_EQ(main.Label10.Caption(), c.open) << "delform leaves Label10 alone";
-    EXPECT_EQ(main.MouseLight(0).Checked(), c.open != "Frm_light");
-    EXPECT_EQ(main.MouseLight(1).Checked(), c.open != "Frm_move_background");
+    EXPECT_EQ(app.run.openToolWindow, c.open) << "delform leaves the record alone";
+    EXPECT_EQ(main.MouseLight(0).Checked(), c.open != OpenWindow::FollowSpotlight);
+    EXPECT_EQ(main.MouseLight(1).Checked(), c.open != OpenWindow::SpotlightArea);
   }
 }
 
@@ -175,7 +174,7 @@ TEST_F(TrayMenuTest, OnlineHelpWaitsForItsWindowToClose) {
 TEST_F(TrayMenuTest, StartDoesNothingInAutomaticModeAndOnlyClosesTheToolWithTimingOff) {
   start();
   app.settingsWindow().Show();
-  main.Label10.setCaption("setting");
+  app.run.openToolWindow = OpenWindow::Settings;
   setAutomaticTiming(true);
   main.menu_one_Click(1);
   EXPECT_TRUE(app.settingsWindow().loaded());
@@ -196,15 +195,15 @@ TEST_F(TrayMenuTest, OpeningSettingsClosesTheStatisticsFirst) {
   start();
   main.menu_other_Click(0);
   ASSERT_TRUE(app.statisticsWindow().loaded());
-  EXPECT_EQ(main.Label10.Caption(), "Frm_data_sum");
+  EXPECT_EQ(app.run.openToolWindow, OpenWindow::Statistics);
   main.menu_two_Click(2);
   EXPECT_FALSE(app.statisticsWindow().loaded());
   EXPECT_TRUE(app.settingsWindow().Visible());
-  EXPECT_EQ(main.Label10.Caption(), "setting");
+  EXPECT_EQ(app.run.openToolWindow, OpenWindow::Settings);
   loop.advance(200);
-  EXPECT_EQ(main.Label1.Caption(), "30") << "the open settings window holds the clocks back";
+  EXPECT_EQ(app.run.holdOff, 30) << "the open settings window holds the clocks back";
   app.settingsWindow().Unload();
-  EXPECT_EQ(main.Label1.Caption(), "0");
+  EXPECT_EQ(app.run.holdOff, 0);
 }
 
 TEST_F(TrayMenuTest, StatisticsRestTheWatchersAndResetTheRunRecordUntilTheyClose) {

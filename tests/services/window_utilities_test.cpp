@@ -13,16 +13,16 @@ namespace {
 class WindowUtilitiesTest : public ProgramFixture {
  public:
   WindowUtilitiesTest() { window.Load(); }
-  platform::Control& holdoff() { return app.mainWindow().control("Label1"); }
+  int& holdOff() { return app.run.holdOff; }
   int raises() const { return forms.raiseCount("probe"); }
 
   platform::Form window{forms, "probe"};
 };
 
 TEST_F(WindowUtilitiesTest, HoldOffOfTwoHundredSuspendsFortyCalls) {
-  holdoff().setCaption("200");
+  holdOff() = 200;
   for (int call = 1; call <= 40; ++call) SetTopmost(app, window);
-  EXPECT_EQ(holdoff().Caption(), "0");
+  EXPECT_EQ(holdOff(), 0);
   EXPECT_FALSE(window.topmost());
   SetTopmost(app, window);
   EXPECT_TRUE(window.topmost());
@@ -31,20 +31,18 @@ TEST_F(WindowUtilitiesTest, HoldOffOfTwoHundredSuspendsFortyCalls) {
 
 TEST_F(WindowUtilitiesTest, HoldOffRunsDownByFiveAcrossCalls) {
   const struct {
-    const char* caption;
-    const char* after;  // "" when the window is raised and the caption stays
-  } cases[] = {{"3", "-2"}, {"1", "-4"}, {"30", "25"}, {"0", ""},
-               {"-2", ""},  {"abc", ""}, {"", ""},     {"0.5", ""}};
+    int before;
+    bool raised;  // a raised window leaves the hold-off as it was
+    int after;
+  } cases[] = {{3, false, -2}, {1, false, -4}, {30, false, 25}, {0, true, 0}, {-2, true, -2}};
   for (const auto& c : cases) {
-    holdoff().setCaption(c.caption);
+    holdOff() = c.before;
     const int raisedBefore = raises();
     SetTopmost(app, window);
-    const bool raised = raises() > raisedBefore;
-    EXPECT_EQ(raised, std::string(c.after).empty()) << c.caption;
-    EXPECT_EQ(holdoff().Caption(), raised ? std::string(c.caption) : std::string(c.after))
-        << c.caption;
+    EXPECT_EQ(raises() > raisedBefore, c.raised) << c.before;
+    EXPECT_EQ(holdOff(), c.after) << c.before;
   }
-  holdoff().setCaption("3");
+  holdOff() = 3;
   SetTopmost(app, window);
   const int raisedBefore = raises();
   SetTopmost(app, window);  // at -2 the window is raised again

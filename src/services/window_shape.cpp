@@ -1,4 +1,4 @@
-#include "clock/window_shape.h"
+#include "services/window_shape.h"
 
 #include <array>
 #include <exception>
