@@ -56,17 +56,20 @@ void AppPorts::showPreset(int index, bool visible, const std::string& caption) {
 }
 
 // The pause item is the second of the countdown's own menu.
-std::string AppPorts::pauseCaption() {
-  return context_.mainWindow().menuItem("Frmhudong", 1).Caption();
-}
-
-void AppPorts::setPauseCaption(const std::string& caption) {
-  context_.mainWindow().menuItem("Frmhudong", 1).setCaption(caption);
+void AppPorts::showPaused(bool paused) {
+  context_.mainWindow().menuItem("Frmhudong", 1).setCaption(paused ? "开始计时" : "暂停计时");
 }
 
 bool AppPorts::onExtendedScreen() {
   const platform::MenuItem& extended = context_.mainWindow().hd_time_show();
   return extended.Visible() && extended.Checked();
+}
+
+void AppPorts::offerExtendedScreen(bool offered) {
+  platform::MenuItem* extended = context_.mainWindow().findMenu("hd_time_show");
+  if (extended == nullptr) return;
+  if (!offered) extended->setChecked(false);
+  extended->setVisible(offered);
 }
 
 // The spotlight items are numbered in the order of the enumeration.

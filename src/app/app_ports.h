@@ -36,9 +36,9 @@ class AppPorts final : public Ports,
 
   std::string presetCaption(int index) override;
   void showPreset(int index, bool visible, const std::string& caption) override;
-  std::string pauseCaption() override;
-  void setPauseCaption(const std::string& caption) override;
+  void showPaused(bool paused) override;
   bool onExtendedScreen() override;
+  void offerExtendedScreen(bool offered) override;
 
   bool checked(Spotlight spotlight) override;
   void setChecked(Spotlight spotlight, bool checked) override;

@@ -47,6 +47,13 @@ void markShown(platform::Form& clock, platform::Timer& sequencer) {
   sequencer.setEnabled(true);
 }
 
+// Records the user's choice and shows it on the tray item, which offers the other: "显示" while
+// the clocks are hidden, "隐藏" while they show.
+void setClocksHidden(Context& context, bool hidden) {
+  context.run.clocksHidden = hidden;
+  setCaptionPrefix(context.mainWindow().menu_two(1), hidden ? "显示" : "隐藏");
+}
+
 }  // namespace
 
 SavedPosition readSavedPosition(Context& context, const std::string& leftKey,
@@ -58,13 +65,12 @@ SavedPosition readSavedPosition(Context& context, const std::string& leftKey,
 }
 
 void ShowHideClock(Context& context) {
-  platform::MenuItem& item = context.mainWindow().menu_two(1);
-  if (captionStartsWith(item, "显示")) {
+  if (context.run.clocksHidden) {
     attempt(context.platform.log, "ShowHideClock", [&] { ShowClocks(context); });
-    setCaptionPrefix(item, "隐藏");
+    setClocksHidden(context, false);
   } else {
     attempt(context.platform.log, "ShowHideClock", [&] { HideClocks(context); });
-    setCaptionPrefix(item, "显示");
+    setClocksHidden(context, true);
   }
 }
 
@@ -108,9 +114,8 @@ void ShowClocks(Context& context) {
 }
 
 void MarkClocksShown(Context& context) {
-  MainWindow& main = context.mainWindow();
   context.run.holdOff = 0;
-  setCaptionPrefix(main.menu_two(1), "隐藏");
+  setClocksHidden(context, false);
   markShown(context.floatingClock(), context.floatingClock().Timer2);
   attempt(context.platform.log, "MarkClocksShown", [&] {
     if (ReadSecondScreen(context) == 1)
@@ -132,12 +137,10 @@ void ApplyClockStyle(Context& context) {
 }
 
 void RestoreClocks(Context& context) {
-  const platform::MenuItem& item = context.mainWindow().menu_two(1);
   FloatingClock& clock = context.floatingClock();
-  if (captionStartsWith(item, "显示")) {
+  if (context.run.clocksHidden) {
     HideClocks(context);
-  } else if (optionOn(context.settings.checkvalue, CheckFlag::HideWhenIdle) &&
-             captionStartsWith(item, "隐藏")) {
+  } else if (optionOn(context.settings.checkvalue, CheckFlag::HideWhenIdle)) {
     // The clocks show only while a count runs.
     if (clock.Timer1.Enabled() || clock.Timer4.Enabled()) {
       ShowClocks(context);

@@ -14,6 +14,7 @@
 
 #include "clock/clock_face.h"
 #include "platform/forms.h"
+#include "services/run_state_record.h"
 
 namespace horalix {
 
@@ -79,8 +80,6 @@ class ClockWindow : public platform::Form {
   // sends the sequencer on to the stage alert.
   platform::Control& Label3;
   platform::Control& Label4;
-  // Reminder stage reached: "1" to "3" the alarms, "4" zero, "0" none, "7" a settings preview.
-  platform::Control& Label5;
   // Blink flag of the stage.
   platform::Control& Label8;
   // Width template of the text; its width is the clock's width while no back picture shows.
@@ -99,6 +98,8 @@ class ClockWindow : public platform::Form {
 
   // ---- Values of the current run, taken by the run start ----
 
+  // The reminder stage reached; the prompt bars take it when they start.
+  AlarmStage alarmStage = AlarmStage::None;
   std::int32_t AlarmOneSeconds = 0;
   std::int32_t AlarmTwoSeconds = 0;
 

@@ -75,7 +75,7 @@ void FloatingClock::Timer5_Timer() {
   attempt([&] { size = wantedSize(); });
   styleFace(size, countDown);
 
-  if (captionStartsWith(main.menu_two(1), "显示")) {
+  if (context.run.clocksHidden) {
     Label2.setCaption("3");
     Label3.setCaption("0");
   } else {
@@ -107,11 +107,11 @@ void FloatingClock::Timer5_Timer() {
     Image1.setPicture(Image2(0).Picture());
   }
   attempt([&] { context.ports().runMenus().runStarted(counting); });
-  if (Label15.Caption() == "1") {
+  if (restoreAtNextStart) {
     attempt([&] { RestoreClocks(context); });
-    Label15.setCaption("0");
+    restoreAtNextStart = false;
   }
-  Label13.setCaption("0");
+  keyboardSwitched = false;
 }
 
 }  // namespace horalix

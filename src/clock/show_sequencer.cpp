@@ -11,7 +11,6 @@
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/option_names.h"
-#include "services/run_cells.h"
 #include "services/text_runtime.h"
 
 namespace horalix {
@@ -72,7 +71,8 @@ void FloatingClock::placeAtSavedPosition() {
 }
 
 void ClockWindow::handOverToCount() {
-  const bool down = Val(context_.mainWindow().Text1.Caption()) > 1000 && Label5.Caption() < "4";
+  const bool down =
+      Val(context_.mainWindow().Text1.Caption()) > 1000 && alarmStage < AlarmStage::Zero;
   Timer1.setEnabled(down);
   Timer4.setEnabled(!down);
   Timer2.setEnabled(false);
@@ -84,8 +84,6 @@ void ClockWindow::handOverToBlink() { handOverToCount(); }
 // The blink counters are numbers of 450 ms half-periods.
 void FloatingClock::handOverToBlink() {
   handOverToCount();
-  const std::string stage = Label5.Caption();
-
   const std::string& c = context_.settings.checkvalue;
   auto on = [&c](CheckFlag flag) { return optionOn(c, flag); };
   const std::int32_t T = context_.settings.tellShowtime;
@@ -107,11 +105,21 @@ void FloatingClock::handOverToBlink() {
       count = 2 * (on(CheckFlag::ContinuousReminder) && flashWholeSpan ? span : shortSpan);
     }
   };
-  if (isAlarmStage(Label5, AlarmStage::None)) armPlain(0);
-  if (isAlarmStage(Label5, AlarmStage::Alarm1)) armPlain(1);
-  if (isAlarmStage(Label5, AlarmStage::Alarm2)) armPlain(2);
-  if (isAlarmStage(Label5, AlarmStage::Alarm3)) armSpan(3, context_.settings.Time_three, true);
-  if (isAlarmStage(Label5, AlarmStage::Zero)) armSpan(4, context_.settings.time_end, false);
+  switch (alarmStage) {
+    case AlarmStage::None:
+    case AlarmStage::Alarm1:
+    case AlarmStage::Alarm2:
+      armPlain(static_cast<int>(alarmStage));
+      break;
+    case AlarmStage::Alarm3:
+      armSpan(3, context_.settings.Time_three, true);
+      break;
+    case AlarmStage::Zero:
+      armSpan(4, context_.settings.time_end, false);
+      break;
+    case AlarmStage::SettingsApplied:
+      break;
+  }
 }
 
 }  // namespace horalix

@@ -47,7 +47,7 @@ class MirrorClockTest : public MainWindowTest {
     PromptBar& barTwo = app.secondPromptBar();
     barTwo.Timer3.onTick = [this, &barTwo] {
       barTwo.Timer3.setEnabled(false);
-      barTwoStarts.push_back(mirror.Label5.Caption());
+      barTwoStarts.push_back(std::to_string(static_cast<int>(mirror.alarmStage)));
     };
   }
   void startRun() {
@@ -142,10 +142,10 @@ TEST_F(MirrorClockTest, EachStageAlertsTheMirrorAndShowsTheSecondBarByItsOwnFlag
       continue;
     }
     std::vector<std::string> flashes, alerts;
-    std::string lastStage = mirror.Label5.Caption();
+    std::string lastStage = std::to_string(static_cast<int>(mirror.alarmStage));
     for (int step = 0; step < 40 && mirror.Timer1.Enabled(); ++step) {
       loop.advance(200);
-      const std::string stage = mirror.Label5.Caption();
+      const std::string stage = std::to_string(static_cast<int>(mirror.alarmStage));
       if (stage != lastStage && stage != "4" && stage != "0") {
         alerts.push_back(stage);
         if (mirror.Label8.Caption() == "1") flashes.push_back(stage);
@@ -209,7 +209,7 @@ TEST_F(MirrorClockTest, TheZeroBranchFollowsTheAfterZeroActionOnTheMirror) {
     // Only the cycle's prefixed overtime marks the count as upward at once.
     EXPECT_EQ(main.Lab_time_state.Caption(), c.direction);
     if (mirror.Label4.Caption() == "1" || mirror.Label2.Caption() != "1") {
-      alertStage = mirror.Label5.Caption();
+      alertStage = std::to_string(static_cast<int>(mirror.alarmStage));
     }
     loop.advance(150);  // the bar's start, 100 ms after it was asked for
     EXPECT_FALSE(mirror.Timer1.Enabled());

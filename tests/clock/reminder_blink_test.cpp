@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -133,7 +134,7 @@ TEST_F(ReminderBlinkTest, TheSequencerArmsTheBlinkByStageAndPicksTheCountTimer) 
     app.settings.time_end = c.timeEnd;
     app.run.BlinkCount = app.run.BlinkHold = 99;
     main.Text1.setText(c.textLeft);
-    clock.Label5.setCaption(c.stage);
+    clock.alarmStage = static_cast<AlarmStage>(std::atoi(c.stage));
     clock.Label2.setCaption("6");
     clock.Timer2.setEnabled(true);
     loop.advance(100);

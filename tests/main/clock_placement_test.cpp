@@ -51,6 +51,7 @@ TEST_F(ClockPlacementTest, RestoreFollowsTheShowChoiceTheHideOptionAndTheCount) 
     clock.Picture1.setVisible(false);
     mirror.control("Picture2").setVisible(false);
     main.menu_two(1).setCaption(c.caption);
+    app.run.clocksHidden = std::string(c.caption).starts_with("显示");
     setOption(app.settings.checkvalue, CheckFlag::HideWhenIdle, c.hideWhileIdle);
     RestoreClocks(app);
     if (c.shown) {

@@ -31,7 +31,7 @@ class PresetsMenuTest : public MainWindowTest {
     for (const auto& item : main.menu_two(3).children()) result.push_back(item->Checked());
     return result;
   }
-  bool runStarted() { return clock.Timer5.Enabled() && clock.Label15.Caption() == "1"; }
+  bool runStarted() { return clock.Timer5.Enabled() && clock.restoreAtNextStart; }
 };
 
 TEST_F(PresetsMenuTest, WithoutPresetsTheItemIsHiddenAndChoosingDoesNothing) {
