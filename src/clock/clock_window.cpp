@@ -57,10 +57,6 @@ constexpr unsigned kCell = platform::design::kHidden;
 // the text, and the face's picture boxes (the face places them). The mirror starts some cells
 // with values of its own.
 constexpr platform::ControlDesign kDesign[] = {
-    {.kind = ControlKind::Label, .name = "Label2", .caption = "1", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label3", .caption = "0", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label4", .caption = "0", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label8", .caption = "0", .flags = kCell},
     {.kind = ControlKind::Label, .name = "Label9", .flags = kCell},
     {.kind = ControlKind::Label, .name = "Label11", .flags = kCell},
     {.kind = ControlKind::Label, .name = "Label16", .flags = kCell},
@@ -76,11 +72,7 @@ constexpr platform::ControlDesign kDesign[] = {
 
 ClockWindow::ClockWindow(Context& context, const ClockRole& role, platform::Form* pictureOwner)
     : Form(context.platform.forms, role.name),
-      Label2(addControls(kDesign).control("Label2")),
-      Label3(control("Label3")),
-      Label4(control("Label4")),
-      Label8(control("Label8")),
-      Label9(control("Label9")),
+      Label9(addControls(kDesign).control("Label9")),
       Label11(control("Label11")),
       Label16(control("Label16")),
       Picture1(control("Picture1")),
@@ -197,10 +189,10 @@ void ClockWindow::takeSegmentStart() {
 }
 
 void ClockWindow::armZeroReminder(bool flash) {
-  if (flash) Label8.setCaption("1");
+  if (flash) stageFlashes = true;
   alarmStage = AlarmStage::Zero;
-  Label2.setCaption("1");
-  Label4.setCaption("1");
+  sequencerStep = SequencerStep::Place;
+  reminderPending = true;
   Timer2.setEnabled(true);
 }
 

@@ -98,10 +98,10 @@ void ClockWindow::runStage(int k) {
   const bool stageOn = on(CheckFlag::TimedDuration) && on(stageSwitch(k));
   horalix::attempt(context_.platform.log, at.c_str(), [&] {
     if (!stageOn) return;
-    if (on(stageFlash(k))) Label8.setCaption("1");
+    if (on(stageFlash(k))) stageFlashes = true;
     alarmStage = static_cast<AlarmStage>(k);
-    Label2.setCaption("1");
-    Label4.setCaption("1");
+    sequencerStep = SequencerStep::Place;
+    reminderPending = true;
     Timer2.setEnabled(true);
   });
   horalix::attempt(context_.platform.log, at.c_str(), [&] {

@@ -47,7 +47,7 @@ void FloatingClock::Timer5_Timer() {
 
   SoundNames = Split(settings.tellsoundname, "\\");
   attempt([&] { MirrorSizeAdd = ReadHotkeyAdd(context); });
-  Label8.setCaption("0");
+  stageFlashes = false;
   resetStages();
 
   const double t = settings.Time_all;
@@ -76,13 +76,13 @@ void FloatingClock::Timer5_Timer() {
   styleFace(size, countDown);
 
   if (context.run.clocksHidden) {
-    Label2.setCaption("3");
-    Label3.setCaption("0");
+    sequencerStep = SequencerStep::Settle;
+    faceShown = false;
   } else {
-    Label2.setCaption("1");
-    Label3.setCaption("1");
+    sequencerStep = SequencerStep::Place;
+    faceShown = true;
   }
-  Label4.setCaption("0");
+  reminderPending = false;
 
   drawFirstFace(Label11.Caption(), size);
   takeRunValues();

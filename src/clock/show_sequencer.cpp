@@ -18,39 +18,39 @@ namespace horalix {
 void ClockWindow::Timer2_Timer() {
   const std::string at = where("Timer2");
   auto draw = [this] { redraw(); };
-  switch (static_cast<int>(Val(Label2.Caption()))) {
-    case 1:
+  switch (sequencerStep) {
+    case SequencerStep::Place:
       attempt(context_.platform.log, at.c_str(), [&] { placeAtSavedPosition(); });
-      Label2.setCaption("2");
+      sequencerStep = SequencerStep::Shown;
       attempt(context_.platform.log, at.c_str(), draw);
       break;
-    case 2:
-      Label2.setCaption("3");
+    case SequencerStep::Shown:
+      sequencerStep = SequencerStep::Settle;
       draw();
-      if (Label4.Caption() == "1") Label2.setCaption("6");
+      if (reminderPending) sequencerStep = SequencerStep::Reminder;
       break;
-    case 3:
-      Label4.setCaption("0");
+    case SequencerStep::Settle:
+      reminderPending = false;
       Timer2.setEnabled(false);
       Picture1.setVisible(true);
       Picture2.setVisible(true);
       draw();
       break;
-    case 4:
+    case SequencerStep::Park:
       park();
-      Label2.setCaption("5");
-      Label8.setCaption("0");
+      sequencerStep = SequencerStep::Parked;
+      stageFlashes = false;
       break;
-    case 5:
-      Label2.setCaption("3");
-      Label8.setCaption("0");
+    case SequencerStep::Parked:
+      sequencerStep = SequencerStep::Settle;
+      stageFlashes = false;
       break;
-    case 6:
-      Label2.setCaption("4");
+    case SequencerStep::Reminder:
+      sequencerStep = SequencerStep::Park;
       context_.platform.loop.doEvents();
       handOverToBlink();
       break;
-    default:
+    case SequencerStep::Idle:
       break;
   }
   context_.platform.loop.doEvents();

@@ -19,7 +19,7 @@ class CountDownTest : public MainWindowTest {
   struct Stage {
     std::string stage;  // the reminder stage as the prompt bar found it
     std::string left;   // the shown text at that moment
-    std::string flash;  // time_glass.Label8: "1" when the stage flashes the text
+    std::string flash;  // "1" when the stage flashes the text
     bool operator==(const Stage&) const = default;
   };
 
@@ -39,7 +39,7 @@ class CountDownTest : public MainWindowTest {
     bar.Timer3.onTick = [this, &bar] {
       bar.Timer3.setEnabled(false);
       barStarts.push_back({std::to_string(static_cast<int>(clock.alarmStage)),
-                           clock.Label11.Caption(), clock.Label8.Caption()});
+                           clock.Label11.Caption(), clock.stageFlashes ? "1" : "0"});
     };
   }
   void startRun() {

@@ -18,8 +18,8 @@ class SequencerRulesTest : public MainWindowTest {
 
   // One tick of the sequencer in its place state.
   void placeTick() {
-    clock.Label2.setCaption("1");
-    clock.Label4.setCaption("0");
+    clock.sequencerStep = ClockWindow::SequencerStep::Place;
+    clock.reminderPending = false;
     clock.Timer2.setEnabled(true);
     loop.advance(100);
   }
