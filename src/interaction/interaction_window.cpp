@@ -68,6 +68,7 @@ InteractionWindow::InteractionWindow(Context& context)
 void InteractionWindow::Form_Load() {
   attempt(context_.platform.log, "Frm_hudong load", [&] {
     Label8.setCaption("12:30");
+    timeUp_ = false;
     platform::FontSpec font = Label8.Font();
     font.size = 400;
     Label8.setFont(font);
