@@ -58,12 +58,8 @@ void AppPorts::showPreset(int index, bool visible, const std::string& caption) {
 }
 
 // The pause item is the second of the countdown's own menu.
-std::string AppPorts::pauseCaption() {
-  return context_.mainWindow().menuItem("Frmhudong", 1).Caption();
-}
-
-void AppPorts::setPauseCaption(const std::string& caption) {
-  context_.mainWindow().menuItem("Frmhudong", 1).setCaption(caption);
+void AppPorts::showPaused(bool paused) {
+  context_.mainWindow().menuItem("Frmhudong", 1).setCaption(paused ? "开始计时" : "暂停计时");
 }
 
 bool AppPorts::onExtendedScreen() {
@@ -74,6 +70,13 @@ bool AppPorts::onExtendedScreen() {
 void AppPorts::popUp() {
   MainWindow& main = context_.mainWindow();
   context_.platform.tray.popup(main, main.ppt_hudong);
+}
+
+void AppPorts::offerExtendedScreen(bool offered) {
+  platform::MenuItem* extended = context_.mainWindow().findMenu("hd_time_show");
+  if (extended == nullptr) return;
+  if (!offered) extended->setChecked(false);
+  extended->setVisible(offered);
 }
 
 // The spotlight items are numbered in the order of the enumeration.

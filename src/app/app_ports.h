@@ -38,10 +38,10 @@ class AppPorts final : public Ports,
 
   std::string presetCaption(int index) override;
   void showPreset(int index, bool visible, const std::string& caption) override;
-  std::string pauseCaption() override;
-  void setPauseCaption(const std::string& caption) override;
+  void showPaused(bool paused) override;
   bool onExtendedScreen() override;
   void popUp() override;
+  void offerExtendedScreen(bool offered) override;
 
   bool checked(Spotlight spotlight) override;
   void setChecked(Spotlight spotlight, bool checked) override;

@@ -1,4 +1,4 @@
-// The prompt bar's one-shot start: another window writes the alarm stage into time_glass.Label5
+// The prompt bar's one-shot start: another window sets the floating clock's reminder stage
 // and enables Timer3; 100 ms later the bar takes its look, its display time and its first
 // caption, goes to its stored place and starts its text update and keep-on-top run.
 #include "bars/bar_position.h"
@@ -25,7 +25,7 @@ void PromptBar::startTick() {
   // No hold-off: the keep-on-top run takes effect at once.
   context_.run.holdOff = 0;
   loadLook();
-  step([&] { barStage_ = CInt(Val(context_.floatingClock().Label5.Caption())); });
+  step([&] { barStage_ = static_cast<std::int16_t>(context_.floatingClock().alarmStage); });
 
   displayCounter_ = settings.tellShowtime;
   std::int32_t seconds = 0;

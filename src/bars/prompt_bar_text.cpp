@@ -62,7 +62,7 @@ void PromptBar::textTick() {
   step([&] {
     if (PromptBar* two = partner()) two->Timer2.setEnabled(true);
   });
-  step([&] { barStage_ = CInt(Val(context_.floatingClock().Label5.Caption())); });
+  step([&] { barStage_ = static_cast<std::int16_t>(context_.floatingClock().alarmStage); });
 
   if (displayCounter_ > 0) {
     displayCounter_ = static_cast<std::int16_t>(displayCounter_ - 1);

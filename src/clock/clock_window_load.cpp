@@ -19,7 +19,7 @@ void FloatingClock::Form_Load() {
   };
   attempt([&] { SetTopmost(context_, *this); });
   attempt([&] { LoadSettings(context_, context_.settings); });
-  Label15.setCaption("1");
+  restoreAtNextStart = true;
   // The hover button's two pictures, made by the build: 32 x 32 pixels.
   Image2(0).setPicture(context_.pathInProgramFolder("picture\\hover-play.bmp"), 32, 32);
   Image2(1).setPicture(context_.pathInProgramFolder("picture\\hover-stop.bmp"), 32, 32);

@@ -14,7 +14,6 @@
 #include "services/format_picture.h"
 #include "services/option_names.h"
 #include "services/ports.h"
-#include "services/run_cells.h"
 #include "services/setting_readers.h"
 #include "services/sound_playback.h"
 #include "services/text_runtime.h"
@@ -41,7 +40,7 @@ void startOvertime(Context& context, FloatingClock& clock) {
   });
   attempt([&] {
     if (!zeroReminder || !on(CheckFlag::BarOvertime)) return;
-    writeAlarmStage(clock.Label5, AlarmStage::Zero);
+    clock.alarmStage = AlarmStage::Zero;
     context.promptBar().Timer3.setEnabled(true);
   });
   attempt([&] {

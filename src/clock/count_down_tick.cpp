@@ -12,7 +12,6 @@
 #include "services/display_format.h"
 #include "services/format_picture.h"
 #include "services/option_names.h"
-#include "services/run_cells.h"
 #include "services/runtime_error.h"
 #include "services/sound_playback.h"
 #include "services/text_runtime.h"
@@ -99,15 +98,15 @@ void ClockWindow::runStage(int k) {
   const bool stageOn = on(CheckFlag::TimedDuration) && on(stageSwitch(k));
   horalix::attempt(context_.platform.log, at.c_str(), [&] {
     if (!stageOn) return;
-    if (on(stageFlash(k))) Label8.setCaption("1");
-    writeAlarmStage(Label5, alarmStageOf(k));
-    Label2.setCaption("1");
-    Label4.setCaption("1");
+    if (on(stageFlash(k))) stageFlashes = true;
+    alarmStage = static_cast<AlarmStage>(k);
+    sequencerStep = SequencerStep::Place;
+    reminderPending = true;
     Timer2.setEnabled(true);
   });
   horalix::attempt(context_.platform.log, at.c_str(), [&] {
     if (!stageOn || !on(stageBar(k))) return;
-    writeAlarmStage(Label5, alarmStageOf(k));
+    alarmStage = static_cast<AlarmStage>(k);
     promptBar().Timer3.setEnabled(true);
   });
   stageSound(k, stageOn);
@@ -157,8 +156,8 @@ void FloatingClock::stageSound(int k, bool stageOn) {
 }
 
 void FloatingClock::afterCountDownTick() {
-  if (Label13.Caption() == "0") {
-    Label13.setCaption("1");
+  if (!keyboardSwitched) {
+    keyboardSwitched = true;
     horalix::attempt(context_.platform.log, "time_glass.Timer1",
                      [&] { UseEnglishKeyboard(context_); });
   }

@@ -38,7 +38,7 @@ void MirrorClock::endCountDown() {
     });
     attempt([&] {
       if (!barOn) return;
-      Label5.setCaption("4");
+      alarmStage = AlarmStage::Zero;
       promptBar().Timer3.setEnabled(true);
     });
   };

@@ -32,7 +32,7 @@ void MirrorClock::Timer5_Timer() {
     bar.park(2000);
   });
   attempt([&] { MirrorFontAdd = ReadHotkeyAdd(context); });
-  Label8.setCaption("0");
+  stageFlashes = false;
   resetStages();
   AlarmOneSeconds = settings.Time_one;
   AlarmTwoSeconds = settings.Time_two;
@@ -51,9 +51,9 @@ void MirrorClock::Timer5_Timer() {
   attempt([&] { size = static_cast<std::int16_t>(mirrorSize()); });
   styleFace(size, countDown);
 
-  Label2.setCaption("1");
-  Label3.setCaption("1");
-  Label4.setCaption("0");
+  sequencerStep = SequencerStep::Place;
+  faceShown = true;
+  reminderPending = false;
   // The face shows the floating clock's text.
   drawFirstFace(context.floatingClock().Label11.Caption(), size);
   takeRunValues();

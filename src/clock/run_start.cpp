@@ -47,7 +47,7 @@ void FloatingClock::Timer5_Timer() {
 
   SoundNames = Split(settings.tellsoundname, "\\");
   attempt([&] { MirrorSizeAdd = ReadHotkeyAdd(context); });
-  Label8.setCaption("0");
+  stageFlashes = false;
   resetStages();
 
   const double t = settings.Time_all;
@@ -75,14 +75,14 @@ void FloatingClock::Timer5_Timer() {
   attempt([&] { size = wantedSize(); });
   styleFace(size, countDown);
 
-  if (captionStartsWith(main.menu_two(1), "显示")) {
-    Label2.setCaption("3");
-    Label3.setCaption("0");
+  if (context.run.clocksHidden) {
+    sequencerStep = SequencerStep::Settle;
+    faceShown = false;
   } else {
-    Label2.setCaption("1");
-    Label3.setCaption("1");
+    sequencerStep = SequencerStep::Place;
+    faceShown = true;
   }
-  Label4.setCaption("0");
+  reminderPending = false;
 
   drawFirstFace(Label11.Caption(), size);
   takeRunValues();
@@ -107,11 +107,11 @@ void FloatingClock::Timer5_Timer() {
     Image1.setPicture(Image2(0).Picture());
   }
   attempt([&] { context.ports().runMenus().runStarted(counting); });
-  if (Label15.Caption() == "1") {
+  if (restoreAtNextStart) {
     attempt([&] { RestoreClocks(context); });
-    Label15.setCaption("0");
+    restoreAtNextStart = false;
   }
-  Label13.setCaption("0");
+  keyboardSwitched = false;
 }
 
 }  // namespace horalix

@@ -51,7 +51,7 @@ void hd_time_one_Click(Context& context, std::int16_t Index) {
   window.Label9(0).setCaption("0");
   window.Label9(1).setCaption("0");
   window.Label1.setCaption(caption);
-  context.ports().interactionMenu().setPauseCaption("暂停计时");
+  window.setPaused(false);
   for (platform::Timer* t : {&window.Timer1, &window.Timer2, &window.Timer3, &window.Timer4}) {
     t->setEnabled(false);
   }

@@ -143,7 +143,7 @@ void MainWindow::automaticStart(const std::string& bound) {
 
   attempt(context_.platform.log, where, [&] { captureScreenSize(context_); });
   FloatingClock& clock = context_.floatingClock();
-  clock.Label15.setCaption("1");
+  clock.restoreAtNextStart = true;
   if (optionOn(context_.settings.checkvalue, CheckFlag::TimedDuration)) {
     clock.Timer5.setEnabled(true);
   } else {

@@ -53,8 +53,7 @@ void MainWindow::Timer5_Timer() {
 
   const char* where = "end watch";
   // A paused run is resumed first, so that its pause is recorded.
-  if (horalix::Left(menu_one(2).Caption(), 2) == "继续")
-    attempt(context_.platform.log, where, [&] { PauseResume(context_); });
+  if (context_.run.paused) attempt(context_.platform.log, where, [&] { PauseResume(context_); });
   for (int i = 0; i <= 6; ++i) Label13(i).setCaption("");
   Timer4.setEnabled(true);
   Timer5.setEnabled(false);

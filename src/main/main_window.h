@@ -105,6 +105,9 @@ class MainWindow : public platform::Form {
   void menu_often_Click(int Index);
   // Applies the preset after the checked one, wrapping to the first.
   void nextmenu_often();
+  // The submenu lists a preset: its first item shows a name, not the placeholder "^". The
+  // presets item is offered with a run only then.
+  bool presetsListed = false;
 
   // ---- Global hot keys (hot_keys.cpp) ----
 

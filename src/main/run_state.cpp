@@ -40,12 +40,13 @@ void startRunRecord(Context& context, const std::string& document) {
   clearRunRecord(context, &document);
 }
 
-bool captionStartsWith(const platform::MenuItem& item, const std::string& prefix) {
-  return Left(item.Caption(), Len(prefix)) == prefix;
-}
-
 void setCaptionPrefix(platform::MenuItem& item, const std::string& prefix) {
   item.setCaption(prefix + Mid(item.Caption(), 3));
+}
+
+void setPaused(Context& context, bool paused) {
+  context.run.paused = paused;
+  setCaptionPrefix(context.mainWindow().menu_one(2), paused ? "继续" : "暂停");
 }
 
 }  // namespace horalix

@@ -26,10 +26,12 @@ void resetRunRecord(Context& context);
 // tick banks during the pending messages stays.
 void startRunRecord(Context& context, const std::string& document);
 
-// Menu captions carry state in their first two characters ("暂停"/"继续", "隐藏"/"显示"):
-// whether a caption begins with a prefix, and the caption with its first two characters replaced
-// and the rest kept as it was.
-bool captionStartsWith(const platform::MenuItem& item, const std::string& prefix);
+// Menu captions show a switch in their first two characters ("暂停"/"继续", "隐藏"/"显示"): the
+// caption with its first two characters replaced and the rest (the hot key) kept as it was.
 void setCaptionPrefix(platform::MenuItem& item, const std::string& prefix);
+
+// Records the run as paused or running and shows it on the tray item, which offers the other:
+// "继续" while paused, "暂停" while running.
+void setPaused(Context& context, bool paused);
 
 }  // namespace horalix

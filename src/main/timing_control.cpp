@@ -47,7 +47,6 @@ void StartTiming(Context& context) {
 void PauseResume(Context& context) {
   MainWindow& main = context.mainWindow();
   if (!runBound(context) || !optionOn(context.settings.checkvalue, CheckFlag::PauseAllowed)) return;
-  platform::MenuItem& pauseItem = main.menu_one(2);
   attempt(context.platform.log, "PauseResume", [&] { main.Label7.setCaption("1"); });
   // Bank the total of the last tick; the time since that tick is not banked.
   attempt(context.platform.log, "PauseResume", [&] {
@@ -61,7 +60,7 @@ void PauseResume(Context& context) {
   const ClockMethod method = readClockMethod(context);
   const auto now = clockMark(context, method);
   attempt(context.platform.log, "PauseResume", [&] {
-    if (captionStartsWith(pauseItem, "继续") && now) {
+    if (context.run.paused && now) {
       const auto span = clockSpan(method, context.run.StartTick, *now);
       main.Label4(3).setCaption(CStr(Val(main.Label4(3).Caption()) + static_cast<double>(span)));
     }
@@ -75,13 +74,8 @@ void PauseResume(Context& context) {
     context.mirrorClock().Label16.setCaption(now);
   });
   attempt(context.platform.log, "PauseResume", [&] {
-    if (captionStartsWith(pauseItem, "暂停")) {
-      setCaptionPrefix(pauseItem, "继续");
-      switchCount(context, false);
-    } else {
-      setCaptionPrefix(pauseItem, "暂停");
-      switchCount(context, true);
-    }
+    setPaused(context, !context.run.paused);
+    switchCount(context, !context.run.paused);
   });
 }
 
@@ -89,12 +83,12 @@ void StopTiming(Context& context) {
   MainWindow& main = context.mainWindow();
   if (!main.menu_one(3).Enabled()) return;
   // A paused run is resumed first, so that its pause is recorded.
-  if (captionStartsWith(main.menu_one(2), "继续")) PauseResume(context);
+  if (context.run.paused) PauseResume(context);
   attempt(context.platform.log, "StopTiming", [&] {
     main.menu_one(1).setEnabled(true);
     main.menu_one(2).setEnabled(false);
     main.menu_one(2).setVisible(optionOn(context.settings.checkvalue, CheckFlag::PauseAllowed));
-    setCaptionPrefix(main.menu_one(2), "暂停");
+    setPaused(context, false);
     main.menu_one(3).setEnabled(false);
     main.menu_two(1).setEnabled(true);
   });

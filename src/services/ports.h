@@ -50,13 +50,15 @@ class InteractionMenu {
   virtual std::string presetCaption(int index) = 0;
   // Shows or hides that item, with its caption.
   virtual void showPreset(int index, bool visible, const std::string& caption) = 0;
-  // The caption of the item that pauses or continues the countdown.
-  virtual std::string pauseCaption() = 0;
-  virtual void setPauseCaption(const std::string& caption) = 0;
+  // Shows on the pause item that the countdown is paused ("开始计时") or running ("暂停计时").
+  virtual void showPaused(bool paused) = 0;
   // Whether the countdown goes on the extended screen (the item is offered and ticked).
   virtual bool onExtendedScreen() = 0;
   // Opens the "互动" popup menu at the pointer.
   virtual void popUp() = 0;
+  // Offers the item while an extended screen is in use; without one it is hidden and unticked.
+  // Nothing happens before the main window has built its menus.
+  virtual void offerExtendedScreen(bool offered) = 0;
 };
 
 // The tray menu's ticks of the two spotlights.

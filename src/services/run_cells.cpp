@@ -17,18 +17,6 @@ std::string textOf(Enum value) {
 
 }  // namespace
 
-AlarmStage readAlarmStage(const platform::Control& cell) {
-  return static_cast<AlarmStage>(numberIn(cell));
-}
-
-bool isAlarmStage(const platform::Control& cell, AlarmStage stage) {
-  return cell.Caption() == textOf(stage);
-}
-
-void writeAlarmStage(platform::Control& cell, AlarmStage stage) { cell.setCaption(textOf(stage)); }
-
-AlarmStage alarmStageOf(int alarm) { return static_cast<AlarmStage>(alarm); }
-
 DocumentKind readDocumentKind(const platform::Control& cell) {
   return static_cast<DocumentKind>(numberIn(cell));
 }

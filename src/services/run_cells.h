@@ -9,23 +9,6 @@
 
 namespace horalix {
 
-// time_glass.Label5: the reminder stage reached.
-enum class AlarmStage {
-  None = 0,
-  Alarm1 = 1,
-  Alarm2 = 2,
-  Alarm3 = 3,
-  Zero = 4,
-  SettingsApplied = 7,  // written by the settings window's apply
-};
-
-AlarmStage readAlarmStage(const platform::Control& cell);
-// Whether the cell's text is exactly the stage's ("4", not "04").
-bool isAlarmStage(const platform::Control& cell, AlarmStage stage);
-void writeAlarmStage(platform::Control& cell, AlarmStage stage);
-// The stage for alarm 1 to 3 (4: zero).
-AlarmStage alarmStageOf(int alarm);
-
 DocumentKind readDocumentKind(const platform::Control& cell);
 void writeDocumentKind(platform::Control& cell, DocumentKind kind);
 

@@ -44,6 +44,17 @@ enum class OpenWindow {
   InteractionSettings,
 };
 
+// The reminder stage a clock reached in the running count (compared by number: below Zero is a
+// count before its zero reminder).
+enum class AlarmStage {
+  None = 0,
+  Alarm1 = 1,
+  Alarm2 = 2,
+  Alarm3 = 3,
+  Zero = 4,
+  SettingsApplied = 7,  // set by the settings window's apply
+};
+
 struct RunState {
   // Millisecond mark of the start of the running segment, in the unit of the clock method.
   std::int32_t StartTick = 0;
@@ -68,6 +79,14 @@ struct RunState {
   // menu or tool window), cleared when that ends.
   int holdOff = 0;
   OpenWindow openToolWindow = OpenWindow::None;
+
+  // Switches of the tray and countdown menus (their items' captions show them).
+  // The run is paused: its count timers are off and the tray item offers to continue.
+  bool paused = false;
+  // The clocks are parked off screen by the user's choice; the tray item offers to show them.
+  bool clocksHidden = false;
+  // The interaction countdown is paused; its menu item offers to start it again.
+  bool interactionPaused = false;
 };
 
 }  // namespace horalix

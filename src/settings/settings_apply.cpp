@@ -10,7 +10,6 @@
 #include "services/context.h"
 #include "services/palette.h"
 #include "services/program_ini.h"
-#include "services/run_cells.h"
 #include "services/setting_readers.h"
 #include "services/settings_record.h"
 #include "services/time_conversions.h"
@@ -36,7 +35,7 @@ void storeOptions(Context& context, const StoredOptions& o) {
 void rearmRun(Context& context) {
   FloatingClock& clock = context.floatingClock();
   MainWindow& main = context.mainWindow();
-  clock.Label15.setCaption("1");
+  clock.restoreAtNextStart = true;
   clock.Timer1.setEnabled(false);
   clock.Timer4.setEnabled(false);
   if (ReadAImode(context)) {
@@ -82,8 +81,8 @@ void applyPromptLook(Context& context, SettingsWindow& w) {
   writeProgramIni(context, "Hotkey", "processadd", w.c("Text2", 0).Text());
   context.mainWindow().Timer4.setEnabled(false);
   context.promptBar().Timer3.setEnabled(true);
-  writeAlarmStage(context.floatingClock().Label5, AlarmStage::SettingsApplied);
-  writeAlarmStage(context.mirrorClock().Label5, AlarmStage::SettingsApplied);
+  context.floatingClock().alarmStage = AlarmStage::SettingsApplied;
+  context.mirrorClock().alarmStage = AlarmStage::SettingsApplied;
 }
 
 }  // namespace

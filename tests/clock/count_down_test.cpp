@@ -17,9 +17,9 @@ namespace {
 class CountDownTest : public MainWindowTest {
  protected:
   struct Stage {
-    std::string stage;  // time_glass.Label5 as the prompt bar found it
+    std::string stage;  // the reminder stage as the prompt bar found it
     std::string left;   // the shown text at that moment
-    std::string flash;  // time_glass.Label8: "1" when the stage flashes the text
+    std::string flash;  // "1" when the stage flashes the text
     bool operator==(const Stage&) const = default;
   };
 
@@ -38,8 +38,8 @@ class CountDownTest : public MainWindowTest {
     PromptBar& bar = app.promptBar();
     bar.Timer3.onTick = [this, &bar] {
       bar.Timer3.setEnabled(false);
-      barStarts.push_back(
-          {clock.Label5.Caption(), clock.Label11.Caption(), clock.Label8.Caption()});
+      barStarts.push_back({std::to_string(static_cast<int>(clock.alarmStage)),
+                           clock.Label11.Caption(), clock.stageFlashes ? "1" : "0"});
     };
   }
   void startRun() {

@@ -47,7 +47,7 @@ class MirrorClockTest : public MainWindowTest {
     PromptBar& barTwo = app.secondPromptBar();
     barTwo.Timer3.onTick = [this, &barTwo] {
       barTwo.Timer3.setEnabled(false);
-      barTwoStarts.push_back(mirror.Label5.Caption());
+      barTwoStarts.push_back(std::to_string(static_cast<int>(mirror.alarmStage)));
     };
   }
   void startRun() {
@@ -142,14 +142,14 @@ TEST_F(MirrorClockTest, EachStageAlertsTheMirrorAndShowsTheSecondBarByItsOwnFlag
       continue;
     }
     std::vector<std::string> flashes, alerts;
-    std::string lastStage = mirror.Label5.Caption();
+    std::string lastStage = std::to_string(static_cast<int>(mirror.alarmStage));
     for (int step = 0; step < 40 && mirror.Timer1.Enabled(); ++step) {
       loop.advance(200);
-      const std::string stage = mirror.Label5.Caption();
+      const std::string stage = std::to_string(static_cast<int>(mirror.alarmStage));
       if (stage != lastStage && stage != "4" && stage != "0") {
         alerts.push_back(stage);
-        if (mirror.Label8.Caption() == "1") flashes.push_back(stage);
-        mirror.Label8.setCaption("0");
+        if (mirror.stageFlashes) flashes.push_back(stage);
+        mirror.stageFlashes = false;
       }
       lastStage = stage;
     }
@@ -208,8 +208,8 @@ TEST_F(MirrorClockTest, TheZeroBranchFollowsTheAfterZeroActionOnTheMirror) {
     while (mirror.Timer1.Enabled() && loop.now() < 1'000'000) loop.advance(1);
     // Only the cycle's prefixed overtime marks the count as upward at once.
     EXPECT_EQ(main.Lab_time_state.Caption(), c.direction);
-    if (mirror.Label4.Caption() == "1" || mirror.Label2.Caption() != "1") {
-      alertStage = mirror.Label5.Caption();
+    if (mirror.reminderPending || mirror.sequencerStep != ClockWindow::SequencerStep::Place) {
+      alertStage = std::to_string(static_cast<int>(mirror.alarmStage));
     }
     loop.advance(150);  // the bar's start, 100 ms after it was asked for
     EXPECT_FALSE(mirror.Timer1.Enabled());
@@ -360,12 +360,12 @@ TEST_F(MirrorClockTest, TheMirrorStandsOnTheExtendedScreenAtLoadAndWhenTheSequen
     EXPECT_EQ(mirror.Top(), c.top);
     mirror.Timer5.setEnabled(false);
     mirror.move(-9000, -9000, mirror.Width(), mirror.Height());
-    mirror.Label2.setCaption("1");
+    mirror.sequencerStep = ClockWindow::SequencerStep::Place;
     mirror.Timer2.setEnabled(true);
     loop.advance(8);
     EXPECT_EQ(mirror.Left(), c.left);
     EXPECT_EQ(mirror.Top(), c.sequencerTop);
-    EXPECT_EQ(mirror.Label2.Caption(), "2");
+    EXPECT_EQ(mirror.sequencerStep, ClockWindow::SequencerStep::Shown);
     loop.advance(100);
   }
   // With the extended screen out of use the mirror is parked by the screen's size at load and
@@ -379,7 +379,7 @@ TEST_F(MirrorClockTest, TheMirrorStandsOnTheExtendedScreenAtLoadAndWhenTheSequen
   mirror.LostFocus();
   EXPECT_EQ(mirror.Left(), -W - 5000);
   mirror.move(W, 0, mirror.Width(), mirror.Height());
-  mirror.Label2.setCaption("1");
+  mirror.sequencerStep = ClockWindow::SequencerStep::Place;
   mirror.Timer2.setEnabled(true);
   loop.advance(8);
   EXPECT_EQ(mirror.Left(), W);
@@ -398,7 +398,7 @@ TEST_F(MirrorClockTest, AMirrorPlacedNowhereStandsAtTheTopLeftOfTheExtendedScree
     EXPECT_EQ(mirror.Top(), 0);
     mirror.Timer5.setEnabled(false);
     mirror.move(-9000, -9000, mirror.Width(), mirror.Height());
-    mirror.Label2.setCaption("1");
+    mirror.sequencerStep = ClockWindow::SequencerStep::Place;
     mirror.Timer2.setEnabled(true);
     loop.advance(8);
     EXPECT_EQ(mirror.Left(), W);

@@ -170,6 +170,7 @@ TEST_F(TimingControlTest, PauseNeedsABoundRunAndPausingAllowed) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.binding);
     main.menu_one(2).setCaption("暂停");
+    app.run.paused = false;
     main.Label7.setCaption("0");
     clock.Timer1.setEnabled(true);
     main.Label13(0).setCaption(c.binding);

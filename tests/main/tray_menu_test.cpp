@@ -62,7 +62,9 @@ TEST_F(TrayMenuTest, RunStartSetsTheItemsForAnIdleClockAndForACountingRun) {
     setOption(app.settings.checkvalue, CheckFlag::SettingsAllowed, c.settingsAllowed);
     setOption(app.settings.checkvalue, CheckFlag::PauseAllowed, c.pauseAllowed);
     main.menu_often(0).setCaption(c.presetsExist ? "演讲十分钟" : "^");
+    main.presetsListed = c.presetsExist;
     main.menu_one(2).setCaption("继续        Ctrl+F2");
+    app.run.paused = true;
     main.Label13(0).setCaption(c.counting ? "report.pptx" : "0");
     clock.Timer5.setEnabled(true);
     runStart();
@@ -75,6 +77,7 @@ TEST_F(TrayMenuTest, RunStartSetsTheItemsForAnIdleClockAndForACountingRun) {
     EXPECT_EQ(clock.Timer1.Enabled(), c.counting) << "the count-down runs only when counting";
     EXPECT_EQ(main.menu_one(2).Caption(),
               c.counting ? "暂停        Ctrl+F2" : "继续        Ctrl+F2");
+    EXPECT_EQ(app.run.paused, !c.counting) << "a run that starts counting is not paused";
   }
 }
 

@@ -103,7 +103,7 @@ TEST_F(SettingsLoadApply, AnApplyStoresEverySettingAndArmsAFreshRun) {
     EXPECT_EQ(hotKeys.registered().front().virtualKey, 0x71);  // F2, taken anew
 
     MainWindow& main = app.mainWindow();
-    EXPECT_EQ(app.floatingClock().Label15.Caption(), "1");
+    EXPECT_TRUE(app.floatingClock().restoreAtNextStart);
     EXPECT_FALSE(app.floatingClock().Timer4.Enabled());
     EXPECT_TRUE(app.floatingClock().Timer5.Enabled());
     EXPECT_TRUE(main.Timer4.Enabled());
@@ -166,7 +166,7 @@ TEST_F(SettingsLoadApply, ARefusedApplyChangesNothing) {
     files.remove(app.iniPath());
     installFile("TimeData.db");
     app.settings = defaultSettings();
-    app.floatingClock().Label15.setCaption("");
+    app.floatingClock().restoreAtNextStart = false;
     open();
     k.set(window);
     const SettingsBlock before = app.settings;
@@ -180,7 +180,7 @@ TEST_F(SettingsLoadApply, ARefusedApplyChangesNothing) {
     }
     EXPECT_EQ(stored("checkvalue").has_value(), accepted);
     EXPECT_EQ(iniValue("Hotkey", "start").empty(), !accepted);
-    EXPECT_EQ(app.floatingClock().Label15.Caption(), accepted ? "1" : "");
+    EXPECT_EQ(app.floatingClock().restoreAtNextStart, accepted);
     window.Unload();
   }
 }
@@ -202,7 +202,7 @@ TEST_F(SettingsLoadApply, PromptTextModeStoresOnlyThePromptBarsLook) {
   EXPECT_EQ(iniValue("Hotkey", "processBackColor"), "-2147483635");
   EXPECT_EQ(iniValue("Hotkey", "processadd"), "12");
   EXPECT_EQ(iniValue("Hotkey", "start"), "");
-  EXPECT_EQ(app.mirrorClock().Label5.Caption(), "7");
+  EXPECT_EQ(app.mirrorClock().alarmStage, AlarmStage::SettingsApplied);
   EXPECT_TRUE(app.promptBar().Timer3.Enabled());
   EXPECT_FALSE(app.mainWindow().Timer4.Enabled());
 }
