@@ -19,6 +19,8 @@ void AppPorts::nextPreset() { context_.mainWindow().nextmenu_often(); }
 
 void AppPorts::closeToolWindow() { context_.mainWindow().delform(); }
 
+void AppPorts::resumeDocumentWatch() { context_.mainWindow().Timer4.setEnabled(true); }
+
 void AppPorts::startRun() { StartTiming(context_); }
 
 void AppPorts::stopRun() { StopTiming(context_); }

@@ -30,6 +30,7 @@ class AppPorts final : public Ports,
   void hideInteraction() override;
   void nextPreset() override;
   void closeToolWindow() override;
+  void resumeDocumentWatch() override;
   void startRun() override;
   void stopRun() override;
 

@@ -25,6 +25,8 @@ class RunControl {
   virtual void nextPreset() = 0;
   // Closes the one tool window a tray command opened, if any.
   virtual void closeToolWindow() = 0;
+  // Lets the document watch look for a document to time again.
+  virtual void resumeDocumentWatch() = 0;
   // Starts a run, or stops the one going, as the tray menu's items do.
   virtual void startRun() = 0;
   virtual void stopRun() = 0;
