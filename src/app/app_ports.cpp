@@ -19,7 +19,26 @@ void AppPorts::nextPreset() { context_.mainWindow().nextmenu_often(); }
 
 void AppPorts::closeToolWindow() { context_.mainWindow().delform(); }
 
+void AppPorts::resumeDocumentWatch() { context_.mainWindow().Timer4.setEnabled(true); }
+
+void AppPorts::startRun() { StartTiming(context_); }
+
+void AppPorts::stopRun() { StopTiming(context_); }
+
 void AppPorts::runStarted(bool counting) { setRunStartMenus(context_, counting); }
+
+bool AppPorts::startOffered() { return context_.mainWindow().menu_one(1).Enabled(); }
+
+bool AppPorts::menuOpen() { return context_.mainWindow().menu.Visible(); }
+
+void AppPorts::popUp(platform::Form& over, std::optional<platform::PixelPoint> at) {
+  platform::MenuItem& menu = context_.mainWindow().menu;
+  if (at) {
+    context_.platform.tray.popupAt(over, menu, *at);
+  } else {
+    context_.platform.tray.popup(over, menu);
+  }
+}
 
 // The preset manager opens through its own opener, modal; the others show as their commands
 // show them.

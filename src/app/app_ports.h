@@ -30,8 +30,14 @@ class AppPorts final : public Ports,
   void hideInteraction() override;
   void nextPreset() override;
   void closeToolWindow() override;
+  void resumeDocumentWatch() override;
+  void startRun() override;
+  void stopRun() override;
 
   void runStarted(bool counting) override;
+  bool startOffered() override;
+  bool menuOpen() override;
+  void popUp(platform::Form& over, std::optional<platform::PixelPoint> at) override;
 
   void open(ToolWindow window) override;
   void unload(ToolWindow window) override;

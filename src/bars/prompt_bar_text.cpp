@@ -8,6 +8,7 @@
 #include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
+#include "services/ports.h"
 #include "services/format_picture.h"
 #include "services/option_names.h"
 #include "services/text_runtime.h"
@@ -135,7 +136,7 @@ void PromptBar::textTick() {
       displayCounter_ = static_cast<std::int16_t>(displayCounter_ - 1);
       if (displayCounter_ < 0) {
         parkFromTick();
-        main.Timer4.setEnabled(true);
+        context_.ports().runControl().resumeDocumentWatch();
       }
       break;
     default:

@@ -5,7 +5,6 @@
 // of the window's rounded outline. Every statement is attempted on its own.
 #include "clock/clock_placement.h"
 #include "clock/floating_clock.h"
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/settings_record.h"

@@ -3,7 +3,6 @@
 #include "bars/bars.h"
 #include "clock/floating_clock.h"
 #include "clock/timeout_colours.h"
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/extended_screen.h"

@@ -3,7 +3,6 @@
 // switched the clock to that view.
 #include "clock/floating_clock.h"
 #include "clock/mirror_clock.h"
-#include "main/main.h"
 #include "services/context.h"
 #include "services/display_format.h"
 #include "services/format_picture.h"

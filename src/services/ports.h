@@ -3,7 +3,11 @@
 // windows, so the caller never sees the window types behind them.
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "platform/desktop.h"
+#include "platform/forms.h"
 
 namespace horalix {
 
@@ -21,6 +25,11 @@ class RunControl {
   virtual void nextPreset() = 0;
   // Closes the one tool window a tray command opened, if any.
   virtual void closeToolWindow() = 0;
+  // Lets the document watch look for a document to time again.
+  virtual void resumeDocumentWatch() = 0;
+  // Starts a run, or stops the one going, as the tray menu's items do.
+  virtual void startRun() = 0;
+  virtual void stopRun() = 0;
 };
 
 // The tray menu's items that follow the run.
@@ -29,6 +38,12 @@ class RunMenus {
   virtual ~RunMenus() = default;
   // A run started: counting up or down decides which items are offered.
   virtual void runStarted(bool counting) = 0;
+  // Whether the Start item is offered, which it is exactly while no run is going.
+  virtual bool startOffered() = 0;
+  // Whether the tray menu is open.
+  virtual bool menuOpen() = 0;
+  // Opens the tray menu over a window: at a pixel point of the screen, or at the pointer.
+  virtual void popUp(platform::Form& over, std::optional<platform::PixelPoint> at) = 0;
 };
 
 // The tool windows, loaded when a command opens them and unloaded when they close.
