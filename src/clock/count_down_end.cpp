@@ -7,7 +7,6 @@
 #include "clock/floating_clock.h"
 #include "clock/mirror_clock.h"
 #include "clock/run_stop.h"
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/display_format.h"
@@ -115,7 +114,6 @@ void endUnboundRun(Context& context, FloatingClock& clock) {
 }  // namespace
 
 void FloatingClock::endCountDown() {
-  MainWindow& main = context_.mainWindow();
   auto attempt = [this](auto&& statement) {
     horalix::attempt(context_.platform.log, kWhere, statement);
   };
@@ -133,7 +131,7 @@ void FloatingClock::endCountDown() {
     }
   });
   attempt([&] { context_.ports().runControl().hideProcessBars(); });
-  main.Label4(1).setCaption(CStr(Val(main.Label5(1).Caption())));
+  context_.run.record.bankedDownMs = context_.run.countedDownMs;
   takeSegmentStart();
 
   switch (context_.run.AfterZeroAction) {

@@ -120,7 +120,7 @@ void FloatingClock::beforeCountTick() {
 
 void FloatingClock::publishCountDown(std::int32_t e, std::int32_t& r) {
   MainWindow& main = context_.mainWindow();
-  main.Label5(1).setCaption(CStr(e));
+  context_.run.countedDownMs = e;
   main.Text1.setText(CStr(r));
   // The time left never rises by more than 400 ms: after such a jump (a change of clock method)
   // the clock holds what it showed until the measure has come back down.

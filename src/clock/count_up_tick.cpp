@@ -28,8 +28,7 @@ constexpr const char* kWhere = "time_glass.Timer4";
 
 // Banks the count-up, stops the count and records the run.
 void stopCountUp(Context& context, FloatingClock& clock) {
-  MainWindow& main = context.mainWindow();
-  main.Label4(2).setCaption(CStr(Val(main.Label5(2).Caption())));
+  context.run.record.bankedUpMs = context.run.countedUpMs;
   clock.stopCountTimers();
   recordRun(context, clock);
 }
@@ -107,7 +106,7 @@ void ClockWindow::Timer4_Timer() {
 
 void FloatingClock::publishCountUp(std::int32_t elapsed) {
   MainWindow& main = context_.mainWindow();
-  main.Label5(2).setCaption(CStr(elapsed));
+  context_.run.countedUpMs = elapsed;
   main.Text1.setText(CStr(elapsed));
 }
 

@@ -63,7 +63,7 @@ void FloatingClock::Timer5_Timer() {
   AlarmOneSeconds = settings.Time_one;
   AlarmTwoSeconds = settings.Time_two;
   Label10.setCaption(CStr(context.run.RunMillis));
-  for (int i = 1; i <= 3; ++i) main.Label4(i).setCaption("0");
+  context.run.clearBanked();
 
   const int format = startFormat();
   Image1.setVisible(false);

@@ -22,23 +22,6 @@ constexpr platform::ControlDesign kDesign[] = {
     {.kind = ControlKind::Label, .name = "Label7", .caption = "0", .flags = kCell},
     {.kind = ControlKind::TextBox, .name = "Text1", .caption = "0", .flags = kCell},
     {.kind = ControlKind::PictureBox, .name = "Pic1", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label4", .index = 0, .caption = "0", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label4", .index = 1, .caption = "0", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label4", .index = 2, .caption = "0", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label4", .index = 3, .caption = "0", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label4", .index = 4, .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label5", .index = 0, .caption = "0", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label5", .index = 1, .caption = "0", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label5", .index = 2, .caption = "0", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label5", .index = 3, .caption = "0", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label5", .index = 4, .caption = "0", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label13", .index = 0, .caption = "0", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label13", .index = 1, .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label13", .index = 2, .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label13", .index = 3, .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label13", .index = 4, .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label13", .index = 5, .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label13", .index = 6, .flags = kCell},
 };
 
 }  // namespace

@@ -8,7 +8,7 @@
 
 namespace horalix {
 
-bool runBound(Context& context) { return Len(context.mainWindow().Label13(0).Caption()) > 3; }
+bool runBound(Context& context) { return Len(context.run.binding.bound) > 3; }
 
 bool runCounts(Context& context) {
   return runBound(context) && optionOn(context.settings.checkvalue, CheckFlag::TimedDuration);
@@ -20,11 +20,8 @@ namespace {
 // nothing shown; the document, when given, is kept with the record. Pending messages run after.
 void clearRunRecord(Context& context, const std::string* document) {
   MainWindow& main = context.mainWindow();
-  main.Label4(0).setCaption(Format(context.settings.Time_all, "hh:mm:ss"));
-  for (int i = 1; i <= 3; ++i) main.Label4(i).setCaption("0");
-  if (document) main.Label4(4).setCaption(*document);
+  context.run.resetRecord(Format(context.settings.Time_all, "hh:mm:ss"), document);
   main.Label7.setCaption("0");
-  for (int i = 1; i <= 4; ++i) main.Label5(i).setCaption("0");
   main.Text1.setText("0");
   context.platform.loop.doEvents();
 }
@@ -33,7 +30,7 @@ void clearRunRecord(Context& context, const std::string* document) {
 
 void resetRunRecord(Context& context) {
   clearRunRecord(context, nullptr);
-  context.mainWindow().Label4(1).setCaption("0");
+  context.run.record.bankedDownMs = 0;
 }
 
 void startRunRecord(Context& context, const std::string& document) {

@@ -1,4 +1,4 @@
-// Reading and resetting the run state that the main window's cells hold.
+// Reading and resetting the run state: the typed record and the main window's cells.
 #pragma once
 
 #include <string>
@@ -10,7 +10,7 @@ namespace horalix {
 
 class Context;
 
-// Whether a run is bound: the binding in Frm_exit.Label13(0) is longer than 3 characters
+// Whether a run is bound: the run state's binding is longer than 3 characters
 // ("手动计时" counts; the initial "0" and "" do not).
 bool runBound(Context& context);
 

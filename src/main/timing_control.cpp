@@ -36,10 +36,10 @@ void StartTiming(Context& context) {
   if (!main.menu_one(1).Enabled()) return;
   main.delform();
   writeCountDirection(main.Lab_time_state, CountDirection::Down);
-  main.Label13(0).setCaption("手动计时");
+  context.run.binding.bound = RunState::Binding::kManual;
   main.Timer4.setEnabled(false);
   main.Timer5.setEnabled(false);
-  startRunRecord(context, main.Label13(0).Caption());
+  startRunRecord(context, context.run.binding.bound);
   captureScreenSize(context);
   context.floatingClock().Timer5.setEnabled(true);
 }
@@ -51,10 +51,10 @@ void PauseResume(Context& context) {
   // Bank the total of the last tick; the time since that tick is not banked.
   attempt(context.platform.log, "PauseResume", [&] {
     if (isCountDirection(main.Lab_time_state, CountDirection::Up)) {
-      main.Label4(2).setCaption(CStr(Val(main.Label5(2).Caption())));
+      context.run.record.bankedUpMs = context.run.countedUpMs;
     } else {
-      main.Label4(1).setCaption(CStr(Val(main.Label5(1).Caption())));
-      main.Label4(2).setCaption("0");
+      context.run.record.bankedDownMs = context.run.countedDownMs;
+      context.run.record.bankedUpMs = 0;
     }
   });
   const ClockMethod method = readClockMethod(context);
@@ -62,7 +62,7 @@ void PauseResume(Context& context) {
   attempt(context.platform.log, "PauseResume", [&] {
     if (context.run.paused && now) {
       const auto span = clockSpan(method, context.run.StartTick, *now);
-      main.Label4(3).setCaption(CStr(Val(main.Label4(3).Caption()) + static_cast<double>(span)));
+      context.run.record.pausedMs += static_cast<double>(span);
     }
   });
   if (now) context.run.StartTick = *now;
@@ -93,7 +93,7 @@ void StopTiming(Context& context) {
     main.menu_two(1).setEnabled(true);
   });
   attempt(context.platform.log, "StopTiming", [&] { releaseRunMenus(context); });
-  main.Label13(0).setCaption("");
+  context.run.binding.bound.clear();
   attempt(context.platform.log, "StopTiming", [&] { main.delform(); });
   attempt(context.platform.log, "StopTiming", [&] { RestoreClocks(context); });
   main.Timer4.setEnabled(true);

@@ -3,6 +3,7 @@
 // not hold it.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -87,6 +88,41 @@ struct RunState {
   bool clocksHidden = false;
   // The interaction countdown is paused; its menu item offers to start it again.
   bool interactionPaused = false;
+
+  // The run record, the running totals and the run's binding.
+  // What a stopped run stores: set duration ("hh:mm:ss"), the milliseconds banked before the
+  // running segment by the count-down and by the count-up, the paused milliseconds, the document.
+  struct Record {
+    std::string setTime = "0";
+    double bankedDownMs = 0;
+    double bankedUpMs = 0;
+    double pausedMs = 0;
+    std::string document;
+  };
+  Record record;
+  // The totals of the count's last tick, in milliseconds: counted down, and counted up.
+  std::int32_t countedDownMs = 0;
+  std::int32_t countedUpMs = 0;
+  // What the run is bound to: kManual, a document's name, or a text shorter than 4 characters
+  // for none ("0" until the first run binds or ends); and by DocumentKind number the document of
+  // each kind the watch recognised last (the first unused).
+  struct Binding {
+    static constexpr const char* kManual = "手动计时";
+    std::string bound = "0";
+    std::array<std::string, 7> lastPerKind;
+    bool manualRun() const { return bound == kManual; }
+  };
+  Binding binding;
+
+  // Nothing banked or paused. A new record also takes its set duration, no running totals and,
+  // when given, the document.
+  void clearBanked() { record.bankedDownMs = record.bankedUpMs = record.pausedMs = 0; }
+  void resetRecord(const std::string& setTime, const std::string* document) {
+    record.setTime = setTime;
+    clearBanked();
+    if (document) record.document = *document;
+    countedDownMs = countedUpMs = 0;
+  }
 };
 
 }  // namespace horalix

@@ -50,7 +50,7 @@ void rearmRun(Context& context) {
   resetRunRecord(context);
   clock.Timer3.setEnabled(false);
   context.mirrorClock().Timer3.setEnabled(false);
-  if (main.Label13(0).Caption() != "手动计时") main.Label13(0).setCaption("");
+  if (!context.run.binding.manualRun()) context.run.binding.bound.clear();
   clock.Timer5.setEnabled(true);
 }
 

@@ -106,7 +106,7 @@ TEST_F(CountTickRulesTest, ACountUpThatLostItsRunEndsItAndArmsTheRunStart) {
   // The run was bound to a slide show whose value the add-in published.
   main.Label3.setCaption("3");
   programValues(app).writeText("filename3", "talk.pptx");
-  main.Label13(0).setCaption("0");
+  app.run.binding.bound = "0";
   ASSERT_GE(until([&] { return !clock.Timer4.Enabled(); }, 1000), 0);
   EXPECT_TRUE(clock.Timer5.Enabled()) << "the run start is armed again";
   EXPECT_TRUE(runEnded());

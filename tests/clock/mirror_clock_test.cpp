@@ -233,7 +233,7 @@ TEST_F(MirrorClockTest, ARunThatLostItsBindingStopsTheMirrorAtItsNextTick) {
   startMirrorAlone(30);
   loop.advance(1200);
   ASSERT_TRUE(mirror.Timer1.Enabled());
-  main.Label13(0).setCaption("0");
+  app.run.binding.bound = "0";
   loop.advance(200);
   EXPECT_TRUE(countTimersOff());
   EXPECT_EQ(app.run.AfterZeroAction, 5);
@@ -242,7 +242,7 @@ TEST_F(MirrorClockTest, ARunThatLostItsBindingStopsTheMirrorAtItsNextTick) {
   app.settings.time_end = 0;
   startMirrorAlone(1);
   while (!mirror.Timer4.Enabled() && loop.now() < 100'000) loop.advance(1);
-  main.Label13(0).setCaption("0");
+  app.run.binding.bound = "0";
   loop.advance(1000);  // the first count-up tick of the program
   EXPECT_TRUE(countTimersOff());
 }

@@ -78,7 +78,7 @@ TEST_F(SequencerRulesTest, ByTheTimeOfDayPauseAndResumeRetakeTheSegmentStart) {
   loop.advance(3'000);
   PauseResume(app);
   EXPECT_EQ(app.run.StartTick, 36'008'000);
-  EXPECT_EQ(main.Label4(3).Caption(), "3000") << "the pause, in whole seconds";
+  EXPECT_EQ(app.run.record.pausedMs, 3000) << "the pause, in whole seconds";
 }
 
 TEST_F(SequencerRulesTest, ThePresetsItemNeedsItsOptionAndAPreset) {

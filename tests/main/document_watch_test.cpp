@@ -44,7 +44,7 @@ class DocumentWatchTest : public MainWindowTest {
   }
   void addinDeletes(const std::string& value) { programValues(app).remove(value); }
   bool runBound(const std::string& kind, const std::string& document) {
-    return main.Label3.Caption() == kind && main.Label13(0).Caption() == document &&
+    return main.Label3.Caption() == kind && app.run.binding.bound == document &&
            main.Timer5.Enabled() && !main.Timer4.Enabled();
   }
   // The last recorded run, and the option to continue it.
@@ -80,10 +80,10 @@ TEST_F(DocumentWatchTest, ASlideShowPublishedByTheAddinRunsWithItsLinkedPresetUn
   programValues(app).writeNumber("clockmode", 1);
   loop.advance(kFirstWatchTick);
   EXPECT_TRUE(runBound("3", "Deck.pptx"));
-  EXPECT_EQ(main.Label13(1).Caption(), "Budget.xlsx");  // seen, but the show wins
+  EXPECT_EQ(app.run.binding.lastPerKind[1], "Budget.xlsx");  // seen, but the show wins
   EXPECT_EQ(app.settings.tellouttext, "time up Talk");
-  EXPECT_EQ(main.Label4(0).Caption(), "00:07:00");
-  EXPECT_EQ(main.Label4(4).Caption(), "Deck.pptx");
+  EXPECT_EQ(app.run.record.setTime, "00:07:00");
+  EXPECT_EQ(app.run.record.document, "Deck.pptx");
   EXPECT_EQ(app.run.method, ClockMethod::SecondsSinceMidnight)
       << "the run is measured by the chosen clock method";
   EXPECT_TRUE(clock.restoreAtNextStart) << "the run start puts the clocks in place";
@@ -101,11 +101,11 @@ TEST_F(DocumentWatchTest, ASlideShowPublishedByTheAddinRunsWithItsLinkedPresetUn
   addinDeletes("filename3");
   loop.advance(kEndWatchInterval);
   EXPECT_TRUE(watching());
-  EXPECT_EQ(main.Label13(0).Caption(), "");
+  EXPECT_EQ(app.run.binding.bound, "");
   EXPECT_EQ(app.settings.tellouttext, "stored");  // the document's preset is dropped
   EXPECT_EQ(clock.Picture3.Picture(), "") << "the stored settings name no back picture";
   EXPECT_TRUE(main.menu_one(2).Caption().starts_with("暂停")) << "resumed before the end";
-  EXPECT_NE(main.Label4(3).Caption(), "0") << "so that its pause is recorded";
+  EXPECT_NE(app.run.record.pausedMs, 0) << "so that its pause is recorded";
   EXPECT_TRUE(main.menu_other(4).Visible()) << "the end releases the menu";
   EXPECT_TRUE(registry.raw(platform::RegRoot::CurrentUser, "Vantrel", "filename1"));
 }
@@ -115,8 +115,8 @@ TEST_F(DocumentWatchTest, WithTheAddinReportingOfficeTitlesAreNotReadButPdfTitle
   programValues(app).writeNumber("clockopen", 32);
   desktop.openWindow("Plan.xlsx - Excel");
   loop.advance(kFirstWatchTick);
-  EXPECT_EQ(main.Label13(1).Caption(), "");
-  EXPECT_EQ(main.Label13(0).Caption(), "0");
+  EXPECT_EQ(app.run.binding.lastPerKind[1], "");
+  EXPECT_EQ(app.run.binding.bound, "0");
   // The first pass without a document settles the clocks and counts nothing.
   EXPECT_TRUE(main.firstPassMade());
   EXPECT_EQ(app.settings.checkvalue, "000111010100011111111111111100101");
@@ -151,7 +151,7 @@ TEST_F(DocumentWatchTest, AKindSwitchedOffOrANameOfFourCharactersIsNeverBound) {
   addinPublishes("filename2", "a.do");
   loop.advance(kFirstWatchTick);
   EXPECT_EQ(main.Label3.Caption(), "");
-  EXPECT_EQ(main.Label13(0).Caption(), "0");
+  EXPECT_EQ(app.run.binding.bound, "0");
   // The empty first pass ends with no kind, which takes every hand-over value away.
   loop.advance(kEndWatchInterval);
   ASSERT_TRUE(watching());
@@ -164,7 +164,7 @@ TEST_F(DocumentWatchTest, AKindSwitchedOffOrANameOfFourCharactersIsNeverBound) {
   programValues(app).writeText("AImode", "00000000");
   loop.advance(kEndWatchInterval);
   EXPECT_TRUE(main.Timer4.Enabled());
-  EXPECT_EQ(main.Label13(0).Caption(), "ab.do");
+  EXPECT_EQ(app.run.binding.bound, "ab.do");
   programValues(app).writeText("AImode", "01110101");
   loop.advance(2 * 200);  // the first tick still looks with the kinds held in memory
   ASSERT_TRUE(runBound("2", "ab.do"));
@@ -186,7 +186,7 @@ TEST_F(DocumentWatchTest, AStaleBindingEndsAtOnceAndTheNextDocumentIsPickedUp) {
   addinDeletes("filename3");
   loop.advance(kEndWatchInterval);
   ASSERT_TRUE(watching());
-  ASSERT_EQ(main.Label13(0).Caption(), "");
+  ASSERT_EQ(app.run.binding.bound, "");
   loop.advance(200);  // the first pass without a document
   ASSERT_TRUE(main.firstPassMade());
   ASSERT_TRUE(main.Timer5.Enabled());
@@ -207,7 +207,7 @@ TEST_F(DocumentWatchTest, ReopeningADocumentContinuesItsLastRun) {
   const auto window = desktop.openWindow("Plan.xlsx - Excel");
   loop.advance(kFirstWatchTick);
   ASSERT_TRUE(runBound("1", "Plan.xlsx"));
-  EXPECT_EQ(main.Label4(0).Caption(), "00:06:00");
+  EXPECT_EQ(app.run.record.setTime, "00:06:00");
   runStart();
   EXPECT_EQ(app.run.RunSeconds, 360);
   // Alarm 1 at 7 minutes left was passed before the pause: it does not fire again.
@@ -225,17 +225,17 @@ TEST_F(DocumentWatchTest, AnotherDocumentsRecordAllTimeUsedOrTheOptionOffKeepThe
   const auto window = desktop.openWindow("Plan.xlsx - Excel");
   loop.advance(kFirstWatchTick);
   ASSERT_TRUE(runBound("1", "Plan.xlsx"));
-  EXPECT_EQ(main.Label4(0).Caption(), "00:05:00");
+  EXPECT_EQ(app.run.record.setTime, "00:05:00");
 
   recordLastRun("00:10:00", "Plan.xlsx");
   const auto again = closeAndReopen(window, "Plan.xlsx - Excel");
   ASSERT_TRUE(runBound("1", "Plan.xlsx"));
-  EXPECT_EQ(main.Label4(0).Caption(), "00:05:00");
+  EXPECT_EQ(app.run.record.setTime, "00:05:00");
 
   recordLastRun("00:04:00", "Plan.xlsx", false);
   closeAndReopen(again, "Plan.xlsx - Excel");
   ASSERT_TRUE(runBound("1", "Plan.xlsx"));
-  EXPECT_EQ(main.Label4(0).Caption(), "00:05:00");
+  EXPECT_EQ(app.run.record.setTime, "00:05:00");
 }
 
 // The stage sounds of the last automatic run and the stored music still sounding: the next
@@ -269,7 +269,7 @@ TEST_F(DocumentWatchTest, ManualTimingRedrawsTheIdleClockOnceAndStops) {
   EXPECT_FALSE(main.Timer4.Enabled());
   EXPECT_FALSE(main.Timer5.Enabled());
   // While nothing is bound the watch keeps ticking.
-  main.Label13(0).setCaption("");
+  app.run.binding.bound = "";
   main.Timer4.setEnabled(true);
   app.settings.optvalue = "101010100";  // seconds, then hours:minutes:seconds: the last wins
   loop.advance(200);

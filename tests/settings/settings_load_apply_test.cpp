@@ -86,7 +86,7 @@ TEST_F(SettingsLoadApply, AnApplyStoresEverySettingAndArmsAFreshRun) {
     c("Combo5").setListIndex(2);
     c("HScroll2").setValue(40);
     c("Text1", 18).setText("wide");  // no number: the record's value stays
-    app.mainWindow().Label13(0).setCaption("talk.pptx");
+    app.run.binding.bound = "talk.pptx";
     app.floatingClock().Timer4.setEnabled(true);
     app.mainWindow().Timer5.setEnabled(true);
     apply();
@@ -110,13 +110,26 @@ TEST_F(SettingsLoadApply, AnApplyStoresEverySettingAndArmsAFreshRun) {
     EXPECT_EQ(main.Timer5.Enabled(), automatic);  // a manual run has no document to watch end
     EXPECT_EQ(main.Label7.Caption(), automatic ? "1" : "0");
     // A manual run starts from zero, bound to no document.
-    EXPECT_EQ(main.Label4(0).Caption(), automatic ? "" : "00:05:00");
-    EXPECT_EQ(main.Label13(0).Caption(), automatic ? "talk.pptx" : "");
+    EXPECT_EQ(app.run.record.setTime, automatic ? "" : "00:05:00");
+    EXPECT_EQ(app.run.binding.bound, automatic ? "talk.pptx" : "");
     EXPECT_EQ(messageBoxes.pendingAnswers(), automatic ? 1u : 0u);
     EXPECT_EQ(platform::regDwordNumber(*registry.raw(HKCU, kExplorerKey, "HideFileExt")),
               automatic ? 2 : 0);
     EXPECT_TRUE(window.Visible());
-    main.Label4(0).setCaption("");
+    app.run.record.setTime = "";
+    window.Unload();
+  }
+}
+
+TEST_F(SettingsLoadApply, AManualApplyKeepsManualTimingRunningButUnbindsADocument) {
+  for (const bool manual : {true, false}) {
+    SCOPED_TRACE(manual);
+    open();
+    c("Option6", 0).setValue(1);
+    app.run.binding.bound = manual ? "手动计时" : "talk.pptx";
+    apply();
+    EXPECT_EQ(runBound(app), manual);
+    EXPECT_EQ(app.run.binding.bound, manual ? "手动计时" : "");
     window.Unload();
   }
 }
