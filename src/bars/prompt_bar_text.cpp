@@ -56,7 +56,7 @@ void PromptBar::textTick() {
   };
 
   std::int32_t ms = 0;
-  step([&] { ms = CLng(main.Text1.Text()); });
+  ms = context_.run.shownMillis;
   // A count of a day or more keeps the time shown before.
   step([&] { barTime_ = barTimeOf(ms); });
   step([&] {
@@ -82,7 +82,7 @@ void PromptBar::textTick() {
         });
         // The bar leaves with the last second of the run.
         step([&] {
-          if (Val(main.Text1.Text()) < 1000) displayCounter_ = 0;
+          if (context_.run.shownMillis < 1000) displayCounter_ = 0;
         });
         break;
       case 4:

@@ -210,7 +210,7 @@ void ClockWindow::applyOvertimeStyle(bool redrawPrefixed) {
   auto prefixed = [&](const char* prefix) {
     context_.run.OvertimePrefix = prefix;
     if (!redrawPrefixed) return;
-    context_.mainWindow().Lab_time_state.setCaption("1");
+    context_.run.direction = CountDirection::Up;
     Label_change();
     if (captionStartsWith(context_.mainWindow().menu_two(1), "隐藏")) ShowClocks(context_);
   };
@@ -255,8 +255,7 @@ std::string ClockWindow::shownText() {
   if (Label1(1).Top() != 0) return timeOfDayText(context_, format);
   const double t = TimeValue(Label1(1).Caption());
   std::string text = countText(format, Hour(t), Minute(t), Second(t));
-  if (context_.mainWindow().Lab_time_state.Caption() != "0")
-    text = context_.run.OvertimePrefix + text;
+  if (context_.run.direction != CountDirection::Down) text = context_.run.OvertimePrefix + text;
   return text;
 }
 

@@ -81,12 +81,11 @@ bool ClockWindow::overtimeOver(std::int32_t elapsed) {
 }
 
 void ClockWindow::Timer4_Timer() {
-  MainWindow& main = context_.mainWindow();
   const std::string at = where("Timer4");
   auto attempt = [&](auto&& statement) {
     horalix::attempt(context_.platform.log, at.c_str(), statement);
   };
-  attempt([&] { main.Lab_time_state.setCaption("1"); });
+  context_.run.direction = CountDirection::Up;
   beforeCountTick();
   Timer4.setInterval(200);
   attempt([&] { SetTopmost(context_, *this); });
@@ -108,7 +107,7 @@ void ClockWindow::Timer4_Timer() {
 void FloatingClock::publishCountUp(std::int32_t elapsed) {
   MainWindow& main = context_.mainWindow();
   main.Label5(2).setCaption(CStr(elapsed));
-  main.Text1.setText(CStr(elapsed));
+  context_.run.shownMillis = elapsed;
 }
 
 void FloatingClock::endOvertime() { finishOvertime(context_, *this); }

@@ -98,7 +98,7 @@ void FloatingClock::Timer5_Timer() {
     Timer3.setEnabled(false);
     Timer4.setEnabled(false);
     attempt([&] {
-      if (optionOn(settings.checkvalue, CheckFlag::SoundStart) && main.Label7.Caption() == "0" &&
+      if (optionOn(settings.checkvalue, CheckFlag::SoundStart) && context.run.startSoundArmed &&
           !SoundNames.empty()) {
         PlayMusic(context, context.pathInProgramFolder("sounds\\" + SoundNames.front()));
       }

@@ -23,9 +23,9 @@ void clearRunRecord(Context& context, const std::string* document) {
   main.Label4(0).setCaption(Format(context.settings.Time_all, "hh:mm:ss"));
   for (int i = 1; i <= 3; ++i) main.Label4(i).setCaption("0");
   if (document) main.Label4(4).setCaption(*document);
-  main.Label7.setCaption("0");
+  context.run.startSoundArmed = true;
   for (int i = 1; i <= 4; ++i) main.Label5(i).setCaption("0");
-  main.Text1.setText("0");
+  context.run.shownMillis = 0;
   context.platform.loop.doEvents();
 }
 

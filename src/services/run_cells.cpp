@@ -29,20 +29,4 @@ void writeAlarmStage(platform::Control& cell, AlarmStage stage) { cell.setCaptio
 
 AlarmStage alarmStageOf(int alarm) { return static_cast<AlarmStage>(alarm); }
 
-DocumentKind readDocumentKind(const platform::Control& cell) {
-  return static_cast<DocumentKind>(numberIn(cell));
-}
-
-void writeDocumentKind(platform::Control& cell, DocumentKind kind) {
-  cell.setCaption(textOf(kind));
-}
-
-bool isCountDirection(const platform::Control& cell, CountDirection direction) {
-  return cell.Caption() == textOf(direction);
-}
-
-void writeCountDirection(platform::Control& cell, CountDirection direction) {
-  cell.setCaption(textOf(direction));
-}
-
 }  // namespace horalix

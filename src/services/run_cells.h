@@ -26,10 +26,4 @@ void writeAlarmStage(platform::Control& cell, AlarmStage stage);
 // The stage for alarm 1 to 3 (4: zero).
 AlarmStage alarmStageOf(int alarm);
 
-DocumentKind readDocumentKind(const platform::Control& cell);
-void writeDocumentKind(platform::Control& cell, DocumentKind kind);
-
-bool isCountDirection(const platform::Control& cell, CountDirection direction);
-void writeCountDirection(platform::Control& cell, CountDirection direction);
-
 }  // namespace horalix

@@ -68,6 +68,15 @@ struct RunState {
   // menu or tool window), cleared when that ends.
   int holdOff = 0;
   OpenWindow openToolWindow = OpenWindow::None;
+
+  // The count: its direction, the bound document's kind, the start sound, the shown time.
+  CountDirection direction = CountDirection::None;
+  // Kind of the document an automatic run is bound to (None for a manual run).
+  DocumentKind documentKind = DocumentKind::None;
+  // Whether the next run start plays the start sound; a resume or an applied change disarms it.
+  bool startSoundArmed = true;
+  // Milliseconds the clock shows: time left + 400 counting down, elapsed counting up.
+  std::int32_t shownMillis = 0;
 };
 
 }  // namespace horalix

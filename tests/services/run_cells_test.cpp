@@ -39,21 +39,5 @@ TEST_F(RunCellsTest, AlarmStagesKeepTheirTextEncoding) {
   EXPECT_FALSE(isAlarmStage(cell, AlarmStage::None));
 }
 
-TEST_F(RunCellsTest, DirectionAndKindReadTheirCells) {
-  EXPECT_FALSE(isCountDirection(cell, CountDirection::Down)) << "\"\" counts neither way";
-  EXPECT_FALSE(isCountDirection(cell, CountDirection::Up));
-  writeCountDirection(cell, CountDirection::Up);
-  EXPECT_EQ(cell.Caption(), "1");
-  writeCountDirection(cell, CountDirection::Down);
-  EXPECT_EQ(cell.Caption(), "0");
-
-  cell.setCaption("2");
-  EXPECT_EQ(readDocumentKind(cell), DocumentKind::WordDocument);
-  writeDocumentKind(cell, DocumentKind::SlideShow);
-  EXPECT_EQ(cell.Caption(), "3");
-  cell.setCaption("");
-  EXPECT_EQ(readDocumentKind(cell), DocumentKind::None);
-}
-
 }  // namespace
 }  // namespace horalix::test

@@ -108,7 +108,7 @@ TEST_F(SettingsLoadApply, AnApplyStoresEverySettingAndArmsAFreshRun) {
     EXPECT_TRUE(app.floatingClock().Timer5.Enabled());
     EXPECT_TRUE(main.Timer4.Enabled());
     EXPECT_EQ(main.Timer5.Enabled(), automatic);  // a manual run has no document to watch end
-    EXPECT_EQ(main.Label7.Caption(), automatic ? "1" : "0");
+    EXPECT_EQ(app.run.startSoundArmed, !automatic);
     // A manual run starts from zero, bound to no document.
     EXPECT_EQ(main.Label4(0).Caption(), automatic ? "" : "00:05:00");
     EXPECT_EQ(main.Label13(0).Caption(), automatic ? "talk.pptx" : "");
