@@ -71,9 +71,10 @@ struct RunState {
 
   // The count: its direction, the bound document's kind, the start sound, the shown time.
   CountDirection direction = CountDirection::None;
-  // Kind of the document an automatic run is bound to (None for a manual run).
+  // Kind of the document the last automatic run was bound to (None before any).
   DocumentKind documentKind = DocumentKind::None;
-  // Whether the next run start plays the start sound; a resume or an applied change disarms it.
+  // Whether the next run start plays the start sound; a resume, or automatic timing re-armed by
+  // the settings or the statistics window, disarms it, and a fresh run record arms it again.
   bool startSoundArmed = true;
   // Milliseconds the clock shows: time left + 400 counting down, elapsed counting up.
   std::int32_t shownMillis = 0;
