@@ -19,6 +19,8 @@ void AppPorts::nextPreset() { context_.mainWindow().nextmenu_often(); }
 
 void AppPorts::closeToolWindow() { context_.mainWindow().delform(); }
 
+void AppPorts::endSlideShow() { EndSlideShow(context_); }
+
 void AppPorts::resumeDocumentWatch() { context_.mainWindow().Timer4.setEnabled(true); }
 
 void AppPorts::startRun() { StartTiming(context_); }
@@ -28,6 +30,10 @@ void AppPorts::stopRun() { StopTiming(context_); }
 void AppPorts::runStarted(bool counting) { setRunStartMenus(context_, counting); }
 
 bool AppPorts::startOffered() { return context_.mainWindow().menu_one(1).Enabled(); }
+
+void AppPorts::showClocksHidden(bool hidden) {
+  setCaptionPrefix(context_.mainWindow().menu_two(1), hidden ? "显示" : "隐藏");
+}
 
 bool AppPorts::menuOpen() { return context_.mainWindow().menu.Visible(); }
 
@@ -91,6 +97,10 @@ void AppPorts::popUp() {
   context_.platform.tray.popup(main, main.ppt_hudong);
 }
 
+void AppPorts::tickExtendedScreen(bool ticked) {
+  context_.mainWindow().hd_time_show().setChecked(ticked);
+}
+
 void AppPorts::offerExtendedScreen(bool offered) {
   platform::MenuItem* extended = context_.mainWindow().findMenu("hd_time_show");
   if (extended == nullptr) return;
@@ -112,6 +122,8 @@ void AppPorts::redrawText(int fontSize) {
   FloatingClock& clock = context_.floatingClock();
   clock.ShowStatue(clock.Label11.Caption(), fontSize);
 }
+
+AlarmStage AppPorts::alarmStage() { return context_.floatingClock().alarmStage; }
 
 void AppPorts::putOnTop() { SetTopmost(context_, context_.floatingClock()); }
 

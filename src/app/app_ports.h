@@ -30,12 +30,14 @@ class AppPorts final : public Ports,
   void hideInteraction() override;
   void nextPreset() override;
   void closeToolWindow() override;
+  void endSlideShow() override;
   void resumeDocumentWatch() override;
   void startRun() override;
   void stopRun() override;
 
   void runStarted(bool counting) override;
   bool startOffered() override;
+  void showClocksHidden(bool hidden) override;
   bool menuOpen() override;
   void popUp(platform::Form& over, std::optional<platform::PixelPoint> at) override;
 
@@ -48,12 +50,14 @@ class AppPorts final : public Ports,
   bool onExtendedScreen() override;
   void popUp() override;
   void offerExtendedScreen(bool offered) override;
+  void tickExtendedScreen(bool ticked) override;
 
   bool checked(Spotlight spotlight) override;
   void setChecked(Spotlight spotlight, bool checked) override;
 
   void redrawText(int fontSize) override;
   void putOnTop() override;
+  AlarmStage alarmStage() override;
 
  private:
   platform::Form& form(ToolWindow window);

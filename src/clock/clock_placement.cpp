@@ -2,7 +2,6 @@
 
 #include "bars/bars.h"
 #include "clock/clock.h"
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/ini_read_write.h"
@@ -53,7 +52,7 @@ void markShown(ClockWindow& clock) {
 // the clocks are hidden, "隐藏" while they show.
 void setClocksHidden(Context& context, bool hidden) {
   context.run.clocksHidden = hidden;
-  setCaptionPrefix(context.mainWindow().menu_two(1), hidden ? "显示" : "隐藏");
+  context.ports().runMenus().showClocksHidden(hidden);
 }
 
 }  // namespace

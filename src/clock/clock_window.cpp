@@ -3,7 +3,6 @@
 #include <exception>
 
 #include "clock/clock_placement.h"
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/clock_mark.h"
 #include "services/context.h"
@@ -200,7 +199,7 @@ void ClockWindow::applyOvertimeStyle(bool redrawPrefixed) {
   auto prefixed = [&](const char* prefix) {
     context_.run.OvertimePrefix = prefix;
     if (!redrawPrefixed) return;
-    context_.mainWindow().Lab_time_state.setCaption("1");
+    context_.run.direction = CountDirection::Up;
     Label_change();
     if (!context_.run.clocksHidden) ShowClocks(context_);
   };
@@ -245,8 +244,7 @@ std::string ClockWindow::shownText() {
   if (Label1(1).Top() != 0) return timeOfDayText(context_, format);
   const double t = TimeValue(Label1(1).Caption());
   std::string text = countText(format, Hour(t), Minute(t), Second(t));
-  if (context_.mainWindow().Lab_time_state.Caption() != "0")
-    text = context_.run.OvertimePrefix + text;
+  if (context_.run.direction != CountDirection::Down) text = context_.run.OvertimePrefix + text;
   return text;
 }
 

@@ -6,7 +6,6 @@
 // the floating clock's text update.
 #include "bars/bars.h"
 #include "clock/floating_clock.h"
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/display_format.h"
@@ -22,14 +21,13 @@
 namespace horalix {
 
 void ClockWindow::Timer1_Timer() {
-  MainWindow& main = context_.mainWindow();
   const std::string at = where("Timer1");
   auto attempt = [&](auto&& statement) {
     horalix::attempt(context_.platform.log, at.c_str(), statement);
   };
   std::int32_t e = 0;
   std::int32_t r = 0;
-  attempt([&] { main.Lab_time_state.setCaption("0"); });
+  context_.run.direction = CountDirection::Down;
   beforeCountTick();
   Timer1.setInterval(200);
   attempt([&] { SetTopmost(context_, *this); });
@@ -51,7 +49,7 @@ void ClockWindow::Timer1_Timer() {
     Timer1.setEnabled(true);
     countDownShown();
   }
-  if (!runBound(context_)) {
+  if (!runBound(context_.run)) {
     r = 0;
     context_.run.AfterZeroAction = 5;
   }
@@ -119,9 +117,8 @@ void FloatingClock::beforeCountTick() {
 }
 
 void FloatingClock::publishCountDown(std::int32_t e, std::int32_t& r) {
-  MainWindow& main = context_.mainWindow();
   context_.run.countedDownMs = e;
-  main.Text1.setText(CStr(r));
+  context_.run.shownMillis = r;
   // The time left never rises by more than 400 ms: after such a jump (a change of clock method)
   // the clock holds what it showed until the measure has come back down.
   horalix::attempt(context_.platform.log, "time_glass.Timer1", [&] {

@@ -8,7 +8,6 @@
 #include "bars/bars.h"
 #include "clock/floating_clock.h"
 #include "clock/mirror_clock.h"
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/setting_readers.h"
@@ -62,7 +61,7 @@ void MirrorClock::Timer5_Timer() {
     parkOffScreen();
     return;
   }
-  if (runCounts(context)) {
+  if (runCounts(context.run, context.settings)) {
     Timer1.setEnabled(true);
     Timer3.setEnabled(false);
     Timer4.setEnabled(false);

@@ -9,7 +9,6 @@
 #include "clock/clock_placement.h"
 #include "clock/floating_clock.h"
 #include "clock/mirror_clock.h"
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/display_format.h"
@@ -18,7 +17,6 @@
 #include "services/palette.h"
 #include "services/picture_size.h"
 #include "services/ports.h"
-#include "services/run_cells.h"
 #include "services/setting_readers.h"
 #include "services/sound_playback.h"
 #include "services/text_runtime.h"
@@ -37,7 +35,6 @@ constexpr const char* kWhere = "time_glass.Timer5";
 void FloatingClock::Timer5_Timer() {
   Context& context = context_;
   SettingsBlock& settings = context.settings;
-  MainWindow& main = context.mainWindow();
   auto attempt = [&context](auto&& statement) {
     horalix::attempt(context.platform.log, kWhere, statement);
   };
@@ -88,7 +85,7 @@ void FloatingClock::Timer5_Timer() {
   takeRunValues();
   context.mirrorClock().Timer5.setEnabled(true);
 
-  const bool counting = runCounts(context);
+  const bool counting = runCounts(context.run, context.settings);
   if (counting) {
     const int side = Picture1.Height();
     Image1.move(0, 0, side, side);
@@ -98,7 +95,7 @@ void FloatingClock::Timer5_Timer() {
     Timer3.setEnabled(false);
     Timer4.setEnabled(false);
     attempt([&] {
-      if (optionOn(settings.checkvalue, CheckFlag::SoundStart) && main.Label7.Caption() == "0" &&
+      if (optionOn(settings.checkvalue, CheckFlag::SoundStart) && context.run.startSoundArmed &&
           !SoundNames.empty()) {
         PlayMusic(context, context.pathInProgramFolder("sounds\\" + SoundNames.front()));
       }

@@ -7,7 +7,6 @@
 
 #include "clock/clock_placement.h"
 #include "clock/floating_clock.h"
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/option_names.h"
@@ -71,8 +70,7 @@ void FloatingClock::placeAtSavedPosition() {
 }
 
 void ClockWindow::handOverToCount() {
-  const bool down =
-      Val(context_.mainWindow().Text1.Caption()) > 1000 && alarmStage < AlarmStage::Zero;
+  const bool down = context_.run.shownMillis > 1000 && alarmStage < AlarmStage::Zero;
   Timer1.setEnabled(down);
   Timer4.setEnabled(!down);
   Timer2.setEnabled(false);

@@ -7,7 +7,6 @@
 #include "services/display_format.h"
 #include "services/format_picture.h"
 #include "services/option_names.h"
-#include "services/run_cells.h"
 #include "services/setting_readers.h"
 #include "services/text_runtime.h"
 #include "services/time_conversions.h"

@@ -91,7 +91,7 @@ void MainWindow::Timer4_Timer() {
     if (Len(candidate) > 4 && kindEnabled(context_.settings.AImode, kind)) {
       const int k = static_cast<int>(kind);
       context_.run.binding.lastPerKind.at(k) = candidate;
-      Label3.setCaption(CStr(k));
+      context_.run.documentKind = kind;
       bound = candidate;
     }
   }

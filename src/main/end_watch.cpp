@@ -46,9 +46,7 @@ void MainWindow::Timer5_Timer() {
   }
   const DocumentSight sight =
       lookForDocuments(context_, readClockOpen(context_), context_.settings.AImode);
-  int kind = 0;
-  attempt(context_.platform.log, "end watch, kind",
-          [&] { kind = static_cast<int>(Val(Label3.Caption())); });
+  const int kind = static_cast<int>(context_.run.documentKind);
   if (boundDocumentOpen(sight, context_.settings.AImode, kind, context_.run.binding.bound)) return;
 
   const char* where = "end watch";

@@ -1,6 +1,6 @@
 // The hidden main window: it carries the tray icon, the tray menu and the run state.
 //
-// The window never shows itself: it sits far off every screen. Its hidden labels, its text box,
+// The window never shows itself: it sits far off every screen. Its hidden labels,
 // its watch timers and the captions and states of its menu items are the run state that every
 // other window reads and writes (see run_state.cpp for what each cell holds).
 #pragma once
@@ -19,16 +19,8 @@ class MainWindow : public platform::Form {
  public:
   explicit MainWindow(Context& context);
 
-  // ---- Run-state cells (hidden labels and a text box; text is the contract) ----
+  // ---- Run-state cells (hidden labels; text is the contract) ----
 
-  // "0" counting down, "1" counting up or in overtime; "" before the first run.
-  platform::Control& Lab_time_state;
-  // Kind of the document an automatic run is bound to: "1" to "6".
-  platform::Control& Label3;
-  // Start-sound flag: the run start plays the start sound only while it reads "0".
-  platform::Control& Label7;
-  // Milliseconds the clock shows: time left + 400 counting down, elapsed counting up.
-  platform::Control& Text1;
   // Holds the tray icon picture; the icon's mouse messages are reported for it.
   platform::Control& Pic1;
 

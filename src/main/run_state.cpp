@@ -8,21 +8,12 @@
 
 namespace horalix {
 
-bool runBound(Context& context) { return Len(context.run.binding.bound) > 3; }
-
-bool runCounts(Context& context) {
-  return runBound(context) && optionOn(context.settings.checkvalue, CheckFlag::TimedDuration);
-}
-
 namespace {
 
 // The set duration, nothing banked or paused, the start sound armed, no running totals and
 // nothing shown; the document, when given, is kept with the record. Pending messages run after.
 void clearRunRecord(Context& context, const std::string* document) {
-  MainWindow& main = context.mainWindow();
   context.run.resetRecord(Format(context.settings.Time_all, "hh:mm:ss"), document);
-  main.Label7.setCaption("0");
-  main.Text1.setText("0");
   context.platform.loop.doEvents();
 }
 

@@ -10,13 +10,6 @@ namespace horalix {
 
 class Context;
 
-// Whether a run is bound: the run state's binding is longer than 3 characters
-// ("手动计时" counts; the initial "0" and "" do not).
-bool runBound(Context& context);
-
-// Whether the run start counts: a run is bound and timing is switched on (checkvalue 1).
-bool runCounts(Context& context);
-
 // Resets the run record for a run that has not begun: the set duration, nothing banked, nothing
 // paused, the start sound armed, no running totals and nothing shown. Pending window messages run
 // once in the middle, and a tick that banked time meanwhile is wiped again after them.

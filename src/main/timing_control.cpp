@@ -10,7 +10,6 @@
 #include "services/extended_screen.h"
 #include "services/format_picture.h"
 #include "services/option_names.h"
-#include "services/run_cells.h"
 #include "services/setting_readers.h"
 #include "services/text_runtime.h"
 #include "services/time_value.h"
@@ -21,7 +20,7 @@ namespace {
 
 // The count timer of the running direction: Timer1 counts down, Timer4 counts up.
 void switchCount(Context& context, bool on) {
-  const bool down = isCountDirection(context.mainWindow().Lab_time_state, CountDirection::Down);
+  const bool down = context.run.direction == CountDirection::Down;
   auto pick = [down](auto& clock) -> platform::Timer& {
     return down ? clock.Timer1 : clock.Timer4;
   };
@@ -35,7 +34,7 @@ void StartTiming(Context& context) {
   MainWindow& main = context.mainWindow();
   if (!main.menu_one(1).Enabled()) return;
   main.delform();
-  writeCountDirection(main.Lab_time_state, CountDirection::Down);
+  context.run.direction = CountDirection::Down;
   context.run.binding.bound = RunState::Binding::kManual;
   main.Timer4.setEnabled(false);
   main.Timer5.setEnabled(false);
@@ -45,12 +44,12 @@ void StartTiming(Context& context) {
 }
 
 void PauseResume(Context& context) {
-  MainWindow& main = context.mainWindow();
-  if (!runBound(context) || !optionOn(context.settings.checkvalue, CheckFlag::PauseAllowed)) return;
-  attempt(context.platform.log, "PauseResume", [&] { main.Label7.setCaption("1"); });
+  if (!runBound(context.run) || !optionOn(context.settings.checkvalue, CheckFlag::PauseAllowed))
+    return;
+  context.run.startSoundArmed = false;
   // Bank the total of the last tick; the time since that tick is not banked.
   attempt(context.platform.log, "PauseResume", [&] {
-    if (isCountDirection(main.Lab_time_state, CountDirection::Up)) {
+    if (context.run.direction == CountDirection::Up) {
       context.run.record.bankedUpMs = context.run.countedUpMs;
     } else {
       context.run.record.bankedDownMs = context.run.countedDownMs;

@@ -292,7 +292,7 @@ void StatisticsWindow::Form_Unload(bool& cancel) {
   (void)cancel;
   MainWindow& main = context_.mainWindow();
   if (ReadAImode(context_)) {
-    main.Label7.setCaption("1");
+    context_.run.startSoundArmed = false;
     main.Timer4.setEnabled(true);
     context_.floatingClock().Timer5.setEnabled(true);
     return;

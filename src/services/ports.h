@@ -8,6 +8,7 @@
 
 #include "platform/desktop.h"
 #include "platform/forms.h"
+#include "services/run_state_record.h"
 
 namespace horalix {
 
@@ -25,6 +26,8 @@ class RunControl {
   virtual void nextPreset() = 0;
   // Closes the one tool window a tray command opened, if any.
   virtual void closeToolWindow() = 0;
+  // Ends the slide show the run is bound to.
+  virtual void endSlideShow() = 0;
   // Lets the document watch look for a document to time again.
   virtual void resumeDocumentWatch() = 0;
   // Starts a run, or stops the one going, as the tray menu's items do.
@@ -40,6 +43,9 @@ class RunMenus {
   virtual void runStarted(bool counting) = 0;
   // Whether the Start item is offered, which it is exactly while no run is going.
   virtual bool startOffered() = 0;
+  // Shows on the tray item whether the clocks are hidden: it offers "显示" while they are,
+  // "隐藏" while they show.
+  virtual void showClocksHidden(bool hidden) = 0;
   // Whether the tray menu is open.
   virtual bool menuOpen() = 0;
   // Opens the tray menu over a window: at a pixel point of the screen, or at the pointer.
@@ -74,6 +80,8 @@ class InteractionMenu {
   // Offers the item while an extended screen is in use; without one it is hidden and unticked.
   // Nothing happens before the main window has built its menus.
   virtual void offerExtendedScreen(bool offered) = 0;
+  // Ticks the item, or clears its tick.
+  virtual void tickExtendedScreen(bool ticked) = 0;
 };
 
 // The tray menu's ticks of the two spotlights.
@@ -94,6 +102,8 @@ class ClockDisplay {
   virtual void redrawText(int fontSize) = 0;
   // Puts the clock on top of the other windows, unless they are held off.
   virtual void putOnTop() = 0;
+  // The reminder stage the clock has reached.
+  virtual AlarmStage alarmStage() = 0;
 };
 
 // The ports the program hands to every subsystem.

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "services/settings_block.h"
+
 namespace horalix {
 
 // The kinds of document that automatic timing recognises; an automatic run is bound to one of
@@ -114,15 +116,34 @@ struct RunState {
   };
   Binding binding;
 
-  // Nothing banked or paused. A new record also takes its set duration, no running totals and,
-  // when given, the document.
+  // Nothing banked or paused. A new record also takes its set duration, no running totals,
+  // nothing shown, the start sound armed and, when given, the document.
   void clearBanked() { record.bankedDownMs = record.bankedUpMs = record.pausedMs = 0; }
   void resetRecord(const std::string& setTime, const std::string* document) {
     record.setTime = setTime;
     clearBanked();
     if (document) record.document = *document;
     countedDownMs = countedUpMs = 0;
+    startSoundArmed = true;
+    shownMillis = 0;
   }
+
+  // The count: its direction, the bound document's kind, the start sound, the shown time.
+  CountDirection direction = CountDirection::None;
+  // Kind of the document the last automatic run was bound to (None before any).
+  DocumentKind documentKind = DocumentKind::None;
+  // Whether the next run start plays the start sound; a resume, or automatic timing re-armed by
+  // the settings or the statistics window, disarms it, and a fresh run record arms it again.
+  bool startSoundArmed = true;
+  // Milliseconds the clock shows: time left + 400 counting down, elapsed counting up.
+  std::int32_t shownMillis = 0;
 };
+
+// Whether a run is bound: the binding is longer than 3 characters ("手动计时" counts; the
+// initial "0" and "" do not).
+bool runBound(const RunState& run);
+
+// Whether the run start counts: a run is bound and timing is switched on in the stored options.
+bool runCounts(const RunState& run, const SettingsBlock& settings);
 
 }  // namespace horalix

@@ -40,7 +40,7 @@ void rearmRun(Context& context) {
   clock.Timer4.setEnabled(false);
   if (ReadAImode(context)) {
     // The document watch binds the next run; it starts without the start sound.
-    main.Label7.setCaption("1");
+    context.run.startSoundArmed = false;
     main.Timer4.setEnabled(true);
     clock.Timer5.setEnabled(true);
     return;

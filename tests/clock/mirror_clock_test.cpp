@@ -172,25 +172,27 @@ TEST_F(MirrorClockTest, TheZeroBranchFollowsTheAfterZeroActionOnTheMirror) {
     bool zeroAlert;                // the mirror's sequencer was sent on with stage 4
     bool bar;                      // the second prompt bar was asked for
     const char* prefix;
-    const char* finalCount;  // Label1(1) after a stop ("" when not a stop)
-    const char* direction;   // Frm_exit.Lab_time_state just after zero
+    const char* finalCount;    // Label1(1) after a stop ("" when not a stop)
+    CountDirection direction;  // the run's count direction just after zero
   };
   const Case cases[] = {
-      {"overtime", "100100100", 0, 0, std::nullopt, true, true, true, "", "", "0"},
+      {"overtime", "100100100", 0, 0, std::nullopt, true, true, true, "", "", CountDirection::Down},
       {"overtime, zero reminder off: the bar still", "100100100", 0, 0, CheckFlag::OvertimeLimit,
-       true, false, true, "", "", "0"},
+       true, false, true, "", "", CountDirection::Down},
       {"overtime, no bar at zero", "100100100", 0, 0, CheckFlag::BarOvertime, true, true, false, "",
-       "", "0"},
-      {"overtime with prefix -", "100100100", 0, 2, std::nullopt, true, true, true, "-", "", "0"},
+       "", CountDirection::Down},
+      {"overtime with prefix -", "100100100", 0, 2, std::nullopt, true, true, true, "-", "",
+       CountDirection::Down},
       {"overtime with prefix 超时", "100100100", 0, 3, std::nullopt, true, true, true, "超时", "",
-       "0"},
-      {"stop", "100100010", 0, 0, std::nullopt, false, false, false, "", "00:00:00", "0"},
+       CountDirection::Down},
+      {"stop", "100100010", 0, 0, std::nullopt, false, false, false, "", "00:00:00",
+       CountDirection::Down},
       {"stop counting up", "000100010", 0, 0, std::nullopt, false, false, false, "", "00:00:03",
-       "0"},
+       CountDirection::Down},
       {"cycle with an overtime span", "100100001", 5, 2, std::nullopt, true, true, true, "-", "",
-       "1"},
+       CountDirection::Up},
       {"cycle without a span: a stop", "100100001", 0, 0, std::nullopt, false, false, false, "",
-       "00:00:00", "0"},
+       "00:00:00", CountDirection::Down},
   };
   launch();
   for (const Case& c : cases) {
@@ -207,7 +209,7 @@ TEST_F(MirrorClockTest, TheZeroBranchFollowsTheAfterZeroActionOnTheMirror) {
     std::string alertStage;
     while (mirror.Timer1.Enabled() && loop.now() < 1'000'000) loop.advance(1);
     // Only the cycle's prefixed overtime marks the count as upward at once.
-    EXPECT_EQ(main.Lab_time_state.Caption(), c.direction);
+    EXPECT_EQ(app.run.direction, c.direction);
     if (mirror.reminderPending || mirror.sequencerStep != ClockWindow::SequencerStep::Place) {
       alertStage = std::to_string(static_cast<int>(mirror.alarmStage));
     }

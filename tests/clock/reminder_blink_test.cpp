@@ -41,8 +41,8 @@ TEST_F(ReminderBlinkTest, TheBlinkRunsItsHalfPeriodsThenParksAHiddenClock) {
       w->move(1000, 1000, w->Width(), w->Height());
       w->sequencerStep = ClockWindow::SequencerStep::Park;
     }
-    main.Text1.setText("60000");
-    main.Lab_time_state.setCaption("0");
+    app.run.shownMillis = 60000;
+    app.run.direction = CountDirection::Down;
     clock.stageFlashes = std::string(c.flash) == "1";
     clock.reminderPending = true;  // a reminder
     clock.faceShown = false;       // with the clocks hidden
@@ -106,7 +106,7 @@ TEST_F(ReminderBlinkTest, AClockPlacedByTheRunStartStaysOnScreenAfterTheReminder
 TEST_F(ReminderBlinkTest, TheSequencerArmsTheBlinkByStageAndPicksTheCountTimer) {
   struct Case {
     const char* stage;
-    const char* textLeft;
+    std::int32_t shownMillis;
     int count, hold;
     bool countDown;
     std::optional<CheckFlag> off = std::nullopt;
@@ -114,26 +114,26 @@ TEST_F(ReminderBlinkTest, TheSequencerArmsTheBlinkByStageAndPicksTheCountTimer) 
   };
   // Defaults: tellShowtime 3, Time_three 5, time_end 0, every flash and continuous reminder on.
   const Case cases[] = {
-      {"1", "60400", 6, 6, true},
-      {"2", "30400", 6, 6, true},
-      {"3", "5400", 10, 10, true},
-      {"3", "800", 10, 10, false},
-      {"4", "300", 0, 0, false},
-      {"1", "1000", 6, 6, false},  // a second left is not more than a second
-      {"1", "60400", 0, 6, true, CheckFlag::FlashAlarm1},
-      {"3", "5400", 99, 99, true, CheckFlag::Alarm3},  // a stage switched off arms nothing
+      {"1", 60400, 6, 6, true},
+      {"2", 30400, 6, 6, true},
+      {"3", 5400, 10, 10, true},
+      {"3", 800, 10, 10, false},
+      {"4", 300, 0, 0, false},
+      {"1", 1000, 6, 6, false},  // a second left is not more than a second
+      {"1", 60400, 0, 6, true, CheckFlag::FlashAlarm1},
+      {"3", 5400, 99, 99, true, CheckFlag::Alarm3},  // a stage switched off arms nothing
       // The zero reminder lasts its whole span, but flashes at most tellShowtime.
-      {"4", "300", 6, 20, false, std::nullopt, 10},
+      {"4", 300, 6, 20, false, std::nullopt, 10},
   };
   start();
   const std::string defaults = app.settings.checkvalue;
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.stage << " " << c.textLeft);
+    SCOPED_TRACE(testing::Message() << c.stage << " " << c.shownMillis);
     app.settings.checkvalue = defaults;
     if (c.off) setOption(app.settings.checkvalue, *c.off, false);
     app.settings.time_end = c.timeEnd;
     app.run.BlinkCount = app.run.BlinkHold = 99;
-    main.Text1.setText(c.textLeft);
+    app.run.shownMillis = c.shownMillis;
     clock.alarmStage = static_cast<AlarmStage>(std::atoi(c.stage));
     clock.sequencerStep = ClockWindow::SequencerStep::Reminder;
     clock.Timer2.setEnabled(true);

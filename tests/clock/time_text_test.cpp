@@ -121,21 +121,22 @@ TEST_F(TimeTextTest, TheCountInEachFormatWithTheOvertimePrefix) {
   struct Case {
     const char* optvalue;
     const char* count;
-    const char* direction;
+    CountDirection direction;
     const char* prefix;
     const char* shown;
   };
   const Case cases[] = {
-      {"100100100", "00:02:30", "0", "", "02:30"},
-      {"100100100", "01:30:05", "0", "", "90:05"},
-      {"101000100", "00:02:30", "0", "", "150"},
-      {"101000100", "00:00:05", "0", "", "5"},
-      {"100010100", "00:01:07", "1", "超时", "超时00:01:07"},
-      {"101000100", "00:01:07", "1", "-", "-67"},
-      {"100100100", "00:01:07", "1", "", "01:07"},
-      {"100100100", "00:02:30", "0", "-", "02:30"},    // no prefix while counting down
-      {"101010100", "00:02:30", "0", "", "00:02:30"},  // 3 and 5: the last wins
-      {"100001100", "00:02:30", "0", "", "00:02:30"},  // days are not read here
+      {"100100100", "00:02:30", CountDirection::Down, "", "02:30"},
+      {"100100100", "01:30:05", CountDirection::Down, "", "90:05"},
+      {"101000100", "00:02:30", CountDirection::Down, "", "150"},
+      {"101000100", "00:00:05", CountDirection::Down, "", "5"},
+      {"100010100", "00:01:07", CountDirection::Up, "超时", "超时00:01:07"},
+      {"101000100", "00:01:07", CountDirection::Up, "-", "-67"},
+      {"100100100", "00:01:07", CountDirection::Up, "", "01:07"},
+      // no prefix while counting down
+      {"100100100", "00:02:30", CountDirection::Down, "-", "02:30"},
+      {"101010100", "00:02:30", CountDirection::Down, "", "00:02:30"},  // 3 and 5: the last wins
+      {"100001100", "00:02:30", CountDirection::Down, "", "00:02:30"},  // days are not read here
   };
   start();
   for (const Case& c : cases) {
@@ -143,7 +144,7 @@ TEST_F(TimeTextTest, TheCountInEachFormatWithTheOvertimePrefix) {
     app.settings.optvalue = c.optvalue;
     clock.Label1(1).setCaption(c.count);
     clock.Label1(1).setTop(0);
-    main.Lab_time_state.setCaption(c.direction);
+    app.run.direction = c.direction;
     app.run.OvertimePrefix = c.prefix;
     clock.Label_change();
     EXPECT_EQ(clock.Label11.Caption(), c.shown);
@@ -154,7 +155,7 @@ TEST_F(TimeTextTest, TheTimeOfDayViewAndTheMirror) {
   start();
   loop.setLocalTime({2026, 3, 1, 9, 5, 7, 0});
   clock.Label1(1).setTop(13800);
-  main.Lab_time_state.setCaption("1");
+  app.run.direction = CountDirection::Up;
   app.run.OvertimePrefix = "超时";
   app.settings.optvalue = "100100100";
   clock.Label_change();

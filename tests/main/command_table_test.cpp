@@ -59,7 +59,7 @@ TEST_F(CommandTableTest, EveryCommandHasItsCaptionAndItsActionRuns) {
   // What each action leaves behind; commands in the order they can run one after the other.
   const std::map<CommandId, std::function<bool()>> effects = {
       {CommandId::Start, [&] { return app.run.binding.bound == "手动计时"; }},
-      {CommandId::PauseResume, [&] { return main.Label7.Caption() == "1"; }},
+      {CommandId::PauseResume, [&] { return !app.run.startSoundArmed; }},
       {CommandId::Stop, [&] { return app.run.binding.bound.empty(); }},
       {CommandId::ShowHideClock, [&] { return main.menu_two(1).Caption().starts_with("显示"); }},
       {CommandId::Settings,

@@ -61,8 +61,8 @@ TEST_F(TimingControlTest, AManualStartResetsTheRunRecordAndRestsTheWatchers) {
   app.settings.Time_all = 150.0 / 86400;
   app.run.record.pausedMs = 5000;
   app.run.countedDownMs = 42;
-  main.Label7.setCaption("1");
-  main.Text1.setText("1234");
+  app.run.startSoundArmed = false;
+  app.run.shownMillis = 1234;
   main.Timer5.setEnabled(true);
   app.settingsWindow().Show();
   app.run.openToolWindow = OpenWindow::Settings;
@@ -71,14 +71,14 @@ TEST_F(TimingControlTest, AManualStartResetsTheRunRecordAndRestsTheWatchers) {
   EXPECT_FALSE(app.settingsWindow().loaded()) << "also when started by its hot key";
   EXPECT_EQ(app.run.ScreenWidthPx, 1280);
   EXPECT_EQ(app.run.ScreenHeightPx, 690);
-  EXPECT_EQ(main.Lab_time_state.Caption(), "0");
+  EXPECT_EQ(app.run.direction, CountDirection::Down);
   EXPECT_EQ(app.run.binding.bound, "手动计时");
   EXPECT_EQ(app.run.record.setTime, "00:02:30");
   EXPECT_EQ(app.run.record.pausedMs, 0);
   EXPECT_EQ(app.run.record.document, "手动计时");
   EXPECT_EQ(app.run.countedDownMs, 0);
-  EXPECT_EQ(main.Label7.Caption(), "0");
-  EXPECT_EQ(main.Text1.Text(), "0");
+  EXPECT_TRUE(app.run.startSoundArmed);
+  EXPECT_EQ(app.run.shownMillis, 0);
   EXPECT_FALSE(main.Timer4.Enabled());
   EXPECT_FALSE(main.Timer5.Enabled());
   EXPECT_TRUE(clock.Timer5.Enabled());
@@ -137,7 +137,7 @@ TEST_F(TimingControlTest, APauseBanksTheTotalOfItsDirection) {
   PauseResume(app);
   EXPECT_EQ(app.run.record.bankedDownMs, 4200);
   EXPECT_EQ(app.run.record.bankedUpMs, 0);
-  EXPECT_EQ(main.Label7.Caption(), "1") << "the resumed run start plays no start sound";
+  EXPECT_FALSE(app.run.startSoundArmed) << "the resumed run start plays no start sound";
   EXPECT_FALSE(clock.Timer1.Enabled());
   EXPECT_FALSE(mirror.Timer1.Enabled()) << "the mirror pauses with the clock";
   PauseResume(app);
@@ -145,7 +145,7 @@ TEST_F(TimingControlTest, APauseBanksTheTotalOfItsDirection) {
   EXPECT_TRUE(mirror.Timer1.Enabled());
 
   // Counting up: the count-up total is banked and the count-down's stays.
-  main.Lab_time_state.setCaption("1");
+  app.run.direction = CountDirection::Up;
   clock.Timer1.setEnabled(false);
   clock.Timer4.setEnabled(true);
   app.run.countedUpMs = 3000;
@@ -166,19 +166,19 @@ TEST_F(TimingControlTest, PauseNeedsABoundRunAndPausingAllowed) {
       {"", true, false},        {"abc", true, false},       {"talk.pptx", true, true},
   };
   start();
-  main.Lab_time_state.setCaption("0");
+  app.run.direction = CountDirection::Down;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.binding);
     main.menu_one(2).setCaption("暂停");
     app.run.paused = false;
-    main.Label7.setCaption("0");
+    app.run.startSoundArmed = true;
     clock.Timer1.setEnabled(true);
     app.run.binding.bound = c.binding;
     setOption(app.settings.checkvalue, CheckFlag::PauseAllowed, c.pauseAllowed);
     PauseResume(app);
     EXPECT_EQ(main.menu_one(2).Caption(), c.pauses ? "继续" : "暂停");
     EXPECT_EQ(clock.Timer1.Enabled(), !c.pauses);
-    EXPECT_EQ(main.Label7.Caption(), c.pauses ? "1" : "0");
+    EXPECT_EQ(app.run.startSoundArmed, !c.pauses);
   }
 }
 
