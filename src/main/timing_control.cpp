@@ -98,4 +98,22 @@ void StopTiming(Context& context) {
   main.Timer4.setEnabled(true);
 }
 
+void resumeTiming(Context& context, bool unbindDocument) {
+  FloatingClock& clock = context.floatingClock();
+  MainWindow& main = context.mainWindow();
+  if (ReadAImode(context)) {
+    context.run.startSoundArmed = false;
+    main.Timer4.setEnabled(true);
+    clock.Timer5.setEnabled(true);
+    return;
+  }
+  main.Timer4.setEnabled(true);
+  main.Timer5.setEnabled(false);
+  resetRunRecord(context);
+  clock.Timer3.setEnabled(false);
+  context.mirrorClock().Timer3.setEnabled(false);
+  if (unbindDocument && !context.run.binding.manualRun()) context.run.binding.bound.clear();
+  clock.Timer5.setEnabled(true);
+}
+
 }  // namespace horalix

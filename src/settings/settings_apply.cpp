@@ -34,24 +34,10 @@ void storeOptions(Context& context, const StoredOptions& o) {
 // The clocks stop; the next run is armed in the timing mode just stored.
 void rearmRun(Context& context) {
   FloatingClock& clock = context.floatingClock();
-  MainWindow& main = context.mainWindow();
   clock.restoreAtNextStart = true;
   clock.Timer1.setEnabled(false);
   clock.Timer4.setEnabled(false);
-  if (ReadAImode(context)) {
-    // The document watch binds the next run; it starts without the start sound.
-    context.run.startSoundArmed = false;
-    main.Timer4.setEnabled(true);
-    clock.Timer5.setEnabled(true);
-    return;
-  }
-  main.Timer4.setEnabled(true);
-  main.Timer5.setEnabled(false);
-  resetRunRecord(context);
-  clock.Timer3.setEnabled(false);
-  context.mirrorClock().Timer3.setEnabled(false);
-  if (!context.run.binding.manualRun()) context.run.binding.bound.clear();
-  clock.Timer5.setEnabled(true);
+  resumeTiming(context, true);
 }
 
 // Documents are recognised by their extensions: when Explorer hides them, offer to show them.
