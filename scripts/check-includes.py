@@ -22,13 +22,10 @@ Beside the chain:
   directly or through others. Its Win32 COM part (src/addin/win32) is the add-in's own backend:
   it also includes src/addin/win32 and the win32 backend's helpers (wide text, registry, files),
   from which it builds the platform objects of the library it is loaded as.
-The code still holds includes that go up the chain. Each is listed, as "src/<file> -> <target>",
-in scripts/upward-includes.txt: a listed include passes, an upward include not listed fails, and
-so does a listed one that is gone, so that the list only shrinks.
-Prints one line per fault and how many upward includes remain listed; exits 1 on any fault.
+A call that must go up the chain goes through an interface declared below (services/ports.h).
+Prints one line per fault; exits 1 on any fault.
 """
 
-import collections
 import os
 import re
 import sys
@@ -42,7 +39,6 @@ BACKENDS = ("headless", "win32", "sqlite")
 OUR_FOLDERS = ("platform", "services", "store", "app", "addin") + SUBSYSTEMS
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 SOURCE_SUFFIXES = (".h", ".hpp", ".cpp", ".cc", ".c", ".inl")
-UPWARD_LIST = os.path.join("scripts", "upward-includes.txt")
 WINDOWS_HEADER = "services/context.h"
 
 
@@ -162,28 +158,11 @@ def window_headers(found):
     return windows
 
 
-def read_upward_list(root):
-    """The listed upward includes as a count per ("src/<file>", target)."""
-    listed = collections.Counter()
-    path = os.path.join(root, UPWARD_LIST)
-    if not os.path.isfile(path):
-        return listed
-    with open(path, encoding="utf-8") as entries:
-        for line in entries:
-            line = line.split("#", 1)[0].strip()
-            if line:
-                file, _, target = (part.strip() for part in line.partition("->"))
-                listed[(file, target)] += 1
-    return listed
-
-
 def check(root):
-    """The faults, and how many upward includes the list still holds."""
+    """The faults against the chain of layers."""
     src = os.path.join(root, "src")
     found = includes(src)
     windows = window_headers(found)
-    listed = read_upward_list(root)
-    upward = collections.Counter()
     faults = []
     for path, targets in found.items():
         layer = layer_of(path)
@@ -197,28 +176,21 @@ def check(root):
                 if way is None:
                     faults.append(f"{where} may not include {target}")
                 elif way == "up":
-                    key = ("src/" + path, target)
-                    upward[key] += 1
-                    if upward[key] > listed[key]:
-                        faults.append(f"{where} includes {target}, above it in the chain")
+                    faults.append(f"{where} includes {target}, above it in the chain")
             elif not allowed_beside_chain(layer[0], layer[1], target, windows):
                 faults.append(f"{where} may not include {target}")
-    for (file, target), count in sorted(listed.items()):
-        if upward[(file, target)] < count:
-            faults.append(f"{UPWARD_LIST}: {file} -> {target} is gone; take it off the list")
-    return faults, sum(listed.values())
+    return faults
 
 
 def main():
     root = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..")
-    faults, remaining = check(os.path.abspath(root))
+    faults = check(os.path.abspath(root))
     for fault in faults:
         print(fault)
-    print(f"include check: {remaining} upward include(s) remain in {UPWARD_LIST}")
     if faults:
         print(f"include check: {len(faults)} fault(s) against the chain of layers")
         return 1
-    print("include check: every other include goes down the chain of layers")
+    print("include check: every include goes down the chain of layers")
     return 0
 
 

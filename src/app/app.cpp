@@ -32,6 +32,8 @@ App::~App() = default;
 
 platform::Form& App::runStateWindow() { return *mainWindow_; }
 
-void App::addRunRecordRow() { horalix::addRunRecordRow(*this); }
+void App::addRunRecordRow(const RunState::Record& record) {
+  horalix::addRunRecordRow(*this, record);
+}
 
 }  // namespace horalix

@@ -36,7 +36,7 @@ class App final : public Context {
   TimeUpBackdrop& timeUpBackdrop() override { return *timeUpBackdrop_; }
 
   platform::Form& runStateWindow() override;
-  void addRunRecordRow() override;
+  void addRunRecordRow(const RunState::Record& record) override;
   Ports& ports() override { return ports_; }
 
  private:

@@ -19,7 +19,32 @@ void AppPorts::nextPreset() { context_.mainWindow().nextmenu_often(); }
 
 void AppPorts::closeToolWindow() { context_.mainWindow().delform(); }
 
+void AppPorts::endSlideShow() { EndSlideShow(context_); }
+
+void AppPorts::resumeDocumentWatch() { context_.mainWindow().Timer4.setEnabled(true); }
+
+void AppPorts::startRun() { StartTiming(context_); }
+
+void AppPorts::stopRun() { StopTiming(context_); }
+
 void AppPorts::runStarted(bool counting) { setRunStartMenus(context_, counting); }
+
+bool AppPorts::startOffered() { return context_.mainWindow().menu_one(1).Enabled(); }
+
+void AppPorts::showClocksHidden(bool hidden) {
+  setCaptionPrefix(context_.mainWindow().menu_two(1), hidden ? "显示" : "隐藏");
+}
+
+bool AppPorts::menuOpen() { return context_.mainWindow().menu.Visible(); }
+
+void AppPorts::popUp(platform::Form& over, std::optional<platform::PixelPoint> at) {
+  platform::MenuItem& menu = context_.mainWindow().menu;
+  if (at) {
+    context_.platform.tray.popupAt(over, menu, *at);
+  } else {
+    context_.platform.tray.popup(over, menu);
+  }
+}
 
 // The preset manager opens through its own opener, modal; the others show as their commands
 // show them.
@@ -58,12 +83,8 @@ void AppPorts::showPreset(int index, bool visible, const std::string& caption) {
 }
 
 // The pause item is the second of the countdown's own menu.
-std::string AppPorts::pauseCaption() {
-  return context_.mainWindow().menuItem("Frmhudong", 1).Caption();
-}
-
-void AppPorts::setPauseCaption(const std::string& caption) {
-  context_.mainWindow().menuItem("Frmhudong", 1).setCaption(caption);
+void AppPorts::showPaused(bool paused) {
+  context_.mainWindow().menuItem("Frmhudong", 1).setCaption(paused ? "开始计时" : "暂停计时");
 }
 
 bool AppPorts::onExtendedScreen() {
@@ -74,6 +95,17 @@ bool AppPorts::onExtendedScreen() {
 void AppPorts::popUp() {
   MainWindow& main = context_.mainWindow();
   context_.platform.tray.popup(main, main.ppt_hudong);
+}
+
+void AppPorts::tickExtendedScreen(bool ticked) {
+  context_.mainWindow().hd_time_show().setChecked(ticked);
+}
+
+void AppPorts::offerExtendedScreen(bool offered) {
+  platform::MenuItem* extended = context_.mainWindow().findMenu("hd_time_show");
+  if (extended == nullptr) return;
+  if (!offered) extended->setChecked(false);
+  extended->setVisible(offered);
 }
 
 // The spotlight items are numbered in the order of the enumeration.
@@ -90,6 +122,8 @@ void AppPorts::redrawText(int fontSize) {
   FloatingClock& clock = context_.floatingClock();
   clock.ShowStatue(clock.Label11.Caption(), fontSize);
 }
+
+AlarmStage AppPorts::alarmStage() { return context_.floatingClock().alarmStage; }
 
 void AppPorts::putOnTop() { SetTopmost(context_, context_.floatingClock()); }
 

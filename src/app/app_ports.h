@@ -30,24 +30,34 @@ class AppPorts final : public Ports,
   void hideInteraction() override;
   void nextPreset() override;
   void closeToolWindow() override;
+  void endSlideShow() override;
+  void resumeDocumentWatch() override;
+  void startRun() override;
+  void stopRun() override;
 
   void runStarted(bool counting) override;
+  bool startOffered() override;
+  void showClocksHidden(bool hidden) override;
+  bool menuOpen() override;
+  void popUp(platform::Form& over, std::optional<platform::PixelPoint> at) override;
 
   void open(ToolWindow window) override;
   void unload(ToolWindow window) override;
 
   std::string presetCaption(int index) override;
   void showPreset(int index, bool visible, const std::string& caption) override;
-  std::string pauseCaption() override;
-  void setPauseCaption(const std::string& caption) override;
+  void showPaused(bool paused) override;
   bool onExtendedScreen() override;
   void popUp() override;
+  void offerExtendedScreen(bool offered) override;
+  void tickExtendedScreen(bool ticked) override;
 
   bool checked(Spotlight spotlight) override;
   void setChecked(Spotlight spotlight, bool checked) override;
 
   void redrawText(int fontSize) override;
   void putOnTop() override;
+  AlarmStage alarmStage() override;
 
  private:
   platform::Form& form(ToolWindow window);

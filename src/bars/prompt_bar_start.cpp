@@ -1,15 +1,14 @@
-// The prompt bar's one-shot start: another window writes the alarm stage into time_glass.Label5
+// The prompt bar's one-shot start: another window sets the floating clock's reminder stage
 // and enables Timer3; 100 ms later the bar takes its look, its display time and its first
 // caption, goes to its stored place and starts its text update and keep-on-top run.
 #include "bars/bar_position.h"
 #include "bars/prompt_bar.h"
 #include "bars/prompt_bar_text.h"
-#include "clock/clock.h"
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/extended_screen.h"
 #include "services/option_names.h"
+#include "services/ports.h"
 #include "services/text_runtime.h"
 #include "services/time_conversions.h"
 
@@ -25,7 +24,8 @@ void PromptBar::startTick() {
   // No hold-off: the keep-on-top run takes effect at once.
   context_.run.holdOff = 0;
   loadLook();
-  step([&] { barStage_ = CInt(Val(context_.floatingClock().Label5.Caption())); });
+  step(
+      [&] { barStage_ = static_cast<std::int16_t>(context_.ports().clockDisplay().alarmStage()); });
 
   displayCounter_ = settings.tellShowtime;
   std::int32_t seconds = 0;

@@ -4,12 +4,11 @@
 #include <vector>
 
 #include "bars/prompt_bar.h"
-#include "clock/clock.h"
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/format_picture.h"
 #include "services/option_names.h"
+#include "services/ports.h"
 #include "services/text_runtime.h"
 #include "services/time_conversions.h"
 #include "services/time_value.h"
@@ -49,20 +48,20 @@ void PromptBar::parkFromTick() {
 // by one a tick; the bar parks when it has run out, except at zero with the option to keep the
 // bar until the end of the run.
 void PromptBar::textTick() {
-  MainWindow& main = context_.mainWindow();
   const SettingsBlock& settings = context_.settings;
   auto step = [&](auto&& statement) {
     attempt(context_.platform.log, "Frm_process.Timer2", statement);
   };
 
   std::int32_t ms = 0;
-  step([&] { ms = CLng(main.Text1.Text()); });
+  ms = context_.run.shownMillis;
   // A count of a day or more keeps the time shown before.
   step([&] { barTime_ = barTimeOf(ms); });
   step([&] {
     if (PromptBar* two = partner()) two->Timer2.setEnabled(true);
   });
-  step([&] { barStage_ = CInt(Val(context_.floatingClock().Label5.Caption())); });
+  step(
+      [&] { barStage_ = static_cast<std::int16_t>(context_.ports().clockDisplay().alarmStage()); });
 
   if (displayCounter_ > 0) {
     displayCounter_ = static_cast<std::int16_t>(displayCounter_ - 1);
@@ -82,7 +81,7 @@ void PromptBar::textTick() {
         });
         // The bar leaves with the last second of the run.
         step([&] {
-          if (Val(main.Text1.Text()) < 1000) displayCounter_ = 0;
+          if (context_.run.shownMillis < 1000) displayCounter_ = 0;
         });
         break;
       case 4:
@@ -135,7 +134,7 @@ void PromptBar::textTick() {
       displayCounter_ = static_cast<std::int16_t>(displayCounter_ - 1);
       if (displayCounter_ < 0) {
         parkFromTick();
-        main.Timer4.setEnabled(true);
+        context_.ports().runControl().resumeDocumentWatch();
       }
       break;
     default:

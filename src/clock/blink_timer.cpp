@@ -15,7 +15,7 @@ void FloatingClock::Timer3_Timer() {
   auto& count = context_.run.BlinkCount;
   auto& hold = context_.run.BlinkHold;
   Timer3.setInterval(450);
-  if (Label8.Caption() == "1") {
+  if (stageFlashes) {
     if (count > 0 && count % 2 == 1) {
       const int size = wantedSize();
       ShowStatue("", size);
@@ -33,9 +33,9 @@ void FloatingClock::Timer3_Timer() {
     }
     Picture2.setVisible(true);
     mirror.Picture2.setVisible(true);
-    Label8.setCaption("0");
+    stageFlashes = false;
   }
-  if (Label4.Caption() == "1" && Label3.Caption() == "0" && hold <= 0) {
+  if (reminderPending && !faceShown && hold <= 0) {
     Timer2.setEnabled(true);
     mirror.Timer2.setEnabled(true);
   }

@@ -2,7 +2,6 @@
 
 #include <exception>
 
-#include "main/main.h"
 #include "platform/forms.h"
 #include "services/context.h"
 #include "services/runtime_error.h"
@@ -186,8 +185,7 @@ void ClockFace::paintPictureSection() {
 
 // The odd half of a blink is blank once the running count has reached the face's threshold.
 bool ClockFace::textShown() const {
-  return context_.run.BlinkCount % 2 == 0 ||
-         Val(context_.mainWindow().Text1.Caption()) < blankFromMillis_;
+  return context_.run.BlinkCount % 2 == 0 || context_.run.shownMillis < blankFromMillis_;
 }
 
 }  // namespace horalix

@@ -5,10 +5,10 @@
 #include "bars/bars.h"
 #include "clock/floating_clock.h"
 #include "clock/mirror_clock.h"
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/option_names.h"
+#include "services/ports.h"
 #include "services/setting_readers.h"
 #include "services/text_runtime.h"
 #include "services/window_positions.h"
@@ -35,7 +35,6 @@ void FloatingClock::Picture1_MouseDown(int Button, int Shift, float X, float Y) 
   auto attempt = [this](auto&& statement) {
     horalix::attempt(context_.platform.log, "time_glass.Picture1_MouseDown", statement);
   };
-  MainWindow& main = context_.mainWindow();
   // The keep-on-top routine of every window holds off while the user handles the clock.
   context_.run.holdOff = 100;
   const int t = Label1(1).Top();
@@ -69,9 +68,9 @@ void FloatingClock::Picture1_MouseDown(int Button, int Shift, float X, float Y) 
               static_cast<int>((static_cast<float>(Left()) + X) /
                                static_cast<float>(desktop.twipsPerPixelX())),
               (Top() + Height()) / desktop.twipsPerPixelY()};
-          context_.platform.tray.popupAt(*this, main.menu, at);
+          context_.ports().runMenus().popUp(*this, at);
         } else {
-          context_.platform.tray.popup(*this, main.menu);
+          context_.ports().runMenus().popUp(*this, std::nullopt);
         }
       });
     }
@@ -118,10 +117,10 @@ void FloatingClock::dropAt(float X, float Y) {
 
 void FloatingClock::Image1_Click() {
   // The Start item is available exactly while no run is going.
-  if (context_.mainWindow().menu_one(1).Enabled()) {
-    StartTiming(context_);
+  if (context_.ports().runMenus().startOffered()) {
+    context_.ports().runControl().startRun();
   } else {
-    StopTiming(context_);
+    context_.ports().runControl().stopRun();
   }
 }
 
@@ -130,8 +129,7 @@ void FloatingClock::Image1_MouseDown(int Button, int Shift, float X, float Y) {
   (void)X;
   (void)Y;
   if (Button != kRightButton) return;
-  MainWindow& main = context_.mainWindow();
-  context_.platform.tray.popup(*this, main.menu);
+  context_.ports().runMenus().popUp(*this, std::nullopt);
 }
 
 void FloatingClock::Image1_MouseMove(int Button, int Shift, float X, float Y) {

@@ -2,7 +2,6 @@
 
 #include "bars/bars.h"
 #include "clock/clock.h"
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/ini_read_write.h"
@@ -27,24 +26,33 @@ ScreenTwips screenTwips(Context& context) {
           context.run.ScreenHeightPx * context.platform.desktop.twipsPerPixelY()};
 }
 
-// The sequencer cells of either clock: "1","1","0" to show, "3","0","0" at rest.
-void setSequencer(platform::Form& clock, const char* state, const char* shown) {
-  clock.control("Label2").setCaption(state);
-  clock.control("Label3").setCaption(shown);
-  clock.control("Label4").setCaption("0");
+// Either clock's sequencer: to place and show the clock, or at rest with the clock parked; no
+// reminder waits either way.
+void setSequencer(ClockWindow& clock, bool show) {
+  clock.sequencerStep =
+      show ? ClockWindow::SequencerStep::Place : ClockWindow::SequencerStep::Settle;
+  clock.faceShown = show;
+  clock.reminderPending = false;
 }
 
-void parkClock(platform::Form& clock) {
+void parkClock(ClockWindow& clock) {
   clock.setLeft(-clock.Width() - 5000);
   clock.setTop(-clock.Height() - 5000);
-  setSequencer(clock, "3", "0");
+  setSequencer(clock, false);
 }
 
-void markShown(platform::Form& clock, platform::Timer& sequencer) {
+void markShown(ClockWindow& clock) {
   // A sequencer at work is left alone: a show in the middle of its work does not restart it.
-  if (sequencer.Enabled()) return;
-  setSequencer(clock, "1", "1");
-  sequencer.setEnabled(true);
+  if (clock.Timer2.Enabled()) return;
+  setSequencer(clock, true);
+  clock.Timer2.setEnabled(true);
+}
+
+// Records the user's choice and shows it on the tray item, which offers the other: "显示" while
+// the clocks are hidden, "隐藏" while they show.
+void setClocksHidden(Context& context, bool hidden) {
+  context.run.clocksHidden = hidden;
+  context.ports().runMenus().showClocksHidden(hidden);
 }
 
 }  // namespace
@@ -58,13 +66,12 @@ SavedPosition readSavedPosition(Context& context, const std::string& leftKey,
 }
 
 void ShowHideClock(Context& context) {
-  platform::MenuItem& item = context.mainWindow().menu_two(1);
-  if (captionStartsWith(item, "显示")) {
+  if (context.run.clocksHidden) {
     attempt(context.platform.log, "ShowHideClock", [&] { ShowClocks(context); });
-    setCaptionPrefix(item, "隐藏");
+    setClocksHidden(context, false);
   } else {
     attempt(context.platform.log, "ShowHideClock", [&] { HideClocks(context); });
-    setCaptionPrefix(item, "显示");
+    setClocksHidden(context, true);
   }
 }
 
@@ -75,7 +82,7 @@ void HideClocks(Context& context) {
 
 void ShowClocks(Context& context) {
   FloatingClock& clock = context.floatingClock();
-  setSequencer(clock, "1", "1");
+  setSequencer(clock, true);
   const ScreenTwips screen = screenTwips(context);
   attempt(context.platform.log, "ShowClocks", [&] {
     const SavedPosition at = readSavedPosition(context, "clockleft", "clocktop");
@@ -85,11 +92,11 @@ void ShowClocks(Context& context) {
     clock.setLeft(at.left >= 0 && limit > at.left ? at.left : limit);
     clock.setTop(at.top >= 0 && at.top <= screen.height ? at.top : 0);
   });
-  clock.Label2.setCaption("0");
+  clock.sequencerStep = ClockWindow::SequencerStep::Idle;
   attempt(context.platform.log, "ShowClocks", [&] {
     if (ReadSecondScreen(context) != 1) return;
     MirrorClock& mirror = context.mirrorClock();
-    setSequencer(mirror, "1", "1");
+    setSequencer(mirror, true);
     SavedPosition at = readSavedPosition(context, "clocklefttwo", "clocktoptwo");
     // Stored nowhere: the top of the extended screen.
     if (at.top == SavedPosition{}.top) at.top = 0;
@@ -98,7 +105,7 @@ void ShowClocks(Context& context) {
     if (at.left < screen.width) at.left = screen.width;
     mirror.setLeft(at.left);
     mirror.setTop(at.top);
-    mirror.Label2.setCaption("0");
+    mirror.sequencerStep = ClockWindow::SequencerStep::Idle;
   });
   attempt(context.platform.log, "ShowClocks", [&] { MarkClocksShown(context); });
   attempt(context.platform.log, "ShowClocks", [&] { ApplyClockStyle(context); });
@@ -108,13 +115,11 @@ void ShowClocks(Context& context) {
 }
 
 void MarkClocksShown(Context& context) {
-  MainWindow& main = context.mainWindow();
   context.run.holdOff = 0;
-  setCaptionPrefix(main.menu_two(1), "隐藏");
-  markShown(context.floatingClock(), context.floatingClock().Timer2);
+  setClocksHidden(context, false);
+  markShown(context.floatingClock());
   attempt(context.platform.log, "MarkClocksShown", [&] {
-    if (ReadSecondScreen(context) == 1)
-      markShown(context.mirrorClock(), context.mirrorClock().Timer2);
+    if (ReadSecondScreen(context) == 1) markShown(context.mirrorClock());
   });
 }
 
@@ -132,12 +137,10 @@ void ApplyClockStyle(Context& context) {
 }
 
 void RestoreClocks(Context& context) {
-  const platform::MenuItem& item = context.mainWindow().menu_two(1);
   FloatingClock& clock = context.floatingClock();
-  if (captionStartsWith(item, "显示")) {
+  if (context.run.clocksHidden) {
     HideClocks(context);
-  } else if (optionOn(context.settings.checkvalue, CheckFlag::HideWhenIdle) &&
-             captionStartsWith(item, "隐藏")) {
+  } else if (optionOn(context.settings.checkvalue, CheckFlag::HideWhenIdle)) {
     // The clocks show only while a count runs.
     if (clock.Timer1.Enabled() || clock.Timer4.Enabled()) {
       ShowClocks(context);

@@ -1,7 +1,7 @@
 // Showing, hiding and placing the two clock windows. A clock is never made invisible: a hidden
 // clock is parked far above and to the left of the screen, and showing it moves it back to its
-// saved place and hands it to its show-and-place sequencer. The caption of the tray item
-// "隐藏"/"显示" is the only record of whether the clocks are meant to be shown.
+// saved place and hands it to its show-and-place sequencer. Whether the clocks are meant
+// to be shown is the run state's clocksHidden; the tray item "隐藏"/"显示" shows it.
 #pragma once
 
 #include <string>

@@ -3,7 +3,6 @@
 #include <exception>
 
 #include "clock/clock_placement.h"
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/clock_mark.h"
 #include "services/context.h"
@@ -57,11 +56,6 @@ constexpr unsigned kCell = platform::design::kHidden;
 // the text, and the face's picture boxes (the face places them). The mirror starts some cells
 // with values of its own.
 constexpr platform::ControlDesign kDesign[] = {
-    {.kind = ControlKind::Label, .name = "Label2", .caption = "1", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label3", .caption = "0", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label4", .caption = "0", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label5", .caption = "0", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label8", .caption = "0", .flags = kCell},
     {.kind = ControlKind::Label, .name = "Label9", .flags = kCell},
     {.kind = ControlKind::Label, .name = "Label11", .flags = kCell},
     {.kind = ControlKind::Label, .name = "Label16", .flags = kCell},
@@ -77,12 +71,7 @@ constexpr platform::ControlDesign kDesign[] = {
 
 ClockWindow::ClockWindow(Context& context, const ClockRole& role, platform::Form* pictureOwner)
     : Form(context.platform.forms, role.name),
-      Label2(addControls(kDesign).control("Label2")),
-      Label3(control("Label3")),
-      Label4(control("Label4")),
-      Label5(control("Label5")),
-      Label8(control("Label8")),
-      Label9(control("Label9")),
+      Label9(addControls(kDesign).control("Label9")),
       Label11(control("Label11")),
       Label16(control("Label16")),
       Picture1(control("Picture1")),
@@ -134,7 +123,7 @@ int ClockWindow::wantedSize() {
 
 void ClockWindow::beginRunStart() {
   for (platform::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5}) t->setEnabled(false);
-  Label5.setCaption("0");
+  alarmStage = AlarmStage::None;
   attempt(context_.platform.log, where("Timer5").c_str(), [&] { SetTopmost(context_, *this); });
   context_.run.BlinkCount = 0;
   Picture1.setVisible(true);
@@ -199,10 +188,10 @@ void ClockWindow::takeSegmentStart() {
 }
 
 void ClockWindow::armZeroReminder(bool flash) {
-  if (flash) Label8.setCaption("1");
-  writeAlarmStage(Label5, AlarmStage::Zero);
-  Label2.setCaption("1");
-  Label4.setCaption("1");
+  if (flash) stageFlashes = true;
+  alarmStage = AlarmStage::Zero;
+  sequencerStep = SequencerStep::Place;
+  reminderPending = true;
   Timer2.setEnabled(true);
 }
 
@@ -210,9 +199,9 @@ void ClockWindow::applyOvertimeStyle(bool redrawPrefixed) {
   auto prefixed = [&](const char* prefix) {
     context_.run.OvertimePrefix = prefix;
     if (!redrawPrefixed) return;
-    context_.mainWindow().Lab_time_state.setCaption("1");
+    context_.run.direction = CountDirection::Up;
     Label_change();
-    if (captionStartsWith(context_.mainWindow().menu_two(1), "隐藏")) ShowClocks(context_);
+    if (!context_.run.clocksHidden) ShowClocks(context_);
   };
   switch (ReadTimeoutAction(context_)) {
     case 0:
@@ -255,8 +244,7 @@ std::string ClockWindow::shownText() {
   if (Label1(1).Top() != 0) return timeOfDayText(context_, format);
   const double t = TimeValue(Label1(1).Caption());
   std::string text = countText(format, Hour(t), Minute(t), Second(t));
-  if (context_.mainWindow().Lab_time_state.Caption() != "0")
-    text = context_.run.OvertimePrefix + text;
+  if (context_.run.direction != CountDirection::Down) text = context_.run.OvertimePrefix + text;
   return text;
 }
 

@@ -14,6 +14,7 @@
 
 #include "clock/clock_face.h"
 #include "platform/forms.h"
+#include "services/run_state_record.h"
 
 namespace horalix {
 
@@ -71,18 +72,28 @@ class ClockWindow : public platform::Form {
   // Keys out a colour close to the text colour nowcolor, so that only the text shows.
   void changcolor(std::uint32_t nowcolor);
 
+  // ---- The show-and-place sequencer and the reminder's blink ----
+
+  // The step the sequencer (Timer2) takes at its next tick; Idle takes none.
+  enum class SequencerStep {
+    Idle = 0,
+    Place = 1,
+    Shown = 2,
+    Settle = 3,
+    Park = 4,
+    Parked = 5,
+    Reminder = 6
+  };
+  SequencerStep sequencerStep = SequencerStep::Place;
+  // The clocks are meant to show (false while parked): after a reminder they are not parked.
+  bool faceShown = false;
+  // A reminder waits: the sequencer goes on from Shown to the reminder's hand-over.
+  bool reminderPending = false;
+  // The reminder's stage flashes the text.
+  bool stageFlashes = false;
+
   // ---- Cells (hidden labels whose captions carry state) ----
 
-  // State of the show-and-place sequencer: "1" place and show, "3" at rest.
-  platform::Control& Label2;
-  // Companions of Label2: "1"/"0" when the clocks are shown, "0"/"0" when parked; Label4 "1"
-  // sends the sequencer on to the stage alert.
-  platform::Control& Label3;
-  platform::Control& Label4;
-  // Reminder stage reached: "1" to "3" the alarms, "4" zero, "0" none, "7" a settings preview.
-  platform::Control& Label5;
-  // Blink flag of the stage.
-  platform::Control& Label8;
   // Width template of the text; its width is the clock's width while no back picture shows.
   platform::Control& Label9;
   // The text the clock shows.
@@ -99,6 +110,8 @@ class ClockWindow : public platform::Form {
 
   // ---- Values of the current run, taken by the run start ----
 
+  // The reminder stage reached; the prompt bars take it when they start.
+  AlarmStage alarmStage = AlarmStage::None;
   std::int32_t AlarmOneSeconds = 0;
   std::int32_t AlarmTwoSeconds = 0;
 

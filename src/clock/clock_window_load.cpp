@@ -5,7 +5,6 @@
 // of the window's rounded outline. Every statement is attempted on its own.
 #include "clock/clock_placement.h"
 #include "clock/floating_clock.h"
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/settings_record.h"
@@ -19,7 +18,7 @@ void FloatingClock::Form_Load() {
   };
   attempt([&] { SetTopmost(context_, *this); });
   attempt([&] { LoadSettings(context_, context_.settings); });
-  Label15.setCaption("1");
+  restoreAtNextStart = true;
   // The hover button's two pictures, made by the build: 32 x 32 pixels.
   Image2(0).setPicture(context_.pathInProgramFolder("picture\\hover-play.bmp"), 32, 32);
   Image2(1).setPicture(context_.pathInProgramFolder("picture\\hover-stop.bmp"), 32, 32);

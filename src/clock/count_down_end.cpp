@@ -7,14 +7,12 @@
 #include "clock/floating_clock.h"
 #include "clock/mirror_clock.h"
 #include "clock/run_stop.h"
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/display_format.h"
 #include "services/format_picture.h"
 #include "services/option_names.h"
 #include "services/ports.h"
-#include "services/run_cells.h"
 #include "services/setting_readers.h"
 #include "services/sound_playback.h"
 #include "services/text_runtime.h"
@@ -41,7 +39,7 @@ void startOvertime(Context& context, FloatingClock& clock) {
   });
   attempt([&] {
     if (!zeroReminder || !on(CheckFlag::BarOvertime)) return;
-    writeAlarmStage(clock.Label5, AlarmStage::Zero);
+    clock.alarmStage = AlarmStage::Zero;
     context.promptBar().Timer3.setEnabled(true);
   });
   attempt([&] {
@@ -116,7 +114,6 @@ void endUnboundRun(Context& context, FloatingClock& clock) {
 }  // namespace
 
 void FloatingClock::endCountDown() {
-  MainWindow& main = context_.mainWindow();
   auto attempt = [this](auto&& statement) {
     horalix::attempt(context_.platform.log, kWhere, statement);
   };
@@ -134,7 +131,7 @@ void FloatingClock::endCountDown() {
     }
   });
   attempt([&] { context_.ports().runControl().hideProcessBars(); });
-  main.Label4(1).setCaption(CStr(Val(main.Label5(1).Caption())));
+  context_.run.record.bankedDownMs = context_.run.countedDownMs;
   takeSegmentStart();
 
   switch (context_.run.AfterZeroAction) {

@@ -6,13 +6,11 @@
 // the floating clock's text update.
 #include "bars/bars.h"
 #include "clock/floating_clock.h"
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/display_format.h"
 #include "services/format_picture.h"
 #include "services/option_names.h"
-#include "services/run_cells.h"
 #include "services/runtime_error.h"
 #include "services/sound_playback.h"
 #include "services/text_runtime.h"
@@ -23,14 +21,13 @@
 namespace horalix {
 
 void ClockWindow::Timer1_Timer() {
-  MainWindow& main = context_.mainWindow();
   const std::string at = where("Timer1");
   auto attempt = [&](auto&& statement) {
     horalix::attempt(context_.platform.log, at.c_str(), statement);
   };
   std::int32_t e = 0;
   std::int32_t r = 0;
-  attempt([&] { main.Lab_time_state.setCaption("0"); });
+  context_.run.direction = CountDirection::Down;
   beforeCountTick();
   Timer1.setInterval(200);
   attempt([&] { SetTopmost(context_, *this); });
@@ -52,7 +49,7 @@ void ClockWindow::Timer1_Timer() {
     Timer1.setEnabled(true);
     countDownShown();
   }
-  if (!runBound(context_)) {
+  if (!runBound(context_.run)) {
     r = 0;
     context_.run.AfterZeroAction = 5;
   }
@@ -99,15 +96,15 @@ void ClockWindow::runStage(int k) {
   const bool stageOn = on(CheckFlag::TimedDuration) && on(stageSwitch(k));
   horalix::attempt(context_.platform.log, at.c_str(), [&] {
     if (!stageOn) return;
-    if (on(stageFlash(k))) Label8.setCaption("1");
-    writeAlarmStage(Label5, alarmStageOf(k));
-    Label2.setCaption("1");
-    Label4.setCaption("1");
+    if (on(stageFlash(k))) stageFlashes = true;
+    alarmStage = static_cast<AlarmStage>(k);
+    sequencerStep = SequencerStep::Place;
+    reminderPending = true;
     Timer2.setEnabled(true);
   });
   horalix::attempt(context_.platform.log, at.c_str(), [&] {
     if (!stageOn || !on(stageBar(k))) return;
-    writeAlarmStage(Label5, alarmStageOf(k));
+    alarmStage = static_cast<AlarmStage>(k);
     promptBar().Timer3.setEnabled(true);
   });
   stageSound(k, stageOn);
@@ -120,9 +117,8 @@ void FloatingClock::beforeCountTick() {
 }
 
 void FloatingClock::publishCountDown(std::int32_t e, std::int32_t& r) {
-  MainWindow& main = context_.mainWindow();
-  main.Label5(1).setCaption(CStr(e));
-  main.Text1.setText(CStr(r));
+  context_.run.countedDownMs = e;
+  context_.run.shownMillis = r;
   // The time left never rises by more than 400 ms: after such a jump (a change of clock method)
   // the clock holds what it showed until the measure has come back down.
   horalix::attempt(context_.platform.log, "time_glass.Timer1", [&] {
@@ -157,8 +153,8 @@ void FloatingClock::stageSound(int k, bool stageOn) {
 }
 
 void FloatingClock::afterCountDownTick() {
-  if (Label13.Caption() == "0") {
-    Label13.setCaption("1");
+  if (!keyboardSwitched) {
+    keyboardSwitched = true;
     horalix::attempt(context_.platform.log, "time_glass.Timer1",
                      [&] { UseEnglishKeyboard(context_); });
   }

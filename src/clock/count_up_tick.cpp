@@ -6,14 +6,12 @@
 #include "clock/clock_placement.h"
 #include "clock/floating_clock.h"
 #include "clock/run_stop.h"
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/display_format.h"
 #include "services/format_picture.h"
 #include "services/option_names.h"
 #include "services/ports.h"
-#include "services/run_cells.h"
 #include "services/setting_readers.h"
 #include "services/sound_playback.h"
 #include "services/text_runtime.h"
@@ -28,8 +26,7 @@ constexpr const char* kWhere = "time_glass.Timer4";
 
 // Banks the count-up, stops the count and records the run.
 void stopCountUp(Context& context, FloatingClock& clock) {
-  MainWindow& main = context.mainWindow();
-  main.Label4(2).setCaption(CStr(Val(main.Label5(2).Caption())));
+  context.run.record.bankedUpMs = context.run.countedUpMs;
   clock.stopCountTimers();
   recordRun(context, clock);
 }
@@ -62,7 +59,7 @@ void finishOvertime(Context& context, FloatingClock& clock) {
     attempt([&] { RestoreClocks(context); });
     attempt([&] { startNextRound(context, clock); });
   } else {
-    attempt([&] { EndSlideShow(context); });
+    attempt([&] { context.ports().runControl().endSlideShow(); });
   }
 }
 
@@ -81,12 +78,11 @@ bool ClockWindow::overtimeOver(std::int32_t elapsed) {
 }
 
 void ClockWindow::Timer4_Timer() {
-  MainWindow& main = context_.mainWindow();
   const std::string at = where("Timer4");
   auto attempt = [&](auto&& statement) {
     horalix::attempt(context_.platform.log, at.c_str(), statement);
   };
-  attempt([&] { main.Lab_time_state.setCaption("1"); });
+  context_.run.direction = CountDirection::Up;
   beforeCountTick();
   Timer4.setInterval(200);
   attempt([&] { SetTopmost(context_, *this); });
@@ -102,13 +98,12 @@ void ClockWindow::Timer4_Timer() {
   attempt([&] {
     if (overtimeOver(elapsed)) endOvertime();
   });
-  if (!runBound(context_)) countUpLostRun();
+  if (!runBound(context_.run)) countUpLostRun();
 }
 
 void FloatingClock::publishCountUp(std::int32_t elapsed) {
-  MainWindow& main = context_.mainWindow();
-  main.Label5(2).setCaption(CStr(elapsed));
-  main.Text1.setText(CStr(elapsed));
+  context_.run.countedUpMs = elapsed;
+  context_.run.shownMillis = elapsed;
 }
 
 void FloatingClock::endOvertime() { finishOvertime(context_, *this); }

@@ -7,7 +7,6 @@
 #include <optional>
 
 #include "clock/clock_window.h"
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/clock_mark.h"
 #include "services/context.h"
@@ -29,16 +28,15 @@ bool fits32(std::int64_t v) {
 }  // namespace
 
 std::int32_t ClockWindow::remaintime(const std::string& Timername) {
-  MainWindow& main = context_.mainWindow();
-  int bankIndex = 0;
-  if (Timername == "Timer1") bankIndex = 1;
-  if (Timername == "Timer4") bankIndex = 2;
-  if (bankIndex == 0) return 0;
+  const double* bank = nullptr;
+  if (Timername == "Timer1") bank = &context_.run.record.bankedDownMs;
+  if (Timername == "Timer4") bank = &context_.run.record.bankedUpMs;
+  if (bank == nullptr) return 0;
   std::int32_t result = 0;
   bool failed = false;
   try {
     const ClockMethod method = readClockMethod(context_);
-    const double banked = Val(main.Label4(bankIndex).Caption());
+    const double banked = *bank;
     if (const auto sum =
             elapsedByMethod(context_, method, context_.run.StartTick, Label16.Caption(), banked)) {
       const double rounded = std::nearbyint(*sum);

@@ -19,8 +19,6 @@ constexpr unsigned kHidden = platform::design::kHidden;
 // image and its two pictures.
 constexpr platform::ControlDesign kDesign[] = {
     {.kind = ControlKind::Label, .name = "Label10", .caption = "0", .flags = kHidden},
-    {.kind = ControlKind::Label, .name = "Label13", .caption = "0", .flags = kHidden},
-    {.kind = ControlKind::Label, .name = "Label15", .caption = "0", .flags = kHidden},
     {.kind = ControlKind::Image, .name = "Image1", .flags = kHidden},
     {.kind = ControlKind::Image, .name = "Image2", .index = 0, .flags = kHidden},
     {.kind = ControlKind::Image, .name = "Image2", .index = 1, .flags = kHidden},
@@ -31,8 +29,6 @@ constexpr platform::ControlDesign kDesign[] = {
 FloatingClock::FloatingClock(Context& context)
     : ClockWindow(context, ClockRole::floating()),
       Label10(addControls(kDesign).control("Label10")),
-      Label13(control("Label13")),
-      Label15(control("Label15")),
       Image1(control("Image1")),
       Timer7(addTimer("Timer7", 500)) {
   move(0, 0, 2400, 900);

@@ -23,15 +23,17 @@ class FloatingClock : public ClockWindow {
 
   // Remaining milliseconds at the run start, a guard against the time left rising.
   platform::Control& Label10;
-  // "0" re-arms the count tick's once-a-run action.
-  platform::Control& Label13;
-  // "1": the next run start puts the clocks back where the show/hide choice wants them.
-  platform::Control& Label15;
   // The hover play/stop button and its idle (0) and running (1) pictures.
   platform::Control& Image1;
   platform::Control& Image2(int index) { return control("Image2", index); }
 
   // ---- Values of the current run, taken by the run start ----
+
+  // The next run start puts the clocks back where the show/hide choice wants them.
+  bool restoreAtNextStart = false;
+  // The count-down tick has done its once-a-run action (the English keyboard); a run start
+  // re-arms it.
+  bool keyboardSwitched = false;
 
   // The run's sound files, by position: start, the three stages, zero, the cycle.
   std::vector<std::string> SoundNames;

@@ -3,9 +3,9 @@
 // only in manual timing mode. While the cursor is over the face the keep-on-top routine holds
 // off; when it leaves, the button goes and the clock is put on top again.
 #include "clock/floating_clock.h"
-#include "main/main.h"
 #include "services/context.h"
 #include "services/option_names.h"
+#include "services/ports.h"
 #include "services/window_utilities.h"
 
 namespace horalix {
@@ -32,7 +32,6 @@ bool FloatingClock::IsCursorInWindow(const platform::Control& control) {
 
 void FloatingClock::Timer7_Timer() {
   Timer7.setInterval(kWatchInterval);
-  MainWindow& main = context_.mainWindow();
   if (IsCursorInWindow(Picture2)) {
     if (optionOn(context_.settings.AImode, AiFlag::Manual)) {
       // A square as high as the face at its top left corner, on the face's own colour.
@@ -40,7 +39,7 @@ void FloatingClock::Timer7_Timer() {
       Image1.setBackColor(Picture2.BackColor());
       Image1.move(0, 0, side, side);
       Image1.setVisible(true);
-      const platform::Control& picture = Image2(main.menu_one(1).Enabled() ? 0 : 1);
+      const platform::Control& picture = Image2(context_.ports().runMenus().startOffered() ? 0 : 1);
       Image1.setPicture(picture.Picture(), picture.pictureWidthPx(), picture.pictureHeightPx());
     }
     context_.run.holdOff = 150;
@@ -49,7 +48,7 @@ void FloatingClock::Timer7_Timer() {
   Image1.setVisible(false);
   Timer7.setEnabled(false);
   // The re-topping waits while the tray menu is up.
-  context_.run.holdOff = main.menu.Visible() ? 100 : 0;
+  context_.run.holdOff = context_.ports().runMenus().menuOpen() ? 100 : 0;
   SetTopmost(context_, *this);
 }
 

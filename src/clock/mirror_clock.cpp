@@ -3,7 +3,6 @@
 #include "bars/bars.h"
 #include "clock/floating_clock.h"
 #include "clock/timeout_colours.h"
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/extended_screen.h"
@@ -14,7 +13,7 @@ namespace horalix {
 MirrorClock::MirrorClock(Context& context)
     // The mirror shows the back picture that the floating clock holds.
     : ClockWindow(context, ClockRole::extendedScreen(), &context.floatingClock()) {
-  Label5.setCaption("1");
+  alarmStage = AlarmStage::Alarm1;
   Label11.setCaption("11");
   Label16.setCaption("16");
   move(-30000, -6000, 5490, 2490);

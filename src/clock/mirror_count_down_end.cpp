@@ -5,7 +5,6 @@
 // the next round belong to the floating clock.
 #include "bars/bars.h"
 #include "clock/mirror_clock.h"
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/option_names.h"
@@ -38,7 +37,7 @@ void MirrorClock::endCountDown() {
     });
     attempt([&] {
       if (!barOn) return;
-      Label5.setCaption("4");
+      alarmStage = AlarmStage::Zero;
       promptBar().Timer3.setEnabled(true);
     });
   };

@@ -8,7 +8,6 @@
 #include "bars/bars.h"
 #include "clock/floating_clock.h"
 #include "clock/mirror_clock.h"
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/setting_readers.h"
@@ -32,7 +31,7 @@ void MirrorClock::Timer5_Timer() {
     bar.park(2000);
   });
   attempt([&] { MirrorFontAdd = ReadHotkeyAdd(context); });
-  Label8.setCaption("0");
+  stageFlashes = false;
   resetStages();
   AlarmOneSeconds = settings.Time_one;
   AlarmTwoSeconds = settings.Time_two;
@@ -51,9 +50,9 @@ void MirrorClock::Timer5_Timer() {
   attempt([&] { size = static_cast<std::int16_t>(mirrorSize()); });
   styleFace(size, countDown);
 
-  Label2.setCaption("1");
-  Label3.setCaption("1");
-  Label4.setCaption("0");
+  sequencerStep = SequencerStep::Place;
+  faceShown = true;
+  reminderPending = false;
   // The face shows the floating clock's text.
   drawFirstFace(context.floatingClock().Label11.Caption(), size);
   takeRunValues();
@@ -62,7 +61,7 @@ void MirrorClock::Timer5_Timer() {
     parkOffScreen();
     return;
   }
-  if (runCounts(context)) {
+  if (runCounts(context.run, context.settings)) {
     Timer1.setEnabled(true);
     Timer3.setEnabled(false);
     Timer4.setEnabled(false);

@@ -3,7 +3,6 @@
 // every move saves where it stands). While the extended screen is not in use the mirror is
 // parked far off screen instead. Every statement is attempted on its own.
 #include "clock/mirror_clock.h"
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/option_names.h"

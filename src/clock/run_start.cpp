@@ -9,7 +9,6 @@
 #include "clock/clock_placement.h"
 #include "clock/floating_clock.h"
 #include "clock/mirror_clock.h"
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/display_format.h"
@@ -18,7 +17,6 @@
 #include "services/palette.h"
 #include "services/picture_size.h"
 #include "services/ports.h"
-#include "services/run_cells.h"
 #include "services/setting_readers.h"
 #include "services/sound_playback.h"
 #include "services/text_runtime.h"
@@ -37,7 +35,6 @@ constexpr const char* kWhere = "time_glass.Timer5";
 void FloatingClock::Timer5_Timer() {
   Context& context = context_;
   SettingsBlock& settings = context.settings;
-  MainWindow& main = context.mainWindow();
   auto attempt = [&context](auto&& statement) {
     horalix::attempt(context.platform.log, kWhere, statement);
   };
@@ -47,7 +44,7 @@ void FloatingClock::Timer5_Timer() {
 
   SoundNames = Split(settings.tellsoundname, "\\");
   attempt([&] { MirrorSizeAdd = ReadHotkeyAdd(context); });
-  Label8.setCaption("0");
+  stageFlashes = false;
   resetStages();
 
   const double t = settings.Time_all;
@@ -63,7 +60,7 @@ void FloatingClock::Timer5_Timer() {
   AlarmOneSeconds = settings.Time_one;
   AlarmTwoSeconds = settings.Time_two;
   Label10.setCaption(CStr(context.run.RunMillis));
-  for (int i = 1; i <= 3; ++i) main.Label4(i).setCaption("0");
+  context.run.clearBanked();
 
   const int format = startFormat();
   Image1.setVisible(false);
@@ -75,20 +72,20 @@ void FloatingClock::Timer5_Timer() {
   attempt([&] { size = wantedSize(); });
   styleFace(size, countDown);
 
-  if (captionStartsWith(main.menu_two(1), "显示")) {
-    Label2.setCaption("3");
-    Label3.setCaption("0");
+  if (context.run.clocksHidden) {
+    sequencerStep = SequencerStep::Settle;
+    faceShown = false;
   } else {
-    Label2.setCaption("1");
-    Label3.setCaption("1");
+    sequencerStep = SequencerStep::Place;
+    faceShown = true;
   }
-  Label4.setCaption("0");
+  reminderPending = false;
 
   drawFirstFace(Label11.Caption(), size);
   takeRunValues();
   context.mirrorClock().Timer5.setEnabled(true);
 
-  const bool counting = runCounts(context);
+  const bool counting = runCounts(context.run, context.settings);
   if (counting) {
     const int side = Picture1.Height();
     Image1.move(0, 0, side, side);
@@ -98,7 +95,7 @@ void FloatingClock::Timer5_Timer() {
     Timer3.setEnabled(false);
     Timer4.setEnabled(false);
     attempt([&] {
-      if (optionOn(settings.checkvalue, CheckFlag::SoundStart) && main.Label7.Caption() == "0" &&
+      if (optionOn(settings.checkvalue, CheckFlag::SoundStart) && context.run.startSoundArmed &&
           !SoundNames.empty()) {
         PlayMusic(context, context.pathInProgramFolder("sounds\\" + SoundNames.front()));
       }
@@ -107,11 +104,11 @@ void FloatingClock::Timer5_Timer() {
     Image1.setPicture(Image2(0).Picture());
   }
   attempt([&] { context.ports().runMenus().runStarted(counting); });
-  if (Label15.Caption() == "1") {
+  if (restoreAtNextStart) {
     attempt([&] { RestoreClocks(context); });
-    Label15.setCaption("0");
+    restoreAtNextStart = false;
   }
-  Label13.setCaption("0");
+  keyboardSwitched = false;
 }
 
 }  // namespace horalix

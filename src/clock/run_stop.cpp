@@ -17,7 +17,7 @@ namespace horalix {
 void recordRun(Context& context, FloatingClock& clock) {
   attempt(context.platform.log, "recordRun", [&] {
     const std::string music = clock.SoundNames.size() > 4 ? clock.SoundNames[4] : "";
-    SaveTimeRecord(context, clock.Left(), clock.Top(), music);
+    SaveTimeRecord(context, context.run.record, clock.Left(), clock.Top(), music);
   });
 }
 

@@ -7,11 +7,9 @@
 
 #include "clock/clock_placement.h"
 #include "clock/floating_clock.h"
-#include "main/main.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/option_names.h"
-#include "services/run_cells.h"
 #include "services/text_runtime.h"
 
 namespace horalix {
@@ -19,39 +17,39 @@ namespace horalix {
 void ClockWindow::Timer2_Timer() {
   const std::string at = where("Timer2");
   auto draw = [this] { redraw(); };
-  switch (static_cast<int>(Val(Label2.Caption()))) {
-    case 1:
+  switch (sequencerStep) {
+    case SequencerStep::Place:
       attempt(context_.platform.log, at.c_str(), [&] { placeAtSavedPosition(); });
-      Label2.setCaption("2");
+      sequencerStep = SequencerStep::Shown;
       attempt(context_.platform.log, at.c_str(), draw);
       break;
-    case 2:
-      Label2.setCaption("3");
+    case SequencerStep::Shown:
+      sequencerStep = SequencerStep::Settle;
       draw();
-      if (Label4.Caption() == "1") Label2.setCaption("6");
+      if (reminderPending) sequencerStep = SequencerStep::Reminder;
       break;
-    case 3:
-      Label4.setCaption("0");
+    case SequencerStep::Settle:
+      reminderPending = false;
       Timer2.setEnabled(false);
       Picture1.setVisible(true);
       Picture2.setVisible(true);
       draw();
       break;
-    case 4:
+    case SequencerStep::Park:
       park();
-      Label2.setCaption("5");
-      Label8.setCaption("0");
+      sequencerStep = SequencerStep::Parked;
+      stageFlashes = false;
       break;
-    case 5:
-      Label2.setCaption("3");
-      Label8.setCaption("0");
+    case SequencerStep::Parked:
+      sequencerStep = SequencerStep::Settle;
+      stageFlashes = false;
       break;
-    case 6:
-      Label2.setCaption("4");
+    case SequencerStep::Reminder:
+      sequencerStep = SequencerStep::Park;
       context_.platform.loop.doEvents();
       handOverToBlink();
       break;
-    default:
+    case SequencerStep::Idle:
       break;
   }
   context_.platform.loop.doEvents();
@@ -72,7 +70,7 @@ void FloatingClock::placeAtSavedPosition() {
 }
 
 void ClockWindow::handOverToCount() {
-  const bool down = Val(context_.mainWindow().Text1.Caption()) > 1000 && Label5.Caption() < "4";
+  const bool down = context_.run.shownMillis > 1000 && alarmStage < AlarmStage::Zero;
   Timer1.setEnabled(down);
   Timer4.setEnabled(!down);
   Timer2.setEnabled(false);
@@ -84,8 +82,6 @@ void ClockWindow::handOverToBlink() { handOverToCount(); }
 // The blink counters are numbers of 450 ms half-periods.
 void FloatingClock::handOverToBlink() {
   handOverToCount();
-  const std::string stage = Label5.Caption();
-
   const std::string& c = context_.settings.checkvalue;
   auto on = [&c](CheckFlag flag) { return optionOn(c, flag); };
   const std::int32_t T = context_.settings.tellShowtime;
@@ -107,11 +103,21 @@ void FloatingClock::handOverToBlink() {
       count = 2 * (on(CheckFlag::ContinuousReminder) && flashWholeSpan ? span : shortSpan);
     }
   };
-  if (isAlarmStage(Label5, AlarmStage::None)) armPlain(0);
-  if (isAlarmStage(Label5, AlarmStage::Alarm1)) armPlain(1);
-  if (isAlarmStage(Label5, AlarmStage::Alarm2)) armPlain(2);
-  if (isAlarmStage(Label5, AlarmStage::Alarm3)) armSpan(3, context_.settings.Time_three, true);
-  if (isAlarmStage(Label5, AlarmStage::Zero)) armSpan(4, context_.settings.time_end, false);
+  switch (alarmStage) {
+    case AlarmStage::None:
+    case AlarmStage::Alarm1:
+    case AlarmStage::Alarm2:
+      armPlain(static_cast<int>(alarmStage));
+      break;
+    case AlarmStage::Alarm3:
+      armSpan(3, context_.settings.Time_three, true);
+      break;
+    case AlarmStage::Zero:
+      armSpan(4, context_.settings.time_end, false);
+      break;
+    case AlarmStage::SettingsApplied:
+      break;
+  }
 }
 
 }  // namespace horalix

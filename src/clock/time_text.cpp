@@ -3,12 +3,10 @@
 // switched the clock to that view.
 #include "clock/floating_clock.h"
 #include "clock/mirror_clock.h"
-#include "main/main.h"
 #include "services/context.h"
 #include "services/display_format.h"
 #include "services/format_picture.h"
 #include "services/option_names.h"
-#include "services/run_cells.h"
 #include "services/setting_readers.h"
 #include "services/text_runtime.h"
 #include "services/time_conversions.h"

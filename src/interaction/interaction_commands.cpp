@@ -5,7 +5,6 @@
 #include "interaction/interaction_presets.h"
 #include "interaction/interaction_settings_window.h"
 #include "interaction/interaction_window.h"
-#include "main/main.h"
 #include "services/context.h"
 #include "services/ports.h"
 #include "services/setting_readers.h"
@@ -51,7 +50,7 @@ void hd_time_one_Click(Context& context, std::int16_t Index) {
   window.Label9(0).setCaption("0");
   window.Label9(1).setCaption("0");
   window.Label1.setCaption(caption);
-  context.ports().interactionMenu().setPauseCaption("暂停计时");
+  window.setPaused(false);
   for (platform::Timer* t : {&window.Timer1, &window.Timer2, &window.Timer3, &window.Timer4}) {
     t->setEnabled(false);
   }
@@ -76,18 +75,21 @@ void Frmhudong_Click(Context& context, std::int16_t Index) {
 }
 
 void hd_time_show_Click(Context& context) {
-  platform::MenuItem& item = context.mainWindow().hd_time_show();
+  InteractionMenu& menu = context.ports().interactionMenu();
   InteractionWindow& window = context.interactionWindow();
   if (Len(window.Label1.Caption()) < 3) {
-    item.setChecked(false);
+    menu.tickExtendedScreen(false);
     return;
   }
+  // With an extended screen in use the item is offered, so its tick alone says where the
+  // countdown stands.
   if (ReadSecondScreen(context) == 0) {
     window.centreHorizontally(false);
     return;
   }
-  item.setChecked(!item.Checked());
-  window.centreHorizontally(item.Checked());
+  const bool extended = !menu.onExtendedScreen();
+  menu.tickExtendedScreen(extended);
+  window.centreHorizontally(extended);
 }
 
 void hd_time_set_Click(Context& context) {

@@ -27,8 +27,6 @@ namespace horalix {
 namespace {
 
 constexpr const char* kStartWhere = "Frm_hudong.Timer3";
-constexpr const char* kPauseCaption = "暂停计时";
-constexpr const char* kContinueCaption = "开始计时";
 constexpr const char* kTimeUp = "时间到";
 constexpr std::uint32_t kTimeUpColour = 255;  // red
 
@@ -81,8 +79,9 @@ void InteractionWindow::Timer3_Timer() {
 
   if (!sizeUsable(Label4.Caption())) Label4.setCaption(kStartFontselect);
   const std::vector<std::string> fields = Split(Label4.Caption(), "\\");
-  Label3.setCaption("");
+  blinked_ = false;
   Label8.setCaption(minutesAndSeconds(minutes, seconds));
+  timeUp_ = false;
 
   applyDisplaySelection(fields);
   attempt([&] { context_.platform.loop.doEvents(); });
@@ -91,7 +90,7 @@ void InteractionWindow::Timer3_Timer() {
   if (flagOn(InteractionFlag::AutoStart)) {
     attempt([&] { takeStartMark(); });
     Timer1.setEnabled(true);
-    attempt([&] { context_.ports().interactionMenu().setPauseCaption(kPauseCaption); });
+    attempt([&] { setPaused(false); });
   }
   attempt([&] { placeCentred(); });
 }
@@ -149,7 +148,7 @@ void InteractionWindow::Timer1_Timer() {
     if (flagOn(InteractionFlag::ReminderSound)) PlayMusic(context_, soundPath());
     if (blinks) Timer2.setEnabled(true);
   } else if (secs <= 0) {
-    Label3.setCaption("");
+    blinked_ = false;
     Timer1.setEnabled(false);
     Timer2.setEnabled(false);
     Picture4.setVisible(false);
@@ -166,11 +165,12 @@ void InteractionWindow::showremaintime() {
   const double t = SecondsToTime(s);
   const std::string text = minutesAndSeconds(Minute(t), Second(t));
   Label8.setCaption(text);
+  timeUp_ = false;
   ShowStatue(text, displaySize());
 }
 
 void InteractionWindow::Timer2_Timer() {
-  Label3.setCaption("1");
+  blinked_ = true;
   blinkBlank_ = !blinkBlank_;
   Picture4.setVisible(!blinkBlank_);
 }
@@ -191,6 +191,7 @@ void InteractionWindow::Timer4_Timer() {
   int size = 0;
   attempt([&] {
     Label8.setCaption(kTimeUp);
+    timeUp_ = true;
     platform::FontSpec font = Label8.Font();
     font.size = std::min(font.size, 320.0);
     Label8.setFont(font);
@@ -206,19 +207,23 @@ void InteractionWindow::Timer4_Timer() {
 
 // Time since the last tick is not counted: the banked time is the elapsed time of that tick.
 void InteractionWindow::pauseOrContinue() {
-  InteractionMenu& menu = context_.ports().interactionMenu();
   Label9(0).setCaption(Label9(1).Caption());
-  if (menu.pauseCaption() == kPauseCaption) {
-    menu.setPauseCaption(kContinueCaption);
+  if (!context_.run.interactionPaused) {
+    setPaused(true);
     Timer1.setEnabled(false);
     Timer2.setEnabled(false);
     Picture4.setVisible(true);
-  } else if (Label8.Caption() != kTimeUp) {
-    menu.setPauseCaption(kPauseCaption);
+  } else if (!timeUp_) {
+    setPaused(false);
     takeStartMark();
     Timer1.setEnabled(true);
-    if (Label3.Caption() == "1") Timer2.setEnabled(true);
+    if (blinked_) Timer2.setEnabled(true);
   }
+}
+
+void InteractionWindow::setPaused(bool paused) {
+  context_.run.interactionPaused = paused;
+  context_.ports().interactionMenu().showPaused(paused);
 }
 
 void InteractionWindow::closeCountdown() {

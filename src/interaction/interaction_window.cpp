@@ -18,7 +18,6 @@ constexpr unsigned kCell = platform::design::kHidden;
 constexpr platform::ControlDesign kDesign[] = {
     {.kind = ControlKind::Label, .name = "Label1", .caption = "1", .flags = kCell},
     {.kind = ControlKind::Label, .name = "Label2", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label3", .flags = kCell},
     {.kind = ControlKind::Label, .name = "Label4", .flags = kCell},
     {.kind = ControlKind::Label, .name = "Label5", .flags = kCell},
     {.kind = ControlKind::Label, .name = "Label6", .flags = kCell},
@@ -38,7 +37,6 @@ InteractionWindow::InteractionWindow(Context& context)
     : Form(context.platform.forms, "Frm_hudong"),
       Label1(addControls(kDesign).control("Label1")),
       Label2(control("Label2")),
-      Label3(control("Label3")),
       Label4(control("Label4")),
       Label5(control("Label5")),
       Label6(control("Label6")),
@@ -70,6 +68,7 @@ InteractionWindow::InteractionWindow(Context& context)
 void InteractionWindow::Form_Load() {
   attempt(context_.platform.log, "Frm_hudong load", [&] {
     Label8.setCaption("12:30");
+    timeUp_ = false;
     platform::FontSpec font = Label8.Font();
     font.size = 400;
     Label8.setFont(font);

@@ -4,7 +4,7 @@
 //
 // Its state lives in hidden labels, as text, because the main window's commands read and write
 // it: Label1 the preset's duration "MM:SS" ("" after a close), Label2 the reminder seconds,
-// Label3 "1" once the blink has ticked, Label4 the display selection (font\size\colour
+// Label4 the display selection (font\size\colour
 // index\colour), Label5 the remaining milliseconds of the last tick, Label6 the sound file,
 // Label7 the preset's five option flags, Label8 the shown text (and its measure), Label9(0) the
 // milliseconds banked before the running segment, Label9(1) the elapsed milliseconds at the
@@ -38,6 +38,8 @@ class InteractionWindow : public platform::Form {
   // Popup commands: pause or continue ("暂停计时" / "开始计时"), and close.
   void pauseOrContinue();
   void closeCountdown();
+  // Records the countdown as paused or running and shows it on the popup's pause item.
+  void setPaused(bool paused);
 
   // ---- Display (interaction_display.cpp) ----
 
@@ -60,7 +62,6 @@ class InteractionWindow : public platform::Form {
   // ---- Cells ----
   platform::Control& Label1;
   platform::Control& Label2;
-  platform::Control& Label3;
   platform::Control& Label4;
   platform::Control& Label5;
   platform::Control& Label6;
@@ -106,6 +107,10 @@ class InteractionWindow : public platform::Form {
   Context& context_;
   // True while the blink has blanked the time.
   bool blinkBlank_ = false;
+  // The reminder blink has ticked in this countdown: a continued countdown blinks again.
+  bool blinked_ = false;
+  // "时间到" shows: the countdown reached zero and cannot be continued.
+  bool timeUp_ = false;
 };
 
 }  // namespace horalix

@@ -90,18 +90,18 @@ void MainWindow::Timer4_Timer() {
     const std::string candidate = candidateOf(sight, kind);
     if (Len(candidate) > 4 && kindEnabled(context_.settings.AImode, kind)) {
       const int k = static_cast<int>(kind);
-      Label13(k).setCaption(candidate);
-      Label3.setCaption(CStr(k));
+      context_.run.binding.lastPerKind.at(k) = candidate;
+      context_.run.documentKind = kind;
       bound = candidate;
     }
   }
-  if (Len(bound) > 4 && ReadAImode(context_)) Label13(0).setCaption(bound);
+  if (Len(bound) > 4 && ReadAImode(context_)) context_.run.binding.bound = bound;
 
   idleClockRefresh(context_, setTime);
 
   if (!ReadAImode(context_)) {
     // Manual timing: the watch only redraws the idle clock while nothing is bound.
-    Timer4.setEnabled(Label13(0).Caption().empty());
+    Timer4.setEnabled(context_.run.binding.bound.empty());
     Timer5.setEnabled(false);
     return;
   }
@@ -143,7 +143,7 @@ void MainWindow::automaticStart(const std::string& bound) {
 
   attempt(context_.platform.log, where, [&] { captureScreenSize(context_); });
   FloatingClock& clock = context_.floatingClock();
-  clock.Label15.setCaption("1");
+  clock.restoreAtNextStart = true;
   if (optionOn(context_.settings.checkvalue, CheckFlag::TimedDuration)) {
     clock.Timer5.setEnabled(true);
   } else {
@@ -162,12 +162,11 @@ void MainWindow::continueLastRun(const std::string& bound) {
   auto read = [&](const char* key, const std::string& fallback) {
     return variantText(IniReadWrite(files, "readpart", ini, "clocksite", key, fallback));
   };
-  Label4(0).setCaption(read("set_time", Format(context_.settings.Time_all, "hh:mm:ss")));
-  Label4(1).setCaption(read("use_time", "0"));
-  Label4(4).setCaption(read("filename", ""));
-  if (Label4(4).Caption() != bound) return;
-  const auto set = secondsOfText(Label4(0).Caption());
-  const auto used = secondsOfText(Label4(1).Caption());
+  const std::string setTime = read("set_time", Format(context_.settings.Time_all, "hh:mm:ss"));
+  const std::string usedTime = read("use_time", "0");
+  if (read("filename", "") != bound) return;
+  const auto set = secondsOfText(setTime);
+  const auto used = secondsOfText(usedTime);
   if (set && used && *used < *set) context_.settings.Time_all = SecondsToTime(*set - *used);
 }
 

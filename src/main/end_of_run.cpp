@@ -12,7 +12,6 @@
 #include "services/option_names.h"
 #include "services/ports.h"
 #include "services/program_values.h"
-#include "services/run_cells.h"
 #include "services/setting_readers.h"
 #include "services/sound_playback.h"
 #include "services/text_runtime.h"
@@ -54,7 +53,7 @@ void EndTiming(Context& context) {
   }
   attempt(context.platform.log, "EndTiming", [&] { HideProcessBars(context); });
   context.run.holdOff = 0;
-  const DocumentKind kind = readDocumentKind(main.Label3);
+  const DocumentKind kind = context.run.documentKind;
   attempt(context.platform.log, "EndTiming",
           [&] { programValues(context).removeGroup(handOverValues(static_cast<int>(kind))); });
   attempt(context.platform.log, "EndTiming", [&] {

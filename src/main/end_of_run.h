@@ -12,8 +12,8 @@ class Context;
 class PromptBar;
 
 // The hand-over values the add-in wrote for a document kind (the numeric value of
-// Frm_exit.Label3): the one of its kind, none for PDF (4) and drawings (6), all four for any
-// other kind (a manual run has none).
+// the run's document kind): the one of its kind, none for PDF (4) and drawings (6), all four for
+// any other kind (a manual run has none).
 std::vector<std::string> handOverValues(int documentKind);
 
 void EndTiming(Context& context);

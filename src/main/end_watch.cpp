@@ -46,16 +46,14 @@ void MainWindow::Timer5_Timer() {
   }
   const DocumentSight sight =
       lookForDocuments(context_, readClockOpen(context_), context_.settings.AImode);
-  int kind = 0;
-  attempt(context_.platform.log, "end watch, kind",
-          [&] { kind = static_cast<int>(Val(Label3.Caption())); });
-  if (boundDocumentOpen(sight, context_.settings.AImode, kind, Label13(0).Caption())) return;
+  const int kind = static_cast<int>(context_.run.documentKind);
+  if (boundDocumentOpen(sight, context_.settings.AImode, kind, context_.run.binding.bound)) return;
 
   const char* where = "end watch";
   // A paused run is resumed first, so that its pause is recorded.
-  if (horalix::Left(menu_one(2).Caption(), 2) == "继续")
-    attempt(context_.platform.log, where, [&] { PauseResume(context_); });
-  for (int i = 0; i <= 6; ++i) Label13(i).setCaption("");
+  if (context_.run.paused) attempt(context_.platform.log, where, [&] { PauseResume(context_); });
+  context_.run.binding.bound.clear();
+  context_.run.binding.lastPerKind.fill("");
   Timer4.setEnabled(true);
   Timer5.setEnabled(false);
   attempt(context_.platform.log, where, [&] { LoadSettings(context_, context_.settings); });

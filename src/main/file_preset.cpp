@@ -20,7 +20,7 @@ constexpr char kDefaultAImode[] = "01111101";
 // like any other. A link whose preset cannot be read counts as no preset: the run takes the
 // stored settings rather than whatever the last run left in the record.
 void LoadFilePreset(Context& context) {
-  const std::string document = context.mainWindow().Label13(0).Caption();
+  const std::string document = context.run.binding.bound;
   PresetDatabase database = officeDataOf(context);
   const DocumentPreset preset = database.presetForDocument(document);
   if (preset.outcome == DocumentPresetOutcome::Found) {

@@ -5,7 +5,7 @@ namespace horalix {
 
 class Context;
 
-// Fills the settings record for the document bound in Frm_exit.Label13(0): from the preset that
+// Fills the settings record for the document the run is bound to: from the preset that
 // a document link of OfficeData.db names, else (no link, a link to a preset that is gone, no
 // database) from the registry. AImode always comes from the registry; shorter than 8
 // characters it becomes "01111101".

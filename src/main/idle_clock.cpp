@@ -104,7 +104,7 @@ void idleClockRefresh(Context& context, double setTime) {
        {&clock.Picture1, &clock.Picture2, &mirror.Picture1, &mirror.Picture2}) {
     picture->setVisible(true);
   }
-  context.mainWindow().Text1.setText("0");
+  context.run.shownMillis = 0;
 
   const int format = displayFormat(settings.optvalue);
   std::string text;

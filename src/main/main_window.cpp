@@ -17,39 +17,14 @@ constexpr unsigned kCell = platform::design::kHidden;
 
 // The window's design: hidden state cells, each with the value it holds before any code runs.
 constexpr platform::ControlDesign kDesign[] = {
-    {.kind = ControlKind::Label, .name = "Lab_time_state", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label3", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label7", .caption = "0", .flags = kCell},
-    {.kind = ControlKind::TextBox, .name = "Text1", .caption = "0", .flags = kCell},
     {.kind = ControlKind::PictureBox, .name = "Pic1", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label4", .index = 0, .caption = "0", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label4", .index = 1, .caption = "0", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label4", .index = 2, .caption = "0", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label4", .index = 3, .caption = "0", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label4", .index = 4, .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label5", .index = 0, .caption = "0", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label5", .index = 1, .caption = "0", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label5", .index = 2, .caption = "0", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label5", .index = 3, .caption = "0", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label5", .index = 4, .caption = "0", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label13", .index = 0, .caption = "0", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label13", .index = 1, .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label13", .index = 2, .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label13", .index = 3, .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label13", .index = 4, .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label13", .index = 5, .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label13", .index = 6, .flags = kCell},
 };
 
 }  // namespace
 
 MainWindow::MainWindow(Context& context)
     : Form(context.platform.forms, "Frm_exit"),
-      Lab_time_state(addControls(kDesign).control("Lab_time_state")),
-      Label3(control("Label3")),
-      Label7(control("Label7")),
-      Text1(control("Text1")),
-      Pic1(control("Pic1")),
+      Pic1(addControls(kDesign).control("Pic1")),
       Timer3(addTimer("Timer3", 1000)),
       Timer4(addTimer("Timer4", 1000)),
       Timer5(addTimer("Timer5", 300)),

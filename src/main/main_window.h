@@ -1,6 +1,6 @@
 // The hidden main window: it carries the tray icon, the tray menu and the run state.
 //
-// The window never shows itself: it sits far off every screen. Its hidden labels, its text box,
+// The window never shows itself: it sits far off every screen. Its hidden labels,
 // its watch timers and the captions and states of its menu items are the run state that every
 // other window reads and writes (see run_state.cpp for what each cell holds).
 #pragma once
@@ -19,24 +19,8 @@ class MainWindow : public platform::Form {
  public:
   explicit MainWindow(Context& context);
 
-  // ---- Run-state cells (hidden labels and a text box; text is the contract) ----
+  // ---- Run-state cells (hidden labels; text is the contract) ----
 
-  // "0" counting down, "1" counting up or in overtime; "" before the first run.
-  platform::Control& Lab_time_state;
-  // Kind of the document an automatic run is bound to: "1" to "6".
-  platform::Control& Label3;
-  // The run record: (0) set duration "hh:mm:ss", (1) count-down milliseconds banked before the
-  // running segment, (2) the same for the count-up, (3) milliseconds paused, (4) document name.
-  platform::Control& Label4(int index) { return control("Label4", index); }
-  // Running totals: (1) count-down elapsed, (2) count-up elapsed; (3), (4) only reset.
-  platform::Control& Label5(int index) { return control("Label5", index); }
-  // Start-sound flag: the run start plays the start sound only while it reads "0".
-  platform::Control& Label7;
-  // (0) the run's binding: "手动计时" or the document name; shorter than 4 characters = none.
-  // (1) to (6) the document last recognised per document kind.
-  platform::Control& Label13(int index) { return control("Label13", index); }
-  // Milliseconds the clock shows: time left + 400 counting down, elapsed counting up.
-  platform::Control& Text1;
   // Holds the tray icon picture; the icon's mouse messages are reported for it.
   platform::Control& Pic1;
 
@@ -105,6 +89,9 @@ class MainWindow : public platform::Form {
   void menu_often_Click(int Index);
   // Applies the preset after the checked one, wrapping to the first.
   void nextmenu_often();
+  // The submenu lists a preset: its first item shows a name, not the placeholder "^". The
+  // presets item is offered with a run only then.
+  bool presetsListed = false;
 
   // ---- Global hot keys (hot_keys.cpp) ----
 

@@ -33,17 +33,19 @@ void MainWindow::ClearOftenMenu() {
 }
 
 // The item stays hidden when the file is missing or the list cannot be read; no message. The
-// first item then shows the placeholder "^", which the other menus read as "no preset", also
-// when it showed a preset before the rebuild.
+// first item then shows the placeholder "^" and no preset is listed, also when one was before
+// the rebuild. A preset that is itself named "^" counts as none.
 void MainWindow::LoadOftenMenu() {
   platform::MenuItem& presets = menu_two(3);
   presets.setEnabled(false);
   presets.setVisible(false);
   menu_often(0).setCaption("^");
+  presetsListed = false;
   const auto names = officeDataOf(context_).menuPresetNames();
   if (!names || names->empty()) return;
   presets.setEnabled(true);
   presets.setVisible(true);
+  presetsListed = names->front() != "^";
   for (std::size_t i = 0; i < names->size(); ++i) {
     const int index = static_cast<int>(i);
     platform::MenuItem& item = index == 0 ? menu_often(0) : presets.add("menu_often", index, "");
@@ -83,7 +85,7 @@ void MainWindow::menu_often_Click(int Index) {
           [&] { SaveSettings(context_, context_.settings); });
   attempt(context_.platform.log, "presets menu, run start", [&] {
     FloatingClock& clock = context_.floatingClock();
-    clock.Label15.setCaption("1");
+    clock.restoreAtNextStart = true;
     clock.Timer1.setEnabled(false);
     clock.Timer4.setEnabled(false);
     clock.Timer5.setEnabled(true);

@@ -8,24 +8,12 @@
 
 namespace horalix {
 
-bool runBound(Context& context) { return Len(context.mainWindow().Label13(0).Caption()) > 3; }
-
-bool runCounts(Context& context) {
-  return runBound(context) && optionOn(context.settings.checkvalue, CheckFlag::TimedDuration);
-}
-
 namespace {
 
 // The set duration, nothing banked or paused, the start sound armed, no running totals and
 // nothing shown; the document, when given, is kept with the record. Pending messages run after.
 void clearRunRecord(Context& context, const std::string* document) {
-  MainWindow& main = context.mainWindow();
-  main.Label4(0).setCaption(Format(context.settings.Time_all, "hh:mm:ss"));
-  for (int i = 1; i <= 3; ++i) main.Label4(i).setCaption("0");
-  if (document) main.Label4(4).setCaption(*document);
-  main.Label7.setCaption("0");
-  for (int i = 1; i <= 4; ++i) main.Label5(i).setCaption("0");
-  main.Text1.setText("0");
+  context.run.resetRecord(Format(context.settings.Time_all, "hh:mm:ss"), document);
   context.platform.loop.doEvents();
 }
 
@@ -33,19 +21,20 @@ void clearRunRecord(Context& context, const std::string* document) {
 
 void resetRunRecord(Context& context) {
   clearRunRecord(context, nullptr);
-  context.mainWindow().Label4(1).setCaption("0");
+  context.run.record.bankedDownMs = 0;
 }
 
 void startRunRecord(Context& context, const std::string& document) {
   clearRunRecord(context, &document);
 }
 
-bool captionStartsWith(const platform::MenuItem& item, const std::string& prefix) {
-  return Left(item.Caption(), Len(prefix)) == prefix;
-}
-
 void setCaptionPrefix(platform::MenuItem& item, const std::string& prefix) {
   item.setCaption(prefix + Mid(item.Caption(), 3));
+}
+
+void setPaused(Context& context, bool paused) {
+  context.run.paused = paused;
+  setCaptionPrefix(context.mainWindow().menu_one(2), paused ? "继续" : "暂停");
 }
 
 }  // namespace horalix

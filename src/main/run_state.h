@@ -1,4 +1,4 @@
-// Reading and resetting the run state that the main window's cells hold.
+// Reading and resetting the run state: the typed record and the main window's cells.
 #pragma once
 
 #include <string>
@@ -10,13 +10,6 @@ namespace horalix {
 
 class Context;
 
-// Whether a run is bound: the binding in Frm_exit.Label13(0) is longer than 3 characters
-// ("手动计时" counts; the initial "0" and "" do not).
-bool runBound(Context& context);
-
-// Whether the run start counts: a run is bound and timing is switched on (checkvalue 1).
-bool runCounts(Context& context);
-
 // Resets the run record for a run that has not begun: the set duration, nothing banked, nothing
 // paused, the start sound armed, no running totals and nothing shown. Pending window messages run
 // once in the middle, and a tick that banked time meanwhile is wiped again after them.
@@ -26,10 +19,12 @@ void resetRunRecord(Context& context);
 // tick banks during the pending messages stays.
 void startRunRecord(Context& context, const std::string& document);
 
-// Menu captions carry state in their first two characters ("暂停"/"继续", "隐藏"/"显示"):
-// whether a caption begins with a prefix, and the caption with its first two characters replaced
-// and the rest kept as it was.
-bool captionStartsWith(const platform::MenuItem& item, const std::string& prefix);
+// Menu captions show a switch in their first two characters ("暂停"/"继续", "隐藏"/"显示"): the
+// caption with its first two characters replaced and the rest (the hot key) kept as it was.
 void setCaptionPrefix(platform::MenuItem& item, const std::string& prefix);
+
+// Records the run as paused or running and shows it on the tray item, which offers the other:
+// "继续" while paused, "暂停" while running.
+void setPaused(Context& context, bool paused);
 
 }  // namespace horalix

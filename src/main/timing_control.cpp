@@ -10,7 +10,6 @@
 #include "services/extended_screen.h"
 #include "services/format_picture.h"
 #include "services/option_names.h"
-#include "services/run_cells.h"
 #include "services/setting_readers.h"
 #include "services/text_runtime.h"
 #include "services/time_value.h"
@@ -21,7 +20,7 @@ namespace {
 
 // The count timer of the running direction: Timer1 counts down, Timer4 counts up.
 void switchCount(Context& context, bool on) {
-  const bool down = isCountDirection(context.mainWindow().Lab_time_state, CountDirection::Down);
+  const bool down = context.run.direction == CountDirection::Down;
   auto pick = [down](auto& clock) -> platform::Timer& {
     return down ? clock.Timer1 : clock.Timer4;
   };
@@ -35,35 +34,34 @@ void StartTiming(Context& context) {
   MainWindow& main = context.mainWindow();
   if (!main.menu_one(1).Enabled()) return;
   main.delform();
-  writeCountDirection(main.Lab_time_state, CountDirection::Down);
-  main.Label13(0).setCaption("手动计时");
+  context.run.direction = CountDirection::Down;
+  context.run.binding.bound = RunState::Binding::kManual;
   main.Timer4.setEnabled(false);
   main.Timer5.setEnabled(false);
-  startRunRecord(context, main.Label13(0).Caption());
+  startRunRecord(context, context.run.binding.bound);
   captureScreenSize(context);
   context.floatingClock().Timer5.setEnabled(true);
 }
 
 void PauseResume(Context& context) {
-  MainWindow& main = context.mainWindow();
-  if (!runBound(context) || !optionOn(context.settings.checkvalue, CheckFlag::PauseAllowed)) return;
-  platform::MenuItem& pauseItem = main.menu_one(2);
-  attempt(context.platform.log, "PauseResume", [&] { main.Label7.setCaption("1"); });
+  if (!runBound(context.run) || !optionOn(context.settings.checkvalue, CheckFlag::PauseAllowed))
+    return;
+  context.run.startSoundArmed = false;
   // Bank the total of the last tick; the time since that tick is not banked.
   attempt(context.platform.log, "PauseResume", [&] {
-    if (isCountDirection(main.Lab_time_state, CountDirection::Up)) {
-      main.Label4(2).setCaption(CStr(Val(main.Label5(2).Caption())));
+    if (context.run.direction == CountDirection::Up) {
+      context.run.record.bankedUpMs = context.run.countedUpMs;
     } else {
-      main.Label4(1).setCaption(CStr(Val(main.Label5(1).Caption())));
-      main.Label4(2).setCaption("0");
+      context.run.record.bankedDownMs = context.run.countedDownMs;
+      context.run.record.bankedUpMs = 0;
     }
   });
   const ClockMethod method = readClockMethod(context);
   const auto now = clockMark(context, method);
   attempt(context.platform.log, "PauseResume", [&] {
-    if (captionStartsWith(pauseItem, "继续") && now) {
+    if (context.run.paused && now) {
       const auto span = clockSpan(method, context.run.StartTick, *now);
-      main.Label4(3).setCaption(CStr(Val(main.Label4(3).Caption()) + static_cast<double>(span)));
+      context.run.record.pausedMs += static_cast<double>(span);
     }
   });
   if (now) context.run.StartTick = *now;
@@ -75,13 +73,8 @@ void PauseResume(Context& context) {
     context.mirrorClock().Label16.setCaption(now);
   });
   attempt(context.platform.log, "PauseResume", [&] {
-    if (captionStartsWith(pauseItem, "暂停")) {
-      setCaptionPrefix(pauseItem, "继续");
-      switchCount(context, false);
-    } else {
-      setCaptionPrefix(pauseItem, "暂停");
-      switchCount(context, true);
-    }
+    setPaused(context, !context.run.paused);
+    switchCount(context, !context.run.paused);
   });
 }
 
@@ -89,20 +82,38 @@ void StopTiming(Context& context) {
   MainWindow& main = context.mainWindow();
   if (!main.menu_one(3).Enabled()) return;
   // A paused run is resumed first, so that its pause is recorded.
-  if (captionStartsWith(main.menu_one(2), "继续")) PauseResume(context);
+  if (context.run.paused) PauseResume(context);
   attempt(context.platform.log, "StopTiming", [&] {
     main.menu_one(1).setEnabled(true);
     main.menu_one(2).setEnabled(false);
     main.menu_one(2).setVisible(optionOn(context.settings.checkvalue, CheckFlag::PauseAllowed));
-    setCaptionPrefix(main.menu_one(2), "暂停");
+    setPaused(context, false);
     main.menu_one(3).setEnabled(false);
     main.menu_two(1).setEnabled(true);
   });
   attempt(context.platform.log, "StopTiming", [&] { releaseRunMenus(context); });
-  main.Label13(0).setCaption("");
+  context.run.binding.bound.clear();
   attempt(context.platform.log, "StopTiming", [&] { main.delform(); });
   attempt(context.platform.log, "StopTiming", [&] { RestoreClocks(context); });
   main.Timer4.setEnabled(true);
+}
+
+void resumeTiming(Context& context, bool unbindDocument) {
+  FloatingClock& clock = context.floatingClock();
+  MainWindow& main = context.mainWindow();
+  if (ReadAImode(context)) {
+    context.run.startSoundArmed = false;
+    main.Timer4.setEnabled(true);
+    clock.Timer5.setEnabled(true);
+    return;
+  }
+  main.Timer4.setEnabled(true);
+  main.Timer5.setEnabled(false);
+  resetRunRecord(context);
+  clock.Timer3.setEnabled(false);
+  context.mirrorClock().Timer3.setEnabled(false);
+  if (unbindDocument && !context.run.binding.manualRun()) context.run.binding.bound.clear();
+  clock.Timer5.setEnabled(true);
 }
 
 }  // namespace horalix

@@ -14,5 +14,10 @@ void PauseResume(Context& context);
 // Stops the run: a paused run is resumed first so that its pause is recorded. The count ends at
 // the clock's next tick, which finds the run unbound.
 void StopTiming(Context& context);
+// Hands the program back to timing when a window that held it (the settings, the statistics)
+// closes. Automatic timing lets the document watch bind the next run, which starts without the
+// start sound. Manual timing gets a fresh run record and idle clocks, and with
+// `unbindDocument` a run bound to a document is unbound (a manual one stays bound).
+void resumeTiming(Context& context, bool unbindDocument);
 
 }  // namespace horalix

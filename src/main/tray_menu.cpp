@@ -127,13 +127,13 @@ void setRunStartMenus(Context& context, bool counting) {
   const bool manual = !ReadAImode(context);
   const bool pauseAllowed = optionOn(check, CheckFlag::PauseAllowed);
   const bool settingsAllowed = optionOn(check, CheckFlag::SettingsAllowed);
-  const bool presetsExist = main.menu_often(0).Caption() != "^";
+  const bool presetsExist = main.presetsListed;
   if (counting) {
     main.menu_one(1).setEnabled(false);
     main.menu_one(1).setVisible(manual);
     main.menu_one(2).setEnabled(pauseAllowed);
     main.menu_one(2).setVisible(pauseAllowed);
-    setCaptionPrefix(main.menu_one(2), "暂停");
+    setPaused(context, false);
     main.menu_one(3).setEnabled(manual);
     main.menu_one(3).setVisible(manual);
     main.menu_two(2).setEnabled(settingsAllowed);
@@ -161,8 +161,7 @@ void releaseRunMenus(Context& context) {
   main.menu_two(2).setEnabled(true);
   main.menu_two(2).setVisible(true);
   main.menu_two(3).setEnabled(true);
-  main.menu_two(3).setVisible(optionOn(check, CheckFlag::SettingsAllowed) &&
-                              main.menu_often(0).Caption() != "^");
+  main.menu_two(3).setVisible(optionOn(check, CheckFlag::SettingsAllowed) && main.presetsListed);
   for (int i : {0, 2, 3, 4}) main.menu_other(i).setEnabled(true);
   for (int i : {0, 2, 3, 4}) main.menu_other(i).setVisible(true);
 }

@@ -440,7 +440,6 @@ constexpr ControlDesign kDesign[] = {
      .tabIndex = 18},
     // Reached by a double click on a preset; the state cells.
     {.kind = ControlKind::CommandButton, .name = "Cmd_load", .caption = "应用", .flags = kHidden},
-    {.kind = ControlKind::TextBox, .name = "Text3", .flags = kHidden},
     {.kind = ControlKind::Label, .name = "Label7", .flags = kHidden},
     {.kind = ControlKind::Label, .name = "Label8", .flags = kHidden | design::kAutoSize},
 };
@@ -463,7 +462,6 @@ PresetManager::PresetManager(Context& context)
     : Form(context.platform.forms, "Frm_offtensetting"),
       List1(addControls(kDesign).addControls(kShapes).control("List1")),
       List2(control("List2")),
-      Text3(control("Text3")),
       Label7(control("Label7")),
       Label8(control("Label8")),
       presetRows(List1, listpad),
@@ -508,7 +506,17 @@ ManagerList* PresetManager::listNamed(const std::string& name) {
   return nullptr;
 }
 
-ManagerList* PresetManager::activeList() { return listNamed(Text3.Text()); }
+ManagerList* PresetManager::activeList() {
+  switch (active) {
+    case ActiveList::Presets:
+      return &presetRows;
+    case ActiveList::Links:
+      return &linkRows;
+    case ActiveList::None:
+      break;
+  }
+  return nullptr;
+}
 
 std::optional<std::vector<ListRow>> PresetManager::Listdata(const std::string& listname) const {
   const ManagerList* list = listname == "List1"   ? &presetRows
@@ -552,7 +560,7 @@ void PresetManager::placeBesideSettings() {
 
 // Every step goes on after a failing one; a failing database step has told the user.
 void PresetManager::Form_Load() {
-  Text3.setText("");
+  active = ActiveList::None;
   Label7.setCaption("");
   attempt(context_.platform.log, "preset manager, place", [&] { placeBesideSettings(); });
   attempt(context_.platform.log, "preset manager, gap", [&] { measureGap(); });

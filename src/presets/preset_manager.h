@@ -28,7 +28,6 @@ class PresetManager : public platform::Form {
   // ---- The lists ----
   platform::Control& List1;   // presets
   platform::Control& List2;   // document links
-  platform::Control& Text3;   // the active list: "List1", "List2" or anything else for none
   platform::Control& Label7;  // the current row of the active list, as text
   platform::Control& Label8;  // measures the gap after the row number
   // The blanks between a row's number and its name, measured at load.
@@ -39,6 +38,9 @@ class PresetManager : public platform::Form {
   // Each list's rows with their keys, in the order shown.
   ManagerList presetRows;
   ManagerList linkRows;
+  // The list clicked last, until a tab switch: the presets (List1), the links (List2) or none.
+  enum class ActiveList { None, Presets, Links };
+  ActiveList active = ActiveList::None;
 
   // The rows of a list ("List1" or "List2") as number, name, second and third column; nothing
   // for an empty list or an unknown name.

@@ -6,18 +6,19 @@
 namespace horalix {
 
 void PresetManager::List1_Click() {
-  if (Text3.Text() == "List2" && std::atoi(Label7.Caption().c_str()) + 1 <= linkRows.count()) {
+  if (active == ActiveList::Links && std::atoi(Label7.Caption().c_str()) + 1 <= linkRows.count()) {
     deselectAll(linkRows);
   }
-  Text3.setText("List1");
+  active = ActiveList::Presets;
   Label7.setCaption(std::to_string(List1.ListIndex()));
 }
 
 void PresetManager::List2_Click() {
-  if (Text3.Text() == "List1" && std::atoi(Label7.Caption().c_str()) + 1 <= presetRows.count()) {
+  if (active == ActiveList::Presets &&
+      std::atoi(Label7.Caption().c_str()) + 1 <= presetRows.count()) {
     deselectAll(presetRows);
   }
-  Text3.setText("List2");
+  active = ActiveList::Links;
   Label7.setCaption(std::to_string(List2.ListIndex()));
 }
 

@@ -107,7 +107,7 @@ void PresetManager::Image1_Click(int index) {
     for (int i : {1, 2, 3}) control("Text2", i).setText("");
     control("Command8", 0).SetFocus();
   }
-  Text3.setText("");
+  active = ActiveList::None;
 }
 
 void PresetManager::Image1_MouseMove(int index) {

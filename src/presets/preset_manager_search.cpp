@@ -29,7 +29,7 @@ void PresetManager::Check1_Click() {
 
 void PresetManager::Text4_Change() {
   if (control("Check1").Value() != 1) return;
-  if (Text3.Text().empty()) {
+  if (active == ActiveList::None) {
     if (!control("Text4").Text().empty()) {
       context_.platform.messageBoxes.show("请先选中【时钟名称/特殊计时】文件列表", "查询提示",
                                           platform::mb::Ok | platform::mb::Question);
@@ -43,8 +43,8 @@ void PresetManager::Text4_Change() {
 void PresetManager::runSearch() {
   PresetDatabase data = database();
   const std::string& text = control("Text4").Text();
-  const bool presetsActive = Text3.Text() == "List1";
-  if (!presetsActive && Text3.Text() != "List2") return;
+  if (active == ActiveList::None) return;
+  const bool presetsActive = active == ActiveList::Presets;
   const DbRows rows = presetsActive ? data.searchPresets(text) : data.searchLinks(text);
   if (!rows.ok()) return;  // the layer has told the user
   std::vector<ListRow> shown;

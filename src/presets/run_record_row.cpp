@@ -9,15 +9,13 @@
 
 namespace horalix {
 
-void addRunRecordRow(Context& context) {
-  platform::Form& exit = context.runStateWindow();
-  auto cell = [&](int index) { return exit.control("Label4", index).Caption(); };
+void addRunRecordRow(Context& context, const RunState::Record& record) {
   RunRecord row;
-  row.set_time = Format(std::string_view(cell(0)), "hh:mm:ss");
-  row.use_time = runRecordSeconds(Val(cell(1)));
-  row.out_time = runRecordSeconds(Val(cell(2)));
-  row.pause_time = runRecordSeconds(Val(cell(3)));
-  row.filename = cell(4);
+  row.set_time = Format(std::string_view(record.setTime), "hh:mm:ss");
+  row.use_time = runRecordSeconds(record.bankedDownMs);
+  row.out_time = runRecordSeconds(record.bankedUpMs);
+  row.pause_time = runRecordSeconds(record.pausedMs);
+  row.filename = record.document;
   PresetDatabase officeData(context.platform.database, context.platform.files,
                             context.platform.messageBoxes, context.programFolder(),
                             GetDbPassword());

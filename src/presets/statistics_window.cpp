@@ -290,19 +290,7 @@ void StatisticsWindow::Command3_Click() {
 // clock without the start sound; manual timing gets a fresh run record and an idle clock.
 void StatisticsWindow::Form_Unload(bool& cancel) {
   (void)cancel;
-  MainWindow& main = context_.mainWindow();
-  if (ReadAImode(context_)) {
-    main.Label7.setCaption("1");
-    main.Timer4.setEnabled(true);
-    context_.floatingClock().Timer5.setEnabled(true);
-    return;
-  }
-  main.Timer4.setEnabled(true);
-  main.Timer5.setEnabled(false);
-  resetRunRecord(context_);
-  context_.floatingClock().Timer3.setEnabled(false);
-  context_.mirrorClock().Timer3.setEnabled(false);
-  context_.floatingClock().Timer5.setEnabled(true);
+  resumeTiming(context_, false);
 }
 
 }  // namespace horalix

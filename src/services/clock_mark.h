@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "services/run_cells.h"
+#include "services/run_state_record.h"
 
 namespace horalix {
 

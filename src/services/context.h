@@ -80,8 +80,8 @@ class Context {
   // The hidden main window as a plain form: its hidden labels and menu items hold the run
   // state, which the shared services read and write by name.
   virtual platform::Form& runStateWindow() = 0;
-  // Adds the run record of the main window's cells as a row of the statistics table.
-  virtual void addRunRecordRow() = 0;
+  // Adds the run record as a row of the statistics table.
+  virtual void addRunRecordRow(const RunState::Record& record) = 0;
 
   // The interfaces through which a subsystem calls one above it.
   virtual Ports& ports() = 0;

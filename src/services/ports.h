@@ -3,7 +3,12 @@
 // windows, so the caller never sees the window types behind them.
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "platform/desktop.h"
+#include "platform/forms.h"
+#include "services/run_state_record.h"
 
 namespace horalix {
 
@@ -21,6 +26,13 @@ class RunControl {
   virtual void nextPreset() = 0;
   // Closes the one tool window a tray command opened, if any.
   virtual void closeToolWindow() = 0;
+  // Ends the slide show the run is bound to.
+  virtual void endSlideShow() = 0;
+  // Lets the document watch look for a document to time again.
+  virtual void resumeDocumentWatch() = 0;
+  // Starts a run, or stops the one going, as the tray menu's items do.
+  virtual void startRun() = 0;
+  virtual void stopRun() = 0;
 };
 
 // The tray menu's items that follow the run.
@@ -29,6 +41,15 @@ class RunMenus {
   virtual ~RunMenus() = default;
   // A run started: counting up or down decides which items are offered.
   virtual void runStarted(bool counting) = 0;
+  // Whether the Start item is offered, which it is exactly while no run is going.
+  virtual bool startOffered() = 0;
+  // Shows on the tray item whether the clocks are hidden: it offers "显示" while they are,
+  // "隐藏" while they show.
+  virtual void showClocksHidden(bool hidden) = 0;
+  // Whether the tray menu is open.
+  virtual bool menuOpen() = 0;
+  // Opens the tray menu over a window: at a pixel point of the screen, or at the pointer.
+  virtual void popUp(platform::Form& over, std::optional<platform::PixelPoint> at) = 0;
 };
 
 // The tool windows, loaded when a command opens them and unloaded when they close.
@@ -50,13 +71,17 @@ class InteractionMenu {
   virtual std::string presetCaption(int index) = 0;
   // Shows or hides that item, with its caption.
   virtual void showPreset(int index, bool visible, const std::string& caption) = 0;
-  // The caption of the item that pauses or continues the countdown.
-  virtual std::string pauseCaption() = 0;
-  virtual void setPauseCaption(const std::string& caption) = 0;
+  // Shows on the pause item that the countdown is paused ("开始计时") or running ("暂停计时").
+  virtual void showPaused(bool paused) = 0;
   // Whether the countdown goes on the extended screen (the item is offered and ticked).
   virtual bool onExtendedScreen() = 0;
   // Opens the "互动" popup menu at the pointer.
   virtual void popUp() = 0;
+  // Offers the item while an extended screen is in use; without one it is hidden and unticked.
+  // Nothing happens before the main window has built its menus.
+  virtual void offerExtendedScreen(bool offered) = 0;
+  // Ticks the item, or clears its tick.
+  virtual void tickExtendedScreen(bool ticked) = 0;
 };
 
 // The tray menu's ticks of the two spotlights.
@@ -77,6 +102,8 @@ class ClockDisplay {
   virtual void redrawText(int fontSize) = 0;
   // Puts the clock on top of the other windows, unless they are held off.
   virtual void putOnTop() = 0;
+  // The reminder stage the clock has reached.
+  virtual AlarmStage alarmStage() = 0;
 };
 
 // The ports the program hands to every subsystem.

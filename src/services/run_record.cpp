@@ -45,8 +45,8 @@ std::int16_t storeAndReadTimeRecord(Context& context, std::int32_t left, std::in
 
 }  // namespace
 
-void SaveTimeRecord(Context& context, std::int32_t left, std::int32_t top,
-                    const std::string& music) {
+void SaveTimeRecord(Context& context, const RunState::Record& record, std::int32_t left,
+                    std::int32_t top, const std::string& music) {
   auto writeKey = [&](const char* key, auto value) {
     attempt(context.platform.log, "run record",
             [&] { writeProgramIni(context, "clocksite", key, value()); });
@@ -58,18 +58,15 @@ void SaveTimeRecord(Context& context, std::int32_t left, std::int32_t top,
   attempt(context.platform.log, "run record",
           [&] { timeRecord = storeAndReadTimeRecord(context, left, top, music); });
 
-  platform::Form& exit = context.runStateWindow();
-  writeKey("set_time", [&] { return exit.control("Label4", 0).Caption(); });
-  // The used time is rounded up from half a second; a cell that is no number fails here.
-  writeKey("use_time",
-           [&] { return runRecordSeconds(CDbl(exit.control("Label4", 1).Caption()) + 500); });
-  writeKey("out_time", [&] { return runRecordSeconds(Val(exit.control("Label4", 2).Caption())); });
-  writeKey("pause_time",
-           [&] { return runRecordSeconds(Val(exit.control("Label4", 3).Caption())); });
-  writeKey("filename", [&] { return exit.control("Label4", 4).Caption(); });
+  writeKey("set_time", [&] { return record.setTime; });
+  // The used time is rounded up from half a second.
+  writeKey("use_time", [&] { return runRecordSeconds(record.bankedDownMs + 500); });
+  writeKey("out_time", [&] { return runRecordSeconds(record.bankedUpMs); });
+  writeKey("pause_time", [&] { return runRecordSeconds(record.pausedMs); });
+  writeKey("filename", [&] { return record.document; });
 
   if (timeRecord == 0) return;
-  attempt(context.platform.log, "run record row", [&] { context.addRunRecordRow(); });
+  attempt(context.platform.log, "run record row", [&] { context.addRunRecordRow(record); });
 }
 
 }  // namespace horalix

@@ -3,8 +3,11 @@
 // not hold it.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
+
+#include "services/settings_block.h"
 
 namespace horalix {
 
@@ -44,6 +47,17 @@ enum class OpenWindow {
   InteractionSettings,
 };
 
+// The reminder stage a clock reached in the running count (compared by number: below Zero is a
+// count before its zero reminder).
+enum class AlarmStage {
+  None = 0,
+  Alarm1 = 1,
+  Alarm2 = 2,
+  Alarm3 = 3,
+  Zero = 4,
+  SettingsApplied = 7,  // set by the settings window's apply
+};
+
 struct RunState {
   // Millisecond mark of the start of the running segment, in the unit of the clock method.
   std::int32_t StartTick = 0;
@@ -68,6 +82,68 @@ struct RunState {
   // menu or tool window), cleared when that ends.
   int holdOff = 0;
   OpenWindow openToolWindow = OpenWindow::None;
+
+  // Switches of the tray and countdown menus (their items' captions show them).
+  // The run is paused: its count timers are off and the tray item offers to continue.
+  bool paused = false;
+  // The clocks are parked off screen by the user's choice; the tray item offers to show them.
+  bool clocksHidden = false;
+  // The interaction countdown is paused; its menu item offers to start it again.
+  bool interactionPaused = false;
+
+  // The run record, the running totals and the run's binding.
+  // What a stopped run stores: set duration ("hh:mm:ss"), the milliseconds banked before the
+  // running segment by the count-down and by the count-up, the paused milliseconds, the document.
+  struct Record {
+    std::string setTime = "0";
+    double bankedDownMs = 0;
+    double bankedUpMs = 0;
+    double pausedMs = 0;
+    std::string document;
+  };
+  Record record;
+  // The totals of the count's last tick, in milliseconds: counted down, and counted up.
+  std::int32_t countedDownMs = 0;
+  std::int32_t countedUpMs = 0;
+  // What the run is bound to: kManual, a document's name, or a text shorter than 4 characters
+  // for none ("0" until the first run binds or ends); and by DocumentKind number the document of
+  // each kind the watch recognised last (the first unused).
+  struct Binding {
+    static constexpr const char* kManual = "手动计时";
+    std::string bound = "0";
+    std::array<std::string, 7> lastPerKind;
+    bool manualRun() const { return bound == kManual; }
+  };
+  Binding binding;
+
+  // Nothing banked or paused. A new record also takes its set duration, no running totals,
+  // nothing shown, the start sound armed and, when given, the document.
+  void clearBanked() { record.bankedDownMs = record.bankedUpMs = record.pausedMs = 0; }
+  void resetRecord(const std::string& setTime, const std::string* document) {
+    record.setTime = setTime;
+    clearBanked();
+    if (document) record.document = *document;
+    countedDownMs = countedUpMs = 0;
+    startSoundArmed = true;
+    shownMillis = 0;
+  }
+
+  // The count: its direction, the bound document's kind, the start sound, the shown time.
+  CountDirection direction = CountDirection::None;
+  // Kind of the document the last automatic run was bound to (None before any).
+  DocumentKind documentKind = DocumentKind::None;
+  // Whether the next run start plays the start sound; a resume, or automatic timing re-armed by
+  // the settings or the statistics window, disarms it, and a fresh run record arms it again.
+  bool startSoundArmed = true;
+  // Milliseconds the clock shows: time left + 400 counting down, elapsed counting up.
+  std::int32_t shownMillis = 0;
 };
+
+// Whether a run is bound: the binding is longer than 3 characters ("手动计时" counts; the
+// initial "0" and "" do not).
+bool runBound(const RunState& run);
+
+// Whether the run start counts: a run is bound and timing is switched on in the stored options.
+bool runCounts(const RunState& run, const SettingsBlock& settings);
 
 }  // namespace horalix

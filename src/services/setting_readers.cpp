@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "services/context.h"
+#include "services/ports.h"
 #include "services/program_ini.h"
 #include "services/program_values.h"
 #include "services/runtime_error.h"
@@ -92,15 +93,7 @@ std::string PresetHotkeyPrefix(Context& context) {
 
 std::int16_t ReadSecondScreen(Context& context) {
   const std::int16_t screen = readBounded(context, "second_screen", 1);
-  // The main window's menu is built by its own load; before that there is nothing to show.
-  if (platform::MenuItem* item = context.runStateWindow().findMenu("hd_time_show")) {
-    if (screen != 0) {
-      item->setVisible(true);
-    } else {
-      item->setChecked(false);
-      item->setVisible(false);
-    }
-  }
+  context.ports().interactionMenu().offerExtendedScreen(screen != 0);
   return screen;
 }
 

@@ -10,7 +10,6 @@
 #include "services/context.h"
 #include "services/palette.h"
 #include "services/program_ini.h"
-#include "services/run_cells.h"
 #include "services/setting_readers.h"
 #include "services/settings_record.h"
 #include "services/time_conversions.h"
@@ -35,24 +34,10 @@ void storeOptions(Context& context, const StoredOptions& o) {
 // The clocks stop; the next run is armed in the timing mode just stored.
 void rearmRun(Context& context) {
   FloatingClock& clock = context.floatingClock();
-  MainWindow& main = context.mainWindow();
-  clock.Label15.setCaption("1");
+  clock.restoreAtNextStart = true;
   clock.Timer1.setEnabled(false);
   clock.Timer4.setEnabled(false);
-  if (ReadAImode(context)) {
-    // The document watch binds the next run; it starts without the start sound.
-    main.Label7.setCaption("1");
-    main.Timer4.setEnabled(true);
-    clock.Timer5.setEnabled(true);
-    return;
-  }
-  main.Timer4.setEnabled(true);
-  main.Timer5.setEnabled(false);
-  resetRunRecord(context);
-  clock.Timer3.setEnabled(false);
-  context.mirrorClock().Timer3.setEnabled(false);
-  if (main.Label13(0).Caption() != "手动计时") main.Label13(0).setCaption("");
-  clock.Timer5.setEnabled(true);
+  resumeTiming(context, true);
 }
 
 // Documents are recognised by their extensions: when Explorer hides them, offer to show them.
@@ -82,8 +67,8 @@ void applyPromptLook(Context& context, SettingsWindow& w) {
   writeProgramIni(context, "Hotkey", "processadd", w.c("Text2", 0).Text());
   context.mainWindow().Timer4.setEnabled(false);
   context.promptBar().Timer3.setEnabled(true);
-  writeAlarmStage(context.floatingClock().Label5, AlarmStage::SettingsApplied);
-  writeAlarmStage(context.mirrorClock().Label5, AlarmStage::SettingsApplied);
+  context.floatingClock().alarmStage = AlarmStage::SettingsApplied;
+  context.mirrorClock().alarmStage = AlarmStage::SettingsApplied;
 }
 
 }  // namespace

@@ -84,7 +84,7 @@ struct Program {
       app.settings.checkvalue = kCheckvalue;
     StartTiming(app);
     loop.advance(3000);
-    const bool counted = runCounts(app);
+    const bool counted = runCounts(app.run, app.settings);
     StopTiming(app);
     loop.advance(3000);
     for (const auto& e : loop.errors()) ADD_FAILURE() << "escaped in " << e.where << ": " << e.what;

@@ -1,8 +1,9 @@
 // A started program whose primary prompt bar a test asks for as the clock's count-down tick
-// does: it writes the time the clock shows into Frm_exit.Text1 and the stage into
-// time_glass.Label5, then enables the bar's start timer.
+// does: it writes the time the clock shows into the run state, sets the floating clock's
+// reminder stage, then enables the bar's start timer.
 #pragma once
 
+#include <cstdlib>
 #include <string>
 
 #include "bars/prompt_bar.h"
@@ -33,11 +34,12 @@ class PromptBarTest : public MainWindowTest {
   }
 
   // The clock shows `ms` milliseconds.
-  void clockShows(int ms) { main.Text1.setText(std::to_string(ms)); }
+  void clockShows(int ms) { app.run.shownMillis = ms; }
   // The clock asks for the bar at `stage`; the start runs 100 ms later.
   void askForBar(const std::string& stage, int ms) {
     clockShows(ms);
-    clock.Label5.setCaption(stage);
+    // A stage that is not a number is none.
+    clock.alarmStage = static_cast<AlarmStage>(std::atoi(stage.c_str()));
     bar.Timer3.setEnabled(true);
     loop.advance(100);
   }

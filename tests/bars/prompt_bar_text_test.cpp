@@ -146,7 +146,7 @@ TEST_F(PromptBarTest, AStageThatIsNoReminderParksTheBarWithoutShowingIt) {
   }
   // Such a stage arriving while a reminder shows parks the bar at its next tick.
   askForBar("1", 60400);
-  clock.Label5.setCaption("5");
+  clock.alarmStage = static_cast<AlarmStage>(5);
   loop.advance(1000);
   EXPECT_TRUE(parked(bar));
 }

@@ -75,14 +75,14 @@ TEST_F(SecondBarTest, TheSecondBarFollowsThePrimaryBarsTextAndParksWithIt) {
   // Asked for before the primary bar (by the mirror clock), it shows the primary bar's caption
   // as it stands.
   bar.Label1.setCaption("before");
-  clock.Label5.setCaption("2");
+  clock.alarmStage = AlarmStage::Alarm2;
   barTwo.Timer3.setEnabled(true);
   loop.advance(100);
   EXPECT_EQ(barTwo.Label1.Caption(), "before");
   EXPECT_GE(barTwo.Left(), screenWidth());
   HideProcessBars(app);
   // At zero it composes the time over as the primary bar does.
-  clock.Label5.setCaption("4");
+  clock.alarmStage = AlarmStage::Zero;
   barTwo.Timer3.setEnabled(true);
   loop.advance(100);
   EXPECT_EQ(barTwo.Label1.Caption(), "您的发言超时0秒");

@@ -51,7 +51,7 @@ TEST_P(ClockWindowPlaceTest, TheSavedPlaceIsTakenOnlyInsideTheScreen) {
   startWith(GetParam().saved);
   EXPECT_EQ(clock.Left(), GetParam().left);
   EXPECT_EQ(clock.Top(), GetParam().top);
-  EXPECT_EQ(clock.Label15.Caption(), "1") << "the run start is to place the clocks";
+  EXPECT_TRUE(clock.restoreAtNextStart) << "the run start is to place the clocks";
   EXPECT_TRUE(clock.Timer5.Enabled());
 }
 
@@ -125,7 +125,7 @@ TEST_F(ClockWindowLoadTest, AManualStartFromTheTrayMenuCountsDownFromTheSetTime)
   // The run start armed by the load finds no run bound and leaves the clock idle, placed.
   runStart();
   ASSERT_FALSE(clock.Timer1.Enabled());
-  EXPECT_EQ(clock.Label15.Caption(), "0");
+  EXPECT_FALSE(clock.restoreAtNextStart);
   EXPECT_GE(clock.Left(), 0) << "the idle clock is on screen";
   EXPECT_GE(clock.Top(), 0);
   // A presenter's settings: manual timing, so the menu offers its start item.

@@ -17,9 +17,9 @@ namespace {
 class CountDownTest : public MainWindowTest {
  protected:
   struct Stage {
-    std::string stage;  // time_glass.Label5 as the prompt bar found it
+    std::string stage;  // the reminder stage as the prompt bar found it
     std::string left;   // the shown text at that moment
-    std::string flash;  // time_glass.Label8: "1" when the stage flashes the text
+    std::string flash;  // "1" when the stage flashes the text
     bool operator==(const Stage&) const = default;
   };
 
@@ -38,8 +38,8 @@ class CountDownTest : public MainWindowTest {
     PromptBar& bar = app.promptBar();
     bar.Timer3.onTick = [this, &bar] {
       bar.Timer3.setEnabled(false);
-      barStarts.push_back(
-          {clock.Label5.Caption(), clock.Label11.Caption(), clock.Label8.Caption()});
+      barStarts.push_back({std::to_string(static_cast<int>(clock.alarmStage)),
+                           clock.Label11.Caption(), clock.stageFlashes ? "1" : "0"});
     };
   }
   void startRun() {
@@ -78,7 +78,7 @@ TEST_F(CountDownTest, TheFirstRunShowsTheSetTimeThenTicksASecondLaterAndEvery200
   // run start, armed at launch, takes the mark again in the same moment as the clock's.)
   EXPECT_EQ(untilTextChanges(), 1000);
   EXPECT_EQ(shown(), "02:29");
-  EXPECT_EQ(main.Text1.Text(), "149400");
+  EXPECT_EQ(app.run.shownMillis, 149400);
   EXPECT_EQ(clock.Timer1.Interval(), 200);
   // From then on the text changes once a second, at the 200 ms tick after each whole second.
   EXPECT_EQ(untilTextChanges(), 600);
@@ -100,10 +100,10 @@ TEST_F(CountDownTest, ALaterRunStartsFromTheIntervalThePreviousRunLeft) {
   startRun();
   EXPECT_EQ(shown(), "02:30");
   loop.advance(199);
-  EXPECT_EQ(main.Text1.Text(), "0") << "no tick yet";
+  EXPECT_EQ(app.run.shownMillis, 0) << "no tick yet";
   loop.advance(1);
   // Measured from the mirror's run start, 20 ms after the clock's.
-  EXPECT_EQ(main.Text1.Text(), "150220");
+  EXPECT_EQ(app.run.shownMillis, 150220);
   EXPECT_EQ(shown(), "02:30");
 }
 
@@ -164,7 +164,7 @@ TEST_F(CountDownTest, ClearingTheBindingEndsTheCountAtTheNextTick) {
   launch();
   startRun();
   loop.advance(5000);
-  main.Label13(0).setCaption("");
+  app.run.binding.bound = "";
   loop.advance(200);
   EXPECT_FALSE(clock.Timer1.Enabled());
   EXPECT_EQ(app.run.AfterZeroAction, 5);
@@ -194,7 +194,7 @@ TEST_F(CountDownTest, AStageWhoseSecondGotNoTickFiresOnceAtTheNextTick) {
   launch();
   startRun();
   // Up to the last tick in the 61st second before the end: the next one would fall in the 60th.
-  while (main.Text1.Text() == "0" || std::stoi(main.Text1.Text()) >= 61'100) loop.advance(200);
+  while (app.run.shownMillis == 0 || app.run.shownMillis >= 61'100) loop.advance(200);
   ASSERT_TRUE(barStarts.empty());
   // The machine is busy for 1.2 s: the second of the first stage gets no tick.
   loop.sleep(1200);
@@ -211,14 +211,14 @@ TEST_F(CountDownTest, AStageWhoseSecondGotNoTickFiresOnceAtTheNextTick) {
 TEST_F(CountDownTest, AStageWaitsUntilLessThanItsSecondAnd900MsRemain) {
   launch();
   startRun();
-  while (main.Text1.Text() != "61400" && loop.now() < 200'000) loop.advance(1);
+  while (app.run.shownMillis != 61400 && loop.now() < 200'000) loop.advance(1);
   // A tick held back by 450 ms falls 950 ms above the first stage's second.
   loop.sleep(450);
   loop.advance(1);
-  ASSERT_EQ(main.Text1.Text(), "60950");
+  ASSERT_EQ(app.run.shownMillis, 60950);
   EXPECT_EQ(clock.Timer1.Interval(), 200) << "no stage yet";
   loop.advance(200);
-  ASSERT_EQ(main.Text1.Text(), "60750");
+  ASSERT_EQ(app.run.shownMillis, 60750);
   EXPECT_EQ(clock.Timer1.Interval(), 1000) << "the first stage";
 }
 

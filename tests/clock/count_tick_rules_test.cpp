@@ -18,7 +18,7 @@ constexpr int kEscape = 27;
 
 class CountTickRulesTest : public RunEndTest {
  protected:
-  int shownMs() { return std::stoi(main.Text1.Text()); }
+  int shownMs() { return app.run.shownMillis; }
   // A 10-second run with 2 seconds of overtime beside a running slide show: whether its end
   // sent the show the Esc key.
   bool overtimeEndSendsEscape(const char* optvalue) {
@@ -44,11 +44,11 @@ TEST_F(CountTickRulesTest, TheShownTimeNeverRisesByMoreThan400Ms) {
   launch(kStop);
   startRun();
   loop.advance(1000 + 200);
-  ASSERT_EQ(main.Text1.Text(), "9200");
+  ASSERT_EQ(app.run.shownMillis, 9200);
   // The guard last saw 7 s left: the measured 9 s is a jump upwards.
   clock.Label10.setCaption("7000");
   loop.advance(200);
-  EXPECT_EQ(main.Text1.Text(), "9000") << "the run state carries the measured time";
+  EXPECT_EQ(app.run.shownMillis, 9000) << "the run state carries the measured time";
   EXPECT_EQ(clock.Label10.Caption(), "7000") << "the guard keeps its value";
   EXPECT_EQ(clock.Label11.Caption(), "00:06") << "the clock shows the guard less 200 ms";
   // Within 400 ms the measure is taken.
@@ -76,8 +76,8 @@ TEST_F(CountTickRulesTest, TheThirdReminderAloneBringsBackTheCountView) {
   };
   timeOfDayView();
   // The last tick before the third reminder's second, after the first two reminders.
-  ASSERT_GE(until([&] { return main.Text1.Text() == "6000"; }), 0);
-  EXPECT_EQ(clock.Label5.Caption(), "2");
+  ASSERT_GE(until([&] { return app.run.shownMillis == 6000; }), 0);
+  EXPECT_EQ(clock.alarmStage, AlarmStage::Alarm2);
   EXPECT_EQ(clock.Label1(1).Top(), 13800) << "the first two reminders leave the view";
   ASSERT_GE(until([&] { return clock.Label1(1).Top() == 0; }, 1000), 0);
   EXPECT_LT(shownMs() + 100, 6000);
@@ -104,9 +104,9 @@ TEST_F(CountTickRulesTest, ACountUpThatLostItsRunEndsItAndArmsTheRunStart) {
   until([&] { return clock.Timer4.Enabled(); });
   loop.advance(1000);
   // The run was bound to a slide show whose value the add-in published.
-  main.Label3.setCaption("3");
+  app.run.documentKind = DocumentKind::SlideShow;
   programValues(app).writeText("filename3", "talk.pptx");
-  main.Label13(0).setCaption("0");
+  app.run.binding.bound = "0";
   ASSERT_GE(until([&] { return !clock.Timer4.Enabled(); }, 1000), 0);
   EXPECT_TRUE(clock.Timer5.Enabled()) << "the run start is armed again";
   EXPECT_TRUE(runEnded());

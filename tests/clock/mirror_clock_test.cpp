@@ -47,7 +47,7 @@ class MirrorClockTest : public MainWindowTest {
     PromptBar& barTwo = app.secondPromptBar();
     barTwo.Timer3.onTick = [this, &barTwo] {
       barTwo.Timer3.setEnabled(false);
-      barTwoStarts.push_back(mirror.Label5.Caption());
+      barTwoStarts.push_back(std::to_string(static_cast<int>(mirror.alarmStage)));
     };
   }
   void startRun() {
@@ -142,14 +142,14 @@ TEST_F(MirrorClockTest, EachStageAlertsTheMirrorAndShowsTheSecondBarByItsOwnFlag
       continue;
     }
     std::vector<std::string> flashes, alerts;
-    std::string lastStage = mirror.Label5.Caption();
+    std::string lastStage = std::to_string(static_cast<int>(mirror.alarmStage));
     for (int step = 0; step < 40 && mirror.Timer1.Enabled(); ++step) {
       loop.advance(200);
-      const std::string stage = mirror.Label5.Caption();
+      const std::string stage = std::to_string(static_cast<int>(mirror.alarmStage));
       if (stage != lastStage && stage != "4" && stage != "0") {
         alerts.push_back(stage);
-        if (mirror.Label8.Caption() == "1") flashes.push_back(stage);
-        mirror.Label8.setCaption("0");
+        if (mirror.stageFlashes) flashes.push_back(stage);
+        mirror.stageFlashes = false;
       }
       lastStage = stage;
     }
@@ -172,25 +172,27 @@ TEST_F(MirrorClockTest, TheZeroBranchFollowsTheAfterZeroActionOnTheMirror) {
     bool zeroAlert;                // the mirror's sequencer was sent on with stage 4
     bool bar;                      // the second prompt bar was asked for
     const char* prefix;
-    const char* finalCount;  // Label1(1) after a stop ("" when not a stop)
-    const char* direction;   // Frm_exit.Lab_time_state just after zero
+    const char* finalCount;    // Label1(1) after a stop ("" when not a stop)
+    CountDirection direction;  // the run's count direction just after zero
   };
   const Case cases[] = {
-      {"overtime", "100100100", 0, 0, std::nullopt, true, true, true, "", "", "0"},
+      {"overtime", "100100100", 0, 0, std::nullopt, true, true, true, "", "", CountDirection::Down},
       {"overtime, zero reminder off: the bar still", "100100100", 0, 0, CheckFlag::OvertimeLimit,
-       true, false, true, "", "", "0"},
+       true, false, true, "", "", CountDirection::Down},
       {"overtime, no bar at zero", "100100100", 0, 0, CheckFlag::BarOvertime, true, true, false, "",
-       "", "0"},
-      {"overtime with prefix -", "100100100", 0, 2, std::nullopt, true, true, true, "-", "", "0"},
+       "", CountDirection::Down},
+      {"overtime with prefix -", "100100100", 0, 2, std::nullopt, true, true, true, "-", "",
+       CountDirection::Down},
       {"overtime with prefix 超时", "100100100", 0, 3, std::nullopt, true, true, true, "超时", "",
-       "0"},
-      {"stop", "100100010", 0, 0, std::nullopt, false, false, false, "", "00:00:00", "0"},
+       CountDirection::Down},
+      {"stop", "100100010", 0, 0, std::nullopt, false, false, false, "", "00:00:00",
+       CountDirection::Down},
       {"stop counting up", "000100010", 0, 0, std::nullopt, false, false, false, "", "00:00:03",
-       "0"},
+       CountDirection::Down},
       {"cycle with an overtime span", "100100001", 5, 2, std::nullopt, true, true, true, "-", "",
-       "1"},
+       CountDirection::Up},
       {"cycle without a span: a stop", "100100001", 0, 0, std::nullopt, false, false, false, "",
-       "00:00:00", "0"},
+       "00:00:00", CountDirection::Down},
   };
   launch();
   for (const Case& c : cases) {
@@ -207,9 +209,9 @@ TEST_F(MirrorClockTest, TheZeroBranchFollowsTheAfterZeroActionOnTheMirror) {
     std::string alertStage;
     while (mirror.Timer1.Enabled() && loop.now() < 1'000'000) loop.advance(1);
     // Only the cycle's prefixed overtime marks the count as upward at once.
-    EXPECT_EQ(main.Lab_time_state.Caption(), c.direction);
-    if (mirror.Label4.Caption() == "1" || mirror.Label2.Caption() != "1") {
-      alertStage = mirror.Label5.Caption();
+    EXPECT_EQ(app.run.direction, c.direction);
+    if (mirror.reminderPending || mirror.sequencerStep != ClockWindow::SequencerStep::Place) {
+      alertStage = std::to_string(static_cast<int>(mirror.alarmStage));
     }
     loop.advance(150);  // the bar's start, 100 ms after it was asked for
     EXPECT_FALSE(mirror.Timer1.Enabled());
@@ -233,7 +235,7 @@ TEST_F(MirrorClockTest, ARunThatLostItsBindingStopsTheMirrorAtItsNextTick) {
   startMirrorAlone(30);
   loop.advance(1200);
   ASSERT_TRUE(mirror.Timer1.Enabled());
-  main.Label13(0).setCaption("0");
+  app.run.binding.bound = "0";
   loop.advance(200);
   EXPECT_TRUE(countTimersOff());
   EXPECT_EQ(app.run.AfterZeroAction, 5);
@@ -242,7 +244,7 @@ TEST_F(MirrorClockTest, ARunThatLostItsBindingStopsTheMirrorAtItsNextTick) {
   app.settings.time_end = 0;
   startMirrorAlone(1);
   while (!mirror.Timer4.Enabled() && loop.now() < 100'000) loop.advance(1);
-  main.Label13(0).setCaption("0");
+  app.run.binding.bound = "0";
   loop.advance(1000);  // the first count-up tick of the program
   EXPECT_TRUE(countTimersOff());
 }
@@ -360,12 +362,12 @@ TEST_F(MirrorClockTest, TheMirrorStandsOnTheExtendedScreenAtLoadAndWhenTheSequen
     EXPECT_EQ(mirror.Top(), c.top);
     mirror.Timer5.setEnabled(false);
     mirror.move(-9000, -9000, mirror.Width(), mirror.Height());
-    mirror.Label2.setCaption("1");
+    mirror.sequencerStep = ClockWindow::SequencerStep::Place;
     mirror.Timer2.setEnabled(true);
     loop.advance(8);
     EXPECT_EQ(mirror.Left(), c.left);
     EXPECT_EQ(mirror.Top(), c.sequencerTop);
-    EXPECT_EQ(mirror.Label2.Caption(), "2");
+    EXPECT_EQ(mirror.sequencerStep, ClockWindow::SequencerStep::Shown);
     loop.advance(100);
   }
   // With the extended screen out of use the mirror is parked by the screen's size at load and
@@ -379,7 +381,7 @@ TEST_F(MirrorClockTest, TheMirrorStandsOnTheExtendedScreenAtLoadAndWhenTheSequen
   mirror.LostFocus();
   EXPECT_EQ(mirror.Left(), -W - 5000);
   mirror.move(W, 0, mirror.Width(), mirror.Height());
-  mirror.Label2.setCaption("1");
+  mirror.sequencerStep = ClockWindow::SequencerStep::Place;
   mirror.Timer2.setEnabled(true);
   loop.advance(8);
   EXPECT_EQ(mirror.Left(), W);
@@ -398,7 +400,7 @@ TEST_F(MirrorClockTest, AMirrorPlacedNowhereStandsAtTheTopLeftOfTheExtendedScree
     EXPECT_EQ(mirror.Top(), 0);
     mirror.Timer5.setEnabled(false);
     mirror.move(-9000, -9000, mirror.Width(), mirror.Height());
-    mirror.Label2.setCaption("1");
+    mirror.sequencerStep = ClockWindow::SequencerStep::Place;
     mirror.Timer2.setEnabled(true);
     loop.advance(8);
     EXPECT_EQ(mirror.Left(), W);

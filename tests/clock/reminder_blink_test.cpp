@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -38,13 +39,13 @@ TEST_F(ReminderBlinkTest, TheBlinkRunsItsHalfPeriodsThenParksAHiddenClock) {
     SCOPED_TRACE(testing::Message() << c.flash << " " << c.count << " " << c.hold);
     for (ClockWindow* w : std::initializer_list<ClockWindow*>{&clock, &mirror}) {
       w->move(1000, 1000, w->Width(), w->Height());
-      w->Label2.setCaption("4");
+      w->sequencerStep = ClockWindow::SequencerStep::Park;
     }
-    main.Text1.setText("60000");
-    main.Lab_time_state.setCaption("0");
-    clock.Label8.setCaption(c.flash);
-    clock.Label4.setCaption("1");  // a reminder
-    clock.Label3.setCaption("0");  // with the clocks hidden
+    app.run.shownMillis = 60000;
+    app.run.direction = CountDirection::Down;
+    clock.stageFlashes = std::string(c.flash) == "1";
+    clock.reminderPending = true;  // a reminder
+    clock.faceShown = false;       // with the clocks hidden
     app.run.BlinkCount = c.count;
     app.run.BlinkHold = c.hold;
     clock.ShowStatue("01:00", 40);
@@ -57,7 +58,7 @@ TEST_F(ReminderBlinkTest, TheBlinkRunsItsHalfPeriodsThenParksAHiddenClock) {
     }
     EXPECT_EQ(ticks, c.ticks);
     EXPECT_EQ(blanks, c.blanks);
-    EXPECT_EQ(clock.Label8.Caption(), "0");
+    EXPECT_FALSE(clock.stageFlashes);
     // The sequencer parks the clock (4), then settles (5, 3) and stops; the mirror's likewise.
     loop.advance(400);
     EXPECT_LT(clock.Left(), 0);
@@ -75,24 +76,24 @@ TEST_F(ReminderBlinkTest, ABlinkWhoseTextCannotBeMadeStillEnds) {
   for (const char* optvalue : {"1", "", "10x100100", "513"}) {
     SCOPED_TRACE(optvalue);
     app.settings.optvalue = optvalue;
-    clock.Label8.setCaption("1");
-    clock.Label4.setCaption("1");
-    clock.Label3.setCaption("1");
+    clock.stageFlashes = true;
+    clock.reminderPending = true;
+    clock.faceShown = true;
     app.run.BlinkCount = 4;
     app.run.BlinkHold = 4;
     clock.Timer3.setEnabled(true);
     loop.advance(450 * 6);
     EXPECT_FALSE(clock.Timer3.Enabled()) << "the blink goes on";
-    EXPECT_EQ(clock.Label8.Caption(), "0");
+    EXPECT_FALSE(clock.stageFlashes);
   }
 }
 
 TEST_F(ReminderBlinkTest, AClockPlacedByTheRunStartStaysOnScreenAfterTheReminder) {
   start();
   clock.move(1000, 1000, clock.Width(), clock.Height());
-  clock.Label4.setCaption("1");
-  clock.Label3.setCaption("1");
-  clock.Label2.setCaption("4");
+  clock.reminderPending = true;
+  clock.faceShown = true;
+  clock.sequencerStep = ClockWindow::SequencerStep::Park;
   app.run.BlinkCount = 0;
   app.run.BlinkHold = 2;
   clock.Timer3.setEnabled(true);
@@ -105,7 +106,7 @@ TEST_F(ReminderBlinkTest, AClockPlacedByTheRunStartStaysOnScreenAfterTheReminder
 TEST_F(ReminderBlinkTest, TheSequencerArmsTheBlinkByStageAndPicksTheCountTimer) {
   struct Case {
     const char* stage;
-    const char* textLeft;
+    std::int32_t shownMillis;
     int count, hold;
     bool countDown;
     std::optional<CheckFlag> off = std::nullopt;
@@ -113,28 +114,28 @@ TEST_F(ReminderBlinkTest, TheSequencerArmsTheBlinkByStageAndPicksTheCountTimer) 
   };
   // Defaults: tellShowtime 3, Time_three 5, time_end 0, every flash and continuous reminder on.
   const Case cases[] = {
-      {"1", "60400", 6, 6, true},
-      {"2", "30400", 6, 6, true},
-      {"3", "5400", 10, 10, true},
-      {"3", "800", 10, 10, false},
-      {"4", "300", 0, 0, false},
-      {"1", "1000", 6, 6, false},  // a second left is not more than a second
-      {"1", "60400", 0, 6, true, CheckFlag::FlashAlarm1},
-      {"3", "5400", 99, 99, true, CheckFlag::Alarm3},  // a stage switched off arms nothing
+      {"1", 60400, 6, 6, true},
+      {"2", 30400, 6, 6, true},
+      {"3", 5400, 10, 10, true},
+      {"3", 800, 10, 10, false},
+      {"4", 300, 0, 0, false},
+      {"1", 1000, 6, 6, false},  // a second left is not more than a second
+      {"1", 60400, 0, 6, true, CheckFlag::FlashAlarm1},
+      {"3", 5400, 99, 99, true, CheckFlag::Alarm3},  // a stage switched off arms nothing
       // The zero reminder lasts its whole span, but flashes at most tellShowtime.
-      {"4", "300", 6, 20, false, std::nullopt, 10},
+      {"4", 300, 6, 20, false, std::nullopt, 10},
   };
   start();
   const std::string defaults = app.settings.checkvalue;
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.stage << " " << c.textLeft);
+    SCOPED_TRACE(testing::Message() << c.stage << " " << c.shownMillis);
     app.settings.checkvalue = defaults;
     if (c.off) setOption(app.settings.checkvalue, *c.off, false);
     app.settings.time_end = c.timeEnd;
     app.run.BlinkCount = app.run.BlinkHold = 99;
-    main.Text1.setText(c.textLeft);
-    clock.Label5.setCaption(c.stage);
-    clock.Label2.setCaption("6");
+    app.run.shownMillis = c.shownMillis;
+    clock.alarmStage = static_cast<AlarmStage>(std::atoi(c.stage));
+    clock.sequencerStep = ClockWindow::SequencerStep::Reminder;
     clock.Timer2.setEnabled(true);
     loop.advance(100);
     EXPECT_EQ(app.run.BlinkCount, c.count);

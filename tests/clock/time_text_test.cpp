@@ -24,75 +24,64 @@ TEST_F(TimeTextTest, ElapsedTimeByEachClockMethod) {
     ClockMethod method;
     platform::LocalTime startAt;  // the clock when the segment starts
     std::int64_t after;           // virtual ms until the measure
-    const char* banked;
+    double banked;
     const char* name;
     std::int32_t elapsed;
   };
   const Case cases[] = {
-      {"tick count",
-       ClockMethod::TickCount,
-       {2026, 3, 1, 10, 0, 0, 0},
-       2'500,
-       "0",
-       "Timer1",
-       2'500},
+      {"tick count", ClockMethod::TickCount, {2026, 3, 1, 10, 0, 0, 0}, 2'500, 0, "Timer1", 2'500},
       {"banked count-down",
        RunState{}.method,
        {2026, 3, 1, 10, 0, 0, 0},
        2'500,
-       "700",
+       700,
        "Timer1",
        3'200},
       {"count-up bank",
        ClockMethod::TickCount,
        {2026, 3, 1, 10, 0, 0, 0},
        1'000,
-       "50",
+       50,
        "Timer4",
        1'050},
       {"ms since midnight across it",
        ClockMethod::SecondsSinceMidnight,
        {2026, 3, 1, 23, 59, 59, 500},
        800,
-       "0",
+       0,
        "Timer1",
        800},
       {"time of day across midnight",
        ClockMethod::TimeOfDay,
        {2026, 3, 1, 23, 59, 50, 0},
        20'000,
-       "100",
+       100,
        "Timer1",
        20'100},
       {"whole seconds only",
        ClockMethod::TimeOfDay,
        {2026, 3, 1, 10, 0, 0, 900},
        200,
-       "0",
+       0,
        "Timer1",
        1'000},
-      {"lower-case name",
-       ClockMethod::TickCount,
-       {2026, 3, 1, 10, 0, 0, 0},
-       1'000,
-       "0",
-       "timer1",
-       0},
-      {"no name", ClockMethod::TickCount, {2026, 3, 1, 10, 0, 0, 0}, 1'000, "0", "", 0},
+      {"lower-case name", ClockMethod::TickCount, {2026, 3, 1, 10, 0, 0, 0}, 1'000, 0, "timer1", 0},
+      {"no name", ClockMethod::TickCount, {2026, 3, 1, 10, 0, 0, 0}, 1'000, 0, "", 0},
   };
   start();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     loop.setLocalTime(c.startAt);
     app.run.method = c.method;
-    const int bank = std::string(c.name) == "Timer4" ? 2 : 1;
-    main.Label4(1).setCaption("0");
-    main.Label4(2).setCaption("0");
-    main.Label4(bank).setCaption(c.banked);
+    double& bank =
+        std::string(c.name) == "Timer4" ? app.run.record.bankedUpMs : app.run.record.bankedDownMs;
+    app.run.record.bankedDownMs = 0;
+    app.run.record.bankedUpMs = 0;
+    bank = c.banked;
     clock.Timer5.setEnabled(true);  // the run starts take the mark
     runStart();
     mirrorRunStart();
-    main.Label4(bank).setCaption(c.banked);
+    bank = c.banked;
     loop.advance(c.after);
     EXPECT_EQ(clock.remaintime(c.name), c.elapsed);
   }
@@ -103,20 +92,20 @@ TEST_F(TimeTextTest, AFailedMeasureReturnsWhatItHadAndMovesTheMethodOnButNotPast
   start();
   struct Case {
     ClockMethod method;
-    const char* banked;
+    double banked;
     const char* startText;
     std::optional<std::int32_t> storedAfter;
   };
   const Case cases[] = {
-      {ClockMethod::TickCount, "3000000000", "10:00:00", 1},  // the sum does not fit 32 bits
-      {ClockMethod::SecondsSinceMidnight, "3000000000", "10:00:00", 2},
-      {ClockMethod::TimeOfDay, "0", "not a time", std::nullopt},  // the last method stays
+      {ClockMethod::TickCount, 3e9, "10:00:00", 1},  // the sum does not fit 32 bits
+      {ClockMethod::SecondsSinceMidnight, 3e9, "10:00:00", 2},
+      {ClockMethod::TimeOfDay, 0, "not a time", std::nullopt},  // the last method stays
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.method));
     registry.deleteValue(platform::RegRoot::CurrentUser, "Vantrel", "clockmode");
     app.run.method = c.method;
-    main.Label4(1).setCaption(c.banked);
+    app.run.record.bankedDownMs = c.banked;
     clock.Label16.setCaption(c.startText);
     EXPECT_EQ(clock.remaintime("Timer1"), 0);
     if (c.storedAfter) {
@@ -132,21 +121,22 @@ TEST_F(TimeTextTest, TheCountInEachFormatWithTheOvertimePrefix) {
   struct Case {
     const char* optvalue;
     const char* count;
-    const char* direction;
+    CountDirection direction;
     const char* prefix;
     const char* shown;
   };
   const Case cases[] = {
-      {"100100100", "00:02:30", "0", "", "02:30"},
-      {"100100100", "01:30:05", "0", "", "90:05"},
-      {"101000100", "00:02:30", "0", "", "150"},
-      {"101000100", "00:00:05", "0", "", "5"},
-      {"100010100", "00:01:07", "1", "超时", "超时00:01:07"},
-      {"101000100", "00:01:07", "1", "-", "-67"},
-      {"100100100", "00:01:07", "1", "", "01:07"},
-      {"100100100", "00:02:30", "0", "-", "02:30"},    // no prefix while counting down
-      {"101010100", "00:02:30", "0", "", "00:02:30"},  // 3 and 5: the last wins
-      {"100001100", "00:02:30", "0", "", "00:02:30"},  // days are not read here
+      {"100100100", "00:02:30", CountDirection::Down, "", "02:30"},
+      {"100100100", "01:30:05", CountDirection::Down, "", "90:05"},
+      {"101000100", "00:02:30", CountDirection::Down, "", "150"},
+      {"101000100", "00:00:05", CountDirection::Down, "", "5"},
+      {"100010100", "00:01:07", CountDirection::Up, "超时", "超时00:01:07"},
+      {"101000100", "00:01:07", CountDirection::Up, "-", "-67"},
+      {"100100100", "00:01:07", CountDirection::Up, "", "01:07"},
+      // no prefix while counting down
+      {"100100100", "00:02:30", CountDirection::Down, "-", "02:30"},
+      {"101010100", "00:02:30", CountDirection::Down, "", "00:02:30"},  // 3 and 5: the last wins
+      {"100001100", "00:02:30", CountDirection::Down, "", "00:02:30"},  // days are not read here
   };
   start();
   for (const Case& c : cases) {
@@ -154,7 +144,7 @@ TEST_F(TimeTextTest, TheCountInEachFormatWithTheOvertimePrefix) {
     app.settings.optvalue = c.optvalue;
     clock.Label1(1).setCaption(c.count);
     clock.Label1(1).setTop(0);
-    main.Lab_time_state.setCaption(c.direction);
+    app.run.direction = c.direction;
     app.run.OvertimePrefix = c.prefix;
     clock.Label_change();
     EXPECT_EQ(clock.Label11.Caption(), c.shown);
@@ -165,7 +155,7 @@ TEST_F(TimeTextTest, TheTimeOfDayViewAndTheMirror) {
   start();
   loop.setLocalTime({2026, 3, 1, 9, 5, 7, 0});
   clock.Label1(1).setTop(13800);
-  main.Lab_time_state.setCaption("1");
+  app.run.direction = CountDirection::Up;
   app.run.OvertimePrefix = "超时";
   app.settings.optvalue = "100100100";
   clock.Label_change();

@@ -43,8 +43,8 @@ class DocumentWatchTest : public MainWindowTest {
     programValues(app).writeText(value, document);
   }
   void addinDeletes(const std::string& value) { programValues(app).remove(value); }
-  bool runBound(const std::string& kind, const std::string& document) {
-    return main.Label3.Caption() == kind && main.Label13(0).Caption() == document &&
+  bool runBound(DocumentKind kind, const std::string& document) {
+    return app.run.documentKind == kind && app.run.binding.bound == document &&
            main.Timer5.Enabled() && !main.Timer4.Enabled();
   }
   // The last recorded run, and the option to continue it.
@@ -79,14 +79,14 @@ TEST_F(DocumentWatchTest, ASlideShowPublishedByTheAddinRunsWithItsLinkedPresetUn
   addinPublishes("filename3", "Deck.pptx");
   programValues(app).writeNumber("clockmode", 1);
   loop.advance(kFirstWatchTick);
-  EXPECT_TRUE(runBound("3", "Deck.pptx"));
-  EXPECT_EQ(main.Label13(1).Caption(), "Budget.xlsx");  // seen, but the show wins
+  EXPECT_TRUE(runBound(DocumentKind::SlideShow, "Deck.pptx"));
+  EXPECT_EQ(app.run.binding.lastPerKind[1], "Budget.xlsx");  // seen, but the show wins
   EXPECT_EQ(app.settings.tellouttext, "time up Talk");
-  EXPECT_EQ(main.Label4(0).Caption(), "00:07:00");
-  EXPECT_EQ(main.Label4(4).Caption(), "Deck.pptx");
+  EXPECT_EQ(app.run.record.setTime, "00:07:00");
+  EXPECT_EQ(app.run.record.document, "Deck.pptx");
   EXPECT_EQ(app.run.method, ClockMethod::SecondsSinceMidnight)
       << "the run is measured by the chosen clock method";
-  EXPECT_EQ(clock.Label15.Caption(), "1") << "the run start puts the clocks in place";
+  EXPECT_TRUE(clock.restoreAtNextStart) << "the run start puts the clocks in place";
   EXPECT_FALSE(main.Timer3.Enabled()) << "the sibling watch rests while a document is timed";
   runStart();
   EXPECT_TRUE(counting());
@@ -94,18 +94,18 @@ TEST_F(DocumentWatchTest, ASlideShowPublishedByTheAddinRunsWithItsLinkedPresetUn
   ASSERT_FALSE(main.menu_other(4).Visible()) << "a counting run locks the exit";
 
   loop.advance(5 * kEndWatchInterval);
-  EXPECT_TRUE(runBound("3", "Deck.pptx"));  // the show still runs
+  EXPECT_TRUE(runBound(DocumentKind::SlideShow, "Deck.pptx"));  // the show still runs
   // Paused when the show ends, with the preset's back picture on the clock.
   PauseResume(app);
   clock.Picture3.setPicture(programPath("picture\\bg.png"));
   addinDeletes("filename3");
   loop.advance(kEndWatchInterval);
   EXPECT_TRUE(watching());
-  EXPECT_EQ(main.Label13(0).Caption(), "");
+  EXPECT_EQ(app.run.binding.bound, "");
   EXPECT_EQ(app.settings.tellouttext, "stored");  // the document's preset is dropped
   EXPECT_EQ(clock.Picture3.Picture(), "") << "the stored settings name no back picture";
   EXPECT_TRUE(main.menu_one(2).Caption().starts_with("暂停")) << "resumed before the end";
-  EXPECT_NE(main.Label4(3).Caption(), "0") << "so that its pause is recorded";
+  EXPECT_NE(app.run.record.pausedMs, 0) << "so that its pause is recorded";
   EXPECT_TRUE(main.menu_other(4).Visible()) << "the end releases the menu";
   EXPECT_TRUE(registry.raw(platform::RegRoot::CurrentUser, "Vantrel", "filename1"));
 }
@@ -115,8 +115,8 @@ TEST_F(DocumentWatchTest, WithTheAddinReportingOfficeTitlesAreNotReadButPdfTitle
   programValues(app).writeNumber("clockopen", 32);
   desktop.openWindow("Plan.xlsx - Excel");
   loop.advance(kFirstWatchTick);
-  EXPECT_EQ(main.Label13(1).Caption(), "");
-  EXPECT_EQ(main.Label13(0).Caption(), "0");
+  EXPECT_EQ(app.run.binding.lastPerKind[1], "");
+  EXPECT_EQ(app.run.binding.bound, "0");
   // The first pass without a document settles the clocks and counts nothing.
   EXPECT_TRUE(main.firstPassMade());
   EXPECT_EQ(app.settings.checkvalue, "000111010100011111111111111100101");
@@ -126,15 +126,15 @@ TEST_F(DocumentWatchTest, WithTheAddinReportingOfficeTitlesAreNotReadButPdfTitle
 
   const auto pdf = desktop.openWindow("Slides.pdf - Reader");
   loop.advance(200);
-  EXPECT_TRUE(runBound("4", "Slides.pdf"));
+  EXPECT_TRUE(runBound(DocumentKind::Pdf, "Slides.pdf"));
   runStart();
   EXPECT_TRUE(counting());
   const auto other = desktop.openWindow("Notes.pdf - Reader");  // above the one being timed
   loop.advance(kEndWatchInterval);
-  EXPECT_TRUE(runBound("4", "Slides.pdf"));
+  EXPECT_TRUE(runBound(DocumentKind::Pdf, "Slides.pdf"));
   desktop.closeWindow(other);
   closeAndReopen(pdf, "Slides.pdf - Reader");
-  ASSERT_TRUE(runBound("4", "Slides.pdf"));
+  ASSERT_TRUE(runBound(DocumentKind::Pdf, "Slides.pdf"));
 
   // PDF files switched off while one is timed: the run ends although the file is still open.
   programValues(app).writeText("AImode", "01111001");
@@ -150,24 +150,24 @@ TEST_F(DocumentWatchTest, AKindSwitchedOffOrANameOfFourCharactersIsNeverBound) {
   addinPublishes("filename3", "Deck.pptx");
   addinPublishes("filename2", "a.do");
   loop.advance(kFirstWatchTick);
-  EXPECT_EQ(main.Label3.Caption(), "");
-  EXPECT_EQ(main.Label13(0).Caption(), "0");
+  EXPECT_EQ(app.run.documentKind, DocumentKind::None);
+  EXPECT_EQ(app.run.binding.bound, "0");
   // The empty first pass ends with no kind, which takes every hand-over value away.
   loop.advance(kEndWatchInterval);
   ASSERT_TRUE(watching());
   addinPublishes("filename2", "ab.do");
   loop.advance(200);
-  EXPECT_TRUE(runBound("2", "ab.do"));
+  EXPECT_TRUE(runBound(DocumentKind::WordDocument, "ab.do"));
 
   // Automatic timing switched off, every kind with it, while one is timed: the watch goes back,
   // the run goes on.
   programValues(app).writeText("AImode", "00000000");
   loop.advance(kEndWatchInterval);
   EXPECT_TRUE(main.Timer4.Enabled());
-  EXPECT_EQ(main.Label13(0).Caption(), "ab.do");
+  EXPECT_EQ(app.run.binding.bound, "ab.do");
   programValues(app).writeText("AImode", "01110101");
   loop.advance(2 * 200);  // the first tick still looks with the kinds held in memory
-  ASSERT_TRUE(runBound("2", "ab.do"));
+  ASSERT_TRUE(runBound(DocumentKind::WordDocument, "ab.do"));
 
   // Documents switched off while one is timed: the run ends although the add-in still reports it.
   programValues(app).writeText("AImode", "01010101");
@@ -182,11 +182,11 @@ TEST_F(DocumentWatchTest, AStaleBindingEndsAtOnceAndTheNextDocumentIsPickedUp) {
   startWatching();
   addinPublishes("filename3", "Deck.pptx");
   loop.advance(kFirstWatchTick);
-  ASSERT_TRUE(runBound("3", "Deck.pptx"));
+  ASSERT_TRUE(runBound(DocumentKind::SlideShow, "Deck.pptx"));
   addinDeletes("filename3");
   loop.advance(kEndWatchInterval);
   ASSERT_TRUE(watching());
-  ASSERT_EQ(main.Label13(0).Caption(), "");
+  ASSERT_EQ(app.run.binding.bound, "");
   loop.advance(200);  // the first pass without a document
   ASSERT_TRUE(main.firstPassMade());
   ASSERT_TRUE(main.Timer5.Enabled());
@@ -194,7 +194,7 @@ TEST_F(DocumentWatchTest, AStaleBindingEndsAtOnceAndTheNextDocumentIsPickedUp) {
   EXPECT_TRUE(watching());
   addinPublishes("filename2", "Notes.docx");
   loop.advance(200);
-  EXPECT_TRUE(runBound("2", "Notes.docx"));
+  EXPECT_TRUE(runBound(DocumentKind::WordDocument, "Notes.docx"));
   // Another document reported in its place: the one being timed is gone.
   addinPublishes("filename2", "Other.docx");
   loop.advance(kEndWatchInterval);
@@ -206,13 +206,13 @@ TEST_F(DocumentWatchTest, ReopeningADocumentContinuesItsLastRun) {
   recordLastRun("00:04:00", "Plan.xlsx");
   const auto window = desktop.openWindow("Plan.xlsx - Excel");
   loop.advance(kFirstWatchTick);
-  ASSERT_TRUE(runBound("1", "Plan.xlsx"));
-  EXPECT_EQ(main.Label4(0).Caption(), "00:06:00");
+  ASSERT_TRUE(runBound(DocumentKind::Workbook, "Plan.xlsx"));
+  EXPECT_EQ(app.run.record.setTime, "00:06:00");
   runStart();
   EXPECT_EQ(app.run.RunSeconds, 360);
   // Alarm 1 at 7 minutes left was passed before the pause: it does not fire again.
   loop.advance(3000);
-  EXPECT_EQ(clock.Label5.Caption(), "0");
+  EXPECT_EQ(clock.alarmStage, AlarmStage::None);
   desktop.openWindow("Other.xlsx - Excel");  // another workbook does not keep the run going
   desktop.closeWindow(window);
   loop.advance(kEndWatchInterval);
@@ -224,18 +224,18 @@ TEST_F(DocumentWatchTest, AnotherDocumentsRecordAllTimeUsedOrTheOptionOffKeepThe
   recordLastRun("00:04:00", "Other.xlsx");
   const auto window = desktop.openWindow("Plan.xlsx - Excel");
   loop.advance(kFirstWatchTick);
-  ASSERT_TRUE(runBound("1", "Plan.xlsx"));
-  EXPECT_EQ(main.Label4(0).Caption(), "00:05:00");
+  ASSERT_TRUE(runBound(DocumentKind::Workbook, "Plan.xlsx"));
+  EXPECT_EQ(app.run.record.setTime, "00:05:00");
 
   recordLastRun("00:10:00", "Plan.xlsx");
   const auto again = closeAndReopen(window, "Plan.xlsx - Excel");
-  ASSERT_TRUE(runBound("1", "Plan.xlsx"));
-  EXPECT_EQ(main.Label4(0).Caption(), "00:05:00");
+  ASSERT_TRUE(runBound(DocumentKind::Workbook, "Plan.xlsx"));
+  EXPECT_EQ(app.run.record.setTime, "00:05:00");
 
   recordLastRun("00:04:00", "Plan.xlsx", false);
   closeAndReopen(again, "Plan.xlsx - Excel");
-  ASSERT_TRUE(runBound("1", "Plan.xlsx"));
-  EXPECT_EQ(main.Label4(0).Caption(), "00:05:00");
+  ASSERT_TRUE(runBound(DocumentKind::Workbook, "Plan.xlsx"));
+  EXPECT_EQ(app.run.record.setTime, "00:05:00");
 }
 
 // The stage sounds of the last automatic run and the stored music still sounding: the next
@@ -249,11 +249,11 @@ TEST_F(DocumentWatchTest, AnAutomaticStartStopsTheSoundsOfTheRunBefore) {
   for (const char* file : {"sounds\\bell.wav", "sounds\\theme.mp3"}) installFile(file);
   const auto window = desktop.openWindow("Plan.xlsx - Excel");
   loop.advance(kFirstWatchTick);
-  ASSERT_TRUE(runBound("1", "Plan.xlsx"));
+  ASSERT_TRUE(runBound(DocumentKind::Workbook, "Plan.xlsx"));
   sound.playWave(programPath("sounds\\bell.wav"), true);
   MciPlay(app, programPath("sounds\\theme.mp3"));
   closeAndReopen(window, "Plan.xlsx - Excel");
-  ASSERT_TRUE(runBound("1", "Plan.xlsx"));
+  ASSERT_TRUE(runBound(DocumentKind::Workbook, "Plan.xlsx"));
   EXPECT_EQ(sound.currentWave(), "");
   EXPECT_TRUE(sound.mediaPlaying().empty());
 }
@@ -269,7 +269,7 @@ TEST_F(DocumentWatchTest, ManualTimingRedrawsTheIdleClockOnceAndStops) {
   EXPECT_FALSE(main.Timer4.Enabled());
   EXPECT_FALSE(main.Timer5.Enabled());
   // While nothing is bound the watch keeps ticking.
-  main.Label13(0).setCaption("");
+  app.run.binding.bound = "";
   main.Timer4.setEnabled(true);
   app.settings.optvalue = "101010100";  // seconds, then hours:minutes:seconds: the last wins
   loop.advance(200);

@@ -37,24 +37,24 @@ class EndOfRunTest : public MainWindowTest {
 
 TEST_F(EndOfRunTest, TheHandOverValueOfTheRunsDocumentKindIsDeleted) {
   struct Case {
-    const char* kind;
+    int kind;
     std::vector<std::string> left;
   };
   const Case cases[] = {
-      {"", {}},  // a manual run: all four go
-      {"1", {"filename2", "filename3", "filename5"}},
-      {"2", {"filename1", "filename3", "filename5"}},
-      {"3", {"filename1", "filename2", "filename5"}},
-      {"4", kHandOver},
-      {"5", {"filename1", "filename2", "filename3"}},
-      {"6", kHandOver},
-      {"9", {}},
+      {0, {}},  // a manual run: all four go
+      {1, {"filename2", "filename3", "filename5"}},
+      {2, {"filename1", "filename3", "filename5"}},
+      {3, {"filename1", "filename2", "filename5"}},
+      {4, kHandOver},
+      {5, {"filename1", "filename2", "filename3"}},
+      {6, kHandOver},
+      {9, {}},
   };
   start();
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string("kind ") + c.kind);
+    SCOPED_TRACE("kind " + std::to_string(c.kind));
     publishDocuments();
-    main.Label3.setCaption(c.kind);
+    app.run.documentKind = static_cast<DocumentKind>(c.kind);
     EndTiming(app);
     EXPECT_EQ(remainingDocuments(), c.left);
   }
@@ -73,20 +73,20 @@ TEST_F(EndOfRunTest, AllFourGoEvenWhenSomeAreAlreadyMissingOrTheShellFails) {
 
 TEST_F(EndOfRunTest, OnlyASlideShowRunThatStopsAtZeroEndsTheShow) {
   struct Case {
-    const char* kind;
+    int kind;
     bool timing, stopAtZero;
     std::size_t escapes;
   };
   const Case cases[] = {
-      {"3", true, true, 5}, {"3", false, true, 0}, {"3", true, false, 0},
-      {"5", true, true, 0}, {"", true, true, 0},
+      {3, true, true, 5}, {3, false, true, 0}, {3, true, false, 0},
+      {5, true, true, 0}, {0, true, true, 0},
   };
   start();
   const auto show = desktop.openWindow("PowerPoint Slide Show - [talk.pptx]");
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string("kind ") + c.kind);
+    SCOPED_TRACE("kind " + std::to_string(c.kind));
     const std::size_t before = desktop.keys().size();
-    main.Label3.setCaption(c.kind);
+    app.run.documentKind = static_cast<DocumentKind>(c.kind);
     setOption(app.settings.checkvalue, CheckFlag::TimedDuration, c.timing);
     setOption(app.settings.optvalue, OptFlag::AfterZeroStop, c.stopAtZero);
     EndTiming(app);
@@ -147,7 +147,7 @@ TEST_F(EndOfRunTest, TheEndClosesTheToolsParksTheBarsAndReleasesTheMenu) {
     EXPECT_TRUE(main.menu_other(i).Enabled());
     EXPECT_TRUE(main.menu_other(i).Visible());
   }
-  EXPECT_EQ(main.Label13(0).Caption(), "手动计时") << "the binding is the stop's or the tick's";
+  EXPECT_EQ(app.run.binding.bound, "手动计时") << "the binding is the stop's or the tick's";
 
   setAutomaticTiming(true);
   setOption(app.settings.checkvalue, CheckFlag::PauseAllowed, false);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "clock/run_stop.h"
+#include "main/timing_control.h"
 #include "preset_rows.h"
 #include "presets/office_data_file.h"
 #include "support/main_window_fixture.h"
@@ -31,7 +32,7 @@ class PresetsMenuTest : public MainWindowTest {
     for (const auto& item : main.menu_two(3).children()) result.push_back(item->Checked());
     return result;
   }
-  bool runStarted() { return clock.Timer5.Enabled() && clock.Label15.Caption() == "1"; }
+  bool runStarted() { return clock.Timer5.Enabled() && clock.restoreAtNextStart; }
 };
 
 TEST_F(PresetsMenuTest, WithoutPresetsTheItemIsHiddenAndChoosingDoesNothing) {
@@ -45,6 +46,26 @@ TEST_F(PresetsMenuTest, WithoutPresetsTheItemIsHiddenAndChoosingDoesNothing) {
   EXPECT_EQ(app.settings, before);
   EXPECT_FALSE(runStarted());
   EXPECT_TRUE(messageBoxes.shown().empty());
+}
+
+// A counting run offers the presets submenu (with settings allowed) while it lists presets; once
+// they are gone and the submenu is rebuilt, a counting run no longer offers it.
+TEST_F(PresetsMenuTest, ACountingRunOffersThePresetsOnlyWhileSomeAreListed) {
+  startWithABC();
+  setOption(app.settings.checkvalue, CheckFlag::SettingsAllowed, true);
+  StartTiming(app);
+  runStart();
+  EXPECT_TRUE(main.menu_two(3).Visible());
+  StopTiming(app);
+  EXPECT_TRUE(main.menu_two(3).Visible()) << "still listed after the run";
+
+  ASSERT_TRUE(files.remove(programPath("OfficeData.db")));
+  main.change_clock_menu();
+  StartTiming(app);
+  runStart();
+  EXPECT_FALSE(main.menu_two(3).Visible());
+  StopTiming(app);
+  EXPECT_FALSE(main.menu_two(3).Visible());
 }
 
 TEST_F(PresetsMenuTest, AMissingDatabaseLeavesThePlaceholderAndIsNotCreated) {

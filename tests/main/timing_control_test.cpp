@@ -52,17 +52,17 @@ TEST_F(TimingControlTest, StartPauseResumeAndStopMoveThroughTheRunStates) {
     EXPECT_FALSE(clock.Timer4.Enabled());
   }
   // The stop leaves the count to the clock's next tick, which finds the run unbound.
-  EXPECT_EQ(main.Label13(0).Caption(), "");
+  EXPECT_EQ(app.run.binding.bound, "");
   EXPECT_TRUE(main.Timer4.Enabled()) << "the document watch takes over again";
 }
 
 TEST_F(TimingControlTest, AManualStartResetsTheRunRecordAndRestsTheWatchers) {
   start();
   app.settings.Time_all = 150.0 / 86400;
-  main.Label4(3).setCaption("5000");
-  main.Label5(1).setCaption("42");
-  main.Label7.setCaption("1");
-  main.Text1.setText("1234");
+  app.run.record.pausedMs = 5000;
+  app.run.countedDownMs = 42;
+  app.run.startSoundArmed = false;
+  app.run.shownMillis = 1234;
   main.Timer5.setEnabled(true);
   app.settingsWindow().Show();
   app.run.openToolWindow = OpenWindow::Settings;
@@ -71,14 +71,14 @@ TEST_F(TimingControlTest, AManualStartResetsTheRunRecordAndRestsTheWatchers) {
   EXPECT_FALSE(app.settingsWindow().loaded()) << "also when started by its hot key";
   EXPECT_EQ(app.run.ScreenWidthPx, 1280);
   EXPECT_EQ(app.run.ScreenHeightPx, 690);
-  EXPECT_EQ(main.Lab_time_state.Caption(), "0");
-  EXPECT_EQ(main.Label13(0).Caption(), "手动计时");
-  EXPECT_EQ(main.Label4(0).Caption(), "00:02:30");
-  EXPECT_EQ(main.Label4(3).Caption(), "0");
-  EXPECT_EQ(main.Label4(4).Caption(), "手动计时");
-  EXPECT_EQ(main.Label5(1).Caption(), "0");
-  EXPECT_EQ(main.Label7.Caption(), "0");
-  EXPECT_EQ(main.Text1.Text(), "0");
+  EXPECT_EQ(app.run.direction, CountDirection::Down);
+  EXPECT_EQ(app.run.binding.bound, "手动计时");
+  EXPECT_EQ(app.run.record.setTime, "00:02:30");
+  EXPECT_EQ(app.run.record.pausedMs, 0);
+  EXPECT_EQ(app.run.record.document, "手动计时");
+  EXPECT_EQ(app.run.countedDownMs, 0);
+  EXPECT_TRUE(app.run.startSoundArmed);
+  EXPECT_EQ(app.run.shownMillis, 0);
   EXPECT_FALSE(main.Timer4.Enabled());
   EXPECT_FALSE(main.Timer5.Enabled());
   EXPECT_TRUE(clock.Timer5.Enabled());
@@ -87,12 +87,12 @@ TEST_F(TimingControlTest, AManualStartResetsTheRunRecordAndRestsTheWatchers) {
 TEST_F(TimingControlTest, StartWhileARunGoesChangesNothingNotEvenTheToolWindow) {
   start();
   startCounting();
-  main.Label13(0).setCaption("report.docx");
+  app.run.binding.bound = "report.docx";
   app.settingsWindow().Show();
   app.run.openToolWindow = OpenWindow::Settings;
   StartTiming(app);
   EXPECT_TRUE(app.settingsWindow().loaded());
-  EXPECT_EQ(main.Label13(0).Caption(), "report.docx");
+  EXPECT_EQ(app.run.binding.bound, "report.docx");
   EXPECT_FALSE(clock.Timer5.Enabled());
 }
 
@@ -100,15 +100,15 @@ TEST_F(TimingControlTest, APauseAddsThePausedSpanByEveryClockMethod) {
   struct Case {
     ClockMethod method;
     std::uint32_t tickBase;
-    const char* paused;
+    double paused;
   };
   const Case cases[] = {
-      {ClockMethod::TickCount, 10'000'000, "20000"},
-      {ClockMethod::TickCount, 0xFFFF'F000u, "20000"},  // the tick count wraps during the pause
-      {ClockMethod::SecondsSinceMidnight, 10'000'000, "20000"},  // midnight passes during the pause
-      {ClockMethod::TimeOfDay, 10'000'000, "20000"},
-      {RunState{}.method, 10'000'000, "20000"},  // a fresh run state measures by the tick count
-      {static_cast<ClockMethod>(7), 10'000'000, "0"},  // an unknown method takes no marks
+      {ClockMethod::TickCount, 10'000'000, 20000},
+      {ClockMethod::TickCount, 0xFFFF'F000u, 20000},  // the tick count wraps during the pause
+      {ClockMethod::SecondsSinceMidnight, 10'000'000, 20000},  // midnight passes during the pause
+      {ClockMethod::TimeOfDay, 10'000'000, 20000},
+      {RunState{}.method, 10'000'000, 20000},        // a fresh run state measures by the tick count
+      {static_cast<ClockMethod>(7), 10'000'000, 0},  // an unknown method takes no marks
   };
   start();
   for (const Case& c : cases) {
@@ -122,7 +122,7 @@ TEST_F(TimingControlTest, APauseAddsThePausedSpanByEveryClockMethod) {
     PauseResume(app);
     loop.advance(20'000);  // 00:00:10.000
     PauseResume(app);
-    EXPECT_EQ(main.Label4(3).Caption(), c.paused);
+    EXPECT_EQ(app.run.record.pausedMs, c.paused);
     StopTiming(app);
   }
 }
@@ -132,12 +132,12 @@ TEST_F(TimingControlTest, APauseBanksTheTotalOfItsDirection) {
   setSecondScreen(true);
   startCounting();
   mirror.Timer1.setEnabled(true);
-  main.Label5(1).setCaption("4200");
-  main.Label4(2).setCaption("77");
+  app.run.countedDownMs = 4200;
+  app.run.record.bankedUpMs = 77;
   PauseResume(app);
-  EXPECT_EQ(main.Label4(1).Caption(), "4200");
-  EXPECT_EQ(main.Label4(2).Caption(), "0");
-  EXPECT_EQ(main.Label7.Caption(), "1") << "the resumed run start plays no start sound";
+  EXPECT_EQ(app.run.record.bankedDownMs, 4200);
+  EXPECT_EQ(app.run.record.bankedUpMs, 0);
+  EXPECT_FALSE(app.run.startSoundArmed) << "the resumed run start plays no start sound";
   EXPECT_FALSE(clock.Timer1.Enabled());
   EXPECT_FALSE(mirror.Timer1.Enabled()) << "the mirror pauses with the clock";
   PauseResume(app);
@@ -145,13 +145,13 @@ TEST_F(TimingControlTest, APauseBanksTheTotalOfItsDirection) {
   EXPECT_TRUE(mirror.Timer1.Enabled());
 
   // Counting up: the count-up total is banked and the count-down's stays.
-  main.Lab_time_state.setCaption("1");
+  app.run.direction = CountDirection::Up;
   clock.Timer1.setEnabled(false);
   clock.Timer4.setEnabled(true);
-  main.Label5(2).setCaption("3000");
+  app.run.countedUpMs = 3000;
   PauseResume(app);
-  EXPECT_EQ(main.Label4(1).Caption(), "4200");
-  EXPECT_EQ(main.Label4(2).Caption(), "3000");
+  EXPECT_EQ(app.run.record.bankedDownMs, 4200);
+  EXPECT_EQ(app.run.record.bankedUpMs, 3000);
   EXPECT_FALSE(clock.Timer4.Enabled());
 }
 
@@ -166,18 +166,19 @@ TEST_F(TimingControlTest, PauseNeedsABoundRunAndPausingAllowed) {
       {"", true, false},        {"abc", true, false},       {"talk.pptx", true, true},
   };
   start();
-  main.Lab_time_state.setCaption("0");
+  app.run.direction = CountDirection::Down;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.binding);
     main.menu_one(2).setCaption("暂停");
-    main.Label7.setCaption("0");
+    app.run.paused = false;
+    app.run.startSoundArmed = true;
     clock.Timer1.setEnabled(true);
-    main.Label13(0).setCaption(c.binding);
+    app.run.binding.bound = c.binding;
     setOption(app.settings.checkvalue, CheckFlag::PauseAllowed, c.pauseAllowed);
     PauseResume(app);
     EXPECT_EQ(main.menu_one(2).Caption(), c.pauses ? "继续" : "暂停");
     EXPECT_EQ(clock.Timer1.Enabled(), !c.pauses);
-    EXPECT_EQ(main.Label7.Caption(), c.pauses ? "1" : "0");
+    EXPECT_EQ(app.run.startSoundArmed, !c.pauses);
   }
 }
 
@@ -188,10 +189,10 @@ TEST_F(TimingControlTest, StoppingAPausedRunRecordsItsPauseFirst) {
   PauseResume(app);
   loop.advance(5000);
   StopTiming(app);
-  EXPECT_EQ(main.Label4(3).Caption(), "5000");
+  EXPECT_EQ(app.run.record.pausedMs, 5000);
   EXPECT_TRUE(main.menu_one(2).Caption().starts_with("暂停"));
   EXPECT_TRUE(clock.Timer1.Enabled()) << "resumed, so that the next tick ends the run";
-  EXPECT_EQ(main.Label13(0).Caption(), "");
+  EXPECT_EQ(app.run.binding.bound, "");
 }
 
 TEST_F(TimingControlTest, AStopClosesTheToolWindowAndBringsTheClocksBack) {
@@ -209,10 +210,10 @@ TEST_F(TimingControlTest, AStopClosesTheToolWindowAndBringsTheClocksBack) {
 
 TEST_F(TimingControlTest, StopWithStopDisabledChangesNothing) {
   start();
-  main.Label13(0).setCaption("talk.pptx");
+  app.run.binding.bound = "talk.pptx";
   main.menu_one(3).setEnabled(false);
   StopTiming(app);
-  EXPECT_EQ(main.Label13(0).Caption(), "talk.pptx");
+  EXPECT_EQ(app.run.binding.bound, "talk.pptx");
 }
 
 }  // namespace

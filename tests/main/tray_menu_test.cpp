@@ -62,8 +62,10 @@ TEST_F(TrayMenuTest, RunStartSetsTheItemsForAnIdleClockAndForACountingRun) {
     setOption(app.settings.checkvalue, CheckFlag::SettingsAllowed, c.settingsAllowed);
     setOption(app.settings.checkvalue, CheckFlag::PauseAllowed, c.pauseAllowed);
     main.menu_often(0).setCaption(c.presetsExist ? "演讲十分钟" : "^");
+    main.presetsListed = c.presetsExist;
     main.menu_one(2).setCaption("继续        Ctrl+F2");
-    main.Label13(0).setCaption(c.counting ? "report.pptx" : "0");
+    app.run.paused = true;
+    app.run.binding.bound = c.counting ? "report.pptx" : "0";
     clock.Timer5.setEnabled(true);
     runStart();
     EXPECT_EQ(state(main.menu_one(1)), c.start);
@@ -75,6 +77,7 @@ TEST_F(TrayMenuTest, RunStartSetsTheItemsForAnIdleClockAndForACountingRun) {
     EXPECT_EQ(clock.Timer1.Enabled(), c.counting) << "the count-down runs only when counting";
     EXPECT_EQ(main.menu_one(2).Caption(),
               c.counting ? "暂停        Ctrl+F2" : "继续        Ctrl+F2");
+    EXPECT_EQ(app.run.paused, !c.counting) << "a run that starts counting is not paused";
   }
 }
 
@@ -178,17 +181,17 @@ TEST_F(TrayMenuTest, StartDoesNothingInAutomaticModeAndOnlyClosesTheToolWithTimi
   setAutomaticTiming(true);
   main.menu_one_Click(1);
   EXPECT_TRUE(app.settingsWindow().loaded());
-  EXPECT_NE(main.Label13(0).Caption(), "手动计时");
+  EXPECT_NE(app.run.binding.bound, "手动计时");
 
   setAutomaticTiming(false);
   setOption(app.settings.checkvalue, CheckFlag::TimedDuration, false);
   main.menu_one_Click(1);
   EXPECT_FALSE(app.settingsWindow().loaded());
-  EXPECT_NE(main.Label13(0).Caption(), "手动计时");
+  EXPECT_NE(app.run.binding.bound, "手动计时");
 
   setOption(app.settings.checkvalue, CheckFlag::TimedDuration, true);
   main.menu_one_Click(1);
-  EXPECT_EQ(main.Label13(0).Caption(), "手动计时");
+  EXPECT_EQ(app.run.binding.bound, "手动计时");
 }
 
 TEST_F(TrayMenuTest, OpeningSettingsClosesTheStatisticsFirst) {
@@ -209,21 +212,21 @@ TEST_F(TrayMenuTest, OpeningSettingsClosesTheStatisticsFirst) {
 TEST_F(TrayMenuTest, StatisticsRestTheWatchersAndResetTheRunRecordUntilTheyClose) {
   start();
   app.settings.Time_all = 600.0 / 86400;
-  main.Label4(1).setCaption("12345");
-  main.Label5(2).setCaption("777");
-  main.Text1.setText("9000");
-  main.Label7.setCaption("1");
+  app.run.record.bankedDownMs = 12345;
+  app.run.countedUpMs = 777;
+  app.run.shownMillis = 9000;
+  app.run.startSoundArmed = false;
   main.Timer5.setEnabled(true);
   clock.Timer3.setEnabled(true);
   mirror.Timer3.setEnabled(true);
   main.menu_other_Click(0);
   EXPECT_FALSE(main.Timer4.Enabled());
   EXPECT_FALSE(main.Timer5.Enabled());
-  EXPECT_EQ(main.Label4(0).Caption(), "00:10:00");
-  EXPECT_EQ(main.Label4(1).Caption(), "0");
-  EXPECT_EQ(main.Label5(2).Caption(), "0");
-  EXPECT_EQ(main.Text1.Text(), "0");
-  EXPECT_EQ(main.Label7.Caption(), "0") << "the next run start plays its sound";
+  EXPECT_EQ(app.run.record.setTime, "00:10:00");
+  EXPECT_EQ(app.run.record.bankedDownMs, 0);
+  EXPECT_EQ(app.run.countedUpMs, 0);
+  EXPECT_EQ(app.run.shownMillis, 0);
+  EXPECT_TRUE(app.run.startSoundArmed) << "the next run start plays its sound";
   EXPECT_FALSE(clock.Timer3.Enabled()) << "the clocks stop blinking";
   EXPECT_FALSE(mirror.Timer3.Enabled());
   EXPECT_TRUE(clock.Timer5.Enabled()) << "the clock is prepared afresh";

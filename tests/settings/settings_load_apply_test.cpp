@@ -86,7 +86,7 @@ TEST_F(SettingsLoadApply, AnApplyStoresEverySettingAndArmsAFreshRun) {
     c("Combo5").setListIndex(2);
     c("HScroll2").setValue(40);
     c("Text1", 18).setText("wide");  // no number: the record's value stays
-    app.mainWindow().Label13(0).setCaption("talk.pptx");
+    app.run.binding.bound = "talk.pptx";
     app.floatingClock().Timer4.setEnabled(true);
     app.mainWindow().Timer5.setEnabled(true);
     apply();
@@ -103,20 +103,33 @@ TEST_F(SettingsLoadApply, AnApplyStoresEverySettingAndArmsAFreshRun) {
     EXPECT_EQ(hotKeys.registered().front().virtualKey, 0x71);  // F2, taken anew
 
     MainWindow& main = app.mainWindow();
-    EXPECT_EQ(app.floatingClock().Label15.Caption(), "1");
+    EXPECT_TRUE(app.floatingClock().restoreAtNextStart);
     EXPECT_FALSE(app.floatingClock().Timer4.Enabled());
     EXPECT_TRUE(app.floatingClock().Timer5.Enabled());
     EXPECT_TRUE(main.Timer4.Enabled());
     EXPECT_EQ(main.Timer5.Enabled(), automatic);  // a manual run has no document to watch end
-    EXPECT_EQ(main.Label7.Caption(), automatic ? "1" : "0");
+    EXPECT_EQ(app.run.startSoundArmed, !automatic);
     // A manual run starts from zero, bound to no document.
-    EXPECT_EQ(main.Label4(0).Caption(), automatic ? "" : "00:05:00");
-    EXPECT_EQ(main.Label13(0).Caption(), automatic ? "talk.pptx" : "");
+    EXPECT_EQ(app.run.record.setTime, automatic ? "" : "00:05:00");
+    EXPECT_EQ(app.run.binding.bound, automatic ? "talk.pptx" : "");
     EXPECT_EQ(messageBoxes.pendingAnswers(), automatic ? 1u : 0u);
     EXPECT_EQ(platform::regDwordNumber(*registry.raw(HKCU, kExplorerKey, "HideFileExt")),
               automatic ? 2 : 0);
     EXPECT_TRUE(window.Visible());
-    main.Label4(0).setCaption("");
+    app.run.record.setTime = "";
+    window.Unload();
+  }
+}
+
+TEST_F(SettingsLoadApply, AManualApplyKeepsManualTimingRunningButUnbindsADocument) {
+  for (const bool manual : {true, false}) {
+    SCOPED_TRACE(manual);
+    open();
+    c("Option6", 0).setValue(1);
+    app.run.binding.bound = manual ? "手动计时" : "talk.pptx";
+    apply();
+    EXPECT_EQ(runBound(app.run), manual);
+    EXPECT_EQ(app.run.binding.bound, manual ? "手动计时" : "");
     window.Unload();
   }
 }
@@ -166,7 +179,7 @@ TEST_F(SettingsLoadApply, ARefusedApplyChangesNothing) {
     files.remove(app.iniPath());
     installFile("TimeData.db");
     app.settings = defaultSettings();
-    app.floatingClock().Label15.setCaption("");
+    app.floatingClock().restoreAtNextStart = false;
     open();
     k.set(window);
     const SettingsBlock before = app.settings;
@@ -180,7 +193,7 @@ TEST_F(SettingsLoadApply, ARefusedApplyChangesNothing) {
     }
     EXPECT_EQ(stored("checkvalue").has_value(), accepted);
     EXPECT_EQ(iniValue("Hotkey", "start").empty(), !accepted);
-    EXPECT_EQ(app.floatingClock().Label15.Caption(), accepted ? "1" : "");
+    EXPECT_EQ(app.floatingClock().restoreAtNextStart, accepted);
     window.Unload();
   }
 }
@@ -202,7 +215,7 @@ TEST_F(SettingsLoadApply, PromptTextModeStoresOnlyThePromptBarsLook) {
   EXPECT_EQ(iniValue("Hotkey", "processBackColor"), "-2147483635");
   EXPECT_EQ(iniValue("Hotkey", "processadd"), "12");
   EXPECT_EQ(iniValue("Hotkey", "start"), "");
-  EXPECT_EQ(app.mirrorClock().Label5.Caption(), "7");
+  EXPECT_EQ(app.mirrorClock().alarmStage, AlarmStage::SettingsApplied);
   EXPECT_TRUE(app.promptBar().Timer3.Enabled());
   EXPECT_FALSE(app.mainWindow().Timer4.Enabled());
 }

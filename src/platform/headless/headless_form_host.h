@@ -14,7 +14,7 @@
 
 namespace horalix::platform {
 
-// One change the mirror was told of: "Frm_exit" for the form itself, "Frm_exit.Label13(0)" for
+// One change the mirror was told of: "Frm_exit" for the form itself, "time_glass.Label1(0)" for
 // a control, "Frm_exit.menu_one(2)" for a menu item.
 struct FormChange {
   std::string target;
