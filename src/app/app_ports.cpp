@@ -117,11 +117,7 @@ void AppPorts::setChecked(Spotlight spotlight, bool checked) {
   context_.mainWindow().MouseLight(static_cast<int>(spotlight)).setChecked(checked);
 }
 
-// The shown text is the one the clock holds in its Label11.
-void AppPorts::redrawText(int fontSize) {
-  FloatingClock& clock = context_.floatingClock();
-  clock.ShowStatue(clock.Label11.Caption(), fontSize);
-}
+void AppPorts::redrawText(int fontSize) { context_.floatingClock().redrawFaceText(fontSize); }
 
 AlarmStage AppPorts::alarmStage() { return context_.floatingClock().alarmStage; }
 

@@ -29,15 +29,15 @@ void FloatingClock::Timer3_Timer() {
   if (count <= 0) {
     if (hold <= 0) {
       Timer3.setEnabled(false);
-      mirror.Timer3.setEnabled(false);
+      mirror.stopBlink();
     }
     Picture2.setVisible(true);
-    mirror.Picture2.setVisible(true);
+    mirror.showTextBox();
     stageFlashes = false;
   }
   if (reminderPending && !faceShown && hold <= 0) {
     Timer2.setEnabled(true);
-    mirror.Timer2.setEnabled(true);
+    mirror.startSequencer();
   }
   if (count > 0) --count;
   if (hold > 0) --hold;

@@ -46,8 +46,7 @@ void FloatingClock::Picture1_MouseDown(int Button, int Shift, float X, float Y) 
         const bool countInView = t == 0;
         for (ClockWindow* clock : {static_cast<ClockWindow*>(this),
                                    static_cast<ClockWindow*>(&context_.mirrorClock())}) {
-          clock->Label1(1).setTop(countInView ? kOutOfView : 0);
-          clock->Label1(2).setTop(countInView ? 0 : kOutOfView);
+          clock->bringIntoView(!countInView, kOutOfView);
         }
         bool mirrorToo = false;
         attempt([&] { mirrorToo = ReadSecondScreen(context_) == 1; });

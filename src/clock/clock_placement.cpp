@@ -43,9 +43,9 @@ void parkClock(ClockWindow& clock) {
 
 void markShown(ClockWindow& clock) {
   // A sequencer at work is left alone: a show in the middle of its work does not restart it.
-  if (clock.Timer2.Enabled()) return;
+  if (clock.sequencing()) return;
   setSequencer(clock, true);
-  clock.Timer2.setEnabled(true);
+  clock.startSequencer();
 }
 
 // Records the user's choice and shows it on the tray item, which offers the other: "显示" while
@@ -86,7 +86,7 @@ void ShowClocks(Context& context) {
   const ScreenTwips screen = screenTwips(context);
   attempt(context.platform.log, "ShowClocks", [&] {
     const SavedPosition at = readSavedPosition(context, "clockleft", "clocktop");
-    const int width = context.run.BackPictureOn ? clock.Width() : clock.Label9.Width();
+    const int width = context.run.BackPictureOn ? clock.Width() : clock.templateWidth();
     // Pulled in to end 100 twips inside the right edge when it would not fit.
     const int limit = screen.width - width - 100;
     clock.setLeft(at.left >= 0 && limit > at.left ? at.left : limit);
@@ -126,7 +126,7 @@ void MarkClocksShown(Context& context) {
 void ApplyClockStyle(Context& context) {
   const int size = FontSizeByIndex(static_cast<int>(
       Val(fontselectPart(context.settings.Fontselect, FontselectField::SizeIndex))));
-  const std::string text = context.floatingClock().Label11.Caption();
+  const std::string text = context.floatingClock().faceText();
   attempt(context.platform.log, "ApplyClockStyle",
           [&] { context.floatingClock().ShowStatue(text, size); });
   attempt(context.platform.log, "ApplyClockStyle", [&] {
@@ -142,7 +142,7 @@ void RestoreClocks(Context& context) {
     HideClocks(context);
   } else if (optionOn(context.settings.checkvalue, CheckFlag::HideWhenIdle)) {
     // The clocks show only while a count runs.
-    if (clock.Timer1.Enabled() || clock.Timer4.Enabled()) {
+    if (clock.counting()) {
       ShowClocks(context);
     } else {
       HideClocks(context);
@@ -150,11 +150,8 @@ void RestoreClocks(Context& context) {
   } else {
     ShowClocks(context);
   }
-  for (platform::Form* window : {static_cast<platform::Form*>(&clock),
-                                 static_cast<platform::Form*>(&context.mirrorClock())}) {
-    window->control("Picture1").setVisible(true);
-    window->control("Picture2").setVisible(true);
-  }
+  clock.showSurfaces();
+  context.mirrorClock().showSurfaces();
 }
 
 void raiseClocks(Context& context) {

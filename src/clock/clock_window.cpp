@@ -112,6 +112,12 @@ void ClockWindow::park() { move(-Width() - 5000, -Height() - 5000, Width(), Heig
 
 void ClockWindow::ShowStatue(const std::string& s, int FSize) { face_.ShowStatue(s, FSize); }
 
+void ClockWindow::setFaceTextSize(int size) {
+  platform::FontSpec font = Label11.Font();
+  font.size = size;
+  Label11.setFont(font);
+}
+
 void ClockWindow::creatrange() { face_.creatrange(); }
 
 void ClockWindow::changcolor(std::uint32_t nowcolor) { face_.changcolor(nowcolor); }

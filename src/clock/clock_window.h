@@ -171,6 +171,68 @@ class ClockWindow : public platform::Form {
   // counting up, or the time of day in its view.
   std::string shownText();
 
+  // ---- What the run's routines and the other windows ask of a clock ----
+  // The run start (Timer5) runs at the next turn of the loop.
+  void armRunStart() { Timer5.setEnabled(true); }
+  // Both count timers off; the sequencer and the blink go on.
+  void haltCount() {
+    Timer1.setEnabled(false);
+    Timer4.setEnabled(false);
+  }
+  // The count timer of the direction (Timer1 down, Timer4 up) on or off.
+  void switchCount(bool countDown, bool on) { (countDown ? Timer1 : Timer4).setEnabled(on); }
+  // The count-up back at one tick a second.
+  void countUpEverySecond() { Timer4.setInterval(1000); }
+  // The count-down gives way to the count-up at zero.
+  void turnToCountUp() {
+    Timer1.setEnabled(false);
+    Timer4.setEnabled(true);
+  }
+  // A count timer is running.
+  bool counting() const { return Timer1.Enabled() || Timer4.Enabled(); }
+  // The sequencer is at work.
+  bool sequencing() const { return Timer2.Enabled(); }
+  // The sequencer starts.
+  void startSequencer() { Timer2.setEnabled(true); }
+  // The blink stops.
+  void stopBlink() { Timer3.setEnabled(false); }
+  // The time of day at which the running segment began.
+  void setSegmentStart(const std::string& timeOfDay) { Label16.setCaption(timeOfDay); }
+  // The text the face holds, as last set (not recomputed from the count).
+  const std::string& faceText() const { return Label11.Caption(); }
+  void setFaceText(const std::string& text) { Label11.setCaption(text); }
+  // The size of the face text's font, in points.
+  void setFaceTextSize(int size);
+  // The face redrawn with the text it holds at the font size `size`.
+  void redrawFaceText(int size) { ShowStatue(Label11.Caption(), size); }
+  // The width of the face's width template.
+  int templateWidth() const { return Label9.Width(); }
+  // Both drawing surfaces shown.
+  void showSurfaces() {
+    Picture1.setVisible(true);
+    Picture2.setVisible(true);
+  }
+  // The text box shown (after a blink's blank half).
+  void showTextBox() { Picture2.setVisible(true); }
+  // The colour of the text.
+  void setTextColour(std::uint32_t colour) { Picture2.setForeColor(colour); }
+  // The back colour of the window and its text box.
+  void setBackColour(std::uint32_t colour) {
+    setBackColor(colour);
+    Picture2.setBackColor(colour);
+  }
+  // The overtime colours (the tick of Timer8, which goes off): the text in the time-out colour,
+  // the back picture again or the time-out back colour, or with the transparent background a key
+  // matched to the text. `mirror`, when given, takes the text and back colours along.
+  void showOvertimeColours(ClockWindow* mirror);
+  // The time of day is in view instead of the count.
+  bool timeOfDayInView() { return Label1(1).Top() != 0; }
+  // The count (countInView) or the time of day brought into view, the other moved to `away`.
+  void bringIntoView(bool countInView, int away) {
+    Label1(1).setTop(countInView ? 0 : away);
+    Label1(2).setTop(countInView ? away : 0);
+  }
+
  protected:
   // ---- Hooks that each clock fills ----
 

@@ -47,12 +47,10 @@ void startOvertime(Context& context, FloatingClock& clock) {
       PlayMusic(context, context.pathInProgramFolder("sounds\\" + clock.SoundNames.at(4)));
     }
   });
-  clock.Timer1.setEnabled(false);
-  clock.Timer4.setEnabled(true);
+  clock.turnToCountUp();
   attempt([&] {
     if (ReadSecondScreen(context) != 1) return;
-    context.mirrorClock().Timer1.setEnabled(false);
-    context.mirrorClock().Timer4.setEnabled(true);
+    context.mirrorClock().turnToCountUp();
   });
   attempt([&] { clock.applyOvertimeStyle(true); });
 }
@@ -108,7 +106,7 @@ void endUnboundRun(Context& context, FloatingClock& clock) {
                    [&] { context.ports().runControl().hideInteraction(); });
   clock.stopCountTimers();
   horalix::attempt(context.platform.log, kWhere, [&] { context.ports().runControl().endRun(); });
-  clock.Timer5.setEnabled(true);
+  clock.armRunStart();
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ void finishOvertime(Context& context, FloatingClock& clock) {
     horalix::attempt(context.platform.log, kWhere, statement);
   };
   const bool cycling = context.run.AfterZeroAction == 2;
-  clock.Timer4.setInterval(1000);
+  clock.countUpEverySecond();
   stopCountUp(context, clock);
   attempt([&] { context.ports().runControl().hideInteraction(); });
   attempt([&] { context.ports().runControl().hideProcessBars(); });

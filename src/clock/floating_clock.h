@@ -41,6 +41,8 @@ class FloatingClock : public ClockWindow {
   std::int16_t MirrorSizeAdd = 0;
 
   platform::Timer& Timer7;  // hover button watch
+  // The back picture let go: the face shows no picture behind the text.
+  void dropBackPicture() { Picture3.setPicture(""); }
 
   // ---- Mouse input (Button 1 left, 2 right, 4 middle; X and Y in twips of the control) ----
 

@@ -31,7 +31,7 @@ PromptBar& MirrorClock::promptBar() { return context_.secondPromptBar(); }
 
 int MirrorClock::mirrorSize() { return wantedSize() + MirrorFontAdd; }
 
-void MirrorClock::redraw() { ShowStatue(context_.floatingClock().Label11.Caption(), mirrorSize()); }
+void MirrorClock::redraw() { ShowStatue(context_.floatingClock().faceText(), mirrorSize()); }
 
 void MirrorClock::Label_change() {
   Label11.setCaption(shownText());

@@ -54,7 +54,7 @@ void MirrorClock::Timer5_Timer() {
   faceShown = true;
   reminderPending = false;
   // The face shows the floating clock's text.
-  drawFirstFace(context.floatingClock().Label11.Caption(), size);
+  drawFirstFace(context.floatingClock().faceText(), size);
   takeRunValues();
 
   if (ReadSecondScreen(context) == 0) {

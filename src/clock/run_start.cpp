@@ -83,7 +83,7 @@ void FloatingClock::Timer5_Timer() {
 
   drawFirstFace(Label11.Caption(), size);
   takeRunValues();
-  context.mirrorClock().Timer5.setEnabled(true);
+  context.mirrorClock().armRunStart();
 
   const bool counting = runCounts(context.run, context.settings);
   if (counting) {

@@ -51,7 +51,7 @@ void startNextRound(Context& context, FloatingClock& clock) {
   if (nextPreset) {
     context.ports().runControl().nextPreset();
   } else {
-    clock.Timer5.setEnabled(true);
+    clock.armRunStart();
   }
 }
 

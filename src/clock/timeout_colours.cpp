@@ -44,12 +44,13 @@ bool reloadBackPicture(Context& context, platform::Control& Picture3) {
   return true;
 }
 
-// The steps both windows take; `mirror` is the other window to recolour along, or none.
-template <class Window>
-void recolour(Context& context, Window& window, MirrorClock* mirror) {
+}  // namespace
+
+void ClockWindow::showOvertimeColours(ClockWindow* mirror) {
+  Context& context = context_;
   const char* where = "Timer8";
-  window.Timer8.setEnabled(false);
-  attempt(context.platform.log, where, [&] { SetTopmost(context, window); });
+  Timer8.setEnabled(false);
+  attempt(context.platform.log, where, [&] { SetTopmost(context, *this); });
   std::uint32_t fore = 0, back = 0;
   attempt(context.platform.log, where,
           [&] { fore = overtimeColour(context, "outForeColor", "65535"); });
@@ -57,45 +58,36 @@ void recolour(Context& context, Window& window, MirrorClock* mirror) {
           [&] { back = overtimeColour(context, "outbackColor", "255"); });
   context.run.OvertimePrefix = "";
   context.run.BlinkCount = 0;
-  window.Picture1.setVisible(true);
-  window.Picture2.setVisible(true);
+  Picture1.setVisible(true);
+  Picture2.setVisible(true);
 
-  for (platform::Control* text :
-       {&window.control("Label1", 1), &window.control("Label1", 2), &window.control("Label9"),
-        &window.control("Label11"), &window.Picture2}) {
+  for (platform::Control* text : {&Label1(1), &Label1(2), &Label9, &Label11, &Picture2}) {
     text->setForeColor(fore);
   }
-  if (mirror) mirror->Picture2.setForeColor(fore);
+  if (mirror) mirror->setTextColour(fore);
 
-  platform::Control& Picture3 = window.control("Picture3");
   if (optionChar(context.settings.checkvalue, CheckFlag::TransparentBack) == "0") {
     bool picture = false;
     attempt(context.platform.log, where, [&] { picture = reloadBackPicture(context, Picture3); });
     if (!picture) {
-      window.setBackColor(back);
-      window.Picture2.setBackColor(back);
-      if (mirror) {
-        mirror->setBackColor(back);
-        mirror->Picture2.setBackColor(back);
-      }
+      setBackColour(back);
+      if (mirror) mirror->setBackColour(back);
     }
   } else {
     Picture3.setPicture("", 0, 0);
     context.run.BackPictureOn = false;
-    attempt(context.platform.log, where, [&] { window.changcolor(fore); });
+    attempt(context.platform.log, where, [&] { changcolor(fore); });
   }
 }
-
-}  // namespace
 
 void timeoutColours(Context& context, FloatingClock& clock) {
   MirrorClock* mirror = nullptr;
   attempt(context.platform.log, "Timer8", [&] {
     if (ReadSecondScreen(context) == 1) mirror = &context.mirrorClock();
   });
-  recolour(context, clock, mirror);
+  clock.showOvertimeColours(mirror);
 }
 
-void timeoutColours(Context& context, MirrorClock& mirror) { recolour(context, mirror, nullptr); }
+void timeoutColours(Context&, MirrorClock& mirror) { mirror.showOvertimeColours(nullptr); }
 
 }  // namespace horalix

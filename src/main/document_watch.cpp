@@ -145,7 +145,7 @@ void MainWindow::automaticStart(const std::string& bound) {
   FloatingClock& clock = context_.floatingClock();
   clock.restoreAtNextStart = true;
   if (optionOn(context_.settings.checkvalue, CheckFlag::TimedDuration)) {
-    clock.Timer5.setEnabled(true);
+    clock.armRunStart();
   } else {
     attempt(context_.platform.log, where, [&] { RestoreClocks(context_); });
   }

@@ -59,7 +59,7 @@ void MainWindow::Timer5_Timer() {
   attempt(context_.platform.log, where, [&] { LoadSettings(context_, context_.settings); });
   attempt(context_.platform.log, where, [&] {
     const std::vector<std::string> parts = Split(context_.settings.picturename, "\\");
-    if (parts.empty() || parts[0].empty()) context_.floatingClock().Picture3.setPicture("");
+    if (parts.empty() || parts[0].empty()) context_.floatingClock().dropBackPicture();
   });
   attempt(context_.platform.log, where, [&] { RestoreClocks(context_); });
   attempt(context_.platform.log, where, [&] { EndTiming(context_); });

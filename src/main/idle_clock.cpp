@@ -43,7 +43,7 @@ void parkStaleBars(Context& context) {
   if (primary.Timer2.Enabled()) {
     context.run.holdOff = 0;
     parkProcessBar(primary, screenWidth, 0, kParkDistance);
-    context.floatingClock().Timer5.setEnabled(true);
+    context.floatingClock().armRunStart();
   }
   PromptBar& extended = context.secondPromptBar();
   if (extended.Timer2.Enabled()) parkProcessBar(extended, screenWidth, screenWidth, kParkDistance);
@@ -66,12 +66,8 @@ void applyBackground(Context& context, bool mirrored) {
   } else if (parts.size() > 1) {
     attempt(context.platform.log, where, [&] {
       const auto colour = static_cast<std::uint32_t>(CLng(Val(parts[1])));
-      context.floatingClock().setBackColor(colour);
-      context.floatingClock().Picture2.setBackColor(colour);
-      if (mirrored) {
-        context.mirrorClock().setBackColor(colour);
-        context.mirrorClock().Picture2.setBackColor(colour);
-      }
+      context.floatingClock().setBackColour(colour);
+      if (mirrored) context.mirrorClock().setBackColour(colour);
     });
   }
   settings.picture_width = std::min(settings.picture_width, kWidestPicture);
@@ -100,16 +96,14 @@ void idleClockRefresh(Context& context, double setTime) {
   FloatingClock& clock = context.floatingClock();
   MirrorClock& mirror = context.mirrorClock();
   attempt(context.platform.log, where, [&] { parkStaleBars(context); });
-  for (platform::Control* picture :
-       {&clock.Picture1, &clock.Picture2, &mirror.Picture1, &mirror.Picture2}) {
-    picture->setVisible(true);
-  }
+  clock.showSurfaces();
+  mirror.showSurfaces();
   context.run.shownMillis = 0;
 
   const int format = displayFormat(settings.optvalue);
   std::string text;
   attempt(context.platform.log, where, [&] {
-    if (clock.Label1(1).Top() != 0) {
+    if (clock.timeOfDayInView()) {
       // The time-of-day view: the set time is not refreshed there.
       text = Format(timeOf(context.platform.loop.localTime()), format == 2 ? "hh:mm" : "hh:mm:ss");
       return;
@@ -123,19 +117,17 @@ void idleClockRefresh(Context& context, double setTime) {
   attempt(context.platform.log, where, [&] { mirrored = ReadSecondScreen(context) == 1; });
   attempt(context.platform.log, where, [&] {
     const std::uint32_t colour = faceColour(settings.Fontselect);
-    clock.Picture2.setForeColor(colour);
-    mirror.Picture2.setForeColor(colour);
+    clock.setTextColour(colour);
+    mirror.setTextColour(colour);
   });
   int size = 0;
   attempt(context.platform.log, where, [&] {
     size = FontSizeByIndex(
         static_cast<int>(Val(fontselectPart(settings.Fontselect, FontselectField::SizeIndex))));
-    platform::FontSpec font = clock.Label11.Font();
-    font.size = size;
-    clock.Label11.setFont(font);
+    clock.setFaceTextSize(size);
   });
-  clock.Label11.setCaption(text);
-  if (mirrored) mirror.Label11.setCaption(text);
+  clock.setFaceText(text);
+  if (mirrored) mirror.setFaceText(text);
   if (optionChar(settings.checkvalue, CheckFlag::TransparentBack) == "0") {
     attempt(context.platform.log, where, [&] { applyBackground(context, mirrored); });
   }

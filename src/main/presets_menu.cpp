@@ -86,9 +86,8 @@ void MainWindow::menu_often_Click(int Index) {
   attempt(context_.platform.log, "presets menu, run start", [&] {
     FloatingClock& clock = context_.floatingClock();
     clock.restoreAtNextStart = true;
-    clock.Timer1.setEnabled(false);
-    clock.Timer4.setEnabled(false);
-    clock.Timer5.setEnabled(true);
+    clock.haltCount();
+    clock.armRunStart();
   });
 }
 

@@ -21,11 +21,8 @@ namespace {
 // The count timer of the running direction: Timer1 counts down, Timer4 counts up.
 void switchCount(Context& context, bool on) {
   const bool down = context.run.direction == CountDirection::Down;
-  auto pick = [down](auto& clock) -> platform::Timer& {
-    return down ? clock.Timer1 : clock.Timer4;
-  };
-  pick(context.floatingClock()).setEnabled(on);
-  if (ReadSecondScreen(context) == 1) pick(context.mirrorClock()).setEnabled(on);
+  context.floatingClock().switchCount(down, on);
+  if (ReadSecondScreen(context) == 1) context.mirrorClock().switchCount(down, on);
 }
 
 }  // namespace
@@ -40,7 +37,7 @@ void StartTiming(Context& context) {
   main.Timer5.setEnabled(false);
   startRunRecord(context, context.run.binding.bound);
   captureScreenSize(context);
-  context.floatingClock().Timer5.setEnabled(true);
+  context.floatingClock().armRunStart();
 }
 
 void PauseResume(Context& context) {
@@ -69,8 +66,8 @@ void PauseResume(Context& context) {
   // segment's start from its own Label16.
   attempt(context.platform.log, "PauseResume", [&] {
     const std::string now = Format(timeOf(context.platform.loop.localTime()), "hh:mm:ss");
-    context.floatingClock().Label16.setCaption(now);
-    context.mirrorClock().Label16.setCaption(now);
+    context.floatingClock().setSegmentStart(now);
+    context.mirrorClock().setSegmentStart(now);
   });
   attempt(context.platform.log, "PauseResume", [&] {
     setPaused(context, !context.run.paused);
@@ -104,16 +101,16 @@ void resumeTiming(Context& context, bool unbindDocument) {
   if (ReadAImode(context)) {
     context.run.startSoundArmed = false;
     main.Timer4.setEnabled(true);
-    clock.Timer5.setEnabled(true);
+    clock.armRunStart();
     return;
   }
   main.Timer4.setEnabled(true);
   main.Timer5.setEnabled(false);
   resetRunRecord(context);
-  clock.Timer3.setEnabled(false);
-  context.mirrorClock().Timer3.setEnabled(false);
+  clock.stopBlink();
+  context.mirrorClock().stopBlink();
   if (unbindDocument && !context.run.binding.manualRun()) context.run.binding.bound.clear();
-  clock.Timer5.setEnabled(true);
+  clock.armRunStart();
 }
 
 }  // namespace horalix

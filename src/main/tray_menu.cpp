@@ -82,9 +82,9 @@ void MainWindow::statisticsCommand() {
   Timer4.setEnabled(false);
   Timer5.setEnabled(false);
   attempt(context_.platform.log, "statistics", [&] { resetRunRecord(context_); });
-  context_.floatingClock().Timer3.setEnabled(false);
-  context_.mirrorClock().Timer3.setEnabled(false);
-  context_.floatingClock().Timer5.setEnabled(true);
+  context_.floatingClock().stopBlink();
+  context_.mirrorClock().stopBlink();
+  context_.floatingClock().armRunStart();
   attempt(context_.platform.log, "statistics",
           [&] { context_.ports().toolWindows().open(ToolWindow::Statistics); });
 }

@@ -35,8 +35,7 @@ void storeOptions(Context& context, const StoredOptions& o) {
 void rearmRun(Context& context) {
   FloatingClock& clock = context.floatingClock();
   clock.restoreAtNextStart = true;
-  clock.Timer1.setEnabled(false);
-  clock.Timer4.setEnabled(false);
+  clock.haltCount();
   resumeTiming(context, true);
 }
 
