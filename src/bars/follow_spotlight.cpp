@@ -121,6 +121,8 @@ void FollowSpotlight::Form_MouseMove(int Button, int Shift, float X, float Y) {
   centreSpotOn(X, Y);
 }
 
+void FollowSpotlight::stayBelowMenu() { Label1.setCaption("20"); }
+
 void FollowSpotlight::Timer1_Timer() {
   context_.run.holdOff = kHoldOthers;
   // A right click on the clock sets the counter, so that the clock's menu is not covered.

@@ -22,6 +22,10 @@ class FollowSpotlight : public platform::Form {
   platform::Timer& Timer1;  // keep on top, every 500 ms
   platform::Timer& Timer2;  // follow the pointer, every 10 ms
 
+  // Holds the spotlight below other windows for the next 20 of its keep-on-top ticks, so that a
+  // menu opened over it stays visible.
+  void stayBelowMenu();
+
   // The pointer moving over the dark area (twips of the window) centres the spot on it.
   void Form_MouseMove(int Button, int Shift, float X, float Y);
 

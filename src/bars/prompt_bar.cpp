@@ -95,6 +95,29 @@ void PromptBar::park(int gap) {
   setLeft(centredLeft());
 }
 
+void PromptBar::requestStart() { Timer3.setEnabled(true); }
+
+void PromptBar::resumeTextUpdate() { Timer2.setEnabled(true); }
+
+void PromptBar::resumeKeepOnTop() { Timer4.setEnabled(true); }
+
+bool PromptBar::textUpdating() const { return Timer2.Enabled(); }
+
+std::string PromptBar::text() const { return Label1.Caption(); }
+
+void PromptBar::setText(const std::string& text) { Label1.setCaption(text); }
+
+void PromptBar::parkKeepingOnTop(int gap) {
+  for (platform::Timer* t : {&Timer1, &Timer2, &Timer3}) t->setEnabled(false);
+  park(gap);
+}
+
+void PromptBar::stopAndPark(int gap) {
+  for (platform::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4}) t->setEnabled(false);
+  setLeft(centredLeft());
+  setTop(-Height() - gap);
+}
+
 void PromptBar::Form_Resize() {
   Label1.setLeft(240);
   Label1.setTop(120);
@@ -117,7 +140,7 @@ void PromptBar::keepOnTopTick() {
   Timer4.setInterval(1000);
   if (keepOnTopCount_ < 1) Timer4.setEnabled(false);
   keepOnTopCount_ = static_cast<std::int16_t>(keepOnTopCount_ - 1);
-  if (PromptBar* two = partner()) two->Timer4.setEnabled(true);
+  if (PromptBar* two = partner()) two->resumeKeepOnTop();
 }
 
 }  // namespace horalix

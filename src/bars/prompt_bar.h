@@ -62,6 +62,24 @@ class PromptBar : public platform::Form {
   // Moves the bar above the top edge of its screen, centred horizontally, `gap` twips higher
   // than its own height.
   void park(int gap);
+  // Asks for the bar: 100 ms later it takes the clock's reminder stage and shows that stage's
+  // text at its stored place, or hides for a stage without a bar.
+  void requestStart();
+  // Lets the once-a-second text update run (again).
+  void resumeTextUpdate();
+  // Lets the keep-on-top run go on.
+  void resumeKeepOnTop();
+  // The text update is running: the bar is on screen for a reminder.
+  bool textUpdating() const;
+  // The bar's text, and a new one without resizing the bar.
+  std::string text() const;
+  void setText(const std::string& text);
+  // Stops the start and the text update and parks the bar `gap` twips above its screen; a
+  // keep-on-top run goes on.
+  void parkKeepingOnTop(int gap);
+  // Stops all four timers, then puts the bar centred on its screen, `gap` twips above the top
+  // edge (left first, then top).
+  void stopAndPark(int gap);
   // Hides the bar: the extended screen's bar first while the second screen is in use, then all
   // four timers off and the bar parked.
   void tuichu();

@@ -64,7 +64,7 @@ void PromptBar::startTick() {
       step([&] {
         if (role_.extended && barStage_ != 4) {
           // The extended screen's bar shows the primary bar's text.
-          Label1.setCaption(context_.promptBar().Label1.Caption());
+          Label1.setCaption(context_.promptBar().text());
         } else if (barStage_ == 4 && Len(settings.tellShowtext) >= 1) {
           Label1.setCaption(settings.tellShowtext);
         } else {
@@ -74,7 +74,7 @@ void PromptBar::startTick() {
       });
       Form_Resize();
       step([&] {
-        if (PromptBar* two = partner()) two->Label1.setCaption(Label1.Caption());
+        if (PromptBar* two = partner()) two->setText(Label1.Caption());
       });
       Timer1.setEnabled(false);
       Timer2.setEnabled(true);
@@ -95,7 +95,7 @@ void PromptBar::startTick() {
   Form_Resize();
   placeAtStoredPosition();
   step([&] {
-    if (PromptBar* two = partner()) two->Timer3.setEnabled(true);
+    if (PromptBar* two = partner()) two->requestStart();
   });
   keepOnTopCount_ = 3;
   Timer4.setEnabled(true);

@@ -58,7 +58,7 @@ void PromptBar::textTick() {
   // A count of a day or more keeps the time shown before.
   step([&] { barTime_ = barTimeOf(ms); });
   step([&] {
-    if (PromptBar* two = partner()) two->Timer2.setEnabled(true);
+    if (PromptBar* two = partner()) two->resumeTextUpdate();
   });
   step(
       [&] { barStage_ = static_cast<std::int16_t>(context_.ports().clockDisplay().alarmStage()); });
@@ -72,7 +72,7 @@ void PromptBar::textTick() {
         step([&] {
           if (role_.extended) {
             // The extended screen's bar shows the primary bar's text.
-            Label1.setCaption(context_.promptBar().Label1.Caption());
+            Label1.setCaption(context_.promptBar().text());
           } else {
             timeText_ = barTimeText(ms, barTime_);
             Label1.setCaption(settings.tellprocesstext + "还剩" + timeText_);
@@ -87,7 +87,7 @@ void PromptBar::textTick() {
       case 4:
         break;
       case 7:
-        if (role_.extended) step([&] { Label1.setCaption(context_.promptBar().Label1.Caption()); });
+        if (role_.extended) step([&] { Label1.setCaption(context_.promptBar().text()); });
         Form_Resize();
         break;
       default:
@@ -95,8 +95,8 @@ void PromptBar::textTick() {
     }
     step([&] {
       if (PromptBar* two = partner()) {
-        two->Timer2.setEnabled(true);
-        two->Label1.setCaption(Label1.Caption());
+        two->resumeTextUpdate();
+        two->setText(Label1.Caption());
       }
     });
   }

@@ -64,6 +64,12 @@ void SpotlightDarkLayer::park() {
   move(-Width() - kParkGap, -Height() - kParkGap, Width(), Height());
 }
 
+void SpotlightDarkLayer::setMarkedCorners(const std::string& corners) {
+  Label1.setCaption(corners);
+}
+
+void SpotlightDarkLayer::buildSoon() { Timer1.setEnabled(true); }
+
 void SpotlightDarkLayer::coverScreen() {
   const platform::Desktop& desktop = context_.platform.desktop;
   const platform::PixelRect screen = desktop.primaryScreen();

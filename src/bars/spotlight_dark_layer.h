@@ -5,6 +5,8 @@
 // and the menu check mark (spotlight_menu.h).
 #pragma once
 
+#include <string>
+
 #include "platform/forms.h"
 
 namespace horalix {
@@ -26,6 +28,12 @@ class SpotlightDarkLayer : public platform::Form {
   void Picture1_MouseDown(int Button, int Shift, float X, float Y);
   void Picture1_MouseMove(int Button, int Shift, float X, float Y);
   void Form_DblClick();
+
+  // The rectangle the veil marks, as the text "x0/y0/x1/y1" (twips).
+  void setMarkedCorners(const std::string& corners);
+  // The veil has closed: 100 ms later the dark layer shows with the clear rectangle where it
+  // was marked.
+  void buildSoon();
 
   // Parks the window off screen: where it waits, out of sight, while the veil is in use.
   void park();

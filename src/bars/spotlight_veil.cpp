@@ -67,7 +67,7 @@ void SpotlightVeil::Form_MouseDown(int Button, int Shift, float X, float Y) {
   if (wasDrawn) {
     dragging_ = false;
     drawn_ = false;
-    context_.spotlightDarkLayer().Timer1.setEnabled(true);
+    context_.spotlightDarkLayer().buildSoon();
     Unload();
   }
 }
@@ -82,7 +82,7 @@ void SpotlightVeil::Form_MouseMove(int Button, int Shift, float X, float Y) {
   Mark.move(static_cast<int>(std::min(startX_, X)), static_cast<int>(std::min(startY_, Y)),
             static_cast<int>(std::fabs(X - startX_)), static_cast<int>(std::fabs(Y - startY_)));
   Mark.setVisible(true);
-  context_.spotlightDarkLayer().Label1.setCaption(cornerText(startX_, startY_, X, Y));
+  context_.spotlightDarkLayer().setMarkedCorners(cornerText(startX_, startY_, X, Y));
   drawn_ = true;
 }
 

@@ -56,7 +56,7 @@ void FloatingClock::Picture1_MouseDown(int Button, int Shift, float X, float Y) 
       attempt([&] {
         // The follow-mode spotlight stays below the menu while it is open.
         if (context_.run.openToolWindow == OpenWindow::FollowSpotlight)
-          context_.followSpotlight().Label1.setCaption("20");
+          context_.followSpotlight().stayBelowMenu();
       });
       attempt([&] {
         // A see-through clock opens the menu at the pointer, an opaque one below its own

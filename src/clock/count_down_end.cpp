@@ -40,7 +40,7 @@ void startOvertime(Context& context, FloatingClock& clock) {
   attempt([&] {
     if (!zeroReminder || !on(CheckFlag::BarOvertime)) return;
     clock.alarmStage = AlarmStage::Zero;
-    context.promptBar().Timer3.setEnabled(true);
+    context.promptBar().requestStart();
   });
   attempt([&] {
     if (zeroReminder && on(CheckFlag::SoundOvertime)) {

@@ -105,7 +105,7 @@ void ClockWindow::runStage(int k) {
   horalix::attempt(context_.platform.log, at.c_str(), [&] {
     if (!stageOn || !on(stageBar(k))) return;
     alarmStage = static_cast<AlarmStage>(k);
-    promptBar().Timer3.setEnabled(true);
+    promptBar().requestStart();
   });
   stageSound(k, stageOn);
 }

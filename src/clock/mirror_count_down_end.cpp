@@ -38,7 +38,7 @@ void MirrorClock::endCountDown() {
     attempt([&] {
       if (!barOn) return;
       alarmStage = AlarmStage::Zero;
-      promptBar().Timer3.setEnabled(true);
+      promptBar().requestStart();
     });
   };
   auto stop = [&] {

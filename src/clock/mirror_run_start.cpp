@@ -25,11 +25,7 @@ void MirrorClock::Timer5_Timer() {
   beginRunStart();
   // The extended screen's prompt bar is parked centred above the extended screen; its
   // keep-on-top run goes on.
-  attempt([&] {
-    PromptBar& bar = context.secondPromptBar();
-    for (platform::Timer* t : {&bar.Timer1, &bar.Timer2, &bar.Timer3}) t->setEnabled(false);
-    bar.park(2000);
-  });
+  attempt([&] { context.secondPromptBar().parkKeepingOnTop(2000); });
   attempt([&] { MirrorFontAdd = ReadHotkeyAdd(context); });
   stageFlashes = false;
   resetStages();

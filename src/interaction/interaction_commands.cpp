@@ -8,15 +8,10 @@
 #include "services/context.h"
 #include "services/ports.h"
 #include "services/setting_readers.h"
-#include "services/sound_playback.h"
-#include "services/text_runtime.h"
-#include "services/time_value.h"
 
 namespace horalix {
 
 namespace {
-
-PresetFile presetFile(Context& context) { return {context.platform.files, context.iniPath()}; }
 
 // A caption the countdown can take as its duration: minutes and seconds of one or two digits,
 // each 0 to 59.
@@ -42,31 +37,12 @@ bool isMinutesAndSeconds(const std::string& caption) {
 void hd_time_one_Click(Context& context, std::int16_t Index) {
   InteractionWindow& window = context.interactionWindow();
   const std::string caption = context.ports().interactionMenu().presetCaption(Index);
-  if (window.Timer1.Enabled()) return;
+  if (window.counting()) return;
   if (!isMinutesAndSeconds(caption)) {
     context.platform.log("hd_time_one: \"" + caption + "\" is not minutes:seconds");
     return;
   }
-  window.Label9(0).setCaption("0");
-  window.Label9(1).setCaption("0");
-  window.Label1.setCaption(caption);
-  window.setPaused(false);
-  for (platform::Timer* t : {&window.Timer1, &window.Timer2, &window.Timer3, &window.Timer4}) {
-    t->setEnabled(false);
-  }
-  StopMusic(context, context.pathInProgramFolder("sounds\\" + window.Label6.Caption()));
-  hd_set(context, TimeValue("00:" + caption), static_cast<std::int16_t>(Index + 1));
-}
-
-void hd_set(Context& context, double duration, std::int16_t n) {
-  (void)duration;
-  InteractionWindow& window = context.interactionWindow();
-  const InteractionPreset preset = readInteractionPresetForStart(presetFile(context), n);
-  window.Label2.setCaption(preset.Ttime);
-  window.Label4.setCaption(preset.Fontselect);
-  window.Label6.setCaption(preset.soundname);
-  window.Label7.setCaption(preset.checkvalue);
-  window.Timer3.setEnabled(true);
+  window.startPreset(caption, static_cast<std::int16_t>(Index + 1));
 }
 
 void Frmhudong_Click(Context& context, std::int16_t Index) {
@@ -77,7 +53,7 @@ void Frmhudong_Click(Context& context, std::int16_t Index) {
 void hd_time_show_Click(Context& context) {
   InteractionMenu& menu = context.ports().interactionMenu();
   InteractionWindow& window = context.interactionWindow();
-  if (Len(window.Label1.Caption()) < 3) {
+  if (!window.showsCountdown()) {
     menu.tickExtendedScreen(false);
     return;
   }

@@ -14,10 +14,6 @@ class Context;
 // nothing.
 void hd_time_one_Click(Context& context, std::int16_t Index);
 
-// Copies preset n from TimeData.db into the countdown window and starts it 100 ms later. The
-// duration is the window's Label1, which the caller sets first; the argument is not used.
-void hd_set(Context& context, double duration, std::int16_t n);
-
 // The "互动" popup: 1 pause or continue, 2 close; any other index does nothing.
 void Frmhudong_Click(Context& context, std::int16_t Index);
 

@@ -221,6 +221,36 @@ void InteractionWindow::pauseOrContinue() {
   }
 }
 
+bool InteractionWindow::counting() const { return Timer1.Enabled(); }
+
+bool InteractionWindow::showsCountdown() const { return Len(Label1.Caption()) >= 3; }
+
+void InteractionWindow::startPreset(const std::string& duration, std::int16_t n) {
+  Label9(0).setCaption("0");
+  Label9(1).setCaption("0");
+  Label1.setCaption(duration);
+  setPaused(false);
+  for (platform::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4}) t->setEnabled(false);
+  stopSound();
+  const InteractionPreset preset =
+      readInteractionPresetForStart({context_.platform.files, context_.iniPath()}, n);
+  Label2.setCaption(preset.Ttime);
+  Label4.setCaption(preset.Fontselect);
+  Label6.setCaption(preset.soundname);
+  Label7.setCaption(preset.checkvalue);
+  Timer3.setEnabled(true);
+}
+
+void InteractionWindow::stopSound() { StopMusic(context_, soundPath()); }
+
+void InteractionWindow::stopAndPark() {
+  setTop(-50000);
+  setLeft(-Width() - 60000);
+  Timer1.setEnabled(false);
+  Timer2.setEnabled(false);
+  stopSound();
+}
+
 void InteractionWindow::setPaused(bool paused) {
   context_.run.interactionPaused = paused;
   context_.ports().interactionMenu().showPaused(paused);

@@ -2,9 +2,8 @@
 // remaining time of an interaction preset (or "时间到") in large type, kept on top, centred on
 // the primary or the extended screen, and parked far off screen while no countdown is shown.
 //
-// Its state lives in hidden labels, as text, because the main window's commands read and write
-// it: Label1 the preset's duration "MM:SS" ("" after a close), Label2 the reminder seconds,
-// Label4 the display selection (font\size\colour
+// Its state lives in hidden labels, as text: Label1 the preset's duration "MM:SS" ("" after a
+// close), Label2 the reminder seconds, Label4 the display selection (font\size\colour
 // index\colour), Label5 the remaining milliseconds of the last tick, Label6 the sound file,
 // Label7 the preset's five option flags, Label8 the shown text (and its measure), Label9(0) the
 // milliseconds banked before the running segment, Label9(1) the elapsed milliseconds at the
@@ -40,6 +39,19 @@ class InteractionWindow : public platform::Form {
   void closeCountdown();
   // Records the countdown as paused or running and shows it on the popup's pause item.
   void setPaused(bool paused);
+  // The count tick is running.
+  bool counting() const;
+  // A countdown shows: a preset's duration is set (running, paused or at its time-up).
+  bool showsCountdown() const;
+  // Starts preset `n` with `duration` ("M:SS") from zero: any countdown and its sound stop,
+  // the preset's reminder, display, sound and options are read from TimeData.db, and the start
+  // tick runs 100 ms later.
+  void startPreset(const std::string& duration, std::int16_t n);
+  // Stops the preset's sound.
+  void stopSound();
+  // Parks the window far above and left of the screens and stops the count, the blink and the
+  // sound; a start or time-up already due still comes.
+  void stopAndPark();
 
   // ---- Display (interaction_display.cpp) ----
 

@@ -13,19 +13,9 @@
 #include "services/ports.h"
 #include "services/program_values.h"
 #include "services/setting_readers.h"
-#include "services/sound_playback.h"
 #include "services/text_runtime.h"
 
 namespace horalix {
-
-namespace {
-
-void stopInteractionSound(Context& context) {
-  StopMusic(context,
-            context.pathInProgramFolder("sounds\\" + context.interactionWindow().Label6.Caption()));
-}
-
-}  // namespace
 
 std::vector<std::string> handOverValues(int documentKind) {
   switch (documentKind) {
@@ -63,7 +53,7 @@ void EndTiming(Context& context) {
       EndSlideShow(context);
     }
   });
-  attempt(context.platform.log, "EndTiming", [&] { stopInteractionSound(context); });
+  attempt(context.platform.log, "EndTiming", [&] { context.interactionWindow().stopSound(); });
   attempt(context.platform.log, "EndTiming", [&] {
     main.menu_one(1).setEnabled(!ReadAImode(context));
     main.menu_one(2).setEnabled(false);
@@ -75,30 +65,9 @@ void EndTiming(Context& context) {
 }
 
 void HideProcessBars(Context& context) {
-  const int screenWidth = context.run.ScreenWidthPx * context.platform.desktop.twipsPerPixelX();
-  // The extended screen is taken to lie right of the primary one and to be as wide.
-  const struct {
-    PromptBar& bar;
-    int offset;
-  } bars[] = {{context.promptBar(), 0}, {context.secondPromptBar(), screenWidth}};
-  for (const auto& [bar, offset] : bars) parkProcessBar(bar, screenWidth, offset, 2000);
+  for (PromptBar* bar : {&context.promptBar(), &context.secondPromptBar()}) bar->stopAndPark(2000);
 }
 
-void parkProcessBar(PromptBar& bar, int screenWidth, int offset, int distance) {
-  for (platform::Timer* t : {&bar.Timer1, &bar.Timer2, &bar.Timer3, &bar.Timer4}) {
-    t->setEnabled(false);
-  }
-  bar.setLeft((screenWidth - bar.Width()) / 2 + offset);
-  bar.setTop(-bar.Height() - distance);
-}
-
-void HideInteraction(Context& context) {
-  InteractionWindow& window = context.interactionWindow();
-  window.setTop(-50000);
-  window.setLeft(-window.Width() - 60000);
-  window.Timer1.setEnabled(false);
-  window.Timer2.setEnabled(false);
-  stopInteractionSound(context);
-}
+void HideInteraction(Context& context) { context.interactionWindow().stopAndPark(); }
 
 }  // namespace horalix

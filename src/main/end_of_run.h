@@ -9,7 +9,6 @@
 namespace horalix {
 
 class Context;
-class PromptBar;
 
 // The hand-over values the add-in wrote for a document kind (the numeric value of
 // the run's document kind): the one of its kind, none for PDF (4) and drawings (6), all four for
@@ -19,9 +18,6 @@ std::vector<std::string> handOverValues(int documentKind);
 void EndTiming(Context& context);
 // Parks both prompt bars above the screen and stops their timers.
 void HideProcessBars(Context& context);
-// Stops a prompt bar's four timers and parks it `distance` twips above the top edge, centred on
-// its screen (`offset` twips right of the primary screen's left edge, `screenWidth` wide).
-void parkProcessBar(PromptBar& bar, int screenWidth, int offset, int distance);
 // Parks the interaction window and stops its count, its blink and its sound.
 void HideInteraction(Context& context);
 

@@ -38,15 +38,14 @@ int displayFormat(const std::string& optvalue) {
 // A prompt bar still counting while no run is bound is taken off the screen; the primary one
 // also asks for a run start, which settles the clocks.
 void parkStaleBars(Context& context) {
-  const int screenWidth = context.run.ScreenWidthPx * context.platform.desktop.twipsPerPixelX();
   PromptBar& primary = context.promptBar();
-  if (primary.Timer2.Enabled()) {
+  if (primary.textUpdating()) {
     context.run.holdOff = 0;
-    parkProcessBar(primary, screenWidth, 0, kParkDistance);
+    primary.stopAndPark(kParkDistance);
     context.floatingClock().armRunStart();
   }
   PromptBar& extended = context.secondPromptBar();
-  if (extended.Timer2.Enabled()) parkProcessBar(extended, screenWidth, screenWidth, kParkDistance);
+  if (extended.textUpdating()) extended.stopAndPark(kParkDistance);
 }
 
 // The back picture's size from its file, or, without one, the back colour after the "\". A

@@ -65,7 +65,7 @@ void applyPromptLook(Context& context, SettingsWindow& w) {
   writeProgramIni(context, "Hotkey", "processBackColor", colourText(w.c("Text1", 5).BackColor()));
   writeProgramIni(context, "Hotkey", "processadd", w.c("Text2", 0).Text());
   context.mainWindow().Timer4.setEnabled(false);
-  context.promptBar().Timer3.setEnabled(true);
+  context.promptBar().requestStart();
   context.floatingClock().alarmStage = AlarmStage::SettingsApplied;
   context.mirrorClock().alarmStage = AlarmStage::SettingsApplied;
 }
