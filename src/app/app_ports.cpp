@@ -21,29 +21,22 @@ void AppPorts::closeToolWindow() { context_.mainWindow().delform(); }
 
 void AppPorts::endSlideShow() { EndSlideShow(context_); }
 
-void AppPorts::resumeDocumentWatch() { context_.mainWindow().Timer4.setEnabled(true); }
+void AppPorts::resumeDocumentWatch() { context_.mainWindow().resumeDocumentWatch(); }
 
 void AppPorts::startRun() { StartTiming(context_); }
 
 void AppPorts::stopRun() { StopTiming(context_); }
 
-void AppPorts::runStarted(bool counting) { setRunStartMenus(context_, counting); }
+void AppPorts::runStarted(bool counting) { context_.mainWindow().offerRunItems(counting); }
 
-bool AppPorts::startOffered() { return context_.mainWindow().menu_one(1).Enabled(); }
+bool AppPorts::startOffered() { return context_.mainWindow().startOffered(); }
 
-void AppPorts::showClocksHidden(bool hidden) {
-  setCaptionPrefix(context_.mainWindow().menu_two(1), hidden ? "显示" : "隐藏");
-}
+void AppPorts::showClocksHidden(bool hidden) { context_.mainWindow().showClocksHidden(hidden); }
 
-bool AppPorts::menuOpen() { return context_.mainWindow().menu.Visible(); }
+bool AppPorts::menuOpen() { return context_.mainWindow().menuOpen(); }
 
 void AppPorts::popUp(platform::Form& over, std::optional<platform::PixelPoint> at) {
-  platform::MenuItem& menu = context_.mainWindow().menu;
-  if (at) {
-    context_.platform.tray.popupAt(over, menu, *at);
-  } else {
-    context_.platform.tray.popup(over, menu);
-  }
+  context_.mainWindow().popUpMenu(over, at);
 }
 
 // The preset manager opens through its own opener, modal; the others show as their commands
@@ -73,48 +66,34 @@ platform::Form& AppPorts::form(ToolWindow window) {
 }
 
 std::string AppPorts::presetCaption(int index) {
-  return context_.mainWindow().hd_time_one(index).Caption();
+  return context_.mainWindow().interactionPresetCaption(index);
 }
 
 void AppPorts::showPreset(int index, bool visible, const std::string& caption) {
-  platform::MenuItem& item = context_.mainWindow().hd_time_one(index);
-  item.setVisible(visible);
-  item.setCaption(caption);
+  context_.mainWindow().showInteractionPreset(index, visible, caption);
 }
 
-// The pause item is the second of the countdown's own menu.
-void AppPorts::showPaused(bool paused) {
-  context_.mainWindow().menuItem("Frmhudong", 1).setCaption(paused ? "开始计时" : "暂停计时");
-}
+void AppPorts::showPaused(bool paused) { context_.mainWindow().showInteractionPaused(paused); }
 
-bool AppPorts::onExtendedScreen() {
-  const platform::MenuItem& extended = context_.mainWindow().hd_time_show();
-  return extended.Visible() && extended.Checked();
-}
+bool AppPorts::onExtendedScreen() { return context_.mainWindow().interactionOnExtendedScreen(); }
 
-void AppPorts::popUp() {
-  MainWindow& main = context_.mainWindow();
-  context_.platform.tray.popup(main, main.ppt_hudong);
-}
+void AppPorts::popUp() { context_.mainWindow().popUpInteractionMenu(); }
 
 void AppPorts::tickExtendedScreen(bool ticked) {
-  context_.mainWindow().hd_time_show().setChecked(ticked);
+  context_.mainWindow().tickInteractionExtendedScreen(ticked);
 }
 
 void AppPorts::offerExtendedScreen(bool offered) {
-  platform::MenuItem* extended = context_.mainWindow().findMenu("hd_time_show");
-  if (extended == nullptr) return;
-  if (!offered) extended->setChecked(false);
-  extended->setVisible(offered);
+  context_.mainWindow().offerInteractionExtendedScreen(offered);
 }
 
 // The spotlight items are numbered in the order of the enumeration.
 bool AppPorts::checked(Spotlight spotlight) {
-  return context_.mainWindow().MouseLight(static_cast<int>(spotlight)).Checked();
+  return context_.mainWindow().spotlightTicked(static_cast<int>(spotlight));
 }
 
 void AppPorts::setChecked(Spotlight spotlight, bool checked) {
-  context_.mainWindow().MouseLight(static_cast<int>(spotlight)).setChecked(checked);
+  context_.mainWindow().setSpotlightTicked(static_cast<int>(spotlight), checked);
 }
 
 void AppPorts::redrawText(int fontSize) { context_.floatingClock().redrawFaceText(fontSize); }

@@ -57,6 +57,20 @@ std::optional<std::int32_t> secondsOfText(const std::string& text) {
 
 }  // namespace
 
+void MainWindow::resumeDocumentWatch() { Timer4.setEnabled(true); }
+
+void MainWindow::pauseDocumentWatch() { Timer4.setEnabled(false); }
+
+void MainWindow::restWatches() {
+  Timer4.setEnabled(false);
+  Timer5.setEnabled(false);
+}
+
+void MainWindow::returnToDocumentWatch() {
+  Timer4.setEnabled(true);
+  Timer5.setEnabled(false);
+}
+
 void MainWindow::Timer4_Timer() {
   // A refusal ends the program: the watch timers stop before its message, so that the message
   // comes once and nothing else starts behind it.

@@ -6,7 +6,6 @@
 #include "main/main_window.h"
 #include "main/run_state.h"
 #include "main/slide_show_end.h"
-#include "main/tray_menu.h"
 #include "services/attempt.h"
 #include "services/context.h"
 #include "services/option_names.h"
@@ -54,13 +53,7 @@ void EndTiming(Context& context) {
     }
   });
   attempt(context.platform.log, "EndTiming", [&] { context.interactionWindow().stopSound(); });
-  attempt(context.platform.log, "EndTiming", [&] {
-    main.menu_one(1).setEnabled(!ReadAImode(context));
-    main.menu_one(2).setEnabled(false);
-    main.menu_one(2).setVisible(optionOn(context.settings.checkvalue, CheckFlag::PauseAllowed));
-    main.menu_one(3).setEnabled(false);
-    releaseRunMenus(context);
-  });
+  attempt(context.platform.log, "EndTiming", [&] { main.showRunEnded(); });
   attempt(context.platform.log, "EndTiming", [&] { RestoreClocks(context); });
 }
 

@@ -28,4 +28,33 @@ void MainWindow::LoadHudongMenu() {
   }
 }
 
+std::string MainWindow::interactionPresetCaption(int index) { return hd_time_one(index).Caption(); }
+
+void MainWindow::showInteractionPreset(int index, bool visible, const std::string& caption) {
+  platform::MenuItem& item = hd_time_one(index);
+  item.setVisible(visible);
+  item.setCaption(caption);
+}
+
+// The pause item is the second of the countdown's own menu.
+void MainWindow::showInteractionPaused(bool paused) {
+  menuItem("Frmhudong", 1).setCaption(paused ? "开始计时" : "暂停计时");
+}
+
+bool MainWindow::interactionOnExtendedScreen() {
+  const platform::MenuItem& extended = hd_time_show();
+  return extended.Visible() && extended.Checked();
+}
+
+void MainWindow::tickInteractionExtendedScreen(bool ticked) { hd_time_show().setChecked(ticked); }
+
+void MainWindow::offerInteractionExtendedScreen(bool offered) {
+  platform::MenuItem* extended = findMenu("hd_time_show");
+  if (extended == nullptr) return;
+  if (!offered) extended->setChecked(false);
+  extended->setVisible(offered);
+}
+
+void MainWindow::popUpInteractionMenu() { context_.platform.tray.popup(*this, ppt_hudong); }
+
 }  // namespace horalix

@@ -8,4 +8,3 @@
 #include "main/run_state.h"
 #include "main/slide_show_end.h"
 #include "main/timing_control.h"
-#include "main/tray_menu.h"

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/forms.h"
@@ -36,6 +37,15 @@ class MainWindow : public platform::Form {
   void Timer5_Timer();
   // Whether the document watch has made its first automatic pass.
   bool firstPassMade() const { return firstPassMade_; }
+  // The document watch looks for a document to bind again, or rests.
+  void resumeDocumentWatch();
+  void pauseDocumentWatch();
+  // Both the document watch and the automatic-run end watch rest (a manual run or a tool window
+  // holds the program).
+  void restWatches();
+  // The document watch runs again and the end watch rests: the program waits for the next
+  // document.
+  void returnToDocumentWatch();
 
   // ---- Menus ----
 
@@ -56,6 +66,57 @@ class MainWindow : public platform::Form {
 
   // Closes the open tool window of the run state (and leaves the record of it as it is).
   void delform();
+
+  // ---- The run items of the tray menu ----
+
+  // A manual run can start: the start item is enabled.
+  bool startOffered();
+  // A run can be stopped: the stop item is enabled.
+  bool stopOffered();
+  // Whether the start item is shown at all (it is hidden with automatic timing).
+  bool startShown();
+  // The items at a run start: `counting` when a run is bound and timing is switched on; otherwise
+  // the run start only prepares the clock (as at launch) and the items are those of an idle
+  // clock.
+  void offerRunItems(bool counting);
+  // Releases the items that a counting run locked: settings, presets (shown only when allowed and
+  // at least one preset exists), statistics, help, online help and exit.
+  void releaseRunItems();
+  // The items after a stop: start offered, pause and stop not, the run shown as running (not
+  // paused) and the show/hide item enabled.
+  void showRunStopped();
+  // The items at the end of a run: start offered unless timing is automatic, pause and stop not,
+  // and the items the run locked released.
+  void showRunEnded();
+  // The pause item offers the other state: "继续" while paused, "暂停" while running.
+  void showRunPaused(bool paused);
+  // The show/hide item offers the other state: "显示" while the clocks are hidden.
+  void showClocksHidden(bool hidden);
+  // Whether the tray menu is open.
+  bool menuOpen();
+  // Opens the tray menu over `over`, at `at` or where the mouse is.
+  void popUpMenu(platform::Form& over, std::optional<platform::PixelPoint> at);
+
+  // ---- The interaction items ----
+
+  // The caption of interaction preset `index` (0 to 4).
+  std::string interactionPresetCaption(int index);
+  void showInteractionPreset(int index, bool visible, const std::string& caption);
+  // The countdown's own menu offers "开始计时" while paused, "暂停计时" while counting.
+  void showInteractionPaused(bool paused);
+  // The interaction item "扩展屏显示": shown and ticked.
+  bool interactionOnExtendedScreen();
+  void tickInteractionExtendedScreen(bool ticked);
+  // Shows the item or hides it; a hidden one is unticked.
+  void offerInteractionExtendedScreen(bool offered);
+  // Opens the countdown's own menu where the mouse is.
+  void popUpInteractionMenu();
+
+  // ---- The spotlight items (0 follow mode, 1 dynamic brightness) ----
+
+  bool spotlightTicked(int index);
+  void setSpotlightTicked(int index, bool ticked);
+
   // The items of the three arrays run their commands of the command table.
   void menu_one_Click(int Index);
   void menu_two_Click(int Index);

@@ -34,7 +34,7 @@ void setCaptionPrefix(platform::MenuItem& item, const std::string& prefix) {
 
 void setPaused(Context& context, bool paused) {
   context.run.paused = paused;
-  setCaptionPrefix(context.mainWindow().menu_one(2), paused ? "继续" : "暂停");
+  context.mainWindow().showRunPaused(paused);
 }
 
 }  // namespace horalix

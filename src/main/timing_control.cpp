@@ -3,7 +3,6 @@
 #include "clock/clock.h"
 #include "main/main_window.h"
 #include "main/run_state.h"
-#include "main/tray_menu.h"
 #include "services/attempt.h"
 #include "services/clock_mark.h"
 #include "services/context.h"
@@ -29,12 +28,11 @@ void switchCount(Context& context, bool on) {
 
 void StartTiming(Context& context) {
   MainWindow& main = context.mainWindow();
-  if (!main.menu_one(1).Enabled()) return;
+  if (!main.startOffered()) return;
   main.delform();
   context.run.direction = CountDirection::Down;
   context.run.binding.bound = RunState::Binding::kManual;
-  main.Timer4.setEnabled(false);
-  main.Timer5.setEnabled(false);
+  main.restWatches();
   startRunRecord(context, context.run.binding.bound);
   captureScreenSize(context);
   context.floatingClock().armRunStart();
@@ -77,22 +75,15 @@ void PauseResume(Context& context) {
 
 void StopTiming(Context& context) {
   MainWindow& main = context.mainWindow();
-  if (!main.menu_one(3).Enabled()) return;
+  if (!main.stopOffered()) return;
   // A paused run is resumed first, so that its pause is recorded.
   if (context.run.paused) PauseResume(context);
-  attempt(context.platform.log, "StopTiming", [&] {
-    main.menu_one(1).setEnabled(true);
-    main.menu_one(2).setEnabled(false);
-    main.menu_one(2).setVisible(optionOn(context.settings.checkvalue, CheckFlag::PauseAllowed));
-    setPaused(context, false);
-    main.menu_one(3).setEnabled(false);
-    main.menu_two(1).setEnabled(true);
-  });
-  attempt(context.platform.log, "StopTiming", [&] { releaseRunMenus(context); });
+  attempt(context.platform.log, "StopTiming", [&] { main.showRunStopped(); });
+  attempt(context.platform.log, "StopTiming", [&] { main.releaseRunItems(); });
   context.run.binding.bound.clear();
   attempt(context.platform.log, "StopTiming", [&] { main.delform(); });
   attempt(context.platform.log, "StopTiming", [&] { RestoreClocks(context); });
-  main.Timer4.setEnabled(true);
+  main.resumeDocumentWatch();
 }
 
 void resumeTiming(Context& context, bool unbindDocument) {
@@ -100,12 +91,11 @@ void resumeTiming(Context& context, bool unbindDocument) {
   MainWindow& main = context.mainWindow();
   if (ReadAImode(context)) {
     context.run.startSoundArmed = false;
-    main.Timer4.setEnabled(true);
+    main.resumeDocumentWatch();
     clock.armRunStart();
     return;
   }
-  main.Timer4.setEnabled(true);
-  main.Timer5.setEnabled(false);
+  main.returnToDocumentWatch();
   resetRunRecord(context);
   clock.stopBlink();
   context.mirrorClock().stopBlink();

@@ -1,6 +1,5 @@
 // The tray menu: built from the command table, the actions of its commands, and its items' states
 // at the start and end of a run.
-#include "main/tray_menu.h"
 
 #include <algorithm>
 
@@ -79,8 +78,7 @@ void MainWindow::statisticsCommand() {
   attempt(context_.platform.log, "statistics", [&] { delform(); });
   context_.run.openToolWindow = OpenWindow::Statistics;
   // The document watchers rest while the statistics are open; closing them restarts the watch.
-  Timer4.setEnabled(false);
-  Timer5.setEnabled(false);
+  restWatches();
   attempt(context_.platform.log, "statistics", [&] { resetRunRecord(context_); });
   context_.floatingClock().stopBlink();
   context_.mirrorClock().stopBlink();
@@ -98,8 +96,8 @@ void MainWindow::startStopHotKey(bool start) {
     start ? StartTiming(context_) : StopTiming(context_);
     return;
   }
-  if (!menu_one(1).Visible()) return;
-  menu_one(1).Enabled() ? StartTiming(context_) : StopTiming(context_);
+  if (!startShown()) return;
+  startOffered() ? StartTiming(context_) : StopTiming(context_);
 }
 
 int MainWindow::presetHotKeyCount() { return std::min(oftenCount(), 9); }
@@ -121,49 +119,95 @@ void MainWindow::exitCommand() {
   context_.endProcess(0);
 }
 
-void setRunStartMenus(Context& context, bool counting) {
-  MainWindow& main = context.mainWindow();
-  const std::string& check = context.settings.checkvalue;
-  const bool manual = !ReadAImode(context);
+bool MainWindow::startOffered() { return menu_one(1).Enabled(); }
+
+bool MainWindow::stopOffered() { return menu_one(3).Enabled(); }
+
+bool MainWindow::startShown() { return menu_one(1).Visible(); }
+
+void MainWindow::offerRunItems(bool counting) {
+  const std::string& check = context_.settings.checkvalue;
+  const bool manual = !ReadAImode(context_);
   const bool pauseAllowed = optionOn(check, CheckFlag::PauseAllowed);
   const bool settingsAllowed = optionOn(check, CheckFlag::SettingsAllowed);
-  const bool presetsExist = main.presetsListed;
+  const bool presetsExist = presetsListed;
   if (counting) {
-    main.menu_one(1).setEnabled(false);
-    main.menu_one(1).setVisible(manual);
-    main.menu_one(2).setEnabled(pauseAllowed);
-    main.menu_one(2).setVisible(pauseAllowed);
-    setPaused(context, false);
-    main.menu_one(3).setEnabled(manual);
-    main.menu_one(3).setVisible(manual);
-    main.menu_two(2).setEnabled(settingsAllowed);
-    main.menu_two(2).setVisible(settingsAllowed);
-    main.menu_two(3).setEnabled(settingsAllowed);
-    main.menu_two(3).setVisible(settingsAllowed && presetsExist);
+    menu_one(1).setEnabled(false);
+    menu_one(1).setVisible(manual);
+    menu_one(2).setEnabled(pauseAllowed);
+    menu_one(2).setVisible(pauseAllowed);
+    setPaused(context_, false);
+    menu_one(3).setEnabled(manual);
+    menu_one(3).setVisible(manual);
+    menu_two(2).setEnabled(settingsAllowed);
+    menu_two(2).setVisible(settingsAllowed);
+    menu_two(3).setEnabled(settingsAllowed);
+    menu_two(3).setVisible(settingsAllowed && presetsExist);
     for (int i : {0, 2, 3, 4}) {
-      main.menu_other(i).setEnabled(false);
-      main.menu_other(i).setVisible(false);
+      menu_other(i).setEnabled(false);
+      menu_other(i).setVisible(false);
     }
   } else {
-    main.menu_one(1).setEnabled(manual);
-    main.menu_one(1).setVisible(manual);
-    main.menu_one(2).setEnabled(false);
-    main.menu_one(2).setVisible(pauseAllowed);
-    main.menu_one(3).setEnabled(false);
-    main.menu_one(3).setVisible(manual);
-    releaseRunMenus(context);
+    menu_one(1).setEnabled(manual);
+    menu_one(1).setVisible(manual);
+    menu_one(2).setEnabled(false);
+    menu_one(2).setVisible(pauseAllowed);
+    menu_one(3).setEnabled(false);
+    menu_one(3).setVisible(manual);
+    releaseRunItems();
   }
 }
 
-void releaseRunMenus(Context& context) {
-  MainWindow& main = context.mainWindow();
-  const std::string& check = context.settings.checkvalue;
-  main.menu_two(2).setEnabled(true);
-  main.menu_two(2).setVisible(true);
-  main.menu_two(3).setEnabled(true);
-  main.menu_two(3).setVisible(optionOn(check, CheckFlag::SettingsAllowed) && main.presetsListed);
-  for (int i : {0, 2, 3, 4}) main.menu_other(i).setEnabled(true);
-  for (int i : {0, 2, 3, 4}) main.menu_other(i).setVisible(true);
+void MainWindow::releaseRunItems() {
+  const std::string& check = context_.settings.checkvalue;
+  menu_two(2).setEnabled(true);
+  menu_two(2).setVisible(true);
+  menu_two(3).setEnabled(true);
+  menu_two(3).setVisible(optionOn(check, CheckFlag::SettingsAllowed) && presetsListed);
+  for (int i : {0, 2, 3, 4}) menu_other(i).setEnabled(true);
+  for (int i : {0, 2, 3, 4}) menu_other(i).setVisible(true);
+}
+
+void MainWindow::showRunStopped() {
+  menu_one(1).setEnabled(true);
+  menu_one(2).setEnabled(false);
+  menu_one(2).setVisible(optionOn(context_.settings.checkvalue, CheckFlag::PauseAllowed));
+  setPaused(context_, false);
+  menu_one(3).setEnabled(false);
+  menu_two(1).setEnabled(true);
+}
+
+void MainWindow::showRunEnded() {
+  menu_one(1).setEnabled(!ReadAImode(context_));
+  menu_one(2).setEnabled(false);
+  menu_one(2).setVisible(optionOn(context_.settings.checkvalue, CheckFlag::PauseAllowed));
+  menu_one(3).setEnabled(false);
+  releaseRunItems();
+}
+
+void MainWindow::showRunPaused(bool paused) {
+  setCaptionPrefix(menu_one(2), paused ? "继续" : "暂停");
+}
+
+void MainWindow::showClocksHidden(bool hidden) {
+  setCaptionPrefix(menu_two(1), hidden ? "显示" : "隐藏");
+}
+
+bool MainWindow::menuOpen() { return menu.Visible(); }
+
+void MainWindow::popUpMenu(platform::Form& over, std::optional<platform::PixelPoint> at) {
+  if (at) {
+    context_.platform.tray.popupAt(over, menu, *at);
+  } else {
+    context_.platform.tray.popup(over, menu);
+  }
+}
+
+// The spotlight items are numbered in the order of the spotlights.
+bool MainWindow::spotlightTicked(int index) { return MouseLight(index).Checked(); }
+
+void MainWindow::setSpotlightTicked(int index, bool ticked) {
+  MouseLight(index).setChecked(ticked);
 }
 
 }  // namespace horalix

@@ -64,7 +64,7 @@ void applyPromptLook(Context& context, SettingsWindow& w) {
   writeProgramIni(context, "Hotkey", "processvalue", std::to_string(w.c("Check1", 5).Value()));
   writeProgramIni(context, "Hotkey", "processBackColor", colourText(w.c("Text1", 5).BackColor()));
   writeProgramIni(context, "Hotkey", "processadd", w.c("Text2", 0).Text());
-  context.mainWindow().Timer4.setEnabled(false);
+  context.mainWindow().pauseDocumentWatch();
   context.promptBar().requestStart();
   context.floatingClock().alarmStage = AlarmStage::SettingsApplied;
   context.mirrorClock().alarmStage = AlarmStage::SettingsApplied;
