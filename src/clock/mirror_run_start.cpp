@@ -30,7 +30,7 @@ void MirrorClock::Timer5_Timer() {
     for (platform::Timer* t : {&bar.Timer1, &bar.Timer2, &bar.Timer3}) t->setEnabled(false);
     bar.park(2000);
   });
-  attempt([&] { MirrorFontAdd = ReadHotkeyAdd(context); });
+  attempt([&] { MirrorFontAdd = ReadHotkeyAdd(context.platform); });
   stageFlashes = false;
   resetStages();
   AlarmOneSeconds = settings.Time_one;
@@ -57,7 +57,7 @@ void MirrorClock::Timer5_Timer() {
   drawFirstFace(context.floatingClock().Label11.Caption(), size);
   takeRunValues();
 
-  if (ReadSecondScreen(context) == 0) {
+  if (ReadSecondScreen(context.platform, context.ports()) == 0) {
     parkOffScreen();
     return;
   }

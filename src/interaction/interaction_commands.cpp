@@ -54,7 +54,7 @@ void hd_time_one_Click(Context& context, std::int16_t Index) {
   for (platform::Timer* t : {&window.Timer1, &window.Timer2, &window.Timer3, &window.Timer4}) {
     t->setEnabled(false);
   }
-  StopMusic(context, context.pathInProgramFolder("sounds\\" + window.Label6.Caption()));
+  StopMusic(context.platform, context.pathInProgramFolder("sounds\\" + window.Label6.Caption()));
   hd_set(context, TimeValue("00:" + caption), static_cast<std::int16_t>(Index + 1));
 }
 
@@ -83,7 +83,7 @@ void hd_time_show_Click(Context& context) {
   }
   // With an extended screen in use the item is offered, so its tick alone says where the
   // countdown stands.
-  if (ReadSecondScreen(context) == 0) {
+  if (ReadSecondScreen(context.platform, context.ports()) == 0) {
     window.centreHorizontally(false);
     return;
   }

@@ -21,7 +21,7 @@ namespace horalix {
 namespace {
 
 void stopInteractionSound(Context& context) {
-  StopMusic(context,
+  StopMusic(context.platform,
             context.pathInProgramFolder("sounds\\" + context.interactionWindow().Label6.Caption()));
 }
 
@@ -54,8 +54,9 @@ void EndTiming(Context& context) {
   attempt(context.platform.log, "EndTiming", [&] { HideProcessBars(context); });
   context.run.holdOff = 0;
   const DocumentKind kind = context.run.documentKind;
-  attempt(context.platform.log, "EndTiming",
-          [&] { programValues(context).removeGroup(handOverValues(static_cast<int>(kind))); });
+  attempt(context.platform.log, "EndTiming", [&] {
+    programValues(context.platform).removeGroup(handOverValues(static_cast<int>(kind)));
+  });
   attempt(context.platform.log, "EndTiming", [&] {
     if (kind == DocumentKind::SlideShow &&
         optionOn(context.settings.checkvalue, CheckFlag::TimedDuration) &&
@@ -65,7 +66,7 @@ void EndTiming(Context& context) {
   });
   attempt(context.platform.log, "EndTiming", [&] { stopInteractionSound(context); });
   attempt(context.platform.log, "EndTiming", [&] {
-    main.menu_one(1).setEnabled(!ReadAImode(context));
+    main.menu_one(1).setEnabled(!ReadAImode(context.platform, context.settings));
     main.menu_one(2).setEnabled(false);
     main.menu_one(2).setVisible(optionOn(context.settings.checkvalue, CheckFlag::PauseAllowed));
     main.menu_one(3).setEnabled(false);

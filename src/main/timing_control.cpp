@@ -25,7 +25,8 @@ void switchCount(Context& context, bool on) {
     return down ? clock.Timer1 : clock.Timer4;
   };
   pick(context.floatingClock()).setEnabled(on);
-  if (ReadSecondScreen(context) == 1) pick(context.mirrorClock()).setEnabled(on);
+  if (ReadSecondScreen(context.platform, context.ports()) == 1)
+    pick(context.mirrorClock()).setEnabled(on);
 }
 
 }  // namespace
@@ -39,7 +40,7 @@ void StartTiming(Context& context) {
   main.Timer4.setEnabled(false);
   main.Timer5.setEnabled(false);
   startRunRecord(context, context.run.binding.bound);
-  captureScreenSize(context);
+  captureScreenSize(context.platform, context.run);
   context.floatingClock().Timer5.setEnabled(true);
 }
 
@@ -56,8 +57,8 @@ void PauseResume(Context& context) {
       context.run.record.bankedUpMs = 0;
     }
   });
-  const ClockMethod method = readClockMethod(context);
-  const auto now = clockMark(context, method);
+  const ClockMethod method = readClockMethod(context.run);
+  const auto now = clockMark(context.platform, method);
   attempt(context.platform.log, "PauseResume", [&] {
     if (context.run.paused && now) {
       const auto span = clockSpan(method, context.run.StartTick, *now);
@@ -101,7 +102,7 @@ void StopTiming(Context& context) {
 void resumeTiming(Context& context, bool unbindDocument) {
   FloatingClock& clock = context.floatingClock();
   MainWindow& main = context.mainWindow();
-  if (ReadAImode(context)) {
+  if (ReadAImode(context.platform, context.settings)) {
     context.run.startSoundArmed = false;
     main.Timer4.setEnabled(true);
     clock.Timer5.setEnabled(true);

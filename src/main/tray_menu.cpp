@@ -57,7 +57,7 @@ void MainWindow::menu_other_Click(int Index) { (void)runMenuCommand(*this, "menu
 
 // With automatic timing on, runs start from the documents, never from this item.
 void MainWindow::startCommand() {
-  if (ReadAImode(context_)) return;
+  if (ReadAImode(context_.platform, context_.settings)) return;
   delform();
   if (optionOn(context_.settings.checkvalue, CheckFlag::TimedDuration)) StartTiming(context_);
 }
@@ -94,7 +94,7 @@ void MainWindow::onlineHelpCommand() {
 }
 
 void MainWindow::startStopHotKey(bool start) {
-  if (ReadOpenTogetherStop(context_) == 0) {
+  if (ReadOpenTogetherStop(context_.platform) == 0) {
     start ? StartTiming(context_) : StopTiming(context_);
     return;
   }
@@ -105,7 +105,7 @@ void MainWindow::startStopHotKey(bool start) {
 int MainWindow::presetHotKeyCount() { return std::min(oftenCount(), 9); }
 
 // The help file at its first page.
-void MainWindow::helpCommand() { openHelpPage(context_, "", *this); }
+void MainWindow::helpCommand() { openHelpPage(context_.platform, "", *this); }
 
 // The windows go in a fixed order, the main window last: its unload takes the hot keys, the tray
 // icon and clockopen with it. A count still running is not recorded, and the documents'
@@ -124,7 +124,7 @@ void MainWindow::exitCommand() {
 void setRunStartMenus(Context& context, bool counting) {
   MainWindow& main = context.mainWindow();
   const std::string& check = context.settings.checkvalue;
-  const bool manual = !ReadAImode(context);
+  const bool manual = !ReadAImode(context.platform, context.settings);
   const bool pauseAllowed = optionOn(check, CheckFlag::PauseAllowed);
   const bool settingsAllowed = optionOn(check, CheckFlag::SettingsAllowed);
   const bool presetsExist = main.presetsListed;
