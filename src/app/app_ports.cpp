@@ -100,6 +100,8 @@ void AppPorts::redrawText(int fontSize) { context_.floatingClock().redrawFaceTex
 
 AlarmStage AppPorts::alarmStage() { return context_.floatingClock().alarmStage; }
 
-void AppPorts::putOnTop() { SetTopmost(context_, context_.floatingClock()); }
+void AppPorts::putOnTop() { SetTopmost(context_.run, context_.floatingClock()); }
+
+void AppPorts::addRow(const RunState::Record& record) { context_.addRunRecordRow(record); }
 
 }  // namespace horalix

@@ -14,7 +14,8 @@ class AppPorts final : public Ports,
                        public ToolWindows,
                        public InteractionMenu,
                        public SpotlightMenu,
-                       public ClockDisplay {
+                       public ClockDisplay,
+                       public RunRecords {
  public:
   explicit AppPorts(Context& context) : context_(context) {}
 
@@ -24,6 +25,7 @@ class AppPorts final : public Ports,
   InteractionMenu& interactionMenu() override { return *this; }
   SpotlightMenu& spotlightMenu() override { return *this; }
   ClockDisplay& clockDisplay() override { return *this; }
+  RunRecords& runRecords() override { return *this; }
 
   void endRun() override;
   void hideProcessBars() override;
@@ -58,6 +60,8 @@ class AppPorts final : public Ports,
   void redrawText(int fontSize) override;
   void putOnTop() override;
   AlarmStage alarmStage() override;
+
+  void addRow(const RunState::Record& record) override;
 
  private:
   platform::Form& form(ToolWindow window);

@@ -18,7 +18,7 @@ namespace {
 
 // The add-in finds the program by the folder stored in pathget.
 void publishProgramFolder(Context& context) {
-  programValues(context).writeText("pathget", context.programFolder());
+  programValues(context.platform).writeText("pathget", context.programFolder());
 }
 
 }  // namespace
@@ -31,7 +31,8 @@ void Main(Context& context) {
   attempt(context.platform.log, "Main, common controls", [&] { InitControls(context); });
   attempt(context.platform.log, "Main, program folder", [&] { publishProgramFolder(context); });
   bool mayRun = false;
-  attempt(context.platform.log, "Main, start-up check", [&] { mayRun = StartupCheck(context); });
+  attempt(context.platform.log, "Main, start-up check",
+          [&] { mayRun = StartupCheck(context.platform); });
   if (!mayRun) {
     context.endProcess(0);
     return;

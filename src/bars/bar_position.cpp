@@ -29,16 +29,17 @@ BarPosition readBarPosition(Context& context, const std::string& leftKey, const 
                             std::int32_t storedNowhere) {
   BarPosition at;
   auto readIni = [&](const std::string& key) {
-    return CLng(Val(readProgramIni(context, "clocksite", key, std::to_string(kBarNotStored))));
+    return CLng(
+        Val(readProgramIni(context.platform, "clocksite", key, std::to_string(kBarNotStored))));
   };
   attempt(context.platform.log, "bar position", [&] { at.left = readIni(leftKey); });
   attempt(context.platform.log, "bar position", [&] { at.top = readIni(topKey); });
   if (at.left == kBarNotStored || at.top == kBarNotStored) {
     attempt(context.platform.log, "bar position", [&] {
       // The position is a pair: both coordinates come from the registry.
-      programValues(context).readGroup(
-          {whenMissing(ReadSlot::int32(leftKey, at.left), at.left, storedNowhere),
-           whenMissing(ReadSlot::int32(topKey, at.top), at.top, storedNowhere)});
+      programValues(context.platform)
+          .readGroup({whenMissing(ReadSlot::int32(leftKey, at.left), at.left, storedNowhere),
+                      whenMissing(ReadSlot::int32(topKey, at.top), at.top, storedNowhere)});
     });
   }
   return at;

@@ -73,8 +73,10 @@ void FollowSpotlight::showBuiltInSpot() {
 void FollowSpotlight::Form_Load() {
   Label1.setCaption("0");
   showBuiltInSpot();
-  attempt(context_.platform.log, "Frm_light", [&] { captureScreenSize(context_); });
-  move(0, 0, screenWidthTwips(context_), screenHeightTwips(context_) + kTaskBarCover);
+  attempt(context_.platform.log, "Frm_light",
+          [&] { captureScreenSize(context_.platform, context_.run); });
+  move(0, 0, screenWidthTwips(context_.platform, context_.run),
+       screenHeightTwips(context_.platform, context_.run) + kTaskBarCover);
 
   platform::FileSystem& files = context_.platform.files;
   const std::string ini = context_.iniPath();
@@ -109,7 +111,7 @@ void FollowSpotlight::centreSpotOn(float x, float y) {
 }
 
 void FollowSpotlight::Timer2_Timer() {
-  const platform::PixelPoint at = CursorPos(context_);
+  const platform::PixelPoint at = CursorPos(context_.platform);
   const platform::Desktop& desktop = context_.platform.desktop;
   centreSpotOn(static_cast<float>(at.x * desktop.twipsPerPixelX()),
                static_cast<float>(at.y * desktop.twipsPerPixelY()));

@@ -65,7 +65,7 @@ void OnlineHelpWindow::Form_Load() {
 
 void OnlineHelpWindow::Picture1_Click() {
   attempt(context_.platform.log, "Frm_Author_wx",
-          [&] { OpenWithShell(context_, kOnlineHelpAddress); });
+          [&] { OpenWithShell(context_.platform, kOnlineHelpAddress); });
   Unload();
 }
 

@@ -66,9 +66,13 @@ PromptBar::PromptBar(Context& context, const std::string& name)
   };
 }
 
-int PromptBar::screenWidthTwips() const { return horalix::screenWidthTwips(context_); }
+int PromptBar::screenWidthTwips() const {
+  return horalix::screenWidthTwips(context_.platform, context_.run);
+}
 
-int PromptBar::screenHeightTwips() const { return horalix::screenHeightTwips(context_); }
+int PromptBar::screenHeightTwips() const {
+  return horalix::screenHeightTwips(context_.platform, context_.run);
+}
 
 int PromptBar::centredLeft() const {
   const int w = screenWidthTwips();
@@ -76,12 +80,13 @@ int PromptBar::centredLeft() const {
 }
 
 PromptBar* PromptBar::partner() {
-  if (!role_.drivesPartner || ReadSecondScreen(context_) != 1) return nullptr;
+  if (!role_.drivesPartner || ReadSecondScreen(context_.platform, context_.ports()) != 1)
+    return nullptr;
   return &context_.secondPromptBar();
 }
 
 void PromptBar::Form_Load() {
-  attempt(context_.platform.log, "Frm_process load", [&] { SetTopmost(context_, *this); });
+  attempt(context_.platform.log, "Frm_process load", [&] { SetTopmost(context_.run, *this); });
   loadLook();
   attempt(context_.platform.log, "Frm_process load", [&] {
     setWidth(Label1.Width() + 480);
@@ -136,7 +141,8 @@ void PromptBar::tuichu() {
 void PromptBar::keepOnTopTick() {
   // The extended screen's bar cancels any hold-off, so that it is re-topped on this very tick.
   if (role_.extended) context_.run.holdOff = 0;
-  attempt(context_.platform.log, "Frm_process keep on top", [&] { SetTopmost(context_, *this); });
+  attempt(context_.platform.log, "Frm_process keep on top",
+          [&] { SetTopmost(context_.run, *this); });
   Timer4.setInterval(1000);
   if (keepOnTopCount_ < 1) Timer4.setEnabled(false);
   keepOnTopCount_ = static_cast<std::int16_t>(keepOnTopCount_ - 1);

@@ -38,7 +38,7 @@ void PromptBar::Form_MouseMove(int Button, int Shift, float X, float Y) {
     if (newTop < 0) newTop = 0;
     if (newTop > screenHeightTwips()) newTop = screenHeightTwips();
     move(newLeft, newTop, Width(), Height());
-    saveWindowPos(context_, role_.leftKey, role_.topKey, Left(), Top());
+    saveWindowPos(context_.platform, role_.leftKey, role_.topKey, Left(), Top());
   }
   // A bar left on screen without its text update goes as soon as the pointer touches it.
   if (!Timer2.Enabled()) tuichu();

@@ -23,7 +23,7 @@ std::uint32_t colourOfText(const std::string& text) {
 
 void PromptBar::loadLook() {
   auto read = [&](const char* key, const char* fallback) {
-    return readProgramIni(context_, "Hotkey", key, fallback);
+    return readProgramIni(context_.platform, "Hotkey", key, fallback);
   };
   // Each setting on its own: one that cannot be read keeps the value read before.
   auto step = [&](auto&& statement) {

@@ -28,7 +28,7 @@ TimeUpBackdrop::TimeUpBackdrop(Context& context)
 void TimeUpBackdrop::Form_Load() {
   // The keep-on-top routine acts at once, so the backdrop goes over everything.
   attempt(context_.platform.log, "Frm_black", [&] { context_.run.holdOff = 0; });
-  attempt(context_.platform.log, "Frm_black", [&] { SetTopmost(context_, *this); });
+  attempt(context_.platform.log, "Frm_black", [&] { SetTopmost(context_.run, *this); });
   setBackColor(kWindowBackground);
   // Each chosen look applies in turn: the last colour wins, only the first one is translucent.
   const std::string& options = context_.settings.checkvalue;
@@ -39,8 +39,9 @@ void TimeUpBackdrop::Form_Load() {
   if (optionOn(options, CheckFlag::ScreenBlack)) setBackColor(kWindowText);
   if (optionOn(options, CheckFlag::ScreenWhite)) setBackColor(kWhite);
 
-  captureScreenSize(context_);
-  move(0, 0, screenWidthTwips(context_), screenHeightTwips(context_) + kTaskBarCover);
+  captureScreenSize(context_.platform, context_.run);
+  move(0, 0, screenWidthTwips(context_.platform, context_.run),
+       screenHeightTwips(context_.platform, context_.run) + kTaskBarCover);
 }
 
 }  // namespace horalix

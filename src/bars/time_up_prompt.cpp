@@ -62,7 +62,7 @@ void TimeUpPrompt::Form_Load() {
   Command1.move(Command1.Left(), 960, 1215, 495);
   attempt(context_.platform.log, "Frm_tishi", [&] { context_.timeUpBackdrop().Show(); });
   // Made topmost after the backdrop, the prompt lies above it.
-  attempt(context_.platform.log, "Frm_tishi", [&] { SetTopmost(context_, *this); });
+  attempt(context_.platform.log, "Frm_tishi", [&] { SetTopmost(context_.run, *this); });
   setCaption("Horalix");
   Label2.setCaption(context_.settings.tellouttext);
   setWidth(std::max(Label2.Width() + 2 * Label2.Left(), kMinimumWidth));

@@ -19,7 +19,8 @@ void FloatingClock::Timer3_Timer() {
     if (count > 0 && count % 2 == 1) {
       const int size = wantedSize();
       ShowStatue("", size);
-      if (ReadSecondScreen(context_) == 1) mirror.ShowStatue("", size + MirrorSizeAdd);
+      if (ReadSecondScreen(context_.platform, context_.ports()) == 1)
+        mirror.ShowStatue("", size + MirrorSizeAdd);
     } else {
       // A text that cannot be made (an option string too short or not digits) leaves the face
       // as it was for this half-period; the counters below still run down, so the blink ends.

@@ -76,7 +76,7 @@ ClockFace::ClockFace(Context& context, platform::Form& window, int blankFromMill
   window.setBorderStyle(0);
 }
 
-void ClockFace::creatrange() { horalix::creatrange(context_, window_); }
+void ClockFace::creatrange() { horalix::creatrange(context_.platform, context_.settings, window_); }
 
 void ClockFace::changcolor(std::uint32_t nowcolor) {
   horalix::changcolor(window_, controls_.Picture2, nowcolor);

@@ -49,7 +49,7 @@ void FloatingClock::Picture1_MouseDown(int Button, int Shift, float X, float Y) 
           clock->bringIntoView(!countInView, kOutOfView);
         }
         bool mirrorToo = false;
-        attempt([&] { mirrorToo = ReadSecondScreen(context_) == 1; });
+        attempt([&] { mirrorToo = ReadSecondScreen(context_.platform, context_.ports()) == 1; });
         redrawFaces(mirrorToo);
       });
     } else {
@@ -90,7 +90,7 @@ void FloatingClock::Picture1_MouseMove(int Button, int Shift, float X, float Y) 
   // The system moves the window with the pointer and returns at the drop. The place stored is
   // the one the drop reached, before the clock is kept on the screen below.
   attempt([&] { context_.platform.desktop.dragWithPointer(*this); });
-  attempt([&] { SaveClockPos(context_, CLng(Left()), CLng(Top())); });
+  attempt([&] { SaveClockPos(context_.platform, CLng(Left()), CLng(Top())); });
   attempt([&] { redrawFaces(false); });
   attempt([&] { dropAt(X, Y); });
 }

@@ -77,7 +77,7 @@ void ShowHideClock(Context& context) {
 
 void HideClocks(Context& context) {
   parkClock(context.floatingClock());
-  if (ReadSecondScreen(context) == 1) parkClock(context.mirrorClock());
+  if (ReadSecondScreen(context.platform, context.ports()) == 1) parkClock(context.mirrorClock());
 }
 
 void ShowClocks(Context& context) {
@@ -94,7 +94,7 @@ void ShowClocks(Context& context) {
   });
   clock.sequencerStep = ClockWindow::SequencerStep::Idle;
   attempt(context.platform.log, "ShowClocks", [&] {
-    if (ReadSecondScreen(context) != 1) return;
+    if (ReadSecondScreen(context.platform, context.ports()) != 1) return;
     MirrorClock& mirror = context.mirrorClock();
     setSequencer(mirror, true);
     SavedPosition at = readSavedPosition(context, "clocklefttwo", "clocktoptwo");
@@ -119,7 +119,7 @@ void MarkClocksShown(Context& context) {
   setClocksHidden(context, false);
   markShown(context.floatingClock());
   attempt(context.platform.log, "MarkClocksShown", [&] {
-    if (ReadSecondScreen(context) == 1) markShown(context.mirrorClock());
+    if (ReadSecondScreen(context.platform, context.ports()) == 1) markShown(context.mirrorClock());
   });
 }
 
@@ -130,8 +130,8 @@ void ApplyClockStyle(Context& context) {
   attempt(context.platform.log, "ApplyClockStyle",
           [&] { context.floatingClock().ShowStatue(text, size); });
   attempt(context.platform.log, "ApplyClockStyle", [&] {
-    if (ReadSecondScreen(context) == 1) {
-      context.mirrorClock().ShowStatue(text, size + ReadHotkeyAdd(context));
+    if (ReadSecondScreen(context.platform, context.ports()) == 1) {
+      context.mirrorClock().ShowStatue(text, size + ReadHotkeyAdd(context.platform));
     }
   });
 }
@@ -155,8 +155,9 @@ void RestoreClocks(Context& context) {
 }
 
 void raiseClocks(Context& context) {
-  SetTopmost(context, context.floatingClock());
-  if (ReadSecondScreen(context) == 1) SetTopmost(context, context.mirrorClock());
+  SetTopmost(context.run, context.floatingClock());
+  if (ReadSecondScreen(context.platform, context.ports()) == 1)
+    SetTopmost(context.run, context.mirrorClock());
 }
 
 }  // namespace horalix

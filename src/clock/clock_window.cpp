@@ -130,7 +130,7 @@ int ClockWindow::wantedSize() {
 void ClockWindow::beginRunStart() {
   for (platform::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5}) t->setEnabled(false);
   alarmStage = AlarmStage::None;
-  attempt(context_.platform.log, where("Timer5").c_str(), [&] { SetTopmost(context_, *this); });
+  attempt(context_.platform.log, where("Timer5").c_str(), [&] { SetTopmost(context_.run, *this); });
   context_.run.BlinkCount = 0;
   Picture1.setVisible(true);
   Picture2.setVisible(true);
@@ -163,7 +163,7 @@ void ClockWindow::setFirstTexts(int format, bool countDown, int hours, int minut
   const std::string first =
       countDown ? countText(format, hours, minutes, seconds) : countText(format, 0, 0, 0);
   attempt(context_.platform.log, where("Timer5").c_str(),
-          [&] { Label1(2).setCaption(timeOfDayText(context_, format)); });
+          [&] { Label1(2).setCaption(timeOfDayText(context_.platform, format)); });
   Label1(1).setCaption(first);
   Label11.setCaption(first);
   Label9.setCaption(format == 2 ? "00:00" : "00:00:00");
@@ -171,13 +171,14 @@ void ClockWindow::setFirstTexts(int format, bool countDown, int hours, int minut
 
 void ClockWindow::takeRunValues() {
   const SettingsBlock& settings = context_.settings;
-  attempt(context_.platform.log, where("Timer5").c_str(), [&] { captureScreenSize(context_); });
+  attempt(context_.platform.log, where("Timer5").c_str(),
+          [&] { captureScreenSize(context_.platform, context_.run); });
   std::int16_t afterZero = 0;
   if (flagMet(settings.optvalue, OptFlag::AfterZeroStop)) afterZero = 1;
   // With automatic timing the cycle is never chosen here.
   if (met([&] {
         return CInt(optionChar(settings.optvalue, OptFlag::AfterZeroCycle)) == 1 &&
-               !ReadAImode(context_);
+               !ReadAImode(context_.platform, context_.settings);
       })) {
     afterZero = 2;
   }
@@ -186,7 +187,7 @@ void ClockWindow::takeRunValues() {
 }
 
 void ClockWindow::takeSegmentStart() {
-  if (const auto mark = clockMark(context_, readClockMethod(context_)))
+  if (const auto mark = clockMark(context_.platform, readClockMethod(context_.run)))
     context_.run.StartTick = *mark;
   attempt(context_.platform.log, where("Label16").c_str(), [&] {
     Label16.setCaption(Format(timeOf(context_.platform.loop.localTime()), "hh:mm:ss"));
@@ -209,7 +210,7 @@ void ClockWindow::applyOvertimeStyle(bool redrawPrefixed) {
     Label_change();
     if (!context_.run.clocksHidden) ShowClocks(context_);
   };
-  switch (ReadTimeoutAction(context_)) {
+  switch (ReadTimeoutAction(context_.platform)) {
     case 0:
       context_.run.OvertimePrefix = "";
       break;
@@ -247,7 +248,7 @@ void ClockWindow::stopCountTimers() {
 
 std::string ClockWindow::shownText() {
   const int format = DisplayFormat(context_.settings.optvalue);
-  if (Label1(1).Top() != 0) return timeOfDayText(context_, format);
+  if (Label1(1).Top() != 0) return timeOfDayText(context_.platform, format);
   const double t = TimeValue(Label1(1).Caption());
   std::string text = countText(format, Hour(t), Minute(t), Second(t));
   if (context_.run.direction != CountDirection::Down) text = context_.run.OvertimePrefix + text;

@@ -16,8 +16,8 @@ void FloatingClock::Form_Load() {
   auto attempt = [this](auto&& statement) {
     horalix::attempt(context_.platform.log, "time_glass.Form_Load", statement);
   };
-  attempt([&] { SetTopmost(context_, *this); });
-  attempt([&] { LoadSettings(context_, context_.settings); });
+  attempt([&] { SetTopmost(context_.run, *this); });
+  attempt([&] { LoadSettings(context_.platform, context_.settings); });
   restoreAtNextStart = true;
   // The hover button's two pictures, made by the build: 32 x 32 pixels.
   Image2(0).setPicture(context_.pathInProgramFolder("picture\\hover-play.bmp"), 32, 32);

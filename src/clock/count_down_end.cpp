@@ -34,7 +34,7 @@ void startOvertime(Context& context, FloatingClock& clock) {
   attempt([&] {
     if (!zeroReminder) return;
     clock.armZeroReminder(on(CheckFlag::FlashOvertime));
-    if (ReadSecondScreen(context) == 1)
+    if (ReadSecondScreen(context.platform, context.ports()) == 1)
       context.mirrorClock().armZeroReminder(on(CheckFlag::FlashOvertime));
   });
   attempt([&] {
@@ -44,12 +44,12 @@ void startOvertime(Context& context, FloatingClock& clock) {
   });
   attempt([&] {
     if (zeroReminder && on(CheckFlag::SoundOvertime)) {
-      PlayMusic(context, context.pathInProgramFolder("sounds\\" + clock.SoundNames.at(4)));
+      PlayMusic(context.platform, context.pathInProgramFolder("sounds\\" + clock.SoundNames.at(4)));
     }
   });
   clock.turnToCountUp();
   attempt([&] {
-    if (ReadSecondScreen(context) != 1) return;
+    if (ReadSecondScreen(context.platform, context.ports()) != 1) return;
     context.mirrorClock().turnToCountUp();
   });
   attempt([&] { clock.applyOvertimeStyle(true); });
@@ -89,7 +89,7 @@ void cycleRun(Context& context, FloatingClock& clock) {
     const std::string& c = context.settings.checkvalue;
     if (optionOn(c, CheckFlag::TimedDuration) && optionOn(c, CheckFlag::ContinuousReminder) &&
         optionOn(c, CheckFlag::EndSound)) {
-      PlayMusic(context, context.pathInProgramFolder("sounds\\" + clock.SoundNames.at(5)));
+      PlayMusic(context.platform, context.pathInProgramFolder("sounds\\" + clock.SoundNames.at(5)));
     }
   });
   horalix::attempt(context.platform.log, kWhere,
@@ -124,7 +124,8 @@ void FloatingClock::endCountDown() {
     if (!optionOn(context_.settings.checkvalue, CheckFlag::TimedDuration)) return;
     for (int entry = 0; entry <= 4; ++entry) {
       horalix::attempt(context_.platform.log, kWhere, [&] {
-        StopMusic(context_, context_.pathInProgramFolder("sounds\\" + SoundNames.at(entry)));
+        StopMusic(context_.platform,
+                  context_.pathInProgramFolder("sounds\\" + SoundNames.at(entry)));
       });
     }
   });

@@ -30,7 +30,7 @@ void ClockWindow::Timer1_Timer() {
   context_.run.direction = CountDirection::Down;
   beforeCountTick();
   Timer1.setInterval(200);
-  attempt([&] { SetTopmost(context_, *this); });
+  attempt([&] { SetTopmost(context_.run, *this); });
   e = remaintime("Timer1");
   attempt([&] {
     const std::int64_t left = std::int64_t{context_.run.RunSeconds} * 1000 + 400 - e;
@@ -143,11 +143,11 @@ void FloatingClock::stageSound(int k, bool stageOn) {
     auto sound = [this](int entry) {
       return context_.pathInProgramFolder("sounds\\" + SoundNames.at(entry));
     };
-    StopMusic(context_, sound(k - 1));
+    StopMusic(context_.platform, sound(k - 1));
     if (k == 3 && on(CheckFlag::ContinuousReminder)) {
-      WavPlayLoop(context_, sound(k));
+      WavPlayLoop(context_.platform, sound(k));
     } else {
-      PlayMusic(context_, sound(k));
+      PlayMusic(context_.platform, sound(k));
     }
   });
 }
@@ -156,7 +156,7 @@ void FloatingClock::afterCountDownTick() {
   if (!keyboardSwitched) {
     keyboardSwitched = true;
     horalix::attempt(context_.platform.log, "time_glass.Timer1",
-                     [&] { UseEnglishKeyboard(context_); });
+                     [&] { UseEnglishKeyboard(context_.platform); });
   }
 }
 

@@ -50,7 +50,8 @@ void finishOvertime(Context& context, FloatingClock& clock) {
     horalix::attempt(context.platform.log, kWhere, [&] {
       const std::string& c = context.settings.checkvalue;
       if (optionOn(c, CheckFlag::TimedDuration) && optionOn(c, CheckFlag::EndSound)) {
-        PlayMusic(context, context.pathInProgramFolder("sounds\\" + clock.SoundNames.at(5)));
+        PlayMusic(context.platform,
+                  context.pathInProgramFolder("sounds\\" + clock.SoundNames.at(5)));
       }
     });
     showTimeUpPrompt(context);
@@ -85,7 +86,7 @@ void ClockWindow::Timer4_Timer() {
   context_.run.direction = CountDirection::Up;
   beforeCountTick();
   Timer4.setInterval(200);
-  attempt([&] { SetTopmost(context_, *this); });
+  attempt([&] { SetTopmost(context_.run, *this); });
   const std::int32_t elapsed = remaintime("Timer4");
   publishCountUp(elapsed);
   attempt([&] { Label1(1).setCaption(clockText(elapsed)); });

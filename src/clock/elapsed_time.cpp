@@ -35,10 +35,10 @@ std::int32_t ClockWindow::remaintime(const std::string& Timername) {
   std::int32_t result = 0;
   bool failed = false;
   try {
-    const ClockMethod method = readClockMethod(context_);
+    const ClockMethod method = readClockMethod(context_.run);
     const double banked = *bank;
-    if (const auto sum =
-            elapsedByMethod(context_, method, context_.run.StartTick, Label16.Caption(), banked)) {
+    if (const auto sum = elapsedByMethod(context_.platform, method, context_.run.StartTick,
+                                         Label16.Caption(), banked)) {
       const double rounded = std::nearbyint(*sum);
       if (!fits32(static_cast<std::int64_t>(rounded)))
         throw RuntimeError(RuntimeErrorCode::Overflow);
@@ -51,8 +51,8 @@ std::int32_t ClockWindow::remaintime(const std::string& Timername) {
   if (failed) {
     // The next method from the next run on; the last method stays.
     attempt(context_.platform.log, "remaintime", [&] {
-      const int method = static_cast<int>(readClockMethod(context_));
-      if (method < 2) programValues(context_).writeNumber("clockmode", method + 1);
+      const int method = static_cast<int>(readClockMethod(context_.run));
+      if (method < 2) programValues(context_.platform).writeNumber("clockmode", method + 1);
     });
   }
   return result;

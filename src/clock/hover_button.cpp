@@ -49,7 +49,7 @@ void FloatingClock::Timer7_Timer() {
   Timer7.setEnabled(false);
   // The re-topping waits while the tray menu is up.
   context_.run.holdOff = context_.ports().runMenus().menuOpen() ? 100 : 0;
-  SetTopmost(context_, *this);
+  SetTopmost(context_.run, *this);
 }
 
 }  // namespace horalix

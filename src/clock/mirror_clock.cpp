@@ -40,16 +40,16 @@ void MirrorClock::Label_change() {
 }
 
 void MirrorClock::parkOffScreen() {
-  setTop(-screenHeightTwips(context_) - 15000);
-  setLeft(-screenWidthTwips(context_) - 5000);
+  setTop(-screenHeightTwips(context_.platform, context_.run) - 15000);
+  setLeft(-screenWidthTwips(context_.platform, context_.run) - 5000);
 }
 
 MirrorClock::Place MirrorClock::savedPlace() {
   // A coordinate stored nowhere counts as 0: the top left corner of the extended screen.
   const BarPosition at = readBarPosition(context_, "clocklefttwo", "clocktoptwo", 0);
   Place place{at.left, at.top};
-  place.top = reduceByScreenHeights(place.top, screenHeightTwips(context_));
-  const int w = screenWidthTwips(context_);
+  place.top = reduceByScreenHeights(place.top, screenHeightTwips(context_.platform, context_.run));
+  const int w = screenWidthTwips(context_.platform, context_.run);
   if (place.left < w) place.left = w;
   return place;
 }
@@ -57,7 +57,7 @@ MirrorClock::Place MirrorClock::savedPlace() {
 // Unlike the placement at load, a negative top stays, and nothing is parked when the extended
 // screen is not in use: the window is simply not moved.
 void MirrorClock::placeAtSavedPosition() {
-  if (ReadSecondScreen(context_) != 1) return;
+  if (ReadSecondScreen(context_.platform, context_.ports()) != 1) return;
   const Place place = savedPlace();
   setLeft(place.left);
   setTop(place.top);

@@ -62,7 +62,7 @@ void MirrorClock::endCountDown() {
           on(CheckFlag::OvertimeLimit)) {
         zeroReminder(on(CheckFlag::BarOvertime));
         attempt([&] {
-          if (ReadSecondScreen(context_) != 1) return;
+          if (ReadSecondScreen(context_.platform, context_.ports()) != 1) return;
           Timer1.setEnabled(false);
           Timer4.setEnabled(true);
         });

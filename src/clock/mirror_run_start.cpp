@@ -26,7 +26,7 @@ void MirrorClock::Timer5_Timer() {
   // The extended screen's prompt bar is parked centred above the extended screen; its
   // keep-on-top run goes on.
   attempt([&] { context.secondPromptBar().parkKeepingOnTop(2000); });
-  attempt([&] { MirrorFontAdd = ReadHotkeyAdd(context); });
+  attempt([&] { MirrorFontAdd = ReadHotkeyAdd(context.platform); });
   stageFlashes = false;
   resetStages();
   AlarmOneSeconds = settings.Time_one;
@@ -53,7 +53,7 @@ void MirrorClock::Timer5_Timer() {
   drawFirstFace(context.floatingClock().faceText(), size);
   takeRunValues();
 
-  if (ReadSecondScreen(context) == 0) {
+  if (ReadSecondScreen(context.platform, context.ports()) == 0) {
     parkOffScreen();
     return;
   }

@@ -21,13 +21,13 @@ void MirrorClock::Form_Load() {
   auto attempt = [this](auto&& statement) {
     horalix::attempt(context_.platform.log, "time_glasstwo.Form_Load", statement);
   };
-  attempt([&] { SetTopmost(context_, *this); });
+  attempt([&] { SetTopmost(context_.run, *this); });
   Timer5.setEnabled(true);
   Place place = savedPlace();
   // At load a place above the top edge comes down to it.
   if (place.top < 0) place.top = 0;
   attempt([&] {
-    if (ReadSecondScreen(context_) != 0) {
+    if (ReadSecondScreen(context_.platform, context_.ports()) != 0) {
       setLeft(place.left);
       setTop(place.top);
     } else {
@@ -40,7 +40,7 @@ void MirrorClock::Form_LostFocus() {
   horalix::attempt(context_.platform.log, "time_glasstwo.Form_LostFocus", [&] { fitTextBox(); });
   bool parked = false;
   horalix::attempt(context_.platform.log, "time_glasstwo.Form_LostFocus", [&] {
-    if (ReadSecondScreen(context_) != 0) return;
+    if (ReadSecondScreen(context_.platform, context_.ports()) != 0) return;
     parkOffScreen();
     parked = true;
   });
@@ -69,7 +69,7 @@ void MirrorClock::Picture1_MouseMove(int Button, int Shift, float X, float Y) {
     horalix::attempt(context_.platform.log, "time_glasstwo.Picture1_MouseMove", statement);
   };
   if (Button == kLeftButton) attempt([&] { context_.platform.desktop.dragWithPointer(*this); });
-  attempt([&] { SaveClockTwoPos(context_, Left(), Top()); });
+  attempt([&] { SaveClockTwoPos(context_.platform, Left(), Top()); });
   attempt([&] { redraw(); });
 }
 

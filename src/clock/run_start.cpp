@@ -43,7 +43,7 @@ void FloatingClock::Timer5_Timer() {
   attempt([&] { context.ports().runControl().hideProcessBars(); });
 
   SoundNames = Split(settings.tellsoundname, "\\");
-  attempt([&] { MirrorSizeAdd = ReadHotkeyAdd(context); });
+  attempt([&] { MirrorSizeAdd = ReadHotkeyAdd(context.platform); });
   stageFlashes = false;
   resetStages();
 
@@ -97,7 +97,7 @@ void FloatingClock::Timer5_Timer() {
     attempt([&] {
       if (optionOn(settings.checkvalue, CheckFlag::SoundStart) && context.run.startSoundArmed &&
           !SoundNames.empty()) {
-        PlayMusic(context, context.pathInProgramFolder("sounds\\" + SoundNames.front()));
+        PlayMusic(context.platform, context.pathInProgramFolder("sounds\\" + SoundNames.front()));
       }
     });
   } else {

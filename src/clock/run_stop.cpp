@@ -17,7 +17,8 @@ namespace horalix {
 void recordRun(Context& context, FloatingClock& clock) {
   attempt(context.platform.log, "recordRun", [&] {
     const std::string music = clock.SoundNames.size() > 4 ? clock.SoundNames[4] : "";
-    SaveTimeRecord(context, context.run.record, clock.Left(), clock.Top(), music);
+    SaveTimeRecord(context.platform, context.ports().runRecords(), context.run.record, clock.Left(),
+                   clock.Top(), music);
   });
 }
 
@@ -46,7 +47,8 @@ void showTimeUpPrompt(Context& context) {
 void startNextRound(Context& context, FloatingClock& clock) {
   bool nextPreset = false;
   attempt(context.platform.log, "startNextRound", [&] {
-    nextPreset = optionOn(context.settings.AImode, AiFlag::Manual) && ReadClockCycle(context) == 1;
+    nextPreset =
+        optionOn(context.settings.AImode, AiFlag::Manual) && ReadClockCycle(context.platform) == 1;
   });
   if (nextPreset) {
     context.ports().runControl().nextPreset();

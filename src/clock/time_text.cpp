@@ -39,8 +39,8 @@ std::string clockText(std::int32_t ms) {
          Format(Val(parts.at(2)), "00");
 }
 
-std::string timeOfDayText(Context& context, int format) {
-  return Format(timeOf(context.platform.loop.localTime()), format == 2 ? "hh:mm" : "hh:mm:ss");
+std::string timeOfDayText(platform::Platform& platform, int format) {
+  return Format(timeOf(platform.loop.localTime()), format == 2 ? "hh:mm" : "hh:mm:ss");
 }
 
 void FloatingClock::Label_change() {
@@ -48,7 +48,7 @@ void FloatingClock::Label_change() {
   Label11.setCaption(text);
   const int size = wantedSize();
   ShowStatue(text, size);
-  if (ReadSecondScreen(context_) == 1) {
+  if (ReadSecondScreen(context_.platform, context_.ports()) == 1) {
     context_.mirrorClock().ShowStatue(Label11.Caption(), size + MirrorSizeAdd);
   }
   context_.platform.loop.doEvents();

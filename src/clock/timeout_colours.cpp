@@ -22,7 +22,7 @@ namespace {
 
 // A colour number of TimeData.db [Hotkey]; a text that is no number gives black.
 std::uint32_t overtimeColour(Context& context, const char* key, const char* fallback) {
-  const std::string text = readProgramIni(context, "Hotkey", key, fallback);
+  const std::string text = readProgramIni(context.platform, "Hotkey", key, fallback);
   return static_cast<std::uint32_t>(CLng(Val(text)));
 }
 
@@ -50,7 +50,7 @@ void ClockWindow::showOvertimeColours(ClockWindow* mirror) {
   Context& context = context_;
   const char* where = "Timer8";
   Timer8.setEnabled(false);
-  attempt(context.platform.log, where, [&] { SetTopmost(context, *this); });
+  attempt(context.platform.log, where, [&] { SetTopmost(context.run, *this); });
   std::uint32_t fore = 0, back = 0;
   attempt(context.platform.log, where,
           [&] { fore = overtimeColour(context, "outForeColor", "65535"); });
@@ -83,7 +83,7 @@ void ClockWindow::showOvertimeColours(ClockWindow* mirror) {
 void timeoutColours(Context& context, FloatingClock& clock) {
   MirrorClock* mirror = nullptr;
   attempt(context.platform.log, "Timer8", [&] {
-    if (ReadSecondScreen(context) == 1) mirror = &context.mirrorClock();
+    if (ReadSecondScreen(context.platform, context.ports()) == 1) mirror = &context.mirrorClock();
   });
   clock.showOvertimeColours(mirror);
 }

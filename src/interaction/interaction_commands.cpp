@@ -59,7 +59,7 @@ void hd_time_show_Click(Context& context) {
   }
   // With an extended screen in use the item is offered, so its tick alone says where the
   // countdown stands.
-  if (ReadSecondScreen(context) == 0) {
+  if (ReadSecondScreen(context.platform, context.ports()) == 0) {
     window.centreHorizontally(false);
     return;
   }

@@ -64,7 +64,7 @@ void InteractionWindow::Timer3_Timer() {
   Timer3.setEnabled(false);
   attempt([&] {
     context_.run.holdOff = 0;
-    SetTopmost(context_, *this);
+    SetTopmost(context_.run, *this);
   });
   blinkBlank_ = false;
   Picture4.setVisible(true);
@@ -98,19 +98,20 @@ void InteractionWindow::Timer3_Timer() {
 // The running segment starts now, by the clock method in force; the time of day too, for the
 // method that counts whole seconds of it.
 void InteractionWindow::takeStartMark() {
-  if (const auto mark = clockMark(context_, readClockMethod(context_))) HudongStartTick = *mark;
+  if (const auto mark = clockMark(context_.platform, readClockMethod(context_.run)))
+    HudongStartTick = *mark;
   Label11.setCaption(Format(timeOf(context_.platform.loop.localTime()), "hh:mm:ss"));
 }
 
 std::int32_t InteractionWindow::remaintime(const std::string& Timername) {
   if (Timername != "Timer1") return 0;
   Timer1.setInterval(200);
-  const ClockMethod method = readClockMethod(context_);
+  const ClockMethod method = readClockMethod(context_.run);
   std::int32_t elapsed = 0;
   try {
     const double banked = Val(Label9(0).Caption());
     if (const auto sum =
-            elapsedByMethod(context_, method, HudongStartTick, Label11.Caption(), banked))
+            elapsedByMethod(context_.platform, method, HudongStartTick, Label11.Caption(), banked))
       elapsed = to32(static_cast<std::int64_t>(std::floor(*sum)));
     return elapsed;
   } catch (const std::exception& e) {
@@ -119,7 +120,7 @@ std::int32_t InteractionWindow::remaintime(const std::string& Timername) {
   // The next method for the whole program, from the main window's next refresh on.
   horalix::attempt(context_.platform.log, "Frm_hudong.remaintime", [&] {
     const int number = static_cast<int>(method);
-    if (number < 2) programValues(context_).writeNumber("clockmode", number + 1);
+    if (number < 2) programValues(context_.platform).writeNumber("clockmode", number + 1);
   });
   return 0;
 }
@@ -127,7 +128,7 @@ std::int32_t InteractionWindow::remaintime(const std::string& Timername) {
 void InteractionWindow::Timer1_Timer() {
   Timer1.setEnabled(false);
   Timer1.setInterval(200);
-  SetTopmost(context_, *this);
+  SetTopmost(context_.run, *this);
   const std::int32_t elapsed = remaintime("Timer1");
   // Half a second added: the whole seconds below are the time left to the nearest second.
   const std::int32_t remaining = to32(std::int64_t{HudongMillis} + 500 - elapsed);
@@ -145,7 +146,7 @@ void InteractionWindow::Timer1_Timer() {
   } else if (reminder == secs) {
     // The reminder second runs once: the next tick comes a whole second later.
     Timer1.setInterval(1000);
-    if (flagOn(InteractionFlag::ReminderSound)) PlayMusic(context_, soundPath());
+    if (flagOn(InteractionFlag::ReminderSound)) PlayMusic(context_.platform, soundPath());
     if (blinks) Timer2.setEnabled(true);
   } else if (secs <= 0) {
     blinked_ = false;
@@ -182,7 +183,7 @@ void InteractionWindow::Timer4_Timer() {
   };
   Timer4.setEnabled(false);
   Picture4.setVisible(false);
-  attempt([&] { SetTopmost(context_, *this); });
+  attempt([&] { SetTopmost(context_.run, *this); });
   blinkBlank_ = false;
   attempt([&] {
     Picture4.setForeColor(kTimeUpColour);
@@ -201,7 +202,7 @@ void InteractionWindow::Timer4_Timer() {
   attempt([&] { placeCentred(); });
   Picture4.setVisible(true);
   attempt([&] {
-    if (!Label6.Caption().empty()) PlayMusic(context_, soundPath());
+    if (!Label6.Caption().empty()) PlayMusic(context_.platform, soundPath());
   });
 }
 
@@ -241,7 +242,7 @@ void InteractionWindow::startPreset(const std::string& duration, std::int16_t n)
   Timer3.setEnabled(true);
 }
 
-void InteractionWindow::stopSound() { StopMusic(context_, soundPath()); }
+void InteractionWindow::stopSound() { StopMusic(context_.platform, soundPath()); }
 
 void InteractionWindow::stopAndPark() {
   setTop(-50000);
@@ -263,7 +264,7 @@ void InteractionWindow::closeCountdown() {
   platform::FontSpec font = Label8.Font();
   font.size = 80;
   Label8.setFont(font);
-  StopMusic(context_, soundPath());
+  StopMusic(context_.platform, soundPath());
 }
 
 }  // namespace horalix

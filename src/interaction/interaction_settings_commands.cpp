@@ -10,17 +10,18 @@ namespace horalix {
 // dialog or a failed copy leaves the name that was there.
 void InteractionSettingsWindow::Command1_Click(int Index) {
   if (Index < 0 || Index >= kPresets) return;
-  if (const auto name = importSoundFile(context_)) rowText(Index, RowField::Sound).setText(*name);
+  if (const auto name = importSoundFile(context_.platform))
+    rowText(Index, RowField::Sound).setText(*name);
 }
 
 // The help viewer first, then the HTML help function, then the user is told; with Ctrl held the
 // online article instead.
 void InteractionSettingsWindow::Lab_help_Click(bool ctrlHeld) {
   if (ctrlHeld) {
-    OpenWithShell(context_, kOnlineArticle);
+    OpenWithShell(context_.platform, kOnlineArticle);
     return;
   }
-  openHelpPage(context_, "2.3、互动计时.htm", *this);
+  openHelpPage(context_.platform, "2.3、互动计时.htm", *this);
 }
 
 }  // namespace horalix

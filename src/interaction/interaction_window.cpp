@@ -97,8 +97,12 @@ std::string InteractionWindow::soundPath() const {
   return context_.pathInProgramFolder("sounds\\" + Label6.Caption());
 }
 
-int InteractionWindow::screenWidthTwips() const { return horalix::screenWidthTwips(context_); }
+int InteractionWindow::screenWidthTwips() const {
+  return horalix::screenWidthTwips(context_.platform, context_.run);
+}
 
-int InteractionWindow::screenHeightTwips() const { return horalix::screenHeightTwips(context_); }
+int InteractionWindow::screenHeightTwips() const {
+  return horalix::screenHeightTwips(context_.platform, context_.run);
+}
 
 }  // namespace horalix

@@ -74,7 +74,7 @@ void MainWindow::returnToDocumentWatch() {
 void MainWindow::Timer4_Timer() {
   // A refusal ends the program: the watch timers stop before its message, so that the message
   // comes once and nothing else starts behind it.
-  const bool mayRun = StartupCheck(context_, [this] {
+  const bool mayRun = StartupCheck(context_.platform, [this] {
     Timer3.setEnabled(false);
     Timer4.setEnabled(false);
     Timer5.setEnabled(false);
@@ -89,8 +89,8 @@ void MainWindow::Timer4_Timer() {
   std::int16_t clockopen = 0;
   double storedTime = 0;
   attempt(context_.platform.log, "document watch, registry", [&] {
-    programValues(context_).readGroup(
-        {ReadSlot::int16("clockopen", clockopen), durationSlot("Time_all", storedTime)});
+    programValues(context_.platform)
+        .readGroup({ReadSlot::int16("clockopen", clockopen), durationSlot("Time_all", storedTime)});
   });
   double setTime = storedTime;
   attempt(context_.platform.log, "document watch, set time", [&] {
@@ -109,11 +109,12 @@ void MainWindow::Timer4_Timer() {
       bound = candidate;
     }
   }
-  if (Len(bound) > 4 && ReadAImode(context_)) context_.run.binding.bound = bound;
+  if (Len(bound) > 4 && ReadAImode(context_.platform, context_.settings))
+    context_.run.binding.bound = bound;
 
   idleClockRefresh(context_, setTime);
 
-  if (!ReadAImode(context_)) {
+  if (!ReadAImode(context_.platform, context_.settings)) {
     // Manual timing: the watch only redraws the idle clock while nothing is bound.
     Timer4.setEnabled(context_.run.binding.bound.empty());
     Timer5.setEnabled(false);
@@ -128,23 +129,25 @@ void MainWindow::Timer4_Timer() {
 void MainWindow::automaticStart(const std::string& bound) {
   const char* where = "document watch, start";
   Timer3.setEnabled(false);
-  attempt(context_.platform.log, where,
-          [&] { context_.run.method = static_cast<ClockMethod>(ReadClockMode(context_)); });
+  attempt(context_.platform.log, where, [&] {
+    context_.run.method = static_cast<ClockMethod>(ReadClockMode(context_.platform));
+  });
   Timer4.setEnabled(false);
 
   attempt(context_.platform.log, where, [&] {
     if (Len(stageSounds_) > 3) {
       for (const std::string& name : Split(stageSounds_, "\\"))
-        StopMusic(context_, context_.pathInProgramFolder("sounds\\" + name));
+        StopMusic(context_.platform, context_.pathInProgramFolder("sounds\\" + name));
     }
   });
   attempt(context_.platform.log, where, [&] {
-    const std::string music = programValues(context_).readText("musicname");
-    StopMusic(context_, context_.pathInProgramFolder("sounds\\" + music));
+    const std::string music = programValues(context_.platform).readText("musicname");
+    StopMusic(context_.platform, context_.pathInProgramFolder("sounds\\" + music));
   });
 
   if (Len(bound) < 3 && !firstPassMade_) {
-    attempt(context_.platform.log, where, [&] { LoadSettings(context_, context_.settings); });
+    attempt(context_.platform.log, where,
+            [&] { LoadSettings(context_.platform, context_.settings); });
     context_.settings.checkvalue = kFirstPassCheckvalue;
     firstPassMade_ = true;
   } else {
@@ -155,7 +158,8 @@ void MainWindow::automaticStart(const std::string& bound) {
 
   startRunRecord(context_, bound);
 
-  attempt(context_.platform.log, where, [&] { captureScreenSize(context_); });
+  attempt(context_.platform.log, where,
+          [&] { captureScreenSize(context_.platform, context_.run); });
   FloatingClock& clock = context_.floatingClock();
   clock.restoreAtNextStart = true;
   if (optionOn(context_.settings.checkvalue, CheckFlag::TimedDuration)) {
@@ -170,7 +174,7 @@ void MainWindow::automaticStart(const std::string& bound) {
 // last recorded run. Stages at or above that rest were passed before and do not fire again (the
 // count's own rule for stages at or above the run's length).
 void MainWindow::continueLastRun(const std::string& bound) {
-  if (!ReadCheckFlag7(context_)) return;
+  if (!ReadCheckFlag7(context_.platform)) return;
   platform::FileSystem& files = context_.platform.files;
   const std::string ini = context_.iniPath();
   auto read = [&](const char* key, const std::string& fallback) {

@@ -43,8 +43,9 @@ void EndTiming(Context& context) {
   attempt(context.platform.log, "EndTiming", [&] { HideProcessBars(context); });
   context.run.holdOff = 0;
   const DocumentKind kind = context.run.documentKind;
-  attempt(context.platform.log, "EndTiming",
-          [&] { programValues(context).removeGroup(handOverValues(static_cast<int>(kind))); });
+  attempt(context.platform.log, "EndTiming", [&] {
+    programValues(context.platform).removeGroup(handOverValues(static_cast<int>(kind)));
+  });
   attempt(context.platform.log, "EndTiming", [&] {
     if (kind == DocumentKind::SlideShow &&
         optionOn(context.settings.checkvalue, CheckFlag::TimedDuration) &&

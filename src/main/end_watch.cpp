@@ -38,7 +38,7 @@ bool boundDocumentOpen(const DocumentSight& sight, const std::string& aiMode, in
 }  // namespace
 
 void MainWindow::Timer5_Timer() {
-  if (!ReadAImode(context_)) {
+  if (!ReadAImode(context_.platform, context_.settings)) {
     // Automatic timing was switched off: the watch goes back, a counting run goes on.
     Timer4.setEnabled(true);
     Timer5.setEnabled(false);
@@ -56,7 +56,8 @@ void MainWindow::Timer5_Timer() {
   context_.run.binding.lastPerKind.fill("");
   Timer4.setEnabled(true);
   Timer5.setEnabled(false);
-  attempt(context_.platform.log, where, [&] { LoadSettings(context_, context_.settings); });
+  attempt(context_.platform.log, where,
+          [&] { LoadSettings(context_.platform, context_.settings); });
   attempt(context_.platform.log, where, [&] {
     const std::vector<std::string> parts = Split(context_.settings.picturename, "\\");
     if (parts.empty() || parts[0].empty()) context_.floatingClock().dropBackPicture();

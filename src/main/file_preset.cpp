@@ -21,17 +21,17 @@ constexpr char kDefaultAImode[] = "01111101";
 // stored settings rather than whatever the last run left in the record.
 void LoadFilePreset(Context& context) {
   const std::string document = context.run.binding.bound;
-  PresetDatabase database = officeDataOf(context);
+  PresetDatabase database = officeDataOf(context.platform);
   const DocumentPreset preset = database.presetForDocument(document);
   if (preset.outcome == DocumentPresetOutcome::Found) {
     copyPresetRow(preset.row, context.settings, PresetCopy::Document);
     attempt(context.platform.log, "LoadFilePreset, AImode",
-            [&] { context.settings.AImode = programValues(context).readText("AImode"); });
+            [&] { context.settings.AImode = programValues(context.platform).readText("AImode"); });
   } else {
     if (preset.outcome != DocumentPresetOutcome::NotLinked && context.platform.log)
       context.platform.log("LoadFilePreset: " + database.lastError());
     attempt(context.platform.log, "LoadFilePreset, LoadSettings",
-            [&] { LoadSettings(context, context.settings); });
+            [&] { LoadSettings(context.platform, context.settings); });
   }
   if (Len(context.settings.AImode) < 8) context.settings.AImode = kDefaultAImode;
 }

@@ -40,7 +40,7 @@ void MainWindow::Hotkey_set() {
     if (command == nullptr) continue;
     attempt(context_.platform.log, "Hotkey_set", [&] {
       const std::string text =
-          Trim(readProgramIni(context_, "Hotkey", std::string(command->hotKeyName), ""));
+          Trim(readProgramIni(context_.platform, "Hotkey", std::string(command->hotKeyName), ""));
       // The caption keeps its name, with the state word it shows now, and the key after it.
       platform::MenuItem& item = commandItem(*this, command->id);
       item.setCaption(horalix::Left(item.Caption(), Len(command->caption)) + kBeforeKey +
@@ -57,8 +57,8 @@ void MainWindow::Hotkey_set() {
     });
   }
 
-  if (!IsPresetHotkeyOn(context_)) return;
-  const std::string prefix = PresetHotkeyPrefix(context_);
+  if (!IsPresetHotkeyOn(context_.platform)) return;
+  const std::string prefix = PresetHotkeyPrefix(context_.platform);
   // An often value that names no modifier would take the bare digits from every program.
   if (prefix.empty()) return;
   int count = kMostPresetKeys;

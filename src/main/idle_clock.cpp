@@ -113,7 +113,8 @@ void idleClockRefresh(Context& context, double setTime) {
   });
 
   bool mirrored = false;
-  attempt(context.platform.log, where, [&] { mirrored = ReadSecondScreen(context) == 1; });
+  attempt(context.platform.log, where,
+          [&] { mirrored = ReadSecondScreen(context.platform, context.ports()) == 1; });
   attempt(context.platform.log, where, [&] {
     const std::uint32_t colour = faceColour(settings.Fontselect);
     clock.setTextColour(colour);
@@ -132,11 +133,11 @@ void idleClockRefresh(Context& context, double setTime) {
   }
 
   attempt(context.platform.log, where, [&] { clock.ShowStatue(text, size); });
-  attempt(context.platform.log, where, [&] { SetTopmost(context, clock); });
+  attempt(context.platform.log, where, [&] { SetTopmost(context.run, clock); });
   if (mirrored) {
     attempt(context.platform.log, where,
-            [&] { mirror.ShowStatue(text, size + ReadHotkeyAdd(context)); });
-    attempt(context.platform.log, where, [&] { SetTopmost(context, mirror); });
+            [&] { mirror.ShowStatue(text, size + ReadHotkeyAdd(context.platform)); });
+    attempt(context.platform.log, where, [&] { SetTopmost(context.run, mirror); });
   }
 }
 

@@ -58,7 +58,7 @@ void MainWindow::Form_Load() {
     }
   };
   attempt("caption", [&] { setCaption(titleWithEdition()); });
-  attempt("screen size", [&] { captureScreenSize(context_); });
+  attempt("screen size", [&] { captureScreenSize(context_.platform, context_.run); });
   attempt("registry key", [&] {
     CreateNewKey(context_.platform.registry, platform::RegRoot::CurrentUser, "Vantrel");
   });

@@ -41,7 +41,7 @@ void MainWindow::LoadOftenMenu() {
   presets.setVisible(false);
   menu_often(0).setCaption("^");
   presetsListed = false;
-  const auto names = officeDataOf(context_).menuPresetNames();
+  const auto names = officeDataOf(context_.platform).menuPresetNames();
   if (!names || names->empty()) return;
   presets.setEnabled(true);
   presets.setVisible(true);
@@ -65,7 +65,7 @@ void MainWindow::oftenclockstart(std::int16_t Index) {
 void MainWindow::menu_often_Click(int Index) {
   for (int i = 0; i < oftenCount(); ++i) menu_often(i).setChecked(i == Index);
 
-  PresetDatabase database = officeDataOf(context_);
+  PresetDatabase database = officeDataOf(context_.platform);
   const DbRows rows = database.menuPreset(menu_often(Index).Caption());
   if (!rows.ok()) {
     if (context_.platform.log) context_.platform.log("presets menu: " + database.lastError());
@@ -80,9 +80,10 @@ void MainWindow::menu_often_Click(int Index) {
     }
   }
 
-  attempt(context_.platform.log, "presets menu, AImode", [&] { ReadAImode(context_); });
+  attempt(context_.platform.log, "presets menu, AImode",
+          [&] { ReadAImode(context_.platform, context_.settings); });
   attempt(context_.platform.log, "presets menu, save",
-          [&] { SaveSettings(context_, context_.settings); });
+          [&] { SaveSettings(context_.platform, context_.settings); });
   attempt(context_.platform.log, "presets menu, run start", [&] {
     FloatingClock& clock = context_.floatingClock();
     clock.restoreAtNextStart = true;

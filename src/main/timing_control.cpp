@@ -21,7 +21,7 @@ namespace {
 void switchCount(Context& context, bool on) {
   const bool down = context.run.direction == CountDirection::Down;
   context.floatingClock().switchCount(down, on);
-  if (ReadSecondScreen(context) == 1) context.mirrorClock().switchCount(down, on);
+  if (ReadSecondScreen(context.platform, context.ports()) == 1) context.mirrorClock().switchCount(down, on);
 }
 
 }  // namespace
@@ -34,7 +34,7 @@ void StartTiming(Context& context) {
   context.run.binding.bound = RunState::Binding::kManual;
   main.restWatches();
   startRunRecord(context, context.run.binding.bound);
-  captureScreenSize(context);
+  captureScreenSize(context.platform, context.run);
   context.floatingClock().armRunStart();
 }
 
@@ -51,8 +51,8 @@ void PauseResume(Context& context) {
       context.run.record.bankedUpMs = 0;
     }
   });
-  const ClockMethod method = readClockMethod(context);
-  const auto now = clockMark(context, method);
+  const ClockMethod method = readClockMethod(context.run);
+  const auto now = clockMark(context.platform, method);
   attempt(context.platform.log, "PauseResume", [&] {
     if (context.run.paused && now) {
       const auto span = clockSpan(method, context.run.StartTick, *now);
@@ -89,7 +89,7 @@ void StopTiming(Context& context) {
 void resumeTiming(Context& context, bool unbindDocument) {
   FloatingClock& clock = context.floatingClock();
   MainWindow& main = context.mainWindow();
-  if (ReadAImode(context)) {
+  if (ReadAImode(context.platform, context.settings)) {
     context.run.startSoundArmed = false;
     main.resumeDocumentWatch();
     clock.armRunStart();

@@ -54,7 +54,8 @@ void MainWindow::mcTray_MouseClick(int Button, bool DBClick) {
 }
 
 void MainWindow::deleteClockOpen() {
-  attempt(context_.platform.log, "clockopen", [&] { programValues(context_).remove("clockopen"); });
+  attempt(context_.platform.log, "clockopen",
+          [&] { programValues(context_.platform).remove("clockopen"); });
 }
 
 }  // namespace horalix

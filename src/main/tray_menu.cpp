@@ -56,7 +56,7 @@ void MainWindow::menu_other_Click(int Index) { (void)runMenuCommand(*this, "menu
 
 // With automatic timing on, runs start from the documents, never from this item.
 void MainWindow::startCommand() {
-  if (ReadAImode(context_)) return;
+  if (ReadAImode(context_.platform, context_.settings)) return;
   delform();
   if (optionOn(context_.settings.checkvalue, CheckFlag::TimedDuration)) StartTiming(context_);
 }
@@ -92,7 +92,7 @@ void MainWindow::onlineHelpCommand() {
 }
 
 void MainWindow::startStopHotKey(bool start) {
-  if (ReadOpenTogetherStop(context_) == 0) {
+  if (ReadOpenTogetherStop(context_.platform) == 0) {
     start ? StartTiming(context_) : StopTiming(context_);
     return;
   }
@@ -103,7 +103,7 @@ void MainWindow::startStopHotKey(bool start) {
 int MainWindow::presetHotKeyCount() { return std::min(oftenCount(), 9); }
 
 // The help file at its first page.
-void MainWindow::helpCommand() { openHelpPage(context_, "", *this); }
+void MainWindow::helpCommand() { openHelpPage(context_.platform, "", *this); }
 
 // The windows go in a fixed order, the main window last: its unload takes the hot keys, the tray
 // icon and clockopen with it. A count still running is not recorded, and the documents'
@@ -127,7 +127,7 @@ bool MainWindow::startShown() { return menu_one(1).Visible(); }
 
 void MainWindow::offerRunItems(bool counting) {
   const std::string& check = context_.settings.checkvalue;
-  const bool manual = !ReadAImode(context_);
+  const bool manual = !ReadAImode(context_.platform, context_.settings);
   const bool pauseAllowed = optionOn(check, CheckFlag::PauseAllowed);
   const bool settingsAllowed = optionOn(check, CheckFlag::SettingsAllowed);
   const bool presetsExist = presetsListed;
@@ -178,7 +178,7 @@ void MainWindow::showRunStopped() {
 }
 
 void MainWindow::showRunEnded() {
-  menu_one(1).setEnabled(!ReadAImode(context_));
+  menu_one(1).setEnabled(!ReadAImode(context_.platform, context_.settings));
   menu_one(2).setEnabled(false);
   menu_one(2).setVisible(optionOn(context_.settings.checkvalue, CheckFlag::PauseAllowed));
   menu_one(3).setEnabled(false);

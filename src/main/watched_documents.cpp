@@ -30,7 +30,7 @@ bool kindEnabled(const std::string& aiMode, DocumentKind kind) {
 
 std::int16_t readClockOpen(Context& context) {
   std::int16_t clockopen = 0;
-  programValues(context).readGroup({ReadSlot::int16("clockopen", clockopen)});
+  programValues(context.platform).readGroup({ReadSlot::int16("clockopen", clockopen)});
   return clockopen;
 }
 
@@ -47,7 +47,7 @@ DocumentSight lookForDocuments(Context& context, std::int16_t clockopen,
           ReadSlot::text(source.handOverValue, sight.reported[static_cast<int>(source.kind) - 1]));
     }
     attempt(context.platform.log, "hand-over values",
-            [&] { programValues(context).readGroup(slots); });
+            [&] { programValues(context.platform).readGroup(slots); });
   }
   std::vector<platform::TopWindow> windows;
   bool walked = false;

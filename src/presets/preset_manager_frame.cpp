@@ -127,11 +127,11 @@ void PresetManager::Form_MouseMove() {
 void PresetManager::Lab_help_Click(bool ctrlHeld) {
   const bool linkPage = control("Picture1", 2).Visible();
   if (ctrlHeld) {
-    OpenWithShell(context_, linkPage ? "https://horalix.example/help/document-links"
-                                     : "https://horalix.example/help/presets");
+    OpenWithShell(context_.platform, linkPage ? "https://horalix.example/help/document-links"
+                                              : "https://horalix.example/help/presets");
     return;
   }
-  openHelpPage(context_, "2.2、特殊计时.htm", *this);
+  openHelpPage(context_.platform, "2.2、特殊计时.htm", *this);
 }
 
 void PresetManager::Cmd_close_Click() { Unload(); }

@@ -1,6 +1,6 @@
 #include "services/clock_mark.h"
 
-#include "services/context.h"
+#include "platform/platform.h"
 #include "services/text_runtime.h"
 #include "services/time_conversions.h"
 #include "services/time_value.h"
@@ -11,18 +11,18 @@ namespace {
 constexpr std::int64_t kDayMs = 86'400'000;
 }
 
-ClockMethod readClockMethod(Context& context) { return context.run.method; }
+ClockMethod readClockMethod(const RunState& run) { return run.method; }
 
-std::optional<std::int32_t> clockMark(Context& context, ClockMethod method) {
+std::optional<std::int32_t> clockMark(platform::Platform& platform, ClockMethod method) {
   switch (method) {
     case ClockMethod::TickCount:
-      return static_cast<std::int32_t>(context.platform.loop.tickCount());
+      return static_cast<std::int32_t>(platform.loop.tickCount());
     case ClockMethod::SecondsSinceMidnight: {
-      const auto t = context.platform.loop.localTime();
+      const auto t = platform.loop.localTime();
       return ((t.hour * 60 + t.minute) * 60 + t.second) * 1000 + t.millisecond;
     }
     case ClockMethod::TimeOfDay: {
-      const auto t = context.platform.loop.localTime();
+      const auto t = platform.loop.localTime();
       return ((t.hour * 60 + t.minute) * 60 + t.second) * 1000;
     }
     default:
@@ -40,15 +40,16 @@ std::int64_t clockSpan(ClockMethod method, std::int32_t from, std::int32_t to) {
   return span;
 }
 
-std::optional<double> elapsedByMethod(Context& context, ClockMethod method, std::int32_t startMark,
-                                      const std::string& startTime, double banked) {
+std::optional<double> elapsedByMethod(platform::Platform& platform, ClockMethod method,
+                                      std::int32_t startMark, const std::string& startTime,
+                                      double banked) {
   std::optional<std::int64_t> span;
   if (method == ClockMethod::TickCount || method == ClockMethod::SecondsSinceMidnight) {
     // The tick count is subtracted modulo 2^32: a count across its wrap counts on.
-    if (const auto now = clockMark(context, method)) span = clockSpan(method, startMark, *now);
+    if (const auto now = clockMark(platform, method)) span = clockSpan(method, startMark, *now);
   } else if (method == ClockMethod::TimeOfDay) {
     const std::int64_t started = TimeToSeconds(TimeValue(startTime));
-    const std::int64_t now = TimeToSeconds(timeOf(context.platform.loop.localTime()));
+    const std::int64_t now = TimeToSeconds(timeOf(platform.loop.localTime()));
     span = (now - started) * 1000;
   }
   if (!span) return std::nullopt;

@@ -1,14 +1,16 @@
 #include "services/context.h"
 
+#include "services/program_folder.h"
+
 namespace horalix {
 
-std::string Context::programFolder() const { return platform.files.programFolder(); }
+std::string Context::programFolder() const { return horalix::programFolder(platform); }
 
 std::string Context::pathInProgramFolder(const std::string& name) const {
-  std::string folder = programFolder();
-  if (folder.empty() || folder.back() != '\\') folder += '\\';
-  return folder + name;
+  return horalix::pathInProgramFolder(platform, name);
 }
+
+std::string Context::iniPath() const { return horalix::iniPath(platform); }
 
 void Context::endProcess(int exitCode) {
   ended_ = true;

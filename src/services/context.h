@@ -54,7 +54,7 @@ class Context {
   // The program folder without a trailing "\" (a drive root keeps it), and paths inside it.
   std::string programFolder() const;
   std::string pathInProgramFolder(const std::string& name) const;
-  std::string iniPath() const { return pathInProgramFolder("TimeData.db"); }
+  std::string iniPath() const;
 
   // The six windows that Main opens, in the order it opens them.
   virtual MainWindow& mainWindow() = 0;

@@ -7,7 +7,9 @@
 
 namespace horalix {
 
-class Context;
+namespace platform {
+struct Platform;
+}
 
 // The format chosen by optvalue characters 3, 4 and 5; the last of them that is 1 wins, none
 // gives 3. A character that is missing or not a number raises TypeMismatch.
@@ -20,6 +22,6 @@ std::string countText(int format, int hours, int minutes, int seconds);
 std::string clockText(std::int32_t ms);
 
 // The time of day: "hh:mm" in format 2, "hh:mm:ss" otherwise.
-std::string timeOfDayText(Context& context, int format);
+std::string timeOfDayText(platform::Platform& platform, int format);
 
 }  // namespace horalix

@@ -1,21 +1,22 @@
 #include "services/extended_screen.h"
 
-#include "services/context.h"
+#include "platform/platform.h"
+#include "services/run_state_record.h"
 
 namespace horalix {
 
-int screenWidthTwips(Context& context) {
-  return context.run.ScreenWidthPx * context.platform.desktop.twipsPerPixelX();
+int screenWidthTwips(platform::Platform& platform, const RunState& run) {
+  return run.ScreenWidthPx * platform.desktop.twipsPerPixelX();
 }
 
-int screenHeightTwips(Context& context) {
-  return context.run.ScreenHeightPx * context.platform.desktop.twipsPerPixelY();
+int screenHeightTwips(platform::Platform& platform, const RunState& run) {
+  return run.ScreenHeightPx * platform.desktop.twipsPerPixelY();
 }
 
-void captureScreenSize(Context& context) {
-  const platform::PixelRect area = context.platform.desktop.fullScreenArea();
-  context.run.ScreenWidthPx = area.width();
-  context.run.ScreenHeightPx = area.height();
+void captureScreenSize(platform::Platform& platform, RunState& run) {
+  const platform::PixelRect area = platform.desktop.fullScreenArea();
+  run.ScreenWidthPx = area.width();
+  run.ScreenHeightPx = area.height();
 }
 
 std::int32_t reduceByScreenHeights(std::int32_t top, std::int32_t screenHeight) {

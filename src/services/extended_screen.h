@@ -7,15 +7,18 @@
 
 namespace horalix {
 
-class Context;
+struct RunState;
+namespace platform {
+struct Platform;
+}
 
 // The primary screen's width and height in twips: ScreenWidthPx and ScreenHeightPx times the
 // screen's twips per pixel, read at the moment of use.
-int screenWidthTwips(Context& context);
-int screenHeightTwips(Context& context);
+int screenWidthTwips(platform::Platform& platform, const RunState& run);
+int screenHeightTwips(platform::Platform& platform, const RunState& run);
 
 // Takes the primary screen's full size in pixels into ScreenWidthPx and ScreenHeightPx.
-void captureScreenSize(Context& context);
+void captureScreenSize(platform::Platform& platform, RunState& run);
 
 // A top more than one screen height down, reduced by whole screen heights until it is at most
 // one height (2.5 heights give 0.5, exactly one height stays). A screen height of 0 or less

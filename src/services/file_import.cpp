@@ -1,16 +1,16 @@
 #include "services/file_import.h"
 
-#include "services/context.h"
 #include "services/file_dialog.h"
 #include "services/file_names.h"
+#include "services/program_folder.h"
 #include "services/text_runtime.h"
 
 namespace horalix {
 
 namespace {
 
-void tellNotChosen(Context& context) {
-  context.platform.messageBoxes.showTimed("没有进行选择", "Horalix", platform::mb::Ok, 800);
+void tellNotChosen(platform::Platform& platform) {
+  platform.messageBoxes.showTimed("没有进行选择", "Horalix", platform::mb::Ok, 800);
 }
 
 // A shortcut is not a file to use: the name "lnk" alone, or any name ending in ".lnk".
@@ -37,38 +37,38 @@ std::string firstFileChosen(const std::string& answer) {
 
 }  // namespace
 
-std::optional<std::string> importFile(Context& context, const FileImport& kind) {
-  platform::FileSystem& files = context.platform.files;
-  const std::string folder = context.pathInProgramFolder(kind.folder);
+std::optional<std::string> importFile(platform::Platform& platform, const FileImport& kind) {
+  platform::FileSystem& files = platform.files;
+  const std::string folder = pathInProgramFolder(platform, kind.folder);
   const std::string answer =
-      FileDialog(context.platform, false, "导入文件名称", kind.filter, "", "", folder + "\\", true);
+      FileDialog(platform, false, "导入文件名称", kind.filter, "", "", folder + "\\", true);
   if (answer.empty()) {
-    context.platform.messageBoxes.show(kind.nothingChosen, "Horalix",
-                                       platform::mb::Question | platform::mb::Ok);
+    platform.messageBoxes.show(kind.nothingChosen, "Horalix",
+                               platform::mb::Question | platform::mb::Ok);
     return std::nullopt;
   }
   const std::string chosen = firstFileChosen(answer);
   const std::string name = GetFileName(chosen);
   if (name.empty()) return std::nullopt;
   if (!files.folderExists(folder) && !files.createFolder(folder)) {
-    tellNotChosen(context);
+    tellNotChosen(platform);
     return std::nullopt;
   }
   const std::string target = folder + "\\" + name;
   if (!files.normalFileExists(target) && !files.copy(chosen, target, false)) {
-    tellNotChosen(context);
+    tellNotChosen(platform);
     return std::nullopt;
   }
   return name;
 }
 
-std::optional<std::string> importSoundFile(Context& context) {
-  return importFile(context, {"sounds", "声音文件(*.wav),*.mp3|*.wav;*.mp3", "没有选择文件"});
+std::optional<std::string> importSoundFile(platform::Platform& platform) {
+  return importFile(platform, {"sounds", "声音文件(*.wav),*.mp3|*.wav;*.mp3", "没有选择文件"});
 }
 
-std::optional<std::string> importPictureFile(Context& context) {
+std::optional<std::string> importPictureFile(platform::Platform& platform) {
   return importFile(
-      context,
+      platform,
       {"picture", "图片文件(*.jpg),*.ico,*.bmp,*.gif)|*.jpg;*.ico;*.bmp;*.gif", "没有加载图片"});
 }
 

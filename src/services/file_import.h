@@ -9,13 +9,15 @@
 
 namespace horalix {
 
-class Context;
+namespace platform {
+struct Platform;
+}
 
 // Asks for a sound file (.wav or .mp3) for the sounds folder. See importFile.
-std::optional<std::string> importSoundFile(Context& context);
+std::optional<std::string> importSoundFile(platform::Platform& platform);
 
 // Asks for a picture file (.jpg, .ico, .bmp or .gif) for the picture folder. See importFile.
-std::optional<std::string> importPictureFile(Context& context);
+std::optional<std::string> importPictureFile(platform::Platform& platform);
 
 // What one kind of import asks and tells.
 struct FileImport {
@@ -31,6 +33,6 @@ struct FileImport {
 // cancelled (told `nothingChosen` in a modal box), picked only shortcuts, or the folder or the
 // copy failed (told "没有进行选择" for 800 ms), so that a box never names a file that is not in
 // the folder.
-std::optional<std::string> importFile(Context& context, const FileImport& kind);
+std::optional<std::string> importFile(platform::Platform& platform, const FileImport& kind);
 
 }  // namespace horalix

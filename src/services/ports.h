@@ -106,6 +106,14 @@ class ClockDisplay {
   virtual AlarmStage alarmStage() = 0;
 };
 
+// The statistics table, which keeps one row per recorded run.
+class RunRecords {
+ public:
+  virtual ~RunRecords() = default;
+  // Adds the run record as a row of the table.
+  virtual void addRow(const RunState::Record& record) = 0;
+};
+
 // The ports the program hands to every subsystem.
 class Ports {
  public:
@@ -116,6 +124,7 @@ class Ports {
   virtual InteractionMenu& interactionMenu() = 0;
   virtual SpotlightMenu& spotlightMenu() = 0;
   virtual ClockDisplay& clockDisplay() = 0;
+  virtual RunRecords& runRecords() = 0;
 };
 
 }  // namespace horalix

@@ -1,19 +1,20 @@
 #include "services/program_ini.h"
 
-#include "services/context.h"
+#include "platform/platform.h"
 #include "services/ini_read_write.h"
+#include "services/program_folder.h"
 
 namespace horalix {
 
-std::string readProgramIni(Context& context, const std::string& section, const std::string& key,
-                           const std::string& fallback) {
+std::string readProgramIni(platform::Platform& platform, const std::string& section,
+                           const std::string& key, const std::string& fallback) {
   return variantText(
-      IniReadWrite(context.platform.files, "readpart", context.iniPath(), section, key, fallback));
+      IniReadWrite(platform.files, "readpart", iniPath(platform), section, key, fallback));
 }
 
-void writeProgramIni(Context& context, const std::string& section, const std::string& key,
-                     const std::string& value) {
-  IniReadWrite(context.platform.files, "write", context.iniPath(), section, key, value);
+void writeProgramIni(platform::Platform& platform, const std::string& section,
+                     const std::string& key, const std::string& value) {
+  IniReadWrite(platform.files, "write", iniPath(platform), section, key, value);
 }
 
 }  // namespace horalix

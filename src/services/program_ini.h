@@ -5,12 +5,14 @@
 
 namespace horalix {
 
-class Context;
+namespace platform {
+struct Platform;
+}
 
 // The key's text, or `fallback` when it is empty or missing.
-std::string readProgramIni(Context& context, const std::string& section, const std::string& key,
-                           const std::string& fallback);
-void writeProgramIni(Context& context, const std::string& section, const std::string& key,
-                     const std::string& value);
+std::string readProgramIni(platform::Platform& platform, const std::string& section,
+                           const std::string& key, const std::string& fallback);
+void writeProgramIni(platform::Platform& platform, const std::string& section,
+                     const std::string& key, const std::string& value);
 
 }  // namespace horalix

@@ -2,9 +2,10 @@
 
 #include <vector>
 
+#include "platform/platform.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/format_picture.h"
+#include "services/ports.h"
 #include "services/program_ini.h"
 #include "services/program_values.h"
 #include "services/text_helpers.h"
@@ -21,8 +22,8 @@ namespace {
 
 // Writes the clock's place and the sound name, and reads whether runs are recorded: all through
 // the scripting shell, and when any of it failed all again through the registry functions.
-std::int16_t storeAndReadTimeRecord(Context& context, std::int32_t left, std::int32_t top,
-                                    const std::string& music) {
+std::int16_t storeAndReadTimeRecord(platform::Platform& platform, std::int32_t left,
+                                    std::int32_t top, const std::string& music) {
   std::vector<NamedValue> writes;
   if (left > 0) writes.push_back({"clockleft", left, platform::regtype::Dword});
   if (top > 0) writes.push_back({"clocktop", top, platform::regtype::Dword});
@@ -30,7 +31,7 @@ std::int16_t storeAndReadTimeRecord(Context& context, std::int32_t left, std::in
 
   std::int16_t timeRecord = 0;
   const ReadSlot recording = ReadSlot::int16("Time_Record", timeRecord);
-  ValueStore values = programValues(context);
+  ValueStore values = programValues(platform);
   bool failed = false;
   for (const NamedValue& value : writes) failed = !values.shellWrite(value) || failed;
   const auto read = values.shellRead("Time_Record");
@@ -45,18 +46,19 @@ std::int16_t storeAndReadTimeRecord(Context& context, std::int32_t left, std::in
 
 }  // namespace
 
-void SaveTimeRecord(Context& context, const RunState::Record& record, std::int32_t left,
-                    std::int32_t top, const std::string& music) {
+void SaveTimeRecord(platform::Platform& platform, RunRecords& records,
+                    const RunState::Record& record, std::int32_t left, std::int32_t top,
+                    const std::string& music) {
   auto writeKey = [&](const char* key, auto value) {
-    attempt(context.platform.log, "run record",
-            [&] { writeProgramIni(context, "clocksite", key, value()); });
+    attempt(platform.log, "run record",
+            [&] { writeProgramIni(platform, "clocksite", key, value()); });
   };
   if (left > 0) writeKey("clockleft", [&] { return std::to_string(left); });
   if (top > 0) writeKey("clocktop", [&] { return std::to_string(top); });
 
   std::int16_t timeRecord = 0;
-  attempt(context.platform.log, "run record",
-          [&] { timeRecord = storeAndReadTimeRecord(context, left, top, music); });
+  attempt(platform.log, "run record",
+          [&] { timeRecord = storeAndReadTimeRecord(platform, left, top, music); });
 
   writeKey("set_time", [&] { return record.setTime; });
   // The used time is rounded up from half a second.
@@ -66,7 +68,7 @@ void SaveTimeRecord(Context& context, const RunState::Record& record, std::int32
   writeKey("filename", [&] { return record.document; });
 
   if (timeRecord == 0) return;
-  attempt(context.platform.log, "run record row", [&] { context.addRunRecordRow(record); });
+  attempt(platform.log, "run record row", [&] { records.addRow(record); });
 }
 
 }  // namespace horalix

@@ -3,10 +3,11 @@
 #include <stdexcept>
 #include "services/option_names.h"
 
-#include "services/context.h"
+#include "platform/platform.h"
 #include "services/format_picture.h"
 #include "services/ini_read_write.h"
 #include "services/picture_size.h"
+#include "services/program_folder.h"
 #include "services/program_ini.h"
 #include "services/program_values.h"
 #include "services/registry_routines.h"
@@ -81,13 +82,13 @@ NamedValue storedValue(const SettingsField& field, const SettingsBlock& record) 
 
 // With checkvalue character 12 "0" the back picture's size follows the picture file in the
 // program's picture folder; either way within that option it is held to 600 x 450.
-void fitBackPicture(Context& context, SettingsBlock& record) {
+void fitBackPicture(platform::Platform& platform, SettingsBlock& record) {
   if (optionChar(record.checkvalue, CheckFlag::TransparentBack) != "0") return;
   const std::string name = record.picturename.substr(0, record.picturename.find('\\'));
   if (!name.empty()) {
-    const std::string path = context.pathInProgramFolder("picture\\" + name);
-    if (context.platform.files.normalFileExists(path)) {
-      const PictureDimensions size = PictureSize(context.platform.files, path);
+    const std::string path = pathInProgramFolder(platform, "picture\\" + name);
+    if (platform.files.normalFileExists(path)) {
+      const PictureDimensions size = PictureSize(platform.files, path);
       record.picture_width = size.width;
       record.picture_height = size.height;
     }
@@ -160,16 +161,16 @@ std::vector<std::string> deletedSettingNames() {
   return names;
 }
 
-void SaveSettings(Context& context, const SettingsBlock& record) {
+void SaveSettings(platform::Platform& platform, const SettingsBlock& record) {
   // The registry functions write only into an existing key; the shell would create it.
-  CreateNewKey(context.platform.registry, platform::RegRoot::CurrentUser, "Vantrel");
+  CreateNewKey(platform.registry, platform::RegRoot::CurrentUser, "Vantrel");
   std::vector<NamedValue> values;
   for (const SettingsField& field : kSettingsFields) values.push_back(storedValue(field, record));
-  programValues(context).writeGroup(values);
+  programValues(platform).writeGroup(values);
 }
 
-void LoadSettings(Context& context, SettingsBlock& record) {
-  ValueStore store = programValues(context);
+void LoadSettings(platform::Platform& platform, SettingsBlock& record) {
+  ValueStore store = programValues(platform);
   std::vector<ReadSlot> slots;
   for (const SettingsField& field : kSettingsFields) {
     if (field.loaded) slots.push_back(readSlot(field, record));
@@ -180,7 +181,7 @@ void LoadSettings(Context& context, SettingsBlock& record) {
     const auto value = store.shellRead(slot.name);
     failed = !(value && slot.fromShell(*value)) || failed;
   }
-  fitBackPicture(context, record);
+  fitBackPicture(platform, record);
   if (!failed) return;
 
   // The length test applies to the text exactly as the registry functions return it.
@@ -189,13 +190,13 @@ void LoadSettings(Context& context, SettingsBlock& record) {
     return;
   }
   for (const ReadSlot& slot : slots) slot.fromRegistry(store.registryRead(slot.name));
-  fitBackPicture(context, record);
+  fitBackPicture(platform, record);
 }
 
-void DeleteSettings(Context& context) {
-  programValues(context).removeGroup(deletedSettingNames());
+void DeleteSettings(platform::Platform& platform) {
+  programValues(platform).removeGroup(deletedSettingNames());
   for (const char* key : kScreenTwoIniKeys) {
-    writeProgramIni(context, "clocksite", key, "0");
+    writeProgramIni(platform, "clocksite", key, "0");
   }
 }
 

@@ -14,7 +14,9 @@
 
 namespace horalix {
 
-class Context;
+namespace platform {
+struct Platform;
+}
 
 // Where a field lives in the record. Its C++ type gives its registry type: text and the set
 // duration (a time value, stored as "hh:mm:ss") are REG_SZ, numbers REG_DWORD.
@@ -51,17 +53,17 @@ ReadSlot durationSlot(const std::string& name, double& target);
 
 // Writes the 20 fields, each under its own name: through the scripting shell, and when any one
 // failed the whole record again through the registry functions.
-void SaveSettings(Context& context, const SettingsBlock& record);
+void SaveSettings(platform::Platform& platform, const SettingsBlock& record);
 
 // Reads the stored record. Through the scripting shell, a value that cannot be read keeps the
 // field as it was; when any read failed, the registry functions are asked instead: a stored
 // checkvalue shorter than 19 characters then means no usable record, and the whole record
 // takes its defaults. With checkvalue character 12 "0" the back picture's size comes from the
 // picture file, held to 600 x 450 pixels.
-void LoadSettings(Context& context, SettingsBlock& record);
+void LoadSettings(platform::Platform& platform, SettingsBlock& record);
 
 // Removes the stored record with the add-in's clockopen, pathget and the extended-screen
 // positions, and resets those positions in TimeData.db to "0". The record in memory stays.
-void DeleteSettings(Context& context);
+void DeleteSettings(platform::Platform& platform);
 
 }  // namespace horalix

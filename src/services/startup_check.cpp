@@ -2,7 +2,7 @@
 
 #include "platform/message_boxes.h"
 #include "services/attempt.h"
-#include "services/context.h"
+#include "services/program_folder.h"
 #include "services/program_values.h"
 #include "services/runtime_error.h"
 #include "services/settings_record.h"
@@ -13,8 +13,8 @@ namespace horalix {
 
 namespace {
 
-double storedVersion(Context& context) {
-  ValueStore store = programValues(context);
+double storedVersion(platform::Platform& platform) {
+  ValueStore store = programValues(platform);
   return readStoredVersion(store);
 }
 
@@ -32,39 +32,37 @@ double versionFromText(const std::string& text) {
   }
 }
 
-bool StartupCheck(Context& context, const std::function<void()>& beforeRefusal) {
-  if (!CheckVersion(context, beforeRefusal)) return false;
-  return CheckInstallFiles(context, beforeRefusal);
+bool StartupCheck(platform::Platform& platform, const std::function<void()>& beforeRefusal) {
+  if (!CheckVersion(platform, beforeRefusal)) return false;
+  return CheckInstallFiles(platform, beforeRefusal);
 }
 
-bool CheckVersion(Context& context, const std::function<void()>& beforeRefusal) {
+bool CheckVersion(platform::Platform& platform, const std::function<void()>& beforeRefusal) {
   const double current = programVersion();
   // Passed once through its text form, as it is stored, so that an unchanged value compares
   // equal to this build's.
-  const double stored = versionFromText(versionText(storedVersion(context)));
+  const double stored = versionFromText(versionText(storedVersion(platform)));
   if (stored > current) {
     if (beforeRefusal) beforeRefusal();
-    context.platform.messageBoxes.show("请使用最新版本", kProgramTitle, platform::mb::Ok);
+    platform.messageBoxes.show("请使用最新版本", kProgramTitle, platform::mb::Ok);
     return false;
   }
   if (stored < current) {
-    attempt(context.platform.log, "CheckVersion, deleting the settings",
-            [&] { DeleteSettings(context); });
-    attempt(context.platform.log, "CheckVersion, storing the version",
-            [&] { programValues(context).writeText("Version", versionText(current)); });
+    attempt(platform.log, "CheckVersion, deleting the settings", [&] { DeleteSettings(platform); });
+    attempt(platform.log, "CheckVersion, storing the version",
+            [&] { programValues(platform).writeText("Version", versionText(current)); });
   }
   return true;
 }
 
-bool CheckInstallFiles(Context& context, const std::function<void()>& beforeRefusal) {
+bool CheckInstallFiles(platform::Platform& platform, const std::function<void()>& beforeRefusal) {
   bool complete = true;
   for (const char* name : kRequiredFiles) {
-    if (!context.platform.files.normalFileExists(context.pathInProgramFolder(name)))
-      complete = false;
+    if (!platform.files.normalFileExists(pathInProgramFolder(platform, name))) complete = false;
   }
   if (!complete) {
     if (beforeRefusal) beforeRefusal();
-    context.platform.messageBoxes.show("保持程序完整，请重新安装", kProgramTitle, platform::mb::Ok);
+    platform.messageBoxes.show("保持程序完整，请重新安装", kProgramTitle, platform::mb::Ok);
   }
   return complete;
 }

@@ -8,7 +8,9 @@
 
 namespace horalix {
 
-class Context;
+namespace platform {
+struct Platform;
+}
 
 // The program's title: the caption of its message boxes.
 inline constexpr char kProgramTitle[] = "Horalix";
@@ -32,11 +34,12 @@ double versionFromText(const std::string& text);
 // Whether the program may run: the version test, then (only when that passed) the files test.
 // Also repeated at every tick of the main window's watch timer, which passes `beforeRefusal`
 // to stop its timers before the refusal's message is shown.
-bool StartupCheck(Context& context, const std::function<void()>& beforeRefusal = {});
+bool StartupCheck(platform::Platform& platform, const std::function<void()>& beforeRefusal = {});
 // The stored version against this build's: newer refuses with "请使用最新版本"; older or
 // missing deletes the stored settings and stores this build's version.
-bool CheckVersion(Context& context, const std::function<void()>& beforeRefusal = {});
+bool CheckVersion(platform::Platform& platform, const std::function<void()>& beforeRefusal = {});
 // Every required file is looked for; any missing gives one "保持程序完整，请重新安装".
-bool CheckInstallFiles(Context& context, const std::function<void()>& beforeRefusal = {});
+bool CheckInstallFiles(platform::Platform& platform,
+                       const std::function<void()>& beforeRefusal = {});
 
 }  // namespace horalix

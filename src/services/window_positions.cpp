@@ -1,38 +1,38 @@
 #include "services/window_positions.h"
 
+#include "platform/platform.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/program_ini.h"
 #include "services/program_values.h"
 
 namespace horalix {
 
-void saveWindowPos(Context& context, const std::string& leftKey, const std::string& topKey,
-                   std::int32_t left, std::int32_t top) {
-  attempt(context.platform.log, "window position",
-          [&] { writeProgramIni(context, "clocksite", leftKey, std::to_string(left)); });
-  attempt(context.platform.log, "window position",
-          [&] { writeProgramIni(context, "clocksite", topKey, std::to_string(top)); });
-  attempt(context.platform.log, "window position", [&] {
-    programValues(context).writeGroup(
+void saveWindowPos(platform::Platform& platform, const std::string& leftKey,
+                   const std::string& topKey, std::int32_t left, std::int32_t top) {
+  attempt(platform.log, "window position",
+          [&] { writeProgramIni(platform, "clocksite", leftKey, std::to_string(left)); });
+  attempt(platform.log, "window position",
+          [&] { writeProgramIni(platform, "clocksite", topKey, std::to_string(top)); });
+  attempt(platform.log, "window position", [&] {
+    programValues(platform).writeGroup(
         {{leftKey, left, platform::regtype::Dword}, {topKey, top, platform::regtype::Dword}});
   });
 }
 
-void SaveClockPos(Context& context, std::int32_t left, std::int32_t top) {
-  saveWindowPos(context, "clockleft", "clocktop", left, top);
+void SaveClockPos(platform::Platform& platform, std::int32_t left, std::int32_t top) {
+  saveWindowPos(platform, "clockleft", "clocktop", left, top);
 }
 
-void SaveClockTwoPos(Context& context, std::int32_t left, std::int32_t top) {
-  saveWindowPos(context, "clocklefttwo", "clocktoptwo", left, top);
+void SaveClockTwoPos(platform::Platform& platform, std::int32_t left, std::int32_t top) {
+  saveWindowPos(platform, "clocklefttwo", "clocktoptwo", left, top);
 }
 
-void SaveProcessPos(Context& context, std::int32_t left, std::int32_t top) {
-  saveWindowPos(context, "processleft", "processtop", left, top);
+void SaveProcessPos(platform::Platform& platform, std::int32_t left, std::int32_t top) {
+  saveWindowPos(platform, "processleft", "processtop", left, top);
 }
 
-void SaveProcessTwoPos(Context& context, std::int32_t left, std::int32_t top) {
-  saveWindowPos(context, "processtwo_left", "processtwo_top", left, top);
+void SaveProcessTwoPos(platform::Platform& platform, std::int32_t left, std::int32_t top) {
+  saveWindowPos(platform, "processtwo_left", "processtwo_top", left, top);
 }
 
 }  // namespace horalix

@@ -8,22 +8,24 @@
 
 namespace horalix {
 
-class Context;
+namespace platform {
+struct Platform;
+}
 
 // Writes left and top as decimal text into [clocksite] under the two keys, then as REG_DWORD
 // values of the same names (through the scripting shell, both again through the registry
 // functions when either fails). Every value is written as given, 0 and negative ones too; a
 // failing step loses only its own value and nothing is reported.
-void saveWindowPos(Context& context, const std::string& leftKey, const std::string& topKey,
-                   std::int32_t left, std::int32_t top);
+void saveWindowPos(platform::Platform& platform, const std::string& leftKey,
+                   const std::string& topKey, std::int32_t left, std::int32_t top);
 
 // The floating clock: clockleft, clocktop.
-void SaveClockPos(Context& context, std::int32_t left, std::int32_t top);
+void SaveClockPos(platform::Platform& platform, std::int32_t left, std::int32_t top);
 // The mirror clock on the extended screen: clocklefttwo, clocktoptwo.
-void SaveClockTwoPos(Context& context, std::int32_t left, std::int32_t top);
+void SaveClockTwoPos(platform::Platform& platform, std::int32_t left, std::int32_t top);
 // The primary prompt bar: processleft, processtop.
-void SaveProcessPos(Context& context, std::int32_t left, std::int32_t top);
+void SaveProcessPos(platform::Platform& platform, std::int32_t left, std::int32_t top);
 // The extended screen's prompt bar: processtwo_left, processtwo_top.
-void SaveProcessTwoPos(Context& context, std::int32_t left, std::int32_t top);
+void SaveProcessTwoPos(platform::Platform& platform, std::int32_t left, std::int32_t top);
 
 }  // namespace horalix

@@ -4,9 +4,10 @@
 #include <exception>
 #include <utility>
 
-#include "services/context.h"
+#include "platform/platform.h"
 #include "services/option_names.h"
 #include "services/runtime_error.h"
+#include "services/settings_block.h"
 #include "services/text_runtime.h"
 
 namespace horalix {
@@ -43,15 +44,16 @@ std::uint32_t KeyColour(std::uint32_t textColour) {
   return static_cast<std::uint32_t>(static_cast<std::int32_t>(key));
 }
 
-void creatrange(Context& context, platform::Form& window) {
+void creatrange(platform::Platform& platform, const SettingsBlock& settings,
+                platform::Form& window) {
   try {
-    const std::int16_t r = cornerRadius(CornerIndex(context.settings.Fontselect));
-    const auto& desktop = context.platform.desktop;
+    const std::int16_t r = cornerRadius(CornerIndex(settings.Fontselect));
+    const auto& desktop = platform.desktop;
     const std::int32_t w = CLng(static_cast<double>(window.Width()) / desktop.twipsPerPixelX());
     const std::int32_t h = CLng(static_cast<double>(window.Height()) / desktop.twipsPerPixelY());
     window.setRegion(platform::WindowRegion{1, 1, w - 1, h - 1, r, r});
   } catch (const std::exception& e) {
-    context.platform.log(window.name() + ".creatrange: " + e.what());
+    platform.log(window.name() + ".creatrange: " + e.what());
   }
 }
 

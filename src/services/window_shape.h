@@ -8,10 +8,11 @@
 
 namespace horalix {
 
-class Context;
+struct SettingsBlock;
 namespace platform {
 class Control;
 class Form;
+struct Platform;
 }  // namespace platform
 
 // Corner radius in pixels of an entry of the settings' corner list: 0 to 30 in steps of 5 for
@@ -28,7 +29,8 @@ std::uint32_t KeyColour(std::uint32_t textColour);
 
 // Cuts the window to a rounded rectangle over its current size: from pixel (1, 1) to
 // (w - 1, h - 1) with the corner radius of the settings. A failure leaves the previous outline.
-void creatrange(Context& context, platform::Form& window);
+void creatrange(platform::Platform& platform, const SettingsBlock& settings,
+                platform::Form& window);
 
 // Paints the window and its text surface in the key colour of the text colour nowcolor and
 // keys that colour out. Errors go to the caller.

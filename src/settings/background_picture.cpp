@@ -19,7 +19,7 @@ constexpr std::uint32_t kWindowBackground = 0x80000005;  // system colour of win
 // colour. A cancelled dialog or a failed copy leaves the box as it was.
 void SettingsWindow::Command3_Click(int index) {
   if (index != 1) return;
-  const auto name = importPictureFile(context_);
+  const auto name = importPictureFile(context_.platform);
   if (!name) return;
   platform::Control& box = c("Text1", 5);
   box.setText(*name);

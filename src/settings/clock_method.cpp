@@ -38,8 +38,8 @@ void SettingsWindow::Combo9_Click() {
 // them the next time it opens; the add-in's installation is repaired. The controls keep what
 // they show until then, and applying them stores them again.
 void SettingsWindow::Command5_Click() {
-  DeleteSettings(context_);
-  LoadSettings(context_, context_.settings);
+  DeleteSettings(context_.platform);
+  LoadSettings(context_.platform, context_.settings);
   RepairOfficeAddin(context_.platform, context_.iniPath());
 }
 

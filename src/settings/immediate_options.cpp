@@ -35,13 +35,13 @@ constexpr ControlName kCustomBackground[] = {
 std::string SettingsWindow::readHotkey(const std::string& key, const std::string& fallback) {
   std::string text = fallback;
   attempt(context_.platform.log, "settings",
-          [&] { text = readProgramIni(context_, "Hotkey", key, fallback); });
+          [&] { text = readProgramIni(context_.platform, "Hotkey", key, fallback); });
   return text;
 }
 
 void SettingsWindow::writeHotkey(const std::string& key, const std::string& value) {
   attempt(context_.platform.log, "settings",
-          [&] { writeProgramIni(context_, "Hotkey", key, value); });
+          [&] { writeProgramIni(context_.platform, "Hotkey", key, value); });
 }
 
 void SettingsWindow::Check1_Click(int index) {
@@ -55,7 +55,8 @@ void SettingsWindow::Check1_Click(int index) {
       break;
     case 7:
       attempt(context_.platform.log, "settings", [&] {
-        programValues(context_).write("clockcycle", std::int32_t{value}, platform::regtype::Dword);
+        programValues(context_.platform)
+            .write("clockcycle", std::int32_t{value}, platform::regtype::Dword);
       });
       break;
     case 8:
@@ -84,7 +85,8 @@ void SettingsWindow::transparentBackground() {
 void SettingsWindow::Combo7_Click() {
   const int display = c("Combo7").ListIndex();
   attempt(context_.platform.log, "settings", [&] {
-    programValues(context_).write("Timeout", std::int32_t{display}, platform::regtype::Dword);
+    programValues(context_.platform)
+        .write("Timeout", std::int32_t{display}, platform::regtype::Dword);
   });
   c("Text6", 0).setBackColor(colourFromText(readHotkey("outForeColor", "65535")));
   c("Text6", 1).setBackColor(colourFromText(readHotkey("outbackColor", "255")));

@@ -15,7 +15,8 @@ constexpr int kNarrowScreenLeft = 150;
 
 // The pair of windows is centred a little left of the screen's middle.
 void SettingsWindow::Image1_Click() {
-  const int left = (screenWidthTwips(context_) - Width() - kManagerWidth) / 2 - 1000;
+  const int left =
+      (screenWidthTwips(context_.platform, context_.run) - Width() - kManagerWidth) / 2 - 1000;
   move(left > 0 ? left : kNarrowScreenLeft, Top(), Width(), Height());
   context_.ports().toolWindows().open(ToolWindow::PresetManager);
 }

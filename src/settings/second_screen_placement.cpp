@@ -30,14 +30,14 @@ constexpr std::int32_t floorDiv(std::int32_t value, std::int32_t step) {
 
 // Far above and left of the primary screen.
 void parkFar(Context& context, platform::Form& window) {
-  window.setTop(-screenHeightTwips(context) - 15000);
-  window.setLeft(-screenWidthTwips(context) - 5000);
+  window.setTop(-screenHeightTwips(context.platform, context.run) - 15000);
+  window.setLeft(-screenWidthTwips(context.platform, context.run) - 5000);
 }
 
 // The window the scroll bars move, and the routine that stores its place.
 struct ScrollTarget {
   platform::Form& window;
-  void (*save)(Context&, std::int32_t, std::int32_t);
+  void (*save)(platform::Platform&, std::int32_t, std::int32_t);
 };
 ScrollTarget scrollTarget(Context& context, SettingsWindow& settings) {
   if (settings.c("Check8", 0).Value() != 0) return {context.secondPromptBar(), SaveProcessTwoPos};
@@ -45,7 +45,7 @@ ScrollTarget scrollTarget(Context& context, SettingsWindow& settings) {
 }
 
 void storeScrollPlace(Context& context, SettingsWindow& settings, const ScrollTarget& target) {
-  target.save(context, settings.c("HScroll1").Value() * kHStep,
+  target.save(context.platform, settings.c("HScroll1").Value() * kHStep,
               settings.c("VScroll1").Value() * kVStep);
 }
 
@@ -64,7 +64,7 @@ void showScrollBars(SettingsWindow& settings) {
 SettingsWindow::Place SettingsWindow::storeSecondScreenSwitch() {
   Place at;
   attempt(context_.platform.log, "second screen", [&] {
-    ValueStore store = programValues(context_);
+    ValueStore store = programValues(context_.platform);
     const ReadSlot slots[] = {ReadSlot::int32("clocklefttwo", at.left),
                               ReadSlot::int32("clocktoptwo", at.top)};
     const NamedValue flag{"second_screen", std::int32_t{c("Check1", 6).Value()},
@@ -86,8 +86,8 @@ SettingsWindow::Place SettingsWindow::storeSecondScreenSwitch() {
 // is not taken: the scroll bar keeps its value. Each value that changes moves the window and
 // stores its place through the scroll bars' own change.
 void SettingsWindow::setScrollBars(int leftMin, Place at) {
-  const int w = screenWidthTwips(context_);
-  const int h = screenHeightTwips(context_);
+  const int w = screenWidthTwips(context_.platform, context_.run);
+  const int h = screenHeightTwips(context_.platform, context_.run);
   platform::Control& across = c("HScroll1");
   platform::Control& down = c("VScroll1");
   across.setRange(leftMin, w / kHStep * 2 + 500);
@@ -105,8 +105,8 @@ void SettingsWindow::parkSecondScreen() {
 void SettingsWindow::secondScreenSwitch() {
   Place at = storeSecondScreenSwitch();
   if (c("Check1", 6).Value() == 1) {
-    const int w = screenWidthTwips(context_);
-    at.top = reduceByScreenHeights(at.top, screenHeightTwips(context_));
+    const int w = screenWidthTwips(context_.platform, context_.run);
+    at.top = reduceByScreenHeights(at.top, screenHeightTwips(context_.platform, context_.run));
     if (at.left < w) at.left = w;
     setScrollBars(w / kHStep, at);
     MirrorClock& mirror = context_.mirrorClock();
@@ -120,8 +120,8 @@ void SettingsWindow::secondScreenSwitch() {
 
 // After a switch of the prompt-text mode: the scroll bars take up the window the mode addresses.
 void SettingsWindow::placeForMode() {
-  const int w = screenWidthTwips(context_);
-  const int h = screenHeightTwips(context_);
+  const int w = screenWidthTwips(context_.platform, context_.run);
+  const int h = screenHeightTwips(context_.platform, context_.run);
   if (c("Check1", 6).Value() != 1) {
     parkSecondScreen();
   } else if (c("Check8", 0).Value() == 0) {
@@ -151,7 +151,7 @@ void SettingsWindow::HScroll1_Change() {
     parkFar(context_, target.window);
     return;
   }
-  const int w = screenWidthTwips(context_);
+  const int w = screenWidthTwips(context_.platform, context_.run);
   // A window still left of the second screen first snaps to its edge; the next step moves it.
   target.window.setLeft(target.window.Left() < w ? w : c("HScroll1").Value() * kHStep);
   storeScrollPlace(context_, *this, target);

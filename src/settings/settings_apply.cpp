@@ -24,11 +24,11 @@ namespace {
 
 void storeOptions(Context& context, const StoredOptions& o) {
   for (std::size_t i = 0; i < o.hotKeys.size(); ++i)
-    writeProgramIni(context, "Hotkey", kHotKeyNames[i], o.hotKeys[i]);
-  writeProgramIni(context, "Hotkey", "add", o.add);
-  writeProgramIni(context, "Hotkey", "often", o.often);
-  writeProgramIni(context, "light", "clocklight", o.clocklight);
-  writeProgramIni(context, "light", "backlight", o.backlight);
+    writeProgramIni(context.platform, "Hotkey", kHotKeyNames[i], o.hotKeys[i]);
+  writeProgramIni(context.platform, "Hotkey", "add", o.add);
+  writeProgramIni(context.platform, "Hotkey", "often", o.often);
+  writeProgramIni(context.platform, "light", "clocklight", o.clocklight);
+  writeProgramIni(context.platform, "light", "backlight", o.backlight);
 }
 
 // The clocks stop; the next run is armed in the timing mode just stored.
@@ -57,13 +57,13 @@ void offerFileExtensions(Context& context, SettingsWindow& window) {
 // Prompt-text mode: the look controls stand for the prompt bars; store them and show the
 // primary bar with them at once. Nothing is checked and the settings record is not touched.
 void applyPromptLook(Context& context, SettingsWindow& w) {
-  writeProgramIni(context, "Hotkey", "processFont", w.c("Combo1").Text());
-  writeProgramIni(context, "Hotkey", "processFontSize", std::to_string(w.c("Combo2").ListIndex()));
-  writeProgramIni(context, "Hotkey", "processColor", std::to_string(w.c("Combo3").ListIndex()));
-  writeProgramIni(context, "Hotkey", "processForeset", colourText(w.c("Label10").BackColor()));
-  writeProgramIni(context, "Hotkey", "processvalue", std::to_string(w.c("Check1", 5).Value()));
-  writeProgramIni(context, "Hotkey", "processBackColor", colourText(w.c("Text1", 5).BackColor()));
-  writeProgramIni(context, "Hotkey", "processadd", w.c("Text2", 0).Text());
+  writeProgramIni(context.platform, "Hotkey", "processFont", w.c("Combo1").Text());
+  writeProgramIni(context.platform, "Hotkey", "processFontSize", std::to_string(w.c("Combo2").ListIndex()));
+  writeProgramIni(context.platform, "Hotkey", "processColor", std::to_string(w.c("Combo3").ListIndex()));
+  writeProgramIni(context.platform, "Hotkey", "processForeset", colourText(w.c("Label10").BackColor()));
+  writeProgramIni(context.platform, "Hotkey", "processvalue", std::to_string(w.c("Check1", 5).Value()));
+  writeProgramIni(context.platform, "Hotkey", "processBackColor", colourText(w.c("Text1", 5).BackColor()));
+  writeProgramIni(context.platform, "Hotkey", "processadd", w.c("Text2", 0).Text());
   context.mainWindow().pauseDocumentWatch();
   context.promptBar().requestStart();
   context.floatingClock().alarmStage = AlarmStage::SettingsApplied;
@@ -89,7 +89,7 @@ void SettingsWindow::Command1_Click() {
   }
 
   context_.settings = taken;
-  SaveSettings(context_, context_.settings);
+  SaveSettings(context_.platform, context_.settings);
   context_.platform.loop.doEvents();
   storeOptions(context_, options);
   MainWindow& main = context_.mainWindow();

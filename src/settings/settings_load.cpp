@@ -24,7 +24,7 @@ constexpr int kShortestLoadedCheckvalue = 10;
 // The stored values outside the record, with the defaults of missing keys.
 StoredOptions readStoredOptions(Context& context) {
   const auto read = [&](const char* section, const char* key, const char* fallback) {
-    return readProgramIni(context, section, key, fallback);
+    return readProgramIni(context.platform, section, key, fallback);
   };
   StoredOptions o;
   for (std::size_t i = 0; i < o.hotKeys.size(); ++i)
@@ -33,10 +33,10 @@ StoredOptions readStoredOptions(Context& context) {
   o.often = Trim(read("Hotkey", "often", "00"));
   o.clocklight = read("light", "clocklight", "000");
   o.backlight = read("light", "backlight", "70");
-  o.secondScreen = ReadSecondScreen(context);
-  o.clockCycle = ReadClockCycle(context);
-  o.openTogetherStop = ReadOpenTogetherStop(context);
-  o.timeout = ReadTimeoutAction(context);
+  o.secondScreen = ReadSecondScreen(context.platform, context.ports());
+  o.clockCycle = ReadClockCycle(context.platform);
+  o.openTogetherStop = ReadOpenTogetherStop(context.platform);
+  o.timeout = ReadTimeoutAction(context.platform);
   return o;
 }
 
@@ -86,7 +86,7 @@ void SettingsWindow::Form_Load() {
 
 void SettingsWindow::FillSettingsForm() {
   if (Len(context_.settings.checkvalue) < kShortestLoadedCheckvalue)
-    LoadSettings(context_, context_.settings);
+    LoadSettings(context_.platform, context_.settings);
   // The lists first: their positions are what the record and the stored options select.
   fillLists();
   decodeSettings(*this, context_.settings);

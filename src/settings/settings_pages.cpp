@@ -149,14 +149,14 @@ void SettingsWindow::Image2_MouseMove(int index) {
 // settings.
 void SettingsWindow::Lab_help_Click(bool ctrlHeld) {
   if (!ctrlHeld) {
-    openHelpPage(context_, "2.1、设置.htm", *this);
+    openHelpPage(context_.platform, "2.1、设置.htm", *this);
     return;
   }
   if (c("Picture10").Visible()) {
-    OpenWithShell(context_, kSystemPageArticle);
+    OpenWithShell(context_.platform, kSystemPageArticle);
     return;
   }
-  for (const char* article : kTimePagesArticles) OpenWithShell(context_, article);
+  for (const char* article : kTimePagesArticles) OpenWithShell(context_.platform, article);
 }
 
 void SettingsWindow::wirePageHandlers() {

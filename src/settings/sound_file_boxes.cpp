@@ -1,5 +1,6 @@
 #include "settings/sound_file_boxes.h"
 
+#include "services/context.h"
 #include "services/file_import.h"
 
 namespace horalix {
@@ -14,7 +15,7 @@ void Text4_Click(Context& context, platform::Form& settings, int Index) {
   if (!isSoundFileBox(Index)) return;
   platform::Control* box = settings.findControl("Text4", Index);
   if (box == nullptr) return;
-  if (const auto name = importSoundFile(context)) box->setText(*name);
+  if (const auto name = importSoundFile(context.platform)) box->setText(*name);
 }
 
 }  // namespace horalix

@@ -1,15 +1,16 @@
 // The program folder's OfficeData.db as the main window's commands open it.
 #pragma once
 
-#include "services/context.h"
+#include "platform/platform.h"
+#include "services/program_folder.h"
 #include "services/text_helpers.h"
 #include "store/preset_database.h"
 
 namespace horalix {
 
-inline PresetDatabase officeDataOf(Context& context) {
-  return PresetDatabase(context.platform.database, context.platform.files,
-                        context.platform.messageBoxes, context.programFolder(), GetDbPassword());
+inline PresetDatabase officeDataOf(platform::Platform& platform) {
+  return PresetDatabase(platform.database, platform.files, platform.messageBoxes,
+                        programFolder(platform), GetDbPassword());
 }
 
 }  // namespace horalix

@@ -108,7 +108,7 @@ TEST(HostileStores, ValuesOfEveryWrongTypeSurviveAStartAndAManualRun) {
     Program clean;
     SettingsBlock settings = defaultSettings();
     settings.AImode = kManualTiming;
-    SaveSettings(clean.app, settings);
+    SaveSettings(clean.app.platform, settings);
     std::map<std::string, std::optional<RegData>> before;
     for (const std::string& name : valueNames()) before[name] = clean.stored(name);
     ASSERT_TRUE(clean.startAndRun());
@@ -149,7 +149,7 @@ TEST(HostileStores, OptionStringsOfEveryLengthStartARunAndStayAsStored) {
     Program program;
     SettingsBlock settings = defaultSettings();
     settings.AImode = kManualTiming;
-    SaveSettings(program.app, settings);
+    SaveSettings(program.app.platform, settings);
     const std::string text = longest.substr(0, length);
     for (const char* name : {"checkvalue", "optvalue", "Fontselect"})
       program.store(name, platform::regSzData(text));

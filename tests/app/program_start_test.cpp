@@ -73,7 +73,7 @@ TEST_F(ProgramStartTest, StoredVersionDecidesWhatHappensToTheSettings) {
     registry.deleteValue(HKCU, "Vantrel", "Version");
     if (c.stored) storeText("Version", c.stored);
     storeText("tellouttext", "结束");
-    EXPECT_TRUE(CheckVersion(app)) << (c.stored ? c.stored : "(missing)");
+    EXPECT_TRUE(CheckVersion(app.platform)) << (c.stored ? c.stored : "(missing)");
     EXPECT_EQ(stored("tellouttext").has_value(), !c.deleted) << (c.stored ? c.stored : "(missing)");
     if (c.deleted) {
       EXPECT_EQ(stored("Version"), regSzData("5.2"));
@@ -82,7 +82,7 @@ TEST_F(ProgramStartTest, StoredVersionDecidesWhatHappensToTheSettings) {
   // A number stored by another writer counts as its value.
   storeNumber("Version", 5);
   storeText("tellouttext", "结束");
-  EXPECT_TRUE(CheckVersion(app));
+  EXPECT_TRUE(CheckVersion(app.platform));
   EXPECT_FALSE(stored("tellouttext").has_value());
 }
 
@@ -110,20 +110,20 @@ TEST_F(ProgramStartTest, MissingFilesGiveOneMessageAndNoWindow) {
 
 TEST_F(ProgramStartTest, HiddenOrRenamedFilesDoNotCount) {
   files.setHidden(programPath("TimeData.db"), true);
-  EXPECT_FALSE(CheckInstallFiles(app));
+  EXPECT_FALSE(CheckInstallFiles(app.platform));
   files.setHidden(programPath("TimeData.db"), false);
   files.remove(programPath("Horalix.exe"));
   installFile("Horalix-5.2.exe");
-  EXPECT_FALSE(CheckInstallFiles(app));
+  EXPECT_FALSE(CheckInstallFiles(app.platform));
   installFile("Horalix.exe");
-  EXPECT_TRUE(CheckInstallFiles(app));
+  EXPECT_TRUE(CheckInstallFiles(app.platform));
   EXPECT_EQ(messages().size(), 2u);
 }
 
 TEST_F(ProgramStartTest, NewerVersionSkipsTheFilesCheck) {
   storeText("Version", "9.0");
   files.remove(programPath("help.chm"));
-  EXPECT_FALSE(StartupCheck(app));
+  EXPECT_FALSE(StartupCheck(app.platform));
   EXPECT_EQ(messages(), (std::vector<std::string>{"请使用最新版本"}));
 }
 
@@ -141,7 +141,7 @@ TEST_F(ProgramStartTest, ProgramFolderAtADriveRoot) {
   platform::HeadlessPlatform root("C:\\");
   App rootApp(root.platform());
   for (const char* file : kRequiredFiles) root.files().seedFile(std::string("C:\\") + file, "");
-  EXPECT_TRUE(CheckInstallFiles(rootApp));
+  EXPECT_TRUE(CheckInstallFiles(rootApp.platform));
   Main(rootApp);
   EXPECT_EQ(root.registry().raw(HKCU, "Vantrel", "pathget"), regSzData("C:\\"));
 }

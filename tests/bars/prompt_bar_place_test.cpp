@@ -57,9 +57,9 @@ TEST_F(PromptBarTest, TheBarGoesToItsStoredPlaceOrCentredWhenThatDoesNotFit) {
     for (const auto& [name, value] :
          {std::pair{"processleft", c.regLeft}, {"processtop", c.regTop}}) {
       if (value) {
-        programValues(app).writeNumber(name, *value);
+        programValues(app.platform).writeNumber(name, *value);
       } else {
-        programValues(app).remove(name);
+        programValues(app.platform).remove(name);
       }
     }
     scriptingShell.setAvailable(c.shell);
@@ -101,8 +101,8 @@ TEST_F(PromptBarTest, ADragIsClampedToTheScreenAndStored) {
     EXPECT_EQ(
         variantText(IniReadWrite(files, "readpart", app.iniPath(), "clocksite", "processtop", "")),
         std::to_string(top));
-    EXPECT_EQ(programValues(app).readInt32("processleft"), left);
-    EXPECT_EQ(programValues(app).readInt32("processtop"), top);
+    EXPECT_EQ(programValues(app.platform).readInt32("processleft"), left);
+    EXPECT_EQ(programValues(app.platform).readInt32("processtop"), top);
     EXPECT_TRUE(onScreen(bar));  // the text update runs: the bar stays
   }
 }
@@ -116,8 +116,8 @@ TEST_F(PromptBarTest, TheSystemsDragMovesTheBarBeforeThePointersOffsetIsAdded) {
   ASSERT_EQ(desktop.drags().size(), 1u);
   EXPECT_EQ(bar.Left(), 3000 + 1500 + 60);
   EXPECT_EQ(bar.Top(), 1500 + 750 + 30);
-  EXPECT_EQ(programValues(app).readInt32("processleft"), bar.Left());
-  EXPECT_EQ(programValues(app).readInt32("processtop"), bar.Top());
+  EXPECT_EQ(programValues(app.platform).readInt32("processleft"), bar.Left());
+  EXPECT_EQ(programValues(app.platform).readInt32("processtop"), bar.Top());
   // A right press keeps no grab point: the next drag measures from the left press.
   forms.mouseDown(bar.Label1, 2, 0, 0);
   desktop.setDragDrop(0, 0);

@@ -26,7 +26,7 @@ class SecondBarTest : public PromptBarTest {
     for (const auto& [key, value] :
          {std::pair{"processtwo_left", left}, std::pair{"processtwo_top", top}}) {
       if (value) writeIni("clocksite", key, std::to_string(*value));
-      programValues(app).remove(key);
+      programValues(app.platform).remove(key);
     }
   }
   // The primary bar asked for at `stage`; its start passes the start on, 100 ms later.
@@ -166,8 +166,8 @@ TEST_F(SecondBarTest, ADragKeepsTheSecondBarRightOfThePrimaryScreenAndIsStored) 
     EXPECT_EQ(variantText(IniReadWrite(files, "readpart", app.iniPath(), "clocksite",
                                        "processtwo_left", "")),
               std::to_string(left));
-    EXPECT_EQ(programValues(app).readInt32("processtwo_left"), left);
-    EXPECT_EQ(programValues(app).readInt32("processtwo_top"), 1200);
+    EXPECT_EQ(programValues(app.platform).readInt32("processtwo_left"), left);
+    EXPECT_EQ(programValues(app.platform).readInt32("processtwo_top"), 1200);
     HideProcessBars(app);
   }
 }

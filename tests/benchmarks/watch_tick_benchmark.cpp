@@ -24,7 +24,7 @@ void DocumentWatchTick(benchmark::State& state) {
     headless.files().seedFile(folder + "\\" + file, "");
   horalix::App app(headless.platform());
   horalix::Main(app);
-  horalix::programValues(app).writeText("AImode", "01111111");  // every kind watched
+  horalix::programValues(app.platform).writeText("AImode", "01111111");  // every kind watched
   for (int i = 0; i < state.range(0); ++i) {
     // Titles of the kinds the scanners look at, none of them a document.
     headless.desktop().openWindow(i % 3 == 0 ? "Inbox - Mail"

@@ -145,7 +145,7 @@ TEST_F(ClockMouseTest, ADragStoresWhereTheDropReachedAndKeepsTheClockOnTheScreen
     const int reachedLeft = 3000 + c.dropX * 15, reachedTop = 1500 + c.dropY * 15;
     EXPECT_EQ(storedIni("clockleft"), std::to_string(reachedLeft));
     EXPECT_EQ(storedIni("clocktop"), std::to_string(reachedTop));
-    EXPECT_EQ(programValues(app).readInt32("clockleft"), reachedLeft);
+    EXPECT_EQ(programValues(app.platform).readInt32("clockleft"), reachedLeft);
     EXPECT_EQ(clock.Left(), c.endLeft == -1 ? W - clock.Width() : c.endLeft);
     EXPECT_EQ(clock.Top(), c.endTop == -1 ? H : c.endTop);
     EXPECT_TRUE(clock.Timer7.Enabled());

@@ -70,9 +70,9 @@ INSTANTIATE_TEST_SUITE_P(
         SavedPlace{place(-3000, -40), kMaxLeft, 0}));
 
 TEST_F(ClockWindowLoadTest, AnUnsetIniPlaceSendsBothReadsToTheRegistry) {
-  programValues(app).writeText("Version", "5.2");
-  programValues(app).writeNumber("clockleft", 700);
-  programValues(app).writeNumber("clocktop", 800);
+  programValues(app.platform).writeText("Version", "5.2");
+  programValues(app.platform).writeNumber("clockleft", 700);
+  programValues(app.platform).writeNumber("clocktop", 800);
   startWith("clockleft=1200\r\n");
   EXPECT_EQ(clock.Left(), 700);
   EXPECT_EQ(clock.Top(), 800);

@@ -201,7 +201,7 @@ TEST_F(MirrorClockTest, TheZeroBranchFollowsTheAfterZeroActionOnTheMirror) {
     if (c.off) setOption(app.settings.checkvalue, *c.off, false);
     app.settings.optvalue = c.optvalue;
     app.settings.time_end = c.timeEnd;
-    programValues(app).writeNumber("timeout", c.timeout);
+    programValues(app.platform).writeNumber("timeout", c.timeout);
     app.run.OvertimePrefix = "?";
     mirror.Label1(1).setCaption("");
     barTwoStarts.clear();
@@ -445,7 +445,7 @@ TEST_F(MirrorClockTest, AClickRedrawsAndEveryMoveSavesWhereTheMirrorStands) {
   EXPECT_EQ(
       variantText(IniReadWrite(files, "readpart", app.iniPath(), "clocksite", "clocklefttwo", "")),
       std::to_string(W + 1500));
-  EXPECT_EQ(programValues(app).readInt32("clocktoptwo"), 2500);
+  EXPECT_EQ(programValues(app.platform).readInt32("clocktoptwo"), 2500);
 }
 
 // Both clocks take mouse input from their controls: a move over the text box holds off

@@ -22,7 +22,7 @@ class OvertimeStyles : public RunEndTest, public testing::WithParamInterface<Ove
 
 TEST_P(OvertimeStyles, CountOnPastZeroInTheirStyleAndStopAtTheOvertimeEnd) {
   const OvertimeStyle& c = GetParam();
-  programValues(app).writeNumber("timeout", c.timeout);
+  programValues(app.platform).writeNumber("timeout", c.timeout);
   launch(kOvertime);
   setOption(app.settings.checkvalue, CheckFlag::EndPrompt, false);
   app.settings.time_end = 3;
@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(Timeout, OvertimeStyles,
                                          OvertimeStyle{4, "00:01", false, true}));
 
 TEST_F(RunEndTest, OvertimeStyleOneRecoloursTheClockThroughItsColourTimer) {
-  programValues(app).writeNumber("timeout", 1);
+  programValues(app.platform).writeNumber("timeout", 1);
   launch(kOvertime);
   setOption(app.settings.checkvalue, CheckFlag::EndPrompt, false);
   app.settings.time_end = 3;

@@ -14,7 +14,7 @@ class StopAtZero : public RunEndTest, public testing::WithParamInterface<bool> {
 TEST_P(StopAtZero, EndsTheRunAndRecordsItWithARowOnlyWhenRecordingIsOn) {
   const bool recording = GetParam();
   createOfficeDataFile(files.realPath(programPath("OfficeData.db")));
-  programValues(app).writeNumber("Time_Record", recording ? 1 : 0);
+  programValues(app.platform).writeNumber("Time_Record", recording ? 1 : 0);
   launch(kStop);
   setOption(app.settings.checkvalue, CheckFlag::EndPrompt, false);  // no time-up prompt here
   startRun();
@@ -52,7 +52,7 @@ TEST_F(RunEndTest, ACountUpShowsTheTimeSpentRisingAndStopsOnTheSetLength) {
 
 TEST_F(RunEndTest, TheCycleActionRecordsTheRunAndStartsTheSameTimerAgain) {
   createOfficeDataFile(files.realPath(programPath("OfficeData.db")));
-  programValues(app).writeNumber("Time_Record", 1);
+  programValues(app.platform).writeNumber("Time_Record", 1);
   launch(kCycle);
   startRun();
   until([&] { return !clock.Timer1.Enabled(); });

@@ -33,7 +33,7 @@ TEST_F(WindowShapeTest, TheCornerRadiusIsTheNumberTheCornerListShows) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.corner);
     app.settings.Fontselect = std::string("11004") + c.corner + "\\255";
-    creatrange(app, clock);
+    creatrange(app.platform, app.settings, clock);
     EXPECT_EQ(clock.region(), (platform::WindowRegion{1, 1, 199, 99, c.radius, c.radius}));
   }
 }
@@ -52,7 +52,7 @@ TEST_F(WindowShapeTest, TheRegionCoversTheWindowInWholePixels) {
   for (const Case& c : cases) {
     desktop.setTwipsPerPixel(c.twipsPerPixel, c.twipsPerPixel);
     clock.move(0, 0, c.width, c.height);
-    creatrange(app, clock);
+    creatrange(app.platform, app.settings, clock);
     EXPECT_EQ(clock.region(), c.region) << c.width << " x " << c.height;
   }
 }

@@ -34,7 +34,7 @@ void manualRun(const SettingsBlock& s) {
   platform::HeadlessEventLoop& loop = headless.loop();
   loop.advance(2000);
   app.settings = s;
-  SaveSettings(app, s);
+  SaveSettings(app.platform, s);
   loop.setModalLimit(60'000);
   loop.onModal = [&](platform::HeadlessEventLoop& l, const std::string&) {
     l.advance(300);

@@ -270,7 +270,7 @@ TEST_F(CountdownTest, AFailingClockMethodMovesTheStoredChoiceOn) {
   interaction.Label9(1).setCaption("99999999999");
   popupCommand(1);
   loop.advance(1000);  // the first tick after a pause right at the start comes a second later
-  EXPECT_EQ(programValues(app).readInt32("clockmode"), 1);
+  EXPECT_EQ(programValues(app.platform).readInt32("clockmode"), 1);
   EXPECT_EQ(interaction.Label9(1).Caption(), "0");
   EXPECT_EQ(shown(), "1:00");
 }

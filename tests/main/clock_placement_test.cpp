@@ -108,8 +108,8 @@ TEST_F(ClockPlacementTest, AWholeBackPictureCountsAsTheClocksWidth) {
 
 TEST_F(ClockPlacementTest, AnUnsetPositionSendsBothReadsToTheRegistry) {
   savePositions("clockleft=-100\r\nclocktop=2000\r\n");
-  programValues(app).writeNumber("clockleft", 500);
-  programValues(app).writeNumber("clocktop", 600);
+  programValues(app.platform).writeNumber("clockleft", 500);
+  programValues(app.platform).writeNumber("clocktop", 600);
   ShowClocks(app);
   EXPECT_EQ(clock.Left(), 500);
   EXPECT_EQ(clock.Top(), 600) << "the valid INI top is not taken";

@@ -34,15 +34,15 @@ class DocumentWatchTest : public MainWindowTest {
     stored.Time_all = SecondsToTime(300);
     stored.Time_one = 420;
     stored.tellouttext = "stored";
-    SaveSettings(app, stored);
+    SaveSettings(app.platform, stored);
     app.settings = stored;
     setAutomaticTiming(true);
   }
   void addinPublishes(const std::string& value, const std::string& document) {
-    programValues(app).writeNumber("clockopen", 32);
-    programValues(app).writeText(value, document);
+    programValues(app.platform).writeNumber("clockopen", 32);
+    programValues(app.platform).writeText(value, document);
   }
-  void addinDeletes(const std::string& value) { programValues(app).remove(value); }
+  void addinDeletes(const std::string& value) { programValues(app.platform).remove(value); }
   bool runBound(DocumentKind kind, const std::string& document) {
     return app.run.documentKind == kind && app.run.binding.bound == document &&
            main.Timer5.Enabled() && !main.Timer4.Enabled();
@@ -51,7 +51,7 @@ class DocumentWatchTest : public MainWindowTest {
   void recordLastRun(const std::string& used, const std::string& document, bool resume = true) {
     SettingsBlock stored = app.settings;
     stored.checkvalue.at(6) = resume ? '1' : '0';
-    SaveSettings(app, stored);
+    SaveSettings(app.platform, stored);
     for (auto [key, value] : {std::pair<std::string, std::string>{"set_time", "00:10:00"},
                               {"use_time", used},
                               {"filename", document}}) {
@@ -77,7 +77,7 @@ TEST_F(DocumentWatchTest, ASlideShowPublishedByTheAddinRunsWithItsLinkedPresetUn
                 "UPDATE clocksetting SET timeall = '0:07:00';\n");
   addinPublishes("filename1", "Budget.xlsx");
   addinPublishes("filename3", "Deck.pptx");
-  programValues(app).writeNumber("clockmode", 1);
+  programValues(app.platform).writeNumber("clockmode", 1);
   loop.advance(kFirstWatchTick);
   EXPECT_TRUE(runBound(DocumentKind::SlideShow, "Deck.pptx"));
   EXPECT_EQ(app.run.binding.lastPerKind[1], "Budget.xlsx");  // seen, but the show wins
@@ -112,7 +112,7 @@ TEST_F(DocumentWatchTest, ASlideShowPublishedByTheAddinRunsWithItsLinkedPresetUn
 
 TEST_F(DocumentWatchTest, WithTheAddinReportingOfficeTitlesAreNotReadButPdfTitlesAre) {
   startWatching();
-  programValues(app).writeNumber("clockopen", 32);
+  programValues(app.platform).writeNumber("clockopen", 32);
   desktop.openWindow("Plan.xlsx - Excel");
   loop.advance(kFirstWatchTick);
   EXPECT_EQ(app.run.binding.lastPerKind[1], "");
@@ -137,7 +137,7 @@ TEST_F(DocumentWatchTest, WithTheAddinReportingOfficeTitlesAreNotReadButPdfTitle
   ASSERT_TRUE(runBound(DocumentKind::Pdf, "Slides.pdf"));
 
   // PDF files switched off while one is timed: the run ends although the file is still open.
-  programValues(app).writeText("AImode", "01111001");
+  programValues(app.platform).writeText("AImode", "01111001");
   loop.advance(kEndWatchInterval);
   EXPECT_TRUE(watching());
 }
@@ -145,7 +145,7 @@ TEST_F(DocumentWatchTest, WithTheAddinReportingOfficeTitlesAreNotReadButPdfTitle
 TEST_F(DocumentWatchTest, AKindSwitchedOffOrANameOfFourCharactersIsNeverBound) {
   startWatching();
   // Presentations in a show switched off; the watch binds by the AImode held in memory.
-  programValues(app).writeText("AImode", "01110101");
+  programValues(app.platform).writeText("AImode", "01110101");
   app.settings.AImode = "01110101";
   addinPublishes("filename3", "Deck.pptx");
   addinPublishes("filename2", "a.do");
@@ -161,16 +161,16 @@ TEST_F(DocumentWatchTest, AKindSwitchedOffOrANameOfFourCharactersIsNeverBound) {
 
   // Automatic timing switched off, every kind with it, while one is timed: the watch goes back,
   // the run goes on.
-  programValues(app).writeText("AImode", "00000000");
+  programValues(app.platform).writeText("AImode", "00000000");
   loop.advance(kEndWatchInterval);
   EXPECT_TRUE(main.Timer4.Enabled());
   EXPECT_EQ(app.run.binding.bound, "ab.do");
-  programValues(app).writeText("AImode", "01110101");
+  programValues(app.platform).writeText("AImode", "01110101");
   loop.advance(2 * 200);  // the first tick still looks with the kinds held in memory
   ASSERT_TRUE(runBound(DocumentKind::WordDocument, "ab.do"));
 
   // Documents switched off while one is timed: the run ends although the add-in still reports it.
-  programValues(app).writeText("AImode", "01010101");
+  programValues(app.platform).writeText("AImode", "01010101");
   loop.advance(kEndWatchInterval);
   EXPECT_TRUE(watching());
 }
@@ -244,14 +244,14 @@ TEST_F(DocumentWatchTest, AnAutomaticStartStopsTheSoundsOfTheRunBefore) {
   startWatching();
   SettingsBlock stored = app.settings;
   stored.tellsoundname = "gong.wav\\bell.wav";
-  SaveSettings(app, stored);
-  programValues(app).writeText("musicname", "theme.mp3");
+  SaveSettings(app.platform, stored);
+  programValues(app.platform).writeText("musicname", "theme.mp3");
   for (const char* file : {"sounds\\bell.wav", "sounds\\theme.mp3"}) installFile(file);
   const auto window = desktop.openWindow("Plan.xlsx - Excel");
   loop.advance(kFirstWatchTick);
   ASSERT_TRUE(runBound(DocumentKind::Workbook, "Plan.xlsx"));
   sound.playWave(programPath("sounds\\bell.wav"), true);
-  MciPlay(app, programPath("sounds\\theme.mp3"));
+  MciPlay(app.platform, programPath("sounds\\theme.mp3"));
   closeAndReopen(window, "Plan.xlsx - Excel");
   ASSERT_TRUE(runBound(DocumentKind::Workbook, "Plan.xlsx"));
   EXPECT_EQ(sound.currentWave(), "");
@@ -262,7 +262,7 @@ TEST_F(DocumentWatchTest, ManualTimingRedrawsTheIdleClockOnceAndStops) {
   startWatching();
   setAutomaticTiming(false);
   desktop.openWindow("Plan.xlsx - Excel");  // not bound: runs start from the menu
-  programValues(app).writeText("Time_all", "01:30:05");
+  programValues(app.platform).writeText("Time_all", "01:30:05");
   app.settings.optvalue = "100100100";  // minutes:seconds
   loop.advance(kFirstWatchTick);
   EXPECT_EQ(clock.Label11.Caption(), "90:05");
@@ -276,7 +276,7 @@ TEST_F(DocumentWatchTest, ManualTimingRedrawsTheIdleClockOnceAndStops) {
   EXPECT_EQ(clock.Label11.Caption(), "01:30:05");
   EXPECT_TRUE(main.Timer4.Enabled());
   // A stored set time of zero: the set time in memory stays.
-  programValues(app).writeText("Time_all", "00:00:00");
+  programValues(app.platform).writeText("Time_all", "00:00:00");
   loop.advance(200);
   EXPECT_EQ(clock.Label11.Caption(), "01:30:05");
 }
@@ -364,7 +364,7 @@ TEST_F(DocumentWatchTest, TheIdleBackColourComesFromThePictureNameAndTheSizeIsAl
 TEST_F(DocumentWatchTest, AFailedStartupCheckStopsTheWatchesBeforeItsOneMessage) {
   startWatching();
   messageBoxes.answer(platform::answer::Ok, 5000);  // the presenter reads it for 5 s
-  programValues(app).writeText("Version", "99.0");
+  programValues(app.platform).writeText("Version", "99.0");
   loop.advance(kFirstWatchTick + 5000);
   ASSERT_EQ(messageBoxes.shown().size(), 1u);
   EXPECT_EQ(messageBoxes.shown()[0].text, "请使用最新版本");

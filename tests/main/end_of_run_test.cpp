@@ -24,7 +24,8 @@ const std::vector<std::string> kHandOver = {"filename1", "filename2", "filename3
 class EndOfRunTest : public MainWindowTest {
  protected:
   void publishDocuments() {
-    for (const std::string& name : kHandOver) programValues(app).writeText(name, name + ".doc");
+    for (const std::string& name : kHandOver)
+      programValues(app.platform).writeText(name, name + ".doc");
   }
   std::vector<std::string> remainingDocuments() {
     std::vector<std::string> left;
@@ -62,7 +63,7 @@ TEST_F(EndOfRunTest, TheHandOverValueOfTheRunsDocumentKindIsDeleted) {
 
 TEST_F(EndOfRunTest, AllFourGoEvenWhenSomeAreAlreadyMissingOrTheShellFails) {
   start();
-  programValues(app).writeText("filename2", "a.docx");
+  programValues(app.platform).writeText("filename2", "a.docx");
   EndTiming(app);
   EXPECT_TRUE(remainingDocuments().empty());
   publishDocuments();

@@ -28,7 +28,7 @@ class FilePresetTest : public MainWindowTest {
   void startWith(const std::string& rows) {
     useDatabase(rows);
     start();
-    SaveSettings(app, stored);
+    SaveSettings(app.platform, stored);
     setAutomaticTiming(true);
     app.settings.Time_one = -1;  // what the last run left in memory
   }
@@ -146,7 +146,7 @@ TEST_F(FilePresetTest, WithoutTheDatabaseTheStoredSettingsAreLoadedSilently) {
 TEST_F(FilePresetTest, AnEmptyFieldKeepsItsValueAndAShortAImodeBecomesTheDefault) {
   startWith(presetRow(1, "A") + linkRow(1, "Deck.pptx", "A") +
             "UPDATE clocksetting SET timetwo = NULL, tellprocesstext = NULL;\n");
-  programValues(app).writeText("AImode", "011");
+  programValues(app.platform).writeText("AImode", "011");
   app.settings.Time_two = 55;
   app.settings.tellprocesstext = "kept";
   loadFor("Deck.pptx");

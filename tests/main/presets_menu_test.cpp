@@ -120,8 +120,8 @@ TEST_F(PresetsMenuTest, ChoosingAPresetCopiesItsRowStoresTheRecordAndStartsARun)
   EXPECT_EQ(s.picture_width, 123);
   EXPECT_EQ(s.picture_height, 45);
   EXPECT_EQ(s.AImode, "10111101");
-  EXPECT_EQ(programValues(app).readText("tellouttext"), "time up B");
-  EXPECT_EQ(programValues(app).readText("tellShowtext"), "overtime B");
+  EXPECT_EQ(programValues(app.platform).readText("tellouttext"), "time up B");
+  EXPECT_EQ(programValues(app.platform).readText("tellShowtext"), "overtime B");
   EXPECT_TRUE(runStarted());
   EXPECT_FALSE(clock.Timer1.Enabled());
   EXPECT_FALSE(clock.Timer4.Enabled());
@@ -168,7 +168,7 @@ TEST_F(PresetsMenuTest, ACyclingRoundStartsTheNextPresetOnlyWhenPresetCyclingIsC
     for (int i = 0; i < 3; ++i) main.menu_often(i).setChecked(i == 0);
     app.settings.tellouttext = "unchanged";
     app.settings.AImode = c.aimode;
-    programValues(app).writeNumber("clockcycle", c.clockcycle);
+    programValues(app.platform).writeNumber("clockcycle", c.clockcycle);
     clock.Timer5.setEnabled(false);
     startNextRound(app, clock);
     EXPECT_EQ(app.settings.tellouttext, c.tellouttextAfter);
@@ -194,7 +194,7 @@ TEST_F(PresetsMenuTest, AFailingPresetShowsTheMessageAndAVanishedOneStillStarts)
   main.menu_often(0).click();
   EXPECT_EQ(messageBoxes.shown().size(), 1u);
   EXPECT_EQ(app.settings.secondtimer, "kept");
-  EXPECT_EQ(programValues(app).readText("secondtimer"), "kept");
+  EXPECT_EQ(programValues(app.platform).readText("secondtimer"), "kept");
   EXPECT_TRUE(runStarted());
 }
 

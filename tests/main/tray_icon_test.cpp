@@ -67,7 +67,7 @@ TEST_F(TrayIconTest, TheIconComesBackWithItsTipWhenTheTaskBarIsCreatedAnew) {
 
 TEST_F(TrayIconTest, ClosingTheMainWindowRemovesTheIconAndClockopen) {
   start();
-  programValues(app).writeNumber("clockopen", 32);
+  programValues(app.platform).writeNumber("clockopen", 32);
   ASSERT_TRUE(main.Unload());
   EXPECT_FALSE(tray.iconShown());
   EXPECT_FALSE(registry.raw(platform::RegRoot::CurrentUser, "Vantrel", "clockopen"));

@@ -116,8 +116,8 @@ TEST_F(TrayMenuTest, DelformClosesExactlyTheOpenToolWindow) {
 
 TEST_F(TrayMenuTest, ExitUnloadsTheWindowsInOrderAndLeavesNothingBehind) {
   start();
-  programValues(app).writeNumber("clockopen", 32);
-  programValues(app).writeText("filename3", "talk.pptx");
+  programValues(app.platform).writeNumber("clockopen", 32);
+  programValues(app.platform).writeText("filename3", "talk.pptx");
   forms.clearChanges();
   tray.onPopup = platform::HeadlessTray::choose("退出");
   ASSERT_TRUE(tray.mouse(platform::TrayMouse::RightUp));

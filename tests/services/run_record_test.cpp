@@ -61,7 +61,7 @@ TEST_P(TenSecondRun, IsRecordedAndAddsARowOnlyWithRecordingOn) {
   if (c.database) createOfficeData();
   // 10,500 ms rounds to the even second: 10.
   setRecord("00:00:10", 10000, 0, 0);
-  SaveTimeRecord(app, app.run.record, 1200, 300, "Stop.wav");
+  SaveTimeRecord(app.platform, app.ports().runRecords(), app.run.record, 1200, 300, "Stop.wav");
 
   EXPECT_EQ(iniText(),
             "[clocksite]\r\nclockleft=1200\r\nclocktop=300\r\nset_time=00:00:10\r\n"
@@ -94,7 +94,7 @@ TEST_F(RunRecordTest, DurationsOfADayOrMoreAreWrittenWithTheirHoursAndReadBack) 
   createOfficeData();
   // 25 hours used, exactly 24 hours over, a pause of 90 s.
   setRecord("01:00:00", 90000000, 86400000, 90000, "talk.pptx");
-  SaveTimeRecord(app, app.run.record, 0, 0, "");
+  SaveTimeRecord(app.platform, app.ports().runRecords(), app.run.record, 0, 0, "");
 
   EXPECT_EQ(iniValue("clocksite", "use_time"), "25:00:00");
   EXPECT_EQ(iniValue("clocksite", "out_time"), "24:00:00");
@@ -114,7 +114,7 @@ TEST_F(RunRecordTest, ParkedClockAndAnUnwritableTimeKeepTheirStoredValues) {
   createOfficeData();
   // A used time past the longest duration: clocksite keeps its text, and no row is added.
   setRecord("00:05:00", 3e12, 1400, 0);
-  SaveTimeRecord(app, app.run.record, 0, -300, "");
+  SaveTimeRecord(app.platform, app.ports().runRecords(), app.run.record, 0, -300, "");
 
   EXPECT_EQ(iniText(),
             "[clocksite]\r\nclockleft=700\r\nuse_time=00:00:05\r\nset_time=00:05:00\r\n"
@@ -131,7 +131,7 @@ TEST_F(RunRecordTest, WithoutTheScriptingShellTheRegistryFunctionsStoreAndRead) 
   createOfficeData();
   // 1,000 ms: 2 s in clocksite (half a second added, 1.5 rounds to even), 1 s in the row.
   setRecord("00:00:10", 1000, 0, 0);
-  SaveTimeRecord(app, app.run.record, 15, 30, "end.wav");
+  SaveTimeRecord(app.platform, app.ports().runRecords(), app.run.record, 15, 30, "end.wav");
 
   EXPECT_EQ(stored("clockleft"), regDwordData(15));
   EXPECT_EQ(stored("musicname"), regSzData("end.wav"));
@@ -142,7 +142,7 @@ TEST_F(RunRecordTest, WithoutTheScriptingShellTheRegistryFunctionsStoreAndRead) 
 
 TEST_F(RunRecordTest, PositionSaversWriteBothStoresWithoutTestingTheValues) {
   struct Case {
-    void (*save)(Context&, std::int32_t, std::int32_t);
+    void (*save)(platform::Platform&, std::int32_t, std::int32_t);
     const char* leftKey;
     const char* topKey;
   };
@@ -151,7 +151,7 @@ TEST_F(RunRecordTest, PositionSaversWriteBothStoresWithoutTestingTheValues) {
   for (bool shell : {true, false}) {
     scriptingShell.setAvailable(shell);
     for (const Case& c : cases) {
-      c.save(app, -100, shell ? 0 : 4500);
+      c.save(app.platform, -100, shell ? 0 : 4500);
       EXPECT_EQ(iniValue("clocksite", c.leftKey), "-100") << c.leftKey;
       EXPECT_EQ(iniValue("clocksite", c.topKey), shell ? "0" : "4500") << c.topKey;
       EXPECT_EQ(stored(c.leftKey), regDwordData(-100)) << c.leftKey << shell;

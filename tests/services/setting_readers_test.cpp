@@ -31,18 +31,19 @@ TEST_F(SettingReadersTest, AImodeShorterThanEightBecomesTheDefault) {
     registry.deleteValue(HKCU, "Vantrel", "AImode");
     if (c.stored) storeText("AImode", *c.stored);
     app.settings.AImode = "stale";
-    EXPECT_EQ(ReadAImode(app), c.automatic) << c.stored.value_or("(missing)");
+    EXPECT_EQ(ReadAImode(app.platform, app.settings), c.automatic)
+        << c.stored.value_or("(missing)");
     EXPECT_EQ(app.settings.AImode, c.field);
   }
 }
 
 TEST_F(SettingReadersTest, CheckFlagSevenLeavesTheRecordAlone) {
   app.settings.checkvalue = "1111111";
-  EXPECT_FALSE(ReadCheckFlag7(app));  // missing
+  EXPECT_FALSE(ReadCheckFlag7(app.platform));  // missing
   storeText("checkvalue", "0000001000");
-  EXPECT_TRUE(ReadCheckFlag7(app));
+  EXPECT_TRUE(ReadCheckFlag7(app.platform));
   storeText("checkvalue", "1111110111");
-  EXPECT_FALSE(ReadCheckFlag7(app));
+  EXPECT_FALSE(ReadCheckFlag7(app.platform));
   EXPECT_EQ(app.settings.checkvalue, "1111111");
 }
 
@@ -54,10 +55,11 @@ TEST_F(SettingReadersTest, RegistryOptionsKeepToTheirRange) {
     std::int16_t highest;
   };
   const Reader readers[] = {
-      {"clockmode", ReadClockMode, 2},
-      {"clockcycle", ReadClockCycle, 2},
-      {"Timeout", ReadTimeoutAction, 4},  // written as Timeout, read as timeout
-      {"second_screen", ReadSecondScreen, 1},
+      {"clockmode", [](App& a) { return ReadClockMode(a.platform); }, 2},
+      {"clockcycle", [](App& a) { return ReadClockCycle(a.platform); }, 2},
+      // written as Timeout, read as timeout
+      {"Timeout", [](App& a) { return ReadTimeoutAction(a.platform); }, 4},
+      {"second_screen", [](App& a) { return ReadSecondScreen(a.platform, a.ports()); }, 1},
   };
   for (const Reader& r : readers) {
     registry.deleteValue(HKCU, "Vantrel", r.name);
@@ -80,33 +82,33 @@ TEST_F(SettingReadersTest, RegistryOptionsKeepToTheirRange) {
 TEST_F(SettingReadersTest, RegistryOptionsWithoutTheShellReadTheLeadingNumber) {
   scriptingShell.setAvailable(false);
   storeText("clockmode", "2 ms");
-  EXPECT_EQ(ReadClockMode(app), 2);
+  EXPECT_EQ(ReadClockMode(app.platform), 2);
   storeNumber("clockcycle", 1);
-  EXPECT_EQ(ReadClockCycle(app), 1);
+  EXPECT_EQ(ReadClockCycle(app.platform), 1);
   storeText("timeout", "9");
-  EXPECT_EQ(ReadTimeoutAction(app), 0);
+  EXPECT_EQ(ReadTimeoutAction(app.platform), 0);
 }
 
 TEST_F(SettingReadersTest, SecondScreenShowsOrHidesTheMenuItem) {
   platform::MenuItem* item = app.mainWindow().findMenu("hd_time_show");
   if (item == nullptr) item = &app.mainWindow().menuRoot().add("hd_time_show", -1, "扩展屏显示");
   storeNumber("second_screen", 1);
-  EXPECT_EQ(ReadSecondScreen(app), 1);
+  EXPECT_EQ(ReadSecondScreen(app.platform, app.ports()), 1);
   EXPECT_TRUE(item->Visible());
   item->setChecked(true);
   storeNumber("second_screen", 2);
-  EXPECT_EQ(ReadSecondScreen(app), 0);
+  EXPECT_EQ(ReadSecondScreen(app.platform, app.ports()), 0);
   EXPECT_FALSE(item->Visible());
   EXPECT_FALSE(item->Checked());
 
   // Without the item (the main window's menu not built) the value is still read.
   item->parent()->removeChild(*item);
   storeNumber("second_screen", 1);
-  EXPECT_EQ(ReadSecondScreen(app), 1);
+  EXPECT_EQ(ReadSecondScreen(app.platform, app.ports()), 1);
 }
 
 TEST_F(SettingReadersTest, HotkeyAddIsHeldBetweenZeroAndHundred) {
-  EXPECT_EQ(ReadHotkeyAdd(app), 0);  // no TimeData.db
+  EXPECT_EQ(ReadHotkeyAdd(app.platform), 0);  // no TimeData.db
   const struct {
     const char* stored;
     std::int16_t expected;
@@ -114,13 +116,13 @@ TEST_F(SettingReadersTest, HotkeyAddIsHeldBetweenZeroAndHundred) {
                {"abc", 0}, {"99999", 0}, {"12.5", 12}};
   for (const auto& c : cases) {
     installFile("TimeData.db", std::string("[Hotkey]\nadd=") + c.stored + "\n");
-    EXPECT_EQ(ReadHotkeyAdd(app), c.expected) << c.stored;
+    EXPECT_EQ(ReadHotkeyAdd(app.platform), c.expected) << c.stored;
   }
 }
 
 TEST_F(SettingReadersTest, PresetHotkeyModifiersFollowOften) {
-  EXPECT_FALSE(IsPresetHotkeyOn(app));  // no TimeData.db
-  EXPECT_EQ(PresetHotkeyPrefix(app), "");
+  EXPECT_FALSE(IsPresetHotkeyOn(app.platform));  // no TimeData.db
+  EXPECT_EQ(PresetHotkeyPrefix(app.platform), "");
   const struct {
     const char* often;
     bool on;
@@ -130,13 +132,13 @@ TEST_F(SettingReadersTest, PresetHotkeyModifiersFollowOften) {
                {"1", true, "Ctrl+"},  {"x1", true, "Alt+"}};
   for (const auto& c : cases) {
     installFile("TimeData.db", std::string("[Hotkey]\noften=") + c.often + "\n");
-    EXPECT_EQ(IsPresetHotkeyOn(app), c.on) << c.often;
-    EXPECT_EQ(PresetHotkeyPrefix(app), c.prefix) << c.often;
+    EXPECT_EQ(IsPresetHotkeyOn(app.platform), c.on) << c.often;
+    EXPECT_EQ(PresetHotkeyPrefix(app.platform), c.prefix) << c.often;
   }
 }
 
 TEST_F(SettingReadersTest, OpenTogetherStopIsZeroOrOne) {
-  EXPECT_EQ(ReadOpenTogetherStop(app), 0);  // no TimeData.db
+  EXPECT_EQ(ReadOpenTogetherStop(app.platform), 0);  // no TimeData.db
   const struct {
     const char* content;
     std::int16_t expected;
@@ -147,7 +149,7 @@ TEST_F(SettingReadersTest, OpenTogetherStopIsZeroOrOne) {
                {"[Hotkey]\nadd=5\n", 0}};
   for (const auto& c : cases) {
     installFile("TimeData.db", c.content);
-    EXPECT_EQ(ReadOpenTogetherStop(app), c.expected) << c.content;
+    EXPECT_EQ(ReadOpenTogetherStop(app.platform), c.expected) << c.content;
   }
 }
 

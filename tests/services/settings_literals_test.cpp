@@ -17,7 +17,7 @@ class SettingsLiteralsTest : public ProgramFixture {};
 
 TEST_F(SettingsLiteralsTest, AnEmptyKeyLoadsTheseDefaults) {
   SettingsBlock r;
-  LoadSettings(app, r);
+  LoadSettings(app.platform, r);
   EXPECT_EQ(TimeToSeconds(r.Time_all), 150);
   EXPECT_EQ(r.Time_one, 60);
   EXPECT_EQ(r.Time_two, 30);
@@ -53,14 +53,14 @@ TEST_F(SettingsLiteralsTest, DeleteRemovesThese25ValuesInThisOrder) {
   for (const std::string& name : kDeleted) storeText(name, "1");
   for (const char* kept : {"secondtimer", "Version", "clockleft", "clocktop", "filename3"})
     storeText(kept, "1");
-  DeleteSettings(app);
+  DeleteSettings(app.platform);
   for (const std::string& name : kDeleted) EXPECT_FALSE(stored(name).has_value()) << name;
   for (const char* kept : {"secondtimer", "Version", "clockleft", "clocktop", "filename3"})
     EXPECT_TRUE(stored(kept).has_value()) << kept;
 
   // Nothing left: the shell fails and the registry functions go through the list in order.
   registry.clearJournal();
-  DeleteSettings(app);
+  DeleteSettings(app.platform);
   std::vector<std::string> deletes;
   for (const std::string& call : registry.journal()) {
     if (call.starts_with("deleteValue ")) deletes.push_back(call);

@@ -95,7 +95,7 @@ class SettingsRecordTest : public ProgramFixture {
 
 TEST_F(SettingsRecordTest, EmptyKeyLoadsExactlyTheDefaults) {
   SettingsBlock record;  // as at process start: empty texts and zeros
-  LoadSettings(app, record);
+  LoadSettings(app.platform, record);
   EXPECT_EQ(record, defaultSettings());
   EXPECT_EQ(TimeToSeconds(record.Time_all), 150);
   EXPECT_EQ(record.secondtimer, "");
@@ -105,9 +105,9 @@ TEST_F(SettingsRecordTest, EmptyKeyLoadsExactlyTheDefaults) {
 
 TEST_F(SettingsRecordTest, SavedRecordLoadsBackThroughTheShell) {
   const SettingsBlock saved = changedRecord();
-  SaveSettings(app, saved);
+  SaveSettings(app.platform, saved);
   SettingsBlock loaded;
-  LoadSettings(app, loaded);
+  LoadSettings(app.platform, loaded);
   expectLoadedFieldsEqual(loaded, saved);
   // Not read back: secondtimer and the picture size keep what memory held.
   EXPECT_EQ(loaded.secondtimer, "");
@@ -118,7 +118,7 @@ TEST_F(SettingsRecordTest, SavedRecordLoadsBackThroughTheShell) {
 TEST_F(SettingsRecordTest, SaveWithoutShellWritesEveryFieldUnderItsOwnName) {
   scriptingShell.setAvailable(false);
   const SettingsBlock saved = changedRecord();
-  SaveSettings(app, saved);
+  SaveSettings(app.platform, saved);
   for (const SettingsField& field : kSettingsFields) {
     EXPECT_EQ(stored(std::string(field.name)), storedForm(field, saved)) << field.name;
   }
@@ -126,7 +126,7 @@ TEST_F(SettingsRecordTest, SaveWithoutShellWritesEveryFieldUnderItsOwnName) {
 
 TEST_F(SettingsRecordTest, OneFailedShellWriteRewritesTheWholeRecord) {
   scriptingShell.failOn("HKEY_CURRENT_USER\\Vantrel\\tellprocesstext");
-  SaveSettings(app, changedRecord());
+  SaveSettings(app.platform, changedRecord());
   std::vector<std::string> expected;
   for (const SettingsField& field : kSettingsFields) {
     expected.push_back("setValue HKCU\\Vantrel:" + std::string(field.name));
@@ -138,10 +138,10 @@ TEST_F(SettingsRecordTest, OneFailedShellWriteRewritesTheWholeRecord) {
 TEST_F(SettingsRecordTest, ShortCheckvalueReadThroughTheShellIsKept) {
   SettingsBlock saved = changedRecord();
   saved.checkvalue = "10101";
-  SaveSettings(app, saved);
+  SaveSettings(app.platform, saved);
   SettingsBlock loaded;
   loaded.picture_width = 800;
-  LoadSettings(app, loaded);
+  LoadSettings(app.platform, loaded);
   EXPECT_EQ(loaded.checkvalue, "10101");
   EXPECT_EQ(loaded.tellouttext, "结束");
   EXPECT_EQ(loaded.picture_width, 800);  // no character 12, so no picture rule
@@ -169,7 +169,7 @@ TEST_F(SettingsRecordTest, FallbackPathLoadsDefaultsBelowNineteenCharacters) {
     if (c.checkvalue.empty()) registry.deleteValue(HKCU, "Vantrel", "checkvalue");
     SettingsBlock loaded = changedRecord();
     loaded.tellouttext = "in memory";
-    LoadSettings(app, loaded);
+    LoadSettings(app.platform, loaded);
     if (c.defaults) {
       EXPECT_EQ(loaded, defaultSettings()) << c.checkvalue.size();
     } else {
@@ -186,7 +186,7 @@ TEST_F(SettingsRecordTest, FallbackPathFillsMissingValuesWithEmptyOrZero) {
   // The shell is available: its failed read of tellouttext sends the whole load to the
   // registry functions.
   SettingsBlock loaded = changedRecord();
-  LoadSettings(app, loaded);
+  LoadSettings(app.platform, loaded);
   EXPECT_EQ(loaded.tellouttext, "");
   EXPECT_EQ(loaded.Time_three, 0);
   saved.tellouttext = "";
@@ -204,7 +204,7 @@ TEST_F(SettingsRecordTest, FallbackPathCutsTextsAndTakesLeadingNumbers) {
   storeText("time_end", "99999999999");
   storeText("Time_all", "00:10:00\t");
   SettingsBlock loaded;
-  LoadSettings(app, loaded);
+  LoadSettings(app.platform, loaded);
   EXPECT_EQ(loaded.tellShowtext, "abc");
   EXPECT_EQ(loaded.Time_one, 45);
   EXPECT_EQ(loaded.tellShowtime, 2);  // halves round to even
@@ -214,7 +214,7 @@ TEST_F(SettingsRecordTest, FallbackPathCutsTextsAndTakesLeadingNumbers) {
   EXPECT_EQ(loaded.picture_height, 450);
   // A stored duration that is no time leaves the one in memory.
   storeText("Time_all", "soon");
-  LoadSettings(app, loaded);
+  LoadSettings(app.platform, loaded);
   EXPECT_EQ(TimeToSeconds(loaded.Time_all), 600);
 }
 
@@ -237,23 +237,23 @@ TEST_F(SettingsRecordTest, BackPictureSizeFollowsItsFileAndIsCapped) {
     SettingsBlock saved = defaultSettings();
     saved.checkvalue[11] = c.option12;
     saved.picturename = c.picturename;
-    SaveSettings(app, saved);
+    SaveSettings(app.platform, saved);
     SettingsBlock loaded;
     loaded.picture_width = c.width;
     loaded.picture_height = c.height;
-    LoadSettings(app, loaded);
+    LoadSettings(app.platform, loaded);
     EXPECT_EQ(loaded.picture_width, c.expectWidth) << c.picturename << " " << c.option12;
     EXPECT_EQ(loaded.picture_height, c.expectHeight) << c.picturename << " " << c.option12;
   }
 }
 
 TEST_F(SettingsRecordTest, DeleteRemovesTheRecordWithPathgetAndResetsScreenTwo) {
-  SaveSettings(app, changedRecord());
+  SaveSettings(app.platform, changedRecord());
   for (const char* name : {"pathget", "clockopen", "clocktoptwo", "clocklefttwo", "processtwo_left",
                            "processtwo_top", "Version", "clockleft"}) {
     storeText(name, "1");
   }
-  DeleteSettings(app);
+  DeleteSettings(app.platform);
   for (const std::string& name : deletedSettingNames()) {
     EXPECT_FALSE(stored(name).has_value()) << name;
   }
@@ -267,11 +267,12 @@ TEST_F(SettingsRecordTest, DeleteRemovesTheRecordWithPathgetAndResetsScreenTwo) 
 }
 
 TEST_F(SettingsRecordTest, DeleteTwiceFallsBackAndRewritesTheIniKeys) {
-  SaveSettings(app, defaultSettings());
-  DeleteSettings(app);
+  SaveSettings(app.platform, defaultSettings());
+  DeleteSettings(app.platform);
   platform::IniFile(files).writeString(app.iniPath(), "clocksite", "clocktoptwo", "750");
   registry.clearJournal();
-  DeleteSettings(app);  // nothing left to delete: the shell fails, the registry functions run
+  DeleteSettings(
+      app.platform);  // nothing left to delete: the shell fails, the registry functions run
   std::vector<std::string> expected;
   for (const std::string& name : deletedSettingNames()) {
     expected.push_back("deleteValue HKCU\\Vantrel:" + name);
@@ -282,11 +283,11 @@ TEST_F(SettingsRecordTest, DeleteTwiceFallsBackAndRewritesTheIniKeys) {
 
 TEST_F(SettingsRecordTest, DeleteLeavesTheRecordInMemory) {
   app.settings = changedRecord();
-  SaveSettings(app, app.settings);
-  DeleteSettings(app);
+  SaveSettings(app.platform, app.settings);
+  DeleteSettings(app.platform);
   EXPECT_EQ(app.settings, changedRecord());
   SettingsBlock reloaded;
-  LoadSettings(app, reloaded);
+  LoadSettings(app.platform, reloaded);
   EXPECT_EQ(reloaded, defaultSettings());
 }
 

@@ -21,10 +21,10 @@ class WindowUtilitiesTest : public ProgramFixture {
 
 TEST_F(WindowUtilitiesTest, HoldOffOfTwoHundredSuspendsFortyCalls) {
   holdOff() = 200;
-  for (int call = 1; call <= 40; ++call) SetTopmost(app, window);
+  for (int call = 1; call <= 40; ++call) SetTopmost(app.run, window);
   EXPECT_EQ(holdOff(), 0);
   EXPECT_FALSE(window.topmost());
-  SetTopmost(app, window);
+  SetTopmost(app.run, window);
   EXPECT_TRUE(window.topmost());
   EXPECT_EQ(raises(), 1);
 }
@@ -38,30 +38,30 @@ TEST_F(WindowUtilitiesTest, HoldOffRunsDownByFiveAcrossCalls) {
   for (const auto& c : cases) {
     holdOff() = c.before;
     const int raisedBefore = raises();
-    SetTopmost(app, window);
+    SetTopmost(app.run, window);
     EXPECT_EQ(raises() > raisedBefore, c.raised) << c.before;
     EXPECT_EQ(holdOff(), c.after) << c.before;
   }
   holdOff() = 3;
-  SetTopmost(app, window);
+  SetTopmost(app.run, window);
   const int raisedBefore = raises();
-  SetTopmost(app, window);  // at -2 the window is raised again
+  SetTopmost(app.run, window);  // at -2 the window is raised again
   EXPECT_EQ(raises(), raisedBefore + 1);
 }
 
 TEST_F(WindowUtilitiesTest, OpenWithShellFallsBackToExplorerQuoted) {
-  OpenWithShell(app, "https://example.com/help");
+  OpenWithShell(app.platform, "https://example.com/help");
   EXPECT_EQ(shell.opened().size(), 1u);
   EXPECT_TRUE(shell.started().empty());
 
   const std::string target = "D:\\My Talks\\plan.xyz";
-  OpenWithShell(app, target);
+  OpenWithShell(app.platform, target);
   ASSERT_EQ(shell.started().size(), 1u);
   EXPECT_EQ(shell.started()[0].commandLine, "explorer \"" + target + "\"");
   EXPECT_EQ(shell.started()[0].window, platform::Shell::Window::Minimized);
 
   shell.queueOpenResult(32);  // the highest failure code
-  OpenWithShell(app, "C:\\talk.pptx");
+  OpenWithShell(app.platform, "C:\\talk.pptx");
   EXPECT_EQ(shell.started().size(), 2u);
 }
 

@@ -39,9 +39,11 @@ class MainWindowTest : public HeadlessFixture {
 
   // AImode lives in the registry; the readers refresh the record from there.
   void setAutomaticTiming(bool on) {
-    programValues(app).writeText("AImode", on ? "01111101" : "10111101");
+    programValues(app.platform).writeText("AImode", on ? "01111101" : "10111101");
   }
-  void setSecondScreen(bool on) { programValues(app).writeNumber("second_screen", on ? 1 : 0); }
+  void setSecondScreen(bool on) {
+    programValues(app.platform).writeNumber("second_screen", on ? 1 : 0);
+  }
 
   // Lets the clock's run start (armed 20 ms before) run.
   void runStart() { loop.advance(20); }
