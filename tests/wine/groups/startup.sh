@@ -86,9 +86,13 @@ test_tray_menu_exit_item_ends_the_program() {
   on_wine 20 reg add 'HKCU\Vantrel' /v clockopen /t REG_DWORD /d 32 /f >/dev/null
   right_click_tray
   wait_until 10 has_popup_menu || { fail "a right click on the tray icon opened no menu"; return 1; }
-  # No item is chosen yet: Up chooses the menu's last item.
+  # No item is chosen yet: Up chooses the menu's last item. On a loaded machine the keys can
+  # reach the menu before it takes the keyboard; while it is still open they are sent again.
   xdotool key Up Return
-  wait_for_exit 15 || { fail "still running after the exit item"; return 1; }
+  if ! wait_for_exit 8; then
+    has_popup_menu && xdotool key Up Return
+    wait_for_exit 15 || { fail "still running after the exit item"; return 1; }
+  fi
   ((exit_status == 0)) || { fail "ended with exit code $exit_status"; return 1; }
   [[ -z $(reg_value clockopen) ]] || { fail "clockopen is still in the registry"; return 1; }
   wait_until 5 has_no_tray || { fail "the tray icon stayed behind"; return 1; }
