@@ -31,7 +31,8 @@ set_property(SOURCE ${resources}/horalix.rc APPEND PROPERTY
 file(GLOB program_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/win32/program/*.cpp)
 add_executable(Horalix WIN32 ${program_sources} ${resources}/horalix.rc)
 target_link_libraries(Horalix PRIVATE horalix_core horalix_win32)
-horalix_include_view(Horalix platform platform/sqlite platform/win32 services app)
+horalix_include_view(Horalix platform platform/sqlite platform/win32 services store
+  ${HORALIX_SUBSYSTEMS} app)
 target_link_libraries(Horalix PRIVATE horalix_options)
 target_compile_options(Horalix PRIVATE $<$<COMPILE_LANGUAGE:CXX>:-municode>)
 target_link_options(Horalix PRIVATE -municode)

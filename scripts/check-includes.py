@@ -18,8 +18,8 @@ Beside the chain:
   backends (src/platform/headless, win32, sqlite) see the platform interfaces and their own
   folder; headless and win32 also the sqlite backend.
   the add-in (src/addin) sees the platform interfaces, the add-in and those services that know
-  none of the program's windows: not services/context.h nor a services header that includes it,
-  directly or through others. Its Win32 COM part (src/addin/win32) is the add-in's own backend:
+  none of the program's windows: not services/ports.h (the interfaces to them) nor a services
+  header that includes it, directly or through others. Its Win32 COM part (src/addin/win32) is the add-in's own backend:
   it also includes src/addin/win32 and the win32 backend's helpers (wide text, registry, files),
   from which it builds the platform objects of the library it is loaded as.
 A call that must go up the chain goes through an interface declared below (services/ports.h).
@@ -39,7 +39,7 @@ BACKENDS = ("headless", "win32", "sqlite")
 OUR_FOLDERS = ("platform", "services", "store", "app", "addin") + SUBSYSTEMS
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 SOURCE_SUFFIXES = (".h", ".hpp", ".cpp", ".cc", ".c", ".inl")
-WINDOWS_HEADER = "services/context.h"
+WINDOWS_HEADER = "services/ports.h"
 
 
 def layer_of(path):
@@ -144,7 +144,7 @@ def includes(src):
 
 
 def window_headers(found):
-    """services/context.h and every services file that includes it, directly or through others."""
+    """services/ports.h and every services file that includes it, directly or through others."""
     windows = {WINDOWS_HEADER}
     grown = True
     while grown:

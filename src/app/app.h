@@ -1,62 +1,157 @@
-// The running program: it owns the windows that stay loaded for the life of the process and
-// fills in the context that every subsystem receives.
+// The running program: it owns the settings record, the run state, the ports and every window,
+// and hands each subsystem what it works with. The windows stay loaded for the life of the
+// process; the tool windows are loaded when a command opens them and unloaded when they close.
 #pragma once
 
-#include <memory>
-
 #include "app/app_ports.h"
+#include "bars/bars.h"
+#include "clock/clock.h"
+#include "interaction/interaction.h"
+#include "main/main.h"
 #include "platform/platform.h"
-#include "services/context.h"
+#include "presets/presets.h"
+#include "services/run_state_record.h"
+#include "services/settings_block.h"
+#include "settings/settings.h"
 
 namespace horalix {
 
-class App final : public Context {
+class App final {
  public:
   explicit App(platform::Platform& platform);
-  ~App() override;
+  ~App();
+  App(const App&) = delete;
+  App& operator=(const App&) = delete;
 
-  MainWindow& mainWindow() override { return *mainWindow_; }
-  PromptBar& promptBar() override { return *promptBar_; }
-  PromptBar& secondPromptBar() override { return *secondPromptBar_; }
-  InteractionWindow& interactionWindow() override { return *interactionWindow_; }
-  FloatingClock& floatingClock() override { return *floatingClock_; }
-  MirrorClock& mirrorClock() override { return *mirrorClock_; }
+  platform::Platform& platform;
+  SettingsBlock settings;
+  RunState run;
+  AppPorts ports{*this};
 
-  SettingsWindow& settingsWindow() override { return *settingsWindow_; }
-  StatisticsWindow& statisticsWindow() override { return *statisticsWindow_; }
-  PresetManager& presetManager() override { return *presetManager_; }
-  InteractionSettingsWindow& interactionSettingsWindow() override {
-    return *interactionSettingsWindow_;
-  }
-  FollowSpotlight& followSpotlight() override { return *followSpotlight_; }
-  SpotlightDarkLayer& spotlightDarkLayer() override { return *spotlightDarkLayer_; }
-  SpotlightVeil& spotlightVeil() override { return *spotlightVeil_; }
-  OnlineHelpWindow& onlineHelpWindow() override { return *onlineHelpWindow_; }
-  TimeUpPrompt& timeUpPrompt() override { return *timeUpPrompt_; }
-  TimeUpBackdrop& timeUpBackdrop() override { return *timeUpBackdrop_; }
+  // What each subsystem works with, bottom to top. Each holds references to the windows below,
+  // which are built after it.
+  BarsNeeds barsNeeds{.platform = platform,
+                      .settings = settings,
+                      .run = run,
+                      .runControl = ports,
+                      .spotlightMenu = ports,
+                      .clockDisplay = ports,
+                      .interactionMenu = ports,
+                      .promptBar = promptBar_,
+                      .secondPromptBar = secondPromptBar_,
+                      .followSpotlight = followSpotlight_,
+                      .spotlightDarkLayer = spotlightDarkLayer_,
+                      .spotlightVeil = spotlightVeil_,
+                      .timeUpBackdrop = timeUpBackdrop_};
+  ClockNeeds clockNeeds{.platform = platform,
+                        .settings = settings,
+                        .run = run,
+                        .runControl = ports,
+                        .runMenus = ports,
+                        .toolWindows = ports,
+                        .interactionMenu = ports,
+                        .runRecords = ports,
+                        .floatingClock = floatingClock_,
+                        .mirrorClock = mirrorClock_,
+                        .promptBar = promptBar_,
+                        .secondPromptBar = secondPromptBar_,
+                        .followSpotlight = followSpotlight_,
+                        .timeUpPrompt = timeUpPrompt_,
+                        .barsNeeds = barsNeeds};
+  InteractionNeeds interactionNeeds{.platform = platform,
+                                    .settings = settings,
+                                    .run = run,
+                                    .runControl = ports,
+                                    .toolWindows = ports,
+                                    .interactionMenu = ports,
+                                    .interactionWindow = interactionWindow_,
+                                    .interactionSettingsWindow = interactionSettingsWindow_,
+                                    .floatingClock = floatingClock_};
+  MainNeeds mainNeeds{.platform = platform,
+                      .settings = settings,
+                      .run = run,
+                      .toolWindows = ports,
+                      .interactionMenu = ports,
+                      .programEnd = ports,
+                      .mainWindow = mainWindow_,
+                      .floatingClock = floatingClock_,
+                      .mirrorClock = mirrorClock_,
+                      .promptBar = promptBar_,
+                      .secondPromptBar = secondPromptBar_,
+                      .interactionWindow = interactionWindow_,
+                      .interactionSettingsWindow = interactionSettingsWindow_,
+                      .followSpotlight = followSpotlight_,
+                      .spotlightDarkLayer = spotlightDarkLayer_,
+                      .spotlightVeil = spotlightVeil_,
+                      .onlineHelpWindow = onlineHelpWindow_,
+                      .barsNeeds = barsNeeds,
+                      .clockNeeds = clockNeeds,
+                      .interactionNeeds = interactionNeeds};
+  SettingsNeeds settingsNeeds{.platform = platform,
+                              .settings = settings,
+                              .run = run,
+                              .toolWindows = ports,
+                              .interactionMenu = ports,
+                              .settingsWindow = settingsWindow_,
+                              .mainWindow = mainWindow_,
+                              .floatingClock = floatingClock_,
+                              .mirrorClock = mirrorClock_,
+                              .promptBar = promptBar_,
+                              .secondPromptBar = secondPromptBar_,
+                              .barsNeeds = barsNeeds,
+                              .clockNeeds = clockNeeds,
+                              .mainNeeds = mainNeeds};
+  PresetsNeeds presetsNeeds{.platform = platform,
+                            .settings = settings,
+                            .run = run,
+                            .statisticsWindow = statisticsWindow_,
+                            .presetManager = presetManager_,
+                            .settingsWindow = settingsWindow_,
+                            .mainWindow = mainWindow_,
+                            .mainNeeds = mainNeeds,
+                            .settingsNeeds = settingsNeeds};
 
-  platform::Form& runStateWindow() override;
-  void addRunRecordRow(const RunState::Record& record) override;
-  Ports& ports() override { return ports_; }
+  MainWindow& mainWindow() { return mainWindow_; }
+  PromptBar& promptBar() { return promptBar_; }
+  PromptBar& secondPromptBar() { return secondPromptBar_; }
+  InteractionWindow& interactionWindow() { return interactionWindow_; }
+  FloatingClock& floatingClock() { return floatingClock_; }
+  MirrorClock& mirrorClock() { return mirrorClock_; }
+  SettingsWindow& settingsWindow() { return settingsWindow_; }
+  StatisticsWindow& statisticsWindow() { return statisticsWindow_; }
+  PresetManager& presetManager() { return presetManager_; }
+  InteractionSettingsWindow& interactionSettingsWindow() { return interactionSettingsWindow_; }
+  FollowSpotlight& followSpotlight() { return followSpotlight_; }
+  SpotlightDarkLayer& spotlightDarkLayer() { return spotlightDarkLayer_; }
+  SpotlightVeil& spotlightVeil() { return spotlightVeil_; }
+  OnlineHelpWindow& onlineHelpWindow() { return onlineHelpWindow_; }
+  TimeUpPrompt& timeUpPrompt() { return timeUpPrompt_; }
+  TimeUpBackdrop& timeUpBackdrop() { return timeUpBackdrop_; }
+
+  // Ends the process: the event loop returns.
+  void endProcess(int exitCode = 0);
+  bool ended() const { return ended_; }
 
  private:
-  std::unique_ptr<MainWindow> mainWindow_;
-  std::unique_ptr<PromptBar> promptBar_;
-  std::unique_ptr<PromptBar> secondPromptBar_;
-  std::unique_ptr<InteractionWindow> interactionWindow_;
-  std::unique_ptr<FloatingClock> floatingClock_;
-  std::unique_ptr<MirrorClock> mirrorClock_;
-  std::unique_ptr<SettingsWindow> settingsWindow_;
-  std::unique_ptr<StatisticsWindow> statisticsWindow_;
-  std::unique_ptr<PresetManager> presetManager_;
-  std::unique_ptr<InteractionSettingsWindow> interactionSettingsWindow_;
-  std::unique_ptr<FollowSpotlight> followSpotlight_;
-  std::unique_ptr<SpotlightDarkLayer> spotlightDarkLayer_;
-  std::unique_ptr<SpotlightVeil> spotlightVeil_;
-  std::unique_ptr<OnlineHelpWindow> onlineHelpWindow_;
-  std::unique_ptr<TimeUpPrompt> timeUpPrompt_;
-  std::unique_ptr<TimeUpBackdrop> timeUpBackdrop_;
-  AppPorts ports_{*this};
+  bool ended_ = false;
+
+  // The windows, bottom to top of the chain.
+  PromptBar promptBar_{barsNeeds, "Frm_process"};
+  PromptBar secondPromptBar_{barsNeeds, "Frm_process_two"};
+  FollowSpotlight followSpotlight_{barsNeeds};
+  SpotlightDarkLayer spotlightDarkLayer_{barsNeeds};
+  SpotlightVeil spotlightVeil_{barsNeeds};
+  OnlineHelpWindow onlineHelpWindow_{barsNeeds};
+  TimeUpPrompt timeUpPrompt_{barsNeeds};
+  TimeUpBackdrop timeUpBackdrop_{barsNeeds};
+  FloatingClock floatingClock_{clockNeeds};
+  MirrorClock mirrorClock_{clockNeeds};
+  InteractionWindow interactionWindow_{interactionNeeds};
+  InteractionSettingsWindow interactionSettingsWindow_{interactionNeeds};
+  MainWindow mainWindow_{mainNeeds};
+  SettingsWindow settingsWindow_{settingsNeeds};
+  StatisticsWindow statisticsWindow_{presetsNeeds};
+  PresetManager presetManager_{presetsNeeds};
 };
 
 }  // namespace horalix

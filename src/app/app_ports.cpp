@@ -1,5 +1,6 @@
 #include "app/app_ports.h"
 
+#include "app/app.h"
 #include "clock/clock.h"
 #include "interaction/interaction.h"
 #include "main/main.h"
@@ -9,41 +10,41 @@
 
 namespace horalix {
 
-void AppPorts::endRun() { EndTiming(context_); }
+void AppPorts::endRun() { EndTiming(app_.mainNeeds); }
 
-void AppPorts::hideProcessBars() { HideProcessBars(context_); }
+void AppPorts::hideProcessBars() { HideProcessBars(app_.mainNeeds); }
 
-void AppPorts::hideInteraction() { HideInteraction(context_); }
+void AppPorts::hideInteraction() { HideInteraction(app_.mainNeeds); }
 
-void AppPorts::nextPreset() { context_.mainWindow().nextmenu_often(); }
+void AppPorts::nextPreset() { app_.mainWindow().nextmenu_often(); }
 
-void AppPorts::closeToolWindow() { context_.mainWindow().delform(); }
+void AppPorts::closeToolWindow() { app_.mainWindow().delform(); }
 
-void AppPorts::endSlideShow() { EndSlideShow(context_); }
+void AppPorts::endSlideShow() { EndSlideShow(app_.mainNeeds); }
 
-void AppPorts::resumeDocumentWatch() { context_.mainWindow().resumeDocumentWatch(); }
+void AppPorts::resumeDocumentWatch() { app_.mainWindow().resumeDocumentWatch(); }
 
-void AppPorts::startRun() { StartTiming(context_); }
+void AppPorts::startRun() { StartTiming(app_.mainNeeds); }
 
-void AppPorts::stopRun() { StopTiming(context_); }
+void AppPorts::stopRun() { StopTiming(app_.mainNeeds); }
 
-void AppPorts::runStarted(bool counting) { context_.mainWindow().offerRunItems(counting); }
+void AppPorts::runStarted(bool counting) { app_.mainWindow().offerRunItems(counting); }
 
-bool AppPorts::startOffered() { return context_.mainWindow().startOffered(); }
+bool AppPorts::startOffered() { return app_.mainWindow().startOffered(); }
 
-void AppPorts::showClocksHidden(bool hidden) { context_.mainWindow().showClocksHidden(hidden); }
+void AppPorts::showClocksHidden(bool hidden) { app_.mainWindow().showClocksHidden(hidden); }
 
-bool AppPorts::menuOpen() { return context_.mainWindow().menuOpen(); }
+bool AppPorts::menuOpen() { return app_.mainWindow().menuOpen(); }
 
 void AppPorts::popUp(platform::Form& over, std::optional<platform::PixelPoint> at) {
-  context_.mainWindow().popUpMenu(over, at);
+  app_.mainWindow().popUpMenu(over, at);
 }
 
 // The preset manager opens through its own opener, modal; the others show as their commands
 // show them.
 void AppPorts::open(ToolWindow window) {
   if (window == ToolWindow::PresetManager) {
-    openPresetManager(context_);
+    openPresetManager(app_.presetsNeeds);
   } else {
     form(window).Show();
   }
@@ -54,54 +55,58 @@ void AppPorts::unload(ToolWindow window) { form(window).Unload(); }
 platform::Form& AppPorts::form(ToolWindow window) {
   switch (window) {
     case ToolWindow::Statistics:
-      return context_.statisticsWindow();
+      return app_.statisticsWindow();
     case ToolWindow::PresetManager:
-      return context_.presetManager();
+      return app_.presetManager();
     case ToolWindow::InteractionSettings:
-      return context_.interactionSettingsWindow();
+      return app_.interactionSettingsWindow();
     case ToolWindow::Settings:
       break;
   }
-  return context_.settingsWindow();
+  return app_.settingsWindow();
 }
 
 std::string AppPorts::presetCaption(int index) {
-  return context_.mainWindow().interactionPresetCaption(index);
+  return app_.mainWindow().interactionPresetCaption(index);
 }
 
 void AppPorts::showPreset(int index, bool visible, const std::string& caption) {
-  context_.mainWindow().showInteractionPreset(index, visible, caption);
+  app_.mainWindow().showInteractionPreset(index, visible, caption);
 }
 
-void AppPorts::showPaused(bool paused) { context_.mainWindow().showInteractionPaused(paused); }
+void AppPorts::showPaused(bool paused) { app_.mainWindow().showInteractionPaused(paused); }
 
-bool AppPorts::onExtendedScreen() { return context_.mainWindow().interactionOnExtendedScreen(); }
+bool AppPorts::onExtendedScreen() { return app_.mainWindow().interactionOnExtendedScreen(); }
 
-void AppPorts::popUp() { context_.mainWindow().popUpInteractionMenu(); }
+void AppPorts::popUp() { app_.mainWindow().popUpInteractionMenu(); }
 
 void AppPorts::tickExtendedScreen(bool ticked) {
-  context_.mainWindow().tickInteractionExtendedScreen(ticked);
+  app_.mainWindow().tickInteractionExtendedScreen(ticked);
 }
 
 void AppPorts::offerExtendedScreen(bool offered) {
-  context_.mainWindow().offerInteractionExtendedScreen(offered);
+  app_.mainWindow().offerInteractionExtendedScreen(offered);
 }
 
 // The spotlight items are numbered in the order of the enumeration.
 bool AppPorts::checked(Spotlight spotlight) {
-  return context_.mainWindow().spotlightTicked(static_cast<int>(spotlight));
+  return app_.mainWindow().spotlightTicked(static_cast<int>(spotlight));
 }
 
 void AppPorts::setChecked(Spotlight spotlight, bool checked) {
-  context_.mainWindow().setSpotlightTicked(static_cast<int>(spotlight), checked);
+  app_.mainWindow().setSpotlightTicked(static_cast<int>(spotlight), checked);
 }
 
-void AppPorts::redrawText(int fontSize) { context_.floatingClock().redrawFaceText(fontSize); }
+void AppPorts::redrawText(int fontSize) { app_.floatingClock().redrawFaceText(fontSize); }
 
-AlarmStage AppPorts::alarmStage() { return context_.floatingClock().alarmStage; }
+AlarmStage AppPorts::alarmStage() { return app_.floatingClock().alarmStage; }
 
-void AppPorts::putOnTop() { SetTopmost(context_.run, context_.floatingClock()); }
+void AppPorts::putOnTop() { SetTopmost(app_.run, app_.floatingClock()); }
 
-void AppPorts::addRow(const RunState::Record& record) { context_.addRunRecordRow(record); }
+void AppPorts::addRow(const RunState::Record& record) {
+  addRunRecordRow(app_.presetsNeeds, record);
+}
+
+void AppPorts::endProcess(int exitCode) { app_.endProcess(exitCode); }
 
 }  // namespace horalix

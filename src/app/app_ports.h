@@ -3,29 +3,22 @@
 
 #include <string>
 
-#include "services/context.h"
 #include "services/ports.h"
 
 namespace horalix {
 
-class AppPorts final : public Ports,
-                       public RunControl,
+class App;
+
+class AppPorts final : public RunControl,
                        public RunMenus,
                        public ToolWindows,
                        public InteractionMenu,
                        public SpotlightMenu,
                        public ClockDisplay,
-                       public RunRecords {
+                       public RunRecords,
+                       public ProgramEnd {
  public:
-  explicit AppPorts(Context& context) : context_(context) {}
-
-  RunControl& runControl() override { return *this; }
-  RunMenus& runMenus() override { return *this; }
-  ToolWindows& toolWindows() override { return *this; }
-  InteractionMenu& interactionMenu() override { return *this; }
-  SpotlightMenu& spotlightMenu() override { return *this; }
-  ClockDisplay& clockDisplay() override { return *this; }
-  RunRecords& runRecords() override { return *this; }
+  explicit AppPorts(App& app) : app_(app) {}
 
   void endRun() override;
   void hideProcessBars() override;
@@ -63,10 +56,12 @@ class AppPorts final : public Ports,
 
   void addRow(const RunState::Record& record) override;
 
+  void endProcess(int exitCode) override;
+
  private:
   platform::Form& form(ToolWindow window);
 
-  Context& context_;
+  App& app_;
 };
 
 }  // namespace horalix

@@ -2,13 +2,10 @@
 
 #include <exception>
 
-#include "bars/bars.h"
-#include "clock/clock.h"
-#include "interaction/interaction.h"
-#include "main/main.h"
+#include "app/app.h"
 #include "platform/message_boxes.h"
 #include "services/attempt.h"
-#include "services/context.h"
+#include "services/program_folder.h"
 #include "services/program_values.h"
 #include "services/startup_check.h"
 
@@ -17,42 +14,40 @@ namespace horalix {
 namespace {
 
 // The add-in finds the program by the folder stored in pathget.
-void publishProgramFolder(Context& context) {
-  programValues(context.platform).writeText("pathget", context.programFolder());
+void publishProgramFolder(App& app) {
+  programValues(app.platform).writeText("pathget", programFolder(app.platform));
 }
 
 }  // namespace
 
-void Main(Context& context) {
-  if (!context.platform.instance.claim()) {
-    context.endProcess(0);
+void Main(App& app) {
+  if (!app.platform.instance.claim()) {
+    app.endProcess(0);
     return;
   }
-  attempt(context.platform.log, "Main, common controls", [&] { InitControls(context); });
-  attempt(context.platform.log, "Main, program folder", [&] { publishProgramFolder(context); });
+  attempt(app.platform.log, "Main, common controls", [&] { InitControls(app); });
+  attempt(app.platform.log, "Main, program folder", [&] { publishProgramFolder(app); });
   bool mayRun = false;
-  attempt(context.platform.log, "Main, start-up check",
-          [&] { mayRun = StartupCheck(context.platform); });
+  attempt(app.platform.log, "Main, start-up check", [&] { mayRun = StartupCheck(app.platform); });
   if (!mayRun) {
-    context.endProcess(0);
+    app.endProcess(0);
     return;
   }
   // On the first start of a version the check has just deleted the stored settings, pathget
   // with them; without it the add-in could not start the program until its next start.
-  attempt(context.platform.log, "Main, program folder again",
-          [&] { publishProgramFolder(context); });
+  attempt(app.platform.log, "Main, program folder again", [&] { publishProgramFolder(app); });
 
-  platform::Form* windows[] = {&context.mainWindow(),      &context.promptBar(),
-                               &context.secondPromptBar(), &context.interactionWindow(),
-                               &context.floatingClock(),   &context.mirrorClock()};
+  platform::Form* windows[] = {&app.mainWindow(),      &app.promptBar(),
+                               &app.secondPromptBar(), &app.interactionWindow(),
+                               &app.floatingClock(),   &app.mirrorClock()};
   for (platform::Form* window : windows) {
-    attempt(context.platform.log, "Main, opening a window", [&] { window->Show(); });
+    attempt(app.platform.log, "Main, opening a window", [&] { window->Show(); });
   }
 }
 
-bool InitControls(Context& context) {
+bool InitControls(App& app) {
   try {
-    return context.platform.forms.initCommonControls();
+    return app.platform.forms.initCommonControls();
   } catch (const std::exception&) {
     return false;
   }

@@ -4,14 +4,14 @@
 
 namespace horalix {
 
-class Context;
+class App;
 
 // The entry of the program. A second instance, or a failed start-up check, ends the process
 // (App::ended()) without opening any window; otherwise the six windows are open and the program
 // lives on in their messages and timers.
-void Main(Context& context);
+void Main(App& app);
 
 // Registers the common-control classes; true when that raised no error.
-bool InitControls(Context& context);
+bool InitControls(App& app);
 
 }  // namespace horalix

@@ -1,7 +1,7 @@
 #include "bars/bar_position.h"
 
+#include "bars/bars_needs.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/program_ini.h"
 #include "services/program_values.h"
 #include "services/text_runtime.h"
@@ -25,19 +25,19 @@ ReadSlot whenMissing(ReadSlot slot, std::int32_t& target, std::int32_t missing) 
 
 }  // namespace
 
-BarPosition readBarPosition(Context& context, const std::string& leftKey, const std::string& topKey,
+BarPosition readBarPosition(BarsNeeds& needs, const std::string& leftKey, const std::string& topKey,
                             std::int32_t storedNowhere) {
   BarPosition at;
   auto readIni = [&](const std::string& key) {
     return CLng(
-        Val(readProgramIni(context.platform, "clocksite", key, std::to_string(kBarNotStored))));
+        Val(readProgramIni(needs.platform, "clocksite", key, std::to_string(kBarNotStored))));
   };
-  attempt(context.platform.log, "bar position", [&] { at.left = readIni(leftKey); });
-  attempt(context.platform.log, "bar position", [&] { at.top = readIni(topKey); });
+  attempt(needs.platform.log, "bar position", [&] { at.left = readIni(leftKey); });
+  attempt(needs.platform.log, "bar position", [&] { at.top = readIni(topKey); });
   if (at.left == kBarNotStored || at.top == kBarNotStored) {
-    attempt(context.platform.log, "bar position", [&] {
+    attempt(needs.platform.log, "bar position", [&] {
       // The position is a pair: both coordinates come from the registry.
-      programValues(context.platform)
+      programValues(needs.platform)
           .readGroup({whenMissing(ReadSlot::int32(leftKey, at.left), at.left, storedNowhere),
                       whenMissing(ReadSlot::int32(topKey, at.top), at.top, storedNowhere)});
     });

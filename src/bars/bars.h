@@ -4,6 +4,7 @@
 #pragma once
 
 #include "bars/bar_position.h"
+#include "bars/bars_needs.h"
 #include "bars/follow_spotlight.h"
 #include "bars/online_help_window.h"
 #include "bars/prompt_bar.h"

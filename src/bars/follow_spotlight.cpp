@@ -1,10 +1,11 @@
 #include "bars/follow_spotlight.h"
 
+#include "bars/bars_needs.h"
 #include "bars/spotlight_settings.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/extended_screen.h"
 #include "services/picture_size.h"
+#include "services/program_folder.h"
 #include "services/text_runtime.h"
 #include "services/window_utilities.h"
 
@@ -38,13 +39,13 @@ constexpr platform::ControlDesign kDesign[] = {
 
 }  // namespace
 
-FollowSpotlight::FollowSpotlight(Context& context)
-    : Form(context.platform.forms, "Frm_light"),
+FollowSpotlight::FollowSpotlight(BarsNeeds& needs)
+    : Form(needs.platform.forms, "Frm_light"),
       Picture1(addControls(kDesign).control("Picture1")),
       Label1(control("Label1")),
       Timer1(addTimer("Timer1", 500, true)),
       Timer2(addTimer("Timer2", 10, true)),
-      context_(context) {
+      needs_(needs) {
   setBorderStyle(0);
   setBackColor(kMenuText);
   Timer1.onTick = [this] { Timer1_Timer(); };
@@ -55,8 +56,8 @@ FollowSpotlight::FollowSpotlight(Context& context)
 }
 
 void FollowSpotlight::showBuiltInSpot() {
-  const int tx = context_.platform.desktop.twipsPerPixelX();
-  const int ty = context_.platform.desktop.twipsPerPixelY();
+  const int tx = needs_.platform.desktop.twipsPerPixelX();
+  const int ty = needs_.platform.desktop.twipsPerPixelY();
   const auto width = static_cast<float>(kSpotWidthPx * tx);
   const auto height = static_cast<float>(kSpotHeightPx * ty);
   Picture1.setPicture("");
@@ -73,24 +74,24 @@ void FollowSpotlight::showBuiltInSpot() {
 void FollowSpotlight::Form_Load() {
   Label1.setCaption("0");
   showBuiltInSpot();
-  attempt(context_.platform.log, "Frm_light",
-          [&] { captureScreenSize(context_.platform, context_.run); });
-  move(0, 0, screenWidthTwips(context_.platform, context_.run),
-       screenHeightTwips(context_.platform, context_.run) + kTaskBarCover);
+  attempt(needs_.platform.log, "Frm_light",
+          [&] { captureScreenSize(needs_.platform, needs_.run); });
+  move(0, 0, screenWidthTwips(needs_.platform, needs_.run),
+       screenHeightTwips(needs_.platform, needs_.run) + kTaskBarCover);
 
-  platform::FileSystem& files = context_.platform.files;
-  const std::string ini = context_.iniPath();
+  platform::FileSystem& files = needs_.platform.files;
+  const std::string ini = iniPath(needs_.platform);
   std::string name = "000";
-  attempt(context_.platform.log, "Frm_light", [&] { name = spotlightBitmapName(files, ini); });
+  attempt(needs_.platform.log, "Frm_light", [&] { name = spotlightBitmapName(files, ini); });
   std::int32_t opacity = 70;
-  attempt(context_.platform.log, "Frm_light", [&] { opacity = spotlightOpacity(files, ini); });
-  const std::string bitmap = context_.pathInProgramFolder("LightPic\\" + name + ".bmp");
+  attempt(needs_.platform.log, "Frm_light", [&] { opacity = spotlightOpacity(files, ini); });
+  const std::string bitmap = pathInProgramFolder(needs_.platform, "LightPic\\" + name + ".bmp");
   if (files.normalFileExists(bitmap)) {
-    attempt(context_.platform.log, "Frm_light", [&] {
+    attempt(needs_.platform.log, "Frm_light", [&] {
       const PictureDimensions size = PictureSize(files, bitmap);
       Picture1.Cls();
       Picture1.setPicture(bitmap, size.width, size.height);
-      const platform::Desktop& desktop = context_.platform.desktop;
+      const platform::Desktop& desktop = needs_.platform.desktop;
       Picture1.move(Picture1.Left(), Picture1.Top(), size.width * desktop.twipsPerPixelX(),
                     size.height * desktop.twipsPerPixelY());
     });
@@ -101,7 +102,7 @@ void FollowSpotlight::Form_Load() {
 // White is the see-through spot; everything else is drawn at the opacity. Set on the shown
 // window: Wine takes a colour key given to a hidden window only partly.
 void FollowSpotlight::Form_Activate() {
-  attempt(context_.platform.log, "Frm_light", [&] { SetTransparent(*this, kWhite, alpha_); });
+  attempt(needs_.platform.log, "Frm_light", [&] { SetTransparent(*this, kWhite, alpha_); });
 }
 
 void FollowSpotlight::centreSpotOn(float x, float y) {
@@ -111,8 +112,8 @@ void FollowSpotlight::centreSpotOn(float x, float y) {
 }
 
 void FollowSpotlight::Timer2_Timer() {
-  const platform::PixelPoint at = CursorPos(context_.platform);
-  const platform::Desktop& desktop = context_.platform.desktop;
+  const platform::PixelPoint at = CursorPos(needs_.platform);
+  const platform::Desktop& desktop = needs_.platform.desktop;
   centreSpotOn(static_cast<float>(at.x * desktop.twipsPerPixelX()),
                static_cast<float>(at.y * desktop.twipsPerPixelY()));
 }
@@ -126,12 +127,12 @@ void FollowSpotlight::Form_MouseMove(int Button, int Shift, float X, float Y) {
 void FollowSpotlight::stayBelowMenu() { Label1.setCaption("20"); }
 
 void FollowSpotlight::Timer1_Timer() {
-  context_.run.holdOff = kHoldOthers;
+  needs_.run.holdOff = kHoldOthers;
   // A right click on the clock sets the counter, so that the clock's menu is not covered.
   double holdoff = 0;
-  attempt(context_.platform.log, "Frm_light.Timer1", [&] { holdoff = Val(Label1.Caption()); });
+  attempt(needs_.platform.log, "Frm_light.Timer1", [&] { holdoff = Val(Label1.Caption()); });
   if (holdoff == 0) {
-    attempt(context_.platform.log, "Frm_light.Timer1", [&] { setTopmost(true); });
+    attempt(needs_.platform.log, "Frm_light.Timer1", [&] { setTopmost(true); });
   } else {
     Label1.setCaption(CStr(holdoff - 1));
   }

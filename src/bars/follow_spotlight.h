@@ -8,11 +8,11 @@
 
 namespace horalix {
 
-class Context;
+struct BarsNeeds;
 
 class FollowSpotlight : public platform::Form {
  public:
-  explicit FollowSpotlight(Context& context);
+  explicit FollowSpotlight(BarsNeeds& needs);
 
   // The spot: the bitmap LightPic\<clocklight>.bmp at its own size, or the built-in disc.
   platform::Control& Picture1;
@@ -41,7 +41,7 @@ class FollowSpotlight : public platform::Form {
   void showBuiltInSpot();
   void centreSpotOn(float x, float y);
 
-  Context& context_;
+  BarsNeeds& needs_;
   int alpha_ = 178;
 };
 

@@ -1,7 +1,8 @@
 #include "bars/online_help_window.h"
 
+#include "bars/bars_needs.h"
 #include "services/attempt.h"
-#include "services/context.h"
+#include "services/program_folder.h"
 #include "services/window_utilities.h"
 
 namespace horalix {
@@ -39,11 +40,11 @@ constexpr platform::ControlDesign kDesign[] = {
 
 }  // namespace
 
-OnlineHelpWindow::OnlineHelpWindow(Context& context)
-    : Form(context.platform.forms, "Frm_Author_wx"),
+OnlineHelpWindow::OnlineHelpWindow(BarsNeeds& needs)
+    : Form(needs.platform.forms, "Frm_Author_wx"),
       Picture1(addControls(kDesign).control("Picture1")),
       Label1(control("Label1")),
-      context_(context) {
+      needs_(needs) {
   setBorderStyle(3);
   setCaption("在线帮助");
   Picture1.Click = [this] { Picture1_Click(); };
@@ -53,19 +54,19 @@ OnlineHelpWindow::OnlineHelpWindow(Context& context)
 // Centred on the screen at every showing.
 void OnlineHelpWindow::Form_Load() {
   setClientSize(kClientWidth, kClientHeight);
-  attempt(context_.platform.log, "Frm_Author_wx", [&] {
-    Picture1.setPicture(context_.pathInProgramFolder("picture\\online-help.bmp"), kPicturePx,
-                        kPicturePx);
+  attempt(needs_.platform.log, "Frm_Author_wx", [&] {
+    Picture1.setPicture(pathInProgramFolder(needs_.platform, "picture\\online-help.bmp"),
+                        kPicturePx, kPicturePx);
   });
-  const platform::Desktop& desktop = context_.platform.desktop;
+  const platform::Desktop& desktop = needs_.platform.desktop;
   const platform::PixelRect screen = desktop.primaryScreen();
   move((screen.width() * desktop.twipsPerPixelX() - Width()) / 2,
        (screen.height() * desktop.twipsPerPixelY() - Height()) / 2, Width(), Height());
 }
 
 void OnlineHelpWindow::Picture1_Click() {
-  attempt(context_.platform.log, "Frm_Author_wx",
-          [&] { OpenWithShell(context_.platform, kOnlineHelpAddress); });
+  attempt(needs_.platform.log, "Frm_Author_wx",
+          [&] { OpenWithShell(needs_.platform, kOnlineHelpAddress); });
   Unload();
 }
 

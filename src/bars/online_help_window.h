@@ -7,11 +7,11 @@
 
 namespace horalix {
 
-class Context;
+struct BarsNeeds;
 
 class OnlineHelpWindow : public platform::Form {
  public:
-  explicit OnlineHelpWindow(Context& context);
+  explicit OnlineHelpWindow(BarsNeeds& needs);
 
   // The address the picture opens.
   static const char* const kOnlineHelpAddress;
@@ -26,7 +26,7 @@ class OnlineHelpWindow : public platform::Form {
   void Form_Load() override;
 
  private:
-  Context& context_;
+  BarsNeeds& needs_;
 };
 
 }  // namespace horalix

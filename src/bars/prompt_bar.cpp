@@ -1,7 +1,7 @@
 #include "bars/prompt_bar.h"
 
+#include "bars/bars_needs.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/extended_screen.h"
 #include "services/setting_readers.h"
 #include "services/window_utilities.h"
@@ -35,14 +35,14 @@ constexpr platform::ControlDesign kDesign[] = {
 
 }  // namespace
 
-PromptBar::PromptBar(Context& context, const std::string& name)
-    : Form(context.platform.forms, name),
+PromptBar::PromptBar(BarsNeeds& needs, const std::string& name)
+    : Form(needs.platform.forms, name),
       Label1(addControls(kDesign).control("Label1")),
       Timer1(addTimer("Timer1", 500)),
       Timer2(addTimer("Timer2", 1000)),
       Timer3(addTimer("Timer3", 100)),
       Timer4(addTimer("Timer4", 500)),
-      context_(context),
+      needs_(needs),
       role_(name == "Frm_process_two" ? BarRole::extendedScreen() : BarRole::primary()) {
   // The design: a bare window (no caption, no task-bar button), the system highlight colour
   // behind the text.
@@ -67,11 +67,11 @@ PromptBar::PromptBar(Context& context, const std::string& name)
 }
 
 int PromptBar::screenWidthTwips() const {
-  return horalix::screenWidthTwips(context_.platform, context_.run);
+  return horalix::screenWidthTwips(needs_.platform, needs_.run);
 }
 
 int PromptBar::screenHeightTwips() const {
-  return horalix::screenHeightTwips(context_.platform, context_.run);
+  return horalix::screenHeightTwips(needs_.platform, needs_.run);
 }
 
 int PromptBar::centredLeft() const {
@@ -80,15 +80,15 @@ int PromptBar::centredLeft() const {
 }
 
 PromptBar* PromptBar::partner() {
-  if (!role_.drivesPartner || ReadSecondScreen(context_.platform, context_.ports()) != 1)
+  if (!role_.drivesPartner || ReadSecondScreen(needs_.platform, needs_.interactionMenu) != 1)
     return nullptr;
-  return &context_.secondPromptBar();
+  return &needs_.secondPromptBar;
 }
 
 void PromptBar::Form_Load() {
-  attempt(context_.platform.log, "Frm_process load", [&] { SetTopmost(context_.run, *this); });
+  attempt(needs_.platform.log, "Frm_process load", [&] { SetTopmost(needs_.run, *this); });
   loadLook();
-  attempt(context_.platform.log, "Frm_process load", [&] {
+  attempt(needs_.platform.log, "Frm_process load", [&] {
     setWidth(Label1.Width() + 480);
     setHeight(Label1.Height() + 240);
   });
@@ -140,9 +140,8 @@ void PromptBar::tuichu() {
 // 500 ms only at the bar's first start: nothing sets the interval back.
 void PromptBar::keepOnTopTick() {
   // The extended screen's bar cancels any hold-off, so that it is re-topped on this very tick.
-  if (role_.extended) context_.run.holdOff = 0;
-  attempt(context_.platform.log, "Frm_process keep on top",
-          [&] { SetTopmost(context_.run, *this); });
+  if (role_.extended) needs_.run.holdOff = 0;
+  attempt(needs_.platform.log, "Frm_process keep on top", [&] { SetTopmost(needs_.run, *this); });
   Timer4.setInterval(1000);
   if (keepOnTopCount_ < 1) Timer4.setEnabled(false);
   keepOnTopCount_ = static_cast<std::int16_t>(keepOnTopCount_ - 1);

@@ -16,7 +16,7 @@
 
 namespace horalix {
 
-class Context;
+struct BarsNeeds;
 
 // The differences between the two bars, as data.
 struct BarRole {
@@ -45,7 +45,7 @@ struct BarLook {
 class PromptBar : public platform::Form {
  public:
   // The role follows the window's name: "Frm_process_two" is the extended screen's bar.
-  PromptBar(Context& context, const std::string& name);
+  PromptBar(BarsNeeds& needs, const std::string& name);
 
   platform::Control& Label1;  // the bar's text, sized to its caption, at (240, 120)
 
@@ -124,7 +124,7 @@ class PromptBar : public platform::Form {
   // The extended screen's bar, while the second screen is in use and this bar drives it.
   PromptBar* partner();
 
-  Context& context_;
+  BarsNeeds& needs_;
   BarRole role_;
   BarLook look_;
   std::int16_t barStage_ = 0;

@@ -1,8 +1,8 @@
 // Dragging a prompt bar: the system moves the window with the pointer; the bar then clamps
 // itself to the primary screen and stores where it was dropped.
 #include "bars/bar_position.h"
+#include "bars/bars_needs.h"
 #include "bars/prompt_bar.h"
-#include "services/context.h"
 #include "services/window_positions.h"
 
 namespace horalix {
@@ -14,7 +14,7 @@ constexpr int kLeftButton = 1;
 void PromptBar::Form_MouseDown(int Button, int Shift, float X, float Y) {
   (void)Shift;
   // Holds off the keep-on-top routine of every window while the user handles the bar.
-  context_.run.holdOff = 100;
+  needs_.run.holdOff = 100;
   if (Button == kLeftButton) {
     grabX_ = X;
     grabY_ = Y;
@@ -23,9 +23,9 @@ void PromptBar::Form_MouseDown(int Button, int Shift, float X, float Y) {
 
 void PromptBar::Form_MouseMove(int Button, int Shift, float X, float Y) {
   (void)Shift;
-  context_.run.holdOff = 100;
+  needs_.run.holdOff = 100;
   if (Button & kLeftButton) {
-    context_.platform.desktop.dragWithPointer(*this);
+    needs_.platform.desktop.dragWithPointer(*this);
     auto newLeft = static_cast<std::int32_t>(Left() + (X - grabX_));
     auto newTop = static_cast<std::int32_t>(Top() + (Y - grabY_));
     // The bar stays on its screen (the extended screen's bar anywhere right of the primary
@@ -38,7 +38,7 @@ void PromptBar::Form_MouseMove(int Button, int Shift, float X, float Y) {
     if (newTop < 0) newTop = 0;
     if (newTop > screenHeightTwips()) newTop = screenHeightTwips();
     move(newLeft, newTop, Width(), Height());
-    saveWindowPos(context_.platform, role_.leftKey, role_.topKey, Left(), Top());
+    saveWindowPos(needs_.platform, role_.leftKey, role_.topKey, Left(), Top());
   }
   // A bar left on screen without its text update goes as soon as the pointer touches it.
   if (!Timer2.Enabled()) tuichu();

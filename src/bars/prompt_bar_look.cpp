@@ -1,8 +1,8 @@
 // The prompt bar's look, read from TimeData.db [Hotkey] at load and again at every start, so
 // that a changed setting takes effect at the next show.
+#include "bars/bars_needs.h"
 #include "bars/prompt_bar.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/palette.h"
 #include "services/program_ini.h"
 #include "services/text_runtime.h"
@@ -23,12 +23,10 @@ std::uint32_t colourOfText(const std::string& text) {
 
 void PromptBar::loadLook() {
   auto read = [&](const char* key, const char* fallback) {
-    return readProgramIni(context_.platform, "Hotkey", key, fallback);
+    return readProgramIni(needs_.platform, "Hotkey", key, fallback);
   };
   // Each setting on its own: one that cannot be read keeps the value read before.
-  auto step = [&](auto&& statement) {
-    attempt(context_.platform.log, "prompt bar look", statement);
-  };
+  auto step = [&](auto&& statement) { attempt(needs_.platform.log, "prompt bar look", statement); };
   step([&] { look_.fontName = read("processFont", "Trebuchet ms"); });
   step([&] { look_.sizeIndex = CInt(Val(read("processFontSize", "5"))); });
   step([&] { look_.colourIndex = CInt(Val(read("processColor", "5"))); });

@@ -2,10 +2,10 @@
 // and enables Timer3; 100 ms later the bar takes its look, its display time and its first
 // caption, goes to its stored place and starts its text update and keep-on-top run.
 #include "bars/bar_position.h"
+#include "bars/bars_needs.h"
 #include "bars/prompt_bar.h"
 #include "bars/prompt_bar_text.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/extended_screen.h"
 #include "services/option_names.h"
 #include "services/ports.h"
@@ -15,17 +15,16 @@
 namespace horalix {
 
 void PromptBar::startTick() {
-  const SettingsBlock& settings = context_.settings;
+  const SettingsBlock& settings = needs_.settings;
   auto step = [&](auto&& statement) {
-    attempt(context_.platform.log, "Frm_process.Timer3", statement);
+    attempt(needs_.platform.log, "Frm_process.Timer3", statement);
   };
 
   for (platform::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4}) t->setEnabled(false);
   // No hold-off: the keep-on-top run takes effect at once.
-  context_.run.holdOff = 0;
+  needs_.run.holdOff = 0;
   loadLook();
-  step(
-      [&] { barStage_ = static_cast<std::int16_t>(context_.ports().clockDisplay().alarmStage()); });
+  step([&] { barStage_ = static_cast<std::int16_t>(needs_.clockDisplay.alarmStage()); });
 
   displayCounter_ = settings.tellShowtime;
   std::int32_t seconds = 0;
@@ -64,7 +63,7 @@ void PromptBar::startTick() {
       step([&] {
         if (role_.extended && barStage_ != 4) {
           // The extended screen's bar shows the primary bar's text.
-          Label1.setCaption(context_.promptBar().text());
+          Label1.setCaption(needs_.promptBar.text());
         } else if (barStage_ == 4 && Len(settings.tellShowtext) >= 1) {
           Label1.setCaption(settings.tellShowtext);
         } else {
@@ -86,7 +85,7 @@ void PromptBar::startTick() {
       Timer2.setEnabled(false);
       Timer3.setEnabled(false);
       tuichu();
-      context_.platform.loop.doEvents();
+      needs_.platform.loop.doEvents();
       return;
   }
 
@@ -106,7 +105,7 @@ void PromptBar::startTick() {
 // position is stored nowhere (neither the file nor the registry) is placed the same way, not at
 // the screen's corner.
 void PromptBar::placeAtStoredPosition() {
-  const BarPosition at = readBarPosition(context_, role_.leftKey, role_.topKey);
+  const BarPosition at = readBarPosition(needs_, role_.leftKey, role_.topKey);
   const int w = screenWidthTwips();
   const int h = screenHeightTwips();
   if (role_.extended) {

@@ -3,9 +3,9 @@
 
 #include <vector>
 
+#include "bars/bars_needs.h"
 #include "bars/prompt_bar.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/format_picture.h"
 #include "services/option_names.h"
 #include "services/ports.h"
@@ -48,20 +48,19 @@ void PromptBar::parkFromTick() {
 // by one a tick; the bar parks when it has run out, except at zero with the option to keep the
 // bar until the end of the run.
 void PromptBar::textTick() {
-  const SettingsBlock& settings = context_.settings;
+  const SettingsBlock& settings = needs_.settings;
   auto step = [&](auto&& statement) {
-    attempt(context_.platform.log, "Frm_process.Timer2", statement);
+    attempt(needs_.platform.log, "Frm_process.Timer2", statement);
   };
 
   std::int32_t ms = 0;
-  ms = context_.run.shownMillis;
+  ms = needs_.run.shownMillis;
   // A count of a day or more keeps the time shown before.
   step([&] { barTime_ = barTimeOf(ms); });
   step([&] {
     if (PromptBar* two = partner()) two->resumeTextUpdate();
   });
-  step(
-      [&] { barStage_ = static_cast<std::int16_t>(context_.ports().clockDisplay().alarmStage()); });
+  step([&] { barStage_ = static_cast<std::int16_t>(needs_.clockDisplay.alarmStage()); });
 
   if (displayCounter_ > 0) {
     displayCounter_ = static_cast<std::int16_t>(displayCounter_ - 1);
@@ -72,7 +71,7 @@ void PromptBar::textTick() {
         step([&] {
           if (role_.extended) {
             // The extended screen's bar shows the primary bar's text.
-            Label1.setCaption(context_.promptBar().text());
+            Label1.setCaption(needs_.promptBar.text());
           } else {
             timeText_ = barTimeText(ms, barTime_);
             Label1.setCaption(settings.tellprocesstext + "还剩" + timeText_);
@@ -81,13 +80,13 @@ void PromptBar::textTick() {
         });
         // The bar leaves with the last second of the run.
         step([&] {
-          if (context_.run.shownMillis < 1000) displayCounter_ = 0;
+          if (needs_.run.shownMillis < 1000) displayCounter_ = 0;
         });
         break;
       case 4:
         break;
       case 7:
-        if (role_.extended) step([&] { Label1.setCaption(context_.promptBar().text()); });
+        if (role_.extended) step([&] { Label1.setCaption(needs_.promptBar.text()); });
         Form_Resize();
         break;
       default:
@@ -134,14 +133,14 @@ void PromptBar::textTick() {
       displayCounter_ = static_cast<std::int16_t>(displayCounter_ - 1);
       if (displayCounter_ < 0) {
         parkFromTick();
-        context_.ports().runControl().resumeDocumentWatch();
+        needs_.runControl.resumeDocumentWatch();
       }
       break;
     default:
       displayCounter_ = 0;
       parkFromTick();
   }
-  context_.platform.loop.doEvents();
+  needs_.platform.loop.doEvents();
 }
 
 }  // namespace horalix

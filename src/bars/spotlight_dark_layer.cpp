@@ -3,11 +3,12 @@
 #include <cmath>
 #include <vector>
 
+#include "bars/bars_needs.h"
 #include "bars/spotlight_settings.h"
 #include "bars/spotlight_veil.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/ports.h"
+#include "services/program_folder.h"
 #include "services/text_runtime.h"
 #include "services/window_utilities.h"
 
@@ -38,14 +39,14 @@ constexpr platform::ControlDesign kDesign[] = {
 
 }  // namespace
 
-SpotlightDarkLayer::SpotlightDarkLayer(Context& context)
-    : Form(context.platform.forms, "Frm_move_background"),
+SpotlightDarkLayer::SpotlightDarkLayer(BarsNeeds& needs)
+    : Form(needs.platform.forms, "Frm_move_background"),
       Picture1(addControls(kDesign).control("Picture1")),
       Label1(control("Label1")),
       Timer1(addTimer("Timer1", 100, false)),
       Timer2(addTimer("Timer2", 30, false)),
       Timer3(addTimer("Timer3", 300, true)),
-      context_(context) {
+      needs_(needs) {
   setBorderStyle(0);
   setBackColor(kWindowText);
   Timer1.onTick = [this] { Timer1_Timer(); };
@@ -71,7 +72,7 @@ void SpotlightDarkLayer::setMarkedCorners(const std::string& corners) {
 void SpotlightDarkLayer::buildSoon() { Timer1.setEnabled(true); }
 
 void SpotlightDarkLayer::coverScreen() {
-  const platform::Desktop& desktop = context_.platform.desktop;
+  const platform::Desktop& desktop = needs_.platform.desktop;
   const platform::PixelRect screen = desktop.primaryScreen();
   move(screen.left * desktop.twipsPerPixelX(), screen.top * desktop.twipsPerPixelY(),
        screen.width() * desktop.twipsPerPixelX(), screen.height() * desktop.twipsPerPixelY());
@@ -79,7 +80,7 @@ void SpotlightDarkLayer::coverScreen() {
 
 // The layer starts out of sight (the design shows it minimised) and hands over to the veil.
 void SpotlightDarkLayer::Form_Load() {
-  const platform::Desktop& desktop = context_.platform.desktop;
+  const platform::Desktop& desktop = needs_.platform.desktop;
   Label1.setCaption("");
   Picture1.setBackColor(kBlack);
   Picture1.Cls();
@@ -93,9 +94,9 @@ void SpotlightDarkLayer::Form_Load() {
 void SpotlightDarkLayer::Timer2_Timer() {
   Timer2.setEnabled(false);
   Hide();
-  SpotlightVeil& veil = context_.spotlightVeil();
+  SpotlightVeil& veil = needs_.spotlightVeil;
   veil.Load();
-  const platform::Desktop& desktop = context_.platform.desktop;
+  const platform::Desktop& desktop = needs_.platform.desktop;
   const platform::PixelRect screen = desktop.primaryScreen();
   veil.move(screen.left * desktop.twipsPerPixelX(), screen.top * desktop.twipsPerPixelY(),
             screen.width() * desktop.twipsPerPixelX(), screen.height() * desktop.twipsPerPixelY());
@@ -105,7 +106,7 @@ void SpotlightDarkLayer::Timer2_Timer() {
 
 void SpotlightDarkLayer::Timer1_Timer() {
   Timer1.setEnabled(false);
-  attempt(context_.platform.log, "Frm_move_background.Timer1", [&] {
+  attempt(needs_.platform.log, "Frm_move_background.Timer1", [&] {
     const std::vector<std::string> corners = Split(Label1.Caption(), "/");
     const float x0 = static_cast<float>(Val(corners.at(0)));
     const float y0 = static_cast<float>(Val(corners.at(1)));
@@ -115,8 +116,8 @@ void SpotlightDarkLayer::Timer1_Timer() {
                   static_cast<int>(std::fabs(x1 - x0)), static_cast<int>(std::fabs(y1 - y0)));
   });
   // The picture of the clear rectangle over the whole box: white inside a thin dark frame.
-  attempt(context_.platform.log, "Frm_move_background.Timer1", [&] {
-    const platform::Desktop& desktop = context_.platform.desktop;
+  attempt(needs_.platform.log, "Frm_move_background.Timer1", [&] {
+    const platform::Desktop& desktop = needs_.platform.desktop;
     const auto frameX = static_cast<float>(kFramePx * desktop.twipsPerPixelX());
     const auto frameY = static_cast<float>(kFramePx * desktop.twipsPerPixelY());
     Picture1.setAutoRedraw(true);
@@ -128,12 +129,12 @@ void SpotlightDarkLayer::Timer1_Timer() {
     }
   });
   std::int32_t opacity = 70;
-  attempt(context_.platform.log, "Frm_move_background.Timer1",
-          [&] { opacity = spotlightOpacity(context_.platform.files, context_.iniPath()); });
+  attempt(needs_.platform.log, "Frm_move_background.Timer1",
+          [&] { opacity = spotlightOpacity(needs_.platform.files, iniPath(needs_.platform)); });
   Show();
   coverScreen();
   // Set on the shown window: Wine takes a colour key given to a hidden window only partly.
-  attempt(context_.platform.log, "Frm_move_background.Timer1",
+  attempt(needs_.platform.log, "Frm_move_background.Timer1",
           [&] { SetTransparent(*this, kWhite, spotlightAlpha(opacity)); });
 }
 
@@ -154,16 +155,16 @@ void SpotlightDarkLayer::Picture1_MouseMove(int Button, int Shift, float X, floa
 }
 
 void SpotlightDarkLayer::Timer3_Timer() {
-  context_.run.holdOff = kHoldOthers;
-  attempt(context_.platform.log, "Frm_move_background.Timer3", [&] { setTopmost(true); });
+  needs_.run.holdOff = kHoldOthers;
+  attempt(needs_.platform.log, "Frm_move_background.Timer3", [&] { setTopmost(true); });
 }
 
 void SpotlightDarkLayer::Form_DblClick() {
   Timer1.setEnabled(false);
   Timer2.setEnabled(false);
   Timer3.setEnabled(false);
-  context_.ports().spotlightMenu().setChecked(Spotlight::Area, false);
-  context_.run.openToolWindow = OpenWindow::None;
+  needs_.spotlightMenu.setChecked(Spotlight::Area, false);
+  needs_.run.openToolWindow = OpenWindow::None;
   Unload();
 }
 

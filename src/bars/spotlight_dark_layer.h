@@ -11,11 +11,11 @@
 
 namespace horalix {
 
-class Context;
+struct BarsNeeds;
 
 class SpotlightDarkLayer : public platform::Form {
  public:
-  explicit SpotlightDarkLayer(Context& context);
+  explicit SpotlightDarkLayer(BarsNeeds& needs);
 
   // The clear rectangle: white (see-through) inside a thin dark frame.
   platform::Control& Picture1;
@@ -48,7 +48,7 @@ class SpotlightDarkLayer : public platform::Form {
   // Covers the primary screen, as a maximised window does.
   void coverScreen();
 
-  Context& context_;
+  BarsNeeds& needs_;
   float grabX_ = 0, grabY_ = 0;
 };
 

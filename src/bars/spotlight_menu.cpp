@@ -1,9 +1,9 @@
 #include "bars/spotlight_menu.h"
 
+#include "bars/bars_needs.h"
 #include "bars/follow_spotlight.h"
 #include "bars/spotlight_dark_layer.h"
 #include "bars/spotlight_veil.h"
-#include "services/context.h"
 #include "services/ports.h"
 
 namespace horalix {
@@ -13,58 +13,58 @@ namespace {
 constexpr int kFollow = 0;
 constexpr int kArea = 1;
 
-void toggleFollow(Context& context) {
-  if (context.ports().spotlightMenu().checked(Spotlight::Follow)) {
-    context.run.openToolWindow = OpenWindow::None;
-    context.ports().spotlightMenu().setChecked(Spotlight::Follow, false);
-    context.followSpotlight().Unload();
+void toggleFollow(BarsNeeds& needs) {
+  if (needs.spotlightMenu.checked(Spotlight::Follow)) {
+    needs.run.openToolWindow = OpenWindow::None;
+    needs.spotlightMenu.setChecked(Spotlight::Follow, false);
+    needs.followSpotlight.Unload();
     return;
   }
-  context.ports().runControl().closeToolWindow();
-  context.run.openToolWindow = OpenWindow::FollowSpotlight;
-  context.ports().spotlightMenu().setChecked(Spotlight::Follow, true);
-  context.followSpotlight().Show();
+  needs.runControl.closeToolWindow();
+  needs.run.openToolWindow = OpenWindow::FollowSpotlight;
+  needs.spotlightMenu.setChecked(Spotlight::Follow, true);
+  needs.followSpotlight.Show();
 }
 
-void openArea(Context& context) {
-  context.ports().spotlightMenu().setChecked(Spotlight::Area, true);
-  context.run.openToolWindow = OpenWindow::SpotlightArea;
-  context.spotlightDarkLayer().Show();
+void openArea(BarsNeeds& needs) {
+  needs.spotlightMenu.setChecked(Spotlight::Area, true);
+  needs.run.openToolWindow = OpenWindow::SpotlightArea;
+  needs.spotlightDarkLayer.Show();
 }
 
 // The veil goes with the dark layer: left alone it would cover the screen, almost invisible,
 // and take every mouse click.
-void closeArea(Context& context) {
-  context.ports().spotlightMenu().setChecked(Spotlight::Area, false);
-  context.run.openToolWindow = OpenWindow::None;
-  context.spotlightVeil().Unload();
-  context.spotlightDarkLayer().Unload();
+void closeArea(BarsNeeds& needs) {
+  needs.spotlightMenu.setChecked(Spotlight::Area, false);
+  needs.run.openToolWindow = OpenWindow::None;
+  needs.spotlightVeil.Unload();
+  needs.spotlightDarkLayer.Unload();
 }
 
 }  // namespace
 
-void MouseLight_Click(Context& context, int Index) {
+void MouseLight_Click(BarsNeeds& needs, int Index) {
   if (Index == kFollow) {
-    toggleFollow(context);
+    toggleFollow(needs);
   } else if (Index == kArea) {
-    context.ports().runControl().closeToolWindow();
-    if (context.ports().spotlightMenu().checked(Spotlight::Area)) {
-      closeArea(context);
+    needs.runControl.closeToolWindow();
+    if (needs.spotlightMenu.checked(Spotlight::Area)) {
+      closeArea(needs);
     } else {
-      openArea(context);
+      openArea(needs);
     }
   }
 }
 
-void spotlightHotKey(Context& context, int Index) {
+void spotlightHotKey(BarsNeeds& needs, int Index) {
   if (Index == kFollow) {
-    toggleFollow(context);
+    toggleFollow(needs);
   } else if (Index == kArea) {
-    if (context.ports().spotlightMenu().checked(Spotlight::Area)) {
-      closeArea(context);
+    if (needs.spotlightMenu.checked(Spotlight::Area)) {
+      closeArea(needs);
     } else {
-      context.ports().runControl().closeToolWindow();
-      openArea(context);
+      needs.runControl.closeToolWindow();
+      openArea(needs);
     }
   }
 }

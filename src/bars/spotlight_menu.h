@@ -6,15 +6,15 @@
 
 namespace horalix {
 
-class Context;
+struct BarsNeeds;
 
 // The menu item MouseLight(Index). Index 0 switches the follow-mode spotlight on or off. Index 1
 // first closes whatever tool window is open, so choosing it while the dynamic-brightness
 // spotlight is open starts a new area selection.
-void MouseLight_Click(Context& context, int Index);
+void MouseLight_Click(BarsNeeds& needs, int Index);
 
 // The hot keys: `focus` (Index 0) does what the menu item does; `light` (Index 1) ends the
 // dynamic-brightness spotlight when it is open, and otherwise opens it.
-void spotlightHotKey(Context& context, int Index);
+void spotlightHotKey(BarsNeeds& needs, int Index);
 
 }  // namespace horalix

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "bars/bars_needs.h"
 #include "bars/spotlight_dark_layer.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/text_runtime.h"
 #include "services/window_utilities.h"
 
@@ -34,10 +34,10 @@ constexpr platform::ControlDesign kDesign[] = {
 
 }  // namespace
 
-SpotlightVeil::SpotlightVeil(Context& context)
-    : Form(context.platform.forms, "Frm_move_before"),
+SpotlightVeil::SpotlightVeil(BarsNeeds& needs)
+    : Form(needs.platform.forms, "Frm_move_before"),
       Mark(addControls(kDesign).control("Mark")),
-      context_(context) {
+      needs_(needs) {
   setBorderStyle(0);
   MouseDown = [this](int Button, int Shift, float X, float Y) {
     Form_MouseDown(Button, Shift, X, Y);
@@ -51,7 +51,7 @@ void SpotlightVeil::Form_Load() {
   dragging_ = false;
   drawn_ = false;
   Mark.setVisible(false);
-  attempt(context_.platform.log, "Frm_move_before",
+  attempt(needs_.platform.log, "Frm_move_before",
           [&] { SetTransparent(*this, kWhite, kVeilAlpha); });
 }
 
@@ -67,7 +67,7 @@ void SpotlightVeil::Form_MouseDown(int Button, int Shift, float X, float Y) {
   if (wasDrawn) {
     dragging_ = false;
     drawn_ = false;
-    context_.spotlightDarkLayer().buildSoon();
+    needs_.spotlightDarkLayer.buildSoon();
     Unload();
   }
 }
@@ -82,7 +82,7 @@ void SpotlightVeil::Form_MouseMove(int Button, int Shift, float X, float Y) {
   Mark.move(static_cast<int>(std::min(startX_, X)), static_cast<int>(std::min(startY_, Y)),
             static_cast<int>(std::fabs(X - startX_)), static_cast<int>(std::fabs(Y - startY_)));
   Mark.setVisible(true);
-  context_.spotlightDarkLayer().setMarkedCorners(cornerText(startX_, startY_, X, Y));
+  needs_.spotlightDarkLayer.setMarkedCorners(cornerText(startX_, startY_, X, Y));
   drawn_ = true;
 }
 

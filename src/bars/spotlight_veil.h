@@ -8,11 +8,11 @@
 
 namespace horalix {
 
-class Context;
+struct BarsNeeds;
 
 class SpotlightVeil : public platform::Form {
  public:
-  explicit SpotlightVeil(Context& context);
+  explicit SpotlightVeil(BarsNeeds& needs);
 
   // The rectangle being marked, drawn while the pointer moves (not part of the design's
   // controls: the design draws it on the window itself).
@@ -28,7 +28,7 @@ class SpotlightVeil : public platform::Form {
   void Form_Load() override;
 
  private:
-  Context& context_;
+  BarsNeeds& needs_;
   float startX_ = 0, startY_ = 0;
   bool dragging_ = false, drawn_ = false;
 };

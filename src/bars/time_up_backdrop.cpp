@@ -1,7 +1,7 @@
 #include "bars/time_up_backdrop.h"
 
+#include "bars/bars_needs.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/extended_screen.h"
 #include "services/option_names.h"
 #include "services/window_utilities.h"
@@ -19,29 +19,29 @@ constexpr int kTaskBarCover = 3000;
 
 }  // namespace
 
-TimeUpBackdrop::TimeUpBackdrop(Context& context)
-    : Form(context.platform.forms, "Frm_black"), context_(context) {
+TimeUpBackdrop::TimeUpBackdrop(BarsNeeds& needs)
+    : Form(needs.platform.forms, "Frm_black"), needs_(needs) {
   setBorderStyle(0);
   setBackColor(kWindowBackground);
 }
 
 void TimeUpBackdrop::Form_Load() {
   // The keep-on-top routine acts at once, so the backdrop goes over everything.
-  attempt(context_.platform.log, "Frm_black", [&] { context_.run.holdOff = 0; });
-  attempt(context_.platform.log, "Frm_black", [&] { SetTopmost(context_.run, *this); });
+  attempt(needs_.platform.log, "Frm_black", [&] { needs_.run.holdOff = 0; });
+  attempt(needs_.platform.log, "Frm_black", [&] { SetTopmost(needs_.run, *this); });
   setBackColor(kWindowBackground);
   // Each chosen look applies in turn: the last colour wins, only the first one is translucent.
-  const std::string& options = context_.settings.checkvalue;
+  const std::string& options = needs_.settings.checkvalue;
   if (optionOn(options, CheckFlag::ScreenTranslucent)) {
     setBackColor(kWindowText);
-    attempt(context_.platform.log, "Frm_black", [&] { setLayered(-1, kHalfOpaque); });
+    attempt(needs_.platform.log, "Frm_black", [&] { setLayered(-1, kHalfOpaque); });
   }
   if (optionOn(options, CheckFlag::ScreenBlack)) setBackColor(kWindowText);
   if (optionOn(options, CheckFlag::ScreenWhite)) setBackColor(kWhite);
 
-  captureScreenSize(context_.platform, context_.run);
-  move(0, 0, screenWidthTwips(context_.platform, context_.run),
-       screenHeightTwips(context_.platform, context_.run) + kTaskBarCover);
+  captureScreenSize(needs_.platform, needs_.run);
+  move(0, 0, screenWidthTwips(needs_.platform, needs_.run),
+       screenHeightTwips(needs_.platform, needs_.run) + kTaskBarCover);
 }
 
 }  // namespace horalix

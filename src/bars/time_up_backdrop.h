@@ -6,17 +6,17 @@
 
 namespace horalix {
 
-class Context;
+struct BarsNeeds;
 
 class TimeUpBackdrop : public platform::Form {
  public:
-  explicit TimeUpBackdrop(Context& context);
+  explicit TimeUpBackdrop(BarsNeeds& needs);
 
  protected:
   void Form_Load() override;
 
  private:
-  Context& context_;
+  BarsNeeds& needs_;
 };
 
 }  // namespace horalix

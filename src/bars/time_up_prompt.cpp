@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "bars/bars_needs.h"
 #include "bars/time_up_backdrop.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/option_names.h"
 #include "services/palette.h"
 #include "services/ports.h"
@@ -39,12 +39,12 @@ constexpr platform::ControlDesign kDesign[] = {
 
 }  // namespace
 
-TimeUpPrompt::TimeUpPrompt(Context& context)
-    : Form(context.platform.forms, "Frm_tishi"),
+TimeUpPrompt::TimeUpPrompt(BarsNeeds& needs)
+    : Form(needs.platform.forms, "Frm_tishi"),
       Label2(addControls(kDesign).control("Label2")),
       Command1(control("Command1")),
       Timer1(addTimer("Timer1", 500, true)),
-      context_(context) {
+      needs_(needs) {
   setBorderStyle(3);
   setClientSize(4155, 1740);
   Command1.Click = [this] { closePrompt(); };
@@ -60,29 +60,29 @@ void TimeUpPrompt::Form_Load() {
   setClientSize(4155, 1740);
   Label2.move(480, 360, Label2.Width(), Label2.Height());
   Command1.move(Command1.Left(), 960, 1215, 495);
-  attempt(context_.platform.log, "Frm_tishi", [&] { context_.timeUpBackdrop().Show(); });
+  attempt(needs_.platform.log, "Frm_tishi", [&] { needs_.timeUpBackdrop.Show(); });
   // Made topmost after the backdrop, the prompt lies above it.
-  attempt(context_.platform.log, "Frm_tishi", [&] { SetTopmost(context_.run, *this); });
+  attempt(needs_.platform.log, "Frm_tishi", [&] { SetTopmost(needs_.run, *this); });
   setCaption("Horalix");
-  Label2.setCaption(context_.settings.tellouttext);
+  Label2.setCaption(needs_.settings.tellouttext);
   setWidth(std::max(Label2.Width() + 2 * Label2.Left(), kMinimumWidth));
 }
 
 void TimeUpPrompt::Form_Activate() {
   Label2.setLeft((Width() - Label2.Width()) / 2);
   Command1.setLeft((Width() - Command1.Width()) / 2);
-  const platform::Desktop& desktop = context_.platform.desktop;
-  move((context_.run.ScreenWidthPx * desktop.twipsPerPixelX() - Width()) / 2,
-       (context_.run.ScreenHeightPx * desktop.twipsPerPixelY() - Height()) / 2, Width(), Height());
+  const platform::Desktop& desktop = needs_.platform.desktop;
+  move((needs_.run.ScreenWidthPx * desktop.twipsPerPixelX() - Width()) / 2,
+       (needs_.run.ScreenHeightPx * desktop.twipsPerPixelY() - Height()) / 2, Width(), Height());
 }
 
 void TimeUpPrompt::Timer1_Timer() {
   // Directly on top, whatever the hold-off counter says.
-  attempt(context_.platform.log, "Frm_tishi.Timer1", [&] { setTopmost(true); });
-  attempt(context_.platform.log, "Frm_tishi.Timer1", [&] {
+  attempt(needs_.platform.log, "Frm_tishi.Timer1", [&] { setTopmost(true); });
+  attempt(needs_.platform.log, "Frm_tishi.Timer1", [&] {
     const int size = FontSizeByIndex(
-        CInt(Val(fontselectPart(context_.settings.Fontselect, FontselectField::SizeIndex))));
-    context_.ports().clockDisplay().redrawText(size);
+        CInt(Val(fontselectPart(needs_.settings.Fontselect, FontselectField::SizeIndex))));
+    needs_.clockDisplay.redrawText(size);
   });
 }
 
@@ -103,10 +103,10 @@ void TimeUpPrompt::Form_Unload(bool& cancel) {
 
 void TimeUpPrompt::closePrompt() {
   Timer1.setEnabled(false);
-  attempt(context_.platform.log, "Frm_tishi", [&] { context_.timeUpBackdrop().Unload(); });
+  attempt(needs_.platform.log, "Frm_tishi", [&] { needs_.timeUpBackdrop.Unload(); });
   // While the prompt is already unloading, its second unload does nothing.
   if (!unloading_) Unload();
-  attempt(context_.platform.log, "Frm_tishi", [&] { context_.ports().clockDisplay().putOnTop(); });
+  attempt(needs_.platform.log, "Frm_tishi", [&] { needs_.clockDisplay.putOnTop(); });
 }
 
 }  // namespace horalix

@@ -8,11 +8,11 @@
 
 namespace horalix {
 
-class Context;
+struct BarsNeeds;
 
 class TimeUpPrompt : public platform::Form {
  public:
-  explicit TimeUpPrompt(Context& context);
+  explicit TimeUpPrompt(BarsNeeds& needs);
 
   // The message, sizing itself to its text.
   platform::Control& Label2;
@@ -34,7 +34,7 @@ class TimeUpPrompt : public platform::Form {
   // Stops the timer, closes the backdrop and the prompt and puts the clock on top again.
   void closePrompt();
 
-  Context& context_;
+  BarsNeeds& needs_;
   bool unloading_ = false;
 };
 

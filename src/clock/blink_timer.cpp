@@ -2,29 +2,29 @@
 // runs down, and the reminder lasts while BlinkHold runs down. When both have run out the blink
 // stops and a clock that is meant to stay hidden goes back to its parked place. The mirror
 // blinks in step with the clock.
+#include "clock/clock_needs.h"
 #include "clock/floating_clock.h"
 #include "clock/mirror_clock.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/setting_readers.h"
 
 namespace horalix {
 
 void FloatingClock::Timer3_Timer() {
-  MirrorClock& mirror = context_.mirrorClock();
-  auto& count = context_.run.BlinkCount;
-  auto& hold = context_.run.BlinkHold;
+  MirrorClock& mirror = needs_.mirrorClock;
+  auto& count = needs_.run.BlinkCount;
+  auto& hold = needs_.run.BlinkHold;
   Timer3.setInterval(450);
   if (stageFlashes) {
     if (count > 0 && count % 2 == 1) {
       const int size = wantedSize();
       ShowStatue("", size);
-      if (ReadSecondScreen(context_.platform, context_.ports()) == 1)
+      if (ReadSecondScreen(needs_.platform, needs_.interactionMenu) == 1)
         mirror.ShowStatue("", size + MirrorSizeAdd);
     } else {
       // A text that cannot be made (an option string too short or not digits) leaves the face
       // as it was for this half-period; the counters below still run down, so the blink ends.
-      attempt(context_.platform.log, "time_glass.Timer3", [&] { Label_change(); });
+      attempt(needs_.platform.log, "time_glass.Timer3", [&] { Label_change(); });
     }
   }
   if (count <= 0) {

@@ -3,6 +3,7 @@
 // this header, never the files behind it.
 #pragma once
 
+#include "clock/clock_needs.h"
 #include "clock/clock_placement.h"
 #include "clock/floating_clock.h"
 #include "clock/mirror_clock.h"

@@ -2,8 +2,8 @@
 
 #include <exception>
 
+#include "clock/clock_needs.h"
 #include "platform/forms.h"
-#include "services/context.h"
 #include "services/runtime_error.h"
 #include "services/text_runtime.h"
 #include "services/window_shape.h"
@@ -64,9 +64,9 @@ ClockFaceControls addFaceControls(platform::Form& window) {
   return c;
 }
 
-ClockFace::ClockFace(Context& context, platform::Form& window, int blankFromMillis,
+ClockFace::ClockFace(ClockNeeds& needs, platform::Form& window, int blankFromMillis,
                      platform::Form* pictureOwner)
-    : context_(context),
+    : needs_(needs),
       window_(window),
       blankFromMillis_(blankFromMillis),
       pictureOwner_(pictureOwner),
@@ -76,7 +76,7 @@ ClockFace::ClockFace(Context& context, platform::Form& window, int blankFromMill
   window.setBorderStyle(0);
 }
 
-void ClockFace::creatrange() { horalix::creatrange(context_.platform, context_.settings, window_); }
+void ClockFace::creatrange() { horalix::creatrange(needs_.platform, needs_.settings, window_); }
 
 void ClockFace::changcolor(std::uint32_t nowcolor) {
   horalix::changcolor(window_, controls_.Picture2, nowcolor);
@@ -84,13 +84,13 @@ void ClockFace::changcolor(std::uint32_t nowcolor) {
 
 void ClockFace::ShowStatue(const std::string& s, int FSize) {
   // A missing back picture is no error: the plain layout from now on, until a loader sets one.
-  if (controls_.Picture3.Picture().empty()) context_.run.BackPictureOn = false;
-  const bool backPicture = context_.run.BackPictureOn;
+  if (controls_.Picture3.Picture().empty()) needs_.run.BackPictureOn = false;
+  const bool backPicture = needs_.run.BackPictureOn;
   try {
     layOut(s, FSize, backPicture);
     return;
   } catch (const std::exception& e) {
-    context_.platform.log(window_.name() + ".ShowStatue: " + e.what());
+    needs_.platform.log(window_.name() + ".ShowStatue: " + e.what());
   }
   // The back picture could not be drawn: show the text plainly this time and try the picture
   // again at the next call. The clock keeps counting where it stands.
@@ -98,7 +98,7 @@ void ClockFace::ShowStatue(const std::string& s, int FSize) {
   try {
     layOut(s, FSize, false);
   } catch (const std::exception& e) {
-    context_.platform.log(window_.name() + ".ShowStatue: " + e.what());
+    needs_.platform.log(window_.name() + ".ShowStatue: " + e.what());
   }
 }
 
@@ -130,8 +130,8 @@ void ClockFace::layOutWithPicture() {
   const Control& L11 = controls_.Label11;
   P1.setPicture(P3.Picture(), P3.pictureWidthPx(), P3.pictureHeightPx());
   // The larger of text and picture, with a margin of 120 twips across and 20 down for the text.
-  const int pictureWidth = context_.settings.picture_width * kTwipsPerPicturePixel;
-  const int pictureHeight = context_.settings.picture_height * kTwipsPerPicturePixel;
+  const int pictureWidth = needs_.settings.picture_width * kTwipsPerPicturePixel;
+  const int pictureHeight = needs_.settings.picture_height * kTwipsPerPicturePixel;
   const int width = L11.Width() + 120 >= pictureWidth ? L11.Width() + 120 : pictureWidth;
   const int height = L11.Height() + 20 >= pictureHeight ? L11.Height() + 20 : pictureHeight;
   sizeFace(width, height);
@@ -139,8 +139,8 @@ void ClockFace::layOutWithPicture() {
     const Control& source = pictureOwner_->control("Picture1");
     P1.setPicture(source.Picture(), source.pictureWidthPx(), source.pictureHeightPx());
   }
-  const int twipsX = context_.platform.desktop.twipsPerPixelX();
-  const int twipsY = context_.platform.desktop.twipsPerPixelY();
+  const int twipsX = needs_.platform.desktop.twipsPerPixelX();
+  const int twipsY = needs_.platform.desktop.twipsPerPixelY();
   P1.PaintPicture(P1.Picture(), 0, 0, static_cast<float>(P1.Width()),
                   static_cast<float>(P1.Height()), P1.pictureWidthPx() * twipsX,
                   P1.pictureHeightPx() * twipsY);
@@ -185,7 +185,7 @@ void ClockFace::paintPictureSection() {
 
 // The odd half of a blink is blank once the running count has reached the face's threshold.
 bool ClockFace::textShown() const {
-  return context_.run.BlinkCount % 2 == 0 || context_.run.shownMillis < blankFromMillis_;
+  return needs_.run.BlinkCount % 2 == 0 || needs_.run.shownMillis < blankFromMillis_;
 }
 
 }  // namespace horalix

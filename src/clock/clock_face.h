@@ -9,7 +9,7 @@
 
 namespace horalix {
 
-class Context;
+struct ClockNeeds;
 namespace platform {
 class Control;
 class Form;
@@ -34,7 +34,7 @@ class ClockFace {
   // blink leaves the face blank (2000 in the floating clock, 3000 in the mirror). pictureOwner:
   // the window whose Picture1 picture this face shows (the mirror shows the floating clock's);
   // nullptr for the window itself.
-  ClockFace(Context& context, platform::Form& window, int blankFromMillis,
+  ClockFace(ClockNeeds& needs, platform::Form& window, int blankFromMillis,
             platform::Form* pictureOwner = nullptr);
 
   // Lays the face out around the text s (held by Label11 in the face's font) and draws s at
@@ -54,7 +54,7 @@ class ClockFace {
   void paintPictureSection();
   bool textShown() const;
 
-  Context& context_;
+  ClockNeeds& needs_;
   platform::Form& window_;
   int blankFromMillis_;
   platform::Form* pictureOwner_;

@@ -3,10 +3,10 @@
 // tray menu, and a drag with the left button moves the window and stores where it was dropped.
 // The hover button over the face starts or stops a run. A failing step is skipped.
 #include "bars/bars.h"
+#include "clock/clock_needs.h"
 #include "clock/floating_clock.h"
 #include "clock/mirror_clock.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/option_names.h"
 #include "services/ports.h"
 #include "services/setting_readers.h"
@@ -27,49 +27,50 @@ constexpr int kOutOfView = 13800;
 void FloatingClock::redrawFaces(bool mirrorToo) {
   const int size = wantedSize();
   ShowStatue(Label11.Caption(), size);
-  if (mirrorToo) context_.mirrorClock().ShowStatue(Label11.Caption(), size + MirrorSizeAdd);
+  if (mirrorToo) needs_.mirrorClock.ShowStatue(Label11.Caption(), size + MirrorSizeAdd);
 }
 
 void FloatingClock::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
   (void)Shift;
   auto attempt = [this](auto&& statement) {
-    horalix::attempt(context_.platform.log, "time_glass.Picture1_MouseDown", statement);
+    horalix::attempt(needs_.platform.log, "time_glass.Picture1_MouseDown", statement);
   };
   // The keep-on-top routine of every window holds off while the user handles the clock.
-  context_.run.holdOff = 100;
+  needs_.run.holdOff = 100;
   const int t = Label1(1).Top();
   if (t == 0 || t == kOutOfView) {
     if (Button == kLeftButton) {
       attempt([&] {
-        if (optionChar(context_.settings.checkvalue, CheckFlag::KeepTimeText) != "0") return;
+        if (optionChar(needs_.settings.checkvalue, CheckFlag::KeepTimeText) != "0") return;
         // The count goes out of view and the time of day comes in, or back; the mirror follows.
         const bool countInView = t == 0;
-        for (ClockWindow* clock : {static_cast<ClockWindow*>(this),
-                                   static_cast<ClockWindow*>(&context_.mirrorClock())}) {
+        for (ClockWindow* clock :
+             {static_cast<ClockWindow*>(this), static_cast<ClockWindow*>(&needs_.mirrorClock)}) {
           clock->bringIntoView(!countInView, kOutOfView);
         }
         bool mirrorToo = false;
-        attempt([&] { mirrorToo = ReadSecondScreen(context_.platform, context_.ports()) == 1; });
+        attempt(
+            [&] { mirrorToo = ReadSecondScreen(needs_.platform, needs_.interactionMenu) == 1; });
         redrawFaces(mirrorToo);
       });
     } else {
       attempt([&] {
         // The follow-mode spotlight stays below the menu while it is open.
-        if (context_.run.openToolWindow == OpenWindow::FollowSpotlight)
-          context_.followSpotlight().stayBelowMenu();
+        if (needs_.run.openToolWindow == OpenWindow::FollowSpotlight)
+          needs_.followSpotlight.stayBelowMenu();
       });
       attempt([&] {
         // A see-through clock opens the menu at the pointer, an opaque one below its own
         // bottom edge.
-        if (optionChar(context_.settings.checkvalue, CheckFlag::TransparentBack) == "0") {
-          const platform::Desktop& desktop = context_.platform.desktop;
+        if (optionChar(needs_.settings.checkvalue, CheckFlag::TransparentBack) == "0") {
+          const platform::Desktop& desktop = needs_.platform.desktop;
           const platform::PixelPoint at{
               static_cast<int>((static_cast<float>(Left()) + X) /
                                static_cast<float>(desktop.twipsPerPixelX())),
               (Top() + Height()) / desktop.twipsPerPixelY()};
-          context_.ports().runMenus().popUp(*this, at);
+          needs_.runMenus.popUp(*this, at);
         } else {
-          context_.ports().runMenus().popUp(*this, std::nullopt);
+          needs_.runMenus.popUp(*this, std::nullopt);
         }
       });
     }
@@ -83,14 +84,14 @@ void FloatingClock::Picture1_MouseDown(int Button, int Shift, float X, float Y) 
 void FloatingClock::Picture1_MouseMove(int Button, int Shift, float X, float Y) {
   (void)Shift;
   auto attempt = [this](auto&& statement) {
-    horalix::attempt(context_.platform.log, "time_glass.Picture1_MouseMove", statement);
+    horalix::attempt(needs_.platform.log, "time_glass.Picture1_MouseMove", statement);
   };
   Timer7.setEnabled(true);
   if (Button != kLeftButton) return;
   // The system moves the window with the pointer and returns at the drop. The place stored is
   // the one the drop reached, before the clock is kept on the screen below.
-  attempt([&] { context_.platform.desktop.dragWithPointer(*this); });
-  attempt([&] { SaveClockPos(context_.platform, CLng(Left()), CLng(Top())); });
+  attempt([&] { needs_.platform.desktop.dragWithPointer(*this); });
+  attempt([&] { SaveClockPos(needs_.platform, CLng(Left()), CLng(Top())); });
   attempt([&] { redrawFaces(false); });
   attempt([&] { dropAt(X, Y); });
 }
@@ -98,14 +99,14 @@ void FloatingClock::Picture1_MouseMove(int Button, int Shift, float X, float Y) 
 // The window's right edge stays on the screen, its top edge may reach the bottom of the screen
 // area (the clock's height is not subtracted).
 void FloatingClock::dropAt(float X, float Y) {
-  const platform::Desktop& desktop = context_.platform.desktop;
+  const platform::Desktop& desktop = needs_.platform.desktop;
   double newLeft = Left() + X - DownX;
   // Counted in 32 bits: a top below a screen placed under the primary one does not overflow.
   std::int32_t newTop = CLng(Top() + Y - DownY);
   const double rightmost =
-      static_cast<double>(desktop.twipsPerPixelX()) * context_.run.ScreenWidthPx - Width();
+      static_cast<double>(desktop.twipsPerPixelX()) * needs_.run.ScreenWidthPx - Width();
   const std::int32_t lowest =
-      CLng(static_cast<double>(desktop.twipsPerPixelY()) * context_.run.ScreenHeightPx);
+      CLng(static_cast<double>(desktop.twipsPerPixelY()) * needs_.run.ScreenHeightPx);
   if (newLeft < 0) newLeft = 0;
   if (newLeft > rightmost) newLeft = rightmost;
   if (newTop < 0) newTop = 0;
@@ -116,10 +117,10 @@ void FloatingClock::dropAt(float X, float Y) {
 
 void FloatingClock::Image1_Click() {
   // The Start item is available exactly while no run is going.
-  if (context_.ports().runMenus().startOffered()) {
-    context_.ports().runControl().startRun();
+  if (needs_.runMenus.startOffered()) {
+    needs_.runControl.startRun();
   } else {
-    context_.ports().runControl().stopRun();
+    needs_.runControl.stopRun();
   }
 }
 
@@ -128,7 +129,7 @@ void FloatingClock::Image1_MouseDown(int Button, int Shift, float X, float Y) {
   (void)X;
   (void)Y;
   if (Button != kRightButton) return;
-  context_.ports().runMenus().popUp(*this, std::nullopt);
+  needs_.runMenus.popUp(*this, std::nullopt);
 }
 
 void FloatingClock::Image1_MouseMove(int Button, int Shift, float X, float Y) {

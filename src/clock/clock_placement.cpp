@@ -2,8 +2,8 @@
 
 #include "bars/bars.h"
 #include "clock/clock.h"
+#include "clock/clock_needs.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/ini_read_write.h"
 #include "services/option_names.h"
 #include "services/palette.h"
@@ -21,9 +21,9 @@ struct ScreenTwips {
   int height = 0;
 };
 
-ScreenTwips screenTwips(Context& context) {
-  return {context.run.ScreenWidthPx * context.platform.desktop.twipsPerPixelX(),
-          context.run.ScreenHeightPx * context.platform.desktop.twipsPerPixelY()};
+ScreenTwips screenTwips(ClockNeeds& needs) {
+  return {needs.run.ScreenWidthPx * needs.platform.desktop.twipsPerPixelX(),
+          needs.run.ScreenHeightPx * needs.platform.desktop.twipsPerPixelY()};
 }
 
 // Either clock's sequencer: to place and show the clock, or at rest with the clock parked; no
@@ -50,54 +50,54 @@ void markShown(ClockWindow& clock) {
 
 // Records the user's choice and shows it on the tray item, which offers the other: "显示" while
 // the clocks are hidden, "隐藏" while they show.
-void setClocksHidden(Context& context, bool hidden) {
-  context.run.clocksHidden = hidden;
-  context.ports().runMenus().showClocksHidden(hidden);
+void setClocksHidden(ClockNeeds& needs, bool hidden) {
+  needs.run.clocksHidden = hidden;
+  needs.runMenus.showClocksHidden(hidden);
 }
 
 }  // namespace
 
-SavedPosition readSavedPosition(Context& context, const std::string& leftKey,
+SavedPosition readSavedPosition(ClockNeeds& needs, const std::string& leftKey,
                                 const std::string& topKey) {
   // The same pair rule as the prompt bars: a value the registry does not hold is not stored
   // (-100), not a place at 0.
-  const BarPosition at = readBarPosition(context, leftKey, topKey);
+  const BarPosition at = readBarPosition(needs.barsNeeds, leftKey, topKey);
   return {at.left, at.top};
 }
 
-void ShowHideClock(Context& context) {
-  if (context.run.clocksHidden) {
-    attempt(context.platform.log, "ShowHideClock", [&] { ShowClocks(context); });
-    setClocksHidden(context, false);
+void ShowHideClock(ClockNeeds& needs) {
+  if (needs.run.clocksHidden) {
+    attempt(needs.platform.log, "ShowHideClock", [&] { ShowClocks(needs); });
+    setClocksHidden(needs, false);
   } else {
-    attempt(context.platform.log, "ShowHideClock", [&] { HideClocks(context); });
-    setClocksHidden(context, true);
+    attempt(needs.platform.log, "ShowHideClock", [&] { HideClocks(needs); });
+    setClocksHidden(needs, true);
   }
 }
 
-void HideClocks(Context& context) {
-  parkClock(context.floatingClock());
-  if (ReadSecondScreen(context.platform, context.ports()) == 1) parkClock(context.mirrorClock());
+void HideClocks(ClockNeeds& needs) {
+  parkClock(needs.floatingClock);
+  if (ReadSecondScreen(needs.platform, needs.interactionMenu) == 1) parkClock(needs.mirrorClock);
 }
 
-void ShowClocks(Context& context) {
-  FloatingClock& clock = context.floatingClock();
+void ShowClocks(ClockNeeds& needs) {
+  FloatingClock& clock = needs.floatingClock;
   setSequencer(clock, true);
-  const ScreenTwips screen = screenTwips(context);
-  attempt(context.platform.log, "ShowClocks", [&] {
-    const SavedPosition at = readSavedPosition(context, "clockleft", "clocktop");
-    const int width = context.run.BackPictureOn ? clock.Width() : clock.templateWidth();
+  const ScreenTwips screen = screenTwips(needs);
+  attempt(needs.platform.log, "ShowClocks", [&] {
+    const SavedPosition at = readSavedPosition(needs, "clockleft", "clocktop");
+    const int width = needs.run.BackPictureOn ? clock.Width() : clock.templateWidth();
     // Pulled in to end 100 twips inside the right edge when it would not fit.
     const int limit = screen.width - width - 100;
     clock.setLeft(at.left >= 0 && limit > at.left ? at.left : limit);
     clock.setTop(at.top >= 0 && at.top <= screen.height ? at.top : 0);
   });
   clock.sequencerStep = ClockWindow::SequencerStep::Idle;
-  attempt(context.platform.log, "ShowClocks", [&] {
-    if (ReadSecondScreen(context.platform, context.ports()) != 1) return;
-    MirrorClock& mirror = context.mirrorClock();
+  attempt(needs.platform.log, "ShowClocks", [&] {
+    if (ReadSecondScreen(needs.platform, needs.interactionMenu) != 1) return;
+    MirrorClock& mirror = needs.mirrorClock;
     setSequencer(mirror, true);
-    SavedPosition at = readSavedPosition(context, "clocklefttwo", "clocktoptwo");
+    SavedPosition at = readSavedPosition(needs, "clocklefttwo", "clocktoptwo");
     // Stored nowhere: the top of the extended screen.
     if (at.top == SavedPosition{}.top) at.top = 0;
     if (at.top > screen.height) at.top -= screen.height;
@@ -107,57 +107,57 @@ void ShowClocks(Context& context) {
     mirror.setTop(at.top);
     mirror.sequencerStep = ClockWindow::SequencerStep::Idle;
   });
-  attempt(context.platform.log, "ShowClocks", [&] { MarkClocksShown(context); });
-  attempt(context.platform.log, "ShowClocks", [&] { ApplyClockStyle(context); });
-  context.platform.loop.doEvents();
-  context.platform.loop.sleep(10);
-  attempt(context.platform.log, "ShowClocks", [&] { ApplyClockStyle(context); });
+  attempt(needs.platform.log, "ShowClocks", [&] { MarkClocksShown(needs); });
+  attempt(needs.platform.log, "ShowClocks", [&] { ApplyClockStyle(needs); });
+  needs.platform.loop.doEvents();
+  needs.platform.loop.sleep(10);
+  attempt(needs.platform.log, "ShowClocks", [&] { ApplyClockStyle(needs); });
 }
 
-void MarkClocksShown(Context& context) {
-  context.run.holdOff = 0;
-  setClocksHidden(context, false);
-  markShown(context.floatingClock());
-  attempt(context.platform.log, "MarkClocksShown", [&] {
-    if (ReadSecondScreen(context.platform, context.ports()) == 1) markShown(context.mirrorClock());
+void MarkClocksShown(ClockNeeds& needs) {
+  needs.run.holdOff = 0;
+  setClocksHidden(needs, false);
+  markShown(needs.floatingClock);
+  attempt(needs.platform.log, "MarkClocksShown", [&] {
+    if (ReadSecondScreen(needs.platform, needs.interactionMenu) == 1) markShown(needs.mirrorClock);
   });
 }
 
-void ApplyClockStyle(Context& context) {
-  const int size = FontSizeByIndex(static_cast<int>(
-      Val(fontselectPart(context.settings.Fontselect, FontselectField::SizeIndex))));
-  const std::string text = context.floatingClock().faceText();
-  attempt(context.platform.log, "ApplyClockStyle",
-          [&] { context.floatingClock().ShowStatue(text, size); });
-  attempt(context.platform.log, "ApplyClockStyle", [&] {
-    if (ReadSecondScreen(context.platform, context.ports()) == 1) {
-      context.mirrorClock().ShowStatue(text, size + ReadHotkeyAdd(context.platform));
+void ApplyClockStyle(ClockNeeds& needs) {
+  const int size = FontSizeByIndex(
+      static_cast<int>(Val(fontselectPart(needs.settings.Fontselect, FontselectField::SizeIndex))));
+  const std::string text = needs.floatingClock.faceText();
+  attempt(needs.platform.log, "ApplyClockStyle",
+          [&] { needs.floatingClock.ShowStatue(text, size); });
+  attempt(needs.platform.log, "ApplyClockStyle", [&] {
+    if (ReadSecondScreen(needs.platform, needs.interactionMenu) == 1) {
+      needs.mirrorClock.ShowStatue(text, size + ReadHotkeyAdd(needs.platform));
     }
   });
 }
 
-void RestoreClocks(Context& context) {
-  FloatingClock& clock = context.floatingClock();
-  if (context.run.clocksHidden) {
-    HideClocks(context);
-  } else if (optionOn(context.settings.checkvalue, CheckFlag::HideWhenIdle)) {
+void RestoreClocks(ClockNeeds& needs) {
+  FloatingClock& clock = needs.floatingClock;
+  if (needs.run.clocksHidden) {
+    HideClocks(needs);
+  } else if (optionOn(needs.settings.checkvalue, CheckFlag::HideWhenIdle)) {
     // The clocks show only while a count runs.
     if (clock.counting()) {
-      ShowClocks(context);
+      ShowClocks(needs);
     } else {
-      HideClocks(context);
+      HideClocks(needs);
     }
   } else {
-    ShowClocks(context);
+    ShowClocks(needs);
   }
   clock.showSurfaces();
-  context.mirrorClock().showSurfaces();
+  needs.mirrorClock.showSurfaces();
 }
 
-void raiseClocks(Context& context) {
-  SetTopmost(context.run, context.floatingClock());
-  if (ReadSecondScreen(context.platform, context.ports()) == 1)
-    SetTopmost(context.run, context.mirrorClock());
+void raiseClocks(ClockNeeds& needs) {
+  SetTopmost(needs.run, needs.floatingClock);
+  if (ReadSecondScreen(needs.platform, needs.interactionMenu) == 1)
+    SetTopmost(needs.run, needs.mirrorClock);
 }
 
 }  // namespace horalix

@@ -8,7 +8,7 @@
 
 namespace horalix {
 
-class Context;
+struct ClockNeeds;
 
 // A window position saved in TimeData.db [clocksite] (twips), or in the registry when either
 // key holds -100 there (also the value of a missing key); -100 where it is stored nowhere.
@@ -16,25 +16,25 @@ struct SavedPosition {
   int left = -100;
   int top = -100;
 };
-SavedPosition readSavedPosition(Context& context, const std::string& leftKey,
+SavedPosition readSavedPosition(ClockNeeds& needs, const std::string& leftKey,
                                 const std::string& topKey);
 
 // The tray item and hot key 4: shows parked clocks, parks shown ones.
-void ShowHideClock(Context& context);
+void ShowHideClock(ClockNeeds& needs);
 // Puts the clocks at their saved places, pulled inside the screen, and draws them.
-void ShowClocks(Context& context);
+void ShowClocks(ClockNeeds& needs);
 // Parks the clocks and sets their sequencers to rest.
-void HideClocks(Context& context);
+void HideClocks(ClockNeeds& needs);
 // Re-applies the current show/hide choice after a stop, the end of a run or a settings change;
 // with the option to hide the clocks while no count runs, they show only while one counts.
-void RestoreClocks(Context& context);
+void RestoreClocks(ClockNeeds& needs);
 // Ends the keep-on-top hold-off, marks the clocks shown and starts each clock's sequencer unless
 // it is already at work.
-void MarkClocksShown(Context& context);
+void MarkClocksShown(ClockNeeds& needs);
 // Draws both clocks with their current text at the configured size; the extended screen's clock
 // is drawn larger by the configured amount.
-void ApplyClockStyle(Context& context);
+void ApplyClockStyle(ClockNeeds& needs);
 // Puts both clock windows on top (unless the hold-off says otherwise).
-void raiseClocks(Context& context);
+void raiseClocks(ClockNeeds& needs);
 
 }  // namespace horalix

@@ -2,10 +2,10 @@
 
 #include <exception>
 
+#include "clock/clock_needs.h"
 #include "clock/clock_placement.h"
 #include "services/attempt.h"
 #include "services/clock_mark.h"
-#include "services/context.h"
 #include "services/display_format.h"
 #include "services/extended_screen.h"
 #include "services/format_picture.h"
@@ -69,8 +69,8 @@ constexpr platform::ControlDesign kDesign[] = {
 
 }  // namespace
 
-ClockWindow::ClockWindow(Context& context, const ClockRole& role, platform::Form* pictureOwner)
-    : Form(context.platform.forms, role.name),
+ClockWindow::ClockWindow(ClockNeeds& needs, const ClockRole& role, platform::Form* pictureOwner)
+    : Form(needs.platform.forms, role.name),
       Label9(addControls(kDesign).control("Label9")),
       Label11(control("Label11")),
       Label16(control("Label16")),
@@ -83,8 +83,8 @@ ClockWindow::ClockWindow(Context& context, const ClockRole& role, platform::Form
       Timer4(addTimer("Timer4", 1000)),
       Timer5(addTimer("Timer5", 20)),
       Timer8(addTimer("Timer8", 50)),
-      context_(context),
-      face_(context, *this, role.blankFromMillis, pictureOwner),
+      needs_(needs),
+      face_(needs, *this, role.blankFromMillis, pictureOwner),
       role_(role) {
   Timer1.onTick = [this] { Timer1_Timer(); };
   Timer2.onTick = [this] { Timer2_Timer(); };
@@ -104,7 +104,7 @@ ClockWindow::ClockWindow(Context& context, const ClockRole& role, platform::Form
 }
 
 void ClockWindow::Picture2_MouseMove(int Button, int Shift, float X, float Y) {
-  context_.run.holdOff = 100;
+  needs_.run.holdOff = 100;
   Picture1_MouseMove(Button, Shift, X, Y);
 }
 
@@ -124,20 +124,20 @@ void ClockWindow::changcolor(std::uint32_t nowcolor) { face_.changcolor(nowcolor
 
 int ClockWindow::wantedSize() {
   return FontSizeByIndex(static_cast<int>(
-      Val(fontselectPart(context_.settings.Fontselect, FontselectField::SizeIndex))));
+      Val(fontselectPart(needs_.settings.Fontselect, FontselectField::SizeIndex))));
 }
 
 void ClockWindow::beginRunStart() {
   for (platform::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5}) t->setEnabled(false);
   alarmStage = AlarmStage::None;
-  attempt(context_.platform.log, where("Timer5").c_str(), [&] { SetTopmost(context_.run, *this); });
-  context_.run.BlinkCount = 0;
+  attempt(needs_.platform.log, where("Timer5").c_str(), [&] { SetTopmost(needs_.run, *this); });
+  needs_.run.BlinkCount = 0;
   Picture1.setVisible(true);
   Picture2.setVisible(true);
 }
 
 void ClockWindow::drawFirstFace(const std::string& countText, int size) {
-  attempt(context_.platform.log, where("Timer5").c_str(), [&] {
+  attempt(needs_.platform.log, where("Timer5").c_str(), [&] {
     if (Label1(1).Top() == 0) {
       ShowStatue(countText, size);
     } else {
@@ -147,7 +147,7 @@ void ClockWindow::drawFirstFace(const std::string& countText, int size) {
 }
 
 int ClockWindow::startFormat() {
-  const std::string& optvalue = context_.settings.optvalue;
+  const std::string& optvalue = needs_.settings.optvalue;
   int format = 3;
   if (flagMet(optvalue, OptFlag::FormatSeconds)) format = 1;
   if (flagMet(optvalue, OptFlag::FormatMinutes)) format = 2;
@@ -156,41 +156,41 @@ int ClockWindow::startFormat() {
 }
 
 bool ClockWindow::startCountsDown() {
-  return flagMet(context_.settings.optvalue, OptFlag::CountDown);
+  return flagMet(needs_.settings.optvalue, OptFlag::CountDown);
 }
 
 void ClockWindow::setFirstTexts(int format, bool countDown, int hours, int minutes, int seconds) {
   const std::string first =
       countDown ? countText(format, hours, minutes, seconds) : countText(format, 0, 0, 0);
-  attempt(context_.platform.log, where("Timer5").c_str(),
-          [&] { Label1(2).setCaption(timeOfDayText(context_.platform, format)); });
+  attempt(needs_.platform.log, where("Timer5").c_str(),
+          [&] { Label1(2).setCaption(timeOfDayText(needs_.platform, format)); });
   Label1(1).setCaption(first);
   Label11.setCaption(first);
   Label9.setCaption(format == 2 ? "00:00" : "00:00:00");
 }
 
 void ClockWindow::takeRunValues() {
-  const SettingsBlock& settings = context_.settings;
-  attempt(context_.platform.log, where("Timer5").c_str(),
-          [&] { captureScreenSize(context_.platform, context_.run); });
+  const SettingsBlock& settings = needs_.settings;
+  attempt(needs_.platform.log, where("Timer5").c_str(),
+          [&] { captureScreenSize(needs_.platform, needs_.run); });
   std::int16_t afterZero = 0;
   if (flagMet(settings.optvalue, OptFlag::AfterZeroStop)) afterZero = 1;
   // With automatic timing the cycle is never chosen here.
   if (met([&] {
         return CInt(optionChar(settings.optvalue, OptFlag::AfterZeroCycle)) == 1 &&
-               !ReadAImode(context_.platform, context_.settings);
+               !ReadAImode(needs_.platform, needs_.settings);
       })) {
     afterZero = 2;
   }
-  context_.run.AfterZeroAction = afterZero;
+  needs_.run.AfterZeroAction = afterZero;
   takeSegmentStart();
 }
 
 void ClockWindow::takeSegmentStart() {
-  if (const auto mark = clockMark(context_.platform, readClockMethod(context_.run)))
-    context_.run.StartTick = *mark;
-  attempt(context_.platform.log, where("Label16").c_str(), [&] {
-    Label16.setCaption(Format(timeOf(context_.platform.loop.localTime()), "hh:mm:ss"));
+  if (const auto mark = clockMark(needs_.platform, readClockMethod(needs_.run)))
+    needs_.run.StartTick = *mark;
+  attempt(needs_.platform.log, where("Label16").c_str(), [&] {
+    Label16.setCaption(Format(timeOf(needs_.platform.loop.localTime()), "hh:mm:ss"));
   });
 }
 
@@ -204,15 +204,15 @@ void ClockWindow::armZeroReminder(bool flash) {
 
 void ClockWindow::applyOvertimeStyle(bool redrawPrefixed) {
   auto prefixed = [&](const char* prefix) {
-    context_.run.OvertimePrefix = prefix;
+    needs_.run.OvertimePrefix = prefix;
     if (!redrawPrefixed) return;
-    context_.run.direction = CountDirection::Up;
+    needs_.run.direction = CountDirection::Up;
     Label_change();
-    if (!context_.run.clocksHidden) ShowClocks(context_);
+    if (!needs_.run.clocksHidden) ShowClocks(needs_);
   };
-  switch (ReadTimeoutAction(context_.platform)) {
+  switch (ReadTimeoutAction(needs_.platform)) {
     case 0:
-      context_.run.OvertimePrefix = "";
+      needs_.run.OvertimePrefix = "";
       break;
     case 1:
       Timer8.setEnabled(true);
@@ -224,8 +224,8 @@ void ClockWindow::applyOvertimeStyle(bool redrawPrefixed) {
       prefixed("超时");
       break;
     case 4:
-      context_.run.OvertimePrefix = "";
-      HideClocks(context_);
+      needs_.run.OvertimePrefix = "";
+      HideClocks(needs_);
       break;
     default:
       break;
@@ -234,12 +234,12 @@ void ClockWindow::applyOvertimeStyle(bool redrawPrefixed) {
 
 void ClockWindow::showFinalCount() {
   const std::string at = where("Timer1");
-  attempt(context_.platform.log, at.c_str(), [&] {
+  attempt(needs_.platform.log, at.c_str(), [&] {
     const std::int32_t shown =
-        optionOn(context_.settings.optvalue, OptFlag::CountDown) ? 0 : context_.run.RunMillis;
+        optionOn(needs_.settings.optvalue, OptFlag::CountDown) ? 0 : needs_.run.RunMillis;
     Label1(1).setCaption(clockText(shown));
   });
-  attempt(context_.platform.log, at.c_str(), [&] { Label_change(); });
+  attempt(needs_.platform.log, at.c_str(), [&] { Label_change(); });
 }
 
 void ClockWindow::stopCountTimers() {
@@ -247,11 +247,11 @@ void ClockWindow::stopCountTimers() {
 }
 
 std::string ClockWindow::shownText() {
-  const int format = DisplayFormat(context_.settings.optvalue);
-  if (Label1(1).Top() != 0) return timeOfDayText(context_.platform, format);
+  const int format = DisplayFormat(needs_.settings.optvalue);
+  if (Label1(1).Top() != 0) return timeOfDayText(needs_.platform, format);
   const double t = TimeValue(Label1(1).Caption());
   std::string text = countText(format, Hour(t), Minute(t), Second(t));
-  if (context_.run.direction != CountDirection::Down) text = context_.run.OvertimePrefix + text;
+  if (needs_.run.direction != CountDirection::Down) text = needs_.run.OvertimePrefix + text;
   return text;
 }
 

@@ -18,7 +18,7 @@
 
 namespace horalix {
 
-class Context;
+struct ClockNeeds;
 class PromptBar;
 
 // The colour of the clock text: a palette entry by the index in characters 4-5 of Fontselect,
@@ -41,7 +41,7 @@ class ClockWindow : public platform::Form {
  public:
   // pictureOwner: the window whose Picture1 picture the face shows (the mirror shows the
   // floating clock's); nullptr for the window itself.
-  ClockWindow(Context& context, const ClockRole& role, platform::Form* pictureOwner = nullptr);
+  ClockWindow(ClockNeeds& needs, const ClockRole& role, platform::Form* pictureOwner = nullptr);
 
   const ClockRole& role() const { return role_; }
 
@@ -272,7 +272,7 @@ class ClockWindow : public platform::Form {
   // Where a statement of this clock's handler `handler` failed, for the log.
   std::string where(const char* handler) const { return std::string(role_.name) + "." + handler; }
 
-  Context& context_;
+  ClockNeeds& needs_;
   ClockFace face_;
 
  private:

@@ -4,13 +4,14 @@
 #include <algorithm>
 #include <vector>
 
+#include "clock/clock_needs.h"
 #include "clock/clock_window.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/display_format.h"
 #include "services/option_names.h"
 #include "services/palette.h"
 #include "services/picture_size.h"
+#include "services/program_folder.h"
 #include "services/text_runtime.h"
 #include "services/time_value.h"
 
@@ -50,10 +51,10 @@ std::uint32_t faceColour(const std::string& fontselect) {
 
 void ClockWindow::styleFace(int size, bool countDown) {
   auto attempt = [this](auto&& statement) {
-    horalix::attempt(context_.platform.log, where("Timer5").c_str(), statement);
+    horalix::attempt(needs_.platform.log, where("Timer5").c_str(), statement);
   };
   std::uint32_t colour = 0;
-  attempt([&] { colour = faceColour(context_.settings.Fontselect); });
+  attempt([&] { colour = faceColour(needs_.settings.Fontselect); });
   attempt([&] { setUpFonts(size, colour); });
   Label1(1).setVisible(false);
   Label1(2).setVisible(false);
@@ -64,10 +65,10 @@ void ClockWindow::styleFace(int size, bool countDown) {
 // The clock font on the labels and the drawing surface. A font that does not take is replaced
 // by the program's own font file: Arial Black by its own, any other face by Trebuchet MS.
 void ClockWindow::setUpFonts(int size, std::uint32_t colour) {
-  SettingsBlock& settings = context_.settings;
-  platform::FontService& fonts = context_.platform.fonts;
+  SettingsBlock& settings = needs_.settings;
+  platform::FontService& fonts = needs_.platform.fonts;
   auto fontFile = [this](const char* file) {
-    return context_.pathInProgramFolder(std::string("font\\") + file);
+    return pathInProgramFolder(needs_.platform, std::string("font\\") + file);
   };
   for (int i : {1, 2}) {
     setFont(Label1(i), settings.clockFont, size);
@@ -104,22 +105,22 @@ void ClockWindow::setUpFonts(int size, std::uint32_t colour) {
 // An opaque clock shows its back picture, or its back colour when there is none; a see-through
 // clock keys out a colour near the text colour.
 void ClockWindow::setUpBackground(std::uint32_t colour) {
-  SettingsBlock& settings = context_.settings;
+  SettingsBlock& settings = needs_.settings;
   if (optionChar(settings.checkvalue, CheckFlag::TransparentBack) != "0") {
     Picture3.setPicture("", 0, 0);
-    context_.run.BackPictureOn = false;
+    needs_.run.BackPictureOn = false;
     changcolor(colour);
     return;
   }
   const std::vector<std::string> parts = Split(settings.picturename, "\\");
   const std::string name = parts.empty() ? "" : parts[0];
   Picture3.setPicture("", 0, 0);
-  const std::string path = context_.pathInProgramFolder("picture\\" + name);
-  context_.run.BackPictureOn = false;
-  if (!name.empty() && context_.platform.files.normalFileExists(path)) {
-    const PictureDimensions size = PictureSize(context_.platform.files, path);
+  const std::string path = pathInProgramFolder(needs_.platform, "picture\\" + name);
+  needs_.run.BackPictureOn = false;
+  if (!name.empty() && needs_.platform.files.normalFileExists(path)) {
+    const PictureDimensions size = PictureSize(needs_.platform.files, path);
     Picture3.setPicture(path, size.width, size.height);
-    context_.run.BackPictureOn = true;
+    needs_.run.BackPictureOn = true;
     settings.picture_width = std::min(size.width, 600);
     settings.picture_height = std::min(size.height, 450);
   } else {
@@ -132,11 +133,11 @@ void ClockWindow::setUpBackground(std::uint32_t colour) {
 // The face sized around the first text (and the back picture); a count-down of no length shows
 // the time of day instead.
 void ClockWindow::layOutFirstText(bool countDown) {
-  const bool noLength = countDown && context_.run.RunSeconds == 0;
+  const bool noLength = countDown && needs_.run.RunSeconds == 0;
   Label1(1).move(0, 0, Label1(1).Width(), Label1(1).Height());
   Label1(2).move(0, 13800, Label1(2).Width(), Label1(2).Height());
-  if (context_.run.BackPictureOn) {
-    const double t = context_.settings.Time_all;
+  if (needs_.run.BackPictureOn) {
+    const double t = needs_.settings.Time_all;
     Label1(1).setCaption(countText(3, Hour(t), Minute(t), Second(t)));
   } else {
     Label1(1).setAutoSize(true);
@@ -160,22 +161,21 @@ void ClockWindow::fitTextBox() {
 
 void ClockWindow::refitWindow() {
   auto attempt = [this](auto&& statement) {
-    horalix::attempt(context_.platform.log, where("Form_LostFocus").c_str(), statement);
+    horalix::attempt(needs_.platform.log, where("Form_LostFocus").c_str(), statement);
   };
-  if (!context_.run.BackPictureOn) {
+  if (!needs_.run.BackPictureOn) {
     attempt([&] { move(Left(), Top(), Picture2.Width(), Picture2.Height()); });
     return;
   }
   attempt([&] {
-    const int width = std::max(Picture2.Width(), context_.settings.picture_width * kPictureTwips);
-    const int height =
-        std::max(Picture2.Height(), context_.settings.picture_height * kPictureTwips);
+    const int width = std::max(Picture2.Width(), needs_.settings.picture_width * kPictureTwips);
+    const int height = std::max(Picture2.Height(), needs_.settings.picture_height * kPictureTwips);
     Picture1.move(Picture1.Left(), Picture1.Top(), width, height);
   });
   attempt([&] { move(Left(), Top(), Picture1.Width(), Picture1.Height()); });
   // The back picture is painted stretched over the whole surface, whatever its size.
   attempt([&] {
-    const auto& desktop = context_.platform.desktop;
+    const auto& desktop = needs_.platform.desktop;
     Picture1.PaintPicture(Picture1.Picture(), 0, 0, static_cast<float>(Picture1.Width()),
                           static_cast<float>(Picture1.Height()),
                           Picture1.pictureWidthPx() * desktop.twipsPerPixelX(),

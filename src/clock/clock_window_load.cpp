@@ -3,10 +3,11 @@
 // and puts the window at its saved position, pulled inside the screen. Losing the focus re-fits
 // the drawing surfaces and the window to the current text and back picture. Unloading lets go
 // of the window's rounded outline. Every statement is attempted on its own.
+#include "clock/clock_needs.h"
 #include "clock/clock_placement.h"
 #include "clock/floating_clock.h"
 #include "services/attempt.h"
-#include "services/context.h"
+#include "services/program_folder.h"
 #include "services/settings_record.h"
 #include "services/window_utilities.h"
 
@@ -14,28 +15,28 @@ namespace horalix {
 
 void FloatingClock::Form_Load() {
   auto attempt = [this](auto&& statement) {
-    horalix::attempt(context_.platform.log, "time_glass.Form_Load", statement);
+    horalix::attempt(needs_.platform.log, "time_glass.Form_Load", statement);
   };
-  attempt([&] { SetTopmost(context_.run, *this); });
-  attempt([&] { LoadSettings(context_.platform, context_.settings); });
+  attempt([&] { SetTopmost(needs_.run, *this); });
+  attempt([&] { LoadSettings(needs_.platform, needs_.settings); });
   restoreAtNextStart = true;
   // The hover button's two pictures, made by the build: 32 x 32 pixels.
-  Image2(0).setPicture(context_.pathInProgramFolder("picture\\hover-play.bmp"), 32, 32);
-  Image2(1).setPicture(context_.pathInProgramFolder("picture\\hover-stop.bmp"), 32, 32);
+  Image2(0).setPicture(pathInProgramFolder(needs_.platform, "picture\\hover-play.bmp"), 32, 32);
+  Image2(1).setPicture(pathInProgramFolder(needs_.platform, "picture\\hover-stop.bmp"), 32, 32);
   Timer5.setEnabled(true);
   // Unlike the sequencer's placement, a saved 0 is not taken, the window's own height must fit
   // below the saved top, and a screen narrower than the window leaves a negative left.
-  const SavedPosition at = readSavedPosition(context_, "clockleft", "clocktop");
-  const auto& desktop = context_.platform.desktop;
-  const int width = context_.run.BackPictureOn ? Width() : Label9.Width();
-  const int maxLeft = context_.run.ScreenWidthPx * desktop.twipsPerPixelX() - width - 100;
+  const SavedPosition at = readSavedPosition(needs_, "clockleft", "clocktop");
+  const auto& desktop = needs_.platform.desktop;
+  const int width = needs_.run.BackPictureOn ? Width() : Label9.Width();
+  const int maxLeft = needs_.run.ScreenWidthPx * desktop.twipsPerPixelX() - width - 100;
   attempt([&] { setLeft(at.left > 0 && maxLeft > at.left ? at.left : maxLeft); });
-  const int roomBelow = context_.run.ScreenHeightPx * desktop.twipsPerPixelY() - Height();
+  const int roomBelow = needs_.run.ScreenHeightPx * desktop.twipsPerPixelY() - Height();
   attempt([&] { setTop(at.top > 0 && roomBelow > at.top ? at.top : 0); });
 }
 
 void FloatingClock::Form_LostFocus() {
-  horalix::attempt(context_.platform.log, "time_glass.Form_LostFocus", [&] { fitTextBox(); });
+  horalix::attempt(needs_.platform.log, "time_glass.Form_LostFocus", [&] { fitTextBox(); });
   refitWindow();
 }
 

@@ -5,12 +5,13 @@
 // remaining time in the run state and redraws at every tick; the mirror's face is redrawn by
 // the floating clock's text update.
 #include "bars/bars.h"
+#include "clock/clock_needs.h"
 #include "clock/floating_clock.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/display_format.h"
 #include "services/format_picture.h"
 #include "services/option_names.h"
+#include "services/program_folder.h"
 #include "services/runtime_error.h"
 #include "services/sound_playback.h"
 #include "services/text_runtime.h"
@@ -23,17 +24,17 @@ namespace horalix {
 void ClockWindow::Timer1_Timer() {
   const std::string at = where("Timer1");
   auto attempt = [&](auto&& statement) {
-    horalix::attempt(context_.platform.log, at.c_str(), statement);
+    horalix::attempt(needs_.platform.log, at.c_str(), statement);
   };
   std::int32_t e = 0;
   std::int32_t r = 0;
-  context_.run.direction = CountDirection::Down;
+  needs_.run.direction = CountDirection::Down;
   beforeCountTick();
   Timer1.setInterval(200);
-  attempt([&] { SetTopmost(context_.run, *this); });
+  attempt([&] { SetTopmost(needs_.run, *this); });
   e = remaintime("Timer1");
   attempt([&] {
-    const std::int64_t left = std::int64_t{context_.run.RunSeconds} * 1000 + 400 - e;
+    const std::int64_t left = std::int64_t{needs_.run.RunSeconds} * 1000 + 400 - e;
     if (left != static_cast<std::int32_t>(left)) throw RuntimeError(RuntimeErrorCode::Overflow);
     r = static_cast<std::int32_t>(left);
   });
@@ -41,17 +42,17 @@ void ClockWindow::Timer1_Timer() {
   if (r > 0) {
     attempt([&] {
       Label1(1).setCaption(
-          clockText(optionOn(context_.settings.optvalue, OptFlag::CountDown) ? r : e));
+          clockText(optionOn(needs_.settings.optvalue, OptFlag::CountDown) ? r : e));
     });
     attempt([&] {
-      Label1(2).setCaption(Format(timeOf(context_.platform.loop.localTime()), "hh:mm:ss"));
+      Label1(2).setCaption(Format(timeOf(needs_.platform.loop.localTime()), "hh:mm:ss"));
     });
     Timer1.setEnabled(true);
     countDownShown();
   }
-  if (!runBound(context_.run)) {
+  if (!runBound(needs_.run)) {
     r = 0;
-    context_.run.AfterZeroAction = 5;
+    needs_.run.AfterZeroAction = 5;
   }
   if (Int(r / 1000.0) <= 0) {
     endCountDown();
@@ -71,11 +72,11 @@ void ClockWindow::Timer1_Timer() {
 // at the set length or above never fires; a stage at the second of an earlier one is the same
 // stage.
 int ClockWindow::dueStage(std::int32_t u) {
-  if (u == context_.run.RunSeconds) return 0;
-  const std::int32_t seconds[] = {AlarmOneSeconds, AlarmTwoSeconds, context_.settings.Time_three};
+  if (u == needs_.run.RunSeconds) return 0;
+  const std::int32_t seconds[] = {AlarmOneSeconds, AlarmTwoSeconds, needs_.settings.Time_three};
   for (int k = 1; k <= 3; ++k) {
     const std::int32_t at = seconds[k - 1];
-    if ((firedStages_ & (1U << k)) != 0 || u > at || at >= context_.run.RunSeconds) continue;
+    if ((firedStages_ & (1U << k)) != 0 || u > at || at >= needs_.run.RunSeconds) continue;
     for (int j = k; j <= 3; ++j) {
       if (seconds[j - 1] == at) firedStages_ |= 1U << j;
     }
@@ -85,7 +86,7 @@ int ClockWindow::dueStage(std::int32_t u) {
 }
 
 void ClockWindow::runStage(int k) {
-  const std::string& c = context_.settings.checkvalue;
+  const std::string& c = needs_.settings.checkvalue;
   auto on = [&c](CheckFlag flag) { return optionOn(c, flag); };
   const std::string at = where("Timer1");
   Timer1.setInterval(1000);
@@ -94,7 +95,7 @@ void ClockWindow::runStage(int k) {
     Label1(2).setTop(13800);
   }
   const bool stageOn = on(CheckFlag::TimedDuration) && on(stageSwitch(k));
-  horalix::attempt(context_.platform.log, at.c_str(), [&] {
+  horalix::attempt(needs_.platform.log, at.c_str(), [&] {
     if (!stageOn) return;
     if (on(stageFlash(k))) stageFlashes = true;
     alarmStage = static_cast<AlarmStage>(k);
@@ -102,7 +103,7 @@ void ClockWindow::runStage(int k) {
     reminderPending = true;
     Timer2.setEnabled(true);
   });
-  horalix::attempt(context_.platform.log, at.c_str(), [&] {
+  horalix::attempt(needs_.platform.log, at.c_str(), [&] {
     if (!stageOn || !on(stageBar(k))) return;
     alarmStage = static_cast<AlarmStage>(k);
     promptBar().requestStart();
@@ -111,17 +112,17 @@ void ClockWindow::runStage(int k) {
 }
 
 void FloatingClock::beforeCountTick() {
-  horalix::attempt(context_.platform.log, "time_glass.Timer7", [&] {
+  horalix::attempt(needs_.platform.log, "time_glass.Timer7", [&] {
     if (Image1.Visible()) Timer7.setEnabled(true);
   });
 }
 
 void FloatingClock::publishCountDown(std::int32_t e, std::int32_t& r) {
-  context_.run.countedDownMs = e;
-  context_.run.shownMillis = r;
+  needs_.run.countedDownMs = e;
+  needs_.run.shownMillis = r;
   // The time left never rises by more than 400 ms: after such a jump (a change of clock method)
   // the clock holds what it showed until the measure has come back down.
-  horalix::attempt(context_.platform.log, "time_glass.Timer1", [&] {
+  horalix::attempt(needs_.platform.log, "time_glass.Timer1", [&] {
     const double guard = Val(Label10.Caption());
     if (guard + 400 < r) {
       r = static_cast<std::int32_t>(guard - 200);
@@ -132,22 +133,22 @@ void FloatingClock::publishCountDown(std::int32_t e, std::int32_t& r) {
 }
 
 void FloatingClock::countDownShown() {
-  horalix::attempt(context_.platform.log, "time_glass.Timer1", [&] { Label_change(); });
+  horalix::attempt(needs_.platform.log, "time_glass.Timer1", [&] { Label_change(); });
 }
 
 void FloatingClock::stageSound(int k, bool stageOn) {
-  const std::string& c = context_.settings.checkvalue;
+  const std::string& c = needs_.settings.checkvalue;
   auto on = [&c](CheckFlag flag) { return optionOn(c, flag); };
-  horalix::attempt(context_.platform.log, "time_glass.Timer1", [&] {
+  horalix::attempt(needs_.platform.log, "time_glass.Timer1", [&] {
     if (!stageOn || !on(horalix::stageSound(k))) return;
     auto sound = [this](int entry) {
-      return context_.pathInProgramFolder("sounds\\" + SoundNames.at(entry));
+      return pathInProgramFolder(needs_.platform, "sounds\\" + SoundNames.at(entry));
     };
-    StopMusic(context_.platform, sound(k - 1));
+    StopMusic(needs_.platform, sound(k - 1));
     if (k == 3 && on(CheckFlag::ContinuousReminder)) {
-      WavPlayLoop(context_.platform, sound(k));
+      WavPlayLoop(needs_.platform, sound(k));
     } else {
-      PlayMusic(context_.platform, sound(k));
+      PlayMusic(needs_.platform, sound(k));
     }
   });
 }
@@ -155,8 +156,8 @@ void FloatingClock::stageSound(int k, bool stageOn) {
 void FloatingClock::afterCountDownTick() {
   if (!keyboardSwitched) {
     keyboardSwitched = true;
-    horalix::attempt(context_.platform.log, "time_glass.Timer1",
-                     [&] { UseEnglishKeyboard(context_.platform); });
+    horalix::attempt(needs_.platform.log, "time_glass.Timer1",
+                     [&] { UseEnglishKeyboard(needs_.platform); });
   }
 }
 

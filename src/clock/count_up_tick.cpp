@@ -3,15 +3,16 @@
 // stops (the floating clock also ends the run or, when cycling, starts it again), and a count
 // that has lost its run stops. The floating clock also publishes the elapsed time in the run
 // state, records the run and arms the run start again.
+#include "clock/clock_needs.h"
 #include "clock/clock_placement.h"
 #include "clock/floating_clock.h"
 #include "clock/run_stop.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/display_format.h"
 #include "services/format_picture.h"
 #include "services/option_names.h"
 #include "services/ports.h"
+#include "services/program_folder.h"
 #include "services/setting_readers.h"
 #include "services/sound_playback.h"
 #include "services/text_runtime.h"
@@ -25,42 +26,42 @@ namespace {
 constexpr const char* kWhere = "time_glass.Timer4";
 
 // Banks the count-up, stops the count and records the run.
-void stopCountUp(Context& context, FloatingClock& clock) {
-  context.run.record.bankedUpMs = context.run.countedUpMs;
+void stopCountUp(ClockNeeds& needs, FloatingClock& clock) {
+  needs.run.record.bankedUpMs = needs.run.countedUpMs;
   clock.stopCountTimers();
-  recordRun(context, clock);
+  recordRun(needs, clock);
 }
 
 // The overtime's end: the run is recorded and taken down; then either the slide show ends
 // (overtime counting) or the next round starts (cycling).
-void finishOvertime(Context& context, FloatingClock& clock) {
-  auto attempt = [&context](auto&& statement) {
-    horalix::attempt(context.platform.log, kWhere, statement);
+void finishOvertime(ClockNeeds& needs, FloatingClock& clock) {
+  auto attempt = [&needs](auto&& statement) {
+    horalix::attempt(needs.platform.log, kWhere, statement);
   };
-  const bool cycling = context.run.AfterZeroAction == 2;
+  const bool cycling = needs.run.AfterZeroAction == 2;
   clock.countUpEverySecond();
-  stopCountUp(context, clock);
-  attempt([&] { context.ports().runControl().hideInteraction(); });
-  attempt([&] { context.ports().runControl().hideProcessBars(); });
+  stopCountUp(needs, clock);
+  attempt([&] { needs.runControl.hideInteraction(); });
+  attempt([&] { needs.runControl.hideProcessBars(); });
   attempt([&] {
-    if (!optionOn(context.settings.optvalue,
+    if (!optionOn(needs.settings.optvalue,
                   cycling ? OptFlag::AfterZeroCycle : OptFlag::AfterZeroOvertime))
       return;
-    closeToolWindows(context, true);
-    horalix::attempt(context.platform.log, kWhere, [&] {
-      const std::string& c = context.settings.checkvalue;
+    closeToolWindows(needs, true);
+    horalix::attempt(needs.platform.log, kWhere, [&] {
+      const std::string& c = needs.settings.checkvalue;
       if (optionOn(c, CheckFlag::TimedDuration) && optionOn(c, CheckFlag::EndSound)) {
-        PlayMusic(context.platform,
-                  context.pathInProgramFolder("sounds\\" + clock.SoundNames.at(5)));
+        PlayMusic(needs.platform,
+                  pathInProgramFolder(needs.platform, "sounds\\" + clock.SoundNames.at(5)));
       }
     });
-    showTimeUpPrompt(context);
+    showTimeUpPrompt(needs);
   });
   if (cycling) {
-    attempt([&] { RestoreClocks(context); });
-    attempt([&] { startNextRound(context, clock); });
+    attempt([&] { RestoreClocks(needs); });
+    attempt([&] { startNextRound(needs, clock); });
   } else {
-    attempt([&] { context.ports().runControl().endSlideShow(); });
+    attempt([&] { needs.runControl.endSlideShow(); });
   }
 }
 
@@ -70,10 +71,10 @@ void finishOvertime(Context& context, FloatingClock& clock) {
 // 0) and the elapsed whole seconds have come to the span. The first tick at or past it ends
 // the overtime, also when no tick fell in the span's own second.
 bool ClockWindow::overtimeOver(std::int32_t elapsed) {
-  const std::int16_t action = context_.run.AfterZeroAction;
+  const std::int16_t action = needs_.run.AfterZeroAction;
   if (action != 0 && action != 2) return false;
-  const std::string& c = context_.settings.checkvalue;
-  const std::int32_t span = context_.settings.time_end;
+  const std::string& c = needs_.settings.checkvalue;
+  const std::int32_t span = needs_.settings.time_end;
   return optionOn(c, CheckFlag::TimedDuration) && optionOn(c, CheckFlag::OvertimeLimit) &&
          span > 0 && elapsed / 1000 >= span;
 }
@@ -81,45 +82,44 @@ bool ClockWindow::overtimeOver(std::int32_t elapsed) {
 void ClockWindow::Timer4_Timer() {
   const std::string at = where("Timer4");
   auto attempt = [&](auto&& statement) {
-    horalix::attempt(context_.platform.log, at.c_str(), statement);
+    horalix::attempt(needs_.platform.log, at.c_str(), statement);
   };
-  context_.run.direction = CountDirection::Up;
+  needs_.run.direction = CountDirection::Up;
   beforeCountTick();
   Timer4.setInterval(200);
-  attempt([&] { SetTopmost(context_.run, *this); });
+  attempt([&] { SetTopmost(needs_.run, *this); });
   const std::int32_t elapsed = remaintime("Timer4");
   publishCountUp(elapsed);
   attempt([&] { Label1(1).setCaption(clockText(elapsed)); });
-  attempt([&] {
-    Label1(2).setCaption(Format(timeOf(context_.platform.loop.localTime()), "hh:mm:ss"));
-  });
+  attempt(
+      [&] { Label1(2).setCaption(Format(timeOf(needs_.platform.loop.localTime()), "hh:mm:ss")); });
   attempt([&] { Label_change(); });
-  context_.platform.loop.doEvents();
+  needs_.platform.loop.doEvents();
 
   attempt([&] {
     if (overtimeOver(elapsed)) endOvertime();
   });
-  if (!runBound(context_.run)) countUpLostRun();
+  if (!runBound(needs_.run)) countUpLostRun();
 }
 
 void FloatingClock::publishCountUp(std::int32_t elapsed) {
-  context_.run.countedUpMs = elapsed;
-  context_.run.shownMillis = elapsed;
+  needs_.run.countedUpMs = elapsed;
+  needs_.run.shownMillis = elapsed;
 }
 
-void FloatingClock::endOvertime() { finishOvertime(context_, *this); }
+void FloatingClock::endOvertime() { finishOvertime(needs_, *this); }
 
 // The count has lost its run: stopped, recorded and the run start armed, which finds no run and
 // leaves the clock idle.
 void FloatingClock::countUpLostRun() {
   auto attempt = [this](auto&& statement) {
-    horalix::attempt(context_.platform.log, kWhere, statement);
+    horalix::attempt(needs_.platform.log, kWhere, statement);
   };
-  attempt([&] { stopCountUp(context_, *this); });
-  attempt([&] { context_.ports().runControl().endRun(); });
+  attempt([&] { stopCountUp(needs_, *this); });
+  attempt([&] { needs_.runControl.endRun(); });
   Timer5.setEnabled(true);
-  attempt([&] { context_.ports().runControl().hideInteraction(); });
-  attempt([&] { context_.ports().runControl().hideProcessBars(); });
+  attempt([&] { needs_.runControl.hideInteraction(); });
+  attempt([&] { needs_.runControl.hideProcessBars(); });
 }
 
 }  // namespace horalix

@@ -6,10 +6,10 @@
 #include <limits>
 #include <optional>
 
+#include "clock/clock_needs.h"
 #include "clock/clock_window.h"
 #include "services/attempt.h"
 #include "services/clock_mark.h"
-#include "services/context.h"
 #include "services/program_values.h"
 #include "services/runtime_error.h"
 #include "services/text_runtime.h"
@@ -29,15 +29,15 @@ bool fits32(std::int64_t v) {
 
 std::int32_t ClockWindow::remaintime(const std::string& Timername) {
   const double* bank = nullptr;
-  if (Timername == "Timer1") bank = &context_.run.record.bankedDownMs;
-  if (Timername == "Timer4") bank = &context_.run.record.bankedUpMs;
+  if (Timername == "Timer1") bank = &needs_.run.record.bankedDownMs;
+  if (Timername == "Timer4") bank = &needs_.run.record.bankedUpMs;
   if (bank == nullptr) return 0;
   std::int32_t result = 0;
   bool failed = false;
   try {
-    const ClockMethod method = readClockMethod(context_.run);
+    const ClockMethod method = readClockMethod(needs_.run);
     const double banked = *bank;
-    if (const auto sum = elapsedByMethod(context_.platform, method, context_.run.StartTick,
+    if (const auto sum = elapsedByMethod(needs_.platform, method, needs_.run.StartTick,
                                          Label16.Caption(), banked)) {
       const double rounded = std::nearbyint(*sum);
       if (!fits32(static_cast<std::int64_t>(rounded)))
@@ -45,14 +45,14 @@ std::int32_t ClockWindow::remaintime(const std::string& Timername) {
       result = static_cast<std::int32_t>(rounded);
     }
   } catch (const std::exception& e) {
-    context_.platform.log(std::string("remaintime: ") + e.what());
+    needs_.platform.log(std::string("remaintime: ") + e.what());
     failed = true;
   }
   if (failed) {
     // The next method from the next run on; the last method stays.
-    attempt(context_.platform.log, "remaintime", [&] {
-      const int method = static_cast<int>(readClockMethod(context_.run));
-      if (method < 2) programValues(context_.platform).writeNumber("clockmode", method + 1);
+    attempt(needs_.platform.log, "remaintime", [&] {
+      const int method = static_cast<int>(readClockMethod(needs_.run));
+      if (method < 2) programValues(needs_.platform).writeNumber("clockmode", method + 1);
     });
   }
   return result;

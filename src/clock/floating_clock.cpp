@@ -1,8 +1,8 @@
 #include "clock/floating_clock.h"
 
 #include "bars/bars.h"
+#include "clock/clock_needs.h"
 #include "clock/timeout_colours.h"
-#include "services/context.h"
 #include "services/option_names.h"
 #include "services/palette.h"
 #include "services/text_runtime.h"
@@ -26,15 +26,15 @@ constexpr platform::ControlDesign kDesign[] = {
 
 }  // namespace
 
-FloatingClock::FloatingClock(Context& context)
-    : ClockWindow(context, ClockRole::floating()),
+FloatingClock::FloatingClock(ClockNeeds& needs)
+    : ClockWindow(needs, ClockRole::floating()),
       Label10(addControls(kDesign).control("Label10")),
       Image1(control("Image1")),
       Timer7(addTimer("Timer7", 500)) {
   move(0, 0, 2400, 900);
   Timer3.onTick = [this] { Timer3_Timer(); };
   Timer5.onTick = [this] { Timer5_Timer(); };
-  Timer8.onTick = [this] { timeoutColours(context_, *this); };
+  Timer8.onTick = [this] { timeoutColours(needs_, *this); };
   Timer7.onTick = [this] { Timer7_Timer(); };
   Image1.Click = [this] { Image1_Click(); };
   Image1.MouseDown = [this](int Button, int Shift, float X, float Y) {
@@ -45,7 +45,7 @@ FloatingClock::FloatingClock(Context& context)
   };
 }
 
-PromptBar& FloatingClock::promptBar() { return context_.promptBar(); }
+PromptBar& FloatingClock::promptBar() { return needs_.promptBar; }
 
 void FloatingClock::redraw() { ShowStatue(Label11.Caption(), wantedSize()); }
 

@@ -9,11 +9,11 @@
 
 namespace horalix {
 
-class Context;
+struct ClockNeeds;
 
 class FloatingClock : public ClockWindow {
  public:
-  explicit FloatingClock(Context& context);
+  explicit FloatingClock(ClockNeeds& needs);
 
   // Shows the count held in Label1(1) (or the time of day in its view) in the chosen format,
   // on this clock and, with the extended screen in use, on the mirror.

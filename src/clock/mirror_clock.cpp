@@ -1,18 +1,18 @@
 #include "clock/mirror_clock.h"
 
 #include "bars/bars.h"
+#include "clock/clock_needs.h"
 #include "clock/floating_clock.h"
 #include "clock/timeout_colours.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/extended_screen.h"
 #include "services/setting_readers.h"
 
 namespace horalix {
 
-MirrorClock::MirrorClock(Context& context)
+MirrorClock::MirrorClock(ClockNeeds& needs)
     // The mirror shows the back picture that the floating clock holds.
-    : ClockWindow(context, ClockRole::extendedScreen(), &context.floatingClock()) {
+    : ClockWindow(needs, ClockRole::extendedScreen(), &needs.floatingClock) {
   alarmStage = AlarmStage::Alarm1;
   Label11.setCaption("11");
   Label16.setCaption("16");
@@ -24,32 +24,32 @@ MirrorClock::MirrorClock(Context& context)
     Timer3.setEnabled(false);
   };
   Timer5.onTick = [this] { Timer5_Timer(); };
-  Timer8.onTick = [this] { timeoutColours(context_, *this); };
+  Timer8.onTick = [this] { timeoutColours(needs_, *this); };
 }
 
-PromptBar& MirrorClock::promptBar() { return context_.secondPromptBar(); }
+PromptBar& MirrorClock::promptBar() { return needs_.secondPromptBar; }
 
 int MirrorClock::mirrorSize() { return wantedSize() + MirrorFontAdd; }
 
-void MirrorClock::redraw() { ShowStatue(context_.floatingClock().faceText(), mirrorSize()); }
+void MirrorClock::redraw() { ShowStatue(needs_.floatingClock.faceText(), mirrorSize()); }
 
 void MirrorClock::Label_change() {
   Label11.setCaption(shownText());
   redraw();
-  context_.platform.loop.doEvents();
+  needs_.platform.loop.doEvents();
 }
 
 void MirrorClock::parkOffScreen() {
-  setTop(-screenHeightTwips(context_.platform, context_.run) - 15000);
-  setLeft(-screenWidthTwips(context_.platform, context_.run) - 5000);
+  setTop(-screenHeightTwips(needs_.platform, needs_.run) - 15000);
+  setLeft(-screenWidthTwips(needs_.platform, needs_.run) - 5000);
 }
 
 MirrorClock::Place MirrorClock::savedPlace() {
   // A coordinate stored nowhere counts as 0: the top left corner of the extended screen.
-  const BarPosition at = readBarPosition(context_, "clocklefttwo", "clocktoptwo", 0);
+  const BarPosition at = readBarPosition(needs_.barsNeeds, "clocklefttwo", "clocktoptwo", 0);
   Place place{at.left, at.top};
-  place.top = reduceByScreenHeights(place.top, screenHeightTwips(context_.platform, context_.run));
-  const int w = screenWidthTwips(context_.platform, context_.run);
+  place.top = reduceByScreenHeights(place.top, screenHeightTwips(needs_.platform, needs_.run));
+  const int w = screenWidthTwips(needs_.platform, needs_.run);
   if (place.left < w) place.left = w;
   return place;
 }
@@ -57,7 +57,7 @@ MirrorClock::Place MirrorClock::savedPlace() {
 // Unlike the placement at load, a negative top stays, and nothing is parked when the extended
 // screen is not in use: the window is simply not moved.
 void MirrorClock::placeAtSavedPosition() {
-  if (ReadSecondScreen(context_.platform, context_.ports()) != 1) return;
+  if (ReadSecondScreen(needs_.platform, needs_.interactionMenu) != 1) return;
   const Place place = savedPlace();
   setLeft(place.left);
   setTop(place.top);

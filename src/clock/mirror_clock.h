@@ -12,11 +12,11 @@
 
 namespace horalix {
 
-class Context;
+struct ClockNeeds;
 
 class MirrorClock : public ClockWindow {
  public:
-  explicit MirrorClock(Context& context);
+  explicit MirrorClock(ClockNeeds& needs);
 
   // Builds the mirror's own text from its count cell into Label11, then draws the floating
   // clock's text on the mirror's face.

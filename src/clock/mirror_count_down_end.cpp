@@ -4,9 +4,9 @@
 // the overtime before the next round or stops. Sounds, the run record, the time-up prompt and
 // the next round belong to the floating clock.
 #include "bars/bars.h"
+#include "clock/clock_needs.h"
 #include "clock/mirror_clock.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/option_names.h"
 #include "services/setting_readers.h"
 
@@ -18,13 +18,13 @@ constexpr const char* kWhere = "time_glasstwo.Timer1";
 
 void MirrorClock::endCountDown() {
   auto attempt = [this](auto&& statement) {
-    horalix::attempt(context_.platform.log, kWhere, statement);
+    horalix::attempt(needs_.platform.log, kWhere, statement);
   };
-  const std::string& c = context_.settings.checkvalue;
+  const std::string& c = needs_.settings.checkvalue;
   auto on = [&c](CheckFlag flag) { return optionOn(c, flag); };
   Timer1.setEnabled(false);
   Timer3.setEnabled(false);
-  context_.run.BlinkCount = 0;
+  needs_.run.BlinkCount = 0;
   takeSegmentStart();
   Picture1.setVisible(true);
   Picture2.setVisible(true);
@@ -46,7 +46,7 @@ void MirrorClock::endCountDown() {
     stopCountTimers();
   };
 
-  switch (context_.run.AfterZeroAction) {
+  switch (needs_.run.AfterZeroAction) {
     case 0:
       // The prompt bar at zero does not ask for the zero reminder itself here.
       zeroReminder(on(CheckFlag::TimedDuration) && on(CheckFlag::BarOvertime));
@@ -58,11 +58,11 @@ void MirrorClock::endCountDown() {
       stop();
       break;
     case 2:
-      if (context_.settings.time_end > 0 && on(CheckFlag::TimedDuration) &&
+      if (needs_.settings.time_end > 0 && on(CheckFlag::TimedDuration) &&
           on(CheckFlag::OvertimeLimit)) {
         zeroReminder(on(CheckFlag::BarOvertime));
         attempt([&] {
-          if (ReadSecondScreen(context_.platform, context_.ports()) != 1) return;
+          if (ReadSecondScreen(needs_.platform, needs_.interactionMenu) != 1) return;
           Timer1.setEnabled(false);
           Timer4.setEnabled(true);
         });

@@ -6,27 +6,27 @@
 // the mirror's count-down tick; otherwise the mirror is parked far off screen. Every statement
 // is attempted on its own.
 #include "bars/bars.h"
+#include "clock/clock_needs.h"
 #include "clock/floating_clock.h"
 #include "clock/mirror_clock.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/setting_readers.h"
 #include "services/time_value.h"
 
 namespace horalix {
 
 void MirrorClock::Timer5_Timer() {
-  Context& context = context_;
-  const SettingsBlock& settings = context.settings;
-  auto attempt = [&context](auto&& statement) {
-    horalix::attempt(context.platform.log, "time_glasstwo.Timer5", statement);
+  ClockNeeds& needs = needs_;
+  const SettingsBlock& settings = needs.settings;
+  auto attempt = [&needs](auto&& statement) {
+    horalix::attempt(needs.platform.log, "time_glasstwo.Timer5", statement);
   };
 
   beginRunStart();
   // The extended screen's prompt bar is parked centred above the extended screen; its
   // keep-on-top run goes on.
-  attempt([&] { context.secondPromptBar().parkKeepingOnTop(2000); });
-  attempt([&] { MirrorFontAdd = ReadHotkeyAdd(context.platform); });
+  attempt([&] { needs.secondPromptBar.parkKeepingOnTop(2000); });
+  attempt([&] { MirrorFontAdd = ReadHotkeyAdd(needs.platform); });
   stageFlashes = false;
   resetStages();
   AlarmOneSeconds = settings.Time_one;
@@ -50,14 +50,14 @@ void MirrorClock::Timer5_Timer() {
   faceShown = true;
   reminderPending = false;
   // The face shows the floating clock's text.
-  drawFirstFace(context.floatingClock().faceText(), size);
+  drawFirstFace(needs.floatingClock.faceText(), size);
   takeRunValues();
 
-  if (ReadSecondScreen(context.platform, context.ports()) == 0) {
+  if (ReadSecondScreen(needs.platform, needs.interactionMenu) == 0) {
     parkOffScreen();
     return;
   }
-  if (runCounts(context.run, context.settings)) {
+  if (runCounts(needs.run, needs.settings)) {
     Timer1.setEnabled(true);
     Timer3.setEnabled(false);
     Timer4.setEnabled(false);

@@ -2,9 +2,9 @@
 // it loses the focus, and its mouse handling (a left click redraws, a drag moves the window and
 // every move saves where it stands). While the extended screen is not in use the mirror is
 // parked far off screen instead. Every statement is attempted on its own.
+#include "clock/clock_needs.h"
 #include "clock/mirror_clock.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/option_names.h"
 #include "services/setting_readers.h"
 #include "services/text_runtime.h"
@@ -19,15 +19,15 @@ constexpr int kLeftButton = 1;
 
 void MirrorClock::Form_Load() {
   auto attempt = [this](auto&& statement) {
-    horalix::attempt(context_.platform.log, "time_glasstwo.Form_Load", statement);
+    horalix::attempt(needs_.platform.log, "time_glasstwo.Form_Load", statement);
   };
-  attempt([&] { SetTopmost(context_.run, *this); });
+  attempt([&] { SetTopmost(needs_.run, *this); });
   Timer5.setEnabled(true);
   Place place = savedPlace();
   // At load a place above the top edge comes down to it.
   if (place.top < 0) place.top = 0;
   attempt([&] {
-    if (ReadSecondScreen(context_.platform, context_.ports()) != 0) {
+    if (ReadSecondScreen(needs_.platform, needs_.interactionMenu) != 0) {
       setLeft(place.left);
       setTop(place.top);
     } else {
@@ -37,10 +37,10 @@ void MirrorClock::Form_Load() {
 }
 
 void MirrorClock::Form_LostFocus() {
-  horalix::attempt(context_.platform.log, "time_glasstwo.Form_LostFocus", [&] { fitTextBox(); });
+  horalix::attempt(needs_.platform.log, "time_glasstwo.Form_LostFocus", [&] { fitTextBox(); });
   bool parked = false;
-  horalix::attempt(context_.platform.log, "time_glasstwo.Form_LostFocus", [&] {
-    if (ReadSecondScreen(context_.platform, context_.ports()) != 0) return;
+  horalix::attempt(needs_.platform.log, "time_glasstwo.Form_LostFocus", [&] {
+    if (ReadSecondScreen(needs_.platform, needs_.interactionMenu) != 0) return;
     parkOffScreen();
     parked = true;
   });
@@ -56,8 +56,8 @@ void MirrorClock::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
   (void)Y;
   const int top = Label1(1).Top();
   if (Button != kLeftButton || (top != 0 && top != 13800)) return;
-  if (optionChar(context_.settings.checkvalue, CheckFlag::KeepTimeText) != "0") return;
-  horalix::attempt(context_.platform.log, "time_glasstwo.Picture1_MouseDown", [&] { redraw(); });
+  if (optionChar(needs_.settings.checkvalue, CheckFlag::KeepTimeText) != "0") return;
+  horalix::attempt(needs_.platform.log, "time_glasstwo.Picture1_MouseDown", [&] { redraw(); });
 }
 
 // The saved place is not clamped here: the next placement applies its own rules to it.
@@ -66,10 +66,10 @@ void MirrorClock::Picture1_MouseMove(int Button, int Shift, float X, float Y) {
   (void)X;
   (void)Y;
   auto attempt = [this](auto&& statement) {
-    horalix::attempt(context_.platform.log, "time_glasstwo.Picture1_MouseMove", statement);
+    horalix::attempt(needs_.platform.log, "time_glasstwo.Picture1_MouseMove", statement);
   };
-  if (Button == kLeftButton) attempt([&] { context_.platform.desktop.dragWithPointer(*this); });
-  attempt([&] { SaveClockTwoPos(context_.platform, Left(), Top()); });
+  if (Button == kLeftButton) attempt([&] { needs_.platform.desktop.dragWithPointer(*this); });
+  attempt([&] { SaveClockTwoPos(needs_.platform, Left(), Top()); });
   attempt([&] { redraw(); });
 }
 

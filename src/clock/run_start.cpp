@@ -6,17 +6,18 @@
 #include <algorithm>
 #include <exception>
 
+#include "clock/clock_needs.h"
 #include "clock/clock_placement.h"
 #include "clock/floating_clock.h"
 #include "clock/mirror_clock.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/display_format.h"
 #include "services/format_picture.h"
 #include "services/option_names.h"
 #include "services/palette.h"
 #include "services/picture_size.h"
 #include "services/ports.h"
+#include "services/program_folder.h"
 #include "services/setting_readers.h"
 #include "services/sound_playback.h"
 #include "services/text_runtime.h"
@@ -33,17 +34,17 @@ constexpr const char* kWhere = "time_glass.Timer5";
 }  // namespace
 
 void FloatingClock::Timer5_Timer() {
-  Context& context = context_;
-  SettingsBlock& settings = context.settings;
-  auto attempt = [&context](auto&& statement) {
-    horalix::attempt(context.platform.log, kWhere, statement);
+  ClockNeeds& needs = needs_;
+  SettingsBlock& settings = needs.settings;
+  auto attempt = [&needs](auto&& statement) {
+    horalix::attempt(needs.platform.log, kWhere, statement);
   };
 
   beginRunStart();
-  attempt([&] { context.ports().runControl().hideProcessBars(); });
+  attempt([&] { needs.runControl.hideProcessBars(); });
 
   SoundNames = Split(settings.tellsoundname, "\\");
-  attempt([&] { MirrorSizeAdd = ReadHotkeyAdd(context.platform); });
+  attempt([&] { MirrorSizeAdd = ReadHotkeyAdd(needs.platform); });
   stageFlashes = false;
   resetStages();
 
@@ -55,12 +56,12 @@ void FloatingClock::Timer5_Timer() {
     seconds = Second(t);
     settings.Time_all = timeOfDayValue(hours, minutes, seconds);
   });
-  context.run.RunSeconds = hours * 3600 + minutes * 60 + seconds;
-  context.run.RunMillis = context.run.RunSeconds * 1000;
+  needs.run.RunSeconds = hours * 3600 + minutes * 60 + seconds;
+  needs.run.RunMillis = needs.run.RunSeconds * 1000;
   AlarmOneSeconds = settings.Time_one;
   AlarmTwoSeconds = settings.Time_two;
-  Label10.setCaption(CStr(context.run.RunMillis));
-  context.run.clearBanked();
+  Label10.setCaption(CStr(needs.run.RunMillis));
+  needs.run.clearBanked();
 
   const int format = startFormat();
   Image1.setVisible(false);
@@ -72,7 +73,7 @@ void FloatingClock::Timer5_Timer() {
   attempt([&] { size = wantedSize(); });
   styleFace(size, countDown);
 
-  if (context.run.clocksHidden) {
+  if (needs.run.clocksHidden) {
     sequencerStep = SequencerStep::Settle;
     faceShown = false;
   } else {
@@ -83,9 +84,9 @@ void FloatingClock::Timer5_Timer() {
 
   drawFirstFace(Label11.Caption(), size);
   takeRunValues();
-  context.mirrorClock().armRunStart();
+  needs.mirrorClock.armRunStart();
 
-  const bool counting = runCounts(context.run, context.settings);
+  const bool counting = runCounts(needs.run, needs.settings);
   if (counting) {
     const int side = Picture1.Height();
     Image1.move(0, 0, side, side);
@@ -95,17 +96,18 @@ void FloatingClock::Timer5_Timer() {
     Timer3.setEnabled(false);
     Timer4.setEnabled(false);
     attempt([&] {
-      if (optionOn(settings.checkvalue, CheckFlag::SoundStart) && context.run.startSoundArmed &&
+      if (optionOn(settings.checkvalue, CheckFlag::SoundStart) && needs.run.startSoundArmed &&
           !SoundNames.empty()) {
-        PlayMusic(context.platform, context.pathInProgramFolder("sounds\\" + SoundNames.front()));
+        PlayMusic(needs.platform,
+                  pathInProgramFolder(needs.platform, "sounds\\" + SoundNames.front()));
       }
     });
   } else {
     Image1.setPicture(Image2(0).Picture());
   }
-  attempt([&] { context.ports().runMenus().runStarted(counting); });
+  attempt([&] { needs.runMenus.runStarted(counting); });
   if (restoreAtNextStart) {
-    attempt([&] { RestoreClocks(context); });
+    attempt([&] { RestoreClocks(needs); });
     restoreAtNextStart = false;
   }
   keyboardSwitched = false;

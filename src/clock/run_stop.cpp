@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "bars/bars.h"
+#include "clock/clock_needs.h"
 #include "clock/floating_clock.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/option_names.h"
 #include "services/ports.h"
 #include "services/run_record.h"
@@ -14,44 +14,42 @@
 
 namespace horalix {
 
-void recordRun(Context& context, FloatingClock& clock) {
-  attempt(context.platform.log, "recordRun", [&] {
+void recordRun(ClockNeeds& needs, FloatingClock& clock) {
+  attempt(needs.platform.log, "recordRun", [&] {
     const std::string music = clock.SoundNames.size() > 4 ? clock.SoundNames[4] : "";
-    SaveTimeRecord(context.platform, context.ports().runRecords(), context.run.record, clock.Left(),
-                   clock.Top(), music);
+    SaveTimeRecord(needs.platform, needs.runRecords, needs.run.record, clock.Left(), clock.Top(),
+                   music);
   });
 }
 
-void closeToolWindows(Context& context, bool withStatistics) {
-  ToolWindows& tools = context.ports().toolWindows();
+void closeToolWindows(ClockNeeds& needs, bool withStatistics) {
+  ToolWindows& tools = needs.toolWindows;
   if (withStatistics)
-    attempt(context.platform.log, "closeToolWindows",
-            [&] { tools.unload(ToolWindow::Statistics); });
+    attempt(needs.platform.log, "closeToolWindows", [&] { tools.unload(ToolWindow::Statistics); });
   for (ToolWindow tool :
        {ToolWindow::PresetManager, ToolWindow::InteractionSettings, ToolWindow::Settings}) {
-    attempt(context.platform.log, "closeToolWindows", [&] { tools.unload(tool); });
+    attempt(needs.platform.log, "closeToolWindows", [&] { tools.unload(tool); });
   }
-  attempt(context.platform.log, "closeToolWindows",
-          [&] { context.ports().runControl().closeToolWindow(); });
+  attempt(needs.platform.log, "closeToolWindows", [&] { needs.runControl.closeToolWindow(); });
 }
 
-void showTimeUpPrompt(Context& context) {
-  attempt(context.platform.log, "showTimeUpPrompt", [&] {
-    if (!optionOn(context.settings.checkvalue, CheckFlag::EndPrompt) ||
-        Trim(context.settings.tellouttext).empty())
+void showTimeUpPrompt(ClockNeeds& needs) {
+  attempt(needs.platform.log, "showTimeUpPrompt", [&] {
+    if (!optionOn(needs.settings.checkvalue, CheckFlag::EndPrompt) ||
+        Trim(needs.settings.tellouttext).empty())
       return;
-    context.timeUpPrompt().Show(true);
+    needs.timeUpPrompt.Show(true);
   });
 }
 
-void startNextRound(Context& context, FloatingClock& clock) {
+void startNextRound(ClockNeeds& needs, FloatingClock& clock) {
   bool nextPreset = false;
-  attempt(context.platform.log, "startNextRound", [&] {
+  attempt(needs.platform.log, "startNextRound", [&] {
     nextPreset =
-        optionOn(context.settings.AImode, AiFlag::Manual) && ReadClockCycle(context.platform) == 1;
+        optionOn(needs.settings.AImode, AiFlag::Manual) && ReadClockCycle(needs.platform) == 1;
   });
   if (nextPreset) {
-    context.ports().runControl().nextPreset();
+    needs.runControl.nextPreset();
   } else {
     clock.armRunStart();
   }

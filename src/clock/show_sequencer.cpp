@@ -5,10 +5,10 @@
 // 6 reminder.
 #include <algorithm>
 
+#include "clock/clock_needs.h"
 #include "clock/clock_placement.h"
 #include "clock/floating_clock.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/option_names.h"
 #include "services/text_runtime.h"
 
@@ -19,9 +19,9 @@ void ClockWindow::Timer2_Timer() {
   auto draw = [this] { redraw(); };
   switch (sequencerStep) {
     case SequencerStep::Place:
-      attempt(context_.platform.log, at.c_str(), [&] { placeAtSavedPosition(); });
+      attempt(needs_.platform.log, at.c_str(), [&] { placeAtSavedPosition(); });
       sequencerStep = SequencerStep::Shown;
-      attempt(context_.platform.log, at.c_str(), draw);
+      attempt(needs_.platform.log, at.c_str(), draw);
       break;
     case SequencerStep::Shown:
       sequencerStep = SequencerStep::Settle;
@@ -46,31 +46,31 @@ void ClockWindow::Timer2_Timer() {
       break;
     case SequencerStep::Reminder:
       sequencerStep = SequencerStep::Park;
-      context_.platform.loop.doEvents();
+      needs_.platform.loop.doEvents();
       handOverToBlink();
       break;
     case SequencerStep::Idle:
       break;
   }
-  context_.platform.loop.doEvents();
+  needs_.platform.loop.doEvents();
 }
 
 // The saved place, pulled inside the primary screen: a place beyond the right edge becomes the
 // right edge less 100 twips, one above or below the screen the top edge.
 void FloatingClock::placeAtSavedPosition() {
-  const SavedPosition at = readSavedPosition(context_, "clockleft", "clocktop");
-  const int width = context_.run.BackPictureOn ? Width() : Label9.Width();
+  const SavedPosition at = readSavedPosition(needs_, "clockleft", "clocktop");
+  const int width = needs_.run.BackPictureOn ? Width() : Label9.Width();
   const int maxLeft =
-      context_.run.ScreenWidthPx * context_.platform.desktop.twipsPerPixelX() - width - 100;
+      needs_.run.ScreenWidthPx * needs_.platform.desktop.twipsPerPixelX() - width - 100;
   int left = at.left >= 0 && maxLeft > at.left ? at.left : maxLeft;
   if (left < 0) left = 0;
-  const int screenHeight = context_.run.ScreenHeightPx * context_.platform.desktop.twipsPerPixelY();
+  const int screenHeight = needs_.run.ScreenHeightPx * needs_.platform.desktop.twipsPerPixelY();
   const int top = at.top >= 0 && screenHeight > at.top ? at.top : 0;
   move(left, top, Width(), Height());
 }
 
 void ClockWindow::handOverToCount() {
-  const bool down = context_.run.shownMillis > 1000 && alarmStage < AlarmStage::Zero;
+  const bool down = needs_.run.shownMillis > 1000 && alarmStage < AlarmStage::Zero;
   Timer1.setEnabled(down);
   Timer4.setEnabled(!down);
   Timer2.setEnabled(false);
@@ -82,11 +82,11 @@ void ClockWindow::handOverToBlink() { handOverToCount(); }
 // The blink counters are numbers of 450 ms half-periods.
 void FloatingClock::handOverToBlink() {
   handOverToCount();
-  const std::string& c = context_.settings.checkvalue;
+  const std::string& c = needs_.settings.checkvalue;
   auto on = [&c](CheckFlag flag) { return optionOn(c, flag); };
-  const std::int32_t T = context_.settings.tellShowtime;
-  auto& count = context_.run.BlinkCount;
-  auto& hold = context_.run.BlinkHold;
+  const std::int32_t T = needs_.settings.tellShowtime;
+  auto& count = needs_.run.BlinkCount;
+  auto& hold = needs_.run.BlinkHold;
   auto armPlain = [&](int k) {
     count = on(CheckFlag::TimedDuration) && on(stageSwitch(k)) && on(stageFlash(k)) ? 2 * T : 0;
     hold = 2 * T;
@@ -110,10 +110,10 @@ void FloatingClock::handOverToBlink() {
       armPlain(static_cast<int>(alarmStage));
       break;
     case AlarmStage::Alarm3:
-      armSpan(3, context_.settings.Time_three, true);
+      armSpan(3, needs_.settings.Time_three, true);
       break;
     case AlarmStage::Zero:
-      armSpan(4, context_.settings.time_end, false);
+      armSpan(4, needs_.settings.time_end, false);
       break;
     case AlarmStage::SettingsApplied:
       break;

@@ -1,9 +1,9 @@
 // The text the clock shows: the count in seconds, in minutes and seconds, or in hours, minutes
 // and seconds, with the overtime prefix while counting up; or the time of day when the presenter
 // switched the clock to that view.
+#include "clock/clock_needs.h"
 #include "clock/floating_clock.h"
 #include "clock/mirror_clock.h"
-#include "services/context.h"
 #include "services/display_format.h"
 #include "services/format_picture.h"
 #include "services/option_names.h"
@@ -48,10 +48,10 @@ void FloatingClock::Label_change() {
   Label11.setCaption(text);
   const int size = wantedSize();
   ShowStatue(text, size);
-  if (ReadSecondScreen(context_.platform, context_.ports()) == 1) {
-    context_.mirrorClock().ShowStatue(Label11.Caption(), size + MirrorSizeAdd);
+  if (ReadSecondScreen(needs_.platform, needs_.interactionMenu) == 1) {
+    needs_.mirrorClock.ShowStatue(Label11.Caption(), size + MirrorSizeAdd);
   }
-  context_.platform.loop.doEvents();
+  needs_.platform.loop.doEvents();
 }
 
 }  // namespace horalix

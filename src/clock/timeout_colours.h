@@ -7,14 +7,14 @@
 
 namespace horalix {
 
-class Context;
+struct ClockNeeds;
 class FloatingClock;
 class MirrorClock;
 
 // The tick of the floating clock's Timer8; with the extended screen in use it also recolours
 // the mirror's text surface and background.
-void timeoutColours(Context& context, FloatingClock& clock);
+void timeoutColours(ClockNeeds& needs, FloatingClock& clock);
 // The tick of the mirror's Timer8: the mirror alone.
-void timeoutColours(Context& context, MirrorClock& mirror);
+void timeoutColours(ClockNeeds& needs, MirrorClock& mirror);
 
 }  // namespace horalix

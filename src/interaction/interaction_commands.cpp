@@ -2,10 +2,10 @@
 
 #include <string_view>
 
+#include "interaction/interaction_needs.h"
 #include "interaction/interaction_presets.h"
 #include "interaction/interaction_settings_window.h"
 #include "interaction/interaction_window.h"
-#include "services/context.h"
 #include "services/ports.h"
 #include "services/setting_readers.h"
 
@@ -34,32 +34,32 @@ bool isMinutesAndSeconds(const std::string& caption) {
 
 }  // namespace
 
-void hd_time_one_Click(Context& context, std::int16_t Index) {
-  InteractionWindow& window = context.interactionWindow();
-  const std::string caption = context.ports().interactionMenu().presetCaption(Index);
+void hd_time_one_Click(InteractionNeeds& needs, std::int16_t Index) {
+  InteractionWindow& window = needs.interactionWindow;
+  const std::string caption = needs.interactionMenu.presetCaption(Index);
   if (window.counting()) return;
   if (!isMinutesAndSeconds(caption)) {
-    context.platform.log("hd_time_one: \"" + caption + "\" is not minutes:seconds");
+    needs.platform.log("hd_time_one: \"" + caption + "\" is not minutes:seconds");
     return;
   }
   window.startPreset(caption, static_cast<std::int16_t>(Index + 1));
 }
 
-void Frmhudong_Click(Context& context, std::int16_t Index) {
-  if (Index == 1) context.interactionWindow().pauseOrContinue();
-  if (Index == 2) context.interactionWindow().closeCountdown();
+void Frmhudong_Click(InteractionNeeds& needs, std::int16_t Index) {
+  if (Index == 1) needs.interactionWindow.pauseOrContinue();
+  if (Index == 2) needs.interactionWindow.closeCountdown();
 }
 
-void hd_time_show_Click(Context& context) {
-  InteractionMenu& menu = context.ports().interactionMenu();
-  InteractionWindow& window = context.interactionWindow();
+void hd_time_show_Click(InteractionNeeds& needs) {
+  InteractionMenu& menu = needs.interactionMenu;
+  InteractionWindow& window = needs.interactionWindow;
   if (!window.showsCountdown()) {
     menu.tickExtendedScreen(false);
     return;
   }
   // With an extended screen in use the item is offered, so its tick alone says where the
   // countdown stands.
-  if (ReadSecondScreen(context.platform, context.ports()) == 0) {
+  if (ReadSecondScreen(needs.platform, needs.interactionMenu) == 0) {
     window.centreHorizontally(false);
     return;
   }
@@ -68,11 +68,11 @@ void hd_time_show_Click(Context& context) {
   window.centreHorizontally(extended);
 }
 
-void hd_time_set_Click(Context& context) {
-  Frmhudong_Click(context, 2);
-  context.ports().runControl().closeToolWindow();
-  context.run.openToolWindow = OpenWindow::InteractionSettings;
-  context.ports().toolWindows().open(ToolWindow::InteractionSettings);
+void hd_time_set_Click(InteractionNeeds& needs) {
+  Frmhudong_Click(needs, 2);
+  needs.runControl.closeToolWindow();
+  needs.run.openToolWindow = OpenWindow::InteractionSettings;
+  needs.toolWindows.open(ToolWindow::InteractionSettings);
 }
 
 }  // namespace horalix

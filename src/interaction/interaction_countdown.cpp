@@ -7,13 +7,14 @@
 #include <limits>
 #include <optional>
 
+#include "interaction/interaction_needs.h"
 #include "interaction/interaction_presets.h"
 #include "interaction/interaction_window.h"
 #include "services/attempt.h"
 #include "services/clock_mark.h"
-#include "services/context.h"
 #include "services/format_picture.h"
 #include "services/ports.h"
+#include "services/program_folder.h"
 #include "services/program_values.h"
 #include "services/runtime_error.h"
 #include "services/sound_playback.h"
@@ -58,13 +59,11 @@ bool sizeUsable(const std::string& selection) {
 
 // One shot, 100 ms after the preset command; each step goes on after a failing one.
 void InteractionWindow::Timer3_Timer() {
-  auto attempt = [this](auto&& step) {
-    horalix::attempt(context_.platform.log, kStartWhere, step);
-  };
+  auto attempt = [this](auto&& step) { horalix::attempt(needs_.platform.log, kStartWhere, step); };
   Timer3.setEnabled(false);
   attempt([&] {
-    context_.run.holdOff = 0;
-    SetTopmost(context_.run, *this);
+    needs_.run.holdOff = 0;
+    SetTopmost(needs_.run, *this);
   });
   blinkBlank_ = false;
   Picture4.setVisible(true);
@@ -84,7 +83,7 @@ void InteractionWindow::Timer3_Timer() {
   timeUp_ = false;
 
   applyDisplaySelection(fields);
-  attempt([&] { context_.platform.loop.doEvents(); });
+  attempt([&] { needs_.platform.loop.doEvents(); });
   attempt([&] { ShowStatue(Label8.Caption(), displaySize()); });
 
   if (flagOn(InteractionFlag::AutoStart)) {
@@ -98,29 +97,29 @@ void InteractionWindow::Timer3_Timer() {
 // The running segment starts now, by the clock method in force; the time of day too, for the
 // method that counts whole seconds of it.
 void InteractionWindow::takeStartMark() {
-  if (const auto mark = clockMark(context_.platform, readClockMethod(context_.run)))
+  if (const auto mark = clockMark(needs_.platform, readClockMethod(needs_.run)))
     HudongStartTick = *mark;
-  Label11.setCaption(Format(timeOf(context_.platform.loop.localTime()), "hh:mm:ss"));
+  Label11.setCaption(Format(timeOf(needs_.platform.loop.localTime()), "hh:mm:ss"));
 }
 
 std::int32_t InteractionWindow::remaintime(const std::string& Timername) {
   if (Timername != "Timer1") return 0;
   Timer1.setInterval(200);
-  const ClockMethod method = readClockMethod(context_.run);
+  const ClockMethod method = readClockMethod(needs_.run);
   std::int32_t elapsed = 0;
   try {
     const double banked = Val(Label9(0).Caption());
     if (const auto sum =
-            elapsedByMethod(context_.platform, method, HudongStartTick, Label11.Caption(), banked))
+            elapsedByMethod(needs_.platform, method, HudongStartTick, Label11.Caption(), banked))
       elapsed = to32(static_cast<std::int64_t>(std::floor(*sum)));
     return elapsed;
   } catch (const std::exception& e) {
-    context_.platform.log(std::string("Frm_hudong.remaintime: ") + e.what());
+    needs_.platform.log(std::string("Frm_hudong.remaintime: ") + e.what());
   }
   // The next method for the whole program, from the main window's next refresh on.
-  horalix::attempt(context_.platform.log, "Frm_hudong.remaintime", [&] {
+  horalix::attempt(needs_.platform.log, "Frm_hudong.remaintime", [&] {
     const int number = static_cast<int>(method);
-    if (number < 2) programValues(context_.platform).writeNumber("clockmode", number + 1);
+    if (number < 2) programValues(needs_.platform).writeNumber("clockmode", number + 1);
   });
   return 0;
 }
@@ -128,7 +127,7 @@ std::int32_t InteractionWindow::remaintime(const std::string& Timername) {
 void InteractionWindow::Timer1_Timer() {
   Timer1.setEnabled(false);
   Timer1.setInterval(200);
-  SetTopmost(context_.run, *this);
+  SetTopmost(needs_.run, *this);
   const std::int32_t elapsed = remaintime("Timer1");
   // Half a second added: the whole seconds below are the time left to the nearest second.
   const std::int32_t remaining = to32(std::int64_t{HudongMillis} + 500 - elapsed);
@@ -146,7 +145,7 @@ void InteractionWindow::Timer1_Timer() {
   } else if (reminder == secs) {
     // The reminder second runs once: the next tick comes a whole second later.
     Timer1.setInterval(1000);
-    if (flagOn(InteractionFlag::ReminderSound)) PlayMusic(context_.platform, soundPath());
+    if (flagOn(InteractionFlag::ReminderSound)) PlayMusic(needs_.platform, soundPath());
     if (blinks) Timer2.setEnabled(true);
   } else if (secs <= 0) {
     blinked_ = false;
@@ -179,11 +178,11 @@ void InteractionWindow::Timer2_Timer() {
 // One shot, 100 ms after zero: "时间到" in red, centred, with the preset's sound.
 void InteractionWindow::Timer4_Timer() {
   auto attempt = [this](auto&& step) {
-    horalix::attempt(context_.platform.log, "Frm_hudong.Timer4", step);
+    horalix::attempt(needs_.platform.log, "Frm_hudong.Timer4", step);
   };
   Timer4.setEnabled(false);
   Picture4.setVisible(false);
-  attempt([&] { SetTopmost(context_.run, *this); });
+  attempt([&] { SetTopmost(needs_.run, *this); });
   blinkBlank_ = false;
   attempt([&] {
     Picture4.setForeColor(kTimeUpColour);
@@ -202,14 +201,14 @@ void InteractionWindow::Timer4_Timer() {
   attempt([&] { placeCentred(); });
   Picture4.setVisible(true);
   attempt([&] {
-    if (!Label6.Caption().empty()) PlayMusic(context_.platform, soundPath());
+    if (!Label6.Caption().empty()) PlayMusic(needs_.platform, soundPath());
   });
 }
 
 // Time since the last tick is not counted: the banked time is the elapsed time of that tick.
 void InteractionWindow::pauseOrContinue() {
   Label9(0).setCaption(Label9(1).Caption());
-  if (!context_.run.interactionPaused) {
+  if (!needs_.run.interactionPaused) {
     setPaused(true);
     Timer1.setEnabled(false);
     Timer2.setEnabled(false);
@@ -234,7 +233,7 @@ void InteractionWindow::startPreset(const std::string& duration, std::int16_t n)
   for (platform::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4}) t->setEnabled(false);
   stopSound();
   const InteractionPreset preset =
-      readInteractionPresetForStart({context_.platform.files, context_.iniPath()}, n);
+      readInteractionPresetForStart({needs_.platform.files, iniPath(needs_.platform)}, n);
   Label2.setCaption(preset.Ttime);
   Label4.setCaption(preset.Fontselect);
   Label6.setCaption(preset.soundname);
@@ -242,7 +241,7 @@ void InteractionWindow::startPreset(const std::string& duration, std::int16_t n)
   Timer3.setEnabled(true);
 }
 
-void InteractionWindow::stopSound() { StopMusic(context_.platform, soundPath()); }
+void InteractionWindow::stopSound() { StopMusic(needs_.platform, soundPath()); }
 
 void InteractionWindow::stopAndPark() {
   setTop(-50000);
@@ -253,8 +252,8 @@ void InteractionWindow::stopAndPark() {
 }
 
 void InteractionWindow::setPaused(bool paused) {
-  context_.run.interactionPaused = paused;
-  context_.ports().interactionMenu().showPaused(paused);
+  needs_.run.interactionPaused = paused;
+  needs_.interactionMenu.showPaused(paused);
 }
 
 void InteractionWindow::closeCountdown() {
@@ -264,7 +263,7 @@ void InteractionWindow::closeCountdown() {
   platform::FontSpec font = Label8.Font();
   font.size = 80;
   Label8.setFont(font);
-  StopMusic(context_.platform, soundPath());
+  StopMusic(needs_.platform, soundPath());
 }
 
 }  // namespace horalix

@@ -4,11 +4,12 @@
 #include <exception>
 
 #include "clock/clock.h"
+#include "interaction/interaction_needs.h"
 #include "interaction/interaction_window.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/palette.h"
 #include "services/ports.h"
+#include "services/program_folder.h"
 #include "services/text_runtime.h"
 
 namespace horalix {
@@ -41,13 +42,13 @@ bool fontNotApplied(const platform::Control& label, const std::string& name, dou
 // own file of it (Arial Black), or by Trebuchet MS from its own file; fonts added are kept for
 // the life of the process.
 void InteractionWindow::applyDisplaySelection(const std::vector<std::string>& fields) {
-  auto attempt = [this](auto&& step) { horalix::attempt(context_.platform.log, kWhere, step); };
+  auto attempt = [this](auto&& step) { horalix::attempt(needs_.platform.log, kWhere, step); };
   auto field = [&fields](std::size_t i) { return i < fields.size() ? fields[i] : std::string(); };
   std::string face = field(0);
   const double size = Val(field(1));
-  platform::FontService& fonts = context_.platform.fonts;
+  platform::FontService& fonts = needs_.platform.fonts;
   auto fontFile = [this](const char* file) {
-    return context_.pathInProgramFolder(std::string("font\\") + file);
+    return pathInProgramFolder(needs_.platform, std::string("font\\") + file);
   };
   attempt([&] {
     setFontName(Label8, face);
@@ -111,7 +112,7 @@ void InteractionWindow::ShowStatue(const std::string& text, int size) {
     Picture4.setAutoRedraw(false);
   } catch (const std::exception& e) {
     // The countdown halts on the last text drawn rather than ticking on blind.
-    context_.platform.log(std::string("Frm_hudong.ShowStatue: ") + e.what());
+    needs_.platform.log(std::string("Frm_hudong.ShowStatue: ") + e.what());
     for (platform::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &Timer6}) {
       t->setEnabled(false);
     }
@@ -120,7 +121,7 @@ void InteractionWindow::ShowStatue(const std::string& text, int size) {
 
 void InteractionWindow::placeCentred() {
   setTop(CLng((screenHeightTwips() - Height()) / 2.0));
-  centreHorizontally(context_.ports().interactionMenu().onExtendedScreen());
+  centreHorizontally(needs_.interactionMenu.onExtendedScreen());
 }
 
 // The extended screen is taken to lie right of the primary screen, with its width.

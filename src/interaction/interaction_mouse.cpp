@@ -1,8 +1,8 @@
 // The mouse on the interaction window's time: any press holds off the keep-on-top routine, a
 // right press or a double click opens the "互动" popup, a left drag moves the window. Where it
 // is dropped is not kept: the next start or time-up centres it again.
+#include "interaction/interaction_needs.h"
 #include "interaction/interaction_window.h"
-#include "services/context.h"
 #include "services/ports.h"
 
 namespace horalix {
@@ -14,14 +14,14 @@ constexpr int kRightButton = 2;
 
 void InteractionWindow::Picture4_MouseDown(int Button) {
   // Twenty calls of the keep-on-top routine leave the window order alone while the user works.
-  context_.run.holdOff = 100;
-  if (Button == kRightButton) context_.ports().interactionMenu().popUp();
+  needs_.run.holdOff = 100;
+  if (Button == kRightButton) needs_.interactionMenu.popUp();
 }
 
-void InteractionWindow::Picture4_DblClick() { context_.ports().interactionMenu().popUp(); }
+void InteractionWindow::Picture4_DblClick() { needs_.interactionMenu.popUp(); }
 
 void InteractionWindow::Picture4_MouseMove(int Button) {
-  if (Button & kLeftButton) context_.platform.desktop.dragWithPointer(*this);
+  if (Button & kLeftButton) needs_.platform.desktop.dragWithPointer(*this);
 }
 
 }  // namespace horalix

@@ -3,10 +3,11 @@
 #include <cmath>
 #include <vector>
 
+#include "interaction/interaction_needs.h"
 #include "interaction/interaction_settings_window.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/ports.h"
+#include "services/program_folder.h"
 #include "services/text_helpers.h"
 #include "services/text_runtime.h"
 
@@ -41,10 +42,10 @@ void InteractionSettingsWindow::Cmd_OK_Click() {
   for (int k = 0; k < kPresets; ++k) {
     if (rowBox(k, InteractionFlag::InUse).Value() != 1) continue;
     if (before >= 0 && rows[k].seconds <= rows[before].seconds) {
-      context_.platform.messageBoxes.show(std::string(kPresetNames[before]) + "设定时长" + cr + cr +
-                                              "要比" + kPresetNames[k] + "时长" + cr + cr +
-                                              "短，请修改再保存",
-                                          "Horalix", platform::mb::Ok);
+      needs_.platform.messageBoxes.show(std::string(kPresetNames[before]) + "设定时长" + cr + cr +
+                                            "要比" + kPresetNames[k] + "时长" + cr + cr +
+                                            "短，请修改再保存",
+                                        "Horalix", platform::mb::Ok);
       refused = true;
     }
     before = k;
@@ -55,7 +56,7 @@ void InteractionSettingsWindow::Cmd_OK_Click() {
   if (face == "LCD数码") face = "DS-Digital";
   const std::string fontselect =
       makeInteractionFontselect(face, Combo2.Text(), Combo3.ListIndex(), Check1(1).BackColor());
-  const PresetFile file{context_.platform.files, context_.iniPath()};
+  const PresetFile file{needs_.platform.files, iniPath(needs_.platform)};
   for (int k = 0; k < kPresets; ++k) {
     std::string checkvalue(kInteractionFlagCount, '0');
     for (int flag = 1; flag <= kInteractionFlagCount; ++flag) {
@@ -68,13 +69,13 @@ void InteractionSettingsWindow::Cmd_OK_Click() {
     SaveHudongSet(file, number, rows[k].sname, checkvalue, Ttime, fontselect, soundname);
     // The menu shows a preset only once the file is known to hold it.
     if (!ReadHudongSet(file, number, rows[k].sname, checkvalue, Ttime, fontselect, soundname)) {
-      context_.platform.messageBoxes.show("账户权限限制，仅能调用，设置需管理员权限", "Horalix",
-                                          platform::mb::Question | platform::mb::Ok);
+      needs_.platform.messageBoxes.show("账户权限限制，仅能调用，设置需管理员权限", "Horalix",
+                                        platform::mb::Question | platform::mb::Ok);
       break;
     }
-    attempt(context_.platform.log, "Frm_hudong_set apply", [&] {
-      context_.ports().interactionMenu().showPreset(
-          k, interactionFlagOn(checkvalue, InteractionFlag::InUse), TimeToMinSec(rows[k].sname));
+    attempt(needs_.platform.log, "Frm_hudong_set apply", [&] {
+      needs_.interactionMenu.showPreset(k, interactionFlagOn(checkvalue, InteractionFlag::InUse),
+                                        TimeToMinSec(rows[k].sname));
     });
   }
   Unload();

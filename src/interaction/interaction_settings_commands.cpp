@@ -1,6 +1,6 @@
 // The interaction settings window's sound picker and help link.
+#include "interaction/interaction_needs.h"
 #include "interaction/interaction_settings_window.h"
-#include "services/context.h"
 #include "services/file_import.h"
 #include "services/window_utilities.h"
 
@@ -10,7 +10,7 @@ namespace horalix {
 // dialog or a failed copy leaves the name that was there.
 void InteractionSettingsWindow::Command1_Click(int Index) {
   if (Index < 0 || Index >= kPresets) return;
-  if (const auto name = importSoundFile(context_.platform))
+  if (const auto name = importSoundFile(needs_.platform))
     rowText(Index, RowField::Sound).setText(*name);
 }
 
@@ -18,10 +18,10 @@ void InteractionSettingsWindow::Command1_Click(int Index) {
 // online article instead.
 void InteractionSettingsWindow::Lab_help_Click(bool ctrlHeld) {
   if (ctrlHeld) {
-    OpenWithShell(context_.platform, kOnlineArticle);
+    OpenWithShell(needs_.platform, kOnlineArticle);
     return;
   }
-  openHelpPage(context_.platform, "2.3、互动计时.htm", *this);
+  openHelpPage(needs_.platform, "2.3、互动计时.htm", *this);
 }
 
 }  // namespace horalix

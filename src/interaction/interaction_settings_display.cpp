@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "interaction/interaction_needs.h"
 #include "interaction/interaction_settings_window.h"
-#include "services/context.h"
 #include "services/look_lists.h"
 #include "services/palette.h"
+#include "services/program_folder.h"
 #include "services/text_runtime.h"
 
 namespace horalix {
@@ -33,8 +34,8 @@ bool InteractionSettingsWindow::selectEntry(platform::Control& list, const std::
 
 void InteractionSettingsWindow::fillLists() {
   Combo1.clear();
-  for (const std::string& face : clockFontList(
-           context_.platform.files, context_.platform.forms.fonts(), context_.programFolder())) {
+  for (const std::string& face : clockFontList(needs_.platform.files, needs_.platform.forms.fonts(),
+                                               programFolder(needs_.platform))) {
     Combo1.addItem(face);
   }
   Combo2.clear();
@@ -86,7 +87,7 @@ void InteractionSettingsWindow::Combo3_Click() {
     previousColour = entry;
     return;
   }
-  if (const auto colour = context_.platform.dialogs.chooseColor(0)) {
+  if (const auto colour = needs_.platform.dialogs.chooseColor(0)) {
     Check1(1).setBackColor(*colour);
     previousColour = *colour;
     return;

@@ -2,8 +2,8 @@
 // fields that take only whole numbers from 0 to 59.
 #include <cmath>
 
+#include "interaction/interaction_needs.h"
 #include "interaction/interaction_settings_window.h"
-#include "services/context.h"
 #include "services/text_runtime.h"
 
 namespace horalix {
@@ -46,7 +46,7 @@ void InteractionSettingsWindow::Text1_Change(int Index) {
   }
   const double number = Val(box.Text());
   if (number > 59 || number < 0) {
-    context_.platform.messageBoxes.show("取值范围0-59之间", "Horalix", platform::mb::Ok);
+    needs_.platform.messageBoxes.show("取值范围0-59之间", "Horalix", platform::mb::Ok);
     box.setText("0");
     return;
   }

@@ -4,9 +4,10 @@
 #include <vector>
 
 #include "clock/clock.h"
+#include "interaction/interaction_needs.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/control_frame.h"
+#include "services/program_folder.h"
 #include "services/text_runtime.h"
 
 namespace horalix {
@@ -316,8 +317,8 @@ platform::Form& addRows(platform::Form& form) {
 const char* const InteractionSettingsWindow::kOnlineArticle =
     "https://horalix.example/help/interaction.htm";
 
-InteractionSettingsWindow::InteractionSettingsWindow(Context& context)
-    : Form(context.platform.forms, "Frm_hudong_set"),
+InteractionSettingsWindow::InteractionSettingsWindow(InteractionNeeds& needs)
+    : Form(needs.platform.forms, "Frm_hudong_set"),
       Combo1(addRows(*this).addControls(kShared).control("Combo1")),
       Combo2(control("Combo2")),
       Combo3(control("Combo3")),
@@ -325,7 +326,7 @@ InteractionSettingsWindow::InteractionSettingsWindow(Context& context)
       Cmd_exit(control("Cmd_exit")),
       Lab_help(control("Lab_help")),
       Timer1(addTimer("Timer1", 200, true)),
-      context_(context) {
+      needs_(needs) {
   setCaption("互动计时");
   setBorderStyle(3);
   setClientSize(10320, 4920);
@@ -353,14 +354,14 @@ platform::Control& InteractionSettingsWindow::rowBox(int k, InteractionFlag flag
 // what an earlier opening showed is overwritten, as a newly created window would be.
 void InteractionSettingsWindow::Form_Load() {
   // The clock would otherwise stand over the window while the user edits it.
-  attempt(context_.platform.log, "Frm_hudong_set load",
-          [&] { context_.platform.desktop.sendToBottom(context_.floatingClock()); });
+  attempt(needs_.platform.log, "Frm_hudong_set load",
+          [&] { needs_.platform.desktop.sendToBottom(needs_.floatingClock); });
   Combo3.setEnabled(false);
   for (int i = 0; i < 2; ++i) Option1(i).setValue(0);
-  const PresetFile file{context_.platform.files, context_.iniPath()};
+  const PresetFile file{needs_.platform.files, iniPath(needs_.platform)};
   InteractionSettingsEntry last;
   for (int k = 0; k < kPresets; ++k) {
-    attempt(context_.platform.log, "Frm_hudong_set load", [&] {
+    attempt(needs_.platform.log, "Frm_hudong_set load", [&] {
       last = readInteractionSettingsEntry(file, k + 1);
       for (InteractionFlag flag : {InteractionFlag::InUse, InteractionFlag::AutoStart,
                                    InteractionFlag::ReminderSound, InteractionFlag::FourthBox}) {
@@ -376,14 +377,14 @@ void InteractionSettingsWindow::Form_Load() {
       rowText(k, RowField::Sound).setText(last.soundname);
     });
   }
-  attempt(context_.platform.log, "Frm_hudong_set load", [&] { fillLists(); });
-  attempt(context_.platform.log, "Frm_hudong_set load",
+  attempt(needs_.platform.log, "Frm_hudong_set load", [&] { fillLists(); });
+  attempt(needs_.platform.log, "Frm_hudong_set load",
           [&] { showDisplaySelection(last.Fontselect, last.checkvalue); });
   for (int k = 0; k < kPresets; ++k) Check1_Click(4 * k);
   for (int i = 0; i < 4 * kPresets; ++i) FrameControl(Shape1(i), Text1(i));
   Combo3.setEnabled(true);
 }
 
-void InteractionSettingsWindow::Timer1_Timer() { context_.run.holdOff = 30; }
+void InteractionSettingsWindow::Timer1_Timer() { needs_.run.holdOff = 30; }
 
 }  // namespace horalix

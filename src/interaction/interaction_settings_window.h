@@ -14,7 +14,7 @@
 
 namespace horalix {
 
-class Context;
+struct InteractionNeeds;
 
 // The text boxes of one preset's row: Text1 index 4k + field for preset k + 1.
 enum class RowField : int {
@@ -26,7 +26,7 @@ enum class RowField : int {
 
 class InteractionSettingsWindow : public platform::Form {
  public:
-  explicit InteractionSettingsWindow(Context& context);
+  explicit InteractionSettingsWindow(InteractionNeeds& needs);
 
   static constexpr int kPresets = 5;
   // Check1(20): "提醒闪烁", shared by all presets.
@@ -82,7 +82,7 @@ class InteractionSettingsWindow : public platform::Form {
   // Sets the colour list's entry without opening the colour dialog.
   void setColourEntryQuietly(int entry);
 
-  Context& context_;
+  InteractionNeeds& needs_;
   // Whether Ctrl was held when the pointer went down on "帮助".
   bool ctrlAtHelpPress_ = false;
 };

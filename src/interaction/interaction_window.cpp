@@ -1,8 +1,9 @@
 #include "interaction/interaction_window.h"
 
+#include "interaction/interaction_needs.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/extended_screen.h"
+#include "services/program_folder.h"
 #include "services/text_runtime.h"
 
 namespace horalix {
@@ -33,8 +34,8 @@ constexpr platform::ControlDesign kDesign[] = {
 
 // The cells start with the values of the window's design; every timer is off until a preset
 // starts.
-InteractionWindow::InteractionWindow(Context& context)
-    : Form(context.platform.forms, "Frm_hudong"),
+InteractionWindow::InteractionWindow(InteractionNeeds& needs)
+    : Form(needs.platform.forms, "Frm_hudong"),
       Label1(addControls(kDesign).control("Label1")),
       Label2(control("Label2")),
       Label4(control("Label4")),
@@ -50,7 +51,7 @@ InteractionWindow::InteractionWindow(Context& context)
       Timer4(addTimer("Timer4", 100)),
       Timer5(addTimer("Timer5", 1000)),
       Timer6(addTimer("Timer6", 1000)),
-      context_(context) {
+      needs_(needs) {
   // Nothing but the time shows: no caption, no frame, no task-bar button.
   setBorderStyle(0);
   Timer1.onTick = [this] { Timer1_Timer(); };
@@ -66,18 +67,18 @@ InteractionWindow::InteractionWindow(Context& context)
 // Sized for a large time and parked above and left of every screen; each step goes on after a
 // failing one.
 void InteractionWindow::Form_Load() {
-  attempt(context_.platform.log, "Frm_hudong load", [&] {
+  attempt(needs_.platform.log, "Frm_hudong load", [&] {
     Label8.setCaption("12:30");
     timeUp_ = false;
     platform::FontSpec font = Label8.Font();
     font.size = 400;
     Label8.setFont(font);
   });
-  attempt(context_.platform.log, "Frm_hudong load", [&] {
+  attempt(needs_.platform.log, "Frm_hudong load", [&] {
     move(Left(), Top(), Label8.Width() + 200, Label8.Height() + 200);
     Picture4.move(0, 0, Width(), Height());
   });
-  attempt(context_.platform.log, "Frm_hudong load", [&] {
+  attempt(needs_.platform.log, "Frm_hudong load", [&] {
     move(-screenWidthTwips() - 10000, -screenHeightTwips() - 24000, Width(), Height());
   });
 }
@@ -94,15 +95,15 @@ int InteractionWindow::displaySize() const {
 }
 
 std::string InteractionWindow::soundPath() const {
-  return context_.pathInProgramFolder("sounds\\" + Label6.Caption());
+  return pathInProgramFolder(needs_.platform, "sounds\\" + Label6.Caption());
 }
 
 int InteractionWindow::screenWidthTwips() const {
-  return horalix::screenWidthTwips(context_.platform, context_.run);
+  return horalix::screenWidthTwips(needs_.platform, needs_.run);
 }
 
 int InteractionWindow::screenHeightTwips() const {
-  return horalix::screenHeightTwips(context_.platform, context_.run);
+  return horalix::screenHeightTwips(needs_.platform, needs_.run);
 }
 
 }  // namespace horalix

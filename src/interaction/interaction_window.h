@@ -19,11 +19,11 @@
 
 namespace horalix {
 
-class Context;
+struct InteractionNeeds;
 
 class InteractionWindow : public platform::Form {
  public:
-  explicit InteractionWindow(Context& context);
+  explicit InteractionWindow(InteractionNeeds& needs);
 
   // Moves the window far off screen, where it waits while no interaction countdown runs.
   void park();
@@ -116,7 +116,7 @@ class InteractionWindow : public platform::Form {
   int screenWidthTwips() const;
   int screenHeightTwips() const;
 
-  Context& context_;
+  InteractionNeeds& needs_;
   // True while the blink has blanked the time.
   bool blinkBlank_ = false;
   // The reminder blink has ticked in this countdown: a continued countdown blinks again.

@@ -9,15 +9,16 @@
 #include "clock/clock.h"
 #include "main/file_preset.h"
 #include "main/idle_clock.h"
+#include "main/main_needs.h"
 #include "main/main_window.h"
 #include "main/run_state.h"
 #include "main/watched_documents.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/extended_screen.h"
 #include "services/format_picture.h"
 #include "services/ini_read_write.h"
 #include "services/option_names.h"
+#include "services/program_folder.h"
 #include "services/program_values.h"
 #include "services/setting_readers.h"
 #include "services/settings_record.h"
@@ -74,13 +75,13 @@ void MainWindow::returnToDocumentWatch() {
 void MainWindow::Timer4_Timer() {
   // A refusal ends the program: the watch timers stop before its message, so that the message
   // comes once and nothing else starts behind it.
-  const bool mayRun = StartupCheck(context_.platform, [this] {
+  const bool mayRun = StartupCheck(needs_.platform, [this] {
     Timer3.setEnabled(false);
     Timer4.setEnabled(false);
     Timer5.setEnabled(false);
   });
   if (!mayRun) {
-    context_.endProcess(0);
+    needs_.programEnd.endProcess(0);
     return;
   }
   Timer3.setEnabled(true);
@@ -88,35 +89,35 @@ void MainWindow::Timer4_Timer() {
 
   std::int16_t clockopen = 0;
   double storedTime = 0;
-  attempt(context_.platform.log, "document watch, registry", [&] {
-    programValues(context_.platform)
+  attempt(needs_.platform.log, "document watch, registry", [&] {
+    programValues(needs_.platform)
         .readGroup({ReadSlot::int16("clockopen", clockopen), durationSlot("Time_all", storedTime)});
   });
   double setTime = storedTime;
-  attempt(context_.platform.log, "document watch, set time", [&] {
-    if (TimeToSeconds(storedTime) == 0) setTime = context_.settings.Time_all;
+  attempt(needs_.platform.log, "document watch, set time", [&] {
+    if (TimeToSeconds(storedTime) == 0) setTime = needs_.settings.Time_all;
   });
 
   // The last enabled kind with a document wins: a slide show beats a workbook, a drawing all.
-  const DocumentSight sight = lookForDocuments(context_, clockopen, context_.settings.AImode);
+  const DocumentSight sight = lookForDocuments(needs_, clockopen, needs_.settings.AImode);
   std::string bound;
   for (DocumentKind kind : kDocumentKinds) {
     const std::string candidate = candidateOf(sight, kind);
-    if (Len(candidate) > 4 && kindEnabled(context_.settings.AImode, kind)) {
+    if (Len(candidate) > 4 && kindEnabled(needs_.settings.AImode, kind)) {
       const int k = static_cast<int>(kind);
-      context_.run.binding.lastPerKind.at(k) = candidate;
-      context_.run.documentKind = kind;
+      needs_.run.binding.lastPerKind.at(k) = candidate;
+      needs_.run.documentKind = kind;
       bound = candidate;
     }
   }
-  if (Len(bound) > 4 && ReadAImode(context_.platform, context_.settings))
-    context_.run.binding.bound = bound;
+  if (Len(bound) > 4 && ReadAImode(needs_.platform, needs_.settings))
+    needs_.run.binding.bound = bound;
 
-  idleClockRefresh(context_, setTime);
+  idleClockRefresh(needs_, setTime);
 
-  if (!ReadAImode(context_.platform, context_.settings)) {
+  if (!ReadAImode(needs_.platform, needs_.settings)) {
     // Manual timing: the watch only redraws the idle clock while nothing is bound.
-    Timer4.setEnabled(context_.run.binding.bound.empty());
+    Timer4.setEnabled(needs_.run.binding.bound.empty());
     Timer5.setEnabled(false);
     return;
   }
@@ -129,43 +130,40 @@ void MainWindow::Timer4_Timer() {
 void MainWindow::automaticStart(const std::string& bound) {
   const char* where = "document watch, start";
   Timer3.setEnabled(false);
-  attempt(context_.platform.log, where, [&] {
-    context_.run.method = static_cast<ClockMethod>(ReadClockMode(context_.platform));
-  });
+  attempt(needs_.platform.log, where,
+          [&] { needs_.run.method = static_cast<ClockMethod>(ReadClockMode(needs_.platform)); });
   Timer4.setEnabled(false);
 
-  attempt(context_.platform.log, where, [&] {
+  attempt(needs_.platform.log, where, [&] {
     if (Len(stageSounds_) > 3) {
       for (const std::string& name : Split(stageSounds_, "\\"))
-        StopMusic(context_.platform, context_.pathInProgramFolder("sounds\\" + name));
+        StopMusic(needs_.platform, pathInProgramFolder(needs_.platform, "sounds\\" + name));
     }
   });
-  attempt(context_.platform.log, where, [&] {
-    const std::string music = programValues(context_.platform).readText("musicname");
-    StopMusic(context_.platform, context_.pathInProgramFolder("sounds\\" + music));
+  attempt(needs_.platform.log, where, [&] {
+    const std::string music = programValues(needs_.platform).readText("musicname");
+    StopMusic(needs_.platform, pathInProgramFolder(needs_.platform, "sounds\\" + music));
   });
 
   if (Len(bound) < 3 && !firstPassMade_) {
-    attempt(context_.platform.log, where,
-            [&] { LoadSettings(context_.platform, context_.settings); });
-    context_.settings.checkvalue = kFirstPassCheckvalue;
+    attempt(needs_.platform.log, where, [&] { LoadSettings(needs_.platform, needs_.settings); });
+    needs_.settings.checkvalue = kFirstPassCheckvalue;
     firstPassMade_ = true;
   } else {
-    attempt(context_.platform.log, where, [&] { LoadFilePreset(context_); });
+    attempt(needs_.platform.log, where, [&] { LoadFilePreset(needs_); });
   }
-  stageSounds_ = context_.settings.tellsoundname;
-  attempt(context_.platform.log, where, [&] { continueLastRun(bound); });
+  stageSounds_ = needs_.settings.tellsoundname;
+  attempt(needs_.platform.log, where, [&] { continueLastRun(bound); });
 
-  startRunRecord(context_, bound);
+  startRunRecord(needs_, bound);
 
-  attempt(context_.platform.log, where,
-          [&] { captureScreenSize(context_.platform, context_.run); });
-  FloatingClock& clock = context_.floatingClock();
+  attempt(needs_.platform.log, where, [&] { captureScreenSize(needs_.platform, needs_.run); });
+  FloatingClock& clock = needs_.floatingClock;
   clock.restoreAtNextStart = true;
-  if (optionOn(context_.settings.checkvalue, CheckFlag::TimedDuration)) {
+  if (optionOn(needs_.settings.checkvalue, CheckFlag::TimedDuration)) {
     clock.armRunStart();
   } else {
-    attempt(context_.platform.log, where, [&] { RestoreClocks(context_); });
+    attempt(needs_.platform.log, where, [&] { RestoreClocks(needs_.clockNeeds); });
   }
   Timer5.setEnabled(true);
 }
@@ -174,18 +172,18 @@ void MainWindow::automaticStart(const std::string& bound) {
 // last recorded run. Stages at or above that rest were passed before and do not fire again (the
 // count's own rule for stages at or above the run's length).
 void MainWindow::continueLastRun(const std::string& bound) {
-  if (!ReadCheckFlag7(context_.platform)) return;
-  platform::FileSystem& files = context_.platform.files;
-  const std::string ini = context_.iniPath();
+  if (!ReadCheckFlag7(needs_.platform)) return;
+  platform::FileSystem& files = needs_.platform.files;
+  const std::string ini = iniPath(needs_.platform);
   auto read = [&](const char* key, const std::string& fallback) {
     return variantText(IniReadWrite(files, "readpart", ini, "clocksite", key, fallback));
   };
-  const std::string setTime = read("set_time", Format(context_.settings.Time_all, "hh:mm:ss"));
+  const std::string setTime = read("set_time", Format(needs_.settings.Time_all, "hh:mm:ss"));
   const std::string usedTime = read("use_time", "0");
   if (read("filename", "") != bound) return;
   const auto set = secondsOfText(setTime);
   const auto used = secondsOfText(usedTime);
-  if (set && used && *used < *set) context_.settings.Time_all = SecondsToTime(*set - *used);
+  if (set && used && *used < *set) needs_.settings.Time_all = SecondsToTime(*set - *used);
 }
 
 }  // namespace horalix

@@ -3,11 +3,11 @@
 #include "bars/bars.h"
 #include "clock/clock.h"
 #include "interaction/interaction.h"
+#include "main/main_needs.h"
 #include "main/main_window.h"
 #include "main/run_state.h"
 #include "main/slide_show_end.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/option_names.h"
 #include "services/ports.h"
 #include "services/program_values.h"
@@ -34,34 +34,34 @@ std::vector<std::string> handOverValues(int documentKind) {
   }
 }
 
-void EndTiming(Context& context) {
-  MainWindow& main = context.mainWindow();
+void EndTiming(MainNeeds& needs) {
+  MainWindow& main = needs.mainWindow;
   for (ToolWindow tool : {ToolWindow::Statistics, ToolWindow::InteractionSettings,
                           ToolWindow::PresetManager, ToolWindow::Settings}) {
-    attempt(context.platform.log, "EndTiming", [&] { context.ports().toolWindows().unload(tool); });
+    attempt(needs.platform.log, "EndTiming", [&] { needs.toolWindows.unload(tool); });
   }
-  attempt(context.platform.log, "EndTiming", [&] { HideProcessBars(context); });
-  context.run.holdOff = 0;
-  const DocumentKind kind = context.run.documentKind;
-  attempt(context.platform.log, "EndTiming", [&] {
-    programValues(context.platform).removeGroup(handOverValues(static_cast<int>(kind)));
+  attempt(needs.platform.log, "EndTiming", [&] { HideProcessBars(needs); });
+  needs.run.holdOff = 0;
+  const DocumentKind kind = needs.run.documentKind;
+  attempt(needs.platform.log, "EndTiming", [&] {
+    programValues(needs.platform).removeGroup(handOverValues(static_cast<int>(kind)));
   });
-  attempt(context.platform.log, "EndTiming", [&] {
+  attempt(needs.platform.log, "EndTiming", [&] {
     if (kind == DocumentKind::SlideShow &&
-        optionOn(context.settings.checkvalue, CheckFlag::TimedDuration) &&
-        optionOn(context.settings.optvalue, OptFlag::AfterZeroStop)) {
-      EndSlideShow(context);
+        optionOn(needs.settings.checkvalue, CheckFlag::TimedDuration) &&
+        optionOn(needs.settings.optvalue, OptFlag::AfterZeroStop)) {
+      EndSlideShow(needs);
     }
   });
-  attempt(context.platform.log, "EndTiming", [&] { context.interactionWindow().stopSound(); });
-  attempt(context.platform.log, "EndTiming", [&] { main.showRunEnded(); });
-  attempt(context.platform.log, "EndTiming", [&] { RestoreClocks(context); });
+  attempt(needs.platform.log, "EndTiming", [&] { needs.interactionWindow.stopSound(); });
+  attempt(needs.platform.log, "EndTiming", [&] { main.showRunEnded(); });
+  attempt(needs.platform.log, "EndTiming", [&] { RestoreClocks(needs.clockNeeds); });
 }
 
-void HideProcessBars(Context& context) {
-  for (PromptBar* bar : {&context.promptBar(), &context.secondPromptBar()}) bar->stopAndPark(2000);
+void HideProcessBars(MainNeeds& needs) {
+  for (PromptBar* bar : {&needs.promptBar, &needs.secondPromptBar}) bar->stopAndPark(2000);
 }
 
-void HideInteraction(Context& context) { context.interactionWindow().stopAndPark(); }
+void HideInteraction(MainNeeds& needs) { needs.interactionWindow.stopAndPark(); }
 
 }  // namespace horalix

@@ -8,17 +8,17 @@
 
 namespace horalix {
 
-class Context;
+struct MainNeeds;
 
 // The hand-over values the add-in wrote for a document kind (the numeric value of
 // the run's document kind): the one of its kind, none for PDF (4) and drawings (6), all four for
 // any other kind (a manual run has none).
 std::vector<std::string> handOverValues(int documentKind);
 
-void EndTiming(Context& context);
+void EndTiming(MainNeeds& needs);
 // Parks both prompt bars above the screen and stops their timers.
-void HideProcessBars(Context& context);
+void HideProcessBars(MainNeeds& needs);
 // Parks the interaction window and stops its count, its blink and its sound.
-void HideInteraction(Context& context);
+void HideInteraction(MainNeeds& needs);
 
 }  // namespace horalix

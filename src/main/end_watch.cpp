@@ -6,11 +6,11 @@
 
 #include "clock/clock.h"
 #include "main/end_of_run.h"
+#include "main/main_needs.h"
 #include "main/main_window.h"
 #include "main/timing_control.h"
 #include "main/watched_documents.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/setting_readers.h"
 #include "services/settings_record.h"
 #include "services/text_runtime.h"
@@ -38,32 +38,31 @@ bool boundDocumentOpen(const DocumentSight& sight, const std::string& aiMode, in
 }  // namespace
 
 void MainWindow::Timer5_Timer() {
-  if (!ReadAImode(context_.platform, context_.settings)) {
+  if (!ReadAImode(needs_.platform, needs_.settings)) {
     // Automatic timing was switched off: the watch goes back, a counting run goes on.
     Timer4.setEnabled(true);
     Timer5.setEnabled(false);
     return;
   }
   const DocumentSight sight =
-      lookForDocuments(context_, readClockOpen(context_), context_.settings.AImode);
-  const int kind = static_cast<int>(context_.run.documentKind);
-  if (boundDocumentOpen(sight, context_.settings.AImode, kind, context_.run.binding.bound)) return;
+      lookForDocuments(needs_, readClockOpen(needs_), needs_.settings.AImode);
+  const int kind = static_cast<int>(needs_.run.documentKind);
+  if (boundDocumentOpen(sight, needs_.settings.AImode, kind, needs_.run.binding.bound)) return;
 
   const char* where = "end watch";
   // A paused run is resumed first, so that its pause is recorded.
-  if (context_.run.paused) attempt(context_.platform.log, where, [&] { PauseResume(context_); });
-  context_.run.binding.bound.clear();
-  context_.run.binding.lastPerKind.fill("");
+  if (needs_.run.paused) attempt(needs_.platform.log, where, [&] { PauseResume(needs_); });
+  needs_.run.binding.bound.clear();
+  needs_.run.binding.lastPerKind.fill("");
   Timer4.setEnabled(true);
   Timer5.setEnabled(false);
-  attempt(context_.platform.log, where,
-          [&] { LoadSettings(context_.platform, context_.settings); });
-  attempt(context_.platform.log, where, [&] {
-    const std::vector<std::string> parts = Split(context_.settings.picturename, "\\");
-    if (parts.empty() || parts[0].empty()) context_.floatingClock().dropBackPicture();
+  attempt(needs_.platform.log, where, [&] { LoadSettings(needs_.platform, needs_.settings); });
+  attempt(needs_.platform.log, where, [&] {
+    const std::vector<std::string> parts = Split(needs_.settings.picturename, "\\");
+    if (parts.empty() || parts[0].empty()) needs_.floatingClock.dropBackPicture();
   });
-  attempt(context_.platform.log, where, [&] { RestoreClocks(context_); });
-  attempt(context_.platform.log, where, [&] { EndTiming(context_); });
+  attempt(needs_.platform.log, where, [&] { RestoreClocks(needs_.clockNeeds); });
+  attempt(needs_.platform.log, where, [&] { EndTiming(needs_); });
 }
 
 }  // namespace horalix

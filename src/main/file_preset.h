@@ -3,12 +3,12 @@
 
 namespace horalix {
 
-class Context;
+struct MainNeeds;
 
 // Fills the settings record for the document the run is bound to: from the preset that
 // a document link of OfficeData.db names, else (no link, a link to a preset that is gone, no
 // database) from the registry. AImode always comes from the registry; shorter than 8
 // characters it becomes "01111101".
-void LoadFilePreset(Context& context);
+void LoadFilePreset(MainNeeds& needs);
 
 }  // namespace horalix

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "main/command_table.h"
+#include "main/main_needs.h"
 #include "main/main_window.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/hot_key_text.h"
 #include "services/program_ini.h"
 #include "services/setting_readers.h"
@@ -32,15 +32,15 @@ const Command* commandOfHotKey(int id) {
 }  // namespace
 
 void MainWindow::Hotkey_set() {
-  platform::HotKeys& keys = context_.platform.hotKeys;
+  platform::HotKeys& keys = needs_.platform.hotKeys;
   keys.onHotKey = [this](int id) { HotkeyWndProc(id); };
 
   for (int id = 1; id <= kFixedKeys; ++id) {
     const Command* command = commandOfHotKey(id);
     if (command == nullptr) continue;
-    attempt(context_.platform.log, "Hotkey_set", [&] {
+    attempt(needs_.platform.log, "Hotkey_set", [&] {
       const std::string text =
-          Trim(readProgramIni(context_.platform, "Hotkey", std::string(command->hotKeyName), ""));
+          Trim(readProgramIni(needs_.platform, "Hotkey", std::string(command->hotKeyName), ""));
       // The caption keeps its name, with the state word it shows now, and the key after it.
       platform::MenuItem& item = commandItem(*this, command->id);
       item.setCaption(horalix::Left(item.Caption(), Len(command->caption)) + kBeforeKey +
@@ -50,22 +50,22 @@ void MainWindow::Hotkey_set() {
       if (keys.registerKey(*this, id, HotkeyModifiers(text), static_cast<int>(virtualKey))) return;
       // The pause command is not on the clock's own menu line, hence no "also" there.
       const bool pause = command->id == CommandId::PauseResume;
-      context_.platform.messageBoxes.show("热键" + text + "被其它程序占有\r\r" +
-                                              "请更改热键或关闭其他程序以便设置\r\r" +
-                                              (pause ? "" : "也") + "可右键单击时钟执行相应命令",
-                                          "Horalix", platform::mb::Ok);
+      needs_.platform.messageBoxes.show("热键" + text + "被其它程序占有\r\r" +
+                                            "请更改热键或关闭其他程序以便设置\r\r" +
+                                            (pause ? "" : "也") + "可右键单击时钟执行相应命令",
+                                        "Horalix", platform::mb::Ok);
     });
   }
 
-  if (!IsPresetHotkeyOn(context_.platform)) return;
-  const std::string prefix = PresetHotkeyPrefix(context_.platform);
+  if (!IsPresetHotkeyOn(needs_.platform)) return;
+  const std::string prefix = PresetHotkeyPrefix(needs_.platform);
   // An often value that names no modifier would take the bare digits from every program.
   if (prefix.empty()) return;
   int count = kMostPresetKeys;
-  attempt(context_.platform.log, "Hotkey_set", [&] { count = presetHotKeyCount(); });
+  attempt(needs_.platform.log, "Hotkey_set", [&] { count = presetHotKeyCount(); });
   for (int pad = 0; pad < 2; ++pad) {
     for (int i = 1; i <= count; ++i) {
-      attempt(context_.platform.log, "Hotkey_set", [&] {
+      attempt(needs_.platform.log, "Hotkey_set", [&] {
         const std::string digit = prefix + std::to_string(i);
         const std::string key = pad == 0 ? digit : prefix + "Num " + std::to_string(i);
         const int id = kFixedKeys + pad * count + i;
@@ -73,7 +73,7 @@ void MainWindow::Hotkey_set() {
                              static_cast<int>(HotkeyKeyCode(key)))) {
           return;
         }
-        context_.platform.messageBoxes.show(
+        needs_.platform.messageBoxes.show(
             "热键" + digit + "被其它程序占有\r\r请更改热键\r\r或右键单击调用", "Horalix",
             platform::mb::Ok);
       });
@@ -82,12 +82,12 @@ void MainWindow::Hotkey_set() {
 }
 
 void MainWindow::hotkey_del() {
-  platform::HotKeys& keys = context_.platform.hotKeys;
+  platform::HotKeys& keys = needs_.platform.hotKeys;
   keys.onHotKey = nullptr;
   int count = kMostPresetKeys;
-  attempt(context_.platform.log, "hotkey_del", [&] { count = presetHotKeyCount(); });
+  attempt(needs_.platform.log, "hotkey_del", [&] { count = presetHotKeyCount(); });
   for (int id = 1; id <= kFixedKeys + 2 * count; ++id) {
-    attempt(context_.platform.log, "hotkey_del", [&] { keys.unregisterKey(*this, id); });
+    attempt(needs_.platform.log, "hotkey_del", [&] { keys.unregisterKey(*this, id); });
   }
 }
 

@@ -5,13 +5,14 @@
 #include "bars/bars.h"
 #include "clock/clock.h"
 #include "main/end_of_run.h"
+#include "main/main_needs.h"
 #include "main/main_window.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/format_picture.h"
 #include "services/option_names.h"
 #include "services/palette.h"
 #include "services/picture_size.h"
+#include "services/program_folder.h"
 #include "services/setting_readers.h"
 #include "services/text_runtime.h"
 #include "services/time_value.h"
@@ -37,36 +38,36 @@ int displayFormat(const std::string& optvalue) {
 
 // A prompt bar still counting while no run is bound is taken off the screen; the primary one
 // also asks for a run start, which settles the clocks.
-void parkStaleBars(Context& context) {
-  PromptBar& primary = context.promptBar();
+void parkStaleBars(MainNeeds& needs) {
+  PromptBar& primary = needs.promptBar;
   if (primary.textUpdating()) {
-    context.run.holdOff = 0;
+    needs.run.holdOff = 0;
     primary.stopAndPark(kParkDistance);
-    context.floatingClock().armRunStart();
+    needs.floatingClock.armRunStart();
   }
-  PromptBar& extended = context.secondPromptBar();
+  PromptBar& extended = needs.secondPromptBar;
   if (extended.textUpdating()) extended.stopAndPark(kParkDistance);
 }
 
 // The back picture's size from its file, or, without one, the back colour after the "\". A
 // size or colour that cannot be read leaves what was there; the size is capped either way.
-void applyBackground(Context& context, bool mirrored) {
+void applyBackground(MainNeeds& needs, bool mirrored) {
   const char* where = "idle clock, back picture";
-  SettingsBlock& settings = context.settings;
+  SettingsBlock& settings = needs.settings;
   const std::vector<std::string> parts = Split(settings.picturename, "\\");
   const std::string file = parts.empty() ? "" : parts[0];
-  const std::string path = context.pathInProgramFolder("picture\\" + file);
-  if (!file.empty() && context.platform.files.normalFileExists(path)) {
-    attempt(context.platform.log, where, [&] {
-      const PictureDimensions size = PictureSize(context.platform.files, path);
+  const std::string path = pathInProgramFolder(needs.platform, "picture\\" + file);
+  if (!file.empty() && needs.platform.files.normalFileExists(path)) {
+    attempt(needs.platform.log, where, [&] {
+      const PictureDimensions size = PictureSize(needs.platform.files, path);
       settings.picture_width = size.width;
       settings.picture_height = size.height;
     });
   } else if (parts.size() > 1) {
-    attempt(context.platform.log, where, [&] {
+    attempt(needs.platform.log, where, [&] {
       const auto colour = static_cast<std::uint32_t>(CLng(Val(parts[1])));
-      context.floatingClock().setBackColour(colour);
-      if (mirrored) context.mirrorClock().setBackColour(colour);
+      needs.floatingClock.setBackColour(colour);
+      if (mirrored) needs.mirrorClock.setBackColour(colour);
     });
   }
   settings.picture_width = std::min(settings.picture_width, kWidestPicture);
@@ -89,39 +90,39 @@ std::string idleCountText(int format, bool showRemaining, double setTime, int la
   }
 }
 
-void idleClockRefresh(Context& context, double setTime) {
+void idleClockRefresh(MainNeeds& needs, double setTime) {
   const char* where = "idle clock";
-  SettingsBlock& settings = context.settings;
-  FloatingClock& clock = context.floatingClock();
-  MirrorClock& mirror = context.mirrorClock();
-  attempt(context.platform.log, where, [&] { parkStaleBars(context); });
+  SettingsBlock& settings = needs.settings;
+  FloatingClock& clock = needs.floatingClock;
+  MirrorClock& mirror = needs.mirrorClock;
+  attempt(needs.platform.log, where, [&] { parkStaleBars(needs); });
   clock.showSurfaces();
   mirror.showSurfaces();
-  context.run.shownMillis = 0;
+  needs.run.shownMillis = 0;
 
   const int format = displayFormat(settings.optvalue);
   std::string text;
-  attempt(context.platform.log, where, [&] {
+  attempt(needs.platform.log, where, [&] {
     if (clock.timeOfDayInView()) {
       // The time-of-day view: the set time is not refreshed there.
-      text = Format(timeOf(context.platform.loop.localTime()), format == 2 ? "hh:mm" : "hh:mm:ss");
+      text = Format(timeOf(needs.platform.loop.localTime()), format == 2 ? "hh:mm" : "hh:mm:ss");
       return;
     }
     settings.Time_all = timeOfDayValue(Hour(setTime), Minute(setTime), Second(setTime));
     text = idleCountText(format, optionOn(settings.optvalue, OptFlag::CountDown), settings.Time_all,
-                         context.run.RunSeconds);
+                         needs.run.RunSeconds);
   });
 
   bool mirrored = false;
-  attempt(context.platform.log, where,
-          [&] { mirrored = ReadSecondScreen(context.platform, context.ports()) == 1; });
-  attempt(context.platform.log, where, [&] {
+  attempt(needs.platform.log, where,
+          [&] { mirrored = ReadSecondScreen(needs.platform, needs.interactionMenu) == 1; });
+  attempt(needs.platform.log, where, [&] {
     const std::uint32_t colour = faceColour(settings.Fontselect);
     clock.setTextColour(colour);
     mirror.setTextColour(colour);
   });
   int size = 0;
-  attempt(context.platform.log, where, [&] {
+  attempt(needs.platform.log, where, [&] {
     size = FontSizeByIndex(
         static_cast<int>(Val(fontselectPart(settings.Fontselect, FontselectField::SizeIndex))));
     clock.setFaceTextSize(size);
@@ -129,15 +130,15 @@ void idleClockRefresh(Context& context, double setTime) {
   clock.setFaceText(text);
   if (mirrored) mirror.setFaceText(text);
   if (optionChar(settings.checkvalue, CheckFlag::TransparentBack) == "0") {
-    attempt(context.platform.log, where, [&] { applyBackground(context, mirrored); });
+    attempt(needs.platform.log, where, [&] { applyBackground(needs, mirrored); });
   }
 
-  attempt(context.platform.log, where, [&] { clock.ShowStatue(text, size); });
-  attempt(context.platform.log, where, [&] { SetTopmost(context.run, clock); });
+  attempt(needs.platform.log, where, [&] { clock.ShowStatue(text, size); });
+  attempt(needs.platform.log, where, [&] { SetTopmost(needs.run, clock); });
   if (mirrored) {
-    attempt(context.platform.log, where,
-            [&] { mirror.ShowStatue(text, size + ReadHotkeyAdd(context.platform)); });
-    attempt(context.platform.log, where, [&] { SetTopmost(context.run, mirror); });
+    attempt(needs.platform.log, where,
+            [&] { mirror.ShowStatue(text, size + ReadHotkeyAdd(needs.platform)); });
+    attempt(needs.platform.log, where, [&] { SetTopmost(needs.run, mirror); });
   }
 }
 

@@ -6,12 +6,12 @@
 
 namespace horalix {
 
-class Context;
+struct MainNeeds;
 
 // Parks prompt bars left running, shows the idle text on both clocks, applies the text colour,
 // font size and back picture or colour of the settings record, and keeps the clocks on top.
 // `setTime` is the stored set duration (a time value), which the idle clock shows.
-void idleClockRefresh(Context& context, double setTime);
+void idleClockRefresh(MainNeeds& needs, double setTime);
 
 // The idle text of the count view for the chosen display format (1 seconds, 2 minutes:seconds,
 // 3 hours:minutes:seconds); zero in that form when the remaining time is not to be shown.

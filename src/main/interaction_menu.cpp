@@ -1,9 +1,10 @@
 // The interaction presets in the tray menu: one item per stored preset, captioned with its
 // duration and shown while the preset is in use.
 #include "interaction/interaction.h"
+#include "main/main_needs.h"
 #include "main/main_window.h"
-#include "services/context.h"
 #include "services/ini_read_write.h"
+#include "services/program_folder.h"
 #include "services/text_helpers.h"
 #include "services/text_runtime.h"
 
@@ -16,13 +17,13 @@ void MainWindow::LoadHudongMenu() {
     platform::MenuItem& item = hd_time_one(i - 1);
     try {
       const InteractionMenuEntry entry =
-          readInteractionMenuEntry({context_.platform.files, context_.iniPath()}, i);
+          readInteractionMenuEntry({needs_.platform.files, iniPath(needs_.platform)}, i);
       const std::string caption = TimeToMinSec(entry.sname);
       const bool shown = Val(horalix::Left(entry.checkvalue, 1)) != 0;
       item.setCaption(caption);
       item.setVisible(shown);
     } catch (const std::exception& e) {
-      if (context_.platform.log) context_.platform.log(std::string("LoadHudongMenu: ") + e.what());
+      if (needs_.platform.log) needs_.platform.log(std::string("LoadHudongMenu: ") + e.what());
       item.setVisible(false);
     }
   }
@@ -55,6 +56,6 @@ void MainWindow::offerInteractionExtendedScreen(bool offered) {
   extended->setVisible(offered);
 }
 
-void MainWindow::popUpInteractionMenu() { context_.platform.tray.popup(*this, ppt_hudong); }
+void MainWindow::popUpInteractionMenu() { needs_.platform.tray.popup(*this, ppt_hudong); }
 
 }  // namespace horalix

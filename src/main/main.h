@@ -4,6 +4,7 @@
 #pragma once
 
 #include "main/end_of_run.h"
+#include "main/main_needs.h"
 #include "main/main_window.h"
 #include "main/run_state.h"
 #include "main/slide_show_end.h"

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "services/context.h"
+#include "main/main_needs.h"
 #include "services/extended_screen.h"
 #include "services/registry_routines.h"
 
@@ -22,15 +22,15 @@ constexpr platform::ControlDesign kDesign[] = {
 
 }  // namespace
 
-MainWindow::MainWindow(Context& context)
-    : Form(context.platform.forms, "Frm_exit"),
+MainWindow::MainWindow(MainNeeds& needs)
+    : Form(needs.platform.forms, "Frm_exit"),
       Pic1(addControls(kDesign).control("Pic1")),
       Timer3(addTimer("Timer3", 1000)),
       Timer4(addTimer("Timer4", 1000)),
       Timer5(addTimer("Timer5", 300)),
       menu(menuRoot().add("menu", -1, "Horalix")),
       ppt_hudong(menuRoot().add("ppt_hudong", -1, "互动")),
-      context_(context) {
+      needs_(needs) {
   // Placed off every screen by its design; no code moves it.
   move(-11670, -7500, 2235, 1395);
   setCaption("Horalix");
@@ -53,22 +53,21 @@ void MainWindow::Form_Load() {
     try {
       action();
     } catch (const std::exception& e) {
-      if (context_.platform.log)
-        context_.platform.log(std::string("Frm_exit load, ") + step + ": " + e.what());
+      if (needs_.platform.log)
+        needs_.platform.log(std::string("Frm_exit load, ") + step + ": " + e.what());
     }
   };
   attempt("caption", [&] { setCaption(titleWithEdition()); });
-  attempt("screen size", [&] { captureScreenSize(context_.platform, context_.run); });
+  attempt("screen size", [&] { captureScreenSize(needs_.platform, needs_.run); });
   attempt("registry key", [&] {
-    CreateNewKey(context_.platform.registry, platform::RegRoot::CurrentUser, "Vantrel");
+    CreateNewKey(needs_.platform.registry, platform::RegRoot::CurrentUser, "Vantrel");
   });
   attempt("interaction menu", [&] { LoadHudongMenu(); });
   attempt("presets menu", [&] { change_clock_menu(); });
   attempt("tray icon", [&] { addTrayIcon(); });
   firstPassMade_ = false;
-  attempt("start balloon", [&] {
-    context_.platform.tray.balloon("Horalix", "  鼠标右键单击，显示右键菜单  ", 2000);
-  });
+  attempt("start balloon",
+          [&] { needs_.platform.tray.balloon("Horalix", "  鼠标右键单击，显示右键菜单  ", 2000); });
   attempt("document watch", [&] { Timer4.setEnabled(true); });
 }
 
@@ -78,14 +77,14 @@ void MainWindow::Form_Unload(bool& cancel) {
   try {
     hotkey_del();
   } catch (const std::exception& e) {
-    if (context_.platform.log)
-      context_.platform.log(std::string("Frm_exit unload, hot keys: ") + e.what());
+    if (needs_.platform.log)
+      needs_.platform.log(std::string("Frm_exit unload, hot keys: ") + e.what());
   }
   try {
     removeTrayIcon();
   } catch (const std::exception& e) {
-    if (context_.platform.log)
-      context_.platform.log(std::string("Frm_exit unload, tray icon: ") + e.what());
+    if (needs_.platform.log)
+      needs_.platform.log(std::string("Frm_exit unload, tray icon: ") + e.what());
   }
   deleteClockOpen();
 }

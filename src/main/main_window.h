@@ -14,11 +14,11 @@
 
 namespace horalix {
 
-class Context;
+struct MainNeeds;
 
 class MainWindow : public platform::Form {
  public:
-  explicit MainWindow(Context& context);
+  explicit MainWindow(MainNeeds& needs);
 
   // ---- Run-state cells (hidden labels; text is the contract) ----
 
@@ -60,7 +60,7 @@ class MainWindow : public platform::Form {
   platform::MenuItem& hd_time_one(int index) { return menuItem("hd_time_one", index); }
   platform::MenuItem& hd_time_show() { return menuItem("hd_time_show", -1); }
   platform::MenuItem& menuItem(const std::string& name, int index);
-  Context& context() { return context_; }
+  MainNeeds& needs() { return needs_; }
 
   // ---- Commands of the tray menu ----
 
@@ -188,7 +188,7 @@ class MainWindow : public platform::Form {
   void automaticStart(const std::string& bound);
   void continueLastRun(const std::string& bound);
 
-  Context& context_;
+  MainNeeds& needs_;
   bool firstPassMade_ = false;
   // Stage-sound names of the last automatic start, joined by "\".
   std::string stageSounds_;

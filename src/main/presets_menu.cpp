@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "clock/clock.h"
+#include "main/main_needs.h"
 #include "main/main_window.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/setting_readers.h"
 #include "services/settings_record.h"
 #include "services/text_helpers.h"
@@ -21,10 +21,10 @@ namespace horalix {
 // The hot keys are released while the submenu still has its old length, so that the keys of
 // presets that are gone are released too, and taken again for the new list.
 void MainWindow::change_clock_menu() {
-  attempt(context_.platform.log, "hotkey_del", [&] { hotkey_del(); });
-  attempt(context_.platform.log, "ClearOftenMenu", [&] { ClearOftenMenu(); });
-  attempt(context_.platform.log, "LoadOftenMenu", [&] { LoadOftenMenu(); });
-  attempt(context_.platform.log, "Hotkey_set", [&] { Hotkey_set(); });
+  attempt(needs_.platform.log, "hotkey_del", [&] { hotkey_del(); });
+  attempt(needs_.platform.log, "ClearOftenMenu", [&] { ClearOftenMenu(); });
+  attempt(needs_.platform.log, "LoadOftenMenu", [&] { LoadOftenMenu(); });
+  attempt(needs_.platform.log, "Hotkey_set", [&] { Hotkey_set(); });
 }
 
 void MainWindow::ClearOftenMenu() {
@@ -41,7 +41,7 @@ void MainWindow::LoadOftenMenu() {
   presets.setVisible(false);
   menu_often(0).setCaption("^");
   presetsListed = false;
-  const auto names = officeDataOf(context_.platform).menuPresetNames();
+  const auto names = officeDataOf(needs_.platform).menuPresetNames();
   if (!names || names->empty()) return;
   presets.setEnabled(true);
   presets.setVisible(true);
@@ -65,27 +65,27 @@ void MainWindow::oftenclockstart(std::int16_t Index) {
 void MainWindow::menu_often_Click(int Index) {
   for (int i = 0; i < oftenCount(); ++i) menu_often(i).setChecked(i == Index);
 
-  PresetDatabase database = officeDataOf(context_.platform);
+  PresetDatabase database = officeDataOf(needs_.platform);
   const DbRows rows = database.menuPreset(menu_often(Index).Caption());
   if (!rows.ok()) {
-    if (context_.platform.log) context_.platform.log("presets menu: " + database.lastError());
+    if (needs_.platform.log) needs_.platform.log("presets menu: " + database.lastError());
     return;  // the layer has told the user
   }
   if (!rows.empty()) {
-    if (!copyPresetRow(rows.table.rows.front(), context_.settings, PresetCopy::Menu)) {
-      if (context_.platform.log)
-        context_.platform.log("presets menu: a field of the preset is unreadable");
-      showNotice(context_.platform.messageBoxes, DbNotice::ListsUnavailable);
+    if (!copyPresetRow(rows.table.rows.front(), needs_.settings, PresetCopy::Menu)) {
+      if (needs_.platform.log)
+        needs_.platform.log("presets menu: a field of the preset is unreadable");
+      showNotice(needs_.platform.messageBoxes, DbNotice::ListsUnavailable);
       return;
     }
   }
 
-  attempt(context_.platform.log, "presets menu, AImode",
-          [&] { ReadAImode(context_.platform, context_.settings); });
-  attempt(context_.platform.log, "presets menu, save",
-          [&] { SaveSettings(context_.platform, context_.settings); });
-  attempt(context_.platform.log, "presets menu, run start", [&] {
-    FloatingClock& clock = context_.floatingClock();
+  attempt(needs_.platform.log, "presets menu, AImode",
+          [&] { ReadAImode(needs_.platform, needs_.settings); });
+  attempt(needs_.platform.log, "presets menu, save",
+          [&] { SaveSettings(needs_.platform, needs_.settings); });
+  attempt(needs_.platform.log, "presets menu, run start", [&] {
+    FloatingClock& clock = needs_.floatingClock;
     clock.restoreAtNextStart = true;
     clock.haltCount();
     clock.armRunStart();

@@ -8,16 +8,16 @@
 
 namespace horalix {
 
-class Context;
+struct MainNeeds;
 
 // Resets the run record for a run that has not begun: the set duration, nothing banked, nothing
 // paused, the start sound armed, no running totals and nothing shown. Pending window messages run
 // once in the middle, and a tick that banked time meanwhile is wiped again after them.
-void resetRunRecord(Context& context);
+void resetRunRecord(MainNeeds& needs);
 
 // The same reset for a run that starts now, bound to `document`, which the record keeps. What a
 // tick banks during the pending messages stays.
-void startRunRecord(Context& context, const std::string& document);
+void startRunRecord(MainNeeds& needs, const std::string& document);
 
 // Menu captions show a switch in their first two characters ("暂停"/"继续", "隐藏"/"显示"): the
 // caption with its first two characters replaced and the rest (the hot key) kept as it was.
@@ -25,6 +25,6 @@ void setCaptionPrefix(platform::MenuItem& item, const std::string& prefix);
 
 // Records the run as paused or running and shows it on the tray item, which offers the other:
 // "继续" while paused, "暂停" while running.
-void setPaused(Context& context, bool paused);
+void setPaused(MainNeeds& needs, bool paused);
 
 }  // namespace horalix

@@ -2,9 +2,9 @@
 // this program closes its own open tool window, so that the two do not cover each other.
 #include <string>
 
+#include "main/main_needs.h"
 #include "main/main_window.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/file_names.h"
 #include "services/value_store.h"
 
@@ -21,22 +21,22 @@ constexpr int kAfterClosingInterval = 5000;
 // The sibling counts as running when its program file is missing or cannot be opened for
 // exclusive use. The timer switches itself off; the document watch switches it on again.
 void MainWindow::Timer3_Timer() {
-  ValueStore sibling(context_.platform.scriptingShell, context_.platform.registry, "Morventa");
+  ValueStore sibling(needs_.platform.scriptingShell, needs_.platform.registry, "Morventa");
   std::string folder;
-  attempt(context_.platform.log, "sibling watch", [&] { folder = sibling.readText("pathget"); });
+  attempt(needs_.platform.log, "sibling watch", [&] { folder = sibling.readText("pathget"); });
   if (!folder.ends_with("\\")) folder += "\\";
   const std::string program = folder + "zelquist.exe";
-  if (context_.platform.files.normalFileExists(program) &&
-      !IsFileInUse(context_.platform.files, program)) {
+  if (needs_.platform.files.normalFileExists(program) &&
+      !IsFileInUse(needs_.platform.files, program)) {
     Timer3.setEnabled(false);
     Timer3.setInterval(kIdleSiblingInterval);
     return;
   }
   Timer3.setInterval(kRunningSiblingInterval);
   std::int32_t time = 0;
-  attempt(context_.platform.log, "sibling watch", [&] { time = sibling.readInt32("time"); });
+  attempt(needs_.platform.log, "sibling watch", [&] { time = sibling.readInt32("time"); });
   if (time > 0 && time < 1000) {
-    attempt(context_.platform.log, "sibling watch", [&] { delform(); });
+    attempt(needs_.platform.log, "sibling watch", [&] { delform(); });
     Timer3.setInterval(kAfterClosingInterval);
     Timer3.setEnabled(false);
   }

@@ -1,7 +1,7 @@
 #include "main/slide_show_end.h"
 
+#include "main/main_needs.h"
 #include "services/attempt.h"
-#include "services/context.h"
 
 namespace horalix {
 
@@ -26,15 +26,15 @@ int slideShowCaptionCount(const std::string& title) {
   return count;
 }
 
-void EndSlideShow(Context& context) {
-  platform::Desktop& desktop = context.platform.desktop;
+void EndSlideShow(MainNeeds& needs) {
+  platform::Desktop& desktop = needs.platform.desktop;
   for (int pass = 0; pass < kPasses; ++pass) {
     // The window list is walked afresh in each pass: a show that ended no longer matches.
     for (const platform::TopWindow& window : desktop.topWindows()) {
       if (window.title.empty()) continue;
       const int matches = slideShowCaptionCount(window.title);
       for (int i = 0; i < matches; ++i) {
-        attempt(context.platform.log, "EndSlideShow", [&] {
+        attempt(needs.platform.log, "EndSlideShow", [&] {
           if (desktop.activate(window.handle) && desktop.foregroundWindow() == window.handle) {
             desktop.pressKey(kEscape);
           }

@@ -4,20 +4,20 @@
 
 namespace horalix {
 
-class Context;
+struct MainNeeds;
 
 // Starts a manual run unless one is going (the Start item is disabled while one is).
-void StartTiming(Context& context);
+void StartTiming(MainNeeds& needs);
 // Pauses the running count, or resumes a paused one; the pause item's caption tells which.
 // Acts only while a run is bound and pausing is allowed.
-void PauseResume(Context& context);
+void PauseResume(MainNeeds& needs);
 // Stops the run: a paused run is resumed first so that its pause is recorded. The count ends at
 // the clock's next tick, which finds the run unbound.
-void StopTiming(Context& context);
+void StopTiming(MainNeeds& needs);
 // Hands the program back to timing when a window that held it (the settings, the statistics)
 // closes. Automatic timing lets the document watch bind the next run, which starts without the
 // start sound. Manual timing gets a fresh run record and idle clocks, and with
 // `unbindDocument` a run bound to a document is unbound (a manual one stays bound).
-void resumeTiming(Context& context, bool unbindDocument);
+void resumeTiming(MainNeeds& needs, bool unbindDocument);
 
 }  // namespace horalix

@@ -1,7 +1,8 @@
 // The notification-area icon of the main window and the clicks on it.
+#include "main/main_needs.h"
 #include "main/main_window.h"
 #include "services/attempt.h"
-#include "services/context.h"
+#include "services/program_folder.h"
 #include "services/program_values.h"
 
 namespace horalix {
@@ -11,18 +12,18 @@ using platform::TrayMouse;
 // Every state of the icon (picture, tip) goes through the tray service, which keeps it: when
 // Explorer restarts, the service adds the icon again as it was, so a presenter never loses it.
 void MainWindow::addTrayIcon() {
-  const std::string iconFile = context_.pathInProgramFolder("picture\\icon.ico");
-  if (context_.platform.files.normalFileExists(iconFile)) Pic1.setPicture(iconFile);
-  context_.platform.tray.onMouse = [this](TrayMouse event) { onTrayMouse(event); };
-  context_.platform.tray.add(*this, Caption());
-  if (!Pic1.Picture().empty()) context_.platform.tray.setIcon(Pic1.Picture());
-  context_.platform.tray.setTip(Caption());
+  const std::string iconFile = pathInProgramFolder(needs_.platform, "picture\\icon.ico");
+  if (needs_.platform.files.normalFileExists(iconFile)) Pic1.setPicture(iconFile);
+  needs_.platform.tray.onMouse = [this](TrayMouse event) { onTrayMouse(event); };
+  needs_.platform.tray.add(*this, Caption());
+  if (!Pic1.Picture().empty()) needs_.platform.tray.setIcon(Pic1.Picture());
+  needs_.platform.tray.setTip(Caption());
 }
 
 void MainWindow::removeTrayIcon() {
-  context_.platform.tray.remove();
-  context_.platform.tray.onMouse = nullptr;
-  context_.platform.loop.doEvents();
+  needs_.platform.tray.remove();
+  needs_.platform.tray.onMouse = nullptr;
+  needs_.platform.loop.doEvents();
 }
 
 // The mouse message arrives decoded by the tray service; only the button-up and double-click
@@ -49,13 +50,13 @@ void MainWindow::onTrayMouse(TrayMouse event) {
 void MainWindow::mcTray_MouseClick(int Button, bool DBClick) {
   if (Button != 2) return;
   // The clocks keep off the top while the menu is open, so they do not cover it.
-  context_.run.holdOff = 200;
-  if (!DBClick) context_.platform.tray.popup(*this, menu);
+  needs_.run.holdOff = 200;
+  if (!DBClick) needs_.platform.tray.popup(*this, menu);
 }
 
 void MainWindow::deleteClockOpen() {
-  attempt(context_.platform.log, "clockopen",
-          [&] { programValues(context_.platform).remove("clockopen"); });
+  attempt(needs_.platform.log, "clockopen",
+          [&] { programValues(needs_.platform).remove("clockopen"); });
 }
 
 }  // namespace horalix

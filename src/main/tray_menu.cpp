@@ -7,11 +7,11 @@
 #include "clock/clock.h"
 #include "interaction/interaction.h"
 #include "main/command_table.h"
+#include "main/main_needs.h"
 #include "main/main_window.h"
 #include "main/run_state.h"
 #include "main/timing_control.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/option_names.h"
 #include "services/ports.h"
 #include "services/setting_readers.h"
@@ -33,20 +33,20 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::delform() {
-  const OpenWindow open = context_.run.openToolWindow;
+  const OpenWindow open = needs_.run.openToolWindow;
   if (open == OpenWindow::Settings) {
-    context_.ports().toolWindows().unload(ToolWindow::Settings);
+    needs_.toolWindows.unload(ToolWindow::Settings);
   } else if (open == OpenWindow::FollowSpotlight) {
     MouseLight(0).setChecked(false);
-    context_.followSpotlight().Unload();
+    needs_.followSpotlight.Unload();
   } else if (open == OpenWindow::SpotlightArea) {
     MouseLight(1).setChecked(false);
-    context_.spotlightVeil().Unload();
-    context_.spotlightDarkLayer().Unload();
+    needs_.spotlightVeil.Unload();
+    needs_.spotlightDarkLayer.Unload();
   } else if (open == OpenWindow::InteractionSettings) {
-    context_.interactionSettingsWindow().Unload();
+    needs_.interactionSettingsWindow.Unload();
   } else if (open == OpenWindow::Statistics) {
-    context_.ports().toolWindows().unload(ToolWindow::Statistics);
+    needs_.toolWindows.unload(ToolWindow::Statistics);
   }
 }
 
@@ -56,67 +56,67 @@ void MainWindow::menu_other_Click(int Index) { (void)runMenuCommand(*this, "menu
 
 // With automatic timing on, runs start from the documents, never from this item.
 void MainWindow::startCommand() {
-  if (ReadAImode(context_.platform, context_.settings)) return;
+  if (ReadAImode(needs_.platform, needs_.settings)) return;
   delform();
-  if (optionOn(context_.settings.checkvalue, CheckFlag::TimedDuration)) StartTiming(context_);
+  if (optionOn(needs_.settings.checkvalue, CheckFlag::TimedDuration)) StartTiming(needs_);
 }
 
-void MainWindow::pauseCommand() { PauseResume(context_); }
+void MainWindow::pauseCommand() { PauseResume(needs_); }
 
-void MainWindow::stopCommand() { StopTiming(context_); }
+void MainWindow::stopCommand() { StopTiming(needs_); }
 
-void MainWindow::showHideCommand() { ShowHideClock(context_); }
+void MainWindow::showHideCommand() { ShowHideClock(needs_.clockNeeds); }
 
 void MainWindow::settingsCommand() {
   delform();
-  context_.run.openToolWindow = OpenWindow::Settings;
-  context_.ports().toolWindows().open(ToolWindow::Settings);
+  needs_.run.openToolWindow = OpenWindow::Settings;
+  needs_.toolWindows.open(ToolWindow::Settings);
 }
 
 // Every step goes on after a failing one.
 void MainWindow::statisticsCommand() {
-  attempt(context_.platform.log, "statistics", [&] { delform(); });
-  context_.run.openToolWindow = OpenWindow::Statistics;
+  attempt(needs_.platform.log, "statistics", [&] { delform(); });
+  needs_.run.openToolWindow = OpenWindow::Statistics;
   // The document watchers rest while the statistics are open; closing them restarts the watch.
   restWatches();
-  attempt(context_.platform.log, "statistics", [&] { resetRunRecord(context_); });
-  context_.floatingClock().stopBlink();
-  context_.mirrorClock().stopBlink();
-  context_.floatingClock().armRunStart();
-  attempt(context_.platform.log, "statistics",
-          [&] { context_.ports().toolWindows().open(ToolWindow::Statistics); });
+  attempt(needs_.platform.log, "statistics", [&] { resetRunRecord(needs_); });
+  needs_.floatingClock.stopBlink();
+  needs_.mirrorClock.stopBlink();
+  needs_.floatingClock.armRunStart();
+  attempt(needs_.platform.log, "statistics",
+          [&] { needs_.toolWindows.open(ToolWindow::Statistics); });
 }
 
 void MainWindow::onlineHelpCommand() {
-  attempt(context_.platform.log, "online help", [&] { context_.onlineHelpWindow().Show(true); });
+  attempt(needs_.platform.log, "online help", [&] { needs_.onlineHelpWindow.Show(true); });
 }
 
 void MainWindow::startStopHotKey(bool start) {
-  if (ReadOpenTogetherStop(context_.platform) == 0) {
-    start ? StartTiming(context_) : StopTiming(context_);
+  if (ReadOpenTogetherStop(needs_.platform) == 0) {
+    start ? StartTiming(needs_) : StopTiming(needs_);
     return;
   }
   if (!startShown()) return;
-  startOffered() ? StartTiming(context_) : StopTiming(context_);
+  startOffered() ? StartTiming(needs_) : StopTiming(needs_);
 }
 
 int MainWindow::presetHotKeyCount() { return std::min(oftenCount(), 9); }
 
 // The help file at its first page.
-void MainWindow::helpCommand() { openHelpPage(context_.platform, "", *this); }
+void MainWindow::helpCommand() { openHelpPage(needs_.platform, "", *this); }
 
 // The windows go in a fixed order, the main window last: its unload takes the hot keys, the tray
 // icon and clockopen with it. A count still running is not recorded, and the documents'
 // hand-over values stay for the add-in.
 void MainWindow::exitCommand() {
-  platform::Form* const windows[] = {&context_.interactionWindow(), &context_.promptBar(),
-                                     &context_.secondPromptBar(),   &context_.floatingClock(),
-                                     &context_.mirrorClock(),       this};
+  platform::Form* const windows[] = {&needs_.interactionWindow, &needs_.promptBar,
+                                     &needs_.secondPromptBar,   &needs_.floatingClock,
+                                     &needs_.mirrorClock,       this};
   for (platform::Form* window : windows) {
-    attempt(context_.platform.log, "exit", [&] { window->Unload(); });
+    attempt(needs_.platform.log, "exit", [&] { window->Unload(); });
   }
-  attempt(context_.platform.log, "exit", [&] { deleteClockOpen(); });
-  context_.endProcess(0);
+  attempt(needs_.platform.log, "exit", [&] { deleteClockOpen(); });
+  needs_.programEnd.endProcess(0);
 }
 
 bool MainWindow::startOffered() { return menu_one(1).Enabled(); }
@@ -126,8 +126,8 @@ bool MainWindow::stopOffered() { return menu_one(3).Enabled(); }
 bool MainWindow::startShown() { return menu_one(1).Visible(); }
 
 void MainWindow::offerRunItems(bool counting) {
-  const std::string& check = context_.settings.checkvalue;
-  const bool manual = !ReadAImode(context_.platform, context_.settings);
+  const std::string& check = needs_.settings.checkvalue;
+  const bool manual = !ReadAImode(needs_.platform, needs_.settings);
   const bool pauseAllowed = optionOn(check, CheckFlag::PauseAllowed);
   const bool settingsAllowed = optionOn(check, CheckFlag::SettingsAllowed);
   const bool presetsExist = presetsListed;
@@ -136,7 +136,7 @@ void MainWindow::offerRunItems(bool counting) {
     menu_one(1).setVisible(manual);
     menu_one(2).setEnabled(pauseAllowed);
     menu_one(2).setVisible(pauseAllowed);
-    setPaused(context_, false);
+    setPaused(needs_, false);
     menu_one(3).setEnabled(manual);
     menu_one(3).setVisible(manual);
     menu_two(2).setEnabled(settingsAllowed);
@@ -159,7 +159,7 @@ void MainWindow::offerRunItems(bool counting) {
 }
 
 void MainWindow::releaseRunItems() {
-  const std::string& check = context_.settings.checkvalue;
+  const std::string& check = needs_.settings.checkvalue;
   menu_two(2).setEnabled(true);
   menu_two(2).setVisible(true);
   menu_two(3).setEnabled(true);
@@ -171,16 +171,16 @@ void MainWindow::releaseRunItems() {
 void MainWindow::showRunStopped() {
   menu_one(1).setEnabled(true);
   menu_one(2).setEnabled(false);
-  menu_one(2).setVisible(optionOn(context_.settings.checkvalue, CheckFlag::PauseAllowed));
-  setPaused(context_, false);
+  menu_one(2).setVisible(optionOn(needs_.settings.checkvalue, CheckFlag::PauseAllowed));
+  setPaused(needs_, false);
   menu_one(3).setEnabled(false);
   menu_two(1).setEnabled(true);
 }
 
 void MainWindow::showRunEnded() {
-  menu_one(1).setEnabled(!ReadAImode(context_.platform, context_.settings));
+  menu_one(1).setEnabled(!ReadAImode(needs_.platform, needs_.settings));
   menu_one(2).setEnabled(false);
-  menu_one(2).setVisible(optionOn(context_.settings.checkvalue, CheckFlag::PauseAllowed));
+  menu_one(2).setVisible(optionOn(needs_.settings.checkvalue, CheckFlag::PauseAllowed));
   menu_one(3).setEnabled(false);
   releaseRunItems();
 }
@@ -197,9 +197,9 @@ bool MainWindow::menuOpen() { return menu.Visible(); }
 
 void MainWindow::popUpMenu(platform::Form& over, std::optional<platform::PixelPoint> at) {
   if (at) {
-    context_.platform.tray.popupAt(over, menu, *at);
+    needs_.platform.tray.popupAt(over, menu, *at);
   } else {
-    context_.platform.tray.popup(over, menu);
+    needs_.platform.tray.popup(over, menu);
   }
 }
 

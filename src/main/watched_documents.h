@@ -12,7 +12,7 @@
 
 namespace horalix {
 
-class Context;
+struct MainNeeds;
 
 // The value of clockopen while a host with the add-in is connected.
 inline constexpr std::int16_t kAddinReporting = 32;
@@ -50,10 +50,10 @@ struct DocumentSight {
 };
 
 // clockopen as a whole number; 0 when missing or unreadable.
-std::int16_t readClockOpen(Context& context);
+std::int16_t readClockOpen(MainNeeds& needs);
 
 // Reads the hand-over values (on the add-in road) and walks the windows once for the title
 // lists of the enabled kinds.
-DocumentSight lookForDocuments(Context& context, std::int16_t clockopen, const std::string& aiMode);
+DocumentSight lookForDocuments(MainNeeds& needs, std::int16_t clockopen, const std::string& aiMode);
 
 }  // namespace horalix

@@ -7,17 +7,17 @@
 
 #include "main/main.h"
 #include "presets/preset_manager.h"
-#include "services/context.h"
+#include "presets/presets_needs.h"
 #include "settings/settings.h"
 #include "store/store.h"
 
 namespace horalix {
 
 void PresetManager::applyToSettingsWindow(const std::vector<platform::DbValue>& row) {
-  SettingsWindow& window = context_.settingsWindow();
+  SettingsWindow& window = needs_.settingsWindow;
   // A column that is empty or cannot be read leaves its control as it is: the row is laid over
   // what the window shows.
-  SettingsBlock preset = context_.settings;
+  SettingsBlock preset = needs_.settings;
   try {
     preset = encodeSettings(window);
   } catch (const std::exception&) {

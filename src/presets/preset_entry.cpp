@@ -8,7 +8,7 @@
 #include <variant>
 
 #include "presets/preset_manager.h"
-#include "services/context.h"
+#include "presets/presets_needs.h"
 #include "services/settings_record.h"
 #include "services/text_runtime.h"
 #include "settings/settings.h"
@@ -27,8 +27,8 @@ std::int32_t wholePart(SettingsWindow& window, int index) {
 }  // namespace
 
 std::optional<PresetRecord> PresetManager::presetOfSettingsWindow() {
-  SettingsWindow& window = context_.settingsWindow();
-  platform::MessageBoxes& boxes = context_.platform.messageBoxes;
+  SettingsWindow& window = needs_.settingsWindow;
+  platform::MessageBoxes& boxes = needs_.platform.messageBoxes;
   PresetRecord record;
   StageTimes times;
   try {

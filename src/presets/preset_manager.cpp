@@ -4,10 +4,11 @@
 #include <tuple>
 
 #include "main/main.h"
+#include "presets/presets_needs.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/control_frame.h"
 #include "services/format_picture.h"
+#include "services/program_folder.h"
 #include "services/settings_block.h"
 #include "services/text_helpers.h"
 #include "settings/settings.h"
@@ -458,15 +459,15 @@ constexpr ControlDesign kShapes[] = {
 
 }  // namespace
 
-PresetManager::PresetManager(Context& context)
-    : Form(context.platform.forms, "Frm_offtensetting"),
+PresetManager::PresetManager(PresetsNeeds& needs)
+    : Form(needs.platform.forms, "Frm_offtensetting"),
       List1(addControls(kDesign).addControls(kShapes).control("List1")),
       List2(control("List2")),
       Label7(control("Label7")),
       Label8(control("Label8")),
       presetRows(List1, listpad),
       linkRows(List2, listpad),
-      context_(context) {
+      needs_(needs) {
   setCaption("特殊计时");
   setBorderStyle(3);
   setClientSize(6825, 8265);
@@ -477,24 +478,24 @@ PresetManager::PresetManager(Context& context)
   };
 }
 
-void openPresetManager(Context& context) { context.presetManager().Show(true); }
+void openPresetManager(PresetsNeeds& needs) { needs.presetManager.Show(true); }
 
 PresetDatabase PresetManager::database() {
-  return PresetDatabase(context_.platform.database, context_.platform.files,
-                        context_.platform.messageBoxes, context_.programFolder(), GetDbPassword());
+  return PresetDatabase(needs_.platform.database, needs_.platform.files,
+                        needs_.platform.messageBoxes, programFolder(needs_.platform),
+                        GetDbPassword());
 }
 
 void PresetManager::notice(const std::string& text, int ms, const std::string& caption) {
-  context_.platform.messageBoxes.showTimed(text, caption, platform::mb::Ok, ms);
+  needs_.platform.messageBoxes.showTimed(text, caption, platform::mb::Ok, ms);
 }
 
 void PresetManager::rebuildPresetsMenu() {
-  attempt(context_.platform.log, "presets menu",
-          [&] { context_.mainWindow().change_clock_menu(); });
+  attempt(needs_.platform.log, "presets menu", [&] { needs_.mainWindow.change_clock_menu(); });
 }
 
 std::string PresetManager::today() const {
-  const platform::LocalTime now = context_.platform.loop.localTime();
+  const platform::LocalTime now = needs_.platform.loop.localTime();
   char text[16];
   std::snprintf(text, sizeof text, "%04d-%02d-%02d", now.year, now.month, now.day);
   return text;
@@ -546,14 +547,14 @@ void PresetManager::measureGap() {
 }
 
 void PresetManager::setTabStops() {
-  screendpi = static_cast<std::int16_t>(dotsPerInchOf(context_.platform.desktop.twipsPerPixelX()));
+  screendpi = static_cast<std::int16_t>(dotsPerInchOf(needs_.platform.desktop.twipsPerPixelX()));
   const std::vector<int> stops = tabStopsFor(screendpi);
   List1.setTabStops(stops);
   List2.setTabStops(stops);
 }
 
 void PresetManager::placeBesideSettings() {
-  SettingsWindow& settings = context_.settingsWindow();
+  SettingsWindow& settings = needs_.settingsWindow;
   if (!settings.loaded()) return;
   move(settings.Left() + settings.Width() + 120, settings.Top(), Width(), settings.Height());
 }
@@ -562,17 +563,17 @@ void PresetManager::placeBesideSettings() {
 void PresetManager::Form_Load() {
   active = ActiveList::None;
   Label7.setCaption("");
-  attempt(context_.platform.log, "preset manager, place", [&] { placeBesideSettings(); });
-  attempt(context_.platform.log, "preset manager, gap", [&] { measureGap(); });
+  attempt(needs_.platform.log, "preset manager, place", [&] { placeBesideSettings(); });
+  attempt(needs_.platform.log, "preset manager, gap", [&] { measureGap(); });
   control("Picture1", 2).setVisible(false);
-  attempt(context_.platform.log, "preset manager, tab stops", [&] { setTabStops(); });
+  attempt(needs_.platform.log, "preset manager, tab stops", [&] { setTabStops(); });
   for (int i : {0, 1}) control("Image1", i).setPicture(tabPicture(1));
   for (auto [strip, list, left] : {std::tuple{"Picture2", &List1, 23}, {"Picture3", &List2, 20}}) {
     platform::Control& header = control(strip);
     header.move(list->Left() - left, header.Top(), list->Width() + 36, header.Height());
     list->setTop(header.Top() + header.Height() - 23);
   }
-  attempt(context_.platform.log, "preset manager, headings", [&] { drawHeadings(); });
+  attempt(needs_.platform.log, "preset manager, headings", [&] { drawHeadings(); });
   showTab(0);
   for (int i = 0; i < 4; ++i) {
     FrameControl(control("Shape1", i), control("Text1", i));

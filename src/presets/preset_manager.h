@@ -17,13 +17,13 @@
 
 namespace horalix {
 
-class Context;
+struct PresetsNeeds;
 
 class PresetDatabase;
 
 class PresetManager : public platform::Form {
  public:
-  explicit PresetManager(Context& context);
+  explicit PresetManager(PresetsNeeds& needs);
 
   // ---- The lists ----
   platform::Control& List1;   // presets
@@ -123,12 +123,12 @@ class PresetManager : public platform::Form {
   void notice(const std::string& text, int ms, const std::string& caption = "Horalix");
   PresetDatabase database();
 
-  Context& context_;
+  PresetsNeeds& needs_;
   bool ctrlOnHelp_ = false;
 };
 
 // Opens the preset manager beside the settings window, modally, as the settings window's
 // "特殊计时" picture and label do.
-void openPresetManager(Context& context);
+void openPresetManager(PresetsNeeds& needs);
 
 }  // namespace horalix

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "presets/preset_manager.h"
-#include "services/context.h"
+#include "presets/presets_needs.h"
 #include "services/text_helpers.h"
 #include "store/store.h"
 
@@ -24,8 +24,8 @@ void PresetManager::Cmd_del_Click() {
   }
   const std::vector<int> selected = list->selectedRows();
   const int lastsel = selected.empty() ? -1 : selected.back();
-  if (context_.platform.messageBoxes.show("确定删除数据吗？", "提示",
-                                          platform::mb::YesNo | platform::mb::Question) !=
+  if (needs_.platform.messageBoxes.show("确定删除数据吗？", "提示",
+                                        platform::mb::YesNo | platform::mb::Question) !=
       platform::answer::Yes) {
     list->control().SetFocus();
     return;
@@ -40,7 +40,7 @@ void PresetManager::Cmd_del_Click() {
       const std::optional<std::string> file = data.findClockFile(row.key);
       if (!file) {
         // Links that cannot be read might use the preset: nothing more is deleted.
-        showNotice(context_.platform.messageBoxes, DbNotice::DeleteFailed);
+        showNotice(needs_.platform.messageBoxes, DbNotice::DeleteFailed);
         failed = true;
         break;
       }

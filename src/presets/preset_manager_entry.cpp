@@ -3,7 +3,7 @@
 // (applyPresetRow); the preset manager adds the number, name, date and remark, stores the row
 // and keeps its list and the presets menu in step.
 #include "presets/preset_manager.h"
-#include "services/context.h"
+#include "presets/presets_needs.h"
 #include "services/format_picture.h"
 #include "services/text_helpers.h"
 #include "services/text_runtime.h"

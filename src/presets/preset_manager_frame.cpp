@@ -3,7 +3,7 @@
 // every control to its handler.
 #include "main/main.h"
 #include "presets/preset_manager.h"
-#include "services/context.h"
+#include "presets/presets_needs.h"
 #include "services/window_utilities.h"
 #include "settings/settings.h"
 
@@ -64,7 +64,7 @@ void PresetManager::wireHandlers() {
 
 // The tab pictures are the settings window's: 1 not selected, 2 under the mouse, 3 selected.
 std::string PresetManager::tabPicture(int which) const {
-  const platform::Control* image = context_.settingsWindow().findControl("Image3", which);
+  const platform::Control* image = needs_.settingsWindow.findControl("Image3", which);
   return image != nullptr ? image->Picture() : std::string();
 }
 
@@ -127,11 +127,11 @@ void PresetManager::Form_MouseMove() {
 void PresetManager::Lab_help_Click(bool ctrlHeld) {
   const bool linkPage = control("Picture1", 2).Visible();
   if (ctrlHeld) {
-    OpenWithShell(context_.platform, linkPage ? "https://horalix.example/help/document-links"
-                                              : "https://horalix.example/help/presets");
+    OpenWithShell(needs_.platform, linkPage ? "https://horalix.example/help/document-links"
+                                            : "https://horalix.example/help/presets");
     return;
   }
-  openHelpPage(context_.platform, "2.2、特殊计时.htm", *this);
+  openHelpPage(needs_.platform, "2.2、特殊计时.htm", *this);
 }
 
 void PresetManager::Cmd_close_Click() { Unload(); }

@@ -1,7 +1,7 @@
 // The link page of the preset manager: documents are picked with the file dialog, bound to the
 // preset double-clicked in the preset list and stored as rows of file_list.
 #include "presets/preset_manager.h"
-#include "services/context.h"
+#include "presets/presets_needs.h"
 #include "services/file_dialog.h"
 #include "services/file_names.h"
 #include "services/startup_check.h"
@@ -16,9 +16,9 @@ void PresetManager::Command8_Click(int index) {
   platform::Control& names = control("Text2", 1);
   names.setText("");
   const std::string chosen =
-      FileDialog(context_.platform, false, "导入文件名称", "所有文件(*.*)|*.*", "", "", "", true);
+      FileDialog(needs_.platform, false, "导入文件名称", "所有文件(*.*)|*.*", "", "", "", true);
   if (chosen.empty()) {
-    context_.platform.messageBoxes.show("没有选择文件。", kProgramTitle, platform::mb::Question);
+    needs_.platform.messageBoxes.show("没有选择文件。", kProgramTitle, platform::mb::Question);
     names.setLocked(false);
     return;
   }
@@ -37,7 +37,7 @@ void PresetManager::Command8_Click(int index) {
     names.setText(joined);
     names.setLocked(true);
   }
-  context_.platform.loop.doEvents();
+  needs_.platform.loop.doEvents();
 }
 
 void PresetManager::Command1_Click(int index) {

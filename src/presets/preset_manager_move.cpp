@@ -1,7 +1,7 @@
 // Moving a row of the preset manager's active list one place up or down, and the order store
 // that both moves and deletes end with.
 #include "presets/preset_manager.h"
-#include "services/context.h"
+#include "presets/presets_needs.h"
 #include "store/store.h"
 
 namespace horalix {
@@ -64,7 +64,7 @@ bool PresetManager::storeOrder(ManagerList& list, bool afterDelete) {
                                                   : data.storeLinkOrder(list.keys(), onFailure);
   if (stored.outcome == DbOutcome::FileMissing) return false;
   if (!stored.ok()) {
-    if (context_.platform.log) context_.platform.log("preset manager, order: " + data.lastError());
+    if (needs_.platform.log) needs_.platform.log("preset manager, order: " + data.lastError());
     reloadAfterFailure();
     return false;
   }

@@ -3,7 +3,7 @@
 // lists again. The text is bound as a value: quotes in it are plain characters, "%" and "_"
 // stay wildcards.
 #include "presets/preset_manager.h"
-#include "services/context.h"
+#include "presets/presets_needs.h"
 #include "services/control_frame.h"
 #include "store/store.h"
 
@@ -31,8 +31,8 @@ void PresetManager::Text4_Change() {
   if (control("Check1").Value() != 1) return;
   if (active == ActiveList::None) {
     if (!control("Text4").Text().empty()) {
-      context_.platform.messageBoxes.show("请先选中【时钟名称/特殊计时】文件列表", "查询提示",
-                                          platform::mb::Ok | platform::mb::Question);
+      needs_.platform.messageBoxes.show("请先选中【时钟名称/特殊计时】文件列表", "查询提示",
+                                        platform::mb::Ok | platform::mb::Question);
     }
     control("Text4").setText("");
     return;

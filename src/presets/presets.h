@@ -3,6 +3,7 @@
 #pragma once
 
 #include "presets/preset_manager.h"
+#include "presets/presets_needs.h"
 #include "presets/run_record_row.h"
 #include "presets/statistics_window.h"
 #include "store/store.h"

@@ -1,7 +1,8 @@
 #include "presets/run_record_row.h"
 
-#include "services/context.h"
+#include "presets/presets_needs.h"
 #include "services/format_picture.h"
+#include "services/program_folder.h"
 #include "services/run_record.h"
 #include "services/text_helpers.h"
 #include "services/text_runtime.h"
@@ -9,18 +10,18 @@
 
 namespace horalix {
 
-void addRunRecordRow(Context& context, const RunState::Record& record) {
+void addRunRecordRow(PresetsNeeds& needs, const RunState::Record& record) {
   RunRecord row;
   row.set_time = Format(std::string_view(record.setTime), "hh:mm:ss");
   row.use_time = runRecordSeconds(record.bankedDownMs);
   row.out_time = runRecordSeconds(record.bankedUpMs);
   row.pause_time = runRecordSeconds(record.pausedMs);
   row.filename = record.document;
-  PresetDatabase officeData(context.platform.database, context.platform.files,
-                            context.platform.messageBoxes, context.programFolder(),
+  PresetDatabase officeData(needs.platform.database, needs.platform.files,
+                            needs.platform.messageBoxes, programFolder(needs.platform),
                             GetDbPassword());
   if (officeData.addRunRecord(row) == DbOutcome::Failed) {
-    context.platform.log("run record row: " + officeData.lastError());
+    needs.platform.log("run record row: " + officeData.lastError());
   }
 }
 

@@ -5,11 +5,11 @@
 
 namespace horalix {
 
-class Context;
+struct PresetsNeeds;
 
 // Adds the run record as one timesum row:
 // the set time as "hh:mm:ss", the three millisecond counts as whole-second durations, and the
 // document name. A failure is logged; nothing else changes.
-void addRunRecordRow(Context& context, const RunState::Record& record);
+void addRunRecordRow(PresetsNeeds& needs, const RunState::Record& record);
 
 }  // namespace horalix

@@ -3,7 +3,8 @@
 #include <memory>
 #include <vector>
 
-#include "services/context.h"
+#include "presets/presets_needs.h"
+#include "services/program_folder.h"
 #include "services/registry_routines.h"
 #include "services/startup_check.h"
 #include "services/wps_detection.h"
@@ -22,21 +23,21 @@ constexpr char kSpreadsheetClass[] = "Excel.Application";
 
 // The CSV file in the program folder, opened in Notepad. The path is quoted, so that a program
 // folder whose name holds blanks reaches Notepad whole.
-void exportToCsv(Context& context, const std::string& folder, const std::string& sheetname,
+void exportToCsv(PresetsNeeds& needs, const std::string& folder, const std::string& sheetname,
                  const platform::AutomationTable& table) {
-  auto& boxes = context.platform.messageBoxes;
-  if (IsWpsInstalled(context.platform.scriptingShell, context.platform.registry)) {
+  auto& boxes = needs.platform.messageBoxes;
+  if (IsWpsInstalled(needs.platform.scriptingShell, needs.platform.registry)) {
     boxes.show("WPS是早期版本，只能导出为csv文件，请升级WPS程序", "提示",
                platform::mb::Exclamation);
   } else {
     boxes.show("没有安装WPS或Excel程序，导出为.csv文件", kProgramTitle, platform::mb::Ok);
   }
   const std::string file = folder + sheetname + ".csv";
-  const std::string error = ListviewToCSV(context.platform.files, table, file);
+  const std::string error = ListviewToCSV(needs.platform.files, table, file);
   if (!error.empty()) boxes.show(error, kProgramTitle, platform::mb::Ok);
-  if (!context.platform.shell.startProgram("notepad \"" + file + "\"",
-                                           platform::Shell::Window::Normal)) {
-    context.platform.log("statistics export: notepad could not be started");
+  if (!needs.platform.shell.startProgram("notepad \"" + file + "\"",
+                                         platform::Shell::Window::Normal)) {
+    needs.platform.log("statistics export: notepad could not be started");
   }
 }
 
@@ -46,8 +47,8 @@ void exportToCsv(Context& context, const std::string& folder, const std::string&
 // cases, so that the user sees what was exported.
 class WorkbookFill {
  public:
-  WorkbookFill(std::shared_ptr<AutomationObject> application, bool attached, Context& context)
-      : application_(std::move(application)), attached_(attached), context_(context) {}
+  WorkbookFill(std::shared_ptr<AutomationObject> application, bool attached, PresetsNeeds& needs)
+      : application_(std::move(application)), attached_(attached), needs_(needs) {}
 
   void run(const std::string& sheetname, const platform::AutomationTable& table) {
     step([&] { return call(application_, "Workbooks").and_then("Add"); });
@@ -114,7 +115,7 @@ class WorkbookFill {
     const Chain result = action();
     if (!result.error && result.object != nullptr) return;
     const std::string what = result.error ? result.error->description : "no object";
-    context_.platform.log("statistics export, spreadsheet: " + what);
+    needs_.platform.log("statistics export, spreadsheet: " + what);
     if (!attached_) stopped_ = true;
   }
 
@@ -122,25 +123,25 @@ class WorkbookFill {
   std::shared_ptr<AutomationObject> sheet_;
   bool attached_;
   bool stopped_ = false;
-  Context& context_;
+  PresetsNeeds& needs_;
 };
 
 }  // namespace
 
-void export_to_excel(Context& context, const std::string& sheetname,
+void export_to_excel(PresetsNeeds& needs, const std::string& sheetname,
                      const platform::AutomationTable& SomeArray) {
-  auto& boxes = context.platform.messageBoxes;
+  auto& boxes = needs.platform.messageBoxes;
   if (SomeArray.rows.size() <= 1) {
     boxes.show("没有要导出的数据", kProgramTitle, platform::mb::Ok);
     return;
   }
-  std::string folder = context.programFolder();
+  std::string folder = programFolder(needs.platform);
   if (folder.empty() || folder.back() != '\\') folder += '\\';
-  if (!RegKeyExists(context.platform.registry, boxes, "Excel.Sheet\\CurVer", "")) {
-    exportToCsv(context, folder, sheetname, SomeArray);
+  if (!RegKeyExists(needs.platform.registry, boxes, "Excel.Sheet\\CurVer", "")) {
+    exportToCsv(needs, folder, sheetname, SomeArray);
     return;
   }
-  platform::Automation& automation = context.platform.automation;
+  platform::Automation& automation = needs.platform.automation;
   bool attached = true;
   AutomationReply application = automation.running(kSpreadsheetClass);
   if (application.error && application.error->number == AutomationError::kCannotCreateObject) {
@@ -154,7 +155,7 @@ void export_to_excel(Context& context, const std::string& sheetname,
     }
   }
   if (application.object == nullptr) return;
-  WorkbookFill(application.object, attached, context).run(sheetname, SomeArray);
+  WorkbookFill(application.object, attached, needs).run(sheetname, SomeArray);
 }
 
 }  // namespace horalix

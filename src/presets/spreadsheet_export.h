@@ -9,11 +9,11 @@
 
 namespace horalix {
 
-class Context;
+struct PresetsNeeds;
 
 // `SomeArray` is the export table: the heading row, then one row per run. A table without runs
 // only tells the user there is nothing to export.
-void export_to_excel(Context& context, const std::string& sheetname,
+void export_to_excel(PresetsNeeds& needs, const std::string& sheetname,
                      const platform::AutomationTable& SomeArray);
 
 }  // namespace horalix

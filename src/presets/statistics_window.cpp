@@ -2,8 +2,9 @@
 
 #include "clock/clock.h"
 #include "main/main.h"
+#include "presets/presets_needs.h"
 #include "presets/spreadsheet_export.h"
-#include "services/context.h"
+#include "services/program_folder.h"
 #include "services/setting_readers.h"
 #include "services/startup_check.h"
 #include "services/text_helpers.h"
@@ -97,19 +98,19 @@ constexpr platform::ControlDesign kDesign[] = {
      .tabIndex = 4},
 };
 
-PresetDatabase officeData(Context& context) {
-  return PresetDatabase(context.platform.database, context.platform.files,
-                        context.platform.messageBoxes, context.programFolder(), GetDbPassword());
+PresetDatabase officeData(PresetsNeeds& needs) {
+  return PresetDatabase(needs.platform.database, needs.platform.files, needs.platform.messageBoxes,
+                        programFolder(needs.platform), GetDbPassword());
 }
 
-void timedNotice(Context& context, const std::string& text, int timeoutMs) {
-  context.platform.messageBoxes.showTimed(text, kProgramTitle, platform::mb::Ok, timeoutMs);
+void timedNotice(PresetsNeeds& needs, const std::string& text, int timeoutMs) {
+  needs.platform.messageBoxes.showTimed(text, kProgramTitle, platform::mb::Ok, timeoutMs);
 }
 
 }  // namespace
 
-StatisticsWindow::StatisticsWindow(Context& context)
-    : Form(context.platform.forms, "Frm_data_sum"),
+StatisticsWindow::StatisticsWindow(PresetsNeeds& needs)
+    : Form(needs.platform.forms, "Frm_data_sum"),
       List1(addControls(kDesign).control("List1")),
       List2(control("List2")),
       Label3(control("Label3")),
@@ -120,7 +121,7 @@ StatisticsWindow::StatisticsWindow(Context& context)
       Command2(control("Command2")),
       Command3(control("Command3")),
       Timer1(addTimer("Timer1", 3000, true)),
-      context_(context) {
+      needs_(needs) {
   setBorderStyle(3);
   setCaption("计时统计");
   Check1.Click = [this] { Check1_Click(); };
@@ -134,13 +135,13 @@ StatisticsWindow::StatisticsWindow(Context& context)
 // could be read, so that a failed load leaves the stored value alone.
 void StatisticsWindow::Form_Load() {
   setClientSize(kClientWidth, kClientHeight);
-  const platform::Desktop& desktop = context_.platform.desktop;
+  const platform::Desktop& desktop = needs_.platform.desktop;
   const platform::PixelRect screen = desktop.primaryScreen();
   move((screen.width() * desktop.twipsPerPixelX() - Width()) / 2,
        (screen.height() * desktop.twipsPerPixelY() - Height()) / 2, Width(), Height());
   if (!fillList()) return;
 
-  ValueStore values(context_.platform.scriptingShell, context_.platform.registry);
+  ValueStore values(needs_.platform.scriptingShell, needs_.platform.registry);
   const int recording = values.readInt32("Time_Record") != 0 ? 1 : 0;
 
   Picture1.setLeft(List1.Left() - 25);
@@ -169,15 +170,15 @@ bool StatisticsWindow::fillList() {
     separator_.assign(static_cast<std::size_t>(gap), ' ');
     Label3.setCaption(separatorSample(gap));
   } catch (const std::exception& e) {
-    context_.platform.log(std::string("statistics load, columns: ") + e.what());
-    showNotice(context_.platform.messageBoxes, DbNotice::ListsUnavailable);
+    needs_.platform.log(std::string("statistics load, columns: ") + e.what());
+    showNotice(needs_.platform.messageBoxes, DbNotice::ListsUnavailable);
     return false;
   }
   // A failed read has shown its message already; a missing file leaves the list empty.
-  PresetDatabase database = officeData(context_);
+  PresetDatabase database = officeData(needs_);
   const DbRows records = database.runRecords();
   if (records.outcome == DbOutcome::Failed) {
-    context_.platform.log("statistics load: " + database.lastError());
+    needs_.platform.log("statistics load: " + database.lastError());
     return false;
   }
   for (const auto& record : records.table.rows) {
@@ -208,7 +209,7 @@ void StatisticsWindow::drawHeadings() {
 void StatisticsWindow::Check1_Click() {
   // The load sets the switch while it is still disabled: that value is not written back.
   if (!Check1.Enabled()) return;
-  ValueStore values(context_.platform.scriptingShell, context_.platform.registry);
+  ValueStore values(needs_.platform.scriptingShell, needs_.platform.registry);
   values.writeNumber("Time_Record", Check1.Value());
   Text1.setVisible(Check1.Value() == 0);
   Timer1.setEnabled(true);
@@ -221,10 +222,10 @@ void StatisticsWindow::Timer1_Timer() {
 
 void StatisticsWindow::Command1_Click() {
   if (List1.List().empty()) {
-    timedNotice(context_, "没有记录导出", 800);
+    timedNotice(needs_, "没有记录导出", 800);
     return;
   }
-  export_to_excel(context_, "sheet1", ListToArray());
+  export_to_excel(needs_, "sheet1", ListToArray());
 }
 
 // The export table comes from the runs as read, not from the list's text: a document name
@@ -242,11 +243,11 @@ void StatisticsWindow::removeLine(int index) {
 // Deletes the selected runs, from the last line up. A failure has shown its notice and ends
 // the delete; the lines deleted until then stay deleted.
 void StatisticsWindow::Command3_Click() {
-  PresetDatabase database = officeData(context_);
+  PresetDatabase database = officeData(needs_);
   if (!database.fileExists()) return;
   const int count = static_cast<int>(List1.List().size());
   if (count == 0) {
-    timedNotice(context_, "没有记录可删除", 800);
+    timedNotice(needs_, "没有记录可删除", 800);
     return;
   }
   int highest = -1;
@@ -254,12 +255,12 @@ void StatisticsWindow::Command3_Click() {
     if (List1.Selected(i)) highest = i;
   }
   if (highest < 0) {
-    timedNotice(context_,
+    timedNotice(needs_,
                 "请鼠标选中待删除的行\r\r同时按下shift按钮可连续多选\r\r同时按下Ctrl按钮可间隔多选",
                 5000);
     return;
   }
-  const int answer = context_.platform.messageBoxes.show(
+  const int answer = needs_.platform.messageBoxes.show(
       "确定删除数据吗？", "提示", platform::mb::YesNo | platform::mb::Question);
   if (answer != platform::answer::Yes) {
     List1.SetFocus();
@@ -270,7 +271,7 @@ void StatisticsWindow::Command3_Click() {
   for (int i = highest; i >= 0; --i) {
     if (!List1.Selected(i)) continue;
     if (database.deleteRunRecord(rows_[static_cast<std::size_t>(i)].id) != DbOutcome::Done) {
-      context_.platform.log("statistics delete: " + database.lastError());
+      needs_.platform.log("statistics delete: " + database.lastError());
       return;
     }
     removeLine(i);
@@ -290,7 +291,7 @@ void StatisticsWindow::Command3_Click() {
 // clock without the start sound; manual timing gets a fresh run record and an idle clock.
 void StatisticsWindow::Form_Unload(bool& cancel) {
   (void)cancel;
-  resumeTiming(context_, false);
+  resumeTiming(needs_.mainNeeds, false);
 }
 
 }  // namespace horalix

@@ -13,11 +13,11 @@
 
 namespace horalix {
 
-class Context;
+struct PresetsNeeds;
 
 class StatisticsWindow : public platform::Form {
  public:
-  explicit StatisticsWindow(Context& context);
+  explicit StatisticsWindow(PresetsNeeds& needs);
 
   // The visible list, one line per run; several lines can be selected.
   platform::Control& List1;
@@ -57,7 +57,7 @@ class StatisticsWindow : public platform::Form {
   void removeLine(int index);
   platform::AutomationTable ListToArray() const;
 
-  Context& context_;
+  PresetsNeeds& needs_;
   std::string separator_ = " ";
   std::vector<StatisticsRow> rows_;
 };

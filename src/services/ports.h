@@ -114,17 +114,12 @@ class RunRecords {
   virtual void addRow(const RunState::Record& record) = 0;
 };
 
-// The ports the program hands to every subsystem.
-class Ports {
+// The end of the program, which the tray menu's exit item and a refused start ask for.
+class ProgramEnd {
  public:
-  virtual ~Ports() = default;
-  virtual RunControl& runControl() = 0;
-  virtual RunMenus& runMenus() = 0;
-  virtual ToolWindows& toolWindows() = 0;
-  virtual InteractionMenu& interactionMenu() = 0;
-  virtual SpotlightMenu& spotlightMenu() = 0;
-  virtual ClockDisplay& clockDisplay() = 0;
-  virtual RunRecords& runRecords() = 0;
+  virtual ~ProgramEnd() = default;
+  // Ends the process: the event loop returns with `exitCode`.
+  virtual void endProcess(int exitCode) = 0;
 };
 
 }  // namespace horalix

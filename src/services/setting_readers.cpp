@@ -96,9 +96,9 @@ std::string PresetHotkeyPrefix(platform::Platform& platform) {
   return prefix;
 }
 
-std::int16_t ReadSecondScreen(platform::Platform& platform, Ports& ports) {
+std::int16_t ReadSecondScreen(platform::Platform& platform, InteractionMenu& interactionMenu) {
   const std::int16_t screen = readBounded(platform, "second_screen", 1);
-  ports.interactionMenu().offerExtendedScreen(screen != 0);
+  interactionMenu.offerExtendedScreen(screen != 0);
   return screen;
 }
 

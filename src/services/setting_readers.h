@@ -9,7 +9,7 @@
 
 namespace horalix {
 
-class Ports;
+class InteractionMenu;
 struct SettingsBlock;
 namespace platform {
 struct Platform;
@@ -30,7 +30,7 @@ bool IsPresetHotkeyOn(platform::Platform& platform);
 std::string PresetHotkeyPrefix(platform::Platform& platform);
 // The extended screen is used: 0 or 1 (above 1 reads as 0). Shows the main window's menu item
 // "扩展屏显示" when 1, unchecks and hides it otherwise.
-std::int16_t ReadSecondScreen(platform::Platform& platform, Ports& ports);
+std::int16_t ReadSecondScreen(platform::Platform& platform, InteractionMenu& interactionMenu);
 // Cycling of presets: 0 to 2; above 2 reads as 0.
 std::int16_t ReadClockCycle(platform::Platform& platform);
 // What the clock does after zero: 0 to 4; above 4 reads as 0.

@@ -1,10 +1,11 @@
 // The clock's background in the settings window: a picture from the program's picture folder,
 // named in Text1(5) with its size in Text1(18) and Text1(19), or a plain colour shown as the
 // empty box's own back colour.
-#include "services/context.h"
 #include "services/file_import.h"
 #include "services/picture_size.h"
+#include "services/program_folder.h"
 #include "services/text_runtime.h"
+#include "settings/settings_needs.h"
 #include "settings/settings_window.h"
 
 namespace horalix {
@@ -19,7 +20,7 @@ constexpr std::uint32_t kWindowBackground = 0x80000005;  // system colour of win
 // colour. A cancelled dialog or a failed copy leaves the box as it was.
 void SettingsWindow::Command3_Click(int index) {
   if (index != 1) return;
-  const auto name = importPictureFile(context_.platform);
+  const auto name = importPictureFile(needs_.platform);
   if (!name) return;
   platform::Control& box = c("Text1", 5);
   box.setText(*name);
@@ -27,7 +28,7 @@ void SettingsWindow::Command3_Click(int index) {
   // A name of three characters or fewer is no picture file: the sizes stay.
   if (Len(*name) <= 3) return;
   const PictureDimensions size =
-      PictureSize(context_.platform.files, context_.pathInProgramFolder("picture\\" + *name));
+      PictureSize(needs_.platform.files, pathInProgramFolder(needs_.platform, "picture\\" + *name));
   c("Text1", 18).setText(std::to_string(size.width));
   c("Text1", 19).setText(std::to_string(size.height));
 }
@@ -35,7 +36,7 @@ void SettingsWindow::Command3_Click(int index) {
 // A click on the box chooses a colour instead of a picture; cancelling keeps both.
 void SettingsWindow::Text1_Click(int index) {
   if (index != 5) return;
-  const auto colour = context_.platform.dialogs.chooseColor(0);
+  const auto colour = needs_.platform.dialogs.chooseColor(0);
   if (!colour) return;
   platform::Control& box = c("Text1", 5);
   box.setText("");

@@ -1,10 +1,11 @@
 // The clock method and the repair command of the settings window's system page. Both act at
 // once, without "应用": the method is stored as soon as it is chosen, and the repair resets the
 // stored settings.
-#include "services/context.h"
 #include "services/office_addin_repair.h"
+#include "services/program_folder.h"
 #include "services/settings_record.h"
 #include "services/value_store.h"
+#include "settings/settings_needs.h"
 #include "settings/settings_window.h"
 
 namespace horalix {
@@ -13,8 +14,8 @@ namespace {
 
 constexpr const char* kClockMethods[] = {"方法1", "方法2", "方法3"};
 
-ValueStore programKey(Context& context) {
-  return ValueStore(context.platform.scriptingShell, context.platform.registry);
+ValueStore programKey(SettingsNeeds& needs) {
+  return ValueStore(needs.platform.scriptingShell, needs.platform.registry);
 }
 
 }  // namespace
@@ -25,22 +26,22 @@ void SettingsWindow::fillClockMethods() {
   platform::Control& list = c("Combo9");
   list.clear();
   for (const char* method : kClockMethods) list.addItem(method);
-  list.setListIndex(programKey(context_).readInt32("clockmode"));
+  list.setListIndex(programKey(needs_).readInt32("clockmode"));
 }
 
 void SettingsWindow::Combo9_Click() {
   const int method = c("Combo9").ListIndex();
   if (method < 0) return;
-  programKey(context_).write("clockmode", method, platform::regtype::Dword);
+  programKey(needs_).write("clockmode", method, platform::regtype::Dword);
 }
 
 // "程序修复": the stored settings go and the record takes the defaults, so that the window shows
 // them the next time it opens; the add-in's installation is repaired. The controls keep what
 // they show until then, and applying them stores them again.
 void SettingsWindow::Command5_Click() {
-  DeleteSettings(context_.platform);
-  LoadSettings(context_.platform, context_.settings);
-  RepairOfficeAddin(context_.platform, context_.iniPath());
+  DeleteSettings(needs_.platform);
+  LoadSettings(needs_.platform, needs_.settings);
+  RepairOfficeAddin(needs_.platform, iniPath(needs_.platform));
 }
 
 }  // namespace horalix

@@ -2,8 +2,8 @@
 // swatch beside the list shows the colour in force.
 #include <cstdlib>
 
-#include "services/context.h"
 #include "services/palette.h"
+#include "settings/settings_needs.h"
 #include "settings/settings_window.h"
 
 namespace horalix {
@@ -28,7 +28,7 @@ void SettingsWindow::Combo3_Click() {
     ColourChoice = position;
     return;
   }
-  if (const auto picked = context_.platform.dialogs.chooseColor(0)) {
+  if (const auto picked = needs_.platform.dialogs.chooseColor(0)) {
     c("Label10").setBackColor(*picked);
     ColourChoice = static_cast<std::int32_t>(*picked);
     return;

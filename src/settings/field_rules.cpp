@@ -2,9 +2,9 @@
 // rows of controls switched together, and the options that exclude one another.
 #include <string>
 
-#include "services/context.h"
 #include "services/option_names.h"
 #include "services/text_runtime.h"
+#include "settings/settings_needs.h"
 #include "settings/settings_window.h"
 
 namespace horalix {
@@ -117,7 +117,7 @@ void SettingsWindow::Option4_Click(int index) {
   if (!optionChosen("Option4", index)) return;
   for (int i = 0; i <= 2; ++i) c("Check5", i).setEnabled(true);
   platform::Control& overtime = c("Check2", 5);
-  const SettingsBlock& stored = context_.settings;
+  const SettingsBlock& stored = needs_.settings;
   if (index == 1) {
     overtime.setValue(0);
     overtime.setEnabled(false);

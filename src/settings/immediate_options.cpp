@@ -3,11 +3,11 @@
 #include <string>
 
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/palette.h"
 #include "services/program_ini.h"
 #include "services/program_values.h"
 #include "services/text_runtime.h"
+#include "settings/settings_needs.h"
 #include "settings/settings_window.h"
 
 namespace horalix {
@@ -34,14 +34,14 @@ constexpr ControlName kCustomBackground[] = {
 
 std::string SettingsWindow::readHotkey(const std::string& key, const std::string& fallback) {
   std::string text = fallback;
-  attempt(context_.platform.log, "settings",
-          [&] { text = readProgramIni(context_.platform, "Hotkey", key, fallback); });
+  attempt(needs_.platform.log, "settings",
+          [&] { text = readProgramIni(needs_.platform, "Hotkey", key, fallback); });
   return text;
 }
 
 void SettingsWindow::writeHotkey(const std::string& key, const std::string& value) {
-  attempt(context_.platform.log, "settings",
-          [&] { writeProgramIni(context_.platform, "Hotkey", key, value); });
+  attempt(needs_.platform.log, "settings",
+          [&] { writeProgramIni(needs_.platform, "Hotkey", key, value); });
 }
 
 void SettingsWindow::Check1_Click(int index) {
@@ -54,8 +54,8 @@ void SettingsWindow::Check1_Click(int index) {
       secondScreenSwitch();
       break;
     case 7:
-      attempt(context_.platform.log, "settings", [&] {
-        programValues(context_.platform)
+      attempt(needs_.platform.log, "settings", [&] {
+        programValues(needs_.platform)
             .write("clockcycle", std::int32_t{value}, platform::regtype::Dword);
       });
       break;
@@ -84,8 +84,8 @@ void SettingsWindow::transparentBackground() {
 
 void SettingsWindow::Combo7_Click() {
   const int display = c("Combo7").ListIndex();
-  attempt(context_.platform.log, "settings", [&] {
-    programValues(context_.platform)
+  attempt(needs_.platform.log, "settings", [&] {
+    programValues(needs_.platform)
         .write("Timeout", std::int32_t{display}, platform::regtype::Dword);
   });
   c("Text6", 0).setBackColor(colourFromText(readHotkey("outForeColor", "65535")));
@@ -103,7 +103,7 @@ void SettingsWindow::Combo7_Click() {
 }
 
 void SettingsWindow::Text6_Click(int index) {
-  const auto colour = context_.platform.dialogs.chooseColor(0);
+  const auto colour = needs_.platform.dialogs.chooseColor(0);
   if (!colour) return;
   c("Text6", index).setBackColor(*colour);
   ColourChoice = static_cast<std::int32_t>(*colour);
@@ -112,7 +112,7 @@ void SettingsWindow::Text6_Click(int index) {
 }
 
 void SettingsWindow::Check10_Click() {
-  platform::Desktop& desktop = context_.platform.desktop;
+  platform::Desktop& desktop = needs_.platform.desktop;
   if (desktop.systemColor(kWindowElement) == kEyeProtection) {
     desktop.setSystemColor(kWindowElement, kWhite);
     notice("电脑眼睛保护色已恢得成白色", 1500);

@@ -1,7 +1,7 @@
 // The way from the settings window to the preset manager, which opens to its right.
-#include "services/context.h"
 #include "services/extended_screen.h"
 #include "services/ports.h"
+#include "settings/settings_needs.h"
 #include "settings/settings_window.h"
 
 namespace horalix {
@@ -16,9 +16,9 @@ constexpr int kNarrowScreenLeft = 150;
 // The pair of windows is centred a little left of the screen's middle.
 void SettingsWindow::Image1_Click() {
   const int left =
-      (screenWidthTwips(context_.platform, context_.run) - Width() - kManagerWidth) / 2 - 1000;
+      (screenWidthTwips(needs_.platform, needs_.run) - Width() - kManagerWidth) / 2 - 1000;
   move(left > 0 ? left : kNarrowScreenLeft, Top(), Width(), Height());
-  context_.ports().toolWindows().open(ToolWindow::PresetManager);
+  needs_.toolWindows.open(ToolWindow::PresetManager);
 }
 
 }  // namespace horalix

@@ -4,11 +4,11 @@
 #include <algorithm>
 
 #include "bars/bars.h"
-#include "services/context.h"
 #include "services/option_names.h"
 #include "services/palette.h"
 #include "services/text_runtime.h"
 #include "settings/settings_codec.h"
+#include "settings/settings_needs.h"
 #include "settings/settings_window.h"
 
 namespace horalix {
@@ -64,7 +64,7 @@ void SettingsWindow::loadPromptLook() {
 // Back to the clock's look, all of it from the settings record, so that a normal apply never
 // stores the prompt bars' font, colour or transparency as the clock's.
 void SettingsWindow::reloadClockLook() {
-  const SettingsBlock& s = context_.settings;
+  const SettingsBlock& s = needs_.settings;
   {
     const FillFromCode filling(*this);
     // First the transparency, whose handler empties the picture name set after it.
@@ -75,7 +75,7 @@ void SettingsWindow::reloadClockLook() {
   }
   c("Text2", 0).setText(CStr(Val(readHotkey("add", "0"))));
   c("Command3", 1).setEnabled(true);
-  context_.secondPromptBar().park(kBarParkGap);
+  needs_.secondPromptBar.park(kBarParkGap);
 }
 
 }  // namespace horalix

@@ -8,10 +8,10 @@
 #include "clock/clock.h"
 #include "main/main.h"
 #include "services/attempt.h"
-#include "services/context.h"
 #include "services/extended_screen.h"
 #include "services/program_values.h"
 #include "services/window_positions.h"
+#include "settings/settings_needs.h"
 #include "settings/settings_window.h"
 
 namespace horalix {
@@ -29,9 +29,9 @@ constexpr std::int32_t floorDiv(std::int32_t value, std::int32_t step) {
 }
 
 // Far above and left of the primary screen.
-void parkFar(Context& context, platform::Form& window) {
-  window.setTop(-screenHeightTwips(context.platform, context.run) - 15000);
-  window.setLeft(-screenWidthTwips(context.platform, context.run) - 5000);
+void parkFar(SettingsNeeds& needs, platform::Form& window) {
+  window.setTop(-screenHeightTwips(needs.platform, needs.run) - 15000);
+  window.setLeft(-screenWidthTwips(needs.platform, needs.run) - 5000);
 }
 
 // The window the scroll bars move, and the routine that stores its place.
@@ -39,13 +39,13 @@ struct ScrollTarget {
   platform::Form& window;
   void (*save)(platform::Platform&, std::int32_t, std::int32_t);
 };
-ScrollTarget scrollTarget(Context& context, SettingsWindow& settings) {
-  if (settings.c("Check8", 0).Value() != 0) return {context.secondPromptBar(), SaveProcessTwoPos};
-  return {context.mirrorClock(), SaveClockTwoPos};
+ScrollTarget scrollTarget(SettingsNeeds& needs, SettingsWindow& settings) {
+  if (settings.c("Check8", 0).Value() != 0) return {needs.secondPromptBar, SaveProcessTwoPos};
+  return {needs.mirrorClock, SaveClockTwoPos};
 }
 
-void storeScrollPlace(Context& context, SettingsWindow& settings, const ScrollTarget& target) {
-  target.save(context.platform, settings.c("HScroll1").Value() * kHStep,
+void storeScrollPlace(SettingsNeeds& needs, SettingsWindow& settings, const ScrollTarget& target) {
+  target.save(needs.platform, settings.c("HScroll1").Value() * kHStep,
               settings.c("VScroll1").Value() * kVStep);
 }
 
@@ -63,8 +63,8 @@ void showScrollBars(SettingsWindow& settings) {
 // functions (a missing value reads as 0).
 SettingsWindow::Place SettingsWindow::storeSecondScreenSwitch() {
   Place at;
-  attempt(context_.platform.log, "second screen", [&] {
-    ValueStore store = programValues(context_.platform);
+  attempt(needs_.platform.log, "second screen", [&] {
+    ValueStore store = programValues(needs_.platform);
     const ReadSlot slots[] = {ReadSlot::int32("clocklefttwo", at.left),
                               ReadSlot::int32("clocktoptwo", at.top)};
     const NamedValue flag{"second_screen", std::int32_t{c("Check1", 6).Value()},
@@ -86,8 +86,8 @@ SettingsWindow::Place SettingsWindow::storeSecondScreenSwitch() {
 // is not taken: the scroll bar keeps its value. Each value that changes moves the window and
 // stores its place through the scroll bars' own change.
 void SettingsWindow::setScrollBars(int leftMin, Place at) {
-  const int w = screenWidthTwips(context_.platform, context_.run);
-  const int h = screenHeightTwips(context_.platform, context_.run);
+  const int w = screenWidthTwips(needs_.platform, needs_.run);
+  const int h = screenHeightTwips(needs_.platform, needs_.run);
   platform::Control& across = c("HScroll1");
   platform::Control& down = c("VScroll1");
   across.setRange(leftMin, w / kHStep * 2 + 500);
@@ -97,19 +97,19 @@ void SettingsWindow::setScrollBars(int leftMin, Place at) {
 }
 
 void SettingsWindow::parkSecondScreen() {
-  RestoreClocks(context_);
-  parkFar(context_, context_.mirrorClock());
-  context_.secondPromptBar().park(kBarParkGap);
+  RestoreClocks(needs_.clockNeeds);
+  parkFar(needs_, needs_.mirrorClock);
+  needs_.secondPromptBar.park(kBarParkGap);
 }
 
 void SettingsWindow::secondScreenSwitch() {
   Place at = storeSecondScreenSwitch();
   if (c("Check1", 6).Value() == 1) {
-    const int w = screenWidthTwips(context_.platform, context_.run);
-    at.top = reduceByScreenHeights(at.top, screenHeightTwips(context_.platform, context_.run));
+    const int w = screenWidthTwips(needs_.platform, needs_.run);
+    at.top = reduceByScreenHeights(at.top, screenHeightTwips(needs_.platform, needs_.run));
     if (at.left < w) at.left = w;
     setScrollBars(w / kHStep, at);
-    MirrorClock& mirror = context_.mirrorClock();
+    MirrorClock& mirror = needs_.mirrorClock;
     mirror.setLeft(mirror.Left() < w ? w : c("HScroll1").Value() * kHStep);
     mirror.setTop(at.top);
   } else {
@@ -120,8 +120,8 @@ void SettingsWindow::secondScreenSwitch() {
 
 // After a switch of the prompt-text mode: the scroll bars take up the window the mode addresses.
 void SettingsWindow::placeForMode() {
-  const int w = screenWidthTwips(context_.platform, context_.run);
-  const int h = screenHeightTwips(context_.platform, context_.run);
+  const int w = screenWidthTwips(needs_.platform, needs_.run);
+  const int h = screenHeightTwips(needs_.platform, needs_.run);
   if (c("Check1", 6).Value() != 1) {
     parkSecondScreen();
   } else if (c("Check8", 0).Value() == 0) {
@@ -129,16 +129,17 @@ void SettingsWindow::placeForMode() {
     at.top = std::max(0, reduceByScreenHeights(at.top, h));
     if (at.left < w) at.left = w;
     setScrollBars(0, at);
-    context_.mirrorClock().setLeft(at.left);
-    context_.mirrorClock().setTop(at.top);
+    needs_.mirrorClock.setLeft(at.left);
+    needs_.mirrorClock.setTop(at.top);
   } else {
-    const BarPosition stored = readBarPosition(context_, "processtwo_left", "processtwo_top");
+    const BarPosition stored =
+        readBarPosition(needs_.barsNeeds, "processtwo_left", "processtwo_top");
     // A place stored nowhere is the screen's corner; a left on the primary screen stays.
     Place at{stored.left == kBarNotStored ? 0 : stored.left,
              stored.top == kBarNotStored ? 0 : stored.top};
     at.top = reduceByScreenHeights(at.top, h);
     setScrollBars(0, at);
-    PromptBar& bar = context_.secondPromptBar();
+    PromptBar& bar = needs_.secondPromptBar;
     bar.setLeft(at.left);
     bar.setTop(at.top >= 1 && at.top <= h + 500 ? at.top : 100);
   }
@@ -146,21 +147,21 @@ void SettingsWindow::placeForMode() {
 }
 
 void SettingsWindow::HScroll1_Change() {
-  const ScrollTarget target = scrollTarget(context_, *this);
+  const ScrollTarget target = scrollTarget(needs_, *this);
   if (c("Check1", 6).Value() != 1) {
-    parkFar(context_, target.window);
+    parkFar(needs_, target.window);
     return;
   }
-  const int w = screenWidthTwips(context_.platform, context_.run);
+  const int w = screenWidthTwips(needs_.platform, needs_.run);
   // A window still left of the second screen first snaps to its edge; the next step moves it.
   target.window.setLeft(target.window.Left() < w ? w : c("HScroll1").Value() * kHStep);
-  storeScrollPlace(context_, *this, target);
+  storeScrollPlace(needs_, *this, target);
 }
 
 void SettingsWindow::VScroll1_Change() {
-  const ScrollTarget target = scrollTarget(context_, *this);
+  const ScrollTarget target = scrollTarget(needs_, *this);
   target.window.setTop(c("VScroll1").Value() * kVStep);
-  storeScrollPlace(context_, *this, target);
+  storeScrollPlace(needs_, *this, target);
 }
 
 }  // namespace horalix

@@ -4,5 +4,6 @@
 #pragma once
 
 #include "settings/settings_codec.h"
+#include "settings/settings_needs.h"
 #include "settings/settings_window.h"
 #include "settings/stage_checks.h"

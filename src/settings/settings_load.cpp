@@ -4,7 +4,6 @@
 #include <string>
 
 #include "clock/clock.h"
-#include "services/context.h"
 #include "services/control_frame.h"
 #include "services/program_ini.h"
 #include "services/setting_readers.h"
@@ -12,6 +11,7 @@
 #include "services/text_runtime.h"
 #include "settings/settings_codec.h"
 #include "settings/settings_design.h"
+#include "settings/settings_needs.h"
 #include "settings/settings_window.h"
 
 namespace horalix {
@@ -22,9 +22,9 @@ namespace {
 constexpr int kShortestLoadedCheckvalue = 10;
 
 // The stored values outside the record, with the defaults of missing keys.
-StoredOptions readStoredOptions(Context& context) {
+StoredOptions readStoredOptions(SettingsNeeds& needs) {
   const auto read = [&](const char* section, const char* key, const char* fallback) {
-    return readProgramIni(context.platform, section, key, fallback);
+    return readProgramIni(needs.platform, section, key, fallback);
   };
   StoredOptions o;
   for (std::size_t i = 0; i < o.hotKeys.size(); ++i)
@@ -33,10 +33,10 @@ StoredOptions readStoredOptions(Context& context) {
   o.often = Trim(read("Hotkey", "often", "00"));
   o.clocklight = read("light", "clocklight", "000");
   o.backlight = read("light", "backlight", "70");
-  o.secondScreen = ReadSecondScreen(context.platform, context.ports());
-  o.clockCycle = ReadClockCycle(context.platform);
-  o.openTogetherStop = ReadOpenTogetherStop(context.platform);
-  o.timeout = ReadTimeoutAction(context.platform);
+  o.secondScreen = ReadSecondScreen(needs.platform, needs.interactionMenu);
+  o.clockCycle = ReadClockCycle(needs.platform);
+  o.openTogetherStop = ReadOpenTogetherStop(needs.platform);
+  o.timeout = ReadTimeoutAction(needs.platform);
   return o;
 }
 
@@ -64,7 +64,7 @@ void SettingsWindow::Form_Load() {
   ColourChoice = 0;
   ctrlAtHelpPress_ = false;
   // The clock would otherwise stand over the window while the user edits it.
-  context_.platform.desktop.sendToBottom(context_.floatingClock());
+  needs_.platform.desktop.sendToBottom(needs_.floatingClock);
   // Disabled, the colour list's handler opens no colour dialog while the fill sets its position.
   platform::Control& colours = c("Combo3");
   colours.setEnabled(false);
@@ -85,14 +85,14 @@ void SettingsWindow::Form_Load() {
 }
 
 void SettingsWindow::FillSettingsForm() {
-  if (Len(context_.settings.checkvalue) < kShortestLoadedCheckvalue)
-    LoadSettings(context_.platform, context_.settings);
+  if (Len(needs_.settings.checkvalue) < kShortestLoadedCheckvalue)
+    LoadSettings(needs_.platform, needs_.settings);
   // The lists first: their positions are what the record and the stored options select.
   fillLists();
-  decodeSettings(*this, context_.settings);
+  decodeSettings(*this, needs_.settings);
   // The row rules of the time page, the dependent rows before the master row.
   for (int row : {4, 3, 2, 1}) Check2_Click(row);
-  decodeStoredOptions(*this, readStoredOptions(context_));
+  decodeStoredOptions(*this, readStoredOptions(needs_));
 }
 
 }  // namespace horalix

@@ -3,10 +3,11 @@
 // the help link.
 #include <array>
 
-#include "services/context.h"
 #include "services/option_names.h"
+#include "services/program_folder.h"
 #include "services/window_utilities.h"
 #include "settings/settings_codec.h"
+#include "settings/settings_needs.h"
 #include "settings/settings_window.h"
 #include "settings/sound_file_boxes.h"
 
@@ -120,7 +121,7 @@ void SettingsWindow::showFirstTab() {
 // The system page shows the timing mode of the settings record: changes to it that were not
 // applied are dropped.
 void SettingsWindow::showStoredMode() {
-  const std::string& mode = context_.settings.AImode;
+  const std::string& mode = needs_.settings.AImode;
   for (AiFlag flag : {AiFlag::Manual, AiFlag::Automatic}) {
     const ControlRef option = controlOf(flag);
     if (optionChar(mode, flag) != "0") c(std::string(option.name), option.index).setValue(1);
@@ -149,14 +150,14 @@ void SettingsWindow::Image2_MouseMove(int index) {
 // settings.
 void SettingsWindow::Lab_help_Click(bool ctrlHeld) {
   if (!ctrlHeld) {
-    openHelpPage(context_.platform, "2.1、设置.htm", *this);
+    openHelpPage(needs_.platform, "2.1、设置.htm", *this);
     return;
   }
   if (c("Picture10").Visible()) {
-    OpenWithShell(context_.platform, kSystemPageArticle);
+    OpenWithShell(needs_.platform, kSystemPageArticle);
     return;
   }
-  for (const char* article : kTimePagesArticles) OpenWithShell(context_.platform, article);
+  for (const char* article : kTimePagesArticles) OpenWithShell(needs_.platform, article);
 }
 
 void SettingsWindow::wirePageHandlers() {
@@ -170,7 +171,7 @@ void SettingsWindow::wirePageHandlers() {
     } else if (name == "Frame1") {
       control.MouseMove = [this](int, int, float, float) { Image2_MouseMove(0); };
     } else if (name == "Text4") {
-      control.Click = [this, i] { Text4_Click(context_, *this, i); };
+      control.Click = [this, i] { Text4_Click(needs_, *this, i); };
     } else if (name == "Text1") {
       control.Click = [this, i] { Text1_Click(i); };
     } else if (name == "Command3") {
@@ -187,7 +188,7 @@ void SettingsWindow::wirePageHandlers() {
     ctrlAtHelpPress_ = false;
   };
   for (int k : {kRestPicture, kHoverPicture, kSelectedPicture}) {
-    c("Image3", k).setPicture(context_.pathInProgramFolder(kTabPictures[k - 1]));
+    c("Image3", k).setPicture(pathInProgramFolder(needs_.platform, kTabPictures[k - 1]));
   }
 }
 

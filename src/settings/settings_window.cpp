@@ -2,22 +2,23 @@
 
 #include "clock/clock.h"
 #include "main/main.h"
-#include "services/context.h"
+#include "services/program_folder.h"
 #include "settings/settings_design.h"
 #include "settings/settings_lists.h"
+#include "settings/settings_needs.h"
 
 namespace horalix {
 
-SettingsWindow::SettingsWindow(Context& context)
-    : Form(context.platform.forms, "Settings"),
+SettingsWindow::SettingsWindow(SettingsNeeds& needs)
+    : Form(needs.platform.forms, "Settings"),
       Timer1(addControls(settingsDesign()).addTimer("Timer1", 200, true)),
-      context_(context) {
+      needs_(needs) {
   setCaption("设置");
   setBorderStyle(3);
   setBackColor(0xFFFFFF);
   setClientSize(5400, 8700);
   move(kDesignLeft, kDesignTop, Width(), Height());
-  Timer1.onTick = [this] { context_.run.holdOff = 30; };
+  Timer1.onTick = [this] { needs_.run.holdOff = 30; };
   fillLists();
   wireHandlers();
   wirePageHandlers();
@@ -25,12 +26,12 @@ SettingsWindow::SettingsWindow(Context& context)
 }
 
 void SettingsWindow::fillLists() {
-  fillSettingsLists(*this, context_.platform.files, context_.platform.fonts,
-                    context_.programFolder());
+  fillSettingsLists(*this, needs_.platform.files, needs_.platform.fonts,
+                    programFolder(needs_.platform));
 }
 
 void SettingsWindow::notice(const std::string& text, int timeoutMs) {
-  context_.platform.messageBoxes.showTimed(text, "Horalix", platform::mb::Ok, timeoutMs);
+  needs_.platform.messageBoxes.showTimed(text, "Horalix", platform::mb::Ok, timeoutMs);
 }
 
 // Each control array's events go to the handler of its name with the control's index.
@@ -93,9 +94,9 @@ void SettingsWindow::wireHandlers() {
 
 void SettingsWindow::Form_Unload(bool& cancel) {
   (void)cancel;
-  context_.run.holdOff = 0;
+  needs_.run.holdOff = 0;
   // The clocks go back on top at once: the hold-off has just ended.
-  raiseClocks(context_);
+  raiseClocks(needs_.clockNeeds);
 }
 
 }  // namespace horalix

@@ -11,11 +11,11 @@
 
 namespace horalix {
 
-class Context;
+struct SettingsNeeds;
 
 class SettingsWindow : public platform::Form {
  public:
-  explicit SettingsWindow(Context& context);
+  explicit SettingsWindow(SettingsNeeds& needs);
 
   // Every 200 ms while the window is open: holds the main window's keep-on-top hold-off at "30".
   platform::Timer& Timer1;
@@ -144,7 +144,7 @@ class SettingsWindow : public platform::Form {
   std::string readHotkey(const std::string& key, const std::string& fallback);
   void writeHotkey(const std::string& key, const std::string& value);
 
-  Context& context_;
+  SettingsNeeds& needs_;
   int fillingFromCode_ = 0;
   // Whether Ctrl was held when the pointer went down on "帮助".
   bool ctrlAtHelpPress_ = false;

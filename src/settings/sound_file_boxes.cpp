@@ -1,7 +1,7 @@
 #include "settings/sound_file_boxes.h"
 
-#include "services/context.h"
 #include "services/file_import.h"
+#include "settings/settings_needs.h"
 
 namespace horalix {
 
@@ -11,11 +11,11 @@ bool isSoundFileBox(int Index) { return (Index >= 0 && Index <= 4) || Index == 1
 
 }  // namespace
 
-void Text4_Click(Context& context, platform::Form& settings, int Index) {
+void Text4_Click(SettingsNeeds& needs, platform::Form& settings, int Index) {
   if (!isSoundFileBox(Index)) return;
   platform::Control* box = settings.findControl("Text4", Index);
   if (box == nullptr) return;
-  if (const auto name = importSoundFile(context.platform)) box->setText(*name);
+  if (const auto name = importSoundFile(needs.platform)) box->setText(*name);
 }
 
 }  // namespace horalix

@@ -6,11 +6,11 @@
 
 namespace horalix {
 
-class Context;
+struct SettingsNeeds;
 
 // Asks for a sound file and shows its bare name in the box once the file stands in the sounds
 // folder; a cancelled dialog or a failed copy keeps the name the box had. Any other index, and a
 // window without that box, does nothing.
-void Text4_Click(Context& context, platform::Form& settings, int Index);
+void Text4_Click(SettingsNeeds& needs, platform::Form& settings, int Index);
 
 }  // namespace horalix

@@ -2,6 +2,7 @@
 
 #include "addin/action_gate.h"
 #include "platform/registry.h"
+#include "services/program_folder.h"
 
 namespace horalix::test {
 

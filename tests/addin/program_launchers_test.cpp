@@ -7,6 +7,7 @@
 
 #include "addin/ribbon_definition.h"
 #include "addin_fixture.h"
+#include "services/program_folder.h"
 
 namespace horalix::test {
 namespace {

@@ -17,6 +17,7 @@
 #include "main/timing_control.h"
 #include "platform/ini_file.h"
 #include "services/option_names.h"
+#include "services/program_folder.h"
 #include "services/settings_record.h"
 #include "services/startup_check.h"
 #include "support/program_fixture.h"
@@ -82,10 +83,10 @@ struct Program {
     loop.advance(2000);
     if (!optionOn(app.settings.checkvalue, CheckFlag::TimedDuration))
       app.settings.checkvalue = kCheckvalue;
-    StartTiming(app);
+    StartTiming(app.mainNeeds);
     loop.advance(3000);
     const bool counted = runCounts(app.run, app.settings);
-    StopTiming(app);
+    StopTiming(app.mainNeeds);
     loop.advance(3000);
     for (const auto& e : loop.errors()) ADD_FAILURE() << "escaped in " << e.where << ": " << e.what;
     return counted;
@@ -177,10 +178,12 @@ TEST(HostileStores, ATimeDataFileOfRandomBytesOrTenMegabytesKeepsItsBytes) {
     Program program;
     program.installFile("TimeData.db", c.content);
     EXPECT_TRUE(program.startAndRun());
-    const std::string after = program.headless.files().readAll(program.app.iniPath()).value_or("");
+    const std::string after =
+        program.headless.files().readAll(iniPath(program.app.platform)).value_or("");
     EXPECT_EQ(after.substr(0, c.content.size()), c.content) << "bytes of the file were lost";
     platform::IniFile ini(program.headless.files());
-    EXPECT_EQ(ini.readString(program.app.iniPath(), "clocksite", "set_time", "", 100), "00:02:30");
+    EXPECT_EQ(ini.readString(iniPath(program.app.platform), "clocksite", "set_time", "", 100),
+              "00:02:30");
   }
 }
 

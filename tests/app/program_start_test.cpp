@@ -11,6 +11,7 @@
 #include "interaction/interaction_window.h"
 #include "main/main_window.h"
 #include "platform/headless/headless_platform.h"
+#include "services/program_folder.h"
 #include "services/settings_record.h"
 #include "support/program_fixture.h"
 

@@ -8,6 +8,7 @@
 
 #include "bars/prompt_bar.h"
 #include "services/ini_read_write.h"
+#include "services/program_folder.h"
 #include "support/main_window_fixture.h"
 
 namespace horalix::test {
@@ -26,7 +27,7 @@ class PromptBarTest : public MainWindowTest {
   int centredLeft(const PromptBar& b) const { return (screenWidth() - b.Width()) / 2; }
 
   void writeIni(const std::string& section, const std::string& key, const std::string& value) {
-    IniReadWrite(files, "write", app.iniPath(), section, key, value);
+    IniReadWrite(files, "write", iniPath(app.platform), section, key, value);
   }
   void storePosition(int left, int top) {
     writeIni("clocksite", "processleft", std::to_string(left));

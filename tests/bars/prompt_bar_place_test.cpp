@@ -5,6 +5,7 @@
 
 #include "main/main_window.h"
 #include "prompt_bar_fixture.h"
+#include "services/program_folder.h"
 #include "services/program_values.h"
 
 namespace horalix::test {
@@ -95,12 +96,12 @@ TEST_F(PromptBarTest, ADragIsClampedToTheScreenAndStored) {
     const int top = c.top == -1 ? screenHeight() : c.top;
     EXPECT_EQ(bar.Left(), left);
     EXPECT_EQ(bar.Top(), top);
-    EXPECT_EQ(
-        variantText(IniReadWrite(files, "readpart", app.iniPath(), "clocksite", "processleft", "")),
-        std::to_string(left));
-    EXPECT_EQ(
-        variantText(IniReadWrite(files, "readpart", app.iniPath(), "clocksite", "processtop", "")),
-        std::to_string(top));
+    EXPECT_EQ(variantText(IniReadWrite(files, "readpart", iniPath(app.platform), "clocksite",
+                                       "processleft", "")),
+              std::to_string(left));
+    EXPECT_EQ(variantText(IniReadWrite(files, "readpart", iniPath(app.platform), "clocksite",
+                                       "processtop", "")),
+              std::to_string(top));
     EXPECT_EQ(programValues(app.platform).readInt32("processleft"), left);
     EXPECT_EQ(programValues(app.platform).readInt32("processtop"), top);
     EXPECT_TRUE(onScreen(bar));  // the text update runs: the bar stays
@@ -135,9 +136,9 @@ TEST_F(PromptBarTest, MovingThePointerOverABarWithoutItsTextUpdateParksIt) {
   EXPECT_TRUE(parked(bar));
   EXPECT_EQ(app.run.holdOff, 100);
   // Only a drag stores a position.
-  EXPECT_EQ(
-      variantText(IniReadWrite(files, "readpart", app.iniPath(), "clocksite", "processleft", "")),
-      "3000");
+  EXPECT_EQ(variantText(IniReadWrite(files, "readpart", iniPath(app.platform), "clocksite",
+                                     "processleft", "")),
+            "3000");
 }
 
 }  // namespace

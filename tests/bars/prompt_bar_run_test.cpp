@@ -18,7 +18,7 @@ TEST_F(PromptBarTest, ADefaultRunShowsTheBarAtTheFirstReminderAndFollowsTheClock
   storePosition(3000, 1500);
   clock.Timer5.setEnabled(true);
   runStart();
-  StartTiming(app);
+  StartTiming(app.mainNeeds);
   runStart();
   // Two and a half minutes, the first reminder at one minute left.
   while (!onScreen(bar) && loop.now() < 200'000) loop.advance(10);

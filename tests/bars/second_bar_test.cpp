@@ -10,6 +10,7 @@
 #include "main/end_of_run.h"
 #include "prompt_bar_fixture.h"
 #include "services/palette.h"
+#include "services/program_folder.h"
 #include "services/program_values.h"
 
 namespace horalix::test {
@@ -66,7 +67,7 @@ TEST_F(SecondBarTest, AReminderBringsTheSecondBarOnTheExtendedScreenWithThePrima
     const int raised = forms.raiseCount("Frm_process_two");
     loop.advance(1000);
     EXPECT_GT(forms.raiseCount("Frm_process_two"), raised);
-    HideProcessBars(app);
+    HideProcessBars(app.mainNeeds);
   }
 }
 
@@ -80,13 +81,13 @@ TEST_F(SecondBarTest, TheSecondBarFollowsThePrimaryBarsTextAndParksWithIt) {
   loop.advance(100);
   EXPECT_EQ(barTwo.Label1.Caption(), "before");
   EXPECT_GE(barTwo.Left(), screenWidth());
-  HideProcessBars(app);
+  HideProcessBars(app.mainNeeds);
   // At zero it composes the time over as the primary bar does.
   clock.alarmStage = AlarmStage::Zero;
   barTwo.Timer3.setEnabled(true);
   loop.advance(100);
   EXPECT_EQ(barTwo.Label1.Caption(), "您的发言超时0秒");
-  HideProcessBars(app);
+  HideProcessBars(app.mainNeeds);
   // At a reminder and in the settings preview, the second bar's own text tick takes the primary
   // bar's caption as it stands; it composes none of its own.
   for (const char* stage : {"1", "7"}) {
@@ -96,11 +97,11 @@ TEST_F(SecondBarTest, TheSecondBarFollowsThePrimaryBarsTextAndParksWithIt) {
     clockShows(59400);
     loop.advance(1000);
     EXPECT_EQ(barTwo.Label1.Caption(), "primary") << stage;
-    HideProcessBars(app);
+    HideProcessBars(app.mainNeeds);
   }
   // With the primary bar's tick running, its caption is passed on at every tick; after the
   // display time both park, the second one over the extended screen.
-  HideProcessBars(app);
+  HideProcessBars(app.mainNeeds);
   askForBoth("1", 60400);
   clockShows(59400);
   loop.advance(1000);
@@ -110,7 +111,7 @@ TEST_F(SecondBarTest, TheSecondBarFollowsThePrimaryBarsTextAndParksWithIt) {
   EXPECT_EQ(barTwo.Top(), -barTwo.Height() - 5000);
   EXPECT_EQ(barTwo.Left(), screenWidth() + (screenWidth() - barTwo.Width()) / 2);
   askForBoth("1", 60400);
-  HideProcessBars(app);
+  HideProcessBars(app.mainNeeds);
   EXPECT_EQ(barTwo.Top(), -barTwo.Height() - 2000);
   EXPECT_EQ(barTwo.Left(), screenWidth() + (screenWidth() - barTwo.Width()) / 2);
   EXPECT_FALSE(barTwo.Timer4.Enabled());
@@ -139,7 +140,7 @@ TEST_F(SecondBarTest, TheStoredPlaceIsBroughtOntoTheExtendedScreen) {
     askForBoth("2", 30400);
     EXPECT_EQ(barTwo.Left(), c.expectedLeft);
     EXPECT_EQ(barTwo.Top(), c.expectedTop);
-    HideProcessBars(app);
+    HideProcessBars(app.mainNeeds);
   }
   // A screen without height leaves the stored top as it is.
   storeSecondPosition(w + 700, 3 * h);
@@ -163,12 +164,12 @@ TEST_F(SecondBarTest, ADragKeepsTheSecondBarRightOfThePrimaryScreenAndIsStored) 
     forms.mouseMove(barTwo.Label1, 1, 300 + c.dx, 200);
     const int left = c.left == -1 ? 3 * w - barTwo.Width() : c.left;
     EXPECT_EQ(barTwo.Left(), left);
-    EXPECT_EQ(variantText(IniReadWrite(files, "readpart", app.iniPath(), "clocksite",
+    EXPECT_EQ(variantText(IniReadWrite(files, "readpart", iniPath(app.platform), "clocksite",
                                        "processtwo_left", "")),
               std::to_string(left));
     EXPECT_EQ(programValues(app.platform).readInt32("processtwo_left"), left);
     EXPECT_EQ(programValues(app.platform).readInt32("processtwo_top"), 1200);
-    HideProcessBars(app);
+    HideProcessBars(app.mainNeeds);
   }
 }
 

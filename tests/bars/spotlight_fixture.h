@@ -10,6 +10,7 @@
 #include "bars/spotlight_dark_layer.h"
 #include "bars/spotlight_veil.h"
 #include "services/ini_read_write.h"
+#include "services/program_folder.h"
 #include "support/main_window_fixture.h"
 
 namespace horalix::test {
@@ -23,9 +24,9 @@ class SpotlightTest : public MainWindowTest {
 
   void setLight(const std::string& key, const std::optional<std::string>& value) {
     if (value) {
-      IniReadWrite(files, "write", app.iniPath(), "light", key, *value);
+      IniReadWrite(files, "write", iniPath(app.platform), "light", key, *value);
     } else {
-      IniReadWrite(files, "delpart", app.iniPath(), "light", key, "");
+      IniReadWrite(files, "delpart", iniPath(app.platform), "light", key, "");
     }
   }
 

@@ -16,12 +16,12 @@ namespace {
 // notes when it went in and when it came out again.
 class CallingWindow : public platform::Form {
  public:
-  CallingWindow(Context& context, platform::HeadlessEventLoop& loop)
-      : Form(context.platform.forms, "caller"), Timer1(addTimer("Timer1", 1000)) {
-    Timer1.onTick = [this, &context, &loop] {
+  CallingWindow(App& app, platform::HeadlessEventLoop& loop)
+      : Form(app.platform.forms, "caller"), Timer1(addTimer("Timer1", 1000)) {
+    Timer1.onTick = [this, &app, &loop] {
       Timer1.setEnabled(false);
       enteredAt = loop.now();
-      context.timeUpPrompt().Show(true);
+      app.timeUpPrompt().Show(true);
       leftAt = loop.now();
     };
   }

@@ -11,7 +11,6 @@
 #include "app/program_start.h"
 #include "main/main_window.h"
 #include "platform/headless/headless_platform.h"
-#include "services/context.h"
 #include "services/program_values.h"
 #include "services/startup_check.h"
 

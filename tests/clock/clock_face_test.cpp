@@ -49,8 +49,8 @@ class ClockFaceTest : public ProgramFixture {
 
   platform::Form& mainWindow = app.floatingClock();
   platform::Form& mirrorWindow = app.mirrorClock();
-  ClockFace face{app, mainWindow, 2000};
-  ClockFace mirror{app, mirrorWindow, 3000, &mainWindow};
+  ClockFace face{app.clockNeeds, mainWindow, 2000};
+  ClockFace mirror{app.clockNeeds, mirrorWindow, 3000, &mainWindow};
 };
 
 TEST_F(ClockFaceTest, WithoutAPictureTheFaceIsTheTextPlusItsMargins) {

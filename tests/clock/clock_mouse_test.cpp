@@ -10,6 +10,7 @@
 #include "bars/follow_spotlight.h"
 #include "main/timing_control.h"
 #include "services/ini_read_write.h"
+#include "services/program_folder.h"
 #include "services/variant.h"
 #include "support/main_window_fixture.h"
 
@@ -45,7 +46,8 @@ class ClockMouseTest : public MainWindowTest {
     return window.Label1(1).Top() == 13800 && window.Label1(2).Top() == 0;
   }
   std::string storedIni(const char* key) {
-    return variantText(IniReadWrite(files, "readpart", app.iniPath(), "clocksite", key, ""));
+    return variantText(
+        IniReadWrite(files, "readpart", iniPath(app.platform), "clocksite", key, ""));
   }
   // The cursor over the pixel (x, y) of the face, counted from the window's corner.
   void cursorAt(int x, int y) {
@@ -190,7 +192,7 @@ TEST_F(ClockMouseTest, TheHoverButtonShowsPlayOrStopWhileTheCursorRestsOnTheFace
   EXPECT_EQ(app.run.holdOff, 150);
   EXPECT_EQ(clock.Timer7.Interval(), 100);
 
-  StartTiming(app);
+  StartTiming(app.mainNeeds);
   runStart();
   mirrorRunStart();
   loop.advance(1000);  // the clock placed and shown

@@ -43,7 +43,7 @@ class CountDownTest : public MainWindowTest {
     };
   }
   void startRun() {
-    StartTiming(app);
+    StartTiming(app.mainNeeds);
     runStart();
   }
   // Advances until the shown text changes (at most `limit` ms); returns the ms it took.
@@ -93,7 +93,7 @@ TEST_F(CountDownTest, ALaterRunStartsFromTheIntervalThePreviousRunLeft) {
   launch();
   startRun();
   loop.advance(3000);
-  StopTiming(app);
+  StopTiming(app.mainNeeds);
   loop.advance(200);  // the next tick finds the run unbound and ends the count
   ASSERT_FALSE(clock.Timer1.Enabled());
   ASSERT_TRUE(main.menu_one(1).Enabled());

@@ -91,7 +91,7 @@ TEST_F(CountTickRulesTest, TheEnglishKeyboardIsSwitchedOnOnceARun) {
   startRun();
   loop.advance(3000);
   EXPECT_EQ(desktop.keyboardSwitches(), before + 1);
-  StopTiming(app);
+  StopTiming(app.mainNeeds);
   startRun();
   loop.advance(3000);
   EXPECT_EQ(desktop.keyboardSwitches(), before + 2);

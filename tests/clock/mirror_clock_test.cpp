@@ -14,6 +14,7 @@
 #include "services/ini_read_write.h"
 #include "services/option_names.h"
 #include "services/palette.h"
+#include "services/program_folder.h"
 #include "services/program_values.h"
 #include "services/variant.h"
 #include "support/main_window_fixture.h"
@@ -51,7 +52,7 @@ class MirrorClockTest : public MainWindowTest {
     };
   }
   void startRun() {
-    StartTiming(app);
+    StartTiming(app.mainNeeds);
     runStart();
     mirrorRunStart();
   }
@@ -64,7 +65,7 @@ class MirrorClockTest : public MainWindowTest {
     clock.Timer1.setEnabled(false);
   }
   void writeIni(const std::string& section, const std::string& key, const std::string& value) {
-    IniReadWrite(files, "write", app.iniPath(), section, key, value);
+    IniReadWrite(files, "write", iniPath(app.platform), section, key, value);
   }
   // The text last drawn on a clock's face ("" when the face was left blank).
   static std::string faceText(ClockWindow& window) {
@@ -156,7 +157,7 @@ TEST_F(MirrorClockTest, EachStageAlertsTheMirrorAndShowsTheSecondBarByItsOwnFlag
     EXPECT_EQ(barTwoStarts, c.bars);
     EXPECT_EQ(flashes, c.flashes);
     EXPECT_EQ(alerts, c.alerts);
-    StopTiming(app);
+    StopTiming(app.mainNeeds);
     loop.advance(1000);
   }
 }
@@ -225,7 +226,7 @@ TEST_F(MirrorClockTest, TheZeroBranchFollowsTheAfterZeroActionOnTheMirror) {
       EXPECT_EQ(mirror.Label1(1).Caption(), c.finalCount);
       EXPECT_TRUE(countTimersOff());
     }
-    StopTiming(app);
+    StopTiming(app.mainNeeds);
     loop.advance(1000);
   }
 }
@@ -240,7 +241,7 @@ TEST_F(MirrorClockTest, ARunThatLostItsBindingStopsTheMirrorAtItsNextTick) {
   EXPECT_TRUE(countTimersOff());
   EXPECT_EQ(app.run.AfterZeroAction, 5);
   // The same in overtime, on the count-up tick.
-  StopTiming(app);
+  StopTiming(app.mainNeeds);
   app.settings.time_end = 0;
   startMirrorAlone(1);
   while (!mirror.Timer4.Enabled() && loop.now() < 100'000) loop.advance(1);
@@ -282,7 +283,7 @@ TEST_F(MirrorClockTest, TheOvertimeLimitStopsTheMirrorAtTheFirstTickAtOrPastIt) 
     if (c.stopped) {
       EXPECT_TRUE(countTimersOff());
     }
-    StopTiming(app);
+    StopTiming(app.mainNeeds);
     loop.advance(1000);
   }
 }
@@ -293,9 +294,9 @@ TEST_F(MirrorClockTest, APauseUnderTheTimeOfDayMethodKeepsBothClocksEqual) {
   app.settings.Time_all = 12.0 / 86400;
   startRun();
   loop.advance(3000);
-  PauseResume(app);
+  PauseResume(app.mainNeeds);
   loop.advance(5000);
-  PauseResume(app);
+  PauseResume(app.mainNeeds);
   for (int step = 0; step < 40; ++step) {
     loop.advance(200);
     ASSERT_EQ(mirror.remaintime("Timer1"), clock.remaintime("Timer1")) << "at step " << step;
@@ -315,7 +316,7 @@ TEST_F(MirrorClockTest, TheRunStartLaysTheMirrorOutLargerAndTakesTheRunsStartAga
     SCOPED_TRACE(c.what);
     launch(c.secondScreen);
     writeIni("Hotkey", "add", std::to_string(c.add));
-    StartTiming(app);
+    StartTiming(app.mainNeeds);
     runStart();
     const std::int32_t clocksMark = app.run.StartTick;
     mirrorRunStart();
@@ -331,7 +332,7 @@ TEST_F(MirrorClockTest, TheRunStartLaysTheMirrorOutLargerAndTakesTheRunsStartAga
       EXPECT_TRUE(countTimersOff());
     }
     EXPECT_FALSE(mirror.Timer2.Enabled()) << "the show sequencer is left to others";
-    StopTiming(app);
+    StopTiming(app.mainNeeds);
     loop.advance(1000);
   }
 }
@@ -442,9 +443,9 @@ TEST_F(MirrorClockTest, AClickRedrawsAndEveryMoveSavesWhereTheMirrorStands) {
   mirror.move(W + 1500, 2500, mirror.Width(), mirror.Height());
   mirror.Picture2_MouseMove(0, 0, 10, 10);
   EXPECT_EQ(app.run.holdOff, 100);
-  EXPECT_EQ(
-      variantText(IniReadWrite(files, "readpart", app.iniPath(), "clocksite", "clocklefttwo", "")),
-      std::to_string(W + 1500));
+  EXPECT_EQ(variantText(IniReadWrite(files, "readpart", iniPath(app.platform), "clocksite",
+                                     "clocklefttwo", "")),
+            std::to_string(W + 1500));
   EXPECT_EQ(programValues(app.platform).readInt32("clocktoptwo"), 2500);
 }
 

@@ -97,7 +97,7 @@ TEST_F(RunEndTest, TheZeroReminderAndItsSoundNeedTheirFlagsAndTheStageBarGoesAtZ
     if (!c.reminded) {
       EXPECT_LT(app.promptBar().Top(), 0) << "no bar in overtime without the zero reminder";
     }
-    StopTiming(app);
+    StopTiming(app.mainNeeds);
     loop.advance(200);
   }
 }
@@ -119,7 +119,7 @@ TEST_F(RunEndTest, TheOvertimeEndTakesTheBarsDownAndPlaysTheEndSoundByItsFlag) {
     EXPECT_LT(app.promptBar().Top(), 0);
     // The zero sound and the end sound are both Stop.wav.
     EXPECT_EQ(playsSince(before, "Stop.wav"), endSound ? 2 : 1);
-    StopTiming(app);
+    StopTiming(app.mainNeeds);
     loop.advance(200);
   }
 }

@@ -7,6 +7,7 @@
 
 #include "main/timing_control.h"
 #include "services/ini_read_write.h"
+#include "services/program_folder.h"
 #include "services/variant.h"
 #include "store/preset_database.h"
 #include "support/main_window_fixture.h"
@@ -30,7 +31,7 @@ class RunEndTest : public MainWindowTest {
     runStart();
   }
   void startRun() {
-    StartTiming(app);
+    StartTiming(app.mainNeeds);
     runStart();
   }
   // Advances in steps of 1 ms until `done` holds, at most `limit` ms; returns the time it took.
@@ -43,7 +44,8 @@ class RunEndTest : public MainWindowTest {
     return -1;
   }
   std::string clocksite(const char* key) {
-    return variantText(IniReadWrite(files, "readpart", app.iniPath(), "clocksite", key, ""));
+    return variantText(
+        IniReadWrite(files, "readpart", iniPath(app.platform), "clocksite", key, ""));
   }
   std::size_t runRows() {
     PresetDatabase officeData{platform.database, files, messageBoxes, files.programFolder(),

@@ -34,7 +34,7 @@ class RunStartRulesTest : public MainWindowTest {
   }
   // A manual run; `beforeStart` runs between the start command and the run start.
   void boundRun(const std::function<void()>& beforeStart = {}) {
-    StartTiming(app);
+    StartTiming(app.mainNeeds);
     if (beforeStart) beforeStart();
     runStart();
   }
@@ -155,14 +155,14 @@ TEST_F(RunStartRulesTest, TheStartSoundPlaysOnlyWhileArmed) {
     const int before = startSoundsPlayed();
     boundRun([&] { app.run.startSoundArmed = armed; });
     EXPECT_EQ(startSoundsPlayed() - before, armed ? 1 : 0) << "armed " << armed;
-    StopTiming(app);
+    StopTiming(app.mainNeeds);
   }
 }
 
 TEST_F(RunStartRulesTest, ClocksHiddenFromTheTrayMenuCountUnseen) {
   installFile("TimeData.db", "[clocksite]\r\nclockleft=1000\r\nclocktop=2000\r\n");
   main.menu_two(1).setCaption("隐藏        Ctrl+F4");
-  ShowHideClock(app);
+  ShowHideClock(app.clockNeeds);
   boundRun();
   loop.advance(1000);
   EXPECT_TRUE(clock.Timer1.Enabled());

@@ -61,7 +61,7 @@ TEST_F(SequencerRulesTest, WhileACountUpRunsTheHideWhileIdleOptionShowsTheClock)
     clock.Timer2.setEnabled(false);
     clock.Timer1.setEnabled(false);
     clock.Timer4.setEnabled(countingUp);
-    RestoreClocks(app);
+    RestoreClocks(app.clockNeeds);
     EXPECT_EQ(clock.Top() >= 0, countingUp) << (countingUp ? "counting up" : "idle");
   }
 }
@@ -69,14 +69,14 @@ TEST_F(SequencerRulesTest, WhileACountUpRunsTheHideWhileIdleOptionShowsTheClock)
 TEST_F(SequencerRulesTest, ByTheTimeOfDayPauseAndResumeRetakeTheSegmentStart) {
   loop.setLocalTime({2024, 5, 6, 10, 0, 0, 0, 1});
   app.run.method = ClockMethod::TimeOfDay;
-  StartTiming(app);
+  StartTiming(app.mainNeeds);
   runStart();
   ASSERT_EQ(app.run.StartTick, 36'000'000);
   loop.advance(5'300);
-  PauseResume(app);
+  PauseResume(app.mainNeeds);
   EXPECT_EQ(app.run.StartTick, 36'005'000) << "whole seconds of the time of day";
   loop.advance(3'000);
-  PauseResume(app);
+  PauseResume(app.mainNeeds);
   EXPECT_EQ(app.run.StartTick, 36'008'000);
   EXPECT_EQ(app.run.record.pausedMs, 3000) << "the pause, in whole seconds";
 }
@@ -95,14 +95,14 @@ TEST_F(SequencerRulesTest, ThePresetsItemNeedsItsOptionAndAPreset) {
     main.menu_often(0).setCaption(c.firstPreset);
     main.presetsListed = std::string(c.firstPreset) != "^";
     if (c.run) {
-      StartTiming(app);
+      StartTiming(app.mainNeeds);
     } else {
       clock.Timer5.setEnabled(true);
     }
     runStart();
     EXPECT_EQ(main.menu_two(3).Visible(), c.visible)
         << "option 8 " << c.option8 << ", " << c.firstPreset << (c.run ? ", run" : ", idle");
-    StopTiming(app);
+    StopTiming(app.mainNeeds);
   }
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "services/ini_read_write.h"
+#include "services/program_folder.h"
 #include "services/window_shape.h"
 #include "support/main_window_fixture.h"
 
@@ -35,7 +36,7 @@ class TimeoutColoursTest : public MainWindowTest {
   template <class Window>
   void tick(Window& window) {
     window.Timer8.setEnabled(true);
-    timeoutColours(app, window);
+    timeoutColours(app.clockNeeds, window);
   }
   static std::vector<std::uint32_t> textColours(platform::Form& w) {
     return {w.control("Label1", 1).ForeColor(), w.control("Label1", 2).ForeColor(),
@@ -57,11 +58,11 @@ TEST_F(TimeoutColoursTest, OpaqueBackgroundTakesTheOvertimeColoursOnBothClocks) 
   };
   for (const Case& c : cases) {
     setSecondScreen(c.secondScreen);
-    files.remove(app.iniPath());
+    files.remove(iniPath(app.platform));
     if (!c.fore.empty())
-      IniReadWrite(files, "write", app.iniPath(), "Hotkey", "outForeColor", c.fore);
+      IniReadWrite(files, "write", iniPath(app.platform), "Hotkey", "outForeColor", c.fore);
     if (!c.back.empty())
-      IniReadWrite(files, "write", app.iniPath(), "Hotkey", "outbackColor", c.back);
+      IniReadWrite(files, "write", iniPath(app.platform), "Hotkey", "outbackColor", c.back);
     mirror.setBackColor(0x123456);
     mirror.Picture2.setForeColor(0);
     tick(clock);

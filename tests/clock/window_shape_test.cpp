@@ -91,7 +91,7 @@ TEST_F(WindowShapeTest, EveryPaletteColourHasItsKeyRow) {
 }
 
 TEST_F(WindowShapeTest, ChangcolorPaintsWindowAndSurfaceInTheKeyAndKeysItOut) {
-  ClockFace face(app, clock, 2000);
+  ClockFace face(app.clockNeeds, clock, 2000);
   face.changcolor(0x00FFFF);
   EXPECT_EQ(face.controls().Picture2.BackColor(), 0x32FAFAU);
   EXPECT_EQ(clock.BackColor(), 0x32FAFAU);

@@ -88,7 +88,7 @@ TEST_F(PresetsTest, TheSubmenuListsThePresetsInUseWithTheirDurations) {
     }
     return nullptr;
   };
-  ReadSecondScreen(app.platform, app.ports());
+  ReadSecondScreen(app.platform, app.ports);
   tray.mouse(platform::TrayMouse::RightUp);
   const std::vector<std::string> expected = {"互动设置", "扩展屏显示", "01:00", "03:00", "05:00"};
   EXPECT_EQ(listed, expected);

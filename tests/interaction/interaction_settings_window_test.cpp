@@ -7,6 +7,7 @@
 #include "interaction_fixture.h"
 #include "platform/ini_file.h"
 #include "services/palette.h"
+#include "services/program_folder.h"
 
 namespace horalix::test {
 namespace {
@@ -31,8 +32,8 @@ class InteractionSettingsTest : public InteractionTest {
     return shown;
   }
   std::string stored(int n, const char* key) {
-    return platform::IniFile(files).readString(app.iniPath(), "hudongset" + std::to_string(n), key,
-                                               "", 10000);
+    return platform::IniFile(files).readString(iniPath(app.platform),
+                                               "hudongset" + std::to_string(n), key, "", 10000);
   }
 
   InteractionSettingsWindow& settings = app.interactionSettingsWindow();

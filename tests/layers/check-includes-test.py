@@ -29,7 +29,7 @@ CASES = [
     (FAIL, "clock/floating_clock.cpp", '  #  include "app/app.h"'),
     (FAIL, "services/text_runtime.cpp", '#include "main/main.h"'),
     (FAIL, "services/text_runtime.cpp", '#include "app/app.h"'),
-    (FAIL, "services/context.h", '#include "clock/floating_clock.h"'),
+    (FAIL, "services/ports.h", '#include "clock/floating_clock.h"'),
     (FAIL, "platform/forms.cpp", '#include "services/text_runtime.h"'),
     (FAIL, "platform/forms.h", '#include "platform/win32/wide_text.h"'),
     (FAIL, "platform/headless/headless_sound.cpp", '#include "services/sound_playback.h"'),
@@ -49,19 +49,19 @@ CASES = [
     (FAIL, "addin/planted.cpp", '#include "main/main.h"'),
     (FAIL, "addin/planted.cpp", '#include "clock/clock.h"'),
     (FAIL, "addin/planted.cpp", '#include "clock/floating_clock.h"'),
-    (FAIL, "addin/planted.cpp", '#include "services/context.h"'),
+    (FAIL, "addin/planted.cpp", '#include "services/ports.h"'),
     # A services header that reaches the windows' header only through another one.
     (FAIL, "addin/planted.cpp", '#include "services/planted_window_user.h"'),
     (FAIL, "addin/planted.cpp", '#include "platform/win32/wide_text.h"'),
     (FAIL, "addin/planted.cpp", '#include "platform/headless/headless_sound.h"'),
     (FAIL, "addin/planted.cpp", '#include "addin/win32/addin_module.h"'),
-    (FAIL, "addin/win32/planted.cpp", '#include "services/context.h"'),
+    (FAIL, "addin/win32/planted.cpp", '#include "services/ports.h"'),
     (FAIL, "addin/win32/planted.cpp", '#include "platform/headless/headless_sound.h"'),
     (FAIL, "extras/planted.cpp", "#include <string>"),
     (PASS, "clock/floating_clock.cpp", '#include "bars/bars.h"'),
     (PASS, "presets/statistics_window.cpp", '#include "settings/settings.h"'),
     (PASS, "store/planted.cpp", '#include "services/value_store.h"'),
-    (PASS, "clock/floating_clock.cpp", '#include "services/context.h"'),
+    (PASS, "clock/floating_clock.cpp", '#include "services/ports.h"'),
     (PASS, "clock/floating_clock.cpp", "#include <windowsx.h>"),
     (PASS, "app/app.cpp", '#include "settings/settings.h"'),
     (PASS, "services/text_runtime.cpp", '#include "platform/forms.h"'),
@@ -81,7 +81,7 @@ def main():
         shutil.copytree(os.path.join(ROOT, "src"), src)
         # Services headers that include the windows' header, one directly and one through the
         # other: allowed in the services, refused to the add-in.
-        for name, target in (("planted_windows.h", "services/context.h"),
+        for name, target in (("planted_windows.h", "services/ports.h"),
                              ("planted_window_user.h", "services/planted_windows.h")):
             with open(os.path.join(src, "services", name), "w", encoding="utf-8") as f:
                 f.write(f'#pragma once\n#include "{target}"\n')

@@ -10,6 +10,7 @@
 #include "presets/office_data_file.h"
 #include "presets/statistics_window.h"
 #include "services/ini_read_write.h"
+#include "services/program_folder.h"
 #include "services/sound_playback.h"
 #include "services/time_conversions.h"
 #include "support/main_window_fixture.h"
@@ -55,7 +56,7 @@ class DocumentWatchTest : public MainWindowTest {
     for (auto [key, value] : {std::pair<std::string, std::string>{"set_time", "00:10:00"},
                               {"use_time", used},
                               {"filename", document}}) {
-      (void)IniReadWrite(files, "write", app.iniPath(), "clocksite", key, value);
+      (void)IniReadWrite(files, "write", iniPath(app.platform), "clocksite", key, value);
     }
   }
   bool watching() { return main.Timer4.Enabled() && !main.Timer5.Enabled(); }
@@ -96,7 +97,7 @@ TEST_F(DocumentWatchTest, ASlideShowPublishedByTheAddinRunsWithItsLinkedPresetUn
   loop.advance(5 * kEndWatchInterval);
   EXPECT_TRUE(runBound(DocumentKind::SlideShow, "Deck.pptx"));  // the show still runs
   // Paused when the show ends, with the preset's back picture on the clock.
-  PauseResume(app);
+  PauseResume(app.mainNeeds);
   clock.Picture3.setPicture(programPath("picture\\bg.png"));
   addinDeletes("filename3");
   loop.advance(kEndWatchInterval);
@@ -315,7 +316,7 @@ TEST_F(DocumentWatchTest, TheIdleRefreshParksStaleBarsCapsTheBackPictureAndShows
     bar.move(3000, 500, 6000, 800);
     bar.Timer2.setEnabled(true);
   }
-  idleClockRefresh(app, SecondsToTime(300));
+  idleClockRefresh(app.mainNeeds, SecondsToTime(300));
   for (auto& [bar, left] : bars) {
     EXPECT_EQ(bar.Left(), left);
     EXPECT_EQ(bar.Top(), -800 - 5000);
@@ -327,7 +328,7 @@ TEST_F(DocumentWatchTest, TheIdleRefreshParksStaleBarsCapsTheBackPictureAndShows
 
   loop.setLocalTime({2024, 3, 1, 14, 5, 9, 0});
   clock.Label1(1).setTop(-3000);  // the count label moved out of sight
-  idleClockRefresh(app, SecondsToTime(300));
+  idleClockRefresh(app.mainNeeds, SecondsToTime(300));
   EXPECT_EQ(clock.Label11.Caption(), "14:05") << "minutes:seconds gives hours and minutes";
 }
 
@@ -354,7 +355,7 @@ TEST_F(DocumentWatchTest, TheIdleBackColourComesFromThePictureNameAndTheSizeIsAl
     app.settings.picture_width = 1200;
     app.settings.picture_height = 900;
     clock.setBackColor(kBefore);
-    idleClockRefresh(app, SecondsToTime(300));
+    idleClockRefresh(app.mainNeeds, SecondsToTime(300));
     EXPECT_EQ(clock.BackColor(), c.colour);
     EXPECT_EQ(app.settings.picture_width, 600);
     EXPECT_EQ(app.settings.picture_height, 450);

@@ -56,7 +56,7 @@ TEST_F(EndOfRunTest, TheHandOverValueOfTheRunsDocumentKindIsDeleted) {
     SCOPED_TRACE("kind " + std::to_string(c.kind));
     publishDocuments();
     app.run.documentKind = static_cast<DocumentKind>(c.kind);
-    EndTiming(app);
+    EndTiming(app.mainNeeds);
     EXPECT_EQ(remainingDocuments(), c.left);
   }
 }
@@ -64,11 +64,11 @@ TEST_F(EndOfRunTest, TheHandOverValueOfTheRunsDocumentKindIsDeleted) {
 TEST_F(EndOfRunTest, AllFourGoEvenWhenSomeAreAlreadyMissingOrTheShellFails) {
   start();
   programValues(app.platform).writeText("filename2", "a.docx");
-  EndTiming(app);
+  EndTiming(app.mainNeeds);
   EXPECT_TRUE(remainingDocuments().empty());
   publishDocuments();
   scriptingShell.setAvailable(false);
-  EndTiming(app);
+  EndTiming(app.mainNeeds);
   EXPECT_TRUE(remainingDocuments().empty());
 }
 
@@ -90,7 +90,7 @@ TEST_F(EndOfRunTest, OnlyASlideShowRunThatStopsAtZeroEndsTheShow) {
     app.run.documentKind = static_cast<DocumentKind>(c.kind);
     setOption(app.settings.checkvalue, CheckFlag::TimedDuration, c.timing);
     setOption(app.settings.optvalue, OptFlag::AfterZeroStop, c.stopAtZero);
-    EndTiming(app);
+    EndTiming(app.mainNeeds);
     ASSERT_EQ(desktop.keys().size() - before, c.escapes);
     for (std::size_t i = before; i < desktop.keys().size(); ++i) {
       EXPECT_EQ(desktop.keys()[i].virtualKey, kEscape);
@@ -101,7 +101,7 @@ TEST_F(EndOfRunTest, OnlyASlideShowRunThatStopsAtZeroEndsTheShow) {
 
 TEST_F(EndOfRunTest, TheEndClosesTheToolsParksTheBarsAndReleasesTheMenu) {
   start();
-  StartTiming(app);
+  StartTiming(app.mainNeeds);
   runStart();
   ASSERT_FALSE(main.menu_other(4).Visible()) << "a counting run locks the exit";
   for (platform::Form* tool : {static_cast<platform::Form*>(&app.settingsWindow()),
@@ -121,7 +121,7 @@ TEST_F(EndOfRunTest, TheEndClosesTheToolsParksTheBarsAndReleasesTheMenu) {
   sound.playWave(programPath("sounds\\ding.wav"), true);
   app.run.holdOff = 200;
 
-  EndTiming(app);
+  EndTiming(app.mainNeeds);
 
   EXPECT_FALSE(app.settingsWindow().loaded());
   EXPECT_FALSE(app.statisticsWindow().loaded());
@@ -152,7 +152,7 @@ TEST_F(EndOfRunTest, TheEndClosesTheToolsParksTheBarsAndReleasesTheMenu) {
 
   setAutomaticTiming(true);
   setOption(app.settings.checkvalue, CheckFlag::PauseAllowed, false);
-  EndTiming(app);
+  EndTiming(app.mainNeeds);
   EXPECT_FALSE(main.menu_one(1).Enabled()) << "automatic runs are not started from the menu";
   EXPECT_FALSE(main.menu_one(2).Visible()) << "pausing is not allowed";
 }
@@ -163,7 +163,7 @@ TEST_F(EndOfRunTest, HidingTheInteractionParksItAndStopsItsCount) {
   window.move(2000, 1000, 3600, 1800);
   window.Timer1.setEnabled(true);
   window.Timer2.setEnabled(true);
-  HideInteraction(app);
+  HideInteraction(app.mainNeeds);
   EXPECT_EQ(window.Top(), -50000);
   EXPECT_EQ(window.Left(), -3600 - 60000);
   EXPECT_FALSE(window.Timer1.Enabled());
@@ -174,19 +174,19 @@ TEST_F(EndOfRunTest, EscGoesOnlyToASlideShowThatCameToTheForeground) {
   start();
   const auto editor = desktop.openWindow("talk.pptx - PowerPoint");
   desktop.setForeground(editor);
-  EndSlideShow(app);
+  EndSlideShow(app.mainNeeds);
   EXPECT_TRUE(desktop.activations().empty()) << "no slide show, nothing activated";
   EXPECT_TRUE(desktop.keys().empty());
 
   const auto show = desktop.openWindow("PowerPoint Slide Show - [talk.pptx]");
   desktop.setForeground(editor);
   desktop.setActivationFails(true);
-  EndSlideShow(app);
+  EndSlideShow(app.mainNeeds);
   EXPECT_EQ(desktop.activations().size(), 5u);
   EXPECT_TRUE(desktop.keys().empty()) << "the editor in front must not get Esc";
 
   desktop.setActivationFails(false);
-  EndSlideShow(app);
+  EndSlideShow(app.mainNeeds);
   ASSERT_EQ(desktop.keys().size(), 5u);
   for (const platform::KeyPress& key : desktop.keys()) {
     EXPECT_EQ(key.virtualKey, kEscape);

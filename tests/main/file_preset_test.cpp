@@ -34,7 +34,7 @@ class FilePresetTest : public MainWindowTest {
   }
   void loadFor(const std::string& document) {
     app.run.binding.bound = document;
-    LoadFilePreset(app);
+    LoadFilePreset(app.mainNeeds);
   }
   bool storedSettingsLoaded() {
     return app.settings.Time_one == 777 && app.settings.tellouttext == "stored time up";

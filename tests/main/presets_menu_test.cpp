@@ -53,18 +53,18 @@ TEST_F(PresetsMenuTest, WithoutPresetsTheItemIsHiddenAndChoosingDoesNothing) {
 TEST_F(PresetsMenuTest, ACountingRunOffersThePresetsOnlyWhileSomeAreListed) {
   startWithABC();
   setOption(app.settings.checkvalue, CheckFlag::SettingsAllowed, true);
-  StartTiming(app);
+  StartTiming(app.mainNeeds);
   runStart();
   EXPECT_TRUE(main.menu_two(3).Visible());
-  StopTiming(app);
+  StopTiming(app.mainNeeds);
   EXPECT_TRUE(main.menu_two(3).Visible()) << "still listed after the run";
 
   ASSERT_TRUE(files.remove(programPath("OfficeData.db")));
   main.change_clock_menu();
-  StartTiming(app);
+  StartTiming(app.mainNeeds);
   runStart();
   EXPECT_FALSE(main.menu_two(3).Visible());
-  StopTiming(app);
+  StopTiming(app.mainNeeds);
   EXPECT_FALSE(main.menu_two(3).Visible());
 }
 
@@ -170,7 +170,7 @@ TEST_F(PresetsMenuTest, ACyclingRoundStartsTheNextPresetOnlyWhenPresetCyclingIsC
     app.settings.AImode = c.aimode;
     programValues(app.platform).writeNumber("clockcycle", c.clockcycle);
     clock.Timer5.setEnabled(false);
-    startNextRound(app, clock);
+    startNextRound(app.clockNeeds, clock);
     EXPECT_EQ(app.settings.tellouttext, c.tellouttextAfter);
     EXPECT_TRUE(clock.Timer5.Enabled());
   }

@@ -15,7 +15,7 @@ class TimingControlTest : public MainWindowTest {
  protected:
   // A manual run that counts down, its run start done.
   void startCounting() {
-    StartTiming(app);
+    StartTiming(app.mainNeeds);
     runStart();
     mirrorRunStart();
   }
@@ -24,14 +24,14 @@ class TimingControlTest : public MainWindowTest {
 TEST_F(TimingControlTest, StartPauseResumeAndStopMoveThroughTheRunStates) {
   struct Step {
     const char* what;
-    std::function<void(App&)> action;
+    std::function<void(MainNeeds&)> action;
     bool startEnabled;
     const char* pauseCaption;
     bool stopEnabled;
     bool counting;
   };
   const Step steps[] = {
-      {"idle after launch", [](App&) {}, true, "暂停        Ctrl+F2", false, false},
+      {"idle after launch", [](MainNeeds&) {}, true, "暂停        Ctrl+F2", false, false},
       {"start", StartTiming, false, "暂停        Ctrl+F2", true, true},
       {"pause", PauseResume, false, "继续        Ctrl+F2", true, false},
       {"resume", PauseResume, false, "暂停        Ctrl+F2", true, true},
@@ -43,7 +43,7 @@ TEST_F(TimingControlTest, StartPauseResumeAndStopMoveThroughTheRunStates) {
   clock.Timer5.setEnabled(true);  // the clock's run start at launch, with no run bound
   for (const Step& step : steps) {
     SCOPED_TRACE(step.what);
-    step.action(app);
+    step.action(app.mainNeeds);
     runStart();
     EXPECT_EQ(main.menu_one(1).Enabled(), step.startEnabled);
     EXPECT_EQ(main.menu_one(2).Caption(), step.pauseCaption);
@@ -67,7 +67,7 @@ TEST_F(TimingControlTest, AManualStartResetsTheRunRecordAndRestsTheWatchers) {
   app.settingsWindow().Show();
   app.run.openToolWindow = OpenWindow::Settings;
   desktop.setFullScreenArea({0, 0, 1280, 690});  // a projector came on since the launch
-  StartTiming(app);
+  StartTiming(app.mainNeeds);
   EXPECT_FALSE(app.settingsWindow().loaded()) << "also when started by its hot key";
   EXPECT_EQ(app.run.ScreenWidthPx, 1280);
   EXPECT_EQ(app.run.ScreenHeightPx, 690);
@@ -90,7 +90,7 @@ TEST_F(TimingControlTest, StartWhileARunGoesChangesNothingNotEvenTheToolWindow) 
   app.run.binding.bound = "report.docx";
   app.settingsWindow().Show();
   app.run.openToolWindow = OpenWindow::Settings;
-  StartTiming(app);
+  StartTiming(app.mainNeeds);
   EXPECT_TRUE(app.settingsWindow().loaded());
   EXPECT_EQ(app.run.binding.bound, "report.docx");
   EXPECT_FALSE(clock.Timer5.Enabled());
@@ -119,11 +119,11 @@ TEST_F(TimingControlTest, APauseAddsThePausedSpanByEveryClockMethod) {
     app.run.method = c.method;
     startCounting();
     loop.advance(300);  // 23:59:50.000
-    PauseResume(app);
+    PauseResume(app.mainNeeds);
     loop.advance(20'000);  // 00:00:10.000
-    PauseResume(app);
+    PauseResume(app.mainNeeds);
     EXPECT_EQ(app.run.record.pausedMs, c.paused);
-    StopTiming(app);
+    StopTiming(app.mainNeeds);
   }
 }
 
@@ -134,13 +134,13 @@ TEST_F(TimingControlTest, APauseBanksTheTotalOfItsDirection) {
   mirror.Timer1.setEnabled(true);
   app.run.countedDownMs = 4200;
   app.run.record.bankedUpMs = 77;
-  PauseResume(app);
+  PauseResume(app.mainNeeds);
   EXPECT_EQ(app.run.record.bankedDownMs, 4200);
   EXPECT_EQ(app.run.record.bankedUpMs, 0);
   EXPECT_FALSE(app.run.startSoundArmed) << "the resumed run start plays no start sound";
   EXPECT_FALSE(clock.Timer1.Enabled());
   EXPECT_FALSE(mirror.Timer1.Enabled()) << "the mirror pauses with the clock";
-  PauseResume(app);
+  PauseResume(app.mainNeeds);
   EXPECT_TRUE(clock.Timer1.Enabled());
   EXPECT_TRUE(mirror.Timer1.Enabled());
 
@@ -149,7 +149,7 @@ TEST_F(TimingControlTest, APauseBanksTheTotalOfItsDirection) {
   clock.Timer1.setEnabled(false);
   clock.Timer4.setEnabled(true);
   app.run.countedUpMs = 3000;
-  PauseResume(app);
+  PauseResume(app.mainNeeds);
   EXPECT_EQ(app.run.record.bankedDownMs, 4200);
   EXPECT_EQ(app.run.record.bankedUpMs, 3000);
   EXPECT_FALSE(clock.Timer4.Enabled());
@@ -175,7 +175,7 @@ TEST_F(TimingControlTest, PauseNeedsABoundRunAndPausingAllowed) {
     clock.Timer1.setEnabled(true);
     app.run.binding.bound = c.binding;
     setOption(app.settings.checkvalue, CheckFlag::PauseAllowed, c.pauseAllowed);
-    PauseResume(app);
+    PauseResume(app.mainNeeds);
     EXPECT_EQ(main.menu_one(2).Caption(), c.pauses ? "继续" : "暂停");
     EXPECT_EQ(clock.Timer1.Enabled(), !c.pauses);
     EXPECT_EQ(app.run.startSoundArmed, !c.pauses);
@@ -186,9 +186,9 @@ TEST_F(TimingControlTest, StoppingAPausedRunRecordsItsPauseFirst) {
   start();
   app.run.method = ClockMethod::TickCount;
   startCounting();
-  PauseResume(app);
+  PauseResume(app.mainNeeds);
   loop.advance(5000);
-  StopTiming(app);
+  StopTiming(app.mainNeeds);
   EXPECT_EQ(app.run.record.pausedMs, 5000);
   EXPECT_TRUE(main.menu_one(2).Caption().starts_with("暂停"));
   EXPECT_TRUE(clock.Timer1.Enabled()) << "resumed, so that the next tick ends the run";
@@ -202,7 +202,7 @@ TEST_F(TimingControlTest, AStopClosesTheToolWindowAndBringsTheClocksBack) {
   app.run.openToolWindow = OpenWindow::Settings;
   setOption(app.settings.checkvalue, CheckFlag::PauseAllowed, false);
   clock.park();
-  StopTiming(app);
+  StopTiming(app.mainNeeds);
   EXPECT_FALSE(app.settingsWindow().loaded());
   EXPECT_FALSE(main.menu_one(2).Visible()) << "pausing is not allowed";
   EXPECT_GT(clock.Left(), 0) << "the clocks are shown at their place again";
@@ -212,7 +212,7 @@ TEST_F(TimingControlTest, StopWithStopDisabledChangesNothing) {
   start();
   app.run.binding.bound = "talk.pptx";
   main.menu_one(3).setEnabled(false);
-  StopTiming(app);
+  StopTiming(app.mainNeeds);
   EXPECT_EQ(app.run.binding.bound, "talk.pptx");
 }
 

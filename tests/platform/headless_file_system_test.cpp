@@ -1,4 +1,5 @@
 #include "platform/headless/headless_file_system.h"
+#include "services/program_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "services/program_folder.h"
 #include "support/headless_fixture.h"
 
 namespace horalix::test {

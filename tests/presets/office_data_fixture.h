@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "presets/office_data_file.h"
+#include "services/program_folder.h"
 #include "store/preset_database.h"
 #include "support/headless_fixture.h"
 

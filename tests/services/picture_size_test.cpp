@@ -9,6 +9,7 @@
 
 #include "platform/headless/headless_file_system.h"
 #include "runtime_error_of.h"
+#include "services/program_folder.h"
 #include "services/runtime_error.h"
 
 namespace horalix {

@@ -8,6 +8,7 @@
 
 #include "main/main_window.h"
 #include "presets/office_data_file.h"
+#include "services/program_folder.h"
 #include "services/time_value.h"
 #include "services/window_positions.h"
 #include "store/preset_database.h"
@@ -21,7 +22,7 @@ using platform::regSzData;
 
 class RunRecordTest : public ProgramFixture {
  protected:
-  std::string iniText() { return files.readAll(app.iniPath()).value_or(""); }
+  std::string iniText() { return files.readAll(iniPath(app.platform)).value_or(""); }
   void createOfficeData() { createOfficeDataFile(files.realPath(programPath("OfficeData.db"))); }
   // The run record: set time and the three millisecond counts.
   void setRecord(const std::string& set, double used, double over, double paused,
@@ -61,7 +62,7 @@ TEST_P(TenSecondRun, IsRecordedAndAddsARowOnlyWithRecordingOn) {
   if (c.database) createOfficeData();
   // 10,500 ms rounds to the even second: 10.
   setRecord("00:00:10", 10000, 0, 0);
-  SaveTimeRecord(app.platform, app.ports().runRecords(), app.run.record, 1200, 300, "Stop.wav");
+  SaveTimeRecord(app.platform, app.ports, app.run.record, 1200, 300, "Stop.wav");
 
   EXPECT_EQ(iniText(),
             "[clocksite]\r\nclockleft=1200\r\nclocktop=300\r\nset_time=00:00:10\r\n"
@@ -89,12 +90,13 @@ INSTANTIATE_TEST_SUITE_P(Recording, TenSecondRun,
                          [](const auto& info) { return std::string(info.param.what); });
 
 TEST_F(RunRecordTest, DurationsOfADayOrMoreAreWrittenWithTheirHoursAndReadBack) {
-  files.writeAll(app.iniPath(), "[clocksite]\r\nuse_time=00:00:05\r\nout_time=00:00:01\r\n");
+  files.writeAll(iniPath(app.platform),
+                 "[clocksite]\r\nuse_time=00:00:05\r\nout_time=00:00:01\r\n");
   storeNumber("Time_Record", 1);
   createOfficeData();
   // 25 hours used, exactly 24 hours over, a pause of 90 s.
   setRecord("01:00:00", 90000000, 86400000, 90000, "talk.pptx");
-  SaveTimeRecord(app.platform, app.ports().runRecords(), app.run.record, 0, 0, "");
+  SaveTimeRecord(app.platform, app.ports, app.run.record, 0, 0, "");
 
   EXPECT_EQ(iniValue("clocksite", "use_time"), "25:00:00");
   EXPECT_EQ(iniValue("clocksite", "out_time"), "24:00:00");
@@ -108,13 +110,13 @@ TEST_F(RunRecordTest, DurationsOfADayOrMoreAreWrittenWithTheirHoursAndReadBack) 
 }
 
 TEST_F(RunRecordTest, ParkedClockAndAnUnwritableTimeKeepTheirStoredValues) {
-  files.writeAll(app.iniPath(), "[clocksite]\r\nclockleft=700\r\nuse_time=00:00:05\r\n");
+  files.writeAll(iniPath(app.platform), "[clocksite]\r\nclockleft=700\r\nuse_time=00:00:05\r\n");
   storeNumber("clockleft", 700);
   storeNumber("Time_Record", 1);
   createOfficeData();
   // A used time past the longest duration: clocksite keeps its text, and no row is added.
   setRecord("00:05:00", 3e12, 1400, 0);
-  SaveTimeRecord(app.platform, app.ports().runRecords(), app.run.record, 0, -300, "");
+  SaveTimeRecord(app.platform, app.ports, app.run.record, 0, -300, "");
 
   EXPECT_EQ(iniText(),
             "[clocksite]\r\nclockleft=700\r\nuse_time=00:00:05\r\nset_time=00:05:00\r\n"
@@ -131,7 +133,7 @@ TEST_F(RunRecordTest, WithoutTheScriptingShellTheRegistryFunctionsStoreAndRead) 
   createOfficeData();
   // 1,000 ms: 2 s in clocksite (half a second added, 1.5 rounds to even), 1 s in the row.
   setRecord("00:00:10", 1000, 0, 0);
-  SaveTimeRecord(app.platform, app.ports().runRecords(), app.run.record, 15, 30, "end.wav");
+  SaveTimeRecord(app.platform, app.ports, app.run.record, 15, 30, "end.wav");
 
   EXPECT_EQ(stored("clockleft"), regDwordData(15));
   EXPECT_EQ(stored("musicname"), regSzData("end.wav"));

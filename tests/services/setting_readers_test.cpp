@@ -59,7 +59,7 @@ TEST_F(SettingReadersTest, RegistryOptionsKeepToTheirRange) {
       {"clockcycle", [](App& a) { return ReadClockCycle(a.platform); }, 2},
       // written as Timeout, read as timeout
       {"Timeout", [](App& a) { return ReadTimeoutAction(a.platform); }, 4},
-      {"second_screen", [](App& a) { return ReadSecondScreen(a.platform, a.ports()); }, 1},
+      {"second_screen", [](App& a) { return ReadSecondScreen(a.platform, a.ports); }, 1},
   };
   for (const Reader& r : readers) {
     registry.deleteValue(HKCU, "Vantrel", r.name);
@@ -93,18 +93,18 @@ TEST_F(SettingReadersTest, SecondScreenShowsOrHidesTheMenuItem) {
   platform::MenuItem* item = app.mainWindow().findMenu("hd_time_show");
   if (item == nullptr) item = &app.mainWindow().menuRoot().add("hd_time_show", -1, "扩展屏显示");
   storeNumber("second_screen", 1);
-  EXPECT_EQ(ReadSecondScreen(app.platform, app.ports()), 1);
+  EXPECT_EQ(ReadSecondScreen(app.platform, app.ports), 1);
   EXPECT_TRUE(item->Visible());
   item->setChecked(true);
   storeNumber("second_screen", 2);
-  EXPECT_EQ(ReadSecondScreen(app.platform, app.ports()), 0);
+  EXPECT_EQ(ReadSecondScreen(app.platform, app.ports), 0);
   EXPECT_FALSE(item->Visible());
   EXPECT_FALSE(item->Checked());
 
   // Without the item (the main window's menu not built) the value is still read.
   item->parent()->removeChild(*item);
   storeNumber("second_screen", 1);
-  EXPECT_EQ(ReadSecondScreen(app.platform, app.ports()), 1);
+  EXPECT_EQ(ReadSecondScreen(app.platform, app.ports), 1);
 }
 
 TEST_F(SettingReadersTest, HotkeyAddIsHeldBetweenZeroAndHundred) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "services/format_picture.h"
+#include "services/program_folder.h"
 #include "services/time_conversions.h"
 #include "services/time_value.h"
 #include "support/picture_files.h"
@@ -269,7 +270,7 @@ TEST_F(SettingsRecordTest, DeleteRemovesTheRecordWithPathgetAndResetsScreenTwo) 
 TEST_F(SettingsRecordTest, DeleteTwiceFallsBackAndRewritesTheIniKeys) {
   SaveSettings(app.platform, defaultSettings());
   DeleteSettings(app.platform);
-  platform::IniFile(files).writeString(app.iniPath(), "clocksite", "clocktoptwo", "750");
+  platform::IniFile(files).writeString(iniPath(app.platform), "clocksite", "clocktoptwo", "750");
   registry.clearJournal();
   DeleteSettings(
       app.platform);  // nothing left to delete: the shell fails, the registry functions run

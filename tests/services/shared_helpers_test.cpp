@@ -8,6 +8,7 @@
 #include "runtime_error_of.h"
 #include "services/file_names.h"
 #include "services/palette.h"
+#include "services/program_folder.h"
 #include "services/runtime_error.h"
 #include "services/text_helpers.h"
 

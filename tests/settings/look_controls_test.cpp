@@ -1,5 +1,6 @@
 // The look controls in prompt-text mode and back, and the colour list with its dialog.
 #include "services/palette.h"
+#include "services/program_folder.h"
 #include "settings/settings_codec.h"
 #include "settings/settings_fixture.h"
 
@@ -13,7 +14,7 @@ class LookControls : public SettingsFixture {
     decodeSettings(window, record);
   }
   void storeHotkey(const std::string& key, const std::string& value) {
-    platform::IniFile(files).writeString(app.iniPath(), "Hotkey", key, value);
+    platform::IniFile(files).writeString(iniPath(app.platform), "Hotkey", key, value);
   }
 };
 

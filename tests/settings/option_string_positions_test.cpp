@@ -1,13 +1,15 @@
 // The contract of the option strings: which control of the settings window stands for which
 // character. The tables below are written from the stored strings' documented layout, not from
-// the code's tables, so that a character moved to another control in the code's tables fails here. The controls are those
-// of the window's design on a form without handlers, so that no rule of the window (the screen
-// cover keeping one box ticked, the option groups) stands between a character and its control.
+// the code's tables, so that a character moved to another control in the code's tables fails here.
+// The controls are those of the window's design on a form without handlers, so that no rule of the
+// window (the screen cover keeping one box ticked, the option groups) stands between a character
+// and its control.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "services/program_folder.h"
 #include "services/settings_record.h"
 #include "settings/settings_codec.h"
 #include "settings/settings_design.h"
@@ -61,7 +63,7 @@ class OptionStringPositions : public ProgramFixture {
   void SetUp() override {
     installFile("font\\Arial Black.ttf");
     form.addControls(settingsDesign());
-    fillSettingsLists(form, files, platform.fonts, app.programFolder());
+    fillSettingsLists(form, files, platform.fonts, programFolder(app.platform));
   }
 
   platform::Control& control(const Spot& spot) { return form.control(spot.name, spot.index); }

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "services/program_folder.h"
 #include "services/settings_record.h"
 #include "settings/settings_lists.h"
 #include "settings/settings_window.h"
@@ -16,7 +17,7 @@ class SettingsFixture : public ProgramFixture {
   void SetUp() override {
     app.settings = defaultSettings();
     installFile("font\\Arial Black.ttf");
-    fillSettingsLists(window, files, platform.fonts, app.programFolder());
+    fillSettingsLists(window, files, platform.fonts, programFolder(app.platform));
   }
 
   platform::Control& c(const std::string& name, int index = -1) { return window.c(name, index); }

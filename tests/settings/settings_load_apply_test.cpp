@@ -4,6 +4,7 @@
 #include "clock/clock.h"
 #include "main/main.h"
 #include "services/ini_read_write.h"
+#include "services/program_folder.h"
 #include "settings/settings_codec.h"
 #include "settings/settings_fixture.h"
 
@@ -35,8 +36,8 @@ TEST_F(SettingsLoadApply, TheWindowOpensFilledFromTheStoredSettings) {
   storeNumber("Time_one", 120);
   storeNumber("Timeout", 3);
   storeNumber("clockcycle", 1);
-  IniReadWrite(files, "write", app.iniPath(), "Hotkey", "start", " Ctrl+F1 ");
-  IniReadWrite(files, "write", app.iniPath(), "light", "backlight", "5");
+  IniReadWrite(files, "write", iniPath(app.platform), "Hotkey", "start", " Ctrl+F1 ");
+  IniReadWrite(files, "write", iniPath(app.platform), "light", "backlight", "5");
   FloatingClock& clock = app.floatingClock();
   clock.Load();
   loop.advance(100);  // the clock's run start, which puts it on top
@@ -176,7 +177,7 @@ TEST_F(SettingsLoadApply, ARefusedApplyChangesNothing) {
   for (const Case& k : cases) {
     SCOPED_TRACE(k.what);
     (void)registry.deleteKey(HKCU, "Vantrel");
-    files.remove(app.iniPath());
+    files.remove(iniPath(app.platform));
     installFile("TimeData.db");
     app.settings = defaultSettings();
     app.floatingClock().restoreAtNextStart = false;

@@ -15,12 +15,12 @@ TEST_F(SoundFileBoxesTest, OnlyTheSoundBoxesOpenTheDialog) {
   for (int i = 0; i <= 11; ++i) grid.addControl("Text4", i, platform::ControlKind::TextBox);
   files.seedFile("D:\\s\\chime.wav", "chime");
   for (int index : {-1, 5, 6, 7, 8, 9, 11, 12}) {
-    Text4_Click(app, grid, index);
+    Text4_Click(app.settingsNeeds, grid, index);
     EXPECT_TRUE(dialogs.calls().empty()) << index;
   }
   for (int index : {0, 1, 2, 3, 4, 10}) {
     dialogs.answerFileAfter("D:\\s\\chime.wav", 500);
-    Text4_Click(app, grid, index);
+    Text4_Click(app.settingsNeeds, grid, index);
     EXPECT_EQ(grid.control("Text4", index).Text(), "chime.wav") << index;
   }
   EXPECT_EQ(dialogs.calls().size(), 6u);

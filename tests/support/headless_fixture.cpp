@@ -1,4 +1,5 @@
 #include "support/headless_fixture.h"
+#include "services/program_folder.h"
 
 namespace horalix::test {
 

@@ -9,6 +9,7 @@
 #include "app/app.h"
 #include "platform/ini_file.h"
 #include "platform/registry.h"
+#include "services/program_folder.h"
 #include "support/headless_fixture.h"
 
 namespace horalix::test {
@@ -28,7 +29,7 @@ class ProgramFixture : public HeadlessFixture {
   }
   // A key of TimeData.db as stored; "" when it is missing.
   std::string iniValue(const std::string& section, const std::string& key) {
-    return platform::IniFile(files).readString(app.iniPath(), section, key, "", 10000);
+    return platform::IniFile(files).readString(iniPath(app.platform), section, key, "", 10000);
   }
 
   App app{platform};
