@@ -1,5 +1,5 @@
 // The clock subsystem's public interface: the clock window and its mirror on the second screen,
-// showing, hiding and placing the two, and the shape of a clock window. Other folders include
+// showing, hiding and placing the two, and what the subsystem works with. Other folders include
 // this header, never the files behind it.
 #pragma once
 
@@ -7,4 +7,3 @@
 #include "clock/clock_placement.h"
 #include "clock/floating_clock.h"
 #include "clock/mirror_clock.h"
-#include "services/window_shape.h"

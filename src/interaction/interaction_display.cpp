@@ -11,6 +11,7 @@
 #include "services/ports.h"
 #include "services/program_folder.h"
 #include "services/text_runtime.h"
+#include "services/window_shape.h"
 
 namespace horalix {
 

@@ -1,6 +1,6 @@
-// The main subsystem's public interface: the hidden main window with its tray menu and run-state
-// cells, the run state's typed accessors, and the ends of a run and of a slide show. Other
-// folders include this header, never the files behind it.
+// The main subsystem's public interface: the hidden main window with its tray menu, the start,
+// pause and stop of a run, the pause state, the ends of a run and of a slide show, and what the
+// subsystem works with. Other folders include this header, never the files behind it.
 #pragma once
 
 #include "main/end_of_run.h"

@@ -6,4 +6,3 @@
 #include "presets/presets_needs.h"
 #include "presets/run_record_row.h"
 #include "presets/statistics_window.h"
-#include "store/store.h"
