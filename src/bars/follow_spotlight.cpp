@@ -27,14 +27,9 @@ constexpr int kTaskBarCover = 3000;
 // While the spotlight is open the other windows do not put themselves on top.
 constexpr int kHoldOthers = 200;
 
-// The spot's picture box, in the menu text colour that the colour key leaves out, and the cell
-// that counts the pointer's stillness.
+// The spot's picture box, in the menu text colour that the colour key leaves out.
 constexpr platform::ControlDesign kDesign[] = {
     {.kind = ControlKind::PictureBox, .name = "Picture1", .backColor = kMenuText},
-    {.kind = ControlKind::Label,
-     .name = "Label1",
-     .caption = "0",
-     .flags = platform::design::kHidden},
 };
 
 }  // namespace
@@ -42,7 +37,6 @@ constexpr platform::ControlDesign kDesign[] = {
 FollowSpotlight::FollowSpotlight(BarsNeeds& needs)
     : Form(needs.platform.forms, "Frm_light"),
       Picture1(addControls(kDesign).control("Picture1")),
-      Label1(control("Label1")),
       Timer1(addTimer("Timer1", 500, true)),
       Timer2(addTimer("Timer2", 10, true)),
       needs_(needs) {
@@ -72,7 +66,7 @@ void FollowSpotlight::showBuiltInSpot() {
 // Every load starts from the design: nothing of an earlier showing is kept, and the settings
 // are read afresh.
 void FollowSpotlight::Form_Load() {
-  Label1.setCaption("0");
+  ticksBelowMenu_ = 0;
   showBuiltInSpot();
   attempt(needs_.platform.log, "Frm_light",
           [&] { captureScreenSize(needs_.platform, needs_.run); });
@@ -124,17 +118,15 @@ void FollowSpotlight::Form_MouseMove(int Button, int Shift, float X, float Y) {
   centreSpotOn(X, Y);
 }
 
-void FollowSpotlight::stayBelowMenu() { Label1.setCaption("20"); }
+void FollowSpotlight::stayBelowMenu() { ticksBelowMenu_ = 20; }
 
 void FollowSpotlight::Timer1_Timer() {
   needs_.run.holdOff = kHoldOthers;
   // A right click on the clock sets the counter, so that the clock's menu is not covered.
-  double holdoff = 0;
-  attempt(needs_.platform.log, "Frm_light.Timer1", [&] { holdoff = Val(Label1.Caption()); });
-  if (holdoff == 0) {
+  if (ticksBelowMenu_ == 0) {
     attempt(needs_.platform.log, "Frm_light.Timer1", [&] { setTopmost(true); });
   } else {
-    Label1.setCaption(CStr(holdoff - 1));
+    --ticksBelowMenu_;
   }
 }
 

@@ -123,11 +123,10 @@ void FloatingClock::publishCountDown(std::int32_t e, std::int32_t& r) {
   // The time left never rises by more than 400 ms: after such a jump (a change of clock method)
   // the clock holds what it showed until the measure has come back down.
   horalix::attempt(needs_.platform.log, "time_glass.Timer1", [&] {
-    const double guard = Val(Label10.Caption());
-    if (guard + 400 < r) {
-      r = static_cast<std::int32_t>(guard - 200);
+    if (shownGuardMillis + 400 < r) {
+      r = shownGuardMillis - 200;
     } else {
-      Label10.setCaption(CStr(r));
+      shownGuardMillis = r;
     }
   });
 }

@@ -15,10 +15,9 @@ namespace {
 
 constexpr unsigned kHidden = platform::design::kHidden;
 
-// What the floating clock has beyond the cells of both clocks: its own cells, the play/stop
-// image and its two pictures.
+// What the floating clock has beyond the cells of both clocks: the play/stop image and its two
+// pictures.
 constexpr platform::ControlDesign kDesign[] = {
-    {.kind = ControlKind::Label, .name = "Label10", .caption = "0", .flags = kHidden},
     {.kind = ControlKind::Image, .name = "Image1", .flags = kHidden},
     {.kind = ControlKind::Image, .name = "Image2", .index = 0, .flags = kHidden},
     {.kind = ControlKind::Image, .name = "Image2", .index = 1, .flags = kHidden},
@@ -28,8 +27,7 @@ constexpr platform::ControlDesign kDesign[] = {
 
 FloatingClock::FloatingClock(ClockNeeds& needs)
     : ClockWindow(needs, ClockRole::floating()),
-      Label10(addControls(kDesign).control("Label10")),
-      Image1(control("Image1")),
+      Image1(addControls(kDesign).control("Image1")),
       Timer7(addTimer("Timer7", 500)) {
   move(0, 0, 2400, 900);
   Timer3.onTick = [this] { Timer3_Timer(); };

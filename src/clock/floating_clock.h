@@ -21,13 +21,15 @@ class FloatingClock : public ClockWindow {
 
   // ---- Cells of the floating clock alone ----
 
-  // Remaining milliseconds at the run start, a guard against the time left rising.
-  platform::Control& Label10;
   // The hover play/stop button and its idle (0) and running (1) pictures.
   platform::Control& Image1;
   platform::Control& Image2(int index) { return control("Image2", index); }
 
   // ---- Values of the current run, taken by the run start ----
+
+  // The time left that the count-down last took, from the run start's full time on: the shown
+  // time never rises more than 400 ms above it.
+  std::int32_t shownGuardMillis = 0;
 
   // The next run start puts the clocks back where the show/hide choice wants them.
   bool restoreAtNextStart = false;

@@ -60,7 +60,7 @@ void FloatingClock::Timer5_Timer() {
   needs.run.RunMillis = needs.run.RunSeconds * 1000;
   AlarmOneSeconds = settings.Time_one;
   AlarmTwoSeconds = settings.Time_two;
-  Label10.setCaption(CStr(needs.run.RunMillis));
+  shownGuardMillis = needs.run.RunMillis;
   needs.run.clearBanked();
 
   const int format = startFormat();

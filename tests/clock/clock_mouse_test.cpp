@@ -87,21 +87,20 @@ TEST_F(ClockMouseTest, OtherButtonsOpenTheTrayMenuAtTheBottomEdgeOrAtThePointer)
     bool seeThrough;
     OpenWindow openTool;
     std::optional<platform::PixelPoint> at;
-    const char* spotlightHold;
+    int spotlightHold;
   };
   // The clock stands at (200, 100) pixels; the press is 45 twips (3 pixels) from its left.
   const int bottom = (1500 + clock.Height()) / 15;
   const Case cases[] = {
-      {"right, opaque", kRight, false, OpenWindow::None, platform::PixelPoint{203, bottom}, "0"},
-      {"middle, opaque", kMiddle, false, OpenWindow::None, platform::PixelPoint{203, bottom}, "0"},
-      {"right, see-through", kRight, true, OpenWindow::None, std::nullopt, "0"},
-      {"spotlight open", kRight, true, OpenWindow::FollowSpotlight, std::nullopt, "20"},
+      {"right, opaque", kRight, false, OpenWindow::None, platform::PixelPoint{203, bottom}, 0},
+      {"middle, opaque", kMiddle, false, OpenWindow::None, platform::PixelPoint{203, bottom}, 0},
+      {"right, see-through", kRight, true, OpenWindow::None, std::nullopt, 0},
+      {"spotlight open", kRight, true, OpenWindow::FollowSpotlight, std::nullopt, 20},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     setOption(app.settings.checkvalue, CheckFlag::TransparentBack, c.seeThrough);
     app.run.openToolWindow = c.openTool;
-    app.followSpotlight().Label1.setCaption("0");
     const std::size_t before = tray.popups().size();
     forms.mouseDown(clock.Picture2, c.button, 45, 30);
     ASSERT_EQ(tray.popups().size(), before + 1);
@@ -112,7 +111,7 @@ TEST_F(ClockMouseTest, OtherButtonsOpenTheTrayMenuAtTheBottomEdgeOrAtThePointer)
       EXPECT_EQ(shown.at->x, c.at->x);
       EXPECT_EQ(shown.at->y, c.at->y);
     }
-    EXPECT_EQ(app.followSpotlight().Label1.Caption(), c.spotlightHold);
+    EXPECT_EQ(app.followSpotlight().ticksBelowMenu(), c.spotlightHold);
     EXPECT_TRUE(countInView(clock));
   }
   // Neither text in view: the press only holds the windows off.
