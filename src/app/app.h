@@ -59,13 +59,11 @@ class App final {
                         .timeUpPrompt = timeUpPrompt_,
                         .barsNeeds = barsNeeds};
   InteractionNeeds interactionNeeds{.platform = platform,
-                                    .settings = settings,
                                     .run = run,
                                     .runControl = ports,
                                     .toolWindows = ports,
                                     .interactionMenu = ports,
                                     .interactionWindow = interactionWindow_,
-                                    .interactionSettingsWindow = interactionSettingsWindow_,
                                     .floatingClock = floatingClock_};
   MainNeeds mainNeeds{.platform = platform,
                       .settings = settings,
@@ -92,7 +90,6 @@ class App final {
                               .run = run,
                               .toolWindows = ports,
                               .interactionMenu = ports,
-                              .settingsWindow = settingsWindow_,
                               .mainWindow = mainWindow_,
                               .floatingClock = floatingClock_,
                               .mirrorClock = mirrorClock_,
@@ -104,12 +101,10 @@ class App final {
   PresetsNeeds presetsNeeds{.platform = platform,
                             .settings = settings,
                             .run = run,
-                            .statisticsWindow = statisticsWindow_,
                             .presetManager = presetManager_,
                             .settingsWindow = settingsWindow_,
                             .mainWindow = mainWindow_,
-                            .mainNeeds = mainNeeds,
-                            .settingsNeeds = settingsNeeds};
+                            .mainNeeds = mainNeeds};
 
   MainWindow& mainWindow() { return mainWindow_; }
   PromptBar& promptBar() { return promptBar_; }

@@ -1,12 +1,11 @@
-// What the interaction countdown and its settings window work with: the platform, the settings
-// record, the run state, the ports they call up the chain, the two windows and the floating
-// clock. The program's composition (app/) fills it in.
+// What the interaction countdown and its settings window work with: the platform, the run state,
+// the ports they call up the chain, the countdown window and the floating clock. The program's
+// composition (app/) fills it in.
 #pragma once
 
 #include "platform/platform.h"
 #include "services/ports.h"
 #include "services/run_state_record.h"
-#include "services/settings_block.h"
 
 namespace horalix {
 
@@ -14,17 +13,14 @@ namespace horalix {
 class FloatingClock;
 // interaction/interaction.h
 class InteractionWindow;
-class InteractionSettingsWindow;
 
 struct InteractionNeeds {
   platform::Platform& platform;
-  SettingsBlock& settings;
   RunState& run;
   RunControl& runControl;
   ToolWindows& toolWindows;
   InteractionMenu& interactionMenu;
   InteractionWindow& interactionWindow;
-  InteractionSettingsWindow& interactionSettingsWindow;
   FloatingClock& floatingClock;
 };
 

@@ -1,6 +1,7 @@
 // What the statistics window and the preset manager work with: the platform, the settings
-// record, the run state, the two windows, the main window and the settings window that a preset
-// fills in, and the routines below them. The program's composition (app/) fills it in.
+// record, the run state, the preset manager, the main window and the settings window that a
+// preset fills in, and the main subsystem's routines. The program's composition (app/) fills it
+// in.
 #pragma once
 
 #include "platform/platform.h"
@@ -13,22 +14,18 @@ namespace horalix {
 struct MainNeeds;
 class MainWindow;
 // settings/settings.h
-struct SettingsNeeds;
 class SettingsWindow;
 // presets/presets.h
-class StatisticsWindow;
 class PresetManager;
 
 struct PresetsNeeds {
   platform::Platform& platform;
   SettingsBlock& settings;
   RunState& run;
-  StatisticsWindow& statisticsWindow;
   PresetManager& presetManager;
   SettingsWindow& settingsWindow;
   MainWindow& mainWindow;
   MainNeeds& mainNeeds;
-  SettingsNeeds& settingsNeeds;
 };
 
 }  // namespace horalix

@@ -1,7 +1,6 @@
 // What the settings window and the routines that apply it work with: the platform, the settings
-// record, the run state, the ports they call up the chain, the settings window, and the windows
-// and routines below that a change of settings reaches. The program's composition (app/) fills
-// it in.
+// record, the run state, the ports they call up the chain, and the windows and routines below
+// that a change of settings reaches. The program's composition (app/) fills it in.
 #pragma once
 
 #include "platform/platform.h"
@@ -21,8 +20,6 @@ class MirrorClock;
 // main/main.h
 struct MainNeeds;
 class MainWindow;
-// settings/settings.h
-class SettingsWindow;
 
 struct SettingsNeeds {
   platform::Platform& platform;
@@ -30,7 +27,6 @@ struct SettingsNeeds {
   RunState& run;
   ToolWindows& toolWindows;
   InteractionMenu& interactionMenu;
-  SettingsWindow& settingsWindow;
   MainWindow& mainWindow;
   FloatingClock& floatingClock;
   MirrorClock& mirrorClock;
