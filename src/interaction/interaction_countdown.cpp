@@ -70,21 +70,21 @@ void InteractionWindow::Timer3_Timer() {
 
   int minutes = 0, seconds = 0;
   attempt([&] {
-    const double duration = TimeValue("00:" + Label1.Caption());
+    const double duration = TimeValue("00:" + presetDuration);
     minutes = Minute(duration);
     seconds = Second(duration);
   });
   HudongMillis = (minutes * 60 + seconds) * 1000;
 
-  if (!sizeUsable(Label4.Caption())) Label4.setCaption(kStartFontselect);
-  const std::vector<std::string> fields = Split(Label4.Caption(), "\\");
+  if (!sizeUsable(displaySelection)) displaySelection = kStartFontselect;
+  const std::vector<std::string> fields = Split(displaySelection, "\\");
   blinked_ = false;
-  Label8.setCaption(minutesAndSeconds(minutes, seconds));
+  setShownText(minutesAndSeconds(minutes, seconds));
   timeUp_ = false;
 
   applyDisplaySelection(fields);
   attempt([&] { needs_.platform.loop.doEvents(); });
-  attempt([&] { ShowStatue(Label8.Caption(), displaySize()); });
+  attempt([&] { ShowStatue(shownText, displaySize()); });
 
   if (flagOn(InteractionFlag::AutoStart)) {
     attempt([&] { takeStartMark(); });
@@ -99,7 +99,7 @@ void InteractionWindow::Timer3_Timer() {
 void InteractionWindow::takeStartMark() {
   if (const auto mark = clockMark(needs_.platform, readClockMethod(needs_.run)))
     HudongStartTick = *mark;
-  Label11.setCaption(Format(timeOf(needs_.platform.loop.localTime()), "hh:mm:ss"));
+  segmentStartTime_ = Format(timeOf(needs_.platform.loop.localTime()), "hh:mm:ss");
 }
 
 std::int32_t InteractionWindow::remaintime(const std::string& Timername) {
@@ -108,9 +108,8 @@ std::int32_t InteractionWindow::remaintime(const std::string& Timername) {
   const ClockMethod method = readClockMethod(needs_.run);
   std::int32_t elapsed = 0;
   try {
-    const double banked = Val(Label9(0).Caption());
-    if (const auto sum =
-            elapsedByMethod(needs_.platform, method, HudongStartTick, Label11.Caption(), banked))
+    if (const auto sum = elapsedByMethod(needs_.platform, method, HudongStartTick,
+                                         segmentStartTime_, bankedMillis))
       elapsed = to32(static_cast<std::int64_t>(std::floor(*sum)));
     return elapsed;
   } catch (const std::exception& e) {
@@ -131,18 +130,17 @@ void InteractionWindow::Timer1_Timer() {
   const std::int32_t elapsed = remaintime("Timer1");
   // Half a second added: the whole seconds below are the time left to the nearest second.
   const std::int32_t remaining = to32(std::int64_t{HudongMillis} + 500 - elapsed);
-  Label9(1).setCaption(CStr(elapsed));
+  elapsedMillis = elapsed;
   if (remaining > 0) {
-    Label5.setCaption(CStr(remaining));
+    remainingMillis_ = remaining;
     Timer1.setEnabled(true);
     showremaintime();
   }
   const auto secs = static_cast<std::int64_t>(std::floor(remaining / 1000.0));
-  const double reminder = Val(Label2.Caption());
   const bool blinks = flagOn(InteractionFlag::ReminderBlink);
-  if (reminder < secs) {
+  if (reminderSeconds_ < secs) {
     Timer2.setEnabled(false);
-  } else if (reminder == secs) {
+  } else if (reminderSeconds_ == secs) {
     // The reminder second runs once: the next tick comes a whole second later.
     Timer1.setInterval(1000);
     if (flagOn(InteractionFlag::ReminderSound)) PlayMusic(needs_.platform, soundPath());
@@ -161,10 +159,10 @@ void InteractionWindow::Timer1_Timer() {
 }
 
 void InteractionWindow::showremaintime() {
-  const auto s = static_cast<std::int32_t>(std::floor(Val(Label5.Caption()) / 1000));
+  const auto s = static_cast<std::int32_t>(std::floor(remainingMillis_ / 1000.0));
   const double t = SecondsToTime(s);
   const std::string text = minutesAndSeconds(Minute(t), Second(t));
-  Label8.setCaption(text);
+  setShownText(text);
   timeUp_ = false;
   ShowStatue(text, displaySize());
 }
@@ -190,24 +188,24 @@ void InteractionWindow::Timer4_Timer() {
   });
   int size = 0;
   attempt([&] {
-    Label8.setCaption(kTimeUp);
+    setShownText(kTimeUp);
     timeUp_ = true;
-    platform::FontSpec font = Label8.Font();
+    platform::FontSpec font = textMeasure.Font();
     font.size = std::min(font.size, 320.0);
-    Label8.setFont(font);
+    textMeasure.setFont(font);
     size = CInt(font.size);
   });
   attempt([&] { ShowStatue(kTimeUp, size); });
   attempt([&] { placeCentred(); });
   Picture4.setVisible(true);
   attempt([&] {
-    if (!Label6.Caption().empty()) PlayMusic(needs_.platform, soundPath());
+    if (!soundFile.empty()) PlayMusic(needs_.platform, soundPath());
   });
 }
 
 // Time since the last tick is not counted: the banked time is the elapsed time of that tick.
 void InteractionWindow::pauseOrContinue() {
-  Label9(0).setCaption(Label9(1).Caption());
+  bankedMillis = elapsedMillis;
   if (!needs_.run.interactionPaused) {
     setPaused(true);
     Timer1.setEnabled(false);
@@ -223,21 +221,21 @@ void InteractionWindow::pauseOrContinue() {
 
 bool InteractionWindow::counting() const { return Timer1.Enabled(); }
 
-bool InteractionWindow::showsCountdown() const { return Len(Label1.Caption()) >= 3; }
+bool InteractionWindow::showsCountdown() const { return Len(presetDuration) >= 3; }
 
 void InteractionWindow::startPreset(const std::string& duration, std::int16_t n) {
-  Label9(0).setCaption("0");
-  Label9(1).setCaption("0");
-  Label1.setCaption(duration);
+  bankedMillis = 0;
+  elapsedMillis = 0;
+  presetDuration = duration;
   setPaused(false);
   for (platform::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4}) t->setEnabled(false);
   stopSound();
   const InteractionPreset preset =
       readInteractionPresetForStart({needs_.platform.files, iniPath(needs_.platform)}, n);
-  Label2.setCaption(preset.Ttime);
-  Label4.setCaption(preset.Fontselect);
-  Label6.setCaption(preset.soundname);
-  Label7.setCaption(preset.checkvalue);
+  reminderSeconds_ = Val(preset.Ttime);
+  displaySelection = preset.Fontselect;
+  soundFile = preset.soundname;
+  optionFlags_ = preset.checkvalue;
   Timer3.setEnabled(true);
 }
 
@@ -257,12 +255,12 @@ void InteractionWindow::setPaused(bool paused) {
 }
 
 void InteractionWindow::closeCountdown() {
-  Label1.setCaption("");
+  presetDuration.clear();
   move(-screenWidthTwips() - 10000, -screenHeightTwips() - 20000, Width(), Height());
   for (platform::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4}) t->setEnabled(false);
-  platform::FontSpec font = Label8.Font();
+  platform::FontSpec font = textMeasure.Font();
   font.size = 80;
-  Label8.setFont(font);
+  textMeasure.setFont(font);
   StopMusic(needs_.platform, soundPath());
 }
 

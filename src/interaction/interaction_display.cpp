@@ -52,12 +52,12 @@ void InteractionWindow::applyDisplaySelection(const std::vector<std::string>& fi
     return pathInProgramFolder(needs_.platform, std::string("font\\") + file);
   };
   attempt([&] {
-    setFontName(Label8, face);
-    setFontSize(Label8, size);
+    setFontName(textMeasure, face);
+    setFontSize(textMeasure, size);
     setFontName(Picture4, face);
   });
   attempt([&] {
-    if (!fontNotApplied(Label8, face, size)) return;
+    if (!fontNotApplied(textMeasure, face, size)) return;
     bool added = false;
     if (face == "Arial Black") {
       added = fonts.addFontFile(fontFile("Arial Black.ttf"));
@@ -67,16 +67,16 @@ void InteractionWindow::applyDisplaySelection(const std::vector<std::string>& fi
     }
     if (added) {
       setFontName(Picture4, face);
-      setFontName(Label8, face);
-      setFontSize(Label8, size);
+      setFontName(textMeasure, face);
+      setFontSize(textMeasure, size);
     }
   });
   attempt([&] {
-    if (!fontNotApplied(Label8, face, size)) return;
+    if (!fontNotApplied(textMeasure, face, size)) return;
     fonts.addFontFile(fontFile("trebuc.ttf"));
-    setFontName(Label8, "Trebuchet MS");
+    setFontName(textMeasure, "Trebuchet MS");
     setFontName(Picture4, "Trebuchet MS");
-    setFontSize(Label8, size);
+    setFontSize(textMeasure, size);
   });
   std::uint32_t colour = 0;
   attempt([&] {
@@ -87,7 +87,7 @@ void InteractionWindow::applyDisplaySelection(const std::vector<std::string>& fi
   });
   attempt([&] {
     Picture4.setVisible(true);
-    Picture4.move(0, 0, Label8.Width() + 200, Label8.Height() + 200);
+    Picture4.move(0, 0, textMeasure.Width() + 200, textMeasure.Height() + 200);
     move(Left(), Top(), Picture4.Width(), Picture4.Height());
   });
   attempt([&] { changcolor(colour); });
@@ -102,7 +102,7 @@ void InteractionWindow::changcolor(std::uint32_t colour) {
 
 void InteractionWindow::ShowStatue(const std::string& text, int size) {
   try {
-    Picture4.move(0, 0, Label8.Width() + 200, Label8.Height() + 200);
+    Picture4.move(0, 0, textMeasure.Width() + 200, textMeasure.Height() + 200);
     move(Left(), Top(), Picture4.Width(), Picture4.Height());
     Picture4.setAutoRedraw(true);
     Picture4.Cls();

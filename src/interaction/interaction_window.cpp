@@ -12,38 +12,21 @@ using platform::ControlKind;
 
 namespace {
 
-constexpr unsigned kCell = platform::design::kHidden;
-
-// The cells with the values they start with; Label8, hidden, measures the time's text; the
-// picture box shows it.
+// textMeasure, hidden and sized to its caption, measures the time's text; the picture box shows
+// it.
 constexpr platform::ControlDesign kDesign[] = {
-    {.kind = ControlKind::Label, .name = "Label1", .caption = "1", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label2", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label4", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label5", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label6", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label7", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label8", .flags = kCell | platform::design::kAutoSize},
-    {.kind = ControlKind::Label, .name = "Label11", .flags = kCell},
+    {.kind = ControlKind::Label,
+     .name = "TextMeasure",
+     .flags = platform::design::kHidden | platform::design::kAutoSize},
     {.kind = ControlKind::PictureBox, .name = "Picture4"},
-    {.kind = ControlKind::Label, .name = "Label9", .index = 0, .caption = "0", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label9", .index = 1, .caption = "0", .flags = kCell},
 };
 
 }  // namespace
 
-// The cells start with the values of the window's design; every timer is off until a preset
-// starts.
+// Every timer is off until a preset starts.
 InteractionWindow::InteractionWindow(InteractionNeeds& needs)
     : Form(needs.platform.forms, "Frm_hudong"),
-      Label1(addControls(kDesign).control("Label1")),
-      Label2(control("Label2")),
-      Label4(control("Label4")),
-      Label5(control("Label5")),
-      Label6(control("Label6")),
-      Label7(control("Label7")),
-      Label8(control("Label8")),
-      Label11(control("Label11")),
+      textMeasure(addControls(kDesign).control("TextMeasure")),
       Picture4(control("Picture4")),
       Timer1(addTimer("Timer1", 1000)),
       Timer2(addTimer("Timer2", 500)),
@@ -68,14 +51,14 @@ InteractionWindow::InteractionWindow(InteractionNeeds& needs)
 // failing one.
 void InteractionWindow::Form_Load() {
   attempt(needs_.platform.log, "Frm_hudong load", [&] {
-    Label8.setCaption("12:30");
+    setShownText("12:30");
     timeUp_ = false;
-    platform::FontSpec font = Label8.Font();
+    platform::FontSpec font = textMeasure.Font();
     font.size = 400;
-    Label8.setFont(font);
+    textMeasure.setFont(font);
   });
   attempt(needs_.platform.log, "Frm_hudong load", [&] {
-    move(Left(), Top(), Label8.Width() + 200, Label8.Height() + 200);
+    move(Left(), Top(), textMeasure.Width() + 200, textMeasure.Height() + 200);
     Picture4.move(0, 0, Width(), Height());
   });
   attempt(needs_.platform.log, "Frm_hudong load", [&] {
@@ -83,19 +66,24 @@ void InteractionWindow::Form_Load() {
   });
 }
 
+void InteractionWindow::setShownText(const std::string& text) {
+  shownText = text;
+  textMeasure.setCaption(text);
+}
+
 void InteractionWindow::park() { move(-Width() - 60000, -50000, Width(), Height()); }
 
 bool InteractionWindow::flagOn(InteractionFlag flag) const {
-  return interactionFlagOn(Label7.Caption(), flag);
+  return interactionFlagOn(optionFlags_, flag);
 }
 
 int InteractionWindow::displaySize() const {
-  const std::vector<std::string> fields = Split(Label4.Caption(), "\\");
+  const std::vector<std::string> fields = Split(displaySelection, "\\");
   return CInt(fields.at(1));
 }
 
 std::string InteractionWindow::soundPath() const {
-  return pathInProgramFolder(needs_.platform, "sounds\\" + Label6.Caption());
+  return pathInProgramFolder(needs_.platform, "sounds\\" + soundFile);
 }
 
 int InteractionWindow::screenWidthTwips() const {

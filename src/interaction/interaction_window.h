@@ -2,12 +2,10 @@
 // remaining time of an interaction preset (or "时间到") in large type, kept on top, centred on
 // the primary or the extended screen, and parked far off screen while no countdown is shown.
 //
-// Its state lives in hidden labels, as text: Label1 the preset's duration "MM:SS" ("" after a
-// close), Label2 the reminder seconds, Label4 the display selection (font\size\colour
-// index\colour), Label5 the remaining milliseconds of the last tick, Label6 the sound file,
-// Label7 the preset's five option flags, Label8 the shown text (and its measure), Label9(0) the
-// milliseconds banked before the running segment, Label9(1) the elapsed milliseconds at the
-// last tick, Label11 the time of day at which the running segment began.
+// Its run state is held in typed members: the preset's duration, reminder, display selection,
+// sound and option flags as read at its start, the text shown, and the milliseconds of the
+// count (banked, elapsed and remaining at the last tick). The one hidden control left,
+// textMeasure, only measures the shown text at its font, as the window is sized to it.
 #pragma once
 
 #include <cstdint>
@@ -55,8 +53,8 @@ class InteractionWindow : public platform::Form {
 
   // ---- Display (interaction_display.cpp) ----
 
-  // Sizes Picture4 and the window to Label8 plus 200 twips each way and prints the text centred
-  // at the font size. A drawing that fails stops every timer of the window.
+  // Sizes Picture4 and the window to the measured text plus 200 twips each way and prints the text
+  // centred at the font size. A drawing that fails stops every timer of the window.
   void ShowStatue(const std::string& text, int size);
   // Keys out a colour near the text colour, so that only the text shows.
   void changcolor(std::uint32_t colour);
@@ -71,16 +69,22 @@ class InteractionWindow : public platform::Form {
   void Picture4_DblClick();
   void Picture4_MouseMove(int Button);
 
-  // ---- Cells ----
-  platform::Control& Label1;
-  platform::Control& Label2;
-  platform::Control& Label4;
-  platform::Control& Label5;
-  platform::Control& Label6;
-  platform::Control& Label7;
-  platform::Control& Label8;
-  platform::Control& Label9(int index) { return control("Label9", index); }
-  platform::Control& Label11;
+  // ---- Run state ----
+  // The preset's duration "MM:SS" as chosen; empty while no countdown is set up or after a close.
+  std::string presetDuration;
+  // The display selection: font\size\colour index\colour. One whose size is unusable is replaced
+  // by the start's default when the countdown starts.
+  std::string displaySelection;
+  // The preset's sound file, in the program's "sounds" folder.
+  std::string soundFile;
+  // The text shown: the remaining time "M:SS" or "时间到".
+  std::string shownText;
+  // Milliseconds banked before the running segment, and elapsed in all at the last tick; a
+  // pause or continue banks the elapsed time. Kept as the clock's elapsed-time service takes them.
+  double bankedMillis = 0;
+  double elapsedMillis = 0;
+  // Hidden and sized to its caption: sizes the shown text at the display font.
+  platform::Control& textMeasure;
   // The time is printed on it; its background is the key colour.
   platform::Control& Picture4;
 
@@ -106,17 +110,29 @@ class InteractionWindow : public platform::Form {
   void Timer3_Timer();
   void Timer4_Timer();
   void showremaintime();
+  // Shows `text` as the countdown's text and gives it to textMeasure to be measured.
+  void setShownText(const std::string& text);
   // Start steps.
   void applyDisplaySelection(const std::vector<std::string>& fields);
   void takeStartMark();
   bool flagOn(InteractionFlag flag) const;
-  // The font size of the display selection (Label4, field 2).
+  // The font size of the display selection (field 2).
   int displaySize() const;
   std::string soundPath() const;
   int screenWidthTwips() const;
   int screenHeightTwips() const;
 
   InteractionNeeds& needs_;
+  // The preset's reminder: the second of the time left at which it sounds and from which the
+  // time blinks.
+  double reminderSeconds_ = 0;
+  // The preset's five option flags, "1" or "0" each.
+  std::string optionFlags_;
+  // Milliseconds left, with the half second of rounding, at the last tick that left any.
+  std::int32_t remainingMillis_ = 0;
+  // The time of day "hh:mm:ss" at which the running segment began, for the method that counts
+  // whole seconds of it.
+  std::string segmentStartTime_;
   // True while the blink has blanked the time.
   bool blinkBlank_ = false;
   // The reminder blink has ticked in this countdown: a continued countdown blinks again.

@@ -70,11 +70,10 @@ TEST_F(CountdownTest, TheReminderSecondPlaysOnceAndBlinksUntilTimeUp) {
     // The tick of the reminder second sets the next one a whole second later.
     EXPECT_EQ(interaction.Timer1.Interval(), 1000);
     int hiddenHalves = 0, halves = 0;
-    while (interaction.Label8.Caption() != "时间到" && halves < 20) {
+    while (interaction.shownText != "时间到" && halves < 20) {
       loop.advance(500);
       ++halves;
-      if (!interaction.Picture4.Visible() && interaction.Label8.Caption() != "时间到")
-        ++hiddenHalves;
+      if (!interaction.Picture4.Visible() && interaction.shownText != "时间到") ++hiddenHalves;
     }
     EXPECT_EQ(hiddenHalves > 3, cases[i].blink) << hiddenHalves << " of " << halves;
     EXPECT_EQ(wavesPlayed("ding.wav") - before, cases[i].sound ? 2 : 1) << "time-up sound";
@@ -109,7 +108,7 @@ TEST_F(CountdownTest, AReminderOfOneOrMoreEndsWhenLessThanHalfASecondIsLeft) {
   until("0:01");
   // The tick that draws 0:00 also hides it; the time-up follows a tenth of a second later.
   int zeroSeen = 0;
-  while (interaction.Label8.Caption() != "0:00") loop.advance(10);
+  while (interaction.shownText != "0:00") loop.advance(10);
   const std::int64_t zero = loop.now();
   zeroSeen += interaction.Picture4.Visible();
   EXPECT_EQ(zeroSeen, 0);
@@ -133,7 +132,7 @@ TEST_F(CountdownTest, PauseKeepsTheShownTimeAndContinueGoesOnFromIt) {
   // At most one tick of time is lost, never the minute of the pause.
   EXPECT_TRUE(shown() == "3:12" || shown() == "3:11") << shown();
   until("时间到");
-  EXPECT_EQ(interaction.Label8.Caption(), "时间到");
+  EXPECT_EQ(interaction.shownText, "时间到");
 }
 
 TEST_F(CountdownTest, PauseDuringTheBlinkShowsSteadilyAndContinueBlinksAgain) {
@@ -203,7 +202,7 @@ TEST_F(CountdownTest, CloseStopsTheSoundAndParksTheWindow) {
   EXPECT_EQ(sound.currentWave(), "");
   EXPECT_EQ(interaction.Left(), -app.run.ScreenWidthPx * 15 - 10000);
   EXPECT_EQ(interaction.Top(), -app.run.ScreenHeightPx * 15 - 20000);
-  EXPECT_EQ(interaction.Label1.Caption(), "");
+  EXPECT_EQ(interaction.presetDuration, "");
 }
 
 TEST_F(CountdownTest, APresetReplacesAnyCountdownButACountingOne) {
@@ -212,11 +211,11 @@ TEST_F(CountdownTest, APresetReplacesAnyCountdownButACountingOne) {
   choose(0);
   loop.advance(2000);
   choose(1);  // counting: ignored
-  EXPECT_EQ(interaction.Label1.Caption(), "05:00");
+  EXPECT_EQ(interaction.presetDuration, "05:00");
   popupCommand(1);
   choose(1);  // paused: replaced
   EXPECT_EQ(shown(), "2:00");
-  EXPECT_EQ(interaction.Label6.Caption(), "alarm.wav");
+  EXPECT_EQ(interaction.soundFile, "alarm.wav");
   EXPECT_EQ(main.menuItem("Frmhudong", 1).Caption(), "暂停计时");
   loop.advance(1250);
   EXPECT_EQ(shown(), "1:59");
@@ -236,7 +235,7 @@ TEST_F(CountdownTest, ACaptionThatIsNotMinutesAndSecondsChangesNothing) {
     SCOPED_TRACE(caption);
     main.hd_time_one(0).setCaption(caption);
     choose(0);
-    EXPECT_EQ(interaction.Label1.Caption(), "01:00");
+    EXPECT_EQ(interaction.presetDuration, "01:00");
     EXPECT_EQ(main.menuItem("Frmhudong", 1).Caption(), "开始计时");
     EXPECT_FALSE(interaction.Timer3.Enabled());
   }
@@ -253,7 +252,7 @@ TEST_F(CountdownTest, ADisplaySelectionWithoutASizeTakesTheStartDefaults) {
     choose(i);
     loop.advance(2000);
     EXPECT_EQ(shown(), "0:28");
-    EXPECT_EQ(interaction.Label4.Caption(), "Trebuchet MS\\300\\9\\12632256");
+    EXPECT_EQ(interaction.displaySelection, "Trebuchet MS\\300\\9\\12632256");
     EXPECT_EQ(interaction.Picture4.Font().size, 300);
     EXPECT_EQ(interaction.Picture4.ForeColor(), 0xFF0000u);
     EXPECT_TRUE(interaction.Timer1.Enabled());
@@ -267,11 +266,11 @@ TEST_F(CountdownTest, AFailingClockMethodMovesTheStoredChoiceOn) {
   choose(0);
   popupCommand(1);
   // A banked time beyond the 32-bit range cannot be measured.
-  interaction.Label9(1).setCaption("99999999999");
+  interaction.elapsedMillis = 99999999999;
   popupCommand(1);
   loop.advance(1000);  // the first tick after a pause right at the start comes a second later
   EXPECT_EQ(programValues(app.platform).readInt32("clockmode"), 1);
-  EXPECT_EQ(interaction.Label9(1).Caption(), "0");
+  EXPECT_EQ(interaction.elapsedMillis, 0);
   EXPECT_EQ(shown(), "1:00");
 }
 

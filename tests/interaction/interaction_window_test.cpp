@@ -73,7 +73,7 @@ TEST_F(WindowTest, AFontTheSystemLacksEndsInTheProgramsOwnTrebuchet) {
     }
     startWith(section(1, "0:01:00", "11111", "5", std::string(c.face) + "\\200\\4\\65535"));
     choose(0);
-    EXPECT_EQ(interaction.Label8.realisedFont().name, c.shownFace);
+    EXPECT_EQ(interaction.textMeasure.realisedFont().name, c.shownFace);
     EXPECT_EQ(interaction.Picture4.realisedFont().name, c.shownFace);
     EXPECT_EQ(interaction.Picture4.Font().size, 200);
     popupCommand(2);
@@ -83,7 +83,7 @@ TEST_F(WindowTest, AFontTheSystemLacksEndsInTheProgramsOwnTrebuchet) {
 TEST_F(WindowTest, TheWindowIsTheTextPlus200TwipsAndKeepsItsLeftEdgeWhileCounting) {
   startWith(section(1, "0:10:01", "11111", "5", "Arial\\300\\4\\65535"));
   choose(0);
-  const auto text = forms.fonts().measure(interaction.Label8.realisedFont(), "10:01");
+  const auto text = forms.fonts().measure(interaction.textMeasure.realisedFont(), "10:01");
   EXPECT_EQ(interaction.Width(), text.width + 200);
   EXPECT_EQ(interaction.Height(), text.height + 200);
   EXPECT_EQ(interaction.Picture4.Width(), interaction.Width());
@@ -106,7 +106,7 @@ TEST_F(WindowTest, TheExtendedScreenCommandMovesAShownCountdownAndBack) {
   setSecondScreen(true);
   platform::MenuItem& item = main.hd_time_show();
   hd_time_show_Click(
-      app.interactionNeeds);  // no countdown set up yet (Label1 "1"): only clears the check
+      app.interactionNeeds);  // no countdown set up yet (no preset duration): only clears the check
   EXPECT_FALSE(item.Checked());
   choose(0);
   loop.advance(3000);
@@ -200,7 +200,7 @@ TEST_F(WindowTest, TimeUpIsDrawnAtThePresetSizeButAtMost320) {
     // Drawn in the nearest size the screen has: within a quarter point.
     EXPECT_NEAR(interaction.Picture4.drawing().back().font.size, cases[i].drawn, 0.25);
     popupCommand(2);
-    EXPECT_EQ(interaction.Label8.Font().size, 80);
+    EXPECT_EQ(interaction.textMeasure.Font().size, 80);
   }
 }
 

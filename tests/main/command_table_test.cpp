@@ -83,12 +83,12 @@ TEST_F(CommandTableTest, EveryCommandHasItsCaptionAndItsActionRuns) {
        }},
       {CommandId::InteractionPreset1,
        [&] {
-         return app.interactionWindow().Label1.Caption() == "01:00" &&
+         return app.interactionWindow().presetDuration == "01:00" &&
                 app.interactionWindow().Timer3.Enabled();
        }},
       {CommandId::InteractionClose,
        [&] {
-         return app.interactionWindow().Label1.Caption().empty() &&
+         return app.interactionWindow().presetDuration.empty() &&
                 !app.interactionWindow().Timer3.Enabled();
        }},
       {CommandId::Exit, [&] { return app.ended(); }},

@@ -117,7 +117,7 @@ TEST_F(EndOfRunTest, TheEndClosesTheToolsParksTheBarsAndReleasesTheMenu) {
     }
   }
   installFile("sounds\\ding.wav");
-  app.interactionWindow().Label6.setCaption("ding.wav");
+  app.interactionWindow().soundFile = "ding.wav";
   sound.playWave(programPath("sounds\\ding.wav"), true);
   app.run.holdOff = 200;
 
