@@ -40,7 +40,7 @@ void manualRun(const SettingsBlock& s) {
     l.advance(300);
     if (app.timeUpPrompt().loaded()) headless.forms().click(app.timeUpPrompt().Command1);
   };
-  StartTiming(app);
+  StartTiming(app.mainNeeds);
   loop.advance(5000);
   for (const auto& error : loop.errors())
     finding("a handler let an error escape in " + error.where + ": " + error.what);
