@@ -1,5 +1,7 @@
 #include "bars/prompt_bar.h"
 
+#include <string_view>
+
 #include "bars/bars_needs.h"
 #include "services/attempt.h"
 #include "services/extended_screen.h"
@@ -23,13 +25,16 @@ BarRole BarRole::extendedScreen() {
 
 namespace {
 
+// The text a bar shows until it is first given one.
+constexpr std::string_view kDesignText = "你的演讲时间还剩20秒";
+
 // A self-sizing text.
 constexpr platform::ControlDesign kDesign[] = {
     {.kind = platform::ControlKind::Label,
      .name = "Label1",
      .left = 240,
      .top = 120,
-     .caption = "你的演讲时间还剩20秒",
+     .caption = kDesignText,
      .flags = platform::design::kAutoSize},
 };
 
@@ -43,7 +48,8 @@ PromptBar::PromptBar(BarsNeeds& needs, const std::string& name)
       Timer3(addTimer("Timer3", 100)),
       Timer4(addTimer("Timer4", 500)),
       needs_(needs),
-      role_(name == "Frm_process_two" ? BarRole::extendedScreen() : BarRole::primary()) {
+      role_(name == "Frm_process_two" ? BarRole::extendedScreen() : BarRole::primary()),
+      text_(kDesignText) {
   // The design: a bare window (no caption, no task-bar button), the system highlight colour
   // behind the text.
   setBorderStyle(0);
@@ -108,9 +114,10 @@ void PromptBar::resumeKeepOnTop() { Timer4.setEnabled(true); }
 
 bool PromptBar::textUpdating() const { return Timer2.Enabled(); }
 
-std::string PromptBar::text() const { return Label1.Caption(); }
-
-void PromptBar::setText(const std::string& text) { Label1.setCaption(text); }
+void PromptBar::setText(const std::string& text) {
+  text_ = text;
+  Label1.setCaption(text);
+}
 
 void PromptBar::parkKeepingOnTop(int gap) {
   for (platform::Timer* t : {&Timer1, &Timer2, &Timer3}) t->setEnabled(false);

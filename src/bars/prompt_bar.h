@@ -71,8 +71,8 @@ class PromptBar : public platform::Form {
   void resumeKeepOnTop();
   // The text update is running: the bar is on screen for a reminder.
   bool textUpdating() const;
-  // The bar's text, and a new one without resizing the bar.
-  std::string text() const;
+  // The bar's text, and a new one shown in Label1 without resizing the bar.
+  const std::string& text() const { return text_; }
   void setText(const std::string& text);
   // Stops the start and the text update and parks the bar `gap` twips above its screen; a
   // keep-on-top run goes on.
@@ -132,6 +132,7 @@ class PromptBar : public platform::Form {
   std::int16_t keepOnTopCount_ = 0;
   double barTime_ = 0;  // the time to show, as a time of day
   std::string timeText_;
+  std::string text_;  // what Label1 shows
   float grabX_ = 0, grabY_ = 0;
 };
 

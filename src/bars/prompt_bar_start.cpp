@@ -63,17 +63,16 @@ void PromptBar::startTick() {
       step([&] {
         if (role_.extended && barStage_ != 4) {
           // The extended screen's bar shows the primary bar's text.
-          Label1.setCaption(needs_.promptBar.text());
+          setText(needs_.promptBar.text());
         } else if (barStage_ == 4 && Len(settings.tellShowtext) >= 1) {
-          Label1.setCaption(settings.tellShowtext);
+          setText(settings.tellShowtext);
         } else {
-          Label1.setCaption(settings.tellprocesstext + (barStage_ == 4 ? "超时" : "还剩") +
-                            timeText_);
+          setText(settings.tellprocesstext + (barStage_ == 4 ? "超时" : "还剩") + timeText_);
         }
       });
       Form_Resize();
       step([&] {
-        if (PromptBar* two = partner()) two->setText(Label1.Caption());
+        if (PromptBar* two = partner()) two->setText(text_);
       });
       Timer1.setEnabled(false);
       Timer2.setEnabled(true);

@@ -71,10 +71,10 @@ void PromptBar::textTick() {
         step([&] {
           if (role_.extended) {
             // The extended screen's bar shows the primary bar's text.
-            Label1.setCaption(needs_.promptBar.text());
+            setText(needs_.promptBar.text());
           } else {
             timeText_ = barTimeText(ms, barTime_);
-            Label1.setCaption(settings.tellprocesstext + "还剩" + timeText_);
+            setText(settings.tellprocesstext + "还剩" + timeText_);
           }
           Form_Resize();
         });
@@ -86,7 +86,7 @@ void PromptBar::textTick() {
       case 4:
         break;
       case 7:
-        if (role_.extended) step([&] { Label1.setCaption(needs_.promptBar.text()); });
+        if (role_.extended) step([&] { setText(needs_.promptBar.text()); });
         Form_Resize();
         break;
       default:
@@ -95,7 +95,7 @@ void PromptBar::textTick() {
     step([&] {
       if (PromptBar* two = partner()) {
         two->resumeTextUpdate();
-        two->setText(Label1.Caption());
+        two->setText(text_);
       }
     });
   }
@@ -111,9 +111,8 @@ void PromptBar::textTick() {
     case 4:
       step([&] {
         timeText_ = barTimeText(ms, barTime_);
-        Label1.setCaption(Len(settings.tellShowtext) >= 1
-                              ? settings.tellShowtext
-                              : settings.tellprocesstext + "超时" + timeText_);
+        setText(Len(settings.tellShowtext) >= 1 ? settings.tellShowtext
+                                                : settings.tellprocesstext + "超时" + timeText_);
         Form_Resize();
       });
       if (optionOn(settings.checkvalue, CheckFlag::TimedDuration)) {

@@ -1,7 +1,6 @@
 #include "bars/spotlight_dark_layer.h"
 
 #include <cmath>
-#include <vector>
 
 #include "bars/bars_needs.h"
 #include "bars/spotlight_settings.h"
@@ -9,7 +8,6 @@
 #include "services/attempt.h"
 #include "services/ports.h"
 #include "services/program_folder.h"
-#include "services/text_runtime.h"
 #include "services/window_utilities.h"
 
 namespace horalix {
@@ -31,10 +29,9 @@ constexpr int kParkGap = 5000;
 constexpr int kHoldOthers = 30;
 constexpr int kLeftButton = 1;
 
-// The clear rectangle and the cell that holds the rectangle's corners.
+// The clear rectangle.
 constexpr platform::ControlDesign kDesign[] = {
     {.kind = ControlKind::PictureBox, .name = "Picture1"},
-    {.kind = ControlKind::Label, .name = "Label1", .flags = platform::design::kHidden},
 };
 
 }  // namespace
@@ -42,7 +39,6 @@ constexpr platform::ControlDesign kDesign[] = {
 SpotlightDarkLayer::SpotlightDarkLayer(BarsNeeds& needs)
     : Form(needs.platform.forms, "Frm_move_background"),
       Picture1(addControls(kDesign).control("Picture1")),
-      Label1(control("Label1")),
       Timer1(addTimer("Timer1", 100, false)),
       Timer2(addTimer("Timer2", 30, false)),
       Timer3(addTimer("Timer3", 300, true)),
@@ -65,9 +61,7 @@ void SpotlightDarkLayer::park() {
   move(-Width() - kParkGap, -Height() - kParkGap, Width(), Height());
 }
 
-void SpotlightDarkLayer::setMarkedCorners(const std::string& corners) {
-  Label1.setCaption(corners);
-}
+void SpotlightDarkLayer::setMarkedCorners(const Corners& corners) { marked_ = corners; }
 
 void SpotlightDarkLayer::buildSoon() { Timer1.setEnabled(true); }
 
@@ -81,7 +75,7 @@ void SpotlightDarkLayer::coverScreen() {
 // The layer starts out of sight (the design shows it minimised) and hands over to the veil.
 void SpotlightDarkLayer::Form_Load() {
   const platform::Desktop& desktop = needs_.platform.desktop;
-  Label1.setCaption("");
+  marked_.reset();
   Picture1.setBackColor(kBlack);
   Picture1.Cls();
   Picture1.move(0, 0, kDesignWidthPx * desktop.twipsPerPixelX(),
@@ -106,15 +100,14 @@ void SpotlightDarkLayer::Timer2_Timer() {
 
 void SpotlightDarkLayer::Timer1_Timer() {
   Timer1.setEnabled(false);
-  attempt(needs_.platform.log, "Frm_move_background.Timer1", [&] {
-    const std::vector<std::string> corners = Split(Label1.Caption(), "/");
-    const float x0 = static_cast<float>(Val(corners.at(0)));
-    const float y0 = static_cast<float>(Val(corners.at(1)));
-    const float x1 = static_cast<float>(Val(corners.at(2)));
-    const float y1 = static_cast<float>(Val(corners.at(3)));
-    Picture1.move(static_cast<int>(x1 > x0 ? x0 : x1), static_cast<int>(y1 > y0 ? y0 : y1),
-                  static_cast<int>(std::fabs(x1 - x0)), static_cast<int>(std::fabs(y1 - y0)));
-  });
+  // Without a marked rectangle the clear one stays where it is.
+  if (marked_) {
+    const auto [x0, y0, x1, y1] = *marked_;
+    attempt(needs_.platform.log, "Frm_move_background.Timer1", [&] {
+      Picture1.move(static_cast<int>(x1 > x0 ? x0 : x1), static_cast<int>(y1 > y0 ? y0 : y1),
+                    static_cast<int>(std::fabs(x1 - x0)), static_cast<int>(std::fabs(y1 - y0)));
+    });
+  }
   // The picture of the clear rectangle over the whole box: white inside a thin dark frame.
   attempt(needs_.platform.log, "Frm_move_background.Timer1", [&] {
     const platform::Desktop& desktop = needs_.platform.desktop;

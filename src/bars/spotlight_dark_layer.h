@@ -5,7 +5,7 @@
 // and the menu check mark (spotlight_menu.h).
 #pragma once
 
-#include <string>
+#include <optional>
 
 #include "platform/forms.h"
 
@@ -19,8 +19,6 @@ class SpotlightDarkLayer : public platform::Form {
 
   // The clear rectangle: white (see-through) inside a thin dark frame.
   platform::Control& Picture1;
-  // The marked rectangle as the veil reports it: "x0/y0/x1/y1", twips.
-  platform::Control& Label1;
   platform::Timer& Timer1;  // one shot, 100 ms after the closing press: builds the dark layer
   platform::Timer& Timer2;  // one shot, 30 ms after the load: hands over to the veil
   platform::Timer& Timer3;  // keep on top, every 300 ms
@@ -29,8 +27,14 @@ class SpotlightDarkLayer : public platform::Form {
   void Picture1_MouseMove(int Button, int Shift, float X, float Y);
   void Form_DblClick();
 
-  // The rectangle the veil marks, as the text "x0/y0/x1/y1" (twips).
-  void setMarkedCorners(const std::string& corners);
+  // The rectangle the veil marks: the first corner pressed and the opposite one, in twips.
+  struct Corners {
+    float x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    bool operator==(const Corners&) const = default;
+  };
+  void setMarkedCorners(const Corners& corners);
+  // Nothing until the veil has marked a rectangle since the load.
+  std::optional<Corners> markedCorners() const { return marked_; }
   // The veil has closed: 100 ms later the dark layer shows with the clear rectangle where it
   // was marked.
   void buildSoon();
@@ -49,6 +53,7 @@ class SpotlightDarkLayer : public platform::Form {
   void coverScreen();
 
   BarsNeeds& needs_;
+  std::optional<Corners> marked_;
   float grabX_ = 0, grabY_ = 0;
 };
 

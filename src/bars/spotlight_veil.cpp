@@ -6,7 +6,6 @@
 #include "bars/bars_needs.h"
 #include "bars/spotlight_dark_layer.h"
 #include "services/attempt.h"
-#include "services/text_runtime.h"
 #include "services/window_utilities.h"
 
 namespace horalix {
@@ -19,10 +18,6 @@ constexpr std::uint32_t kWhite = 0xFFFFFF;
 constexpr std::uint32_t kDesktopColour = 0x80000001;  // system colour of the desktop
 // Almost invisible, but the veil takes the mouse over the whole screen.
 constexpr std::int32_t kVeilAlpha = 20;
-
-std::string cornerText(float x0, float y0, float x1, float y1) {
-  return CStr(x0) + "/" + CStr(y0) + "/" + CStr(x1) + "/" + CStr(y1);
-}
 
 // The mark of the first corner. Disabled, it lets the mouse through to the veil beneath it.
 constexpr platform::ControlDesign kDesign[] = {
@@ -82,7 +77,7 @@ void SpotlightVeil::Form_MouseMove(int Button, int Shift, float X, float Y) {
   Mark.move(static_cast<int>(std::min(startX_, X)), static_cast<int>(std::min(startY_, Y)),
             static_cast<int>(std::fabs(X - startX_)), static_cast<int>(std::fabs(Y - startY_)));
   Mark.setVisible(true);
-  needs_.spotlightDarkLayer.setMarkedCorners(cornerText(startX_, startY_, X, Y));
+  needs_.spotlightDarkLayer.setMarkedCorners({startX_, startY_, X, Y});
   drawn_ = true;
 }
 

@@ -20,6 +20,7 @@ void MainWindow::LoadHudongMenu() {
           readInteractionMenuEntry({needs_.platform.files, iniPath(needs_.platform)}, i);
       const std::string caption = TimeToMinSec(entry.sname);
       const bool shown = Val(horalix::Left(entry.checkvalue, 1)) != 0;
+      interactionPresetCaptions_.at(static_cast<std::size_t>(i - 1)) = caption;
       item.setCaption(caption);
       item.setVisible(shown);
     } catch (const std::exception& e) {
@@ -29,12 +30,15 @@ void MainWindow::LoadHudongMenu() {
   }
 }
 
-std::string MainWindow::interactionPresetCaption(int index) { return hd_time_one(index).Caption(); }
+const std::string& MainWindow::interactionPresetCaption(int index) const {
+  return interactionPresetCaptions_.at(static_cast<std::size_t>(index));
+}
 
 void MainWindow::showInteractionPreset(int index, bool visible, const std::string& caption) {
   platform::MenuItem& item = hd_time_one(index);
   item.setVisible(visible);
   item.setCaption(caption);
+  interactionPresetCaptions_.at(static_cast<std::size_t>(index)) = caption;
 }
 
 // The pause item is the second of the countdown's own menu.

@@ -5,9 +5,11 @@
 // other window reads and writes (see run_state.cpp for what each cell holds).
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/forms.h"
 #include "platform/tray.h"
@@ -99,8 +101,8 @@ class MainWindow : public platform::Form {
 
   // ---- The interaction items ----
 
-  // The caption of interaction preset `index` (0 to 4).
-  std::string interactionPresetCaption(int index);
+  // The caption of interaction preset `index` (0 to 4): the duration its item shows.
+  const std::string& interactionPresetCaption(int index) const;
   void showInteractionPreset(int index, bool visible, const std::string& caption);
   // The countdown's own menu offers "开始计时" while paused, "暂停计时" while counting.
   void showInteractionPaused(bool paused);
@@ -192,6 +194,11 @@ class MainWindow : public platform::Form {
   bool firstPassMade_ = false;
   // Stage-sound names of the last automatic start, joined by "\".
   std::string stageSounds_;
+  // The names of the presets submenu's items, in their order: what choosing an item applies.
+  // Its first item shows the placeholder "^" while no preset is listed.
+  std::vector<std::string> presetNames_{"^"};
+  // The captions of the five interaction preset items, as they were last given.
+  std::array<std::string, 5> interactionPresetCaptions_;
 };
 
 }  // namespace horalix

@@ -30,6 +30,7 @@ void MainWindow::change_clock_menu() {
 void MainWindow::ClearOftenMenu() {
   platform::MenuItem& presets = menu_two(3);
   while (presets.children().size() > 1) presets.removeChild(*presets.children().back());
+  presetNames_.resize(1);
 }
 
 // The item stays hidden when the file is missing or the list cannot be read; no message. The
@@ -40,12 +41,14 @@ void MainWindow::LoadOftenMenu() {
   presets.setEnabled(false);
   presets.setVisible(false);
   menu_often(0).setCaption("^");
+  presetNames_ = {"^"};
   presetsListed = false;
   const auto names = officeDataOf(needs_.platform).menuPresetNames();
   if (!names || names->empty()) return;
   presets.setEnabled(true);
   presets.setVisible(true);
   presetsListed = names->front() != "^";
+  presetNames_ = *names;
   for (std::size_t i = 0; i < names->size(); ++i) {
     const int index = static_cast<int>(i);
     platform::MenuItem& item = index == 0 ? menu_often(0) : presets.add("menu_often", index, "");
@@ -66,7 +69,7 @@ void MainWindow::menu_often_Click(int Index) {
   for (int i = 0; i < oftenCount(); ++i) menu_often(i).setChecked(i == Index);
 
   PresetDatabase database = officeDataOf(needs_.platform);
-  const DbRows rows = database.menuPreset(menu_often(Index).Caption());
+  const DbRows rows = database.menuPreset(presetNames_.at(static_cast<std::size_t>(Index)));
   if (!rows.ok()) {
     if (needs_.platform.log) needs_.platform.log("presets menu: " + database.lastError());
     return;  // the layer has told the user

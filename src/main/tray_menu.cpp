@@ -26,6 +26,11 @@ void MainWindow::buildMenus() {
   buildCommandMenu(*this, CommandMenu::Tray, menu);
   buildCommandMenu(*this, CommandMenu::Interaction, ppt_hudong);
   commandItem(*this, CommandId::Presets).add("menu_often", 0, "^");
+  for (const Command& command : commands()) {
+    if (command.name == "hd_time_one") {
+      interactionPresetCaptions_.at(static_cast<std::size_t>(command.index)) = command.caption;
+    }
+  }
   // Both trees are popups only: hidden on the window, so it gets no menu bar.
   menu.setVisible(false);
   ppt_hudong.setVisible(false);

@@ -439,9 +439,9 @@ constexpr ControlDesign kDesign[] = {
      .height = 390,
      .caption = "关闭",
      .tabIndex = 18},
-    // Reached by a double click on a preset; the state cells.
+    // Reached by a double click on a preset.
     {.kind = ControlKind::CommandButton, .name = "Cmd_load", .caption = "应用", .flags = kHidden},
-    {.kind = ControlKind::Label, .name = "Label7", .flags = kHidden},
+    // Measures the gap after a row number.
     {.kind = ControlKind::Label, .name = "Label8", .flags = kHidden | design::kAutoSize},
 };
 
@@ -463,7 +463,6 @@ PresetManager::PresetManager(PresetsNeeds& needs)
     : Form(needs.platform.forms, "Frm_offtensetting"),
       List1(addControls(kDesign).addControls(kShapes).control("List1")),
       List2(control("List2")),
-      Label7(control("Label7")),
       Label8(control("Label8")),
       presetRows(List1, listpad),
       linkRows(List2, listpad),
@@ -562,7 +561,7 @@ void PresetManager::placeBesideSettings() {
 // Every step goes on after a failing one; a failing database step has told the user.
 void PresetManager::Form_Load() {
   active = ActiveList::None;
-  Label7.setCaption("");
+  currentRow_.reset();
   attempt(needs_.platform.log, "preset manager, place", [&] { placeBesideSettings(); });
   attempt(needs_.platform.log, "preset manager, gap", [&] { measureGap(); });
   control("Picture1", 2).setVisible(false);

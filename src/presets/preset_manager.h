@@ -28,7 +28,6 @@ class PresetManager : public platform::Form {
   // ---- The lists ----
   platform::Control& List1;   // presets
   platform::Control& List2;   // document links
-  platform::Control& Label7;  // the current row of the active list, as text
   platform::Control& Label8;  // measures the gap after the row number
   // The blanks between a row's number and its name, measured at load.
   std::string listpad;
@@ -41,6 +40,9 @@ class PresetManager : public platform::Form {
   // The list clicked last, until a tab switch: the presets (List1), the links (List2) or none.
   enum class ActiveList { None, Presets, Links };
   ActiveList active = ActiveList::None;
+  // The current row of the list clicked or moved in last (-1: none selected); nothing after
+  // the load, which counts as row 0.
+  std::optional<int> currentRow() const { return currentRow_; }
 
   // The rows of a list ("List1" or "List2") as number, name, second and third column; nothing
   // for an empty list or an unknown name.
@@ -108,6 +110,8 @@ class PresetManager : public platform::Form {
   ManagerList* listNamed(const std::string& name);
   ManagerList* activeList();
   void deselectAll(ManagerList& list);
+  // Clears the selection of `list` when the current row is one of its rows or above them.
+  void deselectIfCurrentWithin(ManagerList& list);
   void moveRow(bool up);
   // Stores the order of a list and shows the IDs the rows now have; false when the store
   // failed (the user was told and the lists were read again).
@@ -125,6 +129,7 @@ class PresetManager : public platform::Form {
 
   PresetsNeeds& needs_;
   bool ctrlOnHelp_ = false;
+  std::optional<int> currentRow_;
 };
 
 // Opens the preset manager beside the settings window, modally, as the settings window's

@@ -1,25 +1,23 @@
 // Which of the preset manager's lists is active: the one clicked last, until a tab switch.
-#include <cstdlib>
-
 #include "presets/preset_manager.h"
 
 namespace horalix {
 
 void PresetManager::List1_Click() {
-  if (active == ActiveList::Links && std::atoi(Label7.Caption().c_str()) + 1 <= linkRows.count()) {
-    deselectAll(linkRows);
-  }
+  if (active == ActiveList::Links) deselectIfCurrentWithin(linkRows);
   active = ActiveList::Presets;
-  Label7.setCaption(std::to_string(List1.ListIndex()));
+  currentRow_ = List1.ListIndex();
 }
 
 void PresetManager::List2_Click() {
-  if (active == ActiveList::Presets &&
-      std::atoi(Label7.Caption().c_str()) + 1 <= presetRows.count()) {
-    deselectAll(presetRows);
-  }
+  if (active == ActiveList::Presets) deselectIfCurrentWithin(presetRows);
   active = ActiveList::Links;
-  Label7.setCaption(std::to_string(List2.ListIndex()));
+  currentRow_ = List2.ListIndex();
+}
+
+// No current row counts as row 0.
+void PresetManager::deselectIfCurrentWithin(ManagerList& list) {
+  if (currentRow_.value_or(0) + 1 <= list.count()) deselectAll(list);
 }
 
 }  // namespace horalix

@@ -88,9 +88,7 @@ void PresetManager::Image1_Click(int index) {
   control("Cmd_save").setVisible(false);
   control("Command8", 0).setVisible(false);
   control("Command1", 0).setVisible(false);
-  if (ManagerList* list = activeList()) {
-    if (std::atoi(Label7.Caption().c_str()) + 1 <= list->count()) deselectAll(*list);
-  }
+  if (ManagerList* list = activeList()) deselectIfCurrentWithin(*list);
   const int area = index == 0 ? 1 : 2;
   control("Picture1", area).setVisible(true);
   for (const char* field : kAreaFields) {

@@ -52,7 +52,7 @@ void PresetManager::moveRow(bool up) {
     list->selectOnly(to);
     if (isPresets) rebuildPresetsMenu();
   }
-  Label7.setCaption(std::to_string(list->control().ListIndex()));
+  currentRow_ = list->control().ListIndex();
 }
 
 // The numbers shown become the IDs the store gave; a failed store leaves the table as it was,

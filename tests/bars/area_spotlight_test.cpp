@@ -15,6 +15,15 @@ class AreaSpotlightTest : public SpotlightTest {
     chooseArea();
     loop.advance(30);
   }
+  // Opens the effect and marks the rectangle from (1500, 3000) to (4500, 6000) on the veil; the
+  // layer is built from it.
+  void openWithAMarkedRectangle() {
+    openVeil();
+    forms.mouseDown(veil, 1, 1500, 3000);
+    forms.mouseMove(veil, 0, 4500, 6000);
+    forms.mouseDown(veil, 1, 4500, 6000);
+    loop.advance(100);
+  }
   // The clear rectangle: left, top, width, height.
   std::vector<int> clearArea() const {
     const platform::Control& box = layer.Picture1;
@@ -53,33 +62,33 @@ TEST_F(AreaSpotlightTest, TwoPressesWithAMoveBetweenMarkTheClearRectangle) {
   struct Case {
     const char* what;
     std::vector<Input> inputs;
-    std::string corners;     // Label1 of the layer when the veil closes
-    std::vector<int> clear;  // left, top, width, height
+    SpotlightDarkLayer::Corners corners;  // the layer's rectangle when the veil closes
+    std::vector<int> clear;               // left, top, width, height
   };
   const Case cases[] = {
       {"top left to bottom right",
        {{true, 1500, 3000}, {false, 4500, 6000}, {true, 4500, 6000}},
-       "1500/3000/4500/6000",
+       {1500, 3000, 4500, 6000},
        {1500, 3000, 3000, 3000}},
       {"bottom right to top left",
        {{true, 4500, 6000}, {false, 1500, 3000}, {true, 1500, 3000}},
-       "4500/6000/1500/3000",
+       {4500, 6000, 1500, 3000},
        {1500, 3000, 3000, 3000}},
       {"top right to bottom left",
        {{true, 4500, 3000}, {false, 1500, 6000}, {true, 1500, 6000}},
-       "4500/3000/1500/6000",
+       {4500, 3000, 1500, 6000},
        {1500, 3000, 3000, 3000}},
       {"a press without a move only moves the first corner",
        {{true, 100, 100}, {true, 1500, 3000}, {false, 2500.5f, 3333.25f}, {true, 0, 0}},
-       "1500/3000/2500.5/3333.25",
+       {1500, 3000, 2500.5f, 3333.25f},
        {1500, 3000, 1000, 333}},
       {"the last move before the press counts",
        {{true, 1500, 3000}, {false, 9000, 9000}, {false, 3000, 4500}, {true, 7000, 7000}},
-       "1500/3000/3000/4500",
+       {1500, 3000, 3000, 4500},
        {1500, 3000, 1500, 1500}},
       {"zero width leaves the whole screen dark",
        {{true, 1500, 3000}, {false, 1500, 6000}, {true, 1500, 6000}},
-       "1500/3000/1500/6000",
+       {1500, 3000, 1500, 6000},
        {1500, 3000, 0, 3000}},
   };
   for (const Case& c : cases) {
@@ -95,7 +104,7 @@ TEST_F(AreaSpotlightTest, TwoPressesWithAMoveBetweenMarkTheClearRectangle) {
       }
     }
     EXPECT_FALSE(veil.loaded()) << "the closing press closes the veil";
-    EXPECT_EQ(layer.Label1.Caption(), c.corners);
+    EXPECT_EQ(layer.markedCorners(), c.corners);
     EXPECT_FALSE(layer.Visible()) << "the layer waits 100 ms";
     loop.advance(99);
     EXPECT_FALSE(layer.Visible());
@@ -136,11 +145,7 @@ TEST_F(AreaSpotlightTest, PressesWithoutAMoveBuildNoLayer) {
 }
 
 TEST_F(AreaSpotlightTest, ClearRectangleMovesOnlyWithTheLeftButtonAlone) {
-  openVeil();
-  forms.mouseDown(veil, 1, 1500, 3000);
-  forms.mouseMove(veil, 0, 4500, 6000);
-  forms.mouseDown(veil, 1, 4500, 6000);
-  loop.advance(100);
+  openWithAMarkedRectangle();
   ASSERT_EQ(clearArea(), std::vector<int>({1500, 3000, 3000, 3000}));
   struct Case {
     int button;
@@ -161,12 +166,22 @@ TEST_F(AreaSpotlightTest, ClearRectangleMovesOnlyWithTheLeftButtonAlone) {
   }
 }
 
-TEST_F(AreaSpotlightTest, DoubleClickEndsTheEffect) {
-  openVeil();
-  forms.mouseDown(veil, 1, 1500, 3000);
-  forms.mouseMove(veil, 0, 4500, 6000);
-  forms.mouseDown(veil, 1, 4500, 6000);
+// A rectangle marked in an earlier opening is gone with it: built before the veil marks a new
+// one, the layer keeps its clear rectangle where the load put it.
+TEST_F(AreaSpotlightTest, ARectangleMarkedBeforeDoesNotOutliveItsOpening) {
+  openWithAMarkedRectangle();
+  ASSERT_EQ(clearArea(), std::vector<int>({1500, 3000, 3000, 3000}));
+  forms.dblClick(layer);
+  chooseArea();
+  EXPECT_FALSE(layer.markedCorners());
+  layer.buildSoon();
   loop.advance(100);
+  EXPECT_TRUE(layer.Visible());
+  EXPECT_EQ(clearArea(), std::vector<int>({0, 0, 915 * 15, 34 * 15}));
+}
+
+TEST_F(AreaSpotlightTest, DoubleClickEndsTheEffect) {
+  openWithAMarkedRectangle();
   ASSERT_TRUE(layer.Visible());
   ASSERT_TRUE(main.MouseLight(1).Checked());
   ASSERT_EQ(app.run.openToolWindow, OpenWindow::SpotlightArea);

@@ -178,7 +178,7 @@ TEST_F(PromptBarTest, WithTheSecondScreenTheSecondBarGetsTheCaptionAndTheHide) {
   for (bool second : {false, true}) {
     SCOPED_TRACE(second);
     setSecondScreen(second);
-    barTwo.Label1.setCaption("");
+    barTwo.setText("");
     askForBar("1", 60400);
     EXPECT_EQ(barTwo.Label1.Caption(), second ? "您的发言还剩1分00秒" : "");
     EXPECT_EQ(barTwo.Timer3.Enabled(), second);

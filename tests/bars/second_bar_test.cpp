@@ -52,7 +52,7 @@ TEST_F(SecondBarTest, AReminderBringsTheSecondBarOnTheExtendedScreenWithThePrima
   for (const Case& c : cases) {
     SCOPED_TRACE(c.stage);
     writeIni("Hotkey", "processadd", "10");
-    barTwo.Label1.setCaption("");
+    barTwo.setText("");
     askForBoth(c.stage, c.ms);
     EXPECT_EQ(bar.Label1.Caption(), c.text);
     EXPECT_EQ(barTwo.Label1.Caption(), c.text);
@@ -75,7 +75,7 @@ TEST_F(SecondBarTest, TheSecondBarFollowsThePrimaryBarsTextAndParksWithIt) {
   storeSecondPosition(screenWidth() + 2000, 1200);
   // Asked for before the primary bar (by the mirror clock), it shows the primary bar's caption
   // as it stands.
-  bar.Label1.setCaption("before");
+  bar.setText("before");
   clock.alarmStage = AlarmStage::Alarm2;
   barTwo.Timer3.setEnabled(true);
   loop.advance(100);
@@ -93,7 +93,7 @@ TEST_F(SecondBarTest, TheSecondBarFollowsThePrimaryBarsTextAndParksWithIt) {
   for (const char* stage : {"1", "7"}) {
     askForBoth(stage, 60400);
     bar.Timer2.setEnabled(false);
-    bar.Label1.setCaption("primary");
+    bar.setText("primary");
     clockShows(59400);
     loop.advance(1000);
     EXPECT_EQ(barTwo.Label1.Caption(), "primary") << stage;

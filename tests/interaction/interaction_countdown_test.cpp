@@ -233,13 +233,13 @@ TEST_F(CountdownTest, ACaptionThatIsNotMinutesAndSecondsChangesNothing) {
   popupCommand(1);
   for (const char* caption : {"1:00:00", "60:00", "05:7x", "", ":05", "5:", "100:0", "互动一"}) {
     SCOPED_TRACE(caption);
-    main.hd_time_one(0).setCaption(caption);
+    main.showInteractionPreset(0, true, caption);
     choose(0);
     EXPECT_EQ(interaction.presetDuration, "01:00");
     EXPECT_EQ(main.menuItem("Frmhudong", 1).Caption(), "开始计时");
     EXPECT_FALSE(interaction.Timer3.Enabled());
   }
-  main.hd_time_one(0).setCaption("2:5");
+  main.showInteractionPreset(0, true, "2:5");
   choose(0);
   EXPECT_EQ(shown(), "2:05");
 }
