@@ -39,21 +39,22 @@ struct ScrollTarget {
   platform::Form& window;
   void (*save)(platform::Platform&, std::int32_t, std::int32_t);
 };
-ScrollTarget scrollTarget(SettingsNeeds& needs, SettingsWindow& settings) {
-  if (settings.c("Check8", 0).Value() != 0) return {needs.secondPromptBar, SaveProcessTwoPos};
+ScrollTarget scrollTarget(SettingsNeeds& needs, const SettingsFields& settings) {
+  if (settings.Check8[0].Value() != 0) return {needs.secondPromptBar, SaveProcessTwoPos};
   return {needs.mirrorClock, SaveClockTwoPos};
 }
 
-void storeScrollPlace(SettingsNeeds& needs, SettingsWindow& settings, const ScrollTarget& target) {
-  target.save(needs.platform, settings.c("HScroll1").Value() * kHStep,
-              settings.c("VScroll1").Value() * kVStep);
+void storeScrollPlace(SettingsNeeds& needs, const SettingsFields& settings,
+                      const ScrollTarget& target) {
+  target.save(needs.platform, settings.HScroll1.Value() * kHStep,
+              settings.VScroll1.Value() * kVStep);
 }
 
 // The scroll bars are there only while the second screen is in use.
-void showScrollBars(SettingsWindow& settings) {
-  const bool shown = settings.c("Check1", 6).Value() != 0;
-  settings.c("HScroll1").setVisible(shown);
-  settings.c("VScroll1").setVisible(shown);
+void showScrollBars(const SettingsFields& settings) {
+  const bool shown = settings.Check1[6].Value() != 0;
+  settings.HScroll1.setVisible(shown);
+  settings.VScroll1.setVisible(shown);
 }
 
 }  // namespace
@@ -115,7 +116,7 @@ void SettingsWindow::secondScreenSwitch() {
   } else {
     parkSecondScreen();
   }
-  showScrollBars(*this);
+  showScrollBars(fields_);
 }
 
 // After a switch of the prompt-text mode: the scroll bars take up the window the mode addresses.
@@ -143,11 +144,11 @@ void SettingsWindow::placeForMode() {
     bar.setLeft(at.left);
     bar.setTop(at.top >= 1 && at.top <= h + 500 ? at.top : 100);
   }
-  showScrollBars(*this);
+  showScrollBars(fields_);
 }
 
 void SettingsWindow::HScroll1_Change() {
-  const ScrollTarget target = scrollTarget(needs_, *this);
+  const ScrollTarget target = scrollTarget(needs_, fields_);
   if (c("Check1", 6).Value() != 1) {
     parkFar(needs_, target.window);
     return;
@@ -155,13 +156,13 @@ void SettingsWindow::HScroll1_Change() {
   const int w = screenWidthTwips(needs_.platform, needs_.run);
   // A window still left of the second screen first snaps to its edge; the next step moves it.
   target.window.setLeft(target.window.Left() < w ? w : c("HScroll1").Value() * kHStep);
-  storeScrollPlace(needs_, *this, target);
+  storeScrollPlace(needs_, fields_, target);
 }
 
 void SettingsWindow::VScroll1_Change() {
-  const ScrollTarget target = scrollTarget(needs_, *this);
+  const ScrollTarget target = scrollTarget(needs_, fields_);
   target.window.setTop(c("VScroll1").Value() * kVStep);
-  storeScrollPlace(needs_, *this, target);
+  storeScrollPlace(needs_, fields_, target);
 }
 
 }  // namespace horalix
