@@ -68,7 +68,7 @@ SettingsWindow::Place SettingsWindow::storeSecondScreenSwitch() {
     ValueStore store = programValues(needs_.platform);
     const ReadSlot slots[] = {ReadSlot::int32("clocklefttwo", at.left),
                               ReadSlot::int32("clocktoptwo", at.top)};
-    const NamedValue flag{"second_screen", std::int32_t{c("Check1", 6).Value()},
+    const NamedValue flag{"second_screen", std::int32_t{fields_.Check1[6].Value()},
                           platform::regtype::Dword};
     bool done = true;
     for (const ReadSlot& slot : slots) {
@@ -89,8 +89,8 @@ SettingsWindow::Place SettingsWindow::storeSecondScreenSwitch() {
 void SettingsWindow::setScrollBars(int leftMin, Place at) {
   const int w = screenWidthTwips(needs_.platform, needs_.run);
   const int h = screenHeightTwips(needs_.platform, needs_.run);
-  platform::Control& across = c("HScroll1");
-  platform::Control& down = c("VScroll1");
+  platform::Control& across = fields_.HScroll1;
+  platform::Control& down = fields_.VScroll1;
   across.setRange(leftMin, w / kHStep * 2 + 500);
   down.setRange(-20, h / kVStep + 100);
   across.setValue(floorDiv(at.left, kHStep));
@@ -105,13 +105,13 @@ void SettingsWindow::parkSecondScreen() {
 
 void SettingsWindow::secondScreenSwitch() {
   Place at = storeSecondScreenSwitch();
-  if (c("Check1", 6).Value() == 1) {
+  if (fields_.Check1[6].Value() == 1) {
     const int w = screenWidthTwips(needs_.platform, needs_.run);
     at.top = reduceByScreenHeights(at.top, screenHeightTwips(needs_.platform, needs_.run));
     if (at.left < w) at.left = w;
     setScrollBars(w / kHStep, at);
     MirrorClock& mirror = needs_.mirrorClock;
-    mirror.setLeft(mirror.Left() < w ? w : c("HScroll1").Value() * kHStep);
+    mirror.setLeft(mirror.Left() < w ? w : fields_.HScroll1.Value() * kHStep);
     mirror.setTop(at.top);
   } else {
     parkSecondScreen();
@@ -123,9 +123,9 @@ void SettingsWindow::secondScreenSwitch() {
 void SettingsWindow::placeForMode() {
   const int w = screenWidthTwips(needs_.platform, needs_.run);
   const int h = screenHeightTwips(needs_.platform, needs_.run);
-  if (c("Check1", 6).Value() != 1) {
+  if (fields_.Check1[6].Value() != 1) {
     parkSecondScreen();
-  } else if (c("Check8", 0).Value() == 0) {
+  } else if (fields_.Check8[0].Value() == 0) {
     Place at = storeSecondScreenSwitch();
     at.top = std::max(0, reduceByScreenHeights(at.top, h));
     if (at.left < w) at.left = w;
@@ -149,19 +149,19 @@ void SettingsWindow::placeForMode() {
 
 void SettingsWindow::HScroll1_Change() {
   const ScrollTarget target = scrollTarget(needs_, fields_);
-  if (c("Check1", 6).Value() != 1) {
+  if (fields_.Check1[6].Value() != 1) {
     parkFar(needs_, target.window);
     return;
   }
   const int w = screenWidthTwips(needs_.platform, needs_.run);
   // A window still left of the second screen first snaps to its edge; the next step moves it.
-  target.window.setLeft(target.window.Left() < w ? w : c("HScroll1").Value() * kHStep);
+  target.window.setLeft(target.window.Left() < w ? w : fields_.HScroll1.Value() * kHStep);
   storeScrollPlace(needs_, fields_, target);
 }
 
 void SettingsWindow::VScroll1_Change() {
   const ScrollTarget target = scrollTarget(needs_, fields_);
-  target.window.setTop(c("VScroll1").Value() * kVStep);
+  target.window.setTop(fields_.VScroll1.Value() * kVStep);
   storeScrollPlace(needs_, fields_, target);
 }
 

@@ -74,7 +74,7 @@ void applyPromptLook(SettingsNeeds& needs, const SettingsFields& f) {
 }  // namespace
 
 void SettingsWindow::Command1_Click() {
-  if (c("Check8", 0).Value() == 1) {
+  if (fields_.Check8[0].Value() == 1) {
     applyPromptLook(needs_, fields_);
     return;
   }

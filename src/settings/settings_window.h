@@ -122,7 +122,10 @@ class SettingsWindow : public platform::Form {
   // Where the window stands as designed, in twips: each load starts there.
   static constexpr int kDesignLeft = 600, kDesignTop = 600;
 
-  // A control by its design name and index.
+  // A control by its design name and index. Only the window's own members reach its controls
+  // by name: others go through fields() and the accessors above.
+  using platform::Form::control;
+  using platform::Form::findControl;
   platform::Control& c(const std::string& name, int index = -1) { return control(name, index); }
 
   void wireHandlers();

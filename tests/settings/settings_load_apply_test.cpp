@@ -138,11 +138,11 @@ TEST_F(SettingsLoadApply, AManualApplyKeepsManualTimingRunningButUnbindsADocumen
 TEST_F(SettingsLoadApply, ARefusedApplyChangesNothing) {
   struct Case {
     const char* what;
-    std::function<void(SettingsWindow&)> set;
+    std::function<void(platform::Form&)> set;
     const char* message;  // "" accepted
   };
   const auto alarms = [](int duration, int a1, int a2, int a3, int ticked) {
-    return [=](SettingsWindow& t) {
+    return [=](platform::Form& t) {
       t.control("Text2", 1).setText(std::to_string(duration / 3600));
       t.control("Text2", 2).setText(std::to_string(duration / 60 % 60));
       t.control("Text2", 3).setText(std::to_string(duration % 60));
@@ -162,18 +162,18 @@ TEST_F(SettingsLoadApply, ARefusedApplyChangesNothing) {
       {"last alarm under 3", alarms(600, 40, 20, 2, 4), "报警3设定时长要在3秒以上，请修改再保存"},
       {"duration alone of 2", alarms(2, 40, 20, 5, 0), ""},
       {"duration off",
-       [&](SettingsWindow& t) {
+       [&](platform::Form& t) {
          alarms(600, 30, 30, 30, 7)(t);
          t.control("Check2", 1).setValue(0);
        },
        ""},
       {"equal hot keys",
-       [](SettingsWindow& t) {
+       [](platform::Form& t) {
          t.control("Text3", 2).setText("F5");
          t.control("Text3", 4).setText("F5");
        },
        "系统热键设置不能相同"},
-      {"no hot keys", [](SettingsWindow& t) { t.control("Text3", 1).setText("无"); }, ""},
+      {"no hot keys", [](platform::Form& t) { t.control("Text3", 1).setText("无"); }, ""},
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.what);

@@ -28,8 +28,9 @@ TEST_F(SoundFileBoxesTest, OnlyTheSoundBoxesOpenTheDialog) {
   EXPECT_EQ(files.readAll(programPath("sounds\\chime.wav")), "chime");
   // The settings window's own boxes import the same way.
   dialogs.answerFileAfter("D:\\s\\chime.wav", 500);
-  app.settingsWindow().control("Text4", 10).click();
-  EXPECT_EQ(app.settingsWindow().control("Text4", 10).Text(), "chime.wav");
+  platform::Form& settings = app.settingsWindow();
+  settings.control("Text4", 10).click();
+  EXPECT_EQ(settings.control("Text4", 10).Text(), "chime.wav");
 }
 
 }  // namespace
