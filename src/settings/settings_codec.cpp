@@ -21,27 +21,30 @@ struct FlagSpot {
   ControlRow SettingsFields::*row;
   int index;
 };
-using F = SettingsFields;
+using Fields = SettingsFields;
 
 // `checkvalue` characters 1 to 33, in order.
 constexpr FlagSpot kCheckvalueControls[kCheckvalueLength] = {
-    {&F::Check2, 1},  {&F::Check2, 2},  {&F::Check2, 3},  {&F::Check2, 4}, {&F::Check2, 5},
-    {&F::Check2, 6},  {&F::Check1, 0},  {&F::Check1, 1},  {&F::Check1, 2}, {&F::Check1, 3},
-    {&F::Check1, 4},  {&F::Check1, 5},  {nullptr, -1},    {&F::Check3, 0}, {&F::Check3, 1},
-    {&F::Check3, 2},  {&F::Check3, 3},  {&F::Check3, 4},  {&F::Check3, 5}, {&F::Check3, 6},
-    {&F::Check3, 7},  {&F::Check3, 8},  {&F::Check4, 1},  {&F::Check4, 2}, {&F::Check4, 3},
-    {&F::Check4, 4},  {&F::Check4, 5},  {&F::Check5, 0},  {&F::Check5, 1}, {&F::Check5, 2},
-    {&F::Check11, 0}, {&F::Check11, 1}, {&F::Check11, 2},
+    {&Fields::Check2, 1},  {&Fields::Check2, 2}, {&Fields::Check2, 3},  {&Fields::Check2, 4},
+    {&Fields::Check2, 5},  {&Fields::Check2, 6}, {&Fields::Check1, 0},  {&Fields::Check1, 1},
+    {&Fields::Check1, 2},  {&Fields::Check1, 3}, {&Fields::Check1, 4},  {&Fields::Check1, 5},
+    {nullptr, -1},         {&Fields::Check3, 0}, {&Fields::Check3, 1},  {&Fields::Check3, 2},
+    {&Fields::Check3, 3},  {&Fields::Check3, 4}, {&Fields::Check3, 5},  {&Fields::Check3, 6},
+    {&Fields::Check3, 7},  {&Fields::Check3, 8}, {&Fields::Check4, 1},  {&Fields::Check4, 2},
+    {&Fields::Check4, 3},  {&Fields::Check4, 4}, {&Fields::Check4, 5},  {&Fields::Check5, 0},
+    {&Fields::Check5, 1},  {&Fields::Check5, 2}, {&Fields::Check11, 0}, {&Fields::Check11, 1},
+    {&Fields::Check11, 2},
 };
 
 constexpr FlagSpot kOptvalueControls[kOptvalueLength] = {
-    {&F::Option1, 0}, {&F::Option1, 1}, {&F::Option2, 0}, {&F::Option2, 1}, {&F::Option2, 2},
-    {&F::Option2, 3}, {&F::Option4, 0}, {&F::Option4, 1}, {&F::Option4, 2},
+    {&Fields::Option1, 0}, {&Fields::Option1, 1}, {&Fields::Option2, 0},
+    {&Fields::Option2, 1}, {&Fields::Option2, 2}, {&Fields::Option2, 3},
+    {&Fields::Option4, 0}, {&Fields::Option4, 1}, {&Fields::Option4, 2},
 };
 
 constexpr FlagSpot kAImodeControls[kAImodeLength] = {
-    {&F::Option6, 0}, {&F::Option6, 1}, {&F::Check6, 0}, {&F::Check6, 1},
-    {&F::Check6, 2},  {&F::Check6, 3},  {&F::Check6, 4}, {&F::Check6, 5},
+    {&Fields::Option6, 0}, {&Fields::Option6, 1}, {&Fields::Check6, 0}, {&Fields::Check6, 1},
+    {&Fields::Check6, 2},  {&Fields::Check6, 3},  {&Fields::Check6, 4}, {&Fields::Check6, 5},
 };
 
 // The sound boxes of the reminder grid in the order of `tellsoundname`.

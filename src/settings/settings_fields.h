@@ -28,7 +28,8 @@ class ControlRow {
   std::vector<platform::Control*> controls_;
 };
 
-// A form built from the settings window's design (settingsDesign()), bound row by row.
+// A form built from the settings window's design (settingsDesign()), bound row by row. Like a
+// view, a const binding still reaches the controls themselves: setting one runs its handlers.
 struct SettingsFields {
   explicit SettingsFields(platform::Form& design);
 
