@@ -15,20 +15,21 @@ namespace horalix {
 
 void PresetManager::applyToSettingsWindow(const std::vector<platform::DbValue>& row) {
   SettingsWindow& window = needs_.settingsWindow;
+  const SettingsFields& fields = window.fields();
   // A column that is empty or cannot be read leaves its control as it is: the row is laid over
   // what the window shows.
   SettingsBlock preset = needs_.settings;
   try {
-    preset = encodeSettings(window);
+    preset = encodeSettings(fields);
   } catch (const std::exception&) {
     // A number field beyond its range: the record stands in for the window.
   }
   copyPresetRow(row, preset, PresetCopy::Document);
   FillFromCode filling(window);
-  decodePresetSettings(window, preset);
+  decodePresetSettings(fields, preset);
   // The overtime options' handlers set the overtime row from the settings record in force;
   // a second pass gives back the preset's values to whatever a handler changed.
-  decodePresetSettings(window, preset);
+  decodePresetSettings(fields, preset);
 }
 
 }  // namespace horalix

@@ -20,21 +20,21 @@ namespace {
 
 // The whole part of a field's number; a field that is not a number, or one beyond 32 bits,
 // throws.
-std::int32_t wholePart(SettingsWindow& window, int index) {
-  return CLng(Int(CDbl(window.c("Text2", index).Text())));
+std::int32_t wholePart(const SettingsFields& fields, int index) {
+  return CLng(Int(CDbl(fields.Text2[index].Text())));
 }
 
 }  // namespace
 
 std::optional<PresetRecord> PresetManager::presetOfSettingsWindow() {
-  SettingsWindow& window = needs_.settingsWindow;
+  const SettingsFields& fields = needs_.settingsWindow.fields();
   platform::MessageBoxes& boxes = needs_.platform.messageBoxes;
   PresetRecord record;
   StageTimes times;
   try {
-    const std::int32_t hours = wholePart(window, 1);
-    const std::int32_t minutes = wholePart(window, 2);
-    const std::int32_t seconds = wholePart(window, 3);
+    const std::int32_t hours = wholePart(fields, 1);
+    const std::int32_t minutes = wholePart(fields, 2);
+    const std::int32_t seconds = wholePart(fields, 3);
     // The duration is stored as a time of day: 24 hours or more, or 60 minutes or seconds,
     // cannot be one.
     const std::optional<std::string> timeall = timeOfDayText(
@@ -43,20 +43,20 @@ std::optional<PresetRecord> PresetManager::presetOfSettingsWindow() {
     record.timeall = *timeall;
     times.duration = hours * 3600 + minutes * 60 + seconds;
     for (std::size_t i = 0; i < 3; ++i) {
-      times.alarms[i] = wholePart(window, static_cast<int>(i) + 4);
+      times.alarms[i] = wholePart(fields, static_cast<int>(i) + 4);
     }
-    record.time_end = std::to_string(wholePart(window, 7));
+    record.time_end = std::to_string(wholePart(fields, 7));
   } catch (const std::exception&) {
     showNotice(boxes, DbNotice::PresetNotSaved);
     return std::nullopt;
   }
-  if (!checkStageTimes(window, boxes, times, {"设置时长不能相同，请修改", "\r\r"}))
+  if (!checkStageTimes(fields, boxes, times, {"设置时长不能相同，请修改", "\r\r"}))
     return std::nullopt;
-  if (!hotKeysDistinct(window, boxes)) return std::nullopt;
+  if (!hotKeysDistinct(fields, boxes)) return std::nullopt;
 
   SettingsBlock settings;
   try {
-    settings = encodeSettings(window);
+    settings = encodeSettings(fields);
   } catch (const std::exception&) {
     showNotice(boxes, DbNotice::PresetNotSaved);
     return std::nullopt;
@@ -74,10 +74,10 @@ std::optional<PresetRecord> PresetManager::presetOfSettingsWindow() {
   }
   // The number fields go as the user left them: the columns convert them, and one that is not
   // a number fails the whole row with the entry's notice.
-  record.tellShowtime = window.c("Text4", 5).Text();
+  record.tellShowtime = fields.Text4[5].Text();
   record.time_left = "0";
-  record.picture_width = window.c("Text1", 18).Text();
-  record.picture_height = window.c("Text1", 19).Text();
+  record.picture_width = fields.Text1[18].Text();
+  record.picture_height = fields.Text1[19].Text();
   return record;
 }
 

@@ -64,8 +64,7 @@ void PresetManager::wireHandlers() {
 
 // The tab pictures are the settings window's: 1 not selected, 2 under the mouse, 3 selected.
 std::string PresetManager::tabPicture(int which) const {
-  const platform::Control* image = needs_.settingsWindow.findControl("Image3", which);
-  return image != nullptr ? image->Picture() : std::string();
+  return needs_.settingsWindow.tabPicture(which);
 }
 
 void PresetManager::showTab(int index) {

@@ -70,7 +70,7 @@ void SettingsWindow::reloadClockLook() {
     // First the transparency, whose handler empties the picture name set after it.
     const std::string flag = optionChar(s.checkvalue, CheckFlag::TransparentBack);
     if (flag == "0" || flag == "1") c("Check1", 5).setValue(flag == "1" ? 1 : 0);
-    decodeClockLook(*this, s);
+    decodeClockLook(fields_, s);
     ColourChoice = c("Combo3").ListIndex();
   }
   c("Text2", 0).setText(CStr(Val(readHotkey("add", "0"))));

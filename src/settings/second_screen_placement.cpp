@@ -39,21 +39,22 @@ struct ScrollTarget {
   platform::Form& window;
   void (*save)(platform::Platform&, std::int32_t, std::int32_t);
 };
-ScrollTarget scrollTarget(SettingsNeeds& needs, SettingsWindow& settings) {
-  if (settings.c("Check8", 0).Value() != 0) return {needs.secondPromptBar, SaveProcessTwoPos};
+ScrollTarget scrollTarget(SettingsNeeds& needs, const SettingsFields& settings) {
+  if (settings.Check8[0].Value() != 0) return {needs.secondPromptBar, SaveProcessTwoPos};
   return {needs.mirrorClock, SaveClockTwoPos};
 }
 
-void storeScrollPlace(SettingsNeeds& needs, SettingsWindow& settings, const ScrollTarget& target) {
-  target.save(needs.platform, settings.c("HScroll1").Value() * kHStep,
-              settings.c("VScroll1").Value() * kVStep);
+void storeScrollPlace(SettingsNeeds& needs, const SettingsFields& settings,
+                      const ScrollTarget& target) {
+  target.save(needs.platform, settings.HScroll1.Value() * kHStep,
+              settings.VScroll1.Value() * kVStep);
 }
 
 // The scroll bars are there only while the second screen is in use.
-void showScrollBars(SettingsWindow& settings) {
-  const bool shown = settings.c("Check1", 6).Value() != 0;
-  settings.c("HScroll1").setVisible(shown);
-  settings.c("VScroll1").setVisible(shown);
+void showScrollBars(const SettingsFields& settings) {
+  const bool shown = settings.Check1[6].Value() != 0;
+  settings.HScroll1.setVisible(shown);
+  settings.VScroll1.setVisible(shown);
 }
 
 }  // namespace
@@ -67,7 +68,7 @@ SettingsWindow::Place SettingsWindow::storeSecondScreenSwitch() {
     ValueStore store = programValues(needs_.platform);
     const ReadSlot slots[] = {ReadSlot::int32("clocklefttwo", at.left),
                               ReadSlot::int32("clocktoptwo", at.top)};
-    const NamedValue flag{"second_screen", std::int32_t{c("Check1", 6).Value()},
+    const NamedValue flag{"second_screen", std::int32_t{fields_.Check1[6].Value()},
                           platform::regtype::Dword};
     bool done = true;
     for (const ReadSlot& slot : slots) {
@@ -88,8 +89,8 @@ SettingsWindow::Place SettingsWindow::storeSecondScreenSwitch() {
 void SettingsWindow::setScrollBars(int leftMin, Place at) {
   const int w = screenWidthTwips(needs_.platform, needs_.run);
   const int h = screenHeightTwips(needs_.platform, needs_.run);
-  platform::Control& across = c("HScroll1");
-  platform::Control& down = c("VScroll1");
+  platform::Control& across = fields_.HScroll1;
+  platform::Control& down = fields_.VScroll1;
   across.setRange(leftMin, w / kHStep * 2 + 500);
   down.setRange(-20, h / kVStep + 100);
   across.setValue(floorDiv(at.left, kHStep));
@@ -104,27 +105,27 @@ void SettingsWindow::parkSecondScreen() {
 
 void SettingsWindow::secondScreenSwitch() {
   Place at = storeSecondScreenSwitch();
-  if (c("Check1", 6).Value() == 1) {
+  if (fields_.Check1[6].Value() == 1) {
     const int w = screenWidthTwips(needs_.platform, needs_.run);
     at.top = reduceByScreenHeights(at.top, screenHeightTwips(needs_.platform, needs_.run));
     if (at.left < w) at.left = w;
     setScrollBars(w / kHStep, at);
     MirrorClock& mirror = needs_.mirrorClock;
-    mirror.setLeft(mirror.Left() < w ? w : c("HScroll1").Value() * kHStep);
+    mirror.setLeft(mirror.Left() < w ? w : fields_.HScroll1.Value() * kHStep);
     mirror.setTop(at.top);
   } else {
     parkSecondScreen();
   }
-  showScrollBars(*this);
+  showScrollBars(fields_);
 }
 
 // After a switch of the prompt-text mode: the scroll bars take up the window the mode addresses.
 void SettingsWindow::placeForMode() {
   const int w = screenWidthTwips(needs_.platform, needs_.run);
   const int h = screenHeightTwips(needs_.platform, needs_.run);
-  if (c("Check1", 6).Value() != 1) {
+  if (fields_.Check1[6].Value() != 1) {
     parkSecondScreen();
-  } else if (c("Check8", 0).Value() == 0) {
+  } else if (fields_.Check8[0].Value() == 0) {
     Place at = storeSecondScreenSwitch();
     at.top = std::max(0, reduceByScreenHeights(at.top, h));
     if (at.left < w) at.left = w;
@@ -143,25 +144,25 @@ void SettingsWindow::placeForMode() {
     bar.setLeft(at.left);
     bar.setTop(at.top >= 1 && at.top <= h + 500 ? at.top : 100);
   }
-  showScrollBars(*this);
+  showScrollBars(fields_);
 }
 
 void SettingsWindow::HScroll1_Change() {
-  const ScrollTarget target = scrollTarget(needs_, *this);
-  if (c("Check1", 6).Value() != 1) {
+  const ScrollTarget target = scrollTarget(needs_, fields_);
+  if (fields_.Check1[6].Value() != 1) {
     parkFar(needs_, target.window);
     return;
   }
   const int w = screenWidthTwips(needs_.platform, needs_.run);
   // A window still left of the second screen first snaps to its edge; the next step moves it.
-  target.window.setLeft(target.window.Left() < w ? w : c("HScroll1").Value() * kHStep);
-  storeScrollPlace(needs_, *this, target);
+  target.window.setLeft(target.window.Left() < w ? w : fields_.HScroll1.Value() * kHStep);
+  storeScrollPlace(needs_, fields_, target);
 }
 
 void SettingsWindow::VScroll1_Change() {
-  const ScrollTarget target = scrollTarget(needs_, *this);
-  target.window.setTop(c("VScroll1").Value() * kVStep);
-  storeScrollPlace(needs_, *this, target);
+  const ScrollTarget target = scrollTarget(needs_, fields_);
+  target.window.setTop(fields_.VScroll1.Value() * kVStep);
+  storeScrollPlace(needs_, fields_, target);
 }
 
 }  // namespace horalix

@@ -56,19 +56,15 @@ void offerFileExtensions(SettingsNeeds& needs, SettingsWindow& window) {
 
 // Prompt-text mode: the look controls stand for the prompt bars; store them and show the
 // primary bar with them at once. Nothing is checked and the settings record is not touched.
-void applyPromptLook(SettingsNeeds& needs, SettingsWindow& w) {
-  writeProgramIni(needs.platform, "Hotkey", "processFont", w.c("Combo1").Text());
+void applyPromptLook(SettingsNeeds& needs, const SettingsFields& f) {
+  writeProgramIni(needs.platform, "Hotkey", "processFont", f.Combo1.Text());
   writeProgramIni(needs.platform, "Hotkey", "processFontSize",
-                  std::to_string(w.c("Combo2").ListIndex()));
-  writeProgramIni(needs.platform, "Hotkey", "processColor",
-                  std::to_string(w.c("Combo3").ListIndex()));
-  writeProgramIni(needs.platform, "Hotkey", "processForeset",
-                  colourText(w.c("Label10").BackColor()));
-  writeProgramIni(needs.platform, "Hotkey", "processvalue",
-                  std::to_string(w.c("Check1", 5).Value()));
-  writeProgramIni(needs.platform, "Hotkey", "processBackColor",
-                  colourText(w.c("Text1", 5).BackColor()));
-  writeProgramIni(needs.platform, "Hotkey", "processadd", w.c("Text2", 0).Text());
+                  std::to_string(f.Combo2.ListIndex()));
+  writeProgramIni(needs.platform, "Hotkey", "processColor", std::to_string(f.Combo3.ListIndex()));
+  writeProgramIni(needs.platform, "Hotkey", "processForeset", colourText(f.Label10.BackColor()));
+  writeProgramIni(needs.platform, "Hotkey", "processvalue", std::to_string(f.Check1[5].Value()));
+  writeProgramIni(needs.platform, "Hotkey", "processBackColor", colourText(f.Text1[5].BackColor()));
+  writeProgramIni(needs.platform, "Hotkey", "processadd", f.Text2[0].Text());
   needs.mainWindow.pauseDocumentWatch();
   needs.promptBar.requestStart();
   needs.floatingClock.alarmStage = AlarmStage::SettingsApplied;
@@ -78,18 +74,18 @@ void applyPromptLook(SettingsNeeds& needs, SettingsWindow& w) {
 }  // namespace
 
 void SettingsWindow::Command1_Click() {
-  if (c("Check8", 0).Value() == 1) {
-    applyPromptLook(needs_, *this);
+  if (fields_.Check8[0].Value() == 1) {
+    applyPromptLook(needs_, fields_);
     return;
   }
   // A field that is no number keeps the value the record has.
-  const SettingsBlock taken = encodeSettings(*this, needs_.settings);
-  const StoredOptions options = encodeStoredOptions(*this);
+  const SettingsBlock taken = encodeSettings(fields_, needs_.settings);
+  const StoredOptions options = encodeStoredOptions(fields_);
   const StageTimes times{TimeToSeconds(taken.Time_all),
                          {taken.Time_one, taken.Time_two, taken.Time_three}};
   platform::MessageBoxes& boxes = needs_.platform.messageBoxes;
-  if (!checkStageTimes(*this, boxes, times, {"提醒时间不能相同，请修改", "\r\n\r\n"}) ||
-      !hotKeysDistinct(*this, boxes)) {
+  if (!checkStageTimes(fields_, boxes, times, {"提醒时间不能相同，请修改", "\r\n\r\n"}) ||
+      !hotKeysDistinct(fields_, boxes)) {
     return;
   }
 

@@ -15,33 +15,43 @@ namespace {
 
 using platform::Control;
 using platform::ControlKind;
-using platform::Form;
+
+// A control of a row of the fields; no row for a character that no control stands for.
+struct FlagSpot {
+  ControlRow SettingsFields::*row;
+  int index;
+};
+using Fields = SettingsFields;
 
 // `checkvalue` characters 1 to 33, in order.
-constexpr ControlRef kCheckvalueControls[kCheckvalueLength] = {
-    {"Check2", 1},  {"Check2", 2},  {"Check2", 3},  {"Check2", 4}, {"Check2", 5}, {"Check2", 6},
-    {"Check1", 0},  {"Check1", 1},  {"Check1", 2},  {"Check1", 3}, {"Check1", 4}, {"Check1", 5},
-    {"", -1},       {"Check3", 0},  {"Check3", 1},  {"Check3", 2}, {"Check3", 3}, {"Check3", 4},
-    {"Check3", 5},  {"Check3", 6},  {"Check3", 7},  {"Check3", 8}, {"Check4", 1}, {"Check4", 2},
-    {"Check4", 3},  {"Check4", 4},  {"Check4", 5},  {"Check5", 0}, {"Check5", 1}, {"Check5", 2},
-    {"Check11", 0}, {"Check11", 1}, {"Check11", 2},
+constexpr FlagSpot kCheckvalueControls[kCheckvalueLength] = {
+    {&Fields::Check2, 1},  {&Fields::Check2, 2}, {&Fields::Check2, 3},  {&Fields::Check2, 4},
+    {&Fields::Check2, 5},  {&Fields::Check2, 6}, {&Fields::Check1, 0},  {&Fields::Check1, 1},
+    {&Fields::Check1, 2},  {&Fields::Check1, 3}, {&Fields::Check1, 4},  {&Fields::Check1, 5},
+    {nullptr, -1},         {&Fields::Check3, 0}, {&Fields::Check3, 1},  {&Fields::Check3, 2},
+    {&Fields::Check3, 3},  {&Fields::Check3, 4}, {&Fields::Check3, 5},  {&Fields::Check3, 6},
+    {&Fields::Check3, 7},  {&Fields::Check3, 8}, {&Fields::Check4, 1},  {&Fields::Check4, 2},
+    {&Fields::Check4, 3},  {&Fields::Check4, 4}, {&Fields::Check4, 5},  {&Fields::Check5, 0},
+    {&Fields::Check5, 1},  {&Fields::Check5, 2}, {&Fields::Check11, 0}, {&Fields::Check11, 1},
+    {&Fields::Check11, 2},
 };
 
-constexpr ControlRef kOptvalueControls[kOptvalueLength] = {
-    {"Option1", 0}, {"Option1", 1}, {"Option2", 0}, {"Option2", 1}, {"Option2", 2},
-    {"Option2", 3}, {"Option4", 0}, {"Option4", 1}, {"Option4", 2},
+constexpr FlagSpot kOptvalueControls[kOptvalueLength] = {
+    {&Fields::Option1, 0}, {&Fields::Option1, 1}, {&Fields::Option2, 0},
+    {&Fields::Option2, 1}, {&Fields::Option2, 2}, {&Fields::Option2, 3},
+    {&Fields::Option4, 0}, {&Fields::Option4, 1}, {&Fields::Option4, 2},
 };
 
-constexpr ControlRef kAImodeControls[kAImodeLength] = {
-    {"Option6", 0}, {"Option6", 1}, {"Check6", 0}, {"Check6", 1},
-    {"Check6", 2},  {"Check6", 3},  {"Check6", 4}, {"Check6", 5},
+constexpr FlagSpot kAImodeControls[kAImodeLength] = {
+    {&Fields::Option6, 0}, {&Fields::Option6, 1}, {&Fields::Check6, 0}, {&Fields::Check6, 1},
+    {&Fields::Check6, 2},  {&Fields::Check6, 3},  {&Fields::Check6, 4}, {&Fields::Check6, 5},
 };
 
 // The sound boxes of the reminder grid in the order of `tellsoundname`.
 constexpr int kSoundBoxes[] = {0, 1, 2, 3, 4, 10};
 
-Control& controlOf(Form& window, ControlRef ref) {
-  return window.control(std::string(ref.name), ref.index);
+Control* controlAt(const SettingsFields& fields, FlagSpot spot) {
+  return spot.row != nullptr ? &(fields.*spot.row)[spot.index] : nullptr;
 }
 
 // One character into its control: a check box takes 0, 1 or 2, an option button is selected
@@ -62,18 +72,21 @@ std::string encodeFlag(const Control& control) {
 }
 
 template <typename Flag, std::size_t N>
-void decodeFlags(Form& window, const std::string& options, const ControlRef (&table)[N]) {
+void decodeFlags(const SettingsFields& fields, const std::string& options,
+                 const FlagSpot (&table)[N]) {
   for (std::size_t i = 0; i < N; ++i) {
-    if (table[i].name.empty()) continue;
-    decodeFlag(controlOf(window, table[i]), optionChar(options, static_cast<Flag>(i + 1)));
+    if (Control* control = controlAt(fields, table[i]))
+      decodeFlag(*control, optionChar(options, static_cast<Flag>(i + 1)));
   }
 }
 
 template <std::size_t N>
-std::string encodeFlags(Form& window, const ControlRef (&table)[N]) {
+std::string encodeFlags(const SettingsFields& fields, const FlagSpot (&table)[N]) {
   std::string options;
-  for (const ControlRef& ref : table)
-    options += ref.name.empty() ? "0" : encodeFlag(controlOf(window, ref));
+  for (const FlagSpot& spot : table) {
+    const Control* control = controlAt(fields, spot);
+    options += control != nullptr ? encodeFlag(*control) : "0";
+  }
   return options;
 }
 
@@ -103,9 +116,15 @@ int storedPosition(const Control& list) { return std::max(0, list.ListIndex()); 
 
 }  // namespace
 
-ControlRef controlOf(CheckFlag flag) { return kCheckvalueControls[static_cast<int>(flag) - 1]; }
-ControlRef controlOf(OptFlag flag) { return kOptvalueControls[static_cast<int>(flag) - 1]; }
-ControlRef controlOf(AiFlag flag) { return kAImodeControls[static_cast<int>(flag) - 1]; }
+Control* controlOf(const SettingsFields& fields, CheckFlag flag) {
+  return controlAt(fields, kCheckvalueControls[static_cast<int>(flag) - 1]);
+}
+Control* controlOf(const SettingsFields& fields, OptFlag flag) {
+  return controlAt(fields, kOptvalueControls[static_cast<int>(flag) - 1]);
+}
+Control* controlOf(const SettingsFields& fields, AiFlag flag) {
+  return controlAt(fields, kAImodeControls[static_cast<int>(flag) - 1]);
+}
 
 int validListPosition(int stored, int count) {
   if (count <= 0) return -1;
@@ -114,55 +133,55 @@ int validListPosition(int stored, int count) {
 
 // In the order of the window's fill: the handlers that these values run see the values set
 // before them.
-void decodePresetSettings(Form& w, const SettingsBlock& s) {
-  w.control("Text2", 1).setText(std::to_string(Hour(s.Time_all)));
-  w.control("Text2", 2).setText(std::to_string(Minute(s.Time_all)));
-  w.control("Text2", 3).setText(std::to_string(Second(s.Time_all)));
-  w.control("Text2", 4).setText(std::to_string(s.Time_one));
-  w.control("Text2", 5).setText(std::to_string(s.Time_two));
-  w.control("Text2", 6).setText(std::to_string(s.Time_three));
-  w.control("Text2", 7).setText(std::to_string(s.time_end));
-  decodeFlags<CheckFlag>(w, s.checkvalue, kCheckvalueControls);
-  decodeFlags<OptFlag>(w, s.optvalue, kOptvalueControls);
-  decodeClockLook(w, s);
-  selectStored(w.control("Combo4"), fontselectPart(s.Fontselect, FontselectField::CornerIndex));
+void decodePresetSettings(const SettingsFields& f, const SettingsBlock& s) {
+  f.Text2[1].setText(std::to_string(Hour(s.Time_all)));
+  f.Text2[2].setText(std::to_string(Minute(s.Time_all)));
+  f.Text2[3].setText(std::to_string(Second(s.Time_all)));
+  f.Text2[4].setText(std::to_string(s.Time_one));
+  f.Text2[5].setText(std::to_string(s.Time_two));
+  f.Text2[6].setText(std::to_string(s.Time_three));
+  f.Text2[7].setText(std::to_string(s.time_end));
+  decodeFlags<CheckFlag>(f, s.checkvalue, kCheckvalueControls);
+  decodeFlags<OptFlag>(f, s.optvalue, kOptvalueControls);
+  decodeClockLook(f, s);
+  selectStored(f.Combo4, fontselectPart(s.Fontselect, FontselectField::CornerIndex));
   const auto sounds = Split(s.tellsoundname, "\\");
   for (std::size_t i = 0; i < std::size(kSoundBoxes) && i < sounds.size(); ++i) {
-    w.control("Text4", kSoundBoxes[i]).setText(sounds[i]);
+    f.Text4[kSoundBoxes[i]].setText(sounds[i]);
   }
-  w.control("Text4", 5).setText(std::to_string(s.tellShowtime));
-  w.control("Text4", 6).setText(s.tellprocesstext);
-  w.control("Text4", 7).setText(s.tellouttext);
-  w.control("Text4", 8).setText(s.tellShowtext);
+  f.Text4[5].setText(std::to_string(s.tellShowtime));
+  f.Text4[6].setText(s.tellprocesstext);
+  f.Text4[7].setText(s.tellouttext);
+  f.Text4[8].setText(s.tellShowtext);
 }
 
-void decodeSettings(Form& w, const SettingsBlock& s) {
-  decodePresetSettings(w, s);
-  decodeFlags<AiFlag>(w, s.AImode, kAImodeControls);
-  w.control("Text1", 18).setText(std::to_string(s.picture_width));
-  w.control("Text1", 19).setText(std::to_string(s.picture_height));
+void decodeSettings(const SettingsFields& f, const SettingsBlock& s) {
+  decodePresetSettings(f, s);
+  decodeFlags<AiFlag>(f, s.AImode, kAImodeControls);
+  f.Text1[18].setText(std::to_string(s.picture_width));
+  f.Text1[19].setText(std::to_string(s.picture_height));
 }
 
-void decodeClockLook(Form& w, const SettingsBlock& s) {
-  if (!w.control("Combo1").setText(s.clockFont)) w.control("Combo1").setText("Trebuchet MS");
-  Control& colours = w.control("Combo3");
-  selectStored(w.control("Combo2"), fontselectPart(s.Fontselect, FontselectField::SizeIndex));
+void decodeClockLook(const SettingsFields& f, const SettingsBlock& s) {
+  if (!f.Combo1.setText(s.clockFont)) f.Combo1.setText("Trebuchet MS");
+  Control& colours = f.Combo3;
+  selectStored(f.Combo2, fontselectPart(s.Fontselect, FontselectField::SizeIndex));
   selectStored(colours, fontselectPart(s.Fontselect, FontselectField::ColourIndex));
   const int colour = colours.ListIndex();
-  w.control("Label10").setBackColor(
+  f.Label10.setBackColor(
       colour >= 0 && colour < 17
           ? ColorByIndex(colour)
           : colourFromText(fontselectPart(s.Fontselect, FontselectField::ColourNumber)));
 
   const int split = InStr(s.picturename, "\\");
-  Control& picture = w.control("Text1", 5);
+  Control& picture = f.Text1[5];
   picture.setText(split > 0 ? Left(s.picturename, split - 1) : s.picturename);
   if (split > 0) picture.setBackColor(colourFromText(Mid(s.picturename, split + 1)));
 }
 
-SettingsBlock encodeSettings(Form& w, const SettingsBlock& unreadable) {
+SettingsBlock encodeSettings(const SettingsFields& f, const SettingsBlock& unreadable) {
   SettingsBlock s;
-  const auto field = [&w](int index) -> const Control& { return w.control("Text2", index); };
+  const auto field = [&f](int index) -> const Control& { return f.Text2[index]; };
   const auto part = [&field](int index) {
     return numberOr(field(index), std::optional<std::int32_t>(),
                     [](double v) { return std::optional(CLng(Int(v))); });
@@ -174,69 +193,65 @@ SettingsBlock encodeSettings(Form& w, const SettingsBlock& unreadable) {
   s.Time_two = wholeNumber(field(5), unreadable.Time_two);
   s.Time_three = wholeNumber(field(6), unreadable.Time_three);
   s.time_end = wholeNumber(field(7), unreadable.time_end);
-  s.checkvalue = encodeFlags(w, kCheckvalueControls);
-  s.optvalue = encodeFlags(w, kOptvalueControls);
+  s.checkvalue = encodeFlags(f, kCheckvalueControls);
+  s.optvalue = encodeFlags(f, kOptvalueControls);
   s.secondtimer = "";
-  s.tellShowtime =
-      numberOr(w.control("Text4", 5), unreadable.tellShowtime, [](double v) { return CInt(v); });
+  s.tellShowtime = numberOr(f.Text4[5], unreadable.tellShowtime, [](double v) { return CInt(v); });
   for (std::size_t i = 0; i < std::size(kSoundBoxes); ++i) {
     if (i > 0) s.tellsoundname += "\\";
-    s.tellsoundname += w.control("Text4", kSoundBoxes[i]).Text();
+    s.tellsoundname += f.Text4[kSoundBoxes[i]].Text();
   }
-  s.tellprocesstext = w.control("Text4", 6).Text();
-  s.tellShowtext = w.control("Text4", 8).Text();
-  s.clockFont = w.control("Combo1").Text();
-  s.Fontselect = makeFontselect(
-      storedPosition(w.control("Combo2")), storedPosition(w.control("Combo3")),
-      storedPosition(w.control("Combo4")), colourText(w.control("Label10").BackColor()));
-  const Control& picture = w.control("Text1", 5);
+  s.tellprocesstext = f.Text4[6].Text();
+  s.tellShowtext = f.Text4[8].Text();
+  s.clockFont = f.Combo1.Text();
+  s.Fontselect = makeFontselect(storedPosition(f.Combo2), storedPosition(f.Combo3),
+                                storedPosition(f.Combo4), colourText(f.Label10.BackColor()));
+  const Control& picture = f.Text1[5];
   s.picturename = picture.Text() + "\\" + colourText(picture.BackColor());
-  s.AImode = encodeFlags(w, kAImodeControls);
-  s.tellouttext = w.control("Text4", 7).Text();
+  s.AImode = encodeFlags(f, kAImodeControls);
+  s.tellouttext = f.Text4[7].Text();
   s.time_left = 0;
   const auto longInteger = [](double v) { return CLng(v); };
-  s.picture_width = numberOr(w.control("Text1", 18), unreadable.picture_width, longInteger);
-  s.picture_height = numberOr(w.control("Text1", 19), unreadable.picture_height, longInteger);
+  s.picture_width = numberOr(f.Text1[18], unreadable.picture_width, longInteger);
+  s.picture_height = numberOr(f.Text1[19], unreadable.picture_height, longInteger);
   return s;
 }
 
-void decodeStoredOptions(Form& w, const StoredOptions& o) {
+void decodeStoredOptions(const SettingsFields& f, const StoredOptions& o) {
   for (int i = 0; i < 6; ++i) {
     // A stored text that names no key (also "无" that a code page without it stored as "?")
     // registers nothing: it shows as "无", so that two of them are no clash at the next apply.
     const std::string key = Trim(o.hotKeys[static_cast<std::size_t>(i)]);
-    w.control("Text3", i + 1).setText(HotkeyKeyCode(key) == 0 ? "无" : key);
+    f.Text3[i + 1].setText(HotkeyKeyCode(key) == 0 ? "无" : key);
   }
-  w.control("Text2", 0).setText(CStr(Val(o.add)));
+  f.Text2[0].setText(CStr(Val(o.add)));
   const std::string often = o.often.empty() ? "00" : o.often;
-  decodeFlag(w.control("Check9", 0), Mid(often, 1, 1));
-  decodeFlag(w.control("Check9", 1), Mid(often, 2, 1));
+  decodeFlag(f.Check9[0], Mid(often, 1, 1));
+  decodeFlag(f.Check9[1], Mid(often, 2, 1));
   const std::string light = Len(o.clocklight) == 3 ? o.clocklight : "000";
-  decodeFlag(w.control("Check7"), Mid(light, 1, 1));
-  w.control("Combo5").setListIndex(static_cast<int>(Val(Mid(light, 2, 1))));
-  w.control("Combo6").setListIndex(static_cast<int>(Val(Mid(light, 3, 1))));
+  decodeFlag(f.Check7, Mid(light, 1, 1));
+  f.Combo5.setListIndex(static_cast<int>(Val(Mid(light, 2, 1))));
+  f.Combo6.setListIndex(static_cast<int>(Val(Mid(light, 3, 1))));
   const double opacity = o.backlight.empty() ? 70 : Val(o.backlight);
-  w.control("HScroll2").setValue(static_cast<int>(std::clamp(opacity, 10.0, 100.0)));
-  w.control("Check1", 6).setValue(o.secondScreen);
-  w.control("Check1", 7).setValue(o.clockCycle);
-  w.control("Check1", 8).setValue(o.openTogetherStop);
-  w.control("Combo7").setListIndex(o.timeout);
+  f.HScroll2.setValue(static_cast<int>(std::clamp(opacity, 10.0, 100.0)));
+  f.Check1[6].setValue(o.secondScreen);
+  f.Check1[7].setValue(o.clockCycle);
+  f.Check1[8].setValue(o.openTogetherStop);
+  f.Combo7.setListIndex(o.timeout);
 }
 
-StoredOptions encodeStoredOptions(Form& w) {
+StoredOptions encodeStoredOptions(const SettingsFields& f) {
   StoredOptions o;
-  for (int i = 0; i < 6; ++i)
-    o.hotKeys[static_cast<std::size_t>(i)] = w.control("Text3", i + 1).Text();
-  o.add = w.control("Text2", 0).Text();
-  o.often = encodeFlag(w.control("Check9", 0)) + encodeFlag(w.control("Check9", 1));
-  o.clocklight = encodeFlag(w.control("Check7")) +
-                 std::to_string(storedPosition(w.control("Combo5"))) +
-                 std::to_string(storedPosition(w.control("Combo6")));
-  o.backlight = std::to_string(w.control("HScroll2").Value());
-  o.secondScreen = w.control("Check1", 6).Value();
-  o.clockCycle = w.control("Check1", 7).Value();
-  o.openTogetherStop = w.control("Check1", 8).Value();
-  o.timeout = std::max(0, w.control("Combo7").ListIndex());
+  for (int i = 0; i < 6; ++i) o.hotKeys[static_cast<std::size_t>(i)] = f.Text3[i + 1].Text();
+  o.add = f.Text2[0].Text();
+  o.often = encodeFlag(f.Check9[0]) + encodeFlag(f.Check9[1]);
+  o.clocklight = encodeFlag(f.Check7) + std::to_string(storedPosition(f.Combo5)) +
+                 std::to_string(storedPosition(f.Combo6));
+  o.backlight = std::to_string(f.HScroll2.Value());
+  o.secondScreen = f.Check1[6].Value();
+  o.clockCycle = f.Check1[7].Value();
+  o.openTogetherStop = f.Check1[8].Value();
+  o.timeout = std::max(0, f.Combo7.ListIndex());
   return o;
 }
 

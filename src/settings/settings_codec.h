@@ -5,37 +5,33 @@
 
 #include <array>
 #include <string>
-#include <string_view>
 
 #include "platform/forms.h"
 #include "services/option_names.h"
 #include "services/settings_block.h"
+#include "settings/settings_fields.h"
 
 namespace horalix {
 
-// The control that stands for a character of an option string ("" for none: `checkvalue`
+// The control that stands for a character of an option string (nullptr for none: `checkvalue`
 // character 13 is always "0").
-struct ControlRef {
-  std::string_view name;
-  int index = -1;
-};
-ControlRef controlOf(CheckFlag flag);
-ControlRef controlOf(OptFlag flag);
-ControlRef controlOf(AiFlag flag);
+platform::Control* controlOf(const SettingsFields& fields, CheckFlag flag);
+platform::Control* controlOf(const SettingsFields& fields, OptFlag flag);
+platform::Control* controlOf(const SettingsFields& fields, AiFlag flag);
 
 // Sets the controls from the record; setting them runs their handlers, as a user's change does.
 // A character that is missing or not a number leaves its control as it is.
-void decodeSettings(platform::Form& window, const SettingsBlock& settings);
+void decodeSettings(const SettingsFields& fields, const SettingsBlock& settings);
 // The same for the controls a named preset sets: all but the timing mode, the document kinds
 // and the picture size, which the window keeps when a preset is applied to it.
-void decodePresetSettings(platform::Form& window, const SettingsBlock& settings);
+void decodePresetSettings(const SettingsFields& fields, const SettingsBlock& settings);
 // The record as the controls stand: every value is overwritten; `secondtimer` becomes "" and
 // `time_left` 0. A number field whose text is no number (or a number too large for its value)
 // gives the value of `unreadable` instead; the set duration needs all three of its fields.
-SettingsBlock encodeSettings(platform::Form& window, const SettingsBlock& unreadable = {});
+SettingsBlock encodeSettings(const SettingsFields& fields, const SettingsBlock& unreadable = {});
 // The clock's look alone, as decodeSettings sets it: font, size and colour lists with the colour
 // swatch, and the background picture with its colour.
-void decodeClockLook(platform::Form& window, const SettingsBlock& settings);
+void decodeClockLook(const SettingsFields& fields, const SettingsBlock& settings);
 
 // The [Hotkey] keys of the six hot keys, in the order of Text3(1..6) and StoredOptions::hotKeys.
 inline constexpr const char* kHotKeyNames[] = {"start", "pause", "stop", "hide", "focus", "light"};
@@ -51,8 +47,8 @@ struct StoredOptions {
   int secondScreen = 0, clockCycle = 0, openTogetherStop = 0, timeout = 0;
   bool operator==(const StoredOptions&) const = default;
 };
-void decodeStoredOptions(platform::Form& window, const StoredOptions& options);
-StoredOptions encodeStoredOptions(platform::Form& window);
+void decodeStoredOptions(const SettingsFields& fields, const StoredOptions& options);
+StoredOptions encodeStoredOptions(const SettingsFields& fields);
 
 // The list position that a stored two-digit field selects in a list of `count` entries: a
 // position beyond the end takes the last entry, a negative one the first.

@@ -16,30 +16,30 @@ void fill(platform::Control& list, std::initializer_list<const char*> entries) {
 
 }  // namespace
 
-void fillSettingsLists(platform::Form& window, const platform::FileSystem& files,
+void fillSettingsLists(const SettingsFields& fields, const platform::FileSystem& files,
                        const platform::FontService& fonts, const std::string& programFolder) {
-  platform::Control& fontList = window.control("Combo1");
+  platform::Control& fontList = fields.Combo1;
   fontList.clear();
   for (const std::string& name : clockFontList(files, fonts, programFolder)) fontList.addItem(name);
 
   // Sizes: position i is the size of size index i.
-  platform::Control& sizes = window.control("Combo2");
+  platform::Control& sizes = fields.Combo2;
   sizes.clear();
   for (int i = 0; i <= 28; ++i) sizes.addItem(std::to_string(FontSizeByIndex(i)));
 
-  platform::Control& colours = window.control("Combo3");
+  platform::Control& colours = fields.Combo3;
   colours.clear();
   for (const char* name : kColourListNames) colours.addItem(name);
 
   // Corner radii: 0 to 30 in steps of 5, then 40 to 300 in steps of 20.
-  platform::Control& corners = window.control("Combo4");
+  platform::Control& corners = fields.Combo4;
   corners.clear();
   for (int r = 0; r <= 30; r += 5) corners.addItem(std::to_string(r));
   for (int r = 40; r <= 300; r += 20) corners.addItem(std::to_string(r));
 
-  fill(window.control("Combo5"), {"特大", "大", "中", "小"});
-  fill(window.control("Combo6"), {"圆", "矩形", "条状"});
-  fill(window.control("Combo7"), {"无变化", "变色", "加前缀：－", "加前缀：超时", "隐藏时钟"});
+  fill(fields.Combo5, {"特大", "大", "中", "小"});
+  fill(fields.Combo6, {"圆", "矩形", "条状"});
+  fill(fields.Combo7, {"无变化", "变色", "加前缀：－", "加前缀：超时", "隐藏时钟"});
 }
 
 }  // namespace horalix

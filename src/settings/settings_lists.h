@@ -7,12 +7,12 @@
 
 #include "platform/files.h"
 #include "platform/fonts.h"
-#include "platform/forms.h"
+#include "settings/settings_fields.h"
 
 namespace horalix {
 
 // Fills Combo1 to Combo7 of the settings window.
-void fillSettingsLists(platform::Form& window, const platform::FileSystem& files,
+void fillSettingsLists(const SettingsFields& fields, const platform::FileSystem& files,
                        const platform::FontService& fonts, const std::string& programFolder);
 
 }  // namespace horalix

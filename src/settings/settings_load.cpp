@@ -40,11 +40,13 @@ StoredOptions readStoredOptions(SettingsNeeds& needs) {
   return o;
 }
 
-// Each edit box has a frame shape drawn just outside it, where the design holds one.
-void frameEditBoxes(platform::Form& window) {
-  const auto frame = [&window](const char* shape, const char* box, int index) {
-    platform::Control* s = window.findControl(shape, index);
-    platform::Control* b = window.findControl(box, index);
+}  // namespace
+
+// Where the design holds a frame shape for the box.
+void SettingsWindow::frameEditBoxes() {
+  const auto frame = [this](const char* shape, const char* box, int index) {
+    platform::Control* s = findControl(shape, index);
+    platform::Control* b = findControl(box, index);
     if (s != nullptr && b != nullptr) FrameControl(*s, *b);
   };
   frame("Shape1", "Text1", 5);
@@ -52,8 +54,6 @@ void frameEditBoxes(platform::Form& window) {
   for (int i = 1; i <= 4; ++i) frame("Shape3", "Text3", i);
   for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 10}) frame("Shape4", "Text4", i);
 }
-
-}  // namespace
 
 void SettingsWindow::Form_Load() {
   // Every opening starts from the window as designed, as a window created anew would: nothing
@@ -66,7 +66,7 @@ void SettingsWindow::Form_Load() {
   // The clock would otherwise stand over the window while the user edits it.
   needs_.platform.desktop.sendToBottom(needs_.floatingClock);
   // Disabled, the colour list's handler opens no colour dialog while the fill sets its position.
-  platform::Control& colours = c("Combo3");
+  platform::Control& colours = fields_.Combo3;
   colours.setEnabled(false);
   {
     FillFromCode filling(*this);
@@ -77,9 +77,9 @@ void SettingsWindow::Form_Load() {
   // stored colour that the swatch shows.
   const int position = colours.ListIndex();
   ColourChoice = position + 1 == static_cast<int>(colours.List().size())
-                     ? static_cast<std::int32_t>(c("Label10").BackColor())
+                     ? static_cast<std::int32_t>(fields_.Label10.BackColor())
                      : position;
-  frameEditBoxes(*this);
+  frameEditBoxes();
   // The tab of the first page "限时", whose page the design shows, is drawn as the current one.
   showFirstTab();
 }
@@ -89,10 +89,10 @@ void SettingsWindow::FillSettingsForm() {
     LoadSettings(needs_.platform, needs_.settings);
   // The lists first: their positions are what the record and the stored options select.
   fillLists();
-  decodeSettings(*this, needs_.settings);
+  decodeSettings(fields_, needs_.settings);
   // The row rules of the time page, the dependent rows before the master row.
   for (int row : {4, 3, 2, 1}) Check2_Click(row);
-  decodeStoredOptions(*this, readStoredOptions(needs_));
+  decodeStoredOptions(fields_, readStoredOptions(needs_));
 }
 
 }  // namespace horalix

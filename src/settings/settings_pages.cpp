@@ -72,12 +72,12 @@ void SettingsWindow::Image2_Click(int index) {
   for (int k = 1; k <= kTabCount; ++k) {
     platform::Control& tab = c("Image2", k);
     tab.move(tab.Left(), 45, tab.Width(), kTabAtRest);
-    tab.setPicture(c("Image3", kRestPicture).Picture());
+    tab.setPicture(tabPicture(kRestPicture));
   }
   if (index < 1 || index > kTabCount) return;
   platform::Control& selected = c("Image2", index);
   selected.move(selected.Left(), 20, selected.Width(), kTabSelected);
-  selected.setPicture(c("Image3", kSelectedPicture).Picture());
+  selected.setPicture(tabPicture(kSelectedPicture));
   c("Label1", 10).setCaption("时钟");
   if (index > static_cast<int>(std::size(kPages))) return;
 
@@ -111,11 +111,10 @@ void SettingsWindow::Image2_Click(int index) {
 }
 
 void SettingsWindow::showFirstTab() {
-  for (int k = 1; k <= kTabCount; ++k)
-    c("Image2", k).setPicture(c("Image3", kRestPicture).Picture());
+  for (int k = 1; k <= kTabCount; ++k) c("Image2", k).setPicture(tabPicture(kRestPicture));
   platform::Control& first = c("Image2", 1);
   first.move(first.Left(), 20, first.Width(), kTabSelected);
-  first.setPicture(c("Image3", kSelectedPicture).Picture());
+  first.setPicture(tabPicture(kSelectedPicture));
 }
 
 // The system page shows the timing mode of the settings record: changes to it that were not
@@ -123,27 +122,25 @@ void SettingsWindow::showFirstTab() {
 void SettingsWindow::showStoredMode() {
   const std::string& mode = needs_.settings.AImode;
   for (AiFlag flag : {AiFlag::Manual, AiFlag::Automatic}) {
-    const ControlRef option = controlOf(flag);
-    if (optionChar(mode, flag) != "0") c(std::string(option.name), option.index).setValue(1);
+    if (optionChar(mode, flag) != "0") controlOf(fields_, flag)->setValue(1);
   }
   for (int k = static_cast<int>(AiFlag::Word); k <= kAImodeLength; ++k) {
     const auto flag = static_cast<AiFlag>(k);
-    const ControlRef box = controlOf(flag);
-    c(std::string(box.name), box.index).setValue(optionChar(mode, flag) != "0" ? 1 : 0);
+    controlOf(fields_, flag)->setValue(optionChar(mode, flag) != "0" ? 1 : 0);
   }
 }
 
 // Tabs at rest take the rest picture; the tab under the mouse, unless it is the selected one,
 // the hover picture. An index outside the tabs (the window's background) only rests them.
 void SettingsWindow::Image2_MouseMove(int index) {
-  const std::string& rest = c("Image3", kRestPicture).Picture();
+  const std::string rest = tabPicture(kRestPicture);
   for (int k = 1; k <= kTabCount; ++k) {
     platform::Control& tab = c("Image2", k);
     if (tab.Height() == kTabAtRest) tab.setPicture(rest);
   }
   if (index < 1 || index > kTabCount) return;
   platform::Control& tab = c("Image2", index);
-  if (tab.Height() == kTabAtRest) tab.setPicture(c("Image3", kHoverPicture).Picture());
+  if (tab.Height() == kTabAtRest) tab.setPicture(tabPicture(kHoverPicture));
 }
 
 // With Ctrl held the online articles of the page shown, else the help file's page on the
@@ -160,6 +157,11 @@ void SettingsWindow::Lab_help_Click(bool ctrlHeld) {
   for (const char* article : kTimePagesArticles) OpenWithShell(needs_.platform, article);
 }
 
+std::string SettingsWindow::tabPicture(int which) {
+  const platform::Control* image = findControl("Image3", which);
+  return image != nullptr ? image->Picture() : std::string();
+}
+
 void SettingsWindow::wirePageHandlers() {
   for (const auto& owned : controls()) {
     platform::Control& control = *owned;
@@ -171,7 +173,7 @@ void SettingsWindow::wirePageHandlers() {
     } else if (name == "Frame1") {
       control.MouseMove = [this](int, int, float, float) { Image2_MouseMove(0); };
     } else if (name == "Text4") {
-      control.Click = [this, i] { Text4_Click(needs_, *this, i); };
+      control.Click = [this, i] { Text4_Click(needs_, fields_.Text4, i); };
     } else if (name == "Text1") {
       control.Click = [this, i] { Text1_Click(i); };
     } else if (name == "Command3") {

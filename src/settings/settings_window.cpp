@@ -12,7 +12,8 @@ namespace horalix {
 SettingsWindow::SettingsWindow(SettingsNeeds& needs)
     : Form(needs.platform.forms, "Settings"),
       Timer1(addControls(settingsDesign()).addTimer("Timer1", 200, true)),
-      needs_(needs) {
+      needs_(needs),
+      fields_(*this) {
   setCaption("设置");
   setBorderStyle(3);
   setBackColor(0xFFFFFF);
@@ -26,7 +27,7 @@ SettingsWindow::SettingsWindow(SettingsNeeds& needs)
 }
 
 void SettingsWindow::fillLists() {
-  fillSettingsLists(*this, needs_.platform.files, needs_.platform.fonts,
+  fillSettingsLists(fields_, needs_.platform.files, needs_.platform.fonts,
                     programFolder(needs_.platform));
 }
 
@@ -84,7 +85,7 @@ void SettingsWindow::wireHandlers() {
       control.Change = [this] { VScroll1_Change(); };
     } else if (name == "HScroll2") {
       control.Change = [this] {
-        c("Label5").setCaption(std::to_string(c("HScroll2").Value()) + "％不透明");
+        c("Label5").setCaption(std::to_string(fields_.HScroll2.Value()) + "％不透明");
       };
     }
   }

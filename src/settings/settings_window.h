@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/forms.h"
+#include "settings/settings_fields.h"
 
 namespace horalix {
 
@@ -20,8 +21,11 @@ class SettingsWindow : public platform::Form {
   // Every 200 ms while the window is open: holds the main window's keep-on-top hold-off at "30".
   platform::Timer& Timer1;
 
-  // A control by its design name and index.
-  platform::Control& c(const std::string& name, int index = -1) { return control(name, index); }
+  // The controls that stand for stored values, bound when the window was built: what the codec,
+  // the checks before storing and a preset read and set.
+  const SettingsFields& fields() const { return fields_; }
+  // The pictures of the page tabs: 1 at rest, 2 under the mouse, 3 selected; "" for another.
+  std::string tabPicture(int which);
 
   // ---- Number fields, spins, rows and exclusive options of the time page ----
   void Text2_KeyPress(int index, int& keyAscii);
@@ -118,8 +122,16 @@ class SettingsWindow : public platform::Form {
   // Where the window stands as designed, in twips: each load starts there.
   static constexpr int kDesignLeft = 600, kDesignTop = 600;
 
+  // A control by its design name and index. Only the window's own members reach its controls
+  // by name: others go through fields() and the accessors above.
+  using platform::Form::control;
+  using platform::Form::findControl;
+  platform::Control& c(const std::string& name, int index = -1) { return control(name, index); }
+
   void wireHandlers();
   void fillLists();
+  // Each edit box gets the frame shape that the design draws just outside it.
+  void frameEditBoxes();
   void notice(const std::string& text, int timeoutMs);
   void wirePageHandlers();
   // The tab pictures of a window just loaded: every tab at rest but the first, selected.
@@ -145,6 +157,7 @@ class SettingsWindow : public platform::Form {
   void writeHotkey(const std::string& key, const std::string& value);
 
   SettingsNeeds& needs_;
+  const SettingsFields fields_;
   int fillingFromCode_ = 0;
   // Whether Ctrl was held when the pointer went down on "帮助".
   bool ctrlAtHelpPress_ = false;

@@ -11,9 +11,9 @@ bool isSoundFileBox(int Index) { return (Index >= 0 && Index <= 4) || Index == 1
 
 }  // namespace
 
-void Text4_Click(SettingsNeeds& needs, platform::Form& settings, int Index) {
+void Text4_Click(SettingsNeeds& needs, const ControlRow& Text4, int Index) {
   if (!isSoundFileBox(Index)) return;
-  platform::Control* box = settings.findControl("Text4", Index);
+  platform::Control* box = Text4.find(Index);
   if (box == nullptr) return;
   if (const auto name = importSoundFile(needs.platform)) box->setText(*name);
 }

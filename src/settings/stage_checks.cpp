@@ -15,9 +15,9 @@ void refuse(platform::MessageBoxes& boxes, const std::string& text) {
 
 }  // namespace
 
-bool checkStageTimes(platform::Form& window, platform::MessageBoxes& boxes, const StageTimes& times,
-                     const StageWording& wording) {
-  if (window.control("Check2", 1).Value() != 1) return true;
+bool checkStageTimes(const SettingsFields& fields, platform::MessageBoxes& boxes,
+                     const StageTimes& times, const StageWording& wording) {
+  if (fields.Check2[1].Value() != 1) return true;
   // Equal alarms are refused whether or not their rows are ticked.
   for (int i = 0; i < 3; ++i) {
     for (int j = i + 1; j < 3; ++j) {
@@ -34,7 +34,7 @@ bool checkStageTimes(platform::Form& window, platform::MessageBoxes& boxes, cons
   };
   std::vector<Stage> stages{{times.duration, "计时时长"}};
   for (int i = 0; i < 3; ++i) {
-    if (window.control("Check2", i + 2).Value() == 1) {
+    if (fields.Check2[i + 2].Value() == 1) {
       stages.push_back({times.alarms[static_cast<std::size_t>(i)], kAlarmNames[i]});
     }
   }
@@ -55,11 +55,11 @@ bool checkStageTimes(platform::Form& window, platform::MessageBoxes& boxes, cons
   return accepted;
 }
 
-bool hotKeysDistinct(platform::Form& window, platform::MessageBoxes& boxes) {
+bool hotKeysDistinct(const SettingsFields& fields, platform::MessageBoxes& boxes) {
   for (int i = 1; i <= 6; ++i) {
-    const std::string& key = window.control("Text3", i).Text();
+    const std::string& key = fields.Text3[i].Text();
     for (int j = i + 1; j <= 6; ++j) {
-      if (key != "无" && key == window.control("Text3", j).Text()) {
+      if (key != "无" && key == fields.Text3[j].Text()) {
         boxes.showTimed("系统热键设置不能相同", "Horalix", platform::mb::Ok, 800);
         return false;
       }

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "platform/forms.h"
 #include "platform/message_boxes.h"
+#include "settings/settings_fields.h"
 
 namespace horalix {
 
@@ -29,11 +29,11 @@ struct StageWording {
 // Checks the times while "计时时长" (Check2(1)) is ticked; the alarm rows take part as their
 // boxes Check2(2..4) say. Equal alarms show name & "和" & name & `sameText` and end the check at
 // once; every gap or 3-second fault shows its own message. True when the times may be stored.
-bool checkStageTimes(platform::Form& window, platform::MessageBoxes& boxes, const StageTimes& times,
-                     const StageWording& wording);
+bool checkStageTimes(const SettingsFields& fields, platform::MessageBoxes& boxes,
+                     const StageTimes& times, const StageWording& wording);
 
 // False, after an 800 ms notice, when two of the hot-key fields Text3(1..6) hold the same key
 // ("无", no key, may repeat).
-bool hotKeysDistinct(platform::Form& window, platform::MessageBoxes& boxes);
+bool hotKeysDistinct(const SettingsFields& fields, platform::MessageBoxes& boxes);
 
 }  // namespace horalix

@@ -19,7 +19,7 @@ class PresetEntryTest : public PresetManagerTest {
   }
   SettingsWindow& settings() { return app.settingsWindow(); }
   platform::Control& s(const std::string& name, int index = -1) {
-    return settings().c(name, index);
+    return static_cast<platform::Form&>(settings()).control(name, index);
   }
   // Enters the settings window's content under this name; true when a row was written.
   bool enter(const std::string& name) {
@@ -71,7 +71,7 @@ TEST_F(PresetEntryTest, StoredPresetAppliesBackEveryControlButTheModeAndPictureS
                   .picture_height = 480};
   {
     FillFromCode filling(settings());
-    decodeSettings(settings(), a);
+    decodeSettings(settings().fields(), a);
   }
   // The overtime option's handler took the overtime row from the record in force: the user
   // sets it again, and picks a font and a custom colour.
@@ -97,7 +97,7 @@ TEST_F(PresetEntryTest, StoredPresetAppliesBackEveryControlButTheModeAndPictureS
   b.picture_width = b.picture_height = 10;
   {
     FillFromCode filling(settings());
-    decodeSettings(settings(), b);
+    decodeSettings(settings().fields(), b);
   }
   s("Combo1").setText("Tahoma");
   s("Label10").setBackColor(0x00FF00);

@@ -9,7 +9,7 @@ class FieldRules : public SettingsFixture {
   void SetUp() override {
     SettingsFixture::SetUp();
     app.settings.time_end = 15;
-    decodeSettings(window, app.settings);
+    decodeSettings(fields, app.settings);
     shownBefore = messageBoxes.shown().size();
   }
   std::vector<std::string> newNotices() const {

@@ -11,7 +11,7 @@ class LookControls : public SettingsFixture {
  protected:
   void fill(const SettingsBlock& record) {
     const FillFromCode filling(window);
-    decodeSettings(window, record);
+    decodeSettings(fields, record);
   }
   void storeHotkey(const std::string& key, const std::string& value) {
     platform::IniFile(files).writeString(iniPath(app.platform), "Hotkey", key, value);
@@ -64,7 +64,7 @@ TEST_F(LookControls, LeavingPromptModeReloadsTheClocksWholeLook) {
   forms.click(c("Check8", 0));
   forms.click(c("Check8", 0));
   EXPECT_TRUE(dialogs.calls().empty());  // "自定义" back from the record opens no dialog
-  const SettingsBlock encoded = encodeSettings(window);
+  const SettingsBlock encoded = encodeSettings(fields);
   EXPECT_EQ(encoded.clockFont, record.clockFont);
   EXPECT_EQ(encoded.Fontselect, record.Fontselect);
   EXPECT_EQ(encoded.picturename, record.picturename);

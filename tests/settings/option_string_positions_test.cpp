@@ -62,8 +62,7 @@ class OptionStringPositions : public ProgramFixture {
  protected:
   void SetUp() override {
     installFile("font\\Arial Black.ttf");
-    form.addControls(settingsDesign());
-    fillSettingsLists(form, files, platform.fonts, programFolder(app.platform));
+    fillSettingsLists(fields, files, platform.fonts, programFolder(app.platform));
   }
 
   platform::Control& control(const Spot& spot) { return form.control(spot.name, spot.index); }
@@ -85,6 +84,7 @@ class OptionStringPositions : public ProgramFixture {
   }
 
   platform::Form form{forms, "Settings"};
+  const SettingsFields fields{form.addControls(settingsDesign())};
 };
 
 TEST_F(OptionStringPositions, EachCharacterDecodesIntoItsOwnControl) {
@@ -93,7 +93,7 @@ TEST_F(OptionStringPositions, EachCharacterDecodesIntoItsOwnControl) {
       SCOPED_TRACE(std::string(flags.what) + " position " + std::to_string(p));
       SettingsBlock stored = defaultSettings();
       stored.*flags.field = oneHot(flags.spots.size(), p);
-      decodeSettings(form, stored);
+      decodeSettings(fields, stored);
       for (std::size_t q = 1; q <= flags.spots.size(); ++q) {
         const Spot& spot = flags.spots[q - 1];
         if (*spot.name == '\0') continue;
@@ -113,7 +113,7 @@ TEST_F(OptionStringPositions, EachControlEncodesIntoItsOwnCharacter) {
       }
       // Position 13 of checkvalue stands for no control: always "0".
       const bool none = *flags.spots[p - 1].name == '\0';
-      EXPECT_EQ(encodeSettings(form).*flags.field,
+      EXPECT_EQ(encodeSettings(fields).*flags.field,
                 none ? std::string(flags.spots.size(), '0') : oneHot(flags.spots.size(), p));
     }
   }
@@ -124,7 +124,7 @@ TEST_F(OptionStringPositions, SoundNamesAndLookFieldsGoToTheirOwnControls) {
   stored.tellsoundname = "s0.wav\\s1.wav\\s2.wav\\s3.wav\\s4.wav\\s5.wav";
   // Size position 5, colour position 3, corner position 4.
   stored.Fontselect = "1050304\\255";
-  decodeSettings(form, stored);
+  decodeSettings(fields, stored);
   for (std::size_t i = 0; i < kSoundNames.size(); ++i) {
     EXPECT_EQ(control(kSoundNames[i]).Text(), "s" + std::to_string(i) + ".wav") << i;
   }
@@ -139,7 +139,7 @@ TEST_F(OptionStringPositions, SoundNamesAndLookFieldsGoToTheirOwnControls) {
   form.control("Combo3").setListIndex(2);
   form.control("Combo4").setListIndex(9);
   form.control("Label10").setBackColor(0xFF00FF);
-  const SettingsBlock encoded = encodeSettings(form);
+  const SettingsBlock encoded = encodeSettings(fields);
   EXPECT_EQ(encoded.tellsoundname, "t0.wav\\t1.wav\\t2.wav\\t3.wav\\t4.wav\\t5.wav");
   EXPECT_EQ(encoded.Fontselect, "1070209\\16711935");
 }

@@ -12,8 +12,8 @@ TEST_F(SettingsCodec, TheDefaultRecordComesBackUnchangedThroughTheWindow) {
   SettingsBlock stored = defaultSettings();
   stored.secondtimer = "left over";
   stored.time_left = 99;
-  decodeSettings(window, stored);
-  const SettingsBlock encoded = encodeSettings(window, stored);
+  decodeSettings(fields, stored);
+  const SettingsBlock encoded = encodeSettings(fields, stored);
   SettingsBlock expected = defaultSettings();
   expected.secondtimer = "";
   expected.time_left = 0;
@@ -24,30 +24,30 @@ TEST_F(SettingsCodec, TheDefaultRecordComesBackUnchangedThroughTheWindow) {
 
 TEST_F(SettingsCodec, EveryFlagCharacterReachesItsOwnControl) {
   // One "1" at a time among "0"s: only that character's control comes back ticked.
-  decodeSettings(window, defaultSettings());
+  decodeSettings(fields, defaultSettings());
   for (int position = 1; position <= kCheckvalueLength; ++position) {
     SCOPED_TRACE(position);
     const auto flag = static_cast<CheckFlag>(position);
-    if (controlOf(flag).name.empty()) continue;
+    if (controlOf(fields, flag) == nullptr) continue;
     std::string checkvalue(kCheckvalueLength, '0');
     checkvalue[static_cast<std::size_t>(position - 1)] = '1';
     SettingsBlock stored = defaultSettings();
     stored.checkvalue = checkvalue;
-    decodeSettings(window, stored);
+    decodeSettings(fields, stored);
     // The screen-cover rule keeps one screen box ticked; the others are as stored.
     std::string expected = checkvalue;
     if (position < 28 || position > 30) expected[27] = '1';
-    EXPECT_EQ(encodeSettings(window).checkvalue, expected);
+    EXPECT_EQ(encodeSettings(fields).checkvalue, expected);
   }
 }
 
 TEST_F(SettingsCodec, ShortOrBrokenStringsLeaveTheControlsOfMissingCharactersAsTheyWere) {
-  decodeSettings(window, defaultSettings());
+  decodeSettings(fields, defaultSettings());
   SettingsBlock stored = defaultSettings();
   stored.checkvalue = "0000000-0";  // the alarms off, character 8 not a number
   stored.AImode = "10";
-  decodeSettings(window, stored);
-  const SettingsBlock encoded = encodeSettings(window);
+  decodeSettings(fields, stored);
+  const SettingsBlock encoded = encodeSettings(fields);
   EXPECT_EQ(encoded.checkvalue.substr(0, 9), "000000010");
   EXPECT_EQ(encoded.checkvalue.substr(9), defaultSettings().checkvalue.substr(9));
   EXPECT_EQ(encoded.AImode, "10111101");
@@ -73,9 +73,9 @@ TEST_F(SettingsCodec, FontselectColourAndListPositions) {
     stored.Fontselect = k.stored;
     // Filled by code, as the window's loading and a preset's apply fill it.
     const FillFromCode filling(window);
-    decodeSettings(window, stored);
+    decodeSettings(fields, stored);
     EXPECT_EQ(c("Label10").BackColor(), k.swatch);
-    EXPECT_EQ(encodeSettings(window).Fontselect, k.encoded);
+    EXPECT_EQ(encodeSettings(fields).Fontselect, k.encoded);
   }
 }
 
@@ -84,16 +84,16 @@ TEST_F(SettingsCodec, FontNamesAndThePictureAndSoundStrings) {
   stored.clockFont = "LCD数码";
   stored.picturename = "face.png\\255";
   stored.tellsoundname = "a.wav\\b.wav\\c.wav\\d.wav\\e.wav\\f.mp3";
-  decodeSettings(window, stored);
-  SettingsBlock encoded = encodeSettings(window);
+  decodeSettings(fields, stored);
+  SettingsBlock encoded = encodeSettings(fields);
   EXPECT_EQ(encoded.clockFont, "LCD数码");
   EXPECT_EQ(encoded.picturename, "face.png\\255");
   EXPECT_EQ(c("Text4", 10).Text(), "f.mp3");
   EXPECT_EQ(encoded.tellsoundname, stored.tellsoundname);
   // A font the list does not hold falls back to "Trebuchet MS".
   stored.clockFont = "No Such Font";
-  decodeSettings(window, stored);
-  EXPECT_EQ(encodeSettings(window).clockFont, "Trebuchet MS");
+  decodeSettings(fields, stored);
+  EXPECT_EQ(encodeSettings(fields).clockFont, "Trebuchet MS");
 }
 
 TEST_F(SettingsCodec, StoredOptionsOutsideTheRecord) {
@@ -105,8 +105,8 @@ TEST_F(SettingsCodec, StoredOptionsOutsideTheRecord) {
   stored.clocklight = "01";  // not three characters: "000"
   stored.backlight = "5";
   stored.timeout = 3;
-  decodeStoredOptions(window, stored);
-  StoredOptions encoded = encodeStoredOptions(window);
+  decodeStoredOptions(fields, stored);
+  StoredOptions encoded = encodeStoredOptions(fields);
   EXPECT_EQ(encoded.hotKeys[0], "F5");
   EXPECT_EQ(encoded.hotKeys[1], "无");
   EXPECT_EQ(encoded.hotKeys[5], "无");
@@ -118,8 +118,8 @@ TEST_F(SettingsCodec, StoredOptionsOutsideTheRecord) {
   EXPECT_EQ(encoded.timeout, 3);
   stored.clocklight = "112";
   stored.backlight = "150";
-  decodeStoredOptions(window, stored);
-  encoded = encodeStoredOptions(window);
+  decodeStoredOptions(fields, stored);
+  encoded = encodeStoredOptions(fields);
   EXPECT_EQ(encoded.clocklight, "112");
   EXPECT_EQ(encoded.backlight, "100");
 }

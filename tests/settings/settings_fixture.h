@@ -17,10 +17,12 @@ class SettingsFixture : public ProgramFixture {
   void SetUp() override {
     app.settings = defaultSettings();
     installFile("font\\Arial Black.ttf");
-    fillSettingsLists(window, files, platform.fonts, programFolder(app.platform));
+    fillSettingsLists(fields, files, platform.fonts, programFolder(app.platform));
   }
 
-  platform::Control& c(const std::string& name, int index = -1) { return window.c(name, index); }
+  platform::Control& c(const std::string& name, int index = -1) {
+    return static_cast<platform::Form&>(window).control(name, index);
+  }
   // The texts of the timed notices shown so far.
   std::vector<std::string> notices() const {
     std::vector<std::string> texts;
@@ -35,6 +37,7 @@ class SettingsFixture : public ProgramFixture {
   }
 
   SettingsWindow& window = app.settingsWindow();
+  const SettingsFields& fields = window.fields();
 };
 
 }  // namespace horalix::test

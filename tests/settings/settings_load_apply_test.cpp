@@ -94,7 +94,7 @@ TEST_F(SettingsLoadApply, AnApplyStoresEverySettingAndArmsAFreshRun) {
 
     EXPECT_EQ(storedText("Time_all"), "00:05:00");
     EXPECT_EQ(storedText("AImode"), automatic ? "01111101" : "10111101");
-    EXPECT_EQ(storedText("checkvalue"), encodeSettings(window).checkvalue);
+    EXPECT_EQ(storedText("checkvalue"), encodeSettings(fields).checkvalue);
     EXPECT_EQ(app.settings.picture_width, defaultSettings().picture_width);
     EXPECT_EQ(iniValue("Hotkey", "start"), "F2");
     EXPECT_EQ(iniValue("Hotkey", "often"), "10");
@@ -138,18 +138,19 @@ TEST_F(SettingsLoadApply, AManualApplyKeepsManualTimingRunningButUnbindsADocumen
 TEST_F(SettingsLoadApply, ARefusedApplyChangesNothing) {
   struct Case {
     const char* what;
-    std::function<void(SettingsWindow&)> set;
+    std::function<void(platform::Form&)> set;
     const char* message;  // "" accepted
   };
   const auto alarms = [](int duration, int a1, int a2, int a3, int ticked) {
-    return [=](SettingsWindow& t) {
-      t.c("Text2", 1).setText(std::to_string(duration / 3600));
-      t.c("Text2", 2).setText(std::to_string(duration / 60 % 60));
-      t.c("Text2", 3).setText(std::to_string(duration % 60));
-      for (int row = 2; row <= 4; ++row) t.c("Check2", row).setValue((ticked >> (row - 2)) & 1);
-      t.c("Text2", 4).setText(std::to_string(a1));
-      t.c("Text2", 5).setText(std::to_string(a2));
-      t.c("Text2", 6).setText(std::to_string(a3));
+    return [=](platform::Form& t) {
+      t.control("Text2", 1).setText(std::to_string(duration / 3600));
+      t.control("Text2", 2).setText(std::to_string(duration / 60 % 60));
+      t.control("Text2", 3).setText(std::to_string(duration % 60));
+      for (int row = 2; row <= 4; ++row)
+        t.control("Check2", row).setValue((ticked >> (row - 2)) & 1);
+      t.control("Text2", 4).setText(std::to_string(a1));
+      t.control("Text2", 5).setText(std::to_string(a2));
+      t.control("Text2", 6).setText(std::to_string(a3));
     };
   };
   const Case cases[] = {
@@ -161,18 +162,18 @@ TEST_F(SettingsLoadApply, ARefusedApplyChangesNothing) {
       {"last alarm under 3", alarms(600, 40, 20, 2, 4), "报警3设定时长要在3秒以上，请修改再保存"},
       {"duration alone of 2", alarms(2, 40, 20, 5, 0), ""},
       {"duration off",
-       [&](SettingsWindow& t) {
+       [&](platform::Form& t) {
          alarms(600, 30, 30, 30, 7)(t);
-         t.c("Check2", 1).setValue(0);
+         t.control("Check2", 1).setValue(0);
        },
        ""},
       {"equal hot keys",
-       [](SettingsWindow& t) {
-         t.c("Text3", 2).setText("F5");
-         t.c("Text3", 4).setText("F5");
+       [](platform::Form& t) {
+         t.control("Text3", 2).setText("F5");
+         t.control("Text3", 4).setText("F5");
        },
        "系统热键设置不能相同"},
-      {"no hot keys", [](SettingsWindow& t) { t.c("Text3", 1).setText("无"); }, ""},
+      {"no hot keys", [](platform::Form& t) { t.control("Text3", 1).setText("无"); }, ""},
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.what);

@@ -62,7 +62,7 @@ TEST_F(SettingsReopen, EveryOpeningStartsFromTheDesignWithoutRunningHandlers) {
   EXPECT_EQ(c("Image2", 2).Picture(), c("Image3", 1).Picture());
   // The fill ran on the fresh controls: lists refilled, positions from the record.
   EXPECT_EQ(c("Combo3").List().size(), 18u);
-  EXPECT_EQ(encodeSettings(window).Fontselect, defaultSettings().Fontselect);
+  EXPECT_EQ(encodeSettings(fields).Fontselect, defaultSettings().Fontselect);
 }
 
 // Prompt-text mode left ticked would make the next opening's apply store the clock's look as the
@@ -91,7 +91,7 @@ TEST_F(SettingsReopen, ClearingAnOptionButtonAppliesNoRuleOfIt) {
   SettingsBlock stored = defaultSettings();
   stored.checkvalue[static_cast<std::size_t>(CheckFlag::SmartTiming) - 1] = '1';
   stored.AImode = "01111101";
-  decodeSettings(window, stored);
+  decodeSettings(fields, stored);
   EXPECT_EQ(c("Option6", 0).Value(), 0);
   EXPECT_EQ(c("Option6", 1).Value(), 1);
   EXPECT_EQ(c("Check1", 0).Value(), 1);
@@ -139,10 +139,10 @@ TEST_F(SettingsReopen, ColoursAreStoredAsSignedNumbers) {
     const FillFromCode filling(window);
     SettingsBlock stored = defaultSettings();
     stored.Fontselect = "1101701\\-2147483635";
-    decodeSettings(window, stored);
+    decodeSettings(fields, stored);
   }
   EXPECT_EQ(c("Label10").BackColor(), 0x8000000Du);
-  EXPECT_EQ(encodeSettings(window).Fontselect, "1101701\\-2147483635");
+  EXPECT_EQ(encodeSettings(fields).Fontselect, "1101701\\-2147483635");
 
   dialogs.answerColor(0x8000000D);
   forms.click(c("Text6", 0));

@@ -13,22 +13,24 @@ class SoundFileBoxesTest : public ProgramFixture {};
 TEST_F(SoundFileBoxesTest, OnlyTheSoundBoxesOpenTheDialog) {
   platform::Form grid(forms, "Settings");
   for (int i = 0; i <= 11; ++i) grid.addControl("Text4", i, platform::ControlKind::TextBox);
+  const ControlRow boxes(grid, "Text4");
   files.seedFile("D:\\s\\chime.wav", "chime");
   for (int index : {-1, 5, 6, 7, 8, 9, 11, 12}) {
-    Text4_Click(app.settingsNeeds, grid, index);
+    Text4_Click(app.settingsNeeds, boxes, index);
     EXPECT_TRUE(dialogs.calls().empty()) << index;
   }
   for (int index : {0, 1, 2, 3, 4, 10}) {
     dialogs.answerFileAfter("D:\\s\\chime.wav", 500);
-    Text4_Click(app.settingsNeeds, grid, index);
+    Text4_Click(app.settingsNeeds, boxes, index);
     EXPECT_EQ(grid.control("Text4", index).Text(), "chime.wav") << index;
   }
   EXPECT_EQ(dialogs.calls().size(), 6u);
   EXPECT_EQ(files.readAll(programPath("sounds\\chime.wav")), "chime");
   // The settings window's own boxes import the same way.
   dialogs.answerFileAfter("D:\\s\\chime.wav", 500);
-  app.settingsWindow().c("Text4", 10).click();
-  EXPECT_EQ(app.settingsWindow().c("Text4", 10).Text(), "chime.wav");
+  platform::Form& settings = app.settingsWindow();
+  settings.control("Text4", 10).click();
+  EXPECT_EQ(settings.control("Text4", 10).Text(), "chime.wav");
 }
 
 }  // namespace

@@ -1,0 +1,41 @@
+// The preset manager's two tabs draw with the settings window's tab pictures: the selected tab,
+// the tabs at rest and the tab under the mouse each show their own.
+#include <gtest/gtest.h>
+
+#include "presets/preset_manager_fixture.h"
+#include "settings/settings.h"
+
+namespace horalix::test {
+namespace {
+
+TEST_F(PresetManagerTest, TabsShowTheSettingsWindowsTabPictures) {
+  platform::Form& settings = app.settingsWindow();
+  const auto settingsPicture = [&settings](int which) {
+    return settings.control("Image3", which).Picture();
+  };
+  const std::string rest = settingsPicture(1), hover = settingsPicture(2),
+                    selected = settingsPicture(3);
+  ASSERT_FALSE(rest.empty());
+  ASSERT_NE(rest, hover);
+  ASSERT_NE(rest, selected);
+  ASSERT_NE(hover, selected);
+  const auto picture = [this](int tab) { return c("Image1", tab).Picture(); };
+
+  open();
+  EXPECT_EQ(picture(0), selected);
+  EXPECT_EQ(picture(1), rest);
+  c("Image1", 1).click();
+  EXPECT_EQ(picture(0), rest);
+  EXPECT_EQ(picture(1), selected);
+  // Only a tab at rest takes the hover picture, and the window's surface rests it again.
+  c("Image1", 0).MouseMove(0, 0, 10, 10);
+  EXPECT_EQ(picture(0), hover);
+  c("Image1", 1).MouseMove(0, 0, 10, 10);
+  EXPECT_EQ(picture(1), selected);
+  manager().MouseMove(0, 0, 10, 10);
+  EXPECT_EQ(picture(0), rest);
+  EXPECT_EQ(picture(1), selected);
+}
+
+}  // namespace
+}  // namespace horalix::test
