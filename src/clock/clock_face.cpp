@@ -11,19 +11,11 @@
 namespace horalix {
 
 using platform::Control;
-using platform::ControlKind;
 
 namespace {
 
 // Picture sizes kept in pixels turn into twips by this fixed factor, whatever the screen.
 constexpr int kTwipsPerPicturePixel = 15;
-
-Control& findOrAdd(platform::Form& window, const std::string& name, ControlKind kind) {
-  if (Control* c = window.findControl(name)) return *c;
-  Control& c = window.addControl(name, -1, kind);
-  if (kind == ControlKind::Label) c.setVisible(false);
-  return c;
-}
 
 // a / b in single precision; a zero divisor raises Division by zero, as the runtime does.
 float quotient(float a, float b) {
@@ -49,28 +41,19 @@ Section sectionAxis(float outer, float outerScale, float inner, float offset, fl
 
 }  // namespace
 
-ClockFaceControls addFaceControls(platform::Form& window) {
-  ClockFaceControls c{findOrAdd(window, "Picture1", ControlKind::PictureBox),
-                      findOrAdd(window, "Picture2", ControlKind::PictureBox),
-                      findOrAdd(window, "Picture3", ControlKind::PictureBox),
-                      findOrAdd(window, "Label9", ControlKind::Label),
-                      findOrAdd(window, "Label11", ControlKind::Label)};
-  c.Picture3.setVisible(false);
-  c.Picture3.setAutoSize(true, kTwipsPerPicturePixel);
-  c.Label11.setAutoSize(true);
-  // The measuring text sizes itself to its text too: its width is the width the clock is
-  // placed by.
-  c.Label9.setAutoSize(true);
-  return c;
-}
-
-ClockFace::ClockFace(ClockNeeds& needs, platform::Form& window, int blankFromMillis,
-                     platform::Form* pictureOwner)
+ClockFace::ClockFace(ClockNeeds& needs, platform::Form& window, const ClockFaceControls& controls,
+                     int blankFromMillis, const ClockFace* pictureSource)
     : needs_(needs),
       window_(window),
       blankFromMillis_(blankFromMillis),
-      pictureOwner_(pictureOwner),
-      controls_(addFaceControls(window)) {
+      pictureSource_(pictureSource),
+      controls_(controls) {
+  controls_.Picture3.setVisible(false);
+  controls_.Picture3.setAutoSize(true, kTwipsPerPicturePixel);
+  controls_.Label11.setAutoSize(true);
+  // The width template sizes itself to its text too: its width is the width the clock is
+  // placed by.
+  controls_.Label9.setAutoSize(true);
   // A clock window is its face alone: no caption, no frame, no task-bar button, so that its
   // rounded outline and see-through background leave nothing but the text.
   window.setBorderStyle(0);
@@ -135,8 +118,8 @@ void ClockFace::layOutWithPicture() {
   const int width = L11.Width() + 120 >= pictureWidth ? L11.Width() + 120 : pictureWidth;
   const int height = L11.Height() + 20 >= pictureHeight ? L11.Height() + 20 : pictureHeight;
   sizeFace(width, height);
-  if (pictureOwner_ != nullptr) {
-    const Control& source = pictureOwner_->control("Picture1");
+  if (pictureSource_ != nullptr) {
+    const Control& source = pictureSource_->controls().Picture1;
     P1.setPicture(source.Picture(), source.pictureWidthPx(), source.pictureHeightPx());
   }
   const int twipsX = needs_.platform.desktop.twipsPerPixelX();

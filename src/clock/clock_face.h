@@ -15,10 +15,10 @@ class Control;
 class Form;
 }  // namespace platform
 
-// The controls a face draws with, added to the window when it lacks them: the outer box
-// Picture1 with the stretched back picture, the inner box Picture2 with the background and the
-// text, the never-shown Picture3 with the back picture at its natural size, the hidden labels
-// Label9 (a measuring text) and Label11 (the shown text, sizing itself to it).
+// The controls of its window that a face draws with: the outer box Picture1 with the stretched
+// back picture, the inner box Picture2 with the background and the text, the never-shown
+// Picture3 with the back picture at its natural size, and the hidden labels that measure text:
+// Label9 (the width template) and Label11 (the shown text, sizing itself to it).
 struct ClockFaceControls {
   platform::Control& Picture1;
   platform::Control& Picture2;
@@ -26,18 +26,18 @@ struct ClockFaceControls {
   platform::Control& Label9;
   platform::Control& Label11;
 };
-ClockFaceControls addFaceControls(platform::Form& window);
 
 class ClockFace {
  public:
   // blankFromMillis: from this many milliseconds of the running count on, the odd half of a
-  // blink leaves the face blank (2000 in the floating clock, 3000 in the mirror). pictureOwner:
-  // the window whose Picture1 picture this face shows (the mirror shows the floating clock's);
-  // nullptr for the window itself.
-  ClockFace(ClockNeeds& needs, platform::Form& window, int blankFromMillis,
-            platform::Form* pictureOwner = nullptr);
+  // blink leaves the face blank (2000 in the floating clock, 3000 in the mirror).
+  // pictureSource: the face whose Picture1 picture this face shows (the mirror shows the
+  // floating clock's); nullptr for its own. The face makes Picture3 hidden and sizing itself to
+  // its picture, and both labels sizing themselves to their text.
+  ClockFace(ClockNeeds& needs, platform::Form& window, const ClockFaceControls& controls,
+            int blankFromMillis, const ClockFace* pictureSource = nullptr);
 
-  // Lays the face out around the text s (held by Label11 in the face's font) and draws s at
+  // Lays the face out around the text s (measured by Label11 in the face's font) and draws s at
   // the font size FSize. A drawing error lays the face out plainly for this call instead and is
   // logged; the clock keeps its place and its timers.
   void ShowStatue(const std::string& s, int FSize);
@@ -57,7 +57,7 @@ class ClockFace {
   ClockNeeds& needs_;
   platform::Form& window_;
   int blankFromMillis_;
-  platform::Form* pictureOwner_;
+  const ClockFace* pictureSource_;
   ClockFaceControls controls_;
 };
 

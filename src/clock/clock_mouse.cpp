@@ -19,15 +19,13 @@ namespace {
 
 constexpr int kLeftButton = 1;
 constexpr int kRightButton = 2;
-// The Top of the face label that is out of view.
-constexpr int kOutOfView = 13800;
 
 }  // namespace
 
 void FloatingClock::redrawFaces(bool mirrorToo) {
   const int size = wantedSize();
-  ShowStatue(Label11.Caption(), size);
-  if (mirrorToo) needs_.mirrorClock.ShowStatue(Label11.Caption(), size + MirrorSizeAdd);
+  ShowStatue(faceText(), size);
+  if (mirrorToo) needs_.mirrorClock.ShowStatue(faceText(), size + MirrorSizeAdd);
 }
 
 void FloatingClock::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
@@ -37,43 +35,37 @@ void FloatingClock::Picture1_MouseDown(int Button, int Shift, float X, float Y) 
   };
   // The keep-on-top routine of every window holds off while the user handles the clock.
   needs_.run.holdOff = 100;
-  const int t = Label1(1).Top();
-  if (t == 0 || t == kOutOfView) {
-    if (Button == kLeftButton) {
-      attempt([&] {
-        if (optionChar(needs_.settings.checkvalue, CheckFlag::KeepTimeText) != "0") return;
-        // The count goes out of view and the time of day comes in, or back; the mirror follows.
-        const bool countInView = t == 0;
-        for (ClockWindow* clock :
-             {static_cast<ClockWindow*>(this), static_cast<ClockWindow*>(&needs_.mirrorClock)}) {
-          clock->bringIntoView(!countInView, kOutOfView);
-        }
-        bool mirrorToo = false;
-        attempt(
-            [&] { mirrorToo = ReadSecondScreen(needs_.platform, needs_.interactionMenu) == 1; });
-        redrawFaces(mirrorToo);
-      });
-    } else {
-      attempt([&] {
-        // The follow-mode spotlight stays below the menu while it is open.
-        if (needs_.run.openToolWindow == OpenWindow::FollowSpotlight)
-          needs_.followSpotlight.stayBelowMenu();
-      });
-      attempt([&] {
-        // A see-through clock opens the menu at the pointer, an opaque one below its own
-        // bottom edge.
-        if (optionChar(needs_.settings.checkvalue, CheckFlag::TransparentBack) == "0") {
-          const platform::Desktop& desktop = needs_.platform.desktop;
-          const platform::PixelPoint at{
-              static_cast<int>((static_cast<float>(Left()) + X) /
-                               static_cast<float>(desktop.twipsPerPixelX())),
-              (Top() + Height()) / desktop.twipsPerPixelY()};
-          needs_.runMenus.popUp(*this, at);
-        } else {
-          needs_.runMenus.popUp(*this, std::nullopt);
-        }
-      });
-    }
+  if (Button == kLeftButton) {
+    attempt([&] {
+      if (optionChar(needs_.settings.checkvalue, CheckFlag::KeepTimeText) != "0") return;
+      // The count goes out of view and the time of day comes in, or back; the mirror follows.
+      const FaceView next = timeOfDayInView() ? FaceView::Count : FaceView::TimeOfDay;
+      bringIntoView(next);
+      needs_.mirrorClock.bringIntoView(next);
+      bool mirrorToo = false;
+      attempt([&] { mirrorToo = ReadSecondScreen(needs_.platform, needs_.interactionMenu) == 1; });
+      redrawFaces(mirrorToo);
+    });
+  } else {
+    attempt([&] {
+      // The follow-mode spotlight stays below the menu while it is open.
+      if (needs_.run.openToolWindow == OpenWindow::FollowSpotlight)
+        needs_.followSpotlight.stayBelowMenu();
+    });
+    attempt([&] {
+      // A see-through clock opens the menu at the pointer, an opaque one below its own bottom
+      // edge.
+      if (optionChar(needs_.settings.checkvalue, CheckFlag::TransparentBack) == "0") {
+        const platform::Desktop& desktop = needs_.platform.desktop;
+        const platform::PixelPoint at{
+            static_cast<int>((static_cast<float>(Left()) + X) /
+                             static_cast<float>(desktop.twipsPerPixelX())),
+            (Top() + Height()) / desktop.twipsPerPixelY()};
+        needs_.runMenus.popUp(*this, at);
+      } else {
+        needs_.runMenus.popUp(*this, std::nullopt);
+      }
+    });
   }
   if (Button == kLeftButton) {
     DownX = X;

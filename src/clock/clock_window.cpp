@@ -11,6 +11,7 @@
 #include "services/format_picture.h"
 #include "services/option_names.h"
 #include "services/palette.h"
+#include "services/runtime_error.h"
 #include "services/setting_readers.h"
 #include "services/text_runtime.h"
 #include "services/time_value.h"
@@ -36,6 +37,8 @@ bool flagMet(const std::string& options, OptFlag flag) {
   return met([&] { return CInt(optionChar(options, flag)) == 1; });
 }
 
+constexpr std::int32_t kDayMillis = 86'400'000;
+
 }  // namespace
 
 ClockRole ClockRole::floating() { return {}; }
@@ -50,30 +53,27 @@ ClockRole ClockRole::extendedScreen() {
 
 namespace {
 
-constexpr unsigned kCell = platform::design::kHidden;
+constexpr unsigned kHidden = platform::design::kHidden;
 
-// The cells both clocks keep, with the values they start with, the hidden label that measures
-// the text, and the face's picture boxes (the face places them). The mirror starts some cells
-// with values of its own.
+// The controls both clocks have: the hidden labels that measure the text, the face's picture
+// boxes (the face places them), and the labels of the count and of the time of day, which take
+// the clock's font.
 constexpr platform::ControlDesign kDesign[] = {
-    {.kind = ControlKind::Label, .name = "Label9", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label11", .flags = kCell},
-    {.kind = ControlKind::Label, .name = "Label16", .flags = kCell},
+    {.kind = ControlKind::Label, .name = "Label9", .flags = kHidden},
+    {.kind = ControlKind::Label, .name = "Label11", .flags = kHidden},
     {.kind = ControlKind::PictureBox, .name = "Picture1"},
     {.kind = ControlKind::PictureBox, .name = "Picture2"},
     {.kind = ControlKind::PictureBox, .name = "Picture3"},
-    // The count text and the time of day: the one in view stands at Top 0, the other far below.
     {.kind = ControlKind::Label, .name = "Label1", .index = 1, .top = 0},
     {.kind = ControlKind::Label, .name = "Label1", .index = 2, .top = 13800},
 };
 
 }  // namespace
 
-ClockWindow::ClockWindow(ClockNeeds& needs, const ClockRole& role, platform::Form* pictureOwner)
+ClockWindow::ClockWindow(ClockNeeds& needs, const ClockRole& role, const ClockWindow* pictureOwner)
     : Form(needs.platform.forms, role.name),
       Label9(addControls(kDesign).control("Label9")),
       Label11(control("Label11")),
-      Label16(control("Label16")),
       Picture1(control("Picture1")),
       Picture2(control("Picture2")),
       Picture3(control("Picture3")),
@@ -84,7 +84,8 @@ ClockWindow::ClockWindow(ClockNeeds& needs, const ClockRole& role, platform::For
       Timer5(addTimer("Timer5", 20)),
       Timer8(addTimer("Timer8", 50)),
       needs_(needs),
-      face_(needs, *this, role.blankFromMillis, pictureOwner),
+      face_(needs, *this, faceControls(), role.blankFromMillis,
+            pictureOwner != nullptr ? &pictureOwner->face_ : nullptr),
       role_(role) {
   Timer1.onTick = [this] { Timer1_Timer(); };
   Timer2.onTick = [this] { Timer2_Timer(); };
@@ -112,6 +113,11 @@ void ClockWindow::park() { move(-Width() - 5000, -Height() - 5000, Width(), Heig
 
 void ClockWindow::ShowStatue(const std::string& s, int FSize) { face_.ShowStatue(s, FSize); }
 
+void ClockWindow::setFaceText(const std::string& text) {
+  faceText_ = text;
+  Label11.setCaption(text);
+}
+
 void ClockWindow::setFaceTextSize(int size) {
   platform::FontSpec font = Label11.Font();
   font.size = size;
@@ -137,13 +143,8 @@ void ClockWindow::beginRunStart() {
 }
 
 void ClockWindow::drawFirstFace(const std::string& countText, int size) {
-  attempt(needs_.platform.log, where("Timer5").c_str(), [&] {
-    if (Label1(1).Top() == 0) {
-      ShowStatue(countText, size);
-    } else {
-      ShowStatue(Label1(2).Caption(), static_cast<int>(CLng(Label1(2).Font().size)));
-    }
-  });
+  attempt(needs_.platform.log, where("Timer5").c_str(),
+          [&] { ShowStatue(view_ == FaceView::Count ? countText : timeOfDay_, size); });
 }
 
 int ClockWindow::startFormat() {
@@ -163,9 +164,9 @@ void ClockWindow::setFirstTexts(int format, bool countDown, int hours, int minut
   const std::string first =
       countDown ? countText(format, hours, minutes, seconds) : countText(format, 0, 0, 0);
   attempt(needs_.platform.log, where("Timer5").c_str(),
-          [&] { Label1(2).setCaption(timeOfDayText(needs_.platform, format)); });
-  Label1(1).setCaption(first);
-  Label11.setCaption(first);
+          [&] { timeOfDay_ = timeOfDayText(needs_.platform, format); });
+  countMillis_ = countDown ? (hours * 3600 + minutes * 60 + seconds) * 1000 : 0;
+  setFaceText(first);
   Label9.setCaption(format == 2 ? "00:00" : "00:00:00");
 }
 
@@ -189,9 +190,8 @@ void ClockWindow::takeRunValues() {
 void ClockWindow::takeSegmentStart() {
   if (const auto mark = clockMark(needs_.platform, readClockMethod(needs_.run)))
     needs_.run.StartTick = *mark;
-  attempt(needs_.platform.log, where("Label16").c_str(), [&] {
-    Label16.setCaption(Format(timeOf(needs_.platform.loop.localTime()), "hh:mm:ss"));
-  });
+  attempt(needs_.platform.log, where("takeSegmentStart").c_str(),
+          [&] { segmentStart_ = Format(timeOf(needs_.platform.loop.localTime()), "hh:mm:ss"); });
 }
 
 void ClockWindow::armZeroReminder(bool flash) {
@@ -235,9 +235,8 @@ void ClockWindow::applyOvertimeStyle(bool redrawPrefixed) {
 void ClockWindow::showFinalCount() {
   const std::string at = where("Timer1");
   attempt(needs_.platform.log, at.c_str(), [&] {
-    const std::int32_t shown =
+    countMillis_ =
         optionOn(needs_.settings.optvalue, OptFlag::CountDown) ? 0 : needs_.run.RunMillis;
-    Label1(1).setCaption(clockText(shown));
   });
   attempt(needs_.platform.log, at.c_str(), [&] { Label_change(); });
 }
@@ -248,9 +247,13 @@ void ClockWindow::stopCountTimers() {
 
 std::string ClockWindow::shownText() {
   const int format = DisplayFormat(needs_.settings.optvalue);
-  if (Label1(1).Top() != 0) return timeOfDayText(needs_.platform, format);
-  const double t = TimeValue(Label1(1).Caption());
-  std::string text = countText(format, Hour(t), Minute(t), Second(t));
+  if (view_ == FaceView::TimeOfDay) return timeOfDayText(needs_.platform, format);
+  // The count is shown as a clock's time, within one day: beyond it the face keeps its text.
+  if (countMillis_ < 0 || countMillis_ >= kDayMillis) {
+    throw RuntimeError(RuntimeErrorCode::TypeMismatch);
+  }
+  const std::int32_t seconds = countMillis_ / 1000;
+  std::string text = countText(format, seconds / 3600, seconds / 60 % 60, seconds % 60);
   if (needs_.run.direction != CountDirection::Down) text = needs_.run.OvertimePrefix + text;
   return text;
 }

@@ -1,6 +1,7 @@
 // What the floating clock and its mirror on the extended screen have in common: the face and
-// its cells, the count timers and the show-and-place sequencer, the measurement of the running
-// count, the run start's styling and layout, and the skeletons of the count ticks.
+// its controls, the run values it shows (the count, the view, the face text), the count timers and
+// the show-and-place sequencer, the measurement of the running count, the run start's styling and
+// layout, and the skeletons of the count ticks.
 //
 // One class serves both clocks. What sets the mirror apart is gathered in its ClockRole (its
 // window name, its sequencer's pace, from which time left its blink leaves the face blank) and
@@ -39,16 +40,16 @@ struct ClockRole {
 
 class ClockWindow : public platform::Form {
  public:
-  // pictureOwner: the window whose Picture1 picture the face shows (the mirror shows the
-  // floating clock's); nullptr for the window itself.
-  ClockWindow(ClockNeeds& needs, const ClockRole& role, platform::Form* pictureOwner = nullptr);
+  // pictureOwner: the clock whose back picture the face shows (the mirror shows the floating
+  // clock's); nullptr for the window itself.
+  ClockWindow(ClockNeeds& needs, const ClockRole& role, const ClockWindow* pictureOwner = nullptr);
 
   const ClockRole& role() const { return role_; }
 
   // Moves the clock off screen by its own size: Left = -Width - 5000, Top = -Height - 5000.
   void park();
 
-  // Shows the count held in Label1(1) (or the time of day in its view) in the chosen format.
+  // Shows the count (or the time of day in its view) in the chosen format.
   virtual void Label_change() = 0;
 
   // Mouse input on the face (Picture1) or the text box (Picture2), wired by this class for both
@@ -92,21 +93,25 @@ class ClockWindow : public platform::Form {
   // The reminder's stage flashes the text.
   bool stageFlashes = false;
 
-  // ---- Cells (hidden labels whose captions carry state) ----
+  // ---- Controls ----
 
   // Width template of the text; its width is the clock's width while no back picture shows.
   platform::Control& Label9;
-  // The text the clock shows.
+  // Measures the text the clock shows, in the face's font (it sizes itself to the text).
   platform::Control& Label11;
-  // Time of day at which the running segment began, as text.
-  platform::Control& Label16;
   // The two drawing surfaces inside the window.
   platform::Control& Picture1;
   platform::Control& Picture2;
   // The back picture at its natural size; never shown.
   platform::Control& Picture3;
-  // The count text (1) and the time of day (2): the one in view stands at Top 0.
+  // The hidden labels of the count (1) and of the time of day (2): they take the clock's font
+  // and colour, and the count's tells whether the clock font took.
   platform::Control& Label1(int index) { return control("Label1", index); }
+  // The controls the face draws with.
+  ClockFaceControls faceControls() { return {Picture1, Picture2, Picture3, Label9, Label11}; }
+
+  // What the face shows: the count, or the time of day.
+  enum class FaceView { Count, TimeOfDay };
 
   // ---- Values of the current run, taken by the run start ----
 
@@ -133,16 +138,16 @@ class ClockWindow : public platform::Form {
   int wantedSize();
   // The run start's first steps: every timer off, no stage, on top, no blink, the face shown.
   void beginRunStart();
-  // The run start's drawing: `countText` at `size` while the count is in view, else the time
-  // of day at its own label's size.
+  // The run start's drawing at `size`: `countText` while the count is in view, else the time
+  // of day that the run start took.
   void drawFirstFace(const std::string& countText, int size);
   // The run start's display format: optvalue characters 3, 4 and 5, the last "1" wins; a
   // missing or unreadable character counts as "1".
   int startFormat();
   // The run start's direction: optvalue character 1 is "1" (or unreadable) for a count-down.
   bool startCountsDown();
-  // The run start's first texts: the count (the set time counting down, zero counting up) in
-  // Label1(1) and Label11, the time of day in Label1(2), the zero template in Label9.
+  // The run start's first texts: the count (the set time counting down, zero counting up) and
+  // the face text showing it, the time of day, the zero template in Label9.
   void setFirstTexts(int format, bool countDown, int hours, int minutes, int seconds);
   // The run start's styling: fonts at `size` with their fallbacks, the labels hidden, the
   // background or colour key, the face laid out around the first text.
@@ -150,7 +155,7 @@ class ClockWindow : public platform::Form {
   // The run start's shared values: the screen size, the after-zero action and the start of the
   // first counting segment.
   void takeRunValues();
-  // Takes the start of a counting segment: StartTick by the clock method and Label16.
+  // Takes the start of a counting segment: StartTick by the clock method and the time of day.
   void takeSegmentStart();
   // The zero reminder through the sequencer: shown, flashing when so set, then the blink.
   void armZeroReminder(bool flash);
@@ -167,8 +172,8 @@ class ClockWindow : public platform::Form {
   void showFinalCount();
   // Switches the count, sequencer and blink timers off.
   void stopCountTimers();
-  // The text that Label1(1) stands for in the chosen format, with the overtime prefix while
-  // counting up, or the time of day in its view.
+  // The count in the chosen format, with the overtime prefix while counting up, or the time of
+  // day in its view. A count outside one day has no text: it raises TypeMismatch.
   std::string shownText();
 
   // ---- What the run's routines and the other windows ask of a clock ----
@@ -196,15 +201,20 @@ class ClockWindow : public platform::Form {
   void startSequencer() { Timer2.setEnabled(true); }
   // The blink stops.
   void stopBlink() { Timer3.setEnabled(false); }
-  // The time of day at which the running segment began.
-  void setSegmentStart(const std::string& timeOfDay) { Label16.setCaption(timeOfDay); }
-  // The text the face holds, as last set (not recomputed from the count).
-  const std::string& faceText() const { return Label11.Caption(); }
-  void setFaceText(const std::string& text) { Label11.setCaption(text); }
+  // The time of day ("hh:mm:ss") at which the running segment began.
+  void setSegmentStart(const std::string& timeOfDay) { segmentStart_ = timeOfDay; }
+  // The count the clock holds, in milliseconds: the time left counting down, the time spent
+  // counting up.
+  std::int32_t countMillis() const { return countMillis_; }
+  void setCountMillis(std::int32_t millis) { countMillis_ = millis; }
+  // The text the face holds, as last set (not recomputed from the count); Label11 takes it to
+  // measure it.
+  const std::string& faceText() const { return faceText_; }
+  void setFaceText(const std::string& text);
   // The size of the face text's font, in points.
   void setFaceTextSize(int size);
   // The face redrawn with the text it holds at the font size `size`.
-  void redrawFaceText(int size) { ShowStatue(Label11.Caption(), size); }
+  void redrawFaceText(int size) { ShowStatue(faceText_, size); }
   // The width of the face's width template.
   int templateWidth() const { return Label9.Width(); }
   // Both drawing surfaces shown.
@@ -225,13 +235,10 @@ class ClockWindow : public platform::Form {
   // the back picture again or the time-out back colour, or with the transparent background a key
   // matched to the text. `mirror`, when given, takes the text and back colours along.
   void showOvertimeColours(ClockWindow* mirror);
-  // The time of day is in view instead of the count.
-  bool timeOfDayInView() { return Label1(1).Top() != 0; }
-  // The count (countInView) or the time of day brought into view, the other moved to `away`.
-  void bringIntoView(bool countInView, int away) {
-    Label1(1).setTop(countInView ? 0 : away);
-    Label1(2).setTop(countInView ? away : 0);
-  }
+  // What the face shows, and whether that is the time of day instead of the count.
+  FaceView view() const { return view_; }
+  bool timeOfDayInView() const { return view_ == FaceView::TimeOfDay; }
+  void bringIntoView(FaceView view) { view_ = view; }
 
  protected:
   // ---- Hooks that each clock fills ----
@@ -243,7 +250,7 @@ class ClockWindow : public platform::Form {
     (void)e;
     (void)r;
   }
-  // The count-down tick has put the count into the cells.
+  // The count-down tick has taken the count.
   virtual void countDownShown() {}
   // After the stage's flash and prompt bar, whether the stage is on (checkvalue 1 and k + 1).
   virtual void stageSound(int k, bool stageOn) {
@@ -287,6 +294,17 @@ class ClockWindow : public platform::Form {
   bool overtimeOver(std::int32_t elapsed);
 
   ClockRole role_;
+  // The count in milliseconds (see countMillis).
+  std::int32_t countMillis_ = 0;
+  // What the face shows.
+  FaceView view_ = FaceView::Count;
+  // The text the face holds (see faceText).
+  std::string faceText_;
+  // The time of day that the run start took, in its display format.
+  std::string timeOfDay_;
+  // The time of day ("hh:mm:ss") at which the running segment began; read by the time-of-day
+  // clock method.
+  std::string segmentStart_;
   // Reminder stages (bit k) that fired in this run: a stage whose second got no tick fires once
   // at the next tick, and never twice.
   unsigned firedStages_ = 0;

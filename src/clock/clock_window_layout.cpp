@@ -7,13 +7,12 @@
 #include "clock/clock_needs.h"
 #include "clock/clock_window.h"
 #include "services/attempt.h"
-#include "services/display_format.h"
 #include "services/option_names.h"
 #include "services/palette.h"
 #include "services/picture_size.h"
 #include "services/program_folder.h"
 #include "services/text_runtime.h"
-#include "services/time_value.h"
+#include "services/time_conversions.h"
 
 namespace horalix {
 
@@ -134,22 +133,18 @@ void ClockWindow::setUpBackground(std::uint32_t colour) {
 // the time of day instead.
 void ClockWindow::layOutFirstText(bool countDown) {
   const bool noLength = countDown && needs_.run.RunSeconds == 0;
-  Label1(1).move(0, 0, Label1(1).Width(), Label1(1).Height());
-  Label1(2).move(0, 13800, Label1(2).Width(), Label1(2).Height());
+  view_ = FaceView::Count;
+  // With a back picture the count starts at the set time, also when counting up; the face
+  // text stays the first text.
   if (needs_.run.BackPictureOn) {
-    const double t = needs_.settings.Time_all;
-    Label1(1).setCaption(countText(3, Hour(t), Minute(t), Second(t)));
-  } else {
-    Label1(1).setAutoSize(true);
-    Label1(2).setAutoSize(true);
-    Label11.setCaption(Label1(1).Caption());
+    countMillis_ = TimeToSeconds(needs_.settings.Time_all) * 1000;
   }
   if (noLength) {
-    Label1(1).setTop(13800);
-    Label1(2).setTop(0);
-    Label11.setCaption(Label1(2).Caption());
+    view_ = FaceView::TimeOfDay;
+    setFaceText(timeOfDay_);
   }
-  // The face itself is sized by ShowStatue from Label11; Picture2 starts at the corner.
+  // The face itself is sized by ShowStatue around the text Label11 measures; Picture2 starts at
+  // the corner.
   Picture2.move(0, 0, Picture2.Width(), Picture2.Height());
   Picture1.setVisible(true);
   Picture2.setVisible(true);

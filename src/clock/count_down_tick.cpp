@@ -8,15 +8,12 @@
 #include "clock/clock_needs.h"
 #include "clock/floating_clock.h"
 #include "services/attempt.h"
-#include "services/display_format.h"
-#include "services/format_picture.h"
 #include "services/option_names.h"
 #include "services/program_folder.h"
 #include "services/runtime_error.h"
 #include "services/sound_playback.h"
 #include "services/text_runtime.h"
 #include "services/time_conversions.h"
-#include "services/time_value.h"
 #include "services/window_utilities.h"
 
 namespace horalix {
@@ -40,13 +37,7 @@ void ClockWindow::Timer1_Timer() {
   });
   publishCountDown(e, r);
   if (r > 0) {
-    attempt([&] {
-      Label1(1).setCaption(
-          clockText(optionOn(needs_.settings.optvalue, OptFlag::CountDown) ? r : e));
-    });
-    attempt([&] {
-      Label1(2).setCaption(Format(timeOf(needs_.platform.loop.localTime()), "hh:mm:ss"));
-    });
+    attempt([&] { countMillis_ = optionOn(needs_.settings.optvalue, OptFlag::CountDown) ? r : e; });
     Timer1.setEnabled(true);
     countDownShown();
   }
@@ -90,10 +81,7 @@ void ClockWindow::runStage(int k) {
   auto on = [&c](CheckFlag flag) { return optionOn(c, flag); };
   const std::string at = where("Timer1");
   Timer1.setInterval(1000);
-  if (k == 3) {
-    Label1(1).setTop(0);
-    Label1(2).setTop(13800);
-  }
+  if (k == 3) view_ = FaceView::Count;
   const bool stageOn = on(CheckFlag::TimedDuration) && on(stageSwitch(k));
   horalix::attempt(needs_.platform.log, at.c_str(), [&] {
     if (!stageOn) return;

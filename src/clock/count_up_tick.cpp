@@ -8,15 +8,12 @@
 #include "clock/floating_clock.h"
 #include "clock/run_stop.h"
 #include "services/attempt.h"
-#include "services/display_format.h"
-#include "services/format_picture.h"
 #include "services/option_names.h"
 #include "services/ports.h"
 #include "services/program_folder.h"
 #include "services/setting_readers.h"
 #include "services/sound_playback.h"
 #include "services/text_runtime.h"
-#include "services/time_value.h"
 #include "services/window_utilities.h"
 
 namespace horalix {
@@ -90,9 +87,7 @@ void ClockWindow::Timer4_Timer() {
   attempt([&] { SetTopmost(needs_.run, *this); });
   const std::int32_t elapsed = remaintime("Timer4");
   publishCountUp(elapsed);
-  attempt([&] { Label1(1).setCaption(clockText(elapsed)); });
-  attempt(
-      [&] { Label1(2).setCaption(Format(timeOf(needs_.platform.loop.localTime()), "hh:mm:ss")); });
+  countMillis_ = elapsed;
   attempt([&] { Label_change(); });
   needs_.platform.loop.doEvents();
 

@@ -37,8 +37,8 @@ std::int32_t ClockWindow::remaintime(const std::string& Timername) {
   try {
     const ClockMethod method = readClockMethod(needs_.run);
     const double banked = *bank;
-    if (const auto sum = elapsedByMethod(needs_.platform, method, needs_.run.StartTick,
-                                         Label16.Caption(), banked)) {
+    if (const auto sum =
+            elapsedByMethod(needs_.platform, method, needs_.run.StartTick, segmentStart_, banked)) {
       const double rounded = std::nearbyint(*sum);
       if (!fits32(static_cast<std::int64_t>(rounded)))
         throw RuntimeError(RuntimeErrorCode::Overflow);

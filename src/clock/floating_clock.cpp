@@ -15,7 +15,7 @@ namespace {
 
 constexpr unsigned kHidden = platform::design::kHidden;
 
-// What the floating clock has beyond the cells of both clocks: the play/stop image and its two
+// What the floating clock has beyond the controls of both clocks: the play/stop image and its two
 // pictures.
 constexpr platform::ControlDesign kDesign[] = {
     {.kind = ControlKind::Image, .name = "Image1", .flags = kHidden},
@@ -45,6 +45,6 @@ FloatingClock::FloatingClock(ClockNeeds& needs)
 
 PromptBar& FloatingClock::promptBar() { return needs_.promptBar; }
 
-void FloatingClock::redraw() { ShowStatue(Label11.Caption(), wantedSize()); }
+void FloatingClock::redraw() { ShowStatue(faceText(), wantedSize()); }
 
 }  // namespace horalix

@@ -15,11 +15,11 @@ class FloatingClock : public ClockWindow {
  public:
   explicit FloatingClock(ClockNeeds& needs);
 
-  // Shows the count held in Label1(1) (or the time of day in its view) in the chosen format,
-  // on this clock and, with the extended screen in use, on the mirror.
+  // Shows the count (or the time of day in its view) in the chosen format, on this clock and,
+  // with the extended screen in use, on the mirror.
   void Label_change() override;
 
-  // ---- Cells of the floating clock alone ----
+  // ---- Controls of the floating clock alone ----
 
   // The hover play/stop button and its idle (0) and running (1) pictures.
   platform::Control& Image1;

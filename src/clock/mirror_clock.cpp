@@ -14,8 +14,8 @@ MirrorClock::MirrorClock(ClockNeeds& needs)
     // The mirror shows the back picture that the floating clock holds.
     : ClockWindow(needs, ClockRole::extendedScreen(), &needs.floatingClock) {
   alarmStage = AlarmStage::Alarm1;
-  Label11.setCaption("11");
-  Label16.setCaption("16");
+  // The face text of the design, measured until the first run start sets one.
+  setFaceText("11");
   move(-30000, -6000, 5490, 2490);
   // The mirror has no blink of its own (the floating clock blinks both faces): its Timer3 only
   // switches itself off.
@@ -34,7 +34,7 @@ int MirrorClock::mirrorSize() { return wantedSize() + MirrorFontAdd; }
 void MirrorClock::redraw() { ShowStatue(needs_.floatingClock.faceText(), mirrorSize()); }
 
 void MirrorClock::Label_change() {
-  Label11.setCaption(shownText());
+  setFaceText(shownText());
   redraw();
   needs_.platform.loop.doEvents();
 }

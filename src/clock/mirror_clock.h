@@ -18,8 +18,8 @@ class MirrorClock : public ClockWindow {
  public:
   explicit MirrorClock(ClockNeeds& needs);
 
-  // Builds the mirror's own text from its count cell into Label11, then draws the floating
-  // clock's text on the mirror's face.
+  // Builds the mirror's own face text from its count, then draws the floating clock's text on
+  // the mirror's face.
   void Label_change() override;
 
   // Mouse input on the face: a left click redraws; a move with the left button drags the

@@ -47,15 +47,13 @@ void MirrorClock::Form_LostFocus() {
   if (!parked) refitWindow();
 }
 
-// Only a left click on a face that shows either of its two texts, and only while clicks on the
-// clock act (checkvalue 10 "0"). The click does not switch between the count and the time of
-// day: the floating clock decides the view.
+// Only a left click, and only while clicks on the clock act (checkvalue 10 "0"). The click does
+// not switch between the count and the time of day: the floating clock decides the view.
 void MirrorClock::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
   (void)Shift;
   (void)X;
   (void)Y;
-  const int top = Label1(1).Top();
-  if (Button != kLeftButton || (top != 0 && top != 13800)) return;
+  if (Button != kLeftButton) return;
   if (optionChar(needs_.settings.checkvalue, CheckFlag::KeepTimeText) != "0") return;
   horalix::attempt(needs_.platform.log, "time_glasstwo.Picture1_MouseDown", [&] { redraw(); });
 }

@@ -82,7 +82,7 @@ void FloatingClock::Timer5_Timer() {
   }
   reminderPending = false;
 
-  drawFirstFace(Label11.Caption(), size);
+  drawFirstFace(faceText(), size);
   takeRunValues();
   needs.mirrorClock.armRunStart();
 

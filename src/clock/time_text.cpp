@@ -45,11 +45,11 @@ std::string timeOfDayText(platform::Platform& platform, int format) {
 
 void FloatingClock::Label_change() {
   const std::string text = shownText();
-  Label11.setCaption(text);
+  setFaceText(text);
   const int size = wantedSize();
   ShowStatue(text, size);
   if (ReadSecondScreen(needs_.platform, needs_.interactionMenu) == 1) {
-    needs_.mirrorClock.ShowStatue(Label11.Caption(), size + MirrorSizeAdd);
+    needs_.mirrorClock.ShowStatue(text, size + MirrorSizeAdd);
   }
   needs_.platform.loop.doEvents();
 }

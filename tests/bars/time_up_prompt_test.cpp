@@ -81,7 +81,7 @@ TEST_F(TimeUpPromptTest, OtherTimersTickWhileThePromptWaitsAndTheCallingTickGoes
   app.run.BlinkHold = 40;
   clock.Timer3.setEnabled(true);
   main.Timer4.setEnabled(true);
-  clock.Label11.setCaption("00:00");
+  clock.setFaceText("00:00");
   app.settings.Fontselect = "1070602\\65280";  // size list position 7: 45 points
 
   int blinkBefore = 0, watchBefore = 0;

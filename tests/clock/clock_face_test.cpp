@@ -49,8 +49,8 @@ class ClockFaceTest : public ProgramFixture {
 
   platform::Form& mainWindow = app.floatingClock();
   platform::Form& mirrorWindow = app.mirrorClock();
-  ClockFace face{app.clockNeeds, mainWindow, 2000};
-  ClockFace mirror{app.clockNeeds, mirrorWindow, 3000, &mainWindow};
+  ClockFace face{app.clockNeeds, mainWindow, app.floatingClock().faceControls(), 2000};
+  ClockFace mirror{app.clockNeeds, mirrorWindow, app.mirrorClock().faceControls(), 3000, &face};
 };
 
 TEST_F(ClockFaceTest, WithoutAPictureTheFaceIsTheTextPlusItsMargins) {
@@ -218,8 +218,7 @@ TEST_F(ClockFaceTest, APictureThatCannotBeDrawnFallsBackToThePlainFaceAndKeepsCo
   EXPECT_EQ(drawn(face, DrawOp::Kind::Picture).size(), 1U);
 }
 
-// The windows draw through their own face, which found the controls they declare and added the
-// ones they lack, each once.
+// The windows draw through their own face, with the controls they declare, each once.
 TEST_F(ClockFaceTest, EachClockWindowHasOneSetOfFaceControls) {
   for (platform::Form* w : {&mainWindow, &mirrorWindow}) {
     for (const char* name : {"Picture1", "Picture2", "Picture3", "Label9", "Label11"}) {

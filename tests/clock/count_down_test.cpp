@@ -38,8 +38,8 @@ class CountDownTest : public MainWindowTest {
     PromptBar& bar = app.promptBar();
     bar.Timer3.onTick = [this, &bar] {
       bar.Timer3.setEnabled(false);
-      barStarts.push_back({std::to_string(static_cast<int>(clock.alarmStage)),
-                           clock.Label11.Caption(), clock.stageFlashes ? "1" : "0"});
+      barStarts.push_back({std::to_string(static_cast<int>(clock.alarmStage)), clock.faceText(),
+                           clock.stageFlashes ? "1" : "0"});
     };
   }
   void startRun() {
@@ -55,7 +55,7 @@ class CountDownTest : public MainWindowTest {
     }
     return -1;
   }
-  std::string shown() const { return clock.Label11.Caption(); }
+  std::string shown() const { return clock.faceText(); }
   std::vector<std::string> playedSounds() const {
     std::vector<std::string> played;
     for (const auto& w : sound.waves()) {

@@ -50,17 +50,17 @@ TEST_F(CountTickRulesTest, TheShownTimeNeverRisesByMoreThan400Ms) {
   loop.advance(200);
   EXPECT_EQ(app.run.shownMillis, 9000) << "the run state carries the measured time";
   EXPECT_EQ(clock.shownGuardMillis, 7000) << "the guard keeps its value";
-  EXPECT_EQ(clock.Label11.Caption(), "00:06") << "the clock shows the guard less 200 ms";
+  EXPECT_EQ(clock.faceText(), "00:06") << "the clock shows the guard less 200 ms";
   // Within 400 ms the measure is taken.
   clock.shownGuardMillis = 8500;
   loop.advance(200);
   EXPECT_EQ(clock.shownGuardMillis, 8800);
-  EXPECT_EQ(clock.Label11.Caption(), "00:08");
+  EXPECT_EQ(clock.faceText(), "00:08");
   // 500 ms above the guard is a jump again.
   clock.shownGuardMillis = 8100;
   loop.advance(200);
   EXPECT_EQ(clock.shownGuardMillis, 8100);
-  EXPECT_EQ(clock.Label11.Caption(), "00:07");
+  EXPECT_EQ(clock.faceText(), "00:07");
 }
 
 TEST_F(CountTickRulesTest, TheThirdReminderAloneBringsBackTheCountView) {
@@ -70,19 +70,15 @@ TEST_F(CountTickRulesTest, TheThirdReminderAloneBringsBackTheCountView) {
   app.settings.Time_three = 5;
   startRun();
   // The presenter switched to the time-of-day view.
-  auto timeOfDayView = [&] {
-    clock.Label1(1).setTop(13800);
-    clock.Label1(2).setTop(0);
-  };
-  timeOfDayView();
+  clock.bringIntoView(ClockWindow::FaceView::TimeOfDay);
   // The last tick before the third reminder's second, after the first two reminders.
   ASSERT_GE(until([&] { return app.run.shownMillis == 6000; }), 0);
   EXPECT_EQ(clock.alarmStage, AlarmStage::Alarm2);
-  EXPECT_EQ(clock.Label1(1).Top(), 13800) << "the first two reminders leave the view";
-  ASSERT_GE(until([&] { return clock.Label1(1).Top() == 0; }, 1000), 0);
+  EXPECT_TRUE(clock.timeOfDayInView()) << "the first two reminders leave the view";
+  ASSERT_GE(until([&] { return !clock.timeOfDayInView(); }, 1000), 0);
   EXPECT_LT(shownMs() + 100, 6000);
   EXPECT_GE(shownMs() + 100, 5000) << "in the third reminder's second";
-  EXPECT_EQ(clock.Label1(2).Top(), 13800);
+  EXPECT_EQ(clock.view(), ClockWindow::FaceView::Count);
 }
 
 TEST_F(CountTickRulesTest, TheEnglishKeyboardIsSwitchedOnOnceARun) {

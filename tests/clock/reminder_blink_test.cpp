@@ -33,8 +33,8 @@ TEST_F(ReminderBlinkTest, TheBlinkRunsItsHalfPeriodsThenParksAHiddenClock) {
   };
   const Case cases[] = {{"0", 0, 6, 7, 0}, {"1", 4, 4, 5, 2}, {"1", 0, 0, 1, 0}};
   start();
-  clock.Label1(1).setCaption("00:01:00");
-  clock.Label11.setCaption("01:00");
+  clock.setCountMillis(60'000);
+  clock.setFaceText("01:00");
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.flash << " " << c.count << " " << c.hold);
     for (ClockWindow* w : std::initializer_list<ClockWindow*>{&clock, &mirror}) {
@@ -72,7 +72,7 @@ TEST_F(ReminderBlinkTest, TheBlinkRunsItsHalfPeriodsThenParksAHiddenClock) {
 // blink still runs its count and stops, with no error left over.
 TEST_F(ReminderBlinkTest, ABlinkWhoseTextCannotBeMadeStillEnds) {
   start();
-  clock.Label1(1).setCaption("00:01:00");
+  clock.setCountMillis(60'000);
   for (const char* optvalue : {"1", "", "10x100100", "513"}) {
     SCOPED_TRACE(optvalue);
     app.settings.optvalue = optvalue;

@@ -25,7 +25,7 @@ TEST_P(StopAtZero, EndsTheRunAndRecordsItWithARowOnlyWhenRecordingIsOn) {
   EXPECT_LE(took, 9'800);
   EXPECT_TRUE(runEnded()) << "menus released";
   EXPECT_FALSE(clock.Timer4.Enabled()) << "no overtime";
-  EXPECT_EQ(clock.Label11.Caption(), "00:00");
+  EXPECT_EQ(clock.faceText(), "00:00");
   EXPECT_EQ(clocksite("set_time"), "00:00:10");
   EXPECT_EQ(clocksite("use_time"), "00:00:10");
   EXPECT_EQ(clocksite("out_time"), "00:00:00");
@@ -42,11 +42,11 @@ TEST_F(RunEndTest, ACountUpShowsTheTimeSpentRisingAndStopsOnTheSetLength) {
   launch("010100010");
   setOption(app.settings.checkvalue, CheckFlag::EndPrompt, false);
   startRun();
-  EXPECT_EQ(clock.Label11.Caption(), "00:00");
+  EXPECT_EQ(clock.faceText(), "00:00");
   loop.advance(3'500);
-  EXPECT_EQ(clock.Label11.Caption(), "00:03");
+  EXPECT_EQ(clock.faceText(), "00:03");
   until([&] { return !clock.Timer1.Enabled(); });
-  EXPECT_EQ(clock.Label11.Caption(), "00:10");
+  EXPECT_EQ(clock.faceText(), "00:10");
   EXPECT_TRUE(runEnded());
 }
 
@@ -62,7 +62,7 @@ TEST_F(RunEndTest, TheCycleActionRecordsTheRunAndStartsTheSameTimerAgain) {
   setOption(app.settings.checkvalue, CheckFlag::EndSound, false);
   runStart();
   EXPECT_TRUE(clock.Timer1.Enabled()) << "the same timer counts again";
-  EXPECT_EQ(clock.Label11.Caption(), "00:10");
+  EXPECT_EQ(clock.faceText(), "00:10");
   EXPECT_FALSE(runEnded());
   // And again after the next ten seconds: nothing of the first round is counted in the second.
   EXPECT_GE(until([&] { return clock.Timer5.Enabled(); }, 11'000), 9'000);

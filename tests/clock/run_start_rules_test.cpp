@@ -44,7 +44,7 @@ class RunStartRulesTest : public MainWindowTest {
     return played;
   }
   std::vector<std::string> fontFiles() { return headless.fonts().fontFileCalls(); }
-  std::string shown() const { return clock.Label11.Caption(); }
+  std::string shown() const { return clock.faceText(); }
 };
 
 TEST_F(RunStartRulesTest, AFaceThatIsNotInstalledFallsBackToTheProgramsTrebuchet) {

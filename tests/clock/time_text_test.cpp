@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "services/runtime_error.h"
+#include "services/time_value.h"
 #include "support/main_window_fixture.h"
 
 namespace horalix::test {
@@ -106,7 +108,7 @@ TEST_F(TimeTextTest, AFailedMeasureReturnsWhatItHadAndMovesTheMethodOnButNotPast
     registry.deleteValue(platform::RegRoot::CurrentUser, "Vantrel", "clockmode");
     app.run.method = c.method;
     app.run.record.bankedDownMs = c.banked;
-    clock.Label16.setCaption(c.startText);
+    clock.setSegmentStart(c.startText);
     EXPECT_EQ(clock.remaintime("Timer1"), 0);
     if (c.storedAfter) {
       ASSERT_TRUE(clockmode());
@@ -142,27 +144,55 @@ TEST_F(TimeTextTest, TheCountInEachFormatWithTheOvertimePrefix) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.optvalue) + " " + c.count);
     app.settings.optvalue = c.optvalue;
-    clock.Label1(1).setCaption(c.count);
-    clock.Label1(1).setTop(0);
+    clock.setCountMillis(durationSeconds(c.count) * 1000);
+    clock.bringIntoView(ClockWindow::FaceView::Count);
     app.run.direction = c.direction;
     app.run.OvertimePrefix = c.prefix;
     clock.Label_change();
-    EXPECT_EQ(clock.Label11.Caption(), c.shown);
+    EXPECT_EQ(clock.faceText(), c.shown);
   }
+}
+
+// The clock holds its count as a time, whatever format it was first shown in: a text update
+// before the first tick shows the set time in each format. A count of a day or more has no time
+// of day to show, and the face keeps its text.
+TEST_F(TimeTextTest, TheFirstCountInEachFormatAndACountOfADay) {
+  start();
+  struct Case {
+    const char* optvalue;
+    const char* shown;
+  };
+  const Case cases[] = {{"100100100", "02:30"}, {"101000100", "150"}, {"100010100", "00:02:30"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.optvalue);
+    app.settings.optvalue = c.optvalue;
+    app.settings.Time_all = 150.0 / 86400;
+    clock.Timer5.setEnabled(true);
+    runStart();
+    clock.setFaceText("");
+    clock.Label_change();
+    EXPECT_EQ(clock.faceText(), c.shown);
+  }
+  clock.setCountMillis(86'400'000);
+  EXPECT_THROW(clock.Label_change(), RuntimeError);
+  EXPECT_EQ(clock.faceText(), "00:02:30");
+  clock.setCountMillis(86'399'000);
+  clock.Label_change();
+  EXPECT_EQ(clock.faceText(), "23:59:59");
 }
 
 TEST_F(TimeTextTest, TheTimeOfDayViewAndTheMirror) {
   start();
   loop.setLocalTime({2026, 3, 1, 9, 5, 7, 0});
-  clock.Label1(1).setTop(13800);
+  clock.bringIntoView(ClockWindow::FaceView::TimeOfDay);
   app.run.direction = CountDirection::Up;
   app.run.OvertimePrefix = "超时";
   app.settings.optvalue = "100100100";
   clock.Label_change();
-  EXPECT_EQ(clock.Label11.Caption(), "09:05");
+  EXPECT_EQ(clock.faceText(), "09:05");
   app.settings.optvalue = "100010100";
   clock.Label_change();
-  EXPECT_EQ(clock.Label11.Caption(), "09:05:07");
+  EXPECT_EQ(clock.faceText(), "09:05:07");
 
   // The mirror draws the same text larger by the configured amount, only with the extended
   // screen in use.

@@ -17,7 +17,7 @@ namespace {
 class WindowShapeTest : public ProgramFixture {
  public:
   WindowShapeTest() { clock.Load(); }
-  platform::Form& clock = app.floatingClock();
+  FloatingClock& clock = app.floatingClock();
 };
 
 TEST_F(WindowShapeTest, TheCornerRadiusIsTheNumberTheCornerListShows) {
@@ -91,7 +91,7 @@ TEST_F(WindowShapeTest, EveryPaletteColourHasItsKeyRow) {
 }
 
 TEST_F(WindowShapeTest, ChangcolorPaintsWindowAndSurfaceInTheKeyAndKeysItOut) {
-  ClockFace face(app.clockNeeds, clock, 2000);
+  ClockFace face(app.clockNeeds, clock, clock.faceControls(), 2000);
   face.changcolor(0x00FFFF);
   EXPECT_EQ(face.controls().Picture2.BackColor(), 0x32FAFAU);
   EXPECT_EQ(clock.BackColor(), 0x32FAFAU);

@@ -266,7 +266,7 @@ TEST_F(DocumentWatchTest, ManualTimingRedrawsTheIdleClockOnceAndStops) {
   programValues(app.platform).writeText("Time_all", "01:30:05");
   app.settings.optvalue = "100100100";  // minutes:seconds
   loop.advance(kFirstWatchTick);
-  EXPECT_EQ(clock.Label11.Caption(), "90:05");
+  EXPECT_EQ(clock.faceText(), "90:05");
   EXPECT_FALSE(main.Timer4.Enabled());
   EXPECT_FALSE(main.Timer5.Enabled());
   // While nothing is bound the watch keeps ticking.
@@ -274,12 +274,12 @@ TEST_F(DocumentWatchTest, ManualTimingRedrawsTheIdleClockOnceAndStops) {
   main.Timer4.setEnabled(true);
   app.settings.optvalue = "101010100";  // seconds, then hours:minutes:seconds: the last wins
   loop.advance(200);
-  EXPECT_EQ(clock.Label11.Caption(), "01:30:05");
+  EXPECT_EQ(clock.faceText(), "01:30:05");
   EXPECT_TRUE(main.Timer4.Enabled());
   // A stored set time of zero: the set time in memory stays.
   programValues(app.platform).writeText("Time_all", "00:00:00");
   loop.advance(200);
-  EXPECT_EQ(clock.Label11.Caption(), "01:30:05");
+  EXPECT_EQ(clock.faceText(), "01:30:05");
 }
 
 TEST(IdleCountText, ShowsTheSetTimeInEachFormatOrZero) {
@@ -327,9 +327,10 @@ TEST_F(DocumentWatchTest, TheIdleRefreshParksStaleBarsCapsTheBackPictureAndShows
   EXPECT_EQ(app.settings.picture_height, 450);
 
   loop.setLocalTime({2024, 3, 1, 14, 5, 9, 0});
-  clock.Label1(1).setTop(-3000);  // the count label moved out of sight
+  clock.bringIntoView(
+      ClockWindow::FaceView::TimeOfDay);  // the presenter switched to the time of day
   idleClockRefresh(app.mainNeeds, SecondsToTime(300));
-  EXPECT_EQ(clock.Label11.Caption(), "14:05") << "minutes:seconds gives hours and minutes";
+  EXPECT_EQ(clock.faceText(), "14:05") << "minutes:seconds gives hours and minutes";
 }
 
 // Without a picture file the number after the "\" is the back colour: no number gives black, a
