@@ -60,8 +60,8 @@ void PauseResume(MainNeeds& needs) {
     }
   });
   if (now) needs.run.StartTick = *now;
-  // Both clocks measure the new segment from now: with the time-of-day method each reads the
-  // segment's start from its own Label16.
+  // Both clocks measure the new segment from now: with the time-of-day method each keeps the
+  // segment's start as its own time of day.
   attempt(needs.platform.log, "PauseResume", [&] {
     const std::string now = Format(timeOf(needs.platform.loop.localTime()), "hh:mm:ss");
     needs.floatingClock.setSegmentStart(now);
