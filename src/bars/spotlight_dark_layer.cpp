@@ -102,8 +102,8 @@ void SpotlightDarkLayer::Timer1_Timer() {
   Timer1.setEnabled(false);
   // Without a marked rectangle the clear one stays where it is.
   if (marked_) {
-    const auto [x0, y0, x1, y1] = *marked_;
     attempt(needs_.platform.log, "Frm_move_background.Timer1", [&] {
+      const auto [x0, y0, x1, y1] = *marked_;
       Picture1.move(static_cast<int>(x1 > x0 ? x0 : x1), static_cast<int>(y1 > y0 ? y0 : y1),
                     static_cast<int>(std::fabs(x1 - x0)), static_cast<int>(std::fabs(y1 - y0)));
     });
