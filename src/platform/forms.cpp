@@ -688,13 +688,6 @@ void Form::applyDesign(Control& c, const ControlDesign& d) {
   c.mousePointer_ = d.mousePointer;
 }
 
-Control& Form::addCell(const std::string& name, int index, const std::string& caption) {
-  Control& c = addControl(name, index, ControlKind::Label);
-  c.visible_ = false;
-  c.caption_ = caption;
-  return c;
-}
-
 Timer& Form::addTimer(const std::string& name, int interval, bool enabled) {
   timers_.push_back(std::make_unique<Timer>(host_.timers(), name_ + "." + name, interval, false));
   designEnabled_.push_back(enabled);

@@ -499,8 +499,6 @@ class Form {
   // mirror of a loaded window hears of every property. What the table does not give (pictures,
   // drawings, handlers, controls added outside the table) stays as it is.
   void resetControls(std::span<const ControlDesign> designs);
-  // A hidden label that holds state as its caption.
-  Control& addCell(const std::string& name, int index = -1, const std::string& caption = "");
 
   Timer& timer(const std::string& name);
   // A timer enabled in the design starts when the window loads.

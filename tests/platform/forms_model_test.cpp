@@ -23,7 +23,6 @@ class ProbeForm : public Form {
       : Form(host, name) {
     addTimer("Timer1", 1000, true);
     addTimer("Timer2", 500, false);
-    addCell("Label13", 0, "0");
   }
   int loads = 0, unloads = 0;
   bool cancelUnload = false;

@@ -73,13 +73,15 @@ TEST_F(FormHostTest, TheModelShowsInTheNativeWindows) {
   EXPECT_FALSE(IsWindowVisible(window));
 }
 
-TEST_F(FormHostTest, HiddenStateCellsGetNoWindowUntilShown) {
-  Control& cell = form.addCell("Label13", 0, "手动计时");
+TEST_F(FormHostTest, HiddenLabelsGetNoWindowUntilShown) {
+  Control& label = add("Label13", ControlKind::Label);
+  label.setVisible(false);
+  label.setCaption("手动计时");
   form.Load();
-  EXPECT_EQ(hwndOf(cell), nullptr);
-  cell.setVisible(true);
-  ASSERT_NE(hwndOf(cell), nullptr);
-  EXPECT_EQ(textOf(hwndOf(cell)), "手动计时");
+  EXPECT_EQ(hwndOf(label), nullptr);
+  label.setVisible(true);
+  ASSERT_NE(hwndOf(label), nullptr);
+  EXPECT_EQ(textOf(hwndOf(label)), "手动计时");
 }
 
 TEST_F(FormHostTest, ClicksRunTheModelsHandlers) {
