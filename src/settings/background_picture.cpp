@@ -22,15 +22,15 @@ void SettingsWindow::Command3_Click(int index) {
   if (index != 1) return;
   const auto name = importPictureFile(needs_.platform);
   if (!name) return;
-  platform::Control& box = c("Text1", 5);
+  platform::Control& box = fields_.Text1[5];
   box.setText(*name);
   box.setBackColor(kWindowBackground);
   // A name of three characters or fewer is no picture file: the sizes stay.
   if (Len(*name) <= 3) return;
   const PictureDimensions size =
       PictureSize(needs_.platform.files, pathInProgramFolder(needs_.platform, "picture\\" + *name));
-  c("Text1", 18).setText(std::to_string(size.width));
-  c("Text1", 19).setText(std::to_string(size.height));
+  fields_.Text1[18].setText(std::to_string(size.width));
+  fields_.Text1[19].setText(std::to_string(size.height));
 }
 
 // A click on the box chooses a colour instead of a picture; cancelling keeps both.
@@ -38,7 +38,7 @@ void SettingsWindow::Text1_Click(int index) {
   if (index != 5) return;
   const auto colour = needs_.platform.dialogs.chooseColor(0);
   if (!colour) return;
-  platform::Control& box = c("Text1", 5);
+  platform::Control& box = fields_.Text1[5];
   box.setText("");
   box.setBackColor(*colour);
 }

@@ -15,11 +15,11 @@ constexpr int kPaletteSize = 17;
 }  // namespace
 
 void SettingsWindow::Combo3_Click() {
-  platform::Control& colours = c("Combo3");
+  platform::Control& colours = fields_.Combo3;
   if (!colours.Enabled()) return;
   const int position = colours.ListIndex();
   if (position + 1 != static_cast<int>(colours.List().size())) {
-    c("Label10").setBackColor(ColorByIndex(position));
+    fields_.Label10.setBackColor(ColorByIndex(position));
     ColourChoice = position;
     return;
   }
@@ -29,7 +29,7 @@ void SettingsWindow::Combo3_Click() {
     return;
   }
   if (const auto picked = needs_.platform.dialogs.chooseColor(0)) {
-    c("Label10").setBackColor(*picked);
+    fields_.Label10.setBackColor(*picked);
     ColourChoice = static_cast<std::int32_t>(*picked);
     return;
   }

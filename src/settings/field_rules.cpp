@@ -42,7 +42,7 @@ void SettingsWindow::Text2_KeyPress(int index, int& keyAscii) {
 }
 
 void SettingsWindow::Text2_Change(int index) {
-  platform::Control& field = c("Text2", index);
+  platform::Control& field = fields_.Text2[index];
   if (field.Text().empty() || index < 0 || index >= kFieldCount) return;
   const NumberField& rule = kFields[index];
   // Text that is no number (pasted past the key filter) counts as outside the range.
@@ -60,7 +60,7 @@ void SettingsWindow::Text2_Change(int index) {
 
 void SettingsWindow::VScrol1_Change(int index) {
   if (index < 0 || index >= kFieldCount) return;
-  c("Text2", index).setText(std::to_string(kFields[index].offset - c("VScrol1", index).Value()));
+  fields_.Text2[index].setText(std::to_string(kFields[index].offset - c("VScrol1", index).Value()));
 }
 
 void SettingsWindow::Text4_KeyPress(int index, int& keyAscii) {
@@ -69,7 +69,7 @@ void SettingsWindow::Text4_KeyPress(int index, int& keyAscii) {
 
 void SettingsWindow::Text4_LostFocus(int index) {
   if (index != 5) return;
-  platform::Control& field = c("Text4", 5);
+  platform::Control& field = fields_.Text4[5];
   if (!IsNumeric(field.Text())) {
     field.setText("3");
     return;
@@ -82,28 +82,29 @@ void SettingsWindow::Text4_LostFocus(int index) {
 }
 
 bool SettingsWindow::RowEnabled(int index) {
-  if (c("Check2", 1).Value() == 0) return false;
-  return index == 1 || c("Check2", index).Value() != 0;
+  if (fields_.Check2[1].Value() == 0) return false;
+  return index == 1 || fields_.Check2[index].Value() != 0;
 }
 
 void SettingsWindow::Check2_Click(int index) {
   if (index < 1 || index > 5) return;
   const auto switchRow = [this](int field, bool on) {
-    c("Text2", field).setEnabled(on);
+    fields_.Text2[field].setEnabled(on);
     c("VScrol1", field).setEnabled(on);
     c("Label1", field).setEnabled(on);
   };
   const bool on = RowEnabled(index);
   if (index == 1) {
     for (int field = 1; field <= 3; ++field) switchRow(field, on);
-    const bool master = c("Check2", 1).Value() == 1;
-    for (int row = 2; row <= 4; ++row) c("Check2", row).setEnabled(master);
-    c("Check2", 5).setEnabled(!(c("Option4", 1).Value() != 0 || c("Check2", 1).Value() == 0));
+    const bool master = fields_.Check2[1].Value() == 1;
+    for (int row = 2; row <= 4; ++row) fields_.Check2[row].setEnabled(master);
+    fields_.Check2[5].setEnabled(
+        !(fields_.Option4[1].Value() != 0 || fields_.Check2[1].Value() == 0));
     for (int row = 2; row <= 5; ++row) Check2_Click(row);
     return;
   }
   switchRow(index + 2, on);
-  if (index == 4) c("Check2", 6).setEnabled(on);
+  if (index == 4) fields_.Check2[6].setEnabled(on);
 }
 
 // An option button's rule is that of the option chosen: a button that code clears (a stored
@@ -115,51 +116,53 @@ bool SettingsWindow::optionChosen(const char* name, int index) {
 
 void SettingsWindow::Option4_Click(int index) {
   if (!optionChosen("Option4", index)) return;
-  for (int i = 0; i <= 2; ++i) c("Check5", i).setEnabled(true);
-  platform::Control& overtime = c("Check2", 5);
+  for (int i = 0; i <= 2; ++i) fields_.Check5[i].setEnabled(true);
+  platform::Control& overtime = fields_.Check2[5];
   const SettingsBlock& stored = needs_.settings;
   if (index == 1) {
     overtime.setValue(0);
     overtime.setEnabled(false);
-    c("Text2", 7).setText("0");
+    fields_.Text2[7].setText("0");
   } else if (index == 0 || index == 2) {
     if (index == 0) {
       overtime.setValue(0);
       overtime.setEnabled(false);
-      c("Text2", 7).setText(std::to_string(stored.time_end));
+      fields_.Text2[7].setText(std::to_string(stored.time_end));
     }
     overtime.setValue(
         static_cast<int>(Val(optionChar(stored.checkvalue, CheckFlag::OvertimeLimit))));
-    if (c("Check5", 1).Value() == 0 && c("Check5", 2).Value() == 0) c("Check5", 0).setValue(1);
-    if (c("Check2", 1).Value() == 1) overtime.setEnabled(true);
-    c("Text2", 7).setText(std::to_string(stored.time_end));
+    if (fields_.Check5[1].Value() == 0 && fields_.Check5[2].Value() == 0)
+      fields_.Check5[0].setValue(1);
+    if (fields_.Check2[1].Value() == 1) overtime.setEnabled(true);
+    fields_.Text2[7].setText(std::to_string(stored.time_end));
   }
   Check2_Click(5);
 }
 
 void SettingsWindow::Check5_Click(int index) {
-  if (index >= 0 && index <= 2 && c("Check5", index).Value() != 0) {
+  if (index >= 0 && index <= 2 && fields_.Check5[index].Value() != 0) {
     for (int other = 0; other <= 2; ++other) {
-      if (other != index) c("Check5", other).setValue(0);
+      if (other != index) fields_.Check5[other].setValue(0);
     }
   }
-  if (c("Check5", 0).Value() == 0 && c("Check5", 1).Value() == 0 && c("Check5", 2).Value() == 0) {
-    c("Check5", 0).setValue(1);
+  if (fields_.Check5[0].Value() == 0 && fields_.Check5[1].Value() == 0 &&
+      fields_.Check5[2].Value() == 0) {
+    fields_.Check5[0].setValue(1);
   }
 }
 
 void SettingsWindow::Option6_Click(int index) {
   const bool automatic = index == 1;
   if ((index != 0 && index != 1) || !optionChosen("Option6", index)) return;
-  for (int kind = 0; kind <= 5; ++kind) c("Check6", kind).setEnabled(automatic);
-  if (!automatic) c("Check1", 0).setValue(0);
-  c("Check1", 0).setEnabled(automatic);
+  for (int kind = 0; kind <= 5; ++kind) fields_.Check6[kind].setEnabled(automatic);
+  if (!automatic) fields_.Check1[0].setValue(0);
+  fields_.Check1[0].setEnabled(automatic);
 }
 
 void SettingsWindow::Check6_Click(int index) {
   // The slide-show kind and the presentation-editing kind are never chosen together.
-  if (index == 2 && c("Check6", 2).Value() != 0) c("Check6", 4).setValue(0);
-  if (index == 4 && c("Check6", 4).Value() != 0) c("Check6", 2).setValue(0);
+  if (index == 2 && fields_.Check6[2].Value() != 0) fields_.Check6[4].setValue(0);
+  if (index == 4 && fields_.Check6[4].Value() != 0) fields_.Check6[2].setValue(0);
 }
 
 }  // namespace horalix

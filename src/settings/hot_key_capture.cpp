@@ -16,7 +16,7 @@ constexpr int kDuplicateNoticeMs = 800;
 }  // namespace
 
 void SettingsWindow::Text3_KeyDown(int index, int keyCode, int shift) {
-  platform::Control& box = c("Text3", index);
+  platform::Control& box = fields_.Text3[index];
   box.setText("");
   box.setText(captureModifierPrefix(shift) + captureKeyName(keyCode));
   box.setSelStart(Len(box.Text()));
@@ -25,24 +25,24 @@ void SettingsWindow::Text3_KeyDown(int index, int keyCode, int shift) {
 void SettingsWindow::Text3_KeyUp(int index, int keyCode, int shift) {
   (void)keyCode;
   (void)shift;
-  platform::Control& box = c("Text3", index);
+  platform::Control& box = fields_.Text3[index];
   if (Right(box.Text(), 1) == "+") box.setText(kNone);
   if (box.Text().empty()) box.setText(kNone);
   box.setSelStart(Len(box.Text()));
 }
 
 void SettingsWindow::Text3_Change(int index) {
-  platform::Control& box = c("Text3", index);
+  platform::Control& box = fields_.Text3[index];
   // Ctrl+Alt with a digit is kept for other programs: it cannot be captured.
   for (char digit = '1'; digit <= '9'; ++digit) {
     if (box.Text() == std::string("Ctrl+Alt+") + digit) box.setText(kNone);
   }
   if (box.Text() == kNone) return;
   for (int a = kFirstBox; a < kLastBox; ++a) {
-    const std::string& first = c("Text3", a).Text();
+    const std::string& first = fields_.Text3[a].Text();
     if (first == kNone) continue;
     for (int b = a + 1; b <= kLastBox; ++b) {
-      if (c("Text3", b).Text() == first) {
+      if (fields_.Text3[b].Text() == first) {
         notice("热键设置不能相同", kDuplicateNoticeMs);
         return;
       }

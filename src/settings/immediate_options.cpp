@@ -45,7 +45,7 @@ void SettingsWindow::writeHotkey(const std::string& key, const std::string& valu
 }
 
 void SettingsWindow::Check1_Click(int index) {
-  const int value = c("Check1", index).Value();
+  const int value = fields_.Check1[index].Value();
   switch (index) {
     case 5:
       transparentBackground();
@@ -69,21 +69,21 @@ void SettingsWindow::Check1_Click(int index) {
 }
 
 void SettingsWindow::transparentBackground() {
-  const bool transparent = c("Check1", 5).Value() == 1;
-  if (c("Combo3").ListIndex() == kCustomColour && transparent) {
+  const bool transparent = fields_.Check1[5].Value() == 1;
+  if (fields_.Combo3.ListIndex() == kCustomColour && transparent) {
     notice("透明时钟建议选用程序设置颜色", 1000);
   }
-  c("Text1", 5).setText("");
-  const bool opaque = c("Check1", 5).Value() == 0;
+  fields_.Text1[5].setText("");
+  const bool opaque = fields_.Check1[5].Value() == 0;
   for (const ControlName& name : kCustomBackground) c(name.name, name.index).setVisible(opaque);
-  if (c("Combo7").ListIndex() == kOvertimeRecolour) {
+  if (fields_.Combo7.ListIndex() == kOvertimeRecolour) {
     c("Label12", 1).setVisible(opaque);
     c("Text6", 1).setVisible(opaque);
   }
 }
 
 void SettingsWindow::Combo7_Click() {
-  const int display = c("Combo7").ListIndex();
+  const int display = fields_.Combo7.ListIndex();
   attempt(needs_.platform.log, "settings", [&] {
     programValues(needs_.platform)
         .write("Timeout", std::int32_t{display}, platform::regtype::Dword);
@@ -96,7 +96,7 @@ void SettingsWindow::Combo7_Click() {
     c("Text6", i).setVisible(recolour);
   }
   // A transparent clock has no background to recolour.
-  if (recolour && c("Check1", 5).Value() == 1) {
+  if (recolour && fields_.Check1[5].Value() == 1) {
     c("Label12", 1).setVisible(false);
     c("Text6", 1).setVisible(false);
   }

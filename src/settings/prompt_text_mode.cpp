@@ -25,7 +25,7 @@ int storedNumber(const std::string& text) { return CInt(std::clamp(Val(text), -3
 
 void SettingsWindow::Check8_Click(int index) {
   if (index != 0) return;
-  if (c("Check8", 0).Value() == 1) {
+  if (fields_.Check8[0].Value() == 1) {
     loadPromptLook();
   } else {
     reloadClockLook();
@@ -44,20 +44,20 @@ void SettingsWindow::loadPromptLook() {
   const std::uint32_t back = colourFromText(readHotkey("processBackColor", "-2147483635"));
   const int add = storedNumber(readHotkey("processadd", "0"));
 
-  if (!c("Combo1").setText(font)) c("Combo1").setText("Trebuchet MS");
-  c("Combo2").setListIndex(size);
-  platform::Control& colours = c("Combo3");
+  if (!fields_.Combo1.setText(font)) fields_.Combo1.setText("Trebuchet MS");
+  fields_.Combo2.setListIndex(size);
+  platform::Control& colours = fields_.Combo3;
   const bool sameColour = colours.ListIndex() == colour;
   colours.setListIndex(colour);
   // The list stood at "自定义" already, so no dialog chose the colour: the swatch shows the bars'
   // own, or a prompt-mode apply would store the clock's colour as theirs.
   if (sameColour && colour == kCustomColour) {
-    c("Label10").setBackColor(colourFromText(readHotkey("processForeset", "0")));
+    fields_.Label10.setBackColor(colourFromText(readHotkey("processForeset", "0")));
   }
-  c("Check1", 5).setValue(transparent);
-  c("Text1", 5).setText("");
-  c("Text1", 5).setBackColor(back);
-  c("Text2", 0).setText(std::to_string(add));
+  fields_.Check1[5].setValue(transparent);
+  fields_.Text1[5].setText("");
+  fields_.Text1[5].setBackColor(back);
+  fields_.Text2[0].setText(std::to_string(add));
   c("Command3", 1).setEnabled(false);
 }
 
@@ -69,11 +69,11 @@ void SettingsWindow::reloadClockLook() {
     const FillFromCode filling(*this);
     // First the transparency, whose handler empties the picture name set after it.
     const std::string flag = optionChar(s.checkvalue, CheckFlag::TransparentBack);
-    if (flag == "0" || flag == "1") c("Check1", 5).setValue(flag == "1" ? 1 : 0);
+    if (flag == "0" || flag == "1") fields_.Check1[5].setValue(flag == "1" ? 1 : 0);
     decodeClockLook(fields_, s);
-    ColourChoice = c("Combo3").ListIndex();
+    ColourChoice = fields_.Combo3.ListIndex();
   }
-  c("Text2", 0).setText(CStr(Val(readHotkey("add", "0"))));
+  fields_.Text2[0].setText(CStr(Val(readHotkey("add", "0"))));
   c("Command3", 1).setEnabled(true);
   needs_.secondPromptBar.park(kBarParkGap);
 }
