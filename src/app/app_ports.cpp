@@ -20,7 +20,7 @@ void AppPorts::nextPreset() { app_.mainWindow().nextmenu_often(); }
 
 void AppPorts::closeToolWindow() { app_.mainWindow().delform(); }
 
-void AppPorts::endSlideShow() { EndSlideShow(app_.mainNeeds); }
+void AppPorts::endSlideShow() { EndSlideShow(app_.mainNeeds.platform); }
 
 void AppPorts::resumeDocumentWatch() { app_.mainWindow().resumeDocumentWatch(); }
 
@@ -104,7 +104,7 @@ AlarmStage AppPorts::alarmStage() { return app_.floatingClock().alarmStage; }
 void AppPorts::putOnTop() { SetTopmost(app_.run, app_.floatingClock()); }
 
 void AppPorts::addRow(const RunState::Record& record) {
-  addRunRecordRow(app_.presetsNeeds, record);
+  addRunRecordRow(app_.presetsNeeds.platform, record);
 }
 
 void AppPorts::endProcess(int exitCode) { app_.endProcess(exitCode); }

@@ -1,6 +1,6 @@
 #include "bars/bar_position.h"
 
-#include "bars/bars_needs.h"
+#include "platform/platform.h"
 #include "services/attempt.h"
 #include "services/program_ini.h"
 #include "services/program_values.h"
@@ -25,21 +25,20 @@ ReadSlot whenMissing(ReadSlot slot, std::int32_t& target, std::int32_t missing) 
 
 }  // namespace
 
-BarPosition readBarPosition(BarsNeeds& needs, const std::string& leftKey, const std::string& topKey,
-                            std::int32_t storedNowhere) {
+BarPosition readBarPosition(platform::Platform& platform, const std::string& leftKey,
+                            const std::string& topKey, std::int32_t storedNowhere) {
   BarPosition at;
   auto readIni = [&](const std::string& key) {
-    return CLng(
-        Val(readProgramIni(needs.platform, "clocksite", key, std::to_string(kBarNotStored))));
+    return CLng(Val(readProgramIni(platform, "clocksite", key, std::to_string(kBarNotStored))));
   };
-  attempt(needs.platform.log, "bar position", [&] { at.left = readIni(leftKey); });
-  attempt(needs.platform.log, "bar position", [&] { at.top = readIni(topKey); });
+  attempt(platform.log, "bar position", [&] { at.left = readIni(leftKey); });
+  attempt(platform.log, "bar position", [&] { at.top = readIni(topKey); });
   if (at.left == kBarNotStored || at.top == kBarNotStored) {
-    attempt(needs.platform.log, "bar position", [&] {
+    attempt(platform.log, "bar position", [&] {
       // The position is a pair: both coordinates come from the registry.
-      programValues(needs.platform)
-          .readGroup({whenMissing(ReadSlot::int32(leftKey, at.left), at.left, storedNowhere),
-                      whenMissing(ReadSlot::int32(topKey, at.top), at.top, storedNowhere)});
+      programValues(platform).readGroup(
+          {whenMissing(ReadSlot::int32(leftKey, at.left), at.left, storedNowhere),
+           whenMissing(ReadSlot::int32(topKey, at.top), at.top, storedNowhere)});
     });
   }
   return at;

@@ -7,7 +7,9 @@
 
 namespace horalix {
 
-struct BarsNeeds;
+namespace platform {
+struct Platform;
+}  // namespace platform
 
 // A bar position in twips; kBarNotStored in either coordinate means "not stored".
 constexpr std::int32_t kBarNotStored = -100;
@@ -20,7 +22,7 @@ struct BarPosition {
 // registry, through the scripting shell and, when that fails, the registry functions. A value
 // the registry does not hold either reads as `storedNowhere`: by default -100, so that the
 // caller can tell "stored nowhere" from a stored 0.
-BarPosition readBarPosition(BarsNeeds& needs, const std::string& leftKey, const std::string& topKey,
-                            std::int32_t storedNowhere = kBarNotStored);
+BarPosition readBarPosition(platform::Platform& platform, const std::string& leftKey,
+                            const std::string& topKey, std::int32_t storedNowhere = kBarNotStored);
 
 }  // namespace horalix

@@ -104,7 +104,7 @@ void PromptBar::startTick() {
 // position is stored nowhere (neither the file nor the registry) is placed the same way, not at
 // the screen's corner.
 void PromptBar::placeAtStoredPosition() {
-  const BarPosition at = readBarPosition(needs_, role_.leftKey, role_.topKey);
+  const BarPosition at = readBarPosition(needs_.platform, role_.leftKey, role_.topKey);
   const int w = screenWidthTwips();
   const int h = screenHeightTwips();
   if (role_.extended) {

@@ -61,7 +61,7 @@ SavedPosition readSavedPosition(ClockNeeds& needs, const std::string& leftKey,
                                 const std::string& topKey) {
   // The same pair rule as the prompt bars: a value the registry does not hold is not stored
   // (-100), not a place at 0.
-  const BarPosition at = readBarPosition(needs.barsNeeds, leftKey, topKey);
+  const BarPosition at = readBarPosition(needs.barsNeeds.platform, leftKey, topKey);
   return {at.left, at.top};
 }
 

@@ -22,8 +22,8 @@ namespace horalix {
 namespace {
 
 // A colour number of TimeData.db [Hotkey]; a text that is no number gives black.
-std::uint32_t overtimeColour(ClockNeeds& needs, const char* key, const char* fallback) {
-  const std::string text = readProgramIni(needs.platform, "Hotkey", key, fallback);
+std::uint32_t overtimeColour(platform::Platform& platform, const char* key, const char* fallback) {
+  const std::string text = readProgramIni(platform, "Hotkey", key, fallback);
   return static_cast<std::uint32_t>(CLng(Val(text)));
 }
 
@@ -54,8 +54,9 @@ void ClockWindow::showOvertimeColours(ClockWindow* mirror) {
   attempt(needs.platform.log, where, [&] { SetTopmost(needs.run, *this); });
   std::uint32_t fore = 0, back = 0;
   attempt(needs.platform.log, where,
-          [&] { fore = overtimeColour(needs, "outForeColor", "65535"); });
-  attempt(needs.platform.log, where, [&] { back = overtimeColour(needs, "outbackColor", "255"); });
+          [&] { fore = overtimeColour(needs.platform, "outForeColor", "65535"); });
+  attempt(needs.platform.log, where,
+          [&] { back = overtimeColour(needs.platform, "outbackColor", "255"); });
   needs.run.OvertimePrefix = "";
   needs.run.BlinkCount = 0;
   Picture1.setVisible(true);

@@ -99,7 +99,7 @@ void MainWindow::Timer4_Timer() {
   });
 
   // The last enabled kind with a document wins: a slide show beats a workbook, a drawing all.
-  const DocumentSight sight = lookForDocuments(needs_, clockopen, needs_.settings.AImode);
+  const DocumentSight sight = lookForDocuments(needs_.platform, clockopen, needs_.settings.AImode);
   std::string bound;
   for (DocumentKind kind : kDocumentKinds) {
     const std::string candidate = candidateOf(sight, kind);

@@ -50,7 +50,7 @@ void EndTiming(MainNeeds& needs) {
     if (kind == DocumentKind::SlideShow &&
         optionOn(needs.settings.checkvalue, CheckFlag::TimedDuration) &&
         optionOn(needs.settings.optvalue, OptFlag::AfterZeroStop)) {
-      EndSlideShow(needs);
+      EndSlideShow(needs.platform);
     }
   });
   attempt(needs.platform.log, "EndTiming", [&] { needs.interactionWindow.stopSound(); });

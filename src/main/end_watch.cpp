@@ -45,7 +45,7 @@ void MainWindow::Timer5_Timer() {
     return;
   }
   const DocumentSight sight =
-      lookForDocuments(needs_, readClockOpen(needs_), needs_.settings.AImode);
+      lookForDocuments(needs_.platform, readClockOpen(needs_.platform), needs_.settings.AImode);
   const int kind = static_cast<int>(needs_.run.documentKind);
   if (boundDocumentOpen(sight, needs_.settings.AImode, kind, needs_.run.binding.bound)) return;
 

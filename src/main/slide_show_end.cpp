@@ -1,6 +1,6 @@
 #include "main/slide_show_end.h"
 
-#include "main/main_needs.h"
+#include "platform/platform.h"
 #include "services/attempt.h"
 
 namespace horalix {
@@ -26,15 +26,15 @@ int slideShowCaptionCount(const std::string& title) {
   return count;
 }
 
-void EndSlideShow(MainNeeds& needs) {
-  platform::Desktop& desktop = needs.platform.desktop;
+void EndSlideShow(platform::Platform& platform) {
+  platform::Desktop& desktop = platform.desktop;
   for (int pass = 0; pass < kPasses; ++pass) {
     // The window list is walked afresh in each pass: a show that ended no longer matches.
     for (const platform::TopWindow& window : desktop.topWindows()) {
       if (window.title.empty()) continue;
       const int matches = slideShowCaptionCount(window.title);
       for (int i = 0; i < matches; ++i) {
-        attempt(needs.platform.log, "EndSlideShow", [&] {
+        attempt(platform.log, "EndSlideShow", [&] {
           if (desktop.activate(window.handle) && desktop.foregroundWindow() == window.handle) {
             desktop.pressKey(kEscape);
           }

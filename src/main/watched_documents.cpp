@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "main/main_needs.h"
+#include "platform/platform.h"
 #include "services/attempt.h"
 #include "services/program_values.h"
 #include "services/text_runtime.h"
@@ -28,14 +28,14 @@ bool kindEnabled(const std::string& aiMode, DocumentKind kind) {
   return Mid(aiMode, sourceOf(kind).aiModeCharacter, 1) == "1";
 }
 
-std::int16_t readClockOpen(MainNeeds& needs) {
+std::int16_t readClockOpen(platform::Platform& platform) {
   std::int16_t clockopen = 0;
-  programValues(needs.platform).readGroup({ReadSlot::int16("clockopen", clockopen)});
+  programValues(platform).readGroup({ReadSlot::int16("clockopen", clockopen)});
   return clockopen;
 }
 
 // The windows are taken once for all kinds: the desktop is walked once a look.
-DocumentSight lookForDocuments(MainNeeds& needs, std::int16_t clockopen,
+DocumentSight lookForDocuments(platform::Platform& platform, std::int16_t clockopen,
                                const std::string& aiMode) {
   DocumentSight sight;
   sight.fromAddin = clockopen == kAddinReporting;
@@ -46,16 +46,14 @@ DocumentSight lookForDocuments(MainNeeds& needs, std::int16_t clockopen,
       slots.push_back(
           ReadSlot::text(source.handOverValue, sight.reported[static_cast<int>(source.kind) - 1]));
     }
-    attempt(needs.platform.log, "hand-over values",
-            [&] { programValues(needs.platform).readGroup(slots); });
+    attempt(platform.log, "hand-over values", [&] { programValues(platform).readGroup(slots); });
   }
   std::vector<platform::TopWindow> windows;
   bool walked = false;
   for (const KindSource& source : kKindSources) {
     if (sight.reportedByAddin(source.kind) || !kindEnabled(aiMode, source.kind)) continue;
     if (!walked) {
-      attempt(needs.platform.log, "window titles",
-              [&] { windows = needs.platform.desktop.topWindows(); });
+      attempt(platform.log, "window titles", [&] { windows = platform.desktop.topWindows(); });
       walked = true;
     }
     sight.titled[static_cast<int>(source.kind) - 1] = documentFileList(source.kind, windows);

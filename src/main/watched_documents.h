@@ -12,7 +12,9 @@
 
 namespace horalix {
 
-struct MainNeeds;
+namespace platform {
+struct Platform;
+}  // namespace platform
 
 // The value of clockopen while a host with the add-in is connected.
 inline constexpr std::int16_t kAddinReporting = 32;
@@ -50,10 +52,11 @@ struct DocumentSight {
 };
 
 // clockopen as a whole number; 0 when missing or unreadable.
-std::int16_t readClockOpen(MainNeeds& needs);
+std::int16_t readClockOpen(platform::Platform& platform);
 
 // Reads the hand-over values (on the add-in road) and walks the windows once for the title
 // lists of the enabled kinds.
-DocumentSight lookForDocuments(MainNeeds& needs, std::int16_t clockopen, const std::string& aiMode);
+DocumentSight lookForDocuments(platform::Platform& platform, std::int16_t clockopen,
+                               const std::string& aiMode);
 
 }  // namespace horalix

@@ -1,6 +1,6 @@
 #include "presets/run_record_row.h"
 
-#include "presets/presets_needs.h"
+#include "platform/platform.h"
 #include "services/format_picture.h"
 #include "services/program_folder.h"
 #include "services/run_record.h"
@@ -10,18 +10,17 @@
 
 namespace horalix {
 
-void addRunRecordRow(PresetsNeeds& needs, const RunState::Record& record) {
+void addRunRecordRow(platform::Platform& platform, const RunState::Record& record) {
   RunRecord row;
   row.set_time = Format(std::string_view(record.setTime), "hh:mm:ss");
   row.use_time = runRecordSeconds(record.bankedDownMs);
   row.out_time = runRecordSeconds(record.bankedUpMs);
   row.pause_time = runRecordSeconds(record.pausedMs);
   row.filename = record.document;
-  PresetDatabase officeData(needs.platform.database, needs.platform.files,
-                            needs.platform.messageBoxes, programFolder(needs.platform),
-                            GetDbPassword());
+  PresetDatabase officeData(platform.database, platform.files, platform.messageBoxes,
+                            programFolder(platform), GetDbPassword());
   if (officeData.addRunRecord(row) == DbOutcome::Failed) {
-    needs.platform.log("run record row: " + officeData.lastError());
+    platform.log("run record row: " + officeData.lastError());
   }
 }
 

@@ -5,11 +5,13 @@
 
 namespace horalix {
 
-struct PresetsNeeds;
+namespace platform {
+struct Platform;
+}  // namespace platform
 
 // Adds the run record as one timesum row:
 // the set time as "hh:mm:ss", the three millisecond counts as whole-second durations, and the
 // document name. A failure is logged; nothing else changes.
-void addRunRecordRow(PresetsNeeds& needs, const RunState::Record& record);
+void addRunRecordRow(platform::Platform& platform, const RunState::Record& record);
 
 }  // namespace horalix

@@ -23,21 +23,20 @@ constexpr char kSpreadsheetClass[] = "Excel.Application";
 
 // The CSV file in the program folder, opened in Notepad. The path is quoted, so that a program
 // folder whose name holds blanks reaches Notepad whole.
-void exportToCsv(PresetsNeeds& needs, const std::string& folder, const std::string& sheetname,
-                 const platform::AutomationTable& table) {
-  auto& boxes = needs.platform.messageBoxes;
-  if (IsWpsInstalled(needs.platform.scriptingShell, needs.platform.registry)) {
+void exportToCsv(platform::Platform& platform, const std::string& folder,
+                 const std::string& sheetname, const platform::AutomationTable& table) {
+  auto& boxes = platform.messageBoxes;
+  if (IsWpsInstalled(platform.scriptingShell, platform.registry)) {
     boxes.show("WPS是早期版本，只能导出为csv文件，请升级WPS程序", "提示",
                platform::mb::Exclamation);
   } else {
     boxes.show("没有安装WPS或Excel程序，导出为.csv文件", kProgramTitle, platform::mb::Ok);
   }
   const std::string file = folder + sheetname + ".csv";
-  const std::string error = ListviewToCSV(needs.platform.files, table, file);
+  const std::string error = ListviewToCSV(platform.files, table, file);
   if (!error.empty()) boxes.show(error, kProgramTitle, platform::mb::Ok);
-  if (!needs.platform.shell.startProgram("notepad \"" + file + "\"",
-                                         platform::Shell::Window::Normal)) {
-    needs.platform.log("statistics export: notepad could not be started");
+  if (!platform.shell.startProgram("notepad \"" + file + "\"", platform::Shell::Window::Normal)) {
+    platform.log("statistics export: notepad could not be started");
   }
 }
 
@@ -138,7 +137,7 @@ void export_to_excel(PresetsNeeds& needs, const std::string& sheetname,
   std::string folder = programFolder(needs.platform);
   if (folder.empty() || folder.back() != '\\') folder += '\\';
   if (!RegKeyExists(needs.platform.registry, boxes, "Excel.Sheet\\CurVer", "")) {
-    exportToCsv(needs, folder, sheetname, SomeArray);
+    exportToCsv(needs.platform, folder, sheetname, SomeArray);
     return;
   }
   platform::Automation& automation = needs.platform.automation;

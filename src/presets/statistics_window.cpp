@@ -98,13 +98,13 @@ constexpr platform::ControlDesign kDesign[] = {
      .tabIndex = 4},
 };
 
-PresetDatabase officeData(PresetsNeeds& needs) {
-  return PresetDatabase(needs.platform.database, needs.platform.files, needs.platform.messageBoxes,
-                        programFolder(needs.platform), GetDbPassword());
+PresetDatabase officeData(platform::Platform& platform) {
+  return PresetDatabase(platform.database, platform.files, platform.messageBoxes,
+                        programFolder(platform), GetDbPassword());
 }
 
-void timedNotice(PresetsNeeds& needs, const std::string& text, int timeoutMs) {
-  needs.platform.messageBoxes.showTimed(text, kProgramTitle, platform::mb::Ok, timeoutMs);
+void timedNotice(platform::Platform& platform, const std::string& text, int timeoutMs) {
+  platform.messageBoxes.showTimed(text, kProgramTitle, platform::mb::Ok, timeoutMs);
 }
 
 }  // namespace
@@ -175,7 +175,7 @@ bool StatisticsWindow::fillList() {
     return false;
   }
   // A failed read has shown its message already; a missing file leaves the list empty.
-  PresetDatabase database = officeData(needs_);
+  PresetDatabase database = officeData(needs_.platform);
   const DbRows records = database.runRecords();
   if (records.outcome == DbOutcome::Failed) {
     needs_.platform.log("statistics load: " + database.lastError());
@@ -222,7 +222,7 @@ void StatisticsWindow::Timer1_Timer() {
 
 void StatisticsWindow::Command1_Click() {
   if (List1.List().empty()) {
-    timedNotice(needs_, "没有记录导出", 800);
+    timedNotice(needs_.platform, "没有记录导出", 800);
     return;
   }
   export_to_excel(needs_, "sheet1", ListToArray());
@@ -243,11 +243,11 @@ void StatisticsWindow::removeLine(int index) {
 // Deletes the selected runs, from the last line up. A failure has shown its notice and ends
 // the delete; the lines deleted until then stay deleted.
 void StatisticsWindow::Command3_Click() {
-  PresetDatabase database = officeData(needs_);
+  PresetDatabase database = officeData(needs_.platform);
   if (!database.fileExists()) return;
   const int count = static_cast<int>(List1.List().size());
   if (count == 0) {
-    timedNotice(needs_, "没有记录可删除", 800);
+    timedNotice(needs_.platform, "没有记录可删除", 800);
     return;
   }
   int highest = -1;
@@ -255,7 +255,7 @@ void StatisticsWindow::Command3_Click() {
     if (List1.Selected(i)) highest = i;
   }
   if (highest < 0) {
-    timedNotice(needs_,
+    timedNotice(needs_.platform,
                 "请鼠标选中待删除的行\r\r同时按下shift按钮可连续多选\r\r同时按下Ctrl按钮可间隔多选",
                 5000);
     return;

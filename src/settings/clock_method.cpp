@@ -14,8 +14,8 @@ namespace {
 
 constexpr const char* kClockMethods[] = {"方法1", "方法2", "方法3"};
 
-ValueStore programKey(SettingsNeeds& needs) {
-  return ValueStore(needs.platform.scriptingShell, needs.platform.registry);
+ValueStore programKey(platform::Platform& platform) {
+  return ValueStore(platform.scriptingShell, platform.registry);
 }
 
 }  // namespace
@@ -26,13 +26,13 @@ void SettingsWindow::fillClockMethods() {
   platform::Control& list = c("Combo9");
   list.clear();
   for (const char* method : kClockMethods) list.addItem(method);
-  list.setListIndex(programKey(needs_).readInt32("clockmode"));
+  list.setListIndex(programKey(needs_.platform).readInt32("clockmode"));
 }
 
 void SettingsWindow::Combo9_Click() {
   const int method = c("Combo9").ListIndex();
   if (method < 0) return;
-  programKey(needs_).write("clockmode", method, platform::regtype::Dword);
+  programKey(needs_.platform).write("clockmode", method, platform::regtype::Dword);
 }
 
 // "程序修复": the stored settings go and the record takes the defaults, so that the window shows

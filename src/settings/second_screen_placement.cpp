@@ -44,10 +44,9 @@ ScrollTarget scrollTarget(SettingsNeeds& needs, const SettingsFields& settings) 
   return {needs.mirrorClock, SaveClockTwoPos};
 }
 
-void storeScrollPlace(SettingsNeeds& needs, const SettingsFields& settings,
+void storeScrollPlace(platform::Platform& platform, const SettingsFields& settings,
                       const ScrollTarget& target) {
-  target.save(needs.platform, settings.HScroll1.Value() * kHStep,
-              settings.VScroll1.Value() * kVStep);
+  target.save(platform, settings.HScroll1.Value() * kHStep, settings.VScroll1.Value() * kVStep);
 }
 
 // The scroll bars are there only while the second screen is in use.
@@ -134,7 +133,7 @@ void SettingsWindow::placeForMode() {
     needs_.mirrorClock.setTop(at.top);
   } else {
     const BarPosition stored =
-        readBarPosition(needs_.barsNeeds, "processtwo_left", "processtwo_top");
+        readBarPosition(needs_.barsNeeds.platform, "processtwo_left", "processtwo_top");
     // A place stored nowhere is the screen's corner; a left on the primary screen stays.
     Place at{stored.left == kBarNotStored ? 0 : stored.left,
              stored.top == kBarNotStored ? 0 : stored.top};
@@ -156,13 +155,13 @@ void SettingsWindow::HScroll1_Change() {
   const int w = screenWidthTwips(needs_.platform, needs_.run);
   // A window still left of the second screen first snaps to its edge; the next step moves it.
   target.window.setLeft(target.window.Left() < w ? w : fields_.HScroll1.Value() * kHStep);
-  storeScrollPlace(needs_, fields_, target);
+  storeScrollPlace(needs_.platform, fields_, target);
 }
 
 void SettingsWindow::VScroll1_Change() {
   const ScrollTarget target = scrollTarget(needs_, fields_);
   target.window.setTop(fields_.VScroll1.Value() * kVStep);
-  storeScrollPlace(needs_, fields_, target);
+  storeScrollPlace(needs_.platform, fields_, target);
 }
 
 }  // namespace horalix

@@ -22,13 +22,13 @@ namespace horalix {
 
 namespace {
 
-void storeOptions(SettingsNeeds& needs, const StoredOptions& o) {
+void storeOptions(platform::Platform& platform, const StoredOptions& o) {
   for (std::size_t i = 0; i < o.hotKeys.size(); ++i)
-    writeProgramIni(needs.platform, "Hotkey", kHotKeyNames[i], o.hotKeys[i]);
-  writeProgramIni(needs.platform, "Hotkey", "add", o.add);
-  writeProgramIni(needs.platform, "Hotkey", "often", o.often);
-  writeProgramIni(needs.platform, "light", "clocklight", o.clocklight);
-  writeProgramIni(needs.platform, "light", "backlight", o.backlight);
+    writeProgramIni(platform, "Hotkey", kHotKeyNames[i], o.hotKeys[i]);
+  writeProgramIni(platform, "Hotkey", "add", o.add);
+  writeProgramIni(platform, "Hotkey", "often", o.often);
+  writeProgramIni(platform, "light", "clocklight", o.clocklight);
+  writeProgramIni(platform, "light", "backlight", o.backlight);
 }
 
 // The clocks stop; the next run is armed in the timing mode just stored.
@@ -40,12 +40,12 @@ void rearmRun(SettingsNeeds& needs) {
 }
 
 // Documents are recognised by their extensions: when Explorer hides them, offer to show them.
-void offerFileExtensions(SettingsNeeds& needs, SettingsWindow& window) {
-  ValueStore explorer(needs.platform.scriptingShell, needs.platform.registry,
+void offerFileExtensions(platform::Platform& platform, SettingsWindow& window) {
+  ValueStore explorer(platform.scriptingShell, platform.registry,
                       "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced");
   if (explorer.readInt32("HideFileExt") != 1) return;
   window.Hide();
-  const int answer = needs.platform.messageBoxes.show(
+  const int answer = platform.messageBoxes.show(
       "电脑已隐藏文件扩展名，特殊文件的计时将不正确\r\n\r\n点同意将修复此功能，杀毒软件提示请允许",
       "提示", platform::mb::YesNo | platform::mb::Information);
   if (answer == platform::answer::Yes) {
@@ -92,12 +92,12 @@ void SettingsWindow::Command1_Click() {
   needs_.settings = taken;
   SaveSettings(needs_.platform, needs_.settings);
   needs_.platform.loop.doEvents();
-  storeOptions(needs_, options);
+  storeOptions(needs_.platform, options);
   MainWindow& main = needs_.mainWindow;
   main.hotkey_del();
   main.Hotkey_set();
   rearmRun(needs_);
-  offerFileExtensions(needs_, *this);
+  offerFileExtensions(needs_.platform, *this);
 }
 
 }  // namespace horalix

@@ -174,19 +174,19 @@ TEST_F(EndOfRunTest, EscGoesOnlyToASlideShowThatCameToTheForeground) {
   start();
   const auto editor = desktop.openWindow("talk.pptx - PowerPoint");
   desktop.setForeground(editor);
-  EndSlideShow(app.mainNeeds);
+  EndSlideShow(app.mainNeeds.platform);
   EXPECT_TRUE(desktop.activations().empty()) << "no slide show, nothing activated";
   EXPECT_TRUE(desktop.keys().empty());
 
   const auto show = desktop.openWindow("PowerPoint Slide Show - [talk.pptx]");
   desktop.setForeground(editor);
   desktop.setActivationFails(true);
-  EndSlideShow(app.mainNeeds);
+  EndSlideShow(app.mainNeeds.platform);
   EXPECT_EQ(desktop.activations().size(), 5u);
   EXPECT_TRUE(desktop.keys().empty()) << "the editor in front must not get Esc";
 
   desktop.setActivationFails(false);
-  EndSlideShow(app.mainNeeds);
+  EndSlideShow(app.mainNeeds.platform);
   ASSERT_EQ(desktop.keys().size(), 5u);
   for (const platform::KeyPress& key : desktop.keys()) {
     EXPECT_EQ(key.virtualKey, kEscape);
