@@ -173,6 +173,23 @@ TEST_F(SecondBarTest, ADragKeepsTheSecondBarRightOfThePrimaryScreenAndIsStored) 
   }
 }
 
+TEST_F(SecondBarTest, ThePointerOverTheSecondBarWithoutItsTextUpdateParksThatBarAlone) {
+  storeSecondPosition(screenWidth() + 2000, 1200);
+  storePosition(3000, 1500);
+  askForBoth("1", 60400);
+  forms.mouseMove(barTwo, 0, 10, 10);
+  EXPECT_EQ(barTwo.Top(), 1200) << "while its text update runs the bar stays";
+  barTwo.Timer2.setEnabled(false);
+  forms.mouseMove(barTwo, 0, 10, 10);
+  EXPECT_EQ(barTwo.Top(), -barTwo.Height() - 5000);
+  EXPECT_EQ(barTwo.Left(), screenWidth() + (screenWidth() - barTwo.Width()) / 2);
+  for (platform::Timer* t : {&barTwo.Timer1, &barTwo.Timer2, &barTwo.Timer3, &barTwo.Timer4})
+    EXPECT_FALSE(t->Enabled());
+  EXPECT_EQ(bar.Left(), 3000) << "the primary bar stays where it is";
+  EXPECT_EQ(bar.Top(), 1500);
+  EXPECT_TRUE(bar.Timer2.Enabled());
+}
+
 TEST_F(SecondBarTest, WithoutTheSecondScreenOnlyThePrimaryBarComes) {
   setSecondScreen(false);
   storeSecondPosition(screenWidth() + 2000, 1200);

@@ -32,13 +32,6 @@ class ClockMouseTest : public MainWindowTest {
     clock.move(3000, 1500, clock.Width(), clock.Height());
     app.run.holdOff = 0;
   }
-  static std::string faceText(ClockWindow& window) {
-    std::string text;
-    for (const platform::DrawOp& op : window.Picture2.drawing()) {
-      if (op.kind == platform::DrawOp::Kind::Text) text = op.text;
-    }
-    return text;
-  }
   bool countInView(ClockWindow& window) { return window.view() == ClockWindow::FaceView::Count; }
   bool timeOfDayInView(ClockWindow& window) {
     return window.view() == ClockWindow::FaceView::TimeOfDay;
@@ -61,16 +54,17 @@ TEST_F(ClockMouseTest, ALeftClickSwitchesTheViewOfBothClocksUnlessClicksKeepIt) 
   EXPECT_TRUE(timeOfDayInView(clock));
   EXPECT_TRUE(timeOfDayInView(mirror)) << "the mirror's labels follow";
   clock.setFaceText("09:15");
-  const std::string mirrorBefore = faceText(mirror);
+  const std::string mirrorBefore = drawnText(mirror);
   forms.mouseDown(clock.Picture1, kLeft, 30, 45);
   EXPECT_TRUE(countInView(clock)) << "a second click switches back";
   EXPECT_TRUE(countInView(mirror));
-  EXPECT_EQ(faceText(clock), "09:15") << "the face is drawn anew with the shown text";
-  EXPECT_EQ(faceText(mirror), mirrorBefore) << "the mirror is not laid out off the extended screen";
+  EXPECT_EQ(drawnText(clock), "09:15") << "the face is drawn anew with the shown text";
+  EXPECT_EQ(drawnText(mirror), mirrorBefore)
+      << "the mirror is not laid out off the extended screen";
 
   setSecondScreen(true);
   forms.mouseDown(clock.Picture2, kLeft, 30, 45);
-  EXPECT_EQ(faceText(mirror), "09:15") << "on the extended screen the mirror is drawn too";
+  EXPECT_EQ(drawnText(mirror), "09:15") << "on the extended screen the mirror is drawn too";
 
   setOption(app.settings.checkvalue, CheckFlag::KeepTimeText, true);
   forms.mouseDown(clock.Picture2, kLeft, 30, 45);

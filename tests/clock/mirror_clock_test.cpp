@@ -68,14 +68,6 @@ class MirrorClockTest : public MainWindowTest {
   void writeIni(const std::string& section, const std::string& key, const std::string& value) {
     IniReadWrite(files, "write", iniPath(app.platform), section, key, value);
   }
-  // The text last drawn on a clock's face ("" when the face was left blank).
-  static std::string faceText(ClockWindow& window) {
-    std::string text;
-    for (const platform::DrawOp& op : window.Picture2.drawing()) {
-      if (op.kind == platform::DrawOp::Kind::Text) text = op.text;
-    }
-    return text;
-  }
   bool countTimersOff() {
     return !mirror.Timer1.Enabled() && !mirror.Timer2.Enabled() && !mirror.Timer3.Enabled() &&
            !mirror.Timer4.Enabled();
@@ -91,11 +83,11 @@ TEST_F(MirrorClockTest, BothFacesShowTheSameTextAtEveryTickThroughStagesZeroAndO
   app.settings.Time_two = 20;
   app.settings.Time_three = 10;
   startRun();
-  EXPECT_EQ(faceText(mirror), "00:40");
+  EXPECT_EQ(drawnText(mirror), "00:40");
   int compared = 0;
   for (int step = 0; step < 250; ++step) {  // 50 s: the stages, zero and 10 s of overtime
     loop.advance(200);
-    const std::string main = faceText(clock), two = faceText(mirror);
+    const std::string main = drawnText(clock), two = drawnText(mirror);
     // A blink blanks the floating clock's face from 2000 ms of the count on, the mirror's from
     // 3000 ms: a blank half is not compared.
     if (main.empty() || two.empty()) continue;
@@ -103,7 +95,7 @@ TEST_F(MirrorClockTest, BothFacesShowTheSameTextAtEveryTickThroughStagesZeroAndO
     ASSERT_EQ(two, main) << "at step " << step;
   }
   EXPECT_GT(compared, 200);
-  EXPECT_EQ(faceText(mirror), faceText(clock));
+  EXPECT_EQ(drawnText(mirror), drawnText(clock));
   EXPECT_TRUE(mirror.Timer4.Enabled()) << "the mirror counts the overtime";
   EXPECT_GE(mirror.Left(), W) << "on the extended screen";
 }
@@ -426,13 +418,13 @@ TEST_F(MirrorClockTest, AClickRedrawsAndEveryMoveSavesWhereTheMirrorStands) {
   mirror.move(W + 1000, 2000, mirror.Width(), mirror.Height());
   clock.setFaceText("12:34");
   mirror.Picture1_MouseDown(2, 0, 10, 10);
-  EXPECT_NE(faceText(mirror), "12:34") << "a right click does nothing";
+  EXPECT_NE(drawnText(mirror), "12:34") << "a right click does nothing";
   app.settings.checkvalue.at(9) = '1';
   mirror.Picture2_MouseDown(1, 0, 10, 10);
-  EXPECT_NE(faceText(mirror), "12:34") << "nor while clicks on the clock do not act";
+  EXPECT_NE(drawnText(mirror), "12:34") << "nor while clicks on the clock do not act";
   app.settings.checkvalue.at(9) = '0';
   mirror.Picture2_MouseDown(1, 0, 10, 10);
-  EXPECT_EQ(faceText(mirror), "12:34");
+  EXPECT_EQ(drawnText(mirror), "12:34");
 
   app.run.holdOff = 0;
   mirror.Picture1_MouseMove(0, 0, 10, 10);
@@ -461,7 +453,7 @@ TEST_F(MirrorClockTest, BothClocksTakeTheMouseFromTheirFaceAndTextBox) {
   app.settings.checkvalue.at(9) = '0';
   clock.setFaceText("12:34");
   forms.mouseDown(mirror.Picture2, 1, 10, 10);
-  EXPECT_EQ(faceText(mirror), "12:34");
+  EXPECT_EQ(drawnText(mirror), "12:34");
 }
 
 }  // namespace

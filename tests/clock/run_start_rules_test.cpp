@@ -1,8 +1,10 @@
 // The clock's run start: the font fallback, the display format and the after-zero action from
 // the option strings, a count-down of no length, the background, the start sound, the hover
-// button and the prompt bars it parks.
+// button and the prompt bars it parks; the width the clock is placed by in each format, and what
+// a run start puts back for both clocks after a click on the face or a reminder's blink.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -125,6 +127,73 @@ TEST_F(RunStartRulesTest, ACountDownOfNoLengthShowsTheTimeOfDay) {
     app.settings.optvalue = c.optvalue;
     idlePass();
     EXPECT_EQ(shown(), c.shown) << c.optvalue;
+  }
+}
+
+// Placed by its sequencer with no stored place, the clock stands at the right edge less its
+// width template and 100 twips; the template is the zero text of the format in the face's font.
+TEST_F(RunStartRulesTest, TheClockIsPlacedAsWideAsTheZeroTextOfItsFormat) {
+  struct Case {
+    const char* optvalue;
+    const char* zeroText;
+  };
+  installFile("TimeData.db", "");
+  const int screenWidth = app.run.ScreenWidthPx * 15;
+  for (const Case& c :
+       {Case{"101000100", "00:00:00"}, Case{"100100100", "00:00"}, Case{"100010100", "00:00:00"}}) {
+    SCOPED_TRACE(c.optvalue);
+    app.settings.optvalue = c.optvalue;
+    boundRun();
+    loop.advance(100);  // the sequencer places the clock
+    const auto& drawn = clock.Picture2.drawing();
+    const auto text = std::find_if(drawn.rbegin(), drawn.rend(), [](const platform::DrawOp& op) {
+      return op.kind == platform::DrawOp::Kind::Text;
+    });
+    ASSERT_NE(text, drawn.rend());
+    const int templateWidth = platform.fonts.measure(text->font, c.zeroText).width;
+    EXPECT_EQ(clock.Left(), screenWidth - templateWidth - 100);
+    StopTiming(app.mainNeeds);
+  }
+}
+
+TEST_F(RunStartRulesTest, ARunStartBringsTheCountBackIntoViewOnBothClocks) {
+  loop.setLocalTime({2024, 5, 6, 9, 41, 7, 0, 1});
+  setSecondScreen(true);
+  setOption(app.settings.checkvalue, CheckFlag::KeepTimeText, false);
+  idlePass();
+  mirrorRunStart();
+  // The presenter clicks the clock for the time of day; the mirror follows.
+  forms.mouseDown(clock.Picture2, 1, 30, 45);
+  loop.advance(1000);
+  ASSERT_EQ(drawnText(clock), "09:41");
+  ASSERT_EQ(drawnText(mirror), "09:41");
+  boundRun();
+  mirrorRunStart();
+  EXPECT_EQ(drawnText(clock), "02:30");
+  EXPECT_EQ(drawnText(mirror), "02:30");
+  loop.advance(1200);
+  EXPECT_EQ(drawnText(clock), "02:29");
+  EXPECT_EQ(drawnText(mirror), "02:29");
+}
+
+// A run stopped in a blank half of the first reminder's blink: the next run shows its count
+// steadily on both clocks.
+TEST_F(RunStartRulesTest, ARunStartEndsWhatTheLastRunsBlinkLeft) {
+  setSecondScreen(true);
+  boundRun();
+  mirrorRunStart();
+  loop.advance(90'000);  // the first reminder, at one minute left, flashes the text
+  while (!drawnText(clock).empty() && loop.now() < 100'000) loop.advance(10);
+  ASSERT_EQ(drawnText(clock), "") << "the blink blanks the face";
+  StopTiming(app.mainNeeds);
+  boundRun();
+  mirrorRunStart();
+  EXPECT_EQ(drawnText(clock), "02:30");
+  EXPECT_EQ(drawnText(mirror), "02:30");
+  for (const char* next : {"02:29", "02:28", "02:27"}) {
+    loop.advance(1000);
+    EXPECT_EQ(drawnText(clock), next);
+    EXPECT_EQ(drawnText(mirror), next);
   }
 }
 

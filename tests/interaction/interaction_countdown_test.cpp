@@ -2,6 +2,9 @@
 // sound and blink, the time-up, pause and continue, close, and a countdown across midnight.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "interaction_fixture.h"
 
 namespace horalix::test {
@@ -50,6 +53,20 @@ TEST_F(CountdownTest, TheShownTimeFollowsTheElapsedTimeNotTheTicks) {
     loop.advance(chosen + s.at - loop.now());
     EXPECT_EQ(shown(), s.text) << s.at;
   }
+}
+
+TEST_F(CountdownTest, EverySecondBelowTenIsShownWithItsLeadingZero) {
+  // Reminder at zero and no blink: the display stays in view until the time-up.
+  startWith(section(1, "0:00:12", "11100", "0"));
+  choose(0);
+  std::vector<std::string> texts{shown()};
+  while (texts.back() != "时间到" && loop.now() < 20'000) {
+    loop.advance(10);
+    if (!shown().empty() && shown() != texts.back()) texts.push_back(shown());
+  }
+  EXPECT_EQ(texts,
+            (std::vector<std::string>{"0:12", "0:11", "0:10", "0:09", "0:08", "0:07", "0:06",
+                                      "0:05", "0:04", "0:03", "0:02", "0:01", "0:00", "时间到"}));
 }
 
 TEST_F(CountdownTest, TheReminderSecondPlaysOnceAndBlinksUntilTimeUp) {

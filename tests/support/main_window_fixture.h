@@ -51,6 +51,15 @@ class MainWindowTest : public HeadlessFixture {
   // from this moment, 20 ms after the clock's own start.
   void mirrorRunStart() { loop.advance(20); }
 
+  // The text last drawn on a clock's face ("" when the face was left blank).
+  static std::string drawnText(const ClockWindow& window) {
+    std::string text;
+    for (const platform::DrawOp& op : window.Picture2.drawing()) {
+      if (op.kind == platform::DrawOp::Kind::Text) text = op.text;
+    }
+    return text;
+  }
+
   App app{platform};
   MainWindow& main = app.mainWindow();
   FloatingClock& clock = app.floatingClock();
