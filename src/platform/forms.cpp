@@ -150,8 +150,13 @@ bool Control::inRange(int v) const {
 void Control::setRange(int min, int max) {
   min_ = min;
   max_ = max;
+  // The value is pulled into the new range quietly: Change is for a value that the user or the
+  // code chose, and a window that sets a range before its value must not act on the clipped one.
+  const int clipped = std::clamp(value_, std::min(min_, max_), std::max(min_, max_));
+  const bool moved = clipped != value_;
+  value_ = clipped;
   changed(Property::Range);
-  if (!inRange(value_)) setValue(std::clamp(value_, std::min(min_, max_), std::max(min_, max_)));
+  if (moved) changed(Property::Value);
 }
 
 void Control::userScroll(int v) {

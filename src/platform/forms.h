@@ -175,7 +175,7 @@ class Control {
   bool setValue(int v);
 
   // Scroll bars: the range of Value; Min may lie above Max. A Value outside a new range is
-  // moved to its nearer end (running Change).
+  // moved to its nearer end without running Change.
   int Min() const { return min_; }
   int Max() const { return max_; }
   void setRange(int min, int max);

@@ -67,11 +67,13 @@ void SettingsWindow::reloadClockLook() {
   const SettingsBlock& s = needs_.settings;
   {
     const FillFromCode filling(*this);
-    // First the transparency, whose handler empties the picture name set after it.
+    // The colour before the transparency, whose notice concerns the clock's own colour; the
+    // transparency before the picture name, which its handler empties.
+    decodeClockText(fields_, s);
+    ColourChoice = fields_.Combo3.ListIndex();
     const std::string flag = optionChar(s.checkvalue, CheckFlag::TransparentBack);
     if (flag == "0" || flag == "1") fields_.Check1[5].setValue(flag == "1" ? 1 : 0);
-    decodeClockLook(fields_, s);
-    ColourChoice = fields_.Combo3.ListIndex();
+    decodeClockBackground(fields_, s);
   }
   fields_.Text2[0].setText(CStr(Val(readHotkey("add", "0"))));
   c("Command3", 1).setEnabled(true);

@@ -143,7 +143,8 @@ void decodePresetSettings(const SettingsFields& f, const SettingsBlock& s) {
   f.Text2[7].setText(std::to_string(s.time_end));
   decodeFlags<CheckFlag>(f, s.checkvalue, kCheckvalueControls);
   decodeFlags<OptFlag>(f, s.optvalue, kOptvalueControls);
-  decodeClockLook(f, s);
+  decodeClockText(f, s);
+  decodeClockBackground(f, s);
   selectStored(f.Combo4, fontselectPart(s.Fontselect, FontselectField::CornerIndex));
   const auto sounds = Split(s.tellsoundname, "\\");
   for (std::size_t i = 0; i < std::size(kSoundBoxes) && i < sounds.size(); ++i) {
@@ -162,7 +163,7 @@ void decodeSettings(const SettingsFields& f, const SettingsBlock& s) {
   f.Text1[19].setText(std::to_string(s.picture_height));
 }
 
-void decodeClockLook(const SettingsFields& f, const SettingsBlock& s) {
+void decodeClockText(const SettingsFields& f, const SettingsBlock& s) {
   if (!f.Combo1.setText(s.clockFont)) f.Combo1.setText("Trebuchet MS");
   Control& colours = f.Combo3;
   selectStored(f.Combo2, fontselectPart(s.Fontselect, FontselectField::SizeIndex));
@@ -172,7 +173,9 @@ void decodeClockLook(const SettingsFields& f, const SettingsBlock& s) {
       colour >= 0 && colour < 17
           ? ColorByIndex(colour)
           : colourFromText(fontselectPart(s.Fontselect, FontselectField::ColourNumber)));
+}
 
+void decodeClockBackground(const SettingsFields& f, const SettingsBlock& s) {
   const int split = InStr(s.picturename, "\\");
   Control& picture = f.Text1[5];
   picture.setText(split > 0 ? Left(s.picturename, split - 1) : s.picturename);

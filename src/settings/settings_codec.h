@@ -29,9 +29,10 @@ void decodePresetSettings(const SettingsFields& fields, const SettingsBlock& set
 // `time_left` 0. A number field whose text is no number (or a number too large for its value)
 // gives the value of `unreadable` instead; the set duration needs all three of its fields.
 SettingsBlock encodeSettings(const SettingsFields& fields, const SettingsBlock& unreadable = {});
-// The clock's look alone, as decodeSettings sets it: font, size and colour lists with the colour
-// swatch, and the background picture with its colour.
-void decodeClockLook(const SettingsFields& fields, const SettingsBlock& settings);
+// The clock's look alone, as decodeSettings sets it: the text's font, size and colour lists with
+// the colour swatch; and the background picture with its colour.
+void decodeClockText(const SettingsFields& fields, const SettingsBlock& settings);
+void decodeClockBackground(const SettingsFields& fields, const SettingsBlock& settings);
 
 // The [Hotkey] keys of the six hot keys, in the order of Text3(1..6) and StoredOptions::hotKeys.
 inline constexpr const char* kHotKeyNames[] = {"start", "pause", "stop", "hide", "focus", "light"};

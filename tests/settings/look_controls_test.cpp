@@ -1,4 +1,7 @@
 // The look controls in prompt-text mode and back, and the colour list with its dialog.
+#include <algorithm>
+
+#include "services/option_names.h"
 #include "services/palette.h"
 #include "services/program_folder.h"
 #include "settings/settings_codec.h"
@@ -76,6 +79,29 @@ TEST_F(LookControls, LeavingPromptModeReloadsTheClocksWholeLook) {
   forms.click(c("Check8", 0));
   EXPECT_EQ(c("Label10").BackColor(), 999u);
   EXPECT_TRUE(dialogs.calls().empty());
+}
+
+// The notice about a transparent clock concerns the clock's custom colour: leaving prompt-text
+// mode judges the clock's colour, not the one the bars' look left in the list.
+TEST_F(LookControls, LeavingPromptModeWarnsOfATransparentClockOnlyOnItsCustomColour) {
+  SettingsBlock record = app.settings;
+  record.checkvalue[static_cast<std::size_t>(CheckFlag::TransparentBack) - 1] = '1';
+  const auto noticesOnLeaving = [&](const char* clockColour, const char* barsColour) {
+    record.Fontselect = std::string("106") + clockColour + "02\\65280";
+    fill(record);
+    app.settings = record;
+    storeHotkey("processColor", barsColour);
+    dialogs.answerColor(0x123456);  // the bars' "自定义" asks for a colour
+    forms.click(c("Check8", 0));
+    const std::size_t before = notices().size();
+    forms.click(c("Check8", 0));
+    EXPECT_EQ(c("Check1", 5).Value(), 1);
+    const std::vector<std::string> shown = notices();
+    return std::count(shown.begin() + static_cast<std::ptrdiff_t>(before), shown.end(),
+                      "透明时钟建议选用程序设置颜色");
+  };
+  EXPECT_EQ(noticesOnLeaving("02", "17"), 0) << "a palette colour";
+  EXPECT_EQ(noticesOnLeaving("17", "03"), 1) << "the clock's own custom colour";
 }
 
 TEST_F(LookControls, TheColourListFallsBackWhenTheDialogIsCancelled) {

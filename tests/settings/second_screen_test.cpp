@@ -1,6 +1,8 @@
 // The second screen's switch and the scroll bars that move its clock or its prompt bar.
 #include "bars/bars.h"
 #include "clock/clock.h"
+#include "main/main.h"
+#include "platform/ini_file.h"
 #include "settings/settings_fixture.h"
 
 namespace horalix::test {
@@ -85,6 +87,28 @@ TEST_F(SecondScreen, TheScrollBarsMoveTheMirrorOrInPromptModeTheBar) {
   forms.click(c("Check8", 0));
   EXPECT_EQ(mirror.Top(), 0);
   EXPECT_EQ(mirror.Left(), 32200);
+}
+
+// Opening the window reads the mirror's place; it stores none. A top above the scroll range (the
+// mirror dragged up there) must survive the opening, or the mirror starts at the top next time.
+TEST_F(SecondScreen, OpeningAndClosingTheWindowKeepsTheStoredPlace) {
+  installFile("TimeData.db");
+  storeNumber("second_screen", 1);
+  platform::IniFile ini(files);
+  for (const auto& [key, value] : {std::pair{"clocklefttwo", W}, {"clocktoptwo", -1000}}) {
+    storeNumber(key, value);
+    ini.writeString(iniPath(app.platform), "clocksite", key, std::to_string(value));
+  }
+  app.mainWindow().settingsCommand();
+  ASSERT_EQ(c("Check1", 6).Value(), 1);
+  EXPECT_EQ(mirror.Left(), W);
+  EXPECT_EQ(mirror.Top(), -1000);
+  forms.click(c("Command2"));
+  ASSERT_FALSE(window.loaded());
+  EXPECT_EQ(storedNumber("clocklefttwo"), W);
+  EXPECT_EQ(storedNumber("clocktoptwo"), -1000);
+  EXPECT_EQ(iniValue("clocksite", "clocklefttwo"), std::to_string(W));
+  EXPECT_EQ(iniValue("clocksite", "clocktoptwo"), "-1000");
 }
 
 }  // namespace
