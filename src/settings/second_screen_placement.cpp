@@ -1,6 +1,7 @@
 // The second screen: its switch, stored at once, and the two scroll bars that move its clock
 // (or, in prompt-text mode, its prompt bar) while the user watches, storing the place at every
-// step. The second screen is taken to lie right of the primary one, with the same size.
+// step the user makes; the window's loading only reads the place. The second screen is taken to lie
+// right of the primary one, with the same size.
 #include <algorithm>
 #include <optional>
 
@@ -155,13 +156,13 @@ void SettingsWindow::HScroll1_Change() {
   const int w = screenWidthTwips(needs_.platform, needs_.run);
   // A window still left of the second screen first snaps to its edge; the next step moves it.
   target.window.setLeft(target.window.Left() < w ? w : fields_.HScroll1.Value() * kHStep);
-  storeScrollPlace(needs_.platform, fields_, target);
+  if (!fillingFromCode()) storeScrollPlace(needs_.platform, fields_, target);
 }
 
 void SettingsWindow::VScroll1_Change() {
   const ScrollTarget target = scrollTarget(needs_, fields_);
   target.window.setTop(fields_.VScroll1.Value() * kVStep);
-  storeScrollPlace(needs_.platform, fields_, target);
+  if (!fillingFromCode()) storeScrollPlace(needs_.platform, fields_, target);
 }
 
 }  // namespace horalix

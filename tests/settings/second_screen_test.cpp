@@ -91,24 +91,28 @@ TEST_F(SecondScreen, TheScrollBarsMoveTheMirrorOrInPromptModeTheBar) {
 
 // Opening the window reads the mirror's place; it stores none. A top above the scroll range (the
 // mirror dragged up there) must survive the opening, or the mirror starts at the top next time.
+// Opening the window reads the stored place of the mirror clock; it does not store one, whether
+// the clock stands at the second screen's edge or further in.
 TEST_F(SecondScreen, OpeningAndClosingTheWindowKeepsTheStoredPlace) {
   installFile("TimeData.db");
   storeNumber("second_screen", 1);
   platform::IniFile ini(files);
-  for (const auto& [key, value] : {std::pair{"clocklefttwo", W}, {"clocktoptwo", -1000}}) {
-    storeNumber(key, value);
-    ini.writeString(iniPath(app.platform), "clocksite", key, std::to_string(value));
+  for (const int left : {W, W + 2000}) {
+    SCOPED_TRACE(left);
+    for (const auto& [key, value] : {std::pair{"clocklefttwo", left}, {"clocktoptwo", -1000}}) {
+      storeNumber(key, value);
+      ini.writeString(iniPath(app.platform), "clocksite", key, std::to_string(value));
+    }
+    app.mainWindow().settingsCommand();
+    ASSERT_EQ(c("Check1", 6).Value(), 1);
+    EXPECT_EQ(mirror.Top(), -1000);
+    forms.click(c("Command2"));
+    ASSERT_FALSE(window.loaded());
+    EXPECT_EQ(storedNumber("clocklefttwo"), left);
+    EXPECT_EQ(storedNumber("clocktoptwo"), -1000);
+    EXPECT_EQ(iniValue("clocksite", "clocklefttwo"), std::to_string(left));
+    EXPECT_EQ(iniValue("clocksite", "clocktoptwo"), "-1000");
   }
-  app.mainWindow().settingsCommand();
-  ASSERT_EQ(c("Check1", 6).Value(), 1);
-  EXPECT_EQ(mirror.Left(), W);
-  EXPECT_EQ(mirror.Top(), -1000);
-  forms.click(c("Command2"));
-  ASSERT_FALSE(window.loaded());
-  EXPECT_EQ(storedNumber("clocklefttwo"), W);
-  EXPECT_EQ(storedNumber("clocktoptwo"), -1000);
-  EXPECT_EQ(iniValue("clocksite", "clocklefttwo"), std::to_string(W));
-  EXPECT_EQ(iniValue("clocksite", "clocktoptwo"), "-1000");
 }
 
 }  // namespace
