@@ -15,7 +15,6 @@
 #include "main/watched_documents.h"
 #include "services/attempt.h"
 #include "services/extended_screen.h"
-#include "services/format_picture.h"
 #include "services/ini_read_write.h"
 #include "services/option_names.h"
 #include "services/program_folder.h"
@@ -93,9 +92,10 @@ void MainWindow::Timer4_Timer() {
     programValues(needs_.platform)
         .readGroup({ReadSlot::int16("clockopen", clockopen), durationSlot("Time_all", storedTime)});
   });
-  double setTime = storedTime;
+  // A stored set time of zero, or one that cannot be converted, gives way to the one in memory.
+  double setTime = needs_.settings.Time_all;
   attempt(needs_.platform.log, "document watch, set time", [&] {
-    if (TimeToSeconds(storedTime) == 0) setTime = needs_.settings.Time_all;
+    if (TimeToSeconds(storedTime) != 0) setTime = storedTime;
   });
 
   // The last enabled kind with a document wins: a slide show beats a workbook, a drawing all.
@@ -155,7 +155,11 @@ void MainWindow::automaticStart(const std::string& bound) {
   stageSounds_ = needs_.settings.tellsoundname;
   attempt(needs_.platform.log, where, [&] { continueLastRun(bound); });
 
-  startRunRecord(needs_, bound);
+  // A set duration that cannot be shown leaves the one shown last; the rest of the record is
+  // reset all the same.
+  std::string setTime = needs_.run.record.setTime;
+  attempt(needs_.platform.log, where, [&] { setTime = recordSetTime(needs_.settings); });
+  attempt(needs_.platform.log, where, [&] { startRunRecord(needs_, setTime, bound); });
 
   attempt(needs_.platform.log, where, [&] { captureScreenSize(needs_.platform, needs_.run); });
   FloatingClock& clock = needs_.floatingClock;
@@ -178,7 +182,7 @@ void MainWindow::continueLastRun(const std::string& bound) {
   auto read = [&](const char* key, const std::string& fallback) {
     return variantText(IniReadWrite(files, "readpart", ini, "clocksite", key, fallback));
   };
-  const std::string setTime = read("set_time", Format(needs_.settings.Time_all, "hh:mm:ss"));
+  const std::string setTime = read("set_time", recordSetTime(needs_.settings));
   const std::string usedTime = read("use_time", "0");
   if (read("filename", "") != bound) return;
   const auto set = secondsOfText(setTime);

@@ -12,20 +12,24 @@ namespace {
 
 // The set duration, nothing banked or paused, the start sound armed, no running totals and
 // nothing shown; the document, when given, is kept with the record. Pending messages run after.
-void clearRunRecord(MainNeeds& needs, const std::string* document) {
-  needs.run.resetRecord(Format(needs.settings.Time_all, "hh:mm:ss"), document);
+void clearRunRecord(MainNeeds& needs, const std::string& setTime, const std::string* document) {
+  needs.run.resetRecord(setTime, document);
   needs.platform.loop.doEvents();
 }
 
 }  // namespace
 
 void resetRunRecord(MainNeeds& needs) {
-  clearRunRecord(needs, nullptr);
+  clearRunRecord(needs, recordSetTime(needs.settings), nullptr);
   needs.run.record.bankedDownMs = 0;
 }
 
-void startRunRecord(MainNeeds& needs, const std::string& document) {
-  clearRunRecord(needs, &document);
+void startRunRecord(MainNeeds& needs, const std::string& setTime, const std::string& document) {
+  clearRunRecord(needs, setTime, &document);
+}
+
+std::string recordSetTime(const SettingsBlock& settings) {
+  return Format(settings.Time_all, "hh:mm:ss");
 }
 
 void setCaptionPrefix(platform::MenuItem& item, const std::string& prefix) {

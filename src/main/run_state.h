@@ -9,15 +9,20 @@
 namespace horalix {
 
 struct MainNeeds;
+struct SettingsBlock;
 
 // Resets the run record for a run that has not begun: the set duration, nothing banked, nothing
 // paused, the start sound armed, no running totals and nothing shown. Pending window messages run
 // once in the middle, and a tick that banked time meanwhile is wiped again after them.
 void resetRunRecord(MainNeeds& needs);
 
-// The same reset for a run that starts now, bound to `document`, which the record keeps. What a
-// tick banks during the pending messages stays.
-void startRunRecord(MainNeeds& needs, const std::string& document);
+// The same reset for a run that starts now with the set duration `setTime`, bound to
+// `document`, which the record keeps. What a tick banks during the pending messages stays.
+void startRunRecord(MainNeeds& needs, const std::string& setTime, const std::string& document);
+
+// The set duration of the settings as the run record holds it, "hh:mm:ss". A duration that is
+// no time raises the conversion's error.
+std::string recordSetTime(const SettingsBlock& settings);
 
 // Menu captions show a switch in their first two characters ("暂停"/"继续", "隐藏"/"显示"): the
 // caption with its first two characters replaced and the rest (the hot key) kept as it was.

@@ -34,7 +34,7 @@ void StartTiming(MainNeeds& needs) {
   needs.run.direction = CountDirection::Down;
   needs.run.binding.bound = RunState::Binding::kManual;
   main.restWatches();
-  startRunRecord(needs, needs.run.binding.bound);
+  startRunRecord(needs, recordSetTime(needs.settings), needs.run.binding.bound);
   captureScreenSize(needs.platform, needs.run);
   needs.floatingClock.armRunStart();
 }

@@ -209,7 +209,7 @@ ReadSlot durationSlot(const std::string& name, double& target) {
                 return true;
               }
               if (const auto* number = std::get_if<std::int32_t>(&value)) {
-                target = *number;
+                target = CDate(*number);
                 return true;
               }
             } catch (const RuntimeError&) {
@@ -221,15 +221,16 @@ ReadSlot durationSlot(const std::string& name, double& target) {
               target = 0;
               return;
             }
-            if (const auto* number = std::get_if<std::int32_t>(&value)) {
-              target = *number;
-              return;
-            }
-            // Text from the registry functions still carries its terminating NUL.
             try {
-              target = CDate(CutAtControlChar(variantText(value)));
+              if (const auto* number = std::get_if<std::int32_t>(&value)) {
+                target = CDate(*number);
+              } else {
+                // Text from the registry functions still carries its terminating NUL.
+                target = CDate(CutAtControlChar(variantText(value)));
+              }
             } catch (const RuntimeError&) {
-              // A text that is no time leaves the duration as it was.
+              // A number beyond the dates, or a text that is no time, leaves the duration as it
+              // was.
             }
           }};
 }

@@ -46,9 +46,10 @@ SettingsBlock defaultSettings();
 // positions.
 std::vector<std::string> deletedSettingNames();
 
-// The read of a set duration stored as "hh:mm:ss" text (a number is taken as a time value):
-// through the registry functions a missing value reads as 0 and a text that is no time leaves
-// the target as it was.
+// The read of a set duration stored as "hh:mm:ss" text (a number is taken as a time value, a
+// count of days): a number beyond the dates the runtime holds, or a text that is no time,
+// leaves the target as it was (through the shell the read fails); through the registry
+// functions a missing value reads as 0.
 ReadSlot durationSlot(const std::string& name, double& target);
 
 // Writes the 20 fields, each under its own name: through the scripting shell, and when any one

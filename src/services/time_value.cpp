@@ -48,6 +48,10 @@ int daysInMonth(int year, int month) {
 
 [[noreturn]] void typeMismatch() { throw RuntimeError(RuntimeErrorCode::TypeMismatch); }
 
+void requireDateRange(double value) {
+  if (!(value >= kFirstDate && value < kLastDate)) throw RuntimeError(RuntimeErrorCode::Overflow);
+}
+
 // Reads the texts that stand for dates and times. Fields are unsigned decimal numbers of one
 // or more digits.
 class TimeTextReader {
@@ -143,9 +147,7 @@ std::optional<double> readDate(TimeTextReader& in) {
 }  // namespace
 
 DateTimeParts splitDateTime(double value) {
-  if (!(value >= kFirstDate && value < kLastDate)) {
-    throw RuntimeError(RuntimeErrorCode::Overflow);
-  }
+  requireDateRange(value);
   // The date is the whole part; the time of day is the fraction's size, also before 1899-12-30
   // (-1.25 is 29 December 1899, 06:00).
   const double whole = std::trunc(value);
@@ -198,6 +200,11 @@ double CDate(std::string_view text) {
   in.skipBlanks();
   if (!in.atEnd()) typeMismatch();
   return value + timeOfDayFrom(*clock);
+}
+
+double CDate(double number) {
+  requireDateRange(number);
+  return number;
 }
 
 double TimeValue(std::string_view text) {

@@ -38,6 +38,9 @@ double dateOf(const platform::LocalTime& now);
 double CDate(std::string_view text);
 // The same reading, keeping only the time of day.
 double TimeValue(std::string_view text);
+// A number taken as a time value: the days since 30 December 1899, the fraction the time of
+// day. A number outside the years 100 to 9999 raises Overflow.
+double CDate(double number);
 
 // Reads a duration written "h:m:s" or "h:m" as whole seconds. Unlike a time of day its hours
 // may exceed 23 ("25:00:00" is 90,000 seconds), so that runs of a day or more read back;

@@ -13,6 +13,7 @@
 #include "services/program_folder.h"
 #include "services/sound_playback.h"
 #include "services/time_conversions.h"
+#include "store/preset_database.h"
 #include "support/main_window_fixture.h"
 #include "support/picture_files.h"
 
@@ -257,6 +258,55 @@ TEST_F(DocumentWatchTest, AnAutomaticStartStopsTheSoundsOfTheRunBefore) {
   ASSERT_TRUE(runBound(DocumentKind::Workbook, "Plan.xlsx"));
   EXPECT_EQ(sound.currentWave(), "");
   EXPECT_TRUE(sound.mediaPlaying().empty());
+}
+
+// A set time that cannot be shown (a date beyond the runtime's, kept because the stored one is
+// refused too) breaks one statement of the automatic start: the rest of it runs, the end watch
+// takes over, and the next document is timed once the set time is sound again.
+TEST_F(DocumentWatchTest, AStartStatementThatFailsLeavesTheWatchGoing) {
+  startWatching();
+  app.settings.Time_all = 3e6;
+  programValues(app.platform).writeNumber("Time_all", 0x7fffffff);
+  const auto window = desktop.openWindow("Plan.xlsx - Excel");
+  loop.advance(kFirstWatchTick);
+  EXPECT_TRUE(runBound(DocumentKind::Workbook, "Plan.xlsx"));
+  EXPECT_EQ(app.run.record.document, "Plan.xlsx");
+  desktop.closeWindow(window);
+  loop.advance(kEndWatchInterval);
+  ASSERT_TRUE(watching());
+
+  programValues(app.platform).writeText("Time_all", "00:03:00");
+  desktop.openWindow("Notes.pdf - Reader");
+  loop.advance(200);
+  EXPECT_TRUE(runBound(DocumentKind::Pdf, "Notes.pdf"));
+  EXPECT_EQ(app.run.record.setTime, "00:03:00");
+}
+
+// Each recorded run names its own document: the run of a second document is not stored under
+// the document of the run before.
+TEST_F(DocumentWatchTest, EachRecordedRunNamesItsOwnDocument) {
+  startWatching();
+  programValues(app.platform).writeNumber("Time_Record", 1);
+  loop.advance(kFirstWatchTick);  // the first pass, without a document
+  loop.advance(kEndWatchInterval);
+  ASSERT_TRUE(watching());
+  for (const char* title : {"Plan.xlsx - Excel", "Notes.pdf - Reader"}) {
+    const auto window = desktop.openWindow(title);
+    loop.advance(200);
+    runStart();
+    ASSERT_TRUE(counting()) << title;
+    loop.advance(2000);
+    desktop.closeWindow(window);
+    loop.advance(kEndWatchInterval + 200);  // the end watch, then the count's next tick
+    ASSERT_FALSE(counting()) << title;
+  }
+
+  PresetDatabase officeData{platform.database, files, messageBoxes, files.programFolder(),
+                            "731QT908"};
+  std::vector<std::string> documents;
+  for (const auto& row : officeData.runRecords().table.rows)
+    documents.push_back(fieldText(row.back()));
+  EXPECT_EQ(documents, (std::vector<std::string>{"Plan.xlsx", "Notes.pdf"}));
 }
 
 TEST_F(DocumentWatchTest, ManualTimingRedrawsTheIdleClockOnceAndStops) {

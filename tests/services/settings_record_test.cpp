@@ -219,6 +219,37 @@ TEST_F(SettingsRecordTest, FallbackPathCutsTextsAndTakesLeadingNumbers) {
   EXPECT_EQ(TimeToSeconds(loaded.Time_all), 600);
 }
 
+// A set duration stored as a number is a count of days. One whose date the runtime cannot hold
+// is refused on both roads: the duration in memory stays, and the other fields still load.
+TEST_F(SettingsRecordTest, ADurationStoredAsANumberBeyondTheDatesIsRefused) {
+  struct Case {
+    std::int32_t days;
+    bool taken;
+  };
+  const Case cases[] = {
+      {2958465, true},   // 31 December 9999
+      {2958466, false},  // 1 January 10000
+      {-657434, true},   // 1 January 100
+      {-657435, false},  // 31 December 99
+      {0x7fffffff, false},
+  };
+  const SettingsBlock saved = changedRecord();
+  const double inMemory = timeOfDayValue(0, 7, 0);
+  for (const bool shell : {true, false}) {
+    scriptingShell.setAvailable(shell);
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::to_string(c.days) + (shell ? " through the shell" : " without it"));
+      storeRecord(*this, saved);
+      storeNumber("Time_all", c.days);
+      SettingsBlock loaded = defaultSettings();
+      loaded.Time_all = inMemory;
+      LoadSettings(app.platform, loaded);
+      EXPECT_EQ(loaded.Time_all, c.taken ? c.days : inMemory);
+      EXPECT_EQ(loaded.tellouttext, saved.tellouttext);
+    }
+  }
+}
+
 TEST_F(SettingsRecordTest, BackPictureSizeFollowsItsFileAndIsCapped) {
   installFile("picture\\big.png", pngOf(800, 500));
   installFile("picture\\small.png", pngOf(300, 200));
