@@ -28,11 +28,10 @@ set_property(SOURCE ${resources}/horalix.rc APPEND PROPERTY
   OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/package/horalix.ico)
 
 # Horalix.exe: wWinMain, so -municode; UTF-16 at the API, as the Win32 backend expects.
-file(GLOB program_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/win32/program/*.cpp)
+file(GLOB program_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/program/win32/*.cpp)
 add_executable(Horalix WIN32 ${program_sources} ${resources}/horalix.rc)
-target_link_libraries(Horalix PRIVATE horalix_core horalix_win32)
-horalix_include_view(Horalix platform platform/sqlite platform/win32 services store
-  ${HORALIX_SUBSYSTEMS} app)
+target_link_libraries(Horalix PRIVATE horalix_app horalix_win32)
+horalix_include_view(Horalix program/win32)
 target_link_libraries(Horalix PRIVATE horalix_options)
 target_compile_options(Horalix PRIVATE $<$<COMPILE_LANGUAGE:CXX>:-municode>)
 target_link_options(Horalix PRIVATE -municode)
@@ -95,8 +94,7 @@ set_property(SOURCE ${resources}/horalink32.rc APPEND PROPERTY INCLUDE_DIRECTORI
 file(GLOB addin_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/addin/win32/*.cpp)
 file(GLOB addin_exports CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/addin/win32/*.def)
 add_library(Horalink32 SHARED ${addin_sources} ${addin_exports} ${resources}/horalink32.rc)
-horalix_allowed_roots(addin addin_roots)
-horalix_include_view(Horalink32 ${addin_roots})
+horalix_include_view(Horalink32 addin/win32)
 target_include_directories(Horalink32 PRIVATE ${addin_work})
 add_dependencies(Horalink32 horalink_resources)
 target_link_libraries(Horalink32 PRIVATE horalix_addin horalix_platform horalix_win32

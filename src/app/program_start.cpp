@@ -20,6 +20,14 @@ void publishProgramFolder(App& app) {
 
 }  // namespace
 
+Program::Program(platform::Platform& platform) : app_(std::make_unique<App>(platform)) {
+  Main(*app_);
+}
+
+Program::~Program() = default;
+
+bool Program::ended() const { return app_->ended(); }
+
 void Main(App& app) {
   if (!app.platform.instance.claim()) {
     app.endProcess(0);

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/files.h"
-#include "platform/fixed_font_metrics.h"
+#include "platform/headless/fixed_font_metrics.h"
 
 namespace horalix::platform {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/fixed_font_metrics.h"
+#include "platform/headless/fixed_font_metrics.h"
 #include "platform/forms.h"
 #include "platform/headless/headless_event_loop.h"
 

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <string>
 
-#include "app/app.h"
 #include "app/program_start.h"
 #include "platform/headless/headless_platform.h"
 
@@ -33,14 +32,13 @@ int main() {
   std::printf("Horalix headless: a simulated desktop with virtual time.\n");
   std::printf("Program folder: %s (files in %s, removed at exit)\n", files.programFolder().c_str(),
               files.realPath(files.programFolder()).c_str());
-  for (const char* name : {"OfficeData.db", "help.chm", "TimeData.db", "Horalix.exe",
-                           "Horalink32.dll"}) {
+  for (const char* name :
+       {"OfficeData.db", "help.chm", "TimeData.db", "Horalix.exe", "Horalink32.dll"}) {
     files.seedFile(files.programFolder() + "\\" + name, "");
   }
 
-  horalix::App app(headless.platform());
-  horalix::Main(app);
-  if (app.ended()) {
+  horalix::Program program(headless.platform());
+  if (program.ended()) {
     std::printf("The program ended during start-up.\n");
   } else {
     loop.setRunLimit(60'000);

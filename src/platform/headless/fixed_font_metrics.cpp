@@ -1,4 +1,4 @@
-#include "platform/fixed_font_metrics.h"
+#include "platform/headless/fixed_font_metrics.h"
 
 #include <algorithm>
 #include <array>
