@@ -3,6 +3,8 @@
 # Sets WINE64 and WINESERVER (the 64-bit loader and its server, called directly: with only
 # wine64 installed the "wine" wrapper may pick a 32-bit loader that is not there), WINEPREFIX
 # (under build/ unless already set) and WINEDLLOVERRIDES (no Mono or Gecko download prompt).
+# Also what the Wine tests and benchmarks share: the copy of the program folder they run, a
+# bounded call into Wine, a wait, and the clock's count read through the probe.
 
 horalix_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
@@ -69,6 +71,19 @@ on_wine() {
   timeout "$seconds" "$WINE64" "$@" 2>>"${log:-/dev/null}" | tr -d '\r'
   return "${PIPESTATUS[0]}"
 }
+
+# clock_text <probe> <Windows pid>: the count the program's clock shows on the screen, read as
+# the clock window's own text through the probe of the Wine tests: the title of a visible form
+# window on the screen that is a count in seconds, "mm:ss" or "hh:mm:ss"; empty when none is.
+clock_text() {
+  on_wine 10 "$1" windows "$2" |
+    awk -F'\t' '/^1 HoralixForm/ && $2 ~ /^[0-9]+(:[0-9][0-9])?(:[0-9][0-9])?$/ {
+        split($3, r, ","); if (r[1] >= 0 && r[2] >= 0) { print $2; exit }
+      }'
+}
+
+# count_seconds <count>: the seconds that a count of the clock stands for ("01:10" is 70).
+count_seconds() { awk -F: '{ s = 0; for (i = 1; i <= NF; i++) s = s * 60 + $i; print s }' <<<"$1"; }
 
 # wait_until <seconds> <command...>: waits for the command to succeed, asking again every 0.2 s.
 wait_until() {

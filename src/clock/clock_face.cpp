@@ -101,7 +101,11 @@ void ClockFace::layOut(const std::string& s, int FSize, bool backPicture) {
   P2.CurrentX = (P2.ScaleWidth() - P2.TextWidth(s)) / 2.0;
   P2.CurrentY = (P2.ScaleHeight() - P2.TextHeight(s)) / 2.0;
   P2.setVisible(true);
-  if (textShown()) P2.Print(s);
+  const bool shown = textShown();
+  if (shown) P2.Print(s);
+  // The window's own text is the text printed on the face ("" while the face is blank), for
+  // what reads windows rather than pixels: a screen reader, a test.
+  window_.setCaption(shown ? s : std::string());
   P2.setAutoRedraw(false);
   creatrange();
 }

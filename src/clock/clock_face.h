@@ -38,8 +38,8 @@ class ClockFace {
             int blankFromMillis, const ClockFace* pictureSource = nullptr);
 
   // Lays the face out around the text s (measured by Label11 in the face's font) and draws s at
-  // the font size FSize. A drawing error lays the face out plainly for this call instead and is
-  // logged; the clock keeps its place and its timers.
+  // the font size FSize; the window's Caption becomes the text drawn. A drawing error lays the face
+  // out plainly for this call instead and is logged; the clock keeps its place and its timers.
   void ShowStatue(const std::string& s, int FSize);
   void creatrange();
   void changcolor(std::uint32_t nowcolor);

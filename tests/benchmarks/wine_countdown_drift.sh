@@ -4,12 +4,12 @@
 # Starts Horalix.exe from a copy of dist/win32-x64 (build/wine-bench/program) in a fresh prefix
 # of its own (build/wine-bench) on an Xvfb display of its own, begins a manual run (default
 # 00:02:00) from the tray menu and, once a second for the sampled span (default 75 s, after 4 s
-# spent finding the phase of the ticks), reads the count text the clock window holds (its text
-# cell, a native child window, through the probe of the Wine tests) and the true elapsed time
-# since the tray click. Prints per sample and at the end: the largest and mean difference
-# between the shown remaining time and (set time - true elapsed), and the CPU time the program's
-# process (and the prefix's wineserver) used per minute of counting. Measures only: exit code 0
-# whatever the numbers, non-zero only when it cannot measure.
+# spent finding the phase of the ticks), reads the count the clock shows (its window's own text,
+# through the probe of the Wine tests) and the true elapsed time since the tray click. Prints per
+# sample and at the end: the largest and mean difference between the shown remaining time and
+# (set time - true elapsed), and the CPU time the program's process (and the prefix's
+# wineserver) used per minute of counting. Measures only: exit code 0 whatever the numbers,
+# non-zero only when it cannot measure.
 set -uo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -30,14 +30,7 @@ cleanup() {
   bench_cleanup
 }
 
-# The count text of the clock: of the child windows whose text is a time "hh:mm:ss", the one
-# highest on the screen (the time-of-day cell stands far below the count cell).
-shown_text() {
-  on_wine 10 "$probe" children "$program_pid" |
-    awk -F'\t' '$3 ~ /^[0-9][0-9]:[0-9][0-9]:[0-9][0-9]$/ {
-        split($4, r, ","); if (best == "" || r[2] < top) { best = $3; top = r[2] }
-      } END { print best }'
-}
+shown_text() { clock_text "$probe" "$program_pid"; }
 
 [[ -f $dist/Horalix.exe ]] || give_up "no $dist/Horalix.exe; build win32-x64 first"
 trap cleanup EXIT
@@ -57,7 +50,7 @@ started=$run_started
 linux_pid=$(wait_until 10 linux_pid_of Horalix.exe)
 [[ -n $linux_pid ]] || give_up "no Linux process of Horalix.exe"
 server_pid=$(linux_pid_of wineserver)
-set_seconds=$(awk -F: '{ print $1 * 3600 + $2 * 60 + $3 }' <<<"$run_length")
+set_seconds=$(count_seconds "$run_length")
 
 # The phase of the count's ticks: the moment (in seconds after the tray click, modulo 1) at which
 # the text changes, found by reading it as fast as the probe allows for a few seconds. Samples
@@ -101,8 +94,8 @@ while ((k <= last_k)); do
   fi
   cpu_last=$cpu server_last=$server wall_last=$after
   if [[ -n $text ]]; then
-    awk -v b="$before" -v a="$after" -v s="$started" -v set="$set_seconds" -v text="$text" 'BEGIN {
-        split(text, p, ":"); shown = p[1] * 3600 + p[2] * 60 + p[3]
+    awk -v b="$before" -v a="$after" -v s="$started" -v set="$set_seconds" \
+      -v shown="$(count_seconds "$text")" 'BEGIN {
         elapsed = (a + b) / 2 - s
         printf "%.3f %d %.3f\n", elapsed, shown, shown - (set - elapsed)
       }' >>"$samples"

@@ -100,6 +100,39 @@ TEST_F(MirrorClockTest, BothFacesShowTheSameTextAtEveryTickThroughStagesZeroAndO
   EXPECT_GE(mirror.Left(), W) << "on the extended screen";
 }
 
+// What reads windows instead of pixels (a screen reader, the Wine tests) finds each clock's text
+// as its window's own text: the text printed on its face at every tick, none while a blink
+// leaves the face blank.
+TEST_F(MirrorClockTest, EachClockWindowsOwnTextIsTheTextOnItsFace) {
+  launch();
+  app.settings.Time_all = 40.0 / 86400;
+  app.settings.Time_one = 30;
+  app.settings.Time_two = 20;
+  app.settings.Time_three = 10;
+  startRun();
+  struct Watched {
+    ClockWindow* window;
+    std::vector<std::string> texts;  // the window's texts, each once, in order
+    int blankHalves = 0;
+  };
+  Watched watched[] = {{&clock, {}, 0}, {&mirror, {}, 0}};
+  for (int step = 0; step < 250; ++step) {  // 50 s: the stages, zero and 10 s of overtime
+    for (Watched& w : watched) {
+      const std::string& text = w.window->Caption();
+      ASSERT_EQ(text, faceText(*w.window)) << w.window->name() << " at step " << step;
+      if (text.empty()) ++w.blankHalves;
+      if (w.texts.empty() || w.texts.back() != text) w.texts.push_back(text);
+    }
+    loop.advance(200);
+  }
+  for (const Watched& w : watched) {
+    SCOPED_TRACE(w.window->name());
+    EXPECT_GT(w.blankHalves, 0) << "a blink blanked the face";
+    EXPECT_EQ(w.texts.front(), "00:40");
+    EXPECT_GT(w.texts.size(), 40U) << "the text follows the count down and through the overtime";
+  }
+}
+
 TEST_F(MirrorClockTest, EachStageAlertsTheMirrorAndShowsTheSecondBarByItsOwnFlags) {
   struct Case {
     const char* what;
