@@ -627,15 +627,16 @@ Control& Form::addControl(const std::string& name, int index, ControlKind kind) 
 
 Form& Form::addControls(std::span<const ControlDesign> designs) {
   for (const ControlDesign& d : designs) {
-    applyDesign(addControl(std::string(d.name), d.index, d.kind), d);
-    designRows_.push_back(d);
+    Control& c = addControl(std::string(d.name), d.index, d.kind);
+    applyDesign(c, d);
+    designRows_.emplace_back(&c, d);
   }
   return *this;
 }
 
 // The window is not loaded: nothing is mirrored yet, and no handler runs.
 void Form::restoreDesign() {
-  for (const ControlDesign& d : designRows_) applyDesign(control(std::string(d.name), d.index), d);
+  for (const auto& [c, d] : designRows_) applyDesign(*c, d);
   const FormDesign& f = *formDesign_;
   caption_ = f.caption;
   left_ = f.left;

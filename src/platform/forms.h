@@ -553,8 +553,8 @@ class Form {
   int borderStyle_ = 2;
   std::optional<WindowRegion> region_;
   std::vector<std::unique_ptr<Control>> controls_;
-  // The rows of the design tables, in the order added.
-  std::vector<ControlDesign> designRows_;
+  // The controls of the design tables with their rows, in the order added.
+  std::vector<std::pair<Control*, ControlDesign>> designRows_;
   std::optional<FormDesign> formDesign_;
   Control* activeControl_ = nullptr;
   std::vector<std::unique_ptr<Timer>> timers_;
