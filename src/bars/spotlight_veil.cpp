@@ -45,7 +45,6 @@ SpotlightVeil::SpotlightVeil(BarsNeeds& needs)
 void SpotlightVeil::Form_Load() {
   dragging_ = false;
   drawn_ = false;
-  Mark.setVisible(false);
   attempt(needs_.platform.log, "Frm_move_before",
           [&] { SetTransparent(*this, kWhite, kVeilAlpha); });
 }

@@ -29,8 +29,8 @@ void TimeUpBackdrop::Form_Load() {
   // The keep-on-top routine acts at once, so the backdrop goes over everything.
   attempt(needs_.platform.log, "Frm_black", [&] { needs_.run.holdOff = 0; });
   attempt(needs_.platform.log, "Frm_black", [&] { SetTopmost(needs_.run, *this); });
-  setBackColor(kWindowBackground);
-  // Each chosen look applies in turn: the last colour wins, only the first one is translucent.
+  // Over the design colour each chosen look applies in turn: the last colour wins, only the first
+  // one is translucent.
   const std::string& options = needs_.settings.checkvalue;
   if (optionOn(options, CheckFlag::ScreenTranslucent)) {
     setBackColor(kWindowText);

@@ -55,11 +55,8 @@ TimeUpPrompt::TimeUpPrompt(BarsNeeds& needs)
 }
 
 void TimeUpPrompt::Form_Load() {
-  // Every showing starts from the design places; the last showing centred them for its width.
-  // The design gives the client area; the dialog frame comes on top of it.
+  // The design gives the client area; the dialog frame, as the system draws it, comes on top.
   setClientSize(4155, 1740);
-  Label2.move(480, 360, Label2.Width(), Label2.Height());
-  Command1.move(Command1.Left(), 960, 1215, 495);
   attempt(needs_.platform.log, "Frm_tishi", [&] { needs_.timeUpBackdrop.Show(); });
   // Made topmost after the backdrop, the prompt lies above it.
   attempt(needs_.platform.log, "Frm_tishi", [&] { SetTopmost(needs_.run, *this); });

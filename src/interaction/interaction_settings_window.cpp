@@ -350,14 +350,14 @@ platform::Control& InteractionSettingsWindow::rowBox(int k, InteractionFlag flag
   return Check1(4 * k + static_cast<int>(flag) - 1);
 }
 
-// Each step goes on after a failing one. The window is filled from the stored presets alone:
-// what an earlier opening showed is overwritten, as a newly created window would be.
+// Each step goes on after a failing one. The window starts as designed and is filled from the
+// stored presets alone: nothing of an earlier opening is left, as in a newly created window.
 void InteractionSettingsWindow::Form_Load() {
   // The clock would otherwise stand over the window while the user edits it.
   attempt(needs_.platform.log, "Frm_hudong_set load",
           [&] { needs_.platform.desktop.sendToBottom(needs_.floatingClock); });
   Combo3.setEnabled(false);
-  for (int i = 0; i < 2; ++i) Option1(i).setValue(0);
+  previousColour = 0;
   const PresetFile file{needs_.platform.files, iniPath(needs_.platform)};
   InteractionSettingsEntry last;
   for (int k = 0; k < kPresets; ++k) {

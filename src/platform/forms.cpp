@@ -502,6 +502,13 @@ void Form::changed(Property what) {
 
 void Form::Load() {
   if (loaded_) return;
+  // Put back before the host creates the window, so that it shows the design from the start.
+  if (formDesign_) {
+    restoreDesign();
+  } else {
+    formDesign_ = FormDesign{caption_,   left_,         top_,         width_, height_,
+                             backColor_, mousePointer_, borderStyle_, region_};
+  }
   loaded_ = true;
   host_.formLoaded(*this);
   // Timers enabled in the design start with the window, before its load handler runs.
@@ -625,28 +632,26 @@ Control& Form::addControl(const std::string& name, int index, ControlKind kind) 
 
 Form& Form::addControls(std::span<const ControlDesign> designs) {
   for (const ControlDesign& d : designs) {
-    applyDesign(addControl(std::string(d.name), d.index, d.kind), d);
+    Control& c = addControl(std::string(d.name), d.index, d.kind);
+    applyDesign(c, d);
+    designRows_.emplace_back(&c, d);
   }
   return *this;
 }
 
-void Form::resetControls(std::span<const ControlDesign> designs) {
-  for (const ControlDesign& d : designs) {
-    Control& c = control(std::string(d.name), d.index);
-    applyDesign(c, d);
-    if (!loaded_) continue;
-    // Everything a backend mirrors when it creates the control; Visible last, for the controls
-    // inside a container too.
-    for (Property p : {Property::Font, Property::Geometry, Property::Range, Property::List,
-                       Property::Caption, Property::Value, Property::Colors, Property::Enabled,
-                       Property::ToolTip, Property::Pointer}) {
-      c.changed(p);
-    }
-    c.changed(Property::Visible);
-    for (auto& inner : controls_) {
-      if (inner->isInside(c)) inner->changed(Property::Visible);
-    }
-  }
+// The window is not loaded: nothing is mirrored yet, and no handler runs.
+void Form::restoreDesign() {
+  for (const auto& [c, d] : designRows_) applyDesign(*c, d);
+  const FormDesign& f = *formDesign_;
+  caption_ = f.caption;
+  left_ = f.left;
+  top_ = f.top;
+  width_ = f.width;
+  height_ = f.height;
+  backColor_ = f.backColor;
+  mousePointer_ = f.mousePointer;
+  borderStyle_ = f.borderStyle;
+  region_ = f.region;
 }
 
 void Form::applyDesign(Control& c, const ControlDesign& d) {
@@ -686,6 +691,12 @@ void Form::applyDesign(Control& c, const ControlDesign& d) {
   c.dropdownList_ = (d.flags & design::kDropdownList) != 0;
   c.visible_ = (d.flags & design::kHidden) == 0;
   c.enabled_ = (d.flags & design::kDisabled) == 0;
+  c.picture_.clear();
+  c.pictureWidthPx_ = c.pictureHeightPx_ = 0;
+  c.drawing_.clear();
+  c.CurrentX = c.CurrentY = 0;
+  c.autoRedraw_ = false;
+  c.tabStops_.clear();
   c.autoSize_ = false;
   if ((d.flags & design::kAutoSize) != 0) c.setAutoSize(true);
   c.multiSelect_ = (d.flags & design::kMultiSelect) != 0;

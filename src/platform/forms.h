@@ -417,7 +417,11 @@ class Form {
 
   const std::string& name() const { return name_; }
 
-  // Loads the window (running Form_Load once) when it is not loaded yet.
+  // Loads the window (running Form_Load once) when it is not loaded yet. A window loaded again
+  // after an Unload starts as it did the first time, as a window created anew: every control of
+  // its design tables is put back from its row (see addControls), and the window's caption,
+  // place, size, colour, pointer and outline are those it had when it first loaded. No handler
+  // runs for it. The windows that stay loaded for the whole run never come here twice.
   void Load();
   bool loaded() const { return loaded_; }
   // Loads when needed and makes the window visible. A modal show runs a nested loop (the
@@ -489,16 +493,15 @@ class Form {
   // The control with the keyboard focus inside the window; nullptr for none.
   Control* ActiveControl() const { return activeControl_; }
   Control& addControl(const std::string& name, int index, ControlKind kind);
-  // Adds the controls of a design table, in its order. A control's place is given inside its
-  // container and kept in form twips; a container named before it was added throws
-  // std::out_of_range. Returns the form, so that a constructor's member list can name them.
+  // Adds the controls of a design table, in its order, and keeps the rows for each later Load.
+  // A control's place is given inside its container and kept in form twips; a container named
+  // before it was added throws std::out_of_range. The rows' texts must live as long as the form
+  // (literals). Returns the form, so that a constructor's member list can name them.
+  // A later Load puts each control back as its row designs it: place, caption or text, font,
+  // colours, value and range, the design switches; lists emptied, with no selection; no picture,
+  // drawing or tab stops. What a window shows beyond its rows it sets in its Form_Load; handlers
+  // and controls added outside the tables stay as they are.
   Form& addControls(std::span<const ControlDesign> designs);
-  // Puts the controls of a design table back as they were designed, as a window loaded anew
-  // shows them: place, caption or text, font, colours, value and range, the design switches;
-  // lists emptied, with no selection. No handler runs (nothing was clicked or typed), and the
-  // mirror of a loaded window hears of every property. What the table does not give (pictures,
-  // drawings, handlers, controls added outside the table) stays as it is.
-  void resetControls(std::span<const ControlDesign> designs);
 
   Timer& timer(const std::string& name);
   // A timer enabled in the design starts when the window loads.
@@ -522,8 +525,21 @@ class Form {
   friend class Control;
   friend class MenuItem;
   void changed(Property what);
-  // A control's designed properties from its row, its place given inside its container.
+  // A control's designed properties from its row, its place given inside its container; what
+  // no row gives is as on a control just made.
   void applyDesign(Control& c, const ControlDesign& d);
+  // Puts the controls and the window itself back as the first Load found them.
+  void restoreDesign();
+
+  // The window's own properties as it first loaded: what each later Load starts from.
+  struct FormDesign {
+    std::string caption;
+    int left, top, width, height;
+    std::uint32_t backColor;
+    platform::MousePointer mousePointer;
+    int borderStyle;
+    std::optional<WindowRegion> region;
+  };
 
   FormHost& host_;
   std::string name_;
@@ -537,6 +553,9 @@ class Form {
   int borderStyle_ = 2;
   std::optional<WindowRegion> region_;
   std::vector<std::unique_ptr<Control>> controls_;
+  // The controls of the design tables with their rows, in the order added.
+  std::vector<std::pair<Control*, ControlDesign>> designRows_;
+  std::optional<FormDesign> formDesign_;
   Control* activeControl_ = nullptr;
   std::vector<std::unique_ptr<Timer>> timers_;
   std::vector<bool> designEnabled_;

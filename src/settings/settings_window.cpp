@@ -20,10 +20,8 @@ SettingsWindow::SettingsWindow(SettingsNeeds& needs)
   setClientSize(5400, 8700);
   move(kDesignLeft, kDesignTop, Width(), Height());
   Timer1.onTick = [this] { needs_.run.holdOff = 30; };
-  fillLists();
   wireHandlers();
   wirePageHandlers();
-  Image2_Click(1);
 }
 
 void SettingsWindow::fillLists() {

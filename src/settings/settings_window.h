@@ -134,7 +134,8 @@ class SettingsWindow : public platform::Form {
   void frameEditBoxes();
   void notice(const std::string& text, int timeoutMs);
   void wirePageHandlers();
-  // The tab pictures of a window just loaded: every tab at rest but the first, selected.
+  // The tab pictures of a window just loaded: Image3 holds the three, every tab is at rest but
+  // the first, selected.
   void showFirstTab();
   void showStoredMode();
   bool optionChosen(const char* name, int index);

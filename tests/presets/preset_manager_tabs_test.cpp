@@ -9,7 +9,9 @@ namespace horalix::test {
 namespace {
 
 TEST_F(PresetManagerTest, TabsShowTheSettingsWindowsTabPictures) {
+  // The manager opens from the settings window, which holds the pictures.
   platform::Form& settings = app.settingsWindow();
+  settings.Load();
   const auto settingsPicture = [&settings](int which) {
     return settings.control("Image3", which).Picture();
   };

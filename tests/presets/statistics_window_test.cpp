@@ -148,6 +148,25 @@ TEST_F(StatisticsWindowTest, UnreadableRecordsLeaveTheStoredSwitchAlone) {
   EXPECT_EQ(platform::regDwordNumber(*stored("Time_Record")), 0) << "the switch is not armed";
 }
 
+// Opened again after the records became unreadable: the message, and the switch as designed,
+// neither set from the registry nor enabled, whatever the last opening showed.
+TEST_F(StatisticsWindowTest, ReopenedOverUnreadableRecordsTheSwitchIsNeitherSetNorEnabled) {
+  recordRuns(2);
+  storeNumber("Time_Record", 1);
+  StatisticsWindow& window = open();
+  ASSERT_TRUE(window.Check1.Enabled());
+  ASSERT_EQ(window.Check1.Value(), 1);
+  window.Command2.click();
+  installFile("OfficeData.db", "not a database");
+  open();
+  EXPECT_EQ(shownTexts(), (std::vector<std::string>{"操作系统是精简版本，不支持本功能"}));
+  EXPECT_TRUE(window.List1.List().empty());
+  EXPECT_FALSE(window.Check1.Enabled());
+  EXPECT_EQ(window.Check1.Value(), 0);
+  forms.click(window.Check1);
+  EXPECT_EQ(platform::regDwordNumber(*stored("Time_Record")), 1);
+}
+
 TEST_F(StatisticsWindowTest, RecordingSwitchFollowsTheRegistryAndShowsTheNoticeWhileOff) {
   createOfficeData();
   storeNumber("Time_Record", 2);  // any value but 0 records

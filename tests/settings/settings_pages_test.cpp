@@ -12,7 +12,7 @@ namespace {
 class SettingsPagesTest : public SettingsFixture {
  protected:
   std::string picture(int tab) { return c("Image2", tab).Picture(); }
-  std::string tabPicture(int which) { return c("Image3", which).Picture(); }
+  std::string tabPicture(int which) { return window.tabPicture(which); }
 };
 
 TEST_F(SettingsPagesTest, EachTabLaysOutItsPage) {
@@ -90,6 +90,7 @@ TEST_F(SettingsPagesTest, EachPageShowsTheCaptionsOfItsControls) {
 }
 
 TEST_F(SettingsPagesTest, OnlyResultingTabsTakeTheHoverPicture) {
+  window.Load();  // the first tab selected
   ASSERT_NE(tabPicture(1), tabPicture(2));
   c("Image2", 2).MouseMove(0, 0, 10, 10);
   EXPECT_EQ(picture(2), tabPicture(2));

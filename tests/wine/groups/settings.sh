@@ -57,17 +57,21 @@ open_settings_from_tray() {
   return 1
 }
 
-# The visible controls of the visible settings window: "<class>\t<l>,<t>,<r>,<b>\t<text>".
-settings_controls() {
+# form_controls <caption>: the visible controls of the visible window with that caption, one a
+# line: "<class>\t<l>,<t>,<r>,<b>\t<text>". settings_controls: those of the settings window.
+form_controls() {
   local hwnd
-  hwnd=$(program_windows | awk -F'\t' '/^1 HoralixForm/ && $2 == "设置" { print $5; exit }')
+  hwnd=$(program_windows | awk -F'\t' -v c="$1" '/^1 HoralixForm/ && $2 == c { print $5; exit }')
+  [[ -n $hwnd ]] || return 0
   child_windows | awk -F'\t' -v w="$hwnd" '$1 == w && $5 == 1 { print $2 "\t" $4 "\t" $3 }'
 }
+settings_controls() { form_controls 设置; }
 
-# click_control <text>: a click in the middle of the visible settings control with that text.
+# click_control <text> [<window caption>]: a click in the middle of the visible control with that
+# text in the settings window or the window of that caption.
 click_control() {
   local centre
-  centre=$(settings_controls | awk -F'\t' -v t="$1" '$3 == t { split($2, r, ","); print int((r[1] + r[3]) / 2), int((r[2] + r[4]) / 2); exit }')
+  centre=$(form_controls "${2:-设置}" | awk -F'\t' -v t="$1" '$3 == t { split($2, r, ","); print int((r[1] + r[3]) / 2), int((r[2] + r[4]) / 2); exit }')
   [[ -n $centre ]] || return 1
   xdotool mousemove $centre click 1
   sleep 0.5
@@ -131,4 +135,29 @@ test_settings_window_applies_and_shows_each_page_on_screen() {
     changed=$(compare -metric AE "$work/settings-page-$((page - 1)).png" "$work/settings-page-$page.png" null: 2>&1 >/dev/null)
     [[ $changed =~ ^[0-9]+$ ]] && ((changed > 500)) || { fail "tab \"$tab\" changed $changed pixels"; return 1; }
   done
+}
+
+# The preset manager, closed on its link tab and opened again from "特殊计时", shows the
+# new-preset tab's entry area ("录入" and the time field) and not the link tab's browse button.
+has_preset_manager() { program_windows | grep -q $'^1 HoralixForm\t特殊计时\t'; }
+test_preset_manager_opens_again_on_the_new_preset_tab() {
+  local controls
+  reg_clear
+  start_program "$dist" </dev/null || return 1
+  wait_until 15 has_form_window || { fail "no window of the program appeared"; return 1; }
+  wait_until 10 has_tray || { fail "no tray icon appeared"; return 1; }
+  open_settings_from_tray || return 1
+  click_control 特殊计时 && wait_until 10 has_preset_manager || { fail "no preset manager"; return 1; }
+  sleep 1
+  click_control 特殊文件 特殊计时 || { fail "no tab \"特殊文件\""; return 1; }
+  form_controls 特殊计时 | grep -q $'\t\\.\\.$' || { fail "the link tab shows no \"..\""; return 1; }
+  click_control 关闭 特殊计时 || { fail "no \"关闭\" in the preset manager"; return 1; }
+  wait_until 5 eval '! has_preset_manager' || { fail "the preset manager stayed open"; return 1; }
+  click_control 特殊计时 && wait_until 10 has_preset_manager || { fail "no preset manager again"; return 1; }
+  sleep 1
+  controls=$(form_controls 特殊计时)
+  printf '%s\n' "$controls" >"$work/preset-manager-controls.txt"
+  grep -q $'\t录入$' <<<"$controls" || { fail "no \"录入\" shown"; return 1; }
+  grep -q $'\t时间$' <<<"$controls" || { fail "no \"时间\" shown"; return 1; }
+  ! grep -q $'\t\\.\\.$' <<<"$controls" || { fail "the browse button is still shown"; return 1; }
 }
