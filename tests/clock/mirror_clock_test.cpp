@@ -119,7 +119,7 @@ TEST_F(MirrorClockTest, EachClockWindowsOwnTextIsTheTextOnItsFace) {
   for (int step = 0; step < 250; ++step) {  // 50 s: the stages, zero and 10 s of overtime
     for (Watched& w : watched) {
       const std::string& text = w.window->Caption();
-      ASSERT_EQ(text, faceText(*w.window)) << w.window->name() << " at step " << step;
+      ASSERT_EQ(text, drawnText(*w.window)) << w.window->name() << " at step " << step;
       if (text.empty()) ++w.blankHalves;
       if (w.texts.empty() || w.texts.back() != text) w.texts.push_back(text);
     }
