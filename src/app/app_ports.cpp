@@ -107,6 +107,10 @@ void AppPorts::addRow(const RunState::Record& record) {
   addRunRecordRow(app_.presetsNeeds.platform, record);
 }
 
+void AppPorts::resumeTiming(bool unbindDocument) {
+  horalix::resumeTiming(app_.mainNeeds, unbindDocument);
+}
+
 void AppPorts::endProcess(int exitCode) { app_.endProcess(exitCode); }
 
 }  // namespace horalix

@@ -55,7 +55,7 @@ void EndTiming(MainNeeds& needs) {
   });
   attempt(needs.platform.log, "EndTiming", [&] { needs.interactionWindow.stopSound(); });
   attempt(needs.platform.log, "EndTiming", [&] { main.showRunEnded(); });
-  attempt(needs.platform.log, "EndTiming", [&] { RestoreClocks(needs.clockNeeds); });
+  attempt(needs.platform.log, "EndTiming", [&] { RestoreClocks(needs.clocks); });
 }
 
 void HideProcessBars(MainNeeds& needs) {

@@ -291,7 +291,7 @@ void StatisticsWindow::Command3_Click() {
 // clock without the start sound; manual timing gets a fresh run record and an idle clock.
 void StatisticsWindow::Form_Unload(bool& cancel) {
   (void)cancel;
-  resumeTiming(needs_.mainNeeds, false);
+  needs_.timingHandback.resumeTiming(false);
 }
 
 }  // namespace horalix

@@ -98,7 +98,7 @@ void SettingsWindow::setScrollBars(int leftMin, Place at) {
 }
 
 void SettingsWindow::parkSecondScreen() {
-  RestoreClocks(needs_.clockNeeds);
+  RestoreClocks(needs_.clocks);
   parkFar(needs_, needs_.mirrorClock);
   needs_.secondPromptBar.park(kBarParkGap);
 }
@@ -134,7 +134,7 @@ void SettingsWindow::placeForMode() {
     needs_.mirrorClock.setTop(at.top);
   } else {
     const BarPosition stored =
-        readBarPosition(needs_.barsNeeds.platform, "processtwo_left", "processtwo_top");
+        readBarPosition(needs_.platform, "processtwo_left", "processtwo_top");
     // A place stored nowhere is the screen's corner; a left on the primary screen stays.
     Place at{stored.left == kBarNotStored ? 0 : stored.left,
              stored.top == kBarNotStored ? 0 : stored.top};

@@ -36,7 +36,7 @@ void rearmRun(SettingsNeeds& needs) {
   FloatingClock& clock = needs.floatingClock;
   clock.restoreAtNextStart = true;
   clock.haltCount();
-  resumeTiming(needs.mainNeeds, true);
+  needs.timingHandback.resumeTiming(true);
 }
 
 // Documents are recognised by their extensions: when Explorer hides them, offer to show them.
