@@ -225,7 +225,7 @@ void StatisticsWindow::Command1_Click() {
     timedNotice(needs_.platform, "没有记录导出", 800);
     return;
   }
-  export_to_excel(needs_, "sheet1", ListToArray());
+  export_to_excel(needs_.platform, "sheet1", ListToArray());
 }
 
 // The export table comes from the runs as read, not from the list's text: a document name
