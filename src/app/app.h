@@ -28,8 +28,22 @@ class App final {
   RunState run;
   AppPorts ports{*this};
 
-  // What each subsystem works with, bottom to top. Each holds references to the windows below,
-  // which are built after it.
+  // What each subsystem works with, bottom to top, and the two sets of windows that routines of
+  // a lower subsystem take from the ones above. Each holds references to the windows, which are
+  // built after it.
+  Spotlights spotlights{.run = run,
+                        .runControl = ports,
+                        .spotlightMenu = ports,
+                        .followSpotlight = followSpotlight_,
+                        .spotlightDarkLayer = spotlightDarkLayer_,
+                        .spotlightVeil = spotlightVeil_};
+  ClockPair clocks{.platform = platform,
+                   .settings = settings,
+                   .run = run,
+                   .runMenus = ports,
+                   .interactionMenu = ports,
+                   .floatingClock = floatingClock_,
+                   .mirrorClock = mirrorClock_};
   BarsNeeds barsNeeds{.platform = platform,
                       .settings = settings,
                       .run = run,
@@ -57,7 +71,7 @@ class App final {
                         .secondPromptBar = secondPromptBar_,
                         .followSpotlight = followSpotlight_,
                         .timeUpPrompt = timeUpPrompt_,
-                        .barsNeeds = barsNeeds};
+                        .clocks = clocks};
   InteractionNeeds interactionNeeds{.platform = platform,
                                     .run = run,
                                     .runControl = ports,
@@ -68,6 +82,7 @@ class App final {
   MainNeeds mainNeeds{.platform = platform,
                       .settings = settings,
                       .run = run,
+                      .runControl = ports,
                       .toolWindows = ports,
                       .interactionMenu = ports,
                       .programEnd = ports,
@@ -77,34 +92,31 @@ class App final {
                       .promptBar = promptBar_,
                       .secondPromptBar = secondPromptBar_,
                       .interactionWindow = interactionWindow_,
-                      .interactionSettingsWindow = interactionSettingsWindow_,
                       .followSpotlight = followSpotlight_,
                       .spotlightDarkLayer = spotlightDarkLayer_,
                       .spotlightVeil = spotlightVeil_,
                       .onlineHelpWindow = onlineHelpWindow_,
-                      .barsNeeds = barsNeeds,
-                      .clockNeeds = clockNeeds,
-                      .interactionNeeds = interactionNeeds};
+                      .clocks = clocks,
+                      .spotlights = spotlights};
   SettingsNeeds settingsNeeds{.platform = platform,
                               .settings = settings,
                               .run = run,
                               .toolWindows = ports,
+                              .timingHandback = ports,
                               .interactionMenu = ports,
                               .mainWindow = mainWindow_,
                               .floatingClock = floatingClock_,
                               .mirrorClock = mirrorClock_,
                               .promptBar = promptBar_,
                               .secondPromptBar = secondPromptBar_,
-                              .barsNeeds = barsNeeds,
-                              .clockNeeds = clockNeeds,
-                              .mainNeeds = mainNeeds};
+                              .clocks = clocks};
   PresetsNeeds presetsNeeds{.platform = platform,
                             .settings = settings,
                             .run = run,
                             .presetManager = presetManager_,
                             .settingsWindow = settingsWindow_,
                             .mainWindow = mainWindow_,
-                            .mainNeeds = mainNeeds};
+                            .timingHandback = ports};
 
   MainWindow& mainWindow() { return mainWindow_; }
   PromptBar& promptBar() { return promptBar_; }

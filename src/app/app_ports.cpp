@@ -12,15 +12,15 @@ namespace horalix {
 
 void AppPorts::endRun() { EndTiming(app_.mainNeeds); }
 
-void AppPorts::hideProcessBars() { HideProcessBars(app_.mainNeeds); }
+void AppPorts::hideProcessBars() { HideProcessBars(app_.promptBar(), app_.secondPromptBar()); }
 
-void AppPorts::hideInteraction() { HideInteraction(app_.mainNeeds); }
+void AppPorts::hideInteraction() { HideInteraction(app_.interactionWindow()); }
 
 void AppPorts::nextPreset() { app_.mainWindow().nextmenu_often(); }
 
 void AppPorts::closeToolWindow() { app_.mainWindow().delform(); }
 
-void AppPorts::endSlideShow() { EndSlideShow(app_.mainNeeds.platform); }
+void AppPorts::endSlideShow() { EndSlideShow(app_.platform); }
 
 void AppPorts::resumeDocumentWatch() { app_.mainWindow().resumeDocumentWatch(); }
 
@@ -44,7 +44,7 @@ void AppPorts::popUp(platform::Form& over, std::optional<platform::PixelPoint> a
 // show them.
 void AppPorts::open(ToolWindow window) {
   if (window == ToolWindow::PresetManager) {
-    openPresetManager(app_.presetsNeeds);
+    openPresetManager(app_.presetManager());
   } else {
     form(window).Show();
   }
@@ -103,8 +103,10 @@ AlarmStage AppPorts::alarmStage() { return app_.floatingClock().alarmStage; }
 
 void AppPorts::putOnTop() { SetTopmost(app_.run, app_.floatingClock()); }
 
-void AppPorts::addRow(const RunState::Record& record) {
-  addRunRecordRow(app_.presetsNeeds.platform, record);
+void AppPorts::addRow(const RunState::Record& record) { addRunRecordRow(app_.platform, record); }
+
+void AppPorts::resumeTiming(bool unbindDocument) {
+  horalix::resumeTiming(app_.mainNeeds, unbindDocument);
 }
 
 void AppPorts::endProcess(int exitCode) { app_.endProcess(exitCode); }

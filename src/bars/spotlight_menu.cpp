@@ -1,6 +1,5 @@
 #include "bars/spotlight_menu.h"
 
-#include "bars/bars_needs.h"
 #include "bars/follow_spotlight.h"
 #include "bars/spotlight_dark_layer.h"
 #include "bars/spotlight_veil.h"
@@ -13,7 +12,7 @@ namespace {
 constexpr int kFollow = 0;
 constexpr int kArea = 1;
 
-void toggleFollow(BarsNeeds& needs) {
+void toggleFollow(const Spotlights& needs) {
   if (needs.spotlightMenu.checked(Spotlight::Follow)) {
     needs.run.openToolWindow = OpenWindow::None;
     needs.spotlightMenu.setChecked(Spotlight::Follow, false);
@@ -26,7 +25,7 @@ void toggleFollow(BarsNeeds& needs) {
   needs.followSpotlight.Show();
 }
 
-void openArea(BarsNeeds& needs) {
+void openArea(const Spotlights& needs) {
   needs.spotlightMenu.setChecked(Spotlight::Area, true);
   needs.run.openToolWindow = OpenWindow::SpotlightArea;
   needs.spotlightDarkLayer.Show();
@@ -34,7 +33,7 @@ void openArea(BarsNeeds& needs) {
 
 // The veil goes with the dark layer: left alone it would cover the screen, almost invisible,
 // and take every mouse click.
-void closeArea(BarsNeeds& needs) {
+void closeArea(const Spotlights& needs) {
   needs.spotlightMenu.setChecked(Spotlight::Area, false);
   needs.run.openToolWindow = OpenWindow::None;
   needs.spotlightVeil.Unload();
@@ -43,7 +42,7 @@ void closeArea(BarsNeeds& needs) {
 
 }  // namespace
 
-void MouseLight_Click(BarsNeeds& needs, int Index) {
+void MouseLight_Click(const Spotlights& needs, int Index) {
   if (Index == kFollow) {
     toggleFollow(needs);
   } else if (Index == kArea) {
@@ -56,7 +55,7 @@ void MouseLight_Click(BarsNeeds& needs, int Index) {
   }
 }
 
-void spotlightHotKey(BarsNeeds& needs, int Index) {
+void spotlightHotKey(const Spotlights& needs, int Index) {
   if (Index == kFollow) {
     toggleFollow(needs);
   } else if (Index == kArea) {

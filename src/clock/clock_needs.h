@@ -1,6 +1,7 @@
 // What the two clock windows and the routines that show, place and end them work with: the
 // platform, the settings record, the run state, the ports they call up the chain, the two clocks
-// and the bars below them. The program's composition (app/) fills it in.
+// (also as the pair that the placement routines take) and the bars below them. The program's
+// composition (app/) fills it in.
 #pragma once
 
 #include "platform/platform.h"
@@ -11,13 +12,13 @@
 namespace horalix {
 
 // bars/bars.h
-struct BarsNeeds;
 class PromptBar;
 class FollowSpotlight;
 class TimeUpPrompt;
 // clock/clock.h
 class FloatingClock;
 class MirrorClock;
+struct ClockPair;
 
 struct ClockNeeds {
   platform::Platform& platform;
@@ -34,7 +35,7 @@ struct ClockNeeds {
   PromptBar& secondPromptBar;
   FollowSpotlight& followSpotlight;
   TimeUpPrompt& timeUpPrompt;
-  BarsNeeds& barsNeeds;
+  ClockPair& clocks;
 };
 
 }  // namespace horalix

@@ -2,7 +2,6 @@
 
 #include "bars/bars.h"
 #include "clock/clock.h"
-#include "clock/clock_needs.h"
 #include "services/attempt.h"
 #include "services/ini_read_write.h"
 #include "services/option_names.h"
@@ -21,7 +20,7 @@ struct ScreenTwips {
   int height = 0;
 };
 
-ScreenTwips screenTwips(ClockNeeds& needs) {
+ScreenTwips screenTwips(const ClockPair& needs) {
   return {needs.run.ScreenWidthPx * needs.platform.desktop.twipsPerPixelX(),
           needs.run.ScreenHeightPx * needs.platform.desktop.twipsPerPixelY()};
 }
@@ -50,22 +49,22 @@ void markShown(ClockWindow& clock) {
 
 // Records the user's choice and shows it on the tray item, which offers the other: "显示" while
 // the clocks are hidden, "隐藏" while they show.
-void setClocksHidden(ClockNeeds& needs, bool hidden) {
+void setClocksHidden(const ClockPair& needs, bool hidden) {
   needs.run.clocksHidden = hidden;
   needs.runMenus.showClocksHidden(hidden);
 }
 
 }  // namespace
 
-SavedPosition readSavedPosition(ClockNeeds& needs, const std::string& leftKey,
+SavedPosition readSavedPosition(platform::Platform& platform, const std::string& leftKey,
                                 const std::string& topKey) {
   // The same pair rule as the prompt bars: a value the registry does not hold is not stored
   // (-100), not a place at 0.
-  const BarPosition at = readBarPosition(needs.barsNeeds.platform, leftKey, topKey);
+  const BarPosition at = readBarPosition(platform, leftKey, topKey);
   return {at.left, at.top};
 }
 
-void ShowHideClock(ClockNeeds& needs) {
+void ShowHideClock(const ClockPair& needs) {
   if (needs.run.clocksHidden) {
     attempt(needs.platform.log, "ShowHideClock", [&] { ShowClocks(needs); });
     setClocksHidden(needs, false);
@@ -75,17 +74,17 @@ void ShowHideClock(ClockNeeds& needs) {
   }
 }
 
-void HideClocks(ClockNeeds& needs) {
+void HideClocks(const ClockPair& needs) {
   parkClock(needs.floatingClock);
   if (ReadSecondScreen(needs.platform, needs.interactionMenu) == 1) parkClock(needs.mirrorClock);
 }
 
-void ShowClocks(ClockNeeds& needs) {
+void ShowClocks(const ClockPair& needs) {
   FloatingClock& clock = needs.floatingClock;
   setSequencer(clock, true);
   const ScreenTwips screen = screenTwips(needs);
   attempt(needs.platform.log, "ShowClocks", [&] {
-    const SavedPosition at = readSavedPosition(needs, "clockleft", "clocktop");
+    const SavedPosition at = readSavedPosition(needs.platform, "clockleft", "clocktop");
     const int width = needs.run.BackPictureOn ? clock.Width() : clock.templateWidth();
     // Pulled in to end 100 twips inside the right edge when it would not fit.
     const int limit = screen.width - width - 100;
@@ -97,7 +96,7 @@ void ShowClocks(ClockNeeds& needs) {
     if (ReadSecondScreen(needs.platform, needs.interactionMenu) != 1) return;
     MirrorClock& mirror = needs.mirrorClock;
     setSequencer(mirror, true);
-    SavedPosition at = readSavedPosition(needs, "clocklefttwo", "clocktoptwo");
+    SavedPosition at = readSavedPosition(needs.platform, "clocklefttwo", "clocktoptwo");
     // Stored nowhere: the top of the extended screen.
     if (at.top == SavedPosition{}.top) at.top = 0;
     if (at.top > screen.height) at.top -= screen.height;
@@ -114,7 +113,7 @@ void ShowClocks(ClockNeeds& needs) {
   attempt(needs.platform.log, "ShowClocks", [&] { ApplyClockStyle(needs); });
 }
 
-void MarkClocksShown(ClockNeeds& needs) {
+void MarkClocksShown(const ClockPair& needs) {
   needs.run.holdOff = 0;
   setClocksHidden(needs, false);
   markShown(needs.floatingClock);
@@ -123,7 +122,7 @@ void MarkClocksShown(ClockNeeds& needs) {
   });
 }
 
-void ApplyClockStyle(ClockNeeds& needs) {
+void ApplyClockStyle(const ClockPair& needs) {
   const int size = FontSizeByIndex(
       static_cast<int>(Val(fontselectPart(needs.settings.Fontselect, FontselectField::SizeIndex))));
   const std::string text = needs.floatingClock.faceText();
@@ -136,7 +135,7 @@ void ApplyClockStyle(ClockNeeds& needs) {
   });
 }
 
-void RestoreClocks(ClockNeeds& needs) {
+void RestoreClocks(const ClockPair& needs) {
   FloatingClock& clock = needs.floatingClock;
   if (needs.run.clocksHidden) {
     HideClocks(needs);
@@ -154,7 +153,7 @@ void RestoreClocks(ClockNeeds& needs) {
   needs.mirrorClock.showSurfaces();
 }
 
-void raiseClocks(ClockNeeds& needs) {
+void raiseClocks(const ClockPair& needs) {
   SetTopmost(needs.run, needs.floatingClock);
   if (ReadSecondScreen(needs.platform, needs.interactionMenu) == 1)
     SetTopmost(needs.run, needs.mirrorClock);

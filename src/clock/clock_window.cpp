@@ -208,7 +208,7 @@ void ClockWindow::applyOvertimeStyle(bool redrawPrefixed) {
     if (!redrawPrefixed) return;
     needs_.run.direction = CountDirection::Up;
     Label_change();
-    if (!needs_.run.clocksHidden) ShowClocks(needs_);
+    if (!needs_.run.clocksHidden) ShowClocks(needs_.clocks);
   };
   switch (ReadTimeoutAction(needs_.platform)) {
     case 0:
@@ -225,7 +225,7 @@ void ClockWindow::applyOvertimeStyle(bool redrawPrefixed) {
       break;
     case 4:
       needs_.run.OvertimePrefix = "";
-      HideClocks(needs_);
+      HideClocks(needs_.clocks);
       break;
     default:
       break;

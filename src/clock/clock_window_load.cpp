@@ -26,7 +26,7 @@ void FloatingClock::Form_Load() {
   Timer5.setEnabled(true);
   // Unlike the sequencer's placement, a saved 0 is not taken, the window's own height must fit
   // below the saved top, and a screen narrower than the window leaves a negative left.
-  const SavedPosition at = readSavedPosition(needs_, "clockleft", "clocktop");
+  const SavedPosition at = readSavedPosition(needs_.platform, "clockleft", "clocktop");
   const auto& desktop = needs_.platform.desktop;
   const int width = needs_.run.BackPictureOn ? Width() : Label9.Width();
   const int maxLeft = needs_.run.ScreenWidthPx * desktop.twipsPerPixelX() - width - 100;

@@ -97,7 +97,7 @@ void cycleRun(ClockNeeds& needs, FloatingClock& clock) {
   });
   horalix::attempt(needs.platform.log, kWhere,
                    [&] { closeAndPrompt(needs, OptFlag::AfterZeroCycle); });
-  horalix::attempt(needs.platform.log, kWhere, [&] { RestoreClocks(needs); });
+  horalix::attempt(needs.platform.log, kWhere, [&] { RestoreClocks(needs.clocks); });
   horalix::attempt(needs.platform.log, kWhere, [&] { startNextRound(needs, clock); });
 }
 

@@ -55,7 +55,7 @@ void finishOvertime(ClockNeeds& needs, FloatingClock& clock) {
     showTimeUpPrompt(needs);
   });
   if (cycling) {
-    attempt([&] { RestoreClocks(needs); });
+    attempt([&] { RestoreClocks(needs.clocks); });
     attempt([&] { startNextRound(needs, clock); });
   } else {
     attempt([&] { needs.runControl.endSlideShow(); });

@@ -46,8 +46,7 @@ void MirrorClock::parkOffScreen() {
 
 MirrorClock::Place MirrorClock::savedPlace() {
   // A coordinate stored nowhere counts as 0: the top left corner of the extended screen.
-  const BarPosition at =
-      readBarPosition(needs_.barsNeeds.platform, "clocklefttwo", "clocktoptwo", 0);
+  const BarPosition at = readBarPosition(needs_.platform, "clocklefttwo", "clocktoptwo", 0);
   Place place{at.left, at.top};
   place.top = reduceByScreenHeights(place.top, screenHeightTwips(needs_.platform, needs_.run));
   const int w = screenWidthTwips(needs_.platform, needs_.run);

@@ -107,7 +107,7 @@ void FloatingClock::Timer5_Timer() {
   }
   attempt([&] { needs.runMenus.runStarted(counting); });
   if (restoreAtNextStart) {
-    attempt([&] { RestoreClocks(needs); });
+    attempt([&] { RestoreClocks(needs.clocks); });
     restoreAtNextStart = false;
   }
   keyboardSwitched = false;

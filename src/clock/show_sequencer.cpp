@@ -58,7 +58,7 @@ void ClockWindow::Timer2_Timer() {
 // The saved place, pulled inside the primary screen: a place beyond the right edge becomes the
 // right edge less 100 twips, one above or below the screen the top edge.
 void FloatingClock::placeAtSavedPosition() {
-  const SavedPosition at = readSavedPosition(needs_, "clockleft", "clocktop");
+  const SavedPosition at = readSavedPosition(needs_.platform, "clockleft", "clocktop");
   const int width = needs_.run.BackPictureOn ? Width() : Label9.Width();
   const int maxLeft =
       needs_.run.ScreenWidthPx * needs_.platform.desktop.twipsPerPixelX() - width - 100;

@@ -2,7 +2,6 @@
 
 #include <string_view>
 
-#include "interaction/interaction_needs.h"
 #include "interaction/interaction_presets.h"
 #include "interaction/interaction_settings_window.h"
 #include "interaction/interaction_window.h"
@@ -34,32 +33,31 @@ bool isMinutesAndSeconds(const std::string& caption) {
 
 }  // namespace
 
-void hd_time_one_Click(InteractionNeeds& needs, std::int16_t Index) {
-  InteractionWindow& window = needs.interactionWindow;
-  const std::string caption = needs.interactionMenu.presetCaption(Index);
+void hd_time_one_Click(platform::Platform& platform, InteractionMenu& menu,
+                       InteractionWindow& window, std::int16_t Index) {
+  const std::string caption = menu.presetCaption(Index);
   if (window.counting()) return;
   if (!isMinutesAndSeconds(caption)) {
-    needs.platform.log("hd_time_one: \"" + caption + "\" is not minutes:seconds");
+    platform.log("hd_time_one: \"" + caption + "\" is not minutes:seconds");
     return;
   }
   window.startPreset(caption, static_cast<std::int16_t>(Index + 1));
 }
 
-void Frmhudong_Click(InteractionNeeds& needs, std::int16_t Index) {
-  if (Index == 1) needs.interactionWindow.pauseOrContinue();
-  if (Index == 2) needs.interactionWindow.closeCountdown();
+void Frmhudong_Click(InteractionWindow& window, std::int16_t Index) {
+  if (Index == 1) window.pauseOrContinue();
+  if (Index == 2) window.closeCountdown();
 }
 
-void hd_time_show_Click(InteractionNeeds& needs) {
-  InteractionMenu& menu = needs.interactionMenu;
-  InteractionWindow& window = needs.interactionWindow;
+void hd_time_show_Click(platform::Platform& platform, InteractionMenu& menu,
+                        InteractionWindow& window) {
   if (!window.showsCountdown()) {
     menu.tickExtendedScreen(false);
     return;
   }
   // With an extended screen in use the item is offered, so its tick alone says where the
   // countdown stands.
-  if (ReadSecondScreen(needs.platform, needs.interactionMenu) == 0) {
+  if (ReadSecondScreen(platform, menu) == 0) {
     window.centreHorizontally(false);
     return;
   }
@@ -68,11 +66,12 @@ void hd_time_show_Click(InteractionNeeds& needs) {
   window.centreHorizontally(extended);
 }
 
-void hd_time_set_Click(InteractionNeeds& needs) {
-  Frmhudong_Click(needs, 2);
-  needs.runControl.closeToolWindow();
-  needs.run.openToolWindow = OpenWindow::InteractionSettings;
-  needs.toolWindows.open(ToolWindow::InteractionSettings);
+void hd_time_set_Click(InteractionWindow& window, RunState& run, RunControl& runControl,
+                       ToolWindows& toolWindows) {
+  Frmhudong_Click(window, 2);
+  runControl.closeToolWindow();
+  run.openToolWindow = OpenWindow::InteractionSettings;
+  toolWindows.open(ToolWindow::InteractionSettings);
 }
 
 }  // namespace horalix

@@ -33,25 +33,25 @@ constexpr Command kCommands[] = {
     {C::Presets, M::Tray, "menu_two", 3, "", 0, "常用时钟", "", 0, nullptr},
     {C::Spotlights, M::Tray, "menu_two", 4, "", 0, "聚光灯", "", 0, nullptr},
     {C::FollowLight, M::Tray, "MouseLight", 0, "menu_two", 4, "跟随模式", "focus", 5,
-     [](MainWindow& m) { MouseLight_Click(m.needs().barsNeeds, 0); }},
+     [](MainWindow& m) { m.spotlightCommand(0); }},
     {C::DynamicLight, M::Tray, "MouseLight", 1, "menu_two", 4, "动态亮度", "light", 6,
-     [](MainWindow& m) { MouseLight_Click(m.needs().barsNeeds, 1); }},
+     [](MainWindow& m) { m.spotlightCommand(1); }},
     {C::ToolSeparator, M::Tray, "menu_two", 5, "", 0, "-", "", 0, nullptr},
     {C::Interaction, M::Tray, "hd_time", -1, "", 0, "互动计时", "", 0, nullptr},
     {C::InteractionSettings, M::Tray, "hd_time_set", -1, "hd_time", -1, "互动设置", "", 0,
-     [](MainWindow& m) { hd_time_set_Click(m.needs().interactionNeeds); }},
+     [](MainWindow& m) { m.interactionSettingsCommand(); }},
     {C::InteractionScreen, M::Tray, "hd_time_show", -1, "hd_time", -1, "扩展屏显示", "", 0,
-     [](MainWindow& m) { hd_time_show_Click(m.needs().interactionNeeds); }},
+     [](MainWindow& m) { m.interactionScreenCommand(); }},
     {C::InteractionPreset1, M::Tray, "hd_time_one", 0, "hd_time", -1, "互动一", "", 0,
-     [](MainWindow& m) { hd_time_one_Click(m.needs().interactionNeeds, 0); }},
+     [](MainWindow& m) { m.interactionPresetCommand(0); }},
     {C::InteractionPreset2, M::Tray, "hd_time_one", 1, "hd_time", -1, "互动二", "", 0,
-     [](MainWindow& m) { hd_time_one_Click(m.needs().interactionNeeds, 1); }},
+     [](MainWindow& m) { m.interactionPresetCommand(1); }},
     {C::InteractionPreset3, M::Tray, "hd_time_one", 2, "hd_time", -1, "互动三", "", 0,
-     [](MainWindow& m) { hd_time_one_Click(m.needs().interactionNeeds, 2); }},
+     [](MainWindow& m) { m.interactionPresetCommand(2); }},
     {C::InteractionPreset4, M::Tray, "hd_time_one", 3, "hd_time", -1, "互动四", "", 0,
-     [](MainWindow& m) { hd_time_one_Click(m.needs().interactionNeeds, 3); }},
+     [](MainWindow& m) { m.interactionPresetCommand(3); }},
     {C::InteractionPreset5, M::Tray, "hd_time_one", 4, "hd_time", -1, "互动五", "", 0,
-     [](MainWindow& m) { hd_time_one_Click(m.needs().interactionNeeds, 4); }},
+     [](MainWindow& m) { m.interactionPresetCommand(4); }},
     {C::Statistics, M::Tray, "menu_other", 0, "", 0, "计时统计", "", 0,
      [](MainWindow& m) { m.statisticsCommand(); }},
     {C::Help, M::Tray, "menu_other", 2, "", 0, "帮助", "", 0,
@@ -62,9 +62,9 @@ constexpr Command kCommands[] = {
      [](MainWindow& m) { m.exitCommand(); }},
     {C::FreeInteraction, M::Interaction, "Frmhudong", 0, "", 0, "自由互动", "", 0, nullptr},
     {C::InteractionPause, M::Interaction, "Frmhudong", 1, "", 0, "暂停计时", "", 0,
-     [](MainWindow& m) { Frmhudong_Click(m.needs().interactionNeeds, 1); }},
+     [](MainWindow& m) { m.interactionPopupCommand(1); }},
     {C::InteractionClose, M::Interaction, "Frmhudong", 2, "", 0, "关闭计时", "", 0,
-     [](MainWindow& m) { Frmhudong_Click(m.needs().interactionNeeds, 2); }},
+     [](MainWindow& m) { m.interactionPopupCommand(2); }},
 };
 
 // The fixed hot keys 1 to 6; presets follow them.
@@ -126,7 +126,7 @@ bool dispatchHotKey(MainWindow& main, int id) {
       }
       // The dynamic-brightness key ends an open area selection without closing other windows.
       if (command.id == CommandId::FollowLight || command.id == CommandId::DynamicLight) {
-        spotlightHotKey(main.needs().barsNeeds, command.index);
+        main.spotlightHotKeyCommand(command.index);
         return true;
       }
       return runCommand(main, command.id);

@@ -167,7 +167,7 @@ void MainWindow::automaticStart(const std::string& bound) {
   if (optionOn(needs_.settings.checkvalue, CheckFlag::TimedDuration)) {
     clock.armRunStart();
   } else {
-    attempt(needs_.platform.log, where, [&] { RestoreClocks(needs_.clockNeeds); });
+    attempt(needs_.platform.log, where, [&] { RestoreClocks(needs_.clocks); });
   }
   Timer5.setEnabled(true);
 }

@@ -40,7 +40,8 @@ void EndTiming(MainNeeds& needs) {
                           ToolWindow::PresetManager, ToolWindow::Settings}) {
     attempt(needs.platform.log, "EndTiming", [&] { needs.toolWindows.unload(tool); });
   }
-  attempt(needs.platform.log, "EndTiming", [&] { HideProcessBars(needs); });
+  attempt(needs.platform.log, "EndTiming",
+          [&] { HideProcessBars(needs.promptBar, needs.secondPromptBar); });
   needs.run.holdOff = 0;
   const DocumentKind kind = needs.run.documentKind;
   attempt(needs.platform.log, "EndTiming", [&] {
@@ -55,13 +56,13 @@ void EndTiming(MainNeeds& needs) {
   });
   attempt(needs.platform.log, "EndTiming", [&] { needs.interactionWindow.stopSound(); });
   attempt(needs.platform.log, "EndTiming", [&] { main.showRunEnded(); });
-  attempt(needs.platform.log, "EndTiming", [&] { RestoreClocks(needs.clockNeeds); });
+  attempt(needs.platform.log, "EndTiming", [&] { RestoreClocks(needs.clocks); });
 }
 
-void HideProcessBars(MainNeeds& needs) {
-  for (PromptBar* bar : {&needs.promptBar, &needs.secondPromptBar}) bar->stopAndPark(2000);
+void HideProcessBars(PromptBar& promptBar, PromptBar& secondPromptBar) {
+  for (PromptBar* bar : {&promptBar, &secondPromptBar}) bar->stopAndPark(2000);
 }
 
-void HideInteraction(MainNeeds& needs) { needs.interactionWindow.stopAndPark(); }
+void HideInteraction(InteractionWindow& window) { window.stopAndPark(); }
 
 }  // namespace horalix

@@ -61,7 +61,7 @@ void MainWindow::Timer5_Timer() {
     const std::vector<std::string> parts = Split(needs_.settings.picturename, "\\");
     if (parts.empty() || parts[0].empty()) needs_.floatingClock.dropBackPicture();
   });
-  attempt(needs_.platform.log, where, [&] { RestoreClocks(needs_.clockNeeds); });
+  attempt(needs_.platform.log, where, [&] { RestoreClocks(needs_.clocks); });
   attempt(needs_.platform.log, where, [&] { EndTiming(needs_); });
 }
 

@@ -1,8 +1,8 @@
 // What the hidden main window, its tray menu and the routines that start, pause and end a run
 // work with: the platform, the settings record, the run state, the ports they call up the chain,
-// the end of the program, the main window, and the windows and routines of the subsystems below
-// (each of those through what it works with itself). The program's composition (app/) fills it
-// in.
+// the end of the program, the main window, and the windows below that a run or a command acts on
+// (the two clocks also as the pair that the clock placement takes, the spotlights as the set that
+// their commands take). The program's composition (app/) fills it in.
 #pragma once
 
 #include "platform/platform.h"
@@ -13,20 +13,18 @@
 namespace horalix {
 
 // bars/bars.h
-struct BarsNeeds;
+struct Spotlights;
 class PromptBar;
 class FollowSpotlight;
 class SpotlightDarkLayer;
 class SpotlightVeil;
 class OnlineHelpWindow;
 // clock/clock.h
-struct ClockNeeds;
+struct ClockPair;
 class FloatingClock;
 class MirrorClock;
 // interaction/interaction.h
-struct InteractionNeeds;
 class InteractionWindow;
-class InteractionSettingsWindow;
 // main/main.h
 class MainWindow;
 
@@ -34,6 +32,7 @@ struct MainNeeds {
   platform::Platform& platform;
   SettingsBlock& settings;
   RunState& run;
+  RunControl& runControl;
   ToolWindows& toolWindows;
   InteractionMenu& interactionMenu;
   ProgramEnd& programEnd;
@@ -43,14 +42,12 @@ struct MainNeeds {
   PromptBar& promptBar;
   PromptBar& secondPromptBar;
   InteractionWindow& interactionWindow;
-  InteractionSettingsWindow& interactionSettingsWindow;
   FollowSpotlight& followSpotlight;
   SpotlightDarkLayer& spotlightDarkLayer;
   SpotlightVeil& spotlightVeil;
   OnlineHelpWindow& onlineHelpWindow;
-  BarsNeeds& barsNeeds;
-  ClockNeeds& clockNeeds;
-  InteractionNeeds& interactionNeeds;
+  ClockPair& clocks;
+  Spotlights& spotlights;
 };
 
 }  // namespace horalix

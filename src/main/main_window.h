@@ -62,7 +62,6 @@ class MainWindow : public platform::Form {
   platform::MenuItem& hd_time_one(int index) { return menuItem("hd_time_one", index); }
   platform::MenuItem& hd_time_show() { return menuItem("hd_time_show", -1); }
   platform::MenuItem& menuItem(const std::string& name, int index);
-  MainNeeds& needs() { return needs_; }
 
   // ---- Commands of the tray menu ----
 
@@ -134,6 +133,14 @@ class MainWindow : public platform::Form {
   void helpCommand();
   void onlineHelpCommand();
   void exitCommand();
+  // The spotlight items (0 follow mode, 1 dynamic brightness) and their hot keys.
+  void spotlightCommand(int index);
+  void spotlightHotKeyCommand(int index);
+  // The interaction items of the tray menu and the countdown's own menu.
+  void interactionSettingsCommand();
+  void interactionScreenCommand();
+  void interactionPresetCommand(std::int16_t index);
+  void interactionPopupCommand(std::int16_t index);
   // Hot keys 1 (start) and 3 (stop): without the shared start/stop key each does its own; with it
   // both toggle, starting while the start item is enabled and stopping otherwise, and doing
   // nothing while the start item is hidden.

@@ -82,7 +82,7 @@ void StopTiming(MainNeeds& needs) {
   attempt(needs.platform.log, "StopTiming", [&] { main.releaseRunItems(); });
   needs.run.binding.bound.clear();
   attempt(needs.platform.log, "StopTiming", [&] { main.delform(); });
-  attempt(needs.platform.log, "StopTiming", [&] { RestoreClocks(needs.clockNeeds); });
+  attempt(needs.platform.log, "StopTiming", [&] { RestoreClocks(needs.clocks); });
   main.resumeDocumentWatch();
 }
 

@@ -49,7 +49,7 @@ void MainWindow::delform() {
     needs_.spotlightVeil.Unload();
     needs_.spotlightDarkLayer.Unload();
   } else if (open == OpenWindow::InteractionSettings) {
-    needs_.interactionSettingsWindow.Unload();
+    needs_.toolWindows.unload(ToolWindow::InteractionSettings);
   } else if (open == OpenWindow::Statistics) {
     needs_.toolWindows.unload(ToolWindow::Statistics);
   }
@@ -70,7 +70,7 @@ void MainWindow::pauseCommand() { PauseResume(needs_); }
 
 void MainWindow::stopCommand() { StopTiming(needs_); }
 
-void MainWindow::showHideCommand() { ShowHideClock(needs_.clockNeeds); }
+void MainWindow::showHideCommand() { ShowHideClock(needs_.clocks); }
 
 void MainWindow::settingsCommand() {
   delform();

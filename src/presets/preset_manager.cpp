@@ -477,7 +477,7 @@ PresetManager::PresetManager(PresetsNeeds& needs)
   };
 }
 
-void openPresetManager(PresetsNeeds& needs) { needs.presetManager.Show(true); }
+void openPresetManager(PresetManager& presetManager) { presetManager.Show(true); }
 
 PresetDatabase PresetManager::database() {
   return PresetDatabase(needs_.platform.database, needs_.platform.files,

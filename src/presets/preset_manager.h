@@ -134,6 +134,6 @@ class PresetManager : public platform::Form {
 
 // Opens the preset manager beside the settings window, modally, as the settings window's
 // "特殊计时" picture and label do.
-void openPresetManager(PresetsNeeds& needs);
+void openPresetManager(PresetManager& presetManager);
 
 }  // namespace horalix

@@ -1,17 +1,17 @@
 // What the statistics window and the preset manager work with: the platform, the settings
-// record, the run state, the preset manager, the main window and the settings window that a
-// preset fills in, and the main subsystem's routines. The program's composition (app/) fills it
-// in.
+// record, the run state, the preset manager, the main window whose presets menu a stored preset
+// changes, the settings window that a preset fills in, and the port that hands the program back
+// to timing. The program's composition (app/) fills it in.
 #pragma once
 
 #include "platform/platform.h"
+#include "services/ports.h"
 #include "services/run_state_record.h"
 #include "services/settings_block.h"
 
 namespace horalix {
 
 // main/main.h
-struct MainNeeds;
 class MainWindow;
 // settings/settings.h
 class SettingsWindow;
@@ -25,7 +25,7 @@ struct PresetsNeeds {
   PresetManager& presetManager;
   SettingsWindow& settingsWindow;
   MainWindow& mainWindow;
-  MainNeeds& mainNeeds;
+  TimingHandback& timingHandback;
 };
 
 }  // namespace horalix

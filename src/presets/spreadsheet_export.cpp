@@ -3,7 +3,6 @@
 #include <memory>
 #include <vector>
 
-#include "presets/presets_needs.h"
 #include "services/program_folder.h"
 #include "services/registry_routines.h"
 #include "services/startup_check.h"
@@ -46,8 +45,9 @@ void exportToCsv(platform::Platform& platform, const std::string& folder,
 // cases, so that the user sees what was exported.
 class WorkbookFill {
  public:
-  WorkbookFill(std::shared_ptr<AutomationObject> application, bool attached, PresetsNeeds& needs)
-      : application_(std::move(application)), attached_(attached), needs_(needs) {}
+  WorkbookFill(std::shared_ptr<AutomationObject> application, bool attached,
+               platform::Platform& platform)
+      : application_(std::move(application)), attached_(attached), platform_(platform) {}
 
   void run(const std::string& sheetname, const platform::AutomationTable& table) {
     step([&] { return call(application_, "Workbooks").and_then("Add"); });
@@ -114,7 +114,7 @@ class WorkbookFill {
     const Chain result = action();
     if (!result.error && result.object != nullptr) return;
     const std::string what = result.error ? result.error->description : "no object";
-    needs_.platform.log("statistics export, spreadsheet: " + what);
+    platform_.log("statistics export, spreadsheet: " + what);
     if (!attached_) stopped_ = true;
   }
 
@@ -122,25 +122,25 @@ class WorkbookFill {
   std::shared_ptr<AutomationObject> sheet_;
   bool attached_;
   bool stopped_ = false;
-  PresetsNeeds& needs_;
+  platform::Platform& platform_;
 };
 
 }  // namespace
 
-void export_to_excel(PresetsNeeds& needs, const std::string& sheetname,
+void export_to_excel(platform::Platform& platform, const std::string& sheetname,
                      const platform::AutomationTable& SomeArray) {
-  auto& boxes = needs.platform.messageBoxes;
+  auto& boxes = platform.messageBoxes;
   if (SomeArray.rows.size() <= 1) {
     boxes.show("没有要导出的数据", kProgramTitle, platform::mb::Ok);
     return;
   }
-  std::string folder = programFolder(needs.platform);
+  std::string folder = programFolder(platform);
   if (folder.empty() || folder.back() != '\\') folder += '\\';
-  if (!RegKeyExists(needs.platform.registry, boxes, "Excel.Sheet\\CurVer", "")) {
-    exportToCsv(needs.platform, folder, sheetname, SomeArray);
+  if (!RegKeyExists(platform.registry, boxes, "Excel.Sheet\\CurVer", "")) {
+    exportToCsv(platform, folder, sheetname, SomeArray);
     return;
   }
-  platform::Automation& automation = needs.platform.automation;
+  platform::Automation& automation = platform.automation;
   bool attached = true;
   AutomationReply application = automation.running(kSpreadsheetClass);
   if (application.error && application.error->number == AutomationError::kCannotCreateObject) {
@@ -154,7 +154,7 @@ void export_to_excel(PresetsNeeds& needs, const std::string& sheetname,
     }
   }
   if (application.object == nullptr) return;
-  WorkbookFill(application.object, attached, needs).run(sheetname, SomeArray);
+  WorkbookFill(application.object, attached, platform).run(sheetname, SomeArray);
 }
 
 }  // namespace horalix

@@ -6,14 +6,13 @@
 #include <string>
 
 #include "platform/automation.h"
+#include "platform/platform.h"
 
 namespace horalix {
 
-struct PresetsNeeds;
-
 // `SomeArray` is the export table: the heading row, then one row per run. A table without runs
 // only tells the user there is nothing to export.
-void export_to_excel(PresetsNeeds& needs, const std::string& sheetname,
+void export_to_excel(platform::Platform& platform, const std::string& sheetname,
                      const platform::AutomationTable& SomeArray);
 
 }  // namespace horalix

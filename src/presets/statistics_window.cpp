@@ -225,7 +225,7 @@ void StatisticsWindow::Command1_Click() {
     timedNotice(needs_.platform, "没有记录导出", 800);
     return;
   }
-  export_to_excel(needs_, "sheet1", ListToArray());
+  export_to_excel(needs_.platform, "sheet1", ListToArray());
 }
 
 // The export table comes from the runs as read, not from the list's text: a document name
@@ -291,7 +291,7 @@ void StatisticsWindow::Command3_Click() {
 // clock without the start sound; manual timing gets a fresh run record and an idle clock.
 void StatisticsWindow::Form_Unload(bool& cancel) {
   (void)cancel;
-  resumeTiming(needs_.mainNeeds, false);
+  needs_.timingHandback.resumeTiming(false);
 }
 
 }  // namespace horalix

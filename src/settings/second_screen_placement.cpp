@@ -30,9 +30,9 @@ constexpr std::int32_t floorDiv(std::int32_t value, std::int32_t step) {
 }
 
 // Far above and left of the primary screen.
-void parkFar(SettingsNeeds& needs, platform::Form& window) {
-  window.setTop(-screenHeightTwips(needs.platform, needs.run) - 15000);
-  window.setLeft(-screenWidthTwips(needs.platform, needs.run) - 5000);
+void parkFar(platform::Platform& platform, const RunState& run, platform::Form& window) {
+  window.setTop(-screenHeightTwips(platform, run) - 15000);
+  window.setLeft(-screenWidthTwips(platform, run) - 5000);
 }
 
 // The window the scroll bars move, and the routine that stores its place.
@@ -40,9 +40,10 @@ struct ScrollTarget {
   platform::Form& window;
   void (*save)(platform::Platform&, std::int32_t, std::int32_t);
 };
-ScrollTarget scrollTarget(SettingsNeeds& needs, const SettingsFields& settings) {
-  if (settings.Check8[0].Value() != 0) return {needs.secondPromptBar, SaveProcessTwoPos};
-  return {needs.mirrorClock, SaveClockTwoPos};
+ScrollTarget scrollTarget(PromptBar& secondPromptBar, MirrorClock& mirrorClock,
+                          const SettingsFields& settings) {
+  if (settings.Check8[0].Value() != 0) return {secondPromptBar, SaveProcessTwoPos};
+  return {mirrorClock, SaveClockTwoPos};
 }
 
 void storeScrollPlace(platform::Platform& platform, const SettingsFields& settings,
@@ -98,8 +99,8 @@ void SettingsWindow::setScrollBars(int leftMin, Place at) {
 }
 
 void SettingsWindow::parkSecondScreen() {
-  RestoreClocks(needs_.clockNeeds);
-  parkFar(needs_, needs_.mirrorClock);
+  RestoreClocks(needs_.clocks);
+  parkFar(needs_.platform, needs_.run, needs_.mirrorClock);
   needs_.secondPromptBar.park(kBarParkGap);
 }
 
@@ -134,7 +135,7 @@ void SettingsWindow::placeForMode() {
     needs_.mirrorClock.setTop(at.top);
   } else {
     const BarPosition stored =
-        readBarPosition(needs_.barsNeeds.platform, "processtwo_left", "processtwo_top");
+        readBarPosition(needs_.platform, "processtwo_left", "processtwo_top");
     // A place stored nowhere is the screen's corner; a left on the primary screen stays.
     Place at{stored.left == kBarNotStored ? 0 : stored.left,
              stored.top == kBarNotStored ? 0 : stored.top};
@@ -148,9 +149,9 @@ void SettingsWindow::placeForMode() {
 }
 
 void SettingsWindow::HScroll1_Change() {
-  const ScrollTarget target = scrollTarget(needs_, fields_);
+  const ScrollTarget target = scrollTarget(needs_.secondPromptBar, needs_.mirrorClock, fields_);
   if (fields_.Check1[6].Value() != 1) {
-    parkFar(needs_, target.window);
+    parkFar(needs_.platform, needs_.run, target.window);
     return;
   }
   const int w = screenWidthTwips(needs_.platform, needs_.run);
@@ -160,7 +161,7 @@ void SettingsWindow::HScroll1_Change() {
 }
 
 void SettingsWindow::VScroll1_Change() {
-  const ScrollTarget target = scrollTarget(needs_, fields_);
+  const ScrollTarget target = scrollTarget(needs_.secondPromptBar, needs_.mirrorClock, fields_);
   target.window.setTop(fields_.VScroll1.Value() * kVStep);
   if (!fillingFromCode()) storeScrollPlace(needs_.platform, fields_, target);
 }

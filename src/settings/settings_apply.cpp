@@ -32,11 +32,10 @@ void storeOptions(platform::Platform& platform, const StoredOptions& o) {
 }
 
 // The clocks stop; the next run is armed in the timing mode just stored.
-void rearmRun(SettingsNeeds& needs) {
-  FloatingClock& clock = needs.floatingClock;
+void rearmRun(FloatingClock& clock, TimingHandback& timingHandback) {
   clock.restoreAtNextStart = true;
   clock.haltCount();
-  resumeTiming(needs.mainNeeds, true);
+  timingHandback.resumeTiming(true);
 }
 
 // Documents are recognised by their extensions: when Explorer hides them, offer to show them.
@@ -96,7 +95,7 @@ void SettingsWindow::Command1_Click() {
   MainWindow& main = needs_.mainWindow;
   main.hotkey_del();
   main.Hotkey_set();
-  rearmRun(needs_);
+  rearmRun(needs_.floatingClock, needs_.timingHandback);
   offerFileExtensions(needs_.platform, *this);
 }
 

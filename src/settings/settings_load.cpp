@@ -21,9 +21,9 @@ namespace {
 constexpr int kShortestLoadedCheckvalue = 10;
 
 // The stored values outside the record, with the defaults of missing keys.
-StoredOptions readStoredOptions(SettingsNeeds& needs) {
+StoredOptions readStoredOptions(platform::Platform& platform, InteractionMenu& interactionMenu) {
   const auto read = [&](const char* section, const char* key, const char* fallback) {
-    return readProgramIni(needs.platform, section, key, fallback);
+    return readProgramIni(platform, section, key, fallback);
   };
   StoredOptions o;
   for (std::size_t i = 0; i < o.hotKeys.size(); ++i)
@@ -32,10 +32,10 @@ StoredOptions readStoredOptions(SettingsNeeds& needs) {
   o.often = Trim(read("Hotkey", "often", "00"));
   o.clocklight = read("light", "clocklight", "000");
   o.backlight = read("light", "backlight", "70");
-  o.secondScreen = ReadSecondScreen(needs.platform, needs.interactionMenu);
-  o.clockCycle = ReadClockCycle(needs.platform);
-  o.openTogetherStop = ReadOpenTogetherStop(needs.platform);
-  o.timeout = ReadTimeoutAction(needs.platform);
+  o.secondScreen = ReadSecondScreen(platform, interactionMenu);
+  o.clockCycle = ReadClockCycle(platform);
+  o.openTogetherStop = ReadOpenTogetherStop(platform);
+  o.timeout = ReadTimeoutAction(platform);
   return o;
 }
 
@@ -88,7 +88,7 @@ void SettingsWindow::FillSettingsForm() {
   decodeSettings(fields_, needs_.settings);
   // The row rules of the time page, the dependent rows before the master row.
   for (int row : {4, 3, 2, 1}) Check2_Click(row);
-  decodeStoredOptions(fields_, readStoredOptions(needs_));
+  decodeStoredOptions(fields_, readStoredOptions(needs_.platform, needs_.interactionMenu));
 }
 
 }  // namespace horalix

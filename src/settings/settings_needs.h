@@ -1,6 +1,7 @@
 // What the settings window and the routines that apply it work with: the platform, the settings
-// record, the run state, the ports they call up the chain, and the windows and routines below
-// that a change of settings reaches. The program's composition (app/) fills it in.
+// record, the run state, the ports they call up the chain, and the windows that a change of
+// settings moves, redraws or re-arms (the two clocks also as the pair that the clock placement
+// takes). The program's composition (app/) fills it in.
 #pragma once
 
 #include "platform/platform.h"
@@ -11,14 +12,12 @@
 namespace horalix {
 
 // bars/bars.h
-struct BarsNeeds;
 class PromptBar;
 // clock/clock.h
-struct ClockNeeds;
+struct ClockPair;
 class FloatingClock;
 class MirrorClock;
 // main/main.h
-struct MainNeeds;
 class MainWindow;
 
 struct SettingsNeeds {
@@ -26,15 +25,14 @@ struct SettingsNeeds {
   SettingsBlock& settings;
   RunState& run;
   ToolWindows& toolWindows;
+  TimingHandback& timingHandback;
   InteractionMenu& interactionMenu;
   MainWindow& mainWindow;
   FloatingClock& floatingClock;
   MirrorClock& mirrorClock;
   PromptBar& promptBar;
   PromptBar& secondPromptBar;
-  BarsNeeds& barsNeeds;
-  ClockNeeds& clockNeeds;
-  MainNeeds& mainNeeds;
+  ClockPair& clocks;
 };
 
 }  // namespace horalix

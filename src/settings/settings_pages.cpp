@@ -175,7 +175,7 @@ void SettingsWindow::wirePageHandlers() {
     } else if (name == "Frame1") {
       control.MouseMove = [this](int, int, float, float) { Image2_MouseMove(0); };
     } else if (name == "Text4") {
-      control.Click = [this, i] { Text4_Click(needs_, fields_.Text4, i); };
+      control.Click = [this, i] { Text4_Click(needs_.platform, fields_.Text4, i); };
     } else if (name == "Text1") {
       control.Click = [this, i] { Text1_Click(i); };
     } else if (name == "Command3") {

@@ -95,7 +95,7 @@ void SettingsWindow::Form_Unload(bool& cancel) {
   (void)cancel;
   needs_.run.holdOff = 0;
   // The clocks go back on top at once: the hold-off has just ended.
-  raiseClocks(needs_.clockNeeds);
+  raiseClocks(needs_.clocks);
 }
 
 }  // namespace horalix

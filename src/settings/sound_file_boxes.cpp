@@ -1,7 +1,6 @@
 #include "settings/sound_file_boxes.h"
 
 #include "services/file_import.h"
-#include "settings/settings_needs.h"
 
 namespace horalix {
 
@@ -11,11 +10,11 @@ bool isSoundFileBox(int Index) { return (Index >= 0 && Index <= 4) || Index == 1
 
 }  // namespace
 
-void Text4_Click(SettingsNeeds& needs, const ControlRow& Text4, int Index) {
+void Text4_Click(platform::Platform& platform, const ControlRow& Text4, int Index) {
   if (!isSoundFileBox(Index)) return;
   platform::Control* box = Text4.find(Index);
   if (box == nullptr) return;
-  if (const auto name = importSoundFile(needs.platform)) box->setText(*name);
+  if (const auto name = importSoundFile(platform)) box->setText(*name);
 }
 
 }  // namespace horalix

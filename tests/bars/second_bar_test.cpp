@@ -67,7 +67,7 @@ TEST_F(SecondBarTest, AReminderBringsTheSecondBarOnTheExtendedScreenWithThePrima
     const int raised = forms.raiseCount("Frm_process_two");
     loop.advance(1000);
     EXPECT_GT(forms.raiseCount("Frm_process_two"), raised);
-    HideProcessBars(app.mainNeeds);
+    HideProcessBars(app.promptBar(), app.secondPromptBar());
   }
 }
 
@@ -81,13 +81,13 @@ TEST_F(SecondBarTest, TheSecondBarFollowsThePrimaryBarsTextAndParksWithIt) {
   loop.advance(100);
   EXPECT_EQ(barTwo.Label1.Caption(), "before");
   EXPECT_GE(barTwo.Left(), screenWidth());
-  HideProcessBars(app.mainNeeds);
+  HideProcessBars(app.promptBar(), app.secondPromptBar());
   // At zero it composes the time over as the primary bar does.
   clock.alarmStage = AlarmStage::Zero;
   barTwo.Timer3.setEnabled(true);
   loop.advance(100);
   EXPECT_EQ(barTwo.Label1.Caption(), "您的发言超时0秒");
-  HideProcessBars(app.mainNeeds);
+  HideProcessBars(app.promptBar(), app.secondPromptBar());
   // At a reminder and in the settings preview, the second bar's own text tick takes the primary
   // bar's caption as it stands; it composes none of its own.
   for (const char* stage : {"1", "7"}) {
@@ -97,11 +97,11 @@ TEST_F(SecondBarTest, TheSecondBarFollowsThePrimaryBarsTextAndParksWithIt) {
     clockShows(59400);
     loop.advance(1000);
     EXPECT_EQ(barTwo.Label1.Caption(), "primary") << stage;
-    HideProcessBars(app.mainNeeds);
+    HideProcessBars(app.promptBar(), app.secondPromptBar());
   }
   // With the primary bar's tick running, its caption is passed on at every tick; after the
   // display time both park, the second one over the extended screen.
-  HideProcessBars(app.mainNeeds);
+  HideProcessBars(app.promptBar(), app.secondPromptBar());
   askForBoth("1", 60400);
   clockShows(59400);
   loop.advance(1000);
@@ -111,7 +111,7 @@ TEST_F(SecondBarTest, TheSecondBarFollowsThePrimaryBarsTextAndParksWithIt) {
   EXPECT_EQ(barTwo.Top(), -barTwo.Height() - 5000);
   EXPECT_EQ(barTwo.Left(), screenWidth() + (screenWidth() - barTwo.Width()) / 2);
   askForBoth("1", 60400);
-  HideProcessBars(app.mainNeeds);
+  HideProcessBars(app.promptBar(), app.secondPromptBar());
   EXPECT_EQ(barTwo.Top(), -barTwo.Height() - 2000);
   EXPECT_EQ(barTwo.Left(), screenWidth() + (screenWidth() - barTwo.Width()) / 2);
   EXPECT_FALSE(barTwo.Timer4.Enabled());
@@ -140,7 +140,7 @@ TEST_F(SecondBarTest, TheStoredPlaceIsBroughtOntoTheExtendedScreen) {
     askForBoth("2", 30400);
     EXPECT_EQ(barTwo.Left(), c.expectedLeft);
     EXPECT_EQ(barTwo.Top(), c.expectedTop);
-    HideProcessBars(app.mainNeeds);
+    HideProcessBars(app.promptBar(), app.secondPromptBar());
   }
   // A screen without height leaves the stored top as it is.
   storeSecondPosition(w + 700, 3 * h);
@@ -169,7 +169,7 @@ TEST_F(SecondBarTest, ADragKeepsTheSecondBarRightOfThePrimaryScreenAndIsStored) 
               std::to_string(left));
     EXPECT_EQ(programValues(app.platform).readInt32("processtwo_left"), left);
     EXPECT_EQ(programValues(app.platform).readInt32("processtwo_top"), 1200);
-    HideProcessBars(app.mainNeeds);
+    HideProcessBars(app.promptBar(), app.secondPromptBar());
   }
 }
 

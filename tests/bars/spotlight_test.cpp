@@ -67,10 +67,10 @@ TEST_F(SpotlightToggleTest, MenuItemsSwitchTheEffectsAndOneClosesTheOther) {
         chooseArea();
         break;
       case FollowKey:
-        spotlightHotKey(app.barsNeeds, 0);
+        spotlightHotKey(app.spotlights, 0);
         break;
       case AreaKey:
-        spotlightHotKey(app.barsNeeds, 1);
+        spotlightHotKey(app.spotlights, 1);
         break;
       case Settings:
         main.menu_two_Click(2);
@@ -86,7 +86,7 @@ TEST_F(SpotlightToggleTest, EndingTheDarkLayerWhileTheVeilIsUpTakesTheVeilWithIt
   chooseArea();
   loop.advance(30);
   ASSERT_TRUE(veil.loaded() && veil.Visible()) << "the veil takes over after 30 ms";
-  spotlightHotKey(app.barsNeeds, 1);
+  spotlightHotKey(app.spotlights, 1);
   EXPECT_FALSE(veil.loaded()) << "a veil left behind would take every mouse click";
   EXPECT_FALSE(layer.loaded());
   chooseArea();

@@ -231,7 +231,7 @@ TEST_F(RunStartRulesTest, TheStartSoundPlaysOnlyWhileArmed) {
 TEST_F(RunStartRulesTest, ClocksHiddenFromTheTrayMenuCountUnseen) {
   installFile("TimeData.db", "[clocksite]\r\nclockleft=1000\r\nclocktop=2000\r\n");
   main.menu_two(1).setCaption("隐藏        Ctrl+F4");
-  ShowHideClock(app.clockNeeds);
+  ShowHideClock(app.clocks);
   boundRun();
   loop.advance(1000);
   EXPECT_TRUE(clock.Timer1.Enabled());

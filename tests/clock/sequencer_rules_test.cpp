@@ -61,7 +61,7 @@ TEST_F(SequencerRulesTest, WhileACountUpRunsTheHideWhileIdleOptionShowsTheClock)
     clock.Timer2.setEnabled(false);
     clock.Timer1.setEnabled(false);
     clock.Timer4.setEnabled(countingUp);
-    RestoreClocks(app.clockNeeds);
+    RestoreClocks(app.clocks);
     EXPECT_EQ(clock.Top() >= 0, countingUp) << (countingUp ? "counting up" : "idle");
   }
 }

@@ -105,29 +105,29 @@ TEST_F(WindowTest, TheExtendedScreenCommandMovesAShownCountdownAndBack) {
   startWith(section(1, "0:05:00", "11111"));
   setSecondScreen(true);
   platform::MenuItem& item = main.hd_time_show();
-  hd_time_show_Click(
-      app.interactionNeeds);  // no countdown set up yet (no preset duration): only clears the check
+  // No countdown set up yet (no preset duration): only clears the check.
+  main.interactionScreenCommand();
   EXPECT_FALSE(item.Checked());
   choose(0);
   loop.advance(3000);
   const int top = interaction.Top();
-  hd_time_show_Click(app.interactionNeeds);
+  main.interactionScreenCommand();
   EXPECT_TRUE(item.Checked());
   EXPECT_NEAR(interaction.Left(), centredLeft(true), 1);
   EXPECT_EQ(interaction.Top(), top);
   interaction.setTop(top + 300);
-  hd_time_show_Click(app.interactionNeeds);
+  main.interactionScreenCommand();
   EXPECT_FALSE(item.Checked());
   EXPECT_NEAR(interaction.Left(), centredLeft(false), 1);
   EXPECT_EQ(interaction.Top(), top + 300);
   // A start with the check set centres on the extended screen.
-  hd_time_show_Click(app.interactionNeeds);
+  main.interactionScreenCommand();
   popupCommand(2);
   choose(0);
   EXPECT_NEAR(interaction.Left(), centredLeft(true), 1);
   // Without a second screen the item goes and the countdown comes back to the primary screen.
   setSecondScreen(false);
-  hd_time_show_Click(app.interactionNeeds);
+  main.interactionScreenCommand();
   EXPECT_FALSE(item.Visible());
   EXPECT_NEAR(interaction.Left(), centredLeft(false), 1);
 }

@@ -53,7 +53,7 @@ TEST_F(ClockPlacementTest, RestoreFollowsTheShowChoiceTheHideOptionAndTheCount) 
     main.menu_two(1).setCaption(c.caption);
     app.run.clocksHidden = std::string(c.caption).starts_with("显示");
     setOption(app.settings.checkvalue, CheckFlag::HideWhenIdle, c.hideWhileIdle);
-    RestoreClocks(app.clockNeeds);
+    RestoreClocks(app.clocks);
     if (c.shown) {
       EXPECT_EQ(clock.Left(), 1000);
       EXPECT_EQ(clock.Top(), 2000);
@@ -92,7 +92,7 @@ TEST_F(ClockPlacementTest, ShowPullsTheClockInsideTheScreen) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.saved);
     savePositions(c.saved + "\r\n");
-    ShowClocks(app.clockNeeds);
+    ShowClocks(app.clocks);
     EXPECT_EQ(clock.Left(), c.left);
     EXPECT_EQ(clock.Top(), c.top);
   }
@@ -102,7 +102,7 @@ TEST_F(ClockPlacementTest, AWholeBackPictureCountsAsTheClocksWidth) {
   savePositions("clockleft=30000\r\nclocktop=100\r\n");
   app.run.BackPictureOn = true;
   clock.setWidth(4000);
-  ShowClocks(app.clockNeeds);
+  ShowClocks(app.clocks);
   EXPECT_EQ(clock.Left(), kScreenWidth - 4000 - 100);
 }
 
@@ -110,7 +110,7 @@ TEST_F(ClockPlacementTest, AnUnsetPositionSendsBothReadsToTheRegistry) {
   savePositions("clockleft=-100\r\nclocktop=2000\r\n");
   programValues(app.platform).writeNumber("clockleft", 500);
   programValues(app.platform).writeNumber("clocktop", 600);
-  ShowClocks(app.clockNeeds);
+  ShowClocks(app.clocks);
   EXPECT_EQ(clock.Left(), 500);
   EXPECT_EQ(clock.Top(), 600) << "the valid INI top is not taken";
 }
@@ -132,12 +132,12 @@ TEST_F(ClockPlacementTest, TheMirrorGoesToTheExtendedScreenRightOfThePrimaryOne)
     savePositions("clockleft=1000\r\nclocktop=2000\r\nclocklefttwo=" + std::to_string(c.savedLeft) +
                   "\r\nclocktoptwo=" + std::to_string(c.savedTop) + "\r\n");
     mirror.Timer2.setEnabled(false);
-    ShowClocks(app.clockNeeds);
+    ShowClocks(app.clocks);
     EXPECT_EQ(mirror.Left(), c.left);
     EXPECT_EQ(mirror.Top(), c.top);
     EXPECT_TRUE(mirror.Timer2.Enabled());
   }
-  HideClocks(app.clockNeeds);
+  HideClocks(app.clocks);
   EXPECT_TRUE(parked(mirror));
   EXPECT_EQ(mirror.sequencerStep, ClockWindow::SequencerStep::Settle);
 }
@@ -146,7 +146,7 @@ TEST_F(ClockPlacementTest, AShowDuringTheSequencersWorkMovesTheClockButDoesNotRe
   savePositions("clockleft=1000\r\nclocktop=2000\r\n");
   clock.Timer2.setEnabled(true);
   clock.faceShown = false;
-  ShowClocks(app.clockNeeds);
+  ShowClocks(app.clocks);
   EXPECT_EQ(clock.Left(), 1000);
   EXPECT_EQ(clock.sequencerStep, ClockWindow::SequencerStep::Idle);
   EXPECT_TRUE(clock.faceShown);
@@ -156,10 +156,10 @@ TEST_F(ClockPlacementTest, AShowDuringTheSequencersWorkMovesTheClockButDoesNotRe
 TEST_F(ClockPlacementTest, ShowHideSwapsTheCaptionsPrefixAndKeepsTheRest) {
   savePositions("clockleft=1000\r\nclocktop=2000\r\n");
   main.menu_two(1).setCaption("隐藏        Ctrl+F4");
-  ShowHideClock(app.clockNeeds);
+  ShowHideClock(app.clocks);
   EXPECT_EQ(main.menu_two(1).Caption(), "显示        Ctrl+F4");
   EXPECT_TRUE(parked(clock));
-  ShowHideClock(app.clockNeeds);
+  ShowHideClock(app.clocks);
   EXPECT_EQ(main.menu_two(1).Caption(), "隐藏        Ctrl+F4");
   EXPECT_EQ(clock.Left(), 1000);
 }

@@ -163,7 +163,7 @@ TEST_F(EndOfRunTest, HidingTheInteractionParksItAndStopsItsCount) {
   window.move(2000, 1000, 3600, 1800);
   window.Timer1.setEnabled(true);
   window.Timer2.setEnabled(true);
-  HideInteraction(app.mainNeeds);
+  HideInteraction(app.interactionWindow());
   EXPECT_EQ(window.Top(), -50000);
   EXPECT_EQ(window.Left(), -3600 - 60000);
   EXPECT_FALSE(window.Timer1.Enabled());
@@ -174,19 +174,19 @@ TEST_F(EndOfRunTest, EscGoesOnlyToASlideShowThatCameToTheForeground) {
   start();
   const auto editor = desktop.openWindow("talk.pptx - PowerPoint");
   desktop.setForeground(editor);
-  EndSlideShow(app.mainNeeds.platform);
+  EndSlideShow(app.platform);
   EXPECT_TRUE(desktop.activations().empty()) << "no slide show, nothing activated";
   EXPECT_TRUE(desktop.keys().empty());
 
   const auto show = desktop.openWindow("PowerPoint Slide Show - [talk.pptx]");
   desktop.setForeground(editor);
   desktop.setActivationFails(true);
-  EndSlideShow(app.mainNeeds.platform);
+  EndSlideShow(app.platform);
   EXPECT_EQ(desktop.activations().size(), 5u);
   EXPECT_TRUE(desktop.keys().empty()) << "the editor in front must not get Esc";
 
   desktop.setActivationFails(false);
-  EndSlideShow(app.mainNeeds.platform);
+  EndSlideShow(app.platform);
   ASSERT_EQ(desktop.keys().size(), 5u);
   for (const platform::KeyPress& key : desktop.keys()) {
     EXPECT_EQ(key.virtualKey, kEscape);

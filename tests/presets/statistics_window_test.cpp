@@ -384,7 +384,7 @@ TEST_F(StatisticsWindowTest, CsvThatCannotBeWrittenIsReportedAndNotepadStillOpen
   table.rows.push_back({std::string("序号")});
   table.rows.push_back({std::int32_t{1}});
   installFile("sheet1.csv\\blocked");  // a folder in the file's place
-  export_to_excel(app.presetsNeeds, "sheet1", table);
+  export_to_excel(app.platform, "sheet1", table);
   ASSERT_EQ(messageBoxes.shown().size(), 2u);
   EXPECT_NE(messageBoxes.shown()[1].text.find("sheet1.csv"), std::string::npos);
   EXPECT_EQ(shell.started().size(), 1u);
@@ -498,7 +498,7 @@ TEST_F(StatisticsWindowTest, ATableWithoutRunsIsNotExported) {
   automation.install("Excel.Application");
   platform::AutomationTable headingsOnly;
   headingsOnly.rows.push_back({std::string("序号")});
-  export_to_excel(app.presetsNeeds, "sheet1", headingsOnly);
+  export_to_excel(app.platform, "sheet1", headingsOnly);
   EXPECT_EQ(shownTexts(), (std::vector<std::string>{"没有要导出的数据"}));
   EXPECT_TRUE(automation.calls().empty());
 }

@@ -16,12 +16,12 @@ TEST_F(SoundFileBoxesTest, OnlyTheSoundBoxesOpenTheDialog) {
   const ControlRow boxes(grid, "Text4");
   files.seedFile("D:\\s\\chime.wav", "chime");
   for (int index : {-1, 5, 6, 7, 8, 9, 11, 12}) {
-    Text4_Click(app.settingsNeeds, boxes, index);
+    Text4_Click(app.platform, boxes, index);
     EXPECT_TRUE(dialogs.calls().empty()) << index;
   }
   for (int index : {0, 1, 2, 3, 4, 10}) {
     dialogs.answerFileAfter("D:\\s\\chime.wav", 500);
-    Text4_Click(app.settingsNeeds, boxes, index);
+    Text4_Click(app.platform, boxes, index);
     EXPECT_EQ(grid.control("Text4", index).Text(), "chime.wav") << index;
   }
   EXPECT_EQ(dialogs.calls().size(), 6u);
