@@ -63,7 +63,7 @@ void hd_time_show_Click(InteractionNeeds& needs) {
     window.centreHorizontally(false);
     return;
   }
-  const bool extended = !menu.onExtendedScreen();
+  const bool extended = !needs.run.onExtendedScreen();
   menu.tickExtendedScreen(extended);
   window.centreHorizontally(extended);
 }

@@ -58,6 +58,27 @@ enum class AlarmStage {
   SettingsApplied = 7,  // set by the settings window's apply
 };
 
+// Where the interaction countdown stands: on the primary screen, or centred on the extended
+// screen right of it.
+enum class InteractionScreen { Primary, Extended };
+
+// What the tray menu offers as the run's start, stop and end leave it: each offer is enabled
+// (it can be chosen) and shown. At load everything is offered.
+struct TrayOffers {
+  struct Offer {
+    bool enabled = true;
+    bool shown = true;
+  };
+  Offer start;
+  Offer pause;
+  Offer stop;
+  Offer showHide;
+  Offer settings;
+  Offer presets;
+  // Statistics, help, online help and exit, which a counting run locks together.
+  Offer tools;
+};
+
 struct RunState {
   // Millisecond mark of the start of the running segment, in the unit of the clock method.
   std::int32_t StartTick = 0;
@@ -90,6 +111,20 @@ struct RunState {
   bool clocksHidden = false;
   // The interaction countdown is paused; its menu item offers to start it again.
   bool interactionPaused = false;
+  // What the tray menu offers; the tray menu is open (its popup is up).
+  TrayOffers offers;
+  bool trayMenuOpen = false;
+  // The preset of the presets submenu that was chosen last, by its place in the list (-1: none).
+  int currentPreset = -1;
+  // The spotlights that are on: 0 follow mode, 1 dynamic brightness.
+  std::array<bool, 2> spotlightOn{};
+  // The extended screen is offered to the interaction countdown (one is in use), and where the
+  // countdown goes.
+  bool extendedScreenOffered = true;
+  InteractionScreen interactionScreen = InteractionScreen::Primary;
+  bool onExtendedScreen() const {
+    return extendedScreenOffered && interactionScreen == InteractionScreen::Extended;
+  }
 
   // The run record, the running totals and the run's binding.
   // What a stopped run stores: set duration ("hh:mm:ss"), the milliseconds banked before the
