@@ -47,6 +47,14 @@ enum class OpenWindow {
   InteractionSettings,
 };
 
+// What the count-down does at zero.
+enum class AfterZero {
+  Overtime = 0,    // counts on past zero
+  Stop = 1,        // stops at zero
+  Cycle = 2,       // starts the next round (with an overtime limit, after the overtime)
+  NoRunBound = 5,  // the run lost its binding: it ends
+};
+
 // The reminder stage a clock reached in the running count (compared by number: below Zero is a
 // count before its zero reminder).
 enum class AlarmStage {
@@ -55,6 +63,10 @@ enum class AlarmStage {
   Alarm2 = 2,
   Alarm3 = 3,
   Zero = 4,
+  // Stages that no clock sets; the prompt bar's text tick parks a bar at them once its display
+  // time has run out, as it does at a reminder.
+  Reserved5 = 5,
+  Reserved6 = 6,
   SettingsApplied = 7,  // set by the settings window's apply
 };
 
@@ -85,8 +97,7 @@ struct RunState {
   // Set length of the last run start, in seconds and in milliseconds.
   std::int32_t RunSeconds = 0;
   std::int32_t RunMillis = 0;
-  // What the count-down does at zero: 0 overtime, 1 stop, 2 cycle, 5 no run bound.
-  std::int16_t AfterZeroAction = 0;
+  AfterZero AfterZeroAction = AfterZero::Overtime;
   std::int32_t BlinkCount = 0;
   std::int32_t BlinkHold = 0;
   // Put before the count text in overtime: "", "-" or "超时".
