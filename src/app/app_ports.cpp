@@ -30,11 +30,7 @@ void AppPorts::stopRun() { StopTiming(app_.mainNeeds); }
 
 void AppPorts::runStarted(bool counting) { app_.mainWindow().offerRunItems(counting); }
 
-bool AppPorts::startOffered() { return app_.mainWindow().startOffered(); }
-
 void AppPorts::showClocksHidden(bool hidden) { app_.mainWindow().showClocksHidden(hidden); }
-
-bool AppPorts::menuOpen() { return app_.mainWindow().menuOpen(); }
 
 void AppPorts::popUp(platform::Form& over, std::optional<platform::PixelPoint> at) {
   app_.mainWindow().popUpMenu(over, at);
@@ -76,8 +72,6 @@ void AppPorts::showPreset(int index, bool visible, const std::string& caption) {
 
 void AppPorts::showPaused(bool paused) { app_.mainWindow().showInteractionPaused(paused); }
 
-bool AppPorts::onExtendedScreen() { return app_.mainWindow().interactionOnExtendedScreen(); }
-
 void AppPorts::popUp() { app_.mainWindow().popUpInteractionMenu(); }
 
 void AppPorts::tickExtendedScreen(bool ticked) {
@@ -89,10 +83,6 @@ void AppPorts::offerExtendedScreen(bool offered) {
 }
 
 // The spotlight items are numbered in the order of the enumeration.
-bool AppPorts::checked(Spotlight spotlight) {
-  return app_.mainWindow().spotlightTicked(static_cast<int>(spotlight));
-}
-
 void AppPorts::setChecked(Spotlight spotlight, bool checked) {
   app_.mainWindow().setSpotlightTicked(static_cast<int>(spotlight), checked);
 }

@@ -32,9 +32,7 @@ class AppPorts final : public RunControl,
   void stopRun() override;
 
   void runStarted(bool counting) override;
-  bool startOffered() override;
   void showClocksHidden(bool hidden) override;
-  bool menuOpen() override;
   void popUp(platform::Form& over, std::optional<platform::PixelPoint> at) override;
 
   void open(ToolWindow window) override;
@@ -43,12 +41,10 @@ class AppPorts final : public RunControl,
   std::string presetCaption(int index) override;
   void showPreset(int index, bool visible, const std::string& caption) override;
   void showPaused(bool paused) override;
-  bool onExtendedScreen() override;
   void popUp() override;
   void offerExtendedScreen(bool offered) override;
   void tickExtendedScreen(bool ticked) override;
 
-  bool checked(Spotlight spotlight) override;
   void setChecked(Spotlight spotlight, bool checked) override;
 
   void redrawText(int fontSize) override;

@@ -13,6 +13,7 @@
 
 #include "bars/bar_position.h"
 #include "platform/forms.h"
+#include "services/run_state_record.h"
 
 namespace horalix {
 
@@ -127,7 +128,7 @@ class PromptBar : public platform::Form {
   BarsNeeds& needs_;
   BarRole role_;
   BarLook look_;
-  std::int16_t barStage_ = 0;
+  AlarmStage barStage_ = AlarmStage::None;
   std::int16_t displayCounter_ = 0;
   std::int16_t keepOnTopCount_ = 0;
   double barTime_ = 0;  // the time to show, as a time of day

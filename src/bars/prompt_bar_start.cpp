@@ -24,19 +24,19 @@ void PromptBar::startTick() {
   // No hold-off: the keep-on-top run takes effect at once.
   needs_.run.holdOff = 0;
   loadLook();
-  step([&] { barStage_ = static_cast<std::int16_t>(needs_.clockDisplay.alarmStage()); });
+  step([&] { barStage_ = needs_.clockDisplay.alarmStage(); });
 
   displayCounter_ = settings.tellShowtime;
   std::int32_t seconds = 0;
   switch (barStage_) {
-    case 1:
-    case 7:
+    case AlarmStage::Alarm1:
+    case AlarmStage::SettingsApplied:
       seconds = settings.Time_one;
       break;
-    case 2:
+    case AlarmStage::Alarm2:
       seconds = settings.Time_two;
       break;
-    case 3:
+    case AlarmStage::Alarm3:
       seconds = settings.Time_three;
       // The third reminder may keep the bar on screen until zero. A span beyond the counter's
       // range fails this step alone and the bar keeps its display time.
@@ -46,7 +46,7 @@ void PromptBar::startTick() {
         step([&] { displayCounter_ = CInt(settings.Time_three); });
       }
       break;
-    case 4:
+    case AlarmStage::Zero:
       break;
     default:
       displayCounter_ = 0;
@@ -55,19 +55,20 @@ void PromptBar::startTick() {
   step([&] { timeText_ = barTimeText(std::int64_t{seconds} * 1000, barTime_); });
 
   switch (barStage_) {
-    case 1:
-    case 2:
-    case 3:
-    case 7:
-    case 4:
+    case AlarmStage::Alarm1:
+    case AlarmStage::Alarm2:
+    case AlarmStage::Alarm3:
+    case AlarmStage::SettingsApplied:
+    case AlarmStage::Zero:
       step([&] {
-        if (role_.extended && barStage_ != 4) {
+        if (role_.extended && barStage_ != AlarmStage::Zero) {
           // The extended screen's bar shows the primary bar's text.
           setText(needs_.promptBar.text());
-        } else if (barStage_ == 4 && Len(settings.tellShowtext) >= 1) {
+        } else if (barStage_ == AlarmStage::Zero && Len(settings.tellShowtext) >= 1) {
           setText(settings.tellShowtext);
         } else {
-          setText(settings.tellprocesstext + (barStage_ == 4 ? "超时" : "还剩") + timeText_);
+          setText(settings.tellprocesstext + (barStage_ == AlarmStage::Zero ? "超时" : "还剩") +
+                  timeText_);
         }
       });
       Form_Resize();

@@ -60,14 +60,14 @@ void PromptBar::textTick() {
   step([&] {
     if (PromptBar* two = partner()) two->resumeTextUpdate();
   });
-  step([&] { barStage_ = static_cast<std::int16_t>(needs_.clockDisplay.alarmStage()); });
+  step([&] { barStage_ = needs_.clockDisplay.alarmStage(); });
 
   if (displayCounter_ > 0) {
     displayCounter_ = static_cast<std::int16_t>(displayCounter_ - 1);
     switch (barStage_) {
-      case 1:
-      case 2:
-      case 3:
+      case AlarmStage::Alarm1:
+      case AlarmStage::Alarm2:
+      case AlarmStage::Alarm3:
         step([&] {
           if (role_.extended) {
             // The extended screen's bar shows the primary bar's text.
@@ -83,9 +83,9 @@ void PromptBar::textTick() {
           if (needs_.run.shownMillis < 1000) displayCounter_ = 0;
         });
         break;
-      case 4:
+      case AlarmStage::Zero:
         break;
-      case 7:
+      case AlarmStage::SettingsApplied:
         if (role_.extended) step([&] { setText(needs_.promptBar.text()); });
         Form_Resize();
         break;
@@ -101,14 +101,14 @@ void PromptBar::textTick() {
   }
 
   switch (barStage_) {
-    case 1:
-    case 2:
-    case 3:
-    case 5:
-    case 6:
+    case AlarmStage::Alarm1:
+    case AlarmStage::Alarm2:
+    case AlarmStage::Alarm3:
+    case AlarmStage::Reserved5:
+    case AlarmStage::Reserved6:
       if (displayCounter_ < 1) parkFromTick();
       break;
-    case 4:
+    case AlarmStage::Zero:
       step([&] {
         timeText_ = barTimeText(ms, barTime_);
         setText(Len(settings.tellShowtext) >= 1 ? settings.tellShowtext
@@ -126,7 +126,7 @@ void PromptBar::textTick() {
         }
       }
       break;
-    case 7:
+    case AlarmStage::SettingsApplied:
       // The preview runs down twice as fast while the counter is positive, then ends by letting
       // the document watch run again.
       displayCounter_ = static_cast<std::int16_t>(displayCounter_ - 1);

@@ -13,7 +13,7 @@ constexpr int kFollow = 0;
 constexpr int kArea = 1;
 
 void toggleFollow(const Spotlights& needs) {
-  if (needs.spotlightMenu.checked(Spotlight::Follow)) {
+  if (needs.run.spotlightOn[kFollow]) {
     needs.run.openToolWindow = OpenWindow::None;
     needs.spotlightMenu.setChecked(Spotlight::Follow, false);
     needs.followSpotlight.Unload();
@@ -47,7 +47,7 @@ void MouseLight_Click(const Spotlights& needs, int Index) {
     toggleFollow(needs);
   } else if (Index == kArea) {
     needs.runControl.closeToolWindow();
-    if (needs.spotlightMenu.checked(Spotlight::Area)) {
+    if (needs.run.spotlightOn[kArea]) {
       closeArea(needs);
     } else {
       openArea(needs);
@@ -59,7 +59,7 @@ void spotlightHotKey(const Spotlights& needs, int Index) {
   if (Index == kFollow) {
     toggleFollow(needs);
   } else if (Index == kArea) {
-    if (needs.spotlightMenu.checked(Spotlight::Area)) {
+    if (needs.run.spotlightOn[kArea]) {
       closeArea(needs);
     } else {
       needs.runControl.closeToolWindow();

@@ -109,7 +109,7 @@ void FloatingClock::dropAt(float X, float Y) {
 
 void FloatingClock::Image1_Click() {
   // The Start item is available exactly while no run is going.
-  if (needs_.runMenus.startOffered()) {
+  if (needs_.run.offers.start.enabled) {
     needs_.runControl.startRun();
   } else {
     needs_.runControl.stopRun();

@@ -174,14 +174,14 @@ void ClockWindow::takeRunValues() {
   const SettingsBlock& settings = needs_.settings;
   attempt(needs_.platform.log, where("Timer5").c_str(),
           [&] { captureScreenSize(needs_.platform, needs_.run); });
-  std::int16_t afterZero = 0;
-  if (flagMet(settings.optvalue, OptFlag::AfterZeroStop)) afterZero = 1;
+  AfterZero afterZero = AfterZero::Overtime;
+  if (flagMet(settings.optvalue, OptFlag::AfterZeroStop)) afterZero = AfterZero::Stop;
   // With automatic timing the cycle is never chosen here.
   if (met([&] {
         return CInt(optionChar(settings.optvalue, OptFlag::AfterZeroCycle)) == 1 &&
                !ReadAImode(needs_.platform, needs_.settings);
       })) {
-    afterZero = 2;
+    afterZero = AfterZero::Cycle;
   }
   needs_.run.AfterZeroAction = afterZero;
   takeSegmentStart();

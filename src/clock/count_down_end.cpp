@@ -136,13 +136,13 @@ void FloatingClock::endCountDown() {
   takeSegmentStart();
 
   switch (needs_.run.AfterZeroAction) {
-    case 0:
+    case AfterZero::Overtime:
       startOvertime(needs_, *this);
       break;
-    case 1:
+    case AfterZero::Stop:
       stopRun(needs_, *this);
       break;
-    case 2: {
+    case AfterZero::Cycle: {
       const std::string& c = needs_.settings.checkvalue;
       if (needs_.settings.time_end > 0 && optionOn(c, CheckFlag::TimedDuration) &&
           optionOn(c, CheckFlag::OvertimeLimit)) {

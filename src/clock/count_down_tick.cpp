@@ -43,7 +43,7 @@ void ClockWindow::Timer1_Timer() {
   }
   if (!runBound(needs_.run)) {
     r = 0;
-    needs_.run.AfterZeroAction = 5;
+    needs_.run.AfterZeroAction = AfterZero::NoRunBound;
   }
   if (Int(r / 1000.0) <= 0) {
     endCountDown();

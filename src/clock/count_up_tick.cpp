@@ -35,7 +35,7 @@ void finishOvertime(ClockNeeds& needs, FloatingClock& clock) {
   auto attempt = [&needs](auto&& statement) {
     horalix::attempt(needs.platform.log, kWhere, statement);
   };
-  const bool cycling = needs.run.AfterZeroAction == 2;
+  const bool cycling = needs.run.AfterZeroAction == AfterZero::Cycle;
   clock.countUpEverySecond();
   stopCountUp(needs, clock);
   attempt([&] { needs.runControl.hideInteraction(); });
@@ -68,8 +68,8 @@ void finishOvertime(ClockNeeds& needs, FloatingClock& clock) {
 // 0) and the elapsed whole seconds have come to the span. The first tick at or past it ends
 // the overtime, also when no tick fell in the span's own second.
 bool ClockWindow::overtimeOver(std::int32_t elapsed) {
-  const std::int16_t action = needs_.run.AfterZeroAction;
-  if (action != 0 && action != 2) return false;
+  const AfterZero action = needs_.run.AfterZeroAction;
+  if (action != AfterZero::Overtime && action != AfterZero::Cycle) return false;
   const std::string& c = needs_.settings.checkvalue;
   const std::int32_t span = needs_.settings.time_end;
   return optionOn(c, CheckFlag::TimedDuration) && optionOn(c, CheckFlag::OvertimeLimit) &&

@@ -39,7 +39,7 @@ void FloatingClock::Timer7_Timer() {
       Image1.setBackColor(Picture2.BackColor());
       Image1.move(0, 0, side, side);
       Image1.setVisible(true);
-      const platform::Control& picture = Image2(needs_.runMenus.startOffered() ? 0 : 1);
+      const platform::Control& picture = Image2(needs_.run.offers.start.enabled ? 0 : 1);
       Image1.setPicture(picture.Picture(), picture.pictureWidthPx(), picture.pictureHeightPx());
     }
     needs_.run.holdOff = 150;
@@ -48,7 +48,7 @@ void FloatingClock::Timer7_Timer() {
   Image1.setVisible(false);
   Timer7.setEnabled(false);
   // The re-topping waits while the tray menu is up.
-  needs_.run.holdOff = needs_.runMenus.menuOpen() ? 100 : 0;
+  needs_.run.holdOff = needs_.run.trayMenuOpen ? 100 : 0;
   SetTopmost(needs_.run, *this);
 }
 

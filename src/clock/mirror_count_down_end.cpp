@@ -47,17 +47,17 @@ void MirrorClock::endCountDown() {
   };
 
   switch (needs_.run.AfterZeroAction) {
-    case 0:
+    case AfterZero::Overtime:
       // The prompt bar at zero does not ask for the zero reminder itself here.
       zeroReminder(on(CheckFlag::TimedDuration) && on(CheckFlag::BarOvertime));
       Timer1.setEnabled(false);
       Timer4.setEnabled(true);
       attempt([&] { applyOvertimeStyle(false); });
       break;
-    case 1:
+    case AfterZero::Stop:
       stop();
       break;
-    case 2:
+    case AfterZero::Cycle:
       if (needs_.settings.time_end > 0 && on(CheckFlag::TimedDuration) &&
           on(CheckFlag::OvertimeLimit)) {
         zeroReminder(on(CheckFlag::BarOvertime));

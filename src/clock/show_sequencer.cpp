@@ -115,6 +115,8 @@ void FloatingClock::handOverToBlink() {
     case AlarmStage::Zero:
       armSpan(4, needs_.settings.time_end, false);
       break;
+    case AlarmStage::Reserved5:
+    case AlarmStage::Reserved6:
     case AlarmStage::SettingsApplied:
       break;
   }

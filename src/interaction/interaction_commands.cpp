@@ -49,7 +49,7 @@ void Frmhudong_Click(InteractionWindow& window, std::int16_t Index) {
   if (Index == 2) window.closeCountdown();
 }
 
-void hd_time_show_Click(platform::Platform& platform, InteractionMenu& menu,
+void hd_time_show_Click(platform::Platform& platform, const RunState& run, InteractionMenu& menu,
                         InteractionWindow& window) {
   if (!window.showsCountdown()) {
     menu.tickExtendedScreen(false);
@@ -61,7 +61,7 @@ void hd_time_show_Click(platform::Platform& platform, InteractionMenu& menu,
     window.centreHorizontally(false);
     return;
   }
-  const bool extended = !menu.onExtendedScreen();
+  const bool extended = !run.onExtendedScreen();
   menu.tickExtendedScreen(extended);
   window.centreHorizontally(extended);
 }

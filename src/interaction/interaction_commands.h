@@ -23,7 +23,7 @@ void hd_time_one_Click(platform::Platform& platform, InteractionMenu& menu,
 void Frmhudong_Click(InteractionWindow& window, std::int16_t Index);
 
 // "扩展屏显示": moves a shown countdown between the primary and the extended screen.
-void hd_time_show_Click(platform::Platform& platform, InteractionMenu& menu,
+void hd_time_show_Click(platform::Platform& platform, const RunState& run, InteractionMenu& menu,
                         InteractionWindow& window);
 
 // "互动设置": closes the countdown and opens the interaction settings window in place of the

@@ -122,7 +122,7 @@ void InteractionWindow::ShowStatue(const std::string& text, int size) {
 
 void InteractionWindow::placeCentred() {
   setTop(CLng((screenHeightTwips() - Height()) / 2.0));
-  centreHorizontally(needs_.interactionMenu.onExtendedScreen());
+  centreHorizontally(needs_.run.onExtendedScreen());
 }
 
 // The extended screen is taken to lie right of the primary screen, with its width.

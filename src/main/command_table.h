@@ -1,8 +1,8 @@
 // Every command a presenter gives from the tray menu, the interaction window's popup and the
 // hot keys, as one table: the menu item that shows it (design name, index, caption, parent),
 // the hot key that runs it and its action. The menus are built from the table, and a hot key or
-// a menu click finds its command here. An item's enabled, visible and checked states live on
-// the menu item (they are run state that other windows read and set).
+// a menu click finds its command here. An item's enabled, visible and checked states and the
+// captions that name a state are painted from the run state (main/menu_painting.cpp).
 #pragma once
 
 #include <span>

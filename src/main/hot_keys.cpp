@@ -42,9 +42,8 @@ void MainWindow::Hotkey_set() {
       const std::string text =
           Trim(readProgramIni(needs_.platform, "Hotkey", std::string(command->hotKeyName), ""));
       // The caption keeps its name, with the state word it shows now, and the key after it.
-      platform::MenuItem& item = commandItem(*this, command->id);
-      item.setCaption(horalix::Left(item.Caption(), Len(command->caption)) + kBeforeKey +
-                      (text == "无" ? "" : text));
+      hotKeyTexts_.at(static_cast<std::size_t>(id)) = kBeforeKey + (text == "无" ? "" : text);
+      paintMenus();
       const std::uint32_t virtualKey = HotkeyKeyCode(text);
       if (virtualKey == 0) return;
       if (keys.registerKey(*this, id, HotkeyModifiers(text), static_cast<int>(virtualKey))) return;

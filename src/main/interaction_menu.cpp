@@ -43,23 +43,25 @@ void MainWindow::showInteractionPreset(int index, bool visible, const std::strin
 
 // The pause item is the second of the countdown's own menu.
 void MainWindow::showInteractionPaused(bool paused) {
-  menuItem("Frmhudong", 1).setCaption(paused ? "开始计时" : "暂停计时");
+  needs_.run.interactionPaused = paused;
+  paintMenus();
 }
 
-bool MainWindow::interactionOnExtendedScreen() {
-  const platform::MenuItem& extended = hd_time_show();
-  return extended.Visible() && extended.Checked();
+void MainWindow::tickInteractionExtendedScreen(bool ticked) {
+  needs_.run.interactionScreen = ticked ? InteractionScreen::Extended : InteractionScreen::Primary;
+  paintMenus();
 }
-
-void MainWindow::tickInteractionExtendedScreen(bool ticked) { hd_time_show().setChecked(ticked); }
 
 void MainWindow::offerInteractionExtendedScreen(bool offered) {
-  platform::MenuItem* extended = findMenu("hd_time_show");
-  if (extended == nullptr) return;
-  if (!offered) extended->setChecked(false);
-  extended->setVisible(offered);
+  if (findMenu("hd_time_show") == nullptr) return;
+  if (!offered) needs_.run.interactionScreen = InteractionScreen::Primary;
+  needs_.run.extendedScreenOffered = offered;
+  paintMenus();
 }
 
-void MainWindow::popUpInteractionMenu() { needs_.platform.tray.popup(*this, ppt_hudong); }
+void MainWindow::popUpInteractionMenu() {
+  paintMenus();
+  needs_.platform.tray.popup(*this, ppt_hudong);
+}
 
 }  // namespace horalix

@@ -1,8 +1,7 @@
 // The hidden main window: it carries the tray icon, the tray menu and the run state.
 //
-// The window never shows itself: it sits far off every screen. Its hidden labels,
-// its watch timers and the captions and states of its menu items are the run state that every
-// other window reads and writes (see run_state.cpp for what each cell holds).
+// The window never shows itself: it sits far off every screen. Its menus show the run state
+// (services/run_state_record.h); they are painted from it and never read back.
 #pragma once
 
 #include <array>
@@ -11,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "main/command_table.h"
 #include "platform/forms.h"
 #include "platform/tray.h"
 
@@ -70,12 +70,11 @@ class MainWindow : public platform::Form {
 
   // ---- The run items of the tray menu ----
 
-  // A manual run can start: the start item is enabled.
-  bool startOffered();
-  // A run can be stopped: the stop item is enabled.
-  bool stopOffered();
-  // Whether the start item is shown at all (it is hidden with automatic timing).
-  bool startShown();
+  // Writes every menu item that shows state from the run state.
+  void paintMenus();
+  // The caption of a command's item: its name, or for pause and show/hide the state it offers,
+  // then the hot key that runs it.
+  std::string commandCaption(CommandId id) const;
   // The items at a run start: `counting` when a run is bound and timing is switched on; otherwise
   // the run start only prepares the clock (as at launch) and the items are those of an idle
   // clock.
@@ -89,12 +88,8 @@ class MainWindow : public platform::Form {
   // The items at the end of a run: start offered unless timing is automatic, pause and stop not,
   // and the items the run locked released.
   void showRunEnded();
-  // The pause item offers the other state: "继续" while paused, "暂停" while running.
-  void showRunPaused(bool paused);
   // The show/hide item offers the other state: "显示" while the clocks are hidden.
   void showClocksHidden(bool hidden);
-  // Whether the tray menu is open.
-  bool menuOpen();
   // Opens the tray menu over `over`, at `at` or where the mouse is.
   void popUpMenu(platform::Form& over, std::optional<platform::PixelPoint> at);
 
@@ -105,8 +100,7 @@ class MainWindow : public platform::Form {
   void showInteractionPreset(int index, bool visible, const std::string& caption);
   // The countdown's own menu offers "开始计时" while paused, "暂停计时" while counting.
   void showInteractionPaused(bool paused);
-  // The interaction item "扩展屏显示": shown and ticked.
-  bool interactionOnExtendedScreen();
+  // The interaction item "扩展屏显示": ticked while the countdown goes on the extended screen.
   void tickInteractionExtendedScreen(bool ticked);
   // Shows the item or hides it; a hidden one is unticked.
   void offerInteractionExtendedScreen(bool offered);
@@ -115,7 +109,6 @@ class MainWindow : public platform::Form {
 
   // ---- The spotlight items (0 follow mode, 1 dynamic brightness) ----
 
-  bool spotlightTicked(int index);
   void setSpotlightTicked(int index, bool ticked);
 
   // The items of the three arrays run their commands of the command table.
@@ -204,6 +197,8 @@ class MainWindow : public platform::Form {
   // The names of the presets submenu's items, in their order: what choosing an item applies.
   // Its first item shows the placeholder "^" while no preset is listed.
   std::vector<std::string> presetNames_{"^"};
+  // What each hot key (by id, 1 to 6) shows after its command's caption: blanks and the key.
+  std::array<std::string, 7> hotKeyTexts_;
   // The captions of the five interaction preset items, as they were last given.
   std::array<std::string, 5> interactionPresetCaptions_;
 };

@@ -27,10 +27,13 @@ void MainWindow::change_clock_menu() {
   attempt(needs_.platform.log, "Hotkey_set", [&] { Hotkey_set(); });
 }
 
+// The first item stays, with its tick; the others go, and a preset chosen among them is no
+// longer the current one.
 void MainWindow::ClearOftenMenu() {
   platform::MenuItem& presets = menu_two(3);
   while (presets.children().size() > 1) presets.removeChild(*presets.children().back());
   presetNames_.resize(1);
+  if (needs_.run.currentPreset > 0) needs_.run.currentPreset = -1;
 }
 
 // The item stays hidden when the file is missing or the list cannot be read; no message. The
@@ -38,15 +41,14 @@ void MainWindow::ClearOftenMenu() {
 // the rebuild. A preset that is itself named "^" counts as none.
 void MainWindow::LoadOftenMenu() {
   platform::MenuItem& presets = menu_two(3);
-  presets.setEnabled(false);
-  presets.setVisible(false);
+  needs_.run.offers.presets = {false, false};
+  paintMenus();
   menu_often(0).setCaption("^");
   presetNames_ = {"^"};
   presetsListed = false;
   const auto names = officeDataOf(needs_.platform).menuPresetNames();
   if (!names || names->empty()) return;
-  presets.setEnabled(true);
-  presets.setVisible(true);
+  needs_.run.offers.presets = {true, true};
   presetsListed = names->front() != "^";
   presetNames_ = *names;
   for (std::size_t i = 0; i < names->size(); ++i) {
@@ -56,17 +58,19 @@ void MainWindow::LoadOftenMenu() {
     item.setVisible(true);
     item.Click = [this, index] { menu_often_Click(index); };
   }
+  paintMenus();
 }
 
-int MainWindow::oftenCount() { return static_cast<int>(menu_two(3).children().size()); }
+int MainWindow::oftenCount() { return static_cast<int>(presetNames_.size()); }
 
 void MainWindow::oftenclockstart(std::int16_t Index) {
-  if (!menu_two(3).Enabled() || Index < 0 || Index >= oftenCount()) return;
+  if (!needs_.run.offers.presets.enabled || Index < 0 || Index >= oftenCount()) return;
   menu_often_Click(Index);
 }
 
 void MainWindow::menu_often_Click(int Index) {
-  for (int i = 0; i < oftenCount(); ++i) menu_often(i).setChecked(i == Index);
+  needs_.run.currentPreset = Index;
+  paintMenus();
 
   PresetDatabase database = officeDataOf(needs_.platform);
   const DbRows rows = database.menuPreset(presetNames_.at(static_cast<std::size_t>(Index)));
@@ -98,16 +102,9 @@ void MainWindow::menu_often_Click(int Index) {
 // Presets are taken in list order, wrapping from the last to the first; with none checked the
 // first one starts.
 void MainWindow::nextmenu_often() {
-  const int count = oftenCount();
-  int checked = -1;
-  for (int i = count - 1; i >= 0; --i) {
-    if (menu_often(i).Checked()) {
-      checked = i;
-      break;
-    }
-  }
-  if (checked + 1 == count) checked = -1;
-  menu_often_Click(checked + 1);
+  int current = needs_.run.currentPreset;
+  if (current + 1 >= oftenCount()) current = -1;
+  menu_often_Click(current + 1);
 }
 
 }  // namespace horalix

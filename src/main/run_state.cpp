@@ -32,13 +32,9 @@ std::string recordSetTime(const SettingsBlock& settings) {
   return Format(settings.Time_all, "hh:mm:ss");
 }
 
-void setCaptionPrefix(platform::MenuItem& item, const std::string& prefix) {
-  item.setCaption(prefix + Mid(item.Caption(), 3));
-}
-
 void setPaused(MainNeeds& needs, bool paused) {
   needs.run.paused = paused;
-  needs.mainWindow.showRunPaused(paused);
+  needs.mainWindow.paintMenus();
 }
 
 }  // namespace horalix

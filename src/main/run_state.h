@@ -24,10 +24,6 @@ void startRunRecord(MainNeeds& needs, const std::string& setTime, const std::str
 // no time raises the conversion's error.
 std::string recordSetTime(const SettingsBlock& settings);
 
-// Menu captions show a switch in their first two characters ("暂停"/"继续", "隐藏"/"显示"): the
-// caption with its first two characters replaced and the rest (the hot key) kept as it was.
-void setCaptionPrefix(platform::MenuItem& item, const std::string& prefix);
-
 // Records the run as paused or running and shows it on the tray item, which offers the other:
 // "继续" while paused, "暂停" while running.
 void setPaused(MainNeeds& needs, bool paused);

@@ -29,7 +29,7 @@ void switchCount(MainNeeds& needs, bool on) {
 
 void StartTiming(MainNeeds& needs) {
   MainWindow& main = needs.mainWindow;
-  if (!main.startOffered()) return;
+  if (!needs.run.offers.start.enabled) return;
   main.delform();
   needs.run.direction = CountDirection::Down;
   needs.run.binding.bound = RunState::Binding::kManual;
@@ -75,7 +75,7 @@ void PauseResume(MainNeeds& needs) {
 
 void StopTiming(MainNeeds& needs) {
   MainWindow& main = needs.mainWindow;
-  if (!main.stopOffered()) return;
+  if (!needs.run.offers.stop.enabled) return;
   // A paused run is resumed first, so that its pause is recorded.
   if (needs.run.paused) PauseResume(needs);
   attempt(needs.platform.log, "StopTiming", [&] { main.showRunStopped(); });

@@ -16,7 +16,7 @@ void MainWindow::interactionSettingsCommand() {
 }
 
 void MainWindow::interactionScreenCommand() {
-  hd_time_show_Click(needs_.platform, needs_.interactionMenu, needs_.interactionWindow);
+  hd_time_show_Click(needs_.platform, needs_.run, needs_.interactionMenu, needs_.interactionWindow);
 }
 
 void MainWindow::interactionPresetCommand(std::int16_t index) {

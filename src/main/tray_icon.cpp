@@ -51,7 +51,7 @@ void MainWindow::mcTray_MouseClick(int Button, bool DBClick) {
   if (Button != 2) return;
   // The clocks keep off the top while the menu is open, so they do not cover it.
   needs_.run.holdOff = 200;
-  if (!DBClick) needs_.platform.tray.popup(*this, menu);
+  if (!DBClick) popUpMenu(*this, std::nullopt);
 }
 
 void MainWindow::deleteClockOpen() {

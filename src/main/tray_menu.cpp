@@ -42,10 +42,10 @@ void MainWindow::delform() {
   if (open == OpenWindow::Settings) {
     needs_.toolWindows.unload(ToolWindow::Settings);
   } else if (open == OpenWindow::FollowSpotlight) {
-    MouseLight(0).setChecked(false);
+    setSpotlightTicked(0, false);
     needs_.followSpotlight.Unload();
   } else if (open == OpenWindow::SpotlightArea) {
-    MouseLight(1).setChecked(false);
+    setSpotlightTicked(1, false);
     needs_.spotlightVeil.Unload();
     needs_.spotlightDarkLayer.Unload();
   } else if (open == OpenWindow::InteractionSettings) {
@@ -101,8 +101,9 @@ void MainWindow::startStopHotKey(bool start) {
     start ? StartTiming(needs_) : StopTiming(needs_);
     return;
   }
-  if (!startShown()) return;
-  startOffered() ? StartTiming(needs_) : StopTiming(needs_);
+  const TrayOffers::Offer& startOffer = needs_.run.offers.start;
+  if (!startOffer.shown) return;
+  startOffer.enabled ? StartTiming(needs_) : StopTiming(needs_);
 }
 
 int MainWindow::presetHotKeyCount() { return std::min(oftenCount(), 9); }
@@ -124,95 +125,75 @@ void MainWindow::exitCommand() {
   needs_.programEnd.endProcess(0);
 }
 
-bool MainWindow::startOffered() { return menu_one(1).Enabled(); }
-
-bool MainWindow::stopOffered() { return menu_one(3).Enabled(); }
-
-bool MainWindow::startShown() { return menu_one(1).Visible(); }
-
 void MainWindow::offerRunItems(bool counting) {
   const std::string& check = needs_.settings.checkvalue;
   const bool manual = !ReadAImode(needs_.platform, needs_.settings);
   const bool pauseAllowed = optionOn(check, CheckFlag::PauseAllowed);
   const bool settingsAllowed = optionOn(check, CheckFlag::SettingsAllowed);
-  const bool presetsExist = presetsListed;
+  TrayOffers& offers = needs_.run.offers;
   if (counting) {
-    menu_one(1).setEnabled(false);
-    menu_one(1).setVisible(manual);
-    menu_one(2).setEnabled(pauseAllowed);
-    menu_one(2).setVisible(pauseAllowed);
-    setPaused(needs_, false);
-    menu_one(3).setEnabled(manual);
-    menu_one(3).setVisible(manual);
-    menu_two(2).setEnabled(settingsAllowed);
-    menu_two(2).setVisible(settingsAllowed);
-    menu_two(3).setEnabled(settingsAllowed);
-    menu_two(3).setVisible(settingsAllowed && presetsExist);
-    for (int i : {0, 2, 3, 4}) {
-      menu_other(i).setEnabled(false);
-      menu_other(i).setVisible(false);
-    }
+    offers.start = {false, manual};
+    offers.pause = {pauseAllowed, pauseAllowed};
+    needs_.run.paused = false;
+    offers.stop = {manual, manual};
+    offers.settings = {settingsAllowed, settingsAllowed};
+    offers.presets = {settingsAllowed, settingsAllowed && presetsListed};
+    offers.tools = {false, false};
+    paintMenus();
   } else {
-    menu_one(1).setEnabled(manual);
-    menu_one(1).setVisible(manual);
-    menu_one(2).setEnabled(false);
-    menu_one(2).setVisible(pauseAllowed);
-    menu_one(3).setEnabled(false);
-    menu_one(3).setVisible(manual);
+    offers.start = {manual, manual};
+    offers.pause = {false, pauseAllowed};
+    offers.stop = {false, manual};
     releaseRunItems();
   }
 }
 
 void MainWindow::releaseRunItems() {
-  const std::string& check = needs_.settings.checkvalue;
-  menu_two(2).setEnabled(true);
-  menu_two(2).setVisible(true);
-  menu_two(3).setEnabled(true);
-  menu_two(3).setVisible(optionOn(check, CheckFlag::SettingsAllowed) && presetsListed);
-  for (int i : {0, 2, 3, 4}) menu_other(i).setEnabled(true);
-  for (int i : {0, 2, 3, 4}) menu_other(i).setVisible(true);
+  TrayOffers& offers = needs_.run.offers;
+  offers.settings = {true, true};
+  offers.presets = {
+      true, optionOn(needs_.settings.checkvalue, CheckFlag::SettingsAllowed) && presetsListed};
+  offers.tools = {true, true};
+  paintMenus();
 }
 
 void MainWindow::showRunStopped() {
-  menu_one(1).setEnabled(true);
-  menu_one(2).setEnabled(false);
-  menu_one(2).setVisible(optionOn(needs_.settings.checkvalue, CheckFlag::PauseAllowed));
-  setPaused(needs_, false);
-  menu_one(3).setEnabled(false);
-  menu_two(1).setEnabled(true);
+  TrayOffers& offers = needs_.run.offers;
+  offers.start.enabled = true;
+  offers.pause = {false, optionOn(needs_.settings.checkvalue, CheckFlag::PauseAllowed)};
+  needs_.run.paused = false;
+  offers.stop.enabled = false;
+  offers.showHide.enabled = true;
+  paintMenus();
 }
 
 void MainWindow::showRunEnded() {
-  menu_one(1).setEnabled(!ReadAImode(needs_.platform, needs_.settings));
-  menu_one(2).setEnabled(false);
-  menu_one(2).setVisible(optionOn(needs_.settings.checkvalue, CheckFlag::PauseAllowed));
-  menu_one(3).setEnabled(false);
+  TrayOffers& offers = needs_.run.offers;
+  offers.start.enabled = !ReadAImode(needs_.platform, needs_.settings);
+  offers.pause = {false, optionOn(needs_.settings.checkvalue, CheckFlag::PauseAllowed)};
+  offers.stop.enabled = false;
   releaseRunItems();
 }
 
-void MainWindow::showRunPaused(bool paused) {
-  setCaptionPrefix(menu_one(2), paused ? "继续" : "暂停");
-}
-
 void MainWindow::showClocksHidden(bool hidden) {
-  setCaptionPrefix(menu_two(1), hidden ? "显示" : "隐藏");
+  needs_.run.clocksHidden = hidden;
+  paintMenus();
 }
-
-bool MainWindow::menuOpen() { return menu.Visible(); }
 
 void MainWindow::popUpMenu(platform::Form& over, std::optional<platform::PixelPoint> at) {
+  paintMenus();
+  needs_.run.trayMenuOpen = true;
   if (at) {
     needs_.platform.tray.popupAt(over, menu, *at);
   } else {
     needs_.platform.tray.popup(over, menu);
   }
+  needs_.run.trayMenuOpen = false;
 }
 
-// The spotlight items are numbered in the order of the spotlights.
-bool MainWindow::spotlightTicked(int index) { return MouseLight(index).Checked(); }
-
 void MainWindow::setSpotlightTicked(int index, bool ticked) {
-  MouseLight(index).setChecked(ticked);
+  needs_.run.spotlightOn.at(static_cast<std::size_t>(index)) = ticked;
+  paintMenus();
 }
 
 }  // namespace horalix

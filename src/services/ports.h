@@ -35,19 +35,16 @@ class RunControl {
   virtual void stopRun() = 0;
 };
 
-// The tray menu's items that follow the run.
+// The tray menu's items that follow the run; they show the run state, which callers read from
+// the state itself.
 class RunMenus {
  public:
   virtual ~RunMenus() = default;
   // A run started: counting up or down decides which items are offered.
   virtual void runStarted(bool counting) = 0;
-  // Whether the Start item is offered, which it is exactly while no run is going.
-  virtual bool startOffered() = 0;
-  // Shows on the tray item whether the clocks are hidden: it offers "显示" while they are,
-  // "隐藏" while they show.
+  // Records whether the clocks are hidden and shows it on the tray item: it offers "显示" while
+  // they are, "隐藏" while they show.
   virtual void showClocksHidden(bool hidden) = 0;
-  // Whether the tray menu is open.
-  virtual bool menuOpen() = 0;
   // Opens the tray menu over a window: at a pixel point of the screen, or at the pointer.
   virtual void popUp(platform::Form& over, std::optional<platform::PixelPoint> at) = 0;
 };
@@ -71,26 +68,24 @@ class InteractionMenu {
   virtual std::string presetCaption(int index) = 0;
   // Shows or hides that item, with its caption.
   virtual void showPreset(int index, bool visible, const std::string& caption) = 0;
-  // Shows on the pause item that the countdown is paused ("开始计时") or running ("暂停计时").
+  // Records that the countdown is paused and shows it on the pause item: "开始计时" while
+  // paused, "暂停计时" while running.
   virtual void showPaused(bool paused) = 0;
-  // Whether the countdown goes on the extended screen (the item is offered and ticked).
-  virtual bool onExtendedScreen() = 0;
   // Opens the "互动" popup menu at the pointer.
   virtual void popUp() = 0;
   // Offers the item while an extended screen is in use; without one it is hidden and unticked.
   // Nothing happens before the main window has built its menus.
   virtual void offerExtendedScreen(bool offered) = 0;
-  // Ticks the item, or clears its tick.
+  // Puts the countdown on the extended screen (the item ticked) or back on the primary one.
   virtual void tickExtendedScreen(bool ticked) = 0;
 };
 
-// The tray menu's ticks of the two spotlights.
+// Switches a spotlight on or off in the run state and ticks its tray item accordingly.
 enum class Spotlight { Follow, Area };
 
 class SpotlightMenu {
  public:
   virtual ~SpotlightMenu() = default;
-  virtual bool checked(Spotlight spotlight) = 0;
   virtual void setChecked(Spotlight spotlight, bool checked) = 0;
 };
 

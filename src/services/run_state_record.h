@@ -47,6 +47,14 @@ enum class OpenWindow {
   InteractionSettings,
 };
 
+// What the count-down does at zero.
+enum class AfterZero {
+  Overtime = 0,    // counts on past zero
+  Stop = 1,        // stops at zero
+  Cycle = 2,       // starts the next round (with an overtime limit, after the overtime)
+  NoRunBound = 5,  // the run lost its binding: it ends
+};
+
 // The reminder stage a clock reached in the running count (compared by number: below Zero is a
 // count before its zero reminder).
 enum class AlarmStage {
@@ -55,7 +63,32 @@ enum class AlarmStage {
   Alarm2 = 2,
   Alarm3 = 3,
   Zero = 4,
+  // Stages that no clock sets; the prompt bar's text tick parks a bar at them once its display
+  // time has run out, as it does at a reminder.
+  Reserved5 = 5,
+  Reserved6 = 6,
   SettingsApplied = 7,  // set by the settings window's apply
+};
+
+// Where the interaction countdown stands: on the primary screen, or centred on the extended
+// screen right of it.
+enum class InteractionScreen { Primary, Extended };
+
+// What the tray menu offers as the run's start, stop and end leave it: each offer is enabled
+// (it can be chosen) and shown. At load everything is offered.
+struct TrayOffers {
+  struct Offer {
+    bool enabled = true;
+    bool shown = true;
+  };
+  Offer start;
+  Offer pause;
+  Offer stop;
+  Offer showHide;
+  Offer settings;
+  Offer presets;
+  // Statistics, help, online help and exit, which a counting run locks together.
+  Offer tools;
 };
 
 struct RunState {
@@ -64,8 +97,7 @@ struct RunState {
   // Set length of the last run start, in seconds and in milliseconds.
   std::int32_t RunSeconds = 0;
   std::int32_t RunMillis = 0;
-  // What the count-down does at zero: 0 overtime, 1 stop, 2 cycle, 5 no run bound.
-  std::int16_t AfterZeroAction = 0;
+  AfterZero AfterZeroAction = AfterZero::Overtime;
   std::int32_t BlinkCount = 0;
   std::int32_t BlinkHold = 0;
   // Put before the count text in overtime: "", "-" or "超时".
@@ -90,6 +122,20 @@ struct RunState {
   bool clocksHidden = false;
   // The interaction countdown is paused; its menu item offers to start it again.
   bool interactionPaused = false;
+  // What the tray menu offers; the tray menu is open (its popup is up).
+  TrayOffers offers;
+  bool trayMenuOpen = false;
+  // The preset of the presets submenu that was chosen last, by its place in the list (-1: none).
+  int currentPreset = -1;
+  // The spotlights that are on: 0 follow mode, 1 dynamic brightness.
+  std::array<bool, 2> spotlightOn{};
+  // The extended screen is offered to the interaction countdown (one is in use), and where the
+  // countdown goes.
+  bool extendedScreenOffered = true;
+  InteractionScreen interactionScreen = InteractionScreen::Primary;
+  bool onExtendedScreen() const {
+    return extendedScreenOffered && interactionScreen == InteractionScreen::Extended;
+  }
 
   // The run record, the running totals and the run's binding.
   // What a stopped run stores: set duration ("hh:mm:ss"), the milliseconds banked before the

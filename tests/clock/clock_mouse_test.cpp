@@ -195,14 +195,14 @@ TEST_F(ClockMouseTest, TheHoverButtonShowsPlayOrStopWhileTheCursorRestsOnTheFace
   EXPECT_GT(forms.raiseCount("time_glass"), topmostBefore);
 
   // With the tray menu up the re-topping waits.
-  main.menu.setVisible(true);
+  app.run.trayMenuOpen = true;
   cursorAt(5, 5);
   forms.mouseMove(clock.Picture1, 0, 75, 75);
   loop.advance(500);
   desktop.setCursor(std::nullopt);
   loop.advance(100);
   EXPECT_EQ(app.run.holdOff, 95) << "100, lowered by the keep-on-top call that follows";
-  main.menu.setVisible(false);
+  app.run.trayMenuOpen = false;
 
   // In automatic mode no button shows, but the windows still hold off.
   setAutomaticTiming(true);

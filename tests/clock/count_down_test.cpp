@@ -167,7 +167,7 @@ TEST_F(CountDownTest, ClearingTheBindingEndsTheCountAtTheNextTick) {
   app.run.binding.bound = "";
   loop.advance(200);
   EXPECT_FALSE(clock.Timer1.Enabled());
-  EXPECT_EQ(app.run.AfterZeroAction, 5);
+  EXPECT_EQ(app.run.AfterZeroAction, AfterZero::NoRunBound);
   EXPECT_TRUE(clock.Timer5.Enabled()) << "the run start is armed again";
   EXPECT_TRUE(main.menu_one(1).Enabled()) << "the run has ended";
   loop.advance(20);

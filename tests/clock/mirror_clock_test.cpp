@@ -265,7 +265,7 @@ TEST_F(MirrorClockTest, ARunThatLostItsBindingStopsTheMirrorAtItsNextTick) {
   app.run.binding.bound = "0";
   loop.advance(200);
   EXPECT_TRUE(countTimersOff());
-  EXPECT_EQ(app.run.AfterZeroAction, 5);
+  EXPECT_EQ(app.run.AfterZeroAction, AfterZero::NoRunBound);
   // The same in overtime, on the count-up tick.
   StopTiming(app.mainNeeds);
   app.settings.time_end = 0;

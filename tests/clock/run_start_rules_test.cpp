@@ -102,11 +102,12 @@ TEST_F(RunStartRulesTest, TheCycleAfterZeroIsForManualRunsOnly) {
   struct Case {
     const char* optvalue;
     bool automatic;
-    int action;
+    AfterZero action;
   };
-  for (const Case& c :
-       {Case{"100100001", false, 2}, Case{"100100001", true, 0}, Case{"100100011", true, 1},
-        Case{"100100010", false, 1}, Case{"100100110", false, 1}, Case{"10010010", true, 2}}) {
+  using enum AfterZero;
+  for (const Case& c : {Case{"100100001", false, Cycle}, Case{"100100001", true, Overtime},
+                        Case{"100100011", true, Stop}, Case{"100100010", false, Stop},
+                        Case{"100100110", false, Stop}, Case{"10010010", true, Cycle}}) {
     setAutomaticTiming(c.automatic);
     app.settings.optvalue = c.optvalue;
     idlePass();

@@ -210,7 +210,7 @@ TEST_F(HotKeysTest, WithStartStopTogetherEitherKeyToggles) {
   EXPECT_TRUE(hotKeys.press(kCtrl, kF1));
   EXPECT_EQ(app.run.binding.bound, "");
   runStart();
-  main.menu_one(1).setVisible(false);
+  app.run.offers.start.shown = false;
   app.run.binding.bound = "Talk.pptx";
   EXPECT_TRUE(hotKeys.press(kCtrl, kF1));
   EXPECT_TRUE(hotKeys.press(kCtrl, kF1 + 1));

@@ -142,7 +142,7 @@ TEST_F(PresetsMenuTest, NextPresetFollowsTheCheckedOneAndWraps) {
   startWithABC();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.checked);
-    for (int i = 0; i < 3; ++i) main.menu_often(i).setChecked(i == c.checked);
+    app.run.currentPreset = c.checked;
     clock.Timer5.setEnabled(false);
     main.nextmenu_often();
     EXPECT_EQ(app.settings.tellouttext, std::string("time up ") + c.applied);
@@ -165,7 +165,7 @@ TEST_F(PresetsMenuTest, ACyclingRoundStartsTheNextPresetOnlyWhenPresetCyclingIsC
   startWithABC();
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.aimode) + " " + std::to_string(c.clockcycle));
-    for (int i = 0; i < 3; ++i) main.menu_often(i).setChecked(i == 0);
+    app.run.currentPreset = 0;
     app.settings.tellouttext = "unchanged";
     app.settings.AImode = c.aimode;
     programValues(app.platform).writeNumber("clockcycle", c.clockcycle);

@@ -56,6 +56,7 @@ TEST_F(TrayMenuTest, RunStartSetsTheItemsForAnIdleClockAndForACountingRun) {
       {"counting, automatic", true, true, false, true, false, Off, On, Off, Off, Off, Off},
   };
   start();
+  giveHotKey("pause", "Ctrl+F2");
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     setAutomaticTiming(c.automatic);
@@ -63,7 +64,6 @@ TEST_F(TrayMenuTest, RunStartSetsTheItemsForAnIdleClockAndForACountingRun) {
     setOption(app.settings.checkvalue, CheckFlag::PauseAllowed, c.pauseAllowed);
     main.menu_often(0).setCaption(c.presetsExist ? "演讲十分钟" : "^");
     main.presetsListed = c.presetsExist;
-    main.menu_one(2).setCaption("继续        Ctrl+F2");
     app.run.paused = true;
     app.run.binding.bound = c.counting ? "report.pptx" : "0";
     clock.Timer5.setEnabled(true);
@@ -98,8 +98,8 @@ TEST_F(TrayMenuTest, DelformClosesExactlyTheOpenToolWindow) {
   for (const Case& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.open));
     for (platform::Form* tool : toolWindows()) tool->Show();
-    main.MouseLight(0).setChecked(true);
-    main.MouseLight(1).setChecked(true);
+    app.run.spotlightOn = {true, true};
+    main.paintMenus();
     app.run.openToolWindow = c.open;
     forms.clearChanges();
     main.delform();
@@ -112,6 +112,41 @@ TEST_F(TrayMenuTest, DelformClosesExactlyTheOpenToolWindow) {
     EXPECT_EQ(main.MouseLight(0).Checked(), c.open != OpenWindow::FollowSpotlight);
     EXPECT_EQ(main.MouseLight(1).Checked(), c.open != OpenWindow::SpotlightArea);
   }
+}
+
+// A menu shows the run state as it is when the menu opens, also after a change that nothing
+// painted; and while the tray menu is up the run state knows it.
+TEST_F(TrayMenuTest, AMenuOpensShowingTheRunStateAsItIsNow) {
+  start();
+  app.run.paused = true;
+  app.run.clocksHidden = true;
+  app.run.spotlightOn = {false, true};
+  app.run.offers.stop.enabled = false;
+  app.run.interactionPaused = true;
+  bool openDuringPopup = false;
+  tray.onPopup = [&](const platform::PopupRecord&) -> platform::MenuItem* {
+    openDuringPopup = app.run.trayMenuOpen;
+    return nullptr;
+  };
+  ASSERT_TRUE(tray.mouse(platform::TrayMouse::RightUp));
+  tray.onPopup = nullptr;
+  main.popUpInteractionMenu();
+  ASSERT_EQ(tray.popups().size(), 2U);
+  const auto line = [&](std::size_t popup, platform::MenuItem& item) {
+    for (const platform::PopupLine& shown : tray.popups()[popup].lines) {
+      if (shown.item == &item) return shown;
+    }
+    ADD_FAILURE() << item.name() << " not shown";
+    return platform::PopupLine{};
+  };
+  EXPECT_TRUE(line(0, main.menu_one(2)).caption.starts_with("继续"));
+  EXPECT_TRUE(line(0, main.menu_two(1)).caption.starts_with("显示"));
+  EXPECT_FALSE(line(0, main.menu_one(3)).enabled);
+  EXPECT_FALSE(line(0, main.MouseLight(0)).checked);
+  EXPECT_TRUE(line(0, main.MouseLight(1)).checked);
+  EXPECT_EQ(line(1, main.menuItem("Frmhudong", 1)).caption, "开始计时");
+  EXPECT_TRUE(openDuringPopup);
+  EXPECT_FALSE(app.run.trayMenuOpen) << "the menu has closed";
 }
 
 TEST_F(TrayMenuTest, ExitUnloadsTheWindowsInOrderAndLeavesNothingBehind) {

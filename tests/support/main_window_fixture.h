@@ -10,6 +10,7 @@
 #include "clock/floating_clock.h"
 #include "clock/mirror_clock.h"
 #include "main/main_window.h"
+#include "services/ini_read_write.h"
 #include "services/option_names.h"
 #include "services/program_values.h"
 #include "services/settings_record.h"
@@ -43,6 +44,14 @@ class MainWindowTest : public HeadlessFixture {
   }
   void setSecondScreen(bool on) {
     programValues(app.platform).writeNumber("second_screen", on ? 1 : 0);
+  }
+
+  // Gives a command of the tray menu its hot key (a key of TimeData.db [Hotkey]) and takes the
+  // keys again, so that the key shows after the command's caption.
+  void giveHotKey(const std::string& key, const std::string& text) {
+    IniReadWrite(files, "write", programPath("TimeData.db"), "Hotkey", key, text);
+    main.hotkey_del();
+    main.Hotkey_set();
   }
 
   // Lets the clock's run start (armed 20 ms before) run.
