@@ -13,11 +13,9 @@ using platform::ControlKind;
 
 namespace {
 
-constexpr unsigned kCell = platform::design::kHidden;
-
-// The window's design: hidden state cells, each with the value it holds before any code runs.
+// The window's design: the hidden picture that holds the tray icon.
 constexpr platform::ControlDesign kDesign[] = {
-    {.kind = ControlKind::PictureBox, .name = "Pic1", .flags = kCell},
+    {.kind = ControlKind::PictureBox, .name = "Pic1", .flags = platform::design::kHidden},
 };
 
 }  // namespace

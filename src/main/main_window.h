@@ -22,9 +22,7 @@ class MainWindow : public platform::Form {
  public:
   explicit MainWindow(MainNeeds& needs);
 
-  // ---- Run-state cells (hidden labels; text is the contract) ----
-
-  // Holds the tray icon picture; the icon's mouse messages are reported for it.
+  // Holds the tray icon picture (never shown); the icon's mouse messages are reported for it.
   platform::Control& Pic1;
 
   // ---- Watch timers ----

@@ -1,4 +1,4 @@
-// Reading and resetting the run state: the typed record and the main window's cells.
+// Reading and resetting the run state: the typed record of the current run.
 #pragma once
 
 #include <string>

@@ -20,7 +20,7 @@ enum class MousePointer {
 
 // Design switches of a control.
 namespace design {
-inline constexpr unsigned kHidden = 1u << 0;       // Visible = False (state cells)
+inline constexpr unsigned kHidden = 1u << 0;       // Visible = False
 inline constexpr unsigned kDisabled = 1u << 1;     // Enabled = False
 inline constexpr unsigned kAutoSize = 1u << 2;     // a label takes the size of its caption
 inline constexpr unsigned kMultiSelect = 1u << 3;  // a list box with extended selection
@@ -35,7 +35,7 @@ struct ControlDesign {
   int index = -1;  // -1: not in a control array
   // Place and size in twips, inside its container.
   int left = 0, top = 0, width = 0, height = 0;
-  // Caption of labels, buttons, frames and check boxes; Text of text boxes; a cell's value.
+  // Caption of labels, buttons, frames and check boxes; Text of text boxes.
   std::string_view caption = {};
   // Font; an empty name keeps the default font.
   std::string_view fontName = {};

@@ -143,7 +143,7 @@ NativeControl* Win32FormHost::findControl(const NativeForm& native, HWND child) 
 NativeControl* Win32FormHost::ensureControl(NativeForm& native, Control& control) {
   auto it = native.controls.find(&control);
   if (it != native.controls.end()) return it->second.get();
-  // Hidden state cells never get a window; a control gets one the first time it is visible.
+  // A hidden control gets no window until the first time it is visible.
   if (!control.Visible()) return nullptr;
   const auto& all = native.form.controls();
   const auto position =
