@@ -464,6 +464,29 @@ PresetManager::PresetManager(PresetsNeeds& needs)
       List1(addControls(kDesign).addControls(kShapes).control("List1")),
       List2(control("List2")),
       Label8(control("Label8")),
+      Picture1(*this, "Picture1"),
+      Text1(*this, "Text1"),
+      Text2(*this, "Text2"),
+      Label1(*this, "Label1"),
+      Label2(*this, "Label2"),
+      Shape1(*this, "Shape1"),
+      Shape2(*this, "Shape2"),
+      Image1(*this, "Image1"),
+      Label6(*this, "Label6"),
+      Command8(*this, "Command8"),
+      Command1(*this, "Command1"),
+      Picture2(control("Picture2")),
+      Picture3(control("Picture3")),
+      Check1(control("Check1")),
+      Text4(control("Text4")),
+      Shape4(control("Shape4")),
+      Cmd_save(control("Cmd_save")),
+      Cmd_load(control("Cmd_load")),
+      Cmd_del(control("Cmd_del")),
+      Cmd_up(control("Cmd_up")),
+      Cmd_down(control("Cmd_down")),
+      Cmd_close(control("Cmd_close")),
+      Lab_help(control("Lab_help")),
       presetRows(List1, listpad),
       linkRows(List2, listpad),
       needs_(needs) {
@@ -564,21 +587,21 @@ void PresetManager::Form_Load() {
   currentRow_.reset();
   attempt(needs_.platform.log, "preset manager, place", [&] { placeBesideSettings(); });
   attempt(needs_.platform.log, "preset manager, gap", [&] { measureGap(); });
-  control("Picture1", 2).setVisible(false);
+  Picture1[2].setVisible(false);
   attempt(needs_.platform.log, "preset manager, tab stops", [&] { setTabStops(); });
-  for (int i : {0, 1}) control("Image1", i).setPicture(tabPicture(1));
-  for (auto [strip, list, left] : {std::tuple{"Picture2", &List1, 23}, {"Picture3", &List2, 20}}) {
-    platform::Control& header = control(strip);
+  for (int i : {0, 1}) Image1[i].setPicture(tabPicture(1));
+  for (auto [strip, list, left] : {std::tuple{&Picture2, &List1, 23}, {&Picture3, &List2, 20}}) {
+    platform::Control& header = *strip;
     header.move(list->Left() - left, header.Top(), list->Width() + 36, header.Height());
     list->setTop(header.Top() + header.Height() - 23);
   }
   attempt(needs_.platform.log, "preset manager, headings", [&] { drawHeadings(); });
   showTab(0);
   for (int i = 0; i < 4; ++i) {
-    FrameControl(control("Shape1", i), control("Text1", i));
-    FrameControl(control("Shape2", i), control("Text2", i));
+    FrameControl(Shape1[i], Text1[i]);
+    FrameControl(Shape2[i], Text2[i]);
   }
-  FrameControl(control("Shape4"), control("Text4"));
+  FrameControl(Shape4, Text4);
   loadLists();
 }
 
@@ -588,9 +611,9 @@ void PresetManager::loadLists() {
   presetRows.clear();
   linkRows.clear();
   if (!reloadPresets(data)) return;
-  control("Text1", 2).setText(today());
+  Text1[2].setText(today());
   if (data.fileExists() && !reloadLinks(data)) return;
-  control("Text2", 0).setText(std::to_string(linkRows.count() + 1));
+  Text2[0].setText(std::to_string(linkRows.count() + 1));
 }
 
 // The presets as stored, numbered by position, and the next preset number. A table without
@@ -604,7 +627,7 @@ bool PresetManager::reloadPresets(PresetDatabase& data, bool tellFailure) {
     presetRows.show(std::move(shown));
     presetRows.numberByPosition();
   }
-  control("Text1", 0).setText(std::to_string(presetRows.count() + 1));
+  Text1[0].setText(std::to_string(presetRows.count() + 1));
   return true;
 }
 

@@ -73,7 +73,7 @@ void PresetManager::Cmd_del_Click() {
 
   const int t = lastsel - deleted;
   if (list->count() > 0) list->selectOnly(t < 1 ? 0 : std::min(t, list->count() - 1));
-  control(isPresets ? "Text1" : "Text2", 0).setText(std::to_string(list->count() + 1));
+  (isPresets ? Text1 : Text2)[0].setText(std::to_string(list->count() + 1));
   list->control().SetFocus();
 }
 

@@ -13,7 +13,7 @@ namespace horalix {
 
 void PresetManager::Cmd_save_Click() {
   if (!database().fileExists()) return;
-  platform::Control& name = control("Text1", 1);
+  platform::Control& name = Text1[1];
   if (name.Text().empty()) {
     notice("没有填写名称，请添加", 800);
     name.SetFocus();
@@ -21,7 +21,7 @@ void PresetManager::Cmd_save_Click() {
   }
   if (TextWidthUnits(name.Text()) > 10) notice("建议时钟名称控制在10个字符以内", 1200);
   if (!IsClockNameFree(name.Text())) {
-    if (!control("Text1", 2).Text().empty()) {
+    if (!Text1[2].Text().empty()) {
       notice(name.Text() + "名称已录入，请保证名称是唯一的", 800);
     }
     name.SetFocus();
@@ -33,18 +33,18 @@ void PresetManager::Cmd_save_Click() {
 }
 
 bool PresetManager::savePreset(PresetRecord record) {
-  record.ID = control("Text1", 0).Text();
-  record.clockname = control("Text1", 1).Text();
-  record.setdate = control("Text1", 2).Text();
-  record.remark = control("Text1", 3).Text();
+  record.ID = Text1[0].Text();
+  record.clockname = Text1[1].Text();
+  record.setdate = Text1[2].Text();
+  record.remark = Text1[3].Text();
   if (database().addPreset(record) != DbOutcome::Done) return false;
   presetRows.add({static_cast<std::int64_t>(Val(record.ID)), record.clockname,
                   Format(record.setdate, "yyyy-mm-dd"), record.remark, record.clockname});
-  control("Text1", 0).setText(std::to_string(presetRows.count() + 1));
-  control("Text1", 1).setText("");
-  control("Text1", 3).setText("");
+  Text1[0].setText(std::to_string(presetRows.count() + 1));
+  Text1[1].setText("");
+  Text1[3].setText("");
   rebuildPresetsMenu();
-  control("Text1", 1).SetFocus();
+  Text1[1].SetFocus();
   return true;
 }
 
@@ -64,8 +64,8 @@ void PresetManager::Cmd_load_Click() {
   }
   const std::string name = presetRows.row(current).key;
   const DbRows rows = data.presetToApply(name);
-  if (control("Picture1", 2).Visible()) {
-    control("Text2", 2).setText(name);
+  if (Picture1[2].Visible()) {
+    Text2[2].setText(name);
     List1.SetFocus();
     return;
   }

@@ -21,38 +21,35 @@ void keepWholeNumber(platform::Control& field, int rowCount) {
 
 }  // namespace
 
-void PresetManager::Text1_Change(int) {
-  control("Cmd_save").setEnabled(!control("Text1", 1).Text().empty());
-}
+void PresetManager::Text1_Change(int) { Cmd_save.setEnabled(!Text1[1].Text().empty()); }
 
 void PresetManager::Text2_Change(int index) {
   if (index != 1 && index != 2) return;
-  control("Command1", 0)
-      .setEnabled(!control("Text2", 1).Text().empty() && !control("Text2", 2).Text().empty());
+  Command1[0].setEnabled(!Text2[1].Text().empty() && !Text2[2].Text().empty());
 }
 
 void PresetManager::Text1_LostFocus(int index) {
-  if (index == 0) keepWholeNumber(control("Text1", 0), presetRows.count());
+  if (index == 0) keepWholeNumber(Text1[0], presetRows.count());
 }
 
 void PresetManager::Text2_LostFocus(int index) {
-  if (index == 0) keepWholeNumber(control("Text2", 0), linkRows.count());
+  if (index == 0) keepWholeNumber(Text2[0], linkRows.count());
 }
 
 void PresetManager::Text1_KeyPress(int index, int& KeyAscii) {
   if (KeyAscii != kEnter) return;
   KeyAscii = 0;
-  if (index == 0) control("Text1", 1).SetFocus();
-  if (index == 1) control("Text1", 3).SetFocus();
-  if (index == 3) control("Cmd_save").SetFocus();
+  if (index == 0) Text1[1].SetFocus();
+  if (index == 1) Text1[3].SetFocus();
+  if (index == 3) Cmd_save.SetFocus();
 }
 
 void PresetManager::Text2_KeyPress(int index, int& KeyAscii) {
   if (KeyAscii != kEnter) return;
   KeyAscii = 0;
-  if (index == 0) control("Text2", 1).SetFocus();
-  if (index == 1) control("Text2", 3).SetFocus();
-  if (index == 3) control("Command1", 0).SetFocus();
+  if (index == 0) Text2[1].SetFocus();
+  if (index == 1) Text2[3].SetFocus();
+  if (index == 3) Command1[0].SetFocus();
 }
 
 // The preset of a link is chosen by a double click on the preset list, not typed.

@@ -22,16 +22,16 @@ constexpr const char* kAlphabet = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRS
 
 void PresetManager::drawHeadings() {
   // The presets show number, name, date and remark; the links number, preset, document, remark.
-  const std::array<std::pair<const char*, std::array<int, 4>>, 2> titles = {{
-      {"Label1", {0, 1, 2, 3}},
-      {"Label2", {0, 2, 1, 3}},
+  const std::array<std::pair<const ControlRow*, std::array<int, 4>>, 2> titles = {{
+      {&Label1, {0, 1, 2, 3}},
+      {&Label2, {0, 2, 1, 3}},
   }};
-  const std::array<std::pair<const char*, platform::Control*>, 2> strips = {{
-      {"Picture2", &List1},
-      {"Picture3", &List2},
+  const std::array<std::pair<platform::Control*, platform::Control*>, 2> strips = {{
+      {&Picture2, &List1},
+      {&Picture3, &List2},
   }};
   for (std::size_t k = 0; k < strips.size(); ++k) {
-    platform::Control& strip = control(strips[k].first);
+    platform::Control& strip = *strips[k].first;
     const platform::Control& list = *strips[k].second;
     strip.setFont(list.Font());
     strip.setAutoRedraw(true);
@@ -42,7 +42,7 @@ void PresetManager::drawHeadings() {
       if (stop > 0) starts.push_back(stop * quarterCharacter);
     }
     for (std::size_t i = 0; i < starts.size(); ++i) {
-      const std::string& title = control(titles[k].first, titles[k].second[i]).Caption();
+      const std::string& title = (*titles[k].first)[titles[k].second[i]].Caption();
       strip.CurrentX = list.Left() - strip.Left() + kTextInset + starts[i];
       strip.CurrentY = (strip.Height() - strip.TextHeight(title)) / 2.0;
       strip.Print(title);

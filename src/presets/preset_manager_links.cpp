@@ -13,7 +13,7 @@ namespace horalix {
 
 void PresetManager::Command8_Click(int index) {
   if (index != 0) return;
-  platform::Control& names = control("Text2", 1);
+  platform::Control& names = Text2[1];
   names.setText("");
   const std::string chosen =
       FileDialog(needs_.platform, false, "导入文件名称", "所有文件(*.*)|*.*", "", "", "", true);
@@ -42,25 +42,25 @@ void PresetManager::Command8_Click(int index) {
 
 void PresetManager::Command1_Click(int index) {
   if (index != 0) return;
-  if (control("Text2", 1).Text().empty()) {
+  if (Text2[1].Text().empty()) {
     notice("没有选择文件名称，请选择", 1500);
     return;
   }
-  if (control("Text2", 2).Text().empty()) {
+  if (Text2[2].Text().empty()) {
     notice("没有选择时钟名称，请选择", 1500);
     return;
   }
-  savetodatabase(control("Text2", 1).Text(), control("Text2", 2).Text());
-  control("Text2", 0).setText(std::to_string(linkRows.count() + 1));
-  for (int i : {1, 2, 3}) control("Text2", i).setText("");
+  savetodatabase(Text2[1].Text(), Text2[2].Text());
+  Text2[0].setText(std::to_string(linkRows.count() + 1));
+  for (int i : {1, 2, 3}) Text2[i].setText("");
 }
 
 // Rows written before a failure stay, with their list rows.
 void PresetManager::savetodatabase(const std::string& filename, const std::string& clockname) {
   PresetDatabase data = database();
   if (!data.fileExists()) return;
-  platform::Control& number = control("Text2", 0);
-  const std::string remark = control("Text2", 3).Text();
+  platform::Control& number = Text2[0];
+  const std::string remark = Text2[3].Text();
   for (const std::string& name : Split(filename, "\\")) {
     if (TextWidthUnits(name) > 20) notice("建议文件名控制在20个字符以内", 1500);
     if (TextWidthUnits(clockname) > 10) notice("建议时钟名称控制在10个字符以内", 1500);

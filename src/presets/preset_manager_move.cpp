@@ -82,13 +82,13 @@ bool PresetManager::storeOrder(ManagerList& list, bool afterDelete) {
 // The store's failure has been told; a read that fails too (the file is locked or damaged)
 // adds no second message.
 void PresetManager::reloadAfterFailure() {
-  if (control("Check1").Value() == 1 && !control("Text4").Text().empty()) {
+  if (Check1.Value() == 1 && !Text4.Text().empty()) {
     runSearch();
     return;
   }
   PresetDatabase data = database();
   if (reloadPresets(data, false) && reloadLinks(data, false)) {
-    control("Text2", 0).setText(std::to_string(linkRows.count() + 1));
+    Text2[0].setText(std::to_string(linkRows.count() + 1));
   }
 }
 

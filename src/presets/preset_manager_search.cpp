@@ -10,10 +10,10 @@
 namespace horalix {
 
 void PresetManager::Check1_Click() {
-  platform::Control& text = control("Text4");
-  platform::Control& shape = control("Shape4");
+  platform::Control& text = Text4;
+  platform::Control& shape = Shape4;
   FrameControl(shape, text);
-  if (control("Check1").Value() == 1) {
+  if (Check1.Value() == 1) {
     text.setVisible(true);
     return;
   }
@@ -23,18 +23,18 @@ void PresetManager::Check1_Click() {
   // A failing read ends the reload with its one message.
   PresetDatabase data = database();
   if (!reloadPresets(data)) return;
-  control("Text1", 2).setText(today());
+  Text1[2].setText(today());
   reloadLinks(data);
 }
 
 void PresetManager::Text4_Change() {
-  if (control("Check1").Value() != 1) return;
+  if (Check1.Value() != 1) return;
   if (active == ActiveList::None) {
-    if (!control("Text4").Text().empty()) {
+    if (!Text4.Text().empty()) {
       needs_.platform.messageBoxes.show("请先选中【时钟名称/特殊计时】文件列表", "查询提示",
                                         platform::mb::Ok | platform::mb::Question);
     }
-    control("Text4").setText("");
+    Text4.setText("");
     return;
   }
   runSearch();
@@ -42,7 +42,7 @@ void PresetManager::Text4_Change() {
 
 void PresetManager::runSearch() {
   PresetDatabase data = database();
-  const std::string& text = control("Text4").Text();
+  const std::string& text = Text4.Text();
   if (active == ActiveList::None) return;
   const bool presetsActive = active == ActiveList::Presets;
   const DbRows rows = presetsActive ? data.searchPresets(text) : data.searchLinks(text);
