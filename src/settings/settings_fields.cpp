@@ -54,4 +54,31 @@ SettingsFields::SettingsFields(platform::Form& design)
       VScroll1(design.control("VScroll1")),
       HScroll2(design.control("HScroll2")) {}
 
+SettingsLayout::SettingsLayout(platform::Form& design)
+    : Image2(design, "Image2"),
+      Image3(design, "Image3"),
+      Label1(design, "Label1"),
+      Label12(design, "Label12"),
+      Shape1(design, "Shape1"),
+      Shape2(design, "Shape2"),
+      Shape3(design, "Shape3"),
+      Shape4(design, "Shape4"),
+      VScrol1(design, "VScrol1"),
+      Text6(design, "Text6"),
+      Command3(design, "Command3"),
+      Frame1(design.control("Frame1")),
+      Picture6(design.control("Picture6")),
+      Picture7(design.control("Picture7")),
+      Picture8(design.control("Picture8")),
+      Picture10(design.control("Picture10")),
+      Picture11(design.control("Picture11")),
+      Picture12(design.control("Picture12")),
+      Picture13(design.control("Picture13")),
+      Combo9(design.control("Combo9")),
+      Command5(design.control("Command5")),
+      Lab_help(design.control("Lab_help")),
+      Image1(design.control("Image1")),
+      Label30(design.control("Label30")),
+      Label5(design.control("Label5")) {}
+
 }  // namespace horalix
