@@ -55,7 +55,7 @@ void InteractionSettingsWindow::Cmd_OK_Click() {
   std::string face = Combo1.Text();
   if (face == "LCD数码") face = "DS-Digital";
   const std::string fontselect =
-      makeInteractionFontselect(face, Combo2.Text(), Combo3.ListIndex(), Check1(1).BackColor());
+      makeInteractionFontselect(face, Combo2.Text(), Combo3.ListIndex(), Check1[1].BackColor());
   const PresetFile file{needs_.platform.files, iniPath(needs_.platform)};
   for (int k = 0; k < kPresets; ++k) {
     std::string checkvalue(kInteractionFlagCount, '0');

@@ -61,7 +61,7 @@ void InteractionSettingsWindow::showDisplaySelection(const std::string& fontsele
   if (entry < 0) entry = kDefaultColourEntry;
   setColourEntryQuietly(entry);
   previousColour = entry;
-  Check1(1).setBackColor(
+  Check1[1].setBackColor(
       entry < kCustomColourEntry
           ? ColorByIndex(entry)
           : colourFromText(interactionFontPart(fontselect, InteractionFontField::Colour)));
@@ -83,12 +83,12 @@ void InteractionSettingsWindow::Combo3_Click() {
   const int entry = Combo3.ListIndex();
   if (entry < 0) return;
   if (entry < kCustomColourEntry) {
-    Check1(1).setBackColor(ColorByIndex(entry));
+    Check1[1].setBackColor(ColorByIndex(entry));
     previousColour = entry;
     return;
   }
   if (const auto colour = needs_.platform.dialogs.chooseColor(0)) {
-    Check1(1).setBackColor(*colour);
+    Check1[1].setBackColor(*colour);
     previousColour = *colour;
     return;
   }

@@ -13,7 +13,7 @@ namespace horalix {
 void InteractionSettingsWindow::Check1_Click(int Index) {
   if (Index < 0 || Index >= 4 * kPresets || Index % 4 != 0) return;
   const int k = Index / 4;
-  const bool on = Check1(Index).Value() == 1;
+  const bool on = Check1[Index].Value() == 1;
   for (InteractionFlag flag :
        {InteractionFlag::AutoStart, InteractionFlag::ReminderSound, InteractionFlag::FourthBox}) {
     rowBox(k, flag).setEnabled(on);
@@ -22,15 +22,15 @@ void InteractionSettingsWindow::Check1_Click(int Index) {
        {RowField::Minutes, RowField::Seconds, RowField::ReminderSeconds, RowField::Sound}) {
     rowText(k, field).setEnabled(on);
   }
-  Command1(k).setEnabled(on);
+  Command1[k].setEnabled(on);
 }
 
 // Either way every preset starts by itself when chosen: the automatic-countdown boxes end ticked.
 // An option button cleared from code does nothing.
 void InteractionSettingsWindow::Option1_Click(int Index) {
-  if (Option1(Index).Value() != 1) return;
+  if (Option1[Index].Value() != 1) return;
   const int value = Index == 0 ? 1 : 0;
-  for (int i = 0; i <= kFlashBox; ++i) Check1(i).setValue(value);
+  for (int i = 0; i <= kFlashBox; ++i) Check1[i].setValue(value);
   for (int k = 0; k < kPresets; ++k) rowBox(k, InteractionFlag::AutoStart).setValue(1);
 }
 
@@ -39,7 +39,7 @@ void InteractionSettingsWindow::Option1_Click(int Index) {
 // The sound fields take any text.
 void InteractionSettingsWindow::Text1_Change(int Index) {
   if (Index < 0 || Index >= 4 * kPresets || Index % 4 == static_cast<int>(RowField::Sound)) return;
-  platform::Control& box = Text1(Index);
+  platform::Control& box = Text1[Index];
   if (!IsNumeric(box.Text())) {
     box.setText("0");
     return;

@@ -325,15 +325,20 @@ InteractionSettingsWindow::InteractionSettingsWindow(InteractionNeeds& needs)
       Cmd_OK(control("Cmd_OK")),
       Cmd_exit(control("Cmd_exit")),
       Lab_help(control("Lab_help")),
+      Check1(*this, "Check1"),
+      Text1(*this, "Text1"),
+      Command1(*this, "Command1"),
+      Shape1(*this, "Shape1"),
+      Option1(*this, "Option1"),
       Timer1(addTimer("Timer1", 200, true)),
       needs_(needs) {
   setCaption("互动计时");
   setBorderStyle(3);
   setClientSize(10320, 4920);
-  for (int i = 0; i <= kFlashBox; ++i) Check1(i).Click = [this, i] { Check1_Click(i); };
-  for (int i = 0; i < 4 * kPresets; ++i) Text1(i).Change = [this, i] { Text1_Change(i); };
-  for (int k = 0; k < kPresets; ++k) Command1(k).Click = [this, k] { Command1_Click(k); };
-  for (int i = 0; i < 2; ++i) Option1(i).Click = [this, i] { Option1_Click(i); };
+  for (int i = 0; i <= kFlashBox; ++i) Check1[i].Click = [this, i] { Check1_Click(i); };
+  for (int i = 0; i < 4 * kPresets; ++i) Text1[i].Change = [this, i] { Text1_Change(i); };
+  for (int k = 0; k < kPresets; ++k) Command1[k].Click = [this, k] { Command1_Click(k); };
+  for (int i = 0; i < 2; ++i) Option1[i].Click = [this, i] { Option1_Click(i); };
   Combo3.Click = [this] { Combo3_Click(); };
   Cmd_OK.Click = [this] { Cmd_OK_Click(); };
   Cmd_exit.Click = [this] { Cmd_exit_Click(); };
@@ -346,8 +351,8 @@ InteractionSettingsWindow::InteractionSettingsWindow(InteractionNeeds& needs)
 }
 
 platform::Control& InteractionSettingsWindow::rowBox(int k, InteractionFlag flag) {
-  if (flag == InteractionFlag::ReminderBlink) return Check1(kFlashBox);
-  return Check1(4 * k + static_cast<int>(flag) - 1);
+  if (flag == InteractionFlag::ReminderBlink) return Check1[kFlashBox];
+  return Check1[4 * k + static_cast<int>(flag) - 1];
 }
 
 // Each step goes on after a failing one. The window starts as designed and is filled from the
@@ -381,7 +386,7 @@ void InteractionSettingsWindow::Form_Load() {
   attempt(needs_.platform.log, "Frm_hudong_set load",
           [&] { showDisplaySelection(last.Fontselect, last.checkvalue); });
   for (int k = 0; k < kPresets; ++k) Check1_Click(4 * k);
-  for (int i = 0; i < 4 * kPresets; ++i) FrameControl(Shape1(i), Text1(i));
+  for (int i = 0; i < 4 * kPresets; ++i) FrameControl(Shape1[i], Text1[i]);
   Combo3.setEnabled(true);
 }
 

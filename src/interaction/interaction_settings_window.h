@@ -10,6 +10,7 @@
 #include <string>
 
 #include "interaction/interaction_presets.h"
+#include "platform/control_row.h"
 #include "platform/forms.h"
 
 namespace horalix {
@@ -32,16 +33,11 @@ class InteractionSettingsWindow : public platform::Form {
   // Check1(20): "提醒闪烁", shared by all presets.
   static constexpr int kFlashBox = 20;
 
-  // ---- Controls by design name ----
-  platform::Control& Check1(int index) { return control("Check1", index); }
-  platform::Control& Text1(int index) { return control("Text1", index); }
-  platform::Control& Command1(int index) { return control("Command1", index); }
-  platform::Control& Shape1(int index) { return control("Shape1", index); }
-  platform::Control& Option1(int index) { return control("Option1", index); }
+  // ---- Controls, bound when the window is built ----
   // The check box of preset row k (0 to 4) that holds the flag; ReminderBlink is Check1(20).
   platform::Control& rowBox(int k, InteractionFlag flag);
   platform::Control& rowText(int k, RowField field) {
-    return Text1(4 * k + static_cast<int>(field));
+    return Text1[4 * k + static_cast<int>(field)];
   }
   platform::Control& Combo1;  // font
   platform::Control& Combo2;  // size
@@ -49,6 +45,7 @@ class InteractionSettingsWindow : public platform::Form {
   platform::Control& Cmd_OK;
   platform::Control& Cmd_exit;
   platform::Control& Lab_help;
+  platform::ControlRow Check1, Text1, Command1, Shape1, Option1;
   // Every 200 ms while the window is open: holds the clocks' keep-on-top off.
   platform::Timer& Timer1;
 

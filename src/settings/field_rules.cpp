@@ -55,12 +55,13 @@ void SettingsWindow::Text2_Change(int index) {
   } else {
     field.setText(CStr(Int(value)));
   }
-  c("VScrol1", index).setValue(rule.offset - static_cast<int>(Int(Val(field.Text()))));
+  layout_.VScrol1[index].setValue(rule.offset - static_cast<int>(Int(Val(field.Text()))));
 }
 
 void SettingsWindow::VScrol1_Change(int index) {
   if (index < 0 || index >= kFieldCount) return;
-  fields_.Text2[index].setText(std::to_string(kFields[index].offset - c("VScrol1", index).Value()));
+  fields_.Text2[index].setText(
+      std::to_string(kFields[index].offset - layout_.VScrol1[index].Value()));
 }
 
 void SettingsWindow::Text4_KeyPress(int index, int& keyAscii) {
@@ -90,8 +91,8 @@ void SettingsWindow::Check2_Click(int index) {
   if (index < 1 || index > 5) return;
   const auto switchRow = [this](int field, bool on) {
     fields_.Text2[field].setEnabled(on);
-    c("VScrol1", field).setEnabled(on);
-    c("Label1", field).setEnabled(on);
+    layout_.VScrol1[field].setEnabled(on);
+    layout_.Label1[field].setEnabled(on);
   };
   const bool on = RowEnabled(index);
   if (index == 1) {
@@ -109,13 +110,13 @@ void SettingsWindow::Check2_Click(int index) {
 
 // An option button's rule is that of the option chosen: a button that code clears (a stored
 // "0", another option of the group chosen) applies nothing.
-bool SettingsWindow::optionChosen(const char* name, int index) {
-  const platform::Control* option = findControl(name, index);
+bool SettingsWindow::optionChosen(const ControlRow& options, int index) {
+  const platform::Control* option = options.find(index);
   return option != nullptr && option->Value() == 1;
 }
 
 void SettingsWindow::Option4_Click(int index) {
-  if (!optionChosen("Option4", index)) return;
+  if (!optionChosen(fields_.Option4, index)) return;
   for (int i = 0; i <= 2; ++i) fields_.Check5[i].setEnabled(true);
   platform::Control& overtime = fields_.Check2[5];
   const SettingsBlock& stored = needs_.settings;
@@ -153,7 +154,7 @@ void SettingsWindow::Check5_Click(int index) {
 
 void SettingsWindow::Option6_Click(int index) {
   const bool automatic = index == 1;
-  if ((index != 0 && index != 1) || !optionChosen("Option6", index)) return;
+  if ((index != 0 && index != 1) || !optionChosen(fields_.Option6, index)) return;
   for (int kind = 0; kind <= 5; ++kind) fields_.Check6[kind].setEnabled(automatic);
   if (!automatic) fields_.Check1[0].setValue(0);
   fields_.Check1[0].setEnabled(automatic);

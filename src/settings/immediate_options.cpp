@@ -20,16 +20,6 @@ constexpr int kWindowElement = 5;                   // the system's window backg
 constexpr std::uint32_t kEyeProtection = 13625803;  // 0xCFE9CB, a soft green
 constexpr std::uint32_t kWhite = 16777215;
 
-// The controls of the custom background and the corner radius, which a transparent background
-// makes pointless.
-struct ControlName {
-  const char* name;
-  int index;
-};
-constexpr ControlName kCustomBackground[] = {
-    {"Label1", 17}, {"Text1", 5}, {"Command3", 1}, {"Label1", 18}, {"Combo4", -1},
-};
-
 }  // namespace
 
 std::string SettingsWindow::readHotkey(const std::string& key, const std::string& fallback) {
@@ -75,10 +65,13 @@ void SettingsWindow::transparentBackground() {
   }
   fields_.Text1[5].setText("");
   const bool opaque = fields_.Check1[5].Value() == 0;
-  for (const ControlName& name : kCustomBackground) c(name.name, name.index).setVisible(opaque);
+  // The custom background and the corner radius are pointless on a transparent background.
+  for (platform::Control* control : {&layout_.Label1[17], &fields_.Text1[5], &layout_.Command3[1],
+                                     &layout_.Label1[18], &fields_.Combo4})
+    control->setVisible(opaque);
   if (fields_.Combo7.ListIndex() == kOvertimeRecolour) {
-    c("Label12", 1).setVisible(opaque);
-    c("Text6", 1).setVisible(opaque);
+    layout_.Label12[1].setVisible(opaque);
+    layout_.Text6[1].setVisible(opaque);
   }
 }
 
@@ -88,24 +81,24 @@ void SettingsWindow::Combo7_Click() {
     programValues(needs_.platform)
         .write("Timeout", std::int32_t{display}, platform::regtype::Dword);
   });
-  c("Text6", 0).setBackColor(colourFromText(readHotkey("outForeColor", "65535")));
-  c("Text6", 1).setBackColor(colourFromText(readHotkey("outbackColor", "255")));
+  layout_.Text6[0].setBackColor(colourFromText(readHotkey("outForeColor", "65535")));
+  layout_.Text6[1].setBackColor(colourFromText(readHotkey("outbackColor", "255")));
   const bool recolour = display == kOvertimeRecolour;
   for (int i = 0; i <= 1; ++i) {
-    c("Label12", i).setVisible(recolour);
-    c("Text6", i).setVisible(recolour);
+    layout_.Label12[i].setVisible(recolour);
+    layout_.Text6[i].setVisible(recolour);
   }
   // A transparent clock has no background to recolour.
   if (recolour && fields_.Check1[5].Value() == 1) {
-    c("Label12", 1).setVisible(false);
-    c("Text6", 1).setVisible(false);
+    layout_.Label12[1].setVisible(false);
+    layout_.Text6[1].setVisible(false);
   }
 }
 
 void SettingsWindow::Text6_Click(int index) {
   const auto colour = needs_.platform.dialogs.chooseColor(0);
   if (!colour) return;
-  c("Text6", index).setBackColor(*colour);
+  layout_.Text6[index].setBackColor(*colour);
   ColourChoice = static_cast<std::int32_t>(*colour);
   if (index == 0) writeHotkey("outForeColor", colourText(*colour));
   if (index == 1) writeHotkey("outbackColor", colourText(*colour));

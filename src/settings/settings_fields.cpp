@@ -1,27 +1,6 @@
 #include "settings/settings_fields.h"
 
-#include <stdexcept>
-
 namespace horalix {
-
-ControlRow::ControlRow(platform::Form& form, std::string_view name) : name_(name) {
-  for (const auto& owned : form.controls()) {
-    if (owned->name() != name || owned->index() < 0) continue;
-    const auto at = static_cast<std::size_t>(owned->index());
-    if (at >= controls_.size()) controls_.resize(at + 1, nullptr);
-    controls_[at] = owned.get();
-  }
-}
-
-platform::Control* ControlRow::find(int index) const {
-  if (index < 0 || static_cast<std::size_t>(index) >= controls_.size()) return nullptr;
-  return controls_[static_cast<std::size_t>(index)];
-}
-
-platform::Control& ControlRow::operator[](int index) const {
-  if (platform::Control* control = find(index)) return *control;
-  throw std::out_of_range("no control " + name_ + "(" + std::to_string(index) + ")");
-}
 
 SettingsFields::SettingsFields(platform::Form& design)
     : Text1(design, "Text1"),
@@ -53,5 +32,32 @@ SettingsFields::SettingsFields(platform::Form& design)
       HScroll1(design.control("HScroll1")),
       VScroll1(design.control("VScroll1")),
       HScroll2(design.control("HScroll2")) {}
+
+SettingsLayout::SettingsLayout(platform::Form& design)
+    : Image2(design, "Image2"),
+      Image3(design, "Image3"),
+      Label1(design, "Label1"),
+      Label12(design, "Label12"),
+      Shape1(design, "Shape1"),
+      Shape2(design, "Shape2"),
+      Shape3(design, "Shape3"),
+      Shape4(design, "Shape4"),
+      VScrol1(design, "VScrol1"),
+      Text6(design, "Text6"),
+      Command3(design, "Command3"),
+      Frame1(design.control("Frame1")),
+      Picture6(design.control("Picture6")),
+      Picture7(design.control("Picture7")),
+      Picture8(design.control("Picture8")),
+      Picture10(design.control("Picture10")),
+      Picture11(design.control("Picture11")),
+      Picture12(design.control("Picture12")),
+      Picture13(design.control("Picture13")),
+      Combo9(design.control("Combo9")),
+      Command5(design.control("Command5")),
+      Lab_help(design.control("Lab_help")),
+      Image1(design.control("Image1")),
+      Label30(design.control("Label30")),
+      Label5(design.control("Label5")) {}
 
 }  // namespace horalix

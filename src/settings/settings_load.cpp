@@ -43,15 +43,15 @@ StoredOptions readStoredOptions(platform::Platform& platform, InteractionMenu& i
 
 // Where the design holds a frame shape for the box.
 void SettingsWindow::frameEditBoxes() {
-  const auto frame = [this](const char* shape, const char* box, int index) {
-    platform::Control* s = findControl(shape, index);
-    platform::Control* b = findControl(box, index);
+  const auto frame = [](const ControlRow& shape, const ControlRow& box, int index) {
+    platform::Control* s = shape.find(index);
+    platform::Control* b = box.find(index);
     if (s != nullptr && b != nullptr) FrameControl(*s, *b);
   };
-  frame("Shape1", "Text1", 5);
-  for (int i = 0; i <= 6; ++i) frame("Shape2", "Text2", i);
-  for (int i = 1; i <= 4; ++i) frame("Shape3", "Text3", i);
-  for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 10}) frame("Shape4", "Text4", i);
+  frame(layout_.Shape1, fields_.Text1, 5);
+  for (int i = 0; i <= 6; ++i) frame(layout_.Shape2, fields_.Text2, i);
+  for (int i = 1; i <= 4; ++i) frame(layout_.Shape3, fields_.Text3, i);
+  for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 10}) frame(layout_.Shape4, fields_.Text4, i);
 }
 
 // The controls and the window's place are as designed at every opening; what an earlier

@@ -13,7 +13,8 @@ SettingsWindow::SettingsWindow(SettingsNeeds& needs)
     : Form(needs.platform.forms, "Settings"),
       Timer1(addControls(settingsDesign()).addTimer("Timer1", 200, true)),
       needs_(needs),
-      fields_(*this) {
+      fields_(*this),
+      layout_(*this) {
   setCaption("设置");
   setBorderStyle(3);
   setBackColor(0xFFFFFF);
@@ -83,12 +84,12 @@ void SettingsWindow::wireHandlers() {
       control.Change = [this] { VScroll1_Change(); };
     } else if (name == "HScroll2") {
       control.Change = [this] {
-        c("Label5").setCaption(std::to_string(fields_.HScroll2.Value()) + "％不透明");
+        layout_.Label5.setCaption(std::to_string(fields_.HScroll2.Value()) + "％不透明");
       };
     }
   }
-  c("Image1").Click = [this] { Image1_Click(); };
-  c("Label30").Click = [this] { Label30_Click(); };
+  layout_.Image1.Click = [this] { Image1_Click(); };
+  layout_.Label30.Click = [this] { Label30_Click(); };
 }
 
 void SettingsWindow::Form_Unload(bool& cancel) {

@@ -122,11 +122,9 @@ class SettingsWindow : public platform::Form {
   // Where the window stands as designed, in twips: each load starts there.
   static constexpr int kDesignLeft = 600, kDesignTop = 600;
 
-  // A control by its design name and index. Only the window's own members reach its controls
-  // by name: others go through fields() and the accessors above.
+  // Others reach the window's controls through fields(), never by a name.
   using platform::Form::control;
   using platform::Form::findControl;
-  platform::Control& c(const std::string& name, int index = -1) { return control(name, index); }
 
   void wireHandlers();
   void fillLists();
@@ -138,7 +136,7 @@ class SettingsWindow : public platform::Form {
   // the first, selected.
   void showFirstTab();
   void showStoredMode();
-  bool optionChosen(const char* name, int index);
+  bool optionChosen(const ControlRow& options, int index);
 
   // Second-screen placement.
   struct Place {
@@ -159,6 +157,7 @@ class SettingsWindow : public platform::Form {
 
   SettingsNeeds& needs_;
   const SettingsFields fields_;
+  const SettingsLayout layout_;
   int fillingFromCode_ = 0;
   // Whether Ctrl was held when the pointer went down on "帮助".
   bool ctrlAtHelpPress_ = false;

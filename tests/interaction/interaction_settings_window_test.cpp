@@ -56,14 +56,14 @@ TEST_F(InteractionSettingsTest, ABareFileShowsEachPresetsOwnDefaults) {
     EXPECT_EQ(settings.rowBox(k, InteractionFlag::FourthBox).Value(), 1);
     EXPECT_FALSE(settings.rowBox(k, InteractionFlag::AutoStart).Enabled());
     EXPECT_FALSE(settings.rowText(k, RowField::Sound).Enabled());
-    EXPECT_FALSE(settings.Command1(k).Enabled());
+    EXPECT_FALSE(settings.Command1[k].Enabled());
   }
   EXPECT_EQ(settings.rowBox(0, InteractionFlag::ReminderBlink).Value(), 1);
   EXPECT_EQ(settings.Combo1.Text(), "Trebuchet MS");
   for (const std::string& face : settings.Combo1.List()) EXPECT_NE(face.front(), '@');
   EXPECT_EQ(settings.Combo2.Text(), "200");
   EXPECT_EQ(settings.Combo3.ListIndex(), 4);
-  EXPECT_EQ(settings.Check1(1).BackColor(), ColorByIndex(4));
+  EXPECT_EQ(settings.Check1[1].BackColor(), ColorByIndex(4));
   EXPECT_EQ(settings.Combo2.List().size(), 31u);
   EXPECT_EQ(settings.Combo3.List().back(), "自定义");
   // Loading asked for no colour and showed no message.
@@ -219,14 +219,14 @@ TEST_F(InteractionSettingsTest, NumberFieldsTakeWholeNumbersFromZeroTo59) {
   };
   startWith("");
   open();
-  settings.Option1(0).click();  // every row in use, so every field takes input
+  settings.Option1[0].click();  // every row in use, so every field takes input
   for (int index : {0, 1, 2, 17, 18}) {
     for (const Case& c : cases) {
       SCOPED_TRACE(std::to_string(index) + " " + c.typed);
-      settings.Text1(index).userSetText("1");
+      settings.Text1[index].userSetText("1");
       const std::size_t before = messageBoxes.shown().size();
-      settings.Text1(index).userSetText(c.typed);
-      EXPECT_EQ(settings.Text1(index).Text(), c.shown);
+      settings.Text1[index].userSetText(c.typed);
+      EXPECT_EQ(settings.Text1[index].Text(), c.shown);
       const bool refused = messageBoxes.shown().size() > before;
       EXPECT_EQ(refused, c.refused);
       if (refused) {
@@ -235,10 +235,10 @@ TEST_F(InteractionSettingsTest, NumberFieldsTakeWholeNumbersFromZeroTo59) {
     }
   }
   // The sound fields take any name.
-  settings.Text1(3).userSetText("75");
-  EXPECT_EQ(settings.Text1(3).Text(), "75");
-  settings.Text1(19).userSetText("x y.wav");
-  EXPECT_EQ(settings.Text1(19).Text(), "x y.wav");
+  settings.Text1[3].userSetText("75");
+  EXPECT_EQ(settings.Text1[3].Text(), "75");
+  settings.Text1[19].userSetText("x y.wav");
+  EXPECT_EQ(settings.Text1[19].Text(), "x y.wav");
 }
 
 TEST_F(InteractionSettingsTest, TheRowSwitchesAndSelectAllOrNone) {
@@ -249,17 +249,17 @@ TEST_F(InteractionSettingsTest, TheRowSwitchesAndSelectAllOrNone) {
     SCOPED_TRACE(k);
     EXPECT_EQ(settings.rowText(k, RowField::Seconds).Enabled(), k == 2);
     EXPECT_EQ(settings.rowBox(k, InteractionFlag::FourthBox).Enabled(), k == 2);
-    EXPECT_EQ(settings.Command1(k).Enabled(), k == 2);
+    EXPECT_EQ(settings.Command1[k].Enabled(), k == 2);
   }
-  settings.Option1(0).click();
-  for (int i = 0; i <= 20; ++i) EXPECT_EQ(settings.Check1(i).Value(), 1) << i;
-  settings.Option1(1).click();
+  settings.Option1[0].click();
+  for (int i = 0; i <= 20; ++i) EXPECT_EQ(settings.Check1[i].Value(), 1) << i;
+  settings.Option1[1].click();
   for (int i = 0; i <= 20; ++i) {
-    EXPECT_EQ(settings.Check1(i).Value(), i % 4 == 1 && i < 20 ? 1 : 0) << i;
+    EXPECT_EQ(settings.Check1[i].Value(), i % 4 == 1 && i < 20 ? 1 : 0) << i;
   }
   for (int k = 0; k < 5; ++k) EXPECT_FALSE(settings.rowText(k, RowField::Minutes).Enabled());
   // The shared controls are never disabled.
-  EXPECT_TRUE(settings.Check1(20).Enabled());
+  EXPECT_TRUE(settings.Check1[20].Enabled());
   EXPECT_TRUE(settings.Combo3.Enabled());
 }
 
@@ -267,22 +267,22 @@ TEST_F(InteractionSettingsTest, TheColourListAndAColourOfTheUsers) {
   startWith("");
   open();
   settings.Combo3.setListIndex(3);
-  EXPECT_EQ(settings.Check1(1).BackColor(), ColorByIndex(3));
+  EXPECT_EQ(settings.Check1[1].BackColor(), ColorByIndex(3));
   // Cancelled after a palette colour: back to that entry, its colour stays.
   dialogs.answerColor(std::nullopt);
   settings.Combo3.setListIndex(17);
   EXPECT_EQ(settings.Combo3.ListIndex(), 3);
-  EXPECT_EQ(settings.Check1(1).BackColor(), ColorByIndex(3));
+  EXPECT_EQ(settings.Check1[1].BackColor(), ColorByIndex(3));
   EXPECT_EQ(dialogs.calls().size(), 1u) << "restoring the entry asks for no colour";
   // A colour of the user's is shown and stored with index 17.
   dialogs.answerColor(0x123456);
   settings.Combo3.setListIndex(17);
-  EXPECT_EQ(settings.Check1(1).BackColor(), 0x123456u);
+  EXPECT_EQ(settings.Check1[1].BackColor(), 0x123456u);
   settings.Cmd_OK.click();
   EXPECT_EQ(stored(5, "Fontselect"), "Trebuchet MS\\200\\17\\" + std::to_string(0x123456));
   open();
   EXPECT_EQ(settings.Combo3.ListIndex(), 17);
-  EXPECT_EQ(settings.Check1(1).BackColor(), 0x123456u);
+  EXPECT_EQ(settings.Check1[1].BackColor(), 0x123456u);
 }
 
 TEST_F(InteractionSettingsTest, TheSharedDisplayGoesIntoEverySectionAndTheLcdFontByItsFaceName) {
@@ -295,9 +295,9 @@ TEST_F(InteractionSettingsTest, TheSharedDisplayGoesIntoEverySectionAndTheLcdFon
                                       "华文楷体", "黑体", "LCD数码"}));
   EXPECT_EQ(settings.Combo1.Text(), "Arial");
   EXPECT_EQ(settings.Combo2.Text(), "300");
-  EXPECT_EQ(settings.Check1(20).Value(), 1) << "taken from preset 5";
+  EXPECT_EQ(settings.Check1[20].Value(), 1) << "taken from preset 5";
   settings.Combo1.setListIndex(7);
-  settings.Check1(20).click();
+  settings.Check1[20].click();
   settings.Cmd_OK.click();
   for (int n = 1; n <= 5; ++n) {
     SCOPED_TRACE(n);

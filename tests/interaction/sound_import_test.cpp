@@ -16,7 +16,7 @@ class SoundImportTest : public InteractionTest {
   void SetUp() override {
     startWith("");
     main.menuItem("hd_time_set", -1).click();
-    settings.Option1(0).click();
+    settings.Option1[0].click();
   }
   platform::Control& field(int k) { return settings.rowText(k, RowField::Sound); }
   std::optional<std::string> soundFile(const std::string& name) {
@@ -64,7 +64,7 @@ TEST_F(SoundImportTest, OnlyAMissingFileIsCopiedAndTheFieldNeverNamesAnAbsentFil
     dialogs.answerFileAfter(c.picked ? std::optional(picked) : std::nullopt, 500);
     field(1).setText("alarm.wav");
     const std::size_t shownBefore = messageBoxes.shown().size();
-    settings.Command1(1).click();
+    settings.Command1[1].click();
     EXPECT_EQ(field(1).Text(), c.field);
     if (*c.message) {
       ASSERT_GT(messageBoxes.shown().size(), shownBefore);
@@ -89,7 +89,7 @@ TEST_F(SoundImportTest, AMissingSoundsFolderIsMadeBeforeTheCopy) {
   std::filesystem::remove_all(files.realPath(programPath("sounds")));
   files.seedFile("D:\\music\\horn.wav", "horn");
   dialogs.answerFileAfter("D:\\music\\horn.wav", 500);
-  settings.Command1(0).click();
+  settings.Command1[0].click();
   EXPECT_EQ(field(0).Text(), "horn.wav");
   EXPECT_EQ(soundFile("horn.wav"), "horn");
 }
@@ -97,7 +97,7 @@ TEST_F(SoundImportTest, AMissingSoundsFolderIsMadeBeforeTheCopy) {
 TEST_F(SoundImportTest, EachRowsButtonFillsItsOwnField) {
   files.seedFile("D:\\x\\five.wav", "5");
   dialogs.answerFileAfter("D:\\x\\five.wav", 500);
-  settings.Command1(4).click();
+  settings.Command1[4].click();
   EXPECT_EQ(field(4).Text(), "five.wav");
   for (int k = 0; k < 4; ++k) EXPECT_EQ(field(k).Text(), "alarm.wav") << k;
 }

@@ -1,0 +1,28 @@
+// A form's control array, bound once when the form is built.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/forms.h"
+
+namespace horalix::platform {
+
+// The controls of one control array of a design, by their index there.
+class ControlRow {
+ public:
+  ControlRow(Form& form, std::string_view name);
+
+  // The control of this index; std::out_of_range when the design gives the row none.
+  Control& operator[](int index) const;
+  // The same, or nullptr.
+  Control* find(int index) const;
+
+ private:
+  std::string name_;
+  // By design index; nullptr where the row has a gap.
+  std::vector<Control*> controls_;
+};
+
+}  // namespace horalix::platform
