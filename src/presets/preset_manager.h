@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/control_row.h"
 #include "platform/database.h"
 #include "platform/forms.h"
 #include "presets/preset_manager_list.h"
-#include "settings/settings.h"
 #include "store/store.h"
 
 namespace horalix {
@@ -35,13 +35,13 @@ class PresetManager : public platform::Form {
   // The entry areas: Picture1(1) new preset, Picture1(2) new link. Text1(0..3) number, name,
   // date and remark of a preset; Text2(0..3) number, preset names, documents and remark of a
   // link; Label1 and Label2 their captions, which also head the lists' columns.
-  ControlRow Picture1, Text1, Text2, Label1, Label2;
+  platform::ControlRow Picture1, Text1, Text2, Label1, Label2;
   // The entry fields' frames.
-  ControlRow Shape1, Shape2;
+  platform::ControlRow Shape1, Shape2;
   // The tabs and their captions.
-  ControlRow Image1, Label6;
+  platform::ControlRow Image1, Label6;
   // The link area's buttons: pick documents, save the link.
-  ControlRow Command8, Command1;
+  platform::ControlRow Command8, Command1;
   // The header strips above List1 and List2.
   platform::Control &Picture2, &Picture3;
   // The search: its switch, its text and that text's frame.

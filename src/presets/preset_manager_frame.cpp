@@ -81,7 +81,7 @@ void PresetManager::Image1_Click(int index) {
   showTab(index);
   for (int area : {1, 2}) {
     Picture1[area].setVisible(false);
-    for (ControlRow* field : areaFields(area)) {
+    for (platform::ControlRow* field : areaFields(area)) {
       for (int i = 0; i < 4; ++i) (*field)[i].setVisible(false);
     }
   }
@@ -91,7 +91,7 @@ void PresetManager::Image1_Click(int index) {
   if (ManagerList* list = activeList()) deselectIfCurrentWithin(*list);
   const int area = index == 0 ? 1 : 2;
   Picture1[area].setVisible(true);
-  for (ControlRow* field : areaFields(area)) {
+  for (platform::ControlRow* field : areaFields(area)) {
     for (int i = 0; i < 4; ++i) (*field)[i].setVisible(true);
   }
   if (index == 0) {

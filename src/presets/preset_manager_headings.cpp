@@ -22,7 +22,7 @@ constexpr const char* kAlphabet = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRS
 
 void PresetManager::drawHeadings() {
   // The presets show number, name, date and remark; the links number, preset, document, remark.
-  const std::array<std::pair<const ControlRow*, std::array<int, 4>>, 2> titles = {{
+  const std::array<std::pair<const platform::ControlRow*, std::array<int, 4>>, 2> titles = {{
       {&Label1, {0, 1, 2, 3}},
       {&Label2, {0, 2, 1, 3}},
   }};

@@ -68,6 +68,15 @@ class MirrorClockTest : public MainWindowTest {
   void writeIni(const std::string& section, const std::string& key, const std::string& value) {
     IniReadWrite(files, "write", iniPath(app.platform), section, key, value);
   }
+  // A run of 40 s with its reminders at 30, 20 and 10 s left.
+  void startStagedRun() {
+    launch();
+    app.settings.Time_all = 40.0 / 86400;
+    app.settings.Time_one = 30;
+    app.settings.Time_two = 20;
+    app.settings.Time_three = 10;
+    startRun();
+  }
   bool countTimersOff() {
     return !mirror.Timer1.Enabled() && !mirror.Timer2.Enabled() && !mirror.Timer3.Enabled() &&
            !mirror.Timer4.Enabled();
@@ -77,12 +86,7 @@ class MirrorClockTest : public MainWindowTest {
 };
 
 TEST_F(MirrorClockTest, BothFacesShowTheSameTextAtEveryTickThroughStagesZeroAndOvertime) {
-  launch();
-  app.settings.Time_all = 40.0 / 86400;
-  app.settings.Time_one = 30;
-  app.settings.Time_two = 20;
-  app.settings.Time_three = 10;
-  startRun();
+  startStagedRun();
   EXPECT_EQ(drawnText(mirror), "00:40");
   int compared = 0;
   for (int step = 0; step < 250; ++step) {  // 50 s: the stages, zero and 10 s of overtime
@@ -104,12 +108,7 @@ TEST_F(MirrorClockTest, BothFacesShowTheSameTextAtEveryTickThroughStagesZeroAndO
 // as its window's own text: the text printed on its face at every tick, none while a blink
 // leaves the face blank.
 TEST_F(MirrorClockTest, EachClockWindowsOwnTextIsTheTextOnItsFace) {
-  launch();
-  app.settings.Time_all = 40.0 / 86400;
-  app.settings.Time_one = 30;
-  app.settings.Time_two = 20;
-  app.settings.Time_three = 10;
-  startRun();
+  startStagedRun();
   struct Watched {
     ClockWindow* window;
     std::vector<std::string> texts;  // the window's texts, each once, in order
