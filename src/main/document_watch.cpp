@@ -159,7 +159,8 @@ void MainWindow::automaticStart(const std::string& bound) {
   // reset all the same.
   std::string setTime = needs_.run.record.setTime;
   attempt(needs_.platform.log, where, [&] { setTime = recordSetTime(needs_.settings); });
-  attempt(needs_.platform.log, where, [&] { startRunRecord(needs_, setTime, bound); });
+  attempt(needs_.platform.log, where,
+          [&] { startRunRecord(needs_.run, needs_.platform.loop, setTime, bound); });
 
   attempt(needs_.platform.log, where, [&] { captureScreenSize(needs_.platform, needs_.run); });
   FloatingClock& clock = needs_.floatingClock;

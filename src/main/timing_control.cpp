@@ -34,7 +34,8 @@ void StartTiming(MainNeeds& needs) {
   needs.run.direction = CountDirection::Down;
   needs.run.binding.bound = RunState::Binding::kManual;
   main.restWatches();
-  startRunRecord(needs, recordSetTime(needs.settings), needs.run.binding.bound);
+  startRunRecord(needs.run, needs.platform.loop, recordSetTime(needs.settings),
+                 needs.run.binding.bound);
   captureScreenSize(needs.platform, needs.run);
   needs.floatingClock.armRunStart();
 }
@@ -68,7 +69,7 @@ void PauseResume(MainNeeds& needs) {
     needs.mirrorClock.setSegmentStart(now);
   });
   attempt(needs.platform.log, "PauseResume", [&] {
-    setPaused(needs, !needs.run.paused);
+    setPaused(needs.run, needs.mainWindow, !needs.run.paused);
     switchCount(needs, !needs.run.paused);
   });
 }
@@ -96,7 +97,7 @@ void resumeTiming(MainNeeds& needs, bool unbindDocument) {
     return;
   }
   main.returnToDocumentWatch();
-  resetRunRecord(needs);
+  resetRunRecord(needs.run, needs.platform.loop, needs.settings);
   clock.stopBlink();
   needs.mirrorClock.stopBlink();
   if (unbindDocument && !needs.run.binding.manualRun()) needs.run.binding.bound.clear();

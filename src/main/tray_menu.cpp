@@ -84,7 +84,8 @@ void MainWindow::statisticsCommand() {
   needs_.run.openToolWindow = OpenWindow::Statistics;
   // The document watchers rest while the statistics are open; closing them restarts the watch.
   restWatches();
-  attempt(needs_.platform.log, "statistics", [&] { resetRunRecord(needs_); });
+  attempt(needs_.platform.log, "statistics",
+          [&] { resetRunRecord(needs_.run, needs_.platform.loop, needs_.settings); });
   needs_.floatingClock.stopBlink();
   needs_.mirrorClock.stopBlink();
   needs_.floatingClock.armRunStart();

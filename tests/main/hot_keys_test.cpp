@@ -90,7 +90,7 @@ TEST_F(HotKeysTest, KeysFromTheIniAreRegisteredAndShownAfterTheirItems) {
   // Taken again (as the settings window does after its apply) while paused and hidden, with a
   // key changed and blanks around it.
   main.menu_two_Click(1);
-  setPaused(app.mainNeeds, true);
+  setPaused(app.run, main, true);
   writeKeys({{"pause", "  Alt+Enter "}});
   main.hotkey_del();
   main.Hotkey_set();
