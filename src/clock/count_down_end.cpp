@@ -25,89 +25,88 @@ namespace {
 
 constexpr const char* kWhere = "time_glass.Timer1";
 
-void startOvertime(ClockNeeds& needs, FloatingClock& clock) {
-  auto attempt = [&needs](auto&& statement) {
-    horalix::attempt(needs.platform.log, kWhere, statement);
+void startOvertime(platform::Platform& platform, const SettingsBlock& settings,
+                   InteractionMenu& interactionMenu, MirrorClock& mirrorClock, PromptBar& promptBar,
+                   FloatingClock& clock) {
+  auto attempt = [&platform](auto&& statement) {
+    horalix::attempt(platform.log, kWhere, statement);
   };
-  const std::string& c = needs.settings.checkvalue;
+  const std::string& c = settings.checkvalue;
   auto on = [&c](CheckFlag flag) { return optionOn(c, flag); };
   const bool zeroReminder = on(CheckFlag::TimedDuration) && on(CheckFlag::OvertimeLimit);
   attempt([&] {
     if (!zeroReminder) return;
     clock.armZeroReminder(on(CheckFlag::FlashOvertime));
-    if (ReadSecondScreen(needs.platform, needs.interactionMenu) == 1)
-      needs.mirrorClock.armZeroReminder(on(CheckFlag::FlashOvertime));
+    if (ReadSecondScreen(platform, interactionMenu) == 1)
+      mirrorClock.armZeroReminder(on(CheckFlag::FlashOvertime));
   });
   attempt([&] {
     if (!zeroReminder || !on(CheckFlag::BarOvertime)) return;
     clock.alarmStage = AlarmStage::Zero;
-    needs.promptBar.requestStart();
+    promptBar.requestStart();
   });
   attempt([&] {
     if (zeroReminder && on(CheckFlag::SoundOvertime)) {
-      PlayMusic(needs.platform,
-                pathInProgramFolder(needs.platform, "sounds\\" + clock.SoundNames.at(4)));
+      PlayMusic(platform, pathInProgramFolder(platform, "sounds\\" + clock.SoundNames.at(4)));
     }
   });
   clock.turnToCountUp();
   attempt([&] {
-    if (ReadSecondScreen(needs.platform, needs.interactionMenu) != 1) return;
-    needs.mirrorClock.turnToCountUp();
+    if (ReadSecondScreen(platform, interactionMenu) != 1) return;
+    mirrorClock.turnToCountUp();
   });
   attempt([&] { clock.applyOvertimeStyle(true); });
 }
 
 // The steps that the stop and the cycle share: the final text, the record, the count stopped
 // and the interaction window parked.
-void stopCount(ClockNeeds& needs, FloatingClock& clock) {
-  auto attempt = [&needs](auto&& statement) {
-    horalix::attempt(needs.platform.log, kWhere, statement);
-  };
+void stopCount(const RunStop& stop, FloatingClock& clock) {
   clock.showFinalCount();
-  recordRun(needs, clock);
+  recordRun(stop.platform, stop.runRecords, stop.run.record, clock);
   clock.stopCountTimers();
-  attempt([&] { needs.runControl.hideInteraction(); });
+  horalix::attempt(stop.platform.log, kWhere, [&] { stop.runControl.hideInteraction(); });
 }
 
 // Tool windows closed and the time-up prompt, when the after-zero option `option` is on.
-void closeAndPrompt(ClockNeeds& needs, OptFlag option) {
-  if (!optionOn(needs.settings.checkvalue, CheckFlag::TimedDuration) ||
-      !optionOn(needs.settings.optvalue, option))
+void closeAndPrompt(const RunStop& stop, OptFlag option) {
+  if (!optionOn(stop.settings.checkvalue, CheckFlag::TimedDuration) ||
+      !optionOn(stop.settings.optvalue, option))
     return;
-  closeToolWindows(needs, false);
-  showTimeUpPrompt(needs);
+  closeToolWindows(stop.platform.log, stop.toolWindows, stop.runControl, false);
+  showTimeUpPrompt(stop.platform.log, stop.settings, stop.timeUpPrompt);
 }
 
-void stopRun(ClockNeeds& needs, FloatingClock& clock) {
-  stopCount(needs, clock);
-  horalix::attempt(needs.platform.log, kWhere,
-                   [&] { closeAndPrompt(needs, OptFlag::AfterZeroStop); });
-  horalix::attempt(needs.platform.log, kWhere, [&] { needs.runControl.endRun(); });
+void stopRun(const RunStop& stop, FloatingClock& clock) {
+  stopCount(stop, clock);
+  horalix::attempt(stop.platform.log, kWhere,
+                   [&] { closeAndPrompt(stop, OptFlag::AfterZeroStop); });
+  horalix::attempt(stop.platform.log, kWhere, [&] { stop.runControl.endRun(); });
 }
 
-void cycleRun(ClockNeeds& needs, FloatingClock& clock) {
-  stopCount(needs, clock);
-  horalix::attempt(needs.platform.log, kWhere, [&] {
-    const std::string& c = needs.settings.checkvalue;
+void cycleRun(const RunStop& stop, FloatingClock& clock) {
+  stopCount(stop, clock);
+  horalix::attempt(stop.platform.log, kWhere, [&] {
+    const std::string& c = stop.settings.checkvalue;
     if (optionOn(c, CheckFlag::TimedDuration) && optionOn(c, CheckFlag::ContinuousReminder) &&
         optionOn(c, CheckFlag::EndSound)) {
-      PlayMusic(needs.platform,
-                pathInProgramFolder(needs.platform, "sounds\\" + clock.SoundNames.at(5)));
+      PlayMusic(stop.platform,
+                pathInProgramFolder(stop.platform, "sounds\\" + clock.SoundNames.at(5)));
     }
   });
-  horalix::attempt(needs.platform.log, kWhere,
-                   [&] { closeAndPrompt(needs, OptFlag::AfterZeroCycle); });
-  horalix::attempt(needs.platform.log, kWhere, [&] { RestoreClocks(needs.clocks); });
-  horalix::attempt(needs.platform.log, kWhere, [&] { startNextRound(needs, clock); });
+  horalix::attempt(stop.platform.log, kWhere,
+                   [&] { closeAndPrompt(stop, OptFlag::AfterZeroCycle); });
+  horalix::attempt(stop.platform.log, kWhere, [&] { RestoreClocks(stop.clocks); });
+  horalix::attempt(stop.platform.log, kWhere,
+                   [&] { startNextRound(stop.platform, stop.settings, stop.runControl, clock); });
 }
 
 // A count whose binding was cleared: the run is recorded and ended, and the run start, armed
 // again, finds no run and leaves the clock idle.
-void endUnboundRun(ClockNeeds& needs, FloatingClock& clock) {
-  recordRun(needs, clock);
-  horalix::attempt(needs.platform.log, kWhere, [&] { needs.runControl.hideInteraction(); });
+void endUnboundRun(const RunStop& stop, FloatingClock& clock) {
+  recordRun(stop.platform, stop.runRecords, stop.run.record, clock);
+  horalix::attempt(stop.platform.log, kWhere, [&] { stop.runControl.hideInteraction(); });
   clock.stopCountTimers();
-  horalix::attempt(needs.platform.log, kWhere, [&] { needs.runControl.endRun(); });
+  horalix::attempt(stop.platform.log, kWhere, [&] { stop.runControl.endRun(); });
   clock.armRunStart();
 }
 
@@ -135,25 +134,29 @@ void FloatingClock::endCountDown() {
   needs_.run.record.bankedDownMs = needs_.run.countedDownMs;
   takeSegmentStart();
 
+  auto overtime = [this] {
+    startOvertime(needs_.platform, needs_.settings, needs_.interactionMenu, needs_.mirrorClock,
+                  needs_.promptBar, *this);
+  };
   switch (needs_.run.AfterZeroAction) {
     case AfterZero::Overtime:
-      startOvertime(needs_, *this);
+      overtime();
       break;
     case AfterZero::Stop:
-      stopRun(needs_, *this);
+      stopRun(runStopOf(needs_), *this);
       break;
     case AfterZero::Cycle: {
       const std::string& c = needs_.settings.checkvalue;
       if (needs_.settings.time_end > 0 && optionOn(c, CheckFlag::TimedDuration) &&
           optionOn(c, CheckFlag::OvertimeLimit)) {
-        startOvertime(needs_, *this);
+        overtime();
       } else {
-        cycleRun(needs_, *this);
+        cycleRun(runStopOf(needs_), *this);
       }
       break;
     }
     default:
-      endUnboundRun(needs_, *this);
+      endUnboundRun(runStopOf(needs_), *this);
       break;
   }
 }

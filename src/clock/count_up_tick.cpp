@@ -23,42 +23,42 @@ namespace {
 constexpr const char* kWhere = "time_glass.Timer4";
 
 // Banks the count-up, stops the count and records the run.
-void stopCountUp(ClockNeeds& needs, FloatingClock& clock) {
-  needs.run.record.bankedUpMs = needs.run.countedUpMs;
+void stopCountUp(const RunStop& stop, FloatingClock& clock) {
+  stop.run.record.bankedUpMs = stop.run.countedUpMs;
   clock.stopCountTimers();
-  recordRun(needs, clock);
+  recordRun(stop.platform, stop.runRecords, stop.run.record, clock);
 }
 
 // The overtime's end: the run is recorded and taken down; then either the slide show ends
 // (overtime counting) or the next round starts (cycling).
-void finishOvertime(ClockNeeds& needs, FloatingClock& clock) {
-  auto attempt = [&needs](auto&& statement) {
-    horalix::attempt(needs.platform.log, kWhere, statement);
+void finishOvertime(const RunStop& stop, FloatingClock& clock) {
+  auto attempt = [&stop](auto&& statement) {
+    horalix::attempt(stop.platform.log, kWhere, statement);
   };
-  const bool cycling = needs.run.AfterZeroAction == AfterZero::Cycle;
+  const bool cycling = stop.run.AfterZeroAction == AfterZero::Cycle;
   clock.countUpEverySecond();
-  stopCountUp(needs, clock);
-  attempt([&] { needs.runControl.hideInteraction(); });
-  attempt([&] { needs.runControl.hideProcessBars(); });
+  stopCountUp(stop, clock);
+  attempt([&] { stop.runControl.hideInteraction(); });
+  attempt([&] { stop.runControl.hideProcessBars(); });
   attempt([&] {
-    if (!optionOn(needs.settings.optvalue,
+    if (!optionOn(stop.settings.optvalue,
                   cycling ? OptFlag::AfterZeroCycle : OptFlag::AfterZeroOvertime))
       return;
-    closeToolWindows(needs, true);
-    horalix::attempt(needs.platform.log, kWhere, [&] {
-      const std::string& c = needs.settings.checkvalue;
+    closeToolWindows(stop.platform.log, stop.toolWindows, stop.runControl, true);
+    horalix::attempt(stop.platform.log, kWhere, [&] {
+      const std::string& c = stop.settings.checkvalue;
       if (optionOn(c, CheckFlag::TimedDuration) && optionOn(c, CheckFlag::EndSound)) {
-        PlayMusic(needs.platform,
-                  pathInProgramFolder(needs.platform, "sounds\\" + clock.SoundNames.at(5)));
+        PlayMusic(stop.platform,
+                  pathInProgramFolder(stop.platform, "sounds\\" + clock.SoundNames.at(5)));
       }
     });
-    showTimeUpPrompt(needs);
+    showTimeUpPrompt(stop.platform.log, stop.settings, stop.timeUpPrompt);
   });
   if (cycling) {
-    attempt([&] { RestoreClocks(needs.clocks); });
-    attempt([&] { startNextRound(needs, clock); });
+    attempt([&] { RestoreClocks(stop.clocks); });
+    attempt([&] { startNextRound(stop.platform, stop.settings, stop.runControl, clock); });
   } else {
-    attempt([&] { needs.runControl.endSlideShow(); });
+    attempt([&] { stop.runControl.endSlideShow(); });
   }
 }
 
@@ -102,7 +102,7 @@ void FloatingClock::publishCountUp(std::int32_t elapsed) {
   needs_.run.shownMillis = elapsed;
 }
 
-void FloatingClock::endOvertime() { finishOvertime(needs_, *this); }
+void FloatingClock::endOvertime() { finishOvertime(runStopOf(needs_), *this); }
 
 // The count has lost its run: stopped, recorded and the run start armed, which finds no run and
 // leaves the clock idle.
@@ -110,7 +110,7 @@ void FloatingClock::countUpLostRun() {
   auto attempt = [this](auto&& statement) {
     horalix::attempt(needs_.platform.log, kWhere, statement);
   };
-  attempt([&] { stopCountUp(needs_, *this); });
+  attempt([&] { stopCountUp(runStopOf(needs_), *this); });
   attempt([&] { needs_.runControl.endRun(); });
   Timer5.setEnabled(true);
   attempt([&] { needs_.runControl.hideInteraction(); });

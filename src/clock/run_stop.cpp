@@ -14,42 +14,47 @@
 
 namespace horalix {
 
-void recordRun(ClockNeeds& needs, FloatingClock& clock) {
-  attempt(needs.platform.log, "recordRun", [&] {
+RunStop runStopOf(ClockNeeds& needs) {
+  return {needs.platform,    needs.settings,   needs.run,          needs.runControl,
+          needs.toolWindows, needs.runRecords, needs.timeUpPrompt, needs.clocks};
+}
+
+void recordRun(platform::Platform& platform, RunRecords& runRecords, const RunState::Record& record,
+               FloatingClock& clock) {
+  attempt(platform.log, "recordRun", [&] {
     const std::string music = clock.SoundNames.size() > 4 ? clock.SoundNames[4] : "";
-    SaveTimeRecord(needs.platform, needs.runRecords, needs.run.record, clock.Left(), clock.Top(),
-                   music);
+    SaveTimeRecord(platform, runRecords, record, clock.Left(), clock.Top(), music);
   });
 }
 
-void closeToolWindows(ClockNeeds& needs, bool withStatistics) {
-  ToolWindows& tools = needs.toolWindows;
+void closeToolWindows(const platform::Log& log, ToolWindows& toolWindows, RunControl& runControl,
+                      bool withStatistics) {
   if (withStatistics)
-    attempt(needs.platform.log, "closeToolWindows", [&] { tools.unload(ToolWindow::Statistics); });
+    attempt(log, "closeToolWindows", [&] { toolWindows.unload(ToolWindow::Statistics); });
   for (ToolWindow tool :
        {ToolWindow::PresetManager, ToolWindow::InteractionSettings, ToolWindow::Settings}) {
-    attempt(needs.platform.log, "closeToolWindows", [&] { tools.unload(tool); });
+    attempt(log, "closeToolWindows", [&] { toolWindows.unload(tool); });
   }
-  attempt(needs.platform.log, "closeToolWindows", [&] { needs.runControl.closeToolWindow(); });
+  attempt(log, "closeToolWindows", [&] { runControl.closeToolWindow(); });
 }
 
-void showTimeUpPrompt(ClockNeeds& needs) {
-  attempt(needs.platform.log, "showTimeUpPrompt", [&] {
-    if (!optionOn(needs.settings.checkvalue, CheckFlag::EndPrompt) ||
-        Trim(needs.settings.tellouttext).empty())
+void showTimeUpPrompt(const platform::Log& log, const SettingsBlock& settings,
+                      TimeUpPrompt& timeUpPrompt) {
+  attempt(log, "showTimeUpPrompt", [&] {
+    if (!optionOn(settings.checkvalue, CheckFlag::EndPrompt) || Trim(settings.tellouttext).empty())
       return;
-    needs.timeUpPrompt.Show(true);
+    timeUpPrompt.Show(true);
   });
 }
 
-void startNextRound(ClockNeeds& needs, FloatingClock& clock) {
+void startNextRound(platform::Platform& platform, const SettingsBlock& settings,
+                    RunControl& runControl, FloatingClock& clock) {
   bool nextPreset = false;
-  attempt(needs.platform.log, "startNextRound", [&] {
-    nextPreset =
-        optionOn(needs.settings.AImode, AiFlag::Manual) && ReadClockCycle(needs.platform) == 1;
+  attempt(platform.log, "startNextRound", [&] {
+    nextPreset = optionOn(settings.AImode, AiFlag::Manual) && ReadClockCycle(platform) == 1;
   });
   if (nextPreset) {
-    needs.runControl.nextPreset();
+    runControl.nextPreset();
   } else {
     clock.armRunStart();
   }

@@ -170,7 +170,7 @@ TEST_F(PresetsMenuTest, ACyclingRoundStartsTheNextPresetOnlyWhenPresetCyclingIsC
     app.settings.AImode = c.aimode;
     programValues(app.platform).writeNumber("clockcycle", c.clockcycle);
     clock.Timer5.setEnabled(false);
-    startNextRound(app.clockNeeds, clock);
+    startNextRound(app.platform, app.settings, app.ports, clock);
     EXPECT_EQ(app.settings.tellouttext, c.tellouttextAfter);
     EXPECT_TRUE(clock.Timer5.Enabled());
   }
