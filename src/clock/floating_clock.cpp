@@ -32,7 +32,9 @@ FloatingClock::FloatingClock(ClockNeeds& needs)
   move(0, 0, 2400, 900);
   Timer3.onTick = [this] { Timer3_Timer(); };
   Timer5.onTick = [this] { Timer5_Timer(); };
-  Timer8.onTick = [this] { timeoutColours(needs_, *this); };
+  Timer8.onTick = [this] {
+    timeoutColours(needs_.platform, needs_.interactionMenu, needs_.mirrorClock, *this);
+  };
   Timer7.onTick = [this] { Timer7_Timer(); };
   Image1.Click = [this] { Image1_Click(); };
   Image1.MouseDown = [this](int Button, int Shift, float X, float Y) {

@@ -24,7 +24,7 @@ MirrorClock::MirrorClock(ClockNeeds& needs)
     Timer3.setEnabled(false);
   };
   Timer5.onTick = [this] { Timer5_Timer(); };
-  Timer8.onTick = [this] { timeoutColours(needs_, *this); };
+  Timer8.onTick = [this] { timeoutColours(*this); };
 }
 
 PromptBar& MirrorClock::promptBar() { return needs_.secondPromptBar; }

@@ -29,17 +29,17 @@ std::uint32_t overtimeColour(platform::Platform& platform, const char* key, cons
 
 // The back picture of the settings into Picture3, at most 600 x 450 pixels as the face uses
 // it; false when there is none to show.
-bool reloadBackPicture(ClockNeeds& needs, platform::Control& Picture3) {
-  SettingsBlock& settings = needs.settings;
+bool reloadBackPicture(platform::Platform& platform, SettingsBlock& settings, RunState& run,
+                       platform::Control& Picture3) {
   const std::vector<std::string> parts = Split(settings.picturename, "\\");
   const std::string name = parts.empty() ? "" : parts[0];
   Picture3.setPicture("", 0, 0);
-  const std::string path = pathInProgramFolder(needs.platform, "picture\\" + name);
-  needs.run.BackPictureOn = false;
-  if (name.empty() || !needs.platform.files.normalFileExists(path)) return false;
-  const PictureDimensions size = PictureSize(needs.platform.files, path);
+  const std::string path = pathInProgramFolder(platform, "picture\\" + name);
+  run.BackPictureOn = false;
+  if (name.empty() || !platform.files.normalFileExists(path)) return false;
+  const PictureDimensions size = PictureSize(platform.files, path);
   Picture3.setPicture(path, size.width, size.height);
-  needs.run.BackPictureOn = true;
+  run.BackPictureOn = true;
   settings.picture_width = std::min(size.width, 600);
   settings.picture_height = std::min(size.height, 450);
   return true;
@@ -69,7 +69,9 @@ void ClockWindow::showOvertimeColours(ClockWindow* mirror) {
 
   if (optionChar(needs.settings.checkvalue, CheckFlag::TransparentBack) == "0") {
     bool picture = false;
-    attempt(needs.platform.log, where, [&] { picture = reloadBackPicture(needs, Picture3); });
+    attempt(needs.platform.log, where, [&] {
+      picture = reloadBackPicture(needs.platform, needs.settings, needs.run, Picture3);
+    });
     if (!picture) {
       setBackColour(back);
       if (mirror) mirror->setBackColour(back);
@@ -81,14 +83,15 @@ void ClockWindow::showOvertimeColours(ClockWindow* mirror) {
   }
 }
 
-void timeoutColours(ClockNeeds& needs, FloatingClock& clock) {
+void timeoutColours(platform::Platform& platform, InteractionMenu& interactionMenu,
+                    MirrorClock& mirrorClock, FloatingClock& clock) {
   MirrorClock* mirror = nullptr;
-  attempt(needs.platform.log, "Timer8", [&] {
-    if (ReadSecondScreen(needs.platform, needs.interactionMenu) == 1) mirror = &needs.mirrorClock;
+  attempt(platform.log, "Timer8", [&] {
+    if (ReadSecondScreen(platform, interactionMenu) == 1) mirror = &mirrorClock;
   });
   clock.showOvertimeColours(mirror);
 }
 
-void timeoutColours(ClockNeeds&, MirrorClock& mirror) { mirror.showOvertimeColours(nullptr); }
+void timeoutColours(MirrorClock& mirror) { mirror.showOvertimeColours(nullptr); }
 
 }  // namespace horalix

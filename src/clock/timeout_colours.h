@@ -7,14 +7,19 @@
 
 namespace horalix {
 
-struct ClockNeeds;
+namespace platform {
+struct Platform;
+}
 class FloatingClock;
+class InteractionMenu;
 class MirrorClock;
 
-// The tick of the floating clock's Timer8; with the extended screen in use it also recolours
-// the mirror's text surface and background.
-void timeoutColours(ClockNeeds& needs, FloatingClock& clock);
+// The tick of the floating clock's Timer8; with the extended screen in use (as the interaction
+// menu and the platform's settings tell) it also recolours the mirror's text surface and
+// background.
+void timeoutColours(platform::Platform& platform, InteractionMenu& interactionMenu,
+                    MirrorClock& mirrorClock, FloatingClock& clock);
 // The tick of the mirror's Timer8: the mirror alone.
-void timeoutColours(ClockNeeds& needs, MirrorClock& mirror);
+void timeoutColours(MirrorClock& mirror);
 
 }  // namespace horalix

@@ -33,10 +33,13 @@ class TimeoutColoursTest : public MainWindowTest {
     return std::string(b.begin(), b.end());
   }
   // The one tick of a Timer8 that the count-down switched on.
-  template <class Window>
-  void tick(Window& window) {
+  void tick(FloatingClock& window) {
     window.Timer8.setEnabled(true);
-    timeoutColours(app.clockNeeds, window);
+    timeoutColours(app.platform, app.ports, mirror, window);
+  }
+  void tick(MirrorClock& window) {
+    window.Timer8.setEnabled(true);
+    timeoutColours(window);
   }
   static std::vector<std::uint32_t> textColours(platform::Form& w) {
     return {w.control("Label1", 1).ForeColor(), w.control("Label1", 2).ForeColor(),
