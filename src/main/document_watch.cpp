@@ -150,7 +150,8 @@ void MainWindow::automaticStart(const std::string& bound) {
     needs_.settings.checkvalue = kFirstPassCheckvalue;
     firstPassMade_ = true;
   } else {
-    attempt(needs_.platform.log, where, [&] { LoadFilePreset(needs_); });
+    attempt(needs_.platform.log, where,
+            [&] { LoadFilePreset(needs_.platform, needs_.settings, needs_.run.binding.bound); });
   }
   stageSounds_ = needs_.settings.tellsoundname;
   attempt(needs_.platform.log, where, [&] { continueLastRun(bound); });

@@ -34,7 +34,7 @@ class FilePresetTest : public MainWindowTest {
   }
   void loadFor(const std::string& document) {
     app.run.binding.bound = document;
-    LoadFilePreset(app.mainNeeds);
+    LoadFilePreset(app.platform, app.settings, app.run.binding.bound);
   }
   bool storedSettingsLoaded() {
     return app.settings.Time_one == 777 && app.settings.tellouttext == "stored time up";
