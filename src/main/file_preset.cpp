@@ -20,7 +20,7 @@ constexpr char kDefaultAImode[] = "01111101";
 // like any other. A link whose preset cannot be read counts as no preset: the run takes the
 // stored settings rather than whatever the last run left in the record.
 void LoadFilePreset(MainNeeds& needs) {
-  const std::string document = needs.run.binding.bound;
+  const std::string document = needs.run.binding.text();
   PresetDatabase database = officeDataOf(needs.platform);
   const DocumentPreset preset = database.presetForDocument(document);
   if (preset.outcome == DocumentPresetOutcome::Found) {

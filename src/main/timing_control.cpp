@@ -32,9 +32,9 @@ void StartTiming(MainNeeds& needs) {
   if (!needs.run.offers.start.enabled) return;
   main.delform();
   needs.run.direction = CountDirection::Down;
-  needs.run.binding.bound = RunState::Binding::kManual;
+  needs.run.binding.bindManual();
   main.restWatches();
-  startRunRecord(needs, recordSetTime(needs.settings), needs.run.binding.bound);
+  startRunRecord(needs, recordSetTime(needs.settings), needs.run.binding.text());
   captureScreenSize(needs.platform, needs.run);
   needs.floatingClock.armRunStart();
 }
@@ -80,7 +80,7 @@ void StopTiming(MainNeeds& needs) {
   if (needs.run.paused) PauseResume(needs);
   attempt(needs.platform.log, "StopTiming", [&] { main.showRunStopped(); });
   attempt(needs.platform.log, "StopTiming", [&] { main.releaseRunItems(); });
-  needs.run.binding.bound.clear();
+  needs.run.binding.unbind();
   attempt(needs.platform.log, "StopTiming", [&] { main.delform(); });
   attempt(needs.platform.log, "StopTiming", [&] { RestoreClocks(needs.clocks); });
   main.resumeDocumentWatch();
@@ -99,7 +99,7 @@ void resumeTiming(MainNeeds& needs, bool unbindDocument) {
   resetRunRecord(needs);
   clock.stopBlink();
   needs.mirrorClock.stopBlink();
-  if (unbindDocument && !needs.run.binding.manualRun()) needs.run.binding.bound.clear();
+  if (unbindDocument && !needs.run.binding.manualRun()) needs.run.binding.unbind();
   clock.armRunStart();
 }
 

@@ -33,7 +33,7 @@ class FilePresetTest : public MainWindowTest {
     app.settings.Time_one = -1;  // what the last run left in memory
   }
   void loadFor(const std::string& document) {
-    app.run.binding.bound = document;
+    app.run.binding.bindDocument(document);
     LoadFilePreset(app.mainNeeds);
   }
   bool storedSettingsLoaded() {
