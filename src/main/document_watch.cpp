@@ -100,29 +100,30 @@ void MainWindow::Timer4_Timer() {
 
   // The last enabled kind with a document wins: a slide show beats a workbook, a drawing all.
   const DocumentSight sight = lookForDocuments(needs_.platform, clockopen, needs_.settings.AImode);
-  std::string bound;
+  std::string found;
   for (DocumentKind kind : kDocumentKinds) {
     const std::string candidate = candidateOf(sight, kind);
     if (Len(candidate) > 4 && kindEnabled(needs_.settings.AImode, kind)) {
       const int k = static_cast<int>(kind);
       needs_.run.binding.lastPerKind.at(k) = candidate;
       needs_.run.documentKind = kind;
-      bound = candidate;
+      found = candidate;
     }
   }
-  if (Len(bound) > 4 && ReadAImode(needs_.platform, needs_.settings))
-    needs_.run.binding.bound = bound;
+  if (Len(found) > 4 && ReadAImode(needs_.platform, needs_.settings))
+    needs_.run.binding.bindDocument(found);
 
   idleClockRefresh(needs_, setTime);
 
   if (!ReadAImode(needs_.platform, needs_.settings)) {
-    // Manual timing: the watch only redraws the idle clock while nothing is bound.
-    Timer4.setEnabled(needs_.run.binding.bound.empty());
+    // Manual timing: the watch only redraws the idle clock while nothing is bound since a run
+    // ended; before the first run it stops after one pass.
+    Timer4.setEnabled(needs_.run.binding.kind() == BindingKind::None);
     Timer5.setEnabled(false);
     return;
   }
-  if (Len(bound) <= 3 && firstPassMade_) return;
-  automaticStart(bound);
+  if (found.empty() && firstPassMade_) return;
+  automaticStart(found);
 }
 
 // Starts the run of the bound document, or, on the first pass without one, settles the clocks
@@ -145,13 +146,13 @@ void MainWindow::automaticStart(const std::string& bound) {
     StopMusic(needs_.platform, pathInProgramFolder(needs_.platform, "sounds\\" + music));
   });
 
-  if (Len(bound) < 3 && !firstPassMade_) {
+  if (bound.empty() && !firstPassMade_) {
     attempt(needs_.platform.log, where, [&] { LoadSettings(needs_.platform, needs_.settings); });
     needs_.settings.checkvalue = kFirstPassCheckvalue;
     firstPassMade_ = true;
   } else {
     attempt(needs_.platform.log, where,
-            [&] { LoadFilePreset(needs_.platform, needs_.settings, needs_.run.binding.bound); });
+            [&] { LoadFilePreset(needs_.platform, needs_.settings, needs_.run.binding.text()); });
   }
   stageSounds_ = needs_.settings.tellsoundname;
   attempt(needs_.platform.log, where, [&] { continueLastRun(bound); });

@@ -24,13 +24,12 @@ bool listHolds(const FileList& list, const std::string& name) {
 }
 
 // Whether the document the run is bound to is still open. Only the kind of the run counts,
-// and only while that kind is enabled. A binding too short to name a document is never found:
-// on the add-in's road it would equal a deleted value, and the watch would wait for ever.
-bool boundDocumentOpen(const DocumentSight& sight, const std::string& aiMode, int kindNumber,
-                       const std::string& bound) {
-  if (kindNumber < 1 || kindNumber > 6 || Len(bound) < 4) return false;
-  const auto kind = static_cast<DocumentKind>(kindNumber);
-  if (!kindEnabled(aiMode, kind)) return false;
+// and only while that kind is enabled. A run bound to nothing is never found: on the add-in's
+// road its empty name would equal a deleted value, and the watch would wait for ever.
+bool boundDocumentOpen(const DocumentSight& sight, const std::string& aiMode, const RunState& run) {
+  const DocumentKind kind = run.documentKind;
+  if (kind == DocumentKind::None || !runBound(run) || !kindEnabled(aiMode, kind)) return false;
+  const std::string bound = run.binding.text();
   if (sight.reportedByAddin(kind)) return sight.reportedOf(kind) == bound;
   return listHolds(sight.titledOf(kind), bound);
 }
@@ -46,13 +45,12 @@ void MainWindow::Timer5_Timer() {
   }
   const DocumentSight sight =
       lookForDocuments(needs_.platform, readClockOpen(needs_.platform), needs_.settings.AImode);
-  const int kind = static_cast<int>(needs_.run.documentKind);
-  if (boundDocumentOpen(sight, needs_.settings.AImode, kind, needs_.run.binding.bound)) return;
+  if (boundDocumentOpen(sight, needs_.settings.AImode, needs_.run)) return;
 
   const char* where = "end watch";
   // A paused run is resumed first, so that its pause is recorded.
   if (needs_.run.paused) attempt(needs_.platform.log, where, [&] { PauseResume(needs_); });
-  needs_.run.binding.bound.clear();
+  needs_.run.binding.unbind();
   needs_.run.binding.lastPerKind.fill("");
   Timer4.setEnabled(true);
   Timer5.setEnabled(false);

@@ -32,10 +32,10 @@ void StartTiming(MainNeeds& needs) {
   if (!needs.run.offers.start.enabled) return;
   main.delform();
   needs.run.direction = CountDirection::Down;
-  needs.run.binding.bound = RunState::Binding::kManual;
+  needs.run.binding.bindManual();
   main.restWatches();
   startRunRecord(needs.run, needs.platform.loop, recordSetTime(needs.settings),
-                 needs.run.binding.bound);
+                 needs.run.binding.text());
   captureScreenSize(needs.platform, needs.run);
   needs.floatingClock.armRunStart();
 }
@@ -81,7 +81,7 @@ void StopTiming(MainNeeds& needs) {
   if (needs.run.paused) PauseResume(needs);
   attempt(needs.platform.log, "StopTiming", [&] { main.showRunStopped(); });
   attempt(needs.platform.log, "StopTiming", [&] { main.releaseRunItems(); });
-  needs.run.binding.bound.clear();
+  needs.run.binding.unbind();
   attempt(needs.platform.log, "StopTiming", [&] { main.delform(); });
   attempt(needs.platform.log, "StopTiming", [&] { RestoreClocks(needs.clocks); });
   main.resumeDocumentWatch();
@@ -100,7 +100,7 @@ void resumeTiming(MainNeeds& needs, bool unbindDocument) {
   resetRunRecord(needs.run, needs.platform.loop, needs.settings);
   clock.stopBlink();
   needs.mirrorClock.stopBlink();
-  if (unbindDocument && !needs.run.binding.manualRun()) needs.run.binding.bound.clear();
+  if (unbindDocument && !needs.run.binding.manualRun()) needs.run.binding.unbind();
   clock.armRunStart();
 }
 

@@ -70,6 +70,10 @@ enum class AlarmStage {
   SettingsApplied = 7,  // set by the settings window's apply
 };
 
+// What a run is bound to: nothing yet since the program started (Initial), nothing since a run
+// ended or was stopped (None), a manual start, or a document the watch recognised.
+enum class BindingKind { Initial, None, Manual, Document };
+
 // Where the interaction countdown stands: on the primary screen, or centred on the extended
 // screen right of it.
 enum class InteractionScreen { Primary, Extended };
@@ -151,14 +155,24 @@ struct RunState {
   // The totals of the count's last tick, in milliseconds: counted down, and counted up.
   std::int32_t countedDownMs = 0;
   std::int32_t countedUpMs = 0;
-  // What the run is bound to: kManual, a document's name, or a text shorter than 4 characters
-  // for none ("0" until the first run binds or ends); and by DocumentKind number the document of
-  // each kind the watch recognised last (the first unused).
+  // What the run is bound to, and by DocumentKind number the document of each kind the watch
+  // recognised last (the first unused). The kind of the bound document is documentKind below.
   struct Binding {
     static constexpr const char* kManual = "手动计时";
-    std::string bound = "0";
     std::array<std::string, 7> lastPerKind;
-    bool manualRun() const { return bound == kManual; }
+
+    BindingKind kind() const { return kind_; }
+    bool manualRun() const { return kind_ == BindingKind::Manual; }
+    void bindManual();
+    void bindDocument(const std::string& name);
+    void unbind();
+    // The binding as the run record, the per-document preset and the end watch name it: "0"
+    // before the first run binds or ends, "" once unbound, kManual, or the document's name.
+    std::string text() const;
+
+   private:
+    BindingKind kind_ = BindingKind::Initial;
+    std::string document_;
   };
   Binding binding;
 
@@ -185,8 +199,7 @@ struct RunState {
   std::int32_t shownMillis = 0;
 };
 
-// Whether a run is bound: the binding is longer than 3 characters ("手动计时" counts; the
-// initial "0" and "" do not).
+// Whether a run is bound: a manual start or a document.
 bool runBound(const RunState& run);
 
 // Whether the run start counts: a run is bound and timing is switched on in the stored options.

@@ -227,7 +227,7 @@ TEST_F(ClockMouseTest, TheHoverButtonStartsARunAndStopsTheRunningOne) {
   forms.click(clock.Image1);
   loop.advance(1000);
   EXPECT_TRUE(main.menu_one(1).Enabled()) << "the second click stopped it, not paused it";
-  EXPECT_EQ(app.run.binding.bound, "");
+  EXPECT_EQ(app.run.binding.text(), "");
 
   // A right press opens the menu at the pointer and leaves the hold-off alone.
   app.run.holdOff = 0;

@@ -164,7 +164,7 @@ TEST_F(CountDownTest, ClearingTheBindingEndsTheCountAtTheNextTick) {
   launch();
   startRun();
   loop.advance(5000);
-  app.run.binding.bound = "";
+  app.run.binding.unbind();
   loop.advance(200);
   EXPECT_FALSE(clock.Timer1.Enabled());
   EXPECT_EQ(app.run.AfterZeroAction, AfterZero::NoRunBound);

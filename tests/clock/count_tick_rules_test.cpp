@@ -102,7 +102,7 @@ TEST_F(CountTickRulesTest, ACountUpThatLostItsRunEndsItAndArmsTheRunStart) {
   // The run was bound to a slide show whose value the add-in published.
   app.run.documentKind = DocumentKind::SlideShow;
   programValues(app.platform).writeText("filename3", "talk.pptx");
-  app.run.binding.bound = "0";
+  app.run.binding = {};
   ASSERT_GE(until([&] { return !clock.Timer4.Enabled(); }, 1000), 0);
   EXPECT_TRUE(clock.Timer5.Enabled()) << "the run start is armed again";
   EXPECT_TRUE(runEnded());

@@ -261,7 +261,7 @@ TEST_F(MirrorClockTest, ARunThatLostItsBindingStopsTheMirrorAtItsNextTick) {
   startMirrorAlone(30);
   loop.advance(1200);
   ASSERT_TRUE(mirror.Timer1.Enabled());
-  app.run.binding.bound = "0";
+  app.run.binding = {};
   loop.advance(200);
   EXPECT_TRUE(countTimersOff());
   EXPECT_EQ(app.run.AfterZeroAction, AfterZero::NoRunBound);
@@ -270,7 +270,7 @@ TEST_F(MirrorClockTest, ARunThatLostItsBindingStopsTheMirrorAtItsNextTick) {
   app.settings.time_end = 0;
   startMirrorAlone(1);
   while (!mirror.Timer4.Enabled() && loop.now() < 100'000) loop.advance(1);
-  app.run.binding.bound = "0";
+  app.run.binding = {};
   loop.advance(1000);  // the first count-up tick of the program
   EXPECT_TRUE(countTimersOff());
 }

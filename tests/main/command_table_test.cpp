@@ -60,9 +60,9 @@ TEST_F(CommandTableTest, EveryCommandHasItsCaptionAndItsActionRuns) {
   };
   // What each action leaves behind; commands in the order they can run one after the other.
   const std::map<CommandId, std::function<bool()>> effects = {
-      {CommandId::Start, [&] { return app.run.binding.bound == "手动计时"; }},
+      {CommandId::Start, [&] { return app.run.binding.text() == "手动计时"; }},
       {CommandId::PauseResume, [&] { return !app.run.startSoundArmed; }},
-      {CommandId::Stop, [&] { return app.run.binding.bound.empty(); }},
+      {CommandId::Stop, [&] { return app.run.binding.text().empty(); }},
       {CommandId::ShowHideClock, [&] { return main.menu_two(1).Caption().starts_with("显示"); }},
       {CommandId::Settings,
        [&] {
@@ -154,13 +154,13 @@ TEST_F(CommandTableTest, HotKeysDispatchToTheirCommandsAndPresets) {
   start();
   setAutomaticTiming(true);
   main.menu_one_Click(1);
-  EXPECT_NE(app.run.binding.bound, "手动计时");
+  EXPECT_NE(app.run.binding.text(), "手动计时");
   EXPECT_TRUE(dispatchHotKey(main, 1));
-  EXPECT_EQ(app.run.binding.bound, "手动计时");
+  EXPECT_EQ(app.run.binding.text(), "手动计时");
   EXPECT_TRUE(dispatchHotKey(main, 2));
   EXPECT_TRUE(main.menu_one(2).Caption().starts_with("继续"));
   EXPECT_TRUE(dispatchHotKey(main, 3));
-  EXPECT_EQ(app.run.binding.bound, "");
+  EXPECT_EQ(app.run.binding.text(), "");
   EXPECT_TRUE(dispatchHotKey(main, 4));
   EXPECT_TRUE(main.menu_two(1).Caption().starts_with("显示"));
   EXPECT_FALSE(dispatchHotKey(main, 0));

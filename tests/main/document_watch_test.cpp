@@ -46,7 +46,7 @@ class DocumentWatchTest : public MainWindowTest {
   }
   void addinDeletes(const std::string& value) { programValues(app.platform).remove(value); }
   bool runBound(DocumentKind kind, const std::string& document) {
-    return app.run.documentKind == kind && app.run.binding.bound == document &&
+    return app.run.documentKind == kind && app.run.binding.text() == document &&
            main.Timer5.Enabled() && !main.Timer4.Enabled();
   }
   // The last recorded run, and the option to continue it.
@@ -103,7 +103,7 @@ TEST_F(DocumentWatchTest, ASlideShowPublishedByTheAddinRunsWithItsLinkedPresetUn
   addinDeletes("filename3");
   loop.advance(kEndWatchInterval);
   EXPECT_TRUE(watching());
-  EXPECT_EQ(app.run.binding.bound, "");
+  EXPECT_EQ(app.run.binding.text(), "");
   EXPECT_EQ(app.settings.tellouttext, "stored");  // the document's preset is dropped
   EXPECT_EQ(clock.Picture3.Picture(), "") << "the stored settings name no back picture";
   EXPECT_TRUE(main.menu_one(2).Caption().starts_with("暂停")) << "resumed before the end";
@@ -118,7 +118,7 @@ TEST_F(DocumentWatchTest, WithTheAddinReportingOfficeTitlesAreNotReadButPdfTitle
   desktop.openWindow("Plan.xlsx - Excel");
   loop.advance(kFirstWatchTick);
   EXPECT_EQ(app.run.binding.lastPerKind[1], "");
-  EXPECT_EQ(app.run.binding.bound, "0");
+  EXPECT_EQ(app.run.binding.text(), "0");
   // The first pass without a document settles the clocks and counts nothing.
   EXPECT_TRUE(main.firstPassMade());
   EXPECT_EQ(app.settings.checkvalue, "000111010100011111111111111100101");
@@ -153,7 +153,7 @@ TEST_F(DocumentWatchTest, AKindSwitchedOffOrANameOfFourCharactersIsNeverBound) {
   addinPublishes("filename2", "a.do");
   loop.advance(kFirstWatchTick);
   EXPECT_EQ(app.run.documentKind, DocumentKind::None);
-  EXPECT_EQ(app.run.binding.bound, "0");
+  EXPECT_EQ(app.run.binding.text(), "0");
   // The empty first pass ends with no kind, which takes every hand-over value away.
   loop.advance(kEndWatchInterval);
   ASSERT_TRUE(watching());
@@ -166,7 +166,7 @@ TEST_F(DocumentWatchTest, AKindSwitchedOffOrANameOfFourCharactersIsNeverBound) {
   programValues(app.platform).writeText("AImode", "00000000");
   loop.advance(kEndWatchInterval);
   EXPECT_TRUE(main.Timer4.Enabled());
-  EXPECT_EQ(app.run.binding.bound, "ab.do");
+  EXPECT_EQ(app.run.binding.text(), "ab.do");
   programValues(app.platform).writeText("AImode", "01110101");
   loop.advance(2 * 200);  // the first tick still looks with the kinds held in memory
   ASSERT_TRUE(runBound(DocumentKind::WordDocument, "ab.do"));
@@ -188,7 +188,7 @@ TEST_F(DocumentWatchTest, AStaleBindingEndsAtOnceAndTheNextDocumentIsPickedUp) {
   addinDeletes("filename3");
   loop.advance(kEndWatchInterval);
   ASSERT_TRUE(watching());
-  ASSERT_EQ(app.run.binding.bound, "");
+  ASSERT_EQ(app.run.binding.text(), "");
   loop.advance(200);  // the first pass without a document
   ASSERT_TRUE(main.firstPassMade());
   ASSERT_TRUE(main.Timer5.Enabled());
@@ -320,7 +320,7 @@ TEST_F(DocumentWatchTest, ManualTimingRedrawsTheIdleClockOnceAndStops) {
   EXPECT_FALSE(main.Timer4.Enabled());
   EXPECT_FALSE(main.Timer5.Enabled());
   // While nothing is bound the watch keeps ticking.
-  app.run.binding.bound = "";
+  app.run.binding.unbind();
   main.Timer4.setEnabled(true);
   app.settings.optvalue = "101010100";  // seconds, then hours:minutes:seconds: the last wins
   loop.advance(200);

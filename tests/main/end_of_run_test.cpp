@@ -148,7 +148,7 @@ TEST_F(EndOfRunTest, TheEndClosesTheToolsParksTheBarsAndReleasesTheMenu) {
     EXPECT_TRUE(main.menu_other(i).Enabled());
     EXPECT_TRUE(main.menu_other(i).Visible());
   }
-  EXPECT_EQ(app.run.binding.bound, "手动计时") << "the binding is the stop's or the tick's";
+  EXPECT_EQ(app.run.binding.text(), "手动计时") << "the binding is the stop's or the tick's";
 
   setAutomaticTiming(true);
   setOption(app.settings.checkvalue, CheckFlag::PauseAllowed, false);

@@ -33,8 +33,8 @@ class FilePresetTest : public MainWindowTest {
     app.settings.Time_one = -1;  // what the last run left in memory
   }
   void loadFor(const std::string& document) {
-    app.run.binding.bound = document;
-    LoadFilePreset(app.platform, app.settings, app.run.binding.bound);
+    app.run.binding.bindDocument(document);
+    LoadFilePreset(app.platform, app.settings, app.run.binding.text());
   }
   bool storedSettingsLoaded() {
     return app.settings.Time_one == 777 && app.settings.tellouttext == "stored time up";

@@ -199,22 +199,22 @@ TEST_F(HotKeysTest, WithStartStopTogetherEitherKeyToggles) {
   writeKeys({{"start", "Ctrl+F1"}, {"stop", "Ctrl+F2"}, {"opentogetherstop", "1"}});
   start();
   EXPECT_TRUE(hotKeys.press(kCtrl, kF1 + 1));
-  EXPECT_EQ(app.run.binding.bound, "手动计时");
+  EXPECT_EQ(app.run.binding.text(), "手动计时");
   runStart();
   EXPECT_TRUE(hotKeys.press(kCtrl, kF1 + 1));
-  EXPECT_EQ(app.run.binding.bound, "");
+  EXPECT_EQ(app.run.binding.text(), "");
   runStart();
   EXPECT_TRUE(hotKeys.press(kCtrl, kF1));
-  EXPECT_EQ(app.run.binding.bound, "手动计时");
+  EXPECT_EQ(app.run.binding.text(), "手动计时");
   runStart();
   EXPECT_TRUE(hotKeys.press(kCtrl, kF1));
-  EXPECT_EQ(app.run.binding.bound, "");
+  EXPECT_EQ(app.run.binding.text(), "");
   runStart();
   app.run.offers.start.shown = false;
-  app.run.binding.bound = "Talk.pptx";
+  app.run.binding.bindDocument("Talk.pptx");
   EXPECT_TRUE(hotKeys.press(kCtrl, kF1));
   EXPECT_TRUE(hotKeys.press(kCtrl, kF1 + 1));
-  EXPECT_EQ(app.run.binding.bound, "Talk.pptx");
+  EXPECT_EQ(app.run.binding.text(), "Talk.pptx");
 }
 
 // The spotlight keys switch their effects; the dynamic-brightness key ends an open area

@@ -52,7 +52,7 @@ TEST_F(TimingControlTest, StartPauseResumeAndStopMoveThroughTheRunStates) {
     EXPECT_FALSE(clock.Timer4.Enabled());
   }
   // The stop leaves the count to the clock's next tick, which finds the run unbound.
-  EXPECT_EQ(app.run.binding.bound, "");
+  EXPECT_EQ(app.run.binding.text(), "");
   EXPECT_TRUE(main.Timer4.Enabled()) << "the document watch takes over again";
 }
 
@@ -72,7 +72,7 @@ TEST_F(TimingControlTest, AManualStartResetsTheRunRecordAndRestsTheWatchers) {
   EXPECT_EQ(app.run.ScreenWidthPx, 1280);
   EXPECT_EQ(app.run.ScreenHeightPx, 690);
   EXPECT_EQ(app.run.direction, CountDirection::Down);
-  EXPECT_EQ(app.run.binding.bound, "手动计时");
+  EXPECT_EQ(app.run.binding.text(), "手动计时");
   EXPECT_EQ(app.run.record.setTime, "00:02:30");
   EXPECT_EQ(app.run.record.pausedMs, 0);
   EXPECT_EQ(app.run.record.document, "手动计时");
@@ -87,12 +87,12 @@ TEST_F(TimingControlTest, AManualStartResetsTheRunRecordAndRestsTheWatchers) {
 TEST_F(TimingControlTest, StartWhileARunGoesChangesNothingNotEvenTheToolWindow) {
   start();
   startCounting();
-  app.run.binding.bound = "report.docx";
+  app.run.binding.bindDocument("report.docx");
   app.settingsWindow().Show();
   app.run.openToolWindow = OpenWindow::Settings;
   StartTiming(app.mainNeeds);
   EXPECT_TRUE(app.settingsWindow().loaded());
-  EXPECT_EQ(app.run.binding.bound, "report.docx");
+  EXPECT_EQ(app.run.binding.text(), "report.docx");
   EXPECT_FALSE(clock.Timer5.Enabled());
 }
 
@@ -156,24 +156,32 @@ TEST_F(TimingControlTest, APauseBanksTheTotalOfItsDirection) {
 }
 
 TEST_F(TimingControlTest, PauseNeedsABoundRunAndPausingAllowed) {
+  RunState::Binding manual, cleared, document, shortName;
+  manual.bindManual();
+  cleared.unbind();
+  document.bindDocument("talk.pptx");
+  // A document name of three characters binds the run like any other.
+  shortName.bindDocument("a.x");
   struct Case {
-    const char* binding;
+    const char* what;
+    RunState::Binding binding;
     bool pauseAllowed;
     bool pauses;
   };
   const Case cases[] = {
-      {"手动计时", true, true}, {"手动计时", false, false}, {"0", true, false},
-      {"", true, false},        {"abc", true, false},       {"talk.pptx", true, true},
+      {"manual", manual, true, true},   {"manual, no pausing", manual, false, false},
+      {"never bound", {}, true, false}, {"cleared", cleared, true, false},
+      {"a.x", shortName, true, true},   {"talk.pptx", document, true, true},
   };
   start();
   app.run.direction = CountDirection::Down;
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.binding);
+    SCOPED_TRACE(c.what);
     app.run.paused = false;
     main.paintMenus();
     app.run.startSoundArmed = true;
     clock.Timer1.setEnabled(true);
-    app.run.binding.bound = c.binding;
+    app.run.binding = c.binding;
     setOption(app.settings.checkvalue, CheckFlag::PauseAllowed, c.pauseAllowed);
     PauseResume(app.mainNeeds);
     EXPECT_TRUE(main.menu_one(2).Caption().starts_with(c.pauses ? "继续" : "暂停"));
@@ -192,7 +200,7 @@ TEST_F(TimingControlTest, StoppingAPausedRunRecordsItsPauseFirst) {
   EXPECT_EQ(app.run.record.pausedMs, 5000);
   EXPECT_TRUE(main.menu_one(2).Caption().starts_with("暂停"));
   EXPECT_TRUE(clock.Timer1.Enabled()) << "resumed, so that the next tick ends the run";
-  EXPECT_EQ(app.run.binding.bound, "");
+  EXPECT_EQ(app.run.binding.text(), "");
 }
 
 TEST_F(TimingControlTest, AStopClosesTheToolWindowAndBringsTheClocksBack) {
@@ -210,10 +218,10 @@ TEST_F(TimingControlTest, AStopClosesTheToolWindowAndBringsTheClocksBack) {
 
 TEST_F(TimingControlTest, StopWithStopDisabledChangesNothing) {
   start();
-  app.run.binding.bound = "talk.pptx";
+  app.run.binding.bindDocument("talk.pptx");
   app.run.offers.stop.enabled = false;
   StopTiming(app.mainNeeds);
-  EXPECT_EQ(app.run.binding.bound, "talk.pptx");
+  EXPECT_EQ(app.run.binding.text(), "talk.pptx");
 }
 
 }  // namespace

@@ -65,7 +65,8 @@ TEST_F(TrayMenuTest, RunStartSetsTheItemsForAnIdleClockAndForACountingRun) {
     main.menu_often(0).setCaption(c.presetsExist ? "演讲十分钟" : "^");
     main.presetsListed = c.presetsExist;
     app.run.paused = true;
-    app.run.binding.bound = c.counting ? "report.pptx" : "0";
+    app.run.binding = {};
+    if (c.counting) app.run.binding.bindDocument("report.pptx");
     clock.Timer5.setEnabled(true);
     runStart();
     EXPECT_EQ(state(main.menu_one(1)), c.start);
@@ -216,17 +217,17 @@ TEST_F(TrayMenuTest, StartDoesNothingInAutomaticModeAndOnlyClosesTheToolWithTimi
   setAutomaticTiming(true);
   main.menu_one_Click(1);
   EXPECT_TRUE(app.settingsWindow().loaded());
-  EXPECT_NE(app.run.binding.bound, "手动计时");
+  EXPECT_NE(app.run.binding.text(), "手动计时");
 
   setAutomaticTiming(false);
   setOption(app.settings.checkvalue, CheckFlag::TimedDuration, false);
   main.menu_one_Click(1);
   EXPECT_FALSE(app.settingsWindow().loaded());
-  EXPECT_NE(app.run.binding.bound, "手动计时");
+  EXPECT_NE(app.run.binding.text(), "手动计时");
 
   setOption(app.settings.checkvalue, CheckFlag::TimedDuration, true);
   main.menu_one_Click(1);
-  EXPECT_EQ(app.run.binding.bound, "手动计时");
+  EXPECT_EQ(app.run.binding.text(), "手动计时");
 }
 
 TEST_F(TrayMenuTest, OpeningSettingsClosesTheStatisticsFirst) {

@@ -87,7 +87,7 @@ TEST_F(SettingsLoadApply, AnApplyStoresEverySettingAndArmsAFreshRun) {
     c("Combo5").setListIndex(2);
     c("HScroll2").setValue(40);
     c("Text1", 18).setText("wide");  // no number: the record's value stays
-    app.run.binding.bound = "talk.pptx";
+    app.run.binding.bindDocument("talk.pptx");
     app.floatingClock().Timer4.setEnabled(true);
     app.mainWindow().Timer5.setEnabled(true);
     apply();
@@ -112,7 +112,7 @@ TEST_F(SettingsLoadApply, AnApplyStoresEverySettingAndArmsAFreshRun) {
     EXPECT_EQ(app.run.startSoundArmed, !automatic);
     // A manual run starts from zero, bound to no document.
     EXPECT_EQ(app.run.record.setTime, automatic ? "" : "00:05:00");
-    EXPECT_EQ(app.run.binding.bound, automatic ? "talk.pptx" : "");
+    EXPECT_EQ(app.run.binding.text(), automatic ? "talk.pptx" : "");
     EXPECT_EQ(messageBoxes.pendingAnswers(), automatic ? 1u : 0u);
     EXPECT_EQ(platform::regDwordNumber(*registry.raw(HKCU, kExplorerKey, "HideFileExt")),
               automatic ? 2 : 0);
@@ -127,10 +127,13 @@ TEST_F(SettingsLoadApply, AManualApplyKeepsManualTimingRunningButUnbindsADocumen
     SCOPED_TRACE(manual);
     open();
     c("Option6", 0).setValue(1);
-    app.run.binding.bound = manual ? "手动计时" : "talk.pptx";
+    if (manual)
+      app.run.binding.bindManual();
+    else
+      app.run.binding.bindDocument("talk.pptx");
     apply();
     EXPECT_EQ(runBound(app.run), manual);
-    EXPECT_EQ(app.run.binding.bound, manual ? "手动计时" : "");
+    EXPECT_EQ(app.run.binding.text(), manual ? "手动计时" : "");
     window.Unload();
   }
 }
