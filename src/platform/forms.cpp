@@ -3,25 +3,14 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "platform/utf8_text.h"
+
 namespace horalix::platform {
 
 namespace {
 
-bool isContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
-// Length of a UTF-8 text in characters, and the byte offset of its character n.
-int Len(const std::string& s) {
-  return static_cast<int>(
-      std::count_if(s.begin(), s.end(), [](char c) { return !isContinuation(c); }));
-}
-
-std::size_t charOffset(const std::string& s, std::size_t n) {
-  std::size_t i = 0;
-  for (; i < s.size(); ++i) {
-    if (!isContinuation(s[i]) && n-- == 0) break;
-  }
-  return i;
-}
+// Length of a text in characters.
+int Len(const std::string& s) { return static_cast<int>(utf8::charCount(s)); }
 
 }  // namespace
 
@@ -119,28 +108,6 @@ bool isScrollBar(ControlKind kind) {
   return kind == ControlKind::HScrollBar || kind == ControlKind::VScrollBar;
 }
 
-// The UTF-8 form of one code point.
-std::string utf8Of(int code) {
-  std::string out;
-  const auto c = static_cast<unsigned>(code);
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-  return out;
-}
-
 }  // namespace
 
 bool Control::inRange(int v) const {
@@ -180,18 +147,18 @@ int Control::userKeyPress(int keyAscii) {
   keyAscii = filterKey(keyAscii);
   if (keyAscii == 0 || locked_ || kind_ != ControlKind::TextBox) return keyAscii;
   const int caret = std::min(selStart_, Len(caption_));
-  const std::size_t at = charOffset(caption_, static_cast<std::size_t>(caret));
+  const std::size_t at = utf8::charOffset(caption_, static_cast<std::size_t>(caret));
   std::string text = caption_;
   int newCaret = caret;
   if (keyAscii == 8) {
     if (caret == 0) return keyAscii;
-    const std::size_t from = charOffset(caption_, static_cast<std::size_t>(caret - 1));
+    const std::size_t from = utf8::charOffset(caption_, static_cast<std::size_t>(caret - 1));
     text.erase(from, at - from);
     newCaret = caret - 1;
   } else if (keyAscii == 13) {
     return keyAscii;
   } else {
-    text.insert(at, utf8Of(keyAscii));
+    text.insert(at, utf8::encode(static_cast<char32_t>(keyAscii)));
     newCaret = caret + 1;
   }
   // The caret moves before Change runs, so that a handler that sets it has the last word.
