@@ -87,4 +87,12 @@ void Control::keyPress(int& KeyAscii) {
   if (KeyPress) KeyPress(KeyAscii);
 }
 
+void Control::userKeyDown(int keyCode, int shift) {
+  if (KeyDown) KeyDown(keyCode, shift);
+}
+
+void Control::userKeyUp(int keyCode, int shift) {
+  if (KeyUp) KeyUp(keyCode, shift);
+}
+
 }  // namespace horalix::platform
