@@ -23,9 +23,7 @@ void Control::move(int left, int top, int width, int height) {
 }
 
 void Control::setVisible(bool v) {
-  if (v == visible_) return;
-  visible_ = v;
-  changed(Property::Visible);
+  if (!setProperty(*this, visible_, v, Property::Visible)) return;
   for (auto& inner : owner_.controls_) {
     if (inner->isInside(*this)) inner->changed(Property::Visible);
   }
@@ -50,29 +48,19 @@ bool Control::visibleOnScreen() const {
   return true;
 }
 
-void Control::setEnabled(bool v) {
-  if (v == enabled_) return;
-  enabled_ = v;
-  changed(Property::Enabled);
-}
+void Control::setEnabled(bool v) { setProperty(*this, enabled_, v, Property::Enabled); }
 
 void Control::setCaption(const std::string& v) {
-  if (v == caption_) return;
-  caption_ = v;
-  changed(Property::Caption);
+  if (!setProperty(*this, caption_, v, Property::Caption)) return;
   fitToText();
 }
 
 void Control::setToolTipText(const std::string& v) {
-  if (v == toolTipText_) return;
-  toolTipText_ = v;
-  changed(Property::ToolTip);
+  setProperty(*this, toolTipText_, v, Property::ToolTip);
 }
 
 void Control::setMousePointer(platform::MousePointer v) {
-  if (v == mousePointer_) return;
-  mousePointer_ = v;
-  changed(Property::Pointer);
+  setProperty(*this, mousePointer_, v, Property::Pointer);
 }
 
 namespace {
@@ -167,22 +155,12 @@ bool Control::setListIndex(int v) {
   return true;
 }
 
-void Control::setForeColor(std::uint32_t c) {
-  if (c == foreColor_) return;
-  foreColor_ = c;
-  changed(Property::Colors);
-}
+void Control::setForeColor(std::uint32_t c) { setProperty(*this, foreColor_, c, Property::Colors); }
 
-void Control::setBackColor(std::uint32_t c) {
-  if (c == backColor_) return;
-  backColor_ = c;
-  changed(Property::Colors);
-}
+void Control::setBackColor(std::uint32_t c) { setProperty(*this, backColor_, c, Property::Colors); }
 
 void Control::setFont(const FontSpec& f) {
-  if (f == font_) return;
-  font_ = f;
-  changed(Property::Font);
+  if (!setProperty(*this, font_, f, Property::Font)) return;
   fitToText();
 }
 

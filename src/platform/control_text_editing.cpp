@@ -33,9 +33,7 @@ void Control::userSetText(const std::string& v) { setText(v); }
 
 void Control::setSelStart(int v) {
   v = std::clamp(v, 0, Len(caption_));
-  if (v == selStart_) return;
-  selStart_ = v;
-  changed(Property::Caret);
+  setProperty(*this, selStart_, v, Property::Caret);
 }
 
 int Control::filterKey(int keyAscii) {

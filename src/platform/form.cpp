@@ -96,28 +96,16 @@ int Form::ScaleHeight() const { return height_ - host_.frameSize(borderStyle_).s
 
 void Form::setVisible(bool v) {
   if (v && !loaded_) Load();
-  if (v == visible_) return;
-  visible_ = v;
-  changed(Property::Visible);
+  setProperty(*this, visible_, v, Property::Visible);
 }
 
-void Form::setCaption(const std::string& v) {
-  if (v == caption_) return;
-  caption_ = v;
-  changed(Property::Caption);
-}
+void Form::setCaption(const std::string& v) { setProperty(*this, caption_, v, Property::Caption); }
 
 void Form::setMousePointer(platform::MousePointer v) {
-  if (v == mousePointer_) return;
-  mousePointer_ = v;
-  changed(Property::Pointer);
+  setProperty(*this, mousePointer_, v, Property::Pointer);
 }
 
-void Form::setBackColor(std::uint32_t c) {
-  if (c == backColor_) return;
-  backColor_ = c;
-  changed(Property::Colors);
-}
+void Form::setBackColor(std::uint32_t c) { setProperty(*this, backColor_, c, Property::Colors); }
 
 void Form::setRegion(const std::optional<WindowRegion>& region) {
   region_ = region;

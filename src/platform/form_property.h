@@ -28,4 +28,15 @@ enum class Property {
   Pointer,  // the mouse pointer of a window or control
 };
 
+// Stores `value` in an owner's property `field` and tells the owner (its `changed`) which
+// property changed; a value equal to the one held changes nothing and tells no one. Returns
+// whether the property changed.
+template <class Owner, class T>
+bool setProperty(Owner& owner, T& field, const T& value, Property what) {
+  if (field == value) return false;
+  field = value;
+  owner.changed(what);
+  return true;
+}
+
 }  // namespace horalix::platform

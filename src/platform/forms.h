@@ -308,6 +308,8 @@ class Control {
 
  private:
   friend class Form;
+  template <class Owner, class T>
+  friend bool setProperty(Owner& owner, T& field, const T& value, Property what);
   void changed(Property what);
   void fitToText();
   void draw(DrawOp op);
@@ -460,6 +462,8 @@ class Form {
  private:
   friend class Control;
   friend class MenuItem;
+  template <class Owner, class T>
+  friend bool setProperty(Owner& owner, T& field, const T& value, Property what);
   void changed(Property what);
   // A control's designed properties from its row, its place given inside its container; what
   // no row gives is as on a control just made.

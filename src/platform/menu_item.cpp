@@ -15,28 +15,14 @@ void MenuItem::changed(Property what) {
 }
 
 void MenuItem::setCaption(const std::string& v) {
-  if (v == caption_) return;
-  caption_ = v;
-  changed(Property::Caption);
+  setProperty(*this, caption_, v, Property::Caption);
 }
 
-void MenuItem::setEnabled(bool v) {
-  if (v == enabled_) return;
-  enabled_ = v;
-  changed(Property::Enabled);
-}
+void MenuItem::setEnabled(bool v) { setProperty(*this, enabled_, v, Property::Enabled); }
 
-void MenuItem::setVisible(bool v) {
-  if (v == visible_) return;
-  visible_ = v;
-  changed(Property::Visible);
-}
+void MenuItem::setVisible(bool v) { setProperty(*this, visible_, v, Property::Visible); }
 
-void MenuItem::setChecked(bool v) {
-  if (v == checked_) return;
-  checked_ = v;
-  changed(Property::Checked);
-}
+void MenuItem::setChecked(bool v) { setProperty(*this, checked_, v, Property::Checked); }
 
 MenuItem& MenuItem::add(const std::string& name, int index, const std::string& caption) {
   auto item = std::make_unique<MenuItem>(owner_, name, index, caption);

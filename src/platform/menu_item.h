@@ -41,6 +41,8 @@ class MenuItem {
   void click();
 
  private:
+  template <class Owner, class T>
+  friend bool setProperty(Owner& owner, T& field, const T& value, Property what);
   void changed(Property what);
 
   Form& owner_;
