@@ -51,16 +51,10 @@ void Control::userSelect(const std::vector<bool>& selected, int focusRow) {
 }
 
 void Control::setTabStops(const std::vector<int>& stops) {
-  if (stops == tabStops_) return;
-  tabStops_ = stops;
-  changed(Property::List);
+  setProperty(*this, tabStops_, stops, Property::List);
 }
 
-void Control::setLocked(bool v) {
-  if (v == locked_) return;
-  locked_ = v;
-  changed(Property::Enabled);
-}
+void Control::setLocked(bool v) { setProperty(*this, locked_, v, Property::Enabled); }
 
 bool Control::hasFocus() const { return owner_.activeControl_ == this; }
 
@@ -85,6 +79,14 @@ void Control::SetFocus() {
 
 void Control::keyPress(int& KeyAscii) {
   if (KeyPress) KeyPress(KeyAscii);
+}
+
+void Control::userKeyDown(int keyCode, int shift) {
+  if (KeyDown) KeyDown(keyCode, shift);
+}
+
+void Control::userKeyUp(int keyCode, int shift) {
+  if (KeyUp) KeyUp(keyCode, shift);
 }
 
 }  // namespace horalix::platform

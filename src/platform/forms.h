@@ -15,13 +15,14 @@
 
 #include "platform/control_design.h"
 #include "platform/fonts.h"
+#include "platform/form_property.h"
+#include "platform/menu_item.h"
 #include "platform/timer.h"
 
 namespace horalix::platform {
 
 class Form;
 class Control;
-class MenuItem;
 
 enum class ControlKind {
   Label,
@@ -68,31 +69,6 @@ struct WindowRegion {
   int left = 0, top = 0, right = 0, bottom = 0;
   int ellipseWidth = 0, ellipseHeight = 0;
   bool operator==(const WindowRegion&) const = default;
-};
-
-// Which property changed, so that a backend mirrors only that.
-enum class Property {
-  Geometry,
-  Visible,
-  Enabled,
-  Caption,
-  Value,
-  List,
-  Colors,
-  Font,
-  Picture,
-  Topmost,
-  Loaded,
-  Checked,
-  Items,
-  Drawing,  // a picture box's persistent image
-  Region,   // a window's outline
-  Layered,  // a window's colour key and opacity
-  Focus,    // a control was given the keyboard focus by code
-  Range,    // a scroll bar's Min and Max
-  Caret,    // a text box's caret (SelStart)
-  ToolTip,  // a control's tool-tip text
-  Pointer,  // the mouse pointer of a window or control
 };
 
 // Told of every change to a form, its controls and its menus.
@@ -332,6 +308,8 @@ class Control {
 
  private:
   friend class Form;
+  template <class Owner, class T>
+  friend bool setProperty(Owner& owner, T& field, const T& value, Property what);
   void changed(Property what);
   void fitToText();
   void draw(DrawOp op);
@@ -364,46 +342,6 @@ class Control {
   std::string toolTipText_;
   platform::MousePointer mousePointer_ = platform::MousePointer::Default;
   std::vector<DrawOp> drawing_;
-};
-
-// A menu item with its design name and index; items form a tree and can be added and removed
-// at run time. A caption of "-" is a separator.
-class MenuItem {
- public:
-  MenuItem(Form& owner, std::string name, int index, std::string caption);
-
-  Form& form() const { return owner_; }
-  const std::string& name() const { return name_; }
-  int index() const { return index_; }
-
-  const std::string& Caption() const { return caption_; }
-  void setCaption(const std::string& v);
-  bool Enabled() const { return enabled_; }
-  void setEnabled(bool v);
-  bool Visible() const { return visible_; }
-  void setVisible(bool v);
-  bool Checked() const { return checked_; }
-  void setChecked(bool v);
-
-  MenuItem& add(const std::string& name, int index, const std::string& caption);
-  // Removes a child item (and its children); false when it is not a child of this item.
-  bool removeChild(const MenuItem& child);
-  const std::vector<std::unique_ptr<MenuItem>>& children() const { return children_; }
-  MenuItem* parent() const { return parent_; }
-
-  std::function<void()> Click;
-  void click();
-
- private:
-  void changed(Property what);
-
-  Form& owner_;
-  std::string name_;
-  int index_;
-  std::string caption_;
-  bool enabled_ = true, visible_ = true, checked_ = false;
-  MenuItem* parent_ = nullptr;
-  std::vector<std::unique_ptr<MenuItem>> children_;
 };
 
 // A window of the program. Subclasses declare their controls, timers and menus in their
@@ -524,6 +462,8 @@ class Form {
  private:
   friend class Control;
   friend class MenuItem;
+  template <class Owner, class T>
+  friend bool setProperty(Owner& owner, T& field, const T& value, Property what);
   void changed(Property what);
   // A control's designed properties from its row, its place given inside its container; what
   // no row gives is as on a control just made.

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "platform/name_compare.h"
+#include "platform/utf8_text.h"
 
 namespace horalix::platform {
 
@@ -47,8 +48,7 @@ std::string cutBytes(const FileSystem& files, std::string text, std::size_t limi
   std::size_t end = 0;
   std::size_t bytes = 0;
   while (end < text.size()) {
-    std::size_t next = end + 1;
-    while (next < text.size() && (static_cast<unsigned char>(text[next]) & 0xC0) == 0x80) ++next;
+    const std::size_t next = utf8::charEnd(text, end);
     bytes += files.utf8ToAnsi(std::string_view(text).substr(end, next - end)).size();
     if (bytes > limit) break;
     end = next;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "platform/utf8_text.h"
 #include "services/runtime_error.h"
 #include "services/text_runtime.h"
 

@@ -2,53 +2,13 @@
 
 #include <cmath>
 
+#include "platform/utf8_text.h"
 #include "services/number_text.h"
 #include "services/runtime_error.h"
 
 namespace horalix {
 
-namespace utf8 {
-
-std::size_t charEnd(std::string_view s, std::size_t pos) {
-  const auto lead = static_cast<unsigned char>(s[pos]);
-  std::size_t length = 1;
-  // The range the second byte must lie in, which rules out overlong forms and surrogates.
-  unsigned char low = 0x80, high = 0xBF;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
-  }
-  if (length == 1 || pos + length > s.size()) return pos + 1;
-  const auto second = static_cast<unsigned char>(s[pos + 1]);
-  if (second < low || second > high) return pos + 1;
-  for (std::size_t i = 2; i < length; ++i) {
-    if ((static_cast<unsigned char>(s[pos + i]) & 0xC0) != 0x80) return pos + 1;
-  }
-  return pos + length;
-}
-
-std::size_t charOffset(std::string_view s, std::size_t n) {
-  std::size_t pos = 0;
-  for (; n > 0 && pos < s.size(); --n) pos = charEnd(s, pos);
-  return pos;
-}
-
-}  // namespace utf8
-
 namespace {
-
-std::size_t countChars(std::string_view s) {
-  std::size_t count = 0;
-  for (std::size_t pos = 0; pos < s.size(); pos = utf8::charEnd(s, pos)) ++count;
-  return count;
-}
 
 void requireNonNegative(int n) {
   if (n < 0) throw RuntimeError(RuntimeErrorCode::InvalidProcedureCall);
@@ -177,7 +137,7 @@ bool readWholeNumber(std::string_view s, double& out) {
 
 }  // namespace
 
-int Len(std::string_view s) { return static_cast<int>(countChars(s)); }
+int Len(std::string_view s) { return static_cast<int>(utf8::charCount(s)); }
 
 std::string Left(std::string_view s, int n) {
   requireNonNegative(n);
@@ -186,7 +146,7 @@ std::string Left(std::string_view s, int n) {
 
 std::string Right(std::string_view s, int n) {
   requireNonNegative(n);
-  const std::size_t length = countChars(s);
+  const std::size_t length = utf8::charCount(s);
   const auto keep = static_cast<std::size_t>(n);
   if (keep >= length) return std::string(s);
   return std::string(s.substr(utf8::charOffset(s, length - keep)));
@@ -211,7 +171,7 @@ int InStr(int start, std::string_view s, std::string_view find) {
   const std::size_t from = utf8::charOffset(s, static_cast<std::size_t>(start - 1));
   const std::size_t at = s.find(find, from);
   if (at == std::string_view::npos) return 0;
-  return static_cast<int>(countChars(s.substr(0, at))) + 1;
+  return static_cast<int>(utf8::charCount(s.substr(0, at))) + 1;
 }
 
 std::vector<std::string> Split(std::string_view s, std::string_view delimiter) {

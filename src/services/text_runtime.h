@@ -5,20 +5,12 @@
 #pragma once
 
 #include <concepts>
-#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace horalix {
-
-namespace utf8 {
-// The byte position just after the character that starts at byte `pos` (pos < s.size()).
-std::size_t charEnd(std::string_view s, std::size_t pos);
-// The byte position where character `n` (counted from 0) starts; s.size() when s has no more.
-std::size_t charOffset(std::string_view s, std::size_t n);
-}  // namespace utf8
 
 // Length in characters.
 int Len(std::string_view s);

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "platform/utf8_text.h"
+
 namespace horalix::platform {
 
 namespace {
@@ -32,22 +34,6 @@ const FamilyMetrics& metricsOf(std::string_view family) {
     if (sameName(m.family, family)) return m;
   }
   return kOtherFamily;
-}
-
-// Decodes one UTF-8 character at pos and moves pos past it; a stray byte counts as itself.
-char32_t nextChar(std::string_view s, std::size_t& pos) {
-  const auto lead = static_cast<unsigned char>(s[pos]);
-  int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-  char32_t c = extra == 3   ? lead & 0x07
-               : extra == 2 ? lead & 0x0F
-               : extra == 1 ? lead & 0x1F
-                            : lead;
-  ++pos;
-  while (extra-- > 0 && pos < s.size() && (static_cast<unsigned char>(s[pos]) & 0xC0) == 0x80) {
-    c = (c << 6) | (static_cast<unsigned char>(s[pos]) & 0x3F);
-    ++pos;
-  }
-  return c;
 }
 
 bool fullWidth(char32_t c) {
@@ -88,7 +74,7 @@ TextExtent FixedFontMetrics::measure(const FontSpec& font, std::string_view text
   double widest = 0, line = 0;
   int lines = 1;
   for (std::size_t pos = 0; pos < text.size();) {
-    const char32_t c = nextChar(text, pos);
+    const char32_t c = utf8::nextCodePoint(text, pos);
     if (c == U'\r') continue;
     if (c == U'\n') {
       widest = std::max(widest, line);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/utf8_text.h"
+
 namespace horalix::platform {
 
 namespace {
@@ -111,15 +113,9 @@ void HeadlessFormHost::type(Control& control, const std::string& text) {
 }
 
 void HeadlessFormHost::typeKeys(Control& control, const std::string& text) {
+  // One UTF-8 character at a time, as its code point.
   for (std::size_t i = 0; i < text.size();) {
-    // One UTF-8 character at a time, as its code point.
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    int code = length == 1 ? lead : lead & (0x7F >> length);
-    for (std::size_t k = 1; k < length && i + k < text.size(); ++k) {
-      code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-    }
-    i += length;
+    const int code = static_cast<int>(utf8::nextCodePoint(text, i));
     loop_.dispatch("key press in " + describe(control), [&] { control.userKeyPress(code); });
   }
 }

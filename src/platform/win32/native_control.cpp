@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/utf8_text.h"
 #include "platform/win32/common_controls.h"
 #include "platform/win32/keyed_outline.h"
 #include "platform/win32/picture_painter.h"
@@ -335,13 +336,7 @@ void NativeControl::mirrorCaret() {
   if (control_.kind() != ControlKind::TextBox) return;
   // The caret in UTF-16 units of the edit control.
   const std::string& text = control_.Text();
-  std::size_t bytes = 0;
-  for (int chars = 0; bytes < text.size(); ++bytes) {
-    if ((static_cast<unsigned char>(text[bytes]) & 0xC0) != 0x80 &&
-        chars++ == control_.SelStart()) {
-      break;
-    }
-  }
+  const std::size_t bytes = utf8::charOffset(text, static_cast<std::size_t>(control_.SelStart()));
   const auto units = static_cast<WPARAM>(toWide(text.substr(0, bytes)).size());
   SendMessageW(hwnd_, EM_SETSEL, units, static_cast<LPARAM>(units));
 }
@@ -353,10 +348,7 @@ int NativeControl::nativeCaret() const {
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
   GetWindowTextW(hwnd_, text.data(), length + 1);
   text.resize(std::min<std::size_t>(start, static_cast<std::size_t>(length)));
-  const std::string before = toUtf8(text);
-  return static_cast<int>(std::count_if(before.begin(), before.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  }));
+  return static_cast<int>(utf8::charCount(toUtf8(text)));
 }
 
 void NativeControl::mirrorValue() {
