@@ -36,7 +36,7 @@ constexpr platform::ControlDesign kDesign[] = {
 
 FollowSpotlight::FollowSpotlight(BarsNeeds& needs)
     : Form(needs.platform.forms, "Frm_light"),
-      Picture1(addControls(kDesign).control("Picture1")),
+      Picture1((addControls(kDesign), control("Picture1"))),
       Timer1(addTimer("Timer1", 500, true)),
       Timer2(addTimer("Timer2", 10, true)),
       needs_(needs) {

@@ -42,7 +42,7 @@ constexpr platform::ControlDesign kDesign[] = {
 
 OnlineHelpWindow::OnlineHelpWindow(BarsNeeds& needs)
     : Form(needs.platform.forms, "Frm_Author_wx"),
-      Picture1(addControls(kDesign).control("Picture1")),
+      Picture1((addControls(kDesign), control("Picture1"))),
       Label1(control("Label1")),
       needs_(needs) {
   setBorderStyle(3);

@@ -42,7 +42,7 @@ constexpr platform::ControlDesign kDesign[] = {
 
 PromptBar::PromptBar(BarsNeeds& needs, const std::string& name)
     : Form(needs.platform.forms, name),
-      Label1(addControls(kDesign).control("Label1")),
+      Label1((addControls(kDesign), control("Label1"))),
       Timer1(addTimer("Timer1", 500)),
       Timer2(addTimer("Timer2", 1000)),
       Timer3(addTimer("Timer3", 100)),

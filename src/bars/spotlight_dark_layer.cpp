@@ -38,7 +38,7 @@ constexpr platform::ControlDesign kDesign[] = {
 
 SpotlightDarkLayer::SpotlightDarkLayer(BarsNeeds& needs)
     : Form(needs.platform.forms, "Frm_move_background"),
-      Picture1(addControls(kDesign).control("Picture1")),
+      Picture1((addControls(kDesign), control("Picture1"))),
       Timer1(addTimer("Timer1", 100, false)),
       Timer2(addTimer("Timer2", 30, false)),
       Timer3(addTimer("Timer3", 300, true)),

@@ -31,7 +31,7 @@ constexpr platform::ControlDesign kDesign[] = {
 
 SpotlightVeil::SpotlightVeil(BarsNeeds& needs)
     : Form(needs.platform.forms, "Frm_move_before"),
-      Mark(addControls(kDesign).control("Mark")),
+      Mark((addControls(kDesign), control("Mark"))),
       needs_(needs) {
   setBorderStyle(0);
   MouseDown = [this](int Button, int Shift, float X, float Y) {

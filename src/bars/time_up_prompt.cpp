@@ -41,7 +41,7 @@ constexpr platform::ControlDesign kDesign[] = {
 
 TimeUpPrompt::TimeUpPrompt(BarsNeeds& needs)
     : Form(needs.platform.forms, "Frm_tishi"),
-      Label2(addControls(kDesign).control("Label2")),
+      Label2((addControls(kDesign), control("Label2"))),
       Command1(control("Command1")),
       Timer1(addTimer("Timer1", 500, true)),
       needs_(needs) {

@@ -72,7 +72,7 @@ constexpr platform::ControlDesign kDesign[] = {
 
 ClockWindow::ClockWindow(ClockNeeds& needs, const ClockRole& role, const ClockWindow* pictureOwner)
     : Form(needs.platform.forms, role.name),
-      Label9(addControls(kDesign).control("Label9")),
+      Label9((addControls(kDesign), control("Label9"))),
       Label11(control("Label11")),
       Picture1(control("Picture1")),
       Picture2(control("Picture2")),

@@ -27,7 +27,7 @@ constexpr platform::ControlDesign kDesign[] = {
 
 FloatingClock::FloatingClock(ClockNeeds& needs)
     : ClockWindow(needs, ClockRole::floating()),
-      Image1(addControls(kDesign).control("Image1")),
+      Image1((addControls(kDesign), control("Image1"))),
       Timer7(addTimer("Timer7", 500)) {
   move(0, 0, 2400, 900);
   Timer3.onTick = [this] { Timer3_Timer(); };

@@ -319,7 +319,7 @@ const char* const InteractionSettingsWindow::kOnlineArticle =
 
 InteractionSettingsWindow::InteractionSettingsWindow(InteractionNeeds& needs)
     : Form(needs.platform.forms, "Frm_hudong_set"),
-      Combo1(addRows(*this).addControls(kShared).control("Combo1")),
+      Combo1((addRows(*this).addControls(kShared), control("Combo1"))),
       Combo2(control("Combo2")),
       Combo3(control("Combo3")),
       Cmd_OK(control("Cmd_OK")),

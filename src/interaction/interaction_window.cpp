@@ -26,7 +26,7 @@ constexpr platform::ControlDesign kDesign[] = {
 // Every timer is off until a preset starts.
 InteractionWindow::InteractionWindow(InteractionNeeds& needs)
     : Form(needs.platform.forms, "Frm_hudong"),
-      textMeasure(addControls(kDesign).control("TextMeasure")),
+      textMeasure((addControls(kDesign), control("TextMeasure"))),
       Picture4(control("Picture4")),
       Timer1(addTimer("Timer1", 1000)),
       Timer2(addTimer("Timer2", 500)),

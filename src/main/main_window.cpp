@@ -22,7 +22,7 @@ constexpr platform::ControlDesign kDesign[] = {
 
 MainWindow::MainWindow(MainNeeds& needs)
     : Form(needs.platform.forms, "Frm_exit"),
-      Pic1(addControls(kDesign).control("Pic1")),
+      Pic1((addControls(kDesign), control("Pic1"))),
       Timer3(addTimer("Timer3", 1000)),
       Timer4(addTimer("Timer4", 1000)),
       Timer5(addTimer("Timer5", 300)),

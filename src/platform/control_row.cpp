@@ -23,4 +23,11 @@ Control& ControlRow::operator[](int index) const {
   throw std::out_of_range("no control " + name_ + "(" + std::to_string(index) + ")");
 }
 
+Control& bindControl(Form& form, std::string_view name) {
+  for (const auto& owned : form.controls()) {
+    if (owned->name() == name && owned->index() < 0) return *owned;
+  }
+  throw std::out_of_range("no control " + form.name() + "." + std::string(name));
+}
+
 }  // namespace horalix::platform

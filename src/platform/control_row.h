@@ -1,4 +1,6 @@
-// A form's control array, bound once when the form is built.
+// Binding a form's design from outside the form (a set of fields that several routines share):
+// a control array, or a single control, looked up by its design name once, when the form is
+// built.
 #pragma once
 
 #include <string>
@@ -24,5 +26,9 @@ class ControlRow {
   // By design index; nullptr where the row has a gap.
   std::vector<Control*> controls_;
 };
+
+// The control of the design that has this name and no index; std::out_of_range when there is
+// none.
+Control& bindControl(Form& form, std::string_view name);
 
 }  // namespace horalix::platform

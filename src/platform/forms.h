@@ -424,9 +424,7 @@ class Form {
   const std::optional<WindowRegion>& region() const { return region_; }
   void setRegion(const std::optional<WindowRegion>& region);
 
-  // Controls by design name and index.
-  Control& control(const std::string& name, int index = -1);
-  Control* findControl(const std::string& name, int index = -1);
+  // Every control, in the order added (what a backend mirrors).
   const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
   // The control with the keyboard focus inside the window; nullptr for none.
   Control* ActiveControl() const { return activeControl_; }
@@ -453,6 +451,11 @@ class Form {
   FormHost& host() const { return host_; }
 
  protected:
+  // A control by design name and index, for the window's own binding of its design: the window
+  // binds its controls into members once, when it is built, and reaches them through those.
+  Control& control(const std::string& name, int index = -1);
+  Control* findControl(const std::string& name, int index = -1);
+
   virtual void Form_Load() {}
   // Set cancel to true to keep the window loaded.
   virtual void Form_Unload(bool& cancel) { (void)cancel; }

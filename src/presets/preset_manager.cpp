@@ -461,7 +461,7 @@ constexpr ControlDesign kShapes[] = {
 
 PresetManager::PresetManager(PresetsNeeds& needs)
     : Form(needs.platform.forms, "Frm_offtensetting"),
-      List1(addControls(kDesign).addControls(kShapes).control("List1")),
+      List1((addControls(kDesign).addControls(kShapes), control("List1"))),
       List2(control("List2")),
       Label8(control("Label8")),
       Picture1(*this, "Picture1"),

@@ -111,7 +111,7 @@ void timedNotice(platform::Platform& platform, const std::string& text, int time
 
 StatisticsWindow::StatisticsWindow(PresetsNeeds& needs)
     : Form(needs.platform.forms, "Frm_data_sum"),
-      List1(addControls(kDesign).control("List1")),
+      List1((addControls(kDesign), control("List1"))),
       List2(control("List2")),
       Label3(control("Label3")),
       Picture1(control("Picture1")),

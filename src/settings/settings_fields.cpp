@@ -2,6 +2,8 @@
 
 namespace horalix {
 
+using platform::bindControl;
+
 SettingsFields::SettingsFields(platform::Form& design)
     : Text1(design, "Text1"),
       Text2(design, "Text2"),
@@ -16,22 +18,22 @@ SettingsFields::SettingsFields(platform::Form& design)
       Check8(design, "Check8"),
       Check9(design, "Check9"),
       Check11(design, "Check11"),
-      Check7(design.control("Check7")),
+      Check7(bindControl(design, "Check7")),
       Option1(design, "Option1"),
       Option2(design, "Option2"),
       Option4(design, "Option4"),
       Option6(design, "Option6"),
-      Combo1(design.control("Combo1")),
-      Combo2(design.control("Combo2")),
-      Combo3(design.control("Combo3")),
-      Combo4(design.control("Combo4")),
-      Combo5(design.control("Combo5")),
-      Combo6(design.control("Combo6")),
-      Combo7(design.control("Combo7")),
-      Label10(design.control("Label10")),
-      HScroll1(design.control("HScroll1")),
-      VScroll1(design.control("VScroll1")),
-      HScroll2(design.control("HScroll2")) {}
+      Combo1(bindControl(design, "Combo1")),
+      Combo2(bindControl(design, "Combo2")),
+      Combo3(bindControl(design, "Combo3")),
+      Combo4(bindControl(design, "Combo4")),
+      Combo5(bindControl(design, "Combo5")),
+      Combo6(bindControl(design, "Combo6")),
+      Combo7(bindControl(design, "Combo7")),
+      Label10(bindControl(design, "Label10")),
+      HScroll1(bindControl(design, "HScroll1")),
+      VScroll1(bindControl(design, "VScroll1")),
+      HScroll2(bindControl(design, "HScroll2")) {}
 
 SettingsLayout::SettingsLayout(platform::Form& design)
     : Image2(design, "Image2"),
@@ -45,19 +47,19 @@ SettingsLayout::SettingsLayout(platform::Form& design)
       VScrol1(design, "VScrol1"),
       Text6(design, "Text6"),
       Command3(design, "Command3"),
-      Frame1(design.control("Frame1")),
-      Picture6(design.control("Picture6")),
-      Picture7(design.control("Picture7")),
-      Picture8(design.control("Picture8")),
-      Picture10(design.control("Picture10")),
-      Picture11(design.control("Picture11")),
-      Picture12(design.control("Picture12")),
-      Picture13(design.control("Picture13")),
-      Combo9(design.control("Combo9")),
-      Command5(design.control("Command5")),
-      Lab_help(design.control("Lab_help")),
-      Image1(design.control("Image1")),
-      Label30(design.control("Label30")),
-      Label5(design.control("Label5")) {}
+      Frame1(bindControl(design, "Frame1")),
+      Picture6(bindControl(design, "Picture6")),
+      Picture7(bindControl(design, "Picture7")),
+      Picture8(bindControl(design, "Picture8")),
+      Picture10(bindControl(design, "Picture10")),
+      Picture11(bindControl(design, "Picture11")),
+      Picture12(bindControl(design, "Picture12")),
+      Picture13(bindControl(design, "Picture13")),
+      Combo9(bindControl(design, "Combo9")),
+      Command5(bindControl(design, "Command5")),
+      Lab_help(bindControl(design, "Lab_help")),
+      Image1(bindControl(design, "Image1")),
+      Label30(bindControl(design, "Label30")),
+      Label5(bindControl(design, "Label5")) {}
 
 }  // namespace horalix

@@ -122,10 +122,6 @@ class SettingsWindow : public platform::Form {
   // Where the window stands as designed, in twips: each load starts there.
   static constexpr int kDesignLeft = 600, kDesignTop = 600;
 
-  // Others reach the window's controls through fields(), never by a name.
-  using platform::Form::control;
-  using platform::Form::findControl;
-
   void wireHandlers();
   void fillLists();
   // Each edit box gets the frame shape that the design draws just outside it.

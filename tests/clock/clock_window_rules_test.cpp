@@ -39,7 +39,7 @@ TEST_F(ClockWindowRulesTest, TheFloatingClockBlanksFrom2000MsTheMirrorFrom3000) 
     clock.ShowStatue("00:02", 30);
     mirror.ShowStatue("00:02", 30);
     EXPECT_EQ(printed(clock.Picture2), c.clockPrints);
-    EXPECT_EQ(printed(mirror.control("Picture2")), c.mirrorPrints);
+    EXPECT_EQ(printed(controlNamed(mirror, "Picture2")), c.mirrorPrints);
   }
 }
 

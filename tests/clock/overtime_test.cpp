@@ -68,7 +68,7 @@ TEST_F(RunEndTest, OvertimeStyleOneRecoloursTheClockThroughItsColourTimer) {
   loop.advance(1'300);
   // The defaults of the overtime colours: yellow text, the one-shot timer spent.
   EXPECT_EQ(clock.Picture2.ForeColor(), 65535u);
-  EXPECT_EQ(clock.control("Label11").ForeColor(), 65535u);
+  EXPECT_EQ(controlNamed(clock, "Label11").ForeColor(), 65535u);
   EXPECT_FALSE(clock.Timer8.Enabled());
   EXPECT_EQ(app.run.OvertimePrefix, "");
 }

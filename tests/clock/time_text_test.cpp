@@ -200,11 +200,11 @@ TEST_F(TimeTextTest, TheTimeOfDayViewAndTheMirror) {
   setSecondScreen(false);
   mirror.ShowStatue("", 10);
   clock.Label_change();
-  EXPECT_EQ(mirror.control("Picture2").Font().size, 10);
+  EXPECT_EQ(controlNamed(mirror, "Picture2").Font().size, 10);
   setSecondScreen(true);
   clock.Label_change();
-  const int size = static_cast<int>(clock.control("Picture2").Font().size);
-  EXPECT_EQ(mirror.control("Picture2").Font().size, size + 20);
+  const int size = static_cast<int>(controlNamed(clock, "Picture2").Font().size);
+  EXPECT_EQ(controlNamed(mirror, "Picture2").Font().size, size + 20);
 }
 
 }  // namespace

@@ -42,9 +42,9 @@ class TimeoutColoursTest : public MainWindowTest {
     timeoutColours(window);
   }
   static std::vector<std::uint32_t> textColours(platform::Form& w) {
-    return {w.control("Label1", 1).ForeColor(), w.control("Label1", 2).ForeColor(),
-            w.control("Label9").ForeColor(), w.control("Label11").ForeColor(),
-            w.control("Picture2").ForeColor()};
+    return {controlNamed(w, "Label1", 1).ForeColor(), controlNamed(w, "Label1", 2).ForeColor(),
+            controlNamed(w, "Label9").ForeColor(), controlNamed(w, "Label11").ForeColor(),
+            controlNamed(w, "Picture2").ForeColor()};
   }
 };
 
@@ -91,7 +91,7 @@ TEST_F(TimeoutColoursTest, ABackPictureStaysBehindTheTextCappedToItsLargestSize)
   EXPECT_EQ(textColours(mirror), std::vector<std::uint32_t>(5, kYellow));
   EXPECT_EQ(mirror.BackColor(), 0x123456u);
   EXPECT_TRUE(app.run.BackPictureOn);
-  EXPECT_EQ(mirror.control("Picture3").Picture(), programPath("picture\\stage.gif"));
+  EXPECT_EQ(controlNamed(mirror, "Picture3").Picture(), programPath("picture\\stage.gif"));
   EXPECT_EQ(app.settings.picture_width, 600);
   EXPECT_EQ(app.settings.picture_height, 450);
   // The mirror's tick leaves the floating clock alone.

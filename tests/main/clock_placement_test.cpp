@@ -50,7 +50,7 @@ TEST_F(ClockPlacementTest, RestoreFollowsTheShowChoiceTheHideOptionAndTheCount) 
     clock.Timer2.setEnabled(false);
     clock.Timer1.setEnabled(c.counting);
     clock.Picture1.setVisible(false);
-    mirror.control("Picture2").setVisible(false);
+    controlNamed(mirror, "Picture2").setVisible(false);
     app.run.clocksHidden = std::string(c.caption).starts_with("显示");
     setOption(app.settings.checkvalue, CheckFlag::HideWhenIdle, c.hideWhileIdle);
     RestoreClocks(app.clocks);
@@ -68,7 +68,7 @@ TEST_F(ClockPlacementTest, RestoreFollowsTheShowChoiceTheHideOptionAndTheCount) 
       EXPECT_EQ(main.menu_two(1).Caption(), c.caption) << "parking keeps the caption";
     }
     EXPECT_TRUE(clock.Picture1.Visible());
-    EXPECT_TRUE(mirror.control("Picture2").Visible());
+    EXPECT_TRUE(controlNamed(mirror, "Picture2").Visible());
   }
 }
 

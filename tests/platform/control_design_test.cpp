@@ -48,7 +48,7 @@ TEST_F(ControlDesignTest, EveryColumnReachesTheControl) {
   form.addControls(kDesign);
   ASSERT_EQ(form.controls().size(), 3u);
 
-  const platform::Control& box = form.control("Check4", 2);
+  const platform::Control& box = controlNamed(form, "Check4", 2);
   EXPECT_EQ(box.kind(), ControlKind::CheckBox);
   EXPECT_EQ(box.Left(), 180) << "placed inside its frame";
   EXPECT_EQ(box.Top(), 540);
@@ -64,7 +64,7 @@ TEST_F(ControlDesignTest, EveryColumnReachesTheControl) {
   EXPECT_FALSE(box.Enabled());
   EXPECT_TRUE(box.Visible());
 
-  const platform::Control& cell = form.control("Label5");
+  const platform::Control& cell = controlNamed(form, "Label5");
   EXPECT_FALSE(cell.Visible());
   EXPECT_TRUE(cell.Enabled());
   EXPECT_EQ(cell.Caption(), "4");
@@ -91,20 +91,20 @@ TEST_F(ControlDesignTest, AControlIsOnScreenOnlyWhileItsContainersAre) {
   };
   platform::Form form(forms, "Settings");
   form.addControls(kNested);
-  platform::Control& box = form.control("Check3");
+  platform::Control& box = controlNamed(form, "Check3");
   form.Load();
   forms.clearChanges();
-  form.control("Picture7").setVisible(false);
+  controlNamed(form, "Picture7").setVisible(false);
   EXPECT_TRUE(box.Visible());
   EXPECT_FALSE(box.visibleOnScreen());
-  EXPECT_TRUE(box.isInside(form.control("Picture7")));
-  EXPECT_FALSE(form.control("Label2").isInside(form.control("Picture7")));
+  EXPECT_TRUE(box.isInside(controlNamed(form, "Picture7")));
+  EXPECT_FALSE(controlNamed(form, "Label2").isInside(controlNamed(form, "Picture7")));
   EXPECT_NE(std::find(forms.changes().begin(), forms.changes().end(),
                       platform::FormChange{"Settings.Check3", platform::Property::Visible}),
             forms.changes().end());
-  form.control("Picture7").setVisible(true);
+  controlNamed(form, "Picture7").setVisible(true);
   EXPECT_TRUE(box.visibleOnScreen());
-  form.control("Frame1").setVisible(false);
+  controlNamed(form, "Frame1").setVisible(false);
   EXPECT_FALSE(box.visibleOnScreen());
 }
 

@@ -74,7 +74,7 @@ class DesignReset : public HeadlessFixture {
  protected:
   ToolForm form{forms};
   platform::Control& c(const std::string& name, int index = -1) {
-    return form.control(name, index);
+    return controlNamed(form, name, index);
   }
 };
 

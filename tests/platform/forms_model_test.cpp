@@ -271,11 +271,11 @@ TEST_F(FormsModel, OptionButtonsInDifferentContainersAreDifferentGroups) {
       {.kind = ControlKind::OptionButton, .name = "Option4", .index = 0, .container = "Picture4"},
   };
   form.addControls(design);
-  forms.click(form.control("Option4", 0));
-  EXPECT_EQ(form.control("Option1", 0).Value(), 1);
-  forms.click(form.control("Option1", 1));
-  EXPECT_EQ(form.control("Option1", 0).Value(), 0);
-  EXPECT_EQ(form.control("Option4", 0).Value(), 1);
+  forms.click(controlNamed(form, "Option4", 0));
+  EXPECT_EQ(controlNamed(form, "Option1", 0).Value(), 1);
+  forms.click(controlNamed(form, "Option1", 1));
+  EXPECT_EQ(controlNamed(form, "Option1", 0).Value(), 0);
+  EXPECT_EQ(controlNamed(form, "Option4", 0).Value(), 1);
 }
 
 TEST_F(FormsModel, OptionButtonsOfAFormAreOneGroupFromCodeAndFromClicks) {

@@ -19,7 +19,7 @@ class PresetEntryTest : public PresetManagerTest {
   }
   SettingsWindow& settings() { return app.settingsWindow(); }
   platform::Control& s(const std::string& name, int index = -1) {
-    return static_cast<platform::Form&>(settings()).control(name, index);
+    return controlNamed(settings(), name, index);
   }
   // Enters the settings window's content under this name; true when a row was written.
   bool enter(const std::string& name) {

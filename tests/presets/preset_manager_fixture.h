@@ -58,7 +58,7 @@ class PresetManagerTest : public ProgramFixture {
 
   PresetManager& manager() { return app.presetManager(); }
   platform::Control& c(const std::string& name, int index = -1) {
-    return manager().control(name, index);
+    return controlNamed(manager(), name, index);
   }
   void open() { manager().Load(); }
 

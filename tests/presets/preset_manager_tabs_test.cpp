@@ -13,7 +13,7 @@ TEST_F(PresetManagerTest, TabsShowTheSettingsWindowsTabPictures) {
   platform::Form& settings = app.settingsWindow();
   settings.Load();
   const auto settingsPicture = [&settings](int which) {
-    return settings.control("Image3", which).Picture();
+    return controlNamed(settings, "Image3", which).Picture();
   };
   const std::string rest = settingsPicture(1), hover = settingsPicture(2),
                     selected = settingsPicture(3);

@@ -65,7 +65,7 @@ class OptionStringPositions : public ProgramFixture {
     fillSettingsLists(fields, files, platform.fonts, programFolder(app.platform));
   }
 
-  platform::Control& control(const Spot& spot) { return form.control(spot.name, spot.index); }
+  platform::Control& control(const Spot& spot) { return controlNamed(form, spot.name, spot.index); }
 
   // "0" everywhere but a "1" at `position` (1-based).
   static std::string oneHot(std::size_t length, std::size_t position) {
@@ -128,17 +128,17 @@ TEST_F(OptionStringPositions, SoundNamesAndLookFieldsGoToTheirOwnControls) {
   for (std::size_t i = 0; i < kSoundNames.size(); ++i) {
     EXPECT_EQ(control(kSoundNames[i]).Text(), "s" + std::to_string(i) + ".wav") << i;
   }
-  EXPECT_EQ(form.control("Combo2").ListIndex(), 5);
-  EXPECT_EQ(form.control("Combo3").ListIndex(), 3);
-  EXPECT_EQ(form.control("Combo4").ListIndex(), 4);
+  EXPECT_EQ(controlNamed(form, "Combo2").ListIndex(), 5);
+  EXPECT_EQ(controlNamed(form, "Combo3").ListIndex(), 3);
+  EXPECT_EQ(controlNamed(form, "Combo4").ListIndex(), 4);
 
   for (std::size_t i = 0; i < kSoundNames.size(); ++i) {
     control(kSoundNames[i]).setText("t" + std::to_string(i) + ".wav");
   }
-  form.control("Combo2").setListIndex(7);
-  form.control("Combo3").setListIndex(2);
-  form.control("Combo4").setListIndex(9);
-  form.control("Label10").setBackColor(0xFF00FF);
+  controlNamed(form, "Combo2").setListIndex(7);
+  controlNamed(form, "Combo3").setListIndex(2);
+  controlNamed(form, "Combo4").setListIndex(9);
+  controlNamed(form, "Label10").setBackColor(0xFF00FF);
   const SettingsBlock encoded = encodeSettings(fields);
   EXPECT_EQ(encoded.tellsoundname, "t0.wav\\t1.wav\\t2.wav\\t3.wav\\t4.wav\\t5.wav");
   EXPECT_EQ(encoded.Fontselect, "1070209\\16711935");

@@ -21,7 +21,7 @@ class SettingsFixture : public ProgramFixture {
   }
 
   platform::Control& c(const std::string& name, int index = -1) {
-    return static_cast<platform::Form&>(window).control(name, index);
+    return controlNamed(window, name, index);
   }
   // The texts of the timed notices shown so far.
   std::vector<std::string> notices() const {

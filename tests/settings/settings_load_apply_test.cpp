@@ -146,14 +146,14 @@ TEST_F(SettingsLoadApply, ARefusedApplyChangesNothing) {
   };
   const auto alarms = [](int duration, int a1, int a2, int a3, int ticked) {
     return [=](platform::Form& t) {
-      t.control("Text2", 1).setText(std::to_string(duration / 3600));
-      t.control("Text2", 2).setText(std::to_string(duration / 60 % 60));
-      t.control("Text2", 3).setText(std::to_string(duration % 60));
+      controlNamed(t, "Text2", 1).setText(std::to_string(duration / 3600));
+      controlNamed(t, "Text2", 2).setText(std::to_string(duration / 60 % 60));
+      controlNamed(t, "Text2", 3).setText(std::to_string(duration % 60));
       for (int row = 2; row <= 4; ++row)
-        t.control("Check2", row).setValue((ticked >> (row - 2)) & 1);
-      t.control("Text2", 4).setText(std::to_string(a1));
-      t.control("Text2", 5).setText(std::to_string(a2));
-      t.control("Text2", 6).setText(std::to_string(a3));
+        controlNamed(t, "Check2", row).setValue((ticked >> (row - 2)) & 1);
+      controlNamed(t, "Text2", 4).setText(std::to_string(a1));
+      controlNamed(t, "Text2", 5).setText(std::to_string(a2));
+      controlNamed(t, "Text2", 6).setText(std::to_string(a3));
     };
   };
   const Case cases[] = {
@@ -167,16 +167,16 @@ TEST_F(SettingsLoadApply, ARefusedApplyChangesNothing) {
       {"duration off",
        [&](platform::Form& t) {
          alarms(600, 30, 30, 30, 7)(t);
-         t.control("Check2", 1).setValue(0);
+         controlNamed(t, "Check2", 1).setValue(0);
        },
        ""},
       {"equal hot keys",
        [](platform::Form& t) {
-         t.control("Text3", 2).setText("F5");
-         t.control("Text3", 4).setText("F5");
+         controlNamed(t, "Text3", 2).setText("F5");
+         controlNamed(t, "Text3", 4).setText("F5");
        },
        "系统热键设置不能相同"},
-      {"no hot keys", [](platform::Form& t) { t.control("Text3", 1).setText("无"); }, ""},
+      {"no hot keys", [](platform::Form& t) { controlNamed(t, "Text3", 1).setText("无"); }, ""},
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.what);

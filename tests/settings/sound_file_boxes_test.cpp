@@ -22,15 +22,15 @@ TEST_F(SoundFileBoxesTest, OnlyTheSoundBoxesOpenTheDialog) {
   for (int index : {0, 1, 2, 3, 4, 10}) {
     dialogs.answerFileAfter("D:\\s\\chime.wav", 500);
     Text4_Click(app.platform, boxes, index);
-    EXPECT_EQ(grid.control("Text4", index).Text(), "chime.wav") << index;
+    EXPECT_EQ(controlNamed(grid, "Text4", index).Text(), "chime.wav") << index;
   }
   EXPECT_EQ(dialogs.calls().size(), 6u);
   EXPECT_EQ(files.readAll(programPath("sounds\\chime.wav")), "chime");
   // The settings window's own boxes import the same way.
   dialogs.answerFileAfter("D:\\s\\chime.wav", 500);
   platform::Form& settings = app.settingsWindow();
-  settings.control("Text4", 10).click();
-  EXPECT_EQ(settings.control("Text4", 10).Text(), "chime.wav");
+  controlNamed(settings, "Text4", 10).click();
+  EXPECT_EQ(controlNamed(settings, "Text4", 10).Text(), "chime.wav");
 }
 
 }  // namespace

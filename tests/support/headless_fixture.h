@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/headless/headless_platform.h"
+#include "support/control_lookup.h"
 
 namespace horalix::test {
 
