@@ -3,7 +3,6 @@
 // include this header, never the files behind it.
 #pragma once
 
-#include "bars/bar_position.h"
 #include "bars/bars_needs.h"
 #include "bars/follow_spotlight.h"
 #include "bars/online_help_window.h"

@@ -5,6 +5,5 @@
 
 #include "interaction/interaction_commands.h"
 #include "interaction/interaction_needs.h"
-#include "interaction/interaction_presets.h"
 #include "interaction/interaction_settings_window.h"
 #include "interaction/interaction_window.h"

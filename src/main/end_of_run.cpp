@@ -1,4 +1,5 @@
 #include "main/end_of_run.h"
+#include "main/main.h"
 
 #include "bars/bars.h"
 #include "clock/clock.h"

@@ -8,19 +8,9 @@
 
 namespace horalix {
 
-struct MainNeeds;
-class PromptBar;
-class InteractionWindow;
-
 // The hand-over values the add-in wrote for a document kind (the numeric value of
 // the run's document kind): the one of its kind, none for PDF (4) and drawings (6), all four for
 // any other kind (a manual run has none).
 std::vector<std::string> handOverValues(int documentKind);
-
-void EndTiming(MainNeeds& needs);
-// Parks both prompt bars above the screen and stops their timers.
-void HideProcessBars(PromptBar& promptBar, PromptBar& secondPromptBar);
-// Parks the interaction window and stops its count, its blink and its sound.
-void HideInteraction(InteractionWindow& window);
 
 }  // namespace horalix

@@ -6,7 +6,7 @@
 
 #include "clock/clock.h"
 #include "main/end_of_run.h"
-#include "main/main_needs.h"
+#include "main/main.h"
 #include "main/main_window.h"
 #include "main/timing_control.h"
 #include "main/watched_documents.h"

@@ -1,5 +1,6 @@
 #include "main/slide_show_end.h"
 
+#include "main/main.h"
 #include "platform/platform.h"
 #include "services/attempt.h"
 

@@ -9,6 +9,7 @@
 #include "platform/forms.h"
 #include "services/option_names.h"
 #include "services/settings_block.h"
+#include "settings/settings.h"
 #include "settings/settings_fields.h"
 
 namespace horalix {
@@ -22,13 +23,6 @@ platform::Control* controlOf(const SettingsFields& fields, AiFlag flag);
 // Sets the controls from the record; setting them runs their handlers, as a user's change does.
 // A character that is missing or not a number leaves its control as it is.
 void decodeSettings(const SettingsFields& fields, const SettingsBlock& settings);
-// The same for the controls a named preset sets: all but the timing mode, the document kinds
-// and the picture size, which the window keeps when a preset is applied to it.
-void decodePresetSettings(const SettingsFields& fields, const SettingsBlock& settings);
-// The record as the controls stand: every value is overwritten; `secondtimer` becomes "" and
-// `time_left` 0. A number field whose text is no number (or a number too large for its value)
-// gives the value of `unreadable` instead; the set duration needs all three of its fields.
-SettingsBlock encodeSettings(const SettingsFields& fields, const SettingsBlock& unreadable = {});
 // The clock's look alone, as decodeSettings sets it: the text's font, size and colour lists with
 // the colour swatch; and the background picture with its colour.
 void decodeClockText(const SettingsFields& fields, const SettingsBlock& settings);

@@ -6,6 +6,7 @@
 
 #include "presets/preset_manager_fixture.h"
 #include "settings/settings.h"
+#include "settings/settings_codec.h"
 
 namespace horalix::test {
 namespace {
