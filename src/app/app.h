@@ -55,8 +55,7 @@ class App final {
                       .secondPromptBar = secondPromptBar_,
                       .followSpotlight = followSpotlight_,
                       .spotlightDarkLayer = spotlightDarkLayer_,
-                      .spotlightVeil = spotlightVeil_,
-                      .timeUpBackdrop = timeUpBackdrop_};
+                      .spotlightVeil = spotlightVeil_};
   ClockNeeds clockNeeds{.platform = platform,
                         .settings = settings,
                         .run = run,
@@ -113,7 +112,6 @@ class App final {
   PresetsNeeds presetsNeeds{.platform = platform,
                             .settings = settings,
                             .run = run,
-                            .presetManager = presetManager_,
                             .settingsWindow = settingsWindow_,
                             .mainWindow = mainWindow_,
                             .timingHandback = ports};
@@ -125,21 +123,26 @@ class App final {
   FloatingClock& floatingClock() { return floatingClock_; }
   MirrorClock& mirrorClock() { return mirrorClock_; }
   SettingsWindow& settingsWindow() { return settingsWindow_; }
-  StatisticsWindow& statisticsWindow() { return statisticsWindow_; }
-  PresetManager& presetManager() { return presetManager_; }
-  InteractionSettingsWindow& interactionSettingsWindow() { return interactionSettingsWindow_; }
+  StatisticsWindow& statisticsWindow() { return statisticsWindow_.window(); }
+  PresetManager& presetManager() { return presetManager_.window(); }
+  InteractionSettingsWindow& interactionSettingsWindow() {
+    return interactionSettingsWindow_.window();
+  }
   FollowSpotlight& followSpotlight() { return followSpotlight_; }
   SpotlightDarkLayer& spotlightDarkLayer() { return spotlightDarkLayer_; }
   SpotlightVeil& spotlightVeil() { return spotlightVeil_; }
   OnlineHelpWindow& onlineHelpWindow() { return onlineHelpWindow_; }
   TimeUpPrompt& timeUpPrompt() { return timeUpPrompt_; }
-  TimeUpBackdrop& timeUpBackdrop() { return timeUpBackdrop_; }
+  TimeUpBackdrop& timeUpBackdrop() { return timeUpPrompt_.backdrop(); }
 
   // Ends the process: the event loop returns.
   void endProcess(int exitCode = 0);
   bool ended() const { return ended_; }
 
  private:
+  // The ports reach the inner windows as forms.
+  friend class AppPorts;
+
   bool ended_ = false;
 
   // The windows, bottom to top of the chain.
@@ -150,15 +153,15 @@ class App final {
   SpotlightVeil spotlightVeil_{barsNeeds};
   OnlineHelpWindow onlineHelpWindow_{barsNeeds};
   TimeUpPrompt timeUpPrompt_{barsNeeds};
-  TimeUpBackdrop timeUpBackdrop_{barsNeeds};
   FloatingClock floatingClock_{clockNeeds};
   MirrorClock mirrorClock_{clockNeeds};
   InteractionWindow interactionWindow_{interactionNeeds};
-  InteractionSettingsWindow interactionSettingsWindow_{interactionNeeds};
+  platform::OwnedForm<InteractionSettingsWindow> interactionSettingsWindow_ =
+      makeInteractionSettingsWindow(interactionNeeds);
   MainWindow mainWindow_{mainNeeds};
   SettingsWindow settingsWindow_{settingsNeeds};
-  StatisticsWindow statisticsWindow_{presetsNeeds};
-  PresetManager presetManager_{presetsNeeds};
+  platform::OwnedForm<StatisticsWindow> statisticsWindow_ = makeStatisticsWindow(presetsNeeds);
+  platform::OwnedForm<PresetManager> presetManager_ = makePresetManager(presetsNeeds);
 };
 
 }  // namespace horalix

@@ -51,11 +51,11 @@ void AppPorts::unload(ToolWindow window) { form(window).Unload(); }
 platform::Form& AppPorts::form(ToolWindow window) {
   switch (window) {
     case ToolWindow::Statistics:
-      return app_.statisticsWindow();
+      return app_.statisticsWindow_.form();
     case ToolWindow::PresetManager:
-      return app_.presetManager();
+      return app_.presetManager_.form();
     case ToolWindow::InteractionSettings:
-      return app_.interactionSettingsWindow();
+      return app_.interactionSettingsWindow_.form();
     case ToolWindow::Settings:
       break;
   }

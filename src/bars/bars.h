@@ -10,5 +10,4 @@
 #include "bars/spotlight_dark_layer.h"
 #include "bars/spotlight_menu.h"
 #include "bars/spotlight_veil.h"
-#include "bars/time_up_backdrop.h"
 #include "bars/time_up_prompt.h"

@@ -14,7 +14,6 @@ class PromptBar;
 class FollowSpotlight;
 class SpotlightDarkLayer;
 class SpotlightVeil;
-class TimeUpBackdrop;
 
 struct BarsNeeds {
   platform::Platform& platform;
@@ -29,7 +28,6 @@ struct BarsNeeds {
   FollowSpotlight& followSpotlight;
   SpotlightDarkLayer& spotlightDarkLayer;
   SpotlightVeil& spotlightVeil;
-  TimeUpBackdrop& timeUpBackdrop;
 };
 
 }  // namespace horalix

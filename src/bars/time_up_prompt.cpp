@@ -44,7 +44,8 @@ TimeUpPrompt::TimeUpPrompt(BarsNeeds& needs)
       Label2((addControls(kDesign), control("Label2"))),
       Command1(control("Command1")),
       Timer1(addTimer("Timer1", 500, true)),
-      needs_(needs) {
+      needs_(needs),
+      backdrop_(platform::OwnedForm<TimeUpBackdrop>::build(needs)) {
   setBorderStyle(3);
   setClientSize(4155, 1740);
   Command1.Click = [this] { closePrompt(); };
@@ -57,7 +58,7 @@ TimeUpPrompt::TimeUpPrompt(BarsNeeds& needs)
 void TimeUpPrompt::Form_Load() {
   // The design gives the client area; the dialog frame, as the system draws it, comes on top.
   setClientSize(4155, 1740);
-  attempt(needs_.platform.log, "Frm_tishi", [&] { needs_.timeUpBackdrop.Show(); });
+  attempt(needs_.platform.log, "Frm_tishi", [&] { backdrop_.form().Show(); });
   // Made topmost after the backdrop, the prompt lies above it.
   attempt(needs_.platform.log, "Frm_tishi", [&] { SetTopmost(needs_.run, *this); });
   setCaption("Horalix");
@@ -100,7 +101,7 @@ void TimeUpPrompt::Form_Unload(bool& cancel) {
 
 void TimeUpPrompt::closePrompt() {
   Timer1.setEnabled(false);
-  attempt(needs_.platform.log, "Frm_tishi", [&] { needs_.timeUpBackdrop.Unload(); });
+  attempt(needs_.platform.log, "Frm_tishi", [&] { backdrop_.form().Unload(); });
   // While the prompt is already unloading, its second unload does nothing.
   if (!unloading_) Unload();
   attempt(needs_.platform.log, "Frm_tishi", [&] { needs_.clockDisplay.putOnTop(); });

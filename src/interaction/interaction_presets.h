@@ -7,17 +7,9 @@
 #include <cstdint>
 #include <string>
 
+#include "interaction/interaction_menu_entry.h"
+
 namespace horalix {
-
-namespace platform {
-class FileSystem;
-}
-
-// The INI file and the files service through which every preset is read and written.
-struct PresetFile {
-  platform::FileSystem& files;
-  std::string path;  // the program folder's TimeData.db
-};
 
 // "hudongset" followed by the preset number in decimal: "hudongset3".
 std::string interactionSection(int number);
@@ -57,14 +49,6 @@ struct InteractionPreset {
 };
 InteractionPreset readInteractionPresetForStart(const PresetFile& file, int number);
 inline constexpr const char* kStartFontselect = "Trebuchet MS\\300\\9\\12632256";
-
-// What the interaction menu reads: the duration text (default "00:01:00") and the flags
-// (default "00000").
-struct InteractionMenuEntry {
-  std::string sname;
-  std::string checkvalue;
-};
-InteractionMenuEntry readInteractionMenuEntry(const PresetFile& file, int number);
 
 // What the settings window reads of a preset; missing values give the preset's own length
 // ("0:0N:00", N minutes), "01011", "5", "Trebuchet MS\200\4\16711808" and "alarm.wav".

@@ -1,10 +1,11 @@
 #include "interaction/interaction_settings_window.h"
+#include "interaction/interaction_presets.h"
 
 #include <array>
 #include <vector>
 
 #include "clock/clock.h"
-#include "interaction/interaction_needs.h"
+#include "interaction/interaction.h"
 #include "services/attempt.h"
 #include "services/control_frame.h"
 #include "services/program_folder.h"
@@ -313,6 +314,11 @@ platform::Form& addRows(platform::Form& form) {
 }
 
 }  // namespace
+
+platform::OwnedForm<InteractionSettingsWindow> makeInteractionSettingsWindow(
+    InteractionNeeds& needs) {
+  return platform::OwnedForm<InteractionSettingsWindow>::build(needs);
+}
 
 const char* const InteractionSettingsWindow::kOnlineArticle =
     "https://horalix.example/help/interaction.htm";

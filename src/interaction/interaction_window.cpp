@@ -1,4 +1,5 @@
 #include "interaction/interaction_window.h"
+#include "interaction/interaction_presets.h"
 
 #include "interaction/interaction_needs.h"
 #include "services/attempt.h"

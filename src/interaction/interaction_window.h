@@ -12,12 +12,12 @@
 #include <string>
 #include <vector>
 
-#include "interaction/interaction_presets.h"
 #include "platform/forms.h"
 
 namespace horalix {
 
 struct InteractionNeeds;
+enum class InteractionFlag : int;
 
 class InteractionWindow : public platform::Form {
  public:

@@ -106,7 +106,7 @@ void MainWindow::Timer4_Timer() {
     if (Len(candidate) > 4 && kindEnabled(needs_.settings.AImode, kind)) {
       const int k = static_cast<int>(kind);
       needs_.run.binding.lastPerKind.at(k) = candidate;
-      needs_.run.documentKind = kind;
+      needs_.run.binding.documentKind = kind;
       found = candidate;
     }
   }

@@ -44,7 +44,7 @@ void EndTiming(MainNeeds& needs) {
   attempt(needs.platform.log, "EndTiming",
           [&] { HideProcessBars(needs.promptBar, needs.secondPromptBar); });
   needs.run.holdOff = 0;
-  const DocumentKind kind = needs.run.documentKind;
+  const DocumentKind kind = needs.run.binding.documentKind;
   attempt(needs.platform.log, "EndTiming", [&] {
     programValues(needs.platform).removeGroup(handOverValues(static_cast<int>(kind)));
   });

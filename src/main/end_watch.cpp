@@ -27,7 +27,7 @@ bool listHolds(const FileList& list, const std::string& name) {
 // and only while that kind is enabled. A run bound to nothing is never found: on the add-in's
 // road its empty name would equal a deleted value, and the watch would wait for ever.
 bool boundDocumentOpen(const DocumentSight& sight, const std::string& aiMode, const RunState& run) {
-  const DocumentKind kind = run.documentKind;
+  const DocumentKind kind = run.binding.documentKind;
   if (kind == DocumentKind::None || !runBound(run) || !kindEnabled(aiMode, kind)) return false;
   const std::string bound = run.binding.text();
   if (sight.reportedByAddin(kind)) return sight.reportedOf(kind) == bound;

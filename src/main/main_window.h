@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "main/command_table.h"
 #include "platform/forms.h"
 #include "platform/tray.h"
 
 namespace horalix {
 
+enum class CommandId;
 struct MainNeeds;
 
 class MainWindow : public platform::Form {

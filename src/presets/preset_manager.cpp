@@ -4,7 +4,7 @@
 #include <tuple>
 
 #include "main/main.h"
-#include "presets/presets_needs.h"
+#include "presets/presets.h"
 #include "services/attempt.h"
 #include "services/control_frame.h"
 #include "services/format_picture.h"
@@ -501,6 +501,10 @@ PresetManager::PresetManager(PresetsNeeds& needs)
 }
 
 void openPresetManager(PresetManager& presetManager) { presetManager.Show(true); }
+
+platform::OwnedForm<PresetManager> makePresetManager(PresetsNeeds& needs) {
+  return platform::OwnedForm<PresetManager>::build(needs);
+}
 
 PresetDatabase PresetManager::database() {
   return PresetDatabase(needs_.platform.database, needs_.platform.files,

@@ -151,8 +151,4 @@ class PresetManager : public platform::Form {
   std::optional<int> currentRow_;
 };
 
-// Opens the preset manager beside the settings window, modally, as the settings window's
-// "特殊计时" picture and label do.
-void openPresetManager(PresetManager& presetManager);
-
 }  // namespace horalix

@@ -1,8 +1,22 @@
-// The presets subsystem's public interface: the statistics and preset windows, and the statistics
-// row of a stopped run. Other folders include this header, never the files behind it.
+// The presets subsystem's public interface: the statistics window and the preset manager, built
+// here and held by the program as forms, and the statistics row of a stopped run. Other folders
+// include this header, never the files behind it.
 #pragma once
 
-#include "presets/preset_manager.h"
+#include "platform/owned_form.h"
 #include "presets/presets_needs.h"
 #include "presets/run_record_row.h"
-#include "presets/statistics_window.h"
+
+namespace horalix {
+
+class StatisticsWindow;
+class PresetManager;
+
+platform::OwnedForm<StatisticsWindow> makeStatisticsWindow(PresetsNeeds& needs);
+platform::OwnedForm<PresetManager> makePresetManager(PresetsNeeds& needs);
+
+// Opens the preset manager beside the settings window, modally, as the settings window's
+// "特殊计时" picture and label do.
+void openPresetManager(PresetManager& presetManager);
+
+}  // namespace horalix

@@ -1,7 +1,7 @@
 // What the statistics window and the preset manager work with: the platform, the settings
-// record, the run state, the preset manager, the main window whose presets menu a stored preset
-// changes, the settings window that a preset fills in, and the port that hands the program back
-// to timing. The program's composition (app/) fills it in.
+// record, the run state, the main window whose presets menu a stored preset changes, the
+// settings window that a preset fills in, and the port that hands the program back to timing.
+// The program's composition (app/) fills it in.
 #pragma once
 
 #include "platform/platform.h"
@@ -15,14 +15,11 @@ namespace horalix {
 class MainWindow;
 // settings/settings.h
 class SettingsWindow;
-// presets/presets.h
-class PresetManager;
 
 struct PresetsNeeds {
   platform::Platform& platform;
   SettingsBlock& settings;
   RunState& run;
-  PresetManager& presetManager;
   SettingsWindow& settingsWindow;
   MainWindow& mainWindow;
   TimingHandback& timingHandback;

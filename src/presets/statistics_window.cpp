@@ -2,7 +2,7 @@
 
 #include "clock/clock.h"
 #include "main/main.h"
-#include "presets/presets_needs.h"
+#include "presets/presets.h"
 #include "presets/spreadsheet_export.h"
 #include "services/program_folder.h"
 #include "services/setting_readers.h"
@@ -108,6 +108,10 @@ void timedNotice(platform::Platform& platform, const std::string& text, int time
 }
 
 }  // namespace
+
+platform::OwnedForm<StatisticsWindow> makeStatisticsWindow(PresetsNeeds& needs) {
+  return platform::OwnedForm<StatisticsWindow>::build(needs);
+}
 
 StatisticsWindow::StatisticsWindow(PresetsNeeds& needs)
     : Form(needs.platform.forms, "Frm_data_sum"),

@@ -155,11 +155,14 @@ struct RunState {
   // The totals of the count's last tick, in milliseconds: counted down, and counted up.
   std::int32_t countedDownMs = 0;
   std::int32_t countedUpMs = 0;
-  // What the run is bound to, and by DocumentKind number the document of each kind the watch
-  // recognised last (the first unused). The kind of the bound document is documentKind below.
+  // What the run is bound to; by DocumentKind number the document of each kind the watch
+  // recognised last (the first unused), and the kind it recognised last, which is the bound
+  // document's kind. That kind outlives the binding: the end of the run clears its hand-over
+  // values.
   struct Binding {
     static constexpr const char* kManual = "手动计时";
     std::array<std::string, 7> lastPerKind;
+    DocumentKind documentKind = DocumentKind::None;
 
     BindingKind kind() const { return kind_; }
     bool manualRun() const { return kind_ == BindingKind::Manual; }
@@ -188,10 +191,8 @@ struct RunState {
     shownMillis = 0;
   }
 
-  // The count: its direction, the bound document's kind, the start sound, the shown time.
+  // The count: its direction, the start sound, the shown time.
   CountDirection direction = CountDirection::None;
-  // Kind of the document the last automatic run was bound to (None before any).
-  DocumentKind documentKind = DocumentKind::None;
   // Whether the next run start plays the start sound; a resume, or automatic timing re-armed by
   // the settings or the statistics window, disarms it, and a fresh run record arms it again.
   bool startSoundArmed = true;

@@ -8,9 +8,13 @@
 #include <vector>
 
 #include "bars/bars.h"
+#include "bars/time_up_backdrop.h"
 #include "interaction/interaction.h"
+#include "interaction/interaction_settings_window.h"
 #include "presets/office_data_file.h"
+#include "presets/preset_manager.h"
 #include "presets/presets.h"
+#include "presets/statistics_window.h"
 #include "services/settings_record.h"
 #include "settings/settings.h"
 #include "support/program_fixture.h"

@@ -100,7 +100,7 @@ TEST_F(CountTickRulesTest, ACountUpThatLostItsRunEndsItAndArmsTheRunStart) {
   until([&] { return clock.Timer4.Enabled(); });
   loop.advance(1000);
   // The run was bound to a slide show whose value the add-in published.
-  app.run.documentKind = DocumentKind::SlideShow;
+  app.run.binding.documentKind = DocumentKind::SlideShow;
   programValues(app.platform).writeText("filename3", "talk.pptx");
   app.run.binding = {};
   ASSERT_GE(until([&] { return !clock.Timer4.Enabled(); }, 1000), 0);

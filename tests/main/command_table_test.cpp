@@ -9,6 +9,7 @@
 
 #include "bars/online_help_window.h"
 #include "interaction/interaction.h"
+#include "interaction/interaction_settings_window.h"
 #include "preset_rows.h"
 #include "presets/office_data_file.h"
 #include "presets/statistics_window.h"

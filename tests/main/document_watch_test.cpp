@@ -46,7 +46,7 @@ class DocumentWatchTest : public MainWindowTest {
   }
   void addinDeletes(const std::string& value) { programValues(app.platform).remove(value); }
   bool runBound(DocumentKind kind, const std::string& document) {
-    return app.run.documentKind == kind && app.run.binding.text() == document &&
+    return app.run.binding.documentKind == kind && app.run.binding.text() == document &&
            main.Timer5.Enabled() && !main.Timer4.Enabled();
   }
   // The last recorded run, and the option to continue it.
@@ -152,7 +152,7 @@ TEST_F(DocumentWatchTest, AKindSwitchedOffOrANameOfFourCharactersIsNeverBound) {
   addinPublishes("filename3", "Deck.pptx");
   addinPublishes("filename2", "a.do");
   loop.advance(kFirstWatchTick);
-  EXPECT_EQ(app.run.documentKind, DocumentKind::None);
+  EXPECT_EQ(app.run.binding.documentKind, DocumentKind::None);
   EXPECT_EQ(app.run.binding.text(), "0");
   // The empty first pass ends with no kind, which takes every hand-over value away.
   loop.advance(kEndWatchInterval);

@@ -55,7 +55,7 @@ TEST_F(EndOfRunTest, TheHandOverValueOfTheRunsDocumentKindIsDeleted) {
   for (const Case& c : cases) {
     SCOPED_TRACE("kind " + std::to_string(c.kind));
     publishDocuments();
-    app.run.documentKind = static_cast<DocumentKind>(c.kind);
+    app.run.binding.documentKind = static_cast<DocumentKind>(c.kind);
     EndTiming(app.mainNeeds);
     EXPECT_EQ(remainingDocuments(), c.left);
   }
@@ -87,7 +87,7 @@ TEST_F(EndOfRunTest, OnlyASlideShowRunThatStopsAtZeroEndsTheShow) {
   for (const Case& c : cases) {
     SCOPED_TRACE("kind " + std::to_string(c.kind));
     const std::size_t before = desktop.keys().size();
-    app.run.documentKind = static_cast<DocumentKind>(c.kind);
+    app.run.binding.documentKind = static_cast<DocumentKind>(c.kind);
     setOption(app.settings.checkvalue, CheckFlag::TimedDuration, c.timing);
     setOption(app.settings.optvalue, OptFlag::AfterZeroStop, c.stopAtZero);
     EndTiming(app.mainNeeds);

@@ -9,7 +9,7 @@
 
 #include "main/main.h"
 #include "presets/office_data_file.h"
-#include "presets/presets.h"
+#include "presets/preset_manager.h"
 #include "services/program_folder.h"
 #include "support/program_fixture.h"
 
