@@ -56,6 +56,13 @@ class App final {
                       .followSpotlight = followSpotlight_,
                       .spotlightDarkLayer = spotlightDarkLayer_,
                       .spotlightVeil = spotlightVeil_};
+
+ private:
+  // The two windows that other folders only show, built before the needs that hold them.
+  platform::OwnedForm<TimeUpPrompt> timeUpPrompt_ = makeTimeUpPrompt(barsNeeds);
+  platform::OwnedForm<OnlineHelpWindow> onlineHelpWindow_ = makeOnlineHelpWindow(barsNeeds);
+
+ public:
   ClockNeeds clockNeeds{.platform = platform,
                         .settings = settings,
                         .run = run,
@@ -69,7 +76,7 @@ class App final {
                         .promptBar = promptBar_,
                         .secondPromptBar = secondPromptBar_,
                         .followSpotlight = followSpotlight_,
-                        .timeUpPrompt = timeUpPrompt_,
+                        .timeUpPrompt = timeUpPrompt_.form(),
                         .clocks = clocks};
   InteractionNeeds interactionNeeds{.platform = platform,
                                     .run = run,
@@ -94,7 +101,7 @@ class App final {
                       .followSpotlight = followSpotlight_,
                       .spotlightDarkLayer = spotlightDarkLayer_,
                       .spotlightVeil = spotlightVeil_,
-                      .onlineHelpWindow = onlineHelpWindow_,
+                      .onlineHelpWindow = onlineHelpWindow_.form(),
                       .clocks = clocks,
                       .spotlights = spotlights};
   SettingsNeeds settingsNeeds{.platform = platform,
@@ -131,9 +138,8 @@ class App final {
   FollowSpotlight& followSpotlight() { return followSpotlight_; }
   SpotlightDarkLayer& spotlightDarkLayer() { return spotlightDarkLayer_; }
   SpotlightVeil& spotlightVeil() { return spotlightVeil_; }
-  OnlineHelpWindow& onlineHelpWindow() { return onlineHelpWindow_; }
-  TimeUpPrompt& timeUpPrompt() { return timeUpPrompt_; }
-  TimeUpBackdrop& timeUpBackdrop() { return timeUpPrompt_.backdrop(); }
+  OnlineHelpWindow& onlineHelpWindow() { return onlineHelpWindow_.window(); }
+  TimeUpPrompt& timeUpPrompt() { return timeUpPrompt_.window(); }
 
   // Ends the process: the event loop returns.
   void endProcess(int exitCode = 0);
@@ -151,8 +157,6 @@ class App final {
   FollowSpotlight followSpotlight_{barsNeeds};
   SpotlightDarkLayer spotlightDarkLayer_{barsNeeds};
   SpotlightVeil spotlightVeil_{barsNeeds};
-  OnlineHelpWindow onlineHelpWindow_{barsNeeds};
-  TimeUpPrompt timeUpPrompt_{barsNeeds};
   FloatingClock floatingClock_{clockNeeds};
   MirrorClock mirrorClock_{clockNeeds};
   InteractionWindow interactionWindow_{interactionNeeds};

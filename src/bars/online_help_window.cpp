@@ -1,6 +1,6 @@
 #include "bars/online_help_window.h"
 
-#include "bars/bars_needs.h"
+#include "bars/bars.h"
 #include "services/attempt.h"
 #include "services/program_folder.h"
 #include "services/window_utilities.h"
@@ -39,6 +39,10 @@ constexpr platform::ControlDesign kDesign[] = {
 };
 
 }  // namespace
+
+platform::OwnedForm<OnlineHelpWindow> makeOnlineHelpWindow(BarsNeeds& needs) {
+  return platform::OwnedForm<OnlineHelpWindow>::build(needs);
+}
 
 OnlineHelpWindow::OnlineHelpWindow(BarsNeeds& needs)
     : Form(needs.platform.forms, "Frm_Author_wx"),

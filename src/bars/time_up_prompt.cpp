@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "bars/bars_needs.h"
+#include "bars/bars.h"
 #include "bars/time_up_backdrop.h"
 #include "services/attempt.h"
 #include "services/option_names.h"
@@ -38,6 +38,10 @@ constexpr platform::ControlDesign kDesign[] = {
 };
 
 }  // namespace
+
+platform::OwnedForm<TimeUpPrompt> makeTimeUpPrompt(BarsNeeds& needs) {
+  return platform::OwnedForm<TimeUpPrompt>::build(needs);
+}
 
 TimeUpPrompt::TimeUpPrompt(BarsNeeds& needs)
     : Form(needs.platform.forms, "Frm_tishi"),

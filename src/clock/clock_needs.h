@@ -14,7 +14,6 @@ namespace horalix {
 // bars/bars.h
 class PromptBar;
 class FollowSpotlight;
-class TimeUpPrompt;
 // clock/clock.h
 class FloatingClock;
 class MirrorClock;
@@ -34,7 +33,8 @@ struct ClockNeeds {
   PromptBar& promptBar;
   PromptBar& secondPromptBar;
   FollowSpotlight& followSpotlight;
-  TimeUpPrompt& timeUpPrompt;
+  // The time-up prompt, which the clock only shows.
+  platform::Form& timeUpPrompt;
   ClockPair& clocks;
 };
 

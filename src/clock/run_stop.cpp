@@ -39,7 +39,7 @@ void closeToolWindows(const platform::Log& log, ToolWindows& toolWindows, RunCon
 }
 
 void showTimeUpPrompt(const platform::Log& log, const SettingsBlock& settings,
-                      TimeUpPrompt& timeUpPrompt) {
+                      platform::Form& timeUpPrompt) {
   attempt(log, "showTimeUpPrompt", [&] {
     if (!optionOn(settings.checkvalue, CheckFlag::EndPrompt) || Trim(settings.tellouttext).empty())
       return;

@@ -8,15 +8,15 @@
 namespace horalix {
 
 namespace platform {
+class Form;
 struct Platform;
-}
+}  // namespace platform
 struct ClockNeeds;
 struct ClockPair;
 struct SettingsBlock;
 class FloatingClock;
 class RunControl;
 class RunRecords;
-class TimeUpPrompt;
 class ToolWindows;
 
 // What the stop of a run works with, from the recording of the run to the next round.
@@ -27,7 +27,7 @@ struct RunStop {
   RunControl& runControl;
   ToolWindows& toolWindows;
   RunRecords& runRecords;
-  TimeUpPrompt& timeUpPrompt;
+  platform::Form& timeUpPrompt;
   ClockPair& clocks;
 };
 
@@ -46,7 +46,7 @@ void closeToolWindows(const platform::Log& log, ToolWindows& toolWindows, RunCon
 // Shows the time-up prompt when it is switched on and has a text that is not all blanks. The
 // calling tick waits until the prompt closes; every other timer keeps running meanwhile.
 void showTimeUpPrompt(const platform::Log& log, const SettingsBlock& settings,
-                      TimeUpPrompt& timeUpPrompt);
+                      platform::Form& timeUpPrompt);
 
 // Starts the next round of a cycling run: the next preset of the presets menu when timing is
 // manual and preset cycling is chosen, otherwise the same timer again.

@@ -18,7 +18,6 @@ class PromptBar;
 class FollowSpotlight;
 class SpotlightDarkLayer;
 class SpotlightVeil;
-class OnlineHelpWindow;
 // clock/clock.h
 struct ClockPair;
 class FloatingClock;
@@ -45,7 +44,8 @@ struct MainNeeds {
   FollowSpotlight& followSpotlight;
   SpotlightDarkLayer& spotlightDarkLayer;
   SpotlightVeil& spotlightVeil;
-  OnlineHelpWindow& onlineHelpWindow;
+  // The online help window, which the tray menu only shows.
+  platform::Form& onlineHelpWindow;
   ClockPair& clocks;
   Spotlights& spotlights;
 };

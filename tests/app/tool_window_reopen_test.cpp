@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "bars/bars.h"
+#include "bars/online_help_window.h"
 #include "bars/time_up_backdrop.h"
+#include "bars/time_up_prompt.h"
 #include "interaction/interaction.h"
 #include "interaction/interaction_settings_window.h"
 #include "presets/office_data_file.h"
@@ -165,8 +167,9 @@ INSTANTIATE_TEST_SUITE_P(
         // The prompt shows its backdrop and closes it with itself.
         ToolWindow{"TimeUpPrompt",
                    [](App& app) -> platform::Form& { return shown(app.timeUpPrompt()); }},
-        ToolWindow{"TimeUpBackdrop",
-                   [](App& app) -> platform::Form& { return shown(app.timeUpBackdrop()); }}),
+        ToolWindow{
+            "TimeUpBackdrop",
+            [](App& app) -> platform::Form& { return shown(app.timeUpPrompt().backdrop()); }}),
     [](const ::testing::TestParamInfo<ToolWindow>& info) { return std::string(info.param.name); });
 
 }  // namespace

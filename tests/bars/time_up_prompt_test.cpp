@@ -63,7 +63,7 @@ class TimeUpPromptTest : public MainWindowTest {
   }
 
   TimeUpPrompt& prompt = app.timeUpPrompt();
-  TimeUpBackdrop& backdrop = app.timeUpBackdrop();
+  TimeUpBackdrop& backdrop = app.timeUpPrompt().backdrop();
   CallingWindow caller{app, loop};
 };
 
