@@ -75,9 +75,21 @@ start_program() {
   local folder=${1:-$dist}
   (cd "$folder" && exec timeout "${program_limit:-120}" "$WINE64" Horalix.exe) >>"$log" 2>&1 &
   program_job=$!
-  wait_until 15 has_program_pid || { fail "Horalix.exe did not start"; return 1; }
+  # A fresh wineserver can take long to bring up a prefix when the machine is busy: the wait
+  # is generous, and a program that ended meanwhile is told apart from one that is slow.
+  wait_until 30 has_program_pid_or_ended || true
+  if ! has_program_pid; then
+    if kill -0 "$program_job" 2>/dev/null; then
+      fail "Horalix.exe did not start within 30 s"
+    else
+      wait "$program_job"
+      fail "Horalix.exe ended before its process was seen (exit status $?)"
+    fi
+    return 1
+  fi
   program_pid=$(program_pids | head -n 1)
 }
+has_program_pid_or_ended() { has_program_pid || ! kill -0 "$program_job" 2>/dev/null; }
 
 # Lines "<visible> <class>\t<title>" of the program's top-level windows.
 program_windows() { on_wine 10 "$probe" windows "$program_pid"; }
