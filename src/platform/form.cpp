@@ -3,6 +3,7 @@
 #include "platform/forms.h"
 
 #include <stdexcept>
+#include <tuple>
 
 namespace horalix::platform {
 
@@ -77,12 +78,8 @@ bool Form::Unload() {
 }
 
 void Form::move(int left, int top, int width, int height) {
-  if (left == left_ && top == top_ && width == width_ && height == height_) return;
-  left_ = left;
-  top_ = top;
-  width_ = width;
-  height_ = height;
-  changed(Property::Geometry);
+  auto place = std::tie(left_, top_, width_, height_);
+  setProperty(*this, place, std::tie(left, top, width, height), Property::Geometry);
 }
 
 void Form::setClientSize(int width, int height) {
