@@ -183,13 +183,17 @@ void MainWindow::showClocksHidden(bool hidden) {
 
 void MainWindow::popUpMenu(platform::Form& over, std::optional<platform::PixelPoint> at) {
   paintMenus();
+  // The menu is open until it closes; the chosen command runs after that.
   needs_.run.trayMenuOpen = true;
+  platform::Tray& tray = needs_.platform.tray;
+  tray.onMenuClosed = [this] { needs_.run.trayMenuOpen = false; };
   if (at) {
-    needs_.platform.tray.popupAt(over, menu, *at);
+    tray.popupAt(over, menu, *at);
   } else {
-    needs_.platform.tray.popup(over, menu);
+    tray.popup(over, menu);
   }
-  needs_.run.trayMenuOpen = false;
+  tray.onMenuClosed = nullptr;
+  needs_.run.trayMenuOpen = false;  // also when no menu could show
 }
 
 void MainWindow::setSpotlightTicked(int index, bool ticked) {

@@ -31,11 +31,13 @@ class Tray {
   // created anew (Explorer restarted).
   std::function<void(TrayMouse)> onMouse;
 
-  // Shows a popup menu of `root`'s children at the cursor; the chosen item's Click runs after
-  // the menu has closed. Returns when the menu is closed.
+  // Shows a popup menu of `root`'s children at the cursor; `onMenuClosed` and then the chosen
+  // item's Click run after the menu has closed. Returns when the menu is closed.
   virtual void popup(Form& owner, MenuItem& root) = 0;
   // The same at a point of the screen (pixels) instead of the cursor.
   virtual void popupAt(Form& owner, MenuItem& root, PixelPoint at) = 0;
+  // Called when a popup menu has closed, before the chosen item's Click.
+  std::function<void()> onMenuClosed;
 };
 
 class HotKeys {

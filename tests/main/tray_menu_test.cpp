@@ -150,6 +150,22 @@ TEST_F(TrayMenuTest, AMenuOpensShowingTheRunStateAsItIsNow) {
   EXPECT_FALSE(app.run.trayMenuOpen) << "the menu has closed";
 }
 
+// The menu has closed by the time the chosen command runs: a window the command holds open
+// does not count as the tray menu.
+TEST_F(TrayMenuTest, TheChosenCommandRunsWithTheMenuClosed) {
+  start();
+  bool openDuringCommand = true;
+  loop.onModal = [&](platform::HeadlessEventLoop&, const std::string&) {
+    openDuringCommand = app.run.trayMenuOpen;
+    app.onlineHelpWindow().Unload();
+  };
+  tray.onPopup = platform::HeadlessTray::choose("在线帮助");
+  ASSERT_TRUE(tray.mouse(platform::TrayMouse::RightUp));
+  loop.onModal = nullptr;
+  ASSERT_EQ(tray.popups().back().chosen, "在线帮助");
+  EXPECT_FALSE(openDuringCommand);
+}
+
 TEST_F(TrayMenuTest, ExitUnloadsTheWindowsInOrderAndLeavesNothingBehind) {
   start();
   programValues(app.platform).writeNumber("clockopen", 32);

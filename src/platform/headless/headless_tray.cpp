@@ -78,6 +78,7 @@ void HeadlessTray::show(Form& owner, MenuItem& root, std::optional<PixelPoint> a
   }
   popups_.push_back(shown);
   // The chosen item's Click runs after the menu has closed.
+  if (onMenuClosed) onMenuClosed();
   if (chosen != nullptr) {
     loop_.dispatch("menu " + owner.name() + "." + chosen->name(), [&] { chosen->click(); });
   }

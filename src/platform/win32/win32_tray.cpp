@@ -139,6 +139,7 @@ void Win32Tray::popupAt(platform::Form& owner, platform::MenuItem& root,
   const UINT command = static_cast<UINT>(TrackPopupMenu(
       menu.handle(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd, nullptr));
   PostMessageW(hwnd, WM_NULL, 0, 0);
+  if (onMenuClosed) onMenuClosed();
   platform::MenuItem* item = menu.itemFor(command);
   // Timers ran while the menu was open and may have removed the item meanwhile.
   if (item != nullptr && menuContains(root, item)) item->click();

@@ -31,6 +31,8 @@ TEST(Win32Tray, ThePopupRunsTheChosenItemAfterTheMenuHasClosed) {
   hidden.setVisible(false);
   bool menuOpenDuringClick = true;
   int startClicks = 0, otherClicks = 0;
+  bool closedBeforeClick = false;
+  tray.onMenuClosed = [&] { closedBeforeClick = startClicks == 0; };
   start.Click = [&] {
     ++startClicks;
     menuOpenDuringClick = FindWindowW(L"#32768", nullptr) != nullptr &&
@@ -50,6 +52,8 @@ TEST(Win32Tray, ThePopupRunsTheChosenItemAfterTheMenuHasClosed) {
   EXPECT_EQ(startClicks, 1);
   EXPECT_EQ(otherClicks, 0);
   EXPECT_FALSE(menuOpenDuringClick);
+  EXPECT_TRUE(closedBeforeClick);
+  tray.onMenuClosed = nullptr;
 }
 
 }  // namespace
