@@ -58,9 +58,16 @@ class App final {
                       .spotlightVeil = spotlightVeil_};
 
  private:
-  // The two windows that other folders only show, built before the needs that hold them.
-  platform::OwnedForm<TimeUpPrompt> timeUpPrompt_ = makeTimeUpPrompt(barsNeeds);
+  // The bars' windows, built before the needs above them: the time-up prompt and the online
+  // help window, which other folders only show, are held there as forms. The windows are built
+  // bottom to top of the chain; timers that fall due together run in that order.
+  PromptBar promptBar_{barsNeeds, "Frm_process"};
+  PromptBar secondPromptBar_{barsNeeds, "Frm_process_two"};
+  FollowSpotlight followSpotlight_{barsNeeds};
+  SpotlightDarkLayer spotlightDarkLayer_{barsNeeds};
+  SpotlightVeil spotlightVeil_{barsNeeds};
   platform::OwnedForm<OnlineHelpWindow> onlineHelpWindow_ = makeOnlineHelpWindow(barsNeeds);
+  platform::OwnedForm<TimeUpPrompt> timeUpPrompt_ = makeTimeUpPrompt(barsNeeds);
 
  public:
   ClockNeeds clockNeeds{.platform = platform,
@@ -151,12 +158,7 @@ class App final {
 
   bool ended_ = false;
 
-  // The windows, bottom to top of the chain.
-  PromptBar promptBar_{barsNeeds, "Frm_process"};
-  PromptBar secondPromptBar_{barsNeeds, "Frm_process_two"};
-  FollowSpotlight followSpotlight_{barsNeeds};
-  SpotlightDarkLayer spotlightDarkLayer_{barsNeeds};
-  SpotlightVeil spotlightVeil_{barsNeeds};
+  // The windows of the subsystems above the bars.
   FloatingClock floatingClock_{clockNeeds};
   MirrorClock mirrorClock_{clockNeeds};
   InteractionWindow interactionWindow_{interactionNeeds};
