@@ -52,10 +52,14 @@ void MainWindow::tickInteractionExtendedScreen(bool ticked) {
   paintMenus();
 }
 
+// The countdown asks at each of its ticks: the menus are painted only when the offer changes.
 void MainWindow::offerInteractionExtendedScreen(bool offered) {
   if (findMenu("hd_time_show") == nullptr) return;
-  if (!offered) needs_.run.interactionScreen = InteractionScreen::Primary;
-  needs_.run.extendedScreenOffered = offered;
+  RunState& run = needs_.run;
+  const InteractionScreen screen = offered ? run.interactionScreen : InteractionScreen::Primary;
+  if (offered == run.extendedScreenOffered && screen == run.interactionScreen) return;
+  run.interactionScreen = screen;
+  run.extendedScreenOffered = offered;
   paintMenus();
 }
 

@@ -51,7 +51,7 @@ TEST_F(ClockPlacementTest, RestoreFollowsTheShowChoiceTheHideOptionAndTheCount) 
     clock.Timer1.setEnabled(c.counting);
     clock.Picture1.setVisible(false);
     controlNamed(mirror, "Picture2").setVisible(false);
-    app.run.clocksHidden = std::string(c.caption).starts_with("显示");
+    app.ports.showClocksHidden(std::string(c.caption).starts_with("显示"));
     setOption(app.settings.checkvalue, CheckFlag::HideWhenIdle, c.hideWhileIdle);
     RestoreClocks(app.clocks);
     if (c.shown) {
