@@ -3,8 +3,8 @@
 // action chosen at the run start runs: the overtime count, the stop, the cycle (the same timer
 // or the next preset again), or the end of a count that has lost its run.
 #include "bars/bars.h"
+#include "clock/clock.h"
 #include "clock/clock_needs.h"
-#include "clock/clock_placement.h"
 #include "clock/floating_clock.h"
 #include "clock/mirror_clock.h"
 #include "clock/run_stop.h"

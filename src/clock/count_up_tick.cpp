@@ -3,8 +3,8 @@
 // stops (the floating clock also ends the run or, when cycling, starts it again), and a count
 // that has lost its run stops. The floating clock also publishes the elapsed time in the run
 // state, records the run and arms the run start again.
+#include "clock/clock.h"
 #include "clock/clock_needs.h"
-#include "clock/clock_placement.h"
 #include "clock/floating_clock.h"
 #include "clock/run_stop.h"
 #include "services/attempt.h"

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <exception>
 
+#include "clock/clock.h"
 #include "clock/clock_needs.h"
-#include "clock/clock_placement.h"
 #include "clock/floating_clock.h"
 #include "clock/mirror_clock.h"
 #include "services/attempt.h"

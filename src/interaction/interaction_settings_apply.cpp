@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "interaction/interaction_needs.h"
-#include "interaction/interaction_presets.h"
 #include "interaction/interaction_settings_window.h"
 #include "services/attempt.h"
 #include "services/ports.h"

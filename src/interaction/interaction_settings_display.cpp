@@ -4,7 +4,6 @@
 #include <cstdlib>
 
 #include "interaction/interaction_needs.h"
-#include "interaction/interaction_presets.h"
 #include "interaction/interaction_settings_window.h"
 #include "services/look_lists.h"
 #include "services/palette.h"

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "interaction/interaction_needs.h"
-#include "interaction/interaction_presets.h"
 #include "interaction/interaction_settings_window.h"
 #include "services/text_runtime.h"
 

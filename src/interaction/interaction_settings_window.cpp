@@ -1,5 +1,4 @@
 #include "interaction/interaction_settings_window.h"
-#include "interaction/interaction_presets.h"
 
 #include <array>
 #include <vector>

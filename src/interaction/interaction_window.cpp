@@ -1,7 +1,7 @@
 #include "interaction/interaction_window.h"
-#include "interaction/interaction_presets.h"
 
 #include "interaction/interaction_needs.h"
+#include "interaction/interaction_presets.h"
 #include "services/attempt.h"
 #include "services/extended_screen.h"
 #include "services/program_folder.h"

@@ -1,13 +1,13 @@
-#include "main/end_of_run.h"
 #include "main/main.h"
+
+#include <string>
+#include <vector>
 
 #include "bars/bars.h"
 #include "clock/clock.h"
 #include "interaction/interaction.h"
 #include "main/main_needs.h"
 #include "main/main_window.h"
-#include "main/run_state.h"
-#include "main/slide_show_end.h"
 #include "services/attempt.h"
 #include "services/option_names.h"
 #include "services/ports.h"
@@ -17,6 +17,11 @@
 
 namespace horalix {
 
+namespace {
+
+// The hand-over values the add-in wrote for a document kind (the numeric value of the run's
+// document kind): the one of its kind, none for PDF (4) and drawings (6), all four for any other
+// kind (a manual run has none).
 std::vector<std::string> handOverValues(int documentKind) {
   switch (documentKind) {
     case 1:
@@ -34,6 +39,8 @@ std::vector<std::string> handOverValues(int documentKind) {
       return {"filename1", "filename2", "filename3", "filename5"};
   }
 }
+
+}  // namespace
 
 void EndTiming(MainNeeds& needs) {
   MainWindow& main = needs.mainWindow;

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "clock/clock.h"
-#include "main/end_of_run.h"
 #include "main/main.h"
 #include "main/main_window.h"
 #include "main/timing_control.h"

@@ -4,7 +4,6 @@
 
 #include "bars/bars.h"
 #include "clock/clock.h"
-#include "main/end_of_run.h"
 #include "main/main_needs.h"
 #include "main/main_window.h"
 #include "services/attempt.h"

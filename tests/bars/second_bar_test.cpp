@@ -7,7 +7,6 @@
 #include <optional>
 #include <string>
 
-#include "main/end_of_run.h"
 #include "prompt_bar_fixture.h"
 #include "services/palette.h"
 #include "services/program_folder.h"

@@ -1,4 +1,4 @@
-#include "main/end_of_run.h"
+#include "main/main.h"
 
 #include <gtest/gtest.h>
 
