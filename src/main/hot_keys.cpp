@@ -41,7 +41,7 @@ void MainWindow::Hotkey_set() {
     attempt(needs_.platform.log, "Hotkey_set", [&] {
       const std::string text =
           Trim(readProgramIni(needs_.platform, "Hotkey", std::string(command->hotKeyName), ""));
-      // The caption keeps its name, with the state word it shows now, and the key after it.
+      // The key's text, which the painted caption shows after the command's name.
       hotKeyTexts_.at(static_cast<std::size_t>(id)) = kBeforeKey + (text == "无" ? "" : text);
       paintMenus();
       const std::uint32_t virtualKey = HotkeyKeyCode(text);

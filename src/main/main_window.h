@@ -1,4 +1,4 @@
-// The hidden main window: it carries the tray icon, the tray menu and the run state.
+// The hidden main window: it carries the tray icon, the tray menu and the run watches.
 //
 // The window never shows itself: it sits far off every screen. Its menus show the run state
 // (services/run_state_record.h); they are painted from it and never read back.
@@ -145,10 +145,10 @@ class MainWindow : public platform::Form {
   void change_clock_menu();
   // Applies the preset of submenu item Index, when the presets item is enabled.
   void oftenclockstart(std::int16_t Index);
-  // Checks submenu item Index, copies its preset into the settings record, stores the record
-  // and starts a run with it.
+  // Makes submenu item Index the current preset, copies its preset into the settings record,
+  // stores the record and starts a run with it.
   void menu_often_Click(int Index);
-  // Applies the preset after the checked one, wrapping to the first.
+  // Applies the preset after the current one, wrapping to the first.
   void nextmenu_often();
   // The submenu lists a preset: its first item shows a name, not the placeholder "^". The
   // presets item is offered with a run only then.

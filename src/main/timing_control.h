@@ -8,7 +8,7 @@ struct MainNeeds;
 
 // Starts a manual run unless one is going (the Start item is disabled while one is).
 void StartTiming(MainNeeds& needs);
-// Pauses the running count, or resumes a paused one; the pause item's caption tells which.
+// Pauses the running count, or resumes a paused one, as the run state's pause says.
 // Acts only while a run is bound and pausing is allowed.
 void PauseResume(MainNeeds& needs);
 // Stops the run: a paused run is resumed first so that its pause is recorded. The count ends at

@@ -156,9 +156,9 @@ struct RunState {
   std::int32_t countedDownMs = 0;
   std::int32_t countedUpMs = 0;
   // What the run is bound to; by DocumentKind number the document of each kind the watch
-  // recognised last (the first unused), and the kind it recognised last, which is the bound
-  // document's kind. That kind outlives the binding: the end of the run clears its hand-over
-  // values.
+  // recognised last (the first unused), and the kind it recognised last: a run bound to a
+  // document has that kind. The kind outlives the binding (a manual run keeps it too): the end of
+  // the run clears that kind's hand-over values.
   struct Binding {
     static constexpr const char* kManual = "手动计时";
     std::array<std::string, 7> lastPerKind;

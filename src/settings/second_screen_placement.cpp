@@ -85,8 +85,9 @@ SettingsWindow::Place SettingsWindow::storeSecondScreenSwitch() {
 }
 
 // The scroll ranges over the second screen and the values of a place. A value outside the range
-// is not taken: the scroll bar keeps its value. Each value that changes moves the window and
-// stores its place through the scroll bars' own change.
+// is not taken: the scroll bar keeps its value. Each value that changes moves the window through
+// the scroll bars' own change, which stores the place only for a user's step, not while the
+// window fills itself.
 void SettingsWindow::setScrollBars(int leftMin, Place at) {
   const int w = screenWidthTwips(needs_.platform, needs_.run);
   const int h = screenHeightTwips(needs_.platform, needs_.run);

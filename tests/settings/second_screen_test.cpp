@@ -89,10 +89,9 @@ TEST_F(SecondScreen, TheScrollBarsMoveTheMirrorOrInPromptModeTheBar) {
   EXPECT_EQ(mirror.Left(), 32200);
 }
 
-// Opening the window reads the mirror's place; it stores none. A top above the scroll range (the
-// mirror dragged up there) must survive the opening, or the mirror starts at the top next time.
-// Opening the window reads the stored place of the mirror clock; it does not store one, whether
-// the clock stands at the second screen's edge or further in.
+// Opening the window reads the stored place of the mirror clock and stores none, whether the clock
+// stands at the second screen's edge or further in. A top above the scroll range (the mirror
+// dragged up there) must survive the opening, or the mirror starts at the top next time.
 TEST_F(SecondScreen, OpeningAndClosingTheWindowKeepsTheStoredPlace) {
   installFile("TimeData.db");
   storeNumber("second_screen", 1);
