@@ -172,6 +172,8 @@ def check(root):
     """The faults against the chain of layers."""
     src = os.path.join(root, "src")
     found = includes(src)
+    if not found:
+        return [f"{src}: no source file to check"]
     windows = window_headers(found)
     faults = []
     for path, targets in found.items():
@@ -210,7 +212,9 @@ def view(root, folder):
 
 def main():
     here = os.path.join(os.path.dirname(__file__), "..")
-    if len(sys.argv) > 2 and sys.argv[1] == "--views":
+    if len(sys.argv) > 1 and sys.argv[1] == "--views":
+        if len(sys.argv) == 2:
+            raise SystemExit("--views needs at least one folder")
         for folder in sys.argv[2:]:
             print(folder + "=" + ",".join(view(os.path.abspath(here), folder)))
         return 0

@@ -120,6 +120,10 @@ def main():
                 failures.append(f"{line} in src/{file} was not reported")
             if expected == PASS and faults:
                 failures.append(f"{line} in src/{file} was reported: " + "; ".join(faults))
+    # A tree without sources (a wrong root) is a fault, not a pass.
+    with tempfile.TemporaryDirectory() as empty:
+        if not check_includes.check(empty):
+            failures.append("a tree without sources passes")
     for failure in failures:
         print("FAIL: " + failure)
     print(f"include check test: {len(CASES)} planted cases, {len(failures)} failure(s)")
