@@ -16,6 +16,7 @@
 namespace horalix {
 
 enum class CommandId;
+struct Command;
 struct MainNeeds;
 
 class MainWindow : public platform::Form {
@@ -70,9 +71,6 @@ class MainWindow : public platform::Form {
 
   // Writes every menu item that shows state from the run state.
   void paintMenus();
-  // The caption of a command's item: its name, or for pause and show/hide the state it offers,
-  // then the hot key that runs it.
-  std::string commandCaption(CommandId id) const;
   // The items at a run start: `counting` when a run is bound and timing is switched on; otherwise
   // the run start only prepares the clock (as at launch) and the items are those of an idle
   // clock.
@@ -177,6 +175,9 @@ class MainWindow : public platform::Form {
 
  private:
   void buildMenus();
+  // The caption of a command's item: its name, or for pause and show/hide the state it offers,
+  // then the hot key that runs it.
+  std::string commandCaption(const Command& command) const;
   void LoadHudongMenu();
   void ClearOftenMenu();
   void LoadOftenMenu();

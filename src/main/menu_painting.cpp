@@ -16,8 +16,8 @@ void paintOffer(platform::MenuItem& item, const TrayOffers::Offer& offer) {
 
 }  // namespace
 
-std::string MainWindow::commandCaption(CommandId id) const {
-  const Command& command = findCommand(id);
+std::string MainWindow::commandCaption(const Command& command) const {
+  const CommandId id = command.id;
   std::string name(command.caption);
   // These two captions name what choosing them does: the state the run is not in.
   if (id == CommandId::PauseResume) name = needs_.run.paused ? "继续" : "暂停";
@@ -30,15 +30,17 @@ void MainWindow::paintMenus() {
   if (findMenu("menu_one", 1) == nullptr) return;
   const RunState& run = needs_.run;
   const TrayOffers& offers = run.offers;
-  paintOffer(menu_one(1), offers.start);
-  paintOffer(menu_one(2), offers.pause);
-  paintOffer(menu_one(3), offers.stop);
-  paintOffer(menu_two(1), offers.showHide);
-  paintOffer(menu_two(2), offers.settings);
-  paintOffer(menu_two(3), offers.presets);
-  for (int i : {0, 2, 3, 4}) paintOffer(menu_other(i), offers.tools);
+  using C = CommandId;
+  const std::pair<CommandId, const TrayOffers::Offer&> offered[] = {
+      {C::Start, offers.start},       {C::PauseResume, offers.pause},
+      {C::Stop, offers.stop},         {C::ShowHideClock, offers.showHide},
+      {C::Settings, offers.settings}, {C::Presets, offers.presets},
+      {C::Statistics, offers.tools},  {C::Help, offers.tools},
+      {C::OnlineHelp, offers.tools},  {C::Exit, offers.tools},
+  };
+  for (const auto& [id, offer] : offered) paintOffer(commandItem(*this, id), offer);
   for (const Command& command : commands()) {
-    if (command.hotKey != 0) commandItem(*this, command.id).setCaption(commandCaption(command.id));
+    if (command.hotKey != 0) commandItem(*this, command.id).setCaption(commandCaption(command));
   }
   for (int i = 0; i < oftenCount(); ++i) menu_often(i).setChecked(i == run.currentPreset);
   for (int i = 0; i < 2; ++i) {
