@@ -115,7 +115,6 @@ class App final {
                               .settings = settings,
                               .run = run,
                               .toolWindows = ports,
-                              .timingHandback = ports,
                               .interactionMenu = ports,
                               .mainWindow = mainWindow_,
                               .floatingClock = floatingClock_,
@@ -125,10 +124,9 @@ class App final {
                               .clocks = clocks};
   PresetsNeeds presetsNeeds{.platform = platform,
                             .settings = settings,
-                            .run = run,
                             .settingsWindow = settingsWindow_,
                             .mainWindow = mainWindow_,
-                            .timingHandback = ports};
+                            .clocks = clocks};
 
   MainWindow& mainWindow() { return mainWindow_; }
   PromptBar& promptBar() { return promptBar_; }

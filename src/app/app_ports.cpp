@@ -95,10 +95,6 @@ void AppPorts::putOnTop() { SetTopmost(app_.run, app_.floatingClock()); }
 
 void AppPorts::addRow(const RunState::Record& record) { addRunRecordRow(app_.platform, record); }
 
-void AppPorts::resumeTiming(bool unbindDocument) {
-  horalix::resumeTiming(app_.mainNeeds, unbindDocument);
-}
-
 void AppPorts::endProcess(int exitCode) { app_.endProcess(exitCode); }
 
 }  // namespace horalix

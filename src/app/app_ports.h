@@ -16,7 +16,6 @@ class AppPorts final : public RunControl,
                        public SpotlightMenu,
                        public ClockDisplay,
                        public RunRecords,
-                       public TimingHandback,
                        public ProgramEnd {
  public:
   explicit AppPorts(App& app) : app_(app) {}
@@ -52,8 +51,6 @@ class AppPorts final : public RunControl,
   AlarmStage alarmStage() override;
 
   void addRow(const RunState::Record& record) override;
-
-  void resumeTiming(bool unbindDocument) override;
 
   void endProcess(int exitCode) override;
 

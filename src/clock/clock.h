@@ -14,7 +14,7 @@
 namespace horalix {
 
 // The two clock windows and what showing, hiding and placing them works with. The program's
-// composition (app/) fills it in once; the subsystems that move the clocks hold it.
+// composition (app/) fills it in once; the subsystems that move or re-arm the clocks hold it.
 struct ClockPair {
   platform::Platform& platform;
   SettingsBlock& settings;

@@ -11,6 +11,7 @@ namespace horalix {
 
 class PromptBar;
 class InteractionWindow;
+struct ClockPair;
 
 // Takes a finished run down: tool windows closed, prompt bars and the interaction window parked,
 // the add-in's hand-over value of the run's document deleted, the tray menu released and the
@@ -20,6 +21,11 @@ void EndTiming(MainNeeds& needs);
 void HideProcessBars(PromptBar& promptBar, PromptBar& secondPromptBar);
 // Parks the interaction window and stops its count, its blink and its sound.
 void HideInteraction(InteractionWindow& window);
+// Hands the program back to timing when a window that held it (the settings, the statistics)
+// closes. Automatic timing lets the document watch bind the next run, which starts without the
+// start sound. Manual timing gets a fresh run record and idle clocks, and with
+// `unbindDocument` a run bound to a document is unbound (a manual one stays bound).
+void resumeTiming(const ClockPair& clocks, MainWindow& mainWindow, bool unbindDocument);
 
 // Five passes over the top-level windows; each slide-show window is brought to the foreground
 // and gets Esc. Esc goes only to a window that did come to the foreground: a window that cannot

@@ -1,6 +1,7 @@
 #include "main/timing_control.h"
 
 #include "clock/clock.h"
+#include "main/main.h"
 #include "main/main_needs.h"
 #include "main/main_window.h"
 #include "main/run_state.h"
@@ -87,20 +88,20 @@ void StopTiming(MainNeeds& needs) {
   main.resumeDocumentWatch();
 }
 
-void resumeTiming(MainNeeds& needs, bool unbindDocument) {
-  FloatingClock& clock = needs.floatingClock;
-  MainWindow& main = needs.mainWindow;
-  if (ReadAImode(needs.platform, needs.settings)) {
-    needs.run.startSoundArmed = false;
-    main.resumeDocumentWatch();
+void resumeTiming(const ClockPair& clocks, MainWindow& mainWindow, bool unbindDocument) {
+  FloatingClock& clock = clocks.floatingClock;
+  RunState& run = clocks.run;
+  if (ReadAImode(clocks.platform, clocks.settings)) {
+    run.startSoundArmed = false;
+    mainWindow.resumeDocumentWatch();
     clock.armRunStart();
     return;
   }
-  main.returnToDocumentWatch();
-  resetRunRecord(needs.run, needs.platform.loop, needs.settings);
+  mainWindow.returnToDocumentWatch();
+  resetRunRecord(run, clocks.platform.loop, clocks.settings);
   clock.stopBlink();
-  needs.mirrorClock.stopBlink();
-  if (unbindDocument && !needs.run.binding.manualRun()) needs.run.binding.unbind();
+  clocks.mirrorClock.stopBlink();
+  if (unbindDocument && !run.binding.manualRun()) run.binding.unbind();
   clock.armRunStart();
 }
 

@@ -14,10 +14,5 @@ void PauseResume(MainNeeds& needs);
 // Stops the run: a paused run is resumed first so that its pause is recorded. The count ends at
 // the clock's next tick, which finds the run unbound.
 void StopTiming(MainNeeds& needs);
-// Hands the program back to timing when a window that held it (the settings, the statistics)
-// closes. Automatic timing lets the document watch bind the next run, which starts without the
-// start sound. Manual timing gets a fresh run record and idle clocks, and with
-// `unbindDocument` a run bound to a document is unbound (a manual one stays bound).
-void resumeTiming(MainNeeds& needs, bool unbindDocument);
 
 }  // namespace horalix

@@ -295,7 +295,7 @@ void StatisticsWindow::Command3_Click() {
 // clock without the start sound; manual timing gets a fresh run record and an idle clock.
 void StatisticsWindow::Form_Unload(bool& cancel) {
   (void)cancel;
-  needs_.timingHandback.resumeTiming(false);
+  resumeTiming(needs_.clocks, needs_.mainWindow, false);
 }
 
 }  // namespace horalix

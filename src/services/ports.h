@@ -109,15 +109,6 @@ class RunRecords {
   virtual void addRow(const RunState::Record& record) = 0;
 };
 
-// Hands the program back to timing when a window that held it (the settings, the statistics)
-// closes.
-class TimingHandback {
- public:
-  virtual ~TimingHandback() = default;
-  // With `unbindDocument` a run bound to a document is unbound (a manual one stays bound).
-  virtual void resumeTiming(bool unbindDocument) = 0;
-};
-
 // The end of the program, which the tray menu's exit item and a refused start ask for.
 class ProgramEnd {
  public:

@@ -32,10 +32,11 @@ void storeOptions(platform::Platform& platform, const StoredOptions& o) {
 }
 
 // The clocks stop; the next run is armed in the timing mode just stored.
-void rearmRun(FloatingClock& clock, TimingHandback& timingHandback) {
+void rearmRun(const ClockPair& clocks, MainWindow& mainWindow) {
+  FloatingClock& clock = clocks.floatingClock;
   clock.restoreAtNextStart = true;
   clock.haltCount();
-  timingHandback.resumeTiming(true);
+  resumeTiming(clocks, mainWindow, true);
 }
 
 // Documents are recognised by their extensions: when Explorer hides them, offer to show them.
@@ -95,7 +96,7 @@ void SettingsWindow::Command1_Click() {
   MainWindow& main = needs_.mainWindow;
   main.hotkey_del();
   main.Hotkey_set();
-  rearmRun(needs_.floatingClock, needs_.timingHandback);
+  rearmRun(needs_.clocks, main);
   offerFileExtensions(needs_.platform, *this);
 }
 

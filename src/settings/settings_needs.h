@@ -1,7 +1,8 @@
 // What the settings window and the routines that apply it work with: the platform, the settings
-// record, the run state, the ports they call up the chain, and the windows that a change of
+// record, the run state, the port that opens the preset manager up the chain, the interaction
+// menu through which the extended-screen reader shows its item, and the windows that a change of
 // settings moves, redraws or re-arms (the two clocks also as the pair that the clock placement
-// takes). The program's composition (app/) fills it in.
+// and the hand-back to timing take). The program's composition (app/) fills it in.
 #pragma once
 
 #include "platform/platform.h"
@@ -25,7 +26,6 @@ struct SettingsNeeds {
   SettingsBlock& settings;
   RunState& run;
   ToolWindows& toolWindows;
-  TimingHandback& timingHandback;
   InteractionMenu& interactionMenu;
   MainWindow& mainWindow;
   FloatingClock& floatingClock;
