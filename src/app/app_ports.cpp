@@ -36,15 +36,8 @@ void AppPorts::popUp(platform::Form& over, std::optional<platform::PixelPoint> a
   app_.mainWindow().popUpMenu(over, at);
 }
 
-// The preset manager opens through its own opener, modal; the others show as their commands
-// show them.
-void AppPorts::open(ToolWindow window) {
-  if (window == ToolWindow::PresetManager) {
-    openPresetManager(app_.presetManager());
-  } else {
-    form(window).Show();
-  }
-}
+// The preset manager opens modal, over the settings window that opens it; the others modeless.
+void AppPorts::open(ToolWindow window) { form(window).Show(window == ToolWindow::PresetManager); }
 
 void AppPorts::unload(ToolWindow window) { form(window).Unload(); }
 

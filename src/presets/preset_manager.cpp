@@ -500,8 +500,6 @@ PresetManager::PresetManager(PresetsNeeds& needs)
   };
 }
 
-void openPresetManager(PresetManager& presetManager) { presetManager.Show(true); }
-
 platform::OwnedForm<PresetManager> makePresetManager(PresetsNeeds& needs) {
   return platform::OwnedForm<PresetManager>::build(needs);
 }

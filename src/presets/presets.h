@@ -15,8 +15,4 @@ class PresetManager;
 platform::OwnedForm<StatisticsWindow> makeStatisticsWindow(PresetsNeeds& needs);
 platform::OwnedForm<PresetManager> makePresetManager(PresetsNeeds& needs);
 
-// Opens the preset manager beside the settings window, modally, as the settings window's
-// "特殊计时" picture and label do.
-void openPresetManager(PresetManager& presetManager);
-
 }  // namespace horalix

@@ -169,7 +169,9 @@ TEST_F(PresetEntryTest, EntryChecksTheTimesAndHotKeys) {
 
 TEST_F(PresetEntryTest, SettingsWindowOpensThePresetManagerBesideIt) {
   app.run.ScreenWidthPx = 1920;
+  int modalOpenings = 0;
   loop.onModal = [&](platform::HeadlessEventLoop&, const std::string&) {
+    ++modalOpenings;
     const int screen = 1920 * platform.desktop.twipsPerPixelX();
     EXPECT_EQ(settings().Left(), (screen - settings().Width() - 6900) / 2 - 1000);
     EXPECT_EQ(manager().Left(), settings().Left() + settings().Width() + 120);
@@ -179,10 +181,12 @@ TEST_F(PresetEntryTest, SettingsWindowOpensThePresetManagerBesideIt) {
   s("Label30").click();
   app.run.ScreenWidthPx = 800;
   loop.onModal = [&](platform::HeadlessEventLoop&, const std::string&) {
+    ++modalOpenings;
     EXPECT_EQ(settings().Left(), 150);
     manager().Unload();
   };
   s("Image1").click();
+  EXPECT_EQ(modalOpenings, 2) << "the preset manager opens modal";
 }
 
 }  // namespace
