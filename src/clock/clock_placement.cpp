@@ -47,10 +47,9 @@ void markShown(ClockWindow& clock) {
   clock.startSequencer();
 }
 
-// Records the user's choice and shows it on the tray item, which offers the other: "显示" while
-// the clocks are hidden, "隐藏" while they show.
+// The user's choice, which the run menus record and show on the tray item: it offers the other,
+// "显示" while the clocks are hidden, "隐藏" while they show.
 void setClocksHidden(const ClockPair& needs, bool hidden) {
-  needs.run.clocksHidden = hidden;
   needs.runMenus.showClocksHidden(hidden);
 }
 

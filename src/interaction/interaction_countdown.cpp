@@ -249,10 +249,7 @@ void InteractionWindow::stopAndPark() {
   stopSound();
 }
 
-void InteractionWindow::setPaused(bool paused) {
-  needs_.run.interactionPaused = paused;
-  needs_.interactionMenu.showPaused(paused);
-}
+void InteractionWindow::setPaused(bool paused) { needs_.interactionMenu.showPaused(paused); }
 
 void InteractionWindow::closeCountdown() {
   presetDuration.clear();
