@@ -27,10 +27,6 @@ void Control::setVisible(bool v) {
 }
 
 // A container comes before the controls inside it in the form, so every chain ends.
-const Control* Control::containerControl() const {
-  return container_.empty() ? nullptr : owner_.findControl(container_, containerIndex_);
-}
-
 bool Control::isInside(const Control& container) const {
   for (const Control* at = containerControl(); at != nullptr; at = at->containerControl()) {
     if (at == &container) return true;
@@ -98,7 +94,7 @@ bool Control::setValue(int v) {
     // clears the others (without running their Click).
     for (auto& other : owner_.controls_) {
       if (other.get() != this && other->kind_ == ControlKind::OptionButton && other->value_ &&
-          other->container_ == container_ && other->containerIndex_ == containerIndex_) {
+          other->container_ == container_) {
         other->value_ = 0;
         other->changed(Property::Value);
       }

@@ -29,11 +29,10 @@ void Form::changed(Property what) {
 void Form::Load() {
   if (loaded_) return;
   // Put back before the host creates the window, so that it shows the design from the start.
-  if (formDesign_) {
+  if (firstLook_) {
     restoreDesign();
   } else {
-    formDesign_ = FormDesign{caption_,   left_,         top_,         width_, height_,
-                             backColor_, mousePointer_, borderStyle_, region_};
+    firstLook_ = look_;
   }
   loaded_ = true;
   host_.formLoaded(*this);
@@ -78,34 +77,38 @@ bool Form::Unload() {
 }
 
 void Form::move(int left, int top, int width, int height) {
-  auto place = std::tie(left_, top_, width_, height_);
+  auto place = std::tie(look_.left, look_.top, look_.width, look_.height);
   setProperty(*this, place, std::tie(left, top, width, height), Property::Geometry);
 }
 
 void Form::setClientSize(int width, int height) {
-  const auto [frameWidth, frameHeight] = host_.frameSize(borderStyle_);
-  move(left_, top_, width + frameWidth, height + frameHeight);
+  const auto [frameWidth, frameHeight] = host_.frameSize(look_.borderStyle);
+  move(look_.left, look_.top, width + frameWidth, height + frameHeight);
 }
 
-int Form::ScaleWidth() const { return width_ - host_.frameSize(borderStyle_).first; }
+int Form::ScaleWidth() const { return look_.width - host_.frameSize(look_.borderStyle).first; }
 
-int Form::ScaleHeight() const { return height_ - host_.frameSize(borderStyle_).second; }
+int Form::ScaleHeight() const { return look_.height - host_.frameSize(look_.borderStyle).second; }
 
 void Form::setVisible(bool v) {
   if (v && !loaded_) Load();
   setProperty(*this, visible_, v, Property::Visible);
 }
 
-void Form::setCaption(const std::string& v) { setProperty(*this, caption_, v, Property::Caption); }
-
-void Form::setMousePointer(platform::MousePointer v) {
-  setProperty(*this, mousePointer_, v, Property::Pointer);
+void Form::setCaption(const std::string& v) {
+  setProperty(*this, look_.caption, v, Property::Caption);
 }
 
-void Form::setBackColor(std::uint32_t c) { setProperty(*this, backColor_, c, Property::Colors); }
+void Form::setMousePointer(platform::MousePointer v) {
+  setProperty(*this, look_.mousePointer, v, Property::Pointer);
+}
+
+void Form::setBackColor(std::uint32_t c) {
+  setProperty(*this, look_.backColor, c, Property::Colors);
+}
 
 void Form::setRegion(const std::optional<WindowRegion>& region) {
-  region_ = region;
+  look_.region = region;
   changed(Property::Region);
 }
 
@@ -142,7 +145,16 @@ Control& Form::addControl(const std::string& name, int index, ControlKind kind) 
 
 Form& Form::addControls(std::span<const ControlDesign> designs) {
   for (const ControlDesign& d : designs) {
+    // The container is looked up here alone: a reload and the control itself reach it through
+    // the pointer. Looking it up before the control is added keeps a row from naming itself.
+    const Control* holder = nullptr;
+    if (!d.container.empty()) {
+      const std::string container(d.container);
+      holder = findControl(container, d.containerIndex);
+      if (holder == nullptr) throw std::out_of_range("no container " + name_ + "." + container);
+    }
     Control& c = addControl(std::string(d.name), d.index, d.kind);
+    c.container_ = holder;
     applyDesign(c, d);
     designRows_.emplace_back(&c, d);
   }
@@ -152,26 +164,14 @@ Form& Form::addControls(std::span<const ControlDesign> designs) {
 // The window is not loaded: nothing is mirrored yet, and no handler runs.
 void Form::restoreDesign() {
   for (const auto& [c, d] : designRows_) applyDesign(*c, d);
-  const FormDesign& f = *formDesign_;
-  caption_ = f.caption;
-  left_ = f.left;
-  top_ = f.top;
-  width_ = f.width;
-  height_ = f.height;
-  backColor_ = f.backColor;
-  mousePointer_ = f.mousePointer;
-  borderStyle_ = f.borderStyle;
-  region_ = f.region;
+  look_ = *firstLook_;
 }
 
 void Form::applyDesign(Control& c, const ControlDesign& d) {
   int left = d.left, top = d.top;
-  if (!d.container.empty()) {
-    const std::string container(d.container);
-    const Control* holder = findControl(container, d.containerIndex);
-    if (holder == nullptr) throw std::out_of_range("no container " + name_ + "." + container);
-    left += holder->Left();
-    top += holder->Top();
+  if (c.container_ != nullptr) {
+    left += c.container_->Left();
+    top += c.container_->Top();
   }
   c.left_ = left;
   c.top_ = top;
@@ -189,8 +189,6 @@ void Form::applyDesign(Control& c, const ControlDesign& d) {
   c.backColor_ = d.backColor;
   c.borderStyle_ = d.borderStyle;
   c.tabIndex_ = d.tabIndex;
-  c.container_ = std::string(d.container);
-  c.containerIndex_ = d.containerIndex;
   c.min_ = d.min;
   c.max_ = d.max;
   c.value_ = d.value;

@@ -10,6 +10,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -134,7 +135,7 @@ class Control {
   // Whether the control lies in `container`, directly or inside a container that lies in it.
   bool isInside(const Control& container) const;
   // The frame or picture box the control lies in; nullptr for the form itself.
-  const Control* containerControl() const;
+  const Control* containerControl() const { return container_; }
   bool Enabled() const { return enabled_; }
   void setEnabled(bool v);
 
@@ -199,17 +200,14 @@ class Control {
   void setMousePointer(platform::MousePointer v);
 
   // The frame drawn around the control (0 none, 1 fixed single), the control's place in the
-  // Tab order (-1 none) and the control it sits in ("" the form), as designed; a backend reads
-  // them when it creates the native control.
+  // Tab order (-1 none) and the name of the control it sits in ("" the form), as designed; a
+  // backend reads them when it creates the native control.
   int BorderStyle() const { return borderStyle_; }
   void setBorderStyle(int v) { borderStyle_ = v; }
   int TabIndex() const { return tabIndex_; }
   void setTabIndex(int v) { tabIndex_ = v; }
-  const std::string& Container() const { return container_; }
-  int containerIndex() const { return containerIndex_; }
-  void setContainer(const std::string& v, int index = -1) {
-    container_ = v;
-    containerIndex_ = index;
+  std::string_view Container() const {
+    return container_ != nullptr ? std::string_view(container_->name()) : std::string_view();
   }
 
   // A label with AutoSize takes the size of its caption in its font; a picture box with
@@ -333,8 +331,8 @@ class Control {
   int pictureWidthPx_ = 0, pictureHeightPx_ = 0;
   bool autoSize_ = false, autoRedraw_ = false;
   int borderStyle_ = 0, tabIndex_ = -1;
-  std::string container_;
-  int containerIndex_ = -1;
+  // Found by name once, when the form binds the control's design row.
+  const Control* container_ = nullptr;
   int min_ = 0, max_ = 32767;
   bool dropdownList_ = false;
   int selStart_ = 0;
@@ -358,8 +356,10 @@ class Form {
   // Loads the window (running Form_Load once) when it is not loaded yet. A window loaded again
   // after an Unload starts as it did the first time, as a window created anew: every control of
   // its design tables is put back from its row (see addControls), and the window's caption,
-  // place, size, colour, pointer and outline are those it had when it first loaded. No handler
-  // runs for it. The windows that stay loaded for the whole run never come here twice.
+  // place, size, back colour, pointer, border style and outline are those it had when it first
+  // loaded. No handler runs for what is put back. The timers enabled in the design start again,
+  // each with the Interval it has now: an Interval changed at run time is not put back. The windows
+  // that stay loaded for the whole run never come here twice.
   void Load();
   bool loaded() const { return loaded_; }
   // Loads when needed and makes the window visible. A modal show runs a nested loop (the
@@ -378,24 +378,24 @@ class Form {
   std::function<void(int Button, int Shift, float X, float Y)> MouseDown, MouseMove, MouseUp;
   std::function<void()> DblClick;
 
-  int Left() const { return left_; }
-  int Top() const { return top_; }
-  int Width() const { return width_; }
-  int Height() const { return height_; }
+  int Left() const { return look_.left; }
+  int Top() const { return look_.top; }
+  int Width() const { return look_.width; }
+  int Height() const { return look_.height; }
   void move(int left, int top, int width, int height);
-  void setLeft(int v) { move(v, top_, width_, height_); }
-  void setTop(int v) { move(left_, v, width_, height_); }
-  void setWidth(int v) { move(left_, top_, v, height_); }
-  void setHeight(int v) { move(left_, top_, width_, v); }
+  void setLeft(int v) { move(v, look_.top, look_.width, look_.height); }
+  void setTop(int v) { move(look_.left, v, look_.width, look_.height); }
+  void setWidth(int v) { move(look_.left, look_.top, v, look_.height); }
+  void setHeight(int v) { move(look_.left, look_.top, look_.width, v); }
 
   bool Visible() const { return visible_; }
   void setVisible(bool v);
-  const std::string& Caption() const { return caption_; }
+  const std::string& Caption() const { return look_.caption; }
   void setCaption(const std::string& v);
-  std::uint32_t BackColor() const { return backColor_; }
+  std::uint32_t BackColor() const { return look_.backColor; }
   void setBackColor(std::uint32_t c);
   // The pointer over the window's own surface; a control with a pointer of its own shows that.
-  platform::MousePointer MousePointer() const { return mousePointer_; }
+  platform::MousePointer MousePointer() const { return look_.mousePointer; }
   void setMousePointer(platform::MousePointer v);
   // The topmost band and the see-through look below belong to the loaded window: set before it
   // loads they do nothing, and a window loaded again starts plain, as it was designed.
@@ -418,10 +418,10 @@ class Form {
   // The client area's size in twips.
   int ScaleWidth() const;
   int ScaleHeight() const;
-  int BorderStyle() const { return borderStyle_; }
-  void setBorderStyle(int v) { borderStyle_ = v; }
+  int BorderStyle() const { return look_.borderStyle; }
+  void setBorderStyle(int v) { look_.borderStyle = v; }
   // The window's outline; none: the whole rectangle. The window owns the region it is given.
-  const std::optional<WindowRegion>& region() const { return region_; }
+  const std::optional<WindowRegion>& region() const { return look_.region; }
   void setRegion(const std::optional<WindowRegion>& region);
 
   // Every control, in the order added (what a backend mirrors).
@@ -468,19 +468,19 @@ class Form {
   template <class Owner, class T>
   friend bool setProperty(Owner& owner, T& field, const T& value, Property what);
   void changed(Property what);
-  // A control's designed properties from its row, its place given inside its container; what
-  // no row gives is as on a control just made.
+  // A control's designed properties from its row, its place given inside the container bound
+  // when the row was added; what no row gives is as on a control just made.
   void applyDesign(Control& c, const ControlDesign& d);
   // Puts the controls and the window itself back as the first Load found them.
   void restoreDesign();
 
-  // The window's own properties as it first loaded: what each later Load starts from.
-  struct FormDesign {
+  // The window's own properties that each Load after the first puts back as they were then.
+  struct Look {
     std::string caption;
-    int left, top, width, height;
-    std::uint32_t backColor;
-    platform::MousePointer mousePointer;
-    int borderStyle;
+    int left = 0, top = 0, width = 0, height = 0;
+    std::uint32_t backColor = 0x8000000F;
+    platform::MousePointer mousePointer = platform::MousePointer::Default;
+    int borderStyle = 2;
     std::optional<WindowRegion> region;
   };
 
@@ -489,16 +489,12 @@ class Form {
   bool loaded_ = false, visible_ = false, modal_ = false, topmost_ = false, layered_ = false;
   std::int64_t colorKey_ = -1;
   int alpha_ = 255;
-  int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
-  std::string caption_;
-  std::uint32_t backColor_ = 0x8000000F;
-  platform::MousePointer mousePointer_ = platform::MousePointer::Default;
-  int borderStyle_ = 2;
-  std::optional<WindowRegion> region_;
+  Look look_;
   std::vector<std::unique_ptr<Control>> controls_;
   // The controls of the design tables with their rows, in the order added.
   std::vector<std::pair<Control*, ControlDesign>> designRows_;
-  std::optional<FormDesign> formDesign_;
+  // The look as the window first loaded; empty until then.
+  std::optional<Look> firstLook_;
   Control* activeControl_ = nullptr;
   std::vector<std::unique_ptr<Timer>> timers_;
   std::vector<bool> designEnabled_;

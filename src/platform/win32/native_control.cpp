@@ -99,9 +99,7 @@ int shiftState() {
 // Whether other controls of the form are placed inside this one.
 bool holdsControls(const platform::Control& container) {
   for (const auto& other : container.form().controls()) {
-    if (other->Container() == container.name() && other->containerIndex() == container.index()) {
-      return true;
-    }
+    if (other->containerControl() == &container) return true;
   }
   return false;
 }
@@ -154,7 +152,7 @@ NativeControl::NativeControl(platform::Control& control, HWND parent, int id,
     setWindowSubclass(hwnd_, &NativeControl::mouseProc, 0, reinterpret_cast<DWORD_PTR>(this));
   }
   // A control inside a frame or picture box lies above it.
-  if (hwnd_ != nullptr && !control.Container().empty()) {
+  if (hwnd_ != nullptr && control.containerControl() != nullptr) {
     SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
   if (hwnd_ != nullptr && control.kind() == ControlKind::TextBox) {
