@@ -330,11 +330,11 @@ InteractionSettingsWindow::InteractionSettingsWindow(InteractionNeeds& needs)
       Cmd_OK(control("Cmd_OK")),
       Cmd_exit(control("Cmd_exit")),
       Lab_help(control("Lab_help")),
-      Check1(*this, "Check1"),
-      Text1(*this, "Text1"),
-      Command1(*this, "Command1"),
-      Shape1(*this, "Shape1"),
-      Option1(*this, "Option1"),
+      Check1(binding(), "Check1"),
+      Text1(binding(), "Text1"),
+      Command1(binding(), "Command1"),
+      Shape1(binding(), "Shape1"),
+      Option1(binding(), "Option1"),
       Timer1(addTimer("Timer1", 200, true)),
       needs_(needs) {
   setCaption("互动计时");

@@ -4,8 +4,8 @@
 
 namespace horalix::platform {
 
-ControlRow::ControlRow(Form& form, std::string_view name) : name_(name) {
-  for (const auto& owned : form.controls()) {
+ControlRow::ControlRow(const Form::Binding& design, std::string_view name) : name_(name) {
+  for (const auto& owned : design.controls()) {
     if (owned->name() != name || owned->index() < 0) continue;
     const auto at = static_cast<std::size_t>(owned->index());
     if (at >= controls_.size()) controls_.resize(at + 1, nullptr);
@@ -23,11 +23,8 @@ Control& ControlRow::operator[](int index) const {
   throw std::out_of_range("no control " + name_ + "(" + std::to_string(index) + ")");
 }
 
-Control& bindControl(Form& form, std::string_view name) {
-  for (const auto& owned : form.controls()) {
-    if (owned->name() == name && owned->index() < 0) return *owned;
-  }
-  throw std::out_of_range("no control " + form.name() + "." + std::string(name));
+Control& bindControl(const Form::Binding& design, std::string_view name) {
+  return design.control(std::string(name));
 }
 
 }  // namespace horalix::platform

@@ -1,6 +1,6 @@
 // Binding a form's design from outside the form (a set of fields that several routines share):
 // a control array, or a single control, looked up by its design name once, when the form is
-// built.
+// built and hands out its binding.
 #pragma once
 
 #include <string>
@@ -14,7 +14,7 @@ namespace horalix::platform {
 // The controls of one control array of a design, by their index there.
 class ControlRow {
  public:
-  ControlRow(Form& form, std::string_view name);
+  ControlRow(const Form::Binding& design, std::string_view name);
 
   // The control of this index; std::out_of_range when the design gives the row none.
   Control& operator[](int index) const;
@@ -29,6 +29,6 @@ class ControlRow {
 
 // The control of the design that has this name and no index; std::out_of_range when there is
 // none.
-Control& bindControl(Form& form, std::string_view name);
+Control& bindControl(const Form::Binding& design, std::string_view name);
 
 }  // namespace horalix::platform

@@ -450,11 +450,36 @@ class Form {
 
   FormHost& host() const { return host_; }
 
+  // A window's leave to look its controls up by design name, which only the window itself can
+  // give (binding()): code outside the window that binds a part of its design (a control row, a
+  // set of fields shared by several routines) takes one, so that it binds only what the window
+  // hands it while it is built. It cannot be copied, so it lives no longer than the call it was
+  // given to.
+  class Binding {
+   public:
+    Binding(const Binding&) = delete;
+    Binding& operator=(const Binding&) = delete;
+
+    // The control of this design name and index; std::out_of_range when there is none.
+    Control& control(const std::string& name, int index = -1) const {
+      return form_.control(name, index);
+    }
+    // Every control of the window, in the order added: what a control array is gathered from.
+    const std::vector<std::unique_ptr<Control>>& controls() const { return form_.controls(); }
+
+   private:
+    friend class Form;
+    explicit Binding(Form& form) : form_(form) {}
+    Form& form_;
+  };
+
  protected:
   // A control by design name and index, for the window's own binding of its design: the window
   // binds its controls into members once, when it is built, and reaches them through those.
   Control& control(const std::string& name, int index = -1);
   Control* findControl(const std::string& name, int index = -1);
+  // The leave to bind its design that the window hands to the rows and field sets it builds.
+  Binding binding() { return Binding(*this); }
 
   virtual void Form_Load() {}
   // Set cancel to true to keep the window loaded.

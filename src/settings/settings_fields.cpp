@@ -4,7 +4,7 @@ namespace horalix {
 
 using platform::bindControl;
 
-SettingsFields::SettingsFields(platform::Form& design)
+SettingsFields::SettingsFields(const platform::Form::Binding& design)
     : Text1(design, "Text1"),
       Text2(design, "Text2"),
       Text3(design, "Text3"),
@@ -35,7 +35,7 @@ SettingsFields::SettingsFields(platform::Form& design)
       VScroll1(bindControl(design, "VScroll1")),
       HScroll2(bindControl(design, "HScroll2")) {}
 
-SettingsLayout::SettingsLayout(platform::Form& design)
+SettingsLayout::SettingsLayout(const platform::Form::Binding& design)
     : Image2(design, "Image2"),
       Image3(design, "Image3"),
       Label1(design, "Label1"),

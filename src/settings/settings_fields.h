@@ -14,7 +14,7 @@ using platform::ControlRow;
 // A form built from the settings window's design (settingsDesign()), bound row by row. Like a
 // view, a const binding still reaches the controls themselves: setting one runs its handlers.
 struct SettingsFields {
-  explicit SettingsFields(platform::Form& design);
+  explicit SettingsFields(const platform::Form::Binding& design);
 
   // Text1(5) background picture, (18) and (19) its size; Text2(0) extra font size of the second
   // screen, (1..7) duration, alarms and overtime; Text3(1..6) hot keys; Text4 the reminder grid.
@@ -33,7 +33,7 @@ struct SettingsFields {
 // the colour boxes of the overtime display, the clock method and the help link. Bound once, as
 // SettingsFields is.
 struct SettingsLayout {
-  explicit SettingsLayout(platform::Form& design);
+  explicit SettingsLayout(const platform::Form::Binding& design);
 
   // Image2(1..6) the page tabs; Image3(1..3) their rest, hover and selected pictures.
   ControlRow Image2, Image3;

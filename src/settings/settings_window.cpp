@@ -13,8 +13,8 @@ SettingsWindow::SettingsWindow(SettingsNeeds& needs)
     : Form(needs.platform.forms, "Settings"),
       Timer1(addControls(settingsDesign()).addTimer("Timer1", 200, true)),
       needs_(needs),
-      fields_(*this),
-      layout_(*this) {
+      fields_(binding()),
+      layout_(binding()) {
   setCaption("设置");
   setBorderStyle(3);
   setBackColor(0xFFFFFF);

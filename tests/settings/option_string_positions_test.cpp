@@ -14,6 +14,7 @@
 #include "settings/settings_codec.h"
 #include "settings/settings_design.h"
 #include "settings/settings_lists.h"
+#include "support/bindable_form.h"
 #include "support/program_fixture.h"
 
 namespace horalix::test {
@@ -83,8 +84,8 @@ class OptionStringPositions : public ProgramFixture {
             {"AImode", aimode, &SettingsBlock::AImode}};
   }
 
-  platform::Form form{forms, "Settings"};
-  const SettingsFields fields{form.addControls(settingsDesign())};
+  BindableForm form{forms, "Settings"};
+  const SettingsFields fields{(form.addControls(settingsDesign()), form.binding())};
 };
 
 TEST_F(OptionStringPositions, EachCharacterDecodesIntoItsOwnControl) {

@@ -3,6 +3,7 @@
 
 #include "settings/settings.h"
 #include "settings/sound_file_boxes.h"
+#include "support/bindable_form.h"
 #include "support/program_fixture.h"
 
 namespace horalix::test {
@@ -11,9 +12,9 @@ namespace {
 class SoundFileBoxesTest : public ProgramFixture {};
 
 TEST_F(SoundFileBoxesTest, OnlyTheSoundBoxesOpenTheDialog) {
-  platform::Form grid(forms, "Settings");
+  BindableForm grid(forms, "Settings");
   for (int i = 0; i <= 11; ++i) grid.addControl("Text4", i, platform::ControlKind::TextBox);
-  const ControlRow boxes(grid, "Text4");
+  const ControlRow boxes(grid.binding(), "Text4");
   files.seedFile("D:\\s\\chime.wav", "chime");
   for (int index : {-1, 5, 6, 7, 8, 9, 11, 12}) {
     Text4_Click(app.platform, boxes, index);
