@@ -12,7 +12,12 @@ namespace {
 class SettingsPagesTest : public SettingsFixture {
  protected:
   std::string picture(int tab) { return c("Image2", tab).Picture(); }
-  std::string tabPicture(int which) { return window.tabPicture(which); }
+  // The tab pictures of the program folder: at rest (1), under the mouse (2), selected (3).
+  std::string tabPicture(int which) {
+    const char* files[] = {"picture\\tab-rest.bmp", "picture\\tab-hover.bmp",
+                           "picture\\tab-selected.bmp"};
+    return programPath(files[which - 1]);
+  }
 };
 
 TEST_F(SettingsPagesTest, EachTabLaysOutItsPage) {
