@@ -26,36 +26,11 @@ class PresetManager : public platform::Form {
  public:
   explicit PresetManager(PresetsNeeds& needs);
 
-  // ---- The lists ----
-  platform::Control& List1;   // presets
-  platform::Control& List2;   // document links
-  platform::Control& Label8;  // measures the gap after the row number
-
-  // ---- The other controls, bound once at construction ----
-  // The entry areas: Picture1(1) new preset, Picture1(2) new link. Text1(0..3) number, name,
-  // date and remark of a preset; Text2(0..3) number, preset names, documents and remark of a
-  // link; Label1 and Label2 their captions, which also head the lists' columns.
-  platform::ControlRow Picture1, Text1, Text2, Label1, Label2;
-  // The entry fields' frames.
-  platform::ControlRow Shape1, Shape2;
-  // The tabs and their captions.
-  platform::ControlRow Image1, Label6;
-  // The link area's buttons: pick documents, save the link.
-  platform::ControlRow Command8, Command1;
-  // The header strips above List1 and List2.
-  platform::Control &Picture2, &Picture3;
-  // The search: its switch, its text and that text's frame.
-  platform::Control &Check1, &Text4, &Shape4;
-  platform::Control &Cmd_save, &Cmd_load, &Cmd_del, &Cmd_up, &Cmd_down, &Cmd_close, &Lab_help;
-
   // The blanks between a row's number and its name, measured at load.
   std::string listpad;
   // Horizontal screen resolution in dots per inch, measured at load.
   std::int16_t screendpi = 0;
 
-  // Each list's rows with their keys, in the order shown.
-  ManagerList presetRows;
-  ManagerList linkRows;
   // The list clicked last, until a tab switch: the presets (List1), the links (List2) or none.
   enum class ActiveList { None, Presets, Links };
   ActiveList active = ActiveList::None;
@@ -146,6 +121,31 @@ class PresetManager : public platform::Form {
   void notice(const std::string& text, int ms, const std::string& caption = "Horalix");
   PresetDatabase database();
 
+  // ---- The controls, bound once, when the window is built ----
+  // The lists.
+  platform::Control& List1;   // presets
+  platform::Control& List2;   // document links
+  platform::Control& Label8;  // measures the gap after the row number
+
+  // The entry areas: Picture1(1) new preset, Picture1(2) new link. Text1(0..3) number, name,
+  // date and remark of a preset; Text2(0..3) number, preset names, documents and remark of a
+  // link; Label1 and Label2 their captions, which also head the lists' columns.
+  platform::ControlRow Picture1, Text1, Text2, Label1, Label2;
+  // The entry fields' frames.
+  platform::ControlRow Shape1, Shape2;
+  // The tabs and their captions.
+  platform::ControlRow Image1, Label6;
+  // The link area's buttons: pick documents, save the link.
+  platform::ControlRow Command8, Command1;
+  // The header strips above List1 and List2.
+  platform::Control &Picture2, &Picture3;
+  // The search: its switch, its text and that text's frame.
+  platform::Control &Check1, &Text4, &Shape4;
+  platform::Control &Cmd_save, &Cmd_load, &Cmd_del, &Cmd_up, &Cmd_down, &Cmd_close, &Lab_help;
+
+  // Each list's rows with their keys, in the order shown.
+  ManagerList presetRows;
+  ManagerList linkRows;
   PresetsNeeds& needs_;
   bool ctrlOnHelp_ = false;
   std::optional<int> currentRow_;

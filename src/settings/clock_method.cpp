@@ -23,14 +23,14 @@ ValueStore programKey(platform::Platform& platform) {
 // The list shows the stored method; an unreadable value shows and stores the first. A stored
 // value outside the list selects nothing.
 void SettingsWindow::fillClockMethods() {
-  platform::Control& list = layout_.Combo9;
+  platform::Control& list = Combo9;
   list.clear();
   for (const char* method : kClockMethods) list.addItem(method);
   list.setListIndex(programKey(needs_.platform).readInt32("clockmode"));
 }
 
 void SettingsWindow::Combo9_Click() {
-  const int method = layout_.Combo9.ListIndex();
+  const int method = Combo9.ListIndex();
   if (method < 0) return;
   programKey(needs_.platform).write("clockmode", method, platform::regtype::Dword);
 }

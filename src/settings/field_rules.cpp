@@ -55,13 +55,12 @@ void SettingsWindow::Text2_Change(int index) {
   } else {
     field.setText(CStr(Int(value)));
   }
-  layout_.VScrol1[index].setValue(rule.offset - static_cast<int>(Int(Val(field.Text()))));
+  VScrol1[index].setValue(rule.offset - static_cast<int>(Int(Val(field.Text()))));
 }
 
 void SettingsWindow::VScrol1_Change(int index) {
   if (index < 0 || index >= kFieldCount) return;
-  fields_.Text2[index].setText(
-      std::to_string(kFields[index].offset - layout_.VScrol1[index].Value()));
+  fields_.Text2[index].setText(std::to_string(kFields[index].offset - VScrol1[index].Value()));
 }
 
 void SettingsWindow::Text4_KeyPress(int index, int& keyAscii) {
@@ -91,8 +90,8 @@ void SettingsWindow::Check2_Click(int index) {
   if (index < 1 || index > 5) return;
   const auto switchRow = [this](int field, bool on) {
     fields_.Text2[field].setEnabled(on);
-    layout_.VScrol1[field].setEnabled(on);
-    layout_.Label1[field].setEnabled(on);
+    VScrol1[field].setEnabled(on);
+    Label1[field].setEnabled(on);
   };
   const bool on = RowEnabled(index);
   if (index == 1) {

@@ -66,12 +66,12 @@ void SettingsWindow::transparentBackground() {
   fields_.Text1[5].setText("");
   const bool opaque = fields_.Check1[5].Value() == 0;
   // The custom background and the corner radius are pointless on a transparent background.
-  for (platform::Control* control : {&layout_.Label1[17], &fields_.Text1[5], &layout_.Command3[1],
-                                     &layout_.Label1[18], &fields_.Combo4})
+  for (platform::Control* control :
+       {&Label1[17], &fields_.Text1[5], &Command3[1], &Label1[18], &fields_.Combo4})
     control->setVisible(opaque);
   if (fields_.Combo7.ListIndex() == kOvertimeRecolour) {
-    layout_.Label12[1].setVisible(opaque);
-    layout_.Text6[1].setVisible(opaque);
+    Label12[1].setVisible(opaque);
+    Text6[1].setVisible(opaque);
   }
 }
 
@@ -81,24 +81,24 @@ void SettingsWindow::Combo7_Click() {
     programValues(needs_.platform)
         .write("Timeout", std::int32_t{display}, platform::regtype::Dword);
   });
-  layout_.Text6[0].setBackColor(colourFromText(readHotkey("outForeColor", "65535")));
-  layout_.Text6[1].setBackColor(colourFromText(readHotkey("outbackColor", "255")));
+  Text6[0].setBackColor(colourFromText(readHotkey("outForeColor", "65535")));
+  Text6[1].setBackColor(colourFromText(readHotkey("outbackColor", "255")));
   const bool recolour = display == kOvertimeRecolour;
   for (int i = 0; i <= 1; ++i) {
-    layout_.Label12[i].setVisible(recolour);
-    layout_.Text6[i].setVisible(recolour);
+    Label12[i].setVisible(recolour);
+    Text6[i].setVisible(recolour);
   }
   // A transparent clock has no background to recolour.
   if (recolour && fields_.Check1[5].Value() == 1) {
-    layout_.Label12[1].setVisible(false);
-    layout_.Text6[1].setVisible(false);
+    Label12[1].setVisible(false);
+    Text6[1].setVisible(false);
   }
 }
 
 void SettingsWindow::Text6_Click(int index) {
   const auto colour = needs_.platform.dialogs.chooseColor(0);
   if (!colour) return;
-  layout_.Text6[index].setBackColor(*colour);
+  Text6[index].setBackColor(*colour);
   ColourChoice = static_cast<std::int32_t>(*colour);
   if (index == 0) writeHotkey("outForeColor", colourText(*colour));
   if (index == 1) writeHotkey("outbackColor", colourText(*colour));

@@ -58,7 +58,7 @@ void SettingsWindow::loadPromptLook() {
   fields_.Text1[5].setText("");
   fields_.Text1[5].setBackColor(back);
   fields_.Text2[0].setText(std::to_string(add));
-  layout_.Command3[1].setEnabled(false);
+  Command3[1].setEnabled(false);
 }
 
 // Back to the clock's look, all of it from the settings record, so that a normal apply never
@@ -76,7 +76,7 @@ void SettingsWindow::reloadClockLook() {
     decodeClockBackground(fields_, s);
   }
   fields_.Text2[0].setText(CStr(Val(readHotkey("add", "0"))));
-  layout_.Command3[1].setEnabled(true);
+  Command3[1].setEnabled(true);
   needs_.secondPromptBar.park(kBarParkGap);
 }
 

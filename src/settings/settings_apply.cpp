@@ -13,6 +13,7 @@
 #include "services/settings_record.h"
 #include "services/time_conversions.h"
 #include "services/value_store.h"
+#include "settings/settings.h"
 #include "settings/settings_codec.h"
 #include "settings/settings_needs.h"
 #include "settings/settings_window.h"

@@ -8,6 +8,7 @@
 #include "services/runtime_error.h"
 #include "services/text_runtime.h"
 #include "services/time_value.h"
+#include "settings/settings.h"
 
 namespace horalix {
 

@@ -1,6 +1,7 @@
 // Turning the settings record and the stored options into the settings window's controls
 // (decoding) and back (encoding). The window's fill, its apply command and the preset manager
-// all go through these, so every one of them uses the same characters and fields.
+// all go through these, so every one of them uses the same characters and fields. The two that
+// other folders call, a preset's settings each way, are declared in settings/settings.h.
 #pragma once
 
 #include <array>
@@ -9,7 +10,6 @@
 #include "platform/forms.h"
 #include "services/option_names.h"
 #include "services/settings_block.h"
-#include "settings/settings.h"
 #include "settings/settings_fields.h"
 
 namespace horalix {

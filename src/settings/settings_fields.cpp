@@ -35,31 +35,4 @@ SettingsFields::SettingsFields(const platform::Form::Binding& design)
       VScroll1(bindControl(design, "VScroll1")),
       HScroll2(bindControl(design, "HScroll2")) {}
 
-SettingsLayout::SettingsLayout(const platform::Form::Binding& design)
-    : Image2(design, "Image2"),
-      Image3(design, "Image3"),
-      Label1(design, "Label1"),
-      Label12(design, "Label12"),
-      Shape1(design, "Shape1"),
-      Shape2(design, "Shape2"),
-      Shape3(design, "Shape3"),
-      Shape4(design, "Shape4"),
-      VScrol1(design, "VScrol1"),
-      Text6(design, "Text6"),
-      Command3(design, "Command3"),
-      Frame1(bindControl(design, "Frame1")),
-      Picture6(bindControl(design, "Picture6")),
-      Picture7(bindControl(design, "Picture7")),
-      Picture8(bindControl(design, "Picture8")),
-      Picture10(bindControl(design, "Picture10")),
-      Picture11(bindControl(design, "Picture11")),
-      Picture12(bindControl(design, "Picture12")),
-      Picture13(bindControl(design, "Picture13")),
-      Combo9(bindControl(design, "Combo9")),
-      Command5(bindControl(design, "Command5")),
-      Lab_help(bindControl(design, "Lab_help")),
-      Image1(bindControl(design, "Image1")),
-      Label30(bindControl(design, "Label30")),
-      Label5(bindControl(design, "Label5")) {}
-
 }  // namespace horalix

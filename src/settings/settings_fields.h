@@ -28,25 +28,4 @@ struct SettingsFields {
   platform::Control &HScroll1, &VScroll1, &HScroll2;
 };
 
-// The rest of the settings window's controls that its own handlers reach: the page tabs and the
-// containers they show, the frames and labels of the pages, the spins beside the number fields,
-// the colour boxes of the overtime display, the clock method and the help link. Bound once, as
-// SettingsFields is.
-struct SettingsLayout {
-  explicit SettingsLayout(const platform::Form::Binding& design);
-
-  // Image2(1..6) the page tabs; Image3(1..3) their rest, hover and selected pictures.
-  ControlRow Image2, Image3;
-  // Label1 the units beside the number fields (the field's index), the block titles (8, 10) and
-  // the labels of the custom background (17, 18).
-  ControlRow Label1, Label12;
-  // The frame shapes drawn around the edit boxes of Text1 to Text4; Shape1 also frames blocks.
-  ControlRow Shape1, Shape2, Shape3, Shape4;
-  ControlRow VScrol1, Text6, Command3;
-  // The containers that the pages show and place.
-  platform::Control &Frame1, &Picture6, &Picture7, &Picture8, &Picture10, &Picture11, &Picture12,
-      &Picture13;
-  platform::Control &Combo9, &Command5, &Lab_help, &Image1, &Label30, &Label5;
-};
-
 }  // namespace horalix

@@ -48,10 +48,10 @@ void SettingsWindow::frameEditBoxes() {
     platform::Control* b = box.find(index);
     if (s != nullptr && b != nullptr) FrameControl(*s, *b);
   };
-  frame(layout_.Shape1, fields_.Text1, 5);
-  for (int i = 0; i <= 6; ++i) frame(layout_.Shape2, fields_.Text2, i);
-  for (int i = 1; i <= 4; ++i) frame(layout_.Shape3, fields_.Text3, i);
-  for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 10}) frame(layout_.Shape4, fields_.Text4, i);
+  frame(Shape1, fields_.Text1, 5);
+  for (int i = 0; i <= 6; ++i) frame(Shape2, fields_.Text2, i);
+  for (int i = 1; i <= 4; ++i) frame(Shape3, fields_.Text3, i);
+  for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 10}) frame(Shape4, fields_.Text4, i);
 }
 
 // The controls and the window's place are as designed at every opening; what an earlier

@@ -26,14 +26,14 @@ constexpr int kSelectedPicture = 3;
 constexpr const char* kTabPictures[] = {"picture\\tab-rest.bmp", "picture\\tab-hover.bmp",
                                         "picture\\tab-selected.bmp"};
 
-// Where a page puts one of its containers; a hidden container stays where it is.
+// Where a page puts one of the window's page containers; a hidden container stays where it is.
 struct ContainerPlace {
-  platform::Control& (*of)(const SettingsLayout&);
   bool shown;
   int left = -1, top = -1;
 };
 
-// One page: its containers, the title of its lower block and the frames around its two blocks.
+// One page: its places of the page containers, the title of its lower block and the frames
+// around its two blocks.
 struct Page {
   std::array<ContainerPlace, 6> containers;
   const char* lowerTitle;
@@ -43,27 +43,18 @@ struct Page {
   bool sideFrames;
 };
 
-// The containers of the pages.
-platform::Control& Frame1(const SettingsLayout& l) { return l.Frame1; }
-platform::Control& Picture6(const SettingsLayout& l) { return l.Picture6; }
-platform::Control& Picture7(const SettingsLayout& l) { return l.Picture7; }
-platform::Control& Picture8(const SettingsLayout& l) { return l.Picture8; }
-platform::Control& Picture10(const SettingsLayout& l) { return l.Picture10; }
-platform::Control& Picture13(const SettingsLayout& l) { return l.Picture13; }
-
+// The places follow the window's order of its page containers: Frame1, Picture7, Picture8,
+// Picture13, Picture6 and Picture10.
 // clang-format off
 constexpr Page kPages[] = {
     // "限时": the time-limit rows and the display format.
-    {{{{&Frame1, true}, {&Picture7, false}, {&Picture8, true}, {&Picture13, false},
-       {&Picture6, false}, {&Picture10, false}}},
+    {{{{true}, {false}, {true}, {false}, {false}, {false}}},
      "格式", 3450, 3010, 3550, 600, true},
     // "提醒": the reminder grid and the further options of the clock.
-    {{{{&Frame1, false}, {&Picture7, true, 300, 535}, {&Picture8, false},
-       {&Picture13, true, 300, 4050}, {&Picture6, false}, {&Picture10, false}}},
+    {{{{false}, {true, 300, 535}, {false}, {true, 300, 4050}, {false}, {false}}},
      "其它", 3850, 3410, 3950, 2420, false},
     // "系统": the timing mode and the hot keys with the clock method and the repair.
-    {{{{&Frame1, false}, {&Picture7, false}, {&Picture8, false}, {&Picture13, false},
-       {&Picture6, true, 300, 535}, {&Picture10, true, 300, 3650}}},
+    {{{{false}, {false}, {false}, {false}, {true, 300, 535}, {true, 300, 3650}}},
      "热键", 3450, 3010, 3550, 2820, false},
 };
 // clang-format on
@@ -78,51 +69,53 @@ constexpr const char* kSystemPageArticle = "https://horalix.example/help/setting
 
 void SettingsWindow::Image2_Click(int index) {
   for (int k = 1; k <= kTabCount; ++k) {
-    platform::Control& tab = layout_.Image2[k];
+    platform::Control& tab = Image2[k];
     tab.move(tab.Left(), 45, tab.Width(), kTabAtRest);
     tab.setPicture(tabPicture(kRestPicture));
   }
   if (index < 1 || index > kTabCount) return;
-  platform::Control& selected = layout_.Image2[index];
+  platform::Control& selected = Image2[index];
   selected.move(selected.Left(), 20, selected.Width(), kTabSelected);
   selected.setPicture(tabPicture(kSelectedPicture));
-  layout_.Label1[10].setCaption("时钟");
+  Label1[10].setCaption("时钟");
   if (index > static_cast<int>(std::size(kPages))) return;
 
   if (index == 3) showStoredMode();
   const Page& page = kPages[index - 1];
-  for (const ContainerPlace& place : page.containers) {
-    platform::Control& container = place.of(layout_);
+  static_assert(std::tuple_size_v<decltype(Page::containers)> ==
+                std::tuple_size_v<decltype(pageContainers_)>);
+  for (std::size_t k = 0; k < pageContainers_.size(); ++k) {
+    const ContainerPlace& place = page.containers[k];
+    platform::Control& container = *pageContainers_[k];
     if (place.left >= 0) {
       container.move(place.left, place.top, container.Width(), container.Height());
     }
     container.setVisible(place.shown);
   }
-  layout_.Label1[8].setCaption(page.lowerTitle);
-  layout_.Label1[8].setTop(page.lowerTitleTop);
-  layout_.Shape1[14].setHeight(page.upperFrameHeight);
-  platform::Control& lowerFrame = layout_.Shape1[0];
+  Label1[8].setCaption(page.lowerTitle);
+  Label1[8].setTop(page.lowerTitleTop);
+  Shape1[14].setHeight(page.upperFrameHeight);
+  platform::Control& lowerFrame = Shape1[0];
   lowerFrame.move(lowerFrame.Left(), page.lowerFrameTop, lowerFrame.Width(), page.lowerFrameHeight);
   lowerFrame.setVisible(true);
-  for (int side : {15, 16}) layout_.Shape1[side].setVisible(page.sideFrames);
+  for (int side : {15, 16}) Shape1[side].setVisible(page.sideFrames);
 
   // The spotlight settings take the place of the clock's look on the system page.
   const bool systemPage = index == 3;
-  layout_.Picture11.setVisible(systemPage);
-  layout_.Picture12.setVisible(!systemPage);
+  Picture11.setVisible(systemPage);
+  Picture12.setVisible(!systemPage);
   if (systemPage) {
     fillClockMethods();
-    layout_.Label1[10].setCaption("聚光灯");
-    platform::Control& spotlights = layout_.Picture11;
+    Label1[10].setCaption("聚光灯");
+    platform::Control& spotlights = Picture11;
     spotlights.move(300, 6680, spotlights.Width(), spotlights.Height());
   }
 }
 
 void SettingsWindow::showFirstTab() {
-  for (int k : {kRestPicture, kHoverPicture, kSelectedPicture})
-    layout_.Image3[k].setPicture(tabPicture(k));
-  for (int k = 1; k <= kTabCount; ++k) layout_.Image2[k].setPicture(tabPicture(kRestPicture));
-  platform::Control& first = layout_.Image2[1];
+  for (int k : {kRestPicture, kHoverPicture, kSelectedPicture}) Image3[k].setPicture(tabPicture(k));
+  for (int k = 1; k <= kTabCount; ++k) Image2[k].setPicture(tabPicture(kRestPicture));
+  platform::Control& first = Image2[1];
   first.move(first.Left(), 20, first.Width(), kTabSelected);
   first.setPicture(tabPicture(kSelectedPicture));
 }
@@ -145,11 +138,11 @@ void SettingsWindow::showStoredMode() {
 void SettingsWindow::Image2_MouseMove(int index) {
   const std::string rest = tabPicture(kRestPicture);
   for (int k = 1; k <= kTabCount; ++k) {
-    platform::Control& tab = layout_.Image2[k];
+    platform::Control& tab = Image2[k];
     if (tab.Height() == kTabAtRest) tab.setPicture(rest);
   }
   if (index < 1 || index > kTabCount) return;
-  platform::Control& tab = layout_.Image2[index];
+  platform::Control& tab = Image2[index];
   if (tab.Height() == kTabAtRest) tab.setPicture(tabPicture(kHoverPicture));
 }
 
@@ -160,7 +153,7 @@ void SettingsWindow::Lab_help_Click(bool ctrlHeld) {
     openHelpPage(needs_.platform, "2.1、设置.htm", *this);
     return;
   }
-  if (layout_.Picture10.Visible()) {
+  if (Picture10.Visible()) {
     OpenWithShell(needs_.platform, kSystemPageArticle);
     return;
   }
@@ -191,9 +184,9 @@ void SettingsWindow::wirePageHandlers() {
     }
   }
   MouseMove = [this](int, int, float, float) { Image2_MouseMove(0); };
-  layout_.Combo9.Click = [this] { Combo9_Click(); };
-  layout_.Command5.Click = [this] { Command5_Click(); };
-  platform::Control& help = layout_.Lab_help;
+  Combo9.Click = [this] { Combo9_Click(); };
+  Command5.Click = [this] { Command5_Click(); };
+  platform::Control& help = Lab_help;
   help.MouseDown = [this](int, int Shift, float, float) { ctrlAtHelpPress_ = (Shift & 2) != 0; };
   help.Click = [this] {
     Lab_help_Click(ctrlAtHelpPress_);

@@ -14,7 +14,28 @@ SettingsWindow::SettingsWindow(SettingsNeeds& needs)
       Timer1(addControls(settingsDesign()).addTimer("Timer1", 200, true)),
       needs_(needs),
       fields_(binding()),
-      layout_(binding()) {
+      Image2(binding(), "Image2"),
+      Image3(binding(), "Image3"),
+      Label1(binding(), "Label1"),
+      Label12(binding(), "Label12"),
+      Shape1(binding(), "Shape1"),
+      Shape2(binding(), "Shape2"),
+      Shape3(binding(), "Shape3"),
+      Shape4(binding(), "Shape4"),
+      VScrol1(binding(), "VScrol1"),
+      Text6(binding(), "Text6"),
+      Command3(binding(), "Command3"),
+      Picture10(control("Picture10")),
+      pageContainers_{&control("Frame1"),    &control("Picture7"), &control("Picture8"),
+                      &control("Picture13"), &control("Picture6"), &Picture10},
+      Picture11(control("Picture11")),
+      Picture12(control("Picture12")),
+      Combo9(control("Combo9")),
+      Command5(control("Command5")),
+      Lab_help(control("Lab_help")),
+      Image1(control("Image1")),
+      Label30(control("Label30")),
+      Label5(control("Label5")) {
   setCaption("设置");
   setBorderStyle(3);
   setBackColor(0xFFFFFF);
@@ -84,12 +105,12 @@ void SettingsWindow::wireHandlers() {
       control.Change = [this] { VScroll1_Change(); };
     } else if (name == "HScroll2") {
       control.Change = [this] {
-        layout_.Label5.setCaption(std::to_string(fields_.HScroll2.Value()) + "％不透明");
+        Label5.setCaption(std::to_string(fields_.HScroll2.Value()) + "％不透明");
       };
     }
   }
-  layout_.Image1.Click = [this] { Image1_Click(); };
-  layout_.Label30.Click = [this] { Label30_Click(); };
+  Image1.Click = [this] { Image1_Click(); };
+  Label30.Click = [this] { Label30_Click(); };
 }
 
 void SettingsWindow::Form_Unload(bool& cancel) {

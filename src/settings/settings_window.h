@@ -4,6 +4,7 @@
 // range, switch rows of controls together and capture hot keys, all before anything is stored.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -153,7 +154,25 @@ class SettingsWindow : public platform::Form {
 
   SettingsNeeds& needs_;
   const SettingsFields fields_;
-  const SettingsLayout layout_;
+  // The rest of the controls that the window's own handlers reach, bound once, as fields_ is.
+  // Image2(1..6) the page tabs; Image3(1..3) their rest, hover and selected pictures.
+  ControlRow Image2, Image3;
+  // Label1 the units beside the number fields (the field's index), the block titles (8, 10) and
+  // the labels of the custom background (17, 18).
+  ControlRow Label1, Label12;
+  // The frame shapes drawn around the edit boxes of Text1 to Text4; Shape1 also frames blocks.
+  ControlRow Shape1, Shape2, Shape3, Shape4;
+  ControlRow VScrol1, Text6, Command3;
+  // The system page's lower container, shown on that page alone: the help link tells the pages
+  // apart by it.
+  platform::Control& Picture10;
+  // The containers that every page shows or hides and places, in this order: Frame1, Picture7,
+  // Picture8, Picture13, Picture6 and Picture10.
+  const std::array<platform::Control*, 6> pageContainers_;
+  // Picture11 the spotlight settings, which take the place of Picture12, the clock's look, on the
+  // system page.
+  platform::Control &Picture11, &Picture12;
+  platform::Control &Combo9, &Command5, &Lab_help, &Image1, &Label30, &Label5;
   int fillingFromCode_ = 0;
   // Whether Ctrl was held when the pointer went down on "帮助".
   bool ctrlAtHelpPress_ = false;

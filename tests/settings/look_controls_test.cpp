@@ -4,6 +4,7 @@
 #include "services/option_names.h"
 #include "services/palette.h"
 #include "services/program_folder.h"
+#include "settings/settings.h"
 #include "settings/settings_codec.h"
 #include "settings/settings_fixture.h"
 

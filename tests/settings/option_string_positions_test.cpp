@@ -11,6 +11,7 @@
 
 #include "services/program_folder.h"
 #include "services/settings_record.h"
+#include "settings/settings.h"
 #include "settings/settings_codec.h"
 #include "settings/settings_design.h"
 #include "settings/settings_lists.h"

@@ -1,6 +1,7 @@
 #include "settings/settings_codec.h"
 
 #include "services/palette.h"
+#include "settings/settings.h"
 #include "settings/settings_fixture.h"
 
 namespace horalix::test {

@@ -5,6 +5,7 @@
 #include "main/main.h"
 #include "services/ini_read_write.h"
 #include "services/program_folder.h"
+#include "settings/settings.h"
 #include "settings/settings_codec.h"
 #include "settings/settings_fixture.h"
 

@@ -2,6 +2,7 @@
 // then filled from the stored settings; what an earlier opening left is gone. And "关闭".
 #include "clock/clock.h"
 #include "main/main.h"
+#include "settings/settings.h"
 #include "settings/settings_codec.h"
 #include "settings/settings_fixture.h"
 #include "support/picture_files.h"
