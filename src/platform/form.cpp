@@ -156,14 +156,35 @@ Form& Form::addControls(std::span<const ControlDesign> designs) {
     Control& c = addControl(std::string(d.name), d.index, d.kind);
     c.container_ = holder;
     applyDesign(c, d);
-    designRows_.emplace_back(&c, d);
+    designRows_.emplace_back(c, d);
   }
   return *this;
 }
 
+Form::KeptRow::KeptRow(Control& control, const ControlDesign& design)
+    : control_(&control),
+      design_(design),
+      name_(design.name),
+      caption_(design.caption),
+      fontName_(design.fontName),
+      container_(design.container),
+      toolTipText_(design.toolTipText) {
+  design_.name = design_.caption = design_.fontName = design_.container = design_.toolTipText = {};
+}
+
+ControlDesign Form::KeptRow::design() const {
+  ControlDesign d = design_;
+  d.name = name_;
+  d.caption = caption_;
+  d.fontName = fontName_;
+  d.container = container_;
+  d.toolTipText = toolTipText_;
+  return d;
+}
+
 // The window is not loaded: nothing is mirrored yet, and no handler runs.
 void Form::restoreDesign() {
-  for (const auto& [c, d] : designRows_) applyDesign(*c, d);
+  for (const KeptRow& row : designRows_) applyDesign(row.control(), row.design());
   look_ = *firstLook_;
 }
 

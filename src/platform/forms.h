@@ -431,8 +431,8 @@ class Form {
   Control& addControl(const std::string& name, int index, ControlKind kind);
   // Adds the controls of a design table, in its order, and keeps the rows for each later Load.
   // A control's place is given inside its container and kept in form twips; a container named
-  // before it was added throws std::out_of_range. The rows' texts must live as long as the form
-  // (literals). Returns the form, so that a constructor's member list can name them.
+  // before it was added throws std::out_of_range. The form keeps its own copies of the rows'
+  // texts. Returns the form, so that a constructor's member list can name them.
   // A later Load puts each control back as its row designs it: place, caption or text, font,
   // colours, value and range, the design switches; lists emptied, with no selection; no picture,
   // drawing or tab stops. What a window shows beyond its rows it sets in its Form_Load; handlers
@@ -516,8 +516,23 @@ class Form {
   int alpha_ = 255;
   Look look_;
   std::vector<std::unique_ptr<Control>> controls_;
+  // A design row kept for each later Load. It holds its own copies of the row's texts: a row
+  // built at run time may point at texts that are gone by then.
+  class KeptRow {
+   public:
+    KeptRow(Control& control, const ControlDesign& design);
+    Control& control() const { return *control_; }
+    // The row as it was added, its texts read from the copies kept here.
+    ControlDesign design() const;
+
+   private:
+    Control* control_;
+    ControlDesign design_;  // its texts left empty
+    std::string name_, caption_, fontName_, container_, toolTipText_;
+  };
+
   // The controls of the design tables with their rows, in the order added.
-  std::vector<std::pair<Control*, ControlDesign>> designRows_;
+  std::vector<KeptRow> designRows_;
   // The look as the window first loaded; empty until then.
   std::optional<Look> firstLook_;
   Control* activeControl_ = nullptr;

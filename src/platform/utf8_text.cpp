@@ -1,6 +1,6 @@
 #include "platform/utf8_text.h"
 
-namespace horalix::utf8 {
+namespace horalix::platform::utf8 {
 
 std::size_t charEnd(std::string_view s, std::size_t pos) {
   const auto lead = static_cast<unsigned char>(s[pos]);
@@ -71,4 +71,4 @@ std::string encode(char32_t code) {
   return out;
 }
 
-}  // namespace horalix::utf8
+}  // namespace horalix::platform::utf8

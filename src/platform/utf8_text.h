@@ -1,12 +1,16 @@
-// The program's one reading and writing of UTF-8 text by characters. A character is a valid
-// UTF-8 sequence; a byte that starts no valid sequence counts as one character by itself.
+// Reading and writing UTF-8 text by characters, for everything that counts, cuts or steps
+// through text. A character is a valid UTF-8 sequence; a byte that starts no valid sequence
+// counts as one character by itself. Conversions to other encodings are left to the system
+// (Windows, or iconv in the headless backend, which skips a sequence iconv rejects its own way:
+// a lead byte with all the continuation bytes after it, giving one "?" where these functions
+// would see several characters).
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 
-namespace horalix::utf8 {
+namespace horalix::platform::utf8 {
 
 // The byte position just after the character that starts at byte `pos` (pos < s.size()).
 std::size_t charEnd(std::string_view s, std::size_t pos);
@@ -20,4 +24,4 @@ char32_t nextCodePoint(std::string_view s, std::size_t& pos);
 // The UTF-8 form of one code point.
 std::string encode(char32_t code);
 
-}  // namespace horalix::utf8
+}  // namespace horalix::platform::utf8

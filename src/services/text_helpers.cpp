@@ -8,6 +8,8 @@
 
 namespace horalix {
 
+namespace utf8 = platform::utf8;
+
 std::string CutAtControlChar(std::string& text) {
   text = CutAtControlChar(std::string_view(text));
   return text;

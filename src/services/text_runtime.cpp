@@ -8,6 +8,8 @@
 
 namespace horalix {
 
+namespace utf8 = platform::utf8;
+
 namespace {
 
 void requireNonNegative(int n) {

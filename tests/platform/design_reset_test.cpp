@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 
 #include "support/headless_fixture.h"
 
@@ -162,6 +163,31 @@ TEST_F(DesignReset, TheFirstLoadKeepsWhatTheWindowWasBuiltWith) {
   EXPECT_EQ(c("List1").List().size(), 1u);
   EXPECT_EQ(c("Picture7").Picture(), "D:\\face.bmp");
   EXPECT_EQ(c("Text2", 7).Text(), "5");
+}
+
+// A window may build its rows at run time from texts that are gone once it is built; a later
+// opening still shows what the rows gave.
+TEST_F(DesignReset, RowsBuiltAtRunTimeComeBackAfterTheirTextsAreGone) {
+  platform::Form built(forms, "Frm_built");
+  {
+    const std::string caption = "Remind me at " + std::to_string(7) + ":30 every weekday";
+    const std::string fontName = std::string("Microsoft Sans Serif") + " Bold";
+    const std::string tip = "Shown once the alarm of " + caption + " goes off";
+    const ControlDesign rows[] = {{.kind = ControlKind::Label,
+                                   .name = "Label1",
+                                   .caption = caption,
+                                   .fontName = fontName,
+                                   .toolTipText = tip}};
+    built.addControls(rows);
+  }
+  built.Load();
+  ASSERT_TRUE(built.Unload());
+  built.Load();
+  const platform::Control& label = controlNamed(built, "Label1");
+  EXPECT_EQ(label.Caption(), "Remind me at 7:30 every weekday");
+  EXPECT_EQ(label.Font().name, "Microsoft Sans Serif Bold");
+  EXPECT_EQ(label.ToolTipText(),
+            "Shown once the alarm of Remind me at 7:30 every weekday goes off");
 }
 
 }  // namespace

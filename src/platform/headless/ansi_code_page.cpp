@@ -68,7 +68,8 @@ class Converter {
   bool valid() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
 
   // Converts as much as it can; at a sequence it cannot convert, appends `replacement`, skips
-  // `skip` input bytes (or one UTF-8 character when `skip` is 0) and goes on.
+  // `skip` input bytes (or, when `skip` is 0, the byte and every UTF-8 continuation byte after
+  // it, so a broken or overlong sequence gives one replacement) and goes on.
   std::string run(std::string_view input, std::string_view replacement, std::size_t skip) {
     std::string output;
     char buffer[256];

@@ -18,6 +18,7 @@ namespace horalix::win32 {
 
 using platform::ControlKind;
 using platform::Property;
+namespace utf8 = platform::utf8;
 
 namespace {
 
